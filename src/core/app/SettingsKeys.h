@@ -1,0 +1,12 @@
+#pragma once
+
+// The keys of the per-user settings store, declared once. Spelling is part of the
+// stored data and must not change.
+namespace settingskeys {
+inline constexpr char PhotoLocatoin[] = "PhotoLocatoin";
+inline constexpr char bkeepMetadata[] = "bkeepMetadata";
+inline constexpr char bkeepOriginalPhoto[] = "bkeepOriginalPhoto";
+inline constexpr char PhotoLibraryPath[] = "PhotoLibraryPath";
+inline constexpr char PhotoLibraryData[] = "PhotoLibraryData";
+inline constexpr char PhotoLibraryData2[] = "PhotoLibraryData2";
+} // namespace settingskeys

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ImageSource.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVariantMap>
+
+#include <memory>
+#include <vector>
+
+namespace imageio {
+
+// Collects images taken from sources, with properties to lay over their own, and
+// on finalize writes the container into the caller's buffer. Image data is copied
+// as it is stored: metadata edits never re-encode pixels.
+class ImageDestination
+{
+public:
+    ImageDestination(QByteArray *buffer, QString type, int count);
+
+    void addImageFromSource(const ImageSource &source, int index, const QVariantMap &properties);
+    void setProperties(const QVariantMap &properties);
+    // False when the container cannot be written; the buffer is then left empty
+    // and errorString() says why.
+    bool finalize();
+    QString errorString() const { return m_error; }
+
+private:
+    struct Added {
+        const ImageSource *source;
+        int index;
+        QVariantMap properties;
+    };
+    QByteArray *m_buffer;
+    QString m_type;
+    int m_count;
+    std::vector<Added> m_images;
+    QVariantMap m_containerProperties;
+    QString m_error;
+};
+
+using ImageDestinationPtr = std::unique_ptr<ImageDestination>;
+
+// Null when the type cannot be written (the caller writes nothing).
+ImageDestinationPtr CGImageDestinationCreateWithData(QByteArray *buffer, const QString &type, int count);
+void CGImageDestinationAddImageFromSource(ImageDestination &destination, const ImageSource &source,
+                                          int index, const QVariantMap &properties);
+void CGImageDestinationSetProperties(ImageDestination &destination, const QVariantMap &properties);
+bool CGImageDestinationFinalize(ImageDestination &destination);
+
+// Lays `overlay` over the metadata of an encoded container (in place). Used to give
+// freshly encoded photos metadata; see MetadataParts for what is carried over.
+enum MetadataPart {
+    ExifPart = 1,
+    IptcPart = 2,
+    XmpPart = 4,
+    IccProfilePart = 8,
+    AllMetadataParts = ExifPart | IptcPart | XmpPart | IccProfilePart,
+};
+
+// Copies the chosen metadata parts of `source` into `target` (freshly encoded bytes,
+// any writable container), then lays `overlay` over the result. False with a reason
+// when the target cannot be parsed or written; `target` is unchanged then.
+bool copyMetadata(const ImageSource &source, QByteArray &target, int parts,
+                  const QVariantMap &overlay = {}, QString *error = nullptr);
+
+} // namespace imageio

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QVariantMap>
+
+#include <memory>
+
+namespace imageio {
+
+class ExivImage;
+
+// A photo held in memory together with its parsed metadata. Owns the file bytes;
+// never touches the file system. Not thread-safe: use one source per thread.
+class ImageSource
+{
+public:
+    ~ImageSource();
+    ImageSource(const ImageSource &) = delete;
+    ImageSource &operator=(const ImageSource &) = delete;
+
+    // Null when the bytes are not a photo we can read (unknown format, metadata
+    // that does not parse, or a JPEG/PNG whose image data is cut short).
+    static std::unique_ptr<ImageSource> create(QByteArray data, QString *error = nullptr);
+
+    const QByteArray &data() const { return m_data; }
+    QString type() const { return m_type; }
+    int count() const { return m_count; }
+    // Properties are the same for every index: the metadata of a container is shared by its images.
+    QVariantMap properties() const { return m_properties; }
+    QImage image(int index) const;
+
+    // For the writing side of this layer only.
+    ExivImage &exiv() const { return *m_exiv; }
+
+private:
+    ImageSource() = default;
+    QByteArray m_data;
+    QString m_type;
+    int m_count = 0;
+    QVariantMap m_properties;
+    std::unique_ptr<ExivImage> m_exiv;
+};
+
+using ImageSourcePtr = std::unique_ptr<ImageSource>;
+
+// Thin, named entry points. A null source is never passed to the others.
+ImageSourcePtr CGImageSourceCreateWithData(const QByteArray &data, QString *error = nullptr);
+QString CGImageSourceGetType(const ImageSource &source);
+int CGImageSourceGetCount(const ImageSource &source);
+QVariantMap CGImageSourceCopyPropertiesAtIndex(const ImageSource &source, int index);
+QImage CGImageSourceCreateImageAtIndex(const ImageSource &source, int index);
+
+// Reads a file and creates its source; null (with a reason in *error) when it cannot be read.
+ImageSourcePtr imageSourceFromFile(const QString &path, QString *error = nullptr);
+
+// Convenience for callers that only need the first image's properties (empty map when unreadable).
+QVariantMap readProperties(const QString &path, QString *error = nullptr);
+
+} // namespace imageio

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+namespace imageio {
+
+struct RewriteResult {
+    enum Status {
+        Written,        // the copy is at the output path
+        Unreadable,     // the source is not a photo we can read: skipped, nothing written
+        WriteFailed,    // the container or the file could not be written: nothing written
+    };
+    Status status = Unreadable;
+    QString error;
+    bool ok() const { return status == Written; }
+};
+
+// Writes a copy of the photo at sourcePath to outputPath with `properties` laid over
+// the first image's own and applied to every image of the container. Pixels are
+// copied as stored. The output is replaced atomically: a failure leaves an earlier
+// file at outputPath as it was.
+RewriteResult rewriteMetadata(const QString &sourcePath, const QString &outputPath,
+                              const QVariantMap &properties);
+
+// Same, for callers that already hold a source (to read its properties first).
+class ImageSource;
+RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPath,
+                              const QVariantMap &properties);
+
+// Replaces outputPath with `bytes` atomically (temporary file in the same folder, then rename).
+bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QString *error = nullptr);
+
+} // namespace imageio
