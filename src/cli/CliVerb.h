@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+// Each verb of glimmerset-cli lives in its own file and registers itself here:
+//   static const bool registered = cli::registerVerb({"info", "FILE...", "print ...", &runInfo});
+// The verb gets its arguments without the program and verb names and returns the exit status.
+namespace cli {
+
+struct Verb {
+    QString name;
+    QString usage;
+    QString summary;
+    std::function<int(const QStringList &args)> run;
+};
+
+bool registerVerb(Verb verb);
+const std::map<QString, Verb> &verbs();
+
+// Exit statuses shared by the verbs.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailed = 1; // some photo failed
+inline constexpr int ExitUsage = 2;  // bad arguments
+
+// Prints "glimmerset-cli <verb>: <message>" to stderr.
+void printError(const QString &verb, const QString &message);
+
+} // namespace cli
