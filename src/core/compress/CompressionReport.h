@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CompressionJobKind.h"
+#include "NSFileNode.h"
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+
+// An item that produced no entry, and why.
+struct CompressionProblem {
+    QString path;
+    QString reason;
+    bool operator==(const CompressionProblem &) const = default;
+};
+
+// What a finished compression job hands to its front end, which only displays it.
+struct CompressionReport {
+    CompressionJobKind kind = CompressionJobKind::Files;
+    // Every item of the input, skipped ones included (the n of the progress fraction).
+    int total = 0;
+    // One entry per compressed photo, in input order.
+    QList<NSFileNode> entries;
+    // Sum of the entries' source sizes and of their savings.
+    quint64 allFileSize = 0;
+    quint64 savedFileSize = 0;
+    // Items left out by the job's rule without any work (hidden names, "." paths).
+    QStringList skipped;
+    // Items that are not photos we can read or decode: no entry, not in the totals.
+    QList<CompressionProblem> unreadable;
+    // Photos that were read but whose result could not be written: the file at the
+    // output path is as it was, no entry, not in the totals.
+    QList<CompressionProblem> failed;
+    // The job stopped early on request; entries hold the photos finished before.
+    bool cancelled = false;
+
+    // "%d%%" figure of savedFileSize / allFileSize (0 when nothing was measured).
+    int savingPercent() const;
+    // "Save  %d%%  %s  total".
+    QString finishText() const;
+};
+
+Q_DECLARE_METATYPE(CompressionReport)

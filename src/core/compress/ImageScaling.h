@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace compress {
+
+// A new image of exactly width × height pixels: the whole receiver stretched into it
+// over white, so transparent parts come out white. The receiver is unchanged.
+QImage resizeTo(const QImage &image, double width, double height);
+
+// A new image of `size`, scaled with high-quality interpolation; null (and the trace
+// "Invalid Image") when the receiver is not a valid image.
+QImage thumbnailImage(const QImage &image, const QSize &size);
+
+} // namespace compress
