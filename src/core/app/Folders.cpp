@@ -1,0 +1,34 @@
+#include "Folders.h"
+
+#include "AppSettings.h"
+
+#include <QDir>
+
+namespace folders {
+
+QString defaultOutputFolder() { return QDir::homePath() + QStringLiteral("/Pictures/Glimmerset"); }
+
+QString workingFolder() { return QDir::homePath() + QStringLiteral("/Pictures/com.Vantoric.tessaloupe"); }
+
+bool makePath(const QString &path) { return !path.isEmpty() && QDir().mkpath(path); }
+
+QString prepareOutputFolder(AppSettings &settings)
+{
+    QString folder = settings.photoLocation();
+    if (folder.isEmpty()) {
+        folder = defaultOutputFolder();
+        settings.setPhotoLocation(folder);
+    }
+    // Recreated at every launch, so a folder deleted since then comes back.
+    makePath(folder);
+    return folder;
+}
+
+QString ensureWorkingFolder()
+{
+    const QString folder = workingFolder();
+    makePath(folder);
+    return folder;
+}
+
+} // namespace folders

@@ -1,0 +1,108 @@
+#include "ExivImage.h"
+#include "ImageProperties.h"
+
+#include <QLoggingCategory>
+
+#include <mutex>
+
+Q_LOGGING_CATEGORY(lcExiv2, "glimmerset.imageio.exiv2")
+
+namespace imageio {
+
+namespace {
+
+void logHandler(int level, const char *message)
+{
+    // Exiv2 reports oddities of real files (unknown maker-note tags, padding) as warnings:
+    // useful when tracing a photo, noise otherwise.
+    QByteArray text(message);
+    if (text.endsWith('\n'))
+        text.chop(1);
+    if (level >= Exiv2::LogMsg::error)
+        qCWarning(lcExiv2).noquote() << text;
+    else
+        qCDebug(lcExiv2).noquote() << text;
+}
+
+struct TypeName {
+    int exivType;
+    const char *identifier;
+};
+constexpr TypeName kTypes[] = {
+    {Exiv2::ImageType::jpeg, kUTTypeJPEG}, {Exiv2::ImageType::png, kUTTypePNG},
+    {Exiv2::ImageType::tiff, kUTTypeTIFF}, {Exiv2::ImageType::webp, kUTTypeWebP},
+    {Exiv2::ImageType::gif, kUTTypeGIF},   {Exiv2::ImageType::bmp, kUTTypeBMP},
+    {Exiv2::ImageType::bmff, kUTTypeHEIC},
+};
+
+} // namespace
+
+void initializeExiv2()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // The XMP toolkit must be set up before threads use Exiv2 concurrently.
+        Exiv2::XmpParser::initialize();
+        Exiv2::enableBMFF(true);
+        Exiv2::LogMsg::setHandler(logHandler);
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+    });
+}
+
+QString typeIdentifierForExivType(int imageType)
+{
+    for (const auto &t : kTypes)
+        if (t.exivType == imageType)
+            return QString::fromLatin1(t.identifier);
+    return {};
+}
+
+int exivTypeForTypeIdentifier(const QString &type)
+{
+    for (const auto &t : kTypes)
+        if (type == QLatin1String(t.identifier))
+            return t.exivType;
+    return Exiv2::ImageType::none;
+}
+
+std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *error)
+{
+    initializeExiv2();
+    auto result = std::unique_ptr<ExivImage>(new ExivImage);
+    const bool ok = guarded(
+        [&] {
+            result->m_image = Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(data.constData()),
+                                                        long(data.size()));
+            if (!result->m_image.get())
+                throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
+            result->m_imageType = Exiv2::ImageFactory::getType(
+                reinterpret_cast<const Exiv2::byte *>(data.constData()), long(data.size()));
+            result->m_image->readMetadata();
+        },
+        error);
+    if (!ok)
+        return nullptr;
+    if (result->typeIdentifier().isEmpty()) {
+        if (error)
+            *error = QStringLiteral("not a photo format we read");
+        return nullptr;
+    }
+    return result;
+}
+
+QString ExivImage::typeIdentifier() const { return typeIdentifierForExivType(m_imageType); }
+
+bool ExivImage::canWrite() const
+{
+    switch (m_imageType) {
+    case Exiv2::ImageType::jpeg:
+    case Exiv2::ImageType::png:
+    case Exiv2::ImageType::tiff:
+    case Exiv2::ImageType::webp:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace imageio

@@ -1,0 +1,196 @@
+#include "ImageDestination.h"
+
+#include "ExivImage.h"
+#include "ImageProperties.h"
+
+#include <QLoggingCategory>
+
+#include <set>
+
+Q_LOGGING_CATEGORY(lcDestination, "glimmerset.imageio.destination")
+
+namespace imageio {
+
+namespace {
+
+QByteArray bytesOf(Exiv2::BasicIo &io)
+{
+    io.seek(0, Exiv2::BasicIo::beg);
+    QByteArray out(qsizetype(io.size()), Qt::Uninitialized);
+    if (!out.isEmpty() && io.read(reinterpret_cast<Exiv2::byte *>(out.data()), long(out.size())) != long(out.size()))
+        throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
+    return out;
+}
+
+// Lays `overlay` over the metadata the image already holds and serialises it.
+QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay)
+{
+    Exiv2::Image &img = image.image();
+    // Keep an XMP packet byte for byte unless the overlay had to change it.
+    img.writeXmpFromPacket(true);
+    applyOverlay(img, overlay);
+    if (image.imageType() == Exiv2::ImageType::jpeg) {
+        // Exiv2 would quietly drop tags that do not fit one APP1 segment; refuse instead.
+        long bytes = 0;
+        for (const Exiv2::Exifdatum &d : img.exifData())
+            bytes += 12 + (d.size() > 4 ? d.size() : 0);
+        if (bytes > 65533)
+            throw Exiv2::Error(Exiv2::kerTooLargeJpegSegment, "Exif");
+    }
+    img.writeMetadata();
+    return bytesOf(img.io());
+}
+
+// Exif of a TIFF also describes its pixel layout (strips, tiles, further pages); none of
+// that may follow the metadata into a freshly encoded container.
+Exiv2::ExifData portableExif(const Exiv2::ExifData &exif)
+{
+    Exiv2::ExifData out;
+    for (const Exiv2::Exifdatum &d : exif) {
+        const std::string group = d.groupName();
+        const bool keep = group == "Photo" || group == "GPSInfo" || group == "Iop"
+            || Exiv2::ExifTags::isMakerGroup(group) || (group == "Image" && !isStructuralTag(d.tagName()));
+        if (keep)
+            out.add(d);
+    }
+    return out;
+}
+
+} // namespace
+
+ImageDestination::ImageDestination(QByteArray *buffer, QString type, int count)
+    : m_buffer(buffer)
+    , m_type(std::move(type))
+    , m_count(count)
+{
+}
+
+void ImageDestination::addImageFromSource(const ImageSource &source, int index, const QVariantMap &properties)
+{
+    m_images.push_back({&source, index, properties});
+}
+
+void ImageDestination::setProperties(const QVariantMap &properties) { m_containerProperties = properties; }
+
+bool ImageDestination::finalize()
+{
+    m_buffer->clear();
+    if (m_images.empty()) {
+        m_error = QStringLiteral("no image was added");
+        return false;
+    }
+    const ImageSource &source = *m_images.front().source;
+    for (const Added &added : m_images) {
+        if (added.source != &source) {
+            m_error = QStringLiteral("images of one container must come from one source");
+            return false;
+        }
+    }
+    if (source.type() != m_type) {
+        m_error = QStringLiteral("cannot convert %1 to %2 without re-encoding").arg(source.type(), m_type);
+        return false;
+    }
+    if (!source.exiv().canWrite()) {
+        if (m_type == QLatin1String(kUTTypeHEIC)) {
+            // Copying it unchanged would pretend an edit (say, removing GPS) had been made.
+            m_error = QStringLiteral("metadata cannot be written into HEIC files");
+            return false;
+        }
+        // GIF and BMP carry no Exif, GPS or IPTC to change: the copy is the file itself.
+        *m_buffer = source.data();
+        return true;
+    }
+    // Metadata belongs to the container, so every image shares it; the first image's
+    // properties win where images were given different ones.
+    QVariantMap overlay = m_containerProperties;
+    const QVariantMap &first = m_images.front().properties;
+    for (auto it = first.begin(); it != first.end(); ++it)
+        overlay.insert(it.key(), it.value());
+
+    QString error;
+    QByteArray out;
+    auto image = ExivImage::open(source.data(), &error);
+    const bool ok = image && guarded([&] { out = writeWithOverlay(*image, overlay); }, &error);
+    if (!ok) {
+        m_error = error;
+        return false;
+    }
+    *m_buffer = std::move(out);
+    return true;
+}
+
+ImageDestinationPtr CGImageDestinationCreateWithData(QByteArray *buffer, const QString &type, int count)
+{
+    if (!buffer || count < 1 || exivTypeForTypeIdentifier(type) == Exiv2::ImageType::none)
+        return nullptr;
+    return std::make_unique<ImageDestination>(buffer, type, count);
+}
+
+void CGImageDestinationAddImageFromSource(ImageDestination &destination, const ImageSource &source, int index,
+                                          const QVariantMap &properties)
+{
+    destination.addImageFromSource(source, index, properties);
+}
+
+void CGImageDestinationSetProperties(ImageDestination &destination, const QVariantMap &properties)
+{
+    destination.setProperties(properties);
+}
+
+bool CGImageDestinationFinalize(ImageDestination &destination)
+{
+    const bool ok = destination.finalize();
+    if (!ok)
+        qCWarning(lcDestination).noquote() << "CGImageDestinationFinalize failed:" << destination.errorString();
+    return ok;
+}
+
+bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, const QVariantMap &overlay, QString *error)
+{
+    QByteArray out;
+    auto image = ExivImage::open(target, error);
+    if (!image)
+        return false;
+    if (!image->canWrite()) {
+        if (error)
+            *error = QStringLiteral("cannot write metadata into %1").arg(image->typeIdentifier());
+        return false;
+    }
+    const bool ok = guarded(
+        [&] {
+            Exiv2::Image &from = source.exiv().image();
+            Exiv2::Image &to = image->image();
+            to.clearMetadata();
+            if (parts & ExifPart)
+                to.setExifData(source.type() == QLatin1String(kUTTypeJPEG) ? from.exifData()
+                                                                            : portableExif(from.exifData()));
+            if (parts & IptcPart)
+                to.setIptcData(from.iptcData());
+            if (parts & XmpPart) {
+                to.setXmpPacket(from.xmpPacket());
+                to.setXmpData(from.xmpData());
+            }
+            if ((parts & IccProfilePart) && from.iccProfileDefined()) {
+                Exiv2::DataBuf icc(from.iccProfile()->pData_, from.iccProfile()->size_);
+                to.setIccProfile(icc, false);
+            }
+            // The Exif size fields describe the new pixels, which may be scaled or turned.
+            for (const auto &[key, size] : {std::pair{"Exif.Photo.PixelXDimension", to.pixelWidth()},
+                                            std::pair{"Exif.Photo.PixelYDimension", to.pixelHeight()}}) {
+                auto pos = to.exifData().findKey(Exiv2::ExifKey(key));
+                if (pos != to.exifData().end() && size > 0) {
+                    Exiv2::Value::AutoPtr value = Exiv2::Value::create(pos->typeId());
+                    if (value->read(std::to_string(size)) == 0)
+                        pos->setValue(value.get());
+                }
+            }
+            out = writeWithOverlay(*image, overlay);
+        },
+        error);
+    if (!ok)
+        return false;
+    target = std::move(out);
+    return true;
+}
+
+} // namespace imageio

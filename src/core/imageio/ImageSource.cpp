@@ -1,0 +1,129 @@
+#include "ImageSource.h"
+
+#include "ContainerCheck.h"
+#include "ExivImage.h"
+#include "ImageProperties.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+namespace imageio {
+
+namespace {
+
+int frameCount(const QByteArray &data, const QString &type)
+{
+    if (type == QLatin1String(kUTTypeJPEG) || type == QLatin1String(kUTTypePNG) || type == QLatin1String(kUTTypeBMP)
+        || type == QLatin1String(kUTTypeHEIC))
+        return 1;
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const int count = reader.imageCount();
+    return count > 0 ? count : 1;
+}
+
+QSize readerSize(const QByteArray &data)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    return reader.size();
+}
+
+} // namespace
+
+ImageSource::~ImageSource() = default;
+
+std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error)
+{
+    auto exiv = ExivImage::open(data, error);
+    if (!exiv)
+        return nullptr;
+    const QString type = exiv->typeIdentifier();
+    if ((type == QLatin1String(kUTTypeJPEG) && !jpegIsComplete(data))
+        || (type == QLatin1String(kUTTypePNG) && !pngIsComplete(data))) {
+        if (error)
+            *error = QStringLiteral("the image data is incomplete (truncated file)");
+        return nullptr;
+    }
+
+    auto source = std::unique_ptr<ImageSource>(new ImageSource);
+    QVariantMap props;
+    QSize size;
+    const bool ok = guarded(
+        [&] {
+            props = propertiesFromMetadata(exiv->image());
+            size = QSize(exiv->image().pixelWidth(), exiv->image().pixelHeight());
+        },
+        error);
+    if (!ok)
+        return nullptr;
+    if (size.width() <= 0 || size.height() <= 0)
+        size = readerSize(data);
+    if (size.width() > 0 && size.height() > 0) {
+        props.insert(QLatin1String(kCGImagePropertyPixelWidth), size.width());
+        props.insert(QLatin1String(kCGImagePropertyPixelHeight), size.height());
+    }
+    props.insert(QLatin1String(kCGImagePropertyFileSize), qlonglong(data.size()));
+
+    source->m_count = frameCount(data, type);
+    source->m_type = type;
+    source->m_properties = props;
+    source->m_exiv = std::move(exiv);
+    source->m_data = std::move(data);
+    return source;
+}
+
+QImage ImageSource::image(int index) const
+{
+    QBuffer buffer;
+    buffer.setData(m_data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    if (index > 0 && !reader.jumpToImage(index))
+        return {};
+    return reader.read();
+}
+
+ImageSourcePtr CGImageSourceCreateWithData(const QByteArray &data, QString *error)
+{
+    return ImageSource::create(data, error);
+}
+
+QString CGImageSourceGetType(const ImageSource &source) { return source.type(); }
+
+int CGImageSourceGetCount(const ImageSource &source) { return source.count(); }
+
+QVariantMap CGImageSourceCopyPropertiesAtIndex(const ImageSource &source, int index)
+{
+    if (index < 0 || index >= source.count())
+        return {};
+    return source.properties();
+}
+
+QImage CGImageSourceCreateImageAtIndex(const ImageSource &source, int index) { return source.image(index); }
+
+ImageSourcePtr imageSourceFromFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return nullptr;
+    }
+    return ImageSource::create(file.readAll(), error);
+}
+
+QVariantMap readProperties(const QString &path, QString *error)
+{
+    const auto source = imageSourceFromFile(path, error);
+    return source ? source->properties() : QVariantMap{};
+}
+
+} // namespace imageio

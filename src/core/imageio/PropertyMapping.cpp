@@ -1,0 +1,655 @@
+#include "ExivImage.h"
+#include "ImageProperties.h"
+
+#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <cmath>
+#include <numeric>
+#include <set>
+
+Q_LOGGING_CATEGORY(lcMapping, "glimmerset.imageio.mapping")
+
+namespace imageio {
+
+namespace {
+
+// IPTC dataset names as other tools spell them in property dictionaries; the rest keep Exiv2's names.
+struct IptcName {
+    const char *exiv;
+    const char *property;
+};
+constexpr IptcName kIptcNames[] = {
+    {"Caption", "Caption/Abstract"},
+    {"Byline", "By-line"},
+    {"BylineTitle", "By-lineTitle"},
+    {"ProvinceState", "Province/State"},
+    {"CountryName", "Country/PrimaryLocationName"},
+    {"CountryCode", "Country/PrimaryLocationCode"},
+    {"Copyright", "CopyrightNotice"},
+    {"Writer", "Writer/Editor"},
+    {"TransmissionReference", "OriginalTransmissionReference"},
+    {"SubLocation", "SubLocation"},
+};
+
+QString iptcPropertyName(const std::string &exivName)
+{
+    for (const auto &n : kIptcNames)
+        if (exivName == n.exiv)
+            return QString::fromLatin1(n.property);
+    return QString::fromStdString(exivName);
+}
+
+std::string iptcExivName(const QString &property)
+{
+    for (const auto &n : kIptcNames)
+        if (property == QLatin1String(n.property))
+            return n.exiv;
+    return property.toStdString();
+}
+
+// The GPS IFD's tags are named without their "GPS" prefix, except the version.
+QString gpsPropertyName(const std::string &tagName)
+{
+    if (tagName == "GPSVersionID")
+        return QString::fromLatin1(kCGImagePropertyGPSVersion);
+    QString name = QString::fromStdString(tagName);
+    if (name.startsWith(QLatin1String("GPS")))
+        name.remove(0, 3);
+    return name;
+}
+
+std::string gpsExivKey(const QString &property)
+{
+    if (property == QLatin1String(kCGImagePropertyGPSVersion))
+        return "Exif.GPSInfo.GPSVersionID";
+    return "Exif.GPSInfo.GPS" + property.toStdString();
+}
+
+bool isAsciiText(const QString &s)
+{
+    for (QChar c : s)
+        if (c.unicode() > 0x7e)
+            return false;
+    return true;
+}
+
+QString textFromBytes(const std::string &bytes)
+{
+    // Trailing NULs pad many camera strings.
+    std::string trimmed = bytes;
+    while (!trimmed.empty() && trimmed.back() == '\0')
+        trimmed.pop_back();
+    auto decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(QByteArray::fromStdString(trimmed));
+    if (decoder.hasError())
+        text = QString::fromLatin1(trimmed.data(), qsizetype(trimmed.size()));
+    return text;
+}
+
+double rationalToDouble(const Exiv2::Rational &r)
+{
+    return r.second == 0 ? 0.0 : double(r.first) / double(r.second);
+}
+
+double urationalToDouble(const Exiv2::URational &r)
+{
+    return r.second == 0 ? 0.0 : double(r.first) / double(r.second);
+}
+
+Exiv2::URational urationalAt(const Exiv2::Value &value, long i)
+{
+    if (const auto *u = dynamic_cast<const Exiv2::URationalValue *>(&value))
+        return u->value_.at(size_t(i));
+    const Exiv2::Rational r = value.toRational(i);
+    return {uint32_t(r.first), uint32_t(r.second)};
+}
+
+QVariant numberAt(const Exiv2::Value &value, long i)
+{
+    switch (value.typeId()) {
+    case Exiv2::unsignedRational:
+        return urationalToDouble(urationalAt(value, i));
+    case Exiv2::signedRational:
+        return rationalToDouble(value.toRational(i));
+    case Exiv2::tiffFloat:
+    case Exiv2::tiffDouble:
+        return double(value.toFloat(i));
+    default:
+        return qlonglong(value.toLong(i));
+    }
+}
+
+QVariant undefinedValue(const Exiv2::Value &value)
+{
+    std::vector<Exiv2::byte> bytes(size_t(value.size()));
+    if (!bytes.empty())
+        value.copy(bytes.data(), Exiv2::invalidByteOrder);
+    QByteArray raw(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+    // Version fields ("0230") and short codes read best as text.
+    bool printable = !raw.isEmpty();
+    for (char c : raw)
+        printable = printable && c >= 0x20 && c < 0x7f;
+    if (printable)
+        return QString::fromLatin1(raw);
+    return raw;
+}
+
+QString commentText(const Exiv2::Value &value)
+{
+    if (value.typeId() == Exiv2::comment)
+        return QString::fromStdString(static_cast<const Exiv2::CommentValue &>(value).comment()).trimmed();
+    // Stored as plain undefined bytes by some cameras: same layout, charset prefix then text.
+    std::vector<Exiv2::byte> bytes(size_t(value.size()));
+    if (!bytes.empty())
+        value.copy(bytes.data(), Exiv2::invalidByteOrder);
+    Exiv2::CommentValue comment;
+    comment.read(bytes.data(), long(bytes.size()), Exiv2::littleEndian);
+    return QString::fromStdString(comment.comment()).remove(QChar(0)).trimmed();
+}
+
+QVariant exifValue(const Exiv2::Exifdatum &datum)
+{
+    const Exiv2::Value &value = datum.value();
+    if (datum.tagName() == "UserComment")
+        return commentText(value);
+    switch (value.typeId()) {
+    case Exiv2::asciiString:
+    case Exiv2::string:
+        return textFromBytes(value.toString());
+    case Exiv2::undefined:
+        return undefinedValue(value);
+    default:
+        break;
+    }
+    const long n = value.count();
+    if (n == 1)
+        return numberAt(value, 0);
+    QVariantList list;
+    for (long i = 0; i < n; ++i)
+        list << numberAt(value, i);
+    return list;
+}
+
+double degreesFromTriple(const Exiv2::Value &value)
+{
+    double result = 0;
+    double unit = 1;
+    for (long i = 0; i < value.count() && i < 3; ++i, unit *= 60)
+        result += urationalToDouble(urationalAt(value, i)) / unit;
+    return result;
+}
+
+QVariant gpsValue(const Exiv2::Exifdatum &datum, const QString &name)
+{
+    const Exiv2::Value &value = datum.value();
+    if (name == QLatin1String(kCGImagePropertyGPSVersion)) {
+        QStringList parts;
+        for (long i = 0; i < value.count(); ++i)
+            parts << QString::number(value.toLong(i));
+        return parts.join(QLatin1Char('.'));
+    }
+    if ((name == QLatin1String(kCGImagePropertyGPSLatitude) || name == QLatin1String(kCGImagePropertyGPSLongitude)
+         || name == QLatin1String("DestLatitude") || name == QLatin1String("DestLongitude"))
+        && value.typeId() == Exiv2::unsignedRational)
+        return degreesFromTriple(value);
+    if (name == QLatin1String(kCGImagePropertyGPSTimeStamp) && value.typeId() == Exiv2::unsignedRational
+        && value.count() == 3) {
+        const double h = numberAt(value, 0).toDouble();
+        const double m = numberAt(value, 1).toDouble();
+        const double s = numberAt(value, 2).toDouble();
+        const bool whole = std::floor(s) == s;
+        return QStringLiteral("%1:%2:%3")
+            .arg(int(h), 2, 10, QLatin1Char('0'))
+            .arg(int(m), 2, 10, QLatin1Char('0'))
+            .arg(s, whole ? 2 : 5, 'f', whole ? 0 : 2, QLatin1Char('0'));
+    }
+    return exifValue(datum);
+}
+
+void insertRepeated(QVariantMap &map, const QString &key, const QVariant &value, bool alwaysList)
+{
+    auto it = map.find(key);
+    if (it == map.end()) {
+        map.insert(key, alwaysList ? QVariant(QVariantList{value}) : value);
+        return;
+    }
+    QVariantList list = it->typeId() == QMetaType::QVariantList ? it->toList() : QVariantList{*it};
+    list << value;
+    *it = list;
+}
+
+bool iptcIsUtf8(const Exiv2::IptcData &iptc)
+{
+    auto it = iptc.findKey(Exiv2::IptcKey("Iptc.Envelope.CharacterSet"));
+    return it != iptc.end() && it->toString() == "\x1b%G";
+}
+
+// ---- writing --------------------------------------------------------------------------
+
+QString rationalText(double x, bool isSigned)
+{
+    if (!std::isfinite(x))
+        x = 0;
+    if (!isSigned)
+        x = std::fabs(x);
+    const double limit = isSigned ? 2147483647.0 : 4294967295.0;
+    if (std::floor(x) == x && std::fabs(x) <= limit)
+        return QStringLiteral("%1/1").arg(qlonglong(x));
+    // The largest power-of-ten denominator that still keeps the numerator in range.
+    qlonglong den = 1000000;
+    while (den > 1 && std::fabs(x) * double(den) > limit)
+        den /= 10;
+    qlonglong num = std::llround(x * double(den));
+    const qlonglong g = std::gcd(num < 0 ? -num : num, den);
+    if (g > 1) {
+        num /= g;
+        den /= g;
+    }
+    return QStringLiteral("%1/%2").arg(num).arg(den);
+}
+
+QString degreesText(double degrees)
+{
+    degrees = std::fabs(degrees);
+    double d = std::floor(degrees);
+    double minutesTotal = (degrees - d) * 60.0;
+    double m = std::floor(minutesTotal);
+    double s = (minutesTotal - m) * 60.0;
+    // Seconds to 1/10000: far finer than the 1e-6 degree a round trip must keep.
+    qlonglong sNum = std::llround(s * 10000.0);
+    if (sNum >= 600000) {
+        sNum -= 600000;
+        m += 1;
+    }
+    if (m >= 60) {
+        m -= 60;
+        d += 1;
+    }
+    return QStringLiteral("%1/1 %2/1 %3/10000").arg(qlonglong(d)).arg(qlonglong(m)).arg(sNum);
+}
+
+QString timeStampText(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d{1,2}):(\\d{1,2}):(\\d{1,2}(?:\\.\\d+)?)$"));
+    const auto match = re.match(text.trimmed());
+    if (!match.hasMatch())
+        return {};
+    return QStringLiteral("%1/1 %2/1 %3")
+        .arg(match.captured(1).toInt())
+        .arg(match.captured(2).toInt())
+        .arg(rationalText(match.captured(3).toDouble(), false));
+}
+
+QString scalarText(const QVariant &v, Exiv2::TypeId type)
+{
+    switch (type) {
+    case Exiv2::unsignedRational:
+        return rationalText(v.toDouble(), false);
+    case Exiv2::signedRational:
+        return rationalText(v.toDouble(), true);
+    case Exiv2::unsignedByte:
+    case Exiv2::unsignedShort:
+    case Exiv2::unsignedLong:
+    case Exiv2::signedByte:
+    case Exiv2::signedShort:
+    case Exiv2::signedLong:
+        if (v.typeId() == QMetaType::QString)
+            return v.toString().trimmed();
+        return QString::number(std::llround(v.toDouble()));
+    default:
+        return v.toString();
+    }
+}
+
+QString valueText(const QVariant &v, Exiv2::TypeId type)
+{
+    if (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList) {
+        QStringList parts;
+        for (const QVariant &item : v.toList())
+            parts << scalarText(item, type);
+        return parts.join(QLatin1Char(' '));
+    }
+    return scalarText(v, type);
+}
+
+void eraseKey(Exiv2::ExifData &exif, const std::string &key)
+{
+    auto it = exif.findKey(Exiv2::ExifKey(key));
+    if (it != exif.end())
+        exif.erase(it);
+}
+
+void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &v, const QString &special = {})
+{
+    try {
+        Exiv2::ExifKey key(keyName);
+        if (v.isNull()) {
+            eraseKey(exif, keyName);
+            return;
+        }
+        Exiv2::TypeId type = key.defaultTypeId();
+        auto existing = exif.findKey(key);
+        if (existing != exif.end() && type == Exiv2::invalidTypeId)
+            type = existing->typeId();
+        if (type == Exiv2::invalidTypeId)
+            type = v.typeId() == QMetaType::QString ? Exiv2::asciiString : Exiv2::unsignedLong;
+
+        Exiv2::Value::AutoPtr value = Exiv2::Value::create(type);
+        int rc = 0;
+        if (special == QLatin1String("degrees")) {
+            rc = value->read(degreesText(v.toDouble()).toStdString());
+        } else if (special == QLatin1String("timestamp")) {
+            const QString text = v.typeId() == QMetaType::QString ? timeStampText(v.toString())
+                                                                  : valueText(v, type);
+            if (text.isEmpty())
+                return;
+            rc = value->read(text.toStdString());
+        } else if (special == QLatin1String("version")) {
+            rc = value->read(v.toString().replace(QLatin1Char('.'), QLatin1Char(' ')).toStdString());
+        } else if (type == Exiv2::comment) {
+            const QString text = v.toString();
+            const QString charset = isAsciiText(text) ? QStringLiteral("Ascii") : QStringLiteral("Unicode");
+            rc = value->read(QStringLiteral("charset=%1 %2").arg(charset, text).toStdString());
+        } else if (type == Exiv2::undefined && v.typeId() == QMetaType::QByteArray) {
+            const QByteArray raw = v.toByteArray();
+            rc = value->read(reinterpret_cast<const Exiv2::byte *>(raw.constData()), long(raw.size()),
+                             Exiv2::littleEndian);
+        } else if (type == Exiv2::undefined) {
+            const QByteArray raw = v.toString().toLatin1();
+            rc = value->read(reinterpret_cast<const Exiv2::byte *>(raw.constData()), long(raw.size()),
+                             Exiv2::littleEndian);
+        } else if (type == Exiv2::asciiString || type == Exiv2::string) {
+            rc = value->read(v.toString().toStdString());
+        } else {
+            rc = value->read(valueText(v, type).toStdString());
+        }
+        if (rc != 0) {
+            qCDebug(lcMapping) << "value not accepted for" << keyName.c_str() << v;
+            return;
+        }
+        if (existing != exif.end())
+            existing->setValue(value.get());
+        else
+            exif.add(key, value.get());
+    } catch (const Exiv2::AnyError &e) {
+        qCDebug(lcMapping) << "skipping" << keyName.c_str() << e.what();
+    }
+}
+
+void eraseGroups(Exiv2::ExifData &exif, const std::function<bool(const std::string &group)> &match)
+{
+    for (auto it = exif.begin(); it != exif.end();) {
+        if (match(it->groupName()))
+            it = exif.erase(it);
+        else
+            ++it;
+    }
+}
+
+bool isMakerNoteGroup(const std::string &group)
+{
+    return Exiv2::ExifTags::isMakerGroup(group);
+}
+
+void removeXmpGps(Exiv2::Image &image)
+{
+    Exiv2::XmpData &xmp = image.xmpData();
+    bool changed = false;
+    for (auto it = xmp.begin(); it != xmp.end();) {
+        if (it->groupName() == "exif" && it->tagName().rfind("GPS", 0) == 0) {
+            it = xmp.erase(it);
+            changed = true;
+        } else {
+            ++it;
+        }
+    }
+    if (changed)
+        image.writeXmpFromPacket(false);
+}
+
+double signedNumber(const QVariant &v)
+{
+    return v.typeId() == QMetaType::QString ? v.toString().toDouble() : v.toDouble();
+}
+
+void applyGps(Exiv2::Image &image, const QVariantMap &gps)
+{
+    Exiv2::ExifData &exif = image.exifData();
+    for (auto it = gps.begin(); it != gps.end(); ++it) {
+        const QString &name = it.key();
+        const QVariant &v = it.value();
+        const std::string key = gpsExivKey(name);
+        if (name == QLatin1String(kCGImagePropertyGPSLatitude) || name == QLatin1String(kCGImagePropertyGPSLongitude)
+            || name == QLatin1String("DestLatitude") || name == QLatin1String("DestLongitude")) {
+            setExif(exif, key, v, QStringLiteral("degrees"));
+            // A negative coordinate names its side through the ref, unless the caller gave one.
+            const QString refName = name + QLatin1String("Ref");
+            if (!v.isNull() && signedNumber(v) < 0 && !gps.contains(refName)) {
+                const bool lat = name.endsWith(QLatin1String("Latitude"));
+                setExif(exif, gpsExivKey(refName), lat ? QStringLiteral("S") : QStringLiteral("W"));
+            }
+        } else if (name == QLatin1String(kCGImagePropertyGPSAltitude)) {
+            setExif(exif, key, v.isNull() ? v : QVariant(std::fabs(signedNumber(v))));
+            if (!v.isNull() && signedNumber(v) < 0 && !gps.contains(QLatin1String(kCGImagePropertyGPSAltitudeRef)))
+                setExif(exif, gpsExivKey(QLatin1String(kCGImagePropertyGPSAltitudeRef)), 1);
+        } else if (name == QLatin1String(kCGImagePropertyGPSTimeStamp)) {
+            setExif(exif, key, v, QStringLiteral("timestamp"));
+        } else if (name == QLatin1String(kCGImagePropertyGPSVersion)) {
+            setExif(exif, key, v, QStringLiteral("version"));
+        } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int
+                   || v.typeId() == QMetaType::LongLong) {
+            // Speeds, tracks and directions are unsigned in the GPS IFD: store the magnitude.
+            setExif(exif, key, QVariant(std::fabs(v.toDouble())));
+        } else {
+            setExif(exif, key, v);
+        }
+    }
+}
+
+void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map)
+{
+    bool needsUtf8 = false;
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        try {
+            Exiv2::IptcKey key("Iptc.Application2." + iptcExivName(it.key()));
+            for (auto pos = iptc.findKey(key); pos != iptc.end(); pos = iptc.findKey(key))
+                iptc.erase(pos);
+            const QVariant &v = it.value();
+            if (v.isNull())
+                continue;
+            QVariantList values = (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList)
+                ? v.toList()
+                : QVariantList{v};
+            for (const QVariant &item : values) {
+                const QString text = item.toString();
+                needsUtf8 = needsUtf8 || !isAsciiText(text);
+                Exiv2::Value::AutoPtr value = Exiv2::Value::create(
+                    Exiv2::IptcDataSets::dataSetType(key.tag(), key.record()));
+                if (value->read(text.toUtf8().toStdString()) != 0) {
+                    qCDebug(lcMapping) << "IPTC value not accepted for" << it.key() << text;
+                    continue;
+                }
+                iptc.add(key, value.get());
+            }
+        } catch (const Exiv2::AnyError &e) {
+            qCDebug(lcMapping) << "skipping IPTC" << it.key() << e.what();
+        }
+    }
+    if (needsUtf8 || (!iptc.empty() && iptcIsUtf8(iptc))) {
+        Exiv2::IptcKey charset("Iptc.Envelope.CharacterSet");
+        auto pos = iptc.findKey(charset);
+        if (pos == iptc.end())
+            iptc.add(charset, Exiv2::Value::create(Exiv2::string).get());
+        iptc["Iptc.Envelope.CharacterSet"] = std::string("\x1b%G");
+    }
+}
+
+} // namespace
+
+bool isOffsetTag(const std::string &tag)
+{
+    static const std::set<std::string> offsets = {"ExifTag", "GPSTag", "InteroperabilityTag",
+                                                  "JPEGInterchangeFormat", "JPEGInterchangeFormatLength"};
+    return offsets.count(tag) > 0;
+}
+
+bool isStructuralTag(const std::string &tag)
+{
+    static const std::set<std::string> structural = {
+        "NewSubfileType", "SubfileType", "ImageWidth", "ImageLength", "BitsPerSample", "Compression",
+        "PhotometricInterpretation", "FillOrder", "StripOffsets", "SamplesPerPixel", "RowsPerStrip",
+        "StripByteCounts", "PlanarConfiguration", "TileWidth", "TileLength", "TileOffsets", "TileByteCounts",
+        "SubIFDs", "ExtraSamples", "SampleFormat", "Predictor", "JPEGTables", "YCbCrSubSampling",
+        "YCbCrPositioning", "ColorMap", "InterColorProfile", "XMLPacket", "IPTCNAA", "ImageResources"};
+    return structural.count(tag) > 0 || isOffsetTag(tag);
+}
+
+QVariantMap propertiesFromMetadata(Exiv2::Image &image)
+{
+    QVariantMap props;
+    QVariantMap exif, tiff, gps, iptc;
+
+    for (const Exiv2::Exifdatum &datum : image.exifData()) {
+        const std::string group = datum.groupName();
+        const std::string tag = datum.tagName();
+        if (tag.rfind("0x", 0) == 0 || isOffsetTag(tag))
+            continue; // unknown tags have no stable name to exchange; offsets mean nothing outside the file
+        if (group == "Image") {
+            tiff.insert(QString::fromStdString(tag), exifValue(datum));
+        } else if (group == "Photo") {
+            if (tag == "MakerNote")
+                continue;
+            exif.insert(QString::fromStdString(tag), exifValue(datum));
+        } else if (group == "GPSInfo") {
+            const QString name = gpsPropertyName(tag);
+            gps.insert(name, gpsValue(datum, name));
+        }
+    }
+
+    const Exiv2::IptcData &iptcData = image.iptcData();
+    const bool utf8 = iptcIsUtf8(iptcData);
+    for (const Exiv2::Iptcdatum &datum : iptcData) {
+        if (datum.record() != Exiv2::IptcDataSets::application2 || datum.tag() == 0)
+            continue;
+        const QString name = iptcPropertyName(datum.tagName());
+        const std::string raw = datum.toString();
+        const QVariant value = utf8 ? QVariant(QString::fromUtf8(raw.data(), qsizetype(raw.size())))
+                                    : QVariant(textFromBytes(raw));
+        insertRepeated(iptc, name, value, name == QLatin1String(kCGImagePropertyIPTCKeywords));
+    }
+
+    if (!exif.isEmpty())
+        props.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
+    if (!tiff.isEmpty())
+        props.insert(QLatin1String(kCGImagePropertyTIFFDictionary), tiff);
+    if (!gps.isEmpty())
+        props.insert(QLatin1String(kCGImagePropertyGPSDictionary), gps);
+    if (!iptc.isEmpty())
+        props.insert(QLatin1String(kCGImagePropertyIPTCDictionary), iptc);
+
+    if (tiff.contains(QLatin1String(kCGImagePropertyTIFFOrientation)))
+        props.insert(QLatin1String(kCGImagePropertyOrientation), tiff.value(QLatin1String(kCGImagePropertyTIFFOrientation)));
+    const QVariant xres = tiff.value(QLatin1String(kCGImagePropertyTIFFXResolution));
+    const QVariant yres = tiff.value(QLatin1String(kCGImagePropertyTIFFYResolution));
+    if (xres.isValid() && yres.isValid()) {
+        props.insert(QLatin1String(kCGImagePropertyDPIWidth), xres);
+        props.insert(QLatin1String(kCGImagePropertyDPIHeight), yres);
+    }
+    return props;
+}
+
+namespace {
+
+// Keys whose value equals what the photo already holds are left alone, so laying a
+// photo's own map back over it (as several edits do) keeps every stored value exact.
+QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current)
+{
+    QVariantMap changed;
+    for (auto it = wanted.begin(); it != wanted.end(); ++it) {
+        auto cur = current.find(it.key());
+        if (cur == current.end() || it.value().isNull() || *cur != it.value())
+            changed.insert(it.key(), it.value());
+    }
+    return changed;
+}
+
+} // namespace
+
+void applyOverlay(Exiv2::Image &image, const QVariantMap &overlay)
+{
+    Exiv2::ExifData &exif = image.exifData();
+    const QVariantMap current = propertiesFromMetadata(image);
+    auto groupChanges = [&](const char *group, const QVariant &v) {
+        return changedOnly(v.toMap(), current.value(QLatin1String(group)).toMap());
+    };
+    for (auto it = overlay.begin(); it != overlay.end(); ++it) {
+        const QString &name = it.key();
+        const QVariant &v = it.value();
+        const bool isMap = v.typeId() == QMetaType::QVariantMap;
+        if (name == QLatin1String(kCGImagePropertyExifDictionary)) {
+            if (v.isNull()) {
+                // The Exif IFD carries the interoperability IFD and the maker note with it.
+                eraseGroups(exif, [](const std::string &g) { return g == "Photo" || g == "Iop" || isMakerNoteGroup(g); });
+                eraseKey(exif, "Exif.Image.ExifTag");
+            } else if (isMap) {
+                const QVariantMap map = groupChanges(kCGImagePropertyExifDictionary, v);
+                for (auto e = map.begin(); e != map.end(); ++e)
+                    setExif(exif, "Exif.Photo." + e.key().toStdString(), e.value());
+            }
+        } else if (name == QLatin1String(kCGImagePropertyTIFFDictionary)) {
+            if (v.isNull()) {
+                // Only the descriptive IFD0 tags: structure (sizes, strips, pointers) is the container's.
+                static const char *const descriptive[] = {"ImageDescription", "Make", "Model", "Software", "DateTime",
+                                                          "Artist", "Copyright", "HostComputer", "DocumentName",
+                                                          "PageName"};
+                for (const char *tag : descriptive)
+                    eraseKey(exif, std::string("Exif.Image.") + tag);
+            } else if (isMap) {
+                const QVariantMap map = groupChanges(kCGImagePropertyTIFFDictionary, v);
+                for (auto e = map.begin(); e != map.end(); ++e)
+                    if (!isStructuralTag(e.key().toStdString()))
+                        setExif(exif, "Exif.Image." + e.key().toStdString(), e.value());
+            }
+        } else if (name == QLatin1String(kCGImagePropertyGPSDictionary)) {
+            if (v.isNull()) {
+                eraseGroups(exif, [](const std::string &g) { return g == "GPSInfo"; });
+                eraseKey(exif, "Exif.Image.GPSTag");
+                // A copy made to hide the location must not keep it in XMP either.
+                removeXmpGps(image);
+            } else if (isMap) {
+                applyGps(image, groupChanges(kCGImagePropertyGPSDictionary, v));
+            }
+        } else if (name == QLatin1String(kCGImagePropertyIPTCDictionary)) {
+            if (v.isNull())
+                image.iptcData().clear();
+            else if (isMap)
+                applyIptc(image.iptcData(), groupChanges(kCGImagePropertyIPTCDictionary, v));
+        } else if (name == QLatin1String(kCGImagePropertyOrientation)) {
+            if (v != current.value(name))
+                setExif(exif, "Exif.Image.Orientation", v);
+        } else if (name == QLatin1String(kCGImagePropertyPixelWidth) || name == QLatin1String(kCGImagePropertyPixelHeight)) {
+            // Only photos that already describe their size in Exif get the new one, and only
+            // when it is a new size: the container's real size laid back is no change.
+            const int real = name == QLatin1String(kCGImagePropertyPixelWidth) ? image.pixelWidth() : image.pixelHeight();
+            if (v.toLongLong() == real)
+                continue;
+            const std::string key = name == QLatin1String(kCGImagePropertyPixelWidth) ? "Exif.Photo.PixelXDimension"
+                                                                                     : "Exif.Photo.PixelYDimension";
+            if (exif.findKey(Exiv2::ExifKey(key)) != exif.end()) {
+                // Keep the stored type (SHORT or LONG) so readers see the same layout.
+                auto pos = exif.findKey(Exiv2::ExifKey(key));
+                Exiv2::Value::AutoPtr value = Exiv2::Value::create(pos->typeId());
+                if (value->read(QString::number(v.toLongLong()).toStdString()) == 0)
+                    pos->setValue(value.get());
+            }
+        } else if (name == QLatin1String(kCGImagePropertyDPIWidth) && v != current.value(name)) {
+            setExif(exif, "Exif.Image.XResolution", v);
+        } else if (name == QLatin1String(kCGImagePropertyDPIHeight) && v != current.value(name)) {
+            setExif(exif, "Exif.Image.YResolution", v);
+        }
+    }
+}
+
+} // namespace imageio

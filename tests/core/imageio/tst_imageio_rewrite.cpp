@@ -1,0 +1,345 @@
+// The metadata rewrite, checked with exiftool as an independent reader and with
+// ImageMagick's pixel signatures: what a rewrite removes, merges and keeps.
+
+#include "TestSupport.h"
+
+#include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
+#include "imageio/MetadataRewrite.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace imageio;
+using namespace testsupport;
+
+namespace {
+
+// exiftool groups that describe the file rather than the photo's stored metadata.
+bool isVolatile(const QString &key)
+{
+    return key.startsWith(QLatin1String("System:")) || key.startsWith(QLatin1String("File:"))
+        || key.startsWith(QLatin1String("Composite:")) || key.startsWith(QLatin1String("ExifTool:"))
+        || key == QLatin1String("SourceFile") || key.contains(QLatin1String("Offset"));
+}
+
+QVariantMap stableTags(const QString &path)
+{
+    QVariantMap tags = exiftoolTags(path);
+    for (auto it = tags.begin(); it != tags.end();)
+        it = isVolatile(it.key()) ? tags.erase(it) : std::next(it);
+    return tags;
+}
+
+QStringList groupKeys(const QVariantMap &tags, const QString &group)
+{
+    QStringList keys;
+    for (auto it = tags.begin(); it != tags.end(); ++it)
+        if (it.key().startsWith(group + QLatin1Char(':')))
+            keys << it.key();
+    return keys;
+}
+
+// Every tag of `before` is in `after` with the same value, except those `changed` accepts.
+void compareTags(const QVariantMap &before, const QVariantMap &after,
+                 const std::function<bool(const QString &)> &changed)
+{
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        if (changed(it.key()))
+            continue;
+        QVERIFY2(after.contains(it.key()), qPrintable(QStringLiteral("lost tag ") + it.key()));
+        QCOMPARE(after.value(it.key()), it.value());
+    }
+    for (auto it = after.begin(); it != after.end(); ++it)
+        if (!changed(it.key()))
+            QVERIFY2(before.contains(it.key()), qPrintable(QStringLiteral("new tag ") + it.key()));
+}
+
+QVariantMap withGroup(const char *group, const QVariant &value) { return {{QLatin1String(group), value}}; }
+
+} // namespace
+
+class ImageIoRewriteTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!hasProgram(QStringLiteral("exiftool")))
+            QFAIL("exiftool is required (scripts/install-deps installs it)");
+    }
+
+    void removingAGroupKeepsEverythingElse_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("exiftoolGroup");
+        QTest::newRow("GPS from a phone photo") << testData(QStringLiteral("gps_htc_desire.jpg"))
+                                                << QString::fromLatin1(kCGImagePropertyGPSDictionary)
+                                                << QStringLiteral("GPS");
+        QTest::newRow("GPS from an iPhone photo with maker note")
+            << testData(QStringLiteral("gps_iphone_1x1.jpg")) << QString::fromLatin1(kCGImagePropertyGPSDictionary)
+            << QStringLiteral("GPS");
+        QTest::newRow("IPTC") << testData(QStringLiteral("iptc_metapm.jpg"))
+                              << QString::fromLatin1(kCGImagePropertyIPTCDictionary) << QStringLiteral("IPTC");
+        QTest::newRow("Exif") << testData(QStringLiteral("gps_htc_desire.jpg"))
+                              << QString::fromLatin1(kCGImagePropertyExifDictionary) << QStringLiteral("ExifIFD");
+    }
+
+    void removingAGroupKeepsEverythingElse()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, group);
+        QFETCH(QString, exiftoolGroup);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+
+        const RewriteResult result = rewriteMetadata(file, out, {{group, QVariant()}});
+        QVERIFY2(result.ok(), qPrintable(result.error));
+
+        const QVariantMap before = stableTags(file);
+        const QVariantMap after = stableTags(out);
+        QVERIFY(!groupKeys(before, exiftoolGroup).isEmpty());
+        QCOMPARE(groupKeys(after, exiftoolGroup), QStringList());
+        const bool exifRemoved = exiftoolGroup == QLatin1String("ExifIFD");
+        compareTags(before, after, [&](const QString &key) {
+            if (key.startsWith(exiftoolGroup + QLatin1Char(':')))
+                return true;
+            // The maker note and interoperability IFD live inside the Exif IFD.
+            if (exifRemoved && (key.startsWith(QLatin1String("InteropIFD:")) || key.startsWith(QLatin1String("MakerNotes:"))
+                                || key.contains(QLatin1String("Maker")) || key.startsWith(QLatin1String("HTC"))))
+                return true;
+            // A GPS removal also clears GPS from XMP.
+            if (exiftoolGroup == QLatin1String("GPS") && key.startsWith(QLatin1String("XMP-exif:GPS")))
+                return true;
+            return key == QLatin1String("IPTC:CodedCharacterSet") || key == QLatin1String("File:CurrentIPTCDigest");
+        });
+        QCOMPARE(pixelSignature(out), pixelSignature(file));
+    }
+
+    void mergingChangesOnlyTheNamedKeys()
+    {
+        QTemporaryDir dir;
+        const QString src = testData(QStringLiteral("gps_htc_desire.jpg"));
+        const QString out = dir.filePath(QStringLiteral("merged.jpg"));
+        QVariantMap exif{{QLatin1String(kCGImagePropertyExifDateTimeOriginal), QStringLiteral("2020:02:29 23:59:58")}};
+        QVariantMap tiff{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana Lima")},
+                         {QLatin1String(kCGImagePropertyTIFFCopyright), QStringLiteral("(c) 2020 Ana Lima")}};
+        const RewriteResult result = rewriteMetadata(
+            src, out,
+            {{QLatin1String(kCGImagePropertyExifDictionary), exif}, {QLatin1String(kCGImagePropertyTIFFDictionary), tiff}});
+        QVERIFY2(result.ok(), qPrintable(result.error));
+
+        const QVariantMap after = stableTags(out);
+        QCOMPARE(after.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), QStringLiteral("2020:02:29 23:59:58"));
+        QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Ana Lima"));
+        QCOMPARE(after.value(QStringLiteral("IFD0:Copyright")).toString(), QStringLiteral("(c) 2020 Ana Lima"));
+        compareTags(stableTags(src), after, [](const QString &key) {
+            return key == QLatin1String("ExifIFD:DateTimeOriginal") || key == QLatin1String("IFD0:Artist")
+                || key == QLatin1String("IFD0:Copyright");
+        });
+        QCOMPARE(pixelSignature(out), pixelSignature(src));
+    }
+
+    void layingAPhotosOwnMapBackChangesNothing()
+    {
+        // Several edits pass the whole first-image map back; values must survive exactly.
+        QTemporaryDir dir;
+        for (const QString &name : {QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("gps_iphone_1x1.jpg"),
+                                   QStringLiteral("iptc_metapm.jpg")}) {
+            const QString src = testData(name);
+            const QString out = dir.filePath(name);
+            const QVariantMap own = readProperties(src);
+            QVERIFY(!own.isEmpty());
+            QVERIFY(rewriteMetadata(src, out, own).ok());
+            compareTags(stableTags(src), stableTags(out), [](const QString &) { return false; });
+            QCOMPARE(readProperties(out).value(QLatin1String(kCGImagePropertyGPSDictionary)),
+                     own.value(QLatin1String(kCGImagePropertyGPSDictionary)));
+        }
+    }
+
+    void gpsSignsBecomeRefs()
+    {
+        QTemporaryDir dir;
+        const QString src = makeJpeg(dir.filePath(QStringLiteral("plain.jpg")), 64, 48, {QStringLiteral("-Make=Test")});
+        const QString out = dir.filePath(QStringLiteral("sydney.jpg"));
+        QVariantMap gps{{QLatin1String(kCGImagePropertyGPSVersion), QStringLiteral("2.2.0.0")},
+                        {QLatin1String(kCGImagePropertyGPSLatitude), -33.8688},
+                        {QLatin1String(kCGImagePropertyGPSLongitude), 151.2093},
+                        {QLatin1String(kCGImagePropertyGPSLongitudeRef), QStringLiteral("E")},
+                        {QLatin1String(kCGImagePropertyGPSAltitude), -5.0},
+                        {QLatin1String(kCGImagePropertyGPSTimeStamp), QStringLiteral("10:20:30.25")}};
+        QVERIFY(rewriteMetadata(src, out, withGroup(kCGImagePropertyGPSDictionary, gps)).ok());
+
+        const QVariantMap tags = exiftoolTags(out);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), QStringLiteral("E"));
+        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSLatitude")).toDouble() - 33.8688) < 1e-6);
+        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSLongitude")).toDouble() - 151.2093) < 1e-6);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), 1);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitude")).toDouble(), 5.0);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSVersionID")).toString(), QStringLiteral("2 2 0 0"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSTimeStamp")).toString(), QStringLiteral("10:20:30.25"));
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Test"));
+
+        const QVariantMap back = readProperties(out).value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
+        QVERIFY(qAbs(back.value(QLatin1String(kCGImagePropertyGPSLatitude)).toDouble() - 33.8688) < 1e-6);
+        QCOMPARE(back.value(QLatin1String(kCGImagePropertyGPSLatitudeRef)).toString(), QStringLiteral("S"));
+        QCOMPARE(back.value(QLatin1String(kCGImagePropertyGPSVersion)).toString(), QStringLiteral("2.2.0.0"));
+        QCOMPARE(back.value(QLatin1String(kCGImagePropertyGPSAltitude)).toDouble(), 5.0);
+    }
+
+    void iptcTextIsDecodableByOtherReaders()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("keywords.jpg"));
+        const QStringList keywords{QStringLiteral("Zürich"), QStringLiteral("東京"), QStringLiteral("plain")};
+        QVariantMap iptc{{QLatin1String(kCGImagePropertyIPTCKeywords), keywords},
+                         {QLatin1String(kCGImagePropertyIPTCCaptionAbstract), QStringLiteral("Café au lait")}};
+        QVERIFY(rewriteMetadata(testData(QStringLiteral("iptc_metapm.jpg")), out,
+                                withGroup(kCGImagePropertyIPTCDictionary, iptc))
+                    .ok());
+
+        const QVariantMap tags = exiftoolTags(out);
+        QCOMPARE(tags.value(QStringLiteral("IPTC:Keywords")).toStringList(), keywords);
+        QCOMPARE(tags.value(QStringLiteral("IPTC:Caption-Abstract")).toString(), QStringLiteral("Café au lait"));
+        QCOMPARE(tags.value(QStringLiteral("IPTC:City")).toString(), QStringLiteral("London"));
+        const QVariantMap back = readProperties(out).value(QLatin1String(kCGImagePropertyIPTCDictionary)).toMap();
+        QCOMPARE(back.value(QLatin1String(kCGImagePropertyIPTCKeywords)).toStringList(), keywords);
+    }
+
+    void otherContainersKeepTheirPixels_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("convertArgs");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("png") << QStringLiteral("photo.png")
+                             << QStringList{QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("plasma:fractal")} << 1;
+        QTest::newRow("webp") << QStringLiteral("photo.webp")
+                              << QStringList{QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("gradient:red-blue")} << 1;
+        QTest::newRow("three-page tiff")
+            << QStringLiteral("pages.tif")
+            << QStringList{QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("xc:red"), QStringLiteral("xc:green"),
+                           QStringLiteral("gradient:blue-white")}
+            << 3;
+    }
+
+    void otherContainersKeepTheirPixels()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, convertArgs);
+        QFETCH(int, frames);
+        QTemporaryDir dir;
+        const QString src = dir.filePath(name);
+        run(QStringLiteral("/usr/bin/convert"), convertArgs + QStringList{src});
+        QVERIFY(QFile::exists(src));
+        run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                                         QStringLiteral("-Make=Before"), QStringLiteral("-GPSLatitude=10"),
+                                         QStringLiteral("-GPSLatitudeRef=N"), src});
+
+        const auto source = imageSourceFromFile(src);
+        QVERIFY(source);
+        QCOMPARE(source->count(), frames);
+        const QString out = dir.filePath(QStringLiteral("copy-") + name);
+        QVariantMap overlay{{QLatin1String(kCGImagePropertyTIFFDictionary),
+                             QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Someone")}}},
+                            {QLatin1String(kCGImagePropertyGPSDictionary), QVariant()}};
+        const RewriteResult result = rewriteMetadata(*source, out, overlay);
+        QVERIFY2(result.ok(), qPrintable(result.error));
+
+        const QVariantMap tags = exiftoolTags(out);
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Someone"));
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Before"));
+        QVERIFY(!tags.contains(QStringLiteral("GPS:GPSLatitude")));
+        QCOMPARE(pixelSignature(out, true), pixelSignature(src, true));
+        QCOMPARE(pixelSignature(out, true).split(QLatin1Char('\n')).size(), frames);
+    }
+
+    void unreadableSourcesWriteNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QFile photo(testData(QStringLiteral("gps_htc_desire.jpg")));
+        QVERIFY(photo.open(QIODevice::ReadOnly));
+        const QByteArray whole = photo.readAll();
+        QTest::newRow("not an image") << QByteArray("this is not a photo at all, just some text\n");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("JPEG cut in half") << whole.left(whole.size() / 2);
+        QTest::newRow("JPEG cut inside its Exif") << whole.left(300);
+    }
+
+    void unreadableSourcesWriteNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString src = dir.filePath(QStringLiteral("broken.jpg"));
+        QFile f(src);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        QString error;
+        QVERIFY(!imageSourceFromFile(src, &error));
+        QVERIFY(!error.isEmpty());
+        const QString out = dir.filePath(QStringLiteral("NoGPS_broken.jpg"));
+        const RewriteResult result = rewriteMetadata(src, out, withGroup(kCGImagePropertyGPSDictionary, QVariant()));
+        QCOMPARE(result.status, RewriteResult::Unreadable);
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void failedWriteLeavesEarlierCopy()
+    {
+        QTemporaryDir dir;
+        const QString src = testData(QStringLiteral("gps_htc_desire.jpg"));
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+        QVERIFY(rewriteMetadata(src, out, withGroup(kCGImagePropertyGPSDictionary, QVariant())).ok());
+        QFile earlier(out);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        const QByteArray good = earlier.readAll();
+        earlier.close();
+
+        // Exif that cannot fit a JPEG segment (64 KiB) makes the container write fail.
+        QVariantMap tiff{{QLatin1String(kCGImagePropertyTIFFImageDescription), QString(70000, QLatin1Char('x'))}};
+        const RewriteResult result = rewriteMetadata(src, out, withGroup(kCGImagePropertyTIFFDictionary, tiff));
+        QCOMPARE(result.status, RewriteResult::WriteFailed);
+        QVERIFY(!result.error.isEmpty());
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), good);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void gifIsCopiedUnchanged()
+    {
+        QTemporaryDir dir;
+        const QString src = dir.filePath(QStringLiteral("anim.gif"));
+        run(QStringLiteral("/usr/bin/convert"), {QStringLiteral("-size"), QStringLiteral("8x8"), QStringLiteral("xc:red"),
+                                                 QStringLiteral("xc:blue"), src});
+        const auto source = imageSourceFromFile(src);
+        QVERIFY(source);
+        QCOMPARE(source->type(), QString::fromLatin1(kUTTypeGIF));
+        QCOMPARE(source->count(), 2);
+        const QString out = dir.filePath(QStringLiteral("copy.gif"));
+        QVERIFY(rewriteMetadata(*source, out, withGroup(kCGImagePropertyGPSDictionary, QVariant())).ok());
+        QFile a(src), b(out);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+    }
+
+    void existingOutputIsReplaced()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("NoGPS_x.jpg"));
+        QFile stale(out);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("stale");
+        stale.close();
+        QVERIFY(rewriteMetadata(testData(QStringLiteral("gps_htc_desire.jpg")), out,
+                                withGroup(kCGImagePropertyGPSDictionary, QVariant()))
+                    .ok());
+        QVERIFY(imageSourceFromFile(out));
+    }
+};
+
+QTEST_GUILESS_MAIN(ImageIoRewriteTest)
+#include "tst_imageio_rewrite.moc"

@@ -1,0 +1,57 @@
+#include "TestSupport.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QVariantMap>
+
+namespace testsupport {
+
+QByteArray run(const QString &program, const QStringList &args, int *status, QByteArray *standardError)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(120000);
+    if (status)
+        *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    if (standardError)
+        *standardError = p.readAllStandardError();
+    return p.readAllStandardOutput();
+}
+
+bool hasProgram(const QString &program) { return !QStandardPaths::findExecutable(program).isEmpty(); }
+
+QVariantMap exiftoolTags(const QString &path)
+{
+    const QByteArray json = run(QStringLiteral("exiftool"), {QStringLiteral("-json"), QStringLiteral("-n"),
+                                                              QStringLiteral("-G1"), QStringLiteral("-a"), path});
+    const QJsonArray array = QJsonDocument::fromJson(json).array();
+    return array.isEmpty() ? QVariantMap{} : array.first().toObject().toVariantMap();
+}
+
+QString pixelSignature(const QString &path, bool allFrames)
+{
+    const QString target = allFrames ? path : path + QStringLiteral("[0]");
+    return QString::fromLatin1(
+        run(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("%#\n"), target}).trimmed());
+}
+
+QString makeJpeg(const QString &path, int width, int height, const QStringList &exiftoolArgs)
+{
+    run(QStringLiteral("/usr/bin/convert"),
+        {QStringLiteral("-size"), QStringLiteral("%1x%2").arg(width).arg(height), QStringLiteral("gradient:#2060c0-#f0d040"),
+         QStringLiteral("-quality"), QStringLiteral("90"), path});
+    if (!exiftoolArgs.isEmpty())
+        run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-q"), QStringLiteral("-overwrite_original")}
+                                            + exiftoolArgs + QStringList{path});
+    return path;
+}
+
+QString testData(const QString &name) { return QStringLiteral(GLIMMERSET_TEST_DATA "/") + name; }
+
+QString cli() { return QStringLiteral(GLIMMERSET_CLI); }
+
+} // namespace testsupport

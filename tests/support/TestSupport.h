@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Helpers shared by the tests: external oracles and generated fixtures.
+namespace testsupport {
+
+// Runs a program; returns its standard output (exit status in *status when given).
+QByteArray run(const QString &program, const QStringList &args, int *status = nullptr,
+               QByteArray *standardError = nullptr);
+
+bool hasProgram(const QString &program);
+
+// exiftool's view of a file: -json -n -G1 output parsed into "Group:Tag" -> value text.
+QVariantMap exiftoolTags(const QString &path);
+
+// ImageMagick's pixel signature of the first frame (or of every frame with all = true).
+QString pixelSignature(const QString &path, bool allFrames = false);
+
+// Writes a JPEG made by ImageMagick with a gradient, then gives it metadata with exiftool
+// (args such as "-Make=Canon"). Returns the path.
+QString makeJpeg(const QString &path, int width, int height, const QStringList &exiftoolArgs = {});
+
+QString testData(const QString &name);
+QString cli();
+
+} // namespace testsupport
