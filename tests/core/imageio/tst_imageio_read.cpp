@@ -1,0 +1,140 @@
+// Reading: the property maps agree with exiftool, value kinds are right, and the
+// container checks tell complete files from cut ones.
+
+#include "TestSupport.h"
+
+#include "imageio/ContainerCheck.h"
+#include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace imageio;
+using namespace testsupport;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QVariantMap group(const QVariantMap &props, const char *name) { return props.value(QLatin1String(name)).toMap(); }
+
+} // namespace
+
+class ImageIoReadTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void phonePhotoAgreesWithExiftool()
+    {
+        const QString path = testData(QStringLiteral("gps_htc_desire.jpg"));
+        const auto source = imageSourceFromFile(path);
+        QVERIFY(source);
+        QCOMPARE(source->type(), QString::fromLatin1(kUTTypeJPEG));
+        QCOMPARE(source->count(), 1);
+        const QVariantMap props = source->properties();
+        const QVariantMap tags = exiftoolTags(path);
+
+        QCOMPARE(props.value(QLatin1String(kCGImagePropertyPixelWidth)).toInt(), tags.value(QStringLiteral("File:ImageWidth")).toInt());
+        QCOMPARE(props.value(QLatin1String(kCGImagePropertyPixelHeight)).toInt(), tags.value(QStringLiteral("File:ImageHeight")).toInt());
+        QCOMPARE(group(props, kCGImagePropertyTIFFDictionary).value(QLatin1String(kCGImagePropertyTIFFMake)).toString(),
+                 tags.value(QStringLiteral("IFD0:Make")).toString());
+        QCOMPARE(group(props, kCGImagePropertyExifDictionary).value(QLatin1String(kCGImagePropertyExifDateTimeOriginal)).toString(),
+                 tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString());
+
+        const QVariantMap gps = group(props, kCGImagePropertyGPSDictionary);
+        QVERIFY(qAbs(gps.value(QLatin1String(kCGImagePropertyGPSLatitude)).toDouble()
+                     - tags.value(QStringLiteral("GPS:GPSLatitude")).toDouble()) < 1e-6);
+        QVERIFY(qAbs(gps.value(QLatin1String(kCGImagePropertyGPSLongitude)).toDouble()
+                     - tags.value(QStringLiteral("GPS:GPSLongitude")).toDouble()) < 1e-6);
+        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSLatitudeRef)).toString(), QStringLiteral("N"));
+        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSAltitude)).toDouble(), 217.0);
+        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSTimeStamp)).toString(), QStringLiteral("07:59:48"));
+        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSDateStamp)).toString(), QStringLiteral("2011:05:06"));
+        // Numbers are numbers, text is text.
+        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSLatitude)).typeId(), int(QMetaType::Double));
+        QCOMPARE(group(props, kCGImagePropertyTIFFDictionary).value(QLatin1String(kCGImagePropertyTIFFOrientation)).typeId(),
+                 int(QMetaType::LongLong));
+        // Offsets between IFDs are the file's business, not the photo's.
+        QVERIFY(!group(props, kCGImagePropertyTIFFDictionary).contains(QStringLiteral("ExifTag")));
+    }
+
+    void iptcAndRepeatedValues()
+    {
+        const QVariantMap props = readProperties(testData(QStringLiteral("iptc_metapm.jpg")));
+        const QVariantMap iptc = group(props, kCGImagePropertyIPTCDictionary);
+        QCOMPARE(iptc.value(QLatin1String(kCGImagePropertyIPTCKeywords)).toStringList(),
+                 (QStringList{QStringLiteral("A keyword"), QStringLiteral("Another keyword")}));
+        QCOMPARE(iptc.value(QStringLiteral("SuppCategory")).toStringList(),
+                 (QStringList{QStringLiteral("Football"), QStringLiteral("Soccer"), QStringLiteral("Sport")}));
+        QCOMPARE(iptc.value(QStringLiteral("City")).toString(), QStringLiteral("London"));
+        QCOMPARE(iptc.value(QStringLiteral("Province/State")).toString(), QStringLiteral("Greater London"));
+        QCOMPARE(iptc.value(QStringLiteral("CopyrightNotice")).toString(), QStringLiteral("example.com"));
+        QVERIFY(!props.contains(QLatin1String(kCGImagePropertyGPSDictionary)));
+    }
+
+    void singleKeywordIsStillAList()
+    {
+        QTemporaryDir dir;
+        const QString path = makeJpeg(dir.filePath(QStringLiteral("k.jpg")), 16, 16, {QStringLiteral("-IPTC:Keywords=solo")});
+        const QVariantMap iptc = group(readProperties(path), kCGImagePropertyIPTCDictionary);
+        QCOMPARE(iptc.value(QLatin1String(kCGImagePropertyIPTCKeywords)).toStringList(), QStringList{QStringLiteral("solo")});
+    }
+
+    void iphoneGpsVersionAndTypes()
+    {
+        const QVariantMap props = readProperties(testData(QStringLiteral("gps_iphone_1x1.jpg")));
+        const QVariantMap gps = group(props, kCGImagePropertyGPSDictionary);
+        QVERIFY(!gps.isEmpty());
+        QVERIFY(gps.contains(QLatin1String(kCGImagePropertyGPSLatitude)));
+        QVERIFY(group(props, kCGImagePropertyExifDictionary).contains(QLatin1String(kCGImagePropertyExifLensModel)));
+        QCOMPARE(props.value(QLatin1String(kCGImagePropertyPixelWidth)).toInt(), 1);
+    }
+
+    void containerChecks_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("extra");
+        QTest::newRow("baseline jpeg") << QStringLiteral("jpg") << QStringList{};
+        QTest::newRow("progressive jpeg") << QStringLiteral("jpg") << QStringList{QStringLiteral("-interlace"), QStringLiteral("JPEG")};
+        QTest::newRow("restart markers") << QStringLiteral("jpg") << QStringList{QStringLiteral("-define"), QStringLiteral("jpeg:restart-interval=1")};
+        QTest::newRow("png") << QStringLiteral("png") << QStringList{};
+    }
+
+    void containerChecks()
+    {
+        QFETCH(QString, format);
+        QFETCH(QStringList, extra);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("x.") + format);
+        run(QStringLiteral("/usr/bin/convert"),
+            QStringList{QStringLiteral("-size"), QStringLiteral("120x90"), QStringLiteral("plasma:fractal")} + extra + QStringList{path});
+        const QByteArray whole = fileBytes(path);
+        QVERIFY(whole.size() > 1000);
+        auto check = format == QLatin1String("png") ? &pngIsComplete : &jpegIsComplete;
+        QVERIFY(check(whole));
+        // Cut anywhere after the header: every prefix is incomplete.
+        for (qsizetype cut : {whole.size() - 1, whole.size() - 2, whole.size() * 3 / 4, whole.size() / 2, qsizetype(40)})
+            QVERIFY2(!check(whole.left(cut)), qPrintable(QStringLiteral("cut at %1").arg(cut)));
+        // Trailing bytes after the end (some cameras pad files) are fine.
+        QVERIFY(check(whole + QByteArray(64, '\0')));
+    }
+
+    void decodesFirstImage()
+    {
+        const auto source = imageSourceFromFile(testData(QStringLiteral("gps_htc_desire.jpg")));
+        QVERIFY(source);
+        const QImage image = CGImageSourceCreateImageAtIndex(*source, 0);
+        QCOMPARE(image.width(), source->properties().value(QLatin1String(kCGImagePropertyPixelWidth)).toInt());
+        QVERIFY(CGImageSourceCopyPropertiesAtIndex(*source, 1).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(ImageIoReadTest)
+#include "tst_imageio_read.moc"
