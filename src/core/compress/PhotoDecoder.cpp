@@ -1,0 +1,54 @@
+#include "PhotoDecoder.h"
+
+#include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
+#include "imageio/JpegCodec.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QImageReader>
+
+namespace compress {
+
+namespace {
+
+// Qt's default limit (256 MB) turns away large scans and 16-bit TIFFs.
+constexpr int ReaderAllocationLimitMB = 2048;
+
+} // namespace
+
+DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const QSize &minimumSize)
+{
+    DecodedPhoto photo;
+    if (type == QLatin1String(imageio::kUTTypeJPEG)) {
+        imageio::JpegCodec::Decoded jpeg = imageio::JpegCodec::decode(data, minimumSize);
+        photo.image = std::move(jpeg.image);
+        photo.iccProfile = std::move(jpeg.iccProfile);
+        photo.error = std::move(jpeg.error);
+        return photo;
+    }
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    reader.setAllocationLimit(ReaderAllocationLimitMB);
+    if (!reader.read(&photo.image)) {
+        photo.error = reader.errorString();
+        photo.image = QImage();
+        return photo;
+    }
+    // Qt builds a colour space from sRGB and gamma chunks too; only a real profile other
+    // than sRGB (which every reader assumes anyway) is worth carrying.
+    const QColorSpace space = photo.image.colorSpace();
+    if (space.isValid() && space != QColorSpace(QColorSpace::SRgb))
+        photo.iccProfile = space.iccProfile();
+    return photo;
+}
+
+DecodedPhoto decodeFirstImage(const imageio::ImageSource &source, const QSize &minimumSize)
+{
+    return decodeFirstImage(source.data(), source.type(), minimumSize);
+}
+
+} // namespace compress

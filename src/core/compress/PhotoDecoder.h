@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace imageio {
+class ImageSource;
+}
+
+namespace compress {
+
+// The first image of a photo, as stored (orientation not applied), with the ICC profile
+// that describes its pixels.
+struct DecodedPhoto {
+    QImage image;
+    QByteArray iccProfile;
+    QString error;
+    bool ok() const { return !image.isNull(); }
+};
+
+// JPEG goes through libjpeg (CMYK and greyscale included; `minimumSize` lets it decode at
+// a reduced DCT scale that still covers that size); every other container through Qt's
+// readers, first frame or page only.
+DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const QSize &minimumSize = QSize());
+DecodedPhoto decodeFirstImage(const imageio::ImageSource &source, const QSize &minimumSize = QSize());
+
+} // namespace compress

@@ -1,0 +1,180 @@
+#include "PhotoEncoders.h"
+
+#include "ImageScaling.h"
+#include "Orientation.h"
+#include "PhotoDecoder.h"
+
+#include "imageio/FileDates.h"
+#include "imageio/ImageDestination.h"
+#include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
+#include "imageio/JpegCodec.h"
+#include "imageio/MetadataRewrite.h"
+#include "imageio/PngCodec.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace compress {
+
+namespace {
+
+int orientationOf(const QVariantMap &metadata)
+{
+    bool ok = false;
+    const int orientation = metadata.value(QLatin1String(imageio::kCGImagePropertyOrientation)).toInt(&ok);
+    return ok ? orientation : 1;
+}
+
+bool isQuarterTurn(int orientation) { return orientation == 6 || orientation == 8; }
+
+EncodedPhoto failure(const QString &reason)
+{
+    EncodedPhoto photo;
+    photo.error = reason;
+    return photo;
+}
+
+EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata)
+{
+    DecodedPhoto decoded = decodeFirstImage(source);
+    if (!decoded.ok())
+        return failure(QStringLiteral("cannot decode: %1").arg(decoded.error));
+    const QImage image = orientedImage(decoded.image, orientationOf(metadata));
+    decoded.image = QImage();
+    const imageio::PngCodec::Encoded png = imageio::PngCodec::encodeSmallest(image, decoded.iccProfile);
+    if (!png.ok())
+        return failure(QStringLiteral("cannot encode PNG: %1").arg(png.error));
+    EncodedPhoto photo;
+    photo.bytes = png.bytes;
+    return photo;
+}
+
+EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &metadata, bool keepMetadata,
+                        const QString &sourcePath)
+{
+    DecodedPhoto decoded = decodeFirstImage(source);
+    if (!decoded.ok())
+        return failure(QStringLiteral("cannot decode: %1").arg(decoded.error));
+    const int orientation = orientationOf(metadata);
+    const bool turn = keepMetadata ? isQuarterTurn(orientation) : true;
+    QImage image = flattenOnWhite(decoded.image);
+    decoded.image = QImage();
+    if (turn)
+        image = orientedImage(image, orientation);
+
+    QString error;
+    EncodedPhoto photo;
+    const int quality = jpegQualityForCompressionFactor(NSImageCompressionFactor);
+    photo.bytes = imageio::JpegCodec::encode(image, quality, decoded.iccProfile, &error);
+    if (photo.bytes.isEmpty())
+        return failure(QStringLiteral("cannot encode JPEG: %1").arg(error));
+    if (!keepMetadata)
+        return photo;
+
+    QVariantMap overlay;
+    if (isQuarterTurn(orientation)) {
+        overlay.insert(QLatin1String(imageio::kCGImagePropertyOrientation), 1);
+        overlay.insert(QLatin1String(imageio::kCGImagePropertyPixelWidth), image.width());
+        overlay.insert(QLatin1String(imageio::kCGImagePropertyPixelHeight), image.height());
+    }
+    // A CMYK profile was dropped by the decoder: the pixels are RGB now.
+    const int parts = imageio::ExifPart | imageio::IptcPart | imageio::XmpPart
+        | (decoded.iccProfile.isEmpty() ? 0 : imageio::IccProfilePart);
+    // Writing the photo without the metadata the user asked to keep would lose it for
+    // good when the result replaces the source, so this fails the photo instead.
+    if (!imageio::copyMetadata(source, photo.bytes, parts, overlay, &error))
+        return failure(QStringLiteral("cannot carry the metadata over: %1").arg(error));
+    photo.applyDates = true;
+    photo.dates = captureDatesFor(metadata, sourcePath);
+    return photo;
+}
+
+EncodedPhoto encodeWithMetadata(PhotoEncoder encoder, const imageio::ImageSource &source, const QVariantMap &metadata,
+                                const QString &sourcePath)
+{
+    switch (encoder) {
+    case PhotoEncoder::Png:
+        return encodePng(source, metadata);
+    case PhotoEncoder::JpgWithoutMetadata:
+        return encodeJpeg(source, metadata, false, sourcePath);
+    case PhotoEncoder::JpgKeepingMetadata:
+        return encodeJpeg(source, metadata, true, sourcePath);
+    }
+    return failure(QStringLiteral("unknown encoder"));
+}
+
+// `metadata` null: the source's own.
+bool encodeAndWrite(PhotoEncoder encoder, const QByteArray &imageData, const QString &imagePath,
+                    const QVariantMap *metadata, const QString &origiPath, QString *error)
+{
+    QString reason;
+    const auto source = imageio::ImageSource::create(imageData, &reason);
+    if (!source) {
+        if (error)
+            *error = reason;
+        return false;
+    }
+    const EncodedPhoto photo
+        = encodeWithMetadata(encoder, *source, metadata ? *metadata : source->properties(), origiPath);
+    if (!photo.ok()) {
+        if (error)
+            *error = photo.error;
+        return false;
+    }
+    return writeEncodedPhoto(photo, imagePath, error);
+}
+
+} // namespace
+
+int jpegQualityForCompressionFactor(double factor)
+{
+    return qBound(1, int(std::lround(45.0 + 50.0 * qBound(0.0, factor, 1.0))), 100);
+}
+
+PhotoEncoder chooseEncoder(const QString &fileName, bool bKeepMetadata)
+{
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0)
+        return PhotoEncoder::Png;
+    return bKeepMetadata ? PhotoEncoder::JpgKeepingMetadata : PhotoEncoder::JpgWithoutMetadata;
+}
+
+EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath)
+{
+    return encodeWithMetadata(encoder, source, source.properties(), sourcePath);
+}
+
+bool writeEncodedPhoto(const EncodedPhoto &photo, const QString &outputPath, QString *error)
+{
+    if (!photo.ok()) {
+        if (error)
+            *error = photo.error;
+        return false;
+    }
+    if (!imageio::writeFileAtomically(outputPath, photo.bytes, error))
+        return false;
+    if (photo.applyDates)
+        filedates::setFileDates(outputPath, photo.dates.creation, photo.dates.modification);
+    return true;
+}
+
+bool CompressPngWithImageData(const QByteArray &imageData, const QString &imagePath, QString *error)
+{
+    return encodeAndWrite(PhotoEncoder::Png, imageData, imagePath, nullptr, QString(), error);
+}
+
+bool CompressJpgWithImageData(const QByteArray &imageData, const QString &imagePath, const QVariantMap &metadata,
+                              QString *error)
+{
+    // The metadata only tells how the photo is turned; none of it goes into the result.
+    return encodeAndWrite(PhotoEncoder::JpgWithoutMetadata, imageData, imagePath, &metadata, QString(), error);
+}
+
+bool CompressJpgWithImageData(const QByteArray &imageData, const QString &imagePath, const QVariantMap &metaData,
+                              const QString &origiPath, QString *error)
+{
+    return encodeAndWrite(PhotoEncoder::JpgKeepingMetadata, imageData, imagePath, &metaData, origiPath, error);
+}
+
+} // namespace compress

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "CaptureDates.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVariantMap>
+
+namespace imageio {
+class ImageSource;
+}
+
+// The three encoders a compression job chooses between. Each call stands alone, keeps
+// no state and may run on any thread.
+namespace compress {
+
+// The compression factor results are made with: the strong end of a 0.0 (smallest)
+// to 1.0 (best) scale. Fixed, not a setting.
+inline constexpr double NSImageCompressionFactor = 0.1;
+
+// libjpeg quality for a factor of that scale: 45 + 50 × factor, so 0.1 gives 50.
+// The factor scale is perceptual: its strong end still looks presentable, while libjpeg's
+// own quality 10 (a literal reading of 0.1) bands skies and blocks faces. 50 keeps
+// libjpeg's standard tables at their nominal scale.
+int jpegQualityForCompressionFactor(double factor);
+
+enum class PhotoEncoder {
+    Png,                // CompressPngWithImageData
+    JpgWithoutMetadata, // CompressJpgWithImageData(data, path, metadata)
+    JpgKeepingMetadata, // CompressJpgWithImageData(data, path, metaData, origiPath)
+};
+
+// "png" in any case takes the PNG encoder; everything else a JPEG encoder, chosen by
+// whether metadata is kept.
+PhotoEncoder chooseEncoder(const QString &fileName, bool bKeepMetadata);
+
+// A result made in memory, not yet written.
+struct EncodedPhoto {
+    QByteArray bytes; // empty on failure
+    // Set for results kept with metadata: the output file gets these dates after writing.
+    bool applyDates = false;
+    CaptureDates dates;
+    QString error;
+    bool ok() const { return !bytes.isEmpty(); }
+};
+
+// Decodes the source's first image and encodes it. Results always display the way the
+// source did: kept metadata turns the pixels only for orientation 6 and 8 (writing 1 and
+// exchanging the pixel width and height) and keeps the tag otherwise; results without
+// metadata have no tag, so their pixels are turned for every orientation 2 to 8. The
+// ICC profile is kept either way. `sourcePath` is read only for its file dates.
+EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath);
+
+// Writes a result atomically over `outputPath`, then gives it its dates.
+bool writeEncodedPhoto(const EncodedPhoto &photo, const QString &outputPath, QString *error = nullptr);
+
+// The encoders by name, for callers holding only a photo's bytes: encode, then write.
+// False (with a reason) when the bytes cannot be decoded or the file cannot be written;
+// nothing is written then.
+bool CompressPngWithImageData(const QByteArray &imageData, const QString &imagePath, QString *error = nullptr);
+bool CompressJpgWithImageData(const QByteArray &imageData, const QString &imagePath, const QVariantMap &metadata,
+                              QString *error = nullptr);
+bool CompressJpgWithImageData(const QByteArray &imageData, const QString &imagePath, const QVariantMap &metaData,
+                              const QString &origiPath, QString *error = nullptr);
+
+} // namespace compress

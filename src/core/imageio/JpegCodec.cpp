@@ -1,0 +1,335 @@
+#include "JpegCodec.h"
+
+#include <QtEndian>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace imageio {
+
+namespace {
+
+// Refuse photos whose pixels alone would need more than about 1.5 GB.
+constexpr qint64 MaxPixels = qint64(1) << 29;
+
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+    int corruptWarnings;
+};
+
+extern "C" void errorExit(j_common_ptr cinfo)
+{
+    auto *manager = reinterpret_cast<ErrorManager *>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+extern "C" void emitMessage(j_common_ptr cinfo, int level)
+{
+    if (level >= 0)
+        return;
+    // libjpeg carries on after these with grey filler where the data ran out.
+    auto *manager = reinterpret_cast<ErrorManager *>(cinfo->err);
+    switch (cinfo->err->msg_code) {
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_JPEG_EOF:
+    case JWRN_MUST_RESYNC:
+    case JWRN_ARITH_BAD_CODE:
+    case JWRN_NOT_SEQUENTIAL:
+        if (manager->corruptWarnings++ == 0)
+            (*cinfo->err->format_message)(cinfo, manager->message);
+        break;
+    default:
+        break;
+    }
+}
+
+void installErrorManager(ErrorManager &manager)
+{
+    jpeg_std_error(&manager.base);
+    manager.base.error_exit = errorExit;
+    manager.base.emit_message = emitMessage;
+    manager.message[0] = '\0';
+    manager.corruptWarnings = 0;
+}
+
+// Grows a QByteArray as libjpeg writes, so the result needs no extra copy.
+struct ByteArrayDestination {
+    jpeg_destination_mgr base;
+    QByteArray *buffer;
+};
+
+extern "C" void initDestination(j_compress_ptr cinfo)
+{
+    auto *dest = reinterpret_cast<ByteArrayDestination *>(cinfo->dest);
+    dest->base.next_output_byte = reinterpret_cast<JOCTET *>(dest->buffer->data());
+    dest->base.free_in_buffer = size_t(dest->buffer->size());
+}
+
+extern "C" boolean emptyOutputBuffer(j_compress_ptr cinfo)
+{
+    auto *dest = reinterpret_cast<ByteArrayDestination *>(cinfo->dest);
+    const qsizetype used = dest->buffer->size();
+    dest->buffer->resize(used * 2);
+    dest->base.next_output_byte = reinterpret_cast<JOCTET *>(dest->buffer->data()) + used;
+    dest->base.free_in_buffer = size_t(dest->buffer->size() - used);
+    return TRUE;
+}
+
+extern "C" void termDestination(j_compress_ptr cinfo)
+{
+    auto *dest = reinterpret_cast<ByteArrayDestination *>(cinfo->dest);
+    dest->buffer->resize(dest->buffer->size() - qsizetype(dest->base.free_in_buffer));
+}
+
+// Adobe writes CMYK inverted (0 is full ink); plain CMYK files store ink amounts.
+inline uchar cmykToChannel(uchar ink, uchar black, bool inverted)
+{
+    if (inverted)
+        return uchar((unsigned(ink) * black + 127) / 255);
+    return uchar((unsigned(255 - ink) * (255 - black) + 127) / 255);
+}
+
+bool isCmykProfile(const QByteArray &icc)
+{
+    // The colour space signature sits at offset 16 of the profile header.
+    return icc.size() >= 20 && icc.mid(16, 4) == "CMYK";
+}
+
+bool isGreyProfile(const QByteArray &icc)
+{
+    return icc.size() >= 20 && icc.mid(16, 4) == "GRAY";
+}
+
+unsigned scaleNumerator(const QSize &stored, const QSize &minimum)
+{
+    if (!minimum.isValid() || minimum.isEmpty())
+        return 8;
+    for (unsigned num = 1; num < 8; ++num) {
+        // libjpeg rounds scaled dimensions up.
+        const qint64 w = (qint64(stored.width()) * num + 7) / 8;
+        const qint64 h = (qint64(stored.height()) * num + 7) / 8;
+        if (w >= minimum.width() && h >= minimum.height())
+            return num;
+    }
+    return 8;
+}
+
+// The decoding steps that may jump back on a libjpeg error. Kept free of objects with
+// destructors, so a jump skips nothing that needed cleaning up.
+bool runDecode(jpeg_decompress_struct &cinfo, ErrorManager &manager, const QByteArray &data,
+               const QSize &minimumSize, JpegCodec::Decoded &out)
+{
+    if (setjmp(manager.jump))
+        return false;
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char *>(data.constData()), static_cast<unsigned long>(data.size()));
+    jpeg_save_markers(&cinfo, JPEG_APP0 + 2, 0xFFFF);
+    jpeg_read_header(&cinfo, TRUE);
+    out.storedSize = QSize(int(cinfo.image_width), int(cinfo.image_height));
+
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    const bool grey = cinfo.jpeg_color_space == JCS_GRAYSCALE;
+    out.wasCmyk = cmyk;
+    cinfo.out_color_space = cmyk ? JCS_CMYK : (grey ? JCS_GRAYSCALE : JCS_RGB);
+    cinfo.scale_num = scaleNumerator(out.storedSize, minimumSize);
+    cinfo.scale_denom = 8;
+    jpeg_calc_output_dimensions(&cinfo);
+    if (qint64(cinfo.output_width) * cinfo.output_height > MaxPixels) {
+        std::snprintf(manager.message, sizeof manager.message, "image too large (%ux%u)", cinfo.output_width,
+                      cinfo.output_height);
+        return false;
+    }
+
+    JOCTET *icc = nullptr;
+    unsigned iccLength = 0;
+    if (jpeg_read_icc_profile(&cinfo, &icc, &iccLength) && icc) {
+        out.iccProfile = QByteArray(reinterpret_cast<const char *>(icc), qsizetype(iccLength));
+        std::free(icc);
+    }
+
+    jpeg_start_decompress(&cinfo);
+    out.image = QImage(int(cinfo.output_width), int(cinfo.output_height),
+                       grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+    if (out.image.isNull()) {
+        std::snprintf(manager.message, sizeof manager.message, "out of memory for %ux%u pixels",
+                      cinfo.output_width, cinfo.output_height);
+        return false;
+    }
+
+    if (cmyk) {
+        const bool inverted = cinfo.saw_Adobe_marker;
+        JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                                     cinfo.output_width * 4, 1);
+        while (cinfo.output_scanline < cinfo.output_height) {
+            const int y = int(cinfo.output_scanline);
+            jpeg_read_scanlines(&cinfo, row, 1);
+            const uchar *in = row[0];
+            uchar *rgb = out.image.scanLine(y);
+            for (unsigned x = 0; x < cinfo.output_width; ++x, in += 4, rgb += 3) {
+                rgb[0] = cmykToChannel(in[0], in[3], inverted);
+                rgb[1] = cmykToChannel(in[1], in[3], inverted);
+                rgb[2] = cmykToChannel(in[2], in[3], inverted);
+            }
+        }
+    } else {
+        JSAMPROW rows[16];
+        while (cinfo.output_scanline < cinfo.output_height) {
+            const unsigned first = cinfo.output_scanline;
+            const unsigned count = qMin(16u, cinfo.output_height - first);
+            for (unsigned i = 0; i < count; ++i)
+                rows[i] = out.image.scanLine(int(first + i));
+            jpeg_read_scanlines(&cinfo, rows, count);
+        }
+    }
+    jpeg_finish_decompress(&cinfo);
+    return true;
+}
+
+bool runEncode(jpeg_compress_struct &cinfo, ErrorManager &manager, const QImage &image, J_COLOR_SPACE space,
+               int components, int quality, const QByteArray &icc, ByteArrayDestination &dest)
+{
+    if (setjmp(manager.jump))
+        return false;
+    jpeg_create_compress(&cinfo);
+    cinfo.dest = &dest.base;
+    cinfo.image_width = JDIMENSION(image.width());
+    cinfo.image_height = JDIMENSION(image.height());
+    cinfo.input_components = components;
+    cinfo.in_color_space = space;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    cinfo.optimize_coding = TRUE;
+    jpeg_start_compress(&cinfo, TRUE);
+    if (!icc.isEmpty())
+        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(icc.constData()), unsigned(icc.size()));
+    JSAMPROW rows[16];
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const unsigned first = cinfo.next_scanline;
+        const unsigned count = qMin(16u, cinfo.image_height - first);
+        for (unsigned i = 0; i < count; ++i)
+            rows[i] = const_cast<JSAMPROW>(image.constScanLine(int(first + i)));
+        jpeg_write_scanlines(&cinfo, rows, count);
+    }
+    jpeg_finish_compress(&cinfo);
+    return true;
+}
+
+} // namespace
+
+QSize JpegCodec::storedSize(const QByteArray &data)
+{
+    jpeg_decompress_struct cinfo;
+    ErrorManager manager;
+    installErrorManager(manager);
+    cinfo.err = &manager.base;
+    QSize size;
+    if (!setjmp(manager.jump)) {
+        jpeg_create_decompress(&cinfo);
+        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char *>(data.constData()), static_cast<unsigned long>(data.size()));
+        jpeg_read_header(&cinfo, TRUE);
+        size = QSize(int(cinfo.image_width), int(cinfo.image_height));
+    }
+    jpeg_destroy_decompress(&cinfo);
+    return size;
+}
+
+JpegCodec::Decoded JpegCodec::decode(const QByteArray &data, const QSize &minimumSize)
+{
+    Decoded out;
+    if (data.isEmpty()) {
+        out.error = QStringLiteral("no data");
+        return out;
+    }
+    jpeg_decompress_struct cinfo;
+    ErrorManager manager;
+    installErrorManager(manager);
+    cinfo.err = &manager.base;
+    const bool ok = runDecode(cinfo, manager, data, minimumSize, out);
+    jpeg_destroy_decompress(&cinfo);
+    if (!ok || manager.corruptWarnings > 0) {
+        out.image = QImage();
+        out.iccProfile.clear();
+        out.error = QString::fromLatin1(manager.message);
+        return out;
+    }
+    if (isCmykProfile(out.iccProfile) || (out.image.format() != QImage::Format_Grayscale8 && isGreyProfile(out.iccProfile)))
+        out.iccProfile.clear();
+    return out;
+}
+
+QByteArray JpegCodec::encode(const QImage &source, int quality, const QByteArray &iccProfile, QString *error)
+{
+    if (source.isNull()) {
+        if (error)
+            *error = QStringLiteral("no image to encode");
+        return {};
+    }
+    QImage image = source;
+    J_COLOR_SPACE space = JCS_RGB;
+    int components = 3;
+    switch (image.format()) {
+    case QImage::Format_Grayscale8:
+        space = JCS_GRAYSCALE;
+        components = 1;
+        break;
+    case QImage::Format_RGB888:
+        break;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+        // 0xAARRGGBB words: their byte order in memory follows the machine's.
+        space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+        components = 4;
+        break;
+    case QImage::Format_RGBX8888:
+    case QImage::Format_RGBA8888:
+        space = JCS_EXT_RGBX;
+        components = 4;
+        break;
+    default:
+        image = image.convertToFormat(image.isGrayscale() && !image.hasAlphaChannel() ? QImage::Format_Grayscale8
+                                                                                     : QImage::Format_RGB888);
+        if (image.format() == QImage::Format_Grayscale8) {
+            space = JCS_GRAYSCALE;
+            components = 1;
+        }
+        break;
+    }
+
+    // A grey profile does not describe RGB data (and the reverse).
+    QByteArray icc = iccProfile;
+    if (isCmykProfile(icc) || (components == 1) != isGreyProfile(icc))
+        icc.clear();
+
+    QByteArray buffer;
+    // Strong compression rarely needs more than a tenth of the raw pixels.
+    buffer.resize(qMax<qsizetype>(16384, qsizetype(image.width()) * image.height() * components / 10));
+    ByteArrayDestination dest;
+    dest.base.init_destination = initDestination;
+    dest.base.empty_output_buffer = emptyOutputBuffer;
+    dest.base.term_destination = termDestination;
+    dest.buffer = &buffer;
+
+    jpeg_compress_struct cinfo;
+    ErrorManager manager;
+    installErrorManager(manager);
+    cinfo.err = &manager.base;
+    const bool ok = runEncode(cinfo, manager, image, space, components, qBound(1, quality, 100), icc, dest);
+    jpeg_destroy_compress(&cinfo);
+    if (!ok) {
+        if (error)
+            *error = QString::fromLatin1(manager.message);
+        return {};
+    }
+    return buffer;
+}
+
+} // namespace imageio

@@ -1,0 +1,122 @@
+#pragma once
+
+// Generated photos for the compression tests: no fixture files, no corpus needed.
+
+#include "TestSupport.h"
+
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <cmath>
+
+namespace fixtures {
+
+// A photo-like picture: soft gradients, a few hard shapes and sensor-like noise. Not
+// symmetric in any direction, so a turned or mirrored copy differs clearly.
+inline QImage photoLikeImage(int width, int height, quint32 seed = 1)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator rng(seed);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const double u = double(x) / width;
+            const double v = double(y) / height;
+            const int noise = int(rng.bounded(13)) - 6;
+            const int r = int(40 + 180 * u + 20 * std::sin(v * 9.0)) + noise;
+            const int g = int(60 + 120 * v + 40 * std::cos(u * 7.0)) + noise;
+            const int b = int(200 - 150 * u * v) + noise;
+            line[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
+        }
+    }
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 250, 240));
+    painter.drawRect(width / 10, height / 10, width / 4, height / 6); // bright block near the top left
+    painter.setBrush(QColor(20, 30, 20));
+    painter.drawEllipse(QPoint(width * 3 / 4, height * 2 / 3), width / 8, height / 8);
+    painter.end();
+    return image;
+}
+
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline void exiftool(const QString &path, const QStringList &args)
+{
+    int status = -1;
+    testsupport::run(QStringLiteral("exiftool"),
+                     QStringList{QStringLiteral("-q"), QStringLiteral("-overwrite_original")} + args + QStringList{path},
+                     &status);
+    QCOMPARE(status, 0);
+}
+
+// A JPEG written by Qt's own writer (independent of the code under test) at high quality,
+// then given metadata by exiftool.
+inline QString writeJpeg(const QString &path, const QImage &image, const QStringList &exiftoolArgs = {})
+{
+    if (!image.save(path, "JPG", 95))
+        return {};
+    if (!exiftoolArgs.isEmpty())
+        exiftool(path, exiftoolArgs);
+    return path;
+}
+
+inline QString writeJpeg(const QString &path, int width, int height, const QStringList &exiftoolArgs = {},
+                         quint32 seed = 1)
+{
+    return writeJpeg(path, photoLikeImage(width, height, seed), exiftoolArgs);
+}
+
+// Runs ImageMagick; false when it fails.
+inline bool magick(const QStringList &args)
+{
+    int status = -1;
+    testsupport::run(QStringLiteral("/usr/bin/convert"), args, &status);
+    return status == 0;
+}
+
+// ImageMagick's upright rendering of a photo (orientation applied), as RGB32.
+inline QImage uprightByMagick(const QString &path, const QString &scratchPng)
+{
+    if (!magick({path, QStringLiteral("-auto-orient"), scratchPng}))
+        return {};
+    return QImage(scratchPng).convertToFormat(QImage::Format_RGB32);
+}
+
+// Mean absolute difference per channel (0..255); -1 when the sizes differ.
+inline double meanDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return -1;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col]))
+                + std::abs(qBlue(p[col]) - qBlue(q[col]));
+    }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+// What the strongest JPEG compression in use is allowed to change on these pictures; a
+// turned, mirrored or recoloured copy differs by 30 or more.
+inline constexpr double SamePictureTolerance = 8.0;
+
+} // namespace fixtures

@@ -1,0 +1,227 @@
+#include "CompressFixtures.h"
+
+#include "imageio/JpegCodec.h"
+
+#include <QColorSpace>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using imageio::JpegCodec;
+
+class TestJpegCodec : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void matchesLibjpegOptimisedBaseline_data();
+    void matchesLibjpegOptimisedBaseline();
+    void roundTripKeepsThePicture();
+    void greyscaleStaysOneComponent();
+    void cmykComesBackInItsColours();
+    void dctScaledDecodeMatchesFullDecode_data();
+    void dctScaledDecodeMatchesFullDecode();
+    void iccProfileRoundTrip();
+    void cmykProfileIsNotCarried();
+    void brokenDataIsAnError_data();
+    void brokenDataIsAnError();
+    void acceptsCommonFormats_data();
+    void acceptsCommonFormats();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Same pixels through cjpeg -optimize must give the very same file: standard tables at
+// the given quality, 4:2:0, baseline, optimised Huffman codes.
+void TestJpegCodec::matchesLibjpegOptimisedBaseline_data()
+{
+    QTest::addColumn<bool>("grey");
+    QTest::addColumn<int>("quality");
+    QTest::newRow("colour q50") << false << 50;
+    QTest::newRow("colour q75") << false << 75;
+    QTest::newRow("grey q50") << true << 50;
+}
+
+void TestJpegCodec::matchesLibjpegOptimisedBaseline()
+{
+    QFETCH(bool, grey);
+    QFETCH(int, quality);
+    QImage image = fixtures::photoLikeImage(333, 217);
+    image = image.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+    const QString ppm = m_dir.filePath(grey ? QStringLiteral("in.pgm") : QStringLiteral("in.ppm"));
+    QVERIFY(image.save(ppm));
+
+    const QByteArray reference = testsupport::run(
+        QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QString::number(quality), QStringLiteral("-optimize"), ppm});
+    QVERIFY(reference.size() > 1000);
+
+    QString error;
+    const QByteArray ours = JpegCodec::encode(image, quality, {}, &error);
+    QVERIFY2(!ours.isEmpty(), qPrintable(error));
+    QCOMPARE(ours.size(), reference.size());
+    QVERIFY(ours == reference);
+    // Baseline: a SOF0 marker and no progressive SOF2.
+    QVERIFY(ours.contains(QByteArray("\xFF\xC0", 2)));
+    QVERIFY(!ours.contains(QByteArray("\xFF\xC2", 2)));
+}
+
+void TestJpegCodec::roundTripKeepsThePicture()
+{
+    const QImage image = fixtures::photoLikeImage(640, 480);
+    const QByteArray bytes = JpegCodec::encode(image, 50);
+    const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
+    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+    QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
+    QCOMPARE(decoded.image.size(), image.size());
+    QCOMPARE(decoded.storedSize, image.size());
+    QVERIFY(fixtures::meanDifference(decoded.image, image) < fixtures::SamePictureTolerance);
+    QCOMPARE(JpegCodec::storedSize(bytes), image.size());
+}
+
+void TestJpegCodec::greyscaleStaysOneComponent()
+{
+    const QString path = m_dir.filePath(QStringLiteral("grey.jpg"));
+    QVERIFY(fixtures::magick({QStringLiteral("-size"), QStringLiteral("200x150"), QStringLiteral("gradient:black-white"),
+                              QStringLiteral("-colorspace"), QStringLiteral("Gray"), path}));
+    const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(path));
+    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+    QCOMPARE(decoded.image.format(), QImage::Format_Grayscale8);
+
+    const QString out = m_dir.filePath(QStringLiteral("grey-out.jpg"));
+    QVERIFY(fixtures::writeAll(out, JpegCodec::encode(decoded.image, 50)));
+    const QVariantMap tags = testsupport::exiftoolTags(out);
+    QCOMPARE(tags.value(QStringLiteral("File:ColorComponents")).toInt(), 1);
+    // Tone as the source: the gradient's ends stay black and white.
+    const QImage back(out);
+    QVERIFY(qGray(back.pixel(100, 2)) > 240 || qGray(back.pixel(100, 2)) < 15);
+    QVERIFY(std::abs(qGray(back.pixel(100, 2)) - qGray(back.pixel(100, 147))) > 200);
+}
+
+void TestJpegCodec::cmykComesBackInItsColours()
+{
+    const QString png = m_dir.filePath(QStringLiteral("cmyk-source.png"));
+    QVERIFY(fixtures::photoLikeImage(240, 160, 7).save(png));
+    const QString cmyk = m_dir.filePath(QStringLiteral("cmyk.jpg"));
+    QVERIFY(fixtures::magick({png, QStringLiteral("-colorspace"), QStringLiteral("CMYK"), QStringLiteral("-quality"),
+                              QStringLiteral("95"), cmyk}));
+    QCOMPARE(testsupport::exiftoolTags(cmyk).value(QStringLiteral("File:ColorComponents")).toInt(), 4);
+
+    const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
+    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+    QVERIFY(decoded.wasCmyk);
+    QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
+    // ImageMagick's own way back to RGB is the reference; an inverted or channel-swapped
+    // reading would be far off.
+    const QString reference = m_dir.filePath(QStringLiteral("cmyk-ref.png"));
+    QVERIFY(fixtures::magick({cmyk, QStringLiteral("-colorspace"), QStringLiteral("sRGB"), reference}));
+    const double difference = fixtures::meanDifference(decoded.image, QImage(reference));
+    QVERIFY2(difference >= 0 && difference < 3.0, qPrintable(QString::number(difference)));
+    QVERIFY(fixtures::meanDifference(decoded.image, QImage(png)) < fixtures::SamePictureTolerance);
+}
+
+void TestJpegCodec::dctScaledDecodeMatchesFullDecode_data()
+{
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QSize>("expected");
+    // 1600 × 1200: 1/8 is 200 × 150, 2/8 is 400 × 300, 3/8 is 600 × 450.
+    QTest::newRow("eighth") << QSize(180, 100) << QSize(200, 150);
+    QTest::newRow("quarter") << QSize(320, 240) << QSize(400, 300);
+    QTest::newRow("three eighths, height decides") << QSize(100, 301) << QSize(600, 450);
+    QTest::newRow("full") << QSize(1500, 10) << QSize(1600, 1200);
+    QTest::newRow("no minimum") << QSize() << QSize(1600, 1200);
+}
+
+void TestJpegCodec::dctScaledDecodeMatchesFullDecode()
+{
+    QFETCH(QSize, minimum);
+    QFETCH(QSize, expected);
+    const QByteArray bytes = JpegCodec::encode(fixtures::photoLikeImage(1600, 1200, 3), 90);
+    const JpegCodec::Decoded scaled = JpegCodec::decode(bytes, minimum);
+    QVERIFY2(scaled.ok(), qPrintable(scaled.error));
+    QCOMPARE(scaled.image.size(), expected);
+    QCOMPARE(scaled.storedSize, QSize(1600, 1200));
+
+    const JpegCodec::Decoded full = JpegCodec::decode(bytes);
+    const QSize target = minimum.isValid() ? minimum.expandedTo(QSize(1, 1)) : QSize(1600, 1200);
+    const QImage a = scaled.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage b = full.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double difference = fixtures::meanDifference(a, b);
+    QVERIFY2(difference >= 0 && difference < 4.0, qPrintable(QString::number(difference)));
+}
+
+void TestJpegCodec::iccProfileRoundTrip()
+{
+    const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+    QVERIFY(icc.size() > 100);
+    const QByteArray bytes = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, icc);
+    const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
+    QVERIFY(decoded.ok());
+    QCOMPARE(decoded.iccProfile, icc);
+
+    const QString path = m_dir.filePath(QStringLiteral("p3.jpg"));
+    QVERIFY(fixtures::writeAll(path, bytes));
+    QCOMPARE(testsupport::exiftoolTags(path).value(QStringLiteral("ICC-header:ColorSpaceData")).toString().trimmed(),
+             QStringLiteral("RGB"));
+
+    // A colour profile does not describe greyscale pixels.
+    const QByteArray grey = JpegCodec::encode(fixtures::photoLikeImage(64, 48).convertToFormat(QImage::Format_Grayscale8), 50, icc);
+    QVERIFY(JpegCodec::decode(grey).iccProfile.isEmpty());
+}
+
+void TestJpegCodec::cmykProfileIsNotCarried()
+{
+    // A CMYK profile on RGB pixels would make every viewer misread the colours.
+    QByteArray cmykProfile = QColorSpace(QColorSpace::SRgb).iccProfile();
+    cmykProfile.replace(16, 4, "CMYK");
+    const QByteArray bytes = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, cmykProfile);
+    QVERIFY(!bytes.isEmpty());
+    QVERIFY(JpegCodec::decode(bytes).iccProfile.isEmpty());
+}
+
+void TestJpegCodec::brokenDataIsAnError_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    const QByteArray good = JpegCodec::encode(fixtures::photoLikeImage(400, 300), 80);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not a jpeg") << QByteArray("GIF89a this is not a JPEG at all");
+    QTest::newRow("header only") << good.left(600);
+    QTest::newRow("cut in the scan") << good.left(good.size() / 2);
+    QByteArray scrambled = good;
+    for (qsizetype i = scrambled.size() / 3; i < scrambled.size() / 3 + 40; ++i)
+        scrambled[i] = char(0xFF);
+    QTest::newRow("markers inside the scan") << scrambled;
+}
+
+void TestJpegCodec::brokenDataIsAnError()
+{
+    QFETCH(QByteArray, data);
+    const JpegCodec::Decoded decoded = JpegCodec::decode(data);
+    QVERIFY(!decoded.ok());
+    QVERIFY(!decoded.error.isEmpty());
+}
+
+void TestJpegCodec::acceptsCommonFormats_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("RGB32") << int(QImage::Format_RGB32);
+    QTest::newRow("ARGB32 opaque") << int(QImage::Format_ARGB32);
+    QTest::newRow("RGBX8888") << int(QImage::Format_RGBX8888);
+    QTest::newRow("RGB888") << int(QImage::Format_RGB888);
+    QTest::newRow("RGB16") << int(QImage::Format_RGB16);
+    QTest::newRow("Indexed8") << int(QImage::Format_Indexed8);
+}
+
+void TestJpegCodec::acceptsCommonFormats()
+{
+    QFETCH(int, format);
+    const QImage reference = fixtures::photoLikeImage(120, 80, 5);
+    // Without dithering, so the picture stays smooth enough to compare after JPEG.
+    const QImage image = reference.convertToFormat(QImage::Format(format), Qt::ThresholdDither | Qt::AvoidDither);
+    const JpegCodec::Decoded decoded = JpegCodec::decode(JpegCodec::encode(image, 90));
+    QVERIFY(decoded.ok());
+    // Channel order mistakes (BGR for RGB) show up as a large difference.
+    const double difference = fixtures::meanDifference(decoded.image, image);
+    QVERIFY2(difference >= 0 && difference < 6.0, qPrintable(QString::number(difference)));
+}
+
+QTEST_GUILESS_MAIN(TestJpegCodec)
+#include "tst_jpegcodec.moc"

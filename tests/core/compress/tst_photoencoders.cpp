@@ -1,0 +1,301 @@
+#include "CompressFixtures.h"
+
+#include "compress/PhotoEncoders.h"
+#include "imageio/ImageSource.h"
+
+#include <QColorSpace>
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace compress;
+
+namespace {
+
+const QStringList richMetadata = {
+    QStringLiteral("-Make=Glimmer Optics"), QStringLiteral("-Model=Test Body"),
+    QStringLiteral("-DateTimeOriginal=2021:06:15 10:20:30"), QStringLiteral("-CreateDate=2021:06:15 10:21:00"),
+    QStringLiteral("-GPSLatitude=48.8583"), QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-GPSLongitude=2.2945"),
+    QStringLiteral("-GPSLongitudeRef=E"), QStringLiteral("-IPTC:Keywords=harbour"), QStringLiteral("-XMP-dc:Title=Quay"),
+};
+
+QDateTime fixedDate(int day)
+{
+    return QDateTime(QDate(2019, 3, day), QTime(8, 9, 10));
+}
+
+bool setMtime(const QString &path, const QDateTime &date)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(date, QFileDevice::FileModificationTime);
+}
+
+} // namespace
+
+class TestPhotoEncoders : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void encoderChoice_data();
+    void encoderChoice();
+    void compressionFactorMapsToQuality50();
+    void resultDisplaysLikeTheSource_data();
+    void resultDisplaysLikeTheSource();
+    void keptMetadataTravels();
+    void droppedMetadataLeavesOnlyTheProfile();
+    void missingCaptureDateTakesSourceFileDates();
+    void captureDatesBecomeFileDates();
+    void photoWithoutExifStillEncodes();
+    void tiffBecomesJpegDataUnderItsName();
+    void pngEncoderWritesPng();
+    void transparencyBecomesWhite();
+    void cmykSourceKeepsItsColours();
+    void undecodablePhotoWritesNothing();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+void TestPhotoEncoders::encoderChoice_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<int>("encoder");
+    QTest::newRow("png") << "a.png" << true << int(PhotoEncoder::Png);
+    QTest::newRow("PNG in capitals") << "/x/SHOT.PNG" << false << int(PhotoEncoder::Png);
+    QTest::newRow("Png mixed") << "b.Png" << true << int(PhotoEncoder::Png);
+    QTest::newRow("jpg kept") << "c.jpg" << true << int(PhotoEncoder::JpgKeepingMetadata);
+    QTest::newRow("jpg dropped") << "c.jpg" << false << int(PhotoEncoder::JpgWithoutMetadata);
+    QTest::newRow("png is not the last suffix") << "d.png.jpg" << false << int(PhotoEncoder::JpgWithoutMetadata);
+    QTest::newRow("named png, no suffix") << "png" << true << int(PhotoEncoder::JpgKeepingMetadata);
+    QTest::newRow("tif") << "e.tif" << false << int(PhotoEncoder::JpgWithoutMetadata);
+}
+
+void TestPhotoEncoders::encoderChoice()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, keep);
+    QFETCH(int, encoder);
+    QCOMPARE(int(chooseEncoder(name, keep)), encoder);
+}
+
+void TestPhotoEncoders::compressionFactorMapsToQuality50()
+{
+    QCOMPARE(jpegQualityForCompressionFactor(NSImageCompressionFactor), 50);
+    QCOMPARE(jpegQualityForCompressionFactor(1.0), 95);
+    QCOMPARE(jpegQualityForCompressionFactor(0.0), 45);
+}
+
+void TestPhotoEncoders::resultDisplaysLikeTheSource_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<int>("tagAfter"); // 0: no tag
+    QTest::addColumn<bool>("turned");  // stored pixels differ in shape from the source's
+    for (int o = 1; o <= 8; ++o) {
+        const bool quarter = o == 6 || o == 8;
+        QTest::addRow("orientation %d kept", o) << o << true << (quarter ? 1 : o) << quarter;
+        QTest::addRow("orientation %d dropped", o) << o << false << 0 << (o >= 5);
+    }
+}
+
+void TestPhotoEncoders::resultDisplaysLikeTheSource()
+{
+    QFETCH(int, orientation);
+    QFETCH(bool, keep);
+    QFETCH(int, tagAfter);
+    QFETCH(bool, turned);
+    const QString source = fixtures::writeJpeg(
+        path(QStringLiteral("o%1.jpg").arg(orientation)), 300, 200,
+        {QStringLiteral("-Orientation#=%1").arg(orientation), QStringLiteral("-ExifIFD:ExifImageWidth=300"),
+         QStringLiteral("-ExifIFD:ExifImageHeight=200"), QStringLiteral("-Make=Glimmer Optics")});
+    const QString out = path(QStringLiteral("o%1-%2-out.jpg").arg(orientation).arg(keep));
+    const QByteArray bytes = fixtures::readAll(source);
+    const QVariantMap metadata = imageio::readProperties(source);
+    QString error;
+    const bool ok = keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
+                         : CompressJpgWithImageData(bytes, out, metadata, &error);
+    QVERIFY2(ok, qPrintable(error));
+
+    const QImage expected = fixtures::uprightByMagick(source, path(QStringLiteral("expected.png")));
+    const QImage actual = fixtures::uprightByMagick(out, path(QStringLiteral("actual.png")));
+    QVERIFY(!expected.isNull());
+    QCOMPARE(actual.size(), expected.size());
+    const double difference = fixtures::meanDifference(actual, expected);
+    QVERIFY2(difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
+
+    const QVariantMap tags = testsupport::exiftoolTags(out);
+    QCOMPARE(tags.value(QStringLiteral("File:ImageWidth")).toInt(), turned ? 200 : 300);
+    if (tagAfter == 0) {
+        QVERIFY(!tags.contains(QStringLiteral("IFD0:Orientation")));
+        QVERIFY(!tags.contains(QStringLiteral("IFD0:Make")));
+    } else {
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), tagAfter);
+        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageWidth")).toInt(), turned ? 200 : 300);
+        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageHeight")).toInt(), turned ? 300 : 200);
+    }
+}
+
+void TestPhotoEncoders::keptMetadataTravels()
+{
+    const QString source = fixtures::writeJpeg(path(QStringLiteral("rich.jpg")), 320, 240, richMetadata);
+    const QString out = path(QStringLiteral("rich-kept.jpg"));
+    QString error;
+    QVERIFY2(CompressJpgWithImageData(fixtures::readAll(source), out, imageio::readProperties(source), source, &error),
+             qPrintable(error));
+    const QVariantMap tags = testsupport::exiftoolTags(out);
+    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer Optics"));
+    QCOMPARE(tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), QStringLiteral("2021:06:15 10:20:30"));
+    QVERIFY(std::abs(tags.value(QStringLiteral("GPS:GPSLatitude")).toDouble() - 48.8583) < 1e-4);
+    QCOMPARE(tags.value(QStringLiteral("IPTC:Keywords")).toString(), QStringLiteral("harbour"));
+    QCOMPARE(tags.value(QStringLiteral("XMP-dc:Title")).toString(), QStringLiteral("Quay"));
+    QVERIFY(QFileInfo(out).size() < QFileInfo(source).size());
+}
+
+void TestPhotoEncoders::droppedMetadataLeavesOnlyTheProfile()
+{
+    const QString source = fixtures::writeJpeg(path(QStringLiteral("rich-p3.jpg")), 320, 240, richMetadata);
+    const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+    QVERIFY(fixtures::writeAll(path(QStringLiteral("p3.icc")), icc));
+    fixtures::exiftool(source, {QStringLiteral("-icc_profile<=") + path(QStringLiteral("p3.icc"))});
+    QVERIFY(testsupport::exiftoolTags(source).contains(QStringLiteral("ICC-header:ColorSpaceData")));
+
+    for (const bool keep : {false, true}) {
+        const QString out = path(QStringLiteral("rich-p3-%1.jpg").arg(keep));
+        QString error;
+        const QByteArray bytes = fixtures::readAll(source);
+        const QVariantMap metadata = imageio::readProperties(source);
+        QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
+                      : CompressJpgWithImageData(bytes, out, metadata, &error),
+                 qPrintable(error));
+        const QVariantMap tags = testsupport::exiftoolTags(out);
+        // Colours must not shift: the profile stays either way, byte for byte.
+        QCOMPARE(QImage(out).colorSpace().iccProfile(), icc);
+        QCOMPARE(tags.contains(QStringLiteral("IFD0:Make")), keep);
+        QCOMPARE(tags.contains(QStringLiteral("GPS:GPSLatitude")), keep);
+        QCOMPARE(tags.contains(QStringLiteral("IPTC:Keywords")), keep);
+        QCOMPARE(tags.contains(QStringLiteral("XMP-dc:Title")), keep);
+    }
+}
+
+void TestPhotoEncoders::missingCaptureDateTakesSourceFileDates()
+{
+    const QString source = fixtures::writeJpeg(path(QStringLiteral("nodate.jpg")), 200, 150,
+                                               {QStringLiteral("-Make=Glimmer Optics")});
+    QVERIFY(setMtime(source, fixedDate(4)));
+    const QString out = path(QStringLiteral("nodate-out.jpg"));
+    QVERIFY(CompressJpgWithImageData(fixtures::readAll(source), out, imageio::readProperties(source), source));
+    QCOMPARE(QFileInfo(out).lastModified(), fixedDate(4));
+
+    // One capture date alone is not enough: both come from the file then.
+    const QString half = fixtures::writeJpeg(path(QStringLiteral("halfdate.jpg")), 200, 150,
+                                             {QStringLiteral("-DateTimeOriginal=2001:01:01 01:01:01")});
+    QVERIFY(setMtime(half, fixedDate(5)));
+    const QString halfOut = path(QStringLiteral("halfdate-out.jpg"));
+    QVERIFY(CompressJpgWithImageData(fixtures::readAll(half), halfOut, imageio::readProperties(half), half));
+    QCOMPARE(QFileInfo(halfOut).lastModified(), fixedDate(5));
+}
+
+void TestPhotoEncoders::captureDatesBecomeFileDates()
+{
+    const QString source = fixtures::writeJpeg(path(QStringLiteral("dated.jpg")), 200, 150, richMetadata);
+    QVERIFY(setMtime(source, fixedDate(6)));
+    const QString out = path(QStringLiteral("dated-out.jpg"));
+    QVERIFY(CompressJpgWithImageData(fixtures::readAll(source), out, imageio::readProperties(source), source));
+    // Linux cannot set a birth time: the modification date is the digitized date.
+    QCOMPARE(QFileInfo(out).lastModified(), QDateTime(QDate(2021, 6, 15), QTime(10, 21, 0)));
+
+    // Without metadata the result is just a new file.
+    const QString plain = path(QStringLiteral("dated-plain.jpg"));
+    QVERIFY(CompressJpgWithImageData(fixtures::readAll(source), plain, imageio::readProperties(source)));
+    QVERIFY(QFileInfo(plain).lastModified().secsTo(QDateTime::currentDateTime()) < 120);
+}
+
+void TestPhotoEncoders::photoWithoutExifStillEncodes()
+{
+    const QString source = fixtures::writeJpeg(path(QStringLiteral("bare.jpg")), 200, 150);
+    QVERIFY(!testsupport::exiftoolTags(source).contains(QStringLiteral("IFD0:Orientation")));
+    for (const bool keep : {false, true}) {
+        const QString out = path(QStringLiteral("bare-out-%1.jpg").arg(keep));
+        const QByteArray bytes = fixtures::readAll(source);
+        QVERIFY(keep ? CompressJpgWithImageData(bytes, out, {}, source) : CompressJpgWithImageData(bytes, out, {}));
+        QVERIFY(fixtures::meanDifference(QImage(out), QImage(source)) < fixtures::SamePictureTolerance);
+    }
+}
+
+void TestPhotoEncoders::tiffBecomesJpegDataUnderItsName()
+{
+    const QString source = path(QStringLiteral("scan.tif"));
+    QVERIFY(fixtures::photoLikeImage(300, 200).save(source, "TIFF"));
+    const QString out = path(QStringLiteral("out-scan.tif"));
+    QString error;
+    QVERIFY2(CompressJpgWithImageData(fixtures::readAll(source), out, {}, &error), qPrintable(error));
+    QVERIFY(fixtures::readAll(out).startsWith("\xFF\xD8\xFF"));
+    QCOMPARE(testsupport::exiftoolTags(out).value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
+    QVERIFY(fixtures::meanDifference(QImage(out), QImage(source)) < fixtures::SamePictureTolerance);
+}
+
+void TestPhotoEncoders::pngEncoderWritesPng()
+{
+    const QString source = path(QStringLiteral("shot.png"));
+    QVERIFY(fixtures::photoLikeImage(200, 120).save(source));
+    const QString out = path(QStringLiteral("shot-out.PNG"));
+    QString error;
+    QVERIFY2(CompressPngWithImageData(fixtures::readAll(source), out, &error), qPrintable(error));
+    QVERIFY(fixtures::readAll(out).startsWith("\x89PNG"));
+    QVERIFY(QFileInfo(out).size() < QFileInfo(source).size());
+    QVERIFY(fixtures::meanDifference(QImage(out), QImage(source)) < fixtures::SamePictureTolerance);
+}
+
+void TestPhotoEncoders::transparencyBecomesWhite()
+{
+    QImage image(100, 60, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int x = 50; x < 100; ++x)
+        for (int y = 0; y < 60; ++y)
+            image.setPixel(x, y, qRgba(0, 0, 200, 255));
+    const QString source = path(QStringLiteral("logo.gif"));
+    QVERIFY(image.save(source, "PNG"));
+    const QString out = path(QStringLiteral("logo-out.gif"));
+    QVERIFY(CompressJpgWithImageData(fixtures::readAll(source), out, {}));
+    const QImage result(out);
+    QVERIFY(qGray(result.pixel(10, 30)) > 245);
+    QVERIFY(qBlue(result.pixel(80, 30)) > 180 && qRed(result.pixel(80, 30)) < 40);
+}
+
+void TestPhotoEncoders::cmykSourceKeepsItsColours()
+{
+    const QString png = path(QStringLiteral("cmyk-src.png"));
+    QVERIFY(fixtures::photoLikeImage(240, 160, 9).save(png));
+    const QString source = path(QStringLiteral("cmyk.jpg"));
+    QVERIFY(fixtures::magick({png, QStringLiteral("-colorspace"), QStringLiteral("CMYK"), QStringLiteral("-quality"),
+                              QStringLiteral("95"), source}));
+    fixtures::exiftool(source, {QStringLiteral("-Make=Press")});
+    const QString out = path(QStringLiteral("cmyk-out.jpg"));
+    QString error;
+    QVERIFY2(CompressJpgWithImageData(fixtures::readAll(source), out, imageio::readProperties(source), source, &error),
+             qPrintable(error));
+    const QVariantMap tags = testsupport::exiftoolTags(out);
+    QCOMPARE(tags.value(QStringLiteral("File:ColorComponents")).toInt(), 3);
+    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Press"));
+    const double difference = fixtures::meanDifference(QImage(out), QImage(png));
+    QVERIFY2(difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
+}
+
+void TestPhotoEncoders::undecodablePhotoWritesNothing()
+{
+    QByteArray bytes = fixtures::readAll(fixtures::writeJpeg(path(QStringLiteral("broken.jpg")), 400, 300));
+    for (qsizetype i = bytes.size() / 3; i < bytes.size() / 3 + 40; ++i)
+        bytes[i] = char(0xFF);
+    const QString out = path(QStringLiteral("broken-out.jpg"));
+    QString error;
+    QVERIFY(!CompressJpgWithImageData(bytes, out, {}, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFileInfo::exists(out));
+    QVERIFY(!CompressPngWithImageData(QByteArray("not a photo"), out));
+    QVERIFY(!QFileInfo::exists(out));
+}
+
+QTEST_MAIN(TestPhotoEncoders)
+#include "tst_photoencoders.moc"

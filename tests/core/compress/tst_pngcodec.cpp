@@ -1,0 +1,193 @@
+#include "CompressFixtures.h"
+
+#include "imageio/PngCodec.h"
+
+#include <QColorSpace>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using imageio::PngCodec;
+
+namespace {
+
+// A screenshot-like picture: flat areas and hard edges in a handful of colours.
+QImage screenshotImage()
+{
+    QImage image(300, 200, QImage::Format_RGB32);
+    image.fill(QColor(240, 240, 240));
+    QPainter p(&image);
+    p.fillRect(0, 0, 300, 24, QColor(40, 60, 120));
+    p.fillRect(10, 40, 120, 16, QColor(200, 30, 30));
+    p.fillRect(10, 70, 200, 2, Qt::black);
+    for (int i = 0; i < 12; ++i)
+        p.fillRect(10 + i * 20, 100, 12, 40, QColor(i * 20, 255 - i * 20, 100));
+    p.end();
+    return image;
+}
+
+QImage noiseImage(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    QRandomGenerator rng(42);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, rng.generate() | 0xFF000000u);
+    return image;
+}
+
+int differingPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return -1;
+    const QImage x = a.convertToFormat(QImage::Format_RGBA64);
+    const QImage y = b.convertToFormat(QImage::Format_RGBA64);
+    int count = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col)
+            count += x.pixelColor(col, row).rgba64() != y.pixelColor(col, row).rgba64();
+    return count;
+}
+
+} // namespace
+
+class TestPngCodec : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void fewColoursBecomeAnExactPalette();
+    void noiseFallsBackToLossless();
+    void translucencySurvivesThePalette();
+    void quantisedPhotoKeepsTransparentAreas();
+    void losslessKeepsEveryPixel_data();
+    void losslessKeepsEveryPixel();
+    void iccProfileIsEmbedded();
+    void smallerThanQtsDefaultWriter();
+
+private:
+    QString save(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        return fixtures::writeAll(path, bytes) ? path : QString();
+    }
+    QTemporaryDir m_dir;
+};
+
+void TestPngCodec::fewColoursBecomeAnExactPalette()
+{
+    const QImage image = screenshotImage();
+    const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
+    QVERIFY2(png.ok(), qPrintable(png.error));
+    QCOMPARE(png.kind, PngCodec::Kind::Palette);
+    const QString path = save(QStringLiteral("shot.png"), png.bytes);
+    const QVariantMap tags = testsupport::exiftoolTags(path);
+    QCOMPARE(tags.value(QStringLiteral("PNG:ColorType")).toInt(), 3);
+    QCOMPARE(differingPixels(QImage(path), image), 0);
+}
+
+void TestPngCodec::noiseFallsBackToLossless()
+{
+    const QImage image = noiseImage(128, 128);
+    QVERIFY(!PngCodec::encodePalette(image, PngCodec::PaletteQualityFloor, PngCodec::PaletteQualityTarget).ok());
+    const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
+    QVERIFY2(png.ok(), qPrintable(png.error));
+    QCOMPARE(png.kind, PngCodec::Kind::Lossless);
+    const QString path = save(QStringLiteral("noise.png"), png.bytes);
+    QCOMPARE(testsupport::exiftoolTags(path).value(QStringLiteral("PNG:ColorType")).toInt(), 2);
+    QCOMPARE(differingPixels(QImage(path), image), 0);
+}
+
+void TestPngCodec::translucencySurvivesThePalette()
+{
+    QImage image(160, 40, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgba(200, 40, 40, x * 255 / (image.width() - 1)));
+    const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
+    QVERIFY(png.ok());
+    QCOMPARE(png.kind, PngCodec::Kind::Palette);
+    const QImage back(save(QStringLiteral("alpha.png"), png.bytes));
+    QVERIFY(back.hasAlphaChannel());
+    QCOMPARE(qAlpha(back.pixel(0, 10)), 0);
+    QCOMPARE(qAlpha(back.pixel(159, 10)), 255);
+    QVERIFY(std::abs(qAlpha(back.pixel(80, 10)) - 128) < 16);
+    QVERIFY(std::abs(qRed(back.pixel(159, 10)) - 200) < 8);
+}
+
+void TestPngCodec::quantisedPhotoKeepsTransparentAreas()
+{
+    QImage image = fixtures::photoLikeImage(200, 150).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < 60; ++x)
+            image.setPixel(x, y, qRgba(x, y, 0, 0));
+    const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
+    QVERIFY(png.ok());
+    QCOMPARE(png.kind, PngCodec::Kind::Palette);
+    const QImage back = QImage(save(QStringLiteral("cutout.png"), png.bytes)).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); y += 7) {
+        QCOMPARE(qAlpha(back.pixel(5, y)), 0);
+        QCOMPARE(qAlpha(back.pixel(150, y)), 255);
+    }
+    QVERIFY(fixtures::meanDifference(back.copy(60, 0, 140, 150), image.copy(60, 0, 140, 150)) < fixtures::SamePictureTolerance);
+}
+
+void TestPngCodec::losslessKeepsEveryPixel_data()
+{
+    QTest::addColumn<QImage>("image");
+    QTest::addColumn<int>("colorType");
+    QTest::addColumn<int>("bitDepth");
+    const QImage photo = fixtures::photoLikeImage(90, 70);
+    QTest::newRow("rgb") << photo << 2 << 8;
+    QTest::newRow("grey") << photo.convertToFormat(QImage::Format_Grayscale8) << 0 << 8;
+    QImage rgba = photo.convertToFormat(QImage::Format_ARGB32);
+    for (int x = 0; x < rgba.width(); ++x)
+        rgba.setPixel(x, 3, qRgba(10, 20, 30, x));
+    QTest::newRow("rgba") << rgba << 6 << 8;
+    QImage deep = photo.convertToFormat(QImage::Format_RGBA64);
+    for (int x = 0; x < deep.width(); ++x)
+        deep.setPixelColor(x, 5, QColor::fromRgba64(QRgba64::fromRgba64(x * 700 + 1, 65535 - x * 300, 12345, 40000 + x)));
+    QTest::newRow("rgba 16-bit") << deep << 6 << 16;
+    QImage deepOpaque = photo.convertToFormat(QImage::Format_RGBX64);
+    deepOpaque.setPixelColor(1, 1, QColor::fromRgba64(QRgba64::fromRgba64(1, 257 * 3 + 1, 65534, 65535)));
+    QTest::newRow("rgb 16-bit") << deepOpaque << 2 << 16;
+    QTest::newRow("grey 16-bit") << photo.convertToFormat(QImage::Format_Grayscale16) << 0 << 16;
+}
+
+void TestPngCodec::losslessKeepsEveryPixel()
+{
+    QFETCH(QImage, image);
+    QFETCH(int, colorType);
+    QFETCH(int, bitDepth);
+    const PngCodec::Encoded png = PngCodec::encodeLossless(image);
+    QVERIFY2(png.ok(), qPrintable(png.error));
+    const QString path = save(QStringLiteral("lossless.png"), png.bytes);
+    const QVariantMap tags = testsupport::exiftoolTags(path);
+    QCOMPARE(tags.value(QStringLiteral("PNG:ColorType")).toInt(), colorType);
+    QCOMPARE(tags.value(QStringLiteral("PNG:BitDepth")).toInt(), bitDepth);
+    QCOMPARE(differingPixels(QImage(path), image), 0);
+}
+
+void TestPngCodec::iccProfileIsEmbedded()
+{
+    const QByteArray icc = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+    for (const PngCodec::Encoded &png :
+         {PngCodec::encodeSmallest(screenshotImage(), icc), PngCodec::encodeLossless(screenshotImage(), icc)}) {
+        QVERIFY(png.ok());
+        const QImage back(save(QStringLiteral("icc.png"), png.bytes));
+        QCOMPARE(back.colorSpace().iccProfile(), icc);
+    }
+}
+
+void TestPngCodec::smallerThanQtsDefaultWriter()
+{
+    const QImage image = fixtures::photoLikeImage(200, 150);
+    const QString qtPath = m_dir.filePath(QStringLiteral("qt.png"));
+    QVERIFY(image.convertToFormat(QImage::Format_RGB888).save(qtPath));
+    const PngCodec::Encoded ours = PngCodec::encodeLossless(image);
+    QVERIFY(ours.ok());
+    QVERIFY2(ours.bytes.size() <= QFileInfo(qtPath).size(),
+             qPrintable(QStringLiteral("%1 > %2").arg(ours.bytes.size()).arg(QFileInfo(qtPath).size())));
+}
+
+QTEST_GUILESS_MAIN(TestPngCodec)
+#include "tst_pngcodec.moc"
