@@ -1,0 +1,94 @@
+#include "PhotoInfo.h"
+
+#include "DateText.h"
+
+#include "imageio/FileDates.h"
+#include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+using namespace imageio;
+
+namespace {
+
+QString text(const QVariantMap &group, const char *key)
+{
+    const QVariant value = group.value(QLatin1String(key));
+    if (value.userType() == QMetaType::QStringList || value.userType() == QMetaType::QVariantList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString().trimmed();
+}
+
+QString number(const QVariant &value)
+{
+    bool ok = false;
+    const double n = value.toDouble(&ok);
+    return ok ? QLocale::c().toString(n, 'g', 10) : value.toString();
+}
+
+QString coordinate(const QVariantMap &gps, const char *key, const char *refKey)
+{
+    const QVariant value = gps.value(QLatin1String(key));
+    if (!value.isValid())
+        return {};
+    const QString ref = gps.value(QLatin1String(refKey)).toString();
+    return ref.isEmpty() ? number(value) : number(value) + QLatin1Char(' ') + ref;
+}
+
+} // namespace
+
+PhotoInfo PhotoInfo::read(const QString &path, const QTimeZone &zone)
+{
+    PhotoInfo info;
+    const QFileInfo file(path);
+    info.photoName = file.fileName();
+    if (!file.exists())
+        return info;
+    const QDateTime created = filedates::creationDate(path);
+    const QDateTime modified = filedates::modificationDate(path);
+    if (created.isValid())
+        info.createDate = datetext::fileTextWithOffset(created, zone);
+    if (modified.isValid())
+        info.modDate = datetext::fileTextWithOffset(modified, zone);
+    info.fileSize = QLocale::c().formattedDataSize(file.size(), 2, QLocale::DataSizeSIFormat);
+
+    const QVariantMap props = readProperties(path);
+    if (props.isEmpty())
+        return info;
+    const QVariantMap tiff = props.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
+    const QVariantMap exif = props.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
+    const QVariantMap gps = props.value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
+    const QVariantMap iptc = props.value(QLatin1String(kCGImagePropertyIPTCDictionary)).toMap();
+
+    const QVariant width = props.value(QLatin1String(kCGImagePropertyPixelWidth));
+    const QVariant height = props.value(QLatin1String(kCGImagePropertyPixelHeight));
+    if (width.isValid() && height.isValid())
+        info.imageSize = QStringLiteral("%1 x %2").arg(width.toString(), height.toString());
+    const QVariant dpiX = props.value(QLatin1String(kCGImagePropertyDPIWidth));
+    const QVariant dpiY = props.value(QLatin1String(kCGImagePropertyDPIHeight));
+    if (dpiX.isValid())
+        info.dpi = dpiY.isValid() && number(dpiY) != number(dpiX)
+            ? QStringLiteral("%1 x %2").arg(number(dpiX), number(dpiY))
+            : number(dpiX);
+
+    info.artist = text(tiff, kCGImagePropertyTIFFArtist);
+    info.imageDescription = text(tiff, kCGImagePropertyTIFFImageDescription);
+    info.copyright = text(tiff, kCGImagePropertyTIFFCopyright);
+    info.cameraMake = text(tiff, kCGImagePropertyTIFFMake);
+    info.cameraModel = text(tiff, kCGImagePropertyTIFFModel);
+    info.comments = text(exif, kCGImagePropertyExifUserComment);
+    info.keywords = text(iptc, kCGImagePropertyIPTCKeywords);
+    info.gpsDate = text(gps, kCGImagePropertyGPSDateStamp);
+    info.gpsTime = text(gps, kCGImagePropertyGPSTimeStamp);
+    const QVariant altitude = gps.value(QLatin1String(kCGImagePropertyGPSAltitude));
+    if (altitude.isValid()) {
+        // Reference 1 means below sea level.
+        const bool below = gps.value(QLatin1String(kCGImagePropertyGPSAltitudeRef)).toInt() == 1;
+        info.gpsAltitude = (below ? QStringLiteral("-") : QString()) + number(altitude) + QStringLiteral(" m");
+    }
+    info.gpsLatitude = coordinate(gps, kCGImagePropertyGPSLatitude, kCGImagePropertyGPSLatitudeRef);
+    info.gpsLongitude = coordinate(gps, kCGImagePropertyGPSLongitude, kCGImagePropertyGPSLongitudeRef);
+    return info;
+}

@@ -1,0 +1,6 @@
+#include "IKImageItem.h"
+
+QString IKImageItem::IKImageBrowserPathRepresentationType()
+{
+    return QStringLiteral("IKImageBrowserPathRepresentationType");
+}

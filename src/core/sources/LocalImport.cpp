@@ -1,0 +1,58 @@
+#include "LocalImport.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace localimport {
+
+IKImageItem localImageItem(const QString &path)
+{
+    IKImageItem item;
+    item.fileType = QStringLiteral("Image");
+    item.fileName = QFileInfo(path).fileName();
+    item.filePath = path;
+    return item;
+}
+
+QList<IKImageItem> itemsFromPaths(const QStringList &paths)
+{
+    QList<IKImageItem> items;
+    items.reserve(paths.size());
+    for (const QString &path : paths)
+        items.append(localImageItem(path));
+    return items;
+}
+
+QString pathOfUrl(const QUrl &url)
+{
+    return url.isLocalFile() ? url.toLocalFile() : url.path();
+}
+
+QList<IKImageItem> itemsFromUrls(const QList<QUrl> &urls)
+{
+    QList<IKImageItem> items;
+    items.reserve(urls.size());
+    for (const QUrl &url : urls)
+        items.append(localImageItem(pathOfUrl(url)));
+    return items;
+}
+
+bool editorAcceptsDrag(const QList<QUrl> &urls)
+{
+    if (urls.isEmpty())
+        return false;
+    const QString path = pathOfUrl(urls.first());
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return false;
+    // Reading the header is enough to know the file is an image; decoding it would
+    // stall the drag on large photos.
+    QImageReader reader(path);
+    return reader.canRead();
+}
+
+QString importPanelMessage()
+{
+    return QStringLiteral("Please select photos to import.");
+}
+
+} // namespace localimport
