@@ -1,0 +1,89 @@
+#pragma once
+
+// Small helpers for the editor's tests (core, command line and window). Header-only
+// so each test executable can include it without another library.
+
+#include "TestSupport.h"
+
+#include "metadata/EditTarget.h"
+#include "sources/LocalImport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QVariantMap>
+
+namespace editortest {
+
+inline EditTarget localTarget(const QStringList &paths, const QList<int> &selection, const QString &folder)
+{
+    EditTarget target;
+    target.items = localimport::itemsFromPaths(paths);
+    target.selection = selection;
+    target.blocalMode = true;
+    target.workingFolder = folder;
+    return target;
+}
+
+inline QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool setModified(const QString &path, const QDateTime &date)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(date, QFileDevice::FileModificationTime);
+}
+
+inline QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// exiftool's metadata tags of a photo ("Group:Tag" -> value), without the groups that
+// describe the file rather than its metadata.
+inline QVariantMap metadataTags(const QString &path)
+{
+    QVariantMap tags = testsupport::exiftoolTags(path);
+    for (auto it = tags.begin(); it != tags.end();) {
+        const QString group = it.key().section(QLatin1Char(':'), 0, 0);
+        const bool metadata = group == QLatin1String("IFD0") || group == QLatin1String("ExifIFD")
+            || group == QLatin1String("GPS") || group == QLatin1String("IPTC") || group.startsWith(QLatin1String("XMP-"))
+            || group == QLatin1String("InteropIFD");
+        it = metadata ? std::next(it) : tags.erase(it);
+    }
+    return tags;
+}
+
+inline QVariantMap withoutGroups(QVariantMap tags, const QStringList &groups)
+{
+    for (auto it = tags.begin(); it != tags.end();)
+        it = groups.contains(it.key().section(QLatin1Char(':'), 0, 0)) ? tags.erase(it) : std::next(it);
+    return tags;
+}
+
+inline QString tag(const QString &path, const QString &key)
+{
+    return testsupport::exiftoolTags(path).value(key).toString();
+}
+
+// A JPEG with Exif, TIFF, GPS, IPTC and XMP metadata.
+inline QStringList richMetadataArgs()
+{
+    return {QStringLiteral("-IFD0:Make=Canon"), QStringLiteral("-IFD0:Model=EOS 5D"),
+            QStringLiteral("-IFD0:Artist=Ada Lovelace"), QStringLiteral("-IFD0:Copyright=(c) Ada"),
+            QStringLiteral("-IFD0:ImageDescription=Harbour at dawn"), QStringLiteral("-IFD0:ModifyDate=2019:07:15 08:00:00"),
+            QStringLiteral("-ExifIFD:DateTimeOriginal=2019:07:14 10:20:30"),
+            QStringLiteral("-ExifIFD:CreateDate=2019:07:14 10:20:31"), QStringLiteral("-ExifIFD:ExposureTime=0.01"),
+            QStringLiteral("-ExifIFD:FNumber=8"), QStringLiteral("-ExifIFD:ISO=200"),
+            QStringLiteral("-ExifIFD:UserComment=Sunny"), QStringLiteral("-GPSLatitude=48.8584"),
+            QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-GPSLongitude=2.2945"),
+            QStringLiteral("-GPSLongitudeRef=E"), QStringLiteral("-GPSAltitude=35"), QStringLiteral("-GPSAltitudeRef=0"),
+            QStringLiteral("-IPTC:Keywords=harbour"), QStringLiteral("-IPTC:Keywords=boats"),
+            QStringLiteral("-IPTC:Caption-Abstract=Boats"), QStringLiteral("-XMP-dc:Title=Harbour")};
+}
+
+} // namespace editortest

@@ -1,0 +1,316 @@
+#include "EditorTestKit.h"
+
+#include "imageio/FileDates.h"
+#include "metadata/BatchDateShift.h"
+#include "metadata/DateText.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace editortest;
+using namespace batchdateshift;
+
+class TestBatchDateShift : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    const QTimeZone berlin{QByteArray("Europe/Berlin")};
+    int m_counter = 0;
+
+    // A fresh photo in its own folder with the given Exif dates (empty: absent).
+    QString photo(const QString &name, const QString &original, const QString &digitized)
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("src%1").arg(++m_counter));
+        QDir().mkpath(folder);
+        QStringList args{QStringLiteral("-IFD0:Make=Canon"), QStringLiteral("-GPSLatitude=1.5"),
+                         QStringLiteral("-GPSLatitudeRef=N")};
+        if (!original.isEmpty())
+            args << QStringLiteral("-ExifIFD:DateTimeOriginal#=") + original;
+        if (!digitized.isEmpty())
+            args << QStringLiteral("-ExifIFD:CreateDate#=") + digitized;
+        return testsupport::makeJpeg(folder + QLatin1Char('/') + name, 32, 24, args);
+    }
+
+    QString freshFolder() { return m_dir.filePath(QStringLiteral("work%1").arg(++m_counter)); }
+
+    static BatchDateChange offsetChange(qint64 y, qint64 mo, qint64 d, qint64 h, qint64 mi, qint64 s, bool add)
+    {
+        BatchDateChange change;
+        change.mode = BatchDateChange::Mode::Offset;
+        change.offset = {y, mo, d, h, mi, s, add};
+        return change;
+    }
+
+    QDateTime exifDate(const QString &path, const QString &key) const
+    {
+        return datetext::parse(tag(path, key), datetext::Format::Exif, berlin);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
+            QSKIP("exiftool is needed as the independent reader");
+    }
+
+    void offsetSeconds_data()
+    {
+        QTest::addColumn<QList<qint64>>("fields"); // years, months, days, hours, minutes, seconds
+        QTest::addColumn<bool>("add");
+        QTest::addColumn<qint64>("seconds");
+        QTest::newRow("one month is 30 days") << QList<qint64>{0, 1, 0, 0, 0, 0} << true << qint64(30) * 86400;
+        QTest::newRow("one year is 365 days") << QList<qint64>{1, 0, 0, 0, 0, 0} << true << qint64(365) * 86400;
+        QTest::newRow("all units") << QList<qint64>{1, 2, 3, 4, 5, 6} << true
+                                   << qint64(31536000 + 2 * 2592000 + 3 * 86400 + 4 * 3600 + 5 * 60 + 6);
+        QTest::newRow("taken away") << QList<qint64>{0, 0, 0, 1, 0, 0} << false << qint64(-3600);
+        QTest::newRow("negative fields count nothing") << QList<qint64>{-1, 0, -5, 2, 0, -9} << true << qint64(7200);
+        QTest::newRow("empty") << QList<qint64>{0, 0, 0, 0, 0, 0} << false << qint64(0);
+        QTest::newRow("69 years, past 32 bits") << QList<qint64>{69, 0, 0, 0, 0, 0} << true << qint64(69) * 31536000;
+        QTest::newRow("829 months, past 32 bits") << QList<qint64>{0, 829, 0, 0, 0, 0} << false << -qint64(829) * 2592000;
+        QTest::newRow("absurd saturates") << QList<qint64>{std::numeric_limits<qint64>::max(), 0, 0, 0, 0, 1} << true
+                                          << std::numeric_limits<qint64>::max();
+    }
+
+    void offsetSeconds()
+    {
+        QFETCH(QList<qint64>, fields);
+        QFETCH(bool, add);
+        QFETCH(qint64, seconds);
+        const DateOffset offset{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], add};
+        QCOMPARE(offset.totalSeconds(), seconds);
+    }
+
+    void modeChoice()
+    {
+        QCOMPARE(BatchDateChange::chooseMode(true, QStringLiteral("2020:01:01 00:00:00")), BatchDateChange::Mode::Reference);
+        QCOMPARE(BatchDateChange::chooseMode(false, QStringLiteral("2020:01:01 00:00:00")), BatchDateChange::Mode::Absolute);
+        QCOMPARE(BatchDateChange::chooseMode(false, QString()), BatchDateChange::Mode::Offset);
+    }
+
+    void offsetShiftsDigitizedIntoAllThree_data()
+    {
+        QTest::addColumn<QString>("original");
+        QTest::addColumn<QString>("digitized");
+        QTest::addColumn<QList<qint64>>("fields");
+        QTest::addColumn<bool>("add");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("month across leap february") << "2020:02:15 12:00:00" << "2020:02:15 12:00:00"
+                                                    << QList<qint64>{0, 1, 0, 0, 0, 0} << true << "2020:03:16 12:00:00";
+        QTest::newRow("year across leap year") << "2020:01:01 00:00:00" << "2020:01:01 00:00:00"
+                                               << QList<qint64>{1, 0, 0, 0, 0, 0} << true << "2020:12:31 00:00:00";
+        QTest::newRow("year taken away across leap day") << "2021:01:01 00:00:00" << "2021:01:01 00:00:00"
+                                                         << QList<qint64>{1, 0, 0, 0, 0, 0} << false << "2020:01:02 00:00:00";
+        QTest::newRow("camera clock an hour ahead") << "2019:07:14 10:20:30" << "2019:07:14 10:20:30"
+                                                    << QList<qint64>{0, 0, 0, 1, 0, 0} << false << "2019:07:14 09:20:30";
+        QTest::newRow("capture and digitized differ") << "2019:07:14 10:00:00" << "2019:07:14 11:00:00"
+                                                      << QList<qint64>{0, 0, 0, 0, 30, 0} << true << "2019:07:14 11:30:00";
+        QTest::newRow("empty offset copies digitized") << "2019:07:14 10:00:00" << "2019:07:14 11:00:00"
+                                                       << QList<qint64>{0, 0, 0, 0, 0, 0} << false << "2019:07:14 11:00:00";
+        QTest::newRow("day across spring-forward is 86400 s") << "2021:03:27 12:00:00" << "2021:03:27 12:00:00"
+                                                              << QList<qint64>{0, 0, 1, 0, 0, 0} << true << "2021:03:28 13:00:00";
+        QTest::newRow("69 years not wrapped") << "1950:01:01 00:00:00" << "1950:01:01 00:00:00"
+                                              << QList<qint64>{69, 0, 0, 0, 0, 0} << true << "2018:12:15 00:00:00";
+        QTest::newRow("digitized in file form") << "2019:07:14 10:00:00" << "2019-07-14 11:00:00"
+                                                << QList<qint64>{0, 0, 0, 0, 0, 1} << true << "2019:07:14 11:00:01";
+        QTest::newRow("unreadable digitized takes capture text") << "2019:07:14 10:00:00" << "sometime"
+                                                                 << QList<qint64>{0, 0, 0, 1, 0, 0} << true << "2019:07:14 10:00:00";
+    }
+
+    void offsetShiftsDigitizedIntoAllThree()
+    {
+        QFETCH(QString, original);
+        QFETCH(QString, digitized);
+        QFETCH(QList<qint64>, fields);
+        QFETCH(bool, add);
+        QFETCH(QString, expected);
+        const QString source = photo(QStringLiteral("shot.jpg"), original, digitized);
+        const QString folder = freshFolder();
+        const EditReport report = shiftDates(localTarget({source}, {0}, folder),
+                                             offsetChange(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], add),
+                                             berlin);
+        const QString copy = folder + QStringLiteral("/shot.jpg");
+        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), expected);
+        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), expected);
+        QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), expected);
+        QCOMPARE(tag(copy, QStringLiteral("GPS:GPSLatitude")), QStringLiteral("1.5"));
+        QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(source));
+    }
+
+    void offsetActsOnSelectionAndDatesTheFile()
+    {
+        const QString a = photo(QStringLiteral("a.jpg"), QStringLiteral("2019:01:01 10:00:00"), QStringLiteral("2019:01:01 10:00:00"));
+        const QString b = photo(QStringLiteral("b.jpg"), QStringLiteral("2019:01:01 10:00:00"), QStringLiteral("2019:01:01 10:00:00"));
+        const QString undated = photo(QStringLiteral("c.jpg"), QString(), QString());
+        const QString folder = freshFolder();
+        QDir().mkpath(folder);
+        // A stale copy from an earlier run must not survive under the undated photo's name.
+        QFile stale(folder + QStringLiteral("/c.jpg"));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("stale");
+        stale.close();
+
+        const EditReport report = shiftDates(localTarget({a, b, undated}, {0, 2}, folder),
+                                             offsetChange(0, 0, 2, 0, 0, 0, true), berlin);
+        QCOMPARE(report.written, (QStringList{folder + QStringLiteral("/a.jpg"), folder + QStringLiteral("/c.jpg")}));
+        QCOMPARE(filesIn(folder), (QStringList{"a.jpg", "c.jpg"}));
+        QCOMPARE(bytesOf(folder + QStringLiteral("/c.jpg")), bytesOf(undated));
+        // The copy's creation date (its modification date on Linux) is the source's creation date moved by the offset.
+        for (const QString &name : {QStringLiteral("a.jpg"), QStringLiteral("c.jpg")}) {
+            const QString source = name == QLatin1String("a.jpg") ? a : undated;
+            QCOMPARE(filedates::modificationDate(folder + QLatin1Char('/') + name).toSecsSinceEpoch(),
+                     filedates::creationDate(source).toSecsSinceEpoch() + 2 * 86400);
+        }
+    }
+
+    void absoluteDateEverywhere_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<qint64>("fileDate"); // -1: not set
+        const auto at = [this](int y, int mo, int d, int h, int mi, int s) {
+            return QDateTime(QDate(y, mo, d), QTime(h, mi, s), berlin).toSecsSinceEpoch();
+        };
+        QTest::newRow("file form, dashes replaced") << "2018-05-06 07:08:09" << "2018:05:06 07:08:09" << at(2018, 5, 6, 7, 8, 9);
+        QTest::newRow("exif form") << "2018:05:06 07:08:09" << "2018:05:06 07:08:09" << at(2018, 5, 6, 7, 8, 9);
+        QTest::newRow("not a date") << "summer-ish" << "summer:ish" << qint64(-1);
+    }
+
+    void absoluteDateEverywhere()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(qint64, fileDate);
+        const QString a = photo(QStringLiteral("a.jpg"), QStringLiteral("2019:01:01 10:00:00"), QStringLiteral("2019:01:01 10:00:00"));
+        const QString b = photo(QStringLiteral("b.jpg"), QString(), QString());
+        const QString folder = freshFolder();
+        BatchDateChange change;
+        change.mode = BatchDateChange::Mode::Absolute;
+        change.absoluteDate = typed;
+        const QDateTime startedAt = QDateTime::currentDateTime().addSecs(-5);
+        const EditReport report = shiftDates(localTarget({a, b}, {0, 1}, folder), change, berlin);
+        QCOMPARE(report.written.size(), 2);
+        for (const QString &copy : report.written) {
+            QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), stored);
+            QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), stored);
+            QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), stored);
+            if (fileDate < 0)
+                QVERIFY(filedates::modificationDate(copy) >= startedAt);
+            else
+                QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), fileDate);
+        }
+    }
+
+    void referenceDeltas_data()
+    {
+        QTest::addColumn<QStringList>("fields"); // before capture, before digitized, after capture, after digitized
+        QTest::addColumn<qint64>("original");
+        QTest::addColumn<qint64>("digitized");
+        QTest::addColumn<bool>("parsed");
+        QTest::newRow("exif form") << QStringList{"2020:01:01 10:00:00", "2020:01:01 10:00:05", "2020:01:01 11:30:00",
+                                                  "2020:01:02 10:00:05"}
+                                   << qint64(5400) << qint64(86400) << true;
+        QTest::newRow("file form") << QStringList{"2020-01-01 10:00:00", "2020-01-01 10:00:05", "2019-12-31 10:00:00",
+                                                  "2020-01-01 10:00:05"}
+                                   << qint64(-86400) << qint64(0) << true;
+        QTest::newRow("after not a date") << QStringList{"2020:01:01 10:00:00", "2020:01:01 10:00:05", "soon",
+                                                         "2020:01:01 10:00:10"}
+                                          << qint64(0) << qint64(5) << false;
+        QTest::newRow("before not a date") << QStringList{"", "", "2020:01:01 10:00:00", "2020:01:01 10:00:10"}
+                                           << qint64(0) << qint64(0) << false;
+        QTest::newRow("format follows before capture") << QStringList{"2020:01:01 10:00:00", "2020:01:01 10:00:00",
+                                                                      "2020-01-01 11:00:00", "2020:01:01 11:00:00"}
+                                                       << qint64(0) << qint64(3600) << false;
+    }
+
+    void referenceDeltas()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(qint64, original);
+        QFETCH(qint64, digitized);
+        QFETCH(bool, parsed);
+        const Deltas deltas = batchdateshift::referenceDeltas({fields[0], fields[1], fields[2], fields[3]}, berlin);
+        QCOMPARE(deltas.original, original);
+        QCOMPARE(deltas.digitized, digitized);
+        QCOMPARE(deltas.parsed, parsed);
+    }
+
+    void referenceModeShiftsEachDateByItsDelta()
+    {
+        const QString dated = photo(QStringLiteral("dated.jpg"), QStringLiteral("2019:07:14 10:00:00"),
+                                    QStringLiteral("2019:07:14 10:00:30"));
+        const QString undated = photo(QStringLiteral("undated.jpg"), QString(), QString());
+        const QDateTime modified(QDate(2022, 3, 1), QTime(12, 0, 0), berlin);
+        QVERIFY(setModified(undated, modified));
+        const QString folder = freshFolder();
+
+        BatchDateChange change;
+        change.mode = BatchDateChange::Mode::Reference;
+        change.reference = {QStringLiteral("2019:07:14 10:00:00"), QStringLiteral("2019:07:14 10:00:30"),
+                            QStringLiteral("2019:07:14 11:00:00"), QStringLiteral("2019:07:15 10:00:30")};
+        const EditReport report = shiftDates(localTarget({dated, undated}, {0, 1}, folder), change, berlin);
+        QCOMPARE(report.written.size(), 2);
+        QVERIFY(report.note.isEmpty());
+
+        const QString a = folder + QStringLiteral("/dated.jpg");
+        QCOMPARE(tag(a, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 11:00:00"));
+        QCOMPARE(tag(a, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2019:07:15 10:00:30"));
+        QCOMPARE(tag(a, QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2019:07:14 11:00:00"));
+        // Both file dates are given; Linux keeps the digitized one as the modification date.
+        QCOMPARE(filedates::modificationDate(a).toSecsSinceEpoch(),
+                 QDateTime(QDate(2019, 7, 15), QTime(10, 0, 30), berlin).toSecsSinceEpoch());
+
+        // Without Exif dates the photo's file dates are shifted instead.
+        const QString b = folder + QStringLiteral("/undated.jpg");
+        QCOMPARE(exifDate(b, QStringLiteral("ExifIFD:CreateDate")), modified.addSecs(86400));
+        QCOMPARE(exifDate(b, QStringLiteral("ExifIFD:DateTimeOriginal")).toSecsSinceEpoch(),
+                 filedates::creationDate(undated).toSecsSinceEpoch() + 3600);
+    }
+
+    void referenceModeInCameraModeWritesNothing()
+    {
+        const QString dated = photo(QStringLiteral("dated.jpg"), QStringLiteral("2019:07:14 10:00:00"),
+                                    QStringLiteral("2019:07:14 10:00:30"));
+        const QString folder = freshFolder();
+        EditTarget target = localTarget({dated}, {0}, folder);
+        target.blocalMode = false;
+        BatchDateChange change;
+        change.mode = BatchDateChange::Mode::Reference;
+        const EditReport report = shiftDates(target, change, berlin);
+        QVERIFY(report.written.isEmpty());
+        QVERIFY(!report.note.isEmpty());
+        QVERIFY(!QFileInfo::exists(folder));
+
+        // The other modes read the photos' own files whatever the source mode.
+        const EditReport offset = shiftDates(target, offsetChange(0, 0, 0, 0, 0, 1, true), berlin);
+        QCOMPARE(offset.written, QStringList{folder + QStringLiteral("/dated.jpg")});
+    }
+
+    void outOfRangeIsAFailureNotAWrap()
+    {
+        const QString dated = photo(QStringLiteral("dated.jpg"), QStringLiteral("2019:07:14 10:00:00"),
+                                    QStringLiteral("2019:07:14 10:00:30"));
+        const QString folder = freshFolder();
+        const EditReport report = shiftDates(localTarget({dated}, {0}, folder), offsetChange(9000, 0, 0, 0, 0, 0, true), berlin);
+        QVERIFY(report.written.isEmpty());
+        QCOMPARE(report.failed.size(), 1);
+        QVERIFY(filesIn(folder).isEmpty());
+    }
+
+    void sourceInsideWorkingFolderIsReplacedByItsCopy()
+    {
+        const QString folder = freshFolder();
+        QDir().mkpath(folder);
+        const QString inside = folder + QStringLiteral("/own.jpg");
+        QVERIFY(QFile::copy(photo(QStringLiteral("own.jpg"), QStringLiteral("2019:07:14 10:00:00"),
+                                  QStringLiteral("2019:07:14 10:00:00")),
+                            inside));
+        const EditReport report = shiftDates(localTarget({inside}, {0}, folder), offsetChange(0, 0, 0, 2, 0, 0, true), berlin);
+        QCOMPARE(report.written, QStringList{inside});
+        QCOMPARE(tag(inside, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 12:00:00"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchDateShift)
+#include "tst_BatchDateShift.moc"

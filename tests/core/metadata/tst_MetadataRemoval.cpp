@@ -1,0 +1,217 @@
+#include "EditorTestKit.h"
+
+#include "metadata/MetadataRemoval.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using metadataremoval::Removal;
+using namespace editortest;
+
+Q_DECLARE_METATYPE(metadataremoval::Removal)
+
+class TestMetadataRemoval : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_rich;
+    QString m_plain;
+
+    QString work(const QString &name) const { return m_dir.filePath(QStringLiteral("work-") + name); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
+            QSKIP("exiftool is needed as the independent reader");
+        QDir().mkpath(m_dir.filePath(QStringLiteral("src")));
+        m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/rich.jpg")), 64, 48, richMetadataArgs());
+        m_plain = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/plain.jpg")), 40, 30,
+                                        {QStringLiteral("-IFD0:Make=Nikon")});
+        QVERIFY(metadataTags(m_rich).contains(QStringLiteral("GPS:GPSLatitude")));
+        QVERIFY(metadataTags(m_rich).contains(QStringLiteral("IPTC:Keywords")));
+    }
+
+    void removesExactlyItsGroups_data()
+    {
+        QTest::addColumn<Removal>("removal");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QStringList>("removedGroups");
+        QTest::newRow("exif") << Removal::Exif << "NoExif_" << QStringList{"ExifIFD"};
+        QTest::newRow("gps") << Removal::GPS << "NoGPS_" << QStringList{"GPS"};
+        QTest::newRow("iptc") << Removal::IPTC << "NoIPTC_" << QStringList{"IPTC"};
+        QTest::newRow("exif+gps") << Removal::ExifAndGPS << "NoExifAndGPS_" << QStringList{"ExifIFD", "GPS"};
+    }
+
+    void removesExactlyItsGroups()
+    {
+        QFETCH(Removal, removal);
+        QFETCH(QString, prefix);
+        QFETCH(QStringList, removedGroups);
+        const QString folder = work(QTest::currentDataTag());
+        const QByteArray sourceBytes = bytesOf(m_rich);
+
+        const EditReport report = metadataremoval::removeMetadata(localTarget({m_rich}, {0}, folder), removal);
+
+        const QString copy = folder + QLatin1Char('/') + prefix + QStringLiteral("rich.jpg");
+        QCOMPARE(report.written, QStringList{copy});
+        QVERIFY(!report.hasProblems());
+        QCOMPARE(filesIn(folder), QStringList{prefix + QStringLiteral("rich.jpg")});
+        QCOMPARE(bytesOf(m_rich), sourceBytes);
+
+        const QVariantMap before = metadataTags(m_rich);
+        const QVariantMap after = metadataTags(copy);
+        for (const QString &group : removedGroups) {
+            for (auto it = after.cbegin(); it != after.cend(); ++it)
+                QVERIFY2(!it.key().startsWith(group + QLatin1Char(':')), qPrintable(it.key()));
+        }
+        QCOMPARE(withoutGroups(after, removedGroups), withoutGroups(before, removedGroups));
+        QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(m_rich));
+    }
+
+    void photoWithoutTheGroupStillYieldsCopy()
+    {
+        const QString folder = work(QStringLiteral("plain"));
+        const EditReport report = metadataremoval::removeMetadata(localTarget({m_plain}, {0}, folder), Removal::GPS);
+        QCOMPARE(report.written, QStringList{folder + QStringLiteral("/NoGPS_plain.jpg")});
+        QCOMPARE(tag(report.written.first(), QStringLiteral("IFD0:Make")), QStringLiteral("Nikon"));
+        QCOMPARE(testsupport::pixelSignature(report.written.first()), testsupport::pixelSignature(m_plain));
+    }
+
+    void commandsSideBySideAndRepeatReplaces()
+    {
+        const QString folder = work(QStringLiteral("repeat"));
+        const QString source = m_dir.filePath(QStringLiteral("src/repeat.jpg"));
+        QVERIFY(QFile::copy(m_rich, source));
+        const EditTarget target = localTarget({source}, {0}, folder);
+        QCOMPARE(metadataremoval::removeMetadata(target, Removal::Exif).written.size(), 1);
+        QCOMPARE(metadataremoval::removeMetadata(target, Removal::GPS).written.size(), 1);
+        QCOMPARE(filesIn(folder), (QStringList{"NoExif_repeat.jpg", "NoGPS_repeat.jpg"}));
+
+        testsupport::run(QStringLiteral("exiftool"), {"-q", "-overwrite_original", "-IFD0:Make=Pentax", source});
+        QCOMPARE(metadataremoval::removeMetadata(target, Removal::GPS).written.size(), 1);
+        QCOMPARE(filesIn(folder), (QStringList{"NoExif_repeat.jpg", "NoGPS_repeat.jpg"}));
+        QCOMPARE(tag(folder + QStringLiteral("/NoGPS_repeat.jpg"), QStringLiteral("IFD0:Make")), QStringLiteral("Pentax"));
+        QCOMPARE(tag(folder + QStringLiteral("/NoExif_repeat.jpg"), QStringLiteral("IFD0:Make")), QStringLiteral("Canon"));
+    }
+
+    void multiImageContainerKeepsAllImages()
+    {
+        const QString tiff = m_dir.filePath(QStringLiteral("src/pages.tif"));
+        testsupport::run(QStringLiteral("/usr/bin/convert"),
+                         {"-size", "32x24", "gradient:red-blue", "-size", "32x24", "gradient:green-yellow",
+                          "-compress", "none", tiff});
+        testsupport::run(QStringLiteral("exiftool"),
+                         {"-q", "-overwrite_original", "-GPSLatitude=10.5", "-GPSLatitudeRef=S", "-IFD0:Artist=Pages", tiff});
+        const QStringList framesBefore = testsupport::pixelSignature(tiff, true).split(QLatin1Char('\n'));
+        QCOMPARE(framesBefore.size(), 2);
+
+        const QString folder = work(QStringLiteral("pages"));
+        const EditReport report = metadataremoval::removeMetadata(localTarget({tiff}, {0}, folder), Removal::GPS);
+        QCOMPARE(report.written.size(), 1);
+        const QString copy = report.written.first();
+        QCOMPARE(testsupport::pixelSignature(copy, true).split(QLatin1Char('\n')), framesBefore);
+        QVERIFY(!metadataTags(copy).contains(QStringLiteral("GPS:GPSLatitude")));
+        QCOMPARE(tag(copy, QStringLiteral("IFD0:Artist")), QStringLiteral("Pages"));
+    }
+
+    void selectionInListOrderOnlySelected()
+    {
+        const QString folder = work(QStringLiteral("selection"));
+        const QString other = m_dir.filePath(QStringLiteral("src/other.jpg"));
+        QVERIFY(QFile::copy(m_plain, other));
+        // Indices out of range and duplicates are ignored; the order is the list's.
+        const EditTarget target = localTarget({m_rich, m_plain, other}, {2, 0, 2, 7, -1}, folder);
+        const EditReport report = metadataremoval::removeMetadata(target, Removal::IPTC);
+        QCOMPARE(report.written,
+                 (QStringList{folder + QStringLiteral("/NoIPTC_rich.jpg"), folder + QStringLiteral("/NoIPTC_other.jpg")}));
+        QCOMPARE(filesIn(folder), (QStringList{"NoIPTC_other.jpg", "NoIPTC_rich.jpg"}));
+    }
+
+    void emptySelectionWritesNothing()
+    {
+        const QString folder = work(QStringLiteral("empty"));
+        const EditReport report = metadataremoval::removeMetadata(localTarget({m_rich}, {}, folder), Removal::Exif);
+        QVERIFY(report.emptySelection);
+        QVERIFY(report.written.isEmpty());
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    void unreadableAndFailedPhotosAreReported()
+    {
+        const QString text = m_dir.filePath(QStringLiteral("src/notes.jpg"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a photo at all");
+        file.close();
+        const QString missing = m_dir.filePath(QStringLiteral("src/gone.jpg"));
+
+        const QString folder = work(QStringLiteral("unreadable"));
+        const EditReport report =
+            metadataremoval::removeMetadata(localTarget({text, m_plain, missing}, {0, 1, 2}, folder), Removal::GPS);
+        QCOMPARE(report.written, QStringList{folder + QStringLiteral("/NoGPS_plain.jpg")});
+        QCOMPARE(report.skipped.size(), 2);
+        QCOMPARE(report.skipped.at(0).fileName, QStringLiteral("notes.jpg"));
+        QCOMPARE(report.skipped.at(1).fileName, QStringLiteral("gone.jpg"));
+        QCOMPARE(report.problemLines().size(), 2);
+        QCOMPARE(filesIn(folder), QStringList{"NoGPS_plain.jpg"});
+
+        // A Working folder that cannot exist (its parent is a file): every copy fails,
+        // is reported, and nothing is left behind.
+        const QString blocked = text + QStringLiteral("/work");
+        const EditReport failed = metadataremoval::removeMetadata(localTarget({m_plain}, {0}, blocked), Removal::GPS);
+        QVERIFY(failed.written.isEmpty());
+        QCOMPARE(failed.failed.size(), 1);
+        QCOMPARE(failed.failed.first().fileName, QStringLiteral("plain.jpg"));
+        QVERIFY(!failed.failed.first().reason.isEmpty());
+    }
+
+    void failedWriteKeepsEarlierCopyWhole()
+    {
+        // HEIC metadata cannot be written: the command reports it instead of copying the
+        // photo unchanged, and an earlier copy of that name is left as it was.
+        const QString folder = work(QStringLiteral("keep"));
+        QDir().mkpath(folder);
+        const QString heic = m_dir.filePath(QStringLiteral("src/photo.heic"));
+        testsupport::run(QStringLiteral("/usr/bin/convert"), {"-size", "16x16", "xc:red", heic});
+        if (!QFileInfo::exists(heic) || QFileInfo(heic).size() == 0)
+            QSKIP("ImageMagick cannot write HEIC here");
+        const QString earlier = folder + QStringLiteral("/NoGPS_photo.heic");
+        QFile old(earlier);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("earlier copy");
+        old.close();
+        const EditReport report = metadataremoval::removeMetadata(localTarget({heic}, {0}, folder), Removal::GPS);
+        QVERIFY(report.written.isEmpty());
+        QCOMPARE(report.failed.size() + report.skipped.size(), 1);
+        QCOMPARE(bytesOf(earlier), QByteArray("earlier copy"));
+        QCOMPARE(filesIn(folder), QStringList{"NoGPS_photo.heic"});
+    }
+
+    void cameraModeReadsDownloadedCopies()
+    {
+        const QString folder = work(QStringLiteral("camera"));
+        QDir().mkpath(folder);
+        QVERIFY(QFile::copy(m_rich, folder + QStringLiteral("/IMG_0001.JPG")));
+        EditTarget target;
+        target.blocalMode = false;
+        target.workingFolder = folder;
+        for (const QString name : {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG"}) {
+            IKImageItem item;
+            item.fileName = name;
+            item.filePath = QStringLiteral("/camera/DCIM/") + name; // never read in camera mode
+            target.items.append(item);
+        }
+        target.selection = {0, 1};
+        const EditReport report = metadataremoval::removeMetadata(target, Removal::Exif);
+        QCOMPARE(report.written, QStringList{folder + QStringLiteral("/NoExif_IMG_0001.JPG")});
+        QCOMPARE(report.skipped.size(), 1);
+        QCOMPARE(report.skipped.first().fileName, QStringLiteral("IMG_0002.JPG"));
+        QVERIFY(!metadataTags(report.written.first()).contains(QStringLiteral("ExifIFD:DateTimeOriginal")));
+        QCOMPARE(filesIn(folder), (QStringList{"IMG_0001.JPG", "NoExif_IMG_0001.JPG"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMetadataRemoval)
+#include "tst_MetadataRemoval.moc"

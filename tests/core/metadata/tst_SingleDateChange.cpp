@@ -1,0 +1,193 @@
+#include "EditorTestKit.h"
+
+#include "imageio/FileDates.h"
+#include "metadata/DateText.h"
+#include "metadata/SingleDateChange.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace editortest;
+using singledatechange::FileDateStyle;
+
+class TestSingleDateChange : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    const QTimeZone berlin{QByteArray("Europe/Berlin")};
+    QString m_dated;   // Exif capture and digitized dates
+    QString m_undated; // no Exif dates
+    QString m_halfDated; // a capture date only
+
+    QString work(const QString &name) const { return m_dir.filePath(QStringLiteral("work-") + name); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
+            QSKIP("exiftool is needed as the independent reader");
+        m_dated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("dated.jpg")), 40, 30, richMetadataArgs());
+        m_undated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("undated.jpg")), 40, 30,
+                                          {QStringLiteral("-IFD0:Make=Canon")});
+        m_halfDated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("half.jpg")), 40, 30,
+                                            {QStringLiteral("-ExifIFD:DateTimeOriginal=2001:02:03 04:05:06")});
+    }
+
+    void fieldsFromExifAsStored()
+    {
+        const auto fields = singledatechange::readDateFields(m_dated, FileDateStyle::WithOffset, berlin);
+        QVERIFY(fields.fromExif);
+        QCOMPARE(fields.original, QStringLiteral("2019:07:14 10:20:30"));
+        QCOMPARE(fields.digitized, QStringLiteral("2019:07:14 10:20:31"));
+    }
+
+    void fieldsFromFileDates_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::newRow("no exif dates") << "undated";
+        QTest::newRow("capture date only") << "half";
+        QTest::newRow("not a photo") << "text";
+    }
+
+    void fieldsFromFileDates()
+    {
+        QFETCH(QString, which);
+        QString path = which == QLatin1String("undated") ? m_undated : m_halfDated;
+        if (which == QLatin1String("text")) {
+            path = m_dir.filePath(QStringLiteral("notes.txt"));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("notes");
+        }
+        const QDateTime modified(QDate(2021, 7, 4), QTime(9, 8, 7), QTimeZone::utc());
+        QVERIFY(setModified(path, modified));
+
+        const auto fields = singledatechange::readDateFields(path, FileDateStyle::WithOffset, berlin);
+        QVERIFY(!fields.fromExif);
+        QCOMPARE(fields.digitized, QStringLiteral("2021-07-04 11:08:07 +0200"));
+        QVERIFY(fields.original.contains(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d{4}$"))));
+        QCOMPARE(datetext::parseTwoFormats(fields.original, berlin).toSecsSinceEpoch(),
+                 filedates::creationDate(path).toSecsSinceEpoch());
+
+        const auto plain = singledatechange::readDateFields(path, FileDateStyle::WithoutOffset, berlin);
+        QCOMPARE(plain.digitized, QStringLiteral("2021-07-04 11:08:07"));
+    }
+
+    void missingFileGivesEmptyFields()
+    {
+        const auto fields =
+            singledatechange::readDateFields(m_dir.filePath(QStringLiteral("gone.jpg")), FileDateStyle::WithOffset, berlin);
+        QVERIFY(fields.original.isEmpty());
+        QVERIFY(fields.digitized.isEmpty());
+    }
+
+    void saveWritesTypedDatesKeepingTheRest()
+    {
+        const QString folder = work(QStringLiteral("local"));
+        const QByteArray sourceBytes = bytesOf(m_dated);
+        const EditReport report = singledatechange::saveDates(localTarget({m_dated}, {0}, folder),
+                                                              QStringLiteral("2000:01:02 03:04:05"),
+                                                              QStringLiteral("2000:01:02 03:04:06"), berlin);
+        const QString copy = folder + QStringLiteral("/NewDate_dated.jpg");
+        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(bytesOf(m_dated), sourceBytes);
+
+        const QVariantMap before = metadataTags(m_dated);
+        QVariantMap after = metadataTags(copy);
+        QCOMPARE(after.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), QStringLiteral("2000:01:02 03:04:05"));
+        QCOMPARE(after.value(QStringLiteral("ExifIFD:CreateDate")).toString(), QStringLiteral("2000:01:02 03:04:06"));
+        // Local mode leaves the TIFF date alone; everything else is carried over.
+        after.insert(QStringLiteral("ExifIFD:DateTimeOriginal"), before.value(QStringLiteral("ExifIFD:DateTimeOriginal")));
+        after.insert(QStringLiteral("ExifIFD:CreateDate"), before.value(QStringLiteral("ExifIFD:CreateDate")));
+        QCOMPARE(after, before);
+        QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(m_dated));
+    }
+
+    void unchangedFieldsRoundTrip()
+    {
+        // Fields filled from Exif and saved as they are give the source's dates; fields
+        // filled from file dates put that text, offset included, into the Exif dates.
+        const QString folder = work(QStringLiteral("roundtrip"));
+        const auto exifFields = singledatechange::readDateFields(m_dated, FileDateStyle::WithOffset, berlin);
+        const auto fileFields = singledatechange::readDateFields(m_undated, FileDateStyle::WithOffset, berlin);
+        singledatechange::saveDates(localTarget({m_dated}, {0}, folder), exifFields.original, exifFields.digitized, berlin);
+        singledatechange::saveDates(localTarget({m_undated}, {0}, folder), fileFields.original, fileFields.digitized, berlin);
+        QCOMPARE(tag(folder + QStringLiteral("/NewDate_dated.jpg"), QStringLiteral("ExifIFD:DateTimeOriginal")),
+                 tag(m_dated, QStringLiteral("ExifIFD:DateTimeOriginal")));
+        QCOMPARE(tag(folder + QStringLiteral("/NewDate_dated.jpg"), QStringLiteral("ExifIFD:CreateDate")),
+                 tag(m_dated, QStringLiteral("ExifIFD:CreateDate")));
+        QCOMPARE(tag(folder + QStringLiteral("/NewDate_undated.jpg"), QStringLiteral("ExifIFD:CreateDate")),
+                 fileFields.digitized);
+    }
+
+    void cameraModeSetsTiffDateAndFileDates_data()
+    {
+        QTest::addColumn<QString>("original");
+        QTest::addColumn<qint64>("fileDate"); // -1: left as written
+        const auto at = [](int h, const QTimeZone &zone) {
+            return QDateTime(QDate(2010, 6, 7), QTime(h, 0, 0), zone).toSecsSinceEpoch();
+        };
+        QTest::newRow("exif form") << "2010:06:07 08:00:00" << at(8, berlin);
+        QTest::newRow("file form") << "2010-06-07 08:00:00" << at(8, berlin);
+        QTest::newRow("file form with offset") << "2010-06-07 08:00:00 +0000" << at(8, QTimeZone::utc());
+        QTest::newRow("not a date") << "last summer" << qint64(-1);
+    }
+
+    void cameraModeSetsTiffDateAndFileDates()
+    {
+        QFETCH(QString, original);
+        QFETCH(qint64, fileDate);
+        const QString folder = work(QStringLiteral("camera-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+        QDir().mkpath(folder);
+        QVERIFY(QFile::copy(m_dated, folder + QStringLiteral("/IMG_1.JPG")));
+        EditTarget target;
+        target.blocalMode = false;
+        target.workingFolder = folder;
+        IKImageItem item;
+        item.fileName = QStringLiteral("IMG_1.JPG");
+        target.items = {item, item};
+        target.items[1].fileName = QStringLiteral("IMG_2.JPG"); // not downloaded
+        target.selection = {0, 1};
+
+        const QDateTime startedAt = QDateTime::currentDateTime().addSecs(-5);
+        const EditReport report = singledatechange::saveDates(target, original, QStringLiteral("2010:06:07 09:00:00"), berlin);
+        const QString copy = folder + QStringLiteral("/NewDate_IMG_1.JPG");
+        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.skipped.size(), 1);
+        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), original);
+        QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), original);
+        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2010:06:07 09:00:00"));
+        if (fileDate < 0)
+            QVERIFY(filedates::modificationDate(copy) >= startedAt);
+        else
+            QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), fileDate);
+    }
+
+    void currentSourceAndPlaceholder()
+    {
+        QCOMPARE(singledatechange::currentSource(true, QStringLiteral("/p/a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("/w")),
+                 QStringLiteral("/p/a.jpg"));
+        QCOMPARE(singledatechange::currentSource(false, QStringLiteral("/p/a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("/w")),
+                 QStringLiteral("/w/b.jpg"));
+        QVERIFY(singledatechange::currentSource(false, QString(), QString(), QStringLiteral("/w")).isEmpty());
+
+        QCOMPARE(singledatechange::batchPlaceholder(QStringLiteral("2021-07-04 11:08:07 +0200")),
+                 QStringLiteral("2021-07-04 11:08:07"));
+        QCOMPARE(singledatechange::batchPlaceholder(QStringLiteral("2021-07-04 11:08:07")), QStringLiteral("2021-07-04 11:08:07"));
+        QCOMPARE(singledatechange::batchPlaceholder(QStringLiteral("1 2 3 4")), QStringLiteral("1 2 3 4"));
+        QCOMPARE(singledatechange::batchPlaceholder(QString()), QString());
+    }
+
+    void emptySelection()
+    {
+        const QString folder = work(QStringLiteral("none"));
+        const EditReport report = singledatechange::saveDates(localTarget({m_dated}, {}, folder), QStringLiteral("x"),
+                                                              QStringLiteral("y"), berlin);
+        QVERIFY(report.emptySelection);
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleDateChange)
+#include "tst_SingleDateChange.moc"
