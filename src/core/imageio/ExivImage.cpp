@@ -35,6 +35,16 @@ constexpr TypeName kTypes[] = {
     {Exiv2::ImageType::bmff, kUTTypeHEIC},
 };
 
+// The XMP toolkit keeps global state; Exiv2 asks the application to serialise it.
+void xmpLock(void *data, bool lockIt)
+{
+    auto *mutex = static_cast<std::mutex *>(data);
+    if (lockIt)
+        mutex->lock();
+    else
+        mutex->unlock();
+}
+
 } // namespace
 
 void initializeExiv2()
@@ -42,7 +52,8 @@ void initializeExiv2()
     static std::once_flag once;
     std::call_once(once, [] {
         // The XMP toolkit must be set up before threads use Exiv2 concurrently.
-        Exiv2::XmpParser::initialize();
+        static std::mutex xmpMutex;
+        Exiv2::XmpParser::initialize(xmpLock, &xmpMutex);
         Exiv2::enableBMFF(true);
         Exiv2::LogMsg::setHandler(logHandler);
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);

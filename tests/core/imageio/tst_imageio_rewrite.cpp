@@ -8,6 +8,9 @@
 #include "imageio/MetadataRewrite.h"
 
 #include <QDir>
+#include <QtConcurrent>
+
+#include <numeric>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -324,6 +327,36 @@ private Q_SLOTS:
         QFile a(src), b(out);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(b.readAll(), a.readAll());
+    }
+
+    void concurrentRewritesMatchSequentialOnes()
+    {
+        // Compression workers use the layer from several threads at once.
+        QTemporaryDir dir;
+        const QStringList names{QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("gps_iphone_1x1.jpg"),
+                                QStringLiteral("iptc_metapm.jpg")};
+        const QVariantMap overlay{{QLatin1String(kCGImagePropertyGPSDictionary), QVariant()},
+                                  {QLatin1String(kCGImagePropertyTIFFDictionary),
+                                   QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana")}}}};
+        QHash<QString, QByteArray> expected;
+        for (const QString &name : names) {
+            const QString out = dir.filePath(QStringLiteral("seq-") + name);
+            QVERIFY(rewriteMetadata(testData(name), out, overlay).ok());
+            QFile f(out);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            expected.insert(name, f.readAll());
+        }
+        QList<int> jobs(48);
+        std::iota(jobs.begin(), jobs.end(), 0);
+        const QList<bool> same = QtConcurrent::blockingMapped(jobs, [&](int i) {
+            const QString name = names.at(i % names.size());
+            const QString out = dir.filePath(QStringLiteral("par-%1-").arg(i) + name);
+            if (!rewriteMetadata(testData(name), out, overlay).ok())
+                return false;
+            QFile f(out);
+            return f.open(QIODevice::ReadOnly) && f.readAll() == expected.value(name);
+        });
+        QVERIFY(!same.contains(false));
     }
 
     void existingOutputIsReplaced()
