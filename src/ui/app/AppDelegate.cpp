@@ -1,0 +1,372 @@
+#include "AppDelegate.h"
+
+#include "Artwork.h"
+#include "MainInterface.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "SharedPhotoLocation.h"
+#include "ThumbnailCache.h"
+#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultTableView.h"
+#include "widgets/ZelButton.h"
+#include "widgets/ZelClosedButton.h"
+#include "widgets/ZelCustomeWindow.h"
+#include "widgets/ZelDragImageView.h"
+#include "widgets/ZelFlashView.h"
+#include "windows/AboutWindow.h"
+#include "windows/ConnectPhotoWindow.h"
+#include "windows/Drawer.h"
+#include "windows/PreferenceWindow.h"
+#include "windows/ResizeWindow.h"
+
+#include "app/AppSettings.h"
+#include "app/Folders.h"
+#include "app/SystemVersion.h"
+#include "compress/CompressionJob.h"
+#include "compress/ResizePresets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMutex>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+using namespace notificationnames;
+
+static const QSize kStartSize(654, 300);
+// The vendor has no support site of its own yet; this address stands in for it.
+static const QString kSupportPage = QStringLiteral("https://example.org/glimmerset/support");
+
+AppDelegate::AppDelegate(const QString &settingsFile, NotificationCenter *center, QObject *parent)
+    : QObject(parent)
+    , m_settings(settingsFile.isEmpty() ? std::make_unique<AppSettings>() : std::make_unique<AppSettings>(settingsFile))
+    , m_nc(center ? center : NotificationCenter::defaultCenter())
+    , m_ui(std::make_unique<MainInterface>())
+    , m_job(new CompressionJob(this))
+    , m_thumbnails(new ThumbnailCache(2 * PSTableNameCellView::ThumbnailEdge, 24 * 1024 * 1024, this))
+    , m_terminate([] { QCoreApplication::quit(); })
+    , m_photoLocation(std::make_shared<SharedPhotoLocation>())
+{
+}
+
+AppDelegate::~AppDelegate()
+{
+    m_nc->removeObserver(this);
+    // The job finishes the photo it is writing before the window goes.
+    delete m_job;
+    m_job = nullptr;
+}
+
+ZelCustomeWindow *AppDelegate::window() const
+{
+    return m_ui->window;
+}
+
+void AppDelegate::init()
+{
+    m_nc->addObserver(this, QString::fromLatin1(MyClosebuttonMouseDown),
+                      [this](const Notification &n) { MyClosebuttonMouseDownHandle(n); });
+    m_nc->addObserver(this, QString::fromLatin1(MybuttonMouseDown),
+                      [this](const Notification &n) { MybuttonMouseDownHandle(n); });
+    m_nc->addObserver(this, QString::fromLatin1(ZelbuttonMouseEntered),
+                      [this](const Notification &n) { ZelbuttonMouseEnteredHandle(n); });
+    m_nc->addObserver(this, QString::fromLatin1(ZelbuttonMouseExited),
+                      [this](const Notification &n) { ZelbuttonMouseExitedHandle(n); });
+    m_nc->addObserver(this, QString::fromLatin1(NSDragOperationImageNote),
+                      [this](const Notification &n) { ZelDragOperationImageNoteHandle(n); });
+    m_nc->addObserver(this, QString::fromLatin1(NSDragOperationImageViewNote),
+                      [this](const Notification &n) { NSDragOperationImageViewNoteHandle(n); });
+    m_currentExifDictionary = QVariantMap();
+    m_currentChooseFilePath = QString();
+    m_blocalMode = true;
+    m_dragPhotoArray.clear();
+    m_bSecondDrag = false;
+}
+
+void AppDelegate::awakeFromNib()
+{
+    quint32 minor = 0;
+    getSystemVersionMajor(nullptr, &minor, nullptr);
+    m_macOsVer = int(minor);
+
+    MainInterface &ui = *m_ui;
+    ui.closedButton->awakeFromNib(m_nc);
+    ui.importandExportBtn->awakeFromNib(m_nc);
+    ui.connectPhotoWindow->connectPhotoLibBtn()->awakeFromNib(m_nc);
+    ui.leftTipImageView->setNotificationCenter(m_nc);
+    ui.secondDragImageView->setNotificationCenter(m_nc);
+    ui.theFlashView->awakeFromNib();
+    setMacOsVer(m_macOsVer);
+
+    m_bAddGPS = false;
+    m_bKeepMetadata = true;
+    ui.saveSizelab->hide();
+
+    QComboBox *popup = ui.resizeImageWindow->theResizePopBtn();
+    popup->clear();
+    popup->addItems(compress::resizePresetTitles());
+    popup->setCurrentText(QString::fromLatin1(compress::CustomPresetTitle));
+
+    ui.theTableview->registerViewFactory(QStringLiteral("Name"),
+                                         [this] { return new PSTableNameCellView(m_thumbnails); });
+    ui.theTableview->setDataSource(this);
+
+    registerDispatchRows();
+    wireControls();
+    setupLeftDrawer();
+}
+
+void AppDelegate::registerDispatchRows()
+{
+    // Rows of the compression screen; the camera and editor rows join with their features.
+    m_dispatch.addRow(10, m_ui->importandExportBtn, [this] { StartCompressAction(); });
+    m_dispatch.addRow(18, m_ui->connectPhotoWindow->connectPhotoLibBtn(), [this] {
+        m_ui->connectPhotoWindow->endSheet(1);
+        clickConnectPhotoLibAction();
+    });
+}
+
+void AppDelegate::wireControls()
+{
+    MainInterface &ui = *m_ui;
+    connect(ui.window, &ZelCustomeWindow::closeRequested, this, [this] { windowShouldClose(); });
+    connect(ui.aboutAction, &QAction::triggered, this, &AppDelegate::ClickAbout);
+    connect(ui.preferencesAction, &QAction::triggered, this, &AppDelegate::ShowPreferenceWindows);
+    connect(ui.quitAction, &QAction::triggered, this, &AppDelegate::CloseTheMainWindow);
+    connect(ui.supportAction, &QAction::triggered, this, &AppDelegate::CLICkSupport);
+    connect(ui.aboutWindow->supportButton(), &QPushButton::clicked, this, &AppDelegate::CLICkSupport);
+    connect(ui.importAction, &QAction::triggered, this, &AppDelegate::ClickImportPhotosAction);
+    connect(ui.importPhotosBtn, &QPushButton::clicked, this, &AppDelegate::ClickImportPhotosAction);
+    connect(ui.leftTipImageView, &ZelDragImageView::clicked, this, &AppDelegate::ClickImportPhotosAction);
+    connect(ui.secondDragImageView, &ZelDragImageView::clicked, this, &AppDelegate::ClickImportPhotosAction);
+    connect(ui.compressAgainAction, &QAction::triggered, this, &AppDelegate::StartCompressAction);
+    connect(ui.resizeAction, &QAction::triggered, this, &AppDelegate::ShowResizePhotoWindow);
+    connect(ui.resizePhotosBtn, &QPushButton::clicked, this, &AppDelegate::ShowResizePhotoWindow);
+    connect(ui.editMetadataAction, &QAction::triggered, this, &AppDelegate::toggleLeftDrawer);
+    connect(ui.editMetadataBtn, &QPushButton::clicked, this, [this] { openLeftDrawer(m_ui->editMetadataBtn); });
+    connect(ui.connectPhotoWindow->closeButton(), &QPushButton::clicked, this,
+            [this] { m_ui->connectPhotoWindow->endSheet(0); });
+    connect(ui.connectPhotoWindow, &QDialog::rejected, this, [this] { m_ui->connectPhotoWindow->endSheet(0); });
+
+    ResizeWindow *sheet = ui.resizeImageWindow;
+    connect(sheet->theResizePopBtn(), &QComboBox::activated, this, [this] { SelectItemAction(); });
+    connect(sheet->okButton(), &QPushButton::clicked, this, &AppDelegate::ChangeResizePhotoAction);
+    connect(sheet->cancelButton(), &QPushButton::clicked, this, &AppDelegate::CancleChangeResizePhotoAction);
+    connect(sheet, &QDialog::rejected, this, &AppDelegate::CancleChangeResizePhotoAction);
+    connect(ui.preferenceWindow->chooseLocationBtn(), &QPushButton::clicked, this, &AppDelegate::ChangePhotoLocation);
+
+    connect(m_job, &CompressionJob::progress, this, &AppDelegate::CompressPhotoProgressHanderToMainThread);
+    connect(m_job, &CompressionJob::succeeded, this, &AppDelegate::CompressPhotoProgressFinishToMainThread);
+    connect(m_job, &CompressionJob::failed, this, [this](const QString &message) {
+        showIdle();
+        m_ui->progreslab->setText(QString());
+        m_savedFileSize = 0;
+        m_allFileSize = 0;
+        showAlert(tr("The photos could not be compressed"), message);
+        Q_EMIT compressionFinished();
+    });
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    MainInterface &ui = *m_ui;
+    ui.leftTipView->show();
+    ui.secondDragView->hide();
+    ui.secondScanView->show();
+
+    ui.window->setMinimumSize(kStartSize);
+    ui.window->setMaximumSize(kStartSize);
+    ui.window->setFrame(centredFrame(kStartSize), false);
+
+    m_bNeedViewExif = false;
+    m_bDownloadandimportToEdit = false;
+
+    ui.preferenceWindow->retainPreMetaBtn()->setChecked(m_settings->keepMetadata());
+    ui.preferenceWindow->keeOriginalBtn()->setChecked(m_settings->keepOriginalPhoto());
+
+    const QString folder = folders::prepareOutputFolder(*m_settings);
+    ui.preferenceWindow->photolocationlab()->setText(folder);
+    m_photoLocation->setPath(folder);
+    m_settings->sync();
+
+    ui.window->show();
+    ui.window->raise();
+    ui.window->activateWindow();
+}
+
+QRect AppDelegate::centredFrame(const QSize &size) const
+{
+    QScreen *screen = m_ui->window->screen() ? m_ui->window->screen() : QGuiApplication::primaryScreen();
+    // Without a screen the origin counts from 0.
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    return QRect(area.x() + area.width() / 2 - size.width() / 2, area.y() + area.height() / 2 - size.height() / 2,
+                 size.width(), size.height());
+}
+
+void AppDelegate::setMacOsVer(int minor)
+{
+    m_macOsVer = minor;
+    QString pressed, normal;
+    closeButtonImages(&pressed, &normal);
+    m_ui->closedButton->setImage(normal);
+}
+
+void AppDelegate::closeButtonImages(QString *pressed, QString *normal) const
+{
+    if (m_macOsVer > 9) {
+        *pressed = QStringLiteral("Close_Down.png");
+        *normal = QStringLiteral("Close_Nom.png");
+    } else {
+        *pressed = QStringLiteral("titlebarreddown.png");
+        *normal = QStringLiteral("titlebarred.png");
+    }
+}
+
+bool AppDelegate::windowShouldClose()
+{
+    if (m_terminate)
+        m_terminate();
+    return true;
+}
+
+void AppDelegate::CloseTheMainWindow()
+{
+    if (m_terminate)
+        m_terminate();
+}
+
+void AppDelegate::ClickAbout()
+{
+    QDialog *about = m_ui->aboutWindow;
+    if (!about->isVisible())
+        about->show();
+    about->raise();
+    about->activateWindow();
+}
+
+void AppDelegate::ShowPreferenceWindows()
+{
+    QDialog *prefs = m_ui->preferenceWindow;
+    if (!prefs->isVisible())
+        prefs->show();
+    prefs->raise();
+    prefs->activateWindow();
+}
+
+void AppDelegate::CLICkSupport()
+{
+    QDesktopServices::openUrl(QUrl(kSupportPage));
+}
+
+void AppDelegate::savePanelDidEnd3(QMessageBox *sheet, int returnCode)
+{
+    if (returnCode == 1 && sheet)
+        sheet->close();
+}
+
+void AppDelegate::showAlert(const QString &message, const QString &informative)
+{
+    auto *alert = new QMessageBox(m_ui->window);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setIcon(QMessageBox::Information);
+    alert->setText(message);
+    alert->setInformativeText(informative);
+    QPushButton *ok = alert->addButton(QStringLiteral(" Ok "), QMessageBox::AcceptRole);
+    alert->setDefaultButton(ok);
+    connect(ok, &QPushButton::clicked, this, [this, alert] { savePanelDidEnd3(alert, 1); });
+    alert->open();
+}
+
+void AppDelegate::MybuttonMouseDownHandle(const Notification &note)
+{
+    m_dispatch.dispatch(note.object);
+}
+
+void AppDelegate::ZelbuttonMouseEnteredHandle(const Notification &note)
+{
+    m_hover.entered(note.object);
+}
+
+void AppDelegate::ZelbuttonMouseExitedHandle(const Notification &note)
+{
+    m_hover.exited(note.object);
+}
+
+void AppDelegate::MyClosebuttonMouseDownHandle(const Notification &note)
+{
+    if (note.object != m_ui->closedButton)
+        return;
+    QString pressed, normal;
+    closeButtonImages(&pressed, &normal);
+    m_ui->closedButton->setImage(pressed);
+    m_ui->closedButton->repaint();
+    CloseTheMainWindow();
+    m_ui->closedButton->setImage(normal);
+}
+
+void AppDelegate::ZelDragOperationImageNoteHandle(const Notification &note)
+{
+    if (m_editorDropHandler)
+        m_editorDropHandler(note.object);
+}
+
+void AppDelegate::setEditorDropHandler(std::function<void(QObject *)> handler)
+{
+    m_editorDropHandler = std::move(handler);
+}
+
+void AppDelegate::setupLeftDrawer()
+{
+    Drawer *drawer = m_ui->rightDrawer;
+    drawer->setContentView(m_ui->drawerView);
+    drawer->setMinContentSize(QSize(654, 322));
+    drawer->setMaxContentSize(QSize(654, 322));
+    drawer->setContentSize(QSize(654, 322));
+    drawer->setLeadingOffset(20);
+}
+
+void AppDelegate::setDrawerContent(QWidget *view)
+{
+    m_ui->drawerView = view;
+    m_ui->rightDrawer->setContentView(view);
+}
+
+void AppDelegate::openLeftDrawer(QAbstractButton *sender)
+{
+    Drawer *drawer = m_ui->rightDrawer;
+    const bool closed = drawer->state() == Drawer::ClosedState || drawer->state() == Drawer::ClosingState;
+    if (closed)
+        drawer->open();
+    else
+        drawer->close();
+    if (sender)
+        sender->setProperty("tag", closed ? 1 : 0);
+}
+
+void AppDelegate::toggleLeftDrawer()
+{
+    Drawer *drawer = m_ui->rightDrawer;
+    if (drawer->state() == Drawer::ClosedState || drawer->state() == Drawer::ClosingState)
+        drawer->open();
+    else
+        drawer->close();
+}
+
+void AppDelegate::closeLeftDrawer()
+{
+    m_ui->rightDrawer->close();
+}
+
+void AppDelegate::clickDrawerClosed()
+{
+    openLeftDrawer(nullptr);
+}

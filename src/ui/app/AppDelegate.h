@@ -1,0 +1,176 @@
+#pragma once
+
+#include "ButtonDispatch.h"
+#include "Notification.h"
+#include "widgets/ResultTableDataSource.h"
+
+#include "compress/CompressionReport.h"
+#include "compress/NSFileNode.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QVariantMap>
+
+#include <functional>
+#include <memory>
+
+class AppSettings;
+class CompressionJob;
+class MainInterface;
+class NotificationCenter;
+class QAbstractButton;
+class QFileDialog;
+class QMessageBox;
+class SharedPhotoLocation;
+class ThumbnailCache;
+class ZelCustomeWindow;
+class ZelDragImageView;
+enum class CompressionJobKind;
+
+// The application's one controller. It owns the state of the main window and the
+// compression result list, builds a job's options from the controls once, hands the
+// work to the core and shows what comes back. Lives on the main thread for the whole
+// process. Start-up runs init(), awakeFromNib() and applicationDidFinishLaunching()
+// in that order.
+class AppDelegate : public QObject, public ResultTableDataSource
+{
+    Q_OBJECT
+public:
+    // `settingsFile`: an INI file for the settings instead of the user's store (tests).
+    explicit AppDelegate(const QString &settingsFile = {}, NotificationCenter *center = nullptr,
+                         QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    // Start-up.
+    void init();
+    void awakeFromNib();
+    void applicationDidFinishLaunching();
+
+    // Application commands.
+    bool windowShouldClose();
+    void CloseTheMainWindow();
+    void ClickAbout();
+    void ShowPreferenceWindows();
+    void CLICkSupport();
+    void savePanelDidEnd3(QMessageBox *sheet, int returnCode);
+
+    // Notification handlers.
+    void MybuttonMouseDownHandle(const Notification &note);
+    void ZelbuttonMouseEnteredHandle(const Notification &note);
+    void ZelbuttonMouseExitedHandle(const Notification &note);
+    void MyClosebuttonMouseDownHandle(const Notification &note);
+    void NSDragOperationImageViewNoteHandle(const Notification &note);
+    void ZelDragOperationImageNoteHandle(const Notification &note);
+
+    // Compression.
+    void clickConnectPhotoLibAction();
+    void StartCompressAction();
+    void ClickImportPhotosAction();
+    void openPanelDidEnd1(QFileDialog *panel, int returnCode);
+    void CompressPhotoProgressHanderToMainThread(const NSFileNode &entry, int position, int total,
+                                                 const QString &percentText);
+    void CompressPhotoProgressFinishToMainThread(const CompressionReport &report);
+
+    // Resize sheet and preferences.
+    void ShowResizePhotoWindow();
+    void SelectItemAction();
+    void ChangeResizePhotoAction();
+    void CancleChangeResizePhotoAction();
+    void ChangePhotoLocation();
+    void openPanelDidEnd8(QFileDialog *panel, int returnCode);
+
+    // The drawer under the main window, where the metadata editor lives.
+    void setupLeftDrawer();
+    void openLeftDrawer(QAbstractButton *sender);
+    void closeLeftDrawer();
+    void toggleLeftDrawer();
+    void clickDrawerClosed();
+    // Puts the editor's view into the drawer (replacing what was there).
+    void setDrawerContent(QWidget *view);
+    // Where drops on the editor's photo list go ("NSDragOperationImageNote").
+    void setEditorDropHandler(std::function<void(QObject *dropView)> handler);
+
+    // The rows of the button dispatch; features add theirs with their order number.
+    ButtonDispatch &buttonDispatch() { return m_dispatch; }
+    HoverTable &hoverTable() { return m_hover; }
+
+    // Result table data source.
+    int numberOfRowsInTableView(ResultTableView *tableView) override;
+    QWidget *tableView(ResultTableView *tableView, const QString &tableColumn, int row) override;
+
+    // 28 characters and fewer whole; longer: first 14, ".....", last 14.
+    static QString shownName(const QString &fileName);
+
+    // State.
+    ZelCustomeWindow *window() const;
+    MainInterface *ui() const { return m_ui.get(); }
+    AppSettings &settings() const { return *m_settings; }
+    ThumbnailCache *thumbnails() const { return m_thumbnails; }
+    bool blocalMode() const { return m_blocalMode; }
+    void setBlocalMode(bool local) { m_blocalMode = local; }
+    bool bSecondDrag() const { return m_bSecondDrag; }
+    bool bKeepMetadata() const { return m_bKeepMetadata; }
+    bool bKeepOrigialPhoto() const { return m_bKeepOrigialPhoto; }
+    quint64 savedFileSize() const { return m_savedFileSize; }
+    quint64 allFileSize() const { return m_allFileSize; }
+    const QList<NSFileNode> &dragPhotoArray() const { return m_dragPhotoArray; }
+    int macOsVer() const { return m_macOsVer; }
+    void setMacOsVer(int minor);
+    QVariantMap currentExifDictionary() const { return m_currentExifDictionary; }
+    QString currentChooseFilePath() const { return m_currentChooseFilePath; }
+    bool isCompressing() const;
+    const CompressionReport &lastReport() const { return m_lastReport; }
+
+    // What ending the application does (tests observe instead of quitting).
+    void setTerminateHandler(std::function<void()> handler) { m_terminate = std::move(handler); }
+
+Q_SIGNALS:
+    // After a job's finish report has been shown.
+    void compressionFinished();
+    // A start was refused because a job runs; the refusal sheet is up.
+    void startRefused();
+
+private:
+    QRect centredFrame(const QSize &size) const;
+    void switchToListLayout();
+    void showBusy();
+    void showIdle();
+    void readCompressionOptions();
+    bool refuseWhileBusy();
+    bool startJob(CompressionJobKind kind, const QStringList &items);
+    void resetResults();
+    void showAlert(const QString &message, const QString &informative);
+    void setJobControlsEnabled(bool enabled);
+    void closeButtonImages(QString *pressed, QString *normal) const;
+    void wireControls();
+    void registerDispatchRows();
+    void startResize(const QStringList &paths, const QString &title, int customWidth, int customHeight);
+
+    std::unique_ptr<AppSettings> m_settings;
+    NotificationCenter *m_nc;
+    std::unique_ptr<MainInterface> m_ui;
+    CompressionJob *m_job = nullptr;
+    ThumbnailCache *m_thumbnails = nullptr;
+    ButtonDispatch m_dispatch;
+    HoverTable m_hover;
+    std::function<void()> m_terminate;
+    std::function<void(QObject *)> m_editorDropHandler;
+    std::shared_ptr<SharedPhotoLocation> m_photoLocation;
+
+    bool m_blocalMode = true;
+    bool m_bSecondDrag = false;
+    bool m_bKeepMetadata = true;
+    bool m_bKeepOrigialPhoto = false;
+    bool m_bNeedViewExif = false;
+    bool m_bDownloadandimportToEdit = false;
+    bool m_bAddGPS = false;
+    bool m_resizing = false;
+    quint64 m_savedFileSize = 0;
+    quint64 m_allFileSize = 0;
+    QList<NSFileNode> m_dragPhotoArray;
+    int m_macOsVer = 0;
+    QVariantMap m_currentExifDictionary;
+    QString m_currentChooseFilePath;
+    CompressionReport m_lastReport;
+};

@@ -1,0 +1,282 @@
+// AppDelegate: starting compression jobs from drops and the import panel, and showing
+// their progress, results and finish report.
+#include "AppDelegate.h"
+
+#include "MainInterface.h"
+#include "SharedPhotoLocation.h"
+#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultTableView.h"
+#include "widgets/ZelButton.h"
+#include "widgets/ZelCustomeWindow.h"
+#include "widgets/ZelDragImageView.h"
+#include "widgets/ZelFlashView.h"
+#include "widgets/ZelProgressView.h"
+#include "windows/ConnectPhotoWindow.h"
+#include "windows/PreferenceWindow.h"
+
+#include "app/AppSettings.h"
+#include "compress/CompressionJob.h"
+#include "compress/SizeText.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+
+static const QSize kListSize(654, 598);
+
+QString AppDelegate::shownName(const QString &fileName)
+{
+    if (fileName.size() < 29)
+        return fileName;
+    return fileName.left(14) + QStringLiteral(".....") + fileName.right(14);
+}
+
+bool AppDelegate::isCompressing() const
+{
+    return m_resizing || (m_job && m_job->isRunning());
+}
+
+void AppDelegate::NSDragOperationImageViewNoteHandle(const Notification &note)
+{
+    // Only the window's own drop areas start work.
+    if (note.object != m_ui->leftTipImageView && note.object != m_ui->secondDragImageView)
+        return;
+    // The running job owns the list and the totals until its finish report.
+    if (refuseWhileBusy())
+        return;
+    resetResults();
+    m_blocalMode = true;
+    clickConnectPhotoLibAction();
+}
+
+void AppDelegate::resetResults()
+{
+    m_savedFileSize = 0;
+    m_allFileSize = 0;
+    m_dragPhotoArray.clear();
+    m_ui->theTableview->reloadData();
+}
+
+bool AppDelegate::refuseWhileBusy()
+{
+    if (!isCompressing())
+        return false;
+    showAlert(tr("Photos are being compressed"), tr("Wait until the compression has finished, then try again."));
+    Q_EMIT startRefused();
+    return true;
+}
+
+void AppDelegate::clickConnectPhotoLibAction()
+{
+    if (refuseWhileBusy())
+        return;
+    ZelDragImageView *dropView = m_bSecondDrag ? m_ui->secondDragImageView : m_ui->leftTipImageView;
+    const QList<QUrl> urls = dropView->geturlArray();
+    const bool folder = dropView->getBFolder();
+    if (urls.isEmpty())
+        return;
+
+    if (!m_bSecondDrag)
+        switchToListLayout();
+    showBusy();
+    m_ui->saveSizelab->hide();
+    readCompressionOptions();
+    if (m_blocalMode) {
+        QStringList paths;
+        for (const QUrl &url : urls)
+            paths.append(url.toLocalFile());
+        startJob(folder ? CompressionJobKind::Folder : CompressionJobKind::Files, paths);
+    }
+    m_bSecondDrag = true;
+}
+
+void AppDelegate::StartCompressAction()
+{
+    if (refuseWhileBusy())
+        return;
+    ZelDragImageView *dropView = m_bSecondDrag ? m_ui->secondDragImageView : m_ui->leftTipImageView;
+    const int count = int(dropView->geturlArray().size());
+    ConnectPhotoWindow *sheet = m_ui->connectPhotoWindow;
+    if (count == 0) {
+        sheet->setSummary(tr("Nothing has been dropped on this area yet. Drop photos or a folder first."));
+    } else if (dropView->getBFolder()) {
+        sheet->setSummary(tr("Compress the folder of your last drop again with the current preferences. "
+                             "The results are added to the list."));
+    } else {
+        sheet->setSummary(tr("Compress the %n photo(s) of your last drop again with the current preferences. "
+                             "The results are added to the list.",
+                             nullptr, count));
+    }
+    sheet->connectPhotoLibBtn()->setEnabled(count > 0);
+    sheet->beginSheet(m_ui->window);
+}
+
+void AppDelegate::switchToListLayout()
+{
+    MainInterface &ui = *m_ui;
+    ui.window->setMinimumSize(QSize(654, 300));
+    ui.window->setMaximumSize(kListSize);
+    const QRect frame = centredFrame(kListSize);
+    connect(ui.window, &ZelCustomeWindow::frameChangeFinished, this, [this] {
+        m_ui->window->setMinimumSize(kListSize);
+        m_ui->window->setMaximumSize(kListSize);
+    }, Qt::SingleShotConnection);
+    ui.window->setFrame(frame, true);
+    ui.leftTipView->hide();
+    ui.leftTipView->setParent(nullptr);
+    ui.window->contentView()->layout()->addWidget(ui.localphotoView);
+    ui.localphotoView->show();
+}
+
+void AppDelegate::showBusy()
+{
+    m_ui->secondDragView->hide();
+    m_ui->secondScanView->show();
+    m_ui->progreslab->setText(QStringLiteral("0%"));
+    m_ui->theProgressView->setProgressValue(0);
+    m_ui->theFlashView->startFlash();
+    setJobControlsEnabled(false);
+}
+
+void AppDelegate::showIdle()
+{
+    m_ui->secondDragView->show();
+    m_ui->secondScanView->hide();
+    m_ui->theFlashView->stopFlash();
+    setJobControlsEnabled(true);
+}
+
+void AppDelegate::setJobControlsEnabled(bool enabled)
+{
+    MainInterface &ui = *m_ui;
+    for (QWidget *w : {static_cast<QWidget *>(ui.importPhotosBtn), static_cast<QWidget *>(ui.importandExportBtn),
+                       static_cast<QWidget *>(ui.resizePhotosBtn)})
+        w->setEnabled(enabled);
+    for (QAction *a : {ui.importAction, ui.compressAgainAction, ui.resizeAction})
+        a->setEnabled(enabled);
+}
+
+void AppDelegate::readCompressionOptions()
+{
+    PreferenceWindow *prefs = m_ui->preferenceWindow;
+    m_bKeepMetadata = prefs->retainPreMetaBtn()->checkState() != Qt::Unchecked;
+    m_bKeepOrigialPhoto = prefs->keeOriginalBtn()->checkState() != Qt::Unchecked;
+    m_settings->setKeepMetadata(m_bKeepMetadata);
+    m_settings->setKeepOriginalPhoto(m_bKeepOrigialPhoto);
+    m_settings->sync();
+}
+
+bool AppDelegate::startJob(CompressionJobKind kind, const QStringList &items)
+{
+    CompressionOptions options;
+    options.bKeepMetadata = m_bKeepMetadata;
+    options.bKeepOrigialPhoto = m_bKeepOrigialPhoto;
+    options.outputFolder = m_photoLocation->path();
+    std::shared_ptr<SharedPhotoLocation> location = m_photoLocation;
+    options.photoLocation = [location] { return location->path(); };
+    QString reason;
+    if (m_job->start(kind, items, options, &reason))
+        return true;
+    showIdle();
+    showAlert(tr("The photos could not be compressed"), reason);
+    return false;
+}
+
+void AppDelegate::CompressPhotoProgressHanderToMainThread(const NSFileNode &entry, int position, int total,
+                                                          const QString &percentText)
+{
+    m_dragPhotoArray.append(entry);
+    m_allFileSize += entry.orignalFileSize();
+    if (entry.orignalFileSize() > entry.restFileSize())
+        m_savedFileSize += entry.orignalFileSize() - entry.restFileSize();
+    m_ui->theTableview->noteNumberOfRowsChanged();
+    m_ui->progreslab->setText(percentText);
+    m_ui->theProgressView->setProgressValue(compress::progressFraction(position, total));
+}
+
+void AppDelegate::CompressPhotoProgressFinishToMainThread(const CompressionReport &report)
+{
+    m_lastReport = report;
+    showIdle();
+    m_ui->saveSizelab->show();
+    m_ui->saveSizelab->setText(compress::finishText(m_savedFileSize, m_allFileSize));
+    QStringList notes;
+    for (const CompressionProblem &p : report.unreadable)
+        notes.append(tr("%1: %2").arg(p.path, p.reason));
+    for (const CompressionProblem &p : report.failed)
+        notes.append(tr("%1: %2").arg(p.path, p.reason));
+    m_ui->saveSizelab->setToolTip(notes.isEmpty() ? QString()
+                                                  : tr("Not compressed:\n%1").arg(notes.join(QLatin1Char('\n'))));
+    m_ui->progreslab->setText(QString());
+    m_savedFileSize = 0;
+    m_allFileSize = 0;
+    Q_EMIT compressionFinished();
+}
+
+void AppDelegate::ClickImportPhotosAction()
+{
+    if (refuseWhileBusy())
+        return;
+    auto *panel = new QFileDialog(m_ui->window);
+    panel->setObjectName(QStringLiteral("theOpenPanel"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setOption(QFileDialog::DontUseNativeDialog);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setFileMode(QFileDialog::ExistingFiles);
+    panel->setWindowTitle(QStringLiteral("Please select photos to import."));
+    panel->setLabelText(QFileDialog::Accept, tr("Import"));
+    connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
+        openPanelDidEnd1(panel, result == QDialog::Accepted ? 1 : 0);
+    });
+    panel->open();
+}
+
+void AppDelegate::openPanelDidEnd1(QFileDialog *panel, int returnCode)
+{
+    if (returnCode != 1 || !panel)
+        return;
+    const QStringList files = panel->selectedFiles();
+    if (files.isEmpty())
+        return;
+    if (refuseWhileBusy())
+        return;
+    if (!m_bSecondDrag)
+        switchToListLayout();
+    showBusy();
+    m_ui->saveSizelab->hide();
+    readCompressionOptions();
+    if (m_blocalMode) {
+        resetResults();
+        // Runs on the worker like the other jobs, so it ends with the same finish report.
+        startJob(CompressionJobKind::Import, files);
+    } else {
+        showIdle();
+    }
+    m_bSecondDrag = true;
+}
+
+int AppDelegate::numberOfRowsInTableView(ResultTableView *)
+{
+    return int(m_dragPhotoArray.size());
+}
+
+QWidget *AppDelegate::tableView(ResultTableView *tableView, const QString &tableColumn, int row)
+{
+    if (tableColumn != QLatin1String("Name") || row < 0 || row >= m_dragPhotoArray.size())
+        return nullptr;
+    auto *cell = qobject_cast<PSTableNameCellView *>(tableView->makeViewWithIdentifier(QStringLiteral("Name")));
+    if (!cell)
+        return nullptr;
+    const NSFileNode &entry = m_dragPhotoArray.at(row);
+    cell->fileNamelab()->setText(shownName(entry.fileName()));
+    cell->fileNamelab()->setToolTip(entry.orignalPath());
+    cell->setCurrentfilePath(entry.restPath());
+    cell->originalFileSizelab()->setText(entry.orignalFileSizeStr());
+    cell->restFileSizelab()->setText(entry.restFileSizeStr());
+    cell->precentlab()->setText(entry.percentText());
+    return cell;
+}

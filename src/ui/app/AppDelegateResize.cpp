@@ -1,0 +1,138 @@
+// AppDelegate: the resize sheet and the Output folder choice of the preferences.
+#include "AppDelegate.h"
+
+#include "MainInterface.h"
+#include "SharedPhotoLocation.h"
+#include "widgets/ResultTableView.h"
+#include "widgets/ZelCustomeWindow.h"
+#include "windows/PreferenceWindow.h"
+#include "windows/ResizeWindow.h"
+
+#include "app/AppSettings.h"
+#include "compress/CompressionJob.h"
+#include "compress/ResizePresets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtConcurrent>
+
+void AppDelegate::ShowResizePhotoWindow()
+{
+    if (refuseWhileBusy())
+        return;
+    ResizeWindow *sheet = m_ui->resizeImageWindow;
+    sheet->theResizePopBtn()->setCurrentText(QString::fromLatin1(compress::CustomPresetTitle));
+    if (!m_dragPhotoArray.isEmpty()) {
+        const QSize size = compress::photoDisplaySize(m_dragPhotoArray.constFirst().restPath());
+        sheet->resizeSacleBtn()->setChecked(false);
+        if (size.isValid()) {
+            sheet->widthSizelab()->setText(QString::number(size.width()));
+            sheet->heightSizelab()->setText(QString::number(size.height()));
+        }
+    }
+    // Confirming an empty list would have nothing to resize.
+    sheet->okButton()->setEnabled(!m_dragPhotoArray.isEmpty());
+    sheet->beginSheet(m_ui->window);
+}
+
+void AppDelegate::SelectItemAction()
+{
+    if (m_dragPhotoArray.isEmpty())
+        return;
+    ResizeWindow *sheet = m_ui->resizeImageWindow;
+    const QSize size = compress::photoDisplaySize(m_dragPhotoArray.constFirst().restPath());
+    const compress::ResizeFields fields =
+        compress::fieldsForSelection(sheet->theResizePopBtn()->currentText(), size);
+    sheet->widthSizelab()->setText(fields.widthText);
+    sheet->heightSizelab()->setText(fields.heightText);
+    sheet->resizeSacleBtn()->setChecked(fields.proportional);
+}
+
+void AppDelegate::CancleChangeResizePhotoAction()
+{
+    m_ui->resizeImageWindow->endSheet(0);
+}
+
+void AppDelegate::ChangeResizePhotoAction()
+{
+    ResizeWindow *sheet = m_ui->resizeImageWindow;
+    sheet->endSheet(1);
+    if (m_dragPhotoArray.isEmpty() || refuseWhileBusy())
+        return;
+    const QString title = sheet->theResizePopBtn()->currentText();
+    const int customWidth = compress::fieldIntValue(sheet->widthSizelab()->text());
+    const int customHeight = compress::fieldIntValue(sheet->heightSizelab()->text());
+    // A custom size below 1 pixel cancels the whole resize, silently, before any file changes.
+    if (title == QLatin1String(compress::CustomPresetTitle) && (customWidth < 1 || customHeight < 1))
+        return;
+
+    QStringList paths;
+    for (const NSFileNode &entry : std::as_const(m_dragPhotoArray))
+        paths.append(entry.restPath());
+    startResize(paths, title, customWidth, customHeight);
+}
+
+void AppDelegate::startResize(const QStringList &paths, const QString &title, int customWidth, int customHeight)
+{
+    showBusy();
+    m_savedFileSize = 0;
+    m_allFileSize = 0;
+    m_dragPhotoArray.clear();
+    m_ui->theTableview->reloadData();
+    m_resizing = true;
+
+    // Scaling thousands of photos takes a while: it runs on the pool while the disk turns.
+    const compress::ResizeRequest request{title, customWidth, customHeight};
+    auto *watcher = new QFutureWatcher<compress::ResizeStepResult>(this);
+    connect(watcher, &QFutureWatcher<compress::ResizeStepResult>::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const compress::ResizeStepResult result = watcher->result();
+        m_resizing = false;
+        if (!result.proceed || result.paths.isEmpty()) {
+            showIdle();
+            return;
+        }
+        startJob(CompressionJobKind::Resize, result.paths);
+    });
+    watcher->setFuture(QtConcurrent::run(
+        [paths, request] { return compress::resizePhotosForRecompression(paths, request); }));
+}
+
+void AppDelegate::ChangePhotoLocation()
+{
+    auto *panel = new QFileDialog(m_ui->preferenceWindow);
+    panel->setObjectName(QStringLiteral("locationPanel"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setOption(QFileDialog::DontUseNativeDialog);
+    panel->setOption(QFileDialog::ShowDirsOnly);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setFileMode(QFileDialog::Directory);
+    panel->setWindowTitle(QStringLiteral("Please select a floder to store the compressed photos."));
+    panel->setLabelText(QFileDialog::Accept, tr("Choose"));
+    const QString current = m_photoLocation->path();
+    if (!current.isEmpty())
+        panel->setDirectory(current);
+    connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
+        openPanelDidEnd8(panel, result == QDialog::Accepted ? 1 : 0);
+    });
+    panel->open();
+}
+
+void AppDelegate::openPanelDidEnd8(QFileDialog *panel, int returnCode)
+{
+    if (returnCode != 1 || !panel)
+        return;
+    const QStringList chosen = panel->selectedFiles();
+    if (chosen.isEmpty() || chosen.constFirst().isEmpty())
+        return;
+    const QString folder = chosen.constFirst();
+    m_settings->setPhotoLocation(folder);
+    m_ui->preferenceWindow->photolocationlab()->setText(folder);
+    m_photoLocation->setPath(folder);
+    m_settings->sync();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+// The program's pictures, by the file names the code has always used ("tablehead.png").
+// They are rendered at twice their nominal size, so a pixmap reports a device pixel
+// ratio of 2 and lays out at its nominal size.
+namespace artwork {
+
+QPixmap pixmap(const QString &name);
+// Null pixmap and a log line when the resource does not exist.
+bool exists(const QString &name);
+// The nominal (layout) size of a picture.
+QSize size(const QString &name);
+QIcon icon(const QString &name);
+QIcon applicationIcon();
+
+} // namespace artwork

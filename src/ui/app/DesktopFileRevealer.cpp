@@ -1,0 +1,51 @@
+#include "DesktopFileRevealer.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+static const QString kService = QStringLiteral("org.freedesktop.FileManager1");
+static const QString kObjectPath = QStringLiteral("/org/freedesktop/FileManager1");
+
+DesktopFileRevealer::DesktopFileRevealer(QObject *parent)
+    : DesktopFileRevealer(QDBusConnection::sessionBus(), parent)
+{
+}
+
+DesktopFileRevealer::DesktopFileRevealer(const QDBusConnection &bus, QObject *parent)
+    : FileRevealer(parent)
+    , m_bus(bus)
+{
+}
+
+void DesktopFileRevealer::selectFile(const QString &path, const QString &rootPath)
+{
+    const QString folder = rootPath.isEmpty() ? QFileInfo(path).absolutePath() : rootPath;
+    if (!m_bus.isConnected()) {
+        openFolder(folder);
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kObjectPath, kService, QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, 5000), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, path, folder] {
+        watcher->deleteLater();
+        const QDBusPendingReply<> reply = *watcher;
+        if (reply.isError()) {
+            qInfo() << "file manager did not answer:" << reply.error().message();
+            openFolder(folder);
+            return;
+        }
+        Q_EMIT revealedWithFileManager(path);
+    });
+}
+
+void DesktopFileRevealer::openFolder(const QString &rootPath)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(rootPath));
+    Q_EMIT openedFolder(rootPath);
+}

@@ -1,0 +1,286 @@
+#include "MainInterface.h"
+
+#include "Artwork.h"
+#include "Palette.h"
+#include "widgets/ImageStrip.h"
+#include "widgets/PSTableNameCellView.h"
+#include "widgets/QMHeaderView.h"
+#include "widgets/ResultTableView.h"
+#include "widgets/ZelButton.h"
+#include "widgets/ZelClosedButton.h"
+#include "widgets/ZelCustomeWindow.h"
+#include "widgets/ZelDragImageView.h"
+#include "widgets/ZelFlashView.h"
+#include "widgets/ZelProgressView.h"
+#include "windows/AboutWindow.h"
+#include "windows/ConnectPhotoWindow.h"
+#include "windows/Drawer.h"
+#include "windows/EditorPlaceholderView.h"
+#include "windows/PreferenceWindow.h"
+#include "windows/ResizeWindow.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+static QLabel *columnTitle(const QString &text, QWidget *parent, Qt::Alignment align, int x, int width)
+{
+    auto *label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * 0.9);
+    f.setWeight(QFont::DemiBold);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, palette::secondaryText());
+    label->setPalette(p);
+    label->setAlignment(align | Qt::AlignVCenter);
+    label->setGeometry(x, 0, width, 28);
+    return label;
+}
+
+MainInterface::MainInterface(QObject *parent)
+    : QObject(parent)
+{
+    window = new ZelCustomeWindow;
+    window->setObjectName(QStringLiteral("window"));
+    window->setWindowTitle(QStringLiteral("Glimmerset"));
+    window->setWindowIcon(artwork::applicationIcon());
+    window->setPalette(palette::lightPalette());
+    buildHeader();
+    buildStartView();
+    buildListView();
+    buildMenus();
+
+    resizeImageWindow = new ResizeWindow(window);
+    preferenceWindow = new PreferenceWindow(window);
+    aboutWindow = new AboutWindow(window);
+    connectPhotoWindow = new ConnectPhotoWindow(window);
+    rightDrawer = new Drawer(window);
+    drawerView = new EditorPlaceholderView;
+    drawerView->setObjectName(QStringLiteral("drawerView"));
+}
+
+MainInterface::~MainInterface()
+{
+    delete window;
+}
+
+void MainInterface::buildHeader()
+{
+    QWidget *header = window->headerView();
+    auto *row = new QHBoxLayout(header);
+    row->setContentsMargins(6, 0, 6, 0);
+    row->setSpacing(4);
+
+    auto *icon = new QLabel(header);
+    icon->setPixmap(artwork::applicationIcon().pixmap(QSize(16, 16), window->devicePixelRatioF()));
+    menuBar = new QMenuBar(header);
+    menuBar->setNativeMenuBar(false);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    menuBar->setStyleSheet(QStringLiteral("QMenuBar { background: transparent; }"
+                                          "QMenuBar::item { padding: 3px 8px; background: transparent; }"
+                                          "QMenuBar::item:selected { background: rgba(61,99,221,0.14);"
+                                          " border-radius: 4px; }"));
+    titleLabel = new QLabel(QStringLiteral("Glimmerset"), header);
+    QFont titleFont = titleLabel->font();
+    titleFont.setWeight(QFont::DemiBold);
+    titleLabel->setFont(titleFont);
+    titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    closedButton = new ZelClosedButton(header);
+    closedButton->setObjectName(QStringLiteral("closedButton"));
+    closedButton->setFixedSize(18, 18);
+    closedButton->setToolTip(tr("Close"));
+
+    row->addWidget(icon);
+    row->addWidget(menuBar);
+    row->addStretch(1);
+    row->addWidget(closedButton);
+    // The title is centred on the whole header, not on what is left between the parts.
+    titleLabel->setAlignment(Qt::AlignCenter);
+    titleLabel->lower();
+    header->installEventFilter(this);
+}
+
+bool MainInterface::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window->headerView() && event->type() == QEvent::Resize)
+        titleLabel->setGeometry(window->headerView()->rect());
+    return QObject::eventFilter(watched, event);
+}
+
+void MainInterface::buildStartView()
+{
+    leftTipView = new QWidget(window->contentView());
+    leftTipView->setObjectName(QStringLiteral("leftTipView"));
+    auto *layout = new QVBoxLayout(leftTipView);
+    layout->setContentsMargins(18, 14, 18, 18);
+    leftTipImageView = new ZelDragImageView(leftTipView);
+    leftTipImageView->setObjectName(QStringLiteral("leftTipImageView"));
+    leftTipImageView->setTipText(tr("Drop photos or a folder here"),
+                                 tr("or click to choose photos — JPEG and PNG are made smaller"));
+    layout->addWidget(leftTipImageView);
+    auto *contentLayout = new QVBoxLayout(window->contentView());
+    contentLayout->setContentsMargins(1, 0, 1, 1);
+    contentLayout->setSpacing(0);
+    contentLayout->addWidget(leftTipView);
+}
+
+void MainInterface::buildListView()
+{
+    localphotoView = new QWidget;
+    localphotoView->setObjectName(QStringLiteral("localphotoView"));
+    auto *layout = new QVBoxLayout(localphotoView);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    secondMainView = new QWidget(localphotoView);
+    secondMainView->setObjectName(QStringLiteral("secondMainView"));
+    secondMainView->setFixedHeight(104);
+    auto *stack = new QStackedLayout(secondMainView);
+    stack->setStackingMode(QStackedLayout::StackAll);
+
+    secondDragView = new QWidget(secondMainView);
+    secondDragView->setObjectName(QStringLiteral("secondDragView"));
+    auto *dragLayout = new QVBoxLayout(secondDragView);
+    dragLayout->setContentsMargins(18, 12, 18, 12);
+    secondDragImageView = new ZelDragImageView(secondDragView);
+    secondDragImageView->setObjectName(QStringLiteral("secondDragImageView"));
+    secondDragImageView->setTipText(tr("Drop more photos or a folder"),
+                                    tr("A drop starts a new list · click to choose photos"));
+    dragLayout->addWidget(secondDragImageView);
+
+    secondScanView = new QWidget(secondMainView);
+    secondScanView->setObjectName(QStringLiteral("secondScanView"));
+    auto *scanLayout = new QHBoxLayout(secondScanView);
+    scanLayout->setContentsMargins(36, 12, 36, 12);
+    scanLayout->setSpacing(18);
+    theFlashView = new ZelFlashView(secondScanView);
+    theFlashView->setObjectName(QStringLiteral("theFlashView"));
+    theFlashView->setFixedSize(72, 72);
+    auto *scanText = new QVBoxLayout;
+    scanText->setSpacing(8);
+    auto *scanTop = new QHBoxLayout;
+    scanStatuslab = new QLabel(tr("Compressing photos…"), secondScanView);
+    QFont statusFont = scanStatuslab->font();
+    statusFont.setPointSizeF(statusFont.pointSizeF() * 1.1);
+    statusFont.setBold(true);
+    scanStatuslab->setFont(statusFont);
+    progreslab = new QLabel(secondScanView);
+    progreslab->setObjectName(QStringLiteral("progreslab"));
+    progreslab->setFont(statusFont);
+    QPalette accentText = progreslab->palette();
+    accentText.setColor(QPalette::WindowText, palette::accent());
+    progreslab->setPalette(accentText);
+    scanTop->addWidget(scanStatuslab);
+    scanTop->addStretch(1);
+    scanTop->addWidget(progreslab);
+    theProgressView = new ZelProgressView(secondScanView);
+    theProgressView->setObjectName(QStringLiteral("theProgressView"));
+    theProgressView->setFixedHeight(14);
+    scanText->addStretch(1);
+    scanText->addLayout(scanTop);
+    scanText->addWidget(theProgressView);
+    scanText->addStretch(1);
+    scanLayout->addWidget(theFlashView);
+    scanLayout->addLayout(scanText, 1);
+    stack->addWidget(secondDragView);
+    stack->addWidget(secondScanView);
+
+    auto *strip = new ImageStrip(QStringLiteral("tablehead.png"), localphotoView);
+    localPhotoViewImageView = strip;
+    localPhotoViewImageView->setObjectName(QStringLiteral("localPhotoViewImageView"));
+    strip->setFixedHeight(28);
+    columnTitle(tr("Photo"), strip, Qt::AlignLeft, 14, 50);
+    columnTitle(tr("Name"), strip, Qt::AlignLeft, PSTableNameCellView::nameColumnX(), 200);
+    columnTitle(tr("Original"), strip, Qt::AlignRight, PSTableNameCellView::originalColumnX(),
+                PSTableNameCellView::sizeColumnWidth());
+    columnTitle(tr("Compressed"), strip, Qt::AlignRight, PSTableNameCellView::restColumnX(),
+                PSTableNameCellView::sizeColumnWidth());
+    columnTitle(tr("Saved"), strip, Qt::AlignRight, PSTableNameCellView::percentColumnX(),
+                PSTableNameCellView::percentColumnWidth());
+
+    theTableview = new ResultTableView(localphotoView);
+    theTableview->setObjectName(QStringLiteral("theTableview"));
+    theTableview->setRowHeight(PSTableNameCellView::RowHeight);
+
+    auto *bottom = new ImageStrip(QStringLiteral("bottomwindow.png"), localphotoView);
+    bottomBar = bottom;
+    bottomBar->setObjectName(QStringLiteral("bottomBar"));
+    bottomBar->setFixedHeight(52);
+    auto *bottomLayout = new QHBoxLayout(bottomBar);
+    bottomLayout->setContentsMargins(16, 8, 12, 8);
+    bottomLayout->setSpacing(8);
+    saveSizelab = new QLabel(bottomBar);
+    saveSizelab->setObjectName(QStringLiteral("saveSizelab"));
+    QFont saveFont = saveSizelab->font();
+    saveFont.setBold(true);
+    saveFont.setPointSizeF(saveFont.pointSizeF() * 1.05);
+    saveSizelab->setFont(saveFont);
+    QPalette savePalette = saveSizelab->palette();
+    savePalette.setColor(QPalette::WindowText, palette::saving());
+    saveSizelab->setPalette(savePalette);
+
+    importPhotosBtn = new QPushButton(artwork::icon(QStringLiteral("importicon.png")), tr("Import…"), bottomBar);
+    importPhotosBtn->setObjectName(QStringLiteral("importPhotosBtn"));
+    importandExportBtn = new ZelButton(tr("Compress Again"), bottomBar);
+    importandExportBtn->setObjectName(QStringLiteral("importandExportBtn"));
+    importandExportBtn->setIcon(artwork::icon(QStringLiteral("againicon.png")));
+    resizePhotosBtn = new QPushButton(artwork::icon(QStringLiteral("resizeicon.png")), tr("Resize…"), bottomBar);
+    resizePhotosBtn->setObjectName(QStringLiteral("resizePhotosBtn"));
+    editMetadataBtn = new QPushButton(artwork::icon(QStringLiteral("editicon.png")), tr("Edit Metadata"), bottomBar);
+    editMetadataBtn->setObjectName(QStringLiteral("editMetadataBtn"));
+    editMetadataBtn->setCheckable(false);
+    for (QPushButton *b : {importPhotosBtn, static_cast<QPushButton *>(importandExportBtn), resizePhotosBtn,
+                           editMetadataBtn}) {
+        b->setIconSize(QSize(16, 16));
+        b->setCursor(Qt::PointingHandCursor);
+    }
+    bottomLayout->addWidget(saveSizelab, 1);
+    bottomLayout->addWidget(importPhotosBtn);
+    bottomLayout->addWidget(importandExportBtn);
+    bottomLayout->addWidget(resizePhotosBtn);
+    bottomLayout->addWidget(editMetadataBtn);
+
+    layout->addWidget(secondMainView);
+    layout->addWidget(localPhotoViewImageView);
+    layout->addWidget(theTableview, 1);
+    layout->addWidget(bottomBar);
+}
+
+void MainInterface::buildMenus()
+{
+    appMenu = menuBar->addMenu(tr("&Glimmerset"));
+    aboutAction = appMenu->addAction(tr("&About Glimmerset"));
+    appMenu->addSeparator();
+    preferencesAction = appMenu->addAction(tr("&Preferences…"));
+    preferencesAction->setShortcut(QKeySequence::Preferences);
+    if (preferencesAction->shortcut().isEmpty())
+        preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    appMenu->addSeparator();
+    quitAction = appMenu->addAction(tr("&Quit"));
+    quitAction->setShortcut(QKeySequence::Quit);
+    if (quitAction->shortcut().isEmpty())
+        quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    fileMenu = menuBar->addMenu(tr("&Photos"));
+    importAction = fileMenu->addAction(tr("&Import Photos…"));
+    importAction->setShortcut(QKeySequence::Open);
+    compressAgainAction = fileMenu->addAction(tr("&Compress Again…"));
+    resizeAction = fileMenu->addAction(tr("&Resize Photos…"));
+    resizeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    fileMenu->addSeparator();
+    editMetadataAction = fileMenu->addAction(tr("&Edit Metadata"));
+    editMetadataAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+
+    helpMenu = menuBar->addMenu(tr("&Help"));
+    supportAction = helpMenu->addAction(tr("Glimmerset &Support"));
+
+    // Frameless windows get no menu shortcuts of their own: register them on the window.
+    window->addActions({preferencesAction, quitAction, importAction, resizeAction, editMetadataAction});
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QObject>
+
+class AboutWindow;
+class ConnectPhotoWindow;
+class Drawer;
+class PreferenceWindow;
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QWidget;
+class ResizeWindow;
+class ResultTableView;
+class ZelButton;
+class ZelClosedButton;
+class ZelCustomeWindow;
+class ZelDragImageView;
+class ZelFlashView;
+class ZelProgressView;
+
+// The main window and its secondary windows, built in one place the way an interface
+// description would be: it creates and arranges the elements and names them, and holds
+// no behaviour. The controller keeps a pointer to each element it uses.
+class MainInterface : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MainInterface(QObject *parent = nullptr);
+    ~MainInterface() override;
+
+    ZelCustomeWindow *window = nullptr;
+    ZelClosedButton *closedButton = nullptr;
+    QLabel *titleLabel = nullptr;
+    QMenuBar *menuBar = nullptr;
+    QMenu *appMenu = nullptr;
+    QMenu *fileMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+    QAction *aboutAction = nullptr;
+    QAction *preferencesAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *importAction = nullptr;
+    QAction *compressAgainAction = nullptr;
+    QAction *resizeAction = nullptr;
+    QAction *editMetadataAction = nullptr;
+    QAction *supportAction = nullptr;
+
+    // Start layout.
+    QWidget *leftTipView = nullptr;
+    ZelDragImageView *leftTipImageView = nullptr;
+
+    // Compression list layout.
+    QWidget *localphotoView = nullptr;
+    QWidget *secondMainView = nullptr;
+    QWidget *secondDragView = nullptr;
+    ZelDragImageView *secondDragImageView = nullptr;
+    QWidget *secondScanView = nullptr;
+    ZelFlashView *theFlashView = nullptr;
+    QLabel *scanStatuslab = nullptr;
+    QLabel *progreslab = nullptr;
+    ZelProgressView *theProgressView = nullptr;
+    QWidget *localPhotoViewImageView = nullptr; // the table's title strip
+    ResultTableView *theTableview = nullptr;
+    QWidget *bottomBar = nullptr;
+    QLabel *saveSizelab = nullptr;
+    QPushButton *importPhotosBtn = nullptr;
+    ZelButton *importandExportBtn = nullptr;
+    QPushButton *resizePhotosBtn = nullptr;
+    QPushButton *editMetadataBtn = nullptr;
+
+    // Secondary windows.
+    ResizeWindow *resizeImageWindow = nullptr;
+    PreferenceWindow *preferenceWindow = nullptr;
+    AboutWindow *aboutWindow = nullptr;
+    ConnectPhotoWindow *connectPhotoWindow = nullptr;
+    Drawer *rightDrawer = nullptr;
+    QWidget *drawerView = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildHeader();
+    void buildStartView();
+    void buildListView();
+    void buildMenus();
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class QObject;
+
+// What a view announces: a name from NotificationNames.h and the view that posted it.
+struct Notification {
+    QString name;
+    QPointer<QObject> object;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "sources/IKImageItem.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QList>
+
+class ThumbnailLoader;
+
+// The editor's photo list (the controller's `localPhotoItemArray`) as the browser sees
+// it: one cell per item, titled with its file name, pictured by a thumbnail that is made
+// off the main thread. Main thread only.
+class EditorPhotoModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    static constexpr int ThumbnailEdge = 90;
+    enum Roles { FilePathRole = Qt::UserRole + 1, LoadedRole };
+
+    explicit EditorPhotoModel(QObject *parent = nullptr);
+    ~EditorPhotoModel() override;
+
+    const QList<IKImageItem> &localPhotoItemArray() const { return m_items; }
+    void appendItems(const QList<IKImageItem> &items);
+    void clear();
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // True once every requested thumbnail has come back (tests, screenshots).
+    bool thumbnailsSettled() const { return m_pending.isEmpty(); }
+
+Q_SIGNALS:
+    void thumbnailsDone();
+
+private:
+    void thumbnailReady(const QString &path, const QImage &image);
+
+    QList<IKImageItem> m_items;
+    ThumbnailLoader *m_loader;
+    // Paths asked for and not yet answered; an item whose answer came back empty is not an image.
+    QHash<QString, int> m_pending;
+    QHash<QString, bool> m_answered;
+};

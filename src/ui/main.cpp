@@ -1,0 +1,27 @@
+#include "app/AppDelegate.h"
+#include "app/Artwork.h"
+#include "app/Palette.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Vantoric"));
+    QApplication::setApplicationName(QStringLiteral("Glimmerset"));
+    QApplication::setApplicationVersion(QStringLiteral(GLIMMERSET_VERSION));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Glimmerset"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("glimmerset"));
+    // The windows draw their own light surfaces; one style and palette keeps the
+    // controls and dialogs on them readable under any desktop theme.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(palette::lightPalette());
+    QApplication::setWindowIcon(artwork::applicationIcon());
+
+    AppDelegate delegate;
+    delegate.init();
+    delegate.awakeFromNib();
+    delegate.applicationDidFinishLaunching();
+    return app.exec();
+}

@@ -1,0 +1,129 @@
+#include "PSTableNameCellView.h"
+
+#include "app/Artwork.h"
+#include "app/FileRevealer.h"
+#include "app/Palette.h"
+#include "app/ThumbnailCache.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+
+static QPixmap framedThumbnail(const QImage &image, int edge, qreal dpr)
+{
+    QPixmap out(QSize(edge, edge) * dpr);
+    out.setDevicePixelRatio(dpr);
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    QPainterPath clip;
+    clip.addRoundedRect(QRectF(0.5, 0.5, edge - 1, edge - 1), 6, 6);
+    painter.fillPath(clip, palette::surface());
+    if (!image.isNull() && image.width() > 1) {
+        painter.setClipPath(clip);
+        // Fill the square, cropping the long side, as photo grids do.
+        QSizeF target = QSizeF(image.size()).scaled(QSizeF(edge, edge), Qt::KeepAspectRatioByExpanding);
+        QRectF r(QPointF(0, 0), target);
+        r.moveCenter(QPointF(edge / 2.0, edge / 2.0));
+        painter.drawImage(r, image);
+        painter.setClipping(false);
+    } else {
+        const QPixmap glyph = artwork::pixmap(QStringLiteral("rowplaceholder.png"));
+        const QSizeF g = glyph.deviceIndependentSize();
+        painter.drawPixmap(QRectF(QPointF((edge - g.width()) / 2, (edge - g.height()) / 2), g), glyph,
+                           QRectF(glyph.rect()));
+    }
+    painter.setPen(QPen(palette::border(), 1));
+    painter.drawPath(clip);
+    return out;
+}
+
+PSTableNameCellView::PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *parent)
+    : QWidget(parent)
+    , m_thumbnails(thumbnails)
+    , m_imageView(new QLabel(this))
+    , m_fileNamelab(new QLabel(this))
+    , m_originalFileSizelab(new QLabel(this))
+    , m_restFileSizelab(new QLabel(this))
+    , m_precentlab(new QLabel(this))
+    , m_revealButton(new QToolButton(this))
+{
+    m_imageView->setObjectName(QStringLiteral("imageView"));
+    m_fileNamelab->setObjectName(QStringLiteral("fileNamelab"));
+    m_originalFileSizelab->setObjectName(QStringLiteral("originalFileSizelab"));
+    m_restFileSizelab->setObjectName(QStringLiteral("restFileSizelab"));
+    m_precentlab->setObjectName(QStringLiteral("precentlab"));
+    m_revealButton->setObjectName(QStringLiteral("revealButton"));
+
+    QFont nameFont = font();
+    nameFont.setWeight(QFont::DemiBold);
+    m_fileNamelab->setFont(nameFont);
+    m_fileNamelab->setTextFormat(Qt::PlainText);
+    for (QLabel *label : {m_originalFileSizelab, m_restFileSizelab}) {
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, palette::secondaryText());
+        label->setPalette(p);
+    }
+    QFont percentFont = font();
+    percentFont.setBold(true);
+    m_precentlab->setFont(percentFont);
+    m_precentlab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette pp = m_precentlab->palette();
+    pp.setColor(QPalette::WindowText, palette::saving());
+    m_precentlab->setPalette(pp);
+
+    m_revealButton->setIcon(artwork::icon(QStringLiteral("revealnom.png")));
+    m_revealButton->setIconSize(QSize(22, 22));
+    m_revealButton->setAutoRaise(true);
+    m_revealButton->setCursor(Qt::PointingHandCursor);
+    m_revealButton->setToolTip(tr("Show in the file manager"));
+    m_revealButton->setAccessibleName(tr("Show in the file manager"));
+    connect(m_revealButton, &QToolButton::clicked, this, &PSTableNameCellView::ClickShowInFinderAction);
+
+    if (m_thumbnails) {
+        connect(m_thumbnails, &ThumbnailCache::thumbnailReady, this, [this](const QString &path) {
+            if (path == m_currentfilePath)
+                showThumbnail();
+        });
+    }
+}
+
+void PSTableNameCellView::setCurrentfilePath(const QString &path)
+{
+    m_currentfilePath = path;
+    m_revealButton->setEnabled(!path.isEmpty());
+    showThumbnail();
+}
+
+void PSTableNameCellView::showThumbnail()
+{
+    const QImage image = (m_thumbnails && !m_currentfilePath.isEmpty()) ? m_thumbnails->thumbnail(m_currentfilePath)
+                                                                       : QImage();
+    m_imageView->setPixmap(framedThumbnail(image, ThumbnailEdge, devicePixelRatioF()));
+}
+
+void PSTableNameCellView::ClickShowInFinderAction()
+{
+    if (m_currentfilePath.isEmpty())
+        return;
+    FileRevealer::instance()->selectFile(m_currentfilePath, QFileInfo(m_currentfilePath).absolutePath());
+}
+
+void PSTableNameCellView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int h = height();
+    const int edge = ThumbnailEdge;
+    m_imageView->setGeometry(14, (h - edge) / 2, edge, edge);
+    const int nameX = nameColumnX();
+    m_fileNamelab->setGeometry(nameX, 0, originalColumnX() - nameX - 8, h);
+    m_originalFileSizelab->setGeometry(originalColumnX(), 0, sizeColumnWidth(), h);
+    m_restFileSizelab->setGeometry(restColumnX(), 0, sizeColumnWidth(), h);
+    m_precentlab->setGeometry(percentColumnX(), 0, percentColumnWidth(), h);
+    const int buttonX = percentColumnX() + percentColumnWidth() + 14;
+    m_revealButton->setGeometry(buttonX, (h - 32) / 2, 32, 32);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+// A banner: draws "windowtopbanner.png" over its whole bounds.
+class PWindowView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PWindowView(QWidget *parent = nullptr);
+    // y grows downward, as it always does here.
+    bool isFlipped() const { return true; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,111 @@
+#include "ZelCustomeWindow.h"
+
+#include "QMHeaderView.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QWindow>
+
+ZelCustomeWindow::ZelCustomeWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    m_contentView = new QWidget(this);
+    m_contentView->setObjectName(QStringLiteral("contentView"));
+    m_headerView = new QMHeaderView(this);
+    m_headerView->setObjectName(QStringLiteral("headerView"));
+    // Ordered below the content's own views, as a title area is.
+    m_headerView->lower();
+    layoutParts();
+}
+
+void ZelCustomeWindow::UpdateWindowImage(const QPixmap &image)
+{
+    m_headerView->UpdateWindowImage(image);
+}
+
+void ZelCustomeWindow::layoutParts()
+{
+    const int h = QMHeaderView::HeaderHeight;
+    m_headerView->setGeometry(0, 0, width(), h);
+    m_contentView->setGeometry(0, h, width(), qMax(0, height() - h));
+}
+
+void ZelCustomeWindow::setFrame(const QRect &frame, bool animate)
+{
+    if (!animate || !isVisible() || geometry().size() == frame.size()) {
+        setGeometry(frame);
+        Q_EMIT frameChangeFinished();
+        return;
+    }
+    auto *glide = new QPropertyAnimation(this, "geometry", this);
+    glide->setDuration(180);
+    glide->setStartValue(geometry());
+    glide->setEndValue(frame);
+    glide->setEasingCurve(QEasingCurve::OutCubic);
+    connect(glide, &QPropertyAnimation::finished, this, [this, frame] {
+        setGeometry(frame);
+        Q_EMIT frameChangeFinished();
+    });
+    glide->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void ZelCustomeWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutParts();
+}
+
+void ZelCustomeWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(QColor(0xC9, 0xCF, 0xD9));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ZelCustomeWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    // Prefer the window manager's own move so snapping and multi-screen work; fall back
+    // to moving by hand where the platform has none.
+    if (windowHandle() && windowHandle()->startSystemMove()) {
+        event->accept();
+        return;
+    }
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    event->accept();
+}
+
+void ZelCustomeWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        event->accept();
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void ZelCustomeWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void ZelCustomeWindow::closeEvent(QCloseEvent *event)
+{
+    Q_EMIT closeRequested();
+    event->accept();
+}

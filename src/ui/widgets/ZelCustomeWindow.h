@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+class QMHeaderView;
+class QPixmap;
+
+// The application's frameless main window: its own title area (headerView) across the
+// top, a content view below it, a white background and a thin edge so it stands out on
+// dark desktops. Dragging any part of the background that no control takes moves it.
+class ZelCustomeWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ZelCustomeWindow(QWidget *parent = nullptr);
+
+    QMHeaderView *headerView() const { return m_headerView; }
+    QWidget *contentView() const { return m_contentView; }
+    void UpdateWindowImage(const QPixmap &image);
+
+    // Moves and resizes the window; with `animate` the change glides, and
+    // `finished` runs (if given) once the final frame is set.
+    void setFrame(const QRect &frame, bool animate);
+
+    bool isMovableByWindowBackground() const { return true; }
+
+Q_SIGNALS:
+    void closeRequested();
+    void frameChangeFinished();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void layoutParts();
+
+    QMHeaderView *m_headerView = nullptr;
+    QWidget *m_contentView = nullptr;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QUrl>
+#include <QWidget>
+
+class NotificationCenter;
+class QMimeData;
+
+// A drop area for photos. A drag is accepted when its first item is a picture or a
+// folder (only the first item is tested); a drop keeps all dropped URLs and posts
+// "NSDragOperationImageViewNote" with the view as the object. The view shows
+// "importtips.png" with two lines of text and never keeps the dropped picture.
+class ZelDragImageView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ZelDragImageView(QWidget *parent = nullptr);
+
+    void setNotificationCenter(NotificationCenter *center) { m_nc = center; }
+    NotificationCenter *nc() const { return m_nc; }
+
+    void setTipText(const QString &title, const QString &detail);
+    QString tipTitle() const { return m_title; }
+    QString tipDetail() const { return m_detail; }
+    QString imageName() const { return m_imageName; }
+
+    QList<QUrl> geturlArray() const { return m_urlArray; }
+    bool getBFolder() const { return m_bFolder; }
+
+    // The three steps of a drag, callable without a real drag (tests, scripted drops).
+    // draggingUpdated answers the operation: CopyAction to accept, IgnoreAction to refuse.
+    Qt::DropAction draggingUpdated(const QMimeData *data);
+    bool performDragOperation(const QMimeData *data);
+    void draggingEnded();
+
+    QSize sizeHint() const override { return {480, 200}; }
+
+Q_SIGNALS:
+    // A click on the area, for opening the import panel instead of dragging.
+    void clicked();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    NotificationCenter *m_nc = nullptr;
+    QList<QUrl> m_urlArray;
+    bool m_bFolder = false;
+    bool m_hovered = false;
+    bool m_pressed = false;
+    Qt::DropAction m_lastAnswer = Qt::IgnoreAction;
+    QString m_imageName;
+    QString m_title;
+    QString m_detail;
+};

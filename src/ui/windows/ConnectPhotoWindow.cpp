@@ -1,0 +1,48 @@
+#include "ConnectPhotoWindow.h"
+
+#include "app/Palette.h"
+#include "widgets/ZelButton.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ConnectPhotoWindow::ConnectPhotoWindow(QWidget *parent)
+    : SheetWindow(QStringLiteral("updateground.png"), parent)
+    , m_summary(new QLabel(this))
+    , m_start(new ZelButton(tr("Compress Again"), this))
+    , m_close(new QPushButton(tr("Close"), this))
+{
+    setObjectName(QStringLiteral("connectPhotoWindow"));
+    m_start->setObjectName(QStringLiteral("connectPhotoLibBtn"));
+
+    auto *title = new QLabel(tr("Compress Again"), this);
+    QFont f = title->font();
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    f.setBold(true);
+    title->setFont(f);
+    m_summary->setWordWrap(true);
+    QPalette p = m_summary->palette();
+    p.setColor(QPalette::WindowText, palette::secondaryText());
+    m_summary->setPalette(p);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_close);
+    buttons->addWidget(m_start);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 22, 28, 20);
+    layout->setSpacing(12);
+    layout->addWidget(title);
+    layout->addWidget(m_summary);
+    layout->addLayout(buttons);
+    setFixedWidth(420);
+}
+
+void ConnectPhotoWindow::setSummary(const QString &text)
+{
+    m_summary->setText(text);
+    adjustSize();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "SheetWindow.h"
+
+class QPushButton;
+class ZelButton;
+
+// The sheet offering to compress the photos of the last drop again (with the current
+// preferences, adding to the list). Its start button posts through the dispatch like
+// the window's other image buttons.
+class ConnectPhotoWindow : public SheetWindow
+{
+    Q_OBJECT
+public:
+    explicit ConnectPhotoWindow(QWidget *parent = nullptr);
+
+    ZelButton *connectPhotoLibBtn() const { return m_start; }
+    QPushButton *closeButton() const { return m_close; }
+    void setSummary(const QString &text);
+
+private:
+    class QLabel *m_summary;
+    ZelButton *m_start;
+    QPushButton *m_close;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+
+// A panel that slides out from under the bottom edge of its parent window and moves
+// with it. Its content view is set once; the metadata editor lives in it.
+class Drawer : public QWidget
+{
+    Q_OBJECT
+public:
+    enum State { ClosedState, OpeningState, OpenState, ClosingState };
+
+    explicit Drawer(QWidget *parentWindow);
+
+    void setContentView(QWidget *view);
+    QWidget *contentView() const { return m_content; }
+    void setContentSize(const QSize &size);
+    void setMinContentSize(const QSize &size) { m_minContentSize = size; }
+    void setMaxContentSize(const QSize &size) { m_maxContentSize = size; }
+    QSize contentSize() const { return m_contentSize; }
+    void setLeadingOffset(int offset);
+    int leadingOffset() const { return m_leadingOffset; }
+
+    State state() const { return m_state; }
+    void open();
+    void close();
+
+Q_SIGNALS:
+    void stateChanged(Drawer::State state);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void place();
+
+    QPointer<QWidget> m_parentWindow;
+    QPointer<QWidget> m_content;
+    QSize m_contentSize{654, 322};
+    QSize m_minContentSize{654, 322};
+    QSize m_maxContentSize{654, 322};
+    int m_leadingOffset = 0;
+    State m_state = ClosedState;
+};

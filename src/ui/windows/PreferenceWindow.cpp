@@ -1,0 +1,74 @@
+#include "PreferenceWindow.h"
+
+#include "app/Artwork.h"
+#include "app/Palette.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+static QLabel *hint(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, palette::secondaryText());
+    label->setPalette(p);
+    label->setContentsMargins(26, 0, 0, 0);
+    return label;
+}
+
+static QLabel *heading(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
+PreferenceWindow::PreferenceWindow(QWidget *parent)
+    : QDialog(parent)
+    , m_keepMetadata(new QCheckBox(tr("Keep photo metadata"), this))
+    , m_keepOriginal(new QCheckBox(tr("Keep original photos"), this))
+    , m_location(new QLabel(this))
+    , m_choose(new QPushButton(tr("Choose…"), this))
+{
+    setObjectName(QStringLiteral("preferenceWindow"));
+    setWindowTitle(tr("Glimmerset Preferences"));
+    setWindowIcon(artwork::applicationIcon());
+    setPalette(palette::lightPalette());
+    m_keepMetadata->setObjectName(QStringLiteral("retainPreMetaBtn"));
+    m_keepOriginal->setObjectName(QStringLiteral("keeOriginalBtn"));
+    m_location->setObjectName(QStringLiteral("photolocationlab"));
+
+    m_location->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_location->setWordWrap(true);
+    m_location->setFrameShape(QFrame::StyledPanel);
+    m_location->setMargin(6);
+    m_location->setMinimumWidth(320);
+
+    auto *folderRow = new QHBoxLayout;
+    folderRow->addWidget(m_location, 1);
+    folderRow->addWidget(m_choose, 0, Qt::AlignTop);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 22);
+    layout->setSpacing(8);
+    layout->addWidget(heading(tr("Compression"), this));
+    layout->addWidget(m_keepMetadata);
+    layout->addWidget(hint(tr("Carry the date, camera, GPS and other details of JPEG photos into the results."), this));
+    layout->addSpacing(4);
+    layout->addWidget(m_keepOriginal);
+    layout->addWidget(hint(tr("Write results into the Output folder and leave the photos you drop untouched. "
+                              "When off, each photo is replaced by its compressed version."),
+                           this));
+    layout->addSpacing(12);
+    layout->addWidget(heading(tr("Output folder"), this));
+    layout->addLayout(folderRow);
+    layout->addStretch(1);
+    setMinimumWidth(480);
+}
