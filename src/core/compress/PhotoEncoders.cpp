@@ -36,11 +36,18 @@ EncodedPhoto failure(const QString &reason)
     return photo;
 }
 
+EncodedPhoto undecodable(const DecodedPhoto &decoded)
+{
+    EncodedPhoto photo = failure(QStringLiteral("cannot decode: %1").arg(decoded.error));
+    photo.undecodable = true;
+    return photo;
+}
+
 EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata)
 {
     DecodedPhoto decoded = decodeFirstImage(source);
     if (!decoded.ok())
-        return failure(QStringLiteral("cannot decode: %1").arg(decoded.error));
+        return undecodable(decoded);
     const QImage image = orientedImage(decoded.image, orientationOf(metadata));
     decoded.image = QImage();
     const imageio::PngCodec::Encoded png = imageio::PngCodec::encodeSmallest(image, decoded.iccProfile);
@@ -56,7 +63,7 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
 {
     DecodedPhoto decoded = decodeFirstImage(source);
     if (!decoded.ok())
-        return failure(QStringLiteral("cannot decode: %1").arg(decoded.error));
+        return undecodable(decoded);
     const int orientation = orientationOf(metadata);
     const bool turn = keepMetadata ? isQuarterTurn(orientation) : true;
     QImage image = flattenOnWhite(decoded.image);

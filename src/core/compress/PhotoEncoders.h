@@ -41,6 +41,8 @@ struct EncodedPhoto {
     bool applyDates = false;
     CaptureDates dates;
     QString error;
+    // The failure was in reading the pixels, not in making the result.
+    bool undecodable = false;
     bool ok() const { return !bytes.isEmpty(); }
 };
 

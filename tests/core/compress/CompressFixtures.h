@@ -21,14 +21,15 @@ inline QImage photoLikeImage(int width, int height, quint32 seed = 1)
 {
     QImage image(width, height, QImage::Format_RGB32);
     QRandomGenerator rng(seed);
+    const double phase = double(seed % 11);
     for (int y = 0; y < height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             const double u = double(x) / width;
             const double v = double(y) / height;
             const int noise = int(rng.bounded(13)) - 6;
-            const int r = int(40 + 180 * u + 20 * std::sin(v * 9.0)) + noise;
-            const int g = int(60 + 120 * v + 40 * std::cos(u * 7.0)) + noise;
+            const int r = int(40 + 180 * u + 20 * std::sin(v * 9.0 + phase)) + noise;
+            const int g = int(60 + 120 * v + 40 * std::cos(u * 7.0 + phase)) + noise;
             const int b = int(200 - 150 * u * v) + noise;
             line[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
         }
@@ -36,9 +37,10 @@ inline QImage photoLikeImage(int width, int height, quint32 seed = 1)
     QPainter painter(&image);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(250, 250, 240));
-    painter.drawRect(width / 10, height / 10, width / 4, height / 6); // bright block near the top left
+    const int shift = int(seed % 5) * width / 40;
+    painter.drawRect(width / 10 + shift, height / 10, width / 4, height / 6); // bright block near the top left
     painter.setBrush(QColor(20, 30, 20));
-    painter.drawEllipse(QPoint(width * 3 / 4, height * 2 / 3), width / 8, height / 8);
+    painter.drawEllipse(QPoint(width * 3 / 4 - shift, height * 2 / 3), width / 8, height / 8);
     painter.end();
     return image;
 }

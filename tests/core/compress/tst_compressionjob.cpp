@@ -1,0 +1,397 @@
+#include "CompressFixtures.h"
+
+#include "compress/CompressionJob.h"
+#include "compress/SizeText.h"
+#include "imageio/JpegCodec.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+struct Progress {
+    NSFileNode entry;
+    int position;
+    int total;
+    QString text;
+};
+
+struct Outcome {
+    bool started = false;
+    CompressionReport report;
+    QList<Progress> progress;
+    QString failure;
+};
+
+Outcome runJob(CompressionJobKind kind, const QStringList &items, const CompressionOptions &options)
+{
+    Outcome outcome;
+    CompressionJob job;
+    bool done = false;
+    QObject::connect(&job, &CompressionJob::started, [&] { outcome.started = true; });
+    QObject::connect(&job, &CompressionJob::progress,
+                     [&](const NSFileNode &e, int p, int t, const QString &s) { outcome.progress.append({e, p, t, s}); });
+    QObject::connect(&job, &CompressionJob::succeeded, [&](const CompressionReport &r) {
+        outcome.report = r;
+        done = true;
+    });
+    QObject::connect(&job, &CompressionJob::failed, [&](const QString &m) {
+        outcome.failure = m;
+        done = true;
+    });
+    QString reason;
+    if (!job.start(kind, items, options, &reason)) {
+        outcome.failure = reason;
+        return outcome;
+    }
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(done, 120000); }();
+    return outcome;
+}
+
+CompressionOptions toFolder(const QString &folder, int workers = 0, bool keepMetadata = true)
+{
+    CompressionOptions options;
+    options.bKeepMetadata = keepMetadata;
+    options.bKeepOrigialPhoto = true;
+    options.outputFolder = folder;
+    options.workers = workers;
+    return options;
+}
+
+QString makeDir(const QTemporaryDir &root, const QString &name)
+{
+    QDir(root.path()).mkpath(name);
+    return root.filePath(name);
+}
+
+} // namespace
+
+class TestCompressionJob : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void folderJobSkipsHiddenAndSubfolders();
+    void largerResultKeepsTheSourceBytes();
+    void inPlaceReplacesTheSource();
+    void sameNameLaterPhotoWins();
+    void parallelEqualsSingleWorker();
+    void laterPhotoReadsEarlierResult();
+    void secondStartIsRefused();
+    void unreadableItemsAreReported();
+    void resizeJobSkipsDotPaths();
+    void outputFolderIsReadPerPhoto();
+    void cancelStopsBetweenPhotos();
+    void folderThatCannotBeListedFails();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
+{
+    const QString in = makeDir(m_dir, QStringLiteral("folder/in"));
+    const QString out = makeDir(m_dir, QStringLiteral("folder/out"));
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/.hidden.jpg"), fixtures::readAll(fixtures::writeJpeg(
+                                                                        m_dir.filePath(QStringLiteral("h.jpg")), 50, 50))));
+    const QString photo = fixtures::writeJpeg(in + QStringLiteral("/photo.jpg"), 640, 480);
+    QVERIFY(QDir(in).mkdir(QStringLiteral("sub")));
+    fixtures::writeJpeg(in + QStringLiteral("/sub/deep.jpg"), 64, 64);
+
+    const Outcome o = runJob(CompressionJobKind::Folder, {in}, toFolder(out));
+    QVERIFY2(o.failure.isEmpty(), qPrintable(o.failure));
+    QVERIFY(o.started);
+    QCOMPARE(o.report.total, 3);
+    QCOMPARE(o.report.entries.size(), 1);
+    QCOMPARE(o.progress.size(), 1);
+    QCOMPARE(o.progress[0].position, 1);
+    QCOMPARE(o.progress[0].total, 3);
+    QCOMPARE(o.progress[0].text, QStringLiteral("33%"));
+
+    const NSFileNode &entry = o.report.entries[0];
+    QCOMPARE(entry, o.progress[0].entry);
+    QCOMPARE(entry.fileName(), QStringLiteral("photo.jpg"));
+    QCOMPARE(entry.orignalPath(), photo);
+    QCOMPARE(entry.restPath(), out + QStringLiteral("/photo.jpg"));
+    QCOMPARE(entry.orignalFileSize(), quint64(QFileInfo(photo).size()));
+    QCOMPARE(entry.restFileSize(), quint64(QFileInfo(entry.restPath()).size()));
+    QVERIFY(entry.restFileSize() < entry.orignalFileSize());
+    QCOMPARE(entry.orignalFileSizeStr(), compress::sizeText(entry.orignalFileSize()));
+    QCOMPARE(entry.restFileSizeStr(), compress::sizeText(entry.restFileSize()));
+    QCOMPARE(o.report.allFileSize, entry.orignalFileSize());
+    QCOMPARE(o.report.savedFileSize, entry.orignalFileSize() - entry.restFileSize());
+    QCOMPARE(o.report.skipped, QStringList{in + QStringLiteral("/.hidden.jpg")});
+    QCOMPARE(o.report.unreadable.size(), 1);
+    QCOMPARE(o.report.unreadable[0].path, in + QStringLiteral("/sub"));
+    // No descent into the subfolder, nothing else written.
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("photo.jpg")});
+}
+
+void TestCompressionJob::largerResultKeepsTheSourceBytes()
+{
+    // Already at the lowest quality: recompressing at 50 only grows it.
+    const QString in = makeDir(m_dir, QStringLiteral("larger/in"));
+    const QString out = makeDir(m_dir, QStringLiteral("larger/out"));
+    const QString source = in + QStringLiteral("/tiny.jpg");
+    QVERIFY(fixtures::writeAll(source, imageio::JpegCodec::encode(fixtures::photoLikeImage(300, 200), 10)));
+    const QByteArray original = fixtures::readAll(source);
+    QVERIFY(imageio::JpegCodec::encode(QImage(source), 50).size() > original.size());
+    const QDateTime sourceTime = QFileInfo(source).lastModified();
+
+    for (const bool keepOriginal : {true, false}) {
+        CompressionOptions options = toFolder(out);
+        options.bKeepOrigialPhoto = keepOriginal;
+        const Outcome o = runJob(CompressionJobKind::Files, {source}, options);
+        QCOMPARE(o.report.entries.size(), 1);
+        const NSFileNode &entry = o.report.entries[0];
+        QCOMPARE(fixtures::readAll(entry.restPath()), original);
+        QCOMPARE(entry.restFileSize(), entry.orignalFileSize());
+        QCOMPARE(entry.restFileSizeStr(), entry.orignalFileSizeStr());
+        QCOMPARE(entry.percentText(), QStringLiteral("0%"));
+        QCOMPARE(o.report.savedFileSize, quint64(0));
+        QCOMPARE(o.report.finishText(), QStringLiteral("Save  0%  0 bytes  total"));
+    }
+    // In place, the source was never rewritten.
+    QCOMPARE(QFileInfo(source).lastModified(), sourceTime);
+}
+
+void TestCompressionJob::inPlaceReplacesTheSource()
+{
+    const QString in = makeDir(m_dir, QStringLiteral("inplace"));
+    const QString source = fixtures::writeJpeg(in + QStringLiteral("/p.jpg"), 800, 600, {QStringLiteral("-Make=Glimmer")});
+    const qint64 before = QFileInfo(source).size();
+    CompressionOptions options;
+    options.bKeepOrigialPhoto = false;
+    options.bKeepMetadata = true;
+    const Outcome o = runJob(CompressionJobKind::Files, {source}, options);
+    QVERIFY2(o.failure.isEmpty(), qPrintable(o.failure));
+    QCOMPARE(o.report.entries.size(), 1);
+    const NSFileNode &entry = o.report.entries[0];
+    QCOMPARE(entry.orignalPath(), entry.restPath());
+    QCOMPARE(entry.orignalFileSize(), quint64(before));
+    QCOMPARE(entry.restFileSize(), quint64(QFileInfo(source).size()));
+    QVERIFY(entry.restFileSize() < quint64(before));
+    QCOMPARE(QImage(source).size(), QSize(800, 600));
+    QCOMPARE(testsupport::exiftoolTags(source).value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer"));
+    // Nothing but the photo in its folder: no temporary file left behind.
+    QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
+}
+
+void TestCompressionJob::sameNameLaterPhotoWins()
+{
+    const QString out = makeDir(m_dir, QStringLiteral("same/out"));
+    QStringList sources;
+    for (int i = 0; i < 6; ++i) {
+        const QString folder = makeDir(m_dir, QStringLiteral("same/in%1").arg(i));
+        sources << fixtures::writeJpeg(folder + QStringLiteral("/IMG_0001.JPG"), 400, 300, {}, quint32(100 + i));
+    }
+    const Outcome o = runJob(CompressionJobKind::Files, sources, toFolder(out, 4));
+    QCOMPARE(o.report.entries.size(), 6);
+    for (const NSFileNode &entry : o.report.entries)
+        QCOMPARE(entry.restPath(), out + QStringLiteral("/IMG_0001.JPG"));
+    const QImage result(out + QStringLiteral("/IMG_0001.JPG"));
+    QVERIFY(fixtures::meanDifference(result, QImage(sources.last())) < fixtures::SamePictureTolerance);
+    QVERIFY(fixtures::meanDifference(result, QImage(sources.first())) > fixtures::SamePictureTolerance);
+    // The last entry's size is the file's; each entry measured its own result when written.
+    QCOMPARE(o.report.entries.last().restFileSize(), quint64(QFileInfo(out + QStringLiteral("/IMG_0001.JPG")).size()));
+}
+
+void TestCompressionJob::parallelEqualsSingleWorker()
+{
+    const QString in = makeDir(m_dir, QStringLiteral("parallel/in"));
+    for (int i = 0; i < 10; ++i)
+        fixtures::writeJpeg(in + QStringLiteral("/p%1.jpg").arg(i), 200 + 40 * i, 300 - 10 * i,
+                            {QStringLiteral("-Orientation#=%1").arg(i % 8 + 1)}, quint32(i));
+    QVERIFY(fixtures::photoLikeImage(120, 90).save(in + QStringLiteral("/shot.PNG")));
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/notes.txt"), "not a photo"));
+    QVERIFY(fixtures::photoLikeImage(100, 80).save(in + QStringLiteral("/tiny.jpg"), "JPG", 2));
+
+    QList<Outcome> outcomes;
+    QStringList outs;
+    for (const int workers : {1, 2, 4}) {
+        outs << makeDir(m_dir, QStringLiteral("parallel/out%1").arg(workers));
+        outcomes << runJob(CompressionJobKind::Folder, {in}, toFolder(outs.last(), workers, workers != 2));
+    }
+    // The keep-metadata run with one worker against the one with four.
+    const Outcome &single = outcomes[0];
+    const Outcome &parallel = outcomes[2];
+    QCOMPARE(single.report.entries.size(), 12);
+    QCOMPARE(single.report.unreadable.size(), 1);
+    QCOMPARE(parallel.report.entries.size(), single.report.entries.size());
+    for (int i = 0; i < single.report.entries.size(); ++i) {
+        NSFileNode a = single.report.entries[i];
+        NSFileNode b = parallel.report.entries[i];
+        QCOMPARE(QFileInfo(b.restPath()).dir().path(), outs[2]);
+        b.setRestPath(a.restPath());
+        QCOMPARE(b, a);
+        QCOMPARE(fixtures::readAll(parallel.report.entries[i].restPath()), fixtures::readAll(a.restPath()));
+    }
+    QCOMPARE(parallel.report.allFileSize, single.report.allFileSize);
+    QCOMPARE(parallel.report.savedFileSize, single.report.savedFileSize);
+    QCOMPARE(parallel.report.finishText(), single.report.finishText());
+    QCOMPARE(parallel.report.unreadable, single.report.unreadable);
+    QCOMPARE(parallel.progress.size(), single.progress.size());
+    for (int i = 0; i < single.progress.size(); ++i) {
+        QCOMPARE(parallel.progress[i].position, single.progress[i].position);
+        QCOMPARE(parallel.progress[i].text, single.progress[i].text);
+        if (i > 0)
+            QVERIFY(parallel.progress[i].position > parallel.progress[i - 1].position);
+    }
+    QCOMPARE(outcomes[1].report.entries.size(), 12);
+}
+
+void TestCompressionJob::laterPhotoReadsEarlierResult()
+{
+    // The second item is the file the first one writes: it must see the first result,
+    // however many workers run.
+    const QString in = makeDir(m_dir, QStringLiteral("chain/in"));
+    QList<Outcome> outcomes;
+    for (const int workers : {1, 4}) {
+        const QString out = makeDir(m_dir, QStringLiteral("chain/out%1").arg(workers));
+        const QString first = fixtures::writeJpeg(in + QStringLiteral("/c.jpg"), 900, 700);
+        fixtures::writeJpeg(out + QStringLiteral("/c.jpg"), 300, 200, {}, 77);
+        QStringList items{first, out + QStringLiteral("/c.jpg")};
+        for (int i = 0; i < 4; ++i)
+            items << fixtures::writeJpeg(in + QStringLiteral("/x%1.jpg").arg(i), 500, 400, {}, quint32(i));
+        outcomes << runJob(CompressionJobKind::Files, items, toFolder(out, workers));
+        QCOMPARE(outcomes.last().report.entries.size(), 6);
+        QCOMPARE(outcomes.last().report.entries[1].orignalFileSize(), outcomes.last().report.entries[0].restFileSize());
+    }
+    QCOMPARE(outcomes[1].report.savedFileSize, outcomes[0].report.savedFileSize);
+}
+
+void TestCompressionJob::secondStartIsRefused()
+{
+    const QString in = makeDir(m_dir, QStringLiteral("busy/in"));
+    const QString out = makeDir(m_dir, QStringLiteral("busy/out"));
+    QStringList items;
+    for (int i = 0; i < 6; ++i)
+        items << fixtures::writeJpeg(in + QStringLiteral("/b%1.jpg").arg(i), 1200, 900, {}, quint32(i));
+
+    CompressionJob first;
+    CompressionJob second;
+    QSignalSpy done(&first, &CompressionJob::succeeded);
+    QSignalSpy secondProgress(&second, &CompressionJob::progress);
+    QVERIFY(first.start(CompressionJobKind::Files, items, toFolder(out, 1)));
+    QVERIFY(first.isRunning());
+    QVERIFY(CompressionJob::anyJobRunning());
+    QString reason;
+    QVERIFY(!second.start(CompressionJobKind::Files, items, toFolder(out, 1), &reason));
+    QVERIFY(reason.contains(QStringLiteral("running")));
+    QVERIFY(!first.start(CompressionJobKind::Files, items, toFolder(out, 1), &reason));
+    QVERIFY(done.wait(120000));
+    QCOMPARE(done.first().first().value<CompressionReport>().entries.size(), 6);
+    QVERIFY(secondProgress.isEmpty());
+    QVERIFY(!CompressionJob::anyJobRunning());
+
+    // Free again: a job started from the finished handler runs.
+    QSignalSpy secondDone(&second, &CompressionJob::succeeded);
+    QVERIFY(second.start(CompressionJobKind::Files, items.mid(0, 1), toFolder(out, 1)));
+    QVERIFY(secondDone.wait(60000));
+}
+
+void TestCompressionJob::unreadableItemsAreReported()
+{
+    const QString in = makeDir(m_dir, QStringLiteral("unreadable/in"));
+    const QString out = makeDir(m_dir, QStringLiteral("unreadable/out"));
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/fake.jpg"), "definitely not a JPEG"));
+    QByteArray cut = fixtures::readAll(fixtures::writeJpeg(in + QStringLiteral("/whole.jpg"), 400, 300));
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/cut.jpg"), cut.left(cut.size() / 2)));
+    const QStringList items{in + QStringLiteral("/fake.jpg"), in + QStringLiteral("/missing.jpg"),
+                            in + QStringLiteral("/cut.jpg")};
+    const Outcome o = runJob(CompressionJobKind::Files, items, toFolder(out));
+    QVERIFY(o.failure.isEmpty());
+    QCOMPARE(o.report.total, 3);
+    QVERIFY(o.report.entries.isEmpty());
+    QVERIFY(o.progress.isEmpty());
+    QCOMPARE(o.report.unreadable.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(o.report.unreadable[i].path, items[i]);
+        QVERIFY(!o.report.unreadable[i].reason.isEmpty());
+    }
+    QCOMPARE(o.report.finishText(), QStringLiteral("Save  0%  0 bytes  total"));
+    QVERIFY(QDir(out).isEmpty());
+}
+
+void TestCompressionJob::resizeJobSkipsDotPaths()
+{
+    const QString out = makeDir(m_dir, QStringLiteral("dots/out"));
+    const QString photo = fixtures::writeJpeg(makeDir(m_dir, QStringLiteral("dots/in")) + QStringLiteral("/r.jpg"), 300, 200);
+    const Outcome o = runJob(CompressionJobKind::Resize, {QStringLiteral("./r.jpg"), photo}, toFolder(out));
+    QCOMPARE(o.report.skipped, QStringList{QStringLiteral("./r.jpg")});
+    QCOMPARE(o.report.entries.size(), 1);
+    QCOMPARE(o.progress[0].position, 1);
+    QCOMPARE(o.progress[0].text, QStringLiteral("50%"));
+}
+
+void TestCompressionJob::outputFolderIsReadPerPhoto()
+{
+    const QString in = makeDir(m_dir, QStringLiteral("moving/in"));
+    const QString a = makeDir(m_dir, QStringLiteral("moving/a"));
+    const QString b = makeDir(m_dir, QStringLiteral("moving/b"));
+    QStringList items;
+    for (int i = 0; i < 5; ++i)
+        items << fixtures::writeJpeg(in + QStringLiteral("/m%1.jpg").arg(i), 200, 150, {}, quint32(i));
+    auto calls = std::make_shared<std::atomic_int>(0);
+    CompressionOptions options = toFolder(QString(), 3);
+    options.photoLocation = [calls, a, b] { return calls->fetch_add(1) < 2 ? a : b; };
+    const Outcome o = runJob(CompressionJobKind::Files, items, options);
+    QCOMPARE(calls->load(), 5);
+    QCOMPARE(QDir(a).entryList(QDir::Files), (QStringList{QStringLiteral("m0.jpg"), QStringLiteral("m1.jpg")}));
+    QCOMPARE(QDir(b).entryList(QDir::Files).size(), 3);
+    QCOMPARE(o.report.entries[2].restPath(), b + QStringLiteral("/m2.jpg"));
+}
+
+void TestCompressionJob::cancelStopsBetweenPhotos()
+{
+    const QString in = makeDir(m_dir, QStringLiteral("cancel/in"));
+    QStringList items;
+    QList<QByteArray> originals;
+    for (int i = 0; i < 16; ++i) {
+        items << fixtures::writeJpeg(in + QStringLiteral("/k%1.jpg").arg(i), 1000, 750, {}, quint32(i));
+        originals << fixtures::readAll(items.last());
+    }
+    CompressionOptions options;
+    options.bKeepOrigialPhoto = false;
+    options.workers = 2;
+    CompressionJob job;
+    QSignalSpy done(&job, &CompressionJob::succeeded);
+    connect(&job, &CompressionJob::progress, &job, [&job](const NSFileNode &, int position) {
+        if (position == 0)
+            job.cancel();
+    });
+    QVERIFY(job.start(CompressionJobKind::Files, items, options));
+    QVERIFY(done.wait(120000));
+    const auto report = done.first().first().value<CompressionReport>();
+    QVERIFY(report.cancelled);
+    QVERIFY(report.entries.size() >= 1);
+    QVERIFY(report.entries.size() < 16);
+    // Photos with an entry hold their result; every other photo is untouched.
+    for (int i = 0; i < items.size(); ++i) {
+        const bool done = i < report.entries.size();
+        QCOMPARE(fixtures::readAll(items[i]) == originals[i], !done);
+        QVERIFY(!QImage(items[i]).isNull());
+    }
+    QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden).size(), 16);
+}
+
+void TestCompressionJob::folderThatCannotBeListedFails()
+{
+    Outcome o = runJob(CompressionJobKind::Folder, {m_dir.filePath(QStringLiteral("no-such-folder"))},
+                       toFolder(m_dir.path()));
+    QVERIFY(!o.failure.isEmpty());
+    QVERIFY(o.report.entries.isEmpty());
+    o = runJob(CompressionJobKind::Folder, {}, toFolder(m_dir.path()));
+    QVERIFY(!o.failure.isEmpty());
+    // Keeping originals needs somewhere to put the results.
+    QString reason;
+    CompressionJob job;
+    QVERIFY(!job.start(CompressionJobKind::Files, {QStringLiteral("/x.jpg")}, CompressionOptions(), &reason));
+    QVERIFY(!reason.isEmpty());
+}
+
+QTEST_MAIN(TestCompressionJob)
+#include "tst_compressionjob.moc"
