@@ -30,7 +30,8 @@ void DesktopFileRevealer::selectFile(const QString &path, const QString &rootPat
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kObjectPath, kService, QStringLiteral("ShowItems"));
-    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    // URIs go percent-encoded: file managers take them as URIs, not as paths.
+    call << QStringList{QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)} << QString();
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, 5000), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, path, folder] {
         watcher->deleteLater();

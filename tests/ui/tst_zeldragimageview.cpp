@@ -1,0 +1,116 @@
+#include "app/NotificationCenter.h"
+#include "app/NotificationNames.h"
+#include "widgets/ZelDragImageView.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QImage>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+
+static QMimeData *urls(const QStringList &paths)
+{
+    auto *data = new QMimeData;
+    QList<QUrl> list;
+    for (const QString &p : paths)
+        list.append(p.startsWith(QLatin1String("http")) ? QUrl(p) : QUrl::fromLocalFile(p));
+    data->setUrls(list);
+    return data;
+}
+
+class TestZelDragImageView : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_photo, m_text, m_folder;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_photo = m_dir.filePath(QStringLiteral("a.jpg"));
+        QImage image(32, 24, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(m_photo, "JPEG"));
+        m_text = m_dir.filePath(QStringLiteral("notes.txt"));
+        QFile f(m_text);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a photo\n");
+        f.close();
+        m_folder = m_dir.filePath(QStringLiteral("folder"));
+        QVERIFY(QDir().mkpath(m_folder));
+    }
+
+    void acceptance_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("photo") << QStringList{m_photo} << true << false;
+        QTest::newRow("folder") << QStringList{m_folder} << true << true;
+        QTest::newRow("text file") << QStringList{m_text} << false << false;
+        QTest::newRow("photo first, text after") << QStringList{m_photo, m_text} << true << false;
+        QTest::newRow("text first, photo after") << QStringList{m_text, m_photo} << false << false;
+        QTest::newRow("missing file") << QStringList{m_dir.filePath(QStringLiteral("gone.jpg"))} << false << false;
+        QTest::newRow("web address") << QStringList{QStringLiteral("https://example.org/a.jpg")} << false << false;
+    }
+
+    void acceptance()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(bool, accepted);
+        QFETCH(bool, folder);
+        ZelDragImageView view;
+        std::unique_ptr<QMimeData> data(urls(items));
+        QCOMPARE(view.draggingUpdated(data.get()) == Qt::CopyAction, accepted);
+        if (accepted)
+            QCOMPARE(view.getBFolder(), folder);
+
+        // The same answer through a real drag-enter event.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+    }
+
+    void imageDragClearsTheFolderFlag()
+    {
+        ZelDragImageView view;
+        std::unique_ptr<QMimeData> folder(urls({m_folder}));
+        std::unique_ptr<QMimeData> photo(urls({m_photo}));
+        view.draggingUpdated(folder.get());
+        QVERIFY(view.getBFolder());
+        view.draggingUpdated(photo.get());
+        QVERIFY(!view.getBFolder());
+    }
+
+    void dropKeepsEveryUrlAndAnnounces()
+    {
+        NotificationCenter center;
+        QObject owner;
+        QList<QObject *> posted;
+        center.addObserver(&owner, QString::fromLatin1(notificationnames::NSDragOperationImageViewNote),
+                           [&posted](const Notification &n) { posted.append(n.object.data()); });
+        ZelDragImageView view;
+        view.setNotificationCenter(&center);
+        std::unique_ptr<QMimeData> data(urls({m_photo, m_text}));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &drop);
+        QCOMPARE(posted, QList<QObject *>{&view});
+        QCOMPARE(view.geturlArray().size(), 2);
+        QCOMPARE(view.geturlArray().at(1).toLocalFile(), m_text);
+        QCOMPARE(view.imageName(), QStringLiteral("importtips.png"));
+
+        // A second drop replaces the list.
+        std::unique_ptr<QMimeData> again(urls({m_photo}));
+        QVERIFY(view.performDragOperation(again.get()));
+        QCOMPARE(view.geturlArray().size(), 1);
+        QCOMPARE(posted.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestZelDragImageView)
+#include "tst_zeldragimageview.moc"
