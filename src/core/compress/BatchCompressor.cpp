@@ -19,7 +19,7 @@
 #include <map>
 #include <mutex>
 
-Q_LOGGING_CATEGORY(lcBatch, "glimmerset.compress.batch")
+Q_LOGGING_CATEGORY(lcBatch, "glimmerset.compress.batch", QtWarningMsg)
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include <climits>
 #include <cmath>
 
-Q_LOGGING_CATEGORY(lcResize, "glimmerset.compress.resize")
+Q_LOGGING_CATEGORY(lcResize, "glimmerset.compress.resize", QtWarningMsg)
 
 namespace compress {
 
