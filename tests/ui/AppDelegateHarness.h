@@ -1,0 +1,100 @@
+#pragma once
+
+// Shared set-up for the tests that drive the real main window: a private home folder,
+// settings in a file of their own, generated photos and simulated drops.
+
+#include "app/AppDelegate.h"
+#include "app/MainInterface.h"
+#include "app/NotificationCenter.h"
+#include "widgets/ZelDragImageView.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+struct Harness {
+    QTemporaryDir dir;
+    NotificationCenter center;
+    std::unique_ptr<AppDelegate> delegate;
+    int terminated = 0;
+    QString imageAtTermination;
+
+    QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
+
+    void launch()
+    {
+        delegate = std::make_unique<AppDelegate>(settingsFile(), &center);
+        delegate->setTerminateHandler([this] { ++terminated; });
+        delegate->init();
+        delegate->awakeFromNib();
+        delegate->applicationDidFinishLaunching();
+    }
+
+    MainInterface &ui() { return *delegate->ui(); }
+
+    // Copies generated photos into a fresh input folder (sources may be overwritten).
+    QStringList copies(const QStringList &sources, const QString &folderName)
+    {
+        const QString folder = dir.filePath(folderName);
+        QDir().mkpath(folder);
+        QStringList out;
+        for (const QString &s : sources) {
+            const QString target = folder + QLatin1Char('/') + QFileInfo(s).fileName();
+            QFile::remove(target);
+            QFile::copy(s, target);
+            out << target;
+        }
+        return out;
+    }
+
+    static bool drop(ZelDragImageView *view, const QStringList &paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(p);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropEvent(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &dropEvent);
+        return true;
+    }
+
+    ZelDragImageView *currentDropView()
+    {
+        return delegate->bSecondDrag() ? ui().secondDragImageView : ui().leftTipImageView;
+    }
+
+    // Drops and waits for the finish report.
+    bool dropAndWait(const QStringList &paths)
+    {
+        QSignalSpy finished(delegate.get(), &AppDelegate::compressionFinished);
+        if (!drop(currentDropView(), paths))
+            return false;
+        return finished.count() > 0 || finished.wait(60000);
+    }
+};
+
+// Generated once per test program: a landscape, an upright and a square photo.
+struct Photos {
+    QString landscape, upright, square;
+    void make(const QString &folder)
+    {
+        QDir().mkpath(folder);
+        landscape = testsupport::makeJpeg(folder + QStringLiteral("/landscape.jpg"), 640, 480);
+        upright = testsupport::makeJpeg(folder + QStringLiteral("/upright.jpg"), 480, 640);
+        square = testsupport::makeJpeg(folder + QStringLiteral("/square.jpg"), 500, 500);
+    }
+    QStringList all() const { return {landscape, upright, square}; }
+};

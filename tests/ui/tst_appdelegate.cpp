@@ -1,0 +1,336 @@
+#include "AppDelegateHarness.h"
+
+#include "app/AppSettings.h"
+#include "compress/SizeText.h"
+#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultTableView.h"
+#include "widgets/ZelButton.h"
+#include "widgets/ZelClosedButton.h"
+#include "widgets/ZelCustomeWindow.h"
+#include "widgets/ZelFlashView.h"
+#include "windows/ConnectPhotoWindow.h"
+#include "windows/PreferenceWindow.h"
+
+#include "app/NotificationNames.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+
+class TestAppDelegate : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+    Photos m_photos;
+
+    // The savings line covers the last job only: rows from firstRowOfJob on.
+    static void compareRows(Harness &h, int firstRowOfJob = 0)
+    {
+        ResultTableView *table = h.ui().theTableview;
+        const QList<NSFileNode> &entries = h.delegate->dragPhotoArray();
+        QCOMPARE(table->numberOfRows(), int(entries.size()));
+        quint64 all = 0, saved = 0;
+        for (int row = 0; row < entries.size(); ++row) {
+            const NSFileNode &e = entries.at(row);
+            if (row >= firstRowOfJob) {
+                all += e.orignalFileSize();
+                saved += e.orignalFileSize() - e.restFileSize();
+            }
+            QCOMPARE(e.restFileSize(), quint64(QFileInfo(e.restPath()).size()));
+            QVERIFY(e.restFileSize() <= e.orignalFileSize());
+            auto *cell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(row));
+            QVERIFY(cell);
+            QCOMPARE(cell->fileNamelab()->text(), AppDelegate::shownName(e.fileName()));
+            QCOMPARE(cell->originalFileSizelab()->text(), compress::sizeText(e.orignalFileSize()));
+            QCOMPARE(cell->restFileSizelab()->text(), compress::sizeText(e.restFileSize()));
+            QCOMPARE(cell->precentlab()->text(), compress::savingPercentText(e.orignalFileSize(), e.restFileSize()));
+            QCOMPARE(cell->currentfilePath(), e.restPath());
+        }
+        QLabel *line = h.ui().saveSizelab;
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), compress::finishText(saved, all));
+        QVERIFY(QRegularExpression(QStringLiteral("^Save  \\d+%  \\S.*  total$")).match(line->text()).hasMatch());
+        QVERIFY(h.ui().progreslab->text().isEmpty());
+        QVERIFY(h.ui().secondDragView->isVisible());
+        QVERIFY(!h.ui().secondScanView->isVisible());
+        QVERIFY(!h.ui().theFlashView->isFlashing());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toUtf8());
+        m_photos.make(m_home.filePath(QStringLiteral("generated")));
+        QVERIFY(QFileInfo::exists(m_photos.square));
+    }
+
+    void firstLaunch()
+    {
+        Harness h;
+        h.launch();
+        AppSettings settings(h.settingsFile());
+        const QString expected = m_home.path() + QStringLiteral("/Pictures/Glimmerset");
+        QCOMPARE(settings.photoLocation(), expected);
+        QVERIFY(QFileInfo(expected).isDir());
+        QVERIFY(!h.ui().preferenceWindow->retainPreMetaBtn()->isChecked());
+        QVERIFY(!h.ui().preferenceWindow->keeOriginalBtn()->isChecked());
+        QCOMPARE(h.ui().preferenceWindow->photolocationlab()->text(), expected);
+        QCOMPARE(h.ui().window->size(), QSize(654, 300));
+        QCOMPARE(h.ui().window->minimumSize(), QSize(654, 300));
+        QCOMPARE(h.ui().window->maximumSize(), QSize(654, 300));
+        QVERIFY(h.ui().leftTipView->isVisible());
+        QVERIFY(!h.ui().saveSizelab->isVisible());
+        QVERIFY(h.delegate->bKeepMetadata());
+        QVERIFY(h.delegate->blocalMode());
+        QVERIFY(!h.delegate->bSecondDrag());
+    }
+
+    void dropOfThreePhotosFillsTheList()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        const QStringList inputs = h.copies(m_photos.all(), QStringLiteral("in"));
+        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
+        // Busy at once, in the list layout.
+        QVERIFY(h.ui().secondScanView->isVisibleTo(h.ui().window));
+        QVERIFY(!h.ui().secondDragView->isVisibleTo(h.ui().window));
+        QVERIFY(h.ui().theFlashView->isFlashing());
+        QVERIFY(h.delegate->bSecondDrag());
+        QTRY_COMPARE(h.ui().window->size(), QSize(654, 598));
+        QCOMPARE(h.ui().window->minimumSize(), QSize(654, 598));
+        QCOMPARE(h.ui().window->maximumSize(), QSize(654, 598));
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 3);
+        compareRows(h);
+        const QString output = AppSettings(h.settingsFile()).photoLocation();
+        for (const NSFileNode &e : h.delegate->dragPhotoArray()) {
+            QCOMPARE(QFileInfo(e.restPath()).absolutePath(), output);
+            QVERIFY(QFileInfo::exists(e.orignalPath()));
+        }
+        QCOMPARE(h.delegate->savedFileSize(), quint64(0)); // totals reset by the finish report
+
+        // A new drop starts a new list.
+        QVERIFY(h.dropAndWait({h.copies({m_photos.square}, QStringLiteral("in2")).first()}));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        compareRows(h);
+
+        // A start through the dispatch adds to the list instead.
+        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
+                                      h.ui().importandExportBtn);
+        QVERIFY(h.ui().connectPhotoWindow->isVisible());
+        QSignalSpy again(h.delegate.get(), &AppDelegate::compressionFinished);
+        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
+                                      h.ui().connectPhotoWindow->connectPhotoLibBtn());
+        QVERIFY(!h.ui().connectPhotoWindow->isVisible());
+        QVERIFY(again.wait(60000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 2);
+        compareRows(h, 1);
+    }
+
+    void folderDropTakesDirectPhotosOnly()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        const QStringList inputs = h.copies({m_photos.landscape, m_photos.upright}, QStringLiteral("album"));
+        const QString album = QFileInfo(inputs.first()).absolutePath();
+        QFile::copy(m_photos.square, album + QStringLiteral("/.hidden.jpg"));
+        QDir(album).mkpath(QStringLiteral("sub"));
+        QFile::copy(m_photos.square, album + QStringLiteral("/sub/deeper.jpg"));
+        QVERIFY(h.dropAndWait({album}));
+        QVERIFY(h.ui().leftTipImageView->getBFolder());
+        QStringList names;
+        for (const NSFileNode &e : h.delegate->dragPhotoArray())
+            names << e.fileName();
+        names.sort();
+        QCOMPARE(names, (QStringList{QStringLiteral("landscape.jpg"), QStringLiteral("upright.jpg")}));
+        compareRows(h);
+    }
+
+    void nonImageFirstItemIsRefused()
+    {
+        Harness h;
+        h.launch();
+        const QString text = h.dir.filePath(QStringLiteral("readme.txt"));
+        QFile f(text);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("text");
+        f.close();
+        QVERIFY(!Harness::drop(h.ui().leftTipImageView, {text, m_photos.square}));
+        QVERIFY(!h.delegate->bSecondDrag());
+        QCOMPARE(h.ui().window->size(), QSize(654, 300));
+        QVERIFY(h.delegate->dragPhotoArray().isEmpty());
+    }
+
+    void secondStartIsRefusedWhileRunning()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QStringList many;
+        for (int i = 0; i < 6; ++i)
+            many << testsupport::makeJpeg(h.dir.filePath(QStringLiteral("big%1.jpg").arg(i)), 2400, 1800);
+        QSignalSpy refused(h.delegate.get(), &AppDelegate::startRefused);
+        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        QVERIFY(Harness::drop(h.ui().leftTipImageView, many));
+        QVERIFY(h.delegate->isCompressing());
+        QVERIFY(!h.ui().importPhotosBtn->isEnabled());
+        QVERIFY(!h.ui().resizePhotosBtn->isEnabled());
+        h.delegate->ClickImportPhotosAction();
+        h.delegate->ShowResizePhotoWindow();
+        QCOMPARE(refused.count(), 2);
+        QVERIFY(!h.ui().window->findChild<QFileDialog *>());
+        QVERIFY(finished.count() > 0 || finished.wait(120000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 6);
+        QVERIFY(h.ui().importPhotosBtn->isEnabled());
+    }
+
+    void optionBoxesAreStoredOnTheNextJob()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->retainPreMetaBtn()->setChecked(false);
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({m_photos.landscape}, QStringLiteral("o1"))));
+        {
+            QSettings stored(h.settingsFile(), QSettings::IniFormat);
+            QCOMPARE(stored.value(QStringLiteral("bkeepMetadata")).toBool(), false);
+            QCOMPARE(stored.value(QStringLiteral("bkeepOriginalPhoto")).toBool(), true);
+        }
+        QVERIFY(!h.delegate->bKeepMetadata());
+        QVERIFY(h.delegate->bKeepOrigialPhoto());
+
+        h.ui().preferenceWindow->retainPreMetaBtn()->setChecked(true);
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(false);
+        const QStringList sources = h.copies({m_photos.upright}, QStringLiteral("o2"));
+        QVERIFY(h.dropAndWait(sources));
+        QSettings stored(h.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("bkeepMetadata")).toBool(), true);
+        QCOMPARE(stored.value(QStringLiteral("bkeepOriginalPhoto")).toBool(), false);
+        // Without keep-original the result replaces the source.
+        const NSFileNode &e = h.delegate->dragPhotoArray().constFirst();
+        QCOMPARE(e.restPath(), e.orignalPath());
+        QCOMPARE(e.orignalPath(), sources.first());
+
+        // A relaunch shows the stored boxes.
+        Harness again;
+        QFile::copy(h.settingsFile(), again.settingsFile());
+        again.launch();
+        QVERIFY(again.ui().preferenceWindow->retainPreMetaBtn()->isChecked());
+        QVERIFY(!again.ui().preferenceWindow->keeOriginalBtn()->isChecked());
+    }
+
+    void dispatchIgnoresButtonsInNoRow()
+    {
+        Harness h;
+        h.launch();
+        ZelButton stranger(QStringLiteral("elsewhere"));
+        stranger.awakeFromNib(&h.center);
+        QTest::mouseClick(&stranger, Qt::LeftButton);
+        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown), nullptr);
+        QVERIFY(!h.ui().connectPhotoWindow->isVisible());
+        QVERIFY(!h.delegate->bSecondDrag());
+        QCOMPARE(h.terminated, 0);
+        // The window's own button does reach its row.
+        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
+                                      h.ui().importandExportBtn);
+        QVERIFY(h.ui().connectPhotoWindow->isVisible());
+        QVERIFY(!h.ui().connectPhotoWindow->connectPhotoLibBtn()->isEnabled()); // nothing dropped yet
+    }
+
+    void closeButtonEndsTheApplication_data()
+    {
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<QString>("normal");
+        QTest::newRow("10.9") << 9 << QStringLiteral("titlebarreddown.png") << QStringLiteral("titlebarred.png");
+        QTest::newRow("10.10") << 10 << QStringLiteral("Close_Down.png") << QStringLiteral("Close_Nom.png");
+    }
+
+    void closeButtonEndsTheApplication()
+    {
+        QFETCH(int, minor);
+        QFETCH(QString, pressed);
+        QFETCH(QString, normal);
+        Harness h;
+        h.launch();
+        h.delegate->setMacOsVer(minor);
+        QCOMPARE(h.ui().closedButton->imageName(), normal);
+        QString during;
+        h.delegate->setTerminateHandler([&] {
+            ++h.terminated;
+            during = h.ui().closedButton->imageName();
+        });
+        // Another object posting the close name is ignored.
+        ZelClosedButton other;
+        other.awakeFromNib(&h.center);
+        QTest::mouseClick(&other, Qt::LeftButton);
+        QCOMPARE(h.terminated, 0);
+        QTest::mouseClick(h.ui().closedButton, Qt::LeftButton);
+        QCOMPARE(h.terminated, 1);
+        QCOMPARE(during, pressed);
+        QCOMPARE(h.ui().closedButton->imageName(), normal);
+        // Closing the window any other way ends it too.
+        h.ui().window->close();
+        QCOMPARE(h.terminated, 2);
+    }
+
+    void outputFolderChoice()
+    {
+        Harness h;
+        h.launch();
+        const QString chosen = h.dir.filePath(QStringLiteral("chosen"));
+        QDir().mkpath(chosen);
+        h.delegate->ChangePhotoLocation();
+        auto *panel = h.ui().preferenceWindow->findChild<QFileDialog *>(QStringLiteral("locationPanel"));
+        QVERIFY(panel);
+        QCOMPARE(panel->windowTitle(), QStringLiteral("Please select a floder to store the compressed photos."));
+        panel->reject();
+        QVERIFY(AppSettings(h.settingsFile()).photoLocation() != chosen);
+
+        h.delegate->ChangePhotoLocation();
+        panel = h.ui().preferenceWindow->findChild<QFileDialog *>(QStringLiteral("locationPanel"));
+        QTRY_VERIFY(panel = h.ui().preferenceWindow->findChild<QFileDialog *>(QStringLiteral("locationPanel")));
+        panel->setDirectory(chosen);
+        panel->selectFile(chosen);
+        static_cast<QDialog *>(panel)->accept();
+        QCOMPARE(AppSettings(h.settingsFile()).photoLocation(), chosen);
+        QCOMPARE(h.ui().preferenceWindow->photolocationlab()->text(), chosen);
+
+        // The next job writes there.
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("oc"))));
+        QCOMPARE(QFileInfo(h.delegate->dragPhotoArray().constFirst().restPath()).absolutePath(), chosen);
+    }
+
+    void importPanelStartsAJob()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        const QString photo = h.copies({m_photos.landscape}, QStringLiteral("imp")).first();
+        h.delegate->ClickImportPhotosAction();
+        auto *panel = h.ui().window->findChild<QFileDialog *>(QStringLiteral("theOpenPanel"));
+        QVERIFY(panel);
+        QCOMPARE(panel->windowTitle(), QStringLiteral("Please select photos to import."));
+        QCOMPARE(panel->fileMode(), QFileDialog::ExistingFiles);
+        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        panel->setDirectory(QFileInfo(photo).absolutePath());
+        panel->selectFile(photo);
+        static_cast<QDialog *>(panel)->accept();
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QTRY_COMPARE(h.ui().window->size(), QSize(654, 598));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        compareRows(h);
+    }
+};
+
+QTEST_MAIN(TestAppDelegate)
+#include "tst_appdelegate.moc"

@@ -1,0 +1,151 @@
+#include "AppDelegateHarness.h"
+
+#include "windows/PreferenceWindow.h"
+#include "windows/ResizeWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+static QByteArray digest(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
+}
+
+class TestResizeSheet : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+    Photos m_photos;
+
+    static void choose(Harness &h, const QString &title)
+    {
+        QComboBox *popup = h.ui().resizeImageWindow->theResizePopBtn();
+        popup->setCurrentIndex(popup->findText(title));
+        h.delegate->SelectItemAction();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toUtf8());
+        m_photos.make(m_home.filePath(QStringLiteral("generated")));
+    }
+
+    void presetsFollowTheFirstResult_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("widthText");
+        QTest::addColumn<QString>("heightText");
+        QTest::addColumn<QSize>("result");
+        QTest::newRow("landscape") << QStringLiteral("landscape") << QStringLiteral("320") << QString()
+                                   << QSize(320, 240);
+        QTest::newRow("upright") << QStringLiteral("upright") << QString() << QStringLiteral("240") << QSize(180, 240);
+        QTest::newRow("square") << QStringLiteral("square") << QString() << QStringLiteral("240") << QSize(240, 240);
+    }
+
+    void presetsFollowTheFirstResult()
+    {
+        QFETCH(QString, which);
+        QFETCH(QString, widthText);
+        QFETCH(QString, heightText);
+        QFETCH(QSize, result);
+        const QString source = which == QLatin1String("landscape") ? m_photos.landscape
+            : which == QLatin1String("upright")                    ? m_photos.upright
+                                                                   : m_photos.square;
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({source}, which)));
+        const QSize before = QImageReader(h.delegate->dragPhotoArray().constFirst().restPath()).size();
+
+        ResizeWindow *sheet = h.ui().resizeImageWindow;
+        h.delegate->ShowResizePhotoWindow();
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(sheet->theResizePopBtn()->currentText(), QStringLiteral("Custom"));
+        QCOMPARE(sheet->widthSizelab()->text(), QString::number(before.width()));
+        QCOMPARE(sheet->heightSizelab()->text(), QString::number(before.height()));
+        QVERIFY(!sheet->resizeSacleBtn()->isChecked());
+
+        choose(h, QStringLiteral("320 x 240"));
+        QCOMPARE(sheet->widthSizelab()->text(), widthText);
+        QCOMPARE(sheet->heightSizelab()->text(), heightText);
+        QVERIFY(sheet->resizeSacleBtn()->isChecked());
+
+        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        sheet->okButton()->click();
+        QVERIFY(!sheet->isVisible());
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        QCOMPARE(QImageReader(h.delegate->dragPhotoArray().constFirst().restPath()).size(), result);
+        QVERIFY(h.ui().saveSizelab->isVisible());
+    }
+
+    void customWithAZeroDoesNothing()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({m_photos.landscape}, QStringLiteral("c"))));
+        const QString result = h.delegate->dragPhotoArray().constFirst().restPath();
+        const QByteArray before = digest(result);
+        const QString lineBefore = h.ui().saveSizelab->text();
+
+        ResizeWindow *sheet = h.ui().resizeImageWindow;
+        h.delegate->ShowResizePhotoWindow();
+        choose(h, QStringLiteral("Custom"));
+        sheet->widthSizelab()->setText(QStringLiteral("100"));
+        sheet->heightSizelab()->setText(QStringLiteral("0"));
+        sheet->okButton()->click();
+        QVERIFY(!sheet->isVisible());
+        QVERIFY(!h.delegate->isCompressing());
+        QTest::qWait(200);
+        QCOMPARE(digest(result), before);
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        QCOMPARE(h.ui().saveSizelab->text(), lineBefore);
+    }
+
+    void cancelChangesNothingAndEmptyListKeepsFields()
+    {
+        Harness h;
+        h.launch();
+        ResizeWindow *sheet = h.ui().resizeImageWindow;
+        sheet->widthSizelab()->setText(QStringLiteral("77"));
+        sheet->heightSizelab()->setText(QStringLiteral("88"));
+        h.delegate->ShowResizePhotoWindow();
+        QVERIFY(!sheet->okButton()->isEnabled());
+        choose(h, QStringLiteral("640 x 480"));
+        QCOMPARE(sheet->widthSizelab()->text(), QStringLiteral("77"));
+        QCOMPARE(sheet->heightSizelab()->text(), QStringLiteral("88"));
+        sheet->cancelButton()->click();
+        QVERIFY(!sheet->isVisible());
+        QVERIFY(!h.delegate->isCompressing());
+    }
+
+    void popupListsThePresetsInOrder()
+    {
+        Harness h;
+        h.launch();
+        QComboBox *popup = h.ui().resizeImageWindow->theResizePopBtn();
+        QStringList titles;
+        for (int i = 0; i < popup->count(); ++i)
+            titles << popup->itemText(i);
+        QCOMPARE(titles, (QStringList{QStringLiteral("Custom"), QStringLiteral("320 x 240"),
+                                      QStringLiteral("640 x 480"), QStringLiteral("800 x 600"),
+                                      QStringLiteral("1024 x 768"), QStringLiteral("1280 x 1024"),
+                                      QStringLiteral("1280 x 720"), QStringLiteral("1920 x 1080")}));
+        QCOMPARE(popup->currentText(), QStringLiteral("Custom"));
+    }
+};
+
+QTEST_MAIN(TestResizeSheet)
+#include "tst_resizesheet.moc"
