@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -23,5 +24,14 @@ int main(int argc, char *argv[])
     delegate.init();
     delegate.awakeFromNib();
     delegate.applicationDidFinishLaunching();
+
+    // Photos or a folder handed over by the desktop ("Open With") count as a drop.
+    QStringList files;
+    for (const QString &arg : app.arguments().mid(1)) {
+        if (!arg.startsWith(QLatin1Char('-')))
+            files << arg;
+    }
+    if (!files.isEmpty())
+        QTimer::singleShot(0, &delegate, [&delegate, files] { delegate.openFiles(files); });
     return app.exec();
 }

@@ -227,6 +227,20 @@ private Q_SLOTS:
         QVERIFY(!again.ui().preferenceWindow->keeOriginalBtn()->isChecked());
     }
 
+    void filesHandedOverAtStartCountAsADrop()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QVERIFY(!h.delegate->openFiles({h.dir.filePath(QStringLiteral("missing.jpg"))}));
+        QVERIFY(!h.delegate->bSecondDrag());
+        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        QVERIFY(h.delegate->openFiles(h.copies({m_photos.upright, m_photos.square}, QStringLiteral("args"))));
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 2);
+        compareRows(h);
+    }
+
     void dispatchIgnoresButtonsInNoRow()
     {
         Harness h;

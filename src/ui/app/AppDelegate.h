@@ -65,6 +65,9 @@ public:
 
     // Compression.
     void clickConnectPhotoLibAction();
+    // Files handed to the program at start, treated as a drop on the current drop area.
+    // False when the drop area would refuse them (the first is no photo or folder).
+    bool openFiles(const QStringList &paths);
     void StartCompressAction();
     void ClickImportPhotosAction();
     void openPanelDidEnd1(QFileDialog *panel, int returnCode);

@@ -21,6 +21,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -92,6 +94,21 @@ void AppDelegate::clickConnectPhotoLibAction()
         startJob(folder ? CompressionJobKind::Folder : CompressionJobKind::Files, paths);
     }
     m_bSecondDrag = true;
+}
+
+bool AppDelegate::openFiles(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return false;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    QMimeData data;
+    data.setUrls(urls);
+    ZelDragImageView *dropView = m_bSecondDrag ? m_ui->secondDragImageView : m_ui->leftTipImageView;
+    if (dropView->draggingUpdated(&data) == Qt::IgnoreAction)
+        return false;
+    return dropView->performDragOperation(&data);
 }
 
 void AppDelegate::StartCompressAction()

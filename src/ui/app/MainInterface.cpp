@@ -228,7 +228,8 @@ void MainInterface::buildListView()
 
     importPhotosBtn = new QPushButton(artwork::icon(QStringLiteral("importicon.png")), tr("Import…"), bottomBar);
     importPhotosBtn->setObjectName(QStringLiteral("importPhotosBtn"));
-    importandExportBtn = new ZelButton(tr("Compress Again"), bottomBar);
+    importandExportBtn = new ZelButton(tr("Recompress"), bottomBar);
+    importandExportBtn->setToolTip(tr("Compress the photos of the last drop again"));
     importandExportBtn->setObjectName(QStringLiteral("importandExportBtn"));
     importandExportBtn->setIcon(artwork::icon(QStringLiteral("againicon.png")));
     resizePhotosBtn = new QPushButton(artwork::icon(QStringLiteral("resizeicon.png")), tr("Resize…"), bottomBar);
@@ -241,7 +242,9 @@ void MainInterface::buildListView()
         b->setIconSize(QSize(16, 16));
         b->setCursor(Qt::PointingHandCursor);
     }
-    bottomLayout->addWidget(saveSizelab, 1);
+    bottomLayout->addWidget(saveSizelab);
+    // The spacer, not the label, takes the slack, so the buttons stay right while the line is hidden.
+    bottomLayout->addStretch(1);
     bottomLayout->addWidget(importPhotosBtn);
     bottomLayout->addWidget(importandExportBtn);
     bottomLayout->addWidget(resizePhotosBtn);

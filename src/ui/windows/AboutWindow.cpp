@@ -14,7 +14,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     , m_support(new QPushButton(tr("Support…"), this))
 {
     setObjectName(QStringLiteral("aboutWindow"));
-    setWindowTitle(tr("About Glimmerset"));
+    setWindowTitle(tr("About"));
     setWindowIcon(artwork::applicationIcon());
     setPalette(palette::lightPalette());
 

@@ -38,7 +38,7 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     , m_choose(new QPushButton(tr("Choose…"), this))
 {
     setObjectName(QStringLiteral("preferenceWindow"));
-    setWindowTitle(tr("Glimmerset Preferences"));
+    setWindowTitle(tr("Preferences"));
     setWindowIcon(artwork::applicationIcon());
     setPalette(palette::lightPalette());
     m_keepMetadata->setObjectName(QStringLiteral("retainPreMetaBtn"));
@@ -69,6 +69,13 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     layout->addSpacing(12);
     layout->addWidget(heading(tr("Output folder"), this));
     layout->addLayout(folderRow);
+    layout->addSpacing(14);
+    auto *close = new QPushButton(tr("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
     layout->addStretch(1);
     setMinimumWidth(480);
 }

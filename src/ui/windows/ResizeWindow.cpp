@@ -31,7 +31,7 @@ ResizeWindow::ResizeWindow(QWidget *parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    auto *intro = new QLabel(tr("Scale every photo in the list, then compress the results again."), this);
+    auto *intro = new QLabel(tr("Scale every photo in the list and compress it again."), this);
     intro->setWordWrap(true);
     QPalette introPalette = intro->palette();
     introPalette.setColor(QPalette::WindowText, palette::secondaryText());

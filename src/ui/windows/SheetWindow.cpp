@@ -42,7 +42,7 @@ void SheetWindow::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPixmap background = artwork::pixmap(m_background);
     painter.drawPixmap(QRectF(rect()), background, QRectF(background.rect()));
-    painter.setPen(QColor(0xC9, 0xCF, 0xD9));
+    painter.setPen(QColor(0xA9, 0xB2, 0xC2));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Retakes the screenshots in this folder: runs glimmerset under Xvfb with openbox,
+# compresses copies of a few camera photos and opens the resize sheet and preferences.
+#   docs/screenshots/take-screenshots.sh BUILD_DIR PHOTO...
+# Needs xvfb, openbox, xdotool and imagemagick.
+set -euo pipefail
+build=${1:?build folder}; shift
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir -p "$work/home" "$work/photos"
+cp "$@" "$work/photos/"
+chmod u+w "$work"/photos/*
+export DISPLAY=:97 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+Xvfb :97 -screen 0 1280x800x24 >/dev/null 2>&1 &
+sleep 1
+openbox >/dev/null 2>&1 &
+sleep 1
+
+shot() { # name x y w h (window-relative crop with a margin)
+  import -window root "$work/full.png"
+  convert "$work/full.png" -crop "$4x$5+$2+$3" +repage "$here/$1"
+}
+app="$build/src/ui/glimmerset"
+"$app" >/dev/null 2>&1 &
+app_pid=$!
+sleep 2
+# The window is centred: 654 x 300 at start, 654 x 598 for the list.
+shot start-screen.png 293 230 694 340
+
+kill $app_pid; sleep 1
+
+# A long job, to catch the turning disk.
+convert -size 4000x3000 gradient:'#3060c0-#f0c040' -attenuate 0.4 +noise Gaussian -quality 95 "$work/big.jpg"
+big=()
+for i in $(seq -w 1 40); do cp "$work/big.jpg" "$work/big$i.jpg"; big+=("$work/big$i.jpg"); done
+"$app" "${big[@]}" >/dev/null 2>&1 &
+app_pid=$!
+sleep 3
+shot busy.png 293 81 694 638
+kill $app_pid; sleep 1
+rm -rf "$work/home/Pictures" "$work/home/.config"
+
+"$app" "$work"/photos/* >/dev/null 2>&1 &
+app_pid=$!
+sleep 6
+wx=313; wy=101
+shot list-after-job.png 293 81 694 638
+xdotool mousemove $((wx + 477)) $((wy + 570)) click 1; sleep 1   # Resize…
+xdotool mousemove $((wx + 354)) $((wy + 130)) click 1; sleep 0.7 # the size pop-up
+xdotool mousemove $((wx + 247)) $((wy + 219)) click 1; sleep 0.7 # "1024 x 768"
+shot resize-sheet.png 293 81 694 638
+xdotool key Escape; sleep 0.5
+xdotool mousemove $((wx + 74)) $((wy + 9)) click 1; sleep 0.7     # Glimmerset menu
+xdotool mousemove $((wx + 107)) $((wy + 54)) click 1; sleep 1     # Preferences…
+shot preferences.png 293 81 694 638
