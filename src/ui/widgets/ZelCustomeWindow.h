@@ -19,8 +19,8 @@ public:
     QWidget *contentView() const { return m_contentView; }
     void UpdateWindowImage(const QPixmap &image);
 
-    // Moves and resizes the window; with `animate` the change glides, and
-    // `finished` runs (if given) once the final frame is set.
+    // Moves and resizes the window; with `animate` the change glides. frameChangeFinished
+    // follows once the final frame is set (at once without animation).
     void setFrame(const QRect &frame, bool animate);
 
     bool isMovableByWindowBackground() const { return true; }
