@@ -9,6 +9,7 @@
 #include "widgets/ZelCustomeWindow.h"
 #include "widgets/ZelFlashView.h"
 #include "windows/ConnectPhotoWindow.h"
+#include "windows/Drawer.h"
 #include "windows/PreferenceWindow.h"
 
 #include "app/NotificationNames.h"
@@ -239,6 +240,33 @@ private Q_SLOTS:
         QVERIFY(finished.count() > 0 || finished.wait(60000));
         QCOMPARE(h.delegate->dragPhotoArray().size(), 2);
         compareRows(h);
+    }
+
+    void drawerOpensUnderTheWindowAndHoldsTheEditor()
+    {
+        Harness h;
+        h.launch();
+        Drawer *drawer = h.ui().rightDrawer;
+        QCOMPARE(drawer->state(), Drawer::ClosedState);
+        QCOMPARE(drawer->contentSize(), QSize(654, 322));
+        QCOMPARE(drawer->leadingOffset(), 20);
+        auto *editor = new QLabel(QStringLiteral("editor"));
+        h.delegate->setDrawerContent(editor);
+        QCOMPARE(drawer->contentView(), editor);
+
+        QPushButton *sender = h.ui().editMetadataBtn;
+        h.delegate->openLeftDrawer(sender);
+        QCOMPARE(drawer->state(), Drawer::OpenState);
+        QCOMPARE(sender->property("tag").toInt(), 1);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(drawer->x(), h.ui().window->frameGeometry().x() + 20);
+        h.delegate->openLeftDrawer(sender);
+        QCOMPARE(drawer->state(), Drawer::ClosedState);
+        QCOMPARE(sender->property("tag").toInt(), 0);
+        h.delegate->clickDrawerClosed();
+        QCOMPARE(drawer->state(), Drawer::OpenState);
+        h.delegate->closeLeftDrawer();
+        QCOMPARE(drawer->state(), Drawer::ClosedState);
     }
 
     void dispatchIgnoresButtonsInNoRow()

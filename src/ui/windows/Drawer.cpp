@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 
 Drawer::Drawer(QWidget *parentWindow)
@@ -48,7 +49,25 @@ void Drawer::place()
     const QRect frame = m_parentWindow->frameGeometry();
     // The panel hangs from the window's bottom edge, inset by the leading offset.
     const int width = qMax(100, frame.width() - 2 * m_leadingOffset);
-    setGeometry(frame.x() + m_leadingOffset, frame.bottom() + 1, width, m_contentSize.height());
+    int top = frame.bottom() + 1;
+    if (m_parentWindow->screen()) {
+        const QRect area = m_parentWindow->screen()->availableGeometry();
+        top = qMin(top, area.bottom() + 1 - m_contentSize.height());
+    }
+    setGeometry(frame.x() + m_leadingOffset, top, width, m_contentSize.height());
+}
+
+void Drawer::makeRoom()
+{
+    if (!m_parentWindow || !m_parentWindow->screen())
+        return;
+    // On a short screen the window moves up so the panel below it stays on screen;
+    // if both still don't fit, the panel keeps to the screen's bottom edge (see place()).
+    const QRect area = m_parentWindow->screen()->availableGeometry();
+    const QRect frame = m_parentWindow->frameGeometry();
+    const int overflow = frame.bottom() + 1 + m_contentSize.height() - (area.bottom() + 1);
+    if (overflow > 0)
+        m_parentWindow->move(frame.x(), qMax(area.top(), frame.y() - overflow));
 }
 
 void Drawer::open()
@@ -57,6 +76,7 @@ void Drawer::open()
         return;
     m_state = OpeningState;
     Q_EMIT stateChanged(m_state);
+    makeRoom();
     place();
     show();
     raise();

@@ -36,6 +36,7 @@ protected:
 
 private:
     void place();
+    void makeRoom();
 
     QPointer<QWidget> m_parentWindow;
     QPointer<QWidget> m_content;
