@@ -21,26 +21,23 @@ void EditorPhotoModel::appendItems(const QList<IKImageItem> &items)
     if (items.isEmpty())
         return;
     beginInsertRows({}, int(m_items.size()), int(m_items.size() + items.size() - 1));
-    for (const IKImageItem &item : items) {
-        m_items.append(item);
-        if (m_answered.contains(item.filePath) || m_pending.contains(item.filePath))
-            continue;
-        m_pending.insert(item.filePath, 1);
-        m_loader->request(item.filePath);
-    }
-    endInsertRows();
-    // A photo already answered for (dropped twice) takes the picture it already has.
-    for (qsizetype row = m_items.size() - items.size(); row < m_items.size(); ++row) {
-        IKImageItem &item = m_items[row];
-        if (item.fileImage.isNull()) {
+    for (IKImageItem item : items) {
+        const QString &path = item.filePath;
+        if (m_icons.contains(path)) {
+            // A file dropped again takes the picture it already has.
             for (const IKImageItem &other : std::as_const(m_items)) {
-                if (other.filePath == item.filePath && !other.fileImage.isNull()) {
+                if (other.filePath == path) {
                     item.fileImage = other.fileImage;
                     break;
                 }
             }
+        } else if (!m_pending.contains(path)) {
+            m_pending.insert(path);
+            m_loader->request(path);
         }
+        m_items.append(item);
     }
+    endInsertRows();
 }
 
 void EditorPhotoModel::clear()
@@ -49,7 +46,7 @@ void EditorPhotoModel::clear()
     beginResetModel();
     m_items.clear();
     m_pending.clear();
-    m_answered.clear();
+    m_icons.clear();
     endResetModel();
     Q_EMIT thumbnailsDone();
 }
@@ -69,16 +66,18 @@ QVariant EditorPhotoModel::data(const QModelIndex &index, int role) const
         return item.imageTitle();
     case Qt::ToolTipRole:
         return item.imageRepresentation();
-    case Qt::DecorationRole:
-        if (!item.fileImage.isNull())
-            return item.fileImage;
+    case Qt::DecorationRole: {
+        const auto it = m_icons.constFind(item.filePath);
+        if (it != m_icons.constEnd() && !it->isNull())
+            return *it;
         // Still loading, or not an image: the style's file picture stands in.
-        return QApplication::style()->standardIcon(m_answered.contains(item.filePath) ? QStyle::SP_FileIcon
-                                                                                     : QStyle::SP_FileDialogInfoView);
+        return QApplication::style()->standardIcon(it != m_icons.constEnd() ? QStyle::SP_FileIcon
+                                                                             : QStyle::SP_FileDialogInfoView);
+    }
     case FilePathRole:
         return item.filePath;
     case LoadedRole:
-        return m_answered.contains(item.filePath);
+        return m_icons.contains(item.filePath);
     default:
         return {};
     }
@@ -94,13 +93,13 @@ void EditorPhotoModel::thumbnailReady(const QString &path, const QImage &image)
 {
     if (!m_pending.remove(path))
         return;
-    m_answered.insert(path, !image.isNull());
+    m_icons.insert(path, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
     for (int row = 0; row < m_items.size(); ++row) {
         if (m_items.at(row).filePath != path)
             continue;
         m_items[row].fileImage = image;
         const QModelIndex changed = index(row);
-        Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole});
+        Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole, LoadedRole});
     }
     if (m_pending.isEmpty())
         Q_EMIT thumbnailsDone();

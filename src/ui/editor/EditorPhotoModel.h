@@ -4,7 +4,9 @@
 
 #include <QAbstractListModel>
 #include <QHash>
+#include <QIcon>
 #include <QList>
+#include <QSet>
 
 class ThumbnailLoader;
 
@@ -40,7 +42,8 @@ private:
 
     QList<IKImageItem> m_items;
     ThumbnailLoader *m_loader;
-    // Paths asked for and not yet answered; an item whose answer came back empty is not an image.
-    QHash<QString, int> m_pending;
-    QHash<QString, bool> m_answered;
+    // Paths asked for and not yet answered.
+    QSet<QString> m_pending;
+    // Answers by path (a null icon: not an image), shared by items of the same file.
+    QHash<QString, QIcon> m_icons;
 };

@@ -1,0 +1,153 @@
+#include "ChangeMutiDateWindow.h"
+
+#include "app/Palette.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *field(QWidget *parent, const char *name, const QString &placeholder = {})
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setPlaceholderText(placeholder);
+    return edit;
+}
+
+} // namespace
+
+ChangeMutiDateWindow::ChangeMutiDateWindow(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("changeMutiDateWindow"));
+    setWindowTitle(tr("Change Capture Dates"));
+    setPalette(palette::lightPalette());
+    const QString exifForm = QStringLiteral("yyyy:MM:dd HH:mm:ss");
+
+    // 1. Reference photo.
+    auto *reference = new QGroupBox(tr("Shift by a reference photo"), this);
+    dateChoosePhotoBtn = new QPushButton(tr("Choose Photo…"), reference);
+    dateChoosePhotoBtn->setObjectName(QStringLiteral("dateChoosePhotoBtn"));
+    dateImageview = new QLabel(reference);
+    dateImageview->setObjectName(QStringLiteral("dateImageview"));
+    dateImageview->setFixedSize(84, 84);
+    dateImageview->setAlignment(Qt::AlignCenter);
+    dateImageview->setFrameShape(QFrame::StyledPanel);
+    dateImageview->hide();
+    forgetReferenceBtn = new QPushButton(tr("Don't Use"), reference);
+    forgetReferenceBtn->setObjectName(QStringLiteral("forgetReferenceBtn"));
+    forgetReferenceBtn->setToolTip(tr("Shift by the date or the offset below instead"));
+    forgetReferenceBtn->hide();
+    beforeorignalDatelab = field(reference, "beforeorignalDatelab");
+    beforediginalDatelab = field(reference, "beforediginalDatelab");
+    afterorignalDatelab = field(reference, "afterorignalDatelab", exifForm);
+    afterdiginalDatelab = field(reference, "afterdiginalDatelab", exifForm);
+    auto *picture = new QVBoxLayout;
+    picture->addWidget(dateChoosePhotoBtn);
+    picture->addWidget(dateImageview);
+    picture->addWidget(forgetReferenceBtn);
+    picture->addStretch(1);
+    auto *dates = new QGridLayout;
+    dates->addWidget(new QLabel(tr("It shows"), reference), 0, 1);
+    dates->addWidget(new QLabel(tr("It should show"), reference), 0, 2);
+    dates->addWidget(new QLabel(tr("Taken:"), reference), 1, 0);
+    dates->addWidget(beforeorignalDatelab, 1, 1);
+    dates->addWidget(afterorignalDatelab, 1, 2);
+    dates->addWidget(new QLabel(tr("Digitized:"), reference), 2, 0);
+    dates->addWidget(beforediginalDatelab, 2, 1);
+    dates->addWidget(afterdiginalDatelab, 2, 2);
+    dates->setRowStretch(3, 1);
+    auto *referenceRow = new QHBoxLayout(reference);
+    referenceRow->addLayout(picture);
+    referenceRow->addLayout(dates, 1);
+
+    // 2. Absolute date.
+    auto *absolute = new QGroupBox(tr("Or set one date for all"), this);
+    absoluteGroup = absolute;
+    mutSetDatelab = field(absolute, "mutSetDatelab");
+    auto *absoluteRow = new QFormLayout(absolute);
+    absoluteRow->addRow(tr("Date:"), mutSetDatelab);
+
+    // 3. Offset.
+    auto *offset = new QGroupBox(tr("Or move every date by"), this);
+    offsetGroup = offset;
+    auto *digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), this);
+    const auto unit = [&](const char *name) {
+        QLineEdit *edit = field(offset, name, QStringLiteral("0"));
+        edit->setValidator(digits);
+        edit->setMaximumWidth(56);
+        edit->setAlignment(Qt::AlignRight);
+        return edit;
+    };
+    yearVaulab = unit("yearVaulab");
+    monthVaulab = unit("monthVaulab");
+    dayVaulab = unit("dayVaulab");
+    hourVaulab = unit("hourVaulab");
+    minuVaulab = unit("minuVaulab");
+    secVaulab = unit("secVaulab");
+    auto *units = new QGridLayout;
+    const QStringList captions{tr("Years"), tr("Months"), tr("Days"), tr("Hours"), tr("Minutes"), tr("Seconds")};
+    const QList<QLineEdit *> fields = offsetFields();
+    for (int i = 0; i < fields.size(); ++i) {
+        units->addWidget(fields[i], 0, i);
+        auto *caption = new QLabel(captions[i], offset);
+        caption->setAlignment(Qt::AlignCenter);
+        units->addWidget(caption, 1, i);
+    }
+    AddTimeBtn = new QCheckBox(QStringLiteral("Add Time"), offset);
+    AddTimeBtn->setObjectName(QStringLiteral("AddTimeBtn"));
+    RemoveTimeBtn = new QCheckBox(QStringLiteral("Remove Time"), offset);
+    RemoveTimeBtn->setObjectName(QStringLiteral("RemoveTimeBtn"));
+    auto *note = new QLabel(tr("A month counts 30 days, a year 365 days."), offset);
+    QPalette p = note->palette();
+    p.setColor(QPalette::WindowText, palette::secondaryText());
+    note->setPalette(p);
+    auto *direction = new QHBoxLayout;
+    direction->addWidget(AddTimeBtn);
+    direction->addWidget(RemoveTimeBtn);
+    direction->addStretch(1);
+    direction->addWidget(note);
+    auto *offsetColumn = new QVBoxLayout(offset);
+    offsetColumn->addLayout(units);
+    offsetColumn->addLayout(direction);
+
+    selectionLabel = new QLabel(this);
+    selectionLabel->setObjectName(QStringLiteral("selectionLabel"));
+    selectionLabel->setPalette(p);
+    auto *buttons = new QDialogButtonBox(this);
+    saveButton = buttons->addButton(tr("Save Copies"), QDialogButtonBox::AcceptRole);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
+    saveButton->setDefault(true);
+    cancelButton = buttons->addButton(QDialogButtonBox::Cancel);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(selectionLabel, 1);
+    bottom->addWidget(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(reference);
+    layout->addWidget(absolute);
+    layout->addWidget(offset);
+    layout->addLayout(bottom);
+    setMinimumWidth(560);
+}
+
+QList<QLineEdit *> ChangeMutiDateWindow::offsetFields() const
+{
+    return {yearVaulab, monthVaulab, dayVaulab, hourVaulab, minuVaulab, secVaulab};
+}
+
+bool ChangeMutiDateWindow::hasReferenceImage() const
+{
+    return !dateImageview->pixmap().isNull();
+}

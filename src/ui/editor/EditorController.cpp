@@ -1,0 +1,375 @@
+#include "EditorController.h"
+
+#include "ChangeDateWindow.h"
+#include "ChangeMutiDateWindow.h"
+#include "EditCommandRunner.h"
+#include "EditorPhotoModel.h"
+#include "MetadataEditorView.h"
+#include "NSDragImageBrowserView.h"
+#include "PhotoInfoPanel.h"
+
+#include "app/AppDelegate.h"
+#include "app/FileRevealer.h"
+#include "app/NotificationCenter.h"
+#include "widgets/ZelButton.h"
+#include "widgets/ZelCustomeWindow.h"
+
+#include "app/Folders.h"
+#include "metadata/FileDatesFromCapture.h"
+#include "metadata/MetadataRemoval.h"
+#include "metadata/PhotoInfo.h"
+#include "sources/LocalImport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimeZone>
+#include <QtConcurrent>
+
+using metadataremoval::Removal;
+
+namespace {
+
+// At most this many photos are named in a report; the rest are counted.
+constexpr int kListedProblems = 12;
+
+} // namespace
+
+EditorController::EditorController(AppDelegate &delegate, NotificationCenter *center, QObject *parent)
+    : QObject(parent)
+    , m_delegate(delegate)
+    , m_nc(center ? center : NotificationCenter::defaultCenter())
+    , m_model(new EditorPhotoModel(this))
+    , m_runner(new EditCommandRunner(this))
+    , m_infoWatcher(new QFutureWatcher<PhotoInfo>(this))
+{
+    m_infoPool.setMaxThreadCount(1);
+    m_view = new MetadataEditorView(m_model);
+    m_view->localImageBrowserView->setNotificationCenter(m_nc);
+    m_view->localphotoBtn->awakeFromNib(m_nc);
+    m_view->remoMetaDataLocalBtn->awakeFromNib(m_nc);
+    m_view->editMetaDataLocalBtn->awakeFromNib(m_nc);
+    m_view->statusLabel->setText(tr("Edited copies go into %1; your photos are never changed.")
+                                     .arg(QDir::toNativeSeparators(folders::workingFolder())));
+    // The drawer takes the view over (and with it the view's lifetime).
+    m_delegate.setDrawerContent(m_view);
+    m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
+    buildWindows();
+    wire();
+}
+
+EditorController::~EditorController()
+{
+    m_delegate.setEditorDropHandler({});
+    m_runner->waitForDone();
+    m_infoWatcher->waitForFinished();
+    m_infoPool.waitForDone();
+}
+
+void EditorController::buildWindows()
+{
+    QWidget *mainWindow = m_delegate.window();
+    m_changeDateWindow = new ChangeDateWindow(mainWindow);
+    m_changeMutiDateWindow = new ChangeMutiDateWindow(mainWindow);
+}
+
+void EditorController::wire()
+{
+    MetadataEditorView &view = *m_view;
+    ButtonDispatch &dispatch = m_delegate.buttonDispatch();
+    dispatch.addRow(8, view.remoMetaDataLocalBtn,
+                    [this] { MetadataEditorView::dropDownMenu(m_view->removeExifMenu, m_view->remoMetaDataLocalBtn); });
+    dispatch.addRow(9, view.editMetaDataLocalBtn,
+                    [this] { MetadataEditorView::dropDownMenu(m_view->editExifMenu, m_view->editMetaDataLocalBtn); });
+    dispatch.addRow(12, view.localphotoBtn, [this] { ChangeToImportComputerPhoto(); },
+                    [this] { m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png")); });
+
+    connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
+    connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);
+    connect(view.removeExifAction, &QAction::triggered, this, &EditorController::RemoveExifDataFromPhoto);
+    connect(view.removeGPSAction, &QAction::triggered, this, &EditorController::RemoveGPSDataFromPhoto);
+    connect(view.removeIPTCAction, &QAction::triggered, this, &EditorController::RemoveIPTCDataFromPhoto);
+    connect(view.removeExifAndGPSAction, &QAction::triggered, this, &EditorController::DeleteExifAndGPSData);
+    connect(view.changeDateAction, &QAction::triggered, this, &EditorController::ChangeDateExifFromPhoto);
+    connect(view.copyExifDateToCreateDateAction, &QAction::triggered, this,
+            &EditorController::ClickCopyExifDateToCreateDateAction);
+    connect(view.localImageBrowserView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &EditorController::currentPhotoChanged);
+    connect(m_infoWatcher, &QFutureWatcher<PhotoInfo>::finished, this, &EditorController::infoRead);
+
+    ChangeDateWindow &single = *m_changeDateWindow;
+    connect(single.saveButton, &QPushButton::clicked, this, &EditorController::ClickDateChangedSaveAction);
+    connect(single.cancelButton, &QPushButton::clicked, this, &EditorController::ClickDateChangedCancelAction);
+    connect(&single, &QDialog::rejected, this, &EditorController::ClickDateChangedCancelAction);
+
+    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    connect(batch.saveButton, &QPushButton::clicked, this, &EditorController::ClickMutiDateChangedSaveAction);
+    connect(batch.cancelButton, &QPushButton::clicked, this, &EditorController::ClickMutiDateChangedCancelAction);
+    connect(&batch, &QDialog::rejected, this, &EditorController::ClickMutiDateChangedCancelAction);
+    connect(batch.dateChoosePhotoBtn, &QPushButton::clicked, this, &EditorController::ChoosePhotosAction);
+    connect(batch.forgetReferenceBtn, &QPushButton::clicked, this, &EditorController::forgetReferencePhoto);
+    connect(batch.AddTimeBtn, &QCheckBox::clicked, this, &EditorController::ClickAddTimeAction);
+    connect(batch.RemoveTimeBtn, &QCheckBox::clicked, this, &EditorController::ClickRemoveTimeAction);
+
+    QList<QLineEdit *> fields{single.orignalDatelab, single.diginalDatelab, batch.beforeorignalDatelab,
+                              batch.beforediginalDatelab, batch.afterorignalDatelab, batch.afterdiginalDatelab,
+                              batch.mutSetDatelab};
+    fields += batch.offsetFields();
+    for (QLineEdit *field : fields)
+        connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextShouldBeginEditing(field); });
+
+    connect(m_runner, &EditCommandRunner::started, this, [this](const QString &name) {
+        m_view->statusLabel->setText(tr("%1…").arg(name));
+    });
+    connect(m_runner, &EditCommandRunner::progress, this, [this](int done, int total) {
+        m_view->statusLabel->setText(tr("Writing copies: %1 of %2").arg(done).arg(total));
+    });
+    connect(m_runner, &EditCommandRunner::finished, this, &EditorController::commandDone);
+}
+
+MetadataEditorView *EditorController::view() const
+{
+    return m_view;
+}
+
+ChangeDateWindow *EditorController::changeDateWindow() const
+{
+    return m_changeDateWindow;
+}
+
+ChangeMutiDateWindow *EditorController::changeMutiDateWindow() const
+{
+    return m_changeMutiDateWindow;
+}
+
+QMessageBox *EditorController::lastAlert() const
+{
+    return m_lastAlert;
+}
+
+const QList<IKImageItem> &EditorController::localPhotoItemArray() const
+{
+    return m_model->localPhotoItemArray();
+}
+
+// ---- Sources and list ------------------------------------------------------------
+
+void EditorController::OpenComputerFoldertoImportAction()
+{
+    auto *panel = new QFileDialog(m_delegate.window());
+    panel->setObjectName(QStringLiteral("theOpenPanel"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setOption(QFileDialog::DontUseNativeDialog);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setFileMode(QFileDialog::ExistingFiles);
+    panel->setWindowTitle(localimport::importPanelMessage());
+    panel->setLabelText(QFileDialog::Accept, tr("Import"));
+    connect(panel, &QFileDialog::finished, this,
+            [this, panel](int result) { openPanelDidEnd(panel, result == QDialog::Accepted ? 1 : 0); });
+    panel->open();
+}
+
+void EditorController::openPanelDidEnd(QFileDialog *panel, int returnCode)
+{
+    if (returnCode != 1 || !panel)
+        return;
+    const QStringList files = panel->selectedFiles();
+    m_model->appendItems(localimport::itemsFromPaths(files));
+    if (!files.isEmpty())
+        m_delegate.setBlocalMode(true);
+    folders::ensureWorkingFolder();
+}
+
+void EditorController::ClearLeftPhotos()
+{
+    m_model->clear();
+    m_view->infoPanel->clear();
+    m_currentChooseFilePath.clear();
+    m_infoPath.clear();
+}
+
+void EditorController::ChangeToImportComputerPhoto()
+{
+    m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
+    m_delegate.setBlocalMode(true);
+}
+
+void EditorController::ZelDragOperationImageNoteHandle(QObject *dropView)
+{
+    auto *browser = qobject_cast<NSDragImageBrowserView *>(dropView);
+    if (!browser || browser != m_view->localImageBrowserView)
+        return;
+    m_delegate.setBlocalMode(true);
+    m_model->appendItems(localimport::itemsFromUrls(browser->geturlArray()));
+    browser->selectRow(0);
+}
+
+void EditorController::addLocalFiles(const QStringList &paths)
+{
+    m_delegate.setBlocalMode(true);
+    m_model->appendItems(localimport::itemsFromPaths(paths));
+    m_view->localImageBrowserView->selectRow(0);
+}
+
+// Selecting a photo makes it the current one: the date window and the labels follow it.
+void EditorController::currentPhotoChanged()
+{
+    const QModelIndex current = m_view->localImageBrowserView->currentIndex();
+    if (!current.isValid())
+        return;
+    const QString path = m_model->localPhotoItemArray().value(current.row()).filePath;
+    m_currentChooseFilePath = path;
+    m_infoPath = path;
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    m_infoWatcher->setFuture(QtConcurrent::run(&m_infoPool, [path, zone] { return PhotoInfo::read(path, zone); }));
+}
+
+void EditorController::infoRead()
+{
+    // The watcher only reports the latest request; a list cleared meanwhile wants no answer.
+    if (m_infoPath.isEmpty())
+        return;
+    m_view->infoPanel->showInfo(m_infoWatcher->result());
+    Q_EMIT photoInfoShown(m_infoPath);
+}
+
+// ---- Targets, alerts and running -------------------------------------------------
+
+EditTarget EditorController::localTarget() const
+{
+    EditTarget target;
+    target.items = m_model->localPhotoItemArray();
+    target.selection = m_view->localImageBrowserView->selectionIndexes();
+    target.blocalMode = m_delegate.blocalMode();
+    target.workingFolder = folders::workingFolder();
+    return target;
+}
+
+EditTarget EditorController::currentTarget() const
+{
+    if (m_delegate.blocalMode())
+        return localTarget();
+    EditTarget target;
+    target.blocalMode = false;
+    target.workingFolder = folders::workingFolder();
+    if (m_camera.cameItemArray)
+        target.items = m_camera.cameItemArray();
+    if (m_camera.selectionIndexes)
+        target.selection = m_camera.selectionIndexes();
+    return target;
+}
+
+bool EditorController::refuseEmptySelection(const EditTarget &target)
+{
+    if (!target.selection.isEmpty())
+        return false;
+    showEmptySelectionAlert();
+    return true;
+}
+
+void EditorController::showEmptySelectionAlert()
+{
+    showAlert(tr("No Item has been selected"), tr("Please select at least one item to process."));
+}
+
+void EditorController::showAlert(const QString &message, const QString &informative)
+{
+    auto *alert = new QMessageBox(m_delegate.window());
+    alert->setObjectName(QStringLiteral("editorAlert"));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setIcon(QMessageBox::Information);
+    alert->setText(message);
+    alert->setInformativeText(informative);
+    QPushButton *ok = alert->addButton(tr(" Ok "), QMessageBox::AcceptRole);
+    alert->setDefaultButton(ok);
+    m_lastAlert = alert;
+    alert->open();
+}
+
+void EditorController::runCommand(const QString &name,
+                                  std::function<EditReport(const EditTarget &, const EditHooks &)> command,
+                                  const EditTarget &target)
+{
+    const bool started =
+        m_runner->start(name, [command = std::move(command), target](const EditHooks &hooks) { return command(target, hooks); });
+    if (!started)
+        m_view->statusLabel->setText(tr("Still writing the copies of the last command; try again when it is done."));
+}
+
+void EditorController::commandDone(const QString &name, const EditReport &report)
+{
+    const QString folder = folders::workingFolder();
+    QString status = report.written.size() == 1 ? tr("1 copy written to %1").arg(QDir::toNativeSeparators(folder))
+                                                : tr("%1 copies written to %2")
+                                                      .arg(report.written.size())
+                                                      .arg(QDir::toNativeSeparators(folder));
+    if (name == QLatin1String("Date Files by Capture Date") && !report.written.isEmpty())
+        status += QStringLiteral(". ") + filedatesfromcapture::fileDateNote();
+    if (!report.note.isEmpty())
+        status += QStringLiteral(". ") + report.note;
+    m_view->statusLabel->setText(status);
+
+    // One look at the result: the folder with the last copy selected, not a window per copy.
+    if (!report.written.isEmpty())
+        FileRevealer::instance()->selectFile(report.written.last(), folder);
+
+    if (report.hasProblems()) {
+        const QStringList lines = report.problemLines();
+        QStringList shown = lines.mid(0, kListedProblems);
+        if (lines.size() > kListedProblems)
+            shown << tr("and %1 more").arg(lines.size() - kListedProblems);
+        showAlert(report.failed.isEmpty() ? tr("Some photos were skipped") : tr("Some copies could not be written"),
+                  shown.join(QLatin1Char('\n')));
+    }
+    Q_EMIT commandFinished(name, report);
+}
+
+// ---- Removal -----------------------------------------------------------------------
+
+namespace {
+
+auto removal(Removal kind)
+{
+    return [kind](const EditTarget &target, const EditHooks &hooks) {
+        return metadataremoval::removeMetadata(target, kind, hooks);
+    };
+}
+
+} // namespace
+
+void EditorController::RemoveExifDataFromPhoto()
+{
+    const EditTarget target = currentTarget();
+    if (!refuseEmptySelection(target))
+        runCommand(QStringLiteral("Copy Without Exif"), removal(Removal::Exif), target);
+}
+
+void EditorController::RemoveGPSDataFromPhoto()
+{
+    const EditTarget target = currentTarget();
+    if (!refuseEmptySelection(target))
+        runCommand(QStringLiteral("Copy Without GPS Location"), removal(Removal::GPS), target);
+}
+
+void EditorController::RemoveIPTCDataFromPhoto()
+{
+    const EditTarget target = currentTarget();
+    if (!refuseEmptySelection(target))
+        runCommand(QStringLiteral("Copy Without IPTC"), removal(Removal::IPTC), target);
+}
+
+void EditorController::DeleteExifAndGPSData()
+{
+    const EditTarget target = currentTarget();
+    if (!refuseEmptySelection(target))
+        runCommand(QStringLiteral("Copy Without Exif and GPS"), removal(Removal::ExifAndGPS), target);
+}

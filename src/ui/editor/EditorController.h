@@ -1,0 +1,138 @@
+#pragma once
+
+#include "metadata/EditReport.h"
+#include "metadata/EditTarget.h"
+#include "sources/IKImageItem.h"
+
+#include <QFutureWatcher>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QThreadPool>
+
+#include <functional>
+
+class AppDelegate;
+class ChangeDateWindow;
+class ChangeMutiDateWindow;
+class EditCommandRunner;
+class EditorPhotoModel;
+class MetadataEditorView;
+class NotificationCenter;
+class QFileDialog;
+class QLineEdit;
+class QMessageBox;
+struct PhotoInfo;
+
+// The metadata editor's commands: it owns the editor list, fills the drawer of the
+// main window with the editor's view, takes drops and imports, and turns each menu
+// command into a core command over values captured from the controls. Commands run
+// on the runner's thread; their reports come back here to be shown. Main thread only.
+class EditorController : public QObject
+{
+    Q_OBJECT
+public:
+    // `center`: where the editor's list posts its drops; the one the delegate observes.
+    EditorController(AppDelegate &delegate, NotificationCenter *center = nullptr, QObject *parent = nullptr);
+    ~EditorController() override;
+
+    // The camera window's list, for the commands' camera branches (source mode off).
+    struct CameraBrowser {
+        std::function<QList<IKImageItem>()> cameItemArray;
+        std::function<QList<int>()> selectionIndexes;
+        // Asks the device to copy items into the folder; the copies arrive later.
+        std::function<void(const QList<IKImageItem> &items, const QString &folder)> requestDownload;
+    };
+    void setCameraBrowser(CameraBrowser browser) { m_camera = std::move(browser); }
+    // The current photo in camera mode (set by the metadata viewer's copy command).
+    void setCurrentFileName(const QString &name) { m_currentFileName = name; }
+
+    // Sources and list.
+    void OpenComputerFoldertoImportAction();
+    void openPanelDidEnd(QFileDialog *panel, int returnCode);
+    void ClearLeftPhotos();
+    void ChangeToImportComputerPhoto();
+    void ZelDragOperationImageNoteHandle(QObject *dropView);
+    // Adds local files as if they had been dropped (the first new cell is selected).
+    void addLocalFiles(const QStringList &paths);
+
+    // Removal.
+    void RemoveExifDataFromPhoto();
+    void RemoveGPSDataFromPhoto();
+    void RemoveIPTCDataFromPhoto();
+    void DeleteExifAndGPSData();
+
+    // Dates.
+    void ChangeDateExifFromPhoto();
+    void ClickDateChangedSaveAction();
+    void ClickDateChangedCancelAction();
+    void ChoosePhotosAction();
+    void openPanelDidEnd3(QFileDialog *panel, int returnCode);
+    void chooseReferencePhoto(const QString &path);
+    void forgetReferencePhoto();
+    void ClickMutiDateChangedSaveAction();
+    void ClickMutiDateChangedCancelAction();
+    void ClickAddTimeAction();
+    void ClickRemoveTimeAction();
+    void ClickCopyExifDateToCreateDateAction();
+
+    // A date field starts being edited: recorded for the map preview, always allowed.
+    bool controlTextShouldBeginEditing(QLineEdit *field);
+
+    // State.
+    const QList<IKImageItem> &localPhotoItemArray() const;
+    QString currentChooseFilePath() const { return m_currentChooseFilePath; }
+    QString currentFileName() const { return m_currentFileName; }
+    QString referencePhotoPath() const { return m_referencePath; }
+    bool bMapPreview() const { return m_bMapPreview; }
+    MetadataEditorView *view() const;
+    EditorPhotoModel *model() const { return m_model; }
+    ChangeDateWindow *changeDateWindow() const;
+    ChangeMutiDateWindow *changeMutiDateWindow() const;
+    EditCommandRunner *runner() const { return m_runner; }
+    // The alert shown last, while it is open (tests).
+    QMessageBox *lastAlert() const;
+
+Q_SIGNALS:
+    // After a command's report has been shown.
+    void commandFinished(const QString &name, const EditReport &report);
+    // The information labels show the photo at `path`.
+    void photoInfoShown(const QString &path);
+
+private:
+    void buildWindows();
+    void wire();
+    EditTarget currentTarget() const;
+    EditTarget localTarget() const;
+    bool refuseEmptySelection(const EditTarget &target);
+    void showEmptySelectionAlert();
+    void showAlert(const QString &message, const QString &informative);
+    void runCommand(const QString &name, std::function<EditReport(const EditTarget &, const EditHooks &)> command,
+                    const EditTarget &target);
+    void commandDone(const QString &name, const EditReport &report);
+    void currentPhotoChanged();
+    void infoRead();
+    QString dateWindowSource(const EditTarget &target) const;
+    void fillReferenceFields();
+    void clearBatchFields();
+    void centreOnMainWindow(QWidget *window);
+
+    AppDelegate &m_delegate;
+    NotificationCenter *m_nc;
+    EditorPhotoModel *m_model;
+    EditCommandRunner *m_runner;
+    QPointer<MetadataEditorView> m_view;
+    QPointer<ChangeDateWindow> m_changeDateWindow;
+    QPointer<ChangeMutiDateWindow> m_changeMutiDateWindow;
+    QPointer<QMessageBox> m_lastAlert;
+    CameraBrowser m_camera;
+
+    QThreadPool m_infoPool;
+    QFutureWatcher<PhotoInfo> *m_infoWatcher;
+    QString m_infoPath;
+
+    QString m_currentChooseFilePath;
+    QString m_currentFileName;
+    QString m_referencePath;
+    bool m_bMapPreview = false;
+};

@@ -1,0 +1,257 @@
+#include "EditorController.h"
+
+#include "ChangeDateWindow.h"
+#include "ChangeMutiDateWindow.h"
+#include "MetadataEditorView.h"
+#include "NSDragImageBrowserView.h"
+#include "PhotoInfoPanel.h"
+
+#include "app/AppDelegate.h"
+#include "widgets/ZelCustomeWindow.h"
+
+#include "app/Folders.h"
+#include "metadata/BatchDateShift.h"
+#include "metadata/FileDatesFromCapture.h"
+#include "metadata/SingleDateChange.h"
+#include "sources/ThumbnailLoader.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeZone>
+
+// The date commands of the editor: the single-photo window, the batch window and
+// file dates from the capture date.
+
+QString EditorController::dateWindowSource(const EditTarget &target) const
+{
+    if (!target.blocalMode)
+        return singledatechange::currentSource(false, QString(), m_currentFileName, target.workingFolder);
+    // The current photo when it is part of the selection, else the first selected one.
+    const int current = m_view->localImageBrowserView->currentIndex().row();
+    const int row = target.selection.contains(current) ? current : target.selection.value(0, -1);
+    return row >= 0 && row < target.items.size() ? target.items.at(row).filePath : m_currentChooseFilePath;
+}
+
+void EditorController::ChangeDateExifFromPhoto()
+{
+    const EditTarget target = currentTarget();
+    if (refuseEmptySelection(target))
+        return;
+    const QString source = dateWindowSource(target);
+    if (!target.blocalMode && !QFileInfo::exists(source)) {
+        // The dates are read from the copy in the Working folder; ask for the copies and
+        // let the user run the command again once they are there.
+        QList<IKImageItem> wanted;
+        for (const EditSource &s : selectedSources(target))
+            wanted.append(target.items.at(s.index));
+        folders::makePath(target.workingFolder);
+        if (m_camera.requestDownload)
+            m_camera.requestDownload(wanted, target.workingFolder);
+        m_view->statusLabel->setText(tr("Copying the photos from the camera; choose the command again when they are there."));
+        return;
+    }
+    const auto fields =
+        singledatechange::readDateFields(source, singledatechange::FileDateStyle::WithOffset, QTimeZone::systemTimeZone());
+    m_changeDateWindow->orignalDatelab->setText(fields.original);
+    m_changeDateWindow->diginalDatelab->setText(fields.digitized);
+    m_changeDateWindow->photoLabel->setText(
+        fields.fromExif ? tr("Dates of %1").arg(QFileInfo(source).fileName())
+                        : tr("%1 has no capture dates; these are its file dates.").arg(QFileInfo(source).fileName()));
+
+    QWidget *window = m_changeDateWindow;
+    if (target.selection.size() >= 2) {
+        ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+        batch.mutSetDatelab->setPlaceholderText(
+            singledatechange::batchPlaceholder(m_view->infoPanel->photoCreateDatelab->text()));
+        batch.selectionLabel->setText(tr("%1 selected photos get copies under their own names.").arg(target.selection.size()));
+        fillReferenceFields();
+        window = m_changeMutiDateWindow;
+    }
+    centreOnMainWindow(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void EditorController::centreOnMainWindow(QWidget *window)
+{
+    window->adjustSize();
+    const QRect main = m_delegate.window()->frameGeometry();
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(main.center());
+    window->move(frame.topLeft());
+}
+
+void EditorController::ClickDateChangedSaveAction()
+{
+    const EditTarget target = currentTarget();
+    const QString original = m_changeDateWindow->orignalDatelab->text();
+    const QString digitized = m_changeDateWindow->diginalDatelab->text();
+    m_changeDateWindow->hide();
+    if (target.selection.isEmpty())
+        return;
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    runCommand(
+        QStringLiteral("Change Capture Date"),
+        [original, digitized, zone](const EditTarget &t, const EditHooks &hooks) {
+            return singledatechange::saveDates(t, original, digitized, zone, hooks);
+        },
+        target);
+}
+
+// Each window's cancel closes that window: the selection may have changed since it opened.
+void EditorController::ClickDateChangedCancelAction()
+{
+    m_changeDateWindow->hide();
+}
+
+void EditorController::ChoosePhotosAction()
+{
+    auto *panel = new QFileDialog(m_changeMutiDateWindow);
+    panel->setObjectName(QStringLiteral("referencePanel"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setOption(QFileDialog::DontUseNativeDialog);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setFileMode(QFileDialog::ExistingFiles);
+    panel->setWindowTitle(tr("Please select one photo to change the date."));
+    connect(panel, &QFileDialog::finished, this,
+            [this, panel](int result) { openPanelDidEnd3(panel, result == QDialog::Accepted ? 1 : 0); });
+    panel->open();
+}
+
+void EditorController::openPanelDidEnd3(QFileDialog *panel, int returnCode)
+{
+    if (returnCode != 1 || !panel || panel->selectedFiles().isEmpty())
+        return;
+    chooseReferencePhoto(panel->selectedFiles().first());
+}
+
+void EditorController::chooseReferencePhoto(const QString &path)
+{
+    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    m_currentChooseFilePath = path;
+    m_referencePath = path;
+    const QImage picture = ThumbnailLoader::makeThumbnail(path, batch.dateImageview->size() * 2);
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(2);
+    batch.dateImageview->setPixmap(pixmap);
+    fillReferenceFields();
+    const bool chosen = batch.hasReferenceImage();
+    batch.dateImageview->setVisible(chosen);
+    batch.forgetReferenceBtn->setVisible(chosen);
+    batch.absoluteGroup->setEnabled(!chosen);
+    batch.offsetGroup->setEnabled(!chosen);
+    batch.dateChoosePhotoBtn->setText(tr("Choose Another…"));
+}
+
+void EditorController::fillReferenceFields()
+{
+    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    if (m_referencePath.isEmpty() || !batch.hasReferenceImage())
+        return;
+    const auto fields = singledatechange::readDateFields(m_referencePath, singledatechange::FileDateStyle::WithoutOffset,
+                                                         QTimeZone::systemTimeZone());
+    batch.beforeorignalDatelab->setText(fields.original);
+    batch.beforediginalDatelab->setText(fields.digitized);
+    if (batch.afterorignalDatelab->text().isEmpty())
+        batch.afterorignalDatelab->setText(fields.original);
+    if (batch.afterdiginalDatelab->text().isEmpty())
+        batch.afterdiginalDatelab->setText(fields.digitized);
+}
+
+void EditorController::forgetReferencePhoto()
+{
+    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    m_referencePath.clear();
+    batch.dateImageview->setPixmap(QPixmap());
+    batch.dateImageview->hide();
+    batch.forgetReferenceBtn->hide();
+    batch.absoluteGroup->setEnabled(true);
+    batch.offsetGroup->setEnabled(true);
+    batch.dateChoosePhotoBtn->setText(tr("Choose Photo…"));
+    for (QLineEdit *field : {batch.beforeorignalDatelab, batch.beforediginalDatelab, batch.afterorignalDatelab,
+                             batch.afterdiginalDatelab})
+        field->clear();
+}
+
+void EditorController::clearBatchFields()
+{
+    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    for (QLineEdit *field : {batch.beforeorignalDatelab, batch.beforediginalDatelab, batch.afterorignalDatelab,
+                             batch.afterdiginalDatelab})
+        field->clear();
+    for (QLineEdit *field : batch.offsetFields())
+        field->clear();
+}
+
+void EditorController::ClickMutiDateChangedSaveAction()
+{
+    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    using batchdateshift::BatchDateChange;
+    BatchDateChange change;
+    change.mode = BatchDateChange::chooseMode(batch.hasReferenceImage(), batch.mutSetDatelab->text());
+    change.reference = {batch.beforeorignalDatelab->text(), batch.beforediginalDatelab->text(),
+                        batch.afterorignalDatelab->text(), batch.afterdiginalDatelab->text()};
+    change.absoluteDate = batch.mutSetDatelab->text();
+    const QList<QLineEdit *> fields = batch.offsetFields();
+    qint64 *values[] = {&change.offset.years, &change.offset.months, &change.offset.days,
+                        &change.offset.hours, &change.offset.minutes, &change.offset.seconds};
+    for (int i = 0; i < fields.size(); ++i)
+        *values[i] = fields[i]->text().toLongLong();
+    change.offset.add = batch.AddTimeBtn->isChecked();
+
+    const EditTarget target = localTarget();
+    batch.mutSetDatelab->clear();
+    clearBatchFields();
+    batch.hide();
+    if (refuseEmptySelection(target))
+        return;
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    runCommand(
+        QStringLiteral("Change Capture Dates"),
+        [change, zone](const EditTarget &t, const EditHooks &hooks) { return batchdateshift::shiftDates(t, change, zone, hooks); },
+        target);
+}
+
+void EditorController::ClickMutiDateChangedCancelAction()
+{
+    clearBatchFields();
+    m_changeMutiDateWindow->hide();
+}
+
+void EditorController::ClickAddTimeAction()
+{
+    m_changeMutiDateWindow->RemoveTimeBtn->setChecked(false);
+}
+
+void EditorController::ClickRemoveTimeAction()
+{
+    m_changeMutiDateWindow->AddTimeBtn->setChecked(false);
+}
+
+void EditorController::ClickCopyExifDateToCreateDateAction()
+{
+    const EditTarget target = currentTarget();
+    if (target.selection.isEmpty()) {
+        m_view->statusLabel->setText(tr("Select the photos to date first."));
+        return;
+    }
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    runCommand(
+        QStringLiteral("Date Files by Capture Date"),
+        [zone](const EditTarget &t, const EditHooks &hooks) {
+            return filedatesfromcapture::copyCaptureDateToFileDate(t, zone, hooks);
+        },
+        target);
+}
+
+bool EditorController::controlTextShouldBeginEditing(QLineEdit *field)
+{
+    Q_UNUSED(field)
+    m_bMapPreview = true;
+    return true;
+}

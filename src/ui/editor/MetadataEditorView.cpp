@@ -1,0 +1,147 @@
+#include "MetadataEditorView.h"
+
+#include "EditorPhotoModel.h"
+#include "NSDragImageBrowserView.h"
+#include "PhotoInfoPanel.h"
+
+#include "app/Artwork.h"
+#include "app/Palette.h"
+#include "widgets/ZelButton.h"
+
+#include "metadata/FileDatesFromCapture.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+namespace {
+
+// The browser with a hint painted on it while it is empty, so the drop target is obvious.
+class BrowserWithTip : public NSDragImageBrowserView
+{
+public:
+    using NSDragImageBrowserView::NSDragImageBrowserView;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        NSDragImageBrowserView::paintEvent(event);
+        if (model() && model()->rowCount() > 0)
+            return;
+        QPainter painter(viewport());
+        painter.setPen(palette::secondaryText());
+        painter.drawText(viewport()->rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("Drop photos here to edit their metadata,\nor click Import Photos."));
+    }
+};
+
+ZelButton *commandButton(QWidget *parent, const char *name, const QString &text, const QString &image)
+{
+    auto *button = new ZelButton(text + QStringLiteral("  ▾"), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(artwork::icon(image));
+    button->setIconSize(QSize(22, 22));
+    button->setMinimumHeight(32);
+    return button;
+}
+
+} // namespace
+
+MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("metadataEditorView"));
+
+    localphotoBtn = new ZelButton(this);
+    localphotoBtn->setObjectName(QStringLiteral("localphotoBtn"));
+    localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
+    localphotoBtn->setFixedSize(artwork::size(QStringLiteral("localphotodown.png")).boundedTo(QSize(32, 32)));
+    localphotoBtn->setToolTip(tr("Photos from this computer"));
+    importButton = new QPushButton(tr("Import Photos…"), this);
+    importButton->setObjectName(QStringLiteral("importButton"));
+    importButton->setMinimumHeight(32);
+    clearButton = new QPushButton(tr("Clear"), this);
+    clearButton->setObjectName(QStringLiteral("clearButton"));
+    clearButton->setMinimumHeight(32);
+    clearButton->setToolTip(tr("Empty the list (the photos stay where they are)"));
+    remoMetaDataLocalBtn = commandButton(this, "remoMetaDataLocalBtn", tr("Remove Metadata"),
+                                         QStringLiteral("deletemetadata.png"));
+    editMetaDataLocalBtn = commandButton(this, "editMetaDataLocalBtn", tr("Edit Dates"),
+                                         QStringLiteral("editphotometa.png"));
+
+    auto *bar = new QHBoxLayout;
+    bar->setSpacing(6);
+    bar->addWidget(localphotoBtn);
+    bar->addWidget(importButton);
+    bar->addWidget(clearButton);
+    bar->addStretch(1);
+    bar->addWidget(remoMetaDataLocalBtn);
+    bar->addWidget(editMetaDataLocalBtn);
+
+    localImageBrowserView = new BrowserWithTip(this);
+    localImageBrowserView->setModel(model);
+    infoPanel = new PhotoInfoPanel(this);
+    infoPanel->setFixedWidth(250);
+    auto *middle = new QHBoxLayout;
+    middle->setSpacing(6);
+    middle->addWidget(localImageBrowserView, 1);
+    middle->addWidget(infoPanel);
+
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    QPalette p = statusLabel->palette();
+    p.setColor(QPalette::WindowText, palette::secondaryText());
+    statusLabel->setPalette(p);
+    QFont small = statusLabel->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    statusLabel->setFont(small);
+    // A long folder path must not widen the drawer; the label just cuts it off.
+    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusLabel->setMinimumWidth(0);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 4);
+    layout->setSpacing(4);
+    layout->addLayout(bar);
+    layout->addLayout(middle, 1);
+    layout->addWidget(statusLabel);
+
+    removeExifMenu = new QMenu(this);
+    removeExifMenu->setObjectName(QStringLiteral("removeExifMenu"));
+    removeExifAction = removeExifMenu->addAction(tr("Copy Without Exif"));
+    removeExifAction->setObjectName(QStringLiteral("removeExifAction"));
+    removeGPSAction = removeExifMenu->addAction(tr("Copy Without GPS Location"));
+    removeGPSAction->setObjectName(QStringLiteral("removeGPSAction"));
+    removeIPTCAction = removeExifMenu->addAction(tr("Copy Without IPTC"));
+    removeIPTCAction->setObjectName(QStringLiteral("removeIPTCAction"));
+    removeExifAndGPSAction = removeExifMenu->addAction(tr("Copy Without Exif and GPS"));
+    removeExifAndGPSAction->setObjectName(QStringLiteral("removeExifAndGPSAction"));
+
+    editExifMenu = new QMenu(this);
+    editExifMenu->setObjectName(QStringLiteral("editExifMenu"));
+    changeDateAction = editExifMenu->addAction(tr("Change Capture Date…"));
+    changeDateAction->setObjectName(QStringLiteral("changeDateAction"));
+    copyExifDateToCreateDateAction = editExifMenu->addAction(tr("Date Files by Capture Date"));
+    copyExifDateToCreateDateAction->setObjectName(QStringLiteral("copyExifDateToCreateDateAction"));
+    // Said once, where it matters: what the file-dates command can and cannot set here.
+    fileDateNoteLabel = new QLabel(filedatesfromcapture::fileDateNote(), editExifMenu);
+    fileDateNoteLabel->setObjectName(QStringLiteral("fileDateNoteLabel"));
+    fileDateNoteLabel->setWordWrap(true);
+    fileDateNoteLabel->setFixedWidth(260);
+    fileDateNoteLabel->setContentsMargins(28, 0, 10, 6);
+    fileDateNoteLabel->setFont(small);
+    fileDateNoteLabel->setPalette(p);
+    auto *note = new QWidgetAction(editExifMenu);
+    note->setDefaultWidget(fileDateNoteLabel);
+    note->setEnabled(false);
+    editExifMenu->addAction(note);
+}
+
+void MetadataEditorView::dropDownMenu(QMenu *menu, QWidget *button)
+{
+    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+}

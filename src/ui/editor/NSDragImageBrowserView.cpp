@@ -1,0 +1,110 @@
+#include "NSDragImageBrowserView.h"
+
+#include "BrowserCellDelegate.h"
+#include "EditorPhotoModel.h"
+
+#include "app/NotificationCenter.h"
+#include "app/NotificationNames.h"
+
+#include "sources/LocalImport.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QItemSelectionModel>
+#include <QMimeData>
+
+NSDragImageBrowserView::NSDragImageBrowserView(QWidget *parent)
+    : QListView(parent)
+    , m_nc(NotificationCenter::defaultCenter())
+{
+    setObjectName(QStringLiteral("localImageBrowserView"));
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setUniformItemSizes(true);
+    setLayoutMode(QListView::Batched);
+    setBatchSize(200);
+    const int edge = EditorPhotoModel::ThumbnailEdge;
+    setIconSize(QSize(edge, edge));
+    // Room for the picture and one line of title under it.
+    setGridSize(QSize(edge + 14, edge + fontMetrics().height() + 14));
+    setItemDelegate(new BrowserCellDelegate(edge, this));
+    setSpacing(0);
+    setTextElideMode(Qt::ElideMiddle);
+    setWordWrap(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DropOnly);
+}
+
+Qt::DropAction NSDragImageBrowserView::draggingUpdated(const QMimeData *data) const
+{
+    if (!data || !data->hasUrls())
+        return Qt::IgnoreAction;
+    return localimport::editorAcceptsDrag(data->urls()) ? Qt::CopyAction : Qt::IgnoreAction;
+}
+
+bool NSDragImageBrowserView::performDragOperation(const QMimeData *data)
+{
+    if (data && data->hasUrls()) {
+        m_urlArray = data->urls();
+        if (m_nc)
+            m_nc->postNotificationName(QString::fromLatin1(notificationnames::NSDragOperationImageNote), this);
+    }
+    return true;
+}
+
+QList<int> NSDragImageBrowserView::selectionIndexes() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void NSDragImageBrowserView::selectRow(int row)
+{
+    if (!model() || row < 0 || row >= model()->rowCount())
+        return;
+    const QModelIndex index = model()->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void NSDragImageBrowserView::dragEnterEvent(QDragEnterEvent *event)
+{
+    m_dragAnswer = draggingUpdated(event->mimeData());
+    if (m_dragAnswer == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(m_dragAnswer);
+    event->accept();
+}
+
+void NSDragImageBrowserView::dragMoveEvent(QDragMoveEvent *event)
+{
+    const Qt::DropAction answer = m_dragAnswer;
+    if (answer == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(answer);
+    event->accept();
+}
+
+void NSDragImageBrowserView::dropEvent(QDropEvent *event)
+{
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    performDragOperation(event->mimeData());
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QListView>
+#include <QUrl>
+
+class NotificationCenter;
+class QMimeData;
+
+// The editor's photo list (`localImageBrowserView`): an icon view of 90 x 90 titled
+// cells that takes photo drops. A drag is accepted when its first item is an existing
+// file that reads as an image; a drop keeps every dropped URL and posts
+// "NSDragOperationImageNote" with the view as the object.
+class NSDragImageBrowserView : public QListView
+{
+    Q_OBJECT
+public:
+    explicit NSDragImageBrowserView(QWidget *parent = nullptr);
+
+    void setNotificationCenter(NotificationCenter *center) { m_nc = center; }
+    NotificationCenter *nc() const { return m_nc; }
+    QList<QUrl> geturlArray() const { return m_urlArray; }
+
+    // The steps of a drag, callable without a real drag (tests, scripted drops).
+    Qt::DropAction draggingUpdated(const QMimeData *data) const;
+    bool performDragOperation(const QMimeData *data);
+
+    // Selected rows, ascending.
+    QList<int> selectionIndexes() const;
+    // Replaces the selection with one row and makes it current.
+    void selectRow(int row);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    NotificationCenter *m_nc = nullptr;
+    QList<QUrl> m_urlArray;
+    // Decided once when a drag enters: testing the file on every move would read it again and again.
+    Qt::DropAction m_dragAnswer = Qt::IgnoreAction;
+};

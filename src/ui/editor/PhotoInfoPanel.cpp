@@ -1,0 +1,101 @@
+#include "PhotoInfoPanel.h"
+
+#include "app/Palette.h"
+
+#include "metadata/PhotoInfo.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+PhotoInfoPanel::PhotoInfoPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *content = new QWidget;
+    auto *form = new QFormLayout(content);
+    form->setContentsMargins(2, 4, 2, 4);
+    form->setHorizontalSpacing(6);
+    form->setVerticalSpacing(2);
+    form->setLabelAlignment(Qt::AlignRight);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    const auto add = [&](QLabel **field, const char *name, const QString &caption, bool wrap = false) {
+        auto *label = new QLabel(content);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFont(small);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(wrap);
+        auto *title = new QLabel(caption, content);
+        title->setFont(small);
+        QPalette p = title->palette();
+        p.setColor(QPalette::WindowText, palette::secondaryText());
+        title->setPalette(p);
+        form->addRow(title, label);
+        *field = label;
+    };
+    add(&photoNamelab, "photoNamelab", tr("Name"), true);
+    add(&photoCreateDatelab, "photoCreateDatelab", tr("Created"));
+    add(&photoModDatelab, "photoModDatelab", tr("Modified"));
+    add(&photoFileSizelab, "photoFileSizelab", tr("File size"));
+    add(&photoImageSizelab, "photoImageSizelab", tr("Pixels"));
+    add(&photoDPIlab, "photoDPIlab", tr("DPI"));
+    add(&cameraMakelab, "cameraMakelab", tr("Make"));
+    add(&cameraModelab, "cameraModelab", tr("Model"));
+    add(&artistlab, "artistlab", tr("Artist"));
+    add(&copyrightlab, "copyrightlab", tr("Copyright"));
+    add(&imageDescrilab, "imageDescrilab", tr("Description"), true);
+    add(&commentslab, "commentslab", tr("Comments"), true);
+    add(&keywordslab, "keywordslab", tr("Keywords"), true);
+    add(&gpsDatelab, "gpsDatelab", tr("GPS date"));
+    add(&gpsTimelab, "gpsTimelab", tr("GPS time"));
+    add(&gpsAitlab, "gpsAitlab", tr("Altitude"));
+    add(&gpsLatilab, "gpsLatilab", tr("Latitude"));
+    add(&gpsLongtlab, "gpsLongtlab", tr("Longitude"));
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+}
+
+QList<QLabel *> PhotoInfoPanel::labels() const
+{
+    return {photoNamelab, photoCreateDatelab, photoFileSizelab, photoImageSizelab, photoDPIlab, artistlab,
+            imageDescrilab, copyrightlab, cameraMakelab, cameraModelab, photoModDatelab, commentslab,
+            keywordslab, gpsDatelab, gpsTimelab, gpsAitlab, gpsLatilab, gpsLongtlab};
+}
+
+void PhotoInfoPanel::showInfo(const PhotoInfo &info)
+{
+    photoNamelab->setText(info.photoName);
+    photoCreateDatelab->setText(info.createDate);
+    photoFileSizelab->setText(info.fileSize);
+    photoImageSizelab->setText(info.imageSize);
+    photoDPIlab->setText(info.dpi);
+    artistlab->setText(info.artist);
+    imageDescrilab->setText(info.imageDescription);
+    copyrightlab->setText(info.copyright);
+    cameraMakelab->setText(info.cameraMake);
+    cameraModelab->setText(info.cameraModel);
+    photoModDatelab->setText(info.modDate);
+    commentslab->setText(info.comments);
+    keywordslab->setText(info.keywords);
+    gpsDatelab->setText(info.gpsDate);
+    gpsTimelab->setText(info.gpsTime);
+    gpsAitlab->setText(info.gpsAltitude);
+    gpsLatilab->setText(info.gpsLatitude);
+    gpsLongtlab->setText(info.gpsLongitude);
+}
+
+void PhotoInfoPanel::clear()
+{
+    for (QLabel *label : labels())
+        label->setText(QString());
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+struct PhotoInfo;
+
+// The editor's photo information labels, captioned, in a scrolling column.
+class PhotoInfoPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PhotoInfoPanel(QWidget *parent = nullptr);
+
+    void showInfo(const PhotoInfo &info);
+    // Every label set to the empty text.
+    void clear();
+
+    QLabel *photoNamelab = nullptr;
+    QLabel *photoCreateDatelab = nullptr;
+    QLabel *photoFileSizelab = nullptr;
+    QLabel *photoImageSizelab = nullptr;
+    QLabel *photoDPIlab = nullptr;
+    QLabel *artistlab = nullptr;
+    QLabel *imageDescrilab = nullptr;
+    QLabel *copyrightlab = nullptr;
+    QLabel *cameraMakelab = nullptr;
+    QLabel *cameraModelab = nullptr;
+    QLabel *photoModDatelab = nullptr;
+    QLabel *commentslab = nullptr;
+    QLabel *keywordslab = nullptr;
+    QLabel *gpsDatelab = nullptr;
+    QLabel *gpsTimelab = nullptr;
+    QLabel *gpsAitlab = nullptr;
+    QLabel *gpsLatilab = nullptr;
+    QLabel *gpsLongtlab = nullptr;
+
+    QList<QLabel *> labels() const;
+};
