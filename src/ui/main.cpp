@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/Artwork.h"
 #include "app/Palette.h"
+#include "editor/EditorController.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     AppDelegate delegate;
     delegate.init();
     delegate.awakeFromNib();
+    EditorController editor(delegate);
     delegate.applicationDidFinishLaunching();
 
     // Photos or a folder handed over by the desktop ("Open With") count as a drop.
