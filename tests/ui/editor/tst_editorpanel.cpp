@@ -1,0 +1,341 @@
+#include "../AppDelegateHarness.h"
+#include "../../core/metadata/EditorTestKit.h"
+
+#include "app/FileRevealer.h"
+#include "editor/ChangeDateWindow.h"
+#include "editor/ChangeMutiDateWindow.h"
+#include "editor/EditCommandRunner.h"
+#include "editor/EditorController.h"
+#include "editor/EditorPhotoModel.h"
+#include "editor/MetadataEditorView.h"
+#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoInfoPanel.h"
+#include "widgets/ZelButton.h"
+#include "windows/Drawer.h"
+
+#include "app/Folders.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+using namespace editortest;
+
+// Records what the editor asks the file manager to show, instead of opening one.
+class RecordingRevealer : public FileRevealer
+{
+public:
+    QStringList selected;
+    void selectFile(const QString &path, const QString &) override { selected << path; }
+};
+
+class TestEditorPanel : public QObject
+{
+    Q_OBJECT
+private:
+    Harness m_harness;
+    std::unique_ptr<EditorController> m_editor;
+    RecordingRevealer m_revealer;
+    QString m_a, m_b, m_c, m_text;
+
+    MetadataEditorView &view() { return *m_editor->view(); }
+    NSDragImageBrowserView *browser() { return view().localImageBrowserView; }
+    QString working() const { return folders::workingFolder(); }
+
+    bool drop(const QStringList &paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(p);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(browser()->viewport(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropEvent(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(browser()->viewport(), &dropEvent);
+        return true;
+    }
+
+    void select(const QList<int> &rows)
+    {
+        QItemSelectionModel *selection = browser()->selectionModel();
+        selection->clearSelection();
+        for (int row : rows)
+            selection->select(m_editor->model()->index(row), QItemSelectionModel::Select);
+        if (!rows.isEmpty())
+            selection->setCurrentIndex(m_editor->model()->index(rows.first()), QItemSelectionModel::NoUpdate);
+    }
+
+    // Presses a drop-down button and clicks an item of the menu it opened, as a person would.
+    bool chooseFromMenu(ZelButton *button, QMenu *menu, QAction *action, const QString &shot = {})
+    {
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
+            return false;
+        if (!shot.isEmpty())
+            screenshot(shot);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        return QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
+    }
+
+    EditReport waitForCommand(QSignalSpy &spy)
+    {
+        if (!spy.wait(30000) && spy.isEmpty())
+            return {};
+        return spy.takeFirst().at(1).value<EditReport>();
+    }
+
+    // Saves a picture of the whole screen when GLIMMERSET_SCREENSHOTS names a folder.
+    void screenshot(const QString &name)
+    {
+        const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
+        if (folder.isEmpty())
+            return;
+        QTest::qWait(300);
+        // The windows on show, with a margin of the (white) screen around them.
+        QRect shown;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible())
+                shown |= w->frameGeometry();
+        }
+        shown = shown.adjusted(-16, -16, 16, 16) & QGuiApplication::primaryScreen()->geometry();
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+            .save(folder + QLatin1Char('/') + name);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
+            QSKIP("exiftool is needed as the independent reader");
+        qRegisterMetaType<EditReport>();
+        qputenv("HOME", m_harness.dir.path().toLocal8Bit());
+        const QString photos = m_harness.dir.filePath(QStringLiteral("photos"));
+        QDir().mkpath(photos);
+        m_a = testsupport::makeJpeg(photos + QStringLiteral("/harbour.jpg"), 640, 480, richMetadataArgs());
+        m_b = testsupport::makeJpeg(photos + QStringLiteral("/boats.jpg"), 480, 640,
+                                    {QStringLiteral("-ExifIFD:DateTimeOriginal=2019:07:14 12:00:00"),
+                                     QStringLiteral("-ExifIFD:CreateDate=2019:07:14 12:00:00"),
+                                     QStringLiteral("-GPSLatitude=43.1"), QStringLiteral("-GPSLatitudeRef=N")});
+        m_c = testsupport::makeJpeg(photos + QStringLiteral("/pier.jpg"), 500, 500,
+                                    {QStringLiteral("-ExifIFD:DateTimeOriginal=2019:07:15 09:30:00"),
+                                     QStringLiteral("-ExifIFD:CreateDate=2019:07:15 09:30:00")});
+        m_text = photos + QStringLiteral("/notes.txt");
+        QFile f(m_text);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a photo");
+        f.close();
+
+        m_harness.launch();
+        m_editor = std::make_unique<EditorController>(*m_harness.delegate, &m_harness.center);
+        FileRevealer::setInstance(&m_revealer);
+        m_harness.ui().rightDrawer->open();
+        QCOMPARE(m_harness.ui().rightDrawer->contentView(), static_cast<QWidget *>(m_editor->view()));
+    }
+
+    void cleanupTestCase()
+    {
+        FileRevealer::setInstance(nullptr);
+        m_editor.reset();
+    }
+
+    void dropFillsListSelectsFirstAndShowsInfo()
+    {
+        QVERIFY(!drop({m_harness.dir.path()})); // a folder is refused
+        QVERIFY(!drop({m_text, m_a}));          // only the first item is tested
+        QVERIFY(drop({m_a, m_b, m_c}));
+        QCOMPARE(m_editor->localPhotoItemArray().size(), qsizetype(3));
+        QCOMPARE(browser()->selectionIndexes(), QList<int>{0});
+        QCOMPARE(m_editor->currentChooseFilePath(), m_a);
+        QTRY_COMPARE(view().infoPanel->photoNamelab->text(), QStringLiteral("harbour.jpg"));
+        QCOMPARE(view().infoPanel->cameraMakelab->text(), QStringLiteral("Canon"));
+        QCOMPARE(view().infoPanel->gpsLatilab->text(), QStringLiteral("48.8584 N"));
+        QCOMPARE(view().infoPanel->photoImageSizelab->text(), QStringLiteral("640 x 480"));
+        QTRY_VERIFY(m_editor->model()->thumbnailsSettled());
+        const QIcon icon = m_editor->model()->data(m_editor->model()->index(1), Qt::DecorationRole).value<QIcon>();
+        QVERIFY(!icon.isNull());
+        screenshot(QStringLiteral("editor-photos.png"));
+
+        // Selecting another photo makes it the current one.
+        select({2});
+        QCOMPARE(m_editor->currentChooseFilePath(), m_c);
+        QTRY_COMPARE(view().infoPanel->photoNamelab->text(), QStringLiteral("pier.jpg"));
+    }
+
+    void removalThroughTheMenu()
+    {
+        select({0, 1});
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        m_revealer.selected.clear();
+        QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeGPSAction,
+                               QStringLiteral("editor-remove-menu.png")));
+        const EditReport report = waitForCommand(done);
+        const QStringList expected{working() + QStringLiteral("/NoGPS_harbour.jpg"), working() + QStringLiteral("/NoGPS_boats.jpg")};
+        QCOMPARE(report.written, expected);
+        for (const QString &copy : expected)
+            QVERIFY(!metadataTags(copy).contains(QStringLiteral("GPS:GPSLatitude")));
+        QCOMPARE(tag(expected.first(), QStringLiteral("IFD0:Make")), QStringLiteral("Canon"));
+        QVERIFY(!QFileInfo::exists(working() + QStringLiteral("/NoGPS_pier.jpg")));
+        QCOMPARE(m_revealer.selected, QStringList{expected.last()});
+        QVERIFY(!m_editor->lastAlert());
+    }
+
+    void emptySelectionAlert()
+    {
+        select({});
+        const QStringList before = filesIn(working());
+        QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeExifAction));
+        QMessageBox *alert = m_editor->lastAlert();
+        QVERIFY(alert);
+        QTRY_VERIFY(alert->isVisible());
+        QCOMPARE(alert->text(), QStringLiteral("No Item has been selected"));
+        QCOMPARE(alert->informativeText(), QStringLiteral("Please select at least one item to process."));
+        QCOMPARE(alert->buttons().size(), 1);
+        QCOMPARE(alert->buttons().first()->text(), QStringLiteral(" Ok "));
+        QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
+        QTRY_VERIFY(!m_editor->lastAlert());
+        QCOMPARE(filesIn(working()), before);
+
+        // The date command asks the same.
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        QVERIFY(m_editor->lastAlert());
+        QVERIFY(!m_editor->changeDateWindow()->isVisible());
+        m_editor->lastAlert()->buttons().first()->click();
+        QTRY_VERIFY(!m_editor->lastAlert());
+    }
+
+    void singlePhotoDateWindowShowsTheSelectedPhoto()
+    {
+        select({1});
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        ChangeDateWindow *window = m_editor->changeDateWindow();
+        QTRY_VERIFY(window->isVisible());
+        QVERIFY(!m_editor->changeMutiDateWindow()->isVisible());
+        QCOMPARE(window->orignalDatelab->text(), QStringLiteral("2019:07:14 12:00:00"));
+        screenshot(QStringLiteral("editor-date-window.png"));
+
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        window->orignalDatelab->setText(QStringLiteral("2018:01:02 03:04:05"));
+        QTest::mouseClick(window->saveButton, Qt::LeftButton);
+        QVERIFY(!window->isVisible());
+        const EditReport report = waitForCommand(done);
+        const QString copy = working() + QStringLiteral("/NewDate_boats.jpg");
+        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2018:01:02 03:04:05"));
+        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2019:07:14 12:00:00"));
+    }
+
+    void batchShiftThroughTheMenu()
+    {
+        select({1, 2});
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        ChangeMutiDateWindow *batch = m_editor->changeMutiDateWindow();
+        QTRY_VERIFY(batch->isVisible());
+        QVERIFY(!m_editor->changeDateWindow()->isVisible());
+        // The absolute date's hint is the current photo's creation date without its offset.
+        QCOMPARE(batch->mutSetDatelab->placeholderText().size(), 19);
+
+        QTest::mouseClick(batch->AddTimeBtn, Qt::LeftButton);
+        QTest::mouseClick(batch->RemoveTimeBtn, Qt::LeftButton);
+        QVERIFY(!batch->AddTimeBtn->isChecked());
+        QVERIFY(batch->RemoveTimeBtn->isChecked());
+        QTest::keyClicks(batch->hourVaulab, QStringLiteral("1"));
+        QTest::keyClicks(batch->dayVaulab, QStringLiteral("x2")); // letters are not taken
+        QCOMPARE(batch->dayVaulab->text(), QStringLiteral("2"));
+        QVERIFY(m_editor->bMapPreview());
+        screenshot(QStringLiteral("editor-batch-offset.png"));
+
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QTest::mouseClick(batch->saveButton, Qt::LeftButton);
+        QVERIFY(!batch->isVisible());
+        for (QLineEdit *field : batch->offsetFields())
+            QVERIFY(field->text().isEmpty());
+        const EditReport report = waitForCommand(done);
+        QCOMPARE(report.written, (QStringList{working() + QStringLiteral("/boats.jpg"), working() + QStringLiteral("/pier.jpg")}));
+        QCOMPARE(tag(report.written[0], QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:12 11:00:00"));
+        QCOMPARE(tag(report.written[1], QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2019:07:13 08:30:00"));
+        QVERIFY(!QFileInfo::exists(working() + QStringLiteral("/harbour.jpg")));
+    }
+
+    void referencePhotoStaysChosenAndVisible()
+    {
+        select({0, 2});
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        ChangeMutiDateWindow *batch = m_editor->changeMutiDateWindow();
+        QTRY_VERIFY(batch->isVisible());
+        m_editor->chooseReferencePhoto(m_c);
+        QVERIFY(batch->hasReferenceImage());
+        QCOMPARE(batch->beforeorignalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
+        batch->afterorignalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
+        batch->mutSetDatelab->setText(QStringLiteral("2000:01:01 00:00:00")); // the reference wins
+        QTest::mouseClick(batch->cancelButton, Qt::LeftButton);
+        QVERIFY(!batch->isVisible());
+
+        // Opened again, the reference photo is still chosen, shown and read afresh.
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        QTRY_VERIFY(batch->isVisible());
+        QVERIFY(batch->dateImageview->isVisible());
+        QCOMPARE(batch->beforeorignalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
+        batch->afterorignalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
+        screenshot(QStringLiteral("editor-batch-reference.png"));
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QTest::mouseClick(batch->saveButton, Qt::LeftButton);
+        const EditReport report = waitForCommand(done);
+        QCOMPARE(report.written.size(), 2);
+        QCOMPARE(tag(working() + QStringLiteral("/harbour.jpg"), QStringLiteral("ExifIFD:DateTimeOriginal")),
+                 QStringLiteral("2019:07:14 11:20:30"));
+
+        QVERIFY(!batch->offsetGroup->isEnabled());
+        m_editor->forgetReferencePhoto();
+        QVERIFY(!batch->hasReferenceImage());
+        QVERIFY(batch->offsetGroup->isEnabled());
+    }
+
+    void skippedPhotosAreListedInOneAlert()
+    {
+        m_editor->addLocalFiles({m_text});
+        const int last = int(m_editor->localPhotoItemArray().size()) - 1;
+        select({0, last});
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeIPTCAction));
+        const EditReport report = waitForCommand(done);
+        QCOMPARE(report.written, QStringList{working() + QStringLiteral("/NoIPTC_harbour.jpg")});
+        QMessageBox *alert = m_editor->lastAlert();
+        QVERIFY(alert);
+        QVERIFY2(alert->informativeText().contains(QStringLiteral("notes.txt")), qPrintable(alert->informativeText()));
+        alert->buttons().first()->click();
+        QTRY_VERIFY(!m_editor->lastAlert());
+    }
+
+    void fileDatesCommandSaysWhatItSets()
+    {
+        select({2});
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().copyExifDateToCreateDateAction));
+        const EditReport report = waitForCommand(done);
+        QCOMPARE(report.written, QStringList{working() + QStringLiteral("/NewDate_pier.jpg")});
+        QVERIFY(view().statusLabel->text().contains(QStringLiteral("modification date")));
+        QVERIFY(view().fileDateNoteLabel->text().contains(QStringLiteral("modification date")));
+    }
+
+    void clearEmptiesListAndLabels()
+    {
+        QTest::mouseClick(view().clearButton, Qt::LeftButton);
+        QCOMPARE(m_editor->localPhotoItemArray().size(), qsizetype(0));
+        for (QLabel *label : view().infoPanel->labels())
+            QVERIFY(label->text().isEmpty());
+        QVERIFY(drop({m_b}));
+        QCOMPARE(browser()->selectionIndexes(), QList<int>{0});
+    }
+};
+
+QTEST_MAIN(TestEditorPanel)
+#include "tst_editorpanel.moc"
