@@ -23,4 +23,4 @@ static int runFileDates(const QStringList &args)
 
 static const bool registered = cli::registerVerb(
     {QStringLiteral("file-dates"), QStringLiteral("FILE... [--into DIR]"),
-     QStringLiteral("write NewDate_ copies whose file date is the capture date"), &runFileDates});
+     QStringLiteral("write byte-identical NewDate_ copies dated by their capture date (the modification date on Linux)"), &runFileDates});
