@@ -1,5 +1,6 @@
 #include "CompressFixtures.h"
 
+#include "compress/BatchCompressor.h"
 #include "compress/CompressionJob.h"
 #include "compress/SizeText.h"
 #include "imageio/JpegCodec.h"
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void unreadableItemsAreReported();
     void resizeJobSkipsDotPaths();
     void outputFolderIsReadPerPhoto();
+    void photosInMemoryStayBounded();
     void cancelStopsBetweenPhotos();
     void folderThatCannotBeListedFails();
 
@@ -343,6 +345,32 @@ void TestCompressionJob::outputFolderIsReadPerPhoto()
     QCOMPARE(QDir(a).entryList(QDir::Files), (QStringList{QStringLiteral("m0.jpg"), QStringLiteral("m1.jpg")}));
     QCOMPARE(QDir(b).entryList(QDir::Files).size(), 3);
     QCOMPARE(o.report.entries[2].restPath(), b + QStringLiteral("/m2.jpg"));
+}
+
+void TestCompressionJob::photosInMemoryStayBounded()
+{
+    // The Output folder is asked for when a photo is taken up; entries come out when it is
+    // written. The gap between the two is what is held in memory.
+    const QString in = makeDir(m_dir, QStringLiteral("bounded/in"));
+    const QString out = makeDir(m_dir, QStringLiteral("bounded/out"));
+    QList<compress::JobItem> items;
+    for (int i = 0; i < 30; ++i)
+        items.append({fixtures::writeJpeg(in + QStringLiteral("/b%1.jpg").arg(i), 160, 120, {}, quint32(i)), false});
+    for (const int workers : {1, 3}) {
+        std::atomic_int taken{0};
+        CompressionOptions options = toFolder(QString(), workers);
+        options.photoLocation = [&taken, out] {
+            ++taken;
+            return out;
+        };
+        int largestGap = 0;
+        BatchCompressor compressor(options);
+        const CompressionReport report = compressor.run(CompressionJobKind::Files, items, [&](const NSFileNode &, int position, int) {
+            largestGap = qMax(largestGap, taken.load() - position);
+        });
+        QCOMPARE(report.entries.size(), 30);
+        QVERIFY2(largestGap <= 2 * workers, qPrintable(QString::number(largestGap)));
+    }
 }
 
 void TestCompressionJob::cancelStopsBetweenPhotos()
