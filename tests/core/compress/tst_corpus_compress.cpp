@@ -1,0 +1,115 @@
+// The compression job over the shared photo corpus: real camera files, every orientation,
+// odd metadata and broken files. Skipped when GLIMMERSET_CORPUS is not a folder.
+
+#include "CompressFixtures.h"
+
+#include "compress/BatchCompressor.h"
+#include "compress/JobItems.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString corpus()
+{
+    return qEnvironmentVariable("GLIMMERSET_CORPUS");
+}
+
+CompressionReport compressFolder(const QString &folder, const QString &out, bool keepMetadata)
+{
+    CompressionOptions options;
+    options.bKeepMetadata = keepMetadata;
+    options.bKeepOrigialPhoto = true;
+    options.outputFolder = out;
+    QList<compress::JobItem> items;
+    compress::listFolder(folder, &items, nullptr);
+    return BatchCompressor(options).run(CompressionJobKind::Folder, items);
+}
+
+} // namespace
+
+class TestCorpusCompress : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void everyOrientationDisplaysUpright_data();
+    void everyOrientationDisplaysUpright();
+    void cameraMetadataSurvives();
+    void brokenFilesAreSkippedOrWhole();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestCorpusCompress::initTestCase()
+{
+    if (!QFileInfo(corpus()).isDir())
+        QSKIP("GLIMMERSET_CORPUS is not set to the photo corpus");
+}
+
+void TestCorpusCompress::everyOrientationDisplaysUpright_data()
+{
+    QTest::addColumn<bool>("keep");
+    QTest::newRow("metadata kept") << true;
+    QTest::newRow("metadata dropped") << false;
+}
+
+void TestCorpusCompress::everyOrientationDisplaysUpright()
+{
+    QFETCH(bool, keep);
+    const QString in = corpus() + QStringLiteral("/orientation");
+    const QString out = m_dir.filePath(keep ? QStringLiteral("o-keep") : QStringLiteral("o-drop"));
+    const CompressionReport report = compressFolder(in, out, keep);
+    QCOMPARE(report.entries.size(), QDir(in).entryList(QDir::Files).size());
+    QVERIFY(report.unreadable.isEmpty());
+    for (const NSFileNode &entry : report.entries) {
+        const QImage expected = fixtures::uprightByMagick(entry.orignalPath(), m_dir.filePath(QStringLiteral("e.png")));
+        const QImage actual = fixtures::uprightByMagick(entry.restPath(), m_dir.filePath(QStringLiteral("a.png")));
+        const double difference = fixtures::meanDifference(actual, expected);
+        QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance,
+                 qPrintable(entry.fileName() + QStringLiteral(": ") + QString::number(difference)));
+        QVERIFY(entry.restFileSize() <= entry.orignalFileSize());
+    }
+}
+
+void TestCorpusCompress::cameraMetadataSurvives()
+{
+    const QString in = corpus() + QStringLiteral("/camera");
+    const QString out = m_dir.filePath(QStringLiteral("camera"));
+    const CompressionReport report = compressFolder(in, out, true);
+    QVERIFY(report.unreadable.isEmpty());
+    QVERIFY(report.savingPercent() > 30);
+    for (const NSFileNode &entry : report.entries) {
+        const QVariantMap before = testsupport::exiftoolTags(entry.orignalPath());
+        const QVariantMap after = testsupport::exiftoolTags(entry.restPath());
+        for (const char *tag : {"IFD0:Make", "IFD0:Model", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude",
+                                "IPTC:Keywords", "IPTC:Caption-Abstract"}) {
+            const QString key = QLatin1String(tag);
+            QVERIFY2(before.value(key) == after.value(key),
+                     qPrintable(entry.fileName() + QStringLiteral(" ") + key + QStringLiteral(": ")
+                                + before.value(key).toString() + QStringLiteral(" became ")
+                                + after.value(key).toString()));
+        }
+    }
+}
+
+void TestCorpusCompress::brokenFilesAreSkippedOrWhole()
+{
+    const QString in = corpus() + QStringLiteral("/broken");
+    const QString out = m_dir.filePath(QStringLiteral("broken"));
+    const CompressionReport report = compressFolder(in, out, true);
+    QCOMPARE(report.entries.size() + report.unreadable.size() + report.failed.size() + report.skipped.size(),
+             qsizetype(report.total));
+    QVERIFY(report.unreadable.size() >= 5);
+    for (const NSFileNode &entry : report.entries)
+        QVERIFY2(!QImage(entry.restPath()).isNull(), qPrintable(entry.fileName()));
+    // Nothing is written for a file that could not be read.
+    for (const CompressionProblem &problem : report.unreadable)
+        QVERIFY(!QFileInfo::exists(out + QLatin1Char('/') + QFileInfo(problem.path).fileName()));
+}
+
+QTEST_MAIN(TestCorpusCompress)
+#include "tst_corpus_compress.moc"
