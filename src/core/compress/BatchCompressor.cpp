@@ -35,6 +35,8 @@ struct PhotoOutcome {
     // already there (a result not smaller than its source, written in place).
     compress::EncodedPhoto result;
     bool keepSource = false;
+    // Settled when it was taken up, without a worker.
+    bool settledEarly = false;
 };
 
 QString normalised(const QString &path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
@@ -132,6 +134,18 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             if (pendingOutputs.value(normalised(item.sourcePath)) > 0)
                 break;
             const QString outputFolder = m_options.photoLocation ? m_options.photoLocation() : m_options.outputFolder;
+            if (m_options.bKeepOrigialPhoto && outputFolder.isEmpty()) {
+                // "/name" would be the root folder: fail the photo rather than guess.
+                PhotoOutcome nowhere;
+                nowhere.status = PhotoOutcome::Failed;
+                nowhere.sourcePath = item.sourcePath;
+                nowhere.reason = QStringLiteral("no Output folder is set");
+                nowhere.settledEarly = true;
+                std::lock_guard lock(mutex);
+                finished.emplace(index, std::move(nowhere));
+                ++nextDispatch;
+                continue;
+            }
             const QString outputPath = m_options.bKeepOrigialPhoto
                 ? outputFolder + QLatin1Char('/') + QFileInfo(item.sourcePath).fileName()
                 : item.sourcePath;
@@ -172,10 +186,12 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             report.skipped.append(outcome.sourcePath);
             continue;
         }
-        --inFlight;
-        const QString outputKey = normalised(outcome.outputPath);
-        if (--pendingOutputs[outputKey] == 0)
-            pendingOutputs.remove(outputKey);
+        if (!outcome.settledEarly) {
+            --inFlight;
+            const QString outputKey = normalised(outcome.outputPath);
+            if (--pendingOutputs[outputKey] == 0)
+                pendingOutputs.remove(outputKey);
+        }
 
         if (outcome.status == PhotoOutcome::Unreadable) {
             qCDebug(lcBatch).noquote() << "skipping" << outcome.sourcePath << outcome.reason;
