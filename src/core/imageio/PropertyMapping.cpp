@@ -553,9 +553,12 @@ QVariantMap propertiesFromMetadata(Exiv2::Image &image)
         props.insert(QLatin1String(kCGImagePropertyOrientation), tiff.value(QLatin1String(kCGImagePropertyTIFFOrientation)));
     const QVariant xres = tiff.value(QLatin1String(kCGImagePropertyTIFFXResolution));
     const QVariant yres = tiff.value(QLatin1String(kCGImagePropertyTIFFYResolution));
-    if (xres.isValid() && yres.isValid()) {
-        props.insert(QLatin1String(kCGImagePropertyDPIWidth), xres);
-        props.insert(QLatin1String(kCGImagePropertyDPIHeight), yres);
+    // Dots per inch only where the resolution has a unit: 1 means "aspect ratio only".
+    const int unit = tiff.value(QStringLiteral("ResolutionUnit"), 2).toInt();
+    if (xres.isValid() && yres.isValid() && (unit == 2 || unit == 3)) {
+        const double perInch = unit == 3 ? 2.54 : 1.0;
+        props.insert(QLatin1String(kCGImagePropertyDPIWidth), xres.toDouble() * perInch);
+        props.insert(QLatin1String(kCGImagePropertyDPIHeight), yres.toDouble() * perInch);
     }
     return props;
 }
@@ -644,10 +647,12 @@ void applyOverlay(Exiv2::Image &image, const QVariantMap &overlay)
                 if (value->read(QString::number(v.toLongLong()).toStdString()) == 0)
                     pos->setValue(value.get());
             }
-        } else if (name == QLatin1String(kCGImagePropertyDPIWidth) && v != current.value(name)) {
-            setExif(exif, "Exif.Image.XResolution", v);
-        } else if (name == QLatin1String(kCGImagePropertyDPIHeight) && v != current.value(name)) {
-            setExif(exif, "Exif.Image.YResolution", v);
+        } else if ((name == QLatin1String(kCGImagePropertyDPIWidth) || name == QLatin1String(kCGImagePropertyDPIHeight))
+                   && v != current.value(name)) {
+            const QVariantMap tiff = current.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
+            const double perUnit = tiff.value(QStringLiteral("ResolutionUnit"), 2).toInt() == 3 ? 2.54 : 1.0;
+            setExif(exif, name == QLatin1String(kCGImagePropertyDPIWidth) ? "Exif.Image.XResolution" : "Exif.Image.YResolution",
+                    v.toDouble() / perUnit);
         }
     }
 }

@@ -77,6 +77,8 @@ private Q_SLOTS:
         QCOMPARE(iptc.value(QStringLiteral("Province/State")).toString(), QStringLiteral("Greater London"));
         QCOMPARE(iptc.value(QStringLiteral("CopyrightNotice")).toString(), QStringLiteral("example.com"));
         QVERIFY(!props.contains(QLatin1String(kCGImagePropertyGPSDictionary)));
+        // Stored as 28.3465 dots per centimetre.
+        QCOMPARE(qRound(props.value(QLatin1String(kCGImagePropertyDPIWidth)).toDouble()), 72);
     }
 
     void singleKeywordIsStillAList()
