@@ -152,6 +152,7 @@ void AppDelegate::wireControls()
     connect(ui.resizePhotosBtn, &QPushButton::clicked, this, &AppDelegate::ShowResizePhotoWindow);
     connect(ui.editMetadataAction, &QAction::triggered, this, &AppDelegate::toggleLeftDrawer);
     connect(ui.editMetadataBtn, &QPushButton::clicked, this, [this] { openLeftDrawer(m_ui->editMetadataBtn); });
+    connect(ui.startEditMetadataBtn, &QPushButton::clicked, this, &AppDelegate::toggleLeftDrawer);
     connect(ui.connectPhotoWindow->closeButton(), &QPushButton::clicked, this,
             [this] { m_ui->connectPhotoWindow->endSheet(0); });
     connect(ui.connectPhotoWindow, &QDialog::rejected, this, [this] { m_ui->connectPhotoWindow->endSheet(0); });

@@ -119,12 +119,23 @@ void MainInterface::buildStartView()
     leftTipView = new QWidget(window->contentView());
     leftTipView->setObjectName(QStringLiteral("leftTipView"));
     auto *layout = new QVBoxLayout(leftTipView);
-    layout->setContentsMargins(18, 14, 18, 18);
+    layout->setContentsMargins(18, 14, 18, 8);
+    layout->setSpacing(4);
     leftTipImageView = new ZelDragImageView(leftTipView);
     leftTipImageView->setObjectName(QStringLiteral("leftTipImageView"));
     leftTipImageView->setTipText(tr("Drop photos or a folder here"),
                                  tr("or click to choose photos — JPEG and PNG are made smaller"));
-    layout->addWidget(leftTipImageView);
+    layout->addWidget(leftTipImageView, 1);
+    // The editor lives in the drawer; the start screen names it so nobody has to find the menu.
+    startEditMetadataBtn = new QPushButton(artwork::icon(QStringLiteral("editicon.png")),
+                                           tr("Edit photo metadata instead…"), leftTipView);
+    startEditMetadataBtn->setObjectName(QStringLiteral("startEditMetadataBtn"));
+    startEditMetadataBtn->setFlat(true);
+    startEditMetadataBtn->setCursor(Qt::PointingHandCursor);
+    auto *links = new QHBoxLayout;
+    links->addStretch(1);
+    links->addWidget(startEditMetadataBtn);
+    layout->addLayout(links);
     auto *contentLayout = new QVBoxLayout(window->contentView());
     contentLayout->setContentsMargins(1, 0, 1, 1);
     contentLayout->setSpacing(0);

@@ -69,6 +69,7 @@ public:
     ZelButton *importandExportBtn = nullptr;
     QPushButton *resizePhotosBtn = nullptr;
     QPushButton *editMetadataBtn = nullptr;
+    QPushButton *startEditMetadataBtn = nullptr;
 
     // Secondary windows.
     ResizeWindow *resizeImageWindow = nullptr;
