@@ -16,6 +16,7 @@
 #include <QThreadPool>
 
 #include <condition_variable>
+#include <exception>
 #include <map>
 #include <mutex>
 
@@ -155,7 +156,16 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             const QString sourcePath = item.sourcePath;
             const bool keepMetadata = m_options.bKeepMetadata;
             pool.start([&, index, sourcePath, outputPath, keepMetadata] {
-                PhotoOutcome outcome = compressOne(sourcePath, outputPath, keepMetadata);
+                PhotoOutcome outcome;
+                // Every taken-up photo must hand back an outcome, or the commit order stalls.
+                try {
+                    outcome = compressOne(sourcePath, outputPath, keepMetadata);
+                } catch (const std::exception &e) {
+                    outcome.status = PhotoOutcome::Failed;
+                    outcome.sourcePath = sourcePath;
+                    outcome.outputPath = outputPath;
+                    outcome.reason = QString::fromLocal8Bit(e.what());
+                }
                 std::lock_guard lock(mutex);
                 finished.emplace(index, std::move(outcome));
                 finishedChanged.notify_all();
