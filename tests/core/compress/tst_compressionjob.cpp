@@ -244,6 +244,13 @@ void TestCompressionJob::parallelEqualsSingleWorker()
             QVERIFY(parallel.progress[i].position > parallel.progress[i - 1].position);
     }
     QCOMPARE(outcomes[1].report.entries.size(), 12);
+    // "PNG" in capitals still takes the PNG encoder: a smaller PNG, not JPEG data.
+    for (const NSFileNode &entry : single.report.entries) {
+        if (entry.fileName() != QLatin1String("shot.PNG"))
+            continue;
+        QVERIFY(entry.restFileSize() < entry.orignalFileSize());
+        QVERIFY(fixtures::readAll(entry.restPath()).startsWith("\x89PNG"));
+    }
 }
 
 void TestCompressionJob::laterPhotoReadsEarlierResult()

@@ -48,6 +48,7 @@ private Q_SLOTS:
     void photoWithoutExifStillEncodes();
     void tiffBecomesJpegDataUnderItsName();
     void pngEncoderWritesPng();
+    void animationKeepsItsFirstFrame();
     void transparencyBecomesWhite();
     void cmykSourceKeepsItsColours();
     void undecodablePhotoWritesNothing();
@@ -246,6 +247,19 @@ void TestPhotoEncoders::pngEncoderWritesPng()
     QVERIFY(fixtures::readAll(out).startsWith("\x89PNG"));
     QVERIFY(QFileInfo(out).size() < QFileInfo(source).size());
     QVERIFY(fixtures::meanDifference(QImage(out), QImage(source)) < fixtures::SamePictureTolerance);
+}
+
+void TestPhotoEncoders::animationKeepsItsFirstFrame()
+{
+    const QString source = path(QStringLiteral("blink.gif"));
+    QVERIFY(fixtures::magick({QStringLiteral("-delay"), QStringLiteral("20"), QStringLiteral("-size"),
+                              QStringLiteral("60x40"), QStringLiteral("xc:#d02020"), QStringLiteral("xc:#2040d0"),
+                              source}));
+    const QString out = path(QStringLiteral("blink-out.gif"));
+    QVERIFY(CompressJpgWithImageData(fixtures::readAll(source), out, {}));
+    const QImage result(out);
+    QCOMPARE(result.size(), QSize(60, 40));
+    QVERIFY(qRed(result.pixel(30, 20)) > 180 && qBlue(result.pixel(30, 20)) < 80);
 }
 
 void TestPhotoEncoders::transparencyBecomesWhite()
