@@ -9,6 +9,7 @@
 
 #include <jpeglib.h>
 #include <jerror.h>
+#include <lcms2.h>
 
 namespace imageio {
 
@@ -104,6 +105,59 @@ bool isCmykProfile(const QByteArray &icc)
     return icc.size() >= 20 && icc.mid(16, 4) == "CMYK";
 }
 
+// Converts CMYK rows through the photo's own profile into sRGB, as a colour-managed viewer
+// shows them. Null when the profile cannot be used; the plain formula is the fallback.
+class CmykToSrgb
+{
+public:
+    CmykToSrgb(const QByteArray &profile, bool inverted)
+    {
+        if (!isCmykProfile(profile))
+            return;
+        cmsHPROFILE cmyk = cmsOpenProfileFromMem(profile.constData(), cmsUInt32Number(profile.size()));
+        cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+        if (cmyk && srgb)
+            m_transform = cmsCreateTransform(cmyk, inverted ? TYPE_CMYK_8_REV : TYPE_CMYK_8, srgb, TYPE_RGB_8,
+                                             INTENT_PERCEPTUAL, cmsFLAGS_BLACKPOINTCOMPENSATION);
+        if (cmyk)
+            cmsCloseProfile(cmyk);
+        if (srgb)
+            cmsCloseProfile(srgb);
+    }
+    ~CmykToSrgb()
+    {
+        if (m_transform)
+            cmsDeleteTransform(m_transform);
+    }
+    CmykToSrgb(const CmykToSrgb &) = delete;
+    CmykToSrgb &operator=(const CmykToSrgb &) = delete;
+
+    bool isValid() const { return m_transform != nullptr; }
+    void convert(const uchar *cmyk, uchar *rgb, unsigned pixels) const { cmsDoTransform(m_transform, cmyk, rgb, pixels); }
+
+private:
+    cmsHTRANSFORM m_transform = nullptr;
+};
+
+// Without a usable profile: the plain formula, which is what an unmanaged viewer shows.
+void convertCmykRows(QImage &image, const QImage &cmyk, bool inverted, const QByteArray &profile)
+{
+    const CmykToSrgb managed(profile, inverted);
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *in = cmyk.constScanLine(y);
+        uchar *rgb = image.scanLine(y);
+        if (managed.isValid()) {
+            managed.convert(in, rgb, unsigned(image.width()));
+            continue;
+        }
+        for (int x = 0; x < image.width(); ++x, in += 4, rgb += 3) {
+            rgb[0] = cmykToChannel(in[0], in[3], inverted);
+            rgb[1] = cmykToChannel(in[1], in[3], inverted);
+            rgb[2] = cmykToChannel(in[2], in[3], inverted);
+        }
+    }
+}
+
 bool isGreyProfile(const QByteArray &icc)
 {
     return icc.size() >= 20 && icc.mid(16, 4) == "GRAY";
@@ -125,8 +179,9 @@ unsigned scaleNumerator(const QSize &stored, const QSize &minimum)
 
 // The decoding steps that may jump back on a libjpeg error. Kept free of objects with
 // destructors, so a jump skips nothing that needed cleaning up.
+// CMYK scans land in `cmyk` (four bytes a pixel) and are converted after reading.
 bool runDecode(jpeg_decompress_struct &cinfo, ErrorManager &manager, const QByteArray &data,
-               const QSize &minimumSize, JpegCodec::Decoded &out)
+               const QSize &minimumSize, JpegCodec::Decoded &out, QImage &cmykScan, bool &invertedCmyk)
 {
     if (setjmp(manager.jump))
         return false;
@@ -166,19 +221,19 @@ bool runDecode(jpeg_decompress_struct &cinfo, ErrorManager &manager, const QByte
     }
 
     if (cmyk) {
-        const bool inverted = cinfo.saw_Adobe_marker;
-        JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                                     cinfo.output_width * 4, 1);
+        cmykScan = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGBA8888);
+        invertedCmyk = cinfo.saw_Adobe_marker;
+        if (cmykScan.isNull()) {
+            std::snprintf(manager.message, sizeof manager.message, "out of memory");
+            return false;
+        }
+        JSAMPROW rows[16];
         while (cinfo.output_scanline < cinfo.output_height) {
-            const int y = int(cinfo.output_scanline);
-            jpeg_read_scanlines(&cinfo, row, 1);
-            const uchar *in = row[0];
-            uchar *rgb = out.image.scanLine(y);
-            for (unsigned x = 0; x < cinfo.output_width; ++x, in += 4, rgb += 3) {
-                rgb[0] = cmykToChannel(in[0], in[3], inverted);
-                rgb[1] = cmykToChannel(in[1], in[3], inverted);
-                rgb[2] = cmykToChannel(in[2], in[3], inverted);
-            }
+            const unsigned first = cinfo.output_scanline;
+            const unsigned count = qMin(16u, cinfo.output_height - first);
+            for (unsigned i = 0; i < count; ++i)
+                rows[i] = cmykScan.scanLine(int(first + i));
+            jpeg_read_scanlines(&cinfo, rows, count);
         }
     } else {
         JSAMPROW rows[16];
@@ -253,7 +308,9 @@ JpegCodec::Decoded JpegCodec::decode(const QByteArray &data, const QSize &minimu
     ErrorManager manager;
     installErrorManager(manager);
     cinfo.err = &manager.base;
-    const bool ok = runDecode(cinfo, manager, data, minimumSize, out);
+    QImage cmykScan;
+    bool invertedCmyk = false;
+    const bool ok = runDecode(cinfo, manager, data, minimumSize, out, cmykScan, invertedCmyk);
     jpeg_destroy_decompress(&cinfo);
     if (!ok || manager.corruptWarnings > 0) {
         out.image = QImage();
@@ -261,6 +318,8 @@ JpegCodec::Decoded JpegCodec::decode(const QByteArray &data, const QSize &minimu
         out.error = QString::fromLatin1(manager.message);
         return out;
     }
+    if (out.wasCmyk)
+        convertCmykRows(out.image, cmykScan, invertedCmyk, out.iccProfile);
     if (isCmykProfile(out.iccProfile) || (out.image.format() != QImage::Format_Grayscale8 && isGreyProfile(out.iccProfile)))
         out.iccProfile.clear();
     return out;

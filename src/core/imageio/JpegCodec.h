@@ -31,7 +31,8 @@ public:
     // Decodes the whole photo. With `minimumSize` given, libjpeg's DCT scaling picks the
     // smallest of 1/8 .. 8/8 whose result still covers it in both directions, which makes
     // decoding for a small target several times faster. CMYK and YCCK photos come back as
-    // RGB. Data that is cut short or corrupt inside the scan is an error: a compressor
+    // sRGB, through their own ICC profile when they carry one (as a colour-managed viewer
+    // shows them), else by the plain ink formula. Data that is cut short or corrupt inside the scan is an error: a compressor
     // must not bake grey blocks into a photo and call it done.
     static Decoded decode(const QByteArray &data, const QSize &minimumSize = QSize());
 

@@ -6,6 +6,7 @@
 #include "compress/BatchCompressor.h"
 #include "compress/JobItems.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void everyOrientationDisplaysUpright_data();
     void everyOrientationDisplaysUpright();
     void cameraMetadataSurvives();
+    void cmykPressPhotoKeepsItsColours();
     void brokenFilesAreSkippedOrWhole();
 
 private:
@@ -94,6 +96,27 @@ void TestCorpusCompress::cameraMetadataSurvives()
                                 + after.value(key).toString()));
         }
     }
+}
+
+void TestCorpusCompress::cmykPressPhotoKeepsItsColours()
+{
+    // CMYK with a press profile split over many segments: the result is RGB and looks as a
+    // colour-managed viewer shows the source.
+    const QString source = corpus() + QStringLiteral("/metadata/Multiple_ICC_segments.jpg");
+    const QString out = m_dir.filePath(QStringLiteral("press"));
+    CompressionOptions options;
+    options.bKeepMetadata = true;
+    options.outputFolder = out;
+    const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Files, {{source, false}});
+    QCOMPARE(report.entries.size(), 1);
+    const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
+    QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+    const QString reference = m_dir.filePath(QStringLiteral("press-ref.png"));
+    QVERIFY(fixtures::magick({source, QStringLiteral("-profile"), srgb, reference}));
+    const QString result = report.entries[0].restPath();
+    QCOMPARE(testsupport::exiftoolTags(result).value(QStringLiteral("File:ColorComponents")).toInt(), 3);
+    const double difference = fixtures::meanDifference(QImage(result), QImage(reference));
+    QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
 }
 
 void TestCorpusCompress::brokenFilesAreSkippedOrWhole()

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void roundTripKeepsThePicture();
     void greyscaleStaysOneComponent();
     void cmykComesBackInItsColours();
+    void cmykWithProfileIsColourManaged();
     void dctScaledDecodeMatchesFullDecode_data();
     void dctScaledDecodeMatchesFullDecode();
     void iccProfileRoundTrip();
@@ -116,6 +117,38 @@ void TestJpegCodec::cmykComesBackInItsColours()
     const double difference = fixtures::meanDifference(decoded.image, QImage(reference));
     QVERIFY2(difference >= 0 && difference < 3.0, qPrintable(QString::number(difference)));
     QVERIFY(fixtures::meanDifference(decoded.image, QImage(png)) < fixtures::SamePictureTolerance);
+}
+
+void TestJpegCodec::cmykWithProfileIsColourManaged()
+{
+    // A press profile from the system, when one is installed.
+    const QString pressProfile = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+    if (!QFileInfo::exists(pressProfile))
+        QSKIP("no CMYK profile installed");
+    const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
+    QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+    const QString png = m_dir.filePath(QStringLiteral("press-source.png"));
+    QVERIFY(fixtures::photoLikeImage(240, 160, 8).save(png));
+    const QString cmyk = m_dir.filePath(QStringLiteral("press.jpg"));
+    QVERIFY(fixtures::magick({png, QStringLiteral("-profile"), srgb, QStringLiteral("-profile"), pressProfile,
+                              QStringLiteral("-quality"), QStringLiteral("95"), cmyk}));
+    QCOMPARE(testsupport::exiftoolTags(cmyk).value(QStringLiteral("ICC-header:ColorSpaceData")).toString().trimmed(),
+             QStringLiteral("CMYK"));
+
+    const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
+    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+    QVERIFY(decoded.iccProfile.isEmpty());
+    // ImageMagick converting through the same profile is the reference; the plain ink
+    // formula is measurably off.
+    const QString managed = m_dir.filePath(QStringLiteral("press-managed.png"));
+    QVERIFY(fixtures::magick({cmyk, QStringLiteral("-profile"), srgb, managed}));
+    const QString plain = m_dir.filePath(QStringLiteral("press-plain.png"));
+    QVERIFY(fixtures::magick({cmyk, QStringLiteral("+profile"), QStringLiteral("*"), QStringLiteral("-colorspace"),
+                              QStringLiteral("sRGB"), plain}));
+    const double toManaged = fixtures::meanDifference(decoded.image, QImage(managed));
+    const double toPlain = fixtures::meanDifference(decoded.image, QImage(plain));
+    QVERIFY2(toManaged >= 0 && toManaged < 4.0, qPrintable(QString::number(toManaged)));
+    QVERIFY2(toPlain > 2 * toManaged, qPrintable(QString::number(toPlain)));
 }
 
 void TestJpegCodec::dctScaledDecodeMatchesFullDecode_data()
