@@ -267,6 +267,11 @@ private Q_SLOTS:
         QCOMPARE(drawer->state(), Drawer::OpenState);
         h.delegate->closeLeftDrawer();
         QCOMPARE(drawer->state(), Drawer::ClosedState);
+
+        // The start screen's link reaches the editor without a job or the menu.
+        QVERIFY(h.ui().startEditMetadataBtn->isVisible());
+        h.ui().startEditMetadataBtn->click();
+        QCOMPARE(drawer->state(), Drawer::OpenState);
     }
 
     void dispatchIgnoresButtonsInNoRow()
