@@ -40,10 +40,6 @@ int exivTypeForTypeIdentifier(const QString &type);
 
 // Property maps <-> Exiv2 metadata.
 QVariantMap propertiesFromMetadata(Exiv2::Image &image);
-// Pointers between IFDs, and tags describing a TIFF's pixel layout: never written from a map.
-bool isOffsetTag(const std::string &tag);
-bool isStructuralTag(const std::string &tag);
-
 // Lays the overlay over the image's metadata in memory. Unknown keys are skipped.
 void applyOverlay(Exiv2::Image &image, const QVariantMap &overlay);
 

@@ -2,6 +2,7 @@
 
 #include "ExivImage.h"
 #include "ImageProperties.h"
+#include "PropertyNames.h"
 
 #include <QLoggingCategory>
 

@@ -1,232 +1,18 @@
 #include "ExivImage.h"
 #include "ImageProperties.h"
+#include "PropertyNames.h"
 
 #include <QLoggingCategory>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <cmath>
 #include <numeric>
-#include <set>
 
 Q_LOGGING_CATEGORY(lcMapping, "glimmerset.imageio.mapping")
 
 namespace imageio {
 
 namespace {
-
-// IPTC dataset names as other tools spell them in property dictionaries; the rest keep Exiv2's names.
-struct IptcName {
-    const char *exiv;
-    const char *property;
-};
-constexpr IptcName kIptcNames[] = {
-    {"Caption", "Caption/Abstract"},
-    {"Byline", "By-line"},
-    {"BylineTitle", "By-lineTitle"},
-    {"ProvinceState", "Province/State"},
-    {"CountryName", "Country/PrimaryLocationName"},
-    {"CountryCode", "Country/PrimaryLocationCode"},
-    {"Copyright", "CopyrightNotice"},
-    {"Writer", "Writer/Editor"},
-    {"TransmissionReference", "OriginalTransmissionReference"},
-    {"SubLocation", "SubLocation"},
-};
-
-QString iptcPropertyName(const std::string &exivName)
-{
-    for (const auto &n : kIptcNames)
-        if (exivName == n.exiv)
-            return QString::fromLatin1(n.property);
-    return QString::fromStdString(exivName);
-}
-
-std::string iptcExivName(const QString &property)
-{
-    for (const auto &n : kIptcNames)
-        if (property == QLatin1String(n.property))
-            return n.exiv;
-    return property.toStdString();
-}
-
-// The GPS IFD's tags are named without their "GPS" prefix, except the version.
-QString gpsPropertyName(const std::string &tagName)
-{
-    if (tagName == "GPSVersionID")
-        return QString::fromLatin1(kCGImagePropertyGPSVersion);
-    QString name = QString::fromStdString(tagName);
-    if (name.startsWith(QLatin1String("GPS")))
-        name.remove(0, 3);
-    return name;
-}
-
-std::string gpsExivKey(const QString &property)
-{
-    if (property == QLatin1String(kCGImagePropertyGPSVersion))
-        return "Exif.GPSInfo.GPSVersionID";
-    return "Exif.GPSInfo.GPS" + property.toStdString();
-}
-
-bool isAsciiText(const QString &s)
-{
-    for (QChar c : s)
-        if (c.unicode() > 0x7e)
-            return false;
-    return true;
-}
-
-QString textFromBytes(const std::string &bytes)
-{
-    // Trailing NULs pad many camera strings.
-    std::string trimmed = bytes;
-    while (!trimmed.empty() && trimmed.back() == '\0')
-        trimmed.pop_back();
-    auto decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(QByteArray::fromStdString(trimmed));
-    if (decoder.hasError())
-        text = QString::fromLatin1(trimmed.data(), qsizetype(trimmed.size()));
-    return text;
-}
-
-double rationalToDouble(const Exiv2::Rational &r)
-{
-    return r.second == 0 ? 0.0 : double(r.first) / double(r.second);
-}
-
-double urationalToDouble(const Exiv2::URational &r)
-{
-    return r.second == 0 ? 0.0 : double(r.first) / double(r.second);
-}
-
-Exiv2::URational urationalAt(const Exiv2::Value &value, long i)
-{
-    if (const auto *u = dynamic_cast<const Exiv2::URationalValue *>(&value))
-        return u->value_.at(size_t(i));
-    const Exiv2::Rational r = value.toRational(i);
-    return {uint32_t(r.first), uint32_t(r.second)};
-}
-
-QVariant numberAt(const Exiv2::Value &value, long i)
-{
-    switch (value.typeId()) {
-    case Exiv2::unsignedRational:
-        return urationalToDouble(urationalAt(value, i));
-    case Exiv2::signedRational:
-        return rationalToDouble(value.toRational(i));
-    case Exiv2::tiffFloat:
-    case Exiv2::tiffDouble:
-        return double(value.toFloat(i));
-    default:
-        return qlonglong(value.toLong(i));
-    }
-}
-
-QVariant undefinedValue(const Exiv2::Value &value)
-{
-    std::vector<Exiv2::byte> bytes(size_t(value.size()));
-    if (!bytes.empty())
-        value.copy(bytes.data(), Exiv2::invalidByteOrder);
-    QByteArray raw(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
-    // Version fields ("0230") and short codes read best as text.
-    bool printable = !raw.isEmpty();
-    for (char c : raw)
-        printable = printable && c >= 0x20 && c < 0x7f;
-    if (printable)
-        return QString::fromLatin1(raw);
-    return raw;
-}
-
-QString commentText(const Exiv2::Value &value)
-{
-    if (value.typeId() == Exiv2::comment)
-        return QString::fromStdString(static_cast<const Exiv2::CommentValue &>(value).comment()).trimmed();
-    // Stored as plain undefined bytes by some cameras: same layout, charset prefix then text.
-    std::vector<Exiv2::byte> bytes(size_t(value.size()));
-    if (!bytes.empty())
-        value.copy(bytes.data(), Exiv2::invalidByteOrder);
-    Exiv2::CommentValue comment;
-    comment.read(bytes.data(), long(bytes.size()), Exiv2::littleEndian);
-    return QString::fromStdString(comment.comment()).remove(QChar(0)).trimmed();
-}
-
-QVariant exifValue(const Exiv2::Exifdatum &datum)
-{
-    const Exiv2::Value &value = datum.value();
-    if (datum.tagName() == "UserComment")
-        return commentText(value);
-    switch (value.typeId()) {
-    case Exiv2::asciiString:
-    case Exiv2::string:
-        return textFromBytes(value.toString());
-    case Exiv2::undefined:
-        return undefinedValue(value);
-    default:
-        break;
-    }
-    const long n = value.count();
-    if (n == 1)
-        return numberAt(value, 0);
-    QVariantList list;
-    for (long i = 0; i < n; ++i)
-        list << numberAt(value, i);
-    return list;
-}
-
-double degreesFromTriple(const Exiv2::Value &value)
-{
-    double result = 0;
-    double unit = 1;
-    for (long i = 0; i < value.count() && i < 3; ++i, unit *= 60)
-        result += urationalToDouble(urationalAt(value, i)) / unit;
-    return result;
-}
-
-QVariant gpsValue(const Exiv2::Exifdatum &datum, const QString &name)
-{
-    const Exiv2::Value &value = datum.value();
-    if (name == QLatin1String(kCGImagePropertyGPSVersion)) {
-        QStringList parts;
-        for (long i = 0; i < value.count(); ++i)
-            parts << QString::number(value.toLong(i));
-        return parts.join(QLatin1Char('.'));
-    }
-    if ((name == QLatin1String(kCGImagePropertyGPSLatitude) || name == QLatin1String(kCGImagePropertyGPSLongitude)
-         || name == QLatin1String("DestLatitude") || name == QLatin1String("DestLongitude"))
-        && value.typeId() == Exiv2::unsignedRational)
-        return degreesFromTriple(value);
-    if (name == QLatin1String(kCGImagePropertyGPSTimeStamp) && value.typeId() == Exiv2::unsignedRational
-        && value.count() == 3) {
-        const double h = numberAt(value, 0).toDouble();
-        const double m = numberAt(value, 1).toDouble();
-        const double s = numberAt(value, 2).toDouble();
-        const bool whole = std::floor(s) == s;
-        return QStringLiteral("%1:%2:%3")
-            .arg(int(h), 2, 10, QLatin1Char('0'))
-            .arg(int(m), 2, 10, QLatin1Char('0'))
-            .arg(s, whole ? 2 : 5, 'f', whole ? 0 : 2, QLatin1Char('0'));
-    }
-    return exifValue(datum);
-}
-
-void insertRepeated(QVariantMap &map, const QString &key, const QVariant &value, bool alwaysList)
-{
-    auto it = map.find(key);
-    if (it == map.end()) {
-        map.insert(key, alwaysList ? QVariant(QVariantList{value}) : value);
-        return;
-    }
-    QVariantList list = it->typeId() == QMetaType::QVariantList ? it->toList() : QVariantList{*it};
-    list << value;
-    *it = list;
-}
-
-bool iptcIsUtf8(const Exiv2::IptcData &iptc)
-{
-    auto it = iptc.findKey(Exiv2::IptcKey("Iptc.Envelope.CharacterSet"));
-    return it != iptc.end() && it->toString() == "\x1b%G";
-}
-
-// ---- writing --------------------------------------------------------------------------
 
 QString rationalText(double x, bool isSigned)
 {
@@ -486,85 +272,6 @@ void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map)
     }
 }
 
-} // namespace
-
-bool isOffsetTag(const std::string &tag)
-{
-    static const std::set<std::string> offsets = {"ExifTag", "GPSTag", "InteroperabilityTag",
-                                                  "JPEGInterchangeFormat", "JPEGInterchangeFormatLength"};
-    return offsets.count(tag) > 0;
-}
-
-bool isStructuralTag(const std::string &tag)
-{
-    static const std::set<std::string> structural = {
-        "NewSubfileType", "SubfileType", "ImageWidth", "ImageLength", "BitsPerSample", "Compression",
-        "PhotometricInterpretation", "FillOrder", "StripOffsets", "SamplesPerPixel", "RowsPerStrip",
-        "StripByteCounts", "PlanarConfiguration", "TileWidth", "TileLength", "TileOffsets", "TileByteCounts",
-        "SubIFDs", "ExtraSamples", "SampleFormat", "Predictor", "JPEGTables", "YCbCrSubSampling",
-        "YCbCrPositioning", "ColorMap", "InterColorProfile", "XMLPacket", "IPTCNAA", "ImageResources"};
-    return structural.count(tag) > 0 || isOffsetTag(tag);
-}
-
-QVariantMap propertiesFromMetadata(Exiv2::Image &image)
-{
-    QVariantMap props;
-    QVariantMap exif, tiff, gps, iptc;
-
-    for (const Exiv2::Exifdatum &datum : image.exifData()) {
-        const std::string group = datum.groupName();
-        const std::string tag = datum.tagName();
-        if (tag.rfind("0x", 0) == 0 || isOffsetTag(tag))
-            continue; // unknown tags have no stable name to exchange; offsets mean nothing outside the file
-        if (group == "Image") {
-            tiff.insert(QString::fromStdString(tag), exifValue(datum));
-        } else if (group == "Photo") {
-            if (tag == "MakerNote")
-                continue;
-            exif.insert(QString::fromStdString(tag), exifValue(datum));
-        } else if (group == "GPSInfo") {
-            const QString name = gpsPropertyName(tag);
-            gps.insert(name, gpsValue(datum, name));
-        }
-    }
-
-    const Exiv2::IptcData &iptcData = image.iptcData();
-    const bool utf8 = iptcIsUtf8(iptcData);
-    for (const Exiv2::Iptcdatum &datum : iptcData) {
-        if (datum.record() != Exiv2::IptcDataSets::application2 || datum.tag() == 0)
-            continue;
-        const QString name = iptcPropertyName(datum.tagName());
-        const std::string raw = datum.toString();
-        const QVariant value = utf8 ? QVariant(QString::fromUtf8(raw.data(), qsizetype(raw.size())))
-                                    : QVariant(textFromBytes(raw));
-        insertRepeated(iptc, name, value, name == QLatin1String(kCGImagePropertyIPTCKeywords));
-    }
-
-    if (!exif.isEmpty())
-        props.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
-    if (!tiff.isEmpty())
-        props.insert(QLatin1String(kCGImagePropertyTIFFDictionary), tiff);
-    if (!gps.isEmpty())
-        props.insert(QLatin1String(kCGImagePropertyGPSDictionary), gps);
-    if (!iptc.isEmpty())
-        props.insert(QLatin1String(kCGImagePropertyIPTCDictionary), iptc);
-
-    if (tiff.contains(QLatin1String(kCGImagePropertyTIFFOrientation)))
-        props.insert(QLatin1String(kCGImagePropertyOrientation), tiff.value(QLatin1String(kCGImagePropertyTIFFOrientation)));
-    const QVariant xres = tiff.value(QLatin1String(kCGImagePropertyTIFFXResolution));
-    const QVariant yres = tiff.value(QLatin1String(kCGImagePropertyTIFFYResolution));
-    // Dots per inch only where the resolution has a unit: 1 means "aspect ratio only".
-    const int unit = tiff.value(QStringLiteral("ResolutionUnit"), 2).toInt();
-    if (xres.isValid() && yres.isValid() && (unit == 2 || unit == 3)) {
-        const double perInch = unit == 3 ? 2.54 : 1.0;
-        props.insert(QLatin1String(kCGImagePropertyDPIWidth), xres.toDouble() * perInch);
-        props.insert(QLatin1String(kCGImagePropertyDPIHeight), yres.toDouble() * perInch);
-    }
-    return props;
-}
-
-namespace {
-
 // Keys whose value equals what the photo already holds are left alone, so laying a
 // photo's own map back over it (as several edits do) keeps every stored value exact.
 QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current)
@@ -577,6 +284,7 @@ QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current)
     }
     return changed;
 }
+
 
 } // namespace
 
