@@ -13,6 +13,16 @@ void prepareWorkingFolder(const EditTarget &target)
     folders::makePath(target.workingFolder);
 }
 
+QList<EditSource> startEdit(const EditTarget &target, EditReport &report)
+{
+    if (target.selection.isEmpty()) {
+        report.emptySelection = true;
+        return {};
+    }
+    prepareWorkingFolder(target);
+    return selectedSources(target);
+}
+
 QString unreadableReason(const QString &error)
 {
     return error.isEmpty() ? QStringLiteral("not a photo that can be read")

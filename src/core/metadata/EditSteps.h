@@ -15,6 +15,10 @@ namespace editsteps {
 // pass the import panel, which is what otherwise creates it.
 void prepareWorkingFolder(const EditTarget &target);
 
+// Starts a command: the selected sources in list order, with the Working folder ready.
+// With nothing selected it marks the report and returns no sources.
+QList<EditSource> startEdit(const EditTarget &target, EditReport &report);
+
 // Records a rewrite's outcome in the report; true when the copy was written.
 bool record(EditReport &report, const EditSource &source, const QString &outputPath,
             const imageio::RewriteResult &result);

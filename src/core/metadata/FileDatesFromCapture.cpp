@@ -14,12 +14,9 @@ using namespace imageio;
 EditReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &zone, const EditHooks &hooks)
 {
     EditReport report;
-    const QList<EditSource> sources = selectedSources(target);
-    if (target.selection.isEmpty()) {
-        report.emptySelection = true;
+    const QList<EditSource> sources = editsteps::startEdit(target, report);
+    if (report.emptySelection)
         return report;
-    }
-    editsteps::prepareWorkingFolder(target);
 
     int done = 0;
     for (const EditSource &source : sources) {

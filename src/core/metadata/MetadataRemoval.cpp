@@ -49,12 +49,9 @@ QVariantMap properties(Removal removal)
 EditReport removeMetadata(const EditTarget &target, Removal removal, const EditHooks &hooks)
 {
     EditReport report;
-    const QList<EditSource> sources = selectedSources(target);
-    if (target.selection.isEmpty()) {
-        report.emptySelection = true;
+    const QList<EditSource> sources = editsteps::startEdit(target, report);
+    if (report.emptySelection)
         return report;
-    }
-    editsteps::prepareWorkingFolder(target);
     const QVariantMap overlay = properties(removal);
     const QString namePrefix = prefix(removal);
     int done = 0;

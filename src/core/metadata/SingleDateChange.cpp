@@ -57,12 +57,9 @@ EditReport saveDates(const EditTarget &target, const QString &original, const QS
                      const QTimeZone &zone, const EditHooks &hooks)
 {
     EditReport report;
-    const QList<EditSource> sources = selectedSources(target);
-    if (target.selection.isEmpty()) {
-        report.emptySelection = true;
+    const QList<EditSource> sources = editsteps::startEdit(target, report);
+    if (report.emptySelection)
         return report;
-    }
-    editsteps::prepareWorkingFolder(target);
 
     QVariantMap exif;
     exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), original);
