@@ -193,6 +193,62 @@ private Q_SLOTS:
         QVERIFY(h.ui().importPhotosBtn->isEnabled());
     }
 
+    void stopEndsTheJobAndKeepsTheFinishedRows()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QPushButton *stop = h.ui().stopCompressBtn;
+        QVERIFY(!stop->isVisible());
+        // Copies of a few large photos: enough work that the job still runs when Stop is pressed.
+        const QString generated = h.dir.filePath(QStringLiteral("large"));
+        QDir().mkpath(generated);
+        QStringList sources;
+        for (int i = 0; i < 3; ++i)
+            sources << testsupport::makeJpeg(generated + QStringLiteral("/large%1.jpg").arg(i), 3200, 2400);
+        const QString album = h.dir.filePath(QStringLiteral("many"));
+        QDir().mkpath(album);
+        QStringList inputs;
+        for (int i = 0; i < 40; ++i) {
+            const QString target = album + QStringLiteral("/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+            QVERIFY(QFile::copy(sources.at(i % sources.size()), target));
+            inputs << target;
+        }
+        const QString output = AppSettings(h.settingsFile()).photoLocation();
+
+        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
+        QVERIFY(stop->isVisibleTo(h.ui().window));
+        QVERIFY(stop->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!h.delegate->dragPhotoArray().isEmpty(), 60000);
+        QVERIFY2(finished.isEmpty(), "the job ended before Stop could be pressed");
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QVERIFY(!stop->isEnabled());
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+
+        const CompressionReport &report = h.delegate->lastReport();
+        QVERIFY(report.cancelled);
+        const int rows = int(h.delegate->dragPhotoArray().size());
+        QVERIFY(rows >= 1);
+        QVERIFY(rows < inputs.size());
+        QCOMPARE(rows, int(report.entries.size()));
+        compareRows(h);
+        QVERIFY(!stop->isVisibleTo(h.ui().window));
+        QVERIFY(h.ui().saveSizelab->toolTip().startsWith(QStringLiteral("Stopped")));
+        // Every result in the Output folder belongs to a row: nothing half-written was left behind.
+        const QStringList written =
+            QDir(output).entryList({QStringLiteral("photo*"), QStringLiteral(".photo*")}, QDir::Files | QDir::Hidden);
+        QCOMPARE(int(written.size()), rows);
+        QVERIFY(!h.delegate->isCompressing());
+
+        // The window takes the next drop as usual.
+        QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("afterStop"))));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        QVERIFY(!h.delegate->lastReport().cancelled);
+        compareRows(h);
+        QVERIFY(h.ui().saveSizelab->toolTip().isEmpty());
+    }
+
     void optionBoxesAreStoredOnTheNextJob()
     {
         Harness h;

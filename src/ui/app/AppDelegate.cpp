@@ -145,6 +145,7 @@ void AppDelegate::wireControls()
     connect(ui.aboutWindow->supportButton(), &QPushButton::clicked, this, &AppDelegate::CLICkSupport);
     connect(ui.importAction, &QAction::triggered, this, &AppDelegate::ClickImportPhotosAction);
     connect(ui.importPhotosBtn, &QPushButton::clicked, this, &AppDelegate::ClickImportPhotosAction);
+    connect(ui.stopCompressBtn, &QPushButton::clicked, this, &AppDelegate::StopCompressAction);
     connect(ui.leftTipImageView, &ZelDragImageView::clicked, this, &AppDelegate::ClickImportPhotosAction);
     connect(ui.secondDragImageView, &ZelDragImageView::clicked, this, &AppDelegate::ClickImportPhotosAction);
     connect(ui.compressAgainAction, &QAction::triggered, this, &AppDelegate::StartCompressAction);

@@ -70,6 +70,8 @@ public:
     bool openFiles(const QStringList &paths);
     void StartCompressAction();
     void ClickImportPhotosAction();
+    // The busy view's Stop: the job ends after the photos being written and reports what it finished.
+    void StopCompressAction();
     void openPanelDidEnd1(QFileDialog *panel, int returnCode);
     void CompressPhotoProgressHanderToMainThread(const NSFileNode &entry, int position, int total,
                                                  const QString &percentText);

@@ -153,8 +153,11 @@ void AppDelegate::showBusy()
 {
     m_ui->secondDragView->hide();
     m_ui->secondScanView->show();
+    m_ui->scanStatuslab->setText(tr("Compressing photos…"));
     m_ui->progreslab->setText(QStringLiteral("0%"));
     m_ui->theProgressView->setProgressValue(0);
+    // A resize scales the photos first; only the compression job after it can be stopped.
+    m_ui->stopCompressBtn->setEnabled(false);
     m_ui->theFlashView->startFlash();
     setJobControlsEnabled(false);
 }
@@ -196,8 +199,10 @@ bool AppDelegate::startJob(CompressionJobKind kind, const QStringList &items)
     std::shared_ptr<SharedPhotoLocation> location = m_photoLocation;
     options.photoLocation = [location] { return location->path(); };
     QString reason;
-    if (m_job->start(kind, items, options, &reason))
+    if (m_job->start(kind, items, options, &reason)) {
+        m_ui->stopCompressBtn->setEnabled(true);
         return true;
+    }
     showIdle();
     showAlert(tr("The photos could not be compressed"), reason);
     return false;
@@ -226,12 +231,23 @@ void AppDelegate::CompressPhotoProgressFinishToMainThread(const CompressionRepor
         notes.append(tr("%1: %2").arg(p.path, p.reason));
     for (const CompressionProblem &p : report.failed)
         notes.append(tr("%1: %2").arg(p.path, p.reason));
-    m_ui->saveSizelab->setToolTip(notes.isEmpty() ? QString()
-                                                  : tr("Not compressed:\n%1").arg(notes.join(QLatin1Char('\n'))));
+    QString tip = notes.isEmpty() ? QString() : tr("Not compressed:\n%1").arg(notes.join(QLatin1Char('\n')));
+    if (report.cancelled)
+        tip.prepend(tr("Stopped: the photos not in the list were left as they were.\n"));
+    m_ui->saveSizelab->setToolTip(tip.trimmed());
     m_ui->progreslab->setText(QString());
     m_savedFileSize = 0;
     m_allFileSize = 0;
     Q_EMIT compressionFinished();
+}
+
+void AppDelegate::StopCompressAction()
+{
+    if (!m_job->isRunning())
+        return;
+    m_ui->stopCompressBtn->setEnabled(false);
+    m_ui->scanStatuslab->setText(tr("Stopping…"));
+    m_job->cancel();
 }
 
 void AppDelegate::ClickImportPhotosAction()

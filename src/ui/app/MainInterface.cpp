@@ -198,8 +198,13 @@ void MainInterface::buildListView()
     scanText->addLayout(scanTop);
     scanText->addWidget(theProgressView);
     scanText->addStretch(1);
+    stopCompressBtn = new QPushButton(tr("Stop"), secondScanView);
+    stopCompressBtn->setObjectName(QStringLiteral("stopCompressBtn"));
+    stopCompressBtn->setToolTip(tr("Stop after the photos being written; the finished ones stay in the list"));
+    stopCompressBtn->setCursor(Qt::PointingHandCursor);
     scanLayout->addWidget(theFlashView);
     scanLayout->addLayout(scanText, 1);
+    scanLayout->addWidget(stopCompressBtn, 0, Qt::AlignVCenter);
     stack->addWidget(secondDragView);
     stack->addWidget(secondScanView);
 

@@ -61,6 +61,7 @@ public:
     QLabel *scanStatuslab = nullptr;
     QLabel *progreslab = nullptr;
     ZelProgressView *theProgressView = nullptr;
+    QPushButton *stopCompressBtn = nullptr;
     QWidget *localPhotoViewImageView = nullptr; // the table's title strip
     ResultTableView *theTableview = nullptr;
     QWidget *bottomBar = nullptr;
