@@ -328,6 +328,21 @@ private Q_SLOTS:
         QVERIFY(h.ui().startEditMetadataBtn->isVisible());
         h.ui().startEditMetadataBtn->click();
         QCOMPARE(drawer->state(), Drawer::OpenState);
+        h.delegate->closeLeftDrawer();
+
+        // In the list layout the drawer leaves the button bar clear whatever the screen's height.
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("drawer"))));
+        QTRY_COMPARE(h.ui().window->size(), QSize(654, 598));
+        h.delegate->openLeftDrawer(sender);
+        QCOMPARE(drawer->state(), Drawer::OpenState);
+        QWidget *bar = h.ui().bottomBar;
+        const QRect barOnScreen(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+        QVERIFY2(!drawer->geometry().intersects(barOnScreen),
+                 qPrintable(QStringLiteral("drawer %1,%2 %3x%4 over the bar at y %5")
+                                .arg(drawer->x()).arg(drawer->y()).arg(drawer->width()).arg(drawer->height())
+                                .arg(barOnScreen.y())));
+        QVERIFY(h.ui().editMetadataBtn->isVisible());
     }
 
     void dispatchIgnoresButtonsInNoRow()

@@ -334,6 +334,8 @@ void AppDelegate::setupLeftDrawer()
     drawer->setMaxContentSize(QSize(654, 322));
     drawer->setContentSize(QSize(654, 322));
     drawer->setLeadingOffset(20);
+    // On a screen too short for both, the editor may lie over the result list, never the buttons.
+    drawer->setCoverableView(m_ui->theTableview);
 }
 
 void AppDelegate::setDrawerContent(QWidget *view)

@@ -33,41 +33,40 @@ void Drawer::setContentView(QWidget *view)
 void Drawer::setContentSize(const QSize &size)
 {
     m_contentSize = size.expandedTo(m_minContentSize).boundedTo(m_maxContentSize);
-    place();
+    if (m_state == OpenState)
+        place(false);
 }
 
 void Drawer::setLeadingOffset(int offset)
 {
     m_leadingOffset = offset;
-    place();
+    if (m_state == OpenState)
+        place(false);
 }
 
-void Drawer::place()
+void Drawer::setCoverableView(QWidget *view)
+{
+    m_coverable = view;
+}
+
+void Drawer::place(bool mayMoveWindow)
 {
     if (!m_parentWindow)
         return;
     const QRect frame = m_parentWindow->frameGeometry();
-    // The panel hangs from the window's bottom edge, inset by the leading offset.
-    const int width = qMax(100, frame.width() - 2 * m_leadingOffset);
-    int top = frame.bottom() + 1;
-    if (m_parentWindow->screen()) {
-        const QRect area = m_parentWindow->screen()->availableGeometry();
-        top = qMin(top, area.bottom() + 1 - m_contentSize.height());
+    const QRect area = m_parentWindow->screen() ? m_parentWindow->screen()->availableGeometry() : QRect();
+    QRect coverable;
+    if (m_coverable && m_coverable->isVisible() && m_coverable->window() == m_parentWindow) {
+        const QPoint inFrame = m_parentWindow->geometry().topLeft() - frame.topLeft();
+        coverable = QRect(m_coverable->mapTo(m_parentWindow, QPoint(0, 0)) + inFrame, m_coverable->size());
     }
-    setGeometry(frame.x() + m_leadingOffset, top, width, m_contentSize.height());
-}
-
-void Drawer::makeRoom()
-{
-    if (!m_parentWindow || !m_parentWindow->screen())
-        return;
-    // On a short screen the window moves up so the panel below it stays on screen;
-    // if both still don't fit, the panel keeps to the screen's bottom edge (see place()).
-    const QRect area = m_parentWindow->screen()->availableGeometry();
-    const QRect frame = m_parentWindow->frameGeometry();
-    const int overflow = frame.bottom() + 1 + m_contentSize.height() - (area.bottom() + 1);
-    if (overflow > 0)
-        m_parentWindow->move(frame.x(), qMax(area.top(), frame.y() - overflow));
+    const DrawerPlacement placement = DrawerPlacement::compute(area, frame, m_contentSize.height(), m_leadingOffset,
+                                                               coverable, mayMoveWindow);
+    m_side = placement.side;
+    if (placement.windowPos != frame.topLeft())
+        m_parentWindow->move(placement.windowPos);
+    setGeometry(placement.drawer);
+    update();
 }
 
 void Drawer::open()
@@ -76,8 +75,7 @@ void Drawer::open()
         return;
     m_state = OpeningState;
     Q_EMIT stateChanged(m_state);
-    makeRoom();
-    place();
+    place(true);
     show();
     raise();
     m_state = OpenState;
@@ -98,8 +96,9 @@ void Drawer::close()
 bool Drawer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_parentWindow && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        // The user moves the window: the drawer follows and leaves the window where it is put.
         if (m_state == OpenState)
-            place();
+            place(false);
     }
     if (watched == m_parentWindow && event->type() == QEvent::Hide)
         close();
@@ -111,5 +110,6 @@ void Drawer::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette::surface());
     painter.setPen(QColor(0xC9, 0xCF, 0xD9));
-    painter.drawRect(rect().adjusted(0, -1, -1, -1));
+    // Hanging under the window it shares the window's edge; elsewhere it has all four.
+    painter.drawRect(m_side == DrawerPlacement::Below ? rect().adjusted(0, -1, -1, -1) : rect().adjusted(0, 0, -1, -1));
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "DrawerPlacement.h"
+
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
 
 // A panel that slides out from under the bottom edge of its parent window and moves
-// with it. Its content view is set once; the metadata editor lives in it.
+// with it. Its content view is set once; the metadata editor lives in it. On a screen too
+// short for both it goes beside the window, and failing that over the coverable view only
+// (see DrawerPlacement), so it never hides the window's buttons.
 class Drawer : public QWidget
 {
     Q_OBJECT
@@ -22,6 +26,9 @@ public:
     QSize contentSize() const { return m_contentSize; }
     void setLeadingOffset(int offset);
     int leadingOffset() const { return m_leadingOffset; }
+    // The part of the parent window the panel may lie over when it fits nowhere else.
+    void setCoverableView(QWidget *view);
+    DrawerPlacement::Side side() const { return m_side; }
 
     State state() const { return m_state; }
     void open();
@@ -35,14 +42,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void place();
-    void makeRoom();
+    void place(bool mayMoveWindow);
 
     QPointer<QWidget> m_parentWindow;
     QPointer<QWidget> m_content;
+    QPointer<QWidget> m_coverable;
     QSize m_contentSize{654, 322};
     QSize m_minContentSize{654, 322};
     QSize m_maxContentSize{654, 322};
     int m_leadingOffset = 0;
     State m_state = ClosedState;
+    DrawerPlacement::Side m_side = DrawerPlacement::Below;
 };
