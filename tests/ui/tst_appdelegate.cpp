@@ -249,6 +249,30 @@ private Q_SLOTS:
         QVERIFY(h.ui().saveSizelab->toolTip().isEmpty());
     }
 
+    void startOutsideLocalModeLeavesTheWindowIdle()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("local"))));
+        // The list layout's own drop area now holds a drop a dispatch start can take again.
+        QVERIFY(h.dropAndWait(h.copies({m_photos.upright}, QStringLiteral("local2"))));
+        QCOMPARE(h.ui().secondDragImageView->geturlArray().size(), 1);
+        h.delegate->setBlocalMode(false);
+        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
+                                      h.ui().connectPhotoWindow->connectPhotoLibBtn());
+        // Nothing on this computer to compress: no job, and the window does not stay busy.
+        QVERIFY(!h.delegate->isCompressing());
+        QVERIFY(!h.ui().theFlashView->isFlashing());
+        QVERIFY(h.ui().secondDragView->isVisible());
+        QVERIFY(!h.ui().secondScanView->isVisible());
+        QVERIFY(h.ui().importPhotosBtn->isEnabled());
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(finished.count(), 0);
+    }
+
     void optionBoxesAreStoredOnTheNextJob()
     {
         Harness h;

@@ -143,6 +143,8 @@ private:
     void showIdle();
     void readCompressionOptions();
     bool refuseWhileBusy();
+    // The list layout, the busy view and the options of the next job, then the job itself.
+    void beginCompression(CompressionJobKind kind, const QStringList &items);
     bool startJob(CompressionJobKind kind, const QStringList &items);
     void resetResults();
     void showAlert(const QString &message, const QString &informative);

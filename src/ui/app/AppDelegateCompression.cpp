@@ -82,17 +82,24 @@ void AppDelegate::clickConnectPhotoLibAction()
     if (urls.isEmpty())
         return;
 
+    QStringList paths;
+    for (const QUrl &url : urls)
+        paths.append(url.toLocalFile());
+    beginCompression(folder ? CompressionJobKind::Folder : CompressionJobKind::Files, paths);
+}
+
+void AppDelegate::beginCompression(CompressionJobKind kind, const QStringList &items)
+{
     if (!m_bSecondDrag)
         switchToListLayout();
     showBusy();
     m_ui->saveSizelab->hide();
     readCompressionOptions();
-    if (m_blocalMode) {
-        QStringList paths;
-        for (const QUrl &url : urls)
-            paths.append(url.toLocalFile());
-        startJob(folder ? CompressionJobKind::Folder : CompressionJobKind::Files, paths);
-    }
+    // Only photos on this computer are compressed; otherwise the window must not stay busy.
+    if (m_blocalMode)
+        startJob(kind, items);
+    else
+        showIdle();
     m_bSecondDrag = true;
 }
 
@@ -277,19 +284,10 @@ void AppDelegate::openPanelDidEnd1(QFileDialog *panel, int returnCode)
         return;
     if (refuseWhileBusy())
         return;
-    if (!m_bSecondDrag)
-        switchToListLayout();
-    showBusy();
-    m_ui->saveSizelab->hide();
-    readCompressionOptions();
-    if (m_blocalMode) {
+    if (m_blocalMode)
         resetResults();
-        // Runs on the worker like the other jobs, so it ends with the same finish report.
-        startJob(CompressionJobKind::Import, files);
-    } else {
-        showIdle();
-    }
-    m_bSecondDrag = true;
+    // Runs on the worker like the other jobs, so it ends with the same finish report.
+    beginCompression(CompressionJobKind::Import, files);
 }
 
 int AppDelegate::numberOfRowsInTableView(ResultTableView *)
