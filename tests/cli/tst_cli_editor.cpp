@@ -44,7 +44,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QSKIP("exiftool is needed as the independent reader");
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
         QDir().mkpath(m_home.filePath(QStringLiteral("photos")));
         m_a = testsupport::makeJpeg(m_home.filePath(QStringLiteral("photos/a.jpg")), 40, 30, richMetadataArgs());
         m_b = testsupport::makeJpeg(m_home.filePath(QStringLiteral("photos/b.jpg")), 40, 30,

@@ -51,7 +51,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QSKIP("exiftool is needed as the independent reader");
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
     }
 
     void offsetSeconds_data()

@@ -20,7 +20,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QSKIP("exiftool is needed to make the fixtures");
+            QFAIL("exiftool is needed to make the fixtures (scripts/install-deps installs it)");
     }
 
     void copyIsByteIdenticalAndDatedByCapture_data()

@@ -24,7 +24,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QSKIP("exiftool is needed as the independent reader");
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
         QDir().mkpath(m_dir.filePath(QStringLiteral("src")));
         m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/rich.jpg")), 64, 48, richMetadataArgs());
         m_plain = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/plain.jpg")), 40, 30,
@@ -176,7 +176,7 @@ private Q_SLOTS:
         const QString heic = m_dir.filePath(QStringLiteral("src/photo.heic"));
         testsupport::run(QStringLiteral("/usr/bin/convert"), {"-size", "16x16", "xc:red", heic});
         if (!QFileInfo::exists(heic) || QFileInfo(heic).size() == 0)
-            QSKIP("ImageMagick cannot write HEIC here");
+            QFAIL("ImageMagick cannot write HEIC (its libheif is a dependency of imagemagick)");
         const QString earlier = folder + QStringLiteral("/NoGPS_photo.heic");
         QFile old(earlier);
         QVERIFY(old.open(QIODevice::WriteOnly));

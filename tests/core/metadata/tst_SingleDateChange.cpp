@@ -26,7 +26,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QSKIP("exiftool is needed as the independent reader");
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
         m_dated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("dated.jpg")), 40, 30, richMetadataArgs());
         m_undated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("undated.jpg")), 40, 30,
                                           {QStringLiteral("-IFD0:Make=Canon")});

@@ -115,7 +115,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QSKIP("exiftool is needed as the independent reader");
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
         qRegisterMetaType<EditReport>();
         qputenv("HOME", m_harness.dir.path().toLocal8Bit());
         const QString photos = m_harness.dir.filePath(QStringLiteral("photos"));
