@@ -157,7 +157,7 @@ bool ImageDestination::finalize()
     CopyCheck check;
     check.plan = &plan;
     check.exifReserialised = true;
-    if (const QString fault = checkCopy(before, out, check); !fault.isEmpty()) {
+    if (const QString fault = checkCopy(source.data(), out, check); !fault.isEmpty()) {
         m_error = fault;
         return false;
     }

@@ -77,6 +77,8 @@ bool patchRun(ExifRun &run, const OverlayPlan &plan, bool primary)
         block.removeSubDirectory(TiffBlock::GpsPointer);
     if (plan.removeExif)
         block.removeSubDirectory(TiffBlock::ExifPointer);
+    if (plan.removeIptc)
+        block.removeValue(block.ifd0Offset(), TiffBlock::IptcNaa);
     TiffBlock::Directory ifd0;
     if (!block.readDirectory(block.ifd0Offset(), &ifd0))
         return !primary;
@@ -104,6 +106,7 @@ OverlayPlan removalsOnly(const OverlayPlan &plan)
     OverlayPlan removals;
     removals.removeExif = plan.removeExif;
     removals.removeGps = plan.removeGps;
+    removals.removeIptc = plan.removeIptc;
     return removals;
 }
 
@@ -423,7 +426,7 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     check.exifReserialised = reserialise;
     QString fault = checkJpegRemovals(bytes, plan);
     if (fault.isEmpty())
-        fault = checkCopy(before, bytes, check);
+        fault = checkCopy(source.data(), bytes, check);
     if (!fault.isEmpty()) {
         result.error = fault;
         return result;
@@ -502,7 +505,7 @@ CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, in
     if ((parts & (ExifPart | IptcPart)) == (ExifPart | IptcPart)) {
         CopyCheck check;
         check.plan = &plan;
-        if (const QString fault = checkCopy(before, bytes, check); !fault.isEmpty()) {
+        if (const QString fault = checkCopy(source.data(), bytes, check); !fault.isEmpty()) {
             if (error)
                 *error = fault;
             return CarryOutcome::Failed;

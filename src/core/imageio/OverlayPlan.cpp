@@ -26,7 +26,7 @@ bool isPatchableDate(const QVariant &v)
 
 bool OverlayPlan::changesExif() const
 {
-    return removeExif || removeGps || !dates.isEmpty() || orientation || pixelWidth || pixelHeight
+    return removeExif || removeGps || removeIptc || !dates.isEmpty() || orientation || pixelWidth || pixelHeight
         || exifStructureChanges;
 }
 

@@ -223,10 +223,24 @@ bool isMakerNoteGroup(const std::string &group)
     return Exiv2::ExifTags::isMakerGroup(group);
 }
 
-void removeXmpGps(Exiv2::Image &image)
+// Edits the stored packet where there is one, so the rest of it (its toolkit, its layout)
+// stays as the photo had it.
+void removeXmp(Exiv2::Image &image, int removals, QStringList &problems)
 {
-    if (removeXmpProperties(image.xmpData(), XmpGps))
-        image.writeXmpFromPacket(false);
+    QByteArray packet = QByteArray::fromStdString(image.xmpPacket());
+    if (packet.isEmpty()) {
+        if (removeXmpProperties(image.xmpData(), removals))
+            image.writeXmpFromPacket(false);
+        return;
+    }
+    bool changed = false;
+    QString error;
+    if (!removeXmpProperties(packet, removals, &changed, &error)) {
+        problems << error;
+    } else if (changed) {
+        image.setXmpPacket(packet.toStdString());
+        image.writeXmpFromPacket(true);
+    }
 }
 
 double signedNumber(const QVariant &v)
@@ -366,16 +380,16 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
                 eraseGroups(exif, [](const std::string &g) { return g == "GPSInfo"; });
                 eraseKey(exif, "Exif.Image.GPSTag");
                 // A copy made to hide the location must not keep it in XMP either.
-                removeXmpGps(image);
+                removeXmp(image, XmpGps, problems);
             } else if (isMap) {
                 applyGps(image, groupChanges(kCGImagePropertyGPSDictionary, v), problems);
             }
         } else if (name == QLatin1String(kCGImagePropertyIPTCDictionary)) {
             if (v.isNull()) {
                 image.iptcData().clear();
+                eraseKey(exif, "Exif.Image.IPTCNAA"); // where some cameras keep it
                 // The same fields in XMP would keep what the user asked to remove.
-                if (removeXmpProperties(image.xmpData(), XmpIptc))
-                    image.writeXmpFromPacket(false);
+                removeXmp(image, XmpIptc, problems);
             } else if (isMap) {
                 applyIptc(image.iptcData(), groupChanges(kCGImagePropertyIPTCDictionary, v), problems);
             }

@@ -9,10 +9,6 @@
 #include <set>
 #include <string>
 
-namespace Exiv2 {
-class Image;
-}
-
 namespace imageio {
 
 struct OverlayPlan;
@@ -27,7 +23,7 @@ struct CopyCheck {
 
 // Empty when the copy reads back with every removal done and every value it did not mean to
 // change as the source held it; else the first fault found.
-QString checkCopy(Exiv2::Image &source, const QByteArray &copy, const CopyCheck &check);
+QString checkCopy(const QByteArray &source, const QByteArray &copy, const CopyCheck &check);
 
 // Every Exif, XMP and APP13 segment of a JPEG, not only the first of each that libraries read.
 QString checkJpegRemovals(const QByteArray &jpeg, const OverlayPlan &plan);

@@ -150,6 +150,43 @@ bool TiffBlock::removeEntryAt(const Directory &dir, int index)
     return true;
 }
 
+void TiffBlock::zero(quint64 at, quint64 size)
+{
+    if (!inBounds(at, size))
+        return;
+    char *p = m_bytes->data();
+    for (quint64 i = at; i < at + size; ++i) {
+        bool kept = false;
+        for (const auto &[from, to] : std::as_const(m_kept))
+            kept = kept || (i >= from && i < to);
+        if (!kept)
+            p[i] = 0;
+    }
+}
+
+void TiffBlock::keepDirectory(quint32 offset, quint32 removed, int depth)
+{
+    Directory dir;
+    if (depth > 4 || offset == removed || !readDirectory(offset, &dir))
+        return;
+    m_kept.append({offset, offset + 2 + quint64(dir.entries.size()) * 12 + 4});
+    for (const Entry &e : std::as_const(dir.entries)) {
+        if (e.valueSize > 4)
+            m_kept.append({e.valueOffset, e.valueOffset + e.valueSize});
+        if (e.tag == ExifPointer || e.tag == GpsPointer || e.tag == InteropPointer)
+            if (const quint32 sub = pointer(dir, e.tag); sub && sub != offset)
+                keepDirectory(sub, removed, depth + 1);
+    }
+    // An embedded thumbnail lives wherever IFD1 says.
+    const Entry *thumb = dir.find(0x0201);
+    const Entry *thumbLength = dir.find(0x0202);
+    if (thumb && thumbLength)
+        m_kept.append({get32(thumb->valueOffset), quint64(get32(thumb->valueOffset)) + get32(thumbLength->valueOffset)});
+    if (depth == 0)
+        if (const quint32 next = get32(offset + 2 + quint64(dir.entries.size()) * 12); next && next != offset)
+            keepDirectory(next, removed, depth + 1);
+}
+
 void TiffBlock::blankDirectory(quint32 offset, int depth)
 {
     Directory dir;
@@ -161,12 +198,12 @@ void TiffBlock::blankDirectory(quint32 offset, int depth)
             if (sub && sub != offset)
                 blankDirectory(sub, depth + 1);
         }
-        if (e.valueSize > 4 && inBounds(e.valueOffset, e.valueSize) && e.valueOffset >= 8)
-            std::memset(m_bytes->data() + e.valueOffset, 0, size_t(e.valueSize));
+        if (e.valueSize > 4 && e.valueOffset >= 8)
+            zero(e.valueOffset, e.valueSize);
     }
     // The entry count, the entries and the link to a next directory (sub-IFDs have none that matter).
     const quint64 size = 2 + quint64(dir.entries.size()) * 12 + 4;
-    std::memset(m_bytes->data() + offset, 0, size_t(inBounds(offset, size) ? size : size - 4));
+    zero(offset, inBounds(offset, size) ? size : size - 4);
 }
 
 bool TiffBlock::removeSubDirectory(quint16 pointerTag)
@@ -186,8 +223,34 @@ bool TiffBlock::removeSubDirectory(quint16 pointerTag)
     const quint32 sub = pointer(dir, pointerTag);
     if (!removeEntry(parent, pointerTag))
         return false;
-    if (sub && sub != parent && sub != ifd0.offset)
+    if (sub && sub != parent && sub != ifd0.offset) {
+        // Writers share value bytes between directories (IFD1 pointing at the Exif IFD's
+        // comment, a GPS IFD inside a maker note's range): what the rest still uses stays.
+        m_kept.clear();
+        keepDirectory(ifd0.offset, sub);
         blankDirectory(sub);
+        m_kept.clear();
+    }
+    return true;
+}
+
+bool TiffBlock::removeValue(quint32 directoryOffset, quint16 tag)
+{
+    Directory dir;
+    if (!readDirectory(directoryOffset, &dir))
+        return false;
+    const Entry *e = dir.find(tag);
+    if (!e)
+        return false;
+    const Entry entry = *e;
+    if (!removeEntry(directoryOffset, tag))
+        return false;
+    if (entry.valueSize > 4 && entry.valueOffset >= 8) {
+        m_kept.clear();
+        keepDirectory(ifd0Offset(), 0);
+        zero(entry.valueOffset, entry.valueSize);
+        m_kept.clear();
+    }
     return true;
 }
 

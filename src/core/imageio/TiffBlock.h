@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace imageio {
 
 class TiffBlock
@@ -25,6 +27,7 @@ public:
         DateTimeDigitized = 0x9004,
         PixelXDimension = 0xA002,
         PixelYDimension = 0xA003,
+        IptcNaa = 0x83BB, // IPTC data some cameras keep in IFD0
     };
 
     struct Entry {
@@ -57,6 +60,8 @@ public:
     // Zeroes a directory, its values and the directories it points to: what was removed
     // is gone from the file, not only unreachable.
     void blankDirectory(quint32 offset, int depth = 0);
+    // Removes an entry and zeroes its value, as far as nothing else uses the bytes.
+    bool removeValue(quint32 directoryOffset, quint16 tag);
     // Removes the pointer entry from IFD0 (or the Exif IFD for Interop) and blanks its directory.
     bool removeSubDirectory(quint16 pointerTag);
 
@@ -79,6 +84,9 @@ public:
 
 private:
     bool removeEntryAt(const Directory &dir, int index);
+    // Zeroes bytes, except those a directory still in use refers to.
+    void zero(quint64 at, quint64 size);
+    void keepDirectory(quint32 offset, quint32 removed, int depth = 0);
     void put16(quint64 at, quint16 v);
     void put32(quint64 at, quint32 v);
     bool inBounds(quint64 at, quint64 size) const { return at <= quint64(m_bytes->size()) && size <= quint64(m_bytes->size()) - at; }
@@ -86,6 +94,7 @@ private:
     QByteArray *m_bytes;
     bool m_little = true;
     bool m_valid = false;
+    QList<std::pair<quint64, quint64>> m_kept; // [from, to) ranges zero() leaves alone
 };
 
 // Exif segment bodies start with this header before the TIFF block.

@@ -3,6 +3,8 @@
 
 #include "ExivImage.h"
 
+#include <QRegularExpression>
+
 #include <set>
 #include <string>
 
@@ -87,8 +89,14 @@ bool removeXmpProperties(QByteArray &packet, int removals, bool *changed, QStrin
             *error = QStringLiteral("the XMP packet cannot be rewritten: %1").arg(*error);
         return false;
     }
-    if (*changed)
-        packet = QByteArray::fromStdString(text);
+    if (*changed) {
+        // The toolkit that wrote the packet is itself a property readers show: keep the photo's.
+        static const QRegularExpression toolkit(QStringLiteral(" x:xmptk=\"[^\"]*\""));
+        const QRegularExpressionMatch original = toolkit.match(QString::fromUtf8(packet));
+        QString rewritten = QString::fromStdString(text);
+        rewritten.replace(toolkit, original.hasMatch() ? original.captured(0) : QString());
+        packet = rewritten.toUtf8();
+    }
     return true;
 }
 

@@ -63,8 +63,12 @@ QStringList validationWarnings(const QString &path)
 {
     const QByteArray text = run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-validate"),
                                                              QStringLiteral("-warning"), QStringLiteral("-a"),
-                                                             QStringLiteral("-s3"), path});
-    return QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+                                                             QStringLiteral("-s"), path});
+    QStringList warnings;
+    for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (line.startsWith(QLatin1String("Warning")))
+            warnings << line.section(QLatin1Char(':'), 1).trimmed();
+    return warnings;
 }
 
 QVariantMap removal(const char *group) { return {{QLatin1String(group), QVariant()}}; }
