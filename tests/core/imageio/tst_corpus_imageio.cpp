@@ -38,11 +38,24 @@ QStringList corpusFiles()
     return files;
 }
 
-// exiftool -n -G1 for many files in one run.
-QHash<QString, QVariantMap> exiftoolAll(const QStringList &files)
+// Runs `fn` on slices of the list: one process per slice keeps each well inside run()'s time limit.
+template<typename Result, typename Fn>
+Result inSlices(const QStringList &files, Fn fn)
+{
+    Result all;
+    for (qsizetype at = 0; at < files.size(); at += 20) {
+        const Result part = fn(files.mid(at, 20));
+        for (auto it = part.begin(); it != part.end(); ++it)
+            all.insert(it.key(), it.value());
+    }
+    return all;
+}
+
+// exiftool -json -n for many files in one run; `groups` as -G1 ("Group:Tag" keys) or -G0:1.
+QHash<QString, QVariantMap> exiftoolAll(const QStringList &files, const QString &groups = QStringLiteral("-G1"))
 {
     const QByteArray json = run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-json"), QStringLiteral("-n"),
-                                                                         QStringLiteral("-G1"), QStringLiteral("-a"),
+                                                                         groups, QStringLiteral("-a"),
                                                                          QStringLiteral("-q"), QStringLiteral("-q")}
                                                                 + files);
     QHash<QString, QVariantMap> out;
@@ -66,21 +79,6 @@ QString text(const QVariant &v)
     if (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList)
         return v.toStringList().join(QLatin1Char('|'));
     return v.toString().trimmed();
-}
-
-// exiftool -json -n -G0:1 for many files in one run ("Family0:Family1:Tag" keys).
-QHash<QString, QVariantMap> exiftoolGrouped(const QStringList &files)
-{
-    const QByteArray json = run(QStringLiteral("exiftool"),
-                                QStringList{QStringLiteral("-json"), QStringLiteral("-n"), QStringLiteral("-G0:1"),
-                                            QStringLiteral("-a"), QStringLiteral("-q"), QStringLiteral("-q")}
-                                    + files);
-    QHash<QString, QVariantMap> out;
-    for (const QJsonValue &v : QJsonDocument::fromJson(json).array()) {
-        const QVariantMap m = v.toObject().toVariantMap();
-        out.insert(m.value(QStringLiteral("SourceFile")).toString(), m);
-    }
-    return out;
 }
 
 // exiftool -validate's warnings for many files in one run.
@@ -188,7 +186,7 @@ private Q_SLOTS:
         if (corpusDir().isEmpty() || !QFileInfo(corpusDir()).isDir())
             QSKIP("no photo corpus here");
         m_files = corpusFiles();
-        m_exiftool = exiftoolAll(m_files);
+        m_exiftool = inSlices<QHash<QString, QVariantMap>>(m_files, [](const QStringList &f) { return exiftoolAll(f); });
         QVERIFY(m_files.size() > 50);
     }
 
@@ -279,14 +277,16 @@ private Q_SLOTS:
             copies << out;
         }
         if (m_grouped.isEmpty())
-            m_grouped = exiftoolGrouped(m_files);
+            m_grouped = inSlices<QHash<QString, QVariantMap>>(
+                m_files, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
         if (m_warnings.isEmpty())
-            m_warnings = validationWarnings(m_files);
+            m_warnings = inSlices<QHash<QString, QSet<QString>>>(m_files, validationWarnings);
         if (m_pixels.isEmpty())
-            m_pixels = pixelSignatures(m_files);
-        const QHash<QString, QVariantMap> after = exiftoolGrouped(copies);
-        const QHash<QString, QSet<QString>> warnings = validationWarnings(copies);
-        const QHash<QString, QString> pixels = pixelSignatures(copies);
+            m_pixels = inSlices<QHash<QString, QString>>(m_files, pixelSignatures);
+        const auto after = inSlices<QHash<QString, QVariantMap>>(
+            copies, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
+        const auto warnings = inSlices<QHash<QString, QSet<QString>>>(copies, validationWarnings);
+        const auto pixels = inSlices<QHash<QString, QString>>(copies, pixelSignatures);
         auto removedByEdit = [&](const QString &key) {
             for (const QString &prefix : op.removedPrefixes)
                 if (key.startsWith(prefix))
