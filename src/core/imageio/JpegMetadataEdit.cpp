@@ -394,6 +394,12 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
         return result;
     Exiv2::Image &before = source.exiv().image();
     const OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
+    // Some writers leave a second copy of the IPTC block after the image; a copy keeping it
+    // would still show what the user removed.
+    if (plan.removeIptc && file.imageData.contains(QByteArray("8BIM\x04\x04", 6))) {
+        result.error = QStringLiteral("IPTC data stored after the image cannot be removed");
+        return result;
+    }
 
     QList<ExifRun> runs = exifRuns(file);
     bool reserialise = plan.exifStructureChanges;

@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -329,6 +330,33 @@ void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map, QStringList &probl
 
 } // namespace
 
+bool hasExifDirectory(const Exiv2::ExifData &exif)
+{
+    return std::any_of(exif.begin(), exif.end(), [](const Exiv2::Exifdatum &d) { return d.groupName() == "Photo"; });
+}
+
+// An Exif IFD made for a new value (a date on a photo that had none) gets the tags every
+// Exif IFD must carry, so validators do not find the copy worse than its source.
+void completeNewExifDirectory(Exiv2::Image &image)
+{
+    Exiv2::ExifData &exif = image.exifData();
+    auto addMissing = [&](const char *key, Exiv2::TypeId type, const std::string &text) {
+        if (exif.findKey(Exiv2::ExifKey(key)) != exif.end())
+            return;
+        Exiv2::Value::AutoPtr value = Exiv2::Value::create(type);
+        if (value->read(text) == 0)
+            exif.add(Exiv2::ExifKey(key), value.get());
+    };
+    addMissing("Exif.Photo.ExifVersion", Exiv2::undefined, "48 50 51 50");     // "0232"
+    addMissing("Exif.Photo.FlashpixVersion", Exiv2::undefined, "48 49 48 48"); // "0100"
+    addMissing("Exif.Photo.ColorSpace", Exiv2::unsignedShort, "65535");        // uncalibrated: nothing is claimed
+    if (image.imageType() == Exiv2::ImageType::jpeg) {
+        addMissing("Exif.Photo.ComponentsConfiguration", Exiv2::undefined, "1 2 3 0");
+        addMissing("Exif.Photo.PixelXDimension", Exiv2::unsignedLong, std::to_string(image.pixelWidth()));
+        addMissing("Exif.Photo.PixelYDimension", Exiv2::unsignedLong, std::to_string(image.pixelHeight()));
+    }
+}
+
 // Keys whose value equals what the photo already holds are left alone, so laying a
 // photo's own map back over it (as several edits do) keeps every stored value exact.
 QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current)
@@ -347,6 +375,7 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
     QStringList problems;
     Exiv2::ExifData &exif = image.exifData();
     const QVariantMap current = propertiesFromMetadata(image);
+    const bool hadExifDirectory = hasExifDirectory(exif);
     auto groupChanges = [&](const char *group, const QVariant &v) {
         return changedOnly(v.toMap(), current.value(QLatin1String(group)).toMap());
     };
@@ -421,6 +450,8 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
                     v.toDouble() / perUnit, problems);
         }
     }
+    if (!hadExifDirectory && hasExifDirectory(exif))
+        completeNewExifDirectory(image);
     if (problems.isEmpty())
         return true;
     if (error)
