@@ -362,6 +362,12 @@ bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
             return false;
         if (!changed)
             continue;
+        if (packet.trimmed().isEmpty()) {
+            // Nothing left: the segment goes, rather than stay as an empty shell.
+            s.kind = JpegSegment::Structure;
+            s.raw.clear();
+            continue;
+        }
         if (kXmpHeaderSize + packet.size() > kMaxSegmentPayload) {
             *error = QStringLiteral("the XMP packet does not fit in one JPEG segment (64 KB)");
             return false;

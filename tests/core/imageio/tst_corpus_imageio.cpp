@@ -148,7 +148,8 @@ QList<Operation> operations()
                            QStringLiteral("XMP:XMP-iptcCore:"), QStringLiteral("XMP:XMP-iptcExt:"),
                            QStringLiteral("XMP:XMP-photoshop:"), QStringLiteral("XMP:XMP-dc:Creator"),
                            QStringLiteral("XMP:XMP-dc:Rights"), QStringLiteral("XMP:XMP-dc:Subject"),
-                           QStringLiteral("XMP:XMP-dc:Description"), QStringLiteral("XMP:XMP-dc:Title")};
+                           QStringLiteral("XMP:XMP-dc:Description"), QStringLiteral("XMP:XMP-dc:Title"),
+                           QStringLiteral("XMP:XMP-x:")}; // a packet left empty goes, with its toolkit name
     const QStringList exifGone{QStringLiteral("EXIF:ExifIFD:"), QStringLiteral("MakerNotes:")};
     const QStringList gpsGone{QStringLiteral("EXIF:GPS:"), QStringLiteral("XMP:XMP-exif:GPS")};
     const QStringList iptcGone{QStringLiteral("IPTC:"), QStringLiteral("XMP:XMP-iptcCore:"), QStringLiteral("XMP:XMP-dc:Subject")};
