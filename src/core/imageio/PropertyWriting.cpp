@@ -4,7 +4,6 @@
 #include "PropertyNames.h"
 #include "XmpEdit.h"
 
-#include <QDateTime>
 
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -112,12 +111,6 @@ void eraseKey(Exiv2::ExifData &exif, const std::string &key)
         exif.erase(it);
 }
 
-bool isDateTag(const std::string &keyName)
-{
-    return keyName == "Exif.Image.DateTime" || keyName == "Exif.Photo.DateTimeOriginal"
-        || keyName == "Exif.Photo.DateTimeDigitized";
-}
-
 // A value this layer cannot store as asked fails the whole rewrite: writing the rest
 // would report an edit as made that was only partly made.
 QString unstorableReason(const std::string &keyName, const QVariant &v, const QString &special)
@@ -133,9 +126,6 @@ QString unstorableReason(const std::string &keyName, const QVariant &v, const QS
         if (std::fabs(x) > limit)
             return QStringLiteral("is out of range (at most %1 degrees)").arg(limit);
     }
-    if (isDateTag(keyName)
-        && !QDateTime::fromString(v.toString(), QStringLiteral("yyyy:MM:dd HH:mm:ss")).isValid())
-        return QStringLiteral("is not a date of the form yyyy:MM:dd HH:mm:ss");
     if (keyName == "Exif.Image.Orientation" && (v.toInt() < 1 || v.toInt() > 8))
         return QStringLiteral("is not an orientation (1 to 8)");
     return {};

@@ -307,12 +307,6 @@ private Q_SLOTS:
         };
         QTest::newRow("latitude as text") << gps(QStringLiteral("north"));
         QTest::newRow("latitude out of range") << gps(123.0);
-        QTest::newRow("date that is not a date")
-            << QVariantMap{{QLatin1String(kCGImagePropertyExifDictionary),
-                            QVariantMap{{QLatin1String(kCGImagePropertyExifDateTimeOriginal), QStringLiteral("hello world")}}}};
-        QTest::newRow("date of the right length that does not exist")
-            << QVariantMap{{QLatin1String(kCGImagePropertyExifDictionary),
-                            QVariantMap{{QLatin1String(kCGImagePropertyExifDateTimeOriginal), QStringLiteral("2013:02:30 25:00:00")}}}};
     }
 
     void unstorableValuesFailTheRewrite()
