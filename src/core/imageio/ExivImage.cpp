@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExivImage.h"
 #include "ImageProperties.h"
 
@@ -11,6 +12,8 @@ namespace imageio {
 
 namespace {
 
+thread_local Exiv2Warnings *tCapture = nullptr;
+
 void logHandler(int level, const char *message)
 {
     // Exiv2 reports oddities of real files (unknown maker-note tags, padding) as warnings:
@@ -18,6 +21,8 @@ void logHandler(int level, const char *message)
     QByteArray text(message);
     if (text.endsWith('\n'))
         text.chop(1);
+    if (tCapture && level >= Exiv2::LogMsg::warn)
+        tCapture->add(QString::fromUtf8(text));
     if (level >= Exiv2::LogMsg::error)
         qCWarning(lcExiv2).noquote() << text;
     else
@@ -60,6 +65,33 @@ void initializeExiv2()
     });
 }
 
+Exiv2Warnings::Exiv2Warnings()
+    : m_outer(tCapture)
+{
+    tCapture = this;
+}
+
+Exiv2Warnings::~Exiv2Warnings()
+{
+    tCapture = m_outer;
+    if (m_outer)
+        for (const QString &m : std::as_const(m_messages))
+            m_outer->add(m);
+}
+
+void Exiv2Warnings::add(const QString &message) { m_messages << message; }
+
+QString Exiv2Warnings::dataLoss() const
+{
+    // Exiv2 reads an entry that runs past its segment up to the end and says so; it also
+    // leaves out tags that do not fit a segment when writing.
+    for (const QString &m : m_messages)
+        if (m.contains(QLatin1String("truncating"), Qt::CaseInsensitive)
+            || m.contains(QLatin1String("not encoded"), Qt::CaseInsensitive))
+            return m;
+    return {};
+}
+
 QString typeIdentifierForExivType(int imageType)
 {
     for (const auto &t : kTypes)
@@ -80,6 +112,7 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
 {
     initializeExiv2();
     auto result = std::unique_ptr<ExivImage>(new ExivImage);
+    Exiv2Warnings warnings;
     const bool ok = guarded(
         [&] {
             result->m_image = Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(data.constData()),
@@ -93,6 +126,7 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
         error);
     if (!ok)
         return nullptr;
+    result->m_readDataLoss = warnings.dataLoss();
     if (result->typeIdentifier().isEmpty()) {
         if (error)
             *error = QStringLiteral("not a photo format we read");

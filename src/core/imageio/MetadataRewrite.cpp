@@ -38,7 +38,9 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
     for (int i = 0; i < count; ++i)
         CGImageDestinationAddImageFromSource(*destination, source, i, properties);
     // A failed finalize writes nothing: an earlier good copy at the output path survives.
-    if (!CGImageDestinationFinalize(*destination)) {
+    const bool finalized = CGImageDestinationFinalize(*destination);
+    result.dropped = destination->dropped();
+    if (!finalized) {
         result.status = RewriteResult::WriteFailed;
         result.error = destination->errorString();
         return result;
@@ -60,7 +62,7 @@ RewriteResult rewriteMetadata(const QString &sourcePath, const QString &outputPa
     const auto source = imageSourceFromFile(sourcePath, &error);
     if (!source) {
         qCDebug(lcRewrite).noquote() << "skipping" << sourcePath << error;
-        return {RewriteResult::Unreadable, error};
+        return {RewriteResult::Unreadable, error, {}};
     }
     return rewriteMetadata(*source, outputPath, properties);
 }

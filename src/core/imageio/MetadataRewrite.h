@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 namespace imageio {
@@ -13,6 +14,8 @@ struct RewriteResult {
     };
     Status status = Unreadable;
     QString error;
+    // Entries of the source left out of the copy (invalid types no reader can use), with the reason.
+    QStringList dropped;
     bool ok() const { return status == Written; }
 };
 

@@ -115,8 +115,16 @@ private Q_SLOTS:
             if (exifRemoved && (key.startsWith(QLatin1String("InteropIFD:")) || key.startsWith(QLatin1String("MakerNotes:"))
                                 || key.contains(QLatin1String("Maker")) || key.startsWith(QLatin1String("HTC"))))
                 return true;
-            // A GPS removal also clears GPS from XMP.
+            // A GPS removal also clears GPS from XMP, an IPTC removal the XMP fields carrying IPTC.
             if (exiftoolGroup == QLatin1String("GPS") && key.startsWith(QLatin1String("XMP-exif:GPS")))
+                return true;
+            static const QStringList iptcInXmp{QStringLiteral("XMP-iptcCore:"), QStringLiteral("XMP-iptcExt:"),
+                                               QStringLiteral("XMP-photoshop:"), QStringLiteral("XMP-dc:Creator"),
+                                               QStringLiteral("XMP-dc:Rights"), QStringLiteral("XMP-dc:Subject"),
+                                               QStringLiteral("XMP-dc:Description"), QStringLiteral("XMP-dc:Title"),
+                                               QStringLiteral("Photoshop:IPTCDigest")};
+            if (exiftoolGroup == QLatin1String("IPTC")
+                && std::any_of(iptcInXmp.begin(), iptcInXmp.end(), [&](const QString &p) { return key.startsWith(p); }))
                 return true;
             return key == QLatin1String("IPTC:CodedCharacterSet") || key == QLatin1String("File:CurrentIPTCDigest");
         });
