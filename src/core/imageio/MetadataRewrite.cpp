@@ -6,23 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcRewrite, "glimmerset.imageio.rewrite")
 
 namespace imageio {
-
-bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(outputPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
 
 RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPath, const QVariantMap &properties)
 {
@@ -62,7 +49,12 @@ RewriteResult rewriteMetadata(const QString &sourcePath, const QString &outputPa
         qCDebug(lcRewrite).noquote() << "skipping" << sourcePath << error;
         return {RewriteResult::Unreadable, error};
     }
-    return rewriteMetadata(*source, outputPath, properties);
+    // One photo's failure (memory for a crafted container, say) must not end the command.
+    try {
+        return rewriteMetadata(*source, outputPath, properties);
+    } catch (const std::exception &e) {
+        return {RewriteResult::WriteFailed, QString::fromLocal8Bit(e.what())};
+    }
 }
 
 } // namespace imageio

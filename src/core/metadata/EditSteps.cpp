@@ -59,14 +59,9 @@ bool sourcePresent(EditReport &report, const EditSource &source, bool blocalMode
 
 bool readSource(EditReport &report, const EditSource &source, QByteArray *bytes)
 {
-    QFile file(source.sourcePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report.skipped.append({source.fileName, source.sourcePath, file.errorString()});
-        return false;
-    }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        report.skipped.append({source.fileName, source.sourcePath, file.errorString()});
+    QString error;
+    if (!imageio::readPhotoFile(source.sourcePath, bytes, &error)) {
+        report.skipped.append({source.fileName, source.sourcePath, error});
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "ThumbnailLoader.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMetaObject>
 
@@ -52,6 +53,9 @@ void ThumbnailLoader::waitForDone()
 
 QImage ThumbnailLoader::makeThumbnail(const QString &path, QSize maxSize)
 {
+    // Opening a FIFO would block this worker for good; devices never end.
+    if (!QFileInfo(path).isFile())
+        return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
