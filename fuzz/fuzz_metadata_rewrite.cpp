@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The metadata rewrite behind strip and the date commands, with a fixed overlay that
-// both removes groups and sets values, serialised into memory.
+// both removes groups and sets values, written through the real atomic writer.
 
 #include "FuzzSupport.h"
 
-#include "imageio/ImageDestination.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
+#include "imageio/MetadataRewrite.h"
+
+#include <QTemporaryDir>
 
 namespace {
 
@@ -29,21 +31,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzzsupport::initialize();
     static const QVariantMap properties = overlay();
+    static QTemporaryDir folder;
+    static const QString output = folder.filePath(QStringLiteral("copy"));
     const auto source = imageio::ImageSource::create(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     if (!source)
         return 0;
-    QByteArray buffer;
-    const int count = imageio::CGImageSourceGetCount(*source);
-    auto destination = imageio::CGImageDestinationCreateWithData(&buffer, imageio::CGImageSourceGetType(*source), count);
-    if (!destination)
-        return 0;
-    for (int i = 0; i < count; ++i)
-        imageio::CGImageDestinationAddImageFromSource(*destination, *source, i, properties);
-    if (imageio::CGImageDestinationFinalize(*destination)) {
-        // What was written must read back: a rewrite that produces an unreadable copy is a fault.
-        QString error;
-        if (!imageio::ImageSource::create(buffer, &error))
-            qFatal("the rewritten copy does not read back: %s", qPrintable(error));
-    }
+    QFile::remove(output);
+    const imageio::RewriteResult result = imageio::rewriteMetadata(*source, output, properties);
+    if (!result.ok() && result.error.isEmpty())
+        qFatal("a failed rewrite gave no reason");
+    // A copy reported as written must read back: anything else is a photo the user loses.
+    QString error;
+    if (result.ok() && !imageio::imageSourceFromFile(output, &error))
+        qFatal("the written copy does not read back: %s", qPrintable(error));
     return 0;
 }

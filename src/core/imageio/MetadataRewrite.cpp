@@ -30,7 +30,14 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
         result.error = destination->errorString();
         return result;
     }
+    // Exiv2 can serialise damaged Exif into a copy that no longer parses; such a copy
+    // would pass as written and then be unreadable to the user and to us.
     QString error;
+    if (!ImageSource::create(buffer, &error)) {
+        result.status = RewriteResult::WriteFailed;
+        result.error = QStringLiteral("the copy would not read back: %1").arg(error);
+        return result;
+    }
     if (!writeFileAtomically(outputPath, buffer, &error)) {
         qCWarning(lcRewrite).noquote() << "cannot write" << outputPath << error;
         result.status = RewriteResult::WriteFailed;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../compress/CompressFixtures.h"
 #include "SmallDisk.h"
 
 #include "imageio/PhotoFiles.h"
@@ -12,17 +13,8 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using fixtures::readAll;
+using fixtures::writeAll;
 
 // Every name in a folder, hidden ones too, so a left-behind temporary file shows.
 QStringList namesIn(const QString &folder)
