@@ -65,6 +65,7 @@ void initializeExiv2()
     });
 }
 
+<<<<<<< HEAD
 Exiv2Warnings::Exiv2Warnings()
     : m_outer(tCapture)
 {
@@ -90,6 +91,14 @@ QString Exiv2Warnings::dataLoss() const
             || m.contains(QLatin1String("not encoded"), Qt::CaseInsensitive))
             return m;
     return {};
+=======
+std::unique_lock<std::mutex> lockXmpToolkit()
+{
+    // Separate from the mutex given to XmpParser::initialize: the toolkit takes that one
+    // itself while parsing (to register namespaces), so reusing it here would deadlock.
+    static std::mutex toolkitMutex;
+    return std::unique_lock(toolkitMutex);
+>>>>>>> safety
 }
 
 QString typeIdentifierForExivType(int imageType)
@@ -121,6 +130,7 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
                 throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
             result->m_imageType = Exiv2::ImageFactory::getType(
                 reinterpret_cast<const Exiv2::byte *>(data.constData()), long(data.size()));
+            const auto lock = lockXmpToolkit();
             result->m_image->readMetadata();
         },
         error);
