@@ -65,7 +65,6 @@ void initializeExiv2()
     });
 }
 
-<<<<<<< HEAD
 Exiv2Warnings::Exiv2Warnings()
     : m_outer(tCapture)
 {
@@ -91,14 +90,14 @@ QString Exiv2Warnings::dataLoss() const
             || m.contains(QLatin1String("not encoded"), Qt::CaseInsensitive))
             return m;
     return {};
-=======
+}
+
 std::unique_lock<std::mutex> lockXmpToolkit()
 {
     // Separate from the mutex given to XmpParser::initialize: the toolkit takes that one
     // itself while parsing (to register namespaces), so reusing it here would deadlock.
     static std::mutex toolkitMutex;
     return std::unique_lock(toolkitMutex);
->>>>>>> safety
 }
 
 QString typeIdentifierForExivType(int imageType)

@@ -20,7 +20,6 @@ namespace imageio {
 // Call before any other Exiv2 use; safe from any thread.
 void initializeExiv2();
 
-<<<<<<< HEAD
 // Collects the warnings Exiv2 raises on this thread while it lives (Exiv2 reports them
 // through one global handler, from the thread doing the work). Nests.
 class Exiv2Warnings
@@ -39,13 +38,12 @@ private:
     QStringList m_messages;
     Exiv2Warnings *m_outer;
 };
-=======
+
 // Exiv2 0.27 locks only namespace registration in its XMP toolkit; parsing a packet
 // (readMetadata) and serialising one (writeMetadata) share toolkit state, and two threads
 // doing either at once fail photos at random. Hold this around those calls and nothing
 // else, so decoding and encoding pixels stay parallel.
 std::unique_lock<std::mutex> lockXmpToolkit();
->>>>>>> safety
 
 // A parsed container. Owns its Exiv2 image, which reads from its own copy of the bytes.
 class ExivImage
