@@ -14,10 +14,7 @@ using plistexchange::Kind;
 static int runExport(const QStringList &args)
 {
     const QString verb = QStringLiteral("export");
-    const QMap<QString, Kind> kinds{{QStringLiteral("--whole"), Kind::Whole},
-                                    {QStringLiteral("--exif"), Kind::Exif},
-                                    {QStringLiteral("--tiff"), Kind::Tiff},
-                                    {QStringLiteral("--exif-tiff"), Kind::ExifAndTiff}};
+    const QMap<QString, Kind> &kinds = cli::plistKindOptions();
     const QString templateOption = QStringLiteral("--template");
     QMap<QString, int> counts = cli::sheetOptionCounts();
     for (const QString &k : kinds.keys())

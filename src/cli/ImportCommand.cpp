@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliVerb.h"
 #include "EditReportOutput.h"
+#include "SheetOptions.h"
 
 #include "metadata/PlistExchange.h"
 #include "metadata/TemplateApply.h"
@@ -10,10 +11,7 @@ using plistexchange::Kind;
 static int runImport(const QStringList &args)
 {
     const QString verb = QStringLiteral("import");
-    const QMap<QString, Kind> kinds{{QStringLiteral("--whole"), Kind::Whole},
-                                    {QStringLiteral("--exif"), Kind::Exif},
-                                    {QStringLiteral("--tiff"), Kind::Tiff},
-                                    {QStringLiteral("--exif-tiff"), Kind::ExifAndTiff}};
+    const QMap<QString, Kind> &kinds = cli::plistKindOptions();
     const QString templateOption = QStringLiteral("--template");
     QMap<QString, int> counts{{templateOption, 1}};
     for (const QString &k : kinds.keys())

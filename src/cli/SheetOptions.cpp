@@ -2,6 +2,7 @@
 #include "SheetOptions.h"
 
 #include "metadata/EditSheetFields.h"
+#include "metadata/PlistExchange.h"
 
 #include <QStringList>
 
@@ -56,6 +57,16 @@ QString sheetOptionsUsage()
     return QStringLiteral("[--artist T] [--description T] [--copyright T] [--make T] [--model T] "
                           "[--date \"YYYY:MM:DD HH:MM:SS\"] [--comment T] [--keywords \"a, b\"] "
                           "[--gps-date D --gps-time T --lat DEG --lon DEG --alt M]");
+}
+
+const QMap<QString, plistexchange::Kind> &plistKindOptions()
+{
+    using plistexchange::Kind;
+    static const QMap<QString, Kind> kinds{{QStringLiteral("--whole"), Kind::Whole},
+                                           {QStringLiteral("--exif"), Kind::Exif},
+                                           {QStringLiteral("--tiff"), Kind::Tiff},
+                                           {QStringLiteral("--exif-tiff"), Kind::ExifAndTiff}};
+    return kinds;
 }
 
 } // namespace cli

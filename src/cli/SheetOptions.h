@@ -6,6 +6,10 @@
 
 struct EditSheetFields;
 
+namespace plistexchange {
+enum class Kind;
+}
+
 // The edit sheet's fields as options of glimmerset-cli ("--artist T", "--lat DEG"...),
 // shared by the apply verb and the template export.
 namespace cli {
@@ -16,5 +20,8 @@ QMap<QString, int> sheetOptionCounts();
 EditSheetFields sheetFields(const QMap<QString, QStringList> &options);
 // Usage text of the options.
 QString sheetOptionsUsage();
+
+// The property-list kinds as options of the export and import verbs ("--exif"...).
+const QMap<QString, plistexchange::Kind> &plistKindOptions();
 
 } // namespace cli

@@ -100,7 +100,7 @@ private Q_SLOTS:
     void exifAndTiffFileWithOnlyExif()
     {
         const QVariantMap root = plistexchange::exportRoot(
-            Kind::ExifAndTiff, {{QStringLiteral("{Exif}"), QVariantMap{{QStringLiteral("ISO"), 100}}}});
+            Kind::ExifAndTiff, {{QStringLiteral("{Exif}"), QVariantMap{{QStringLiteral("ISOSpeedRatings"), 100}}}});
         QCOMPARE(root.keys(), QStringList{QStringLiteral("{Exif}")});
         const QString out = folder(QStringLiteral("only-exif"));
         QDir().mkpath(out);
