@@ -34,7 +34,7 @@ static int runImport(const QStringList &args)
     const QString option = parsed.options.firstKey();
     const QString plist = parsed.options.first().first();
     const EditTarget target = EditTarget::forFiles(parsed.files, cli::outputFolder(parsed));
-    const EditReport report = option == templateOption
+    const JobReport report = option == templateOption
         ? templateapply::importTemplate(plist, target, QTimeZone::systemTimeZone())
         : plistexchange::importPlist(kinds.value(option), plist, target);
     return cli::finishReport(verb, report);

@@ -7,7 +7,6 @@
 #include "app/Folders.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
-#include "imageio/MetadataRewrite.h"
 
 #include <QFileInfo>
 
@@ -243,9 +242,9 @@ std::optional<QVariantMap> importOverlay(Kind kind, const QVariantMap &root, QSt
     return std::nullopt;
 }
 
-EditReport importPlist(Kind kind, const QString &plistPath, const EditTarget &target, const EditHooks &hooks)
+JobReport importPlist(Kind kind, const QString &plistPath, const EditTarget &target, const JobContext &context)
 {
-    EditReport report;
+    JobReport report;
     if (target.selection.isEmpty()) {
         report.emptySelection = true;
         return report;
@@ -255,22 +254,11 @@ EditReport importPlist(Kind kind, const QString &plistPath, const EditTarget &ta
     if (const auto root = propertylist::readFile(plistPath, &error))
         overlay = importOverlay(kind, *root, &error);
     if (!overlay) {
-        report.failed.append({QFileInfo(plistPath).fileName(), plistPath,
-                              QStringLiteral("not imported: %1").arg(error)});
+        report.addFailed(QFileInfo(plistPath).fileName(), plistPath, QString(), QStringLiteral("not imported: %1").arg(error));
         return report;
     }
-    const QList<EditSource> sources = editsteps::startEdit(target, report);
-    int done = 0;
-    for (const EditSource &source : sources) {
-        if (hooks.cancelled()) {
-            report.cancelled = true;
-            break;
-        }
-        const QString output = outputPathFor(target, QStringLiteral("After_"), source.fileName);
-        editsteps::record(report, source, output, rewriteMetadata(source.filePath, output, *overlay));
-        hooks.report(++done, sources.size());
-    }
-    return report;
+    const editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(*overlay);
+    return editsteps::runEdit(target, QStringLiteral("After_"), context, [&plan](const editsteps::Photo &) { return plan; });
 }
 
 } // namespace plistexchange

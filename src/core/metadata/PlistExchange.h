@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EditReport.h"
+#include "jobs/JobContext.h"
+#include "jobs/JobReport.h"
 #include "EditTarget.h"
 
 #include <QString>
@@ -46,7 +47,7 @@ std::optional<QVariantMap> importOverlay(Kind kind, const QVariantMap &root, QSt
 
 // Reads the file and writes an "After_" copy of each selected photo with its values.
 // A refused file sets report.note and writes nothing.
-EditReport importPlist(Kind kind, const QString &plistPath, const EditTarget &target,
-                       const EditHooks &hooks = {});
+JobReport importPlist(Kind kind, const QString &plistPath, const EditTarget &target,
+                      const JobContext &context = {});
 
 } // namespace plistexchange

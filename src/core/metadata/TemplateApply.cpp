@@ -3,12 +3,11 @@
 
 #include "DateText.h"
 #include "EditSteps.h"
+#include "MetadataEdit.h"
 #include "PropertyList.h"
 
 #include "app/Folders.h"
-#include "imageio/FileDates.h"
 #include "imageio/ImageProperties.h"
-#include "imageio/MetadataRewrite.h"
 
 #include <QFileInfo>
 
@@ -25,17 +24,16 @@ struct Number {
     double value = 0;
 };
 
-// Empty is "not given"; anything else must be a finite number within ±limit.
-bool number(const QString &text, double limit, const QString &what, Number *out, QString *error)
+// Empty is "not given"; anything else must be a number (ranges are the edit's to check).
+bool number(const QString &text, const QString &what, Number *out, QString *error)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return true;
     bool ok = false;
     const double v = trimmed.toDouble(&ok);
-    if (!ok || !std::isfinite(v) || std::fabs(v) > limit) {
-        *error = limit < 1e6 ? QStringLiteral("The %1 must be a number from -%2 to %2.").arg(what).arg(limit)
-                             : QStringLiteral("The %1 must be a number.").arg(what);
+    if (!ok || !std::isfinite(v)) {
+        *error = QStringLiteral("GPS %1: \"%2\" is not a number").arg(what, text);
         return false;
     }
     *out = {true, v};
@@ -59,7 +57,7 @@ bool gpsDate(const QString &text, QDate *out, QString *error)
             return true;
         }
     }
-    *error = QStringLiteral("The GPS date \"%1\" is not a date like 2024:07:01.").arg(text);
+    *error = QStringLiteral("GPS date: \"%1\" is not a date like 2024:07:01").arg(text);
     return false;
 }
 
@@ -69,47 +67,34 @@ bool gpsTime(const QString &text, QTime *out, QString *error)
         return true;
     const QTime time = QTime::fromString(text.trimmed(), QStringLiteral("HH:mm:ss"));
     if (!time.isValid()) {
-        *error = QStringLiteral("The GPS time \"%1\" is not a time like 14:30:00.").arg(text);
+        *error = QStringLiteral("GPS time: \"%1\" is not a time like 14:30:00").arg(text);
         return false;
     }
     *out = time;
     return true;
 }
 
-bool keywords(const QString &text, QStringList *out, QString *error)
+QStringList keywordList(const QString &text)
 {
+    QStringList words;
     for (const QString &part : text.split(QLatin1Char(','))) {
         const QString keyword = part.trimmed();
-        if (keyword.isEmpty())
-            continue;
-        if (keyword.toUtf8().size() > kKeywordBytes) {
-            *error = QStringLiteral("The keyword \"%1\" is longer than the %2 bytes IPTC allows.")
-                         .arg(keyword)
-                         .arg(kKeywordBytes);
-            return false;
-        }
-        out->append(keyword);
+        if (!keyword.isEmpty())
+            words.append(keyword);
     }
-    return true;
+    return words;
 }
 
-void insertText(QVariantMap &map, const char *key, const QString &text)
+std::optional<QString> given(const QString &text)
 {
-    if (!text.isEmpty())
-        map.insert(QLatin1String(key), text);
+    return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
 }
 
-void insertGroup(QVariantMap &overlay, const char *group, const QVariantMap &map)
+void insertInGroup(QVariantMap &overlay, const char *group, const char *key, const QVariant &value)
 {
-    if (!map.isEmpty())
-        overlay.insert(QLatin1String(group), map);
-}
-
-void insertCoordinate(QVariantMap &gps, const char *key, const char *refKey, const Number &n, const char *positive,
-                      const char *negative)
-{
-    gps.insert(QLatin1String(key), std::fabs(n.value));
-    gps.insert(QLatin1String(refKey), QLatin1String(n.value < 0 ? negative : positive));
+    QVariantMap map = overlay.value(QLatin1String(group)).toMap();
+    map.insert(QLatin1String(key), value);
+    overlay.insert(QLatin1String(group), map);
 }
 
 } // namespace
@@ -127,105 +112,115 @@ std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywo
     Number latitude, longitude, altitude;
     QDate date;
     QTime time;
-    QStringList words;
-    if (!number(f.gpsLatitude, 90, QStringLiteral("latitude"), &latitude, &reason)
-        || !number(f.gpsLongitude, 180, QStringLiteral("longitude"), &longitude, &reason)
-        || !number(f.gpsAltitude, 1e9, QStringLiteral("altitude"), &altitude, &reason)
-        || !gpsDate(f.gpsDate, &date, &reason) || !gpsTime(f.gpsTime, &time, &reason)
-        || !keywords(f.keywords, &words, &reason))
+    if (!number(f.gpsLatitude, QStringLiteral("latitude"), &latitude, &reason)
+        || !number(f.gpsLongitude, QStringLiteral("longitude"), &longitude, &reason)
+        || !number(f.gpsAltitude, QStringLiteral("altitude"), &altitude, &reason)
+        || !gpsDate(f.gpsDate, &date, &reason) || !gpsTime(f.gpsTime, &time, &reason))
         return refuse(reason);
-
-    QDateTime cameraDate;
-    if (!f.cameraDate.trimmed().isEmpty()) {
-        cameraDate = datetext::parseTwoFormats(f.cameraDate.trimmed(), zone);
-        if (!cameraDate.isValid())
-            return refuse(QStringLiteral("The camera date \"%1\" is not a date like 2024:07:01 14:30:00.").arg(f.cameraDate));
-    }
-
     if (source == Source::GpsWindow && !(latitude.given && longitude.given && altitude.given))
-        return refuse(QStringLiteral("Latitude, longitude and altitude are all needed."));
+        return refuse(QStringLiteral("GPS: latitude, longitude and altitude are all needed"));
     if (source == Source::Sheet && latitude.given != longitude.given)
-        return refuse(QStringLiteral("Give both latitude and longitude, or neither to keep the photos' GPS."));
+        return refuse(QStringLiteral("GPS: give both latitude and longitude, or neither to keep the photos' position"));
 
-    QVariantMap tiff, exif, gps, iptc;
-    insertText(tiff, kCGImagePropertyTIFFArtist, f.artist);
-    insertText(tiff, kCGImagePropertyTIFFImageDescription, f.imageDescription);
-    insertText(tiff, kCGImagePropertyTIFFCopyright, f.copyright);
-    insertText(tiff, kCGImagePropertyTIFFMake, f.cameraMake);
-    insertText(exif, kCGImagePropertyExifLensMake, f.cameraMake);
-    insertText(tiff, kCGImagePropertyTIFFModel, f.cameraModel);
-    insertText(exif, kCGImagePropertyExifLensModel, f.cameraModel);
-    insertText(exif, kCGImagePropertyExifUserComment, f.comments);
-    if (cameraDate.isValid()) {
-        const QString text = datetext::exifText(cameraDate, zone);
+    MetadataEdit edit;
+    edit.zone = zone;
+    edit.artist = given(f.artist);
+    edit.description = given(f.imageDescription);
+    edit.copyright = given(f.copyright);
+    edit.make = given(f.cameraMake);
+    edit.model = given(f.cameraModel);
+    edit.comment = given(f.comments);
+    if (!f.cameraDate.trimmed().isEmpty()) {
+        const QDateTime cameraDate = datetext::parseTwoFormats(f.cameraDate.trimmed(), zone);
+        if (!cameraDate.isValid())
+            return refuse(QStringLiteral("camera date: \"%1\" is not a date like 2024:07:01 14:30:00").arg(f.cameraDate));
         // A template has only ever carried the digitized date.
         if (source != Source::Template)
-            exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), text);
-        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeDigitized), text);
+            edit.captureDate = cameraDate;
+        edit.digitizedDate = cameraDate;
     }
-    // Only the keywords change: the photo's other IPTC datasets stay.
-    if (withKeywords && !words.isEmpty())
-        iptc.insert(QLatin1String(kCGImagePropertyIPTCKeywords), words);
+    const QStringList words = keywordList(f.keywords);
+    if (!words.isEmpty())
+        edit.keywords = words;
 
-    const bool writeGps = source == Source::Template
-        ? (latitude.given || longitude.given || altitude.given || date.isValid() || time.isValid())
-        : latitude.given && longitude.given;
-    if (writeGps) {
-        if (latitude.given)
-            insertCoordinate(gps, kCGImagePropertyGPSLatitude, kCGImagePropertyGPSLatitudeRef, latitude, "N", "S");
-        if (longitude.given)
-            insertCoordinate(gps, kCGImagePropertyGPSLongitude, kCGImagePropertyGPSLongitudeRef, longitude, "E", "W");
-        if (altitude.given) {
-            gps.insert(QLatin1String(kCGImagePropertyGPSAltitude), std::fabs(altitude.value));
-            gps.insert(QLatin1String(kCGImagePropertyGPSAltitudeRef), altitude.value < 0 ? 1 : 0);
-        }
-        gps.insert(QLatin1String(kCGImagePropertyGPSVersion), QStringLiteral("2.2.0.0"));
-        gps.insert(QLatin1String(kCGImagePropertyGPSSpeedRef), QStringLiteral("K"));
-        gps.insert(QLatin1String(kCGImagePropertyGPSSpeed), 0.0);
-        gps.insert(QLatin1String(kCGImagePropertyGPSTrackRef), QStringLiteral("T"));
-        gps.insert(QLatin1String(kCGImagePropertyGPSTrack), 0.0);
-        if (date.isValid())
-            gps.insert(QLatin1String(kCGImagePropertyGPSDateStamp), date.toString(QStringLiteral("yyyy:MM:dd")));
-        if (time.isValid())
-            gps.insert(QLatin1String(kCGImagePropertyGPSTimeStamp), time.toString(QStringLiteral("HH:mm:ss")));
-    }
+    // The position is checked whole even where a template gives only part of it.
+    MetadataEdit::GpsPoint point;
+    point.latitude = latitude.value;
+    point.longitude = longitude.value;
+    if (altitude.given)
+        point.altitude = altitude.value;
+    // GPS stamps are UTC by definition: the typed texts are written as they are.
+    if (date.isValid() && time.isValid())
+        point.time = QDateTime(date, time, QTimeZone::utc());
+    const bool anyGps = latitude.given || longitude.given || altitude.given || date.isValid() || time.isValid();
+    const bool wholePoint = latitude.given && longitude.given;
+    if (wholePoint || (source == Source::Template && anyGps))
+        edit.gps = point;
+    reason = edit.validate();
+    if (!reason.isEmpty())
+        return refuse(reason);
+    if (!wholePoint)
+        edit.gps.reset();
 
     Plan result;
-    insertGroup(result.overlay, kCGImagePropertyTIFFDictionary, tiff);
-    insertGroup(result.overlay, kCGImagePropertyExifDictionary, exif);
-    insertGroup(result.overlay, kCGImagePropertyGPSDictionary, gps);
-    insertGroup(result.overlay, kCGImagePropertyIPTCDictionary, iptc);
+    result.overlay = edit.overlay();
+    // Camera copies have always kept their IPTC data.
+    if (!withKeywords)
+        result.overlay.remove(QLatin1String(kCGImagePropertyIPTCDictionary));
+    // The lens fields have always carried the typed make and model as well.
+    if (edit.make)
+        insertInGroup(result.overlay, kCGImagePropertyExifDictionary, kCGImagePropertyExifLensMake, *edit.make);
+    if (edit.model)
+        insertInGroup(result.overlay, kCGImagePropertyExifDictionary, kCGImagePropertyExifLensModel, *edit.model);
+
+    const char *gpsGroup = kCGImagePropertyGPSDictionary;
+    if (!wholePoint && source == Source::Template && anyGps) {
+        // A template sets what it holds, each number with its reference, and no more.
+        if (latitude.given) {
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLatitude, std::fabs(latitude.value));
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLatitudeRef,
+                          latitude.value < 0 ? QStringLiteral("S") : QStringLiteral("N"));
+        }
+        if (longitude.given) {
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLongitude, std::fabs(longitude.value));
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLongitudeRef,
+                          longitude.value < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+        }
+        if (altitude.given) {
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSAltitude, std::fabs(altitude.value));
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSAltitudeRef, altitude.value < 0 ? 1 : 0);
+        }
+        if (date.isValid())
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSDateStamp, date.toString(QStringLiteral("yyyy:MM:dd")));
+        if (time.isValid())
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSTimeStamp, time.toString(QStringLiteral("HH:mm:ss")));
+    }
+    // A date or a time alone is still stamped, where the GPS block is written at all.
+    if (result.overlay.contains(QLatin1String(gpsGroup)) && date.isValid() != time.isValid()) {
+        if (date.isValid())
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSDateStamp, date.toString(QStringLiteral("yyyy:MM:dd")));
+        else
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSTimeStamp, time.toString(QStringLiteral("HH:mm:ss")));
+    }
     if (date.isValid() && time.isValid())
         result.fileDate = QDateTime(date, time, zone);
     return result;
 }
 
-EditReport write(const EditTarget &target, const Plan &plan, const QString &prefix, const EditHooks &hooks)
+JobReport write(const EditTarget &target, const Plan &plan, const QString &prefix, const JobContext &context)
 {
-    EditReport report;
-    const QList<EditSource> sources = editsteps::startEdit(target, report);
-    int done = 0;
-    for (const EditSource &source : sources) {
-        if (hooks.cancelled()) {
-            report.cancelled = true;
-            break;
-        }
-        if (editsteps::sourcePresent(report, source, target.blocalMode)) {
-            const QString output = outputPathFor(target, prefix, source.fileName);
-            const bool written =
-                editsteps::record(report, source, output, rewriteMetadata(source.sourcePath, output, plan.overlay));
-            if (written && plan.fileDate.isValid())
-                filedates::setFileDates(output, plan.fileDate, plan.fileDate);
-        }
-        hooks.report(++done, sources.size());
+    editsteps::PhotoPlan photoPlan = editsteps::PhotoPlan::rewrite(plan.overlay);
+    if (plan.fileDate.isValid()) {
+        photoPlan.creation = plan.fileDate;
+        photoPlan.modification = plan.fileDate;
     }
-    return report;
+    return editsteps::runEdit(target, prefix, context, [&photoPlan](const editsteps::Photo &) { return photoPlan; });
 }
 
-EditReport importTemplate(const QString &plistPath, const EditTarget &target, const QTimeZone &zone,
-                          const EditHooks &hooks)
+JobReport importTemplate(const QString &plistPath, const EditTarget &target, const QTimeZone &zone,
+                         const JobContext &context)
 {
-    EditReport report;
+    JobReport report;
     if (target.selection.isEmpty()) {
         report.emptySelection = true;
         return report;
@@ -236,10 +231,10 @@ EditReport importTemplate(const QString &plistPath, const EditTarget &target, co
     if (const auto root = propertylist::readFile(plistPath, &error); root && EditSheetFields::fromTemplate(*root, &fields, &error))
         planned = plan(fields, Source::Template, true, zone, &error);
     if (!planned) {
-        report.failed.append({QFileInfo(plistPath).fileName(), plistPath, QStringLiteral("not imported: %1").arg(error)});
+        report.addFailed(QFileInfo(plistPath).fileName(), plistPath, QString(), QStringLiteral("not imported: %1").arg(error));
         return report;
     }
-    return write(target, *planned, QStringLiteral("After_"), hooks);
+    return write(target, *planned, QStringLiteral("After_"), context);
 }
 
 QString exportTemplate(const EditSheetFields &fields, const QString &folder, QString *path)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EditReport.h"
+#include "jobs/JobReport.h"
+#include "jobs/JobContext.h"
 #include "EditSheetFields.h"
 #include "EditTarget.h"
 
@@ -34,8 +35,6 @@ struct Plan {
 // The placeholders the date fields start with: left as they are, they mean "no stamp".
 inline constexpr char kDatePlaceholder[] = "YYYY:MM:DD";
 inline constexpr char kTimePlaceholder[] = "HH:MM:SS";
-// IPTC keeps at most this many bytes per keyword.
-inline constexpr int kKeywordBytes = 64;
 
 // The plan for the fields; nothing, with a message naming the field, when one is
 // not what it must be. `withKeywords` false leaves the photos' IPTC alone.
@@ -44,12 +43,12 @@ std::optional<Plan> plan(const EditSheetFields &fields, Source source, bool with
 
 // Writes a copy named prefix + file name of each selected photo with the plan laid
 // over its properties (every image of the container) and the plan's file dates.
-EditReport write(const EditTarget &target, const Plan &plan, const QString &prefix, const EditHooks &hooks = {});
+JobReport write(const EditTarget &target, const Plan &plan, const QString &prefix, const JobContext &context = {});
 
 // Reads a template file, validates it and writes "After_" copies of the selected
 // photos; a refused file is reported as failed and nothing is written.
-EditReport importTemplate(const QString &plistPath, const EditTarget &target, const QTimeZone &zone,
-                          const EditHooks &hooks = {});
+JobReport importTemplate(const QString &plistPath, const EditTarget &target, const QTimeZone &zone,
+                         const JobContext &context = {});
 
 // The edit sheet's fields as "templatefile.plist" in `folder` (created when missing).
 // Empty on success, else why it failed.

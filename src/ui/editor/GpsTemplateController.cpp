@@ -158,9 +158,9 @@ void GpsTemplateController::wire()
     connect(gps.cancelButton, &QPushButton::clicked, this, &GpsTemplateController::ClickCancleSaveGPSAction);
     connect(gps.mapButton, &QPushButton::clicked, this, &GpsTemplateController::ShowMapAction);
     connect(&gps, &QDialog::rejected, this, &GpsTemplateController::ClickCancleSaveGPSAction);
-    connect(&m_editor, &EditorController::commandFinished, this, [this](const QString &name, const EditReport &report) {
+    connect(&m_editor, &EditorController::commandFinished, this, [this](const QString &name, const JobReport &report) {
         if (name == tr("Apply Metadata"))
-            m_editViewWindow->statusLabel->setText(tr("%n copies written", nullptr, int(report.written.size())));
+            m_editViewWindow->statusLabel->setText(tr("%n copies written", nullptr, int(report.written().size())));
     });
 
     // The sheet's buttons and the start button post their presses; the dispatch and
@@ -258,7 +258,7 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
         return;
     m_editor.runCommand(
         tr("Change GPS Location"),
-        [plan = *plan](const EditTarget &t, const EditHooks &hooks) {
+        [plan = *plan](const EditTarget &t, const JobContext &hooks) {
             return templateapply::write(t, plan, QStringLiteral("NewGPS_"), hooks);
         },
         target);
@@ -323,17 +323,17 @@ void GpsTemplateController::ClickApplyChangeAction()
     }
     QString error;
     // Camera copies have always kept their IPTC data.
-    const auto plan = templateapply::plan(m_editViewWindow->fields(), templateapply::Source::Sheet, target.blocalMode,
+    const auto plan = templateapply::plan(m_editViewWindow->fields(), templateapply::Source::Sheet, target.sourceIsLocalList,
                                           QTimeZone::systemTimeZone(), &error);
     if (!plan) {
         m_editor.showAlert(kValueError, error, m_editViewWindow);
         return;
     }
-    const QString prefix = target.blocalMode ? QStringLiteral("After_") : QStringLiteral("NewGPS_");
+    const QString prefix = target.sourceIsLocalList ? QStringLiteral("After_") : QStringLiteral("NewGPS_");
     m_editViewWindow->statusLabel->setText(tr("Writing copies…"));
     m_editor.runCommand(
         tr("Apply Metadata"),
-        [plan = *plan, prefix](const EditTarget &t, const EditHooks &hooks) {
+        [plan = *plan, prefix](const EditTarget &t, const JobContext &hooks) {
             return templateapply::write(t, plan, prefix, hooks);
         },
         target);
@@ -402,7 +402,7 @@ void GpsTemplateController::importPlist(const QString &name, Kind kind, const QS
 {
     m_editor.runCommand(
         name,
-        [kind, path](const EditTarget &t, const EditHooks &hooks) { return plistexchange::importPlist(kind, path, t, hooks); },
+        [kind, path](const EditTarget &t, const JobContext &hooks) { return plistexchange::importPlist(kind, path, t, hooks); },
         m_editor.localTarget());
 }
 
@@ -432,7 +432,7 @@ void GpsTemplateController::ImportTemplateDataPlistAction()
         const QTimeZone zone = QTimeZone::systemTimeZone();
         m_editor.runCommand(
             tr("Import Template"),
-            [path, zone](const EditTarget &t, const EditHooks &hooks) {
+            [path, zone](const EditTarget &t, const JobContext &hooks) {
                 return templateapply::importTemplate(path, t, zone, hooks);
             },
             m_editor.localTarget());

@@ -80,10 +80,10 @@ private Q_SLOTS:
         QVERIFY2(exported.ok(), qPrintable(exported.error));
         QCOMPARE(exported.path, out + QLatin1Char('/') + fileName);
 
-        const EditReport report = plistexchange::importPlist(Kind(kind), exported.path, localTarget({m_other}, {0}, out));
-        QCOMPARE(report.written, QStringList{out + QStringLiteral("/After_other.jpg")});
+        const JobReport report = plistexchange::importPlist(Kind(kind), exported.path, localTarget({m_other}, {0}, out));
+        QCOMPARE(report.written(), QStringList{out + QStringLiteral("/After_other.jpg")});
         const QVariantMap rich = metadataTags(m_rich), other = metadataTags(m_other);
-        const QVariantMap copy = metadataTags(report.written.first());
+        const QVariantMap copy = metadataTags(report.written().first());
         for (const QString &g : {QStringLiteral("IFD0"), QStringLiteral("ExifIFD"), QStringLiteral("GPS"), QStringLiteral("IPTC")}) {
             // Imported groups hold every value of the exporter; the rest stay the importer's.
             const QVariantMap expected = imported.contains(g) ? group(rich, g) : group(other, g);
@@ -94,7 +94,7 @@ private Q_SLOTS:
         }
         // A whole import never gives the photo another's size.
         if (Kind(kind) == Kind::Whole)
-            QCOMPARE(imageio::readProperties(report.written.first()).value(QStringLiteral("PixelWidth")).toInt(), 30);
+            QCOMPARE(imageio::readProperties(report.written().first()).value(QStringLiteral("PixelWidth")).toInt(), 30);
     }
 
     void exifAndTiffFileWithOnlyExif()
@@ -106,9 +106,9 @@ private Q_SLOTS:
         QDir().mkpath(out);
         const QString plist = out + QStringLiteral("/exif.plist");
         QVERIFY(propertylist::writeFile(plist, root));
-        const EditReport report = plistexchange::importPlist(Kind::ExifAndTiff, plist, localTarget({m_other}, {0}, out));
-        QCOMPARE(report.written.size(), 1);
-        const QVariantMap copy = metadataTags(report.written.first());
+        const JobReport report = plistexchange::importPlist(Kind::ExifAndTiff, plist, localTarget({m_other}, {0}, out));
+        QCOMPARE(report.written().size(), 1);
+        const QVariantMap copy = metadataTags(report.written().first());
         QCOMPARE(copy.value(QStringLiteral("ExifIFD:ISO")).toInt(), 100);
         QCOMPARE(group(copy, QStringLiteral("IFD0")), group(metadataTags(m_other), QStringLiteral("IFD0")));
     }
@@ -170,10 +170,10 @@ private Q_SLOTS:
         const QString plist = plists + QStringLiteral("/hostile.plist");
         QVERIFY(propertylist::writeFile(plist, root));
         const QString out = folder(QStringLiteral("hostile"));
-        const EditReport report = plistexchange::importPlist(Kind(kind), plist, localTarget({m_other}, {0}, out));
-        QVERIFY(report.written.isEmpty());
-        QCOMPARE(report.failed.size(), 1);
-        QVERIFY2(report.failed.first().reason.contains(reason), qPrintable(report.failed.first().reason));
+        const JobReport report = plistexchange::importPlist(Kind(kind), plist, localTarget({m_other}, {0}, out));
+        QVERIFY(report.written().isEmpty());
+        QCOMPARE(report.failed().size(), 1);
+        QVERIFY2(report.failed().first().reason.contains(reason), qPrintable(report.failed().first().reason));
         QVERIFY(filesIn(out).isEmpty());
     }
 };

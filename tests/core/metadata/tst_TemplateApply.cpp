@@ -31,9 +31,9 @@ private:
         const auto plan = templateapply::plan(fields, source, true, berlin, &error);
         if (!plan)
             return {};
-        const EditReport report =
+        const JobReport report =
             templateapply::write(localTarget({m_rich}, {0}, folder(name)), *plan, QStringLiteral("After_"));
-        return report.written.value(0);
+        return report.written().value(0);
     }
 
 private Q_SLOTS:
@@ -61,7 +61,7 @@ private Q_SLOTS:
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), QStringLiteral("E"));
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitude")).toDouble(), 5.0);
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), 1);
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSVersionID")).toString(), QStringLiteral("2 2 0 0"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSVersionID")).toString(), QStringLiteral("2 3 0 0"));
         // The untouched placeholders mean no stamps.
         QVERIFY(!tags.contains(QStringLiteral("GPS:GPSDateStamp")));
         QVERIFY(!tags.contains(QStringLiteral("GPS:GPSTimeStamp")));
@@ -128,9 +128,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const int sheet = int(Source::Sheet), gps = int(Source::GpsWindow);
         QTest::newRow("letters for a latitude") << gps << "lat" << "north" << "latitude";
-        QTest::newRow("latitude 123") << gps << "lat" << "123" << "latitude must be a number from -90 to 90";
+        QTest::newRow("latitude 123") << gps << "lat" << "123" << "latitude: must be between -90 and 90";
         QTest::newRow("longitude -180.5") << sheet << "lon" << "-180.5" << "longitude";
-        QTest::newRow("altitude in words") << gps << "alt" << "high" << "altitude must be a number";
+        QTest::newRow("altitude in words") << gps << "alt" << "high" << "altitude";
         QTest::newRow("no altitude for the GPS window") << gps << "alt" << "" << "altitude";
         QTest::newRow("latitude without longitude") << sheet << "lon" << "" << "both latitude and longitude";
         QTest::newRow("impossible GPS date") << sheet << "date" << "2021:13:40" << "GPS date";
@@ -168,17 +168,17 @@ private Q_SLOTS:
         QDir().mkpath(folderPath);
         const QString plist = folderPath + QStringLiteral("/only-artist.plist");
         QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Artist"), QStringLiteral("Ada")}}));
-        EditReport report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
-        QCOMPARE(report.written.size(), 1);
-        QVariantMap before = metadataTags(m_rich), after = metadataTags(report.written.first());
+        JobReport report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
+        QCOMPARE(report.written().size(), 1);
+        QVariantMap before = metadataTags(m_rich), after = metadataTags(report.written().first());
         QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Ada"));
         QCOMPARE(withoutGroups(after, {QStringLiteral("IFD0")}), withoutGroups(before, {QStringLiteral("IFD0")}));
 
         // A latitude alone sets that number and its reference; the longitude stays.
         QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Latitude"), QStringLiteral("-12.5")}}));
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
-        QCOMPARE(report.written.size(), 1);
-        after = metadataTags(report.written.first());
+        QCOMPARE(report.written().size(), 1);
+        after = metadataTags(report.written().first());
         QCOMPARE(after.value(QStringLiteral("GPS:GPSLatitude")).toDouble(), 12.5);
         QCOMPARE(after.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
         QCOMPARE(after.value(QStringLiteral("GPS:GPSLongitude")), before.value(QStringLiteral("GPS:GPSLongitude")));
@@ -188,9 +188,9 @@ private Q_SLOTS:
         QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Latitude"), 12.5}}));
         const QString refusedFolder = folder(QStringLiteral("refused"));
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, refusedFolder), berlin);
-        QVERIFY(report.written.isEmpty());
-        QCOMPARE(report.failed.size(), 1);
-        QVERIFY(report.failed.first().reason.contains(QStringLiteral("Latitude is not text")));
+        QVERIFY(report.written().isEmpty());
+        QCOMPARE(report.failed().size(), 1);
+        QVERIFY(report.failed().first().reason.contains(QStringLiteral("Latitude is not text")));
         QVERIFY(filesIn(refusedFolder).isEmpty());
     }
 
@@ -207,10 +207,10 @@ private Q_SLOTS:
         f.gpsLongitude = QStringLiteral("2.5");
         const auto plan = templateapply::plan(f, Source::Sheet, true, berlin, nullptr);
         QVERIFY(plan);
-        const EditReport report = templateapply::write(localTarget({tiff}, {0}, folder(QStringLiteral("tiff"))), *plan,
+        const JobReport report = templateapply::write(localTarget({tiff}, {0}, folder(QStringLiteral("tiff"))), *plan,
                                                        QStringLiteral("After_"));
-        QCOMPARE(report.written.size(), 1);
-        const QString copy = report.written.first();
+        QCOMPARE(report.written().size(), 1);
+        const QString copy = report.written().first();
         QCOMPARE(testsupport::pixelSignature(copy, true).split(QLatin1Char('\n')), frames);
         const QVariantMap tags = metadataTags(copy);
         QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Pages"));

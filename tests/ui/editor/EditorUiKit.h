@@ -73,11 +73,11 @@ inline bool chooseFromMenu(ZelButton *button, QMenu *menu, QAction *action, cons
 }
 
 // The report of the next command to finish (spy on EditorController::commandFinished).
-inline EditReport waitForCommand(QSignalSpy &spy)
+inline JobReport waitForCommand(QSignalSpy &spy)
 {
     if (!spy.wait(30000) && spy.isEmpty())
         return {};
-    return spy.takeFirst().at(1).value<EditReport>();
+    return spy.takeFirst().at(1).value<JobReport>();
 }
 
 } // namespace editorui

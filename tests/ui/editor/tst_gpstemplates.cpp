@@ -64,7 +64,7 @@ private Q_SLOTS:
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
             QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
-        qRegisterMetaType<EditReport>();
+        qRegisterMetaType<JobReport>();
         qputenv("HOME", m_harness.dir.path().toLocal8Bit());
         const QString photos = m_harness.dir.filePath(QStringLiteral("photos"));
         QDir().mkpath(photos);
@@ -114,7 +114,7 @@ private Q_SLOTS:
         type(window.longtitudelab, QStringLiteral("151.2093"));
         type(window.altitudelab, QStringLiteral("-5"));
         QTest::mouseClick(window.saveButton, Qt::LeftButton);
-        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude must be a number from -90 to 90"));
+        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude: must be between -90 and 90"));
         QCOMPARE(filesIn(working()), before);
 
         type(window.latitudelab, QStringLiteral("-33.8688"));
@@ -134,9 +134,9 @@ private Q_SLOTS:
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(window.saveButton, Qt::LeftButton);
         QVERIFY(!window.isVisible());
-        const EditReport report = waitForCommand(done);
+        const JobReport report = waitForCommand(done);
         const QString copy = working() + QStringLiteral("/NewGPS_plain.jpg");
-        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.written(), QStringList{copy});
         const QVariantMap tags = metadataTags(copy);
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), 1);
@@ -180,9 +180,9 @@ private Q_SLOTS:
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
         QCOMPARE(sheet.editApplyBtn->imageName(), QStringLiteral("applydown.png"));
-        const EditReport report = waitForCommand(done);
+        const JobReport report = waitForCommand(done);
         const QString harbour = working() + QStringLiteral("/After_harbour.jpg");
-        QCOMPARE(report.written, (QStringList{harbour, working() + QStringLiteral("/After_plain.jpg")}));
+        QCOMPARE(report.written(), (QStringList{harbour, working() + QStringLiteral("/After_plain.jpg")}));
         const QVariantMap before = metadataTags(m_harbour), after = metadataTags(harbour);
         QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Grace Hopper"));
         QCOMPARE(withoutGroups(after, {QStringLiteral("IFD0"), QStringLiteral("IPTC")}),
@@ -219,9 +219,9 @@ private Q_SLOTS:
         QPushButton *open = panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
         QVERIFY(open && open->isEnabled());
         QTest::mouseClick(open, Qt::LeftButton);
-        const EditReport report = waitForCommand(done);
+        const JobReport report = waitForCommand(done);
         const QString copy = working() + QStringLiteral("/After_plain.jpg");
-        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:ISO")), QStringLiteral("200"));
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 10:20:30"));
     }
