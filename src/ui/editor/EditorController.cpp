@@ -3,6 +3,7 @@
 #include "ChangeDateWindow.h"
 #include "ChangeMutiDateWindow.h"
 #include "EditorPhotoModel.h"
+#include "GpsTemplateController.h"
 #include "MetadataEditorView.h"
 #include "NSDragImageBrowserView.h"
 #include "PhotoInfoPanel.h"
@@ -59,6 +60,7 @@ EditorController::EditorController(AppDelegate &delegate, NotificationCenter *ce
     m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
     buildWindows();
     wire();
+    m_gpsTemplates = new GpsTemplateController(*this);
 }
 
 EditorController::~EditorController()
@@ -189,6 +191,7 @@ void EditorController::ClearLeftPhotos()
     m_view->infoPanel->clear();
     m_currentChooseFilePath.clear();
     m_infoPath.clear();
+    m_gpsTemplates->clearSheetFields();
 }
 
 void EditorController::ChangeToImportComputerPhoto()
@@ -286,9 +289,9 @@ void EditorController::showEmptySelectionAlert()
     showAlert(tr("No Item has been selected"), tr("Please select at least one item to process."));
 }
 
-void EditorController::showAlert(const QString &message, const QString &informative)
+void EditorController::showAlert(const QString &message, const QString &informative, QWidget *parent)
 {
-    auto *alert = new QMessageBox(m_delegate.window());
+    auto *alert = new QMessageBox(parent ? parent : m_delegate.window());
     alert->setObjectName(QStringLiteral("editorAlert"));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);

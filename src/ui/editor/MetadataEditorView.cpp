@@ -70,8 +70,13 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     clearButton->setToolTip(tr("Empty the list (the photos stay where they are)"));
     remoMetaDataLocalBtn = commandButton(this, "remoMetaDataLocalBtn", tr("Remove Metadata"),
                                          QStringLiteral("deletemetadata.png"));
-    editMetaDataLocalBtn = commandButton(this, "editMetaDataLocalBtn", tr("Edit Dates"),
+    editMetaDataLocalBtn = commandButton(this, "editMetaDataLocalBtn", tr("Edit"),
                                          QStringLiteral("editphotometa.png"));
+    starteditBtn = new ZelButton(this);
+    starteditBtn->setObjectName(QStringLiteral("starteditBtn"));
+    starteditBtn->setImage(QStringLiteral("editnom.png"));
+    starteditBtn->setFixedSize(artwork::size(QStringLiteral("editnom.png")).boundedTo(QSize(32, 32)));
+    starteditBtn->setToolTip(tr("Edit artist, description, keywords, camera and GPS of the selected photos"));
 
     auto *bar = new QHBoxLayout;
     bar->setSpacing(6);
@@ -81,6 +86,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     bar->addStretch(1);
     bar->addWidget(remoMetaDataLocalBtn);
     bar->addWidget(editMetaDataLocalBtn);
+    bar->addWidget(starteditBtn);
 
     localImageBrowserView = new BrowserWithTip(this);
     localImageBrowserView->setModel(model);
