@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CameraThumbnail.h"
+
+#include "imageio/ExifThumbnail.h"
+#include "sources/ThumbnailLoader.h"
+
+#include <QAtomicInteger>
+#include <QFile>
+
+namespace camerathumbnail {
+
+static QImage fitted(QImage image, QSize maxSize)
+{
+    if (!image.isNull() && (image.width() > maxSize.width() || image.height() > maxSize.height()))
+        image = image.scaled(maxSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+QImage make(CameraBackend &backend, const CameraItem &item, QSize maxSize, const QString &scratchFolder,
+            CameraResult *result)
+{
+    CameraResult ignored;
+    CameraResult &outcome = result ? *result : ignored;
+
+    QByteArray preview;
+    outcome = backend.preview(item, &preview);
+    if (outcome.ok()) {
+        QImage image = QImage::fromData(preview);
+        if (!image.isNull())
+            return fitted(image, maxSize);
+    }
+    if (outcome.error == CameraError::Gone || item.isMovie())
+        return {};
+
+    // Names on a camera repeat across folders; a counter keeps scratch copies apart.
+    static QAtomicInteger<quint64> counter;
+    const QString scratch = scratchFolder + QStringLiteral("/fetch-%1").arg(counter.fetchAndAddRelaxed(1));
+    QImage image;
+    {
+        QFile file(scratch);
+        if (!file.open(QIODevice::WriteOnly)) {
+            outcome = CameraResult::failure(CameraError::Other, file.errorString());
+            return {};
+        }
+        outcome = backend.download(item, &file, {});
+    }
+    if (outcome.ok()) {
+        image = imageio::exifThumbnail(scratch);
+        if (image.isNull())
+            image = ThumbnailLoader::makeThumbnail(scratch, maxSize);
+    }
+    QFile::remove(scratch);
+    return fitted(image, maxSize);
+}
+
+} // namespace camerathumbnail
