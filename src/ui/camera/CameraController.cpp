@@ -35,7 +35,7 @@ CameraController::CameraController(AppDelegate &delegate, NotificationCenter *ce
     , m_factory([](const CameraInfo &info) { return CameraDevice::create(info); })
     , m_model(new CameraItemModel(this))
     , m_window(new CameraWindow(delegate.window()))
-    , m_changeToDeviceAction(new QAction(tr("Import from Camera or Phone…"), this))
+    , m_changeToDeviceAction(new QAction(tr("Import from Camera or &Phone…"), this))
 {
     m_browser->setParent(this);
     m_window->imageBrowserView->setModel(m_model);

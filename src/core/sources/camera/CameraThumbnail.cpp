@@ -9,6 +9,8 @@
 
 namespace camerathumbnail {
 
+constexpr qint64 HeadBytes = 128 * 1024;
+
 static QImage fitted(QImage image, QSize maxSize)
 {
     if (!image.isNull() && (image.width() > maxSize.width() || image.height() > maxSize.height()))
@@ -36,18 +38,28 @@ QImage make(CameraBackend &backend, const CameraItem &item, QSize maxSize, const
     static QAtomicInteger<quint64> counter;
     const QString scratch = scratchFolder + QStringLiteral("/fetch-%1").arg(counter.fetchAndAddRelaxed(1));
     QImage image;
-    {
+    // The Exif block sits at the start of a JPEG: its head is usually enough for the
+    // embedded thumbnail, which spares fetching a whole 12 MP photo for a 160-pixel picture.
+    for (const qint64 limit : {HeadBytes, qint64(-1)}) {
         QFile file(scratch);
-        if (!file.open(QIODevice::WriteOnly)) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             outcome = CameraResult::failure(CameraError::Other, file.errorString());
             return {};
         }
-        outcome = backend.download(item, &file, {});
-    }
-    if (outcome.ok()) {
+        outcome = backend.download(item, &file, [limit](qint64 done, qint64) { return limit < 0 || done < limit; });
+        file.close();
+        const bool partial = outcome.error == CameraError::Cancelled && limit > 0;
+        if (!outcome.ok() && !partial)
+            break;
         image = imageio::exifThumbnail(scratch);
-        if (image.isNull())
+        if (!image.isNull()) {
+            outcome = CameraResult::success();
+            break;
+        }
+        if (!partial) {
             image = ThumbnailLoader::makeThumbnail(scratch, maxSize);
+            break;
+        }
     }
     QFile::remove(scratch);
     return fitted(image, maxSize);

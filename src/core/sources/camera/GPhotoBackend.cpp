@@ -17,7 +17,9 @@ void contextError(GPContext *, const char *text, void *data)
     *static_cast<QString *>(data) = QString::fromUtf8(text).trimmed();
 }
 
-constexpr qint64 ChunkSize = 1 << 20;
+// Small enough that a caller wanting only a file's head stops early, large enough
+// that USB transfers stay efficient.
+constexpr qint64 ChunkSize = 128 * 1024;
 
 } // namespace
 
