@@ -98,12 +98,13 @@ void CameraController::registerDispatchRows(NotificationCenter *center)
                 return;
             }
             QPointer<ZelButton> target(button);
-            materialise(chosen, [this, target, removal](const QStringList &, const QStringList &failures) {
+            const auto showMenu = [this, target, removal](const QStringList &, const QStringList &failures) {
                 if (!failures.isEmpty())
                     showAlert(tr("Some photos could not be copied from the camera"), failures.join(QLatin1Char('\n')));
                 if (target)
                     m_editor.showCommandMenu(target, removal);
-            });
+            };
+            materialise(chosen, folders::ensureWorkingFolder(), showMenu);
         };
     };
     dispatch.addImageRow(5, w.viewExifBtn, QStringLiteral("editphotometa.png"), QStringLiteral("editphotometa.png"),
@@ -387,10 +388,10 @@ void CameraController::didDownloadFile(const CameraDownload &download)
                   finished.failures.join(QLatin1Char('\n')));
 }
 
-void CameraController::materialise(const QList<CameraItem> &items,
+void CameraController::materialise(const QList<CameraItem> &items, const QString &folder,
                                    std::function<void(const QStringList &, const QStringList &)> done)
 {
-    const QString folder = folders::ensureWorkingFolder();
+    folders::makePath(folder);
     QStringList present;
     QList<CameraItem> missing;
     for (const CameraItem &item : items) {

@@ -63,9 +63,9 @@ public:
     void DownloadImportEditePhotoAction();
     void DeletePhotoAction();
     void didDownloadFile(const CameraDownload &download);
-    // Makes local copies of `items` in the Working folder, reusing a copy of the same
-    // name and size, then calls `done` with the copies' paths and the failures' messages.
-    void materialise(const QList<CameraItem> &items,
+    // Makes local copies of `items` in `folder`, reusing a copy of the same name and
+    // size, then calls `done` with the copies' paths and the failures' messages.
+    void materialise(const QList<CameraItem> &items, const QString &folder,
                      std::function<void(const QStringList &paths, const QStringList &failures)> done);
 
     // The busy indicator, counted: shown while any camera request is outstanding.

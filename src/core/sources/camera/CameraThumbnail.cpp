@@ -2,7 +2,7 @@
 #include "CameraThumbnail.h"
 
 #include "imageio/ExifThumbnail.h"
-#include "sources/ThumbnailLoader.h"
+#include "sources/Thumbnailer.h"
 
 #include <QAtomicInteger>
 #include <QFile>
@@ -57,7 +57,7 @@ QImage make(CameraBackend &backend, const CameraItem &item, QSize maxSize, const
             break;
         }
         if (!partial) {
-            image = ThumbnailLoader::makeThumbnail(scratch, maxSize);
+            image = Thumbnailer::makeThumbnail(scratch, maxSize);
             break;
         }
     }
