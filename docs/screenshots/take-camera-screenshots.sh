@@ -32,7 +32,7 @@ sleep 1
 openbox >/dev/null 2>&1 &
 sleep 1
 "$build/src/ui/glimmerset" --camera "Directory Browse" --port "disk:$work/card" >/dev/null 2>&1 &
-sleep 3
+sleep 8
 xdotool key alt+p; sleep 0.5; xdotool key p; sleep 1     # Photos > Import from Camera or Phone…
 camera=$(xdotool search --name '^Camera$' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$camera")"     # X Y WIDTH HEIGHT
