@@ -1,6 +1,8 @@
 #include "app/AppDelegate.h"
 #include "app/Artwork.h"
 #include "app/Palette.h"
+#include "camera/CameraController.h"
+#include "camera/CameraEditorLink.h"
 #include "editor/EditorController.h"
 
 #include <QApplication>
@@ -25,14 +27,25 @@ int main(int argc, char *argv[])
     delegate.init();
     delegate.awakeFromNib();
     EditorController editor(delegate);
+    CameraController camera(delegate);
+    cameraeditorlink::connect(camera, editor, delegate);
     delegate.applicationDidFinishLaunching();
 
-    // Photos or a folder handed over by the desktop ("Open With") count as a drop.
+    // Photos or a folder handed over by the desktop ("Open With") count as a drop;
+    // "--camera MODEL --port PORT" names a camera as the command-line tool takes it.
     QStringList files;
-    for (const QString &arg : app.arguments().mid(1)) {
-        if (!arg.startsWith(QLatin1Char('-')))
-            files << arg;
+    QList<CameraInfo> named;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--camera") && i + 3 < args.size()
+            && args.at(i + 2) == QLatin1String("--port")) {
+            named.append({args.at(i + 1), args.at(i + 3)});
+            i += 3;
+        } else if (!args.at(i).startsWith(QLatin1Char('-'))) {
+            files << args.at(i);
+        }
     }
+    camera.start(named);
     if (!files.isEmpty())
         QTimer::singleShot(0, &delegate, [&delegate, files] { delegate.openFiles(files); });
     return app.exec();
