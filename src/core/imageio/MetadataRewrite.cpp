@@ -62,7 +62,7 @@ RewriteResult rewriteMetadata(const QString &sourcePath, const QString &outputPa
     try {
         return rewriteMetadata(*source, outputPath, properties);
     } catch (const std::exception &e) {
-        return {RewriteResult::WriteFailed, QString::fromLocal8Bit(e.what())};
+        return {RewriteResult::WriteFailed, QString::fromLocal8Bit(e.what()), {}};
     }
 }
 
