@@ -80,10 +80,7 @@ void AppDelegate::ChangeResizePhotoAction()
 void AppDelegate::startResize(const QStringList &paths, const QString &title, int customWidth, int customHeight)
 {
     showBusy();
-    m_savedFileSize = 0;
-    m_allFileSize = 0;
-    m_dragPhotoArray.clear();
-    m_ui->theTableview->reloadData();
+    resetResults();
     m_resizing = true;
 
     // Scaling thousands of photos takes a while: it runs on the pool while the disk turns.
