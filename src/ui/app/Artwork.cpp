@@ -37,7 +37,9 @@ QString recolouredSvg(const QString &svg, const QPalette &target)
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         QColor c = QColor::fromString(m.captured(0));
-        if (c.isValid() && c.hslSaturationF() < 0.35) {
+        // Chroma, not HSL saturation: near-white tints count as greys.
+        const float chroma = qMax(c.redF(), qMax(c.greenF(), c.blueF())) - qMin(c.redF(), qMin(c.greenF(), c.blueF()));
+        if (c.isValid() && chroma < 0.2f) {
             const qreal t = qBound(0.0, (1.0 - c.lightnessF()) / (1.0 - lightInk), 1.0);
             c = QColor::fromRgbF(float(window.redF() + (ink.redF() - window.redF()) * t),
                                  float(window.greenF() + (ink.greenF() - window.greenF()) * t),

@@ -34,7 +34,7 @@ bool ResultTableModel::lessThan(const Row &a, const Row &b) const
     case Column::Name: {
         static thread_local QCollator collator = [] {
             // Without a language (the C locale) there are no collation rules, numbers included.
-            QCollator made(QLocale() == QLocale::c() ? QLocale(QLocale::English) : QLocale());
+            QCollator made(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
             made.setNumericMode(true);
             made.setCaseSensitivity(Qt::CaseInsensitive);
             return made;
