@@ -6,6 +6,7 @@
 
 #include "compress/CompressionReport.h"
 #include "compress/NSFileNode.h"
+#include "compress/ResizePresets.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AppSettings;
 class CompressionJob;
@@ -24,7 +26,7 @@ class QAbstractButton;
 class QFileDialog;
 class QMessageBox;
 class SharedPhotoLocation;
-class ThumbnailCache;
+class Thumbnailer;
 class ZelCustomeWindow;
 class ZelDragImageView;
 class WindowFrameKeeper;
@@ -137,7 +139,7 @@ public:
     ZelCustomeWindow *window() const;
     MainInterface *ui() const { return m_ui.get(); }
     AppSettings &settings() const { return *m_settings; }
-    ThumbnailCache *thumbnails() const { return m_thumbnails; }
+    Thumbnailer *thumbnails() const { return m_thumbnails; }
     WindowFrameKeeper *frameKeeper() const { return m_frameKeeper; }
     Appearance *appearance() const { return m_appearance; }
     bool blocalMode() const { return m_blocalMode; }
@@ -173,7 +175,9 @@ private:
     bool refuseWhileBusy();
     // The list layout, the busy view and the options of the next job, then the job itself.
     void beginCompression(CompressionJobKind kind, const QStringList &items);
-    bool startJob(CompressionJobKind kind, const QStringList &items);
+    // With `resize`, the resize workflow over the result paths `items`.
+    bool startJob(CompressionJobKind kind, const QStringList &items,
+                  const std::optional<compress::ResizeRequest> &resize = std::nullopt);
     void resetResults();
     void showAlert(const QString &message, const QString &informative);
     void setJobControlsEnabled(bool enabled);
@@ -191,7 +195,7 @@ private:
     NotificationCenter *m_nc;
     std::unique_ptr<MainInterface> m_ui;
     CompressionJob *m_job = nullptr;
-    ThumbnailCache *m_thumbnails = nullptr;
+    Thumbnailer *m_thumbnails = nullptr;
     WindowFrameKeeper *m_frameKeeper = nullptr;
     ResultTableModel *m_results = nullptr;
     DesktopNotifier *m_notifier = nullptr;
@@ -211,7 +215,6 @@ private:
     bool m_bNeedViewExif = false;
     bool m_bDownloadandimportToEdit = false;
     bool m_bAddGPS = false;
-    bool m_resizing = false;
     quint64 m_savedFileSize = 0;
     quint64 m_allFileSize = 0;
     QList<NSFileNode> m_dragPhotoArray;
