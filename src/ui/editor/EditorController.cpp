@@ -10,6 +10,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/FileRevealer.h"
+#include "app/ImportPanel.h"
 #include "app/NotificationCenter.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ReportProblems.h"
@@ -23,6 +24,7 @@
 #include "sources/LocalImport.h"
 #include "sources/PhotoSource.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -91,6 +93,8 @@ void EditorController::wire()
 
     connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
     connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);
+    connect(view.localImageBrowserView->removeAction(), &QAction::triggered, this,
+            &EditorController::RemoveSelectedPhotos);
     connect(view.removeExifAction, &QAction::triggered, this, &EditorController::RemoveExifDataFromPhoto);
     connect(view.removeGPSAction, &QAction::triggered, this, &EditorController::RemoveGPSDataFromPhoto);
     connect(view.removeIPTCAction, &QAction::triggered, this, &EditorController::RemoveIPTCDataFromPhoto);
@@ -169,6 +173,7 @@ void EditorController::OpenComputerFoldertoImportAction()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowTitle(localimport::importPanelMessage());
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
+    importpanel::prepare(panel, m_delegate.settings());
     connect(panel, &QFileDialog::finished, this,
             [this, panel](int result) { openPanelDidEnd(panel, result == QDialog::Accepted ? 1 : 0); });
     panel->open();
@@ -178,6 +183,7 @@ void EditorController::openPanelDidEnd(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;
+    importpanel::remember(panel, m_delegate.settings());
     const QStringList files = panel->selectedFiles();
     m_model->appendItems(localimport::itemsFromPaths(files));
     if (!files.isEmpty())
@@ -192,6 +198,20 @@ void EditorController::ClearLeftPhotos()
     m_currentChooseFilePath.clear();
     m_infoPath.clear();
     m_gpsTemplates->clearSheetFields();
+}
+
+void EditorController::RemoveSelectedPhotos()
+{
+    const QList<int> rows = m_view->localImageBrowserView->selectionIndexes();
+    if (rows.isEmpty())
+        return;
+    m_model->removeItems(rows);
+    if (m_model->rowCount() == 0) {
+        ClearLeftPhotos();
+        return;
+    }
+    // The photo after the removed ones becomes the current one, as in a file manager.
+    m_view->localImageBrowserView->selectRow(qMin(rows.constFirst(), m_model->rowCount() - 1));
 }
 
 void EditorController::ChangeToImportComputerPhoto()

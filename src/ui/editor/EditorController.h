@@ -51,6 +51,8 @@ public:
     void OpenComputerFoldertoImportAction();
     void openPanelDidEnd(QFileDialog *panel, int returnCode);
     void ClearLeftPhotos();
+    // Takes the selected photos off the list (Delete, context menu); the files stay.
+    void RemoveSelectedPhotos();
     void ChangeToImportComputerPhoto();
     void ZelDragOperationImageNoteHandle(QObject *dropView);
     // Adds local files as if they had been dropped (the first new cell is selected).

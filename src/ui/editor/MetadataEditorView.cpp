@@ -35,7 +35,7 @@ protected:
         QPainter painter(viewport());
         painter.setPen(palette::secondaryText());
         painter.drawText(viewport()->rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap,
-                         tr("Drop photos here to edit their metadata,\nor click Import Photos."));
+                         MetadataEditorView::tr("Drop photos here to edit their metadata,\nor click Import Photos."));
     }
 };
 
@@ -105,8 +105,11 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     QFont small = statusLabel->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     statusLabel->setFont(small);
-    // A long folder path must not widen the drawer; the label just cuts it off.
-    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A long folder path must not widen the drawer: the line wraps (anywhere in a path)
+    // instead of being cut off.
+    statusLabel->setWordWrap(true);
+    statusLabel->setTextFormat(Qt::PlainText);
+    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     statusLabel->setMinimumWidth(0);
 
     auto *layout = new QVBoxLayout(this);

@@ -274,6 +274,30 @@ private Q_SLOTS:
         QVERIFY(view().fileDateNoteLabel->text().contains(QStringLiteral("modification date")));
     }
 
+    // Delete and the context menu's action take the selected photos off the list, never
+    // the files; a long name keeps its ends in the cell and shows whole in the tooltip.
+    void deleteRemovesSelectedPhotos()
+    {
+        QTest::mouseClick(view().clearButton, Qt::LeftButton);
+        QVERIFY(drop({m_a, m_b, m_c}));
+        select({0, 2});
+        QWidget *top = browser()->window();
+        top->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(top));
+        browser()->setFocus();
+        QTest::keyClick(browser(), Qt::Key_Delete);
+        QCOMPARE(m_editor->localPhotoItemArray().size(), qsizetype(1));
+        QCOMPARE(m_editor->localPhotoItemArray().first().filePath, m_b);
+        QCOMPARE(browser()->selectionIndexes(), QList<int>{0});
+        QVERIFY(QFileInfo::exists(m_a) && QFileInfo::exists(m_c));
+        QVERIFY(browser()->actions().contains(browser()->removeAction()));
+        browser()->removeAction()->trigger();
+        QVERIFY(m_editor->localPhotoItemArray().isEmpty());
+        for (QLabel *label : view().infoPanel->labels())
+            QVERIFY(label->text().isEmpty());
+        QVERIFY(browser()->gridSize().width() >= EditorPhotoModel::CellWidth);
+    }
+
     void clearEmptiesListAndLabels()
     {
         QTest::mouseClick(view().clearButton, Qt::LeftButton);
