@@ -69,6 +69,13 @@ QByteArray AppSettings::photoLibraryData2() const
 
 void AppSettings::setPhotoLibraryData2(const QByteArray &data) { write(settingskeys::PhotoLibraryData2, data); }
 
+QString AppSettings::versionListUrl() const
+{
+    return m_settings->value(QLatin1String(settingskeys::VersionListURL)).toString();
+}
+
+void AppSettings::setVersionListUrl(const QString &url) { write(settingskeys::VersionListURL, url); }
+
 void AppSettings::sync() { m_settings->sync(); }
 
 QString AppSettings::fileName() const { return m_settings->fileName(); }

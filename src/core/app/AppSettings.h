@@ -34,6 +34,9 @@ public:
     QByteArray photoLibraryData2() const;
     void setPhotoLibraryData2(const QByteArray &data);
 
+    QString versionListUrl() const; // empty when absent
+    void setVersionListUrl(const QString &url);
+
     void sync();
     QString fileName() const;
 

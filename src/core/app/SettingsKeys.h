@@ -9,4 +9,7 @@ inline constexpr char bkeepOriginalPhoto[] = "bkeepOriginalPhoto";
 inline constexpr char PhotoLibraryPath[] = "PhotoLibraryPath";
 inline constexpr char PhotoLibraryData[] = "PhotoLibraryData";
 inline constexpr char PhotoLibraryData2[] = "PhotoLibraryData2";
+// Our own: where the version list is fetched from (the environment variable
+// GLIMMERSET_UPDATE_URL overrides it).
+inline constexpr char VersionListURL[] = "VersionListURL";
 } // namespace settingskeys
