@@ -26,6 +26,7 @@ class SharedPhotoLocation;
 class ThumbnailCache;
 class ZelCustomeWindow;
 class ZelDragImageView;
+class ZelUpdateController;
 enum class CompressionJobKind;
 
 // The application's one controller. It owns the state of the main window and the
@@ -54,6 +55,8 @@ public:
     void ShowPreferenceWindows();
     void CLICkSupport();
     void savePanelDidEnd3(QMessageBox *sheet, int returnCode);
+    // Help > Check for Updates: a check the user asked for, so its answer is always shown.
+    void CheckforUpdateAction();
 
     // Notification handlers.
     void MybuttonMouseDownHandle(const Notification &note);
@@ -112,6 +115,7 @@ public:
     MainInterface *ui() const { return m_ui.get(); }
     AppSettings &settings() const { return *m_settings; }
     ThumbnailCache *thumbnails() const { return m_thumbnails; }
+    ZelUpdateController *updateController() const { return m_updateController; }
     bool blocalMode() const { return m_blocalMode; }
     void setBlocalMode(bool local) { m_blocalMode = local; }
     bool bSecondDrag() const { return m_bSecondDrag; }
@@ -159,6 +163,7 @@ private:
     std::unique_ptr<MainInterface> m_ui;
     CompressionJob *m_job = nullptr;
     ThumbnailCache *m_thumbnails = nullptr;
+    ZelUpdateController *m_updateController = nullptr;
     ButtonDispatch m_dispatch;
     HoverTable m_hover;
     std::function<void()> m_terminate;

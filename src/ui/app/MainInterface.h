@@ -46,6 +46,7 @@ public:
     QAction *resizeAction = nullptr;
     QAction *editMetadataAction = nullptr;
     QAction *supportAction = nullptr;
+    QAction *checkForUpdateAction = nullptr;
 
     // Start layout.
     QWidget *leftTipView = nullptr;

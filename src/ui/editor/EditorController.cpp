@@ -7,6 +7,7 @@
 #include "MetadataEditorView.h"
 #include "NSDragImageBrowserView.h"
 #include "PhotoInfoPanel.h"
+#include "PhotoLibraryController.h"
 
 #include "app/AppDelegate.h"
 #include "app/FileRevealer.h"
@@ -64,6 +65,7 @@ EditorController::EditorController(AppDelegate &delegate, NotificationCenter *ce
     m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
     buildWindows();
     wire();
+    m_library = new PhotoLibraryController(m_delegate, m_model, m_view, this);
 }
 
 EditorController::~EditorController()
@@ -90,7 +92,10 @@ void EditorController::wire()
     dispatch.addRow(9, view.editMetaDataLocalBtn,
                     [this] { MetadataEditorView::dropDownMenu(m_view->editExifMenu, m_view->editMetaDataLocalBtn); });
     dispatch.addRow(12, view.localphotoBtn, [this] { ChangeToImportComputerPhoto(); },
-                    [this] { m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png")); });
+                    [this] {
+                        m_view->cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
+                        m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
+                    });
 
     connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
     connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);

@@ -19,6 +19,7 @@ class EditCommandRunner;
 class EditorPhotoModel;
 class MetadataEditorView;
 class NotificationCenter;
+class PhotoLibraryController;
 class QFileDialog;
 class QLineEdit;
 class QMessageBox;
@@ -90,6 +91,7 @@ public:
     ChangeDateWindow *changeDateWindow() const;
     ChangeMutiDateWindow *changeMutiDateWindow() const;
     EditCommandRunner *runner() const { return m_runner; }
+    PhotoLibraryController *photoLibrary() const { return m_library; }
     // The alert shown last, while it is open (tests).
     QMessageBox *lastAlert() const;
 
@@ -121,6 +123,7 @@ private:
     NotificationCenter *m_nc;
     EditorPhotoModel *m_model;
     EditCommandRunner *m_runner;
+    PhotoLibraryController *m_library = nullptr;
     QPointer<MetadataEditorView> m_view;
     QPointer<ChangeDateWindow> m_changeDateWindow;
     QPointer<ChangeMutiDateWindow> m_changeMutiDateWindow;
