@@ -54,3 +54,10 @@ xdotool key Escape; sleep 0.5
 xdotool mousemove $((wx + 74)) $((wy + 9)) click 1; sleep 0.7     # Glimmerset menu
 xdotool mousemove $((wx + 107)) $((wy + 54)) click 1; sleep 1     # Preferences…
 shot preferences.png 293 81 694 638
+kill $app_pid; sleep 1
+
+# The connect sheet, the editor listing a library and the update window are taken by the
+# tests that drive them (tests/ui), on this display.
+for t in tst_photolibrarycontroller tst_updatecontroller; do
+  GLIMMERSET_SCREENSHOTS="$here" QT_QPA_PLATFORM=xcb "$build/tests/$t" >/dev/null
+done

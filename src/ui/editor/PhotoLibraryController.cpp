@@ -80,9 +80,13 @@ void PhotoLibraryController::ClickPhotoLibraryAction()
         acessPhotoLibrary();
         return;
     }
-    // Nothing remembered, or the disk with the library is not attached: ask for one.
-    ConnectPhotoWindow *sheet = m_delegate.ui()->connectPhotoWindow;
-    sheet->beginSheet(m_delegate.window());
+    // Nothing remembered, or the disk with the library is not attached: ask for one on the
+    // connect sheet, the same sheet the compress-again button shows (with its summary),
+    // unless a compression runs, which would refuse the sheet.
+    if (m_delegate.isCompressing())
+        m_delegate.ui()->connectPhotoWindow->beginSheet(m_delegate.window());
+    else
+        m_delegate.StartCompressAction();
 }
 
 void PhotoLibraryController::ChoosePhotoLibraryAction()
