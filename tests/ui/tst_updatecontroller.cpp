@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(LocalHttpServer::Response)
@@ -95,13 +94,7 @@ private Q_SLOTS:
                      QStringLiteral("You are using %1 version. Would you like to download it now?")
                          .arg(QString::fromLatin1(buildversion::version)));
             QCOMPARE(window->whatsnewContentView->toPlainText(), text);
-            const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
-            if (!folder.isEmpty()) {
-                QTest::qWait(400);
-                const QRect r = window->frameGeometry().adjusted(-16, -16, 16, 16);
-                QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height())
-                    .save(folder + QStringLiteral("/update-window.png"));
-            }
+            testsupport::screenshot(QStringLiteral("update-window.png"), window->windowHandle());
             // Download opens the product page and leaves the window; Not Now closes it.
             QTest::mouseClick(window->downloadButton, Qt::LeftButton);
             QCOMPARE(m_opened.size(), 1);

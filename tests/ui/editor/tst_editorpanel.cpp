@@ -80,7 +80,7 @@ private:
         if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
             return false;
         if (!shot.isEmpty())
-            screenshot(shot);
+            testsupport::screenshot(shot);
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         return QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
     }
@@ -90,25 +90,6 @@ private:
         if (!spy.wait(30000) && spy.isEmpty())
             return {};
         return spy.takeFirst().at(1).value<EditReport>();
-    }
-
-    // Saves a picture of the whole screen when GLIMMERSET_SCREENSHOTS names a folder.
-    void screenshot(const QString &name)
-    {
-        const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
-        if (folder.isEmpty())
-            return;
-        QTest::qWait(300);
-        // The windows on show, with a margin of the (white) screen around them.
-        QRect shown;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->isVisible())
-                shown |= w->frameGeometry();
-        }
-        shown = shown.adjusted(-16, -16, 16, 16) & QGuiApplication::primaryScreen()->geometry();
-        QGuiApplication::primaryScreen()
-            ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
-            .save(folder + QLatin1Char('/') + name);
     }
 
 private Q_SLOTS:
@@ -162,7 +143,7 @@ private Q_SLOTS:
         QTRY_VERIFY(m_editor->model()->thumbnailsSettled());
         const QIcon icon = m_editor->model()->data(m_editor->model()->index(1), Qt::DecorationRole).value<QIcon>();
         QVERIFY(!icon.isNull());
-        screenshot(QStringLiteral("editor-photos.png"));
+        testsupport::screenshot(QStringLiteral("editor-photos.png"));
 
         // Selecting another photo makes it the current one.
         select({2});
@@ -220,7 +201,7 @@ private Q_SLOTS:
         QTRY_VERIFY(window->isVisible());
         QVERIFY(!m_editor->changeMutiDateWindow()->isVisible());
         QCOMPARE(window->orignalDatelab->text(), QStringLiteral("2019:07:14 12:00:00"));
-        screenshot(QStringLiteral("editor-date-window.png"));
+        testsupport::screenshot(QStringLiteral("editor-date-window.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         window->orignalDatelab->setText(QStringLiteral("2018:01:02 03:04:05"));
@@ -251,7 +232,7 @@ private Q_SLOTS:
         QTest::keyClicks(batch->dayVaulab, QStringLiteral("x2")); // letters are not taken
         QCOMPARE(batch->dayVaulab->text(), QStringLiteral("2"));
         QVERIFY(m_editor->bMapPreview());
-        screenshot(QStringLiteral("editor-batch-offset.png"));
+        testsupport::screenshot(QStringLiteral("editor-batch-offset.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(batch->saveButton, Qt::LeftButton);
@@ -285,7 +266,7 @@ private Q_SLOTS:
         QVERIFY(batch->dateImageview->isVisible());
         QCOMPARE(batch->beforeorignalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
         batch->afterorignalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
-        screenshot(QStringLiteral("editor-batch-reference.png"));
+        testsupport::screenshot(QStringLiteral("editor-batch-reference.png"));
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(batch->saveButton, Qt::LeftButton);
         const EditReport report = waitForCommand(done);

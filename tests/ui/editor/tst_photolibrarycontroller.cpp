@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 class TestPhotoLibraryController : public QObject
@@ -67,23 +66,6 @@ private:
             alert->close();
     }
 
-    void screenshot(const QString &name)
-    {
-        const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
-        if (folder.isEmpty())
-            return;
-        QTest::qWait(400);
-        QRect shown;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->isVisible())
-                shown |= w->frameGeometry();
-        }
-        shown = shown.adjusted(-16, -16, 16, 16) & QGuiApplication::primaryScreen()->geometry();
-        QGuiApplication::primaryScreen()
-            ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
-            .save(folder + QLatin1Char('/') + name);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -114,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(view().cameraphotoBtn->imageName(), QStringLiteral("photolibdown.png"));
         QCOMPARE(view().localphotoBtn->imageName(), QStringLiteral("localphotonom.png"));
         QVERIFY(sheet()->isVisible());
-        screenshot(QStringLiteral("connect-sheet.png"));
+        testsupport::screenshot(QStringLiteral("connect-sheet.png"));
 
         // A folder that is not a library is refused with a reason, and not remembered.
         const QString other = m_harness.dir.filePath(QStringLiteral("disk/Pictures"));
@@ -154,7 +136,7 @@ private Q_SLOTS:
         view().localImageBrowserView->scrollToBottom();
         QTRY_VERIFY(m_editor->model()->index(599).data(EditorPhotoModel::LoadedRole).toBool());
         view().localImageBrowserView->scrollToTop();
-        screenshot(QStringLiteral("editor-library.png"));
+        testsupport::screenshot(QStringLiteral("editor-library.png"));
 
         // The next press scans the remembered library without asking.
         m_editor->ClearLeftPhotos();
