@@ -5,6 +5,7 @@
 #include "compress/BatchCompressor.h"
 #include "compress/JobItems.h"
 #include "compress/ResizePresets.h"
+#include "compress/ResizeRecompress.h"
 #include "compress/SizeText.h"
 
 #include <QDir>
@@ -142,12 +143,11 @@ private:
 };
 
 // Runs one job, printing its table as it goes; returns its report.
-CompressionReport runAndPrint(BatchCompressor &compressor, CompressionJobKind kind,
-                              const QList<compress::JobItem> &items)
+CompressionReport runAndPrint(const std::function<CompressionReport(const BatchCompressor::EntryCallback &)> &run)
 {
     QTextStream out(stdout);
     ProgressLine progress;
-    const CompressionReport report = compressor.run(kind, items, [&](const NSFileNode &entry, int position, int total) {
+    const CompressionReport report = run([&](const NSFileNode &entry, int position, int total) {
         progress.clear();
         out << entry.fileName() << '\t' << entry.orignalFileSizeStr() << '\t' << entry.restFileSizeStr() << '\t'
             << entry.percentText() << Qt::endl;
@@ -214,7 +214,8 @@ int runCompress(const QStringList &args)
     const CompressionJobKind kind = parsed.paths.size() == 1 && namedFiles.isEmpty() ? CompressionJobKind::Folder
                                                                                      : CompressionJobKind::Files;
     BatchCompressor compressor(options);
-    CompressionReport report = runAndPrint(compressor, kind, items);
+    CompressionReport report = runAndPrint(
+        [&](const BatchCompressor::EntryCallback &onEntry) { return compressor.run(kind, items, onEntry); });
     bool problems = !report.failed.isEmpty();
     for (const CompressionProblem &problem : std::as_const(report.unreadable))
         problems = problems || namedFiles.contains(problem.path);
@@ -223,14 +224,13 @@ int runCompress(const QStringList &args)
         QStringList results;
         for (const NSFileNode &entry : std::as_const(report.entries))
             results << entry.restPath();
-        const compress::ResizeStepResult step = compress::resizePhotosForRecompression(results, *parsed.resize);
-        for (const CompressionProblem &problem : step.problems)
-            cli::printError(verb, QStringLiteral("%1: not resized: %2").arg(problem.path, problem.reason));
         QTextStream(stdout) << "resized to " << parsed.resizeText << ':' << Qt::endl;
-        QList<compress::JobItem> resized;
-        compress::expandJobItems(CompressionJobKind::Resize, step.paths, &resized, &error);
-        report = runAndPrint(compressor, CompressionJobKind::Resize, resized);
-        problems = problems || !step.problems.isEmpty() || !report.failed.isEmpty();
+        report = runAndPrint([&](const BatchCompressor::EntryCallback &onEntry) {
+            return compress::resizeAndRecompress(results, *parsed.resize, options, nullptr, onEntry);
+        });
+        for (const CompressionProblem &problem : std::as_const(report.notResized))
+            cli::printError(verb, QStringLiteral("%1: not resized: %2").arg(problem.path, problem.reason));
+        problems = problems || !report.notResized.isEmpty() || !report.failed.isEmpty();
     }
     return problems ? cli::ExitFailed : cli::ExitOk;
 }

@@ -13,3 +13,29 @@ QString CompressionReport::finishText() const
 {
     return compress::finishText(savedFileSize, allFileSize);
 }
+
+JobReport CompressionReport::toJobReport() const
+{
+    JobReport job;
+    job.total = total;
+    job.cancelled = cancelled;
+    for (const NSFileNode &entry : entries) {
+        PhotoResult photo{entry.fileName(), entry.orignalPath(), entry.restPath(), PhotoResult::Outcome::Written, {},
+                          entry.orignalFileSize(), entry.restFileSize()};
+        for (const CompressionProblem &problem : notResized) {
+            if (problem.path == entry.restPath() || problem.path == entry.orignalPath()) {
+                photo.outcome = PhotoResult::Outcome::Failed;
+                photo.reason = QStringLiteral("not resized: %1").arg(problem.reason);
+            }
+        }
+        job.photos.append(photo);
+    }
+    const auto fileName = [](const QString &path) { return path.section(QLatin1Char('/'), -1); };
+    for (const QString &path : skipped)
+        job.addSkipped(fileName(path), path, QStringLiteral("left out: hidden or not a file of its own"));
+    for (const CompressionProblem &problem : unreadable)
+        job.addSkipped(fileName(problem.path), problem.path, problem.reason);
+    for (const CompressionProblem &problem : failed)
+        job.addFailed(fileName(problem.path), problem.path, problem.path, problem.reason);
+    return job;
+}

@@ -3,6 +3,8 @@
 #include "CompressionJobKind.h"
 #include "NSFileNode.h"
 
+#include "jobs/JobReport.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -32,6 +34,9 @@ struct CompressionReport {
     // Photos that were read but whose result could not be written: the file at the
     // output path is as it was, no entry, not in the totals.
     QList<CompressionProblem> failed;
+    // The resize workflow only: photos that could not be scaled and were compressed as
+    // they were (they also have an entry).
+    QList<CompressionProblem> notResized;
     // The job stopped early on request; entries hold the photos finished before.
     bool cancelled = false;
 
@@ -39,6 +44,11 @@ struct CompressionReport {
     int savingPercent() const;
     // "Save  %d%%  %s  total".
     QString finishText() const;
+
+    // The same outcome as every job reports it: entries are written photos (with their
+    // old and new sizes), unreadable and rule-skipped items are skipped, failed ones and
+    // entries that could not be resized are failed.
+    JobReport toJobReport() const;
 };
 
 Q_DECLARE_METATYPE(CompressionReport)

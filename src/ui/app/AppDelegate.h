@@ -6,6 +6,7 @@
 
 #include "compress/CompressionReport.h"
 #include "compress/NSFileNode.h"
+#include "compress/ResizePresets.h"
 
 #include <QList>
 #include <QObject>
@@ -14,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AppSettings;
 class CompressionJob;
@@ -23,7 +25,7 @@ class QAbstractButton;
 class QFileDialog;
 class QMessageBox;
 class SharedPhotoLocation;
-class ThumbnailCache;
+class Thumbnailer;
 class ZelCustomeWindow;
 class ZelDragImageView;
 class ZelUpdateController;
@@ -114,7 +116,7 @@ public:
     ZelCustomeWindow *window() const;
     MainInterface *ui() const { return m_ui.get(); }
     AppSettings &settings() const { return *m_settings; }
-    ThumbnailCache *thumbnails() const { return m_thumbnails; }
+    Thumbnailer *thumbnails() const { return m_thumbnails; }
     ZelUpdateController *updateController() const { return m_updateController; }
     bool blocalMode() const { return m_blocalMode; }
     void setBlocalMode(bool local) { m_blocalMode = local; }
@@ -149,7 +151,9 @@ private:
     bool refuseWhileBusy();
     // The list layout, the busy view and the options of the next job, then the job itself.
     void beginCompression(CompressionJobKind kind, const QStringList &items);
-    bool startJob(CompressionJobKind kind, const QStringList &items);
+    // With `resize`, the resize workflow over the result paths `items`.
+    bool startJob(CompressionJobKind kind, const QStringList &items,
+                  const std::optional<compress::ResizeRequest> &resize = std::nullopt);
     void resetResults();
     void showAlert(const QString &message, const QString &informative);
     void setJobControlsEnabled(bool enabled);
@@ -162,7 +166,7 @@ private:
     NotificationCenter *m_nc;
     std::unique_ptr<MainInterface> m_ui;
     CompressionJob *m_job = nullptr;
-    ThumbnailCache *m_thumbnails = nullptr;
+    Thumbnailer *m_thumbnails = nullptr;
     ZelUpdateController *m_updateController = nullptr;
     ButtonDispatch m_dispatch;
     HoverTable m_hover;
@@ -177,7 +181,6 @@ private:
     bool m_bNeedViewExif = false;
     bool m_bDownloadandimportToEdit = false;
     bool m_bAddGPS = false;
-    bool m_resizing = false;
     quint64 m_savedFileSize = 0;
     quint64 m_allFileSize = 0;
     QList<NSFileNode> m_dragPhotoArray;

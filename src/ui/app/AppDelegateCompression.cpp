@@ -39,7 +39,7 @@ QString AppDelegate::shownName(const QString &fileName)
 
 bool AppDelegate::isCompressing() const
 {
-    return m_resizing || (m_job && m_job->isRunning());
+    return m_job && m_job->isRunning();
 }
 
 void AppDelegate::NSDragOperationImageViewNoteHandle(const Notification &note)
@@ -197,7 +197,8 @@ void AppDelegate::readCompressionOptions()
     m_settings->sync();
 }
 
-bool AppDelegate::startJob(CompressionJobKind kind, const QStringList &items)
+bool AppDelegate::startJob(CompressionJobKind kind, const QStringList &items,
+                           const std::optional<compress::ResizeRequest> &resize)
 {
     CompressionOptions options;
     options.bKeepMetadata = m_bKeepMetadata;
@@ -206,7 +207,9 @@ bool AppDelegate::startJob(CompressionJobKind kind, const QStringList &items)
     std::shared_ptr<SharedPhotoLocation> location = m_photoLocation;
     options.photoLocation = [location] { return location->path(); };
     QString reason;
-    if (m_job->start(kind, items, options, &reason)) {
+    const bool started = resize ? m_job->startResize(items, *resize, options, &reason)
+                                : m_job->start(kind, items, options, &reason);
+    if (started) {
         m_ui->stopCompressBtn->setEnabled(true);
         return true;
     }
@@ -238,6 +241,8 @@ void AppDelegate::CompressPhotoProgressFinishToMainThread(const CompressionRepor
         notes.append(tr("%1: %2").arg(p.path, p.reason));
     for (const CompressionProblem &p : report.failed)
         notes.append(tr("%1: %2").arg(p.path, p.reason));
+    for (const CompressionProblem &p : report.notResized)
+        notes.append(tr("%1: not resized: %2").arg(p.path, p.reason));
     QString tip = notes.isEmpty() ? QString() : tr("Not compressed:\n%1").arg(notes.join(QLatin1Char('\n')));
     if (report.cancelled)
         tip.prepend(tr("Stopped: the photos not in the list were left as they were.\n"));

@@ -15,11 +15,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFutureWatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtConcurrent>
 
 void AppDelegate::ShowResizePhotoWindow()
 {
@@ -84,23 +82,7 @@ void AppDelegate::startResize(const QStringList &paths, const QString &title, in
     m_allFileSize = 0;
     m_dragPhotoArray.clear();
     m_ui->theTableview->reloadData();
-    m_resizing = true;
-
-    // Scaling thousands of photos takes a while: it runs on the pool while the disk turns.
-    const compress::ResizeRequest request{title, customWidth, customHeight};
-    auto *watcher = new QFutureWatcher<compress::ResizeStepResult>(this);
-    connect(watcher, &QFutureWatcher<compress::ResizeStepResult>::finished, this, [this, watcher] {
-        watcher->deleteLater();
-        const compress::ResizeStepResult result = watcher->result();
-        m_resizing = false;
-        if (!result.proceed || result.paths.isEmpty()) {
-            showIdle();
-            return;
-        }
-        startJob(CompressionJobKind::Resize, result.paths);
-    });
-    watcher->setFuture(QtConcurrent::run(
-        [paths, request] { return compress::resizePhotosForRecompression(paths, request); }));
+    startJob(CompressionJobKind::Resize, paths, compress::ResizeRequest{title, customWidth, customHeight});
 }
 
 void AppDelegate::ChangePhotoLocation()

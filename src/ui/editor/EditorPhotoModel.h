@@ -8,7 +8,7 @@
 #include <QList>
 #include <QSet>
 
-class ThumbnailLoader;
+class Thumbnailer;
 
 // The editor's photo list (the controller's `localPhotoItemArray`) as the browser sees
 // it: one cell per item, titled with its file name, pictured by a thumbnail that is made
@@ -46,7 +46,7 @@ private:
     void requestThumbnail(const QString &path);
 
     QList<IKImageItem> m_items;
-    ThumbnailLoader *m_loader;
+    Thumbnailer *m_loader;
     // Paths asked for and not yet answered.
     QSet<QString> m_pending;
     // Paths whose pictures wait until their cell is shown; asked for from data().
