@@ -11,6 +11,7 @@
 #include "app/AppDelegate.h"
 #include "app/FileRevealer.h"
 #include "app/NotificationCenter.h"
+#include "widgets/AlertSheet.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ReportProblems.h"
 #include "widgets/ZelCustomeWindow.h"
@@ -60,7 +61,7 @@ EditorController::EditorController(AppDelegate &delegate, NotificationCenter *ce
     m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
     buildWindows();
     wire();
-    m_library = new PhotoLibraryController(m_delegate, m_model, m_view, this);
+    m_library = new PhotoLibraryController(m_delegate, *this, this);
 }
 
 EditorController::~EditorController()
@@ -293,17 +294,7 @@ void EditorController::showEmptySelectionAlert()
 
 void EditorController::showAlert(const QString &message, const QString &informative)
 {
-    auto *alert = new QMessageBox(m_delegate.window());
-    alert->setObjectName(QStringLiteral("editorAlert"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setIcon(QMessageBox::Information);
-    alert->setText(message);
-    alert->setInformativeText(informative);
-    QPushButton *ok = alert->addButton(tr(" Ok "), QMessageBox::AcceptRole);
-    alert->setDefaultButton(ok);
-    m_lastAlert = alert;
-    alert->open();
+    m_lastAlert = openAlertSheet(m_delegate.window(), QStringLiteral("editorAlert"), message, informative);
 }
 
 void EditorController::runCommand(const QString &name,

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PhotoLibraryController.h"
 
+#include "EditorController.h"
 #include "EditorPhotoModel.h"
 #include "MetadataEditorView.h"
 
 #include "app/AppDelegate.h"
 #include "app/MainInterface.h"
+#include "widgets/AlertSheet.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ZelCustomeWindow.h"
 #include "windows/ConnectPhotoWindow.h"
 
 #include "app/AppSettings.h"
-#include "sources/LocalImport.h"
 #include "sources/library/PhotoLibrary.h"
 #include "sources/library/PhotoLibraryScan.h"
+#include "sources/library/PhotoLibrarySource.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -30,13 +32,13 @@ constexpr int kListedFailures = 12;
 
 } // namespace
 
-PhotoLibraryController::PhotoLibraryController(AppDelegate &delegate, EditorPhotoModel *model,
-                                               MetadataEditorView *view, QObject *parent)
+PhotoLibraryController::PhotoLibraryController(AppDelegate &delegate, EditorController &editor, QObject *parent)
     : QObject(parent)
     , m_delegate(delegate)
-    , m_model(model)
-    , m_view(view)
-    , m_scan(new PhotoLibraryScan(this))
+    , m_editor(editor)
+    , m_model(editor.model())
+    , m_view(editor.view())
+    , m_source(new PhotoLibrarySource(nullptr, this))
 {
     m_delegate.buttonDispatch().addRow(11, m_view->cameraphotoBtn, [this] { ClickPhotoLibraryAction(); }, [this] {
         m_view->cameraphotoBtn->setImage(QStringLiteral("photolibdown.png"));
@@ -45,8 +47,8 @@ PhotoLibraryController::PhotoLibraryController(AppDelegate &delegate, EditorPhot
     connect(m_delegate.ui()->connectPhotoWindow->choosePhotoLibraryBtn(), &QPushButton::clicked, this,
             &PhotoLibraryController::ChoosePhotoLibraryAction);
     connect(m_view->stopScanButton, &QPushButton::clicked, this, &PhotoLibraryController::StopPhotoLibraryScan);
-    connect(m_scan, &PhotoLibraryScan::photosFound, this, &PhotoLibraryController::photosFound);
-    connect(m_scan, &PhotoLibraryScan::finished, this, &PhotoLibraryController::finished);
+    connect(m_source, &PhotoLibrarySource::photosFound, this, &PhotoLibraryController::photosFound);
+    connect(m_source, &PhotoLibrarySource::finished, this, &PhotoLibraryController::finished);
 }
 
 PhotoLibraryController::~PhotoLibraryController() = default;
@@ -135,29 +137,29 @@ void PhotoLibraryController::connectPhotoLibrary(const QString &chosen)
 
 bool PhotoLibraryController::acessPhotoLibrary()
 {
-    if (m_scan->isRunning()) {
+    if (m_source->isScanning()) {
         showAlert(tr("The photo library is still being read"), PhotoLibraryScan::busyMessage());
         return false;
     }
-    // The items are local files, so the editor's commands act on this list.
-    m_delegate.setBlocalMode(true);
+    // The photos join the editor's own list, so the commands act on that list.
+    m_editor.setCurrentSource(nullptr);
     m_found = 0;
     m_view->stopScanButton->show();
     m_view->statusLabel->setText(
         tr("Reading the photo library %1…").arg(QDir::toNativeSeparators(m_currentPhotoLibPath)));
-    return m_scan->start(m_currentPhotoLibPath);
+    return m_source->scan(m_currentPhotoLibPath);
 }
 
 void PhotoLibraryController::StopPhotoLibraryScan()
 {
-    m_scan->stop();
+    m_source->stop();
     m_view->stopScanButton->setEnabled(false);
 }
 
-void PhotoLibraryController::photosFound(const QStringList &paths)
+void PhotoLibraryController::photosFound(const QList<IKImageItem> &items)
 {
-    m_model->appendItems(localimport::itemsFromPaths(paths), EditorPhotoModel::Thumbnails::WhenShown);
-    m_found += int(paths.size());
+    m_model->appendItems(items, EditorPhotoModel::Thumbnails::WhenShown);
+    m_found += int(items.size());
     m_view->statusLabel->setText(tr("Reading the photo library: %1 photos so far…").arg(QLocale().toString(m_found)));
 }
 
@@ -188,15 +190,5 @@ void PhotoLibraryController::finished(const LibraryScanReport &report)
 
 void PhotoLibraryController::showAlert(const QString &message, const QString &informative)
 {
-    auto *alert = new QMessageBox(m_delegate.window());
-    alert->setObjectName(QStringLiteral("photoLibraryAlert"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setIcon(QMessageBox::Information);
-    alert->setText(message);
-    alert->setInformativeText(informative);
-    QPushButton *ok = alert->addButton(tr(" Ok "), QMessageBox::AcceptRole);
-    alert->setDefaultButton(ok);
-    m_lastAlert = alert;
-    alert->open();
+    m_lastAlert = openAlertSheet(m_delegate.window(), QStringLiteral("photoLibraryAlert"), message, informative);
 }

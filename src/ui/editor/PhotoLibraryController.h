@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sources/IKImageItem.h"
 #include "sources/library/LibraryScanReport.h"
 
 #include <QObject>
@@ -8,23 +9,24 @@
 #include <QString>
 
 class AppDelegate;
+class EditorController;
 class EditorPhotoModel;
 class MetadataEditorView;
-class PhotoLibraryScan;
+class PhotoLibrarySource;
 class QFileDialog;
 class QMessageBox;
 
 // The editor's photo library source: the library button (dispatch row 11) scans the
 // remembered library or shows the connect sheet, whose "Choose Photo Library…" opens a
-// folder panel; its completion remembers the library and scans it. The scan's batches
-// go straight into the editor list, with a progress line and a Stop button under it.
-// The library is only read. Main thread only.
+// folder panel; its completion remembers the library and scans it. The library source's
+// batches go straight into the editor's list (its photos are local files, so the
+// commands work on them like on any other), with a progress line and a Stop button
+// under it. The library is only read. Main thread only.
 class PhotoLibraryController : public QObject
 {
     Q_OBJECT
 public:
-    PhotoLibraryController(AppDelegate &delegate, EditorPhotoModel *model, MetadataEditorView *view,
-                           QObject *parent = nullptr);
+    PhotoLibraryController(AppDelegate &delegate, EditorController &editor, QObject *parent = nullptr);
     ~PhotoLibraryController() override;
 
     // Row 11: the remembered library, or the connect sheet when there is none (or it is gone).
@@ -40,7 +42,7 @@ public:
     void StopPhotoLibraryScan();
 
     QString currentPhotoLibPath() const { return m_currentPhotoLibPath; }
-    PhotoLibraryScan *scan() const { return m_scan; }
+    PhotoLibrarySource *source() const { return m_source; }
     QMessageBox *lastAlert() const;
     QFileDialog *openPanel() const;
 
@@ -50,14 +52,15 @@ Q_SIGNALS:
 
 private:
     QString rememberedLibrary() const;
-    void photosFound(const QStringList &paths);
+    void photosFound(const QList<IKImageItem> &items);
     void finished(const LibraryScanReport &report);
     void showAlert(const QString &message, const QString &informative = {});
 
     AppDelegate &m_delegate;
+    EditorController &m_editor;
     EditorPhotoModel *m_model;
     QPointer<MetadataEditorView> m_view;
-    PhotoLibraryScan *m_scan;
+    PhotoLibrarySource *m_source;
     QPointer<QMessageBox> m_lastAlert;
     QPointer<QFileDialog> m_panel;
     QString m_currentPhotoLibPath;

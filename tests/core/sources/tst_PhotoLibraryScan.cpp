@@ -3,6 +3,7 @@
 
 #include "sources/library/PhotoLibrary.h"
 #include "sources/library/PhotoLibraryScan.h"
+#include "sources/library/PhotoLibrarySource.h"
 #include "sources/library/PhotoLibraryWalker.h"
 
 #include <QSignalSpy>
@@ -165,6 +166,40 @@ private Q_SLOTS:
         QVERIFY(scan.start(package));
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.first().first().value<LibraryScanReport>().photoCount, 3000);
+    }
+
+    // As a photo source: items grow batch by batch and are their own files, read in place.
+    void librarySource()
+    {
+        QTemporaryDir dir;
+        const QString package = libraryfixture::makeLibrary(
+            dir.path(), {QStringLiteral("Masters/2019/a.jpg"), QStringLiteral("Masters/2019/b.png")});
+        PhotoLibrarySource source;
+        QSignalSpy changed(&source, &PhotoSource::itemsChanged);
+        QSignalSpy finished(&source, &PhotoLibrarySource::finished);
+        QVERIFY(source.scan(package));
+        QVERIFY(!source.scan(package));
+        QVERIFY(finished.wait(30000));
+        QVERIFY(!source.isLocalList());
+        QCOMPARE(source.items().size(), 2);
+        QVERIFY(changed.size() >= 2); // emptied, then each batch
+        const QString a = package + QStringLiteral("/Masters/2019/a.jpg");
+        QCOMPARE(source.items().first().filePath, a);
+        QCOMPARE(source.resolver(dir.filePath(QStringLiteral("work")))(source.items().first(), nullptr), a);
+
+        QSignalSpy materialised(&source, &PhotoSource::materialised);
+        source.materialise(0, dir.filePath(QStringLiteral("work")));
+        QFile::remove(package + QStringLiteral("/Masters/2019/b.png"));
+        source.materialise(1, dir.filePath(QStringLiteral("work")));
+        QTRY_COMPARE(materialised.size(), 2);
+        QCOMPARE(materialised.at(0), (QList<QVariant>{0, a, QString()}));
+        QVERIFY(materialised.at(1).at(2).toString().contains(QLatin1String("gone")));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("work")))); // nothing copied
+
+        QSignalSpy thumbnails(&source, &PhotoSource::thumbnailReady);
+        source.requestThumbnail(0);
+        QTRY_COMPARE(thumbnails.size(), 1);
+        QCOMPARE(thumbnails.first().at(1).value<QImage>().size(), QSize(8, 6));
     }
 };
 

@@ -15,6 +15,7 @@
 
 #include "app/AppSettings.h"
 #include "sources/library/PhotoLibraryScan.h"
+#include "sources/library/PhotoLibrarySource.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -106,14 +107,14 @@ private Q_SLOTS:
         QVERIFY2(alertText().contains(QLatin1String("\"Photos Library.photoslibrary\"")), qPrintable(alertText()));
         QVERIFY(AppSettings(m_harness.settingsFile()).photoLibraryPath().isEmpty());
         closeAlert();
-        QVERIFY(!library().scan()->isRunning());
+        QVERIFY(!library().source()->isScanning());
 
         // The library: remembered under the keys that are read back, then scanned into the list in batches.
         pressLibraryButton();
         QSignalSpy finished(&library(), &PhotoLibraryController::scanFinished);
         QSignalSpy inserted(m_editor->model(), &QAbstractItemModel::rowsInserted);
         chooseInPanel(m_library);
-        QVERIFY(library().scan()->isRunning());
+        QVERIFY(library().source()->isScanning());
         QVERIFY(view().stopScanButton->isVisible());
         QVERIFY(finished.wait(60000));
         const AppSettings stored(m_harness.settingsFile());
@@ -161,7 +162,7 @@ private Q_SLOTS:
         const QString big = libraryfixture::makeLibrary(m_harness.dir.filePath(QStringLiteral("big")), entries);
         library().connectPhotoLibrary(big);
         QSignalSpy finished(&library(), &PhotoLibraryController::scanFinished);
-        QVERIFY(library().scan()->isRunning());
+        QVERIFY(library().source()->isScanning());
 
         // A second scan while one runs is refused with a message, and starts nothing.
         pressLibraryButton();
@@ -187,7 +188,7 @@ private Q_SLOTS:
         m_harness.delegate->settings().setPhotoLibraryPath(m_harness.dir.filePath(QStringLiteral("unplugged/Photos Library.photoslibrary")));
         pressLibraryButton();
         QVERIFY(sheet()->isVisible());
-        QVERIFY(!library().scan()->isRunning());
+        QVERIFY(!library().source()->isScanning());
         sheet()->endSheet(0);
     }
 };
