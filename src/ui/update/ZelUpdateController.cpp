@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ZelUpdateController.h"
 
+#include "widgets/AlertSheet.h"
 #include "windows/NoUpdateWindow.h"
 #include "windows/UpdateWindow.h"
 
@@ -79,17 +80,8 @@ void ZelUpdateController::connectionFinished(const UpdateCheckResult &result)
         break;
     case UpdateCheckResult::Failed:
         if (m_checkUpdate) {
-            auto *alert = new QMessageBox(m_mainWindow);
-            alert->setObjectName(QStringLiteral("updateAlert"));
-            alert->setAttribute(Qt::WA_DeleteOnClose);
-            alert->setWindowModality(Qt::WindowModal);
-            alert->setIcon(QMessageBox::Warning);
-            alert->setText(result.failureText());
-            alert->setInformativeText(tr("The version list is at %1.").arg(m_url.toString()));
-            QPushButton *ok = alert->addButton(QStringLiteral(" Ok "), QMessageBox::AcceptRole);
-            alert->setDefaultButton(ok);
-            m_lastAlert = alert;
-            alert->open();
+            m_lastAlert = openAlertSheet(m_mainWindow, QStringLiteral("updateAlert"), result.failureText(),
+                                         tr("The version list is at %1.").arg(m_url.toString()), true);
         }
         break;
     }
