@@ -68,3 +68,10 @@ chmod u+w "$work"/photos/*
 app_pid=$!
 sleep 6
 shot list-dark.png 293 81 694 638
+kill $app_pid; sleep 1
+
+# The connect sheet, the editor listing a library and the update window are taken by the
+# tests that drive them (tests/ui), on this display.
+for t in tst_photolibrarycontroller tst_updatecontroller; do
+  GLIMMERSET_SCREENSHOTS="$here" QT_QPA_PLATFORM=xcb "$build/tests/$t" >/dev/null
+done

@@ -118,6 +118,12 @@ QString AppSettings::lastImportFolder() const
 }
 
 void AppSettings::setLastImportFolder(const QString &folder) { write(settingskeys::LastImportFolder, folder); }
+QString AppSettings::versionListUrl() const
+{
+    return m_settings->value(QLatin1String(settingskeys::VersionListURL)).toString();
+}
+
+void AppSettings::setVersionListUrl(const QString &url) { write(settingskeys::VersionListURL, url); }
 
 void AppSettings::sync() { m_settings->sync(); }
 

@@ -55,6 +55,8 @@ public:
     // The folder of the last photos chosen in an import panel; empty when absent.
     QString lastImportFolder() const;
     void setLastImportFolder(const QString &folder);
+    QString versionListUrl() const; // empty when absent
+    void setVersionListUrl(const QString &url);
 
     void sync();
     QString fileName() const;

@@ -16,4 +16,7 @@ inline constexpr char ListWindowSize[] = "ListWindowSize";
 inline constexpr char EditorHeight[] = "EditorHeight";
 inline constexpr char Appearance[] = "Appearance";
 inline constexpr char LastImportFolder[] = "LastImportFolder";
+// Our own: where the version list is fetched from (the environment variable
+// GLIMMERSET_UPDATE_URL overrides it).
+inline constexpr char VersionListURL[] = "VersionListURL";
 } // namespace settingskeys

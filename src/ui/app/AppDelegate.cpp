@@ -20,6 +20,7 @@
 #include "windows/Drawer.h"
 #include "windows/PreferenceWindow.h"
 #include "windows/ResizeWindow.h"
+#include "update/ZelUpdateController.h"
 
 #include "app/AppSettings.h"
 #include "app/Folders.h"
@@ -54,6 +55,7 @@ AppDelegate::AppDelegate(const QString &settingsFile, NotificationCenter *center
     , m_ui(std::make_unique<MainInterface>())
     , m_job(new CompressionJob(this))
     , m_thumbnails(new Thumbnailer(QSize(2, 2) * PSTableNameCellView::ThumbnailEdge, 24 * 1024 * 1024, this))
+    , m_updateController(new ZelUpdateController(m_ui->window, this))
     , m_terminate([] { QCoreApplication::quit(); })
     , m_photoLocation(std::make_shared<SharedPhotoLocation>())
 {
@@ -147,6 +149,7 @@ void AppDelegate::wireControls()
     connect(ui.preferencesAction, &QAction::triggered, this, &AppDelegate::ShowPreferenceWindows);
     connect(ui.quitAction, &QAction::triggered, this, &AppDelegate::CloseTheMainWindow);
     connect(ui.supportAction, &QAction::triggered, this, &AppDelegate::CLICkSupport);
+    connect(ui.checkForUpdateAction, &QAction::triggered, this, &AppDelegate::CheckforUpdateAction);
     connect(ui.aboutWindow->supportButton(), &QPushButton::clicked, this, &AppDelegate::CLICkSupport);
     connect(ui.importAction, &QAction::triggered, this, &AppDelegate::ClickImportPhotosAction);
     connect(ui.importPhotosBtn, &QPushButton::clicked, this, &AppDelegate::ClickImportPhotosAction);

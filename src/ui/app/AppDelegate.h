@@ -33,6 +33,7 @@ class WindowFrameKeeper;
 class ResultTableModel;
 class DesktopNotifier;
 class Appearance;
+class ZelUpdateController;
 enum class CompressionJobKind;
 
 // The application's one controller. It owns the state of the main window and the
@@ -64,6 +65,8 @@ public:
     void CLICkSupport();
     static QString userGuidePath();
     void savePanelDidEnd3(QMessageBox *sheet, int returnCode);
+    // Help > Check for Updates: a check the user asked for, so its answer is always shown.
+    void CheckforUpdateAction();
 
     // Notification handlers.
     void MybuttonMouseDownHandle(const Notification &note);
@@ -142,6 +145,7 @@ public:
     Thumbnailer *thumbnails() const { return m_thumbnails; }
     WindowFrameKeeper *frameKeeper() const { return m_frameKeeper; }
     Appearance *appearance() const { return m_appearance; }
+    ZelUpdateController *updateController() const { return m_updateController; }
     bool blocalMode() const { return m_blocalMode; }
     void setBlocalMode(bool local) { m_blocalMode = local; }
     bool bSecondDrag() const { return m_bSecondDrag; }
@@ -202,6 +206,7 @@ private:
     Appearance *m_appearance = nullptr;
     QElapsedTimer m_jobClock;
     int m_noticeAfterMs = 10000;
+    ZelUpdateController *m_updateController = nullptr;
     ButtonDispatch m_dispatch;
     HoverTable m_hover;
     std::function<void()> m_terminate;

@@ -303,6 +303,8 @@ void MainInterface::buildMenus()
 
     helpMenu = menuBar->addMenu(tr("&Help"));
     supportAction = helpMenu->addAction(tr("Glimmerset &Support"));
+    checkForUpdateAction = helpMenu->addAction(tr("Check for &Updates…"));
+    checkForUpdateAction->setObjectName(QStringLiteral("checkForUpdateAction"));
 
     // Frameless windows get no menu shortcuts of their own: register them on the window.
     window->addActions({preferencesAction, quitAction, importAction, resizeAction, editMetadataAction});

@@ -48,6 +48,7 @@ public:
     QAction *resizeAction = nullptr;
     QAction *editMetadataAction = nullptr;
     QAction *supportAction = nullptr;
+    QAction *checkForUpdateAction = nullptr;
 
     // Start layout.
     QWidget *leftTipView = nullptr;

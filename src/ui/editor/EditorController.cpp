@@ -7,11 +7,13 @@
 #include "MetadataEditorView.h"
 #include "NSDragImageBrowserView.h"
 #include "PhotoInfoPanel.h"
+#include "PhotoLibraryController.h"
 
 #include "app/AppDelegate.h"
 #include "app/FileRevealer.h"
 #include "app/ImportPanel.h"
 #include "app/NotificationCenter.h"
+#include "widgets/AlertSheet.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ReportProblems.h"
 #include "widgets/ZelCustomeWindow.h"
@@ -63,6 +65,7 @@ EditorController::EditorController(AppDelegate &delegate, NotificationCenter *ce
     buildWindows();
     wire();
     m_gpsTemplates = new GpsTemplateController(*this);
+    m_library = new PhotoLibraryController(m_delegate, *this, this);
 }
 
 EditorController::~EditorController()
@@ -89,7 +92,10 @@ void EditorController::wire()
     dispatch.addRow(9, view.editMetaDataLocalBtn,
                     [this] { MetadataEditorView::dropDownMenu(m_view->editExifMenu, m_view->editMetaDataLocalBtn); });
     dispatch.addRow(12, view.localphotoBtn, [this] { ChangeToImportComputerPhoto(); },
-                    [this] { m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png")); });
+                    [this] {
+                        m_view->cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
+                        m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
+                    });
 
     connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
     connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);
@@ -311,17 +317,8 @@ void EditorController::showEmptySelectionAlert()
 
 void EditorController::showAlert(const QString &message, const QString &informative, QWidget *parent)
 {
-    auto *alert = new QMessageBox(parent ? parent : m_delegate.window());
-    alert->setObjectName(QStringLiteral("editorAlert"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setIcon(QMessageBox::Information);
-    alert->setText(message);
-    alert->setInformativeText(informative);
-    QPushButton *ok = alert->addButton(tr(" Ok "), QMessageBox::AcceptRole);
-    alert->setDefaultButton(ok);
-    m_lastAlert = alert;
-    alert->open();
+    m_lastAlert = openAlertSheet(parent ? parent : m_delegate.window(), QStringLiteral("editorAlert"), message,
+                                 informative);
 }
 
 void EditorController::runCommand(const QString &name,

@@ -20,6 +20,7 @@ class EditorPhotoModel;
 class GpsTemplateController;
 class MetadataEditorView;
 class NotificationCenter;
+class PhotoLibraryController;
 class PhotoSource;
 class QFileDialog;
 class QLineEdit;
@@ -93,6 +94,7 @@ public:
     ChangeMutiDateWindow *changeMutiDateWindow() const;
     BatchJob *runner() const { return m_runner; }
     GpsTemplateController *gpsTemplates() const { return m_gpsTemplates; }
+    PhotoLibraryController *photoLibrary() const { return m_library; }
     // The alert shown last, while it is open (tests).
     QMessageBox *lastAlert() const;
 
@@ -133,6 +135,7 @@ private:
     EditorPhotoModel *m_model;
     BatchJob *m_runner;
     GpsTemplateController *m_gpsTemplates = nullptr;
+    PhotoLibraryController *m_library = nullptr;
     QPointer<MetadataEditorView> m_view;
     QPointer<ChangeDateWindow> m_changeDateWindow;
     QPointer<ChangeMutiDateWindow> m_changeMutiDateWindow;

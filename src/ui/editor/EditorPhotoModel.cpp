@@ -20,7 +20,7 @@ EditorPhotoModel::EditorPhotoModel(QObject *parent)
 
 EditorPhotoModel::~EditorPhotoModel() = default;
 
-void EditorPhotoModel::appendItems(const QList<IKImageItem> &items)
+void EditorPhotoModel::appendItems(const QList<IKImageItem> &items, Thumbnails when)
 {
     if (items.isEmpty())
         return;
@@ -36,8 +36,10 @@ void EditorPhotoModel::appendItems(const QList<IKImageItem> &items)
                 }
             }
         } else if (!m_pending.contains(path)) {
-            m_pending.insert(path);
-            m_loader->request(path);
+            if (when == Thumbnails::Now)
+                requestThumbnail(path);
+            else
+                m_deferred.insert(path);
         }
         m_items.append(item);
     }
@@ -50,6 +52,7 @@ void EditorPhotoModel::clear()
     beginResetModel();
     m_items.clear();
     m_pending.clear();
+    m_deferred.clear();
     m_icons.clear();
     endResetModel();
     Q_EMIT thumbnailsDone();
@@ -90,6 +93,10 @@ QVariant EditorPhotoModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return item.imageRepresentation();
     case Qt::DecorationRole: {
+        // Painting the cell is what asks for a deferred picture; the model's state is
+        // only a cache of pictures, so this const read may start the request.
+        if (m_deferred.remove(item.filePath))
+            const_cast<EditorPhotoModel *>(this)->requestThumbnail(item.filePath);
         const auto it = m_icons.constFind(item.filePath);
         if (it != m_icons.constEnd() && !it->isNull())
             return *it;
@@ -110,6 +117,13 @@ Qt::ItemFlags EditorPhotoModel::flags(const QModelIndex &index) const
 {
     // Cells are not dragged out: the list only takes drops.
     return QAbstractListModel::flags(index) & ~Qt::ItemIsDragEnabled;
+}
+
+void EditorPhotoModel::requestThumbnail(const QString &path)
+{
+    m_deferred.remove(path);
+    m_pending.insert(path);
+    m_loader->request(path);
 }
 
 void EditorPhotoModel::thumbnailReady(const QString &path, const QImage &image)

@@ -25,8 +25,12 @@ public:
     explicit EditorPhotoModel(QObject *parent = nullptr);
     ~EditorPhotoModel() override;
 
+    // When a new item's picture is made: at once, or when the browser first paints its
+    // cell (a library of thousands of photos then decodes only what is on screen).
+    enum class Thumbnails { Now, WhenShown };
+
     const QList<IKImageItem> &localPhotoItemArray() const { return m_items; }
-    void appendItems(const QList<IKImageItem> &items);
+    void appendItems(const QList<IKImageItem> &items, Thumbnails when = Thumbnails::Now);
     void clear();
     // Takes the items at these rows off the list (the files stay where they are).
     void removeItems(QList<int> rows);
@@ -43,11 +47,14 @@ Q_SIGNALS:
 
 private:
     void thumbnailReady(const QString &path, const QImage &image);
+    void requestThumbnail(const QString &path);
 
     QList<IKImageItem> m_items;
     Thumbnailer *m_loader;
     // Paths asked for and not yet answered.
     QSet<QString> m_pending;
+    // Paths whose pictures wait until their cell is shown; asked for from data().
+    mutable QSet<QString> m_deferred;
     // Answers by path (a null icon: not an image), shared by items of the same file.
     QHash<QString, QIcon> m_icons;
 };

@@ -61,6 +61,15 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
     localphotoBtn->setFixedSize(artwork::size(QStringLiteral("localphotodown.png")).boundedTo(QSize(32, 32)));
     localphotoBtn->setToolTip(tr("Photos from this computer"));
+    cameraphotoBtn = new ZelButton(this);
+    cameraphotoBtn->setObjectName(QStringLiteral("cameraphotoBtn"));
+    cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
+    cameraphotoBtn->setFixedSize(artwork::size(QStringLiteral("photolibnom.png")).boundedTo(QSize(32, 32)));
+    cameraphotoBtn->setToolTip(tr("Photos from a photo library"));
+    stopScanButton = new QPushButton(tr("Stop"), this);
+    stopScanButton->setObjectName(QStringLiteral("stopScanButton"));
+    stopScanButton->setToolTip(tr("Stop reading the photo library (the photos listed so far stay)"));
+    stopScanButton->hide();
     importButton = new QPushButton(tr("Import Photos…"), this);
     importButton->setObjectName(QStringLiteral("importButton"));
     importButton->setMinimumHeight(32);
@@ -81,6 +90,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     auto *bar = new QHBoxLayout;
     bar->setSpacing(6);
     bar->addWidget(localphotoBtn);
+    bar->addWidget(cameraphotoBtn);
     bar->addWidget(importButton);
     bar->addWidget(clearButton);
     bar->addStretch(1);
@@ -117,7 +127,11 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     layout->setSpacing(4);
     layout->addLayout(bar);
     layout->addLayout(middle, 1);
-    layout->addWidget(statusLabel);
+    auto *status = new QHBoxLayout;
+    status->setSpacing(6);
+    status->addWidget(statusLabel, 1);
+    status->addWidget(stopScanButton);
+    layout->addLayout(status);
 
     removeExifMenu = new QMenu(this);
     removeExifMenu->setObjectName(QStringLiteral("removeExifMenu"));

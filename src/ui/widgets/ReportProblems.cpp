@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportProblems.h"
 
+#include "AlertSheet.h"
+
 #include "jobs/JobReport.h"
 
 #include <QCoreApplication>
@@ -25,15 +27,7 @@ QMessageBox *showReportProblems(QWidget *parent, const JobReport &report)
     if (lines.size() > kListedProblems)
         shown << tr("and %1 more").arg(lines.size() - kListedProblems);
 
-    auto *alert = new QMessageBox(parent);
-    alert->setObjectName(QStringLiteral("reportProblems"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setIcon(QMessageBox::Information);
-    alert->setText(report.anyFailed() ? tr("Some copies could not be written") : tr("Some photos were skipped"));
-    alert->setInformativeText(shown.join(QLatin1Char('\n')));
-    QPushButton *ok = alert->addButton(tr(" Ok "), QMessageBox::AcceptRole);
-    alert->setDefaultButton(ok);
-    alert->open();
-    return alert;
+    return openAlertSheet(parent, QStringLiteral("reportProblems"),
+                          report.anyFailed() ? tr("Some copies could not be written") : tr("Some photos were skipped"),
+                          shown.join(QLatin1Char('\n')));
 }

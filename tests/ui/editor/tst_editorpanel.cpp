@@ -110,7 +110,7 @@ private Q_SLOTS:
         QTRY_VERIFY(m_editor->model()->thumbnailsSettled());
         const QIcon icon = m_editor->model()->data(m_editor->model()->index(1), Qt::DecorationRole).value<QIcon>();
         QVERIFY(!icon.isNull());
-        screenshot(QStringLiteral("editor-photos.png"));
+        testsupport::screenshot(QStringLiteral("editor-photos.png"));
 
         // Selecting another photo makes it the current one.
         select({2});
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QTRY_VERIFY(window->isVisible());
         QVERIFY(!m_editor->changeMutiDateWindow()->isVisible());
         QCOMPARE(window->orignalDatelab->text(), QStringLiteral("2019:07:14 12:00:00"));
-        screenshot(QStringLiteral("editor-date-window.png"));
+        testsupport::screenshot(QStringLiteral("editor-date-window.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         window->orignalDatelab->setText(QStringLiteral("2018:01:02 03:04:05"));
@@ -199,7 +199,7 @@ private Q_SLOTS:
         QTest::keyClicks(batch->dayVaulab, QStringLiteral("x2")); // letters are not taken
         QCOMPARE(batch->dayVaulab->text(), QStringLiteral("2"));
         QVERIFY(m_editor->bMapPreview());
-        screenshot(QStringLiteral("editor-batch-offset.png"));
+        testsupport::screenshot(QStringLiteral("editor-batch-offset.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(batch->saveButton, Qt::LeftButton);
@@ -233,7 +233,7 @@ private Q_SLOTS:
         QVERIFY(batch->dateImageview->isVisible());
         QCOMPARE(batch->beforeorignalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
         batch->afterorignalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
-        screenshot(QStringLiteral("editor-batch-reference.png"));
+        testsupport::screenshot(QStringLiteral("editor-batch-reference.png"));
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(batch->saveButton, Qt::LeftButton);
         const JobReport report = waitForCommand(done);
