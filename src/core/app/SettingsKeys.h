@@ -9,4 +9,9 @@ inline constexpr char bkeepOriginalPhoto[] = "bkeepOriginalPhoto";
 inline constexpr char PhotoLibraryPath[] = "PhotoLibraryPath";
 inline constexpr char PhotoLibraryData[] = "PhotoLibraryData";
 inline constexpr char PhotoLibraryData2[] = "PhotoLibraryData2";
+// Our own additions.
+// The user answered "Replace Originals" to the question the first in-place job asks.
+inline constexpr char bReplaceOriginalsConfirmed[] = "bReplaceOriginalsConfirmed";
+// Folder jobs descend into subfolders.
+inline constexpr char bIncludeSubfolders[] = "bIncludeSubfolders";
 } // namespace settingskeys

@@ -87,7 +87,7 @@ bool CompressionJob::start(CompressionJobKind kind, const QStringList &items, co
 
         QList<compress::JobItem> expanded;
         QString error;
-        if (!compress::expandJobItems(kind, items, &expanded, &error)) {
+        if (!compress::expandJobItems(kind, items, &expanded, &error, options.includeSubfolders)) {
             finish([this, error] { Q_EMIT failed(error); });
             return;
         }

@@ -25,8 +25,9 @@ struct CompressionReport {
     // Sum of the entries' source sizes and of their savings.
     quint64 allFileSize = 0;
     quint64 savedFileSize = 0;
-    // Items left out by the job's rule without any work (hidden names, "." paths).
-    QStringList skipped;
+    // Items left out without any work, with the reason (hidden names, "." paths, an item
+    // given a second time).
+    QList<CompressionProblem> skipped;
     // Items that are not photos we can read or decode: no entry, not in the totals.
     QList<CompressionProblem> unreadable;
     // Photos that were read but whose result could not be written: the file at the

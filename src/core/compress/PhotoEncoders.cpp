@@ -3,6 +3,7 @@
 #include "ImageScaling.h"
 #include "Orientation.h"
 #include "PhotoDecoder.h"
+#include "ResizePresets.h"
 
 #include "imageio/FileDates.h"
 #include "imageio/ImageDestination.h"
@@ -43,13 +44,44 @@ EncodedPhoto undecodable(const DecodedPhoto &decoded)
     return photo;
 }
 
-EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata)
+// The decode size a resize needs: the stored pixels that still cover the target, so a
+// large JPEG decodes at a reduced DCT scale. Invalid: decode whole.
+QSize minimumDecodeSize(const imageio::ImageSource &source, const ResizeRequest *resize, int orientation)
+{
+    if (!resize)
+        return {};
+    const QSize shown = displayedSize(source);
+    const QSize target = resizedPixelSize(*resize, shown);
+    if (!target.isValid() || target == shown)
+        return {};
+    return swapsDimensions(orientation) ? target.transposed() : target;
+}
+
+// `image` upright (its own size, or the header's when decoded at a reduced scale)
+// scaled for the resize; unchanged without one.
+QImage scaledForResize(const QImage &image, const imageio::ImageSource &source, const ResizeRequest *resize)
+{
+    if (!resize)
+        return image;
+    QSize shown = displayedSize(source);
+    if (!shown.isValid())
+        shown = image.size();
+    const QSize target = resizedPixelSize(*resize, shown);
+    if (!target.isValid() || target == image.size())
+        return image;
+    // Transparency stays for PNG; JPEG pixels were flattened on white before.
+    return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata, const ResizeRequest *resize)
 {
     DecodedPhoto decoded = decodeFirstImage(source);
     if (!decoded.ok())
         return undecodable(decoded);
-    const QImage image = orientedImage(decoded.image, orientationOf(metadata));
+    QImage image = orientedImage(decoded.image, decoded.upright ? 1 : orientationOf(metadata));
     decoded.image = QImage();
+    if (resize)
+        image = scaledForResize(image, source, resize);
     const imageio::PngCodec::Encoded png = imageio::PngCodec::encodeSmallest(image, decoded.iccProfile);
     if (!png.ok())
         return failure(QStringLiteral("cannot encode PNG: %1").arg(png.error));
@@ -59,17 +91,21 @@ EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &me
 }
 
 EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &metadata, bool keepMetadata,
-                        const QString &sourcePath)
+                        const QString &sourcePath, const ResizeRequest *resize)
 {
-    DecodedPhoto decoded = decodeFirstImage(source);
+    const int storedOrientation = orientationOf(metadata);
+    DecodedPhoto decoded = decodeFirstImage(source, minimumDecodeSize(source, resize, storedOrientation));
     if (!decoded.ok())
         return undecodable(decoded);
-    const int orientation = orientationOf(metadata);
-    const bool turn = keepMetadata ? isQuarterTurn(orientation) : true;
+    const int orientation = decoded.upright ? 1 : storedOrientation;
+    // A resize target is upright, so a resized photo is always turned.
+    const bool turn = keepMetadata && !resize ? isQuarterTurn(orientation) : true;
     QImage image = flattenOnWhite(decoded.image);
     decoded.image = QImage();
     if (turn)
         image = orientedImage(image, orientation);
+    const QSize before = image.size();
+    image = scaledForResize(image, source, resize);
 
     QString error;
     EncodedPhoto photo;
@@ -81,8 +117,10 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
         return photo;
 
     QVariantMap overlay;
-    if (isQuarterTurn(orientation)) {
+    // Pixels turned here (or by the container, as HEIF does) display upright as they are.
+    if ((turn && orientation != 1) || decoded.upright || (resize && storedOrientation != 1))
         overlay.insert(QLatin1String(imageio::kCGImagePropertyOrientation), 1);
+    if (isQuarterTurn(orientation) || image.size() != before) {
         overlay.insert(QLatin1String(imageio::kCGImagePropertyPixelWidth), image.width());
         overlay.insert(QLatin1String(imageio::kCGImagePropertyPixelHeight), image.height());
     }
@@ -99,15 +137,15 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
 }
 
 EncodedPhoto encodeWithMetadata(PhotoEncoder encoder, const imageio::ImageSource &source, const QVariantMap &metadata,
-                                const QString &sourcePath)
+                                const QString &sourcePath, const ResizeRequest *resize = nullptr)
 {
     switch (encoder) {
     case PhotoEncoder::Png:
-        return encodePng(source, metadata);
+        return encodePng(source, metadata, resize);
     case PhotoEncoder::JpgWithoutMetadata:
-        return encodeJpeg(source, metadata, false, sourcePath);
+        return encodeJpeg(source, metadata, false, sourcePath, resize);
     case PhotoEncoder::JpgKeepingMetadata:
-        return encodeJpeg(source, metadata, true, sourcePath);
+        return encodeJpeg(source, metadata, true, sourcePath, resize);
     }
     return failure(QStringLiteral("unknown encoder"));
 }
@@ -147,9 +185,10 @@ PhotoEncoder chooseEncoder(const QString &fileName, bool bKeepMetadata)
     return bKeepMetadata ? PhotoEncoder::JpgKeepingMetadata : PhotoEncoder::JpgWithoutMetadata;
 }
 
-EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath)
+EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath,
+                         const ResizeRequest *resize)
 {
-    return encodeWithMetadata(encoder, source, source.properties(), sourcePath);
+    return encodeWithMetadata(encoder, source, source.properties(), sourcePath, resize);
 }
 
 bool writeEncodedPhoto(const EncodedPhoto &photo, const QString &outputPath, QString *error)
