@@ -225,6 +225,12 @@ void MainInterface::buildListView()
     theTableview->setObjectName(QStringLiteral("theTableview"));
     theTableview->setRowHeight(PSTableNameCellView::RowHeight);
 
+    failureslab = new QLabel(localphotoView);
+    failureslab->setObjectName(QStringLiteral("failureslab"));
+    failureslab->setTextFormat(Qt::RichText);
+    failureslab->setContentsMargins(16, 4, 16, 4);
+    failureslab->hide();
+
     auto *bottom = new ImageStrip(QStringLiteral("bottomwindow.png"), localphotoView);
     bottomBar = bottom;
     bottomBar->setObjectName(QStringLiteral("bottomBar"));
@@ -269,6 +275,7 @@ void MainInterface::buildListView()
     layout->addWidget(secondMainView);
     layout->addWidget(localPhotoViewImageView);
     layout->addWidget(theTableview, 1);
+    layout->addWidget(failureslab);
     layout->addWidget(bottomBar);
 }
 
