@@ -5,6 +5,7 @@
 #include "compress/BatchCompressor.h"
 #include "compress/JobItems.h"
 #include "compress/ResizePresets.h"
+#include "compress/ResizeRecompress.h"
 #include "compress/SizeText.h"
 
 #include <QDir>
@@ -154,12 +155,11 @@ private:
 };
 
 // Runs one job, printing its table as it goes; returns its report.
-CompressionReport runAndPrint(BatchCompressor &compressor, CompressionJobKind kind,
-                              const QList<compress::JobItem> &items)
+CompressionReport runAndPrint(const std::function<CompressionReport(const BatchCompressor::EntryCallback &)> &run)
 {
     QTextStream out(stdout);
     ProgressLine progress;
-    const CompressionReport report = compressor.run(kind, items, [&](const NSFileNode &entry, int position, int total) {
+    const CompressionReport report = run([&](const NSFileNode &entry, int position, int total) {
         progress.clear();
         out << entry.fileName() << '\t' << entry.orignalFileSizeStr() << '\t' << entry.restFileSizeStr() << '\t'
             << entry.percentText() << Qt::endl;
@@ -229,7 +229,8 @@ int runCompress(const QStringList &args)
     const CompressionJobKind kind = parsed.paths.size() == 1 && namedFiles.isEmpty() ? CompressionJobKind::Folder
                                                                                      : CompressionJobKind::Files;
     BatchCompressor compressor(options);
-    CompressionReport report = runAndPrint(compressor, kind, items);
+    CompressionReport report = runAndPrint(
+        [&](const BatchCompressor::EntryCallback &onEntry) { return compressor.run(kind, items, onEntry); });
     bool problems = !report.failed.isEmpty();
     for (const CompressionProblem &problem : std::as_const(report.unreadable))
         problems = problems || namedFiles.contains(problem.path);
@@ -237,14 +238,13 @@ int runCompress(const QStringList &args)
     if (parsed.resize && !report.entries.isEmpty()) {
         // The results are scaled in memory and compressed again where they are; sizes
         // compare with the results as they were before.
-        QList<compress::JobItem> results;
+        QStringList results;
         for (const NSFileNode &entry : std::as_const(report.entries))
-            results.append({entry.restPath(), false});
+            results << entry.restPath();
         QTextStream(stdout) << "resized to " << parsed.resizeText << ':' << Qt::endl;
-        CompressionOptions resizeOptions = options;
-        resizeOptions.resize = parsed.resize;
-        BatchCompressor resizer(resizeOptions);
-        report = runAndPrint(resizer, CompressionJobKind::Resize, results);
+        report = runAndPrint([&](const BatchCompressor::EntryCallback &onEntry) {
+            return compress::resizeAndRecompress(results, *parsed.resize, options, nullptr, onEntry);
+        });
         problems = problems || !report.failed.isEmpty() || !report.unreadable.isEmpty();
     }
     return problems ? cli::ExitFailed : cli::ExitOk;

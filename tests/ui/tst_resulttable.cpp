@@ -1,5 +1,4 @@
 #include "app/AppDelegate.h"
-#include "app/ThumbnailCache.h"
 #include "widgets/PSTableNameCellView.h"
 #include "widgets/ResultTableDataSource.h"
 #include "widgets/ResultTableView.h"
@@ -109,74 +108,6 @@ private Q_SLOTS:
         table.resize(300, 200);
         table.setDataSource(&source);
         QVERIFY(!table.viewAtRow(0));
-    }
-
-    void thumbnailsAreMadeOffTheMainThreadAndCached()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("wide.png"));
-        QImage image(400, 200, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QVERIFY(image.save(path));
-
-        ThumbnailCache cache(88, 1024 * 1024);
-        QSignalSpy ready(&cache, &ThumbnailCache::thumbnailReady);
-        QVERIFY(cache.thumbnail(path).isNull()); // scheduled, not decoded here
-        QCOMPARE(cache.pendingCount(), 1);
-        QVERIFY(cache.thumbnail(path).isNull()); // not scheduled twice
-        QVERIFY(ready.wait());
-        QCOMPARE(ready.count(), 1);
-        const QImage thumb = cache.thumbnail(path);
-        QCOMPARE(thumb.size(), QSize(88, 44));
-        QCOMPARE(QColor(thumb.pixel(40, 20)), QColor(Qt::red));
-
-        // Rewritten at the same path: a new picture.
-        QTest::qWait(20);
-        QImage blue(100, 300, QImage::Format_RGB32);
-        blue.fill(Qt::blue);
-        QVERIFY(blue.save(path));
-        {
-            QFile touched(path);
-            QVERIFY(touched.open(QIODevice::ReadWrite));
-            QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
-        }
-        QVERIFY(cache.thumbnail(path).isNull());
-        QVERIFY(ready.wait());
-        QCOMPARE(cache.thumbnail(path).size(), QSize(29, 88));
-    }
-
-    void cacheStaysWithinItsBudget()
-    {
-        QTemporaryDir dir;
-        QImage image(200, 200, QImage::Format_RGB32);
-        image.fill(Qt::green);
-        const qint64 budget = 200 * 1024; // room for about six 88 x 88 pictures
-        ThumbnailCache cache(88, budget);
-        QSignalSpy ready(&cache, &ThumbnailCache::thumbnailReady);
-        for (int i = 0; i < 30; ++i) {
-            const QString path = dir.filePath(QStringLiteral("p%1.png").arg(i));
-            QVERIFY(image.save(path));
-            cache.thumbnail(path);
-        }
-        QTRY_COMPARE(ready.count(), 30);
-        QVERIFY(cache.cachedBytes() <= budget);
-        QVERIFY(cache.cachedCount() < 30);
-    }
-
-    void unreadableFilesGetAPlaceholderOnce()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("broken.jpg"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("garbage");
-        f.close();
-        ThumbnailCache cache(88, 1024 * 1024);
-        QSignalSpy ready(&cache, &ThumbnailCache::thumbnailReady);
-        cache.thumbnail(path);
-        QVERIFY(ready.wait());
-        QVERIFY(cache.contains(path));
-        QCOMPARE(cache.pendingCount(), 0);
     }
 };
 

@@ -3,6 +3,8 @@
 #include "CompressionJobKind.h"
 #include "NSFileNode.h"
 
+#include "jobs/JobReport.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -40,6 +42,11 @@ struct CompressionReport {
     int savingPercent() const;
     // "Save  %d%%  %s  total".
     QString finishText() const;
+
+    // The same outcome as every job reports it: entries are written photos (with their
+    // old and new sizes), unreadable and rule-skipped items are skipped, failed ones and
+    // entries that could not be resized are failed.
+    JobReport toJobReport() const;
 };
 
 Q_DECLARE_METATYPE(CompressionReport)

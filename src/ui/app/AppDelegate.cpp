@@ -5,7 +5,7 @@
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "SharedPhotoLocation.h"
-#include "ThumbnailCache.h"
+#include "sources/Thumbnailer.h"
 #include "widgets/PSTableNameCellView.h"
 #include "widgets/ResultTableView.h"
 #include "widgets/ZelButton.h"
@@ -51,7 +51,7 @@ AppDelegate::AppDelegate(const QString &settingsFile, NotificationCenter *center
     , m_nc(center ? center : NotificationCenter::defaultCenter())
     , m_ui(std::make_unique<MainInterface>())
     , m_job(new CompressionJob(this))
-    , m_thumbnails(new ThumbnailCache(2 * PSTableNameCellView::ThumbnailEdge, 24 * 1024 * 1024, this))
+    , m_thumbnails(new Thumbnailer(QSize(2, 2) * PSTableNameCellView::ThumbnailEdge, 24 * 1024 * 1024, this))
     , m_terminate([] { QCoreApplication::quit(); })
     , m_photoLocation(std::make_shared<SharedPhotoLocation>())
 {

@@ -25,7 +25,7 @@ class QAbstractButton;
 class QFileDialog;
 class QMessageBox;
 class SharedPhotoLocation;
-class ThumbnailCache;
+class Thumbnailer;
 class ZelCustomeWindow;
 class ZelDragImageView;
 enum class CompressionJobKind;
@@ -113,7 +113,7 @@ public:
     ZelCustomeWindow *window() const;
     MainInterface *ui() const { return m_ui.get(); }
     AppSettings &settings() const { return *m_settings; }
-    ThumbnailCache *thumbnails() const { return m_thumbnails; }
+    Thumbnailer *thumbnails() const { return m_thumbnails; }
     bool blocalMode() const { return m_blocalMode; }
     void setBlocalMode(bool local) { m_blocalMode = local; }
     bool bSecondDrag() const { return m_bSecondDrag; }
@@ -149,6 +149,7 @@ private:
     bool refuseWhileBusy();
     // The list layout, the busy view and the options of the next job, then the job itself.
     void beginCompression(CompressionJobKind kind, const QStringList &items);
+    // With `resize`, the resize workflow over the result paths `items`.
     bool startJob(CompressionJobKind kind, const QStringList &items,
                   const std::optional<compress::ResizeRequest> &resize = std::nullopt);
     // Saves each preference the moment it changes.
@@ -171,7 +172,7 @@ private:
     NotificationCenter *m_nc;
     std::unique_ptr<MainInterface> m_ui;
     CompressionJob *m_job = nullptr;
-    ThumbnailCache *m_thumbnails = nullptr;
+    Thumbnailer *m_thumbnails = nullptr;
     ButtonDispatch m_dispatch;
     HoverTable m_hover;
     std::function<void()> m_terminate;

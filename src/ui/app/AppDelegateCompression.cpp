@@ -5,6 +5,7 @@
 #include "MainInterface.h"
 #include "SharedPhotoLocation.h"
 #include "widgets/PSTableNameCellView.h"
+#include "widgets/ReportProblems.h"
 #include "widgets/ResultTableView.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ZelCustomeWindow.h"
@@ -26,15 +27,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 
 static const QSize kListSize(654, 598);
 
@@ -277,12 +274,13 @@ bool AppDelegate::startJob(CompressionJobKind kind, const QStringList &items,
     options.bKeepMetadata = m_bKeepMetadata;
     options.bKeepOrigialPhoto = m_bKeepOrigialPhoto;
     options.includeSubfolders = m_settings->includeSubfolders();
-    options.resize = resize;
     options.outputFolder = m_photoLocation->path();
     std::shared_ptr<SharedPhotoLocation> location = m_photoLocation;
     options.photoLocation = [location] { return location->path(); };
     QString reason;
-    if (m_job->start(kind, items, options, &reason)) {
+    const bool started = resize ? m_job->startResize(items, *resize, options, &reason)
+                                : m_job->start(kind, items, options, &reason);
+    if (started) {
         m_ui->stopCompressBtn->setEnabled(true);
         return true;
     }
@@ -337,30 +335,7 @@ void AppDelegate::showFinishProblems(const CompressionReport &report)
 
 void AppDelegate::showNotCompressed()
 {
-    QStringList lines;
-    for (const CompressionProblem &p : m_lastReport.failed)
-        lines << tr("%1 — %2").arg(p.path, p.reason);
-    for (const CompressionProblem &p : m_lastReport.unreadable)
-        lines << tr("%1 — %2").arg(p.path, p.reason);
-    for (const CompressionProblem &p : m_lastReport.skipped)
-        lines << tr("%1 — skipped: %2").arg(p.path, p.reason);
-    auto *sheet = new QDialog(m_ui->window);
-    sheet->setObjectName(QStringLiteral("notCompressedSheet"));
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    sheet->setWindowModality(Qt::WindowModal);
-    sheet->setWindowTitle(tr("Photos not compressed"));
-    auto *layout = new QVBoxLayout(sheet);
-    layout->addWidget(new QLabel(tr("These photos were left as they were:"), sheet));
-    auto *list = new QPlainTextEdit(lines.join(QLatin1Char('\n')), sheet);
-    list->setObjectName(QStringLiteral("notCompressedList"));
-    list->setReadOnly(true);
-    list->setLineWrapMode(QPlainTextEdit::NoWrap);
-    list->setMinimumSize(520, 220);
-    layout->addWidget(list);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, sheet);
-    connect(buttons, &QDialogButtonBox::rejected, sheet, &QDialog::close);
-    layout->addWidget(buttons);
-    sheet->open();
+    showReportProblems(m_ui->window, m_lastReport.toJobReport());
 }
 
 void AppDelegate::StopCompressAction()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "metadata/EditReport.h"
+#include "jobs/JobReport.h"
 #include "metadata/EditTarget.h"
 #include "sources/IKImageItem.h"
 
@@ -15,10 +15,11 @@
 class AppDelegate;
 class ChangeDateWindow;
 class ChangeMutiDateWindow;
-class EditCommandRunner;
+class BatchJob;
 class EditorPhotoModel;
 class MetadataEditorView;
 class NotificationCenter;
+class PhotoSource;
 class QFileDialog;
 class QLineEdit;
 class QMessageBox;
@@ -36,14 +37,12 @@ public:
     EditorController(AppDelegate &delegate, NotificationCenter *center = nullptr, QObject *parent = nullptr);
     ~EditorController() override;
 
-    // The camera window's list, for the commands' camera branches (source mode off).
-    struct CameraBrowser {
-        std::function<QList<IKImageItem>()> cameItemArray;
-        std::function<QList<int>()> selectionIndexes;
-        // Asks the device to copy items into the folder; the copies arrive later.
-        std::function<void(const QList<IKImageItem> &items, const QString &folder)> requestDownload;
-    };
-    void setCameraBrowser(CameraBrowser browser) { m_camera = std::move(browser); }
+    // The editor's current source when it is not the local list (a camera, a photo
+    // library), and the items selected in that source's window. Null: the local list.
+    void setCurrentSource(PhotoSource *source);
+    void setSourceSelection(const QList<int> &selection) { m_sourceSelection = selection; }
+    // True while the current source is the editor's own local list.
+    bool sourceIsLocalList() const;
     // The current photo in camera mode (set by the metadata viewer's copy command).
     void setCurrentFileName(const QString &name) { m_currentFileName = name; }
 
@@ -89,13 +88,13 @@ public:
     EditorPhotoModel *model() const { return m_model; }
     ChangeDateWindow *changeDateWindow() const;
     ChangeMutiDateWindow *changeMutiDateWindow() const;
-    EditCommandRunner *runner() const { return m_runner; }
+    BatchJob *runner() const { return m_runner; }
     // The alert shown last, while it is open (tests).
     QMessageBox *lastAlert() const;
 
 Q_SIGNALS:
     // After a command's report has been shown.
-    void commandFinished(const QString &name, const EditReport &report);
+    void commandFinished(const QString &name, const JobReport &report);
     // The information labels show the photo at `path`.
     void photoInfoShown(const QString &path);
 
@@ -107,9 +106,10 @@ private:
     bool refuseEmptySelection(const EditTarget &target);
     void showEmptySelectionAlert();
     void showAlert(const QString &message, const QString &informative);
-    void runCommand(const QString &name, std::function<EditReport(const EditTarget &, const EditHooks &)> command,
+    void useLocalList();
+    void runCommand(const QString &name, std::function<JobReport(const EditTarget &, const JobContext &)> command,
                     const EditTarget &target);
-    void commandDone(const QString &name, const EditReport &report);
+    void commandDone(const QString &name, const JobReport &report);
     void currentPhotoChanged();
     void infoRead();
     QString dateWindowSource(const EditTarget &target) const;
@@ -120,12 +120,13 @@ private:
     AppDelegate &m_delegate;
     NotificationCenter *m_nc;
     EditorPhotoModel *m_model;
-    EditCommandRunner *m_runner;
+    BatchJob *m_runner;
     QPointer<MetadataEditorView> m_view;
     QPointer<ChangeDateWindow> m_changeDateWindow;
     QPointer<ChangeMutiDateWindow> m_changeMutiDateWindow;
     QPointer<QMessageBox> m_lastAlert;
-    CameraBrowser m_camera;
+    QPointer<PhotoSource> m_source;
+    QList<int> m_sourceSelection;
 
     QThreadPool m_infoPool;
     QFutureWatcher<PhotoInfo> *m_infoWatcher;

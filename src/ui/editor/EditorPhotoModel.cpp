@@ -1,6 +1,6 @@
 #include "EditorPhotoModel.h"
 
-#include "sources/ThumbnailLoader.h"
+#include "sources/Thumbnailer.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,9 +9,9 @@
 EditorPhotoModel::EditorPhotoModel(QObject *parent)
     : QAbstractListModel(parent)
     // Twice the cell so thumbnails stay sharp on high-density screens.
-    , m_loader(new ThumbnailLoader(QSize(2 * ThumbnailEdge, 2 * ThumbnailEdge), this))
+    , m_loader(new Thumbnailer(QSize(2 * ThumbnailEdge, 2 * ThumbnailEdge), 32 * 1024 * 1024, this))
 {
-    connect(m_loader, &ThumbnailLoader::thumbnailReady, this, &EditorPhotoModel::thumbnailReady);
+    connect(m_loader, &Thumbnailer::thumbnailReady, this, &EditorPhotoModel::thumbnailReady);
 }
 
 EditorPhotoModel::~EditorPhotoModel() = default;

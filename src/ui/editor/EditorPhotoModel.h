@@ -8,7 +8,7 @@
 #include <QList>
 #include <QSet>
 
-class ThumbnailLoader;
+class Thumbnailer;
 
 // The editor's photo list (the controller's `localPhotoItemArray`) as the browser sees
 // it: one cell per item, titled with its file name, pictured by a thumbnail that is made
@@ -41,7 +41,7 @@ private:
     void thumbnailReady(const QString &path, const QImage &image);
 
     QList<IKImageItem> m_items;
-    ThumbnailLoader *m_loader;
+    Thumbnailer *m_loader;
     // Paths asked for and not yet answered.
     QSet<QString> m_pending;
     // Answers by path (a null icon: not an image), shared by items of the same file.

@@ -3,7 +3,7 @@
 #include "app/Artwork.h"
 #include "app/FileRevealer.h"
 #include "app/Palette.h"
-#include "app/ThumbnailCache.h"
+#include "sources/Thumbnailer.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -41,7 +41,7 @@ static QPixmap framedThumbnail(const QImage &image, int edge, qreal dpr)
     return out;
 }
 
-PSTableNameCellView::PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *parent)
+PSTableNameCellView::PSTableNameCellView(Thumbnailer *thumbnails, QWidget *parent)
     : QWidget(parent)
     , m_thumbnails(thumbnails)
     , m_imageView(new QLabel(this))
@@ -85,7 +85,7 @@ PSTableNameCellView::PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *pa
     connect(m_revealButton, &QToolButton::clicked, this, &PSTableNameCellView::ClickShowInFinderAction);
 
     if (m_thumbnails) {
-        connect(m_thumbnails, &ThumbnailCache::thumbnailReady, this, [this](const QString &path) {
+        connect(m_thumbnails, &Thumbnailer::thumbnailReady, this, [this](const QString &path) {
             if (path == m_currentfilePath)
                 showThumbnail();
         });

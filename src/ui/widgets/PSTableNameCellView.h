@@ -4,7 +4,7 @@
 
 class QLabel;
 class QToolButton;
-class ThumbnailCache;
+class Thumbnailer;
 
 // One row of the result table: the result's picture, the shown name, both size texts,
 // the saving, and a button that shows the result file in the file manager. Rows are
@@ -13,7 +13,7 @@ class PSTableNameCellView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *parent = nullptr);
+    explicit PSTableNameCellView(Thumbnailer *thumbnails, QWidget *parent = nullptr);
 
     QLabel *imageView() const { return m_imageView; }
     QLabel *fileNamelab() const { return m_fileNamelab; }
@@ -44,7 +44,7 @@ protected:
 private:
     void showThumbnail();
 
-    ThumbnailCache *m_thumbnails;
+    Thumbnailer *m_thumbnails;
     QLabel *m_imageView;
     QLabel *m_fileNamelab;
     QLabel *m_originalFileSizelab;

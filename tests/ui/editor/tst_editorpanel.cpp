@@ -4,7 +4,7 @@
 #include "app/FileRevealer.h"
 #include "editor/ChangeDateWindow.h"
 #include "editor/ChangeMutiDateWindow.h"
-#include "editor/EditCommandRunner.h"
+#include "jobs/BatchJob.h"
 #include "editor/EditorController.h"
 #include "editor/EditorPhotoModel.h"
 #include "editor/MetadataEditorView.h"
@@ -85,11 +85,11 @@ private:
         return QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
     }
 
-    EditReport waitForCommand(QSignalSpy &spy)
+    JobReport waitForCommand(QSignalSpy &spy)
     {
         if (!spy.wait(30000) && spy.isEmpty())
             return {};
-        return spy.takeFirst().at(1).value<EditReport>();
+        return spy.takeFirst().at(1).value<JobReport>();
     }
 
     // Saves a picture of the whole screen when GLIMMERSET_SCREENSHOTS names a folder.
@@ -116,7 +116,7 @@ private Q_SLOTS:
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
             QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
-        qRegisterMetaType<EditReport>();
+        qRegisterMetaType<JobReport>();
         qputenv("HOME", m_harness.dir.path().toLocal8Bit());
         const QString photos = m_harness.dir.filePath(QStringLiteral("photos"));
         QDir().mkpath(photos);
@@ -177,9 +177,9 @@ private Q_SLOTS:
         m_revealer.selected.clear();
         QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeGPSAction,
                                QStringLiteral("editor-remove-menu.png")));
-        const EditReport report = waitForCommand(done);
+        const JobReport report = waitForCommand(done);
         const QStringList expected{working() + QStringLiteral("/NoGPS_harbour.jpg"), working() + QStringLiteral("/NoGPS_boats.jpg")};
-        QCOMPARE(report.written, expected);
+        QCOMPARE(report.written(), expected);
         for (const QString &copy : expected)
             QVERIFY(!metadataTags(copy).contains(QStringLiteral("GPS:GPSLatitude")));
         QCOMPARE(tag(expected.first(), QStringLiteral("IFD0:Make")), QStringLiteral("Canon"));
@@ -226,9 +226,9 @@ private Q_SLOTS:
         window->orignalDatelab->setText(QStringLiteral("2018:01:02 03:04:05"));
         QTest::mouseClick(window->saveButton, Qt::LeftButton);
         QVERIFY(!window->isVisible());
-        const EditReport report = waitForCommand(done);
+        const JobReport report = waitForCommand(done);
         const QString copy = working() + QStringLiteral("/NewDate_boats.jpg");
-        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2018:01:02 03:04:05"));
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2019:07:14 12:00:00"));
     }
@@ -258,10 +258,10 @@ private Q_SLOTS:
         QVERIFY(!batch->isVisible());
         for (QLineEdit *field : batch->offsetFields())
             QVERIFY(field->text().isEmpty());
-        const EditReport report = waitForCommand(done);
-        QCOMPARE(report.written, (QStringList{working() + QStringLiteral("/boats.jpg"), working() + QStringLiteral("/pier.jpg")}));
-        QCOMPARE(tag(report.written[0], QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:12 11:00:00"));
-        QCOMPARE(tag(report.written[1], QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2019:07:13 08:30:00"));
+        const JobReport report = waitForCommand(done);
+        QCOMPARE(report.written(), (QStringList{working() + QStringLiteral("/boats.jpg"), working() + QStringLiteral("/pier.jpg")}));
+        QCOMPARE(tag(report.written()[0], QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:12 11:00:00"));
+        QCOMPARE(tag(report.written()[1], QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2019:07:13 08:30:00"));
         QVERIFY(!QFileInfo::exists(working() + QStringLiteral("/harbour.jpg")));
     }
 
@@ -288,8 +288,8 @@ private Q_SLOTS:
         screenshot(QStringLiteral("editor-batch-reference.png"));
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(batch->saveButton, Qt::LeftButton);
-        const EditReport report = waitForCommand(done);
-        QCOMPARE(report.written.size(), 2);
+        const JobReport report = waitForCommand(done);
+        QCOMPARE(report.written().size(), 2);
         QCOMPARE(tag(working() + QStringLiteral("/harbour.jpg"), QStringLiteral("ExifIFD:DateTimeOriginal")),
                  QStringLiteral("2019:07:14 11:20:30"));
 
@@ -306,8 +306,8 @@ private Q_SLOTS:
         select({0, last});
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeIPTCAction));
-        const EditReport report = waitForCommand(done);
-        QCOMPARE(report.written, QStringList{working() + QStringLiteral("/NoIPTC_harbour.jpg")});
+        const JobReport report = waitForCommand(done);
+        QCOMPARE(report.written(), QStringList{working() + QStringLiteral("/NoIPTC_harbour.jpg")});
         QMessageBox *alert = m_editor->lastAlert();
         QVERIFY(alert);
         QVERIFY2(alert->informativeText().contains(QStringLiteral("notes.txt")), qPrintable(alert->informativeText()));
@@ -320,8 +320,8 @@ private Q_SLOTS:
         select({2});
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().copyExifDateToCreateDateAction));
-        const EditReport report = waitForCommand(done);
-        QCOMPARE(report.written, QStringList{working() + QStringLiteral("/NewDate_pier.jpg")});
+        const JobReport report = waitForCommand(done);
+        QCOMPARE(report.written(), QStringList{working() + QStringLiteral("/NewDate_pier.jpg")});
         QVERIFY(view().statusLabel->text().contains(QStringLiteral("modification date")));
         QVERIFY(view().fileDateNoteLabel->text().contains(QStringLiteral("modification date")));
     }

@@ -1,21 +1,24 @@
-#include "EditCommandRunner.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BatchJob.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
 
-EditCommandRunner::EditCommandRunner(QObject *parent)
+BatchJob::BatchJob(QObject *parent)
     : QObject(parent)
 {
+    qRegisterMetaType<JobReport>();
+    // One job at a time: its work may use its own workers (compression does).
     m_pool.setMaxThreadCount(1);
 }
 
-EditCommandRunner::~EditCommandRunner()
+BatchJob::~BatchJob()
 {
     cancel();
     m_pool.waitForDone();
 }
 
-bool EditCommandRunner::start(const QString &name, Command command)
+bool BatchJob::start(const QString &name, Work work)
 {
     if (m_running)
         return false;
@@ -23,14 +26,14 @@ bool EditCommandRunner::start(const QString &name, Command command)
     m_cancel = std::make_shared<std::atomic_bool>(false);
     Q_EMIT started(name);
     auto cancelFlag = m_cancel;
-    m_pool.start([this, name, command = std::move(command), cancelFlag] {
-        EditHooks hooks;
-        hooks.cancel = cancelFlag.get();
-        hooks.progress = [this](int done, int total) {
+    m_pool.start([this, name, work = std::move(work), cancelFlag] {
+        JobContext context;
+        context.cancel = cancelFlag.get();
+        context.progress = [this](int done, int total) {
             QMetaObject::invokeMethod(this, [this, done, total] { Q_EMIT progress(done, total); },
                                       Qt::QueuedConnection);
         };
-        EditReport report = command(hooks);
+        JobReport report = work(context);
         // The destructor waits for the pool, so `this` is alive for every call queued here.
         QMetaObject::invokeMethod(
             this,
@@ -43,13 +46,13 @@ bool EditCommandRunner::start(const QString &name, Command command)
     return true;
 }
 
-void EditCommandRunner::cancel()
+void BatchJob::cancel()
 {
     if (m_cancel)
         m_cancel->store(true);
 }
 
-void EditCommandRunner::waitForDone()
+void BatchJob::waitForDone()
 {
     m_pool.waitForDone();
     while (m_running)
