@@ -192,10 +192,13 @@ void CliCompressTest::problemsAreListedAndFailTheRun()
     QVERIFY(fixtures::writeAll(folder + QStringLiteral("/bomb.jpg"), bomb));
     // A name that is not UTF-8, as an old camera card or archive may carry.
     const QByteArray photoBytes = fixtures::readAll(fine);
-    const int fd = ::open((QFile::encodeName(folder) + "/caf\xE9.jpg").constData(), O_CREAT | O_WRONLY, 0644);
+    const QByteArray rawName = QFile::encodeName(folder) + "/caf\xE9.jpg";
+    const int fd = ::open(rawName.constData(), O_CREAT | O_WRONLY, 0644);
     QVERIFY(fd >= 0);
     QCOMPARE(::write(fd, photoBytes.constData(), size_t(photoBytes.size())), ssize_t(photoBytes.size()));
     ::close(fd);
+    // QTemporaryDir cannot remove a name it cannot spell.
+    const auto unlink = qScopeGuard([&] { ::unlink(rawName.constData()); });
 
     const QString out = path(QStringLiteral("out"));
     QProcess p;

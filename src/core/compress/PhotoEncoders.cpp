@@ -6,6 +6,7 @@
 #include "ResizePresets.h"
 
 #include "imageio/FileDates.h"
+#include "imageio/HeifCodec.h"
 #include "imageio/ImageDestination.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <memory>
 
 namespace compress {
 
@@ -90,6 +92,21 @@ EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &me
     return photo;
 }
 
+// Exiv2 0.27 does not find the Exif of every HEIF photo; libheif does. Its copy rides in a
+// JPEG made for the purpose (the result with that Exif laid in), which the metadata is then
+// copied from. Null for other containers, or when there is no Exif.
+std::unique_ptr<imageio::ImageSource> heifExifCarrier(const imageio::ImageSource &source, const QByteArray &result)
+{
+    if (source.type() != QLatin1String(imageio::kUTTypeHEIC) || !result.startsWith("\xFF\xD8"))
+        return nullptr;
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + imageio::HeifCodec::exif(source.data());
+    if (payload.size() <= 6 || payload.size() + 2 > 0xFFFF)
+        return nullptr;
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((payload.size() + 2) >> 8)).append(char((payload.size() + 2) & 0xFF)).append(payload);
+    return imageio::ImageSource::create(QByteArray(result).insert(2, segment));
+}
+
 EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &metadata, bool keepMetadata,
                         const QString &sourcePath, const ResizeRequest *resize)
 {
@@ -129,7 +146,8 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
         | (decoded.iccProfile.isEmpty() ? 0 : imageio::IccProfilePart);
     // Writing the photo without the metadata the user asked to keep would lose it for
     // good when the result replaces the source, so this fails the photo instead.
-    if (!imageio::copyMetadata(source, photo.bytes, parts, overlay, &error))
+    const auto carrier = heifExifCarrier(source, photo.bytes);
+    if (!imageio::copyMetadata(carrier ? *carrier : source, photo.bytes, parts, overlay, &error))
         return failure(QStringLiteral("cannot carry the metadata over: %1").arg(error));
     photo.applyDates = true;
     photo.dates = captureDatesFor(metadata, sourcePath);

@@ -103,4 +103,28 @@ HeifCodec::Decoded HeifCodec::decode(const QByteArray &data)
     return decoded;
 }
 
+QByteArray HeifCodec::exif(const QByteArray &data)
+{
+    Context context;
+    QString error;
+    const Handle handle = primaryImage(data, context, &error);
+    if (!handle)
+        return {};
+    heif_item_id id = 0;
+    if (heif_image_handle_get_list_of_metadata_block_IDs(handle.get(), "Exif", &id, 1) < 1)
+        return {};
+    const size_t size = heif_image_handle_get_metadata_size(handle.get(), id);
+    if (size <= 4)
+        return {};
+    QByteArray block(qsizetype(size), Qt::Uninitialized);
+    if (heif_image_handle_get_metadata(handle.get(), id, block.data()).code != heif_error_Ok)
+        return {};
+    // HEIF puts the offset of the TIFF header (big-endian) before the Exif data.
+    const auto byte = [&](int i) { return quint32(quint8(block.at(i))); };
+    const quint32 offset = (byte(0) << 24) | (byte(1) << 16) | (byte(2) << 8) | byte(3);
+    if (offset >= size - 4)
+        return {};
+    return block.mid(qsizetype(4 + offset));
+}
+
 } // namespace imageio

@@ -25,6 +25,9 @@ public:
     // The primary image's displayed size from the container; invalid when unreadable.
     static QSize displayedSize(const QByteArray &data);
     static Decoded decode(const QByteArray &data);
+    // The primary image's Exif block as a JPEG's APP1 carries it after "Exif\0\0" (from
+    // the TIFF header on); empty when there is none.
+    static QByteArray exif(const QByteArray &data);
 };
 
 } // namespace imageio

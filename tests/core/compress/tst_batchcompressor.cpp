@@ -74,6 +74,7 @@ private Q_SLOTS:
     void outputsNeverCollide();
     void otherFormatsBecomeNewJpegs_data();
     void otherFormatsBecomeNewJpegs();
+    void heicKeepsItsExif();
     void strippedFallbackHasNoMetadata();
     void inPlaceOriginalsGoToTheTrash();
     void tooLargeIsRefusedBeforeDecoding();
@@ -158,6 +159,22 @@ void TestBatchCompressor::otherFormatsBecomeNewJpegs()
     QVERIFY2(decoded.ok(), qPrintable(decoded.error));
     QCOMPARE(decoded.image.size(), QSize(320, 240));
     QVERIFY(fixtures::meanDifference(decoded.image, fixtures::photoLikeImage(320, 240)) < 2 * fixtures::SamePictureTolerance);
+}
+
+void TestBatchCompressor::heicKeepsItsExif()
+{
+    const QString folder = makeDir(QStringLiteral("heicmeta"));
+    const QString png = folder + QStringLiteral("/scratch.png");
+    QVERIFY(fixtures::photoLikeImage(320, 240).save(png));
+    const QString source = folder + QStringLiteral("/phone.heic");
+    QVERIFY(fixtures::magick({png, source}));
+    fixtures::exiftool(source, {QStringLiteral("-Make=Glimmer"), QStringLiteral("-DateTimeOriginal=2021:05:06 07:08:09")});
+    const CompressionReport report = runBatch(itemsOf({source}), into(makeDir(QStringLiteral("heicmeta/out")), true));
+    QCOMPARE(report.entries.size(), 1);
+    const QVariantMap tags = testsupport::exiftoolTags(report.entries[0].restPath());
+    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer"));
+    QCOMPARE(tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), QStringLiteral("2021:05:06 07:08:09"));
+    QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
 }
 
 void TestBatchCompressor::strippedFallbackHasNoMetadata()
@@ -300,6 +317,8 @@ void TestBatchCompressor::namesThatAreNoTextAreReported()
     const QByteArray bytes = fixtures::readAll(folder + QStringLiteral("/plain.jpg"));
     QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
     ::close(fd);
+    // QTemporaryDir cannot remove a name it cannot spell.
+    const auto unlink = qScopeGuard([&] { ::unlink(raw.constData()); });
 
     QList<compress::JobItem> items;
     QString error;
