@@ -117,23 +117,13 @@ PhotoOutcome compressOne(const PhotoTask &task)
     const QString &sourcePath = task.sourcePath;
 
     const QFileInfo info(sourcePath);
-    if (info.isDir()) {
-        out.reason = QStringLiteral("is a folder");
-        return out;
-    }
-    if (info.exists() && !info.isFile()) {
-        // A FIFO would block the job and a device would never end.
-        out.reason = QStringLiteral("not a regular file");
-        return out;
-    }
-    QFile file(sourcePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.reason = file.errorString();
-        return out;
-    }
-    QByteArray data = file.readAll();
-    file.close();
+    QByteArray data;
     QString error;
+    // Regular files only, read within their size: a FIFO or a device never ends.
+    if (!imageio::readPhotoFile(sourcePath, &data, &error)) {
+        out.reason = error;
+        return out;
+    }
     const auto source = imageio::ImageSource::create(data, &error);
     if (!source) {
         out.reason = error.isEmpty() ? QStringLiteral("not a photo") : error;

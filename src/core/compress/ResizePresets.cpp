@@ -156,10 +156,7 @@ QSize displayedSize(const imageio::ImageSource &source)
 
 QSize photoDisplaySize(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const auto source = imageio::ImageSource::create(file.readAll());
+    const auto source = imageio::imageSourceFromFile(path);
     return source ? displayedSize(*source) : QSize();
 }
 
