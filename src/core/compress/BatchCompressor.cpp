@@ -11,6 +11,7 @@
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "imageio/MetadataStrip.h"
+#include "imageio/PhotoFiles.h"
 
 #include <QDir>
 #include <QFile>
