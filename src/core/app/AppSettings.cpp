@@ -48,6 +48,23 @@ bool AppSettings::keepOriginalPhoto() const
 
 void AppSettings::setKeepOriginalPhoto(bool keep) { write(settingskeys::bkeepOriginalPhoto, keep); }
 
+bool AppSettings::replaceOriginalsConfirmed() const
+{
+    return m_settings->value(QLatin1String(settingskeys::bReplaceOriginalsConfirmed), false).toBool();
+}
+
+void AppSettings::setReplaceOriginalsConfirmed(bool confirmed)
+{
+    write(settingskeys::bReplaceOriginalsConfirmed, confirmed);
+}
+
+bool AppSettings::includeSubfolders() const
+{
+    return m_settings->value(QLatin1String(settingskeys::bIncludeSubfolders), false).toBool();
+}
+
+void AppSettings::setIncludeSubfolders(bool include) { write(settingskeys::bIncludeSubfolders, include); }
+
 QString AppSettings::photoLibraryPath() const
 {
     return m_settings->value(QLatin1String(settingskeys::PhotoLibraryPath)).toString();

@@ -28,6 +28,10 @@ public:
     void setKeepMetadata(bool keep);
     bool keepOriginalPhoto() const; // false when absent
     void setKeepOriginalPhoto(bool keep);
+    bool replaceOriginalsConfirmed() const; // false when absent
+    void setReplaceOriginalsConfirmed(bool confirmed);
+    bool includeSubfolders() const; // false when absent
+    void setIncludeSubfolders(bool include);
 
     QString photoLibraryPath() const;
     void setPhotoLibraryPath(const QString &path);

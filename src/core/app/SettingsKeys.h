@@ -19,4 +19,9 @@ inline constexpr char LastImportFolder[] = "LastImportFolder";
 // Our own: where the version list is fetched from (the environment variable
 // GLIMMERSET_UPDATE_URL overrides it).
 inline constexpr char VersionListURL[] = "VersionListURL";
+// Our own additions.
+// The user answered "Replace Originals" to the question the first in-place job asks.
+inline constexpr char bReplaceOriginalsConfirmed[] = "bReplaceOriginalsConfirmed";
+// Folder jobs descend into subfolders.
+inline constexpr char bIncludeSubfolders[] = "bIncludeSubfolders";
 } // namespace settingskeys

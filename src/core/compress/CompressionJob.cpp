@@ -104,7 +104,7 @@ bool CompressionJob::start(CompressionJobKind kind, const QStringList &items, co
 {
     return begin(options, reason, [this, kind, items, options](const std::atomic_bool *cancel, Outcome &outcome) {
         QList<compress::JobItem> expanded;
-        if (!compress::expandJobItems(kind, items, &expanded, &outcome.error))
+        if (!compress::expandJobItems(kind, items, &expanded, &outcome.error, options.includeSubfolders))
             return false;
         BatchCompressor compressor(options, cancel);
         outcome.report = compressor.run(kind, expanded, entryPoster());

@@ -20,19 +20,12 @@ JobReport CompressionReport::toJobReport() const
     job.total = total;
     job.cancelled = cancelled;
     for (const NSFileNode &entry : entries) {
-        PhotoResult photo{entry.fileName(), entry.orignalPath(), entry.restPath(), PhotoResult::Outcome::Written, {},
-                          entry.orignalFileSize(), entry.restFileSize()};
-        for (const CompressionProblem &problem : notResized) {
-            if (problem.path == entry.restPath() || problem.path == entry.orignalPath()) {
-                photo.outcome = PhotoResult::Outcome::Failed;
-                photo.reason = QStringLiteral("not resized: %1").arg(problem.reason);
-            }
-        }
-        job.photos.append(photo);
+        job.photos.append({entry.fileName(), entry.orignalPath(), entry.restPath(), PhotoResult::Outcome::Written, {},
+                           entry.orignalFileSize(), entry.restFileSize()});
     }
     const auto fileName = [](const QString &path) { return path.section(QLatin1Char('/'), -1); };
-    for (const QString &path : skipped)
-        job.addSkipped(fileName(path), path, QStringLiteral("left out: hidden or not a file of its own"));
+    for (const CompressionProblem &problem : skipped)
+        job.addSkipped(fileName(problem.path), problem.path, problem.reason);
     for (const CompressionProblem &problem : unreadable)
         job.addSkipped(fileName(problem.path), problem.path, problem.reason);
     for (const CompressionProblem &problem : failed)

@@ -27,16 +27,14 @@ struct CompressionReport {
     // Sum of the entries' source sizes and of their savings.
     quint64 allFileSize = 0;
     quint64 savedFileSize = 0;
-    // Items left out by the job's rule without any work (hidden names, "." paths).
-    QStringList skipped;
+    // Items left out without any work, with the reason (hidden names, "." paths, an item
+    // given a second time).
+    QList<CompressionProblem> skipped;
     // Items that are not photos we can read or decode: no entry, not in the totals.
     QList<CompressionProblem> unreadable;
     // Photos that were read but whose result could not be written: the file at the
     // output path is as it was, no entry, not in the totals.
     QList<CompressionProblem> failed;
-    // The resize workflow only: photos that could not be scaled and were compressed as
-    // they were (they also have an entry).
-    QList<CompressionProblem> notResized;
     // The job stopped early on request; entries hold the photos finished before.
     bool cancelled = false;
 

@@ -15,16 +15,15 @@ CompressionReport resizeAndRecompress(const QStringList &restPaths, const Resize
         report.cancelled = true;
         return report;
     }
-    const ResizeStepResult step = resizePhotosForRecompression(restPaths, request);
-    if (!step.proceed || step.paths.isEmpty())
+    if (!resizeRequestValid(request) || restPaths.isEmpty())
         return report;
     QList<JobItem> items;
     QString error;
-    expandJobItems(CompressionJobKind::Resize, step.paths, &items, &error);
-    BatchCompressor compressor(options, cancel);
-    report = compressor.run(CompressionJobKind::Resize, items, onEntry);
-    report.notResized = step.problems;
-    return report;
+    expandJobItems(CompressionJobKind::Resize, restPaths, &items, &error);
+    CompressionOptions resizing = options;
+    resizing.resize = request;
+    BatchCompressor compressor(resizing, cancel);
+    return compressor.run(CompressionJobKind::Resize, items, onEntry);
 }
 
 } // namespace compress

@@ -12,11 +12,11 @@
 
 namespace compress {
 
-// The resize workflow of the window and the command line alike: each photo at its
-// Output path is scaled to the requested size (one call, resizePhotosForRecompression),
-// then the results are compressed again as a Resize job. A photo that could not be
-// scaled is compressed as it is and listed in report.notResized. A request that is off
-// (a custom size below 1) or no paths give an empty report and touch nothing.
+// The resize workflow of the window and the command line alike: a Resize job over the
+// photos at their Output paths, each decoded, scaled to the request (never up) and
+// compressed in memory, then committed whole where it was. A photo that cannot be scaled
+// fails with its reason and stays as it was. A request that is off (a custom size below
+// 1) or no paths give an empty report and touch nothing.
 CompressionReport resizeAndRecompress(const QStringList &restPaths, const ResizeRequest &request,
                                       const CompressionOptions &options, const std::atomic_bool *cancel = nullptr,
                                       const BatchCompressor::EntryCallback &onEntry = {});

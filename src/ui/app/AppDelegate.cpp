@@ -203,6 +203,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     ui.preferenceWindow->retainPreMetaBtn()->setChecked(m_settings->keepMetadata());
     ui.preferenceWindow->keeOriginalBtn()->setChecked(m_settings->keepOriginalPhoto());
+    wirePreferences();
 
     const QString folder = folders::prepareOutputFolder(*m_settings);
     ui.preferenceWindow->photolocationlab()->setText(folder);

@@ -6,7 +6,7 @@
 
 #include "compress/CompressionReport.h"
 #include "compress/NSFileNode.h"
-#include "compress/ResizePresets.h"
+#include "compress/ResizeRequest.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -160,6 +160,8 @@ public:
     QString currentChooseFilePath() const { return m_currentChooseFilePath; }
     bool isCompressing() const;
     const CompressionReport &lastReport() const { return m_lastReport; }
+    // The list of the photos the last job did not compress, with the reasons.
+    void showNotCompressed();
 
     // What ending the application does (tests observe instead of quitting).
     void setTerminateHandler(std::function<void()> handler) { m_terminate = std::move(handler); }
@@ -182,6 +184,14 @@ private:
     // With `resize`, the resize workflow over the result paths `items`.
     bool startJob(CompressionJobKind kind, const QStringList &items,
                   const std::optional<compress::ResizeRequest> &resize = std::nullopt);
+    // Saves each preference the moment it changes.
+    void wirePreferences();
+    // Asks once, before the first job that would replace originals, then runs `proceed`.
+    // True when the question is up (the job waits for the answer).
+    bool askBeforeReplacingOriginals(const std::function<void()> &proceed);
+    // True (with a sheet that says why) when results cannot go into the Output folder.
+    bool refuseUnusableOutputFolder();
+    void showFinishProblems(const CompressionReport &report);
     void resetResults();
     void showAlert(const QString &message, const QString &informative);
     void setJobControlsEnabled(bool enabled);
@@ -193,7 +203,7 @@ private:
     void jobStartedForNotice();
     void noticeJobEnd();
     QStringList selectedResultFiles() const;
-    void startResize(const QStringList &paths, const QString &title, int customWidth, int customHeight);
+    void startResize(const QStringList &paths, const compress::ResizeRequest &request);
 
     std::unique_ptr<AppSettings> m_settings;
     NotificationCenter *m_nc;
@@ -227,4 +237,8 @@ private:
     QVariantMap m_currentExifDictionary;
     QString m_currentChooseFilePath;
     CompressionReport m_lastReport;
+    // What the last job was started with, so Recompress can run it again after any drop,
+    // command-line open or import.
+    CompressionJobKind m_lastKind{};
+    QStringList m_lastItems;
 };

@@ -229,6 +229,12 @@ void MainInterface::buildListView()
         theTableview->addAction(a);
     }
 
+    failureslab = new QLabel(localphotoView);
+    failureslab->setObjectName(QStringLiteral("failureslab"));
+    failureslab->setTextFormat(Qt::RichText);
+    failureslab->setContentsMargins(16, 4, 16, 4);
+    failureslab->hide();
+
     auto *bottom = new ImageStrip(QStringLiteral("bottomwindow.png"), localphotoView);
     bottomBar = bottom;
     bottomBar->setObjectName(QStringLiteral("bottomBar"));
@@ -273,6 +279,7 @@ void MainInterface::buildListView()
     layout->addWidget(secondMainView);
     layout->addWidget(localPhotoViewImageView);
     layout->addWidget(theTableview, 1);
+    layout->addWidget(failureslab);
     layout->addWidget(bottomBar);
 }
 

@@ -75,6 +75,9 @@ public:
     QAction *removeResultAction = nullptr;
     QWidget *bottomBar = nullptr;
     QLabel *saveSizelab = nullptr;
+    // Under the table after a job with photos that were not compressed: how many, and a
+    // "Show" link that lists them with their reasons.
+    QLabel *failureslab = nullptr;
     QPushButton *importPhotosBtn = nullptr;
     ZelButton *importandExportBtn = nullptr;
     QPushButton *resizePhotosBtn = nullptr;

@@ -35,6 +35,7 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     : QDialog(parent)
     , m_keepMetadata(new QCheckBox(tr("Keep photo metadata"), this))
     , m_keepOriginal(new QCheckBox(tr("Keep original photos"), this))
+    , m_includeSubfolders(new QCheckBox(tr("Include subfolders"), this))
     , m_location(new QLabel(this))
     , m_choose(new QPushButton(tr("Choose…"), this))
     , m_appearance(new QComboBox(this))
@@ -44,6 +45,7 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     setWindowIcon(artwork::applicationIcon());
     m_keepMetadata->setObjectName(QStringLiteral("retainPreMetaBtn"));
     m_keepOriginal->setObjectName(QStringLiteral("keeOriginalBtn"));
+    m_includeSubfolders->setObjectName(QStringLiteral("includeSubfoldersBtn"));
     m_location->setObjectName(QStringLiteral("photolocationlab"));
 
     // Shown, not typed: the folder changes only through Choose…, so it must not look like a field.
@@ -72,7 +74,13 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     layout->addSpacing(4);
     layout->addWidget(m_keepOriginal);
     layout->addWidget(hint(tr("Write results into the Output folder and leave the photos you drop untouched. "
-                              "When off, each photo is replaced by its compressed version."),
+                              "When off, each photo is replaced by its compressed version and the original "
+                              "goes to the Trash."),
+                           this));
+    layout->addSpacing(4);
+    layout->addWidget(m_includeSubfolders);
+    layout->addWidget(hint(tr("When a folder is dropped, compress the photos in its subfolders too; the Output "
+                              "folder keeps the same subfolders."),
                            this));
     layout->addSpacing(12);
     layout->addWidget(heading(tr("Output folder"), this));
