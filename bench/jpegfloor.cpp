@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glimmerset-jpegfloor [--quality Q] [--jobs N] OUTDIR FILE...: the least work a JPEG
 // recompressor can do, as a yardstick. Each photo is decoded and encoded with libjpeg-turbo
 // (through the project's thin codec wrapper: baseline, optimised Huffman, standard tables)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glimmerset-ssim [--stored] REFERENCE IMAGE...: prints the mean SSIM of each IMAGE against
 // REFERENCE on the luma channel (Gaussian window 11, sigma 1.5, the usual constants), one
 // line each ("nan" when the sizes differ). Both are shown upright (Exif orientation

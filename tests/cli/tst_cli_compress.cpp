@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glimmerset-cli compress: the table, the savings line, options, errors, and no damage
 // when the process is killed half way.
 

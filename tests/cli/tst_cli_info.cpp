@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glimmerset-cli info: JSON per photo, a clear error and a non-zero status per unreadable file.
 
 #include "TestSupport.h"

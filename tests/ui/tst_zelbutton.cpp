@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/NotificationCenter.h"
 #include "app/NotificationNames.h"
 #include "widgets/ZelButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Names of the property dictionaries and keys a photo's metadata is exchanged in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Internal to the image I/O layer: how Exiv2's tag names become property keys and back.

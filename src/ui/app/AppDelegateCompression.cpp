@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AppDelegate: starting compression jobs from drops and the import panel, and showing
 // their progress, results and finish report.
 #include "AppDelegate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AppDelegate: the resize sheet and the Output folder choice of the preferences.
 #include "AppDelegate.h"
 

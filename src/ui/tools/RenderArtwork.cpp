@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: renders SVG artwork to PNG.
 //   glimmerset-render-artwork OUTDIR SCALE FILE.svg...
 // Each FILE.svg becomes OUTDIR/FILE.png at SCALE times the SVG's own size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings, folders and the version probe.
 
 #include "app/AppSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Generated photos for the compression tests: no fixture files, no corpus needed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compression job over the shared photo corpus: real camera files, every orientation,
 // odd metadata and broken files. Skipped when GLIMMERSET_CORPUS is not a folder.
 

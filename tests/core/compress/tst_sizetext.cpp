@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compress/CompressionReport.h"
 #include "compress/NSFileNode.h"
 #include "compress/SizeText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layer on real photos of many makes: what it reads agrees with exiftool, and a
 // GPS-removing rewrite keeps every other tag and the pixels. Runs when the shared
 // corpus is present (GLIMMERSET_CORPUS).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File dates: what can be read, what can be set, and the Linux rule for creation dates.
 
 #include "imageio/FileDates.h"

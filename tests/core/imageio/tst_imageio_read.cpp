@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading: the property maps agree with exiftool, value kinds are right, and the
 // container checks tell complete files from cut ones.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metadata rewrite, checked with exiftool as an independent reader and with
 // ImageMagick's pixel signatures: what a rewrite removes, merges and keeps.
 
