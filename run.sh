@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts Glimmerset. Without a display it runs the
 # compression job headless on the bundled sample photos and prints the results.
 set -euo pipefail

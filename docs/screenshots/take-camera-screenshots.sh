@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the camera window's screenshots: runs glimmerset under Xvfb with openbox on a
 # test card served by libgphoto2's "Directory Browse" driver, opens the camera, selects
 # three photos and drops down the remove-metadata menu over their downloaded copies.

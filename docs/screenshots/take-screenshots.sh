@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the screenshots in this folder: runs glimmerset under Xvfb with openbox,
 # compresses copies of a few camera photos, opens the resize sheet and preferences, and
 # shows the list once more under the dark palette.
