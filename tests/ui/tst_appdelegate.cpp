@@ -386,23 +386,12 @@ private Q_SLOTS:
         QVERIFY(!h.ui().connectPhotoWindow->connectPhotoLibBtn()->isEnabled()); // nothing dropped yet
     }
 
-    void closeButtonEndsTheApplication_data()
-    {
-        QTest::addColumn<int>("minor");
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<QString>("normal");
-        QTest::newRow("10.9") << 9 << QStringLiteral("titlebarreddown.png") << QStringLiteral("titlebarred.png");
-        QTest::newRow("10.10") << 10 << QStringLiteral("Close_Down.png") << QStringLiteral("Close_Nom.png");
-    }
-
     void closeButtonEndsTheApplication()
     {
-        QFETCH(int, minor);
-        QFETCH(QString, pressed);
-        QFETCH(QString, normal);
+        const QString pressed = QStringLiteral("Close_Down.png");
+        const QString normal = QStringLiteral("Close_Nom.png");
         Harness h;
         h.launch();
-        h.delegate->setMacOsVer(minor);
         QCOMPARE(h.ui().closedButton->imageName(), normal);
         QString during;
         h.delegate->setTerminateHandler([&] {

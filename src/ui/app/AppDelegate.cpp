@@ -25,7 +25,6 @@
 
 #include "app/AppSettings.h"
 #include "app/Folders.h"
-#include "app/SystemVersion.h"
 #include "compress/CompressionJob.h"
 #include "compress/ResizePresets.h"
 
@@ -100,10 +99,6 @@ void AppDelegate::init()
 
 void AppDelegate::awakeFromNib()
 {
-    quint32 minor = 0;
-    getSystemVersionMajor(nullptr, &minor, nullptr);
-    m_macOsVer = int(minor);
-
     MainInterface &ui = *m_ui;
     ui.closedButton->awakeFromNib(m_nc);
     ui.importandExportBtn->awakeFromNib(m_nc);
@@ -111,7 +106,7 @@ void AppDelegate::awakeFromNib()
     ui.leftTipImageView->setNotificationCenter(m_nc);
     ui.secondDragImageView->setNotificationCenter(m_nc);
     ui.theFlashView->awakeFromNib();
-    setMacOsVer(m_macOsVer);
+    showCloseButtonArtwork();
 
     m_bAddGPS = false;
     m_bKeepMetadata = true;
@@ -221,9 +216,8 @@ QRect AppDelegate::centredFrame(const QSize &size) const
     return m_frameKeeper->centredFrame(size);
 }
 
-void AppDelegate::setMacOsVer(int minor)
+void AppDelegate::showCloseButtonArtwork()
 {
-    m_macOsVer = minor;
     QString pressed, normal;
     closeButtonImages(&pressed, &normal);
     m_ui->closedButton->setImage(normal);
@@ -231,13 +225,9 @@ void AppDelegate::setMacOsVer(int minor)
 
 void AppDelegate::closeButtonImages(QString *pressed, QString *normal) const
 {
-    if (m_macOsVer > 9) {
-        *pressed = QStringLiteral("Close_Down.png");
-        *normal = QStringLiteral("Close_Nom.png");
-    } else {
-        *pressed = QStringLiteral("titlebarreddown.png");
-        *normal = QStringLiteral("titlebarred.png");
-    }
+    // One look on every system: the artwork no longer follows the kernel's version.
+    *pressed = QStringLiteral("Close_Down.png");
+    *normal = QStringLiteral("Close_Nom.png");
 }
 
 bool AppDelegate::windowShouldClose()

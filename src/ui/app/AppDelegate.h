@@ -155,8 +155,7 @@ public:
     quint64 savedFileSize() const { return m_savedFileSize; }
     quint64 allFileSize() const { return m_allFileSize; }
     const QList<NSFileNode> &dragPhotoArray() const { return m_dragPhotoArray; }
-    int macOsVer() const { return m_macOsVer; }
-    void setMacOsVer(int minor);
+    void showCloseButtonArtwork();
     QVariantMap currentExifDictionary() const { return m_currentExifDictionary; }
     QString currentChooseFilePath() const { return m_currentChooseFilePath; }
     bool isCompressing() const;
@@ -234,7 +233,6 @@ private:
     quint64 m_savedFileSize = 0;
     quint64 m_allFileSize = 0;
     QList<NSFileNode> m_dragPhotoArray;
-    int m_macOsVer = 0;
     QVariantMap m_currentExifDictionary;
     QString m_currentChooseFilePath;
     CompressionReport m_lastReport;

@@ -9,9 +9,6 @@ class PWindowView : public QWidget
     Q_OBJECT
 public:
     explicit PWindowView(QWidget *parent = nullptr);
-    // y grows downward, as it always does here.
-    bool isFlipped() const { return true; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
