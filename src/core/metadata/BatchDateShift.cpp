@@ -200,7 +200,7 @@ JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, co
     local.sourceIsLocalList = true;
     local.resolve = {};
 
-    const QString refused = refusal(change, zone);
+    const QString refused = target.selection.isEmpty() ? QString() : refusal(change, zone);
     if (!refused.isEmpty()) {
         JobReport report;
         report.note = refused;

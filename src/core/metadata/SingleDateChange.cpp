@@ -66,7 +66,8 @@ QString refusal(const QString &original, const QString &digitized, const QTimeZo
 JobReport saveDates(const EditTarget &target, const QString &original, const QString &digitized,
                      const QTimeZone &zone, const JobContext &hooks)
 {
-    const QString refused = refusal(original, digitized, zone);
+    // An empty selection is reported as such first: the typed texts were never going anywhere.
+    const QString refused = target.selection.isEmpty() ? QString() : refusal(original, digitized, zone);
     if (!refused.isEmpty()) {
         JobReport report;
         report.note = refused;
