@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QFormLayout;
 class QLabel;
 struct PhotoInfo;
 
@@ -27,6 +28,9 @@ public:
     QLabel *cameraMakelab = nullptr;
     QLabel *cameraModelab = nullptr;
     QLabel *photoModDatelab = nullptr;
+    QLabel *dateTakenlab = nullptr;
+    QLabel *dateDigitizedlab = nullptr;
+    QLabel *takenOffsetlab = nullptr; // its row shows only when the photo has the offset
     QLabel *commentslab = nullptr;
     QLabel *keywordslab = nullptr;
     QLabel *gpsDatelab = nullptr;
@@ -36,4 +40,7 @@ public:
     QLabel *gpsLongtlab = nullptr;
 
     QList<QLabel *> labels() const;
+
+private:
+    QFormLayout *m_form = nullptr;
 };
