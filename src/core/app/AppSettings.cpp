@@ -69,6 +69,56 @@ QByteArray AppSettings::photoLibraryData2() const
 
 void AppSettings::setPhotoLibraryData2(const QByteArray &data) { write(settingskeys::PhotoLibraryData2, data); }
 
+QPoint AppSettings::windowPosition() const
+{
+    return m_settings->value(QLatin1String(settingskeys::WindowPosition)).toPoint();
+}
+
+bool AppSettings::hasWindowPosition() const
+{
+    return m_settings->contains(QLatin1String(settingskeys::WindowPosition));
+}
+
+void AppSettings::setWindowPosition(const QPoint &pos) { write(settingskeys::WindowPosition, pos); }
+
+QSize AppSettings::startWindowSize() const
+{
+    return m_settings->value(QLatin1String(settingskeys::StartWindowSize)).toSize();
+}
+
+void AppSettings::setStartWindowSize(const QSize &size) { write(settingskeys::StartWindowSize, size); }
+
+QSize AppSettings::listWindowSize() const
+{
+    return m_settings->value(QLatin1String(settingskeys::ListWindowSize)).toSize();
+}
+
+void AppSettings::setListWindowSize(const QSize &size) { write(settingskeys::ListWindowSize, size); }
+
+int AppSettings::editorHeight() const
+{
+    return m_settings->value(QLatin1String(settingskeys::EditorHeight), 0).toInt();
+}
+
+void AppSettings::setEditorHeight(int height) { write(settingskeys::EditorHeight, height); }
+
+QString AppSettings::appearance() const
+{
+    const QString name = m_settings->value(QLatin1String(settingskeys::Appearance)).toString();
+    if (name == QLatin1String("Light") || name == QLatin1String("Dark"))
+        return name;
+    return QStringLiteral("System");
+}
+
+void AppSettings::setAppearance(const QString &name) { write(settingskeys::Appearance, name); }
+
+QString AppSettings::lastImportFolder() const
+{
+    return m_settings->value(QLatin1String(settingskeys::LastImportFolder)).toString();
+}
+
+void AppSettings::setLastImportFolder(const QString &folder) { write(settingskeys::LastImportFolder, folder); }
+
 void AppSettings::sync() { m_settings->sync(); }
 
 QString AppSettings::fileName() const { return m_settings->fileName(); }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -33,6 +35,26 @@ public:
     void setPhotoLibraryData(const QByteArray &data);
     QByteArray photoLibraryData2() const;
     void setPhotoLibraryData2(const QByteArray &data);
+
+    // Where the user left the main window and how large each layout was; null when never
+    // stored. Read at launch and at the layout switch, written as the window moves.
+    QPoint windowPosition() const;
+    bool hasWindowPosition() const;
+    void setWindowPosition(const QPoint &pos);
+    QSize startWindowSize() const;
+    void setStartWindowSize(const QSize &size);
+    QSize listWindowSize() const;
+    void setListWindowSize(const QSize &size);
+    int editorHeight() const; // 0 when absent
+    void setEditorHeight(int height);
+
+    // "System" (absent or unknown), "Light" or "Dark".
+    QString appearance() const;
+    void setAppearance(const QString &name);
+
+    // The folder of the last photos chosen in an import panel; empty when absent.
+    QString lastImportFolder() const;
+    void setLastImportFolder(const QString &folder);
 
     void sync();
     QString fileName() const;

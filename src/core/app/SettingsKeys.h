@@ -9,4 +9,11 @@ inline constexpr char bkeepOriginalPhoto[] = "bkeepOriginalPhoto";
 inline constexpr char PhotoLibraryPath[] = "PhotoLibraryPath";
 inline constexpr char PhotoLibraryData[] = "PhotoLibraryData";
 inline constexpr char PhotoLibraryData2[] = "PhotoLibraryData2";
+// How the window was left; not part of the stored data the program shares with others.
+inline constexpr char WindowPosition[] = "WindowPosition";
+inline constexpr char StartWindowSize[] = "StartWindowSize";
+inline constexpr char ListWindowSize[] = "ListWindowSize";
+inline constexpr char EditorHeight[] = "EditorHeight";
+inline constexpr char Appearance[] = "Appearance";
+inline constexpr char LastImportFolder[] = "LastImportFolder";
 } // namespace settingskeys

@@ -48,14 +48,12 @@ PhotoOutcome compressOne(const QString &sourcePath, const QString &outputPath, b
     out.sourcePath = sourcePath;
     out.outputPath = outputPath;
 
-    QFile file(sourcePath);
-    if (QFileInfo(sourcePath).isDir() || !file.open(QIODevice::ReadOnly)) {
-        out.reason = QFileInfo(sourcePath).isDir() ? QStringLiteral("is a folder") : file.errorString();
+    QByteArray data;
+    QString error;
+    if (!imageio::readPhotoFile(sourcePath, &data, &error)) {
+        out.reason = error;
         return out;
     }
-    QByteArray data = file.readAll();
-    file.close();
-    QString error;
     const auto source = imageio::ImageSource::create(data, &error);
     if (!source) {
         out.reason = error.isEmpty() ? QStringLiteral("not a photo") : error;

@@ -183,10 +183,7 @@ QSize scalePixels(const QSizeF &target)
 
 QSize photoDisplaySize(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const auto source = imageio::ImageSource::create(file.readAll());
+    const auto source = imageio::imageSourceFromFile(path);
     return source ? displayedSize(*source) : QSize();
 }
 
@@ -204,14 +201,8 @@ ResizeStepResult resizePhotosForRecompression(const QStringList &restPaths, cons
             qCDebug(lcResize).noquote() << "not resized:" << path << reason;
             result.problems.append({path, reason});
         };
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            problem(file.errorString());
-            continue;
-        }
         QString error;
-        const auto source = imageio::ImageSource::create(file.readAll(), &error);
-        file.close();
+        const auto source = imageio::imageSourceFromFile(path, &error);
         if (!source) {
             problem(error);
             continue;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExivImage.h"
 #include "ImageProperties.h"
 
@@ -11,6 +12,8 @@ namespace imageio {
 
 namespace {
 
+thread_local Exiv2Warnings *tCapture = nullptr;
+
 void logHandler(int level, const char *message)
 {
     // Exiv2 reports oddities of real files (unknown maker-note tags, padding) as warnings:
@@ -18,6 +21,8 @@ void logHandler(int level, const char *message)
     QByteArray text(message);
     if (text.endsWith('\n'))
         text.chop(1);
+    if (tCapture && level >= Exiv2::LogMsg::warn)
+        tCapture->add(QString::fromUtf8(text));
     if (level >= Exiv2::LogMsg::error)
         qCWarning(lcExiv2).noquote() << text;
     else
@@ -60,6 +65,41 @@ void initializeExiv2()
     });
 }
 
+Exiv2Warnings::Exiv2Warnings()
+    : m_outer(tCapture)
+{
+    tCapture = this;
+}
+
+Exiv2Warnings::~Exiv2Warnings()
+{
+    tCapture = m_outer;
+    if (m_outer)
+        for (const QString &m : std::as_const(m_messages))
+            m_outer->add(m);
+}
+
+void Exiv2Warnings::add(const QString &message) { m_messages << message; }
+
+QString Exiv2Warnings::dataLoss() const
+{
+    // Exiv2 reads an entry that runs past its segment up to the end and says so; it also
+    // leaves out tags that do not fit a segment when writing.
+    for (const QString &m : m_messages)
+        if (m.contains(QLatin1String("truncating"), Qt::CaseInsensitive)
+            || m.contains(QLatin1String("not encoded"), Qt::CaseInsensitive))
+            return m;
+    return {};
+}
+
+std::unique_lock<std::mutex> lockXmpToolkit()
+{
+    // Separate from the mutex given to XmpParser::initialize: the toolkit takes that one
+    // itself while parsing (to register namespaces), so reusing it here would deadlock.
+    static std::mutex toolkitMutex;
+    return std::unique_lock(toolkitMutex);
+}
+
 QString typeIdentifierForExivType(int imageType)
 {
     for (const auto &t : kTypes)
@@ -80,6 +120,7 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
 {
     initializeExiv2();
     auto result = std::unique_ptr<ExivImage>(new ExivImage);
+    Exiv2Warnings warnings;
     const bool ok = guarded(
         [&] {
             result->m_image = Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(data.constData()),
@@ -88,11 +129,13 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
                 throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
             result->m_imageType = Exiv2::ImageFactory::getType(
                 reinterpret_cast<const Exiv2::byte *>(data.constData()), long(data.size()));
+            const auto lock = lockXmpToolkit();
             result->m_image->readMetadata();
         },
         error);
     if (!ok)
         return nullptr;
+    result->m_readDataLoss = warnings.dataLoss();
     if (result->typeIdentifier().isEmpty()) {
         if (error)
             *error = QStringLiteral("not a photo format we read");

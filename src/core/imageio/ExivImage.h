@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Internal to the image I/O layer: the one header through which Exiv2 enters the code.
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <exiv2/bmffimage.hpp>
@@ -11,11 +13,37 @@
 #include <exiv2/webpimage.hpp>
 
 #include <memory>
+#include <mutex>
 
 namespace imageio {
 
 // Call before any other Exiv2 use; safe from any thread.
 void initializeExiv2();
+
+// Collects the warnings Exiv2 raises on this thread while it lives (Exiv2 reports them
+// through one global handler, from the thread doing the work). Nests.
+class Exiv2Warnings
+{
+public:
+    Exiv2Warnings();
+    ~Exiv2Warnings();
+    Exiv2Warnings(const Exiv2Warnings &) = delete;
+    Exiv2Warnings &operator=(const Exiv2Warnings &) = delete;
+    void add(const QString &message);
+    const QStringList &messages() const { return m_messages; }
+    // The first warning saying Exiv2 kept less than the file holds; empty when none did.
+    QString dataLoss() const;
+
+private:
+    QStringList m_messages;
+    Exiv2Warnings *m_outer;
+};
+
+// Exiv2 0.27 locks only namespace registration in its XMP toolkit; parsing a packet
+// (readMetadata) and serialising one (writeMetadata) share toolkit state, and two threads
+// doing either at once fail photos at random. Hold this around those calls and nothing
+// else, so decoding and encoding pixels stay parallel.
+std::unique_lock<std::mutex> lockXmpToolkit();
 
 // A parsed container. Owns its Exiv2 image, which reads from its own copy of the bytes.
 class ExivImage
@@ -29,8 +57,12 @@ public:
     int imageType() const { return m_imageType; }
     QString typeIdentifier() const;
     bool canWrite() const;
+    // Set when reading the file already lost part of its metadata (an entry past the end of
+    // the segment, say): a rewrite from this image would drop that data silently.
+    QString readDataLoss() const { return m_readDataLoss; }
 
 private:
+    QString m_readDataLoss;
     Exiv2::Image::AutoPtr m_image;
     int m_imageType = 0;
 };
@@ -40,8 +72,12 @@ int exivTypeForTypeIdentifier(const QString &type);
 
 // Property maps <-> Exiv2 metadata.
 QVariantMap propertiesFromMetadata(Exiv2::Image &image);
-// Lays the overlay over the image's metadata in memory. Unknown keys are skipped.
-void applyOverlay(Exiv2::Image &image, const QVariantMap &overlay);
+// The entries of `wanted` that differ from `current` (null entries always count).
+QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current);
+// Lays the overlay over the image's metadata in memory. Unknown keys are skipped; a value
+// that cannot be stored (wrong type, out of range) makes it false, with the reasons in *error,
+// and the image must then not be written.
+bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *error);
 
 // Runs `fn`, turning Exiv2 and std exceptions into false plus a message.
 template<typename Fn>
@@ -57,6 +93,9 @@ bool guarded(Fn &&fn, QString *error)
         if (error)
             *error = QString::fromStdString(e.what());
     }
+    // Some Exiv2 errors carry no text; a failure is never reported without a reason.
+    if (error && error->isEmpty())
+        *error = QStringLiteral("the metadata library failed without saying why");
     return false;
 }
 

@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageDestination.h"
 
 #include "ExivImage.h"
 #include "ImageProperties.h"
+#include "JpegMetadataEdit.h"
+#include "OverlayPlan.h"
 #include "PropertyNames.h"
+#include "RewriteCheck.h"
 
 #include <QLoggingCategory>
 
@@ -27,9 +31,14 @@ QByteArray bytesOf(Exiv2::BasicIo &io)
 QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay)
 {
     Exiv2::Image &img = image.image();
+    // The overlay may edit XMP and the write serialises it: both under the toolkit lock.
+    const auto lock = lockXmpToolkit();
     // Keep an XMP packet byte for byte unless the overlay had to change it.
     img.writeXmpFromPacket(true);
-    applyOverlay(img, overlay);
+    QString error;
+    if (!applyOverlay(img, overlay, &error))
+        throw std::runtime_error(error.toStdString());
+    Exiv2Warnings warnings;
     if (image.imageType() == Exiv2::ImageType::jpeg) {
         // Exiv2 would quietly drop tags that do not fit one APP1 segment; refuse instead.
         long bytes = 0;
@@ -39,7 +48,15 @@ QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay)
             throw Exiv2::Error(Exiv2::kerTooLargeJpegSegment, "Exif");
     }
     img.writeMetadata();
+    if (const QString loss = warnings.dataLoss(); !loss.isEmpty())
+        throw std::runtime_error("the metadata cannot be written completely (" + loss.toStdString() + ")");
     return bytesOf(img.io());
+}
+
+// GIF keeps XMP in an application extension that nothing here can rewrite.
+bool mayHoldMetadata(const ImageSource &source)
+{
+    return source.type() != QLatin1String(kUTTypeBMP) && source.data().contains("XMP DataXMP");
 }
 
 // Exif of a TIFF also describes its pixel layout (strips, tiles, further pages); none of
@@ -97,7 +114,13 @@ bool ImageDestination::finalize()
             m_error = QStringLiteral("metadata cannot be written into HEIC files");
             return false;
         }
-        // GIF and BMP carry no Exif, GPS or IPTC to change: the copy is the file itself.
+        // A copy of a container we cannot edit is the file itself, which is only right when
+        // there is no metadata the edit could have been meant to change.
+        if (mayHoldMetadata(source)) {
+            m_error = QStringLiteral("metadata cannot be written into %1 files, and this one holds XMP")
+                          .arg(source.type() == QLatin1String(kUTTypeGIF) ? QStringLiteral("GIF") : source.type());
+            return false;
+        }
         *m_buffer = source.data();
         return true;
     }
@@ -108,12 +131,36 @@ bool ImageDestination::finalize()
     for (auto it = first.begin(); it != first.end(); ++it)
         overlay.insert(it.key(), it.value());
 
+    if (m_type == QLatin1String(kUTTypeJPEG)) {
+        JpegEditResult edit = editJpegMetadata(source, overlay);
+        m_dropped = edit.dropped;
+        if (!edit.ok) {
+            m_error = edit.error;
+            return false;
+        }
+        *m_buffer = std::move(edit.bytes);
+        return true;
+    }
+
     QString error;
     QByteArray out;
+    if (!source.exiv().readDataLoss().isEmpty()) {
+        m_error = QStringLiteral("the metadata cannot be rewritten completely (%1)").arg(source.exiv().readDataLoss());
+        return false;
+    }
     auto image = ExivImage::open(source.data(), &error);
     const bool ok = image && guarded([&] { out = writeWithOverlay(*image, overlay); }, &error);
     if (!ok) {
         m_error = error;
+        return false;
+    }
+    Exiv2::Image &before = source.exiv().image();
+    const OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
+    CopyCheck check;
+    check.plan = &plan;
+    check.exifReserialised = true;
+    if (const QString fault = checkCopy(source.data(), out, check); !fault.isEmpty()) {
+        m_error = fault;
         return false;
     }
     *m_buffer = std::move(out);
@@ -148,6 +195,14 @@ bool CGImageDestinationFinalize(ImageDestination &destination)
 
 bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, const QVariantMap &overlay, QString *error)
 {
+    switch (carryJpegMetadata(source, target, parts, overlay, error)) {
+    case CarryOutcome::Done:
+        return true;
+    case CarryOutcome::Failed:
+        return false;
+    case CarryOutcome::NotApplicable:
+        break;
+    }
     QByteArray out;
     auto image = ExivImage::open(target, error);
     if (!image)

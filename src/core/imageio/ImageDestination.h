@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ImageSource.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <memory>
@@ -25,6 +27,8 @@ public:
     // and errorString() says why.
     bool finalize();
     QString errorString() const { return m_error; }
+    // Entries left out of the written copy because no reader could use them, with the reason.
+    QStringList dropped() const { return m_dropped; }
 
 private:
     struct Added {
@@ -38,6 +42,7 @@ private:
     std::vector<Added> m_images;
     QVariantMap m_containerProperties;
     QString m_error;
+    QStringList m_dropped;
 };
 
 using ImageDestinationPtr = std::unique_ptr<ImageDestination>;

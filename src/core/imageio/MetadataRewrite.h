@@ -1,6 +1,9 @@
 #pragma once
 
+#include "PhotoFiles.h"
+
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 namespace imageio {
@@ -13,6 +16,8 @@ struct RewriteResult {
     };
     Status status = Unreadable;
     QString error;
+    // Entries of the source left out of the copy (invalid types no reader can use), with the reason.
+    QStringList dropped;
     bool ok() const { return status == Written; }
 };
 
@@ -27,8 +32,5 @@ RewriteResult rewriteMetadata(const QString &sourcePath, const QString &outputPa
 class ImageSource;
 RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPath,
                               const QVariantMap &properties);
-
-// Replaces outputPath with `bytes` atomically (temporary file in the same folder, then rename).
-bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace imageio

@@ -22,6 +22,11 @@ std::string gpsExivKey(const QString &property);
 bool isOffsetTag(const std::string &tag);
 bool isStructuralTag(const std::string &tag);
 
+// IFD0's descriptive tags: what removing the {TIFF} group takes away (the rest is structure).
+inline constexpr const char *kDescriptiveTiffTags[] = {"ImageDescription", "Make", "Model", "Software", "DateTime",
+                                                       "Artist", "Copyright", "HostComputer", "DocumentName",
+                                                       "PageName"};
+
 bool isAsciiText(const QString &s);
 // True when the IPTC envelope declares UTF-8 text.
 bool iptcIsUtf8(const Exiv2::IptcData &iptc);

@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExivImage.h"
 #include "ImageProperties.h"
 #include "PropertyNames.h"
+#include "XmpEdit.h"
+
 
 #include <QLoggingCategory>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -107,8 +111,37 @@ void eraseKey(Exiv2::ExifData &exif, const std::string &key)
         exif.erase(it);
 }
 
-void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &v, const QString &special = {})
+// A value this layer cannot store as asked fails the whole rewrite: writing the rest
+// would report an edit as made that was only partly made.
+QString unstorableReason(const std::string &keyName, const QVariant &v, const QString &special)
 {
+    if (v.isNull())
+        return {};
+    if (special == QLatin1String("degrees")) {
+        bool ok = false;
+        const double x = v.typeId() == QMetaType::QString ? v.toString().toDouble(&ok) : v.toDouble(&ok);
+        const double limit = keyName.find("Latitude") != std::string::npos ? 90.0 : 180.0;
+        if (!ok || !std::isfinite(x))
+            return QStringLiteral("is not a number");
+        if (std::fabs(x) > limit)
+            return QStringLiteral("is out of range (at most %1 degrees)").arg(limit);
+    }
+    if (keyName == "Exif.Image.Orientation" && (v.toInt() < 1 || v.toInt() > 8))
+        return QStringLiteral("is not an orientation (1 to 8)");
+    return {};
+}
+
+void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &v, QStringList &problems,
+             const QString &special = {})
+{
+    auto refuse = [&](const QString &why) {
+        problems << QStringLiteral("%1 value '%2' %3")
+                        .arg(QString::fromStdString(keyName), v.toString().left(40), why);
+    };
+    if (const QString why = unstorableReason(keyName, v, special); !why.isEmpty()) {
+        refuse(why);
+        return;
+    }
     try {
         Exiv2::ExifKey key(keyName);
         if (v.isNull()) {
@@ -129,8 +162,10 @@ void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &
         } else if (special == QLatin1String("timestamp")) {
             const QString text = v.typeId() == QMetaType::QString ? timeStampText(v.toString())
                                                                   : valueText(v, type);
-            if (text.isEmpty())
+            if (text.isEmpty()) {
+                refuse(QStringLiteral("is not a time of the form HH:mm:ss"));
                 return;
+            }
             rc = value->read(text.toStdString());
         } else if (special == QLatin1String("version")) {
             rc = value->read(v.toString().replace(QLatin1Char('.'), QLatin1Char(' ')).toStdString());
@@ -152,7 +187,7 @@ void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &
             rc = value->read(valueText(v, type).toStdString());
         }
         if (rc != 0) {
-            qCDebug(lcMapping) << "value not accepted for" << keyName.c_str() << v;
+            refuse(QStringLiteral("cannot be stored in that tag"));
             return;
         }
         if (existing != exif.end())
@@ -160,7 +195,7 @@ void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &
         else
             exif.add(key, value.get());
     } catch (const Exiv2::AnyError &e) {
-        qCDebug(lcMapping) << "skipping" << keyName.c_str() << e.what();
+        refuse(QString::fromStdString(e.what()));
     }
 }
 
@@ -179,20 +214,24 @@ bool isMakerNoteGroup(const std::string &group)
     return Exiv2::ExifTags::isMakerGroup(group);
 }
 
-void removeXmpGps(Exiv2::Image &image)
+// Edits the stored packet where there is one, so the rest of it (its toolkit, its layout)
+// stays as the photo had it.
+void removeXmp(Exiv2::Image &image, int removals, QStringList &problems)
 {
-    Exiv2::XmpData &xmp = image.xmpData();
-    bool changed = false;
-    for (auto it = xmp.begin(); it != xmp.end();) {
-        if (it->groupName() == "exif" && it->tagName().rfind("GPS", 0) == 0) {
-            it = xmp.erase(it);
-            changed = true;
-        } else {
-            ++it;
-        }
+    QByteArray packet = QByteArray::fromStdString(image.xmpPacket());
+    if (packet.isEmpty()) {
+        if (removeXmpProperties(image.xmpData(), removals))
+            image.writeXmpFromPacket(false);
+        return;
     }
-    if (changed)
-        image.writeXmpFromPacket(false);
+    bool changed = false;
+    QString error;
+    if (!removeXmpProperties(packet, removals, &changed, &error)) {
+        problems << error;
+    } else if (changed) {
+        image.setXmpPacket(packet.toStdString());
+        image.writeXmpFromPacket(true);
+    }
 }
 
 double signedNumber(const QVariant &v)
@@ -200,7 +239,7 @@ double signedNumber(const QVariant &v)
     return v.typeId() == QMetaType::QString ? v.toString().toDouble() : v.toDouble();
 }
 
-void applyGps(Exiv2::Image &image, const QVariantMap &gps)
+void applyGps(Exiv2::Image &image, const QVariantMap &gps, QStringList &problems)
 {
     Exiv2::ExifData &exif = image.exifData();
     for (auto it = gps.begin(); it != gps.end(); ++it) {
@@ -209,32 +248,39 @@ void applyGps(Exiv2::Image &image, const QVariantMap &gps)
         const std::string key = gpsExivKey(name);
         if (name == QLatin1String(kCGImagePropertyGPSLatitude) || name == QLatin1String(kCGImagePropertyGPSLongitude)
             || name == QLatin1String("DestLatitude") || name == QLatin1String("DestLongitude")) {
-            setExif(exif, key, v, QStringLiteral("degrees"));
+            setExif(exif, key, v, problems, QStringLiteral("degrees"));
             // A negative coordinate names its side through the ref, unless the caller gave one.
             const QString refName = name + QLatin1String("Ref");
             if (!v.isNull() && signedNumber(v) < 0 && !gps.contains(refName)) {
                 const bool lat = name.endsWith(QLatin1String("Latitude"));
-                setExif(exif, gpsExivKey(refName), lat ? QStringLiteral("S") : QStringLiteral("W"));
+                setExif(exif, gpsExivKey(refName), lat ? QStringLiteral("S") : QStringLiteral("W"), problems);
             }
         } else if (name == QLatin1String(kCGImagePropertyGPSAltitude)) {
-            setExif(exif, key, v.isNull() ? v : QVariant(std::fabs(signedNumber(v))));
+            bool numeric = true;
+            if (v.typeId() == QMetaType::QString)
+                v.toString().toDouble(&numeric);
+            if (!numeric) {
+                problems << QStringLiteral("%1 value '%2' is not a number").arg(QString::fromStdString(key), v.toString().left(40));
+                continue;
+            }
+            setExif(exif, key, v.isNull() ? v : QVariant(std::fabs(signedNumber(v))), problems);
             if (!v.isNull() && signedNumber(v) < 0 && !gps.contains(QLatin1String(kCGImagePropertyGPSAltitudeRef)))
-                setExif(exif, gpsExivKey(QLatin1String(kCGImagePropertyGPSAltitudeRef)), 1);
+                setExif(exif, gpsExivKey(QLatin1String(kCGImagePropertyGPSAltitudeRef)), 1, problems);
         } else if (name == QLatin1String(kCGImagePropertyGPSTimeStamp)) {
-            setExif(exif, key, v, QStringLiteral("timestamp"));
+            setExif(exif, key, v, problems, QStringLiteral("timestamp"));
         } else if (name == QLatin1String(kCGImagePropertyGPSVersion)) {
-            setExif(exif, key, v, QStringLiteral("version"));
+            setExif(exif, key, v, problems, QStringLiteral("version"));
         } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int
                    || v.typeId() == QMetaType::LongLong) {
             // Speeds, tracks and directions are unsigned in the GPS IFD: store the magnitude.
-            setExif(exif, key, QVariant(std::fabs(v.toDouble())));
+            setExif(exif, key, QVariant(std::fabs(v.toDouble())), problems);
         } else {
-            setExif(exif, key, v);
+            setExif(exif, key, v, problems);
         }
     }
 }
 
-void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map)
+void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map, QStringList &problems)
 {
     bool needsUtf8 = false;
     for (auto it = map.begin(); it != map.end(); ++it) {
@@ -254,13 +300,13 @@ void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map)
                 Exiv2::Value::AutoPtr value = Exiv2::Value::create(
                     Exiv2::IptcDataSets::dataSetType(key.tag(), key.record()));
                 if (value->read(text.toUtf8().toStdString()) != 0) {
-                    qCDebug(lcMapping) << "IPTC value not accepted for" << it.key() << text;
+                    problems << QStringLiteral("IPTC %1 value '%2' cannot be stored").arg(it.key(), text.left(40));
                     continue;
                 }
                 iptc.add(key, value.get());
             }
         } catch (const Exiv2::AnyError &e) {
-            qCDebug(lcMapping) << "skipping IPTC" << it.key() << e.what();
+            problems << QStringLiteral("IPTC %1: %2").arg(it.key(), QString::fromStdString(e.what()));
         }
     }
     if (needsUtf8 || (!iptc.empty() && iptcIsUtf8(iptc))) {
@@ -269,6 +315,35 @@ void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map)
         if (pos == iptc.end())
             iptc.add(charset, Exiv2::Value::create(Exiv2::string).get());
         iptc["Iptc.Envelope.CharacterSet"] = std::string("\x1b%G");
+    }
+}
+
+} // namespace
+
+bool hasExifDirectory(const Exiv2::ExifData &exif)
+{
+    return std::any_of(exif.begin(), exif.end(), [](const Exiv2::Exifdatum &d) { return d.groupName() == "Photo"; });
+}
+
+// An Exif IFD made for a new value (a date on a photo that had none) gets the tags every
+// Exif IFD must carry, so validators do not find the copy worse than its source.
+void completeNewExifDirectory(Exiv2::Image &image)
+{
+    Exiv2::ExifData &exif = image.exifData();
+    auto addMissing = [&](const char *key, Exiv2::TypeId type, const std::string &text) {
+        if (exif.findKey(Exiv2::ExifKey(key)) != exif.end())
+            return;
+        Exiv2::Value::AutoPtr value = Exiv2::Value::create(type);
+        if (value->read(text) == 0)
+            exif.add(Exiv2::ExifKey(key), value.get());
+    };
+    addMissing("Exif.Photo.ExifVersion", Exiv2::undefined, "48 50 51 50");     // "0232"
+    addMissing("Exif.Photo.FlashpixVersion", Exiv2::undefined, "48 49 48 48"); // "0100"
+    addMissing("Exif.Photo.ColorSpace", Exiv2::unsignedShort, "65535");        // uncalibrated: nothing is claimed
+    if (image.imageType() == Exiv2::ImageType::jpeg) {
+        addMissing("Exif.Photo.ComponentsConfiguration", Exiv2::undefined, "1 2 3 0");
+        addMissing("Exif.Photo.PixelXDimension", Exiv2::unsignedLong, std::to_string(image.pixelWidth()));
+        addMissing("Exif.Photo.PixelYDimension", Exiv2::unsignedLong, std::to_string(image.pixelHeight()));
     }
 }
 
@@ -285,13 +360,12 @@ QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current)
     return changed;
 }
 
-
-} // namespace
-
-void applyOverlay(Exiv2::Image &image, const QVariantMap &overlay)
+bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *error)
 {
+    QStringList problems;
     Exiv2::ExifData &exif = image.exifData();
     const QVariantMap current = propertiesFromMetadata(image);
+    const bool hadExifDirectory = hasExifDirectory(exif);
     auto groupChanges = [&](const char *group, const QVariant &v) {
         return changedOnly(v.toMap(), current.value(QLatin1String(group)).toMap());
     };
@@ -307,39 +381,40 @@ void applyOverlay(Exiv2::Image &image, const QVariantMap &overlay)
             } else if (isMap) {
                 const QVariantMap map = groupChanges(kCGImagePropertyExifDictionary, v);
                 for (auto e = map.begin(); e != map.end(); ++e)
-                    setExif(exif, "Exif.Photo." + e.key().toStdString(), e.value());
+                    setExif(exif, "Exif.Photo." + e.key().toStdString(), e.value(), problems);
             }
         } else if (name == QLatin1String(kCGImagePropertyTIFFDictionary)) {
             if (v.isNull()) {
                 // Only the descriptive IFD0 tags: structure (sizes, strips, pointers) is the container's.
-                static const char *const descriptive[] = {"ImageDescription", "Make", "Model", "Software", "DateTime",
-                                                          "Artist", "Copyright", "HostComputer", "DocumentName",
-                                                          "PageName"};
-                for (const char *tag : descriptive)
+                for (const char *tag : kDescriptiveTiffTags)
                     eraseKey(exif, std::string("Exif.Image.") + tag);
             } else if (isMap) {
                 const QVariantMap map = groupChanges(kCGImagePropertyTIFFDictionary, v);
                 for (auto e = map.begin(); e != map.end(); ++e)
                     if (!isStructuralTag(e.key().toStdString()))
-                        setExif(exif, "Exif.Image." + e.key().toStdString(), e.value());
+                        setExif(exif, "Exif.Image." + e.key().toStdString(), e.value(), problems);
             }
         } else if (name == QLatin1String(kCGImagePropertyGPSDictionary)) {
             if (v.isNull()) {
                 eraseGroups(exif, [](const std::string &g) { return g == "GPSInfo"; });
                 eraseKey(exif, "Exif.Image.GPSTag");
                 // A copy made to hide the location must not keep it in XMP either.
-                removeXmpGps(image);
+                removeXmp(image, XmpGps, problems);
             } else if (isMap) {
-                applyGps(image, groupChanges(kCGImagePropertyGPSDictionary, v));
+                applyGps(image, groupChanges(kCGImagePropertyGPSDictionary, v), problems);
             }
         } else if (name == QLatin1String(kCGImagePropertyIPTCDictionary)) {
-            if (v.isNull())
+            if (v.isNull()) {
                 image.iptcData().clear();
-            else if (isMap)
-                applyIptc(image.iptcData(), groupChanges(kCGImagePropertyIPTCDictionary, v));
+                eraseKey(exif, "Exif.Image.IPTCNAA"); // where some cameras keep it
+                // The same fields in XMP would keep what the user asked to remove.
+                removeXmp(image, XmpIptc, problems);
+            } else if (isMap) {
+                applyIptc(image.iptcData(), groupChanges(kCGImagePropertyIPTCDictionary, v), problems);
+            }
         } else if (name == QLatin1String(kCGImagePropertyOrientation)) {
             if (v != current.value(name))
-                setExif(exif, "Exif.Image.Orientation", v);
+                setExif(exif, "Exif.Image.Orientation", v, problems);
         } else if (name == QLatin1String(kCGImagePropertyPixelWidth) || name == QLatin1String(kCGImagePropertyPixelHeight)) {
             // Only photos that already describe their size in Exif get the new one, and only
             // when it is a new size: the container's real size laid back is no change.
@@ -354,15 +429,24 @@ void applyOverlay(Exiv2::Image &image, const QVariantMap &overlay)
                 Exiv2::Value::AutoPtr value = Exiv2::Value::create(pos->typeId());
                 if (value->read(QString::number(v.toLongLong()).toStdString()) == 0)
                     pos->setValue(value.get());
+                else
+                    problems << QStringLiteral("%1 value %2 cannot be stored").arg(QString::fromStdString(key)).arg(v.toLongLong());
             }
         } else if ((name == QLatin1String(kCGImagePropertyDPIWidth) || name == QLatin1String(kCGImagePropertyDPIHeight))
                    && v != current.value(name)) {
             const QVariantMap tiff = current.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
             const double perUnit = tiff.value(QStringLiteral("ResolutionUnit"), 2).toInt() == 3 ? 2.54 : 1.0;
             setExif(exif, name == QLatin1String(kCGImagePropertyDPIWidth) ? "Exif.Image.XResolution" : "Exif.Image.YResolution",
-                    v.toDouble() / perUnit);
+                    v.toDouble() / perUnit, problems);
         }
     }
+    if (!hadExifDirectory && hasExifDirectory(exif))
+        completeNewExifDirectory(image);
+    if (problems.isEmpty())
+        return true;
+    if (error)
+        *error = problems.join(QStringLiteral("; "));
+    return false;
 }
 
 } // namespace imageio

@@ -3,6 +3,7 @@
 #include "app/Folders.h"
 #include "imageio/FileDates.h"
 #include "imageio/ImageSource.h"
+#include "imageio/PhotoFiles.h"
 #include "imageio/MetadataRewrite.h"
 
 #include <QFile>
@@ -56,14 +57,9 @@ namespace {
 
 bool readSource(JobReport &report, const EditSource &source, QByteArray *bytes)
 {
-    QFile file(source.sourcePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report.addSkipped(source.fileName, source.sourcePath, file.errorString());
-        return false;
-    }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        report.addSkipped(source.fileName, source.sourcePath, file.errorString());
+    QString error;
+    if (!imageio::readPhotoFile(source.sourcePath, bytes, &error)) {
+        report.addSkipped(source.fileName, source.sourcePath, error);
         return false;
     }
     return true;

@@ -114,6 +114,9 @@ void Thumbnailer::waitForDone() { m_pool.waitForDone(); }
 
 QImage Thumbnailer::makeThumbnail(const QString &path, QSize maxSize)
 {
+    // Opening a FIFO would block this worker for good; devices never end.
+    if (!QFileInfo(path).isFile())
+        return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();

@@ -8,6 +8,7 @@
 #include "compress/NSFileNode.h"
 #include "compress/ResizePresets.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -28,6 +29,10 @@ class SharedPhotoLocation;
 class Thumbnailer;
 class ZelCustomeWindow;
 class ZelDragImageView;
+class WindowFrameKeeper;
+class ResultTableModel;
+class DesktopNotifier;
+class Appearance;
 enum class CompressionJobKind;
 
 // The application's one controller. It owns the state of the main window and the
@@ -50,11 +55,14 @@ public:
     void applicationDidFinishLaunching();
 
     // Application commands.
+    // False when the user chose to go on with a running job instead of quitting.
     bool windowShouldClose();
     void CloseTheMainWindow();
     void ClickAbout();
     void ShowPreferenceWindows();
+    // Opens the installed user guide (an alert says where it was looked for when missing).
     void CLICkSupport();
+    static QString userGuidePath();
     void savePanelDidEnd3(QMessageBox *sheet, int returnCode);
 
     // Notification handlers.
@@ -72,6 +80,14 @@ public:
     bool openFiles(const QStringList &paths);
     void StartCompressAction();
     void ClickImportPhotosAction();
+    // Another start of the program: the window comes forward and the files count as a drop.
+    void openFilesFromAnotherStart(const QStringList &files);
+    // Asked before quitting while a job runs: "Stop and Quit" (true, the job stops after
+    // the photos being written) or "Continue" (false).
+    bool confirmQuit();
+    // Where the end of a job that took `afterMs` or longer is told when the window is not
+    // active (the desktop's notification service unless set; tests set their own).
+    void setDesktopNotifier(DesktopNotifier *notifier, int afterMs);
     // The busy view's Stop: the job ends after the photos being written and reports what it finished.
     void StopCompressAction();
     void openPanelDidEnd1(QFileDialog *panel, int returnCode);
@@ -102,6 +118,16 @@ public:
     ButtonDispatch &buttonDispatch() { return m_dispatch; }
     HoverTable &hoverTable() { return m_hover; }
 
+    // The result table's rows. Photos a job skipped or could not compress join it with
+    // resultTableModel()->appendProblem(path, state, reason).
+    ResultTableModel *resultTableModel() const { return m_results; }
+    // Commands on the selected rows of the result table (its context menu and keys).
+    void openSelectedResults();
+    void revealSelectedResults();
+    void copySelectedResultPaths();
+    // Takes the rows off the list (the files stay); refused while a job fills the list.
+    void removeSelectedResults();
+
     // Result table data source.
     int numberOfRowsInTableView(ResultTableView *tableView) override;
     QWidget *tableView(ResultTableView *tableView, const QString &tableColumn, int row) override;
@@ -114,6 +140,8 @@ public:
     MainInterface *ui() const { return m_ui.get(); }
     AppSettings &settings() const { return *m_settings; }
     Thumbnailer *thumbnails() const { return m_thumbnails; }
+    WindowFrameKeeper *frameKeeper() const { return m_frameKeeper; }
+    Appearance *appearance() const { return m_appearance; }
     bool blocalMode() const { return m_blocalMode; }
     void setBlocalMode(bool local) { m_blocalMode = local; }
     bool bSecondDrag() const { return m_bSecondDrag; }
@@ -156,6 +184,11 @@ private:
     void closeButtonImages(QString *pressed, QString *normal) const;
     void wireControls();
     void registerDispatchRows();
+    void wireResultTable();
+    void wireWindowBehaviour();
+    void jobStartedForNotice();
+    void noticeJobEnd();
+    QStringList selectedResultFiles() const;
     void startResize(const QStringList &paths, const QString &title, int customWidth, int customHeight);
 
     std::unique_ptr<AppSettings> m_settings;
@@ -163,6 +196,12 @@ private:
     std::unique_ptr<MainInterface> m_ui;
     CompressionJob *m_job = nullptr;
     Thumbnailer *m_thumbnails = nullptr;
+    WindowFrameKeeper *m_frameKeeper = nullptr;
+    ResultTableModel *m_results = nullptr;
+    DesktopNotifier *m_notifier = nullptr;
+    Appearance *m_appearance = nullptr;
+    QElapsedTimer m_jobClock;
+    int m_noticeAfterMs = 10000;
     ButtonDispatch m_dispatch;
     HoverTable m_hover;
     std::function<void()> m_terminate;

@@ -2,9 +2,11 @@
 // their progress, results and finish report.
 #include "AppDelegate.h"
 
+#include "ImportPanel.h"
 #include "MainInterface.h"
 #include "SharedPhotoLocation.h"
-#include "widgets/PSTableNameCellView.h"
+#include "WindowFrameKeeper.h"
+#include "widgets/ResultTableModel.h"
 #include "widgets/ResultTableView.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ZelCustomeWindow.h"
@@ -28,7 +30,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-static const QSize kListSize(654, 598);
 
 QString AppDelegate::shownName(const QString &fileName)
 {
@@ -60,7 +61,7 @@ void AppDelegate::resetResults()
     m_savedFileSize = 0;
     m_allFileSize = 0;
     m_dragPhotoArray.clear();
-    m_ui->theTableview->reloadData();
+    m_results->clear();
 }
 
 bool AppDelegate::refuseWhileBusy()
@@ -142,12 +143,16 @@ void AppDelegate::StartCompressAction()
 void AppDelegate::switchToListLayout()
 {
     MainInterface &ui = *m_ui;
-    ui.window->setMinimumSize(QSize(654, 300));
-    ui.window->setMaximumSize(kListSize);
-    const QRect frame = centredFrame(kListSize);
-    connect(ui.window, &ZelCustomeWindow::frameChangeFinished, this, [this] {
-        m_ui->window->setMinimumSize(kListSize);
-        m_ui->window->setMaximumSize(kListSize);
+    const QSize listSize = WindowFrameKeeper::minimumSize(WindowFrameKeeper::ListLayout);
+    ui.window->setMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
+    ui.window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    // The glide is ours, not the user's: the list layout's remembered size stays as it was.
+    m_frameKeeper->setPaused(true);
+    m_frameKeeper->setLayout(WindowFrameKeeper::ListLayout);
+    const QRect frame = m_frameKeeper->frameFor(WindowFrameKeeper::ListLayout, false);
+    connect(ui.window, &ZelCustomeWindow::frameChangeFinished, this, [this, listSize] {
+        m_ui->window->setMinimumSize(listSize);
+        m_frameKeeper->setPaused(false);
     }, Qt::SingleShotConnection);
     ui.window->setFrame(frame, true);
     ui.leftTipView->hide();
@@ -225,7 +230,7 @@ void AppDelegate::CompressPhotoProgressHanderToMainThread(const NSFileNode &entr
     m_allFileSize += entry.orignalFileSize();
     if (entry.orignalFileSize() > entry.restFileSize())
         m_savedFileSize += entry.orignalFileSize() - entry.restFileSize();
-    m_ui->theTableview->noteNumberOfRowsChanged();
+    m_results->appendEntry(entry);
     m_ui->progreslab->setText(percentText);
     m_ui->theProgressView->setProgressValue(compress::progressFraction(position, total));
 }
@@ -274,6 +279,7 @@ void AppDelegate::ClickImportPhotosAction()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowTitle(QStringLiteral("Please select photos to import."));
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
+    importpanel::prepare(panel, *m_settings);
     connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
         openPanelDidEnd1(panel, result == QDialog::Accepted ? 1 : 0);
     });
@@ -284,6 +290,7 @@ void AppDelegate::openPanelDidEnd1(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;
+    importpanel::remember(panel, *m_settings);
     const QStringList files = panel->selectedFiles();
     if (files.isEmpty())
         return;
@@ -293,26 +300,4 @@ void AppDelegate::openPanelDidEnd1(QFileDialog *panel, int returnCode)
         resetResults();
     // Runs on the worker like the other jobs, so it ends with the same finish report.
     beginCompression(CompressionJobKind::Import, files);
-}
-
-int AppDelegate::numberOfRowsInTableView(ResultTableView *)
-{
-    return int(m_dragPhotoArray.size());
-}
-
-QWidget *AppDelegate::tableView(ResultTableView *tableView, const QString &tableColumn, int row)
-{
-    if (tableColumn != QLatin1String("Name") || row < 0 || row >= m_dragPhotoArray.size())
-        return nullptr;
-    auto *cell = qobject_cast<PSTableNameCellView *>(tableView->makeViewWithIdentifier(QStringLiteral("Name")));
-    if (!cell)
-        return nullptr;
-    const NSFileNode &entry = m_dragPhotoArray.at(row);
-    cell->fileNamelab()->setText(shownName(entry.fileName()));
-    cell->fileNamelab()->setToolTip(entry.orignalPath());
-    cell->setCurrentfilePath(entry.restPath());
-    cell->originalFileSizelab()->setText(entry.orignalFileSizeStr());
-    cell->restFileSizelab()->setText(entry.restFileSizeStr());
-    cell->precentlab()->setText(entry.percentText());
-    return cell;
 }

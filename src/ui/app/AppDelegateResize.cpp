@@ -78,10 +78,7 @@ void AppDelegate::ChangeResizePhotoAction()
 void AppDelegate::startResize(const QStringList &paths, const QString &title, int customWidth, int customHeight)
 {
     showBusy();
-    m_savedFileSize = 0;
-    m_allFileSize = 0;
-    m_dragPhotoArray.clear();
-    m_ui->theTableview->reloadData();
+    resetResults();
     startJob(CompressionJobKind::Resize, paths, compress::ResizeRequest{title, customWidth, customHeight});
 }
 

@@ -13,6 +13,7 @@ class QMenuBar;
 class QPushButton;
 class QWidget;
 class ResizeWindow;
+class ResultHeaderView;
 class ResultTableView;
 class ZelButton;
 class ZelClosedButton;
@@ -33,6 +34,7 @@ public:
 
     ZelCustomeWindow *window = nullptr;
     ZelClosedButton *closedButton = nullptr;
+    QPushButton *minimizeBtn = nullptr;
     QLabel *titleLabel = nullptr;
     QMenuBar *menuBar = nullptr;
     QMenu *appMenu = nullptr;
@@ -63,7 +65,13 @@ public:
     ZelProgressView *theProgressView = nullptr;
     QPushButton *stopCompressBtn = nullptr;
     QWidget *localPhotoViewImageView = nullptr; // the table's title strip
+    ResultHeaderView *resultHeader = nullptr;     // the same strip, with its sorting titles
     ResultTableView *theTableview = nullptr;
+    // The result table's context menu; they act on its selected rows.
+    QAction *openResultAction = nullptr;
+    QAction *revealResultAction = nullptr;
+    QAction *copyResultPathAction = nullptr;
+    QAction *removeResultAction = nullptr;
     QWidget *bottomBar = nullptr;
     QLabel *saveSizelab = nullptr;
     QPushButton *importPhotosBtn = nullptr;

@@ -3,12 +3,14 @@
 #include "ChangeDateWindow.h"
 #include "ChangeMutiDateWindow.h"
 #include "EditorPhotoModel.h"
+#include "GpsTemplateController.h"
 #include "MetadataEditorView.h"
 #include "NSDragImageBrowserView.h"
 #include "PhotoInfoPanel.h"
 
 #include "app/AppDelegate.h"
 #include "app/FileRevealer.h"
+#include "app/ImportPanel.h"
 #include "app/NotificationCenter.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ReportProblems.h"
@@ -22,6 +24,7 @@
 #include "sources/LocalImport.h"
 #include "sources/PhotoSource.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -59,6 +62,7 @@ EditorController::EditorController(AppDelegate &delegate, NotificationCenter *ce
     m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
     buildWindows();
     wire();
+    m_gpsTemplates = new GpsTemplateController(*this);
 }
 
 EditorController::~EditorController()
@@ -89,6 +93,8 @@ void EditorController::wire()
 
     connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
     connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);
+    connect(view.localImageBrowserView->removeAction(), &QAction::triggered, this,
+            &EditorController::RemoveSelectedPhotos);
     connect(view.removeExifAction, &QAction::triggered, this, &EditorController::RemoveExifDataFromPhoto);
     connect(view.removeGPSAction, &QAction::triggered, this, &EditorController::RemoveGPSDataFromPhoto);
     connect(view.removeIPTCAction, &QAction::triggered, this, &EditorController::RemoveIPTCDataFromPhoto);
@@ -167,6 +173,7 @@ void EditorController::OpenComputerFoldertoImportAction()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowTitle(localimport::importPanelMessage());
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
+    importpanel::prepare(panel, m_delegate.settings());
     connect(panel, &QFileDialog::finished, this,
             [this, panel](int result) { openPanelDidEnd(panel, result == QDialog::Accepted ? 1 : 0); });
     panel->open();
@@ -176,6 +183,7 @@ void EditorController::openPanelDidEnd(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;
+    importpanel::remember(panel, m_delegate.settings());
     const QStringList files = panel->selectedFiles();
     m_model->appendItems(localimport::itemsFromPaths(files));
     if (!files.isEmpty())
@@ -189,6 +197,21 @@ void EditorController::ClearLeftPhotos()
     m_view->infoPanel->clear();
     m_currentChooseFilePath.clear();
     m_infoPath.clear();
+    m_gpsTemplates->clearSheetFields();
+}
+
+void EditorController::RemoveSelectedPhotos()
+{
+    const QList<int> rows = m_view->localImageBrowserView->selectionIndexes();
+    if (rows.isEmpty())
+        return;
+    m_model->removeItems(rows);
+    if (m_model->rowCount() == 0) {
+        ClearLeftPhotos();
+        return;
+    }
+    // The photo after the removed ones becomes the current one, as in a file manager.
+    m_view->localImageBrowserView->selectRow(qMin(rows.constFirst(), m_model->rowCount() - 1));
 }
 
 void EditorController::ChangeToImportComputerPhoto()
@@ -286,9 +309,9 @@ void EditorController::showEmptySelectionAlert()
     showAlert(tr("No Item has been selected"), tr("Please select at least one item to process."));
 }
 
-void EditorController::showAlert(const QString &message, const QString &informative)
+void EditorController::showAlert(const QString &message, const QString &informative, QWidget *parent)
 {
-    auto *alert = new QMessageBox(m_delegate.window());
+    auto *alert = new QMessageBox(parent ? parent : m_delegate.window());
     alert->setObjectName(QStringLiteral("editorAlert"));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);

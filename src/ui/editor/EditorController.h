@@ -17,6 +17,7 @@ class ChangeDateWindow;
 class ChangeMutiDateWindow;
 class BatchJob;
 class EditorPhotoModel;
+class GpsTemplateController;
 class MetadataEditorView;
 class NotificationCenter;
 class PhotoSource;
@@ -50,6 +51,8 @@ public:
     void OpenComputerFoldertoImportAction();
     void openPanelDidEnd(QFileDialog *panel, int returnCode);
     void ClearLeftPhotos();
+    // Takes the selected photos off the list (Delete, context menu); the files stay.
+    void RemoveSelectedPhotos();
     void ChangeToImportComputerPhoto();
     void ZelDragOperationImageNoteHandle(QObject *dropView);
     // Adds local files as if they had been dropped (the first new cell is selected).
@@ -89,6 +92,7 @@ public:
     ChangeDateWindow *changeDateWindow() const;
     ChangeMutiDateWindow *changeMutiDateWindow() const;
     BatchJob *runner() const { return m_runner; }
+    GpsTemplateController *gpsTemplates() const { return m_gpsTemplates; }
     // The alert shown last, while it is open (tests).
     QMessageBox *lastAlert() const;
 
@@ -99,13 +103,17 @@ Q_SIGNALS:
     void photoInfoShown(const QString &path);
 
 private:
+    // The GPS, edit-sheet and property-list commands share the targets, alerts and runner.
+    friend class GpsTemplateController;
+
     void buildWindows();
     void wire();
     EditTarget currentTarget() const;
     EditTarget localTarget() const;
     bool refuseEmptySelection(const EditTarget &target);
     void showEmptySelectionAlert();
-    void showAlert(const QString &message, const QString &informative);
+    // Shown as a sheet of `parent` (the main window when none is given).
+    void showAlert(const QString &message, const QString &informative, QWidget *parent = nullptr);
     void useLocalList();
     void runCommand(const QString &name, std::function<JobReport(const EditTarget &, const JobContext &)> command,
                     const EditTarget &target);
@@ -114,6 +122,9 @@ private:
     void infoRead();
     QString dateWindowSource(const EditTarget &target) const;
     void fillReferenceFields();
+    // In camera mode with `source` not yet copied: asks for the selected items' copies
+    // and returns true (the command stops; the user runs it again once they are there).
+    bool awaitCameraCopies(const EditTarget &target, const QString &source);
     void clearBatchFields();
     void centreOnMainWindow(QWidget *window);
 
@@ -121,6 +132,7 @@ private:
     NotificationCenter *m_nc;
     EditorPhotoModel *m_model;
     BatchJob *m_runner;
+    GpsTemplateController *m_gpsTemplates = nullptr;
     QPointer<MetadataEditorView> m_view;
     QPointer<ChangeDateWindow> m_changeDateWindow;
     QPointer<ChangeMutiDateWindow> m_changeMutiDateWindow;

@@ -42,17 +42,8 @@ void EditorController::ChangeDateExifFromPhoto()
     if (refuseEmptySelection(target))
         return;
     const QString source = dateWindowSource(target);
-    if (!target.sourceIsLocalList && !QFileInfo::exists(source)) {
-        // The dates are read from the copy in the Working folder; ask for the copies and
-        // let the user run the command again once they are there.
-        folders::makePath(target.workingFolder);
-        for (const EditSource &s : selectedSources(target)) {
-            if (s.sourcePath.isEmpty() && m_source)
-                m_source->materialise(s.index, target.workingFolder);
-        }
-        m_view->statusLabel->setText(tr("Copying the photos from the camera; choose the command again when they are there."));
+    if (awaitCameraCopies(target, source))
         return;
-    }
     const auto fields =
         singledatechange::readDateFields(source, singledatechange::FileDateStyle::WithOffset, QTimeZone::systemTimeZone());
     m_changeDateWindow->orignalDatelab->setText(fields.original);
@@ -74,6 +65,21 @@ void EditorController::ChangeDateExifFromPhoto()
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+bool EditorController::awaitCameraCopies(const EditTarget &target, const QString &source)
+{
+    if (target.sourceIsLocalList || QFileInfo::exists(source))
+        return false;
+    // The photo is read from its copy in the Working folder; ask for the copies and
+    // let the user run the command again once they are there.
+    folders::makePath(target.workingFolder);
+    for (const EditSource &s : selectedSources(target)) {
+        if (s.sourcePath.isEmpty() && m_source)
+            m_source->materialise(s.index, target.workingFolder);
+    }
+    m_view->statusLabel->setText(tr("Copying the photos from the camera; choose the command again when they are there."));
+    return true;
 }
 
 void EditorController::centreOnMainWindow(QWidget *window)

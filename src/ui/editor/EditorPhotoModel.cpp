@@ -4,7 +4,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSet>
 #include <QStyle>
+
+#include <algorithm>
+#include <functional>
 
 EditorPhotoModel::EditorPhotoModel(QObject *parent)
     : QAbstractListModel(parent)
@@ -49,6 +53,25 @@ void EditorPhotoModel::clear()
     m_icons.clear();
     endResetModel();
     Q_EMIT thumbnailsDone();
+}
+
+void EditorPhotoModel::removeItems(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : std::as_const(rows)) {
+        if (row < 0 || row >= m_items.size())
+            continue;
+        beginRemoveRows({}, row, row);
+        m_items.removeAt(row);
+        endRemoveRows();
+    }
+    // Pictures of files no item shows any more are let go.
+    QSet<QString> shown;
+    for (const IKImageItem &item : std::as_const(m_items))
+        shown.insert(item.filePath);
+    for (auto it = m_icons.begin(); it != m_icons.end();)
+        it = shown.contains(it.key()) ? std::next(it) : m_icons.erase(it);
 }
 
 int EditorPhotoModel::rowCount(const QModelIndex &parent) const

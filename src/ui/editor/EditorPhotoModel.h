@@ -18,6 +18,8 @@ class EditorPhotoModel : public QAbstractListModel
     Q_OBJECT
 public:
     static constexpr int ThumbnailEdge = 90;
+    // A cell is wider than its picture so that names of usual length show whole.
+    static constexpr int CellWidth = 150;
     enum Roles { FilePathRole = Qt::UserRole + 1, LoadedRole };
 
     explicit EditorPhotoModel(QObject *parent = nullptr);
@@ -26,6 +28,8 @@ public:
     const QList<IKImageItem> &localPhotoItemArray() const { return m_items; }
     void appendItems(const QList<IKImageItem> &items);
     void clear();
+    // Takes the items at these rows off the list (the files stay where they are).
+    void removeItems(QList<int> rows);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

@@ -35,7 +35,7 @@ protected:
         QPainter painter(viewport());
         painter.setPen(palette::secondaryText());
         painter.drawText(viewport()->rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap,
-                         tr("Drop photos here to edit their metadata,\nor click Import Photos."));
+                         MetadataEditorView::tr("Drop photos here to edit their metadata,\nor click Import Photos."));
     }
 };
 
@@ -70,8 +70,13 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     clearButton->setToolTip(tr("Empty the list (the photos stay where they are)"));
     remoMetaDataLocalBtn = commandButton(this, "remoMetaDataLocalBtn", tr("Remove Metadata"),
                                          QStringLiteral("deletemetadata.png"));
-    editMetaDataLocalBtn = commandButton(this, "editMetaDataLocalBtn", tr("Edit Dates"),
+    editMetaDataLocalBtn = commandButton(this, "editMetaDataLocalBtn", tr("Edit"),
                                          QStringLiteral("editphotometa.png"));
+    starteditBtn = new ZelButton(this);
+    starteditBtn->setObjectName(QStringLiteral("starteditBtn"));
+    starteditBtn->setImage(QStringLiteral("editnom.png"));
+    starteditBtn->setFixedSize(artwork::size(QStringLiteral("editnom.png")).boundedTo(QSize(32, 32)));
+    starteditBtn->setToolTip(tr("Edit artist, description, keywords, camera and GPS of the selected photos"));
 
     auto *bar = new QHBoxLayout;
     bar->setSpacing(6);
@@ -81,6 +86,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     bar->addStretch(1);
     bar->addWidget(remoMetaDataLocalBtn);
     bar->addWidget(editMetaDataLocalBtn);
+    bar->addWidget(starteditBtn);
 
     localImageBrowserView = new BrowserWithTip(this);
     localImageBrowserView->setModel(model);
@@ -99,8 +105,11 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     QFont small = statusLabel->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     statusLabel->setFont(small);
-    // A long folder path must not widen the drawer; the label just cuts it off.
-    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A long folder path must not widen the drawer: the line wraps (anywhere in a path)
+    // instead of being cut off.
+    statusLabel->setWordWrap(true);
+    statusLabel->setTextFormat(Qt::PlainText);
+    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     statusLabel->setMinimumWidth(0);
 
     auto *layout = new QVBoxLayout(this);

@@ -28,6 +28,7 @@ public:
     QPushButton *clearButton = nullptr;
     ZelButton *remoMetaDataLocalBtn = nullptr;
     ZelButton *editMetaDataLocalBtn = nullptr;
+    ZelButton *starteditBtn = nullptr; // opens the edit sheet
     QLabel *statusLabel = nullptr;
 
     QMenu *removeExifMenu = nullptr;

@@ -25,16 +25,23 @@ public:
     QString currentfilePath() const { return m_currentfilePath; }
     void setCurrentfilePath(const QString &path);
 
+    // A photo without a result: `state` ("Skipped", "Failed") where the saving goes and the
+    // reason across the size columns, elided, whole in its tooltip. An empty state shows
+    // the sizes again (rows are reused).
+    void setProblem(const QString &state, const QString &reason);
+    QLabel *reasonlab() const { return m_reasonlab; }
+
     // Reveals currentfilePath in the file manager.
     void ClickShowInFinderAction();
 
-    // Column geometry, shared with the table's header so titles line up.
+    // Column geometry for a row `width` wide, shared with the table's header so titles line
+    // up. The name column takes what the window gains; the figures keep to the right.
     static constexpr int RowHeight = 56;
     static constexpr int ThumbnailEdge = 44;
     static int nameColumnX() { return 68; }
-    static int originalColumnX() { return 334; }
-    static int restColumnX() { return 420; }
-    static int percentColumnX() { return 506; }
+    static int originalColumnX(int width) { return width - 320; }
+    static int restColumnX(int width) { return width - 234; }
+    static int percentColumnX(int width) { return width - 148; }
     static int sizeColumnWidth() { return 82; }
     static int percentColumnWidth() { return 54; }
 
@@ -43,6 +50,8 @@ protected:
 
 private:
     void showThumbnail();
+    void elideReason();
+    void layoutFigures();
 
     Thumbnailer *m_thumbnails;
     QLabel *m_imageView;
@@ -50,6 +59,8 @@ private:
     QLabel *m_originalFileSizelab;
     QLabel *m_restFileSizelab;
     QLabel *m_precentlab;
+    QLabel *m_reasonlab;
+    QString m_reason;
     QToolButton *m_revealButton;
     QString m_currentfilePath;
 };

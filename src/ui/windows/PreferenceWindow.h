@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -18,10 +19,13 @@ public:
     QCheckBox *keeOriginalBtn() const { return m_keepOriginal; }
     QLabel *photolocationlab() const { return m_location; }
     QPushButton *chooseLocationBtn() const { return m_choose; }
+    // System, Light, Dark; the item data is the stored name.
+    QComboBox *appearanceBox() const { return m_appearance; }
 
 private:
     QCheckBox *m_keepMetadata;
     QCheckBox *m_keepOriginal;
     QLabel *m_location;
     QPushButton *m_choose;
+    QComboBox *m_appearance;
 };

@@ -1,5 +1,6 @@
 #include "../AppDelegateHarness.h"
 #include "../../core/metadata/EditorTestKit.h"
+#include "EditorUiKit.h"
 
 #include "app/FileRevealer.h"
 #include "editor/ChangeDateWindow.h"
@@ -25,14 +26,7 @@
 #include <QtTest>
 
 using namespace editortest;
-
-// Records what the editor asks the file manager to show, instead of opening one.
-class RecordingRevealer : public FileRevealer
-{
-public:
-    QStringList selected;
-    void selectFile(const QString &path, const QString &) override { selected << path; }
-};
+using namespace editorui;
 
 class TestEditorPanel : public QObject
 {
@@ -63,53 +57,7 @@ private:
         return true;
     }
 
-    void select(const QList<int> &rows)
-    {
-        QItemSelectionModel *selection = browser()->selectionModel();
-        selection->clearSelection();
-        for (int row : rows)
-            selection->select(m_editor->model()->index(row), QItemSelectionModel::Select);
-        if (!rows.isEmpty())
-            selection->setCurrentIndex(m_editor->model()->index(rows.first()), QItemSelectionModel::NoUpdate);
-    }
-
-    // Presses a drop-down button and clicks an item of the menu it opened, as a person would.
-    bool chooseFromMenu(ZelButton *button, QMenu *menu, QAction *action, const QString &shot = {})
-    {
-        QTest::mouseClick(button, Qt::LeftButton);
-        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
-            return false;
-        if (!shot.isEmpty())
-            screenshot(shot);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-        return QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
-    }
-
-    JobReport waitForCommand(QSignalSpy &spy)
-    {
-        if (!spy.wait(30000) && spy.isEmpty())
-            return {};
-        return spy.takeFirst().at(1).value<JobReport>();
-    }
-
-    // Saves a picture of the whole screen when GLIMMERSET_SCREENSHOTS names a folder.
-    void screenshot(const QString &name)
-    {
-        const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
-        if (folder.isEmpty())
-            return;
-        QTest::qWait(300);
-        // The windows on show, with a margin of the (white) screen around them.
-        QRect shown;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->isVisible())
-                shown |= w->frameGeometry();
-        }
-        shown = shown.adjusted(-16, -16, 16, 16) & QGuiApplication::primaryScreen()->geometry();
-        QGuiApplication::primaryScreen()
-            ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
-            .save(folder + QLatin1Char('/') + name);
-    }
+    void select(const QList<int> &rows) { editorui::select(*m_editor, rows); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -339,6 +287,30 @@ private Q_SLOTS:
         QCOMPARE(report.written(), QStringList{working() + QStringLiteral("/NewDate_pier.jpg")});
         QVERIFY(view().statusLabel->text().contains(QStringLiteral("modification date")));
         QVERIFY(view().fileDateNoteLabel->text().contains(QStringLiteral("modification date")));
+    }
+
+    // Delete and the context menu's action take the selected photos off the list, never
+    // the files; a long name keeps its ends in the cell and shows whole in the tooltip.
+    void deleteRemovesSelectedPhotos()
+    {
+        QTest::mouseClick(view().clearButton, Qt::LeftButton);
+        QVERIFY(drop({m_a, m_b, m_c}));
+        select({0, 2});
+        QWidget *top = browser()->window();
+        top->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(top));
+        browser()->setFocus();
+        QTest::keyClick(browser(), Qt::Key_Delete);
+        QCOMPARE(m_editor->localPhotoItemArray().size(), qsizetype(1));
+        QCOMPARE(m_editor->localPhotoItemArray().first().filePath, m_b);
+        QCOMPARE(browser()->selectionIndexes(), QList<int>{0});
+        QVERIFY(QFileInfo::exists(m_a) && QFileInfo::exists(m_c));
+        QVERIFY(browser()->actions().contains(browser()->removeAction()));
+        browser()->removeAction()->trigger();
+        QVERIFY(m_editor->localPhotoItemArray().isEmpty());
+        for (QLabel *label : view().infoPanel->labels())
+            QVERIFY(label->text().isEmpty());
+        QVERIFY(browser()->gridSize().width() >= EditorPhotoModel::CellWidth);
     }
 
     void clearEmptiesListAndLabels()

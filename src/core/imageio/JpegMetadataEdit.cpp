@@ -1,0 +1,532 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JpegMetadataEdit.h"
+
+#include "ExivImage.h"
+#include "ImageDestination.h"
+#include "ImageProperties.h"
+#include "ImageSource.h"
+#include "JpegSegments.h"
+#include "OverlayPlan.h"
+#include "PhotoshopResources.h"
+#include "PropertyNames.h"
+#include "RewriteCheck.h"
+#include "TiffBlock.h"
+#include "XmpEdit.h"
+
+#include <algorithm>
+#include <map>
+
+namespace imageio {
+
+namespace {
+
+// One Exif block: usually one segment; other tools split a block larger than a segment
+// over several, the later ones continuing the TIFF data after their own header.
+struct ExifRun {
+    QList<int> segments;
+    QList<qsizetype> sizes;
+    QByteArray tiff;
+};
+
+bool startsTiff(const QByteArray &body)
+{
+    return body.startsWith(QByteArray("II*\0", 4)) || body.startsWith(QByteArray("MM\0*", 4));
+}
+
+QList<ExifRun> exifRuns(const JpegFile &file)
+{
+    QList<ExifRun> runs;
+    int previous = -2;
+    for (int i = 0; i < file.segments.size(); ++i) {
+        const JpegSegment &s = file.segments.at(i);
+        if (s.kind != JpegSegment::Exif)
+            continue;
+        const QByteArray body = s.payload().mid(kExifHeaderSize);
+        if (startsTiff(body) || runs.isEmpty() || previous != i - 1)
+            runs.append(ExifRun{});
+        ExifRun &run = runs.last();
+        run.segments.append(i);
+        run.sizes.append(body.size());
+        run.tiff.append(body);
+        previous = i;
+    }
+    return runs;
+}
+
+void writeBack(JpegFile &file, const ExifRun &run)
+{
+    qsizetype at = 0;
+    for (int k = 0; k < run.segments.size(); ++k) {
+        JpegSegment &s = file.segments[run.segments.at(k)];
+        const QByteArray payload = s.payload();
+        const QByteArray body = run.tiff.mid(at, run.sizes.at(k));
+        at += run.sizes.at(k);
+        if (payload.mid(kExifHeaderSize) != body)
+            s = JpegSegment::make(s.marker, payload.left(kExifHeaderSize) + body);
+    }
+}
+
+// Applies the plan's in-place edits to one Exif block. The primary block (the one readers
+// take) must take every value edit; copies of it only the removals.
+bool patchRun(ExifRun &run, const OverlayPlan &plan, bool primary)
+{
+    TiffBlock block(&run.tiff);
+    if (!block.isValid())
+        return !primary || (plan.dates.isEmpty() && !plan.orientation);
+    if (plan.removeGps)
+        block.removeSubDirectory(TiffBlock::GpsPointer);
+    if (plan.removeExif)
+        block.removeSubDirectory(TiffBlock::ExifPointer);
+    if (plan.removeIptc)
+        block.removeValue(block.ifd0Offset(), TiffBlock::IptcNaa);
+    TiffBlock::Directory ifd0;
+    if (!block.readDirectory(block.ifd0Offset(), &ifd0))
+        return !primary;
+    const quint32 exif = block.pointer(ifd0, TiffBlock::ExifPointer);
+    bool ok = true;
+    for (const OverlayPlan::DatePatch &date : plan.dates) {
+        const quint32 dir = date.inExifDirectory ? exif : ifd0.offset;
+        ok = (dir && block.replaceAscii(dir, date.tag, date.text)) && ok;
+    }
+    if (plan.orientation)
+        ok = block.replaceUnsigned(ifd0.offset, TiffBlock::Orientation, *plan.orientation) && ok;
+    TiffBlock::Directory exifDir;
+    if (exif && block.readDirectory(exif, &exifDir)) {
+        // Only photos that already state their size get the new one.
+        if (plan.pixelWidth && exifDir.find(TiffBlock::PixelXDimension))
+            ok = block.replaceUnsigned(exif, TiffBlock::PixelXDimension, *plan.pixelWidth) && ok;
+        if (plan.pixelHeight && exifDir.find(TiffBlock::PixelYDimension))
+            ok = block.replaceUnsigned(exif, TiffBlock::PixelYDimension, *plan.pixelHeight) && ok;
+    }
+    return ok || !primary;
+}
+
+OverlayPlan removalsOnly(const OverlayPlan &plan)
+{
+    OverlayPlan removals;
+    removals.removeExif = plan.removeExif;
+    removals.removeGps = plan.removeGps;
+    removals.removeIptc = plan.removeIptc;
+    return removals;
+}
+
+int insertionPoint(const JpegFile &file)
+{
+    // After the JFIF header and the Exif block, where readers look first.
+    int at = 0;
+    while (at < file.segments.size()
+           && (file.segments.at(at).kind == JpegSegment::Jfif || file.segments.at(at).kind == JpegSegment::Exif))
+        ++at;
+    return at;
+}
+
+// Re-serialises the primary Exif block through Exiv2 with the overlay laid over it.
+bool reserialiseExif(JpegFile &file, const QList<ExifRun> &runs, const ImageSource &source,
+                     const QVariantMap &overlay, JpegEditResult &result, std::set<std::string> *droppedKeys)
+{
+    if (!runs.isEmpty() && runs.first().segments.size() > 1) {
+        result.error = QStringLiteral("the Exif data is split over several segments and cannot be rewritten completely");
+        return false;
+    }
+    if (!source.exiv().readDataLoss().isEmpty()) {
+        result.error = QStringLiteral("the Exif data cannot be rewritten completely (%1)").arg(source.exiv().readDataLoss());
+        return false;
+    }
+    JpegFile cleaned = file;
+    QByteArray tiff;
+    if (!runs.isEmpty()) {
+        tiff = runs.first().tiff;
+        TiffBlock block(&tiff);
+        // Exiv2 sorts entries of no valid type first and other readers then reject the whole IFD.
+        for (const TiffBlock::Dropped &d : block.dropInvalidEntries()) {
+            result.dropped << QStringLiteral("%1 tag 0x%2 (invalid type %3)")
+                                  .arg(QLatin1String(d.directory))
+                                  .arg(d.tag, 4, 16, QLatin1Char('0'))
+                                  .arg(d.type);
+            guarded([&] { droppedKeys->insert(Exiv2::ExifKey(d.tag, d.exivGroup).key()); }, nullptr);
+        }
+        JpegSegment &first = cleaned.segments[runs.first().segments.first()];
+        first = JpegSegment::make(first.marker, first.payload().left(kExifHeaderSize) + tiff);
+    }
+    auto image = ExivImage::open(cleaned.assemble(), &result.error);
+    if (!image)
+        return false;
+    if (!applyOverlay(image->image(), overlay, &result.error))
+        return false;
+    QByteArray encoded;
+    Exiv2Warnings warnings;
+    const bool ok = guarded(
+        [&] {
+            Exiv2::Image &img = image->image();
+            if (img.exifData().empty())
+                return;
+            Exiv2::ByteOrder order = img.byteOrder() == Exiv2::invalidByteOrder ? Exiv2::littleEndian : img.byteOrder();
+            Exiv2::Blob blob;
+            // Exiv2 may patch this buffer in place: it must not share memory with `tiff`.
+            QByteArray raw(tiff.constData(), tiff.size());
+            const auto method = Exiv2::ExifParser::encode(blob, reinterpret_cast<const Exiv2::byte *>(raw.constData()),
+                                                          uint32_t(raw.size()), order, img.exifData());
+            encoded = method == Exiv2::wmIntrusive
+                ? QByteArray(reinterpret_cast<const char *>(blob.data()), qsizetype(blob.size()))
+                : raw;
+        },
+        &result.error);
+    if (!ok)
+        return false;
+    if (const QString loss = warnings.dataLoss(); !loss.isEmpty()) {
+        result.error = QStringLiteral("the Exif data cannot be written completely (%1)").arg(loss);
+        return false;
+    }
+    if (encoded.size() + kExifHeaderSize > kMaxSegmentPayload) {
+        result.error = QStringLiteral("the Exif data does not fit in one JPEG segment (64 KB)");
+        return false;
+    }
+    const QByteArray header(kExifHeader, kExifHeaderSize);
+    if (runs.isEmpty()) {
+        if (!encoded.isEmpty())
+            file.segments.insert(insertionPoint(file), JpegSegment::make(0xE1, header + encoded));
+    } else if (encoded.isEmpty()) {
+        file.segments.removeAt(runs.first().segments.first());
+    } else {
+        JpegSegment &first = file.segments[runs.first().segments.first()];
+        first = JpegSegment::make(first.marker, first.payload().left(kExifHeaderSize) + encoded);
+    }
+    return true;
+}
+
+// The IPTC stream with the changed datasets encoded by Exiv2 and every other one as stored.
+bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, const OverlayPlan &plan,
+                 QByteArray *stream, QString *error)
+{
+    auto image = ExivImage::open(source.data(), error);
+    if (!image)
+        return false;
+    const QVariantMap overlay{{QLatin1String(kCGImagePropertyIPTCDictionary), plan.iptcChanges}};
+    if (!applyOverlay(image->image(), overlay, error))
+        return false;
+    using Key = std::pair<int, int>;
+    std::map<Key, QByteArray> encoded;
+    const bool ok = guarded(
+        [&] {
+            std::set<Key> touched;
+            for (auto it = plan.iptcChanges.begin(); it != plan.iptcChanges.end(); ++it) {
+                const Exiv2::IptcKey key("Iptc.Application2." + iptcExivName(it.key()));
+                touched.insert({key.record(), key.tag()});
+            }
+            // The character set follows the text: it is rewritten only when the edit changed it.
+            const Exiv2::IptcData &after = image->image().iptcData();
+            auto charset = after.findKey(Exiv2::IptcKey("Iptc.Envelope.CharacterSet"));
+            if (charset != after.end()) {
+                QByteArray storedCharset;
+                for (const IptcDataSet &d : original)
+                    if (d.record == 1 && d.number == 90)
+                        storedCharset = d.raw.mid(5);
+                if (storedCharset.toStdString() != charset->toString())
+                    touched.insert({1, 90});
+            }
+            for (const Key &k : touched) {
+                Exiv2::IptcData subset;
+                for (const Exiv2::Iptcdatum &d : after)
+                    if (d.record() == k.first && d.tag() == k.second)
+                        subset.add(d);
+                const Exiv2::DataBuf buf = Exiv2::IptcParser::encode(subset);
+                encoded[k] = QByteArray(reinterpret_cast<const char *>(buf.pData_), qsizetype(buf.size_));
+            }
+        },
+        error);
+    if (!ok)
+        return false;
+    QByteArray out;
+    for (const auto &[key, bytes] : encoded)
+        if (key.first == 1 && std::none_of(original.begin(), original.end(),
+                                           [&](const IptcDataSet &d) { return Key{d.record, d.number} == key; }))
+            out.append(bytes);
+    std::set<Key> emitted;
+    for (const IptcDataSet &d : original) {
+        const Key key{d.record, d.number};
+        auto pos = encoded.find(key);
+        if (pos == encoded.end()) {
+            out.append(d.raw);
+        } else if (!emitted.count(key)) {
+            out.append(pos->second); // in the place of the first dataset it replaces
+            emitted.insert(key);
+        }
+    }
+    for (const auto &[key, bytes] : encoded)
+        if (key.first != 1 && !emitted.count(key))
+            out.append(bytes);
+    *stream = out;
+    return true;
+}
+
+bool writeIptc(JpegFile &file, const ImageSource &source, const OverlayPlan &plan, QString *error)
+{
+    if (!plan.removeIptc && plan.iptcChanges.isEmpty())
+        return true;
+    QList<IptcDataSet> original;
+    int home = -1;       // the segment that held the first IPTC resource
+    int homeAt = 0;      // and its place among that segment's resources
+    QList<QList<PhotoshopResource>> kept;
+    QList<int> indexes;
+    for (int i = 0; i < file.segments.size(); ++i) {
+        if (file.segments.at(i).kind != JpegSegment::Iptc)
+            continue;
+        QList<PhotoshopResource> resources;
+        if (!parsePhotoshopResources(file.segments.at(i).payload().mid(kIptcHeaderSize), &resources)) {
+            *error = QStringLiteral("an APP13 segment cannot be read, so its IPTC data cannot be edited");
+            return false;
+        }
+        QList<PhotoshopResource> rest;
+        for (const PhotoshopResource &r : std::as_const(resources)) {
+            if (r.id == kIptcResource) {
+                QList<IptcDataSet> sets;
+                if (!parseIptcDataSets(r.data, &sets)) {
+                    *error = QStringLiteral("the IPTC data cannot be read, so it cannot be edited");
+                    return false;
+                }
+                original += sets;
+                if (home < 0) {
+                    home = i;
+                    homeAt = int(rest.size());
+                }
+            } else if (r.id != kIptcDigestResource) {
+                // The digest describes the old IPTC data; a stale one misleads other editors.
+                rest.append(r);
+            }
+        }
+        kept.append(rest);
+        indexes.append(i);
+    }
+    QByteArray resource;
+    if (!plan.removeIptc) {
+        QByteArray stream;
+        if (!composeIptc(original, source, plan, &stream, error))
+            return false;
+        if (!stream.isEmpty())
+            resource = photoshopResource(kIptcResource, stream);
+    }
+    const QByteArray header(kIptcHeader, kIptcHeaderSize);
+    for (int k = int(indexes.size()) - 1; k >= 0; --k) {
+        const int i = indexes.at(k);
+        QByteArray body;
+        for (int r = 0; r < kept.at(k).size(); ++r) {
+            if (i == home && r == homeAt)
+                body.append(resource);
+            body.append(kept.at(k).at(r).raw);
+        }
+        if (i == home && homeAt == kept.at(k).size())
+            body.append(resource);
+        if (body.isEmpty()) {
+            file.segments.removeAt(i);
+        } else if (header.size() + body.size() > kMaxSegmentPayload) {
+            *error = QStringLiteral("the IPTC data does not fit in one JPEG segment (64 KB)");
+            return false;
+        } else if (file.segments.at(i).payload().mid(kIptcHeaderSize) != body) {
+            file.segments[i] = JpegSegment::make(0xED, header + body);
+        }
+    }
+    if (home < 0 && !resource.isEmpty()) {
+        int at = insertionPoint(file);
+        while (at < file.segments.size() && file.segments.at(at).kind == JpegSegment::Xmp)
+            ++at;
+        file.segments.insert(at, JpegSegment::make(0xED, header + resource));
+    }
+    return true;
+}
+
+bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
+{
+    const int removals = plan.xmpRemovals();
+    if (!removals)
+        return true;
+    for (JpegSegment &s : file.segments) {
+        if (s.kind == JpegSegment::ExtendedXmp) {
+            // The extension continues one packet over several segments; rewriting it is not
+            // supported, so a copy that would keep removed data there is refused.
+            const QByteArray payload = s.payload();
+            const bool holdsGps = (removals & XmpGps) && payload.contains("GPSL");
+            const bool holdsIptc = (removals & XmpIptc)
+                && (payload.contains("Iptc4xmp") || payload.contains("photoshop:") || payload.contains("<dc:"));
+            if (holdsGps || holdsIptc) {
+                *error = QStringLiteral("the extended XMP holds data to remove and cannot be rewritten");
+                return false;
+            }
+            continue;
+        }
+        if (s.kind != JpegSegment::Xmp)
+            continue;
+        const QByteArray payload = s.payload();
+        QByteArray packet = payload.mid(kXmpHeaderSize);
+        bool changed = false;
+        if (!removeXmpProperties(packet, removals, &changed, error))
+            return false;
+        if (!changed)
+            continue;
+        if (packet.trimmed().isEmpty()) {
+            // Nothing left: the segment goes, rather than stay as an empty shell.
+            s.kind = JpegSegment::Structure;
+            s.raw.clear();
+            continue;
+        }
+        if (kXmpHeaderSize + packet.size() > kMaxSegmentPayload) {
+            *error = QStringLiteral("the XMP packet does not fit in one JPEG segment (64 KB)");
+            return false;
+        }
+        s = JpegSegment::make(s.marker, payload.left(kXmpHeaderSize) + packet);
+    }
+    return true;
+}
+
+QSize frameSize(const JpegFile &file)
+{
+    for (const JpegSegment &s : file.segments) {
+        const uchar m = s.marker;
+        if (m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC) {
+            const QByteArray p = s.payload();
+            if (p.size() >= 5)
+                return QSize((uchar(p.at(3)) << 8) | uchar(p.at(4)), (uchar(p.at(1)) << 8) | uchar(p.at(2)));
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &overlay)
+{
+    JpegEditResult result;
+    JpegFile file;
+    if (!file.parse(source.data(), &result.error))
+        return result;
+    Exiv2::Image &before = source.exiv().image();
+    const OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
+    // Some writers leave a second copy of the IPTC block after the image (an image resource,
+    // or a FotoStation trailer record); a copy keeping it would still show what was removed.
+    if (plan.removeIptc
+        && (file.imageData.contains(QByteArray("8BIM\x04\x04", 6))
+            || file.imageData.contains(QByteArray("\xa1\xb2\xc3\xd4\x1c\x02", 6)))) {
+        result.error = QStringLiteral("IPTC data stored after the image cannot be removed");
+        return result;
+    }
+
+    QList<ExifRun> runs = exifRuns(file);
+    bool reserialise = plan.exifStructureChanges;
+    if (!reserialise && plan.changesExif()) {
+        QList<ExifRun> patched = runs;
+        for (int i = 0; i < patched.size() && !reserialise; ++i)
+            reserialise = !patchRun(patched[i], plan, i == 0);
+        if (!reserialise)
+            for (const ExifRun &run : std::as_const(patched))
+                writeBack(file, run);
+    }
+    std::set<std::string> droppedKeys;
+    if (reserialise) {
+        if (!reserialiseExif(file, runs, source, overlay, result, &droppedKeys))
+            return result;
+        // Further copies of the block (some tools write two) lose what was removed too.
+        const OverlayPlan removals = removalsOnly(plan);
+        for (int i = 1; i < runs.size(); ++i) {
+            patchRun(runs[i], removals, false);
+            writeBack(file, runs[i]);
+        }
+    }
+    if (!writeIptc(file, source, plan, &result.error) || !editXmp(file, plan, &result.error))
+        return result;
+
+    QByteArray bytes = file.assemble();
+    CopyCheck check;
+    check.plan = &plan;
+    check.droppedKeys = droppedKeys;
+    check.exifReserialised = reserialise;
+    QString fault = checkJpegRemovals(bytes, plan);
+    if (fault.isEmpty())
+        fault = checkCopy(source.data(), bytes, check);
+    if (!fault.isEmpty()) {
+        result.error = fault;
+        return result;
+    }
+    result.bytes = std::move(bytes);
+    result.ok = true;
+    return result;
+}
+
+CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, int parts, const QVariantMap &overlay,
+                               QString *error)
+{
+    if (source.type() != QLatin1String(kUTTypeJPEG))
+        return CarryOutcome::NotApplicable;
+    for (auto it = overlay.begin(); it != overlay.end(); ++it)
+        if (it.key() != QLatin1String(kCGImagePropertyOrientation) && it.key() != QLatin1String(kCGImagePropertyPixelWidth)
+            && it.key() != QLatin1String(kCGImagePropertyPixelHeight))
+            return CarryOutcome::NotApplicable;
+    JpegFile from, to;
+    if (!from.parse(source.data(), error) || !to.parse(target, error))
+        return CarryOutcome::NotApplicable;
+
+    const bool targetHasIcc = to.count(JpegSegment::Icc) > 0;
+    QList<JpegSegment> carried;
+    for (const JpegSegment &s : std::as_const(from.segments)) {
+        bool keep = false;
+        switch (s.kind) {
+        case JpegSegment::Exif:
+            keep = parts & ExifPart;
+            break;
+        case JpegSegment::Xmp:
+        case JpegSegment::ExtendedXmp:
+            keep = parts & XmpPart;
+            break;
+        case JpegSegment::Iptc:
+            keep = parts & IptcPart;
+            break;
+        case JpegSegment::Icc:
+            keep = (parts & IccProfilePart) && !targetHasIcc;
+            break;
+        case JpegSegment::OtherApp:
+        case JpegSegment::Comment:
+            // Vendor data (thermal readings, camera settings) rides along with the metadata.
+            keep = parts & ExifPart;
+            break;
+        default:
+            // JFIF, Adobe colour transform and multi-picture indexes describe the old encoding.
+            keep = false;
+        }
+        if (keep)
+            carried.append(s);
+    }
+    int at = 0;
+    while (at < to.segments.size() && to.segments.at(at).kind == JpegSegment::Jfif)
+        ++at;
+    for (int i = 0; i < carried.size(); ++i)
+        to.segments.insert(at + i, carried.at(i));
+
+    // The size tags describe the new pixels, which may be scaled or turned.
+    QVariantMap sizes = overlay;
+    const QSize size = frameSize(to);
+    sizes.insert(QLatin1String(kCGImagePropertyPixelWidth), size.width());
+    sizes.insert(QLatin1String(kCGImagePropertyPixelHeight), size.height());
+    Exiv2::Image &before = source.exiv().image();
+    OverlayPlan plan = planOverlay(sizes, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
+    if (plan.orientation && *plan.orientation == 1
+        && !source.properties().contains(QLatin1String(kCGImagePropertyOrientation)))
+        plan.orientation.reset(); // no orientation stored reads as upright already
+    QList<ExifRun> runs = exifRuns(to);
+    for (int i = 0; i < runs.size(); ++i) {
+        if (!patchRun(runs[i], plan, i == 0))
+            return CarryOutcome::NotApplicable;
+        writeBack(to, runs[i]);
+    }
+    QByteArray bytes = to.assemble();
+    if ((parts & (ExifPart | IptcPart)) == (ExifPart | IptcPart)) {
+        CopyCheck check;
+        check.plan = &plan;
+        if (const QString fault = checkCopy(source.data(), bytes, check); !fault.isEmpty()) {
+            if (error)
+                *error = fault;
+            return CarryOutcome::Failed;
+        }
+    }
+    target = std::move(bytes);
+    return CarryOutcome::Done;
+}
+
+} // namespace imageio

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OverlayPlan.h"
+
+#include "ExivImage.h"
+#include "ImageProperties.h"
+#include "PropertyNames.h"
+#include "TiffBlock.h"
+#include "XmpEdit.h"
+
+#include <QDateTime>
+
+namespace imageio {
+
+namespace {
+
+// A date that fits the 20 bytes cameras store ("yyyy:MM:dd HH:mm:ss" and its zero).
+bool isPatchableDate(const QVariant &v)
+{
+    if (v.typeId() != QMetaType::QString)
+        return false;
+    const QString text = v.toString();
+    return text.size() == 19 && QDateTime::fromString(text, QStringLiteral("yyyy:MM:dd HH:mm:ss")).isValid();
+}
+
+} // namespace
+
+bool OverlayPlan::changesExif() const
+{
+    return removeExif || removeGps || removeIptc || !dates.isEmpty() || orientation || pixelWidth || pixelHeight
+        || exifStructureChanges;
+}
+
+int OverlayPlan::xmpRemovals() const { return (removeGps ? XmpGps : 0) | (removeIptc ? XmpIptc : 0); }
+
+OverlayPlan planOverlay(const QVariantMap &overlay, const QVariantMap &current, QSize pixelSize)
+{
+    OverlayPlan plan;
+    auto group = [&](const char *name) { return current.value(QLatin1String(name)).toMap(); };
+    for (auto it = overlay.begin(); it != overlay.end(); ++it) {
+        const QString &name = it.key();
+        const QVariant &v = it.value();
+        const bool isMap = v.typeId() == QMetaType::QVariantMap;
+        if (name == QLatin1String(kCGImagePropertyExifDictionary) || name == QLatin1String(kCGImagePropertyTIFFDictionary)) {
+            const bool exifIfd = name == QLatin1String(kCGImagePropertyExifDictionary);
+            if (v.isNull()) {
+                if (exifIfd) {
+                    plan.removeExif = true;
+                } else {
+                    // The writer removes IFD0's descriptive tags; the structural ones stay.
+                    plan.exifStructureChanges = true;
+                    for (const char *tag : kDescriptiveTiffTags)
+                        plan.touchedExifKeys.insert(std::string("Exif.Image.") + tag);
+                }
+                continue;
+            }
+            if (!isMap)
+                continue;
+            const QVariantMap changes = changedOnly(v.toMap(), group(exifIfd ? kCGImagePropertyExifDictionary
+                                                                              : kCGImagePropertyTIFFDictionary));
+            for (auto c = changes.begin(); c != changes.end(); ++c) {
+                plan.touchedExifKeys.insert((exifIfd ? "Exif.Photo." : "Exif.Image.") + c.key().toStdString());
+                const bool isDate = exifIfd ? (c.key() == QLatin1String(kCGImagePropertyExifDateTimeOriginal)
+                                               || c.key() == QLatin1String(kCGImagePropertyExifDateTimeDigitized))
+                                            : c.key() == QLatin1String(kCGImagePropertyTIFFDateTime);
+                if (isDate && isPatchableDate(c.value())) {
+                    const quint16 tag = !exifIfd ? TiffBlock::DateTime
+                        : c.key() == QLatin1String(kCGImagePropertyExifDateTimeOriginal) ? TiffBlock::DateTimeOriginal
+                                                                                        : TiffBlock::DateTimeDigitized;
+                    plan.dates.append({tag, exifIfd, c.value().toString().toLatin1()});
+                } else {
+                    plan.exifStructureChanges = true;
+                }
+            }
+        } else if (name == QLatin1String(kCGImagePropertyGPSDictionary)) {
+            if (v.isNull()) {
+                plan.removeGps = true;
+            } else if (isMap && !changedOnly(v.toMap(), group(kCGImagePropertyGPSDictionary)).isEmpty()) {
+                plan.exifStructureChanges = true;
+                plan.touchesGpsGroup = true;
+            }
+        } else if (name == QLatin1String(kCGImagePropertyIPTCDictionary)) {
+            if (v.isNull())
+                plan.removeIptc = true;
+            else if (isMap)
+                plan.iptcChanges = changedOnly(v.toMap(), group(kCGImagePropertyIPTCDictionary));
+        } else if (name == QLatin1String(kCGImagePropertyOrientation)) {
+            if (v != current.value(name)) {
+                plan.touchedExifKeys.insert("Exif.Image.Orientation");
+                bool ok = false;
+                const int value = v.toInt(&ok);
+                if (ok && value >= 1 && value <= 8)
+                    plan.orientation = quint32(value);
+                else
+                    plan.exifStructureChanges = true; // the writer refuses it with its reason
+            }
+        } else if (name == QLatin1String(kCGImagePropertyPixelWidth) || name == QLatin1String(kCGImagePropertyPixelHeight)) {
+            const bool width = name == QLatin1String(kCGImagePropertyPixelWidth);
+            const qlonglong value = v.toLongLong();
+            if (value == (width ? pixelSize.width() : pixelSize.height()) || value <= 0 || value > 0xFFFFFFFFLL)
+                continue;
+            plan.touchedExifKeys.insert(width ? "Exif.Photo.PixelXDimension" : "Exif.Photo.PixelYDimension");
+            (width ? plan.pixelWidth : plan.pixelHeight) = quint32(value);
+        } else if (name == QLatin1String(kCGImagePropertyDPIWidth) || name == QLatin1String(kCGImagePropertyDPIHeight)) {
+            if (v != current.value(name)) {
+                plan.exifStructureChanges = true;
+                plan.touchedExifKeys.insert(name == QLatin1String(kCGImagePropertyDPIWidth) ? "Exif.Image.XResolution"
+                                                                                            : "Exif.Image.YResolution");
+            }
+        }
+    }
+    return plan;
+}
+
+} // namespace imageio

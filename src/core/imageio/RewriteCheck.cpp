@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RewriteCheck.h"
+
+#include "ExivImage.h"
+#include "JpegSegments.h"
+#include "OverlayPlan.h"
+#include "PhotoshopResources.h"
+#include "PropertyNames.h"
+#include "TiffBlock.h"
+#include "XmpEdit.h"
+
+namespace imageio {
+
+namespace {
+
+bool removedGroup(const std::string &group, const OverlayPlan &plan)
+{
+    if (plan.removeGps && group == "GPSInfo")
+        return true;
+    return plan.removeExif && (group == "Photo" || group == "Iop" || Exiv2::ExifTags::isMakerGroup(group));
+}
+
+bool expectedToDiffer(const Exiv2::Exifdatum &d, const CopyCheck &check)
+{
+    const std::string key = d.key();
+    const std::string group = d.groupName();
+    const OverlayPlan &plan = *check.plan;
+    if (removedGroup(group, plan) || plan.touchedExifKeys.count(key) || check.droppedKeys.count(key))
+        return true;
+    if (plan.touchesGpsGroup && group == "GPSInfo")
+        return true;
+    if ((plan.removeExif && key == "Exif.Image.ExifTag") || (plan.removeGps && key == "Exif.Image.GPSTag")
+        || (plan.removeIptc && key == "Exif.Image.IPTCNAA"))
+        return true;
+    if (check.exifReserialised) {
+        // Offsets move when a block is rebuilt; IFD0's layout tags and the IFDs of other
+        // images (sub-images, previews) are not written into a JPEG's Exif.
+        if (isStructuralTag(d.tagName()))
+            return true;
+        if (group.rfind("SubImage", 0) == 0 || group == "Image2" || group == "Image3" || group == "PanasonicRaw")
+            return true;
+    }
+    return false;
+}
+
+QString describe(const Exiv2::Exifdatum &d) { return QString::fromStdString(d.key()); }
+
+} // namespace
+
+QString checkCopy(const QByteArray &sourceBytes, const QByteArray &copy, const CopyCheck &check)
+{
+    const OverlayPlan &plan = *check.plan;
+    QString error;
+    // Both read the same way, now: a parse made earlier may since have been changed by use.
+    auto original = ExivImage::open(sourceBytes, &error);
+    if (!original)
+        return QStringLiteral("the source does not read again: %1").arg(error);
+    Exiv2::Image &source = original->image();
+    std::unique_ptr<ExivImage> again; // a second reading, for values Exiv2 does not read the same twice
+    auto unstable = [&](const Exiv2::Exifdatum &d) {
+        if (!again)
+            again = ExivImage::open(sourceBytes, &error);
+        if (!again)
+            return false;
+        auto pos = again->image().exifData().findKey(Exiv2::ExifKey(d.key()));
+        return pos == again->image().exifData().end() || pos->toString() != d.toString();
+    };
+    auto written = ExivImage::open(copy, &error);
+    if (!written)
+        return QStringLiteral("the copy does not read back: %1").arg(error);
+    Exiv2::Image &out = written->image();
+    QString fault;
+    const bool ok = guarded(
+        [&] {
+            for (const Exiv2::Exifdatum &d : out.exifData()) {
+                if (removedGroup(d.groupName(), plan)) {
+                    fault = QStringLiteral("the copy still holds %1").arg(describe(d));
+                    return;
+                }
+            }
+            const bool iptcInExif = out.exifData().findKey(Exiv2::ExifKey("Exif.Image.IPTCNAA")) != out.exifData().end();
+            if (plan.removeIptc && (!out.iptcData().empty() || iptcInExif)) {
+                fault = QStringLiteral("the copy still holds IPTC data");
+                return;
+            }
+            Exiv2::XmpData xmp = out.xmpData();
+            if (plan.xmpRemovals() && removeXmpProperties(xmp, plan.xmpRemovals())) {
+                fault = QStringLiteral("the copy still holds XMP properties that were to be removed");
+                return;
+            }
+            Exiv2::ExifData &after = out.exifData();
+            for (const Exiv2::Exifdatum &d : source.exifData()) {
+                if (expectedToDiffer(d, check))
+                    continue;
+                auto pos = after.findKey(Exiv2::ExifKey(d.key()));
+                if (pos == after.end()) {
+                    fault = QStringLiteral("the rewrite would lose %1").arg(describe(d));
+                    return;
+                }
+                if (pos->toString() != d.toString() && !unstable(d)) {
+                    fault = QStringLiteral("the rewrite would change %1").arg(describe(d));
+                    return;
+                }
+            }
+            if (!plan.removeIptc && plan.iptcChanges.isEmpty()) {
+                const Exiv2::IptcData &before = source.iptcData();
+                if (before.size() != out.iptcData().size()) {
+                    fault = QStringLiteral("the rewrite would change the IPTC data");
+                    return;
+                }
+                auto a = before.begin();
+                for (auto b = out.iptcData().begin(); a != before.end(); ++a, ++b)
+                    if (a->key() != b->key() || a->toString() != b->toString()) {
+                        fault = QStringLiteral("the rewrite would change %1").arg(QString::fromStdString(a->key()));
+                        return;
+                    }
+            }
+        },
+        &error);
+    if (!ok)
+        return QStringLiteral("the copy does not read back: %1").arg(error);
+    return fault;
+}
+
+QString checkJpegRemovals(const QByteArray &jpeg, const OverlayPlan &plan)
+{
+    JpegFile file;
+    QString error;
+    if (!file.parse(jpeg, &error))
+        return QStringLiteral("the copy is not a readable JPEG: %1").arg(error);
+    for (const JpegSegment &s : std::as_const(file.segments)) {
+        if (s.kind == JpegSegment::Exif && (plan.removeGps || plan.removeExif || plan.removeIptc)) {
+            QByteArray tiff = s.payload().mid(kExifHeaderSize);
+            TiffBlock block(&tiff);
+            TiffBlock::Directory ifd0;
+            if (block.isValid() && block.readDirectory(block.ifd0Offset(), &ifd0)
+                && ((plan.removeGps && ifd0.find(TiffBlock::GpsPointer))
+                    || (plan.removeExif && ifd0.find(TiffBlock::ExifPointer))
+                    || (plan.removeIptc && ifd0.find(TiffBlock::IptcNaa))))
+                return QStringLiteral("an Exif segment of the copy still holds what was to be removed");
+        } else if (s.kind == JpegSegment::Iptc && plan.removeIptc) {
+            QList<PhotoshopResource> resources;
+            parsePhotoshopResources(s.payload().mid(kIptcHeaderSize), &resources);
+            for (const PhotoshopResource &r : std::as_const(resources))
+                if (r.id == kIptcResource)
+                    return QStringLiteral("an APP13 segment of the copy still holds IPTC data");
+        } else if (s.kind == JpegSegment::Xmp && plan.xmpRemovals()) {
+            QByteArray packet = s.payload().mid(kXmpHeaderSize);
+            bool changed = false;
+            if (!removeXmpProperties(packet, plan.xmpRemovals(), &changed, &error) || changed)
+                return QStringLiteral("an XMP segment of the copy still holds what was to be removed");
+        }
+    }
+    return {};
+}
+
+} // namespace imageio

@@ -1,0 +1,324 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TiffBlock.h"
+
+#include <cstring>
+
+namespace imageio {
+
+namespace {
+
+quint64 typeSize(quint16 type)
+{
+    switch (type) {
+    case 1: case 2: case 6: case 7:
+        return 1;
+    case 3: case 8:
+        return 2;
+    case 4: case 9: case 11: case 13:
+        return 4;
+    case 5: case 10: case 12:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+// Directories with more entries than this are damage, not photos.
+constexpr quint16 kMaxEntries = 1000;
+
+} // namespace
+
+const TiffBlock::Entry *TiffBlock::Directory::find(quint16 tag) const
+{
+    for (const Entry &e : entries)
+        if (e.tag == tag)
+            return &e;
+    return nullptr;
+}
+
+TiffBlock::TiffBlock(QByteArray *bytes)
+    : m_bytes(bytes)
+{
+    if (m_bytes->size() < 8)
+        return;
+    const char *p = m_bytes->constData();
+    if (p[0] == 'I' && p[1] == 'I')
+        m_little = true;
+    else if (p[0] == 'M' && p[1] == 'M')
+        m_little = false;
+    else
+        return;
+    m_valid = get16(2) == 42;
+}
+
+quint16 TiffBlock::get16(quint64 at) const
+{
+    if (!inBounds(at, 2))
+        return 0;
+    const auto *p = reinterpret_cast<const uchar *>(m_bytes->constData()) + at;
+    return m_little ? quint16(p[0] | (p[1] << 8)) : quint16((p[0] << 8) | p[1]);
+}
+
+quint32 TiffBlock::get32(quint64 at) const
+{
+    if (!inBounds(at, 4))
+        return 0;
+    const auto *p = reinterpret_cast<const uchar *>(m_bytes->constData()) + at;
+    return m_little ? (quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24)
+                    : (quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | quint32(p[3]));
+}
+
+void TiffBlock::put16(quint64 at, quint16 v)
+{
+    if (!inBounds(at, 2))
+        return;
+    auto *p = reinterpret_cast<uchar *>(m_bytes->data()) + at;
+    p[m_little ? 0 : 1] = uchar(v & 0xFF);
+    p[m_little ? 1 : 0] = uchar(v >> 8);
+}
+
+void TiffBlock::put32(quint64 at, quint32 v)
+{
+    if (!inBounds(at, 4))
+        return;
+    auto *p = reinterpret_cast<uchar *>(m_bytes->data()) + at;
+    for (int i = 0; i < 4; ++i)
+        p[m_little ? i : 3 - i] = uchar((v >> (8 * i)) & 0xFF);
+}
+
+quint32 TiffBlock::ifd0Offset() const { return m_valid ? get32(4) : 0; }
+
+bool TiffBlock::readDirectory(quint32 offset, Directory *dir) const
+{
+    if (!m_valid || offset < 8 || !inBounds(offset, 2))
+        return false;
+    const quint16 count = get16(offset);
+    if (count > kMaxEntries || !inBounds(offset + 2, quint64(count) * 12))
+        return false;
+    dir->offset = offset;
+    dir->entries.clear();
+    for (quint16 i = 0; i < count; ++i) {
+        Entry e;
+        e.position = offset + 2 + 12u * i;
+        e.tag = get16(e.position);
+        e.type = get16(e.position + 2);
+        e.count = get32(e.position + 4);
+        e.valueSize = typeSize(e.type) * e.count;
+        e.valueOffset = e.valueSize <= 4 ? e.position + 8 : get32(e.position + 8);
+        dir->entries.append(e);
+    }
+    return true;
+}
+
+quint32 TiffBlock::pointer(const Directory &dir, quint16 tag) const
+{
+    const Entry *e = dir.find(tag);
+    if (!e || (e->type != 4 && e->type != 13) || e->count != 1)
+        return 0;
+    const quint32 target = get32(e->position + 8);
+    Directory probe;
+    return readDirectory(target, &probe) ? target : 0;
+}
+
+bool TiffBlock::removeEntry(quint32 directoryOffset, quint16 tag)
+{
+    Directory dir;
+    if (!readDirectory(directoryOffset, &dir))
+        return false;
+    for (int i = 0; i < dir.entries.size(); ++i)
+        if (dir.entries.at(i).tag == tag)
+            return removeEntryAt(dir, i);
+    return false;
+}
+
+bool TiffBlock::removeEntryAt(const Directory &dir, int index)
+{
+    const quint32 directoryOffset = dir.offset;
+    const Entry *e = &dir.entries.at(index);
+    // Read afresh: an earlier removal from the same directory lowered it.
+    const quint16 count = get16(directoryOffset);
+    if (index >= count)
+        return false;
+    const quint64 end = directoryOffset + 2 + quint64(count) * 12; // the next-directory link
+    const bool hasLink = inBounds(end, 4);
+    char *p = m_bytes->data();
+    // Later entries and the link move up by one entry; the directory's tail becomes zero.
+    const quint64 tailSize = (end - (e->position + 12)) + (hasLink ? 4 : 0);
+    std::memmove(p + e->position, p + e->position + 12, size_t(tailSize));
+    std::memset(p + e->position + tailSize, 0, 12);
+    put16(directoryOffset, quint16(count - 1));
+    return true;
+}
+
+void TiffBlock::zero(quint64 at, quint64 size)
+{
+    if (!inBounds(at, size))
+        return;
+    char *p = m_bytes->data();
+    for (quint64 i = at; i < at + size; ++i) {
+        bool kept = false;
+        for (const auto &[from, to] : std::as_const(m_kept))
+            kept = kept || (i >= from && i < to);
+        if (!kept)
+            p[i] = 0;
+    }
+}
+
+void TiffBlock::keepDirectory(quint32 offset, quint32 removed, int depth)
+{
+    Directory dir;
+    if (depth > 4 || offset == removed || !readDirectory(offset, &dir))
+        return;
+    m_kept.append({offset, offset + 2 + quint64(dir.entries.size()) * 12 + 4});
+    for (const Entry &e : std::as_const(dir.entries)) {
+        if (e.valueSize > 4)
+            m_kept.append({e.valueOffset, e.valueOffset + e.valueSize});
+        if (e.tag == ExifPointer || e.tag == GpsPointer || e.tag == InteropPointer)
+            if (const quint32 sub = pointer(dir, e.tag); sub && sub != offset)
+                keepDirectory(sub, removed, depth + 1);
+    }
+    // An embedded thumbnail lives wherever IFD1 says.
+    const Entry *thumb = dir.find(0x0201);
+    const Entry *thumbLength = dir.find(0x0202);
+    if (thumb && thumbLength)
+        m_kept.append({get32(thumb->valueOffset), quint64(get32(thumb->valueOffset)) + get32(thumbLength->valueOffset)});
+    if (depth == 0)
+        if (const quint32 next = get32(offset + 2 + quint64(dir.entries.size()) * 12); next && next != offset)
+            keepDirectory(next, removed, depth + 1);
+}
+
+void TiffBlock::blankDirectory(quint32 offset, int depth)
+{
+    Directory dir;
+    if (depth > 4 || !readDirectory(offset, &dir))
+        return;
+    for (const Entry &e : std::as_const(dir.entries)) {
+        if (e.tag == ExifPointer || e.tag == GpsPointer || e.tag == InteropPointer) {
+            const quint32 sub = pointer(dir, e.tag);
+            if (sub && sub != offset)
+                blankDirectory(sub, depth + 1);
+        }
+        if (e.valueSize > 4 && e.valueOffset >= 8)
+            zero(e.valueOffset, e.valueSize);
+    }
+    // The entry count, the entries and the link to a next directory (sub-IFDs have none that matter).
+    const quint64 size = 2 + quint64(dir.entries.size()) * 12 + 4;
+    zero(offset, inBounds(offset, size) ? size : size - 4);
+}
+
+bool TiffBlock::removeSubDirectory(quint16 pointerTag)
+{
+    Directory ifd0;
+    if (!readDirectory(ifd0Offset(), &ifd0))
+        return false;
+    quint32 parent = ifd0.offset;
+    Directory dir = ifd0;
+    if (pointerTag == InteropPointer) {
+        parent = pointer(ifd0, ExifPointer);
+        if (!parent || !readDirectory(parent, &dir))
+            return false;
+    }
+    if (!dir.find(pointerTag))
+        return false;
+    const quint32 sub = pointer(dir, pointerTag);
+    if (!removeEntry(parent, pointerTag))
+        return false;
+    if (sub && sub != parent && sub != ifd0.offset) {
+        // Writers share value bytes between directories (IFD1 pointing at the Exif IFD's
+        // comment, a GPS IFD inside a maker note's range): what the rest still uses stays.
+        m_kept.clear();
+        keepDirectory(ifd0.offset, sub);
+        blankDirectory(sub);
+        m_kept.clear();
+    }
+    return true;
+}
+
+bool TiffBlock::removeValue(quint32 directoryOffset, quint16 tag)
+{
+    Directory dir;
+    if (!readDirectory(directoryOffset, &dir))
+        return false;
+    const Entry *e = dir.find(tag);
+    if (!e)
+        return false;
+    const Entry entry = *e;
+    if (!removeEntry(directoryOffset, tag))
+        return false;
+    if (entry.valueSize > 4 && entry.valueOffset >= 8) {
+        m_kept.clear();
+        keepDirectory(ifd0Offset(), 0);
+        zero(entry.valueOffset, entry.valueSize);
+        m_kept.clear();
+    }
+    return true;
+}
+
+bool TiffBlock::replaceAscii(quint32 directoryOffset, quint16 tag, const QByteArray &text)
+{
+    Directory dir;
+    if (!readDirectory(directoryOffset, &dir))
+        return false;
+    const Entry *e = dir.find(tag);
+    if (!e || e->type != 2 || e->valueSize != quint64(text.size()) + 1 || !inBounds(e->valueOffset, e->valueSize))
+        return false;
+    std::memcpy(m_bytes->data() + e->valueOffset, text.constData(), size_t(text.size()));
+    m_bytes->data()[e->valueOffset + text.size()] = 0;
+    return true;
+}
+
+bool TiffBlock::replaceUnsigned(quint32 directoryOffset, quint16 tag, quint32 value)
+{
+    Directory dir;
+    if (!readDirectory(directoryOffset, &dir))
+        return false;
+    const Entry *e = dir.find(tag);
+    if (!e || e->count != 1)
+        return false;
+    if (e->type == 3 && value <= 0xFFFF)
+        put16(e->valueOffset, quint16(value));
+    else if (e->type == 4)
+        put32(e->valueOffset, value);
+    else
+        return false;
+    return true;
+}
+
+QList<TiffBlock::Dropped> TiffBlock::dropInvalidEntries()
+{
+    QList<Dropped> dropped;
+    Directory ifd0;
+    if (!readDirectory(ifd0Offset(), &ifd0))
+        return dropped;
+    struct Named {
+        quint32 offset;
+        const char *name;
+        const char *group;
+    };
+    QList<Named> dirs{{ifd0.offset, "IFD0", "Image"}};
+    if (const quint32 exif = pointer(ifd0, ExifPointer)) {
+        dirs.append({exif, "ExifIFD", "Photo"});
+        Directory exifDir;
+        if (readDirectory(exif, &exifDir))
+            if (const quint32 interop = pointer(exifDir, InteropPointer))
+                dirs.append({interop, "InteropIFD", "Iop"});
+    }
+    if (const quint32 gps = pointer(ifd0, GpsPointer))
+        dirs.append({gps, "GPS", "GPSInfo"});
+    for (const Named &named : std::as_const(dirs)) {
+        Directory dir;
+        if (!readDirectory(named.offset, &dir))
+            continue;
+        // From the last entry back, so removing one never moves those still to check.
+        for (int i = int(dir.entries.size()) - 1; i >= 0; --i) {
+            const Entry &e = dir.entries.at(i);
+            if (e.validType())
+                continue;
+            if (removeEntryAt(dir, i))
+                dropped.append({named.name, named.group, e.tag, e.type});
+        }
+    }
+    return dropped;
+}
+
+} // namespace imageio

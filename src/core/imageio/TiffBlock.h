@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Internal to the image I/O layer: a TIFF structure (the body of an Exif segment) edited in
+// place. Every change keeps the block's size and the position of everything it does not
+// touch, so offsets elsewhere (maker notes, thumbnails) stay valid byte for byte.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+namespace imageio {
+
+class TiffBlock
+{
+public:
+    enum Tag : quint16 {
+        ExifPointer = 0x8769,
+        GpsPointer = 0x8825,
+        InteropPointer = 0xA005,
+        Orientation = 0x0112,
+        DateTime = 0x0132,
+        DateTimeOriginal = 0x9003,
+        DateTimeDigitized = 0x9004,
+        PixelXDimension = 0xA002,
+        PixelYDimension = 0xA003,
+        IptcNaa = 0x83BB, // IPTC data some cameras keep in IFD0
+    };
+
+    struct Entry {
+        quint32 position = 0; // of the 12-byte entry in the block
+        quint16 tag = 0;
+        quint16 type = 0;
+        quint32 count = 0;
+        quint32 valueOffset = 0; // where the value starts: inside the entry when it fits 4 bytes
+        quint64 valueSize = 0;
+        bool validType() const { return type >= 1 && type <= 13; }
+    };
+    struct Directory {
+        quint32 offset = 0;
+        QList<Entry> entries;
+        const Entry *find(quint16 tag) const;
+    };
+
+    // `bytes` is the TIFF block (from its byte-order mark on); edits change it in place.
+    explicit TiffBlock(QByteArray *bytes);
+    bool isValid() const { return m_valid; }
+
+    // IFD0, and the directories its pointers lead to (zero when absent or out of bounds).
+    bool readDirectory(quint32 offset, Directory *dir) const;
+    quint32 ifd0Offset() const;
+    quint32 pointer(const Directory &dir, quint16 tag) const;
+
+    // Removes the entry from its directory by moving the later entries up; the freed
+    // 12 bytes become zero. Nothing else moves.
+    bool removeEntry(quint32 directoryOffset, quint16 tag);
+    // Zeroes a directory, its values and the directories it points to: what was removed
+    // is gone from the file, not only unreachable.
+    void blankDirectory(quint32 offset, int depth = 0);
+    // Removes an entry and zeroes its value, as far as nothing else uses the bytes.
+    bool removeValue(quint32 directoryOffset, quint16 tag);
+    // Removes the pointer entry from IFD0 (or the Exif IFD for Interop) and blanks its directory.
+    bool removeSubDirectory(quint16 pointerTag);
+
+    // Replaces an ASCII value by one of the same stored length (text plus its terminating zero).
+    bool replaceAscii(quint32 directoryOffset, quint16 tag, const QByteArray &text);
+    // Replaces a one-value SHORT or LONG; false when absent or when the value does not fit its type.
+    bool replaceUnsigned(quint32 directoryOffset, quint16 tag, quint32 value);
+
+    // Removes entries of no valid TIFF type from IFD0, the Exif, GPS and Interop IFDs.
+    struct Dropped {
+        const char *directory; // as exiftool names it
+        const char *exivGroup;
+        quint16 tag;
+        quint16 type;
+    };
+    QList<Dropped> dropInvalidEntries();
+
+    quint16 get16(quint64 at) const;
+    quint32 get32(quint64 at) const;
+
+private:
+    bool removeEntryAt(const Directory &dir, int index);
+    // Zeroes bytes, except those a directory still in use refers to.
+    void zero(quint64 at, quint64 size);
+    void keepDirectory(quint32 offset, quint32 removed, int depth = 0);
+    void put16(quint64 at, quint16 v);
+    void put32(quint64 at, quint32 v);
+    bool inBounds(quint64 at, quint64 size) const { return at <= quint64(m_bytes->size()) && size <= quint64(m_bytes->size()) - at; }
+
+    QByteArray *m_bytes;
+    bool m_little = true;
+    bool m_valid = false;
+    QList<std::pair<quint64, quint64>> m_kept; // [from, to) ranges zero() leaves alone
+};
+
+// Exif segment bodies start with this header before the TIFF block.
+inline constexpr char kExifHeader[] = "Exif\0\0";
+inline constexpr int kExifHeaderSize = 6;
+
+} // namespace imageio

@@ -1,0 +1,325 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// JPEG metadata edits on generated fixtures that other tools write and that libraries read
+// only in part: repeated segments, Exif split over two segments, entries of invalid type,
+// IPTC times without a zone. exiftool is the independent reader; for what must be gone the
+// oracle is simpler still: the removed text appears nowhere in the copy's bytes.
+
+#include "TestSupport.h"
+
+#include "imageio/ImageDestination.h"
+#include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
+#include "imageio/MetadataRewrite.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace imageio;
+using namespace testsupport;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray segment(uchar marker, const QByteArray &payload)
+{
+    const int length = int(payload.size()) + 2;
+    return QByteArray(1, char(0xFF)) + char(marker) + char(length >> 8) + char(length & 0xFF) + payload;
+}
+
+// The first segment whose payload starts with `header`, marker included.
+QByteArray findSegment(const QByteArray &jpeg, uchar marker, const QByteArray &header)
+{
+    qsizetype i = 2;
+    while (i + 4 <= jpeg.size() && uchar(jpeg.at(i)) == 0xFF && uchar(jpeg.at(i + 1)) != 0xDA) {
+        const qsizetype length = (uchar(jpeg.at(i + 2)) << 8) | uchar(jpeg.at(i + 3));
+        if (uchar(jpeg.at(i + 1)) == marker && jpeg.mid(i + 4).startsWith(header))
+            return jpeg.mid(i, 2 + length);
+        i += 2 + length;
+    }
+    return {};
+}
+
+QByteArray withSegmentTwice(const QByteArray &jpeg, uchar marker, const QByteArray &header)
+{
+    const QByteArray seg = findSegment(jpeg, marker, header);
+    const qsizetype at = jpeg.indexOf(seg);
+    return at < 0 ? QByteArray() : jpeg.left(at + seg.size()) + seg + jpeg.mid(at + seg.size());
+}
+
+QStringList validationWarnings(const QString &path)
+{
+    const QByteArray text = run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-validate"),
+                                                             QStringLiteral("-warning"), QStringLiteral("-a"),
+                                                             QStringLiteral("-s"), path});
+    QStringList warnings;
+    for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (line.startsWith(QLatin1String("Warning")))
+            warnings << line.section(QLatin1Char(':'), 1).trimmed();
+    return warnings;
+}
+
+QVariantMap removal(const char *group) { return {{QLatin1String(group), QVariant()}}; }
+
+const QByteArray kExif("Exif\0\0", 6);
+const QByteArray kXmp("http://ns.adobe.com/xap/1.0/");
+const QByteArray kPhotoshop("Photoshop 3.0");
+
+} // namespace
+
+class ImageIoSegmentsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!hasProgram(QStringLiteral("exiftool")))
+            QFAIL("exiftool is required (scripts/install-deps installs it)");
+    }
+
+    void removalReachesEverySegment_data()
+    {
+        QTest::addColumn<QStringList>("tags");
+        QTest::addColumn<int>("marker");
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QByteArray>("secret");
+        const QString exif = QString::fromLatin1(kCGImagePropertyExifDictionary);
+        const QString gps = QString::fromLatin1(kCGImagePropertyGPSDictionary);
+        const QString iptc = QString::fromLatin1(kCGImagePropertyIPTCDictionary);
+        QTest::newRow("two Exif segments, Exif removed")
+            << QStringList{QStringLiteral("-LensModel=SecretLens")} << 0xE1 << kExif << exif << QByteArray("SecretLens");
+        QTest::newRow("two Exif segments, GPS removed")
+            << QStringList{QStringLiteral("-GPSAreaInformation=SecretPlace"), QStringLiteral("-GPSLatitude=12.5")}
+            << 0xE1 << kExif << gps << QByteArray("SecretPlace");
+        QTest::newRow("two XMP segments, GPS removed")
+            << QStringList{QStringLiteral("-XMP-exif:GPSLatitude=12.5"), QStringLiteral("-XMP-exif:GPSAreaInformation=SecretPlace")}
+            << 0xE1 << kXmp << gps << QByteArray("SecretPlace");
+        QTest::newRow("two APP13 segments, IPTC removed (XMP twins too)")
+            << QStringList{QStringLiteral("-IPTC:Keywords=SecretWord"), QStringLiteral("-XMP-dc:Subject=SecretWord"),
+                           QStringLiteral("-XMP-photoshop:City=SecretWord")}
+            << 0xED << kPhotoshop << iptc << QByteArray("SecretWord");
+        QTest::newRow("IPTC Extension location with coordinates, GPS removed")
+            << QStringList{QStringLiteral("-XMP-iptcExt:LocationShownGPSLatitude=12.5"),
+                           QStringLiteral("-XMP-iptcExt:LocationShownCity=SecretCity")}
+            << 0xE1 << kXmp << gps << QByteArray("SecretCity");
+    }
+
+    void removalReachesEverySegment()
+    {
+        QFETCH(QStringList, tags);
+        QFETCH(int, marker);
+        QFETCH(QByteArray, header);
+        QFETCH(QString, group);
+        QFETCH(QByteArray, secret);
+        QTemporaryDir dir;
+        const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
+                                      tags + QStringList{QStringLiteral("-Model=Kept")});
+        const QByteArray twice = withSegmentTwice(readAll(made), uchar(marker), header);
+        QVERIFY(twice.count(secret) >= 2);
+        const QString src = dir.filePath(QStringLiteral("twice.jpg"));
+        writeAll(src, twice);
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+
+        const RewriteResult result = rewriteMetadata(src, out, {{group, QVariant()}});
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        const QByteArray copy = readAll(out);
+        QVERIFY2(!copy.contains(secret), "removed data is still in the copy");
+        QCOMPARE(exiftoolTags(out).value(QStringLiteral("IFD0:Model")).toString(), QStringLiteral("Kept"));
+        QCOMPARE(pixelSignature(out), pixelSignature(src));
+    }
+
+    // Exif larger than a segment, split over two as other tools write it.
+    void splitExifIsKeptWholeOrRefused_data()
+    {
+        QTest::addColumn<QVariantMap>("overlay");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("GPS removed in place") << removal(kCGImagePropertyGPSDictionary) << true;
+        QTest::newRow("IPTC removed, Exif untouched") << removal(kCGImagePropertyIPTCDictionary) << true;
+        QTest::newRow("new artist needs a rebuilt block")
+            << QVariantMap{{QLatin1String(kCGImagePropertyTIFFDictionary),
+                            QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana")}}}}
+            << false;
+    }
+
+    void splitExifIsKeptWholeOrRefused()
+    {
+        QFETCH(QVariantMap, overlay);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString plain = makeJpeg(dir.filePath(QStringLiteral("plain.jpg")), 32, 24);
+        const QString exifFile = dir.filePath(QStringLiteral("big.exif"));
+        run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-o"), exifFile,
+                                         QStringLiteral("-Model=SplitCam"), QStringLiteral("-GPSLatitude=12.5"),
+                                         QStringLiteral("-GPSLatitudeRef=N"),
+                                         QStringLiteral("-UserComment=") + QString(70000, QLatin1Char('y')), plain});
+        const QByteArray tiff = readAll(exifFile);
+        QVERIFY(tiff.size() > 65527);
+        QByteArray segments;
+        for (qsizetype at = 0; at < tiff.size(); at += 65527)
+            segments += segment(0xE1, kExif + tiff.mid(at, 65527));
+        const QByteArray jpeg = readAll(plain);
+        const QString src = dir.filePath(QStringLiteral("split.jpg"));
+        writeAll(src, jpeg.left(2) + segments + jpeg.mid(2));
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+
+        const RewriteResult result = rewriteMetadata(src, out, overlay);
+        QCOMPARE(result.ok(), written);
+        if (!written) {
+            QVERIFY(!result.error.isEmpty());
+            QVERIFY(!QFile::exists(out));
+            return;
+        }
+        const QVariantMap before = exiftoolTags(src);
+        const QVariantMap after = exiftoolTags(out);
+        QCOMPARE(after.value(QStringLiteral("ExifIFD:UserComment")).toString().size(), 70000);
+        const bool gpsRemoved = overlay.contains(QLatin1String(kCGImagePropertyGPSDictionary));
+        QCOMPARE(after.contains(QStringLiteral("GPS:GPSLatitude")), !gpsRemoved);
+        QCOMPARE(after.value(QStringLiteral("IFD0:Model")), before.value(QStringLiteral("IFD0:Model")));
+    }
+
+    // Sony writes an IFD0 entry of type 0; a rebuilt block must leave it out, or other
+    // readers reject the whole IFD, and say so.
+    void invalidTypeEntryIsDroppedOnlyWhenRebuilding_data()
+    {
+        QTest::addColumn<QVariantMap>("overlay");
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("GPS removed in place keeps the block as it is")
+            << removal(kCGImagePropertyGPSDictionary) << false;
+        QTest::newRow("new artist rebuilds the block")
+            << QVariantMap{{QLatin1String(kCGImagePropertyTIFFDictionary),
+                            QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana")}}}}
+            << true;
+    }
+
+    void invalidTypeEntryIsDroppedOnlyWhenRebuilding()
+    {
+        QFETCH(QVariantMap, overlay);
+        QFETCH(bool, dropped);
+        QTemporaryDir dir;
+        const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
+                                      {QStringLiteral("-Software=Firmware"), QStringLiteral("-DateTimeOriginal=2010:01:02 03:04:05"),
+                                       QStringLiteral("-GPSLatitude=12.5"), QStringLiteral("-ExifByteOrder=II")});
+        QByteArray bytes = readAll(made);
+        const QByteArray softwareEntry("\x31\x01\x02\x00", 4); // tag 0x0131, ASCII, little-endian
+        QCOMPARE(bytes.count(softwareEntry), 1);
+        bytes.replace(softwareEntry, QByteArray("\x31\x01\x00\x00", 4));
+        const QString src = dir.filePath(QStringLiteral("type0.jpg"));
+        writeAll(src, bytes);
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+
+        const RewriteResult result = rewriteMetadata(src, out, overlay);
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        QCOMPARE(!result.dropped.isEmpty(), dropped);
+        if (dropped)
+            QVERIFY(result.dropped.first().contains(QLatin1String("0x0131")));
+        const QVariantMap after = exiftoolTags(out);
+        QCOMPARE(after.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), QStringLiteral("2010:01:02 03:04:05"));
+        const QStringList known = validationWarnings(src);
+        for (const QString &warning : validationWarnings(out))
+            QVERIFY2(known.contains(warning), qPrintable(warning));
+    }
+
+    // An IPTC time stored without a zone ("145615") comes back as it was, whether or not the
+    // edit touches IPTC.
+    void untouchedIptcDataSetsKeepTheirBytes_data()
+    {
+        QTest::addColumn<QVariantMap>("overlay");
+        QTest::newRow("GPS removed") << removal(kCGImagePropertyGPSDictionary);
+        QTest::newRow("keywords changed")
+            << QVariantMap{{QLatin1String(kCGImagePropertyIPTCDictionary),
+                            QVariantMap{{QLatin1String(kCGImagePropertyIPTCKeywords), QStringList{QStringLiteral("new")}}}}};
+    }
+
+    void untouchedIptcDataSetsKeepTheirBytes()
+    {
+        QFETCH(QVariantMap, overlay);
+        QTemporaryDir dir;
+        const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24, {QStringLiteral("-GPSLatitude=1")});
+        const QByteArray time = QByteArray("\x1c\x02\x3c\x00\x06", 5) + "145615";
+        const QByteArray iim = QByteArray("\x1c\x02\x19\x00\x03", 5) + "old" + time;
+        const QByteArray resource = QByteArray("8BIM\x04\x04\0\0", 8) + QByteArray("\0\0\0", 3) + char(iim.size()) + iim
+            + (iim.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+        const QByteArray jpeg = readAll(made);
+        const QString src = dir.filePath(QStringLiteral("iptc.jpg"));
+        writeAll(src, jpeg.left(2) + segment(0xED, kPhotoshop + '\0' + resource) + jpeg.mid(2));
+        QCOMPARE(exiftoolTags(src).value(QStringLiteral("IPTC:TimeCreated")).toString(), QStringLiteral("14:56:15"));
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+
+        const RewriteResult result = rewriteMetadata(src, out, overlay);
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        QVERIFY(readAll(out).contains(time));
+        QCOMPARE(exiftoolTags(out).value(QStringLiteral("IPTC:TimeCreated")).toString(), QStringLiteral("14:56:15"));
+    }
+
+    // A compressed result keeping metadata gets the source's segments as stored, vendor data
+    // included, with only the orientation and the pixel size patched.
+    void compressedResultCarriesTheSegments()
+    {
+        QTemporaryDir dir;
+        const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
+                                      {QStringLiteral("-Orientation#=6"), QStringLiteral("-ExifIFD:ExifImageWidth#=32"),
+                                       QStringLiteral("-Make=Thermal"), QStringLiteral("-IPTC:Keywords=kept"),
+                                       QStringLiteral("-XMP-dc:Title=kept"), QStringLiteral("-ExifByteOrder=II")});
+        const QByteArray vendor = segment(0xE1, QByteArray("FLIR\0\1\2\3 thermal readings", 24));
+        const QByteArray bytes = readAll(made);
+        const auto source = ImageSource::create(bytes.left(2) + vendor + bytes.mid(2));
+        QVERIFY(source);
+        QByteArray target = readAll(makeJpeg(dir.filePath(QStringLiteral("new.jpg")), 24, 32));
+        QString error;
+        QVERIFY2(copyMetadata(*source, target, AllMetadataParts,
+                              {{QLatin1String(kCGImagePropertyOrientation), 1},
+                               {QLatin1String(kCGImagePropertyPixelWidth), 24},
+                               {QLatin1String(kCGImagePropertyPixelHeight), 32}},
+                              &error),
+                 qPrintable(error));
+        QVERIFY(target.contains(vendor));
+        const QString out = dir.filePath(QStringLiteral("result.jpg"));
+        writeAll(out, target);
+        const QVariantMap tags = exiftoolTags(out);
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), 1);
+        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageWidth")).toInt(), 24);
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Thermal"));
+        QCOMPARE(tags.value(QStringLiteral("IPTC:Keywords")).toString(), QStringLiteral("kept"));
+        QCOMPARE(tags.value(QStringLiteral("XMP-dc:Title")).toString(), QStringLiteral("kept"));
+    }
+
+    void unstorableValuesFailTheRewrite_data()
+    {
+        QTest::addColumn<QVariantMap>("overlay");
+        auto gps = [](const QVariant &latitude) {
+            return QVariantMap{{QLatin1String(kCGImagePropertyGPSDictionary),
+                                QVariantMap{{QLatin1String(kCGImagePropertyGPSLatitude), latitude},
+                                            {QLatin1String(kCGImagePropertyGPSLongitude), 10.0}}}};
+        };
+        QTest::newRow("latitude as text") << gps(QStringLiteral("north"));
+        QTest::newRow("latitude out of range") << gps(123.0);
+    }
+
+    void unstorableValuesFailTheRewrite()
+    {
+        QFETCH(QVariantMap, overlay);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+        const RewriteResult result = rewriteMetadata(testData(QStringLiteral("gps_htc_desire.jpg")), out, overlay);
+        QCOMPARE(result.status, RewriteResult::WriteFailed);
+        QVERIFY(!result.error.isEmpty());
+        QVERIFY(!QFile::exists(out));
+    }
+};
+
+QTEST_GUILESS_MAIN(ImageIoSegmentsTest)
+#include "tst_imageio_segments.moc"
