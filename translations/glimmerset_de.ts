@@ -262,6 +262,10 @@
         <translation>Es wurde nichts ausgewählt</translation>
     </message>
     <message>
+        <source>Not a date</source>
+        <translation>Kein Datum</translation>
+    </message>
+    <message>
         <source>Please select at least one item to process.</source>
         <translation>Bitte wählen Sie mindestens ein Element zur Bearbeitung aus.</translation>
     </message>
@@ -547,6 +551,18 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     <message>
         <source>Modified</source>
         <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>Date digitized</source>
+        <translation>Digitalisiert</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>File size</source>

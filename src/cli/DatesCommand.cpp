@@ -3,6 +3,7 @@
 #include "EditReportOutput.h"
 
 #include "metadata/BatchDateShift.h"
+#include "metadata/DateText.h"
 #include "metadata/SingleDateChange.h"
 
 #include <QFileInfo>
@@ -85,6 +86,22 @@ static int runDates(const QStringList &args)
         change.mode = BatchDateChange::Mode::Reference;
         change.reference = {before.original, before.digitized, parsed.options.value(to).at(0),
                             parsed.options.value(to).at(1)};
+    }
+    // A typed text that is not a date is the caller's mistake: nothing is written.
+    QList<std::pair<QString, QString>> typed; // option, text
+    if (change.mode == BatchDateChange::Mode::Absolute) {
+        typed = {{set, change.absoluteDate}};
+    } else if (change.mode == BatchDateChange::Mode::Reference) {
+        typed = {{reference + QStringLiteral(" (its capture date)"), change.reference.beforeOriginal},
+                 {reference + QStringLiteral(" (its digitized date)"), change.reference.beforeDigitized},
+                 {to + QStringLiteral(" CAPTURE"), change.reference.afterOriginal},
+                 {to + QStringLiteral(" DIGITIZED"), change.reference.afterDigitized}};
+    }
+    for (const auto &[option, text] : typed) {
+        if (!datetext::parseTyped(text, zone).date.isValid()) {
+            cli::printError(verb, datetext::notADateMessage(option, text));
+            return cli::ExitUsage;
+        }
     }
     const EditTarget target = EditTarget::forFiles(parsed.files, cli::outputFolder(parsed));
     return cli::finishReport(verb, batchdateshift::shiftDates(target, change, zone));

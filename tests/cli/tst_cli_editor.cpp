@@ -104,6 +104,8 @@ private Q_SLOTS:
         QTest::newRow("dates with two modes") << QStringList{"dates", "x.jpg", "--set", "2020:01:01 00:00:00", "--shift", "0:0:0:1:0:0"};
         QTest::newRow("bad shift") << QStringList{"dates", "x.jpg", "--shift", "1:2:3"};
         QTest::newRow("negative shift field") << QStringList{"dates", "x.jpg", "--shift", "0:-1:0:0:0:0"};
+        QTest::newRow("--set no such day or hour") << QStringList{"dates", "x.jpg", "--set", "2013:02:30 25:00:00"};
+        QTest::newRow("--set words") << QStringList{"dates", "x.jpg", "--set", "hello world"};
         QTest::newRow("reference without --to") << QStringList{"dates", "x.jpg", "--reference", "y.jpg"};
         QTest::newRow("unknown option") << QStringList{"file-dates", "--force", "x.jpg"};
         QTest::newRow("--into without folder") << QStringList{"file-dates", "x.jpg", "--into"};

@@ -3,6 +3,7 @@
 
 #include "DateText.h"
 #include "EditSteps.h"
+#include "PhotoDates.h"
 
 #include "imageio/FileDates.h"
 #include "imageio/ImageProperties.h"
@@ -47,98 +48,75 @@ QDateTime shifted(const QDateTime &date, qint64 seconds)
     return inExifRange(result) ? result : QDateTime();
 }
 
-QVariantMap dateOverlay(const QString &original, const QString &digitized)
-{
-    QVariantMap exif;
-    exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), original);
-    exif.insert(QLatin1String(kCGImagePropertyExifDateTimeDigitized), digitized);
-    QVariantMap tiff;
-    tiff.insert(QLatin1String(kCGImagePropertyTIFFDateTime), original);
-    QVariantMap overlay;
-    overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
-    overlay.insert(QLatin1String(kCGImagePropertyTIFFDictionary), tiff);
-    return overlay;
-}
-
-QString exifValue(const ImageSource &source, const char *key)
-{
-    return source.properties()
-        .value(QLatin1String(kCGImagePropertyExifDictionary))
-        .toMap()
-        .value(QLatin1String(key))
-        .toString();
-}
-
 editsteps::PhotoPlan outOfRange()
 {
     return editsteps::PhotoPlan::fail(QStringLiteral("the shifted date falls outside the years 1 to 9999"));
 }
 
-editsteps::PhotoPlan referencePhoto(const editsteps::Photo &photo, const Deltas &deltas, const QTimeZone &zone)
+// Each date the photo has moves from its own value; a date it lacks stays absent, so
+// the copy never gains a date the camera did not record.
+editsteps::PhotoPlan shiftEach(const editsteps::Photo &photo, qint64 originalDelta, qint64 digitizedDelta,
+                               const QTimeZone &zone, PhotoDates *moved)
 {
     if (!photo.image)
         return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
-    QString original = exifValue(*photo.image, kCGImagePropertyExifDateTimeOriginal);
-    QString digitized = exifValue(*photo.image, kCGImagePropertyExifDateTimeDigitized);
-    if (original.isEmpty() || digitized.isEmpty()) {
-        original = datetext::fileText(filedates::creationDate(photo.source.filePath), zone);
-        digitized = datetext::fileText(filedates::modificationDate(photo.source.filePath), zone);
-    }
-    auto [originalDate, digitizedDate] = datetext::parsePair(original, digitized, zone);
-    if (originalDate.isValid()) {
-        originalDate = shifted(originalDate, deltas.original);
-        if (!originalDate.isValid())
+    const QVariantMap properties = photo.image->properties();
+    const PhotoDates before = PhotoDates::read(properties, zone);
+    if (!before.capture().isValid())
+        return editsteps::PhotoPlan::skip(noCaptureDateReason());
+    PhotoDates after;
+    const std::pair<const QDateTime *, QDateTime *> dates[] = {
+        {&before.original, &after.original}, {&before.digitized, &after.digitized}, {&before.modified, &after.modified}};
+    const qint64 deltas[] = {originalDelta, digitizedDelta, originalDelta};
+    for (int i = 0; i < 3; ++i) {
+        if (!dates[i].first->isValid())
+            continue;
+        *dates[i].second = shifted(*dates[i].first, deltas[i]);
+        if (!dates[i].second->isValid())
             return outOfRange();
-        original = datetext::exifText(originalDate, zone);
     }
-    if (digitizedDate.isValid()) {
-        digitizedDate = shifted(digitizedDate, deltas.digitized);
-        if (!digitizedDate.isValid())
-            return outOfRange();
-        digitized = datetext::exifText(digitizedDate, zone);
-    }
-    editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(dateOverlay(original, digitized));
-    if (originalDate.isValid())
-        plan.creation = originalDate;
-    if (digitizedDate.isValid())
-        plan.modification = digitizedDate;
+    *moved = after;
+    return editsteps::PhotoPlan::rewrite(datesOverlay(properties, before, after, zone));
+}
+
+editsteps::PhotoPlan referencePhoto(const editsteps::Photo &photo, const Deltas &deltas, const QTimeZone &zone)
+{
+    PhotoDates after;
+    editsteps::PhotoPlan plan = shiftEach(photo, deltas.original, deltas.digitized, zone, &after);
+    if (plan.action != editsteps::PhotoPlan::Action::Rewrite)
+        return plan;
+    plan.creation = after.capture();
+    plan.modification = after.digitized.isValid() ? after.digitized : after.capture();
     return plan;
 }
 
-editsteps::PhotoPlan absolutePhoto(const QString &dateText, const QDateTime &fileDate)
+editsteps::PhotoPlan absolutePhoto(const editsteps::Photo &photo, const datetext::TypedDate &date, const QTimeZone &zone)
 {
-    editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(dateOverlay(dateText, dateText));
-    if (fileDate.isValid()) {
-        plan.creation = fileDate;
-        plan.modification = fileDate;
+    if (!photo.image)
+        return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
+    const QVariantMap properties = photo.image->properties();
+    PhotoDates after;
+    after.original = after.digitized = after.modified = date.date;
+    // The date is written as typed (its wall-clock time); a typed offset goes beside it.
+    QVariantMap overlay = datesOverlay(properties, PhotoDates::read(properties, zone), after, date.date.timeZone());
+    if (!date.offset.isEmpty()) {
+        QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
+        for (const char *key : {"OffsetTime", "OffsetTimeOriginal", "OffsetTimeDigitized"})
+            exif.insert(QLatin1String(key), date.offset);
+        overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
     }
+    editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(overlay);
+    plan.creation = date.date;
+    plan.modification = date.date;
     return plan;
 }
 
 editsteps::PhotoPlan offsetPhoto(const editsteps::Photo &photo, qint64 offset, const QTimeZone &zone)
 {
-    const QString digitized = photo.image ? exifValue(*photo.image, kCGImagePropertyExifDateTimeDigitized) : QString();
-    editsteps::PhotoPlan plan;
-    if (!digitized.isEmpty()) {
-        QString text;
-        const QDateTime date = datetext::parseTwoFormats(digitized, zone);
-        if (date.isValid()) {
-            const QDateTime moved = shifted(date, offset);
-            if (!moved.isValid())
-                return outOfRange();
-            text = datetext::exifText(moved, zone);
-        } else {
-            // An unreadable digitized date leaves the capture date's text in all three
-            // places; without a capture date the digitized text stays as it was.
-            const QString original = exifValue(*photo.image, kCGImagePropertyExifDateTimeOriginal);
-            text = original.isEmpty() ? digitized : original;
-        }
-        plan = editsteps::PhotoPlan::rewrite(dateOverlay(text, text));
-    } else {
-        // No date to shift: the copy is the source as it is, replacing any earlier copy
-        // so the Working folder never keeps a stale result under this name.
-        plan = editsteps::PhotoPlan::copyAsIs();
-    }
+    PhotoDates after;
+    editsteps::PhotoPlan plan = shiftEach(photo, offset, offset, zone, &after);
+    if (plan.action != editsteps::PhotoPlan::Action::Rewrite)
+        return plan;
     const QDateTime sourceCreation = filedates::creationDate(photo.source.sourcePath);
     if (sourceCreation.isValid()) {
         const QDateTime creation = sourceCreation.addSecs(offset);
@@ -173,13 +151,10 @@ BatchDateChange::Mode BatchDateChange::chooseMode(bool referenceChosen, const QS
 
 Deltas referenceDeltas(const ReferenceDates &dates, const QTimeZone &zone)
 {
-    const datetext::Format format =
-        datetext::parse(dates.beforeOriginal, datetext::Format::Exif, zone).isValid() ? datetext::Format::Exif
-                                                                                       : datetext::Format::File;
-    const QDateTime beforeOriginal = datetext::parse(dates.beforeOriginal, format, zone);
-    const QDateTime beforeDigitized = datetext::parse(dates.beforeDigitized, format, zone);
-    const QDateTime afterOriginal = datetext::parse(dates.afterOriginal, format, zone);
-    const QDateTime afterDigitized = datetext::parse(dates.afterDigitized, format, zone);
+    const QDateTime beforeOriginal = datetext::parseTyped(dates.beforeOriginal, zone).date;
+    const QDateTime beforeDigitized = datetext::parseTyped(dates.beforeDigitized, zone).date;
+    const QDateTime afterOriginal = datetext::parseTyped(dates.afterOriginal, zone).date;
+    const QDateTime afterDigitized = datetext::parseTyped(dates.afterDigitized, zone).date;
 
     Deltas deltas;
     // A pair with either side unreadable moves nothing: guessing a delta from half a
@@ -195,6 +170,24 @@ Deltas referenceDeltas(const ReferenceDates &dates, const QTimeZone &zone)
     return deltas;
 }
 
+QString refusal(const BatchDateChange &change, const QTimeZone &zone)
+{
+    QList<std::pair<QString, QString>> typed; // field, text
+    if (change.mode == BatchDateChange::Mode::Absolute) {
+        typed = {{QStringLiteral("Date"), change.absoluteDate}};
+    } else if (change.mode == BatchDateChange::Mode::Reference) {
+        const ReferenceDates &r = change.reference;
+        typed = {{QStringLiteral("Taken (it shows)"), r.beforeOriginal},
+                 {QStringLiteral("Digitized (it shows)"), r.beforeDigitized},
+                 {QStringLiteral("Taken (it should show)"), r.afterOriginal},
+                 {QStringLiteral("Digitized (it should show)"), r.afterDigitized}};
+    }
+    for (const auto &[field, text] : typed)
+        if (!datetext::parseTyped(text, zone).date.isValid())
+            return datetext::notADateMessage(field, text);
+    return {};
+}
+
 JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, const QTimeZone &zone,
                       const JobContext &hooks)
 {
@@ -208,32 +201,28 @@ JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, co
     local.sourceIsLocalList = true;
     local.resolve = {};
 
-    Deltas deltas;
-    QString note;
-    if (change.mode == BatchDateChange::Mode::Reference) {
-        deltas = referenceDeltas(change.reference, zone);
-        if (!deltas.parsed)
-            note = QStringLiteral("Some reference dates are not dates; those dates were copied unchanged.");
+    const QString refused = target.selection.isEmpty() ? QString() : refusal(change, zone);
+    if (!refused.isEmpty()) {
+        JobReport report;
+        report.note = refused;
+        return report;
     }
-    QString absoluteText = change.absoluteDate;
-    absoluteText.replace(QLatin1Char('-'), QLatin1Char(':'));
-    const QDateTime absoluteFileDate = datetext::parseTwoFormats(change.absoluteDate, zone);
+    const Deltas deltas = change.mode == BatchDateChange::Mode::Reference ? referenceDeltas(change.reference, zone)
+                                                                          : Deltas();
+    const datetext::TypedDate absolute = datetext::parseTyped(change.absoluteDate, zone);
     const qint64 offset = change.offset.totalSeconds();
 
-    JobReport report = editsteps::runEdit(local, QString(), hooks, [&](const editsteps::Photo &photo) {
+    return editsteps::runEdit(local, QString(), hooks, [&](const editsteps::Photo &photo) {
         switch (change.mode) {
         case BatchDateChange::Mode::Reference:
             return referencePhoto(photo, deltas, zone);
         case BatchDateChange::Mode::Absolute:
-            return absolutePhoto(absoluteText, absoluteFileDate);
+            return absolutePhoto(photo, absolute, zone);
         case BatchDateChange::Mode::Offset:
             break;
         }
         return offsetPhoto(photo, offset, zone);
     });
-    if (!report.emptySelection)
-        report.note = note;
-    return report;
 }
 
 } // namespace batchdateshift

@@ -58,12 +58,17 @@ struct Deltas {
     bool parsed = true; // false when a before or after date did not parse (its delta is then 0)
 };
 
-// after - before for each pair, in seconds; the format of all four is chosen by the
-// before-capture text.
+// after - before for each pair, in seconds; each text is read as a typed date.
 Deltas referenceDeltas(const ReferenceDates &dates, const QTimeZone &zone);
 
+// Why the change cannot run: a typed date that is not a real date, named by its field.
+// Empty when every date it needs parses.
+QString refusal(const BatchDateChange &change, const QTimeZone &zone);
+
 // Applies the change to the selected photos of the editor list (the target must be in
-// local mode for the reference mode; in camera mode that mode writes nothing).
+// local mode for the reference mode; in camera mode that mode writes nothing). A refused
+// change writes nothing and says why in the report's note. Photos without a capture
+// date are skipped in every mode that shifts.
 JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, const QTimeZone &zone,
                       const JobContext &hooks = {});
 

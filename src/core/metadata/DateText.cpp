@@ -44,13 +44,45 @@ QDateTime parseTwoFormats(const QString &text, const QTimeZone &zone)
     return exif.isValid() ? exif : parse(text, Format::File, zone);
 }
 
-std::pair<QDateTime, QDateTime> parsePair(const QString &first, const QString &second,
-                                          const QTimeZone &zone)
+TypedDate parseTyped(const QString &text, const QTimeZone &zone)
 {
-    const QDateTime a = parse(first, Format::Exif, zone);
-    if (a.isValid())
-        return {a, parse(second, Format::Exif, zone)};
-    return {parse(first, Format::File, zone), parse(second, Format::File, zone)};
+    static const QRegularExpression withOffset(QStringLiteral("^(\\S+ \\S+) [+-]\\d\\d:?\\d\\d$"));
+    const QString trimmed = text.trimmed();
+    TypedDate typed;
+    typed.date = parseTwoFormats(trimmed, zone);
+    if (!typed.date.isValid())
+        return typed;
+    const QRegularExpressionMatch m = withOffset.match(trimmed);
+    const QString wallClock = m.hasMatch() ? m.captured(1) : trimmed;
+    // The wall-clock text as typed, in the Exif form; the offset (if any) goes apart.
+    const QDateTime plain = parseTwoFormats(wallClock, QTimeZone::utc());
+    typed.exif = plain.toString(QLatin1String(ExifFormat));
+    if (m.hasMatch())
+        typed.offset = exifOffsetText(typed.date.offsetFromUtc());
+    return typed;
+}
+
+QString notADateMessage(const QString &field, const QString &text)
+{
+    return QStringLiteral("%1: \"%2\" is not a date; type it as yyyy:MM:dd HH:mm:ss (or yyyy-MM-dd HH:mm:ss).")
+        .arg(field, text);
+}
+
+QDateTime parseStored(const QString &text, const QTimeZone &zone)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    return parseTwoFormats(trimmed, zone);
+}
+
+QString exifOffsetText(int offsetSeconds)
+{
+    const int minutes = qAbs(offsetSeconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString exifText(const QDateTime &date, const QTimeZone &zone)

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QTimeZone>
 
-#include <utility>
 
 // The date texts of the editor. Exif and TIFF dates are stored as "yyyy:MM:dd HH:mm:ss";
 // file dates are shown as "yyyy-MM-dd HH:mm:ss", optionally followed by the zone's
@@ -26,10 +25,27 @@ QDateTime parse(const QString &text, Format format, const QTimeZone &zone);
 // The two-format parse: the Exif form, failing that the file form. Invalid when neither fits.
 QDateTime parseTwoFormats(const QString &text, const QTimeZone &zone);
 
-// Parses two texts together: both in the Exif form when the first text is in that
-// form, else both in the file form.
-std::pair<QDateTime, QDateTime> parsePair(const QString &first, const QString &second,
-                                          const QTimeZone &zone);
+// A date the user typed, checked before anything is written.
+struct TypedDate {
+    QDateTime date;
+    QString exif;   // "yyyy:MM:dd HH:mm:ss", the wall-clock time as typed
+    QString offset; // "+01:00" when the text carried an offset, else empty
+};
+
+// The one parse of every typed date: either form, optionally followed by an offset
+// (" +0100", as the single-photo window shows file dates). Surrounding spaces are
+// ignored. Invalid (date invalid) when the text is not a real date of the years 1 to 9999.
+TypedDate parseTyped(const QString &text, const QTimeZone &zone);
+
+// The message that refuses a typed text, naming the field it came from.
+QString notADateMessage(const QString &field, const QString &text);
+
+// A date stored in the photo (Exif form, or the file form some writers use). Empty,
+// unparsable and the cameras' "0000:00:00 00:00:00" placeholder all give an invalid date.
+QDateTime parseStored(const QString &text, const QTimeZone &zone);
+
+// "+01:00" for an offset of 3600 seconds, as OffsetTimeOriginal holds it.
+QString exifOffsetText(int offsetSeconds);
 
 QString exifText(const QDateTime &date, const QTimeZone &zone);
 QString fileText(const QDateTime &date, const QTimeZone &zone);

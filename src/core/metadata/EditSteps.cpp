@@ -116,7 +116,7 @@ bool afterWrite(const QString &output, const PhotoPlan &plan, QString *error)
 } // namespace
 
 void editPhoto(JobReport &report, const EditTarget &target, const EditSource &source, const QString &outputPrefix,
-               const PlanBuilder &build)
+               const PlanBuilder &build, OutputNames &outputs)
 {
     if (source.sourcePath.isEmpty()) {
         report.addSkipped(source.fileName, source.filePath, source.unavailable);
@@ -140,7 +140,7 @@ void editPhoto(JobReport &report, const EditTarget &target, const EditSource &so
     case PhotoPlan::Action::CopyAsIs:
         break;
     }
-    const QString output = outputPathFor(target, outputPrefix, source.fileName);
+    const QString output = outputs.claim(outputPathFor(target, outputPrefix, source.fileName), source.sourcePath);
     if (!writeCopy(report, source, output, plan, photo))
         return;
     QString error;
@@ -160,8 +160,13 @@ JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const J
         return report;
     }
     prepareWorkingFolder(target);
-    jobs::forEachPhoto(selectedSources(target), report, context, [&](const EditSource &source) {
-        editPhoto(report, target, source, outputPrefix, build);
+    const QList<EditSource> sources = selectedSources(target);
+    QStringList sourcePaths;
+    for (const EditSource &source : sources)
+        sourcePaths.append(source.sourcePath);
+    OutputNames outputs(sourcePaths);
+    jobs::forEachPhoto(sources, report, context, [&](const EditSource &source) {
+        editPhoto(report, target, source, outputPrefix, build, outputs);
     });
     return report;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EditTarget.h"
+#include "OutputNames.h"
 
 #include "jobs/JobContext.h"
 #include "jobs/JobReport.h"
@@ -22,7 +23,8 @@ class ImageSource;
 // A command is a PlanBuilder: given one photo as read, it says what its copy gets.
 // runEdit() does everything else, the same way for every command:
 //   1. resolve the source (in camera mode, the copy already in the Working folder; a
-//      missing one is skipped) and the output (Working folder + prefix + file name);
+//      missing one is skipped) and the output (Working folder + prefix + file name, or
+//      a " (2)" name when that is one of the run's sources or another source's copy);
 //   2. read the source's bytes (unreadable: skipped) and open them as a photo;
 //   3. call the builder;
 //   4. rewrite the photo with the builder's overlay, or copy its bytes as they are,
@@ -77,9 +79,10 @@ using PlanBuilder = std::function<PhotoPlan(const Photo &photo)>;
 JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const JobContext &context,
                   const PlanBuilder &build);
 
-// One photo of runEdit(), recorded in `report`.
+// One photo of runEdit(), recorded in `report`; `outputs` holds the run's sources and the
+// copies already claimed, so the photo never writes over either.
 void editPhoto(JobReport &report, const EditTarget &target, const EditSource &source, const QString &outputPrefix,
-               const PlanBuilder &build);
+               const PlanBuilder &build, OutputNames &outputs);
 
 // Creates the Working folder before the first copy. Photos dropped on the list never
 // pass the import panel, which is what otherwise creates it.

@@ -3,6 +3,7 @@
 
 #include "DateText.h"
 #include "EditSteps.h"
+#include "PhotoDates.h"
 
 #include "imageio/FileDates.h"
 #include "imageio/ImageProperties.h"
@@ -17,20 +18,13 @@ JobReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &z
     return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks, [&zone](const editsteps::Photo &photo) {
         if (!photo.image)
             return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
-        const QVariantMap exif = CGImageSourceCopyPropertiesAtIndex(*photo.image, 0)
-                                     .value(QLatin1String(kCGImagePropertyExifDictionary))
-                                     .toMap();
-        QString capture = exif.value(QLatin1String(kCGImagePropertyExifDateTimeOriginal)).toString();
-        const QString digitized = exif.value(QLatin1String(kCGImagePropertyExifDateTimeDigitized)).toString();
-        if (capture.isEmpty() || digitized.isEmpty()) {
-            // The dates of the file that was read: in camera mode that is the copy in
-            // the Working folder, not whatever path the device layer gave the item.
-            capture = datetext::fileText(filedates::creationDate(photo.source.sourcePath), zone);
-        }
+        // Only a date the camera recorded: a file date would be the time the photo was
+        // copied, which is exactly what the user wants to replace.
+        const QDateTime capture = PhotoDates::read(photo.image->properties(), zone).capture();
+        if (!capture.isValid())
+            return editsteps::PhotoPlan::skip(noCaptureDateReason());
         editsteps::PhotoPlan plan = editsteps::PhotoPlan::copyAsIs();
-        const QDateTime date = datetext::parseTwoFormats(capture, zone);
-        if (date.isValid())
-            plan.creation = date;
+        plan.creation = capture;
         return plan;
     });
 }

@@ -9,7 +9,8 @@
 
 // Gives each selected photo a "NewDate_" copy, byte for byte the source, whose file
 // date is the photo's capture date. Linux cannot set a file's creation date, so the
-// capture date becomes the copy's modification date (see fileDateNote()).
+// capture date becomes the copy's modification date (see fileDateNote()). A photo
+// without a capture date (DateTimeOriginal, else DateTimeDigitized) is skipped.
 namespace filedatesfromcapture {
 
 JobReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &zone,

@@ -80,6 +80,9 @@ PhotoInfo PhotoInfo::read(const QString &path, const QTimeZone &zone)
     info.cameraMake = text(tiff, kCGImagePropertyTIFFMake);
     info.cameraModel = text(tiff, kCGImagePropertyTIFFModel);
     info.comments = text(exif, kCGImagePropertyExifUserComment);
+    info.dateTaken = text(exif, kCGImagePropertyExifDateTimeOriginal);
+    info.dateDigitized = text(exif, kCGImagePropertyExifDateTimeDigitized);
+    info.takenOffset = text(exif, "OffsetTimeOriginal");
     info.keywords = text(iptc, kCGImagePropertyIPTCKeywords);
     info.gpsDate = text(gps, kCGImagePropertyGPSDateStamp);
     info.gpsTime = text(gps, kCGImagePropertyGPSTimeStamp);

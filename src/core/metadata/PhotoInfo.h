@@ -9,6 +9,9 @@
 struct PhotoInfo {
     QString photoName;
     QString createDate; // "yyyy-MM-dd HH:mm:ss +hhmm"
+    QString dateTaken;     // Exif DateTimeOriginal as stored
+    QString dateDigitized; // Exif DateTimeDigitized as stored
+    QString takenOffset;   // Exif OffsetTimeOriginal, "+01:00"
     QString fileSize;
     QString imageSize;  // "4000 x 3000"
     QString dpi;

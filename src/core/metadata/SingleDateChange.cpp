@@ -3,6 +3,7 @@
 
 #include "DateText.h"
 #include "EditSteps.h"
+#include "PhotoDates.h"
 
 #include "imageio/FileDates.h"
 #include "imageio/ImageProperties.h"
@@ -54,28 +55,61 @@ QString batchPlaceholder(const QString &createDateText)
     return createDateText;
 }
 
+QString refusal(const QString &original, const QString &digitized, const QTimeZone &zone)
+{
+    if (!datetext::parseTyped(original, zone).date.isValid())
+        return datetext::notADateMessage(QStringLiteral("Date taken"), original);
+    if (!datetext::parseTyped(digitized, zone).date.isValid())
+        return datetext::notADateMessage(QStringLiteral("Date digitized"), digitized);
+    return {};
+}
+
 JobReport saveDates(const EditTarget &target, const QString &original, const QString &digitized,
                      const QTimeZone &zone, const JobContext &hooks)
 {
-    QVariantMap exif;
-    exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), original);
-    exif.insert(QLatin1String(kCGImagePropertyExifDateTimeDigitized), digitized);
-    QVariantMap overlay;
-    overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
-    if (!target.sourceIsLocalList) {
-        QVariantMap tiff;
-        tiff.insert(QLatin1String(kCGImagePropertyTIFFDateTime), original);
-        overlay.insert(QLatin1String(kCGImagePropertyTIFFDictionary), tiff);
+    // An empty selection is reported as such first: the typed texts were never going anywhere.
+    const QString refused = target.selection.isEmpty() ? QString() : refusal(original, digitized, zone);
+    if (!refused.isEmpty()) {
+        JobReport report;
+        report.note = refused;
+        return report;
     }
-    const QDateTime fileDate = target.sourceIsLocalList ? QDateTime() : datetext::parseTwoFormats(original, zone);
+    const datetext::TypedDate taken = datetext::parseTyped(original, zone);
+    const datetext::TypedDate made = datetext::parseTyped(digitized, zone);
+    PhotoDates after;
+    after.original = taken.date;
+    after.digitized = made.date;
+    if (!target.sourceIsLocalList)
+        after.modified = taken.date;
 
-    editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(overlay);
-    if (fileDate.isValid()) {
-        plan.creation = fileDate;
-        plan.modification = fileDate;
-    }
-    return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks,
-                              [&plan](const editsteps::Photo &) { return plan; });
+    return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks, [&](const editsteps::Photo &photo) {
+        if (!photo.image)
+            return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
+        const QVariantMap properties = photo.image->properties();
+        QVariantMap overlay = datesOverlay(properties, PhotoDates::read(properties, zone), after, zone);
+        // Written as typed: the wall-clock text, and the typed offset beside it.
+        QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
+        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), taken.exif);
+        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeDigitized), made.exif);
+        if (!taken.offset.isEmpty())
+            exif.insert(QStringLiteral("OffsetTimeOriginal"), taken.offset);
+        if (!made.offset.isEmpty())
+            exif.insert(QStringLiteral("OffsetTimeDigitized"), made.offset);
+        overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
+        editsteps::PhotoPlan plan;
+        if (!target.sourceIsLocalList) {
+            QVariantMap tiff;
+            tiff.insert(QLatin1String(kCGImagePropertyTIFFDateTime), taken.exif);
+            overlay.insert(QLatin1String(kCGImagePropertyTIFFDictionary), tiff);
+            if (!taken.offset.isEmpty())
+                exif.insert(QStringLiteral("OffsetTime"), taken.offset);
+            overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
+            plan.creation = taken.date;
+            plan.modification = taken.date;
+        }
+        plan.overlay = overlay;
+        return plan;
+    });
 }
 
 } // namespace singledatechange

@@ -37,9 +37,14 @@ QString currentSource(bool sourceIsLocalList, const QString &currentChooseFilePa
 // (date, time, offset), else the whole label.
 QString batchPlaceholder(const QString &createDateText);
 
+// Why the typed texts cannot be saved, naming the field; empty when both are real dates.
+QString refusal(const QString &original, const QString &digitized, const QTimeZone &zone);
+
 // Writes a "NewDate_" copy of each selected photo whose Exif capture and digitized
-// dates are the given texts, stored as typed. In camera mode the TIFF date gets the
-// capture text too, and the copy's file dates are set from it when it parses.
+// dates are the given texts, stored in the Exif form (a typed offset goes into
+// OffsetTimeOriginal / OffsetTimeDigitized). In camera mode the TIFF date gets the
+// capture date too, and the copy's file dates are set from it. Texts that are not
+// dates write nothing; the report's note says why.
 JobReport saveDates(const EditTarget &target, const QString &original, const QString &digitized,
                      const QTimeZone &zone, const JobContext &hooks = {});
 

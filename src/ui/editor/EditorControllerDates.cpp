@@ -97,10 +97,16 @@ void EditorController::ClickDateChangedSaveAction()
     const EditTarget target = currentTarget();
     const QString original = m_changeDateWindow->orignalDatelab->text();
     const QString digitized = m_changeDateWindow->diginalDatelab->text();
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    // The window stays open on a text that is not a date, so the user can mend it.
+    const QString refused = singledatechange::refusal(original, digitized, zone);
+    if (!target.selection.isEmpty() && !refused.isEmpty()) {
+        showAlert(tr("Not a date"), refused);
+        return;
+    }
     m_changeDateWindow->hide();
     if (target.selection.isEmpty())
         return;
-    const QTimeZone zone = QTimeZone::systemTimeZone();
     runCommand(
         QStringLiteral("Change Capture Date"),
         [original, digitized, zone](const EditTarget &t, const JobContext &hooks) {
@@ -211,12 +217,18 @@ void EditorController::ClickMutiDateChangedSaveAction()
     change.offset.add = batch.AddTimeBtn->isChecked();
 
     const EditTarget target = localTarget();
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    // The window and its fields stay as typed on a text that is not a date.
+    const QString refused = batchdateshift::refusal(change, zone);
+    if (!target.selection.isEmpty() && !refused.isEmpty()) {
+        showAlert(tr("Not a date"), refused);
+        return;
+    }
     batch.mutSetDatelab->clear();
     clearBatchFields();
     batch.hide();
     if (refuseEmptySelection(target))
         return;
-    const QTimeZone zone = QTimeZone::systemTimeZone();
     runCommand(
         QStringLiteral("Change Capture Dates"),
         [change, zone](const EditTarget &t, const JobContext &hooks) { return batchdateshift::shiftDates(t, change, zone, hooks); },

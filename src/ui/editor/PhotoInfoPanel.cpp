@@ -20,6 +20,7 @@ PhotoInfoPanel::PhotoInfoPanel(QWidget *parent)
     form->setVerticalSpacing(2);
     form->setLabelAlignment(Qt::AlignRight);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_form = form;
 
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
@@ -40,6 +41,11 @@ PhotoInfoPanel::PhotoInfoPanel(QWidget *parent)
     add(&photoNamelab, "photoNamelab", tr("Name"), true);
     add(&photoCreateDatelab, "photoCreateDatelab", tr("Created"));
     add(&photoModDatelab, "photoModDatelab", tr("Modified"));
+    // The camera's dates beside the file's, so a date change starts from what the photo says.
+    add(&dateTakenlab, "dateTakenlab", tr("Date taken"));
+    add(&dateDigitizedlab, "dateDigitizedlab", tr("Date digitized"));
+    add(&takenOffsetlab, "takenOffsetlab", tr("Time zone"));
+    form->setRowVisible(takenOffsetlab, false);
     add(&photoFileSizelab, "photoFileSizelab", tr("File size"));
     add(&photoImageSizelab, "photoImageSizelab", tr("Pixels"));
     add(&photoDPIlab, "photoDPIlab", tr("DPI"));
@@ -70,7 +76,7 @@ QList<QLabel *> PhotoInfoPanel::labels() const
 {
     return {photoNamelab, photoCreateDatelab, photoFileSizelab, photoImageSizelab, photoDPIlab, artistlab,
             imageDescrilab, copyrightlab, cameraMakelab, cameraModelab, photoModDatelab, commentslab,
-            keywordslab, gpsDatelab, gpsTimelab, gpsAitlab, gpsLatilab, gpsLongtlab};
+            keywordslab, dateTakenlab, dateDigitizedlab, takenOffsetlab, gpsDatelab, gpsTimelab, gpsAitlab, gpsLatilab, gpsLongtlab};
 }
 
 void PhotoInfoPanel::showInfo(const PhotoInfo &info)
@@ -86,6 +92,10 @@ void PhotoInfoPanel::showInfo(const PhotoInfo &info)
     cameraMakelab->setText(info.cameraMake);
     cameraModelab->setText(info.cameraModel);
     photoModDatelab->setText(info.modDate);
+    dateTakenlab->setText(info.dateTaken);
+    dateDigitizedlab->setText(info.dateDigitized);
+    takenOffsetlab->setText(info.takenOffset);
+    m_form->setRowVisible(takenOffsetlab, !info.takenOffset.isEmpty());
     commentslab->setText(info.comments);
     keywordslab->setText(info.keywords);
     gpsDatelab->setText(info.gpsDate);
@@ -99,4 +109,5 @@ void PhotoInfoPanel::clear()
 {
     for (QLabel *label : labels())
         label->setText(QString());
+    m_form->setRowVisible(takenOffsetlab, false);
 }

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QFormLayout;
 class QLabel;
 struct PhotoInfo;
 
@@ -28,6 +29,9 @@ public:
     QLabel *cameraMakelab = nullptr;
     QLabel *cameraModelab = nullptr;
     QLabel *photoModDatelab = nullptr;
+    QLabel *dateTakenlab = nullptr;
+    QLabel *dateDigitizedlab = nullptr;
+    QLabel *takenOffsetlab = nullptr; // its row shows only when the photo has the offset
     QLabel *commentslab = nullptr;
     QLabel *keywordslab = nullptr;
     QLabel *gpsDatelab = nullptr;
@@ -37,4 +41,7 @@ public:
     QLabel *gpsLongtlab = nullptr;
 
     QList<QLabel *> labels() const;
+
+private:
+    QFormLayout *m_form = nullptr;
 };

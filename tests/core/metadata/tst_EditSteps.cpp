@@ -71,6 +71,43 @@ private Q_SLOTS:
         QVERIFY(report.hasProblems());
     }
 
+    // No command writes over a file it reads, and no two photos of a run share a copy;
+    // the " (2)" names depend on the run's sources only, so a rerun replaces its copies.
+    void copiesNeverLandOnSourcesOrEachOther_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QStringList>("expected"); // output names, in list order
+        QTest::newRow("no prefix: the sources' own names") << ""
+                                                           << QStringList{"a (2).jpg", "b.jpg", "b (2).jpg"};
+        QTest::newRow("prefix: only the clash") << "X_" << QStringList{"X_a.jpg", "X_b.jpg", "X_b (2).jpg"};
+    }
+
+    void copiesNeverLandOnSourcesOrEachOther()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QStringList, expected);
+        const QString folder = m_dir.filePath(QStringLiteral("clash-") + prefix);
+        QDir().mkpath(folder + QStringLiteral("/other"));
+        // a.jpg lives in the Working folder; two different photos are both called b.jpg.
+        const QString inside = folder + QStringLiteral("/a.jpg");
+        const QString otherB = folder + QStringLiteral("/other/b.jpg");
+        QVERIFY(QFile::copy(m_a, inside));
+        QVERIFY(QFile::copy(m_a, otherB));
+        const QByteArray insideBytes = bytesOf(inside);
+        for (int run = 0; run < 2; ++run) {
+            const JobReport report = editsteps::runEdit(localTarget({inside, m_b, otherB}, {0, 1, 2}, folder), prefix, {},
+                                                        [](const editsteps::Photo &) { return editsteps::PhotoPlan::copyAsIs(); });
+            QStringList names;
+            for (const QString &output : report.written())
+                names.append(QFileInfo(output).fileName());
+            QCOMPARE(names, expected);
+        }
+        QCOMPARE(bytesOf(inside), insideBytes);
+        QCOMPARE(bytesOf(folder + QLatin1Char('/') + expected[1]), bytesOf(m_b));
+        QCOMPARE(bytesOf(folder + QLatin1Char('/') + expected[2]), bytesOf(otherB));
+        QCOMPARE(filesIn(folder).size(), 4); // the source and three copies: the rerun added none
+    }
+
     void editValidatesNamingTheField_data()
     {
         QTest::addColumn<MetadataEdit>("edit");

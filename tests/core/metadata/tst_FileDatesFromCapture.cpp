@@ -27,7 +27,7 @@ private Q_SLOTS:
     void copyIsByteIdenticalAndDatedByCapture_data()
     {
         QTest::addColumn<QStringList>("exifArgs");
-        QTest::addColumn<qint64>("expected"); // 0: the source's own creation date
+        QTest::addColumn<qint64>("expected"); // -1: skipped, no capture date
         const qint64 capture = QDateTime(QDate(2018, 8, 9), QTime(10, 11, 12), berlin).toSecsSinceEpoch();
         QTest::newRow("exif dates") << QStringList{"-ExifIFD:DateTimeOriginal=2018:08:09 10:11:12",
                                                    "-ExifIFD:CreateDate=2018:08:09 10:15:00", "-GPSLatitude=3",
@@ -36,8 +36,15 @@ private Q_SLOTS:
         QTest::newRow("capture date in file form") << QStringList{"-ExifIFD:DateTimeOriginal#=2018-08-09 10:11:12",
                                                                   "-ExifIFD:CreateDate=2018:08:09 10:15:00"}
                                                    << capture;
-        QTest::newRow("no exif dates") << QStringList{"-IFD0:Make=Canon"} << qint64(0);
-        QTest::newRow("capture date only") << QStringList{"-ExifIFD:DateTimeOriginal=2018:08:09 10:11:12"} << qint64(0);
+        QTest::newRow("capture date only") << QStringList{"-ExifIFD:DateTimeOriginal=2018:08:09 10:11:12"} << capture;
+        QTest::newRow("digitized date only") << QStringList{"-ExifIFD:CreateDate=2018:08:09 10:11:12"} << capture;
+        QTest::newRow("zero capture, real digitized") << QStringList{"-ExifIFD:DateTimeOriginal#=0000:00:00 00:00:00",
+                                                                     "-ExifIFD:CreateDate=2018:08:09 10:11:12"}
+                                                      << capture;
+        QTest::newRow("no exif dates") << QStringList{"-IFD0:Make=Canon"} << qint64(-1);
+        QTest::newRow("zero dates") << QStringList{"-ExifIFD:DateTimeOriginal#=0000:00:00 00:00:00",
+                                                   "-ExifIFD:CreateDate#=0000:00:00 00:00:00"}
+                                    << qint64(-1);
     }
 
     void copyIsByteIdenticalAndDatedByCapture()
@@ -47,12 +54,18 @@ private Q_SLOTS:
         const QString tagName = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
         const QString source = testsupport::makeJpeg(m_dir.filePath(tagName + QStringLiteral(".jpg")), 40, 30, exifArgs);
         const QString folder = m_dir.filePath(QStringLiteral("work-") + tagName);
-        if (expected == 0)
-            expected = filedates::creationDate(source).toSecsSinceEpoch();
 
         const JobReport report =
             filedatesfromcapture::copyCaptureDateToFileDate(localTarget({source}, {0}, folder), berlin);
         const QString copy = folder + QStringLiteral("/NewDate_") + tagName + QStringLiteral(".jpg");
+        if (expected < 0) {
+            // Never the file's own date, which is only when it was copied.
+            QVERIFY(report.written().isEmpty());
+            QCOMPARE(report.skipped().size(), 1);
+            QCOMPARE(report.skipped().first().reason, QStringLiteral("no capture date"));
+            QVERIFY(!QFileInfo::exists(copy));
+            return;
+        }
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(bytesOf(copy), bytesOf(source));
         QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), expected);

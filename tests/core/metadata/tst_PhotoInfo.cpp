@@ -27,7 +27,8 @@ private Q_SLOTS:
         QStringList args = richMetadataArgs();
         args << QStringLiteral("-XResolution=300") << QStringLiteral("-YResolution=300")
              << QStringLiteral("-ResolutionUnit=inches") << QStringLiteral("-GPSDateStamp=2019:07:14")
-             << QStringLiteral("-GPSTimeStamp=10:20:30") << QStringLiteral("-GPSLongitudeRef=W");
+             << QStringLiteral("-GPSTimeStamp=10:20:30") << QStringLiteral("-GPSLongitudeRef=W")
+             << QStringLiteral("-ExifIFD:OffsetTimeOriginal=+02:00");
         const QString path = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("info.jpg")), 64, 48, args);
         QVERIFY(setModified(path, QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5), QTimeZone::utc())));
 
@@ -44,6 +45,9 @@ private Q_SLOTS:
         QCOMPARE(info.cameraMake, QStringLiteral("Canon"));
         QCOMPARE(info.cameraModel, QStringLiteral("EOS 5D"));
         QCOMPARE(info.comments, QStringLiteral("Sunny"));
+        QCOMPARE(info.dateTaken, QStringLiteral("2019:07:14 10:20:30"));
+        QCOMPARE(info.dateDigitized, QStringLiteral("2019:07:14 10:20:31"));
+        QCOMPARE(info.takenOffset, QStringLiteral("+02:00"));
         QCOMPARE(info.keywords, QStringLiteral("harbour, boats"));
         QCOMPARE(info.gpsDate, QStringLiteral("2019:07:14"));
         QVERIFY2(info.gpsTime.startsWith(QLatin1String("10:20:30")), qPrintable(info.gpsTime));

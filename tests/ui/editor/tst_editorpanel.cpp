@@ -107,6 +107,8 @@ private Q_SLOTS:
         QTRY_COMPARE(view().infoPanel->photoNamelab->text(), QStringLiteral("harbour.jpg"));
         QCOMPARE(view().infoPanel->cameraMakelab->text(), QStringLiteral("Canon"));
         QCOMPARE(view().infoPanel->gpsLatilab->text(), QStringLiteral("48.8584 N"));
+        QCOMPARE(view().infoPanel->dateTakenlab->text(), QStringLiteral("2019:07:14 10:20:30"));
+        QCOMPARE(view().infoPanel->dateDigitizedlab->text(), QStringLiteral("2019:07:14 10:20:31"));
         QCOMPARE(view().infoPanel->photoImageSizelab->text(), QStringLiteral("640 x 480"));
         QTRY_VERIFY(m_editor->model()->thumbnailsSettled());
         const QIcon icon = m_editor->model()->data(m_editor->model()->index(1), Qt::DecorationRole).value<QIcon>();
@@ -171,6 +173,18 @@ private Q_SLOTS:
         QCOMPARE(window->orignalDatelab->text(), QStringLiteral("2019:07:14 12:00:00"));
         testsupport::screenshot(QStringLiteral("editor-date-window.png"));
 
+        // A text that is not a date is refused by an alert naming the field; the window stays to mend it.
+        const QStringList before = filesIn(working());
+        window->orignalDatelab->setText(QStringLiteral("2013:02:30 25:00:00"));
+        QTest::mouseClick(window->saveButton, Qt::LeftButton);
+        QMessageBox *alert = m_editor->lastAlert();
+        QVERIFY(alert);
+        QVERIFY2(alert->informativeText().startsWith(QStringLiteral("Date taken:")), qPrintable(alert->informativeText()));
+        alert->buttons().first()->click();
+        QTRY_VERIFY(!m_editor->lastAlert());
+        QVERIFY(window->isVisible());
+        QCOMPARE(filesIn(working()), before);
+
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         window->orignalDatelab->setText(QStringLiteral("2018:01:02 03:04:05"));
         QTest::mouseClick(window->saveButton, Qt::LeftButton);
@@ -210,7 +224,8 @@ private Q_SLOTS:
         const JobReport report = waitForCommand(done);
         QCOMPARE(report.written(), (QStringList{working() + QStringLiteral("/boats.jpg"), working() + QStringLiteral("/pier.jpg")}));
         QCOMPARE(tag(report.written()[0], QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:12 11:00:00"));
-        QCOMPARE(tag(report.written()[1], QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2019:07:13 08:30:00"));
+        QCOMPARE(tag(report.written()[1], QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2019:07:13 08:30:00"));
+        QCOMPARE(tag(report.written()[1], QStringLiteral("IFD0:ModifyDate")), QString()); // pier.jpg had none
         QVERIFY(!QFileInfo::exists(working() + QStringLiteral("/harbour.jpg")));
     }
 

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OutputNames.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// One spelling per file: links and "." / ".." resolved where the file exists.
+QString samePath(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName());
+}
+
+QString numbered(const QString &path, int n)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    const QString base = suffix.isEmpty() ? info.fileName() : info.fileName().chopped(suffix.size() + 1);
+    QString name = QStringLiteral("%1 (%2)").arg(base).arg(n);
+    if (!suffix.isEmpty())
+        name += QLatin1Char('.') + suffix;
+    return info.path() + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+OutputNames::OutputNames(const QStringList &sourcePaths)
+{
+    for (const QString &path : sourcePaths)
+        if (!path.isEmpty())
+            m_sources.insert(samePath(path));
+}
+
+QString OutputNames::claim(const QString &wanted, const QString &sourcePath)
+{
+    const QString source = samePath(sourcePath);
+    for (int n = 1;; ++n) {
+        const QString candidate = n == 1 ? wanted : numbered(wanted, n);
+        const QString key = samePath(candidate);
+        const auto owner = m_claimed.constFind(key);
+        if (m_sources.contains(key) || (owner != m_claimed.cend() && *owner != source))
+            continue;
+        m_claimed.insert(key, source);
+        return candidate;
+    }
+}
