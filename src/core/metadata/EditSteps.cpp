@@ -39,6 +39,9 @@ bool record(EditReport &report, const EditSource &source, const QString &outputP
     case imageio::RewriteResult::Unreadable:
         report.skipped.append({source.fileName, source.sourcePath, unreadableReason(result.error)});
         return false;
+    case imageio::RewriteResult::Refused:
+        report.skipped.append({source.fileName, source.sourcePath, result.error});
+        return false;
     case imageio::RewriteResult::WriteFailed:
         report.failed.append({source.fileName, outputPath,
                               result.error.isEmpty() ? QStringLiteral("the copy could not be written")
