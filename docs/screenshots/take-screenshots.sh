@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Retakes the screenshots in this folder: runs glimmerset under Xvfb with openbox,
-# compresses copies of a few camera photos and opens the resize sheet and preferences.
+# compresses copies of a few camera photos, opens the resize sheet and preferences, and
+# shows the list once more under the dark palette.
 #   docs/screenshots/take-screenshots.sh BUILD_DIR PHOTO...
 # Needs xvfb, openbox, xdotool and imagemagick.
 set -euo pipefail
@@ -54,3 +55,23 @@ xdotool key Escape; sleep 0.5
 xdotool mousemove $((wx + 74)) $((wy + 9)) click 1; sleep 0.7     # Glimmerset menu
 xdotool mousemove $((wx + 107)) $((wy + 54)) click 1; sleep 1     # Preferences…
 shot preferences.png 293 81 694 638
+xdotool key Escape; sleep 0.5
+kill $app_pid; sleep 1
+
+# The same list under the dark palette (Preferences ▸ Appearance ▸ Dark).
+rm -rf "$work/home/Pictures"
+mkdir -p "$XDG_CONFIG_HOME/Vantoric"
+printf '[General]\nAppearance=Dark\n' > "$XDG_CONFIG_HOME/Vantoric/Glimmerset.conf"
+cp "$@" "$work/photos/"
+chmod u+w "$work"/photos/*
+"$app" "$work"/photos/* >/dev/null 2>&1 &
+app_pid=$!
+sleep 6
+shot list-dark.png 293 81 694 638
+kill $app_pid; sleep 1
+
+# The connect sheet, the editor listing a library and the update window are taken by the
+# tests that drive them (tests/ui), on this display.
+for t in tst_photolibrarycontroller tst_updatecontroller; do
+  GLIMMERSET_SCREENSHOTS="$here" QT_QPA_PLATFORM=xcb "$build/tests/$t" >/dev/null
+done

@@ -5,6 +5,7 @@
 #include "compress/BatchCompressor.h"
 #include "compress/JobItems.h"
 #include "compress/ResizePresets.h"
+#include "compress/ResizeRecompress.h"
 #include "compress/SizeText.h"
 
 #include <QDir>
@@ -24,29 +25,33 @@ struct CompressArgs {
     std::optional<bool> keepMetadata;
     QString output;
     bool inPlace = false;
+    bool noTrash = false;
+    bool subfolders = false;
     std::optional<compress::ResizeRequest> resize;
     QString resizeText;
     int jobs = 0;
     QStringList paths;
 };
 
-// "640 x 480" as the preset list spells it keeps the proportions; "WxH" is an exact size.
+// "640 x 480" as the preset list spells it and "WxH" keep the proportions, fitting the
+// photo inside; "WxH!" is an exact size. Photos are never made larger.
 bool parseResize(const QString &text, compress::ResizeRequest *request, QString *error)
 {
     if (compress::presetByTitle(text)) {
         *request = {text, 0, 0};
         return true;
     }
-    static const QRegularExpression custom(QStringLiteral("^\\s*(\\d+)\\s*[xX]\\s*(\\d+)\\s*$"));
+    static const QRegularExpression custom(QStringLiteral("^\\s*(\\d+)\\s*[xX]\\s*(\\d+)\\s*(!?)\\s*$"));
     const QRegularExpressionMatch match = custom.match(text);
     const int width = match.hasMatch() ? compress::fieldIntValue(match.captured(1)) : 0;
     const int height = match.hasMatch() ? compress::fieldIntValue(match.captured(2)) : 0;
     if (width < 1 || height < 1) {
-        *error = QStringLiteral("--resize takes a preset (\"%1\") or WIDTHxHEIGHT of at least 1x1, not \"%2\"")
+        *error = QStringLiteral("--resize takes a preset (\"%1\"), WIDTHxHEIGHT or WIDTHxHEIGHT! of at least 1x1, "
+                                "not \"%2\"")
                      .arg(compress::resizePresetTitles().mid(1).join(QStringLiteral("\", \"")), text);
         return false;
     }
-    *request = {QLatin1String(compress::CustomPresetTitle), width, height};
+    *request = {QLatin1String(compress::CustomPresetTitle), width, height, match.captured(3).isEmpty()};
     return true;
 }
 
@@ -79,6 +84,10 @@ bool parseArgs(const QStringList &args, CompressArgs *out, QString *error)
             out->keepMetadata = keep;
         } else if (arg == QLatin1String("--in-place")) {
             out->inPlace = true;
+        } else if (arg == QLatin1String("--no-trash")) {
+            out->noTrash = true;
+        } else if (arg == QLatin1String("--subfolders")) {
+            out->subfolders = true;
         } else if (arg == QLatin1String("--output")) {
             if (!value(&out->output))
                 return false;
@@ -108,6 +117,10 @@ bool parseArgs(const QStringList &args, CompressArgs *out, QString *error)
     }
     if (out->inPlace && !out->output.isEmpty()) {
         *error = QStringLiteral("--output and --in-place exclude each other");
+        return false;
+    }
+    if (out->noTrash && !out->inPlace) {
+        *error = QStringLiteral("--no-trash only applies to --in-place");
         return false;
     }
     if (out->paths.isEmpty()) {
@@ -142,18 +155,19 @@ private:
 };
 
 // Runs one job, printing its table as it goes; returns its report.
-CompressionReport runAndPrint(BatchCompressor &compressor, CompressionJobKind kind,
-                              const QList<compress::JobItem> &items)
+CompressionReport runAndPrint(const std::function<CompressionReport(const BatchCompressor::EntryCallback &)> &run)
 {
     QTextStream out(stdout);
     ProgressLine progress;
-    const CompressionReport report = compressor.run(kind, items, [&](const NSFileNode &entry, int position, int total) {
+    const CompressionReport report = run([&](const NSFileNode &entry, int position, int total) {
         progress.clear();
         out << entry.fileName() << '\t' << entry.orignalFileSizeStr() << '\t' << entry.restFileSizeStr() << '\t'
             << entry.percentText() << Qt::endl;
         progress.show(position, total);
     });
     progress.clear();
+    for (const CompressionProblem &problem : report.skipped)
+        out << "skipped\t" << problem.path << '\t' << problem.reason << '\n';
     for (const CompressionProblem &problem : report.unreadable)
         out << "could not read\t" << problem.path << '\t' << problem.reason << '\n';
     for (const CompressionProblem &problem : report.failed)
@@ -184,7 +198,7 @@ int runCompress(const QStringList &args)
             return cli::ExitUsage;
         }
         if (info.isDir()) {
-            if (!compress::listFolder(path, &items, &error)) {
+            if (!compress::listFolder(path, &items, &error, parsed.subfolders)) {
                 cli::printError(verb, error);
                 return cli::ExitUsage;
             }
@@ -198,6 +212,7 @@ int runCompress(const QStringList &args)
     CompressionOptions options;
     options.bKeepMetadata = parsed.keepMetadata.value_or(settings.keepMetadata());
     options.bKeepOrigialPhoto = !parsed.inPlace;
+    options.moveReplacedToTrash = !parsed.noTrash;
     options.workers = parsed.jobs;
     if (options.bKeepOrigialPhoto) {
         QString folder = parsed.output;
@@ -214,33 +229,34 @@ int runCompress(const QStringList &args)
     const CompressionJobKind kind = parsed.paths.size() == 1 && namedFiles.isEmpty() ? CompressionJobKind::Folder
                                                                                      : CompressionJobKind::Files;
     BatchCompressor compressor(options);
-    CompressionReport report = runAndPrint(compressor, kind, items);
+    CompressionReport report = runAndPrint(
+        [&](const BatchCompressor::EntryCallback &onEntry) { return compressor.run(kind, items, onEntry); });
     bool problems = !report.failed.isEmpty();
     for (const CompressionProblem &problem : std::as_const(report.unreadable))
         problems = problems || namedFiles.contains(problem.path);
 
     if (parsed.resize && !report.entries.isEmpty()) {
+        // The results are scaled in memory and compressed again where they are; sizes
+        // compare with the results as they were before.
         QStringList results;
         for (const NSFileNode &entry : std::as_const(report.entries))
             results << entry.restPath();
-        const compress::ResizeStepResult step = compress::resizePhotosForRecompression(results, *parsed.resize);
-        for (const CompressionProblem &problem : step.problems)
-            cli::printError(verb, QStringLiteral("%1: not resized: %2").arg(problem.path, problem.reason));
         QTextStream(stdout) << "resized to " << parsed.resizeText << ':' << Qt::endl;
-        QList<compress::JobItem> resized;
-        compress::expandJobItems(CompressionJobKind::Resize, step.paths, &resized, &error);
-        report = runAndPrint(compressor, CompressionJobKind::Resize, resized);
-        problems = problems || !step.problems.isEmpty() || !report.failed.isEmpty();
+        report = runAndPrint([&](const BatchCompressor::EntryCallback &onEntry) {
+            return compress::resizeAndRecompress(results, *parsed.resize, options, nullptr, onEntry);
+        });
+        problems = problems || !report.failed.isEmpty() || !report.unreadable.isEmpty();
     }
     return problems ? cli::ExitFailed : cli::ExitOk;
 }
 
 const bool registered = cli::registerVerb(
     {verb,
-     QStringLiteral("[--keep-metadata|--strip-metadata] [--output DIR|--in-place] [--resize \"640 x 480\"|WxH] "
-                    "[--jobs N] PATH..."),
-     QStringLiteral("compress photos and folders into the Output folder (or over themselves), one row per photo, "
-                    "then the savings line"),
+     QStringLiteral("[--keep-metadata|--strip-metadata] [--output DIR|--in-place [--no-trash]] [--subfolders] "
+                    "[--resize \"640 x 480\"|WxH|WxH!] [--jobs N] PATH..."),
+     QStringLiteral("compress photos and folders into the Output folder (or over themselves, the originals going "
+                    "to the Trash), one row per photo, then the savings line; photos of other formats become new "
+                    ".jpg files"),
      &runCompress});
 
 } // namespace

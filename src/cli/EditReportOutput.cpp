@@ -3,7 +3,7 @@
 #include "CliVerb.h"
 
 #include "app/Folders.h"
-#include "metadata/EditReport.h"
+#include "jobs/JobReport.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -52,18 +52,23 @@ QString outputFolder(const EditorArgs &args)
     return folder;
 }
 
-int finishReport(const QString &verb, const EditReport &report)
+void printProblems(const QString &verb, const JobReport &report)
 {
-    QTextStream out(stdout);
-    for (const QString &path : report.written)
-        out << path << '\n';
-    out.flush();
     if (!report.note.isEmpty())
         printError(verb, report.note);
-    for (const EditReport::Problem &p : report.failed)
-        printError(verb, QStringLiteral("%1: no copy written: %2").arg(p.path, p.reason));
-    for (const EditReport::Problem &p : report.skipped)
-        printError(verb, QStringLiteral("%1: skipped: %2").arg(p.path, p.reason));
+    for (const PhotoResult &p : report.failed())
+        printError(verb, QStringLiteral("%1: no copy written: %2").arg(p.path(), p.reason));
+    for (const PhotoResult &p : report.skipped())
+        printError(verb, QStringLiteral("%1: skipped: %2").arg(p.path(), p.reason));
+}
+
+int finishReport(const QString &verb, const JobReport &report)
+{
+    QTextStream out(stdout);
+    for (const QString &path : report.written())
+        out << path << '\n';
+    out.flush();
+    printProblems(verb, report);
     return report.hasProblems() ? ExitFailed : ExitOk;
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-struct EditReport;
+struct JobReport;
 
 // Shared by the editor verbs of glimmerset-cli.
 namespace cli {
@@ -24,8 +24,12 @@ bool parseEditorArgs(const QStringList &args, const QMap<QString, int> &valueCou
 // The folder the copies go into, created when missing.
 QString outputFolder(const EditorArgs &args);
 
+// The one way a verb reports what a job left undone: the report's note, then one line
+// per failed photo and one per skipped photo, with the reason, on stderr.
+void printProblems(const QString &verb, const JobReport &report);
+
 // Prints one line per written copy to stdout and one message per photo that yielded
 // no copy to stderr; returns the exit status.
-int finishReport(const QString &verb, const EditReport &report);
+int finishReport(const QString &verb, const JobReport &report);
 
 } // namespace cli

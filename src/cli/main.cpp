@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <exception>
 
 namespace cli {
 
@@ -59,5 +60,12 @@ int main(int argc, char *argv[])
         printUsage(stderr);
         return cli::ExitUsage;
     }
-    return it->second.run(args);
+    // Commands catch per photo; this is the last line so a surprise still ends with a reason
+    // and a failure status rather than an abort.
+    try {
+        return it->second.run(args);
+    } catch (const std::exception &e) {
+        cli::printError(name, QString::fromLocal8Bit(e.what()));
+        return cli::ExitFailed;
+    }
 }

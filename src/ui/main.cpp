@@ -1,9 +1,14 @@
 #include "app/AppDelegate.h"
 #include "app/Artwork.h"
 #include "app/Palette.h"
+#include "app/SingleInstance.h"
+#include "app/Translations.h"
+#include "camera/CameraController.h"
+#include "camera/CameraEditorLink.h"
 #include "editor/EditorController.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -15,24 +20,42 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(GLIMMERSET_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Glimmerset"));
     QGuiApplication::setDesktopFileName(QStringLiteral("glimmerset"));
-    // The windows draw their own light surfaces; one style and palette keeps the
-    // controls and dialogs on them readable under any desktop theme.
+    // One style draws every control the same on any desktop; the colours are the
+    // desktop's unless the preferences choose light or dark (Appearance).
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setPalette(palette::lightPalette());
     QApplication::setWindowIcon(artwork::applicationIcon());
+    translations::install(QLocale::system());
+
+    // Photos or a folder handed over by the desktop ("Open With") count as a drop;
+    // "--camera MODEL --port PORT" names a camera as the command-line tool takes it.
+    QStringList files;
+    QList<CameraInfo> named;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--camera") && i + 3 < args.size()
+            && args.at(i + 2) == QLatin1String("--port")) {
+            named.append({args.at(i + 1), args.at(i + 3)});
+            i += 3;
+        } else if (!args.at(i).startsWith(QLatin1Char('-'))) {
+            files << args.at(i);
+        }
+    }
+    // A running Glimmerset takes the files; this process then has nothing more to do.
+    SingleInstance instance;
+    if (instance.handOffOrListen(files))
+        return 0;
 
     AppDelegate delegate;
     delegate.init();
     delegate.awakeFromNib();
     EditorController editor(delegate);
+    CameraController camera(delegate);
+    cameraeditorlink::connect(camera, editor, delegate);
     delegate.applicationDidFinishLaunching();
+    camera.start(named);
 
-    // Photos or a folder handed over by the desktop ("Open With") count as a drop.
-    QStringList files;
-    for (const QString &arg : app.arguments().mid(1)) {
-        if (!arg.startsWith(QLatin1Char('-')))
-            files << arg;
-    }
+    QObject::connect(&instance, &SingleInstance::filesReceived, &delegate,
+                     [&delegate](const QStringList &received) { delegate.openFilesFromAnotherStart(received); });
     if (!files.isEmpty())
         QTimer::singleShot(0, &delegate, [&delegate, files] { delegate.openFiles(files); });
     return app.exec();

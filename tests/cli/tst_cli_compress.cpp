@@ -9,9 +9,13 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,13 +34,16 @@ private Q_SLOTS:
     void printsRowsThenSavingsLine();
     void defaultsComeFromSettings();
     void metadataOptions();
+    void inPlaceReplacesSources_data();
     void inPlaceReplacesSources();
+    void problemsAreListedAndFailTheRun();
     void folderSkipsHiddenAndListsUnreadable();
     void resizeRecompressesTheResults();
     void workerCountDoesNotChangeTheOutput();
     void badArgumentsWriteNothing_data();
     void badArgumentsWriteNothing();
     void killedMidwayLeavesNoBrokenPhoto();
+    void killedResizeLeavesWholePhotos();
 
 private:
     Result runCli(const QStringList &args);
@@ -57,6 +64,7 @@ QProcessEnvironment CliCompressTest::environment() const
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("home/.config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("home/.local/share")));
     return env;
 }
 
@@ -140,17 +148,87 @@ void CliCompressTest::metadataOptions()
     QVERIFY(!stripped.contains(QStringLiteral("GPS:GPSLatitude")));
 }
 
+void CliCompressTest::inPlaceReplacesSources_data()
+{
+    QTest::addColumn<bool>("noTrash");
+    QTest::newRow("to the Trash") << false;
+    QTest::newRow("--no-trash") << true;
+}
+
 void CliCompressTest::inPlaceReplacesSources()
 {
+    QFETCH(bool, noTrash);
     const QString folder = mkdir(QStringLiteral("inplace"));
     const QString photo = fixtures::writeJpeg(folder + QStringLiteral("/p.jpg"), 900, 600);
-    const qint64 before = QFileInfo(photo).size();
-    const Result r = runCli({QStringLiteral("--in-place"), photo});
+    const QByteArray original = fixtures::readAll(photo);
+    QStringList args{QStringLiteral("--in-place"), photo};
+    if (noTrash)
+        args.prepend(QStringLiteral("--no-trash"));
+    const Result r = runCli(args);
     QCOMPARE(r.status, 0);
-    QVERIFY(QFileInfo(photo).size() < before);
+    QVERIFY(QFileInfo(photo).size() < original.size());
     QCOMPARE(QImage(photo).size(), QSize(900, 600));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures/Glimmerset"))));
+    // The original can be restored from the Trash, where the desktop looks for it.
+    const QString trash = path(QStringLiteral("home/.local/share/Trash"));
+    QCOMPARE(fixtures::readAll(trash + QStringLiteral("/files/p.jpg")), noTrash ? QByteArray() : original);
+    QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/p.jpg.trashinfo")), !noTrash);
+}
+
+void CliCompressTest::problemsAreListedAndFailTheRun()
+{
+    const QString folder = mkdir(QStringLiteral("trouble"));
+    const QString fine = fixtures::writeJpeg(folder + QStringLiteral("/fine.jpg"), 400, 300);
+    // Already at the lowest quality, with metadata: stripping must still remove it.
+    const QString low = folder + QStringLiteral("/low.jpg");
+    QVERIFY(fixtures::writeAll(low, imageio::JpegCodec::encode(fixtures::photoLikeImage(300, 200), 10)));
+    fixtures::exiftool(low, {QStringLiteral("-Make=Glimmer"), QStringLiteral("-GPSLatitude=48.1"),
+                             QStringLiteral("-GPSLatitudeRef=N")});
+    // A decompression bomb: a tiny file declaring 23170 × 23170 pixels.
+    QByteArray bomb = imageio::JpegCodec::encode(fixtures::photoLikeImage(64, 64), 80);
+    const qsizetype sof = bomb.indexOf("\xFF\xC0");
+    bomb.replace(sof + 5, 4, QByteArray::fromHex("5A825A82"));
+    QVERIFY(fixtures::writeAll(folder + QStringLiteral("/bomb.jpg"), bomb));
+    // A name that is not UTF-8, as an old camera card or archive may carry.
+    const QByteArray photoBytes = fixtures::readAll(fine);
+    const QByteArray rawName = QFile::encodeName(folder) + "/caf\xE9.jpg";
+    const int fd = ::open(rawName.constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, photoBytes.constData(), size_t(photoBytes.size())), ssize_t(photoBytes.size()));
+    ::close(fd);
+    // QTemporaryDir cannot remove a name it cannot spell.
+    const auto unlink = qScopeGuard([&] { ::unlink(rawName.constData()); });
+
+    const QString out = path(QStringLiteral("out"));
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    // Peak memory of the run, in KB, from the system's own accounting.
+    p.start(QStringLiteral("/usr/bin/time"),
+            {QStringLiteral("-f"), QStringLiteral("maxrss %M"), testsupport::cli(), QStringLiteral("compress"),
+             QStringLiteral("--strip-metadata"), QStringLiteral("--output"), out, folder, fine});
+    QVERIFY(p.waitForFinished(120000));
+    const QString output = QString::fromUtf8(p.readAllStandardOutput());
+    const QString errors = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(errors.contains(folder + QStringLiteral("/bomb.jpg: not written: too large")), qPrintable(errors));
+    QVERIFY2(errors.contains(QStringLiteral("caf\\xe9.jpg: not written: the file name is not valid UTF-8")),
+             qPrintable(errors));
+    QVERIFY2(output.contains(QStringLiteral("skipped\t") + fine + QStringLiteral("\tgiven more than once")),
+             qPrintable(output));
+    const qint64 maxKb = QRegularExpression(QStringLiteral("maxrss (\\d+)")).match(errors).captured(1).toLongLong();
+    QVERIFY2(maxKb > 0 && maxKb < 400 * 1024, qPrintable(errors));
+
+    const QVariantMap tags = testsupport::exiftoolTags(out + QStringLiteral("/low.jpg"));
+    QVERIFY(!tags.isEmpty());
+    QVERIFY(!tags.contains(QStringLiteral("IFD0:Make")));
+    QVERIFY(!tags.contains(QStringLiteral("GPS:GPSLatitude")));
+
+    // An Output folder that is the photos' own folder never replaces a source.
+    const QByteArray before = fixtures::readAll(fine);
+    QCOMPARE(runCli({QStringLiteral("--output"), folder, fine}).status, 0);
+    QCOMPARE(fixtures::readAll(fine), before);
+    QVERIFY(QImage(folder + QStringLiteral("/fine (2).jpg")).size() == QSize(400, 300));
 }
 
 void CliCompressTest::folderSkipsHiddenAndListsUnreadable()
@@ -164,11 +242,12 @@ void CliCompressTest::folderSkipsHiddenAndListsUnreadable()
     Result r = runCli({QStringLiteral("--output"), out, folder});
     // Non-photos inside a folder are reported, not an error.
     QCOMPARE(r.status, 0);
-    QCOMPARE(r.lines.size(), 4);
+    QCOMPARE(r.lines.size(), 5);
     QVERIFY(r.lines[0].startsWith(QStringLiteral("one.jpg\t")));
-    QVERIFY(r.lines[1].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/nested")));
-    QVERIFY(r.lines[2].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/readme.txt")));
-    QVERIFY(r.lines[3].startsWith(QStringLiteral("Save  ")));
+    QCOMPARE(r.lines[1], QStringLiteral("skipped\t") + folder + QStringLiteral("/.thumb.jpg\thidden name"));
+    QVERIFY(r.lines[2].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/nested")));
+    QVERIFY(r.lines[3].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/readme.txt")));
+    QVERIFY(r.lines[4].startsWith(QStringLiteral("Save  ")));
     QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("one.jpg")});
 
     // A file named on the command line that is no photo fails the run; the rest is done.
@@ -191,7 +270,11 @@ void CliCompressTest::resizeRecompressesTheResults()
     QCOMPARE(QImage(out + QStringLiteral("/tall.jpg")).size(), QSize(180, 240));
     QVERIFY(fixtures::readAll(out + QStringLiteral("/tall.jpg")).startsWith("\xFF\xD8"));
 
+    // "WxH" fits inside keeping the proportions, "WxH!" stretches.
     r = runCli({QStringLiteral("--resize"), QStringLiteral("100x50"), QStringLiteral("--output"), out, landscape});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(QImage(out + QStringLiteral("/wide.jpg")).size(), QSize(67, 50));
+    r = runCli({QStringLiteral("--resize"), QStringLiteral("100x50!"), QStringLiteral("--output"), out, landscape});
     QCOMPARE(r.status, 0);
     QCOMPARE(QImage(out + QStringLiteral("/wide.jpg")).size(), QSize(100, 50));
 }
@@ -260,8 +343,10 @@ void CliCompressTest::killedMidwayLeavesNoBrokenPhoto()
     }
     QProcess p;
     p.setProcessEnvironment(environment());
-    p.start(testsupport::cli(), {QStringLiteral("compress"), QStringLiteral("--in-place"), QStringLiteral("--jobs"),
-                                 QStringLiteral("2"), folder});
+    // Without the Trash step: a kill between trashing and committing would leave the
+    // photo in the Trash only, which this test does not look for.
+    p.start(testsupport::cli(), {QStringLiteral("compress"), QStringLiteral("--in-place"), QStringLiteral("--no-trash"),
+                                 QStringLiteral("--jobs"), QStringLiteral("2"), folder});
     QVERIFY(p.waitForStarted());
     // Killed as soon as the first photos are being replaced.
     QTRY_VERIFY_WITH_TIMEOUT(p.canReadLine(), 60000);
@@ -283,6 +368,39 @@ void CliCompressTest::killedMidwayLeavesNoBrokenPhoto()
     QVERIFY(replaced < originals.size());
     // No temporary or partial file is left next to the photos.
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), originals.size());
+}
+
+void CliCompressTest::killedResizeLeavesWholePhotos()
+{
+    const QString folder = mkdir(QStringLiteral("big"));
+    for (int i = 0; i < 16; ++i)
+        fixtures::writeJpeg(folder + QStringLiteral("/r%1.jpg").arg(i, 2, 10, QLatin1Char('0')), 1600, 1200, {},
+                            quint32(i));
+    const QString out = path(QStringLiteral("out"));
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(testsupport::cli(), {QStringLiteral("compress"), QStringLiteral("--resize"), QStringLiteral("320 x 240"),
+                                 QStringLiteral("--jobs"), QStringLiteral("2"), QStringLiteral("--output"), out, folder});
+    QVERIFY(p.waitForStarted());
+    // Killed once the first photo of the resize has been written.
+    QByteArray seen;
+    // 16 rows and the savings line of the compression, the "resized to" line, then a row.
+    QTRY_VERIFY_WITH_TIMEOUT((seen += p.readAllStandardOutput(), seen.count('\n') > 18), 120000);
+    p.kill();
+    p.waitForFinished();
+
+    int resized = 0;
+    const QStringList results = QDir(out).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(results.size(), 16); // no temporary file left behind
+    for (const QString &name : results) {
+        const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(fixtures::readAll(out + QLatin1Char('/') + name));
+        QVERIFY2(decoded.ok(), qPrintable(name + QStringLiteral(": ") + decoded.error));
+        if (decoded.image.size() == QSize(320, 240))
+            ++resized;
+        else
+            QCOMPARE(decoded.image.size(), QSize(1600, 1200));
+    }
+    QVERIFY(resized >= 1);
 }
 
 } // namespace

@@ -106,6 +106,12 @@ private Q_SLOTS:
         QTest::newRow("reference without --to") << QStringList{"dates", "x.jpg", "--reference", "y.jpg"};
         QTest::newRow("unknown option") << QStringList{"file-dates", "--force", "x.jpg"};
         QTest::newRow("--into without folder") << QStringList{"file-dates", "x.jpg", "--into"};
+        QTest::newRow("gps latitude 123") << QStringList{"gps", "--lat", "123", "--lon", "0", "--alt", "0", "x.jpg"};
+        QTest::newRow("gps without altitude") << QStringList{"gps", "--lat", "1", "--lon", "0", "x.jpg"};
+        QTest::newRow("apply with nothing") << QStringList{"apply", "x.jpg"};
+        QTest::newRow("apply letters as longitude") << QStringList{"apply", "--lat", "1", "--lon", "east", "x.jpg"};
+        QTest::newRow("export two kinds") << QStringList{"export", "--exif", "--tiff", "x.jpg"};
+        QTest::newRow("import without file") << QStringList{"import", "x.jpg", "--exif"};
     }
 
     void usageErrors()
@@ -153,6 +159,53 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(copy), bytesOf(m_b));
         QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(),
                  QDateTime(QDate(2020, 5, 5), QTime(5, 5, 5), QTimeZone(QByteArray("Europe/Berlin"))).toSecsSinceEpoch());
+    }
+
+    void gpsAndApply()
+    {
+        Run run = cli({QStringLiteral("gps"), QStringLiteral("--lat"), QStringLiteral("-33.8688"), QStringLiteral("--lon"),
+                       QStringLiteral("151.2093"), QStringLiteral("--alt"), QStringLiteral("-5"), m_b});
+        QCOMPARE(run.status, 0);
+        const QString gps = working() + QStringLiteral("/NewGPS_b.jpg");
+        QCOMPARE(run.out, QStringList{gps});
+        QCOMPARE(tag(gps, QStringLiteral("GPS:GPSLatitudeRef")), QStringLiteral("S"));
+        QCOMPARE(tag(gps, QStringLiteral("GPS:GPSAltitudeRef")), QStringLiteral("1"));
+
+        run = cli({QStringLiteral("apply"), QStringLiteral("--artist"), QStringLiteral("Ada"), QStringLiteral("--keywords"),
+                   QStringLiteral("harbour, boats"), m_b});
+        QCOMPARE(run.status, 0);
+        const QString after = working() + QStringLiteral("/After_b.jpg");
+        QCOMPARE(run.out, QStringList{after});
+        QCOMPARE(tag(after, QStringLiteral("IFD0:Artist")), QStringLiteral("Ada"));
+        QCOMPARE(testsupport::exiftoolTags(after).value(QStringLiteral("IPTC:Keywords")).toStringList(),
+                 (QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}));
+    }
+
+    void exportAndImport()
+    {
+        const QString into = m_home.filePath(QStringLiteral("plists"));
+        Run run = cli({QStringLiteral("export"), QStringLiteral("--tiff"), m_a, QStringLiteral("--into"), into});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringList{into + QStringLiteral("/a_Tiff.plist")});
+        run = cli({QStringLiteral("import"), QStringLiteral("--tiff"), run.out.first(), m_b, QStringLiteral("--into"), into});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(tag(into + QStringLiteral("/After_b.jpg"), QStringLiteral("IFD0:Artist")), QStringLiteral("Ada Lovelace"));
+
+        run = cli({QStringLiteral("export"), QStringLiteral("--template"), QStringLiteral("--make"), QStringLiteral("Leica"),
+                   QStringLiteral("--keywords"), QStringLiteral("a, b"), QStringLiteral("--into"), into});
+        QCOMPARE(run.status, 0);
+        const QString plist = into + QStringLiteral("/templatefile.plist");
+        QCOMPARE(run.out, QStringList{plist});
+        // The template keeps the keywords as the one text typed.
+        QVERIFY(bytesOf(plist).contains("<key>Keywords</key>\n\t<string>a, b</string>"));
+        QVERIFY(bytesOf(plist).contains("<key>LensMake</key>\n\t<string>Leica</string>"));
+
+        // A file that is not a property list is refused, and nothing is written.
+        const QString refused = m_home.filePath(QStringLiteral("refused"));
+        run = cli({QStringLiteral("import"), QStringLiteral("--template"), m_a, m_b, QStringLiteral("--into"), refused});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("not a property list")), qPrintable(run.err));
+        QVERIFY(filesIn(refused).isEmpty());
     }
 };
 

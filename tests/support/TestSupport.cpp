@@ -1,6 +1,11 @@
 #include "TestSupport.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,5 +58,21 @@ QString makeJpeg(const QString &path, int width, int height, const QStringList &
 QString testData(const QString &name) { return QStringLiteral(GLIMMERSET_TEST_DATA "/") + name; }
 
 QString cli() { return QStringLiteral(GLIMMERSET_CLI); }
+
+void screenshot(const QString &name, QWindow *only)
+{
+    const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QTest::qWait(400);
+    QRect shown;
+    for (QWindow *w : QGuiApplication::topLevelWindows()) {
+        if (w->isVisible() && (!only || w == only))
+            shown |= w->frameGeometry();
+    }
+    QScreen *screen = QGuiApplication::primaryScreen();
+    shown = shown.adjusted(-16, -16, 16, 16) & screen->geometry();
+    screen->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height()).save(folder + QLatin1Char('/') + name);
+}
 
 } // namespace testsupport

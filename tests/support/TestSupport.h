@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWindow;
+
 // Helpers shared by the tests: external oracles and generated fixtures.
 namespace testsupport {
 
@@ -24,6 +26,11 @@ QString pixelSignature(const QString &path, bool allFrames = false);
 QString makeJpeg(const QString &path, int width, int height, const QStringList &exiftoolArgs = {});
 
 QString testData(const QString &name);
+
+// When GLIMMERSET_SCREENSHOTS names a folder, saves a picture of the windows on show (or of
+// `only`), with a margin of the screen around them, as <folder>/<name>. Run under a real
+// display (Xvfb); the offscreen platform has nothing to grab.
+void screenshot(const QString &name, QWindow *only = nullptr);
 QString cli();
 
 } // namespace testsupport

@@ -4,6 +4,7 @@
 // settings in a file of their own, generated photos and simulated drops.
 
 #include "app/AppDelegate.h"
+#include "app/AppSettings.h"
 #include "app/MainInterface.h"
 #include "app/NotificationCenter.h"
 #include "widgets/ZelDragImageView.h"
@@ -26,11 +27,16 @@ struct Harness {
     std::unique_ptr<AppDelegate> delegate;
     int terminated = 0;
     QString imageAtTermination;
+    // The question before the first in-place job has tests of its own; elsewhere it is
+    // answered already, as it is after a user's first job.
+    bool replaceOriginalsConfirmed = true;
 
     QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
 
     void launch()
     {
+        if (replaceOriginalsConfirmed)
+            AppSettings(settingsFile()).setReplaceOriginalsConfirmed(true);
         delegate = std::make_unique<AppDelegate>(settingsFile(), &center);
         delegate->setTerminateHandler([this] { ++terminated; });
         delegate->init();
@@ -85,6 +91,14 @@ struct Harness {
         return finished.count() > 0 || finished.wait(60000);
     }
 };
+
+// The test program's own home for settings, the Output folder and the Trash that
+// replaced originals go to: never the user's.
+inline void usePrivateHome(const QString &home)
+{
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toUtf8());
+}
 
 // Generated once per test program: a landscape, an upright and a square photo.
 struct Photos {

@@ -65,7 +65,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toUtf8());
+        usePrivateHome(m_home.path());
         m_photos.make(m_home.filePath(QStringLiteral("generated")));
         QVERIFY(QFileInfo::exists(m_photos.square));
     }
@@ -83,7 +83,6 @@ private Q_SLOTS:
         QCOMPARE(h.ui().preferenceWindow->photolocationlab()->text(), expected);
         QCOMPARE(h.ui().window->size(), QSize(654, 300));
         QCOMPARE(h.ui().window->minimumSize(), QSize(654, 300));
-        QCOMPARE(h.ui().window->maximumSize(), QSize(654, 300));
         QVERIFY(h.ui().leftTipView->isVisible());
         QVERIFY(!h.ui().saveSizelab->isVisible());
         QVERIFY(h.delegate->bKeepMetadata());
@@ -106,7 +105,6 @@ private Q_SLOTS:
         QVERIFY(h.delegate->bSecondDrag());
         QTRY_COMPARE(h.ui().window->size(), QSize(654, 598));
         QCOMPARE(h.ui().window->minimumSize(), QSize(654, 598));
-        QCOMPARE(h.ui().window->maximumSize(), QSize(654, 598));
         QVERIFY(finished.count() > 0 || finished.wait(60000));
         QCOMPARE(h.delegate->dragPhotoArray().size(), 3);
         compareRows(h);
@@ -273,39 +271,39 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 0);
     }
 
-    void optionBoxesAreStoredOnTheNextJob()
+    void optionBoxesAreStoredAtOnceAndKeptAfterQuit()
     {
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->retainPreMetaBtn()->setChecked(false);
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
-        QVERIFY(h.dropAndWait(h.copies({m_photos.landscape}, QStringLiteral("o1"))));
+        PreferenceWindow *prefs = h.ui().preferenceWindow;
+        prefs->retainPreMetaBtn()->setChecked(true);
+        prefs->keeOriginalBtn()->setChecked(true);
+        prefs->includeSubfoldersBtn()->setChecked(true);
         {
+            // Stored the moment they change, before any job.
             QSettings stored(h.settingsFile(), QSettings::IniFormat);
-            QCOMPARE(stored.value(QStringLiteral("bkeepMetadata")).toBool(), false);
+            QCOMPARE(stored.value(QStringLiteral("bkeepMetadata")).toBool(), true);
             QCOMPARE(stored.value(QStringLiteral("bkeepOriginalPhoto")).toBool(), true);
+            QCOMPARE(stored.value(QStringLiteral("bIncludeSubfolders")).toBool(), true);
         }
-        QVERIFY(!h.delegate->bKeepMetadata());
-        QVERIFY(h.delegate->bKeepOrigialPhoto());
+        h.delegate->CloseTheMainWindow();
+        QCOMPARE(h.terminated, 1);
+        h.delegate.reset();
 
-        h.ui().preferenceWindow->retainPreMetaBtn()->setChecked(true);
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(false);
-        const QStringList sources = h.copies({m_photos.upright}, QStringLiteral("o2"));
-        QVERIFY(h.dropAndWait(sources));
-        QSettings stored(h.settingsFile(), QSettings::IniFormat);
-        QCOMPARE(stored.value(QStringLiteral("bkeepMetadata")).toBool(), true);
-        QCOMPARE(stored.value(QStringLiteral("bkeepOriginalPhoto")).toBool(), false);
-        // Without keep-original the result replaces the source.
-        const NSFileNode &e = h.delegate->dragPhotoArray().constFirst();
-        QCOMPARE(e.restPath(), e.orignalPath());
-        QCOMPARE(e.orignalPath(), sources.first());
-
-        // A relaunch shows the stored boxes.
         Harness again;
         QFile::copy(h.settingsFile(), again.settingsFile());
         again.launch();
         QVERIFY(again.ui().preferenceWindow->retainPreMetaBtn()->isChecked());
-        QVERIFY(!again.ui().preferenceWindow->keeOriginalBtn()->isChecked());
+        QVERIFY(again.ui().preferenceWindow->keeOriginalBtn()->isChecked());
+        QVERIFY(again.ui().preferenceWindow->includeSubfoldersBtn()->isChecked());
+
+        // Without keep-original the result replaces the source.
+        again.ui().preferenceWindow->keeOriginalBtn()->setChecked(false);
+        const QStringList sources = again.copies({m_photos.upright}, QStringLiteral("o2"));
+        QVERIFY(again.dropAndWait(sources));
+        const NSFileNode &e = again.delegate->dragPhotoArray().constFirst();
+        QCOMPARE(e.restPath(), e.orignalPath());
+        QCOMPARE(e.orignalPath(), sources.first());
     }
 
     void filesHandedOverAtStartCountAsADrop()

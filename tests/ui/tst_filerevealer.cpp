@@ -1,6 +1,6 @@
 #include "app/DesktopFileRevealer.h"
 #include "app/FileRevealer.h"
-#include "app/ThumbnailCache.h"
+#include "sources/Thumbnailer.h"
 #include "widgets/PSTableNameCellView.h"
 
 #include <QDBusConnection>
@@ -120,7 +120,7 @@ private Q_SLOTS:
     {
         RecordingRevealer recorder;
         FileRevealer::setInstance(&recorder);
-        ThumbnailCache cache(88, 1024 * 1024);
+        Thumbnailer cache(QSize(88, 88), 1024 * 1024);
         PSTableNameCellView cell(&cache);
         cell.resize(640, PSTableNameCellView::RowHeight);
         cell.setCurrentfilePath(QStringLiteral("/home/u/Pictures/Glimmerset/a.jpg"));

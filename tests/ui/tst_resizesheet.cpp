@@ -74,7 +74,7 @@ private Q_SLOTS:
         QCOMPARE(sheet->theResizePopBtn()->currentText(), QStringLiteral("Custom"));
         QCOMPARE(sheet->widthSizelab()->text(), QString::number(before.width()));
         QCOMPARE(sheet->heightSizelab()->text(), QString::number(before.height()));
-        QVERIFY(!sheet->resizeSacleBtn()->isChecked());
+        QVERIFY(sheet->resizeSacleBtn()->isChecked()); // "Custom" keeps the proportions until unticked
 
         choose(h, QStringLiteral("320 x 240"));
         QCOMPARE(sheet->widthSizelab()->text(), widthText);

@@ -1,8 +1,20 @@
+#include "AppDelegateHarness.h"
+
 #include "app/AppDelegate.h"
-#include "app/ThumbnailCache.h"
 #include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultHeaderView.h"
 #include "widgets/ResultTableDataSource.h"
+#include "widgets/ResultTableModel.h"
 #include "widgets/ResultTableView.h"
+#include "widgets/ZelCustomeWindow.h"
+#include "windows/PreferenceWindow.h"
+
+#include <QCheckBox>
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QToolButton>
 
 #include <QImage>
 #include <QLabel>
@@ -30,10 +42,161 @@ public:
     }
 };
 
+static NSFileNode entry(const QString &name, quint64 before, quint64 after)
+{
+    NSFileNode e;
+    e.setFileName(name);
+    e.setOrignalPath(QStringLiteral("/in/") + name);
+    e.setRestPath(QStringLiteral("/out/") + name);
+    e.setOrignalFileSize(before);
+    e.setRestFileSize(after);
+    return e;
+}
+
+static QStringList names(const ResultTableModel &model)
+{
+    QStringList out;
+    for (const ResultTableModel::Row &row : model.rows())
+        out << row.entry.fileName();
+    return out;
+}
+
+using Column = ResultTableModel::Column;
+
 class TestResultTable : public QObject
 {
     Q_OBJECT
+    Photos m_photos;
+    QTemporaryDir m_home;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("HOME", m_home.path().toUtf8());
+        m_photos.make(m_home.filePath(QStringLiteral("generated")));
+    }
+
+    // Rows: a (1000 -> 500, 50%), img10 (400 -> 100, 75%), img9 (2000 -> 1900, 5%),
+    // c (300 -> 300, 0%), then a failed photo, and d (1000 -> 500, 50%, a tie with a).
+    void sortOrders_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QStringList>("expected");
+        const auto list = [](const char *names) { return QString::fromLatin1(names).split(QLatin1Char(' ')); };
+        QTest::newRow("arrival") << int(Column::None) << int(Qt::AscendingOrder)
+                                 << list("a.jpg img10.jpg img9.jpg c.jpg bad.jpg d.jpg");
+        QTest::newRow("name, numbers as numbers") << int(Column::Name) << int(Qt::AscendingOrder)
+                                                  << list("a.jpg bad.jpg c.jpg d.jpg img9.jpg img10.jpg");
+        QTest::newRow("original down") << int(Column::Original) << int(Qt::DescendingOrder)
+                                       << list("img9.jpg a.jpg d.jpg img10.jpg c.jpg bad.jpg");
+        QTest::newRow("compressed up") << int(Column::Compressed) << int(Qt::AscendingOrder)
+                                       << list("bad.jpg img10.jpg c.jpg a.jpg d.jpg img9.jpg");
+        QTest::newRow("saving down, ties in arrival order")
+            << int(Column::Saved) << int(Qt::DescendingOrder) << list("img10.jpg a.jpg d.jpg img9.jpg c.jpg bad.jpg");
+        QTest::newRow("saving up") << int(Column::Saved) << int(Qt::AscendingOrder)
+                                   << list("c.jpg bad.jpg img9.jpg a.jpg d.jpg img10.jpg");
+    }
+
+    void sortOrders()
+    {
+        QFETCH(int, column);
+        QFETCH(int, order);
+        QFETCH(QStringList, expected);
+        // Sorted before and after the rows arrive: rows added to a sorted list go to their place.
+        for (bool sortFirst : {false, true}) {
+            ResultTableModel model;
+            if (sortFirst)
+                model.sort(Column(column), Qt::SortOrder(order));
+            model.appendEntry(entry(QStringLiteral("a.jpg"), 1000, 500));
+            model.appendEntry(entry(QStringLiteral("img10.jpg"), 400, 100));
+            model.appendEntry(entry(QStringLiteral("img9.jpg"), 2000, 1900));
+            model.appendEntry(entry(QStringLiteral("c.jpg"), 300, 300));
+            model.appendProblem(QStringLiteral("/in/bad.jpg"), ResultTableModel::RowState::Failed,
+                                QStringLiteral("cannot write"));
+            model.appendEntry(entry(QStringLiteral("d.jpg"), 1000, 500));
+            if (!sortFirst)
+                model.sort(Column(column), Qt::SortOrder(order));
+            QCOMPARE(names(model), expected);
+        }
+    }
+
+    // The real window after a real drop: the title sorts the rows, a click and the keys
+    // select them, Delete takes them off the list and leaves the files alone.
+    void windowTableSortsSelectsAndRemoves()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        const QStringList inputs = h.copies(m_photos.all(), QStringLiteral("in"));
+        QVERIFY(h.dropAndWait(inputs));
+        QVERIFY(QTest::qWaitForWindowExposed(h.ui().window));
+        ResultTableView *table = h.ui().theTableview;
+        ResultTableModel *model = h.delegate->resultTableModel();
+        QCOMPARE(model->rowCount(), 3);
+        h.delegate->resultTableModel()->appendProblem(inputs.first() + QStringLiteral(".tif"),
+                                                      ResultTableModel::RowState::Skipped,
+                                                      QStringLiteral("not a photo this program compresses"));
+        QCOMPARE(table->numberOfRows(), 4);
+        auto *problemCell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(3));
+        QVERIFY(problemCell);
+        QVERIFY(problemCell->reasonlab()->isVisibleTo(problemCell));
+        QVERIFY(!problemCell->originalFileSizelab()->isVisibleTo(problemCell));
+
+        // Click the Saved title twice: biggest saving first, as the entries' own sizes say.
+        QToolButton *saved = h.ui().resultHeader->titleButton(Column::Saved);
+        QTest::mouseClick(saved, Qt::LeftButton);
+        QTest::mouseClick(saved, Qt::LeftButton);
+        QList<double> fractions;
+        for (int row = 0; row < 3; ++row) {
+            auto *cell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(row));
+            QVERIFY(cell);
+            const NSFileNode &e = model->row(row).entry;
+            QCOMPARE(cell->precentlab()->text(), e.percentText());
+            fractions << 1.0 - double(e.restFileSize()) / double(e.orignalFileSize());
+        }
+        QVERIFY(fractions[0] >= fractions[1] && fractions[1] >= fractions[2]);
+        QCOMPARE(model->row(3).state, ResultTableModel::RowState::Skipped);
+
+        // A click selects the first row, Shift+Down the second; Copy Path takes both.
+        QTest::mouseClick(table->viewAtRow(0), Qt::LeftButton, Qt::NoModifier, QPoint(200, 20));
+        QVERIFY(table->hasFocus());
+        QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(table->selectedRows(), (QList<int>{0, 1}));
+        const QString first = model->row(0).entry.restPath();
+        const QString second = model->row(1).entry.restPath();
+        const QString kept = model->row(2).entry.restPath();
+        h.ui().copyResultPathAction->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), first + QLatin1Char('\n') + second);
+
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(table->numberOfRows(), 2);
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        QCOMPARE(h.delegate->dragPhotoArray().first().restPath(), kept);
+        QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
+        QVERIFY(table->selectedRows().isEmpty());
+        QVERIFY(!h.ui().removeResultAction->isEnabled());
+    }
+
+    // Wider than the layout's least size, the figures keep to the right edge and the title
+    // stays over its column.
+    void columnsFollowTheWidth()
+    {
+        for (int width : {654, 1100}) {
+            PSTableNameCellView cell(nullptr);
+            cell.resize(width, PSTableNameCellView::RowHeight);
+            cell.show();
+            QCOMPARE(cell.precentlab()->geometry().right(),
+                     width - 148 + PSTableNameCellView::percentColumnWidth() - 1);
+            ResultHeaderView header;
+            header.resize(width, 28);
+            header.show();
+            QCOMPARE(header.titleButton(Column::Saved)->geometry().right(), cell.precentlab()->geometry().right());
+            QCOMPARE(header.titleButton(Column::Original)->geometry().right(),
+                     cell.originalFileSizelab()->geometry().right());
+        }
+    }
+
     void shownNames_data()
     {
         QTest::addColumn<QString>("name");
@@ -109,74 +272,6 @@ private Q_SLOTS:
         table.resize(300, 200);
         table.setDataSource(&source);
         QVERIFY(!table.viewAtRow(0));
-    }
-
-    void thumbnailsAreMadeOffTheMainThreadAndCached()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("wide.png"));
-        QImage image(400, 200, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QVERIFY(image.save(path));
-
-        ThumbnailCache cache(88, 1024 * 1024);
-        QSignalSpy ready(&cache, &ThumbnailCache::thumbnailReady);
-        QVERIFY(cache.thumbnail(path).isNull()); // scheduled, not decoded here
-        QCOMPARE(cache.pendingCount(), 1);
-        QVERIFY(cache.thumbnail(path).isNull()); // not scheduled twice
-        QVERIFY(ready.wait());
-        QCOMPARE(ready.count(), 1);
-        const QImage thumb = cache.thumbnail(path);
-        QCOMPARE(thumb.size(), QSize(88, 44));
-        QCOMPARE(QColor(thumb.pixel(40, 20)), QColor(Qt::red));
-
-        // Rewritten at the same path: a new picture.
-        QTest::qWait(20);
-        QImage blue(100, 300, QImage::Format_RGB32);
-        blue.fill(Qt::blue);
-        QVERIFY(blue.save(path));
-        {
-            QFile touched(path);
-            QVERIFY(touched.open(QIODevice::ReadWrite));
-            QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
-        }
-        QVERIFY(cache.thumbnail(path).isNull());
-        QVERIFY(ready.wait());
-        QCOMPARE(cache.thumbnail(path).size(), QSize(29, 88));
-    }
-
-    void cacheStaysWithinItsBudget()
-    {
-        QTemporaryDir dir;
-        QImage image(200, 200, QImage::Format_RGB32);
-        image.fill(Qt::green);
-        const qint64 budget = 200 * 1024; // room for about six 88 x 88 pictures
-        ThumbnailCache cache(88, budget);
-        QSignalSpy ready(&cache, &ThumbnailCache::thumbnailReady);
-        for (int i = 0; i < 30; ++i) {
-            const QString path = dir.filePath(QStringLiteral("p%1.png").arg(i));
-            QVERIFY(image.save(path));
-            cache.thumbnail(path);
-        }
-        QTRY_COMPARE(ready.count(), 30);
-        QVERIFY(cache.cachedBytes() <= budget);
-        QVERIFY(cache.cachedCount() < 30);
-    }
-
-    void unreadableFilesGetAPlaceholderOnce()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("broken.jpg"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("garbage");
-        f.close();
-        ThumbnailCache cache(88, 1024 * 1024);
-        QSignalSpy ready(&cache, &ThumbnailCache::thumbnailReady);
-        cache.thumbnail(path);
-        QVERIFY(ready.wait());
-        QVERIFY(cache.contains(path));
-        QCOMPARE(cache.pendingCount(), 0);
     }
 };
 

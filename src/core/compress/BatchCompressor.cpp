@@ -1,16 +1,23 @@
 #include "BatchCompressor.h"
 
+#include "OutputPlanner.h"
 #include "PathSize.h"
 #include "PhotoEncoders.h"
+#include "PixelBudget.h"
+#include "ResizePresets.h"
 #include "SizeText.h"
+#include "TrashReplace.h"
 
+#include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
-#include "imageio/MetadataRewrite.h"
+#include "imageio/MetadataStrip.h"
+#include "imageio/PhotoFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QLoggingCategory>
 #include <QThread>
 #include <QThreadPool>
@@ -36,26 +43,88 @@ struct PhotoOutcome {
     // already there (a result not smaller than its source, written in place).
     compress::EncodedPhoto result;
     bool keepSource = false;
+    // The output is the source itself: what is there now is replaced.
+    bool replacesSource = false;
+    // A new JPEG for a photo of another format: the row shows its name.
+    bool newJpeg = false;
     // Settled when it was taken up, without a worker.
     bool settledEarly = false;
 };
 
+// One photo as a worker takes it up.
+struct PhotoTask {
+    QString sourcePath;
+    QString outputPath;
+    bool keepMetadata = false;
+    bool newJpeg = false;
+    bool replacesSource = false;
+    const compress::ResizeRequest *resize = nullptr;
+    compress::PixelBudget *budget = nullptr;
+    qint64 maxPhotoPixels = 0;
+    const std::atomic_bool *cancel = nullptr;
+};
+
 QString normalised(const QString &path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
-PhotoOutcome compressOne(const QString &sourcePath, const QString &outputPath, bool keepMetadata)
+// Only JPEG and PNG are rewritten under their own name; anything else becomes a new JPEG.
+bool isJpegOrPng(const QString &path)
+{
+    // Opening a FIFO would block the job: anything but a regular file fails later, with its reason.
+    if (!QFileInfo(path).isFile())
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // unreadable: it fails later with the reason, under its own name
+    const QByteArray head = file.read(8);
+    return head.startsWith("\xFF\xD8\xFF") || head.startsWith("\x89PNG\r\n\x1a\n");
+}
+
+int orientationOf(const imageio::ImageSource &source)
+{
+    bool ok = false;
+    const int o = source.properties().value(QLatin1String(imageio::kCGImagePropertyOrientation)).toInt(&ok);
+    return ok ? o : 1;
+}
+
+// Gives the pixels back to the job's budget however the photo ends.
+class BudgetShare
+{
+public:
+    BudgetShare(compress::PixelBudget *budget, qint64 pixels)
+        : m_budget(budget)
+        , m_pixels(pixels)
+    {
+    }
+    ~BudgetShare()
+    {
+        if (m_budget)
+            m_budget->release(m_pixels);
+    }
+    BudgetShare(const BudgetShare &) = delete;
+    BudgetShare &operator=(const BudgetShare &) = delete;
+
+private:
+    compress::PixelBudget *m_budget;
+    qint64 m_pixels;
+};
+
+PhotoOutcome compressOne(const PhotoTask &task)
 {
     PhotoOutcome out;
-    out.sourcePath = sourcePath;
-    out.outputPath = outputPath;
+    out.sourcePath = task.sourcePath;
+    out.outputPath = task.outputPath;
+    out.replacesSource = task.replacesSource;
+    out.newJpeg = task.newJpeg;
+    const QString &sourcePath = task.sourcePath;
 
-    QFile file(sourcePath);
-    if (QFileInfo(sourcePath).isDir() || !file.open(QIODevice::ReadOnly)) {
-        out.reason = QFileInfo(sourcePath).isDir() ? QStringLiteral("is a folder") : file.errorString();
+    const QFileInfo info(sourcePath);
+    QByteArray data;
+    QString error;
+    // Regular files only, read within their size: a FIFO or a device never ends.
+    if (!imageio::readPhotoFile(sourcePath, &data, &error)) {
+        out.reason = error;
         return out;
     }
-    QByteArray data = file.readAll();
-    file.close();
-    QString error;
     const auto source = imageio::ImageSource::create(data, &error);
     if (!source) {
         out.reason = error.isEmpty() ? QStringLiteral("not a photo") : error;
@@ -63,23 +132,76 @@ PhotoOutcome compressOne(const QString &sourcePath, const QString &outputPath, b
     }
     out.orignalFileSize = compress::fastFolderSizeAtFilePath(sourcePath);
 
-    const compress::PhotoEncoder encoder = compress::chooseEncoder(QFileInfo(sourcePath).fileName(), keepMetadata);
-    compress::EncodedPhoto encoded = compress::encodePhoto(encoder, *source, sourcePath);
+    // The header says how many pixels decoding will allocate: refuse or wait before that.
+    QSize shown = compress::displayedSize(*source);
+    if (!shown.isValid())
+        shown = QSize(source->properties().value(QLatin1String(imageio::kCGImagePropertyPixelWidth)).toInt(),
+                      source->properties().value(QLatin1String(imageio::kCGImagePropertyPixelHeight)).toInt());
+    const qint64 pixels = qMax<qint64>(1, qint64(qMax(0, shown.width())) * qMax(0, shown.height()));
+    const auto tooLarge = [&](const QString &limit) {
+        out.status = PhotoOutcome::Failed;
+        out.reason = QStringLiteral("too large: %1 × %2 pixels, %3").arg(shown.width()).arg(shown.height()).arg(limit);
+        return out;
+    };
+    if (pixels > task.maxPhotoPixels)
+        return tooLarge(QStringLiteral("more than %1 megapixels").arg(task.maxPhotoPixels / 1000000));
+    if (task.budget && pixels > task.budget->total())
+        return tooLarge(QStringLiteral("more than this computer's memory allows"));
+    if (task.budget && !task.budget->acquire(pixels, task.cancel)) {
+        out.status = PhotoOutcome::Failed;
+        out.reason = QStringLiteral("stopped");
+        return out;
+    }
+    const BudgetShare share(task.budget, pixels);
+
+    const compress::PhotoEncoder encoder = task.newJpeg
+        ? (task.keepMetadata ? compress::PhotoEncoder::JpgKeepingMetadata : compress::PhotoEncoder::JpgWithoutMetadata)
+        : compress::chooseEncoder(info.fileName(), task.keepMetadata);
+    compress::EncodedPhoto encoded = compress::encodePhoto(encoder, *source, sourcePath, task.resize);
     if (!encoded.ok()) {
         out.status = encoded.undecodable ? PhotoOutcome::Unreadable : PhotoOutcome::Failed;
         out.reason = encoded.error;
         return out;
     }
     out.status = PhotoOutcome::Ready;
-    if (quint64(encoded.bytes.size()) > out.orignalFileSize) {
+    // A new JPEG is what was asked for, even when the other format was smaller.
+    if (task.newJpeg || quint64(encoded.bytes.size()) <= out.orignalFileSize) {
+        out.result = std::move(encoded);
+        return out;
+    }
+    if (task.keepMetadata) {
         // A larger result is not kept: the output holds the source's own bytes instead.
         out.keepSource = true;
-        if (normalised(outputPath) != normalised(sourcePath))
+        if (!task.replacesSource)
             out.result.bytes = source->data();
-    } else {
+        return out;
+    }
+    // Metadata was to go: the source's pixels as they are, without it.
+    const QByteArray stripped
+        = imageio::stripMetadataLosslessly(source->data(), source->type(), orientationOf(*source), &error);
+    if (stripped.isEmpty()) {
+        // Cannot strip without re-encoding: the larger result at least has no metadata.
         out.result = std::move(encoded);
+    } else if (stripped == source->data()) {
+        out.keepSource = true;
+        if (!task.replacesSource)
+            out.result.bytes = stripped;
+    } else {
+        out.result.bytes = stripped;
     }
     return out;
+}
+
+// Puts a result at its output path; a replaced source goes to the Trash first when asked.
+bool commitResult(const PhotoOutcome &outcome, bool throughTrash, QString *error)
+{
+    QDir().mkpath(QFileInfo(outcome.outputPath).absolutePath());
+    const auto write = [&outcome](QString *reason) {
+        return compress::writeEncodedPhoto(outcome.result, outcome.outputPath, reason);
+    };
+    if (throughTrash && outcome.replacesSource && QFileInfo::exists(outcome.outputPath))
+        return compress::replaceThroughTrash(outcome.outputPath, write, error);
+    return write(error);
 }
 
 } // namespace
@@ -108,6 +230,20 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
     QThreadPool pool;
     pool.setMaxThreadCount(workers);
 
+    // Every source of the job, so that no result is ever written over one of them.
+    QStringList sources;
+    for (const compress::JobItem &item : items)
+        if (!item.skippedByRule && item.problem.isEmpty())
+            sources << item.sourcePath;
+    compress::OutputPlanner planner(sources);
+    // Each source once per job, however often it was given (by a link or another spelling too).
+    QSet<QString> seenSources;
+    compress::PixelBudget budget(m_options.pixelBudget > 0 ? m_options.pixelBudget
+                                                           : compress::PixelBudget::defaultPixels());
+    const bool resizeJob = kind == CompressionJobKind::Resize;
+    const compress::ResizeRequest *resize = m_options.resize ? &*m_options.resize : nullptr;
+    const bool throughTrash = m_options.moveReplacedToTrash && !m_options.bKeepOrigialPhoto;
+
     std::mutex mutex;
     std::condition_variable finishedChanged;
     std::map<int, PhotoOutcome> finished; // guarded by mutex
@@ -117,16 +253,30 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
     int nextCommit = 0;
     int inFlight = 0;
     const auto cancelled = [this] { return m_cancel && m_cancel->load(); };
+    const auto settle = [&](int index, PhotoOutcome outcome) {
+        outcome.settledEarly = true;
+        std::lock_guard lock(mutex);
+        finished.emplace(index, std::move(outcome));
+    };
 
     while (nextCommit < total) {
         while (!cancelled() && nextDispatch < total && inFlight < maxInFlight) {
             const compress::JobItem &item = items[nextDispatch];
             const int index = nextDispatch;
-            if (item.skippedByRule) {
-                PhotoOutcome skipped;
-                skipped.sourcePath = item.sourcePath;
-                std::lock_guard lock(mutex);
-                finished.emplace(index, std::move(skipped));
+            PhotoOutcome early;
+            early.sourcePath = item.sourcePath;
+            if (item.skippedByRule || (item.problem.isEmpty() && seenSources.contains(
+                                                                     compress::OutputPlanner::normalised(item.sourcePath)))) {
+                early.reason = item.skippedByRule ? QStringLiteral("hidden name")
+                                                  : QStringLiteral("given more than once in this job");
+                settle(index, std::move(early));
+                ++nextDispatch;
+                continue;
+            }
+            if (!item.problem.isEmpty()) {
+                early.status = PhotoOutcome::Failed;
+                early.reason = item.problem;
+                settle(index, std::move(early));
                 ++nextDispatch;
                 continue;
             }
@@ -134,36 +284,46 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             // write, as it would if photos ran one after another.
             if (pendingOutputs.value(normalised(item.sourcePath)) > 0)
                 break;
+            seenSources.insert(compress::OutputPlanner::normalised(item.sourcePath));
             const QString outputFolder = m_options.photoLocation ? m_options.photoLocation() : m_options.outputFolder;
-            if (m_options.bKeepOrigialPhoto && outputFolder.isEmpty()) {
+            const bool newJpeg = !isJpegOrPng(item.sourcePath);
+            if (m_options.bKeepOrigialPhoto && outputFolder.isEmpty() && !(resizeJob && !newJpeg)) {
                 // "/name" would be the root folder: fail the photo rather than guess.
-                PhotoOutcome nowhere;
-                nowhere.status = PhotoOutcome::Failed;
-                nowhere.sourcePath = item.sourcePath;
-                nowhere.reason = QStringLiteral("no Output folder is set");
-                nowhere.settledEarly = true;
-                std::lock_guard lock(mutex);
-                finished.emplace(index, std::move(nowhere));
+                early.status = PhotoOutcome::Failed;
+                early.reason = QStringLiteral("no Output folder is set");
+                settle(index, std::move(early));
                 ++nextDispatch;
                 continue;
             }
-            const QString outputPath = m_options.bKeepOrigialPhoto
-                ? outputFolder + QLatin1Char('/') + QFileInfo(item.sourcePath).fileName()
-                : item.sourcePath;
-            pendingOutputs[normalised(outputPath)] += 1;
+            PhotoTask task;
+            task.sourcePath = item.sourcePath;
+            task.keepMetadata = m_options.bKeepMetadata;
+            task.newJpeg = newJpeg;
+            task.resize = resize;
+            task.budget = &budget;
+            task.maxPhotoPixels = m_options.maxPhotoPixels;
+            task.cancel = m_cancel;
+            if (resizeJob && !newJpeg) {
+                // A resize replaces the earlier result it was given, wherever that is.
+                task.outputPath = item.sourcePath;
+            } else {
+                task.outputPath = planner.plan(item.sourcePath,
+                                               m_options.bKeepOrigialPhoto ? outputFolder : QString(),
+                                               item.relativeFolder, newJpeg);
+            }
+            task.replacesSource = normalised(task.outputPath) == normalised(item.sourcePath);
+            pendingOutputs[normalised(task.outputPath)] += 1;
             ++inFlight;
             ++nextDispatch;
-            const QString sourcePath = item.sourcePath;
-            const bool keepMetadata = m_options.bKeepMetadata;
-            pool.start([&, index, sourcePath, outputPath, keepMetadata] {
+            pool.start([&, index, task] {
                 PhotoOutcome outcome;
                 // Every taken-up photo must hand back an outcome, or the commit order stalls.
                 try {
-                    outcome = compressOne(sourcePath, outputPath, keepMetadata);
+                    outcome = compressOne(task);
                 } catch (const std::exception &e) {
                     outcome.status = PhotoOutcome::Failed;
-                    outcome.sourcePath = sourcePath;
-                    outcome.outputPath = outputPath;
+                    outcome.sourcePath = task.sourcePath;
+                    outcome.outputPath = task.outputPath;
                     outcome.reason = QString::fromLocal8Bit(e.what());
                 }
                 std::lock_guard lock(mutex);
@@ -192,8 +352,8 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             finished.erase(it);
         }
         const int position = nextCommit++;
-        if (items[position].skippedByRule) {
-            report.skipped.append(outcome.sourcePath);
+        if (outcome.settledEarly && outcome.status == PhotoOutcome::Unreadable) {
+            report.skipped.append({outcome.sourcePath, outcome.reason});
             continue;
         }
         if (!outcome.settledEarly) {
@@ -214,8 +374,7 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
         }
         if (!outcome.result.bytes.isEmpty()) {
             QString error;
-            QDir().mkpath(QFileInfo(outcome.outputPath).absolutePath());
-            if (!compress::writeEncodedPhoto(outcome.result, outcome.outputPath, &error)) {
+            if (!commitResult(outcome, throughTrash, &error)) {
                 qCWarning(lcBatch).noquote() << "cannot write" << outcome.outputPath << error;
                 report.failed.append({outcome.sourcePath, error});
                 continue;
@@ -224,7 +383,7 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
 
         NSFileNode entry;
         entry.setOrignalPath(outcome.sourcePath);
-        entry.setFileName(QFileInfo(outcome.sourcePath).fileName());
+        entry.setFileName(QFileInfo(outcome.newJpeg ? outcome.outputPath : outcome.sourcePath).fileName());
         entry.setOrignalFileSize(outcome.orignalFileSize);
         entry.setOrignalFileSizeStr(compress::sizeText(outcome.orignalFileSize));
         entry.setRestPath(outcome.outputPath);
@@ -232,7 +391,8 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
                                                  : compress::fastFolderSizeAtFilePath(outcome.outputPath));
         entry.setRestFileSizeStr(compress::sizeText(entry.restFileSize()));
         report.allFileSize += entry.orignalFileSize();
-        report.savedFileSize += entry.orignalFileSize() - entry.restFileSize();
+        if (entry.orignalFileSize() > entry.restFileSize())
+            report.savedFileSize += entry.orignalFileSize() - entry.restFileSize();
         report.entries.append(entry);
         if (onEntry)
             onEntry(entry, position, total);

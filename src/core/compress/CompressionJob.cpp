@@ -2,9 +2,10 @@
 
 #include "BatchCompressor.h"
 #include "JobItems.h"
+#include "ResizeRecompress.h"
 #include "SizeText.h"
 
-#include <thread>
+#include "jobs/BatchJob.h"
 
 namespace {
 
@@ -13,42 +14,36 @@ std::atomic_bool anyRunning{false};
 
 } // namespace
 
-struct CompressionJob::Run {
-    std::thread thread;
-    std::atomic_bool cancel{false};
-    bool active = false; // owner thread only
+struct CompressionJob::Outcome {
+    CompressionReport report;
+    QString error; // set when the job could not run at all
 };
 
 CompressionJob::CompressionJob(QObject *parent)
     : QObject(parent)
+    , m_batch(new BatchJob(this))
 {
     qRegisterMetaType<NSFileNode>();
     qRegisterMetaType<CompressionReport>();
+    qRegisterMetaType<JobReport>();
 }
 
 CompressionJob::~CompressionJob()
 {
-    if (m_run) {
-        m_run->cancel = true;
-        if (m_run->thread.joinable())
-            m_run->thread.join();
-        if (m_run->active)
-            anyRunning = false;
-    }
+    // Before this object is half gone: the worker posts its entries to it until it returns.
+    delete m_batch;
+    if (m_active)
+        anyRunning = false;
 }
 
-bool CompressionJob::isRunning() const { return m_run && m_run->active; }
+bool CompressionJob::isRunning() const { return m_active; }
 
 bool CompressionJob::anyJobRunning() { return anyRunning.load(); }
 
-void CompressionJob::cancel()
-{
-    if (m_run)
-        m_run->cancel = true;
-}
+void CompressionJob::cancel() { m_batch->cancel(); }
 
-bool CompressionJob::start(CompressionJobKind kind, const QStringList &items, const CompressionOptions &options,
-                           QString *reason)
+bool CompressionJob::begin(const CompressionOptions &options, QString *reason,
+                           std::function<bool(const std::atomic_bool *cancel, Outcome &outcome)> work)
 {
     const auto refuse = [reason](const QString &why) {
         if (reason)
@@ -61,47 +56,67 @@ bool CompressionJob::start(CompressionJobKind kind, const QStringList &items, co
     if (!anyRunning.compare_exchange_strong(expected, true))
         return refuse(QStringLiteral("Another compression job is still running. Wait until it has finished."));
 
-    if (m_run && m_run->thread.joinable())
-        m_run->thread.join();
-    auto run = std::make_shared<Run>();
-    run->active = true;
-    m_run = run;
-
+    m_active = true;
     QMetaObject::invokeMethod(this, [this] { Q_EMIT started(); }, Qt::QueuedConnection);
-
-    run->thread = std::thread([this, run, kind, items, options] {
-        const auto finish = [this, run](auto emitResult) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, run, emitResult] {
-                    if (!run->active)
-                        return;
-                    if (run->thread.joinable())
-                        run->thread.join();
-                    run->active = false;
-                    anyRunning = false;
-                    emitResult();
-                },
-                Qt::QueuedConnection);
-        };
-
-        QList<compress::JobItem> expanded;
-        QString error;
-        if (!compress::expandJobItems(kind, items, &expanded, &error)) {
-            finish([this, error] { Q_EMIT failed(error); });
-            return;
-        }
-        BatchCompressor compressor(options, &run->cancel);
-        const CompressionReport report = compressor.run(kind, expanded, [this](const NSFileNode &entry, int position, int total) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, entry, position, total] {
-                    Q_EMIT progress(entry, position, total,
-                                    compress::progressPercentText(compress::progressFraction(position, total)));
-                },
-                Qt::QueuedConnection);
-        });
-        finish([this, report] { Q_EMIT succeeded(report); });
+    auto outcome = std::make_shared<Outcome>();
+    // Queued after every entry the worker posted, so the list is complete when it arrives.
+    auto *connection = new QMetaObject::Connection;
+    *connection = connect(m_batch, &BatchJob::finished, this, [this, outcome, connection] {
+        disconnect(*connection);
+        delete connection;
+        deliver(outcome);
+    });
+    m_batch->start(QStringLiteral("compression"), [work = std::move(work), outcome](const JobContext &context) {
+        if (!work(context.cancel, *outcome))
+            return JobReport();
+        return outcome->report.toJobReport();
     });
     return true;
+}
+
+void CompressionJob::deliver(const std::shared_ptr<Outcome> &outcome)
+{
+    m_active = false;
+    anyRunning = false;
+    if (!outcome->error.isEmpty()) {
+        Q_EMIT failed(outcome->error);
+        return;
+    }
+    Q_EMIT succeeded(outcome->report);
+    Q_EMIT finished(outcome->report.toJobReport());
+}
+
+std::function<void(const NSFileNode &, int, int)> CompressionJob::entryPoster()
+{
+    return [this](const NSFileNode &entry, int position, int total) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, entry, position, total] {
+                Q_EMIT progress(entry, position, total,
+                                compress::progressPercentText(compress::progressFraction(position, total)));
+            },
+            Qt::QueuedConnection);
+    };
+}
+
+bool CompressionJob::start(CompressionJobKind kind, const QStringList &items, const CompressionOptions &options,
+                           QString *reason)
+{
+    return begin(options, reason, [this, kind, items, options](const std::atomic_bool *cancel, Outcome &outcome) {
+        QList<compress::JobItem> expanded;
+        if (!compress::expandJobItems(kind, items, &expanded, &outcome.error, options.includeSubfolders))
+            return false;
+        BatchCompressor compressor(options, cancel);
+        outcome.report = compressor.run(kind, expanded, entryPoster());
+        return true;
+    });
+}
+
+bool CompressionJob::startResize(const QStringList &restPaths, const compress::ResizeRequest &request,
+                                 const CompressionOptions &options, QString *reason)
+{
+    return begin(options, reason, [this, restPaths, request, options](const std::atomic_bool *cancel, Outcome &outcome) {
+        outcome.report = compress::resizeAndRecompress(restPaths, request, options, cancel, entryPoster());
+        return true;
+    });
 }

@@ -3,6 +3,8 @@
 #include "CompressionJobKind.h"
 #include "NSFileNode.h"
 
+#include "jobs/JobReport.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -25,8 +27,9 @@ struct CompressionReport {
     // Sum of the entries' source sizes and of their savings.
     quint64 allFileSize = 0;
     quint64 savedFileSize = 0;
-    // Items left out by the job's rule without any work (hidden names, "." paths).
-    QStringList skipped;
+    // Items left out without any work, with the reason (hidden names, "." paths, an item
+    // given a second time).
+    QList<CompressionProblem> skipped;
     // Items that are not photos we can read or decode: no entry, not in the totals.
     QList<CompressionProblem> unreadable;
     // Photos that were read but whose result could not be written: the file at the
@@ -39,6 +42,11 @@ struct CompressionReport {
     int savingPercent() const;
     // "Save  %d%%  %s  total".
     QString finishText() const;
+
+    // The same outcome as every job reports it: entries are written photos (with their
+    // old and new sizes), unreadable and rule-skipped items are skipped, failed ones and
+    // entries that could not be resized are failed.
+    JobReport toJobReport() const;
 };
 
 Q_DECLARE_METATYPE(CompressionReport)

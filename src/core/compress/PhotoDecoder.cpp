@@ -1,5 +1,6 @@
 #include "PhotoDecoder.h"
 
+#include "imageio/HeifCodec.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "imageio/JpegCodec.h"
@@ -25,6 +26,14 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
         photo.image = std::move(jpeg.image);
         photo.iccProfile = std::move(jpeg.iccProfile);
         photo.error = std::move(jpeg.error);
+        return photo;
+    }
+    if (type == QLatin1String(imageio::kUTTypeHEIC)) {
+        imageio::HeifCodec::Decoded heif = imageio::HeifCodec::decode(data);
+        photo.image = std::move(heif.image);
+        photo.iccProfile = std::move(heif.iccProfile);
+        photo.error = std::move(heif.error);
+        photo.upright = true;
         return photo;
     }
     QBuffer buffer;

@@ -17,12 +17,15 @@ struct DecodedPhoto {
     QImage image;
     QByteArray iccProfile;
     QString error;
+    // The container already turned the pixels (HEIF): any Exif orientation is not to be
+    // applied again.
+    bool upright = false;
     bool ok() const { return !image.isNull(); }
 };
 
 // JPEG goes through libjpeg (CMYK and greyscale included; `minimumSize` lets it decode at
-// a reduced DCT scale that still covers that size); every other container through Qt's
-// readers, first frame or page only.
+// a reduced DCT scale that still covers that size); HEIC/HEIF through libheif; every other
+// container through Qt's readers, first frame or page only.
 DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const QSize &minimumSize = QSize());
 DecodedPhoto decodeFirstImage(const imageio::ImageSource &source, const QSize &minimumSize = QSize());
 

@@ -3,8 +3,10 @@
 #include "ImageScaling.h"
 #include "Orientation.h"
 #include "PhotoDecoder.h"
+#include "ResizePresets.h"
 
 #include "imageio/FileDates.h"
+#include "imageio/HeifCodec.h"
 #include "imageio/ImageDestination.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <memory>
 
 namespace compress {
 
@@ -43,13 +46,44 @@ EncodedPhoto undecodable(const DecodedPhoto &decoded)
     return photo;
 }
 
-EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata)
+// The decode size a resize needs: the stored pixels that still cover the target, so a
+// large JPEG decodes at a reduced DCT scale. Invalid: decode whole.
+QSize minimumDecodeSize(const imageio::ImageSource &source, const ResizeRequest *resize, int orientation)
+{
+    if (!resize)
+        return {};
+    const QSize shown = displayedSize(source);
+    const QSize target = resizedPixelSize(*resize, shown);
+    if (!target.isValid() || target == shown)
+        return {};
+    return swapsDimensions(orientation) ? target.transposed() : target;
+}
+
+// `image` upright (its own size, or the header's when decoded at a reduced scale)
+// scaled for the resize; unchanged without one.
+QImage scaledForResize(const QImage &image, const imageio::ImageSource &source, const ResizeRequest *resize)
+{
+    if (!resize)
+        return image;
+    QSize shown = displayedSize(source);
+    if (!shown.isValid())
+        shown = image.size();
+    const QSize target = resizedPixelSize(*resize, shown);
+    if (!target.isValid() || target == image.size())
+        return image;
+    // Transparency stays for PNG; JPEG pixels were flattened on white before.
+    return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata, const ResizeRequest *resize)
 {
     DecodedPhoto decoded = decodeFirstImage(source);
     if (!decoded.ok())
         return undecodable(decoded);
-    const QImage image = orientedImage(decoded.image, orientationOf(metadata));
+    QImage image = orientedImage(decoded.image, decoded.upright ? 1 : orientationOf(metadata));
     decoded.image = QImage();
+    if (resize)
+        image = scaledForResize(image, source, resize);
     const imageio::PngCodec::Encoded png = imageio::PngCodec::encodeSmallest(image, decoded.iccProfile);
     if (!png.ok())
         return failure(QStringLiteral("cannot encode PNG: %1").arg(png.error));
@@ -58,18 +92,37 @@ EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &me
     return photo;
 }
 
-EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &metadata, bool keepMetadata,
-                        const QString &sourcePath)
+// Exiv2 0.27 does not find the Exif of every HEIF photo; libheif does. Its copy rides in a
+// JPEG made for the purpose (the result with that Exif laid in), which the metadata is then
+// copied from. Null for other containers, or when there is no Exif.
+std::unique_ptr<imageio::ImageSource> heifExifCarrier(const imageio::ImageSource &source, const QByteArray &result)
 {
-    DecodedPhoto decoded = decodeFirstImage(source);
+    if (source.type() != QLatin1String(imageio::kUTTypeHEIC) || !result.startsWith("\xFF\xD8"))
+        return nullptr;
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + imageio::HeifCodec::exif(source.data());
+    if (payload.size() <= 6 || payload.size() + 2 > 0xFFFF)
+        return nullptr;
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((payload.size() + 2) >> 8)).append(char((payload.size() + 2) & 0xFF)).append(payload);
+    return imageio::ImageSource::create(QByteArray(result).insert(2, segment));
+}
+
+EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &metadata, bool keepMetadata,
+                        const QString &sourcePath, const ResizeRequest *resize)
+{
+    const int storedOrientation = orientationOf(metadata);
+    DecodedPhoto decoded = decodeFirstImage(source, minimumDecodeSize(source, resize, storedOrientation));
     if (!decoded.ok())
         return undecodable(decoded);
-    const int orientation = orientationOf(metadata);
-    const bool turn = keepMetadata ? isQuarterTurn(orientation) : true;
+    const int orientation = decoded.upright ? 1 : storedOrientation;
+    // A resize target is upright, so a resized photo is always turned.
+    const bool turn = keepMetadata && !resize ? isQuarterTurn(orientation) : true;
     QImage image = flattenOnWhite(decoded.image);
     decoded.image = QImage();
     if (turn)
         image = orientedImage(image, orientation);
+    const QSize before = image.size();
+    image = scaledForResize(image, source, resize);
 
     QString error;
     EncodedPhoto photo;
@@ -81,8 +134,10 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
         return photo;
 
     QVariantMap overlay;
-    if (isQuarterTurn(orientation)) {
+    // Pixels turned here (or by the container, as HEIF does) display upright as they are.
+    if ((turn && orientation != 1) || decoded.upright || (resize && storedOrientation != 1))
         overlay.insert(QLatin1String(imageio::kCGImagePropertyOrientation), 1);
+    if (isQuarterTurn(orientation) || image.size() != before) {
         overlay.insert(QLatin1String(imageio::kCGImagePropertyPixelWidth), image.width());
         overlay.insert(QLatin1String(imageio::kCGImagePropertyPixelHeight), image.height());
     }
@@ -91,7 +146,8 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
         | (decoded.iccProfile.isEmpty() ? 0 : imageio::IccProfilePart);
     // Writing the photo without the metadata the user asked to keep would lose it for
     // good when the result replaces the source, so this fails the photo instead.
-    if (!imageio::copyMetadata(source, photo.bytes, parts, overlay, &error))
+    const auto carrier = heifExifCarrier(source, photo.bytes);
+    if (!imageio::copyMetadata(carrier ? *carrier : source, photo.bytes, parts, overlay, &error))
         return failure(QStringLiteral("cannot carry the metadata over: %1").arg(error));
     photo.applyDates = true;
     photo.dates = captureDatesFor(metadata, sourcePath);
@@ -99,15 +155,15 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
 }
 
 EncodedPhoto encodeWithMetadata(PhotoEncoder encoder, const imageio::ImageSource &source, const QVariantMap &metadata,
-                                const QString &sourcePath)
+                                const QString &sourcePath, const ResizeRequest *resize = nullptr)
 {
     switch (encoder) {
     case PhotoEncoder::Png:
-        return encodePng(source, metadata);
+        return encodePng(source, metadata, resize);
     case PhotoEncoder::JpgWithoutMetadata:
-        return encodeJpeg(source, metadata, false, sourcePath);
+        return encodeJpeg(source, metadata, false, sourcePath, resize);
     case PhotoEncoder::JpgKeepingMetadata:
-        return encodeJpeg(source, metadata, true, sourcePath);
+        return encodeJpeg(source, metadata, true, sourcePath, resize);
     }
     return failure(QStringLiteral("unknown encoder"));
 }
@@ -147,9 +203,10 @@ PhotoEncoder chooseEncoder(const QString &fileName, bool bKeepMetadata)
     return bKeepMetadata ? PhotoEncoder::JpgKeepingMetadata : PhotoEncoder::JpgWithoutMetadata;
 }
 
-EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath)
+EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath,
+                         const ResizeRequest *resize)
 {
-    return encodeWithMetadata(encoder, source, source.properties(), sourcePath);
+    return encodeWithMetadata(encoder, source, source.properties(), sourcePath, resize);
 }
 
 bool writeEncodedPhoto(const EncodedPhoto &photo, const QString &outputPath, QString *error)

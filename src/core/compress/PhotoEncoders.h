@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CaptureDates.h"
+#include "ResizeRequest.h"
 
 #include <QByteArray>
 #include <QString>
@@ -51,7 +52,10 @@ struct EncodedPhoto {
 // exchanging the pixel width and height) and keeps the tag otherwise; results without
 // metadata have no tag, so their pixels are turned for every orientation 2 to 8. The
 // ICC profile is kept either way. `sourcePath` is read only for its file dates.
-EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath);
+// With `resize`, the pixels are turned upright and scaled in memory (never up) before
+// encoding; kept metadata then says orientation 1.
+EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath,
+                         const ResizeRequest *resize = nullptr);
 
 // Writes a result atomically over `outputPath`, then gives it its dates.
 bool writeEncodedPhoto(const EncodedPhoto &photo, const QString &outputPath, QString *error = nullptr);

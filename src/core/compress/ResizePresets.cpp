@@ -1,26 +1,18 @@
 #include "ResizePresets.h"
 
-#include "ImageScaling.h"
 #include "Orientation.h"
-#include "PhotoDecoder.h"
 
-#include "imageio/ImageDestination.h"
+#include "imageio/HeifCodec.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "imageio/JpegCodec.h"
-#include "imageio/MetadataRewrite.h"
 
 #include <QBuffer>
-#include <QColorSpace>
 #include <QFile>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QLoggingCategory>
 
 #include <climits>
 #include <cmath>
-
-Q_LOGGING_CATEGORY(lcResize, "glimmerset.compress.resize", QtWarningMsg)
 
 namespace compress {
 
@@ -36,59 +28,6 @@ int orientationOf(const imageio::ImageSource &source)
 QSize storedToDisplayed(const QSize &stored, int orientation)
 {
     return swapsDimensions(orientation) ? stored.transposed() : stored;
-}
-
-struct LoadedPhoto {
-    QImage image; // upright
-    QString error;
-};
-
-// Decodes the photo upright, at a reduced DCT scale when that still covers `target`.
-LoadedPhoto loadUpright(const imageio::ImageSource &source, const QSizeF &target)
-{
-    const int orientation = orientationOf(source);
-    QSize minimum;
-    if (target.isValid()) {
-        const QSize upright(int(std::ceil(target.width())), int(std::ceil(target.height())));
-        minimum = swapsDimensions(orientation) ? upright.transposed() : upright;
-    }
-    DecodedPhoto decoded = decodeFirstImage(source, minimum);
-    if (!decoded.ok())
-        return {QImage(), decoded.error};
-    QImage upright = orientedImage(decoded.image, orientation);
-    if (!decoded.iccProfile.isEmpty())
-        upright.setColorSpace(QColorSpace::fromIccProfile(decoded.iccProfile));
-    return {upright, QString()};
-}
-
-QSize displayedSize(const imageio::ImageSource &source)
-{
-    const int orientation = orientationOf(source);
-    QSize stored;
-    if (source.type() == QLatin1String(imageio::kUTTypeJPEG)) {
-        stored = imageio::JpegCodec::storedSize(source.data());
-    } else {
-        QBuffer buffer;
-        buffer.setData(source.data());
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        reader.setAutoTransform(false);
-        stored = reader.size();
-    }
-    return stored.isValid() ? storedToDisplayed(stored, orientation) : QSize();
-}
-
-QByteArray tiffBytes(const QImage &image, QString *error)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "tiff");
-    writer.setCompression(0); // uncompressed: the resize job compresses it
-    if (!writer.write(image)) {
-        *error = writer.errorString();
-        return {};
-    }
-    return buffer.data();
 }
 
 } // namespace
@@ -147,7 +86,7 @@ ResizeFields fieldsForSelection(const QString &title, const QSize &photoSize)
     if (!preset) {
         fields.widthText = QString::number(photoSize.width());
         fields.heightText = QString::number(photoSize.height());
-        fields.proportional = false;
+        fields.proportional = true;
         return fields;
     }
     if (photoSize.width() > photoSize.height())
@@ -158,22 +97,36 @@ ResizeFields fieldsForSelection(const QString &title, const QSize &photoSize)
     return fields;
 }
 
-std::optional<QSizeF> resizeTargetSize(const QString &title, const QSizeF &photoSize, int customWidth,
-                                       int customHeight)
+bool resizeRequestValid(const ResizeRequest &request)
 {
-    if (title == QLatin1String(CustomPresetTitle)) {
-        if (customWidth < 1 || customHeight < 1)
-            return std::nullopt;
-        return QSizeF(customWidth, customHeight);
-    }
-    const auto preset = presetByTitle(title);
-    if (!preset || photoSize.width() <= 0 || photoSize.height() <= 0)
+    if (request.title == QLatin1String(CustomPresetTitle))
+        return request.customWidth >= 1 && request.customHeight >= 1;
+    return presetByTitle(request.title).has_value();
+}
+
+std::optional<QSizeF> resizeTargetSize(const ResizeRequest &request, const QSizeF &photoSize)
+{
+    if (!resizeRequestValid(request) || photoSize.width() <= 0 || photoSize.height() <= 0)
         return std::nullopt;
     const double w = photoSize.width();
     const double h = photoSize.height();
+    // Scaling up only makes a file larger and a photo softer: never above 1.
+    const auto scaled = [&](double factor) { return factor >= 1.0 ? photoSize : QSizeF(w * factor, h * factor); };
+    if (request.title == QLatin1String(CustomPresetTitle)) {
+        if (!request.keepProportions)
+            return QSizeF(qMin<double>(request.customWidth, w), qMin<double>(request.customHeight, h));
+        return scaled(qMin(request.customWidth / w, request.customHeight / h));
+    }
+    const auto preset = presetByTitle(request.title);
     if (w > h)
-        return QSizeF(preset->width, h * preset->width / w);
-    return QSizeF(w * preset->height / h, preset->height);
+        return scaled(preset->width / w);
+    return scaled(preset->height / h);
+}
+
+QSize resizedPixelSize(const ResizeRequest &request, const QSize &photoSize)
+{
+    const auto target = resizeTargetSize(request, QSizeF(photoSize));
+    return target ? scalePixels(*target) : QSize();
 }
 
 QSize scalePixels(const QSizeF &target)
@@ -181,73 +134,30 @@ QSize scalePixels(const QSizeF &target)
     return QSize(qMax(1, int(std::lround(target.width()))), qMax(1, int(std::lround(target.height()))));
 }
 
-QSize photoDisplaySize(const QString &path)
+QSize displayedSize(const imageio::ImageSource &source)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const auto source = imageio::ImageSource::create(file.readAll());
-    return source ? displayedSize(*source) : QSize();
+    const int orientation = orientationOf(source);
+    QSize stored;
+    // HEIF turns its pixels itself: its displayed size is the container's.
+    if (source.type() == QLatin1String(imageio::kUTTypeHEIC))
+        return imageio::HeifCodec::displayedSize(source.data());
+    if (source.type() == QLatin1String(imageio::kUTTypeJPEG)) {
+        stored = imageio::JpegCodec::storedSize(source.data());
+    } else {
+        QBuffer buffer;
+        buffer.setData(source.data());
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        reader.setAutoTransform(false);
+        stored = reader.size();
+    }
+    return stored.isValid() ? storedToDisplayed(stored, orientation) : QSize();
 }
 
-ResizeStepResult resizePhotosForRecompression(const QStringList &restPaths, const ResizeRequest &request)
+QSize photoDisplaySize(const QString &path)
 {
-    ResizeStepResult result;
-    const bool custom = request.title == QLatin1String(CustomPresetTitle);
-    if (restPaths.isEmpty() || (custom && (request.customWidth < 1 || request.customHeight < 1))
-        || (!custom && !presetByTitle(request.title)))
-        return result;
-    result.proceed = true;
-    for (const QString &path : restPaths) {
-        result.paths << path;
-        const auto problem = [&](const QString &reason) {
-            qCDebug(lcResize).noquote() << "not resized:" << path << reason;
-            result.problems.append({path, reason});
-        };
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            problem(file.errorString());
-            continue;
-        }
-        QString error;
-        const auto source = imageio::ImageSource::create(file.readAll(), &error);
-        file.close();
-        if (!source) {
-            problem(error);
-            continue;
-        }
-        const auto target = resizeTargetSize(request.title, QSizeF(displayedSize(*source)), request.customWidth,
-                                             request.customHeight);
-        if (!target) {
-            problem(QStringLiteral("size unknown"));
-            continue;
-        }
-        const LoadedPhoto photo = loadUpright(*source, *target);
-        if (photo.image.isNull()) {
-            problem(photo.error);
-            continue;
-        }
-        QImage scaled = resizeTo(photo.image, target->width(), target->height());
-        scaled.setColorSpace(photo.image.colorSpace());
-        QByteArray tiff = tiffBytes(scaled, &error);
-        if (tiff.isEmpty()) {
-            problem(error);
-            continue;
-        }
-        // The photo's own metadata rides along, upright now, so a job keeping metadata
-        // still has it to keep. A TIFF that cannot take it goes without.
-        const QVariantMap overlay{{QLatin1String(imageio::kCGImagePropertyOrientation), 1}};
-        QByteArray withMetadata = tiff;
-        const int parts = imageio::ExifPart | imageio::IptcPart | imageio::XmpPart
-            | (scaled.colorSpace().isValid() ? imageio::IccProfilePart : 0);
-        if (imageio::copyMetadata(*source, withMetadata, parts, overlay, &error))
-            tiff = std::move(withMetadata);
-        else
-            qCDebug(lcResize).noquote() << "metadata not carried into" << path << error;
-        if (!imageio::writeFileAtomically(path, tiff, &error))
-            problem(error);
-    }
-    return result;
+    const auto source = imageio::imageSourceFromFile(path);
+    return source ? displayedSize(*source) : QSize();
 }
 
 } // namespace compress

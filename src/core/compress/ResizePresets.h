@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CompressionReport.h"
+#include "ResizeRequest.h"
 
 #include <QList>
 #include <QSize>
@@ -10,8 +10,12 @@
 
 #include <optional>
 
-// The output size presets and the resize step that runs before a resize job. GUI-free:
-// the resize sheet only collects a title and two field values and calls in here.
+namespace imageio {
+class ImageSource;
+}
+
+// The output size presets and the size arithmetic of a resize job. GUI-free: the resize
+// sheet only collects a title, two field values and the proportions box and calls in here.
 namespace compress {
 
 inline constexpr char CustomPresetTitle[] = "Custom";
@@ -34,7 +38,7 @@ int fieldIntValue(const QString &text);
 
 // What the sheet's fields and its proportional box show after choosing `title` for a
 // first photo of `photoSize`: a preset fills only the long side's field (square counts
-// as upright), "Custom" fills both with the photo's size.
+// as upright), "Custom" fills both with the photo's size. Both start proportional.
 struct ResizeFields {
     QString widthText;
     QString heightText;
@@ -42,37 +46,25 @@ struct ResizeFields {
 };
 ResizeFields fieldsForSelection(const QString &title, const QSize &photoSize);
 
-// The size a photo of `photoSize` is scaled to. A preset keeps the proportions, fixing
-// the width of a landscape photo and the height of an upright or square one; "Custom"
-// is used as given. Null when a custom value is below 1 (the whole resize is off) or
-// the title is unknown. Not rounded: scalePixels() rounds when the pixels are made.
-std::optional<QSizeF> resizeTargetSize(const QString &title, const QSizeF &photoSize, int customWidth,
-                                       int customHeight);
+// The size a photo of `photoSize` (as displayed) is scaled to; never larger than the
+// photo in either direction, so a photo already within the preset keeps its size. A
+// preset keeps the proportions, fixing the width of a landscape photo and the height of
+// an upright or square one; "Custom" fits the photo inside its two values keeping the
+// proportions, or stretches it to them when the request says so. Null when a custom
+// value is below 1 (the whole resize is off), the title is unknown or the size is not
+// known. Not rounded: scalePixels() rounds when the pixels are made.
+std::optional<QSizeF> resizeTargetSize(const ResizeRequest &request, const QSizeF &photoSize);
 // Pixel size for a target: rounded to the nearest pixel, at least 1 × 1.
 QSize scalePixels(const QSizeF &target);
+// The pixels a photo of `photoSize` gets; invalid when there is no target.
+QSize resizedPixelSize(const ResizeRequest &request, const QSize &photoSize);
+// False when nothing would be resized (a custom value below 1, an unknown title).
+bool resizeRequestValid(const ResizeRequest &request);
 
 // The displayed size of the photo at `path` (orientation applied); invalid when it
 // cannot be read.
 QSize photoDisplaySize(const QString &path);
-
-struct ResizeRequest {
-    QString title;       // a preset title or "Custom"
-    int customWidth = 0; // fieldIntValue of the fields, used for "Custom"
-    int customHeight = 0;
-};
-
-struct ResizeStepResult {
-    // False when the custom size is below 1: nothing was rewritten and no job follows.
-    bool proceed = false;
-    // Every input path, in order, for the resize job (rewritten or not).
-    QStringList paths;
-    // Files that could not be scaled or written: they go into the job unchanged.
-    QList<CompressionProblem> problems;
-};
-
-// Scales each photo at `restPaths` to its target size (white behind transparent parts)
-// and writes it as uncompressed TIFF over the same path, atomically, keeping the name.
-// Large JPEGs are decoded at a reduced DCT scale when that still covers the target.
-ResizeStepResult resizePhotosForRecompression(const QStringList &restPaths, const ResizeRequest &request);
+// The same from a source's header, before any pixel is decoded.
+QSize displayedSize(const imageio::ImageSource &source);
 
 } // namespace compress

@@ -92,6 +92,14 @@ QString Exiv2Warnings::dataLoss() const
     return {};
 }
 
+std::unique_lock<std::mutex> lockXmpToolkit()
+{
+    // Separate from the mutex given to XmpParser::initialize: the toolkit takes that one
+    // itself while parsing (to register namespaces), so reusing it here would deadlock.
+    static std::mutex toolkitMutex;
+    return std::unique_lock(toolkitMutex);
+}
+
 QString typeIdentifierForExivType(int imageType)
 {
     for (const auto &t : kTypes)
@@ -121,6 +129,7 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
                 throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
             result->m_imageType = Exiv2::ImageFactory::getType(
                 reinterpret_cast<const Exiv2::byte *>(data.constData()), long(data.size()));
+            const auto lock = lockXmpToolkit();
             result->m_image->readMetadata();
         },
         error);

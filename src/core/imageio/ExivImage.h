@@ -13,6 +13,7 @@
 #include <exiv2/webpimage.hpp>
 
 #include <memory>
+#include <mutex>
 
 namespace imageio {
 
@@ -37,6 +38,12 @@ private:
     QStringList m_messages;
     Exiv2Warnings *m_outer;
 };
+
+// Exiv2 0.27 locks only namespace registration in its XMP toolkit; parsing a packet
+// (readMetadata) and serialising one (writeMetadata) share toolkit state, and two threads
+// doing either at once fail photos at random. Hold this around those calls and nothing
+// else, so decoding and encoding pixels stay parallel.
+std::unique_lock<std::mutex> lockXmpToolkit();
 
 // A parsed container. Owns its Exiv2 image, which reads from its own copy of the bytes.
 class ExivImage
@@ -86,6 +93,9 @@ bool guarded(Fn &&fn, QString *error)
         if (error)
             *error = QString::fromStdString(e.what());
     }
+    // Some Exiv2 errors carry no text; a failure is never reported without a reason.
+    if (error && error->isEmpty())
+        *error = QStringLiteral("the metadata library failed without saying why");
     return false;
 }
 

@@ -36,6 +36,8 @@ QByteArray bytesOf(Exiv2::BasicIo &io)
 QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay)
 {
     Exiv2::Image &img = image.image();
+    // The overlay may edit XMP and the write serialises it: both under the toolkit lock.
+    const auto lock = lockXmpToolkit();
     // Keep an XMP packet byte for byte unless the overlay had to change it.
     img.writeXmpFromPacket(true);
     QString error;

@@ -3,9 +3,9 @@
 #include "ContainerCheck.h"
 #include "ExivImage.h"
 #include "ImageProperties.h"
+#include "PhotoFiles.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
 namespace imageio {
@@ -111,13 +111,16 @@ QImage CGImageSourceCreateImageAtIndex(const ImageSource &source, int index) { r
 
 ImageSourcePtr imageSourceFromFile(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (!readPhotoFile(path, &bytes, error))
+        return nullptr;
+    try {
+        return ImageSource::create(std::move(bytes), error);
+    } catch (const std::exception &e) {
         if (error)
-            *error = file.errorString();
+            *error = QString::fromLocal8Bit(e.what());
         return nullptr;
     }
-    return ImageSource::create(file.readAll(), error);
 }
 
 QVariantMap readProperties(const QString &path, QString *error)

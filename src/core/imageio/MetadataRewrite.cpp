@@ -6,23 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcRewrite, "glimmerset.imageio.rewrite")
 
 namespace imageio {
-
-bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(outputPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
 
 RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPath, const QVariantMap &properties)
 {
@@ -45,7 +32,14 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
         result.error = destination->errorString();
         return result;
     }
+    // Exiv2 can serialise damaged Exif into a copy that no longer parses; such a copy
+    // would pass as written and then be unreadable to the user and to us.
     QString error;
+    if (!ImageSource::create(buffer, &error)) {
+        result.status = RewriteResult::WriteFailed;
+        result.error = QStringLiteral("the copy would not read back: %1").arg(error);
+        return result;
+    }
     if (!writeFileAtomically(outputPath, buffer, &error)) {
         qCWarning(lcRewrite).noquote() << "cannot write" << outputPath << error;
         result.status = RewriteResult::WriteFailed;
@@ -64,7 +58,12 @@ RewriteResult rewriteMetadata(const QString &sourcePath, const QString &outputPa
         qCDebug(lcRewrite).noquote() << "skipping" << sourcePath << error;
         return {RewriteResult::Unreadable, error, {}};
     }
-    return rewriteMetadata(*source, outputPath, properties);
+    // One photo's failure (memory for a crafted container, say) must not end the command.
+    try {
+        return rewriteMetadata(*source, outputPath, properties);
+    } catch (const std::exception &e) {
+        return {RewriteResult::WriteFailed, QString::fromLocal8Bit(e.what()), {}};
+    }
 }
 
 } // namespace imageio

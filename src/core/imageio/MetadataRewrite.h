@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PhotoFiles.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -31,8 +33,5 @@ RewriteResult rewriteMetadata(const QString &sourcePath, const QString &outputPa
 class ImageSource;
 RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPath,
                               const QVariantMap &properties);
-
-// Replaces outputPath with `bytes` atomically (temporary file in the same folder, then rename).
-bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace imageio

@@ -75,6 +75,7 @@ bool removeXmpProperties(QByteArray &packet, int removals, bool *changed, QStrin
     std::string text;
     const bool ok = guarded(
         [&] {
+            const auto lock = lockXmpToolkit();
             if (Exiv2::XmpParser::decode(xmp, packet.toStdString()) != 0)
                 throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
             if (!removeXmpProperties(xmp, removals))

@@ -68,99 +68,83 @@ QString exifValue(const ImageSource &source, const char *key)
         .toString();
 }
 
-void outOfRange(EditReport &report, const EditSource &source)
+editsteps::PhotoPlan outOfRange()
 {
-    report.failed.append({source.fileName, source.sourcePath,
-                          QStringLiteral("the shifted date falls outside the years 1 to 9999")});
+    return editsteps::PhotoPlan::fail(QStringLiteral("the shifted date falls outside the years 1 to 9999"));
 }
 
-void referencePhoto(EditReport &report, const EditTarget &target, const EditSource &source,
-                    const Deltas &deltas, const QTimeZone &zone)
+editsteps::PhotoPlan referencePhoto(const editsteps::Photo &photo, const Deltas &deltas, const QTimeZone &zone)
 {
-    QString error;
-    const ImageSourcePtr image = imageSourceFromFile(source.sourcePath, &error);
-    if (!image) {
-        report.skipped.append({source.fileName, source.sourcePath, editsteps::unreadableReason(error)});
-        return;
-    }
-    QString original = exifValue(*image, kCGImagePropertyExifDateTimeOriginal);
-    QString digitized = exifValue(*image, kCGImagePropertyExifDateTimeDigitized);
+    if (!photo.image)
+        return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
+    QString original = exifValue(*photo.image, kCGImagePropertyExifDateTimeOriginal);
+    QString digitized = exifValue(*photo.image, kCGImagePropertyExifDateTimeDigitized);
     if (original.isEmpty() || digitized.isEmpty()) {
-        original = datetext::fileText(filedates::creationDate(source.filePath), zone);
-        digitized = datetext::fileText(filedates::modificationDate(source.filePath), zone);
+        original = datetext::fileText(filedates::creationDate(photo.source.filePath), zone);
+        digitized = datetext::fileText(filedates::modificationDate(photo.source.filePath), zone);
     }
     auto [originalDate, digitizedDate] = datetext::parsePair(original, digitized, zone);
     if (originalDate.isValid()) {
         originalDate = shifted(originalDate, deltas.original);
         if (!originalDate.isValid())
-            return outOfRange(report, source);
+            return outOfRange();
         original = datetext::exifText(originalDate, zone);
     }
     if (digitizedDate.isValid()) {
         digitizedDate = shifted(digitizedDate, deltas.digitized);
         if (!digitizedDate.isValid())
-            return outOfRange(report, source);
+            return outOfRange();
         digitized = datetext::exifText(digitizedDate, zone);
     }
-    const QString output = outputPathFor(target, QString(), source.fileName);
-    if (!editsteps::record(report, source, output, rewriteMetadata(*image, output, dateOverlay(original, digitized))))
-        return;
-    std::optional<QDateTime> creation, modification;
+    editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(dateOverlay(original, digitized));
     if (originalDate.isValid())
-        creation = originalDate;
+        plan.creation = originalDate;
     if (digitizedDate.isValid())
-        modification = digitizedDate;
-    filedates::setFileDates(output, creation, modification);
+        plan.modification = digitizedDate;
+    return plan;
 }
 
-void absolutePhoto(EditReport &report, const EditTarget &target, const EditSource &source,
-                   const QString &dateText, const QDateTime &fileDate)
+editsteps::PhotoPlan absolutePhoto(const QString &dateText, const QDateTime &fileDate)
 {
-    const QString output = outputPathFor(target, QString(), source.fileName);
-    if (!editsteps::record(report, source, output,
-                           rewriteMetadata(source.sourcePath, output, dateOverlay(dateText, dateText))))
-        return;
-    if (fileDate.isValid())
-        filedates::setFileDates(output, fileDate, fileDate);
+    editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(dateOverlay(dateText, dateText));
+    if (fileDate.isValid()) {
+        plan.creation = fileDate;
+        plan.modification = fileDate;
+    }
+    return plan;
 }
 
-void offsetPhoto(EditReport &report, const EditTarget &target, const EditSource &source, qint64 offset,
-                 const QTimeZone &zone)
+editsteps::PhotoPlan offsetPhoto(const editsteps::Photo &photo, qint64 offset, const QTimeZone &zone)
 {
-    QByteArray bytes;
-    if (!editsteps::readSource(report, source, &bytes))
-        return;
-    const QDateTime sourceCreation = filedates::creationDate(source.sourcePath);
-    const QString output = outputPathFor(target, QString(), source.fileName);
-
-    const ImageSourcePtr image = CGImageSourceCreateWithData(bytes);
-    const QString digitized = image ? exifValue(*image, kCGImagePropertyExifDateTimeDigitized) : QString();
-    bool written = false;
+    const QString digitized = photo.image ? exifValue(*photo.image, kCGImagePropertyExifDateTimeDigitized) : QString();
+    editsteps::PhotoPlan plan;
     if (!digitized.isEmpty()) {
         QString text;
         const QDateTime date = datetext::parseTwoFormats(digitized, zone);
         if (date.isValid()) {
             const QDateTime moved = shifted(date, offset);
             if (!moved.isValid())
-                return outOfRange(report, source);
+                return outOfRange();
             text = datetext::exifText(moved, zone);
         } else {
             // An unreadable digitized date leaves the capture date's text in all three
             // places; without a capture date the digitized text stays as it was.
-            const QString original = exifValue(*image, kCGImagePropertyExifDateTimeOriginal);
+            const QString original = exifValue(*photo.image, kCGImagePropertyExifDateTimeOriginal);
             text = original.isEmpty() ? digitized : original;
         }
-        written = editsteps::record(report, source, output, rewriteMetadata(*image, output, dateOverlay(text, text)));
+        plan = editsteps::PhotoPlan::rewrite(dateOverlay(text, text));
     } else {
         // No date to shift: the copy is the source as it is, replacing any earlier copy
         // so the Working folder never keeps a stale result under this name.
-        written = editsteps::writeCopy(report, source, output, bytes);
+        plan = editsteps::PhotoPlan::copyAsIs();
     }
-    if (!written || !sourceCreation.isValid())
-        return;
-    const QDateTime creation = sourceCreation.addSecs(offset);
-    if (creation.isValid())
-        filedates::setCreationDate(output, creation);
+    const QDateTime sourceCreation = filedates::creationDate(photo.source.sourcePath);
+    if (sourceCreation.isValid()) {
+        const QDateTime creation = sourceCreation.addSecs(offset);
+        if (creation.isValid())
+            plan.creation = creation;
+    }
+    return plan;
 }
 
 } // namespace
@@ -210,54 +194,44 @@ Deltas referenceDeltas(const ReferenceDates &dates, const QTimeZone &zone)
     return deltas;
 }
 
-EditReport shiftDates(const EditTarget &target, const BatchDateChange &change, const QTimeZone &zone,
-                      const EditHooks &hooks)
+JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, const QTimeZone &zone,
+                      const JobContext &hooks)
 {
-    EditReport report;
-    // The batch window always reads the photos' own files, whatever the source mode.
-    EditTarget local = target;
-    local.blocalMode = true;
-    const QList<EditSource> sources = selectedSources(local);
-    if (target.selection.isEmpty()) {
-        report.emptySelection = true;
-        return report;
-    }
-    if (change.mode == BatchDateChange::Mode::Reference && !target.blocalMode) {
+    if (change.mode == BatchDateChange::Mode::Reference && !target.sourceIsLocalList && !target.selection.isEmpty()) {
+        JobReport report;
         report.note = QStringLiteral("A reference photo shifts local photos only; nothing was written.");
         return report;
     }
-    editsteps::prepareWorkingFolder(target);
+    // The batch window always reads the photos' own files, whatever the source mode.
+    EditTarget local = target;
+    local.sourceIsLocalList = true;
+    local.resolve = {};
 
     Deltas deltas;
+    QString note;
     if (change.mode == BatchDateChange::Mode::Reference) {
         deltas = referenceDeltas(change.reference, zone);
         if (!deltas.parsed)
-            report.note = QStringLiteral("Some reference dates are not dates; those dates were copied unchanged.");
+            note = QStringLiteral("Some reference dates are not dates; those dates were copied unchanged.");
     }
     QString absoluteText = change.absoluteDate;
     absoluteText.replace(QLatin1Char('-'), QLatin1Char(':'));
     const QDateTime absoluteFileDate = datetext::parseTwoFormats(change.absoluteDate, zone);
     const qint64 offset = change.offset.totalSeconds();
 
-    int done = 0;
-    for (const EditSource &source : sources) {
-        if (hooks.cancelled()) {
-            report.cancelled = true;
-            break;
-        }
+    JobReport report = editsteps::runEdit(local, QString(), hooks, [&](const editsteps::Photo &photo) {
         switch (change.mode) {
         case BatchDateChange::Mode::Reference:
-            referencePhoto(report, target, source, deltas, zone);
-            break;
+            return referencePhoto(photo, deltas, zone);
         case BatchDateChange::Mode::Absolute:
-            absolutePhoto(report, target, source, absoluteText, absoluteFileDate);
-            break;
+            return absolutePhoto(absoluteText, absoluteFileDate);
         case BatchDateChange::Mode::Offset:
-            offsetPhoto(report, target, source, offset, zone);
             break;
         }
-        hooks.report(++done, sources.size());
-    }
+        return offsetPhoto(photo, offset, zone);
+    });
+    if (!report.emptySelection)
+        report.note = note;
     return report;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditReport.h"
+#include "jobs/JobReport.h"
 #include "EditTarget.h"
 
 #include <QString>
@@ -63,7 +63,7 @@ Deltas referenceDeltas(const ReferenceDates &dates, const QTimeZone &zone);
 
 // Applies the change to the selected photos of the editor list (the target must be in
 // local mode for the reference mode; in camera mode that mode writes nothing).
-EditReport shiftDates(const EditTarget &target, const BatchDateChange &change, const QTimeZone &zone,
-                      const EditHooks &hooks = {});
+JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, const QTimeZone &zone,
+                      const JobContext &hooks = {});
 
 } // namespace batchdateshift

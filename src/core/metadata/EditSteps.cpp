@@ -1,26 +1,50 @@
 #include "EditSteps.h"
 
 #include "app/Folders.h"
+#include "imageio/FileDates.h"
+#include "imageio/ImageSource.h"
+#include "imageio/PhotoFiles.h"
+#include "imageio/MetadataRewrite.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace editsteps {
 
+PhotoPlan PhotoPlan::rewrite(const QVariantMap &overlay)
+{
+    PhotoPlan plan;
+    plan.overlay = overlay;
+    return plan;
+}
+
+PhotoPlan PhotoPlan::copyAsIs()
+{
+    PhotoPlan plan;
+    plan.action = Action::CopyAsIs;
+    return plan;
+}
+
+PhotoPlan PhotoPlan::skip(const QString &reason)
+{
+    PhotoPlan plan;
+    plan.action = Action::Skip;
+    plan.reason = reason;
+    return plan;
+}
+
+PhotoPlan PhotoPlan::fail(const QString &reason)
+{
+    PhotoPlan plan;
+    plan.action = Action::Fail;
+    plan.reason = reason;
+    return plan;
+}
+
 void prepareWorkingFolder(const EditTarget &target)
 {
     // A failure shows up as a failed write for each photo, with the reason.
     folders::makePath(target.workingFolder);
-}
-
-QList<EditSource> startEdit(const EditTarget &target, EditReport &report)
-{
-    if (target.selection.isEmpty()) {
-        report.emptySelection = true;
-        return {};
-    }
-    prepareWorkingFolder(target);
-    return selectedSources(target);
 }
 
 QString unreadableReason(const QString &error)
@@ -29,63 +53,120 @@ QString unreadableReason(const QString &error)
                            : QStringLiteral("not a photo that can be read (%1)").arg(error);
 }
 
-bool record(EditReport &report, const EditSource &source, const QString &outputPath,
-            const imageio::RewriteResult &result)
-{
-    switch (result.status) {
-    case imageio::RewriteResult::Written:
-        report.written.append(outputPath);
-        return true;
-    case imageio::RewriteResult::Unreadable:
-        report.skipped.append({source.fileName, source.sourcePath, unreadableReason(result.error)});
-        return false;
-    case imageio::RewriteResult::Refused:
-        report.skipped.append({source.fileName, source.sourcePath, result.error});
-        return false;
-    case imageio::RewriteResult::WriteFailed:
-        report.failed.append({source.fileName, outputPath,
-                              result.error.isEmpty() ? QStringLiteral("the copy could not be written")
-                                                     : result.error});
-        return false;
-    }
-    return false;
-}
+namespace {
 
-bool sourcePresent(EditReport &report, const EditSource &source, bool blocalMode)
-{
-    if (blocalMode || QFileInfo::exists(source.sourcePath))
-        return true;
-    report.skipped.append({source.fileName, source.sourcePath,
-                           QStringLiteral("not yet copied from the camera into the Working folder")});
-    return false;
-}
-
-bool readSource(EditReport &report, const EditSource &source, QByteArray *bytes)
-{
-    QFile file(source.sourcePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report.skipped.append({source.fileName, source.sourcePath, file.errorString()});
-        return false;
-    }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        report.skipped.append({source.fileName, source.sourcePath, file.errorString()});
-        return false;
-    }
-    return true;
-}
-
-bool writeCopy(EditReport &report, const EditSource &source, const QString &outputPath,
-               const QByteArray &bytes)
+bool readSource(JobReport &report, const EditSource &source, QByteArray *bytes)
 {
     QString error;
-    if (!imageio::writeFileAtomically(outputPath, bytes, &error)) {
-        report.failed.append({source.fileName, outputPath,
-                              error.isEmpty() ? QStringLiteral("the copy could not be written") : error});
+    if (!imageio::readPhotoFile(source.sourcePath, bytes, &error)) {
+        report.addSkipped(source.fileName, source.sourcePath, error);
         return false;
     }
-    report.written.append(outputPath);
     return true;
+}
+
+// Writes the copy; false (recorded) when nothing was written.
+bool writeCopy(JobReport &report, const EditSource &source, const QString &output, const PhotoPlan &plan,
+               const Photo &photo)
+{
+    if (plan.action == PhotoPlan::Action::CopyAsIs) {
+        QString error;
+        if (imageio::writeFileAtomically(output, photo.bytes, &error))
+            return true;
+        report.addFailed(source.fileName, source.sourcePath, output,
+                         error.isEmpty() ? QStringLiteral("the copy could not be written") : error);
+        return false;
+    }
+    if (!photo.image) {
+        report.addSkipped(source.fileName, source.sourcePath, unreadableReason(photo.readError));
+        return false;
+    }
+    const imageio::RewriteResult result = imageio::rewriteMetadata(*photo.image, output, plan.overlay);
+    switch (result.status) {
+    case imageio::RewriteResult::Written:
+        return true;
+    case imageio::RewriteResult::Unreadable:
+        report.addSkipped(source.fileName, source.sourcePath, unreadableReason(result.error));
+        return false;
+    case imageio::RewriteResult::Refused:
+        // The source holds what the edit cannot change without damage: it is skipped with why.
+        report.addSkipped(source.fileName, source.sourcePath, result.error);
+        return false;
+    case imageio::RewriteResult::WriteFailed:
+        break;
+    }
+    report.addFailed(source.fileName, source.sourcePath, output,
+                     result.error.isEmpty() ? QStringLiteral("the copy could not be written") : result.error);
+    return false;
+}
+
+// The copy is complete when these run; a failure still fails the photo, because a copy
+// without the dates the user asked for is not what the command promised.
+bool afterWrite(const QString &output, const PhotoPlan &plan, QString *error)
+{
+    if ((plan.creation || plan.modification) && !filedates::setFileDates(output, plan.creation, plan.modification)) {
+        *error = QStringLiteral("the copy was written but its file dates could not be set");
+        return false;
+    }
+    if (plan.afterWrite && !plan.afterWrite(output, error)) {
+        if (error->isEmpty())
+            *error = QStringLiteral("the copy was written but could not be finished");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void editPhoto(JobReport &report, const EditTarget &target, const EditSource &source, const QString &outputPrefix,
+               const PlanBuilder &build)
+{
+    if (source.sourcePath.isEmpty()) {
+        report.addSkipped(source.fileName, source.filePath, source.unavailable);
+        return;
+    }
+    QByteArray bytes;
+    if (!readSource(report, source, &bytes))
+        return;
+    QString readError;
+    const imageio::ImageSourcePtr image = imageio::CGImageSourceCreateWithData(bytes, &readError);
+    const Photo photo{source, bytes, image.get(), readError};
+    const PhotoPlan plan = build(photo);
+    switch (plan.action) {
+    case PhotoPlan::Action::Skip:
+        report.addSkipped(source.fileName, source.sourcePath, plan.reason);
+        return;
+    case PhotoPlan::Action::Fail:
+        report.addFailed(source.fileName, source.sourcePath, QString(), plan.reason);
+        return;
+    case PhotoPlan::Action::Rewrite:
+    case PhotoPlan::Action::CopyAsIs:
+        break;
+    }
+    const QString output = outputPathFor(target, outputPrefix, source.fileName);
+    if (!writeCopy(report, source, output, plan, photo))
+        return;
+    QString error;
+    if (!afterWrite(output, plan, &error)) {
+        report.addFailed(source.fileName, source.sourcePath, output, error);
+        return;
+    }
+    report.addWritten(source.fileName, source.sourcePath, output);
+}
+
+JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const JobContext &context,
+                  const PlanBuilder &build)
+{
+    JobReport report;
+    if (target.selection.isEmpty()) {
+        report.emptySelection = true;
+        return report;
+    }
+    prepareWorkingFolder(target);
+    jobs::forEachPhoto(selectedSources(target), report, context, [&](const EditSource &source) {
+        editPhoto(report, target, source, outputPrefix, build);
+    });
+    return report;
 }
 
 } // namespace editsteps

@@ -1,38 +1,88 @@
 #pragma once
 
-#include "EditReport.h"
 #include "EditTarget.h"
 
-#include "imageio/MetadataRewrite.h"
+#include "jobs/JobContext.h"
+#include "jobs/JobReport.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QVariantMap>
 
-// Steps shared by the editor commands. Internal to the metadata folder.
+#include <functional>
+#include <optional>
+
+namespace imageio {
+class ImageSource;
+}
+
+// The one per-photo step of every editor command. Internal to the metadata folder.
+//
+// A command is a PlanBuilder: given one photo as read, it says what its copy gets.
+// runEdit() does everything else, the same way for every command:
+//   1. resolve the source (in camera mode, the copy already in the Working folder; a
+//      missing one is skipped) and the output (Working folder + prefix + file name);
+//   2. read the source's bytes (unreadable: skipped) and open them as a photo;
+//   3. call the builder;
+//   4. rewrite the photo with the builder's overlay, or copy its bytes as they are,
+//      atomically (a failure: failed, nothing at the output changed);
+//   5. post-write steps: the copy's file dates, then the builder's own step. A
+//      post-write step that fails fails the photo, with its reason.
+// Progress counts after each photo; cancel is checked before each one.
+//
+// So a new command (GPS, a template, an imported plist) is a short function:
+//   JobReport addPlace(const EditTarget &t, const MetadataEdit &edit, const JobContext &c) {
+//       const QVariantMap overlay = edit.overlay();
+//       return editsteps::runEdit(t, QStringLiteral("GPS_"), c,
+//                                 [overlay](const editsteps::Photo &) { return editsteps::PhotoPlan::rewrite(overlay); });
+//   }
 namespace editsteps {
+
+// One photo as the builder sees it.
+struct Photo {
+    const EditSource &source;
+    const QByteArray &bytes;
+    const imageio::ImageSource *image; // null when the bytes are not a photo we can read
+    QString readError;                 // why image is null
+};
+
+// What the builder decides for one photo.
+struct PhotoPlan {
+    enum class Action {
+        Rewrite,  // a copy with `overlay` laid over the photo's own properties (needs an image)
+        CopyAsIs, // a byte-for-byte copy of the source
+        Skip,     // nothing written; reported as skipped with `reason`
+        Fail,     // nothing written; reported as failed with `reason`
+    };
+    Action action = Action::Rewrite;
+    QVariantMap overlay;
+    QString reason;
+    // File dates the copy gets once written (see filedates::setFileDates).
+    std::optional<QDateTime> creation;
+    std::optional<QDateTime> modification;
+    // A further step on the written copy; false with *error fails the photo.
+    std::function<bool(const QString &output, QString *error)> afterWrite;
+
+    static PhotoPlan rewrite(const QVariantMap &overlay);
+    static PhotoPlan copyAsIs();
+    static PhotoPlan skip(const QString &reason);
+    static PhotoPlan fail(const QString &reason);
+};
+
+using PlanBuilder = std::function<PhotoPlan(const Photo &photo)>;
+
+// Runs a command over the target's selection in list order. An empty selection writes
+// nothing and sets report.emptySelection.
+JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const JobContext &context,
+                  const PlanBuilder &build);
+
+// One photo of runEdit(), recorded in `report`.
+void editPhoto(JobReport &report, const EditTarget &target, const EditSource &source, const QString &outputPrefix,
+               const PlanBuilder &build);
 
 // Creates the Working folder before the first copy. Photos dropped on the list never
 // pass the import panel, which is what otherwise creates it.
 void prepareWorkingFolder(const EditTarget &target);
-
-// Starts a command: the selected sources in list order, with the Working folder ready.
-// With nothing selected it marks the report and returns no sources.
-QList<EditSource> startEdit(const EditTarget &target, EditReport &report);
-
-// Records a rewrite's outcome in the report; true when the copy was written.
-bool record(EditReport &report, const EditSource &source, const QString &outputPath,
-            const imageio::RewriteResult &result);
-
-// In camera mode a selected item whose copy is not yet in the Working folder is
-// skipped; this records that and returns false.
-bool sourcePresent(EditReport &report, const EditSource &source, bool blocalMode);
-
-// Reads the whole source file; records a skip and returns false when it cannot be read.
-bool readSource(EditReport &report, const EditSource &source, QByteArray *bytes);
-
-// Writes bytes as the copy, recording the outcome; true when written.
-bool writeCopy(EditReport &report, const EditSource &source, const QString &outputPath,
-               const QByteArray &bytes);
 
 QString unreadableReason(const QString &error);
 

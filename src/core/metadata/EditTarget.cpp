@@ -2,7 +2,26 @@
 
 #include "sources/LocalImport.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
+
+namespace {
+
+LocalFileResolver defaultResolver(const EditTarget &target)
+{
+    if (target.sourceIsLocalList)
+        return [](const IKImageItem &item, QString *) { return item.filePath; };
+    return [folder = target.workingFolder](const IKImageItem &item, QString *why) {
+        const QString copy = folder + QLatin1Char('/') + item.fileName;
+        if (QFileInfo::exists(copy))
+            return copy;
+        *why = QStringLiteral("not yet copied from the camera into the Working folder");
+        return QString();
+    };
+}
+
+} // namespace
 
 QList<EditSource> selectedSources(const EditTarget &target)
 {
@@ -10,6 +29,7 @@ QList<EditSource> selectedSources(const EditTarget &target)
     std::sort(indices.begin(), indices.end());
     indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
 
+    const LocalFileResolver resolve = target.resolve ? target.resolve : defaultResolver(target);
     QList<EditSource> sources;
     for (int index : indices) {
         if (index < 0 || index >= target.items.size())
@@ -19,8 +39,7 @@ QList<EditSource> selectedSources(const EditTarget &target)
         source.index = index;
         source.fileName = item.fileName;
         source.filePath = item.filePath;
-        source.sourcePath = target.blocalMode ? item.filePath
-                                              : target.workingFolder + QLatin1Char('/') + item.fileName;
+        source.sourcePath = resolve(item, &source.unavailable);
         sources.append(source);
     }
     return sources;
@@ -37,7 +56,7 @@ EditTarget EditTarget::forFiles(const QStringList &paths, const QString &working
     target.items = localimport::itemsFromPaths(paths);
     for (int i = 0; i < target.items.size(); ++i)
         target.selection.append(i);
-    target.blocalMode = true;
+    target.sourceIsLocalList = true;
     target.workingFolder = workingFolder;
     return target;
 }

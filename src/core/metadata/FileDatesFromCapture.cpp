@@ -11,46 +11,27 @@ namespace filedatesfromcapture {
 
 using namespace imageio;
 
-EditReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &zone, const EditHooks &hooks)
+JobReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &zone, const JobContext &hooks)
 {
-    EditReport report;
-    const QList<EditSource> sources = editsteps::startEdit(target, report);
-    if (report.emptySelection)
-        return report;
-
-    int done = 0;
-    for (const EditSource &source : sources) {
-        if (hooks.cancelled()) {
-            report.cancelled = true;
-            break;
-        }
-        hooks.report(done++, sources.size());
-        QByteArray bytes;
-        if (!editsteps::sourcePresent(report, source, target.blocalMode)
-            || !editsteps::readSource(report, source, &bytes))
-            continue;
-        QString error;
-        const ImageSourcePtr image = CGImageSourceCreateWithData(bytes, &error);
-        if (!image) {
-            report.skipped.append({source.fileName, source.sourcePath, editsteps::unreadableReason(error)});
-            continue;
-        }
-        const QVariantMap exif =
-            CGImageSourceCopyPropertiesAtIndex(*image, 0).value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
+    return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks, [&zone](const editsteps::Photo &photo) {
+        if (!photo.image)
+            return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
+        const QVariantMap exif = CGImageSourceCopyPropertiesAtIndex(*photo.image, 0)
+                                     .value(QLatin1String(kCGImagePropertyExifDictionary))
+                                     .toMap();
         QString capture = exif.value(QLatin1String(kCGImagePropertyExifDateTimeOriginal)).toString();
         const QString digitized = exif.value(QLatin1String(kCGImagePropertyExifDateTimeDigitized)).toString();
         if (capture.isEmpty() || digitized.isEmpty()) {
             // The dates of the file that was read: in camera mode that is the copy in
             // the Working folder, not whatever path the device layer gave the item.
-            capture = datetext::fileText(filedates::creationDate(source.sourcePath), zone);
+            capture = datetext::fileText(filedates::creationDate(photo.source.sourcePath), zone);
         }
+        editsteps::PhotoPlan plan = editsteps::PhotoPlan::copyAsIs();
         const QDateTime date = datetext::parseTwoFormats(capture, zone);
-        const QString output = outputPathFor(target, QStringLiteral("NewDate_"), source.fileName);
-        if (editsteps::writeCopy(report, source, output, bytes) && date.isValid())
-            filedates::setCreationDate(output, date);
-    }
-    hooks.report(done, sources.size());
-    return report;
+        if (date.isValid())
+            plan.creation = date;
+        return plan;
+    });
 }
 
 QString fileDateNote()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditReport.h"
+#include "jobs/JobReport.h"
 #include "EditTarget.h"
 
 #include <QString>
@@ -11,8 +11,8 @@
 // capture date becomes the copy's modification date (see fileDateNote()).
 namespace filedatesfromcapture {
 
-EditReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &zone,
-                                     const EditHooks &hooks = {});
+JobReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &zone,
+                                     const JobContext &hooks = {});
 
 // Where the capture date lands on this platform, for the window to say once.
 QString fileDateNote();

@@ -46,28 +46,11 @@ QVariantMap properties(Removal removal)
     return map;
 }
 
-EditReport removeMetadata(const EditTarget &target, Removal removal, const EditHooks &hooks)
+JobReport removeMetadata(const EditTarget &target, Removal removal, const JobContext &hooks)
 {
-    EditReport report;
-    const QList<EditSource> sources = editsteps::startEdit(target, report);
-    if (report.emptySelection)
-        return report;
     const QVariantMap overlay = properties(removal);
-    const QString namePrefix = prefix(removal);
-    int done = 0;
-    for (const EditSource &source : sources) {
-        if (hooks.cancelled()) {
-            report.cancelled = true;
-            break;
-        }
-        if (editsteps::sourcePresent(report, source, target.blocalMode)) {
-            const QString output = outputPathFor(target, namePrefix, source.fileName);
-            editsteps::record(report, source, output,
-                              imageio::rewriteMetadata(source.sourcePath, output, overlay));
-        }
-        hooks.report(++done, sources.size());
-    }
-    return report;
+    return editsteps::runEdit(target, prefix(removal), hooks,
+                              [&overlay](const editsteps::Photo &) { return editsteps::PhotoPlan::rewrite(overlay); });
 }
 
 } // namespace metadataremoval

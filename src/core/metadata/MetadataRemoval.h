@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditReport.h"
+#include "jobs/JobReport.h"
 #include "EditTarget.h"
 
 #include <QVariantMap>
@@ -19,6 +19,6 @@ QVariantMap properties(Removal removal);
 
 // Runs the command over the target's selection, in list order. An empty selection
 // writes nothing and is flagged in the report.
-EditReport removeMetadata(const EditTarget &target, Removal removal, const EditHooks &hooks = {});
+JobReport removeMetadata(const EditTarget &target, Removal removal, const JobContext &hooks = {});
 
 } // namespace metadataremoval

@@ -35,10 +35,10 @@ DateFields readDateFields(const QString &path, FileDateStyle style, const QTimeZ
     return fields;
 }
 
-QString currentSource(bool blocalMode, const QString &currentChooseFilePath,
+QString currentSource(bool sourceIsLocalList, const QString &currentChooseFilePath,
                       const QString &currentFileName, const QString &workingFolder)
 {
-    if (blocalMode)
+    if (sourceIsLocalList)
         return currentChooseFilePath;
     if (currentFileName.isEmpty())
         return {};
@@ -53,42 +53,28 @@ QString batchPlaceholder(const QString &createDateText)
     return createDateText;
 }
 
-EditReport saveDates(const EditTarget &target, const QString &original, const QString &digitized,
-                     const QTimeZone &zone, const EditHooks &hooks)
+JobReport saveDates(const EditTarget &target, const QString &original, const QString &digitized,
+                     const QTimeZone &zone, const JobContext &hooks)
 {
-    EditReport report;
-    const QList<EditSource> sources = editsteps::startEdit(target, report);
-    if (report.emptySelection)
-        return report;
-
     QVariantMap exif;
     exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), original);
     exif.insert(QLatin1String(kCGImagePropertyExifDateTimeDigitized), digitized);
     QVariantMap overlay;
     overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
-    if (!target.blocalMode) {
+    if (!target.sourceIsLocalList) {
         QVariantMap tiff;
         tiff.insert(QLatin1String(kCGImagePropertyTIFFDateTime), original);
         overlay.insert(QLatin1String(kCGImagePropertyTIFFDictionary), tiff);
     }
-    const QDateTime fileDate = target.blocalMode ? QDateTime() : datetext::parseTwoFormats(original, zone);
+    const QDateTime fileDate = target.sourceIsLocalList ? QDateTime() : datetext::parseTwoFormats(original, zone);
 
-    int done = 0;
-    for (const EditSource &source : sources) {
-        if (hooks.cancelled()) {
-            report.cancelled = true;
-            break;
-        }
-        if (editsteps::sourcePresent(report, source, target.blocalMode)) {
-            const QString output = outputPathFor(target, QStringLiteral("NewDate_"), source.fileName);
-            const bool written =
-                editsteps::record(report, source, output, rewriteMetadata(source.sourcePath, output, overlay));
-            if (written && fileDate.isValid())
-                filedates::setFileDates(output, fileDate, fileDate);
-        }
-        hooks.report(++done, sources.size());
+    editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(overlay);
+    if (fileDate.isValid()) {
+        plan.creation = fileDate;
+        plan.modification = fileDate;
     }
-    return report;
+    return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks,
+                              [&plan](const editsteps::Photo &) { return plan; });
 }
 
 } // namespace singledatechange

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditReport.h"
+#include "jobs/JobReport.h"
 #include "EditTarget.h"
 
 #include <QString>
@@ -28,7 +28,7 @@ DateFields readDateFields(const QString &path, FileDateStyle style, const QTimeZ
 
 // The file the date window reads: the current photo's path in local mode, its copy
 // in the Working folder in camera mode.
-QString currentSource(bool blocalMode, const QString &currentChooseFilePath,
+QString currentSource(bool sourceIsLocalList, const QString &currentChooseFilePath,
                       const QString &currentFileName, const QString &workingFolder);
 
 // The batch window's date placeholder, made from the editor's creation-date label:
@@ -39,7 +39,7 @@ QString batchPlaceholder(const QString &createDateText);
 // Writes a "NewDate_" copy of each selected photo whose Exif capture and digitized
 // dates are the given texts, stored as typed. In camera mode the TIFF date gets the
 // capture text too, and the copy's file dates are set from it when it parses.
-EditReport saveDates(const EditTarget &target, const QString &original, const QString &digitized,
-                     const QTimeZone &zone, const EditHooks &hooks = {});
+JobReport saveDates(const EditTarget &target, const QString &original, const QString &digitized,
+                     const QTimeZone &zone, const JobContext &hooks = {});
 
 } // namespace singledatechange

@@ -3,9 +3,6 @@
 #include <QImage>
 #include <QString>
 
-class ICCameraItem;
-class NSFileNode;
-
 // One photo of the editor list or of the camera list. Lists hold their items by
 // value, so an item is never shared between lists.
 class IKImageItem
@@ -18,16 +15,10 @@ public:
     // on the main thread once the thumbnail loader delivers it), the device's
     // thumbnail for camera items. Empty when the file is not an image.
     QImage fileImage;
-    QString fileThumPath;
     QString filePath;
     QString fileType = QStringLiteral("Image"); // "Image" or "Movie"
-    bool bhasCopy = false;
-    QString hasCopy;
     // Identity and caption: two items with the same name count as the same image.
     QString fileName;
-    NSFileNode *fileNode = nullptr;
-    // The device item this entry stands for; owned by the device, null for local items.
-    ICCameraItem *cameraItem = nullptr;
 
     QString imageRepresentationType() const { return IKImageBrowserPathRepresentationType(); }
     QString imageRepresentation() const { return filePath; }

@@ -42,7 +42,8 @@ bool editorAcceptsDrag(const QList<QUrl> &urls)
     if (urls.isEmpty())
         return false;
     const QString path = pathOfUrl(urls.first());
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    // Only regular files: opening a FIFO would freeze the window until something writes to it.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     // Reading the header is enough to know the file is an image; decoding it would
     // stall the drag on large photos.

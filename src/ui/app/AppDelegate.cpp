@@ -5,8 +5,10 @@
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "SharedPhotoLocation.h"
-#include "ThumbnailCache.h"
+#include "WindowFrameKeeper.h"
+#include "sources/Thumbnailer.h"
 #include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultTableModel.h"
 #include "widgets/ResultTableView.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ZelClosedButton.h"
@@ -18,6 +20,7 @@
 #include "windows/Drawer.h"
 #include "windows/PreferenceWindow.h"
 #include "windows/ResizeWindow.h"
+#include "update/ZelUpdateController.h"
 
 #include "app/AppSettings.h"
 #include "app/Folders.h"
@@ -31,19 +34,19 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMutex>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 using namespace notificationnames;
 
-static const QSize kStartSize(654, 300);
-// The vendor has no support site of its own yet; this address stands in for it.
-static const QString kSupportPage = QStringLiteral("https://example.org/glimmerset/support");
 
 AppDelegate::AppDelegate(const QString &settingsFile, NotificationCenter *center, QObject *parent)
     : QObject(parent)
@@ -51,10 +54,13 @@ AppDelegate::AppDelegate(const QString &settingsFile, NotificationCenter *center
     , m_nc(center ? center : NotificationCenter::defaultCenter())
     , m_ui(std::make_unique<MainInterface>())
     , m_job(new CompressionJob(this))
-    , m_thumbnails(new ThumbnailCache(2 * PSTableNameCellView::ThumbnailEdge, 24 * 1024 * 1024, this))
+    , m_thumbnails(new Thumbnailer(QSize(2, 2) * PSTableNameCellView::ThumbnailEdge, 24 * 1024 * 1024, this))
+    , m_updateController(new ZelUpdateController(m_ui->window, this))
     , m_terminate([] { QCoreApplication::quit(); })
     , m_photoLocation(std::make_shared<SharedPhotoLocation>())
 {
+    m_frameKeeper = new WindowFrameKeeper(m_ui->window, *m_settings, this);
+    m_results = new ResultTableModel(this);
 }
 
 AppDelegate::~AppDelegate()
@@ -121,6 +127,8 @@ void AppDelegate::awakeFromNib()
 
     registerDispatchRows();
     wireControls();
+    wireResultTable();
+    wireWindowBehaviour();
     setupLeftDrawer();
 }
 
@@ -137,11 +145,11 @@ void AppDelegate::registerDispatchRows()
 void AppDelegate::wireControls()
 {
     MainInterface &ui = *m_ui;
-    connect(ui.window, &ZelCustomeWindow::closeRequested, this, [this] { windowShouldClose(); });
     connect(ui.aboutAction, &QAction::triggered, this, &AppDelegate::ClickAbout);
     connect(ui.preferencesAction, &QAction::triggered, this, &AppDelegate::ShowPreferenceWindows);
     connect(ui.quitAction, &QAction::triggered, this, &AppDelegate::CloseTheMainWindow);
     connect(ui.supportAction, &QAction::triggered, this, &AppDelegate::CLICkSupport);
+    connect(ui.checkForUpdateAction, &QAction::triggered, this, &AppDelegate::CheckforUpdateAction);
     connect(ui.aboutWindow->supportButton(), &QPushButton::clicked, this, &AppDelegate::CLICkSupport);
     connect(ui.importAction, &QAction::triggered, this, &AppDelegate::ClickImportPhotosAction);
     connect(ui.importPhotosBtn, &QPushButton::clicked, this, &AppDelegate::ClickImportPhotosAction);
@@ -184,15 +192,18 @@ void AppDelegate::applicationDidFinishLaunching()
     ui.secondDragView->hide();
     ui.secondScanView->show();
 
-    ui.window->setMinimumSize(kStartSize);
-    ui.window->setMaximumSize(kStartSize);
-    ui.window->setFrame(centredFrame(kStartSize), false);
+    // The start layout's size is the least; the user may make it larger, and the window
+    // comes back where and as large as it was left.
+    ui.window->setMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
+    ui.window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    ui.window->setFrame(m_frameKeeper->frameFor(WindowFrameKeeper::StartLayout, true), false);
 
     m_bNeedViewExif = false;
     m_bDownloadandimportToEdit = false;
 
     ui.preferenceWindow->retainPreMetaBtn()->setChecked(m_settings->keepMetadata());
     ui.preferenceWindow->keeOriginalBtn()->setChecked(m_settings->keepOriginalPhoto());
+    wirePreferences();
 
     const QString folder = folders::prepareOutputFolder(*m_settings);
     ui.preferenceWindow->photolocationlab()->setText(folder);
@@ -206,11 +217,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
 QRect AppDelegate::centredFrame(const QSize &size) const
 {
-    QScreen *screen = m_ui->window->screen() ? m_ui->window->screen() : QGuiApplication::primaryScreen();
-    // Without a screen the origin counts from 0.
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    return QRect(area.x() + area.width() / 2 - size.width() / 2, area.y() + area.height() / 2 - size.height() / 2,
-                 size.width(), size.height());
+    return m_frameKeeper->centredFrame(size);
 }
 
 void AppDelegate::setMacOsVer(int minor)
@@ -234,6 +241,9 @@ void AppDelegate::closeButtonImages(QString *pressed, QString *normal) const
 
 bool AppDelegate::windowShouldClose()
 {
+    if (!confirmQuit())
+        return false;
+    m_frameKeeper->flush();
     if (m_terminate)
         m_terminate();
     return true;
@@ -241,8 +251,7 @@ bool AppDelegate::windowShouldClose()
 
 void AppDelegate::CloseTheMainWindow()
 {
-    if (m_terminate)
-        m_terminate();
+    windowShouldClose();
 }
 
 void AppDelegate::ClickAbout()
@@ -265,7 +274,24 @@ void AppDelegate::ShowPreferenceWindows()
 
 void AppDelegate::CLICkSupport()
 {
-    QDesktopServices::openUrl(QUrl(kSupportPage));
+    const QString guide = userGuidePath();
+    if (guide.isEmpty()) {
+        showAlert(tr("The user guide is not installed"),
+                  tr("Glimmerset looked for doc/glimmerset/index.html in the shared data folders."));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
+}
+
+QString AppDelegate::userGuidePath()
+{
+    const QString relative = QStringLiteral("doc/glimmerset/index.html");
+    // Installed beside the program first (any prefix), then wherever the desktop keeps shared data.
+    const QString beside =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/") + relative);
+    if (QFileInfo::exists(beside))
+        return QFileInfo(beside).canonicalFilePath();
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, relative);
 }
 
 void AppDelegate::savePanelDidEnd3(QMessageBox *sheet, int returnCode)
@@ -330,9 +356,12 @@ void AppDelegate::setupLeftDrawer()
 {
     Drawer *drawer = m_ui->rightDrawer;
     drawer->setContentView(m_ui->drawerView);
+    // The editor's size is its least; its lower edge makes it taller, and it comes back as tall.
     drawer->setMinContentSize(QSize(654, 322));
-    drawer->setMaxContentSize(QSize(654, 322));
-    drawer->setContentSize(QSize(654, 322));
+    drawer->setMaxContentSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    drawer->setContentSize(QSize(654, qMax(322, m_settings->editorHeight())));
+    connect(drawer, &Drawer::contentSizeChangedByUser, this,
+            [this](const QSize &size) { m_settings->setEditorHeight(size.height()); });
     drawer->setLeadingOffset(20);
     // On a screen too short for both, the editor may lie over the result list, never the buttons.
     drawer->setCoverableView(m_ui->theTableview);

@@ -6,7 +6,9 @@
 
 #include "compress/CompressionReport.h"
 #include "compress/NSFileNode.h"
+#include "compress/ResizeRequest.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -14,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AppSettings;
 class CompressionJob;
@@ -23,9 +26,14 @@ class QAbstractButton;
 class QFileDialog;
 class QMessageBox;
 class SharedPhotoLocation;
-class ThumbnailCache;
+class Thumbnailer;
 class ZelCustomeWindow;
 class ZelDragImageView;
+class WindowFrameKeeper;
+class ResultTableModel;
+class DesktopNotifier;
+class Appearance;
+class ZelUpdateController;
 enum class CompressionJobKind;
 
 // The application's one controller. It owns the state of the main window and the
@@ -48,12 +56,17 @@ public:
     void applicationDidFinishLaunching();
 
     // Application commands.
+    // False when the user chose to go on with a running job instead of quitting.
     bool windowShouldClose();
     void CloseTheMainWindow();
     void ClickAbout();
     void ShowPreferenceWindows();
+    // Opens the installed user guide (an alert says where it was looked for when missing).
     void CLICkSupport();
+    static QString userGuidePath();
     void savePanelDidEnd3(QMessageBox *sheet, int returnCode);
+    // Help > Check for Updates: a check the user asked for, so its answer is always shown.
+    void CheckforUpdateAction();
 
     // Notification handlers.
     void MybuttonMouseDownHandle(const Notification &note);
@@ -70,6 +83,14 @@ public:
     bool openFiles(const QStringList &paths);
     void StartCompressAction();
     void ClickImportPhotosAction();
+    // Another start of the program: the window comes forward and the files count as a drop.
+    void openFilesFromAnotherStart(const QStringList &files);
+    // Asked before quitting while a job runs: "Stop and Quit" (true, the job stops after
+    // the photos being written) or "Continue" (false).
+    bool confirmQuit();
+    // Where the end of a job that took `afterMs` or longer is told when the window is not
+    // active (the desktop's notification service unless set; tests set their own).
+    void setDesktopNotifier(DesktopNotifier *notifier, int afterMs);
     // The busy view's Stop: the job ends after the photos being written and reports what it finished.
     void StopCompressAction();
     void openPanelDidEnd1(QFileDialog *panel, int returnCode);
@@ -100,6 +121,16 @@ public:
     ButtonDispatch &buttonDispatch() { return m_dispatch; }
     HoverTable &hoverTable() { return m_hover; }
 
+    // The result table's rows. Photos a job skipped or could not compress join it with
+    // resultTableModel()->appendProblem(path, state, reason).
+    ResultTableModel *resultTableModel() const { return m_results; }
+    // Commands on the selected rows of the result table (its context menu and keys).
+    void openSelectedResults();
+    void revealSelectedResults();
+    void copySelectedResultPaths();
+    // Takes the rows off the list (the files stay); refused while a job fills the list.
+    void removeSelectedResults();
+
     // Result table data source.
     int numberOfRowsInTableView(ResultTableView *tableView) override;
     QWidget *tableView(ResultTableView *tableView, const QString &tableColumn, int row) override;
@@ -111,7 +142,10 @@ public:
     ZelCustomeWindow *window() const;
     MainInterface *ui() const { return m_ui.get(); }
     AppSettings &settings() const { return *m_settings; }
-    ThumbnailCache *thumbnails() const { return m_thumbnails; }
+    Thumbnailer *thumbnails() const { return m_thumbnails; }
+    WindowFrameKeeper *frameKeeper() const { return m_frameKeeper; }
+    Appearance *appearance() const { return m_appearance; }
+    ZelUpdateController *updateController() const { return m_updateController; }
     bool blocalMode() const { return m_blocalMode; }
     void setBlocalMode(bool local) { m_blocalMode = local; }
     bool bSecondDrag() const { return m_bSecondDrag; }
@@ -126,6 +160,8 @@ public:
     QString currentChooseFilePath() const { return m_currentChooseFilePath; }
     bool isCompressing() const;
     const CompressionReport &lastReport() const { return m_lastReport; }
+    // The list of the photos the last job did not compress, with the reasons.
+    void showNotCompressed();
 
     // What ending the application does (tests observe instead of quitting).
     void setTerminateHandler(std::function<void()> handler) { m_terminate = std::move(handler); }
@@ -145,20 +181,42 @@ private:
     bool refuseWhileBusy();
     // The list layout, the busy view and the options of the next job, then the job itself.
     void beginCompression(CompressionJobKind kind, const QStringList &items);
-    bool startJob(CompressionJobKind kind, const QStringList &items);
+    // With `resize`, the resize workflow over the result paths `items`.
+    bool startJob(CompressionJobKind kind, const QStringList &items,
+                  const std::optional<compress::ResizeRequest> &resize = std::nullopt);
+    // Saves each preference the moment it changes.
+    void wirePreferences();
+    // Asks once, before the first job that would replace originals, then runs `proceed`.
+    // True when the question is up (the job waits for the answer).
+    bool askBeforeReplacingOriginals(const std::function<void()> &proceed);
+    // True (with a sheet that says why) when results cannot go into the Output folder.
+    bool refuseUnusableOutputFolder();
+    void showFinishProblems(const CompressionReport &report);
     void resetResults();
     void showAlert(const QString &message, const QString &informative);
     void setJobControlsEnabled(bool enabled);
     void closeButtonImages(QString *pressed, QString *normal) const;
     void wireControls();
     void registerDispatchRows();
-    void startResize(const QStringList &paths, const QString &title, int customWidth, int customHeight);
+    void wireResultTable();
+    void wireWindowBehaviour();
+    void jobStartedForNotice();
+    void noticeJobEnd();
+    QStringList selectedResultFiles() const;
+    void startResize(const QStringList &paths, const compress::ResizeRequest &request);
 
     std::unique_ptr<AppSettings> m_settings;
     NotificationCenter *m_nc;
     std::unique_ptr<MainInterface> m_ui;
     CompressionJob *m_job = nullptr;
-    ThumbnailCache *m_thumbnails = nullptr;
+    Thumbnailer *m_thumbnails = nullptr;
+    WindowFrameKeeper *m_frameKeeper = nullptr;
+    ResultTableModel *m_results = nullptr;
+    DesktopNotifier *m_notifier = nullptr;
+    Appearance *m_appearance = nullptr;
+    QElapsedTimer m_jobClock;
+    int m_noticeAfterMs = 10000;
+    ZelUpdateController *m_updateController = nullptr;
     ButtonDispatch m_dispatch;
     HoverTable m_hover;
     std::function<void()> m_terminate;
@@ -172,7 +230,6 @@ private:
     bool m_bNeedViewExif = false;
     bool m_bDownloadandimportToEdit = false;
     bool m_bAddGPS = false;
-    bool m_resizing = false;
     quint64 m_savedFileSize = 0;
     quint64 m_allFileSize = 0;
     QList<NSFileNode> m_dragPhotoArray;
@@ -180,4 +237,8 @@ private:
     QVariantMap m_currentExifDictionary;
     QString m_currentChooseFilePath;
     CompressionReport m_lastReport;
+    // What the last job was started with, so Recompress can run it again after any drop,
+    // command-line open or import.
+    CompressionJobKind m_lastKind{};
+    QStringList m_lastItems;
 };

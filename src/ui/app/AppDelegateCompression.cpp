@@ -2,9 +2,13 @@
 // their progress, results and finish report.
 #include "AppDelegate.h"
 
+#include "ImportPanel.h"
 #include "MainInterface.h"
 #include "SharedPhotoLocation.h"
+#include "WindowFrameKeeper.h"
+#include "widgets/ResultTableModel.h"
 #include "widgets/PSTableNameCellView.h"
+#include "widgets/ReportProblems.h"
 #include "widgets/ResultTableView.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ZelCustomeWindow.h"
@@ -14,8 +18,11 @@
 #include "windows/ConnectPhotoWindow.h"
 #include "windows/PreferenceWindow.h"
 
+#include "Palette.h"
+
 #include "app/AppSettings.h"
 #include "compress/CompressionJob.h"
+#include "compress/OutputFolderCheck.h"
 #include "compress/SizeText.h"
 
 #include <QAction>
@@ -25,10 +32,10 @@
 #include <QMimeData>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
-static const QSize kListSize(654, 598);
 
 QString AppDelegate::shownName(const QString &fileName)
 {
@@ -39,7 +46,7 @@ QString AppDelegate::shownName(const QString &fileName)
 
 bool AppDelegate::isCompressing() const
 {
-    return m_resizing || (m_job && m_job->isRunning());
+    return m_job && m_job->isRunning();
 }
 
 void AppDelegate::NSDragOperationImageViewNoteHandle(const Notification &note)
@@ -52,6 +59,12 @@ void AppDelegate::NSDragOperationImageViewNoteHandle(const Notification &note)
         return;
     resetResults();
     m_blocalMode = true;
+    auto *dropView = static_cast<ZelDragImageView *>(note.object.data());
+    QStringList paths;
+    for (const QUrl &url : dropView->geturlArray())
+        paths.append(url.toLocalFile());
+    m_lastKind = dropView->getBFolder() ? CompressionJobKind::Folder : CompressionJobKind::Files;
+    m_lastItems = paths;
     clickConnectPhotoLibAction();
 }
 
@@ -60,7 +73,8 @@ void AppDelegate::resetResults()
     m_savedFileSize = 0;
     m_allFileSize = 0;
     m_dragPhotoArray.clear();
-    m_ui->theTableview->reloadData();
+    m_results->clear();
+    m_ui->failureslab->hide();
 }
 
 bool AppDelegate::refuseWhileBusy()
@@ -76,31 +90,91 @@ void AppDelegate::clickConnectPhotoLibAction()
 {
     if (refuseWhileBusy())
         return;
-    ZelDragImageView *dropView = m_bSecondDrag ? m_ui->secondDragImageView : m_ui->leftTipImageView;
-    const QList<QUrl> urls = dropView->geturlArray();
-    const bool folder = dropView->getBFolder();
-    if (urls.isEmpty())
+    // The inputs of the last job, whichever way it started (a drop on either area, a
+    // command-line open, the import panel).
+    if (m_lastItems.isEmpty())
         return;
-
-    QStringList paths;
-    for (const QUrl &url : urls)
-        paths.append(url.toLocalFile());
-    beginCompression(folder ? CompressionJobKind::Folder : CompressionJobKind::Files, paths);
+    beginCompression(m_lastKind, m_lastItems);
 }
 
 void AppDelegate::beginCompression(CompressionJobKind kind, const QStringList &items)
 {
+    m_lastKind = kind;
+    m_lastItems = items;
+    readCompressionOptions();
+    // Nothing changes on screen until the job can really start.
+    if (askBeforeReplacingOriginals([this, kind, items] { beginCompression(kind, items); }))
+        return;
+    if (refuseUnusableOutputFolder())
+        return;
     if (!m_bSecondDrag)
         switchToListLayout();
     showBusy();
     m_ui->saveSizelab->hide();
-    readCompressionOptions();
+    m_ui->failureslab->hide();
     // Only photos on this computer are compressed; otherwise the window must not stay busy.
     if (m_blocalMode)
         startJob(kind, items);
     else
         showIdle();
     m_bSecondDrag = true;
+}
+
+bool AppDelegate::askBeforeReplacingOriginals(const std::function<void()> &proceed)
+{
+    if (m_bKeepOrigialPhoto || m_settings->replaceOriginalsConfirmed())
+        return false;
+    auto *question = new QMessageBox(m_ui->window);
+    question->setObjectName(QStringLiteral("replaceOriginalsQuestion"));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    question->setWindowModality(Qt::WindowModal);
+    question->setIcon(QMessageBox::Warning);
+    question->setText(QStringLiteral("Compressed photos will replace the originals. The originals go to the Trash."));
+    QPushButton *replace = question->addButton(QStringLiteral("Replace Originals"), QMessageBox::DestructiveRole);
+    replace->setObjectName(QStringLiteral("replaceOriginalsBtn"));
+    QPushButton *keep = question->addButton(QStringLiteral("Keep Originals"), QMessageBox::AcceptRole);
+    keep->setObjectName(QStringLiteral("keepOriginalsBtn"));
+    question->setDefaultButton(keep);
+    connect(replace, &QPushButton::clicked, this, [this, proceed] {
+        m_settings->setReplaceOriginalsConfirmed(true);
+        proceed();
+    });
+    connect(keep, &QPushButton::clicked, this, [this, proceed] {
+        // The box saves itself: the answer holds for later jobs too.
+        m_ui->preferenceWindow->keeOriginalBtn()->setChecked(true);
+        proceed();
+    });
+    question->open();
+    return true;
+}
+
+bool AppDelegate::refuseUnusableOutputFolder()
+{
+    if (!m_bKeepOrigialPhoto)
+        return false;
+    QString reason;
+    if (compress::outputFolderUsable(m_photoLocation->path(), &reason))
+        return false;
+    showAlert(tr("The photos cannot be compressed into the Output folder"), reason);
+    return true;
+}
+
+void AppDelegate::wirePreferences()
+{
+    PreferenceWindow *prefs = m_ui->preferenceWindow;
+    prefs->includeSubfoldersBtn()->setChecked(m_settings->includeSubfolders());
+    // Saved at once: quitting right after a change must not lose it.
+    connect(prefs->retainPreMetaBtn(), &QCheckBox::toggled, this, [this](bool on) {
+        m_bKeepMetadata = on;
+        m_settings->setKeepMetadata(on);
+    });
+    connect(prefs->keeOriginalBtn(), &QCheckBox::toggled, this, [this](bool on) {
+        m_bKeepOrigialPhoto = on;
+        m_settings->setKeepOriginalPhoto(on);
+    });
+    connect(prefs->includeSubfoldersBtn(), &QCheckBox::toggled, this,
+            [this](bool on) { m_settings->setIncludeSubfolders(on); });
+    connect(m_ui->failureslab, &QLabel::linkActivated, this, &AppDelegate::showNotCompressed);
 }
 
 bool AppDelegate::openFiles(const QStringList &paths)
@@ -122,16 +196,15 @@ void AppDelegate::StartCompressAction()
 {
     if (refuseWhileBusy())
         return;
-    ZelDragImageView *dropView = m_bSecondDrag ? m_ui->secondDragImageView : m_ui->leftTipImageView;
-    const int count = int(dropView->geturlArray().size());
+    const int count = int(m_lastItems.size());
     ConnectPhotoWindow *sheet = m_ui->connectPhotoWindow;
     if (count == 0) {
-        sheet->setSummary(tr("Nothing has been dropped on this area yet. Drop photos or a folder first."));
-    } else if (dropView->getBFolder()) {
-        sheet->setSummary(tr("Compress the folder of your last drop again with the current preferences. "
+        sheet->setSummary(tr("Nothing has been compressed yet. Drop photos or a folder first."));
+    } else if (m_lastKind == CompressionJobKind::Folder) {
+        sheet->setSummary(tr("Compress the folder of the last job again with the current preferences. "
                              "The results are added to the list."));
     } else {
-        sheet->setSummary(tr("Compress the %n photo(s) of your last drop again with the current preferences. "
+        sheet->setSummary(tr("Compress the %n photo(s) of the last job again with the current preferences. "
                              "The results are added to the list.",
                              nullptr, count));
     }
@@ -142,12 +215,16 @@ void AppDelegate::StartCompressAction()
 void AppDelegate::switchToListLayout()
 {
     MainInterface &ui = *m_ui;
-    ui.window->setMinimumSize(QSize(654, 300));
-    ui.window->setMaximumSize(kListSize);
-    const QRect frame = centredFrame(kListSize);
-    connect(ui.window, &ZelCustomeWindow::frameChangeFinished, this, [this] {
-        m_ui->window->setMinimumSize(kListSize);
-        m_ui->window->setMaximumSize(kListSize);
+    const QSize listSize = WindowFrameKeeper::minimumSize(WindowFrameKeeper::ListLayout);
+    ui.window->setMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
+    ui.window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    // The glide is ours, not the user's: the list layout's remembered size stays as it was.
+    m_frameKeeper->setPaused(true);
+    m_frameKeeper->setLayout(WindowFrameKeeper::ListLayout);
+    const QRect frame = m_frameKeeper->frameFor(WindowFrameKeeper::ListLayout, false);
+    connect(ui.window, &ZelCustomeWindow::frameChangeFinished, this, [this, listSize] {
+        m_ui->window->setMinimumSize(listSize);
+        m_frameKeeper->setPaused(false);
     }, Qt::SingleShotConnection);
     ui.window->setFrame(frame, true);
     ui.leftTipView->hide();
@@ -163,7 +240,7 @@ void AppDelegate::showBusy()
     m_ui->scanStatuslab->setText(tr("Compressing photos…"));
     m_ui->progreslab->setText(QStringLiteral("0%"));
     m_ui->theProgressView->setProgressValue(0);
-    // A resize scales the photos first; only the compression job after it can be stopped.
+    // Enabled once the job has started.
     m_ui->stopCompressBtn->setEnabled(false);
     m_ui->theFlashView->startFlash();
     setJobControlsEnabled(false);
@@ -197,16 +274,20 @@ void AppDelegate::readCompressionOptions()
     m_settings->sync();
 }
 
-bool AppDelegate::startJob(CompressionJobKind kind, const QStringList &items)
+bool AppDelegate::startJob(CompressionJobKind kind, const QStringList &items,
+                           const std::optional<compress::ResizeRequest> &resize)
 {
     CompressionOptions options;
     options.bKeepMetadata = m_bKeepMetadata;
     options.bKeepOrigialPhoto = m_bKeepOrigialPhoto;
+    options.includeSubfolders = m_settings->includeSubfolders();
     options.outputFolder = m_photoLocation->path();
     std::shared_ptr<SharedPhotoLocation> location = m_photoLocation;
     options.photoLocation = [location] { return location->path(); };
     QString reason;
-    if (m_job->start(kind, items, options, &reason)) {
+    const bool started = resize ? m_job->startResize(items, *resize, options, &reason)
+                                : m_job->start(kind, items, options, &reason);
+    if (started) {
         m_ui->stopCompressBtn->setEnabled(true);
         return true;
     }
@@ -222,7 +303,7 @@ void AppDelegate::CompressPhotoProgressHanderToMainThread(const NSFileNode &entr
     m_allFileSize += entry.orignalFileSize();
     if (entry.orignalFileSize() > entry.restFileSize())
         m_savedFileSize += entry.orignalFileSize() - entry.restFileSize();
-    m_ui->theTableview->noteNumberOfRowsChanged();
+    m_results->appendEntry(entry);
     m_ui->progreslab->setText(percentText);
     m_ui->theProgressView->setProgressValue(compress::progressFraction(position, total));
 }
@@ -233,19 +314,40 @@ void AppDelegate::CompressPhotoProgressFinishToMainThread(const CompressionRepor
     showIdle();
     m_ui->saveSizelab->show();
     m_ui->saveSizelab->setText(compress::finishText(m_savedFileSize, m_allFileSize));
-    QStringList notes;
-    for (const CompressionProblem &p : report.unreadable)
-        notes.append(tr("%1: %2").arg(p.path, p.reason));
-    for (const CompressionProblem &p : report.failed)
-        notes.append(tr("%1: %2").arg(p.path, p.reason));
-    QString tip = notes.isEmpty() ? QString() : tr("Not compressed:\n%1").arg(notes.join(QLatin1Char('\n')));
-    if (report.cancelled)
-        tip.prepend(tr("Stopped: the photos not in the list were left as they were.\n"));
-    m_ui->saveSizelab->setToolTip(tip.trimmed());
+    showFinishProblems(report);
     m_ui->progreslab->setText(QString());
     m_savedFileSize = 0;
     m_allFileSize = 0;
     Q_EMIT compressionFinished();
+}
+
+void AppDelegate::showFinishProblems(const CompressionReport &report)
+{
+    const int notCompressed = int(report.failed.size() + report.unreadable.size());
+    // Green promises that every photo was done.
+    QPalette savePalette = m_ui->saveSizelab->palette();
+    savePalette.setColor(QPalette::WindowText, notCompressed == 0 ? palette::saving() : palette::text());
+    m_ui->saveSizelab->setPalette(savePalette);
+    m_ui->saveSizelab->setToolTip(report.cancelled ? tr("Stopped: the photos not in the list were left as they were.")
+                                                   : QString());
+    if (notCompressed == 0) {
+        m_ui->failureslab->hide();
+        return;
+    }
+    // The rows say which photos were left out, in place, besides the list behind "Show".
+    for (const CompressionProblem &p : report.unreadable)
+        m_results->appendProblem(p.path, ResultTableModel::RowState::Skipped, p.reason);
+    for (const CompressionProblem &p : report.failed)
+        m_results->appendProblem(p.path, ResultTableModel::RowState::Failed, p.reason);
+    m_ui->failureslab->setText(
+        (notCompressed == 1 ? tr("1 photo not compressed") : tr("%1 photos not compressed").arg(notCompressed))
+        + QStringLiteral(" — <a href=\"show\">%1</a>").arg(tr("Show")));
+    m_ui->failureslab->show();
+}
+
+void AppDelegate::showNotCompressed()
+{
+    showReportProblems(m_ui->window, m_lastReport.toJobReport());
 }
 
 void AppDelegate::StopCompressAction()
@@ -269,6 +371,7 @@ void AppDelegate::ClickImportPhotosAction()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowTitle(QStringLiteral("Please select photos to import."));
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
+    importpanel::prepare(panel, *m_settings);
     connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
         openPanelDidEnd1(panel, result == QDialog::Accepted ? 1 : 0);
     });
@@ -279,6 +382,7 @@ void AppDelegate::openPanelDidEnd1(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;
+    importpanel::remember(panel, *m_settings);
     const QStringList files = panel->selectedFiles();
     if (files.isEmpty())
         return;
@@ -288,26 +392,4 @@ void AppDelegate::openPanelDidEnd1(QFileDialog *panel, int returnCode)
         resetResults();
     // Runs on the worker like the other jobs, so it ends with the same finish report.
     beginCompression(CompressionJobKind::Import, files);
-}
-
-int AppDelegate::numberOfRowsInTableView(ResultTableView *)
-{
-    return int(m_dragPhotoArray.size());
-}
-
-QWidget *AppDelegate::tableView(ResultTableView *tableView, const QString &tableColumn, int row)
-{
-    if (tableColumn != QLatin1String("Name") || row < 0 || row >= m_dragPhotoArray.size())
-        return nullptr;
-    auto *cell = qobject_cast<PSTableNameCellView *>(tableView->makeViewWithIdentifier(QStringLiteral("Name")));
-    if (!cell)
-        return nullptr;
-    const NSFileNode &entry = m_dragPhotoArray.at(row);
-    cell->fileNamelab()->setText(shownName(entry.fileName()));
-    cell->fileNamelab()->setToolTip(entry.orignalPath());
-    cell->setCurrentfilePath(entry.restPath());
-    cell->originalFileSizelab()->setText(entry.orignalFileSizeStr());
-    cell->restFileSizelab()->setText(entry.restFileSizeStr());
-    cell->precentlab()->setText(entry.percentText());
-    return cell;
 }

@@ -15,11 +15,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFutureWatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtConcurrent>
 
 void AppDelegate::ShowResizePhotoWindow()
 {
@@ -27,9 +25,11 @@ void AppDelegate::ShowResizePhotoWindow()
         return;
     ResizeWindow *sheet = m_ui->resizeImageWindow;
     sheet->theResizePopBtn()->setCurrentText(QString::fromLatin1(compress::CustomPresetTitle));
+    // "Custom" keeps the proportions unless the user unticks the box.
+    sheet->resizeSacleBtn()->setEnabled(true);
     if (!m_dragPhotoArray.isEmpty()) {
         const QSize size = compress::photoDisplaySize(m_dragPhotoArray.constFirst().restPath());
-        sheet->resizeSacleBtn()->setChecked(false);
+        sheet->resizeSacleBtn()->setChecked(true);
         if (size.isValid()) {
             sheet->widthSizelab()->setText(QString::number(size.width()));
             sheet->heightSizelab()->setText(QString::number(size.height()));
@@ -51,6 +51,8 @@ void AppDelegate::SelectItemAction()
     sheet->widthSizelab()->setText(fields.widthText);
     sheet->heightSizelab()->setText(fields.heightText);
     sheet->resizeSacleBtn()->setChecked(fields.proportional);
+    // Presets always keep the proportions; only "Custom" lets the user choose.
+    sheet->resizeSacleBtn()->setEnabled(!compress::presetByTitle(sheet->theResizePopBtn()->currentText()));
 }
 
 void AppDelegate::CancleChangeResizePhotoAction()
@@ -64,43 +66,27 @@ void AppDelegate::ChangeResizePhotoAction()
     sheet->endSheet(1);
     if (m_dragPhotoArray.isEmpty() || refuseWhileBusy())
         return;
-    const QString title = sheet->theResizePopBtn()->currentText();
-    const int customWidth = compress::fieldIntValue(sheet->widthSizelab()->text());
-    const int customHeight = compress::fieldIntValue(sheet->heightSizelab()->text());
+    const compress::ResizeRequest request{sheet->theResizePopBtn()->currentText(),
+                                          compress::fieldIntValue(sheet->widthSizelab()->text()),
+                                          compress::fieldIntValue(sheet->heightSizelab()->text()),
+                                          sheet->resizeSacleBtn()->isChecked()};
     // A custom size below 1 pixel cancels the whole resize, silently, before any file changes.
-    if (title == QLatin1String(compress::CustomPresetTitle) && (customWidth < 1 || customHeight < 1))
+    if (!compress::resizeRequestValid(request))
         return;
 
     QStringList paths;
     for (const NSFileNode &entry : std::as_const(m_dragPhotoArray))
         paths.append(entry.restPath());
-    startResize(paths, title, customWidth, customHeight);
+    startResize(paths, request);
 }
 
-void AppDelegate::startResize(const QStringList &paths, const QString &title, int customWidth, int customHeight)
+void AppDelegate::startResize(const QStringList &paths, const compress::ResizeRequest &request)
 {
     showBusy();
-    m_savedFileSize = 0;
-    m_allFileSize = 0;
-    m_dragPhotoArray.clear();
-    m_ui->theTableview->reloadData();
-    m_resizing = true;
-
-    // Scaling thousands of photos takes a while: it runs on the pool while the disk turns.
-    const compress::ResizeRequest request{title, customWidth, customHeight};
-    auto *watcher = new QFutureWatcher<compress::ResizeStepResult>(this);
-    connect(watcher, &QFutureWatcher<compress::ResizeStepResult>::finished, this, [this, watcher] {
-        watcher->deleteLater();
-        const compress::ResizeStepResult result = watcher->result();
-        m_resizing = false;
-        if (!result.proceed || result.paths.isEmpty()) {
-            showIdle();
-            return;
-        }
-        startJob(CompressionJobKind::Resize, result.paths);
-    });
-    watcher->setFuture(QtConcurrent::run(
-        [paths, request] { return compress::resizePhotosForRecompression(paths, request); }));
+    resetResults();
+    // Each photo is scaled in memory by the job and committed whole: Stop works as for
+    // any job, and the sizes compare with the files as they were before.
+    startJob(CompressionJobKind::Resize, paths, request);
 }
 
 void AppDelegate::ChangePhotoLocation()

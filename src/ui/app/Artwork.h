@@ -4,9 +4,12 @@
 #include <QPixmap>
 #include <QString>
 
+class QPalette;
+
 // The program's pictures, by the file names the code has always used ("tablehead.png").
 // They are rendered at twice their nominal size, so a pixmap reports a device pixel
-// ratio of 2 and lays out at its nominal size.
+// ratio of 2 and lays out at its nominal size. Under a dark palette they are drawn
+// again from their SVG sources in the palette's colours.
 namespace artwork {
 
 QPixmap pixmap(const QString &name);
@@ -16,5 +19,7 @@ bool exists(const QString &name);
 QSize size(const QString &name);
 QIcon icon(const QString &name);
 QIcon applicationIcon();
+// The artwork's SVG text with its greys moved onto `target`'s window-to-text ramp.
+QString recolouredSvg(const QString &svg, const QPalette &target);
 
 } // namespace artwork

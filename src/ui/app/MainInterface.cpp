@@ -2,8 +2,10 @@
 
 #include "Artwork.h"
 #include "Palette.h"
+#include "widgets/ImageButton.h"
 #include "widgets/ImageStrip.h"
 #include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultHeaderView.h"
 #include "widgets/QMHeaderView.h"
 #include "widgets/ResultTableView.h"
 #include "widgets/ZelButton.h"
@@ -29,21 +31,6 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-static QLabel *columnTitle(const QString &text, QWidget *parent, Qt::Alignment align, int x, int width)
-{
-    auto *label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setPointSizeF(f.pointSizeF() * 0.9);
-    f.setWeight(QFont::DemiBold);
-    label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    label->setPalette(p);
-    label->setAlignment(align | Qt::AlignVCenter);
-    label->setGeometry(x, 0, width, 28);
-    return label;
-}
-
 MainInterface::MainInterface(QObject *parent)
     : QObject(parent)
 {
@@ -51,7 +38,6 @@ MainInterface::MainInterface(QObject *parent)
     window->setObjectName(QStringLiteral("window"));
     window->setWindowTitle(QStringLiteral("Glimmerset"));
     window->setWindowIcon(artwork::applicationIcon());
-    window->setPalette(palette::lightPalette());
     buildHeader();
     buildStartView();
     buildListView();
@@ -97,9 +83,18 @@ void MainInterface::buildHeader()
     closedButton->setFixedSize(18, 18);
     closedButton->setToolTip(tr("Close"));
 
+    minimizeBtn = new ImageButton(header);
+    minimizeBtn->setObjectName(QStringLiteral("minimizeBtn"));
+    static_cast<ImageButton *>(minimizeBtn)->setImage(QStringLiteral("Minimize_Nom.png"));
+    minimizeBtn->setFixedSize(18, 18);
+    minimizeBtn->setToolTip(tr("Minimise"));
+    minimizeBtn->setCursor(Qt::PointingHandCursor);
+    QObject::connect(minimizeBtn, &QPushButton::clicked, window, &QWidget::showMinimized);
+
     row->addWidget(icon);
     row->addWidget(menuBar);
     row->addStretch(1);
+    row->addWidget(minimizeBtn);
     row->addWidget(closedButton);
     // The title is centred on the whole header, not on what is left between the parts.
     titleLabel->setAlignment(Qt::AlignCenter);
@@ -208,22 +203,37 @@ void MainInterface::buildListView()
     stack->addWidget(secondDragView);
     stack->addWidget(secondScanView);
 
-    auto *strip = new ImageStrip(QStringLiteral("tablehead.png"), localphotoView);
-    localPhotoViewImageView = strip;
+    resultHeader = new ResultHeaderView(localphotoView);
+    localPhotoViewImageView = resultHeader;
     localPhotoViewImageView->setObjectName(QStringLiteral("localPhotoViewImageView"));
-    strip->setFixedHeight(28);
-    columnTitle(tr("Photo"), strip, Qt::AlignLeft, 14, 50);
-    columnTitle(tr("Name"), strip, Qt::AlignLeft, PSTableNameCellView::nameColumnX(), 200);
-    columnTitle(tr("Original"), strip, Qt::AlignRight, PSTableNameCellView::originalColumnX(),
-                PSTableNameCellView::sizeColumnWidth());
-    columnTitle(tr("Compressed"), strip, Qt::AlignRight, PSTableNameCellView::restColumnX(),
-                PSTableNameCellView::sizeColumnWidth());
-    columnTitle(tr("Saved"), strip, Qt::AlignRight, PSTableNameCellView::percentColumnX(),
-                PSTableNameCellView::percentColumnWidth());
+    resultHeader->setFixedHeight(28);
 
     theTableview = new ResultTableView(localphotoView);
     theTableview->setObjectName(QStringLiteral("theTableview"));
     theTableview->setRowHeight(PSTableNameCellView::RowHeight);
+    theTableview->setAccessibleName(tr("Compressed photos"));
+    resultHeader->alignWith(theTableview->viewport());
+    openResultAction = new QAction(tr("&Open"), theTableview);
+    openResultAction->setObjectName(QStringLiteral("openResultAction"));
+    revealResultAction = new QAction(tr("Show in &Folder"), theTableview);
+    revealResultAction->setObjectName(QStringLiteral("revealResultAction"));
+    copyResultPathAction = new QAction(tr("&Copy Path"), theTableview);
+    copyResultPathAction->setObjectName(QStringLiteral("copyResultPathAction"));
+    copyResultPathAction->setShortcut(QKeySequence::Copy);
+    removeResultAction = new QAction(tr("&Remove from List"), theTableview);
+    removeResultAction->setObjectName(QStringLiteral("removeResultAction"));
+    removeResultAction->setShortcut(QKeySequence::Delete);
+    for (QAction *a : {openResultAction, revealResultAction, copyResultPathAction, removeResultAction}) {
+        // The keys belong to the list: Delete in a text field elsewhere must not remove rows.
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        theTableview->addAction(a);
+    }
+
+    failureslab = new QLabel(localphotoView);
+    failureslab->setObjectName(QStringLiteral("failureslab"));
+    failureslab->setTextFormat(Qt::RichText);
+    failureslab->setContentsMargins(16, 4, 16, 4);
+    failureslab->hide();
 
     auto *bottom = new ImageStrip(QStringLiteral("bottomwindow.png"), localphotoView);
     bottomBar = bottom;
@@ -269,6 +279,7 @@ void MainInterface::buildListView()
     layout->addWidget(secondMainView);
     layout->addWidget(localPhotoViewImageView);
     layout->addWidget(theTableview, 1);
+    layout->addWidget(failureslab);
     layout->addWidget(bottomBar);
 }
 
@@ -299,6 +310,8 @@ void MainInterface::buildMenus()
 
     helpMenu = menuBar->addMenu(tr("&Help"));
     supportAction = helpMenu->addAction(tr("Glimmerset &Support"));
+    checkForUpdateAction = helpMenu->addAction(tr("Check for &Updates…"));
+    checkForUpdateAction->setObjectName(QStringLiteral("checkForUpdateAction"));
 
     // Frameless windows get no menu shortcuts of their own: register them on the window.
     window->addActions({preferencesAction, quitAction, importAction, resizeAction, editMetadataAction});

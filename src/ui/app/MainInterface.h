@@ -13,6 +13,7 @@ class QMenuBar;
 class QPushButton;
 class QWidget;
 class ResizeWindow;
+class ResultHeaderView;
 class ResultTableView;
 class ZelButton;
 class ZelClosedButton;
@@ -33,6 +34,7 @@ public:
 
     ZelCustomeWindow *window = nullptr;
     ZelClosedButton *closedButton = nullptr;
+    QPushButton *minimizeBtn = nullptr;
     QLabel *titleLabel = nullptr;
     QMenuBar *menuBar = nullptr;
     QMenu *appMenu = nullptr;
@@ -46,6 +48,7 @@ public:
     QAction *resizeAction = nullptr;
     QAction *editMetadataAction = nullptr;
     QAction *supportAction = nullptr;
+    QAction *checkForUpdateAction = nullptr;
 
     // Start layout.
     QWidget *leftTipView = nullptr;
@@ -63,9 +66,18 @@ public:
     ZelProgressView *theProgressView = nullptr;
     QPushButton *stopCompressBtn = nullptr;
     QWidget *localPhotoViewImageView = nullptr; // the table's title strip
+    ResultHeaderView *resultHeader = nullptr;     // the same strip, with its sorting titles
     ResultTableView *theTableview = nullptr;
+    // The result table's context menu; they act on its selected rows.
+    QAction *openResultAction = nullptr;
+    QAction *revealResultAction = nullptr;
+    QAction *copyResultPathAction = nullptr;
+    QAction *removeResultAction = nullptr;
     QWidget *bottomBar = nullptr;
     QLabel *saveSizelab = nullptr;
+    // Under the table after a job with photos that were not compressed: how many, and a
+    // "Show" link that lists them with their reasons.
+    QLabel *failureslab = nullptr;
     QPushButton *importPhotosBtn = nullptr;
     ZelButton *importandExportBtn = nullptr;
     QPushButton *resizePhotosBtn = nullptr;

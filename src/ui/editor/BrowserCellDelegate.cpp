@@ -6,15 +6,16 @@
 #include <QPainter>
 #include <QPainterPath>
 
-BrowserCellDelegate::BrowserCellDelegate(int edge, QObject *parent)
+BrowserCellDelegate::BrowserCellDelegate(int edge, int cellWidth, QObject *parent)
     : QStyledItemDelegate(parent)
     , m_edge(edge)
+    , m_cellWidth(qMax(cellWidth, edge + 14))
 {
 }
 
 QSize BrowserCellDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
 {
-    return {m_edge + 14, m_edge + option.fontMetrics.height() + 14};
+    return {m_cellWidth, m_edge + option.fontMetrics.height() + 14};
 }
 
 void BrowserCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

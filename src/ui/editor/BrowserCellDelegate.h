@@ -8,11 +8,13 @@ class BrowserCellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
-    BrowserCellDelegate(int edge, QObject *parent = nullptr);
+    // `edge`: the picture's square; `cellWidth`: the whole cell, room for the name.
+    BrowserCellDelegate(int edge, int cellWidth, QObject *parent = nullptr);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
     int m_edge;
+    int m_cellWidth;
 };

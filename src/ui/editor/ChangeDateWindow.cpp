@@ -14,7 +14,6 @@ ChangeDateWindow::ChangeDateWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("changeDateWindow"));
     setWindowTitle(tr("Change Capture Date"));
-    setPalette(palette::lightPalette());
 
     auto *intro = new QLabel(tr("The copy of the photo gets these dates (yyyy:MM:dd HH:mm:ss)."), this);
     photoLabel = new QLabel(this);

@@ -31,7 +31,6 @@ ChangeMutiDateWindow::ChangeMutiDateWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("changeMutiDateWindow"));
     setWindowTitle(tr("Change Capture Dates"));
-    setPalette(palette::lightPalette());
     const QString exifForm = QStringLiteral("yyyy:MM:dd HH:mm:ss");
 
     // 1. Reference photo.

@@ -2,24 +2,31 @@
 
 #include "ChangeDateWindow.h"
 #include "ChangeMutiDateWindow.h"
-#include "EditCommandRunner.h"
 #include "EditorPhotoModel.h"
+#include "GpsTemplateController.h"
 #include "MetadataEditorView.h"
 #include "NSDragImageBrowserView.h"
 #include "PhotoInfoPanel.h"
+#include "PhotoLibraryController.h"
 
 #include "app/AppDelegate.h"
 #include "app/FileRevealer.h"
+#include "app/ImportPanel.h"
 #include "app/NotificationCenter.h"
+#include "widgets/AlertSheet.h"
 #include "widgets/ZelButton.h"
+#include "widgets/ReportProblems.h"
 #include "widgets/ZelCustomeWindow.h"
 
 #include "app/Folders.h"
+#include "jobs/BatchJob.h"
 #include "metadata/FileDatesFromCapture.h"
 #include "metadata/MetadataRemoval.h"
 #include "metadata/PhotoInfo.h"
 #include "sources/LocalImport.h"
+#include "sources/PhotoSource.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -36,19 +43,12 @@
 
 using metadataremoval::Removal;
 
-namespace {
-
-// At most this many photos are named in a report; the rest are counted.
-constexpr int kListedProblems = 12;
-
-} // namespace
-
 EditorController::EditorController(AppDelegate &delegate, NotificationCenter *center, QObject *parent)
     : QObject(parent)
     , m_delegate(delegate)
     , m_nc(center ? center : NotificationCenter::defaultCenter())
     , m_model(new EditorPhotoModel(this))
-    , m_runner(new EditCommandRunner(this))
+    , m_runner(new BatchJob(this))
     , m_infoWatcher(new QFutureWatcher<PhotoInfo>(this))
 {
     m_infoPool.setMaxThreadCount(1);
@@ -64,6 +64,8 @@ EditorController::EditorController(AppDelegate &delegate, NotificationCenter *ce
     m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
     buildWindows();
     wire();
+    m_gpsTemplates = new GpsTemplateController(*this);
+    m_library = new PhotoLibraryController(m_delegate, *this, this);
 }
 
 EditorController::~EditorController()
@@ -90,10 +92,15 @@ void EditorController::wire()
     dispatch.addRow(9, view.editMetaDataLocalBtn,
                     [this] { MetadataEditorView::dropDownMenu(m_view->editExifMenu, m_view->editMetaDataLocalBtn); });
     dispatch.addRow(12, view.localphotoBtn, [this] { ChangeToImportComputerPhoto(); },
-                    [this] { m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png")); });
+                    [this] {
+                        m_view->cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
+                        m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
+                    });
 
     connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
     connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);
+    connect(view.localImageBrowserView->removeAction(), &QAction::triggered, this,
+            &EditorController::RemoveSelectedPhotos);
     connect(view.removeExifAction, &QAction::triggered, this, &EditorController::RemoveExifDataFromPhoto);
     connect(view.removeGPSAction, &QAction::triggered, this, &EditorController::RemoveGPSDataFromPhoto);
     connect(view.removeIPTCAction, &QAction::triggered, this, &EditorController::RemoveIPTCDataFromPhoto);
@@ -126,13 +133,13 @@ void EditorController::wire()
     for (QLineEdit *field : fields)
         connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextShouldBeginEditing(field); });
 
-    connect(m_runner, &EditCommandRunner::started, this, [this](const QString &name) {
+    connect(m_runner, &BatchJob::started, this, [this](const QString &name) {
         m_view->statusLabel->setText(tr("%1…").arg(name));
     });
-    connect(m_runner, &EditCommandRunner::progress, this, [this](int done, int total) {
+    connect(m_runner, &BatchJob::progress, this, [this](int done, int total) {
         m_view->statusLabel->setText(tr("Writing copies: %1 of %2").arg(done).arg(total));
     });
-    connect(m_runner, &EditCommandRunner::finished, this, &EditorController::commandDone);
+    connect(m_runner, &BatchJob::finished, this, &EditorController::commandDone);
 }
 
 MetadataEditorView *EditorController::view() const
@@ -172,6 +179,7 @@ void EditorController::OpenComputerFoldertoImportAction()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowTitle(localimport::importPanelMessage());
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
+    importpanel::prepare(panel, m_delegate.settings());
     connect(panel, &QFileDialog::finished, this,
             [this, panel](int result) { openPanelDidEnd(panel, result == QDialog::Accepted ? 1 : 0); });
     panel->open();
@@ -181,10 +189,11 @@ void EditorController::openPanelDidEnd(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;
+    importpanel::remember(panel, m_delegate.settings());
     const QStringList files = panel->selectedFiles();
     m_model->appendItems(localimport::itemsFromPaths(files));
     if (!files.isEmpty())
-        m_delegate.setBlocalMode(true);
+        useLocalList();
     folders::ensureWorkingFolder();
 }
 
@@ -194,12 +203,27 @@ void EditorController::ClearLeftPhotos()
     m_view->infoPanel->clear();
     m_currentChooseFilePath.clear();
     m_infoPath.clear();
+    m_gpsTemplates->clearSheetFields();
+}
+
+void EditorController::RemoveSelectedPhotos()
+{
+    const QList<int> rows = m_view->localImageBrowserView->selectionIndexes();
+    if (rows.isEmpty())
+        return;
+    m_model->removeItems(rows);
+    if (m_model->rowCount() == 0) {
+        ClearLeftPhotos();
+        return;
+    }
+    // The photo after the removed ones becomes the current one, as in a file manager.
+    m_view->localImageBrowserView->selectRow(qMin(rows.constFirst(), m_model->rowCount() - 1));
 }
 
 void EditorController::ChangeToImportComputerPhoto()
 {
     m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
-    m_delegate.setBlocalMode(true);
+    useLocalList();
 }
 
 void EditorController::ZelDragOperationImageNoteHandle(QObject *dropView)
@@ -207,14 +231,14 @@ void EditorController::ZelDragOperationImageNoteHandle(QObject *dropView)
     auto *browser = qobject_cast<NSDragImageBrowserView *>(dropView);
     if (!browser || browser != m_view->localImageBrowserView)
         return;
-    m_delegate.setBlocalMode(true);
+    useLocalList();
     m_model->appendItems(localimport::itemsFromUrls(browser->geturlArray()));
     browser->selectRow(0);
 }
 
 void EditorController::addLocalFiles(const QStringList &paths)
 {
-    m_delegate.setBlocalMode(true);
+    useLocalList();
     m_model->appendItems(localimport::itemsFromPaths(paths));
     m_view->localImageBrowserView->selectRow(0);
 }
@@ -248,24 +272,35 @@ EditTarget EditorController::localTarget() const
     EditTarget target;
     target.items = m_model->localPhotoItemArray();
     target.selection = m_view->localImageBrowserView->selectionIndexes();
-    target.blocalMode = m_delegate.blocalMode();
+    target.sourceIsLocalList = true;
     target.workingFolder = folders::workingFolder();
     return target;
 }
 
 EditTarget EditorController::currentTarget() const
 {
-    if (m_delegate.blocalMode())
+    if (sourceIsLocalList())
         return localTarget();
     EditTarget target;
-    target.blocalMode = false;
+    target.sourceIsLocalList = false;
     target.workingFolder = folders::workingFolder();
-    if (m_camera.cameItemArray)
-        target.items = m_camera.cameItemArray();
-    if (m_camera.selectionIndexes)
-        target.selection = m_camera.selectionIndexes();
+    target.items = m_source->items();
+    target.selection = m_sourceSelection;
+    target.resolve = m_source->resolver(target.workingFolder);
     return target;
 }
+
+bool EditorController::sourceIsLocalList() const { return !m_source || m_source->isLocalList(); }
+
+void EditorController::setCurrentSource(PhotoSource *source)
+{
+    m_source = source;
+    m_sourceSelection.clear();
+    // The window still names the mode (its buttons and the compression start read it).
+    m_delegate.setBlocalMode(sourceIsLocalList());
+}
+
+void EditorController::useLocalList() { setCurrentSource(nullptr); }
 
 bool EditorController::refuseEmptySelection(const EditTarget &target)
 {
@@ -280,55 +315,42 @@ void EditorController::showEmptySelectionAlert()
     showAlert(tr("No Item has been selected"), tr("Please select at least one item to process."));
 }
 
-void EditorController::showAlert(const QString &message, const QString &informative)
+void EditorController::showAlert(const QString &message, const QString &informative, QWidget *parent)
 {
-    auto *alert = new QMessageBox(m_delegate.window());
-    alert->setObjectName(QStringLiteral("editorAlert"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setIcon(QMessageBox::Information);
-    alert->setText(message);
-    alert->setInformativeText(informative);
-    QPushButton *ok = alert->addButton(tr(" Ok "), QMessageBox::AcceptRole);
-    alert->setDefaultButton(ok);
-    m_lastAlert = alert;
-    alert->open();
+    m_lastAlert = openAlertSheet(parent ? parent : m_delegate.window(), QStringLiteral("editorAlert"), message,
+                                 informative);
 }
 
 void EditorController::runCommand(const QString &name,
-                                  std::function<EditReport(const EditTarget &, const EditHooks &)> command,
+                                  std::function<JobReport(const EditTarget &, const JobContext &)> command,
                                   const EditTarget &target)
 {
     const bool started =
-        m_runner->start(name, [command = std::move(command), target](const EditHooks &hooks) { return command(target, hooks); });
+        m_runner->start(name, [command = std::move(command), target](const JobContext &hooks) { return command(target, hooks); });
     if (!started)
         m_view->statusLabel->setText(tr("Still writing the copies of the last command; try again when it is done."));
 }
 
-void EditorController::commandDone(const QString &name, const EditReport &report)
+void EditorController::commandDone(const QString &name, const JobReport &report)
 {
     const QString folder = folders::workingFolder();
-    QString status = report.written.size() == 1 ? tr("1 copy written to %1").arg(QDir::toNativeSeparators(folder))
+    QString status = report.written().size() == 1 ? tr("1 copy written to %1").arg(QDir::toNativeSeparators(folder))
                                                 : tr("%1 copies written to %2")
-                                                      .arg(report.written.size())
+                                                      .arg(report.written().size())
                                                       .arg(QDir::toNativeSeparators(folder));
-    if (name == QLatin1String("Date Files by Capture Date") && !report.written.isEmpty())
+    if (name == QLatin1String("Date Files by Capture Date") && !report.written().isEmpty())
         status += QStringLiteral(". ") + filedatesfromcapture::fileDateNote();
     if (!report.note.isEmpty())
         status += QStringLiteral(". ") + report.note;
     m_view->statusLabel->setText(status);
 
     // One look at the result: the folder with the last copy selected, not a window per copy.
-    if (!report.written.isEmpty())
-        FileRevealer::instance()->selectFile(report.written.last(), folder);
+    if (!report.written().isEmpty())
+        FileRevealer::instance()->selectFile(report.written().last(), folder);
 
-    if (report.hasProblems()) {
-        const QStringList lines = report.problemLines();
-        QStringList shown = lines.mid(0, kListedProblems);
-        if (lines.size() > kListedProblems)
-            shown << tr("and %1 more").arg(lines.size() - kListedProblems);
-        showAlert(report.failed.isEmpty() ? tr("Some photos were skipped") : tr("Some copies could not be written"),
-                  shown.join(QLatin1Char('\n')));
+    if (QMessageBox *alert = showReportProblems(m_delegate.window(), report)) {
+        alert->setObjectName(QStringLiteral("editorAlert"));
+        m_lastAlert = alert;
     }
     Q_EMIT commandFinished(name, report);
 }
@@ -339,7 +361,7 @@ namespace {
 
 auto removal(Removal kind)
 {
-    return [kind](const EditTarget &target, const EditHooks &hooks) {
+    return [kind](const EditTarget &target, const JobContext &hooks) {
         return metadataremoval::removeMetadata(target, kind, hooks);
     };
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "metadata/EditReport.h"
+#include "jobs/JobReport.h"
 #include "metadata/EditTarget.h"
 #include "sources/IKImageItem.h"
 
@@ -15,10 +15,13 @@
 class AppDelegate;
 class ChangeDateWindow;
 class ChangeMutiDateWindow;
-class EditCommandRunner;
+class BatchJob;
 class EditorPhotoModel;
+class GpsTemplateController;
 class MetadataEditorView;
 class NotificationCenter;
+class PhotoLibraryController;
+class PhotoSource;
 class QFileDialog;
 class QLineEdit;
 class QMessageBox;
@@ -36,14 +39,12 @@ public:
     EditorController(AppDelegate &delegate, NotificationCenter *center = nullptr, QObject *parent = nullptr);
     ~EditorController() override;
 
-    // The camera window's list, for the commands' camera branches (source mode off).
-    struct CameraBrowser {
-        std::function<QList<IKImageItem>()> cameItemArray;
-        std::function<QList<int>()> selectionIndexes;
-        // Asks the device to copy items into the folder; the copies arrive later.
-        std::function<void(const QList<IKImageItem> &items, const QString &folder)> requestDownload;
-    };
-    void setCameraBrowser(CameraBrowser browser) { m_camera = std::move(browser); }
+    // The editor's current source when it is not the local list (a camera, a photo
+    // library), and the items selected in that source's window. Null: the local list.
+    void setCurrentSource(PhotoSource *source);
+    void setSourceSelection(const QList<int> &selection) { m_sourceSelection = selection; }
+    // True while the current source is the editor's own local list.
+    bool sourceIsLocalList() const;
     // The current photo in camera mode (set by the metadata viewer's copy command).
     void setCurrentFileName(const QString &name) { m_currentFileName = name; }
 
@@ -51,6 +52,8 @@ public:
     void OpenComputerFoldertoImportAction();
     void openPanelDidEnd(QFileDialog *panel, int returnCode);
     void ClearLeftPhotos();
+    // Takes the selected photos off the list (Delete, context menu); the files stay.
+    void RemoveSelectedPhotos();
     void ChangeToImportComputerPhoto();
     void ZelDragOperationImageNoteHandle(QObject *dropView);
     // Adds local files as if they had been dropped (the first new cell is selected).
@@ -89,43 +92,56 @@ public:
     EditorPhotoModel *model() const { return m_model; }
     ChangeDateWindow *changeDateWindow() const;
     ChangeMutiDateWindow *changeMutiDateWindow() const;
-    EditCommandRunner *runner() const { return m_runner; }
+    BatchJob *runner() const { return m_runner; }
+    GpsTemplateController *gpsTemplates() const { return m_gpsTemplates; }
+    PhotoLibraryController *photoLibrary() const { return m_library; }
     // The alert shown last, while it is open (tests).
     QMessageBox *lastAlert() const;
 
 Q_SIGNALS:
     // After a command's report has been shown.
-    void commandFinished(const QString &name, const EditReport &report);
+    void commandFinished(const QString &name, const JobReport &report);
     // The information labels show the photo at `path`.
     void photoInfoShown(const QString &path);
 
 private:
+    // The GPS, edit-sheet and property-list commands share the targets, alerts and runner.
+    friend class GpsTemplateController;
+
     void buildWindows();
     void wire();
     EditTarget currentTarget() const;
     EditTarget localTarget() const;
     bool refuseEmptySelection(const EditTarget &target);
     void showEmptySelectionAlert();
-    void showAlert(const QString &message, const QString &informative);
-    void runCommand(const QString &name, std::function<EditReport(const EditTarget &, const EditHooks &)> command,
+    // Shown as a sheet of `parent` (the main window when none is given).
+    void showAlert(const QString &message, const QString &informative, QWidget *parent = nullptr);
+    void useLocalList();
+    void runCommand(const QString &name, std::function<JobReport(const EditTarget &, const JobContext &)> command,
                     const EditTarget &target);
-    void commandDone(const QString &name, const EditReport &report);
+    void commandDone(const QString &name, const JobReport &report);
     void currentPhotoChanged();
     void infoRead();
     QString dateWindowSource(const EditTarget &target) const;
     void fillReferenceFields();
+    // In camera mode with `source` not yet copied: asks for the selected items' copies
+    // and returns true (the command stops; the user runs it again once they are there).
+    bool awaitCameraCopies(const EditTarget &target, const QString &source);
     void clearBatchFields();
     void centreOnMainWindow(QWidget *window);
 
     AppDelegate &m_delegate;
     NotificationCenter *m_nc;
     EditorPhotoModel *m_model;
-    EditCommandRunner *m_runner;
+    BatchJob *m_runner;
+    GpsTemplateController *m_gpsTemplates = nullptr;
+    PhotoLibraryController *m_library = nullptr;
     QPointer<MetadataEditorView> m_view;
     QPointer<ChangeDateWindow> m_changeDateWindow;
     QPointer<ChangeMutiDateWindow> m_changeMutiDateWindow;
     QPointer<QMessageBox> m_lastAlert;
-    CameraBrowser m_camera;
+    QPointer<PhotoSource> m_source;
+    QList<int> m_sourceSelection;
 
     QThreadPool m_infoPool;
     QFutureWatcher<PhotoInfo> *m_infoWatcher;

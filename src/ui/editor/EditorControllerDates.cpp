@@ -13,7 +13,7 @@
 #include "metadata/BatchDateShift.h"
 #include "metadata/FileDatesFromCapture.h"
 #include "metadata/SingleDateChange.h"
-#include "sources/ThumbnailLoader.h"
+#include "sources/Thumbnailer.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -28,7 +28,7 @@
 
 QString EditorController::dateWindowSource(const EditTarget &target) const
 {
-    if (!target.blocalMode)
+    if (!target.sourceIsLocalList)
         return singledatechange::currentSource(false, QString(), m_currentFileName, target.workingFolder);
     // The current photo when it is part of the selection, else the first selected one.
     const int current = m_view->localImageBrowserView->currentIndex().row();
@@ -42,18 +42,8 @@ void EditorController::ChangeDateExifFromPhoto()
     if (refuseEmptySelection(target))
         return;
     const QString source = dateWindowSource(target);
-    if (!target.blocalMode && !QFileInfo::exists(source)) {
-        // The dates are read from the copy in the Working folder; ask for the copies and
-        // let the user run the command again once they are there.
-        QList<IKImageItem> wanted;
-        for (const EditSource &s : selectedSources(target))
-            wanted.append(target.items.at(s.index));
-        folders::makePath(target.workingFolder);
-        if (m_camera.requestDownload)
-            m_camera.requestDownload(wanted, target.workingFolder);
-        m_view->statusLabel->setText(tr("Copying the photos from the camera; choose the command again when they are there."));
+    if (awaitCameraCopies(target, source))
         return;
-    }
     const auto fields =
         singledatechange::readDateFields(source, singledatechange::FileDateStyle::WithOffset, QTimeZone::systemTimeZone());
     m_changeDateWindow->orignalDatelab->setText(fields.original);
@@ -77,6 +67,21 @@ void EditorController::ChangeDateExifFromPhoto()
     window->activateWindow();
 }
 
+bool EditorController::awaitCameraCopies(const EditTarget &target, const QString &source)
+{
+    if (target.sourceIsLocalList || QFileInfo::exists(source))
+        return false;
+    // The photo is read from its copy in the Working folder; ask for the copies and
+    // let the user run the command again once they are there.
+    folders::makePath(target.workingFolder);
+    for (const EditSource &s : selectedSources(target)) {
+        if (s.sourcePath.isEmpty() && m_source)
+            m_source->materialise(s.index, target.workingFolder);
+    }
+    m_view->statusLabel->setText(tr("Copying the photos from the camera; choose the command again when they are there."));
+    return true;
+}
+
 void EditorController::centreOnMainWindow(QWidget *window)
 {
     window->adjustSize();
@@ -97,7 +102,7 @@ void EditorController::ClickDateChangedSaveAction()
     const QTimeZone zone = QTimeZone::systemTimeZone();
     runCommand(
         QStringLiteral("Change Capture Date"),
-        [original, digitized, zone](const EditTarget &t, const EditHooks &hooks) {
+        [original, digitized, zone](const EditTarget &t, const JobContext &hooks) {
             return singledatechange::saveDates(t, original, digitized, zone, hooks);
         },
         target);
@@ -135,7 +140,7 @@ void EditorController::chooseReferencePhoto(const QString &path)
     ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
     m_currentChooseFilePath = path;
     m_referencePath = path;
-    const QImage picture = ThumbnailLoader::makeThumbnail(path, batch.dateImageview->size() * 2);
+    const QImage picture = Thumbnailer::makeThumbnail(path, batch.dateImageview->size() * 2);
     QPixmap pixmap = QPixmap::fromImage(picture);
     pixmap.setDevicePixelRatio(2);
     batch.dateImageview->setPixmap(pixmap);
@@ -213,7 +218,7 @@ void EditorController::ClickMutiDateChangedSaveAction()
     const QTimeZone zone = QTimeZone::systemTimeZone();
     runCommand(
         QStringLiteral("Change Capture Dates"),
-        [change, zone](const EditTarget &t, const EditHooks &hooks) { return batchdateshift::shiftDates(t, change, zone, hooks); },
+        [change, zone](const EditTarget &t, const JobContext &hooks) { return batchdateshift::shiftDates(t, change, zone, hooks); },
         target);
 }
 
@@ -243,7 +248,7 @@ void EditorController::ClickCopyExifDateToCreateDateAction()
     const QTimeZone zone = QTimeZone::systemTimeZone();
     runCommand(
         QStringLiteral("Date Files by Capture Date"),
-        [zone](const EditTarget &t, const EditHooks &hooks) {
+        [zone](const EditTarget &t, const JobContext &hooks) {
             return filedatesfromcapture::copyCaptureDateToFileDate(t, zone, hooks);
         },
         target);

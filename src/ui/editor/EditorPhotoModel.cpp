@@ -1,22 +1,26 @@
 #include "EditorPhotoModel.h"
 
-#include "sources/ThumbnailLoader.h"
+#include "sources/Thumbnailer.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSet>
 #include <QStyle>
+
+#include <algorithm>
+#include <functional>
 
 EditorPhotoModel::EditorPhotoModel(QObject *parent)
     : QAbstractListModel(parent)
     // Twice the cell so thumbnails stay sharp on high-density screens.
-    , m_loader(new ThumbnailLoader(QSize(2 * ThumbnailEdge, 2 * ThumbnailEdge), this))
+    , m_loader(new Thumbnailer(QSize(2 * ThumbnailEdge, 2 * ThumbnailEdge), 32 * 1024 * 1024, this))
 {
-    connect(m_loader, &ThumbnailLoader::thumbnailReady, this, &EditorPhotoModel::thumbnailReady);
+    connect(m_loader, &Thumbnailer::thumbnailReady, this, &EditorPhotoModel::thumbnailReady);
 }
 
 EditorPhotoModel::~EditorPhotoModel() = default;
 
-void EditorPhotoModel::appendItems(const QList<IKImageItem> &items)
+void EditorPhotoModel::appendItems(const QList<IKImageItem> &items, Thumbnails when)
 {
     if (items.isEmpty())
         return;
@@ -32,8 +36,10 @@ void EditorPhotoModel::appendItems(const QList<IKImageItem> &items)
                 }
             }
         } else if (!m_pending.contains(path)) {
-            m_pending.insert(path);
-            m_loader->request(path);
+            if (when == Thumbnails::Now)
+                requestThumbnail(path);
+            else
+                m_deferred.insert(path);
         }
         m_items.append(item);
     }
@@ -46,9 +52,29 @@ void EditorPhotoModel::clear()
     beginResetModel();
     m_items.clear();
     m_pending.clear();
+    m_deferred.clear();
     m_icons.clear();
     endResetModel();
     Q_EMIT thumbnailsDone();
+}
+
+void EditorPhotoModel::removeItems(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : std::as_const(rows)) {
+        if (row < 0 || row >= m_items.size())
+            continue;
+        beginRemoveRows({}, row, row);
+        m_items.removeAt(row);
+        endRemoveRows();
+    }
+    // Pictures of files no item shows any more are let go.
+    QSet<QString> shown;
+    for (const IKImageItem &item : std::as_const(m_items))
+        shown.insert(item.filePath);
+    for (auto it = m_icons.begin(); it != m_icons.end();)
+        it = shown.contains(it.key()) ? std::next(it) : m_icons.erase(it);
 }
 
 int EditorPhotoModel::rowCount(const QModelIndex &parent) const
@@ -67,6 +93,10 @@ QVariant EditorPhotoModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return item.imageRepresentation();
     case Qt::DecorationRole: {
+        // Painting the cell is what asks for a deferred picture; the model's state is
+        // only a cache of pictures, so this const read may start the request.
+        if (m_deferred.remove(item.filePath))
+            const_cast<EditorPhotoModel *>(this)->requestThumbnail(item.filePath);
         const auto it = m_icons.constFind(item.filePath);
         if (it != m_icons.constEnd() && !it->isNull())
             return *it;
@@ -87,6 +117,13 @@ Qt::ItemFlags EditorPhotoModel::flags(const QModelIndex &index) const
 {
     // Cells are not dragged out: the list only takes drops.
     return QAbstractListModel::flags(index) & ~Qt::ItemIsDragEnabled;
+}
+
+void EditorPhotoModel::requestThumbnail(const QString &path)
+{
+    m_deferred.remove(path);
+    m_pending.insert(path);
+    m_loader->request(path);
 }
 
 void EditorPhotoModel::thumbnailReady(const QString &path, const QImage &image)

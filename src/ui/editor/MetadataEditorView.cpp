@@ -35,7 +35,7 @@ protected:
         QPainter painter(viewport());
         painter.setPen(palette::secondaryText());
         painter.drawText(viewport()->rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap,
-                         tr("Drop photos here to edit their metadata,\nor click Import Photos."));
+                         MetadataEditorView::tr("Drop photos here to edit their metadata,\nor click Import Photos."));
     }
 };
 
@@ -61,6 +61,15 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
     localphotoBtn->setFixedSize(artwork::size(QStringLiteral("localphotodown.png")).boundedTo(QSize(32, 32)));
     localphotoBtn->setToolTip(tr("Photos from this computer"));
+    cameraphotoBtn = new ZelButton(this);
+    cameraphotoBtn->setObjectName(QStringLiteral("cameraphotoBtn"));
+    cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
+    cameraphotoBtn->setFixedSize(artwork::size(QStringLiteral("photolibnom.png")).boundedTo(QSize(32, 32)));
+    cameraphotoBtn->setToolTip(tr("Photos from a photo library"));
+    stopScanButton = new QPushButton(tr("Stop"), this);
+    stopScanButton->setObjectName(QStringLiteral("stopScanButton"));
+    stopScanButton->setToolTip(tr("Stop reading the photo library (the photos listed so far stay)"));
+    stopScanButton->hide();
     importButton = new QPushButton(tr("Import Photos…"), this);
     importButton->setObjectName(QStringLiteral("importButton"));
     importButton->setMinimumHeight(32);
@@ -70,17 +79,24 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     clearButton->setToolTip(tr("Empty the list (the photos stay where they are)"));
     remoMetaDataLocalBtn = commandButton(this, "remoMetaDataLocalBtn", tr("Remove Metadata"),
                                          QStringLiteral("deletemetadata.png"));
-    editMetaDataLocalBtn = commandButton(this, "editMetaDataLocalBtn", tr("Edit Dates"),
+    editMetaDataLocalBtn = commandButton(this, "editMetaDataLocalBtn", tr("Edit"),
                                          QStringLiteral("editphotometa.png"));
+    starteditBtn = new ZelButton(this);
+    starteditBtn->setObjectName(QStringLiteral("starteditBtn"));
+    starteditBtn->setImage(QStringLiteral("editnom.png"));
+    starteditBtn->setFixedSize(artwork::size(QStringLiteral("editnom.png")).boundedTo(QSize(32, 32)));
+    starteditBtn->setToolTip(tr("Edit artist, description, keywords, camera and GPS of the selected photos"));
 
     auto *bar = new QHBoxLayout;
     bar->setSpacing(6);
     bar->addWidget(localphotoBtn);
+    bar->addWidget(cameraphotoBtn);
     bar->addWidget(importButton);
     bar->addWidget(clearButton);
     bar->addStretch(1);
     bar->addWidget(remoMetaDataLocalBtn);
     bar->addWidget(editMetaDataLocalBtn);
+    bar->addWidget(starteditBtn);
 
     localImageBrowserView = new BrowserWithTip(this);
     localImageBrowserView->setModel(model);
@@ -99,8 +115,11 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     QFont small = statusLabel->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     statusLabel->setFont(small);
-    // A long folder path must not widen the drawer; the label just cuts it off.
-    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A long folder path must not widen the drawer: the line wraps (anywhere in a path)
+    // instead of being cut off.
+    statusLabel->setWordWrap(true);
+    statusLabel->setTextFormat(Qt::PlainText);
+    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     statusLabel->setMinimumWidth(0);
 
     auto *layout = new QVBoxLayout(this);
@@ -108,7 +127,11 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     layout->setSpacing(4);
     layout->addLayout(bar);
     layout->addLayout(middle, 1);
-    layout->addWidget(statusLabel);
+    auto *status = new QHBoxLayout;
+    status->setSpacing(6);
+    status->addWidget(statusLabel, 1);
+    status->addWidget(stopScanButton);
+    layout->addLayout(status);
 
     removeExifMenu = new QMenu(this);
     removeExifMenu->setObjectName(QStringLiteral("removeExifMenu"));

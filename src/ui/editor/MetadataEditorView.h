@@ -24,10 +24,13 @@ public:
     NSDragImageBrowserView *localImageBrowserView = nullptr;
     PhotoInfoPanel *infoPanel = nullptr;
     ZelButton *localphotoBtn = nullptr;
+    ZelButton *cameraphotoBtn = nullptr; // the photo library source
+    QPushButton *stopScanButton = nullptr; // shown while a library scan runs
     QPushButton *importButton = nullptr;
     QPushButton *clearButton = nullptr;
     ZelButton *remoMetaDataLocalBtn = nullptr;
     ZelButton *editMetaDataLocalBtn = nullptr;
+    ZelButton *starteditBtn = nullptr; // opens the edit sheet
     QLabel *statusLabel = nullptr;
 
     QMenu *removeExifMenu = nullptr;

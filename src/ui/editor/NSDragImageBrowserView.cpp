@@ -8,9 +8,11 @@
 
 #include "sources/LocalImport.h"
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMimeData>
 
 NSDragImageBrowserView::NSDragImageBrowserView(QWidget *parent)
@@ -29,8 +31,8 @@ NSDragImageBrowserView::NSDragImageBrowserView(QWidget *parent)
     const int edge = EditorPhotoModel::ThumbnailEdge;
     setIconSize(QSize(edge, edge));
     // Room for the picture and one line of title under it.
-    setGridSize(QSize(edge + 14, edge + fontMetrics().height() + 14));
-    setItemDelegate(new BrowserCellDelegate(edge, this));
+    setGridSize(QSize(EditorPhotoModel::CellWidth, edge + fontMetrics().height() + 14));
+    setItemDelegate(new BrowserCellDelegate(edge, EditorPhotoModel::CellWidth, this));
     setSpacing(0);
     setTextElideMode(Qt::ElideMiddle);
     setWordWrap(false);
@@ -41,6 +43,32 @@ NSDragImageBrowserView::NSDragImageBrowserView(QWidget *parent)
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
     setDragDropMode(QAbstractItemView::DropOnly);
+
+    m_removeAction = new QAction(tr("&Remove from List"), this);
+    m_removeAction->setObjectName(QStringLiteral("removePhotosAction"));
+    m_removeAction->setShortcut(QKeySequence::Delete);
+    m_removeAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_removeAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void NSDragImageBrowserView::keyPressEvent(QKeyEvent *event)
+{
+    // The list lives in a tool window, which some window managers never make the active
+    // window; its Delete shortcut then would not fire, so the key itself removes too.
+    if (event->matches(QKeySequence::Delete) || event->key() == Qt::Key_Backspace) {
+        m_removeAction->trigger();
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void NSDragImageBrowserView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_removeAction->setText(tr("&Remove from List"));
+    QListView::changeEvent(event);
 }
 
 Qt::DropAction NSDragImageBrowserView::draggingUpdated(const QMimeData *data) const

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 class NotificationCenter;
+class QAction;
 class QMimeData;
 
 // The editor's photo list (`localImageBrowserView`): an icon view of 90 x 90 titled
@@ -29,15 +30,20 @@ public:
     QList<int> selectionIndexes() const;
     // Replaces the selection with one row and makes it current.
     void selectRow(int row);
+    // "Remove from List" for the selected photos: the Delete key and the context menu.
+    QAction *removeAction() const { return m_removeAction; }
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     NotificationCenter *m_nc = nullptr;
     QList<QUrl> m_urlArray;
+    QAction *m_removeAction = nullptr;
     // Decided once when a drag enters: testing the file on every move would read it again and again.
     Qt::DropAction m_dragAnswer = Qt::IgnoreAction;
 };

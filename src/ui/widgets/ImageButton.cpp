@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 
+#include <QEvent>
 #include <QPainter>
 
 ImageButton::ImageButton(QWidget *parent)
@@ -48,4 +49,18 @@ void ImageButton::paintEvent(QPaintEvent *event)
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(target.adjusted(1, 1, -1, -1), 6, 6);
     }
+}
+
+void ImageButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange && !m_imageName.isEmpty())
+        m_image = artwork::pixmap(m_imageName);
+    QPushButton::changeEvent(event);
+}
+
+bool ImageButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTipChange && accessibleName().isEmpty())
+        setAccessibleName(toolTip());
+    return QPushButton::event(event);
 }

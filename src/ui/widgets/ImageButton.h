@@ -21,6 +21,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A picture says nothing to a screen reader: the tooltip names the button unless it
+    // has a name of its own. A new palette draws the picture again.
+    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     QString m_imageName;

@@ -3,7 +3,7 @@
 #include "app/Artwork.h"
 #include "app/FileRevealer.h"
 #include "app/Palette.h"
-#include "app/ThumbnailCache.h"
+#include "sources/Thumbnailer.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -41,7 +41,7 @@ static QPixmap framedThumbnail(const QImage &image, int edge, qreal dpr)
     return out;
 }
 
-PSTableNameCellView::PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *parent)
+PSTableNameCellView::PSTableNameCellView(Thumbnailer *thumbnails, QWidget *parent)
     : QWidget(parent)
     , m_thumbnails(thumbnails)
     , m_imageView(new QLabel(this))
@@ -49,6 +49,7 @@ PSTableNameCellView::PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *pa
     , m_originalFileSizelab(new QLabel(this))
     , m_restFileSizelab(new QLabel(this))
     , m_precentlab(new QLabel(this))
+    , m_reasonlab(new QLabel(this))
     , m_revealButton(new QToolButton(this))
 {
     m_imageView->setObjectName(QStringLiteral("imageView"));
@@ -57,6 +58,10 @@ PSTableNameCellView::PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *pa
     m_restFileSizelab->setObjectName(QStringLiteral("restFileSizelab"));
     m_precentlab->setObjectName(QStringLiteral("precentlab"));
     m_revealButton->setObjectName(QStringLiteral("revealButton"));
+    m_reasonlab->setObjectName(QStringLiteral("reasonlab"));
+    m_reasonlab->setTextFormat(Qt::PlainText);
+    m_reasonlab->setForegroundRole(QPalette::PlaceholderText);
+    m_reasonlab->hide();
 
     QFont nameFont = font();
     nameFont.setWeight(QFont::DemiBold);
@@ -85,7 +90,7 @@ PSTableNameCellView::PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *pa
     connect(m_revealButton, &QToolButton::clicked, this, &PSTableNameCellView::ClickShowInFinderAction);
 
     if (m_thumbnails) {
-        connect(m_thumbnails, &ThumbnailCache::thumbnailReady, this, [this](const QString &path) {
+        connect(m_thumbnails, &Thumbnailer::thumbnailReady, this, [this](const QString &path) {
             if (path == m_currentfilePath)
                 showThumbnail();
         });
@@ -97,6 +102,43 @@ void PSTableNameCellView::setCurrentfilePath(const QString &path)
     m_currentfilePath = path;
     m_revealButton->setEnabled(!path.isEmpty());
     showThumbnail();
+}
+
+void PSTableNameCellView::setProblem(const QString &state, const QString &reason)
+{
+    const bool problem = !state.isEmpty();
+    m_reason = reason;
+    m_originalFileSizelab->setVisible(!problem);
+    m_restFileSizelab->setVisible(!problem);
+    m_reasonlab->setVisible(problem);
+    m_reasonlab->setToolTip(reason);
+    QPalette pp = m_precentlab->palette();
+    pp.setColor(QPalette::WindowText, problem ? palette::failure() : palette::saving());
+    m_precentlab->setPalette(pp);
+    if (problem)
+        m_precentlab->setText(state);
+    layoutFigures();
+}
+
+void PSTableNameCellView::layoutFigures()
+{
+    const int w = width();
+    const int h = height();
+    const int right = percentColumnX(w) + percentColumnWidth();
+    if (m_reasonlab->isHidden()) {
+        m_precentlab->setGeometry(percentColumnX(w), 0, percentColumnWidth(), h);
+    } else {
+        // The state word may be longer than a percentage (translations): it takes the
+        // compressed size's column too, and the reason the original size's.
+        m_precentlab->setGeometry(restColumnX(w), 0, right - restColumnX(w), h);
+        m_reasonlab->setGeometry(originalColumnX(w) - 40, 0, restColumnX(w) - originalColumnX(w) + 32, h);
+    }
+    elideReason();
+}
+
+void PSTableNameCellView::elideReason()
+{
+    m_reasonlab->setText(m_reasonlab->fontMetrics().elidedText(m_reason, Qt::ElideRight, m_reasonlab->width()));
 }
 
 void PSTableNameCellView::showThumbnail()
@@ -119,11 +161,12 @@ void PSTableNameCellView::resizeEvent(QResizeEvent *event)
     const int h = height();
     const int edge = ThumbnailEdge;
     m_imageView->setGeometry(14, (h - edge) / 2, edge, edge);
+    const int w = width();
     const int nameX = nameColumnX();
-    m_fileNamelab->setGeometry(nameX, 0, originalColumnX() - nameX - 8, h);
-    m_originalFileSizelab->setGeometry(originalColumnX(), 0, sizeColumnWidth(), h);
-    m_restFileSizelab->setGeometry(restColumnX(), 0, sizeColumnWidth(), h);
-    m_precentlab->setGeometry(percentColumnX(), 0, percentColumnWidth(), h);
-    const int buttonX = percentColumnX() + percentColumnWidth() + 14;
+    m_fileNamelab->setGeometry(nameX, 0, originalColumnX(w) - nameX - 8, h);
+    m_originalFileSizelab->setGeometry(originalColumnX(w), 0, sizeColumnWidth(), h);
+    m_restFileSizelab->setGeometry(restColumnX(w), 0, sizeColumnWidth(), h);
+    layoutFigures();
+    const int buttonX = percentColumnX(w) + percentColumnWidth() + 14;
     m_revealButton->setGeometry(buttonX, (h - 32) / 2, 32, 32);
 }

@@ -4,7 +4,7 @@
 
 class QLabel;
 class QToolButton;
-class ThumbnailCache;
+class Thumbnailer;
 
 // One row of the result table: the result's picture, the shown name, both size texts,
 // the saving, and a button that shows the result file in the file manager. Rows are
@@ -13,7 +13,7 @@ class PSTableNameCellView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PSTableNameCellView(ThumbnailCache *thumbnails, QWidget *parent = nullptr);
+    explicit PSTableNameCellView(Thumbnailer *thumbnails, QWidget *parent = nullptr);
 
     QLabel *imageView() const { return m_imageView; }
     QLabel *fileNamelab() const { return m_fileNamelab; }
@@ -25,16 +25,23 @@ public:
     QString currentfilePath() const { return m_currentfilePath; }
     void setCurrentfilePath(const QString &path);
 
+    // A photo without a result: `state` ("Skipped", "Failed") where the saving goes and the
+    // reason across the size columns, elided, whole in its tooltip. An empty state shows
+    // the sizes again (rows are reused).
+    void setProblem(const QString &state, const QString &reason);
+    QLabel *reasonlab() const { return m_reasonlab; }
+
     // Reveals currentfilePath in the file manager.
     void ClickShowInFinderAction();
 
-    // Column geometry, shared with the table's header so titles line up.
+    // Column geometry for a row `width` wide, shared with the table's header so titles line
+    // up. The name column takes what the window gains; the figures keep to the right.
     static constexpr int RowHeight = 56;
     static constexpr int ThumbnailEdge = 44;
     static int nameColumnX() { return 68; }
-    static int originalColumnX() { return 334; }
-    static int restColumnX() { return 420; }
-    static int percentColumnX() { return 506; }
+    static int originalColumnX(int width) { return width - 320; }
+    static int restColumnX(int width) { return width - 234; }
+    static int percentColumnX(int width) { return width - 148; }
     static int sizeColumnWidth() { return 82; }
     static int percentColumnWidth() { return 54; }
 
@@ -43,13 +50,17 @@ protected:
 
 private:
     void showThumbnail();
+    void elideReason();
+    void layoutFigures();
 
-    ThumbnailCache *m_thumbnails;
+    Thumbnailer *m_thumbnails;
     QLabel *m_imageView;
     QLabel *m_fileNamelab;
     QLabel *m_originalFileSizelab;
     QLabel *m_restFileSizelab;
     QLabel *m_precentlab;
+    QLabel *m_reasonlab;
+    QString m_reason;
     QToolButton *m_revealButton;
     QString m_currentfilePath;
 };

@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 
+#include <QEvent>
 #include <QPainter>
 
 QMHeaderView::QMHeaderView(QWidget *parent)
@@ -12,6 +13,7 @@ QMHeaderView::QMHeaderView(QWidget *parent)
 void QMHeaderView::UpdateWindowImage(const QPixmap &image)
 {
     m_headImage = image;
+    m_imageSet = true;
     update();
 }
 
@@ -22,4 +24,12 @@ void QMHeaderView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRectF(rect()), m_headImage, QRectF(m_headImage.rect()));
+}
+
+void QMHeaderView::changeEvent(QEvent *event)
+{
+    // The default picture follows the palette; one that was set stays.
+    if (event->type() == QEvent::PaletteChange && !m_imageSet)
+        m_headImage = QPixmap();
+    QWidget::changeEvent(event);
 }

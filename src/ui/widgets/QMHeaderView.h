@@ -18,7 +18,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QPixmap m_headImage;
+    bool m_imageSet = false;
 };

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QPoint>
 
 #include <functional>
 
@@ -12,6 +13,8 @@ class ResultTableDataSource;
 // A one-column table of fixed-height rows, each a real widget. Only the rows in view
 // have widgets, and those are reused as the table scrolls, so a table of thousands of
 // rows costs a screenful of widgets. Rows come from the data source on demand.
+// Rows are selected with the mouse and the keyboard as in any list; the table's own
+// actions (addAction) make up its context menu and carry its key shortcuts.
 class ResultTableView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -41,11 +44,31 @@ public:
     QList<int> visibleRows() const;
     int createdViewCount() const { return m_created; }
     void scrollToRow(int row);
+    // The row under a point of the viewport, -1 below the last row.
+    int rowAt(const QPoint &viewportPos) const;
+
+    // Selected rows, ascending. Reloading keeps the selection only where rows remain.
+    QList<int> selectedRows() const;
+    void selectRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void selectAll();
+    void clearSelection();
+    int currentRow() const { return m_current; }
+
+Q_SIGNALS:
+    void selectionChanged();
+    // A double click or Return on a row.
+    void rowActivated(int row);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void updateScrollBar();
@@ -60,4 +83,7 @@ private:
     QHash<QString, QList<QWidget *>> m_free;
     QHash<QWidget *, QString> m_kinds;
     QMap<int, QWidget *> m_visible; // row -> view
+    QList<int> m_selected;         // ascending
+    int m_current = -1;
+    int m_anchor = -1;
 };

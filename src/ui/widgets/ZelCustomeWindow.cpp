@@ -1,6 +1,8 @@
 #include "ZelCustomeWindow.h"
 
 #include "QMHeaderView.h"
+#include "WindowEdgeGrips.h"
+#include "app/Palette.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -12,9 +14,6 @@ ZelCustomeWindow::ZelCustomeWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
     setAutoFillBackground(true);
 
     m_contentView = new QWidget(this);
@@ -23,6 +22,7 @@ ZelCustomeWindow::ZelCustomeWindow(QWidget *parent)
     m_headerView->setObjectName(QStringLiteral("headerView"));
     // Ordered below the content's own views, as a title area is.
     m_headerView->lower();
+    m_grips = new WindowEdgeGrips(this);
     layoutParts();
 }
 
@@ -66,8 +66,8 @@ void ZelCustomeWindow::resizeEvent(QResizeEvent *event)
 void ZelCustomeWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setPen(QColor(0xC9, 0xCF, 0xD9));
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.setPen(palette::dashedBorder());
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
@@ -88,6 +88,21 @@ void ZelCustomeWindow::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
+void ZelCustomeWindow::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double click on the title area maximises and restores, as on a framed window.
+    if (event->button() == Qt::LeftButton && event->position().y() < QMHeaderView::HeaderHeight
+        && minimumSize() != maximumSize()) {
+        if (isMaximized())
+            showNormal();
+        else
+            showMaximized();
+        event->accept();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
 void ZelCustomeWindow::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_dragging && (event->buttons() & Qt::LeftButton)) {
@@ -106,6 +121,10 @@ void ZelCustomeWindow::mouseReleaseEvent(QMouseEvent *event)
 
 void ZelCustomeWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
     Q_EMIT closeRequested();
     event->accept();
 }

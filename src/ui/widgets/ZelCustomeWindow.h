@@ -3,12 +3,17 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
+
 class QMHeaderView;
 class QPixmap;
+class WindowEdgeGrips;
 
 // The application's frameless main window: its own title area (headerView) across the
 // top, a content view below it, a white background and a thin edge so it stands out on
-// dark desktops. Dragging any part of the background that no control takes moves it.
+// dark desktops. Dragging any part of the background that no control takes moves it;
+// its edges resize it through the window manager, and a double click on the title area
+// maximises it.
 class ZelCustomeWindow : public QWidget
 {
     Q_OBJECT
@@ -24,6 +29,9 @@ public:
     void setFrame(const QRect &frame, bool animate);
 
     bool isMovableByWindowBackground() const { return true; }
+    WindowEdgeGrips *edgeGrips() const { return m_grips; }
+    // Asked when the window is to close; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
 Q_SIGNALS:
     void closeRequested();
@@ -34,6 +42,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -42,6 +51,8 @@ private:
 
     QMHeaderView *m_headerView = nullptr;
     QWidget *m_contentView = nullptr;
+    WindowEdgeGrips *m_grips = nullptr;
+    std::function<bool()> m_closeGuard;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

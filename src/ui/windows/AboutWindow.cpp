@@ -16,7 +16,6 @@ AboutWindow::AboutWindow(QWidget *parent)
     setObjectName(QStringLiteral("aboutWindow"));
     setWindowTitle(tr("About"));
     setWindowIcon(artwork::applicationIcon());
-    setPalette(palette::lightPalette());
 
     auto *banner = new PWindowView(this);
     banner->setFixedHeight(72);

@@ -3,6 +3,7 @@
 #include "app/Palette.h"
 #include "widgets/ZelButton.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@ ConnectPhotoWindow::ConnectPhotoWindow(QWidget *parent)
     , m_summary(new QLabel(this))
     , m_start(new ZelButton(tr("Compress Again"), this))
     , m_close(new QPushButton(tr("Close"), this))
+    , m_chooseLibrary(new QPushButton(tr("Choose Photo Library…"), this))
 {
     setObjectName(QStringLiteral("connectPhotoWindow"));
     m_start->setObjectName(QStringLiteral("connectPhotoLibBtn"));
@@ -38,7 +40,35 @@ ConnectPhotoWindow::ConnectPhotoWindow(QWidget *parent)
     layout->addWidget(title);
     layout->addWidget(m_summary);
     layout->addLayout(buttons);
+    addLibraryPart(layout);
     setFixedWidth(420);
+}
+
+void ConnectPhotoWindow::addLibraryPart(QVBoxLayout *layout)
+{
+    m_chooseLibrary->setObjectName(QStringLiteral("choosePhotoLibraryBtn"));
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    auto *title = new QLabel(tr("Photo Library"), this);
+    QFont f = title->font();
+    f.setBold(true);
+    title->setFont(f);
+    auto *text = new QLabel(tr("Edit the metadata of the photos in a photo library copied from another "
+                               "computer: choose its \"Photos Library.photoslibrary\" folder. "
+                               "The library is only read."),
+                            this);
+    text->setWordWrap(true);
+    QPalette p = text->palette();
+    p.setColor(QPalette::WindowText, palette::secondaryText());
+    text->setPalette(p);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_chooseLibrary);
+    layout->addWidget(line);
+    layout->addWidget(title);
+    layout->addWidget(text);
+    layout->addLayout(buttons);
 }
 
 void ConnectPhotoWindow::setSummary(const QString &text)

@@ -6,8 +6,9 @@ class QPushButton;
 class ZelButton;
 
 // The sheet offering to compress the photos of the last drop again (with the current
-// preferences, adding to the list). Its start button posts through the dispatch like
-// the window's other image buttons.
+// preferences, adding to the list), and to choose the photo library whose photos the
+// metadata editor lists. Its start button posts through the dispatch like the window's
+// other image buttons.
 class ConnectPhotoWindow : public SheetWindow
 {
     Q_OBJECT
@@ -16,10 +17,14 @@ public:
 
     ZelButton *connectPhotoLibBtn() const { return m_start; }
     QPushButton *closeButton() const { return m_close; }
+    QPushButton *choosePhotoLibraryBtn() const { return m_chooseLibrary; }
     void setSummary(const QString &text);
 
 private:
+    void addLibraryPart(class QVBoxLayout *layout);
+
     class QLabel *m_summary;
     ZelButton *m_start;
     QPushButton *m_close;
+    QPushButton *m_chooseLibrary;
 };

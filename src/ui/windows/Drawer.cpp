@@ -3,6 +3,7 @@
 #include "app/Palette.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -12,11 +13,21 @@ Drawer::Drawer(QWidget *parentWindow)
     , m_parentWindow(parentWindow)
 {
     setObjectName(QStringLiteral("rightDrawer"));
-    setPalette(palette::lightPalette());
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 0, 1, 1);
     if (parentWindow)
         parentWindow->installEventFilter(this);
+    m_grip = new QWidget(this);
+    m_grip->setObjectName(QStringLiteral("drawerGrip"));
+    m_grip->setCursor(Qt::SizeVerCursor);
+    m_grip->installEventFilter(this);
+}
+
+void Drawer::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_grip->setGeometry(0, height() - 5, width(), 5);
+    m_grip->raise();
 }
 
 void Drawer::setContentView(QWidget *view)
@@ -95,6 +106,23 @@ void Drawer::close()
 
 bool Drawer::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_grip) {
+        // Dragged by hand: the drawer is a tool window the window manager does not resize.
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+            m_dragStartY = int(mouse->globalPosition().y());
+            m_dragStartHeight = m_contentSize.height();
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+            setContentSize(QSize(m_contentSize.width(), m_dragStartHeight + int(mouse->globalPosition().y()) - m_dragStartY));
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+            Q_EMIT contentSizeChangedByUser(m_contentSize);
+            return true;
+        }
+    }
     if (watched == m_parentWindow && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
         // The user moves the window: the drawer follows and leaves the window where it is put.
         if (m_state == OpenState)
@@ -109,7 +137,7 @@ void Drawer::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette::surface());
-    painter.setPen(QColor(0xC9, 0xCF, 0xD9));
+    painter.setPen(palette::dashedBorder());
     // Hanging under the window it shares the window's edge; elsewhere it has all four.
     painter.drawRect(m_side == DrawerPlacement::Below ? rect().adjusted(0, -1, -1, -1) : rect().adjusted(0, 0, -1, -1));
 }

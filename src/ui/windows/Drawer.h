@@ -9,7 +9,8 @@
 // A panel that slides out from under the bottom edge of its parent window and moves
 // with it. Its content view is set once; the metadata editor lives in it. On a screen too
 // short for both it goes beside the window, and failing that over the coverable view only
-// (see DrawerPlacement), so it never hides the window's buttons.
+// (see DrawerPlacement), so it never hides the window's buttons. Its width follows the
+// window's; its lower edge drags it taller, between the least and the largest content size.
 class Drawer : public QWidget
 {
     Q_OBJECT
@@ -36,10 +37,13 @@ public:
 
 Q_SIGNALS:
     void stateChanged(Drawer::State state);
+    // The user dragged the lower edge to this content size.
+    void contentSizeChangedByUser(const QSize &size);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void place(bool mayMoveWindow);
@@ -53,4 +57,7 @@ private:
     int m_leadingOffset = 0;
     State m_state = ClosedState;
     DrawerPlacement::Side m_side = DrawerPlacement::Below;
+    QWidget *m_grip = nullptr;
+    int m_dragStartY = 0;
+    int m_dragStartHeight = 0;
 };

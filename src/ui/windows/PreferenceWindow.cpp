@@ -4,6 +4,7 @@
 #include "app/Palette.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,22 +35,31 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     : QDialog(parent)
     , m_keepMetadata(new QCheckBox(tr("Keep photo metadata"), this))
     , m_keepOriginal(new QCheckBox(tr("Keep original photos"), this))
+    , m_includeSubfolders(new QCheckBox(tr("Include subfolders"), this))
     , m_location(new QLabel(this))
     , m_choose(new QPushButton(tr("Choose…"), this))
+    , m_appearance(new QComboBox(this))
 {
     setObjectName(QStringLiteral("preferenceWindow"));
     setWindowTitle(tr("Preferences"));
     setWindowIcon(artwork::applicationIcon());
-    setPalette(palette::lightPalette());
     m_keepMetadata->setObjectName(QStringLiteral("retainPreMetaBtn"));
     m_keepOriginal->setObjectName(QStringLiteral("keeOriginalBtn"));
+    m_includeSubfolders->setObjectName(QStringLiteral("includeSubfoldersBtn"));
     m_location->setObjectName(QStringLiteral("photolocationlab"));
 
+    // Shown, not typed: the folder changes only through Choose…, so it must not look like a field.
     m_location->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_location->setWordWrap(true);
-    m_location->setFrameShape(QFrame::StyledPanel);
-    m_location->setMargin(6);
+    m_location->setFrameShape(QFrame::NoFrame);
     m_location->setMinimumWidth(320);
+    m_location->setAccessibleName(tr("Output folder"));
+
+    m_appearance->setObjectName(QStringLiteral("appearanceBox"));
+    m_appearance->addItem(tr("System"), QStringLiteral("System"));
+    m_appearance->addItem(tr("Light"), QStringLiteral("Light"));
+    m_appearance->addItem(tr("Dark"), QStringLiteral("Dark"));
+    m_appearance->setAccessibleName(tr("Appearance"));
 
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_location, 1);
@@ -64,11 +74,24 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     layout->addSpacing(4);
     layout->addWidget(m_keepOriginal);
     layout->addWidget(hint(tr("Write results into the Output folder and leave the photos you drop untouched. "
-                              "When off, each photo is replaced by its compressed version."),
+                              "When off, each photo is replaced by its compressed version and the original "
+                              "goes to the Trash."),
+                           this));
+    layout->addSpacing(4);
+    layout->addWidget(m_includeSubfolders);
+    layout->addWidget(hint(tr("When a folder is dropped, compress the photos in its subfolders too; the Output "
+                              "folder keeps the same subfolders."),
                            this));
     layout->addSpacing(12);
     layout->addWidget(heading(tr("Output folder"), this));
     layout->addLayout(folderRow);
+    layout->addSpacing(12);
+    layout->addWidget(heading(tr("Appearance"), this));
+    auto *appearanceRow = new QHBoxLayout;
+    appearanceRow->addWidget(m_appearance);
+    appearanceRow->addStretch(1);
+    layout->addLayout(appearanceRow);
+    layout->addWidget(hint(tr("System follows the colours of your desktop."), this));
     layout->addSpacing(14);
     auto *close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::close);

@@ -3,11 +3,13 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 
-// The preferences: the two compression options and the Output folder. The boxes are
-// read when a job starts; the chooser button is wired by the controller.
+// The preferences: the compression options and the Output folder. The controller saves
+// each box the moment it changes and reads them when a job starts; it also wires the
+// chooser button.
 class PreferenceWindow : public QDialog
 {
     Q_OBJECT
@@ -16,12 +18,17 @@ public:
 
     QCheckBox *retainPreMetaBtn() const { return m_keepMetadata; }
     QCheckBox *keeOriginalBtn() const { return m_keepOriginal; }
+    QCheckBox *includeSubfoldersBtn() const { return m_includeSubfolders; }
     QLabel *photolocationlab() const { return m_location; }
     QPushButton *chooseLocationBtn() const { return m_choose; }
+    // System, Light, Dark; the item data is the stored name.
+    QComboBox *appearanceBox() const { return m_appearance; }
 
 private:
     QCheckBox *m_keepMetadata;
     QCheckBox *m_keepOriginal;
+    QCheckBox *m_includeSubfolders;
     QLabel *m_location;
     QPushButton *m_choose;
+    QComboBox *m_appearance;
 };

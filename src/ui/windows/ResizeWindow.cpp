@@ -41,9 +41,7 @@ ResizeWindow::ResizeWindow(QWidget *parent)
     m_height->setPlaceholderText(tr("auto"));
     m_width->setMaximumWidth(110);
     m_height->setMaximumWidth(110);
-    // The proportional box reports what the size choice does; it is not a setting.
-    m_scale->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_scale->setFocusPolicy(Qt::NoFocus);
+    // Presets keep the proportions (the box shows it, disabled); "Custom" lets the user untick it.
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);

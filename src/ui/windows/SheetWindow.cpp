@@ -13,7 +13,6 @@ SheetWindow::SheetWindow(const QString &backgroundImage, QWidget *parent)
     , m_background(backgroundImage)
 {
     setWindowModality(Qt::WindowModal);
-    setPalette(palette::lightPalette());
     setAutoFillBackground(false);
 }
 
@@ -42,7 +41,7 @@ void SheetWindow::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPixmap background = artwork::pixmap(m_background);
     painter.drawPixmap(QRectF(rect()), background, QRectF(background.rect()));
-    painter.setPen(QColor(0xA9, 0xB2, 0xC2));
+    painter.setPen(palette::dashedBorder());
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

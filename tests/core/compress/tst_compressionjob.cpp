@@ -75,12 +75,11 @@ class TestCompressionJob : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void folderJobSkipsHiddenAndSubfolders();
     void largerResultKeepsTheSourceBytes();
     void inPlaceReplacesTheSource();
-    void sameNameLaterPhotoWins();
     void parallelEqualsSingleWorker();
-    void laterPhotoReadsEarlierResult();
     void secondStartIsRefused();
     void unreadableItemsAreReported();
     void resizeJobSkipsDotPaths();
@@ -93,6 +92,12 @@ private Q_SLOTS:
 private:
     QTemporaryDir m_dir;
 };
+
+void TestCompressionJob::initTestCase()
+{
+    // Originals replaced in place go to this Trash, never the user's.
+    qputenv("XDG_DATA_HOME", makeDir(m_dir, QStringLiteral("data")).toUtf8());
+}
 
 void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
 {
@@ -126,7 +131,8 @@ void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
     QCOMPARE(entry.restFileSizeStr(), compress::sizeText(entry.restFileSize()));
     QCOMPARE(o.report.allFileSize, entry.orignalFileSize());
     QCOMPARE(o.report.savedFileSize, entry.orignalFileSize() - entry.restFileSize());
-    QCOMPARE(o.report.skipped, QStringList{in + QStringLiteral("/.hidden.jpg")});
+    QCOMPARE(o.report.skipped.size(), 1);
+    QCOMPARE(o.report.skipped[0].path, in + QStringLiteral("/.hidden.jpg"));
     QCOMPARE(o.report.unreadable.size(), 1);
     QCOMPARE(o.report.unreadable[0].path, in + QStringLiteral("/sub"));
     // No descent into the subfolder, nothing else written.
@@ -183,25 +189,6 @@ void TestCompressionJob::inPlaceReplacesTheSource()
     QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
 }
 
-void TestCompressionJob::sameNameLaterPhotoWins()
-{
-    const QString out = makeDir(m_dir, QStringLiteral("same/out"));
-    QStringList sources;
-    for (int i = 0; i < 6; ++i) {
-        const QString folder = makeDir(m_dir, QStringLiteral("same/in%1").arg(i));
-        sources << fixtures::writeJpeg(folder + QStringLiteral("/IMG_0001.JPG"), 400, 300, {}, quint32(100 + i));
-    }
-    const Outcome o = runJob(CompressionJobKind::Files, sources, toFolder(out, 4));
-    QCOMPARE(o.report.entries.size(), 6);
-    for (const NSFileNode &entry : o.report.entries)
-        QCOMPARE(entry.restPath(), out + QStringLiteral("/IMG_0001.JPG"));
-    const QImage result(out + QStringLiteral("/IMG_0001.JPG"));
-    QVERIFY(fixtures::meanDifference(result, QImage(sources.last())) < fixtures::SamePictureTolerance);
-    QVERIFY(fixtures::meanDifference(result, QImage(sources.first())) > fixtures::SamePictureTolerance);
-    // The last entry's size is the file's; each entry measured its own result when written.
-    QCOMPARE(o.report.entries.last().restFileSize(), quint64(QFileInfo(out + QStringLiteral("/IMG_0001.JPG")).size()));
-}
-
 void TestCompressionJob::parallelEqualsSingleWorker()
 {
     const QString in = makeDir(m_dir, QStringLiteral("parallel/in"));
@@ -211,6 +198,13 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     QVERIFY(fixtures::photoLikeImage(120, 90).save(in + QStringLiteral("/shot.PNG")));
     QVERIFY(fixtures::writeAll(in + QStringLiteral("/notes.txt"), "not a photo"));
     QVERIFY(fixtures::photoLikeImage(100, 80).save(in + QStringLiteral("/tiny.jpg"), "JPG", 2));
+    // Many small photos with XMP keep the workers in Exiv2's XMP toolkit at the same time,
+    // which is not safe across threads on its own.
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(fixtures::photoLikeImage(64, 48, quint32(i)).save(in + QStringLiteral("/x%1.jpg").arg(i), "JPG", 95));
+    fixtures::exiftool(in, {QStringLiteral("-ext"), QStringLiteral("jpg"), QStringLiteral("-tagsFromFile"),
+                            testsupport::testData(QStringLiteral("iptc_metapm.jpg")), QStringLiteral("-XMP:all"),
+                            QStringLiteral("-XMP-dc:Subject=parallel")});
 
     QList<Outcome> outcomes;
     QStringList outs;
@@ -221,8 +215,10 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     // The keep-metadata run with one worker against the one with four.
     const Outcome &single = outcomes[0];
     const Outcome &parallel = outcomes[2];
-    QCOMPARE(single.report.entries.size(), 12);
+    QCOMPARE(single.report.entries.size(), 42);
     QCOMPARE(single.report.unreadable.size(), 1);
+    QCOMPARE(parallel.report.failed, single.report.failed);
+    QVERIFY(single.report.failed.isEmpty());
     QCOMPARE(parallel.report.entries.size(), single.report.entries.size());
     for (int i = 0; i < single.report.entries.size(); ++i) {
         NSFileNode a = single.report.entries[i];
@@ -243,7 +239,7 @@ void TestCompressionJob::parallelEqualsSingleWorker()
         if (i > 0)
             QVERIFY(parallel.progress[i].position > parallel.progress[i - 1].position);
     }
-    QCOMPARE(outcomes[1].report.entries.size(), 12);
+    QCOMPARE(outcomes[1].report.entries.size(), 42);
     // "PNG" in capitals still takes the PNG encoder: a smaller PNG, not JPEG data.
     for (const NSFileNode &entry : single.report.entries) {
         if (entry.fileName() != QLatin1String("shot.PNG"))
@@ -251,26 +247,6 @@ void TestCompressionJob::parallelEqualsSingleWorker()
         QVERIFY(entry.restFileSize() < entry.orignalFileSize());
         QVERIFY(fixtures::readAll(entry.restPath()).startsWith("\x89PNG"));
     }
-}
-
-void TestCompressionJob::laterPhotoReadsEarlierResult()
-{
-    // The second item is the file the first one writes: it must see the first result,
-    // however many workers run.
-    const QString in = makeDir(m_dir, QStringLiteral("chain/in"));
-    QList<Outcome> outcomes;
-    for (const int workers : {1, 4}) {
-        const QString out = makeDir(m_dir, QStringLiteral("chain/out%1").arg(workers));
-        const QString first = fixtures::writeJpeg(in + QStringLiteral("/c.jpg"), 900, 700);
-        fixtures::writeJpeg(out + QStringLiteral("/c.jpg"), 300, 200, {}, 77);
-        QStringList items{first, out + QStringLiteral("/c.jpg")};
-        for (int i = 0; i < 4; ++i)
-            items << fixtures::writeJpeg(in + QStringLiteral("/x%1.jpg").arg(i), 500, 400, {}, quint32(i));
-        outcomes << runJob(CompressionJobKind::Files, items, toFolder(out, workers));
-        QCOMPARE(outcomes.last().report.entries.size(), 6);
-        QCOMPARE(outcomes.last().report.entries[1].orignalFileSize(), outcomes.last().report.entries[0].restFileSize());
-    }
-    QCOMPARE(outcomes[1].report.savedFileSize, outcomes[0].report.savedFileSize);
 }
 
 void TestCompressionJob::secondStartIsRefused()
@@ -331,7 +307,8 @@ void TestCompressionJob::resizeJobSkipsDotPaths()
     const QString out = makeDir(m_dir, QStringLiteral("dots/out"));
     const QString photo = fixtures::writeJpeg(makeDir(m_dir, QStringLiteral("dots/in")) + QStringLiteral("/r.jpg"), 300, 200);
     const Outcome o = runJob(CompressionJobKind::Resize, {QStringLiteral("./r.jpg"), photo}, toFolder(out));
-    QCOMPARE(o.report.skipped, QStringList{QStringLiteral("./r.jpg")});
+    QCOMPARE(o.report.skipped.size(), 1);
+    QCOMPARE(o.report.skipped[0].path, QStringLiteral("./r.jpg"));
     QCOMPARE(o.report.entries.size(), 1);
     QCOMPARE(o.progress[0].position, 1);
     QCOMPARE(o.progress[0].text, QStringLiteral("50%"));

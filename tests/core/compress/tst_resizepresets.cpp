@@ -26,11 +26,8 @@ private Q_SLOTS:
     void fieldsForChoice();
     void resizeToStretchesOverWhite();
     void thumbnailOfNothingIsNull();
-    void stepRewritesUprightTiffWithMetadata();
-    void customBelowOneDoesNothing();
-    void unreadableFileGoesThroughUnchanged();
-    void dctScaledResizeMatchesFullDecode();
-    void resizeJobRecompressesInPlace();
+    void resizeJobScalesInMemory();
+    void stoppedResizeLeavesWholePhotos();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -52,21 +49,31 @@ void TestResizePresets::targetSize_data()
     QTest::addColumn<QSizeF>("photo");
     QTest::addColumn<int>("customWidth");
     QTest::addColumn<int>("customHeight");
+    QTest::addColumn<bool>("keepProportions");
     QTest::addColumn<QSizeF>("expected"); // invalid: nothing to do
     QTest::addColumn<QSize>("pixels");
-    QTest::newRow("landscape") << "320 x 240" << QSizeF(4000, 3000) << 0 << 0 << QSizeF(320, 240) << QSize(320, 240);
-    QTest::newRow("upright") << "320 x 240" << QSizeF(3000, 4000) << 0 << 0 << QSizeF(180, 240) << QSize(180, 240);
-    QTest::newRow("wide") << "320 x 240" << QSizeF(1920, 1080) << 0 << 0 << QSizeF(320, 180) << QSize(320, 180);
-    QTest::newRow("square counts as upright") << "640 x 480" << QSizeF(1000, 1000) << 0 << 0 << QSizeF(480, 480)
-                                              << QSize(480, 480);
-    QTest::newRow("not rounded") << "320 x 240" << QSizeF(1000, 333) << 0 << 0 << QSizeF(320, 106.56)
+    QTest::newRow("landscape") << "320 x 240" << QSizeF(4000, 3000) << 0 << 0 << true << QSizeF(320, 240)
+                               << QSize(320, 240);
+    QTest::newRow("upright") << "320 x 240" << QSizeF(3000, 4000) << 0 << 0 << true << QSizeF(180, 240)
+                             << QSize(180, 240);
+    QTest::newRow("wide") << "320 x 240" << QSizeF(1920, 1080) << 0 << 0 << true << QSizeF(320, 180) << QSize(320, 180);
+    QTest::newRow("square counts as upright") << "640 x 480" << QSizeF(1000, 1000) << 0 << 0 << true
+                                              << QSizeF(480, 480) << QSize(480, 480);
+    QTest::newRow("not rounded") << "320 x 240" << QSizeF(1000, 333) << 0 << 0 << true << QSizeF(320, 106.56)
                                  << QSize(320, 107);
-    QTest::newRow("enlarging") << "1920 x 1080" << QSizeF(640, 480) << 0 << 0 << QSizeF(1920, 1440) << QSize(1920, 1440);
-    QTest::newRow("custom ignores proportions") << "Custom" << QSizeF(4000, 3000) << 100 << 50 << QSizeF(100, 50)
-                                                << QSize(100, 50);
-    QTest::newRow("custom height 0") << "Custom" << QSizeF(4000, 3000) << 100 << 0 << QSizeF() << QSize();
-    QTest::newRow("custom negative") << "Custom" << QSizeF(4000, 3000) << -3 << 50 << QSizeF() << QSize();
-    QTest::newRow("unknown title") << "321 x 240" << QSizeF(4000, 3000) << 0 << 0 << QSizeF() << QSize();
+    QTest::newRow("never enlarged") << "1920 x 1080" << QSizeF(640, 480) << 0 << 0 << true << QSizeF(640, 480)
+                                    << QSize(640, 480);
+    QTest::newRow("tiny stays tiny") << "1280 x 720" << QSizeF(32, 32) << 0 << 0 << true << QSizeF(32, 32)
+                                     << QSize(32, 32);
+    QTest::newRow("custom fits inside") << "Custom" << QSizeF(4000, 3000) << 100 << 50 << true
+                                        << QSizeF(4000 * 50 / 3000.0, 50) << QSize(67, 50);
+    QTest::newRow("custom stretched") << "Custom" << QSizeF(4000, 3000) << 100 << 50 << false << QSizeF(100, 50)
+                                      << QSize(100, 50);
+    QTest::newRow("custom stretched, never enlarged") << "Custom" << QSizeF(400, 300) << 1000 << 100 << false
+                                                      << QSizeF(400, 100) << QSize(400, 100);
+    QTest::newRow("custom height 0") << "Custom" << QSizeF(4000, 3000) << 100 << 0 << true << QSizeF() << QSize();
+    QTest::newRow("custom negative") << "Custom" << QSizeF(4000, 3000) << -3 << 50 << true << QSizeF() << QSize();
+    QTest::newRow("unknown title") << "321 x 240" << QSizeF(4000, 3000) << 0 << 0 << true << QSizeF() << QSize();
 }
 
 void TestResizePresets::targetSize()
@@ -75,10 +82,13 @@ void TestResizePresets::targetSize()
     QFETCH(QSizeF, photo);
     QFETCH(int, customWidth);
     QFETCH(int, customHeight);
+    QFETCH(bool, keepProportions);
     QFETCH(QSizeF, expected);
     QFETCH(QSize, pixels);
-    const auto target = resizeTargetSize(title, photo, customWidth, customHeight);
+    const ResizeRequest request{title, customWidth, customHeight, keepProportions};
+    const auto target = resizeTargetSize(request, photo);
     QCOMPARE(target.has_value(), expected.isValid());
+    QCOMPARE(resizeRequestValid(request), expected.isValid());
     if (!target)
         return;
     QVERIFY(qAbs(target->width() - expected.width()) < 1e-9);
@@ -116,7 +126,7 @@ void TestResizePresets::fieldsForChoice_data()
     QTest::newRow("landscape preset") << "320 x 240" << QSize(4000, 3000) << "320" << "" << true;
     QTest::newRow("upright preset") << "1280 x 720" << QSize(3000, 4000) << "" << "720" << true;
     QTest::newRow("square preset") << "640 x 480" << QSize(500, 500) << "" << "480" << true;
-    QTest::newRow("custom") << "Custom" << QSize(4000, 3000) << "4000" << "3000" << false;
+    QTest::newRow("custom") << "Custom" << QSize(4000, 3000) << "4000" << "3000" << true;
 }
 
 void TestResizePresets::fieldsForChoice()
@@ -154,103 +164,108 @@ void TestResizePresets::thumbnailOfNothingIsNull()
     QCOMPARE(thumbnailImage(fixtures::photoLikeImage(80, 60), QSize(16, 12)).size(), QSize(16, 12));
 }
 
-void TestResizePresets::stepRewritesUprightTiffWithMetadata()
+void TestResizePresets::resizeJobScalesInMemory()
 {
-    // Stored 1600 × 1200, shown turned a quarter: 1200 × 1600 upright.
-    const QString photo = fixtures::writeJpeg(path(QStringLiteral("turned.jpg")), 1600, 1200,
-                                              {QStringLiteral("-Orientation#=6"), QStringLiteral("-Make=Glimmer Optics"),
-                                               QStringLiteral("-DateTimeOriginal=2020:02:02 12:00:00")});
-    const QImage expected = fixtures::uprightByMagick(photo, path(QStringLiteral("turned-upright.png")))
-                                .scaled(180, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QCOMPARE(photoDisplaySize(photo), QSize(1200, 1600));
-
-    const ResizeStepResult step = resizePhotosForRecompression({photo}, {QStringLiteral("320 x 240"), 0, 0});
-    QVERIFY(step.proceed);
-    QCOMPARE(step.paths, QStringList{photo});
-    QVERIFY2(step.problems.isEmpty(), qPrintable(step.problems.value(0).reason));
-
-    const QVariantMap tags = testsupport::exiftoolTags(photo);
-    QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("TIFF"));
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Compression")).toInt(), 1);
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer Optics"));
-    QVERIFY(tags.value(QStringLiteral("IFD0:Orientation"), 1).toInt() == 1);
-    const QImage result = fixtures::uprightByMagick(photo, path(QStringLiteral("turned-result.png")));
-    QCOMPARE(result.size(), QSize(180, 240));
-    const double difference = fixtures::meanDifference(result, expected);
-    QVERIFY2(difference < 4.0, qPrintable(QString::number(difference)));
-}
-
-void TestResizePresets::customBelowOneDoesNothing()
-{
-    const QString photo = fixtures::writeJpeg(path(QStringLiteral("custom.jpg")), 300, 200);
-    const QByteArray before = fixtures::readAll(photo);
-    const ResizeStepResult step = resizePhotosForRecompression({photo}, {QStringLiteral("Custom"), 100, 0});
-    QVERIFY(!step.proceed);
-    QVERIFY(step.paths.isEmpty());
-    QCOMPARE(fixtures::readAll(photo), before);
-    QVERIFY(!resizePhotosForRecompression({}, {QStringLiteral("320 x 240"), 0, 0}).proceed);
-
-    const ResizeStepResult custom = resizePhotosForRecompression({photo}, {QStringLiteral("Custom"), 100, 50});
-    QVERIFY(custom.proceed);
-    QCOMPARE(QImage(photo).size(), QSize(100, 50));
-}
-
-void TestResizePresets::unreadableFileGoesThroughUnchanged()
-{
-    const QString text = path(QStringLiteral("notes.jpg"));
-    QVERIFY(fixtures::writeAll(text, "just words"));
-    const QString photo = fixtures::writeJpeg(path(QStringLiteral("fine.jpg")), 400, 300);
-    const ResizeStepResult step = resizePhotosForRecompression({text, photo}, {QStringLiteral("320 x 240"), 0, 0});
-    QVERIFY(step.proceed);
-    QCOMPARE(step.paths, (QStringList{text, photo}));
-    QCOMPARE(step.problems.size(), 1);
-    QCOMPARE(step.problems[0].path, text);
-    QCOMPARE(fixtures::readAll(text), QByteArray("just words"));
-    QCOMPARE(QImage(photo).size(), QSize(320, 240));
-}
-
-void TestResizePresets::dctScaledResizeMatchesFullDecode()
-{
-    const QImage picture = fixtures::photoLikeImage(3200, 2400, 4);
-    const QString photo = path(QStringLiteral("large.jpg"));
-    QVERIFY(fixtures::writeAll(photo, imageio::JpegCodec::encode(picture, 90)));
-    const QImage full = resizeTo(imageio::JpegCodec::decode(fixtures::readAll(photo)).image, 320, 240);
-    QVERIFY(resizePhotosForRecompression({photo}, {QStringLiteral("320 x 240"), 0, 0}).problems.isEmpty());
-    const QImage scaled(photo);
-    QCOMPARE(scaled.size(), QSize(320, 240));
-    const double difference = fixtures::meanDifference(scaled, full);
-    QVERIFY2(difference < 2.5, qPrintable(QString::number(difference)));
-}
-
-void TestResizePresets::resizeJobRecompressesInPlace()
-{
+    // Earlier results in a folder of their own, as a resize job gets them.
     QDir(m_dir.path()).mkpath(QStringLiteral("results"));
     const QString folder = path(QStringLiteral("results"));
-    QStringList paths;
-    for (int i = 0; i < 3; ++i)
-        paths << fixtures::writeJpeg(folder + QStringLiteral("/r%1.jpg").arg(i), 1024, 768, {}, quint32(i));
-    const ResizeStepResult step = resizePhotosForRecompression(paths, {QStringLiteral("640 x 480"), 0, 0});
-    QVERIFY(step.proceed);
-    QList<qint64> tiffSizes;
-    for (const QString &p : step.paths)
-        tiffSizes << QFileInfo(p).size();
+    const QString turned = fixtures::writeJpeg(folder + QStringLiteral("/turned.jpg"), 1600, 1200,
+                                               {QStringLiteral("-Orientation#=6"), QStringLiteral("-Make=Glimmer Optics")});
+    QCOMPARE(photoDisplaySize(turned), QSize(1200, 1600));
+    const QImage expectedTurned = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-upright.png")))
+                                      .scaled(180, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QString large = folder + QStringLiteral("/large.jpg");
+    QVERIFY(fixtures::writeAll(large, imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90)));
+    const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(fixtures::readAll(large)).image, 320, 240);
+    const QString tiny = folder + QStringLiteral("/tiny.png");
+    QVERIFY(fixtures::photoLikeImage(32, 32).save(tiny));
+    const QString vga = fixtures::writeJpeg(folder + QStringLiteral("/vga.jpg"), 640, 480);
 
+    const auto runResize = [&](const QStringList &paths, const ResizeRequest &request) {
+        CompressionOptions options;
+        options.bKeepOrigialPhoto = true;
+        options.bKeepMetadata = true;
+        options.outputFolder = folder;
+        options.resize = request;
+        QList<qint64> before;
+        for (const QString &p : paths)
+            before << QFileInfo(p).size();
+        CompressionJob job;
+        QSignalSpy done(&job, &CompressionJob::succeeded);
+        [&] {
+            QVERIFY(job.start(CompressionJobKind::Resize, paths, options));
+            QVERIFY(done.wait(60000));
+        }();
+        const auto report = done.value(0).value(0).value<CompressionReport>();
+        [&] {
+            QCOMPARE(report.entries.size(), paths.size());
+            for (int i = 0; i < paths.size(); ++i) {
+                // Written back where it was; the saving compares with the file as it was.
+                QCOMPARE(report.entries[i].restPath(), paths[i]);
+                QCOMPARE(report.entries[i].orignalFileSize(), quint64(before[i]));
+            }
+        }();
+        return report;
+    };
+
+    runResize({turned, large}, {QStringLiteral("320 x 240")});
+    const QVariantMap tags = testsupport::exiftoolTags(turned);
+    QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
+    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer Optics"));
+    QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation"), 1).toInt(), 1);
+    QImage result = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-result.png")));
+    QCOMPARE(result.size(), QSize(180, 240));
+    double difference = fixtures::meanDifference(result, expectedTurned);
+    QVERIFY2(difference < 4.0, qPrintable(QString::number(difference)));
+    // Decoded at a reduced DCT scale, yet as close as a full decode scaled down.
+    result = QImage(large);
+    QCOMPARE(result.size(), QSize(320, 240));
+    difference = fixtures::meanDifference(result, expectedLarge);
+    QVERIFY2(difference < 2.5, qPrintable(QString::number(difference)));
+
+    // Photos already within the preset keep their size.
+    runResize({tiny, vga}, {QStringLiteral("1280 x 720")});
+    QCOMPARE(QImage(tiny).size(), QSize(32, 32));
+    QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
+    QCOMPARE(QImage(vga).size(), QSize(640, 480));
+}
+
+void TestResizePresets::stoppedResizeLeavesWholePhotos()
+{
+    // In place, the riskiest case: every photo is its old self or a whole JPEG of the
+    // new size, never anything in between.
+    QDir(m_dir.path()).mkpath(QStringLiteral("stop"));
+    QStringList paths;
+    QList<QByteArray> originals;
+    for (int i = 0; i < 12; ++i) {
+        paths << fixtures::writeJpeg(path(QStringLiteral("stop/s%1.jpg").arg(i)), 1600, 1200, {}, quint32(i));
+        originals << fixtures::readAll(paths.last());
+    }
     CompressionOptions options;
-    options.bKeepOrigialPhoto = true;
-    options.outputFolder = folder;
+    options.bKeepOrigialPhoto = false;
+    options.moveReplacedToTrash = false;
+    options.workers = 2;
+    options.resize = ResizeRequest{QStringLiteral("320 x 240")};
     CompressionJob job;
     QSignalSpy done(&job, &CompressionJob::succeeded);
-    QVERIFY(job.start(CompressionJobKind::Resize, step.paths, options));
+    connect(&job, &CompressionJob::progress, &job, [&job](const NSFileNode &, int position) {
+        if (position == 0)
+            job.cancel();
+    });
+    QVERIFY(job.start(CompressionJobKind::Resize, paths, options));
     QVERIFY(done.wait(60000));
     const auto report = done.first().first().value<CompressionReport>();
-    QCOMPARE(report.entries.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(report.entries[i].restPath(), paths[i]);
-        QCOMPARE(report.entries[i].orignalFileSize(), quint64(tiffSizes[i]));
-        QVERIFY(fixtures::readAll(paths[i]).startsWith("\xFF\xD8"));
-        QCOMPARE(QImage(paths[i]).size(), QSize(640, 480));
+    QVERIFY(report.cancelled);
+    QVERIFY(report.entries.size() < paths.size());
+    for (int i = 0; i < paths.size(); ++i) {
+        const QByteArray now = fixtures::readAll(paths[i]);
+        if (now == originals[i])
+            continue;
+        const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
+        QVERIFY(decoded.ok());
+        QCOMPARE(decoded.image.size(), QSize(320, 240));
     }
-    QVERIFY(report.savingPercent() > 80);
+    QCOMPARE(QDir(path(QStringLiteral("stop"))).entryList(QDir::Files | QDir::Hidden).size(), paths.size());
 }
 
 QTEST_MAIN(TestResizePresets)

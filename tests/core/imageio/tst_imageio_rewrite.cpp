@@ -299,24 +299,34 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
     }
 
-    void failedWriteLeavesEarlierCopy()
+    void failedWriteLeavesEarlierCopy_data()
     {
-        QTemporaryDir dir;
-        const QString src = testData(QStringLiteral("gps_htc_desire.jpg"));
-        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
-        QVERIFY(rewriteMetadata(src, out, withGroup(kCGImagePropertyGPSDictionary, QVariant())).ok());
-        QFile earlier(out);
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        const QByteArray good = earlier.readAll();
-        earlier.close();
-
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QVariantMap>("overlay");
         // Exif that cannot fit a JPEG segment (64 KiB) makes the container write fail.
         QVariantMap tiff{{QLatin1String(kCGImagePropertyTIFFImageDescription), QString(70000, QLatin1Char('x'))}};
-        const RewriteResult result = rewriteMetadata(src, out, withGroup(kCGImagePropertyTIFFDictionary, tiff));
+        QTest::newRow("Exif over 64 KiB") << testData(QStringLiteral("gps_htc_desire.jpg"))
+                                          << withGroup(kCGImagePropertyTIFFDictionary, tiff);
+        // Crafted Exif that Exiv2 rewrote into a copy that no longer reads back.
+        QTest::newRow("copy that would not read back") << testData(QStringLiteral("exif_bad_ifd_unreadable_rewrite.jpg"))
+                                                       << withGroup(kCGImagePropertyGPSDictionary, QVariant());
+    }
+
+    void failedWriteLeavesEarlierCopy()
+    {
+        QFETCH(QString, source);
+        QFETCH(QVariantMap, overlay);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+        QFile earlier(out);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier copy") > 0);
+        earlier.close();
+
+        const RewriteResult result = rewriteMetadata(source, out, overlay);
         QCOMPARE(result.status, RewriteResult::WriteFailed);
         QVERIFY(!result.error.isEmpty());
         QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), good);
+        QCOMPARE(earlier.readAll(), QByteArray("an earlier copy"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 

@@ -21,7 +21,7 @@ inline EditTarget localTarget(const QStringList &paths, const QList<int> &select
     EditTarget target;
     target.items = localimport::itemsFromPaths(paths);
     target.selection = selection;
-    target.blocalMode = true;
+    target.sourceIsLocalList = true;
     target.workingFolder = folder;
     return target;
 }

@@ -126,11 +126,11 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QString source = photo(QStringLiteral("shot.jpg"), original, digitized);
         const QString folder = freshFolder();
-        const EditReport report = shiftDates(localTarget({source}, {0}, folder),
+        const JobReport report = shiftDates(localTarget({source}, {0}, folder),
                                              offsetChange(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], add),
                                              berlin);
         const QString copy = folder + QStringLiteral("/shot.jpg");
-        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), expected);
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), expected);
         QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), expected);
@@ -151,9 +151,9 @@ private Q_SLOTS:
         stale.write("stale");
         stale.close();
 
-        const EditReport report = shiftDates(localTarget({a, b, undated}, {0, 2}, folder),
+        const JobReport report = shiftDates(localTarget({a, b, undated}, {0, 2}, folder),
                                              offsetChange(0, 0, 2, 0, 0, 0, true), berlin);
-        QCOMPARE(report.written, (QStringList{folder + QStringLiteral("/a.jpg"), folder + QStringLiteral("/c.jpg")}));
+        QCOMPARE(report.written(), (QStringList{folder + QStringLiteral("/a.jpg"), folder + QStringLiteral("/c.jpg")}));
         QCOMPARE(filesIn(folder), (QStringList{"a.jpg", "c.jpg"}));
         QCOMPARE(bytesOf(folder + QStringLiteral("/c.jpg")), bytesOf(undated));
         // The copy's creation date (its modification date on Linux) is the source's creation date moved by the offset.
@@ -189,9 +189,9 @@ private Q_SLOTS:
         change.mode = BatchDateChange::Mode::Absolute;
         change.absoluteDate = typed;
         const QDateTime startedAt = QDateTime::currentDateTime().addSecs(-5);
-        const EditReport report = shiftDates(localTarget({a, b}, {0, 1}, folder), change, berlin);
-        QCOMPARE(report.written.size(), 2);
-        for (const QString &copy : report.written) {
+        const JobReport report = shiftDates(localTarget({a, b}, {0, 1}, folder), change, berlin);
+        QCOMPARE(report.written().size(), 2);
+        for (const QString &copy : report.written()) {
             QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), stored);
             QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), stored);
             QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), stored);
@@ -249,8 +249,8 @@ private Q_SLOTS:
         change.mode = BatchDateChange::Mode::Reference;
         change.reference = {QStringLiteral("2019:07:14 10:00:00"), QStringLiteral("2019:07:14 10:00:30"),
                             QStringLiteral("2019:07:14 11:00:00"), QStringLiteral("2019:07:15 10:00:30")};
-        const EditReport report = shiftDates(localTarget({dated, undated}, {0, 1}, folder), change, berlin);
-        QCOMPARE(report.written.size(), 2);
+        const JobReport report = shiftDates(localTarget({dated, undated}, {0, 1}, folder), change, berlin);
+        QCOMPARE(report.written().size(), 2);
         QVERIFY(report.note.isEmpty());
 
         const QString a = folder + QStringLiteral("/dated.jpg");
@@ -274,17 +274,17 @@ private Q_SLOTS:
                                     QStringLiteral("2019:07:14 10:00:30"));
         const QString folder = freshFolder();
         EditTarget target = localTarget({dated}, {0}, folder);
-        target.blocalMode = false;
+        target.sourceIsLocalList = false;
         BatchDateChange change;
         change.mode = BatchDateChange::Mode::Reference;
-        const EditReport report = shiftDates(target, change, berlin);
-        QVERIFY(report.written.isEmpty());
+        const JobReport report = shiftDates(target, change, berlin);
+        QVERIFY(report.written().isEmpty());
         QVERIFY(!report.note.isEmpty());
         QVERIFY(!QFileInfo::exists(folder));
 
         // The other modes read the photos' own files whatever the source mode.
-        const EditReport offset = shiftDates(target, offsetChange(0, 0, 0, 0, 0, 1, true), berlin);
-        QCOMPARE(offset.written, QStringList{folder + QStringLiteral("/dated.jpg")});
+        const JobReport offset = shiftDates(target, offsetChange(0, 0, 0, 0, 0, 1, true), berlin);
+        QCOMPARE(offset.written(), QStringList{folder + QStringLiteral("/dated.jpg")});
     }
 
     void outOfRangeIsAFailureNotAWrap()
@@ -292,9 +292,9 @@ private Q_SLOTS:
         const QString dated = photo(QStringLiteral("dated.jpg"), QStringLiteral("2019:07:14 10:00:00"),
                                     QStringLiteral("2019:07:14 10:00:30"));
         const QString folder = freshFolder();
-        const EditReport report = shiftDates(localTarget({dated}, {0}, folder), offsetChange(9000, 0, 0, 0, 0, 0, true), berlin);
-        QVERIFY(report.written.isEmpty());
-        QCOMPARE(report.failed.size(), 1);
+        const JobReport report = shiftDates(localTarget({dated}, {0}, folder), offsetChange(9000, 0, 0, 0, 0, 0, true), berlin);
+        QVERIFY(report.written().isEmpty());
+        QCOMPARE(report.failed().size(), 1);
         QVERIFY(filesIn(folder).isEmpty());
     }
 
@@ -306,8 +306,8 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(photo(QStringLiteral("own.jpg"), QStringLiteral("2019:07:14 10:00:00"),
                                   QStringLiteral("2019:07:14 10:00:00")),
                             inside));
-        const EditReport report = shiftDates(localTarget({inside}, {0}, folder), offsetChange(0, 0, 0, 2, 0, 0, true), berlin);
-        QCOMPARE(report.written, QStringList{inside});
+        const JobReport report = shiftDates(localTarget({inside}, {0}, folder), offsetChange(0, 0, 0, 2, 0, 0, true), berlin);
+        QCOMPARE(report.written(), QStringList{inside});
         QCOMPARE(tag(inside, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 12:00:00"));
     }
 };

@@ -49,10 +49,10 @@ private Q_SLOTS:
         if (expected == 0)
             expected = filedates::creationDate(source).toSecsSinceEpoch();
 
-        const EditReport report =
+        const JobReport report =
             filedatesfromcapture::copyCaptureDateToFileDate(localTarget({source}, {0}, folder), berlin);
         const QString copy = folder + QStringLiteral("/NewDate_") + tagName + QStringLiteral(".jpg");
-        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(bytesOf(copy), bytesOf(source));
         QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), expected);
     }
@@ -70,10 +70,10 @@ private Q_SLOTS:
         const QString folder = m_dir.filePath(QStringLiteral("work-both"));
         const EditTarget target = localTarget({text, source}, {0, 1}, folder);
 
-        const EditReport first = filedatesfromcapture::copyCaptureDateToFileDate(target, berlin);
-        QCOMPARE(first.written, QStringList{folder + QStringLiteral("/NewDate_both.jpg")});
-        QCOMPARE(first.skipped.size(), 1);
-        QCOMPARE(first.skipped.first().fileName, QStringLiteral("readme.jpg"));
+        const JobReport first = filedatesfromcapture::copyCaptureDateToFileDate(target, berlin);
+        QCOMPARE(first.written(), QStringList{folder + QStringLiteral("/NewDate_both.jpg")});
+        QCOMPARE(first.skipped().size(), 1);
+        QCOMPARE(first.skipped().first().fileName, QStringLiteral("readme.jpg"));
 
         singledatechange::saveDates(target, QStringLiteral("2001:01:01 01:01:01"), QStringLiteral("2001:01:01 01:01:02"), berlin);
         QCOMPARE(filesIn(folder), QStringList{"NewDate_both.jpg"});
@@ -89,17 +89,17 @@ private Q_SLOTS:
                               {QStringLiteral("-ExifIFD:DateTimeOriginal=2017:01:02 03:04:05"),
                                QStringLiteral("-ExifIFD:CreateDate=2017:01:02 03:04:05")});
         EditTarget target;
-        target.blocalMode = false;
+        target.sourceIsLocalList = false;
         target.workingFolder = folder;
         IKImageItem downloaded, missing;
         downloaded.fileName = QStringLiteral("IMG_7.JPG");
         missing.fileName = QStringLiteral("IMG_8.JPG");
         target.items = {downloaded, missing};
         target.selection = {0, 1};
-        const EditReport report = filedatesfromcapture::copyCaptureDateToFileDate(target, berlin);
-        QCOMPARE(report.written, QStringList{folder + QStringLiteral("/NewDate_IMG_7.JPG")});
-        QCOMPARE(report.skipped.size(), 1);
-        QCOMPARE(filedates::modificationDate(report.written.first()).toSecsSinceEpoch(),
+        const JobReport report = filedatesfromcapture::copyCaptureDateToFileDate(target, berlin);
+        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/NewDate_IMG_7.JPG")});
+        QCOMPARE(report.skipped().size(), 1);
+        QCOMPARE(filedates::modificationDate(report.written().first()).toSecsSinceEpoch(),
                  QDateTime(QDate(2017, 1, 2), QTime(3, 4, 5), berlin).toSecsSinceEpoch());
     }
 };

@@ -54,10 +54,10 @@ private Q_SLOTS:
         const QString folder = work(QTest::currentDataTag());
         const QByteArray sourceBytes = bytesOf(m_rich);
 
-        const EditReport report = metadataremoval::removeMetadata(localTarget({m_rich}, {0}, folder), removal);
+        const JobReport report = metadataremoval::removeMetadata(localTarget({m_rich}, {0}, folder), removal);
 
         const QString copy = folder + QLatin1Char('/') + prefix + QStringLiteral("rich.jpg");
-        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.written(), QStringList{copy});
         QVERIFY(!report.hasProblems());
         QCOMPARE(filesIn(folder), QStringList{prefix + QStringLiteral("rich.jpg")});
         QCOMPARE(bytesOf(m_rich), sourceBytes);
@@ -75,10 +75,10 @@ private Q_SLOTS:
     void photoWithoutTheGroupStillYieldsCopy()
     {
         const QString folder = work(QStringLiteral("plain"));
-        const EditReport report = metadataremoval::removeMetadata(localTarget({m_plain}, {0}, folder), Removal::GPS);
-        QCOMPARE(report.written, QStringList{folder + QStringLiteral("/NoGPS_plain.jpg")});
-        QCOMPARE(tag(report.written.first(), QStringLiteral("IFD0:Make")), QStringLiteral("Nikon"));
-        QCOMPARE(testsupport::pixelSignature(report.written.first()), testsupport::pixelSignature(m_plain));
+        const JobReport report = metadataremoval::removeMetadata(localTarget({m_plain}, {0}, folder), Removal::GPS);
+        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/NoGPS_plain.jpg")});
+        QCOMPARE(tag(report.written().first(), QStringLiteral("IFD0:Make")), QStringLiteral("Nikon"));
+        QCOMPARE(testsupport::pixelSignature(report.written().first()), testsupport::pixelSignature(m_plain));
     }
 
     void commandsSideBySideAndRepeatReplaces()
@@ -87,12 +87,12 @@ private Q_SLOTS:
         const QString source = m_dir.filePath(QStringLiteral("src/repeat.jpg"));
         QVERIFY(QFile::copy(m_rich, source));
         const EditTarget target = localTarget({source}, {0}, folder);
-        QCOMPARE(metadataremoval::removeMetadata(target, Removal::Exif).written.size(), 1);
-        QCOMPARE(metadataremoval::removeMetadata(target, Removal::GPS).written.size(), 1);
+        QCOMPARE(metadataremoval::removeMetadata(target, Removal::Exif).written().size(), 1);
+        QCOMPARE(metadataremoval::removeMetadata(target, Removal::GPS).written().size(), 1);
         QCOMPARE(filesIn(folder), (QStringList{"NoExif_repeat.jpg", "NoGPS_repeat.jpg"}));
 
         testsupport::run(QStringLiteral("exiftool"), {"-q", "-overwrite_original", "-IFD0:Make=Pentax", source});
-        QCOMPARE(metadataremoval::removeMetadata(target, Removal::GPS).written.size(), 1);
+        QCOMPARE(metadataremoval::removeMetadata(target, Removal::GPS).written().size(), 1);
         QCOMPARE(filesIn(folder), (QStringList{"NoExif_repeat.jpg", "NoGPS_repeat.jpg"}));
         QCOMPARE(tag(folder + QStringLiteral("/NoGPS_repeat.jpg"), QStringLiteral("IFD0:Make")), QStringLiteral("Pentax"));
         QCOMPARE(tag(folder + QStringLiteral("/NoExif_repeat.jpg"), QStringLiteral("IFD0:Make")), QStringLiteral("Canon"));
@@ -110,9 +110,9 @@ private Q_SLOTS:
         QCOMPARE(framesBefore.size(), 2);
 
         const QString folder = work(QStringLiteral("pages"));
-        const EditReport report = metadataremoval::removeMetadata(localTarget({tiff}, {0}, folder), Removal::GPS);
-        QCOMPARE(report.written.size(), 1);
-        const QString copy = report.written.first();
+        const JobReport report = metadataremoval::removeMetadata(localTarget({tiff}, {0}, folder), Removal::GPS);
+        QCOMPARE(report.written().size(), 1);
+        const QString copy = report.written().first();
         QCOMPARE(testsupport::pixelSignature(copy, true).split(QLatin1Char('\n')), framesBefore);
         QVERIFY(!metadataTags(copy).contains(QStringLiteral("GPS:GPSLatitude")));
         QCOMPARE(tag(copy, QStringLiteral("IFD0:Artist")), QStringLiteral("Pages"));
@@ -125,8 +125,8 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(m_plain, other));
         // Indices out of range and duplicates are ignored; the order is the list's.
         const EditTarget target = localTarget({m_rich, m_plain, other}, {2, 0, 2, 7, -1}, folder);
-        const EditReport report = metadataremoval::removeMetadata(target, Removal::IPTC);
-        QCOMPARE(report.written,
+        const JobReport report = metadataremoval::removeMetadata(target, Removal::IPTC);
+        QCOMPARE(report.written(),
                  (QStringList{folder + QStringLiteral("/NoIPTC_rich.jpg"), folder + QStringLiteral("/NoIPTC_other.jpg")}));
         QCOMPARE(filesIn(folder), (QStringList{"NoIPTC_other.jpg", "NoIPTC_rich.jpg"}));
     }
@@ -134,9 +134,9 @@ private Q_SLOTS:
     void emptySelectionWritesNothing()
     {
         const QString folder = work(QStringLiteral("empty"));
-        const EditReport report = metadataremoval::removeMetadata(localTarget({m_rich}, {}, folder), Removal::Exif);
+        const JobReport report = metadataremoval::removeMetadata(localTarget({m_rich}, {}, folder), Removal::Exif);
         QVERIFY(report.emptySelection);
-        QVERIFY(report.written.isEmpty());
+        QVERIFY(report.written().isEmpty());
         QVERIFY(!QFileInfo::exists(folder));
     }
 
@@ -150,23 +150,23 @@ private Q_SLOTS:
         const QString missing = m_dir.filePath(QStringLiteral("src/gone.jpg"));
 
         const QString folder = work(QStringLiteral("unreadable"));
-        const EditReport report =
+        const JobReport report =
             metadataremoval::removeMetadata(localTarget({text, m_plain, missing}, {0, 1, 2}, folder), Removal::GPS);
-        QCOMPARE(report.written, QStringList{folder + QStringLiteral("/NoGPS_plain.jpg")});
-        QCOMPARE(report.skipped.size(), 2);
-        QCOMPARE(report.skipped.at(0).fileName, QStringLiteral("notes.jpg"));
-        QCOMPARE(report.skipped.at(1).fileName, QStringLiteral("gone.jpg"));
+        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/NoGPS_plain.jpg")});
+        QCOMPARE(report.skipped().size(), 2);
+        QCOMPARE(report.skipped().at(0).fileName, QStringLiteral("notes.jpg"));
+        QCOMPARE(report.skipped().at(1).fileName, QStringLiteral("gone.jpg"));
         QCOMPARE(report.problemLines().size(), 2);
         QCOMPARE(filesIn(folder), QStringList{"NoGPS_plain.jpg"});
 
         // A Working folder that cannot exist (its parent is a file): every copy fails,
         // is reported, and nothing is left behind.
         const QString blocked = text + QStringLiteral("/work");
-        const EditReport failed = metadataremoval::removeMetadata(localTarget({m_plain}, {0}, blocked), Removal::GPS);
-        QVERIFY(failed.written.isEmpty());
-        QCOMPARE(failed.failed.size(), 1);
-        QCOMPARE(failed.failed.first().fileName, QStringLiteral("plain.jpg"));
-        QVERIFY(!failed.failed.first().reason.isEmpty());
+        const JobReport failed = metadataremoval::removeMetadata(localTarget({m_plain}, {0}, blocked), Removal::GPS);
+        QVERIFY(failed.written().isEmpty());
+        QCOMPARE(failed.failed().size(), 1);
+        QCOMPARE(failed.failed().first().fileName, QStringLiteral("plain.jpg"));
+        QVERIFY(!failed.failed().first().reason.isEmpty());
     }
 
     void failedWriteKeepsEarlierCopyWhole()
@@ -184,9 +184,9 @@ private Q_SLOTS:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("earlier copy");
         old.close();
-        const EditReport report = metadataremoval::removeMetadata(localTarget({heic}, {0}, folder), Removal::GPS);
-        QVERIFY(report.written.isEmpty());
-        QCOMPARE(report.failed.size() + report.skipped.size(), 1);
+        const JobReport report = metadataremoval::removeMetadata(localTarget({heic}, {0}, folder), Removal::GPS);
+        QVERIFY(report.written().isEmpty());
+        QCOMPARE(report.failed().size() + report.skipped().size(), 1);
         QCOMPARE(bytesOf(earlier), QByteArray("earlier copy"));
         QCOMPARE(filesIn(folder), QStringList{"NoGPS_photo.heic"});
     }
@@ -197,7 +197,7 @@ private Q_SLOTS:
         QDir().mkpath(folder);
         QVERIFY(QFile::copy(m_rich, folder + QStringLiteral("/IMG_0001.JPG")));
         EditTarget target;
-        target.blocalMode = false;
+        target.sourceIsLocalList = false;
         target.workingFolder = folder;
         for (const QString name : {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG"}) {
             IKImageItem item;
@@ -206,11 +206,11 @@ private Q_SLOTS:
             target.items.append(item);
         }
         target.selection = {0, 1};
-        const EditReport report = metadataremoval::removeMetadata(target, Removal::Exif);
-        QCOMPARE(report.written, QStringList{folder + QStringLiteral("/NoExif_IMG_0001.JPG")});
-        QCOMPARE(report.skipped.size(), 1);
-        QCOMPARE(report.skipped.first().fileName, QStringLiteral("IMG_0002.JPG"));
-        QVERIFY(!metadataTags(report.written.first()).contains(QStringLiteral("ExifIFD:DateTimeOriginal")));
+        const JobReport report = metadataremoval::removeMetadata(target, Removal::Exif);
+        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/NoExif_IMG_0001.JPG")});
+        QCOMPARE(report.skipped().size(), 1);
+        QCOMPARE(report.skipped().first().fileName, QStringLiteral("IMG_0002.JPG"));
+        QVERIFY(!metadataTags(report.written().first()).contains(QStringLiteral("ExifIFD:DateTimeOriginal")));
         QCOMPARE(filesIn(folder), (QStringList{"IMG_0001.JPG", "NoExif_IMG_0001.JPG"}));
     }
 };

@@ -86,11 +86,11 @@ private Q_SLOTS:
     {
         const QString folder = work(QStringLiteral("local"));
         const QByteArray sourceBytes = bytesOf(m_dated);
-        const EditReport report = singledatechange::saveDates(localTarget({m_dated}, {0}, folder),
+        const JobReport report = singledatechange::saveDates(localTarget({m_dated}, {0}, folder),
                                                               QStringLiteral("2000:01:02 03:04:05"),
                                                               QStringLiteral("2000:01:02 03:04:06"), berlin);
         const QString copy = folder + QStringLiteral("/NewDate_dated.jpg");
-        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(bytesOf(m_dated), sourceBytes);
 
         const QVariantMap before = metadataTags(m_dated);
@@ -142,7 +142,7 @@ private Q_SLOTS:
         QDir().mkpath(folder);
         QVERIFY(QFile::copy(m_dated, folder + QStringLiteral("/IMG_1.JPG")));
         EditTarget target;
-        target.blocalMode = false;
+        target.sourceIsLocalList = false;
         target.workingFolder = folder;
         IKImageItem item;
         item.fileName = QStringLiteral("IMG_1.JPG");
@@ -151,10 +151,10 @@ private Q_SLOTS:
         target.selection = {0, 1};
 
         const QDateTime startedAt = QDateTime::currentDateTime().addSecs(-5);
-        const EditReport report = singledatechange::saveDates(target, original, QStringLiteral("2010:06:07 09:00:00"), berlin);
+        const JobReport report = singledatechange::saveDates(target, original, QStringLiteral("2010:06:07 09:00:00"), berlin);
         const QString copy = folder + QStringLiteral("/NewDate_IMG_1.JPG");
-        QCOMPARE(report.written, QStringList{copy});
-        QCOMPARE(report.skipped.size(), 1);
+        QCOMPARE(report.written(), QStringList{copy});
+        QCOMPARE(report.skipped().size(), 1);
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), original);
         QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), original);
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2010:06:07 09:00:00"));
@@ -182,7 +182,7 @@ private Q_SLOTS:
     void emptySelection()
     {
         const QString folder = work(QStringLiteral("none"));
-        const EditReport report = singledatechange::saveDates(localTarget({m_dated}, {}, folder), QStringLiteral("x"),
+        const JobReport report = singledatechange::saveDates(localTarget({m_dated}, {}, folder), QStringLiteral("x"),
                                                               QStringLiteral("y"), berlin);
         QVERIFY(report.emptySelection);
         QVERIFY(!QFileInfo::exists(folder));

@@ -28,19 +28,6 @@ private Q_SLOTS:
         f.write("not an image");
     }
 
-    void newItemDefaults()
-    {
-        const IKImageItem item;
-        QCOMPARE(item.fileType, QStringLiteral("Image"));
-        QVERIFY(!item.bhasCopy);
-        QVERIFY(item.hasCopy.isNull());
-        QVERIFY(item.filePath.isNull());
-        QVERIFY(item.fileName.isNull());
-        QVERIFY(item.fileNode == nullptr);
-        QVERIFY(item.cameraItem == nullptr);
-        QVERIFY(item.fileImage.isNull());
-    }
-
     void everyUrlBecomesAnItem()
     {
         const QList<QUrl> urls{QUrl::fromLocalFile(m_photo), QUrl::fromLocalFile(m_text), QUrl::fromLocalFile(m_photo),

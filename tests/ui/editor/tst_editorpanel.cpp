@@ -1,10 +1,11 @@
 #include "../AppDelegateHarness.h"
 #include "../../core/metadata/EditorTestKit.h"
+#include "EditorUiKit.h"
 
 #include "app/FileRevealer.h"
 #include "editor/ChangeDateWindow.h"
 #include "editor/ChangeMutiDateWindow.h"
-#include "editor/EditCommandRunner.h"
+#include "jobs/BatchJob.h"
 #include "editor/EditorController.h"
 #include "editor/EditorPhotoModel.h"
 #include "editor/MetadataEditorView.h"
@@ -25,14 +26,7 @@
 #include <QtTest>
 
 using namespace editortest;
-
-// Records what the editor asks the file manager to show, instead of opening one.
-class RecordingRevealer : public FileRevealer
-{
-public:
-    QStringList selected;
-    void selectFile(const QString &path, const QString &) override { selected << path; }
-};
+using namespace editorui;
 
 class TestEditorPanel : public QObject
 {
@@ -63,60 +57,14 @@ private:
         return true;
     }
 
-    void select(const QList<int> &rows)
-    {
-        QItemSelectionModel *selection = browser()->selectionModel();
-        selection->clearSelection();
-        for (int row : rows)
-            selection->select(m_editor->model()->index(row), QItemSelectionModel::Select);
-        if (!rows.isEmpty())
-            selection->setCurrentIndex(m_editor->model()->index(rows.first()), QItemSelectionModel::NoUpdate);
-    }
-
-    // Presses a drop-down button and clicks an item of the menu it opened, as a person would.
-    bool chooseFromMenu(ZelButton *button, QMenu *menu, QAction *action, const QString &shot = {})
-    {
-        QTest::mouseClick(button, Qt::LeftButton);
-        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
-            return false;
-        if (!shot.isEmpty())
-            screenshot(shot);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-        return QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
-    }
-
-    EditReport waitForCommand(QSignalSpy &spy)
-    {
-        if (!spy.wait(30000) && spy.isEmpty())
-            return {};
-        return spy.takeFirst().at(1).value<EditReport>();
-    }
-
-    // Saves a picture of the whole screen when GLIMMERSET_SCREENSHOTS names a folder.
-    void screenshot(const QString &name)
-    {
-        const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
-        if (folder.isEmpty())
-            return;
-        QTest::qWait(300);
-        // The windows on show, with a margin of the (white) screen around them.
-        QRect shown;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->isVisible())
-                shown |= w->frameGeometry();
-        }
-        shown = shown.adjusted(-16, -16, 16, 16) & QGuiApplication::primaryScreen()->geometry();
-        QGuiApplication::primaryScreen()
-            ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
-            .save(folder + QLatin1Char('/') + name);
-    }
+    void select(const QList<int> &rows) { editorui::select(*m_editor, rows); }
 
 private Q_SLOTS:
     void initTestCase()
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
             QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
-        qRegisterMetaType<EditReport>();
+        qRegisterMetaType<JobReport>();
         qputenv("HOME", m_harness.dir.path().toLocal8Bit());
         const QString photos = m_harness.dir.filePath(QStringLiteral("photos"));
         QDir().mkpath(photos);
@@ -162,7 +110,7 @@ private Q_SLOTS:
         QTRY_VERIFY(m_editor->model()->thumbnailsSettled());
         const QIcon icon = m_editor->model()->data(m_editor->model()->index(1), Qt::DecorationRole).value<QIcon>();
         QVERIFY(!icon.isNull());
-        screenshot(QStringLiteral("editor-photos.png"));
+        testsupport::screenshot(QStringLiteral("editor-photos.png"));
 
         // Selecting another photo makes it the current one.
         select({2});
@@ -177,9 +125,9 @@ private Q_SLOTS:
         m_revealer.selected.clear();
         QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeGPSAction,
                                QStringLiteral("editor-remove-menu.png")));
-        const EditReport report = waitForCommand(done);
+        const JobReport report = waitForCommand(done);
         const QStringList expected{working() + QStringLiteral("/NoGPS_harbour.jpg"), working() + QStringLiteral("/NoGPS_boats.jpg")};
-        QCOMPARE(report.written, expected);
+        QCOMPARE(report.written(), expected);
         for (const QString &copy : expected)
             QVERIFY(!metadataTags(copy).contains(QStringLiteral("GPS:GPSLatitude")));
         QCOMPARE(tag(expected.first(), QStringLiteral("IFD0:Make")), QStringLiteral("Canon"));
@@ -220,15 +168,15 @@ private Q_SLOTS:
         QTRY_VERIFY(window->isVisible());
         QVERIFY(!m_editor->changeMutiDateWindow()->isVisible());
         QCOMPARE(window->orignalDatelab->text(), QStringLiteral("2019:07:14 12:00:00"));
-        screenshot(QStringLiteral("editor-date-window.png"));
+        testsupport::screenshot(QStringLiteral("editor-date-window.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         window->orignalDatelab->setText(QStringLiteral("2018:01:02 03:04:05"));
         QTest::mouseClick(window->saveButton, Qt::LeftButton);
         QVERIFY(!window->isVisible());
-        const EditReport report = waitForCommand(done);
+        const JobReport report = waitForCommand(done);
         const QString copy = working() + QStringLiteral("/NewDate_boats.jpg");
-        QCOMPARE(report.written, QStringList{copy});
+        QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2018:01:02 03:04:05"));
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2019:07:14 12:00:00"));
     }
@@ -251,17 +199,17 @@ private Q_SLOTS:
         QTest::keyClicks(batch->dayVaulab, QStringLiteral("x2")); // letters are not taken
         QCOMPARE(batch->dayVaulab->text(), QStringLiteral("2"));
         QVERIFY(m_editor->bMapPreview());
-        screenshot(QStringLiteral("editor-batch-offset.png"));
+        testsupport::screenshot(QStringLiteral("editor-batch-offset.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(batch->saveButton, Qt::LeftButton);
         QVERIFY(!batch->isVisible());
         for (QLineEdit *field : batch->offsetFields())
             QVERIFY(field->text().isEmpty());
-        const EditReport report = waitForCommand(done);
-        QCOMPARE(report.written, (QStringList{working() + QStringLiteral("/boats.jpg"), working() + QStringLiteral("/pier.jpg")}));
-        QCOMPARE(tag(report.written[0], QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:12 11:00:00"));
-        QCOMPARE(tag(report.written[1], QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2019:07:13 08:30:00"));
+        const JobReport report = waitForCommand(done);
+        QCOMPARE(report.written(), (QStringList{working() + QStringLiteral("/boats.jpg"), working() + QStringLiteral("/pier.jpg")}));
+        QCOMPARE(tag(report.written()[0], QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:12 11:00:00"));
+        QCOMPARE(tag(report.written()[1], QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2019:07:13 08:30:00"));
         QVERIFY(!QFileInfo::exists(working() + QStringLiteral("/harbour.jpg")));
     }
 
@@ -285,11 +233,11 @@ private Q_SLOTS:
         QVERIFY(batch->dateImageview->isVisible());
         QCOMPARE(batch->beforeorignalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
         batch->afterorignalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
-        screenshot(QStringLiteral("editor-batch-reference.png"));
+        testsupport::screenshot(QStringLiteral("editor-batch-reference.png"));
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(batch->saveButton, Qt::LeftButton);
-        const EditReport report = waitForCommand(done);
-        QCOMPARE(report.written.size(), 2);
+        const JobReport report = waitForCommand(done);
+        QCOMPARE(report.written().size(), 2);
         QCOMPARE(tag(working() + QStringLiteral("/harbour.jpg"), QStringLiteral("ExifIFD:DateTimeOriginal")),
                  QStringLiteral("2019:07:14 11:20:30"));
 
@@ -306,8 +254,8 @@ private Q_SLOTS:
         select({0, last});
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeIPTCAction));
-        const EditReport report = waitForCommand(done);
-        QCOMPARE(report.written, QStringList{working() + QStringLiteral("/NoIPTC_harbour.jpg")});
+        const JobReport report = waitForCommand(done);
+        QCOMPARE(report.written(), QStringList{working() + QStringLiteral("/NoIPTC_harbour.jpg")});
         QMessageBox *alert = m_editor->lastAlert();
         QVERIFY(alert);
         QVERIFY2(alert->informativeText().contains(QStringLiteral("notes.txt")), qPrintable(alert->informativeText()));
@@ -320,10 +268,34 @@ private Q_SLOTS:
         select({2});
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().copyExifDateToCreateDateAction));
-        const EditReport report = waitForCommand(done);
-        QCOMPARE(report.written, QStringList{working() + QStringLiteral("/NewDate_pier.jpg")});
+        const JobReport report = waitForCommand(done);
+        QCOMPARE(report.written(), QStringList{working() + QStringLiteral("/NewDate_pier.jpg")});
         QVERIFY(view().statusLabel->text().contains(QStringLiteral("modification date")));
         QVERIFY(view().fileDateNoteLabel->text().contains(QStringLiteral("modification date")));
+    }
+
+    // Delete and the context menu's action take the selected photos off the list, never
+    // the files; a long name keeps its ends in the cell and shows whole in the tooltip.
+    void deleteRemovesSelectedPhotos()
+    {
+        QTest::mouseClick(view().clearButton, Qt::LeftButton);
+        QVERIFY(drop({m_a, m_b, m_c}));
+        select({0, 2});
+        QWidget *top = browser()->window();
+        top->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(top));
+        browser()->setFocus();
+        QTest::keyClick(browser(), Qt::Key_Delete);
+        QCOMPARE(m_editor->localPhotoItemArray().size(), qsizetype(1));
+        QCOMPARE(m_editor->localPhotoItemArray().first().filePath, m_b);
+        QCOMPARE(browser()->selectionIndexes(), QList<int>{0});
+        QVERIFY(QFileInfo::exists(m_a) && QFileInfo::exists(m_c));
+        QVERIFY(browser()->actions().contains(browser()->removeAction()));
+        browser()->removeAction()->trigger();
+        QVERIFY(m_editor->localPhotoItemArray().isEmpty());
+        for (QLabel *label : view().infoPanel->labels())
+            QVERIFY(label->text().isEmpty());
+        QVERIFY(browser()->gridSize().width() >= EditorPhotoModel::CellWidth);
     }
 
     void clearEmptiesListAndLabels()

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pixel path of compression: the JPEG decoder (libjpeg, full and DCT-scaled) and
+// Qt's PNG reader, as the compressor calls them.
+
+#include "FuzzSupport.h"
+
+#include "compress/PhotoDecoder.h"
+#include "imageio/ImageProperties.h"
+#include "imageio/JpegCodec.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzzsupport::initialize();
+    const QByteArray bytes = fuzzsupport::bytesOf(data, size);
+    const QSize jpegSize = imageio::JpegCodec::storedSize(bytes);
+    if (jpegSize.isValid()) {
+        if (qint64(jpegSize.width()) * jpegSize.height() > fuzzsupport::kMaxFuzzPixels)
+            return 0;
+        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypeJPEG));
+        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypeJPEG), QSize(16, 16));
+        return 0;
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    const QSize pngSize = reader.size();
+    if (!pngSize.isValid() || qint64(pngSize.width()) * pngSize.height() > fuzzsupport::kMaxFuzzPixels)
+        return 0;
+    (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypePNG));
+    return 0;
+}

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TrashReplace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace compress {
+
+namespace {
+
+// The Trash keeps "files/<name>" beside "info/<name>.trashinfo".
+QString trashInfoFor(const QString &pathInTrash)
+{
+    const QFileInfo entry(pathInTrash);
+    return QDir::cleanPath(entry.absolutePath() + QStringLiteral("/../info/") + entry.fileName()
+                           + QStringLiteral(".trashinfo"));
+}
+
+// A freedesktop.org Trash: ~/.local/share/Trash, or $topdir/.Trash/$uid, $topdir/.Trash-$uid.
+bool isInTrash(const QString &pathInTrash)
+{
+    const QFileInfo entry(pathInTrash);
+    if (!entry.isAbsolute())
+        return false;
+    const QDir files = entry.absoluteDir();
+    if (files.dirName() != QLatin1String("files"))
+        return false;
+    const QString trash = QFileInfo(files.absolutePath()).absolutePath();
+    const QString name = QFileInfo(trash).fileName();
+    const QString parent = QFileInfo(QFileInfo(trash).absolutePath()).fileName();
+    return name == QLatin1String("Trash") || name.startsWith(QLatin1String(".Trash-"))
+        || parent == QLatin1String(".Trash");
+}
+
+} // namespace
+
+bool replaceThroughTrash(const QString &path, const std::function<bool(QString *error)> &write, QString *error)
+{
+    // The home Trash lives in the data folder; Qt does not create that folder itself.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!dataHome.isEmpty())
+        QDir().mkpath(dataHome);
+    QFile original(path);
+    if (!original.moveToTrash()) {
+        if (error)
+            *error = QStringLiteral("cannot move the original to the Trash: %1").arg(original.errorString());
+        return false;
+    }
+    const QString inTrash = original.fileName();
+    // Qt 6.4 reports success even when it found no Trash and moved the file into "files/"
+    // below the working folder: only a real Trash counts.
+    if (!isInTrash(inTrash)) {
+        QFile::rename(inTrash, path);
+        QFile::remove(trashInfoFor(inTrash));
+        if (error)
+            *error = QStringLiteral("cannot move the original to the Trash: no Trash folder on this disk");
+        return false;
+    }
+    QString reason;
+    if (write(&reason))
+        return true;
+    // The result never arrived: the original goes back where it was, as if nothing happened.
+    if (QFile::rename(inTrash, path))
+        QFile::remove(trashInfoFor(inTrash));
+    else
+        reason += QStringLiteral(" (the original is in the Trash: %1)").arg(inTrash);
+    if (error)
+        *error = reason;
+    return false;
+}
+
+} // namespace compress

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MetadataStrip.h"
+
+#include "ExivImage.h"
+#include "ImageProperties.h"
+
+namespace imageio {
+
+namespace {
+
+QByteArray fail(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return {};
+}
+
+quint8 at(const QByteArray &data, qsizetype i) { return quint8(data.at(i)); }
+
+bool keepJpegSegment(quint8 marker, const QByteArray &data, qsizetype payload, qsizetype length)
+{
+    const auto startsWith = [&](const char *tag, qsizetype size) {
+        return length >= size && data.mid(payload, size) == QByteArray(tag, size);
+    };
+    if (marker == 0xE0)
+        return startsWith("JFIF\0", 5);
+    if (marker == 0xE2)
+        return startsWith("ICC_PROFILE\0", 12);
+    if (marker == 0xEE)
+        return startsWith("Adobe", 5);
+    // Every other application segment and comments carry metadata only.
+    return !(marker >= 0xE1 && marker <= 0xEF) && marker != 0xFE;
+}
+
+QByteArray stripJpeg(const QByteArray &data, QString *error)
+{
+    if (data.size() < 4 || at(data, 0) != 0xFF || at(data, 1) != 0xD8)
+        return fail(error, QStringLiteral("not a JPEG"));
+    QByteArray out = data.left(2);
+    qsizetype i = 2;
+    while (i + 4 <= data.size()) {
+        if (at(data, i) != 0xFF)
+            return fail(error, QStringLiteral("damaged JPEG segment list"));
+        const quint8 marker = at(data, i + 1);
+        if (marker == 0xFF) { // fill byte
+            ++i;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9) { // scan data and everything after it stays as it is
+            out += data.mid(i);
+            return out;
+        }
+        const qsizetype length = (qsizetype(at(data, i + 2)) << 8) | at(data, i + 3);
+        if (length < 2 || i + 2 + length > data.size())
+            return fail(error, QStringLiteral("damaged JPEG segment length"));
+        if (keepJpegSegment(marker, data, i + 4, length - 2))
+            out += data.mid(i, 2 + length);
+        i += 2 + length;
+    }
+    return fail(error, QStringLiteral("JPEG without image data"));
+}
+
+QByteArray stripPng(const QByteArray &data, QString *error)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    if (!data.startsWith(signature))
+        return fail(error, QStringLiteral("not a PNG"));
+    static const QList<QByteArray> dropped{"tEXt", "zTXt", "iTXt", "eXIf", "tIME"};
+    QByteArray out = signature;
+    qsizetype i = signature.size();
+    while (i + 12 <= data.size()) {
+        const quint32 length = (quint32(at(data, i)) << 24) | (quint32(at(data, i + 1)) << 16)
+            | (quint32(at(data, i + 2)) << 8) | at(data, i + 3);
+        if (qsizetype(length) > data.size() - i - 12)
+            return fail(error, QStringLiteral("damaged PNG chunk length"));
+        const QByteArray type = data.mid(i + 4, 4);
+        if (!dropped.contains(type))
+            out += data.mid(i, 12 + length);
+        i += 12 + length;
+        if (type == "IEND")
+            return out;
+    }
+    return fail(error, QStringLiteral("PNG without its closing chunk"));
+}
+
+} // namespace
+
+QByteArray stripMetadataLosslessly(const QByteArray &data, const QString &type, int orientation, QString *error)
+{
+    if (type == QLatin1String(kUTTypePNG))
+        return stripPng(data, error);
+    if (type != QLatin1String(kUTTypeJPEG))
+        return fail(error, QStringLiteral("metadata can be removed without re-encoding only from JPEG and PNG"));
+    QByteArray stripped = stripJpeg(data, error);
+    if (stripped.isEmpty() || orientation < 2 || orientation > 8)
+        return stripped;
+    // A turned photo must still display upright: its orientation stays, with the IFD0 tags
+    // a JPEG's Exif is required to carry beside it (as the source had them), nothing else.
+    const auto original = ExivImage::open(data, error);
+    const auto target = original ? ExivImage::open(stripped, error) : nullptr;
+    if (!target)
+        return {};
+    QByteArray out;
+    const bool ok = guarded(
+        [&] {
+            const Exiv2::ExifData &from = original->image().exifData();
+            Exiv2::ExifData kept;
+            for (const char *key : {"Exif.Image.Orientation", "Exif.Image.XResolution", "Exif.Image.YResolution",
+                                    "Exif.Image.ResolutionUnit", "Exif.Image.YCbCrPositioning"}) {
+                const auto pos = from.findKey(Exiv2::ExifKey(key));
+                if (pos != from.end())
+                    kept.add(*pos);
+            }
+            Exiv2::Image &image = target->image();
+            image.setExifData(kept);
+            image.writeMetadata();
+            Exiv2::BasicIo &io = image.io();
+            if (io.open() != 0)
+                throw Exiv2::Error(Exiv2::kerDataSourceOpenFailed, "memory", "open");
+            out = QByteArray(qsizetype(io.size()), Qt::Uninitialized);
+            const long read = io.read(reinterpret_cast<Exiv2::byte *>(out.data()), long(out.size()));
+            io.close();
+            if (read != long(out.size()))
+                throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
+        },
+        error);
+    return ok ? out : QByteArray();
+}
+
+} // namespace imageio

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditSheetFields.h"
+
+#include "imageio/ImageProperties.h"
+
+using namespace imageio;
+
+namespace {
+
+struct TemplateKey {
+    const char *key;
+    QString EditSheetFields::*field;
+};
+
+// Make and model are stored twice; reading takes the TIFF key first, the lens key
+// when a template holds only that.
+const TemplateKey kTemplateKeys[] = {
+    {kCGImagePropertyTIFFArtist, &EditSheetFields::artist},
+    {kCGImagePropertyTIFFImageDescription, &EditSheetFields::imageDescription},
+    {kCGImagePropertyTIFFCopyright, &EditSheetFields::copyright},
+    {kCGImagePropertyTIFFMake, &EditSheetFields::cameraMake},
+    {kCGImagePropertyExifLensMake, &EditSheetFields::cameraMake},
+    {kCGImagePropertyTIFFModel, &EditSheetFields::cameraModel},
+    {kCGImagePropertyExifLensModel, &EditSheetFields::cameraModel},
+    {kCGImagePropertyExifDateTimeDigitized, &EditSheetFields::cameraDate},
+    {kCGImagePropertyExifUserComment, &EditSheetFields::comments},
+    {kCGImagePropertyIPTCKeywords, &EditSheetFields::keywords},
+    {kCGImagePropertyGPSDateStamp, &EditSheetFields::gpsDate},
+    {kCGImagePropertyGPSTimeStamp, &EditSheetFields::gpsTime},
+    {kCGImagePropertyGPSAltitude, &EditSheetFields::gpsAltitude},
+    {kCGImagePropertyGPSLatitude, &EditSheetFields::gpsLatitude},
+    {kCGImagePropertyGPSLongitude, &EditSheetFields::gpsLongitude},
+};
+
+} // namespace
+
+bool EditSheetFields::isEmpty() const
+{
+    for (const TemplateKey &k : kTemplateKeys)
+        if (!(this->*k.field).isEmpty())
+            return false;
+    return true;
+}
+
+QVariantMap EditSheetFields::toTemplate() const
+{
+    QVariantMap map;
+    for (const TemplateKey &k : kTemplateKeys)
+        if (!(this->*k.field).isEmpty())
+            map.insert(QLatin1String(k.key), this->*k.field);
+    return map;
+}
+
+bool EditSheetFields::fromTemplate(const QVariantMap &map, EditSheetFields *out, QString *error)
+{
+    EditSheetFields fields;
+    for (const TemplateKey &k : kTemplateKeys) {
+        const auto it = map.find(QLatin1String(k.key));
+        if (it == map.end())
+            continue;
+        if (it->typeId() != QMetaType::QString) {
+            if (error)
+                *error = QStringLiteral("the template's %1 is not text").arg(QLatin1String(k.key));
+            return false;
+        }
+        QString &field = fields.*k.field;
+        if (field.isEmpty())
+            field = it->toString();
+    }
+    *out = fields;
+    return true;
+}

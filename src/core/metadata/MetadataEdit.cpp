@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MetadataEdit.h"
+
+#include "imageio/ImageProperties.h"
+
+#include <cmath>
+
+using namespace imageio;
+
+namespace {
+
+// Exif dates have four-digit years and no offset.
+QString dateError(const char *field, const std::optional<QDateTime> &date)
+{
+    if (!date)
+        return {};
+    if (!date->isValid())
+        return QStringLiteral("%1: not a valid date").arg(QLatin1String(field));
+    const int year = date->date().year();
+    if (year < 1 || year > 9999)
+        return QStringLiteral("%1: the year must be between 1 and 9999").arg(QLatin1String(field));
+    return {};
+}
+
+QString exifDateText(const QDateTime &date, const QTimeZone &zone)
+{
+    return date.toTimeZone(zone).toString(QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+}
+
+void insertText(QVariantMap &group, const char *key, const std::optional<QString> &text)
+{
+    if (text)
+        group.insert(QLatin1String(key), *text);
+}
+
+void insertGroup(QVariantMap &overlay, const char *name, const QVariantMap &group)
+{
+    if (!group.isEmpty())
+        overlay.insert(QLatin1String(name), group);
+}
+
+} // namespace
+
+QString MetadataEdit::validate() const
+{
+    for (const auto &[field, date] : {std::pair{"capture date", captureDate}, std::pair{"digitized date", digitizedDate},
+                                      std::pair{"modify date", modifyDate}}) {
+        const QString error = dateError(field, date);
+        if (!error.isEmpty())
+            return error;
+    }
+    if (gps) {
+        if (!std::isfinite(gps->latitude) || gps->latitude < -90 || gps->latitude > 90)
+            return QStringLiteral("GPS latitude: must be between -90 and 90 degrees");
+        if (!std::isfinite(gps->longitude) || gps->longitude < -180 || gps->longitude > 180)
+            return QStringLiteral("GPS longitude: must be between -180 and 180 degrees");
+        if (gps->altitude && !std::isfinite(*gps->altitude))
+            return QStringLiteral("GPS altitude: not a number");
+        if (gps->time.isValid() && (gps->time.toUTC().date().year() < 1 || gps->time.toUTC().date().year() > 9999))
+            return QStringLiteral("GPS date: the year must be between 1 and 9999");
+        if ((removedGroups & GpsGroup) != 0)
+            return QStringLiteral("GPS: cannot be both removed and set");
+    }
+    if (keywords) {
+        for (const QString &keyword : *keywords) {
+            // IPTC keywords are at most 64 bytes each.
+            if (keyword.toUtf8().size() > 64)
+                return QStringLiteral("keywords: \"%1\" is longer than 64 bytes").arg(keyword);
+        }
+    }
+    return {};
+}
+
+QVariantMap MetadataEdit::overlay() const
+{
+    QVariantMap overlay;
+    const QVariant removed;
+    if (removedGroups & ExifGroup)
+        overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), removed);
+    if (removedGroups & GpsGroup)
+        overlay.insert(QLatin1String(kCGImagePropertyGPSDictionary), removed);
+    if (removedGroups & IptcGroup)
+        overlay.insert(QLatin1String(kCGImagePropertyIPTCDictionary), removed);
+
+    QVariantMap exif;
+    if (captureDate)
+        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), exifDateText(*captureDate, zone));
+    if (digitizedDate)
+        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeDigitized), exifDateText(*digitizedDate, zone));
+    insertText(exif, kCGImagePropertyExifUserComment, comment);
+    insertGroup(overlay, kCGImagePropertyExifDictionary, exif);
+
+    QVariantMap tiff;
+    if (modifyDate)
+        tiff.insert(QLatin1String(kCGImagePropertyTIFFDateTime), exifDateText(*modifyDate, zone));
+    insertText(tiff, kCGImagePropertyTIFFArtist, artist);
+    insertText(tiff, kCGImagePropertyTIFFImageDescription, description);
+    insertText(tiff, kCGImagePropertyTIFFCopyright, copyright);
+    insertText(tiff, kCGImagePropertyTIFFMake, make);
+    insertText(tiff, kCGImagePropertyTIFFModel, model);
+    insertGroup(overlay, kCGImagePropertyTIFFDictionary, tiff);
+
+    QVariantMap iptc;
+    if (keywords)
+        iptc.insert(QLatin1String(kCGImagePropertyIPTCKeywords), *keywords);
+    insertText(iptc, kCGImagePropertyIPTCCaptionAbstract, description);
+    insertText(iptc, kCGImagePropertyIPTCCopyrightNotice, copyright);
+    insertGroup(overlay, kCGImagePropertyIPTCDictionary, iptc);
+
+    if (gps) {
+        QVariantMap group;
+        group.insert(QLatin1String(kCGImagePropertyGPSVersion), QStringLiteral("2.3.0.0"));
+        group.insert(QLatin1String(kCGImagePropertyGPSLatitude), std::fabs(gps->latitude));
+        group.insert(QLatin1String(kCGImagePropertyGPSLatitudeRef),
+                     gps->latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"));
+        group.insert(QLatin1String(kCGImagePropertyGPSLongitude), std::fabs(gps->longitude));
+        group.insert(QLatin1String(kCGImagePropertyGPSLongitudeRef),
+                     gps->longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+        if (gps->altitude) {
+            group.insert(QLatin1String(kCGImagePropertyGPSAltitude), std::fabs(*gps->altitude));
+            group.insert(QLatin1String(kCGImagePropertyGPSAltitudeRef), *gps->altitude < 0 ? 1 : 0);
+        }
+        if (gps->time.isValid()) {
+            const QDateTime utc = gps->time.toUTC();
+            group.insert(QLatin1String(kCGImagePropertyGPSDateStamp), utc.toString(QStringLiteral("yyyy:MM:dd")));
+            group.insert(QLatin1String(kCGImagePropertyGPSTimeStamp), utc.toString(QStringLiteral("HH:mm:ss")));
+        }
+        overlay.insert(QLatin1String(kCGImagePropertyGPSDictionary), group);
+    }
+    return overlay;
+}

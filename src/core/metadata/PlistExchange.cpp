@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlistExchange.h"
+
+#include "EditSteps.h"
+#include "PropertyList.h"
+
+#include "app/Folders.h"
+#include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace plistexchange {
+
+using namespace imageio;
+
+namespace {
+
+const QLatin1String kExif(kCGImagePropertyExifDictionary);
+const QLatin1String kTiff(kCGImagePropertyTIFFDictionary);
+const QLatin1String kGps(kCGImagePropertyGPSDictionary);
+
+bool isScalar(const QVariant &v)
+{
+    switch (v.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+    case QMetaType::Double:
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isValue(const QVariant &v)
+{
+    if (isScalar(v))
+        return true;
+    if (v.typeId() != QMetaType::QVariantList)
+        return false;
+    for (const QVariant &item : v.toList())
+        if (!isScalar(item))
+            return false;
+    return true;
+}
+
+bool isNumber(const QVariant &v)
+{
+    return v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int;
+}
+
+bool refuse(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+// Values as the image I/O layer gives them: text, numbers, bytes or lists of these.
+// Position numbers are unsigned magnitudes within their range, the side in the refs.
+bool checkGroup(const QString &group, const QVariantMap &map, QString *error)
+{
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        if (!isValue(it.value()))
+            return refuse(error, QStringLiteral("%1 %2 is not a value a photo can hold").arg(group, it.key()));
+    }
+    if (group != kGps)
+        return true;
+    const struct {
+        const char *key;
+        double limit;
+    } ranges[] = {{kCGImagePropertyGPSLatitude, 90}, {kCGImagePropertyGPSLongitude, 180},
+                  {kCGImagePropertyGPSAltitude, 1e6}};
+    for (const auto &r : ranges) {
+        const auto it = map.find(QLatin1String(r.key));
+        if (it == map.end())
+            continue;
+        const double v = it->toDouble();
+        if (!isNumber(*it) || !std::isfinite(v) || v < 0 || v > r.limit)
+            return refuse(error, QStringLiteral("%1 %2 must be a number from 0 to %3")
+                                     .arg(group, QLatin1String(r.key))
+                                     .arg(r.limit));
+    }
+    const struct {
+        const char *key;
+        QStringList allowed;
+    } refs[] = {{kCGImagePropertyGPSLatitudeRef, {QStringLiteral("N"), QStringLiteral("S")}},
+                {kCGImagePropertyGPSLongitudeRef, {QStringLiteral("E"), QStringLiteral("W")}}};
+    for (const auto &r : refs) {
+        const auto it = map.find(QLatin1String(r.key));
+        if (it != map.end() && !r.allowed.contains(it->toString()))
+            return refuse(error, QStringLiteral("%1 %2 must be %3")
+                                     .arg(group, QLatin1String(r.key), r.allowed.join(QStringLiteral(" or "))));
+    }
+    return true;
+}
+
+bool checkGroupEntry(const QVariantMap &root, const QString &group, QString *error)
+{
+    const auto it = root.find(group);
+    if (it == root.end())
+        return true;
+    if (it->typeId() != QMetaType::QVariantMap)
+        return refuse(error, QStringLiteral("its %1 entry is not a dictionary").arg(group));
+    return checkGroup(group, it->toMap(), error);
+}
+
+QVariantMap withoutPixelDescription(QVariantMap root)
+{
+    for (const char *key : {kCGImagePropertyPixelWidth, kCGImagePropertyPixelHeight, kCGImagePropertyOrientation,
+                            kCGImagePropertyDPIWidth, kCGImagePropertyDPIHeight, kCGImagePropertyFileSize})
+        root.remove(QLatin1String(key));
+    auto strip = [&root](const QString &group, std::initializer_list<const char *> keys) {
+        auto it = root.find(group);
+        if (it == root.end())
+            return;
+        QVariantMap map = it->toMap();
+        for (const char *key : keys)
+            map.remove(QLatin1String(key));
+        *it = map;
+    };
+    strip(kExif, {kCGImagePropertyExifPixelXDimension, kCGImagePropertyExifPixelYDimension});
+    strip(kTiff, {kCGImagePropertyTIFFOrientation, kCGImagePropertyTIFFXResolution,
+                  kCGImagePropertyTIFFYResolution, "ResolutionUnit"});
+    return root;
+}
+
+QString kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Whole:
+        return QStringLiteral("metadata");
+    case Kind::Exif:
+        return QStringLiteral("Exif");
+    case Kind::Tiff:
+        return QStringLiteral("TIFF");
+    case Kind::ExifAndTiff:
+        return QStringLiteral("Exif or TIFF");
+    }
+    return {};
+}
+
+} // namespace
+
+QString exportPath(Kind kind, const QString &folder, const QString &photoFileName)
+{
+    const QString base = QFileInfo(photoFileName).completeBaseName();
+    switch (kind) {
+    case Kind::Exif:
+        return QStringLiteral("%1/%2_Exif.plist").arg(folder, base);
+    case Kind::Tiff:
+        return QStringLiteral("%1/%2_Tiff.plist").arg(folder, base);
+    case Kind::Whole:
+    case Kind::ExifAndTiff:
+        break;
+    }
+    return QStringLiteral("%1/%2.plist").arg(folder, base);
+}
+
+QVariantMap exportRoot(Kind kind, const QVariantMap &properties)
+{
+    switch (kind) {
+    case Kind::Whole:
+        return properties;
+    case Kind::Exif:
+        return properties.value(kExif).toMap();
+    case Kind::Tiff:
+        return properties.value(kTiff).toMap();
+    case Kind::ExifAndTiff: {
+        QVariantMap root;
+        for (const QString &group : {QString(kExif), QString(kTiff)})
+            if (!properties.value(group).toMap().isEmpty())
+                root.insert(group, properties.value(group));
+        return root;
+    }
+    }
+    return {};
+}
+
+ExportResult exportPhoto(Kind kind, const QString &photoPath, const QString &folder)
+{
+    ExportResult result;
+    result.path = exportPath(kind, folder, QFileInfo(photoPath).fileName());
+    QString error;
+    const QVariantMap properties = readProperties(photoPath, &error);
+    if (properties.isEmpty()) {
+        result.error = error.isEmpty() ? QStringLiteral("%1 has no metadata").arg(QFileInfo(photoPath).fileName())
+                                       : editsteps::unreadableReason(error);
+        return result;
+    }
+    const QVariantMap root = exportRoot(kind, properties);
+    if (root.isEmpty()) {
+        result.error = QStringLiteral("%1 has no %2 data").arg(QFileInfo(photoPath).fileName(), kindName(kind));
+        return result;
+    }
+    folders::makePath(folder);
+    if (!propertylist::writeFile(result.path, root, &error))
+        result.error = error.isEmpty() ? QStringLiteral("the file could not be written") : error;
+    return result;
+}
+
+std::optional<QVariantMap> importOverlay(Kind kind, const QVariantMap &root, QString *error)
+{
+    switch (kind) {
+    case Kind::Whole: {
+        for (auto it = root.begin(); it != root.end(); ++it) {
+            const bool group = it.key().startsWith(QLatin1Char('{'));
+            if (group && !checkGroupEntry(root, it.key(), error))
+                return std::nullopt;
+            if (!group && !isValue(it.value())) {
+                refuse(error, QStringLiteral("%1 is not a value a photo can hold").arg(it.key()));
+                return std::nullopt;
+            }
+        }
+        return withoutPixelDescription(root);
+    }
+    case Kind::Exif:
+    case Kind::Tiff: {
+        const QString group = kind == Kind::Exif ? QString(kExif) : QString(kTiff);
+        if (!checkGroup(group, root, error))
+            return std::nullopt;
+        return QVariantMap{{group, root}};
+    }
+    case Kind::ExifAndTiff: {
+        if (!root.contains(kExif) && !root.contains(kTiff)) {
+            refuse(error, QStringLiteral("it holds neither %1 nor %2").arg(kExif, kTiff));
+            return std::nullopt;
+        }
+        if (!checkGroupEntry(root, kExif, error) || !checkGroupEntry(root, kTiff, error))
+            return std::nullopt;
+        QVariantMap overlay;
+        for (const QString &group : {QString(kExif), QString(kTiff)})
+            if (root.contains(group))
+                overlay.insert(group, root.value(group));
+        return overlay;
+    }
+    }
+    return std::nullopt;
+}
+
+JobReport importPlist(Kind kind, const QString &plistPath, const EditTarget &target, const JobContext &context)
+{
+    JobReport report;
+    if (target.selection.isEmpty()) {
+        report.emptySelection = true;
+        return report;
+    }
+    QString error;
+    std::optional<QVariantMap> overlay;
+    if (const auto root = propertylist::readFile(plistPath, &error))
+        overlay = importOverlay(kind, *root, &error);
+    if (!overlay) {
+        report.addFailed(QFileInfo(plistPath).fileName(), plistPath, QString(), QStringLiteral("not imported: %1").arg(error));
+        return report;
+    }
+    const editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(*overlay);
+    return editsteps::runEdit(target, QStringLiteral("After_"), context, [&plan](const editsteps::Photo &) { return plan; });
+}
+
+} // namespace plistexchange

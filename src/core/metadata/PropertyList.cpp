@@ -1,0 +1,382 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PropertyList.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSaveFile>
+#include <QTimeZone>
+
+#include <plist/plist.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace propertylist {
+
+namespace {
+
+// Property-list dates count seconds from the start of 2001, UTC.
+const QDateTime &plistEpoch()
+{
+    static const QDateTime epoch(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
+    return epoch;
+}
+
+struct PlistDeleter {
+    void operator()(void *node) const { plist_free(node); }
+};
+using PlistPtr = std::unique_ptr<void, PlistDeleter>;
+
+plist_t nodeFor(const QVariant &value);
+
+plist_t dictFor(const QVariantMap &map)
+{
+    plist_t dict = plist_new_dict();
+    for (auto it = map.begin(); it != map.end(); ++it)
+        if (plist_t item = nodeFor(it.value()))
+            plist_dict_set_item(dict, it.key().toUtf8().constData(), item);
+    return dict;
+}
+
+plist_t nodeFor(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QVariantMap:
+        return dictFor(value.toMap());
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList: {
+        plist_t array = plist_new_array();
+        for (const QVariant &item : value.toList())
+            if (plist_t node = nodeFor(item))
+                plist_array_append_item(array, node);
+        return array;
+    }
+    case QMetaType::QString:
+        return plist_new_string(value.toString().toUtf8().constData());
+    case QMetaType::Bool:
+        return plist_new_bool(value.toBool() ? 1 : 0);
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::Long:
+        // libplist keeps integers in 64 bits; a negative number survives as its two's complement.
+        return plist_new_uint(uint64_t(value.toLongLong()));
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::UShort:
+    case QMetaType::ULong:
+        return plist_new_uint(value.toULongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return plist_new_real(value.toDouble());
+    case QMetaType::QDateTime: {
+        const qint64 ms = plistEpoch().msecsTo(value.toDateTime());
+        const qint64 seconds = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+        return plist_new_date(int32_t(seconds), int32_t((ms - seconds * 1000) * 1000));
+    }
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        return plist_new_data(bytes.constData(), uint64_t(bytes.size()));
+    }
+    default:
+        return nullptr;
+    }
+}
+
+// Nesting depth of an XML property list, counted on the text so that a hostile file
+// never reaches libplist's recursive parser. A tag named in a comment counts too,
+// which can only refuse a file, never let one through.
+bool xmlDepthWithin(const QByteArray &bytes, int limit)
+{
+    int depth = 0;
+    const char *p = bytes.constData();
+    const char *end = p + bytes.size();
+    for (; p < end; ++p) {
+        if (*p != '<')
+            continue;
+        const bool closing = p + 1 < end && p[1] == '/';
+        const char *name = p + (closing ? 2 : 1);
+        int length = 0;
+        if (end - name >= 4 && qstrncmp(name, "dict", 4) == 0)
+            length = 4;
+        else if (end - name >= 5 && qstrncmp(name, "array", 5) == 0)
+            length = 5;
+        if (length == 0 || name + length >= end)
+            continue;
+        const char after = name[length];
+        if ((after >= 'a' && after <= 'z') || (after >= 'A' && after <= 'Z'))
+            continue;
+        const char *close = static_cast<const char *>(memchr(name, '>', size_t(end - name)));
+        if (!close)
+            return false;
+        if (closing)
+            --depth;
+        else if (close[-1] != '/' && ++depth > limit)
+            return false;
+        p = close;
+    }
+    return true;
+}
+
+quint64 bigEndian(const uchar *p, int size)
+{
+    quint64 v = 0;
+    for (int i = 0; i < size; ++i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+// Nesting depth of a binary property list, walked over the object table without
+// recursion (each object's depth is remembered, so shared objects cost nothing).
+// False also for a table that points outside the file or at itself.
+bool binaryDepthWithin(const QByteArray &bytes, int limit)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const quint64 size = quint64(bytes.size());
+    if (size < 8 + 32)
+        return false;
+    const uchar *trailer = data + size - 32;
+    const int offsetSize = trailer[6];
+    const int refSize = trailer[7];
+    const quint64 count = bigEndian(trailer + 8, 8);
+    const quint64 top = bigEndian(trailer + 16, 8);
+    const quint64 tableAt = bigEndian(trailer + 24, 8);
+    if (offsetSize < 1 || offsetSize > 8 || refSize < 1 || refSize > 8 || count == 0 || top >= count
+        || tableAt >= size || count > (size - tableAt) / quint64(offsetSize))
+        return false;
+
+    auto offsetOf = [&](quint64 index) { return bigEndian(data + tableAt + index * quint64(offsetSize), offsetSize); };
+    // Children of a container object as indices; false when the object is malformed.
+    auto children = [&](quint64 index, std::vector<quint64> &out) {
+        out.clear();
+        const quint64 at = offsetOf(index);
+        if (at >= size)
+            return false;
+        const uchar marker = data[at];
+        const int kind = marker >> 4;
+        if (kind != 0xA && kind != 0xC && kind != 0xD)
+            return true;
+        quint64 n = marker & 0x0f;
+        quint64 refsAt = at + 1;
+        if (n == 0x0f) {
+            if (refsAt >= size || (data[refsAt] >> 4) != 0x1)
+                return false;
+            const int width = 1 << (data[refsAt] & 0x0f);
+            if (width > 8 || refsAt + 1 + quint64(width) > size)
+                return false;
+            n = bigEndian(data + refsAt + 1, width);
+            refsAt += 1 + quint64(width);
+        }
+        const quint64 refs = kind == 0xD ? n * 2 : n;
+        if (n > size || refsAt + refs * quint64(refSize) > size)
+            return false;
+        for (quint64 i = 0; i < refs; ++i) {
+            const quint64 child = bigEndian(data + refsAt + i * quint64(refSize), refSize);
+            if (child >= count)
+                return false;
+            out.push_back(child);
+        }
+        return true;
+    };
+
+    // depth[i]: 0 unknown, -1 being walked, else the object's depth.
+    std::vector<int> depth(size_t(count), 0);
+    struct Frame {
+        quint64 index;
+        std::vector<quint64> kids;
+        size_t next = 0;
+        int deepest = 0;
+    };
+    std::vector<Frame> stack;
+    stack.push_back({top, {}});
+    if (!children(top, stack.back().kids))
+        return false;
+    depth[size_t(top)] = -1;
+    while (!stack.empty()) {
+        Frame &frame = stack.back();
+        if (frame.next == frame.kids.size()) {
+            const int own = frame.kids.empty() ? 1 : frame.deepest + 1;
+            depth[size_t(frame.index)] = own;
+            stack.pop_back();
+            if (!stack.empty())
+                stack.back().deepest = std::max(stack.back().deepest, own);
+            continue;
+        }
+        const quint64 child = frame.kids[frame.next++];
+        const int known = depth[size_t(child)];
+        if (known == -1)
+            return false; // a container inside itself
+        if (known > 0) {
+            frame.deepest = std::max(frame.deepest, known);
+            continue;
+        }
+        if (int(stack.size()) >= limit + 1)
+            return false;
+        Frame next{child, {}};
+        if (!children(child, next.kids))
+            return false;
+        depth[size_t(child)] = -1;
+        stack.push_back(std::move(next));
+    }
+    return depth[size_t(top)] <= limit + 1; // leaves count as one level
+}
+
+QString textOf(plist_t node)
+{
+    uint64_t length = 0;
+    const char *text = plist_get_string_ptr(node, &length);
+    return text ? QString::fromUtf8(text, qsizetype(length)) : QString();
+}
+
+bool valueFor(plist_t node, QVariant *out, QString *error)
+{
+    switch (plist_get_node_type(node)) {
+    case PLIST_DICT: {
+        QVariantMap map;
+        plist_dict_iter iter = nullptr;
+        plist_dict_new_iter(node, &iter);
+        bool ok = true;
+        while (ok) {
+            char *key = nullptr;
+            plist_t item = nullptr;
+            plist_dict_next_item(node, iter, &key, &item);
+            if (!item) {
+                free(key);
+                break;
+            }
+            QVariant value;
+            ok = valueFor(item, &value, error);
+            map.insert(QString::fromUtf8(key), value);
+            free(key);
+        }
+        free(iter);
+        *out = map;
+        return ok;
+    }
+    case PLIST_ARRAY: {
+        QVariantList list;
+        const uint32_t n = plist_array_get_size(node);
+        for (uint32_t i = 0; i < n; ++i) {
+            QVariant value;
+            if (!valueFor(plist_array_get_item(node, i), &value, error))
+                return false;
+            list.append(value);
+        }
+        *out = list;
+        return true;
+    }
+    case PLIST_STRING:
+        *out = textOf(node);
+        return true;
+    case PLIST_BOOLEAN: {
+        uint8_t b = 0;
+        plist_get_bool_val(node, &b);
+        *out = b != 0;
+        return true;
+    }
+    case PLIST_UINT: {
+        uint64_t v = 0;
+        plist_get_uint_val(node, &v);
+        *out = qlonglong(v);
+        return true;
+    }
+    case PLIST_REAL: {
+        double v = 0;
+        plist_get_real_val(node, &v);
+        *out = v;
+        return true;
+    }
+    case PLIST_DATE: {
+        int32_t sec = 0, usec = 0;
+        plist_get_date_val(node, &sec, &usec);
+        *out = plistEpoch().addMSecs(qint64(sec) * 1000 + usec / 1000);
+        return true;
+    }
+    case PLIST_DATA: {
+        uint64_t length = 0;
+        const char *data = plist_get_data_ptr(node, &length);
+        *out = QByteArray(data, qsizetype(length));
+        return true;
+    }
+    default:
+        if (error)
+            *error = QStringLiteral("it holds a value of a kind photo metadata never has (a keyed-archive reference)");
+        return false;
+    }
+}
+
+} // namespace
+
+QByteArray toXml(const QVariantMap &map)
+{
+    PlistPtr root(dictFor(map));
+    char *xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root.get(), &xml, &length);
+    QByteArray bytes(xml, qsizetype(length));
+    plist_to_xml_free(xml);
+    return bytes;
+}
+
+bool writeFile(const QString &path, const QVariantMap &map, QString *error)
+{
+    const QByteArray bytes = toXml(map);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+std::optional<QVariantMap> fromBytes(const QByteArray &bytes, QString *error)
+{
+    auto refuse = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return std::nullopt;
+    };
+    if (bytes.size() > kMaximumBytes)
+        return refuse(QStringLiteral("the file is larger than %1 MiB").arg(kMaximumBytes / (1024 * 1024)));
+    const bool binary = bytes.startsWith("bplist00");
+    if (!binary && !bytes.contains("<plist"))
+        return refuse(QStringLiteral("it is not a property list"));
+    const bool within = binary ? binaryDepthWithin(bytes, kMaximumDepth) : xmlDepthWithin(bytes, kMaximumDepth);
+    if (!within)
+        return refuse(QStringLiteral("it is damaged or nested more than %1 levels deep").arg(kMaximumDepth));
+
+    plist_t parsed = nullptr;
+    plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &parsed);
+    PlistPtr root(parsed);
+    if (!root)
+        return refuse(QStringLiteral("it is not a readable property list"));
+    if (plist_get_node_type(root.get()) != PLIST_DICT)
+        return refuse(QStringLiteral("its root is not a dictionary"));
+    QVariant value;
+    QString reason;
+    if (!valueFor(root.get(), &value, &reason))
+        return refuse(reason);
+    return value.toMap();
+}
+
+std::optional<QVariantMap> readFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    if (file.size() > kMaximumBytes) {
+        if (error)
+            *error = QStringLiteral("the file is larger than %1 MiB").arg(kMaximumBytes / (1024 * 1024));
+        return std::nullopt;
+    }
+    return fromBytes(file.readAll(), error);
+}
+
+} // namespace propertylist

@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TemplateApply.h"
+
+#include "DateText.h"
+#include "EditSteps.h"
+#include "MetadataEdit.h"
+#include "PropertyList.h"
+
+#include "app/Folders.h"
+#include "imageio/ImageProperties.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace templateapply {
+
+using namespace imageio;
+
+namespace {
+
+struct Number {
+    bool given = false;
+    double value = 0;
+};
+
+// Empty is "not given"; anything else must be a number (ranges are the edit's to check).
+bool number(const QString &text, const QString &what, Number *out, QString *error)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return true;
+    bool ok = false;
+    const double v = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(v)) {
+        *error = QStringLiteral("GPS %1: \"%2\" is not a number").arg(what, text);
+        return false;
+    }
+    *out = {true, v};
+    return true;
+}
+
+bool isUnset(const QString &text, const char *placeholder)
+{
+    const QString trimmed = text.trimmed();
+    return trimmed.isEmpty() || trimmed == QLatin1String(placeholder);
+}
+
+bool gpsDate(const QString &text, QDate *out, QString *error)
+{
+    if (isUnset(text, kDatePlaceholder))
+        return true;
+    for (const char *format : {"yyyy:MM:dd", "yyyy-MM-dd"}) {
+        const QDate date = QDate::fromString(text.trimmed(), QLatin1String(format));
+        if (date.isValid()) {
+            *out = date;
+            return true;
+        }
+    }
+    *error = QStringLiteral("GPS date: \"%1\" is not a date like 2024:07:01").arg(text);
+    return false;
+}
+
+bool gpsTime(const QString &text, QTime *out, QString *error)
+{
+    if (isUnset(text, kTimePlaceholder))
+        return true;
+    const QTime time = QTime::fromString(text.trimmed(), QStringLiteral("HH:mm:ss"));
+    if (!time.isValid()) {
+        *error = QStringLiteral("GPS time: \"%1\" is not a time like 14:30:00").arg(text);
+        return false;
+    }
+    *out = time;
+    return true;
+}
+
+QStringList keywordList(const QString &text)
+{
+    QStringList words;
+    for (const QString &part : text.split(QLatin1Char(','))) {
+        const QString keyword = part.trimmed();
+        if (!keyword.isEmpty())
+            words.append(keyword);
+    }
+    return words;
+}
+
+std::optional<QString> given(const QString &text)
+{
+    return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
+}
+
+void insertInGroup(QVariantMap &overlay, const char *group, const char *key, const QVariant &value)
+{
+    QVariantMap map = overlay.value(QLatin1String(group)).toMap();
+    map.insert(QLatin1String(key), value);
+    overlay.insert(QLatin1String(group), map);
+}
+
+} // namespace
+
+std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywords, const QTimeZone &zone,
+                         QString *error)
+{
+    QString reason;
+    auto refuse = [&](const QString &message) {
+        if (error)
+            *error = message;
+        return std::nullopt;
+    };
+
+    Number latitude, longitude, altitude;
+    QDate date;
+    QTime time;
+    if (!number(f.gpsLatitude, QStringLiteral("latitude"), &latitude, &reason)
+        || !number(f.gpsLongitude, QStringLiteral("longitude"), &longitude, &reason)
+        || !number(f.gpsAltitude, QStringLiteral("altitude"), &altitude, &reason)
+        || !gpsDate(f.gpsDate, &date, &reason) || !gpsTime(f.gpsTime, &time, &reason))
+        return refuse(reason);
+    if (source == Source::GpsWindow && !(latitude.given && longitude.given && altitude.given))
+        return refuse(QStringLiteral("GPS: latitude, longitude and altitude are all needed"));
+    if (source == Source::Sheet && latitude.given != longitude.given)
+        return refuse(QStringLiteral("GPS: give both latitude and longitude, or neither to keep the photos' position"));
+
+    MetadataEdit edit;
+    edit.zone = zone;
+    edit.artist = given(f.artist);
+    edit.description = given(f.imageDescription);
+    edit.copyright = given(f.copyright);
+    edit.make = given(f.cameraMake);
+    edit.model = given(f.cameraModel);
+    edit.comment = given(f.comments);
+    if (!f.cameraDate.trimmed().isEmpty()) {
+        const QDateTime cameraDate = datetext::parseTwoFormats(f.cameraDate.trimmed(), zone);
+        if (!cameraDate.isValid())
+            return refuse(QStringLiteral("camera date: \"%1\" is not a date like 2024:07:01 14:30:00").arg(f.cameraDate));
+        // A template has only ever carried the digitized date.
+        if (source != Source::Template)
+            edit.captureDate = cameraDate;
+        edit.digitizedDate = cameraDate;
+    }
+    const QStringList words = keywordList(f.keywords);
+    if (!words.isEmpty())
+        edit.keywords = words;
+
+    // The position is checked whole even where a template gives only part of it.
+    MetadataEdit::GpsPoint point;
+    point.latitude = latitude.value;
+    point.longitude = longitude.value;
+    if (altitude.given)
+        point.altitude = altitude.value;
+    // GPS stamps are UTC by definition: the typed texts are written as they are.
+    if (date.isValid() && time.isValid())
+        point.time = QDateTime(date, time, QTimeZone::utc());
+    const bool anyGps = latitude.given || longitude.given || altitude.given || date.isValid() || time.isValid();
+    const bool wholePoint = latitude.given && longitude.given;
+    if (wholePoint || (source == Source::Template && anyGps))
+        edit.gps = point;
+    reason = edit.validate();
+    if (!reason.isEmpty())
+        return refuse(reason);
+    if (!wholePoint)
+        edit.gps.reset();
+
+    Plan result;
+    result.overlay = edit.overlay();
+    // Camera copies have always kept their IPTC data.
+    if (!withKeywords)
+        result.overlay.remove(QLatin1String(kCGImagePropertyIPTCDictionary));
+    // The lens fields have always carried the typed make and model as well.
+    if (edit.make)
+        insertInGroup(result.overlay, kCGImagePropertyExifDictionary, kCGImagePropertyExifLensMake, *edit.make);
+    if (edit.model)
+        insertInGroup(result.overlay, kCGImagePropertyExifDictionary, kCGImagePropertyExifLensModel, *edit.model);
+
+    const char *gpsGroup = kCGImagePropertyGPSDictionary;
+    if (!wholePoint && source == Source::Template && anyGps) {
+        // A template sets what it holds, each number with its reference, and no more.
+        if (latitude.given) {
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLatitude, std::fabs(latitude.value));
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLatitudeRef,
+                          latitude.value < 0 ? QStringLiteral("S") : QStringLiteral("N"));
+        }
+        if (longitude.given) {
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLongitude, std::fabs(longitude.value));
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLongitudeRef,
+                          longitude.value < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+        }
+        if (altitude.given) {
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSAltitude, std::fabs(altitude.value));
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSAltitudeRef, altitude.value < 0 ? 1 : 0);
+        }
+        if (date.isValid())
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSDateStamp, date.toString(QStringLiteral("yyyy:MM:dd")));
+        if (time.isValid())
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSTimeStamp, time.toString(QStringLiteral("HH:mm:ss")));
+    }
+    // A date or a time alone is still stamped, where the GPS block is written at all.
+    if (result.overlay.contains(QLatin1String(gpsGroup)) && date.isValid() != time.isValid()) {
+        if (date.isValid())
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSDateStamp, date.toString(QStringLiteral("yyyy:MM:dd")));
+        else
+            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSTimeStamp, time.toString(QStringLiteral("HH:mm:ss")));
+    }
+    if (date.isValid() && time.isValid())
+        result.fileDate = QDateTime(date, time, zone);
+    return result;
+}
+
+JobReport write(const EditTarget &target, const Plan &plan, const QString &prefix, const JobContext &context)
+{
+    editsteps::PhotoPlan photoPlan = editsteps::PhotoPlan::rewrite(plan.overlay);
+    if (plan.fileDate.isValid()) {
+        photoPlan.creation = plan.fileDate;
+        photoPlan.modification = plan.fileDate;
+    }
+    return editsteps::runEdit(target, prefix, context, [&photoPlan](const editsteps::Photo &) { return photoPlan; });
+}
+
+JobReport importTemplate(const QString &plistPath, const EditTarget &target, const QTimeZone &zone,
+                         const JobContext &context)
+{
+    JobReport report;
+    if (target.selection.isEmpty()) {
+        report.emptySelection = true;
+        return report;
+    }
+    QString error;
+    EditSheetFields fields;
+    std::optional<Plan> planned;
+    if (const auto root = propertylist::readFile(plistPath, &error); root && EditSheetFields::fromTemplate(*root, &fields, &error))
+        planned = plan(fields, Source::Template, true, zone, &error);
+    if (!planned) {
+        report.addFailed(QFileInfo(plistPath).fileName(), plistPath, QString(), QStringLiteral("not imported: %1").arg(error));
+        return report;
+    }
+    return write(target, *planned, QStringLiteral("After_"), context);
+}
+
+QString exportTemplate(const EditSheetFields &fields, const QString &folder, QString *path)
+{
+    const QString file = folder + QStringLiteral("/templatefile.plist");
+    if (path)
+        *path = file;
+    QString error;
+    // A template that could not be applied is not worth keeping.
+    if (!plan(fields, Source::Template, true, QTimeZone::systemTimeZone(), &error))
+        return error;
+    folders::makePath(folder);
+    if (!propertylist::writeFile(file, fields.toTemplate(), &error))
+        return error.isEmpty() ? QStringLiteral("the file could not be written") : error;
+    return {};
+}
+
+} // namespace templateapply

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QListView;
+class QProgressBar;
+class ZelButton;
+
+// The camera window (`cameraWindow`): the camera's name and open button, the browser
+// of its items and the command buttons of the dispatch table's first six rows. Holds
+// no behaviour; CameraController connects it.
+class CameraWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CameraWindow(QWidget *parent = nullptr);
+
+    QLabel *deviceNamelab = nullptr;
+    // Which attached camera the window works on; shown when there is more than one.
+    QComboBox *cameraChooser = nullptr;
+    ZelButton *opendeviceBtn = nullptr;
+    QListView *imageBrowserView = nullptr;
+    ZelButton *downloadPhotoBtn = nullptr;
+    ZelButton *importEditPhotoBtn = nullptr;
+    ZelButton *viewExifBtn = nullptr;
+    ZelButton *removeExifBtn = nullptr;
+    ZelButton *deletePhotoBtn = nullptr;
+    QProgressBar *camerataskProgressor = nullptr;
+    QLabel *statusLabel = nullptr;
+
+    // Selected rows of the browser, ascending.
+    QList<int> selectionIndexes() const;
+};

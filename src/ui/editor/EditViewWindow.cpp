@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditViewWindow.h"
+
+#include "app/Artwork.h"
+#include "app/Palette.h"
+#include "widgets/ZelButton.h"
+
+#include "metadata/EditSheetFields.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *field(QWidget *parent, const char *name, const QString &placeholder = {})
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setPlaceholderText(placeholder);
+    edit->setMinimumWidth(200);
+    return edit;
+}
+
+ZelButton *imageButton(QWidget *parent, const char *name, const QString &image, const QString &tip)
+{
+    auto *button = new ZelButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setImage(image);
+    button->setFixedSize(artwork::size(image));
+    button->setToolTip(tip);
+    return button;
+}
+
+} // namespace
+
+EditViewWindow::EditViewWindow(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("editViewWindow"));
+    setWindowTitle(tr("Edit Metadata"));
+    setWindowModality(Qt::WindowModal);
+    setPalette(palette::lightPalette());
+
+    artistlab = field(this, "artistlab");
+    imageDescrilab = field(this, "imageDescrilab");
+    copyrightlab = field(this, "copyrightlab");
+    commentslab = field(this, "commentslab");
+    keywordslab = field(this, "keywordslab", tr("harbour, boats"));
+    cameraMakelab = field(this, "cameraMakelab");
+    cameraModelab = field(this, "cameraModelab");
+    cameraDatelab = field(this, "cameraDatelab", QStringLiteral("YYYY:MM:DD HH:MM:SS"));
+    gpsLatilab = field(this, "gpsLatilab", tr("-90 to 90"));
+    gpsLongtlab = field(this, "gpsLongtlab", tr("-180 to 180"));
+    gpsAitlab = field(this, "gpsAitlab", tr("metres"));
+    gpsDatelab = field(this, "gpsDatelab", QStringLiteral("YYYY:MM:DD"));
+    gpsTimelab = field(this, "gpsTimelab", QStringLiteral("HH:MM:SS"));
+
+    auto group = [this](const QString &title, const QList<std::pair<QString, QLineEdit *>> &rows) {
+        auto *box = new QGroupBox(title, this);
+        auto *form = new QFormLayout(box);
+        for (const auto &[label, edit] : rows)
+            form->addRow(label, edit);
+        return box;
+    };
+    auto *grid = new QGridLayout;
+    grid->addWidget(group(tr("Description"), {{tr("Artist:"), artistlab},
+                                              {tr("Description:"), imageDescrilab},
+                                              {tr("Copyright:"), copyrightlab},
+                                              {tr("Comments:"), commentslab},
+                                              {tr("Keywords:"), keywordslab}}),
+                    0, 0);
+    grid->addWidget(group(tr("Camera"), {{tr("Make:"), cameraMakelab},
+                                         {tr("Model:"), cameraModelab},
+                                         {tr("Date taken:"), cameraDatelab}}),
+                    0, 1);
+    grid->addWidget(group(tr("GPS (written only with both latitude and longitude)"),
+                          {{tr("Latitude:"), gpsLatilab},
+                           {tr("Longitude:"), gpsLongtlab},
+                           {tr("Altitude:"), gpsAitlab},
+                           {tr("GPS date:"), gpsDatelab},
+                           {tr("GPS time:"), gpsTimelab}}),
+                    1, 0, 1, 2);
+
+    editBackBtn = imageButton(this, "editBackBtn", QStringLiteral("backnom.png"), tr("Back"));
+    editTemplateBtn =
+        imageButton(this, "editTemplateBtn", QStringLiteral("templatenom.png"), tr("Save the fields as templatefile.plist"));
+    editApplyBtn = imageButton(this, "editApplyBtn", QStringLiteral("applynom.png"),
+                               tr("Write copies of the selected photos with these values"));
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    statusLabel->setWordWrap(true);
+    QPalette p = statusLabel->palette();
+    p.setColor(QPalette::WindowText, palette::secondaryText());
+    statusLabel->setPalette(p);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(editBackBtn);
+    buttons->addWidget(statusLabel, 1);
+    buttons->addWidget(editTemplateBtn);
+    buttons->addWidget(editApplyBtn);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+QList<QLineEdit *> EditViewWindow::allFields() const
+{
+    return {artistlab,  imageDescrilab, copyrightlab, cameraMakelab, cameraModelab, cameraDatelab, commentslab,
+            keywordslab, gpsDatelab,    gpsTimelab,   gpsAitlab,     gpsLatilab,    gpsLongtlab};
+}
+
+EditSheetFields EditViewWindow::fields() const
+{
+    EditSheetFields f;
+    f.artist = artistlab->text();
+    f.imageDescription = imageDescrilab->text();
+    f.copyright = copyrightlab->text();
+    f.cameraMake = cameraMakelab->text();
+    f.cameraModel = cameraModelab->text();
+    f.cameraDate = cameraDatelab->text();
+    f.comments = commentslab->text();
+    f.keywords = keywordslab->text();
+    f.gpsDate = gpsDatelab->text();
+    f.gpsTime = gpsTimelab->text();
+    f.gpsAltitude = gpsAitlab->text();
+    f.gpsLatitude = gpsLatilab->text();
+    f.gpsLongitude = gpsLongtlab->text();
+    return f;
+}
+
+void EditViewWindow::setFields(const EditSheetFields &f)
+{
+    artistlab->setText(f.artist);
+    imageDescrilab->setText(f.imageDescription);
+    copyrightlab->setText(f.copyright);
+    cameraMakelab->setText(f.cameraMake);
+    cameraModelab->setText(f.cameraModel);
+    cameraDatelab->setText(f.cameraDate);
+    commentslab->setText(f.comments);
+    keywordslab->setText(f.keywords);
+    gpsDatelab->setText(f.gpsDate);
+    gpsTimelab->setText(f.gpsTime);
+    gpsAitlab->setText(f.gpsAltitude);
+    gpsLatilab->setText(f.gpsLatitude);
+    gpsLongtlab->setText(f.gpsLongitude);
+}
+
+void EditViewWindow::clearKeepingCameraDate()
+{
+    for (QLineEdit *edit : allFields())
+        if (edit != cameraDatelab)
+            edit->clear();
+}

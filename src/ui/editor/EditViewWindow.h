@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+struct EditSheetFields;
+class QLabel;
+class QLineEdit;
+class ZelButton;
+
+// The edit sheet (`editViewWindow`), shown as a sheet of the main window: thirteen
+// fields applied to the selected photos, saved as a template, or left with Back.
+// Its three image buttons post their presses for the controller's dispatch.
+class EditViewWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit EditViewWindow(QWidget *parent = nullptr);
+
+    EditSheetFields fields() const;
+    void setFields(const EditSheetFields &fields);
+    // Every field empty except the camera date, as clearing the photo list wants.
+    void clearKeepingCameraDate();
+
+    QLineEdit *artistlab = nullptr;
+    QLineEdit *imageDescrilab = nullptr;
+    QLineEdit *copyrightlab = nullptr;
+    QLineEdit *cameraMakelab = nullptr;
+    QLineEdit *cameraModelab = nullptr;
+    QLineEdit *cameraDatelab = nullptr;
+    QLineEdit *commentslab = nullptr;
+    QLineEdit *keywordslab = nullptr;
+    QLineEdit *gpsDatelab = nullptr;
+    QLineEdit *gpsTimelab = nullptr;
+    QLineEdit *gpsAitlab = nullptr;
+    QLineEdit *gpsLatilab = nullptr;
+    QLineEdit *gpsLongtlab = nullptr;
+    QList<QLineEdit *> allFields() const;
+
+    ZelButton *editApplyBtn = nullptr;
+    ZelButton *editTemplateBtn = nullptr;
+    ZelButton *editBackBtn = nullptr;
+    QLabel *statusLabel = nullptr;
+};

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "sources/IKImageItem.h"
+#include "sources/library/LibraryScanReport.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class AppDelegate;
+class EditorController;
+class EditorPhotoModel;
+class MetadataEditorView;
+class PhotoLibrarySource;
+class QFileDialog;
+class QMessageBox;
+
+// The editor's photo library source: the library button (dispatch row 11) scans the
+// remembered library or shows the connect sheet, whose "Choose Photo Library…" opens a
+// folder panel; its completion remembers the library and scans it. The library source's
+// batches go straight into the editor's list (its photos are local files, so the
+// commands work on them like on any other), with a progress line and a Stop button
+// under it. The library is only read. Main thread only.
+class PhotoLibraryController : public QObject
+{
+    Q_OBJECT
+public:
+    PhotoLibraryController(AppDelegate &delegate, EditorController &editor, QObject *parent = nullptr);
+    ~PhotoLibraryController() override;
+
+    // Row 11: the remembered library, or the connect sheet when there is none (or it is gone).
+    void ClickPhotoLibraryAction();
+    // The connect sheet's "Choose Photo Library…".
+    void ChoosePhotoLibraryAction();
+    void openPanelDidEnd5(QFileDialog *panel, int returnCode);
+    // The completion's work for one chosen folder: refuse what is not a library, else
+    // remember it and scan it.
+    void connectPhotoLibrary(const QString &path);
+    // Starts the scan of currentPhotoLibPath(); refused with a message while one runs.
+    bool acessPhotoLibrary();
+    void StopPhotoLibraryScan();
+
+    QString currentPhotoLibPath() const { return m_currentPhotoLibPath; }
+    PhotoLibrarySource *source() const { return m_source; }
+    QMessageBox *lastAlert() const;
+    QFileDialog *openPanel() const;
+
+Q_SIGNALS:
+    // After the scan's outcome has been shown.
+    void scanFinished(const LibraryScanReport &report);
+
+private:
+    QString rememberedLibrary() const;
+    void photosFound(const QList<IKImageItem> &items);
+    void finished(const LibraryScanReport &report);
+    void showAlert(const QString &message, const QString &informative = {});
+
+    AppDelegate &m_delegate;
+    EditorController &m_editor;
+    EditorPhotoModel *m_model;
+    QPointer<MetadataEditorView> m_view;
+    PhotoLibrarySource *m_source;
+    QPointer<QMessageBox> m_lastAlert;
+    QPointer<QFileDialog> m_panel;
+    QString m_currentPhotoLibPath;
+    int m_found = 0;
+};

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AlertSheet.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+QMessageBox *openAlertSheet(QWidget *parent, const QString &objectName, const QString &message,
+                            const QString &informative, bool warning)
+{
+    auto *alert = new QMessageBox(parent);
+    alert->setObjectName(objectName);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
+    alert->setText(message);
+    alert->setInformativeText(informative);
+    QPushButton *ok = alert->addButton(QStringLiteral(" Ok "), QMessageBox::AcceptRole);
+    alert->setDefaultButton(ok);
+    alert->open();
+    return alert;
+}

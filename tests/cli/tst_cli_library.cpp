@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// glimmerset-cli library scan and check-update: what they print and their exit status.
+
+#include "LibraryFixture.h"
+#include "LocalHttpServer.h"
+#include "TestSupport.h"
+
+#include "app/BuildVersion.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace testsupport;
+
+class CliLibraryTest : public QObject
+{
+    Q_OBJECT
+private:
+    // Runs the CLI while this process's event loop serves the test's HTTP server.
+    static int runServed(const QStringList &args, QByteArray *out, QByteArray *err)
+    {
+        QProcess process;
+        QSignalSpy finished(&process, &QProcess::finished);
+        process.start(cli(), args);
+        if (!finished.wait(30000))
+            return -1;
+        *out = process.readAllStandardOutput();
+        *err = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+private Q_SLOTS:
+    void libraryScan()
+    {
+        QTemporaryDir dir;
+        const QString package = libraryfixture::makeLibrary(
+            dir.path(), {QStringLiteral("Masters/2019/02/b.jpg"), QStringLiteral("Masters/2019/01/a.png"),
+                         QStringLiteral("Masters/2019/01/clip.mov"), QStringLiteral("Masters/2019/01/a.xmp")});
+        int status = -1;
+        QByteArray err;
+        QByteArray out = run(cli(), {QStringLiteral("library"), QStringLiteral("scan"), package}, &status, &err);
+        QCOMPARE(status, 0);
+        QCOMPARE(QString::fromUtf8(out),
+                 QStringLiteral("%1/Masters/2019/01/a.png\n%1/Masters/2019/02/b.jpg\n2 photos; 2 files skipped\n").arg(package));
+        QVERIFY(err.contains("clip.mov: a movie"));
+        QVERIFY(err.contains("a.xmp: not a photo"));
+
+        // A folder that is not a library is named as such, with what is expected.
+        out = run(cli(), {QStringLiteral("library"), QStringLiteral("scan"), dir.path()}, &status, &err);
+        QCOMPARE(status, 1);
+        QVERIFY(out.isEmpty());
+        QVERIFY(err.contains("\"Photos Library.photoslibrary\""));
+        run(cli(), {QStringLiteral("library"), QStringLiteral("list"), package}, &status);
+        QCOMPARE(status, 2);
+    }
+
+    void checkUpdate_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("httpStatus");
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<QString>("printed");
+        const QString running = QString::fromLatin1(buildversion::version);
+        QTest::newRow("newer") << LocalHttpServer::versionList(QStringLiteral("99.0"), QStringLiteral("*One*Two")) << 200 << 0
+                               << QStringLiteral("Vantoric Glimmerset 99.0 is available.\nYou are using %1 version. "
+                                                 "Would you like to download it now?\n\n\nOne\nTwo\n").arg(running);
+        QTest::newRow("latest") << LocalHttpServer::versionList(running, {}) << 200 << 0
+                                << QStringLiteral("Vantoric Glimmerset %1 is the latest version.\n").arg(running);
+        QTest::newRow("404") << QByteArray("gone") << 404 << 1 << QStringLiteral("Could not check for updates: ");
+        QTest::newRow("not a plist") << QByteArray("<html/>") << 200 << 1
+                                     << QStringLiteral("Could not check for updates: the server's answer is not a property list");
+    }
+    void checkUpdate()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, httpStatus);
+        QFETCH(int, exitStatus);
+        QFETCH(QString, printed);
+        LocalHttpServer server;
+        LocalHttpServer::Response response;
+        response.body = body;
+        response.status = httpStatus;
+        server.setResponse(response);
+        QByteArray out, err;
+        QCOMPARE(runServed({QStringLiteral("check-update"), QStringLiteral("--url"), server.url().toString()}, &out, &err),
+                 exitStatus);
+        QCOMPARE(server.requestCount(), 1);
+        if (exitStatus == 0) {
+            QVERIFY2(QString::fromUtf8(out).startsWith(printed), out.constData());
+        } else {
+            QVERIFY(out.isEmpty());
+            QVERIFY2(err.contains("glimmerset-cli check-update: " + printed.toUtf8()), err.constData());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(CliLibraryTest)
+#include "tst_cli_library.moc"

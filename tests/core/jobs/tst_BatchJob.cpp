@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "jobs/BatchJob.h"
+#include "jobs/JobContext.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+// A job over `total` photos: photo i is written, skipped or failed by i % 3, and the
+// cancel flag is raised while photo `cancelAt` is worked on (-1: never).
+JobReport runPhotos(int total, int cancelAt, const JobContext &context, std::atomic_bool *cancel)
+{
+    QList<int> photos;
+    for (int i = 0; i < total; ++i)
+        photos.append(i);
+    JobReport report;
+    jobs::forEachPhoto(photos, report, context, [&](int i) {
+        const QString name = QStringLiteral("p%1.jpg").arg(i);
+        if (i % 3 == 0)
+            report.addWritten(name, name, QStringLiteral("out/") + name);
+        else if (i % 3 == 1)
+            report.addSkipped(name, name, QStringLiteral("not a photo"));
+        else
+            report.addFailed(name, name, QStringLiteral("out/") + name, QStringLiteral("disk full"));
+        if (i == cancelAt && cancel)
+            cancel->store(true);
+    });
+    return report;
+}
+
+} // namespace
+
+class TestBatchJob : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void loopCountsAndCancelsBetweenPhotos_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("cancelAt");
+        QTest::addColumn<int>("done");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<int>("skipped");
+        QTest::addColumn<int>("failed");
+        QTest::newRow("all photos") << 7 << -1 << 7 << 3 << 2 << 2;
+        QTest::newRow("cancel during the first") << 7 << 0 << 1 << 1 << 0 << 0;
+        QTest::newRow("cancel during the fifth") << 7 << 4 << 5 << 2 << 2 << 1;
+        QTest::newRow("cancel during the last") << 7 << 6 << 7 << 3 << 2 << 2;
+        QTest::newRow("no photos") << 0 << -1 << 0 << 0 << 0 << 0;
+    }
+
+    void loopCountsAndCancelsBetweenPhotos()
+    {
+        QFETCH(int, total);
+        QFETCH(int, cancelAt);
+        QFETCH(int, done);
+        QFETCH(int, written);
+        QFETCH(int, skipped);
+        QFETCH(int, failed);
+        std::atomic_bool cancel{false};
+        QList<QPair<int, int>> progress;
+        JobContext context;
+        context.cancel = &cancel;
+        context.progress = [&](int d, int t) { progress.append({d, t}); };
+
+        const JobReport report = runPhotos(total, cancelAt, context, &cancel);
+        QCOMPARE(report.total, total);
+        QCOMPARE(report.photos.size(), done);
+        // Cancelled only when photos were left undone.
+        QCOMPARE(report.cancelled, done < total);
+        QCOMPARE(report.count(PhotoResult::Outcome::Written), written);
+        QCOMPARE(report.written().size(), written);
+        QCOMPARE(report.skipped().size(), skipped);
+        QCOMPARE(report.failed().size(), failed);
+        QCOMPARE(report.anyFailed(), failed > 0);
+        QCOMPARE(report.problemLines().size(), skipped + failed);
+        // One progress call after each photo done, counting up to `done` of `total`.
+        QCOMPARE(progress.size(), done);
+        for (int i = 0; i < progress.size(); ++i)
+            QCOMPARE(progress.at(i), qMakePair(i + 1, total));
+    }
+
+    void jobDeliversProgressAndOneReportOnItsThread()
+    {
+        BatchJob job;
+        QSignalSpy started(&job, &BatchJob::started);
+        QSignalSpy progress(&job, &BatchJob::progress);
+        QSignalSpy finished(&job, &BatchJob::finished);
+        QThread *const creator = QThread::currentThread();
+        QThread *worker = nullptr;
+        connect(&job, &BatchJob::finished, this, [creator] { QCOMPARE(QThread::currentThread(), creator); });
+
+        QVERIFY(job.start(QStringLiteral("seven"), [&worker](const JobContext &context) {
+            worker = QThread::currentThread();
+            return runPhotos(7, -1, context, nullptr);
+        }));
+        QCOMPARE(started.size(), 1);
+        QVERIFY(job.isRunning());
+        // One job at a time.
+        QVERIFY(!job.start(QStringLiteral("second"), [](const JobContext &) { return JobReport(); }));
+        QTRY_COMPARE(finished.size(), 1);
+        QVERIFY(!job.isRunning());
+        QVERIFY(worker && worker != creator);
+        QCOMPARE(progress.size(), 7);
+        QCOMPARE(progress.last(), (QList<QVariant>{7, 7}));
+        QCOMPARE(finished.first().at(0).toString(), QStringLiteral("seven"));
+        const JobReport report = finished.first().at(1).value<JobReport>();
+        QCOMPARE(report.photos.size(), 7);
+        QVERIFY(!report.cancelled);
+    }
+
+    void cancelStopsARunningJobBetweenPhotos()
+    {
+        BatchJob job;
+        QSignalSpy finished(&job, &BatchJob::finished);
+        std::atomic_bool firstDone{false};
+        QVERIFY(job.start(QStringLiteral("slow"), [&firstDone](const JobContext &context) {
+            QList<int> photos{0, 1, 2, 3};
+            JobReport report;
+            jobs::forEachPhoto(photos, report, context, [&](int i) {
+                report.addWritten(QString::number(i), QString(), QString());
+                firstDone = true;
+                // Hold the photo until the window has asked to stop.
+                while (!context.cancelled())
+                    QThread::msleep(1);
+            });
+            return report;
+        }));
+        QTRY_VERIFY(firstDone.load());
+        job.cancel();
+        QTRY_COMPARE(finished.size(), 1);
+        const JobReport report = finished.first().at(1).value<JobReport>();
+        QVERIFY(report.cancelled);
+        QCOMPARE(report.photos.size(), 1);
+        QCOMPARE(report.total, 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchJob)
+#include "tst_BatchJob.moc"

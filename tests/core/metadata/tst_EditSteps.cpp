@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditorTestKit.h"
+
+#include "metadata/EditSteps.h"
+#include "metadata/MetadataEdit.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace editortest;
+
+Q_DECLARE_METATYPE(MetadataEdit)
+
+// The per-photo step every editor command shares, and the typed edit commands build.
+class TestEditSteps : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_a;
+    QString m_b;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        QDir().mkpath(m_dir.filePath(QStringLiteral("src")));
+        m_a = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/a.jpg")), 40, 30, {QStringLiteral("-IFD0:Make=Nikon")});
+        m_b = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/b.jpg")), 40, 30);
+    }
+
+    // A copy whose post-write step fails is a failed photo, not a written one, and the
+    // other photos of the run are unaffected.
+    void postWriteFailureFailsThePhoto_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("file dates refused") << 0 << "file dates could not be set";
+        QTest::newRow("own step fails") << 1 << "checksum mismatch";
+    }
+
+    void postWriteFailureFailsThePhoto()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, reason);
+        const QString folder = m_dir.filePath(QStringLiteral("post%1").arg(step));
+        const JobReport report = editsteps::runEdit(
+            localTarget({m_a, m_b}, {0, 1}, folder), QStringLiteral("X_"), {}, [step](const editsteps::Photo &photo) {
+                editsteps::PhotoPlan plan = editsteps::PhotoPlan::copyAsIs();
+                if (photo.source.fileName != QLatin1String("a.jpg"))
+                    return plan;
+                if (step == 0)
+                    plan.modification = QDateTime(); // a date the file system cannot take
+                else
+                    plan.afterWrite = [](const QString &, QString *error) {
+                        *error = QStringLiteral("checksum mismatch");
+                        return false;
+                    };
+                return plan;
+            });
+        QCOMPARE(report.total, 2);
+        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/X_b.jpg")});
+        QCOMPARE(report.failed().size(), 1);
+        const PhotoResult failed = report.failed().first();
+        QCOMPARE(failed.fileName, QStringLiteral("a.jpg"));
+        QCOMPARE(failed.output, folder + QStringLiteral("/X_a.jpg"));
+        QVERIFY2(failed.reason.contains(reason), qPrintable(failed.reason));
+        QVERIFY(report.hasProblems());
+    }
+
+    void editValidatesNamingTheField_data()
+    {
+        QTest::addColumn<MetadataEdit>("edit");
+        QTest::addColumn<QString>("field"); // empty: valid
+        const auto gps = [](double lat, double lon) {
+            MetadataEdit edit;
+            edit.gps = MetadataEdit::GpsPoint{lat, lon, {}, {}};
+            return edit;
+        };
+        QTest::newRow("poles and date line") << gps(-90, 180) << "";
+        QTest::newRow("latitude above 90") << gps(90.5, 0) << "latitude";
+        QTest::newRow("longitude below -180") << gps(0, -180.01) << "longitude";
+        QTest::newRow("latitude not a number") << gps(std::nan(""), 0) << "latitude";
+        MetadataEdit altitude = gps(1, 1);
+        altitude.gps->altitude = INFINITY;
+        QTest::newRow("altitude infinite") << altitude << "altitude";
+        MetadataEdit removedAndSet = gps(1, 1);
+        removedAndSet.removedGroups = MetadataEdit::GpsGroup;
+        QTest::newRow("GPS removed and set") << removedAndSet << "GPS";
+        MetadataEdit badDate;
+        badDate.captureDate = QDateTime();
+        QTest::newRow("capture date invalid") << badDate << "capture date";
+        MetadataEdit farDate;
+        farDate.digitizedDate = QDateTime(QDate(10000, 1, 1), QTime(0, 0), QTimeZone::utc());
+        QTest::newRow("digitized year 10000") << farDate << "digitized date";
+        MetadataEdit keywords;
+        keywords.keywords = QStringList{QStringLiteral("harbour"), QString(65, QLatin1Char('k'))};
+        QTest::newRow("keyword too long") << keywords << "keywords";
+    }
+
+    void editValidatesNamingTheField()
+    {
+        QFETCH(MetadataEdit, edit);
+        QFETCH(QString, field);
+        const QString reason = edit.validate();
+        if (field.isEmpty())
+            QVERIFY2(reason.isEmpty(), qPrintable(reason));
+        else
+            QVERIFY2(reason.contains(field), qPrintable(reason));
+    }
+
+    // Signed coordinates go out as magnitudes with their refs; exiftool reads them back.
+    void gpsIsWrittenWithItsRefs_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("altitude");
+        QTest::addColumn<QString>("latitudeRef");
+        QTest::addColumn<QString>("longitudeRef");
+        QTest::addColumn<int>("altitudeRef");
+        QTest::newRow("south west below sea") << -33.8568 << -70.25 << -12.5 << "S" << "W" << 1;
+        QTest::newRow("north east above sea") << 52.52 << 13.405 << 34.0 << "N" << "E" << 0;
+    }
+
+    void gpsIsWrittenWithItsRefs()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, altitude);
+        QFETCH(QString, latitudeRef);
+        QFETCH(QString, longitudeRef);
+        QFETCH(int, altitudeRef);
+        MetadataEdit edit;
+        edit.gps = MetadataEdit::GpsPoint{latitude, longitude, altitude,
+                                          QDateTime(QDate(2021, 5, 4), QTime(13, 14, 15), QTimeZone::utc())};
+        edit.artist = QStringLiteral("Ada");
+        edit.keywords = QStringList{QStringLiteral("pier"), QStringLiteral("boats")};
+        QVERIFY(edit.validate().isEmpty());
+        const QVariantMap overlay = edit.overlay();
+
+        const QString folder = m_dir.filePath(QStringLiteral("gps-") + QLatin1String(QTest::currentDataTag()));
+        const JobReport report = editsteps::runEdit(localTarget({m_a}, {0}, folder), QStringLiteral("GPS_"), {},
+                                                    [&overlay](const editsteps::Photo &) {
+                                                        return editsteps::PhotoPlan::rewrite(overlay);
+                                                    });
+        QCOMPARE(report.written().size(), 1);
+        const QVariantMap tags = metadataTags(report.written().first());
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), latitudeRef);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), longitudeRef);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), altitudeRef);
+        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSLatitude")).toDouble() - qAbs(latitude)) < 1e-6);
+        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSLongitude")).toDouble() - qAbs(longitude)) < 1e-6);
+        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSAltitude")).toDouble() - qAbs(altitude)) < 1e-3);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSDateStamp")).toString(), QStringLiteral("2021:05:04"));
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Ada"));
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Nikon")); // untouched
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEditSteps)
+#include "tst_EditSteps.moc"

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditorTestKit.h"
+
+#include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
+#include "metadata/PlistExchange.h"
+#include "metadata/PropertyList.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace editortest;
+using plistexchange::Kind;
+
+class TestPlistExchange : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_rich;  // Exif, TIFF, GPS, IPTC: the exporting photo
+    QString m_other; // other Exif and TIFF values: the importing photo
+    QString m_plain; // no metadata at all
+
+    QString folder(const QString &name) const { return m_dir.filePath(QStringLiteral("out-") + name); }
+
+    static QVariantMap group(const QVariantMap &tags, const QString &name)
+    {
+        QVariantMap out;
+        for (auto it = tags.begin(); it != tags.end(); ++it)
+            if (it.key().startsWith(name + QLatin1Char(':')))
+                out.insert(it.key(), it.value());
+        return out;
+    }
+
+    // Positions go through degrees, minutes and seconds: equal to far below a millimetre.
+    static bool sameValue(const QVariant &a, const QVariant &b)
+    {
+        if (a == b)
+            return true;
+        bool okA = false, okB = false;
+        const double x = a.toDouble(&okA), y = b.toDouble(&okB);
+        return okA && okB && qAbs(x - y) < 1e-9;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30, richMetadataArgs());
+        m_other = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("other.jpg")), 30, 40,
+                                        {QStringLiteral("-IFD0:Make=Nikon"), QStringLiteral("-IFD0:Software=Darkroom"),
+                                         QStringLiteral("-ExifIFD:ISO=1600"), QStringLiteral("-ExifIFD:LensModel=50mm"),
+                                         QStringLiteral("-GPSLatitude=1.25"), QStringLiteral("-GPSLatitudeRef=N"),
+                                         QStringLiteral("-IPTC:City=Porto")});
+        m_plain = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("plain.jpg")), 20, 20);
+    }
+
+    void exportedGroupsImportIntoAnotherPhoto_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("imported"); // exiftool groups that take the exporter's values
+        QTest::newRow("Exif") << int(Kind::Exif) << "rich_Exif.plist" << QStringList{QStringLiteral("ExifIFD")};
+        QTest::newRow("TIFF") << int(Kind::Tiff) << "rich_Tiff.plist" << QStringList{QStringLiteral("IFD0")};
+        QTest::newRow("Exif and TIFF") << int(Kind::ExifAndTiff) << "rich.plist"
+                                       << QStringList{QStringLiteral("ExifIFD"), QStringLiteral("IFD0")};
+        QTest::newRow("whole") << int(Kind::Whole) << "rich.plist"
+                               << QStringList{QStringLiteral("IFD0"), QStringLiteral("ExifIFD"), QStringLiteral("GPS"),
+                                              QStringLiteral("IPTC")};
+    }
+
+    void exportedGroupsImportIntoAnotherPhoto()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, imported);
+        const QString out = folder(QTest::currentDataTag());
+        const auto exported = plistexchange::exportPhoto(Kind(kind), m_rich, out);
+        QVERIFY2(exported.ok(), qPrintable(exported.error));
+        QCOMPARE(exported.path, out + QLatin1Char('/') + fileName);
+
+        const JobReport report = plistexchange::importPlist(Kind(kind), exported.path, localTarget({m_other}, {0}, out));
+        QCOMPARE(report.written(), QStringList{out + QStringLiteral("/After_other.jpg")});
+        const QVariantMap rich = metadataTags(m_rich), other = metadataTags(m_other);
+        const QVariantMap copy = metadataTags(report.written().first());
+        for (const QString &g : {QStringLiteral("IFD0"), QStringLiteral("ExifIFD"), QStringLiteral("GPS"), QStringLiteral("IPTC")}) {
+            // Imported groups hold every value of the exporter; the rest stay the importer's.
+            const QVariantMap expected = imported.contains(g) ? group(rich, g) : group(other, g);
+            const QVariantMap got = group(copy, g);
+            for (auto it = expected.begin(); it != expected.end(); ++it)
+                QVERIFY2(sameValue(got.value(it.key()), it.value()),
+                         qPrintable(QStringLiteral("%1: %2 instead of %3").arg(it.key(), got.value(it.key()).toString(), it.value().toString())));
+        }
+        // A whole import never gives the photo another's size.
+        if (Kind(kind) == Kind::Whole)
+            QCOMPARE(imageio::readProperties(report.written().first()).value(QStringLiteral("PixelWidth")).toInt(), 30);
+    }
+
+    void exifAndTiffFileWithOnlyExif()
+    {
+        const QVariantMap root = plistexchange::exportRoot(
+            Kind::ExifAndTiff, {{QStringLiteral("{Exif}"), QVariantMap{{QStringLiteral("ISOSpeedRatings"), 100}}}});
+        QCOMPARE(root.keys(), QStringList{QStringLiteral("{Exif}")});
+        const QString out = folder(QStringLiteral("only-exif"));
+        QDir().mkpath(out);
+        const QString plist = out + QStringLiteral("/exif.plist");
+        QVERIFY(propertylist::writeFile(plist, root));
+        const JobReport report = plistexchange::importPlist(Kind::ExifAndTiff, plist, localTarget({m_other}, {0}, out));
+        QCOMPARE(report.written().size(), 1);
+        const QVariantMap copy = metadataTags(report.written().first());
+        QCOMPARE(copy.value(QStringLiteral("ExifIFD:ISO")).toInt(), 100);
+        QCOMPARE(group(copy, QStringLiteral("IFD0")), group(metadataTags(m_other), QStringLiteral("IFD0")));
+    }
+
+    void nothingToExport()
+    {
+        const QString out = folder(QStringLiteral("nothing"));
+        for (Kind kind : {Kind::Exif, Kind::Tiff, Kind::ExifAndTiff}) {
+            const auto result = plistexchange::exportPhoto(kind, m_plain, out);
+            QVERIFY(!result.ok());
+        }
+        QVERIFY(filesIn(out).isEmpty());
+    }
+
+    void wholeImportDropsWhatDescribesPixels()
+    {
+        const QVariantMap root{{QStringLiteral("PixelWidth"), 4000},
+                               {QStringLiteral("Orientation"), 6},
+                               {QStringLiteral("DPIWidth"), 300.0},
+                               {QStringLiteral("{TIFF}"), QVariantMap{{QStringLiteral("Orientation"), 6}, {QStringLiteral("Artist"), QStringLiteral("A")}}},
+                               {QStringLiteral("{Exif}"), QVariantMap{{QStringLiteral("PixelXDimension"), 4000}, {QStringLiteral("ISO"), 100}}}};
+        const auto overlay = plistexchange::importOverlay(Kind::Whole, root, nullptr);
+        QVERIFY(overlay);
+        QCOMPARE(*overlay, (QVariantMap{{QStringLiteral("{TIFF}"), QVariantMap{{QStringLiteral("Artist"), QStringLiteral("A")}}},
+                                        {QStringLiteral("{Exif}"), QVariantMap{{QStringLiteral("ISO"), 100}}}}));
+    }
+
+    void hostileFilesWriteNothing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QVariantMap>("root");
+        QTest::addColumn<QString>("reason");
+        const QVariantMap nested{{QStringLiteral("ISO"), QVariantMap{{QStringLiteral("x"), 1}}}};
+        QTest::newRow("dictionary inside Exif") << int(Kind::Exif) << nested << "ISO is not a value";
+        QTest::newRow("date inside TIFF") << int(Kind::Tiff) << QVariantMap{{QStringLiteral("DateTime"), QDateTime::currentDateTime()}}
+                                          << "DateTime is not a value";
+        QTest::newRow("Exif entry not a dictionary") << int(Kind::ExifAndTiff) << QVariantMap{{QStringLiteral("{Exif}"), 3}}
+                                                     << "not a dictionary";
+        QTest::newRow("neither group") << int(Kind::ExifAndTiff) << QVariantMap{{QStringLiteral("Artist"), QStringLiteral("x")}}
+                                       << "neither";
+        QTest::newRow("latitude 123") << int(Kind::Whole)
+                                      << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("Latitude"), 123.0}}}}
+                                      << "Latitude must be a number from 0 to 90";
+        QTest::newRow("latitude as text") << int(Kind::Whole)
+                                          << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("Latitude"), QStringLiteral("north")}}}}
+                                          << "Latitude must be a number";
+        QTest::newRow("unknown side") << int(Kind::Whole)
+                                      << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("LongitudeRef"), QStringLiteral("X")}}}}
+                                      << "LongitudeRef must be E or W";
+    }
+
+    void hostileFilesWriteNothing()
+    {
+        QFETCH(int, kind);
+        QFETCH(QVariantMap, root);
+        QFETCH(QString, reason);
+        const QString plists = folder(QStringLiteral("hostile-plists"));
+        QDir().mkpath(plists);
+        const QString plist = plists + QStringLiteral("/hostile.plist");
+        QVERIFY(propertylist::writeFile(plist, root));
+        const QString out = folder(QStringLiteral("hostile"));
+        const JobReport report = plistexchange::importPlist(Kind(kind), plist, localTarget({m_other}, {0}, out));
+        QVERIFY(report.written().isEmpty());
+        QCOMPARE(report.failed().size(), 1);
+        QVERIFY2(report.failed().first().reason.contains(reason), qPrintable(report.failed().first().reason));
+        QVERIFY(filesIn(out).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlistExchange)
+#include "tst_PlistExchange.moc"

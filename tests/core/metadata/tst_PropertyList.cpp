@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
+
+#include "imageio/ImageSource.h"
+#include "metadata/PropertyList.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <QtTest>
+
+// Python's plistlib is the independent reader and writer (binary files, hostile shapes).
+static QByteArray python(const QString &script, int *status = nullptr)
+{
+    return testsupport::run(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script}, status);
+}
+
+class TestPropertyList : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+    static QVariantMap sample()
+    {
+        QVariantMap inner{{QStringLiteral("Latitude"), 33.8688},
+                          {QStringLiteral("LatitudeRef"), QStringLiteral("S")},
+                          {QStringLiteral("Track"), QVariantList{qlonglong(1), 2.5, QStringLiteral("x")}}};
+        return {{QStringLiteral("{GPS}"), inner},
+                {QStringLiteral("Negative"), qlonglong(-5)},
+                {QStringLiteral("Big"), qlonglong(4294967296LL)},
+                {QStringLiteral("Text"), QStringLiteral("Hafen \u00e0 l'aube \u2013 \u6e2f")},
+                {QStringLiteral("Flag"), true},
+                {QStringLiteral("When"), QDateTime(QDate(2019, 7, 14), QTime(10, 20, 30), QTimeZone::utc())},
+                {QStringLiteral("Bytes"), QByteArray("\x00\x01\xfe\xff", 4)},
+                {QStringLiteral("Empty"), QVariantMap{}}};
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("/usr/bin/python3")))
+            QFAIL("python3 is needed as the independent property-list reader");
+    }
+
+    void roundTripKeepsKinds()
+    {
+        const QVariantMap map = sample();
+        const QString path = m_dir.filePath(QStringLiteral("sample.plist"));
+        QVERIFY(propertylist::writeFile(path, map));
+        QString error;
+        const auto back = propertylist::readFile(path, &error);
+        QVERIFY2(back, qPrintable(error));
+        QCOMPARE(*back, map);
+        QCOMPARE(back->value(QStringLiteral("Negative")).typeId(), QMetaType::LongLong);
+        QCOMPARE(back->value(QStringLiteral("{GPS}")).toMap().value(QStringLiteral("Latitude")).typeId(), QMetaType::Double);
+
+        // Another reader sees the same values in our XML.
+        const QByteArray json = python(QStringLiteral(
+            "import plistlib,json;d=plistlib.load(open('%1','rb'));"
+            "print(json.dumps([d['Negative'],d['Big'],d['Text'],d['{GPS}']['Latitude'],d['When'].isoformat(),d['Bytes'].hex()]))")
+                                           .arg(path));
+        QCOMPARE(QJsonDocument::fromJson(json).toVariant().toList(),
+                 (QVariantList{-5, 4294967296.0, map.value(QStringLiteral("Text")), 33.8688,
+                               QStringLiteral("2019-07-14T10:20:30"), QStringLiteral("0001feff")}));
+    }
+
+    void photoPropertiesSurvive()
+    {
+        const QVariantMap properties = imageio::readProperties(testsupport::testData(QStringLiteral("gps_htc_desire.jpg")));
+        QVERIFY(properties.contains(QStringLiteral("{GPS}")));
+        const auto back = propertylist::fromBytes(propertylist::toXml(properties));
+        QVERIFY(back);
+        QCOMPARE(*back, properties);
+    }
+
+    void readsBinary()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("binary.plist"));
+        int status = -1;
+        python(QStringLiteral("import plistlib,datetime;plistlib.dump({'{Exif}':{'ISO':200,'FNumber':8.0,"
+                              "'Lens':['a','b']},'When':datetime.datetime(2020,1,2,3,4,5),'Raw':b'\\x01\\x02'},"
+                              "open('%1','wb'),fmt=plistlib.FMT_BINARY)")
+                   .arg(path),
+               &status);
+        QCOMPARE(status, 0);
+        QString error;
+        const auto map = propertylist::readFile(path, &error);
+        QVERIFY2(map, qPrintable(error));
+        const QVariantMap exif = map->value(QStringLiteral("{Exif}")).toMap();
+        QCOMPARE(exif.value(QStringLiteral("ISO")), QVariant(qlonglong(200)));
+        QCOMPARE(exif.value(QStringLiteral("FNumber")), QVariant(8.0));
+        QCOMPARE(exif.value(QStringLiteral("Lens")).toList(), (QVariantList{QStringLiteral("a"), QStringLiteral("b")}));
+        QCOMPARE(map->value(QStringLiteral("When")).toDateTime(),
+                 QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5), QTimeZone::utc()));
+        QCOMPARE(map->value(QStringLiteral("Raw")).toByteArray(), QByteArray("\x01\x02"));
+    }
+
+    void refusesHostileFiles_data()
+    {
+        QTest::addColumn<QString>("script"); // writes the file named by the variable p
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("array root") << "plistlib.dump([1,2],open(p,'wb'))" << "root is not a dictionary";
+        QTest::newRow("33 levels, XML")
+            << "d={}\nfor i in range(33): d={'k':d}\nplistlib.dump(d,open(p,'wb'))" << "nested";
+        QTest::newRow("33 levels, binary")
+            << "d=[]\nfor i in range(33): d={'k':d}\nplistlib.dump(d,open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "nested";
+        // Deep enough to overflow a recursive parser's stack.
+        QTest::newRow("300000 levels, XML")
+            << "open(p,'w').write('<plist version=\"1.0\">'+'<array>'*300000+'</array>'*300000+'</plist>')" << "nested";
+        QTest::newRow("keyed-archive reference")
+            << "plistlib.dump({'u':plistlib.UID(1)},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "keyed-archive";
+        QTest::newRow("over 16 MiB") << "plistlib.dump({'d':b'x'*(17<<20)},open(p,'wb'),fmt=plistlib.FMT_BINARY)"
+                                     << "larger than 16 MiB";
+        QTest::newRow("not a property list") << "open(p,'w').write('Artist=Ada')" << "not a property list";
+        QTest::newRow("binary cut short")
+            << "b=plistlib.dumps({'a':[1,2,3]},fmt=plistlib.FMT_BINARY);open(p,'wb').write(b[:-20])" << "damaged";
+        QTest::newRow("broken XML") << "open(p,'w').write('<plist><dict><key>a</key><string>x</dict>')" << "readable";
+    }
+
+    void refusesHostileFiles()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, reason);
+        const QString path = m_dir.filePath(QStringLiteral("hostile.plist"));
+        int status = -1;
+        python(QStringLiteral("import plistlib\np='%1'\n").arg(path) + script, &status);
+        QCOMPARE(status, 0);
+        QString error;
+        QVERIFY(!propertylist::readFile(path, &error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
+    }
+
+    void writeReplacesAtomically()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("replace.plist"));
+        QVERIFY(propertylist::writeFile(path, {{QStringLiteral("a"), 1}}));
+        QVERIFY(propertylist::writeFile(path, {{QStringLiteral("b"), 2}}));
+        QCOMPARE(*propertylist::readFile(path), (QVariantMap{{QStringLiteral("b"), qlonglong(2)}}));
+        QString error;
+        QVERIFY(!propertylist::writeFile(m_dir.filePath(QStringLiteral("missing/x.plist")), {}, &error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPropertyList)
+#include "tst_PropertyList.moc"

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditorTestKit.h"
+
+#include "imageio/FileDates.h"
+#include "metadata/PropertyList.h"
+#include "metadata/TemplateApply.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace editortest;
+using templateapply::Source;
+
+class TestTemplateApply : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    const QTimeZone berlin{QByteArray("Europe/Berlin")};
+    QString m_rich; // Exif, TIFF, GPS (48.8584 N, 2.2945 E), IPTC and XMP
+
+    QString folder(const QString &name) const { return m_dir.filePath(QStringLiteral("out-") + name); }
+
+    // Applies the fields to the rich photo; the copy's path, or empty when refused.
+    QString applied(const EditSheetFields &fields, Source source, const QString &name)
+    {
+        QString error;
+        const auto plan = templateapply::plan(fields, source, true, berlin, &error);
+        if (!plan)
+            return {};
+        const JobReport report =
+            templateapply::write(localTarget({m_rich}, {0}, folder(name)), *plan, QStringLiteral("After_"));
+        return report.written().value(0);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30, richMetadataArgs());
+    }
+
+    void gpsWindowWritesTheFullSetWithReferences()
+    {
+        EditSheetFields f;
+        f.gpsLatitude = QStringLiteral("-33.8688");
+        f.gpsLongitude = QStringLiteral("151.2093");
+        f.gpsAltitude = QStringLiteral("-5");
+        f.gpsDate = QLatin1String(templateapply::kDatePlaceholder);
+        f.gpsTime = QLatin1String(templateapply::kTimePlaceholder);
+        const QString copy = applied(f, Source::GpsWindow, QStringLiteral("sydney"));
+        QVERIFY(!copy.isEmpty());
+        const QVariantMap tags = metadataTags(copy);
+        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSLatitude")).toDouble() - 33.8688) < 1e-6);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
+        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSLongitude")).toDouble() - 151.2093) < 1e-6);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), QStringLiteral("E"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitude")).toDouble(), 5.0);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), 1);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSVersionID")).toString(), QStringLiteral("2 3 0 0"));
+        // The untouched placeholders mean no stamps.
+        QVERIFY(!tags.contains(QStringLiteral("GPS:GPSDateStamp")));
+        QVERIFY(!tags.contains(QStringLiteral("GPS:GPSTimeStamp")));
+        // Every tag outside the GPS block is as it was.
+        QCOMPARE(withoutGroups(tags, {QStringLiteral("GPS")}), withoutGroups(metadataTags(m_rich), {QStringLiteral("GPS")}));
+        // And reads no worse than the source.
+        auto validate = [](const QString &path) {
+            return testsupport::run(QStringLiteral("exiftool"), {"-validate", "-warning", "-a", path});
+        };
+        QCOMPARE(validate(copy), validate(m_rich));
+    }
+
+    void gpsDateAndTimeStampTheCopyAndItsFileDates()
+    {
+        EditSheetFields f;
+        f.gpsLatitude = QStringLiteral("10");
+        f.gpsLongitude = QStringLiteral("-20.5");
+        f.gpsDate = QStringLiteral("2021-06-30");
+        f.gpsTime = QStringLiteral("08:15:00");
+        const QString copy = applied(f, Source::Sheet, QStringLiteral("stamped"));
+        QVERIFY(!copy.isEmpty());
+        const QVariantMap tags = testsupport::exiftoolTags(copy);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSDateStamp")).toString(), QStringLiteral("2021:06:30"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSTimeStamp")).toString(), QStringLiteral("08:15:00"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), QStringLiteral("W"));
+        QCOMPARE(filedates::modificationDate(copy), QDateTime(QDate(2021, 6, 30), QTime(8, 15), berlin));
+    }
+
+    void sheetWithoutPositionKeepsThePhotosGps()
+    {
+        EditSheetFields f;
+        f.artist = QStringLiteral("Grace Hopper");
+        f.cameraDate = QStringLiteral("2020-01-02 03:04:05");
+        const QString copy = applied(f, Source::Sheet, QStringLiteral("artist"));
+        QVERIFY(!copy.isEmpty());
+        const QVariantMap before = metadataTags(m_rich), after = metadataTags(copy);
+        QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), f.artist);
+        QCOMPARE(after.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), QStringLiteral("2020:01:02 03:04:05"));
+        QCOMPARE(after.value(QStringLiteral("ExifIFD:CreateDate")).toString(), QStringLiteral("2020:01:02 03:04:05"));
+        const QStringList others{QStringLiteral("GPS"), QStringLiteral("IPTC"), QStringLiteral("XMP-dc")};
+        for (auto it = before.begin(); it != before.end(); ++it)
+            if (others.contains(it.key().section(QLatin1Char(':'), 0, 0)))
+                QCOMPARE(after.value(it.key()), it.value());
+    }
+
+    void keywordsSplitIntoIptcKeepingTheRest()
+    {
+        EditSheetFields f;
+        f.keywords = QStringLiteral("sea, old town ,, Hafen\u00e4");
+        const QString copy = applied(f, Source::Sheet, QStringLiteral("keywords"));
+        QVERIFY(!copy.isEmpty());
+        const QByteArray json = testsupport::run(QStringLiteral("exiftool"), {"-json", "-IPTC:all", copy});
+        const QVariantMap iptc = QJsonDocument::fromJson(json).array().first().toObject().toVariantMap();
+        QCOMPARE(iptc.value(QStringLiteral("Keywords")).toStringList(),
+                 (QStringList{QStringLiteral("sea"), QStringLiteral("old town"), QStringLiteral("Hafen\u00e4")}));
+        QCOMPARE(iptc.value(QStringLiteral("Caption-Abstract")).toString(), QStringLiteral("Boats"));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message");
+        const int sheet = int(Source::Sheet), gps = int(Source::GpsWindow);
+        QTest::newRow("letters for a latitude") << gps << "lat" << "north" << "latitude";
+        QTest::newRow("latitude 123") << gps << "lat" << "123" << "latitude: must be between -90 and 90";
+        QTest::newRow("longitude -180.5") << sheet << "lon" << "-180.5" << "longitude";
+        QTest::newRow("altitude in words") << gps << "alt" << "high" << "altitude";
+        QTest::newRow("no altitude for the GPS window") << gps << "alt" << "" << "altitude";
+        QTest::newRow("latitude without longitude") << sheet << "lon" << "" << "both latitude and longitude";
+        QTest::newRow("impossible GPS date") << sheet << "date" << "2021:13:40" << "GPS date";
+        QTest::newRow("GPS time past midnight") << sheet << "time" << "25:00:00" << "GPS time";
+        QTest::newRow("camera date in words") << sheet << "camera" << "yesterday" << "camera date";
+        QTest::newRow("keyword over 64 bytes") << sheet << "keywords" << QString(33, QChar(0xe4)) << "64 bytes";
+    }
+
+    void refusals()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        EditSheetFields f;
+        f.gpsLatitude = QStringLiteral("1");
+        f.gpsLongitude = QStringLiteral("2");
+        f.gpsAltitude = QStringLiteral("3");
+        QString *target = field == QLatin1String("lat") ? &f.gpsLatitude
+            : field == QLatin1String("lon")             ? &f.gpsLongitude
+            : field == QLatin1String("alt")             ? &f.gpsAltitude
+            : field == QLatin1String("date")            ? &f.gpsDate
+            : field == QLatin1String("time")            ? &f.gpsTime
+            : field == QLatin1String("camera")          ? &f.cameraDate
+                                                        : &f.keywords;
+        *target = value;
+        QString error;
+        QVERIFY(!templateapply::plan(f, Source(source), true, berlin, &error));
+        QVERIFY2(error.contains(message), qPrintable(error));
+    }
+
+    void templateTouchesOnlyWhatItHolds()
+    {
+        const QString folderPath = folder(QStringLiteral("template"));
+        QDir().mkpath(folderPath);
+        const QString plist = folderPath + QStringLiteral("/only-artist.plist");
+        QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Artist"), QStringLiteral("Ada")}}));
+        JobReport report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
+        QCOMPARE(report.written().size(), 1);
+        QVariantMap before = metadataTags(m_rich), after = metadataTags(report.written().first());
+        QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Ada"));
+        QCOMPARE(withoutGroups(after, {QStringLiteral("IFD0")}), withoutGroups(before, {QStringLiteral("IFD0")}));
+
+        // A latitude alone sets that number and its reference; the longitude stays.
+        QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Latitude"), QStringLiteral("-12.5")}}));
+        report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
+        QCOMPARE(report.written().size(), 1);
+        after = metadataTags(report.written().first());
+        QCOMPARE(after.value(QStringLiteral("GPS:GPSLatitude")).toDouble(), 12.5);
+        QCOMPARE(after.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
+        QCOMPARE(after.value(QStringLiteral("GPS:GPSLongitude")), before.value(QStringLiteral("GPS:GPSLongitude")));
+        QCOMPARE(after.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), QStringLiteral("E"));
+
+        // Wrong kinds are refused and nothing is written.
+        QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Latitude"), 12.5}}));
+        const QString refusedFolder = folder(QStringLiteral("refused"));
+        report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, refusedFolder), berlin);
+        QVERIFY(report.written().isEmpty());
+        QCOMPARE(report.failed().size(), 1);
+        QVERIFY(report.failed().first().reason.contains(QStringLiteral("Latitude is not text")));
+        QVERIFY(filesIn(refusedFolder).isEmpty());
+    }
+
+    void everyPageOfATiff()
+    {
+        const QString tiff = m_dir.filePath(QStringLiteral("pages.tif"));
+        testsupport::run(QStringLiteral("/usr/bin/convert"), {"-size", "32x24", "gradient:red-blue", "-size", "32x24",
+                                                              "gradient:green-yellow", "-compress", "none", tiff});
+        const QStringList frames = testsupport::pixelSignature(tiff, true).split(QLatin1Char('\n'));
+        QCOMPARE(frames.size(), 2);
+        EditSheetFields f;
+        f.artist = QStringLiteral("Pages");
+        f.gpsLatitude = QStringLiteral("-1.5");
+        f.gpsLongitude = QStringLiteral("2.5");
+        const auto plan = templateapply::plan(f, Source::Sheet, true, berlin, nullptr);
+        QVERIFY(plan);
+        const JobReport report = templateapply::write(localTarget({tiff}, {0}, folder(QStringLiteral("tiff"))), *plan,
+                                                       QStringLiteral("After_"));
+        QCOMPARE(report.written().size(), 1);
+        const QString copy = report.written().first();
+        QCOMPARE(testsupport::pixelSignature(copy, true).split(QLatin1Char('\n')), frames);
+        const QVariantMap tags = metadataTags(copy);
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Pages"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTemplateApply)
+#include "tst_TemplateApply.moc"

@@ -1,0 +1,331 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A camera device end to end: the "Directory Browse" driver of libgphoto2 over a test
+// card folder, and a fake backend for failures the driver cannot produce.
+#include "CameraTestKit.h"
+
+#include "sources/camera/CameraMessages.h"
+#include "sources/camera/GPhotoBackend.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QTemporaryDir>
+
+#include <gphoto2/gphoto2-result.h>
+#include <gphoto2/gphoto2-port-result.h>
+
+#include <memory>
+#include <semaphore>
+
+using namespace cameratest;
+
+class TestCameraDevice : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_card;
+    QString m_dcim;
+
+    std::unique_ptr<CameraDevice> directoryDevice() { return CameraDevice::create(directoryCamera(m_card.path())); }
+
+    static QByteArray md5(const QString &path)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_card.isValid());
+        m_dcim = makeCardFolder(m_card.path());
+        QVERIFY2(QFile::exists(m_dcim + QStringLiteral("/IMG_0005.HEIC")), "ImageMagick wrote no HEIC");
+        QVERIFY(QFile::exists(m_dcim + QStringLiteral("/thumb_red.jpg")));
+    }
+
+    void listsPhotosAndMoviesWithTheirTypes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("jpeg") << "gps_htc_desire.jpg" << "Image";
+        QTest::newRow("png") << "screen.png" << "Image";
+        QTest::newRow("MOV") << "CLIP_0006.MOV" << "Movie";
+    }
+    void listsPhotosAndMoviesWithTheirTypes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, type);
+        auto device = directoryDevice();
+        QString error;
+        const QList<CameraItem> items = openAndList(*device, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(items.size(), 6); // the driver's own table leaves out the HEIC and the text file
+        const auto it = std::find_if(items.begin(), items.end(), [&](const CameraItem &i) { return i.name == name; });
+        QVERIFY(it != items.end());
+        QCOMPARE(it->folder, QStringLiteral("/DCIM/100TEST"));
+        QCOMPARE(it->fileType(), type);
+        QCOMPARE(it->size, QFileInfo(m_dcim + QLatin1Char('/') + name).size());
+    }
+
+    // Type and listing by MIME type and name, as drivers report them (phones often
+    // send HEIC and raw files as application/octet-stream).
+    void typesAndListingByMimeAndExtension_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("mime");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("MOV") << "A.MOV" << "video/quicktime" << true << "Movie";
+        QTest::newRow("mov") << "a.mov" << "" << true << "Movie";
+        QTest::newRow("Mp4") << "a.Mp4" << "application/octet-stream" << true << "Movie";
+        QTest::newRow("m4v") << "a.m4v" << "video/x-m4v" << true << "Movie";
+        QTest::newRow("MPEG") << "a.MPEG" << "video/mpeg" << true << "Movie";
+        QTest::newRow("avi is no movie type") << "a.AVI" << "video/x-msvideo" << true << "Image";
+        QTest::newRow("HEIC untyped") << "IMG_0001.HEIC" << "application/octet-stream" << true << "Image";
+        QTest::newRow("raw typed") << "IMG_0001.CR2" << "image/x-canon-raw" << true << "Image";
+        QTest::newRow("mov in the name") << "mov.jpg" << "image/jpeg" << true << "Image";
+        QTest::newRow("text") << "notes.txt" << "text/plain" << false << "Image";
+        QTest::newRow("camera database") << "INDEX.DAT" << "application/octet-stream" << false << "Image";
+    }
+    void typesAndListingByMimeAndExtension()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, mime);
+        QFETCH(bool, listed);
+        QFETCH(QString, type);
+        QCOMPARE(CameraItem::isListed(mime, name), listed);
+        QCOMPARE((CameraItem{QStringLiteral("/"), name, mime, 0, {}}).fileType(), type);
+    }
+
+    // The driver offers no previews, so pictures come from the Exif thumbnail or a decode.
+    void thumbnailsFallBackToExifThenDecode()
+    {
+        auto device = directoryDevice();
+        const QList<CameraItem> items = openAndList(*device);
+        QVERIFY(!items.isEmpty());
+        QSignalSpy ready(device.get(), &CameraDevice::thumbnailReady);
+        for (const CameraItem &item : items)
+            device->requestThumbnail(item, QSize(128, 128));
+        QTRY_COMPARE_WITH_TIMEOUT(ready.size(), items.size(), 20000);
+        QMap<QString, QImage> images;
+        for (const auto &answer : ready) {
+            const auto item = answer.at(0).value<CameraItem>();
+            const auto image = answer.at(1).value<QImage>();
+            const QString path = answer.at(2).toString();
+            images.insert(item.name, image);
+            if (!image.isNull()) {
+                QVERIFY2(path.startsWith(device->thumbnailFolder()), qPrintable(path));
+                QVERIFY(QFile::exists(path));
+            }
+        }
+        // Red Exif thumbnail over blue pixels: the thumbnail is what was shown.
+        const QImage exif = images.value(QStringLiteral("thumb_red.jpg"));
+        QCOMPARE(exif.size(), QSize(32, 24));
+        QVERIFY(qRed(exif.pixel(16, 12)) > 200 && qBlue(exif.pixel(16, 12)) < 60);
+        // No Exif thumbnail: a decode scaled into the bound.
+        const QImage decoded = images.value(QStringLiteral("gps_htc_desire.jpg"));
+        QVERIFY(!decoded.isNull());
+        QVERIFY(decoded.width() <= 128 && decoded.height() <= 128);
+        QCOMPARE(images.value(QStringLiteral("screen.png")).pixelColor(1, 1), QColor(0, 128, 0)); // ImageMagick's "green"
+        QVERIFY(images.value(QStringLiteral("CLIP_0006.MOV")).isNull());
+        // The scratch copies are gone; only thumbnails stay in the private folder.
+        QDirIterator scratch(device->thumbnailFolder(), {QStringLiteral("fetch-*")}, QDir::Files);
+        QVERIFY(!scratch.hasNext());
+        QVERIFY(!device->thumbnailFolder().isEmpty());
+        QCOMPARE(QFileInfo(device->thumbnailFolder()).permissions() & (QFile::ReadOther | QFile::ReadGroup),
+                 QFileDevice::Permissions());
+    }
+
+    void downloadsAreByteIdenticalAndCarryTheirPurpose()
+    {
+        QTemporaryDir into;
+        auto device = directoryDevice();
+        const QList<CameraItem> items = openAndList(*device);
+        QSignalSpy finished(device.get(), &CameraDevice::downloadFinished);
+        QSignalSpy progress(device.get(), &CameraDevice::downloadProgress);
+        QMap<quint64, bool> purposes;
+        for (int i = 0; i < items.size(); ++i)
+            purposes.insert(device->requestDownload(items.at(i), into.path(), i % 2 == 0), i % 2 == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), items.size(), 20000);
+        QVERIFY(progress.size() >= items.size());
+        for (const auto &answer : finished) {
+            const auto download = answer.first().value<CameraDownload>();
+            QVERIFY2(download.ok(), qPrintable(download.error));
+            QCOMPARE(download.importToEdit, purposes.value(download.id));
+            QCOMPARE(download.path, into.filePath(download.item.name));
+            QCOMPARE(md5(download.path), md5(m_dcim + QLatin1Char('/') + download.item.name));
+        }
+        QCOMPARE(QDir(into.path()).entryList(QDir::Files).size(), items.size()); // no temporary files left
+    }
+
+    void deleteRemovesTheFileFromTheCard()
+    {
+        QTemporaryDir card;
+        const QString dcim = makeCardFolder(card.path());
+        auto device = CameraDevice::create(directoryCamera(card.path()));
+        const QList<CameraItem> items = openAndList(*device);
+        const auto victim = *std::find_if(items.begin(), items.end(),
+                                          [](const CameraItem &i) { return i.name == QLatin1String("screen.png"); });
+        QSignalSpy deleted(device.get(), &CameraDevice::itemDeleted);
+        QSignalSpy done(device.get(), &CameraDevice::deleteFinished);
+        device->requestDelete({victim});
+        QVERIFY(done.wait(10000));
+        QCOMPARE(deleted.size(), 1);
+        QCOMPARE(done.first(), (QVariantList{1, 0}));
+        QVERIFY(!QFile::exists(dcim + QStringLiteral("/screen.png")));
+        QVERIFY(QFile::exists(dcim + QStringLiteral("/gps_htc_desire.jpg")));
+    }
+
+    // A wrong model or a port the driver cannot use fails to open (a folder driver
+    // on a serial port would otherwise browse the whole file system); a missing card
+    // folder opens but cannot be read.
+    void wrongCameraIsAMessageNotACrash_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("model") << "No Such Camera 9000" << "disk:/tmp" << "Could not open the camera.";
+        QTest::newRow("port kind") << DirectoryModel << "serial:/dev/ttyS0" << "Could not open the camera.";
+        QTest::newRow("no card") << DirectoryModel << "disk:/nonexistent/card" << "Could not read the folder /.";
+    }
+    void wrongCameraIsAMessageNotACrash()
+    {
+        QFETCH(QString, model);
+        QFETCH(QString, port);
+        QFETCH(QString, message);
+        CameraDevice device({model, port}, std::make_unique<GPhotoBackend>(CameraInfo{model, port}));
+        QSignalSpy listed(&device, &CameraDevice::listingFinished);
+        device.requestOpenSession();
+        QVERIFY(listed.wait(10000));
+        const QString error = listed.first().first().toString();
+        QVERIFY2(error.startsWith(message), qPrintable(error));
+    }
+
+    void libraryErrorsMapToKinds_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("claim") << GP_ERROR_IO_USB_CLAIM << int(CameraError::Held);
+        QTest::newRow("not found") << GP_ERROR_FILE_NOT_FOUND << int(CameraError::Gone);
+        QTest::newRow("unsupported") << GP_ERROR_NOT_SUPPORTED << int(CameraError::NotSupported);
+        QTest::newRow("io") << GP_ERROR_IO << int(CameraError::Other);
+    }
+    void libraryErrorsMapToKinds()
+    {
+        QFETCH(int, code);
+        QFETCH(int, kind);
+        QCOMPARE(int(GPhotoBackend::errorKind(code)), kind);
+    }
+
+    // ---- Fake camera: what the driver cannot be made to do -----------------------
+
+    void heldCameraSaysHowToReleaseIt()
+    {
+        auto backend = std::make_unique<FakeBackend>();
+        backend->openError = CameraError::Held;
+        CameraDevice device({QStringLiteral("Fake"), QStringLiteral("usb:001,004")}, std::move(backend));
+        QSignalSpy opened(&device, &CameraDevice::sessionOpened);
+        QSignalSpy listed(&device, &CameraDevice::listingFinished);
+        device.requestOpenSession();
+        QVERIFY(listed.wait(5000));
+        const QString message = opened.first().first().toString();
+        QVERIFY2(message.contains(QStringLiteral("Another program is using the camera")), qPrintable(message));
+        QVERIFY(message.contains(QStringLiteral("Unmount")));
+        QCOMPARE(listed.first().first().toString(), message);
+    }
+
+    void failedDownloadReportsAndKeepsTheEarlierCopy()
+    {
+        QTemporaryDir into;
+        auto backend = std::make_unique<FakeBackend>();
+        backend->add(QStringLiteral("A.JPG"), QByteArray(1000, 'a'));
+        backend->add(QStringLiteral("B.JPG"), QByteArray(1000, 'b'));
+        backend->failDownloads = {QStringLiteral("B.JPG")};
+        const QList<CameraItem> items = backend->items;
+        QFile earlier(into.filePath(QStringLiteral("B.JPG")));
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier copy");
+        earlier.close();
+
+        CameraDevice device({QStringLiteral("Fake"), QStringLiteral("usb:")}, std::move(backend));
+        QSignalSpy finished(&device, &CameraDevice::downloadFinished);
+        device.requestDownload(items.at(0), into.path(), true);
+        device.requestDownload(items.at(1), into.path(), true);
+        QTRY_COMPARE(finished.size(), 2);
+        const auto good = finished.at(0).first().value<CameraDownload>();
+        const auto bad = finished.at(1).first().value<CameraDownload>();
+        QVERIFY(good.ok());
+        QVERIFY(!bad.ok());
+        QVERIFY(bad.path.isEmpty());
+        QVERIFY2(bad.error.startsWith(QStringLiteral("Could not download B.JPG.")), qPrintable(bad.error));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier copy"));
+        QCOMPARE(QDir(into.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void failedDeleteIsReportedPerItem()
+    {
+        auto backend = std::make_unique<FakeBackend>();
+        for (const char *name : {"A.JPG", "B.JPG", "C.JPG"})
+            backend->add(QString::fromLatin1(name), "x");
+        backend->failDeletes = {QStringLiteral("B.JPG")};
+        const QList<CameraItem> items = backend->items;
+        CameraDevice device({QStringLiteral("Fake"), QStringLiteral("usb:")}, std::move(backend));
+        QSignalSpy deleted(&device, &CameraDevice::itemDeleted);
+        QSignalSpy failed(&device, &CameraDevice::deleteFailed);
+        QSignalSpy done(&device, &CameraDevice::deleteFinished);
+        device.requestDelete(items);
+        QVERIFY(done.wait(5000));
+        QCOMPARE(deleted.size(), 2);
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().at(0).value<CameraItem>().name, QStringLiteral("B.JPG"));
+        QVERIFY(failed.first().at(1).toString().contains(QStringLiteral("read-only card")));
+        QCOMPARE(done.first(), (QVariantList{2, 1}));
+    }
+
+    // Commands go before queued thumbnails, and a device destroyed while its worker
+    // is busy neither hangs nor delivers answers afterwards.
+    void commandsOvertakeThumbnailsAndDestructionIsClean()
+    {
+        auto backend = std::make_unique<FakeBackend>();
+        for (int i = 0; i < 5; ++i)
+            backend->add(QStringLiteral("P%1.JPG").arg(i), "x");
+        const QList<CameraItem> items = backend->items;
+        std::binary_semaphore release(0);
+        QMutex mutex;
+        QStringList calls;
+        bool hold = true;
+        backend->gate = [&](const QString &call) {
+            {
+                QMutexLocker lock(&mutex);
+                calls << call;
+            }
+            if (std::exchange(hold, false))
+                release.acquire();
+        };
+        QTemporaryDir into;
+        auto device = std::make_unique<CameraDevice>(CameraInfo{QStringLiteral("Fake"), QStringLiteral("usb:")},
+                                                     std::move(backend));
+        QSignalSpy finished(device.get(), &CameraDevice::downloadFinished);
+        device->requestThumbnail(items.at(0), QSize(64, 64)); // held inside this one
+        QTRY_COMPARE(calls.size(), 1);
+        for (int i = 1; i < 5; ++i)
+            device->requestThumbnail(items.at(i), QSize(64, 64));
+        device->requestDownload(items.at(4), into.path());
+        release.release();
+        QVERIFY(finished.wait(5000));
+        {
+            QMutexLocker lock(&mutex);
+            // The held thumbnail finishes (its preview, then its fetch); the download comes next.
+            QCOMPARE(calls.at(2), QStringLiteral("download P4.JPG"));
+        }
+        device->requestDownload(items.at(3), into.path());
+        device.reset();
+        QTest::qWait(50);
+        QCOMPARE(finished.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCameraDevice)
+#include "tst_CameraDevice.moc"

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LocalHttpServer.h"
+
+#include "app/AppSettings.h"
+#include "update/UpdateAddress.h"
+#include "update/UpdateCheck.h"
+#include "update/VersionNumber.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(LocalHttpServer::Response)
+
+class TestUpdateCheck : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void compareVersions_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("expected");
+        // Joining the digits would call each of the first three older.
+        QTest::newRow("1.3 vs 1.2.5") << "1.3" << "1.2.5" << 1;
+        QTest::newRow("2.0 vs 1.9.9") << "2.0" << "1.9.9" << 1;
+        QTest::newRow("1.10 vs 1.9") << "1.10" << "1.9" << 1;
+        QTest::newRow("1.2.10 vs 1.2.9") << "1.2.10" << "1.2.9" << 1;
+        QTest::newRow("missing component is 0") << "1.2" << "1.2.0" << 0;
+        QTest::newRow("older") << "0.9" << "0.10" << -1;
+        QTest::newRow("white space") << " 1.4\n" << "1.4" << 0;
+        QTest::newRow("suffix after digits") << "1.4b2" << "1.4" << 0;
+        QTest::newRow("empty is nothing") << "" << "0.0.1" << -1;
+        QTest::newRow("huge component saturates") << "1.99999999999999999999999" << "1.18446744073709551614" << 1;
+    }
+    void compareVersions()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, expected);
+        QCOMPARE(versionnumber::compare(a, b), expected);
+        QCOMPARE(versionnumber::compare(b, a), -expected);
+    }
+
+    // The whole check against a real server: fetch, parse, compare.
+    void checkAgainstServer_data()
+    {
+        QTest::addColumn<LocalHttpServer::Response>("response");
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("expected"); // whatsNewText, or a piece of the error
+
+        const auto list = [](const char *latest, const char *whatsNew) {
+            LocalHttpServer::Response r;
+            r.body = LocalHttpServer::versionList(QString::fromLatin1(latest), QString::fromLatin1(whatsNew));
+            return r;
+        };
+        using R = UpdateCheckResult;
+        QTest::newRow("1.3 vs 1.2.5") << list("1.3", "Faster") << "1.2.5" << 5000 << int(R::UpdateAvailable)
+                                      << "Faster";
+        QTest::newRow("1.10 vs 1.9") << list("1.10", "") << "1.9" << 5000 << int(R::UpdateAvailable) << "";
+        QTest::newRow("equal") << list("1.2", "x") << "1.2" << 5000 << int(R::UpToDate) << "x";
+        QTest::newRow("older on the server") << list("1.2", "") << "1.3" << 5000 << int(R::UpToDate) << "";
+        QTest::newRow("change list starting with a star")
+            << list("2.0", "*Faster scans*Smaller copies") << "1.0" << 5000 << int(R::UpdateAvailable)
+            << "\nFaster scans\nSmaller copies";
+
+        LocalHttpServer::Response r = list("2.0", "");
+        r.delayMs = 400;
+        QTest::newRow("slow server within the timeout") << r << "1.0" << 5000 << int(R::UpdateAvailable) << "";
+        r = list("2.0", "");
+        r.silent = true;
+        QTest::newRow("silent server past the timeout") << r << "1.0" << 500 << int(R::Failed) << "did not answer";
+
+        r = LocalHttpServer::Response{};
+        r.status = 404;
+        r.body = "<html><body>Not Found</body></html>";
+        QTest::newRow("404") << r << "1.0" << 5000 << int(R::Failed) << "Not Found";
+        r.status = 200;
+        QTest::newRow("HTML, not a plist") << r << "1.0" << 5000 << int(R::Failed) << "not a property list";
+        r.body = "{\"lastestVersion\": \"9.9\"}";
+        QTest::newRow("JSON, not a plist") << r << "1.0" << 5000 << int(R::Failed) << "not a property list";
+        r.body = LocalHttpServer::versionList(QStringLiteral("9.9"), {}).replace("lastestVersion", "latestVersion");
+        QTest::newRow("no lastestVersion") << r << "1.0" << 5000 << int(R::Failed) << "names no version";
+        r.body = "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>9.9</string></array></plist>";
+        QTest::newRow("array at the root") << r << "1.0" << 5000 << int(R::Failed) << "no dictionary";
+        r.body = QByteArray();
+        QTest::newRow("empty body") << r << "1.0" << 5000 << int(R::Failed) << "empty";
+
+        // A version list followed by padding: readable, but no version list is that big.
+        r.body = list("9.9", "").body + QByteArray(2 * 1024 * 1024, ' ');
+        QTest::newRow("oversized, announced") << r << "1.0" << 5000 << int(R::Failed) << "larger than 1 MiB";
+        r.sendLength = false;
+        QTest::newRow("oversized, not announced") << r << "1.0" << 5000 << int(R::Failed) << "larger than 1 MiB";
+    }
+    void checkAgainstServer()
+    {
+        QFETCH(LocalHttpServer::Response, response);
+        QFETCH(QString, running);
+        QFETCH(int, timeoutMs);
+        QFETCH(int, outcome);
+        QFETCH(QString, expected);
+
+        LocalHttpServer server;
+        server.setResponse(response);
+        UpdateCheck check;
+        check.setTimeout(timeoutMs);
+        QSignalSpy finished(&check, &UpdateCheck::finished);
+        const bool networkFailure = response.silent || response.status != 200 || expected.contains(QLatin1String("1 MiB"));
+        if (networkFailure) // logged whoever asked
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - .+ http://127\\.0\\.0\\.1:")));
+        else if (outcome == UpdateCheckResult::Failed)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Version list not readable: ")));
+        QVERIFY(check.start(server.url(), running));
+        QVERIFY(!check.start(server.url(), running)); // one at a time
+        QVERIFY(finished.wait(timeoutMs + 5000));
+        QTest::qWait(50);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(server.requestCount(), 1);
+
+        const auto result = finished.first().first().value<UpdateCheckResult>();
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(result.currentVersion, running);
+        if (outcome == UpdateCheckResult::Failed) {
+            QVERIFY2(result.error.contains(expected), qPrintable(result.error));
+            QVERIFY(result.failureText().startsWith(QLatin1String("Could not check for updates: ")));
+        } else {
+            QCOMPARE(result.whatsNewText(), expected);
+            QCOMPARE(result.newVersionText(), QStringLiteral("Vantoric Glimmerset %1 is available.").arg(result.latestVersion));
+            QCOMPARE(result.currentVersionText(),
+                     QStringLiteral("You are using %1 version. Would you like to download it now?").arg(running));
+        }
+    }
+
+    void addressFromEnvironmentThenSettings()
+    {
+        QTemporaryDir dir;
+        AppSettings settings(dir.filePath(QStringLiteral("s.ini")));
+        qunsetenv("GLIMMERSET_UPDATE_URL");
+        QCOMPARE(updateaddress::versionListUrl(settings), updateaddress::defaultVersionListUrl());
+        QVERIFY(updateaddress::defaultVersionListUrl().path().endsWith(QLatin1String("/product/glimmersetVersion.plist")));
+        settings.setVersionListUrl(QStringLiteral("http://127.0.0.1:1/a.plist"));
+        QCOMPARE(AppSettings(settings.fileName()).versionListUrl(), QStringLiteral("http://127.0.0.1:1/a.plist"));
+        QCOMPARE(updateaddress::versionListUrl(settings), QUrl(QStringLiteral("http://127.0.0.1:1/a.plist")));
+        qputenv("GLIMMERSET_UPDATE_URL", "http://127.0.0.1:2/b.plist");
+        QCOMPARE(updateaddress::versionListUrl(settings), QUrl(QStringLiteral("http://127.0.0.1:2/b.plist")));
+        qunsetenv("GLIMMERSET_UPDATE_URL");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpdateCheck)
+#include "tst_UpdateCheck.moc"

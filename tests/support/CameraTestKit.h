@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "sources/camera/CameraBackend.h"
+#include "sources/camera/CameraDevice.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+#include <QMutex>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+// Cameras for the tests: a folder served by libgphoto2's "Directory Browse" driver,
+// and a fake backend for what that driver cannot do.
+namespace cameratest {
+
+inline const char *DirectoryModel = "Directory Browse";
+
+// <root>/DCIM/100TEST with the three sample JPEGs, one more (thumb_red.jpg) made with a
+// red Exif thumbnail over blue pixels, a HEIC, a PNG, a movie and a text file that
+// is no photo. Returns the photo folder. The driver lists only the types of its own
+// table: the HEIC and the text file are on the card but not in its listing.
+inline QString makeCardFolder(const QString &root)
+{
+    QTemporaryDir scratch;
+    const QString dcim = root + QStringLiteral("/DCIM/100TEST");
+    QDir().mkpath(dcim);
+    for (const char *name : {"gps_htc_desire.jpg", "gps_iphone_1x1.jpg", "iptc_metapm.jpg"})
+        QFile::copy(testsupport::testData(QString::fromLatin1(name)), dcim + QLatin1Char('/') + QLatin1String(name));
+    const QString convert = QStringLiteral("/usr/bin/convert");
+    testsupport::run(convert, {QStringLiteral("-size"), QStringLiteral("64x48"), QStringLiteral("xc:blue"),
+                               dcim + QStringLiteral("/thumb_red.jpg")});
+    testsupport::run(convert, {QStringLiteral("-size"), QStringLiteral("32x24"), QStringLiteral("xc:red"),
+                               scratch.filePath(QStringLiteral("red.jpg"))});
+    testsupport::run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                                                  QStringLiteral("-ThumbnailImage<=") + scratch.filePath(QStringLiteral("red.jpg")),
+                                                  dcim + QStringLiteral("/thumb_red.jpg")});
+    testsupport::run(convert, {QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("gradient:"),
+                               dcim + QStringLiteral("/IMG_0005.HEIC")});
+    testsupport::run(convert, {QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("xc:green"),
+                               dcim + QStringLiteral("/screen.png")});
+    QFile movie(dcim + QStringLiteral("/CLIP_0006.MOV"));
+    if (movie.open(QIODevice::WriteOnly))
+        movie.write(QByteArray("\0\0\0\x14" "ftypqt  \0\0\0\0qt  ", 20));
+    QFile note(dcim + QStringLiteral("/notes.txt"));
+    if (note.open(QIODevice::WriteOnly))
+        note.write("not a photo");
+    return dcim;
+}
+
+inline CameraInfo directoryCamera(const QString &root)
+{
+    return {QString::fromLatin1(DirectoryModel), QStringLiteral("disk:") + root};
+}
+
+// Opens the device and waits for the whole listing; the items in arrival order.
+inline QList<CameraItem> openAndList(CameraDevice &device, QString *error = nullptr)
+{
+    QList<CameraItem> items;
+    QObject::connect(&device, &CameraDevice::itemsAdded, &device,
+                     [&items](const QList<CameraItem> &batch) { items += batch; });
+    QSignalSpy finished(&device, &CameraDevice::listingFinished);
+    device.requestOpenSession();
+    if (!finished.wait(20000))
+        return {};
+    if (error)
+        *error = finished.first().first().toString();
+    QObject::disconnect(&device, &CameraDevice::itemsAdded, &device, nullptr);
+    return items;
+}
+
+// A camera in memory. Each failure switch makes the matching call fail as a real
+// driver would; `gate` (when set) runs at the start of every call, so a test can
+// hold the worker or record the order of calls.
+class FakeBackend : public CameraBackend
+{
+public:
+    QList<CameraItem> items;
+    QMap<QString, QByteArray> contents; // by item key
+    CameraError openError = CameraError::None;
+    QStringList failDownloads;          // names
+    QStringList failDeletes;            // names
+    std::function<void(const QString &call)> gate;
+
+    CameraResult open() override
+    {
+        enter(QStringLiteral("open"));
+        return openError == CameraError::None ? CameraResult::success()
+                                              : CameraResult::failure(openError, QStringLiteral("Could not claim the USB device"));
+    }
+    void close() override {}
+    CameraResult listFolder(const QString &folder, QStringList *, QList<CameraItem> *files) override
+    {
+        enter(QStringLiteral("list"));
+        for (const CameraItem &item : items)
+            if (item.folder == folder || folder == QLatin1String("/"))
+                files->append(item);
+        return CameraResult::success();
+    }
+    CameraResult preview(const CameraItem &item, QByteArray *) override
+    {
+        enter(QStringLiteral("preview ") + item.name);
+        return CameraResult::failure(CameraError::NotSupported, {});
+    }
+    CameraResult download(const CameraItem &item, QIODevice *out,
+                          const std::function<bool(qint64, qint64)> &progress) override
+    {
+        enter(QStringLiteral("download ") + item.name);
+        const QByteArray data = contents.value(item.key());
+        // Half the bytes arrive before the cable is pulled, as in a real failure.
+        if (failDownloads.contains(item.name)) {
+            out->write(data.left(data.size() / 2));
+            return CameraResult::failure(CameraError::Gone, QStringLiteral("I/O problem"));
+        }
+        out->write(data);
+        if (progress)
+            progress(data.size(), data.size());
+        return CameraResult::success();
+    }
+    CameraResult remove(const CameraItem &item) override
+    {
+        enter(QStringLiteral("remove ") + item.name);
+        if (failDeletes.contains(item.name))
+            return CameraResult::failure(CameraError::NotSupported, QStringLiteral("read-only card"));
+        items.removeAll(item);
+        return CameraResult::success();
+    }
+
+    void add(const QString &name, const QByteArray &data)
+    {
+        CameraItem item;
+        item.folder = QStringLiteral("/DCIM");
+        item.name = name;
+        item.mimeType = QStringLiteral("image/jpeg");
+        item.size = data.size();
+        items.append(item);
+        contents.insert(item.key(), data);
+    }
+
+private:
+    void enter(const QString &call)
+    {
+        if (gate)
+            gate(call);
+    }
+};
+
+} // namespace cameratest

@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a
+// test card) and over fake devices for what the driver cannot do.
+#include "../AppDelegateHarness.h"
+#include "CameraTestKit.h"
+
+#include "app/FileRevealer.h"
+#include "camera/CameraController.h"
+#include "camera/CameraEditorLink.h"
+#include "camera/CameraItemModel.h"
+#include "camera/CameraWindow.h"
+#include "editor/EditorController.h"
+#include "editor/MetadataEditorView.h"
+#include "widgets/ZelButton.h"
+
+#include "app/Folders.h"
+#include "sources/camera/DeviceBrowser.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace cameratest;
+
+class RecordingRevealer : public FileRevealer
+{
+public:
+    QStringList selected;
+    void selectFile(const QString &path, const QString &) override { selected << path; }
+};
+
+class TestCameraController : public QObject
+{
+    Q_OBJECT
+
+private:
+    Harness m_harness;
+    RecordingRevealer m_revealer;
+    QTemporaryDir m_card;
+    QString m_dcim;
+    // What the scripted browser finds; the fake backends the factory hands out, by model.
+    QList<CameraInfo> m_attached;
+    QMap<QString, std::function<std::unique_ptr<CameraBackend>()>> m_fakes;
+
+    std::unique_ptr<CameraController> makeController()
+    {
+        auto *browser = new DeviceBrowser([this](QString *) { return m_attached; }, false);
+        auto camera = std::make_unique<CameraController>(*m_harness.delegate, &m_harness.center, browser);
+        camera->setDeviceFactory([this](const CameraInfo &info) {
+            if (m_fakes.contains(info.model))
+                return std::make_unique<CameraDevice>(info, m_fakes.value(info.model)());
+            return CameraDevice::create(info);
+        });
+        return camera;
+    }
+
+    void attach(CameraController &camera, const QList<CameraInfo> &cameras)
+    {
+        m_attached = cameras;
+        camera.Rescan();
+        // Known cameras keep their place; new ones are appended.
+        QTRY_VERIFY(camera.mCameras().size() == cameras.size()
+                    && std::all_of(cameras.begin(), cameras.end(),
+                                   [&](const CameraInfo &c) { return camera.mCameras().contains(c); }));
+    }
+
+    void press(ZelButton *button) { m_harness.center.postNotificationName(QStringLiteral("MybuttonMouseDown"), button); }
+
+    void openAndWait(CameraController &camera)
+    {
+        QSignalSpy listed(&camera, &CameraController::listingDone);
+        press(camera.cameraWindow()->opendeviceBtn);
+        QVERIFY(listed.wait(20000));
+    }
+
+    void select(CameraController &camera, const QStringList &names)
+    {
+        QListView *view = camera.cameraWindow()->imageBrowserView;
+        view->clearSelection();
+        for (int row = 0; row < camera.model()->rowCount(); ++row) {
+            if (names.contains(camera.model()->item(row).name))
+                view->selectionModel()->select(camera.model()->index(row), QItemSelectionModel::Select);
+        }
+    }
+
+    static std::unique_ptr<CameraBackend> fakeWith(const QStringList &names, const QStringList &failDownloads = {},
+                                                   const QStringList &failDeletes = {})
+    {
+        auto backend = std::make_unique<FakeBackend>();
+        for (const QString &name : names)
+            backend->add(name, name.toUtf8());
+        backend->failDownloads = failDownloads;
+        backend->failDeletes = failDeletes;
+        return backend;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("HOME", m_harness.dir.path().toLocal8Bit());
+        m_dcim = makeCardFolder(m_card.path());
+        m_harness.launch();
+        FileRevealer::setInstance(&m_revealer);
+    }
+    void cleanupTestCase() { FileRevealer::setInstance(nullptr); }
+    void init()
+    {
+        m_revealer.selected.clear();
+        m_fakes.clear();
+        m_attached.clear();
+    }
+
+    // The last camera added is current; removing it makes the remaining one current,
+    // removing the other leaves the list alone; with none left the window hides.
+    void camerasComeAndGoAndTheCurrentOneFollows()
+    {
+        m_fakes.insert(QStringLiteral("First"), [] { return fakeWith({QStringLiteral("A.JPG")}); });
+        m_fakes.insert(QStringLiteral("Second"), [] { return fakeWith({QStringLiteral("B.JPG"), QStringLiteral("C.JPG")}); });
+        const CameraInfo first{QStringLiteral("First"), QStringLiteral("usb:001,002")};
+        const CameraInfo second{QStringLiteral("Second"), QStringLiteral("usb:001,003")};
+        auto camera = makeController();
+        CameraWindow &w = *camera->cameraWindow();
+        QVERIFY(!camera->changtoiOSmodemenu()->isEnabled());
+        QVERIFY(!w.downloadPhotoBtn->isEnabled());
+
+        attach(*camera, {first, second});
+        QCOMPARE(camera->currentDevice()->info(), second);
+        QVERIFY(camera->changtoiOSmodemenu()->isEnabled());
+        QVERIFY(w.cameraChooser->isVisibleTo(&w));
+        camera->ChangeToImportiOSDevicePhoto();
+        QVERIFY(w.isVisible());
+        openAndWait(*camera);
+        QCOMPARE(camera->model()->rowCount(), 2);
+        QVERIFY(w.downloadPhotoBtn->isEnabled() && w.deletePhotoBtn->isEnabled() && w.viewExifBtn->isEnabled()
+                && w.removeExifBtn->isEnabled());
+
+        attach(*camera, {second}); // the other one goes: nothing changes here
+        QCOMPARE(camera->model()->rowCount(), 2);
+        attach(*camera, {first, second});
+        QCOMPARE(camera->currentDevice()->info(), first);
+        openAndWait(*camera);
+        attach(*camera, {second}); // the current one goes
+        QCOMPARE(camera->currentDevice()->info(), second);
+        QCOMPARE(camera->model()->rowCount(), 0);
+        QCOMPARE(w.deviceNamelab->text(), QStringLiteral("Second"));
+        QVERIFY(!w.downloadPhotoBtn->isEnabled());
+
+        attach(*camera, {});
+        QVERIFY(!camera->currentDevice());
+        QVERIFY(!w.isVisible());
+        QVERIFY(!camera->changtoiOSmodemenu()->isEnabled());
+    }
+
+    // Rows 1 to 4 over the real driver: listing with streamed thumbnails and the busy
+    // indicator, then downloads that each carry their own "import to edit".
+    void openListsAndDownloadsCarryTheirOwnPurpose()
+    {
+        m_attached = {directoryCamera(m_card.path())};
+        auto camera = makeController();
+        QStringList imported;
+        camera->setEditorHooks({[&imported](const QStringList &paths) { imported += paths; }, {}});
+        QSignalSpy busy(camera.get(), &CameraController::busyChanged);
+        camera->start();
+        QTRY_VERIFY(camera->currentDevice());
+        openAndWait(*camera);
+        QCOMPARE(busy.first().first().toBool(), true);
+        QCOMPARE(camera->model()->rowCount(), 6);
+        QTRY_COMPARE_WITH_TIMEOUT(camera->model()->thumbnailsShown(), 5, 20000); // all but the movie
+        QCOMPARE(camera->cameItemArray().at(0).fileType.isEmpty(), false);
+
+        QSignalSpy done(camera.get(), &CameraController::downloadDone);
+        select(*camera, {QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("screen.png")});
+        press(camera->cameraWindow()->importEditPhotoBtn);
+        select(*camera, {QStringLiteral("thumb_red.jpg")});
+        press(camera->cameraWindow()->downloadPhotoBtn); // while the imports are pending
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 3, 20000);
+        const QString working = folders::workingFolder();
+        QCOMPARE(imported, (QStringList{working + QStringLiteral("/gps_htc_desire.jpg"),
+                                        working + QStringLiteral("/screen.png")}));
+        QCOMPARE(m_revealer.selected.size(), 3);
+        QVERIFY(m_revealer.selected.contains(working + QStringLiteral("/thumb_red.jpg")));
+        QTRY_VERIFY(!camera->isBusy());
+        QVERIFY(!camera->cameraWindow()->camerataskProgressor->isVisibleTo(camera->cameraWindow()));
+    }
+
+    void failedDownloadIsReportedAndNotImported()
+    {
+        m_fakes.insert(QStringLiteral("Flaky"), [] {
+            return fakeWith({QStringLiteral("GOOD.JPG"), QStringLiteral("BAD.JPG")}, {QStringLiteral("BAD.JPG")});
+        });
+        m_attached = {{QStringLiteral("Flaky"), QStringLiteral("usb:")}};
+        auto camera = makeController();
+        QStringList imported;
+        camera->setEditorHooks({[&imported](const QStringList &paths) { imported += paths; }, {}});
+        camera->start();
+        QTRY_VERIFY(camera->currentDevice());
+        openAndWait(*camera);
+        select(*camera, {QStringLiteral("GOOD.JPG"), QStringLiteral("BAD.JPG")});
+        QSignalSpy done(camera.get(), &CameraController::downloadDone);
+        camera->DownloadImportEditePhotoAction();
+        QTRY_COMPARE(done.size(), 2);
+        QCOMPARE(imported, QStringList{folders::workingFolder() + QStringLiteral("/GOOD.JPG")});
+        QVERIFY(!QFile::exists(folders::workingFolder() + QStringLiteral("/BAD.JPG")));
+        QTRY_VERIFY(camera->lastAlert());
+        QCOMPARE(camera->lastAlert()->text(), QStringLiteral("1 photo(s) could not be downloaded"));
+        QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("BAD.JPG")));
+        camera->lastAlert()->close();
+    }
+
+    // Declining changes nothing; confirming removes each item once the camera has
+    // deleted it, and an item the camera keeps stays listed and is reported.
+    void deleteAsksAndFollowsTheCamera()
+    {
+        m_fakes.insert(QStringLiteral("Card"), [] {
+            return fakeWith({QStringLiteral("A.JPG"), QStringLiteral("B.JPG"), QStringLiteral("C.JPG")}, {},
+                            {QStringLiteral("B.JPG")});
+        });
+        m_attached = {{QStringLiteral("Card"), QStringLiteral("usb:")}};
+        auto camera = makeController();
+        camera->start();
+        QTRY_VERIFY(camera->currentDevice());
+        openAndWait(*camera);
+        select(*camera, {QStringLiteral("A.JPG"), QStringLiteral("B.JPG")});
+
+        press(camera->cameraWindow()->deletePhotoBtn);
+        QMessageBox *ask = camera->lastAlert();
+        QVERIFY(ask);
+        QCOMPARE(ask->text(), QStringLiteral("Are you sure you want to delete the selected photo ?"));
+        QStringList buttons;
+        for (QAbstractButton *b : ask->buttons())
+            buttons << b->text();
+        QCOMPARE(buttons.size(), 2);
+        QVERIFY(buttons.contains(QStringLiteral(" Delete ")) && buttons.contains(QStringLiteral("Cancel")));
+        ask->button(QMessageBox::Cancel) ? ask->button(QMessageBox::Cancel)->click()
+                                         : ask->buttons().at(buttons.indexOf(QStringLiteral("Cancel")))->click();
+        QTest::qWait(50);
+        QCOMPARE(camera->model()->rowCount(), 3);
+
+        press(camera->cameraWindow()->deletePhotoBtn);
+        ask = camera->lastAlert();
+        QSignalSpy deleted(camera.get(), &CameraController::deleteDone);
+        ask->buttons().at(buttons.indexOf(QStringLiteral(" Delete ")))->click();
+        QVERIFY(deleted.wait(5000));
+        QCOMPARE(deleted.first(), (QVariantList{1, 1}));
+        QCOMPARE(camera->model()->rowCount(), 2);
+        QCOMPARE(camera->model()->item(0).name, QStringLiteral("B.JPG"));
+        QTRY_VERIFY(camera->lastAlert() && camera->lastAlert() != ask);
+        QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("read-only card")));
+        camera->lastAlert()->close();
+    }
+
+    void heldCameraExplainsItself()
+    {
+        m_fakes.insert(QStringLiteral("Held"), [] {
+            auto backend = std::make_unique<FakeBackend>();
+            backend->openError = CameraError::Held;
+            return std::unique_ptr<CameraBackend>(std::move(backend));
+        });
+        m_attached = {{QStringLiteral("Held"), QStringLiteral("usb:001,010")}};
+        auto camera = makeController();
+        camera->start();
+        QTRY_VERIFY(camera->currentDevice());
+        openAndWait(*camera);
+        QVERIFY(camera->lastAlert());
+        QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("Unmount or eject the camera")));
+        QVERIFY(!camera->cameraWindow()->downloadPhotoBtn->isEnabled());
+        camera->lastAlert()->close();
+    }
+
+    // Camera mode: the remove-metadata button copies what is missing, then its menu's
+    // GPS command writes NoGPS_ copies from those downloads.
+    void removeGpsActsOnDownloadedCopies()
+    {
+        EditorController editor(*m_harness.delegate, &m_harness.center);
+        m_attached = {directoryCamera(m_card.path())};
+        auto camera = makeController();
+        cameraeditorlink::connect(*camera, editor, *m_harness.delegate);
+        camera->start();
+        QTRY_VERIFY(camera->currentDevice());
+        openAndWait(*camera);
+        const QString working = folders::workingFolder();
+        QFile::remove(working + QStringLiteral("/gps_iphone_1x1.jpg"));
+        select(*camera, {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("gps_htc_desire.jpg")});
+
+        QMenu *menu = editor.view()->removeExifMenu;
+        QSignalSpy shown(menu, &QMenu::aboutToShow);
+        press(camera->cameraWindow()->removeExifBtn);
+        QVERIFY(shown.wait(20000));
+        QVERIFY(QFile::exists(working + QStringLiteral("/gps_iphone_1x1.jpg")));
+        QSignalSpy finished(&editor, &EditorController::commandFinished);
+        editor.view()->removeGPSAction->trigger();
+        menu->hide();
+        QVERIFY(finished.wait(20000));
+        QTRY_VERIFY(m_harness.delegate->blocalMode());
+        for (const QString &name : {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("gps_htc_desire.jpg")}) {
+            const QString copy = working + QStringLiteral("/NoGPS_") + name;
+            QVERIFY2(QFile::exists(copy), qPrintable(copy));
+            const QVariantMap tags = testsupport::exiftoolTags(copy);
+            for (auto it = tags.begin(); it != tags.end(); ++it)
+                QVERIFY2(!it.key().startsWith(QLatin1String("GPS:")), qPrintable(it.key()));
+            QVERIFY(testsupport::exiftoolTags(m_dcim + QLatin1Char('/') + name).contains(QStringLiteral("GPS:GPSLatitude")));
+        }
+    }
+};
+
+QTEST_MAIN(TestCameraController)
+#include "tst_cameracontroller.moc"

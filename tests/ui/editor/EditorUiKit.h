@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Helpers for the tests that drive the metadata editor's windows through their real
+// controls. Header-only, like the other test kits.
+
+#include "app/FileRevealer.h"
+#include "editor/EditorController.h"
+#include "editor/EditorPhotoModel.h"
+#include "editor/MetadataEditorView.h"
+#include "editor/NSDragImageBrowserView.h"
+#include "widgets/ZelButton.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace editorui {
+
+// Records what the editor asks the file manager to show, instead of opening one.
+class RecordingRevealer : public FileRevealer
+{
+public:
+    QStringList selected;
+    void selectFile(const QString &path, const QString &) override { selected << path; }
+};
+
+// Selects the rows of the editor's list; the first becomes the current photo.
+inline void select(EditorController &editor, const QList<int> &rows)
+{
+    QItemSelectionModel *selection = editor.view()->localImageBrowserView->selectionModel();
+    selection->clearSelection();
+    for (int row : rows)
+        selection->select(editor.model()->index(row), QItemSelectionModel::Select);
+    if (!rows.isEmpty())
+        selection->setCurrentIndex(editor.model()->index(rows.first()), QItemSelectionModel::NoUpdate);
+}
+
+// Saves a picture of the windows on show when GLIMMERSET_SCREENSHOTS names a folder.
+inline void screenshot(const QString &name)
+{
+    const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QTest::qWait(300);
+    // The windows on show, with a margin of the (white) screen around them.
+    QRect shown;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            shown |= w->frameGeometry();
+    }
+    shown = shown.adjusted(-16, -16, 16, 16) & QGuiApplication::primaryScreen()->geometry();
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+        .save(folder + QLatin1Char('/') + name);
+}
+
+// Presses a drop-down button and clicks an item of the menu it opened, as a person
+// would; `shot` names a screenshot taken while the menu is open.
+inline bool chooseFromMenu(ZelButton *button, QMenu *menu, QAction *action, const QString &shot = {})
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
+        return false;
+    if (!shot.isEmpty())
+        screenshot(shot);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    return QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
+}
+
+// The report of the next command to finish (spy on EditorController::commandFinished).
+inline JobReport waitForCommand(QSignalSpy &spy)
+{
+    if (!spy.wait(30000) && spy.isEmpty())
+        return {};
+    return spy.takeFirst().at(1).value<JobReport>();
+}
+
+} // namespace editorui

@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "../AppDelegateHarness.h"
+#include "../../core/metadata/EditorTestKit.h"
+#include "EditorUiKit.h"
+
+#include "editor/ChangeGPSWindow.h"
+#include "editor/EditViewWindow.h"
+#include "editor/GpsTemplateController.h"
+#include "editor/MapWindow.h"
+#include "editor/WorldMapView.h"
+#include "windows/Drawer.h"
+
+#include "app/Folders.h"
+#include "metadata/PropertyList.h"
+
+#include <QDialogButtonBox>
+#include <QEnterEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace editortest;
+using namespace editorui;
+
+class TestGpsTemplates : public QObject
+{
+    Q_OBJECT
+private:
+    Harness m_harness;
+    std::unique_ptr<EditorController> m_editor;
+    RecordingRevealer m_revealer;
+    QString m_harbour; // rich metadata with a GPS date and time
+    QString m_plain;   // no metadata
+
+    GpsTemplateController &gps() { return *m_editor->gpsTemplates(); }
+    MetadataEditorView &view() { return *m_editor->view(); }
+    QString working() const { return folders::workingFolder(); }
+
+    // Closes the open alert after checking its texts.
+    void expectAlert(const QString &title, const QString &informative)
+    {
+        QMessageBox *alert = m_editor->lastAlert();
+        QVERIFY(alert);
+        QTRY_VERIFY(alert->isVisible());
+        QCOMPARE(alert->text(), title);
+        QVERIFY2(alert->informativeText().contains(informative), qPrintable(alert->informativeText()));
+        QCOMPARE(alert->buttons().size(), 1);
+        QCOMPARE(alert->buttons().first()->text(), QStringLiteral(" Ok "));
+        QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
+        QTRY_VERIFY(!m_editor->lastAlert());
+    }
+
+    static void type(QLineEdit *field, const QString &text)
+    {
+        field->clear();
+        QTest::keyClicks(field, text);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
+            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        qRegisterMetaType<JobReport>();
+        qputenv("HOME", m_harness.dir.path().toLocal8Bit());
+        const QString photos = m_harness.dir.filePath(QStringLiteral("photos"));
+        QDir().mkpath(photos);
+        m_harbour = testsupport::makeJpeg(photos + QStringLiteral("/harbour.jpg"), 640, 480,
+                                          richMetadataArgs() + QStringList{QStringLiteral("-GPSDateStamp=2019:07:14"),
+                                                                           QStringLiteral("-GPSTimeStamp=10:20:30")});
+        m_plain = testsupport::makeJpeg(photos + QStringLiteral("/plain.jpg"), 480, 640);
+        m_harness.launch();
+        m_editor = std::make_unique<EditorController>(*m_harness.delegate, &m_harness.center);
+        FileRevealer::setInstance(&m_revealer);
+        m_harness.ui().rightDrawer->open();
+        m_editor->addLocalFiles({m_harbour, m_plain});
+    }
+
+    void cleanupTestCase()
+    {
+        FileRevealer::setInstance(nullptr);
+        m_editor.reset();
+    }
+
+    void changeGpsWindow()
+    {
+        // A photo with a GPS block gives its stamps.
+        select(*m_editor, {0});
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().addGPSAction));
+        ChangeGPSWindow &window = *gps().changeGPSWindow();
+        QTRY_VERIFY(window.isVisible());
+        QCOMPARE(window.windowModality(), Qt::ApplicationModal);
+        QCOMPARE(window.dateStamplab->text(), QStringLiteral("2019:07:14"));
+        QCOMPARE(window.timeStamplab->text(), QStringLiteral("10:20:30"));
+        QTest::mouseClick(window.cancelButton, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+
+        // One without offers the placeholders, which mean "no stamp".
+        select(*m_editor, {1});
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().addGPSAction));
+        QTRY_VERIFY(window.isVisible());
+        QCOMPARE(window.dateStamplab->text(), QStringLiteral("YYYY:MM:DD"));
+        QCOMPARE(window.timeStamplab->text(), QStringLiteral("HH:MM:SS"));
+
+        const QStringList before = filesIn(working());
+        window.latitudelab->clear();
+        QTest::mouseClick(window.saveButton, Qt::LeftButton);
+        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("Each value cannot be empty."));
+        QVERIFY(window.isVisible());
+        type(window.latitudelab, QStringLiteral("123"));
+        type(window.longtitudelab, QStringLiteral("151.2093"));
+        type(window.altitudelab, QStringLiteral("-5"));
+        QTest::mouseClick(window.saveButton, Qt::LeftButton);
+        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude: must be between -90 and 90"));
+        QCOMPARE(filesIn(working()), before);
+
+        type(window.latitudelab, QStringLiteral("-33.8688"));
+        screenshot(QStringLiteral("editor-gps-window.png"));
+        // The typed position on the map, south-east of the centre.
+        QTest::mouseClick(window.mapButton, Qt::LeftButton);
+        MapWindow &map = *gps().mapWindow();
+        QTRY_VERIFY(map.isVisible());
+        QVERIFY(map.mapView->hasOutline());
+        const QPointF marker = map.mapView->markerPoint();
+        QVERIFY(marker.x() > map.mapView->width() * 0.85 && marker.y() > map.mapView->height() / 2);
+        QVERIFY(map.linkLabel->text().contains(
+            QStringLiteral("https://www.openstreetmap.org/?mlat=-33.868800&amp;mlon=151.209300#map=12/-33.868800/151.209300")));
+        screenshot(QStringLiteral("editor-map-window.png"));
+        map.hide();
+
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QTest::mouseClick(window.saveButton, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        const JobReport report = waitForCommand(done);
+        const QString copy = working() + QStringLiteral("/NewGPS_plain.jpg");
+        QCOMPARE(report.written(), QStringList{copy});
+        const QVariantMap tags = metadataTags(copy);
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), 1);
+        QVERIFY(!tags.contains(QStringLiteral("GPS:GPSDateStamp")));
+        QCOMPARE(m_revealer.selected.last(), copy);
+    }
+
+    void mapWithoutGps()
+    {
+        select(*m_editor, {1});
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().showMapAction));
+        expectAlert(QStringLiteral("No GPS Data"), QStringLiteral("This photo does not contain GPS information."));
+        QVERIFY(!gps().mapWindow()->isVisible());
+    }
+
+    void editSheet()
+    {
+        select(*m_editor, {0, 1});
+        ZelButton *start = view().starteditBtn;
+        QTest::mouseClick(start, Qt::LeftButton);
+        EditViewWindow &sheet = *gps().editViewWindow();
+        QTRY_VERIFY(sheet.isVisible());
+        QCOMPARE(start->imageName(), QStringLiteral("editnom.png"));
+
+        // Hover artwork.
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(sheet.editBackBtn, &enter);
+        QCOMPARE(sheet.editBackBtn->imageName(), QStringLiteral("backdown.png"));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(sheet.editBackBtn, &leave);
+        QCOMPARE(sheet.editBackBtn->imageName(), QStringLiteral("backnom.png"));
+
+        type(sheet.artistlab, QStringLiteral("Grace Hopper"));
+        type(sheet.keywordslab, QStringLiteral("harbour, boats"));
+        type(sheet.gpsLatilab, QStringLiteral("north"));
+        QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
+        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude"));
+        sheet.gpsLatilab->clear();
+        screenshot(QStringLiteral("editor-edit-sheet.png"));
+
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
+        QCOMPARE(sheet.editApplyBtn->imageName(), QStringLiteral("applydown.png"));
+        const JobReport report = waitForCommand(done);
+        const QString harbour = working() + QStringLiteral("/After_harbour.jpg");
+        QCOMPARE(report.written(), (QStringList{harbour, working() + QStringLiteral("/After_plain.jpg")}));
+        const QVariantMap before = metadataTags(m_harbour), after = metadataTags(harbour);
+        QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Grace Hopper"));
+        QCOMPARE(withoutGroups(after, {QStringLiteral("IFD0"), QStringLiteral("IPTC")}),
+                 withoutGroups(before, {QStringLiteral("IFD0"), QStringLiteral("IPTC")}));
+        QCOMPARE(testsupport::exiftoolTags(harbour).value(QStringLiteral("IPTC:Keywords")).toStringList(),
+                 (QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}));
+        QVERIFY(sheet.isVisible());
+
+        // Template, then Back.
+        QTest::mouseClick(sheet.editTemplateBtn, Qt::LeftButton);
+        const QString plist = working() + QStringLiteral("/templatefile.plist");
+        QCOMPARE(propertylist::readFile(plist)->value(QStringLiteral("Keywords")), QVariant(QStringLiteral("harbour, boats")));
+        QCOMPARE(m_revealer.selected.last(), plist);
+        QTest::mouseClick(sheet.editBackBtn, Qt::LeftButton);
+        QVERIFY(!sheet.isVisible());
+    }
+
+    void importThroughThePanel()
+    {
+        select(*m_editor, {0});
+        // The submenus' entries, triggered as the menus would.
+        gps().exportMenu->findChild<QAction *>(QStringLiteral("exportExifAction"))->trigger();
+        const QString plist = working() + QStringLiteral("/harbour_Exif.plist");
+        QVERIFY(QFileInfo::exists(plist));
+
+        select(*m_editor, {1});
+        gps().importMenu->findChild<QAction *>(QStringLiteral("importExifAction"))->trigger();
+        QFileDialog *panel = gps().theOpenPanel();
+        QVERIFY(panel);
+        QTRY_VERIFY(panel->isVisible());
+        QCOMPARE(panel->windowTitle(), QStringLiteral("Please select plist to import."));
+        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        panel->selectFile(plist);
+        QPushButton *open = panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
+        QVERIFY(open && open->isEnabled());
+        QTest::mouseClick(open, Qt::LeftButton);
+        const JobReport report = waitForCommand(done);
+        const QString copy = working() + QStringLiteral("/After_plain.jpg");
+        QCOMPARE(report.written(), QStringList{copy});
+        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:ISO")), QStringLiteral("200"));
+        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 10:20:30"));
+    }
+};
+
+QTEST_MAIN(TestGpsTemplates)
+#include "tst_gpstemplates.moc"

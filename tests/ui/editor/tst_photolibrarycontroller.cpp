@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "../AppDelegateHarness.h"
+
+#include "LibraryFixture.h"
+
+#include "app/NotificationNames.h"
+#include "editor/EditorController.h"
+#include "editor/EditorPhotoModel.h"
+#include "editor/MetadataEditorView.h"
+#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoLibraryController.h"
+#include "widgets/ZelButton.h"
+#include "windows/ConnectPhotoWindow.h"
+#include "windows/Drawer.h"
+
+#include "app/AppSettings.h"
+#include "sources/library/PhotoLibraryScan.h"
+#include "sources/library/PhotoLibrarySource.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+class TestPhotoLibraryController : public QObject
+{
+    Q_OBJECT
+private:
+    Harness m_harness;
+    std::unique_ptr<EditorController> m_editor;
+    QString m_library;      // 600 photos and a few files that are not photos
+    QStringList m_expected; // the library's photos in walk order
+
+    MetadataEditorView &view() { return *m_editor->view(); }
+    PhotoLibraryController &library() { return *m_editor->photoLibrary(); }
+    ConnectPhotoWindow *sheet() { return m_harness.ui().connectPhotoWindow; }
+
+    void pressLibraryButton()
+    {
+        m_harness.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
+                                              view().cameraphotoBtn);
+    }
+
+    // Chooses `folder` in the library panel the way a person would: open it from the
+    // connect sheet, select the folder, press Choose.
+    void chooseInPanel(const QString &folder)
+    {
+        QTest::mouseClick(sheet()->choosePhotoLibraryBtn(), Qt::LeftButton);
+        QVERIFY(!sheet()->isVisible());
+        QFileDialog *panel = library().openPanel();
+        QVERIFY(panel && panel->isVisible());
+        panel->setDirectory(QFileInfo(folder).path());
+        panel->selectFile(folder);
+        static_cast<QDialog *>(panel)->accept();
+    }
+
+    QString alertText()
+    {
+        QMessageBox *alert = library().lastAlert();
+        return alert ? alert->text() + QLatin1Char('\n') + alert->informativeText() : QString();
+    }
+
+    void closeAlert()
+    {
+        if (QMessageBox *alert = library().lastAlert())
+            alert->close();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("HOME", m_harness.dir.path().toLocal8Bit());
+        QStringList entries{QStringLiteral("Masters/2019/07/14/IMG_0001.MOV"), QStringLiteral("Masters/2019/07/14/IMG_0001.xmp"),
+                            QStringLiteral("Masters/.DS_Store")};
+        for (int i = 0; i < 600; ++i)
+            entries << QStringLiteral("Masters/2019/%1/%2/IMG_%3.jpg")
+                           .arg(7 + i / 200, 2, 10, QLatin1Char('0'))
+                           .arg(1 + (i / 20) % 10, 2, 10, QLatin1Char('0'))
+                           .arg(i, 4, 10, QLatin1Char('0'));
+        m_library = libraryfixture::makeLibrary(m_harness.dir.filePath(QStringLiteral("disk")), entries);
+        m_expected = entries.mid(3);
+        for (QString &path : m_expected)
+            path = m_library + QLatin1Char('/') + path;
+        m_expected.sort(); // zero-padded names: name order is walk order
+
+        m_harness.launch();
+        m_editor = std::make_unique<EditorController>(*m_harness.delegate, &m_harness.center);
+        m_harness.ui().rightDrawer->open();
+        QTest::qWait(200);
+    }
+
+    void firstUseAsksForTheLibraryThenRemembersIt()
+    {
+        // Nothing remembered: the button selects the library source and asks for one.
+        pressLibraryButton();
+        QCOMPARE(view().cameraphotoBtn->imageName(), QStringLiteral("photolibdown.png"));
+        QCOMPARE(view().localphotoBtn->imageName(), QStringLiteral("localphotonom.png"));
+        QVERIFY(sheet()->isVisible());
+        testsupport::screenshot(QStringLiteral("connect-sheet.png"));
+
+        // A folder that is not a library is refused with a reason, and not remembered.
+        const QString other = m_harness.dir.filePath(QStringLiteral("disk/Pictures"));
+        QDir().mkpath(other);
+        chooseInPanel(other);
+        QTRY_VERIFY(library().lastAlert());
+        QVERIFY2(alertText().contains(QLatin1String("\"Photos Library.photoslibrary\"")), qPrintable(alertText()));
+        QVERIFY(AppSettings(m_harness.settingsFile()).photoLibraryPath().isEmpty());
+        closeAlert();
+        QVERIFY(!library().source()->isScanning());
+
+        // The library: remembered under the keys that are read back, then scanned into the list in batches.
+        pressLibraryButton();
+        QSignalSpy finished(&library(), &PhotoLibraryController::scanFinished);
+        QSignalSpy inserted(m_editor->model(), &QAbstractItemModel::rowsInserted);
+        chooseInPanel(m_library);
+        QVERIFY(library().source()->isScanning());
+        QVERIFY(view().stopScanButton->isVisible());
+        QVERIFY(finished.wait(60000));
+        const AppSettings stored(m_harness.settingsFile());
+        QCOMPARE(stored.photoLibraryPath(), m_library);
+        QCOMPARE(QString::fromUtf8(stored.photoLibraryData()), m_library);
+        QStringList listed;
+        for (const IKImageItem &item : m_editor->localPhotoItemArray())
+            listed << item.filePath;
+        QCOMPARE(listed, m_expected);
+        QVERIFY2(inserted.size() > 1 && inserted.size() < 60, qPrintable(QString::number(inserted.size())));
+        QVERIFY(!view().stopScanButton->isVisible());
+        QVERIFY2(view().statusLabel->text().contains(QLatin1String("600 photos; 2 files skipped")),
+                 qPrintable(view().statusLabel->text()));
+        QVERIFY(m_harness.delegate->blocalMode());
+
+        // Pictures are made for the cells on screen, not for all six hundred.
+        QTRY_VERIFY(m_editor->model()->index(0).data(EditorPhotoModel::LoadedRole).toBool());
+        QTest::qWait(300);
+        QVERIFY(!m_editor->model()->index(599).data(EditorPhotoModel::LoadedRole).toBool());
+        view().localImageBrowserView->scrollToBottom();
+        QTRY_VERIFY(m_editor->model()->index(599).data(EditorPhotoModel::LoadedRole).toBool());
+        view().localImageBrowserView->scrollToTop();
+        testsupport::screenshot(QStringLiteral("editor-library.png"));
+
+        // The next press scans the remembered library without asking.
+        m_editor->ClearLeftPhotos();
+        pressLibraryButton();
+        QVERIFY(!sheet()->isVisible());
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(m_editor->localPhotoItemArray().size(), 600);
+
+        // The local source button takes the selection back.
+        m_harness.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
+                                              view().localphotoBtn);
+        QCOMPARE(view().cameraphotoBtn->imageName(), QStringLiteral("photolibnom.png"));
+        QCOMPARE(view().localphotoBtn->imageName(), QStringLiteral("localphotodown.png"));
+    }
+
+    void secondScanRefusedAndStop()
+    {
+        m_editor->ClearLeftPhotos();
+        QStringList entries;
+        for (int i = 0; i < 4000; ++i)
+            entries << QStringLiteral("Masters/%1/IMG_%2.jpg").arg(i / 100).arg(i);
+        const QString big = libraryfixture::makeLibrary(m_harness.dir.filePath(QStringLiteral("big")), entries);
+        library().connectPhotoLibrary(big);
+        QSignalSpy finished(&library(), &PhotoLibraryController::scanFinished);
+        QVERIFY(library().source()->isScanning());
+
+        // A second scan while one runs is refused with a message, and starts nothing.
+        pressLibraryButton();
+        QVERIFY(library().lastAlert());
+        QVERIFY2(alertText().contains(PhotoLibraryScan::busyMessage()), qPrintable(alertText()));
+        closeAlert();
+
+        QTest::mouseClick(view().stopScanButton, Qt::LeftButton);
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(finished.size(), 1);
+        const auto report = finished.first().first().value<LibraryScanReport>();
+        QVERIFY(report.stopped);
+        QCOMPARE(m_editor->localPhotoItemArray().size(), report.photoCount);
+        QVERIFY(report.photoCount < 4000);
+        QVERIFY(view().statusLabel->text().contains(QLatin1String("stopped")));
+        QVERIFY(!view().stopScanButton->isVisible());
+    }
+
+    void libraryGoneAsksAgain()
+    {
+        // A remembered library whose disk is not attached: the connect sheet, not an empty scan.
+        sheet()->endSheet(0);
+        m_harness.delegate->settings().setPhotoLibraryPath(m_harness.dir.filePath(QStringLiteral("unplugged/Photos Library.photoslibrary")));
+        pressLibraryButton();
+        QVERIFY(sheet()->isVisible());
+        QVERIFY(!library().source()->isScanning());
+        sheet()->endSheet(0);
+    }
+};
+
+QTEST_MAIN(TestPhotoLibraryController)
+#include "tst_photolibrarycontroller.moc"

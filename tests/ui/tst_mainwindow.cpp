@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window as a desktop window: larger sizes, remembered frame, minimise, edge
+// grips, quitting during a job and the notice at the end of a long one.
+#include "AppDelegateHarness.h"
+
+#include "app/AppSettings.h"
+#include "app/Appearance.h"
+#include "app/Artwork.h"
+#include "app/Palette.h"
+#include "windows/Drawer.h"
+#include "app/DesktopNotifier.h"
+#include "app/WindowFrameKeeper.h"
+#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultTableView.h"
+#include "widgets/WindowEdgeGrips.h"
+#include "widgets/ZelCustomeWindow.h"
+#include "windows/PreferenceWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDBusConnection>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+
+// Stands in for the desktop's notification service on a private bus.
+class FakeNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList summaries, bodies;
+public Q_SLOTS:
+    uint Notify(const QString &appName, uint replacesId, const QString &icon, const QString &summary,
+                const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
+    {
+        Q_UNUSED(appName);
+        Q_UNUSED(replacesId);
+        Q_UNUSED(icon);
+        Q_UNUSED(actions);
+        Q_UNUSED(hints);
+        Q_UNUSED(timeout);
+        summaries << summary;
+        bodies << body;
+        return uint(summaries.size());
+    }
+};
+
+// Answers the next message box with the button of that text.
+static void answerNextAlert(const QString &buttonText, bool *asked)
+{
+    QTimer::singleShot(0, [buttonText, asked] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        *asked = true;
+        for (QAbstractButton *b : box->buttons()) {
+            if (b->text() == buttonText)
+                b->click();
+        }
+    });
+}
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_home;
+    Photos m_photos;
+    QProcess m_daemon;
+    QString m_busAddress;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("HOME", m_home.path().toUtf8());
+        m_photos.make(m_home.filePath(QStringLiteral("generated")));
+        if (!QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
+            m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                           QStringLiteral("--print-address=1")});
+            if (m_daemon.waitForReadyRead(5000))
+                m_busAddress = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        }
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_daemon.state() != QProcess::NotRunning) {
+            m_daemon.terminate();
+            m_daemon.waitForFinished(3000);
+        }
+    }
+
+    // Larger than the list layout's size, the table takes the new room, the bar stays at
+    // the bottom and the figures at the right; smaller than it is refused.
+    void largerWindowGrowsTheTable()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
+        ZelCustomeWindow *window = h.ui().window;
+        QTRY_COMPARE(window->size(), QSize(654, 598));
+        QVERIFY(window->maximumSize().width() > 2000);
+        ResultTableView *table = h.ui().theTableview;
+        const int tableHeight = table->height();
+
+        window->resize(900, 760);
+        QTRY_COMPARE(table->height(), tableHeight + 162);
+        QCOMPARE(table->width(), window->width() - 2);
+        const QRect bar = h.ui().bottomBar->geometry();
+        QCOMPARE(h.ui().bottomBar->mapTo(window, QPoint(0, bar.height())).y(), window->height() - 1);
+        auto *cell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(0));
+        QVERIFY(cell);
+        QCOMPARE(cell->width(), table->viewport()->width());
+        QVERIFY(cell->precentlab()->geometry().right() > 900 - 160);
+
+        window->resize(500, 400);
+        QVERIFY(window->width() >= 654 && window->height() >= 598);
+    }
+
+    // Where and how large the window was left is where it comes back, per layout.
+    void frameIsRememberedAcrossLaunches()
+    {
+        Harness h;
+        h.launch();
+        h.ui().window->setGeometry(QRect(40, 30, 720, 340));
+        h.delegate->frameKeeper()->flush();
+        QTest::qWait(500); // the keeper's gathering delay
+        h.delegate.reset();
+
+        h.launch();
+        QCOMPARE(h.ui().window->geometry(), QRect(40, 30, 720, 340));
+        QCOMPARE(h.ui().window->minimumSize(), QSize(654, 300));
+
+        // A position on a screen that is gone: centred instead, the size kept.
+        AppSettings(h.settingsFile()).setWindowPosition(QPoint(-5000, -5000));
+        h.delegate.reset();
+        h.launch();
+        QCOMPARE(h.ui().window->size(), QSize(720, 340));
+        QVERIFY(h.ui().window->screen()->availableGeometry().contains(h.ui().window->geometry().center()));
+    }
+
+    void minimiseAndEdgeGrips()
+    {
+        Harness h;
+        h.launch();
+        ZelCustomeWindow *window = h.ui().window;
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // The right edge's grip: the window grows with the pointer, never below its least size.
+        WindowEdgeGrip *right = nullptr;
+        for (QWidget *g : window->edgeGrips()->grips()) {
+            auto *grip = static_cast<WindowEdgeGrip *>(g);
+            if (grip->edges() == Qt::Edges(Qt::RightEdge))
+                right = grip;
+        }
+        QVERIFY(right && right->isVisible());
+        QCOMPARE(right->geometry().right(), window->width() - 1);
+        const int before = window->width();
+        const QPoint inside(2, right->height() / 2);
+        QTest::mousePress(right, Qt::LeftButton, {}, inside);
+        QTest::mouseMove(right, inside + QPoint(120, 0));
+        QTest::mouseRelease(right, Qt::LeftButton, {}, inside + QPoint(120, 0));
+        QCOMPARE(window->width(), before + 120);
+
+        QTest::mouseClick(h.ui().minimizeBtn, Qt::LeftButton);
+        QTRY_VERIFY(window->isMinimized());
+        h.delegate->openFilesFromAnotherStart({});
+        QTRY_VERIFY(!window->isMinimized());
+    }
+
+    // Preferences ▸ Appearance sets the application palette, is stored, and the artwork
+    // is drawn again in the palette's colours (a light strip turns dark).
+    void appearanceChangesThePalette()
+    {
+        Harness h;
+        h.launch();
+        const QPalette system = QGuiApplication::palette();
+        QComboBox *box = h.ui().preferenceWindow->appearanceBox();
+        QCOMPARE(box->currentData().toString(), QStringLiteral("System"));
+        // The box of the window on show (the test launches twice).
+        const auto choose = [&h](const QString &name) {
+            QComboBox *shown = h.ui().preferenceWindow->appearanceBox();
+            shown->setCurrentIndex(shown->findData(name));
+            Q_EMIT shown->activated(shown->currentIndex());
+        };
+        const auto stripLightness = [] {
+            const QImage strip = artwork::pixmap(QStringLiteral("tablehead.png")).toImage();
+            return QColor(strip.pixel(strip.width() / 2, strip.height() / 2)).lightness();
+        };
+        QVERIFY(stripLightness() > 200);
+
+        choose(QStringLiteral("Dark"));
+        QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
+        QTRY_COMPARE(h.ui().window->palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
+        QCOMPARE(AppSettings(h.settingsFile()).appearance(), QStringLiteral("Dark"));
+        QVERIFY(stripLightness() < 100);
+        // Accents keep their colour; greys move onto the palette's ramp.
+        const QString svg = artwork::recolouredSvg(QStringLiteral("<a fill=\"#FFFFFF\" b=\"#1F2430\" c=\"#3D63DD\"/>"),
+                                                   palette::darkPalette());
+        QVERIFY2(svg.contains(palette::darkPalette().color(QPalette::Window).name()), qPrintable(svg));
+        QVERIFY2(svg.contains(palette::darkPalette().color(QPalette::WindowText).name()), qPrintable(svg));
+        QVERIFY(svg.contains(QStringLiteral("#3d63dd")));
+
+        // The choice holds at the next launch.
+        h.delegate.reset();
+        h.launch();
+        QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData().toString(), QStringLiteral("Dark"));
+        QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
+
+        choose(QStringLiteral("Light"));
+        QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::lightPalette().color(QPalette::Window));
+        choose(QStringLiteral("System"));
+        QCOMPARE(QGuiApplication::palette().color(QPalette::Window), system.color(QPalette::Window));
+    }
+
+    // The editor under the window takes the window's width and grows by its lower edge;
+    // the height it was given comes back.
+    void editorGrowsAndKeepsItsHeight()
+    {
+        Harness h;
+        h.launch();
+        QVERIFY(QTest::qWaitForWindowExposed(h.ui().window));
+        h.ui().window->resize(900, 300);
+        h.delegate->toggleLeftDrawer();
+        Drawer *drawer = h.ui().rightDrawer;
+        QTRY_VERIFY(drawer->isVisible());
+        QCOMPARE(drawer->width(), 900 - 2 * drawer->leadingOffset());
+        QWidget *grip = drawer->findChild<QWidget *>(QStringLiteral("drawerGrip"));
+        QVERIFY(grip);
+        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(50, 2));
+        QTest::mouseMove(grip, QPoint(50, 82));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(50, 82));
+        QCOMPARE(drawer->contentSize().height(), 402);
+        QCOMPARE(AppSettings(h.settingsFile()).editorHeight(), 402);
+        h.delegate.reset();
+        h.launch();
+        QCOMPARE(h.ui().rightDrawer->contentSize().height(), 402);
+    }
+
+    // Quitting while photos are compressed asks first; "Continue" keeps the job and the
+    // window, "Stop and Quit" ends the job after the photos being written.
+    void quitDuringAJobAsks()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        QStringList many;
+        for (int i = 0; i < 12; ++i)
+            many += h.copies(m_photos.all(), QStringLiteral("many%1").arg(i));
+        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        QVERIFY(Harness::drop(h.ui().leftTipImageView, many));
+        QVERIFY(h.delegate->isCompressing());
+
+        bool asked = false;
+        answerNextAlert(QStringLiteral("Continue"), &asked);
+        QVERIFY(!h.delegate->windowShouldClose());
+        QVERIFY(asked);
+        QCOMPARE(h.terminated, 0);
+        if (h.delegate->isCompressing()) {
+            asked = false;
+            answerNextAlert(QStringLiteral("Stop and Quit"), &asked);
+            QVERIFY(h.delegate->windowShouldClose());
+            QVERIFY(asked);
+            QCOMPARE(h.terminated, 1);
+            QVERIFY(finished.count() > 0 || finished.wait(60000));
+            QVERIFY(h.delegate->lastReport().cancelled || h.delegate->dragPhotoArray().size() == many.size());
+        }
+        // Idle, quitting asks nothing.
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        const int before = h.terminated;
+        QVERIFY(h.delegate->windowShouldClose());
+        QCOMPARE(h.terminated, before + 1);
+    }
+
+    // A job that ends while the window is in the background is told by the desktop; with
+    // the window in front nothing is posted.
+    void longJobEndIsNotifiedWhenInactive()
+    {
+        if (m_busAddress.isEmpty())
+            QFAIL("no dbus-daemon to run a private bus (scripts/install-deps installs dbus)");
+        QDBusConnection service = QDBusConnection::connectToBus(m_busAddress, QStringLiteral("notifications"));
+        FakeNotifications fake;
+        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        DesktopNotifier notifier(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("app")));
+        QSignalSpy delivered(&notifier, &DesktopNotifier::delivered);
+        // Every job counts as long here; the ten seconds are the default.
+        h.delegate->setDesktopNotifier(&notifier, 0);
+
+        QVERIFY(QTest::qWaitForWindowActive(h.ui().window));
+        QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("front"))));
+        QTest::qWait(200);
+        QCOMPARE(delivered.count(), 0);
+
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("back"))));
+        QVERIFY(delivered.wait(5000));
+        QCOMPARE(delivered.first().first().toBool(), true);
+        QCOMPARE(fake.summaries, QStringList{QStringLiteral("Photos compressed")});
+        QCOMPARE(fake.bodies, QStringList{h.ui().saveSizelab->text()});
+        QVERIFY(fake.bodies.first().startsWith(QStringLiteral("Save")));
+        QDBusConnection::disconnectFromBus(QStringLiteral("notifications"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

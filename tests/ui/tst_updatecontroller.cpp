@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppDelegateHarness.h"
+
+#include "LocalHttpServer.h"
+
+#include "update/ZelUpdateController.h"
+#include "windows/NoUpdateWindow.h"
+#include "windows/UpdateWindow.h"
+
+#include "app/BuildVersion.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(LocalHttpServer::Response)
+
+class TestUpdateController : public QObject
+{
+    Q_OBJECT
+private:
+    Harness m_harness;
+    LocalHttpServer m_server;
+    QList<QUrl> m_opened;
+
+    ZelUpdateController &controller() { return *m_harness.delegate->updateController(); }
+
+    void hideAll()
+    {
+        controller().window()->hide();
+        controller().noUpdateWindow()->hide();
+        if (QMessageBox *alert = controller().lastAlert()) {
+            alert->close();
+            QTRY_VERIFY(!controller().lastAlert());
+        }
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("HOME", m_harness.dir.path().toLocal8Bit());
+        // The address comes from the environment, as a packager or a test would set it.
+        qputenv("GLIMMERSET_UPDATE_URL", m_server.url().toEncoded());
+        m_harness.launch();
+        controller().setUrlOpener([this](const QUrl &url) { m_opened << url; });
+    }
+
+    // Help > Check for Updates: each answer is shown, failures included.
+    void askedByTheUser_data()
+    {
+        QTest::addColumn<LocalHttpServer::Response>("response");
+        QTest::addColumn<QString>("shown"); // "update", "none" or "alert"
+        QTest::addColumn<QString>("text");
+
+        LocalHttpServer::Response r;
+        r.body = LocalHttpServer::versionList(QStringLiteral("99.1"), QStringLiteral("*Photo library scan*Version check"));
+        QTest::newRow("newer") << r << "update" << "\nPhoto library scan\nVersion check";
+        r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), QStringLiteral("x"));
+        QTest::newRow("same version") << r << "none"
+                                      << QStringLiteral("Vantoric Glimmerset %1 is the latest version.")
+                                             .arg(QString::fromLatin1(buildversion::version));
+        r.status = 404;
+        QTest::newRow("404") << r << "alert" << "Could not check for updates: ";
+        r.status = 200;
+        r.body = "<html>captive portal</html>";
+        QTest::newRow("not a version list") << r << "alert" << "Could not check for updates: ";
+    }
+    void askedByTheUser()
+    {
+        QFETCH(LocalHttpServer::Response, response);
+        QFETCH(QString, shown);
+        QFETCH(QString, text);
+        hideAll();
+        m_server.setResponse(response);
+        QSignalSpy done(&controller(), &ZelUpdateController::checkFinished);
+        if (response.status != 200)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - ")));
+        else if (shown == QLatin1String("alert"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Version list not readable")));
+        m_harness.ui().checkForUpdateAction->trigger();
+        QVERIFY(done.wait(20000));
+
+        UpdateWindow *window = controller().window();
+        QCOMPARE(window->isVisible(), shown == QLatin1String("update"));
+        QCOMPARE(controller().noUpdateWindow()->isVisible(), shown == QLatin1String("none"));
+        QCOMPARE(bool(controller().lastAlert()), shown == QLatin1String("alert"));
+        if (shown == QLatin1String("update")) {
+            QCOMPARE(window->newversionlab->text(), QStringLiteral("Vantoric Glimmerset 99.1 is available."));
+            QCOMPARE(window->currentversionlab->text(),
+                     QStringLiteral("You are using %1 version. Would you like to download it now?")
+                         .arg(QString::fromLatin1(buildversion::version)));
+            QCOMPARE(window->whatsnewContentView->toPlainText(), text);
+            testsupport::screenshot(QStringLiteral("update-window.png"), window->windowHandle());
+            // Download opens the product page and leaves the window; Not Now closes it.
+            QTest::mouseClick(window->downloadButton, Qt::LeftButton);
+            QCOMPARE(m_opened.size(), 1);
+            QVERIFY(window->isVisible());
+            QTest::mouseClick(window->notNowButton, Qt::LeftButton);
+            QVERIFY(!window->isVisible());
+        } else if (shown == QLatin1String("none")) {
+            QCOMPARE(controller().noUpdateWindow()->messageLabel->text(), text);
+        } else {
+            QVERIFY2(controller().lastAlert()->text().startsWith(text), qPrintable(controller().lastAlert()->text()));
+        }
+    }
+
+    // A check nobody asked for shows only news.
+    void notAsked()
+    {
+        hideAll();
+        controller().setCheckUpdate(false);
+        controller().setVersionListUrl(m_server.url());
+        LocalHttpServer::Response r;
+        r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), {});
+        m_server.setResponse(r);
+        QSignalSpy done(&controller(), &ZelUpdateController::checkFinished);
+        controller().checkServerVersion();
+        QVERIFY(done.wait(20000));
+        r.status = 404;
+        m_server.setResponse(r);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - ")));
+        controller().checkServerVersion();
+        QVERIFY(done.wait(20000));
+        QVERIFY(!controller().window()->isVisible());
+        QVERIFY(!controller().noUpdateWindow()->isVisible());
+        QVERIFY(!controller().lastAlert());
+    }
+};
+
+QTEST_MAIN(TestUpdateController)
+#include "tst_updatecontroller.moc"
