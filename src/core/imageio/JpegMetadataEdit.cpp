@@ -79,6 +79,12 @@ bool patchRun(ExifRun &run, const OverlayPlan &plan, bool primary)
         block.removeSubDirectory(TiffBlock::ExifPointer);
     if (plan.removeIptc)
         block.removeValue(block.ifd0Offset(), TiffBlock::IptcNaa);
+    // A JPEG's new Exif IFD also needs its component and size tags: Exiv2 writes those.
+    TiffBlock::Directory ifd0;
+    const bool hasExifIfd = block.readDirectory(block.ifd0Offset(), &ifd0) && block.pointer(ifd0, TiffBlock::ExifPointer);
+    for (const OverlayPlan::DatePatch &date : plan.dates)
+        if (primary && date.inExifDirectory && !hasExifIfd)
+            return false;
     const qsizetype before = run.tiff.size();
     const bool patched = patchValuesInPlace(block, plan);
     if (run.tiff.size() != before) {

@@ -342,8 +342,25 @@ bool TiffBlock::addAscii(quint16 tag, bool inExif, const QByteArray &text)
             return false; // a pointer that leads nowhere is not ours to repair
         return insertEntry(pointerEntry->position + 8, tag, 2, count, value);
     }
-    // No Exif IFD yet: an empty one behind a new pointer, then the entry into it.
-    const quint32 empty = append(QByteArray(6, '\0'));
+    // No Exif IFD yet: one with the tags every Exif IFD must carry (version 2.32,
+    // Flashpix 1.0, uncalibrated colour: nothing is claimed), behind a new pointer.
+    QByteArray fresh(2 + 3 * 12 + 4, '\0');
+    const quint32 empty = append(fresh);
+    put16(empty, 3);
+    const struct {
+        quint16 tag, type;
+        const char *value;
+    } required[] = {{0x9000, 7, "0232"}, {0xA000, 7, "0100"}, {0xA001, 3, nullptr}};
+    for (int i = 0; i < 3; ++i) {
+        const quint32 at = empty + 2 + 12u * quint32(i);
+        put16(at, required[i].tag);
+        put16(at + 2, required[i].type);
+        put32(at + 4, required[i].value ? 4 : 1);
+        if (required[i].value)
+            std::memcpy(m_bytes->data() + at + 8, required[i].value, 4);
+        else
+            put16(at + 8, 0xFFFF);
+    }
     QByteArray offset(4, Qt::Uninitialized);
     if (m_little)
         qToLittleEndian(empty, offset.data());
