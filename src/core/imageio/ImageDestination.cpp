@@ -15,6 +15,7 @@
 #include <QImageReader>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <set>
 
 Q_LOGGING_CATEGORY(lcDestination, "glimmerset.imageio.destination")
@@ -221,7 +222,13 @@ bool ImageDestination::finalize()
     }
     // Rebuilding a TIFF moves its strips and directories; a damaged one may then decode
     // differently, and such a copy would not be the same photo.
-    if (m_type == QLatin1String(kUTTypeTIFF) && decodedImages(source.data()) != decodedImages(out)) {
+    const auto pixelsKept = [&] {
+        const QList<QImage> before = decodedImages(source.data());
+        // Pixels that cannot be decoded cannot be shown to survive either.
+        const bool decodable = std::all_of(before.begin(), before.end(), [](const QImage &i) { return !i.isNull(); });
+        return decodable && before == decodedImages(out);
+    };
+    if (m_type == QLatin1String(kUTTypeTIFF) && !pixelsKept()) {
         m_error = QStringLiteral("the photo's image data is damaged and would not survive rewriting its metadata");
         m_refused = true;
         return false;
