@@ -73,12 +73,7 @@ bool patchRun(ExifRun &run, const OverlayPlan &plan, bool primary)
     TiffBlock block(&run.tiff);
     if (!block.isValid())
         return !primary || (plan.dates.isEmpty() && !plan.orientation);
-    if (plan.removeGps)
-        block.removeSubDirectory(TiffBlock::GpsPointer);
-    if (plan.removeExif)
-        block.removeSubDirectory(TiffBlock::ExifPointer);
-    if (plan.removeIptc)
-        block.removeValue(block.ifd0Offset(), TiffBlock::IptcNaa);
+    removeInPlace(block, plan);
     // A JPEG's new Exif IFD also needs its component and size tags: Exiv2 writes those.
     TiffBlock::Directory ifd0;
     const bool hasExifIfd = block.readDirectory(block.ifd0Offset(), &ifd0) && block.pointer(ifd0, TiffBlock::ExifPointer);

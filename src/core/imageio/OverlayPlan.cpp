@@ -117,6 +117,16 @@ bool OverlayPlan::onlyValueEdits() const
         && (!dates.isEmpty() || orientation || pixelWidth || pixelHeight);
 }
 
+void removeInPlace(TiffBlock &block, const OverlayPlan &plan)
+{
+    if (plan.removeGps)
+        block.removeSubDirectory(TiffBlock::GpsPointer);
+    if (plan.removeExif)
+        block.removeSubDirectory(TiffBlock::ExifPointer);
+    if (plan.removeIptc)
+        block.removeValue(block.ifd0Offset(), TiffBlock::IptcNaa);
+}
+
 bool patchValuesInPlace(TiffBlock &block, const OverlayPlan &plan)
 {
     using Directory = TiffBlock::Directory;

@@ -166,12 +166,7 @@ bool patchTiff(QByteArray *tiff, const OverlayPlan &plan)
     TiffBlock block(tiff);
     if (!block.isValid())
         return false;
-    if (plan.removeGps)
-        block.removeSubDirectory(TiffBlock::GpsPointer);
-    if (plan.removeExif)
-        block.removeSubDirectory(TiffBlock::ExifPointer);
-    if (plan.removeIptc)
-        block.removeValue(block.ifd0Offset(), TiffBlock::IptcNaa);
+    removeInPlace(block, plan);
     return patchValuesInPlace(block, plan);
 }
 
