@@ -5,11 +5,17 @@
 #include "ImageProperties.h"
 #include "JpegMetadataEdit.h"
 #include "OverlayPlan.h"
+#include "PngChunkEdit.h"
 #include "PropertyNames.h"
 #include "RewriteCheck.h"
+#include "TiffBlock.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <set>
 
 Q_LOGGING_CATEGORY(lcDestination, "glimmerset.imageio.destination")
@@ -51,6 +57,23 @@ QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay)
     if (const QString loss = warnings.dataLoss(); !loss.isEmpty())
         throw std::runtime_error("the metadata cannot be written completely (" + loss.toStdString() + ")");
     return bytesOf(img.io());
+}
+
+// Every image of a container as Qt decodes it, in one format so stored and converted
+// layouts compare by their pixels.
+QList<QImage> decodedImages(const QByteArray &data)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QList<QImage> images;
+    for (int i = 0; i < qMax(1, reader.imageCount()); ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        images.append(reader.read().convertToFormat(QImage::Format_RGBA8888));
+    }
+    return images;
 }
 
 // GIF keeps XMP in an application extension that nothing here can rewrite.
@@ -136,10 +159,48 @@ bool ImageDestination::finalize()
         m_dropped = edit.dropped;
         if (!edit.ok) {
             m_error = edit.error;
+            m_refused = edit.refused;
             return false;
         }
         *m_buffer = std::move(edit.bytes);
         return true;
+    }
+
+    Exiv2::Image &before = source.exiv().image();
+    const OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
+    CopyCheck check;
+    check.plan = &plan;
+
+    // A TIFF file is one TIFF block: values of the same size are patched where they are,
+    // which keeps every page, strip and private directory as it was.
+    if (m_type == QLatin1String(kUTTypeTIFF) && plan.onlyValueEdits()) {
+        QByteArray patched = source.data();
+        TiffBlock block(&patched);
+        if (patchValuesInPlace(block, plan)) {
+            if (const QString fault = checkCopy(source.data(), patched, check); !fault.isEmpty()) {
+                m_error = fault;
+                return false;
+            }
+            *m_buffer = std::move(patched);
+            return true;
+        }
+    }
+
+    if (m_type == QLatin1String(kUTTypePNG)) {
+        QByteArray patched;
+        switch (editPngChunks(source.data(), plan, &patched, &m_error)) {
+        case PngEditOutcome::Failed:
+            return false;
+        case PngEditOutcome::Done:
+            if (const QString fault = checkCopy(source.data(), patched, check); !fault.isEmpty()) {
+                m_error = fault;
+                return false;
+            }
+            *m_buffer = std::move(patched);
+            return true;
+        case PngEditOutcome::NotApplicable:
+            break;
+        }
     }
 
     QString error;
@@ -154,13 +215,22 @@ bool ImageDestination::finalize()
         m_error = error;
         return false;
     }
-    Exiv2::Image &before = source.exiv().image();
-    const OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
-    CopyCheck check;
-    check.plan = &plan;
     check.exifReserialised = true;
     if (const QString fault = checkCopy(source.data(), out, check); !fault.isEmpty()) {
         m_error = fault;
+        return false;
+    }
+    // Rebuilding a TIFF moves its strips and directories; a damaged one may then decode
+    // differently, and such a copy would not be the same photo.
+    const auto pixelsKept = [&] {
+        const QList<QImage> before = decodedImages(source.data());
+        // Pixels that cannot be decoded cannot be shown to survive either.
+        const bool decodable = std::all_of(before.begin(), before.end(), [](const QImage &i) { return !i.isNull(); });
+        return decodable && before == decodedImages(out);
+    };
+    if (m_type == QLatin1String(kUTTypeTIFF) && !pixelsKept()) {
+        m_error = QStringLiteral("the photo's image data is damaged and would not survive rewriting its metadata");
+        m_refused = true;
         return false;
     }
     *m_buffer = std::move(out);

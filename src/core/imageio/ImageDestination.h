@@ -27,6 +27,8 @@ public:
     // and errorString() says why.
     bool finalize();
     QString errorString() const { return m_error; }
+    // The failure is the source's: it holds what the edit cannot change without damage.
+    bool refused() const { return m_refused; }
     // Entries left out of the written copy because no reader could use them, with the reason.
     QStringList dropped() const { return m_dropped; }
 
@@ -42,6 +44,7 @@ private:
     std::vector<Added> m_images;
     QVariantMap m_containerProperties;
     QString m_error;
+    bool m_refused = false;
     QStringList m_dropped;
 };
 

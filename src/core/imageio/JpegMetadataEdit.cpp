@@ -73,32 +73,22 @@ bool patchRun(ExifRun &run, const OverlayPlan &plan, bool primary)
     TiffBlock block(&run.tiff);
     if (!block.isValid())
         return !primary || (plan.dates.isEmpty() && !plan.orientation);
-    if (plan.removeGps)
-        block.removeSubDirectory(TiffBlock::GpsPointer);
-    if (plan.removeExif)
-        block.removeSubDirectory(TiffBlock::ExifPointer);
-    if (plan.removeIptc)
-        block.removeValue(block.ifd0Offset(), TiffBlock::IptcNaa);
+    removeInPlace(block, plan);
+    // A JPEG's new Exif IFD also needs its component and size tags: Exiv2 writes those.
     TiffBlock::Directory ifd0;
-    if (!block.readDirectory(block.ifd0Offset(), &ifd0))
-        return !primary;
-    const quint32 exif = block.pointer(ifd0, TiffBlock::ExifPointer);
-    bool ok = true;
-    for (const OverlayPlan::DatePatch &date : plan.dates) {
-        const quint32 dir = date.inExifDirectory ? exif : ifd0.offset;
-        ok = (dir && block.replaceAscii(dir, date.tag, date.text)) && ok;
+    const bool hasExifIfd = block.readDirectory(block.ifd0Offset(), &ifd0) && block.pointer(ifd0, TiffBlock::ExifPointer);
+    for (const OverlayPlan::DatePatch &date : plan.dates)
+        if (primary && date.inExifDirectory && !hasExifIfd)
+            return false;
+    const qsizetype before = run.tiff.size();
+    const bool patched = patchValuesInPlace(block, plan);
+    if (run.tiff.size() != before) {
+        // An added value grew the block: fine while it is one segment that can hold it.
+        if (run.segments.size() != 1 || kExifHeaderSize + run.tiff.size() > kMaxSegmentPayload)
+            return false;
+        run.sizes[0] = run.tiff.size();
     }
-    if (plan.orientation)
-        ok = block.replaceUnsigned(ifd0.offset, TiffBlock::Orientation, *plan.orientation) && ok;
-    TiffBlock::Directory exifDir;
-    if (exif && block.readDirectory(exif, &exifDir)) {
-        // Only photos that already state their size get the new one.
-        if (plan.pixelWidth && exifDir.find(TiffBlock::PixelXDimension))
-            ok = block.replaceUnsigned(exif, TiffBlock::PixelXDimension, *plan.pixelWidth) && ok;
-        if (plan.pixelHeight && exifDir.find(TiffBlock::PixelYDimension))
-            ok = block.replaceUnsigned(exif, TiffBlock::PixelYDimension, *plan.pixelHeight) && ok;
-    }
-    return ok || !primary;
+    return patched || !primary;
 }
 
 OverlayPlan removalsOnly(const OverlayPlan &plan)
@@ -406,6 +396,7 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
         && (file.imageData.contains(QByteArray("8BIM\x04\x04", 6))
             || file.imageData.contains(QByteArray("\xa1\xb2\xc3\xd4\x1c\x02", 6)))) {
         result.error = QStringLiteral("IPTC data stored after the image cannot be removed");
+        result.refused = true;
         return result;
     }
 

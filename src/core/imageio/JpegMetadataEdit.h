@@ -19,6 +19,7 @@ struct JpegEditResult {
     bool ok = false;
     QByteArray bytes;
     QString error;
+    bool refused = false; // the source holds what the edit cannot change without damage
     QStringList dropped; // entries left out of the copy, with the reason
 };
 

@@ -29,7 +29,7 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
     const bool finalized = CGImageDestinationFinalize(*destination);
     result.dropped = destination->dropped();
     if (!finalized) {
-        result.status = RewriteResult::WriteFailed;
+        result.status = destination->refused() ? RewriteResult::Refused : RewriteResult::WriteFailed;
         result.error = destination->errorString();
         return result;
     }

@@ -14,6 +14,7 @@ struct RewriteResult {
         Written,        // the copy is at the output path
         Unreadable,     // the source is not a photo we can read: skipped, nothing written
         WriteFailed,    // the container or the file could not be written: nothing written
+        Refused,        // the source holds what this edit cannot change without damage: nothing written
     };
     Status status = Unreadable;
     QString error;

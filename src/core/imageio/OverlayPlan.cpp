@@ -111,4 +111,55 @@ OverlayPlan planOverlay(const QVariantMap &overlay, const QVariantMap &current, 
     return plan;
 }
 
+bool OverlayPlan::onlyValueEdits() const
+{
+    return !removeExif && !removeGps && !removeIptc && !exifStructureChanges && iptcChanges.isEmpty()
+        && (!dates.isEmpty() || orientation || pixelWidth || pixelHeight);
+}
+
+void removeInPlace(TiffBlock &block, const OverlayPlan &plan)
+{
+    if (plan.removeGps)
+        block.removeSubDirectory(TiffBlock::GpsPointer);
+    if (plan.removeExif)
+        block.removeSubDirectory(TiffBlock::ExifPointer);
+    if (plan.removeIptc)
+        block.removeValue(block.ifd0Offset(), TiffBlock::IptcNaa);
+}
+
+bool patchValuesInPlace(TiffBlock &block, const OverlayPlan &plan)
+{
+    using Directory = TiffBlock::Directory;
+    Directory ifd0;
+    if (!block.isValid() || !block.readDirectory(block.ifd0Offset(), &ifd0))
+        return false;
+    bool ok = true;
+    for (const OverlayPlan::DatePatch &date : plan.dates) {
+        if (!block.readDirectory(block.ifd0Offset(), &ifd0))
+            return false;
+        const quint32 dir = date.inExifDirectory ? block.pointer(ifd0, TiffBlock::ExifPointer) : ifd0.offset;
+        Directory held;
+        const bool present = dir && block.readDirectory(dir, &held) && held.find(date.tag);
+        // A photo without the date gets it appended; one with it keeps its layout.
+        ok = (present ? block.replaceAscii(dir, date.tag, date.text)
+                      : block.addAscii(date.tag, date.inExifDirectory, date.text))
+            && ok;
+    }
+    // Added dates may have moved the directories.
+    if (!block.readDirectory(block.ifd0Offset(), &ifd0))
+        return false;
+    const quint32 exif = block.pointer(ifd0, TiffBlock::ExifPointer);
+    if (plan.orientation)
+        ok = block.replaceUnsigned(ifd0.offset, TiffBlock::Orientation, *plan.orientation) && ok;
+    Directory exifDir;
+    if (exif && block.readDirectory(exif, &exifDir)) {
+        // Only photos that already state their size get the new one.
+        if (plan.pixelWidth && exifDir.find(TiffBlock::PixelXDimension))
+            ok = block.replaceUnsigned(exif, TiffBlock::PixelXDimension, *plan.pixelWidth) && ok;
+        if (plan.pixelHeight && exifDir.find(TiffBlock::PixelYDimension))
+            ok = block.replaceUnsigned(exif, TiffBlock::PixelYDimension, *plan.pixelHeight) && ok;
+    }
+    return ok;
+}
+
 } // namespace imageio

@@ -35,10 +35,21 @@ struct OverlayPlan {
     bool touchesGpsGroup = false;
 
     bool changesExif() const;
+    // Only values that a same-size patch of the TIFF block can write (dates, orientation, sizes).
+    bool onlyValueEdits() const;
     int xmpRemovals() const; // XmpRemoval flags
 };
 
+class TiffBlock;
+
 // `current` is the photo's property map, `pixelSize` its real size.
 OverlayPlan planOverlay(const QVariantMap &overlay, const QVariantMap &current, QSize pixelSize);
+
+// Makes the plan's removals in `block`: the GPS and Exif IFDs and IFD0's IPTC copy are blanked.
+void removeInPlace(TiffBlock &block, const OverlayPlan &plan);
+
+// Writes the plan's value edits into `block` in place; false when one cannot be
+// (its tag is absent or the value does not fit), the block then partly patched.
+bool patchValuesInPlace(TiffBlock &block, const OverlayPlan &plan);
 
 } // namespace imageio

@@ -108,12 +108,18 @@ QVariant exifValue(const Exiv2::Exifdatum &datum)
     return list;
 }
 
-double degreesFromTriple(const Exiv2::Value &value)
+// A part with a zero denominator is undefined, and so is the coordinate: some cameras
+// write 0/0 seconds when they have no fix, and other readers then show no position.
+QVariant degreesFromTriple(const Exiv2::Value &value)
 {
     double result = 0;
     double unit = 1;
-    for (long i = 0; i < value.count() && i < 3; ++i, unit *= 60)
-        result += urationalToDouble(urationalAt(value, i)) / unit;
+    for (long i = 0; i < value.count() && i < 3; ++i, unit *= 60) {
+        const Exiv2::URational part = urationalAt(value, i);
+        if (part.second == 0)
+            return {};
+        result += urationalToDouble(part) / unit;
+    }
     return result;
 }
 
@@ -176,7 +182,8 @@ QVariantMap propertiesFromMetadata(Exiv2::Image &image)
             exif.insert(QString::fromStdString(tag), exifValue(datum));
         } else if (group == "GPSInfo") {
             const QString name = gpsPropertyName(tag);
-            gps.insert(name, gpsValue(datum, name));
+            if (const QVariant v = gpsValue(datum, name); v.isValid())
+                gps.insert(name, v);
         }
     }
 

@@ -32,6 +32,9 @@ bool expectedToDiffer(const Exiv2::Exifdatum &d, const CopyCheck &check)
     if ((plan.removeExif && key == "Exif.Image.ExifTag") || (plan.removeGps && key == "Exif.Image.GPSTag")
         || (plan.removeIptc && key == "Exif.Image.IPTCNAA"))
         return true;
+    // An added date moves the directory it goes into; the tags inside are compared instead.
+    if (!plan.dates.isEmpty() && (key == "Exif.Image.ExifTag" || key == "Exif.Photo.InteroperabilityTag"))
+        return true;
     if (check.exifReserialised) {
         // Offsets move when a block is rebuilt; IFD0's layout tags and the IFDs of other
         // images (sub-images, previews) are not written into a JPEG's Exif.

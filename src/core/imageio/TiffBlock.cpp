@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TiffBlock.h"
 
+#include <QtEndian>
+
 #include <cstring>
 
 namespace imageio {
@@ -265,6 +267,111 @@ bool TiffBlock::replaceAscii(quint32 directoryOffset, quint16 tag, const QByteAr
     std::memcpy(m_bytes->data() + e->valueOffset, text.constData(), size_t(text.size()));
     m_bytes->data()[e->valueOffset + text.size()] = 0;
     return true;
+}
+
+quint32 TiffBlock::append(const QByteArray &data)
+{
+    if (m_bytes->size() % 2)
+        m_bytes->append('\0');
+    const quint32 at = quint32(m_bytes->size());
+    m_bytes->append(data);
+    return at;
+}
+
+bool TiffBlock::insertEntry(quint64 reference, quint16 tag, quint16 type, quint32 count, const QByteArray &value)
+{
+    if (!inBounds(reference, 4) || quint64(m_bytes->size()) + value.size() + 16 > 0xFFFFFFFFu)
+        return false;
+    const quint32 from = get32(reference);
+    Directory dir;
+    if (from && !readDirectory(from, &dir))
+        return false;
+    if (dir.find(tag) || dir.entries.size() >= kMaxEntries)
+        return false;
+    QByteArray field(4, '\0');
+    if (value.size() <= 4) {
+        std::memcpy(field.data(), value.constData(), size_t(value.size()));
+    } else {
+        const quint32 at = append(value);
+        field = QByteArray(4, Qt::Uninitialized);
+        if (m_little)
+            qToLittleEndian(at, field.data());
+        else
+            qToBigEndian(at, field.data());
+    }
+    const quint32 next = from ? get32(from + 2 + 12u * quint32(dir.entries.size())) : 0;
+    const quint32 to = append(QByteArray(2 + 12 * (dir.entries.size() + 1) + 4, '\0'));
+    put16(to, quint16(dir.entries.size() + 1));
+    quint32 at = to + 2;
+    bool placed = false;
+    auto putNew = [&] {
+        put16(at, tag);
+        put16(at + 2, type);
+        put32(at + 4, count);
+        std::memcpy(m_bytes->data() + at + 8, field.constData(), 4);
+        at += 12;
+        placed = true;
+    };
+    for (const Entry &e : std::as_const(dir.entries)) {
+        if (!placed && e.tag > tag)
+            putNew();
+        // Read again: the appends above may have moved the buffer, not the offsets.
+        std::memcpy(m_bytes->data() + at, m_bytes->constData() + e.position, 12);
+        at += 12;
+    }
+    if (!placed)
+        putNew();
+    put32(at, next);
+    put32(reference, to);
+    return true;
+}
+
+bool TiffBlock::addAscii(quint16 tag, bool inExif, const QByteArray &text)
+{
+    if (!m_valid)
+        return false;
+    const QByteArray value = text + '\0';
+    const quint32 count = quint32(value.size());
+    if (!inExif)
+        return insertEntry(4, tag, 2, count, value);
+    Directory ifd0;
+    if (!readDirectory(ifd0Offset(), &ifd0))
+        return false;
+    if (const Entry *pointerEntry = ifd0.find(ExifPointer)) {
+        if (!pointer(ifd0, ExifPointer))
+            return false; // a pointer that leads nowhere is not ours to repair
+        return insertEntry(pointerEntry->position + 8, tag, 2, count, value);
+    }
+    // No Exif IFD yet: one with the tags every Exif IFD must carry (version 2.32,
+    // Flashpix 1.0, uncalibrated colour: nothing is claimed), behind a new pointer.
+    QByteArray fresh(2 + 3 * 12 + 4, '\0');
+    const quint32 empty = append(fresh);
+    put16(empty, 3);
+    const struct {
+        quint16 tag, type;
+        const char *value;
+    } required[] = {{0x9000, 7, "0232"}, {0xA000, 7, "0100"}, {0xA001, 3, nullptr}};
+    for (int i = 0; i < 3; ++i) {
+        const quint32 at = empty + 2 + 12u * quint32(i);
+        put16(at, required[i].tag);
+        put16(at + 2, required[i].type);
+        put32(at + 4, required[i].value ? 4 : 1);
+        if (required[i].value)
+            std::memcpy(m_bytes->data() + at + 8, required[i].value, 4);
+        else
+            put16(at + 8, 0xFFFF);
+    }
+    QByteArray offset(4, Qt::Uninitialized);
+    if (m_little)
+        qToLittleEndian(empty, offset.data());
+    else
+        qToBigEndian(empty, offset.data());
+    if (!insertEntry(4, ExifPointer, 4, 1, offset))
+        return false;
+    Directory moved;
+    if (!readDirectory(ifd0Offset(), &moved) || !moved.find(ExifPointer))
+        return false;
+    return insertEntry(moved.find(ExifPointer)->position + 8, tag, 2, count, value);
 }
 
 bool TiffBlock::replaceUnsigned(quint32 directoryOffset, quint16 tag, quint32 value)

@@ -67,6 +67,10 @@ public:
 
     // Replaces an ASCII value by one of the same stored length (text plus its terminating zero).
     bool replaceAscii(quint32 directoryOffset, quint16 tag, const QByteArray &text);
+    // Adds an ASCII entry the block lacks (creating the Exif IFD when `inExif` and it is
+    // absent). The block grows: the changed directory is copied to the end with the new
+    // entry, and what pointed to it points to the copy, so nothing else moves.
+    bool addAscii(quint16 tag, bool inExif, const QByteArray &text);
     // Replaces a one-value SHORT or LONG; false when absent or when the value does not fit its type.
     bool replaceUnsigned(quint32 directoryOffset, quint16 tag, quint32 value);
 
@@ -83,6 +87,10 @@ public:
     quint32 get32(quint64 at) const;
 
 private:
+    // Copies the directory at the offset stored at `reference` to the end, with a new entry
+    // holding `value` (appended when longer than 4 bytes), and points `reference` at the copy.
+    bool insertEntry(quint64 reference, quint16 tag, quint16 type, quint32 count, const QByteArray &value);
+    quint32 append(const QByteArray &data); // at an even offset; returns it
     bool removeEntryAt(const Directory &dir, int index);
     // Zeroes bytes, except those a directory still in use refers to.
     void zero(quint64 at, quint64 size);

@@ -89,6 +89,10 @@ bool writeCopy(JobReport &report, const EditSource &source, const QString &outpu
     case imageio::RewriteResult::Unreadable:
         report.addSkipped(source.fileName, source.sourcePath, unreadableReason(result.error));
         return false;
+    case imageio::RewriteResult::Refused:
+        // The source holds what the edit cannot change without damage: it is skipped with why.
+        report.addSkipped(source.fileName, source.sourcePath, result.error);
+        return false;
     case imageio::RewriteResult::WriteFailed:
         break;
     }

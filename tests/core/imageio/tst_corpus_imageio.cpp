@@ -166,7 +166,8 @@ QList<Operation> operations()
          exifGone + gpsGone + iptcGone},
         {"Dated",
          {{exifKey, QVariantMap{{QLatin1String(kCGImagePropertyExifDateTimeOriginal), QStringLiteral("2001:02:03 04:05:06")}}}},
-         {QStringLiteral("EXIF:ExifIFD:DateTimeOriginal")}, {}},
+         // A WebP that gains an Exif chunk announces it in its header flags.
+         {QStringLiteral("EXIF:ExifIFD:DateTimeOriginal"), QStringLiteral("RIFF:WebP_Flags")}, {}},
     };
 }
 
@@ -269,8 +270,12 @@ private Q_SLOTS:
                                                  .arg(QFileInfo(path).fileName()));
             const RewriteResult result = rewriteMetadata(*source, out, op.overlay);
             if (!result.ok()) {
-                // Only containers we cannot write may refuse; nothing may be left behind.
-                if (source->type() != QLatin1String(kUTTypeHEIC) && source->type() != QLatin1String(kUTTypeGIF))
+                // Only containers we cannot write, and sources the layer refuses to damage, may
+                // fail; either way with a reason and nothing left behind.
+                QVERIFY(!result.error.isEmpty());
+                const bool sound = result.status == RewriteResult::Refused
+                    || source->type() == QLatin1String(kUTTypeHEIC) || source->type() == QLatin1String(kUTTypeGIF);
+                if (!sound)
                     problems << QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), result.error);
                 QVERIFY(!QFile::exists(out));
                 continue;

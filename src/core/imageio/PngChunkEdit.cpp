@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PngChunkEdit.h"
+
+#include "OverlayPlan.h"
+#include "TiffBlock.h"
+#include "XmpEdit.h"
+
+#include <QList>
+#include <QtEndian>
+
+#include <zlib.h>
+
+namespace imageio {
+
+namespace {
+
+constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
+constexpr int kSignatureSize = 8;
+
+struct Chunk {
+    QByteArray type;
+    QByteArray data;
+    QByteArray raw; // length, type, data and CRC as stored; empty once the chunk changed
+    bool dropped = false;
+
+    void setData(const QByteArray &d)
+    {
+        data = d;
+        raw.clear();
+    }
+    QByteArray bytes() const
+    {
+        if (!raw.isEmpty())
+            return raw;
+        QByteArray out(4, Qt::Uninitialized);
+        qToBigEndian(quint32(data.size()), out.data());
+        out += type + data;
+        uLong crc = crc32(0, reinterpret_cast<const Bytef *>(type.constData()), uInt(type.size()));
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(data.constData()), uInt(data.size()));
+        QByteArray tail(4, Qt::Uninitialized);
+        qToBigEndian(quint32(crc), tail.data());
+        return out + tail;
+    }
+};
+
+bool parseChunks(const QByteArray &png, QList<Chunk> *chunks)
+{
+    if (!png.startsWith(QByteArray(kSignature, kSignatureSize)))
+        return false;
+    qsizetype at = kSignatureSize;
+    while (at < png.size()) {
+        if (png.size() - at < 12)
+            return false;
+        const quint32 length = qFromBigEndian<quint32>(png.constData() + at);
+        if (length > quint64(png.size() - at - 12))
+            return false;
+        Chunk c;
+        c.type = png.mid(at + 4, 4);
+        c.data = png.mid(at + 8, length);
+        c.raw = png.mid(at, 12 + length);
+        chunks->append(c);
+        at += 12 + length;
+        if (c.type == "IEND")
+            break;
+    }
+    // Bytes after IEND are not ours to judge; they stay.
+    if (at < png.size())
+        chunks->append(Chunk{QByteArray(), QByteArray(), png.mid(at)});
+    return true;
+}
+
+bool inflateAll(const QByteArray &in, QByteArray *out)
+{
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK)
+        return false;
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(in.constData()));
+    z.avail_in = uInt(in.size());
+    char buffer[16384];
+    int rc = Z_OK;
+    while (rc == Z_OK) {
+        z.next_out = reinterpret_cast<Bytef *>(buffer);
+        z.avail_out = sizeof buffer;
+        rc = inflate(&z, Z_NO_FLUSH);
+        out->append(buffer, qsizetype(sizeof buffer - z.avail_out));
+        if (rc == Z_BUF_ERROR && z.avail_in == 0)
+            break;
+    }
+    inflateEnd(&z);
+    return rc == Z_STREAM_END;
+}
+
+QByteArray deflateAll(const QByteArray &in)
+{
+    uLongf size = compressBound(uLong(in.size()));
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef *>(out.data()), &size, reinterpret_cast<const Bytef *>(in.constData()),
+                  uLong(in.size()), Z_BEST_COMPRESSION)
+        != Z_OK)
+        return {};
+    out.resize(qsizetype(size));
+    return out;
+}
+
+// A text chunk split into its keyword, the bytes before the text and the text itself
+// (inflated when the chunk stores it compressed).
+struct TextChunk {
+    QByteArray keyword;
+    QByteArray prefix;
+    QByteArray text;
+    bool compressed = false;
+};
+
+bool readText(const Chunk &c, TextChunk *t)
+{
+    const qsizetype nul = c.data.indexOf('\0');
+    if (nul < 0)
+        return false;
+    t->keyword = c.data.left(nul);
+    qsizetype at = nul + 1;
+    if (c.type == "zTXt") {
+        at += 1; // compression method
+        t->compressed = true;
+    } else if (c.type == "iTXt") {
+        if (c.data.size() < at + 2)
+            return false;
+        t->compressed = c.data.at(at) != 0;
+        at += 2;
+        for (int field = 0; field < 2; ++field) { // language tag, translated keyword
+            const qsizetype end = c.data.indexOf('\0', at);
+            if (end < 0)
+                return false;
+            at = end + 1;
+        }
+    } else if (c.type != "tEXt") {
+        return false;
+    }
+    if (at > c.data.size())
+        return false;
+    t->prefix = c.data.left(at);
+    const QByteArray stored = c.data.mid(at);
+    if (!t->compressed) {
+        t->text = stored;
+        return true;
+    }
+    return inflateAll(stored, &t->text);
+}
+
+bool writeText(Chunk &c, const TextChunk &t)
+{
+    QByteArray stored = t.text;
+    if (t.compressed) {
+        stored = deflateAll(t.text);
+        if (stored.isEmpty())
+            return false;
+    }
+    c.setData(t.prefix + stored);
+    return true;
+}
+
+bool isTextChunk(const Chunk &c) { return c.type == "tEXt" || c.type == "zTXt" || c.type == "iTXt"; }
+
+// Removals and value edits of one TIFF block, in place.
+bool patchTiff(QByteArray *tiff, const OverlayPlan &plan)
+{
+    TiffBlock block(tiff);
+    if (!block.isValid())
+        return false;
+    removeInPlace(block, plan);
+    return patchValuesInPlace(block, plan);
+}
+
+// A "Raw profile" text: a line with the profile name, one with its length, then hex digits
+// over many lines. The patched bytes go back into the same digits, so the layout stays;
+// a block that had to grow is handed back in *grown instead.
+bool patchRawExifProfile(QByteArray *text, const OverlayPlan &plan, QByteArray *grown)
+{
+    QList<qsizetype> digits;
+    qsizetype at = 0;
+    for (int line = 0; line < 3 && at >= 0; ++line)
+        at = text->indexOf('\n', at) + 1; // past the leading newline, the name and the length
+    if (at <= 0)
+        return false;
+    QByteArray hex;
+    for (qsizetype i = at; i < text->size(); ++i) {
+        if (isxdigit(uchar(text->at(i)))) {
+            digits.append(i);
+            hex.append(text->at(i));
+        }
+    }
+    if (hex.size() % 2)
+        return false;
+    QByteArray bytes = QByteArray::fromHex(hex);
+    const int skip = bytes.startsWith(QByteArray(kExifHeader, kExifHeaderSize)) ? kExifHeaderSize : 0;
+    QByteArray tiff = bytes.mid(skip);
+    const qsizetype size = tiff.size();
+    if (!patchTiff(&tiff, plan))
+        return false;
+    if (tiff.size() != size) {
+        *grown = tiff;
+        return true;
+    }
+    bytes = bytes.left(skip) + tiff;
+    const bool upper = hex != hex.toLower();
+    QByteArray patched = bytes.toHex();
+    if (upper)
+        patched = patched.toUpper();
+    for (qsizetype i = 0; i < digits.size(); ++i)
+        (*text)[digits.at(i)] = patched.at(i);
+    return true;
+}
+
+} // namespace
+
+PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QByteArray *out, QString *error)
+{
+    const int xmpRemovals = plan.xmpRemovals();
+    if (plan.exifStructureChanges || !plan.iptcChanges.isEmpty() || (!plan.changesExif() && !xmpRemovals))
+        return PngEditOutcome::NotApplicable;
+    QList<Chunk> chunks;
+    if (!parseChunks(png, &chunks)) {
+        *error = QStringLiteral("the PNG chunks cannot be read");
+        return PngEditOutcome::Failed;
+    }
+    bool exifPatched = false;
+    QByteArray newExif; // a block for a new eXIf chunk
+    for (Chunk &c : chunks) {
+        if (c.type == "eXIf") {
+            QByteArray data = c.data;
+            const int skip = data.startsWith(QByteArray(kExifHeader, kExifHeaderSize)) ? kExifHeaderSize : 0;
+            QByteArray tiff = data.mid(skip);
+            if (!patchTiff(&tiff, plan))
+                return PngEditOutcome::NotApplicable;
+            if (tiff != data.mid(skip))
+                c.setData(data.left(skip) + tiff);
+            exifPatched = true;
+            continue;
+        }
+        if (!isTextChunk(c))
+            continue;
+        TextChunk t;
+        if (!readText(c, &t))
+            continue;
+        const QByteArray keyword = t.keyword.toLower();
+        if (keyword == "raw profile type exif" || keyword == "raw profile type app1") {
+            const QByteArray before = t.text;
+            QByteArray grown;
+            if (!patchRawExifProfile(&t.text, plan, &grown))
+                return PngEditOutcome::NotApplicable; // not Exif: an APP1 profile holding XMP
+            if (!grown.isEmpty()) {
+                // The hex layout cannot grow in place; the block moves to the standard chunk.
+                c.dropped = true;
+                newExif = grown;
+                exifPatched = true;
+                continue;
+            }
+
+            if (t.text != before && !writeText(c, t))
+                return PngEditOutcome::NotApplicable;
+            exifPatched = true;
+        } else if (keyword == "raw profile type iptc") {
+            c.dropped = plan.removeIptc;
+        } else if (keyword == "raw profile type 8bim" || keyword == "raw profile type xmp") {
+            // Photoshop resources and hex XMP would need their own editing.
+            if ((keyword.endsWith("8bim") && plan.removeIptc) || (keyword.endsWith("xmp") && xmpRemovals))
+                return PngEditOutcome::NotApplicable;
+        } else if (t.keyword == "XML:com.adobe.xmp" && xmpRemovals) {
+            bool changed = false;
+            if (!removeXmpProperties(t.text, xmpRemovals, &changed, error))
+                return PngEditOutcome::Failed;
+            if (!changed)
+                continue;
+            if (t.text.trimmed().isEmpty())
+                c.dropped = true; // nothing left: the chunk goes rather than stay an empty shell
+            else if (!writeText(c, t))
+                return PngEditOutcome::NotApplicable;
+        }
+    }
+    if (!exifPatched && !plan.dates.isEmpty()) {
+        // Dates need a block to go into: an empty one takes them.
+        newExif = QByteArray("MM\0*\0\0\0\x08\0\0\0\0\0\0", 14);
+        if (!patchTiff(&newExif, plan))
+            return PngEditOutcome::NotApplicable;
+    } else if (!exifPatched && (plan.orientation || plan.pixelWidth || plan.pixelHeight)) {
+        return PngEditOutcome::NotApplicable;
+    }
+
+    QByteArray result(kSignature, kSignatureSize);
+    for (const Chunk &c : std::as_const(chunks)) {
+        // eXIf goes before the image data, where readers look for it.
+        if (!newExif.isEmpty() && (c.type == "IDAT" || c.type == "IEND")) {
+            Chunk exif;
+            exif.type = "eXIf";
+            exif.setData(newExif);
+            result += exif.bytes();
+            newExif.clear();
+        }
+        if (!c.dropped)
+            result += c.bytes();
+    }
+    *out = std::move(result);
+    return PngEditOutcome::Done;
+}
+
+} // namespace imageio
