@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppDelegateHarness.h"
+#include "widgets/ResultTableModel.h"
 
 #include "app/AppSettings.h"
 #include "compress/SizeText.h"
@@ -34,7 +35,11 @@ private:
     {
         ResultTableView *table = h.ui().theTableview;
         const QList<NSFileNode> &entries = h.delegate->dragPhotoArray();
-        QCOMPARE(table->numberOfRows(), int(entries.size()));
+        // Photos that were not compressed get rows of their own, after the results.
+        int problemRows = 0;
+        for (const ResultTableModel::Row &row : h.delegate->resultTableModel()->rows())
+            problemRows += row.state != ResultTableModel::RowState::Compressed;
+        QCOMPARE(table->numberOfRows() - problemRows, int(entries.size()));
         quint64 all = 0, saved = 0;
         for (int row = 0; row < entries.size(); ++row) {
             const NSFileNode &e = entries.at(row);
