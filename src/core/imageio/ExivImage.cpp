@@ -136,6 +136,7 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
     if (!ok)
         return nullptr;
     result->m_readDataLoss = warnings.dataLoss();
+    result->m_readWarnings = warnings.messages();
     if (result->typeIdentifier().isEmpty()) {
         if (error)
             *error = QStringLiteral("not a photo format we read");

@@ -60,9 +60,12 @@ public:
     // Set when reading the file already lost part of its metadata (an entry past the end of
     // the segment, say): a rewrite from this image would drop that data silently.
     QString readDataLoss() const { return m_readDataLoss; }
+    // Everything Exiv2 said while reading, for checks a rebuild must pass.
+    const QStringList &readWarnings() const { return m_readWarnings; }
 
 private:
     QString m_readDataLoss;
+    QStringList m_readWarnings;
     Exiv2::Image::AutoPtr m_image;
     int m_imageType = 0;
 };

@@ -209,6 +209,19 @@ bool ImageDestination::finalize()
         m_error = QStringLiteral("the metadata cannot be rewritten completely (%1)").arg(source.exiv().readDataLoss());
         return false;
     }
+    // A TIFF rebuild writes only the directories Exiv2 read: one it skipped as damaged
+    // would be gone from the copy, and its strips may decode differently.
+    if (m_type == QLatin1String(kUTTypeTIFF)) {
+        const QStringList &said = source.exiv().readWarnings();
+        const auto skipped = std::find_if(said.begin(), said.end(), [](const QString &m) {
+            return m.contains(QLatin1String("ignoring it"), Qt::CaseInsensitive);
+        });
+        if (skipped != said.end()) {
+            m_error = QStringLiteral("the photo has a damaged directory that rewriting would drop (%1)").arg(*skipped);
+            m_refused = true;
+            return false;
+        }
+    }
     auto image = ExivImage::open(source.data(), &error);
     const bool ok = image && guarded([&] { out = writeWithOverlay(*image, overlay); }, &error);
     if (!ok) {
