@@ -52,7 +52,8 @@ static bool sameInGerman(const QString &text)
 {
     static const QStringList words{QStringLiteral("Glimmerset"), QStringLiteral("&Glimmerset"),
                                    QStringLiteral("Name"), QStringLiteral("Original"), QStringLiteral("System"),
-                                   QStringLiteral("auto"), QStringLiteral("px"), QStringLiteral("Custom")};
+                                   QStringLiteral("auto"), QStringLiteral("px"), QStringLiteral("Custom"),
+                                   QStringLiteral("OK")};
     if (words.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
         return true;
     // Paths, sizes like "1920 x 1080", version numbers.
