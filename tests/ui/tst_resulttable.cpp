@@ -150,8 +150,9 @@ private Q_SLOTS:
         QTest::mouseClick(saved, Qt::LeftButton);
         QList<double> fractions;
         for (int row = 0; row < 3; ++row) {
+            // The table lays its views out again once the sort has been delivered.
+            QTRY_VERIFY(qobject_cast<PSTableNameCellView *>(table->viewAtRow(row)));
             auto *cell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(row));
-            QVERIFY(cell);
             const NSFileNode &e = model->row(row).entry;
             QCOMPARE(cell->precentlab()->text(), e.percentText());
             fractions << 1.0 - double(e.restFileSize()) / double(e.orignalFileSize());
