@@ -92,11 +92,12 @@ QString Exiv2Warnings::dataLoss() const
     return {};
 }
 
-std::unique_lock<std::mutex> lockXmpToolkit()
+std::unique_lock<std::recursive_mutex> lockXmpToolkit()
 {
     // Separate from the mutex given to XmpParser::initialize: the toolkit takes that one
     // itself while parsing (to register namespaces), so reusing it here would deadlock.
-    static std::mutex toolkitMutex;
+    // Recursive because a write holds it while the overlay it applies edits XMP packets.
+    static std::recursive_mutex toolkitMutex;
     return std::unique_lock(toolkitMutex);
 }
 

@@ -43,7 +43,7 @@ private:
 // (readMetadata) and serialising one (writeMetadata) share toolkit state, and two threads
 // doing either at once fail photos at random. Hold this around those calls and nothing
 // else, so decoding and encoding pixels stay parallel.
-std::unique_lock<std::mutex> lockXmpToolkit();
+std::unique_lock<std::recursive_mutex> lockXmpToolkit();
 
 // A parsed container. Owns its Exiv2 image, which reads from its own copy of the bytes.
 class ExivImage

@@ -252,7 +252,8 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(src));
         run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
                                          QStringLiteral("-Make=Before"), QStringLiteral("-GPSLatitude=10"),
-                                         QStringLiteral("-GPSLatitudeRef=N"), src});
+                                         QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-XMP-exif:GPSLatitude=10"),
+                                         src});
 
         const auto source = imageSourceFromFile(src);
         QVERIFY(source);
@@ -268,6 +269,7 @@ private Q_SLOTS:
         QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Someone"));
         QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Before"));
         QVERIFY(!tags.contains(QStringLiteral("GPS:GPSLatitude")));
+        QVERIFY(!tags.contains(QStringLiteral("XMP-exif:GPSLatitude")));
         QCOMPARE(pixelSignature(out, true), pixelSignature(src, true));
         QCOMPARE(pixelSignature(out, true).split(QLatin1Char('\n')).size(), frames);
     }
