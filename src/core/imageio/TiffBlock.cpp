@@ -269,8 +269,37 @@ bool TiffBlock::replaceAscii(quint32 directoryOffset, quint16 tag, const QByteAr
     return true;
 }
 
+void TiffBlock::endTruncatedLinks()
+{
+    // Some writers end the block right after a directory's entries. Readers take a link they
+    // cannot read as the end of the chain, but once data follows, those bytes become a link
+    // to a directory that is not there.
+    QList<quint32> offsets;
+    for (quint32 at = ifd0Offset(); at && offsets.size() < 8 && !offsets.contains(at);) {
+        offsets.append(at);
+        Directory dir;
+        if (!readDirectory(at, &dir))
+            break;
+        for (const quint16 tag : {quint16(0x8769), quint16(0x8825)})
+            if (const quint32 sub = pointer(dir, tag))
+                offsets.append(sub);
+        at = get32(at + 2 + 12u * quint32(dir.entries.size()));
+    }
+    for (const quint32 at : std::as_const(offsets)) {
+        if (!inBounds(at, 2))
+            continue;
+        const quint64 link = at + 2 + 12 * quint64(get16(at));
+        if (link <= quint64(m_bytes->size()) && link + 4 > quint64(m_bytes->size()))
+            m_bytes->append(QByteArray(qsizetype(link + 4 - quint64(m_bytes->size())), '\0'));
+    }
+}
+
 quint32 TiffBlock::append(const QByteArray &data)
 {
+    if (!m_grown) {
+        m_grown = true;
+        endTruncatedLinks();
+    }
     if (m_bytes->size() % 2)
         m_bytes->append('\0');
     const quint32 at = quint32(m_bytes->size());

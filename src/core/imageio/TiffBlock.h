@@ -91,6 +91,8 @@ private:
     // holding `value` (appended when longer than 4 bytes), and points `reference` at the copy.
     bool insertEntry(quint64 reference, quint16 tag, quint16 type, quint32 count, const QByteArray &value);
     quint32 append(const QByteArray &data); // at an even offset; returns it
+    // Pads the block so a directory whose next-directory link the block cut off reads as the last.
+    void endTruncatedLinks();
     bool removeEntryAt(const Directory &dir, int index);
     // Zeroes bytes, except those a directory still in use refers to.
     void zero(quint64 at, quint64 size);
@@ -102,6 +104,7 @@ private:
     QByteArray *m_bytes;
     bool m_little = true;
     bool m_valid = false;
+    bool m_grown = false;
     QList<std::pair<quint64, quint64>> m_kept; // [from, to) ranges zero() leaves alone
 };
 

@@ -10,6 +10,7 @@
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "imageio/MetadataRewrite.h"
+#include "imageio/TiffBlock.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -318,6 +319,36 @@ private Q_SLOTS:
         QCOMPARE(result.status, RewriteResult::WriteFailed);
         QVERIFY(!result.error.isEmpty());
         QVERIFY(!QFile::exists(out));
+    }
+
+    // Some writers end the block inside the last directory's link to a next one. Once an
+    // edit appends data there, that link must still end the chain, not point into the new data.
+    void growingBlockKeepsTheChainEnded_data()
+    {
+        QTest::addColumn<int>("linkBytesStored");
+        QTest::newRow("link cut off") << 0;
+        QTest::newRow("link half stored") << 2;
+        QTest::newRow("link stored") << 4;
+    }
+
+    void growingBlockKeepsTheChainEnded()
+    {
+        QFETCH(int, linkBytesStored);
+        // II*, IFD0 at 8 with Make ("Acme"), its link to an empty IFD1 at 26.
+        QByteArray block = QByteArray::fromHex("49492a0008000000" "0100" "0f01020004000000" "41636d65" "1a000000"
+                                               "0000")
+            + QByteArray(linkBytesStored, '\0');
+        const QByteArray before = block;
+        TiffBlock tiff(&block);
+        QVERIFY(tiff.addAscii(0x0132, false, "2001:02:03 04:05:06"));
+        QVERIFY(block.startsWith(before.left(4)) && block.mid(8, 18) == before.mid(8, 18));
+        TiffBlock::Directory ifd0, ifd1;
+        QVERIFY(tiff.readDirectory(tiff.ifd0Offset(), &ifd0));
+        QCOMPARE(ifd0.entries.size(), 2);
+        const quint32 next = tiff.get32(ifd0.offset + 2 + 12 * 2);
+        QCOMPARE(next, 26u);
+        QVERIFY(tiff.readDirectory(next, &ifd1));
+        QCOMPARE(tiff.get32(next + 2), 0u);
     }
 };
 
