@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                                      &error);
     if (!source)
         return 0;
-    const QVariantMap properties = imageio::CGImageSourceCopyPropertiesAtIndex(*source, 0);
-    (void)imageio::CGImageSourceGetType(*source);
-    (void)imageio::CGImageSourceGetCount(*source);
+    const QVariantMap properties = source->properties();
+    (void)source->type();
+    (void)source->count();
     (void)properties.size();
     return 0;
 }

@@ -162,7 +162,7 @@ CompressionReport runAndPrint(const std::function<CompressionReport(const BatchC
     ProgressLine progress;
     const CompressionReport report = run([&](const NSFileNode &entry, int position, int total) {
         progress.clear();
-        out << entry.fileName() << '\t' << entry.orignalFileSizeStr() << '\t' << entry.restFileSizeStr() << '\t'
+        out << entry.fileName() << '\t' << entry.originalFileSizeStr() << '\t' << entry.restFileSizeStr() << '\t'
             << entry.percentText() << Qt::endl;
         progress.show(position, total);
     });

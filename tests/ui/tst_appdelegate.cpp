@@ -44,17 +44,17 @@ private:
         for (int row = 0; row < entries.size(); ++row) {
             const NSFileNode &e = entries.at(row);
             if (row >= firstRowOfJob) {
-                all += e.orignalFileSize();
-                saved += e.orignalFileSize() - e.restFileSize();
+                all += e.originalFileSize();
+                saved += e.originalFileSize() - e.restFileSize();
             }
             QCOMPARE(e.restFileSize(), quint64(QFileInfo(e.restPath()).size()));
-            QVERIFY(e.restFileSize() <= e.orignalFileSize());
+            QVERIFY(e.restFileSize() <= e.originalFileSize());
             auto *cell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(row));
             QVERIFY(cell);
             QCOMPARE(cell->fileNamelab()->text(), AppDelegate::shownName(e.fileName()));
-            QCOMPARE(cell->originalFileSizelab()->text(), compress::sizeText(e.orignalFileSize()));
+            QCOMPARE(cell->originalFileSizelab()->text(), compress::sizeText(e.originalFileSize()));
             QCOMPARE(cell->restFileSizelab()->text(), compress::sizeText(e.restFileSize()));
-            QCOMPARE(cell->precentlab()->text(), compress::savingPercentText(e.orignalFileSize(), e.restFileSize()));
+            QCOMPARE(cell->precentlab()->text(), compress::savingPercentText(e.originalFileSize(), e.restFileSize()));
             QCOMPARE(cell->currentfilePath(), e.restPath());
         }
         QLabel *line = h.ui().saveSizelab;
@@ -117,7 +117,7 @@ private Q_SLOTS:
         const QString output = AppSettings(h.settingsFile()).photoLocation();
         for (const NSFileNode &e : h.delegate->dragPhotoArray()) {
             QCOMPARE(QFileInfo(e.restPath()).absolutePath(), output);
-            QVERIFY(QFileInfo::exists(e.orignalPath()));
+            QVERIFY(QFileInfo::exists(e.originalPath()));
         }
         QCOMPARE(h.delegate->savedFileSize(), quint64(0)); // totals reset by the finish report
 
@@ -308,8 +308,8 @@ private Q_SLOTS:
         const QStringList sources = again.copies({m_photos.upright}, QStringLiteral("o2"));
         QVERIFY(again.dropAndWait(sources));
         const NSFileNode &e = again.delegate->dragPhotoArray().constFirst();
-        QCOMPARE(e.restPath(), e.orignalPath());
-        QCOMPARE(e.orignalPath(), sources.first());
+        QCOMPARE(e.restPath(), e.originalPath());
+        QCOMPARE(e.originalPath(), sources.first());
     }
 
     void filesHandedOverAtStartCountAsADrop()

@@ -129,7 +129,7 @@ private Q_SLOTS:
             QCOMPARE(readBytes(trashed), original);
         } else {
             QCOMPARE(readBytes(inputs.first()), original);
-            QVERIFY(entry.restPath() != entry.orignalPath());
+            QVERIFY(entry.restPath() != entry.originalPath());
             QVERIFY(h.ui().preferenceWindow->keeOriginalBtn()->isChecked());
             QVERIFY(AppSettings(h.settingsFile()).keepOriginalPhoto());
         }

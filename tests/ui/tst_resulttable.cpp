@@ -47,9 +47,9 @@ static NSFileNode entry(const QString &name, quint64 before, quint64 after)
 {
     NSFileNode e;
     e.setFileName(name);
-    e.setOrignalPath(QStringLiteral("/in/") + name);
+    e.setOriginalPath(QStringLiteral("/in/") + name);
     e.setRestPath(QStringLiteral("/out/") + name);
-    e.setOrignalFileSize(before);
+    e.setOriginalFileSize(before);
     e.setRestFileSize(after);
     return e;
 }
@@ -155,7 +155,7 @@ private Q_SLOTS:
             auto *cell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(row));
             const NSFileNode &e = model->row(row).entry;
             QCOMPARE(cell->precentlab()->text(), e.percentText());
-            fractions << 1.0 - double(e.restFileSize()) / double(e.orignalFileSize());
+            fractions << 1.0 - double(e.restFileSize()) / double(e.originalFileSize());
         }
         QVERIFY(fractions[0] >= fractions[1] && fractions[1] >= fractions[2]);
         QCOMPARE(model->row(3).state, ResultTableModel::RowState::Skipped);

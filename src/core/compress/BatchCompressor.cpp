@@ -39,7 +39,7 @@ struct PhotoOutcome {
     QString reason;
     QString sourcePath;
     QString outputPath;
-    quint64 orignalFileSize = 0;
+    quint64 originalFileSize = 0;
     // The bytes to put at the output path; empty with keepSource when the source is
     // already there (a result not smaller than its source, written in place).
     compress::EncodedPhoto result;
@@ -131,7 +131,7 @@ PhotoOutcome compressOne(const PhotoTask &task)
         out.reason = error.isEmpty() ? QStringLiteral("not a photo") : error;
         return out;
     }
-    out.orignalFileSize = compress::fastFolderSizeAtFilePath(sourcePath);
+    out.originalFileSize = compress::fastFolderSizeAtFilePath(sourcePath);
 
     // The header says how many pixels decoding will allocate: refuse or wait before that.
     QSize shown = compress::displayedSize(*source);
@@ -166,7 +166,7 @@ PhotoOutcome compressOne(const PhotoTask &task)
     }
     out.status = PhotoOutcome::Ready;
     // A new JPEG is what was asked for, even when the other format was smaller.
-    if (task.newJpeg || quint64(encoded.bytes.size()) <= out.orignalFileSize) {
+    if (task.newJpeg || quint64(encoded.bytes.size()) <= out.originalFileSize) {
         out.result = std::move(encoded);
         return out;
     }
@@ -383,17 +383,17 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
         }
 
         NSFileNode entry;
-        entry.setOrignalPath(outcome.sourcePath);
+        entry.setOriginalPath(outcome.sourcePath);
         entry.setFileName(QFileInfo(outcome.newJpeg ? outcome.outputPath : outcome.sourcePath).fileName());
-        entry.setOrignalFileSize(outcome.orignalFileSize);
-        entry.setOrignalFileSizeStr(compress::sizeText(outcome.orignalFileSize));
+        entry.setOriginalFileSize(outcome.originalFileSize);
+        entry.setOriginalFileSizeStr(compress::sizeText(outcome.originalFileSize));
         entry.setRestPath(outcome.outputPath);
-        entry.setRestFileSize(outcome.keepSource ? outcome.orignalFileSize
+        entry.setRestFileSize(outcome.keepSource ? outcome.originalFileSize
                                                  : compress::fastFolderSizeAtFilePath(outcome.outputPath));
         entry.setRestFileSizeStr(compress::sizeText(entry.restFileSize()));
-        report.allFileSize += entry.orignalFileSize();
-        if (entry.orignalFileSize() > entry.restFileSize())
-            report.savedFileSize += entry.orignalFileSize() - entry.restFileSize();
+        report.allFileSize += entry.originalFileSize();
+        if (entry.originalFileSize() > entry.restFileSize())
+            report.savedFileSize += entry.originalFileSize() - entry.restFileSize();
         report.entries.append(entry);
         if (onEntry)
             onEntry(entry, position, total);

@@ -21,8 +21,8 @@ JobReport CompressionReport::toJobReport() const
     job.total = total;
     job.cancelled = cancelled;
     for (const NSFileNode &entry : entries) {
-        job.photos.append({entry.fileName(), entry.orignalPath(), entry.restPath(), PhotoResult::Outcome::Written, {},
-                           entry.orignalFileSize(), entry.restFileSize()});
+        job.photos.append({entry.fileName(), entry.originalPath(), entry.restPath(), PhotoResult::Outcome::Written, {},
+                           entry.originalFileSize(), entry.restFileSize()});
     }
     const auto fileName = [](const QString &path) { return path.section(QLatin1Char('/'), -1); };
     for (const CompressionProblem &problem : skipped)

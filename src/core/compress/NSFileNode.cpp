@@ -5,5 +5,5 @@
 
 QString NSFileNode::percentText() const
 {
-    return compress::savingPercentText(m_orignalFileSize, m_restFileSize);
+    return compress::savingPercentText(m_originalFileSize, m_restFileSize);
 }

@@ -14,20 +14,20 @@ public:
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &name) { m_fileName = name; }
 
-    QString orignalPath() const { return m_orignalPath; }
-    void setOrignalPath(const QString &path) { m_orignalPath = path; }
+    QString originalPath() const { return m_originalPath; }
+    void setOriginalPath(const QString &path) { m_originalPath = path; }
 
     QString restPath() const { return m_restPath; }
     void setRestPath(const QString &path) { m_restPath = path; }
 
-    quint64 orignalFileSize() const { return m_orignalFileSize; }
-    void setOrignalFileSize(quint64 size) { m_orignalFileSize = size; }
+    quint64 originalFileSize() const { return m_originalFileSize; }
+    void setOriginalFileSize(quint64 size) { m_originalFileSize = size; }
 
     quint64 restFileSize() const { return m_restFileSize; }
     void setRestFileSize(quint64 size) { m_restFileSize = size; }
 
-    QString orignalFileSizeStr() const { return m_orignalFileSizeStr; }
-    void setOrignalFileSizeStr(const QString &text) { m_orignalFileSizeStr = text; }
+    QString originalFileSizeStr() const { return m_originalFileSizeStr; }
+    void setOriginalFileSizeStr(const QString &text) { m_originalFileSizeStr = text; }
 
     QString restFileSizeStr() const { return m_restFileSizeStr; }
     void setRestFileSizeStr(const QString &text) { m_restFileSizeStr = text; }
@@ -39,11 +39,11 @@ public:
 
 private:
     QString m_fileName;
-    QString m_orignalPath;
+    QString m_originalPath;
     QString m_restPath;
-    quint64 m_orignalFileSize = 0;
+    quint64 m_originalFileSize = 0;
     quint64 m_restFileSize = 0;
-    QString m_orignalFileSizeStr;
+    QString m_originalFileSizeStr;
     QString m_restFileSizeStr;
 };
 

@@ -46,17 +46,17 @@ QString sizeText(quint64 size)
     return QString::asprintf("%s", size_to_unit(size, buffer));
 }
 
-int savingPercent(quint64 orignalSize, quint64 restSize)
+int savingPercent(quint64 originalSize, quint64 restSize)
 {
     // A source of 0 bytes would divide 0 by 0; a larger result cannot be a saving.
-    if (orignalSize == 0 || restSize >= orignalSize)
+    if (originalSize == 0 || restSize >= originalSize)
         return 0;
-    return truncatedPercent(static_cast<float>(orignalSize - restSize), static_cast<float>(orignalSize));
+    return truncatedPercent(static_cast<float>(originalSize - restSize), static_cast<float>(originalSize));
 }
 
-QString savingPercentText(quint64 orignalSize, quint64 restSize)
+QString savingPercentText(quint64 originalSize, quint64 restSize)
 {
-    return QString::asprintf("%d%%", savingPercent(orignalSize, restSize));
+    return QString::asprintf("%d%%", savingPercent(originalSize, restSize));
 }
 
 float progressFraction(int position, int total)

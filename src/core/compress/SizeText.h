@@ -18,11 +18,11 @@ char *size_to_unit(quint64 size, char *out_buffer);
 // The same text as a string.
 QString sizeText(quint64 size);
 
-// Whole percentage saved: (orignal - rest) / orignal * 100 in float, truncated.
-// 0 when orignal is 0 or rest is not smaller.
-int savingPercent(quint64 orignalSize, quint64 restSize);
+// Whole percentage saved: (original - rest) / original * 100 in float, truncated.
+// 0 when original is 0 or rest is not smaller.
+int savingPercent(quint64 originalSize, quint64 restSize);
 // "%d%%" of savingPercent.
-QString savingPercentText(quint64 orignalSize, quint64 restSize);
+QString savingPercentText(quint64 originalSize, quint64 restSize);
 
 // Progress after the item at 0-based position i of n: i / n in float.
 float progressFraction(int position, int total);

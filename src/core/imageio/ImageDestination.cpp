@@ -13,12 +13,10 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
-#include <QLoggingCategory>
 
 #include <algorithm>
 #include <set>
 
-Q_LOGGING_CATEGORY(lcDestination, "glimmerset.imageio.destination")
 
 namespace imageio {
 
@@ -250,30 +248,11 @@ bool ImageDestination::finalize()
     return true;
 }
 
-ImageDestinationPtr CGImageDestinationCreateWithData(QByteArray *buffer, const QString &type, int count)
+ImageDestinationPtr ImageDestination::create(QByteArray *buffer, const QString &type, int count)
 {
     if (!buffer || count < 1 || exivTypeForTypeIdentifier(type) == Exiv2::ImageType::none)
         return nullptr;
     return std::make_unique<ImageDestination>(buffer, type, count);
-}
-
-void CGImageDestinationAddImageFromSource(ImageDestination &destination, const ImageSource &source, int index,
-                                          const QVariantMap &properties)
-{
-    destination.addImageFromSource(source, index, properties);
-}
-
-void CGImageDestinationSetProperties(ImageDestination &destination, const QVariantMap &properties)
-{
-    destination.setProperties(properties);
-}
-
-bool CGImageDestinationFinalize(ImageDestination &destination)
-{
-    const bool ok = destination.finalize();
-    if (!ok)
-        qCWarning(lcDestination).noquote() << "CGImageDestinationFinalize failed:" << destination.errorString();
-    return ok;
 }
 
 bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, const QVariantMap &overlay, QString *error)

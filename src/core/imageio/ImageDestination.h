@@ -20,6 +20,8 @@ class ImageDestination
 {
 public:
     ImageDestination(QByteArray *buffer, QString type, int count);
+    // Null when the type cannot be written (the caller writes nothing).
+    static std::unique_ptr<ImageDestination> create(QByteArray *buffer, const QString &type, int count);
 
     void addImageFromSource(const ImageSource &source, int index, const QVariantMap &properties);
     void setProperties(const QVariantMap &properties);
@@ -50,12 +52,6 @@ private:
 
 using ImageDestinationPtr = std::unique_ptr<ImageDestination>;
 
-// Null when the type cannot be written (the caller writes nothing).
-ImageDestinationPtr CGImageDestinationCreateWithData(QByteArray *buffer, const QString &type, int count);
-void CGImageDestinationAddImageFromSource(ImageDestination &destination, const ImageSource &source,
-                                          int index, const QVariantMap &properties);
-void CGImageDestinationSetProperties(ImageDestination &destination, const QVariantMap &properties);
-bool CGImageDestinationFinalize(ImageDestination &destination);
 
 // Lays `overlay` over the metadata of an encoded container (in place). Used to give
 // freshly encoded photos metadata; see MetadataParts for what is carried over.

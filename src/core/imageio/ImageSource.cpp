@@ -92,24 +92,6 @@ QImage ImageSource::image(int index) const
     return reader.read();
 }
 
-ImageSourcePtr CGImageSourceCreateWithData(const QByteArray &data, QString *error)
-{
-    return ImageSource::create(data, error);
-}
-
-QString CGImageSourceGetType(const ImageSource &source) { return source.type(); }
-
-int CGImageSourceGetCount(const ImageSource &source) { return source.count(); }
-
-QVariantMap CGImageSourceCopyPropertiesAtIndex(const ImageSource &source, int index)
-{
-    if (index < 0 || index >= source.count())
-        return {};
-    return source.properties();
-}
-
-QImage CGImageSourceCreateImageAtIndex(const ImageSource &source, int index) { return source.image(index); }
-
 ImageSourcePtr imageSourceFromFile(const QString &path, QString *error)
 {
     QByteArray bytes;

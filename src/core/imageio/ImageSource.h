@@ -46,12 +46,6 @@ private:
 
 using ImageSourcePtr = std::unique_ptr<ImageSource>;
 
-// Thin, named entry points. A null source is never passed to the others.
-ImageSourcePtr CGImageSourceCreateWithData(const QByteArray &data, QString *error = nullptr);
-QString CGImageSourceGetType(const ImageSource &source);
-int CGImageSourceGetCount(const ImageSource &source);
-QVariantMap CGImageSourceCopyPropertiesAtIndex(const ImageSource &source, int index);
-QImage CGImageSourceCreateImageAtIndex(const ImageSource &source, int index);
 
 // Reads a file and creates its source; null (with a reason in *error) when it cannot be read.
 ImageSourcePtr imageSourceFromFile(const QString &path, QString *error = nullptr);

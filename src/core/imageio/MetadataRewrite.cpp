@@ -16,21 +16,22 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
 {
     RewriteResult result;
     QByteArray buffer;
-    const int count = CGImageSourceGetCount(source);
-    auto destination = CGImageDestinationCreateWithData(&buffer, CGImageSourceGetType(source), count);
+    const int count = source.count();
+    auto destination = ImageDestination::create(&buffer, source.type(), count);
     if (!destination) {
         result.status = RewriteResult::WriteFailed;
-        result.error = QStringLiteral("cannot write %1 files").arg(CGImageSourceGetType(source));
+        result.error = QStringLiteral("cannot write %1 files").arg(source.type());
         return result;
     }
     for (int i = 0; i < count; ++i)
-        CGImageDestinationAddImageFromSource(*destination, source, i, properties);
+        destination->addImageFromSource(source, i, properties);
     // A failed finalize writes nothing: an earlier good copy at the output path survives.
-    const bool finalized = CGImageDestinationFinalize(*destination);
+    const bool finalized = destination->finalize();
     result.dropped = destination->dropped();
     if (!finalized) {
         result.status = destination->refused() ? RewriteResult::Refused : RewriteResult::WriteFailed;
         result.error = destination->errorString();
+        qCWarning(lcRewrite).noquote() << "cannot write" << outputPath << result.error;
         return result;
     }
     // Exiv2 can serialise damaged Exif into a copy that no longer parses; such a copy

@@ -130,7 +130,7 @@ void editPhoto(JobReport &report, const EditTarget &target, const EditSource &so
     if (!readSource(report, source, &bytes))
         return;
     QString readError;
-    const imageio::ImageSourcePtr image = imageio::CGImageSourceCreateWithData(bytes, &readError);
+    const imageio::ImageSourcePtr image = imageio::ImageSource::create(bytes, &readError);
     const Photo photo{source, bytes, image.get(), readError};
     const PhotoPlan plan = build(photo);
     switch (plan.action) {

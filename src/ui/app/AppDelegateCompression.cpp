@@ -301,9 +301,9 @@ void AppDelegate::CompressPhotoProgressHanderToMainThread(const NSFileNode &entr
                                                           const QString &percentText)
 {
     m_dragPhotoArray.append(entry);
-    m_allFileSize += entry.orignalFileSize();
-    if (entry.orignalFileSize() > entry.restFileSize())
-        m_savedFileSize += entry.orignalFileSize() - entry.restFileSize();
+    m_allFileSize += entry.originalFileSize();
+    if (entry.originalFileSize() > entry.restFileSize())
+        m_savedFileSize += entry.originalFileSize() - entry.restFileSize();
     m_results->appendEntry(entry);
     m_ui->progreslab->setText(percentText);
     m_ui->theProgressView->setProgressValue(compress::progressFraction(position, total));

@@ -21,7 +21,7 @@
 // The file a row stands for: the result, or the source when there is none.
 static QString rowFile(const ResultTableModel::Row &row)
 {
-    return row.entry.restPath().isEmpty() ? row.entry.orignalPath() : row.entry.restPath();
+    return row.entry.restPath().isEmpty() ? row.entry.originalPath() : row.entry.restPath();
 }
 
 void AppDelegate::wireResultTable()
@@ -110,12 +110,12 @@ QWidget *AppDelegate::tableView(ResultTableView *tableView, const QString &table
     const ResultTableModel::Row &item = m_results->row(row);
     const NSFileNode &entry = item.entry;
     cell->fileNamelab()->setText(shownName(entry.fileName()));
-    cell->fileNamelab()->setToolTip(entry.orignalPath());
+    cell->fileNamelab()->setToolTip(entry.originalPath());
     cell->setCurrentfilePath(entry.restPath());
     switch (item.state) {
     case ResultTableModel::RowState::Compressed:
         cell->setProblem(QString(), QString());
-        cell->originalFileSizelab()->setText(entry.orignalFileSizeStr());
+        cell->originalFileSizelab()->setText(entry.originalFileSizeStr());
         cell->restFileSizelab()->setText(entry.restFileSizeStr());
         cell->precentlab()->setText(entry.percentText());
         break;

@@ -15,7 +15,7 @@ ResultTableModel::ResultTableModel(QObject *parent)
 
 double ResultTableModel::savedFraction(const Row &row)
 {
-    const quint64 before = row.entry.orignalFileSize();
+    const quint64 before = row.entry.originalFileSize();
     const quint64 after = row.entry.restFileSize();
     if (row.state != RowState::Compressed || before == 0 || after >= before)
         return 0.0;
@@ -43,8 +43,8 @@ bool ResultTableModel::lessThan(const Row &a, const Row &b) const
         break;
     }
     case Column::Original:
-        c = x.entry.orignalFileSize() < y.entry.orignalFileSize() ? -1
-            : x.entry.orignalFileSize() > y.entry.orignalFileSize() ? 1 : 0;
+        c = x.entry.originalFileSize() < y.entry.originalFileSize() ? -1
+            : x.entry.originalFileSize() > y.entry.originalFileSize() ? 1 : 0;
         break;
     case Column::Compressed:
         c = x.entry.restFileSize() < y.entry.restFileSize() ? -1 : x.entry.restFileSize() > y.entry.restFileSize() ? 1 : 0;
@@ -90,7 +90,7 @@ void ResultTableModel::appendProblem(const QString &path, RowState state, const 
 {
     Row row;
     row.entry.setFileName(QFileInfo(path).fileName());
-    row.entry.setOrignalPath(path);
+    row.entry.setOriginalPath(path);
     row.state = state;
     row.reason = reason;
     insertSorted(std::move(row));

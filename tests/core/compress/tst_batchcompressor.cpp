@@ -209,7 +209,7 @@ void TestBatchCompressor::strippedFallbackHasNoMetadata()
         // Still shown upright, pixels untouched.
         QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), 6);
         QCOMPARE(imageio::JpegCodec::decode(fixtures::readAll(result)).image, pixels);
-        QVERIFY(report.entries[0].restFileSize() < report.entries[0].orignalFileSize());
+        QVERIFY(report.entries[0].restFileSize() < report.entries[0].originalFileSize());
         QVERIFY(validationWarnings(result) <= validationWarnings(source));
     }
 }

@@ -123,15 +123,15 @@ void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
     const NSFileNode &entry = o.report.entries[0];
     QCOMPARE(entry, o.progress[0].entry);
     QCOMPARE(entry.fileName(), QStringLiteral("photo.jpg"));
-    QCOMPARE(entry.orignalPath(), photo);
+    QCOMPARE(entry.originalPath(), photo);
     QCOMPARE(entry.restPath(), out + QStringLiteral("/photo.jpg"));
-    QCOMPARE(entry.orignalFileSize(), quint64(QFileInfo(photo).size()));
+    QCOMPARE(entry.originalFileSize(), quint64(QFileInfo(photo).size()));
     QCOMPARE(entry.restFileSize(), quint64(QFileInfo(entry.restPath()).size()));
-    QVERIFY(entry.restFileSize() < entry.orignalFileSize());
-    QCOMPARE(entry.orignalFileSizeStr(), compress::sizeText(entry.orignalFileSize()));
+    QVERIFY(entry.restFileSize() < entry.originalFileSize());
+    QCOMPARE(entry.originalFileSizeStr(), compress::sizeText(entry.originalFileSize()));
     QCOMPARE(entry.restFileSizeStr(), compress::sizeText(entry.restFileSize()));
-    QCOMPARE(o.report.allFileSize, entry.orignalFileSize());
-    QCOMPARE(o.report.savedFileSize, entry.orignalFileSize() - entry.restFileSize());
+    QCOMPARE(o.report.allFileSize, entry.originalFileSize());
+    QCOMPARE(o.report.savedFileSize, entry.originalFileSize() - entry.restFileSize());
     QCOMPARE(o.report.skipped.size(), 1);
     QCOMPARE(o.report.skipped[0].path, in + QStringLiteral("/.hidden.jpg"));
     QCOMPARE(o.report.unreadable.size(), 1);
@@ -158,8 +158,8 @@ void TestCompressionJob::largerResultKeepsTheSourceBytes()
         QCOMPARE(o.report.entries.size(), 1);
         const NSFileNode &entry = o.report.entries[0];
         QCOMPARE(fixtures::readAll(entry.restPath()), original);
-        QCOMPARE(entry.restFileSize(), entry.orignalFileSize());
-        QCOMPARE(entry.restFileSizeStr(), entry.orignalFileSizeStr());
+        QCOMPARE(entry.restFileSize(), entry.originalFileSize());
+        QCOMPARE(entry.restFileSizeStr(), entry.originalFileSizeStr());
         QCOMPARE(entry.percentText(), QStringLiteral("0%"));
         QCOMPARE(o.report.savedFileSize, quint64(0));
         QCOMPARE(o.report.finishText(), QStringLiteral("Save  0%  0 bytes  total"));
@@ -180,8 +180,8 @@ void TestCompressionJob::inPlaceReplacesTheSource()
     QVERIFY2(o.failure.isEmpty(), qPrintable(o.failure));
     QCOMPARE(o.report.entries.size(), 1);
     const NSFileNode &entry = o.report.entries[0];
-    QCOMPARE(entry.orignalPath(), entry.restPath());
-    QCOMPARE(entry.orignalFileSize(), quint64(before));
+    QCOMPARE(entry.originalPath(), entry.restPath());
+    QCOMPARE(entry.originalFileSize(), quint64(before));
     QCOMPARE(entry.restFileSize(), quint64(QFileInfo(source).size()));
     QVERIFY(entry.restFileSize() < quint64(before));
     QCOMPARE(QImage(source).size(), QSize(800, 600));
@@ -245,7 +245,7 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     for (const NSFileNode &entry : single.report.entries) {
         if (entry.fileName() != QLatin1String("shot.PNG"))
             continue;
-        QVERIFY(entry.restFileSize() < entry.orignalFileSize());
+        QVERIFY(entry.restFileSize() < entry.originalFileSize());
         QVERIFY(fixtures::readAll(entry.restPath()).startsWith("\x89PNG"));
     }
 }

@@ -69,12 +69,12 @@ void TestCorpusCompress::everyOrientationDisplaysUpright()
     QCOMPARE(report.entries.size(), QDir(in).entryList(QDir::Files).size());
     QVERIFY(report.unreadable.isEmpty());
     for (const NSFileNode &entry : report.entries) {
-        const QImage expected = fixtures::uprightByMagick(entry.orignalPath(), m_dir.filePath(QStringLiteral("e.png")));
+        const QImage expected = fixtures::uprightByMagick(entry.originalPath(), m_dir.filePath(QStringLiteral("e.png")));
         const QImage actual = fixtures::uprightByMagick(entry.restPath(), m_dir.filePath(QStringLiteral("a.png")));
         const double difference = fixtures::meanDifference(actual, expected);
         QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance,
                  qPrintable(entry.fileName() + QStringLiteral(": ") + QString::number(difference)));
-        QVERIFY(entry.restFileSize() <= entry.orignalFileSize());
+        QVERIFY(entry.restFileSize() <= entry.originalFileSize());
     }
 }
 
@@ -86,7 +86,7 @@ void TestCorpusCompress::cameraMetadataSurvives()
     QVERIFY(report.unreadable.isEmpty());
     QVERIFY(report.savingPercent() > 30);
     for (const NSFileNode &entry : report.entries) {
-        const QVariantMap before = testsupport::exiftoolTags(entry.orignalPath());
+        const QVariantMap before = testsupport::exiftoolTags(entry.originalPath());
         const QVariantMap after = testsupport::exiftoolTags(entry.restPath());
         for (const char *tag : {"IFD0:Make", "IFD0:Model", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude",
                                 "IPTC:Keywords", "IPTC:Caption-Abstract"}) {

@@ -203,7 +203,7 @@ void TestResizePresets::resizeJobScalesInMemory()
             for (int i = 0; i < paths.size(); ++i) {
                 // Written back where it was; the saving compares with the file as it was.
                 QCOMPARE(report.entries[i].restPath(), paths[i]);
-                QCOMPARE(report.entries[i].orignalFileSize(), quint64(before[i]));
+                QCOMPARE(report.entries[i].originalFileSize(), quint64(before[i]));
             }
         }();
         return report;

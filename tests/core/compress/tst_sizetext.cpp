@@ -66,7 +66,7 @@ void TestSizeText::sizeTextFillsCallersBuffer()
 
 void TestSizeText::savingPercent_data()
 {
-    QTest::addColumn<quint64>("orignal");
+    QTest::addColumn<quint64>("original");
     QTest::addColumn<quint64>("rest");
     QTest::addColumn<QString>("text");
     QTest::newRow("70%") << quint64(100000) << quint64(30000) << "70%";
@@ -81,12 +81,12 @@ void TestSizeText::savingPercent_data()
 
 void TestSizeText::savingPercent()
 {
-    QFETCH(quint64, orignal);
+    QFETCH(quint64, original);
     QFETCH(quint64, rest);
     QFETCH(QString, text);
-    QCOMPARE(savingPercentText(orignal, rest), text);
+    QCOMPARE(savingPercentText(original, rest), text);
     NSFileNode node;
-    node.setOrignalFileSize(orignal);
+    node.setOriginalFileSize(original);
     node.setRestFileSize(rest);
     QCOMPARE(node.percentText(), text);
 }
@@ -139,11 +139,11 @@ void TestSizeText::newEntryIsEmpty()
 {
     const NSFileNode node;
     QVERIFY(node.fileName().isNull());
-    QVERIFY(node.orignalPath().isNull());
+    QVERIFY(node.originalPath().isNull());
     QVERIFY(node.restPath().isNull());
-    QVERIFY(node.orignalFileSizeStr().isNull());
+    QVERIFY(node.originalFileSizeStr().isNull());
     QVERIFY(node.restFileSizeStr().isNull());
-    QCOMPARE(node.orignalFileSize(), quint64(0));
+    QCOMPARE(node.originalFileSize(), quint64(0));
     QCOMPARE(node.restFileSize(), quint64(0));
 }
 
