@@ -171,7 +171,9 @@ bool ImageDestination::finalize()
 
     // A TIFF file is one TIFF block: values of the same size are patched where they are,
     // which keeps every page, strip and private directory as it was.
-    if (m_type == QLatin1String(kUTTypeTIFF) && plan.onlyValueEdits()) {
+    Exiv2::XmpData xmp = before.xmpData();
+    const bool xmpChanges = editXmpProperties(xmp, plan.xmp); // IFD0's XMP packet is not patched in place
+    if (m_type == QLatin1String(kUTTypeTIFF) && plan.onlyValueEdits() && !xmpChanges) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);
         if (patchValuesInPlace(block, plan)) {

@@ -227,10 +227,12 @@ bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, 
     if (!ok)
         return false;
     QByteArray out;
-    for (const auto &[key, bytes] : encoded)
+    for (const auto &entry : encoded) {
+        const Key &key = entry.first;
         if (key.first == 1 && std::none_of(original.begin(), original.end(),
                                            [&](const IptcDataSet &d) { return Key{d.record, d.number} == key; }))
-            out.append(bytes);
+            out.append(entry.second);
+    }
     std::set<Key> emitted;
     for (const IptcDataSet &d : original) {
         const Key key{d.record, d.number};
@@ -326,8 +328,8 @@ bool writeIptc(JpegFile &file, const ImageSource &source, const OverlayPlan &pla
 
 bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
 {
-    const int removals = plan.xmpRemovals();
-    if (!removals)
+    const int removals = plan.xmp.removals;
+    if (plan.xmp.isEmpty())
         return true;
     for (JpegSegment &s : file.segments) {
         if (s.kind == JpegSegment::ExtendedXmp) {
@@ -348,7 +350,7 @@ bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
         const QByteArray payload = s.payload();
         QByteArray packet = payload.mid(kXmpHeaderSize);
         bool changed = false;
-        if (!removeXmpProperties(packet, removals, &changed, error))
+        if (!editXmpProperties(packet, plan.xmp, &changed, error))
             return false;
         if (!changed)
             continue;

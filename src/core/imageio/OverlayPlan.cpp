@@ -30,11 +30,10 @@ bool OverlayPlan::changesExif() const
         || exifStructureChanges;
 }
 
-int OverlayPlan::xmpRemovals() const { return (removeGps ? XmpGps : 0) | (removeIptc ? XmpIptc : 0); }
-
 OverlayPlan planOverlay(const QVariantMap &overlay, const QVariantMap &current, QSize pixelSize)
 {
     OverlayPlan plan;
+    plan.xmp = xmpChangeFor(overlay, current);
     auto group = [&](const char *name) { return current.value(QLatin1String(name)).toMap(); };
     for (auto it = overlay.begin(); it != overlay.end(); ++it) {
         const QString &name = it.key();

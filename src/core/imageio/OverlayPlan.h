@@ -5,6 +5,8 @@
 // once so the writer can tell edits that keep the layout (patched in place) from those
 // that need the metadata re-serialised, and the check can tell what was meant to change.
 
+#include "XmpEdit.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QSize>
@@ -33,11 +35,11 @@ struct OverlayPlan {
     QVariantMap iptcChanges;           // changed IPTC datasets (property names), not a removal
     std::set<std::string> touchedExifKeys; // Exiv2 keys an edit may change
     bool touchesGpsGroup = false;
+    XmpChange xmp;
 
     bool changesExif() const;
     // Only values that a same-size patch of the TIFF block can write (dates, orientation, sizes).
     bool onlyValueEdits() const;
-    int xmpRemovals() const; // XmpRemoval flags
 };
 
 class TiffBlock;

@@ -214,8 +214,8 @@ bool patchRawExifProfile(QByteArray *text, const OverlayPlan &plan, QByteArray *
 
 PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QByteArray *out, QString *error)
 {
-    const int xmpRemovals = plan.xmpRemovals();
-    if (plan.exifStructureChanges || !plan.iptcChanges.isEmpty() || (!plan.changesExif() && !xmpRemovals))
+    const bool xmpChanges = !plan.xmp.isEmpty();
+    if (plan.exifStructureChanges || !plan.iptcChanges.isEmpty() || (!plan.changesExif() && !xmpChanges))
         return PngEditOutcome::NotApplicable;
     QList<Chunk> chunks;
     if (!parseChunks(png, &chunks)) {
@@ -262,11 +262,11 @@ PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QBy
             c.dropped = plan.removeIptc;
         } else if (keyword == "raw profile type 8bim" || keyword == "raw profile type xmp") {
             // Photoshop resources and hex XMP would need their own editing.
-            if ((keyword.endsWith("8bim") && plan.removeIptc) || (keyword.endsWith("xmp") && xmpRemovals))
+            if ((keyword.endsWith("8bim") && plan.removeIptc) || (keyword.endsWith("xmp") && xmpChanges))
                 return PngEditOutcome::NotApplicable;
-        } else if (t.keyword == "XML:com.adobe.xmp" && xmpRemovals) {
+        } else if (t.keyword == "XML:com.adobe.xmp" && xmpChanges) {
             bool changed = false;
-            if (!removeXmpProperties(t.text, xmpRemovals, &changed, error))
+            if (!editXmpProperties(t.text, plan.xmp, &changed, error))
                 return PngEditOutcome::Failed;
             if (!changed)
                 continue;

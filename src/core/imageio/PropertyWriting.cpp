@@ -216,17 +216,19 @@ bool isMakerNoteGroup(const std::string &group)
 
 // Edits the stored packet where there is one, so the rest of it (its toolkit, its layout)
 // stays as the photo had it.
-void removeXmp(Exiv2::Image &image, int removals, QStringList &problems)
+void editXmp(Exiv2::Image &image, const XmpChange &change, QStringList &problems)
 {
+    if (change.isEmpty())
+        return;
     QByteArray packet = QByteArray::fromStdString(image.xmpPacket());
     if (packet.isEmpty()) {
-        if (removeXmpProperties(image.xmpData(), removals))
+        if (editXmpProperties(image.xmpData(), change))
             image.writeXmpFromPacket(false);
         return;
     }
     bool changed = false;
     QString error;
-    if (!removeXmpProperties(packet, removals, &changed, &error)) {
+    if (!editXmpProperties(packet, change, &changed, &error)) {
         problems << error;
     } else if (changed) {
         image.setXmpPacket(packet.toStdString());
@@ -398,8 +400,6 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
             if (v.isNull()) {
                 eraseGroups(exif, [](const std::string &g) { return g == "GPSInfo"; });
                 eraseKey(exif, "Exif.Image.GPSTag");
-                // A copy made to hide the location must not keep it in XMP either.
-                removeXmp(image, XmpGps, problems);
             } else if (isMap) {
                 applyGps(image, groupChanges(kCGImagePropertyGPSDictionary, v), problems);
             }
@@ -407,8 +407,6 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
             if (v.isNull()) {
                 image.iptcData().clear();
                 eraseKey(exif, "Exif.Image.IPTCNAA"); // where some cameras keep it
-                // The same fields in XMP would keep what the user asked to remove.
-                removeXmp(image, XmpIptc, problems);
             } else if (isMap) {
                 applyIptc(image.iptcData(), groupChanges(kCGImagePropertyIPTCDictionary, v), problems);
             }
@@ -442,6 +440,9 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
     }
     if (!hadExifDirectory && hasExifDirectory(exif))
         completeNewExifDirectory(image);
+    // A copy made to hide the location or the IPTC fields must not keep them in XMP, and
+    // XMP dates that held a changed Exif date's moment move with it.
+    editXmp(image, xmpChangeFor(overlay, current), problems);
     if (problems.isEmpty())
         return true;
     if (error)

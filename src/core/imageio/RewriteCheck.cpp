@@ -87,8 +87,8 @@ QString checkCopy(const QByteArray &sourceBytes, const QByteArray &copy, const C
                 return;
             }
             Exiv2::XmpData xmp = out.xmpData();
-            if (plan.xmpRemovals() && removeXmpProperties(xmp, plan.xmpRemovals())) {
-                fault = QStringLiteral("the copy still holds XMP properties that were to be removed");
+            if (editXmpProperties(xmp, plan.xmp)) {
+                fault = QStringLiteral("the copy still holds XMP properties that were to be removed or moved");
                 return;
             }
             Exiv2::ExifData &after = out.exifData();
@@ -147,10 +147,10 @@ QString checkJpegRemovals(const QByteArray &jpeg, const OverlayPlan &plan)
             for (const PhotoshopResource &r : std::as_const(resources))
                 if (r.id == kIptcResource)
                     return QStringLiteral("an APP13 segment of the copy still holds IPTC data");
-        } else if (s.kind == JpegSegment::Xmp && plan.xmpRemovals()) {
+        } else if (s.kind == JpegSegment::Xmp && !plan.xmp.isEmpty()) {
             QByteArray packet = s.payload().mid(kXmpHeaderSize);
             bool changed = false;
-            if (!removeXmpProperties(packet, plan.xmpRemovals(), &changed, &error) || changed)
+            if (!editXmpProperties(packet, plan.xmp, &changed, &error) || changed)
                 return QStringLiteral("an XMP segment of the copy still holds what was to be removed");
         }
     }

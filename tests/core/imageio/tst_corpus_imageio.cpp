@@ -166,8 +166,12 @@ QList<Operation> operations()
          exifGone + gpsGone + iptcGone},
         {"Dated",
          {{exifKey, QVariantMap{{QLatin1String(kCGImagePropertyExifDateTimeOriginal), QStringLiteral("2001:02:03 04:05:06")}}}},
-         // A WebP that gains an Exif chunk announces it in its header flags.
-         {QStringLiteral("EXIF:ExifIFD:DateTimeOriginal"), QStringLiteral("RIFF:WebP_Flags")}, {}},
+         // A WebP that gains an Exif chunk announces it in its header flags; XMP dates that
+         // held the capture moment move with it.
+         {QStringLiteral("EXIF:ExifIFD:DateTimeOriginal"), QStringLiteral("RIFF:WebP_Flags"),
+          QStringLiteral("XMP:XMP-exif:DateTimeOriginal"), QStringLiteral("XMP:XMP-photoshop:DateCreated"),
+          QStringLiteral("XMP:XMP-xmp:CreateDate")},
+         {}},
     };
 }
 

@@ -185,25 +185,46 @@ private Q_SLOTS:
         QVERIFY(filesIn(folder).isEmpty());
     }
 
-    // Item by item, the IPTC date that named the capture moment moves with it.
-    void iptcDatesFollowTheCaptureDate()
+    // Item by item, the IPTC and XMP dates that named a moved Exif date's moment move with
+    // it, in every container that stores them; those that named another moment stay.
+    void otherDatesFollowTheCaptureDate_data()
     {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"iptc.jpg", "xmp.png", "xmp.tif", "xmp.webp"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void otherDatesFollowTheCaptureDate()
+    {
+        QFETCH(QString, name);
         const QString folder = freshFolder();
-        const QString source = testsupport::makeJpeg(
-            m_dir.filePath(QStringLiteral("iptc.jpg")), 32, 24,
-            {QStringLiteral("-ExifIFD:DateTimeOriginal=2019:07:14 10:00:00"),
-             QStringLiteral("-ExifIFD:CreateDate=2019:07:14 10:05:00"), QStringLiteral("-IPTC:DateCreated=2019:07:14"),
-             QStringLiteral("-IPTC:TimeCreated=10:00:00+02:00"), QStringLiteral("-IPTC:DigitalCreationDate=2001:01:01"),
-             QStringLiteral("-IPTC:DigitalCreationTime=09:00:00+02:00")});
+        QStringList args{QStringLiteral("-ExifIFD:DateTimeOriginal=2019:07:14 10:00:00"),
+                         QStringLiteral("-ExifIFD:CreateDate=2019:07:14 10:05:00"),
+                         QStringLiteral("-XMP-exif:DateTimeOriginal=2019:07:14 10:00:00"),
+                         QStringLiteral("-XMP-photoshop:DateCreated=2019:07:14"),
+                         QStringLiteral("-XMP-xmp:CreateDate=2019:07:14 10:05:00.25+02:00"),
+                         QStringLiteral("-XMP-xmp:ModifyDate=2001:01:01 09:00:00")};
+        const bool iptc = name.endsWith(QLatin1String(".jpg"));
+        if (iptc)
+            args << QStringLiteral("-IPTC:DateCreated=2019:07:14") << QStringLiteral("-IPTC:TimeCreated=10:00:00+02:00")
+                 << QStringLiteral("-IPTC:DigitalCreationDate=2001:01:01")
+                 << QStringLiteral("-IPTC:DigitalCreationTime=09:00:00+02:00");
+        const QString source = testsupport::makeJpeg(m_dir.filePath(name), 32, 24, args);
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), offsetChange(0, 0, 0, 15, 0, 0, true), berlin);
         QCOMPARE(report.written().size(), 1);
         const QString copy = report.written().first();
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:15 01:00:00"));
-        QCOMPARE(tag(copy, QStringLiteral("IPTC:DateCreated")), QStringLiteral("2019:07:15"));
-        QCOMPARE(tag(copy, QStringLiteral("IPTC:TimeCreated")), QStringLiteral("01:00:00+02:00"));
-        // This one held another moment than the digitized date: it was not the camera's.
-        QCOMPARE(tag(copy, QStringLiteral("IPTC:DigitalCreationDate")), QStringLiteral("2001:01:01"));
-        QCOMPARE(tag(copy, QStringLiteral("IPTC:DigitalCreationTime")), QStringLiteral("09:00:00+02:00"));
+        QCOMPARE(tag(copy, QStringLiteral("XMP-exif:DateTimeOriginal")), QStringLiteral("2019:07:15 01:00:00"));
+        QCOMPARE(tag(copy, QStringLiteral("XMP-photoshop:DateCreated")), QStringLiteral("2019:07:15"));
+        QCOMPARE(tag(copy, QStringLiteral("XMP-xmp:CreateDate")), QStringLiteral("2019:07:15 01:05:00.25+02:00"));
+        // These held another moment than any Exif date: they were not the camera's.
+        QCOMPARE(tag(copy, QStringLiteral("XMP-xmp:ModifyDate")), QStringLiteral("2001:01:01 09:00:00"));
+        if (iptc) {
+            QCOMPARE(tag(copy, QStringLiteral("IPTC:DateCreated")), QStringLiteral("2019:07:15"));
+            QCOMPARE(tag(copy, QStringLiteral("IPTC:TimeCreated")), QStringLiteral("01:00:00+02:00"));
+            QCOMPARE(tag(copy, QStringLiteral("IPTC:DigitalCreationDate")), QStringLiteral("2001:01:01"));
+            QCOMPARE(tag(copy, QStringLiteral("IPTC:DigitalCreationTime")), QStringLiteral("09:00:00+02:00"));
+        }
     }
 
     void offsetActsOnSelectionAndDatesTheFile()
