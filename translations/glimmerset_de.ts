@@ -61,7 +61,7 @@
     <message>
         <location filename="../src/ui/app/AppDelegateCompression.cpp" line="159"/>
         <source>The photos cannot be compressed into the Output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotos können nicht in den Ausgabeordner komprimiert werden</translation>
     </message>
     <message>
         <location filename="../src/ui/app/AppDelegateCompression.cpp" line="203"/>
@@ -71,14 +71,14 @@
     <message>
         <location filename="../src/ui/app/AppDelegateCompression.cpp" line="205"/>
         <source>Compress the folder of the last job again with the current preferences. The results are added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/app/AppDelegateCompression.cpp" line="208"/>
         <source>Compress the %n photo(s) of the last job again with the current preferences. The results are added to the list.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das %n Foto des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
+            <numerusform>Die %n Fotos des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
         </translation>
     </message>
     <message>
@@ -157,27 +157,27 @@
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="38"/>
         <source>Import from Camera or &amp;Phone…</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Kamera oder &amp;Telefon importieren…</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="51"/>
         <source>Looking for cameras failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche nach Kameras ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="103"/>
         <source>Some photos could not be copied from the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Fotos konnten nicht von der Kamera kopiert werden</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="188"/>
         <source>Could not download %1. The camera was disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geladen werden. Die Kamera wurde getrennt.</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="220"/>
         <source>Press the open button to see the photos on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Öffnen“, um die Fotos auf %1 zu sehen.</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="222"/>
@@ -187,85 +187,85 @@
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="224"/>
         <source>Connect a camera or phone with its cable, switch it on (unlock a phone and allow access).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie eine Kamera oder ein Telefon per Kabel an und schalten Sie es ein (ein Telefon entsperren und den Zugriff erlauben).</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="244"/>
         <source>The camera could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kamera konnte nicht geöffnet werden</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/camera/CameraController.cpp" line="253"/>
         <location filename="../src/ui/camera/CameraController.cpp" line="262"/>
         <source>%n item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="272"/>
         <source>Downloading: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen: %1 %</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/camera/CameraController.cpp" line="281"/>
         <source>%n photo(s) could not be deleted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Foto konnte nicht gelöscht werden</numerusform>
+            <numerusform>%n Fotos konnten nicht gelöscht werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/camera/CameraController.cpp" line="284"/>
         <source>%n item(s) deleted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Objekt gelöscht</numerusform>
+            <numerusform>%n Objekte gelöscht</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="314"/>
         <source>Opening %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geöffnet…</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="370"/>
         <source>Downloaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geladen</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/camera/CameraController.cpp" line="387"/>
         <source>%n photo(s) could not be downloaded</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Foto konnte nicht geladen werden</numerusform>
+            <numerusform>%n Fotos konnten nicht geladen werden</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="407"/>
         <source>%1: no camera to copy it from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Kamera, von der es kopiert werden kann</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="427"/>
         <source>Are you sure you want to delete the selected photo ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das ausgewählte Foto wirklich löschen?</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="428"/>
         <source> Delete </source>
-        <translation type="unfinished"></translation>
+        <translation> Löschen </translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="429"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraController.cpp" line="490"/>
         <source> Ok </source>
-        <translation type="unfinished"> OK </translation>
+        <translation> OK </translation>
     </message>
 </context>
 <context>
@@ -273,7 +273,7 @@
     <message>
         <location filename="../src/ui/camera/CameraPhotoSource.cpp" line="39"/>
         <source>The item is no longer on the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt ist nicht mehr auf der Kamera.</translation>
     </message>
 </context>
 <context>
@@ -347,37 +347,37 @@
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="29"/>
         <source>Change GPS Location</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Position ändern</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="33"/>
         <source>The copies of the selected photos get this position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopien der ausgewählten Fotos erhalten diese Position.</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="40"/>
         <source>Decimal degrees, -90 to 90 (negative: south)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalgrad, -90 bis 90 (negativ: Süd)</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="41"/>
         <source>Decimal degrees, -180 to 180 (negative: west)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalgrad, -180 bis 180 (negativ: West)</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="42"/>
         <source>Metres (negative: below sea level)</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter (negativ: unter dem Meeresspiegel)</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="43"/>
         <source>yyyy:MM:dd; leave &quot;YYYY:MM:DD&quot; for no GPS date</source>
-        <translation type="unfinished"></translation>
+        <translation>jjjj:MM:tt; „YYYY:MM:DD“ stehen lassen für kein GPS-Datum</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="44"/>
         <source>HH:mm:ss in UTC; leave &quot;HH:MM:SS&quot; for no GPS time</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss in UTC; „HH:MM:SS“ stehen lassen für keine GPS-Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="49"/>
@@ -392,7 +392,7 @@
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="51"/>
         <source>Altitude (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe (m):</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="52"/>
@@ -417,7 +417,7 @@
     <message>
         <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="61"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -557,32 +557,32 @@
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="45"/>
         <source>Edit Metadata</source>
-        <translation type="unfinished">Metadaten bearbeiten</translation>
+        <translation>Metadaten bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="53"/>
         <source>harbour, boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Hafen, Boote</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="57"/>
         <source>-90 to 90</source>
-        <translation type="unfinished"></translation>
+        <translation>-90 bis 90</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="58"/>
         <source>-180 to 180</source>
-        <translation type="unfinished"></translation>
+        <translation>-180 bis 180</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="59"/>
         <source>metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="71"/>
         <source>Description</source>
-        <translation type="unfinished">Beschreibung</translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="71"/>
@@ -627,12 +627,12 @@
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="79"/>
         <source>Date taken:</source>
-        <translation type="unfinished">Aufgenommen:</translation>
+        <translation>Aufnahmedatum:</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="81"/>
         <source>GPS (written only with both latitude and longitude)</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS (nur mit Breite und Länge geschrieben)</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="82"/>
@@ -667,12 +667,12 @@
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="91"/>
         <source>Save the fields as templatefile.plist</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Felder als templatefile.plist sichern</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditViewWindow.cpp" line="93"/>
         <source>Write copies of the selected photos with these values</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien der ausgewählten Fotos mit diesen Werten schreiben</translation>
     </message>
 </context>
 <context>
@@ -787,7 +787,7 @@
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="104"/>
         <source>Change GPS Location…</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Position ändern…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="106"/>
@@ -797,187 +797,187 @@
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="108"/>
         <source>Edit Metadata…</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten bearbeiten…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="112"/>
         <source>Export to Property List</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Property List exportieren</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="119"/>
         <source>All Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Metadaten</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="120"/>
         <source>Exif</source>
-        <translation type="unfinished"></translation>
+        <translation>Exif</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="121"/>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="122"/>
         <source>Exif and TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exif und TIFF</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="130"/>
         <source>Import from Property List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Property List importieren</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="137"/>
         <source>All Metadata…</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Metadaten…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="138"/>
         <source>Exif…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exif…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="139"/>
         <source>TIFF…</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="140"/>
         <source>Exif and TIFF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exif und TIFF…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="141"/>
         <source>Template…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="162"/>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="335"/>
         <source>Apply Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten anwenden</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="163"/>
         <source>%n copies written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kopie geschrieben</numerusform>
+            <numerusform>%n Kopien geschrieben</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="208"/>
         <source>%1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="221"/>
         <source>%1 is now at %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt jetzt bei %2, %3.</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="222"/>
         <source>%1 has no GPS position.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine GPS-Position.</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="239"/>
         <source>Each value cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Wert darf leer sein.</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="260"/>
         <source>Change GPS Location</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Position ändern</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="278"/>
         <source>as typed</source>
-        <translation type="unfinished"></translation>
+        <translation>wie eingegeben</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="284"/>
         <source>stored in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeichert in %1</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="287"/>
         <source>No GPS Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine GPS-Daten</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="287"/>
         <source>This photo does not contain GPS information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Foto enthält keine GPS-Informationen.</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="320"/>
         <source>No Item has been selected</source>
-        <translation type="unfinished">Es wurde nichts ausgewählt</translation>
+        <translation>Kein Objekt ausgewählt</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="320"/>
         <source>Please select at least one item to process.</source>
-        <translation type="unfinished">Bitte wählen Sie mindestens ein Element zur Bearbeitung aus.</translation>
+        <translation>Bitte wählen Sie mindestens ein Objekt aus.</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="333"/>
         <source>Writing copies…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien werden geschrieben…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="348"/>
         <source>The template was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlage wurde nicht gesichert</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="351"/>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="369"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gesichert</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="366"/>
         <source>Nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts exportiert</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="391"/>
         <source>Please select plist to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die zu importierende Property List.</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="392"/>
         <source>Import</source>
-        <translation type="unfinished">Importieren</translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="411"/>
         <source>Import All Metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Metadaten importieren</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="416"/>
         <source>Import Exif</source>
-        <translation type="unfinished"></translation>
+        <translation>Exif importieren</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="421"/>
         <source>Import TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF importieren</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="426"/>
         <source>Import Exif and TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exif und TIFF importieren</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="434"/>
         <source>Import Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage importieren</translation>
     </message>
 </context>
 <context>
@@ -1161,17 +1161,17 @@
     <message>
         <location filename="../src/ui/editor/MapWindow.cpp" line="28"/>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/MapWindow.cpp" line="49"/>
         <source>%1, %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (%3)</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/MapWindow.cpp" line="52"/>
         <source>&lt;a href=&quot;%1&quot;&gt;Open this place on openstreetmap.org&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;%1&quot;&gt;Diesen Ort auf openstreetmap.org öffnen&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -1191,17 +1191,17 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     <message>
         <location filename="../src/ui/editor/MetadataEditorView.cpp" line="69"/>
         <source>Photos from a photo library</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos aus einer Fotobibliothek</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/MetadataEditorView.cpp" line="70"/>
         <source>Stop</source>
-        <translation type="unfinished">Anhalten</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/MetadataEditorView.cpp" line="72"/>
         <source>Stop reading the photo library (the photos listed so far stay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen der Fotobibliothek beenden (die bisher gelisteten Fotos bleiben)</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/MetadataEditorView.cpp" line="74"/>
@@ -1226,12 +1226,12 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     <message>
         <location filename="../src/ui/editor/MetadataEditorView.cpp" line="83"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/MetadataEditorView.cpp" line="89"/>
         <source>Edit artist, description, keywords, camera and GPS of the selected photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotograf, Beschreibung, Stichwörter, Kamera und GPS der ausgewählten Fotos bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/MetadataEditorView.cpp" line="139"/>
@@ -1413,12 +1413,12 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="104"/>
         <source>Choose the &quot;%1&quot; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner „%1“ auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="105"/>
         <source>Choose</source>
-        <translation type="unfinished">Auswählen</translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="126"/>
@@ -1428,17 +1428,17 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="141"/>
         <source>The photo library is still being read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotobibliothek wird noch gelesen</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="149"/>
         <source>Reading the photo library %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotobibliothek %1 wird gelesen…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="163"/>
         <source>Reading the photo library: %1 photos so far…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotobibliothek wird gelesen: bisher %1 Fotos…</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="172"/>
@@ -1448,27 +1448,27 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="176"/>
         <source>Photo library: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotobibliothek: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="178"/>
         <source> (movies and files that are not photos)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Filme und Dateien, die keine Fotos sind)</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="183"/>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="185"/>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="186"/>
         <source>Some folders of the photo library could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Ordner der Fotobibliothek konnten nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -1554,6 +1554,24 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <location filename="../src/ui/windows/PreferenceWindow.cpp" line="97"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProblems</name>
+    <message>
+        <location filename="../src/ui/widgets/ReportProblems.cpp" line="26"/>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/ReportProblems.cpp" line="29"/>
+        <source>Some copies could not be written</source>
+        <translation>Einige Kopien konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/ReportProblems.cpp" line="29"/>
+        <source>Some photos were skipped</source>
+        <translation>Einige Fotos wurden übersprungen</translation>
     </message>
 </context>
 <context>
@@ -1677,7 +1695,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     <message>
         <location filename="../src/ui/update/ZelUpdateController.cpp" line="84"/>
         <source>The version list is at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Versionsliste liegt unter %1.</translation>
     </message>
 </context>
 </TS>

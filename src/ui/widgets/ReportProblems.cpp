@@ -14,8 +14,6 @@ namespace {
 // More lines than this make the alert taller than the window.
 constexpr int kListedProblems = 12;
 
-QString tr(const char *text) { return QCoreApplication::translate("ReportProblems", text); }
-
 } // namespace
 
 QMessageBox *showReportProblems(QWidget *parent, const JobReport &report)
@@ -25,9 +23,10 @@ QMessageBox *showReportProblems(QWidget *parent, const JobReport &report)
     const QStringList lines = report.problemLines();
     QStringList shown = lines.mid(0, kListedProblems);
     if (lines.size() > kListedProblems)
-        shown << tr("and %1 more").arg(lines.size() - kListedProblems);
+        shown << QCoreApplication::translate("ReportProblems", "and %1 more").arg(lines.size() - kListedProblems);
 
-    return openAlertSheet(parent, QStringLiteral("reportProblems"),
-                          report.anyFailed() ? tr("Some copies could not be written") : tr("Some photos were skipped"),
-                          shown.join(QLatin1Char('\n')));
+    const QString title = report.anyFailed()
+        ? QCoreApplication::translate("ReportProblems", "Some copies could not be written")
+        : QCoreApplication::translate("ReportProblems", "Some photos were skipped");
+    return openAlertSheet(parent, QStringLiteral("reportProblems"), title, shown.join(QLatin1Char('\n')));
 }
