@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The German translation is chosen by a German locale and covers every text of the
 // main window and the windows it owns: walked widget by widget against the English
-// window, no text may stay English.
+// window, no text may stay English. Picture buttons are named and reachable by keyboard.
 #include "AppDelegateHarness.h"
 
 #include "app/Translations.h"
+#include "editor/EditorController.h"
+#include "windows/Drawer.h"
+#include "widgets/ImageButton.h"
 #include "widgets/ZelCustomeWindow.h"
 
 #include <QAbstractButton>
@@ -104,6 +107,30 @@ private Q_SLOTS:
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
         QCOMPARE(german.ui().resizePhotosBtn->text(), QStringLiteral("Größe ändern…"));
+    }
+
+    // A button drawn as a picture says nothing to a screen reader unless it is named, and
+    // must be reachable with Tab like any other button.
+    void everyImageButtonIsNamedAndReachable()
+    {
+        Harness h;
+        h.launch();
+        EditorController editor(*h.delegate, &h.center);
+        h.ui().rightDrawer->open();
+        QStringList faults;
+        int buttons = 0;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            for (ImageButton *b : top->findChildren<ImageButton *>()) {
+                ++buttons;
+                const QString where = QString::fromLatin1(b->metaObject()->className()) + QLatin1Char('/') + b->objectName();
+                if (b->accessibleName().isEmpty() && b->text().isEmpty())
+                    faults << where + QLatin1String(" has no name");
+                if (!(b->focusPolicy() & Qt::TabFocus))
+                    faults << where + QLatin1String(" is not reachable by keyboard");
+            }
+        qInfo("%d picture buttons", buttons);
+        QVERIFY(buttons > 10);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 };
 
