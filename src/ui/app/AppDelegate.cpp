@@ -202,7 +202,7 @@ void AppDelegate::applicationDidFinishLaunching()
     wirePreferences();
 
     const QString folder = folders::prepareOutputFolder(*m_settings);
-    ui.preferenceWindow->photolocationlab()->setText(folder);
+    ui.preferenceWindow->showPhotoLocation(folder);
     m_photoLocation->setPath(folder);
     m_settings->sync();
 

@@ -119,7 +119,7 @@ void AppDelegate::openPanelDidEnd8(QFileDialog *panel, int returnCode)
         return;
     const QString folder = chosen.constFirst();
     m_settings->setPhotoLocation(folder);
-    m_ui->preferenceWindow->photolocationlab()->setText(folder);
+    m_ui->preferenceWindow->showPhotoLocation(folder);
     m_photoLocation->setPath(folder);
     m_settings->sync();
 }

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -102,4 +103,12 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     layout->addLayout(buttons);
     layout->addStretch(1);
     setMinimumWidth(480);
+}
+
+void PreferenceWindow::showPhotoLocation(const QString &folder)
+{
+    const QString home = QDir::homePath();
+    const bool underHome = folder == home || folder.startsWith(home + QLatin1Char('/'));
+    m_location->setText(underHome ? QLatin1Char('~') + folder.mid(home.size()) : folder);
+    m_location->setToolTip(folder);
 }

@@ -21,6 +21,8 @@ public:
     QCheckBox *keeOriginalBtn() const { return m_keepOriginal; }
     QCheckBox *includeSubfoldersBtn() const { return m_includeSubfolders; }
     QLabel *photolocationlab() const { return m_location; }
+    // Shows the Output folder with the home folder as "~" (the whole path in the tooltip).
+    void showPhotoLocation(const QString &folder);
     QPushButton *chooseLocationBtn() const { return m_choose; }
     // System, Light, Dark; the item data is the stored name.
     QComboBox *appearanceBox() const { return m_appearance; }
