@@ -144,7 +144,6 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     cameraBrowserView->setMovement(QListView::Static);
     cameraBrowserView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cameraBrowserView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    cameraBrowserView->setUniformItemSizes(true);
     cameraBrowserView->setWordWrap(false);
     cameraBrowserView->setTextElideMode(Qt::ElideMiddle);
     m_browsers = new QStackedWidget(this);
