@@ -77,11 +77,7 @@ void CameraController::registerDispatchRows(NotificationCenter *center)
         button->awakeFromNib(center);
     ButtonDispatch &dispatch = m_delegate.buttonDispatch();
     dispatch.addImageRow(1, w.opendeviceBtn, QStringLiteral("opendevice.png"), QStringLiteral("opendevice.png"),
-                         [this] {
-                             OpenDeviceAction();
-                             if (m_current)
-                                 setCommandsEnabled(true);
-                         });
+                         [this] { OpenDeviceAction(); });
     dispatch.addImageRow(2, w.deletePhotoBtn, QStringLiteral("delete.png"), QStringLiteral("delete.png"),
                          [this] { DeletePhotoAction(); });
     dispatch.addImageRow(3, w.downloadPhotoBtn, QStringLiteral("downloadphoto.png"),
@@ -298,6 +294,7 @@ void CameraController::OpenDeviceAction()
     startProgreess();
     m_window->statusLabel->setText(tr("Opening %1…").arg(m_current->name()));
     m_current->requestOpenSession();
+    setCommandsEnabled(true);
 }
 
 void CameraController::DownloadPhotoAction()

@@ -55,6 +55,9 @@ void connect(CameraController &camera, EditorController &editor, AppDelegate &)
             return;
         editorRef->setCurrentSource(source);
         followCameraSelection(camera, *editorRef, source);
+        // Choosing the camera shows its photos: a camera not opened yet is opened now.
+        if (camera.model()->rowCount() == 0 && !camera.isBusy())
+            camera.OpenDeviceAction();
     };
     QObject::connect(view->cameraSourceBtn, &QToolButton::clicked, &editor, useCamera);
 

@@ -59,8 +59,7 @@ EditorController::EditorController(AppDelegate &delegate, NotificationCenter *ce
     m_view->localphotoBtn->awakeFromNib(m_nc);
     m_view->remoMetaDataLocalBtn->awakeFromNib(m_nc);
     m_view->editMetaDataLocalBtn->awakeFromNib(m_nc);
-    m_view->statusLabel->setText(tr("Edited copies go into %1; your photos are never changed.")
-                                     .arg(QDir::toNativeSeparators(folders::workingFolder())));
+    showModeNote();
     // The drawer takes the view over (and with it the view's lifetime).
     m_delegate.setDrawerContent(m_view);
     m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
@@ -312,8 +311,21 @@ void EditorController::setCurrentSource(PhotoSource *source)
     // The window still names the mode (its buttons and the compression start read it).
     m_delegate.setBlocalMode(sourceIsLocalList());
     m_view->showLocalList(sourceIsLocalList());
-    if (wasLocal != sourceIsLocalList())
+    if (wasLocal != sourceIsLocalList()) {
+        showModeNote();
         Q_EMIT sourceChanged(sourceIsLocalList());
+    }
+}
+
+void EditorController::showModeNote()
+{
+    const QString folder = QDir::toNativeSeparators(folders::workingFolder());
+    m_view->statusLabel->setText(
+        sourceIsLocalList()
+            ? tr("Edited copies go into %1; your photos are never changed.").arg(folder)
+            : tr("Camera photos: a command first copies the selected ones into %1 and edits those copies; "
+                 "the camera is never changed.")
+                  .arg(folder));
 }
 
 void EditorController::useLocalList() { setCurrentSource(nullptr); }

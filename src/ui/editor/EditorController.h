@@ -131,6 +131,8 @@ private:
     // Shown as a sheet of `parent` (the main window when none is given).
     void showAlert(const QString &message, const QString &informative, QWidget *parent = nullptr);
     void useLocalList();
+    // The status line's note on where copies go, for the current source.
+    void showModeNote();
     void runCommand(const QString &name, std::function<JobReport(const EditTarget &, const JobContext &)> command,
                     const EditTarget &target);
     void commandDone(const QString &name, const JobReport &report);
