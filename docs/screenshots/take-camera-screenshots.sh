@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the camera window's screenshots: runs glimmerset under Xvfb with openbox on a
 # test card served by libgphoto2's "Directory Browse" driver, opens the camera, selects
-# three photos and drops down the remove-metadata menu over their downloaded copies.
+# three photos and drops down the remove-metadata menu over their downloaded copies;
+# then the editor in camera mode over a card of the test photos.
 #   docs/screenshots/take-camera-screenshots.sh BUILD_DIR
 # Needs xvfb, openbox, xdotool, imagemagick and exiftool.
 set -euo pipefail
@@ -46,3 +47,22 @@ xdotool mousemove $((X + 168)) $((Y + HEIGHT - 52)) click 1; sleep 4
 import -window root "$work/full.png"
 convert "$work/full.png" -crop "$((WIDTH + 40))x$((HEIGHT + 160))+$((X - 20))+$((Y - 20))" +repage \
         "$here/camera-remove-menu.png"
+kill $(jobs -p) 2>/dev/null || true; sleep 1
+
+# The editor in camera mode, on a card holding the test photos: Photos > Edit Metadata,
+# then the editor's "Camera" switch, which opens the camera and lists its photos.
+repo=$(cd "$here/../.." && pwd)
+rm -rf "$work/card" "$work/home"; mkdir -p "$card" "$work/home"
+cp "$repo"/tests/data/gps_htc_desire.jpg "$repo"/tests/data/gps_iphone_1x1.jpg "$repo"/tests/data/iptc_metapm.jpg "$card/"
+Xvfb :96 -screen 0 1280x800x24 >/dev/null 2>&1 &
+sleep 1
+openbox >/dev/null 2>&1 &
+sleep 1
+"$build/src/ui/glimmerset" --camera "Directory Browse" --port "disk:$work/card" >/dev/null 2>&1 &
+sleep 6
+xdotool key ctrl+e; sleep 1.5
+xdotool mousemove 477 499 click 1; sleep 4                          # Camera
+xdotool mousemove 400 570 click 1; sleep 0.3                        # first photo
+xdotool keydown ctrl mousemove 640 570 click 1 keyup ctrl; sleep 1   # and the third
+import -window root "$work/full.png"
+convert "$work/full.png" -crop 790x632+300+168 +repage "$here/editor-camera-mode.png"

@@ -3,6 +3,7 @@
 
 #include "CameraItemModel.h"
 #include "CameraWindow.h"
+#include "MetadataViewerWindow.h"
 #include "app/AppDelegate.h"
 #include "app/FileRevealer.h"
 #include "app/MainInterface.h"
@@ -76,41 +77,21 @@ void CameraController::registerDispatchRows(NotificationCenter *center)
         button->awakeFromNib(center);
     ButtonDispatch &dispatch = m_delegate.buttonDispatch();
     dispatch.addImageRow(1, w.opendeviceBtn, QStringLiteral("opendevice.png"), QStringLiteral("opendevice.png"),
-                         [this] {
-                             OpenDeviceAction();
-                             if (m_current)
-                                 setCommandsEnabled(true);
-                         });
+                         [this] { OpenDeviceAction(); });
     dispatch.addImageRow(2, w.deletePhotoBtn, QStringLiteral("delete.png"), QStringLiteral("delete.png"),
                          [this] { DeletePhotoAction(); });
     dispatch.addImageRow(3, w.downloadPhotoBtn, QStringLiteral("downloadphoto.png"),
                          QStringLiteral("downloadphoto.png"), [this] { DownloadPhotoAction(); });
     dispatch.addImageRow(4, w.importEditPhotoBtn, QStringLiteral("importphototoedit.png"),
                          QStringLiteral("importphototoedit.png"), [this] { DownloadImportEditePhotoAction(); });
-    // The command menus act on copies of the selected items: what is not yet in the
-    // Working folder is downloaded first, then the menu drops down.
-    auto menuRow = [this](ZelButton *button, bool removal) {
-        return [this, button, removal] {
-            const QList<CameraItem> chosen = m_model->items(selectionIndexes());
-            if (chosen.isEmpty() || !m_editor.showCommandMenu) {
-                if (m_editor.showCommandMenu)
-                    m_editor.showCommandMenu(button, removal);
-                return;
-            }
-            QPointer<ZelButton> target(button);
-            const auto showMenu = [this, target, removal](const QStringList &, const QStringList &failures) {
-                if (!failures.isEmpty())
-                    showAlert(tr("Some photos could not be copied from the camera"), failures.join(QLatin1Char('\n')));
-                if (target)
-                    m_editor.showCommandMenu(target, removal);
-            };
-            materialise(chosen, folders::ensureWorkingFolder(), showMenu);
-        };
-    };
+    // The editor's commands copy what they need from the camera themselves.
     dispatch.addImageRow(5, w.viewExifBtn, QStringLiteral("editphotometa.png"), QStringLiteral("editphotometa.png"),
-                         menuRow(w.viewExifBtn, false));
+                         [this] { ViewMetadataAction(); });
     dispatch.addImageRow(6, w.removeExifBtn, QStringLiteral("deletemetadata.png"),
-                         QStringLiteral("deletemetadata.png"), menuRow(w.removeExifBtn, true));
+                         QStringLiteral("deletemetadata.png"), [this] {
+                             if (m_editor.showCommandMenu)
+                                 m_editor.showCommandMenu(m_window->removeExifBtn, true);
+                         });
 }
 
 void CameraController::start(const QList<CameraInfo> &named)
@@ -313,6 +294,7 @@ void CameraController::OpenDeviceAction()
     startProgreess();
     m_window->statusLabel->setText(tr("Opening %1…").arg(m_current->name()));
     m_current->requestOpenSession();
+    setCommandsEnabled(true);
 }
 
 void CameraController::DownloadPhotoAction()
@@ -414,6 +396,46 @@ void CameraController::materialise(const QList<CameraItem> &items, const QString
     b.paths = present;
     b.done = std::move(done);
     requestDownloads(missing, folder, false, batch);
+}
+
+void CameraController::ViewMetadataAction()
+{
+    QList<CameraItem> photos;
+    QStringList movies;
+    for (const CameraItem &item : m_model->items(selectionIndexes())) {
+        if (item.isMovie())
+            movies.append(item.name);
+        else
+            photos.append(item);
+    }
+    const QString skipped =
+        movies.isEmpty() ? QString() : tr("Skipped %1: movies have no photo metadata.").arg(movies.join(QStringLiteral(", ")));
+    m_window->statusLabel->setText(skipped);
+    if (photos.isEmpty())
+        return;
+    // The current item is shown first when it is one of the photos; the viewer's chooser has the rest.
+    const QModelIndex current = m_window->imageBrowserView->currentIndex();
+    const QString currentName = current.isValid() ? m_model->item(current.row()).name : QString();
+    materialise(photos, folders::ensureWorkingFolder(),
+                [this, currentName, skipped](const QStringList &paths, const QStringList &failures) {
+                    if (!failures.isEmpty())
+                        showAlert(tr("%n photo(s) could not be downloaded", nullptr, int(failures.size())),
+                                  failures.join(QLatin1Char('\n')));
+                    if (paths.isEmpty())
+                        return;
+                    int shown = 0;
+                    for (int i = 0; i < paths.size(); ++i) {
+                        if (QFileInfo(paths.at(i)).fileName() == currentName)
+                            shown = i;
+                    }
+                    if (!m_viewer)
+                        m_viewer = new MetadataViewerWindow(m_window);
+                    m_viewer->showPhotos(paths, shown);
+                    m_viewer->show();
+                    m_viewer->raise();
+                    m_viewer->activateWindow();
+                    m_window->statusLabel->setText(skipped);
+                });
 }
 
 void CameraController::DeletePhotoAction()

@@ -18,6 +18,7 @@ class CameraDevice;
 class CameraItemModel;
 class CameraWindow;
 class DeviceBrowser;
+class MetadataViewerWindow;
 class NotificationCenter;
 class QAction;
 class QMessageBox;
@@ -35,7 +36,7 @@ public:
         // Adds downloaded files to the editor list.
         std::function<void(const QStringList &paths)> importToEditor;
         // Drops a command menu (`editExifMenu` or `removeExifMenu`) down under `button`,
-        // its commands acting on the camera's downloaded copies.
+        // its commands acting on the camera's selected items (copied as they need them).
         std::function<void(QWidget *button, bool removal)> showCommandMenu;
     };
     // Makes the device for an attached camera (tests hand in fake ones).
@@ -62,6 +63,9 @@ public:
     void DownloadPhotoAction();
     void DownloadImportEditePhotoAction();
     void DeletePhotoAction();
+    // Downloads the selected photos (movies are skipped, and said so) and shows the
+    // current one's properties in the metadata viewer.
+    void ViewMetadataAction();
     void didDownloadFile(const CameraDownload &download);
     // Makes local copies of `items` in `folder`, reusing a copy of the same name and
     // size, then calls `done` with the copies' paths and the failures' messages.
@@ -76,6 +80,8 @@ public:
     QList<CameraInfo> mCameras() const;
     CameraDevice *currentDevice() const { return m_current; }
     CameraWindow *cameraWindow() const;
+    // Made on first use.
+    MetadataViewerWindow *metadataViewer() const { return m_viewer; }
     CameraItemModel *model() const { return m_model; }
     QList<IKImageItem> cameItemArray() const;
     QList<int> selectionIndexes() const;
@@ -116,6 +122,7 @@ private:
     CameraDevice *m_current = nullptr; // one of m_cameras, or null
     CameraItemModel *m_model;
     QPointer<CameraWindow> m_window;
+    MetadataViewerWindow *m_viewer = nullptr; // a child of the camera window, made on first use
     QAction *m_changeToDeviceAction;
     QPointer<QMessageBox> m_lastAlert;
     struct Pending {

@@ -2,45 +2,91 @@
 #include "CameraEditorLink.h"
 
 #include "CameraController.h"
+#include "CameraItemModel.h"
 #include "CameraPhotoSource.h"
+#include "CameraWindow.h"
 #include "app/AppDelegate.h"
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
 
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
+#include <QToolButton>
 
 namespace cameraeditorlink {
+
+namespace {
+
+void followCameraSelection(CameraController &camera, EditorController &editor, PhotoSource *source)
+{
+    if (editor.currentSource() != source)
+        return;
+    editor.setSourceSelection(camera.selectionIndexes());
+    const QModelIndex current = camera.cameraWindow()->imageBrowserView->currentIndex();
+    editor.setCurrentFileName(current.isValid() ? camera.model()->item(current.row()).name : QString());
+}
+
+} // namespace
 
 void connect(CameraController &camera, EditorController &editor, AppDelegate &)
 {
     auto *source = new CameraPhotoSource(camera, &camera);
-    CameraController::EditorHooks hooks;
     QPointer<EditorController> editorRef(&editor);
+    MetadataEditorView *view = editor.view();
+
+    // Camera mode lists the camera's items in the editor with the camera window's own
+    // selection: one selection, whichever window it is made in.
+    QListView *cameraBrowser = camera.cameraWindow()->imageBrowserView;
+    view->cameraBrowserView->setModel(camera.model());
+    view->cameraBrowserView->setSelectionModel(cameraBrowser->selectionModel());
+    view->cameraBrowserView->setIconSize(cameraBrowser->iconSize());
+    view->cameraBrowserView->setGridSize(cameraBrowser->gridSize());
+    const auto follow = [&camera, editorRef, source] {
+        if (editorRef)
+            followCameraSelection(camera, *editorRef, source);
+    };
+    QObject::connect(cameraBrowser->selectionModel(), &QItemSelectionModel::selectionChanged, &editor, follow);
+    QObject::connect(cameraBrowser->selectionModel(), &QItemSelectionModel::currentChanged, &editor, follow);
+
+    const auto useCamera = [&camera, editorRef, source] {
+        if (!editorRef)
+            return;
+        editorRef->setCurrentSource(source);
+        followCameraSelection(camera, *editorRef, source);
+        // Choosing the camera shows its photos: a camera not opened yet is opened now.
+        if (camera.model()->rowCount() == 0 && !camera.isBusy())
+            camera.OpenDeviceAction();
+    };
+    QObject::connect(view->cameraSourceBtn, &QToolButton::clicked, &editor, useCamera);
+
+    // The switch is there only while a camera is; when the last one goes, so does camera mode.
+    const auto camerasChanged = [&camera, editorRef, source] {
+        if (!editorRef)
+            return;
+        const bool attached = !camera.mCameras().isEmpty();
+        editorRef->view()->sourceSwitch->setVisible(attached);
+        if (!attached && editorRef->currentSource() == source)
+            editorRef->setCurrentSource(nullptr);
+    };
+    QObject::connect(&camera, &CameraController::camerasChanged, &editor, camerasChanged);
+    camerasChanged();
+
+    CameraController::EditorHooks hooks;
     hooks.importToEditor = [editorRef](const QStringList &paths) {
         if (editorRef)
             editorRef->addLocalFiles(paths);
     };
-    hooks.showCommandMenu = [editorRef, source, &camera](QWidget *button, bool removal) {
+    // A command picked from the camera window's menus acts on the camera's selected
+    // items: the editor goes into camera mode (and stays there, as its switch shows) so
+    // the windows that command opens save to the same items.
+    hooks.showCommandMenu = [editorRef, useCamera](QWidget *button, bool removal) {
         if (!editorRef)
             return;
-        QMenu *menu = removal ? editorRef->view()->removeExifMenu : editorRef->view()->editExifMenu;
-        // The command picked from this menu takes the camera's selected items as its
-        // target; once the menu has closed and the command has started, the editor is
-        // back on its own list.
-        editorRef->setCurrentSource(source);
-        editorRef->setSourceSelection(camera.selectionIndexes());
-        QObject::connect(
-            menu, &QMenu::aboutToHide, menu,
-            [editorRef, menu] {
-                QTimer::singleShot(0, menu, [editorRef] {
-                    if (editorRef)
-                        editorRef->setCurrentSource(nullptr);
-                });
-            },
-            Qt::SingleShotConnection);
-        MetadataEditorView::dropDownMenu(menu, button);
+        useCamera();
+        MetadataEditorView::dropDownMenu(removal ? editorRef->view()->removeExifMenu : editorRef->view()->editExifMenu,
+                                         button);
     };
     camera.setEditorHooks(hooks);
 }

@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QLocale>
+#include <QPixmap>
 #include <QPainter>
 #include <QPalette>
 
@@ -10,6 +11,20 @@ namespace {
 
 // A neutral frame with a film or photo mark, drawn once per kind, for items whose
 // thumbnail has not arrived (or that have none, like most movies).
+// Thumbnails come in any size (a tiny one from a 1x1 photo, a portrait one); centred on
+// a square of the cell's icon size, every cell gets the same picture area and its
+// caption the same line.
+QImage squareThumbnail(const QImage &image)
+{
+    const int edge = CameraItemModel::ThumbnailEdge;
+    QImage square(edge, edge, QImage::Format_ARGB32_Premultiplied);
+    square.fill(Qt::transparent);
+    const QImage fitted = image.scaled(edge, edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&square);
+    painter.drawImage((edge - fitted.width()) / 2, (edge - fitted.height()) / 2, fitted);
+    return square;
+}
+
 QImage placeholder(bool movie)
 {
     const int edge = CameraItemModel::ThumbnailEdge;
@@ -54,7 +69,7 @@ void CameraItemModel::appendItems(const QList<CameraItem> &items)
     beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + fresh.size() - 1));
     for (const CameraItem &item : fresh) {
         m_rowOfKey.insert(item.key(), int(m_rows.size()));
-        m_rows.append({item, {}, {}, false});
+        m_rows.append({item, {}, {}, {}, false});
     }
     endInsertRows();
 }
@@ -69,6 +84,7 @@ void CameraItemModel::setThumbnail(const CameraItem &item, const QImage &image, 
         ++m_thumbnails;
     r.answered = true;
     r.thumbnail = image;
+    r.icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(squareThumbnail(image)));
     r.thumbnailPath = path;
     const QModelIndex at = index(row);
     Q_EMIT dataChanged(at, at, {Qt::DecorationRole, HasThumbnailRole});
@@ -138,9 +154,11 @@ QVariant CameraItemModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return row.item.name;
     case Qt::DecorationRole: {
-        static const QImage photo = placeholder(false);
-        static const QImage movie = placeholder(true);
-        return row.thumbnail.isNull() ? (row.item.isMovie() ? movie : photo) : row.thumbnail;
+        // An icon, not the image: a view draws an image at its own size, so thumbnails
+        // of other sizes than the cell's would overflow their cells.
+        static const QIcon photo(QPixmap::fromImage(placeholder(false)));
+        static const QIcon movie(QPixmap::fromImage(placeholder(true)));
+        return row.icon.isNull() ? (row.item.isMovie() ? movie : photo) : row.icon;
     }
     case Qt::ToolTipRole: {
         QString tip = row.item.key();

@@ -6,6 +6,7 @@
 
 #include <QAbstractListModel>
 #include <QHash>
+#include <QIcon>
 #include <QImage>
 #include <QList>
 
@@ -40,6 +41,7 @@ private:
     struct Row {
         CameraItem item;
         QImage thumbnail;
+        QIcon icon; // the thumbnail, drawn scaled into the view's icon size
         QString thumbnailPath;
         bool answered = false;
     };

@@ -68,7 +68,7 @@ CameraWindow::CameraWindow(QWidget *parent)
     importEditPhotoBtn = imageButton(QStringLiteral("importEditPhotoBtn"), QStringLiteral("importphototoedit.png"),
                                      tr("Download and add to the editor"), this);
     viewExifBtn = imageButton(QStringLiteral("viewExifBtn"), QStringLiteral("editphotometa.png"),
-                              tr("View and edit metadata"), this);
+                              tr("View metadata"), this);
     removeExifBtn = imageButton(QStringLiteral("removeExifBtn"), QStringLiteral("deletemetadata.png"),
                                 tr("Remove metadata"), this);
     deletePhotoBtn = imageButton(QStringLiteral("deletePhotoBtn"), QStringLiteral("delete.png"),

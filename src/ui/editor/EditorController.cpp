@@ -39,6 +39,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTimeZone>
 #include <QtConcurrent>
 
@@ -58,8 +59,7 @@ EditorController::EditorController(AppDelegate &delegate, NotificationCenter *ce
     m_view->localphotoBtn->awakeFromNib(m_nc);
     m_view->remoMetaDataLocalBtn->awakeFromNib(m_nc);
     m_view->editMetaDataLocalBtn->awakeFromNib(m_nc);
-    m_view->statusLabel->setText(tr("Edited copies go into %1; your photos are never changed.")
-                                     .arg(QDir::toNativeSeparators(folders::workingFolder())));
+    showModeNote();
     // The drawer takes the view over (and with it the view's lifetime).
     m_delegate.setDrawerContent(m_view);
     m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
@@ -100,6 +100,8 @@ void EditorController::wire()
 
     connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
     connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);
+    connect(view.clearAndImportAction, &QAction::triggered, this, &EditorController::ClickClearandImportPhotosAction);
+    connect(view.computerSourceBtn, &QAbstractButton::clicked, this, &EditorController::useLocalList);
     connect(view.localImageBrowserView->removeAction(), &QAction::triggered, this,
             &EditorController::RemoveSelectedPhotos);
     connect(view.removeExifAction, &QAction::triggered, this, &EditorController::RemoveExifDataFromPhoto);
@@ -207,6 +209,12 @@ void EditorController::ClearLeftPhotos()
     m_gpsTemplates->clearSheetFields();
 }
 
+void EditorController::ClickClearandImportPhotosAction()
+{
+    ClearLeftPhotos();
+    OpenComputerFoldertoImportAction();
+}
+
 void EditorController::RemoveSelectedPhotos()
 {
     const QList<int> rows = m_view->localImageBrowserView->selectionIndexes();
@@ -295,10 +303,29 @@ bool EditorController::sourceIsLocalList() const { return !m_source || m_source-
 
 void EditorController::setCurrentSource(PhotoSource *source)
 {
+    const bool wasLocal = sourceIsLocalList();
+    if (source != m_source)
+        dropCopies(tr("The editor left camera mode; nothing more is copied for the last command."));
     m_source = source;
     m_sourceSelection.clear();
     // The window still names the mode (its buttons and the compression start read it).
     m_delegate.setBlocalMode(sourceIsLocalList());
+    m_view->showLocalList(sourceIsLocalList());
+    if (wasLocal != sourceIsLocalList()) {
+        showModeNote();
+        Q_EMIT sourceChanged(sourceIsLocalList());
+    }
+}
+
+void EditorController::showModeNote()
+{
+    const QString folder = QDir::toNativeSeparators(folders::workingFolder());
+    m_view->statusLabel->setText(
+        sourceIsLocalList()
+            ? tr("Edited copies go into %1; your photos are never changed.").arg(folder)
+            : tr("Camera photos: a command first copies the selected ones into %1 and edits those copies; "
+                 "the camera is never changed.")
+                  .arg(folder));
 }
 
 void EditorController::useLocalList() { setCurrentSource(nullptr); }
@@ -369,30 +396,29 @@ auto removal(Removal kind)
 
 } // namespace
 
-void EditorController::RemoveExifDataFromPhoto()
+void EditorController::removeCopies(const QString &name, Removal kind)
 {
     const EditTarget target = currentTarget();
     if (!refuseEmptySelection(target))
-        runCommand(QStringLiteral("Copy Without Exif"), removal(Removal::Exif), target);
+        withLocalCopies(target, [this, name, kind](const EditTarget &copied) { runCommand(name, removal(kind), copied); });
+}
+
+void EditorController::RemoveExifDataFromPhoto()
+{
+    removeCopies(QStringLiteral("Copy Without Exif"), Removal::Exif);
 }
 
 void EditorController::RemoveGPSDataFromPhoto()
 {
-    const EditTarget target = currentTarget();
-    if (!refuseEmptySelection(target))
-        runCommand(QStringLiteral("Copy Without GPS Location"), removal(Removal::GPS), target);
+    removeCopies(QStringLiteral("Copy Without GPS Location"), Removal::GPS);
 }
 
 void EditorController::RemoveIPTCDataFromPhoto()
 {
-    const EditTarget target = currentTarget();
-    if (!refuseEmptySelection(target))
-        runCommand(QStringLiteral("Copy Without IPTC"), removal(Removal::IPTC), target);
+    removeCopies(QStringLiteral("Copy Without IPTC"), Removal::IPTC);
 }
 
 void EditorController::DeleteExifAndGPSData()
 {
-    const EditTarget target = currentTarget();
-    if (!refuseEmptySelection(target))
-        runCommand(QStringLiteral("Copy Without Exif and GPS"), removal(Removal::ExifAndGPS), target);
+    removeCopies(QStringLiteral("Copy Without Exif and GPS"), Removal::ExifAndGPS);
 }

@@ -6,12 +6,14 @@
 #include "sources/IKImageItem.h"
 
 #include <QFutureWatcher>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QThreadPool>
 
 #include <functional>
+#include <memory>
 
 class AppDelegate;
 class ChangeDateWindow;
@@ -27,6 +29,9 @@ class QFileDialog;
 class QLineEdit;
 class QMessageBox;
 struct PhotoInfo;
+namespace metadataremoval {
+enum class Removal;
+}
 
 // The metadata editor's commands: it owns the editor list, fills the drawer of the
 // main window with the editor's view, takes drops and imports, and turns each menu
@@ -44,15 +49,21 @@ public:
     // library), and the items selected in that source's window. Null: the local list.
     void setCurrentSource(PhotoSource *source);
     void setSourceSelection(const QList<int> &selection) { m_sourceSelection = selection; }
+    PhotoSource *currentSource() const { return m_source; }
     // True while the current source is the editor's own local list.
     bool sourceIsLocalList() const;
-    // The current photo in camera mode (set by the metadata viewer's copy command).
+    // The current photo in camera mode (the camera browser's current item); the date and
+    // GPS windows open on its copy when it is selected.
     void setCurrentFileName(const QString &name) { m_currentFileName = name; }
+    // True while the selected items of a camera are being copied for a command.
+    bool isCopying() const { return m_copies != nullptr; }
 
     // Sources and list.
     void OpenComputerFoldertoImportAction();
     void openPanelDidEnd(QFileDialog *panel, int returnCode);
     void ClearLeftPhotos();
+    // Empties the list and opens the import panel, for starting over with other photos.
+    void ClickClearandImportPhotosAction();
     // Takes the selected photos off the list (Delete, context menu); the files stay.
     void RemoveSelectedPhotos();
     void ChangeToImportComputerPhoto();
@@ -104,6 +115,8 @@ Q_SIGNALS:
     void commandFinished(const QString &name, const JobReport &report);
     // The information labels show the photo at `path`.
     void photoInfoShown(const QString &path);
+    // The current source changed between the local list and another source.
+    void sourceChanged(bool localList);
 
 private:
     // The GPS, edit-sheet and property-list commands share the targets, alerts and runner.
@@ -118,6 +131,8 @@ private:
     // Shown as a sheet of `parent` (the main window when none is given).
     void showAlert(const QString &message, const QString &informative, QWidget *parent = nullptr);
     void useLocalList();
+    // The status line's note on where copies go, for the current source.
+    void showModeNote();
     void runCommand(const QString &name, std::function<JobReport(const EditTarget &, const JobContext &)> command,
                     const EditTarget &target);
     void commandDone(const QString &name, const JobReport &report);
@@ -125,9 +140,16 @@ private:
     void infoRead();
     QString dateWindowSource(const EditTarget &target) const;
     void fillReferenceFields();
-    // In camera mode with `source` not yet copied: asks for the selected items' copies
-    // and returns true (the command stops; the user runs it again once they are there).
-    bool awaitCameraCopies(const EditTarget &target, const QString &source);
+    void removeCopies(const QString &name, metadataremoval::Removal kind);
+    void showDateWindow(const EditTarget &target);
+    // In camera mode, copies the selected items that are not in the Working folder yet
+    // (progress in the status line), then goes on with `then` on the target without the
+    // items whose copy failed; those are reported, each with its reason. Movies are not
+    // copied: the command itself reports them. On the local list `then` runs at once.
+    void withLocalCopies(const EditTarget &target, std::function<void(const EditTarget &)> then);
+    void itemCopied(int index, const QString &error);
+    void finishCopies();
+    void dropCopies(const QString &why);
     void clearBatchFields();
     void centreOnMainWindow(QWidget *window);
 
@@ -143,6 +165,16 @@ private:
     QPointer<QMessageBox> m_lastAlert;
     QPointer<PhotoSource> m_source;
     QList<int> m_sourceSelection;
+    struct CopyWait {
+        EditTarget target;
+        std::function<void(const EditTarget &)> then;
+        QHash<int, QString> pending; // item index -> name, still being copied
+        QList<int> failed;
+        QStringList failures; // "name: why", in the order they came
+        int total = 0;
+        QMetaObject::Connection answers;
+    };
+    std::unique_ptr<CopyWait> m_copies; // the copies a command waits for, one command at a time
 
     QThreadPool m_infoPool;
     QFutureWatcher<PhotoInfo> *m_infoWatcher;

@@ -29,8 +29,15 @@
 
 QString EditorController::dateWindowSource(const EditTarget &target) const
 {
-    if (!target.sourceIsLocalList)
-        return singledatechange::currentSource(false, QString(), m_currentFileName, target.workingFolder);
+    if (!target.sourceIsLocalList) {
+        // The camera's current item when it is selected, else the first selected one.
+        QString name = target.items.value(target.selection.value(0, -1)).fileName;
+        for (int row : target.selection) {
+            if (target.items.value(row).fileName == m_currentFileName)
+                name = m_currentFileName;
+        }
+        return singledatechange::currentSource(false, QString(), name, target.workingFolder);
+    }
     // The current photo when it is part of the selection, else the first selected one.
     const int current = m_view->localImageBrowserView->currentIndex().row();
     const int row = target.selection.contains(current) ? current : target.selection.value(0, -1);
@@ -40,11 +47,13 @@ QString EditorController::dateWindowSource(const EditTarget &target) const
 void EditorController::ChangeDateExifFromPhoto()
 {
     const EditTarget target = currentTarget();
-    if (refuseEmptySelection(target))
-        return;
+    if (!refuseEmptySelection(target))
+        withLocalCopies(target, [this](const EditTarget &copied) { showDateWindow(copied); });
+}
+
+void EditorController::showDateWindow(const EditTarget &target)
+{
     const QString source = dateWindowSource(target);
-    if (awaitCameraCopies(target, source))
-        return;
     const auto fields =
         singledatechange::readDateFields(source, singledatechange::FileDateStyle::WithOffset, QTimeZone::systemTimeZone());
     m_changeDateWindow->orignalDatelab->setText(fields.original);
@@ -66,21 +75,6 @@ void EditorController::ChangeDateExifFromPhoto()
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-bool EditorController::awaitCameraCopies(const EditTarget &target, const QString &source)
-{
-    if (target.sourceIsLocalList || QFileInfo::exists(source))
-        return false;
-    // The photo is read from its copy in the Working folder; ask for the copies and
-    // let the user run the command again once they are there.
-    folders::makePath(target.workingFolder);
-    for (const EditSource &s : selectedSources(target)) {
-        if (s.sourcePath.isEmpty() && m_source)
-            m_source->materialise(s.index, target.workingFolder);
-    }
-    m_view->statusLabel->setText(tr("Copying the photos from the camera; choose the command again when they are there."));
-    return true;
 }
 
 void EditorController::centreOnMainWindow(QWidget *window)
@@ -216,7 +210,7 @@ void EditorController::ClickMutiDateChangedSaveAction()
         *values[i] = fields[i]->text().toLongLong();
     change.offset.add = batch.AddTimeBtn->isChecked();
 
-    const EditTarget target = localTarget();
+    const EditTarget target = currentTarget();
     const QTimeZone zone = QTimeZone::systemTimeZone();
     // The window and its fields stay as typed on a text that is not a date.
     const QString refused = batchdateshift::refusal(change, zone);
@@ -259,12 +253,14 @@ void EditorController::ClickCopyExifDateToCreateDateAction()
         return;
     }
     const QTimeZone zone = QTimeZone::systemTimeZone();
-    runCommand(
-        QStringLiteral("Date Files by Capture Date"),
-        [zone](const EditTarget &t, const JobContext &hooks) {
-            return filedatesfromcapture::copyCaptureDateToFileDate(t, zone, hooks);
-        },
-        target);
+    withLocalCopies(target, [this, zone](const EditTarget &copied) {
+        runCommand(
+            QStringLiteral("Date Files by Capture Date"),
+            [zone](const EditTarget &t, const JobContext &hooks) {
+                return filedatesfromcapture::copyCaptureDateToFileDate(t, zone, hooks);
+            },
+            copied);
+    });
 }
 
 bool EditorController::controlTextShouldBeginEditing(QLineEdit *field)

@@ -195,11 +195,13 @@ QString GpsTemplateController::currentPhoto() const
 void GpsTemplateController::AddGPSExifDataPhoto()
 {
     const EditTarget target = m_editor.currentTarget();
-    if (m_editor.refuseEmptySelection(target))
-        return;
+    if (!m_editor.refuseEmptySelection(target))
+        m_editor.withLocalCopies(target, [this](const EditTarget &copied) { showGpsWindow(copied); });
+}
+
+void GpsTemplateController::showGpsWindow(const EditTarget &target)
+{
     const QString source = m_editor.dateWindowSource(target);
-    if (m_editor.awaitCameraCopies(target, source))
-        return;
     ChangeGPSWindow &window = *m_changeGPSWindow;
     QString error;
     const QVariantMap properties = readProperties(source, &error);
@@ -256,12 +258,14 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
     window.hide();
     if (m_editor.refuseEmptySelection(target))
         return;
-    m_editor.runCommand(
-        tr("Change GPS Location"),
-        [plan = *plan](const EditTarget &t, const JobContext &hooks) {
-            return templateapply::write(t, plan, QStringLiteral("NewGPS_"), hooks);
-        },
-        target);
+    m_editor.withLocalCopies(target, [this, plan = *plan](const EditTarget &copied) {
+        m_editor.runCommand(
+            tr("Change GPS Location"),
+            [plan](const EditTarget &t, const JobContext &hooks) {
+                return templateapply::write(t, plan, QStringLiteral("NewGPS_"), hooks);
+            },
+            copied);
+    });
 }
 
 void GpsTemplateController::ClickCancleSaveGPSAction()
@@ -331,12 +335,14 @@ void GpsTemplateController::ClickApplyChangeAction()
     }
     const QString prefix = target.sourceIsLocalList ? QStringLiteral("After_") : QStringLiteral("NewGPS_");
     m_editViewWindow->statusLabel->setText(tr("Writing copies…"));
-    m_editor.runCommand(
-        tr("Apply Metadata"),
-        [plan = *plan, prefix](const EditTarget &t, const JobContext &hooks) {
-            return templateapply::write(t, plan, prefix, hooks);
-        },
-        target);
+    m_editor.withLocalCopies(target, [this, plan = *plan, prefix](const EditTarget &copied) {
+        m_editor.runCommand(
+            tr("Apply Metadata"),
+            [plan, prefix](const EditTarget &t, const JobContext &hooks) {
+                return templateapply::write(t, plan, prefix, hooks);
+            },
+            copied);
+    });
 }
 
 void GpsTemplateController::ExportTemplateDataToPlist()
@@ -359,15 +365,17 @@ void GpsTemplateController::exportCurrent(Kind kind)
     const EditTarget target = m_editor.currentTarget();
     if (m_editor.refuseEmptySelection(target))
         return;
-    const QString photo = m_editor.dateWindowSource(target);
-    const QString folder = folders::workingFolder();
-    const plistexchange::ExportResult result = plistexchange::exportPhoto(kind, photo, folder);
-    if (!result.ok()) {
-        m_editor.showAlert(tr("Nothing was exported"), result.error);
-        return;
-    }
-    m_editor.m_view->statusLabel->setText(tr("Saved %1").arg(QDir::toNativeSeparators(result.path)));
-    FileRevealer::instance()->selectFile(result.path, folder);
+    m_editor.withLocalCopies(target, [this, kind](const EditTarget &copied) {
+        const QString photo = m_editor.dateWindowSource(copied);
+        const QString folder = folders::workingFolder();
+        const plistexchange::ExportResult result = plistexchange::exportPhoto(kind, photo, folder);
+        if (!result.ok()) {
+            m_editor.showAlert(tr("Nothing was exported"), result.error);
+            return;
+        }
+        m_editor.m_view->statusLabel->setText(tr("Saved %1").arg(QDir::toNativeSeparators(result.path)));
+        FileRevealer::instance()->selectFile(result.path, folder);
+    });
 }
 
 void GpsTemplateController::WriteExifDataToPlist() { exportCurrent(Kind::Whole); }

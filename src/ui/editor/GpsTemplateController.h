@@ -14,6 +14,7 @@ class QAction;
 class QFileDialog;
 class QMenu;
 struct EditSheetFields;
+struct EditTarget;
 
 namespace plistexchange {
 enum class Kind;
@@ -73,6 +74,7 @@ private:
     void buildMenus();
     void wire();
     QString currentPhoto() const;
+    void showGpsWindow(const EditTarget &target);
     void exportCurrent(plistexchange::Kind kind);
     // Opens the import panel; `completion` gets the chosen file when it ends with OK.
     void openImportPanel(std::function<void(const QString &path)> completion);

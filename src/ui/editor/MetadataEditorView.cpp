@@ -11,11 +11,16 @@
 
 #include "metadata/FileDatesFromCapture.h"
 
+#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
 
@@ -46,6 +51,18 @@ ZelButton *commandButton(QWidget *parent, const char *name, const QString &text,
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(artwork::icon(image));
     button->setIconSize(QSize(22, 22));
+    button->setMinimumHeight(32);
+    return button;
+}
+
+// One half of the source switch: checkable, the two drawn as one control.
+QToolButton *sourceButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(text);
+    button->setCheckable(true);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setMinimumHeight(32);
     return button;
 }
@@ -88,8 +105,24 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     starteditBtn->setFixedSize(artwork::size(QStringLiteral("editnom.png")).boundedTo(QSize(32, 32)));
     starteditBtn->setToolTip(tr("Edit artist, description, keywords, camera and GPS of the selected photos"));
 
+    sourceSwitch = new QWidget(this);
+    sourceSwitch->setObjectName(QStringLiteral("sourceSwitch"));
+    computerSourceBtn = sourceButton(sourceSwitch, "computerSourceBtn", tr("This Computer"));
+    cameraSourceBtn = sourceButton(sourceSwitch, "cameraSourceBtn", tr("Camera"));
+    computerSourceBtn->setChecked(true);
+    auto *sources = new QButtonGroup(sourceSwitch);
+    sources->addButton(computerSourceBtn);
+    sources->addButton(cameraSourceBtn);
+    auto *segments = new QHBoxLayout(sourceSwitch);
+    segments->setContentsMargins(0, 0, 0, 0);
+    segments->setSpacing(0);
+    segments->addWidget(computerSourceBtn);
+    segments->addWidget(cameraSourceBtn);
+    sourceSwitch->hide();
+
     auto *bar = new QHBoxLayout;
     bar->setSpacing(6);
+    bar->addWidget(sourceSwitch);
     bar->addWidget(localphotoBtn);
     bar->addWidget(cameraphotoBtn);
     bar->addWidget(importButton);
@@ -101,11 +134,26 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
 
     localImageBrowserView = new BrowserWithTip(this);
     localImageBrowserView->setModel(model);
+    clearAndImportAction = new QAction(tr("Clear and Import Photos…"), localImageBrowserView);
+    clearAndImportAction->setObjectName(QStringLiteral("clearAndImportAction"));
+    localImageBrowserView->addAction(clearAndImportAction);
+    cameraBrowserView = new QListView(this);
+    cameraBrowserView->setObjectName(QStringLiteral("cameraBrowserView"));
+    cameraBrowserView->setViewMode(QListView::IconMode);
+    cameraBrowserView->setResizeMode(QListView::Adjust);
+    cameraBrowserView->setMovement(QListView::Static);
+    cameraBrowserView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    cameraBrowserView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    cameraBrowserView->setWordWrap(false);
+    cameraBrowserView->setTextElideMode(Qt::ElideMiddle);
+    m_browsers = new QStackedWidget(this);
+    m_browsers->addWidget(localImageBrowserView);
+    m_browsers->addWidget(cameraBrowserView);
     infoPanel = new PhotoInfoPanel(this);
     infoPanel->setFixedWidth(250);
     auto *middle = new QHBoxLayout;
     middle->setSpacing(6);
-    middle->addWidget(localImageBrowserView, 1);
+    middle->addWidget(m_browsers, 1);
     middle->addWidget(infoPanel);
 
     statusLabel = new QLabel(this);
@@ -128,9 +176,15 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     layout->setSpacing(4);
     layout->addLayout(bar);
     layout->addLayout(middle, 1);
+    copyProgress = new QProgressBar(this);
+    copyProgress->setObjectName(QStringLiteral("copyProgress"));
+    copyProgress->setMaximumWidth(140);
+    copyProgress->setTextVisible(false);
+    copyProgress->hide();
     auto *status = new QHBoxLayout;
     status->setSpacing(6);
     status->addWidget(statusLabel, 1);
+    status->addWidget(copyProgress);
     status->addWidget(stopScanButton);
     layout->addLayout(status);
 
@@ -163,6 +217,12 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     note->setDefaultWidget(fileDateNoteLabel);
     note->setEnabled(false);
     editExifMenu->addAction(note);
+}
+
+void MetadataEditorView::showLocalList(bool local)
+{
+    m_browsers->setCurrentWidget(local ? static_cast<QWidget *>(localImageBrowserView) : cameraBrowserView);
+    (local ? computerSourceBtn : cameraSourceBtn)->setChecked(true);
 }
 
 void MetadataEditorView::dropDownMenu(QMenu *menu, QWidget *button)

@@ -8,8 +8,12 @@ class NSDragImageBrowserView;
 class PhotoInfoPanel;
 class QAction;
 class QLabel;
+class QListView;
 class QMenu;
+class QProgressBar;
 class QPushButton;
+class QStackedWidget;
+class QToolButton;
 class ZelButton;
 
 // The metadata editor as it sits in the drawer under the main window: the photo list,
@@ -23,6 +27,15 @@ public:
     explicit MetadataEditorView(EditorPhotoModel *model, QWidget *parent = nullptr);
 
     NSDragImageBrowserView *localImageBrowserView = nullptr;
+    // Camera mode shows the camera's items here instead of the local list; the camera
+    // link gives it the camera's model and the camera window's selection.
+    QListView *cameraBrowserView = nullptr;
+    // "This Computer" / "Camera": shown only while a camera is attached.
+    QWidget *sourceSwitch = nullptr;
+    QToolButton *computerSourceBtn = nullptr;
+    QToolButton *cameraSourceBtn = nullptr;
+    // Empties the list and opens the import panel (the browser's context menu).
+    QAction *clearAndImportAction = nullptr;
     PhotoInfoPanel *infoPanel = nullptr;
     ZelButton *localphotoBtn = nullptr;
     ZelButton *cameraphotoBtn = nullptr; // the photo library source
@@ -33,6 +46,7 @@ public:
     ZelButton *editMetaDataLocalBtn = nullptr;
     ZelButton *starteditBtn = nullptr; // opens the edit sheet
     QLabel *statusLabel = nullptr;
+    QProgressBar *copyProgress = nullptr; // copies from the camera a command waits for
 
     QMenu *removeExifMenu = nullptr;
     QAction *removeExifAction = nullptr;
@@ -45,6 +59,12 @@ public:
     QAction *copyExifDateToCreateDateAction = nullptr;
     QLabel *fileDateNoteLabel = nullptr; // under the file-dates command in the menu
 
+    // Shows the local list, or the camera's items; the source switch follows.
+    void showLocalList(bool local);
+
     // Drops `menu` down under `button`, its top-left at the button's bottom-left corner.
     static void dropDownMenu(QMenu *menu, QWidget *button);
+
+private:
+    QStackedWidget *m_browsers = nullptr;
 };

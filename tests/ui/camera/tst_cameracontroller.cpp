@@ -9,8 +9,12 @@
 #include "camera/CameraEditorLink.h"
 #include "camera/CameraItemModel.h"
 #include "camera/CameraWindow.h"
+#include "camera/MetadataViewerWindow.h"
+#include "editor/ChangeDateWindow.h"
+#include "widgets/PropertyTreeModel.h"
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
+#include "editor/NSDragImageBrowserView.h"
 #include "widgets/ZelButton.h"
 
 #include "app/Folders.h"
@@ -19,11 +23,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace cameratest;
 
@@ -186,15 +192,38 @@ private Q_SLOTS:
         QVERIFY(m_revealer.selected.contains(working + QStringLiteral("/thumb_red.jpg")));
         QTRY_VERIFY(!camera->isBusy());
         QVERIFY(!camera->cameraWindow()->camerataskProgressor->isVisibleTo(camera->cameraWindow()));
+
+        // View metadata: the photos are copied (the movie is skipped and said so) and the
+        // current one's properties are shown.
+        QFile::remove(working + QStringLiteral("/gps_iphone_1x1.jpg"));
+        select(*camera, {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("CLIP_0006.MOV")});
+        press(camera->cameraWindow()->viewExifBtn);
+        QTRY_VERIFY_WITH_TIMEOUT(camera->metadataViewer() && camera->metadataViewer()->isVisible(), 20000);
+        QCOMPARE(camera->metadataViewer()->shownPath(), working + QStringLiteral("/gps_iphone_1x1.jpg"));
+        QVERIFY(camera->metadataViewer()->model()->findItems(QStringLiteral("{GPS}")).size() == 1);
+        QVERIFY(camera->cameraWindow()->statusLabel->text().contains(QStringLiteral("CLIP_0006.MOV")));
+        QVERIFY(!QFile::exists(working + QStringLiteral("/CLIP_0006.MOV")));
+        camera->metadataViewer()->close();
     }
 
-    void failedDownloadIsReportedAndNotImported()
+    // A download that fails is reported and never imported; in the editor's camera mode
+    // a command goes on without that item and names it with its reason.
+    void failedDownloadIsReportedAndLeftOut()
     {
         m_fakes.insert(QStringLiteral("Flaky"), [] {
-            return fakeWith({QStringLiteral("GOOD.JPG"), QStringLiteral("BAD.JPG")}, {QStringLiteral("BAD.JPG")});
+            auto backend = std::make_unique<FakeBackend>();
+            QFile photo(testsupport::testData(QStringLiteral("gps_htc_desire.jpg")));
+            photo.open(QIODevice::ReadOnly);
+            const QByteArray bytes = photo.readAll();
+            backend->add(QStringLiteral("GOOD.JPG"), bytes);
+            backend->add(QStringLiteral("BAD.JPG"), bytes);
+            backend->failDownloads = {QStringLiteral("BAD.JPG")};
+            return std::unique_ptr<CameraBackend>(std::move(backend));
         });
         m_attached = {{QStringLiteral("Flaky"), QStringLiteral("usb:")}};
+        EditorController editor(*m_harness.delegate, &m_harness.center);
         auto camera = makeController();
+        cameraeditorlink::connect(*camera, editor, *m_harness.delegate);
         QStringList imported;
         camera->setEditorHooks({[&imported](const QStringList &paths) { imported += paths; }, {}});
         camera->start();
@@ -204,12 +233,26 @@ private Q_SLOTS:
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
         camera->DownloadImportEditePhotoAction();
         QTRY_COMPARE(done.size(), 2);
-        QCOMPARE(imported, QStringList{folders::workingFolder() + QStringLiteral("/GOOD.JPG")});
-        QVERIFY(!QFile::exists(folders::workingFolder() + QStringLiteral("/BAD.JPG")));
+        const QString working = folders::workingFolder();
+        QCOMPARE(imported, QStringList{working + QStringLiteral("/GOOD.JPG")});
+        QVERIFY(!QFile::exists(working + QStringLiteral("/BAD.JPG")));
         QTRY_VERIFY(camera->lastAlert());
         QCOMPARE(camera->lastAlert()->text(), QStringLiteral("1 photo(s) could not be downloaded"));
         QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("BAD.JPG")));
         camera->lastAlert()->close();
+
+        QFile::remove(working + QStringLiteral("/GOOD.JPG"));
+        QTest::mouseClick(editor.view()->cameraSourceBtn, Qt::LeftButton);
+        QSignalSpy finished(&editor, &EditorController::commandFinished);
+        editor.view()->removeGPSAction->trigger();
+        QVERIFY(finished.wait(20000));
+        const JobReport report = finished.first().at(1).value<JobReport>();
+        QCOMPARE(report.photos.size(), qsizetype(1));
+        QCOMPARE(report.written(), QStringList{working + QStringLiteral("/NoGPS_GOOD.JPG")});
+        QVERIFY(editor.lastAlert());
+        QVERIFY(editor.lastAlert()->informativeText().contains(QStringLiteral("BAD.JPG: ")));
+        QVERIFY(editor.lastAlert()->informativeText().contains(QStringLiteral("I/O problem")));
+        editor.lastAlert()->close();
     }
 
     // Declining changes nothing; confirming removes each item once the camera has
@@ -272,31 +315,44 @@ private Q_SLOTS:
         camera->lastAlert()->close();
     }
 
-    // Camera mode: the remove-metadata button copies what is missing, then its menu's
-    // GPS command writes NoGPS_ copies from those downloads.
-    void removeGpsActsOnDownloadedCopies()
+    // Camera mode over the real driver: the switch is there while a camera is; a command
+    // copies what it needs and goes on by itself, and the originals are never changed.
+    void cameraModeCopiesWhatTheCommandNeeds()
     {
         EditorController editor(*m_harness.delegate, &m_harness.center);
-        m_attached = {directoryCamera(m_card.path())};
+        MetadataEditorView &view = *editor.view();
         auto camera = makeController();
         cameraeditorlink::connect(*camera, editor, *m_harness.delegate);
-        camera->start();
-        QTRY_VERIFY(camera->currentDevice());
+        QVERIFY(!view.sourceSwitch->isVisibleTo(&view));
+        attach(*camera, {directoryCamera(m_card.path())});
+        QVERIFY(view.sourceSwitch->isVisibleTo(&view));
         openAndWait(*camera);
         const QString working = folders::workingFolder();
-        QFile::remove(working + QStringLiteral("/gps_iphone_1x1.jpg"));
-        select(*camera, {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("gps_htc_desire.jpg")});
+        for (const QString &name : {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("gps_htc_desire.jpg")})
+            QFile::remove(working + QLatin1Char('/') + name);
+        select(*camera, {QStringLiteral("gps_iphone_1x1.jpg")});
 
-        QMenu *menu = editor.view()->removeExifMenu;
-        QSignalSpy shown(menu, &QMenu::aboutToShow);
-        press(camera->cameraWindow()->removeExifBtn);
-        QVERIFY(shown.wait(20000));
+        QTest::mouseClick(view.cameraSourceBtn, Qt::LeftButton);
+        QVERIFY(!m_harness.delegate->blocalMode());
+        QVERIFY(view.cameraBrowserView->isVisibleTo(&view) && !view.localImageBrowserView->isVisibleTo(&view));
+        QCOMPARE(view.cameraBrowserView->selectionModel(), camera->cameraWindow()->imageBrowserView->selectionModel());
+        // One choice of the command: the copy is made and the window opens on it.
+        view.changeDateAction->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(editor.changeDateWindow()->isVisible(), 20000);
+        QCOMPARE(editor.changeDateWindow()->photoLabel->text(), QStringLiteral("Dates of gps_iphone_1x1.jpg"));
+        QVERIFY(editor.changeDateWindow()->orignalDatelab->text().startsWith(QStringLiteral("2020")));
         QVERIFY(QFile::exists(working + QStringLiteral("/gps_iphone_1x1.jpg")));
+        QVERIFY(!view.copyProgress->isVisibleTo(&view));
+        editor.changeDateWindow()->cancelButton->click();
+
+        // The camera window's remove menu works in the same mode.
+        select(*camera, {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("gps_htc_desire.jpg")});
+        press(camera->cameraWindow()->removeExifBtn);
+        QTRY_VERIFY(view.removeExifMenu->isVisible());
         QSignalSpy finished(&editor, &EditorController::commandFinished);
-        editor.view()->removeGPSAction->trigger();
-        menu->hide();
+        view.removeGPSAction->trigger();
+        view.removeExifMenu->hide();
         QVERIFY(finished.wait(20000));
-        QTRY_VERIFY(m_harness.delegate->blocalMode());
         for (const QString &name : {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("gps_htc_desire.jpg")}) {
             const QString copy = working + QStringLiteral("/NoGPS_") + name;
             QVERIFY2(QFile::exists(copy), qPrintable(copy));
@@ -305,6 +361,12 @@ private Q_SLOTS:
                 QVERIFY2(!it.key().startsWith(QLatin1String("GPS:")), qPrintable(it.key()));
             QVERIFY(testsupport::exiftoolTags(m_dcim + QLatin1Char('/') + name).contains(QStringLiteral("GPS:GPSLatitude")));
         }
+
+        QTest::mouseClick(view.computerSourceBtn, Qt::LeftButton);
+        QVERIFY(m_harness.delegate->blocalMode() && view.localImageBrowserView->isVisibleTo(&view));
+        QTest::mouseClick(view.cameraSourceBtn, Qt::LeftButton);
+        attach(*camera, {}); // the camera goes, and camera mode with it
+        QVERIFY(!view.sourceSwitch->isVisibleTo(&view) && m_harness.delegate->blocalMode());
     }
 };
 

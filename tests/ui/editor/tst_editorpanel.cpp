@@ -13,11 +13,13 @@
 #include "editor/NSDragImageBrowserView.h"
 #include "editor/PhotoInfoPanel.h"
 #include "widgets/ZelButton.h"
+#include "widgets/ZelCustomeWindow.h"
 #include "windows/Drawer.h"
 
 #include "app/Folders.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -314,6 +316,7 @@ private Q_SLOTS:
         QVERIFY(browser()->gridSize().width() >= EditorPhotoModel::CellWidth);
     }
 
+    // Clear, and the context menu's clear-and-import, which then opens the import panel.
     void clearEmptiesListAndLabels()
     {
         QTest::mouseClick(view().clearButton, Qt::LeftButton);
@@ -322,6 +325,17 @@ private Q_SLOTS:
             QVERIFY(label->text().isEmpty());
         QVERIFY(drop({m_b}));
         QCOMPARE(browser()->selectionIndexes(), QList<int>{0});
+
+        QVERIFY(drop({m_a, m_c}));
+        QVERIFY(browser()->actions().contains(view().clearAndImportAction));
+        view().clearAndImportAction->trigger();
+        QVERIFY(m_editor->localPhotoItemArray().isEmpty());
+        for (QLabel *label : view().infoPanel->labels())
+            QVERIFY(label->text().isEmpty());
+        auto *panel = m_harness.delegate->window()->findChild<QFileDialog *>(QStringLiteral("theOpenPanel"));
+        QVERIFY(panel && panel->isVisible());
+        QCOMPARE(panel->fileMode(), QFileDialog::ExistingFiles);
+        panel->reject();
     }
 };
 
