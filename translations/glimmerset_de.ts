@@ -155,48 +155,43 @@
 <context>
     <name>CameraController</name>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="38"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="39"/>
         <source>Import from Camera or &amp;Phone…</source>
         <translation>Von Kamera oder &amp;Telefon importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="51"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="52"/>
         <source>Looking for cameras failed: %1</source>
         <translation>Die Suche nach Kameras ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="103"/>
-        <source>Some photos could not be copied from the camera</source>
-        <translation>Einige Fotos konnten nicht von der Kamera kopiert werden</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="188"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="169"/>
         <source>Could not download %1. The camera was disconnected.</source>
         <translation>%1 konnte nicht geladen werden. Die Kamera wurde getrennt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="220"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="201"/>
         <source>Press the open button to see the photos on %1.</source>
         <translation>Klicken Sie auf „Öffnen“, um die Fotos auf %1 zu sehen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="222"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="203"/>
         <source>No camera</source>
         <translation>Keine Kamera</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="224"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="205"/>
         <source>Connect a camera or phone with its cable, switch it on (unlock a phone and allow access).</source>
         <translation>Schließen Sie eine Kamera oder ein Telefon per Kabel an und schalten Sie es ein (ein Telefon entsperren und den Zugriff erlauben).</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="244"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="225"/>
         <source>The camera could not be opened</source>
         <translation>Die Kamera konnte nicht geöffnet werden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/camera/CameraController.cpp" line="253"/>
-        <location filename="../src/ui/camera/CameraController.cpp" line="262"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="234"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="243"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n Objekt</numerusform>
@@ -204,12 +199,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="272"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="253"/>
         <source>Downloading: %1%</source>
         <translation>Wird geladen: %1 %</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/camera/CameraController.cpp" line="281"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="262"/>
         <source>%n photo(s) could not be deleted</source>
         <translation>
             <numerusform>%n Foto konnte nicht gelöscht werden</numerusform>
@@ -217,7 +212,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/camera/CameraController.cpp" line="284"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="265"/>
         <source>%n item(s) deleted</source>
         <translation>
             <numerusform>%n Objekt gelöscht</numerusform>
@@ -225,17 +220,18 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="314"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="295"/>
         <source>Opening %1…</source>
         <translation>%1 wird geöffnet…</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="370"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="352"/>
         <source>Downloaded %1</source>
         <translation>%1 geladen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/camera/CameraController.cpp" line="387"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="369"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="422"/>
         <source>%n photo(s) could not be downloaded</source>
         <translation>
             <numerusform>%n Foto konnte nicht geladen werden</numerusform>
@@ -243,27 +239,32 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="407"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="389"/>
         <source>%1: no camera to copy it from</source>
         <translation>%1: keine Kamera, von der es kopiert werden kann</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="427"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="412"/>
+        <source>Skipped %1: movies have no photo metadata.</source>
+        <translation>%1 übersprungen: Filme haben keine Foto-Metadaten.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="449"/>
         <source>Are you sure you want to delete the selected photo ?</source>
         <translation>Möchten Sie das ausgewählte Foto wirklich löschen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="428"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="450"/>
         <source> Delete </source>
         <translation> Löschen </translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="429"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="451"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="490"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="512"/>
         <source> Ok </source>
         <translation> OK </translation>
     </message>
@@ -300,8 +301,8 @@
     </message>
     <message>
         <location filename="../src/ui/camera/CameraWindow.cpp" line="71"/>
-        <source>View and edit metadata</source>
-        <translation>Metadaten ansehen und bearbeiten</translation>
+        <source>View metadata</source>
+        <translation>Metadaten anzeigen</translation>
     </message>
     <message>
         <location filename="../src/ui/camera/CameraWindow.cpp" line="73"/>
@@ -678,95 +679,133 @@
 <context>
     <name>EditorController</name>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="61"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="325"/>
         <source>Edited copies go into %1; your photos are never changed.</source>
         <translation>Bearbeitete Kopien kommen nach %1; Ihre Fotos werden nie verändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="138"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="140"/>
         <source>%1…</source>
         <translation>%1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="141"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="143"/>
         <source>Writing copies: %1 of %2</source>
         <translation>Kopien werden geschrieben: %1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="182"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="184"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="316"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="308"/>
+        <source>The editor left camera mode; nothing more is copied for the last command.</source>
+        <translation>Der Editor hat den Kameramodus verlassen; für den letzten Befehl wird nichts mehr kopiert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorController.cpp" line="326"/>
+        <source>Camera photos: a command first copies the selected ones into %1 and edits those copies; the camera is never changed.</source>
+        <translation>Kamerafotos: Ein Befehl kopiert die ausgewählten zuerst nach %1 und bearbeitet diese Kopien; die Kamera wird nie verändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorController.cpp" line="343"/>
         <source>No Item has been selected</source>
         <translation>Es wurde nichts ausgewählt</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="104"/>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="224"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="98"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="218"/>
         <source>Not a date</source>
         <translation>Kein Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="316"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="343"/>
         <source>Please select at least one item to process.</source>
         <translation>Bitte wählen Sie mindestens ein Element zur Bearbeitung aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="332"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="359"/>
         <source>Still writing the copies of the last command; try again when it is done.</source>
         <translation>Die Kopien des letzten Befehls werden noch geschrieben; versuchen Sie es danach erneut.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="338"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="365"/>
         <source>1 copy written to %1</source>
         <translation>1 Kopie nach %1 geschrieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="339"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="366"/>
         <source>%1 copies written to %2</source>
         <translation>%1 Kopien nach %2 geschrieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="82"/>
-        <source>Copying the photos from the camera; choose the command again when they are there.</source>
-        <translation>Die Fotos werden von der Kamera kopiert; wählen Sie den Befehl erneut, sobald sie da sind.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="53"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="62"/>
         <source>Dates of %1</source>
         <translation>Daten von %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="54"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="63"/>
         <source>%1 has no capture dates; these are its file dates.</source>
         <translation>%1 hat keine Aufnahmedaten; dies sind seine Dateidaten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="61"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="70"/>
         <source>%1 selected photos get copies under their own names.</source>
         <translation>%1 ausgewählte Fotos erhalten Kopien unter ihrem eigenen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="132"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="126"/>
         <source>Please select one photo to change the date.</source>
         <translation>Bitte wählen Sie ein Foto aus, um das Datum zu ändern.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="160"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="154"/>
         <source>Choose Another…</source>
         <translation>Anderes auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="187"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="181"/>
         <source>Choose Photo…</source>
         <translation>Foto auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="258"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="252"/>
         <source>Select the photos to date first.</source>
         <translation>Wählen Sie zuerst die Fotos aus, deren Datum geändert werden soll.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorControllerCopies.cpp" line="22"/>
+        <source>Still copying photos from the camera for the last command.</source>
+        <translation>Die Fotos für den letzten Befehl werden noch von der Kamera kopiert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorControllerCopies.cpp" line="46"/>
+        <source>Copying from the camera: 0 of %1</source>
+        <translation>Von der Kamera kopieren: 0 von %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorControllerCopies.cpp" line="60"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorControllerCopies.cpp" line="64"/>
+        <source>Copying from the camera: %1 of %2</source>
+        <translation>Von der Kamera kopieren: %1 von %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorControllerCopies.cpp" line="80"/>
+        <source>Copied %1 of %2 from the camera.</source>
+        <translation>%1 von %2 von der Kamera kopiert.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/editor/EditorControllerCopies.cpp" line="84"/>
+        <source>%n photo(s) could not be copied from the camera and are left out</source>
+        <translation>
+            <numerusform>%n Foto konnte nicht von der Kamera kopiert werden und wird ausgelassen</numerusform>
+            <numerusform>%n Fotos konnten nicht von der Kamera kopiert werden und werden ausgelassen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -856,7 +895,7 @@
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="162"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="335"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="340"/>
         <source>Apply Metadata</source>
         <translation>Metadaten anwenden</translation>
     </message>
@@ -869,113 +908,113 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="208"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="210"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="221"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="223"/>
         <source>%1 is now at %2, %3.</source>
         <translation>%1 liegt jetzt bei %2, %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="222"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="224"/>
         <source>%1 has no GPS position.</source>
         <translation>%1 hat keine GPS-Position.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="239"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="241"/>
         <source>Each value cannot be empty.</source>
         <translation>Kein Wert darf leer sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="260"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="263"/>
         <source>Change GPS Location</source>
         <translation>GPS-Position ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="278"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="282"/>
         <source>as typed</source>
         <translation>wie eingegeben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="284"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="288"/>
         <source>stored in %1</source>
         <translation>gespeichert in %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="287"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="291"/>
         <source>No GPS Data</source>
         <translation>Keine GPS-Daten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="287"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="291"/>
         <source>This photo does not contain GPS information.</source>
         <translation>Dieses Foto enthält keine GPS-Informationen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="320"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="324"/>
         <source>No Item has been selected</source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="320"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="324"/>
         <source>Please select at least one item to process.</source>
         <translation>Bitte wählen Sie mindestens ein Objekt aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="333"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="337"/>
         <source>Writing copies…</source>
         <translation>Kopien werden geschrieben…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="348"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="354"/>
         <source>The template was not saved</source>
         <translation>Die Vorlage wurde nicht gesichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="351"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="369"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="357"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="376"/>
         <source>Saved %1</source>
         <translation>%1 gesichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="366"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="373"/>
         <source>Nothing was exported</source>
         <translation>Es wurde nichts exportiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="391"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="399"/>
         <source>Please select plist to import.</source>
         <translation>Bitte wählen Sie die zu importierende Property List.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="392"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="400"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="411"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="419"/>
         <source>Import All Metadata</source>
         <translation>Alle Metadaten importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="416"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="424"/>
         <source>Import Exif</source>
         <translation>Exif importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="421"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="429"/>
         <source>Import TIFF</source>
         <translation>TIFF importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="426"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="434"/>
         <source>Import Exif and TIFF</source>
         <translation>Exif und TIFF importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="434"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="442"/>
         <source>Import Template</source>
         <translation>Vorlage importieren</translation>
     </message>
@@ -1177,91 +1216,129 @@
 <context>
     <name>MetadataEditorView</name>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="39"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="44"/>
         <source>Drop photos here to edit their metadata,
 or click Import Photos.</source>
         <translation>Legen Sie hier Fotos ab, um ihre Metadaten zu bearbeiten,
 oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="64"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="81"/>
         <source>Photos from this computer</source>
         <translation>Fotos von diesem Computer</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="69"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="86"/>
         <source>Photos from a photo library</source>
         <translation>Fotos aus einer Fotobibliothek</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="70"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="87"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="72"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="89"/>
         <source>Stop reading the photo library (the photos listed so far stay)</source>
         <translation>Das Lesen der Fotobibliothek beenden (die bisher gelisteten Fotos bleiben)</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="74"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="91"/>
         <source>Import Photos…</source>
         <translation>Fotos importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="77"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="94"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="80"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="97"/>
         <source>Empty the list (the photos stay where they are)</source>
         <translation>Die Liste leeren (die Fotos bleiben, wo sie sind)</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="81"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="98"/>
         <source>Remove Metadata</source>
         <translation>Metadaten entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="83"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="100"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="89"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="106"/>
         <source>Edit artist, description, keywords, camera and GPS of the selected photos</source>
         <translation>Fotograf, Beschreibung, Stichwörter, Kamera und GPS der ausgewählten Fotos bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="139"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="110"/>
+        <source>This Computer</source>
+        <translation>Dieser Computer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="111"/>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="137"/>
+        <source>Clear and Import Photos…</source>
+        <translation>Leeren und Fotos importieren…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="193"/>
         <source>Copy Without Exif</source>
         <translation>Kopie ohne Exif</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="141"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="195"/>
         <source>Copy Without GPS Location</source>
         <translation>Kopie ohne GPS-Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="143"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="197"/>
         <source>Copy Without IPTC</source>
         <translation>Kopie ohne IPTC</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="145"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="199"/>
         <source>Copy Without Exif and GPS</source>
         <translation>Kopie ohne Exif und GPS</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="150"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="204"/>
         <source>Change Capture Date…</source>
         <translation>Aufnahmedatum ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="152"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="206"/>
         <source>Date Files by Capture Date</source>
         <translation>Dateidatum nach Aufnahmedatum setzen</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataViewerWindow</name>
+    <message>
+        <location filename="../src/ui/camera/MetadataViewerWindow.cpp" line="22"/>
+        <source>Metadata</source>
+        <translation>Metadaten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/MetadataViewerWindow.cpp" line="76"/>
+        <source>Metadata of %1</source>
+        <translation>Metadaten von %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/MetadataViewerWindow.cpp" line="78"/>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/MetadataViewerWindow.cpp" line="79"/>
+        <source>The copy in %1</source>
+        <translation>Die Kopie in %1</translation>
     </message>
 </context>
 <context>
@@ -1474,86 +1551,120 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PreferenceWindow</name>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="37"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="38"/>
         <source>Keep photo metadata</source>
         <translation>Foto-Metadaten behalten</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="38"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="39"/>
         <source>Keep original photos</source>
         <translation>Originalfotos behalten</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="39"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="40"/>
         <source>Include subfolders</source>
         <translation>Unterordner einbeziehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="41"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="42"/>
         <source>Choose…</source>
         <translation>Auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="45"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="46"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="57"/>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="87"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="58"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="88"/>
         <source>Output folder</source>
         <translation>Ausgabeordner</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="60"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="61"/>
         <source>System</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="61"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="62"/>
         <source>Light</source>
         <translation>Hell</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="62"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="63"/>
         <source>Dark</source>
         <translation>Dunkel</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="63"/>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="90"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="64"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="91"/>
         <source>Appearance</source>
         <translation>Erscheinungsbild</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="72"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="73"/>
         <source>Compression</source>
         <translation>Komprimierung</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="74"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="75"/>
         <source>Carry the date, camera, GPS and other details of JPEG photos into the results.</source>
         <translation>Datum, Kamera, GPS und weitere Angaben von JPEG-Fotos in die Ergebnisse übernehmen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="77"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="78"/>
         <source>Write results into the Output folder and leave the photos you drop untouched. When off, each photo is replaced by its compressed version and the original goes to the Trash.</source>
         <translation>Ergebnisse in den Ausgabeordner schreiben und die abgelegten Fotos unverändert lassen. Wenn aus, wird jedes Foto durch seine komprimierte Fassung ersetzt und das Original kommt in den Papierkorb.</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="83"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="84"/>
         <source>When a folder is dropped, compress the photos in its subfolders too; the Output folder keeps the same subfolders.</source>
         <translation>Wird ein Ordner abgelegt, auch die Fotos in seinen Unterordnern komprimieren; der Ausgabeordner behält dieselben Unterordner.</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="95"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="96"/>
         <source>System follows the colours of your desktop.</source>
         <translation>„System“ folgt den Farben Ihrer Arbeitsumgebung.</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="97"/>
+        <location filename="../src/ui/windows/PreferenceWindow.cpp" line="98"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyTreeModel</name>
+    <message>
+        <location filename="../src/ui/widgets/PropertyTreeModel.cpp" line="33"/>
+        <source>Property</source>
+        <translation>Eigenschaft</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/PropertyTreeModel.cpp" line="33"/>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/widgets/PropertyTreeModel.cpp" line="47"/>
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/widgets/PropertyTreeModel.cpp" line="50"/>
+        <source>%n values</source>
+        <translation>
+            <numerusform>%n Wert</numerusform>
+            <numerusform>%n Werte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/PropertyTreeModel.cpp" line="52"/>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
     </message>
 </context>
 <context>
@@ -1569,7 +1680,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>Einige Kopien konnten nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/widgets/ReportProblems.cpp" line="29"/>
+        <location filename="../src/ui/widgets/ReportProblems.cpp" line="30"/>
         <source>Some photos were skipped</source>
         <translation>Einige Fotos wurden übersprungen</translation>
     </message>
