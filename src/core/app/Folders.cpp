@@ -32,4 +32,12 @@ QString ensureWorkingFolder()
     return folder;
 }
 
+QString displayPath(const QString &path)
+{
+    const QString home = QDir::homePath();
+    if (path == home || path.startsWith(home + QLatin1Char('/')))
+        return QDir::toNativeSeparators(QLatin1Char('~') + path.mid(home.size()));
+    return QDir::toNativeSeparators(path);
+}
+
 } // namespace folders

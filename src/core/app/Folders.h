@@ -18,6 +18,9 @@ QString workingFolder();
 // when absent; the folder is created with its parents (failure ignored). Returns it.
 QString prepareOutputFolder(AppSettings &settings);
 
+// How a folder is shown to the user: the home folder as "~".
+QString displayPath(const QString &path);
+
 // Creates a folder with its parents; an existing folder is no error.
 bool makePath(const QString &path);
 // The Working folder, created first (failure ignored).

@@ -319,7 +319,7 @@ void EditorController::setCurrentSource(PhotoSource *source)
 
 void EditorController::showModeNote()
 {
-    const QString folder = QDir::toNativeSeparators(folders::workingFolder());
+    const QString folder = folders::displayPath(folders::workingFolder());
     m_view->statusLabel->setText(
         sourceIsLocalList()
             ? tr("Edited copies go into %1; your photos are never changed.").arg(folder)

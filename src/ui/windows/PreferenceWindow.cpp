@@ -2,11 +2,11 @@
 #include "PreferenceWindow.h"
 
 #include "app/Artwork.h"
+#include "app/Folders.h"
 #include "app/Palette.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -107,8 +107,6 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
 
 void PreferenceWindow::showPhotoLocation(const QString &folder)
 {
-    const QString home = QDir::homePath();
-    const bool underHome = folder == home || folder.startsWith(home + QLatin1Char('/'));
-    m_location->setText(underHome ? QLatin1Char('~') + folder.mid(home.size()) : folder);
+    m_location->setText(folders::displayPath(folder));
     m_location->setToolTip(folder);
 }
