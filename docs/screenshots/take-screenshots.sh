@@ -19,6 +19,12 @@ sleep 1
 openbox >/dev/null 2>&1 &
 sleep 1
 
+# Results go into the Output folder: replacing the photos would first ask to confirm.
+settings() { # [extra ini line]
+  mkdir -p "$XDG_CONFIG_HOME/Vantoric"
+  printf '[General]\nbkeepOriginalPhoto=true\n%s\n' "${1:-}" > "$XDG_CONFIG_HOME/Vantoric/Glimmerset.conf"
+}
+
 shot() { # name x y w h (window-relative crop with a margin)
   import -window root "$work/full.png"
   convert "$work/full.png" -crop "$4x$5+$2+$3" +repage "$here/$1"
@@ -36,6 +42,7 @@ kill $app_pid; sleep 1
 convert -size 4000x3000 gradient:'#3060c0-#f0c040' -attenuate 0.4 +noise Gaussian -quality 95 "$work/big.jpg"
 big=()
 for i in $(seq -w 1 40); do cp "$work/big.jpg" "$work/big$i.jpg"; big+=("$work/big$i.jpg"); done
+settings
 "$app" "${big[@]}" >/dev/null 2>&1 &
 app_pid=$!
 sleep 3
@@ -43,6 +50,7 @@ shot busy.png 293 81 694 638
 kill $app_pid; sleep 1
 rm -rf "$work/home/Pictures" "$work/home/.config"
 
+settings
 "$app" "$work"/photos/* >/dev/null 2>&1 &
 app_pid=$!
 sleep 6
@@ -61,8 +69,7 @@ kill $app_pid; sleep 1
 
 # The same list under the dark palette (Preferences ▸ Appearance ▸ Dark).
 rm -rf "$work/home/Pictures"
-mkdir -p "$XDG_CONFIG_HOME/Vantoric"
-printf '[General]\nAppearance=Dark\n' > "$XDG_CONFIG_HOME/Vantoric/Glimmerset.conf"
+settings Appearance=Dark
 cp "$@" "$work/photos/"
 chmod u+w "$work"/photos/*
 "$app" "$work"/photos/* >/dev/null 2>&1 &

@@ -193,12 +193,24 @@ private Q_SLOTS:
             return QColor(strip.pixel(strip.width() / 2, strip.height() / 2)).lightness();
         };
         QVERIFY(stripLightness() > 200);
+        // The ink of a bottom-bar icon: the lightness of its most opaque pixel.
+        const auto iconInk = [&h] {
+            const QImage icon = h.ui().resizePhotosBtn->icon().pixmap(QSize(16, 16)).toImage();
+            QColor ink(Qt::transparent);
+            for (int y = 0; y < icon.height(); ++y)
+                for (int x = 0; x < icon.width(); ++x)
+                    if (icon.pixelColor(x, y).alpha() > ink.alpha())
+                        ink = icon.pixelColor(x, y);
+            return ink.lightness();
+        };
+        QVERIFY(iconInk() < 100);
 
         choose(QStringLiteral("Dark"));
         QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
         QTRY_COMPARE(h.ui().window->palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
         QCOMPARE(AppSettings(h.settingsFile()).appearance(), QStringLiteral("Dark"));
         QVERIFY(stripLightness() < 100);
+        QTRY_VERIFY(iconInk() > 150); // icons made under the light palette are drawn again
         // Accents keep their colour; greys move onto the palette's ramp.
         const QString svg = artwork::recolouredSvg(QStringLiteral("<a fill=\"#FFFFFF\" b=\"#1F2430\" c=\"#3D63DD\"/>"),
                                                    palette::darkPalette());
@@ -211,8 +223,10 @@ private Q_SLOTS:
         h.launch();
         QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData().toString(), QStringLiteral("Dark"));
         QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
+        QTRY_VERIFY(iconInk() > 150);
 
         choose(QStringLiteral("Light"));
+        QTRY_VERIFY(iconInk() < 100);
         QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::lightPalette().color(QPalette::Window));
         choose(QStringLiteral("System"));
         QCOMPARE(QGuiApplication::palette().color(QPalette::Window), system.color(QPalette::Window));

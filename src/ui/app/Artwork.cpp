@@ -3,7 +3,9 @@
 
 #include "Palette.h"
 
+#include <QAbstractButton>
 #include <QDebug>
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
@@ -105,6 +107,35 @@ QIcon icon(const QString &name)
     QIcon result;
     result.addPixmap(pixmap(name));
     return result;
+}
+
+namespace {
+
+const char kIconProperty[] = "artworkIcon";
+
+class IconRefresher : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+            if (auto *button = qobject_cast<QAbstractButton *>(watched))
+                button->setIcon(icon(button->property(kIconProperty).toString()));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void setIcon(QAbstractButton *button, const QString &name)
+{
+    static IconRefresher refresher;
+    const bool watched = button->property(kIconProperty).isValid();
+    button->setProperty(kIconProperty, name);
+    button->setIcon(icon(name));
+    if (!watched)
+        button->installEventFilter(&refresher);
 }
 
 QIcon applicationIcon()

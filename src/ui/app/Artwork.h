@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
+class QAbstractButton;
 class QPalette;
 
 // The program's pictures, by the file names the code has always used ("tablehead.png").
@@ -19,6 +20,9 @@ bool exists(const QString &name);
 // The nominal (layout) size of a picture.
 QSize size(const QString &name);
 QIcon icon(const QString &name);
+// Gives the button the picture as its icon, drawn again whenever the palette changes
+// (an icon made once would keep the colours of the palette it was made under).
+void setIcon(QAbstractButton *button, const QString &name);
 QIcon applicationIcon();
 // The artwork's SVG text with its greys moved onto `target`'s window-to-text ramp.
 QString recolouredSvg(const QString &svg, const QPalette &target);

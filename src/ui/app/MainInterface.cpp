@@ -123,8 +123,8 @@ void MainInterface::buildStartView()
                                  tr("or click to choose photos — JPEG and PNG are made smaller"));
     layout->addWidget(leftTipImageView, 1);
     // The editor lives in the drawer; the start screen names it so nobody has to find the menu.
-    startEditMetadataBtn = new QPushButton(artwork::icon(QStringLiteral("editicon.png")),
-                                           tr("Edit photo metadata instead…"), leftTipView);
+    startEditMetadataBtn = new QPushButton(tr("Edit photo metadata instead…"), leftTipView);
+    artwork::setIcon(startEditMetadataBtn, QStringLiteral("editicon.png"));
     startEditMetadataBtn->setObjectName(QStringLiteral("startEditMetadataBtn"));
     startEditMetadataBtn->setFlat(true);
     startEditMetadataBtn->setCursor(Qt::PointingHandCursor);
@@ -253,15 +253,18 @@ void MainInterface::buildListView()
     savePalette.setColor(QPalette::WindowText, palette::saving());
     saveSizelab->setPalette(savePalette);
 
-    importPhotosBtn = new QPushButton(artwork::icon(QStringLiteral("importicon.png")), tr("Import…"), bottomBar);
+    importPhotosBtn = new QPushButton(tr("Import…"), bottomBar);
+    artwork::setIcon(importPhotosBtn, QStringLiteral("importicon.png"));
     importPhotosBtn->setObjectName(QStringLiteral("importPhotosBtn"));
     importandExportBtn = new ZelButton(tr("Recompress"), bottomBar);
     importandExportBtn->setToolTip(tr("Compress the photos of the last drop again"));
     importandExportBtn->setObjectName(QStringLiteral("importandExportBtn"));
-    importandExportBtn->setIcon(artwork::icon(QStringLiteral("againicon.png")));
-    resizePhotosBtn = new QPushButton(artwork::icon(QStringLiteral("resizeicon.png")), tr("Resize…"), bottomBar);
+    artwork::setIcon(importandExportBtn, QStringLiteral("againicon.png"));
+    resizePhotosBtn = new QPushButton(tr("Resize…"), bottomBar);
+    artwork::setIcon(resizePhotosBtn, QStringLiteral("resizeicon.png"));
     resizePhotosBtn->setObjectName(QStringLiteral("resizePhotosBtn"));
-    editMetadataBtn = new QPushButton(artwork::icon(QStringLiteral("editicon.png")), tr("Edit Metadata"), bottomBar);
+    editMetadataBtn = new QPushButton(tr("Edit Metadata"), bottomBar);
+    artwork::setIcon(editMetadataBtn, QStringLiteral("editicon.png"));
     editMetadataBtn->setObjectName(QStringLiteral("editMetadataBtn"));
     editMetadataBtn->setCheckable(false);
     for (QPushButton *b : {importPhotosBtn, static_cast<QPushButton *>(importandExportBtn), resizePhotosBtn,

@@ -49,7 +49,7 @@ ZelButton *commandButton(QWidget *parent, const char *name, const QString &text,
 {
     auto *button = new ZelButton(text + QStringLiteral("  ▾"), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(artwork::icon(image));
+    artwork::setIcon(button, image);
     button->setIconSize(QSize(22, 22));
     button->setMinimumHeight(32);
     return button;

@@ -82,7 +82,7 @@ PSTableNameCellView::PSTableNameCellView(Thumbnailer *thumbnails, QWidget *paren
     pp.setColor(QPalette::WindowText, palette::saving());
     m_precentlab->setPalette(pp);
 
-    m_revealButton->setIcon(artwork::icon(QStringLiteral("revealnom.png")));
+    artwork::setIcon(m_revealButton, QStringLiteral("revealnom.png"));
     m_revealButton->setIconSize(QSize(22, 22));
     m_revealButton->setAutoRaise(true);
     m_revealButton->setCursor(Qt::PointingHandCursor);
