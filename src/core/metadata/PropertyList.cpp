@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTimeZone>
 
@@ -90,6 +91,11 @@ plist_t nodeFor(const QVariant &value)
 // which can only refuse a file, never let one through.
 bool xmlDepthWithin(const QByteArray &bytes, int limit)
 {
+    // A NUL character, raw or as a character reference, would reach libplist's keys (see
+    // binaryDepthWithin).
+    static const QRegularExpression nul(QStringLiteral("&#(0+|[xX]0+);"));
+    if (bytes.contains('\0') || QString::fromLatin1(bytes).contains(nul))
+        return false;
     int depth = 0;
     const char *p = bytes.constData();
     const char *end = p + bytes.size();
@@ -130,7 +136,8 @@ quint64 bigEndian(const uchar *p, int size)
 
 // Nesting depth of a binary property list, walked over the object table without
 // recursion (each object's depth is remembered, so shared objects cost nothing).
-// False also for a table that points outside the file or at itself.
+// False also for a table that points outside the file or at itself, and for a text
+// holding a NUL character.
 bool binaryDepthWithin(const QByteArray &bytes, int limit)
 {
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
@@ -156,7 +163,8 @@ bool binaryDepthWithin(const QByteArray &bytes, int limit)
             return false;
         const uchar marker = data[at];
         const int kind = marker >> 4;
-        if (kind != 0xA && kind != 0xC && kind != 0xD)
+        const bool text = kind == 0x5 || kind == 0x6; // ASCII, UTF-16
+        if (kind != 0xA && kind != 0xC && kind != 0xD && !text)
             return true;
         quint64 n = marker & 0x0f;
         quint64 refsAt = at + 1;
@@ -168,6 +176,17 @@ bool binaryDepthWithin(const QByteArray &bytes, int limit)
                 return false;
             n = bigEndian(data + refsAt + 1, width);
             refsAt += 1 + quint64(width);
+        }
+        if (text) {
+            // libplist aborts on a dictionary key holding a NUL character, and no text of
+            // photo metadata holds one: such a list is refused before libplist reads it.
+            const int unit = kind == 0x5 ? 1 : 2;
+            if (n > size || refsAt + n * quint64(unit) > size)
+                return false;
+            for (quint64 i = 0; i < n; ++i)
+                if (bigEndian(data + refsAt + i * quint64(unit), unit) == 0)
+                    return false;
+            return true;
         }
         const quint64 refs = kind == 0xD ? n * 2 : n;
         if (n > size || refsAt + refs * quint64(refSize) > size)

@@ -117,6 +117,13 @@ private Q_SLOTS:
         QTest::newRow("not a property list") << "open(p,'w').write('Artist=Ada')" << "not a property list";
         QTest::newRow("binary cut short")
             << "b=plistlib.dumps({'a':[1,2,3]},fmt=plistlib.FMT_BINARY);open(p,'wb').write(b[:-20])" << "damaged";
+        // libplist aborts on a key holding a NUL character.
+        QTest::newRow("NUL in a key, binary")
+            << "plistlib.dump({'a\\x00b':1},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "damaged";
+        QTest::newRow("NUL in a key, binary UTF-16")
+            << "plistlib.dump({'\\u00e9\\x00':1},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "damaged";
+        QTest::newRow("NUL in a key, XML reference")
+            << "open(p,'w').write('<plist><dict><key>a&#0;b</key><integer>1</integer></dict></plist>')" << "damaged";
         QTest::newRow("broken XML") << "open(p,'w').write('<plist><dict><key>a</key><string>x</dict>')" << "readable";
     }
 
