@@ -119,8 +119,7 @@ bool afterWrite(const QString &output, const PhotoPlan &plan, QString *error)
 
 } // namespace
 
-void editPhoto(JobReport &report, const EditTarget &target, const EditSource &source, const QString &outputPrefix,
-               const PlanBuilder &build, OutputNames &outputs)
+void editPhoto(JobReport &report, const EditSource &source, const QString &output, const PlanBuilder &build)
 {
     if (source.sourcePath.isEmpty()) {
         report.addSkipped(source.fileName, source.filePath, source.unavailable);
@@ -144,7 +143,6 @@ void editPhoto(JobReport &report, const EditTarget &target, const EditSource &so
     case PhotoPlan::Action::CopyAsIs:
         break;
     }
-    const QString output = outputs.claim(outputPathFor(target, outputPrefix, source.fileName), source.sourcePath);
     if (!writeCopy(report, source, output, plan, photo))
         return;
     QString error;
@@ -168,9 +166,16 @@ JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const J
     QStringList sourcePaths;
     for (const EditSource &source : sources)
         sourcePaths.append(source.sourcePath);
+    // Every copy's name is settled before the photos run side by side, in list order, so
+    // same-named photos get the same numbered names on every run.
     OutputNames outputs(sourcePaths);
-    jobs::forEachPhoto(sources, report, context, [&](const EditSource &source) {
-        editPhoto(report, target, source, outputPrefix, build, outputs);
+    QList<std::pair<EditSource, QString>> work;
+    for (const EditSource &source : sources)
+        work.append({source, source.sourcePath.isEmpty() ? QString()
+                                                         : outputs.claim(outputPathFor(target, outputPrefix, source.fileName),
+                                                                         source.sourcePath)});
+    jobs::forEachPhotoConcurrently(work, report, context, [&](const std::pair<EditSource, QString> &photo, JobReport &own) {
+        editPhoto(own, photo.first, photo.second, build);
     });
     return report;
 }

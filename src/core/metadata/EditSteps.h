@@ -74,15 +74,14 @@ struct PhotoPlan {
 
 using PlanBuilder = std::function<PhotoPlan(const Photo &photo)>;
 
-// Runs a command over the target's selection in list order. An empty selection writes
-// nothing and sets report.emptySelection.
+// Runs a command over the target's selection, the photos on every core, reported in list
+// order. `build` is called on several threads at once. An empty selection writes nothing
+// and sets report.emptySelection.
 JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const JobContext &context,
                   const PlanBuilder &build);
 
-// One photo of runEdit(), recorded in `report`; `outputs` holds the run's sources and the
-// copies already claimed, so the photo never writes over either.
-void editPhoto(JobReport &report, const EditTarget &target, const EditSource &source, const QString &outputPrefix,
-               const PlanBuilder &build, OutputNames &outputs);
+// One photo of runEdit(), recorded in `report`, its copy written to `output`.
+void editPhoto(JobReport &report, const EditSource &source, const QString &output, const PlanBuilder &build);
 
 // Creates the Working folder before the first copy. Photos dropped on the list never
 // pass the import panel, which is what otherwise creates it.

@@ -112,6 +112,44 @@ private Q_SLOTS:
         QVERIFY(!report.cancelled);
     }
 
+    // Photos on every core: the report keeps list order, progress counts up one call at a
+    // time, and a cancel leaves the first photos of the list.
+    void concurrentLoopKeepsOrderAndCancels_data()
+    {
+        QTest::addColumn<int>("cancelAt");
+        QTest::newRow("all photos") << -1;
+        QTest::newRow("cancel during the eleventh") << 10;
+    }
+
+    void concurrentLoopKeepsOrderAndCancels()
+    {
+        QFETCH(int, cancelAt);
+        QList<int> photos;
+        for (int i = 0; i < 50; ++i)
+            photos.append(i);
+        std::atomic_bool cancel{false};
+        QList<int> progress;
+        JobContext context;
+        context.cancel = &cancel;
+        context.progress = [&progress](int done, int) { progress.append(done); };
+        JobReport report;
+        jobs::forEachPhotoConcurrently(photos, report, context, [&](int i, JobReport &own) {
+            own.addWritten(QString::number(i), QString(), QString());
+            if (i == cancelAt)
+                cancel = true;
+        });
+        const int listed = int(report.photos.size());
+        QList<int> counted;
+        for (int k = 0; k < listed; ++k) {
+            QCOMPARE(report.photos.at(k).fileName, QString::number(k));
+            counted.append(k + 1);
+        }
+        QCOMPARE(progress, counted);
+        QCOMPARE(report.total, 50);
+        QCOMPARE(report.cancelled, cancelAt >= 0);
+        QVERIFY(cancelAt < 0 ? listed == 50 : listed > cancelAt && listed < 50);
+    }
+
     void cancelStopsARunningJobBetweenPhotos()
     {
         BatchJob job;
