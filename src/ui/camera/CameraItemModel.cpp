@@ -9,22 +9,22 @@
 
 namespace {
 
-// A neutral frame with a film or photo mark, drawn once per kind, for items whose
-// thumbnail has not arrived (or that have none, like most movies).
-// Thumbnails come in any size (a tiny one from a 1x1 photo, a portrait one); centred on
-// a square of the cell's icon size, every cell gets the same picture area and its
-// caption the same line.
-QImage squareThumbnail(const QImage &image)
+// Thumbnails come in any size (a tiny one from a 1x1 photo, a portrait one). Centred on
+// the placeholder's 4:3 area, every cell gets the same picture area and its caption the
+// same line: the view sizes all cells from the first one, which starts as a placeholder.
+QImage fittedThumbnail(const QImage &image)
 {
-    const int edge = CameraItemModel::ThumbnailEdge;
-    QImage square(edge, edge, QImage::Format_ARGB32_Premultiplied);
-    square.fill(Qt::transparent);
-    const QImage fitted = image.scaled(edge, edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&square);
-    painter.drawImage((edge - fitted.width()) / 2, (edge - fitted.height()) / 2, fitted);
-    return square;
+    const QSize box(CameraItemModel::ThumbnailEdge, CameraItemModel::ThumbnailEdge * 3 / 4);
+    QImage fitted(box, QImage::Format_ARGB32_Premultiplied);
+    fitted.fill(Qt::transparent);
+    const QImage scaled = image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&fitted);
+    painter.drawImage((box.width() - scaled.width()) / 2, (box.height() - scaled.height()) / 2, scaled);
+    return fitted;
 }
 
+// A neutral frame with a film or photo mark, drawn once per kind, for items whose
+// thumbnail has not arrived (or that have none, like most movies).
 QImage placeholder(bool movie)
 {
     const int edge = CameraItemModel::ThumbnailEdge;
@@ -84,7 +84,7 @@ void CameraItemModel::setThumbnail(const CameraItem &item, const QImage &image, 
         ++m_thumbnails;
     r.answered = true;
     r.thumbnail = image;
-    r.icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(squareThumbnail(image)));
+    r.icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(fittedThumbnail(image)));
     r.thumbnailPath = path;
     const QModelIndex at = index(row);
     Q_EMIT dataChanged(at, at, {Qt::DecorationRole, HasThumbnailRole});
