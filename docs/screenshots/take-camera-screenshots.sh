@@ -29,12 +29,17 @@ for colours in '#3060c0-#f0c040' '#204020-#a0d060' '#602040-#f0a080' '#102040-#6
 done
 printf '\0\0\0\x14ftypqt  \0\0\0\0qt  ' > "$card/MVI_4819.MOV"
 
-Xvfb :96 -screen 0 1280x800x24 >/dev/null 2>&1 &
-sleep 1
-openbox >/dev/null 2>&1 &
-sleep 1
-"$build/src/ui/glimmerset" --camera "Directory Browse" --port "disk:$work/card" >/dev/null 2>&1 &
-sleep 8
+# A display with a window manager, and the program on the test card; $1: seconds to settle.
+start() {
+  Xvfb :96 -screen 0 1280x800x24 >/dev/null 2>&1 &
+  sleep 1
+  openbox >/dev/null 2>&1 &
+  sleep 1
+  "$build/src/ui/glimmerset" --camera "Directory Browse" --port "disk:$work/card" >/dev/null 2>&1 &
+  sleep "$1"
+}
+
+start 8
 xdotool key alt+p; sleep 0.5; xdotool key p; sleep 1     # Photos > Import from Camera or Phone…
 camera=$(xdotool search --name '^Camera$' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$camera")"     # X Y WIDTH HEIGHT
@@ -54,12 +59,7 @@ kill $(jobs -p) 2>/dev/null || true; sleep 1
 repo=$(cd "$here/../.." && pwd)
 rm -rf "$work/card" "$work/home"; mkdir -p "$card" "$work/home"
 cp "$repo"/tests/data/gps_htc_desire.jpg "$repo"/tests/data/gps_iphone_1x1.jpg "$repo"/tests/data/iptc_metapm.jpg "$card/"
-Xvfb :96 -screen 0 1280x800x24 >/dev/null 2>&1 &
-sleep 1
-openbox >/dev/null 2>&1 &
-sleep 1
-"$build/src/ui/glimmerset" --camera "Directory Browse" --port "disk:$work/card" >/dev/null 2>&1 &
-sleep 6
+start 6
 xdotool key ctrl+e; sleep 1.5
 xdotool mousemove 477 499 click 1; sleep 4                          # Camera
 xdotool mousemove 400 570 click 1; sleep 0.3                        # first photo
