@@ -6,6 +6,7 @@
 #include "CameraPhotoSource.h"
 #include "CameraWindow.h"
 #include "app/AppDelegate.h"
+#include "app/Folders.h"
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
 
@@ -26,6 +27,12 @@ void followCameraSelection(CameraController &camera, EditorController &editor, P
     editor.setSourceSelection(camera.selectionIndexes());
     const QModelIndex current = camera.cameraWindow()->imageBrowserView->currentIndex();
     editor.setCurrentFileName(current.isValid() ? camera.model()->item(current.row()).name : QString());
+    // The labels describe the current item's copy once it has one; the camera's own file
+    // is not read for them (that would mean a download the user did not ask for).
+    const QList<int> selected = camera.selectionIndexes();
+    const int row = current.isValid() ? current.row() : selected.value(0, -1);
+    const LocalFileResolver copyOf = source->resolver(folders::workingFolder());
+    editor.showPhotoInfo(row >= 0 ? copyOf(source->items().value(row), nullptr) : QString());
 }
 
 } // namespace
@@ -49,6 +56,7 @@ void connect(CameraController &camera, EditorController &editor, AppDelegate &)
     };
     QObject::connect(cameraBrowser->selectionModel(), &QItemSelectionModel::selectionChanged, &editor, follow);
     QObject::connect(cameraBrowser->selectionModel(), &QItemSelectionModel::currentChanged, &editor, follow);
+    QObject::connect(source, &PhotoSource::materialised, &editor, follow); // a copy arrived
 
     const auto useCamera = [&camera, editorRef, source] {
         if (!editorRef)

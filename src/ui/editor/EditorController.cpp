@@ -260,7 +260,16 @@ void EditorController::currentPhotoChanged()
         return;
     const QString path = m_model->localPhotoItemArray().value(current.row()).filePath;
     m_currentChooseFilePath = path;
+    showPhotoInfo(path);
+}
+
+void EditorController::showPhotoInfo(const QString &path)
+{
     m_infoPath = path;
+    if (path.isEmpty()) {
+        m_view->infoPanel->clear();
+        return;
+    }
     const QTimeZone zone = QTimeZone::systemTimeZone();
     m_infoWatcher->setFuture(QtConcurrent::run(&m_infoPool, [path, zone] { return PhotoInfo::read(path, zone); }));
 }

@@ -52,6 +52,9 @@ public:
     PhotoSource *currentSource() const { return m_source; }
     // True while the current source is the editor's own local list.
     bool sourceIsLocalList() const;
+    // Shows the photo at `path` in the information labels (read off the window's thread);
+    // an empty path clears them.
+    void showPhotoInfo(const QString &path);
     // The current photo in camera mode (the camera browser's current item); the date and
     // GPS windows open on its copy when it is selected.
     void setCurrentFileName(const QString &name) { m_currentFileName = name; }

@@ -15,6 +15,7 @@
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
 #include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoInfoPanel.h"
 #include "widgets/ZelButton.h"
 
 #include "app/Folders.h"
@@ -343,6 +344,8 @@ private Q_SLOTS:
         QVERIFY(editor.changeDateWindow()->orignalDatelab->text().startsWith(QStringLiteral("2020")));
         QVERIFY(QFile::exists(working + QStringLiteral("/gps_iphone_1x1.jpg")));
         QVERIFY(!view.copyProgress->isVisibleTo(&view));
+        // The labels describe the current item through its copy.
+        QTRY_COMPARE(view.infoPanel->photoNamelab->text(), QStringLiteral("gps_iphone_1x1.jpg"));
         editor.changeDateWindow()->cancelButton->click();
 
         // The camera window's remove menu works in the same mode.
