@@ -46,10 +46,9 @@ void connect(CameraController &camera, EditorController &editor, AppDelegate &)
     // Camera mode lists the camera's items in the editor with the camera window's own
     // selection: one selection, whichever window it is made in.
     QListView *cameraBrowser = camera.cameraWindow()->imageBrowserView;
+    CameraWindow::setUpItemBrowser(view->cameraBrowserView);
     view->cameraBrowserView->setModel(camera.model());
     view->cameraBrowserView->setSelectionModel(cameraBrowser->selectionModel());
-    view->cameraBrowserView->setIconSize(cameraBrowser->iconSize());
-    view->cameraBrowserView->setGridSize(cameraBrowser->gridSize());
     const auto follow = [&camera, editorRef, source] {
         if (editorRef)
             followCameraSelection(camera, *editorRef, source);

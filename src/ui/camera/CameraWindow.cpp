@@ -28,6 +28,24 @@ ZelButton *imageButton(const QString &objectName, const QString &image, const QS
 
 } // namespace
 
+void CameraWindow::setUpItemBrowser(QListView *view)
+{
+    view->setViewMode(QListView::IconMode);
+    view->setResizeMode(QListView::Adjust);
+    view->setMovement(QListView::Static);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setUniformItemSizes(true);
+    // Laying out a thousand cells at once would stall the window; batches keep it live.
+    view->setLayoutMode(QListView::Batched);
+    view->setBatchSize(200);
+    view->setIconSize(QSize(CameraItemModel::ThumbnailEdge, CameraItemModel::ThumbnailEdge));
+    view->setGridSize(QSize(CameraItemModel::ThumbnailEdge + 24, CameraItemModel::ThumbnailEdge + 36));
+    view->setWordWrap(false);
+    view->setTextElideMode(Qt::ElideMiddle);
+    view->setSpacing(4);
+}
+
 CameraWindow::CameraWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
@@ -49,19 +67,7 @@ CameraWindow::CameraWindow(QWidget *parent)
 
     imageBrowserView = new QListView(this);
     imageBrowserView->setObjectName(QStringLiteral("imageBrowserView"));
-    imageBrowserView->setViewMode(QListView::IconMode);
-    imageBrowserView->setResizeMode(QListView::Adjust);
-    imageBrowserView->setMovement(QListView::Static);
-    imageBrowserView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    imageBrowserView->setUniformItemSizes(true);
-    // Laying out a thousand cells at once would stall the window; batches keep it live.
-    imageBrowserView->setLayoutMode(QListView::Batched);
-    imageBrowserView->setBatchSize(200);
-    imageBrowserView->setIconSize(QSize(CameraItemModel::ThumbnailEdge, CameraItemModel::ThumbnailEdge));
-    imageBrowserView->setGridSize(QSize(CameraItemModel::ThumbnailEdge + 24, CameraItemModel::ThumbnailEdge + 36));
-    imageBrowserView->setWordWrap(false);
-    imageBrowserView->setTextElideMode(Qt::ElideMiddle);
-    imageBrowserView->setSpacing(4);
+    setUpItemBrowser(imageBrowserView);
 
     downloadPhotoBtn = imageButton(QStringLiteral("downloadPhotoBtn"), QStringLiteral("downloadphoto.png"),
                                    tr("Download to the Working folder"), this);

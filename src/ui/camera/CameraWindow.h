@@ -17,6 +17,9 @@ class CameraWindow : public QWidget
     Q_OBJECT
 public:
     explicit CameraWindow(QWidget *parent = nullptr);
+    // Sets up a list of a camera's items: cells of one size laid out in batches, so a card
+    // of a thousand items stays usable. The editor's camera list is set up the same way.
+    static void setUpItemBrowser(QListView *view);
 
     QLabel *deviceNamelab = nullptr;
     // Which attached camera the window works on; shown when there is more than one.

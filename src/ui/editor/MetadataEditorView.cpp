@@ -138,14 +138,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     clearAndImportAction->setObjectName(QStringLiteral("clearAndImportAction"));
     localImageBrowserView->addAction(clearAndImportAction);
     cameraBrowserView = new QListView(this);
-    cameraBrowserView->setObjectName(QStringLiteral("cameraBrowserView"));
-    cameraBrowserView->setViewMode(QListView::IconMode);
-    cameraBrowserView->setResizeMode(QListView::Adjust);
-    cameraBrowserView->setMovement(QListView::Static);
-    cameraBrowserView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    cameraBrowserView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    cameraBrowserView->setWordWrap(false);
-    cameraBrowserView->setTextElideMode(Qt::ElideMiddle);
+    cameraBrowserView->setObjectName(QStringLiteral("cameraBrowserView")); // set up by the camera link
     m_browsers = new QStackedWidget(this);
     m_browsers->addWidget(localImageBrowserView);
     m_browsers->addWidget(cameraBrowserView);
