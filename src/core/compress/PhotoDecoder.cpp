@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PhotoDecoder.h"
 
+#include "imageio/ContainerCheck.h"
 #include "imageio/HeifCodec.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
@@ -35,6 +36,12 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
         photo.iccProfile = std::move(heif.iccProfile);
         photo.error = std::move(heif.error);
         photo.upright = true;
+        return photo;
+    }
+    // A chunk that claims more bytes than the file holds makes the PNG reader allocate that
+    // much before it finds out: 387 bytes can ask for gigabytes.
+    if (type == QLatin1String(imageio::kUTTypePNG) && !imageio::pngIsComplete(data)) {
+        photo.error = QStringLiteral("the PNG is damaged or cut short");
         return photo;
     }
     QBuffer buffer;

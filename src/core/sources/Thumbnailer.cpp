@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Thumbnailer.h"
 
+#include "imageio/ContainerCheck.h"
+
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMetaObject>
@@ -119,6 +122,12 @@ QImage Thumbnailer::makeThumbnail(const QString &path, QSize maxSize)
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);
+    if (reader.format() == "png") {
+        // A chunk claiming more bytes than the file holds would be allocated in full first.
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || !imageio::pngIsComplete(file.readAll()))
+            return {};
+    }
     const QSize stored = reader.size();
     // Decoding at reduced size is what keeps large photos cheap; a rotated result that
     // overshoots a non-square bound is scaled once more below.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CompressFixtures.h"
 
+#include "compress/PhotoDecoder.h"
 #include "compress/PhotoEncoders.h"
+#include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 
 #include <QColorSpace>
 #include <QDateTime>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -310,6 +313,13 @@ void TestPhotoEncoders::undecodablePhotoWritesNothing()
     QVERIFY(!QFileInfo::exists(out));
     QVERIFY(!CompressPngWithImageData(QByteArray("not a photo"), out));
     QVERIFY(!QFileInfo::exists(out));
+    // A fuzz finding: 387 bytes whose text chunk claims 1.6 GB, which the PNG reader
+    // allocated before finding the file short. It is refused before the reader sees it.
+    QFile bomb(testsupport::testData(QStringLiteral("png_text_chunk_claims_1_6_gb.png")));
+    QVERIFY(bomb.open(QIODevice::ReadOnly));
+    const compress::DecodedPhoto decoded = compress::decodeFirstImage(bomb.readAll(), QLatin1String(imageio::kUTTypePNG));
+    QVERIFY(decoded.image.isNull());
+    QCOMPARE(decoded.error, QStringLiteral("the PNG is damaged or cut short"));
 }
 
 QTEST_MAIN(TestPhotoEncoders)
