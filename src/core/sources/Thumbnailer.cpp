@@ -3,6 +3,7 @@
 
 #include "imageio/ContainerCheck.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -121,13 +122,20 @@ QImage Thumbnailer::makeThumbnail(const QString &path, QSize maxSize)
     if (!QFileInfo(path).isFile())
         return {};
     QImageReader reader(path);
-    reader.setAutoTransform(true);
+    QBuffer bytes;
     if (reader.format() == "png") {
-        // A chunk claiming more bytes than the file holds would be allocated in full first.
+        // A chunk claiming more bytes than the file holds would be allocated in full first;
+        // the bytes read for the check are the ones decoded.
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || !imageio::pngIsComplete(file.readAll()))
+        if (!file.open(QIODevice::ReadOnly))
             return {};
+        bytes.setData(file.readAll());
+        if (!imageio::pngIsComplete(bytes.data()) || !bytes.open(QIODevice::ReadOnly))
+            return {};
+        reader.setDevice(&bytes);
+        reader.setFormat("png");
     }
+    reader.setAutoTransform(true);
     const QSize stored = reader.size();
     // Decoding at reduced size is what keeps large photos cheap; a rotated result that
     // overshoots a non-square bound is scaled once more below.
