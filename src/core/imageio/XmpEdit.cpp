@@ -145,48 +145,6 @@ bool moveXmpDates(QByteArray &packet, const QList<XmpDateMove> &dates)
     return moved;
 }
 
-} // namespace
-
-bool removeXmpProperties(Exiv2::XmpData &xmp, int removals);
-bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *error);
-
-XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current)
-{
-    XmpChange change;
-    if (overlay.contains(QLatin1String(kCGImagePropertyGPSDictionary))
-        && overlay.value(QLatin1String(kCGImagePropertyGPSDictionary)).isNull())
-        change.removals |= XmpGps;
-    if (overlay.contains(QLatin1String(kCGImagePropertyIPTCDictionary))
-        && overlay.value(QLatin1String(kCGImagePropertyIPTCDictionary)).isNull())
-        change.removals |= XmpIptc;
-    const struct {
-        const char *group, *key;
-        XmpDateMove::Field field;
-    } exifDates[] = {{kCGImagePropertyExifDictionary, kCGImagePropertyExifDateTimeOriginal, XmpDateMove::Original},
-                     {kCGImagePropertyExifDictionary, kCGImagePropertyExifDateTimeDigitized, XmpDateMove::Digitized},
-                     {kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFDateTime, XmpDateMove::Modified}};
-    for (const auto &d : exifDates) {
-        const QVariant changed = overlay.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key));
-        const QString before = current.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key)).toString();
-        if (before.size() != 19)
-            continue;
-        const bool moves = changed.typeId() == QMetaType::QString && changed.toString().size() == 19;
-        change.dates.append({d.field, before, moves ? changed.toString() : before});
-    }
-    return change;
-}
-
-bool XmpChange::isEmpty() const
-{
-    return !removals && std::none_of(dates.begin(), dates.end(), [](const XmpDateMove &d) { return d.from != d.to; });
-}
-
-bool editXmpProperties(Exiv2::XmpData &xmp, const XmpChange &change)
-{
-    const bool moved = !change.dates.isEmpty() && moveXmpDates(xmp, change.dates);
-    return removeXmpProperties(xmp, change.removals) || moved;
-}
-
 bool removeXmpProperties(Exiv2::XmpData &xmp, int removals)
 {
     if (!removals)
@@ -221,15 +179,6 @@ bool removeXmpProperties(Exiv2::XmpData &xmp, int removals)
     return removed;
 }
 
-bool editXmpProperties(QByteArray &packet, const XmpChange &change, bool *changed, QString *error)
-{
-    const bool moved = moveXmpDates(packet, change.dates);
-    if (!editRemovals(packet, change.removals, changed, error))
-        return false;
-    *changed = *changed || moved;
-    return true;
-}
-
 bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *error)
 {
     *changed = false;
@@ -262,6 +211,54 @@ bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *erro
         rewritten.replace(toolkit, original.hasMatch() ? original.captured(0) : QString());
         packet = rewritten.toUtf8();
     }
+    return true;
+}
+
+} // namespace
+
+XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current)
+{
+    XmpChange change;
+    if (overlay.contains(QLatin1String(kCGImagePropertyGPSDictionary))
+        && overlay.value(QLatin1String(kCGImagePropertyGPSDictionary)).isNull())
+        change.removals |= XmpGps;
+    if (overlay.contains(QLatin1String(kCGImagePropertyIPTCDictionary))
+        && overlay.value(QLatin1String(kCGImagePropertyIPTCDictionary)).isNull())
+        change.removals |= XmpIptc;
+    const struct {
+        const char *group, *key;
+        XmpDateMove::Field field;
+    } exifDates[] = {{kCGImagePropertyExifDictionary, kCGImagePropertyExifDateTimeOriginal, XmpDateMove::Original},
+                     {kCGImagePropertyExifDictionary, kCGImagePropertyExifDateTimeDigitized, XmpDateMove::Digitized},
+                     {kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFDateTime, XmpDateMove::Modified}};
+    for (const auto &d : exifDates) {
+        const QVariant changed = overlay.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key));
+        const QString before = current.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key)).toString();
+        if (before.size() != 19)
+            continue;
+        const bool moves = changed.typeId() == QMetaType::QString && changed.toString().size() == 19;
+        change.dates.append({d.field, before, moves ? changed.toString() : before});
+    }
+    return change;
+}
+
+bool XmpChange::isEmpty() const
+{
+    return !removals && std::none_of(dates.begin(), dates.end(), [](const XmpDateMove &d) { return d.from != d.to; });
+}
+
+bool editXmpProperties(Exiv2::XmpData &xmp, const XmpChange &change)
+{
+    const bool moved = moveXmpDates(xmp, change.dates);
+    return removeXmpProperties(xmp, change.removals) || moved;
+}
+
+bool editXmpProperties(QByteArray &packet, const XmpChange &change, bool *changed, QString *error)
+{
+    const bool moved = moveXmpDates(packet, change.dates);
+    if (!editRemovals(packet, change.removals, changed, error))
+        return false;
+    *changed = *changed || moved;
     return true;
 }
 
