@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "compress/PhotoDecoder.h"
+#include "imageio/ContainerCheck.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/JpegCodec.h"
 
@@ -21,6 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypeJPEG));
         (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypeJPEG), QSize(16, 16));
+        return 0;
+    }
+    // The compressor only ever decodes a PNG that passed this check (ImageSource::create).
+    if (!imageio::pngIsSound(bytes)) {
+        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypePNG));
         return 0;
     }
     QBuffer buffer;

@@ -40,7 +40,7 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
     }
     // A chunk that claims more bytes than the file holds makes the PNG reader allocate that
     // much before it finds out: 387 bytes can ask for gigabytes.
-    if (type == QLatin1String(imageio::kUTTypePNG) && !imageio::pngIsComplete(data)) {
+    if (type == QLatin1String(imageio::kUTTypePNG) && !imageio::pngIsSound(data)) {
         photo.error = QStringLiteral("the PNG is damaged or cut short");
         return photo;
     }

@@ -3,11 +3,68 @@
 
 #include <cstring>
 
+#include <zlib.h>
+
 namespace imageio {
 
 namespace {
 
 quint32 be32(const uchar *p) { return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | p[3]; }
+
+// The PNG reader lifts libpng's limits, so a compressed text or profile chunk is inflated
+// in full: a few kilobytes can unpack to gigabytes. Real text and profiles stay far below
+// these (libpng's own default cap per chunk is 8 MB).
+constexpr qint64 MaxInflatedChunk = 8 * 1024 * 1024;
+constexpr qint64 MaxInflatedTotal = 32 * 1024 * 1024;
+
+// Bytes the zlib stream inflates to, counted without keeping them; -1 once past the limit.
+qint64 inflatedSize(const uchar *data, qsizetype size, qint64 limit)
+{
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return -1;
+    uchar scratch[16384];
+    stream.next_in = const_cast<uchar *>(data);
+    stream.avail_in = uInt(size);
+    qint64 total = 0;
+    int status = Z_OK;
+    while (status == Z_OK && total <= limit) {
+        stream.next_out = scratch;
+        stream.avail_out = sizeof scratch;
+        status = inflate(&stream, Z_NO_FLUSH);
+        total += qint64(sizeof scratch - stream.avail_out);
+        if (status == Z_BUF_ERROR && stream.avail_in == 0)
+            break; // stream cut short: the reader reports that itself
+    }
+    inflateEnd(&stream);
+    return total <= limit ? total : -1;
+}
+
+// Where the compressed part of a zTXt, iTXt or iCCP chunk starts, or -1 if it holds none.
+qsizetype compressedStart(const char *type, const uchar *body, qsizetype length)
+{
+    const bool text = std::memcmp(type, "zTXt", 4) == 0 || std::memcmp(type, "iCCP", 4) == 0;
+    const bool international = std::memcmp(type, "iTXt", 4) == 0;
+    if (!text && !international)
+        return -1;
+    const auto *keywordEnd = static_cast<const uchar *>(std::memchr(body, 0, size_t(length)));
+    if (!keywordEnd)
+        return -1;
+    qsizetype at = keywordEnd - body + 1;
+    if (text)
+        return at + 1 <= length ? at + 1 : -1; // skip the method byte
+    // iTXt: compression flag, method, language and translated keyword, each NUL-ended.
+    if (at + 2 > length || body[at] != 1)
+        return -1;
+    at += 2;
+    for (int field = 0; field < 2; ++field) {
+        const auto *end = static_cast<const uchar *>(std::memchr(body + at, 0, size_t(length - at)));
+        if (!end)
+            return -1;
+        at = end - body + 1;
+    }
+    return at;
+}
 
 } // namespace
 
@@ -61,7 +118,7 @@ bool jpegIsComplete(const QByteArray &data)
     return false;
 }
 
-bool pngIsComplete(const QByteArray &data)
+bool pngIsSound(const QByteArray &data)
 {
     static const uchar signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     const auto *p = reinterpret_cast<const uchar *>(data.constData());
@@ -70,11 +127,20 @@ bool pngIsComplete(const QByteArray &data)
         return false;
     qsizetype i = 8;
     bool sawData = false;
+    qint64 inflatedTotal = 0;
     while (i + 8 <= n) {
         const qsizetype length = qsizetype(be32(p + i));
         const char *type = reinterpret_cast<const char *>(p + i + 4);
         if (length < 0 || i + 12 + length > n)
             return false;
+        const uchar *body = p + i + 8;
+        if (const qsizetype start = compressedStart(type, body, length); start >= 0) {
+            const qint64 limit = qMin(MaxInflatedChunk, MaxInflatedTotal - inflatedTotal);
+            const qint64 inflated = inflatedSize(body + start, length - start, limit);
+            if (inflated < 0)
+                return false;
+            inflatedTotal += inflated;
+        }
         if (std::memcmp(type, "IDAT", 4) == 0)
             sawData = true;
         if (std::memcmp(type, "IEND", 4) == 0)
@@ -82,6 +148,13 @@ bool pngIsComplete(const QByteArray &data)
         i += 12 + length;
     }
     return false;
+}
+
+QImage imageFromData(const QByteArray &data)
+{
+    if (data.startsWith("\x89PNG") && !pngIsSound(data))
+        return {};
+    return QImage::fromData(data);
 }
 
 } // namespace imageio

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExifThumbnail.h"
 
+#include "ContainerCheck.h"
 #include "ExivImage.h"
 
 #include "compress/Orientation.h"
@@ -22,7 +23,7 @@ QImage exifThumbnail(const QString &path)
         const Exiv2::DataBuf data = thumbnail.copy();
         if (data.size_ == 0)
             return {};
-        QImage picture = QImage::fromData(data.pData_, int(data.size_));
+        QImage picture = imageFromData(QByteArray::fromRawData(reinterpret_cast<const char *>(data.pData_), qsizetype(data.size_)));
         const auto orientation = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
         if (!picture.isNull() && orientation != exif.end() && orientation->count() > 0)
             picture = compress::orientedImage(picture, int(orientation->toLong()));

@@ -47,7 +47,7 @@ std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error
         return nullptr;
     const QString type = exiv->typeIdentifier();
     if ((type == QLatin1String(kUTTypeJPEG) && !jpegIsComplete(data))
-        || (type == QLatin1String(kUTTypePNG) && !pngIsComplete(data))) {
+        || (type == QLatin1String(kUTTypePNG) && !pngIsSound(data))) {
         if (error)
             *error = QStringLiteral("the image data is incomplete (truncated file)");
         return nullptr;

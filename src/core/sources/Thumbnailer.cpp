@@ -130,7 +130,7 @@ QImage Thumbnailer::makeThumbnail(const QString &path, QSize maxSize)
         if (!file.open(QIODevice::ReadOnly))
             return {};
         bytes.setData(file.readAll());
-        if (!imageio::pngIsComplete(bytes.data()) || !bytes.open(QIODevice::ReadOnly))
+        if (!imageio::pngIsSound(bytes.data()) || !bytes.open(QIODevice::ReadOnly))
             return {};
         reader.setDevice(&bytes);
         reader.setFormat("png");

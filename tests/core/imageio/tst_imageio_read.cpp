@@ -25,6 +25,16 @@ QByteArray fileBytes(const QString &path)
 
 QVariantMap group(const QVariantMap &props, const char *name) { return props.value(QLatin1String(name)).toMap(); }
 
+// A chunk (CRC left zero: the check reads lengths, not checksums) put before IEND.
+QByteArray withChunkBeforeEnd(const QByteArray &png, const QByteArray &type, const QByteArray &body, int copies)
+{
+    QByteArray chunk;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk.append(char((body.size() >> shift) & 0xFF));
+    chunk += type + body + QByteArray(4, '\0');
+    return png.left(png.size() - 12) + chunk.repeated(copies) + png.right(12);
+}
+
 } // namespace
 
 class ImageIoReadTest : public QObject
@@ -120,13 +130,47 @@ private Q_SLOTS:
             QStringList{QStringLiteral("-size"), QStringLiteral("120x90"), QStringLiteral("plasma:fractal")} + extra + QStringList{path});
         const QByteArray whole = fileBytes(path);
         QVERIFY(whole.size() > 1000);
-        auto check = format == QLatin1String("png") ? &pngIsComplete : &jpegIsComplete;
+        auto check = format == QLatin1String("png") ? &pngIsSound : &jpegIsComplete;
         QVERIFY(check(whole));
         // Cut anywhere after the header: every prefix is incomplete.
         for (qsizetype cut : {whole.size() - 1, whole.size() - 2, whole.size() * 3 / 4, whole.size() / 2, qsizetype(40)})
             QVERIFY2(!check(whole.left(cut)), qPrintable(QStringLiteral("cut at %1").arg(cut)));
         // Trailing bytes after the end (some cameras pad files) are fine.
         QVERIFY(check(whole + QByteArray(64, '\0')));
+    }
+
+    void compressedPngChunksAreBounded_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<int>("megabytes");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("sound");
+        const QByteArray international("k\0\1\0en\0\0", 8);
+        QTest::newRow("zTXt, 1 MB") << QByteArray("zTXt") << QByteArray("k\0\0", 3) << 1 << 1 << true;
+        QTest::newRow("zTXt, 9 MB") << QByteArray("zTXt") << QByteArray("k\0\0", 3) << 9 << 1 << false;
+        QTest::newRow("iTXt, 9 MB") << QByteArray("iTXt") << international << 9 << 1 << false;
+        QTest::newRow("iCCP, 9 MB") << QByteArray("iCCP") << QByteArray("icc\0\0", 5) << 9 << 1 << false;
+        QTest::newRow("four zTXt of 7 MB") << QByteArray("zTXt") << QByteArray("k\0\0", 3) << 7 << 4 << true;
+        QTest::newRow("five zTXt of 7 MB") << QByteArray("zTXt") << QByteArray("k\0\0", 3) << 7 << 5 << false;
+    }
+
+    // The PNG reader inflates these chunks in full; a few kilobytes can claim gigabytes.
+    void compressedPngChunksAreBounded()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, header);
+        QFETCH(int, megabytes);
+        QFETCH(int, copies);
+        QFETCH(bool, sound);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("x.png"));
+        run(QStringLiteral("/usr/bin/convert"), QStringList{QStringLiteral("-size"), QStringLiteral("8x8"), QStringLiteral("xc:red"), path});
+        const QByteArray zlibStream = qCompress(QByteArray(megabytes * 1024 * 1024, ' '), 9).mid(4);
+        const QByteArray png = withChunkBeforeEnd(fileBytes(path), type, header + zlibStream, copies);
+        QVERIFY(zlibStream.size() < 64 * 1024);
+        QCOMPARE(pngIsSound(png), sound);
+        QCOMPARE(imageFromData(png).isNull(), !sound);
     }
 
     void decodesFirstImage()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CameraThumbnail.h"
 
+#include "imageio/ContainerCheck.h"
 #include "imageio/ExifThumbnail.h"
 #include "sources/Thumbnailer.h"
 
@@ -27,7 +28,7 @@ QImage make(CameraBackend &backend, const CameraItem &item, QSize maxSize, const
     QByteArray preview;
     outcome = backend.preview(item, &preview);
     if (outcome.ok()) {
-        QImage image = QImage::fromData(preview);
+        QImage image = imageio::imageFromData(preview);
         if (!image.isNull())
             return fitted(image, maxSize);
     }
