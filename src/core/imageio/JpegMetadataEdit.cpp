@@ -395,8 +395,8 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     // Some writers leave a second copy of the IPTC block after the image (an image resource,
     // or a FotoStation trailer record); a copy keeping it would still show what was removed.
     if (plan.removeIptc
-        && (file.imageData.contains(QByteArray("8BIM\x04\x04", 6))
-            || file.imageData.contains(QByteArray("\xa1\xb2\xc3\xd4\x1c\x02", 6)))) {
+        && (file.imageData().contains(QByteArrayView("8BIM\x04\x04", 6))
+            || file.imageData().contains(QByteArrayView("\xa1\xb2\xc3\xd4\x1c\x02", 6)))) {
         result.error = QStringLiteral("IPTC data stored after the image cannot be removed");
         result.refused = true;
         return result;

@@ -7,9 +7,9 @@ namespace imageio {
 
 namespace {
 
-JpegSegment::Kind kindOf(uchar marker, const QByteArray &payload)
+JpegSegment::Kind kindOf(uchar marker, QByteArrayView payload)
 {
-    auto starts = [&](const char *header, int size) { return payload.startsWith(QByteArray(header, size)); };
+    auto starts = [&](const char *header, int size) { return payload.startsWith(QByteArrayView(header, size)); };
     switch (marker) {
     case 0xE0:
         return starts("JFIF\0", 5) || starts("JFXX\0", 5) ? JpegSegment::Jfif : JpegSegment::OtherApp;
@@ -63,7 +63,8 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
         return false;
     };
     segments.clear();
-    imageData.clear();
+    m_bytes.clear();
+    m_imageDataStart = 0;
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const qsizetype n = bytes.size();
     if (n < 4 || p[0] != 0xFF || p[1] != 0xD8)
@@ -77,7 +78,8 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
         }
         const uchar marker = p[i + 1];
         if (marker == 0xDA || marker == 0xD9) {
-            imageData = bytes.mid(start);
+            m_bytes = bytes;
+            m_imageDataStart = start;
             return true;
         }
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
@@ -98,7 +100,7 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
         s.marker = marker;
         s.padding = int(i - start);
         s.raw = bytes.mid(start, i + 2 + length - start);
-        s.kind = kindOf(marker, bytes.mid(i + 4, length - 2));
+        s.kind = kindOf(marker, QByteArrayView(bytes).sliced(i + 4, length - 2));
         segments.append(s);
         i += 2 + length;
         start = i;
@@ -108,7 +110,8 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
 
 QByteArray JpegFile::assemble() const
 {
-    qsizetype size = 2 + imageData.size();
+    const QByteArrayView image = imageData();
+    qsizetype size = 2 + image.size();
     for (const JpegSegment &s : segments)
         size += s.raw.size();
     QByteArray out;
@@ -116,7 +119,7 @@ QByteArray JpegFile::assemble() const
     out.append(char(0xFF)).append(char(0xD8));
     for (const JpegSegment &s : segments)
         out.append(s.raw);
-    out.append(imageData);
+    out.append(image);
     return out;
 }
 

@@ -6,6 +6,7 @@
 // and everything else written back byte for byte.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -24,7 +25,10 @@ struct JpegSegment {
 
 struct JpegFile {
     QList<JpegSegment> segments; // from after SOI to before the first scan
-    QByteArray imageData;        // from the first SOS marker to the end of the file, as stored
+
+    // From the first SOS marker to the end of the file, as stored: a view of the parsed
+    // bytes (shared, never copied; the image data is most of a photo).
+    QByteArrayView imageData() const { return QByteArrayView(m_bytes).sliced(m_imageDataStart); }
 
     // False (with a reason) when the bytes are not a JPEG whose segments can be followed.
     bool parse(const QByteArray &bytes, QString *error);
@@ -32,6 +36,10 @@ struct JpegFile {
 
     int count(JpegSegment::Kind kind) const;
     void removeAll(JpegSegment::Kind kind);
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_imageDataStart = 0;
 };
 
 // Exif and standard XMP bodies after their identifying headers.
