@@ -74,6 +74,29 @@ QList<QImage> decodedImages(const QByteArray &data)
     return images;
 }
 
+// The further pages of a TIFF file have image directories of their own; an edit of the
+// photo's descriptive tags belongs on each, or a reader of page two still sees the old ones.
+QString editEveryPage(QByteArray &tiff, const OverlayPlan &plan)
+{
+    TiffBlock block(&tiff);
+    bool ok = block.isValid();
+    for (auto key = plan.touchedExifKeys.begin(); ok && key != plan.touchedExifKeys.end(); ++key) {
+        if (key->rfind("Exif.Image.", 0) != 0)
+            continue;
+        QString error;
+        ok = guarded(
+            [&] {
+                const Exiv2::ExifKey exifKey(*key);
+                const quint16 tag = exifKey.tag();
+                if (!isStructuralTag(exifKey.tagName()) && tag != TiffBlock::ExifPointer && tag != TiffBlock::GpsPointer)
+                    ok = block.copyToPages(tag);
+            },
+            &error)
+            && ok;
+    }
+    return ok ? QString() : QStringLiteral("the edit cannot be written to every page of the TIFF file");
+}
+
 // GIF keeps XMP in an application extension that nothing here can rewrite.
 bool mayHoldMetadata(const ImageSource &source)
 {
@@ -177,7 +200,10 @@ bool ImageDestination::finalize()
         QByteArray patched = source.data();
         TiffBlock block(&patched);
         if (patchValuesInPlace(block, plan)) {
-            if (const QString fault = checkCopy(source.data(), patched, check); !fault.isEmpty()) {
+            QString fault = editEveryPage(patched, plan);
+            if (fault.isEmpty())
+                fault = checkCopy(source.data(), patched, check);
+            if (!fault.isEmpty()) {
                 m_error = fault;
                 return false;
             }
@@ -229,7 +255,10 @@ bool ImageDestination::finalize()
         return false;
     }
     check.exifReserialised = true;
-    if (const QString fault = checkCopy(source.data(), out, check); !fault.isEmpty()) {
+    QString fault = m_type == QLatin1String(kUTTypeTIFF) ? editEveryPage(out, plan) : QString();
+    if (fault.isEmpty())
+        fault = checkCopy(source.data(), out, check);
+    if (!fault.isEmpty()) {
         m_error = fault;
         return false;
     }

@@ -29,6 +29,10 @@ bool expectedToDiffer(const Exiv2::Exifdatum &d, const CopyCheck &check)
         return true;
     if (plan.touchesGpsGroup && group == "GPSInfo")
         return true;
+    // The further pages of a TIFF file (as Exiv2 names their directories) take the edit too.
+    if ((group == "Thumbnail" || group == "Image2" || group == "Image3")
+        && plan.touchedExifKeys.count("Exif.Image." + d.tagName()))
+        return true;
     if ((plan.removeExif && key == "Exif.Image.ExifTag") || (plan.removeGps && key == "Exif.Image.GPSTag")
         || (plan.removeIptc && key == "Exif.Image.IPTCNAA"))
         return true;

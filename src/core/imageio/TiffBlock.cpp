@@ -355,6 +355,53 @@ bool TiffBlock::insertEntry(quint64 reference, quint16 tag, quint16 type, quint3
     return true;
 }
 
+bool TiffBlock::copyToPages(quint16 tag)
+{
+    Directory ifd0;
+    if (!readDirectory(ifd0Offset(), &ifd0))
+        return false;
+    QByteArray value;
+    const Entry *wanted = ifd0.find(tag);
+    if (wanted) {
+        if (!wanted->validType() || !inBounds(wanted->valueOffset, wanted->valueSize))
+            return false;
+        value = m_bytes->mid(wanted->valueOffset, qsizetype(wanted->valueSize));
+    }
+    // `reference` is the link to the page at hand; an inserted entry moves the directory
+    // and that link with it, so the next link is read from where the page is now.
+    quint64 reference = ifd0.offset + 2 + 12ull * quint64(ifd0.entries.size());
+    QList<quint32> seen{ifd0.offset};
+    while (inBounds(reference, 4)) {
+        const quint32 offset = get32(reference);
+        if (offset == 0 || seen.contains(offset) || seen.size() > kMaxEntries)
+            break; // the chain ends, or loops back on itself
+        seen.append(offset);
+        Directory page;
+        if (!readDirectory(offset, &page))
+            return false;
+        const Entry *held = page.find(tag);
+        if (held && wanted && held->type == wanted->type && held->count == wanted->count) {
+            const quint64 at = held->valueSize <= 4 ? held->position + 8 : held->valueOffset;
+            if (!inBounds(at, quint64(qMax<qsizetype>(value.size(), 4))))
+                return false;
+            if (held->valueSize <= 4)
+                std::memset(m_bytes->data() + at, 0, 4);
+            std::memcpy(m_bytes->data() + at, value.constData(), size_t(value.size()));
+        } else {
+            if (held && !removeValue(offset, tag))
+                return false;
+            if (wanted && !insertEntry(reference, tag, wanted->type, wanted->count, value))
+                return false;
+        }
+        Directory moved;
+        if (!readDirectory(get32(reference), &moved))
+            return false;
+        seen.append(moved.offset);
+        reference = moved.offset + 2 + 12ull * quint64(moved.entries.size());
+    }
+    return true;
+}
+
 bool TiffBlock::addAscii(quint16 tag, bool inExif, const QByteArray &text)
 {
     if (!m_valid)

@@ -74,6 +74,10 @@ public:
     // Replaces a one-value SHORT or LONG; false when absent or when the value does not fit its type.
     bool replaceUnsigned(quint32 directoryOffset, quint16 tag, quint32 value);
 
+    // Gives every directory after IFD0 in its chain (the further pages of a TIFF file)
+    // IFD0's value of `tag`, or removes the tag from them where IFD0 has none.
+    bool copyToPages(quint16 tag);
+
     // Removes entries of no valid TIFF type from IFD0, the Exif, GPS and Interop IFDs.
     struct Dropped {
         const char *directory; // as exiftool names it

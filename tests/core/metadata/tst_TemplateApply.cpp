@@ -198,9 +198,11 @@ private Q_SLOTS:
     {
         const QString tiff = m_dir.filePath(QStringLiteral("pages.tif"));
         testsupport::run(QStringLiteral("/usr/bin/convert"), {"-size", "32x24", "gradient:red-blue", "-size", "32x24",
-                                                              "gradient:green-yellow", "-compress", "none", tiff});
+                                                              "gradient:green-yellow", "xc:red", "-compress", "none", tiff});
+        // Page two has an artist of its own (replaced), page three none (added).
+        testsupport::run(QStringLiteral("exiftool"), {"-q", "-overwrite_original", "-IFD1:Artist=Someone else", tiff});
         const QStringList frames = testsupport::pixelSignature(tiff, true).split(QLatin1Char('\n'));
-        QCOMPARE(frames.size(), 2);
+        QCOMPARE(frames.size(), 3);
         EditSheetFields f;
         f.artist = QStringLiteral("Pages");
         f.gpsLatitude = QStringLiteral("-1.5");
@@ -213,8 +215,10 @@ private Q_SLOTS:
         const QString copy = report.written().first();
         QCOMPARE(testsupport::pixelSignature(copy, true).split(QLatin1Char('\n')), frames);
         const QVariantMap tags = metadataTags(copy);
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Pages"));
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
+        const QVariantMap pages = testsupport::exiftoolTags(copy);
+        for (const char *page : {"IFD0:Artist", "IFD1:Artist", "IFD2:Artist"})
+            QCOMPARE(pages.value(QLatin1String(page)).toString(), QStringLiteral("Pages"));
     }
 };
 
