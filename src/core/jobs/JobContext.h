@@ -81,7 +81,9 @@ void forEachPhotoConcurrently(const QList<Item> &items, JobReport &report, const
         }
     };
     std::vector<std::thread> helpers;
-    const int workers = std::clamp(QThread::idealThreadCount(), 1, std::max(total, 1));
+    // A photo's step waits on the disk (every copy is synced before its rename) about as
+    // long as it computes: twice as many workers as cores keep the cores busy meanwhile.
+    const int workers = std::clamp(2 * QThread::idealThreadCount(), 1, std::max(total, 1));
     for (int k = 1; k < workers; ++k)
         helpers.emplace_back(work);
     work();
