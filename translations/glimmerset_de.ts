@@ -30,6 +30,14 @@
     </message>
 </context>
 <context>
+    <name>AlertSheet</name>
+    <message>
+        <location filename="../src/ui/widgets/AlertSheet.cpp" line="18"/>
+        <source> Ok </source>
+        <translation> OK </translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <location filename="../src/ui/app/AppDelegate.cpp" line="179"/>
@@ -48,6 +56,11 @@
         <translation>Glimmerset hat in den gemeinsamen Datenordnern nach doc/glimmerset/index.html gesucht.</translation>
     </message>
     <message>
+        <location filename="../src/ui/app/AppDelegate.cpp" line="302"/>
+        <source> Ok </source>
+        <translation> OK </translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/AppDelegateCompression.cpp" line="85"/>
         <location filename="../src/ui/app/AppDelegateWindow.cpp" line="53"/>
         <source>Photos are being compressed</source>
@@ -57,6 +70,21 @@
         <location filename="../src/ui/app/AppDelegateCompression.cpp" line="85"/>
         <source>Wait until the compression has finished, then try again.</source>
         <translation>Warten Sie, bis die Komprimierung beendet ist, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="133"/>
+        <source>Compressed photos will replace the originals. The originals go to the Trash.</source>
+        <translation>Die komprimierten Fotos ersetzen die Originale. Die Originale kommen in den Papierkorb.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="134"/>
+        <source>Replace Originals</source>
+        <translation>Originale ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="136"/>
+        <source>Keep Originals</source>
+        <translation>Originale behalten</translation>
     </message>
     <message>
         <location filename="../src/ui/app/AppDelegateCompression.cpp" line="159"/>
@@ -112,9 +140,19 @@
         <translation>Wird angehalten…</translation>
     </message>
     <message>
+        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="373"/>
+        <source>Please select photos to import.</source>
+        <translation>Bitte wählen Sie die zu importierenden Fotos aus.</translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/AppDelegateCompression.cpp" line="374"/>
         <source>Import</source>
         <translation>Importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/AppDelegateResize.cpp" line="102"/>
+        <source>Please select a floder to store the compressed photos.</source>
+        <translation>Bitte wählen Sie einen Ordner für die komprimierten Fotos aus.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/AppDelegateResize.cpp" line="103"/>
@@ -150,6 +188,87 @@
         <location filename="../src/ui/app/AppDelegateWindow.cpp" line="83"/>
         <source>Photos compressed</source>
         <translation>Fotos komprimiert</translation>
+    </message>
+</context>
+<context>
+    <name>BatchCompressor</name>
+    <message>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="136"/>
+        <source>not a photo</source>
+        <translation>kein Foto</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="149"/>
+        <source>too large: %1 × %2 pixels, %3</source>
+        <translation>zu groß: %1 × %2 Pixel, %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="153"/>
+        <source>more than %1 megapixels</source>
+        <translation>mehr als %1 Megapixel</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="155"/>
+        <source>more than this computer&apos;s memory allows</source>
+        <translation>mehr, als der Arbeitsspeicher dieses Computers zulässt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="158"/>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="276"/>
+        <source>hidden name</source>
+        <translation>versteckter Name</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="277"/>
+        <source>given more than once in this job</source>
+        <translation>in diesem Auftrag mehrfach angegeben</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="299"/>
+        <source>no Output folder is set</source>
+        <translation>kein Ausgabeordner festgelegt</translation>
+    </message>
+</context>
+<context>
+    <name>BatchDateShift</name>
+    <message>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="59"/>
+        <source>the shifted date falls outside the years 1 to 9999</source>
+        <translation>das verschobene Datum liegt außerhalb der Jahre 1 bis 9999</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="183"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="186"/>
+        <source>Taken (it shows)</source>
+        <translation>Aufgenommen (es zeigt)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="187"/>
+        <source>Digitized (it shows)</source>
+        <translation>Digitalisiert (es zeigt)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="188"/>
+        <source>Taken (it should show)</source>
+        <translation>Aufgenommen (es soll zeigen)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="189"/>
+        <source>Digitized (it should show)</source>
+        <translation>Digitalisiert (es soll zeigen)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="202"/>
+        <source>A reference photo shifts local photos only; nothing was written.</source>
+        <translation>Ein Referenzfoto verschiebt nur lokale Fotos; es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -270,47 +389,129 @@
     </message>
 </context>
 <context>
+    <name>CameraDevice</name>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="64"/>
+        <source>open the camera</source>
+        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
+        <translation>Das Öffnen der Kamera</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="84"/>
+        <source>read the folder %1</source>
+        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
+        <translation>Das Lesen des Ordners %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="160"/>
+        <source>download %1</source>
+        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
+        <translation>Das Laden von %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="162"/>
+        <source>Could not %1. The camera gave it a name that is not a file name.</source>
+        <translation>%1 ist nicht gelungen. Die Kamera hat der Datei einen Namen gegeben, der kein Dateiname ist.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="164"/>
+        <source>Could not %1. The folder %2 cannot be created.</source>
+        <translation>%1 ist nicht gelungen. Der Ordner %2 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="171"/>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="182"/>
+        <source>Could not %1. %2</source>
+        <translation>%1 ist nicht gelungen. %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="206"/>
+        <source>delete %1</source>
+        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
+        <translation>Das Löschen von %1</translation>
+    </message>
+</context>
+<context>
+    <name>CameraMessages</name>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="25"/>
+        <source>Another program is using the camera, usually the desktop&apos;s file manager, which mounts cameras when they are plugged in. Unmount or eject the camera there (or stop gvfs-gphoto2-volume-monitor) and try again.</source>
+        <translation>Ein anderes Programm verwendet die Kamera, meist die Dateiverwaltung des Desktops, die Kameras beim Anschließen einbindet. Hängen Sie die Kamera dort aus oder werfen Sie sie aus (oder beenden Sie gvfs-gphoto2-volume-monitor) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="30"/>
+        <source>The camera or the file is no longer there. Check that the camera is still connected and switched on.</source>
+        <translation>Die Kamera oder die Datei ist nicht mehr vorhanden. Prüfen Sie, ob die Kamera noch angeschlossen und eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="34"/>
+        <source>This camera does not allow it.</source>
+        <translation>Diese Kamera lässt das nicht zu.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="37"/>
+        <source>Stopped before it finished.</source>
+        <translation>Vor dem Ende angehalten.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="40"/>
+        <source>The camera reported an error.</source>
+        <translation>Die Kamera hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="44"/>
+        <source>Could not %1. %2</source>
+        <extracomment>%1 is the attempt (&quot;open the camera&quot;, &quot;download IMG_0001.JPG&quot;), %2 why it failed.</extracomment>
+        <translation>%1 ist nicht gelungen. %2</translation>
+    </message>
+</context>
+<context>
     <name>CameraPhotoSource</name>
     <message>
         <location filename="../src/ui/camera/CameraPhotoSource.cpp" line="39"/>
         <source>The item is no longer on the camera.</source>
         <translation>Das Objekt ist nicht mehr auf der Kamera.</translation>
     </message>
+    <message>
+        <location filename="../src/ui/camera/CameraPhotoSource.cpp" line="64"/>
+        <source>not copied from the camera yet</source>
+        <translation>noch nicht von der Kamera kopiert</translation>
+    </message>
 </context>
 <context>
     <name>CameraWindow</name>
     <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="35"/>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="53"/>
         <source>Camera</source>
         <translation>Kamera</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="48"/>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="66"/>
         <source>Open the camera</source>
         <translation>Kamera öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="67"/>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="73"/>
         <source>Download to the Working folder</source>
         <translation>In den Arbeitsordner laden</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="69"/>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="75"/>
         <source>Download and add to the editor</source>
         <translation>Laden und zum Editor hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="71"/>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="77"/>
         <source>View metadata</source>
         <translation>Metadaten anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="73"/>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="79"/>
         <source>Remove metadata</source>
         <translation>Metadaten entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="75"/>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="81"/>
         <source>Delete from the camera</source>
         <translation>Von der Kamera löschen</translation>
     </message>
@@ -514,6 +715,16 @@
         <translation>Sekunden</translation>
     </message>
     <message>
+        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="107"/>
+        <source>Add Time</source>
+        <translation>Zeit hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="109"/>
+        <source>Remove Time</source>
+        <translation>Zeit abziehen</translation>
+    </message>
+    <message>
         <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="111"/>
         <source>A month counts 30 days, a year 365 days.</source>
         <translation>Ein Monat zählt 30 Tage, ein Jahr 365 Tage.</translation>
@@ -522,6 +733,19 @@
         <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="128"/>
         <source>Save Copies</source>
         <translation>Kopien speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CompressionJob</name>
+    <message>
+        <location filename="../src/core/compress/CompressionJob.cpp" line="55"/>
+        <source>No Output folder is set.</source>
+        <translation>Es ist kein Ausgabeordner festgelegt.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/CompressionJob.cpp" line="58"/>
+        <source>Another compression job is still running. Wait until it has finished.</source>
+        <translation>Ein anderer Komprimierungsauftrag läuft noch. Warten Sie, bis er abgeschlossen ist.</translation>
     </message>
 </context>
 <context>
@@ -551,6 +775,59 @@
         <location filename="../src/ui/windows/ConnectPhotoWindow.cpp" line="58"/>
         <source>Edit the metadata of the photos in a photo library copied from another computer: choose its &quot;Photos Library.photoslibrary&quot; folder. The library is only read.</source>
         <translation>Die Metadaten der Fotos einer von einem anderen Computer kopierten Fotomediathek bearbeiten: wählen Sie ihren Ordner „Photos Library.photoslibrary“. Die Mediathek wird nur gelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <location filename="../src/core/metadata/DateText.cpp" line="72"/>
+        <source>%1: &quot;%2&quot; is not a date; type it as yyyy:MM:dd HH:mm:ss (or yyyy-MM-dd HH:mm:ss).</source>
+        <translation>%1: „%2“ ist kein Datum; geben Sie es als yyyy:MM:dd HH:mm:ss ein (oder als yyyy-MM-dd HH:mm:ss).</translation>
+    </message>
+</context>
+<context>
+    <name>EditSheetFields</name>
+    <message>
+        <location filename="../src/core/metadata/EditSheetFields.cpp" line="69"/>
+        <source>the template&apos;s %1 is not text</source>
+        <translation>der Eintrag %1 der Vorlage ist kein Text</translation>
+    </message>
+</context>
+<context>
+    <name>EditSteps</name>
+    <message>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="62"/>
+        <source>not a photo that can be read</source>
+        <translation>kein lesbares Foto</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="63"/>
+        <source>not a photo that can be read (%1)</source>
+        <translation>kein lesbares Foto (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="87"/>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="109"/>
+        <source>the copy could not be written</source>
+        <translation>die Kopie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="118"/>
+        <source>the copy was written but its file dates could not be set</source>
+        <translation>die Kopie wurde geschrieben, aber ihre Dateidaten konnten nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="123"/>
+        <source>the copy was written but could not be finished</source>
+        <translation>die Kopie wurde geschrieben, konnte aber nicht fertiggestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>EditTarget</name>
+    <message>
+        <location filename="../src/core/metadata/EditTarget.cpp" line="25"/>
+        <source>not yet copied from the camera into the Working folder</source>
+        <translation>noch nicht von der Kamera in den Arbeitsordner kopiert</translation>
     </message>
 </context>
 <context>
@@ -679,7 +956,7 @@
 <context>
     <name>EditorController</name>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="325"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="334"/>
         <source>Edited copies go into %1; your photos are never changed.</source>
         <translation>Bearbeitete Kopien kommen nach %1; Ihre Fotos werden nie verändert.</translation>
     </message>
@@ -699,19 +976,45 @@
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="308"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="317"/>
         <source>The editor left camera mode; nothing more is copied for the last command.</source>
         <translation>Der Editor hat den Kameramodus verlassen; für den letzten Befehl wird nichts mehr kopiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="326"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="335"/>
         <source>Camera photos: a command first copies the selected ones into %1 and edits those copies; the camera is never changed.</source>
         <translation>Kamerafotos: Ein Befehl kopiert die ausgewählten zuerst nach %1 und bearbeitet diese Kopien; die Kamera wird nie verändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="343"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="352"/>
         <source>No Item has been selected</source>
         <translation>Es wurde nichts ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorController.cpp" line="378"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="258"/>
+        <source>Date Files by Capture Date</source>
+        <translation>Dateidatum nach Aufnahmedatum setzen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorController.cpp" line="417"/>
+        <source>Copy Without Exif</source>
+        <translation>Kopie ohne Exif</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorController.cpp" line="422"/>
+        <source>Copy Without GPS Location</source>
+        <translation>Kopie ohne GPS-Position</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorController.cpp" line="427"/>
+        <source>Copy Without IPTC</source>
+        <translation>Kopie ohne IPTC</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorController.cpp" line="432"/>
+        <source>Copy Without Exif and GPS</source>
+        <translation>Kopie ohne Exif und GPS</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditorControllerDates.cpp" line="98"/>
@@ -720,22 +1023,22 @@
         <translation>Kein Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="343"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="352"/>
         <source>Please select at least one item to process.</source>
         <translation>Bitte wählen Sie mindestens ein Element zur Bearbeitung aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="359"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="368"/>
         <source>Still writing the copies of the last command; try again when it is done.</source>
         <translation>Die Kopien des letzten Befehls werden noch geschrieben; versuchen Sie es danach erneut.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="365"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="374"/>
         <source>1 copy written to %1</source>
         <translation>1 Kopie nach %1 geschrieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="366"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="375"/>
         <source>%1 copies written to %2</source>
         <translation>%1 Kopien nach %2 geschrieben</translation>
     </message>
@@ -755,6 +1058,11 @@
         <translation>%1 ausgewählte Fotos erhalten Kopien unter ihrem eigenen Namen.</translation>
     </message>
     <message>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="105"/>
+        <source>Change Capture Date</source>
+        <translation>Aufnahmedatum ändern</translation>
+    </message>
+    <message>
         <location filename="../src/ui/editor/EditorControllerDates.cpp" line="126"/>
         <source>Please select one photo to change the date.</source>
         <translation>Bitte wählen Sie ein Foto aus, um das Datum zu ändern.</translation>
@@ -768,6 +1076,11 @@
         <location filename="../src/ui/editor/EditorControllerDates.cpp" line="181"/>
         <source>Choose Photo…</source>
         <translation>Foto auswählen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="227"/>
+        <source>Change Capture Dates</source>
+        <translation>Aufnahmedaten ändern</translation>
     </message>
     <message>
         <location filename="../src/ui/editor/EditorControllerDates.cpp" line="252"/>
@@ -822,85 +1135,116 @@
     </message>
 </context>
 <context>
+    <name>ExivImage</name>
+    <message>
+        <location filename="../src/core/imageio/ExivImage.cpp" line="148"/>
+        <source>not a photo format we read</source>
+        <translation>kein Fotoformat, das Glimmerset liest</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ExivImage.h" line="102"/>
+        <source>the metadata library failed without saying why</source>
+        <translation>die Metadaten-Bibliothek ist ohne Angabe eines Grundes gescheitert</translation>
+    </message>
+</context>
+<context>
+    <name>FileDatesFromCapture</name>
+    <message>
+        <location filename="../src/core/metadata/FileDatesFromCapture.cpp" line="45"/>
+        <source>The copies&apos; creation dates become the capture dates.</source>
+        <translation>Die Kopien erhalten das Aufnahmedatum als Erstellungsdatum.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/FileDatesFromCapture.cpp" line="46"/>
+        <source>This system cannot set a file&apos;s creation date: the copies&apos; modification dates become the capture dates.</source>
+        <translation>Dieses System kann das Erstellungsdatum einer Datei nicht setzen: Die Kopien erhalten das Aufnahmedatum als Änderungsdatum.</translation>
+    </message>
+</context>
+<context>
     <name>GpsTemplateController</name>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="104"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="39"/>
+        <source>Vaule Error</source>
+        <translation>Ungültiger Wert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="105"/>
         <source>Change GPS Location…</source>
         <translation>GPS-Position ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="106"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="107"/>
         <source>Show on Map</source>
         <translation>Auf der Karte zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="108"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="109"/>
         <source>Edit Metadata…</source>
         <translation>Metadaten bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="112"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="113"/>
         <source>Export to Property List</source>
         <translation>Als Property List exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="119"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="120"/>
         <source>All Metadata</source>
         <translation>Alle Metadaten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="120"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="121"/>
         <source>Exif</source>
         <translation>Exif</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="121"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="122"/>
         <source>TIFF</source>
         <translation>TIFF</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="122"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="123"/>
         <source>Exif and TIFF</source>
         <translation>Exif und TIFF</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="130"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="131"/>
         <source>Import from Property List</source>
         <translation>Aus Property List importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="137"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="138"/>
         <source>All Metadata…</source>
         <translation>Alle Metadaten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="138"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="139"/>
         <source>Exif…</source>
         <translation>Exif…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="139"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="140"/>
         <source>TIFF…</source>
         <translation>TIFF…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="140"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="141"/>
         <source>Exif and TIFF…</source>
         <translation>Exif und TIFF…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="141"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="142"/>
         <source>Template…</source>
         <translation>Vorlage…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="162"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="340"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="163"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="341"/>
         <source>Apply Metadata</source>
         <translation>Metadaten anwenden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="163"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="164"/>
         <source>%n copies written</source>
         <translation>
             <numerusform>%n Kopie geschrieben</numerusform>
@@ -908,115 +1252,195 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="210"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="211"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="223"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="224"/>
         <source>%1 is now at %2, %3.</source>
         <translation>%1 liegt jetzt bei %2, %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="224"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="225"/>
         <source>%1 has no GPS position.</source>
         <translation>%1 hat keine GPS-Position.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="241"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="242"/>
         <source>Each value cannot be empty.</source>
         <translation>Kein Wert darf leer sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="263"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="264"/>
         <source>Change GPS Location</source>
         <translation>GPS-Position ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="282"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="283"/>
         <source>as typed</source>
         <translation>wie eingegeben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="288"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="289"/>
         <source>stored in %1</source>
         <translation>gespeichert in %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="291"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="292"/>
         <source>No GPS Data</source>
         <translation>Keine GPS-Daten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="291"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="292"/>
         <source>This photo does not contain GPS information.</source>
         <translation>Dieses Foto enthält keine GPS-Informationen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="324"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="325"/>
         <source>No Item has been selected</source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="324"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="325"/>
         <source>Please select at least one item to process.</source>
         <translation>Bitte wählen Sie mindestens ein Objekt aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="337"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="338"/>
         <source>Writing copies…</source>
         <translation>Kopien werden geschrieben…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="354"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="355"/>
         <source>The template was not saved</source>
         <translation>Die Vorlage wurde nicht gesichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="357"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="376"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="358"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="377"/>
         <source>Saved %1</source>
         <translation>%1 gesichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="373"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="374"/>
         <source>Nothing was exported</source>
         <translation>Es wurde nichts exportiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="399"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="400"/>
         <source>Please select plist to import.</source>
         <translation>Bitte wählen Sie die zu importierende Property List.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="400"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="401"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="419"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="420"/>
         <source>Import All Metadata</source>
         <translation>Alle Metadaten importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="424"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="425"/>
         <source>Import Exif</source>
         <translation>Exif importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="429"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="430"/>
         <source>Import TIFF</source>
         <translation>TIFF importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="434"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="435"/>
         <source>Import Exif and TIFF</source>
         <translation>Exif und TIFF importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="442"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="443"/>
         <source>Import Template</source>
         <translation>Vorlage importieren</translation>
+    </message>
+</context>
+<context>
+    <name>HeifCodec</name>
+    <message>
+        <location filename="../src/core/imageio/HeifCodec.cpp" line="41"/>
+        <location filename="../src/core/imageio/HeifCodec.cpp" line="100"/>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/HeifCodec.cpp" line="93"/>
+        <source>no pixels in the primary image</source>
+        <translation>keine Pixel im Hauptbild</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDestination</name>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="61"/>
+        <source>the metadata cannot be written completely (%1)</source>
+        <translation>die Metadaten können nicht vollständig geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="102"/>
+        <source>the edit cannot be written to every page of the TIFF file</source>
+        <translation>die Änderung lässt sich nicht auf jede Seite der TIFF-Datei schreiben</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="146"/>
+        <source>no image was added</source>
+        <translation>es wurde kein Bild hinzugefügt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="152"/>
+        <source>images of one container must come from one source</source>
+        <translation>die Bilder einer Datei müssen aus derselben Quelle stammen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="157"/>
+        <source>cannot convert %1 to %2 without re-encoding</source>
+        <translation>%1 lässt sich nicht ohne Neukodierung in %2 umwandeln</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="163"/>
+        <source>metadata cannot be written into HEIC files</source>
+        <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="169"/>
+        <source>metadata cannot be written into %1 files, and this one holds XMP</source>
+        <translation>in %1-Dateien können keine Metadaten geschrieben werden, und diese Datei enthält XMP</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="240"/>
+        <source>the metadata cannot be rewritten completely (%1)</source>
+        <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="251"/>
+        <source>the photo has a damaged directory that rewriting would drop (%1)</source>
+        <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="279"/>
+        <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
+        <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="310"/>
+        <source>cannot write metadata into %1</source>
+        <translation>in %1 können keine Metadaten geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSource</name>
+    <message>
+        <location filename="../src/core/imageio/ImageSource.cpp" line="57"/>
+        <source>the image data is incomplete (truncated file)</source>
+        <translation>die Bilddaten sind unvollständig (Datei abgeschnitten)</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +1454,177 @@
         <location filename="../src/ui/app/ImportPanel.cpp" line="38"/>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>JobItems</name>
+    <message>
+        <location filename="../src/core/compress/JobItems.cpp" line="58"/>
+        <source>cannot read the folder %1</source>
+        <translation>der Ordner %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/JobItems.cpp" line="71"/>
+        <source>the file name is not valid UTF-8; rename it to compress it</source>
+        <translation>der Dateiname ist kein gültiges UTF-8; benennen Sie die Datei um, um sie zu komprimieren</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/JobItems.cpp" line="101"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/JobItems.cpp" line="115"/>
+        <source>no folder given</source>
+        <translation>kein Ordner angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>JpegCodec</name>
+    <message>
+        <location filename="../src/core/imageio/JpegCodec.cpp" line="310"/>
+        <source>no data</source>
+        <translation>keine Daten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegCodec.cpp" line="338"/>
+        <source>no image to encode</source>
+        <translation>kein Bild zum Kodieren</translation>
+    </message>
+</context>
+<context>
+    <name>JpegMetadataEdit</name>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="124"/>
+        <source>the Exif data is split over several segments and cannot be rewritten completely</source>
+        <translation>die Exif-Daten sind auf mehrere Segmente verteilt und können nicht vollständig neu geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="128"/>
+        <source>the Exif data cannot be rewritten completely (%1)</source>
+        <translation>die Exif-Daten können nicht vollständig neu geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="173"/>
+        <source>the Exif data cannot be written completely (%1)</source>
+        <translation>die Exif-Daten können nicht vollständig geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="177"/>
+        <source>the Exif data does not fit in one JPEG segment (64 KB)</source>
+        <translation>die Exif-Daten passen nicht in ein JPEG-Segment (64 KB)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="274"/>
+        <source>an APP13 segment cannot be read, so its IPTC data cannot be edited</source>
+        <translation>ein APP13-Segment ist nicht lesbar, daher können seine IPTC-Daten nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="282"/>
+        <source>the IPTC data cannot be read, so it cannot be edited</source>
+        <translation>die IPTC-Daten sind nicht lesbar und können daher nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="320"/>
+        <source>the IPTC data does not fit in one JPEG segment (64 KB)</source>
+        <translation>die IPTC-Daten passen nicht in ein JPEG-Segment (64 KB)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="349"/>
+        <source>the extended XMP holds data to remove and cannot be rewritten</source>
+        <translation>das erweiterte XMP enthält zu entfernende Daten und kann nicht neu geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="370"/>
+        <source>the XMP packet does not fit in one JPEG segment (64 KB)</source>
+        <translation>das XMP-Paket passt nicht in ein JPEG-Segment (64 KB)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="406"/>
+        <source>IPTC data stored after the image cannot be removed</source>
+        <translation>nach dem Bild gespeicherte IPTC-Daten können nicht entfernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>JpegSegments</name>
+    <message>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="73"/>
+        <source>not a JPEG file</source>
+        <translation>keine JPEG-Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="97"/>
+        <source>a JPEG segment is cut short</source>
+        <translation>ein JPEG-Segment ist abgeschnitten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="100"/>
+        <source>a JPEG segment runs past the end of the file</source>
+        <translation>ein JPEG-Segment reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="110"/>
+        <source>the JPEG has no image data</source>
+        <translation>das JPEG enthält keine Bilddaten</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryScanReport</name>
+    <message>
+        <location filename="../src/core/sources/library/LibraryScanReport.cpp" line="20"/>
+        <source>1 photo</source>
+        <translation>1 Foto</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/LibraryScanReport.cpp" line="20"/>
+        <source>%1 photos</source>
+        <translation>%1 Fotos</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/LibraryScanReport.cpp" line="22"/>
+        <source>1 file skipped</source>
+        <translation>1 Datei übersprungen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/LibraryScanReport.cpp" line="23"/>
+        <source>%1 files skipped</source>
+        <translation>%1 Dateien übersprungen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/LibraryScanReport.cpp" line="25"/>
+        <source>1 folder could not be read</source>
+        <translation>1 Ordner konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/LibraryScanReport.cpp" line="26"/>
+        <source>%1 folders could not be read</source>
+        <translation>%1 Ordner konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/LibraryScanReport.cpp" line="28"/>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+</context>
+<context>
+    <name>LocalImport</name>
+    <message>
+        <location filename="../src/core/sources/LocalImport.cpp" line="66"/>
+        <source>Please select photos to import.</source>
+        <translation>Bitte wählen Sie die zu importierenden Fotos aus.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalPhotoSource</name>
+    <message>
+        <location filename="../src/core/sources/LocalPhotoSource.cpp" line="38"/>
+        <source>no such item</source>
+        <translation>kein solches Objekt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/LocalPhotoSource.cpp" line="41"/>
+        <source>the file is gone</source>
+        <translation>die Datei ist nicht mehr vorhanden</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1650,7 @@
         <translation>oder klicken, um Fotos auszuwählen – JPEG und PNG werden verkleinert</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="127"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="126"/>
         <source>Edit photo metadata instead…</source>
         <translation>Stattdessen Foto-Metadaten bearbeiten…</translation>
     </message>
@@ -1115,82 +1710,82 @@
         <translation>Importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="258"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="259"/>
         <source>Recompress</source>
         <translation>Erneut komprimieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="259"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="260"/>
         <source>Compress the photos of the last drop again</source>
         <translation>Die zuletzt abgelegten Fotos erneut komprimieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="262"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="263"/>
         <source>Resize…</source>
         <translation>Größe ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="264"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="266"/>
         <source>Edit Metadata</source>
         <translation>Metadaten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="289"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="292"/>
         <source>&amp;Glimmerset</source>
         <translation>&amp;Glimmerset</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="290"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="293"/>
         <source>&amp;About Glimmerset</source>
         <translation>&amp;Über Glimmerset</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="292"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="295"/>
         <source>&amp;Preferences…</source>
         <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="297"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="300"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="302"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="305"/>
         <source>&amp;Photos</source>
         <translation>&amp;Fotos</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="303"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="306"/>
         <source>&amp;Import Photos…</source>
         <translation>Fotos &amp;importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="305"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="308"/>
         <source>&amp;Compress Again…</source>
         <translation>&amp;Erneut komprimieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="306"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="309"/>
         <source>&amp;Resize Photos…</source>
         <translation>&amp;Größe der Fotos ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="309"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="312"/>
         <source>&amp;Edit Metadata</source>
         <translation>&amp;Metadaten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="312"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="315"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="313"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="316"/>
         <source>Glimmerset &amp;Support</source>
         <translation>Glimmerset-&amp;Handbuch</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="314"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="317"/>
         <source>Check for &amp;Updates…</source>
         <translation>Nach &amp;Updates suchen…</translation>
     </message>
@@ -1211,6 +1806,64 @@
         <location filename="../src/ui/editor/MapWindow.cpp" line="52"/>
         <source>&lt;a href=&quot;%1&quot;&gt;Open this place on openstreetmap.org&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;Diesen Ort auf openstreetmap.org öffnen&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataEdit</name>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="24"/>
+        <source>%1: not a valid date</source>
+        <translation>%1: kein gültiges Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="27"/>
+        <source>%1: the year must be between 1 and 9999</source>
+        <translation>%1: das Jahr muss zwischen 1 und 9999 liegen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="52"/>
+        <source>capture date</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="53"/>
+        <source>digitized date</source>
+        <translation>Digitalisierungsdatum</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="54"/>
+        <source>modify date</source>
+        <translation>Änderungsdatum</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="61"/>
+        <source>GPS latitude: must be between -90 and 90 degrees</source>
+        <translation>GPS-Breite: muss zwischen -90 und 90 Grad liegen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="63"/>
+        <source>GPS longitude: must be between -180 and 180 degrees</source>
+        <translation>GPS-Länge: muss zwischen -180 und 180 Grad liegen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="65"/>
+        <source>GPS altitude: not a number</source>
+        <translation>GPS-Höhe: keine Zahl</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="67"/>
+        <source>GPS date: the year must be between 1 and 9999</source>
+        <translation>GPS-Datum: das Jahr muss zwischen 1 und 9999 liegen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="69"/>
+        <source>GPS: cannot be both removed and set</source>
+        <translation>GPS: kann nicht zugleich entfernt und gesetzt werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="75"/>
+        <source>keywords: &quot;%1&quot; is longer than 64 bytes</source>
+        <translation>Stichwörter: „%1“ ist länger als 64 Bytes</translation>
     </message>
 </context>
 <context>
@@ -1288,34 +1941,90 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>Leeren und Fotos importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="193"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="186"/>
         <source>Copy Without Exif</source>
         <translation>Kopie ohne Exif</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="195"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="188"/>
         <source>Copy Without GPS Location</source>
         <translation>Kopie ohne GPS-Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="197"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="190"/>
         <source>Copy Without IPTC</source>
         <translation>Kopie ohne IPTC</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="199"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="192"/>
         <source>Copy Without Exif and GPS</source>
         <translation>Kopie ohne Exif und GPS</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="204"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="197"/>
         <source>Change Capture Date…</source>
         <translation>Aufnahmedatum ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="206"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="199"/>
         <source>Date Files by Capture Date</source>
         <translation>Dateidatum nach Aufnahmedatum setzen</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataRewrite</name>
+    <message>
+        <location filename="../src/core/imageio/MetadataRewrite.cpp" line="32"/>
+        <source>cannot write %1 files</source>
+        <translation>%1-Dateien können nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataRewrite.cpp" line="51"/>
+        <source>the copy would not read back: %1</source>
+        <translation>die Kopie wäre nicht wieder lesbar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataStrip</name>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="44"/>
+        <source>not a JPEG</source>
+        <translation>kein JPEG</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="49"/>
+        <source>damaged JPEG segment list</source>
+        <translation>beschädigte JPEG-Segmentliste</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="61"/>
+        <source>damaged JPEG segment length</source>
+        <translation>beschädigte JPEG-Segmentlänge</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="66"/>
+        <source>JPEG without image data</source>
+        <translation>JPEG ohne Bilddaten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="73"/>
+        <source>not a PNG</source>
+        <translation>kein PNG</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="81"/>
+        <source>damaged PNG chunk length</source>
+        <translation>beschädigte PNG-Chunk-Länge</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="89"/>
+        <source>PNG without its closing chunk</source>
+        <translation>PNG ohne abschließenden Chunk</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="99"/>
+        <source>metadata can be removed without re-encoding only from JPEG and PNG</source>
+        <translation>Metadaten lassen sich nur aus JPEG und PNG ohne Neukodierung entfernen</translation>
     </message>
 </context>
 <context>
@@ -1369,12 +2078,123 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
+    <name>OutputFolderCheck</name>
+    <message>
+        <location filename="../src/core/compress/OutputFolderCheck.cpp" line="26"/>
+        <source>No Output folder is set. Choose one in Preferences.</source>
+        <translation>Es ist kein Ausgabeordner festgelegt. Wählen Sie einen in den Einstellungen.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/OutputFolderCheck.cpp" line="29"/>
+        <source>The Output folder %1 does not exist. Choose another one in Preferences, or connect the disk it is on.</source>
+        <translation>Der Ausgabeordner %1 existiert nicht. Wählen Sie in den Einstellungen einen anderen oder schließen Sie den Datenträger an, auf dem er liegt.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/OutputFolderCheck.cpp" line="33"/>
+        <source>The Output folder %1 is not a folder. Choose another one in Preferences.</source>
+        <translation>Der Ausgabeordner %1 ist kein Ordner. Wählen Sie in den Einstellungen einen anderen.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/OutputFolderCheck.cpp" line="37"/>
+        <source>Photos cannot be written into the Output folder %1 (%2). Choose another one in Preferences.</source>
+        <translation>In den Ausgabeordner %1 können keine Fotos geschrieben werden (%2). Wählen Sie in den Einstellungen einen anderen.</translation>
+    </message>
+</context>
+<context>
     <name>PSTableNameCellView</name>
     <message>
         <location filename="../src/ui/widgets/PSTableNameCellView.cpp" line="89"/>
         <location filename="../src/ui/widgets/PSTableNameCellView.cpp" line="90"/>
         <source>Show in the file manager</source>
         <translation>In der Dateiverwaltung zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoDates</name>
+    <message>
+        <location filename="../src/core/metadata/PhotoDates.cpp" line="69"/>
+        <source>no capture date</source>
+        <translation>kein Aufnahmedatum</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoDecoder</name>
+    <message>
+        <location filename="../src/core/compress/PhotoDecoder.cpp" line="49"/>
+        <source>the PNG is damaged or cut short</source>
+        <translation>das PNG ist beschädigt oder abgeschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoEncoders</name>
+    <message>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="50"/>
+        <source>cannot decode: %1</source>
+        <translation>nicht dekodierbar: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="95"/>
+        <source>cannot encode PNG: %1</source>
+        <translation>PNG lässt sich nicht kodieren: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="138"/>
+        <source>cannot encode JPEG: %1</source>
+        <translation>JPEG lässt sich nicht kodieren: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="157"/>
+        <source>cannot carry the metadata over: %1</source>
+        <translation>die Metadaten lassen sich nicht übernehmen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="174"/>
+        <source>unknown encoder</source>
+        <translation>unbekannter Kodierer</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoFiles</name>
+    <message>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="33"/>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="42"/>
+        <source>disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="45"/>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="66"/>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="71"/>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="76"/>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="103"/>
+        <source>not enough memory to read it</source>
+        <translation>nicht genug Arbeitsspeicher, um sie zu lesen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="114"/>
+        <source>is a link: not written through it</source>
+        <translation>ist ein Link: über ihn wird nicht geschrieben</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="149"/>
+        <source>the written file has %1 bytes instead of %2</source>
+        <translation>die geschriebene Datei hat %1 statt %2 Bytes</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +2306,14 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
+    <name>PhotoLibrary</name>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibrary.cpp" line="25"/>
+        <source>&quot;%1&quot; is not a photo library. Please choose a library folder named &quot;%2&quot;.</source>
+        <translation>„%1“ ist keine Fotomediathek. Bitte wählen Sie einen Mediathek-Ordner namens „%2“.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoLibraryController</name>
     <message>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="104"/>
@@ -1546,6 +2374,175 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="186"/>
         <source>Some folders of the photo library could not be read</source>
         <translation>Einige Ordner der Fotobibliothek konnten nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoLibraryScan</name>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibraryScan.cpp" line="26"/>
+        <source>A photo library scan is still running. Stop it or wait until it is done.</source>
+        <translation>Eine Fotomediathek wird noch gelesen. Halten Sie das Lesen an oder warten Sie, bis es fertig ist.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoLibrarySource</name>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibrarySource.cpp" line="65"/>
+        <source>no such item</source>
+        <translation>kein solches Objekt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibrarySource.cpp" line="67"/>
+        <source>the library&apos;s file is gone (is its disk still attached?)</source>
+        <translation>die Datei der Mediathek ist nicht mehr vorhanden (ist ihr Datenträger noch angeschlossen?)</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoLibraryWalker</name>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibraryWalker.cpp" line="35"/>
+        <source>The photo library &quot;%1&quot; is not there any more.</source>
+        <translation>Die Fotomediathek „%1“ ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibraryWalker.cpp" line="41"/>
+        <source>The photo library &quot;%1&quot; has neither a &quot;Masters&quot; nor an &quot;originals&quot; folder.</source>
+        <translation>Die Fotomediathek „%1“ hat weder einen Ordner „Masters“ noch einen Ordner „originals“.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibraryWalker.cpp" line="54"/>
+        <source>the folder could not be read</source>
+        <translation>der Ordner konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibraryWalker.cpp" line="69"/>
+        <source>a movie</source>
+        <translation>ein Film</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibraryWalker.cpp" line="75"/>
+        <source>a link to a folder, not followed</source>
+        <translation>ein Link auf einen Ordner, nicht verfolgt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibraryWalker.cpp" line="79"/>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/library/PhotoLibraryWalker.cpp" line="81"/>
+        <source>not a photo Glimmerset reads</source>
+        <translation>kein Foto, das Glimmerset liest</translation>
+    </message>
+</context>
+<context>
+    <name>PlistExchange</name>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="74"/>
+        <source>%1 %2 is not a value a photo can hold</source>
+        <translation>%1 %2 ist kein Wert, den ein Foto enthalten kann</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="89"/>
+        <source>%1 %2 must be a number from 0 to %3</source>
+        <translation>%1 %2 muss eine Zahl von 0 bis %3 sein</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="101"/>
+        <source>%1 %2 must be %3 or %4</source>
+        <translation>%1 %2 muss %3 oder %4 sein</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="113"/>
+        <source>its %1 entry is not a dictionary</source>
+        <translation>ihr Eintrag %1 ist kein Dictionary</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="141"/>
+        <source>metadata</source>
+        <translation>Metadaten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="147"/>
+        <source>Exif or TIFF</source>
+        <translation>Exif- oder TIFF</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="196"/>
+        <source>%1 has no metadata</source>
+        <translation>%1 enthält keine Metadaten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="202"/>
+        <source>%1 has no %2 data</source>
+        <translation>%1 enthält keine %2-Daten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="207"/>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="220"/>
+        <source>%1 is not a value a photo can hold</source>
+        <translation>%1 ist kein Wert, den ein Foto enthalten kann</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="235"/>
+        <source>it holds neither %1 nor %2</source>
+        <translation>sie enthält weder %1 noch %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="262"/>
+        <source>not imported: %1</source>
+        <translation>nicht importiert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PngChunkEdit</name>
+    <message>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="227"/>
+        <source>the PNG chunks cannot be read</source>
+        <translation>die PNG-Chunks sind nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>PngCodec</name>
+    <message>
+        <location filename="../src/core/imageio/PngCodec.cpp" line="102"/>
+        <source>libpng could not start</source>
+        <translation>libpng ließ sich nicht starten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngCodec.cpp" line="183"/>
+        <location filename="../src/core/imageio/PngCodec.cpp" line="249"/>
+        <source>no image to encode</source>
+        <translation>kein Bild zum Kodieren</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngCodec.cpp" line="198"/>
+        <source>libimagequant could not start</source>
+        <translation>libimagequant ließ sich nicht starten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngCodec.cpp" line="205"/>
+        <source>libimagequant refused the image</source>
+        <translation>libimagequant hat das Bild abgelehnt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngCodec.cpp" line="212"/>
+        <source>palette below the quality floor</source>
+        <translation>Palette unter der Mindestqualität</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngCodec.cpp" line="213"/>
+        <source>quantisation failed</source>
+        <translation>Quantisierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngCodec.cpp" line="223"/>
+        <source>remapping failed</source>
+        <translation>Neuzuordnung der Farben fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -1634,6 +2631,40 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
+    <name>PropertyList</name>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="329"/>
+        <source>it holds a value of a kind photo metadata never has (a keyed-archive reference)</source>
+        <translation>sie enthält einen Wert, wie ihn Foto-Metadaten nie haben (einen Keyed-Archive-Verweis)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="368"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="400"/>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="371"/>
+        <source>it is not a property list</source>
+        <translation>sie ist keine Property List</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="374"/>
+        <source>it is damaged or nested more than %1 levels deep</source>
+        <translation>sie ist beschädigt oder mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="380"/>
+        <source>it is not a readable property list</source>
+        <translation>sie ist keine lesbare Property List</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="382"/>
+        <source>its root is not a dictionary</source>
+        <translation>ihre Wurzel ist kein Dictionary</translation>
+    </message>
+</context>
+<context>
     <name>PropertyTreeModel</name>
     <message>
         <location filename="../src/ui/widgets/PropertyTreeModel.cpp" line="33"/>
@@ -1665,6 +2696,54 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <location filename="../src/ui/widgets/PropertyTreeModel.cpp" line="52"/>
         <source>%1 bytes</source>
         <translation>%1 Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyWriting</name>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="130"/>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="132"/>
+        <source>is out of range (at most %1 degrees)</source>
+        <translation>liegt außerhalb des Bereichs (höchstens %1 Grad)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="135"/>
+        <source>is not an orientation (1 to 8)</source>
+        <translation>ist keine Ausrichtung (1 bis 8)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="143"/>
+        <source>%1 value &apos;%2&apos; %3</source>
+        <translation>%1-Wert „%2“ %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="171"/>
+        <source>is not a time of the form HH:mm:ss</source>
+        <translation>ist keine Uhrzeit der Form HH:mm:ss</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="195"/>
+        <source>cannot be stored in that tag</source>
+        <translation>kann in diesem Tag nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="270"/>
+        <source>%1 value &apos;%2&apos; is not a number</source>
+        <translation>%1-Wert „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="310"/>
+        <source>IPTC %1 value &apos;%2&apos; cannot be stored</source>
+        <translation>IPTC-%1-Wert „%2“ kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="436"/>
+        <source>%1 value %2 cannot be stored</source>
+        <translation>%1-Wert %2 kann nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -1779,6 +2858,196 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
+    <name>RewriteCheck</name>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="70"/>
+        <source>the source does not read again: %1</source>
+        <translation>die Quelle lässt sich nicht erneut lesen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="83"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="134"/>
+        <source>the copy does not read back: %1</source>
+        <translation>die Kopie lässt sich nicht zurücklesen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="90"/>
+        <source>the copy still holds %1</source>
+        <translation>die Kopie enthält noch %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="96"/>
+        <source>the copy still holds IPTC data</source>
+        <translation>die Kopie enthält noch IPTC-Daten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="101"/>
+        <source>the copy still holds XMP properties that were to be removed or moved</source>
+        <translation>die Kopie enthält noch XMP-Eigenschaften, die entfernt oder verschoben werden sollten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="110"/>
+        <source>the rewrite would lose %1</source>
+        <translation>beim Neuschreiben ginge %1 verloren</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="114"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="127"/>
+        <source>the rewrite would change %1</source>
+        <translation>das Neuschreiben würde %1 verändern</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="121"/>
+        <source>the rewrite would change the IPTC data</source>
+        <translation>das Neuschreiben würde die IPTC-Daten verändern</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="143"/>
+        <source>the copy is not a readable JPEG: %1</source>
+        <translation>die Kopie ist kein lesbares JPEG: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="153"/>
+        <source>an Exif segment of the copy still holds what was to be removed</source>
+        <translation>ein Exif-Segment der Kopie enthält noch, was entfernt werden sollte</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="159"/>
+        <source>an APP13 segment of the copy still holds IPTC data</source>
+        <translation>ein APP13-Segment der Kopie enthält noch IPTC-Daten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="164"/>
+        <source>an XMP segment of the copy still holds what was to be removed</source>
+        <translation>ein XMP-Segment der Kopie enthält noch, was entfernt werden sollte</translation>
+    </message>
+</context>
+<context>
+    <name>SingleDateChange</name>
+    <message>
+        <location filename="../src/core/metadata/SingleDateChange.cpp" line="71"/>
+        <source>Date taken</source>
+        <translation>Aufgenommen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/SingleDateChange.cpp" line="73"/>
+        <source>Date digitized</source>
+        <translation>Digitalisiert</translation>
+    </message>
+</context>
+<context>
+    <name>SizeText</name>
+    <message>
+        <location filename="../src/core/compress/SizeText.cpp" line="53"/>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/SizeText.cpp" line="89"/>
+        <source>Save  %1%  %2  total</source>
+        <translation>Gespart  %1 %  %2  insgesamt</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateApply</name>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="41"/>
+        <source>GPS %1: &quot;%2&quot; is not a number</source>
+        <translation>GPS-%1: „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="65"/>
+        <source>GPS date: &quot;%1&quot; is not a date like 2024:07:01</source>
+        <translation>GPS-Datum: „%1“ ist kein Datum wie 2024:07:01</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="75"/>
+        <source>GPS time: &quot;%1&quot; is not a time like 14:30:00</source>
+        <translation>GPS-Zeit: „%1“ ist keine Uhrzeit wie 14:30:00</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="120"/>
+        <source>latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="121"/>
+        <source>longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="122"/>
+        <source>altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="126"/>
+        <source>GPS: latitude, longitude and altitude are all needed</source>
+        <translation>GPS: Breite, Länge und Höhe werden alle benötigt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="128"/>
+        <source>GPS: give both latitude and longitude, or neither to keep the photos&apos; position</source>
+        <translation>GPS: Geben Sie Breite und Länge an, oder keines von beiden, um die Position der Fotos zu behalten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="141"/>
+        <source>camera date: &quot;%1&quot; is not a date like 2024:07:01 14:30:00</source>
+        <translation>Kameradatum: „%1“ ist kein Datum wie 2024:07:01 14:30:00</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="239"/>
+        <source>not imported: %1</source>
+        <translation>nicht importiert: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="256"/>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>TrashReplace</name>
+    <message>
+        <location filename="../src/core/compress/TrashReplace.cpp" line="53"/>
+        <source>cannot move the original to the Trash: %1</source>
+        <translation>das Original lässt sich nicht in den Papierkorb verschieben: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/TrashReplace.cpp" line="63"/>
+        <source>cannot move the original to the Trash: no Trash folder on this disk</source>
+        <translation>das Original lässt sich nicht in den Papierkorb verschieben: kein Papierkorb auf diesem Datenträger</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/TrashReplace.cpp" line="73"/>
+        <source> (the original is in the Trash: %1)</source>
+        <translation> (das Original liegt im Papierkorb: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheckResult</name>
+    <message>
+        <location filename="../src/core/update/UpdateCheckResult.cpp" line="42"/>
+        <source>Vantoric Glimmerset %1 is available.</source>
+        <translation>Vantoric Glimmerset %1 ist verfügbar.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/UpdateCheckResult.cpp" line="47"/>
+        <source>You are using %1 version. Would you like to download it now?</source>
+        <translation>Sie verwenden Version %1. Möchten Sie die neue Version jetzt herunterladen?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/UpdateCheckResult.cpp" line="57"/>
+        <source>Vantoric Glimmerset %1 is the latest version.</source>
+        <translation>Vantoric Glimmerset %1 ist die neueste Version.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/UpdateCheckResult.cpp" line="62"/>
+        <source>Could not check for updates: %1</source>
+        <translation>Die Suche nach Updates ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>UpdateWindow</name>
     <message>
         <location filename="../src/ui/windows/UpdateWindow.cpp" line="17"/>
@@ -1799,6 +3068,66 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <location filename="../src/ui/windows/UpdateWindow.cpp" line="47"/>
         <source>Download</source>
         <translation>Laden</translation>
+    </message>
+</context>
+<context>
+    <name>VersionList</name>
+    <message>
+        <location filename="../src/core/update/VersionList.cpp" line="46"/>
+        <source>the version list is larger than 1 MiB</source>
+        <translation>die Versionsliste ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/VersionList.cpp" line="50"/>
+        <source>the server sent an empty version list</source>
+        <translation>der Server hat eine leere Versionsliste gesendet</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/VersionList.cpp" line="57"/>
+        <source>the server&apos;s answer is not a property list</source>
+        <translation>die Antwort des Servers ist keine Property List</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/VersionList.cpp" line="61"/>
+        <source>the version list holds no dictionary</source>
+        <translation>die Versionsliste enthält kein Dictionary</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/VersionList.cpp" line="66"/>
+        <source>the version list names no version (&quot;lastestVersion&quot;)</source>
+        <translation>die Versionsliste nennt keine Version („lastestVersion“)</translation>
+    </message>
+</context>
+<context>
+    <name>VersionListFetcher</name>
+    <message>
+        <location filename="../src/core/update/VersionListFetcher.cpp" line="18"/>
+        <source>the server did not answer within %1 seconds</source>
+        <translation>der Server hat nicht innerhalb von %1 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/VersionListFetcher.cpp" line="36"/>
+        <source>&quot;%1&quot; is not an http or https address</source>
+        <translation>„%1“ ist keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/VersionListFetcher.cpp" line="62"/>
+        <source>the answer is larger than 1 MiB (%1 bytes announced)</source>
+        <translation>die Antwort ist größer als 1 MiB (%1 Bytes angekündigt)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/update/VersionListFetcher.cpp" line="67"/>
+        <location filename="../src/core/update/VersionListFetcher.cpp" line="89"/>
+        <source>the answer is larger than 1 MiB</source>
+        <translation>die Antwort ist größer als 1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>XmpEdit</name>
+    <message>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="208"/>
+        <source>the XMP packet cannot be rewritten: %1</source>
+        <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

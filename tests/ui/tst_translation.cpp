@@ -1,30 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The German translation is chosen by a German locale and covers every text of the
 // main window and the windows it owns: walked widget by widget against the English
-// window, no text may stay English, and none is cut off. Picture buttons are named and
-// reachable by keyboard.
+// window, no text may stay English, and none is cut off. The reasons the core gives
+// reach the window translated too. Picture buttons are named and reachable by keyboard.
 #include "AppDelegateHarness.h"
+#include "LocalHttpServer.h"
 
+#include "app/BuildVersion.h"
 #include "app/Translations.h"
+#include "camera/CameraController.h"
+#include "camera/CameraWindow.h"
 #include "editor/ChangeDateWindow.h"
 #include "editor/ChangeGPSWindow.h"
 #include "editor/ChangeMutiDateWindow.h"
 #include "editor/EditViewWindow.h"
 #include "editor/EditorController.h"
 #include "editor/GpsTemplateController.h"
+#include "sources/camera/DeviceBrowser.h"
+#include "update/ZelUpdateController.h"
 #include "windows/Drawer.h"
+#include "windows/NoUpdateWindow.h"
 #include "windows/PreferenceWindow.h"
+#include "windows/UpdateWindow.h"
 #include "widgets/ImageButton.h"
+#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultTableModel.h"
+#include "widgets/ResultTableView.h"
 #include "widgets/ZelCustomeWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+
+#include <cstdio>
 
 // Every text a user can see or hear, in the window tree's own order.
 static QStringList texts(QWidget *root)
@@ -117,8 +131,9 @@ private Q_SLOTS:
     }
 
     // In German, the longer language, no label or button of the main window, the editor,
-    // its date, GPS and edit windows and the preferences cuts its text: each fits, wraps,
-    // or is elided with a tooltip.
+    // its date, GPS and edit windows, the preferences, the camera window (no camera yet),
+    // the Compress Again and photo library sheet and the update and no-update windows
+    // cuts its text: each fits, wraps, or is elided with a tooltip.
     void germanTextsAreNotClipped()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -128,6 +143,25 @@ private Q_SLOTS:
         EditorController editor(*h.delegate, &h.center);
         h.ui().rightDrawer->open();
         h.ui().preferenceWindow->show();
+        CameraController camera(*h.delegate, &h.center,
+                                new DeviceBrowser([](QString *) { return QList<CameraInfo>(); }, false));
+        camera.cameraWindow()->show();
+        h.delegate->StartCompressAction();
+        // Both update windows, as a real check fills them: a newer version, then this one.
+        LocalHttpServer server;
+        ZelUpdateController &updates = *h.delegate->updateController();
+        updates.setVersionListUrl(server.url());
+        updates.setCheckUpdate(true);
+        for (const QString &latest : {QStringLiteral("99.1"), QString::fromLatin1(buildversion::version)}) {
+            LocalHttpServer::Response answer;
+            answer.body = LocalHttpServer::versionList(latest, QStringLiteral("*Faster photo library scan"));
+            server.setResponse(answer);
+            QSignalSpy done(&updates, &ZelUpdateController::checkFinished);
+            updates.checkServerVersion();
+            QVERIFY(done.wait(20000));
+        }
+        QVERIFY(updates.window()->isVisible());
+        QVERIFY(updates.noUpdateWindow()->isVisible());
         const QList<QWidget *> windows{editor.changeDateWindow(), editor.changeMutiDateWindow(),
                                        editor.gpsTemplates()->changeGPSWindow(), editor.gpsTemplates()->editViewWindow()};
         for (QWidget *window : windows) {
@@ -174,6 +208,58 @@ private Q_SLOTS:
         qInfo("%d texts checked", checked);
         QVERIFY(checked > 20);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    }
+
+    // A reason the core gives for a photo it left out reaches the result table in German:
+    // the compression job runs for real on a folder holding one broken file.
+    void coreReasonsReachTheTableInGerman_data()
+    {
+        QTest::addColumn<QByteArray>("fileName"); // bytes, as the file system holds them
+        QTest::addColumn<bool>("cutShort");
+        QTest::addColumn<int>("state"); // ResultTableModel::RowState
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("JPEG cut short") << QByteArray("cut.jpg") << true << int(ResultTableModel::RowState::Skipped)
+                                        << QStringLiteral("die Bilddaten sind unvollständig (Datei abgeschnitten)");
+        QTest::newRow("name not UTF-8") << QByteArray("bad\xff.jpg") << false << int(ResultTableModel::RowState::Failed)
+                                        << QStringLiteral("der Dateiname ist kein gültiges UTF-8; benennen Sie die "
+                                                          "Datei um, um sie zu komprimieren");
+    }
+    void coreReasonsReachTheTableInGerman()
+    {
+        QFETCH(QByteArray, fileName);
+        QFETCH(bool, cutShort);
+        QFETCH(int, state);
+        QFETCH(QString, reason);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(translations::install(QLocale()));
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+
+        const QString folder = h.dir.filePath(QStringLiteral("broken"));
+        QDir().mkpath(folder);
+        QFile whole(testsupport::makeJpeg(h.dir.filePath(QStringLiteral("whole.jpg")), 320, 240));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        QByteArray bytes = whole.readAll();
+        if (cutShort)
+            bytes.truncate(bytes.size() / 2);
+        // Written and removed by its bytes: a name that is not UTF-8 has no QString that
+        // gives it back, so the temporary folder could not remove it either.
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/')) + fileName;
+        const auto removeFile = qScopeGuard([&path] { std::remove(path.constData()); });
+        std::FILE *file = std::fopen(path.constData(), "wb");
+        QVERIFY(file);
+        QCOMPARE(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file), size_t(bytes.size()));
+        std::fclose(file);
+
+        QVERIFY(h.dropAndWait({folder}));
+        const ResultTableModel *model = h.delegate->resultTableModel();
+        QCOMPARE(model->rowCount(), 1);
+        QCOMPARE(int(model->row(0).state), state);
+        QCOMPARE(model->row(0).reason, reason);
+        PSTableNameCellView *cell = nullptr;
+        QTRY_VERIFY((cell = qobject_cast<PSTableNameCellView *>(h.ui().theTableview->viewAtRow(0))));
+        QCOMPARE(cell->reasonlab()->toolTip(), reason);
     }
 
     // A button drawn as a picture says nothing to a screen reader unless it is named, and

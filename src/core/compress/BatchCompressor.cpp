@@ -14,6 +14,7 @@
 #include "imageio/MetadataStrip.h"
 #include "imageio/PhotoFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +32,10 @@
 Q_LOGGING_CATEGORY(lcBatch, "glimmerset.compress.batch", QtWarningMsg)
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BatchCompressor)
+};
 
 // What a worker hands back for one photo. Nothing is written yet.
 struct PhotoOutcome {
@@ -128,7 +133,7 @@ PhotoOutcome compressOne(const PhotoTask &task)
     }
     const auto source = imageio::ImageSource::create(data, &error);
     if (!source) {
-        out.reason = error.isEmpty() ? QStringLiteral("not a photo") : error;
+        out.reason = error.isEmpty() ? Text::tr("not a photo") : error;
         return out;
     }
     out.originalFileSize = compress::fastFolderSizeAtFilePath(sourcePath);
@@ -141,16 +146,16 @@ PhotoOutcome compressOne(const PhotoTask &task)
     const qint64 pixels = qMax<qint64>(1, qint64(qMax(0, shown.width())) * qMax(0, shown.height()));
     const auto tooLarge = [&](const QString &limit) {
         out.status = PhotoOutcome::Failed;
-        out.reason = QStringLiteral("too large: %1 × %2 pixels, %3").arg(shown.width()).arg(shown.height()).arg(limit);
+        out.reason = Text::tr("too large: %1 × %2 pixels, %3").arg(shown.width()).arg(shown.height()).arg(limit);
         return out;
     };
     if (pixels > task.maxPhotoPixels)
-        return tooLarge(QStringLiteral("more than %1 megapixels").arg(task.maxPhotoPixels / 1000000));
+        return tooLarge(Text::tr("more than %1 megapixels").arg(task.maxPhotoPixels / 1000000));
     if (task.budget && pixels > task.budget->total())
-        return tooLarge(QStringLiteral("more than this computer's memory allows"));
+        return tooLarge(Text::tr("more than this computer's memory allows"));
     if (task.budget && !task.budget->acquire(pixels, task.cancel)) {
         out.status = PhotoOutcome::Failed;
-        out.reason = QStringLiteral("stopped");
+        out.reason = Text::tr("stopped");
         return out;
     }
     const BudgetShare share(task.budget, pixels);
@@ -268,8 +273,8 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             early.sourcePath = item.sourcePath;
             if (item.skippedByRule || (item.problem.isEmpty() && seenSources.contains(
                                                                      compress::OutputPlanner::normalised(item.sourcePath)))) {
-                early.reason = item.skippedByRule ? QStringLiteral("hidden name")
-                                                  : QStringLiteral("given more than once in this job");
+                early.reason = item.skippedByRule ? Text::tr("hidden name")
+                                                  : Text::tr("given more than once in this job");
                 settle(index, std::move(early));
                 ++nextDispatch;
                 continue;
@@ -291,7 +296,7 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             if (m_options.bKeepOrigialPhoto && outputFolder.isEmpty() && !(resizeJob && !newJpeg)) {
                 // "/name" would be the root folder: fail the photo rather than guess.
                 early.status = PhotoOutcome::Failed;
-                early.reason = QStringLiteral("no Output folder is set");
+                early.reason = Text::tr("no Output folder is set");
                 settle(index, std::move(early));
                 ++nextDispatch;
                 continue;

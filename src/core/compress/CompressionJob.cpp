@@ -52,10 +52,10 @@ bool CompressionJob::begin(const CompressionOptions &options, QString *reason,
         return false;
     };
     if (options.bKeepOrigialPhoto && options.outputFolder.isEmpty() && !options.photoLocation)
-        return refuse(QStringLiteral("No Output folder is set."));
+        return refuse(tr("No Output folder is set."));
     bool expected = false;
     if (!anyRunning.compare_exchange_strong(expected, true))
-        return refuse(QStringLiteral("Another compression job is still running. Wait until it has finished."));
+        return refuse(tr("Another compression job is still running. Wait until it has finished."));
 
     m_active = true;
     QMetaObject::invokeMethod(this, [this] { Q_EMIT started(); }, Qt::QueuedConnection);

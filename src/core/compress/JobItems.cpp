@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JobItems.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,10 @@
 namespace compress {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(JobItems)
+};
 
 // A name for the report when the bytes are no text: printable ASCII as it is, every
 // other byte as \xNN.
@@ -50,7 +55,7 @@ bool listInto(const QString &folder, const QString &relative, QList<JobItem> *ou
     QList<QByteArray> names;
     if (!rawNames(folder, &names)) {
         if (error)
-            *error = QStringLiteral("cannot read the folder %1").arg(folder);
+            *error = Text::tr("cannot read the folder %1").arg(folder);
         return false;
     }
     // Sorted by name so a job over the same folder always runs in the same order.
@@ -63,7 +68,7 @@ bool listInto(const QString &folder, const QString &relative, QList<JobItem> *ou
         const QString name = QFile::decodeName(raw);
         if (QFile::encodeName(name) != raw) {
             out->append({base + QLatin1Char('/') + escapedName(raw), false, relative,
-                         QStringLiteral("the file name is not valid UTF-8; rename it to compress it")});
+                         Text::tr("the file name is not valid UTF-8; rename it to compress it")});
             continue;
         }
         const QString path = base + QLatin1Char('/') + name;
@@ -93,7 +98,7 @@ bool listFolder(const QString &folder, QList<JobItem> *out, QString *error, bool
     const QFileInfo info(folder);
     if (!info.isDir()) {
         if (error)
-            *error = QStringLiteral("%1 is not a folder").arg(folder);
+            *error = Text::tr("%1 is not a folder").arg(folder);
         return false;
     }
     return listInto(folder, QString(), out, error, includeSubfolders);
@@ -107,7 +112,7 @@ bool expandJobItems(CompressionJobKind kind, const QStringList &items, QList<Job
     case CompressionJobKind::Folder:
         if (items.isEmpty()) {
             if (error)
-                *error = QStringLiteral("no folder given");
+                *error = Text::tr("no folder given");
             return false;
         }
         return listFolder(items.first(), out, error, includeSubfolders);

@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OutputFolderCheck.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
 namespace compress {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(OutputFolderCheck)
+};
+
+} // namespace
 
 bool outputFolderUsable(const QString &folder, QString *reason)
 {
@@ -14,19 +23,19 @@ bool outputFolderUsable(const QString &folder, QString *reason)
         return false;
     };
     if (folder.isEmpty())
-        return refuse(QStringLiteral("No Output folder is set. Choose one in Preferences."));
+        return refuse(Text::tr("No Output folder is set. Choose one in Preferences."));
     const QFileInfo info(folder);
     if (!info.exists())
-        return refuse(QStringLiteral("The Output folder %1 does not exist. Choose another one in Preferences, "
-                                     "or connect the disk it is on.")
+        return refuse(Text::tr("The Output folder %1 does not exist. Choose another one in Preferences, "
+                               "or connect the disk it is on.")
                           .arg(folder));
     if (!info.isDir())
-        return refuse(QStringLiteral("The Output folder %1 is not a folder. Choose another one in Preferences.")
+        return refuse(Text::tr("The Output folder %1 is not a folder. Choose another one in Preferences.")
                           .arg(folder));
     QTemporaryFile probe(folder + QStringLiteral("/.glimmerset-probe-XXXXXX"));
     if (!probe.open())
-        return refuse(QStringLiteral("Photos cannot be written into the Output folder %1 (%2). Choose another one "
-                                     "in Preferences.")
+        return refuse(Text::tr("Photos cannot be written into the Output folder %1 (%2). Choose another one "
+                               "in Preferences.")
                           .arg(folder, probe.errorString()));
     return true;
 }

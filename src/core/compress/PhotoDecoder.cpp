@@ -9,11 +9,16 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace compress {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PhotoDecoder)
+};
 
 // Qt's default limit (256 MB) turns away large scans and 16-bit TIFFs.
 constexpr int ReaderAllocationLimitMB = 2048;
@@ -41,7 +46,7 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
     // A chunk that claims more bytes than the file holds makes the PNG reader allocate that
     // much before it finds out: 387 bytes can ask for gigabytes.
     if (type == QLatin1String(imageio::kUTTypePNG) && !imageio::pngIsSound(data)) {
-        photo.error = QStringLiteral("the PNG is damaged or cut short");
+        photo.error = Text::tr("the PNG is damaged or cut short");
         return photo;
     }
     QBuffer buffer;

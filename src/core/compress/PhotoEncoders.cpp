@@ -15,6 +15,7 @@
 #include "imageio/MetadataRewrite.h"
 #include "imageio/PngCodec.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
@@ -23,6 +24,10 @@
 namespace compress {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PhotoEncoders)
+};
 
 int orientationOf(const QVariantMap &metadata)
 {
@@ -42,7 +47,7 @@ EncodedPhoto failure(const QString &reason)
 
 EncodedPhoto undecodable(const DecodedPhoto &decoded)
 {
-    EncodedPhoto photo = failure(QStringLiteral("cannot decode: %1").arg(decoded.error));
+    EncodedPhoto photo = failure(Text::tr("cannot decode: %1").arg(decoded.error));
     photo.undecodable = true;
     return photo;
 }
@@ -87,7 +92,7 @@ EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &me
         image = scaledForResize(image, source, resize);
     const imageio::PngCodec::Encoded png = imageio::PngCodec::encodeSmallest(image, decoded.iccProfile);
     if (!png.ok())
-        return failure(QStringLiteral("cannot encode PNG: %1").arg(png.error));
+        return failure(Text::tr("cannot encode PNG: %1").arg(png.error));
     EncodedPhoto photo;
     photo.bytes = png.bytes;
     return photo;
@@ -130,7 +135,7 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
     const int quality = jpegQualityForCompressionFactor(NSImageCompressionFactor);
     photo.bytes = imageio::JpegCodec::encode(image, quality, decoded.iccProfile, &error);
     if (photo.bytes.isEmpty())
-        return failure(QStringLiteral("cannot encode JPEG: %1").arg(error));
+        return failure(Text::tr("cannot encode JPEG: %1").arg(error));
     if (!keepMetadata)
         return photo;
 
@@ -149,7 +154,7 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
     // good when the result replaces the source, so this fails the photo instead.
     const auto carrier = heifExifCarrier(source, photo.bytes);
     if (!imageio::copyMetadata(carrier ? *carrier : source, photo.bytes, parts, overlay, &error))
-        return failure(QStringLiteral("cannot carry the metadata over: %1").arg(error));
+        return failure(Text::tr("cannot carry the metadata over: %1").arg(error));
     photo.applyDates = true;
     photo.dates = captureDatesFor(metadata, sourcePath);
     return photo;
@@ -166,7 +171,7 @@ EncodedPhoto encodeWithMetadata(PhotoEncoder encoder, const imageio::ImageSource
     case PhotoEncoder::JpgKeepingMetadata:
         return encodeJpeg(source, metadata, true, sourcePath, resize);
     }
-    return failure(QStringLiteral("unknown encoder"));
+    return failure(Text::tr("unknown encoder"));
 }
 
 // `metadata` null: the source's own.

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SizeText.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace compress {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SizeText)
+};
 
 // Each step divides the float value, not the integer, so rounding happens exactly where
 // it always did (1536 bytes is 1.54 KB, 999999 bytes is 1000.00 KB).
@@ -42,6 +48,9 @@ char *size_to_unit(quint64 size, char *out_buffer)
 
 QString sizeText(quint64 size)
 {
+    // Only "bytes" is a word to translate: KB, MB, GB and TB are symbols.
+    if (size <= 999ULL)
+        return Text::tr("%1 bytes").arg(static_cast<int>(size));
     char buffer[SizeTextBufferSize] = {};
     return QString::asprintf("%s", size_to_unit(size, buffer));
 }
@@ -77,7 +86,7 @@ QString finishText(quint64 savedFileSize, quint64 allFileSize)
     const int percent = allFileSize == 0
         ? 0
         : truncatedPercent(static_cast<float>(savedFileSize), static_cast<float>(allFileSize));
-    return QString::asprintf("Save  %d%%  %s  total", percent, qPrintable(sizeText(savedFileSize)));
+    return Text::tr("Save  %1%  %2  total").arg(QString::number(percent), sizeText(savedFileSize));
 }
 
 } // namespace compress

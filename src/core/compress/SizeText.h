@@ -15,7 +15,7 @@ inline constexpr int SizeTextBufferSize = 100;
 // and returns it. Decimal units: "%d bytes" up to 999, then "%.2f KB", "%.2f MB",
 // "%.2f GB", "%.2f TB" with the byte count divided by 1000 per step in float.
 char *size_to_unit(quint64 size, char *out_buffer);
-// The same text as a string.
+// The same text as a string, with "bytes" in the user's language.
 QString sizeText(quint64 size);
 
 // Whole percentage saved: (original - rest) / original * 100 in float, truncated.
@@ -29,8 +29,8 @@ float progressFraction(int position, int total);
 // "%d%%" of the fraction times 100, truncated. The last item of eight shows 87%.
 QString progressPercentText(float fraction);
 
-// The savings line at the end of a job: "Save  %d%%  %s  total". A job that measured
-// nothing reads "Save  0%  0 bytes  total".
+// The savings line at the end of a job: "Save  %d%%  %s  total", in the user's language.
+// A job that measured nothing reads "Save  0%  0 bytes  total".
 QString finishText(quint64 savedFileSize, quint64 allFileSize);
 
 } // namespace compress

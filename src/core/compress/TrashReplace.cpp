@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrashReplace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,10 @@
 namespace compress {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TrashReplace)
+};
 
 // The Trash keeps "files/<name>" beside "info/<name>.trashinfo".
 QString trashInfoFor(const QString &pathInTrash)
@@ -45,7 +50,7 @@ bool replaceThroughTrash(const QString &path, const std::function<bool(QString *
     QFile original(path);
     if (!original.moveToTrash()) {
         if (error)
-            *error = QStringLiteral("cannot move the original to the Trash: %1").arg(original.errorString());
+            *error = Text::tr("cannot move the original to the Trash: %1").arg(original.errorString());
         return false;
     }
     const QString inTrash = original.fileName();
@@ -55,7 +60,7 @@ bool replaceThroughTrash(const QString &path, const std::function<bool(QString *
         QFile::rename(inTrash, path);
         QFile::remove(trashInfoFor(inTrash));
         if (error)
-            *error = QStringLiteral("cannot move the original to the Trash: no Trash folder on this disk");
+            *error = Text::tr("cannot move the original to the Trash: no Trash folder on this disk");
         return false;
     }
     QString reason;
@@ -65,7 +70,7 @@ bool replaceThroughTrash(const QString &path, const std::function<bool(QString *
     if (QFile::rename(inTrash, path))
         QFile::remove(trashInfoFor(inTrash));
     else
-        reason += QStringLiteral(" (the original is in the Trash: %1)").arg(inTrash);
+        reason += Text::tr(" (the original is in the Trash: %1)").arg(inTrash);
     if (error)
         *error = reason;
     return false;

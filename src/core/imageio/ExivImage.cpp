@@ -2,6 +2,7 @@
 #include "ExivImage.h"
 #include "ImageProperties.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 #include <mutex>
@@ -11,6 +12,10 @@ Q_LOGGING_CATEGORY(lcExiv2, "glimmerset.imageio.exiv2")
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ExivImage)
+};
 
 thread_local Exiv2Warnings *tCapture = nullptr;
 
@@ -140,7 +145,7 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
     result->m_readWarnings = warnings.messages();
     if (result->typeIdentifier().isEmpty()) {
         if (error)
-            *error = QStringLiteral("not a photo format we read");
+            *error = Text::tr("not a photo format we read");
         return nullptr;
     }
     return result;

@@ -4,6 +4,7 @@
 // Internal to the image I/O layer: the one header through which Exiv2 enters the code.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -98,7 +99,7 @@ bool guarded(Fn &&fn, QString *error)
     }
     // Some Exiv2 errors carry no text; a failure is never reported without a reason.
     if (error && error->isEmpty())
-        *error = QStringLiteral("the metadata library failed without saying why");
+        *error = QCoreApplication::translate("ExivImage", "the metadata library failed without saying why");
     return false;
 }
 

@@ -5,9 +5,15 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(HeifCodec)
+};
 
 struct ContextDeleter {
     void operator()(heif_context *context) const { heif_context_free(context); }
@@ -32,7 +38,7 @@ Handle primaryImage(const QByteArray &data, Context &context, QString *error)
 {
     context.reset(heif_context_alloc());
     if (!context) {
-        *error = QStringLiteral("out of memory");
+        *error = Text::tr("out of memory");
         return {};
     }
     heif_error status = heif_context_read_from_memory_without_copy(context.get(), data.constData(),
@@ -84,14 +90,14 @@ HeifCodec::Decoded HeifCodec::decode(const QByteArray &data)
     const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
     const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
     if (!pixels || width <= 0 || height <= 0) {
-        decoded.error = QStringLiteral("no pixels in the primary image");
+        decoded.error = Text::tr("no pixels in the primary image");
         return decoded;
     }
     // The plane belongs to libheif's image: copy it out before that is released.
     decoded.image = QImage(pixels, width, height, stride, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888)
                         .copy();
     if (decoded.image.isNull()) {
-        decoded.error = QStringLiteral("out of memory");
+        decoded.error = Text::tr("out of memory");
         return decoded;
     }
     const size_t profileSize = heif_image_handle_get_raw_color_profile_size(handle.get());

@@ -11,6 +11,7 @@
 #include "TiffBlock.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 
@@ -21,6 +22,10 @@
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImageDestination)
+};
 
 QByteArray bytesOf(Exiv2::BasicIo &io)
 {
@@ -53,7 +58,7 @@ QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay)
     }
     img.writeMetadata();
     if (const QString loss = warnings.dataLoss(); !loss.isEmpty())
-        throw std::runtime_error("the metadata cannot be written completely (" + loss.toStdString() + ")");
+        throw std::runtime_error(Text::tr("the metadata cannot be written completely (%1)").arg(loss).toStdString());
     return bytesOf(img.io());
 }
 
@@ -94,7 +99,7 @@ QString editEveryPage(QByteArray &tiff, const OverlayPlan &plan)
             &error)
             && ok;
     }
-    return ok ? QString() : QStringLiteral("the edit cannot be written to every page of the TIFF file");
+    return ok ? QString() : Text::tr("the edit cannot be written to every page of the TIFF file");
 }
 
 // GIF keeps XMP in an application extension that nothing here can rewrite.
@@ -138,30 +143,30 @@ bool ImageDestination::finalize()
 {
     m_buffer->clear();
     if (m_images.empty()) {
-        m_error = QStringLiteral("no image was added");
+        m_error = Text::tr("no image was added");
         return false;
     }
     const ImageSource &source = *m_images.front().source;
     for (const Added &added : m_images) {
         if (added.source != &source) {
-            m_error = QStringLiteral("images of one container must come from one source");
+            m_error = Text::tr("images of one container must come from one source");
             return false;
         }
     }
     if (source.type() != m_type) {
-        m_error = QStringLiteral("cannot convert %1 to %2 without re-encoding").arg(source.type(), m_type);
+        m_error = Text::tr("cannot convert %1 to %2 without re-encoding").arg(source.type(), m_type);
         return false;
     }
     if (!source.exiv().canWrite()) {
         if (m_type == QLatin1String(kUTTypeHEIC)) {
             // Copying it unchanged would pretend an edit (say, removing GPS) had been made.
-            m_error = QStringLiteral("metadata cannot be written into HEIC files");
+            m_error = Text::tr("metadata cannot be written into HEIC files");
             return false;
         }
         // A copy of a container we cannot edit is the file itself, which is only right when
         // there is no metadata the edit could have been meant to change.
         if (mayHoldMetadata(source)) {
-            m_error = QStringLiteral("metadata cannot be written into %1 files, and this one holds XMP")
+            m_error = Text::tr("metadata cannot be written into %1 files, and this one holds XMP")
                           .arg(source.type() == QLatin1String(kUTTypeGIF) ? QStringLiteral("GIF") : source.type());
             return false;
         }
@@ -232,7 +237,7 @@ bool ImageDestination::finalize()
     QString error;
     QByteArray out;
     if (!source.exiv().readDataLoss().isEmpty()) {
-        m_error = QStringLiteral("the metadata cannot be rewritten completely (%1)").arg(source.exiv().readDataLoss());
+        m_error = Text::tr("the metadata cannot be rewritten completely (%1)").arg(source.exiv().readDataLoss());
         return false;
     }
     // A TIFF rebuild writes only the directories Exiv2 read: one it skipped as damaged
@@ -243,7 +248,7 @@ bool ImageDestination::finalize()
             return m.contains(QLatin1String("ignoring it"), Qt::CaseInsensitive);
         });
         if (skipped != said.end()) {
-            m_error = QStringLiteral("the photo has a damaged directory that rewriting would drop (%1)").arg(*skipped);
+            m_error = Text::tr("the photo has a damaged directory that rewriting would drop (%1)").arg(*skipped);
             m_refused = true;
             return false;
         }
@@ -271,7 +276,7 @@ bool ImageDestination::finalize()
         return decodable && before == decodedImages(out);
     };
     if (m_type == QLatin1String(kUTTypeTIFF) && !pixelsKept()) {
-        m_error = QStringLiteral("the photo's image data is damaged and would not survive rewriting its metadata");
+        m_error = Text::tr("the photo's image data is damaged and would not survive rewriting its metadata");
         m_refused = true;
         return false;
     }
@@ -302,7 +307,7 @@ bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, cons
         return false;
     if (!image->canWrite()) {
         if (error)
-            *error = QStringLiteral("cannot write metadata into %1").arg(image->typeIdentifier());
+            *error = Text::tr("cannot write metadata into %1").arg(image->typeIdentifier());
         return false;
     }
     const bool ok = guarded(

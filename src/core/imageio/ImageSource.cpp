@@ -7,11 +7,16 @@
 #include "PhotoFiles.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImageSource)
+};
 
 int frameCount(const QByteArray &data, const QString &type)
 {
@@ -49,7 +54,7 @@ std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error
     if ((type == QLatin1String(kUTTypeJPEG) && !jpegIsComplete(data))
         || (type == QLatin1String(kUTTypePNG) && !pngIsSound(data))) {
         if (error)
-            *error = QStringLiteral("the image data is incomplete (truncated file)");
+            *error = Text::tr("the image data is incomplete (truncated file)");
         return nullptr;
     }
 

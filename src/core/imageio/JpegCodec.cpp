@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JpegCodec.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <csetjmp>
@@ -15,6 +16,10 @@
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(JpegCodec)
+};
 
 // Refuse photos whose pixels alone would need more than about 1.5 GB.
 constexpr qint64 MaxPixels = qint64(1) << 29;
@@ -302,7 +307,7 @@ JpegCodec::Decoded JpegCodec::decode(const QByteArray &data, const QSize &minimu
 {
     Decoded out;
     if (data.isEmpty()) {
-        out.error = QStringLiteral("no data");
+        out.error = Text::tr("no data");
         return out;
     }
     jpeg_decompress_struct cinfo;
@@ -330,7 +335,7 @@ QByteArray JpegCodec::encode(const QImage &source, int quality, const QByteArray
 {
     if (source.isNull()) {
         if (error)
-            *error = QStringLiteral("no image to encode");
+            *error = Text::tr("no image to encode");
         return {};
     }
     QImage image = source;

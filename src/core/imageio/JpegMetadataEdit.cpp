@@ -16,9 +16,15 @@
 #include <algorithm>
 #include <map>
 
+#include <QCoreApplication>
+
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(JpegMetadataEdit)
+};
 
 // One Exif block: usually one segment; other tools split a block larger than a segment
 // over several, the later ones continuing the TIFF data after their own header.
@@ -115,11 +121,11 @@ bool reserialiseExif(JpegFile &file, const QList<ExifRun> &runs, const ImageSour
                      const QVariantMap &overlay, JpegEditResult &result, std::set<std::string> *droppedKeys)
 {
     if (!runs.isEmpty() && runs.first().segments.size() > 1) {
-        result.error = QStringLiteral("the Exif data is split over several segments and cannot be rewritten completely");
+        result.error = Text::tr("the Exif data is split over several segments and cannot be rewritten completely");
         return false;
     }
     if (!source.exiv().readDataLoss().isEmpty()) {
-        result.error = QStringLiteral("the Exif data cannot be rewritten completely (%1)").arg(source.exiv().readDataLoss());
+        result.error = Text::tr("the Exif data cannot be rewritten completely (%1)").arg(source.exiv().readDataLoss());
         return false;
     }
     JpegFile cleaned = file;
@@ -164,11 +170,11 @@ bool reserialiseExif(JpegFile &file, const QList<ExifRun> &runs, const ImageSour
     if (!ok)
         return false;
     if (const QString loss = warnings.dataLoss(); !loss.isEmpty()) {
-        result.error = QStringLiteral("the Exif data cannot be written completely (%1)").arg(loss);
+        result.error = Text::tr("the Exif data cannot be written completely (%1)").arg(loss);
         return false;
     }
     if (encoded.size() + kExifHeaderSize > kMaxSegmentPayload) {
-        result.error = QStringLiteral("the Exif data does not fit in one JPEG segment (64 KB)");
+        result.error = Text::tr("the Exif data does not fit in one JPEG segment (64 KB)");
         return false;
     }
     const QByteArray header(kExifHeader, kExifHeaderSize);
@@ -265,7 +271,7 @@ bool writeIptc(JpegFile &file, const ImageSource &source, const OverlayPlan &pla
             continue;
         QList<PhotoshopResource> resources;
         if (!parsePhotoshopResources(file.segments.at(i).payload().mid(kIptcHeaderSize), &resources)) {
-            *error = QStringLiteral("an APP13 segment cannot be read, so its IPTC data cannot be edited");
+            *error = Text::tr("an APP13 segment cannot be read, so its IPTC data cannot be edited");
             return false;
         }
         QList<PhotoshopResource> rest;
@@ -273,7 +279,7 @@ bool writeIptc(JpegFile &file, const ImageSource &source, const OverlayPlan &pla
             if (r.id == kIptcResource) {
                 QList<IptcDataSet> sets;
                 if (!parseIptcDataSets(r.data, &sets)) {
-                    *error = QStringLiteral("the IPTC data cannot be read, so it cannot be edited");
+                    *error = Text::tr("the IPTC data cannot be read, so it cannot be edited");
                     return false;
                 }
                 original += sets;
@@ -311,7 +317,7 @@ bool writeIptc(JpegFile &file, const ImageSource &source, const OverlayPlan &pla
         if (body.isEmpty()) {
             file.segments.removeAt(i);
         } else if (header.size() + body.size() > kMaxSegmentPayload) {
-            *error = QStringLiteral("the IPTC data does not fit in one JPEG segment (64 KB)");
+            *error = Text::tr("the IPTC data does not fit in one JPEG segment (64 KB)");
             return false;
         } else if (file.segments.at(i).payload().mid(kIptcHeaderSize) != body) {
             file.segments[i] = JpegSegment::make(0xED, header + body);
@@ -340,7 +346,7 @@ bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
             const bool holdsIptc = (removals & XmpIptc)
                 && (payload.contains("Iptc4xmp") || payload.contains("photoshop:") || payload.contains("<dc:"));
             if (holdsGps || holdsIptc) {
-                *error = QStringLiteral("the extended XMP holds data to remove and cannot be rewritten");
+                *error = Text::tr("the extended XMP holds data to remove and cannot be rewritten");
                 return false;
             }
             continue;
@@ -361,7 +367,7 @@ bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
             continue;
         }
         if (kXmpHeaderSize + packet.size() > kMaxSegmentPayload) {
-            *error = QStringLiteral("the XMP packet does not fit in one JPEG segment (64 KB)");
+            *error = Text::tr("the XMP packet does not fit in one JPEG segment (64 KB)");
             return false;
         }
         s = JpegSegment::make(s.marker, payload.left(kXmpHeaderSize) + packet);
@@ -397,7 +403,7 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     if (plan.removeIptc
         && (file.imageData().contains(QByteArrayView("8BIM\x04\x04", 6))
             || file.imageData().contains(QByteArrayView("\xa1\xb2\xc3\xd4\x1c\x02", 6)))) {
-        result.error = QStringLiteral("IPTC data stored after the image cannot be removed");
+        result.error = Text::tr("IPTC data stored after the image cannot be removed");
         result.refused = true;
         return result;
     }

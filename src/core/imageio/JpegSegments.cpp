@@ -3,6 +3,8 @@
 
 #include "TiffBlock.h"
 
+#include <QCoreApplication>
+
 namespace imageio {
 
 namespace {
@@ -59,7 +61,7 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
 {
     auto fail = [&](const char *why) {
         if (error)
-            *error = QString::fromLatin1(why);
+            *error = QCoreApplication::translate("JpegSegments", why);
         return false;
     };
     segments.clear();
@@ -68,7 +70,7 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const qsizetype n = bytes.size();
     if (n < 4 || p[0] != 0xFF || p[1] != 0xD8)
-        return fail("not a JPEG file");
+        return fail(QT_TRANSLATE_NOOP("JpegSegments", "not a JPEG file"));
     qsizetype i = 2;
     qsizetype start = i; // where the current segment's raw bytes (with padding) begin
     while (i + 1 < n) {
@@ -92,10 +94,10 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
             continue;
         }
         if (i + 3 >= n)
-            return fail("a JPEG segment is cut short");
+            return fail(QT_TRANSLATE_NOOP("JpegSegments", "a JPEG segment is cut short"));
         const qsizetype length = (qsizetype(p[i + 2]) << 8) | p[i + 3];
         if (length < 2 || i + 2 + length > n)
-            return fail("a JPEG segment runs past the end of the file");
+            return fail(QT_TRANSLATE_NOOP("JpegSegments", "a JPEG segment runs past the end of the file"));
         JpegSegment s;
         s.marker = marker;
         s.padding = int(i - start);
@@ -105,7 +107,7 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
         i += 2 + length;
         start = i;
     }
-    return fail("the JPEG has no image data");
+    return fail(QT_TRANSLATE_NOOP("JpegSegments", "the JPEG has no image data"));
 }
 
 QByteArray JpegFile::assemble() const

@@ -4,6 +4,7 @@
 #include "ImageDestination.h"
 #include "ImageSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -11,6 +12,14 @@
 Q_LOGGING_CATEGORY(lcRewrite, "glimmerset.imageio.rewrite")
 
 namespace imageio {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MetadataRewrite)
+};
+
+} // namespace
 
 RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPath, const QVariantMap &properties)
 {
@@ -20,7 +29,7 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
     auto destination = ImageDestination::create(&buffer, source.type(), count);
     if (!destination) {
         result.status = RewriteResult::WriteFailed;
-        result.error = QStringLiteral("cannot write %1 files").arg(source.type());
+        result.error = Text::tr("cannot write %1 files").arg(source.type());
         return result;
     }
     for (int i = 0; i < count; ++i)
@@ -39,7 +48,7 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
     QString error;
     if (!ImageSource::create(buffer, &error)) {
         result.status = RewriteResult::WriteFailed;
-        result.error = QStringLiteral("the copy would not read back: %1").arg(error);
+        result.error = Text::tr("the copy would not read back: %1").arg(error);
         return result;
     }
     if (!writeFileAtomically(outputPath, buffer, &error)) {

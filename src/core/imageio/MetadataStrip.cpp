@@ -4,9 +4,15 @@
 #include "ExivImage.h"
 #include "ImageProperties.h"
 
+#include <QCoreApplication>
+
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MetadataStrip)
+};
 
 QByteArray fail(QString *error, const QString &reason)
 {
@@ -35,12 +41,12 @@ bool keepJpegSegment(quint8 marker, const QByteArray &data, qsizetype payload, q
 QByteArray stripJpeg(const QByteArray &data, QString *error)
 {
     if (data.size() < 4 || at(data, 0) != 0xFF || at(data, 1) != 0xD8)
-        return fail(error, QStringLiteral("not a JPEG"));
+        return fail(error, Text::tr("not a JPEG"));
     QByteArray out = data.left(2);
     qsizetype i = 2;
     while (i + 4 <= data.size()) {
         if (at(data, i) != 0xFF)
-            return fail(error, QStringLiteral("damaged JPEG segment list"));
+            return fail(error, Text::tr("damaged JPEG segment list"));
         const quint8 marker = at(data, i + 1);
         if (marker == 0xFF) { // fill byte
             ++i;
@@ -52,19 +58,19 @@ QByteArray stripJpeg(const QByteArray &data, QString *error)
         }
         const qsizetype length = (qsizetype(at(data, i + 2)) << 8) | at(data, i + 3);
         if (length < 2 || i + 2 + length > data.size())
-            return fail(error, QStringLiteral("damaged JPEG segment length"));
+            return fail(error, Text::tr("damaged JPEG segment length"));
         if (keepJpegSegment(marker, data, i + 4, length - 2))
             out += data.mid(i, 2 + length);
         i += 2 + length;
     }
-    return fail(error, QStringLiteral("JPEG without image data"));
+    return fail(error, Text::tr("JPEG without image data"));
 }
 
 QByteArray stripPng(const QByteArray &data, QString *error)
 {
     static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
     if (!data.startsWith(signature))
-        return fail(error, QStringLiteral("not a PNG"));
+        return fail(error, Text::tr("not a PNG"));
     static const QList<QByteArray> dropped{"tEXt", "zTXt", "iTXt", "eXIf", "tIME"};
     QByteArray out = signature;
     qsizetype i = signature.size();
@@ -72,7 +78,7 @@ QByteArray stripPng(const QByteArray &data, QString *error)
         const quint32 length = (quint32(at(data, i)) << 24) | (quint32(at(data, i + 1)) << 16)
             | (quint32(at(data, i + 2)) << 8) | at(data, i + 3);
         if (qsizetype(length) > data.size() - i - 12)
-            return fail(error, QStringLiteral("damaged PNG chunk length"));
+            return fail(error, Text::tr("damaged PNG chunk length"));
         const QByteArray type = data.mid(i + 4, 4);
         if (!dropped.contains(type))
             out += data.mid(i, 12 + length);
@@ -80,7 +86,7 @@ QByteArray stripPng(const QByteArray &data, QString *error)
         if (type == "IEND")
             return out;
     }
-    return fail(error, QStringLiteral("PNG without its closing chunk"));
+    return fail(error, Text::tr("PNG without its closing chunk"));
 }
 
 } // namespace
@@ -90,7 +96,7 @@ QByteArray stripMetadataLosslessly(const QByteArray &data, const QString &type, 
     if (type == QLatin1String(kUTTypePNG))
         return stripPng(data, error);
     if (type != QLatin1String(kUTTypeJPEG))
-        return fail(error, QStringLiteral("metadata can be removed without re-encoding only from JPEG and PNG"));
+        return fail(error, Text::tr("metadata can be removed without re-encoding only from JPEG and PNG"));
     QByteArray stripped = stripJpeg(data, error);
     if (stripped.isEmpty() || orientation < 2 || orientation > 8)
         return stripped;

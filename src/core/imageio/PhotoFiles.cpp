@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PhotoFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,6 +17,10 @@ namespace imageio {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PhotoFiles)
+};
+
 void setError(QString *error, const QString &text)
 {
     if (error)
@@ -25,7 +30,7 @@ void setError(QString *error, const QString &text)
 QString systemReason(int code)
 {
     if (code == ENOSPC || code == EDQUOT)
-        return QStringLiteral("disk full");
+        return Text::tr("disk full");
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
@@ -34,10 +39,10 @@ QString systemReason(int code)
 QString writeReason(const QFileDevice &file, int savedErrno)
 {
     if (savedErrno == ENOSPC || savedErrno == EDQUOT || file.error() == QFileDevice::ResourceError)
-        return QStringLiteral("disk full");
+        return Text::tr("disk full");
     if (!file.errorString().isEmpty() && file.error() != QFileDevice::NoError)
         return file.errorString();
-    return savedErrno ? systemReason(savedErrno) : QStringLiteral("the file could not be written");
+    return savedErrno ? systemReason(savedErrno) : Text::tr("the file could not be written");
 }
 
 } // namespace
@@ -58,17 +63,17 @@ bool readPhotoFile(const QString &path, QByteArray *bytes, QString *error, qint6
         return false;
     }
     if (S_ISDIR(info.st_mode)) {
-        setError(error, QStringLiteral("is a folder"));
+        setError(error, Text::tr("is a folder"));
         ::close(fd);
         return false;
     }
     if (!S_ISREG(info.st_mode)) {
-        setError(error, QStringLiteral("not a regular file"));
+        setError(error, Text::tr("not a regular file"));
         ::close(fd);
         return false;
     }
     if (info.st_size > maxSize) {
-        setError(error, QStringLiteral("too large"));
+        setError(error, Text::tr("too large"));
         ::close(fd);
         return false;
     }
@@ -95,7 +100,7 @@ bool readPhotoFile(const QString &path, QByteArray *bytes, QString *error, qint6
         data.truncate(done);
         *bytes = std::move(data);
     } catch (const std::bad_alloc &) {
-        setError(error, QStringLiteral("not enough memory to read it"));
+        setError(error, Text::tr("not enough memory to read it"));
         return false;
     }
     return true;
@@ -106,7 +111,7 @@ bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QSt
     // QSaveFile resolves a link and replaces its target; lstat sees the link itself.
     struct stat linkInfo {};
     if (::lstat(QFile::encodeName(outputPath).constData(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
-        setError(error, QStringLiteral("is a link: not written through it"));
+        setError(error, Text::tr("is a link: not written through it"));
         return false;
     }
 
@@ -141,7 +146,7 @@ bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QSt
     }
     struct stat written {};
     if (::fstat(file.handle(), &written) != 0 || written.st_size != bytes.size()) {
-        setError(error, QStringLiteral("the written file has %1 bytes instead of %2")
+        setError(error, Text::tr("the written file has %1 bytes instead of %2")
                             .arg(qlonglong(written.st_size))
                             .arg(qlonglong(bytes.size())));
         file.cancelWriting();

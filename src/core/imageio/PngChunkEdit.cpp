@@ -5,6 +5,7 @@
 #include "TiffBlock.h"
 #include "XmpEdit.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QtEndian>
 
@@ -13,6 +14,10 @@
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PngChunkEdit)
+};
 
 constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr int kSignatureSize = 8;
@@ -219,7 +224,7 @@ PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QBy
         return PngEditOutcome::NotApplicable;
     QList<Chunk> chunks;
     if (!parseChunks(png, &chunks)) {
-        *error = QStringLiteral("the PNG chunks cannot be read");
+        *error = Text::tr("the PNG chunks cannot be read");
         return PngEditOutcome::Failed;
     }
     bool exifPatched = false;

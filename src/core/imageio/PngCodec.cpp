@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PngCodec.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 
@@ -15,6 +16,10 @@
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PngCodec)
+};
 
 struct WriteState {
     QByteArray *out;
@@ -94,7 +99,7 @@ PngCodec::Encoded writePng(const PngLayout &layout, std::vector<png_bytep> &rows
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {
         png_destroy_write_struct(&png, &info);
-        result.error = QStringLiteral("libpng could not start");
+        result.error = Text::tr("libpng could not start");
         return result;
     }
     png_set_write_fn(png, &state, pngWrite, pngFlush);
@@ -175,7 +180,7 @@ PngCodec::Encoded PngCodec::encodePalette(const QImage &source, int minimumQuali
     Encoded result;
     result.kind = Kind::Palette;
     if (source.isNull()) {
-        result.error = QStringLiteral("no image to encode");
+        result.error = Text::tr("no image to encode");
         return result;
     }
     Encoded exact = encodeExactPalette(source, iccProfile);
@@ -190,22 +195,22 @@ PngCodec::Encoded PngCodec::encodePalette(const QImage &source, int minimumQuali
 
     std::unique_ptr<liq_attr, LiqDeleter> attr(liq_attr_create());
     if (!attr) {
-        result.error = QStringLiteral("libimagequant could not start");
+        result.error = Text::tr("libimagequant could not start");
         return result;
     }
     liq_set_quality(attr.get(), minimumQuality, targetQuality);
     std::unique_ptr<liq_image, LiqDeleter> image(
         liq_image_create_rgba_rows(attr.get(), inputRows.data(), width, height, 0));
     if (!image) {
-        result.error = QStringLiteral("libimagequant refused the image");
+        result.error = Text::tr("libimagequant refused the image");
         return result;
     }
     liq_result *rawResult = nullptr;
     const liq_error quantized = liq_image_quantize(image.get(), attr.get(), &rawResult);
     std::unique_ptr<liq_result, LiqDeleter> quantization(rawResult);
     if (quantized != LIQ_OK || !quantization) {
-        result.error = quantized == LIQ_QUALITY_TOO_LOW ? QStringLiteral("palette below the quality floor")
-                                                        : QStringLiteral("quantisation failed");
+        result.error = quantized == LIQ_QUALITY_TOO_LOW ? Text::tr("palette below the quality floor")
+                                                        : Text::tr("quantisation failed");
         return result;
     }
     liq_set_dithering_level(quantization.get(), 1.0f);
@@ -215,7 +220,7 @@ PngCodec::Encoded PngCodec::encodePalette(const QImage &source, int minimumQuali
     for (int y = 0; y < height; ++y)
         rows[size_t(y)] = indices.data() + size_t(y) * size_t(width);
     if (liq_write_remapped_image_rows(quantization.get(), image.get(), rows.data()) != LIQ_OK) {
-        result.error = QStringLiteral("remapping failed");
+        result.error = Text::tr("remapping failed");
         return result;
     }
 
@@ -241,7 +246,7 @@ PngCodec::Encoded PngCodec::encodeLossless(const QImage &source, const QByteArra
 {
     if (source.isNull()) {
         Encoded failed;
-        failed.error = QStringLiteral("no image to encode");
+        failed.error = Text::tr("no image to encode");
         return failed;
     }
     const bool alpha = source.hasAlphaChannel();

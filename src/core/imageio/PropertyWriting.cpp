@@ -5,6 +5,7 @@
 #include "XmpEdit.h"
 
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 
@@ -17,6 +18,10 @@ Q_LOGGING_CATEGORY(lcMapping, "glimmerset.imageio.mapping")
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PropertyWriting)
+};
 
 QString rationalText(double x, bool isSigned)
 {
@@ -122,12 +127,12 @@ QString unstorableReason(const std::string &keyName, const QVariant &v, const QS
         const double x = v.typeId() == QMetaType::QString ? v.toString().toDouble(&ok) : v.toDouble(&ok);
         const double limit = keyName.find("Latitude") != std::string::npos ? 90.0 : 180.0;
         if (!ok || !std::isfinite(x))
-            return QStringLiteral("is not a number");
+            return Text::tr("is not a number");
         if (std::fabs(x) > limit)
-            return QStringLiteral("is out of range (at most %1 degrees)").arg(limit);
+            return Text::tr("is out of range (at most %1 degrees)").arg(limit);
     }
     if (keyName == "Exif.Image.Orientation" && (v.toInt() < 1 || v.toInt() > 8))
-        return QStringLiteral("is not an orientation (1 to 8)");
+        return Text::tr("is not an orientation (1 to 8)");
     return {};
 }
 
@@ -135,7 +140,7 @@ void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &
              const QString &special = {})
 {
     auto refuse = [&](const QString &why) {
-        problems << QStringLiteral("%1 value '%2' %3")
+        problems << Text::tr("%1 value '%2' %3")
                         .arg(QString::fromStdString(keyName), v.toString().left(40), why);
     };
     if (const QString why = unstorableReason(keyName, v, special); !why.isEmpty()) {
@@ -163,7 +168,7 @@ void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &
             const QString text = v.typeId() == QMetaType::QString ? timeStampText(v.toString())
                                                                   : valueText(v, type);
             if (text.isEmpty()) {
-                refuse(QStringLiteral("is not a time of the form HH:mm:ss"));
+                refuse(Text::tr("is not a time of the form HH:mm:ss"));
                 return;
             }
             rc = value->read(text.toStdString());
@@ -187,7 +192,7 @@ void setExif(Exiv2::ExifData &exif, const std::string &keyName, const QVariant &
             rc = value->read(valueText(v, type).toStdString());
         }
         if (rc != 0) {
-            refuse(QStringLiteral("cannot be stored in that tag"));
+            refuse(Text::tr("cannot be stored in that tag"));
             return;
         }
         if (existing != exif.end())
@@ -262,7 +267,7 @@ void applyGps(Exiv2::Image &image, const QVariantMap &gps, QStringList &problems
             if (v.typeId() == QMetaType::QString)
                 v.toString().toDouble(&numeric);
             if (!numeric) {
-                problems << QStringLiteral("%1 value '%2' is not a number").arg(QString::fromStdString(key), v.toString().left(40));
+                problems << Text::tr("%1 value '%2' is not a number").arg(QString::fromStdString(key), v.toString().left(40));
                 continue;
             }
             setExif(exif, key, v.isNull() ? v : QVariant(std::fabs(signedNumber(v))), problems);
@@ -302,7 +307,7 @@ void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map, QStringList &probl
                 Exiv2::Value::AutoPtr value = Exiv2::Value::create(
                     Exiv2::IptcDataSets::dataSetType(key.tag(), key.record()));
                 if (value->read(text.toUtf8().toStdString()) != 0) {
-                    problems << QStringLiteral("IPTC %1 value '%2' cannot be stored").arg(it.key(), text.left(40));
+                    problems << Text::tr("IPTC %1 value '%2' cannot be stored").arg(it.key(), text.left(40));
                     continue;
                 }
                 iptc.add(key, value.get());
@@ -428,7 +433,7 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
                 if (value->read(QString::number(v.toLongLong()).toStdString()) == 0)
                     pos->setValue(value.get());
                 else
-                    problems << QStringLiteral("%1 value %2 cannot be stored").arg(QString::fromStdString(key)).arg(v.toLongLong());
+                    problems << Text::tr("%1 value %2 cannot be stored").arg(QString::fromStdString(key)).arg(v.toLongLong());
             }
         } else if ((name == QLatin1String(kCGImagePropertyDPIWidth) || name == QLatin1String(kCGImagePropertyDPIHeight))
                    && v != current.value(name)) {

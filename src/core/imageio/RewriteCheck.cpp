@@ -9,9 +9,15 @@
 #include "TiffBlock.h"
 #include "XmpEdit.h"
 
+#include <QCoreApplication>
+
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RewriteCheck)
+};
 
 bool removedGroup(const std::string &group, const OverlayPlan &plan)
 {
@@ -61,7 +67,7 @@ QString checkCopy(const QByteArray &sourceBytes, const QByteArray &copy, const C
     // Both read the same way, now: a parse made earlier may since have been changed by use.
     auto original = ExivImage::open(sourceBytes, &error);
     if (!original)
-        return QStringLiteral("the source does not read again: %1").arg(error);
+        return Text::tr("the source does not read again: %1").arg(error);
     Exiv2::Image &source = original->image();
     std::unique_ptr<ExivImage> again; // a second reading, for values Exiv2 does not read the same twice
     auto unstable = [&](const Exiv2::Exifdatum &d) {
@@ -74,25 +80,25 @@ QString checkCopy(const QByteArray &sourceBytes, const QByteArray &copy, const C
     };
     auto written = ExivImage::open(copy, &error);
     if (!written)
-        return QStringLiteral("the copy does not read back: %1").arg(error);
+        return Text::tr("the copy does not read back: %1").arg(error);
     Exiv2::Image &out = written->image();
     QString fault;
     const bool ok = guarded(
         [&] {
             for (const Exiv2::Exifdatum &d : out.exifData()) {
                 if (removedGroup(d.groupName(), plan)) {
-                    fault = QStringLiteral("the copy still holds %1").arg(describe(d));
+                    fault = Text::tr("the copy still holds %1").arg(describe(d));
                     return;
                 }
             }
             const bool iptcInExif = out.exifData().findKey(Exiv2::ExifKey("Exif.Image.IPTCNAA")) != out.exifData().end();
             if (plan.removeIptc && (!out.iptcData().empty() || iptcInExif)) {
-                fault = QStringLiteral("the copy still holds IPTC data");
+                fault = Text::tr("the copy still holds IPTC data");
                 return;
             }
             Exiv2::XmpData xmp = out.xmpData();
             if (editXmpProperties(xmp, plan.xmp)) {
-                fault = QStringLiteral("the copy still holds XMP properties that were to be removed or moved");
+                fault = Text::tr("the copy still holds XMP properties that were to be removed or moved");
                 return;
             }
             Exiv2::ExifData &after = out.exifData();
@@ -101,31 +107,31 @@ QString checkCopy(const QByteArray &sourceBytes, const QByteArray &copy, const C
                     continue;
                 auto pos = after.findKey(Exiv2::ExifKey(d.key()));
                 if (pos == after.end()) {
-                    fault = QStringLiteral("the rewrite would lose %1").arg(describe(d));
+                    fault = Text::tr("the rewrite would lose %1").arg(describe(d));
                     return;
                 }
                 if (pos->toString() != d.toString() && !unstable(d)) {
-                    fault = QStringLiteral("the rewrite would change %1").arg(describe(d));
+                    fault = Text::tr("the rewrite would change %1").arg(describe(d));
                     return;
                 }
             }
             if (!plan.removeIptc && plan.iptcChanges.isEmpty()) {
                 const Exiv2::IptcData &before = source.iptcData();
                 if (before.size() != out.iptcData().size()) {
-                    fault = QStringLiteral("the rewrite would change the IPTC data");
+                    fault = Text::tr("the rewrite would change the IPTC data");
                     return;
                 }
                 auto a = before.begin();
                 for (auto b = out.iptcData().begin(); a != before.end(); ++a, ++b)
                     if (a->key() != b->key() || a->toString() != b->toString()) {
-                        fault = QStringLiteral("the rewrite would change %1").arg(QString::fromStdString(a->key()));
+                        fault = Text::tr("the rewrite would change %1").arg(QString::fromStdString(a->key()));
                         return;
                     }
             }
         },
         &error);
     if (!ok)
-        return QStringLiteral("the copy does not read back: %1").arg(error);
+        return Text::tr("the copy does not read back: %1").arg(error);
     return fault;
 }
 
@@ -134,7 +140,7 @@ QString checkJpegRemovals(const QByteArray &jpeg, const OverlayPlan &plan)
     JpegFile file;
     QString error;
     if (!file.parse(jpeg, &error))
-        return QStringLiteral("the copy is not a readable JPEG: %1").arg(error);
+        return Text::tr("the copy is not a readable JPEG: %1").arg(error);
     for (const JpegSegment &s : std::as_const(file.segments)) {
         if (s.kind == JpegSegment::Exif && (plan.removeGps || plan.removeExif || plan.removeIptc)) {
             QByteArray tiff = s.payload().mid(kExifHeaderSize);
@@ -144,18 +150,18 @@ QString checkJpegRemovals(const QByteArray &jpeg, const OverlayPlan &plan)
                 && ((plan.removeGps && ifd0.find(TiffBlock::GpsPointer))
                     || (plan.removeExif && ifd0.find(TiffBlock::ExifPointer))
                     || (plan.removeIptc && ifd0.find(TiffBlock::IptcNaa))))
-                return QStringLiteral("an Exif segment of the copy still holds what was to be removed");
+                return Text::tr("an Exif segment of the copy still holds what was to be removed");
         } else if (s.kind == JpegSegment::Iptc && plan.removeIptc) {
             QList<PhotoshopResource> resources;
             parsePhotoshopResources(s.payload().mid(kIptcHeaderSize), &resources);
             for (const PhotoshopResource &r : std::as_const(resources))
                 if (r.id == kIptcResource)
-                    return QStringLiteral("an APP13 segment of the copy still holds IPTC data");
+                    return Text::tr("an APP13 segment of the copy still holds IPTC data");
         } else if (s.kind == JpegSegment::Xmp && !plan.xmp.isEmpty()) {
             QByteArray packet = s.payload().mid(kXmpHeaderSize);
             bool changed = false;
             if (!editXmpProperties(packet, plan.xmp, &changed, &error) || changed)
-                return QStringLiteral("an XMP segment of the copy still holds what was to be removed");
+                return Text::tr("an XMP segment of the copy still holds what was to be removed");
         }
     }
     return {};

@@ -4,6 +4,7 @@
 #include "ExivImage.h"
 #include "ImageProperties.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -13,6 +14,10 @@
 namespace imageio {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(XmpEdit)
+};
 
 bool startsWith(const std::string &s, const char *prefix) { return s.rfind(prefix, 0) == 0; }
 
@@ -200,7 +205,7 @@ bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *erro
         error);
     if (!ok) {
         if (error)
-            *error = QStringLiteral("the XMP packet cannot be rewritten: %1").arg(*error);
+            *error = Text::tr("the XMP packet cannot be rewritten: %1").arg(*error);
         return false;
     }
     if (*changed) {

@@ -10,6 +10,8 @@
 #include "imageio/ImageSource.h"
 #include "imageio/MetadataRewrite.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace batchdateshift {
@@ -17,6 +19,10 @@ namespace batchdateshift {
 using namespace imageio;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BatchDateShift)
+};
 
 qint64 saturatingProduct(qint64 value, qint64 unit)
 {
@@ -48,9 +54,9 @@ QDateTime shifted(const QDateTime &date, qint64 seconds)
     return inExifRange(result) ? result : QDateTime();
 }
 
-editsteps::PhotoPlan outOfRange()
+QString outOfRangeReason()
 {
-    return editsteps::PhotoPlan::fail(QStringLiteral("the shifted date falls outside the years 1 to 9999"));
+    return Text::tr("the shifted date falls outside the years 1 to 9999");
 }
 
 // Each date the photo has moves from its own value; a date it lacks stays absent, so
@@ -73,7 +79,7 @@ editsteps::PhotoPlan shiftEach(const editsteps::Photo &photo, qint64 originalDel
             continue;
         *dates[i].second = shifted(*dates[i].first, deltas[i]);
         if (!dates[i].second->isValid())
-            return outOfRange();
+            return editsteps::PhotoPlan::fail(outOfRangeReason());
     }
     *moved = after;
     return editsteps::PhotoPlan::rewrite(datesOverlay(properties, before, after, zone));
@@ -174,13 +180,13 @@ QString refusal(const BatchDateChange &change, const QTimeZone &zone)
 {
     QList<std::pair<QString, QString>> typed; // field, text
     if (change.mode == BatchDateChange::Mode::Absolute) {
-        typed = {{QStringLiteral("Date"), change.absoluteDate}};
+        typed = {{Text::tr("Date"), change.absoluteDate}};
     } else if (change.mode == BatchDateChange::Mode::Reference) {
         const ReferenceDates &r = change.reference;
-        typed = {{QStringLiteral("Taken (it shows)"), r.beforeOriginal},
-                 {QStringLiteral("Digitized (it shows)"), r.beforeDigitized},
-                 {QStringLiteral("Taken (it should show)"), r.afterOriginal},
-                 {QStringLiteral("Digitized (it should show)"), r.afterDigitized}};
+        typed = {{Text::tr("Taken (it shows)"), r.beforeOriginal},
+                 {Text::tr("Digitized (it shows)"), r.beforeDigitized},
+                 {Text::tr("Taken (it should show)"), r.afterOriginal},
+                 {Text::tr("Digitized (it should show)"), r.afterDigitized}};
     }
     for (const auto &[field, text] : typed)
         if (!datetext::parseTyped(text, zone).date.isValid())
@@ -193,7 +199,7 @@ JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, co
 {
     if (change.mode == BatchDateChange::Mode::Reference && !target.sourceIsLocalList && !target.selection.isEmpty()) {
         JobReport report;
-        report.note = QStringLiteral("A reference photo shifts local photos only; nothing was written.");
+        report.note = Text::tr("A reference photo shifts local photos only; nothing was written.");
         return report;
     }
     // The batch window always reads the photos' own files, whatever the source mode.

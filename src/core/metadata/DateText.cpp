@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DateText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace datetext {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DateText)
+};
 
 // Date and time are parsed apart and then placed in the zone, so a wall-clock time
 // that falls into a daylight-saving gap of the machine's own zone cannot shift the result.
@@ -64,7 +69,7 @@ TypedDate parseTyped(const QString &text, const QTimeZone &zone)
 
 QString notADateMessage(const QString &field, const QString &text)
 {
-    return QStringLiteral("%1: \"%2\" is not a date; type it as yyyy:MM:dd HH:mm:ss (or yyyy-MM-dd HH:mm:ss).")
+    return Text::tr("%1: \"%2\" is not a date; type it as yyyy:MM:dd HH:mm:ss (or yyyy-MM-dd HH:mm:ss).")
         .arg(field, text);
 }
 

@@ -3,9 +3,15 @@
 
 #include "imageio/ImageProperties.h"
 
+#include <QCoreApplication>
+
 using namespace imageio;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EditSheetFields)
+};
 
 struct TemplateKey {
     const char *key;
@@ -60,7 +66,7 @@ bool EditSheetFields::fromTemplate(const QVariantMap &map, EditSheetFields *out,
             continue;
         if (it->typeId() != QMetaType::QString) {
             if (error)
-                *error = QStringLiteral("the template's %1 is not text").arg(QLatin1String(k.key));
+                *error = Text::tr("the template's %1 is not text").arg(QLatin1String(k.key));
             return false;
         }
         QString &field = fields.*k.field;

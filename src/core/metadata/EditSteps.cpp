@@ -7,10 +7,19 @@
 #include "imageio/PhotoFiles.h"
 #include "imageio/MetadataRewrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace editsteps {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EditSteps)
+};
+
+} // namespace
 
 PhotoPlan PhotoPlan::rewrite(const QVariantMap &overlay)
 {
@@ -50,8 +59,8 @@ void prepareWorkingFolder(const EditTarget &target)
 
 QString unreadableReason(const QString &error)
 {
-    return error.isEmpty() ? QStringLiteral("not a photo that can be read")
-                           : QStringLiteral("not a photo that can be read (%1)").arg(error);
+    return error.isEmpty() ? Text::tr("not a photo that can be read")
+                           : Text::tr("not a photo that can be read (%1)").arg(error);
 }
 
 namespace {
@@ -75,7 +84,7 @@ bool writeCopy(JobReport &report, const EditSource &source, const QString &outpu
         if (imageio::writeFileAtomically(output, photo.bytes, &error))
             return true;
         report.addFailed(source.fileName, source.sourcePath, output,
-                         error.isEmpty() ? QStringLiteral("the copy could not be written") : error);
+                         error.isEmpty() ? Text::tr("the copy could not be written") : error);
         return false;
     }
     if (!photo.image) {
@@ -97,7 +106,7 @@ bool writeCopy(JobReport &report, const EditSource &source, const QString &outpu
         break;
     }
     report.addFailed(source.fileName, source.sourcePath, output,
-                     result.error.isEmpty() ? QStringLiteral("the copy could not be written") : result.error);
+                     result.error.isEmpty() ? Text::tr("the copy could not be written") : result.error);
     return false;
 }
 
@@ -106,12 +115,12 @@ bool writeCopy(JobReport &report, const EditSource &source, const QString &outpu
 bool afterWrite(const QString &output, const PhotoPlan &plan, QString *error)
 {
     if ((plan.creation || plan.modification) && !filedates::setFileDates(output, plan.creation, plan.modification)) {
-        *error = QStringLiteral("the copy was written but its file dates could not be set");
+        *error = Text::tr("the copy was written but its file dates could not be set");
         return false;
     }
     if (plan.afterWrite && !plan.afterWrite(output, error)) {
         if (error->isEmpty())
-            *error = QStringLiteral("the copy was written but could not be finished");
+            *error = Text::tr("the copy was written but could not be finished");
         return false;
     }
     return true;

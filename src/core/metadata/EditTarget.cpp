@@ -3,11 +3,16 @@
 
 #include "sources/LocalImport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EditTarget)
+};
 
 LocalFileResolver defaultResolver(const EditTarget &target)
 {
@@ -17,7 +22,7 @@ LocalFileResolver defaultResolver(const EditTarget &target)
         const QString copy = folder + QLatin1Char('/') + item.fileName;
         if (QFileInfo::exists(copy))
             return copy;
-        *why = QStringLiteral("not yet copied from the camera into the Working folder");
+        *why = Text::tr("not yet copied from the camera into the Working folder");
         return QString();
     };
 }

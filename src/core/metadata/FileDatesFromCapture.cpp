@@ -9,7 +9,17 @@
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 
+#include <QCoreApplication>
+
 namespace filedatesfromcapture {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileDatesFromCapture)
+};
+
+} // namespace
 
 using namespace imageio;
 
@@ -32,9 +42,9 @@ JobReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &z
 QString fileDateNote()
 {
     if (filedates::canSetCreationDate())
-        return QStringLiteral("The copies' creation dates become the capture dates.");
-    return QStringLiteral("This system cannot set a file's creation date: the copies' modification dates "
-                          "become the capture dates.");
+        return Text::tr("The copies' creation dates become the capture dates.");
+    return Text::tr("This system cannot set a file's creation date: the copies' modification dates "
+                    "become the capture dates.");
 }
 
 } // namespace filedatesfromcapture

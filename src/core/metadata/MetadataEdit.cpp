@@ -3,11 +3,17 @@
 
 #include "imageio/ImageProperties.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using namespace imageio;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MetadataEdit)
+};
 
 // Exif dates have four-digit years and no offset.
 QString dateError(const char *field, const std::optional<QDateTime> &date)
@@ -15,10 +21,10 @@ QString dateError(const char *field, const std::optional<QDateTime> &date)
     if (!date)
         return {};
     if (!date->isValid())
-        return QStringLiteral("%1: not a valid date").arg(QLatin1String(field));
+        return Text::tr("%1: not a valid date").arg(Text::tr(field));
     const int year = date->date().year();
     if (year < 1 || year > 9999)
-        return QStringLiteral("%1: the year must be between 1 and 9999").arg(QLatin1String(field));
+        return Text::tr("%1: the year must be between 1 and 9999").arg(Text::tr(field));
     return {};
 }
 
@@ -43,29 +49,30 @@ void insertGroup(QVariantMap &overlay, const char *name, const QVariantMap &grou
 
 QString MetadataEdit::validate() const
 {
-    for (const auto &[field, date] : {std::pair{"capture date", captureDate}, std::pair{"digitized date", digitizedDate},
-                                      std::pair{"modify date", modifyDate}}) {
+    for (const auto &[field, date] : {std::pair{QT_TRANSLATE_NOOP("MetadataEdit", "capture date"), captureDate},
+                                      std::pair{QT_TRANSLATE_NOOP("MetadataEdit", "digitized date"), digitizedDate},
+                                      std::pair{QT_TRANSLATE_NOOP("MetadataEdit", "modify date"), modifyDate}}) {
         const QString error = dateError(field, date);
         if (!error.isEmpty())
             return error;
     }
     if (gps) {
         if (!std::isfinite(gps->latitude) || gps->latitude < -90 || gps->latitude > 90)
-            return QStringLiteral("GPS latitude: must be between -90 and 90 degrees");
+            return Text::tr("GPS latitude: must be between -90 and 90 degrees");
         if (!std::isfinite(gps->longitude) || gps->longitude < -180 || gps->longitude > 180)
-            return QStringLiteral("GPS longitude: must be between -180 and 180 degrees");
+            return Text::tr("GPS longitude: must be between -180 and 180 degrees");
         if (gps->altitude && !std::isfinite(*gps->altitude))
-            return QStringLiteral("GPS altitude: not a number");
+            return Text::tr("GPS altitude: not a number");
         if (gps->time.isValid() && (gps->time.toUTC().date().year() < 1 || gps->time.toUTC().date().year() > 9999))
-            return QStringLiteral("GPS date: the year must be between 1 and 9999");
+            return Text::tr("GPS date: the year must be between 1 and 9999");
         if ((removedGroups & GpsGroup) != 0)
-            return QStringLiteral("GPS: cannot be both removed and set");
+            return Text::tr("GPS: cannot be both removed and set");
     }
     if (keywords) {
         for (const QString &keyword : *keywords) {
             // IPTC keywords are at most 64 bytes each.
             if (keyword.toUtf8().size() > 64)
-                return QStringLiteral("keywords: \"%1\" is longer than 64 bytes").arg(keyword);
+                return Text::tr("keywords: \"%1\" is longer than 64 bytes").arg(keyword);
         }
     }
     return {};

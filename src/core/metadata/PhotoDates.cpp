@@ -6,9 +6,15 @@
 
 #include "imageio/ImageProperties.h"
 
+#include <QCoreApplication>
+
 using namespace imageio;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PhotoDates)
+};
 
 QDateTime storedDate(const QVariantMap &group, const char *key, const QTimeZone &zone)
 {
@@ -60,7 +66,7 @@ PhotoDates PhotoDates::read(const QVariantMap &properties, const QTimeZone &zone
 
 QString noCaptureDateReason()
 {
-    return QStringLiteral("no capture date");
+    return Text::tr("no capture date");
 }
 
 QVariantMap datesOverlay(const QVariantMap &properties, const PhotoDates &before, const PhotoDates &changed,

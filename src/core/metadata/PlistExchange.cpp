@@ -8,6 +8,7 @@
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
@@ -17,6 +18,10 @@ namespace plistexchange {
 using namespace imageio;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PlistExchange)
+};
 
 const QLatin1String kExif(kCGImagePropertyExifDictionary);
 const QLatin1String kTiff(kCGImagePropertyTIFFDictionary);
@@ -66,7 +71,7 @@ bool checkGroup(const QString &group, const QVariantMap &map, QString *error)
 {
     for (auto it = map.begin(); it != map.end(); ++it) {
         if (!isValue(it.value()))
-            return refuse(error, QStringLiteral("%1 %2 is not a value a photo can hold").arg(group, it.key()));
+            return refuse(error, Text::tr("%1 %2 is not a value a photo can hold").arg(group, it.key()));
     }
     if (group != kGps)
         return true;
@@ -81,7 +86,7 @@ bool checkGroup(const QString &group, const QVariantMap &map, QString *error)
             continue;
         const double v = it->toDouble();
         if (!isNumber(*it) || !std::isfinite(v) || v < 0 || v > r.limit)
-            return refuse(error, QStringLiteral("%1 %2 must be a number from 0 to %3")
+            return refuse(error, Text::tr("%1 %2 must be a number from 0 to %3")
                                      .arg(group, QLatin1String(r.key))
                                      .arg(r.limit));
     }
@@ -93,8 +98,8 @@ bool checkGroup(const QString &group, const QVariantMap &map, QString *error)
     for (const auto &r : refs) {
         const auto it = map.find(QLatin1String(r.key));
         if (it != map.end() && !r.allowed.contains(it->toString()))
-            return refuse(error, QStringLiteral("%1 %2 must be %3")
-                                     .arg(group, QLatin1String(r.key), r.allowed.join(QStringLiteral(" or "))));
+            return refuse(error, Text::tr("%1 %2 must be %3 or %4")
+                                     .arg(group, QLatin1String(r.key), r.allowed.at(0), r.allowed.at(1)));
     }
     return true;
 }
@@ -105,7 +110,7 @@ bool checkGroupEntry(const QVariantMap &root, const QString &group, QString *err
     if (it == root.end())
         return true;
     if (it->typeId() != QMetaType::QVariantMap)
-        return refuse(error, QStringLiteral("its %1 entry is not a dictionary").arg(group));
+        return refuse(error, Text::tr("its %1 entry is not a dictionary").arg(group));
     return checkGroup(group, it->toMap(), error);
 }
 
@@ -133,13 +138,13 @@ QString kindName(Kind kind)
 {
     switch (kind) {
     case Kind::Whole:
-        return QStringLiteral("metadata");
+        return Text::tr("metadata");
     case Kind::Exif:
         return QStringLiteral("Exif");
     case Kind::Tiff:
         return QStringLiteral("TIFF");
     case Kind::ExifAndTiff:
-        return QStringLiteral("Exif or TIFF");
+        return Text::tr("Exif or TIFF");
     }
     return {};
 }
@@ -188,18 +193,18 @@ ExportResult exportPhoto(Kind kind, const QString &photoPath, const QString &fol
     QString error;
     const QVariantMap properties = readProperties(photoPath, &error);
     if (properties.isEmpty()) {
-        result.error = error.isEmpty() ? QStringLiteral("%1 has no metadata").arg(QFileInfo(photoPath).fileName())
+        result.error = error.isEmpty() ? Text::tr("%1 has no metadata").arg(QFileInfo(photoPath).fileName())
                                        : editsteps::unreadableReason(error);
         return result;
     }
     const QVariantMap root = exportRoot(kind, properties);
     if (root.isEmpty()) {
-        result.error = QStringLiteral("%1 has no %2 data").arg(QFileInfo(photoPath).fileName(), kindName(kind));
+        result.error = Text::tr("%1 has no %2 data").arg(QFileInfo(photoPath).fileName(), kindName(kind));
         return result;
     }
     folders::makePath(folder);
     if (!propertylist::writeFile(result.path, root, &error))
-        result.error = error.isEmpty() ? QStringLiteral("the file could not be written") : error;
+        result.error = error.isEmpty() ? Text::tr("the file could not be written") : error;
     return result;
 }
 
@@ -212,7 +217,7 @@ std::optional<QVariantMap> importOverlay(Kind kind, const QVariantMap &root, QSt
             if (group && !checkGroupEntry(root, it.key(), error))
                 return std::nullopt;
             if (!group && !isValue(it.value())) {
-                refuse(error, QStringLiteral("%1 is not a value a photo can hold").arg(it.key()));
+                refuse(error, Text::tr("%1 is not a value a photo can hold").arg(it.key()));
                 return std::nullopt;
             }
         }
@@ -227,7 +232,7 @@ std::optional<QVariantMap> importOverlay(Kind kind, const QVariantMap &root, QSt
     }
     case Kind::ExifAndTiff: {
         if (!root.contains(kExif) && !root.contains(kTiff)) {
-            refuse(error, QStringLiteral("it holds neither %1 nor %2").arg(kExif, kTiff));
+            refuse(error, Text::tr("it holds neither %1 nor %2").arg(kExif, kTiff));
             return std::nullopt;
         }
         if (!checkGroupEntry(root, kExif, error) || !checkGroupEntry(root, kTiff, error))
@@ -254,7 +259,7 @@ JobReport importPlist(Kind kind, const QString &plistPath, const EditTarget &tar
     if (const auto root = propertylist::readFile(plistPath, &error))
         overlay = importOverlay(kind, *root, &error);
     if (!overlay) {
-        report.addFailed(QFileInfo(plistPath).fileName(), plistPath, QString(), QStringLiteral("not imported: %1").arg(error));
+        report.addFailed(QFileInfo(plistPath).fileName(), plistPath, QString(), Text::tr("not imported: %1").arg(error));
         return report;
     }
     const editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(*overlay);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PropertyList.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
@@ -17,6 +18,10 @@
 namespace propertylist {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PropertyList)
+};
 
 // Property-list dates count seconds from the start of 2001, UTC.
 const QDateTime &plistEpoch()
@@ -321,7 +326,7 @@ bool valueFor(plist_t node, QVariant *out, QString *error)
     }
     default:
         if (error)
-            *error = QStringLiteral("it holds a value of a kind photo metadata never has (a keyed-archive reference)");
+            *error = Text::tr("it holds a value of a kind photo metadata never has (a keyed-archive reference)");
         return false;
     }
 }
@@ -360,21 +365,21 @@ std::optional<QVariantMap> fromBytes(const QByteArray &bytes, QString *error)
         return std::nullopt;
     };
     if (bytes.size() > kMaximumBytes)
-        return refuse(QStringLiteral("the file is larger than %1 MiB").arg(kMaximumBytes / (1024 * 1024)));
+        return refuse(Text::tr("the file is larger than %1 MiB").arg(kMaximumBytes / (1024 * 1024)));
     const bool binary = bytes.startsWith("bplist00");
     if (!binary && !bytes.contains("<plist"))
-        return refuse(QStringLiteral("it is not a property list"));
+        return refuse(Text::tr("it is not a property list"));
     const bool within = binary ? binaryDepthWithin(bytes, kMaximumDepth) : xmlDepthWithin(bytes, kMaximumDepth);
     if (!within)
-        return refuse(QStringLiteral("it is damaged or nested more than %1 levels deep").arg(kMaximumDepth));
+        return refuse(Text::tr("it is damaged or nested more than %1 levels deep").arg(kMaximumDepth));
 
     plist_t parsed = nullptr;
     plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &parsed);
     PlistPtr root(parsed);
     if (!root)
-        return refuse(QStringLiteral("it is not a readable property list"));
+        return refuse(Text::tr("it is not a readable property list"));
     if (plist_get_node_type(root.get()) != PLIST_DICT)
-        return refuse(QStringLiteral("its root is not a dictionary"));
+        return refuse(Text::tr("its root is not a dictionary"));
     QVariant value;
     QString reason;
     if (!valueFor(root.get(), &value, &reason))
@@ -392,7 +397,7 @@ std::optional<QVariantMap> readFile(const QString &path, QString *error)
     }
     if (file.size() > kMaximumBytes) {
         if (error)
-            *error = QStringLiteral("the file is larger than %1 MiB").arg(kMaximumBytes / (1024 * 1024));
+            *error = Text::tr("the file is larger than %1 MiB").arg(kMaximumBytes / (1024 * 1024));
         return std::nullopt;
     }
     return fromBytes(file.readAll(), error);

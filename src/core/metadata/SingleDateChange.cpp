@@ -10,7 +10,17 @@
 #include "imageio/ImageSource.h"
 #include "imageio/MetadataRewrite.h"
 
+#include <QCoreApplication>
+
 namespace singledatechange {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SingleDateChange)
+};
+
+} // namespace
 
 using namespace imageio;
 
@@ -58,9 +68,9 @@ QString batchPlaceholder(const QString &createDateText)
 QString refusal(const QString &original, const QString &digitized, const QTimeZone &zone)
 {
     if (!datetext::parseTyped(original, zone).date.isValid())
-        return datetext::notADateMessage(QStringLiteral("Date taken"), original);
+        return datetext::notADateMessage(Text::tr("Date taken"), original);
     if (!datetext::parseTyped(digitized, zone).date.isValid())
-        return datetext::notADateMessage(QStringLiteral("Date digitized"), digitized);
+        return datetext::notADateMessage(Text::tr("Date digitized"), digitized);
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include "app/Folders.h"
 #include "imageio/ImageProperties.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
@@ -18,6 +19,10 @@ namespace templateapply {
 using namespace imageio;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TemplateApply)
+};
 
 struct Number {
     bool given = false;
@@ -33,7 +38,7 @@ bool number(const QString &text, const QString &what, Number *out, QString *erro
     bool ok = false;
     const double v = trimmed.toDouble(&ok);
     if (!ok || !std::isfinite(v)) {
-        *error = QStringLiteral("GPS %1: \"%2\" is not a number").arg(what, text);
+        *error = Text::tr("GPS %1: \"%2\" is not a number").arg(what, text);
         return false;
     }
     *out = {true, v};
@@ -57,7 +62,7 @@ bool gpsDate(const QString &text, QDate *out, QString *error)
             return true;
         }
     }
-    *error = QStringLiteral("GPS date: \"%1\" is not a date like 2024:07:01").arg(text);
+    *error = Text::tr("GPS date: \"%1\" is not a date like 2024:07:01").arg(text);
     return false;
 }
 
@@ -67,7 +72,7 @@ bool gpsTime(const QString &text, QTime *out, QString *error)
         return true;
     const QTime time = QTime::fromString(text.trimmed(), QStringLiteral("HH:mm:ss"));
     if (!time.isValid()) {
-        *error = QStringLiteral("GPS time: \"%1\" is not a time like 14:30:00").arg(text);
+        *error = Text::tr("GPS time: \"%1\" is not a time like 14:30:00").arg(text);
         return false;
     }
     *out = time;
@@ -112,15 +117,15 @@ std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywo
     Number latitude, longitude, altitude;
     QDate date;
     QTime time;
-    if (!number(f.gpsLatitude, QStringLiteral("latitude"), &latitude, &reason)
-        || !number(f.gpsLongitude, QStringLiteral("longitude"), &longitude, &reason)
-        || !number(f.gpsAltitude, QStringLiteral("altitude"), &altitude, &reason)
+    if (!number(f.gpsLatitude, Text::tr("latitude"), &latitude, &reason)
+        || !number(f.gpsLongitude, Text::tr("longitude"), &longitude, &reason)
+        || !number(f.gpsAltitude, Text::tr("altitude"), &altitude, &reason)
         || !gpsDate(f.gpsDate, &date, &reason) || !gpsTime(f.gpsTime, &time, &reason))
         return refuse(reason);
     if (source == Source::GpsWindow && !(latitude.given && longitude.given && altitude.given))
-        return refuse(QStringLiteral("GPS: latitude, longitude and altitude are all needed"));
+        return refuse(Text::tr("GPS: latitude, longitude and altitude are all needed"));
     if (source == Source::Sheet && latitude.given != longitude.given)
-        return refuse(QStringLiteral("GPS: give both latitude and longitude, or neither to keep the photos' position"));
+        return refuse(Text::tr("GPS: give both latitude and longitude, or neither to keep the photos' position"));
 
     MetadataEdit edit;
     edit.zone = zone;
@@ -133,7 +138,7 @@ std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywo
     if (!f.cameraDate.trimmed().isEmpty()) {
         const QDateTime cameraDate = datetext::parseTwoFormats(f.cameraDate.trimmed(), zone);
         if (!cameraDate.isValid())
-            return refuse(QStringLiteral("camera date: \"%1\" is not a date like 2024:07:01 14:30:00").arg(f.cameraDate));
+            return refuse(Text::tr("camera date: \"%1\" is not a date like 2024:07:01 14:30:00").arg(f.cameraDate));
         // A template has only ever carried the digitized date.
         if (source != Source::Template)
             edit.captureDate = cameraDate;
@@ -231,7 +236,7 @@ JobReport importTemplate(const QString &plistPath, const EditTarget &target, con
     if (const auto root = propertylist::readFile(plistPath, &error); root && EditSheetFields::fromTemplate(*root, &fields, &error))
         planned = plan(fields, Source::Template, true, zone, &error);
     if (!planned) {
-        report.addFailed(QFileInfo(plistPath).fileName(), plistPath, QString(), QStringLiteral("not imported: %1").arg(error));
+        report.addFailed(QFileInfo(plistPath).fileName(), plistPath, QString(), Text::tr("not imported: %1").arg(error));
         return report;
     }
     return write(target, *planned, QStringLiteral("After_"), context);
@@ -248,7 +253,7 @@ QString exportTemplate(const EditSheetFields &fields, const QString &folder, QSt
         return error;
     folders::makePath(folder);
     if (!propertylist::writeFile(file, fields.toTemplate(), &error))
-        return error.isEmpty() ? QStringLiteral("the file could not be written") : error;
+        return error.isEmpty() ? Text::tr("the file could not be written") : error;
     return {};
 }
 

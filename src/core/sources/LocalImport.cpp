@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LocalImport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace localimport {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LocalImport)
+};
+
+} // namespace
 
 IKImageItem localImageItem(const QString &path)
 {
@@ -54,7 +63,7 @@ bool editorAcceptsDrag(const QList<QUrl> &urls)
 
 QString importPanelMessage()
 {
-    return QStringLiteral("Please select photos to import.");
+    return Text::tr("Please select photos to import.");
 }
 
 } // namespace localimport

@@ -35,10 +35,10 @@ void LocalPhotoSource::materialise(int index, const QString &folder)
     QString path;
     QString why;
     if (index < 0 || index >= m_items.size())
-        why = QStringLiteral("no such item");
+        why = tr("no such item");
     else if (!QFileInfo::exists(path = resolver(folder)(m_items.at(index), &why))) {
         path.clear();
-        why = QStringLiteral("the file is gone");
+        why = tr("the file is gone");
     }
     QMetaObject::invokeMethod(
         this, [this, index, path, why] { Q_EMIT materialised(index, path, why); }, Qt::QueuedConnection);

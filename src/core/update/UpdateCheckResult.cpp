@@ -4,6 +4,16 @@
 #include "VersionList.h"
 #include "VersionNumber.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(UpdateCheckResult)
+};
+
+} // namespace
+
 UpdateCheckResult UpdateCheckResult::evaluate(const QByteArray &versionList, const QString &currentVersion)
 {
     QString error;
@@ -29,12 +39,12 @@ UpdateCheckResult UpdateCheckResult::failure(const QString &error, const QString
 
 QString UpdateCheckResult::newVersionText() const
 {
-    return QStringLiteral("Vantoric Glimmerset %1 is available.").arg(latestVersion);
+    return Text::tr("Vantoric Glimmerset %1 is available.").arg(latestVersion);
 }
 
 QString UpdateCheckResult::currentVersionText() const
 {
-    return QStringLiteral("You are using %1 version. Would you like to download it now?").arg(currentVersion);
+    return Text::tr("You are using %1 version. Would you like to download it now?").arg(currentVersion);
 }
 
 QString UpdateCheckResult::whatsNewText() const
@@ -44,10 +54,10 @@ QString UpdateCheckResult::whatsNewText() const
 
 QString UpdateCheckResult::upToDateText() const
 {
-    return QStringLiteral("Vantoric Glimmerset %1 is the latest version.").arg(currentVersion);
+    return Text::tr("Vantoric Glimmerset %1 is the latest version.").arg(currentVersion);
 }
 
 QString UpdateCheckResult::failureText() const
 {
-    return QStringLiteral("Could not check for updates: %1").arg(error);
+    return Text::tr("Could not check for updates: %1").arg(error);
 }

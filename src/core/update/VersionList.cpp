@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VersionList.h"
 
+#include <QCoreApplication>
+
 #include <plist/plist.h>
 
 #include <cstdlib>
 #include <memory>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(VersionList)
+};
 
 struct PlistDeleter {
     void operator()(plist_t node) const { plist_free(node); }
@@ -37,27 +43,27 @@ void setError(QString *error, const QString &message)
 std::optional<VersionList> VersionList::parse(const QByteArray &bytes, QString *error)
 {
     if (bytes.size() > MaximumSize) {
-        setError(error, QStringLiteral("the version list is larger than 1 MiB"));
+        setError(error, Text::tr("the version list is larger than 1 MiB"));
         return std::nullopt;
     }
     if (bytes.isEmpty()) {
-        setError(error, QStringLiteral("the server sent an empty version list"));
+        setError(error, Text::tr("the server sent an empty version list"));
         return std::nullopt;
     }
     plist_t raw = nullptr;
     plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &raw);
     const PlistPtr root(raw);
     if (!root) {
-        setError(error, QStringLiteral("the server's answer is not a property list"));
+        setError(error, Text::tr("the server's answer is not a property list"));
         return std::nullopt;
     }
     if (plist_get_node_type(root.get()) != PLIST_DICT) {
-        setError(error, QStringLiteral("the version list holds no dictionary"));
+        setError(error, Text::tr("the version list holds no dictionary"));
         return std::nullopt;
     }
     const std::optional<QString> latest = stringValue(root.get(), "lastestVersion");
     if (!latest || latest->trimmed().isEmpty()) {
-        setError(error, QStringLiteral("the version list names no version (\"lastestVersion\")"));
+        setError(error, Text::tr("the version list names no version (\"lastestVersion\")"));
         return std::nullopt;
     }
     VersionList list;

@@ -15,7 +15,7 @@ VersionListFetcher::VersionListFetcher(QObject *parent)
 {
     m_deadline->setSingleShot(true);
     connect(m_deadline, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("the server did not answer within %1 seconds").arg(m_timeoutMs / 1000.0));
+        fail(tr("the server did not answer within %1 seconds").arg(m_timeoutMs / 1000.0));
     });
 }
 
@@ -33,7 +33,7 @@ bool VersionListFetcher::fetch(const QUrl &url)
     m_failure.clear();
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
         // Reported from the event loop, like every other ending, so callers connect first and fetch after.
-        const QString description = QStringLiteral("\"%1\" is not an http or https address").arg(url.toString());
+        const QString description = tr("\"%1\" is not an http or https address").arg(url.toString());
         QTimer::singleShot(0, this, [this, description, failed = url.toString()] { Q_EMIT this->failed(description, failed); });
         return true;
     }
@@ -59,12 +59,12 @@ void VersionListFetcher::readBody()
         return;
     const QVariant announced = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (announced.isValid() && announced.toLongLong() > VersionList::MaximumSize) {
-        fail(QStringLiteral("the answer is larger than 1 MiB (%1 bytes announced)").arg(announced.toLongLong()));
+        fail(tr("the answer is larger than 1 MiB (%1 bytes announced)").arg(announced.toLongLong()));
         return;
     }
     m_body += m_reply->read(VersionList::MaximumSize + 1 - m_body.size());
     if (m_body.size() > VersionList::MaximumSize)
-        fail(QStringLiteral("the answer is larger than 1 MiB"));
+        fail(tr("the answer is larger than 1 MiB"));
 }
 
 void VersionListFetcher::finish()
@@ -86,7 +86,7 @@ void VersionListFetcher::finish()
     }
     m_body += reply->readAll();
     if (m_body.size() > VersionList::MaximumSize) {
-        Q_EMIT failed(QStringLiteral("the answer is larger than 1 MiB"), m_url.toString());
+        Q_EMIT failed(tr("the answer is larger than 1 MiB"), m_url.toString());
         return;
     }
     Q_EMIT fetched(m_body);

@@ -299,7 +299,7 @@ void AppDelegate::showAlert(const QString &message, const QString &informative)
     alert->setIcon(QMessageBox::Information);
     alert->setText(message);
     alert->setInformativeText(informative);
-    QPushButton *ok = alert->addButton(QStringLiteral(" Ok "), QMessageBox::AcceptRole);
+    QPushButton *ok = alert->addButton(tr(" Ok "), QMessageBox::AcceptRole);
     alert->setDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, [this, alert] { savePanelDidEnd3(alert, 1); });
     alert->open();

@@ -130,10 +130,10 @@ bool AppDelegate::askBeforeReplacingOriginals(const std::function<void()> &proce
     question->setAttribute(Qt::WA_DeleteOnClose);
     question->setWindowModality(Qt::WindowModal);
     question->setIcon(QMessageBox::Warning);
-    question->setText(QStringLiteral("Compressed photos will replace the originals. The originals go to the Trash."));
-    QPushButton *replace = question->addButton(QStringLiteral("Replace Originals"), QMessageBox::DestructiveRole);
+    question->setText(tr("Compressed photos will replace the originals. The originals go to the Trash."));
+    QPushButton *replace = question->addButton(tr("Replace Originals"), QMessageBox::DestructiveRole);
     replace->setObjectName(QStringLiteral("replaceOriginalsBtn"));
-    QPushButton *keep = question->addButton(QStringLiteral("Keep Originals"), QMessageBox::AcceptRole);
+    QPushButton *keep = question->addButton(tr("Keep Originals"), QMessageBox::AcceptRole);
     keep->setObjectName(QStringLiteral("keepOriginalsBtn"));
     question->setDefaultButton(keep);
     connect(replace, &QPushButton::clicked, this, [this, proceed] {
@@ -370,7 +370,7 @@ void AppDelegate::ClickImportPhotosAction()
     panel->setOption(QFileDialog::DontUseNativeDialog);
     panel->setWindowModality(Qt::WindowModal);
     panel->setFileMode(QFileDialog::ExistingFiles);
-    panel->setWindowTitle(QStringLiteral("Please select photos to import."));
+    panel->setWindowTitle(tr("Please select photos to import."));
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
     importpanel::prepare(panel, *m_settings);
     connect(panel, &QFileDialog::finished, this, [this, panel](int result) {

@@ -99,7 +99,7 @@ void AppDelegate::ChangePhotoLocation()
     panel->setOption(QFileDialog::ShowDirsOnly);
     panel->setWindowModality(Qt::WindowModal);
     panel->setFileMode(QFileDialog::Directory);
-    panel->setWindowTitle(QStringLiteral("Please select a floder to store the compressed photos."));
+    panel->setWindowTitle(tr("Please select a floder to store the compressed photos."));
     panel->setLabelText(QFileDialog::Accept, tr("Choose"));
     const QString current = m_photoLocation->path();
     if (!current.isEmpty())

@@ -61,7 +61,7 @@ LocalFileResolver CameraPhotoSource::resolver(const QString &folder) const
         if (copy.isFile() && (size < 0 || copy.size() == size))
             return copy.absoluteFilePath();
         if (why)
-            *why = QStringLiteral("not copied from the camera yet");
+            *why = tr("not copied from the camera yet");
         return {};
     };
 }

@@ -104,9 +104,9 @@ ChangeMutiDateWindow::ChangeMutiDateWindow(QWidget *parent)
         caption->setAlignment(Qt::AlignCenter);
         units->addWidget(caption, 1, i);
     }
-    AddTimeBtn = new QCheckBox(QStringLiteral("Add Time"), offset);
+    AddTimeBtn = new QCheckBox(tr("Add Time"), offset);
     AddTimeBtn->setObjectName(QStringLiteral("AddTimeBtn"));
-    RemoveTimeBtn = new QCheckBox(QStringLiteral("Remove Time"), offset);
+    RemoveTimeBtn = new QCheckBox(tr("Remove Time"), offset);
     RemoveTimeBtn->setObjectName(QStringLiteral("RemoveTimeBtn"));
     auto *note = new QLabel(tr("A month counts 30 days, a year 365 days."), offset);
     QPalette p = note->palette();

@@ -375,7 +375,7 @@ void EditorController::commandDone(const QString &name, const JobReport &report)
                                                 : tr("%1 copies written to %2")
                                                       .arg(report.written().size())
                                                       .arg(QDir::toNativeSeparators(folder));
-    if (name == QLatin1String("Date Files by Capture Date") && !report.written().isEmpty())
+    if (name == tr("Date Files by Capture Date") && !report.written().isEmpty())
         status += QStringLiteral(". ") + filedatesfromcapture::fileDateNote();
     if (!report.note.isEmpty())
         status += QStringLiteral(". ") + report.note;
@@ -414,20 +414,20 @@ void EditorController::removeCopies(const QString &name, Removal kind)
 
 void EditorController::RemoveExifDataFromPhoto()
 {
-    removeCopies(QStringLiteral("Copy Without Exif"), Removal::Exif);
+    removeCopies(tr("Copy Without Exif"), Removal::Exif);
 }
 
 void EditorController::RemoveGPSDataFromPhoto()
 {
-    removeCopies(QStringLiteral("Copy Without GPS Location"), Removal::GPS);
+    removeCopies(tr("Copy Without GPS Location"), Removal::GPS);
 }
 
 void EditorController::RemoveIPTCDataFromPhoto()
 {
-    removeCopies(QStringLiteral("Copy Without IPTC"), Removal::IPTC);
+    removeCopies(tr("Copy Without IPTC"), Removal::IPTC);
 }
 
 void EditorController::DeleteExifAndGPSData()
 {
-    removeCopies(QStringLiteral("Copy Without Exif and GPS"), Removal::ExifAndGPS);
+    removeCopies(tr("Copy Without Exif and GPS"), Removal::ExifAndGPS);
 }

@@ -102,7 +102,7 @@ void EditorController::ClickDateChangedSaveAction()
     if (target.selection.isEmpty())
         return;
     runCommand(
-        QStringLiteral("Change Capture Date"),
+        tr("Change Capture Date"),
         [original, digitized, zone](const EditTarget &t, const JobContext &hooks) {
             return singledatechange::saveDates(t, original, digitized, zone, hooks);
         },
@@ -224,7 +224,7 @@ void EditorController::ClickMutiDateChangedSaveAction()
     if (refuseEmptySelection(target))
         return;
     runCommand(
-        QStringLiteral("Change Capture Dates"),
+        tr("Change Capture Dates"),
         [change, zone](const EditTarget &t, const JobContext &hooks) { return batchdateshift::shiftDates(t, change, zone, hooks); },
         target);
 }
@@ -255,7 +255,7 @@ void EditorController::ClickCopyExifDateToCreateDateAction()
     const QTimeZone zone = QTimeZone::systemTimeZone();
     withLocalCopies(target, [this, zone](const EditTarget &copied) {
         runCommand(
-            QStringLiteral("Date Files by Capture Date"),
+            tr("Date Files by Capture Date"),
             [zone](const EditTarget &t, const JobContext &hooks) {
                 return filedatesfromcapture::copyCaptureDateToFileDate(t, zone, hooks);
             },

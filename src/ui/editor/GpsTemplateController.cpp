@@ -35,7 +35,8 @@ using namespace imageio;
 
 namespace {
 
-const QString kValueError = QStringLiteral("Vaule Error");
+// A function, not a constant: a constant would be made before any translation is installed.
+QString valueErrorTitle() { return GpsTemplateController::tr("Vaule Error"); }
 
 // The stored position of a photo's properties in signed degrees, when it has one.
 std::optional<QPointF> storedPosition(const QVariantMap &properties)
@@ -238,7 +239,7 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
                                     window.timeStamplab};
     for (QLineEdit *field : fields) {
         if (field->text().trimmed().isEmpty()) {
-            m_editor.showAlert(kValueError, tr("Each value cannot be empty."), &window);
+            m_editor.showAlert(valueErrorTitle(), tr("Each value cannot be empty."), &window);
             return;
         }
     }
@@ -251,7 +252,7 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
     QString error;
     const auto plan = templateapply::plan(typed, templateapply::Source::GpsWindow, false, QTimeZone::systemTimeZone(), &error);
     if (!plan) {
-        m_editor.showAlert(kValueError, error, &window);
+        m_editor.showAlert(valueErrorTitle(), error, &window);
         return;
     }
     const EditTarget target = m_editor.currentTarget();
@@ -330,7 +331,7 @@ void GpsTemplateController::ClickApplyChangeAction()
     const auto plan = templateapply::plan(m_editViewWindow->fields(), templateapply::Source::Sheet, target.sourceIsLocalList,
                                           QTimeZone::systemTimeZone(), &error);
     if (!plan) {
-        m_editor.showAlert(kValueError, error, m_editViewWindow);
+        m_editor.showAlert(valueErrorTitle(), error, m_editViewWindow);
         return;
     }
     const QString prefix = target.sourceIsLocalList ? QStringLiteral("After_") : QStringLiteral("NewGPS_");

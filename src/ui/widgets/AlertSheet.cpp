@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlertSheet.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,7 +15,7 @@ QMessageBox *openAlertSheet(QWidget *parent, const QString &objectName, const QS
     alert->setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
     alert->setText(message);
     alert->setInformativeText(informative);
-    QPushButton *ok = alert->addButton(QStringLiteral(" Ok "), QMessageBox::AcceptRole);
+    QPushButton *ok = alert->addButton(QCoreApplication::translate("AlertSheet", " Ok "), QMessageBox::AcceptRole);
     alert->setDefaultButton(ok);
     alert->open();
     return alert;

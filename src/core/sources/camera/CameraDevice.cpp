@@ -60,6 +60,7 @@ void CameraDevice::requestOpenSession()
 {
     m_worker->post(CameraWorker::Priority::Command, [this](CameraBackend &backend) {
         const CameraResult opened = backend.open();
+        //: Completes "Could not %1.": what was tried.
         const QString openError = cameramessages::describe(opened, tr("open the camera"));
         answer([this, openError] {
             m_open = openError.isEmpty();
@@ -79,6 +80,7 @@ void CameraDevice::requestOpenSession()
             QList<CameraItem> files;
             const CameraResult listed = backend.listFolder(folder, &subfolders, &files);
             if (!listed.ok()) {
+                //: Completes "Could not %1.": what was tried.
                 listError = cameramessages::describe(listed, tr("read the folder %1").arg(folder));
                 if (listed.error == CameraError::Gone && folder == QLatin1String("/"))
                     break;
@@ -154,6 +156,7 @@ quint64 CameraDevice::requestDownload(const CameraItem &item, const QString &fol
     download.importToEdit = importToEdit;
     m_worker->post(CameraWorker::Priority::Command, [this, download](CameraBackend &backend) mutable {
         const QString name = safeFileName(download.item.name);
+        //: Completes "Could not %1.": what was tried.
         const QString what = tr("download %1").arg(download.item.name);
         if (name.isEmpty()) {
             download.error = tr("Could not %1. The camera gave it a name that is not a file name.").arg(what);
@@ -199,6 +202,7 @@ void CameraDevice::requestDelete(const QList<CameraItem> &items)
                 answer([this, item] { Q_EMIT itemDeleted(item); });
             } else {
                 ++failed;
+                //: Completes "Could not %1.": what was tried.
                 const QString error = cameramessages::describe(result, tr("delete %1").arg(item.name));
                 answer([this, item, error] { Q_EMIT deleteFailed(item, error); });
             }

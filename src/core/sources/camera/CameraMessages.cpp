@@ -5,10 +5,13 @@
 
 namespace cameramessages {
 
-static QString tr(const char *text)
-{
-    return QCoreApplication::translate("CameraMessages", text);
-}
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CameraMessages)
+};
+
+} // namespace
 
 QString describe(const CameraResult &result, const QString &what)
 {
@@ -19,25 +22,26 @@ QString describe(const CameraResult &result, const QString &what)
     case CameraError::Held:
         // Desktops mount cameras as they are plugged in (gvfs's gphoto2 volume monitor),
         // and a mounted camera cannot be opened a second time.
-        reason = tr("Another program is using the camera, usually the desktop's file manager, which mounts "
-                    "cameras when they are plugged in. Unmount or eject the camera there (or stop "
-                    "gvfs-gphoto2-volume-monitor) and try again.");
+        reason = Text::tr("Another program is using the camera, usually the desktop's file manager, which mounts "
+                          "cameras when they are plugged in. Unmount or eject the camera there (or stop "
+                          "gvfs-gphoto2-volume-monitor) and try again.");
         break;
     case CameraError::Gone:
-        reason = tr("The camera or the file is no longer there. Check that the camera is still connected "
-                    "and switched on.");
+        reason = Text::tr("The camera or the file is no longer there. Check that the camera is still connected "
+                          "and switched on.");
         break;
     case CameraError::NotSupported:
-        reason = tr("This camera does not allow it.");
+        reason = Text::tr("This camera does not allow it.");
         break;
     case CameraError::Cancelled:
-        reason = tr("Stopped before it finished.");
+        reason = Text::tr("Stopped before it finished.");
         break;
     case CameraError::Other:
-        reason = tr("The camera reported an error.");
+        reason = Text::tr("The camera reported an error.");
         break;
     }
-    QString text = tr("Could not %1. %2").arg(what, reason);
+    //: %1 is the attempt ("open the camera", "download IMG_0001.JPG"), %2 why it failed.
+    QString text = Text::tr("Could not %1. %2").arg(what, reason);
     if (!result.detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(result.detail);
     return text;

@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PhotoLibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace photolibrary {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PhotoLibrary)
+};
+
+} // namespace
 
 bool isLibraryPackage(const QString &path)
 {
@@ -13,7 +22,7 @@ bool isLibraryPackage(const QString &path)
 
 QString notALibraryMessage(const QString &path)
 {
-    return QStringLiteral("\"%1\" is not a photo library. Please choose a library folder named \"%2\".")
+    return Text::tr("\"%1\" is not a photo library. Please choose a library folder named \"%2\".")
         .arg(QDir::toNativeSeparators(path), QLatin1String(PackageName));
 }
 

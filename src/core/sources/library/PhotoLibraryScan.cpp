@@ -23,7 +23,7 @@ PhotoLibraryScan::~PhotoLibraryScan()
 
 QString PhotoLibraryScan::busyMessage()
 {
-    return QStringLiteral("A photo library scan is still running. Stop it or wait until it is done.");
+    return tr("A photo library scan is still running. Stop it or wait until it is done.");
 }
 
 bool PhotoLibraryScan::start(const QString &libraryPath)

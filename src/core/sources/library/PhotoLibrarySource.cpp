@@ -62,9 +62,9 @@ void PhotoLibrarySource::materialise(int index, const QString &)
     QString path;
     QString why;
     if (index < 0 || index >= m_items.size())
-        why = QStringLiteral("no such item");
+        why = tr("no such item");
     else if (!QFileInfo::exists(m_items.at(index).filePath))
-        why = QStringLiteral("the library's file is gone (is its disk still attached?)");
+        why = tr("the library's file is gone (is its disk still attached?)");
     else
         path = m_items.at(index).filePath;
     QMetaObject::invokeMethod(

@@ -5,8 +5,17 @@
 
 #include "imageio/PhotoType.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PhotoLibraryWalker)
+};
+
+} // namespace
 
 PhotoLibraryWalker::PhotoLibraryWalker(const std::atomic_bool *stop)
     : m_stop(stop)
@@ -23,13 +32,13 @@ LibraryScanReport PhotoLibraryWalker::walk(const QString &libraryPath, const Pho
     LibraryScanReport report;
     report.libraryPath = libraryPath;
     if (!QFileInfo(libraryPath).isDir()) {
-        report.error = QStringLiteral("The photo library \"%1\" is not there any more.")
+        report.error = Text::tr("The photo library \"%1\" is not there any more.")
                            .arg(QDir::toNativeSeparators(libraryPath));
         return report;
     }
     const QString folder = photolibrary::photoFolder(libraryPath);
     if (folder.isEmpty()) {
-        report.error = QStringLiteral("The photo library \"%1\" has neither a \"Masters\" nor an \"originals\" folder.")
+        report.error = Text::tr("The photo library \"%1\" has neither a \"Masters\" nor an \"originals\" folder.")
                            .arg(QDir::toNativeSeparators(libraryPath));
         return report;
     }
@@ -42,7 +51,7 @@ void PhotoLibraryWalker::walkFolder(const QString &folder, const PhotoFound &fou
 {
     const QDir dir(folder);
     if (!dir.isReadable()) {
-        report.failed.append({folder, QStringLiteral("the folder could not be read")});
+        report.failed.append({folder, Text::tr("the folder could not be read")});
         return;
     }
     const QStringList names =
@@ -57,19 +66,19 @@ void PhotoLibraryWalker::walkFolder(const QString &folder, const PhotoFound &fou
         const QString path = folder + QLatin1Char('/') + name;
         // Before the folder test: a folder named like a movie (an exported clip bundle) is not entered either.
         if (photolibrary::hasMovieExtension(name)) {
-            report.skipped.append({path, QStringLiteral("a movie")});
+            report.skipped.append({path, Text::tr("a movie")});
             continue;
         }
         const QFileInfo info(path);
         if (info.isDir()) {
             if (info.isSymLink())
-                report.skipped.append({path, QStringLiteral("a link to a folder, not followed")});
+                report.skipped.append({path, Text::tr("a link to a folder, not followed")});
             else
                 walkFolder(path, found, report);
         } else if (!info.isFile()) {
-            report.skipped.append({path, QStringLiteral("not a file")});
+            report.skipped.append({path, Text::tr("not a file")});
         } else if (imageio::photoTypeOfFile(path).isEmpty()) {
-            report.skipped.append({path, QStringLiteral("not a photo Glimmerset reads")});
+            report.skipped.append({path, Text::tr("not a photo Glimmerset reads")});
         } else {
             ++report.photoCount;
             found(path);
