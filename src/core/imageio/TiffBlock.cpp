@@ -378,7 +378,7 @@ bool TiffBlock::copyToPages(quint16 tag)
         seen.append(offset);
         Directory page;
         if (!readDirectory(offset, &page))
-            return false;
+            break; // a link into nothing: no reader finds a page there either
         const Entry *held = page.find(tag);
         if (held && wanted && held->type == wanted->type && held->count == wanted->count) {
             const quint64 at = held->valueSize <= 4 ? held->position + 8 : held->valueOffset;

@@ -350,6 +350,41 @@ private Q_SLOTS:
         QVERIFY(tiff.readDirectory(next, &ifd1));
         QCOMPARE(tiff.get32(next + 2), 0u);
     }
+
+    // Each page of a TIFF file has its own directory; an edit of IFD0's Artist reaches page
+    // two whatever it held, and a chain that leads nowhere or back on itself just ends.
+    void valueReachesEveryPage_data()
+    {
+        QTest::addColumn<QByteArray>("chain"); // IFD0's link, then what lies at 26
+        QTest::addColumn<bool>("pageTwo");
+        QTest::newRow("same size, replaced") << QByteArray::fromHex("1a000000" "0100" "3b01020004000000" "4f6c6400" "00000000") << true;
+        QTest::newRow("other size, moved")
+            << QByteArray::fromHex("1a000000" "0100" "3b010200080000002c000000" "00000000" "536f6d656f6e6500") << true;
+        QTest::newRow("none, added") << QByteArray::fromHex("1a000000" "0000" "00000000") << true;
+        QTest::newRow("loops to itself") << QByteArray::fromHex("1a000000" "0000" "1a000000") << true;
+        QTest::newRow("link into nothing") << QByteArray::fromHex("ffff0000") << false;
+    }
+
+    void valueReachesEveryPage()
+    {
+        QFETCH(QByteArray, chain);
+        QFETCH(bool, pageTwo);
+        // II*, IFD0 at 8 with Artist "Pat".
+        QByteArray block = QByteArray::fromHex("49492a0008000000" "0100" "3b01020004000000" "50617400") + chain;
+        const QByteArray before = block;
+        TiffBlock tiff(&block);
+        QVERIFY(tiff.copyToPages(0x013B));
+        QCOMPARE(block.left(22), before.left(22));
+        if (!pageTwo) {
+            QCOMPARE(block, before);
+            return;
+        }
+        TiffBlock::Directory page;
+        QVERIFY(tiff.readDirectory(tiff.get32(22), &page));
+        const TiffBlock::Entry *artist = page.find(0x013B);
+        QVERIFY(artist);
+        QCOMPARE(block.mid(artist->valueOffset, qsizetype(artist->valueSize)), QByteArray("Pat", 4));
+    }
 };
 
 QTEST_GUILESS_MAIN(ImageIoSegmentsTest)
