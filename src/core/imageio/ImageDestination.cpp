@@ -88,16 +88,17 @@ QString editEveryPage(QByteArray &tiff, const OverlayPlan &plan)
     for (auto key = plan.touchedExifKeys.begin(); ok && key != plan.touchedExifKeys.end(); ++key) {
         if (key->rfind("Exif.Image.", 0) != 0)
             continue;
-        QString error;
-        ok = guarded(
+        bool copied = true;
+        QString unknownKey;
+        const bool known = guarded(
             [&] {
                 const Exiv2::ExifKey exifKey(*key);
                 const quint16 tag = exifKey.tag();
                 if (!isStructuralTag(exifKey.tagName()) && tag != TiffBlock::ExifPointer && tag != TiffBlock::GpsPointer)
-                    ok = block.copyToPages(tag);
+                    copied = block.copyToPages(tag);
             },
-            &error)
-            && ok;
+            &unknownKey);
+        ok = known && copied;
     }
     return ok ? QString() : Text::tr("the edit cannot be written to every page of the TIFF file");
 }
