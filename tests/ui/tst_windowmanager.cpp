@@ -31,6 +31,14 @@ class TestWindowManager : public QObject
         return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     }
 
+    // For a failure message: whether a helper process still runs, and what it said.
+    static QString state(QProcess &p)
+    {
+        return (p.state() == QProcess::Running ? QStringLiteral("running")
+                                               : QStringLiteral("ended with %1").arg(p.exitCode()))
+            + QStringLiteral(", said: ") + QString::fromLocal8Bit(p.readAllStandardError());
+    }
+
     QSize windowSize()
     {
         const QString out = xdotool({QStringLiteral("getwindowgeometry"), m_window});
@@ -48,7 +56,10 @@ private Q_SLOTS:
         // A display of our own: the server picks a free number and says which.
         m_xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                               QStringLiteral("0"), QStringLiteral("1600x1000x24"),
-                                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                                              QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                              // Without it the server resets whenever its last client
+                                              // leaves, as each xdotool call does before openbox is up.
+                                              QStringLiteral("-noreset")});
         QVERIFY(m_xvfb.waitForStarted());
         QVERIFY(QTest::qWaitFor([this] { return m_xvfb.canReadLine(); }, 10000));
         m_display = QLatin1Char(':') + QString::fromLatin1(m_xvfb.readLine()).trimmed();
@@ -58,6 +69,10 @@ private Q_SLOTS:
         m_wm.setProcessEnvironment(env);
         m_wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
         QVERIFY(m_wm.waitForStarted());
+        // A window mapped while openbox is still starting can stay unmapped for good, so the
+        // program starts only once openbox has announced its desktops on the root window.
+        QVERIFY2(QTest::qWaitFor([this] { return xdotool({QStringLiteral("get_num_desktops")}).toInt() > 0; }, 20000),
+                 qPrintable(QStringLiteral("openbox ") + state(m_wm)));
 
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.insert(QStringLiteral("HOME"), m_home.path());
@@ -66,14 +81,16 @@ private Q_SLOTS:
         m_app.setProcessEnvironment(env);
         m_app.start(QStringLiteral(GLIMMERSET_GUI), QStringList());
         QVERIFY(m_app.waitForStarted());
-        QVERIFY(QTest::qWaitFor(
+        QVERIFY2(QTest::qWaitFor(
             [this] {
                 m_window = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                     QString::number(m_app.processId())})
                                .section(QLatin1Char('\n'), 0, 0);
                 return !m_window.isEmpty() && windowSize().isValid();
             },
-            20000));
+            20000),
+                 qPrintable(QStringLiteral("no window; program ") + state(m_app) + QStringLiteral("; Xvfb ")
+                            + state(m_xvfb) + QStringLiteral("; openbox ") + state(m_wm)));
     }
 
     void cleanupTestCase()
