@@ -10,6 +10,8 @@
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "imageio/MetadataRewrite.h"
+#include "imageio/OverlayPlan.h"
+#include "imageio/RewriteCheck.h"
 #include "imageio/TiffBlock.h"
 
 #include <QFile>
@@ -384,6 +386,37 @@ private Q_SLOTS:
         const TiffBlock::Entry *artist = page.find(0x013B);
         QVERIFY(artist);
         QCOMPARE(block.mid(artist->valueOffset, qsizetype(artist->valueSize)), QByteArray("Pat", 4));
+    }
+
+    // The read-back check is what stops a damaged copy; a value changed behind the edit's
+    // back, text or raw bytes, must be named, and an untouched copy must pass.
+    void checkNamesAnUnplannedChange_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("untouched") << QByteArray() << QByteArray() << QString();
+        QTest::newRow("text") << QByteArray("HTC Desire") << QByteArray("HTC Dosire") << QStringLiteral("Exif.Image.Model");
+        QTest::newRow("undefined bytes") << QByteArray("0220") << QByteArray("0230") << QStringLiteral("Exif.Photo.ExifVersion");
+    }
+
+    void checkNamesAnUnplannedChange()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, fault);
+        const QByteArray source = readAll(testData(QStringLiteral("gps_htc_desire.jpg")));
+        QByteArray copy = source;
+        if (!from.isEmpty()) {
+            const qsizetype at = copy.indexOf(from);
+            QVERIFY(at > 0 && copy.indexOf(from, at + 1) < 0);
+            copy.replace(at, to.size(), to);
+        }
+        const OverlayPlan plan;
+        CopyCheck check;
+        check.plan = &plan;
+        const QString said = checkCopy(source, copy, check);
+        QVERIFY2(fault.isEmpty() ? said.isEmpty() : said.contains(fault), qPrintable(said));
     }
 };
 
