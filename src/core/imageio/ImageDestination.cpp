@@ -142,7 +142,32 @@ void ImageDestination::setProperties(const QVariantMap &properties) { m_containe
 
 bool ImageDestination::finalize()
 {
-    m_buffer->clear();
+    m_output.clear();
+    m_sourceTail = {};
+    if (m_buffer)
+        m_buffer->clear();
+    if (!build()) {
+        m_output.clear();
+        m_sourceTail = {};
+        return false;
+    }
+    if (m_buffer) {
+        *m_buffer = m_output;
+        m_buffer->append(m_sourceTail);
+    }
+    return true;
+}
+
+QList<QByteArrayView> ImageDestination::pieces() const
+{
+    QList<QByteArrayView> out{QByteArrayView(m_output)};
+    if (!m_sourceTail.isEmpty())
+        out.append(m_sourceTail);
+    return out;
+}
+
+bool ImageDestination::build()
+{
     if (m_images.empty()) {
         m_error = Text::tr("no image was added");
         return false;
@@ -171,7 +196,7 @@ bool ImageDestination::finalize()
                           .arg(source.type() == QLatin1String(kUTTypeGIF) ? QStringLiteral("GIF") : source.type());
             return false;
         }
-        *m_buffer = source.data();
+        m_output = source.data();
         return true;
     }
     // Metadata belongs to the container, so every image shares it; the first image's
@@ -189,7 +214,8 @@ bool ImageDestination::finalize()
             m_refused = edit.refused;
             return false;
         }
-        *m_buffer = std::move(edit.bytes);
+        m_output = std::move(edit.head);
+        m_sourceTail = edit.imageData;
         return true;
     }
 
@@ -213,7 +239,7 @@ bool ImageDestination::finalize()
                 m_error = fault;
                 return false;
             }
-            *m_buffer = std::move(patched);
+            m_output = std::move(patched);
             return true;
         }
     }
@@ -228,7 +254,7 @@ bool ImageDestination::finalize()
                 m_error = fault;
                 return false;
             }
-            *m_buffer = std::move(patched);
+            m_output = std::move(patched);
             return true;
         case PngEditOutcome::NotApplicable:
             break;
@@ -281,13 +307,13 @@ bool ImageDestination::finalize()
         m_refused = true;
         return false;
     }
-    *m_buffer = std::move(out);
+    m_output = std::move(out);
     return true;
 }
 
 ImageDestinationPtr ImageDestination::create(QByteArray *buffer, const QString &type, int count)
 {
-    if (!buffer || count < 1 || exivTypeForTypeIdentifier(type) == Exiv2::ImageType::none)
+    if (count < 1 || exivTypeForTypeIdentifier(type) == Exiv2::ImageType::none)
         return nullptr;
     return std::make_unique<ImageDestination>(buffer, type, count);
 }

@@ -4,6 +4,8 @@
 #include "ImageSource.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -19,6 +21,7 @@ namespace imageio {
 class ImageDestination
 {
 public:
+    // With a null buffer the written container is only available as pieces().
     ImageDestination(QByteArray *buffer, QString type, int count);
     // Null when the type cannot be written (the caller writes nothing).
     static std::unique_ptr<ImageDestination> create(QByteArray *buffer, const QString &type, int count);
@@ -28,6 +31,10 @@ public:
     // False when the container cannot be written; the buffer is then left empty
     // and errorString() says why.
     bool finalize();
+    // The written container as consecutive pieces, after a successful finalize: a copy
+    // that keeps its source's image data refers to the source's bytes rather than
+    // copying them, so the pieces are valid while the source and this object live.
+    QList<QByteArrayView> pieces() const;
     QString errorString() const { return m_error; }
     // The failure is the source's: it holds what the edit cannot change without damage.
     bool refused() const { return m_refused; }
@@ -40,7 +47,11 @@ private:
         int index;
         QVariantMap properties;
     };
+    bool build();
+
     QByteArray *m_buffer;
+    QByteArray m_output;
+    QByteArrayView m_sourceTail; // follows m_output: image data kept from the source
     QString m_type;
     int m_count;
     std::vector<Added> m_images;

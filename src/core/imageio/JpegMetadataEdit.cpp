@@ -432,19 +432,23 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     if (!writeIptc(file, source, plan, &result.error) || !editXmp(file, plan, &result.error))
         return result;
 
-    QByteArray bytes = file.assemble();
+    QByteArray head = file.head();
+    // Readers stop at the image data, which the copy takes unchanged from the source: its
+    // head closed by an end marker reads back exactly as the whole copy will.
+    const QByteArray readable = head + QByteArray("\xFF\xD9", 2);
     CopyCheck check;
     check.plan = &plan;
     check.droppedKeys = droppedKeys;
     check.exifReserialised = reserialise;
-    QString fault = checkJpegRemovals(bytes, plan);
+    QString fault = checkJpegRemovals(readable, plan);
     if (fault.isEmpty())
-        fault = checkCopy(source.data(), bytes, check);
+        fault = checkCopy(source.data(), readable, check);
     if (!fault.isEmpty()) {
         result.error = fault;
         return result;
     }
-    result.bytes = std::move(bytes);
+    result.head = std::move(head);
+    result.imageData = file.imageData();
     result.ok = true;
     return result;
 }

@@ -7,6 +7,7 @@
 // length, an orientation) are patched in place; only structural changes go through Exiv2.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -17,7 +18,10 @@ class ImageSource;
 
 struct JpegEditResult {
     bool ok = false;
-    QByteArray bytes;
+    // The copy is `head` (SOI and every segment) followed by `imageData`, a view of the
+    // source's own bytes: the image data is most of a photo and is never copied.
+    QByteArray head;
+    QByteArrayView imageData;
     QString error;
     bool refused = false; // the source holds what the edit cannot change without damage
     QStringList dropped; // entries left out of the copy, with the reason

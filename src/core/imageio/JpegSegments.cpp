@@ -110,10 +110,9 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
     return fail(QT_TRANSLATE_NOOP("JpegSegments", "the JPEG has no image data"));
 }
 
-QByteArray JpegFile::assemble() const
+QByteArray JpegFile::head(qsizetype reserve) const
 {
-    const QByteArrayView image = imageData();
-    qsizetype size = 2 + image.size();
+    qsizetype size = 2 + reserve;
     for (const JpegSegment &s : segments)
         size += s.raw.size();
     QByteArray out;
@@ -121,6 +120,13 @@ QByteArray JpegFile::assemble() const
     out.append(char(0xFF)).append(char(0xD8));
     for (const JpegSegment &s : segments)
         out.append(s.raw);
+    return out;
+}
+
+QByteArray JpegFile::assemble() const
+{
+    const QByteArrayView image = imageData();
+    QByteArray out = head(image.size());
     out.append(image);
     return out;
 }

@@ -32,6 +32,9 @@ struct JpegFile {
 
     // False (with a reason) when the bytes are not a JPEG whose segments can be followed.
     bool parse(const QByteArray &bytes, QString *error);
+    // SOI and the segments: everything of the file but its image data (with room for
+    // `reserve` more bytes).
+    QByteArray head(qsizetype reserve = 0) const;
     QByteArray assemble() const;
 
     int count(JpegSegment::Kind kind) const;

@@ -2,6 +2,7 @@
 #include "MetadataRewrite.h"
 
 #include "ImageDestination.h"
+#include "ImageProperties.h"
 #include "ImageSource.h"
 
 #include <QCoreApplication>
@@ -24,9 +25,9 @@ struct Text {
 RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPath, const QVariantMap &properties)
 {
     RewriteResult result;
-    QByteArray buffer;
     const int count = source.count();
-    auto destination = ImageDestination::create(&buffer, source.type(), count);
+    // No buffer: a JPEG copy is written from its new segments and the source's image data.
+    auto destination = ImageDestination::create(nullptr, source.type(), count);
     if (!destination) {
         result.status = RewriteResult::WriteFailed;
         result.error = Text::tr("cannot write %1 files").arg(source.type());
@@ -35,6 +36,7 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
     for (int i = 0; i < count; ++i)
         destination->addImageFromSource(source, i, properties);
     // A failed finalize writes nothing: an earlier good copy at the output path survives.
+    // Every copy it returns has been read back and compared with the source.
     const bool finalized = destination->finalize();
     result.dropped = destination->dropped();
     if (!finalized) {
@@ -43,15 +45,19 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
         qCWarning(lcRewrite).noquote() << "cannot write" << outputPath << result.error;
         return result;
     }
-    // Exiv2 can serialise damaged Exif into a copy that no longer parses; such a copy
-    // would pass as written and then be unreadable to the user and to us.
     QString error;
-    if (!ImageSource::create(buffer, &error)) {
+    const QList<QByteArrayView> pieces = destination->pieces();
+    // Exiv2 can serialise damaged Exif into a PNG, TIFF or WebP that no longer parses as a
+    // whole; such a copy would pass as written and then be unreadable to the user and to us.
+    // A JPEG copy's new part is its segments, which the check has parsed already, and its
+    // image data is the source's, which was whole when the source was read.
+    if (source.type() != QLatin1String(kUTTypeJPEG)
+        && !ImageSource::create(pieces.first().toByteArray(), &error)) {
         result.status = RewriteResult::WriteFailed;
         result.error = Text::tr("the copy would not read back: %1").arg(error);
         return result;
     }
-    if (!writeFileAtomically(outputPath, buffer, &error)) {
+    if (!writeFileAtomically(outputPath, pieces, &error)) {
         qCWarning(lcRewrite).noquote() << "cannot write" << outputPath << error;
         result.status = RewriteResult::WriteFailed;
         result.error = error;

@@ -108,6 +108,11 @@ bool readPhotoFile(const QString &path, QByteArray *bytes, QString *error, qint6
 
 bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QString *error)
 {
+    return writeFileAtomically(outputPath, QList<QByteArrayView>{QByteArrayView(bytes)}, error);
+}
+
+bool writeFileAtomically(const QString &outputPath, const QList<QByteArrayView> &pieces, QString *error)
+{
     // QSaveFile resolves a link and replaces its target; lstat sees the link itself.
     struct stat linkInfo {};
     if (::lstat(QFile::encodeName(outputPath).constData(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
@@ -126,16 +131,20 @@ bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QSt
         setError(error, writeReason(file, errno));
         return false;
     }
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        errno = 0;
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            setError(error, writeReason(file, errno));
-            file.cancelWriting();
-            return false;
+    qint64 size = 0;
+    for (const QByteArrayView piece : pieces) {
+        qint64 done = 0;
+        while (done < piece.size()) {
+            errno = 0;
+            const qint64 n = file.write(piece.data() + done, piece.size() - done);
+            if (n <= 0) {
+                setError(error, writeReason(file, errno));
+                file.cancelWriting();
+                return false;
+            }
+            done += n;
         }
-        done += n;
+        size += done;
     }
     // The bytes must be on the disk before the rename makes them the file: a file system
     // that defers allocation reports a full disk only here.
@@ -145,10 +154,10 @@ bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QSt
         return false;
     }
     struct stat written {};
-    if (::fstat(file.handle(), &written) != 0 || written.st_size != bytes.size()) {
+    if (::fstat(file.handle(), &written) != 0 || written.st_size != size) {
         setError(error, Text::tr("the written file has %1 bytes instead of %2")
                             .arg(qlonglong(written.st_size))
-                            .arg(qlonglong(bytes.size())));
+                            .arg(qlonglong(size)));
         file.cancelWriting();
         return false;
     }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 // The only ways photo bytes enter and leave the program. Reads take regular files only
@@ -24,5 +26,7 @@ bool readPhotoFile(const QString &path, QByteArray *bytes, QString *error = null
 // file at outputPath as it was. An outputPath that is a link (even a dangling one) is
 // refused: writing would change the file it points at, which the user never chose.
 bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QString *error = nullptr);
+// Same, for a file written from consecutive pieces.
+bool writeFileAtomically(const QString &outputPath, const QList<QByteArrayView> &pieces, QString *error = nullptr);
 
 } // namespace imageio
