@@ -99,8 +99,15 @@ QString movedDate(const QString &value, XmpDateMove::Field field, const QList<Xm
     return moved + value.mid(length);
 }
 
+bool anyDateMoves(const QList<XmpDateMove> &dates)
+{
+    return std::any_of(dates.begin(), dates.end(), [](const XmpDateMove &d) { return d.from != d.to; });
+}
+
 bool moveXmpDates(Exiv2::XmpData &xmp, const QList<XmpDateMove> &dates)
 {
+    if (!anyDateMoves(dates))
+        return false;
     bool moved = false;
     for (const MirroredDate &date : kMirroredDates) {
         auto pos = xmp.findKey(Exiv2::XmpKey(date.key));
@@ -120,6 +127,8 @@ bool moveXmpDates(Exiv2::XmpData &xmp, const QList<XmpDateMove> &dates)
 // change and the rest of the packet, padding included, stays byte for byte.
 bool moveXmpDates(QByteArray &packet, const QList<XmpDateMove> &dates)
 {
+    if (!anyDateMoves(dates))
+        return false;
     bool moved = false;
     const QString text = QString::fromUtf8(packet);
     QString edited = text;
@@ -184,10 +193,31 @@ bool removeXmpProperties(Exiv2::XmpData &xmp, int removals)
     return removed;
 }
 
+// Whether a UTF-8 packet's text shows that it holds nothing a removal takes. XML names
+// are spelled out as they are, and every property needs its namespace declared, so a
+// packet without "GPS" in any name and without the IPTC carriers' namespaces has nothing
+// to lose; most photos' packets are such, and parsing them is most of an edit's XMP work.
+bool holdsNothingToRemove(const QByteArray &packet, int removals)
+{
+    // UTF-16 or UTF-32 text, character references and entity declarations can spell a
+    // name or a namespace in other bytes: such a packet is parsed.
+    if (packet.contains('\0') || packet.contains("&#") || packet.contains("<!"))
+        return false;
+    if ((removals & XmpGps) && packet.contains("GPS"))
+        return false;
+    if (removals & XmpIptc) {
+        for (const char *uri : {"http://iptc.org/std/Iptc4xmpCore/", "http://iptc.org/std/Iptc4xmpExt/",
+                                "http://ns.adobe.com/photoshop/1.0/", "http://purl.org/dc/elements/1.1/"})
+            if (packet.contains(uri))
+                return false;
+    }
+    return true;
+}
+
 bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *error)
 {
     *changed = false;
-    if (!removals)
+    if (!removals || holdsNothingToRemove(packet, removals))
         return true;
     Exiv2::XmpData xmp;
     std::string text;

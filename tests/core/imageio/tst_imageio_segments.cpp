@@ -13,6 +13,7 @@
 #include "imageio/OverlayPlan.h"
 #include "imageio/RewriteCheck.h"
 #include "imageio/TiffBlock.h"
+#include "imageio/XmpEdit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -417,6 +418,46 @@ private Q_SLOTS:
         check.plan = &plan;
         const QString said = checkCopy(source, copy, check);
         QVERIFY2(fault.isEmpty() ? said.isEmpty() : said.contains(fault), qPrintable(said));
+    }
+
+    // A packet is searched as text before it is parsed; whatever spells a name or a
+    // namespace in other bytes must still be parsed and lose what it holds.
+    void packetLosesWhatItHolds_data()
+    {
+        QTest::addColumn<int>("removals");
+        QTest::addColumn<QByteArray>("declarations");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<bool>("changes");
+        const QByteArray dc = "xmlns:dc='http://purl.org/dc/elements/1.1/'";
+        const QByteArray exif = "xmlns:exif='http://ns.adobe.com/exif/1.0/'";
+        const QByteArray creator = "<dc:creator><rdf:Seq><rdf:li>Secret</rdf:li></rdf:Seq></dc:creator>";
+        QTest::newRow("GPS, none held") << int(XmpGps) << exif << QByteArray("<exif:ExposureTime>1/8</exif:ExposureTime>") << false;
+        QTest::newRow("GPS held") << int(XmpGps) << exif << QByteArray("<exif:GPSAreaInformation>Secret</exif:GPSAreaInformation>") << true;
+        QTest::newRow("IPTC, none held") << int(XmpIptc) << exif << QByteArray("<exif:ExposureTime>1/8</exif:ExposureTime>") << false;
+        QTest::newRow("IPTC held") << int(XmpIptc) << dc << creator << true;
+        QTest::newRow("IPTC behind a character reference")
+            << int(XmpIptc) << QByteArray("xmlns:dc='&#104;ttp://purl.org/dc/elements/1.1/'") << creator << true;
+    }
+
+    void packetLosesWhatItHolds()
+    {
+        QFETCH(int, removals);
+        QFETCH(QByteArray, declarations);
+        QFETCH(QByteArray, property);
+        QFETCH(bool, changes);
+        QByteArray packet = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
+                            "<rdf:Description rdf:about='' " + declarations + ">" + property
+            + "</rdf:Description></rdf:RDF></x:xmpmeta>";
+        const QByteArray before = packet;
+        XmpChange change;
+        change.removals = removals;
+        bool changed = false;
+        QString error;
+        QVERIFY2(editXmpProperties(packet, change, &changed, &error), qPrintable(error));
+        QCOMPARE(changed, changes);
+        QCOMPARE(packet.contains("Secret"), false);
+        if (!changes)
+            QCOMPARE(packet, before);
     }
 };
 
