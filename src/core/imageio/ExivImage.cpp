@@ -18,6 +18,7 @@ struct Text {
 };
 
 thread_local Exiv2Warnings *tCapture = nullptr;
+thread_local bool tQuiet = false;
 
 void logHandler(int level, const char *message)
 {
@@ -28,6 +29,8 @@ void logHandler(int level, const char *message)
         text.chop(1);
     if (tCapture && level >= Exiv2::LogMsg::warn)
         tCapture->add(QString::fromUtf8(text));
+    if (tQuiet)
+        return;
     if (level >= Exiv2::LogMsg::error)
         qCWarning(lcExiv2).noquote() << text;
     else
@@ -96,6 +99,14 @@ QString Exiv2Warnings::dataLoss() const
             return m;
     return {};
 }
+
+QuietExiv2Log::QuietExiv2Log()
+    : m_outer(tQuiet)
+{
+    tQuiet = true;
+}
+
+QuietExiv2Log::~QuietExiv2Log() { tQuiet = m_outer; }
 
 std::unique_lock<std::recursive_mutex> lockXmpToolkit()
 {

@@ -40,6 +40,21 @@ private:
     Exiv2Warnings *m_outer;
 };
 
+// Keeps Exiv2's messages on this thread out of the log while it lives (an Exiv2Warnings
+// still collects them): for readings that repeat one whose messages were already logged,
+// such as the check of a copy, which reads the source again. Nests.
+class QuietExiv2Log
+{
+public:
+    QuietExiv2Log();
+    ~QuietExiv2Log();
+    QuietExiv2Log(const QuietExiv2Log &) = delete;
+    QuietExiv2Log &operator=(const QuietExiv2Log &) = delete;
+
+private:
+    bool m_outer;
+};
+
 // Exiv2 0.27 locks only namespace registration in its XMP toolkit; parsing a packet
 // (readMetadata) and serialising one (writeMetadata) share toolkit state, and two threads
 // doing either at once fail photos at random. Hold this around those calls and nothing

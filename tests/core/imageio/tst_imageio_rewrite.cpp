@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QtEndian>
 
@@ -414,6 +415,19 @@ private Q_SLOTS:
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("an earlier copy"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // The check reads the source again and the copy: what Exiv2 says of them is logged once.
+    void exiv2MessagesAreLoggedOnce()
+    {
+        QTemporaryDir dir;
+        const QString message = QStringLiteral("Directory Thumbnail with 19712 entries considered invalid; not read.");
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(message));
+        QTest::failOnWarning(QRegularExpression(QRegularExpression::escape(message)));
+        const RewriteResult result = rewriteMetadata(testData(QStringLiteral("exif_bad_ifd_unreadable_rewrite.jpg")),
+                                                     dir.filePath(QStringLiteral("copy.jpg")),
+                                                     withGroup(kCGImagePropertyGPSDictionary, QVariant()));
+        QVERIFY2(result.ok(), qPrintable(result.error));
     }
 
     void gifIsCopiedUnchanged()
