@@ -51,8 +51,9 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
     // whole; such a copy would pass as written and then be unreadable to the user and to us.
     // A JPEG copy's new part is its segments, which the check has parsed already, and its
     // image data is the source's, which was whole when the source was read.
+    const QByteArrayView whole = pieces.first();
     if (source.type() != QLatin1String(kUTTypeJPEG)
-        && !ImageSource::create(pieces.first().toByteArray(), &error)) {
+        && !ImageSource::create(QByteArray::fromRawData(whole.data(), whole.size()), &error)) {
         result.status = RewriteResult::WriteFailed;
         result.error = Text::tr("the copy would not read back: %1").arg(error);
         return result;
