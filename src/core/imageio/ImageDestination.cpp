@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageDestination.h"
 
+#include "ExifEdits.h"
 #include "ExivImage.h"
 #include "ImageProperties.h"
 #include "JpegMetadataEdit.h"
@@ -228,6 +229,37 @@ bool ImageDestination::build()
     // which keeps every page, strip and private directory as it was.
     Exiv2::XmpData xmp = before.xmpData();
     const bool xmpChanges = editXmpProperties(xmp, plan.xmp); // IFD0's XMP packet is not patched in place
+    // New and grown entries are written into the block as it is, never by rebuilding it.
+    ExifEdits exact;
+    if (plan.exifStructureChanges) {
+        exact = exifEditsFor(source.data(), overlay);
+        if (!exact.refusal.isEmpty()) {
+            m_error = exact.refusal;
+            return false;
+        }
+    }
+    const ExifEdits *entries = exact.exact ? &exact : nullptr;
+    check.editedKeys = exact.changedKeys;
+    check.directoriesMoved = entries && !exact.changes.isEmpty();
+    check.makerNoteKeptAsBytes = entries
+        && (exact.changedKeys.count("Exif.Image.Make") || exact.changedKeys.count("Exif.Image.Model"));
+    if (m_type == QLatin1String(kUTTypeTIFF) && entries && !xmpChanges && plan.iptcChanges.isEmpty()) {
+        QByteArray patched = source.data();
+        TiffBlock block(&patched);
+        QString fault;
+        removeInPlace(block, plan);
+        if (!block.isValid() || !applyExifEdits(block, exact, &fault))
+            fault = fault.isEmpty() ? Text::tr("the TIFF file cannot be edited") : fault;
+        if (fault.isEmpty())
+            fault = editEveryPage(patched, plan);
+        if (fault.isEmpty())
+            fault = checkCopy(source.data(), patched, check);
+        if (fault.isEmpty()) {
+            m_output = std::move(patched);
+            return true;
+        }
+        // The rebuild below may still manage, and is checked the same way.
+    }
     if (m_type == QLatin1String(kUTTypeTIFF) && plan.onlyValueEdits() && !xmpChanges) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);
@@ -246,7 +278,7 @@ bool ImageDestination::build()
 
     if (m_type == QLatin1String(kUTTypePNG)) {
         QByteArray patched;
-        switch (editPngChunks(source.data(), plan, &patched, &m_error)) {
+        switch (editPngChunks(source, plan, entries, &patched, &m_error)) {
         case PngEditOutcome::Failed:
             return false;
         case PngEditOutcome::Done:
@@ -287,6 +319,9 @@ bool ImageDestination::build()
         return false;
     }
     check.exifReserialised = true;
+    check.editedKeys.clear();
+    check.directoriesMoved = false;
+    check.makerNoteKeptAsBytes = false;
     QString fault = m_type == QLatin1String(kUTTypeTIFF) ? editEveryPage(out, plan) : QString();
     if (fault.isEmpty())
         fault = checkCopy(source.data(), out, check);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JpegMetadataEdit.h"
 
+#include "ExifEdits.h"
 #include "ExivImage.h"
 #include "ImageDestination.h"
 #include "ImageProperties.h"
@@ -116,6 +117,19 @@ int insertionPoint(const JpegFile &file)
     return at;
 }
 
+// Entries of no valid TIFF type: no reader can use them, and an edit of their directory
+// cannot keep them (readers then reject the directory), so they go, and the report says so.
+void dropInvalidEntries(TiffBlock &block, JpegEditResult &result, std::set<std::string> *droppedKeys)
+{
+    for (const TiffBlock::Dropped &d : block.dropInvalidEntries()) {
+        result.dropped << QStringLiteral("%1 tag 0x%2 (invalid type %3)")
+                              .arg(QLatin1String(d.directory))
+                              .arg(d.tag, 4, 16, QLatin1Char('0'))
+                              .arg(d.type);
+        guarded([&] { droppedKeys->insert(Exiv2::ExifKey(d.tag, d.exivGroup).key()); }, nullptr);
+    }
+}
+
 // Re-serialises the primary Exif block through Exiv2 with the overlay laid over it.
 bool reserialiseExif(JpegFile &file, const QList<ExifRun> &runs, const ImageSource &source,
                      const QVariantMap &overlay, JpegEditResult &result, std::set<std::string> *droppedKeys)
@@ -134,13 +148,7 @@ bool reserialiseExif(JpegFile &file, const QList<ExifRun> &runs, const ImageSour
         tiff = runs.first().tiff;
         TiffBlock block(&tiff);
         // Exiv2 sorts entries of no valid type first and other readers then reject the whole IFD.
-        for (const TiffBlock::Dropped &d : block.dropInvalidEntries()) {
-            result.dropped << QStringLiteral("%1 tag 0x%2 (invalid type %3)")
-                                  .arg(QLatin1String(d.directory))
-                                  .arg(d.tag, 4, 16, QLatin1Char('0'))
-                                  .arg(d.type);
-            guarded([&] { droppedKeys->insert(Exiv2::ExifKey(d.tag, d.exivGroup).key()); }, nullptr);
-        }
+        dropInvalidEntries(block, result, droppedKeys);
         JpegSegment &first = cleaned.segments[runs.first().segments.first()];
         first = JpegSegment::make(first.marker, first.payload().left(kExifHeaderSize) + tiff);
     }
@@ -190,70 +198,47 @@ bool reserialiseExif(JpegFile &file, const QList<ExifRun> &runs, const ImageSour
     return true;
 }
 
-// The IPTC stream with the changed datasets encoded by Exiv2 and every other one as stored.
-bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, const OverlayPlan &plan,
-                 QByteArray *stream, QString *error)
+// Makes the edit in the Exif block itself: what the edit does not change keeps its bytes and
+// its offset, which is what maker notes need. Further copies of the block lose only what
+// was removed.
+bool writeExactExif(JpegFile &file, QList<ExifRun> &runs, const OverlayPlan &plan, const ExifEdits &edits,
+                    JpegEditResult &result, std::set<std::string> *droppedKeys)
 {
-    auto image = ExivImage::open(source.data(), error);
-    if (!image)
-        return false;
-    const QVariantMap overlay{{QLatin1String(kCGImagePropertyIPTCDictionary), plan.iptcChanges}};
-    if (!applyOverlay(image->image(), overlay, error))
-        return false;
-    using Key = std::pair<int, int>;
-    std::map<Key, QByteArray> encoded;
-    const bool ok = guarded(
-        [&] {
-            std::set<Key> touched;
-            for (auto it = plan.iptcChanges.begin(); it != plan.iptcChanges.end(); ++it) {
-                const Exiv2::IptcKey key("Iptc.Application2." + iptcExivName(it.key()));
-                touched.insert({key.record(), key.tag()});
-            }
-            // The character set follows the text: it is rewritten only when the edit changed it.
-            const Exiv2::IptcData &after = image->image().iptcData();
-            auto charset = after.findKey(Exiv2::IptcKey("Iptc.Envelope.CharacterSet"));
-            if (charset != after.end()) {
-                QByteArray storedCharset;
-                for (const IptcDataSet &d : original)
-                    if (d.record == 1 && d.number == 90)
-                        storedCharset = d.raw.mid(5);
-                if (storedCharset.toStdString() != charset->toString())
-                    touched.insert({1, 90});
-            }
-            for (const Key &k : touched) {
-                Exiv2::IptcData subset;
-                for (const Exiv2::Iptcdatum &d : after)
-                    if (d.record() == k.first && d.tag() == k.second)
-                        subset.add(d);
-                const Exiv2::DataBuf buf = Exiv2::IptcParser::encode(subset);
-                encoded[k] = QByteArray(reinterpret_cast<const char *>(buf.pData_), qsizetype(buf.size_));
-            }
-        },
-        error);
-    if (!ok)
-        return false;
-    QByteArray out;
-    for (const auto &entry : encoded) {
-        const Key &key = entry.first;
-        if (key.first == 1 && std::none_of(original.begin(), original.end(),
-                                           [&](const IptcDataSet &d) { return Key{d.record, d.number} == key; }))
-            out.append(entry.second);
+    if (runs.isEmpty()) {
+        if (edits.changes.isEmpty())
+            return true;
+        // A photo without Exif gets a block of its own: the header and an empty IFD0.
+        ExifRun fresh;
+        fresh.tiff = QByteArray("II*\0\x08\0\0\0\0\0\0\0\0\0", 14);
+        fresh.sizes.append(0);
+        fresh.segments.append(insertionPoint(file));
+        file.segments.insert(fresh.segments.first(),
+                             JpegSegment::make(0xE1, QByteArray(kExifHeader, kExifHeaderSize)));
+        runs.append(fresh);
     }
-    std::set<Key> emitted;
-    for (const IptcDataSet &d : original) {
-        const Key key{d.record, d.number};
-        auto pos = encoded.find(key);
-        if (pos == encoded.end()) {
-            out.append(d.raw);
-        } else if (!emitted.count(key)) {
-            out.append(pos->second); // in the place of the first dataset it replaces
-            emitted.insert(key);
-        }
+    ExifRun &primary = runs.first();
+    TiffBlock block(&primary.tiff);
+    if (!block.isValid()) {
+        result.error = Text::tr("the Exif data cannot be read, so it cannot be edited");
+        return false;
     }
-    for (const auto &[key, bytes] : encoded)
-        if (key.first != 1 && !emitted.count(key))
-            out.append(bytes);
-    *stream = out;
+    dropInvalidEntries(block, result, droppedKeys);
+    removeInPlace(block, plan);
+    if (!applyExifEdits(block, edits, &result.error)) {
+        result.refused = true;
+        return false;
+    }
+    if (kExifHeaderSize + primary.tiff.size() > kMaxSegmentPayload) {
+        result.error = Text::tr("the Exif data does not fit in one JPEG segment (64 KB)");
+        return false;
+    }
+    primary.sizes[0] = primary.tiff.size();
+    writeBack(file, primary);
+    const OverlayPlan removals = removalsOnly(plan);
+    for (int i = 1; i < runs.size(); ++i) {
+        patchRun(runs[i], removals, false);
+        writeBack(file, runs[i]);
+    }
     return true;
 }
 
@@ -410,6 +395,20 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
 
     QList<ExifRun> runs = exifRuns(file);
     bool reserialise = plan.exifStructureChanges;
+    std::set<std::string> droppedKeys;
+    ExifEdits exact;
+    if (reserialise) {
+        exact = exifEditsFor(source.data(), overlay);
+        if (!exact.refusal.isEmpty()) {
+            result.error = exact.refusal;
+            return result;
+        }
+        if (exact.exact && (runs.isEmpty() || runs.first().segments.size() == 1)) {
+            if (!writeExactExif(file, runs, plan, exact, result, &droppedKeys))
+                return result;
+            reserialise = false;
+        }
+    }
     if (!reserialise && plan.changesExif()) {
         QList<ExifRun> patched = runs;
         for (int i = 0; i < patched.size() && !reserialise; ++i)
@@ -418,7 +417,6 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
             for (const ExifRun &run : std::as_const(patched))
                 writeBack(file, run);
     }
-    std::set<std::string> droppedKeys;
     if (reserialise) {
         if (!reserialiseExif(file, runs, source, overlay, result, &droppedKeys))
             return result;
@@ -440,6 +438,10 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     check.plan = &plan;
     check.droppedKeys = droppedKeys;
     check.exifReserialised = reserialise;
+    check.editedKeys = exact.changedKeys;
+    check.directoriesMoved = !reserialise && !exact.changes.isEmpty();
+    check.makerNoteKeptAsBytes = !reserialise
+        && (exact.changedKeys.count("Exif.Image.Make") || exact.changedKeys.count("Exif.Image.Model"));
     QString fault = checkJpegRemovals(readable, plan);
     if (fault.isEmpty())
         fault = checkCopy(source.data(), readable, check);
@@ -530,6 +532,72 @@ CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, in
     }
     target = std::move(bytes);
     return CarryOutcome::Done;
+}
+
+bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, const OverlayPlan &plan,
+                 QByteArray *stream, QString *error)
+{
+    auto image = ExivImage::open(source.data(), error);
+    if (!image)
+        return false;
+    const QVariantMap overlay{{QLatin1String(kCGImagePropertyIPTCDictionary), plan.iptcChanges}};
+    if (!applyOverlay(image->image(), overlay, error))
+        return false;
+    using Key = std::pair<int, int>;
+    std::map<Key, QByteArray> encoded;
+    const bool ok = guarded(
+        [&] {
+            std::set<Key> touched;
+            for (auto it = plan.iptcChanges.begin(); it != plan.iptcChanges.end(); ++it) {
+                const Exiv2::IptcKey key("Iptc.Application2." + iptcExivName(it.key()));
+                touched.insert({key.record(), key.tag()});
+            }
+            // The character set follows the text: it is rewritten only when the edit changed it.
+            const Exiv2::IptcData &after = image->image().iptcData();
+            auto charset = after.findKey(Exiv2::IptcKey("Iptc.Envelope.CharacterSet"));
+            if (charset != after.end()) {
+                QByteArray storedCharset;
+                for (const IptcDataSet &d : original)
+                    if (d.record == 1 && d.number == 90)
+                        storedCharset = d.raw.mid(5);
+                if (storedCharset.toStdString() != charset->toString())
+                    touched.insert({1, 90});
+            }
+            for (const Key &k : touched) {
+                Exiv2::IptcData subset;
+                for (const Exiv2::Iptcdatum &d : after)
+                    if (d.record() == k.first && d.tag() == k.second)
+                        subset.add(d);
+                const Exiv2::DataBuf buf = Exiv2::IptcParser::encode(subset);
+                encoded[k] = QByteArray(reinterpret_cast<const char *>(buf.pData_), qsizetype(buf.size_));
+            }
+        },
+        error);
+    if (!ok)
+        return false;
+    QByteArray out;
+    for (const auto &entry : encoded) {
+        const Key &key = entry.first;
+        if (key.first == 1 && std::none_of(original.begin(), original.end(),
+                                           [&](const IptcDataSet &d) { return Key{d.record, d.number} == key; }))
+            out.append(entry.second);
+    }
+    std::set<Key> emitted;
+    for (const IptcDataSet &d : original) {
+        const Key key{d.record, d.number};
+        auto pos = encoded.find(key);
+        if (pos == encoded.end()) {
+            out.append(d.raw);
+        } else if (!emitted.count(key)) {
+            out.append(pos->second); // in the place of the first dataset it replaces
+            emitted.insert(key);
+        }
+    }
+    for (const auto &[key, bytes] : encoded)
+        if (key.first != 1 && !emitted.count(key))
+            out.append(bytes);
+    *stream = out;
+    return true;
 }
 
 } // namespace imageio

@@ -30,6 +30,14 @@ struct JpegEditResult {
 // The copy of the JPEG `source` with `overlay` laid over its metadata, checked by reading it back.
 JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &overlay);
 
+struct IptcDataSet;
+struct OverlayPlan;
+// The IPTC stream `original` with the plan's changed datasets encoded anew and every other
+// one as stored (a re-encoded time would gain a zone). False with a reason when a value
+// cannot be stored.
+bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, const OverlayPlan &plan,
+                 QByteArray *stream, QString *error);
+
 enum class CarryOutcome { Done, NotApplicable, Failed };
 
 // Gives the freshly encoded JPEG `target` the metadata segments of the JPEG `source` as

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PngChunkEdit.h"
 
+#include "ExifEdits.h"
+#include "JpegMetadataEdit.h"
+#include "PhotoshopResources.h"
+#include "ImageSource.h"
 #include "OverlayPlan.h"
 #include "TiffBlock.h"
 #include "XmpEdit.h"
@@ -165,20 +169,21 @@ bool writeText(Chunk &c, const TextChunk &t)
 
 bool isTextChunk(const Chunk &c) { return c.type == "tEXt" || c.type == "zTXt" || c.type == "iTXt"; }
 
-// Removals and value edits of one TIFF block, in place.
-bool patchTiff(QByteArray *tiff, const OverlayPlan &plan)
+// Removals and value edits of one TIFF block.
+bool patchTiff(QByteArray *tiff, const OverlayPlan &plan, const ExifEdits *exact)
 {
     TiffBlock block(tiff);
     if (!block.isValid())
         return false;
     removeInPlace(block, plan);
-    return patchValuesInPlace(block, plan);
+    QString why;
+    return exact ? applyExifEdits(block, *exact, &why) : patchValuesInPlace(block, plan);
 }
 
 // A "Raw profile" text: a line with the profile name, one with its length, then hex digits
 // over many lines. The patched bytes go back into the same digits, so the layout stays;
 // a block that had to grow is handed back in *grown instead.
-bool patchRawExifProfile(QByteArray *text, const OverlayPlan &plan, QByteArray *grown)
+bool patchRawExifProfile(QByteArray *text, const OverlayPlan &plan, const ExifEdits *exact, QByteArray *grown)
 {
     QList<qsizetype> digits;
     qsizetype at = 0;
@@ -199,7 +204,7 @@ bool patchRawExifProfile(QByteArray *text, const OverlayPlan &plan, QByteArray *
     const int skip = bytes.startsWith(QByteArray(kExifHeader, kExifHeaderSize)) ? kExifHeaderSize : 0;
     QByteArray tiff = bytes.mid(skip);
     const qsizetype size = tiff.size();
-    if (!patchTiff(&tiff, plan))
+    if (!patchTiff(&tiff, plan, exact))
         return false;
     if (tiff.size() != size) {
         *grown = tiff;
@@ -215,12 +220,95 @@ bool patchRawExifProfile(QByteArray *text, const OverlayPlan &plan, QByteArray *
     return true;
 }
 
+// The hex digits of a "Raw profile" text as bytes (after its name and length lines).
+QByteArray rawProfileBytes(const QByteArray &text)
+{
+    qsizetype at = 0;
+    for (int line = 0; line < 3 && at >= 0; ++line)
+        at = text.indexOf('\n', at) + 1;
+    if (at <= 0)
+        return {};
+    QByteArray hex;
+    for (qsizetype i = at; i < text.size(); ++i)
+        if (isxdigit(uchar(text.at(i))))
+            hex.append(text.at(i));
+    return QByteArray::fromHex(hex);
+}
+
+// A "Raw profile" text as other tools write it: name, length, then hex in lines of 72 digits.
+QByteArray rawProfileText(const char *name, const QByteArray &bytes)
+{
+    QByteArray text = QByteArray("\n") + name + '\n' + QByteArray::number(bytes.size()).rightJustified(8, ' ') + '\n';
+    const QByteArray hex = bytes.toHex();
+    for (qsizetype i = 0; i < hex.size(); i += 72)
+        text += hex.mid(i, 72) + '\n';
+    return text;
+}
+
+// The IPTC datasets of a "Raw profile type iptc" text: image resources as Photoshop keeps
+// them, or the bare datasets.
+bool iptcDataSetsOf(const QByteArray &profile, QList<IptcDataSet> *sets)
+{
+    if (!profile.startsWith("8BIM"))
+        return parseIptcDataSets(profile, sets);
+    QList<PhotoshopResource> resources;
+    if (!parsePhotoshopResources(profile, &resources))
+        return false;
+    for (const PhotoshopResource &r : std::as_const(resources))
+        if (r.id == kIptcResource && !parseIptcDataSets(r.data, sets))
+            return false;
+    return true;
+}
+
+// Writes the plan's IPTC changes into the photo's IPTC profile chunk, or a new one before
+// the image data; datasets the edit does not touch keep their bytes.
+bool editPngIptc(QList<Chunk> &chunks, const ImageSource &source, const OverlayPlan &plan, QString *error)
+{
+    int home = -1;
+    QList<IptcDataSet> original;
+    for (int i = 0; i < chunks.size() && home < 0; ++i) {
+        TextChunk t;
+        if (!isTextChunk(chunks.at(i)) || !readText(chunks.at(i), &t) || t.keyword.toLower() != "raw profile type iptc")
+            continue;
+        if (!iptcDataSetsOf(rawProfileBytes(t.text), &original)) {
+            *error = Text::tr("the IPTC data cannot be read, so it cannot be edited");
+            return false;
+        }
+        home = i;
+    }
+    QByteArray stream;
+    if (!composeIptc(original, source, plan, &stream, error))
+        return false;
+    Chunk c;
+    c.type = "zTXt";
+    TextChunk t{"Raw profile type iptc", QByteArray("Raw profile type iptc\0\0", 23),
+                rawProfileText("iptc", photoshopResource(kIptcResource, stream)), true};
+    if (!writeText(c, t)) {
+        *error = Text::tr("the IPTC data cannot be compressed");
+        return false;
+    }
+    if (home >= 0) {
+        chunks[home] = c;
+        return true;
+    }
+    for (int i = 0; i < chunks.size(); ++i)
+        if (chunks.at(i).type == "IDAT" || chunks.at(i).type == "IEND") {
+            chunks.insert(i, c);
+            return true;
+        }
+    *error = Text::tr("the PNG chunks cannot be read");
+    return false;
+}
+
 } // namespace
 
-PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QByteArray *out, QString *error)
+PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *exact, QByteArray *out,
+                             QString *error)
 {
+    const QByteArray &png = source.data();
     const bool xmpChanges = !plan.xmp.isEmpty();
-    if (plan.exifStructureChanges || !plan.iptcChanges.isEmpty() || (!plan.changesExif() && !xmpChanges))
+    const bool iptcChanges = !plan.iptcChanges.isEmpty();
+    if ((plan.exifStructureChanges && !exact) || (!plan.changesExif() && !xmpChanges && !iptcChanges))
         return PngEditOutcome::NotApplicable;
     QList<Chunk> chunks;
     if (!parseChunks(png, &chunks)) {
@@ -234,7 +322,7 @@ PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QBy
             QByteArray data = c.data;
             const int skip = data.startsWith(QByteArray(kExifHeader, kExifHeaderSize)) ? kExifHeaderSize : 0;
             QByteArray tiff = data.mid(skip);
-            if (!patchTiff(&tiff, plan))
+            if (!patchTiff(&tiff, plan, exact))
                 return PngEditOutcome::NotApplicable;
             if (tiff != data.mid(skip))
                 c.setData(data.left(skip) + tiff);
@@ -250,7 +338,7 @@ PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QBy
         if (keyword == "raw profile type exif" || keyword == "raw profile type app1") {
             const QByteArray before = t.text;
             QByteArray grown;
-            if (!patchRawExifProfile(&t.text, plan, &grown))
+            if (!patchRawExifProfile(&t.text, plan, exact, &grown))
                 return PngEditOutcome::NotApplicable; // not Exif: an APP1 profile holding XMP
             if (!grown.isEmpty()) {
                 // The hex layout cannot grow in place; the block moves to the standard chunk.
@@ -267,7 +355,7 @@ PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QBy
             c.dropped = plan.removeIptc;
         } else if (keyword == "raw profile type 8bim" || keyword == "raw profile type xmp") {
             // Photoshop resources and hex XMP would need their own editing.
-            if ((keyword.endsWith("8bim") && plan.removeIptc) || (keyword.endsWith("xmp") && xmpChanges))
+            if ((keyword.endsWith("8bim") && (plan.removeIptc || iptcChanges)) || (keyword.endsWith("xmp") && xmpChanges))
                 return PngEditOutcome::NotApplicable;
         } else if (t.keyword == "XML:com.adobe.xmp" && xmpChanges) {
             bool changed = false;
@@ -281,14 +369,17 @@ PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QBy
                 return PngEditOutcome::NotApplicable;
         }
     }
-    if (!exifPatched && !plan.dates.isEmpty()) {
-        // Dates need a block to go into: an empty one takes them.
+    if (!exifPatched && (!plan.dates.isEmpty() || (exact && !exact->changes.isEmpty()))) {
+        // New values need a block to go into: an empty one takes them.
         newExif = QByteArray("MM\0*\0\0\0\x08\0\0\0\0\0\0", 14);
-        if (!patchTiff(&newExif, plan))
+        if (!patchTiff(&newExif, plan, exact))
             return PngEditOutcome::NotApplicable;
-    } else if (!exifPatched && (plan.orientation || plan.pixelWidth || plan.pixelHeight)) {
+    } else if (!exifPatched && !exact && (plan.orientation || plan.pixelWidth || plan.pixelHeight)) {
         return PngEditOutcome::NotApplicable;
     }
+
+    if (iptcChanges && !plan.removeIptc && !editPngIptc(chunks, source, plan, error))
+        return PngEditOutcome::Failed;
 
     QByteArray result(kSignature, kSignatureSize);
     for (const Chunk &c : std::as_const(chunks)) {

@@ -10,13 +10,17 @@
 
 namespace imageio {
 
+class ImageSource;
+struct ExifEdits;
 struct OverlayPlan;
 
 enum class PngEditOutcome { Done, NotApplicable, Failed };
 
-// The copy of `png` with the plan's removals and same-size value edits made. NotApplicable
-// when the plan needs more than a patch (a new tag, a changed IPTC dataset); Failed with a
-// reason when the file is not a PNG whose chunks can be walked.
-PngEditOutcome editPngChunks(const QByteArray &png, const OverlayPlan &plan, QByteArray *out, QString *error);
+// The copy of `png` with the plan's removals and value edits made; `exact`, when given, is
+// the plan's Exif edit as entries (new tags included). NotApplicable when the plan needs
+// more (a new tag without `exact`); Failed with a reason when the
+// file is not a PNG whose chunks can be walked or the Exif edit cannot be made.
+PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *exact, QByteArray *out,
+                             QString *error);
 
 } // namespace imageio

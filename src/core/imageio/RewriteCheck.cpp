@@ -33,7 +33,14 @@ bool expectedToDiffer(const Exiv2::Exifdatum &d, const CopyCheck &check)
     const std::string key = d.key();
     const std::string group = d.groupName();
     const OverlayPlan &plan = *check.plan;
-    if (removedGroup(group, plan) || plan.touchedExifKeys.count(key) || check.droppedKeys.count(key))
+    if (removedGroup(group, plan) || plan.touchedExifKeys.count(key) || check.droppedKeys.count(key)
+        || check.editedKeys.count(key))
+        return true;
+    if (check.makerNoteKeptAsBytes
+        && (Exiv2::ExifTags::isMakerGroup(group) || group == "MakerNote" || key == "Exif.Photo.MakerNote"))
+        return true;
+    if (check.directoriesMoved && (d.tag() == TiffBlock::ExifPointer || d.tag() == TiffBlock::GpsPointer
+                                   || d.tag() == TiffBlock::InteropPointer))
         return true;
     if (plan.touchesGpsGroup && group == "GPSInfo")
         return true;

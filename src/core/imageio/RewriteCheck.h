@@ -19,6 +19,13 @@ struct CopyCheck {
     // The Exif block was re-serialised: Exiv2 then leaves out the pixel-layout tags of IFD0,
     // which the JPEG stream itself defines.
     bool exifReserialised = false;
+    // Entries the edit set or removed in place, as the metadata library names them.
+    std::set<std::string> editedKeys;
+    // Directories the edit grew moved to the end of the block: their pointers changed.
+    bool directoriesMoved = false;
+    // The edit gave the photo a new make or model, by which readers tell maker notes apart:
+    // the maker note keeps its bytes but may no longer read as before.
+    bool makerNoteKeptAsBytes = false;
 };
 
 // Empty when the copy reads back with every removal done and every value it did not mean to

@@ -3,6 +3,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace imageio {
@@ -222,10 +223,22 @@ bool TiffBlock::removeSubDirectory(quint16 pointerTag)
     }
     if (!dir.find(pointerTag))
         return false;
-    const quint32 sub = pointer(dir, pointerTag);
+    QList<quint32> subs{pointer(dir, pointerTag)};
     if (!removeEntry(parent, pointerTag))
         return false;
-    if (sub && sub != parent && sub != ifd0.offset) {
+    // Some cameras hang an Exif or GPS directory under IFD1 as well: it goes with IFD0's.
+    if (pointerTag != InteropPointer) {
+        for (const quint32 offset : followingDirectories()) {
+            Directory other;
+            if (!readDirectory(offset, &other) || !other.find(pointerTag))
+                continue;
+            subs.append(pointer(other, pointerTag));
+            removeEntry(offset, pointerTag);
+        }
+    }
+    for (const quint32 sub : std::as_const(subs)) {
+        if (!sub || sub == parent || sub == ifd0.offset)
+            continue;
         // Writers share value bytes between directories (IFD1 pointing at the Exif IFD's
         // comment, a GPS IFD inside a maker note's range): what the rest still uses stays.
         m_kept.clear();
@@ -309,50 +322,253 @@ quint32 TiffBlock::append(const QByteArray &data)
 
 bool TiffBlock::insertEntry(quint64 reference, quint16 tag, quint16 type, quint32 count, const QByteArray &value)
 {
-    if (!inBounds(reference, 4) || quint64(m_bytes->size()) + value.size() + 16 > 0xFFFFFFFFu)
+    return insertEntries(reference, {Field{tag, type, count, value}});
+}
+
+quint32 TiffBlock::appendValue(const QByteArray &value)
+{
+    if (value.size() > 4) {
+        const quint32 at = append(value);
+        return m_little ? qToLittleEndian(at) : qToBigEndian(at);
+    }
+    quint32 field = 0;
+    std::memcpy(&field, value.constData(), size_t(value.size()));
+    return field;
+}
+
+bool TiffBlock::insertEntries(quint64 reference, QList<Field> fields)
+{
+    quint64 grows = 0;
+    for (const Field &f : std::as_const(fields))
+        grows += quint64(f.value.size()) + 16;
+    if (!inBounds(reference, 4) || quint64(m_bytes->size()) + grows > 0xFFFFFFFFu)
         return false;
     const quint32 from = get32(reference);
     Directory dir;
     if (from && !readDirectory(from, &dir))
         return false;
-    if (dir.find(tag) || dir.entries.size() >= kMaxEntries)
+    if (dir.entries.size() + fields.size() > kMaxEntries)
         return false;
-    QByteArray field(4, '\0');
-    if (value.size() <= 4) {
-        std::memcpy(field.data(), value.constData(), size_t(value.size()));
-    } else {
-        const quint32 at = append(value);
-        field = QByteArray(4, Qt::Uninitialized);
-        if (m_little)
-            qToLittleEndian(at, field.data());
-        else
-            qToBigEndian(at, field.data());
-    }
+    for (const Field &f : std::as_const(fields))
+        if (dir.find(f.tag))
+            return false;
+    std::sort(fields.begin(), fields.end(), [](const Field &a, const Field &b) { return a.tag < b.tag; });
+    QList<quint32> stored;
+    for (const Field &f : std::as_const(fields))
+        stored.append(appendValue(f.value));
     const quint32 next = from ? get32(from + 2 + 12u * quint32(dir.entries.size())) : 0;
-    const quint32 to = append(QByteArray(2 + 12 * (dir.entries.size() + 1) + 4, '\0'));
-    put16(to, quint16(dir.entries.size() + 1));
+    const qsizetype total = dir.entries.size() + fields.size();
+    const quint32 to = append(QByteArray(2 + 12 * total + 4, '\0'));
+    put16(to, quint16(total));
     quint32 at = to + 2;
-    bool placed = false;
+    int k = 0;
     auto putNew = [&] {
-        put16(at, tag);
-        put16(at + 2, type);
-        put32(at + 4, count);
-        std::memcpy(m_bytes->data() + at + 8, field.constData(), 4);
+        const Field &f = fields.at(k);
+        put16(at, f.tag);
+        put16(at + 2, f.type);
+        put32(at + 4, f.count);
+        std::memcpy(m_bytes->data() + at + 8, &stored.at(k), 4);
         at += 12;
-        placed = true;
+        ++k;
     };
     for (const Entry &e : std::as_const(dir.entries)) {
-        if (!placed && e.tag > tag)
+        while (k < fields.size() && fields.at(k).tag < e.tag)
             putNew();
         // Read again: the appends above may have moved the buffer, not the offsets.
         std::memcpy(m_bytes->data() + at, m_bytes->constData() + e.position, 12);
         at += 12;
     }
-    if (!placed)
+    while (k < fields.size())
         putNew();
     put32(at, next);
     put32(reference, to);
+    if (from)
+        m_leftovers.append({from, 2 + 12 * quint64(dir.entries.size()) + 4});
     return true;
+}
+
+quint32 TiffBlock::appendDirectory(QList<Field> fields)
+{
+    std::sort(fields.begin(), fields.end(), [](const Field &a, const Field &b) { return a.tag < b.tag; });
+    QList<quint32> stored;
+    for (const Field &f : std::as_const(fields))
+        stored.append(appendValue(f.value));
+    const quint32 to = append(QByteArray(2 + 12 * fields.size() + 4, '\0'));
+    put16(to, quint16(fields.size()));
+    for (int k = 0; k < fields.size(); ++k) {
+        const quint32 at = to + 2 + 12u * quint32(k);
+        put16(at, fields.at(k).tag);
+        put16(at + 2, fields.at(k).type);
+        put32(at + 4, fields.at(k).count);
+        std::memcpy(m_bytes->data() + at + 8, &stored.at(k), 4);
+    }
+    return to;
+}
+
+void TiffBlock::writeField(const Entry &e, const Field &f)
+{
+    const quint64 size = quint64(f.value.size());
+    const bool inPlace = size > 4 && size == e.valueSize && e.valueOffset >= 8 && inBounds(e.valueOffset, size);
+    if (e.valueSize > 4 && !inPlace)
+        m_leftovers.append({e.valueOffset, e.valueSize});
+    put16(e.position + 2, f.type);
+    put32(e.position + 4, f.count);
+    if (inPlace) {
+        std::memcpy(m_bytes->data() + e.valueOffset, f.value.constData(), size_t(size));
+    } else {
+        const quint32 field = appendValue(f.value);
+        std::memcpy(m_bytes->data() + e.position + 8, &field, 4);
+    }
+}
+
+qint64 TiffBlock::referenceTo(Ifd ifd) const
+{
+    if (ifd == Ifd::Ifd0)
+        return 4;
+    Directory parent;
+    if (!readDirectory(ifd0Offset(), &parent))
+        return -1;
+    if (ifd == Ifd::Interop) {
+        const Entry *exif = parent.find(ExifPointer);
+        if (!exif)
+            return 0;
+        if (!pointer(parent, ExifPointer) || !readDirectory(pointer(parent, ExifPointer), &parent))
+            return -1;
+    }
+    const quint16 tag = ifd == Ifd::Exif ? ExifPointer : ifd == Ifd::Gps ? GpsPointer : InteropPointer;
+    const Entry *e = parent.find(tag);
+    if (!e)
+        return 0;
+    return pointer(parent, tag) ? qint64(e->position) + 8 : -1;
+}
+
+QList<quint32> TiffBlock::followingDirectories() const
+{
+    QList<quint32> chain{ifd0Offset()};
+    Directory dir;
+    while (chain.size() <= kMaxEntries && readDirectory(chain.last(), &dir)) {
+        const quint32 next = get32(dir.offset + 2 + 12ull * quint64(dir.entries.size()));
+        if (!next || chain.contains(next) || !readDirectory(next, &dir))
+            break;
+        chain.append(next);
+    }
+    chain.removeFirst();
+    return chain;
+}
+
+bool TiffBlock::setFields(Ifd ifd, const QList<Field> &fields)
+{
+    const qint64 reference = m_valid ? referenceTo(ifd) : -1;
+    if (reference < 0)
+        return false; // a pointer that leads nowhere is not ours to repair
+    QList<Field> added;
+    for (const Field &f : fields)
+        if (f.type)
+            added.append(f);
+    if (reference == 0) {
+        if (added.isEmpty())
+            return true;
+        const quint32 at = appendDirectory(added);
+        const quint16 tag = ifd == Ifd::Exif ? ExifPointer : ifd == Ifd::Gps ? GpsPointer : InteropPointer;
+        QByteArray offset(4, Qt::Uninitialized);
+        if (m_little)
+            qToLittleEndian(at, offset.data());
+        else
+            qToBigEndian(at, offset.data());
+        return setFields(ifd == Ifd::Interop ? Ifd::Exif : Ifd::Ifd0, {Field{tag, 4, 1, offset}});
+    }
+    for (const Field &f : fields)
+        if (!f.type)
+            removeValue(get32(quint64(reference)), f.tag);
+    Directory dir;
+    const quint32 from = get32(quint64(reference));
+    if (!readDirectory(from, &dir))
+        return false;
+    QList<Field> inserted;
+    for (const Field &f : std::as_const(added)) {
+        if (const Entry *e = dir.find(f.tag))
+            writeField(*e, f);
+        else
+            inserted.append(f);
+    }
+    if (inserted.isEmpty())
+        return true;
+    if (!insertEntries(quint64(reference), inserted))
+        return false;
+    if (ifd == Ifd::Ifd0) {
+        // exiftool gives IFD1 no more room than IFD0 has before the block ends; with IFD0 now
+        // last, a larger IFD1 would read as cut short.
+        quint64 needed = 0;
+        for (const quint32 offset : followingDirectories())
+            needed = std::max<quint64>(needed, 2 + 12ull * get16(offset) + 4);
+        const quint64 room = quint64(m_bytes->size()) - ifd0Offset();
+        if (room < needed)
+            m_bytes->append(QByteArray(qsizetype(needed - room), '\0'));
+    }
+    // Some cameras point IFD1 at IFD0's Exif or GPS directory as well; it follows the move.
+    if (ifd == Ifd::Exif || ifd == Ifd::Gps) {
+        const quint16 tag = ifd == Ifd::Exif ? ExifPointer : GpsPointer;
+        for (const quint32 offset : followingDirectories()) {
+            Directory other;
+            if (!readDirectory(offset, &other))
+                continue;
+            if (const Entry *e = other.find(tag); e && get32(e->position + 8) == from)
+                put32(e->position + 8, get32(quint64(reference)));
+        }
+    }
+    return true;
+}
+
+quint64 TiffBlock::makerNoteReachPastEnd() const
+{
+    Directory ifd0, exif;
+    if (!readDirectory(ifd0Offset(), &ifd0) || !readDirectory(pointer(ifd0, ExifPointer), &exif))
+        return 0;
+    const Entry *note = exif.find(0x927C);
+    if (!note || note->valueSize <= 4 || !inBounds(note->valueOffset, note->valueSize))
+        return 0;
+    const QByteArray head = m_bytes->mid(note->valueOffset, 32);
+    // Maker notes start with a maker's header, then a directory; some (Nikon's) carry a TIFF
+    // header of their own, and their offsets count from it.
+    quint64 base = 0;
+    QList<quint64> starts;
+    for (const int skip : {0, 6, 8, 10, 12, 14, 18}) {
+        if (head.mid(skip, 4) == QByteArray(m_little ? "II*\0" : "MM\0*", 4)) {
+            base = note->valueOffset + quint64(skip);
+            starts = {base + get32(base + 4)};
+            break;
+        }
+        starts.append(note->valueOffset + quint64(skip));
+    }
+    const bool nikon = head.startsWith("Nikon");
+    for (const quint64 start : std::as_const(starts)) {
+        Directory dir;
+        if (start > 0xFFFFFFFFu || !readDirectory(quint32(start), &dir) || dir.entries.isEmpty()
+            || std::any_of(dir.entries.begin(), dir.entries.end(), [](const Entry &e) { return !e.validType(); }))
+            continue;
+        quint64 reach = 0;
+        for (const Entry &e : std::as_const(dir.entries)) {
+            const quint64 at = e.valueSize > 4 ? base + get32(e.position + 8) : 0;
+            if (at + e.valueSize > size())
+                reach = std::max(reach, at + e.valueSize);
+            // Sub-directories of the maker note: their entry holds where they are.
+            const bool subDirectory = e.type == 13 || (nikon && (e.tag == 0x0011 || e.tag == 0x0E10));
+            if (subDirectory && e.count == 1 && base + get32(e.position + 8) + 2 > size())
+                reach = std::max(reach, base + get32(e.position + 8) + 2);
+        }
+        return reach;
+    }
+    return 0;
+}
+
+void TiffBlock::clearLeftovers()
+{
+    m_kept.clear();
+    keepDirectory(ifd0Offset(), 0);
+    for (const auto &[at, size] : std::as_const(m_leftovers))
+        zero(at, size);
+    m_kept.clear();
+    m_leftovers.clear();
 }
 
 bool TiffBlock::copyToPages(quint16 tag)

@@ -74,6 +74,31 @@ public:
     // Replaces a one-value SHORT or LONG; false when absent or when the value does not fit its type.
     bool replaceUnsigned(quint32 directoryOffset, quint16 tag, quint32 value);
 
+    // The directories a metadata edit reaches.
+    enum class Ifd { Ifd0, Exif, Gps, Interop };
+    struct Field {
+        quint16 tag = 0;
+        quint16 type = 0; // 0: the entry is removed
+        quint32 count = 0;
+        QByteArray value; // in the block's byte order
+    };
+    // Sets and removes entries of one directory, creating it (and its pointer) when absent.
+    // A value that fits where the old one was is written there; a longer value, a new entry
+    // and a new directory go to the end of the block, and only the pointers to what moved
+    // change, so everything addressed by absolute offsets (maker notes, thumbnails) stays
+    // valid byte for byte. False, the block then partly edited, when a pointer on the way
+    // leads nowhere or a directory is full.
+    bool setFields(Ifd ifd, const QList<Field> &fields);
+    // Zeroes the values and directory tables that setFields left behind and nothing uses any
+    // more: an old position must not stay readable to anyone who looks at the bytes.
+    void clearLeftovers();
+    bool littleEndian() const { return m_little; }
+    quint64 size() const { return quint64(m_bytes->size()); }
+    // The furthest end of a maker-note value that lies past the end of the block (a damaged
+    // offset), as far as the maker note reads as a directory; 0 when there is none. Once the
+    // block grows over it, readers would take the grown bytes for that value.
+    quint64 makerNoteReachPastEnd() const;
+
     // Gives every directory after IFD0 in its chain (the further pages of a TIFF file)
     // IFD0's value of `tag`, or removes the tag from them where IFD0 has none.
     bool copyToPages(quint16 tag);
@@ -94,6 +119,14 @@ private:
     // Copies the directory at the offset stored at `reference` to the end, with a new entry
     // holding `value` (appended when longer than 4 bytes), and points `reference` at the copy.
     bool insertEntry(quint64 reference, quint16 tag, quint16 type, quint32 count, const QByteArray &value);
+    bool insertEntries(quint64 reference, QList<Field> fields);
+    quint32 appendDirectory(QList<Field> fields);
+    quint32 appendValue(const QByteArray &value); // the entry's 4-byte field: inline, or an offset
+    void writeField(const Entry &entry, const Field &field);
+    // Where the offset of the directory is stored; 0 when it is absent, -1 when its pointer is damaged.
+    qint64 referenceTo(Ifd ifd) const;
+    // The directories after IFD0 in its chain (the thumbnail's IFD1, further pages).
+    QList<quint32> followingDirectories() const;
     quint32 append(const QByteArray &data); // at an even offset; returns it
     // Pads the block so a directory whose next-directory link the block cut off reads as the last.
     void endTruncatedLinks();
@@ -110,6 +143,7 @@ private:
     bool m_valid = false;
     bool m_grown = false;
     QList<std::pair<quint64, quint64>> m_kept; // [from, to) ranges zero() leaves alone
+    QList<std::pair<quint64, quint64>> m_leftovers; // (offset, size) that setFields no longer uses
 };
 
 // Exif segment bodies start with this header before the TIFF block.

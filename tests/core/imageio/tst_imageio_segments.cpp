@@ -16,6 +16,10 @@
 #include "imageio/XmpEdit.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -153,7 +157,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("written");
         QTest::newRow("GPS removed in place") << removal(kCGImagePropertyGPSDictionary) << true;
         QTest::newRow("IPTC removed, Exif untouched") << removal(kCGImagePropertyIPTCDictionary) << true;
-        QTest::newRow("new artist needs a rebuilt block")
+        QTest::newRow("new artist in a split block")
             << QVariantMap{{QLatin1String(kCGImagePropertyTIFFDictionary),
                             QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana")}}}}
             << false;
@@ -197,19 +201,19 @@ private Q_SLOTS:
 
     // Sony writes an IFD0 entry of type 0; a rebuilt block must leave it out, or other
     // readers reject the whole IFD, and say so.
-    void invalidTypeEntryIsDroppedOnlyWhenRebuilding_data()
+    void invalidTypeEntryIsDroppedOnlyWhenGrowing_data()
     {
         QTest::addColumn<QVariantMap>("overlay");
         QTest::addColumn<bool>("dropped");
         QTest::newRow("GPS removed in place keeps the block as it is")
             << removal(kCGImagePropertyGPSDictionary) << false;
-        QTest::newRow("new artist rebuilds the block")
+        QTest::newRow("new artist grows the block")
             << QVariantMap{{QLatin1String(kCGImagePropertyTIFFDictionary),
                             QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana")}}}}
             << true;
     }
 
-    void invalidTypeEntryIsDroppedOnlyWhenRebuilding()
+    void invalidTypeEntryIsDroppedOnlyWhenGrowing()
     {
         QFETCH(QVariantMap, overlay);
         QFETCH(bool, dropped);
@@ -458,6 +462,122 @@ private Q_SLOTS:
         QCOMPARE(packet.contains("Secret"), false);
         if (!changes)
             QCOMPARE(packet, before);
+    }
+
+    // Some cameras point IFD1 at IFD0's GPS directory. A grown directory moves to the end of
+    // the block: both pointers follow it, and the old table, which held the old position,
+    // is gone from the bytes; a removal takes the directory from both.
+    void sharedGpsDirectoryFollowsEveryPointer_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::newRow("grown") << false;
+        QTest::newRow("removed") << true;
+    }
+
+    void sharedGpsDirectoryFollowsEveryPointer()
+    {
+        QFETCH(bool, remove);
+        // IFD0 at 8 and IFD1 at 26 both point at the GPS IFD at 44, which holds LatitudeRef "N".
+        QByteArray block = QByteArray::fromHex("49492a0008000000"
+                                               "0100" "2588" "0400" "01000000" "2c000000" "1a000000"
+                                               "0100" "2588" "0400" "01000000" "2c000000" "00000000"
+                                               "0100" "0100" "0200" "02000000" "4e000000" "00000000");
+        TiffBlock tiff(&block);
+        if (remove) {
+            QVERIFY(tiff.removeSubDirectory(TiffBlock::GpsPointer));
+        } else {
+            const QByteArray latitude = QByteArray::fromHex("210000000100000034000000010000000000000001000000");
+            QVERIFY(tiff.setFields(TiffBlock::Ifd::Gps, {{0x0001, 2, 2, QByteArray("S\0", 2)}, {0x0002, 5, 3, latitude}}));
+            tiff.clearLeftovers();
+        }
+        QCOMPARE(block.mid(44, 18), QByteArray(18, '\0'));
+        TiffBlock::Directory ifd0, ifd1, gps;
+        QVERIFY(tiff.readDirectory(tiff.ifd0Offset(), &ifd0));
+        QVERIFY(tiff.readDirectory(26, &ifd1));
+        QCOMPARE(tiff.pointer(ifd0, TiffBlock::GpsPointer), tiff.pointer(ifd1, TiffBlock::GpsPointer));
+        if (remove) {
+            QVERIFY(!ifd0.find(TiffBlock::GpsPointer) && !ifd1.find(TiffBlock::GpsPointer));
+            return;
+        }
+        QVERIFY(tiff.readDirectory(tiff.pointer(ifd0, TiffBlock::GpsPointer), &gps));
+        QCOMPARE(gps.entries.size(), 2);
+        QCOMPARE(block.at(gps.find(0x0001)->valueOffset), 'S');
+    }
+
+    // Adding tags (a GPS position, an artist, keywords) leaves the maker note's bytes where
+    // they were, so every maker note keeps reading as before; exiftool finds the copy no
+    // worse than the source and reads the new values.
+    void growingEditsKeepTheMakerNote_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QVariantMap>("overlay");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("expected");
+        const QVariantMap gps{{QLatin1String(kCGImagePropertyGPSDictionary),
+                               QVariantMap{{QLatin1String(kCGImagePropertyGPSLatitude), 33.8688},
+                                           {QLatin1String(kCGImagePropertyGPSLatitudeRef), QStringLiteral("S")},
+                                           {QLatin1String(kCGImagePropertyGPSLongitude), 151.25},
+                                           {QLatin1String(kCGImagePropertyGPSLongitudeRef), QStringLiteral("E")}}}};
+        const QVariantMap artist{
+            {QLatin1String(kCGImagePropertyTIFFDictionary), QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ada")}}},
+            {QLatin1String(kCGImagePropertyIPTCDictionary),
+             QVariantMap{{QLatin1String(kCGImagePropertyIPTCKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}};
+        QTest::newRow("GPS, maker note") << testData(QStringLiteral("gps_iphone_1x1.jpg")) << gps << "GPSLongitude" << "151.25";
+        QTest::newRow("artist, maker note") << testData(QStringLiteral("gps_iphone_1x1.jpg")) << artist << "Artist" << "Ada";
+        QTest::newRow("GPS, IPTC and thumbnail") << testData(QStringLiteral("iptc_metapm.jpg")) << gps << "GPSLatitude" << "-33.8688";
+        QTest::newRow("artist, damaged IFDs") << testData(QStringLiteral("exif_bad_ifd_unreadable_rewrite.jpg")) << artist
+                                              << "Artist" << "Ada";
+        QTest::newRow("GPS, no Exif") << QStringLiteral("plain.jpg") << gps << "GPSLatitude" << "-33.8688";
+        QTest::newRow("artist and keywords, PNG") << QStringLiteral("exif.png") << artist << "Keywords" << "harbour, boats";
+    }
+
+    void growingEditsKeepTheMakerNote()
+    {
+        QFETCH(QString, source);
+        QFETCH(QVariantMap, overlay);
+        QFETCH(QString, tag);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        if (!QFileInfo(source).isAbsolute()) {
+            QImage image(16, 8, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            const QString plain = dir.filePath(source.endsWith(QLatin1String("png")) ? QStringLiteral("p.png") : source);
+            QVERIFY(image.save(plain));
+            if (source.endsWith(QLatin1String("png")))
+                run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-Make=Acme"), QStringLiteral("-o"),
+                                                 dir.filePath(source), plain});
+            source = dir.filePath(source);
+        }
+        const QString out = dir.filePath(QStringLiteral("copy.") + QFileInfo(source).suffix());
+        const RewriteResult result = rewriteMetadata(source, out, overlay);
+        QVERIFY2(result.ok(), qPrintable(result.error));
+
+        const QByteArray copy = readAll(out);
+        if (source.endsWith(QLatin1String("png")))
+            QVERIFY(copy.contains("eXIf") && !copy.contains("Raw profile type exif"));
+        auto makerNote = [](const QByteArray &jpeg) {
+            QByteArray tiff = findSegment(jpeg, 0xE1, kExif).mid(4 + kExif.size());
+            TiffBlock block(&tiff);
+            TiffBlock::Directory ifd0, exif;
+            if (!block.readDirectory(block.ifd0Offset(), &ifd0) || !block.readDirectory(block.pointer(ifd0, TiffBlock::ExifPointer), &exif)
+                || !exif.find(0x927C))
+                return QByteArray();
+            return tiff.mid(exif.find(0x927C)->valueOffset, qsizetype(exif.find(0x927C)->valueSize));
+        };
+        QCOMPARE(makerNote(copy), makerNote(readAll(source)));
+        const QStringList makerNotes{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-n"), QStringLiteral("-MakerNotes:all")};
+        QCOMPARE(run(QStringLiteral("exiftool"), makerNotes + QStringList{out}),
+                 run(QStringLiteral("exiftool"), makerNotes + QStringList{source}));
+        // Counts of missing bytes vary with the block's size; what is warned about may not.
+        auto warnings = [](const QString &path) {
+            QStringList list = validationWarnings(path);
+            list.replaceInStrings(QRegularExpression(QStringLiteral("\\d+")), QStringLiteral("N"));
+            return QSet<QString>(list.begin(), list.end());
+        };
+        QCOMPARE(warnings(out) - warnings(source), QSet<QString>());
+        const QByteArray value = run(QStringLiteral("exiftool"), {QStringLiteral("-s3"), QStringLiteral("-n"), QStringLiteral("-sep"),
+                                                                  QStringLiteral(", "), QLatin1Char('-') + tag, out});
+        QCOMPARE(QString::fromUtf8(value).trimmed(), expected);
     }
 };
 
