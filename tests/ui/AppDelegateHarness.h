@@ -7,7 +7,6 @@
 #include "app/AppDelegate.h"
 #include "app/AppSettings.h"
 #include "app/MainInterface.h"
-#include "app/NotificationCenter.h"
 #include "widgets/ZelDragImageView.h"
 
 #include "TestSupport.h"
@@ -24,7 +23,6 @@
 
 struct Harness {
     QTemporaryDir dir;
-    NotificationCenter center;
     std::unique_ptr<AppDelegate> delegate;
     int terminated = 0;
     QString imageAtTermination;
@@ -38,7 +36,7 @@ struct Harness {
     {
         if (replaceOriginalsConfirmed)
             AppSettings(settingsFile()).setReplaceOriginalsConfirmed(true);
-        delegate = std::make_unique<AppDelegate>(settingsFile(), &center);
+        delegate = std::make_unique<AppDelegate>(settingsFile());
         delegate->setTerminateHandler([this] { ++terminated; });
         delegate->init();
         delegate->awakeFromNib();

@@ -14,7 +14,6 @@
 #include "windows/Drawer.h"
 #include "windows/PreferenceWindow.h"
 
-#include "app/NotificationNames.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -128,12 +127,10 @@ private Q_SLOTS:
         compareRows(h);
 
         // A start through the dispatch adds to the list instead.
-        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
-                                      h.ui().importandExportBtn);
+        h.ui().importandExportBtn->activate();
         QVERIFY(h.ui().connectPhotoWindow->isVisible());
         QSignalSpy again(h.delegate.get(), &AppDelegate::compressionFinished);
-        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
-                                      h.ui().connectPhotoWindow->connectPhotoLibBtn());
+        h.ui().connectPhotoWindow->connectPhotoLibBtn()->activate();
         QVERIFY(!h.ui().connectPhotoWindow->isVisible());
         QVERIFY(again.wait(60000));
         QCOMPARE(h.delegate->dragPhotoArray().size(), 2);
@@ -263,10 +260,9 @@ private Q_SLOTS:
         // The list layout's own drop area now holds a drop a dispatch start can take again.
         QVERIFY(h.dropAndWait(h.copies({m_photos.upright}, QStringLiteral("local2"))));
         QCOMPARE(h.ui().secondDragImageView->geturlArray().size(), 1);
-        h.delegate->setBlocalMode(false);
+        h.delegate->setEditorOnLocalList(false);
         QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
-        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
-                                      h.ui().connectPhotoWindow->connectPhotoLibBtn());
+        h.ui().connectPhotoWindow->connectPhotoLibBtn()->activate();
         // Nothing on this computer to compress: no job, and the window does not stay busy.
         QVERIFY(!h.delegate->isCompressing());
         QVERIFY(!h.ui().theFlashView->isFlashing());
@@ -374,20 +370,11 @@ private Q_SLOTS:
         QVERIFY(h.ui().editMetadataBtn->isVisible());
     }
 
-    void dispatchIgnoresButtonsInNoRow()
+    void compressAgainBeforeAnyDrop()
     {
         Harness h;
         h.launch();
-        ZelButton stranger(QStringLiteral("elsewhere"));
-        stranger.awakeFromNib(&h.center);
-        QTest::mouseClick(&stranger, Qt::LeftButton);
-        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown), nullptr);
-        QVERIFY(!h.ui().connectPhotoWindow->isVisible());
-        QVERIFY(!h.delegate->bSecondDrag());
-        QCOMPARE(h.terminated, 0);
-        // The window's own button does reach its row.
-        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
-                                      h.ui().importandExportBtn);
+        h.ui().importandExportBtn->activate();
         QVERIFY(h.ui().connectPhotoWindow->isVisible());
         QVERIFY(!h.ui().connectPhotoWindow->connectPhotoLibBtn()->isEnabled()); // nothing dropped yet
     }
@@ -404,11 +391,6 @@ private Q_SLOTS:
             ++h.terminated;
             during = h.ui().closedButton->imageName();
         });
-        // Another object posting the close name is ignored.
-        ZelClosedButton other;
-        other.awakeFromNib(&h.center);
-        QTest::mouseClick(&other, Qt::LeftButton);
-        QCOMPARE(h.terminated, 0);
         QTest::mouseClick(h.ui().closedButton, Qt::LeftButton);
         QCOMPARE(h.terminated, 1);
         QCOMPARE(during, pressed);

@@ -10,7 +10,6 @@
 #include "windows/ConnectPhotoWindow.h"
 #include "windows/PreferenceWindow.h"
 
-#include "app/NotificationNames.h"
 #include "app/Palette.h"
 
 #include <QCheckBox>
@@ -148,13 +147,11 @@ private Q_SLOTS:
         QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
         QVERIFY(h.delegate->openFiles(h.copies({m_photos.upright, m_photos.square}, QStringLiteral("args"))));
         QVERIFY(finished.count() > 0 || finished.wait(60000));
-        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
-                                      h.ui().importandExportBtn);
+        h.ui().importandExportBtn->activate();
         QVERIFY(h.ui().connectPhotoWindow->isVisible());
         QVERIFY(h.ui().connectPhotoWindow->connectPhotoLibBtn()->isEnabled());
         QSignalSpy again(h.delegate.get(), &AppDelegate::compressionFinished);
-        h.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
-                                      h.ui().connectPhotoWindow->connectPhotoLibBtn());
+        h.ui().connectPhotoWindow->connectPhotoLibBtn()->activate();
         QVERIFY(again.wait(60000));
         QCOMPARE(h.delegate->dragPhotoArray().size(), 4);
     }

@@ -140,10 +140,10 @@ private Q_SLOTS:
         QVERIFY(translations::install(QLocale()));
         Harness h;
         h.launch();
-        EditorController editor(*h.delegate, &h.center);
+        EditorController editor(*h.delegate);
         h.ui().rightDrawer->open();
         h.ui().preferenceWindow->show();
-        CameraController camera(*h.delegate, &h.center,
+        CameraController camera(*h.delegate,
                                 new DeviceBrowser([](QString *) { return QList<CameraInfo>(); }, false));
         camera.cameraWindow()->show();
         h.delegate->StartCompressAction();
@@ -268,7 +268,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        EditorController editor(*h.delegate, &h.center);
+        EditorController editor(*h.delegate);
         h.ui().rightDrawer->open();
         QStringList faults;
         int buttons = 0;

@@ -1,25 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/NotificationCenter.h"
-#include "app/NotificationNames.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ZelClosedButton.h"
 
 #include <QSignalSpy>
 #include <QTest>
-
-// Records what a centre carries.
-struct Recorder {
-    QObject owner;
-    QStringList names;
-    QList<QObject *> objects;
-    void observe(NotificationCenter &center, const char *name)
-    {
-        center.addObserver(&owner, QString::fromLatin1(name), [this](const Notification &n) {
-            names.append(n.name);
-            objects.append(n.object.data());
-        });
-    }
-};
 
 static void sendMove(QWidget *w, QPoint pos)
 {
@@ -32,79 +16,72 @@ class TestZelButton : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void pressPostsInsteadOfClicking()
+    void pressActivatesInsteadOfClicking()
     {
-        NotificationCenter center;
-        Recorder rec;
-        rec.observe(center, notificationnames::MybuttonMouseDown);
         ZelButton button(QStringLiteral("Go"));
         button.resize(80, 30);
-        button.awakeFromNib(&center);
+        button.awakeFromNib();
+        QSignalSpy activated(&button, &ZelButton::activated);
         QSignalSpy clicked(&button, &QPushButton::clicked);
         QTest::mouseClick(&button, Qt::LeftButton);
-        QCOMPARE(rec.names, QStringList{QStringLiteral("MybuttonMouseDown")});
-        QCOMPARE(rec.objects.value(0), &button);
+        QCOMPARE(activated.count(), 1);
         QCOMPARE(clicked.count(), 0);
         // The keyboard reaches the same command.
         QTest::keyClick(&button, Qt::Key_Space);
-        QCOMPARE(rec.names.size(), 2);
-        // Other buttons of the mouse post nothing.
+        QCOMPARE(activated.count(), 2);
+        // Other buttons of the mouse do nothing.
         QTest::mouseClick(&button, Qt::RightButton);
-        QCOMPARE(rec.names.size(), 2);
+        QCOMPARE(activated.count(), 2);
+
+        // The close button works the same way with its own signal.
+        ZelClosedButton close;
+        QSignalSpy closing(&close, &ZelClosedButton::activated);
+        QTest::mouseClick(&close, Qt::LeftButton);
+        QTest::keyClick(&close, Qt::Key_Return);
+        QTest::mouseClick(&close, Qt::RightButton);
+        QCOMPARE(closing.count(), 2);
+    }
+
+    void artworkBeforeAndAfterTheCommand()
+    {
+        ZelButton button;
+        button.setImage(QStringLiteral("editnom.png"));
+        button.setPressArtwork(QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
+        QString seenDuring;
+        connect(&button, &ZelButton::activated, this, [&] { seenDuring = button.imageName(); });
+        button.activate();
+        QCOMPARE(seenDuring, QStringLiteral("editdown.png"));
+        QCOMPARE(button.imageName(), QStringLiteral("editnom.png"));
+        // A command that destroys its button is survived.
+        auto *doomed = new ZelButton;
+        doomed->setPressArtwork(QStringLiteral("backdown.png"), QStringLiteral("backnom.png"));
+        connect(doomed, &ZelButton::activated, this, [doomed] { delete doomed; });
+        doomed->activate();
     }
 
     void hoverUsesTheSetUpBounds()
     {
-        NotificationCenter center;
-        Recorder rec;
-        rec.observe(center, notificationnames::ZelbuttonMouseEntered);
-        rec.observe(center, notificationnames::ZelbuttonMouseExited);
         ZelButton button;
         button.resize(40, 40);
-        button.awakeFromNib(&center);
+        button.awakeFromNib();
         button.resize(120, 40); // resized after set-up
+        button.setHoverArtwork(QStringLiteral("applydown.png"), QStringLiteral("applynom.png"));
+        QSignalSpy entered(&button, &ZelButton::hoverEntered);
+        QSignalSpy exited(&button, &ZelButton::hoverExited);
 
         sendMove(&button, QPoint(10, 10));
-        QCOMPARE(rec.names, QStringList{QStringLiteral("ZelbuttonMouseEntered")});
+        QCOMPARE(entered.count(), 1);
+        QCOMPARE(button.imageName(), QStringLiteral("applydown.png"));
         sendMove(&button, QPoint(90, 10)); // inside the new bounds, outside the set-up ones
-        QCOMPARE(rec.names.size(), 2);
-        QCOMPARE(rec.names.last(), QStringLiteral("ZelbuttonMouseExited"));
+        QCOMPARE(exited.count(), 1);
+        QCOMPARE(button.imageName(), QStringLiteral("applynom.png"));
         sendMove(&button, QPoint(100, 12)); // still outside: no repeat
-        QCOMPARE(rec.names.size(), 2);
+        QCOMPARE(exited.count(), 1);
         sendMove(&button, QPoint(20, 20));
-        QCOMPARE(rec.names.last(), QStringLiteral("ZelbuttonMouseEntered"));
+        QCOMPARE(entered.count(), 2);
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(&button, &leave);
-        QCOMPARE(rec.names.last(), QStringLiteral("ZelbuttonMouseExited"));
-        QCOMPARE(rec.objects.count(&button), 4);
-    }
-
-    void closeButtonPostsItsOwnName()
-    {
-        NotificationCenter center;
-        Recorder rec;
-        rec.observe(center, notificationnames::MyClosebuttonMouseDown);
-        rec.observe(center, notificationnames::MybuttonMouseDown);
-        ZelClosedButton button;
-        button.resize(18, 18);
-        button.awakeFromNib(&center);
-        QTest::mouseClick(&button, Qt::LeftButton);
-        QCOMPARE(rec.names, QStringList{QStringLiteral("MyClosebuttonMouseDown")});
-    }
-
-    void observersGoWithTheirOwner()
-    {
-        NotificationCenter center;
-        auto *owner = new QObject;
-        int calls = 0;
-        center.addObserver(owner, QStringLiteral("X"), [&calls](const Notification &) { ++calls; });
-        center.postNotificationName(QStringLiteral("X"), nullptr);
-        center.postNotificationName(QStringLiteral("Y"), nullptr);
-        QCOMPARE(calls, 1);
-        delete owner;
-        QCOMPARE(center.observerCount(QStringLiteral("X")), 0);
-        center.postNotificationName(QStringLiteral("X"), nullptr);
-        QCOMPARE(calls, 1);
+        QCOMPARE(exited.count(), 2);
     }
 };
 

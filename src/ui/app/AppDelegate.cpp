@@ -3,8 +3,6 @@
 
 #include "Artwork.h"
 #include "MainInterface.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
 #include "SharedPhotoLocation.h"
 #include "WindowFrameKeeper.h"
 #include "sources/Thumbnailer.h"
@@ -45,13 +43,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-using namespace notificationnames;
-
-
-AppDelegate::AppDelegate(const QString &settingsFile, NotificationCenter *center, QObject *parent)
+AppDelegate::AppDelegate(const QString &settingsFile, QObject *parent)
     : QObject(parent)
     , m_settings(settingsFile.isEmpty() ? std::make_unique<AppSettings>() : std::make_unique<AppSettings>(settingsFile))
-    , m_nc(center ? center : NotificationCenter::defaultCenter())
     , m_ui(std::make_unique<MainInterface>())
     , m_job(new CompressionJob(this))
     , m_thumbnails(new Thumbnailer(QSize(2, 2) * PSTableNameCellView::ThumbnailEdge, 24 * 1024 * 1024, this))
@@ -65,7 +59,6 @@ AppDelegate::AppDelegate(const QString &settingsFile, NotificationCenter *center
 
 AppDelegate::~AppDelegate()
 {
-    m_nc->removeObserver(this);
     // The job finishes the photo it is writing before the window goes.
     delete m_job;
     m_job = nullptr;
@@ -76,20 +69,18 @@ ZelCustomeWindow *AppDelegate::window() const
     return m_ui->window;
 }
 
+QWidget *AppDelegate::mainWindow() const
+{
+    return m_ui->window;
+}
+
+ConnectPhotoWindow *AppDelegate::connectPhotoWindow() const
+{
+    return m_ui->connectPhotoWindow;
+}
+
 void AppDelegate::init()
 {
-    m_nc->addObserver(this, QString::fromLatin1(MyClosebuttonMouseDown),
-                      [this](const Notification &n) { MyClosebuttonMouseDownHandle(n); });
-    m_nc->addObserver(this, QString::fromLatin1(MybuttonMouseDown),
-                      [this](const Notification &n) { MybuttonMouseDownHandle(n); });
-    m_nc->addObserver(this, QString::fromLatin1(ZelbuttonMouseEntered),
-                      [this](const Notification &n) { ZelbuttonMouseEnteredHandle(n); });
-    m_nc->addObserver(this, QString::fromLatin1(ZelbuttonMouseExited),
-                      [this](const Notification &n) { ZelbuttonMouseExitedHandle(n); });
-    m_nc->addObserver(this, QString::fromLatin1(NSDragOperationImageNote),
-                      [this](const Notification &n) { ZelDragOperationImageNoteHandle(n); });
-    m_nc->addObserver(this, QString::fromLatin1(NSDragOperationImageViewNote),
-                      [this](const Notification &n) { NSDragOperationImageViewNoteHandle(n); });
     m_currentExifDictionary = QVariantMap();
     m_currentChooseFilePath = QString();
     m_blocalMode = true;
@@ -100,11 +91,8 @@ void AppDelegate::init()
 void AppDelegate::awakeFromNib()
 {
     MainInterface &ui = *m_ui;
-    ui.closedButton->awakeFromNib(m_nc);
-    ui.importandExportBtn->awakeFromNib(m_nc);
-    ui.connectPhotoWindow->connectPhotoLibBtn()->awakeFromNib(m_nc);
-    ui.leftTipImageView->setNotificationCenter(m_nc);
-    ui.secondDragImageView->setNotificationCenter(m_nc);
+    ui.importandExportBtn->awakeFromNib();
+    ui.connectPhotoWindow->connectPhotoLibBtn()->awakeFromNib();
     ui.theFlashView->awakeFromNib();
     showCloseButtonArtwork();
 
@@ -121,26 +109,23 @@ void AppDelegate::awakeFromNib()
                                          [this] { return new PSTableNameCellView(m_thumbnails); });
     ui.theTableview->setDataSource(this);
 
-    registerDispatchRows();
     wireControls();
     wireResultTable();
     wireWindowBehaviour();
     setupLeftDrawer();
 }
 
-void AppDelegate::registerDispatchRows()
-{
-    // Rows of the compression screen; the camera and editor rows join with their features.
-    m_dispatch.addRow(10, m_ui->importandExportBtn, [this] { StartCompressAction(); });
-    m_dispatch.addRow(18, m_ui->connectPhotoWindow->connectPhotoLibBtn(), [this] {
-        m_ui->connectPhotoWindow->endSheet(1);
-        clickConnectPhotoLibAction();
-    });
-}
-
 void AppDelegate::wireControls()
 {
     MainInterface &ui = *m_ui;
+    connect(ui.closedButton, &ZelClosedButton::activated, this, &AppDelegate::closeButtonActivated);
+    connect(ui.importandExportBtn, &ZelButton::activated, this, &AppDelegate::StartCompressAction);
+    connect(ui.connectPhotoWindow->connectPhotoLibBtn(), &ZelButton::activated, this, [this] {
+        m_ui->connectPhotoWindow->endSheet(1);
+        clickConnectPhotoLibAction();
+    });
+    for (ZelDragImageView *dropView : {ui.leftTipImageView, ui.secondDragImageView})
+        connect(dropView, &ZelDragImageView::photosDropped, this, [this, dropView] { photosDropped(dropView); });
     connect(ui.aboutAction, &QAction::triggered, this, &AppDelegate::ClickAbout);
     connect(ui.preferencesAction, &QAction::triggered, this, &AppDelegate::ShowPreferenceWindows);
     connect(ui.quitAction, &QAction::triggered, this, &AppDelegate::CloseTheMainWindow);
@@ -305,42 +290,14 @@ void AppDelegate::showAlert(const QString &message, const QString &informative)
     alert->open();
 }
 
-void AppDelegate::MybuttonMouseDownHandle(const Notification &note)
+void AppDelegate::closeButtonActivated()
 {
-    m_dispatch.dispatch(note.object);
-}
-
-void AppDelegate::ZelbuttonMouseEnteredHandle(const Notification &note)
-{
-    m_hover.entered(note.object);
-}
-
-void AppDelegate::ZelbuttonMouseExitedHandle(const Notification &note)
-{
-    m_hover.exited(note.object);
-}
-
-void AppDelegate::MyClosebuttonMouseDownHandle(const Notification &note)
-{
-    if (note.object != m_ui->closedButton)
-        return;
     QString pressed, normal;
     closeButtonImages(&pressed, &normal);
     m_ui->closedButton->setImage(pressed);
     m_ui->closedButton->repaint();
     CloseTheMainWindow();
     m_ui->closedButton->setImage(normal);
-}
-
-void AppDelegate::ZelDragOperationImageNoteHandle(const Notification &note)
-{
-    if (m_editorDropHandler)
-        m_editorDropHandler(note.object);
-}
-
-void AppDelegate::setEditorDropHandler(std::function<void(QObject *)> handler)
-{
-    m_editorDropHandler = std::move(handler);
 }
 
 void AppDelegate::setupLeftDrawer()

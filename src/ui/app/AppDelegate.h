@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ButtonDispatch.h"
-#include "Notification.h"
+#include "editor/EditorHost.h"
 #include "widgets/ResultTableDataSource.h"
 
 #include "compress/CompressionReport.h"
@@ -22,7 +21,6 @@
 class AppSettings;
 class CompressionJob;
 class MainInterface;
-class NotificationCenter;
 class QAbstractButton;
 class QFileDialog;
 class QMessageBox;
@@ -30,6 +28,7 @@ class SharedPhotoLocation;
 class Thumbnailer;
 class ZelCustomeWindow;
 class ZelDragImageView;
+class ZelButton;
 class WindowFrameKeeper;
 class ResultTableModel;
 class DesktopNotifier;
@@ -42,13 +41,12 @@ enum class CompressionJobKind;
 // work to the core and shows what comes back. Lives on the main thread for the whole
 // process. Start-up runs init(), awakeFromNib() and applicationDidFinishLaunching()
 // in that order.
-class AppDelegate : public QObject, public ResultTableDataSource
+class AppDelegate : public QObject, public ResultTableDataSource, public EditorHost
 {
     Q_OBJECT
 public:
     // `settingsFile`: an INI file for the settings instead of the user's store (tests).
-    explicit AppDelegate(const QString &settingsFile = {}, NotificationCenter *center = nullptr,
-                         QObject *parent = nullptr);
+    explicit AppDelegate(const QString &settingsFile = {}, QObject *parent = nullptr);
     ~AppDelegate() override;
 
     // Start-up.
@@ -69,13 +67,10 @@ public:
     // Help > Check for Updates: a check the user asked for, so its answer is always shown.
     void CheckforUpdateAction();
 
-    // Notification handlers.
-    void MybuttonMouseDownHandle(const Notification &note);
-    void ZelbuttonMouseEnteredHandle(const Notification &note);
-    void ZelbuttonMouseExitedHandle(const Notification &note);
-    void MyClosebuttonMouseDownHandle(const Notification &note);
-    void NSDragOperationImageViewNoteHandle(const Notification &note);
-    void ZelDragOperationImageNoteHandle(const Notification &note);
+    // The window's close button: its pressed picture while the window asks to close.
+    void closeButtonActivated();
+    // A drop on one of the window's drop areas starts a compression of what was dropped.
+    void photosDropped(ZelDragImageView *dropView);
 
     // Compression.
     void clickConnectPhotoLibAction();
@@ -113,14 +108,14 @@ public:
     void closeLeftDrawer();
     void toggleLeftDrawer();
     void clickDrawerClosed();
-    // Puts the editor's view into the drawer (replacing what was there).
-    void setDrawerContent(QWidget *view);
-    // Where drops on the editor's photo list go ("NSDragOperationImageNote").
-    void setEditorDropHandler(std::function<void(QObject *dropView)> handler);
 
-    // The rows of the button dispatch; features add theirs with their order number.
-    ButtonDispatch &buttonDispatch() { return m_dispatch; }
-    HoverTable &hoverTable() { return m_hover; }
+    // The editor's host.
+    QWidget *mainWindow() const override;
+    // Puts the editor's view into the drawer (replacing what was there).
+    void setDrawerContent(QWidget *view) override;
+    void setEditorOnLocalList(bool local) override { m_blocalMode = local; }
+    ConnectPhotoWindow *connectPhotoWindow() const override;
+    void showConnectPhotoSheet() override { StartCompressAction(); }
 
     // The result table's rows. Photos a job skipped or could not compress join it with
     // resultTableModel()->appendProblem(path, state, reason).
@@ -142,13 +137,12 @@ public:
     // State.
     ZelCustomeWindow *window() const;
     MainInterface *ui() const { return m_ui.get(); }
-    AppSettings &settings() const { return *m_settings; }
+    AppSettings &settings() const override { return *m_settings; }
     Thumbnailer *thumbnails() const { return m_thumbnails; }
     WindowFrameKeeper *frameKeeper() const { return m_frameKeeper; }
     Appearance *appearance() const { return m_appearance; }
     ZelUpdateController *updateController() const { return m_updateController; }
     bool blocalMode() const { return m_blocalMode; }
-    void setBlocalMode(bool local) { m_blocalMode = local; }
     bool bSecondDrag() const { return m_bSecondDrag; }
     bool bKeepMetadata() const { return m_bKeepMetadata; }
     bool bKeepOrigialPhoto() const { return m_bKeepOrigialPhoto; }
@@ -158,7 +152,7 @@ public:
     void showCloseButtonArtwork();
     QVariantMap currentExifDictionary() const { return m_currentExifDictionary; }
     QString currentChooseFilePath() const { return m_currentChooseFilePath; }
-    bool isCompressing() const;
+    bool isCompressing() const override;
     const CompressionReport &lastReport() const { return m_lastReport; }
     // The list of the photos the last job did not compress, with the reasons.
     void showNotCompressed();
@@ -197,7 +191,6 @@ private:
     void setJobControlsEnabled(bool enabled);
     void closeButtonImages(QString *pressed, QString *normal) const;
     void wireControls();
-    void registerDispatchRows();
     void wireResultTable();
     void wireWindowBehaviour();
     void jobStartedForNotice();
@@ -206,7 +199,6 @@ private:
     void startResize(const QStringList &paths, const compress::ResizeRequest &request);
 
     std::unique_ptr<AppSettings> m_settings;
-    NotificationCenter *m_nc;
     std::unique_ptr<MainInterface> m_ui;
     CompressionJob *m_job = nullptr;
     Thumbnailer *m_thumbnails = nullptr;
@@ -217,10 +209,7 @@ private:
     QElapsedTimer m_jobClock;
     int m_noticeAfterMs = 10000;
     ZelUpdateController *m_updateController = nullptr;
-    ButtonDispatch m_dispatch;
-    HoverTable m_hover;
     std::function<void()> m_terminate;
-    std::function<void(QObject *)> m_editorDropHandler;
     std::shared_ptr<SharedPhotoLocation> m_photoLocation;
 
     bool m_blocalMode = true;

@@ -50,17 +50,13 @@ bool AppDelegate::isCompressing() const
     return m_job && m_job->isRunning();
 }
 
-void AppDelegate::NSDragOperationImageViewNoteHandle(const Notification &note)
+void AppDelegate::photosDropped(ZelDragImageView *dropView)
 {
-    // Only the window's own drop areas start work.
-    if (note.object != m_ui->leftTipImageView && note.object != m_ui->secondDragImageView)
-        return;
     // The running job owns the list and the totals until its finish report.
     if (refuseWhileBusy())
         return;
     resetResults();
     m_blocalMode = true;
-    auto *dropView = static_cast<ZelDragImageView *>(note.object.data());
     QStringList paths;
     for (const QUrl &url : dropView->geturlArray())
         paths.append(url.toLocalFile());

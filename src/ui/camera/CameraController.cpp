@@ -7,7 +7,6 @@
 #include "app/AppDelegate.h"
 #include "app/FileRevealer.h"
 #include "app/MainInterface.h"
-#include "app/NotificationCenter.h"
 #include "widgets/ZelButton.h"
 #include "widgets/ZelCustomeWindow.h"
 
@@ -28,7 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-CameraController::CameraController(AppDelegate &delegate, NotificationCenter *center, DeviceBrowser *browser,
+CameraController::CameraController(AppDelegate &delegate, DeviceBrowser *browser,
                                    QObject *parent)
     : QObject(parent)
     , m_delegate(delegate)
@@ -56,7 +55,7 @@ CameraController::CameraController(AppDelegate &delegate, NotificationCenter *ce
             makeCurrent(m_cameras.at(size_t(index)).get());
     });
     connect(m_window->imageBrowserView, &QListView::doubleClicked, this, [this] { DownloadPhotoAction(); });
-    registerDispatchRows(center ? center : NotificationCenter::defaultCenter());
+    connectButtons();
     setCommandsEnabled(false);
     showCameraName();
 }
@@ -69,29 +68,22 @@ CameraController::~CameraController()
     delete m_window;
 }
 
-void CameraController::registerDispatchRows(NotificationCenter *center)
+void CameraController::connectButtons()
 {
     CameraWindow &w = *m_window;
     for (ZelButton *button : {w.opendeviceBtn, w.deletePhotoBtn, w.downloadPhotoBtn, w.importEditPhotoBtn,
                               w.viewExifBtn, w.removeExifBtn})
-        button->awakeFromNib(center);
-    ButtonDispatch &dispatch = m_delegate.buttonDispatch();
-    dispatch.addImageRow(1, w.opendeviceBtn, QStringLiteral("opendevice.png"), QStringLiteral("opendevice.png"),
-                         [this] { OpenDeviceAction(); });
-    dispatch.addImageRow(2, w.deletePhotoBtn, QStringLiteral("delete.png"), QStringLiteral("delete.png"),
-                         [this] { DeletePhotoAction(); });
-    dispatch.addImageRow(3, w.downloadPhotoBtn, QStringLiteral("downloadphoto.png"),
-                         QStringLiteral("downloadphoto.png"), [this] { DownloadPhotoAction(); });
-    dispatch.addImageRow(4, w.importEditPhotoBtn, QStringLiteral("importphototoedit.png"),
-                         QStringLiteral("importphototoedit.png"), [this] { DownloadImportEditePhotoAction(); });
+        button->awakeFromNib();
+    connect(w.opendeviceBtn, &ZelButton::activated, this, &CameraController::OpenDeviceAction);
+    connect(w.deletePhotoBtn, &ZelButton::activated, this, &CameraController::DeletePhotoAction);
+    connect(w.downloadPhotoBtn, &ZelButton::activated, this, &CameraController::DownloadPhotoAction);
+    connect(w.importEditPhotoBtn, &ZelButton::activated, this, &CameraController::DownloadImportEditePhotoAction);
     // The editor's commands copy what they need from the camera themselves.
-    dispatch.addImageRow(5, w.viewExifBtn, QStringLiteral("editphotometa.png"), QStringLiteral("editphotometa.png"),
-                         [this] { ViewMetadataAction(); });
-    dispatch.addImageRow(6, w.removeExifBtn, QStringLiteral("deletemetadata.png"),
-                         QStringLiteral("deletemetadata.png"), [this] {
-                             if (m_editor.showCommandMenu)
-                                 m_editor.showCommandMenu(m_window->removeExifBtn, true);
-                         });
+    connect(w.viewExifBtn, &ZelButton::activated, this, &CameraController::ViewMetadataAction);
+    connect(w.removeExifBtn, &ZelButton::activated, this, [this] {
+        if (m_editor.showCommandMenu)
+            m_editor.showCommandMenu(m_window->removeExifBtn, true);
+    });
 }
 
 void CameraController::start(const QList<CameraInfo> &named)

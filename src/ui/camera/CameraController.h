@@ -19,7 +19,6 @@ class CameraItemModel;
 class CameraWindow;
 class DeviceBrowser;
 class MetadataViewerWindow;
-class NotificationCenter;
 class QAction;
 class QMessageBox;
 
@@ -43,7 +42,7 @@ public:
     using DeviceFactory = std::function<std::unique_ptr<CameraDevice>(const CameraInfo &info)>;
 
     // `browser`: taken over; null creates the libgphoto2 one.
-    CameraController(AppDelegate &delegate, NotificationCenter *center = nullptr, DeviceBrowser *browser = nullptr,
+    CameraController(AppDelegate &delegate, DeviceBrowser *browser = nullptr,
                      QObject *parent = nullptr);
     ~CameraController() override;
 
@@ -112,7 +111,7 @@ private:
     void downloadSelection(bool importToEdit);
     void deleteItems(const QList<CameraItem> &items);
     void showAlert(const QString &message, const QString &informative);
-    void registerDispatchRows(NotificationCenter *center);
+    void connectButtons();
 
     AppDelegate &m_delegate;
     DeviceBrowser *m_browser;

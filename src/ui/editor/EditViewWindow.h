@@ -10,7 +10,7 @@ class ZelButton;
 
 // The edit sheet (`editViewWindow`), shown as a sheet of the main window: thirteen
 // fields applied to the selected photos, saved as a template, or left with Back.
-// Its three image buttons post their presses for the controller's dispatch.
+// Its three image buttons run their commands on the press.
 class EditViewWindow : public QDialog
 {
     Q_OBJECT

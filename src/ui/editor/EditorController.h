@@ -15,14 +15,13 @@
 #include <functional>
 #include <memory>
 
-class AppDelegate;
 class ChangeDateWindow;
 class ChangeMutiDateWindow;
 class BatchJob;
+class EditorHost;
 class EditorPhotoModel;
 class GpsTemplateController;
 class MetadataEditorView;
-class NotificationCenter;
 class PhotoLibraryController;
 class PhotoSource;
 class QFileDialog;
@@ -41,8 +40,7 @@ class EditorController : public QObject
 {
     Q_OBJECT
 public:
-    // `center`: where the editor's list posts its drops; the one the delegate observes.
-    EditorController(AppDelegate &delegate, NotificationCenter *center = nullptr, QObject *parent = nullptr);
+    explicit EditorController(EditorHost &host, QObject *parent = nullptr);
     ~EditorController() override;
 
     // The editor's current source when it is not the local list (a camera, a photo
@@ -70,7 +68,8 @@ public:
     // Takes the selected photos off the list (Delete, context menu); the files stay.
     void RemoveSelectedPhotos();
     void ChangeToImportComputerPhoto();
-    void ZelDragOperationImageNoteHandle(QObject *dropView);
+    // A drop on the editor's list adds what was dropped.
+    void photosDropped();
     // Adds local files as if they had been dropped (the first new cell is selected).
     void addLocalFiles(const QStringList &paths);
 
@@ -156,8 +155,7 @@ private:
     void clearBatchFields();
     void centreOnMainWindow(QWidget *window);
 
-    AppDelegate &m_delegate;
-    NotificationCenter *m_nc;
+    EditorHost &m_host;
     EditorPhotoModel *m_model;
     BatchJob *m_runner;
     GpsTemplateController *m_gpsTemplates = nullptr;

@@ -7,8 +7,7 @@
 #include "NSDragImageBrowserView.h"
 #include "PhotoInfoPanel.h"
 
-#include "app/AppDelegate.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "EditorHost.h"
 
 #include "app/Folders.h"
 #include "metadata/BatchDateShift.h"
@@ -80,7 +79,7 @@ void EditorController::showDateWindow(const EditTarget &target)
 void EditorController::centreOnMainWindow(QWidget *window)
 {
     window->adjustSize();
-    const QRect main = m_delegate.window()->frameGeometry();
+    const QRect main = m_host.mainWindow()->frameGeometry();
     QRect frame(QPoint(), window->size());
     frame.moveCenter(main.center());
     window->move(frame.topLeft());

@@ -7,10 +7,9 @@
 #include "MapWindow.h"
 #include "MetadataEditorView.h"
 
-#include "app/AppDelegate.h"
+#include "EditorHost.h"
 #include "app/FileRevealer.h"
 #include "widgets/ZelButton.h"
-#include "widgets/ZelCustomeWindow.h"
 
 #include "app/Folders.h"
 #include "imageio/ImageProperties.h"
@@ -68,7 +67,7 @@ GpsTemplateController::GpsTemplateController(EditorController &editor)
     : QObject(&editor)
     , m_editor(editor)
 {
-    QWidget *mainWindow = m_editor.m_delegate.window();
+    QWidget *mainWindow = m_editor.m_host.mainWindow();
     m_changeGPSWindow = new ChangeGPSWindow(mainWindow);
     m_mapWindow = new MapWindow(mainWindow);
     m_editViewWindow = new EditViewWindow(mainWindow);
@@ -164,25 +163,28 @@ void GpsTemplateController::wire()
             m_editViewWindow->statusLabel->setText(tr("%n copies written", nullptr, int(report.written().size())));
     });
 
-    // The sheet's buttons and the start button post their presses; the dispatch and
-    // the hover table give them their artwork and commands.
-    NotificationCenter *nc = m_editor.m_nc;
+    // The sheet's buttons and the start button light up under the pointer and while pressed.
     EditViewWindow &sheet = *m_editViewWindow;
     ZelButton *start = m_editor.m_view->starteditBtn;
-    for (ZelButton *button : {sheet.editBackBtn, sheet.editTemplateBtn, sheet.editApplyBtn, start})
-        button->awakeFromNib(nc);
-    ButtonDispatch &dispatch = m_editor.m_delegate.buttonDispatch();
-    dispatch.addImageRow(13, sheet.editBackBtn, QStringLiteral("backdown.png"), {}, [this] { HideEditViewAction(); });
-    dispatch.addImageRow(14, sheet.editTemplateBtn, QStringLiteral("templatedown.png"), {},
-                         [this] { ExportTemplateDataToPlist(); });
-    dispatch.addImageRow(15, sheet.editApplyBtn, QStringLiteral("applydown.png"), {}, [this] { ClickApplyChangeAction(); });
-    dispatch.addImageRow(16, start, QStringLiteral("editdown.png"), QStringLiteral("editnom.png"),
-                         [this] { StartEditViewAction(); });
-    HoverTable &hover = m_editor.m_delegate.hoverTable();
-    hover.addRow(sheet.editBackBtn, QStringLiteral("backdown.png"), QStringLiteral("backnom.png"));
-    hover.addRow(sheet.editTemplateBtn, QStringLiteral("templatedown.png"), QStringLiteral("templatenom.png"));
-    hover.addRow(sheet.editApplyBtn, QStringLiteral("applydown.png"), QStringLiteral("applynom.png"));
-    hover.addRow(start, QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
+    const struct {
+        ZelButton *button;
+        const char *down, *normal;
+    } artwork[] = {{sheet.editBackBtn, "backdown.png", "backnom.png"},
+                   {sheet.editTemplateBtn, "templatedown.png", "templatenom.png"},
+                   {sheet.editApplyBtn, "applydown.png", "applynom.png"},
+                   {start, "editdown.png", "editnom.png"}};
+    for (const auto &a : artwork) {
+        a.button->awakeFromNib();
+        a.button->setHoverArtwork(QString::fromLatin1(a.down), QString::fromLatin1(a.normal));
+        a.button->setPressArtwork(QString::fromLatin1(a.down));
+    }
+    // Only the start button goes back to its normal picture: the sheet's buttons keep the
+    // pressed one until the pointer leaves them.
+    start->setPressArtwork(QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
+    connect(sheet.editBackBtn, &ZelButton::activated, this, &GpsTemplateController::HideEditViewAction);
+    connect(sheet.editTemplateBtn, &ZelButton::activated, this, &GpsTemplateController::ExportTemplateDataToPlist);
+    connect(sheet.editApplyBtn, &ZelButton::activated, this, &GpsTemplateController::ClickApplyChangeAction);
+    connect(start, &ZelButton::activated, this, &GpsTemplateController::StartEditViewAction);
 }
 
 // The selected photo, as the date window takes it.
@@ -391,7 +393,7 @@ void GpsTemplateController::openImportPanel(std::function<void(const QString &pa
         return;
     if (m_openPanel)
         m_openPanel->close();
-    auto *panel = new QFileDialog(m_editor.m_delegate.window());
+    auto *panel = new QFileDialog(m_editor.m_host.mainWindow());
     panel->setObjectName(QStringLiteral("theOpenPanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setOption(QFileDialog::DontUseNativeDialog);

@@ -4,9 +4,6 @@
 #include "BrowserCellDelegate.h"
 #include "EditorPhotoModel.h"
 
-#include "app/NotificationCenter.h"
-#include "app/NotificationNames.h"
-
 #include "sources/LocalImport.h"
 
 #include <QAction>
@@ -18,7 +15,6 @@
 
 NSDragImageBrowserView::NSDragImageBrowserView(QWidget *parent)
     : QListView(parent)
-    , m_nc(NotificationCenter::defaultCenter())
 {
     setObjectName(QStringLiteral("localImageBrowserView"));
     setViewMode(QListView::IconMode);
@@ -83,8 +79,7 @@ bool NSDragImageBrowserView::performDragOperation(const QMimeData *data)
 {
     if (data && data->hasUrls()) {
         m_urlArray = data->urls();
-        if (m_nc)
-            m_nc->postNotificationName(QString::fromLatin1(notificationnames::NSDragOperationImageNote), this);
+        Q_EMIT photosDropped();
     }
     return true;
 }

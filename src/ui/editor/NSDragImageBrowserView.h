@@ -5,22 +5,18 @@
 #include <QListView>
 #include <QUrl>
 
-class NotificationCenter;
 class QAction;
 class QMimeData;
 
 // The editor's photo list (`localImageBrowserView`): an icon view of 90 x 90 titled
 // cells that takes photo drops. A drag is accepted when its first item is an existing
-// file that reads as an image; a drop keeps every dropped URL and posts
-// "NSDragOperationImageNote" with the view as the object.
+// file that reads as an image; a drop keeps every dropped URL and emits photosDropped().
 class NSDragImageBrowserView : public QListView
 {
     Q_OBJECT
 public:
     explicit NSDragImageBrowserView(QWidget *parent = nullptr);
 
-    void setNotificationCenter(NotificationCenter *center) { m_nc = center; }
-    NotificationCenter *nc() const { return m_nc; }
     QList<QUrl> geturlArray() const { return m_urlArray; }
 
     // The steps of a drag, callable without a real drag (tests, scripted drops).
@@ -34,6 +30,10 @@ public:
     // "Remove from List" for the selected photos: the Delete key and the context menu.
     QAction *removeAction() const { return m_removeAction; }
 
+Q_SIGNALS:
+    // A drop was taken; geturlArray() holds its URLs.
+    void photosDropped();
+
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -42,7 +42,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    NotificationCenter *m_nc = nullptr;
     QList<QUrl> m_urlArray;
     QAction *m_removeAction = nullptr;
     // Decided once when a drag enters: testing the file on every move would read it again and again.

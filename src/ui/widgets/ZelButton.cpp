@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ZelButton.h"
 
-#include "app/NotificationCenter.h"
-#include "app/NotificationNames.h"
-
+#include <QPointer>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,9 +16,8 @@ ZelButton::ZelButton(const QString &text, QWidget *parent)
 {
 }
 
-void ZelButton::awakeFromNib(NotificationCenter *center)
+void ZelButton::awakeFromNib()
 {
-    m_nc = center ? center : NotificationCenter::defaultCenter();
     m_trackingRect = rect();
     m_inside = false;
     setMouseTracking(true);
@@ -34,8 +31,7 @@ void ZelButton::mousePressEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    if (m_nc)
-        m_nc->postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown), this);
+    activate();
 }
 
 void ZelButton::mouseReleaseEvent(QMouseEvent *event)
@@ -49,8 +45,7 @@ void ZelButton::keyPressEvent(QKeyEvent *event)
     if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         && !event->isAutoRepeat()) {
         event->accept();
-        if (m_nc)
-            m_nc->postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown), this);
+        activate();
         return;
     }
     ImageButton::keyPressEvent(event);
@@ -89,14 +84,42 @@ void ZelButton::track(const QPoint &pos)
         mouseExited();
 }
 
+void ZelButton::setPressArtwork(const QString &pressed, const QString &afterwards)
+{
+    m_pressedImage = pressed;
+    m_afterImage = afterwards;
+}
+
+void ZelButton::setHoverArtwork(const QString &entered, const QString &exited)
+{
+    m_enteredImage = entered;
+    m_exitedImage = exited;
+}
+
+void ZelButton::showArtwork(const QString &name)
+{
+    if (!name.isEmpty())
+        setImage(name);
+}
+
+void ZelButton::activate()
+{
+    showArtwork(m_pressedImage);
+    // A command may close the window that holds the button.
+    const QPointer<ZelButton> self(this);
+    Q_EMIT activated();
+    if (self)
+        showArtwork(m_afterImage);
+}
+
 void ZelButton::mouseEntered()
 {
-    if (m_nc)
-        m_nc->postNotificationName(QString::fromLatin1(notificationnames::ZelbuttonMouseEntered), this);
+    showArtwork(m_enteredImage);
+    Q_EMIT hoverEntered();
 }
 
 void ZelButton::mouseExited()
 {
-    if (m_nc)
-        m_nc->postNotificationName(QString::fromLatin1(notificationnames::ZelbuttonMouseExited), this);
+    showArtwork(m_exitedImage);
+    Q_EMIT hoverExited();
 }

@@ -3,11 +3,10 @@
 
 #include "ImageButton.h"
 
-class NotificationCenter;
-
-// An image button that runs no action of its own: a press posts "MybuttonMouseDown"
-// and the pointer entering or leaving posts "ZelbuttonMouseEntered"/"ZelbuttonMouseExited",
-// each with the button as the object, for the controller to dispatch on.
+// An image button whose command runs on the press, not on the release: a left press (or
+// Space/Return) emits activated(). The pointer entering or leaving its hover area emits
+// hoverEntered()/hoverExited(). Its artwork may follow both: a picture while the command
+// runs and after it, and one for each side of the hover area.
 class ZelButton : public ImageButton
 {
     Q_OBJECT
@@ -15,12 +14,22 @@ public:
     explicit ZelButton(QWidget *parent = nullptr);
     explicit ZelButton(const QString &text, QWidget *parent = nullptr);
 
-    // Set-up: remembers the current bounds as the hover area (later resizes don't move it)
-    // and the centre to post to (the default centre unless one is given).
-    void awakeFromNib(NotificationCenter *center = nullptr);
-
+    // Takes the current bounds as the hover area (later resizes don't move it).
+    void awakeFromNib();
     QRect trackingRect() const { return m_trackingRect; }
-    NotificationCenter *nc() const { return m_nc; }
+
+    // Pictures shown before the command runs and after it returns; empty leaves the picture.
+    void setPressArtwork(const QString &pressed, const QString &afterwards = {});
+    // Pictures shown when the pointer enters and leaves the hover area.
+    void setHoverArtwork(const QString &entered, const QString &exited);
+
+    // What a press does, for callers without a pointer.
+    void activate();
+
+Q_SIGNALS:
+    void activated();
+    void hoverEntered();
+    void hoverExited();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -34,8 +43,12 @@ private:
     void mouseEntered();
     void mouseExited();
     void track(const QPoint &pos);
+    void showArtwork(const QString &name);
 
-    NotificationCenter *m_nc = nullptr;
     QRect m_trackingRect;
     bool m_inside = false;
+    QString m_pressedImage;
+    QString m_afterImage;
+    QString m_enteredImage;
+    QString m_exitedImage;
 };

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ZelClosedButton.h"
 
-#include "app/NotificationCenter.h"
-#include "app/NotificationNames.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -15,11 +12,6 @@ ZelClosedButton::ZelClosedButton(QWidget *parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void ZelClosedButton::awakeFromNib(NotificationCenter *center)
-{
-    m_nc = center ? center : NotificationCenter::defaultCenter();
-}
-
 void ZelClosedButton::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -27,8 +19,7 @@ void ZelClosedButton::mousePressEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    if (m_nc)
-        m_nc->postNotificationName(QString::fromLatin1(notificationnames::MyClosebuttonMouseDown), this);
+    Q_EMIT activated();
 }
 
 void ZelClosedButton::mouseReleaseEvent(QMouseEvent *event)
@@ -41,8 +32,7 @@ void ZelClosedButton::keyPressEvent(QKeyEvent *event)
     if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         && !event->isAutoRepeat()) {
         event->accept();
-        if (m_nc)
-            m_nc->postNotificationName(QString::fromLatin1(notificationnames::MyClosebuttonMouseDown), this);
+        Q_EMIT activated();
         return;
     }
     ImageButton::keyPressEvent(event);

@@ -2,8 +2,6 @@
 #include "ZelDragImageView.h"
 
 #include "app/Artwork.h"
-#include "app/NotificationCenter.h"
-#include "app/NotificationNames.h"
 #include "app/Palette.h"
 
 #include <QDragEnterEvent>
@@ -17,7 +15,6 @@ static const QString kTipsImage = QStringLiteral("importtips.png");
 
 ZelDragImageView::ZelDragImageView(QWidget *parent)
     : QWidget(parent)
-    , m_nc(NotificationCenter::defaultCenter())
     , m_imageName(kTipsImage)
 {
     setAcceptDrops(true);
@@ -57,8 +54,7 @@ bool ZelDragImageView::performDragOperation(const QMimeData *data)
 {
     if (data && data->hasUrls()) {
         m_urlArray = data->urls();
-        if (m_nc)
-            m_nc->postNotificationName(QString::fromLatin1(notificationnames::NSDragOperationImageViewNote), this);
+        Q_EMIT photosDropped();
     }
     return true;
 }

@@ -6,21 +6,17 @@
 #include <QUrl>
 #include <QWidget>
 
-class NotificationCenter;
 class QMimeData;
 
 // A drop area for photos. A drag is accepted when its first item is a picture or a
-// folder (only the first item is tested); a drop keeps all dropped URLs and posts
-// "NSDragOperationImageViewNote" with the view as the object. The view shows
+// folder (only the first item is tested); a drop keeps all dropped URLs and emits
+// photosDropped(). The view shows
 // "importtips.png" with two lines of text and never keeps the dropped picture.
 class ZelDragImageView : public QWidget
 {
     Q_OBJECT
 public:
     explicit ZelDragImageView(QWidget *parent = nullptr);
-
-    void setNotificationCenter(NotificationCenter *center) { m_nc = center; }
-    NotificationCenter *nc() const { return m_nc; }
 
     void setTipText(const QString &title, const QString &detail);
     QString tipTitle() const { return m_title; }
@@ -41,6 +37,8 @@ public:
 Q_SIGNALS:
     // A click on the area, for opening the import panel instead of dragging.
     void clicked();
+    // A drop was taken; geturlArray() and getBFolder() describe it.
+    void photosDropped();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -52,7 +50,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    NotificationCenter *m_nc = nullptr;
     QList<QUrl> m_urlArray;
     bool m_bFolder = false;
     bool m_hovered = false;

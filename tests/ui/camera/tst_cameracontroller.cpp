@@ -57,7 +57,7 @@ private:
     std::unique_ptr<CameraController> makeController()
     {
         auto *browser = new DeviceBrowser([this](QString *) { return m_attached; }, false);
-        auto camera = std::make_unique<CameraController>(*m_harness.delegate, &m_harness.center, browser);
+        auto camera = std::make_unique<CameraController>(*m_harness.delegate, browser);
         camera->setDeviceFactory([this](const CameraInfo &info) {
             if (m_fakes.contains(info.model))
                 return std::make_unique<CameraDevice>(info, m_fakes.value(info.model)());
@@ -76,7 +76,7 @@ private:
                                    [&](const CameraInfo &c) { return camera.mCameras().contains(c); }));
     }
 
-    void press(ZelButton *button) { m_harness.center.postNotificationName(QStringLiteral("MybuttonMouseDown"), button); }
+    void press(ZelButton *button) { button->activate(); }
 
     void openAndWait(CameraController &camera)
     {
@@ -222,7 +222,7 @@ private Q_SLOTS:
             return std::unique_ptr<CameraBackend>(std::move(backend));
         });
         m_attached = {{QStringLiteral("Flaky"), QStringLiteral("usb:")}};
-        EditorController editor(*m_harness.delegate, &m_harness.center);
+        EditorController editor(*m_harness.delegate);
         auto camera = makeController();
         cameraeditorlink::connect(*camera, editor, *m_harness.delegate);
         QStringList imported;
@@ -320,7 +320,7 @@ private Q_SLOTS:
     // copies what it needs and goes on by itself, and the originals are never changed.
     void cameraModeCopiesWhatTheCommandNeeds()
     {
-        EditorController editor(*m_harness.delegate, &m_harness.center);
+        EditorController editor(*m_harness.delegate);
         MetadataEditorView &view = *editor.view();
         auto camera = makeController();
         cameraeditorlink::connect(*camera, editor, *m_harness.delegate);

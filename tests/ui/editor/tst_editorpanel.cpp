@@ -86,7 +86,7 @@ private Q_SLOTS:
         f.close();
 
         m_harness.launch();
-        m_editor = std::make_unique<EditorController>(*m_harness.delegate, &m_harness.center);
+        m_editor = std::make_unique<EditorController>(*m_harness.delegate);
         FileRevealer::setInstance(&m_revealer);
         m_harness.ui().rightDrawer->open();
         QCOMPARE(m_harness.ui().rightDrawer->contentView(), static_cast<QWidget *>(m_editor->view()));

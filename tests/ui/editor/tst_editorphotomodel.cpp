@@ -76,7 +76,6 @@ private Q_SLOTS:
         EditorPhotoModel model;
         model.appendItems(localimport::itemsFromPaths(m_paths.mid(0, 5)));
         NSDragImageBrowserView view;
-        view.setNotificationCenter(nullptr);
         view.setModel(&model);
         QCOMPARE(view.iconSize(), QSize(90, 90));
         view.selectRow(3);

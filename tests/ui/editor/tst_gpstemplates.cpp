@@ -73,7 +73,7 @@ private Q_SLOTS:
                                                                            QStringLiteral("-GPSTimeStamp=10:20:30")});
         m_plain = testsupport::makeJpeg(photos + QStringLiteral("/plain.jpg"), 480, 640);
         m_harness.launch();
-        m_editor = std::make_unique<EditorController>(*m_harness.delegate, &m_harness.center);
+        m_editor = std::make_unique<EditorController>(*m_harness.delegate);
         FileRevealer::setInstance(&m_revealer);
         m_harness.ui().rightDrawer->open();
         m_editor->addLocalFiles({m_harbour, m_plain});
