@@ -3,13 +3,13 @@
 // card) in the real camera window, offscreen, and reports: time to the whole
 // listing, time to the first and to the last thumbnail, the longest stall of the
 // window's event loop meanwhile, and the process's peak memory.
-#include "app/AppDelegate.h"
+#include "app/CompressionController.h"
 #include "camera/CameraController.h"
 #include "camera/CameraItemModel.h"
 #include "camera/CameraWindow.h"
 #include "sources/camera/CameraDevice.h"
 #include "sources/camera/DeviceBrowser.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,7 +52,7 @@ struct Result {
     int items = 0, thumbnails = 0;
 };
 
-Result measure(AppDelegate &delegate, const QString &card)
+Result measure(CompressionController &delegate, const QString &card)
 {
     const CameraInfo info{QStringLiteral("Directory Browse"), QStringLiteral("disk:") + card};
     auto *browser = new DeviceBrowser([info](QString *) { return QList<CameraInfo>{info}; }, false);
@@ -61,7 +61,7 @@ Result measure(AppDelegate &delegate, const QString &card)
     QEventLoop wait;
     QObject::connect(&camera, &CameraController::camerasChanged, &wait, &QEventLoop::quit);
     wait.exec();
-    camera.ChangeToImportiOSDevicePhoto();
+    camera.ChangeToImportDevicePhoto();
 
     Result r;
     QElapsedTimer clock;
@@ -104,7 +104,7 @@ int main(int argc, char *argv[])
     qputenv("HOME", home.path().toLocal8Bit());
     QTextStream out(stdout);
 
-    AppDelegate delegate(home.filePath(QStringLiteral("settings.ini")));
+    CompressionController delegate(home.filePath(QStringLiteral("settings.ini")));
     delegate.init();
     delegate.awakeFromNib();
     delegate.applicationDidFinishLaunching();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/AppDelegate.h"
+#include "app/CompressionController.h"
 #include "app/Artwork.h"
 #include "app/Palette.h"
 #include "app/SingleInstance.h"
@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     if (instance.handOffOrListen(files))
         return 0;
 
-    AppDelegate delegate;
+    CompressionController delegate;
     delegate.init();
     delegate.awakeFromNib();
     EditorController editor(delegate);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppDelegateHarness.h"
+#include "CompressionHarness.h"
 
 #include "windows/PreferenceWindow.h"
 #include "windows/ResizeWindow.h"
@@ -65,7 +65,7 @@ private Q_SLOTS:
                                                                    : m_photos.square;
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         QVERIFY(h.dropAndWait(h.copies({source}, which)));
         const QSize before = QImageReader(h.delegate->dragPhotoArray().constFirst().restPath()).size();
 
@@ -75,14 +75,14 @@ private Q_SLOTS:
         QCOMPARE(sheet->theResizePopBtn()->currentText(), QStringLiteral("Custom"));
         QCOMPARE(sheet->widthSizelab()->text(), QString::number(before.width()));
         QCOMPARE(sheet->heightSizelab()->text(), QString::number(before.height()));
-        QVERIFY(sheet->resizeSacleBtn()->isChecked()); // "Custom" keeps the proportions until unticked
+        QVERIFY(sheet->resizeScaleBtn()->isChecked()); // "Custom" keeps the proportions until unticked
 
         choose(h, QStringLiteral("320 x 240"));
         QCOMPARE(sheet->widthSizelab()->text(), widthText);
         QCOMPARE(sheet->heightSizelab()->text(), heightText);
-        QVERIFY(sheet->resizeSacleBtn()->isChecked());
+        QVERIFY(sheet->resizeScaleBtn()->isChecked());
 
-        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         sheet->okButton()->click();
         QVERIFY(!sheet->isVisible());
         QVERIFY(finished.wait(60000));
@@ -95,7 +95,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         QVERIFY(h.dropAndWait(h.copies({m_photos.landscape}, QStringLiteral("c"))));
         const QString result = h.delegate->dragPhotoArray().constFirst().restPath();
         const QByteArray before = digest(result);

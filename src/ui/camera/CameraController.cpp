@@ -4,11 +4,11 @@
 #include "CameraItemModel.h"
 #include "CameraWindow.h"
 #include "MetadataViewerWindow.h"
-#include "app/AppDelegate.h"
+#include "app/CompressionController.h"
 #include "app/FileRevealer.h"
 #include "app/MainInterface.h"
-#include "widgets/ZelButton.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "widgets/CommandButton.h"
+#include "widgets/FramelessWindow.h"
 
 #include "app/Folders.h"
 #include "sources/camera/CameraDevice.h"
@@ -27,7 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-CameraController::CameraController(AppDelegate &delegate, DeviceBrowser *browser,
+CameraController::CameraController(CompressionController &delegate, DeviceBrowser *browser,
                                    QObject *parent)
     : QObject(parent)
     , m_delegate(delegate)
@@ -39,11 +39,11 @@ CameraController::CameraController(AppDelegate &delegate, DeviceBrowser *browser
 {
     m_browser->setParent(this);
     m_window->imageBrowserView->setModel(m_model);
-    m_changeToDeviceAction->setObjectName(QStringLiteral("changtoiOSmodemenu"));
+    m_changeToDeviceAction->setObjectName(QStringLiteral("changeToDeviceAction"));
     m_changeToDeviceAction->setEnabled(false);
     if (MainInterface *ui = m_delegate.ui(); ui && ui->fileMenu)
         ui->fileMenu->addAction(m_changeToDeviceAction);
-    connect(m_changeToDeviceAction, &QAction::triggered, this, &CameraController::ChangeToImportiOSDevicePhoto);
+    connect(m_changeToDeviceAction, &QAction::triggered, this, &CameraController::ChangeToImportDevicePhoto);
 
     connect(m_browser, &DeviceBrowser::deviceAdded, this, &CameraController::deviceBrowserDidAddDevice);
     connect(m_browser, &DeviceBrowser::deviceRemoved, this, &CameraController::deviceBrowserDidRemoveDevice);
@@ -71,16 +71,16 @@ CameraController::~CameraController()
 void CameraController::connectButtons()
 {
     CameraWindow &w = *m_window;
-    for (ZelButton *button : {w.opendeviceBtn, w.deletePhotoBtn, w.downloadPhotoBtn, w.importEditPhotoBtn,
+    for (CommandButton *button : {w.opendeviceBtn, w.deletePhotoBtn, w.downloadPhotoBtn, w.importEditPhotoBtn,
                               w.viewExifBtn, w.removeExifBtn})
         button->awakeFromNib();
-    connect(w.opendeviceBtn, &ZelButton::activated, this, &CameraController::OpenDeviceAction);
-    connect(w.deletePhotoBtn, &ZelButton::activated, this, &CameraController::DeletePhotoAction);
-    connect(w.downloadPhotoBtn, &ZelButton::activated, this, &CameraController::DownloadPhotoAction);
-    connect(w.importEditPhotoBtn, &ZelButton::activated, this, &CameraController::DownloadImportEditePhotoAction);
+    connect(w.opendeviceBtn, &CommandButton::activated, this, &CameraController::OpenDeviceAction);
+    connect(w.deletePhotoBtn, &CommandButton::activated, this, &CameraController::DeletePhotoAction);
+    connect(w.downloadPhotoBtn, &CommandButton::activated, this, &CameraController::DownloadPhotoAction);
+    connect(w.importEditPhotoBtn, &CommandButton::activated, this, &CameraController::DownloadImportEditPhotoAction);
     // The editor's commands copy what they need from the camera themselves.
-    connect(w.viewExifBtn, &ZelButton::activated, this, &CameraController::ViewMetadataAction);
-    connect(w.removeExifBtn, &ZelButton::activated, this, [this] {
+    connect(w.viewExifBtn, &CommandButton::activated, this, &CameraController::ViewMetadataAction);
+    connect(w.removeExifBtn, &CommandButton::activated, this, [this] {
         if (m_editor.showCommandMenu)
             m_editor.showCommandMenu(m_window->removeExifBtn, true);
     });
@@ -93,7 +93,7 @@ void CameraController::start(const QList<CameraInfo> &named)
     m_browser->start();
 }
 
-QList<CameraInfo> CameraController::mCameras() const
+QList<CameraInfo> CameraController::knownCameras() const
 {
     QList<CameraInfo> infos;
     for (const auto &device : m_cameras)
@@ -101,9 +101,9 @@ QList<CameraInfo> CameraController::mCameras() const
     return infos;
 }
 
-QList<IKImageItem> CameraController::cameItemArray() const
+QList<IKImageItem> CameraController::cameraItems() const
 {
-    return m_model->cameItemArray();
+    return m_model->cameraItems();
 }
 
 QList<int> CameraController::selectionIndexes() const
@@ -201,7 +201,7 @@ void CameraController::showCameraName()
 void CameraController::setCommandsEnabled(bool enabled)
 {
     CameraWindow &w = *m_window;
-    for (ZelButton *button : {w.deletePhotoBtn, w.downloadPhotoBtn, w.viewExifBtn, w.removeExifBtn})
+    for (CommandButton *button : {w.deletePhotoBtn, w.downloadPhotoBtn, w.viewExifBtn, w.removeExifBtn})
         button->setEnabled(enabled);
 }
 
@@ -261,7 +261,7 @@ void CameraController::connectDevice(CameraDevice *device)
 
 // ---- Window commands --------------------------------------------------------------
 
-void CameraController::ChangeToImportiOSDevicePhoto()
+void CameraController::ChangeToImportDevicePhoto()
 {
     if (m_cameras.empty())
         Rescan();
@@ -283,7 +283,7 @@ void CameraController::OpenDeviceAction()
     folders::ensureWorkingFolder();
     m_current->cancelThumbnails();
     m_model->clear();
-    startProgreess();
+    startProgress();
     m_window->statusLabel->setText(tr("Opening %1…").arg(m_current->name()));
     m_current->requestOpenSession();
     setCommandsEnabled(true);
@@ -294,7 +294,7 @@ void CameraController::DownloadPhotoAction()
     downloadSelection(false);
 }
 
-void CameraController::DownloadImportEditePhotoAction()
+void CameraController::DownloadImportEditPhotoAction()
 {
     downloadSelection(true);
 }
@@ -453,11 +453,11 @@ void CameraController::deleteItems(const QList<CameraItem> &items)
     if (!m_current || items.isEmpty())
         return;
     // Items leave the list one by one as the camera confirms each deletion.
-    startProgreess();
+    startProgress();
     m_current->requestDelete(items);
 }
 
-void CameraController::startProgreess()
+void CameraController::startProgress()
 {
     begin(m_current);
 }

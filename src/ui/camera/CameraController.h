@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-class AppDelegate;
+class CompressionController;
 class CameraDevice;
 class CameraItemModel;
 class CameraWindow;
@@ -22,7 +22,7 @@ class MetadataViewerWindow;
 class QAction;
 class QMessageBox;
 
-// Cameras and phones: keeps the attached cameras (`mCameras`) as the device browser
+// Cameras and phones: keeps the attached cameras (`knownCameras`) as the device browser
 // reports them, works the camera window on the current one, and turns the window's
 // buttons (rows 1 to 6 of the dispatch table) into device requests. Every answer
 // comes back from the camera's worker as a signal on the main thread. Main thread only.
@@ -42,7 +42,7 @@ public:
     using DeviceFactory = std::function<std::unique_ptr<CameraDevice>(const CameraInfo &info)>;
 
     // `browser`: taken over; null creates the libgphoto2 one.
-    CameraController(AppDelegate &delegate, DeviceBrowser *browser = nullptr,
+    CameraController(CompressionController &delegate, DeviceBrowser *browser = nullptr,
                      QObject *parent = nullptr);
     ~CameraController() override;
 
@@ -57,10 +57,10 @@ public:
     void Rescan();
 
     // Window commands.
-    void ChangeToImportiOSDevicePhoto();
+    void ChangeToImportDevicePhoto();
     void OpenDeviceAction();
     void DownloadPhotoAction();
-    void DownloadImportEditePhotoAction();
+    void DownloadImportEditPhotoAction();
     void DeletePhotoAction();
     // Downloads the selected photos (movies are skipped, and said so) and shows the
     // current one's properties in the metadata viewer.
@@ -72,19 +72,19 @@ public:
                      std::function<void(const QStringList &paths, const QStringList &failures)> done);
 
     // The busy indicator, counted: shown while any camera request is outstanding.
-    void startProgreess();
+    void startProgress();
     void endProgress();
 
     // State.
-    QList<CameraInfo> mCameras() const;
+    QList<CameraInfo> knownCameras() const;
     CameraDevice *currentDevice() const { return m_current; }
     CameraWindow *cameraWindow() const;
     // Made on first use.
     MetadataViewerWindow *metadataViewer() const { return m_viewer; }
     CameraItemModel *model() const { return m_model; }
-    QList<IKImageItem> cameItemArray() const;
+    QList<IKImageItem> cameraItems() const;
     QList<int> selectionIndexes() const;
-    QAction *changtoiOSmodemenu() const { return m_changeToDeviceAction; }
+    QAction *changeToDeviceAction() const { return m_changeToDeviceAction; }
     bool isBusy() const { return !m_busy.isEmpty(); }
     // The alert shown last, while it is open (tests).
     QMessageBox *lastAlert() const;
@@ -113,7 +113,7 @@ private:
     void showAlert(const QString &message, const QString &informative);
     void connectButtons();
 
-    AppDelegate &m_delegate;
+    CompressionController &m_delegate;
     DeviceBrowser *m_browser;
     DeviceFactory m_factory;
     EditorHooks m_editor;

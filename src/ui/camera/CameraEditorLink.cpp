@@ -5,7 +5,7 @@
 #include "CameraItemModel.h"
 #include "CameraPhotoSource.h"
 #include "CameraWindow.h"
-#include "app/AppDelegate.h"
+#include "app/CompressionController.h"
 #include "app/Folders.h"
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
@@ -37,7 +37,7 @@ void followCameraSelection(CameraController &camera, EditorController &editor, P
 
 } // namespace
 
-void connect(CameraController &camera, EditorController &editor, AppDelegate &)
+void connect(CameraController &camera, EditorController &editor, CompressionController &)
 {
     auto *source = new CameraPhotoSource(camera, &camera);
     QPointer<EditorController> editorRef(&editor);
@@ -72,7 +72,7 @@ void connect(CameraController &camera, EditorController &editor, AppDelegate &)
     const auto camerasChanged = [&camera, editorRef, source] {
         if (!editorRef)
             return;
-        const bool attached = !camera.mCameras().isEmpty();
+        const bool attached = !camera.knownCameras().isEmpty();
         editorRef->view()->sourceSwitch->setVisible(attached);
         if (!attached && editorRef->currentSource() == source)
             editorRef->setCurrentSource(nullptr);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class AppDelegate;
+class CompressionController;
 class CameraController;
 class EditorController;
 
@@ -11,6 +11,6 @@ class EditorController;
 // selection, and the camera window's command menus put the editor in that mode too.
 namespace cameraeditorlink {
 
-void connect(CameraController &camera, EditorController &editor, AppDelegate &delegate);
+void connect(CameraController &camera, EditorController &editor, CompressionController &delegate);
 
 } // namespace cameraeditorlink

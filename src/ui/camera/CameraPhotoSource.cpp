@@ -20,13 +20,13 @@ CameraPhotoSource::CameraPhotoSource(CameraController &camera, QObject *parent)
 
 QList<IKImageItem> CameraPhotoSource::items() const
 {
-    return m_camera.cameItemArray();
+    return m_camera.cameraItems();
 }
 
 void CameraPhotoSource::requestThumbnail(int index)
 {
     // The camera window asks for every item's picture as it is listed; answer with what is there.
-    const QImage image = m_camera.cameItemArray().value(index).fileImage;
+    const QImage image = m_camera.cameraItems().value(index).fileImage;
     QMetaObject::invokeMethod(this, [this, index, image] { Q_EMIT thumbnailReady(index, image); },
                               Qt::QueuedConnection);
 }

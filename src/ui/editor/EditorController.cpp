@@ -2,11 +2,11 @@
 #include "EditorController.h"
 
 #include "ChangeDateWindow.h"
-#include "ChangeMutiDateWindow.h"
+#include "BatchDateWindow.h"
 #include "EditorPhotoModel.h"
 #include "GpsTemplateController.h"
 #include "MetadataEditorView.h"
-#include "NSDragImageBrowserView.h"
+#include "PhotoBrowserView.h"
 #include "PhotoInfoPanel.h"
 #include "PhotoLibraryController.h"
 
@@ -14,7 +14,7 @@
 #include "app/FileRevealer.h"
 #include "app/ImportPanel.h"
 #include "widgets/AlertSheet.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 #include "widgets/ReportProblems.h"
 
 #include "app/Folders.h"
@@ -53,7 +53,7 @@ EditorController::EditorController(EditorHost &host, QObject *parent)
     m_infoPool.setMaxThreadCount(1);
     m_view = new MetadataEditorView(m_model);
     m_view->localphotoBtn->awakeFromNib();
-    m_view->remoMetaDataLocalBtn->awakeFromNib();
+    m_view->removeMetadataBtn->awakeFromNib();
     m_view->editMetaDataLocalBtn->awakeFromNib();
     showModeNote();
     // The drawer takes the view over (and with it the view's lifetime).
@@ -75,26 +75,26 @@ void EditorController::buildWindows()
 {
     QWidget *mainWindow = m_host.mainWindow();
     m_changeDateWindow = new ChangeDateWindow(mainWindow);
-    m_changeMutiDateWindow = new ChangeMutiDateWindow(mainWindow);
+    m_batchDateWindow = new BatchDateWindow(mainWindow);
 }
 
 void EditorController::wire()
 {
     MetadataEditorView &view = *m_view;
-    connect(view.remoMetaDataLocalBtn, &ZelButton::activated, this,
-            [this] { MetadataEditorView::dropDownMenu(m_view->removeExifMenu, m_view->remoMetaDataLocalBtn); });
-    connect(view.editMetaDataLocalBtn, &ZelButton::activated, this,
+    connect(view.removeMetadataBtn, &CommandButton::activated, this,
+            [this] { MetadataEditorView::dropDownMenu(m_view->removeExifMenu, m_view->removeMetadataBtn); });
+    connect(view.editMetaDataLocalBtn, &CommandButton::activated, this,
             [this] { MetadataEditorView::dropDownMenu(m_view->editExifMenu, m_view->editMetaDataLocalBtn); });
-    connect(view.localphotoBtn, &ZelButton::activated, this, [this] {
+    connect(view.localphotoBtn, &CommandButton::activated, this, [this] {
         m_view->cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
         m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
         ChangeToImportComputerPhoto();
     });
-    connect(view.localImageBrowserView, &NSDragImageBrowserView::photosDropped, this, &EditorController::photosDropped);
+    connect(view.localImageBrowserView, &PhotoBrowserView::photosDropped, this, &EditorController::photosDropped);
 
     connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
     connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);
-    connect(view.clearAndImportAction, &QAction::triggered, this, &EditorController::ClickClearandImportPhotosAction);
+    connect(view.clearAndImportAction, &QAction::triggered, this, &EditorController::ClickClearAndImportPhotosAction);
     connect(view.computerSourceBtn, &QAbstractButton::clicked, this, &EditorController::useLocalList);
     connect(view.localImageBrowserView->removeAction(), &QAction::triggered, this,
             &EditorController::RemoveSelectedPhotos);
@@ -114,18 +114,18 @@ void EditorController::wire()
     connect(single.cancelButton, &QPushButton::clicked, this, &EditorController::ClickDateChangedCancelAction);
     connect(&single, &QDialog::rejected, this, &EditorController::ClickDateChangedCancelAction);
 
-    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
-    connect(batch.saveButton, &QPushButton::clicked, this, &EditorController::ClickMutiDateChangedSaveAction);
-    connect(batch.cancelButton, &QPushButton::clicked, this, &EditorController::ClickMutiDateChangedCancelAction);
-    connect(&batch, &QDialog::rejected, this, &EditorController::ClickMutiDateChangedCancelAction);
+    BatchDateWindow &batch = *m_batchDateWindow;
+    connect(batch.saveButton, &QPushButton::clicked, this, &EditorController::ClickBatchDateChangedSaveAction);
+    connect(batch.cancelButton, &QPushButton::clicked, this, &EditorController::ClickBatchDateChangedCancelAction);
+    connect(&batch, &QDialog::rejected, this, &EditorController::ClickBatchDateChangedCancelAction);
     connect(batch.dateChoosePhotoBtn, &QPushButton::clicked, this, &EditorController::ChoosePhotosAction);
     connect(batch.forgetReferenceBtn, &QPushButton::clicked, this, &EditorController::forgetReferencePhoto);
     connect(batch.AddTimeBtn, &QCheckBox::clicked, this, &EditorController::ClickAddTimeAction);
     connect(batch.RemoveTimeBtn, &QCheckBox::clicked, this, &EditorController::ClickRemoveTimeAction);
 
-    QList<QLineEdit *> fields{single.orignalDatelab, single.diginalDatelab, batch.beforeorignalDatelab,
-                              batch.beforediginalDatelab, batch.afterorignalDatelab, batch.afterdiginalDatelab,
-                              batch.mutSetDatelab};
+    QList<QLineEdit *> fields{single.originalDatelab, single.digitizedDatelab, batch.beforeOriginalDatelab,
+                              batch.beforeDigitizedDatelab, batch.afterOriginalDatelab, batch.afterDigitizedDatelab,
+                              batch.batchSetDatelab};
     fields += batch.offsetFields();
     for (QLineEdit *field : fields)
         connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextShouldBeginEditing(field); });
@@ -149,9 +149,9 @@ ChangeDateWindow *EditorController::changeDateWindow() const
     return m_changeDateWindow;
 }
 
-ChangeMutiDateWindow *EditorController::changeMutiDateWindow() const
+BatchDateWindow *EditorController::batchDateWindow() const
 {
-    return m_changeMutiDateWindow;
+    return m_batchDateWindow;
 }
 
 QMessageBox *EditorController::lastAlert() const
@@ -203,7 +203,7 @@ void EditorController::ClearLeftPhotos()
     m_gpsTemplates->clearSheetFields();
 }
 
-void EditorController::ClickClearandImportPhotosAction()
+void EditorController::ClickClearAndImportPhotosAction()
 {
     ClearLeftPhotos();
     OpenComputerFoldertoImportAction();
@@ -231,9 +231,9 @@ void EditorController::ChangeToImportComputerPhoto()
 
 void EditorController::photosDropped()
 {
-    NSDragImageBrowserView *browser = m_view->localImageBrowserView;
+    PhotoBrowserView *browser = m_view->localImageBrowserView;
     useLocalList();
-    m_model->appendItems(localimport::itemsFromUrls(browser->geturlArray()));
+    m_model->appendItems(localimport::itemsFromUrls(browser->droppedUrls()));
     browser->selectRow(0);
 }
 

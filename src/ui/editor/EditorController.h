@@ -16,7 +16,7 @@
 #include <memory>
 
 class ChangeDateWindow;
-class ChangeMutiDateWindow;
+class BatchDateWindow;
 class BatchJob;
 class EditorHost;
 class EditorPhotoModel;
@@ -64,7 +64,7 @@ public:
     void openPanelDidEnd(QFileDialog *panel, int returnCode);
     void ClearLeftPhotos();
     // Empties the list and opens the import panel, for starting over with other photos.
-    void ClickClearandImportPhotosAction();
+    void ClickClearAndImportPhotosAction();
     // Takes the selected photos off the list (Delete, context menu); the files stay.
     void RemoveSelectedPhotos();
     void ChangeToImportComputerPhoto();
@@ -87,8 +87,8 @@ public:
     void openPanelDidEnd3(QFileDialog *panel, int returnCode);
     void chooseReferencePhoto(const QString &path);
     void forgetReferencePhoto();
-    void ClickMutiDateChangedSaveAction();
-    void ClickMutiDateChangedCancelAction();
+    void ClickBatchDateChangedSaveAction();
+    void ClickBatchDateChangedCancelAction();
     void ClickAddTimeAction();
     void ClickRemoveTimeAction();
     void ClickCopyExifDateToCreateDateAction();
@@ -105,7 +105,7 @@ public:
     MetadataEditorView *view() const;
     EditorPhotoModel *model() const { return m_model; }
     ChangeDateWindow *changeDateWindow() const;
-    ChangeMutiDateWindow *changeMutiDateWindow() const;
+    BatchDateWindow *batchDateWindow() const;
     BatchJob *runner() const { return m_runner; }
     GpsTemplateController *gpsTemplates() const { return m_gpsTemplates; }
     PhotoLibraryController *photoLibrary() const { return m_library; }
@@ -162,7 +162,7 @@ private:
     PhotoLibraryController *m_library = nullptr;
     QPointer<MetadataEditorView> m_view;
     QPointer<ChangeDateWindow> m_changeDateWindow;
-    QPointer<ChangeMutiDateWindow> m_changeMutiDateWindow;
+    QPointer<BatchDateWindow> m_batchDateWindow;
     QPointer<QMessageBox> m_lastAlert;
     QPointer<PhotoSource> m_source;
     QList<int> m_sourceSelection;

@@ -9,7 +9,7 @@
 
 #include "EditorHost.h"
 #include "app/FileRevealer.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include "app/Folders.h"
 #include "imageio/ImageProperties.h"
@@ -155,9 +155,9 @@ void GpsTemplateController::wire()
 
     ChangeGPSWindow &gps = *m_changeGPSWindow;
     connect(gps.saveButton, &QPushButton::clicked, this, &GpsTemplateController::ClickSaveChangeGPSAction);
-    connect(gps.cancelButton, &QPushButton::clicked, this, &GpsTemplateController::ClickCancleSaveGPSAction);
+    connect(gps.cancelButton, &QPushButton::clicked, this, &GpsTemplateController::ClickCancelSaveGPSAction);
     connect(gps.mapButton, &QPushButton::clicked, this, &GpsTemplateController::ShowMapAction);
-    connect(&gps, &QDialog::rejected, this, &GpsTemplateController::ClickCancleSaveGPSAction);
+    connect(&gps, &QDialog::rejected, this, &GpsTemplateController::ClickCancelSaveGPSAction);
     connect(&m_editor, &EditorController::commandFinished, this, [this](const QString &name, const JobReport &report) {
         if (name == tr("Apply Metadata"))
             m_editViewWindow->statusLabel->setText(tr("%n copies written", nullptr, int(report.written().size())));
@@ -165,9 +165,9 @@ void GpsTemplateController::wire()
 
     // The sheet's buttons and the start button light up under the pointer and while pressed.
     EditViewWindow &sheet = *m_editViewWindow;
-    ZelButton *start = m_editor.m_view->starteditBtn;
+    CommandButton *start = m_editor.m_view->starteditBtn;
     const struct {
-        ZelButton *button;
+        CommandButton *button;
         const char *down, *normal;
     } artwork[] = {{sheet.editBackBtn, "backdown.png", "backnom.png"},
                    {sheet.editTemplateBtn, "templatedown.png", "templatenom.png"},
@@ -181,10 +181,10 @@ void GpsTemplateController::wire()
     // Only the start button goes back to its normal picture: the sheet's buttons keep the
     // pressed one until the pointer leaves them.
     start->setPressArtwork(QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
-    connect(sheet.editBackBtn, &ZelButton::activated, this, &GpsTemplateController::HideEditViewAction);
-    connect(sheet.editTemplateBtn, &ZelButton::activated, this, &GpsTemplateController::ExportTemplateDataToPlist);
-    connect(sheet.editApplyBtn, &ZelButton::activated, this, &GpsTemplateController::ClickApplyChangeAction);
-    connect(start, &ZelButton::activated, this, &GpsTemplateController::StartEditViewAction);
+    connect(sheet.editBackBtn, &CommandButton::activated, this, &GpsTemplateController::HideEditViewAction);
+    connect(sheet.editTemplateBtn, &CommandButton::activated, this, &GpsTemplateController::ExportTemplateDataToPlist);
+    connect(sheet.editApplyBtn, &CommandButton::activated, this, &GpsTemplateController::ClickApplyChangeAction);
+    connect(start, &CommandButton::activated, this, &GpsTemplateController::StartEditViewAction);
 }
 
 // The selected photo, as the date window takes it.
@@ -237,7 +237,7 @@ void GpsTemplateController::showGpsWindow(const EditTarget &target)
 void GpsTemplateController::ClickSaveChangeGPSAction()
 {
     ChangeGPSWindow &window = *m_changeGPSWindow;
-    const QList<QLineEdit *> fields{window.latitudelab, window.longtitudelab, window.altitudelab, window.dateStamplab,
+    const QList<QLineEdit *> fields{window.latitudelab, window.longitudelab, window.altitudelab, window.dateStamplab,
                                     window.timeStamplab};
     for (QLineEdit *field : fields) {
         if (field->text().trimmed().isEmpty()) {
@@ -247,7 +247,7 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
     }
     EditSheetFields typed;
     typed.gpsLatitude = window.latitudelab->text();
-    typed.gpsLongitude = window.longtitudelab->text();
+    typed.gpsLongitude = window.longitudelab->text();
     typed.gpsAltitude = window.altitudelab->text();
     typed.gpsDate = window.dateStamplab->text();
     typed.gpsTime = window.timeStamplab->text();
@@ -271,7 +271,7 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
     });
 }
 
-void GpsTemplateController::ClickCancleSaveGPSAction()
+void GpsTemplateController::ClickCancelSaveGPSAction()
 {
     m_changeGPSWindow->hide();
 }
@@ -281,7 +281,7 @@ void GpsTemplateController::ShowMapAction()
     std::optional<QPointF> at;
     QString source;
     if (m_changeGPSWindow->isVisible()) {
-        at = typedPosition(m_changeGPSWindow->latitudelab->text(), m_changeGPSWindow->longtitudelab->text());
+        at = typedPosition(m_changeGPSWindow->latitudelab->text(), m_changeGPSWindow->longitudelab->text());
         source = tr("as typed");
     }
     if (!at) {

@@ -34,7 +34,7 @@ public:
     // GPS.
     void AddGPSExifDataPhoto();
     void ClickSaveChangeGPSAction();
-    void ClickCancleSaveGPSAction();
+    void ClickCancelSaveGPSAction();
     void ShowMapAction();
 
     // Edit sheet.

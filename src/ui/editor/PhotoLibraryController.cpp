@@ -7,7 +7,7 @@
 
 #include "EditorHost.h"
 #include "widgets/AlertSheet.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 #include "windows/ConnectPhotoWindow.h"
 
 #include "app/AppSettings.h"
@@ -38,7 +38,7 @@ PhotoLibraryController::PhotoLibraryController(EditorHost &host, EditorControlle
     , m_view(editor.view())
     , m_source(new PhotoLibrarySource(nullptr, this))
 {
-    connect(m_view->cameraphotoBtn, &ZelButton::activated, this, [this] {
+    connect(m_view->cameraphotoBtn, &CommandButton::activated, this, [this] {
         m_view->cameraphotoBtn->setImage(QStringLiteral("photolibdown.png"));
         m_view->localphotoBtn->setImage(QStringLiteral("localphotonom.png"));
         ClickPhotoLibraryAction();
@@ -78,7 +78,7 @@ void PhotoLibraryController::ClickPhotoLibraryAction()
     const QString remembered = rememberedLibrary();
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) {
         m_currentPhotoLibPath = remembered;
-        acessPhotoLibrary();
+        accessPhotoLibrary();
         return;
     }
     // Nothing remembered, or the disk with the library is not attached: ask for one on the
@@ -131,10 +131,10 @@ void PhotoLibraryController::connectPhotoLibrary(const QString &chosen)
     settings.setPhotoLibraryData(path.toUtf8());
     settings.setPhotoLibraryPath(path);
     m_currentPhotoLibPath = path;
-    acessPhotoLibrary();
+    accessPhotoLibrary();
 }
 
-bool PhotoLibraryController::acessPhotoLibrary()
+bool PhotoLibraryController::accessPhotoLibrary()
 {
     if (m_source->isScanning()) {
         showAlert(tr("The photo library is still being read"), PhotoLibraryScan::busyMessage());

@@ -38,7 +38,7 @@ public:
     // remember it and scan it.
     void connectPhotoLibrary(const QString &path);
     // Starts the scan of currentPhotoLibPath(); refused with a message while one runs.
-    bool acessPhotoLibrary();
+    bool accessPhotoLibrary();
     void StopPhotoLibraryScan();
 
     QString currentPhotoLibPath() const { return m_currentPhotoLibPath; }

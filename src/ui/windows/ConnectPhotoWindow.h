@@ -4,7 +4,7 @@
 #include "SheetWindow.h"
 
 class QPushButton;
-class ZelButton;
+class CommandButton;
 
 // The sheet offering to compress the photos of the last drop again (with the current
 // preferences, adding to the list), and to choose the photo library whose photos the
@@ -16,7 +16,7 @@ class ConnectPhotoWindow : public SheetWindow
 public:
     explicit ConnectPhotoWindow(QWidget *parent = nullptr);
 
-    ZelButton *connectPhotoLibBtn() const { return m_start; }
+    CommandButton *connectPhotoLibBtn() const { return m_start; }
     QPushButton *closeButton() const { return m_close; }
     QPushButton *choosePhotoLibraryBtn() const { return m_chooseLibrary; }
     void setSummary(const QString &text);
@@ -25,7 +25,7 @@ private:
     void addLibraryPart(class QVBoxLayout *layout);
 
     class QLabel *m_summary;
-    ZelButton *m_start;
+    CommandButton *m_start;
     QPushButton *m_close;
     QPushButton *m_chooseLibrary;
 };

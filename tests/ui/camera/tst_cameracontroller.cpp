@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a
 // test card) and over fake devices for what the driver cannot do.
-#include "../AppDelegateHarness.h"
+#include "../CompressionHarness.h"
 #include "CameraTestKit.h"
 
 #include "app/FileRevealer.h"
@@ -14,9 +14,9 @@
 #include "widgets/PropertyTreeModel.h"
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
-#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoBrowserView.h"
 #include "editor/PhotoInfoPanel.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include "app/Folders.h"
 #include "sources/camera/DeviceBrowser.h"
@@ -71,12 +71,12 @@ private:
         m_attached = cameras;
         camera.Rescan();
         // Known cameras keep their place; new ones are appended.
-        QTRY_VERIFY(camera.mCameras().size() == cameras.size()
+        QTRY_VERIFY(camera.knownCameras().size() == cameras.size()
                     && std::all_of(cameras.begin(), cameras.end(),
-                                   [&](const CameraInfo &c) { return camera.mCameras().contains(c); }));
+                                   [&](const CameraInfo &c) { return camera.knownCameras().contains(c); }));
     }
 
-    void press(ZelButton *button) { button->activate(); }
+    void press(CommandButton *button) { button->activate(); }
 
     void openAndWait(CameraController &camera)
     {
@@ -132,14 +132,14 @@ private Q_SLOTS:
         const CameraInfo second{QStringLiteral("Second"), QStringLiteral("usb:001,003")};
         auto camera = makeController();
         CameraWindow &w = *camera->cameraWindow();
-        QVERIFY(!camera->changtoiOSmodemenu()->isEnabled());
+        QVERIFY(!camera->changeToDeviceAction()->isEnabled());
         QVERIFY(!w.downloadPhotoBtn->isEnabled());
 
         attach(*camera, {first, second});
         QCOMPARE(camera->currentDevice()->info(), second);
-        QVERIFY(camera->changtoiOSmodemenu()->isEnabled());
+        QVERIFY(camera->changeToDeviceAction()->isEnabled());
         QVERIFY(w.cameraChooser->isVisibleTo(&w));
-        camera->ChangeToImportiOSDevicePhoto();
+        camera->ChangeToImportDevicePhoto();
         QVERIFY(w.isVisible());
         openAndWait(*camera);
         QCOMPARE(camera->model()->rowCount(), 2);
@@ -160,7 +160,7 @@ private Q_SLOTS:
         attach(*camera, {});
         QVERIFY(!camera->currentDevice());
         QVERIFY(!w.isVisible());
-        QVERIFY(!camera->changtoiOSmodemenu()->isEnabled());
+        QVERIFY(!camera->changeToDeviceAction()->isEnabled());
     }
 
     // Rows 1 to 4 over the real driver: listing with streamed thumbnails and the busy
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QCOMPARE(busy.first().first().toBool(), true);
         QCOMPARE(camera->model()->rowCount(), 6);
         QTRY_COMPARE_WITH_TIMEOUT(camera->model()->thumbnailsShown(), 5, 20000); // all but the movie
-        QCOMPARE(camera->cameItemArray().at(0).fileType.isEmpty(), false);
+        QCOMPARE(camera->cameraItems().at(0).fileType.isEmpty(), false);
 
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
         select(*camera, {QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("screen.png")});
@@ -232,7 +232,7 @@ private Q_SLOTS:
         openAndWait(*camera);
         select(*camera, {QStringLiteral("GOOD.JPG"), QStringLiteral("BAD.JPG")});
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
-        camera->DownloadImportEditePhotoAction();
+        camera->DownloadImportEditPhotoAction();
         QTRY_COMPARE(done.size(), 2);
         const QString working = folders::workingFolder();
         QCOMPARE(imported, QStringList{working + QStringLiteral("/GOOD.JPG")});
@@ -341,7 +341,7 @@ private Q_SLOTS:
         view.changeDateAction->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(editor.changeDateWindow()->isVisible(), 20000);
         QCOMPARE(editor.changeDateWindow()->photoLabel->text(), QStringLiteral("Dates of gps_iphone_1x1.jpg"));
-        QVERIFY(editor.changeDateWindow()->orignalDatelab->text().startsWith(QStringLiteral("2020")));
+        QVERIFY(editor.changeDateWindow()->originalDatelab->text().startsWith(QStringLiteral("2020")));
         QVERIFY(QFile::exists(working + QStringLiteral("/gps_iphone_1x1.jpg")));
         QVERIFY(!view.copyProgress->isVisibleTo(&view));
         // The labels describe the current item through its copy.

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../AppDelegateHarness.h"
+#include "../CompressionHarness.h"
 
 #include "LibraryFixture.h"
 
 #include "editor/EditorController.h"
 #include "editor/EditorPhotoModel.h"
 #include "editor/MetadataEditorView.h"
-#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoBrowserView.h"
 #include "editor/PhotoLibraryController.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 #include "windows/ConnectPhotoWindow.h"
 #include "windows/Drawer.h"
 
