@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     delegate.awakeFromNib();
     EditorController editor(delegate);
     CameraController camera(delegate);
-    cameraeditorlink::connect(camera, editor, delegate);
+    cameraeditorlink::connect(camera, editor);
     delegate.applicationDidFinishLaunching();
     camera.start(named);
 

@@ -106,6 +106,14 @@ QList<IKImageItem> CameraController::cameraItems() const
     return m_model->cameraItems();
 }
 
+QList<CameraItem> CameraController::listedItems() const
+{
+    QList<CameraItem> items;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        items.append(m_model->item(row));
+    return items;
+}
+
 QList<int> CameraController::selectionIndexes() const
 {
     return m_window->selectionIndexes();
@@ -362,8 +370,7 @@ void CameraController::didDownloadFile(const CameraDownload &download)
                   finished.failures.join(QLatin1Char('\n')));
 }
 
-void CameraController::materialise(const QList<CameraItem> &items, const QString &folder,
-                                   std::function<void(const QStringList &, const QStringList &)> done)
+void CameraController::materialise(const QList<CameraItem> &items, const QString &folder, CopiesDone done)
 {
     folders::makePath(folder);
     QStringList present;

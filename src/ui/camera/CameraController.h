@@ -4,6 +4,7 @@
 #include "sources/IKImageItem.h"
 #include "sources/camera/CameraDownload.h"
 #include "sources/camera/CameraItem.h"
+#include "sources/camera/CameraPhotoSource.h"
 
 #include <QHash>
 #include <QObject>
@@ -22,11 +23,11 @@ class MetadataViewerWindow;
 class QAction;
 class QMessageBox;
 
-// Cameras and phones: keeps the attached cameras (`knownCameras`) as the device browser
-// reports them, works the camera window on the current one, and turns the window's
-// buttons (rows 1 to 6 of the dispatch table) into device requests. Every answer
+// Cameras and phones: keeps the attached cameras as the device browser reports them,
+// works the camera window on the current one, and turns the window's buttons into
+// device requests. It is the listing the editor's camera source reads. Every answer
 // comes back from the camera's worker as a signal on the main thread. Main thread only.
-class CameraController : public QObject
+class CameraController : public QObject, public CameraListing
 {
     Q_OBJECT
 public:
@@ -68,8 +69,7 @@ public:
     void didDownloadFile(const CameraDownload &download);
     // Makes local copies of `items` in `folder`, reusing a copy of the same name and
     // size, then calls `done` with the copies' paths and the failures' messages.
-    void materialise(const QList<CameraItem> &items, const QString &folder,
-                     std::function<void(const QStringList &paths, const QStringList &failures)> done);
+    void materialise(const QList<CameraItem> &items, const QString &folder, CopiesDone done) override;
 
     // The busy indicator, counted: shown while any camera request is outstanding.
     void startProgress();
@@ -82,7 +82,8 @@ public:
     // Made on first use.
     MetadataViewerWindow *metadataViewer() const { return m_viewer; }
     CameraItemModel *model() const { return m_model; }
-    QList<IKImageItem> cameraItems() const;
+    QList<IKImageItem> cameraItems() const override;
+    QList<CameraItem> listedItems() const override;
     QList<int> selectionIndexes() const;
     QAction *changeToDeviceAction() const { return m_changeToDeviceAction; }
     bool isBusy() const { return !m_busy.isEmpty(); }

@@ -224,7 +224,7 @@ private Q_SLOTS:
         m_attached = {{QStringLiteral("Flaky"), QStringLiteral("usb:")}};
         EditorController editor(*m_harness.delegate);
         auto camera = makeController();
-        cameraeditorlink::connect(*camera, editor, *m_harness.delegate);
+        cameraeditorlink::connect(*camera, editor);
         QStringList imported;
         camera->setEditorHooks({[&imported](const QStringList &paths) { imported += paths; }, {}});
         camera->start();
@@ -323,7 +323,7 @@ private Q_SLOTS:
         EditorController editor(*m_harness.delegate);
         MetadataEditorView &view = *editor.view();
         auto camera = makeController();
-        cameraeditorlink::connect(*camera, editor, *m_harness.delegate);
+        cameraeditorlink::connect(*camera, editor);
         QVERIFY(!view.sourceSwitch->isVisibleTo(&view));
         attach(*camera, {directoryCamera(m_card.path())});
         QVERIFY(view.sourceSwitch->isVisibleTo(&view));

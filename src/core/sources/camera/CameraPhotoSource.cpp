@@ -1,21 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CameraPhotoSource.h"
 
-#include "CameraController.h"
-#include "CameraItemModel.h"
-
 #include <QFileInfo>
 #include <QHash>
 #include <QPointer>
 
-CameraPhotoSource::CameraPhotoSource(CameraController &camera, QObject *parent)
+CameraPhotoSource::CameraPhotoSource(CameraListing &camera, QObject *parent)
     : PhotoSource(parent)
     , m_camera(camera)
 {
-    CameraItemModel *model = camera.model();
-    connect(model, &QAbstractItemModel::rowsInserted, this, &PhotoSource::itemsChanged);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &PhotoSource::itemsChanged);
-    connect(model, &QAbstractItemModel::modelReset, this, &PhotoSource::itemsChanged);
 }
 
 QList<IKImageItem> CameraPhotoSource::items() const
@@ -33,15 +26,15 @@ void CameraPhotoSource::requestThumbnail(int index)
 
 void CameraPhotoSource::materialise(int index, const QString &folder)
 {
-    CameraItemModel *model = m_camera.model();
-    if (index < 0 || index >= model->rowCount()) {
+    const QList<CameraItem> listed = m_camera.listedItems();
+    if (index < 0 || index >= listed.size()) {
         QMetaObject::invokeMethod(
             this, [this, index] { Q_EMIT materialised(index, {}, tr("The item is no longer on the camera.")); },
             Qt::QueuedConnection);
         return;
     }
     QPointer<CameraPhotoSource> self(this);
-    m_camera.materialise({model->item(index)}, folder,
+    m_camera.materialise({listed.at(index)}, folder,
                          [self, index](const QStringList &paths, const QStringList &failures) {
                              if (self)
                                  Q_EMIT self->materialised(index, paths.value(0), failures.value(0));
@@ -52,9 +45,8 @@ LocalFileResolver CameraPhotoSource::resolver(const QString &folder) const
 {
     // Captured on the window's thread; the job reads only these values.
     QHash<QString, qint64> sizes;
-    const CameraItemModel *model = m_camera.model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        sizes.insert(model->item(row).name, model->item(row).size);
+    for (const CameraItem &item : m_camera.listedItems())
+        sizes.insert(item.name, item.size);
     return [folder, sizes](const IKImageItem &item, QString *why) -> QString {
         const QFileInfo copy(folder + QLatin1Char('/') + item.fileName);
         const qint64 size = sizes.value(item.fileName, -1);
