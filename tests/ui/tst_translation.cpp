@@ -96,6 +96,9 @@ private Q_SLOTS:
         qputenv("HOME", m_home.path().toUtf8());
     }
 
+    // Every picture a window asks for is in the resources.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^missing artwork"))); }
+
     void cleanup()
     {
         translations::remove();
