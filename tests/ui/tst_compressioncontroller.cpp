@@ -126,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
         compareRows(h);
 
-        // A start through the dispatch adds to the list instead.
+        // Compress-again from the sheet adds to the list instead.
         h.ui().importAndExportBtn->activate();
         QVERIFY(h.ui().connectPhotoWindow->isVisible());
         QSignalSpy again(h.delegate.get(), &CompressionController::compressionFinished);
@@ -257,7 +257,7 @@ private Q_SLOTS:
         h.launch();
         h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("local"))));
-        // The list layout's own drop area now holds a drop a dispatch start can take again.
+        // The list layout's own drop area now holds a drop compress-again can take again.
         QVERIFY(h.dropAndWait(h.copies({m_photos.upright}, QStringLiteral("local2"))));
         QCOMPARE(h.ui().secondDragImageView->droppedUrls().size(), 1);
         h.delegate->setEditorOnLocalList(false);

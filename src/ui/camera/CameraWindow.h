@@ -10,8 +10,8 @@ class QProgressBar;
 class CommandButton;
 
 // The camera window (`cameraWindow`): the camera's name and open button, the browser
-// of its items and the command buttons of the dispatch table's first six rows. Holds
-// no behaviour; CameraController connects it.
+// of its items and the six command buttons. Holds no behaviour; CameraController
+// connects it.
 class CameraWindow : public QWidget
 {
     Q_OBJECT

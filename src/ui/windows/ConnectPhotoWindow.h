@@ -8,8 +8,8 @@ class CommandButton;
 
 // The sheet offering to compress the photos of the last drop again (with the current
 // preferences, adding to the list), and to choose the photo library whose photos the
-// metadata editor lists. Its start button posts through the dispatch like the window's
-// other image buttons.
+// metadata editor lists. Its start button is a command button like the window's other
+// image buttons.
 class ConnectPhotoWindow : public SheetWindow
 {
     Q_OBJECT
