@@ -63,7 +63,7 @@ void UpdateController::connectionFinished(const UpdateCheckResult &result)
 {
     switch (result.outcome) {
     case UpdateCheckResult::UpdateAvailable:
-        m_lastestVersion = result.latestVersion;
+        m_latestVersion = result.latestVersion;
         m_whatsnewString = result.whatsNew;
         m_window->newversionlab->setText(result.newVersionText());
         m_window->currentversionlab->setText(result.currentVersionText());
@@ -71,7 +71,7 @@ void UpdateController::connectionFinished(const UpdateCheckResult &result)
         showCentred(m_window);
         break;
     case UpdateCheckResult::UpToDate:
-        m_lastestVersion = result.latestVersion;
+        m_latestVersion = result.latestVersion;
         m_whatsnewString = result.whatsNew;
         if (m_checkUpdate) {
             m_noUpdateWindow->messageLabel->setText(result.upToDateText());

@@ -46,7 +46,7 @@ public:
     void hidUpdateWindow();
 
     QString currentVersion() const { return m_currentVersion; }
-    QString lastestVersion() const { return m_lastestVersion; }
+    QString latestVersion() const { return m_latestVersion; }
     QString whatsnewString() const { return m_whatsnewString; }
     UpdateWindow *window() const { return m_window; }
     NoUpdateWindow *noUpdateWindow() const { return m_noUpdateWindow; }
@@ -69,6 +69,6 @@ private:
     QUrl m_url;
     bool m_checkUpdate = false;
     QString m_currentVersion;
-    QString m_lastestVersion;
+    QString m_latestVersion;
     QString m_whatsnewString;
 };
