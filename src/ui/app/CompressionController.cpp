@@ -270,7 +270,7 @@ QString CompressionController::userGuidePath()
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, relative);
 }
 
-void CompressionController::savePanelDidEnd3(QMessageBox *sheet, int returnCode)
+void CompressionController::alertDone(QMessageBox *sheet, int returnCode)
 {
     if (returnCode == 1 && sheet)
         sheet->close();
@@ -286,7 +286,7 @@ void CompressionController::showAlert(const QString &message, const QString &inf
     alert->setInformativeText(informative);
     QPushButton *ok = alert->addButton(tr(" Ok "), QMessageBox::AcceptRole);
     alert->setDefaultButton(ok);
-    connect(ok, &QPushButton::clicked, this, [this, alert] { savePanelDidEnd3(alert, 1); });
+    connect(ok, &QPushButton::clicked, this, [this, alert] { alertDone(alert, 1); });
     alert->open();
 }
 

@@ -63,7 +63,7 @@ public:
     // Opens the installed user guide (an alert says where it was looked for when missing).
     void showUserGuide();
     static QString userGuidePath();
-    void savePanelDidEnd3(QMessageBox *sheet, int returnCode);
+    void alertDone(QMessageBox *sheet, int returnCode);
     // Help > Check for Updates: a check the user asked for, so its answer is always shown.
     void CheckforUpdateAction();
 
@@ -89,7 +89,7 @@ public:
     void setDesktopNotifier(DesktopNotifier *notifier, int afterMs);
     // The busy view's Stop: the job ends after the photos being written and reports what it finished.
     void StopCompressAction();
-    void openPanelDidEnd1(QFileDialog *panel, int returnCode);
+    void importPanelDone(QFileDialog *panel, int returnCode);
     void CompressPhotoProgressHandlerToMainThread(const NSFileNode &entry, int position, int total,
                                                  const QString &percentText);
     void CompressPhotoProgressFinishToMainThread(const CompressionReport &report);
@@ -100,7 +100,7 @@ public:
     void ChangeResizePhotoAction();
     void CancelChangeResizePhotoAction();
     void ChangePhotoLocation();
-    void openPanelDidEnd8(QFileDialog *panel, int returnCode);
+    void locationPanelDone(QFileDialog *panel, int returnCode);
 
     // The drawer under the main window, where the metadata editor lives.
     void setupLeftDrawer();

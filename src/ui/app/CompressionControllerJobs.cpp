@@ -370,12 +370,12 @@ void CompressionController::ClickImportPhotosAction()
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
     importpanel::prepare(panel, *m_settings);
     connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
-        openPanelDidEnd1(panel, result == QDialog::Accepted ? 1 : 0);
+        importPanelDone(panel, result == QDialog::Accepted ? 1 : 0);
     });
     panel->open();
 }
 
-void CompressionController::openPanelDidEnd1(QFileDialog *panel, int returnCode)
+void CompressionController::importPanelDone(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;

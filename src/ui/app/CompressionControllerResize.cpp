@@ -105,12 +105,12 @@ void CompressionController::ChangePhotoLocation()
     if (!current.isEmpty())
         panel->setDirectory(current);
     connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
-        openPanelDidEnd8(panel, result == QDialog::Accepted ? 1 : 0);
+        locationPanelDone(panel, result == QDialog::Accepted ? 1 : 0);
     });
     panel->open();
 }
 
-void CompressionController::openPanelDidEnd8(QFileDialog *panel, int returnCode)
+void CompressionController::locationPanelDone(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;

@@ -178,11 +178,11 @@ void EditorController::OpenComputerFoldertoImportAction()
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
     importpanel::prepare(panel, m_host.settings());
     connect(panel, &QFileDialog::finished, this,
-            [this, panel](int result) { openPanelDidEnd(panel, result == QDialog::Accepted ? 1 : 0); });
+            [this, panel](int result) { importPanelDone(panel, result == QDialog::Accepted ? 1 : 0); });
     panel->open();
 }
 
-void EditorController::openPanelDidEnd(QFileDialog *panel, int returnCode)
+void EditorController::importPanelDone(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;

@@ -61,7 +61,7 @@ public:
 
     // Sources and list.
     void OpenComputerFoldertoImportAction();
-    void openPanelDidEnd(QFileDialog *panel, int returnCode);
+    void importPanelDone(QFileDialog *panel, int returnCode);
     void ClearLeftPhotos();
     // Empties the list and opens the import panel, for starting over with other photos.
     void ClickClearAndImportPhotosAction();
@@ -84,7 +84,7 @@ public:
     void ClickDateChangedSaveAction();
     void ClickDateChangedCancelAction();
     void ChoosePhotosAction();
-    void openPanelDidEnd3(QFileDialog *panel, int returnCode);
+    void referencePanelDone(QFileDialog *panel, int returnCode);
     void chooseReferencePhoto(const QString &path);
     void forgetReferencePhoto();
     void ClickBatchDateChangedSaveAction();

@@ -124,11 +124,11 @@ void EditorController::ChoosePhotosAction()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowTitle(tr("Please select one photo to change the date."));
     connect(panel, &QFileDialog::finished, this,
-            [this, panel](int result) { openPanelDidEnd3(panel, result == QDialog::Accepted ? 1 : 0); });
+            [this, panel](int result) { referencePanelDone(panel, result == QDialog::Accepted ? 1 : 0); });
     panel->open();
 }
 
-void EditorController::openPanelDidEnd3(QFileDialog *panel, int returnCode)
+void EditorController::referencePanelDone(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel || panel->selectedFiles().isEmpty())
         return;

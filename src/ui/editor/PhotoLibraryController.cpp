@@ -106,12 +106,12 @@ void PhotoLibraryController::ChoosePhotoLibraryAction()
     if (!remembered.isEmpty())
         panel->setDirectory(QFileInfo(remembered).path());
     connect(panel, &QFileDialog::finished, this,
-            [this, panel](int result) { openPanelDidEnd5(panel, result == QDialog::Accepted ? 1 : 0); });
+            [this, panel](int result) { libraryPanelDone(panel, result == QDialog::Accepted ? 1 : 0); });
     m_panel = panel;
     panel->open();
 }
 
-void PhotoLibraryController::openPanelDidEnd5(QFileDialog *panel, int returnCode)
+void PhotoLibraryController::libraryPanelDone(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel || panel->selectedFiles().isEmpty())
         return;

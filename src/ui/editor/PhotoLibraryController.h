@@ -33,7 +33,7 @@ public:
     void ClickPhotoLibraryAction();
     // The connect sheet's "Choose Photo Library…".
     void ChoosePhotoLibraryAction();
-    void openPanelDidEnd5(QFileDialog *panel, int returnCode);
+    void libraryPanelDone(QFileDialog *panel, int returnCode);
     // The completion's work for one chosen folder: refuse what is not a library, else
     // remember it and scan it.
     void connectPhotoLibrary(const QString &path);
