@@ -276,7 +276,7 @@ bool CompressionController::startJob(CompressionJobKind kind, const QStringList 
 {
     CompressionOptions options;
     options.bKeepMetadata = m_bKeepMetadata;
-    options.keepOriginalPhoto = m_keepOriginalPhoto;
+    options.bKeepOrigialPhoto = m_keepOriginalPhoto;
     options.includeSubfolders = m_settings->includeSubfolders();
     options.outputFolder = m_photoLocation->path();
     std::shared_ptr<SharedPhotoLocation> location = m_photoLocation;
