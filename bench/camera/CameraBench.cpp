@@ -105,9 +105,9 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     CompressionController delegate(home.filePath(QStringLiteral("settings.ini")));
-    delegate.init();
-    delegate.awakeFromNib();
-    delegate.applicationDidFinishLaunching();
+    delegate.initState();
+    delegate.wireWindow();
+    delegate.showMainWindow();
 
     out << "| Card | Photos | Listing complete | First thumbnail | All thumbnails | Longest window stall | Peak RSS |\n"
         << "|---|---:|---:|---:|---:|---:|---:|\n";

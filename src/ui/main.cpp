@@ -47,12 +47,12 @@ int main(int argc, char *argv[])
         return 0;
 
     CompressionController delegate;
-    delegate.init();
-    delegate.awakeFromNib();
+    delegate.initState();
+    delegate.wireWindow();
     EditorController editor(delegate);
     CameraController camera(delegate);
     cameraeditorlink::connect(camera, editor);
-    delegate.applicationDidFinishLaunching();
+    delegate.showMainWindow();
     camera.start(named);
 
     QObject::connect(&instance, &SingleInstance::filesReceived, &delegate,

@@ -38,9 +38,9 @@ struct Harness {
             AppSettings(settingsFile()).setReplaceOriginalsConfirmed(true);
         delegate = std::make_unique<CompressionController>(settingsFile());
         delegate->setTerminateHandler([this] { ++terminated; });
-        delegate->init();
-        delegate->awakeFromNib();
-        delegate->applicationDidFinishLaunching();
+        delegate->initState();
+        delegate->wireWindow();
+        delegate->showMainWindow();
     }
 
     MainInterface &ui() { return *delegate->ui(); }

@@ -13,7 +13,7 @@ private Q_SLOTS:
     {
         BusyDiskView view;
         view.resize(72, 72);
-        view.awakeFromNib();
+        view.prepareDisk();
         view.stopFlash();
         QVERIFY(!view.isFlashing());
         QCOMPARE(view.diskLayer()->presentationRotation(), 0.0);
@@ -24,7 +24,7 @@ private Q_SLOTS:
     {
         BusyDiskView view;
         view.resize(72, 72);
-        view.awakeFromNib();
+        view.prepareDisk();
         view.startFlash();
         QVERIFY(view.isFlashing());
         QPointer<QVariantAnimation> first = view.diskLayer()->animationForKey(QStringLiteral("Rotate"));

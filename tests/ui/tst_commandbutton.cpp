@@ -20,7 +20,7 @@ private Q_SLOTS:
     {
         CommandButton button(QStringLiteral("Go"));
         button.resize(80, 30);
-        button.awakeFromNib();
+        button.trackHoverInBounds();
         QSignalSpy activated(&button, &CommandButton::activated);
         QSignalSpy clicked(&button, &QPushButton::clicked);
         QTest::mouseClick(&button, Qt::LeftButton);
@@ -63,7 +63,7 @@ private Q_SLOTS:
     {
         CommandButton button;
         button.resize(40, 40);
-        button.awakeFromNib();
+        button.trackHoverInBounds();
         button.resize(120, 40); // resized after set-up
         button.setHoverArtwork(QStringLiteral("applydown.png"), QStringLiteral("applynom.png"));
         QSignalSpy entered(&button, &CommandButton::hoverEntered);

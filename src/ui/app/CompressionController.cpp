@@ -79,7 +79,7 @@ ConnectPhotoWindow *CompressionController::connectPhotoWindow() const
     return m_ui->connectPhotoWindow;
 }
 
-void CompressionController::init()
+void CompressionController::initState()
 {
     m_currentExifDictionary = QVariantMap();
     m_currentChooseFilePath = QString();
@@ -88,12 +88,12 @@ void CompressionController::init()
     m_bSecondDrag = false;
 }
 
-void CompressionController::awakeFromNib()
+void CompressionController::wireWindow()
 {
     MainInterface &ui = *m_ui;
-    ui.importAndExportBtn->awakeFromNib();
-    ui.connectPhotoWindow->connectPhotoLibBtn()->awakeFromNib();
-    ui.theFlashView->awakeFromNib();
+    ui.importAndExportBtn->trackHoverInBounds();
+    ui.connectPhotoWindow->connectPhotoLibBtn()->trackHoverInBounds();
+    ui.theFlashView->prepareDisk();
     showCloseButtonArtwork();
 
     m_bAddGPS = false;
@@ -166,7 +166,7 @@ void CompressionController::wireControls()
     });
 }
 
-void CompressionController::applicationDidFinishLaunching()
+void CompressionController::showMainWindow()
 {
     MainInterface &ui = *m_ui;
     ui.leftTipView->show();

@@ -39,7 +39,7 @@ enum class CompressionJobKind;
 // The application's one controller. It owns the state of the main window and the
 // compression result list, builds a job's options from the controls once, hands the
 // work to the core and shows what comes back. Lives on the main thread for the whole
-// process. Start-up runs init(), awakeFromNib() and applicationDidFinishLaunching()
+// process. Start-up runs initState(), wireWindow() and showMainWindow()
 // in that order.
 class CompressionController : public QObject, public ResultTableDataSource, public EditorHost
 {
@@ -50,9 +50,9 @@ public:
     ~CompressionController() override;
 
     // Start-up.
-    void init();
-    void awakeFromNib();
-    void applicationDidFinishLaunching();
+    void initState();
+    void wireWindow();
+    void showMainWindow();
 
     // Application commands.
     // False when the user chose to go on with a running job instead of quitting.

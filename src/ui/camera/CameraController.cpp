@@ -73,7 +73,7 @@ void CameraController::connectButtons()
     CameraWindow &w = *m_window;
     for (CommandButton *button : {w.opendeviceBtn, w.deletePhotoBtn, w.downloadPhotoBtn, w.importEditPhotoBtn,
                               w.viewExifBtn, w.removeExifBtn})
-        button->awakeFromNib();
+        button->trackHoverInBounds();
     connect(w.opendeviceBtn, &CommandButton::activated, this, &CameraController::OpenDeviceAction);
     connect(w.deletePhotoBtn, &CommandButton::activated, this, &CameraController::DeletePhotoAction);
     connect(w.downloadPhotoBtn, &CommandButton::activated, this, &CameraController::DownloadPhotoAction);

@@ -52,9 +52,9 @@ EditorController::EditorController(EditorHost &host, QObject *parent)
 {
     m_infoPool.setMaxThreadCount(1);
     m_view = new MetadataEditorView(m_model);
-    m_view->localphotoBtn->awakeFromNib();
-    m_view->removeMetadataBtn->awakeFromNib();
-    m_view->editMetaDataLocalBtn->awakeFromNib();
+    m_view->localphotoBtn->trackHoverInBounds();
+    m_view->removeMetadataBtn->trackHoverInBounds();
+    m_view->editMetaDataLocalBtn->trackHoverInBounds();
     showModeNote();
     // The drawer takes the view over (and with it the view's lifetime).
     m_host.setDrawerContent(m_view);

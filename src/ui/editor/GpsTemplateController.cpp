@@ -174,7 +174,7 @@ void GpsTemplateController::wire()
                    {sheet.editApplyBtn, "applydown.png", "applynom.png"},
                    {start, "editdown.png", "editnom.png"}};
     for (const auto &a : artwork) {
-        a.button->awakeFromNib();
+        a.button->trackHoverInBounds();
         a.button->setHoverArtwork(QString::fromLatin1(a.down), QString::fromLatin1(a.normal));
         a.button->setPressArtwork(QString::fromLatin1(a.down));
     }

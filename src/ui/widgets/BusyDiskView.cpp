@@ -17,7 +17,7 @@ BusyDiskView::BusyDiskView(QWidget *parent)
 {
 }
 
-void BusyDiskView::awakeFromNib()
+void BusyDiskView::prepareDisk()
 {
     auto *layer = new DiskLayer(this);
     const QPixmap image = artwork::pixmap(kDiskImage);
@@ -46,7 +46,7 @@ void BusyDiskView::setContentsFromImage()
 void BusyDiskView::startFlash()
 {
     if (!m_diskLayer)
-        awakeFromNib();
+        prepareDisk();
     setContentsFromImage();
     auto *rotate = new QVariantAnimation;
     rotate->setDuration(RotateDurationMs);

@@ -13,7 +13,7 @@ class BusyDiskView : public QWidget
 public:
     explicit BusyDiskView(QWidget *parent = nullptr);
 
-    void awakeFromNib();
+    void prepareDisk();
     void startFlash();
     // Safe without a prior startFlash(): the disk simply stays still.
     void stopFlash();

@@ -16,7 +16,7 @@ CommandButton::CommandButton(const QString &text, QWidget *parent)
 {
 }
 
-void CommandButton::awakeFromNib()
+void CommandButton::trackHoverInBounds()
 {
     m_trackingRect = rect();
     m_inside = false;

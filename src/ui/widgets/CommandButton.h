@@ -15,7 +15,7 @@ public:
     explicit CommandButton(const QString &text, QWidget *parent = nullptr);
 
     // Takes the current bounds as the hover area (later resizes don't move it).
-    void awakeFromNib();
+    void trackHoverInBounds();
     QRect trackingRect() const { return m_trackingRect; }
 
     // Pictures shown before the command runs and after it returns; empty leaves the picture.
