@@ -14,7 +14,7 @@
 //   --runs N       scans; the row shows the median of each column (default 3)
 
 #include "editor/EditorPhotoModel.h"
-#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoBrowserView.h"
 
 #include "sources/LocalImport.h"
 #include "sources/library/PhotoLibraryScan.h"
@@ -99,7 +99,7 @@ struct Run {
 Run scanOnce(const QString &package)
 {
     EditorPhotoModel model;
-    NSDragImageBrowserView browser;
+    PhotoBrowserView browser;
     browser.setModel(&model);
     browser.resize(640, 300);
     browser.show();

@@ -38,71 +38,71 @@
     </message>
 </context>
 <context>
-    <name>AppDelegate</name>
+    <name>CompressionController</name>
     <message>
-        <location filename="../src/ui/app/AppDelegate.cpp" line="179"/>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="296"/>
+        <location filename="../src/ui/app/CompressionController.cpp" line="179"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="296"/>
         <source>The photos could not be compressed</source>
         <translation>Die Fotos konnten nicht komprimiert werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegate.cpp" line="270"/>
+        <location filename="../src/ui/app/CompressionController.cpp" line="270"/>
         <source>The user guide is not installed</source>
         <translation>Das Benutzerhandbuch ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegate.cpp" line="271"/>
+        <location filename="../src/ui/app/CompressionController.cpp" line="271"/>
         <source>Glimmerset looked for doc/glimmerset/index.html in the shared data folders.</source>
         <translation>Glimmerset hat in den gemeinsamen Datenordnern nach doc/glimmerset/index.html gesucht.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegate.cpp" line="302"/>
+        <location filename="../src/ui/app/CompressionController.cpp" line="302"/>
         <source> Ok </source>
         <translation> OK </translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="85"/>
-        <location filename="../src/ui/app/AppDelegateWindow.cpp" line="53"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="85"/>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="53"/>
         <source>Photos are being compressed</source>
         <translation>Fotos werden komprimiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="85"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="85"/>
         <source>Wait until the compression has finished, then try again.</source>
         <translation>Warten Sie, bis die Komprimierung beendet ist, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="133"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="133"/>
         <source>Compressed photos will replace the originals. The originals go to the Trash.</source>
         <translation>Die komprimierten Fotos ersetzen die Originale. Die Originale kommen in den Papierkorb.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="134"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="134"/>
         <source>Replace Originals</source>
         <translation>Originale ersetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="136"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="136"/>
         <source>Keep Originals</source>
         <translation>Originale behalten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="159"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="159"/>
         <source>The photos cannot be compressed into the Output folder</source>
         <translation>Die Fotos können nicht in den Ausgabeordner komprimiert werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="203"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="203"/>
         <source>Nothing has been compressed yet. Drop photos or a folder first.</source>
         <translation>Noch nichts komprimiert. Legen Sie zuerst Fotos oder einen Ordner ab.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="205"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="205"/>
         <source>Compress the folder of the last job again with the current preferences. The results are added to the list.</source>
         <translation>Den Ordner des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="208"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="208"/>
         <source>Compress the %n photo(s) of the last job again with the current preferences. The results are added to the list.</source>
         <translation>
             <numerusform>Das %n Foto des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
@@ -110,82 +110,82 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="332"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="332"/>
         <source>Stopped: the photos not in the list were left as they were.</source>
         <translation>Angehalten: die Fotos, die nicht in der Liste stehen, blieben unverändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="344"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="344"/>
         <source>1 photo not compressed</source>
         <translation>1 Foto nicht komprimiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="344"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="344"/>
         <source>%1 photos not compressed</source>
         <translation>%1 Fotos nicht komprimiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="345"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="345"/>
         <source>Show</source>
         <translation>Anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="241"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="241"/>
         <source>Compressing photos…</source>
         <translation>Fotos werden komprimiert…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="359"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="359"/>
         <source>Stopping…</source>
         <translation>Wird angehalten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="373"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="373"/>
         <source>Please select photos to import.</source>
         <translation>Bitte wählen Sie die zu importierenden Fotos aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateCompression.cpp" line="374"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="374"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateResize.cpp" line="102"/>
+        <location filename="../src/ui/app/CompressionControllerResize.cpp" line="102"/>
         <source>Please select a floder to store the compressed photos.</source>
         <translation>Bitte wählen Sie einen Ordner für die komprimierten Fotos aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateResize.cpp" line="103"/>
+        <location filename="../src/ui/app/CompressionControllerResize.cpp" line="103"/>
         <source>Choose</source>
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateResults.cpp" line="123"/>
+        <location filename="../src/ui/app/CompressionControllerResults.cpp" line="123"/>
         <source>Skipped</source>
         <translation>Übersprungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateResults.cpp" line="126"/>
+        <location filename="../src/ui/app/CompressionControllerResults.cpp" line="126"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateWindow.cpp" line="55"/>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="55"/>
         <source>Stop after the photos being written and quit? The photos not yet compressed are left as they are.</source>
         <translation>Nach den gerade geschriebenen Fotos anhalten und beenden? Die noch nicht komprimierten Fotos bleiben unverändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateWindow.cpp" line="56"/>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="56"/>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateWindow.cpp" line="57"/>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="57"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/AppDelegateWindow.cpp" line="83"/>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="83"/>
         <source>Photos compressed</source>
         <translation>Fotos komprimiert</translation>
     </message>
@@ -623,114 +623,114 @@
     </message>
 </context>
 <context>
-    <name>ChangeMutiDateWindow</name>
+    <name>BatchDateWindow</name>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="34"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="34"/>
         <source>Change Capture Dates</source>
         <translation>Aufnahmedaten ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="38"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="38"/>
         <source>Shift by a reference photo</source>
         <translation>Anhand eines Referenzfotos verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="39"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="39"/>
         <source>Choose Photo…</source>
         <translation>Foto auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="47"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="47"/>
         <source>Don&apos;t Use</source>
         <translation>Nicht verwenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="49"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="49"/>
         <source>Shift by the date or the offset below instead</source>
         <translation>Stattdessen um das Datum oder den Versatz unten verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="61"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="61"/>
         <source>It shows</source>
         <translation>Es zeigt</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="62"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="62"/>
         <source>It should show</source>
         <translation>Es soll zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="63"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="63"/>
         <source>Taken:</source>
         <translation>Aufgenommen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="66"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="66"/>
         <source>Digitized:</source>
         <translation>Digitalisiert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="75"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="75"/>
         <source>Or set one date for all</source>
         <translation>Oder ein Datum für alle festlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="79"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="79"/>
         <source>Date:</source>
         <translation>Datum:</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="82"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="82"/>
         <source>Or move every date by</source>
         <translation>Oder jedes Datum verschieben um</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
         <source>Years</source>
         <translation>Jahre</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
         <source>Months</source>
         <translation>Monate</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
         <source>Days</source>
         <translation>Tage</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
         <source>Hours</source>
         <translation>Stunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
         <source>Minutes</source>
         <translation>Minuten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
         <source>Seconds</source>
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="107"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="107"/>
         <source>Add Time</source>
         <translation>Zeit hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="109"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="109"/>
         <source>Remove Time</source>
         <translation>Zeit abziehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="111"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="111"/>
         <source>A month counts 30 days, a year 365 days.</source>
         <translation>Ein Monat zählt 30 Tage, ein Jahr 365 Tage.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/ChangeMutiDateWindow.cpp" line="128"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="128"/>
         <source>Save Copies</source>
         <translation>Kopien speichern</translation>
     </message>
@@ -2051,10 +2051,10 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
-    <name>NSDragImageBrowserView</name>
+    <name>PhotoBrowserView</name>
     <message>
-        <location filename="../src/ui/editor/NSDragImageBrowserView.cpp" line="48"/>
-        <location filename="../src/ui/editor/NSDragImageBrowserView.cpp" line="71"/>
+        <location filename="../src/ui/editor/PhotoBrowserView.cpp" line="48"/>
+        <location filename="../src/ui/editor/PhotoBrowserView.cpp" line="71"/>
         <source>&amp;Remove from List</source>
         <translation>Aus der Liste &amp;entfernen</translation>
     </message>
@@ -2101,10 +2101,10 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
-    <name>PSTableNameCellView</name>
+    <name>ResultNameCell</name>
     <message>
-        <location filename="../src/ui/widgets/PSTableNameCellView.cpp" line="89"/>
-        <location filename="../src/ui/widgets/PSTableNameCellView.cpp" line="90"/>
+        <location filename="../src/ui/widgets/ResultNameCell.cpp" line="89"/>
+        <location filename="../src/ui/widgets/ResultNameCell.cpp" line="90"/>
         <source>Show in the file manager</source>
         <translation>In der Dateiverwaltung zeigen</translation>
     </message>
@@ -3131,9 +3131,9 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
-    <name>ZelUpdateController</name>
+    <name>UpdateController</name>
     <message>
-        <location filename="../src/ui/update/ZelUpdateController.cpp" line="84"/>
+        <location filename="../src/ui/update/UpdateController.cpp" line="84"/>
         <source>The version list is at %1.</source>
         <translation>Die Versionsliste liegt unter %1.</translation>
     </message>

@@ -3,14 +3,13 @@
 // card) in the real camera window, offscreen, and reports: time to the whole
 // listing, time to the first and to the last thumbnail, the longest stall of the
 // window's event loop meanwhile, and the process's peak memory.
-#include "app/AppDelegate.h"
-#include "app/NotificationCenter.h"
+#include "app/CompressionController.h"
 #include "camera/CameraController.h"
 #include "camera/CameraItemModel.h"
 #include "camera/CameraWindow.h"
 #include "sources/camera/CameraDevice.h"
 #include "sources/camera/DeviceBrowser.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,16 +52,16 @@ struct Result {
     int items = 0, thumbnails = 0;
 };
 
-Result measure(AppDelegate &delegate, NotificationCenter &center, const QString &card)
+Result measure(CompressionController &delegate, const QString &card)
 {
     const CameraInfo info{QStringLiteral("Directory Browse"), QStringLiteral("disk:") + card};
     auto *browser = new DeviceBrowser([info](QString *) { return QList<CameraInfo>{info}; }, false);
-    CameraController camera(delegate, &center, browser);
+    CameraController camera(delegate, browser);
     camera.start();
     QEventLoop wait;
     QObject::connect(&camera, &CameraController::camerasChanged, &wait, &QEventLoop::quit);
     wait.exec();
-    camera.ChangeToImportiOSDevicePhoto();
+    camera.ChangeToImportDevicePhoto();
 
     Result r;
     QElapsedTimer clock;
@@ -86,7 +85,7 @@ Result measure(AppDelegate &delegate, NotificationCenter &center, const QString 
     clock.start();
     tick.start();
     heartbeat.start();
-    center.postNotificationName(QStringLiteral("MybuttonMouseDown"), camera.cameraWindow()->opendeviceBtn);
+    camera.cameraWindow()->opendeviceBtn->activate();
     QTimer::singleShot(600000, &done, &QEventLoop::quit);
     done.exec();
     r.items = camera.model()->rowCount();
@@ -105,11 +104,10 @@ int main(int argc, char *argv[])
     qputenv("HOME", home.path().toLocal8Bit());
     QTextStream out(stdout);
 
-    NotificationCenter center;
-    AppDelegate delegate(home.filePath(QStringLiteral("settings.ini")), &center);
-    delegate.init();
-    delegate.awakeFromNib();
-    delegate.applicationDidFinishLaunching();
+    CompressionController delegate(home.filePath(QStringLiteral("settings.ini")));
+    delegate.initState();
+    delegate.wireWindow();
+    delegate.showMainWindow();
 
     out << "| Card | Photos | Listing complete | First thumbnail | All thumbnails | Longest window stall | Peak RSS |\n"
         << "|---|---:|---:|---:|---:|---:|---:|\n";
@@ -120,7 +118,7 @@ int main(int argc, char *argv[])
         const QString photo = makePhoto(home.path(), withThumbnails);
         for (int i = 0; i < count; ++i)
             QFile::copy(photo, dcim + QStringLiteral("/IMG_%1.JPG").arg(i, 4, 10, QLatin1Char('0')));
-        const Result r = measure(delegate, center, card.path());
+        const Result r = measure(delegate, card.path());
         struct rusage usage;
         getrusage(RUSAGE_SELF, &usage);
         out << "| " << (withThumbnails ? "12 MP JPEGs with Exif thumbnail" : "12 MP JPEGs, no Exif thumbnail (decode)")

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/AppDelegate.h"
+#include "app/CompressionController.h"
 #include "app/Artwork.h"
 #include "app/Palette.h"
 #include "app/SingleInstance.h"
@@ -46,13 +46,13 @@ int main(int argc, char *argv[])
     if (instance.handOffOrListen(files))
         return 0;
 
-    AppDelegate delegate;
-    delegate.init();
-    delegate.awakeFromNib();
+    CompressionController delegate;
+    delegate.initState();
+    delegate.wireWindow();
     EditorController editor(delegate);
     CameraController camera(delegate);
-    cameraeditorlink::connect(camera, editor, delegate);
-    delegate.applicationDidFinishLaunching();
+    cameraeditorlink::connect(camera, editor);
+    delegate.showMainWindow();
     camera.start(named);
 
     QObject::connect(&instance, &SingleInstance::filesReceived, &delegate,

@@ -1,38 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Artwork.h"
 
+#include <QDir>
 #include <QImage>
 #include <QTest>
 
-// Every picture the program asks for by name is in the resources and drawn.
+// Every picture the build renders is in the resources and drawn. That the code asks only
+// for pictures that exist is checked where the windows are built: tst_translation and
+// tst_mainwindow fail on the "missing artwork" warning.
 class TestArtwork : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void namedPicturesExist_data()
+    void everyPictureIsDrawn_data()
     {
         QTest::addColumn<QString>("name");
-        const QStringList names{
-            // backgrounds
-            "mainwindow.png", "bottomwindow.png", "bgroud.png", "tablehead.png", "editimageview.png",
-            "updateground.png", "scanbg.png", "windowtopbanner.png",
-            // views
-            "importtips.png", "flashimage.png",
-            // camera and editor buttons
-            "opendevice.png", "delete.png", "downloadphoto.png", "importphototoedit.png", "editphotometa.png",
-            "deletemetadata.png", "photolibdown.png", "photolibnom.png", "localphotodown.png", "localphotonom.png",
-            "cameraphotonom.png", "backdown.png", "backnom.png", "templatedown.png", "templatenom.png",
-            "applydown.png", "applynom.png", "editdown.png", "editnom.png", "editexifnom.png",
-            // close buttons
-            "Close_Down.png", "Close_Nom.png", "titlebarreddown.png", "titlebarred.png"};
+        const QStringList names = QDir(QStringLiteral(":/artwork")).entryList(QDir::Files);
+        // As many pictures as drawings: none failed to render.
+        QCOMPARE(names.size(), QDir(QStringLiteral(":/artwork-svg")).entryList(QDir::Files).size());
+        QVERIFY(names.size() > 30);
         for (const QString &n : names)
             QTest::newRow(qPrintable(n)) << n;
     }
 
-    void namedPicturesExist()
+    void everyPictureIsDrawn()
     {
         QFETCH(QString, name);
-        QVERIFY(artwork::exists(name));
         const QPixmap pm = artwork::pixmap(name);
         QVERIFY(!pm.isNull());
         QCOMPARE(pm.devicePixelRatio(), 2.0);
@@ -43,25 +36,23 @@ private Q_SLOTS:
             for (int x = 0; x < image.width() && !opaque; x += 2)
                 opaque = qAlpha(image.pixel(x, y)) == 255;
         QVERIFY(opaque);
-    }
-
-    void pairsMatchInSize()
-    {
-        const QList<QPair<QString, QString>> pairs{
-            {"backdown.png", "backnom.png"},         {"templatedown.png", "templatenom.png"},
-            {"applydown.png", "applynom.png"},       {"editdown.png", "editnom.png"},
-            {"photolibdown.png", "photolibnom.png"}, {"localphotodown.png", "localphotonom.png"},
-            {"Close_Down.png", "Close_Nom.png"},     {"titlebarreddown.png", "titlebarred.png"}};
-        for (const auto &[down, nom] : pairs) {
-            QCOMPARE(artwork::size(down), artwork::size(nom));
-            // The pressed picture differs from the normal one.
-            QVERIFY(artwork::pixmap(down).toImage() != artwork::pixmap(nom).toImage());
+        // A pressed picture matches its normal one in size and differs from it.
+        static const QList<QPair<QString, QString>> pressed{{QStringLiteral("down.png"), QStringLiteral("nom.png")},
+                                                            {QStringLiteral("_Down.png"), QStringLiteral("_Nom.png")},
+                                                            {QStringLiteral("down.png"), QStringLiteral(".png")}};
+        for (const auto &[down, normal] : pressed) {
+            if (!name.endsWith(down))
+                continue;
+            const QString other = name.chopped(down.size()) + normal;
+            if (!artwork::exists(other))
+                continue;
+            QCOMPARE(artwork::size(name), artwork::size(other));
+            QVERIFY(pm.toImage() != artwork::pixmap(other).toImage());
         }
     }
 
     void applicationIcon()
     {
-        QVERIFY(!artwork::applicationIcon().isNull());
         QCOMPARE(artwork::applicationIcon().pixmap(QSize(256, 256)).size(), QSize(256, 256));
     }
 };

@@ -2,7 +2,7 @@
 #include "app/DesktopFileRevealer.h"
 #include "app/FileRevealer.h"
 #include "sources/Thumbnailer.h"
-#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultNameCell.h"
 
 #include <QDBusConnection>
 #include <QDesktopServices>
@@ -122,8 +122,8 @@ private Q_SLOTS:
         RecordingRevealer recorder;
         FileRevealer::setInstance(&recorder);
         Thumbnailer cache(QSize(88, 88), 1024 * 1024);
-        PSTableNameCellView cell(&cache);
-        cell.resize(640, PSTableNameCellView::RowHeight);
+        ResultNameCell cell(&cache);
+        cell.resize(640, ResultNameCell::RowHeight);
         cell.setCurrentfilePath(QStringLiteral("/home/u/Pictures/Glimmerset/a.jpg"));
         QTest::mouseClick(cell.revealButton(), Qt::LeftButton);
         QCOMPARE(recorder.calls, (QStringList{QStringLiteral("/home/u/Pictures/Glimmerset/a.jpg"),

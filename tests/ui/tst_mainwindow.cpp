@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop window: larger sizes, remembered frame, minimise, edge
 // grips, quitting during a job and the notice at the end of a long one.
-#include "AppDelegateHarness.h"
+#include "CompressionHarness.h"
 
 #include "app/AppSettings.h"
 #include "app/Appearance.h"
@@ -10,10 +10,10 @@
 #include "windows/Drawer.h"
 #include "app/DesktopNotifier.h"
 #include "app/WindowFrameKeeper.h"
-#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultNameCell.h"
 #include "widgets/ResultTableView.h"
 #include "widgets/WindowEdgeGrips.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "widgets/FramelessWindow.h"
 #include "windows/PreferenceWindow.h"
 
 #include <QApplication>
@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -87,6 +88,9 @@ private Q_SLOTS:
         }
     }
 
+    // Every picture a window asks for is in the resources.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^missing artwork"))); }
+
     void cleanupTestCase()
     {
         if (m_daemon.state() != QProcess::NotRunning) {
@@ -101,9 +105,9 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
-        ZelCustomeWindow *window = h.ui().window;
+        FramelessWindow *window = h.ui().window;
         QTRY_COMPARE(window->size(), QSize(654, 598));
         QVERIFY(window->maximumSize().width() > 2000);
         ResultTableView *table = h.ui().theTableview;
@@ -114,10 +118,10 @@ private Q_SLOTS:
         QCOMPARE(table->width(), window->width() - 2);
         const QRect bar = h.ui().bottomBar->geometry();
         QCOMPARE(h.ui().bottomBar->mapTo(window, QPoint(0, bar.height())).y(), window->height() - 1);
-        auto *cell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(0));
+        auto *cell = qobject_cast<ResultNameCell *>(table->viewAtRow(0));
         QVERIFY(cell);
         QCOMPARE(cell->width(), table->viewport()->width());
-        QVERIFY(cell->precentlab()->geometry().right() > 900 - 160);
+        QVERIFY(cell->percentlab()->geometry().right() > 900 - 160);
 
         window->resize(500, 400);
         QVERIFY(window->width() >= 654 && window->height() >= 598);
@@ -149,7 +153,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        ZelCustomeWindow *window = h.ui().window;
+        FramelessWindow *window = h.ui().window;
         QVERIFY(QTest::qWaitForWindowExposed(window));
         // The right edge's grip: the window grows with the pointer, never below its least size.
         WindowEdgeGrip *right = nullptr;
@@ -262,11 +266,11 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         QStringList many;
         for (int i = 0; i < 12; ++i)
             many += h.copies(m_photos.all(), QStringLiteral("many%1").arg(i));
-        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         QVERIFY(Harness::drop(h.ui().leftTipImageView, many));
         QVERIFY(h.delegate->isCompressing());
 
@@ -305,7 +309,7 @@ private Q_SLOTS:
 
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         DesktopNotifier notifier(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("app")));
         QSignalSpy delivered(&notifier, &DesktopNotifier::delivered);
         // Every job counts as long here; the ten seconds are the default.

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppDelegateHarness.h"
+#include "CompressionHarness.h"
 
 #include "windows/PreferenceWindow.h"
 #include "windows/ResizeWindow.h"
+
+#include "compress/ResizePresets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,7 +67,7 @@ private Q_SLOTS:
                                                                    : m_photos.square;
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         QVERIFY(h.dropAndWait(h.copies({source}, which)));
         const QSize before = QImageReader(h.delegate->dragPhotoArray().constFirst().restPath()).size();
 
@@ -75,14 +77,14 @@ private Q_SLOTS:
         QCOMPARE(sheet->theResizePopBtn()->currentText(), QStringLiteral("Custom"));
         QCOMPARE(sheet->widthSizelab()->text(), QString::number(before.width()));
         QCOMPARE(sheet->heightSizelab()->text(), QString::number(before.height()));
-        QVERIFY(sheet->resizeSacleBtn()->isChecked()); // "Custom" keeps the proportions until unticked
+        QVERIFY(sheet->resizeScaleBtn()->isChecked()); // "Custom" keeps the proportions until unticked
 
         choose(h, QStringLiteral("320 x 240"));
         QCOMPARE(sheet->widthSizelab()->text(), widthText);
         QCOMPARE(sheet->heightSizelab()->text(), heightText);
-        QVERIFY(sheet->resizeSacleBtn()->isChecked());
+        QVERIFY(sheet->resizeScaleBtn()->isChecked());
 
-        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         sheet->okButton()->click();
         QVERIFY(!sheet->isVisible());
         QVERIFY(finished.wait(60000));
@@ -95,7 +97,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         QVERIFY(h.dropAndWait(h.copies({m_photos.landscape}, QStringLiteral("c"))));
         const QString result = h.delegate->dragPhotoArray().constFirst().restPath();
         const QByteArray before = digest(result);
@@ -132,7 +134,7 @@ private Q_SLOTS:
         QVERIFY(!h.delegate->isCompressing());
     }
 
-    void popupListsThePresetsInOrder()
+    void popupListsThePresetsOnce()
     {
         Harness h;
         h.launch();
@@ -140,10 +142,7 @@ private Q_SLOTS:
         QStringList titles;
         for (int i = 0; i < popup->count(); ++i)
             titles << popup->itemText(i);
-        QCOMPARE(titles, (QStringList{QStringLiteral("Custom"), QStringLiteral("320 x 240"),
-                                      QStringLiteral("640 x 480"), QStringLiteral("800 x 600"),
-                                      QStringLiteral("1024 x 768"), QStringLiteral("1280 x 1024"),
-                                      QStringLiteral("1280 x 720"), QStringLiteral("1920 x 1080")}));
+        QCOMPARE(titles, compress::resizePresetTitles());
         QCOMPARE(popup->currentText(), QStringLiteral("Custom"));
     }
 };

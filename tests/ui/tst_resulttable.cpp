@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppDelegateHarness.h"
+#include "CompressionHarness.h"
 
-#include "app/AppDelegate.h"
-#include "widgets/PSTableNameCellView.h"
+#include "app/CompressionController.h"
+#include "widgets/ResultNameCell.h"
 #include "widgets/ResultHeaderView.h"
 #include "widgets/ResultTableDataSource.h"
 #include "widgets/ResultTableModel.h"
 #include "widgets/ResultTableView.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "widgets/FramelessWindow.h"
 #include "windows/PreferenceWindow.h"
 
 #include <QCheckBox>
@@ -128,7 +128,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         const QStringList inputs = h.copies(m_photos.all(), QStringLiteral("in"));
         QVERIFY(h.dropAndWait(inputs));
         QVERIFY(QTest::qWaitForWindowExposed(h.ui().window));
@@ -139,7 +139,7 @@ private Q_SLOTS:
                                                       ResultTableModel::RowState::Skipped,
                                                       QStringLiteral("not a photo this program compresses"));
         QCOMPARE(table->numberOfRows(), 4);
-        auto *problemCell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(3));
+        auto *problemCell = qobject_cast<ResultNameCell *>(table->viewAtRow(3));
         QVERIFY(problemCell);
         QVERIFY(problemCell->reasonlab()->isVisibleTo(problemCell));
         QVERIFY(!problemCell->originalFileSizelab()->isVisibleTo(problemCell));
@@ -151,10 +151,10 @@ private Q_SLOTS:
         QList<double> fractions;
         for (int row = 0; row < 3; ++row) {
             // The table lays its views out again once the sort has been delivered.
-            QTRY_VERIFY(qobject_cast<PSTableNameCellView *>(table->viewAtRow(row)));
-            auto *cell = qobject_cast<PSTableNameCellView *>(table->viewAtRow(row));
+            QTRY_VERIFY(qobject_cast<ResultNameCell *>(table->viewAtRow(row)));
+            auto *cell = qobject_cast<ResultNameCell *>(table->viewAtRow(row));
             const NSFileNode &e = model->row(row).entry;
-            QCOMPARE(cell->precentlab()->text(), e.percentText());
+            QCOMPARE(cell->percentlab()->text(), e.percentText());
             fractions << 1.0 - double(e.restFileSize()) / double(e.originalFileSize());
         }
         QVERIFY(fractions[0] >= fractions[1] && fractions[1] >= fractions[2]);
@@ -191,15 +191,15 @@ private Q_SLOTS:
     void columnsFollowTheWidth()
     {
         for (int width : {654, 1100}) {
-            PSTableNameCellView cell(nullptr);
-            cell.resize(width, PSTableNameCellView::RowHeight);
+            ResultNameCell cell(nullptr);
+            cell.resize(width, ResultNameCell::RowHeight);
             cell.show();
-            QCOMPARE(cell.precentlab()->geometry().right(),
-                     width - 148 + PSTableNameCellView::percentColumnWidth() - 1);
+            QCOMPARE(cell.percentlab()->geometry().right(),
+                     width - 148 + ResultNameCell::percentColumnWidth() - 1);
             ResultHeaderView header;
             header.resize(width, 28);
             header.show();
-            QCOMPARE(header.titleButton(Column::Saved)->geometry().right(), cell.precentlab()->geometry().right());
+            QCOMPARE(header.titleButton(Column::Saved)->geometry().right(), cell.percentlab()->geometry().right());
             QCOMPARE(header.titleButton(Column::Original)->geometry().right(),
                      cell.originalFileSizelab()->geometry().right());
         }
@@ -222,9 +222,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(QString, shown);
-        QCOMPARE(AppDelegate::shownName(name), shown);
+        QCOMPARE(CompressionController::shownName(name), shown);
         if (name.size() >= 29)
-            QCOMPARE(AppDelegate::shownName(name).size(), 33);
+            QCOMPARE(CompressionController::shownName(name).size(), 33);
     }
 
     void twoThousandRowsUseAScreenfulOfViews()

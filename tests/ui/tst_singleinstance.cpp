@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One process per user: a second start hands its files to the first, which treats them
 // as a drop, and a socket left by a crashed process does not stop the next start.
-#include "AppDelegateHarness.h"
+#include "CompressionHarness.h"
 
 #include "app/SingleInstance.h"
 #include "windows/PreferenceWindow.h"
@@ -78,9 +78,9 @@ private Q_SLOTS:
         QVERIFY(!first.handOffOrListen({}));
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
-        connect(&first, &SingleInstance::filesReceived, h.delegate.get(), &AppDelegate::openFilesFromAnotherStart);
-        QSignalSpy finished(h.delegate.get(), &AppDelegate::compressionFinished);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        connect(&first, &SingleInstance::filesReceived, h.delegate.get(), &CompressionController::openFilesFromAnotherStart);
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
 
         const QStringList inputs = h.copies({m_photos.landscape, m_photos.upright}, QStringLiteral("opened"));
         QProcess second;

@@ -3,7 +3,7 @@
 // main window and the windows it owns: walked widget by widget against the English
 // window, no text may stay English, and none is cut off. The reasons the core gives
 // reach the window translated too. Picture buttons are named and reachable by keyboard.
-#include "AppDelegateHarness.h"
+#include "CompressionHarness.h"
 #include "LocalHttpServer.h"
 
 #include "app/BuildVersion.h"
@@ -12,21 +12,21 @@
 #include "camera/CameraWindow.h"
 #include "editor/ChangeDateWindow.h"
 #include "editor/ChangeGPSWindow.h"
-#include "editor/ChangeMutiDateWindow.h"
+#include "editor/BatchDateWindow.h"
 #include "editor/EditViewWindow.h"
 #include "editor/EditorController.h"
 #include "editor/GpsTemplateController.h"
 #include "sources/camera/DeviceBrowser.h"
-#include "update/ZelUpdateController.h"
+#include "update/UpdateController.h"
 #include "windows/Drawer.h"
 #include "windows/NoUpdateWindow.h"
 #include "windows/PreferenceWindow.h"
 #include "windows/UpdateWindow.h"
 #include "widgets/ImageButton.h"
-#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultNameCell.h"
 #include "widgets/ResultTableModel.h"
 #include "widgets/ResultTableView.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "widgets/FramelessWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -96,6 +96,9 @@ private Q_SLOTS:
         qputenv("HOME", m_home.path().toUtf8());
     }
 
+    // Every picture a window asks for is in the resources.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^missing artwork"))); }
+
     void cleanup()
     {
         translations::remove();
@@ -140,29 +143,29 @@ private Q_SLOTS:
         QVERIFY(translations::install(QLocale()));
         Harness h;
         h.launch();
-        EditorController editor(*h.delegate, &h.center);
+        EditorController editor(*h.delegate);
         h.ui().rightDrawer->open();
         h.ui().preferenceWindow->show();
-        CameraController camera(*h.delegate, &h.center,
+        CameraController camera(*h.delegate,
                                 new DeviceBrowser([](QString *) { return QList<CameraInfo>(); }, false));
         camera.cameraWindow()->show();
         h.delegate->StartCompressAction();
         // Both update windows, as a real check fills them: a newer version, then this one.
         LocalHttpServer server;
-        ZelUpdateController &updates = *h.delegate->updateController();
+        UpdateController &updates = *h.delegate->updateController();
         updates.setVersionListUrl(server.url());
         updates.setCheckUpdate(true);
         for (const QString &latest : {QStringLiteral("99.1"), QString::fromLatin1(buildversion::version)}) {
             LocalHttpServer::Response answer;
             answer.body = LocalHttpServer::versionList(latest, QStringLiteral("*Faster photo library scan"));
             server.setResponse(answer);
-            QSignalSpy done(&updates, &ZelUpdateController::checkFinished);
+            QSignalSpy done(&updates, &UpdateController::checkFinished);
             updates.checkServerVersion();
             QVERIFY(done.wait(20000));
         }
         QVERIFY(updates.window()->isVisible());
         QVERIFY(updates.noUpdateWindow()->isVisible());
-        const QList<QWidget *> windows{editor.changeDateWindow(), editor.changeMutiDateWindow(),
+        const QList<QWidget *> windows{editor.changeDateWindow(), editor.batchDateWindow(),
                                        editor.gpsTemplates()->changeGPSWindow(), editor.gpsTemplates()->editViewWindow()};
         for (QWidget *window : windows) {
             window->adjustSize(); // as the editor shows them
@@ -234,7 +237,7 @@ private Q_SLOTS:
         QVERIFY(translations::install(QLocale()));
         Harness h;
         h.launch();
-        h.ui().preferenceWindow->keeOriginalBtn()->setChecked(true);
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
 
         const QString folder = h.dir.filePath(QStringLiteral("broken"));
         QDir().mkpath(folder);
@@ -257,8 +260,8 @@ private Q_SLOTS:
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(int(model->row(0).state), state);
         QCOMPARE(model->row(0).reason, reason);
-        PSTableNameCellView *cell = nullptr;
-        QTRY_VERIFY((cell = qobject_cast<PSTableNameCellView *>(h.ui().theTableview->viewAtRow(0))));
+        ResultNameCell *cell = nullptr;
+        QTRY_VERIFY((cell = qobject_cast<ResultNameCell *>(h.ui().theTableview->viewAtRow(0))));
         QCOMPARE(cell->reasonlab()->toolTip(), reason);
     }
 
@@ -268,7 +271,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        EditorController editor(*h.delegate, &h.center);
+        EditorController editor(*h.delegate);
         h.ui().rightDrawer->open();
         QStringList faults;
         int buttons = 0;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppDelegateHarness.h"
+#include "CompressionHarness.h"
 
 #include "LocalHttpServer.h"
 
-#include "update/ZelUpdateController.h"
+#include "update/UpdateController.h"
 #include "windows/NoUpdateWindow.h"
 #include "windows/UpdateWindow.h"
 
@@ -27,7 +27,7 @@ private:
     LocalHttpServer m_server;
     QList<QUrl> m_opened;
 
-    ZelUpdateController &controller() { return *m_harness.delegate->updateController(); }
+    UpdateController &controller() { return *m_harness.delegate->updateController(); }
 
     void hideAll()
     {
@@ -76,7 +76,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         hideAll();
         m_server.setResponse(response);
-        QSignalSpy done(&controller(), &ZelUpdateController::checkFinished);
+        QSignalSpy done(&controller(), &UpdateController::checkFinished);
         if (response.status != 200)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - ")));
         else if (shown == QLatin1String("alert"))
@@ -117,7 +117,7 @@ private Q_SLOTS:
         LocalHttpServer::Response r;
         r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), {});
         m_server.setResponse(r);
-        QSignalSpy done(&controller(), &ZelUpdateController::checkFinished);
+        QSignalSpy done(&controller(), &UpdateController::checkFinished);
         controller().checkServerVersion();
         QVERIFY(done.wait(20000));
         r.status = 404;

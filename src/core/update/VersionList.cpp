@@ -61,9 +61,9 @@ std::optional<VersionList> VersionList::parse(const QByteArray &bytes, QString *
         setError(error, Text::tr("the version list holds no dictionary"));
         return std::nullopt;
     }
-    const std::optional<QString> latest = stringValue(root.get(), "lastestVersion");
+    const std::optional<QString> latest = stringValue(root.get(), "latestVersion");
     if (!latest || latest->trimmed().isEmpty()) {
-        setError(error, Text::tr("the version list names no version (\"lastestVersion\")"));
+        setError(error, Text::tr("the version list names no version (\"latestVersion\")"));
         return std::nullopt;
     }
     VersionList list;

@@ -5,16 +5,16 @@
 #include "Palette.h"
 #include "widgets/ImageButton.h"
 #include "widgets/ImageStrip.h"
-#include "widgets/PSTableNameCellView.h"
+#include "widgets/ResultNameCell.h"
 #include "widgets/ResultHeaderView.h"
-#include "widgets/QMHeaderView.h"
+#include "widgets/TitleBarView.h"
 #include "widgets/ResultTableView.h"
-#include "widgets/ZelButton.h"
-#include "widgets/ZelClosedButton.h"
-#include "widgets/ZelCustomeWindow.h"
-#include "widgets/ZelDragImageView.h"
-#include "widgets/ZelFlashView.h"
-#include "widgets/ZelProgressView.h"
+#include "widgets/CommandButton.h"
+#include "widgets/WindowCloseButton.h"
+#include "widgets/FramelessWindow.h"
+#include "widgets/PhotoDropArea.h"
+#include "widgets/BusyDiskView.h"
+#include "widgets/ProgressBarView.h"
 #include "windows/AboutWindow.h"
 #include "windows/ConnectPhotoWindow.h"
 #include "windows/Drawer.h"
@@ -35,7 +35,7 @@
 MainInterface::MainInterface(QObject *parent)
     : QObject(parent)
 {
-    window = new ZelCustomeWindow;
+    window = new FramelessWindow;
     window->setObjectName(QStringLiteral("window"));
     window->setWindowTitle(QStringLiteral("Glimmerset"));
     window->setWindowIcon(artwork::applicationIcon());
@@ -79,7 +79,7 @@ void MainInterface::buildHeader()
     titleFont.setWeight(QFont::DemiBold);
     titleLabel->setFont(titleFont);
     titleLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    closedButton = new ZelClosedButton(header);
+    closedButton = new WindowCloseButton(header);
     closedButton->setObjectName(QStringLiteral("closedButton"));
     closedButton->setFixedSize(18, 18);
     closedButton->setToolTip(tr("Close"));
@@ -117,7 +117,7 @@ void MainInterface::buildStartView()
     auto *layout = new QVBoxLayout(leftTipView);
     layout->setContentsMargins(18, 14, 18, 8);
     layout->setSpacing(4);
-    leftTipImageView = new ZelDragImageView(leftTipView);
+    leftTipImageView = new PhotoDropArea(leftTipView);
     leftTipImageView->setObjectName(QStringLiteral("leftTipImageView"));
     leftTipImageView->setTipText(tr("Drop photos or a folder here"),
                                  tr("or click to choose photos — JPEG and PNG are made smaller"));
@@ -156,7 +156,7 @@ void MainInterface::buildListView()
     secondDragView->setObjectName(QStringLiteral("secondDragView"));
     auto *dragLayout = new QVBoxLayout(secondDragView);
     dragLayout->setContentsMargins(18, 12, 18, 12);
-    secondDragImageView = new ZelDragImageView(secondDragView);
+    secondDragImageView = new PhotoDropArea(secondDragView);
     secondDragImageView->setObjectName(QStringLiteral("secondDragImageView"));
     secondDragImageView->setTipText(tr("Drop more photos or a folder"),
                                     tr("A drop starts a new list · click to choose photos"));
@@ -167,7 +167,7 @@ void MainInterface::buildListView()
     auto *scanLayout = new QHBoxLayout(secondScanView);
     scanLayout->setContentsMargins(36, 12, 36, 12);
     scanLayout->setSpacing(18);
-    theFlashView = new ZelFlashView(secondScanView);
+    theFlashView = new BusyDiskView(secondScanView);
     theFlashView->setObjectName(QStringLiteral("theFlashView"));
     theFlashView->setFixedSize(72, 72);
     auto *scanText = new QVBoxLayout;
@@ -178,16 +178,16 @@ void MainInterface::buildListView()
     statusFont.setPointSizeF(statusFont.pointSizeF() * 1.1);
     statusFont.setBold(true);
     scanStatuslab->setFont(statusFont);
-    progreslab = new QLabel(secondScanView);
-    progreslab->setObjectName(QStringLiteral("progreslab"));
-    progreslab->setFont(statusFont);
-    QPalette accentText = progreslab->palette();
+    progresslab = new QLabel(secondScanView);
+    progresslab->setObjectName(QStringLiteral("progresslab"));
+    progresslab->setFont(statusFont);
+    QPalette accentText = progresslab->palette();
     accentText.setColor(QPalette::WindowText, palette::accent());
-    progreslab->setPalette(accentText);
+    progresslab->setPalette(accentText);
     scanTop->addWidget(scanStatuslab);
     scanTop->addStretch(1);
-    scanTop->addWidget(progreslab);
-    theProgressView = new ZelProgressView(secondScanView);
+    scanTop->addWidget(progresslab);
+    theProgressView = new ProgressBarView(secondScanView);
     theProgressView->setObjectName(QStringLiteral("theProgressView"));
     theProgressView->setFixedHeight(14);
     scanText->addStretch(1);
@@ -211,7 +211,7 @@ void MainInterface::buildListView()
 
     theTableview = new ResultTableView(localphotoView);
     theTableview->setObjectName(QStringLiteral("theTableview"));
-    theTableview->setRowHeight(PSTableNameCellView::RowHeight);
+    theTableview->setRowHeight(ResultNameCell::RowHeight);
     theTableview->setAccessibleName(tr("Compressed photos"));
     resultHeader->alignWith(theTableview->viewport());
     openResultAction = new QAction(tr("&Open"), theTableview);
@@ -256,10 +256,10 @@ void MainInterface::buildListView()
     importPhotosBtn = new QPushButton(tr("Import…"), bottomBar);
     artwork::setIcon(importPhotosBtn, QStringLiteral("importicon.png"));
     importPhotosBtn->setObjectName(QStringLiteral("importPhotosBtn"));
-    importandExportBtn = new ZelButton(tr("Recompress"), bottomBar);
-    importandExportBtn->setToolTip(tr("Compress the photos of the last drop again"));
-    importandExportBtn->setObjectName(QStringLiteral("importandExportBtn"));
-    artwork::setIcon(importandExportBtn, QStringLiteral("againicon.png"));
+    importAndExportBtn = new CommandButton(tr("Recompress"), bottomBar);
+    importAndExportBtn->setToolTip(tr("Compress the photos of the last drop again"));
+    importAndExportBtn->setObjectName(QStringLiteral("importAndExportBtn"));
+    artwork::setIcon(importAndExportBtn, QStringLiteral("againicon.png"));
     resizePhotosBtn = new QPushButton(tr("Resize…"), bottomBar);
     artwork::setIcon(resizePhotosBtn, QStringLiteral("resizeicon.png"));
     resizePhotosBtn->setObjectName(QStringLiteral("resizePhotosBtn"));
@@ -267,7 +267,7 @@ void MainInterface::buildListView()
     artwork::setIcon(editMetadataBtn, QStringLiteral("editicon.png"));
     editMetadataBtn->setObjectName(QStringLiteral("editMetadataBtn"));
     editMetadataBtn->setCheckable(false);
-    for (QPushButton *b : {importPhotosBtn, static_cast<QPushButton *>(importandExportBtn), resizePhotosBtn,
+    for (QPushButton *b : {importPhotosBtn, static_cast<QPushButton *>(importAndExportBtn), resizePhotosBtn,
                            editMetadataBtn}) {
         b->setIconSize(QSize(16, 16));
         b->setCursor(Qt::PointingHandCursor);
@@ -276,7 +276,7 @@ void MainInterface::buildListView()
     // The spacer, not the label, takes the slack, so the buttons stay right while the line is hidden.
     bottomLayout->addStretch(1);
     bottomLayout->addWidget(importPhotosBtn);
-    bottomLayout->addWidget(importandExportBtn);
+    bottomLayout->addWidget(importAndExportBtn);
     bottomLayout->addWidget(resizePhotosBtn);
     bottomLayout->addWidget(editMetadataBtn);
 

@@ -16,12 +16,12 @@ class QWidget;
 class ResizeWindow;
 class ResultHeaderView;
 class ResultTableView;
-class ZelButton;
-class ZelClosedButton;
-class ZelCustomeWindow;
-class ZelDragImageView;
-class ZelFlashView;
-class ZelProgressView;
+class CommandButton;
+class WindowCloseButton;
+class FramelessWindow;
+class PhotoDropArea;
+class BusyDiskView;
+class ProgressBarView;
 
 // The main window and its secondary windows, built in one place the way an interface
 // description would be: it creates and arranges the elements and names them, and holds
@@ -33,8 +33,8 @@ public:
     explicit MainInterface(QObject *parent = nullptr);
     ~MainInterface() override;
 
-    ZelCustomeWindow *window = nullptr;
-    ZelClosedButton *closedButton = nullptr;
+    FramelessWindow *window = nullptr;
+    WindowCloseButton *closedButton = nullptr;
     QPushButton *minimizeBtn = nullptr;
     QLabel *titleLabel = nullptr;
     QMenuBar *menuBar = nullptr;
@@ -53,18 +53,18 @@ public:
 
     // Start layout.
     QWidget *leftTipView = nullptr;
-    ZelDragImageView *leftTipImageView = nullptr;
+    PhotoDropArea *leftTipImageView = nullptr;
 
     // Compression list layout.
     QWidget *localphotoView = nullptr;
     QWidget *secondMainView = nullptr;
     QWidget *secondDragView = nullptr;
-    ZelDragImageView *secondDragImageView = nullptr;
+    PhotoDropArea *secondDragImageView = nullptr;
     QWidget *secondScanView = nullptr;
-    ZelFlashView *theFlashView = nullptr;
+    BusyDiskView *theFlashView = nullptr;
     QLabel *scanStatuslab = nullptr;
-    QLabel *progreslab = nullptr;
-    ZelProgressView *theProgressView = nullptr;
+    QLabel *progresslab = nullptr;
+    ProgressBarView *theProgressView = nullptr;
     QPushButton *stopCompressBtn = nullptr;
     QWidget *localPhotoViewImageView = nullptr; // the table's title strip
     ResultHeaderView *resultHeader = nullptr;     // the same strip, with its sorting titles
@@ -80,7 +80,7 @@ public:
     // "Show" link that lists them with their reasons.
     QLabel *failureslab = nullptr;
     QPushButton *importPhotosBtn = nullptr;
-    ZelButton *importandExportBtn = nullptr;
+    CommandButton *importAndExportBtn = nullptr;
     QPushButton *resizePhotosBtn = nullptr;
     QPushButton *editMetadataBtn = nullptr;
     QPushButton *startEditMetadataBtn = nullptr;

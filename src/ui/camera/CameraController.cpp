@@ -4,12 +4,11 @@
 #include "CameraItemModel.h"
 #include "CameraWindow.h"
 #include "MetadataViewerWindow.h"
-#include "app/AppDelegate.h"
+#include "app/CompressionController.h"
 #include "app/FileRevealer.h"
 #include "app/MainInterface.h"
-#include "app/NotificationCenter.h"
-#include "widgets/ZelButton.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "widgets/CommandButton.h"
+#include "widgets/FramelessWindow.h"
 
 #include "app/Folders.h"
 #include "sources/camera/CameraDevice.h"
@@ -28,7 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-CameraController::CameraController(AppDelegate &delegate, NotificationCenter *center, DeviceBrowser *browser,
+CameraController::CameraController(CompressionController &delegate, DeviceBrowser *browser,
                                    QObject *parent)
     : QObject(parent)
     , m_delegate(delegate)
@@ -40,11 +39,11 @@ CameraController::CameraController(AppDelegate &delegate, NotificationCenter *ce
 {
     m_browser->setParent(this);
     m_window->imageBrowserView->setModel(m_model);
-    m_changeToDeviceAction->setObjectName(QStringLiteral("changtoiOSmodemenu"));
+    m_changeToDeviceAction->setObjectName(QStringLiteral("changeToDeviceAction"));
     m_changeToDeviceAction->setEnabled(false);
     if (MainInterface *ui = m_delegate.ui(); ui && ui->fileMenu)
         ui->fileMenu->addAction(m_changeToDeviceAction);
-    connect(m_changeToDeviceAction, &QAction::triggered, this, &CameraController::ChangeToImportiOSDevicePhoto);
+    connect(m_changeToDeviceAction, &QAction::triggered, this, &CameraController::ChangeToImportDevicePhoto);
 
     connect(m_browser, &DeviceBrowser::deviceAdded, this, &CameraController::deviceBrowserDidAddDevice);
     connect(m_browser, &DeviceBrowser::deviceRemoved, this, &CameraController::deviceBrowserDidRemoveDevice);
@@ -56,7 +55,7 @@ CameraController::CameraController(AppDelegate &delegate, NotificationCenter *ce
             makeCurrent(m_cameras.at(size_t(index)).get());
     });
     connect(m_window->imageBrowserView, &QListView::doubleClicked, this, [this] { DownloadPhotoAction(); });
-    registerDispatchRows(center ? center : NotificationCenter::defaultCenter());
+    connectButtons();
     setCommandsEnabled(false);
     showCameraName();
 }
@@ -69,29 +68,22 @@ CameraController::~CameraController()
     delete m_window;
 }
 
-void CameraController::registerDispatchRows(NotificationCenter *center)
+void CameraController::connectButtons()
 {
     CameraWindow &w = *m_window;
-    for (ZelButton *button : {w.opendeviceBtn, w.deletePhotoBtn, w.downloadPhotoBtn, w.importEditPhotoBtn,
+    for (CommandButton *button : {w.opendeviceBtn, w.deletePhotoBtn, w.downloadPhotoBtn, w.importEditPhotoBtn,
                               w.viewExifBtn, w.removeExifBtn})
-        button->awakeFromNib(center);
-    ButtonDispatch &dispatch = m_delegate.buttonDispatch();
-    dispatch.addImageRow(1, w.opendeviceBtn, QStringLiteral("opendevice.png"), QStringLiteral("opendevice.png"),
-                         [this] { OpenDeviceAction(); });
-    dispatch.addImageRow(2, w.deletePhotoBtn, QStringLiteral("delete.png"), QStringLiteral("delete.png"),
-                         [this] { DeletePhotoAction(); });
-    dispatch.addImageRow(3, w.downloadPhotoBtn, QStringLiteral("downloadphoto.png"),
-                         QStringLiteral("downloadphoto.png"), [this] { DownloadPhotoAction(); });
-    dispatch.addImageRow(4, w.importEditPhotoBtn, QStringLiteral("importphototoedit.png"),
-                         QStringLiteral("importphototoedit.png"), [this] { DownloadImportEditePhotoAction(); });
+        button->trackHoverInBounds();
+    connect(w.opendeviceBtn, &CommandButton::activated, this, &CameraController::OpenDeviceAction);
+    connect(w.deletePhotoBtn, &CommandButton::activated, this, &CameraController::DeletePhotoAction);
+    connect(w.downloadPhotoBtn, &CommandButton::activated, this, &CameraController::DownloadPhotoAction);
+    connect(w.importEditPhotoBtn, &CommandButton::activated, this, &CameraController::DownloadImportEditPhotoAction);
     // The editor's commands copy what they need from the camera themselves.
-    dispatch.addImageRow(5, w.viewExifBtn, QStringLiteral("editphotometa.png"), QStringLiteral("editphotometa.png"),
-                         [this] { ViewMetadataAction(); });
-    dispatch.addImageRow(6, w.removeExifBtn, QStringLiteral("deletemetadata.png"),
-                         QStringLiteral("deletemetadata.png"), [this] {
-                             if (m_editor.showCommandMenu)
-                                 m_editor.showCommandMenu(m_window->removeExifBtn, true);
-                         });
+    connect(w.viewExifBtn, &CommandButton::activated, this, &CameraController::ViewMetadataAction);
+    connect(w.removeExifBtn, &CommandButton::activated, this, [this] {
+        if (m_editor.showCommandMenu)
+            m_editor.showCommandMenu(m_window->removeExifBtn, true);
+    });
 }
 
 void CameraController::start(const QList<CameraInfo> &named)
@@ -101,7 +93,7 @@ void CameraController::start(const QList<CameraInfo> &named)
     m_browser->start();
 }
 
-QList<CameraInfo> CameraController::mCameras() const
+QList<CameraInfo> CameraController::knownCameras() const
 {
     QList<CameraInfo> infos;
     for (const auto &device : m_cameras)
@@ -109,9 +101,17 @@ QList<CameraInfo> CameraController::mCameras() const
     return infos;
 }
 
-QList<IKImageItem> CameraController::cameItemArray() const
+QList<IKImageItem> CameraController::cameraItems() const
 {
-    return m_model->cameItemArray();
+    return m_model->cameraItems();
+}
+
+QList<CameraItem> CameraController::listedItems() const
+{
+    QList<CameraItem> items;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        items.append(m_model->item(row));
+    return items;
 }
 
 QList<int> CameraController::selectionIndexes() const
@@ -209,7 +209,7 @@ void CameraController::showCameraName()
 void CameraController::setCommandsEnabled(bool enabled)
 {
     CameraWindow &w = *m_window;
-    for (ZelButton *button : {w.deletePhotoBtn, w.downloadPhotoBtn, w.viewExifBtn, w.removeExifBtn})
+    for (CommandButton *button : {w.deletePhotoBtn, w.downloadPhotoBtn, w.viewExifBtn, w.removeExifBtn})
         button->setEnabled(enabled);
 }
 
@@ -269,7 +269,7 @@ void CameraController::connectDevice(CameraDevice *device)
 
 // ---- Window commands --------------------------------------------------------------
 
-void CameraController::ChangeToImportiOSDevicePhoto()
+void CameraController::ChangeToImportDevicePhoto()
 {
     if (m_cameras.empty())
         Rescan();
@@ -291,7 +291,7 @@ void CameraController::OpenDeviceAction()
     folders::ensureWorkingFolder();
     m_current->cancelThumbnails();
     m_model->clear();
-    startProgreess();
+    startProgress();
     m_window->statusLabel->setText(tr("Opening %1…").arg(m_current->name()));
     m_current->requestOpenSession();
     setCommandsEnabled(true);
@@ -302,7 +302,7 @@ void CameraController::DownloadPhotoAction()
     downloadSelection(false);
 }
 
-void CameraController::DownloadImportEditePhotoAction()
+void CameraController::DownloadImportEditPhotoAction()
 {
     downloadSelection(true);
 }
@@ -370,8 +370,7 @@ void CameraController::didDownloadFile(const CameraDownload &download)
                   finished.failures.join(QLatin1Char('\n')));
 }
 
-void CameraController::materialise(const QList<CameraItem> &items, const QString &folder,
-                                   std::function<void(const QStringList &, const QStringList &)> done)
+void CameraController::materialise(const QList<CameraItem> &items, const QString &folder, CopiesDone done)
 {
     folders::makePath(folder);
     QStringList present;
@@ -461,11 +460,11 @@ void CameraController::deleteItems(const QList<CameraItem> &items)
     if (!m_current || items.isEmpty())
         return;
     // Items leave the list one by one as the camera confirms each deletion.
-    startProgreess();
+    startProgress();
     m_current->requestDelete(items);
 }
 
-void CameraController::startProgreess()
+void CameraController::startProgress()
 {
     begin(m_current);
 }

@@ -4,6 +4,7 @@
 #include "sources/IKImageItem.h"
 #include "sources/camera/CameraDownload.h"
 #include "sources/camera/CameraItem.h"
+#include "sources/camera/CameraPhotoSource.h"
 
 #include <QHash>
 #include <QObject>
@@ -13,21 +14,20 @@
 #include <memory>
 #include <vector>
 
-class AppDelegate;
+class CompressionController;
 class CameraDevice;
 class CameraItemModel;
 class CameraWindow;
 class DeviceBrowser;
 class MetadataViewerWindow;
-class NotificationCenter;
 class QAction;
 class QMessageBox;
 
-// Cameras and phones: keeps the attached cameras (`mCameras`) as the device browser
-// reports them, works the camera window on the current one, and turns the window's
-// buttons (rows 1 to 6 of the dispatch table) into device requests. Every answer
+// Cameras and phones: keeps the attached cameras as the device browser reports them,
+// works the camera window on the current one, and turns the window's buttons into
+// device requests. It is the listing the editor's camera source reads. Every answer
 // comes back from the camera's worker as a signal on the main thread. Main thread only.
-class CameraController : public QObject
+class CameraController : public QObject, public CameraListing
 {
     Q_OBJECT
 public:
@@ -43,7 +43,7 @@ public:
     using DeviceFactory = std::function<std::unique_ptr<CameraDevice>(const CameraInfo &info)>;
 
     // `browser`: taken over; null creates the libgphoto2 one.
-    CameraController(AppDelegate &delegate, NotificationCenter *center = nullptr, DeviceBrowser *browser = nullptr,
+    CameraController(CompressionController &delegate, DeviceBrowser *browser = nullptr,
                      QObject *parent = nullptr);
     ~CameraController() override;
 
@@ -58,10 +58,10 @@ public:
     void Rescan();
 
     // Window commands.
-    void ChangeToImportiOSDevicePhoto();
+    void ChangeToImportDevicePhoto();
     void OpenDeviceAction();
     void DownloadPhotoAction();
-    void DownloadImportEditePhotoAction();
+    void DownloadImportEditPhotoAction();
     void DeletePhotoAction();
     // Downloads the selected photos (movies are skipped, and said so) and shows the
     // current one's properties in the metadata viewer.
@@ -69,23 +69,23 @@ public:
     void didDownloadFile(const CameraDownload &download);
     // Makes local copies of `items` in `folder`, reusing a copy of the same name and
     // size, then calls `done` with the copies' paths and the failures' messages.
-    void materialise(const QList<CameraItem> &items, const QString &folder,
-                     std::function<void(const QStringList &paths, const QStringList &failures)> done);
+    void materialise(const QList<CameraItem> &items, const QString &folder, CopiesDone done) override;
 
     // The busy indicator, counted: shown while any camera request is outstanding.
-    void startProgreess();
+    void startProgress();
     void endProgress();
 
     // State.
-    QList<CameraInfo> mCameras() const;
+    QList<CameraInfo> knownCameras() const;
     CameraDevice *currentDevice() const { return m_current; }
     CameraWindow *cameraWindow() const;
     // Made on first use.
     MetadataViewerWindow *metadataViewer() const { return m_viewer; }
     CameraItemModel *model() const { return m_model; }
-    QList<IKImageItem> cameItemArray() const;
+    QList<IKImageItem> cameraItems() const override;
+    QList<CameraItem> listedItems() const override;
     QList<int> selectionIndexes() const;
-    QAction *changtoiOSmodemenu() const { return m_changeToDeviceAction; }
+    QAction *changeToDeviceAction() const { return m_changeToDeviceAction; }
     bool isBusy() const { return !m_busy.isEmpty(); }
     // The alert shown last, while it is open (tests).
     QMessageBox *lastAlert() const;
@@ -112,9 +112,9 @@ private:
     void downloadSelection(bool importToEdit);
     void deleteItems(const QList<CameraItem> &items);
     void showAlert(const QString &message, const QString &informative);
-    void registerDispatchRows(NotificationCenter *center);
+    void connectButtons();
 
-    AppDelegate &m_delegate;
+    CompressionController &m_delegate;
     DeviceBrowser *m_browser;
     DeviceFactory m_factory;
     EditorHooks m_editor;

@@ -3,10 +3,9 @@
 
 #include "CameraController.h"
 #include "CameraItemModel.h"
-#include "CameraPhotoSource.h"
 #include "CameraWindow.h"
-#include "app/AppDelegate.h"
 #include "app/Folders.h"
+#include "sources/camera/CameraPhotoSource.h"
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
 
@@ -37,9 +36,13 @@ void followCameraSelection(CameraController &camera, EditorController &editor, P
 
 } // namespace
 
-void connect(CameraController &camera, EditorController &editor, AppDelegate &)
+void connect(CameraController &camera, EditorController &editor)
 {
     auto *source = new CameraPhotoSource(camera, &camera);
+    CameraItemModel *listing = camera.model();
+    QObject::connect(listing, &QAbstractItemModel::rowsInserted, source, &CameraPhotoSource::listingChanged);
+    QObject::connect(listing, &QAbstractItemModel::rowsRemoved, source, &CameraPhotoSource::listingChanged);
+    QObject::connect(listing, &QAbstractItemModel::modelReset, source, &CameraPhotoSource::listingChanged);
     QPointer<EditorController> editorRef(&editor);
     MetadataEditorView *view = editor.view();
 
@@ -72,7 +75,7 @@ void connect(CameraController &camera, EditorController &editor, AppDelegate &)
     const auto camerasChanged = [&camera, editorRef, source] {
         if (!editorRef)
             return;
-        const bool attached = !camera.mCameras().isEmpty();
+        const bool attached = !camera.knownCameras().isEmpty();
         editorRef->view()->sourceSwitch->setVisible(attached);
         if (!attached && editorRef->currentSource() == source)
             editorRef->setCurrentSource(nullptr);

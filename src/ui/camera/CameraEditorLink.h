@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class AppDelegate;
 class CameraController;
 class EditorController;
 
@@ -11,6 +10,6 @@ class EditorController;
 // selection, and the camera window's command menus put the editor in that mode too.
 namespace cameraeditorlink {
 
-void connect(CameraController &camera, EditorController &editor, AppDelegate &delegate);
+void connect(CameraController &camera, EditorController &editor);
 
 } // namespace cameraeditorlink

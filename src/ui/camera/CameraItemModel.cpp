@@ -125,7 +125,7 @@ QList<CameraItem> CameraItemModel::items(const QList<int> &rows) const
     return chosen;
 }
 
-QList<IKImageItem> CameraItemModel::cameItemArray() const
+QList<IKImageItem> CameraItemModel::cameraItems() const
 {
     QList<IKImageItem> items;
     items.reserve(m_rows.size());

@@ -10,7 +10,7 @@
 #include <QImage>
 #include <QList>
 
-// The current camera's items (the controller's `cameItemArray`) as the camera
+// The current camera's items (the controller's `cameraItems`) as the camera
 // window's browser shows them: in arrival order, each with a placeholder until its
 // thumbnail arrives. Main thread only.
 class CameraItemModel : public QAbstractListModel
@@ -32,7 +32,7 @@ public:
     QList<CameraItem> items(const QList<int> &rows) const;
     int thumbnailsShown() const { return m_thumbnails; }
     // The list as editor items: name, type and the thumbnail file as their path.
-    QList<IKImageItem> cameItemArray() const;
+    QList<IKImageItem> cameraItems() const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

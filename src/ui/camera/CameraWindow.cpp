@@ -2,7 +2,7 @@
 #include "CameraWindow.h"
 
 #include "CameraItemModel.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -15,9 +15,9 @@
 
 namespace {
 
-ZelButton *imageButton(const QString &objectName, const QString &image, const QString &tip, QWidget *parent)
+CommandButton *imageButton(const QString &objectName, const QString &image, const QString &tip, QWidget *parent)
 {
-    auto *button = new ZelButton(parent);
+    auto *button = new CommandButton(parent);
     button->setObjectName(objectName);
     button->setImage(image);
     button->setToolTip(tip);
@@ -97,7 +97,7 @@ CameraWindow::CameraWindow(QWidget *parent)
     top->addWidget(opendeviceBtn);
 
     auto *commands = new QHBoxLayout;
-    for (ZelButton *button : {downloadPhotoBtn, importEditPhotoBtn, viewExifBtn, removeExifBtn})
+    for (CommandButton *button : {downloadPhotoBtn, importEditPhotoBtn, viewExifBtn, removeExifBtn})
         commands->addWidget(button);
     commands->addSpacing(12);
     commands->addWidget(camerataskProgressor);

@@ -7,11 +7,11 @@ class QComboBox;
 class QLabel;
 class QListView;
 class QProgressBar;
-class ZelButton;
+class CommandButton;
 
 // The camera window (`cameraWindow`): the camera's name and open button, the browser
-// of its items and the command buttons of the dispatch table's first six rows. Holds
-// no behaviour; CameraController connects it.
+// of its items and the six command buttons. Holds no behaviour; CameraController
+// connects it.
 class CameraWindow : public QWidget
 {
     Q_OBJECT
@@ -24,13 +24,13 @@ public:
     QLabel *deviceNamelab = nullptr;
     // Which attached camera the window works on; shown when there is more than one.
     QComboBox *cameraChooser = nullptr;
-    ZelButton *opendeviceBtn = nullptr;
+    CommandButton *opendeviceBtn = nullptr;
     QListView *imageBrowserView = nullptr;
-    ZelButton *downloadPhotoBtn = nullptr;
-    ZelButton *importEditPhotoBtn = nullptr;
-    ZelButton *viewExifBtn = nullptr;
-    ZelButton *removeExifBtn = nullptr;
-    ZelButton *deletePhotoBtn = nullptr;
+    CommandButton *downloadPhotoBtn = nullptr;
+    CommandButton *importEditPhotoBtn = nullptr;
+    CommandButton *viewExifBtn = nullptr;
+    CommandButton *removeExifBtn = nullptr;
+    CommandButton *deletePhotoBtn = nullptr;
     QProgressBar *camerataskProgressor = nullptr;
     QLabel *statusLabel = nullptr;
 

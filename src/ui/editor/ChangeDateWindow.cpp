@@ -23,14 +23,14 @@ ChangeDateWindow::ChangeDateWindow(QWidget *parent)
     p.setColor(QPalette::WindowText, palette::secondaryText());
     photoLabel->setPalette(p);
 
-    orignalDatelab = new QLineEdit(this);
-    orignalDatelab->setObjectName(QStringLiteral("orignalDatelab"));
-    orignalDatelab->setMinimumWidth(220);
-    diginalDatelab = new QLineEdit(this);
-    diginalDatelab->setObjectName(QStringLiteral("diginalDatelab"));
+    originalDatelab = new QLineEdit(this);
+    originalDatelab->setObjectName(QStringLiteral("originalDatelab"));
+    originalDatelab->setMinimumWidth(220);
+    digitizedDatelab = new QLineEdit(this);
+    digitizedDatelab->setObjectName(QStringLiteral("digitizedDatelab"));
     auto *form = new QFormLayout;
-    form->addRow(tr("Date taken:"), orignalDatelab);
-    form->addRow(tr("Date digitized:"), diginalDatelab);
+    form->addRow(tr("Date taken:"), originalDatelab);
+    form->addRow(tr("Date digitized:"), digitizedDatelab);
 
     auto *buttons = new QDialogButtonBox(this);
     saveButton = buttons->addButton(tr("Save Copy"), QDialogButtonBox::AcceptRole);

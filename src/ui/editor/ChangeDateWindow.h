@@ -16,8 +16,8 @@ class ChangeDateWindow : public QDialog
 public:
     explicit ChangeDateWindow(QWidget *parent = nullptr);
 
-    QLineEdit *orignalDatelab = nullptr;
-    QLineEdit *diginalDatelab = nullptr;
+    QLineEdit *originalDatelab = nullptr;
+    QLineEdit *digitizedDatelab = nullptr;
     QLabel *photoLabel = nullptr; // which photo the dates are read from
     QPushButton *saveButton = nullptr;
     QPushButton *cancelButton = nullptr;

@@ -38,16 +38,16 @@ ChangeGPSWindow::ChangeGPSWindow(QWidget *parent)
     photoLabel->setPalette(p);
 
     latitudelab = field(this, "latitudelab", tr("Decimal degrees, -90 to 90 (negative: south)"));
-    longtitudelab = field(this, "longtitudelab", tr("Decimal degrees, -180 to 180 (negative: west)"));
+    longitudelab = field(this, "longitudelab", tr("Decimal degrees, -180 to 180 (negative: west)"));
     altitudelab = field(this, "altitudelab", tr("Metres (negative: below sea level)"));
     dateStamplab = field(this, "dateStamplab", tr("yyyy:MM:dd; leave \"YYYY:MM:DD\" for no GPS date"));
     timeStamplab = field(this, "timeStamplab", tr("HH:mm:ss in UTC; leave \"HH:MM:SS\" for no GPS time"));
     latitudelab->setPlaceholderText(QStringLiteral("-33.8688"));
-    longtitudelab->setPlaceholderText(QStringLiteral("151.2093"));
+    longitudelab->setPlaceholderText(QStringLiteral("151.2093"));
     altitudelab->setPlaceholderText(QStringLiteral("0"));
     auto *form = new QFormLayout;
     form->addRow(tr("Latitude:"), latitudelab);
-    form->addRow(tr("Longitude:"), longtitudelab);
+    form->addRow(tr("Longitude:"), longitudelab);
     form->addRow(tr("Altitude (m):"), altitudelab);
     form->addRow(tr("GPS date:"), dateStamplab);
     form->addRow(tr("GPS time:"), timeStamplab);

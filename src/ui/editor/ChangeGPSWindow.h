@@ -17,7 +17,7 @@ public:
     explicit ChangeGPSWindow(QWidget *parent = nullptr);
 
     QLineEdit *latitudelab = nullptr;
-    QLineEdit *longtitudelab = nullptr;
+    QLineEdit *longitudelab = nullptr;
     QLineEdit *altitudelab = nullptr;
     QLineEdit *dateStamplab = nullptr;
     QLineEdit *timeStamplab = nullptr;

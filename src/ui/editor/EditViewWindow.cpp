@@ -3,7 +3,7 @@
 
 #include "app/Artwork.h"
 #include "app/Palette.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include "metadata/EditSheetFields.h"
 
@@ -26,9 +26,9 @@ QLineEdit *field(QWidget *parent, const char *name, const QString &placeholder =
     return edit;
 }
 
-ZelButton *imageButton(QWidget *parent, const char *name, const QString &image, const QString &tip)
+CommandButton *imageButton(QWidget *parent, const char *name, const QString &image, const QString &tip)
 {
-    auto *button = new ZelButton(parent);
+    auto *button = new CommandButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setImage(image);
     button->setFixedSize(artwork::size(image));
@@ -47,16 +47,16 @@ EditViewWindow::EditViewWindow(QWidget *parent)
     setPalette(palette::lightPalette());
 
     artistlab = field(this, "artistlab");
-    imageDescrilab = field(this, "imageDescrilab");
+    imageDescriptionlab = field(this, "imageDescriptionlab");
     copyrightlab = field(this, "copyrightlab");
     commentslab = field(this, "commentslab");
     keywordslab = field(this, "keywordslab", tr("harbour, boats"));
     cameraMakelab = field(this, "cameraMakelab");
-    cameraModelab = field(this, "cameraModelab");
+    cameraModellab = field(this, "cameraModellab");
     cameraDatelab = field(this, "cameraDatelab", QStringLiteral("YYYY:MM:DD HH:MM:SS"));
-    gpsLatilab = field(this, "gpsLatilab", tr("-90 to 90"));
-    gpsLongtlab = field(this, "gpsLongtlab", tr("-180 to 180"));
-    gpsAitlab = field(this, "gpsAitlab", tr("metres"));
+    gpsLatitudelab = field(this, "gpsLatitudelab", tr("-90 to 90"));
+    gpsLongitudelab = field(this, "gpsLongitudelab", tr("-180 to 180"));
+    gpsAltitudelab = field(this, "gpsAltitudelab", tr("metres"));
     gpsDatelab = field(this, "gpsDatelab", QStringLiteral("YYYY:MM:DD"));
     gpsTimelab = field(this, "gpsTimelab", QStringLiteral("HH:MM:SS"));
 
@@ -69,19 +69,19 @@ EditViewWindow::EditViewWindow(QWidget *parent)
     };
     auto *grid = new QGridLayout;
     grid->addWidget(group(tr("Description"), {{tr("Artist:"), artistlab},
-                                              {tr("Description:"), imageDescrilab},
+                                              {tr("Description:"), imageDescriptionlab},
                                               {tr("Copyright:"), copyrightlab},
                                               {tr("Comments:"), commentslab},
                                               {tr("Keywords:"), keywordslab}}),
                     0, 0);
     grid->addWidget(group(tr("Camera"), {{tr("Make:"), cameraMakelab},
-                                         {tr("Model:"), cameraModelab},
+                                         {tr("Model:"), cameraModellab},
                                          {tr("Date taken:"), cameraDatelab}}),
                     0, 1);
     grid->addWidget(group(tr("GPS (written only with both latitude and longitude)"),
-                          {{tr("Latitude:"), gpsLatilab},
-                           {tr("Longitude:"), gpsLongtlab},
-                           {tr("Altitude:"), gpsAitlab},
+                          {{tr("Latitude:"), gpsLatitudelab},
+                           {tr("Longitude:"), gpsLongitudelab},
+                           {tr("Altitude:"), gpsAltitudelab},
                            {tr("GPS date:"), gpsDatelab},
                            {tr("GPS time:"), gpsTimelab}}),
                     1, 0, 1, 2);
@@ -111,44 +111,44 @@ EditViewWindow::EditViewWindow(QWidget *parent)
 
 QList<QLineEdit *> EditViewWindow::allFields() const
 {
-    return {artistlab,  imageDescrilab, copyrightlab, cameraMakelab, cameraModelab, cameraDatelab, commentslab,
-            keywordslab, gpsDatelab,    gpsTimelab,   gpsAitlab,     gpsLatilab,    gpsLongtlab};
+    return {artistlab,  imageDescriptionlab, copyrightlab, cameraMakelab, cameraModellab, cameraDatelab, commentslab,
+            keywordslab, gpsDatelab,    gpsTimelab,   gpsAltitudelab,     gpsLatitudelab,    gpsLongitudelab};
 }
 
 EditSheetFields EditViewWindow::fields() const
 {
     EditSheetFields f;
     f.artist = artistlab->text();
-    f.imageDescription = imageDescrilab->text();
+    f.imageDescription = imageDescriptionlab->text();
     f.copyright = copyrightlab->text();
     f.cameraMake = cameraMakelab->text();
-    f.cameraModel = cameraModelab->text();
+    f.cameraModel = cameraModellab->text();
     f.cameraDate = cameraDatelab->text();
     f.comments = commentslab->text();
     f.keywords = keywordslab->text();
     f.gpsDate = gpsDatelab->text();
     f.gpsTime = gpsTimelab->text();
-    f.gpsAltitude = gpsAitlab->text();
-    f.gpsLatitude = gpsLatilab->text();
-    f.gpsLongitude = gpsLongtlab->text();
+    f.gpsAltitude = gpsAltitudelab->text();
+    f.gpsLatitude = gpsLatitudelab->text();
+    f.gpsLongitude = gpsLongitudelab->text();
     return f;
 }
 
 void EditViewWindow::setFields(const EditSheetFields &f)
 {
     artistlab->setText(f.artist);
-    imageDescrilab->setText(f.imageDescription);
+    imageDescriptionlab->setText(f.imageDescription);
     copyrightlab->setText(f.copyright);
     cameraMakelab->setText(f.cameraMake);
-    cameraModelab->setText(f.cameraModel);
+    cameraModellab->setText(f.cameraModel);
     cameraDatelab->setText(f.cameraDate);
     commentslab->setText(f.comments);
     keywordslab->setText(f.keywords);
     gpsDatelab->setText(f.gpsDate);
     gpsTimelab->setText(f.gpsTime);
-    gpsAitlab->setText(f.gpsAltitude);
-    gpsLatilab->setText(f.gpsLatitude);
-    gpsLongtlab->setText(f.gpsLongitude);
+    gpsAltitudelab->setText(f.gpsAltitude);
+    gpsLatitudelab->setText(f.gpsLatitude);
+    gpsLongitudelab->setText(f.gpsLongitude);
 }
 
 void EditViewWindow::clearKeepingCameraDate()

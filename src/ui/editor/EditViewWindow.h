@@ -6,11 +6,11 @@
 struct EditSheetFields;
 class QLabel;
 class QLineEdit;
-class ZelButton;
+class CommandButton;
 
 // The edit sheet (`editViewWindow`), shown as a sheet of the main window: thirteen
 // fields applied to the selected photos, saved as a template, or left with Back.
-// Its three image buttons post their presses for the controller's dispatch.
+// Its three image buttons run their commands on the press.
 class EditViewWindow : public QDialog
 {
     Q_OBJECT
@@ -23,22 +23,22 @@ public:
     void clearKeepingCameraDate();
 
     QLineEdit *artistlab = nullptr;
-    QLineEdit *imageDescrilab = nullptr;
+    QLineEdit *imageDescriptionlab = nullptr;
     QLineEdit *copyrightlab = nullptr;
     QLineEdit *cameraMakelab = nullptr;
-    QLineEdit *cameraModelab = nullptr;
+    QLineEdit *cameraModellab = nullptr;
     QLineEdit *cameraDatelab = nullptr;
     QLineEdit *commentslab = nullptr;
     QLineEdit *keywordslab = nullptr;
     QLineEdit *gpsDatelab = nullptr;
     QLineEdit *gpsTimelab = nullptr;
-    QLineEdit *gpsAitlab = nullptr;
-    QLineEdit *gpsLatilab = nullptr;
-    QLineEdit *gpsLongtlab = nullptr;
+    QLineEdit *gpsAltitudelab = nullptr;
+    QLineEdit *gpsLatitudelab = nullptr;
+    QLineEdit *gpsLongitudelab = nullptr;
     QList<QLineEdit *> allFields() const;
 
-    ZelButton *editApplyBtn = nullptr;
-    ZelButton *editTemplateBtn = nullptr;
-    ZelButton *editBackBtn = nullptr;
+    CommandButton *editApplyBtn = nullptr;
+    CommandButton *editTemplateBtn = nullptr;
+    CommandButton *editBackBtn = nullptr;
     QLabel *statusLabel = nullptr;
 };

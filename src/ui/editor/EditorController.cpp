@@ -2,22 +2,20 @@
 #include "EditorController.h"
 
 #include "ChangeDateWindow.h"
-#include "ChangeMutiDateWindow.h"
+#include "BatchDateWindow.h"
 #include "EditorPhotoModel.h"
 #include "GpsTemplateController.h"
 #include "MetadataEditorView.h"
-#include "NSDragImageBrowserView.h"
+#include "PhotoBrowserView.h"
 #include "PhotoInfoPanel.h"
 #include "PhotoLibraryController.h"
 
-#include "app/AppDelegate.h"
+#include "EditorHost.h"
 #include "app/FileRevealer.h"
 #include "app/ImportPanel.h"
-#include "app/NotificationCenter.h"
 #include "widgets/AlertSheet.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 #include "widgets/ReportProblems.h"
-#include "widgets/ZelCustomeWindow.h"
 
 #include "app/Folders.h"
 #include "jobs/BatchJob.h"
@@ -45,33 +43,29 @@
 
 using metadataremoval::Removal;
 
-EditorController::EditorController(AppDelegate &delegate, NotificationCenter *center, QObject *parent)
+EditorController::EditorController(EditorHost &host, QObject *parent)
     : QObject(parent)
-    , m_delegate(delegate)
-    , m_nc(center ? center : NotificationCenter::defaultCenter())
+    , m_host(host)
     , m_model(new EditorPhotoModel(this))
     , m_runner(new BatchJob(this))
     , m_infoWatcher(new QFutureWatcher<PhotoInfo>(this))
 {
     m_infoPool.setMaxThreadCount(1);
     m_view = new MetadataEditorView(m_model);
-    m_view->localImageBrowserView->setNotificationCenter(m_nc);
-    m_view->localphotoBtn->awakeFromNib(m_nc);
-    m_view->remoMetaDataLocalBtn->awakeFromNib(m_nc);
-    m_view->editMetaDataLocalBtn->awakeFromNib(m_nc);
+    m_view->localphotoBtn->trackHoverInBounds();
+    m_view->removeMetadataBtn->trackHoverInBounds();
+    m_view->editMetaDataLocalBtn->trackHoverInBounds();
     showModeNote();
     // The drawer takes the view over (and with it the view's lifetime).
-    m_delegate.setDrawerContent(m_view);
-    m_delegate.setEditorDropHandler([this](QObject *dropView) { ZelDragOperationImageNoteHandle(dropView); });
+    m_host.setDrawerContent(m_view);
     buildWindows();
     wire();
     m_gpsTemplates = new GpsTemplateController(*this);
-    m_library = new PhotoLibraryController(m_delegate, *this, this);
+    m_library = new PhotoLibraryController(m_host, *this, this);
 }
 
 EditorController::~EditorController()
 {
-    m_delegate.setEditorDropHandler({});
     m_runner->waitForDone();
     m_infoWatcher->waitForFinished();
     m_infoPool.waitForDone();
@@ -79,28 +73,28 @@ EditorController::~EditorController()
 
 void EditorController::buildWindows()
 {
-    QWidget *mainWindow = m_delegate.window();
+    QWidget *mainWindow = m_host.mainWindow();
     m_changeDateWindow = new ChangeDateWindow(mainWindow);
-    m_changeMutiDateWindow = new ChangeMutiDateWindow(mainWindow);
+    m_batchDateWindow = new BatchDateWindow(mainWindow);
 }
 
 void EditorController::wire()
 {
     MetadataEditorView &view = *m_view;
-    ButtonDispatch &dispatch = m_delegate.buttonDispatch();
-    dispatch.addRow(8, view.remoMetaDataLocalBtn,
-                    [this] { MetadataEditorView::dropDownMenu(m_view->removeExifMenu, m_view->remoMetaDataLocalBtn); });
-    dispatch.addRow(9, view.editMetaDataLocalBtn,
-                    [this] { MetadataEditorView::dropDownMenu(m_view->editExifMenu, m_view->editMetaDataLocalBtn); });
-    dispatch.addRow(12, view.localphotoBtn, [this] { ChangeToImportComputerPhoto(); },
-                    [this] {
-                        m_view->cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
-                        m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
-                    });
+    connect(view.removeMetadataBtn, &CommandButton::activated, this,
+            [this] { MetadataEditorView::dropDownMenu(m_view->removeExifMenu, m_view->removeMetadataBtn); });
+    connect(view.editMetaDataLocalBtn, &CommandButton::activated, this,
+            [this] { MetadataEditorView::dropDownMenu(m_view->editExifMenu, m_view->editMetaDataLocalBtn); });
+    connect(view.localphotoBtn, &CommandButton::activated, this, [this] {
+        m_view->cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
+        m_view->localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
+        ChangeToImportComputerPhoto();
+    });
+    connect(view.localImageBrowserView, &PhotoBrowserView::photosDropped, this, &EditorController::photosDropped);
 
     connect(view.importButton, &QPushButton::clicked, this, &EditorController::OpenComputerFoldertoImportAction);
     connect(view.clearButton, &QPushButton::clicked, this, &EditorController::ClearLeftPhotos);
-    connect(view.clearAndImportAction, &QAction::triggered, this, &EditorController::ClickClearandImportPhotosAction);
+    connect(view.clearAndImportAction, &QAction::triggered, this, &EditorController::ClickClearAndImportPhotosAction);
     connect(view.computerSourceBtn, &QAbstractButton::clicked, this, &EditorController::useLocalList);
     connect(view.localImageBrowserView->removeAction(), &QAction::triggered, this,
             &EditorController::RemoveSelectedPhotos);
@@ -120,18 +114,18 @@ void EditorController::wire()
     connect(single.cancelButton, &QPushButton::clicked, this, &EditorController::ClickDateChangedCancelAction);
     connect(&single, &QDialog::rejected, this, &EditorController::ClickDateChangedCancelAction);
 
-    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
-    connect(batch.saveButton, &QPushButton::clicked, this, &EditorController::ClickMutiDateChangedSaveAction);
-    connect(batch.cancelButton, &QPushButton::clicked, this, &EditorController::ClickMutiDateChangedCancelAction);
-    connect(&batch, &QDialog::rejected, this, &EditorController::ClickMutiDateChangedCancelAction);
+    BatchDateWindow &batch = *m_batchDateWindow;
+    connect(batch.saveButton, &QPushButton::clicked, this, &EditorController::ClickBatchDateChangedSaveAction);
+    connect(batch.cancelButton, &QPushButton::clicked, this, &EditorController::ClickBatchDateChangedCancelAction);
+    connect(&batch, &QDialog::rejected, this, &EditorController::ClickBatchDateChangedCancelAction);
     connect(batch.dateChoosePhotoBtn, &QPushButton::clicked, this, &EditorController::ChoosePhotosAction);
     connect(batch.forgetReferenceBtn, &QPushButton::clicked, this, &EditorController::forgetReferencePhoto);
     connect(batch.AddTimeBtn, &QCheckBox::clicked, this, &EditorController::ClickAddTimeAction);
     connect(batch.RemoveTimeBtn, &QCheckBox::clicked, this, &EditorController::ClickRemoveTimeAction);
 
-    QList<QLineEdit *> fields{single.orignalDatelab, single.diginalDatelab, batch.beforeorignalDatelab,
-                              batch.beforediginalDatelab, batch.afterorignalDatelab, batch.afterdiginalDatelab,
-                              batch.mutSetDatelab};
+    QList<QLineEdit *> fields{single.originalDatelab, single.digitizedDatelab, batch.beforeOriginalDatelab,
+                              batch.beforeDigitizedDatelab, batch.afterOriginalDatelab, batch.afterDigitizedDatelab,
+                              batch.batchSetDatelab};
     fields += batch.offsetFields();
     for (QLineEdit *field : fields)
         connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextShouldBeginEditing(field); });
@@ -155,9 +149,9 @@ ChangeDateWindow *EditorController::changeDateWindow() const
     return m_changeDateWindow;
 }
 
-ChangeMutiDateWindow *EditorController::changeMutiDateWindow() const
+BatchDateWindow *EditorController::batchDateWindow() const
 {
-    return m_changeMutiDateWindow;
+    return m_batchDateWindow;
 }
 
 QMessageBox *EditorController::lastAlert() const
@@ -174,7 +168,7 @@ const QList<IKImageItem> &EditorController::localPhotoItemArray() const
 
 void EditorController::OpenComputerFoldertoImportAction()
 {
-    auto *panel = new QFileDialog(m_delegate.window());
+    auto *panel = new QFileDialog(m_host.mainWindow());
     panel->setObjectName(QStringLiteral("theOpenPanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setOption(QFileDialog::DontUseNativeDialog);
@@ -182,17 +176,17 @@ void EditorController::OpenComputerFoldertoImportAction()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowTitle(localimport::importPanelMessage());
     panel->setLabelText(QFileDialog::Accept, tr("Import"));
-    importpanel::prepare(panel, m_delegate.settings());
+    importpanel::prepare(panel, m_host.settings());
     connect(panel, &QFileDialog::finished, this,
-            [this, panel](int result) { openPanelDidEnd(panel, result == QDialog::Accepted ? 1 : 0); });
+            [this, panel](int result) { importPanelDone(panel, result == QDialog::Accepted ? 1 : 0); });
     panel->open();
 }
 
-void EditorController::openPanelDidEnd(QFileDialog *panel, int returnCode)
+void EditorController::importPanelDone(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel)
         return;
-    importpanel::remember(panel, m_delegate.settings());
+    importpanel::remember(panel, m_host.settings());
     const QStringList files = panel->selectedFiles();
     m_model->appendItems(localimport::itemsFromPaths(files));
     if (!files.isEmpty())
@@ -209,7 +203,7 @@ void EditorController::ClearLeftPhotos()
     m_gpsTemplates->clearSheetFields();
 }
 
-void EditorController::ClickClearandImportPhotosAction()
+void EditorController::ClickClearAndImportPhotosAction()
 {
     ClearLeftPhotos();
     OpenComputerFoldertoImportAction();
@@ -235,13 +229,11 @@ void EditorController::ChangeToImportComputerPhoto()
     useLocalList();
 }
 
-void EditorController::ZelDragOperationImageNoteHandle(QObject *dropView)
+void EditorController::photosDropped()
 {
-    auto *browser = qobject_cast<NSDragImageBrowserView *>(dropView);
-    if (!browser || browser != m_view->localImageBrowserView)
-        return;
+    PhotoBrowserView *browser = m_view->localImageBrowserView;
     useLocalList();
-    m_model->appendItems(localimport::itemsFromUrls(browser->geturlArray()));
+    m_model->appendItems(localimport::itemsFromUrls(browser->droppedUrls()));
     browser->selectRow(0);
 }
 
@@ -318,7 +310,7 @@ void EditorController::setCurrentSource(PhotoSource *source)
     m_source = source;
     m_sourceSelection.clear();
     // The window still names the mode (its buttons and the compression start read it).
-    m_delegate.setBlocalMode(sourceIsLocalList());
+    m_host.setEditorOnLocalList(sourceIsLocalList());
     m_view->showLocalList(sourceIsLocalList());
     if (wasLocal != sourceIsLocalList()) {
         showModeNote();
@@ -354,7 +346,7 @@ void EditorController::showEmptySelectionAlert()
 
 void EditorController::showAlert(const QString &message, const QString &informative, QWidget *parent)
 {
-    m_lastAlert = openAlertSheet(parent ? parent : m_delegate.window(), QStringLiteral("editorAlert"), message,
+    m_lastAlert = openAlertSheet(parent ? parent : m_host.mainWindow(), QStringLiteral("editorAlert"), message,
                                  informative);
 }
 
@@ -385,7 +377,7 @@ void EditorController::commandDone(const QString &name, const JobReport &report)
     if (!report.written().isEmpty())
         FileRevealer::instance()->selectFile(report.written().last(), folder);
 
-    if (QMessageBox *alert = showReportProblems(m_delegate.window(), report)) {
+    if (QMessageBox *alert = showReportProblems(m_host.mainWindow(), report)) {
         alert->setObjectName(QStringLiteral("editorAlert"));
         m_lastAlert = alert;
     }

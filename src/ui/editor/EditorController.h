@@ -15,14 +15,13 @@
 #include <functional>
 #include <memory>
 
-class AppDelegate;
 class ChangeDateWindow;
-class ChangeMutiDateWindow;
+class BatchDateWindow;
 class BatchJob;
+class EditorHost;
 class EditorPhotoModel;
 class GpsTemplateController;
 class MetadataEditorView;
-class NotificationCenter;
 class PhotoLibraryController;
 class PhotoSource;
 class QFileDialog;
@@ -41,8 +40,7 @@ class EditorController : public QObject
 {
     Q_OBJECT
 public:
-    // `center`: where the editor's list posts its drops; the one the delegate observes.
-    EditorController(AppDelegate &delegate, NotificationCenter *center = nullptr, QObject *parent = nullptr);
+    explicit EditorController(EditorHost &host, QObject *parent = nullptr);
     ~EditorController() override;
 
     // The editor's current source when it is not the local list (a camera, a photo
@@ -63,14 +61,15 @@ public:
 
     // Sources and list.
     void OpenComputerFoldertoImportAction();
-    void openPanelDidEnd(QFileDialog *panel, int returnCode);
+    void importPanelDone(QFileDialog *panel, int returnCode);
     void ClearLeftPhotos();
     // Empties the list and opens the import panel, for starting over with other photos.
-    void ClickClearandImportPhotosAction();
+    void ClickClearAndImportPhotosAction();
     // Takes the selected photos off the list (Delete, context menu); the files stay.
     void RemoveSelectedPhotos();
     void ChangeToImportComputerPhoto();
-    void ZelDragOperationImageNoteHandle(QObject *dropView);
+    // A drop on the editor's list adds what was dropped.
+    void photosDropped();
     // Adds local files as if they had been dropped (the first new cell is selected).
     void addLocalFiles(const QStringList &paths);
 
@@ -85,11 +84,11 @@ public:
     void ClickDateChangedSaveAction();
     void ClickDateChangedCancelAction();
     void ChoosePhotosAction();
-    void openPanelDidEnd3(QFileDialog *panel, int returnCode);
+    void referencePanelDone(QFileDialog *panel, int returnCode);
     void chooseReferencePhoto(const QString &path);
     void forgetReferencePhoto();
-    void ClickMutiDateChangedSaveAction();
-    void ClickMutiDateChangedCancelAction();
+    void ClickBatchDateChangedSaveAction();
+    void ClickBatchDateChangedCancelAction();
     void ClickAddTimeAction();
     void ClickRemoveTimeAction();
     void ClickCopyExifDateToCreateDateAction();
@@ -106,7 +105,7 @@ public:
     MetadataEditorView *view() const;
     EditorPhotoModel *model() const { return m_model; }
     ChangeDateWindow *changeDateWindow() const;
-    ChangeMutiDateWindow *changeMutiDateWindow() const;
+    BatchDateWindow *batchDateWindow() const;
     BatchJob *runner() const { return m_runner; }
     GpsTemplateController *gpsTemplates() const { return m_gpsTemplates; }
     PhotoLibraryController *photoLibrary() const { return m_library; }
@@ -156,15 +155,14 @@ private:
     void clearBatchFields();
     void centreOnMainWindow(QWidget *window);
 
-    AppDelegate &m_delegate;
-    NotificationCenter *m_nc;
+    EditorHost &m_host;
     EditorPhotoModel *m_model;
     BatchJob *m_runner;
     GpsTemplateController *m_gpsTemplates = nullptr;
     PhotoLibraryController *m_library = nullptr;
     QPointer<MetadataEditorView> m_view;
     QPointer<ChangeDateWindow> m_changeDateWindow;
-    QPointer<ChangeMutiDateWindow> m_changeMutiDateWindow;
+    QPointer<BatchDateWindow> m_batchDateWindow;
     QPointer<QMessageBox> m_lastAlert;
     QPointer<PhotoSource> m_source;
     QList<int> m_sourceSelection;

@@ -2,13 +2,12 @@
 #include "EditorController.h"
 
 #include "ChangeDateWindow.h"
-#include "ChangeMutiDateWindow.h"
+#include "BatchDateWindow.h"
 #include "MetadataEditorView.h"
-#include "NSDragImageBrowserView.h"
+#include "PhotoBrowserView.h"
 #include "PhotoInfoPanel.h"
 
-#include "app/AppDelegate.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "EditorHost.h"
 
 #include "app/Folders.h"
 #include "metadata/BatchDateShift.h"
@@ -56,20 +55,20 @@ void EditorController::showDateWindow(const EditTarget &target)
     const QString source = dateWindowSource(target);
     const auto fields =
         singledatechange::readDateFields(source, singledatechange::FileDateStyle::WithOffset, QTimeZone::systemTimeZone());
-    m_changeDateWindow->orignalDatelab->setText(fields.original);
-    m_changeDateWindow->diginalDatelab->setText(fields.digitized);
+    m_changeDateWindow->originalDatelab->setText(fields.original);
+    m_changeDateWindow->digitizedDatelab->setText(fields.digitized);
     m_changeDateWindow->photoLabel->setText(
         fields.fromExif ? tr("Dates of %1").arg(QFileInfo(source).fileName())
                         : tr("%1 has no capture dates; these are its file dates.").arg(QFileInfo(source).fileName()));
 
     QWidget *window = m_changeDateWindow;
     if (target.selection.size() >= 2) {
-        ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
-        batch.mutSetDatelab->setPlaceholderText(
+        BatchDateWindow &batch = *m_batchDateWindow;
+        batch.batchSetDatelab->setPlaceholderText(
             singledatechange::batchPlaceholder(m_view->infoPanel->photoCreateDatelab->text()));
         batch.selectionLabel->setText(tr("%1 selected photos get copies under their own names.").arg(target.selection.size()));
         fillReferenceFields();
-        window = m_changeMutiDateWindow;
+        window = m_batchDateWindow;
     }
     centreOnMainWindow(window);
     window->show();
@@ -80,7 +79,7 @@ void EditorController::showDateWindow(const EditTarget &target)
 void EditorController::centreOnMainWindow(QWidget *window)
 {
     window->adjustSize();
-    const QRect main = m_delegate.window()->frameGeometry();
+    const QRect main = m_host.mainWindow()->frameGeometry();
     QRect frame(QPoint(), window->size());
     frame.moveCenter(main.center());
     window->move(frame.topLeft());
@@ -89,8 +88,8 @@ void EditorController::centreOnMainWindow(QWidget *window)
 void EditorController::ClickDateChangedSaveAction()
 {
     const EditTarget target = currentTarget();
-    const QString original = m_changeDateWindow->orignalDatelab->text();
-    const QString digitized = m_changeDateWindow->diginalDatelab->text();
+    const QString original = m_changeDateWindow->originalDatelab->text();
+    const QString digitized = m_changeDateWindow->digitizedDatelab->text();
     const QTimeZone zone = QTimeZone::systemTimeZone();
     // The window stays open on a text that is not a date, so the user can mend it.
     const QString refused = singledatechange::refusal(original, digitized, zone);
@@ -117,7 +116,7 @@ void EditorController::ClickDateChangedCancelAction()
 
 void EditorController::ChoosePhotosAction()
 {
-    auto *panel = new QFileDialog(m_changeMutiDateWindow);
+    auto *panel = new QFileDialog(m_batchDateWindow);
     panel->setObjectName(QStringLiteral("referencePanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setOption(QFileDialog::DontUseNativeDialog);
@@ -125,11 +124,11 @@ void EditorController::ChoosePhotosAction()
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowTitle(tr("Please select one photo to change the date."));
     connect(panel, &QFileDialog::finished, this,
-            [this, panel](int result) { openPanelDidEnd3(panel, result == QDialog::Accepted ? 1 : 0); });
+            [this, panel](int result) { referencePanelDone(panel, result == QDialog::Accepted ? 1 : 0); });
     panel->open();
 }
 
-void EditorController::openPanelDidEnd3(QFileDialog *panel, int returnCode)
+void EditorController::referencePanelDone(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel || panel->selectedFiles().isEmpty())
         return;
@@ -138,7 +137,7 @@ void EditorController::openPanelDidEnd3(QFileDialog *panel, int returnCode)
 
 void EditorController::chooseReferencePhoto(const QString &path)
 {
-    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    BatchDateWindow &batch = *m_batchDateWindow;
     m_currentChooseFilePath = path;
     m_referencePath = path;
     const QImage picture = Thumbnailer::makeThumbnail(path, batch.dateImageview->size() * 2);
@@ -156,22 +155,22 @@ void EditorController::chooseReferencePhoto(const QString &path)
 
 void EditorController::fillReferenceFields()
 {
-    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    BatchDateWindow &batch = *m_batchDateWindow;
     if (m_referencePath.isEmpty() || !batch.hasReferenceImage())
         return;
     const auto fields = singledatechange::readDateFields(m_referencePath, singledatechange::FileDateStyle::WithoutOffset,
                                                          QTimeZone::systemTimeZone());
-    batch.beforeorignalDatelab->setText(fields.original);
-    batch.beforediginalDatelab->setText(fields.digitized);
-    if (batch.afterorignalDatelab->text().isEmpty())
-        batch.afterorignalDatelab->setText(fields.original);
-    if (batch.afterdiginalDatelab->text().isEmpty())
-        batch.afterdiginalDatelab->setText(fields.digitized);
+    batch.beforeOriginalDatelab->setText(fields.original);
+    batch.beforeDigitizedDatelab->setText(fields.digitized);
+    if (batch.afterOriginalDatelab->text().isEmpty())
+        batch.afterOriginalDatelab->setText(fields.original);
+    if (batch.afterDigitizedDatelab->text().isEmpty())
+        batch.afterDigitizedDatelab->setText(fields.digitized);
 }
 
 void EditorController::forgetReferencePhoto()
 {
-    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    BatchDateWindow &batch = *m_batchDateWindow;
     m_referencePath.clear();
     batch.dateImageview->setPixmap(QPixmap());
     batch.dateImageview->hide();
@@ -179,30 +178,30 @@ void EditorController::forgetReferencePhoto()
     batch.absoluteGroup->setEnabled(true);
     batch.offsetGroup->setEnabled(true);
     batch.dateChoosePhotoBtn->setText(tr("Choose Photo…"));
-    for (QLineEdit *field : {batch.beforeorignalDatelab, batch.beforediginalDatelab, batch.afterorignalDatelab,
-                             batch.afterdiginalDatelab})
+    for (QLineEdit *field : {batch.beforeOriginalDatelab, batch.beforeDigitizedDatelab, batch.afterOriginalDatelab,
+                             batch.afterDigitizedDatelab})
         field->clear();
 }
 
 void EditorController::clearBatchFields()
 {
-    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
-    for (QLineEdit *field : {batch.beforeorignalDatelab, batch.beforediginalDatelab, batch.afterorignalDatelab,
-                             batch.afterdiginalDatelab})
+    BatchDateWindow &batch = *m_batchDateWindow;
+    for (QLineEdit *field : {batch.beforeOriginalDatelab, batch.beforeDigitizedDatelab, batch.afterOriginalDatelab,
+                             batch.afterDigitizedDatelab})
         field->clear();
     for (QLineEdit *field : batch.offsetFields())
         field->clear();
 }
 
-void EditorController::ClickMutiDateChangedSaveAction()
+void EditorController::ClickBatchDateChangedSaveAction()
 {
-    ChangeMutiDateWindow &batch = *m_changeMutiDateWindow;
+    BatchDateWindow &batch = *m_batchDateWindow;
     using batchdateshift::BatchDateChange;
     BatchDateChange change;
-    change.mode = BatchDateChange::chooseMode(batch.hasReferenceImage(), batch.mutSetDatelab->text());
-    change.reference = {batch.beforeorignalDatelab->text(), batch.beforediginalDatelab->text(),
-                        batch.afterorignalDatelab->text(), batch.afterdiginalDatelab->text()};
-    change.absoluteDate = batch.mutSetDatelab->text();
+    change.mode = BatchDateChange::chooseMode(batch.hasReferenceImage(), batch.batchSetDatelab->text());
+    change.reference = {batch.beforeOriginalDatelab->text(), batch.beforeDigitizedDatelab->text(),
+                        batch.afterOriginalDatelab->text(), batch.afterDigitizedDatelab->text()};
+    change.absoluteDate = batch.batchSetDatelab->text();
     const QList<QLineEdit *> fields = batch.offsetFields();
     qint64 *values[] = {&change.offset.years, &change.offset.months, &change.offset.days,
                         &change.offset.hours, &change.offset.minutes, &change.offset.seconds};
@@ -218,7 +217,7 @@ void EditorController::ClickMutiDateChangedSaveAction()
         showAlert(tr("Not a date"), refused);
         return;
     }
-    batch.mutSetDatelab->clear();
+    batch.batchSetDatelab->clear();
     clearBatchFields();
     batch.hide();
     if (refuseEmptySelection(target))
@@ -229,20 +228,20 @@ void EditorController::ClickMutiDateChangedSaveAction()
         target);
 }
 
-void EditorController::ClickMutiDateChangedCancelAction()
+void EditorController::ClickBatchDateChangedCancelAction()
 {
     clearBatchFields();
-    m_changeMutiDateWindow->hide();
+    m_batchDateWindow->hide();
 }
 
 void EditorController::ClickAddTimeAction()
 {
-    m_changeMutiDateWindow->RemoveTimeBtn->setChecked(false);
+    m_batchDateWindow->RemoveTimeBtn->setChecked(false);
 }
 
 void EditorController::ClickRemoveTimeAction()
 {
-    m_changeMutiDateWindow->AddTimeBtn->setChecked(false);
+    m_batchDateWindow->AddTimeBtn->setChecked(false);
 }
 
 void EditorController::ClickCopyExifDateToCreateDateAction()

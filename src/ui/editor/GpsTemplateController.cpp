@@ -7,10 +7,9 @@
 #include "MapWindow.h"
 #include "MetadataEditorView.h"
 
-#include "app/AppDelegate.h"
+#include "EditorHost.h"
 #include "app/FileRevealer.h"
-#include "widgets/ZelButton.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "widgets/CommandButton.h"
 
 #include "app/Folders.h"
 #include "imageio/ImageProperties.h"
@@ -68,7 +67,7 @@ GpsTemplateController::GpsTemplateController(EditorController &editor)
     : QObject(&editor)
     , m_editor(editor)
 {
-    QWidget *mainWindow = m_editor.m_delegate.window();
+    QWidget *mainWindow = m_editor.m_host.mainWindow();
     m_changeGPSWindow = new ChangeGPSWindow(mainWindow);
     m_mapWindow = new MapWindow(mainWindow);
     m_editViewWindow = new EditViewWindow(mainWindow);
@@ -156,33 +155,36 @@ void GpsTemplateController::wire()
 
     ChangeGPSWindow &gps = *m_changeGPSWindow;
     connect(gps.saveButton, &QPushButton::clicked, this, &GpsTemplateController::ClickSaveChangeGPSAction);
-    connect(gps.cancelButton, &QPushButton::clicked, this, &GpsTemplateController::ClickCancleSaveGPSAction);
+    connect(gps.cancelButton, &QPushButton::clicked, this, &GpsTemplateController::ClickCancelSaveGPSAction);
     connect(gps.mapButton, &QPushButton::clicked, this, &GpsTemplateController::ShowMapAction);
-    connect(&gps, &QDialog::rejected, this, &GpsTemplateController::ClickCancleSaveGPSAction);
+    connect(&gps, &QDialog::rejected, this, &GpsTemplateController::ClickCancelSaveGPSAction);
     connect(&m_editor, &EditorController::commandFinished, this, [this](const QString &name, const JobReport &report) {
         if (name == tr("Apply Metadata"))
             m_editViewWindow->statusLabel->setText(tr("%n copies written", nullptr, int(report.written().size())));
     });
 
-    // The sheet's buttons and the start button post their presses; the dispatch and
-    // the hover table give them their artwork and commands.
-    NotificationCenter *nc = m_editor.m_nc;
+    // The sheet's buttons and the start button light up under the pointer and while pressed.
     EditViewWindow &sheet = *m_editViewWindow;
-    ZelButton *start = m_editor.m_view->starteditBtn;
-    for (ZelButton *button : {sheet.editBackBtn, sheet.editTemplateBtn, sheet.editApplyBtn, start})
-        button->awakeFromNib(nc);
-    ButtonDispatch &dispatch = m_editor.m_delegate.buttonDispatch();
-    dispatch.addImageRow(13, sheet.editBackBtn, QStringLiteral("backdown.png"), {}, [this] { HideEditViewAction(); });
-    dispatch.addImageRow(14, sheet.editTemplateBtn, QStringLiteral("templatedown.png"), {},
-                         [this] { ExportTemplateDataToPlist(); });
-    dispatch.addImageRow(15, sheet.editApplyBtn, QStringLiteral("applydown.png"), {}, [this] { ClickApplyChangeAction(); });
-    dispatch.addImageRow(16, start, QStringLiteral("editdown.png"), QStringLiteral("editnom.png"),
-                         [this] { StartEditViewAction(); });
-    HoverTable &hover = m_editor.m_delegate.hoverTable();
-    hover.addRow(sheet.editBackBtn, QStringLiteral("backdown.png"), QStringLiteral("backnom.png"));
-    hover.addRow(sheet.editTemplateBtn, QStringLiteral("templatedown.png"), QStringLiteral("templatenom.png"));
-    hover.addRow(sheet.editApplyBtn, QStringLiteral("applydown.png"), QStringLiteral("applynom.png"));
-    hover.addRow(start, QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
+    CommandButton *start = m_editor.m_view->starteditBtn;
+    const struct {
+        CommandButton *button;
+        const char *down, *normal;
+    } artwork[] = {{sheet.editBackBtn, "backdown.png", "backnom.png"},
+                   {sheet.editTemplateBtn, "templatedown.png", "templatenom.png"},
+                   {sheet.editApplyBtn, "applydown.png", "applynom.png"},
+                   {start, "editdown.png", "editnom.png"}};
+    for (const auto &a : artwork) {
+        a.button->trackHoverInBounds();
+        a.button->setHoverArtwork(QString::fromLatin1(a.down), QString::fromLatin1(a.normal));
+        a.button->setPressArtwork(QString::fromLatin1(a.down));
+    }
+    // Only the start button goes back to its normal picture: the sheet's buttons keep the
+    // pressed one until the pointer leaves them.
+    start->setPressArtwork(QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
+    connect(sheet.editBackBtn, &CommandButton::activated, this, &GpsTemplateController::HideEditViewAction);
+    connect(sheet.editTemplateBtn, &CommandButton::activated, this, &GpsTemplateController::ExportTemplateDataToPlist);
+    connect(sheet.editApplyBtn, &CommandButton::activated, this, &GpsTemplateController::ClickApplyChangeAction);
+    connect(start, &CommandButton::activated, this, &GpsTemplateController::StartEditViewAction);
 }
 
 // The selected photo, as the date window takes it.
@@ -235,7 +237,7 @@ void GpsTemplateController::showGpsWindow(const EditTarget &target)
 void GpsTemplateController::ClickSaveChangeGPSAction()
 {
     ChangeGPSWindow &window = *m_changeGPSWindow;
-    const QList<QLineEdit *> fields{window.latitudelab, window.longtitudelab, window.altitudelab, window.dateStamplab,
+    const QList<QLineEdit *> fields{window.latitudelab, window.longitudelab, window.altitudelab, window.dateStamplab,
                                     window.timeStamplab};
     for (QLineEdit *field : fields) {
         if (field->text().trimmed().isEmpty()) {
@@ -245,7 +247,7 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
     }
     EditSheetFields typed;
     typed.gpsLatitude = window.latitudelab->text();
-    typed.gpsLongitude = window.longtitudelab->text();
+    typed.gpsLongitude = window.longitudelab->text();
     typed.gpsAltitude = window.altitudelab->text();
     typed.gpsDate = window.dateStamplab->text();
     typed.gpsTime = window.timeStamplab->text();
@@ -269,7 +271,7 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
     });
 }
 
-void GpsTemplateController::ClickCancleSaveGPSAction()
+void GpsTemplateController::ClickCancelSaveGPSAction()
 {
     m_changeGPSWindow->hide();
 }
@@ -279,7 +281,7 @@ void GpsTemplateController::ShowMapAction()
     std::optional<QPointF> at;
     QString source;
     if (m_changeGPSWindow->isVisible()) {
-        at = typedPosition(m_changeGPSWindow->latitudelab->text(), m_changeGPSWindow->longtitudelab->text());
+        at = typedPosition(m_changeGPSWindow->latitudelab->text(), m_changeGPSWindow->longitudelab->text());
         source = tr("as typed");
     }
     if (!at) {
@@ -391,7 +393,7 @@ void GpsTemplateController::openImportPanel(std::function<void(const QString &pa
         return;
     if (m_openPanel)
         m_openPanel->close();
-    auto *panel = new QFileDialog(m_editor.m_delegate.window());
+    auto *panel = new QFileDialog(m_editor.m_host.mainWindow());
     panel->setObjectName(QStringLiteral("theOpenPanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setOption(QFileDialog::DontUseNativeDialog);

@@ -22,7 +22,7 @@ enum class Kind;
 
 // The editor's GPS, edit-sheet and property-list commands. Part of the editor's
 // controller (it borrows its target, alerts and runner), kept apart so each stays
-// small. Adds its entries to the editor's Edit menu and its rows to the dispatch.
+// small. Adds its entries to the editor's Edit menu and connects its buttons.
 // Main thread only.
 class GpsTemplateController : public QObject
 {
@@ -34,7 +34,7 @@ public:
     // GPS.
     void AddGPSExifDataPhoto();
     void ClickSaveChangeGPSAction();
-    void ClickCancleSaveGPSAction();
+    void ClickCancelSaveGPSAction();
     void ShowMapAction();
 
     // Edit sheet.

@@ -2,12 +2,12 @@
 #include "MetadataEditorView.h"
 
 #include "EditorPhotoModel.h"
-#include "NSDragImageBrowserView.h"
+#include "PhotoBrowserView.h"
 #include "PhotoInfoPanel.h"
 
 #include "app/Artwork.h"
 #include "app/Palette.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include "metadata/FileDatesFromCapture.h"
 
@@ -27,15 +27,15 @@
 namespace {
 
 // The browser with a hint painted on it while it is empty, so the drop target is obvious.
-class BrowserWithTip : public NSDragImageBrowserView
+class BrowserWithTip : public PhotoBrowserView
 {
 public:
-    using NSDragImageBrowserView::NSDragImageBrowserView;
+    using PhotoBrowserView::PhotoBrowserView;
 
 protected:
     void paintEvent(QPaintEvent *event) override
     {
-        NSDragImageBrowserView::paintEvent(event);
+        PhotoBrowserView::paintEvent(event);
         if (model() && model()->rowCount() > 0)
             return;
         QPainter painter(viewport());
@@ -45,9 +45,9 @@ protected:
     }
 };
 
-ZelButton *commandButton(QWidget *parent, const char *name, const QString &text, const QString &image)
+CommandButton *commandButton(QWidget *parent, const char *name, const QString &text, const QString &image)
 {
-    auto *button = new ZelButton(text + QStringLiteral("  ▾"), parent);
+    auto *button = new CommandButton(text + QStringLiteral("  ▾"), parent);
     button->setObjectName(QString::fromLatin1(name));
     artwork::setIcon(button, image);
     button->setIconSize(QSize(22, 22));
@@ -74,12 +74,12 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
 {
     setObjectName(QStringLiteral("metadataEditorView"));
 
-    localphotoBtn = new ZelButton(this);
+    localphotoBtn = new CommandButton(this);
     localphotoBtn->setObjectName(QStringLiteral("localphotoBtn"));
     localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
     localphotoBtn->setFixedSize(artwork::size(QStringLiteral("localphotodown.png")).boundedTo(QSize(32, 32)));
     localphotoBtn->setToolTip(tr("Photos from this computer"));
-    cameraphotoBtn = new ZelButton(this);
+    cameraphotoBtn = new CommandButton(this);
     cameraphotoBtn->setObjectName(QStringLiteral("cameraphotoBtn"));
     cameraphotoBtn->setImage(QStringLiteral("photolibnom.png"));
     cameraphotoBtn->setFixedSize(artwork::size(QStringLiteral("photolibnom.png")).boundedTo(QSize(32, 32)));
@@ -95,11 +95,11 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     clearButton->setObjectName(QStringLiteral("clearButton"));
     clearButton->setMinimumHeight(32);
     clearButton->setToolTip(tr("Empty the list (the photos stay where they are)"));
-    remoMetaDataLocalBtn = commandButton(this, "remoMetaDataLocalBtn", tr("Remove Metadata"),
+    removeMetadataBtn = commandButton(this, "removeMetadataBtn", tr("Remove Metadata"),
                                          QStringLiteral("deletemetadata.png"));
     editMetaDataLocalBtn = commandButton(this, "editMetaDataLocalBtn", tr("Edit"),
                                          QStringLiteral("editphotometa.png"));
-    starteditBtn = new ZelButton(this);
+    starteditBtn = new CommandButton(this);
     starteditBtn->setObjectName(QStringLiteral("starteditBtn"));
     starteditBtn->setImage(QStringLiteral("editnom.png"));
     starteditBtn->setFixedSize(artwork::size(QStringLiteral("editnom.png")).boundedTo(QSize(32, 32)));
@@ -128,7 +128,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     bar->addWidget(importButton);
     bar->addWidget(clearButton);
     bar->addStretch(1);
-    bar->addWidget(remoMetaDataLocalBtn);
+    bar->addWidget(removeMetadataBtn);
     bar->addWidget(editMetaDataLocalBtn);
     bar->addWidget(starteditBtn);
 

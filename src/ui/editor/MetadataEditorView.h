@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class EditorPhotoModel;
-class NSDragImageBrowserView;
+class PhotoBrowserView;
 class PhotoInfoPanel;
 class QAction;
 class QLabel;
@@ -14,7 +14,7 @@ class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QToolButton;
-class ZelButton;
+class CommandButton;
 
 // The metadata editor as it sits in the drawer under the main window: the photo list,
 // the selected photo's information, the source and import buttons and the two
@@ -26,7 +26,7 @@ class MetadataEditorView : public QWidget
 public:
     explicit MetadataEditorView(EditorPhotoModel *model, QWidget *parent = nullptr);
 
-    NSDragImageBrowserView *localImageBrowserView = nullptr;
+    PhotoBrowserView *localImageBrowserView = nullptr;
     // Camera mode shows the camera's items here instead of the local list; the camera
     // link gives it the camera's model and the camera window's selection.
     QListView *cameraBrowserView = nullptr;
@@ -37,14 +37,14 @@ public:
     // Empties the list and opens the import panel (the browser's context menu).
     QAction *clearAndImportAction = nullptr;
     PhotoInfoPanel *infoPanel = nullptr;
-    ZelButton *localphotoBtn = nullptr;
-    ZelButton *cameraphotoBtn = nullptr; // the photo library source
+    CommandButton *localphotoBtn = nullptr;
+    CommandButton *cameraphotoBtn = nullptr; // the photo library source
     QPushButton *stopScanButton = nullptr; // shown while a library scan runs
     QPushButton *importButton = nullptr;
     QPushButton *clearButton = nullptr;
-    ZelButton *remoMetaDataLocalBtn = nullptr;
-    ZelButton *editMetaDataLocalBtn = nullptr;
-    ZelButton *starteditBtn = nullptr; // opens the edit sheet
+    CommandButton *removeMetadataBtn = nullptr;
+    CommandButton *editMetaDataLocalBtn = nullptr;
+    CommandButton *starteditBtn = nullptr; // opens the edit sheet
     QLabel *statusLabel = nullptr;
     QProgressBar *copyProgress = nullptr; // copies from the camera a command waits for
 

@@ -50,17 +50,17 @@ PhotoInfoPanel::PhotoInfoPanel(QWidget *parent)
     add(&photoImageSizelab, "photoImageSizelab", tr("Pixels"));
     add(&photoDPIlab, "photoDPIlab", tr("DPI"));
     add(&cameraMakelab, "cameraMakelab", tr("Make"));
-    add(&cameraModelab, "cameraModelab", tr("Model"));
+    add(&cameraModellab, "cameraModellab", tr("Model"));
     add(&artistlab, "artistlab", tr("Artist"));
     add(&copyrightlab, "copyrightlab", tr("Copyright"));
-    add(&imageDescrilab, "imageDescrilab", tr("Description"), true);
+    add(&imageDescriptionlab, "imageDescriptionlab", tr("Description"), true);
     add(&commentslab, "commentslab", tr("Comments"), true);
     add(&keywordslab, "keywordslab", tr("Keywords"), true);
     add(&gpsDatelab, "gpsDatelab", tr("GPS date"));
     add(&gpsTimelab, "gpsTimelab", tr("GPS time"));
-    add(&gpsAitlab, "gpsAitlab", tr("Altitude"));
-    add(&gpsLatilab, "gpsLatilab", tr("Latitude"));
-    add(&gpsLongtlab, "gpsLongtlab", tr("Longitude"));
+    add(&gpsAltitudelab, "gpsAltitudelab", tr("Altitude"));
+    add(&gpsLatitudelab, "gpsLatitudelab", tr("Latitude"));
+    add(&gpsLongitudelab, "gpsLongitudelab", tr("Longitude"));
 
     auto *scroll = new QScrollArea(this);
     scroll->setWidget(content);
@@ -75,8 +75,8 @@ PhotoInfoPanel::PhotoInfoPanel(QWidget *parent)
 QList<QLabel *> PhotoInfoPanel::labels() const
 {
     return {photoNamelab, photoCreateDatelab, photoFileSizelab, photoImageSizelab, photoDPIlab, artistlab,
-            imageDescrilab, copyrightlab, cameraMakelab, cameraModelab, photoModDatelab, commentslab,
-            keywordslab, dateTakenlab, dateDigitizedlab, takenOffsetlab, gpsDatelab, gpsTimelab, gpsAitlab, gpsLatilab, gpsLongtlab};
+            imageDescriptionlab, copyrightlab, cameraMakelab, cameraModellab, photoModDatelab, commentslab,
+            keywordslab, dateTakenlab, dateDigitizedlab, takenOffsetlab, gpsDatelab, gpsTimelab, gpsAltitudelab, gpsLatitudelab, gpsLongitudelab};
 }
 
 void PhotoInfoPanel::showInfo(const PhotoInfo &info)
@@ -87,10 +87,10 @@ void PhotoInfoPanel::showInfo(const PhotoInfo &info)
     photoImageSizelab->setText(info.imageSize);
     photoDPIlab->setText(info.dpi);
     artistlab->setText(info.artist);
-    imageDescrilab->setText(info.imageDescription);
+    imageDescriptionlab->setText(info.imageDescription);
     copyrightlab->setText(info.copyright);
     cameraMakelab->setText(info.cameraMake);
-    cameraModelab->setText(info.cameraModel);
+    cameraModellab->setText(info.cameraModel);
     photoModDatelab->setText(info.modDate);
     dateTakenlab->setText(info.dateTaken);
     dateDigitizedlab->setText(info.dateDigitized);
@@ -100,9 +100,9 @@ void PhotoInfoPanel::showInfo(const PhotoInfo &info)
     keywordslab->setText(info.keywords);
     gpsDatelab->setText(info.gpsDate);
     gpsTimelab->setText(info.gpsTime);
-    gpsAitlab->setText(info.gpsAltitude);
-    gpsLatilab->setText(info.gpsLatitude);
-    gpsLongtlab->setText(info.gpsLongitude);
+    gpsAltitudelab->setText(info.gpsAltitude);
+    gpsLatitudelab->setText(info.gpsLatitude);
+    gpsLongitudelab->setText(info.gpsLongitude);
 }
 
 void PhotoInfoPanel::clear()

@@ -24,10 +24,10 @@ public:
     QLabel *photoImageSizelab = nullptr;
     QLabel *photoDPIlab = nullptr;
     QLabel *artistlab = nullptr;
-    QLabel *imageDescrilab = nullptr;
+    QLabel *imageDescriptionlab = nullptr;
     QLabel *copyrightlab = nullptr;
     QLabel *cameraMakelab = nullptr;
-    QLabel *cameraModelab = nullptr;
+    QLabel *cameraModellab = nullptr;
     QLabel *photoModDatelab = nullptr;
     QLabel *dateTakenlab = nullptr;
     QLabel *dateDigitizedlab = nullptr;
@@ -36,9 +36,9 @@ public:
     QLabel *keywordslab = nullptr;
     QLabel *gpsDatelab = nullptr;
     QLabel *gpsTimelab = nullptr;
-    QLabel *gpsAitlab = nullptr;
-    QLabel *gpsLatilab = nullptr;
-    QLabel *gpsLongtlab = nullptr;
+    QLabel *gpsAltitudelab = nullptr;
+    QLabel *gpsLatitudelab = nullptr;
+    QLabel *gpsLongitudelab = nullptr;
 
     QList<QLabel *> labels() const;
 

@@ -5,11 +5,9 @@
 #include "EditorPhotoModel.h"
 #include "MetadataEditorView.h"
 
-#include "app/AppDelegate.h"
-#include "app/MainInterface.h"
+#include "EditorHost.h"
 #include "widgets/AlertSheet.h"
-#include "widgets/ZelButton.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "widgets/CommandButton.h"
 #include "windows/ConnectPhotoWindow.h"
 
 #include "app/AppSettings.h"
@@ -32,19 +30,20 @@ constexpr int kListedFailures = 12;
 
 } // namespace
 
-PhotoLibraryController::PhotoLibraryController(AppDelegate &delegate, EditorController &editor, QObject *parent)
+PhotoLibraryController::PhotoLibraryController(EditorHost &host, EditorController &editor, QObject *parent)
     : QObject(parent)
-    , m_delegate(delegate)
+    , m_host(host)
     , m_editor(editor)
     , m_model(editor.model())
     , m_view(editor.view())
     , m_source(new PhotoLibrarySource(nullptr, this))
 {
-    m_delegate.buttonDispatch().addRow(11, m_view->cameraphotoBtn, [this] { ClickPhotoLibraryAction(); }, [this] {
+    connect(m_view->cameraphotoBtn, &CommandButton::activated, this, [this] {
         m_view->cameraphotoBtn->setImage(QStringLiteral("photolibdown.png"));
         m_view->localphotoBtn->setImage(QStringLiteral("localphotonom.png"));
+        ClickPhotoLibraryAction();
     });
-    connect(m_delegate.ui()->connectPhotoWindow->choosePhotoLibraryBtn(), &QPushButton::clicked, this,
+    connect(m_host.connectPhotoWindow()->choosePhotoLibraryBtn(), &QPushButton::clicked, this,
             &PhotoLibraryController::ChoosePhotoLibraryAction);
     connect(m_view->stopScanButton, &QPushButton::clicked, this, &PhotoLibraryController::StopPhotoLibraryScan);
     connect(m_source, &PhotoLibrarySource::photosFound, this, &PhotoLibraryController::photosFound);
@@ -67,7 +66,7 @@ QString PhotoLibraryController::rememberedLibrary() const
 {
     // Written together by the connect completion; the path key is the one to trust, the
     // data key (the same path as bytes) stands in when only it survived.
-    const AppSettings &settings = m_delegate.settings();
+    const AppSettings &settings = m_host.settings();
     QString path = settings.photoLibraryPath();
     if (path.isEmpty())
         path = QString::fromUtf8(settings.photoLibraryData());
@@ -79,22 +78,22 @@ void PhotoLibraryController::ClickPhotoLibraryAction()
     const QString remembered = rememberedLibrary();
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) {
         m_currentPhotoLibPath = remembered;
-        acessPhotoLibrary();
+        accessPhotoLibrary();
         return;
     }
     // Nothing remembered, or the disk with the library is not attached: ask for one on the
     // connect sheet, the same sheet the compress-again button shows (with its summary),
     // unless a compression runs, which would refuse the sheet.
-    if (m_delegate.isCompressing())
-        m_delegate.ui()->connectPhotoWindow->beginSheet(m_delegate.window());
+    if (m_host.isCompressing())
+        m_host.connectPhotoWindow()->beginSheet(m_host.mainWindow());
     else
-        m_delegate.StartCompressAction();
+        m_host.showConnectPhotoSheet();
 }
 
 void PhotoLibraryController::ChoosePhotoLibraryAction()
 {
-    m_delegate.ui()->connectPhotoWindow->endSheet(0);
-    auto *panel = new QFileDialog(m_delegate.window());
+    m_host.connectPhotoWindow()->endSheet(0);
+    auto *panel = new QFileDialog(m_host.mainWindow());
     panel->setObjectName(QStringLiteral("photoLibraryPanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setOption(QFileDialog::DontUseNativeDialog);
@@ -107,12 +106,12 @@ void PhotoLibraryController::ChoosePhotoLibraryAction()
     if (!remembered.isEmpty())
         panel->setDirectory(QFileInfo(remembered).path());
     connect(panel, &QFileDialog::finished, this,
-            [this, panel](int result) { openPanelDidEnd5(panel, result == QDialog::Accepted ? 1 : 0); });
+            [this, panel](int result) { libraryPanelDone(panel, result == QDialog::Accepted ? 1 : 0); });
     m_panel = panel;
     panel->open();
 }
 
-void PhotoLibraryController::openPanelDidEnd5(QFileDialog *panel, int returnCode)
+void PhotoLibraryController::libraryPanelDone(QFileDialog *panel, int returnCode)
 {
     if (returnCode != 1 || !panel || panel->selectedFiles().isEmpty())
         return;
@@ -128,14 +127,14 @@ void PhotoLibraryController::connectPhotoLibrary(const QString &chosen)
     }
     // The data key keeps the library's path as bytes: on Linux a plain path is all a
     // bookmark needs to hold, and the path key is read back first.
-    AppSettings &settings = m_delegate.settings();
+    AppSettings &settings = m_host.settings();
     settings.setPhotoLibraryData(path.toUtf8());
     settings.setPhotoLibraryPath(path);
     m_currentPhotoLibPath = path;
-    acessPhotoLibrary();
+    accessPhotoLibrary();
 }
 
-bool PhotoLibraryController::acessPhotoLibrary()
+bool PhotoLibraryController::accessPhotoLibrary()
 {
     if (m_source->isScanning()) {
         showAlert(tr("The photo library is still being read"), PhotoLibraryScan::busyMessage());
@@ -190,5 +189,5 @@ void PhotoLibraryController::finished(const LibraryScanReport &report)
 
 void PhotoLibraryController::showAlert(const QString &message, const QString &informative)
 {
-    m_lastAlert = openAlertSheet(m_delegate.window(), QStringLiteral("photoLibraryAlert"), message, informative);
+    m_lastAlert = openAlertSheet(m_host.mainWindow(), QStringLiteral("photoLibraryAlert"), message, informative);
 }

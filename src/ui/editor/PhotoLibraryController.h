@@ -8,15 +8,15 @@
 #include <QPointer>
 #include <QString>
 
-class AppDelegate;
 class EditorController;
+class EditorHost;
 class EditorPhotoModel;
 class MetadataEditorView;
 class PhotoLibrarySource;
 class QFileDialog;
 class QMessageBox;
 
-// The editor's photo library source: the library button (dispatch row 11) scans the
+// The editor's photo library source: the library button scans the
 // remembered library or shows the connect sheet, whose "Choose Photo Library…" opens a
 // folder panel; its completion remembers the library and scans it. The library source's
 // batches go straight into the editor's list (its photos are local files, so the
@@ -26,19 +26,19 @@ class PhotoLibraryController : public QObject
 {
     Q_OBJECT
 public:
-    PhotoLibraryController(AppDelegate &delegate, EditorController &editor, QObject *parent = nullptr);
+    PhotoLibraryController(EditorHost &host, EditorController &editor, QObject *parent = nullptr);
     ~PhotoLibraryController() override;
 
-    // Row 11: the remembered library, or the connect sheet when there is none (or it is gone).
+    // The library button: the remembered library, or the connect sheet when there is none (or it is gone).
     void ClickPhotoLibraryAction();
     // The connect sheet's "Choose Photo Library…".
     void ChoosePhotoLibraryAction();
-    void openPanelDidEnd5(QFileDialog *panel, int returnCode);
+    void libraryPanelDone(QFileDialog *panel, int returnCode);
     // The completion's work for one chosen folder: refuse what is not a library, else
     // remember it and scan it.
     void connectPhotoLibrary(const QString &path);
     // Starts the scan of currentPhotoLibPath(); refused with a message while one runs.
-    bool acessPhotoLibrary();
+    bool accessPhotoLibrary();
     void StopPhotoLibraryScan();
 
     QString currentPhotoLibPath() const { return m_currentPhotoLibPath; }
@@ -56,7 +56,7 @@ private:
     void finished(const LibraryScanReport &report);
     void showAlert(const QString &message, const QString &informative = {});
 
-    AppDelegate &m_delegate;
+    EditorHost &m_host;
     EditorController &m_editor;
     EditorPhotoModel *m_model;
     QPointer<MetadataEditorView> m_view;

@@ -6,7 +6,7 @@
 
 // A push button that shows a picture from the artwork instead of the style's bevel when
 // one is set; without a picture it looks like any push button. The base of the buttons
-// that report presses by notification.
+// that run their command on the press.
 class ImageButton : public QPushButton
 {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultHeaderView.h"
 
-#include "PSTableNameCellView.h"
+#include "ResultNameCell.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -117,11 +117,11 @@ void ResultHeaderView::layoutTitles()
         const int bx = (c == Column::Name) ? x : x + width - bw;
         b->setGeometry(bx, 2, bw, h - 4);
     };
-    place(Column::Name, PSTableNameCellView::nameColumnX() - 6,
-          qMin(200, PSTableNameCellView::originalColumnX(w) - PSTableNameCellView::nameColumnX()));
-    place(Column::Original, PSTableNameCellView::originalColumnX(w), PSTableNameCellView::sizeColumnWidth());
-    place(Column::Compressed, PSTableNameCellView::restColumnX(w), PSTableNameCellView::sizeColumnWidth());
-    place(Column::Saved, PSTableNameCellView::percentColumnX(w), PSTableNameCellView::percentColumnWidth());
+    place(Column::Name, ResultNameCell::nameColumnX() - 6,
+          qMin(200, ResultNameCell::originalColumnX(w) - ResultNameCell::nameColumnX()));
+    place(Column::Original, ResultNameCell::originalColumnX(w), ResultNameCell::sizeColumnWidth());
+    place(Column::Compressed, ResultNameCell::restColumnX(w), ResultNameCell::sizeColumnWidth());
+    place(Column::Saved, ResultNameCell::percentColumnX(w), ResultNameCell::percentColumnWidth());
 }
 
 void ResultHeaderView::resizeEvent(QResizeEvent *event)

@@ -3,7 +3,7 @@
 
 #include "app/Artwork.h"
 #include "app/Palette.h"
-#include "widgets/PWindowView.h"
+#include "widgets/BannerView.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +18,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     setWindowTitle(tr("About"));
     setWindowIcon(artwork::applicationIcon());
 
-    auto *banner = new PWindowView(this);
+    auto *banner = new BannerView(this);
     banner->setFixedHeight(72);
     auto *icon = new QLabel(banner);
     QPixmap iconPixmap = artwork::applicationIcon().pixmap(QSize(56, 56), devicePixelRatioF());

@@ -2,7 +2,7 @@
 #include "ConnectPhotoWindow.h"
 
 #include "app/Palette.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -13,7 +13,7 @@
 ConnectPhotoWindow::ConnectPhotoWindow(QWidget *parent)
     : SheetWindow(QStringLiteral("updateground.png"), parent)
     , m_summary(new QLabel(this))
-    , m_start(new ZelButton(tr("Compress Again"), this))
+    , m_start(new CommandButton(tr("Compress Again"), this))
     , m_close(new QPushButton(tr("Close"), this))
     , m_chooseLibrary(new QPushButton(tr("Choose Photo Library…"), this))
 {

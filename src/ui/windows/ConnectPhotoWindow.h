@@ -4,19 +4,19 @@
 #include "SheetWindow.h"
 
 class QPushButton;
-class ZelButton;
+class CommandButton;
 
 // The sheet offering to compress the photos of the last drop again (with the current
 // preferences, adding to the list), and to choose the photo library whose photos the
-// metadata editor lists. Its start button posts through the dispatch like the window's
-// other image buttons.
+// metadata editor lists. Its start button is a command button like the window's other
+// image buttons.
 class ConnectPhotoWindow : public SheetWindow
 {
     Q_OBJECT
 public:
     explicit ConnectPhotoWindow(QWidget *parent = nullptr);
 
-    ZelButton *connectPhotoLibBtn() const { return m_start; }
+    CommandButton *connectPhotoLibBtn() const { return m_start; }
     QPushButton *closeButton() const { return m_close; }
     QPushButton *choosePhotoLibraryBtn() const { return m_chooseLibrary; }
     void setSummary(const QString &text);
@@ -25,7 +25,7 @@ private:
     void addLibraryPart(class QVBoxLayout *layout);
 
     class QLabel *m_summary;
-    ZelButton *m_start;
+    CommandButton *m_start;
     QPushButton *m_close;
     QPushButton *m_chooseLibrary;
 };

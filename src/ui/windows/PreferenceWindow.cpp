@@ -46,7 +46,7 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     setWindowTitle(tr("Preferences"));
     setWindowIcon(artwork::applicationIcon());
     m_keepMetadata->setObjectName(QStringLiteral("retainPreMetaBtn"));
-    m_keepOriginal->setObjectName(QStringLiteral("keeOriginalBtn"));
+    m_keepOriginal->setObjectName(QStringLiteral("keepOriginalPhotoBtn"));
     m_includeSubfolders->setObjectName(QStringLiteral("includeSubfoldersBtn"));
     m_location->setObjectName(QStringLiteral("photolocationlab"));
 

@@ -18,7 +18,7 @@ public:
     explicit PreferenceWindow(QWidget *parent = nullptr);
 
     QCheckBox *retainPreMetaBtn() const { return m_keepMetadata; }
-    QCheckBox *keeOriginalBtn() const { return m_keepOriginal; }
+    QCheckBox *keepOriginalPhotoBtn() const { return m_keepOriginal; }
     QCheckBox *includeSubfoldersBtn() const { return m_includeSubfolders; }
     QLabel *photolocationlab() const { return m_location; }
     // Shows the Output folder with the home folder as "~" (the whole path in the tooltip).

@@ -25,7 +25,7 @@ ResizeWindow::ResizeWindow(QWidget *parent)
     m_popup->setObjectName(QStringLiteral("theResizePopBtn"));
     m_width->setObjectName(QStringLiteral("widthSizelab"));
     m_height->setObjectName(QStringLiteral("heightSizelab"));
-    m_scale->setObjectName(QStringLiteral("resizeSacleBtn"));
+    m_scale->setObjectName(QStringLiteral("resizeScaleBtn"));
 
     auto *title = new QLabel(tr("Resize Photos"), this);
     QFont titleFont = title->font();

@@ -19,7 +19,7 @@ public:
     QComboBox *theResizePopBtn() const { return m_popup; }
     QLineEdit *widthSizelab() const { return m_width; }
     QLineEdit *heightSizelab() const { return m_height; }
-    QCheckBox *resizeSacleBtn() const { return m_scale; }
+    QCheckBox *resizeScaleBtn() const { return m_scale; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
 

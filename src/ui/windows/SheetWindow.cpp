@@ -3,7 +3,7 @@
 
 #include "app/Artwork.h"
 #include "app/Palette.h"
-#include "widgets/QMHeaderView.h"
+#include "widgets/TitleBarView.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,7 +23,7 @@ void SheetWindow::beginSheet(QWidget *window)
     adjustSize();
     if (window) {
         const QRect frame = window->geometry();
-        move(frame.x() + (frame.width() - width()) / 2, frame.y() + QMHeaderView::HeaderHeight);
+        move(frame.x() + (frame.width() - width()) / 2, frame.y() + TitleBarView::HeaderHeight);
     }
     show();
     raise();

@@ -8,7 +8,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Offers a newer version: which one, which one runs, what changed, and a way to get it.
-// Holds no behaviour; ZelUpdateController fills and connects it.
+// Holds no behaviour; UpdateController fills and connects it.
 class UpdateWindow : public QDialog
 {
     Q_OBJECT

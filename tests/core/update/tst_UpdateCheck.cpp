@@ -80,10 +80,10 @@ private Q_SLOTS:
         QTest::newRow("404") << r << "1.0" << 5000 << int(R::Failed) << "Not Found";
         r.status = 200;
         QTest::newRow("HTML, not a plist") << r << "1.0" << 5000 << int(R::Failed) << "not a property list";
-        r.body = "{\"lastestVersion\": \"9.9\"}";
+        r.body = "{\"latestVersion\": \"9.9\"}";
         QTest::newRow("JSON, not a plist") << r << "1.0" << 5000 << int(R::Failed) << "not a property list";
-        r.body = LocalHttpServer::versionList(QStringLiteral("9.9"), {}).replace("lastestVersion", "latestVersion");
-        QTest::newRow("no lastestVersion") << r << "1.0" << 5000 << int(R::Failed) << "names no version";
+        r.body = LocalHttpServer::versionList(QStringLiteral("9.9"), {}).replace("latestVersion", "latestVersion");
+        QTest::newRow("no latestVersion") << r << "1.0" << 5000 << int(R::Failed) << "names no version";
         r.body = "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>9.9</string></array></plist>";
         QTest::newRow("array at the root") << r << "1.0" << 5000 << int(R::Failed) << "no dictionary";
         r.body = QByteArray();

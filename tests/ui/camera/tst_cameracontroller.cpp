@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a
 // test card) and over fake devices for what the driver cannot do.
-#include "../AppDelegateHarness.h"
+#include "../CompressionHarness.h"
 #include "CameraTestKit.h"
 
 #include "app/FileRevealer.h"
@@ -14,9 +14,9 @@
 #include "widgets/PropertyTreeModel.h"
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
-#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoBrowserView.h"
 #include "editor/PhotoInfoPanel.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 
 #include "app/Folders.h"
 #include "sources/camera/DeviceBrowser.h"
@@ -57,7 +57,7 @@ private:
     std::unique_ptr<CameraController> makeController()
     {
         auto *browser = new DeviceBrowser([this](QString *) { return m_attached; }, false);
-        auto camera = std::make_unique<CameraController>(*m_harness.delegate, &m_harness.center, browser);
+        auto camera = std::make_unique<CameraController>(*m_harness.delegate, browser);
         camera->setDeviceFactory([this](const CameraInfo &info) {
             if (m_fakes.contains(info.model))
                 return std::make_unique<CameraDevice>(info, m_fakes.value(info.model)());
@@ -71,12 +71,12 @@ private:
         m_attached = cameras;
         camera.Rescan();
         // Known cameras keep their place; new ones are appended.
-        QTRY_VERIFY(camera.mCameras().size() == cameras.size()
+        QTRY_VERIFY(camera.knownCameras().size() == cameras.size()
                     && std::all_of(cameras.begin(), cameras.end(),
-                                   [&](const CameraInfo &c) { return camera.mCameras().contains(c); }));
+                                   [&](const CameraInfo &c) { return camera.knownCameras().contains(c); }));
     }
 
-    void press(ZelButton *button) { m_harness.center.postNotificationName(QStringLiteral("MybuttonMouseDown"), button); }
+    void press(CommandButton *button) { button->activate(); }
 
     void openAndWait(CameraController &camera)
     {
@@ -132,14 +132,14 @@ private Q_SLOTS:
         const CameraInfo second{QStringLiteral("Second"), QStringLiteral("usb:001,003")};
         auto camera = makeController();
         CameraWindow &w = *camera->cameraWindow();
-        QVERIFY(!camera->changtoiOSmodemenu()->isEnabled());
+        QVERIFY(!camera->changeToDeviceAction()->isEnabled());
         QVERIFY(!w.downloadPhotoBtn->isEnabled());
 
         attach(*camera, {first, second});
         QCOMPARE(camera->currentDevice()->info(), second);
-        QVERIFY(camera->changtoiOSmodemenu()->isEnabled());
+        QVERIFY(camera->changeToDeviceAction()->isEnabled());
         QVERIFY(w.cameraChooser->isVisibleTo(&w));
-        camera->ChangeToImportiOSDevicePhoto();
+        camera->ChangeToImportDevicePhoto();
         QVERIFY(w.isVisible());
         openAndWait(*camera);
         QCOMPARE(camera->model()->rowCount(), 2);
@@ -160,7 +160,7 @@ private Q_SLOTS:
         attach(*camera, {});
         QVERIFY(!camera->currentDevice());
         QVERIFY(!w.isVisible());
-        QVERIFY(!camera->changtoiOSmodemenu()->isEnabled());
+        QVERIFY(!camera->changeToDeviceAction()->isEnabled());
     }
 
     // Rows 1 to 4 over the real driver: listing with streamed thumbnails and the busy
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QCOMPARE(busy.first().first().toBool(), true);
         QCOMPARE(camera->model()->rowCount(), 6);
         QTRY_COMPARE_WITH_TIMEOUT(camera->model()->thumbnailsShown(), 5, 20000); // all but the movie
-        QCOMPARE(camera->cameItemArray().at(0).fileType.isEmpty(), false);
+        QCOMPARE(camera->cameraItems().at(0).fileType.isEmpty(), false);
 
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
         select(*camera, {QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("screen.png")});
@@ -222,9 +222,9 @@ private Q_SLOTS:
             return std::unique_ptr<CameraBackend>(std::move(backend));
         });
         m_attached = {{QStringLiteral("Flaky"), QStringLiteral("usb:")}};
-        EditorController editor(*m_harness.delegate, &m_harness.center);
+        EditorController editor(*m_harness.delegate);
         auto camera = makeController();
-        cameraeditorlink::connect(*camera, editor, *m_harness.delegate);
+        cameraeditorlink::connect(*camera, editor);
         QStringList imported;
         camera->setEditorHooks({[&imported](const QStringList &paths) { imported += paths; }, {}});
         camera->start();
@@ -232,7 +232,7 @@ private Q_SLOTS:
         openAndWait(*camera);
         select(*camera, {QStringLiteral("GOOD.JPG"), QStringLiteral("BAD.JPG")});
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
-        camera->DownloadImportEditePhotoAction();
+        camera->DownloadImportEditPhotoAction();
         QTRY_COMPARE(done.size(), 2);
         const QString working = folders::workingFolder();
         QCOMPARE(imported, QStringList{working + QStringLiteral("/GOOD.JPG")});
@@ -320,10 +320,10 @@ private Q_SLOTS:
     // copies what it needs and goes on by itself, and the originals are never changed.
     void cameraModeCopiesWhatTheCommandNeeds()
     {
-        EditorController editor(*m_harness.delegate, &m_harness.center);
+        EditorController editor(*m_harness.delegate);
         MetadataEditorView &view = *editor.view();
         auto camera = makeController();
-        cameraeditorlink::connect(*camera, editor, *m_harness.delegate);
+        cameraeditorlink::connect(*camera, editor);
         QVERIFY(!view.sourceSwitch->isVisibleTo(&view));
         attach(*camera, {directoryCamera(m_card.path())});
         QVERIFY(view.sourceSwitch->isVisibleTo(&view));
@@ -341,7 +341,7 @@ private Q_SLOTS:
         view.changeDateAction->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(editor.changeDateWindow()->isVisible(), 20000);
         QCOMPARE(editor.changeDateWindow()->photoLabel->text(), QStringLiteral("Dates of gps_iphone_1x1.jpg"));
-        QVERIFY(editor.changeDateWindow()->orignalDatelab->text().startsWith(QStringLiteral("2020")));
+        QVERIFY(editor.changeDateWindow()->originalDatelab->text().startsWith(QStringLiteral("2020")));
         QVERIFY(QFile::exists(working + QStringLiteral("/gps_iphone_1x1.jpg")));
         QVERIFY(!view.copyProgress->isVisibleTo(&view));
         // The labels describe the current item through its copy.

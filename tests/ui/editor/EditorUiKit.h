@@ -8,8 +8,8 @@
 #include "editor/EditorController.h"
 #include "editor/EditorPhotoModel.h"
 #include "editor/MetadataEditorView.h"
-#include "editor/NSDragImageBrowserView.h"
-#include "widgets/ZelButton.h"
+#include "editor/PhotoBrowserView.h"
+#include "widgets/CommandButton.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -61,7 +61,7 @@ inline void screenshot(const QString &name)
 
 // Presses a drop-down button and clicks an item of the menu it opened, as a person
 // would; `shot` names a screenshot taken while the menu is open.
-inline bool chooseFromMenu(ZelButton *button, QMenu *menu, QAction *action, const QString &shot = {})
+inline bool chooseFromMenu(CommandButton *button, QMenu *menu, QAction *action, const QString &shot = {})
 {
     QTest::mouseClick(button, Qt::LeftButton);
     if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))

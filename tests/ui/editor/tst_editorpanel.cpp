@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../AppDelegateHarness.h"
+#include "../CompressionHarness.h"
 #include "../../core/metadata/EditorTestKit.h"
 #include "EditorUiKit.h"
 
 #include "app/FileRevealer.h"
 #include "editor/ChangeDateWindow.h"
-#include "editor/ChangeMutiDateWindow.h"
+#include "editor/BatchDateWindow.h"
 #include "jobs/BatchJob.h"
 #include "editor/EditorController.h"
 #include "editor/EditorPhotoModel.h"
 #include "editor/MetadataEditorView.h"
-#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoBrowserView.h"
 #include "editor/PhotoInfoPanel.h"
-#include "widgets/ZelButton.h"
-#include "widgets/ZelCustomeWindow.h"
+#include "widgets/CommandButton.h"
+#include "widgets/FramelessWindow.h"
 #include "windows/Drawer.h"
 
 #include "app/Folders.h"
@@ -41,7 +41,7 @@ private:
     QString m_a, m_b, m_c, m_text;
 
     MetadataEditorView &view() { return *m_editor->view(); }
-    NSDragImageBrowserView *browser() { return view().localImageBrowserView; }
+    PhotoBrowserView *browser() { return view().localImageBrowserView; }
     QString working() const { return folders::workingFolder(); }
 
     bool drop(const QStringList &paths)
@@ -86,7 +86,7 @@ private Q_SLOTS:
         f.close();
 
         m_harness.launch();
-        m_editor = std::make_unique<EditorController>(*m_harness.delegate, &m_harness.center);
+        m_editor = std::make_unique<EditorController>(*m_harness.delegate);
         FileRevealer::setInstance(&m_revealer);
         m_harness.ui().rightDrawer->open();
         QCOMPARE(m_harness.ui().rightDrawer->contentView(), static_cast<QWidget *>(m_editor->view()));
@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(m_editor->currentChooseFilePath(), m_a);
         QTRY_COMPARE(view().infoPanel->photoNamelab->text(), QStringLiteral("harbour.jpg"));
         QCOMPARE(view().infoPanel->cameraMakelab->text(), QStringLiteral("Canon"));
-        QCOMPARE(view().infoPanel->gpsLatilab->text(), QStringLiteral("48.8584 N"));
+        QCOMPARE(view().infoPanel->gpsLatitudelab->text(), QStringLiteral("48.8584 N"));
         QCOMPARE(view().infoPanel->dateTakenlab->text(), QStringLiteral("2019:07:14 10:20:30"));
         QCOMPARE(view().infoPanel->dateDigitizedlab->text(), QStringLiteral("2019:07:14 10:20:31"));
         QCOMPARE(view().infoPanel->photoImageSizelab->text(), QStringLiteral("640 x 480"));
@@ -128,7 +128,7 @@ private Q_SLOTS:
         select({0, 1});
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         m_revealer.selected.clear();
-        QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeGPSAction,
+        QVERIFY(chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, view().removeGPSAction,
                                QStringLiteral("editor-remove-menu.png")));
         const JobReport report = waitForCommand(done);
         const QStringList expected{working() + QStringLiteral("/NoGPS_harbour.jpg"), working() + QStringLiteral("/NoGPS_boats.jpg")};
@@ -145,7 +145,7 @@ private Q_SLOTS:
     {
         select({});
         const QStringList before = filesIn(working());
-        QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeExifAction));
+        QVERIFY(chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, view().removeExifAction));
         QMessageBox *alert = m_editor->lastAlert();
         QVERIFY(alert);
         QTRY_VERIFY(alert->isVisible());
@@ -171,13 +171,13 @@ private Q_SLOTS:
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
         ChangeDateWindow *window = m_editor->changeDateWindow();
         QTRY_VERIFY(window->isVisible());
-        QVERIFY(!m_editor->changeMutiDateWindow()->isVisible());
-        QCOMPARE(window->orignalDatelab->text(), QStringLiteral("2019:07:14 12:00:00"));
+        QVERIFY(!m_editor->batchDateWindow()->isVisible());
+        QCOMPARE(window->originalDatelab->text(), QStringLiteral("2019:07:14 12:00:00"));
         testsupport::screenshot(QStringLiteral("editor-date-window.png"));
 
         // A text that is not a date is refused by an alert naming the field; the window stays to mend it.
         const QStringList before = filesIn(working());
-        window->orignalDatelab->setText(QStringLiteral("2013:02:30 25:00:00"));
+        window->originalDatelab->setText(QStringLiteral("2013:02:30 25:00:00"));
         QTest::mouseClick(window->saveButton, Qt::LeftButton);
         QMessageBox *alert = m_editor->lastAlert();
         QVERIFY(alert);
@@ -188,7 +188,7 @@ private Q_SLOTS:
         QCOMPARE(filesIn(working()), before);
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
-        window->orignalDatelab->setText(QStringLiteral("2018:01:02 03:04:05"));
+        window->originalDatelab->setText(QStringLiteral("2018:01:02 03:04:05"));
         QTest::mouseClick(window->saveButton, Qt::LeftButton);
         QVERIFY(!window->isVisible());
         const JobReport report = waitForCommand(done);
@@ -202,19 +202,19 @@ private Q_SLOTS:
     {
         select({1, 2});
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
-        ChangeMutiDateWindow *batch = m_editor->changeMutiDateWindow();
+        BatchDateWindow *batch = m_editor->batchDateWindow();
         QTRY_VERIFY(batch->isVisible());
         QVERIFY(!m_editor->changeDateWindow()->isVisible());
         // The absolute date's hint is the current photo's creation date without its offset.
-        QCOMPARE(batch->mutSetDatelab->placeholderText().size(), 19);
+        QCOMPARE(batch->batchSetDatelab->placeholderText().size(), 19);
 
         QTest::mouseClick(batch->AddTimeBtn, Qt::LeftButton);
         QTest::mouseClick(batch->RemoveTimeBtn, Qt::LeftButton);
         QVERIFY(!batch->AddTimeBtn->isChecked());
         QVERIFY(batch->RemoveTimeBtn->isChecked());
-        QTest::keyClicks(batch->hourVaulab, QStringLiteral("1"));
-        QTest::keyClicks(batch->dayVaulab, QStringLiteral("x2")); // letters are not taken
-        QCOMPARE(batch->dayVaulab->text(), QStringLiteral("2"));
+        QTest::keyClicks(batch->hourValuelab, QStringLiteral("1"));
+        QTest::keyClicks(batch->dayValuelab, QStringLiteral("x2")); // letters are not taken
+        QCOMPARE(batch->dayValuelab->text(), QStringLiteral("2"));
         QVERIFY(m_editor->bMapPreview());
         testsupport::screenshot(QStringLiteral("editor-batch-offset.png"));
 
@@ -235,13 +235,13 @@ private Q_SLOTS:
     {
         select({0, 2});
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
-        ChangeMutiDateWindow *batch = m_editor->changeMutiDateWindow();
+        BatchDateWindow *batch = m_editor->batchDateWindow();
         QTRY_VERIFY(batch->isVisible());
         m_editor->chooseReferencePhoto(m_c);
         QVERIFY(batch->hasReferenceImage());
-        QCOMPARE(batch->beforeorignalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
-        batch->afterorignalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
-        batch->mutSetDatelab->setText(QStringLiteral("2000:01:01 00:00:00")); // the reference wins
+        QCOMPARE(batch->beforeOriginalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
+        batch->afterOriginalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
+        batch->batchSetDatelab->setText(QStringLiteral("2000:01:01 00:00:00")); // the reference wins
         QTest::mouseClick(batch->cancelButton, Qt::LeftButton);
         QVERIFY(!batch->isVisible());
 
@@ -249,8 +249,8 @@ private Q_SLOTS:
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
         QTRY_VERIFY(batch->isVisible());
         QVERIFY(batch->dateImageview->isVisible());
-        QCOMPARE(batch->beforeorignalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
-        batch->afterorignalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
+        QCOMPARE(batch->beforeOriginalDatelab->text(), QStringLiteral("2019:07:15 09:30:00"));
+        batch->afterOriginalDatelab->setText(QStringLiteral("2019:07:15 10:30:00"));
         testsupport::screenshot(QStringLiteral("editor-batch-reference.png"));
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(batch->saveButton, Qt::LeftButton);
@@ -271,7 +271,7 @@ private Q_SLOTS:
         const int last = int(m_editor->localPhotoItemArray().size()) - 1;
         select({0, last});
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
-        QVERIFY(chooseFromMenu(view().remoMetaDataLocalBtn, view().removeExifMenu, view().removeIPTCAction));
+        QVERIFY(chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, view().removeIPTCAction));
         const JobReport report = waitForCommand(done);
         QCOMPARE(report.written(), QStringList{working() + QStringLiteral("/NoIPTC_harbour.jpg")});
         QMessageBox *alert = m_editor->lastAlert();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorPhotoModel.h"
-#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoBrowserView.h"
 
 #include "sources/LocalImport.h"
 
@@ -75,8 +75,7 @@ private Q_SLOTS:
     {
         EditorPhotoModel model;
         model.appendItems(localimport::itemsFromPaths(m_paths.mid(0, 5)));
-        NSDragImageBrowserView view;
-        view.setNotificationCenter(nullptr);
+        PhotoBrowserView view;
         view.setModel(&model);
         QCOMPARE(view.iconSize(), QSize(90, 90));
         view.selectRow(3);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../AppDelegateHarness.h"
+#include "../CompressionHarness.h"
 #include "../../core/metadata/EditorTestKit.h"
 #include "EditorUiKit.h"
 
@@ -73,7 +73,7 @@ private Q_SLOTS:
                                                                            QStringLiteral("-GPSTimeStamp=10:20:30")});
         m_plain = testsupport::makeJpeg(photos + QStringLiteral("/plain.jpg"), 480, 640);
         m_harness.launch();
-        m_editor = std::make_unique<EditorController>(*m_harness.delegate, &m_harness.center);
+        m_editor = std::make_unique<EditorController>(*m_harness.delegate);
         FileRevealer::setInstance(&m_revealer);
         m_harness.ui().rightDrawer->open();
         m_editor->addLocalFiles({m_harbour, m_plain});
@@ -111,7 +111,7 @@ private Q_SLOTS:
         expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("Each value cannot be empty."));
         QVERIFY(window.isVisible());
         type(window.latitudelab, QStringLiteral("123"));
-        type(window.longtitudelab, QStringLiteral("151.2093"));
+        type(window.longitudelab, QStringLiteral("151.2093"));
         type(window.altitudelab, QStringLiteral("-5"));
         QTest::mouseClick(window.saveButton, Qt::LeftButton);
         expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude: must be between -90 and 90"));
@@ -155,7 +155,7 @@ private Q_SLOTS:
     void editSheet()
     {
         select(*m_editor, {0, 1});
-        ZelButton *start = view().starteditBtn;
+        CommandButton *start = view().starteditBtn;
         QTest::mouseClick(start, Qt::LeftButton);
         EditViewWindow &sheet = *gps().editViewWindow();
         QTRY_VERIFY(sheet.isVisible());
@@ -171,10 +171,10 @@ private Q_SLOTS:
 
         type(sheet.artistlab, QStringLiteral("Grace Hopper"));
         type(sheet.keywordslab, QStringLiteral("harbour, boats"));
-        type(sheet.gpsLatilab, QStringLiteral("north"));
+        type(sheet.gpsLatitudelab, QStringLiteral("north"));
         QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
         expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude"));
-        sheet.gpsLatilab->clear();
+        sheet.gpsLatitudelab->clear();
         screenshot(QStringLiteral("editor-edit-sheet.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../AppDelegateHarness.h"
+#include "../CompressionHarness.h"
 
 #include "LibraryFixture.h"
 
-#include "app/NotificationNames.h"
 #include "editor/EditorController.h"
 #include "editor/EditorPhotoModel.h"
 #include "editor/MetadataEditorView.h"
-#include "editor/NSDragImageBrowserView.h"
+#include "editor/PhotoBrowserView.h"
 #include "editor/PhotoLibraryController.h"
-#include "widgets/ZelButton.h"
+#include "widgets/CommandButton.h"
 #include "windows/ConnectPhotoWindow.h"
 #include "windows/Drawer.h"
 
@@ -38,8 +37,7 @@ private:
 
     void pressLibraryButton()
     {
-        m_harness.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
-                                              view().cameraphotoBtn);
+        view().cameraphotoBtn->activate();
     }
 
     // Chooses `folder` in the library panel the way a person would: open it from the
@@ -85,7 +83,7 @@ private Q_SLOTS:
         m_expected.sort(); // zero-padded names: name order is walk order
 
         m_harness.launch();
-        m_editor = std::make_unique<EditorController>(*m_harness.delegate, &m_harness.center);
+        m_editor = std::make_unique<EditorController>(*m_harness.delegate);
         m_harness.ui().rightDrawer->open();
         QTest::qWait(200);
     }
@@ -147,8 +145,7 @@ private Q_SLOTS:
         QCOMPARE(m_editor->localPhotoItemArray().size(), 600);
 
         // The local source button takes the selection back.
-        m_harness.center.postNotificationName(QString::fromLatin1(notificationnames::MybuttonMouseDown),
-                                              view().localphotoBtn);
+        view().localphotoBtn->activate();
         QCOMPARE(view().cameraphotoBtn->imageName(), QStringLiteral("photolibnom.png"));
         QCOMPARE(view().localphotoBtn->imageName(), QStringLiteral("localphotodown.png"));
     }

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Shared set-up for the tests that drive the real main window: a private home folder,
+// settings in a file of their own, generated photos and simulated drops.
+
+#include "app/CompressionController.h"
+#include "app/AppSettings.h"
+#include "app/MainInterface.h"
+#include "widgets/PhotoDropArea.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+struct Harness {
+    QTemporaryDir dir;
+    std::unique_ptr<CompressionController> delegate;
+    int terminated = 0;
+    QString imageAtTermination;
+    // The question before the first in-place job has tests of its own; elsewhere it is
+    // answered already, as it is after a user's first job.
+    bool replaceOriginalsConfirmed = true;
+
+    QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
+
+    void launch()
+    {
+        if (replaceOriginalsConfirmed)
+            AppSettings(settingsFile()).setReplaceOriginalsConfirmed(true);
+        delegate = std::make_unique<CompressionController>(settingsFile());
+        delegate->setTerminateHandler([this] { ++terminated; });
+        delegate->initState();
+        delegate->wireWindow();
+        delegate->showMainWindow();
+    }
+
+    MainInterface &ui() { return *delegate->ui(); }
+
+    // Copies generated photos into a fresh input folder (sources may be overwritten).
+    QStringList copies(const QStringList &sources, const QString &folderName)
+    {
+        const QString folder = dir.filePath(folderName);
+        QDir().mkpath(folder);
+        QStringList out;
+        for (const QString &s : sources) {
+            const QString target = folder + QLatin1Char('/') + QFileInfo(s).fileName();
+            QFile::remove(target);
+            QFile::copy(s, target);
+            out << target;
+        }
+        return out;
+    }
+
+    static bool drop(PhotoDropArea *view, const QStringList &paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(p);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropEvent(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &dropEvent);
+        return true;
+    }
+
+    PhotoDropArea *currentDropView()
+    {
+        return delegate->bSecondDrag() ? ui().secondDragImageView : ui().leftTipImageView;
+    }
+
+    // Drops and waits for the finish report.
+    bool dropAndWait(const QStringList &paths)
+    {
+        QSignalSpy finished(delegate.get(), &CompressionController::compressionFinished);
+        if (!drop(currentDropView(), paths))
+            return false;
+        return finished.count() > 0 || finished.wait(60000);
+    }
+};
+
+// The test program's own home for settings, the Output folder and the Trash that
+// replaced originals go to: never the user's.
+inline void usePrivateHome(const QString &home)
+{
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toUtf8());
+}
+
+// Generated once per test program: a landscape, an upright and a square photo.
+struct Photos {
+    QString landscape, upright, square;
+    void make(const QString &folder)
+    {
+        QDir().mkpath(folder);
+        landscape = testsupport::makeJpeg(folder + QStringLiteral("/landscape.jpg"), 640, 480);
+        upright = testsupport::makeJpeg(folder + QStringLiteral("/upright.jpg"), 480, 640);
+        square = testsupport::makeJpeg(folder + QStringLiteral("/square.jpg"), 500, 500);
+    }
+    QStringList all() const { return {landscape, upright, square}; }
+};

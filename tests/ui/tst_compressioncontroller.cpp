@@ -1,0 +1,454 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CompressionHarness.h"
+#include "widgets/ResultTableModel.h"
+
+#include "app/AppSettings.h"
+#include "compress/SizeText.h"
+#include "widgets/ResultNameCell.h"
+#include "widgets/ResultTableView.h"
+#include "widgets/CommandButton.h"
+#include "widgets/WindowCloseButton.h"
+#include "widgets/FramelessWindow.h"
+#include "widgets/BusyDiskView.h"
+#include "windows/ConnectPhotoWindow.h"
+#include "windows/Drawer.h"
+#include "windows/PreferenceWindow.h"
+
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+
+class TestCompressionController : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+    Photos m_photos;
+
+    // The savings line covers the last job only: rows from firstRowOfJob on.
+    static void compareRows(Harness &h, int firstRowOfJob = 0)
+    {
+        ResultTableView *table = h.ui().theTableview;
+        const QList<NSFileNode> &entries = h.delegate->dragPhotoArray();
+        // Photos that were not compressed get rows of their own, after the results.
+        int problemRows = 0;
+        for (const ResultTableModel::Row &row : h.delegate->resultTableModel()->rows())
+            problemRows += row.state != ResultTableModel::RowState::Compressed;
+        QCOMPARE(table->numberOfRows() - problemRows, int(entries.size()));
+        quint64 all = 0, saved = 0;
+        for (int row = 0; row < entries.size(); ++row) {
+            const NSFileNode &e = entries.at(row);
+            if (row >= firstRowOfJob) {
+                all += e.originalFileSize();
+                saved += e.originalFileSize() - e.restFileSize();
+            }
+            QCOMPARE(e.restFileSize(), quint64(QFileInfo(e.restPath()).size()));
+            QVERIFY(e.restFileSize() <= e.originalFileSize());
+            auto *cell = qobject_cast<ResultNameCell *>(table->viewAtRow(row));
+            QVERIFY(cell);
+            QCOMPARE(cell->fileNamelab()->text(), CompressionController::shownName(e.fileName()));
+            QCOMPARE(cell->originalFileSizelab()->text(), compress::sizeText(e.originalFileSize()));
+            QCOMPARE(cell->restFileSizelab()->text(), compress::sizeText(e.restFileSize()));
+            QCOMPARE(cell->percentlab()->text(), compress::savingPercentText(e.originalFileSize(), e.restFileSize()));
+            QCOMPARE(cell->currentfilePath(), e.restPath());
+        }
+        QLabel *line = h.ui().saveSizelab;
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), compress::finishText(saved, all));
+        QVERIFY(QRegularExpression(QStringLiteral("^Save  \\d+%  \\S.*  total$")).match(line->text()).hasMatch());
+        QVERIFY(h.ui().progresslab->text().isEmpty());
+        QVERIFY(h.ui().secondDragView->isVisible());
+        QVERIFY(!h.ui().secondScanView->isVisible());
+        QVERIFY(!h.ui().theFlashView->isFlashing());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        usePrivateHome(m_home.path());
+        m_photos.make(m_home.filePath(QStringLiteral("generated")));
+        QVERIFY(QFileInfo::exists(m_photos.square));
+    }
+
+    void firstLaunch()
+    {
+        Harness h;
+        h.launch();
+        AppSettings settings(h.settingsFile());
+        const QString expected = m_home.path() + QStringLiteral("/Pictures/Glimmerset");
+        QCOMPARE(settings.photoLocation(), expected);
+        QVERIFY(QFileInfo(expected).isDir());
+        QVERIFY(!h.ui().preferenceWindow->retainPreMetaBtn()->isChecked());
+        QVERIFY(!h.ui().preferenceWindow->keepOriginalPhotoBtn()->isChecked());
+        QCOMPARE(h.ui().preferenceWindow->photolocationlab()->text(), QStringLiteral("~/Pictures/Glimmerset"));
+        QCOMPARE(h.ui().preferenceWindow->photolocationlab()->toolTip(), expected);
+        QCOMPARE(h.ui().window->size(), QSize(654, 300));
+        QCOMPARE(h.ui().window->minimumSize(), QSize(654, 300));
+        QVERIFY(h.ui().leftTipView->isVisible());
+        QVERIFY(!h.ui().saveSizelab->isVisible());
+        QVERIFY(h.delegate->bKeepMetadata());
+        QVERIFY(h.delegate->blocalMode());
+        QVERIFY(!h.delegate->bSecondDrag());
+    }
+
+    void dropOfThreePhotosFillsTheList()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        const QStringList inputs = h.copies(m_photos.all(), QStringLiteral("in"));
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
+        QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
+        // Busy at once, in the list layout.
+        QVERIFY(h.ui().secondScanView->isVisibleTo(h.ui().window));
+        QVERIFY(!h.ui().secondDragView->isVisibleTo(h.ui().window));
+        QVERIFY(h.ui().theFlashView->isFlashing());
+        QVERIFY(h.delegate->bSecondDrag());
+        QTRY_COMPARE(h.ui().window->size(), QSize(654, 598));
+        QCOMPARE(h.ui().window->minimumSize(), QSize(654, 598));
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 3);
+        compareRows(h);
+        const QString output = AppSettings(h.settingsFile()).photoLocation();
+        for (const NSFileNode &e : h.delegate->dragPhotoArray()) {
+            QCOMPARE(QFileInfo(e.restPath()).absolutePath(), output);
+            QVERIFY(QFileInfo::exists(e.originalPath()));
+        }
+        QCOMPARE(h.delegate->savedFileSize(), quint64(0)); // totals reset by the finish report
+
+        // A new drop starts a new list.
+        QVERIFY(h.dropAndWait({h.copies({m_photos.square}, QStringLiteral("in2")).first()}));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        compareRows(h);
+
+        // Compress-again from the sheet adds to the list instead.
+        h.ui().importAndExportBtn->activate();
+        QVERIFY(h.ui().connectPhotoWindow->isVisible());
+        QSignalSpy again(h.delegate.get(), &CompressionController::compressionFinished);
+        h.ui().connectPhotoWindow->connectPhotoLibBtn()->activate();
+        QVERIFY(!h.ui().connectPhotoWindow->isVisible());
+        QVERIFY(again.wait(60000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 2);
+        compareRows(h, 1);
+    }
+
+    void folderDropTakesDirectPhotosOnly()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        const QStringList inputs = h.copies({m_photos.landscape, m_photos.upright}, QStringLiteral("album"));
+        const QString album = QFileInfo(inputs.first()).absolutePath();
+        QFile::copy(m_photos.square, album + QStringLiteral("/.hidden.jpg"));
+        QDir(album).mkpath(QStringLiteral("sub"));
+        QFile::copy(m_photos.square, album + QStringLiteral("/sub/deeper.jpg"));
+        QVERIFY(h.dropAndWait({album}));
+        QVERIFY(h.ui().leftTipImageView->droppedFolder());
+        QStringList names;
+        for (const NSFileNode &e : h.delegate->dragPhotoArray())
+            names << e.fileName();
+        names.sort();
+        QCOMPARE(names, (QStringList{QStringLiteral("landscape.jpg"), QStringLiteral("upright.jpg")}));
+        compareRows(h);
+    }
+
+    void nonImageFirstItemIsRefused()
+    {
+        Harness h;
+        h.launch();
+        const QString text = h.dir.filePath(QStringLiteral("readme.txt"));
+        QFile f(text);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("text");
+        f.close();
+        QVERIFY(!Harness::drop(h.ui().leftTipImageView, {text, m_photos.square}));
+        QVERIFY(!h.delegate->bSecondDrag());
+        QCOMPARE(h.ui().window->size(), QSize(654, 300));
+        QVERIFY(h.delegate->dragPhotoArray().isEmpty());
+    }
+
+    void secondStartIsRefusedWhileRunning()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        QStringList many;
+        for (int i = 0; i < 6; ++i)
+            many << testsupport::makeJpeg(h.dir.filePath(QStringLiteral("big%1.jpg").arg(i)), 2400, 1800);
+        QSignalSpy refused(h.delegate.get(), &CompressionController::startRefused);
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
+        QVERIFY(Harness::drop(h.ui().leftTipImageView, many));
+        QVERIFY(h.delegate->isCompressing());
+        QVERIFY(!h.ui().importPhotosBtn->isEnabled());
+        QVERIFY(!h.ui().resizePhotosBtn->isEnabled());
+        h.delegate->ClickImportPhotosAction();
+        h.delegate->ShowResizePhotoWindow();
+        QCOMPARE(refused.count(), 2);
+        QVERIFY(!h.ui().window->findChild<QFileDialog *>());
+        QVERIFY(finished.count() > 0 || finished.wait(120000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 6);
+        QVERIFY(h.ui().importPhotosBtn->isEnabled());
+    }
+
+    void stopEndsTheJobAndKeepsTheFinishedRows()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        QPushButton *stop = h.ui().stopCompressBtn;
+        QVERIFY(!stop->isVisible());
+        // Copies of a few large photos: enough work that the job still runs when Stop is pressed.
+        const QString generated = h.dir.filePath(QStringLiteral("large"));
+        QDir().mkpath(generated);
+        QStringList sources;
+        for (int i = 0; i < 3; ++i)
+            sources << testsupport::makeJpeg(generated + QStringLiteral("/large%1.jpg").arg(i), 3200, 2400);
+        const QString album = h.dir.filePath(QStringLiteral("many"));
+        QDir().mkpath(album);
+        QStringList inputs;
+        for (int i = 0; i < 40; ++i) {
+            const QString target = album + QStringLiteral("/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+            QVERIFY(QFile::copy(sources.at(i % sources.size()), target));
+            inputs << target;
+        }
+        const QString output = AppSettings(h.settingsFile()).photoLocation();
+
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
+        QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
+        QVERIFY(stop->isVisibleTo(h.ui().window));
+        QVERIFY(stop->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!h.delegate->dragPhotoArray().isEmpty(), 60000);
+        QVERIFY2(finished.isEmpty(), "the job ended before Stop could be pressed");
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QVERIFY(!stop->isEnabled());
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+
+        const CompressionReport &report = h.delegate->lastReport();
+        QVERIFY(report.cancelled);
+        const int rows = int(h.delegate->dragPhotoArray().size());
+        QVERIFY(rows >= 1);
+        QVERIFY(rows < inputs.size());
+        QCOMPARE(rows, int(report.entries.size()));
+        compareRows(h);
+        QVERIFY(!stop->isVisibleTo(h.ui().window));
+        QVERIFY(h.ui().saveSizelab->toolTip().startsWith(QStringLiteral("Stopped")));
+        // Every result in the Output folder belongs to a row: nothing half-written was left behind.
+        const QStringList written =
+            QDir(output).entryList({QStringLiteral("photo*"), QStringLiteral(".photo*")}, QDir::Files | QDir::Hidden);
+        QCOMPARE(int(written.size()), rows);
+        QVERIFY(!h.delegate->isCompressing());
+
+        // The window takes the next drop as usual.
+        QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("afterStop"))));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        QVERIFY(!h.delegate->lastReport().cancelled);
+        compareRows(h);
+        QVERIFY(h.ui().saveSizelab->toolTip().isEmpty());
+    }
+
+    void startOutsideLocalModeLeavesTheWindowIdle()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("local"))));
+        // The list layout's own drop area now holds a drop compress-again can take again.
+        QVERIFY(h.dropAndWait(h.copies({m_photos.upright}, QStringLiteral("local2"))));
+        QCOMPARE(h.ui().secondDragImageView->droppedUrls().size(), 1);
+        h.delegate->setEditorOnLocalList(false);
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
+        h.ui().connectPhotoWindow->connectPhotoLibBtn()->activate();
+        // Nothing on this computer to compress: no job, and the window does not stay busy.
+        QVERIFY(!h.delegate->isCompressing());
+        QVERIFY(!h.ui().theFlashView->isFlashing());
+        QVERIFY(h.ui().secondDragView->isVisible());
+        QVERIFY(!h.ui().secondScanView->isVisible());
+        QVERIFY(h.ui().importPhotosBtn->isEnabled());
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(finished.count(), 0);
+    }
+
+    void optionBoxesAreStoredAtOnceAndKeptAfterQuit()
+    {
+        Harness h;
+        h.launch();
+        PreferenceWindow *prefs = h.ui().preferenceWindow;
+        prefs->retainPreMetaBtn()->setChecked(true);
+        prefs->keepOriginalPhotoBtn()->setChecked(true);
+        prefs->includeSubfoldersBtn()->setChecked(true);
+        {
+            // Stored the moment they change, before any job.
+            QSettings stored(h.settingsFile(), QSettings::IniFormat);
+            QCOMPARE(stored.value(QStringLiteral("bkeepMetadata")).toBool(), true);
+            QCOMPARE(stored.value(QStringLiteral("bkeepOriginalPhoto")).toBool(), true);
+            QCOMPARE(stored.value(QStringLiteral("bIncludeSubfolders")).toBool(), true);
+        }
+        h.delegate->CloseTheMainWindow();
+        QCOMPARE(h.terminated, 1);
+        h.delegate.reset();
+
+        Harness again;
+        QFile::copy(h.settingsFile(), again.settingsFile());
+        again.launch();
+        QVERIFY(again.ui().preferenceWindow->retainPreMetaBtn()->isChecked());
+        QVERIFY(again.ui().preferenceWindow->keepOriginalPhotoBtn()->isChecked());
+        QVERIFY(again.ui().preferenceWindow->includeSubfoldersBtn()->isChecked());
+
+        // Without keep-original the result replaces the source.
+        again.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(false);
+        const QStringList sources = again.copies({m_photos.upright}, QStringLiteral("o2"));
+        QVERIFY(again.dropAndWait(sources));
+        const NSFileNode &e = again.delegate->dragPhotoArray().constFirst();
+        QCOMPARE(e.restPath(), e.originalPath());
+        QCOMPARE(e.originalPath(), sources.first());
+    }
+
+    void filesHandedOverAtStartCountAsADrop()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        QVERIFY(!h.delegate->openFiles({h.dir.filePath(QStringLiteral("missing.jpg"))}));
+        QVERIFY(!h.delegate->bSecondDrag());
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
+        QVERIFY(h.delegate->openFiles(h.copies({m_photos.upright, m_photos.square}, QStringLiteral("args"))));
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 2);
+        compareRows(h);
+    }
+
+    void drawerOpensUnderTheWindowAndHoldsTheEditor()
+    {
+        Harness h;
+        h.launch();
+        Drawer *drawer = h.ui().rightDrawer;
+        QCOMPARE(drawer->state(), Drawer::ClosedState);
+        QCOMPARE(drawer->contentSize(), QSize(654, 322));
+        QCOMPARE(drawer->leadingOffset(), 20);
+        auto *editor = new QLabel(QStringLiteral("editor"));
+        h.delegate->setDrawerContent(editor);
+        QCOMPARE(drawer->contentView(), editor);
+
+        QPushButton *sender = h.ui().editMetadataBtn;
+        h.delegate->openLeftDrawer(sender);
+        QCOMPARE(drawer->state(), Drawer::OpenState);
+        QCOMPARE(sender->property("tag").toInt(), 1);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(drawer->x(), h.ui().window->frameGeometry().x() + 20);
+        h.delegate->openLeftDrawer(sender);
+        QCOMPARE(drawer->state(), Drawer::ClosedState);
+        QCOMPARE(sender->property("tag").toInt(), 0);
+        h.delegate->clickDrawerClosed();
+        QCOMPARE(drawer->state(), Drawer::OpenState);
+        h.delegate->closeLeftDrawer();
+        QCOMPARE(drawer->state(), Drawer::ClosedState);
+
+        // The start screen's link reaches the editor without a job or the menu.
+        QVERIFY(h.ui().startEditMetadataBtn->isVisible());
+        h.ui().startEditMetadataBtn->click();
+        QCOMPARE(drawer->state(), Drawer::OpenState);
+        h.delegate->closeLeftDrawer();
+
+        // In the list layout the drawer leaves the button bar clear whatever the screen's height.
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("drawer"))));
+        QTRY_COMPARE(h.ui().window->size(), QSize(654, 598));
+        h.delegate->openLeftDrawer(sender);
+        QCOMPARE(drawer->state(), Drawer::OpenState);
+        QWidget *bar = h.ui().bottomBar;
+        const QRect barOnScreen(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+        QVERIFY2(!drawer->geometry().intersects(barOnScreen),
+                 qPrintable(QStringLiteral("drawer %1,%2 %3x%4 over the bar at y %5")
+                                .arg(drawer->x()).arg(drawer->y()).arg(drawer->width()).arg(drawer->height())
+                                .arg(barOnScreen.y())));
+        QVERIFY(h.ui().editMetadataBtn->isVisible());
+    }
+
+    void compressAgainBeforeAnyDrop()
+    {
+        Harness h;
+        h.launch();
+        h.ui().importAndExportBtn->activate();
+        QVERIFY(h.ui().connectPhotoWindow->isVisible());
+        QVERIFY(!h.ui().connectPhotoWindow->connectPhotoLibBtn()->isEnabled()); // nothing dropped yet
+    }
+
+    void closeButtonEndsTheApplication()
+    {
+        const QString pressed = QStringLiteral("Close_Down.png");
+        const QString normal = QStringLiteral("Close_Nom.png");
+        Harness h;
+        h.launch();
+        QCOMPARE(h.ui().closedButton->imageName(), normal);
+        QString during;
+        h.delegate->setTerminateHandler([&] {
+            ++h.terminated;
+            during = h.ui().closedButton->imageName();
+        });
+        QTest::mouseClick(h.ui().closedButton, Qt::LeftButton);
+        QCOMPARE(h.terminated, 1);
+        QCOMPARE(during, pressed);
+        QCOMPARE(h.ui().closedButton->imageName(), normal);
+        // Closing the window any other way ends it too.
+        h.ui().window->close();
+        QCOMPARE(h.terminated, 2);
+    }
+
+    void outputFolderChoice()
+    {
+        Harness h;
+        h.launch();
+        const QString chosen = h.dir.filePath(QStringLiteral("chosen"));
+        QDir().mkpath(chosen);
+        h.delegate->ChangePhotoLocation();
+        auto *panel = h.ui().preferenceWindow->findChild<QFileDialog *>(QStringLiteral("locationPanel"));
+        QVERIFY(panel);
+        QCOMPARE(panel->windowTitle(), QStringLiteral("Please select a floder to store the compressed photos."));
+        panel->reject();
+        QVERIFY(AppSettings(h.settingsFile()).photoLocation() != chosen);
+
+        h.delegate->ChangePhotoLocation();
+        panel = h.ui().preferenceWindow->findChild<QFileDialog *>(QStringLiteral("locationPanel"));
+        QTRY_VERIFY(panel = h.ui().preferenceWindow->findChild<QFileDialog *>(QStringLiteral("locationPanel")));
+        panel->setDirectory(chosen);
+        panel->selectFile(chosen);
+        static_cast<QDialog *>(panel)->accept();
+        QCOMPARE(AppSettings(h.settingsFile()).photoLocation(), chosen);
+        QCOMPARE(h.ui().preferenceWindow->photolocationlab()->toolTip(), chosen);
+
+        // The next job writes there.
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("oc"))));
+        QCOMPARE(QFileInfo(h.delegate->dragPhotoArray().constFirst().restPath()).absolutePath(), chosen);
+    }
+
+    void importPanelStartsAJob()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        const QString photo = h.copies({m_photos.landscape}, QStringLiteral("imp")).first();
+        h.delegate->ClickImportPhotosAction();
+        auto *panel = h.ui().window->findChild<QFileDialog *>(QStringLiteral("theOpenPanel"));
+        QVERIFY(panel);
+        QCOMPARE(panel->windowTitle(), QStringLiteral("Please select photos to import."));
+        QCOMPARE(panel->fileMode(), QFileDialog::ExistingFiles);
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
+        panel->setDirectory(QFileInfo(photo).absolutePath());
+        panel->selectFile(photo);
+        static_cast<QDialog *>(panel)->accept();
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QTRY_COMPARE(h.ui().window->size(), QSize(654, 598));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
+        compareRows(h);
+    }
+};
+
+QTEST_MAIN(TestCompressionController)
+#include "tst_compressioncontroller.moc"
