@@ -7,8 +7,8 @@
 The commands and their synopses come from running PROGRAM --help, so the page shows what the
 program accepts today. PAGE.in holds the prose (description, exit status, examples, files);
 its @COMMANDS@ line becomes one subsection per command of the help (for a program without
-commands, its synopsis and an OPTIONS section), and @VERSION@ and @DATE@
-are filled in. OPTIONS describes each option, grouped under "[command]" headers ("[]" for a
+commands, the list of its options), @SYNOPSIS@ the usage line of a program without commands,
+and @VERSION@ and @DATE@ are filled in. OPTIONS describes each option, grouped under "[command]" headers ("[]" for a
 program without commands):
 
     [compress]
@@ -76,16 +76,17 @@ def sentence(text):
     return text[:1].upper() + text[1:] + ("" if text.endswith(".") else ".")
 
 
+def synopsis(command, usage):
+    return "\\fB%s\\fR %s" % (roff(command), roff(usage))
+
+
 def render_commands(program, commands, described):
     out = []
     for name, usage, summary, help_options in commands:
         if name:
-            out += [".SS " + roff(name)]
-        out += [".PP", "\\fB%s\\fR %s" % (roff(" ".join(filter(None, [program, name]))), roff(usage))]
+            out += [".SS " + roff(name), ".PP", synopsis(program + " " + name, usage)]
         if summary:
             out += [".PP", roff(sentence(summary))]
-        if not name and described.get(name):
-            out += [".SH OPTIONS"]
         for spec, text in described.get(name, []):
             out += [".TP", option_line(spec), roff(text)]
         missing = help_options - {OPTION.search(spec).group() for spec, _ in described.get(name, [])}
@@ -103,6 +104,7 @@ def main():
         source = f.read()
     source = source.replace("@VERSION@", version).replace("@DATE@", date)
     source = source.replace("@COMMANDS@\n", "\n".join(commands) + "\n")
+    source = source.replace("@SYNOPSIS@", synopsis(name, parse_help(help_text)[0][1]))
     with open(output, "w", encoding="utf-8") as f:
         f.write(source)
 
