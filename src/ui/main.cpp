@@ -13,8 +13,44 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char kUsage[] =
+    "usage: glimmerset [--camera MODEL --port PORT]... [PHOTO|FOLDER]...\n"
+    "\n"
+    "Photos and folders are opened as if dropped on the window; a running Glimmerset takes them.\n"
+    "  --camera MODEL --port PORT  open this camera, named as gphoto2 names it\n"
+    "  --help                      print this help and exit\n"
+    "  --version                   print the version and exit\n";
+
+// Answered before the application object exists: QApplication needs a display, and
+// these must work without one (a terminal over ssh, the build writing the manual page).
+bool answeredWithoutWindow(int argc, char *argv[], int *status)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("glimmerset %s\n", GLIMMERSET_VERSION);
+            *status = 0;
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            *status = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (int status = 0; answeredWithoutWindow(argc, argv, &status))
+        return status;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Vantoric"));
     QApplication::setApplicationName(QStringLiteral("Glimmerset"));
