@@ -156,6 +156,16 @@ ExifEdits exifEditsFor(const QByteArray &source, const QVariantMap &overlay)
         edits.changes.append({TiffBlock::Ifd::Gps, 0x0000, 1, 4, QByteArray("\x02\x02\0\0", 4), QByteArray("\x02\x02\0\0", 4)});
         edits.changedKeys.insert("Exif.GPSInfo.GPSVersionID");
     }
+    // A TIFF reader expects a GPS directory to say how the position was found; one the user
+    // typed was found by hand.
+    const auto latitude = Exiv2::ExifKey("Exif.GPSInfo.GPSLatitude");
+    if (edits.exact && image->imageType() == Exiv2::ImageType::tiff && edits.changedKeys.count(latitude.key())
+        && after.findKey(latitude) != after.end()
+        && after.findKey(Exiv2::ExifKey("Exif.GPSInfo.GPSProcessingMethod")) == after.end()) {
+        const QByteArray manual("ASCII\0\0\0MANUAL", 14);
+        edits.changes.append({TiffBlock::Ifd::Gps, 0x001B, 7, quint32(manual.size()), manual, manual});
+        edits.changedKeys.insert("Exif.GPSInfo.GPSProcessingMethod");
+    }
     // Readers of a JPEG expect an IFD0 to state the resolution and the chroma siting; a
     // block made from nothing gets what exiftool gives a new one.
     const bool newBlock = std::none_of(before.begin(), before.end(), [](const Exiv2::Exifdatum &d) { return ifdOf(d.groupName()); });

@@ -10,6 +10,7 @@
 #include "PropertyNames.h"
 #include "RewriteCheck.h"
 #include "TiffBlock.h"
+#include "WebpChunkEdit.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -78,6 +79,15 @@ QList<QImage> decodedImages(const QByteArray &data)
         images.append(reader.read().convertToFormat(QImage::Format_RGBA8888));
     }
     return images;
+}
+
+// Whether both decode to the same images; pixels that cannot be decoded cannot be shown
+// to survive either.
+bool samePixels(const QByteArray &source, const QByteArray &copy)
+{
+    const QList<QImage> before = decodedImages(source);
+    const bool decodable = std::all_of(before.begin(), before.end(), [](const QImage &i) { return !i.isNull(); });
+    return decodable && before == decodedImages(copy);
 }
 
 // The further pages of a TIFF file have image directories of their own; an edit of the
@@ -248,13 +258,15 @@ bool ImageDestination::build()
         TiffBlock block(&patched);
         QString fault;
         removeInPlace(block, plan);
-        if (!block.isValid() || !applyExifEdits(block, exact, &fault))
+        // Readers that follow a damaged pointer of a TIFF file disagree on what it holds.
+        if (!block.isValid() || block.hasDamagedPointer() || !applyExifEdits(block, exact, &fault))
             fault = fault.isEmpty() ? Text::tr("the TIFF file cannot be edited") : fault;
         if (fault.isEmpty())
             fault = editEveryPage(patched, plan);
         if (fault.isEmpty())
             fault = checkCopy(source.data(), patched, check);
-        if (fault.isEmpty()) {
+        // A strip that reaches past the end of a damaged file would take the appended bytes.
+        if (fault.isEmpty() && samePixels(source.data(), patched)) {
             m_output = std::move(patched);
             return true;
         }
@@ -289,6 +301,24 @@ bool ImageDestination::build()
             m_output = std::move(patched);
             return true;
         case PngEditOutcome::NotApplicable:
+            break;
+        }
+    }
+
+    if (m_type == QLatin1String(kUTTypeWebP)) {
+        QByteArray patched;
+        switch (editWebpChunks(source.data(), plan, entries, &patched, &m_error)) {
+        case WebpEditOutcome::Failed:
+            m_refused = entries != nullptr;
+            return false;
+        case WebpEditOutcome::Done:
+            if (const QString fault = checkCopy(source.data(), patched, check); !fault.isEmpty()) {
+                m_error = fault;
+                return false;
+            }
+            m_output = std::move(patched);
+            return true;
+        case WebpEditOutcome::NotApplicable:
             break;
         }
     }
@@ -331,13 +361,7 @@ bool ImageDestination::build()
     }
     // Rebuilding a TIFF moves its strips and directories; a damaged one may then decode
     // differently, and such a copy would not be the same photo.
-    const auto pixelsKept = [&] {
-        const QList<QImage> before = decodedImages(source.data());
-        // Pixels that cannot be decoded cannot be shown to survive either.
-        const bool decodable = std::all_of(before.begin(), before.end(), [](const QImage &i) { return !i.isNull(); });
-        return decodable && before == decodedImages(out);
-    };
-    if (m_type == QLatin1String(kUTTypeTIFF) && !pixelsKept()) {
+    if (m_type == QLatin1String(kUTTypeTIFF) && !samePixels(source.data(), out)) {
         m_error = Text::tr("the photo's image data is damaged and would not survive rewriting its metadata");
         m_refused = true;
         return false;

@@ -94,6 +94,11 @@ public:
     void clearLeftovers();
     bool littleEndian() const { return m_little; }
     quint64 size() const { return quint64(m_bytes->size()); }
+    // An Exif, GPS or Interop pointer that leads to no directory.
+    bool hasDamagedPointer() const
+    {
+        return referenceTo(Ifd::Exif) < 0 || referenceTo(Ifd::Gps) < 0 || referenceTo(Ifd::Interop) < 0;
+    }
     // The furthest end of a maker-note value that lies past the end of the block (a damaged
     // offset), as far as the maker note reads as a directory; 0 when there is none. Once the
     // block grows over it, readers would take the grown bytes for that value.

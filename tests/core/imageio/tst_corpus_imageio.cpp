@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The layer on real photos of many makes: what it reads agrees with exiftool, and a
-// GPS-removing rewrite keeps every other tag and the pixels. Runs when the shared
+// The layer on real photos of many makes: what it reads agrees with exiftool, and every
+// edit (adding a position or an artist, removing a group, a new date) keeps every other
+// tag, maker notes included, and the pixels. Runs when the shared
 // corpus is present (GLIMMERSET_CORPUS).
 
 #include "TestSupport.h"
@@ -158,7 +159,25 @@ QList<Operation> operations()
     const QString exifKey = QLatin1String(kCGImagePropertyExifDictionary);
     const QString gpsKey = QLatin1String(kCGImagePropertyGPSDictionary);
     const QString iptcKey = QLatin1String(kCGImagePropertyIPTCDictionary);
+    // Edits that add tags: every maker note, thumbnail and other tag reads as before.
+    const QVariantMap position{{QLatin1String(kCGImagePropertyGPSLatitude), 33.8688},
+                               {QLatin1String(kCGImagePropertyGPSLatitudeRef), QStringLiteral("S")},
+                               {QLatin1String(kCGImagePropertyGPSLongitude), 151.2093},
+                               {QLatin1String(kCGImagePropertyGPSLongitudeRef), QStringLiteral("E")},
+                               {QLatin1String(kCGImagePropertyGPSAltitude), 5.0},
+                               {QLatin1String(kCGImagePropertyGPSAltitudeRef), 1}};
+    const QVariantMap described{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ada")},
+                                {QLatin1String(kCGImagePropertyTIFFCopyright), QStringLiteral("(c) Ada")},
+                                {QLatin1String(kCGImagePropertyTIFFImageDescription), QStringLiteral("Boats")}};
+    const QString tiffKey = QLatin1String(kCGImagePropertyTIFFDictionary);
     return {
+        {"NewGPS", {{gpsKey, position}}, {QStringLiteral("EXIF:GPS:"), QStringLiteral("XMP:XMP-exif:GPS"), QStringLiteral("RIFF:WebP_Flags")}, {}},
+        {"Described",
+         {{tiffKey, described},
+          {iptcKey, QVariantMap{{QLatin1String(kCGImagePropertyIPTCKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}},
+         {QStringLiteral("EXIF:IFD0:Artist"), QStringLiteral("EXIF:IFD0:Copyright"), QStringLiteral("EXIF:IFD0:ImageDescription"),
+          QStringLiteral("IPTC:"), QStringLiteral("Photoshop:IPTCDigest"), QStringLiteral("XMP:XMP-dc:"), QStringLiteral("RIFF:WebP_Flags")},
+         {}},
         {"NoExif", {{exifKey, removed}}, exif, exifGone},
         {"NoGPS", {{gpsKey, removed}}, gps, gpsGone},
         {"NoIPTC", {{iptcKey, removed}}, iptc, iptcGone},
