@@ -33,7 +33,7 @@ private Q_SLOTS:
                                            << QStringLiteral("-XMP-exif:DateTimeOriginal=2019:07:14 10:20:30")
                                            << QStringLiteral("-XMP-aux:SerialNumber=4711") << QStringLiteral("-XMP-tiff:Make=Canon")
                                            << QStringLiteral("-XMP-exif:GPSLatitude=48.8584 N")
-                                           << QStringLiteral("-XMP-photoshop:City=Paris") << QStringLiteral("-XMP-photoshop:ColorMode=3")
+                                           << QStringLiteral("-XMP-photoshop:City=Paris") << QStringLiteral("-XMP-photoshop:ColorMode=RGB")
                                            << QStringLiteral("-XMP-iptcExt:LocationShown={City=Paris,GPSLatitude=48.8584}"));
         m_plain = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/plain.jpg")), 40, 30,
                                         {QStringLiteral("-IFD0:Make=Nikon")});
