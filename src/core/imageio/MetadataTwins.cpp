@@ -48,9 +48,10 @@ QVariantMap withIptcTwins(const QVariantMap &overlay, const QVariantMap &current
                  {kCGImagePropertyTIFFImageDescription, kCGImagePropertyIPTCCaptionAbstract}};
     for (const auto &t : texts) {
         const QVariant v = tiff.value(QLatin1String(t.tiffKey));
+        // An emptied field empties its twin rather than leave the old text beside it.
         if (v.typeId() == QMetaType::QString && v != currentTiff.value(QLatin1String(t.tiffKey))
             && !iptc.contains(QLatin1String(t.iptcKey)))
-            iptc.insert(QLatin1String(t.iptcKey), v);
+            iptc.insert(QLatin1String(t.iptcKey), v.toString().isEmpty() ? QVariant() : v);
     }
     const QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
     const QVariantMap currentExif = current.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();

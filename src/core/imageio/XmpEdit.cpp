@@ -359,11 +359,13 @@ QString coordinateText(double degrees, const QString &side)
     return QStringLiteral("%1,%2%3").arg(qlonglong(whole)).arg((magnitude - whole) * 60.0, 0, 'f', 6).arg(side);
 }
 
+// An empty text empties its twin: XMP writes no empty item, so the property goes.
 QStringList textList(const QVariant &v)
 {
-    if (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList)
-        return v.toStringList();
-    return {v.toString()};
+    QStringList list = v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList ? v.toStringList()
+                                                                                                    : QStringList{v.toString()};
+    list.removeAll(QString());
+    return list;
 }
 
 // The exif:GPS* twins of a GPS group laid over the photo's: a key mapped to null takes its
