@@ -154,8 +154,14 @@ QString checkCopy(const QByteArray &sourceBytes, const QByteArray &copy, const C
                     return;
                 }
             }
-            if (!plan.removeIptc && untouchedIptc(source.iptcData(), plan) != untouchedIptc(out.iptcData(), plan))
-                fault = Text::tr("the rewrite would change the IPTC data");
+            if (!plan.removeIptc) {
+                const auto before = untouchedIptc(source.iptcData(), plan), after = untouchedIptc(out.iptcData(), plan);
+                const auto differ = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
+                if (differ.first != before.end())
+                    fault = Text::tr("the rewrite would change %1").arg(QString::fromStdString(differ.first->first));
+                else if (differ.second != after.end())
+                    fault = Text::tr("the rewrite would add %1").arg(QString::fromStdString(differ.second->first));
+            }
         },
         &error);
     if (!ok)
