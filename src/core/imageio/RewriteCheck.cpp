@@ -62,7 +62,8 @@ bool expectedToDiffer(const Exiv2::Exifdatum &d, const CopyCheck &check)
 
 // The IPTC datasets an edit did not mean to change, in a stable order (writers may sort
 // them). The character set follows the edited text and a new block gains its record
-// versions, so those count as edited with it.
+// versions, so those count as edited with it. An empty dataset says nothing and is not
+// compared: a trailing empty one does not always read back.
 std::vector<std::pair<std::string, std::string>> untouchedIptc(const Exiv2::IptcData &iptc, const OverlayPlan &plan)
 {
     std::set<std::string> touched;
@@ -72,7 +73,7 @@ std::vector<std::pair<std::string, std::string>> untouchedIptc(const Exiv2::Iptc
         touched.insert({"Iptc.Envelope.CharacterSet", "Iptc.Envelope.ModelVersion", "Iptc.Application2.RecordVersion"});
     std::vector<std::pair<std::string, std::string>> kept;
     for (const Exiv2::Iptcdatum &d : iptc)
-        if (!touched.count(d.key()))
+        if (!touched.count(d.key()) && d.size() > 0)
             kept.emplace_back(d.key(), d.toString());
     std::sort(kept.begin(), kept.end());
     return kept;
