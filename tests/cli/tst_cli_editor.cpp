@@ -138,9 +138,11 @@ private Q_SLOTS:
 
         run = cli({QStringLiteral("dates"), m_b, QStringLiteral("--set"), QStringLiteral("2001-02-03 04:05:06"),
                    QStringLiteral("--into"), into});
+        // The first copy stays; the second goes beside it.
         QCOMPARE(run.status, 0);
-        QCOMPARE(tag(into + QStringLiteral("/b.jpg"), QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2001:02:03 04:05:06"));
-        QCOMPARE(filedates::modificationDate(into + QStringLiteral("/b.jpg")).toSecsSinceEpoch(),
+        QCOMPARE(run.out, QStringList{into + QStringLiteral("/b (2).jpg")});
+        QCOMPARE(tag(into + QStringLiteral("/b (2).jpg"), QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2001:02:03 04:05:06"));
+        QCOMPARE(filedates::modificationDate(into + QStringLiteral("/b (2).jpg")).toSecsSinceEpoch(),
                  QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6), QTimeZone(QByteArray("Europe/Berlin"))).toSecsSinceEpoch());
 
         // The reference photo a.jpg was taken at 2019:07:14 10:20:30 / 10:20:31.

@@ -4,6 +4,7 @@
 #include "ImageDestination.h"
 #include "ImageProperties.h"
 #include "ImageSource.h"
+#include "MetadataTwins.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,8 +34,9 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
         result.error = Text::tr("cannot write %1 files").arg(source.type());
         return result;
     }
+    const QVariantMap overlay = withIptcTwins(properties, source.properties());
     for (int i = 0; i < count; ++i)
-        destination->addImageFromSource(source, i, properties);
+        destination->addImageFromSource(source, i, overlay);
     // A failed finalize writes nothing: an earlier good copy at the output path survives.
     // Every copy it returns has been read back and compared with the source.
     const bool finalized = destination->finalize();

@@ -287,6 +287,21 @@ void applyGps(Exiv2::Image &image, const QVariantMap &gps, QStringList &problems
     }
 }
 
+// IIM stores a date as "CCYYMMDD" and a time as "HHMMSS", its zone optional. Exiv2's
+// types always write a zone and refuse the partial dates photos do hold ("2010:00:00"), so
+// a time without a zone and a date Exiv2 refuses are written as the digits they are.
+Exiv2::Value::AutoPtr iptcDigits(const QString &text, Exiv2::TypeId type)
+{
+    static const QRegularExpression date(QStringLiteral("^(\\d{4})[-:]?(\\d\\d)[-:]?(\\d\\d)$"));
+    static const QRegularExpression time(QStringLiteral("^(\\d\\d):?(\\d\\d):?(\\d\\d)$"));
+    const QRegularExpressionMatch m = (type == Exiv2::date ? date : time).match(text.trimmed());
+    if ((type != Exiv2::date && type != Exiv2::time) || !m.hasMatch())
+        return Exiv2::Value::AutoPtr();
+    Exiv2::Value::AutoPtr value = Exiv2::Value::create(Exiv2::string);
+    value->read((m.captured(1) + m.captured(2) + m.captured(3)).toStdString());
+    return value;
+}
+
 void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map, QStringList &problems)
 {
     bool needsUtf8 = false;
@@ -304,9 +319,14 @@ void applyIptc(Exiv2::IptcData &iptc, const QVariantMap &map, QStringList &probl
             for (const QVariant &item : values) {
                 const QString text = item.toString();
                 needsUtf8 = needsUtf8 || !isAsciiText(text);
-                Exiv2::Value::AutoPtr value = Exiv2::Value::create(
-                    Exiv2::IptcDataSets::dataSetType(key.tag(), key.record()));
-                if (value->read(text.toUtf8().toStdString()) != 0) {
+                const Exiv2::TypeId type = Exiv2::IptcDataSets::dataSetType(key.tag(), key.record());
+                Exiv2::Value::AutoPtr value = type == Exiv2::time ? iptcDigits(text, type) : Exiv2::Value::AutoPtr();
+                if (!value.get()) {
+                    value = Exiv2::Value::create(type);
+                    if (value->read(text.toUtf8().toStdString()) != 0)
+                        value = iptcDigits(text, type);
+                }
+                if (!value.get()) {
                     problems << Text::tr("IPTC %1 value '%2' cannot be stored").arg(it.key(), text.left(40));
                     continue;
                 }

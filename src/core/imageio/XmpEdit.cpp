@@ -5,9 +5,12 @@
 #include "ImageProperties.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -31,14 +34,34 @@ bool isUnder(const std::string &key, const std::string &property)
 
 bool isIptcCarrier(const std::string &key)
 {
-    static const char *const dcFields[] = {"Xmp.dc.creator", "Xmp.dc.rights", "Xmp.dc.subject", "Xmp.dc.description",
-                                           "Xmp.dc.title"};
-    if (startsWith(key, "Xmp.iptc.") || startsWith(key, "Xmp.iptcExt.") || startsWith(key, "Xmp.photoshop."))
+    static const char *const fields[] = {
+        "Xmp.dc.creator", "Xmp.dc.rights", "Xmp.dc.subject", "Xmp.dc.description", "Xmp.dc.title",
+        // photoshop: holds IPTC Core fields beside its own (ColorMode, ICCProfile, History), which stay.
+        "Xmp.photoshop.Headline", "Xmp.photoshop.City", "Xmp.photoshop.State", "Xmp.photoshop.Country",
+        "Xmp.photoshop.AuthorsPosition", "Xmp.photoshop.Credit", "Xmp.photoshop.Source",
+        "Xmp.photoshop.Instructions", "Xmp.photoshop.TransmissionReference", "Xmp.photoshop.CaptionWriter",
+        "Xmp.photoshop.DateCreated", "Xmp.photoshop.Category", "Xmp.photoshop.SupplementalCategories",
+        "Xmp.photoshop.Urgency", "Xmp.photoshop.LegacyIPTCDigest"};
+    if (startsWith(key, "Xmp.iptc.") || startsWith(key, "Xmp.iptcExt."))
         return true;
-    for (const char *field : dcFields)
+    for (const char *field : fields)
         if (isUnder(key, field))
             return true;
     return false;
+}
+
+bool isExifCopy(const std::string &key)
+{
+    if (startsWith(key, "Xmp.exif."))
+        return !startsWith(key, "Xmp.exif.GPS"); // the GPS block is a group of its own
+    return startsWith(key, "Xmp.exifEX.") || startsWith(key, "Xmp.aux.") || startsWith(key, "Xmp.tiff.");
+}
+
+// A coordinate field inside an IPTC Extension location ("...LocationShown[1]/Iptc4xmpExt:GPSLatitude").
+bool isLocationCoordinate(const std::string &key, const std::string &location)
+{
+    const auto field = key.rfind('/');
+    return isUnder(key, location) && field != std::string::npos && key.find("GPS", field) != std::string::npos;
 }
 
 // XMP date properties and the Exif date each one mirrors.
@@ -163,25 +186,36 @@ bool removeXmpProperties(Exiv2::XmpData &xmp, int removals)
 {
     if (!removals)
         return false;
-    // Locations of the IPTC Extension are removed whole when any of them holds coordinates:
-    // a city next to a removed position would still say where the photo was taken.
-    std::set<std::string> locations;
-    if (removals & XmpGps) {
-        for (const Exiv2::Xmpdatum &d : xmp) {
-            const std::string key = d.key();
-            for (const char *location : {"Xmp.iptcExt.LocationCreated", "Xmp.iptcExt.LocationShown"})
-                if (isUnder(key, location) && key.find("GPS") != std::string::npos)
-                    locations.insert(location);
+    static const char *const kLocations[] = {"Xmp.iptcExt.LocationCreated", "Xmp.iptcExt.LocationShown"};
+    // Only the coordinates leave a location; one that held nothing else goes whole, for an
+    // empty item in a list is not something the XMP toolkit writes.
+    std::set<std::string> wholeLocations;
+    if ((removals & XmpGps) && !(removals & XmpIptc)) {
+        for (const char *location : kLocations) {
+            std::set<std::string> items, itemsKept;
+            for (const Exiv2::Xmpdatum &d : xmp) {
+                const std::string key = d.key();
+                const auto field = key.rfind('/');
+                if (!isUnder(key, location) || field == std::string::npos)
+                    continue;
+                const std::string item = key.substr(0, key.find('/', std::string(location).size()));
+                items.insert(item);
+                if (!isLocationCoordinate(key, location))
+                    itemsKept.insert(item);
+            }
+            if (items.size() != itemsKept.size())
+                wholeLocations.insert(location);
         }
     }
     bool removed = false;
     for (auto it = xmp.begin(); it != xmp.end();) {
         const std::string key = it->key();
-        bool drop = (removals & XmpIptc) && isIptcCarrier(key);
+        bool drop = ((removals & XmpIptc) && isIptcCarrier(key)) || ((removals & XmpExif) && isExifCopy(key));
         if (removals & XmpGps) {
             drop = drop || startsWith(key, "Xmp.exif.GPS");
-            for (const std::string &location : locations)
-                drop = drop || isUnder(key, location);
+            for (const char *location : kLocations)
+                drop = drop || isLocationCoordinate(key, location)
+                    || (wholeLocations.count(location) && isUnder(key, location));
         }
         if (drop) {
             it = xmp.erase(it);
@@ -191,6 +225,60 @@ bool removeXmpProperties(Exiv2::XmpData &xmp, int removals)
         }
     }
     return removed;
+}
+
+std::unique_ptr<Exiv2::Value> xmpValue(const XmpSet &set)
+{
+    switch (set.form) {
+    case XmpSet::Text: {
+        auto value = std::make_unique<Exiv2::XmpTextValue>();
+        value->read(set.values.value(0).toStdString());
+        return value;
+    }
+    case XmpSet::Seq:
+    case XmpSet::Bag: {
+        auto value = std::make_unique<Exiv2::XmpArrayValue>(set.form == XmpSet::Seq ? Exiv2::xmpSeq : Exiv2::xmpBag);
+        for (const QString &item : set.values)
+            value->read(item.toStdString());
+        return value;
+    }
+    case XmpSet::LangAlt: {
+        auto value = std::make_unique<Exiv2::LangAltValue>();
+        value->read("lang=x-default " + set.values.value(0).toStdString());
+        return value;
+    }
+    }
+    return nullptr;
+}
+
+// Sets every twin; a property that already holds the value is left as it is, so making the
+// change again on a copy that has it changes nothing (which is how the copy is checked).
+bool setXmpProperties(Exiv2::XmpData &xmp, const QList<XmpSet> &sets)
+{
+    // No packet, no twins: XMP is not added to a photo that had none.
+    if (sets.isEmpty() || xmp.empty())
+        return false;
+    bool changed = false;
+    for (const XmpSet &set : sets) {
+        const std::unique_ptr<Exiv2::Value> wanted = set.values.isEmpty() ? nullptr : xmpValue(set);
+        bool same = false, present = false;
+        for (const Exiv2::Xmpdatum &d : xmp) {
+            if (!isUnder(d.key(), set.key))
+                continue;
+            present = true;
+            same = wanted && d.key() == set.key && d.typeId() == wanted->typeId() && d.toString() == wanted->toString();
+            if (!same)
+                break;
+        }
+        if (same || (!present && !wanted))
+            continue;
+        for (auto it = xmp.begin(); it != xmp.end();)
+            it = isUnder(it->key(), set.key) ? xmp.erase(it) : std::next(it);
+        if (wanted)
+            xmp.add(Exiv2::XmpKey(set.key), wanted.get());
+        changed = true;
+    }
+    return changed;
 }
 
 // Whether a UTF-8 packet's text shows that it holds nothing a removal takes. XML names
@@ -205,6 +293,11 @@ bool holdsNothingToRemove(const QByteArray &packet, int removals)
         return false;
     if ((removals & XmpGps) && packet.contains("GPS"))
         return false;
+    if (removals & XmpExif) {
+        for (const char *uri : {"http://ns.adobe.com/exif/1.0/", "http://cipa.jp/exif/1.0/", "http://ns.adobe.com/tiff/1.0/"})
+            if (packet.contains(uri))
+                return false;
+    }
     if (removals & XmpIptc) {
         for (const char *uri : {"http://iptc.org/std/Iptc4xmpCore/", "http://iptc.org/std/Iptc4xmpExt/",
                                 "http://ns.adobe.com/photoshop/1.0/", "http://purl.org/dc/elements/1.1/"})
@@ -214,10 +307,11 @@ bool holdsNothingToRemove(const QByteArray &packet, int removals)
     return true;
 }
 
-bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *error)
+bool editParsed(QByteArray &packet, const XmpChange &change, bool *changed, QString *error)
 {
     *changed = false;
-    if (!removals || holdsNothingToRemove(packet, removals))
+    const int removals = change.removals;
+    if (change.sets.isEmpty() && (!removals || holdsNothingToRemove(packet, removals)))
         return true;
     Exiv2::XmpData xmp;
     std::string text;
@@ -226,7 +320,8 @@ bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *erro
             const auto lock = lockXmpToolkit();
             if (Exiv2::XmpParser::decode(xmp, packet.toStdString()) != 0)
                 throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
-            if (!removeXmpProperties(xmp, removals))
+            const bool removed = removeXmpProperties(xmp, removals);
+            if (!setXmpProperties(xmp, change.sets) && !removed)
                 return;
             if (Exiv2::XmpParser::encode(text, xmp, Exiv2::XmpParser::useCompactFormat) != 0)
                 throw Exiv2::Error(Exiv2::kerImageWriteFailed);
@@ -240,7 +335,7 @@ bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *erro
     }
     if (*changed) {
         // The toolkit that wrote the packet is itself a property readers show: keep the photo's.
-        static const QRegularExpression toolkit(QStringLiteral(" x:xmptk=\"[^\"]*\""));
+        static const QRegularExpression toolkit(QStringLiteral("\\sx:xmptk=(\"[^\"]*\"|'[^']*')"));
         const QRegularExpressionMatch original = toolkit.match(QString::fromUtf8(packet));
         QString rewritten = QString::fromStdString(text);
         rewritten.replace(toolkit, original.hasMatch() ? original.captured(0) : QString());
@@ -249,17 +344,120 @@ bool editRemovals(QByteArray &packet, int removals, bool *changed, QString *erro
     return true;
 }
 
+
+QString rationalText(double x)
+{
+    const qlonglong scaled = std::llround(std::fabs(x) * 10000.0);
+    return scaled % 10000 == 0 ? QStringLiteral("%1/1").arg(scaled / 10000) : QStringLiteral("%1/10000").arg(scaled);
+}
+
+// XMP's GPSCoordinate: degrees, decimal minutes and the side, "48,51.504000N".
+QString coordinateText(double degrees, const QString &side)
+{
+    const double magnitude = std::fabs(degrees);
+    const double whole = std::floor(magnitude);
+    return QStringLiteral("%1,%2%3").arg(qlonglong(whole)).arg((magnitude - whole) * 60.0, 0, 'f', 6).arg(side);
+}
+
+// An empty text empties its twin: XMP writes no empty item, so the property goes.
+QStringList textList(const QVariant &v)
+{
+    QStringList list = v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList ? v.toStringList()
+                                                                                                    : QStringList{v.toString()};
+    list.removeAll(QString());
+    return list;
+}
+
+// The exif:GPS* twins of a GPS group laid over the photo's: a key mapped to null takes its
+// twin away too, so a new position leaves no part of the old fix in XMP either.
+void gpsTwins(const QVariantMap &gps, const QVariantMap &currentGps, QList<XmpSet> &sets)
+{
+    auto value = [&](const char *key) { return gps.contains(QLatin1String(key)) ? gps.value(QLatin1String(key)) : currentGps.value(QLatin1String(key)); };
+    auto set = [&](const std::string &key, const QVariant &v) {
+        sets.append({key, XmpSet::Text, v.isNull() ? QStringList() : QStringList{v.toString()}});
+    };
+    for (auto it = gps.begin(); it != gps.end(); ++it) {
+        const QString &name = it.key();
+        const QVariant &v = it.value();
+        if (name == QLatin1String(kCGImagePropertyGPSLatitude) || name == QLatin1String(kCGImagePropertyGPSLongitude)) {
+            const bool latitude = name == QLatin1String(kCGImagePropertyGPSLatitude);
+            QString side = value(latitude ? kCGImagePropertyGPSLatitudeRef : kCGImagePropertyGPSLongitudeRef).toString();
+            const double number = v.toDouble();
+            if (side.isEmpty())
+                side = latitude ? (number < 0 ? QStringLiteral("S") : QStringLiteral("N"))
+                                : (number < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+            set("Xmp.exif.GPS" + name.toStdString(), v.isNull() ? v : QVariant(coordinateText(number, side)));
+        } else if (name == QLatin1String(kCGImagePropertyGPSLatitudeRef) || name == QLatin1String(kCGImagePropertyGPSLongitudeRef)) {
+            continue; // part of the coordinate in XMP
+        } else if (name == QLatin1String(kCGImagePropertyGPSVersion)) {
+            set("Xmp.exif.GPSVersionID", v);
+        } else if (name == QLatin1String(kCGImagePropertyGPSDateStamp) || name == QLatin1String(kCGImagePropertyGPSTimeStamp)) {
+            continue; // one date-time in XMP, below
+        } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) {
+            const bool isRef = name.endsWith(QLatin1String("Ref"));
+            set("Xmp.exif.GPS" + name.toStdString(), isRef ? QVariant(QString::number(v.toLongLong())) : QVariant(rationalText(v.toDouble())));
+        } else if (v.isNull() || v.typeId() == QMetaType::QString) {
+            set("Xmp.exif.GPS" + name.toStdString(), v);
+        }
+    }
+    const QLatin1String dateKey(kCGImagePropertyGPSDateStamp), timeKey(kCGImagePropertyGPSTimeStamp);
+    if (gps.contains(dateKey) || gps.contains(timeKey)) {
+        const QDate date = QDate::fromString(value(kCGImagePropertyGPSDateStamp).toString(), QStringLiteral("yyyy:MM:dd"));
+        const QTime time = QTime::fromString(value(kCGImagePropertyGPSTimeStamp).toString().left(8), QStringLiteral("HH:mm:ss"));
+        // GPS time is UTC; a stamp that is not whole names no moment and leaves none behind.
+        set("Xmp.exif.GPSTimeStamp", date.isValid() && time.isValid()
+                ? QVariant(date.toString(Qt::ISODate) + QLatin1Char('T') + time.toString(Qt::ISODate) + QLatin1Char('Z'))
+                : QVariant());
+    }
+}
+
+// The dc: twins of the TIFF and IPTC texts an overlay changes (a value equal to the photo's is no edit).
+QList<XmpSet> twinSets(const QVariantMap &overlay, const QVariantMap &current)
+{
+    QList<XmpSet> sets;
+    const struct {
+        const char *group, *key, *xmpKey;
+        XmpSet::Form form;
+    } texts[] = {{kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFArtist, "Xmp.dc.creator", XmpSet::Seq},
+                 {kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFCopyright, "Xmp.dc.rights", XmpSet::LangAlt},
+                 {kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFImageDescription, "Xmp.dc.description", XmpSet::LangAlt},
+                 {kCGImagePropertyIPTCDictionary, kCGImagePropertyIPTCKeywords, "Xmp.dc.subject", XmpSet::Bag}};
+    for (const auto &t : texts) {
+        const QVariant group = overlay.value(QLatin1String(t.group));
+        if (group.typeId() != QMetaType::QVariantMap || !group.toMap().contains(QLatin1String(t.key)))
+            continue;
+        const QVariant v = group.toMap().value(QLatin1String(t.key));
+        if (v.isNull() || v == current.value(QLatin1String(t.group)).toMap().value(QLatin1String(t.key)))
+            continue;
+        sets.append({t.xmpKey, t.form, textList(v)});
+    }
+    const QVariant gps = overlay.value(QLatin1String(kCGImagePropertyGPSDictionary));
+    const QVariantMap currentGps = current.value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
+    const QVariantMap gpsMap = gps.toMap();
+    // The photo's own block laid back over it is no edit of its position.
+    const bool gpsChanges = std::any_of(gpsMap.keyBegin(), gpsMap.keyEnd(), [&](const QString &key) {
+        return gpsMap.value(key).isNull() ? currentGps.contains(key) : gpsMap.value(key) != currentGps.value(key);
+    });
+    if (gps.typeId() == QMetaType::QVariantMap && gpsChanges)
+        gpsTwins(gpsMap, currentGps, sets);
+    return sets;
+}
+
 } // namespace
 
 XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current)
 {
     XmpChange change;
-    if (overlay.contains(QLatin1String(kCGImagePropertyGPSDictionary))
-        && overlay.value(QLatin1String(kCGImagePropertyGPSDictionary)).isNull())
+    auto removes = [&](const char *group) {
+        return overlay.contains(QLatin1String(group)) && overlay.value(QLatin1String(group)).isNull();
+    };
+    if (removes(kCGImagePropertyGPSDictionary))
         change.removals |= XmpGps;
-    if (overlay.contains(QLatin1String(kCGImagePropertyIPTCDictionary))
-        && overlay.value(QLatin1String(kCGImagePropertyIPTCDictionary)).isNull())
+    if (removes(kCGImagePropertyIPTCDictionary))
         change.removals |= XmpIptc;
+    if (removes(kCGImagePropertyExifDictionary))
+        change.removals |= XmpExif;
+    change.sets = twinSets(overlay, current);
     const struct {
         const char *group, *key;
         XmpDateMove::Field field;
@@ -279,19 +477,20 @@ XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current)
 
 bool XmpChange::isEmpty() const
 {
-    return !removals && std::none_of(dates.begin(), dates.end(), [](const XmpDateMove &d) { return d.from != d.to; });
+    return !removals && sets.isEmpty() && std::none_of(dates.begin(), dates.end(), [](const XmpDateMove &d) { return d.from != d.to; });
 }
 
 bool editXmpProperties(Exiv2::XmpData &xmp, const XmpChange &change)
 {
+    const bool set = setXmpProperties(xmp, change.sets);
     const bool moved = moveXmpDates(xmp, change.dates);
-    return removeXmpProperties(xmp, change.removals) || moved;
+    return removeXmpProperties(xmp, change.removals) || moved || set;
 }
 
 bool editXmpProperties(QByteArray &packet, const XmpChange &change, bool *changed, QString *error)
 {
     const bool moved = moveXmpDates(packet, change.dates);
-    if (!editRemovals(packet, change.removals, changed, error))
+    if (!editParsed(packet, change, changed, error))
         return false;
     *changed = *changed || moved;
     return true;

@@ -1,21 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Internal to the image I/O layer: which XMP properties a removal takes with it, and
-// which XMP dates follow the Exif dates an edit changes.
+// Internal to the image I/O layer: which XMP properties a removal takes with it, which XMP
+// dates follow the Exif dates an edit changes, and which XMP properties take the values an
+// edit writes into their Exif, TIFF, GPS or IPTC twins (the Metadata Working Group's pairs).
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <exiv2/xmp_exiv2.hpp>
 
+#include <string>
+
 namespace imageio {
 
 enum XmpRemoval {
-    XmpGps = 1,  // exif:GPS* and IPTC Extension locations that carry coordinates
-    XmpIptc = 2, // the IPTC Core and Extension namespaces, photoshop: and the dc: fields IPTC maps to
+    XmpGps = 1,  // exif:GPS* and the coordinates inside IPTC Extension locations
+    XmpIptc = 2, // the IPTC Core and Extension namespaces and the photoshop: and dc: fields IPTC maps to
+    XmpExif = 4, // the copies of Exif and TIFF tags: exif: (but its GPS fields), exifEX:, aux:, tiff:
+};
+
+// One XMP property set to the value its twin gets, or removed (no values) where the twin is.
+struct XmpSet {
+    enum Form { Text, Seq, Bag, LangAlt };
+    std::string key; // Exiv2's name, "Xmp.dc.creator"
+    Form form = Text;
+    QStringList values;
 };
 
 // An Exif date the edit changes, both as Exif stores them ("yyyy:MM:dd HH:mm:ss").
@@ -31,6 +44,7 @@ struct XmpDateMove {
 struct XmpChange {
     int removals = 0; // XmpRemoval flags
     QList<XmpDateMove> dates; // every Exif date the photo has; `to` equals `from` for those that stay
+    QList<XmpSet> sets;       // only made in a packet the photo has: no XMP is added to a photo without
     bool isEmpty() const;
 };
 

@@ -82,7 +82,7 @@ editsteps::PhotoPlan shiftEach(const editsteps::Photo &photo, qint64 originalDel
             return editsteps::PhotoPlan::fail(outOfRangeReason());
     }
     *moved = after;
-    return editsteps::PhotoPlan::rewrite(datesOverlay(properties, before, after, zone));
+    return editsteps::PhotoPlan::rewrite(datesOverlay(after, zone));
 }
 
 editsteps::PhotoPlan referencePhoto(const editsteps::Photo &photo, const Deltas &deltas, const QTimeZone &zone)
@@ -96,15 +96,14 @@ editsteps::PhotoPlan referencePhoto(const editsteps::Photo &photo, const Deltas 
     return plan;
 }
 
-editsteps::PhotoPlan absolutePhoto(const editsteps::Photo &photo, const datetext::TypedDate &date, const QTimeZone &zone)
+editsteps::PhotoPlan absolutePhoto(const editsteps::Photo &photo, const datetext::TypedDate &date)
 {
     if (!photo.image)
         return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
-    const QVariantMap properties = photo.image->properties();
     PhotoDates after;
     after.original = after.digitized = after.modified = date.date;
     // The date is written as typed (its wall-clock time); a typed offset goes beside it.
-    QVariantMap overlay = datesOverlay(properties, PhotoDates::read(properties, zone), after, date.date.timeZone());
+    QVariantMap overlay = datesOverlay(after, date.date.timeZone());
     if (!date.offset.isEmpty()) {
         QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
         for (const char *key : {"OffsetTime", "OffsetTimeOriginal", "OffsetTimeDigitized"})
@@ -223,7 +222,7 @@ JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, co
         case BatchDateChange::Mode::Reference:
             return referencePhoto(photo, deltas, zone);
         case BatchDateChange::Mode::Absolute:
-            return absolutePhoto(photo, absolute, zone);
+            return absolutePhoto(photo, absolute);
         case BatchDateChange::Mode::Offset:
             break;
         }

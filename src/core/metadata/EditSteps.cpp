@@ -175,14 +175,12 @@ JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const J
     QStringList sourcePaths;
     for (const EditSource &source : sources)
         sourcePaths.append(source.sourcePath);
-    // Every copy's name is settled before the photos run side by side, in list order, so
-    // same-named photos get the same numbered names on every run.
+    // Every copy's name is settled before the photos run side by side, in list order.
     OutputNames outputs(sourcePaths);
     QList<std::pair<EditSource, QString>> work;
     for (const EditSource &source : sources)
         work.append({source, source.sourcePath.isEmpty() ? QString()
-                                                         : outputs.claim(outputPathFor(target, outputPrefix, source.fileName),
-                                                                         source.sourcePath)});
+                                                         : outputs.claim(outputPathFor(target, outputPrefix, source.fileName))});
     jobs::forEachPhotoConcurrently(work, report, context, [&](const std::pair<EditSource, QString> &photo, JobReport &own) {
         editPhoto(own, photo.first, photo.second, build);
     });

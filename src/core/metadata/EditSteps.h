@@ -24,7 +24,7 @@ class ImageSource;
 // runEdit() does everything else, the same way for every command:
 //   1. resolve the source (in camera mode, the copy already in the Working folder; a
 //      missing one is skipped) and the output (Working folder + prefix + file name, or
-//      a " (2)" name when that is one of the run's sources or another source's copy);
+//      a " (2)" name when that file exists or is one of the run's sources or outputs);
 //   2. read the source's bytes (unreadable: skipped) and open them as a photo;
 //   3. call the builder;
 //   4. rewrite the photo with the builder's overlay, or copy its bytes as they are,

@@ -10,6 +10,7 @@
 #include "imageio/ImageSource.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace filedatesfromcapture {
 
@@ -28,9 +29,13 @@ JobReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &z
     return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks, [&zone](const editsteps::Photo &photo) {
         if (!photo.image)
             return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
-        // Only a date the camera recorded: a file date would be the time the photo was
-        // copied, which is exactly what the user wants to replace.
-        const QDateTime capture = PhotoDates::read(photo.image->properties(), zone).capture();
+        QDateTime capture = PhotoDates::read(photo.image->properties(), zone).capture();
+        if (!capture.isValid()) {
+            // The item's own file: in camera mode the device's path when there is one, for
+            // the downloaded copy's dates are only when it was downloaded.
+            const QString own = QFileInfo(photo.source.filePath).isFile() ? photo.source.filePath : photo.source.sourcePath;
+            capture = filedates::creationDate(own);
+        }
         if (!capture.isValid())
             return editsteps::PhotoPlan::skip(noCaptureDateReason());
         editsteps::PhotoPlan plan = editsteps::PhotoPlan::copyAsIs();

@@ -15,6 +15,14 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(MetadataEdit)
 };
 
+// Every tag of the GPS directory (Exif 2.3), as property names.
+constexpr const char *kGpsFixKeys[] = {
+    "GPSVersion", "LatitudeRef", "Latitude", "LongitudeRef", "Longitude", "AltitudeRef", "Altitude", "TimeStamp",
+    "Satellites", "Status", "MeasureMode", "DOP", "SpeedRef", "Speed", "TrackRef", "Track", "ImgDirectionRef",
+    "ImgDirection", "MapDatum", "DestLatitudeRef", "DestLatitude", "DestLongitudeRef", "DestLongitude",
+    "DestBearingRef", "DestBearing", "DestDistanceRef", "DestDistance", "ProcessingMethod", "AreaInformation",
+    "DateStamp", "Differential", "HPositioningError"};
+
 // Exif dates have four-digit years and no offset.
 QString dateError(const char *field, const std::optional<QDateTime> &date)
 {
@@ -107,16 +115,16 @@ QVariantMap MetadataEdit::overlay() const
     insertText(tiff, kCGImagePropertyTIFFModel, model);
     insertGroup(overlay, kCGImagePropertyTIFFDictionary, tiff);
 
+    // The twins of the artist, description and copyright in IPTC and XMP follow in the rewrite,
+    // where the photo keeps those blocks.
     QVariantMap iptc;
     if (keywords)
         iptc.insert(QLatin1String(kCGImagePropertyIPTCKeywords), *keywords);
-    insertText(iptc, kCGImagePropertyIPTCCaptionAbstract, description);
-    insertText(iptc, kCGImagePropertyIPTCCopyrightNotice, copyright);
     insertGroup(overlay, kCGImagePropertyIPTCDictionary, iptc);
 
     if (gps) {
         QVariantMap group;
-        group.insert(QLatin1String(kCGImagePropertyGPSVersion), QStringLiteral("2.3.0.0"));
+        group.insert(QLatin1String(kCGImagePropertyGPSVersion), QStringLiteral("2.2.0.0"));
         group.insert(QLatin1String(kCGImagePropertyGPSLatitude), std::fabs(gps->latitude));
         group.insert(QLatin1String(kCGImagePropertyGPSLatitudeRef),
                      gps->latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"));
@@ -132,7 +140,15 @@ QVariantMap MetadataEdit::overlay() const
             group.insert(QLatin1String(kCGImagePropertyGPSDateStamp), utc.toString(QStringLiteral("yyyy:MM:dd")));
             group.insert(QLatin1String(kCGImagePropertyGPSTimeStamp), utc.toString(QStringLiteral("HH:mm:ss")));
         }
-        overlay.insert(QLatin1String(kCGImagePropertyGPSDictionary), group);
+        overlay.insert(QLatin1String(kCGImagePropertyGPSDictionary), replacingGpsFix(group));
     }
     return overlay;
+}
+
+QVariantMap MetadataEdit::replacingGpsFix(QVariantMap gps)
+{
+    for (const char *key : kGpsFixKeys)
+        if (!gps.contains(QLatin1String(key)))
+            gps.insert(QLatin1String(key), QVariant());
+    return gps;
 }

@@ -44,7 +44,14 @@ struct MetadataEdit {
 
     // The overlay for the image I/O layer: {GPS}, {TIFF}, {Exif}, {IPTC} groups, a
     // removed group mapped to null. GPS coordinates go in as magnitudes with their
-    // N/S/E/W refs and the altitude with its ref, never as signed numbers. Call on an
-    // edit that validates.
+    // N/S/E/W refs and the altitude with its ref, never as signed numbers; every other
+    // GPS tag maps to null, for a new position replaces the old fix whole. No speed or
+    // track is written: a made-up 0 would claim the photo was taken standing still facing
+    // north. Call on an edit that validates.
     QVariantMap overlay() const;
+
+    // A GPS group that replaces the photo's fix whole: every GPS tag it does not set maps to
+    // null. The old fix's time, speed, heading, precision or datum left beside new
+    // coordinates would describe another moment and place.
+    static QVariantMap replacingGpsFix(QVariantMap gps);
 };

@@ -37,16 +37,15 @@ OutputNames::OutputNames(const QStringList &sourcePaths)
             m_sources.insert(samePath(path));
 }
 
-QString OutputNames::claim(const QString &wanted, const QString &sourcePath)
+QString OutputNames::claim(const QString &wanted)
 {
-    const QString source = samePath(sourcePath);
     for (int n = 1;; ++n) {
         const QString candidate = n == 1 ? wanted : numbered(wanted, n);
         const QString key = samePath(candidate);
-        const auto owner = m_claimed.constFind(key);
-        if (m_sources.contains(key) || (owner != m_claimed.cend() && *owner != source))
+        const QFileInfo existing(candidate);
+        if (m_sources.contains(key) || m_claimed.contains(key) || existing.exists() || existing.isSymLink())
             continue;
-        m_claimed.insert(key, source);
+        m_claimed.insert(key);
         return candidate;
     }
 }

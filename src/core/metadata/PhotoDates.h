@@ -25,7 +25,6 @@ struct PhotoDates {
 QString noCaptureDateReason();
 
 // The overlay that writes `changed` into the photo: each valid date of `changed` goes
-// into its own Exif field, and the IPTC date fields that held the same moment as that
-// date in `before` follow it, so no reader sees two different capture times afterwards.
-QVariantMap datesOverlay(const QVariantMap &properties, const PhotoDates &before, const PhotoDates &changed,
-                         const QTimeZone &zone);
+// into its own Exif field. The rewrite moves the IPTC and XMP dates that held the same
+// moment along with it, so no reader sees two different capture times afterwards.
+QVariantMap datesOverlay(const PhotoDates &changed, const QTimeZone &zone);

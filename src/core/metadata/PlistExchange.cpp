@@ -2,6 +2,7 @@
 #include "PlistExchange.h"
 
 #include "EditSteps.h"
+#include "MetadataEdit.h"
 #include "PropertyList.h"
 
 #include "app/Folders.h"
@@ -97,7 +98,8 @@ bool checkGroup(const QString &group, const QVariantMap &map, QString *error)
                 {kCGImagePropertyGPSLongitudeRef, {QStringLiteral("E"), QStringLiteral("W")}}};
     for (const auto &r : refs) {
         const auto it = map.find(QLatin1String(r.key));
-        if (it != map.end() && !r.allowed.contains(it->toString()))
+        // An empty reference is what a photo with an empty GPS block exports: it says nothing.
+        if (it != map.end() && !it->toString().trimmed().isEmpty() && !r.allowed.contains(it->toString()))
             return refuse(error, Text::tr("%1 %2 must be %3 or %4")
                                      .arg(group, QLatin1String(r.key), r.allowed.at(0), r.allowed.at(1)));
     }
@@ -114,24 +116,68 @@ bool checkGroupEntry(const QVariantMap &root, const QString &group, QString *err
     return checkGroup(group, it->toMap(), error);
 }
 
+// What describes the donor's own pixels and file (sizes, layout, encoding, orientation,
+// resolution, thumbnail) rather than the photo: it never lands on another photo.
+const char *const kTiffLayout[] = {
+    kCGImagePropertyTIFFOrientation, kCGImagePropertyTIFFXResolution, kCGImagePropertyTIFFYResolution, "ResolutionUnit",
+    "NewSubfileType", "SubfileType", "ImageWidth", "ImageLength", "BitsPerSample", "Compression",
+    "PhotometricInterpretation", "FillOrder", "StripOffsets", "SamplesPerPixel", "RowsPerStrip", "StripByteCounts",
+    "PlanarConfiguration", "TileWidth", "TileLength", "TileOffsets", "TileByteCounts", "SubIFDs", "ExtraSamples",
+    "SampleFormat", "Predictor", "JPEGTables", "YCbCrCoefficients", "YCbCrSubSampling", "YCbCrPositioning",
+    "ReferenceBlackWhite", "TransferFunction", "WhitePoint", "PrimaryChromaticities", "ColorMap",
+    "JPEGInterchangeFormat", "JPEGInterchangeFormatLength", "InterColorProfile", "XMLPacket", "IPTCNAA",
+    "ImageResources"};
+const char *const kExifLayout[] = {kCGImagePropertyExifPixelXDimension, kCGImagePropertyExifPixelYDimension,
+                                   "ComponentsConfiguration", "CompressedBitsPerPixel"};
+
+QVariantMap withoutLayout(QVariantMap group, const QString &name)
+{
+    if (name == kTiff)
+        for (const char *key : kTiffLayout)
+            group.remove(QLatin1String(key));
+    if (name == kExif)
+        for (const char *key : kExifLayout)
+            group.remove(QLatin1String(key));
+    return group;
+}
+
+// A position is imported whole, replacing the photo's fix, or not at all: one coordinate
+// would pair with the other of another fix. Empty references say nothing and are left out.
+std::optional<QVariantMap> importedGps(QVariantMap gps)
+{
+    for (const char *ref : {kCGImagePropertyGPSLatitudeRef, kCGImagePropertyGPSLongitudeRef})
+        if (gps.value(QLatin1String(ref)).toString().trimmed().isEmpty())
+            gps.remove(QLatin1String(ref));
+    if (!gps.contains(QLatin1String(kCGImagePropertyGPSLatitude)) || !gps.contains(QLatin1String(kCGImagePropertyGPSLongitude)))
+        return std::nullopt;
+    return MetadataEdit::replacingGpsFix(gps);
+}
+
+// The overlay for a file's groups: each group without the donor's layout.
+QVariantMap importedGroups(QVariantMap overlay)
+{
+    for (auto it = overlay.begin(); it != overlay.end();) {
+        if (it.key() == kGps) {
+            const std::optional<QVariantMap> gps = importedGps(it->toMap());
+            if (!gps) {
+                it = overlay.erase(it);
+                continue;
+            }
+            *it = *gps;
+        } else if (it.key() == kTiff || it.key() == kExif) {
+            *it = withoutLayout(it->toMap(), it.key());
+        }
+        ++it;
+    }
+    return overlay;
+}
+
 QVariantMap withoutPixelDescription(QVariantMap root)
 {
     for (const char *key : {kCGImagePropertyPixelWidth, kCGImagePropertyPixelHeight, kCGImagePropertyOrientation,
                             kCGImagePropertyDPIWidth, kCGImagePropertyDPIHeight, kCGImagePropertyFileSize})
         root.remove(QLatin1String(key));
-    auto strip = [&root](const QString &group, std::initializer_list<const char *> keys) {
-        auto it = root.find(group);
-        if (it == root.end())
-            return;
-        QVariantMap map = it->toMap();
-        for (const char *key : keys)
-            map.remove(QLatin1String(key));
-        *it = map;
-    };
-    strip(kExif, {kCGImagePropertyExifPixelXDimension, kCGImagePropertyExifPixelYDimension});
-    strip(kTiff, {kCGImagePropertyTIFFOrientation, kCGImagePropertyTIFFXResolution,
-                  kCGImagePropertyTIFFYResolution, "ResolutionUnit"});
-    return root;
+    return importedGroups(root);
 }
 
 QString kindName(Kind kind)
@@ -228,7 +274,7 @@ std::optional<QVariantMap> importOverlay(Kind kind, const QVariantMap &root, QSt
         const QString group = kind == Kind::Exif ? QString(kExif) : QString(kTiff);
         if (!checkGroup(group, root, error))
             return std::nullopt;
-        return QVariantMap{{group, root}};
+        return importedGroups(QVariantMap{{group, root}});
     }
     case Kind::ExifAndTiff: {
         if (!root.contains(kExif) && !root.contains(kTiff)) {
@@ -241,7 +287,7 @@ std::optional<QVariantMap> importOverlay(Kind kind, const QVariantMap &root, QSt
         for (const QString &group : {QString(kExif), QString(kTiff)})
             if (root.contains(group))
                 overlay.insert(group, root.value(group));
-        return overlay;
+        return importedGroups(overlay);
     }
     }
     return std::nullopt;

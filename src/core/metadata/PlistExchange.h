@@ -41,8 +41,10 @@ ExportResult exportPhoto(Kind kind, const QString &photoPath, const QString &fol
 
 // The properties laid over each photo for a file's root dictionary; nothing, with a
 // reason naming the offending key, when the file is not what this import reads.
-// A whole-metadata file loses what describes its own photo's pixels (sizes, the
-// container's orientation, resolution) so those of the photos it lands on stay.
+// Every kind loses what describes the donor's own pixels (sizes, orientation,
+// resolution, bits per sample, compression, strip and tile layout, thumbnail) so those
+// of the photos it lands on stay; a GPS group replaces the photo's fix whole, and only
+// when it holds both coordinates.
 std::optional<QVariantMap> importOverlay(Kind kind, const QVariantMap &root, QString *error);
 
 // Reads the file and writes an "After_" copy of each selected photo with its values.

@@ -95,8 +95,7 @@ JobReport saveDates(const EditTarget &target, const QString &original, const QSt
     return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks, [&](const editsteps::Photo &photo) {
         if (!photo.image)
             return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
-        const QVariantMap properties = photo.image->properties();
-        QVariantMap overlay = datesOverlay(properties, PhotoDates::read(properties, zone), after, zone);
+        QVariantMap overlay = datesOverlay(after, zone);
         // Written as typed: the wall-clock text, and the typed offset beside it.
         QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
         exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), taken.exif);

@@ -148,24 +148,23 @@ std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywo
     if (!words.isEmpty())
         edit.keywords = words;
 
-    // The position is checked whole even where a template gives only part of it.
-    MetadataEdit::GpsPoint point;
-    point.latitude = latitude.value;
-    point.longitude = longitude.value;
-    if (altitude.given)
-        point.altitude = altitude.value;
-    // GPS stamps are UTC by definition: the typed texts are written as they are.
-    if (date.isValid() && time.isValid())
-        point.time = QDateTime(date, time, QTimeZone::utc());
-    const bool anyGps = latitude.given || longitude.given || altitude.given || date.isValid() || time.isValid();
+    // Only a whole position is written: one coordinate alone would pair with the other
+    // coordinate of another fix, a place the photo was never taken.
     const bool wholePoint = latitude.given && longitude.given;
-    if (wholePoint || (source == Source::Template && anyGps))
+    if (wholePoint) {
+        MetadataEdit::GpsPoint point;
+        point.latitude = latitude.value;
+        point.longitude = longitude.value;
+        if (altitude.given)
+            point.altitude = altitude.value;
+        // GPS stamps are UTC by definition: the typed texts are written as they are.
+        if (date.isValid() && time.isValid())
+            point.time = QDateTime(date, time, QTimeZone::utc());
         edit.gps = point;
+    }
     reason = edit.validate();
     if (!reason.isEmpty())
         return refuse(reason);
-    if (!wholePoint)
-        edit.gps.reset();
 
     Plan result;
     result.overlay = edit.overlay();
@@ -179,27 +178,6 @@ std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywo
         insertInGroup(result.overlay, kCGImagePropertyExifDictionary, kCGImagePropertyExifLensModel, *edit.model);
 
     const char *gpsGroup = kCGImagePropertyGPSDictionary;
-    if (!wholePoint && source == Source::Template && anyGps) {
-        // A template sets what it holds, each number with its reference, and no more.
-        if (latitude.given) {
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLatitude, std::fabs(latitude.value));
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLatitudeRef,
-                          latitude.value < 0 ? QStringLiteral("S") : QStringLiteral("N"));
-        }
-        if (longitude.given) {
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLongitude, std::fabs(longitude.value));
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSLongitudeRef,
-                          longitude.value < 0 ? QStringLiteral("W") : QStringLiteral("E"));
-        }
-        if (altitude.given) {
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSAltitude, std::fabs(altitude.value));
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSAltitudeRef, altitude.value < 0 ? 1 : 0);
-        }
-        if (date.isValid())
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSDateStamp, date.toString(QStringLiteral("yyyy:MM:dd")));
-        if (time.isValid())
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSTimeStamp, time.toString(QStringLiteral("HH:mm:ss")));
-    }
     // A date or a time alone is still stamped, where the GPS block is written at all.
     if (result.overlay.contains(QLatin1String(gpsGroup)) && date.isValid() != time.isValid()) {
         if (date.isValid())

@@ -22,7 +22,7 @@ namespace templateapply {
 enum class Source {
     GpsWindow, // the five GPS fields, all required
     Sheet,     // any fields; GPS only when both latitude and longitude are given
-    Template,  // any keys; each GPS number (and its reference) only when the template holds it
+    Template,  // any keys; GPS only when both latitude and longitude are held
 };
 
 // What each copy gets: the properties to lay over the photo's own, and the file

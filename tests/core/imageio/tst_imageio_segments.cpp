@@ -120,10 +120,11 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("-IPTC:Keywords=SecretWord"), QStringLiteral("-XMP-dc:Subject=SecretWord"),
                            QStringLiteral("-XMP-photoshop:City=SecretWord")}
             << 0xED << kPhotoshop << iptc << QByteArray("SecretWord");
+        // Only the coordinates leave the location; its city stays.
         QTest::newRow("IPTC Extension location with coordinates, GPS removed")
             << QStringList{QStringLiteral("-XMP-iptcExt:LocationShownGPSLatitude=12.5"),
-                           QStringLiteral("-XMP-iptcExt:LocationShownCity=SecretCity")}
-            << 0xE1 << kXmp << gps << QByteArray("SecretCity");
+                           QStringLiteral("-XMP-iptcExt:LocationShownCity=KeptCity")}
+            << 0xE1 << kXmp << gps << QByteArray("GPSLatitude");
     }
 
     void removalReachesEverySegment()

@@ -71,21 +71,24 @@ private Q_SLOTS:
         QVERIFY(report.hasProblems());
     }
 
-    // No command writes over a file it reads, and no two photos of a run share a copy;
-    // the " (2)" names depend on the run's sources only, so a rerun replaces its copies.
+    // No command writes over a file it reads, no two photos of a run share a copy, and no
+    // copy replaces a file already there (an earlier run's copy is kept beside the new one).
     void copiesNeverLandOnSourcesOrEachOther_data()
     {
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QStringList>("expected"); // output names, in list order
-        QTest::newRow("no prefix: the sources' own names") << ""
-                                                           << QStringList{"a (2).jpg", "b.jpg", "b (2).jpg"};
-        QTest::newRow("prefix: only the clash") << "X_" << QStringList{"X_a.jpg", "X_b.jpg", "X_b (2).jpg"};
+        QTest::addColumn<QStringList>("rerun");
+        QTest::newRow("no prefix: the sources' own names") << "" << QStringList{"a (2).jpg", "b.jpg", "b (2).jpg"}
+                                                           << QStringList{"a (3).jpg", "b (3).jpg", "b (4).jpg"};
+        QTest::newRow("prefix: only the clash") << "X_" << QStringList{"X_a.jpg", "X_b.jpg", "X_b (2).jpg"}
+                                                << QStringList{"X_a (2).jpg", "X_b (3).jpg", "X_b (4).jpg"};
     }
 
     void copiesNeverLandOnSourcesOrEachOther()
     {
         QFETCH(QString, prefix);
         QFETCH(QStringList, expected);
+        QFETCH(QStringList, rerun);
         const QString folder = m_dir.filePath(QStringLiteral("clash-") + prefix);
         QDir().mkpath(folder + QStringLiteral("/other"));
         // a.jpg lives in the Working folder; two different photos are both called b.jpg.
@@ -94,18 +97,18 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(m_a, inside));
         QVERIFY(QFile::copy(m_a, otherB));
         const QByteArray insideBytes = bytesOf(inside);
-        for (int run = 0; run < 2; ++run) {
+        for (const QStringList &wanted : {expected, rerun}) {
             const JobReport report = editsteps::runEdit(localTarget({inside, m_b, otherB}, {0, 1, 2}, folder), prefix, {},
                                                         [](const editsteps::Photo &) { return editsteps::PhotoPlan::copyAsIs(); });
             QStringList names;
             for (const QString &output : report.written())
                 names.append(QFileInfo(output).fileName());
-            QCOMPARE(names, expected);
+            QCOMPARE(names, wanted);
         }
         QCOMPARE(bytesOf(inside), insideBytes);
         QCOMPARE(bytesOf(folder + QLatin1Char('/') + expected[1]), bytesOf(m_b));
         QCOMPARE(bytesOf(folder + QLatin1Char('/') + expected[2]), bytesOf(otherB));
-        QCOMPARE(filesIn(folder).size(), 4); // the source and three copies: the rerun added none
+        QCOMPARE(filesIn(folder).size(), 7); // the source and two runs' three copies
     }
 
     void editValidatesNamingTheField_data()

@@ -47,7 +47,11 @@ private Q_SLOTS:
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
             QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
-        m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30, richMetadataArgs());
+        // Its layout differs from the importer's: turned, 300 dpi, its own size.
+        m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30,
+                                       richMetadataArgs() << "-IFD0:Orientation#=6" << "-IFD0:XResolution=300"
+                                                          << "-IFD0:YResolution=300" << "-ExifIFD:ExifImageWidth=40"
+                                                          << "-ExifIFD:ExifImageHeight=30");
         m_other = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("other.jpg")), 30, 40,
                                         {QStringLiteral("-IFD0:Make=Nikon"), QStringLiteral("-IFD0:Software=Darkroom"),
                                          QStringLiteral("-ExifIFD:ISO=1600"), QStringLiteral("-ExifIFD:LensModel=50mm"),
@@ -82,8 +86,14 @@ private Q_SLOTS:
 
         const JobReport report = plistexchange::importPlist(Kind(kind), exported.path, localTarget({m_other}, {0}, out));
         QCOMPARE(report.written(), QStringList{out + QStringLiteral("/After_other.jpg")});
-        const QVariantMap rich = metadataTags(m_rich), other = metadataTags(m_other);
+        QVariantMap rich = metadataTags(m_rich), other = metadataTags(m_other);
         const QVariantMap copy = metadataTags(report.written().first());
+        // What describes the exporter's own pixels never lands on another photo, in any mode.
+        for (const char *layout : {"IFD0:Orientation", "IFD0:XResolution", "IFD0:YResolution", "IFD0:ResolutionUnit",
+                                   "ExifIFD:ExifImageWidth", "ExifIFD:ExifImageHeight"}) {
+            QCOMPARE(copy.value(QLatin1String(layout)), other.value(QLatin1String(layout)));
+            rich.remove(QLatin1String(layout));
+        }
         for (const QString &g : {QStringLiteral("IFD0"), QStringLiteral("ExifIFD"), QStringLiteral("GPS"), QStringLiteral("IPTC")}) {
             // Imported groups hold every value of the exporter; the rest stay the importer's.
             const QVariantMap expected = imported.contains(g) ? group(rich, g) : group(other, g);
@@ -95,6 +105,39 @@ private Q_SLOTS:
         // A whole import never gives the photo another's size.
         if (Kind(kind) == Kind::Whole)
             QCOMPARE(imageio::readProperties(report.written().first()).value(QStringLiteral("PixelWidth")).toInt(), 30);
+    }
+
+    // What the program exports it imports again, odd values included; a position comes
+    // whole or not at all.
+    void ownExportsImportBack_data()
+    {
+        QTest::addColumn<QStringList>("donorArgs");
+        QTest::addColumn<bool>("takesGps");
+        QTest::newRow("empty latitude side, partial IPTC date")
+            << QStringList{"-IPTC:DateCreated#=20100000", "-GPSLatitudeRef#= ", "-GPSLatitude=1", "-GPSLongitude=2",
+                           "-GPSLongitudeRef=E"}
+            << true;
+        QTest::newRow("latitude alone") << QStringList{"-GPSLatitude=1", "-GPSLatitudeRef=S"} << false;
+    }
+
+    void ownExportsImportBack()
+    {
+        QFETCH(QStringList, donorArgs);
+        QFETCH(bool, takesGps);
+        const QString out = folder(QStringLiteral("back-") + QLatin1String(QTest::currentDataTag()));
+        const QString donor = testsupport::makeJpeg(out + QStringLiteral("-donor.jpg"), 20, 20, donorArgs);
+        const auto exported = plistexchange::exportPhoto(Kind::Whole, donor, out);
+        QVERIFY2(exported.ok(), qPrintable(exported.error));
+        const JobReport report = plistexchange::importPlist(Kind::Whole, exported.path, localTarget({m_other}, {0}, out));
+        QCOMPARE(report.written().size(), 1);
+        const QVariantMap copy = metadataTags(report.written().first()), donorTags = metadataTags(donor);
+        QCOMPARE(copy.value(QStringLiteral("IPTC:DateCreated")), donorTags.value(QStringLiteral("IPTC:DateCreated")));
+        const QVariantMap expectedGps = group(takesGps ? donorTags : metadataTags(m_other), QStringLiteral("GPS"));
+        for (const char *key : {"GPS:GPSLatitude", "GPS:GPSLongitude"})
+            QVERIFY2(sameValue(copy.value(QLatin1String(key)), expectedGps.value(QLatin1String(key))), key);
+        // An empty side says nothing, in the file or in the copy.
+        QCOMPARE(copy.value(QStringLiteral("GPS:GPSLatitudeRef")).toString().trimmed(),
+                 expectedGps.value(QStringLiteral("GPS:GPSLatitudeRef")).toString().trimmed());
     }
 
     void exifAndTiffFileWithOnlyExif()

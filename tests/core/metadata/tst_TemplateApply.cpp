@@ -21,6 +21,7 @@ private:
     QTemporaryDir m_dir;
     const QTimeZone berlin{QByteArray("Europe/Berlin")};
     QString m_rich; // Exif, TIFF, GPS (48.8584 N, 2.2945 E), IPTC and XMP
+    QString m_twins; // the same values in Exif, IPTC and XMP, and a GPS fix with time, speed and direction
 
     QString folder(const QString &name) const { return m_dir.filePath(QStringLiteral("out-") + name); }
 
@@ -42,6 +43,15 @@ private Q_SLOTS:
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
             QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
         m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30, richMetadataArgs());
+        m_twins = testsupport::makeJpeg(
+            m_dir.filePath(QStringLiteral("twins.jpg")), 40, 30,
+            richMetadataArgs() << "-IPTC:By-line=Ada Lovelace" << "-IPTC:CopyrightNotice=(c) Ada" << "-XMP-dc:Creator=Ada Lovelace"
+                               << "-XMP-dc:Rights=(c) Ada" << "-XMP-dc:Description=Harbour at dawn" << "-XMP-dc:Subject=harbour"
+                               << "-IPTC:DateCreated=2019:07:14" << "-IPTC:TimeCreated=10:20:30+02:00"
+                               << "-XMP-photoshop:DateCreated=2019:07:14 10:20:30" << "-GPSTimeStamp=08:20:00"
+                               << "-GPSDateStamp=2019:07:14" << "-GPSSpeed=4" << "-GPSSpeedRef=K" << "-GPSImgDirection=90"
+                               << "-GPSDOP=2" << "-XMP-exif:GPSLatitude=48.8584 N" << "-XMP-exif:GPSSpeed=4"
+                               << "-XMP-exif:GPSDateTime=2019:07:14 08:20:00Z");
     }
 
     void gpsWindowWritesTheFullSetWithReferences()
@@ -61,12 +71,18 @@ private Q_SLOTS:
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), QStringLiteral("E"));
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitude")).toDouble(), 5.0);
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), 1);
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSVersionID")).toString(), QStringLiteral("2 3 0 0"));
+        QCOMPARE(tags.value(QStringLiteral("GPS:GPSVersionID")).toString(), QStringLiteral("2 2 0 0"));
+        // Made up, a speed and a track of 0 would say the photo was taken standing still facing north.
+        QVERIFY(!tags.contains(QStringLiteral("GPS:GPSSpeed")));
+        QVERIFY(!tags.contains(QStringLiteral("GPS:GPSTrack")));
+        // The photo keeps XMP, so XMP's copy of the position moves with it.
+        QVERIFY(qAbs(tags.value(QStringLiteral("XMP-exif:GPSLatitude")).toDouble() + 33.8688) < 1e-6);
         // The untouched placeholders mean no stamps.
         QVERIFY(!tags.contains(QStringLiteral("GPS:GPSDateStamp")));
         QVERIFY(!tags.contains(QStringLiteral("GPS:GPSTimeStamp")));
-        // Every tag outside the GPS block is as it was.
-        QCOMPARE(withoutGroups(tags, {QStringLiteral("GPS")}), withoutGroups(metadataTags(m_rich), {QStringLiteral("GPS")}));
+        // Every tag outside the GPS block and its XMP twins is as it was.
+        const QStringList gps{QStringLiteral("GPS"), QStringLiteral("XMP-exif")};
+        QCOMPARE(withoutGroups(tags, gps), withoutGroups(metadataTags(m_rich), gps));
         // And reads no worse than the source.
         auto validate = [](const QString &path) {
             return testsupport::run(QStringLiteral("exiftool"), {"-validate", "-warning", "-a", path});
@@ -171,18 +187,19 @@ private Q_SLOTS:
         JobReport report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
         QCOMPARE(report.written().size(), 1);
         QVariantMap before = metadataTags(m_rich), after = metadataTags(report.written().first());
-        QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Ada"));
-        QCOMPARE(withoutGroups(after, {QStringLiteral("IFD0")}), withoutGroups(before, {QStringLiteral("IFD0")}));
+        // The artist and its twins in the photo's IPTC and XMP; nothing else.
+        for (const char *key : {"IFD0:Artist", "IPTC:By-line", "XMP-dc:Creator"})
+            QCOMPARE(after.take(QLatin1String(key)).toString(), QStringLiteral("Ada"));
+        before.remove(QStringLiteral("IFD0:Artist"));
+        QCOMPARE(after, before);
 
-        // A latitude alone sets that number and its reference; the longitude stays.
+        // A latitude alone is no position: the photo's GPS stays as it was.
         QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Latitude"), QStringLiteral("-12.5")}}));
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
         QCOMPARE(report.written().size(), 1);
         after = metadataTags(report.written().first());
-        QCOMPARE(after.value(QStringLiteral("GPS:GPSLatitude")).toDouble(), 12.5);
-        QCOMPARE(after.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
-        QCOMPARE(after.value(QStringLiteral("GPS:GPSLongitude")), before.value(QStringLiteral("GPS:GPSLongitude")));
-        QCOMPARE(after.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), QStringLiteral("E"));
+        before = metadataTags(m_rich);
+        QCOMPARE(withoutGroups(after, {QStringLiteral("IFD0")}), withoutGroups(before, {QStringLiteral("IFD0")}));
 
         // Wrong kinds are refused and nothing is written.
         QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Latitude"), 12.5}}));
@@ -192,6 +209,81 @@ private Q_SLOTS:
         QCOMPARE(report.failed().size(), 1);
         QVERIFY(report.failed().first().reason.contains(QStringLiteral("Latitude is not text")));
         QVERIFY(filesIn(refusedFolder).isEmpty());
+    }
+
+    // What the sheet sets reaches its twins in the photo's IPTC and XMP, and a new position
+    // replaces the old fix whole; every other tag stays as it was.
+    void twinsInStep_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QVariantMap>("expected"); // exiftool tag -> value; null: gone
+        QTest::newRow("artist") << "artist" << "Grace"
+                                << QVariantMap{{"IFD0:Artist", "Grace"}, {"IPTC:By-line", "Grace"}, {"XMP-dc:Creator", "Grace"}};
+        QTest::newRow("copyright") << "copyright" << "(c) Grace"
+                                   << QVariantMap{{"IFD0:Copyright", "(c) Grace"}, {"IPTC:CopyrightNotice", "(c) Grace"},
+                                                  {"XMP-dc:Rights", "(c) Grace"}};
+        QTest::newRow("description") << "description" << "Quay"
+                                     << QVariantMap{{"IFD0:ImageDescription", "Quay"}, {"IPTC:Caption-Abstract", "Quay"},
+                                                    {"XMP-dc:Description", "Quay"}};
+        QTest::newRow("keywords") << "keywords" << "sea, sky"
+                                  << QVariantMap{{"IPTC:Keywords", QVariantList{"sea", "sky"}},
+                                                 {"XMP-dc:Subject", QVariantList{"sea", "sky"}}};
+        // IPTC and XMP held the capture moment; the zone IPTC gave stays.
+        QTest::newRow("camera date") << "camera" << "2020:01:02 03:04:05"
+                                     << QVariantMap{{"ExifIFD:DateTimeOriginal", "2020:01:02 03:04:05"},
+                                                    {"ExifIFD:CreateDate", "2020:01:02 03:04:05"},
+                                                    {"IPTC:DateCreated", "2020:01:02"},
+                                                    {"IPTC:TimeCreated", "03:04:05+02:00"},
+                                                    {"XMP-photoshop:DateCreated", "2020:01:02 03:04:05"}};
+        QTest::newRow("position") << "position" << "-1.5"
+                                  << QVariantMap{{"GPS:GPSLatitude", 1.5}, {"GPS:GPSLatitudeRef", "S"},
+                                                 {"GPS:GPSLongitude", 2.5}, {"GPS:GPSVersionID", "2 2 0 0"},
+                                                 {"XMP-exif:GPSLatitude", -1.5}, {"XMP-exif:GPSLongitude", 2.5},
+                                                 {"XMP-exif:GPSVersionID", "2.2.0.0"}, {"GPS:GPSAltitude", QVariant()},
+                                                 {"GPS:GPSAltitudeRef", QVariant()}, {"GPS:GPSTimeStamp", QVariant()},
+                                                 {"GPS:GPSDateStamp", QVariant()}, {"GPS:GPSSpeed", QVariant()},
+                                                 {"GPS:GPSSpeedRef", QVariant()}, {"GPS:GPSImgDirection", QVariant()},
+                                                 {"GPS:GPSDOP", QVariant()}, {"XMP-exif:GPSDateTime", QVariant()},
+                                                 {"XMP-exif:GPSSpeed", QVariant()}};
+    }
+
+    void twinsInStep()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QVariantMap, expected);
+        EditSheetFields f;
+        if (field == QLatin1String("position")) {
+            f.gpsLatitude = value;
+            f.gpsLongitude = QStringLiteral("2.5");
+        }
+        (field == QLatin1String("artist")        ? f.artist
+         : field == QLatin1String("copyright")   ? f.copyright
+         : field == QLatin1String("description") ? f.imageDescription
+         : field == QLatin1String("keywords")    ? f.keywords
+         : field == QLatin1String("camera")      ? f.cameraDate
+                                                 : f.comments) = field == QLatin1String("position") ? QString() : value;
+        const auto plan = templateapply::plan(f, Source::Sheet, true, berlin, nullptr);
+        QVERIFY(plan);
+        const JobReport report = templateapply::write(localTarget({m_twins}, {0}, folder(QStringLiteral("twins-") + field)),
+                                                       *plan, QStringLiteral("After_"));
+        QCOMPARE(report.written().size(), 1);
+        QVariantMap before = metadataTags(m_twins), after = metadataTags(report.written().first());
+        for (auto it = expected.begin(); it != expected.end(); ++it) {
+            const QVariant got = after.take(it.key());
+            before.remove(it.key());
+            if (it.value().typeId() == QMetaType::Double)
+                QVERIFY2(qAbs(got.toDouble() - it.value().toDouble()) < 1e-6, qPrintable(it.key()));
+            else
+                QVERIFY2(got == it.value() || got.toString() == it.value().toString(),
+                         qPrintable(QStringLiteral("%1: %2").arg(it.key(), got.toString())));
+        }
+        QCOMPARE(after, before);
+        auto validate = [](const QString &path) {
+            return testsupport::run(QStringLiteral("exiftool"), {"-validate", "-warning", "-a", path});
+        };
+        QCOMPARE(validate(report.written().first()), validate(m_twins));
     }
 
     void everyPageOfATiff()

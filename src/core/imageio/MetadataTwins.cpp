@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MetadataTwins.h"
+
+#include "ImageProperties.h"
+
+namespace imageio {
+
+namespace {
+
+// IPTC keeps a date ("yyyy-MM-dd" as read) and a time ("HH:mm:ss" and a zone) apart. They
+// follow the Exif date only when they held its moment to the second; a time without a date,
+// or one that names another moment, was written for another reason.
+void followDate(QVariantMap &iptc, const QVariantMap &currentIptc, const QString &dateKey, const QString &timeKey,
+                const QString &before, const QString &after)
+{
+    if (before.size() != 19 || after.size() != 19 || before == after || iptc.contains(dateKey))
+        return;
+    auto isoDate = [](const QString &exif) { return exif.left(10).replace(QLatin1Char(':'), QLatin1Char('-')); };
+    const QString date = currentIptc.value(dateKey).toString();
+    const QString time = currentIptc.value(timeKey).toString();
+    if (date != isoDate(before) || (!time.isEmpty() && time.left(8) != before.mid(11, 8)))
+        return;
+    iptc.insert(dateKey, isoDate(after));
+    if (time.isEmpty())
+        return;
+    // The zone the photo gave its time stays; a time read without one (which reads as
+    // UTC) is written without one, as it was stored.
+    const QString zone = time.mid(8) == QLatin1String("+00:00") ? QString() : time.mid(8);
+    iptc.insert(timeKey, after.mid(11, 8) + zone);
+}
+
+} // namespace
+
+QVariantMap withIptcTwins(const QVariantMap &overlay, const QVariantMap &current)
+{
+    const QLatin1String iptcGroup(kCGImagePropertyIPTCDictionary);
+    const QVariant given = overlay.value(iptcGroup);
+    const QVariantMap currentIptc = current.value(iptcGroup).toMap();
+    if ((overlay.contains(iptcGroup) && given.isNull()) || (currentIptc.isEmpty() && given.toMap().isEmpty()))
+        return overlay;
+    QVariantMap iptc = given.toMap();
+    const QVariantMap tiff = overlay.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
+    const QVariantMap currentTiff = current.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
+    const struct {
+        const char *tiffKey, *iptcKey;
+    } texts[] = {{kCGImagePropertyTIFFArtist, "By-line"},
+                 {kCGImagePropertyTIFFCopyright, kCGImagePropertyIPTCCopyrightNotice},
+                 {kCGImagePropertyTIFFImageDescription, kCGImagePropertyIPTCCaptionAbstract}};
+    for (const auto &t : texts) {
+        const QVariant v = tiff.value(QLatin1String(t.tiffKey));
+        // An emptied field empties its twin rather than leave the old text beside it.
+        if (v.typeId() == QMetaType::QString && v != currentTiff.value(QLatin1String(t.tiffKey))
+            && !iptc.contains(QLatin1String(t.iptcKey)))
+            iptc.insert(QLatin1String(t.iptcKey), v.toString().isEmpty() ? QVariant() : v);
+    }
+    const QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
+    const QVariantMap currentExif = current.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
+    auto exifDate = [](const QVariantMap &group, const char *key) { return group.value(QLatin1String(key)).toString(); };
+    followDate(iptc, currentIptc, QStringLiteral("DateCreated"), QStringLiteral("TimeCreated"),
+               exifDate(currentExif, kCGImagePropertyExifDateTimeOriginal), exifDate(exif, kCGImagePropertyExifDateTimeOriginal));
+    followDate(iptc, currentIptc, QStringLiteral("DigitalCreationDate"), QStringLiteral("DigitalCreationTime"),
+               exifDate(currentExif, kCGImagePropertyExifDateTimeDigitized),
+               exifDate(exif, kCGImagePropertyExifDateTimeDigitized));
+    if (iptc.isEmpty())
+        return overlay;
+    QVariantMap out = overlay;
+    out.insert(iptcGroup, iptc);
+    return out;
+}
+
+} // namespace imageio
