@@ -8,6 +8,7 @@
 #include "compress/ResizePresets.h"
 #include "compress/ResizeRecompress.h"
 #include "compress/SizeText.h"
+#include "compress/TrashReplace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -171,8 +172,13 @@ CompressionReport runAndPrint(const std::function<CompressionReport(const BatchC
         out << "skipped\t" << problem.path << '\t' << problem.reason << '\n';
     for (const CompressionProblem &problem : report.unreadable)
         out << "could not read\t" << problem.path << '\t' << problem.reason << '\n';
-    for (const CompressionProblem &problem : report.failed)
+    bool noTrash = false;
+    for (const CompressionProblem &problem : report.failed) {
         cli::printError(verb, QStringLiteral("%1: not written: %2").arg(problem.path, problem.reason));
+        noTrash = noTrash || problem.reason == compress::noTrashHere();
+    }
+    if (noTrash)
+        cli::printError(verb, QStringLiteral("--no-trash replaces originals there without keeping them"));
     out << report.finishText() << Qt::endl;
     return report;
 }
