@@ -45,9 +45,9 @@ bool isInTrash(const QString &pathInTrash)
 // for ever.
 constexpr qsizetype kLongestTrashName = 255 - qsizetype(sizeof(".trashinfo") - 1) - qsizetype(sizeof("-99999") - 1);
 
-// Whether the photo's file system has a Trash of its own or shares the home one, judged
-// after Qt gave up: on another file system without its own Trash, Qt tries to move the
-// photo into the home Trash, which the system refuses ("Invalid cross-device link").
+// Whether the photo lives on the home Trash's file system. Asked after Qt gave up: on
+// another file system without a Trash of its own, Qt tries to move the photo into the
+// home Trash, which the system refuses ("Invalid cross-device link").
 bool sharesHomeDisk(const QString &path, const QString &dataHome)
 {
     return QStorageInfo(QFileInfo(path).absolutePath()) == QStorageInfo(dataHome);
