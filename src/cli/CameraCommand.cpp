@@ -59,7 +59,7 @@ int list(CameraDevice &device)
     }
     QTextStream out(stdout);
     for (const CameraItem &item : items)
-        out << item.folder << '\t' << item.name << '\t' << item.fileType() << '\t' << item.size << '\n';
+        out << cli::printable(item.folder) << '\t' << cli::printable(item.name) << '\t' << item.fileType() << '\t' << item.size << '\n';
     if (!error.isEmpty()) {
         cli::printError(Verb, error);
         return cli::ExitFailed;
@@ -101,7 +101,7 @@ int download(CameraDevice &device, const QString &into, const QStringList &names
     QTextStream out(stdout);
     QObject::connect(&device, &CameraDevice::downloadFinished, &loop, [&](const CameraDownload &done) {
         if (done.ok()) {
-            out << done.path << Qt::endl;
+            out << cli::printable(done.path) << Qt::endl;
         } else {
             cli::printError(Verb, done.error);
             ++failures;

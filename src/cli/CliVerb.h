@@ -27,7 +27,12 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1; // some photo failed
 inline constexpr int ExitUsage = 2;  // bad arguments
 
-// Prints "glimmerset-cli <verb>: <message>" to stderr.
+// Prints "glimmerset-cli <verb>: <message>" to stderr, through printable().
 void printError(const QString &verb, const QString &message);
+
+// A file name or message as one harmless line: control characters (a newline would split
+// a row, an escape sequence would drive the terminal) are written the way ls -b writes
+// them, "\n", "\t", "\x1b".
+QString printable(const QString &text);
 
 } // namespace cli

@@ -8,6 +8,8 @@
 #include "compress/ResizePresets.h"
 #include "compress/ResizeRecompress.h"
 #include "compress/SizeText.h"
+#include "compress/TrashReplace.h"
+#include "imageio/PhotoType.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -162,19 +164,41 @@ CompressionReport runAndPrint(const std::function<CompressionReport(const BatchC
     ProgressLine progress;
     const CompressionReport report = run([&](const NSFileNode &entry, int position, int total) {
         progress.clear();
-        out << entry.fileName() << '\t' << entry.originalFileSizeStr() << '\t' << entry.restFileSizeStr() << '\t'
+        out << cli::printable(entry.fileName()) << '\t' << entry.originalFileSizeStr() << '\t' << entry.restFileSizeStr() << '\t'
             << entry.percentText() << Qt::endl;
         progress.show(position, total);
     });
     progress.clear();
     for (const CompressionProblem &problem : report.skipped)
-        out << "skipped\t" << problem.path << '\t' << problem.reason << '\n';
+        out << "skipped\t" << cli::printable(problem.path) << '\t' << cli::printable(problem.reason) << '\n';
     for (const CompressionProblem &problem : report.unreadable)
-        out << "could not read\t" << problem.path << '\t' << problem.reason << '\n';
-    for (const CompressionProblem &problem : report.failed)
+        out << "could not read\t" << cli::printable(problem.path) << '\t' << cli::printable(problem.reason) << '\n';
+    bool noTrash = false;
+    for (const CompressionProblem &problem : report.failed) {
         cli::printError(verb, QStringLiteral("%1: not written: %2").arg(problem.path, problem.reason));
+        noTrash = noTrash || problem.reason == compress::noTrashHere();
+    }
+    if (noTrash)
+        cli::printError(verb, QStringLiteral("--no-trash replaces originals there without keeping them"));
     out << report.finishText() << Qt::endl;
     return report;
+}
+
+// A folder also holds what is no photo (notes, sidecars, subfolders when they are not
+// walked): those are listed but do not fail the run. Only what is plainly something else
+// counts so: a file that could not be opened, vanished or looks like a photo was a photo
+// not done.
+bool isPlainlyNoPhoto(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return true;
+    static const QStringList photoSuffixes{
+        QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"), QStringLiteral("png"),
+        QStringLiteral("heic"), QStringLiteral("heif"), QStringLiteral("tif"), QStringLiteral("tiff"),
+        QStringLiteral("webp"), QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("dng")};
+    return info.isFile() && info.isReadable() && !photoSuffixes.contains(info.suffix().toLower())
+        && imageio::photoTypeOfFile(path).isEmpty();
 }
 
 int runCompress(const QStringList &args)
@@ -215,6 +239,10 @@ int runCompress(const QStringList &args)
     options.bKeepOrigialPhoto = !parsed.inPlace;
     options.moveReplacedToTrash = !parsed.noTrash;
     options.workers = parsed.jobs;
+    // In place there is no copy to resize afterwards: each photo is scaled and encoded once,
+    // from its original, and only the original goes to the Trash.
+    if (parsed.inPlace && parsed.resize)
+        options.resize = parsed.resize;
     if (options.bKeepOrigialPhoto) {
         QString folder = parsed.output;
         if (folder.isEmpty())
@@ -234,9 +262,9 @@ int runCompress(const QStringList &args)
         [&](const BatchCompressor::EntryCallback &onEntry) { return compressor.run(kind, items, onEntry); });
     bool problems = !report.failed.isEmpty();
     for (const CompressionProblem &problem : std::as_const(report.unreadable))
-        problems = problems || namedFiles.contains(problem.path);
+        problems = problems || namedFiles.contains(problem.path) || !isPlainlyNoPhoto(problem.path);
 
-    if (parsed.resize && !report.entries.isEmpty()) {
+    if (parsed.resize && !parsed.inPlace && !report.entries.isEmpty()) {
         // The results are scaled in memory and compressed again where they are; sizes
         // compare with the results as they were before.
         QStringList results;

@@ -67,7 +67,7 @@ int finishReport(const QString &verb, const JobReport &report)
 {
     QTextStream out(stdout);
     for (const QString &path : report.written())
-        out << path << '\n';
+        out << printable(path) << '\n';
     out.flush();
     printProblems(verb, report);
     return report.hasProblems() ? ExitFailed : ExitOk;

@@ -55,7 +55,7 @@ static int runExport(const QStringList &args)
         cli::printError(verb, QStringLiteral("%1: nothing written: %2").arg(path, error));
         return cli::ExitFailed;
     }
-    QTextStream(stdout) << path << Qt::endl;
+    QTextStream(stdout) << cli::printable(path) << Qt::endl;
     return cli::ExitOk;
 }
 

@@ -25,7 +25,7 @@ int runLibrary(const QStringList &args)
     QTextStream out(stdout);
     QTextStream err(stderr);
     PhotoLibraryWalker walker;
-    const LibraryScanReport report = walker.walk(path, [&out](const QString &photo) { out << photo << '\n'; });
+    const LibraryScanReport report = walker.walk(path, [&out](const QString &photo) { out << cli::printable(photo) << '\n'; });
     if (!report.ok()) {
         cli::printError(kVerb, report.error);
         return cli::ExitFailed;

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void inPlaceReplacesSources_data();
     void inPlaceReplacesSources();
     void problemsAreListedAndFailTheRun();
+    void oddNamesArePrintedEscaped();
     void folderSkipsHiddenAndListsUnreadable();
     void resizeRecompressesTheResults();
     void workerCountDoesNotChangeTheOutput();
@@ -152,28 +153,36 @@ void CliCompressTest::metadataOptions()
 void CliCompressTest::inPlaceReplacesSources_data()
 {
     QTest::addColumn<bool>("noTrash");
-    QTest::newRow("to the Trash") << false;
-    QTest::newRow("--no-trash") << true;
+    QTest::addColumn<bool>("resize");
+    QTest::newRow("to the Trash") << false << false;
+    QTest::newRow("--no-trash") << true << false;
+    // Scaled from the original in one pass: the Trash gets the original and nothing else.
+    QTest::newRow("--resize") << false << true;
 }
 
 void CliCompressTest::inPlaceReplacesSources()
 {
     QFETCH(bool, noTrash);
+    QFETCH(bool, resize);
     const QString folder = mkdir(QStringLiteral("inplace"));
     const QString photo = fixtures::writeJpeg(folder + QStringLiteral("/p.jpg"), 900, 600);
     const QByteArray original = fixtures::readAll(photo);
     QStringList args{QStringLiteral("--in-place"), photo};
     if (noTrash)
         args.prepend(QStringLiteral("--no-trash"));
+    if (resize)
+        args << QStringLiteral("--resize") << QStringLiteral("300x300");
     const Result r = runCli(args);
     QCOMPARE(r.status, 0);
     QVERIFY(QFileInfo(photo).size() < original.size());
-    QCOMPARE(QImage(photo).size(), QSize(900, 600));
+    QCOMPARE(QImage(photo).size(), resize ? QSize(300, 200) : QSize(900, 600));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures/Glimmerset"))));
     // The original can be restored from the Trash, where the desktop looks for it.
     const QString trash = path(QStringLiteral("home/.local/share/Trash"));
     QCOMPARE(fixtures::readAll(trash + QStringLiteral("/files/p.jpg")), noTrash ? QByteArray() : original);
+    QCOMPARE(QDir(trash + QStringLiteral("/files")).entryList(QDir::Files | QDir::Hidden),
+             noTrash ? QStringList() : QStringList{QStringLiteral("p.jpg")});
     QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/p.jpg.trashinfo")), !noTrash);
 }
 
@@ -232,6 +241,31 @@ void CliCompressTest::problemsAreListedAndFailTheRun()
     QVERIFY(QImage(folder + QStringLiteral("/fine (2).jpg")).size() == QSize(400, 300));
 }
 
+void CliCompressTest::oddNamesArePrintedEscaped()
+{
+    // A newline would split the row in two, an escape sequence would turn the terminal red.
+    const QString folder = mkdir(QStringLiteral("odd"));
+    fixtures::writeJpeg(folder + QStringLiteral("/a\nb\x1b[31m.jpg"), 64, 48);
+    const Result r = runCli({QStringLiteral("--output"), path(QStringLiteral("out")), folder});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.lines.size(), 2);
+    QVERIFY2(r.lines[0].startsWith(QStringLiteral("a\\nb\\x1b[31m.jpg\t")), qPrintable(r.lines[0]));
+
+    // A name given in bytes that are not UTF-8 is there, but cannot be named back.
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.setWorkingDirectory(folder);
+    // The shell makes the name; QTemporaryDir could not remove it, so the shell does.
+    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
+                                         QStringLiteral("n=\"$(printf 'caf\\351.jpg')\"; printf x > \"$n\"; "
+                                                        "\"$0\" compress --in-place \"$n\"; s=$?; rm -f \"$n\"; exit $s"),
+                                         testsupport::cli()});
+    QVERIFY(p.waitForFinished(60000));
+    const QString errors = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY2(errors.contains(QStringLiteral("caf\\xe9.jpg: the file name is not valid UTF-8")), qPrintable(errors));
+}
+
 void CliCompressTest::folderSkipsHiddenAndListsUnreadable()
 {
     const QString folder = mkdir(QStringLiteral("album"));
@@ -250,6 +284,13 @@ void CliCompressTest::folderSkipsHiddenAndListsUnreadable()
     QVERIFY(r.lines[3].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/readme.txt")));
     QVERIFY(r.lines[4].startsWith(QStringLiteral("Save  ")));
     QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("one.jpg")});
+
+    // A photo in a folder that cannot be read fails the run, even with nothing else there.
+    const QString damaged = mkdir(QStringLiteral("damaged"));
+    QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/cut.jpg"), fixtures::readAll(folder + QStringLiteral("/one.jpg")).left(40)));
+    r = runCli({QStringLiteral("--output"), out, damaged});
+    QCOMPARE(r.status, 1);
+    QVERIFY(r.lines[0].startsWith(QStringLiteral("could not read\t") + damaged + QStringLiteral("/cut.jpg")));
 
     // A file named on the command line that is no photo fails the run; the rest is done.
     r = runCli({QStringLiteral("--output"), out, folder + QStringLiteral("/readme.txt"), folder + QStringLiteral("/one.jpg")});

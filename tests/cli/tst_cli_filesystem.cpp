@@ -13,6 +13,9 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
 
 namespace {
 
@@ -57,17 +60,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("inPlace");
-        QTest::newRow("compress --in-place") << QStringList{QStringLiteral("compress"), QStringLiteral("--in-place")} << true;
-        QTest::newRow("strip") << QStringList{QStringLiteral("strip"), QStringLiteral("--gps")} << false;
+        QTest::addColumn<int>("free");
+        QTest::newRow("compress --in-place") << QStringList{QStringLiteral("compress"), QStringLiteral("--in-place")} << true << 8192;
+        QTest::newRow("strip") << QStringList{QStringLiteral("strip"), QStringLiteral("--gps")} << false << 8192;
         QTest::newRow("dates") << QStringList{QStringLiteral("dates"), QStringLiteral("--set"),
-                                              QStringLiteral("2020:01:02 03:04:05")} << false;
-        QTest::newRow("file-dates") << QStringList{QStringLiteral("file-dates")} << false;
+                                              QStringLiteral("2020:01:02 03:04:05")} << false << 8192;
+        QTest::newRow("file-dates") << QStringList{QStringLiteral("file-dates")} << false << 8192;
+        // A property list is small: only a disk with no room at all refuses it.
+        QTest::newRow("export") << QStringList{QStringLiteral("export"), QStringLiteral("--whole")} << false << 0;
     }
 
     void fullDiskFailsAndKeepsTheOriginal()
     {
         QFETCH(QStringList, args);
         QFETCH(bool, inPlace);
+        QFETCH(int, free);
         QTemporaryDir root;
         testsupport::SmallDisk disk(root.filePath(QStringLiteral("disk")), 512);
         if (!disk.mounted())
@@ -80,7 +87,7 @@ private Q_SLOTS:
                      .isEmpty());
         const QByteArray original = fixtures::readAll(photo);
         QVERIFY(original.size() > 32 * 1024);
-        QVERIFY(disk.leaveFree(8 * 1024));
+        QVERIFY(disk.leaveFree(free));
 
         QStringList command = args;
         command << photo;
@@ -95,6 +102,54 @@ private Q_SLOTS:
         if (inPlace)
             expected << QStringLiteral("photo.jpg");
         QCOMPARE(filesIn(disk.path()), expected);
+    }
+
+    // Originals the Trash cannot take are refused before anything is written, promptly.
+    void inPlaceRefusesWhatTheTrashCannotTake_data()
+    {
+        QTest::addColumn<bool>("ownDisk");
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<QString>("reason");
+        // Qt retried an info file name past 255 bytes for ever.
+        QTest::newRow("name of 250 bytes") << false << 250 << "its name is 250 bytes long";
+        QTest::newRow("name of 239 bytes, still taken") << false << 239 << "";
+        // Its own Trash folder cannot be made there, and the home Trash is on another disk.
+        QTest::newRow("disk without a Trash") << true << 9 << "this disk has no Trash";
+    }
+
+    void inPlaceRefusesWhatTheTrashCannotTake()
+    {
+        QFETCH(bool, ownDisk);
+        QFETCH(int, nameLength);
+        QFETCH(QString, reason);
+        QTemporaryDir root;
+        std::unique_ptr<testsupport::SmallDisk> disk;
+        QString folder = root.filePath(QStringLiteral("photos"));
+        if (ownDisk) {
+            disk = std::make_unique<testsupport::SmallDisk>(root.filePath(QStringLiteral("disk")), 2048);
+            if (!disk->mounted())
+                QSKIP(qPrintable(disk->problem()));
+            folder = disk->path();
+            // A file where the disk's Trash folder would go.
+            QVERIFY(fixtures::writeAll(disk->filePath(QStringLiteral(".Trash-%1").arg(::getuid())), "x"));
+        }
+        QDir().mkpath(folder);
+        const QString photo = folder + QLatin1Char('/') + QString(nameLength - 4, QLatin1Char('p')) + QStringLiteral(".jpg");
+        QVERIFY(!fixtures::writeJpeg(photo, 320, 240).isEmpty());
+        const QByteArray original = fixtures::readAll(photo);
+
+        const Result run = cli({QStringLiteral("compress"), QStringLiteral("--in-place"), photo});
+        QVERIFY2(run.status >= 0, "the command hung or crashed");
+        if (reason.isEmpty()) {
+            QCOMPARE(run.status, 0);
+            QVERIFY(fixtures::readAll(photo) != original);
+            return;
+        }
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.output.contains(QLatin1String("cannot move the original to the Trash: ") + reason), qPrintable(run.output));
+        QCOMPARE(run.output.contains(QLatin1String("--no-trash replaces originals")), ownDisk);
+        QCOMPARE(fixtures::readAll(photo), original);
+        QCOMPARE(filesIn(folder).size(), ownDisk ? 2 : 1); // nothing half written beside it
     }
 
     void specialFilesAreRefused_data()

@@ -70,7 +70,7 @@ private Q_SLOTS:
                                 << QStringLiteral("Vantoric Glimmerset %1 is the latest version.\n").arg(running);
         QTest::newRow("404") << QByteArray("gone") << 404 << 1 << QStringLiteral("Could not check for updates: ");
         QTest::newRow("not a plist") << QByteArray("<html/>") << 200 << 1
-                                     << QStringLiteral("Could not check for updates: the server's answer is not a property list");
+                                     << QStringLiteral("Could not check for updates: the server's answer is not a usable version list: it is not a property list");
     }
     void checkUpdate()
     {

@@ -53,7 +53,7 @@ QByteArray LocalHttpServer::versionList(const QString &latest, const QString &wh
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
            "<plist version=\"1.0\">\n<dict>\n"
-           "\t<key>latestVersion</key>\n\t<string>"
+           "\t<key>lastestVersion</key>\n\t<string>"
            + latest.toHtmlEscaped().toUtf8()
            + "</string>\n"
              "\t<key>WhatsNew</key>\n\t<string>"

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 namespace compress {
 
@@ -39,7 +40,25 @@ bool isInTrash(const QString &pathInTrash)
         || parent == QLatin1String(".Trash");
 }
 
+// The Trash keeps "<name>.trashinfo" beside the file, and Qt adds "-<n>" to a name
+// already taken there. A file system allows 255 bytes to a name; past that Qt retries
+// for ever.
+constexpr qsizetype kLongestTrashName = 255 - qsizetype(sizeof(".trashinfo") - 1) - qsizetype(sizeof("-99999") - 1);
+
+// Whether the photo lives on the home Trash's file system. Asked after Qt gave up: on
+// another file system without a Trash of its own, Qt tries to move the photo into the
+// home Trash, which the system refuses ("Invalid cross-device link").
+bool sharesHomeDisk(const QString &path, const QString &dataHome)
+{
+    return QStorageInfo(QFileInfo(path).absolutePath()) == QStorageInfo(dataHome);
+}
+
 } // namespace
+
+QString noTrashHere()
+{
+    return Text::tr("cannot move the original to the Trash: this disk has no Trash");
+}
 
 bool replaceThroughTrash(const QString &path, const std::function<bool(QString *error)> &write, QString *error)
 {
@@ -47,10 +66,21 @@ bool replaceThroughTrash(const QString &path, const std::function<bool(QString *
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!dataHome.isEmpty())
         QDir().mkpath(dataHome);
+    const qsizetype nameBytes = QFile::encodeName(QFileInfo(path).fileName()).size();
+    if (nameBytes > kLongestTrashName) {
+        if (error)
+            *error = Text::tr("cannot move the original to the Trash: its name is %1 bytes long, the Trash takes "
+                              "names up to %2 bytes")
+                         .arg(nameBytes)
+                         .arg(kLongestTrashName);
+        return false;
+    }
     QFile original(path);
     if (!original.moveToTrash()) {
         if (error)
-            *error = Text::tr("cannot move the original to the Trash: %1").arg(original.errorString());
+            *error = !dataHome.isEmpty() && !sharesHomeDisk(path, dataHome)
+                ? noTrashHere()
+                : Text::tr("cannot move the original to the Trash: %1").arg(original.errorString());
         return false;
     }
     const QString inTrash = original.fileName();
@@ -60,7 +90,7 @@ bool replaceThroughTrash(const QString &path, const std::function<bool(QString *
         QFile::rename(inTrash, path);
         QFile::remove(trashInfoFor(inTrash));
         if (error)
-            *error = Text::tr("cannot move the original to the Trash: no Trash folder on this disk");
+            *error = noTrashHere();
         return false;
     }
     QString reason;

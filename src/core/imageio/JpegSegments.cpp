@@ -75,9 +75,17 @@ bool JpegFile::parse(const QByteArray &bytes, QString *error)
     qsizetype start = i; // where the current segment's raw bytes (with padding) begin
     while (i + 1 < n) {
         if (p[i] != 0xFF || p[i + 1] == 0xFF) {
-            ++i; // padding or stray bytes: kept with the next segment
+            ++i;
             continue;
         }
+        // Fill bytes (0xFF) before a marker are part of the stream and stay with the next
+        // segment. Other bytes between segments belong to none: often the tail of a segment
+        // whose length field is short, an XMP packet with a position say. A copy must not
+        // carry what no reader sees and no removal reaches, so they are dropped.
+        qsizetype fill = i;
+        while (fill > start && p[fill - 1] == 0xFF)
+            --fill;
+        start = fill;
         const uchar marker = p[i + 1];
         if (marker == 0xDA || marker == 0xD9) {
             m_bytes = bytes;

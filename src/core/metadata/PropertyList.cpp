@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PropertyList.h"
 
+#include "imageio/PhotoFiles.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimeZone>
 
 #include <plist/plist.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -91,17 +93,21 @@ plist_t nodeFor(const QVariant &value)
     }
 }
 
-// Nesting depth of an XML property list, counted on the text so that a hostile file
-// never reaches libplist's recursive parser. A tag named in a comment counts too,
-// which can only refuse a file, never let one through.
-bool xmlDepthWithin(const QByteArray &bytes, int limit)
+// Why bytes are refused before libplist reads them, judged without recursion.
+enum class Shape { Fine, Damaged, TooDeep, TooMany, NulInText };
+
+// An XML property list, judged on its text so that a hostile file never reaches
+// libplist's recursive parser. A tag named in a comment counts too, which can only
+// refuse a file, never let one through.
+Shape xmlShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
 {
     // A NUL character, raw or as a character reference, would reach libplist's keys (see
-    // binaryDepthWithin).
+    // binaryShape).
     static const QRegularExpression nul(QStringLiteral("&#(0+|[xX]0+);"));
     if (bytes.contains('\0') || QString::fromLatin1(bytes).contains(nul))
-        return false;
+        return Shape::NulInText;
     int depth = 0;
+    qint64 items = 0;
     const char *p = bytes.constData();
     const char *end = p + bytes.size();
     for (; p < end; ++p) {
@@ -109,6 +115,12 @@ bool xmlDepthWithin(const QByteArray &bytes, int limit)
             continue;
         const bool closing = p + 1 < end && p[1] == '/';
         const char *name = p + (closing ? 2 : 1);
+        // Every element but a key and the plist itself is a value.
+        if (!closing && name < end && ((*name >= 'a' && *name <= 'z') || (*name >= 'A' && *name <= 'Z'))
+            && !(end - name >= 4 && qstrncmp(name, "key", 3) == 0 && !std::isalpha(uchar(name[3])))
+            && !(end - name >= 6 && qstrncmp(name, "plist", 5) == 0 && !std::isalpha(uchar(name[5])))
+            && ++items > itemLimit)
+            return Shape::TooMany;
         int length = 0;
         if (end - name >= 4 && qstrncmp(name, "dict", 4) == 0)
             length = 4;
@@ -121,14 +133,14 @@ bool xmlDepthWithin(const QByteArray &bytes, int limit)
             continue;
         const char *close = static_cast<const char *>(memchr(name, '>', size_t(end - name)));
         if (!close)
-            return false;
+            return Shape::Damaged;
         if (closing)
             --depth;
-        else if (close[-1] != '/' && ++depth > limit)
-            return false;
+        else if (close[-1] != '/' && ++depth > depthLimit)
+            return Shape::TooDeep;
         p = close;
     }
-    return true;
+    return Shape::Fine;
 }
 
 quint64 bigEndian(const uchar *p, int size)
@@ -139,16 +151,15 @@ quint64 bigEndian(const uchar *p, int size)
     return v;
 }
 
-// Nesting depth of a binary property list, walked over the object table without
-// recursion (each object's depth is remembered, so shared objects cost nothing).
-// False also for a table that points outside the file or at itself, and for a text
-// holding a NUL character.
-bool binaryDepthWithin(const QByteArray &bytes, int limit)
+// A binary property list, walked over the object table without recursion. Each
+// object's depth and the values it expands to are remembered, so a shared object is
+// walked once but counted as often as libplist would copy it.
+Shape binaryShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
 {
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     const quint64 size = quint64(bytes.size());
     if (size < 8 + 32)
-        return false;
+        return Shape::Damaged;
     const uchar *trailer = data + size - 32;
     const int offsetSize = trailer[6];
     const int refSize = trailer[7];
@@ -157,28 +168,30 @@ bool binaryDepthWithin(const QByteArray &bytes, int limit)
     const quint64 tableAt = bigEndian(trailer + 24, 8);
     if (offsetSize < 1 || offsetSize > 8 || refSize < 1 || refSize > 8 || count == 0 || top >= count
         || tableAt >= size || count > (size - tableAt) / quint64(offsetSize))
-        return false;
+        return Shape::Damaged;
 
     auto offsetOf = [&](quint64 index) { return bigEndian(data + tableAt + index * quint64(offsetSize), offsetSize); };
-    // Children of a container object as indices; false when the object is malformed.
-    auto children = [&](quint64 index, std::vector<quint64> &out) {
+    // Children of a container object as indices; *keys says how many of them are a
+    // dictionary's keys, which are no values.
+    auto children = [&](quint64 index, std::vector<quint64> &out, qint64 *keys) {
         out.clear();
+        *keys = 0;
         const quint64 at = offsetOf(index);
         if (at >= size)
-            return false;
+            return Shape::Damaged;
         const uchar marker = data[at];
         const int kind = marker >> 4;
         const bool text = kind == 0x5 || kind == 0x6; // ASCII, UTF-16
         if (kind != 0xA && kind != 0xC && kind != 0xD && !text)
-            return true;
+            return Shape::Fine;
         quint64 n = marker & 0x0f;
         quint64 refsAt = at + 1;
         if (n == 0x0f) {
             if (refsAt >= size || (data[refsAt] >> 4) != 0x1)
-                return false;
+                return Shape::Damaged;
             const int width = 1 << (data[refsAt] & 0x0f);
             if (width > 8 || refsAt + 1 + quint64(width) > size)
-                return false;
+                return Shape::Damaged;
             n = bigEndian(data + refsAt + 1, width);
             refsAt += 1 + quint64(width);
         }
@@ -187,64 +200,79 @@ bool binaryDepthWithin(const QByteArray &bytes, int limit)
             // photo metadata holds one: such a list is refused before libplist reads it.
             const int unit = kind == 0x5 ? 1 : 2;
             if (n > size || refsAt + n * quint64(unit) > size)
-                return false;
+                return Shape::Damaged;
             for (quint64 i = 0; i < n; ++i)
                 if (bigEndian(data + refsAt + i * quint64(unit), unit) == 0)
-                    return false;
-            return true;
+                    return Shape::NulInText;
+            return Shape::Fine;
         }
         const quint64 refs = kind == 0xD ? n * 2 : n;
         if (n > size || refsAt + refs * quint64(refSize) > size)
-            return false;
+            return Shape::Damaged;
+        if (kind == 0xD)
+            *keys = qint64(n);
         for (quint64 i = 0; i < refs; ++i) {
             const quint64 child = bigEndian(data + refsAt + i * quint64(refSize), refSize);
             if (child >= count)
-                return false;
+                return Shape::Damaged;
             out.push_back(child);
         }
-        return true;
+        return Shape::Fine;
     };
 
-    // depth[i]: 0 unknown, -1 being walked, else the object's depth.
+    // depth[i]: 0 unknown, -1 being walked, else the object's depth; items[i]: the values
+    // it expands to, itself included.
     std::vector<int> depth(size_t(count), 0);
+    std::vector<qint64> items(size_t(count), 0);
     struct Frame {
         quint64 index;
         std::vector<quint64> kids;
         size_t next = 0;
         int deepest = 0;
+        qint64 items = 1;
     };
     std::vector<Frame> stack;
+    qint64 keys = 0;
     stack.push_back({top, {}});
-    if (!children(top, stack.back().kids))
-        return false;
+    if (const Shape shape = children(top, stack.back().kids, &keys); shape != Shape::Fine)
+        return shape;
+    stack.back().items -= keys;
     depth[size_t(top)] = -1;
     while (!stack.empty()) {
         Frame &frame = stack.back();
+        if (frame.items > itemLimit)
+            return Shape::TooMany;
         if (frame.next == frame.kids.size()) {
             const int own = frame.kids.empty() ? 1 : frame.deepest + 1;
             depth[size_t(frame.index)] = own;
+            items[size_t(frame.index)] = frame.items;
+            const qint64 expanded = frame.items;
             stack.pop_back();
-            if (!stack.empty())
+            if (!stack.empty()) {
                 stack.back().deepest = std::max(stack.back().deepest, own);
+                stack.back().items += expanded;
+            }
             continue;
         }
         const quint64 child = frame.kids[frame.next++];
         const int known = depth[size_t(child)];
         if (known == -1)
-            return false; // a container inside itself
+            return Shape::Damaged; // a container inside itself
         if (known > 0) {
             frame.deepest = std::max(frame.deepest, known);
+            frame.items += items[size_t(child)];
             continue;
         }
-        if (int(stack.size()) >= limit + 1)
-            return false;
+        if (int(stack.size()) >= depthLimit + 1)
+            return Shape::TooDeep;
         Frame next{child, {}};
-        if (!children(child, next.kids))
-            return false;
+        if (const Shape shape = children(child, next.kids, &keys); shape != Shape::Fine)
+            return shape;
+        next.items -= keys;
         depth[size_t(child)] = -1;
         stack.push_back(std::move(next));
     }
-    return depth[size_t(top)] <= limit + 1; // leaves count as one level
+    return depth[size_t(top)] <= depthLimit + 1 ? Shape::Fine : Shape::TooDeep; // leaves count as one level
 }
 
 QString textOf(plist_t node)
@@ -280,16 +308,24 @@ bool valueFor(plist_t node, QVariant *out, QString *error)
         return ok;
     }
     case PLIST_ARRAY: {
+        // By index, libplist walks the array from its start for every item.
         QVariantList list;
-        const uint32_t n = plist_array_get_size(node);
-        for (uint32_t i = 0; i < n; ++i) {
+        list.reserve(qsizetype(plist_array_get_size(node)));
+        plist_array_iter iter = nullptr;
+        plist_array_new_iter(node, &iter);
+        bool ok = true;
+        while (ok) {
+            plist_t item = nullptr;
+            plist_array_next_item(node, iter, &item);
+            if (!item)
+                break;
             QVariant value;
-            if (!valueFor(plist_array_get_item(node, i), &value, error))
-                return false;
+            ok = valueFor(item, &value, error);
             list.append(value);
         }
+        free(iter);
         *out = list;
-        return true;
+        return ok;
     }
     case PLIST_STRING:
         *out = textOf(node);
@@ -346,15 +382,36 @@ QByteArray toXml(const QVariantMap &map)
 
 bool writeFile(const QString &path, const QVariantMap &map, QString *error)
 {
-    const QByteArray bytes = toXml(map);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+    // The photo writer's way: unbuffered, every write and the sync checked, never through a
+    // link. A buffered file reports a full disk only at its last flush, too late to notice.
+    return imageio::writeFileAtomically(path, toXml(map), error);
+}
+
+bool screen(const QByteArray &bytes, QString *reason)
+{
+    auto refuse = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
         return false;
+    };
+    if (bytes.size() > kMaximumBytes)
+        return refuse(Text::tr("the file is larger than %1 MiB").arg(kMaximumBytes / (1024 * 1024)));
+    const bool binary = bytes.startsWith("bplist00");
+    if (!binary && !bytes.contains("<plist"))
+        return refuse(Text::tr("it is not a property list"));
+    switch (binary ? binaryShape(bytes, kMaximumDepth, kMaximumItems) : xmlShape(bytes, kMaximumDepth, kMaximumItems)) {
+    case Shape::Fine:
+        return true;
+    case Shape::Damaged:
+        return refuse(Text::tr("it is damaged"));
+    case Shape::TooDeep:
+        return refuse(Text::tr("it is nested more than %1 levels deep").arg(kMaximumDepth));
+    case Shape::TooMany:
+        return refuse(Text::tr("it holds more than %1 values").arg(kMaximumItems));
+    case Shape::NulInText:
+        return refuse(Text::tr("it holds a text with a NUL character"));
     }
-    return true;
+    return refuse(Text::tr("it is damaged"));
 }
 
 std::optional<QVariantMap> fromBytes(const QByteArray &bytes, QString *error)
@@ -364,14 +421,8 @@ std::optional<QVariantMap> fromBytes(const QByteArray &bytes, QString *error)
             *error = reason;
         return std::nullopt;
     };
-    if (bytes.size() > kMaximumBytes)
-        return refuse(Text::tr("the file is larger than %1 MiB").arg(kMaximumBytes / (1024 * 1024)));
-    const bool binary = bytes.startsWith("bplist00");
-    if (!binary && !bytes.contains("<plist"))
-        return refuse(Text::tr("it is not a property list"));
-    const bool within = binary ? binaryDepthWithin(bytes, kMaximumDepth) : xmlDepthWithin(bytes, kMaximumDepth);
-    if (!within)
-        return refuse(Text::tr("it is damaged or nested more than %1 levels deep").arg(kMaximumDepth));
+    if (!screen(bytes, error))
+        return std::nullopt;
 
     plist_t parsed = nullptr;
     plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &parsed);

@@ -12,6 +12,23 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(UpdateCheckResult)
 };
 
+// Text from the server goes to a terminal and a window: escape sequences could clear the
+// screen, retitle the terminal or plant a link there. Line breaks and tabs become spaces,
+// other control characters (C0, DEL and C1) go; the change list's stars make its lines.
+QString printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\t' || u == u'\n' || u == u'\r' || u == u'\v' || u == u'\f')
+            out += QLatin1Char(' ');
+        else if (u >= 0x20 && !(u >= 0x7f && u <= 0x9f))
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 UpdateCheckResult UpdateCheckResult::evaluate(const QByteArray &versionList, const QString &currentVersion)
@@ -22,8 +39,8 @@ UpdateCheckResult UpdateCheckResult::evaluate(const QByteArray &versionList, con
         return failure(error, currentVersion);
     UpdateCheckResult result;
     result.currentVersion = currentVersion;
-    result.latestVersion = list->latestVersion;
-    result.whatsNew = list->whatsNew;
+    result.latestVersion = printable(list->latestVersion);
+    result.whatsNew = printable(list->whatsNew);
     result.outcome = versionnumber::isNewer(list->latestVersion, currentVersion) ? UpdateAvailable : UpToDate;
     return result;
 }
@@ -32,7 +49,7 @@ UpdateCheckResult UpdateCheckResult::failure(const QString &error, const QString
 {
     UpdateCheckResult result;
     result.outcome = Failed;
-    result.error = error;
+    result.error = printable(error); // may quote the server's status line
     result.currentVersion = currentVersion;
     return result;
 }

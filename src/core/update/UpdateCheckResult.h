@@ -9,6 +9,8 @@ struct UpdateCheckResult {
     enum Outcome { UpdateAvailable, UpToDate, Failed };
 
     Outcome outcome = Failed;
+    // latestVersion, whatsNew and error come from the server, without control characters
+    // (a terminal would obey them).
     QString latestVersion;
     QString currentVersion;
     QString whatsNew;  // as listed, stars and all

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VersionList.h"
 
+#include "metadata/PropertyList.h"
+
 #include <QCoreApplication>
-
-#include <plist/plist.h>
-
-#include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -14,22 +11,13 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(VersionList)
 };
 
-struct PlistDeleter {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistPtr = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistDeleter>;
-
 // A string value of the dictionary; nullopt when the key is absent or holds another type.
-std::optional<QString> stringValue(plist_t dict, const char *key)
+std::optional<QString> stringValue(const QVariantMap &dict, const QString &key)
 {
-    plist_t node = plist_dict_get_item(dict, key);
-    if (!node || plist_get_node_type(node) != PLIST_STRING)
+    const QVariant value = dict.value(key);
+    if (value.typeId() != QMetaType::QString)
         return std::nullopt;
-    char *value = nullptr;
-    plist_get_string_val(node, &value);
-    const QString text = QString::fromUtf8(value);
-    std::free(value);
-    return text;
+    return value.toString();
 }
 
 void setError(QString *error, const QString &message)
@@ -50,25 +38,22 @@ std::optional<VersionList> VersionList::parse(const QByteArray &bytes, QString *
         setError(error, Text::tr("the server sent an empty version list"));
         return std::nullopt;
     }
-    plist_t raw = nullptr;
-    plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &raw);
-    const PlistPtr root(raw);
+    // The same guard as an imported file: libplist's parsers recurse, and a server can
+    // nest as deep as it likes.
+    QString reason;
+    const std::optional<QVariantMap> root = propertylist::fromBytes(bytes, &reason);
     if (!root) {
-        setError(error, Text::tr("the server's answer is not a property list"));
+        setError(error, Text::tr("the server's answer is not a usable version list: %1").arg(reason));
         return std::nullopt;
     }
-    if (plist_get_node_type(root.get()) != PLIST_DICT) {
-        setError(error, Text::tr("the version list holds no dictionary"));
-        return std::nullopt;
-    }
-    const std::optional<QString> latest = stringValue(root.get(), "latestVersion");
+    const std::optional<QString> latest = stringValue(*root, QStringLiteral("lastestVersion"));
     if (!latest || latest->trimmed().isEmpty()) {
-        setError(error, Text::tr("the version list names no version (\"latestVersion\")"));
+        setError(error, Text::tr("the version list names no version (\"lastestVersion\")"));
         return std::nullopt;
     }
     VersionList list;
     list.latestVersion = latest->trimmed();
-    list.whatsNew = stringValue(root.get(), "WhatsNew").value_or(QString());
+    list.whatsNew = stringValue(*root, QStringLiteral("WhatsNew")).value_or(QString());
     return list;
 }
 

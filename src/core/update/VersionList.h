@@ -7,7 +7,7 @@
 #include <optional>
 
 // The vendor's version list: a property list (XML or binary) whose root dictionary
-// names the newest version under "latestVersion" and its changes under "WhatsNew".
+// names the newest version under "lastestVersion" and its changes under "WhatsNew".
 // Parsed from bytes in memory; fetching is someone else's business.
 struct VersionList {
     // Anything larger is not a version list; the fetcher stops reading there.
@@ -17,7 +17,7 @@ struct VersionList {
     QString whatsNew;
 
     // Empty with a reason in *error when the bytes are not a property list, its root is
-    // no dictionary, "latestVersion" is missing or not a string, or the bytes are too many.
+    // no dictionary, "lastestVersion" is missing or not a string, or the bytes are too many.
     static std::optional<VersionList> parse(const QByteArray &bytes, QString *error = nullptr);
 
     // The change list as shown: each "*" starts a new line.

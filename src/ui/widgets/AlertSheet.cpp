@@ -13,6 +13,8 @@ QMessageBox *openAlertSheet(QWidget *parent, const QString &objectName, const QS
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     alert->setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
+    // Messages quote file names and servers' answers: a "<" there is a character, never markup.
+    alert->setTextFormat(Qt::PlainText);
     alert->setText(message);
     alert->setInformativeText(informative);
     QPushButton *ok = alert->addButton(QCoreApplication::translate("AlertSheet", " Ok "), QMessageBox::AcceptRole);

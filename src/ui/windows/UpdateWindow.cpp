@@ -29,6 +29,8 @@ UpdateWindow::UpdateWindow(QWidget *parent)
     headline.setBold(true);
     newversionlab->setFont(headline);
     newversionlab->setWordWrap(true);
+    // It quotes the version the server names: plain text, whatever the server sends.
+    newversionlab->setTextFormat(Qt::PlainText);
     currentversionlab = new QLabel(this);
     currentversionlab->setObjectName(QStringLiteral("currentversionlab"));
     currentversionlab->setWordWrap(true);

@@ -306,6 +306,40 @@ private Q_SLOTS:
         QCOMPARE(tags.value(QStringLiteral("XMP-dc:Title")).toString(), QStringLiteral("kept"));
     }
 
+    // An XMP segment whose length field stops after its header leaves the packet, with the
+    // position in it, as bytes between segments: neither a removal nor compression may
+    // carry them into a copy.
+    void strayBytesBetweenSegmentsAreNotCopied()
+    {
+        QTemporaryDir dir;
+        const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
+                                      {QStringLiteral("-XMP-exif:GPSLatitude=12.5"),
+                                       QStringLiteral("-XMP-exif:GPSAreaInformation=SecretPlace"),
+                                       QStringLiteral("-Model=Kept")});
+        QByteArray bytes = readAll(made);
+        const QByteArray xmp = findSegment(bytes, 0xE1, kXmp);
+        QVERIFY(xmp.contains("SecretPlace"));
+        const qsizetype at = bytes.indexOf(xmp);
+        bytes[at + 2] = 0;
+        bytes[at + 3] = char(2 + kXmp.size() + 1);
+        const QString src = dir.filePath(QStringLiteral("short.jpg"));
+        writeAll(src, bytes);
+
+        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
+        const RewriteResult result = rewriteMetadata(src, out, removal(kCGImagePropertyGPSDictionary));
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        QVERIFY2(!readAll(out).contains("SecretPlace"), "stray packet bytes were copied");
+        QCOMPARE(exiftoolTags(out).value(QStringLiteral("IFD0:Model")).toString(), QStringLiteral("Kept"));
+
+        const auto source = ImageSource::create(bytes);
+        QVERIFY(source);
+        QByteArray target = readAll(makeJpeg(dir.filePath(QStringLiteral("new.jpg")), 32, 24));
+        QString error;
+        QVERIFY2(copyMetadata(*source, target, AllMetadataParts, {}, &error), qPrintable(error));
+        QVERIFY2(!target.contains("SecretPlace"), "stray packet bytes were copied");
+        QVERIFY(target.contains("Kept"));
+    }
+
     void unstorableValuesFailTheRewrite_data()
     {
         QTest::addColumn<QVariantMap>("overlay");

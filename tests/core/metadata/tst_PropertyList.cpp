@@ -119,12 +119,21 @@ private Q_SLOTS:
             << "b=plistlib.dumps({'a':[1,2,3]},fmt=plistlib.FMT_BINARY);open(p,'wb').write(b[:-20])" << "damaged";
         // libplist aborts on a key holding a NUL character.
         QTest::newRow("NUL in a key, binary")
-            << "plistlib.dump({'a\\x00b':1},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "damaged";
+            << "plistlib.dump({'a\\x00b':1},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "NUL character";
         QTest::newRow("NUL in a UTF-16 key, binary (a fuzz finding)")
             << QStringLiteral("open(p,'wb').write(open('%1','rb').read())").arg(testsupport::testData(QStringLiteral("plist_nul_in_key.plist")))
-            << "damaged";
+            << "NUL character";
         QTest::newRow("NUL in a key, XML reference")
-            << "open(p,'w').write('<plist><dict><key>a&#0;b</key><integer>1</integer></dict></plist>')" << "damaged";
+            << "open(p,'w').write('<plist><dict><key>a&#0;b</key><integer>1</integer></dict></plist>')" << "NUL character";
+        // Under the size limit, but libplist takes minutes and hundreds of megabytes over them.
+        QTest::newRow("1000000 values, binary")
+            << "plistlib.dump({'a':[True]*1000000},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "more than 100000 values";
+        QTest::newRow("1000000 values, XML")
+            << "open(p,'w').write('<plist><dict><key>a</key><array>'+'<true/>'*1000000+'</array></dict></plist>')"
+            << "more than 100000 values";
+        // One array written once and referenced a thousand times: libplist copies it each time.
+        QTest::newRow("one array of 1000 referenced 1000 times, binary")
+            << "a=[1]*1000\nplistlib.dump({'a':[a]*1000},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "more than 100000 values";
         QTest::newRow("broken XML") << "open(p,'w').write('<plist><dict><key>a</key><string>x</dict>')" << "readable";
     }
 
@@ -139,6 +148,32 @@ private Q_SLOTS:
         QString error;
         QVERIFY(!propertylist::readFile(path, &error));
         QVERIFY2(error.contains(reason), qPrintable(error));
+    }
+
+    // Just under the limit: every value, in order (the walk once took minutes here).
+    void readsLongArrays_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("binary") << "FMT_BINARY";
+        QTest::newRow("XML") << "FMT_XML";
+    }
+    void readsLongArrays()
+    {
+        QFETCH(QString, format);
+        const QString path = m_dir.filePath(QStringLiteral("long.plist"));
+        int status = -1;
+        python(QStringLiteral("import plistlib;plistlib.dump({'a':list(range(99998))},open('%1','wb'),fmt=plistlib.%2)")
+                   .arg(path, format),
+               &status);
+        QCOMPARE(status, 0);
+        QString error;
+        const auto map = propertylist::readFile(path, &error);
+        QVERIFY2(map, qPrintable(error));
+        const QVariantList list = map->value(QStringLiteral("a")).toList();
+        QCOMPARE(list.size(), 99998);
+        for (int i = 0; i < list.size(); i += 997)
+            QCOMPARE(list.at(i).toLongLong(), qlonglong(i));
+        QCOMPARE(list.last().toLongLong(), qlonglong(99997));
     }
 
     void writeReplacesAtomically()

@@ -13,6 +13,27 @@
 
 Q_DECLARE_METATYPE(LocalHttpServer::Response)
 
+// A binary property list of `depth` arrays, each holding the next, written by hand since no
+// sane writer makes one.
+static QByteArray deepBinaryList(quint32 depth)
+{
+    QByteArray bytes("bplist00");
+    QByteArray offsets;
+    auto be32 = [](quint32 v) {
+        const char bytes[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+        return QByteArray(bytes, 4);
+    };
+    for (quint32 i = 0; i < depth; ++i) {
+        offsets += be32(quint32(bytes.size()));
+        bytes += i + 1 < depth ? QByteArray("\xA1") + be32(i + 1) : QByteArray("\xA0");
+    }
+    const quint32 tableAt = quint32(bytes.size());
+    bytes += offsets;
+    bytes += QByteArray(6, '\0') + char(4) + char(4);
+    bytes += QByteArray(4, '\0') + be32(depth) + QByteArray(8, '\0') + QByteArray(4, '\0') + be32(tableAt);
+    return bytes;
+}
+
 class TestUpdateCheck : public QObject
 {
     Q_OBJECT
@@ -80,12 +101,20 @@ private Q_SLOTS:
         QTest::newRow("404") << r << "1.0" << 5000 << int(R::Failed) << "Not Found";
         r.status = 200;
         QTest::newRow("HTML, not a plist") << r << "1.0" << 5000 << int(R::Failed) << "not a property list";
-        r.body = "{\"latestVersion\": \"9.9\"}";
+        r.body = "{\"lastestVersion\": \"9.9\"}";
         QTest::newRow("JSON, not a plist") << r << "1.0" << 5000 << int(R::Failed) << "not a property list";
-        r.body = LocalHttpServer::versionList(QStringLiteral("9.9"), {}).replace("latestVersion", "latestVersion");
-        QTest::newRow("no latestVersion") << r << "1.0" << 5000 << int(R::Failed) << "names no version";
+        r.body = LocalHttpServer::versionList(QStringLiteral("9.9"), {}).replace("lastestVersion", "latestVersion");
+        QTest::newRow("no lastestVersion") << r << "1.0" << 5000 << int(R::Failed) << "names no version";
         r.body = "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>9.9</string></array></plist>";
-        QTest::newRow("array at the root") << r << "1.0" << 5000 << int(R::Failed) << "no dictionary";
+        QTest::newRow("array at the root") << r << "1.0" << 5000 << int(R::Failed) << "not a dictionary";
+        // libplist's binary parser recursed through these until the stack ran out.
+        r.body = deepBinaryList(100000);
+        QTest::newRow("100000 nested arrays, binary") << r << "1.0" << 5000 << int(R::Failed) << "nested more than 32";
+
+        // Escape sequences would clear the terminal, retitle it and plant a link.
+        QTest::newRow("control characters")
+            << list("2.0\x1b]0;owned\x07", "\x1b[2J*one\ttwo\x1b]8;;http://x/\x1b\\\x9b" "3m") << "1.0" << 5000
+            << int(R::UpdateAvailable) << "[2J\none two]8;;http://x/\\3m";
         r.body = QByteArray();
         QTest::newRow("empty body") << r << "1.0" << 5000 << int(R::Failed) << "empty";
 
@@ -128,6 +157,7 @@ private Q_SLOTS:
             QVERIFY(result.failureText().startsWith(QLatin1String("Could not check for updates: ")));
         } else {
             QCOMPARE(result.whatsNewText(), expected);
+            QVERIFY(!result.latestVersion.contains(QChar(0x1b)) && !result.latestVersion.contains(QChar(7)));
             QCOMPARE(result.newVersionText(), QStringLiteral("Vantoric Glimmerset %1 is available.").arg(result.latestVersion));
             QCOMPARE(result.currentVersionText(),
                      QStringLiteral("You are using %1 version. Would you like to download it now?").arg(running));
