@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageSource.h"
 
+#include <algorithm>
+
 #include "ContainerCheck.h"
 #include "ExivImage.h"
 #include "ImageProperties.h"
@@ -109,6 +111,14 @@ ImageSourcePtr imageSourceFromFile(const QString &path, QString *error)
             *error = QString::fromLocal8Bit(e.what());
         return nullptr;
     }
+}
+
+bool holdsMakerNote(const ImageSource &source)
+{
+    const Exiv2::ExifData &exif = source.exiv().image().exifData();
+    return std::any_of(exif.begin(), exif.end(), [](const Exiv2::Exifdatum &d) {
+        return d.tagName() == "MakerNote" || Exiv2::ExifTags::isMakerGroup(d.groupName());
+    });
 }
 
 QVariantMap readProperties(const QString &path, QString *error)

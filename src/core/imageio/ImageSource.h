@@ -50,6 +50,10 @@ using ImageSourcePtr = std::unique_ptr<ImageSource>;
 // Reads a file and creates its source; null (with a reason in *error) when it cannot be read.
 ImageSourcePtr imageSourceFromFile(const QString &path, QString *error = nullptr);
 
+// Whether the photo's Exif holds a maker note: readers tell maker notes apart by the make
+// and model, so a photo that has one only keeps it readable under its own camera's names.
+bool holdsMakerNote(const ImageSource &source);
+
 // Convenience for callers that only need the first image's properties (empty map when unreadable).
 QVariantMap readProperties(const QString &path, QString *error = nullptr);
 

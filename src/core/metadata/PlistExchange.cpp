@@ -309,7 +309,20 @@ JobReport importPlist(Kind kind, const QString &plistPath, const EditTarget &tar
         return report;
     }
     const editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(*overlay);
-    return editsteps::runEdit(target, QStringLiteral("After_"), context, [&plan](const editsteps::Photo &) { return plan; });
+    // Another camera's make or model would make the photo's own maker note unreadable (or
+    // read as that camera's): a photo with one keeps its own.
+    QVariantMap ownCamera = *overlay;
+    const QString tiffKey = QLatin1String(kCGImagePropertyTIFFDictionary);
+    if (ownCamera.value(tiffKey).typeId() == QMetaType::QVariantMap) {
+        QVariantMap tiff = ownCamera.value(tiffKey).toMap();
+        tiff.remove(QLatin1String(kCGImagePropertyTIFFMake));
+        tiff.remove(QLatin1String(kCGImagePropertyTIFFModel));
+        ownCamera.insert(tiffKey, tiff);
+    }
+    const editsteps::PhotoPlan keepCamera = editsteps::PhotoPlan::rewrite(ownCamera);
+    return editsteps::runEdit(target, QStringLiteral("After_"), context, [&](const editsteps::Photo &photo) {
+        return photo.image && imageio::holdsMakerNote(*photo.image) ? keepCamera : plan;
+    });
 }
 
 } // namespace plistexchange

@@ -107,6 +107,24 @@ private Q_SLOTS:
             QCOMPARE(imageio::readProperties(report.written().first()).value(QStringLiteral("PixelWidth")).toInt(), 30);
     }
 
+    // A maker note reads only under its own camera's make and model: a photo with one keeps
+    // them, and every maker-note value, while taking the rest of the imported group.
+    void makerNoteKeepsItsCamera()
+    {
+        const QString out = folder(QStringLiteral("maker"));
+        const auto exported = plistexchange::exportPhoto(Kind::Tiff, m_rich, out);
+        QVERIFY2(exported.ok(), qPrintable(exported.error));
+        const QString phone = testsupport::testData(QStringLiteral("gps_iphone_1x1.jpg"));
+        const JobReport report = plistexchange::importPlist(Kind::Tiff, exported.path, localTarget({phone}, {0}, out));
+        QCOMPARE(report.written().size(), 1);
+        const QVariantMap before = metadataTags(phone), copy = metadataTags(report.written().first());
+        QCOMPARE(copy.value(QStringLiteral("IFD0:Make")), before.value(QStringLiteral("IFD0:Make")));
+        QCOMPARE(copy.value(QStringLiteral("IFD0:Artist")), metadataTags(m_rich).value(QStringLiteral("IFD0:Artist")));
+        const QStringList makerNotes{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-MakerNotes:all")};
+        QCOMPARE(testsupport::run(QStringLiteral("exiftool"), makerNotes + QStringList{report.written().first()}),
+                 testsupport::run(QStringLiteral("exiftool"), makerNotes + QStringList{phone}));
+    }
+
     // What the program exports it imports again, odd values included; a position comes
     // whole or not at all.
     void ownExportsImportBack_data()
