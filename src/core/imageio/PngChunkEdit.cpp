@@ -353,9 +353,21 @@ PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan,
             exifPatched = true;
         } else if (keyword == "raw profile type iptc") {
             c.dropped = plan.removeIptc;
-        } else if (keyword == "raw profile type 8bim" || keyword == "raw profile type xmp") {
-            // Photoshop resources and hex XMP would need their own editing.
-            if ((keyword.endsWith("8bim") && (plan.removeIptc || iptcChanges)) || (keyword.endsWith("xmp") && xmpChanges))
+        } else if (keyword == "raw profile type xmp" && xmpChanges) {
+            QByteArray packet = rawProfileBytes(t.text);
+            bool changed = false;
+            if (!editXmpProperties(packet, plan.xmp, &changed, error))
+                return PngEditOutcome::Failed;
+            if (!changed)
+                continue;
+            t.text = rawProfileText("xmp", packet);
+            if (packet.trimmed().isEmpty())
+                c.dropped = true;
+            else if (!writeText(c, t))
+                return PngEditOutcome::NotApplicable;
+        } else if (keyword == "raw profile type 8bim") {
+            // Photoshop resources would need their own editing.
+            if (plan.removeIptc || iptcChanges)
                 return PngEditOutcome::NotApplicable;
         } else if (t.keyword == "XML:com.adobe.xmp" && xmpChanges) {
             bool changed = false;

@@ -334,11 +334,28 @@ bool editParsed(QByteArray &packet, const XmpChange &change, bool *changed, QStr
         return false;
     }
     if (*changed) {
-        // The toolkit that wrote the packet is itself a property readers show: keep the photo's.
-        static const QRegularExpression toolkit(QStringLiteral("\\sx:xmptk=(\"[^\"]*\"|'[^']*')"));
-        const QRegularExpressionMatch original = toolkit.match(QString::fromUtf8(packet));
+        const QString before = QString::fromUtf8(packet);
         QString rewritten = QString::fromStdString(text);
-        rewritten.replace(toolkit, original.hasMatch() ? original.captured(0) : QString());
+        // The toolkit that wrote the packet is itself a property readers show: keep the
+        // photo's, under the old name (x:xaptk) too.
+        static const QRegularExpression toolkit(QStringLiteral("\\sx:x(?:mp|ap)tk=(\"[^\"]*\"|'[^']*')"));
+        const QRegularExpressionMatch original = toolkit.match(before);
+        rewritten.replace(toolkit, QString());
+        if (original.hasMatch())
+            rewritten.replace(QStringLiteral("<x:xmpmeta "), QStringLiteral("<x:xmpmeta x:xmptk=%1 ").arg(original.captured(1)));
+        // So is the resource the packet describes, which the library writes empty.
+        static const QRegularExpression about(QStringLiteral("\\s(?:rdf:)?about=(\"[^\"]+\"|'[^']+')"));
+        if (const QRegularExpressionMatch subject = about.match(before); subject.hasMatch())
+            rewritten.replace(QStringLiteral("rdf:about=\"\""), QStringLiteral("rdf:about=") + subject.captured(1));
+        // A prefix keeps the namespace name the photo gave it (the library knows some under
+        // another spelling, which readers then report as corrected).
+        static const QRegularExpression xmlns(QStringLiteral("xmlns:([A-Za-z0-9_]+)=(\"[^\"]*\"|'[^']*')"));
+        for (auto it = xmlns.globalMatch(before); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QRegularExpression same(QStringLiteral("xmlns:%1=\"[^\"]*\"").arg(m.captured(1)));
+            QString uri = m.captured(2).mid(1, m.captured(2).size() - 2);
+            rewritten.replace(same, QStringLiteral("xmlns:%1=\"%2\"").arg(m.captured(1), uri.toHtmlEscaped()));
+        }
         packet = rewritten.toUtf8();
     }
     return true;
