@@ -35,6 +35,12 @@ struct ExifEdits {
     // The overlay holds a value the photo cannot take: the edit fails with this reason.
     QString refusal;
     std::set<std::string> changedKeys; // as the metadata library names them
+
+    // The edit gives the photo a new make or model, by which readers tell maker notes apart.
+    bool renamesCamera() const
+    {
+        return changedKeys.count("Exif.Image.Make") || changedKeys.count("Exif.Image.Model");
+    }
 };
 
 // `source` is the photo's bytes, `overlay` what is laid over its properties.

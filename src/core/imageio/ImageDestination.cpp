@@ -251,8 +251,7 @@ bool ImageDestination::build()
     const ExifEdits *entries = exact.exact ? &exact : nullptr;
     check.editedKeys = exact.changedKeys;
     check.directoriesMoved = entries && !exact.changes.isEmpty();
-    check.makerNoteKeptAsBytes = entries
-        && (exact.changedKeys.count("Exif.Image.Make") || exact.changedKeys.count("Exif.Image.Model"));
+    check.makerNoteKeptAsBytes = entries && exact.renamesCamera();
     if (m_type == QLatin1String(kUTTypeTIFF) && entries && !xmpChanges && plan.iptcChanges.isEmpty()) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);

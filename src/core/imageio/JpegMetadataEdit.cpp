@@ -440,8 +440,7 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     check.exifReserialised = reserialise;
     check.editedKeys = exact.changedKeys;
     check.directoriesMoved = !reserialise && !exact.changes.isEmpty();
-    check.makerNoteKeptAsBytes = !reserialise
-        && (exact.changedKeys.count("Exif.Image.Make") || exact.changedKeys.count("Exif.Image.Model"));
+    check.makerNoteKeptAsBytes = !reserialise && exact.renamesCamera();
     QString fault = checkJpegRemovals(readable, plan);
     if (fault.isEmpty())
         fault = checkCopy(source.data(), readable, check);
