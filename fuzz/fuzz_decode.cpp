@@ -20,13 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (jpegSize.isValid()) {
         if (qint64(jpegSize.width()) * jpegSize.height() > fuzzsupport::kMaxFuzzPixels)
             return 0;
-        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypeJPEG));
-        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypeJPEG), QSize(16, 16));
+        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Jpeg));
+        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Jpeg), QSize(16, 16));
         return 0;
     }
     // The compressor only ever decodes a PNG that passed this check (ImageSource::create).
     if (!imageio::pngIsSound(bytes)) {
-        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypePNG));
+        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Png));
         return 0;
     }
     QBuffer buffer;
@@ -36,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QSize pngSize = reader.size();
     if (!pngSize.isValid() || qint64(pngSize.width()) * pngSize.height() > fuzzsupport::kMaxFuzzPixels)
         return 0;
-    (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::kUTTypePNG));
+    (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Png));
     return 0;
 }

@@ -16,12 +16,12 @@ QVariantMap overlay()
 {
     using namespace imageio;
     QVariantMap exif;
-    exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), QStringLiteral("2021:02:03 04:05:06"));
+    exif.insert(QLatin1String(keys::ExifDateTimeOriginal), QStringLiteral("2021:02:03 04:05:06"));
     QVariantMap map;
-    map.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
-    map.insert(QLatin1String(kCGImagePropertyGPSDictionary), QVariant()); // removed
-    map.insert(QLatin1String(kCGImagePropertyIPTCDictionary), QVariant()); // removed
-    map.insert(QLatin1String(kCGImagePropertyOrientation), 1);
+    map.insert(QLatin1String(keys::ExifGroup), exif);
+    map.insert(QLatin1String(keys::GpsGroup), QVariant()); // removed
+    map.insert(QLatin1String(keys::IptcGroup), QVariant()); // removed
+    map.insert(QLatin1String(keys::Orientation), 1);
     return map;
 }
 

@@ -162,7 +162,7 @@ CompressionReport runAndPrint(const std::function<CompressionReport(const BatchC
 {
     QTextStream out(stdout);
     ProgressLine progress;
-    const CompressionReport report = run([&](const NSFileNode &entry, int position, int total) {
+    const CompressionReport report = run([&](const ResultRow &entry, int position, int total) {
         progress.clear();
         out << cli::printable(entry.fileName()) << '\t' << entry.originalFileSizeStr() << '\t' << entry.restFileSizeStr() << '\t'
             << entry.percentText() << Qt::endl;
@@ -235,15 +235,15 @@ int runCompress(const QStringList &args)
 
     AppSettings settings;
     CompressionOptions options;
-    options.bKeepMetadata = parsed.keepMetadata.value_or(settings.keepMetadata());
-    options.bKeepOrigialPhoto = !parsed.inPlace;
+    options.keepMetadata = parsed.keepMetadata.value_or(settings.keepMetadata());
+    options.keepOriginalPhoto = !parsed.inPlace;
     options.moveReplacedToTrash = !parsed.noTrash;
     options.workers = parsed.jobs;
     // In place there is no copy to resize afterwards: each photo is scaled and encoded once,
     // from its original, and only the original goes to the Trash.
     if (parsed.inPlace && parsed.resize)
         options.resize = parsed.resize;
-    if (options.bKeepOrigialPhoto) {
+    if (options.keepOriginalPhoto) {
         QString folder = parsed.output;
         if (folder.isEmpty())
             folder = settings.hasPhotoLocation() ? settings.photoLocation() : folders::defaultOutputFolder();
@@ -268,7 +268,7 @@ int runCompress(const QStringList &args)
         // The results are scaled in memory and compressed again where they are; sizes
         // compare with the results as they were before.
         QStringList results;
-        for (const NSFileNode &entry : std::as_const(report.entries))
+        for (const ResultRow &entry : std::as_const(report.entries))
             results << entry.restPath();
         QTextStream(stdout) << "resized to " << parsed.resizeText << ':' << Qt::endl;
         report = runAndPrint([&](const BatchCompressor::EntryCallback &onEntry) {

@@ -13,7 +13,7 @@ FakePhotoSource::FakePhotoSource(const QHash<QString, QString> &backing, QObject
     QStringList names = backing.keys();
     names.sort();
     for (const QString &name : names) {
-        IKImageItem item;
+        PhotoItem item;
         item.fileName = name;
         item.filePath = QStringLiteral("device:/DCIM/") + name; // no local file
         m_items.append(item);
@@ -53,7 +53,7 @@ void FakePhotoSource::materialise(int index, const QString &folder)
 
 LocalFileResolver FakePhotoSource::resolver(const QString &folder) const
 {
-    return [folder](const IKImageItem &item, QString *why) {
+    return [folder](const PhotoItem &item, QString *why) {
         const QString copy = folder + QLatin1Char('/') + item.fileName;
         if (QFileInfo::exists(copy))
             return copy;

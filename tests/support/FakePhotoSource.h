@@ -19,12 +19,12 @@ public:
     QSet<QString> failing;
     int materialiseCalls = 0;
 
-    QList<IKImageItem> items() const override { return m_items; }
+    QList<PhotoItem> items() const override { return m_items; }
     void requestThumbnail(int index) override;
     void materialise(int index, const QString &folder) override;
     LocalFileResolver resolver(const QString &folder) const override;
 
 private:
-    QList<IKImageItem> m_items;
+    QList<PhotoItem> m_items;
     QHash<QString, QString> m_backing;
 };

@@ -78,7 +78,7 @@ struct Harness {
 
     PhotoDropArea *currentDropView()
     {
-        return delegate->bSecondDrag() ? ui().secondDragImageView : ui().leftTipImageView;
+        return delegate->secondDrag() ? ui().secondDragImageView : ui().leftTipImageView;
     }
 
     // Drops and waits for the finish report.

@@ -33,7 +33,7 @@ private:
     static void compareRows(Harness &h, int firstRowOfJob = 0)
     {
         ResultTableView *table = h.ui().theTableview;
-        const QList<NSFileNode> &entries = h.delegate->dragPhotoArray();
+        const QList<ResultRow> &entries = h.delegate->dragPhotoArray();
         // Photos that were not compressed get rows of their own, after the results.
         int problemRows = 0;
         for (const ResultTableModel::Row &row : h.delegate->resultTableModel()->rows())
@@ -41,7 +41,7 @@ private:
         QCOMPARE(table->numberOfRows() - problemRows, int(entries.size()));
         quint64 all = 0, saved = 0;
         for (int row = 0; row < entries.size(); ++row) {
-            const NSFileNode &e = entries.at(row);
+            const ResultRow &e = entries.at(row);
             if (row >= firstRowOfJob) {
                 all += e.originalFileSize();
                 saved += e.originalFileSize() - e.restFileSize();
@@ -91,9 +91,9 @@ private Q_SLOTS:
         QCOMPARE(h.ui().window->minimumSize(), QSize(654, 300));
         QVERIFY(h.ui().leftTipView->isVisible());
         QVERIFY(!h.ui().saveSizelab->isVisible());
-        QVERIFY(h.delegate->bKeepMetadata());
+        QVERIFY(h.delegate->keepMetadata());
         QVERIFY(h.delegate->blocalMode());
-        QVERIFY(!h.delegate->bSecondDrag());
+        QVERIFY(!h.delegate->secondDrag());
     }
 
     void dropOfThreePhotosFillsTheList()
@@ -108,14 +108,14 @@ private Q_SLOTS:
         QVERIFY(h.ui().secondScanView->isVisibleTo(h.ui().window));
         QVERIFY(!h.ui().secondDragView->isVisibleTo(h.ui().window));
         QVERIFY(h.ui().theFlashView->isFlashing());
-        QVERIFY(h.delegate->bSecondDrag());
+        QVERIFY(h.delegate->secondDrag());
         QTRY_COMPARE(h.ui().window->size(), QSize(654, 598));
         QCOMPARE(h.ui().window->minimumSize(), QSize(654, 598));
         QVERIFY(finished.count() > 0 || finished.wait(60000));
         QCOMPARE(h.delegate->dragPhotoArray().size(), 3);
         compareRows(h);
         const QString output = AppSettings(h.settingsFile()).photoLocation();
-        for (const NSFileNode &e : h.delegate->dragPhotoArray()) {
+        for (const ResultRow &e : h.delegate->dragPhotoArray()) {
             QCOMPARE(QFileInfo(e.restPath()).absolutePath(), output);
             QVERIFY(QFileInfo::exists(e.originalPath()));
         }
@@ -150,7 +150,7 @@ private Q_SLOTS:
         QVERIFY(h.dropAndWait({album}));
         QVERIFY(h.ui().leftTipImageView->droppedFolder());
         QStringList names;
-        for (const NSFileNode &e : h.delegate->dragPhotoArray())
+        for (const ResultRow &e : h.delegate->dragPhotoArray())
             names << e.fileName();
         names.sort();
         QCOMPARE(names, (QStringList{QStringLiteral("landscape.jpg"), QStringLiteral("upright.jpg")}));
@@ -167,7 +167,7 @@ private Q_SLOTS:
         f.write("text");
         f.close();
         QVERIFY(!Harness::drop(h.ui().leftTipImageView, {text, m_photos.square}));
-        QVERIFY(!h.delegate->bSecondDrag());
+        QVERIFY(!h.delegate->secondDrag());
         QCOMPARE(h.ui().window->size(), QSize(654, 300));
         QVERIFY(h.delegate->dragPhotoArray().isEmpty());
     }
@@ -304,7 +304,7 @@ private Q_SLOTS:
         again.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(false);
         const QStringList sources = again.copies({m_photos.upright}, QStringLiteral("o2"));
         QVERIFY(again.dropAndWait(sources));
-        const NSFileNode &e = again.delegate->dragPhotoArray().constFirst();
+        const ResultRow &e = again.delegate->dragPhotoArray().constFirst();
         QCOMPARE(e.restPath(), e.originalPath());
         QCOMPARE(e.originalPath(), sources.first());
     }
@@ -315,7 +315,7 @@ private Q_SLOTS:
         h.launch();
         h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
         QVERIFY(!h.delegate->openFiles({h.dir.filePath(QStringLiteral("missing.jpg"))}));
-        QVERIFY(!h.delegate->bSecondDrag());
+        QVERIFY(!h.delegate->secondDrag());
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         QVERIFY(h.delegate->openFiles(h.copies({m_photos.upright, m_photos.square}, QStringLiteral("args"))));
         QVERIFY(finished.count() > 0 || finished.wait(60000));

@@ -60,7 +60,7 @@ private Q_SLOTS:
         auto *sheet = openSheet<QMessageBox>(h, QString());
         QVERIFY(sheet->informativeText().contains(folder));
         QVERIFY(!h.delegate->isCompressing());
-        QVERIFY(!h.delegate->bSecondDrag());
+        QVERIFY(!h.delegate->secondDrag());
         QVERIFY(h.delegate->dragPhotoArray().isEmpty());
         QCOMPARE(readBytes(inputs.first()), before);
     }
@@ -121,7 +121,7 @@ private Q_SLOTS:
                                                    : QStringLiteral("keepOriginalsBtn"))
             ->click();
         QVERIFY(finished.wait(60000));
-        const NSFileNode &entry = h.delegate->dragPhotoArray().constFirst();
+        const ResultRow &entry = h.delegate->dragPhotoArray().constFirst();
         const QString trashed = m_home.filePath(QStringLiteral(".local/share/Trash/files/landscape.jpg"));
         if (replace) {
             QCOMPARE(entry.restPath(), inputs.first());

@@ -43,9 +43,9 @@ public:
     }
 };
 
-static NSFileNode entry(const QString &name, quint64 before, quint64 after)
+static ResultRow entry(const QString &name, quint64 before, quint64 after)
 {
-    NSFileNode e;
+    ResultRow e;
     e.setFileName(name);
     e.setOriginalPath(QStringLiteral("/in/") + name);
     e.setRestPath(QStringLiteral("/out/") + name);
@@ -153,7 +153,7 @@ private Q_SLOTS:
             // The table lays its views out again once the sort has been delivered.
             QTRY_VERIFY(qobject_cast<ResultNameCell *>(table->viewAtRow(row)));
             auto *cell = qobject_cast<ResultNameCell *>(table->viewAtRow(row));
-            const NSFileNode &e = model->row(row).entry;
+            const ResultRow &e = model->row(row).entry;
             QCOMPARE(cell->percentlab()->text(), e.percentText());
             fractions << 1.0 - double(e.restFileSize()) / double(e.originalFileSize());
         }

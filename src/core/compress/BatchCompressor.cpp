@@ -88,7 +88,7 @@ bool isJpegOrPng(const QString &path)
 int orientationOf(const imageio::ImageSource &source)
 {
     bool ok = false;
-    const int o = source.properties().value(QLatin1String(imageio::kCGImagePropertyOrientation)).toInt(&ok);
+    const int o = source.properties().value(QLatin1String(imageio::keys::Orientation)).toInt(&ok);
     return ok ? o : 1;
 }
 
@@ -141,8 +141,8 @@ PhotoOutcome compressOne(const PhotoTask &task)
     // The header says how many pixels decoding will allocate: refuse or wait before that.
     QSize shown = compress::displayedSize(*source);
     if (!shown.isValid())
-        shown = QSize(source->properties().value(QLatin1String(imageio::kCGImagePropertyPixelWidth)).toInt(),
-                      source->properties().value(QLatin1String(imageio::kCGImagePropertyPixelHeight)).toInt());
+        shown = QSize(source->properties().value(QLatin1String(imageio::keys::PixelWidth)).toInt(),
+                      source->properties().value(QLatin1String(imageio::keys::PixelHeight)).toInt());
     const qint64 pixels = qMax<qint64>(1, qint64(qMax(0, shown.width())) * qMax(0, shown.height()));
     const auto tooLarge = [&](const QString &limit) {
         out.status = PhotoOutcome::Failed;
@@ -248,7 +248,7 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
                                                            : compress::PixelBudget::defaultPixels());
     const bool resizeJob = kind == CompressionJobKind::Resize;
     const compress::ResizeRequest *resize = m_options.resize ? &*m_options.resize : nullptr;
-    const bool throughTrash = m_options.moveReplacedToTrash && !m_options.bKeepOrigialPhoto;
+    const bool throughTrash = m_options.moveReplacedToTrash && !m_options.keepOriginalPhoto;
 
     std::mutex mutex;
     std::condition_variable finishedChanged;
@@ -293,7 +293,7 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             seenSources.insert(compress::OutputPlanner::normalised(item.sourcePath));
             const QString outputFolder = m_options.photoLocation ? m_options.photoLocation() : m_options.outputFolder;
             const bool newJpeg = !isJpegOrPng(item.sourcePath);
-            if (m_options.bKeepOrigialPhoto && outputFolder.isEmpty() && !(resizeJob && !newJpeg)) {
+            if (m_options.keepOriginalPhoto && outputFolder.isEmpty() && !(resizeJob && !newJpeg)) {
                 // "/name" would be the root folder: fail the photo rather than guess.
                 early.status = PhotoOutcome::Failed;
                 early.reason = Text::tr("no Output folder is set");
@@ -303,7 +303,7 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             }
             PhotoTask task;
             task.sourcePath = item.sourcePath;
-            task.keepMetadata = m_options.bKeepMetadata;
+            task.keepMetadata = m_options.keepMetadata;
             task.newJpeg = newJpeg;
             task.resize = resize;
             task.budget = &budget;
@@ -314,7 +314,7 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
                 task.outputPath = item.sourcePath;
             } else {
                 task.outputPath = planner.plan(item.sourcePath,
-                                               m_options.bKeepOrigialPhoto ? outputFolder : QString(),
+                                               m_options.keepOriginalPhoto ? outputFolder : QString(),
                                                item.relativeFolder, newJpeg);
             }
             task.replacesSource = normalised(task.outputPath) == normalised(item.sourcePath);
@@ -387,7 +387,7 @@ CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<comp
             }
         }
 
-        NSFileNode entry;
+        ResultRow entry;
         entry.setOriginalPath(outcome.sourcePath);
         entry.setFileName(QFileInfo(outcome.newJpeg ? outcome.outputPath : outcome.sourcePath).fileName());
         entry.setOriginalFileSize(outcome.originalFileSize);

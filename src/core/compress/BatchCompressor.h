@@ -24,7 +24,7 @@
 class BatchCompressor
 {
 public:
-    using EntryCallback = std::function<void(const NSFileNode &entry, int position, int total)>;
+    using EntryCallback = std::function<void(const ResultRow &entry, int position, int total)>;
 
     explicit BatchCompressor(CompressionOptions options, const std::atomic_bool *cancel = nullptr);
 

@@ -35,9 +35,9 @@ QDateTime parseDashedDate(const QString &text) { return parseLocal(text, QString
 
 CaptureDates captureDatesFor(const QVariantMap &metadata, const QString &sourcePath)
 {
-    const QVariantMap exif = metadata.value(QLatin1String(imageio::kCGImagePropertyExifDictionary)).toMap();
-    QString original = exif.value(QLatin1String(imageio::kCGImagePropertyExifDateTimeOriginal)).toString();
-    QString digitized = exif.value(QLatin1String(imageio::kCGImagePropertyExifDateTimeDigitized)).toString();
+    const QVariantMap exif = metadata.value(QLatin1String(imageio::keys::ExifGroup)).toMap();
+    QString original = exif.value(QLatin1String(imageio::keys::ExifDateTimeOriginal)).toString();
+    QString digitized = exif.value(QLatin1String(imageio::keys::ExifDateTimeDigitized)).toString();
     // Both dates come from one place: a photo never gets one capture date and one file date.
     if (original.trimmed().isEmpty() || digitized.trimmed().isEmpty()) {
         original = fileDateText(filedates::creationDate(sourcePath));

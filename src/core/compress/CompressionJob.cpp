@@ -24,7 +24,7 @@ CompressionJob::CompressionJob(QObject *parent)
     : QObject(parent)
     , m_batch(new BatchJob(this))
 {
-    qRegisterMetaType<NSFileNode>();
+    qRegisterMetaType<ResultRow>();
     qRegisterMetaType<CompressionReport>();
     qRegisterMetaType<JobReport>();
 }
@@ -51,7 +51,7 @@ bool CompressionJob::begin(const CompressionOptions &options, QString *reason,
             *reason = why;
         return false;
     };
-    if (options.bKeepOrigialPhoto && options.outputFolder.isEmpty() && !options.photoLocation)
+    if (options.keepOriginalPhoto && options.outputFolder.isEmpty() && !options.photoLocation)
         return refuse(tr("No Output folder is set."));
     bool expected = false;
     if (!anyRunning.compare_exchange_strong(expected, true))
@@ -87,9 +87,9 @@ void CompressionJob::deliver(const std::shared_ptr<Outcome> &outcome)
     Q_EMIT finished(outcome->report.toJobReport());
 }
 
-std::function<void(const NSFileNode &, int, int)> CompressionJob::entryPoster()
+std::function<void(const ResultRow &, int, int)> CompressionJob::entryPoster()
 {
-    return [this](const NSFileNode &entry, int position, int total) {
+    return [this](const ResultRow &entry, int position, int total) {
         QMetaObject::invokeMethod(
             this,
             [this, entry, position, total] {

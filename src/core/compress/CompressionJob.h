@@ -4,7 +4,7 @@
 #include "CompressionJobKind.h"
 #include "CompressionOptions.h"
 #include "CompressionReport.h"
-#include "NSFileNode.h"
+#include "ResultRow.h"
 #include "ResizePresets.h"
 
 #include "jobs/JobReport.h"
@@ -56,7 +56,7 @@ Q_SIGNALS:
     void started();
     // After each entry: its 0-based position i in the input of `total` items, and the
     // progress text "%d%%" of i / total (the last photo of eight shows 87%).
-    void progress(const NSFileNode &entry, int position, int total, const QString &percentText);
+    void progress(const ResultRow &entry, int position, int total, const QString &percentText);
     void succeeded(const CompressionReport &report);
     // Right after succeeded: the same report in the form every job uses.
     void finished(const JobReport &report);
@@ -69,7 +69,7 @@ private:
                std::function<bool(const std::atomic_bool *cancel, Outcome &outcome)> work);
     void deliver(const std::shared_ptr<Outcome> &outcome);
     // Posts each entry to this object's thread as progress().
-    std::function<void(const NSFileNode &, int, int)> entryPoster();
+    std::function<void(const ResultRow &, int, int)> entryPoster();
 
     BatchJob *m_batch;
     bool m_active = false;

@@ -14,10 +14,10 @@ struct CompressionOptions {
     // Carry the source's Exif/TIFF/GPS, IPTC and XMP into JPEG results. The ICC profile
     // is always kept so colours do not shift. Off: results have none, also when the
     // source is kept because the result was not smaller.
-    bool bKeepMetadata = false;
+    bool keepMetadata = false;
     // True: results go into the Output folder under the source's file name.
     // False: each result replaces its source (atomically).
-    bool bKeepOrigialPhoto = true;
+    bool keepOriginalPhoto = true;
     // A replaced photo goes to the desktop Trash first, so it can be restored. Off only
     // for scripts that asked for it.
     bool moveReplacedToTrash = true;

@@ -20,7 +20,7 @@ JobReport CompressionReport::toJobReport() const
     JobReport job;
     job.total = total;
     job.cancelled = cancelled;
-    for (const NSFileNode &entry : entries) {
+    for (const ResultRow &entry : entries) {
         job.photos.append({entry.fileName(), entry.originalPath(), entry.restPath(), PhotoResult::Outcome::Written, {},
                            entry.originalFileSize(), entry.restFileSize()});
     }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CompressionJobKind.h"
-#include "NSFileNode.h"
+#include "ResultRow.h"
 
 #include "jobs/JobReport.h"
 
@@ -24,7 +24,7 @@ struct CompressionReport {
     // Every item of the input, skipped ones included (the n of the progress fraction).
     int total = 0;
     // One entry per compressed photo, in input order.
-    QList<NSFileNode> entries;
+    QList<ResultRow> entries;
     // Sum of the entries' source sizes and of their savings.
     quint64 allFileSize = 0;
     quint64 savedFileSize = 0;

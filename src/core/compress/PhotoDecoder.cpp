@@ -28,14 +28,14 @@ constexpr int ReaderAllocationLimitMB = 2048;
 DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const QSize &minimumSize)
 {
     DecodedPhoto photo;
-    if (type == QLatin1String(imageio::kUTTypeJPEG)) {
+    if (type == QLatin1String(imageio::filetypes::Jpeg)) {
         imageio::JpegCodec::Decoded jpeg = imageio::JpegCodec::decode(data, minimumSize);
         photo.image = std::move(jpeg.image);
         photo.iccProfile = std::move(jpeg.iccProfile);
         photo.error = std::move(jpeg.error);
         return photo;
     }
-    if (type == QLatin1String(imageio::kUTTypeHEIC)) {
+    if (type == QLatin1String(imageio::filetypes::Heic)) {
         imageio::HeifCodec::Decoded heif = imageio::HeifCodec::decode(data);
         photo.image = std::move(heif.image);
         photo.iccProfile = std::move(heif.iccProfile);
@@ -45,7 +45,7 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
     }
     // A chunk that claims more bytes than the file holds makes the PNG reader allocate that
     // much before it finds out: 387 bytes can ask for gigabytes.
-    if (type == QLatin1String(imageio::kUTTypePNG) && !imageio::pngIsSound(data)) {
+    if (type == QLatin1String(imageio::filetypes::Png) && !imageio::pngIsSound(data)) {
         photo.error = Text::tr("the PNG is damaged or cut short");
         return photo;
     }

@@ -32,7 +32,7 @@ struct Text {
 int orientationOf(const QVariantMap &metadata)
 {
     bool ok = false;
-    const int orientation = metadata.value(QLatin1String(imageio::kCGImagePropertyOrientation)).toInt(&ok);
+    const int orientation = metadata.value(QLatin1String(imageio::keys::Orientation)).toInt(&ok);
     return ok ? orientation : 1;
 }
 
@@ -103,7 +103,7 @@ EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &me
 // copied from. Null for other containers, or when there is no Exif.
 std::unique_ptr<imageio::ImageSource> heifExifCarrier(const imageio::ImageSource &source, const QByteArray &result)
 {
-    if (source.type() != QLatin1String(imageio::kUTTypeHEIC) || !result.startsWith("\xFF\xD8"))
+    if (source.type() != QLatin1String(imageio::filetypes::Heic) || !result.startsWith("\xFF\xD8"))
         return nullptr;
     const QByteArray payload = QByteArray("Exif\0\0", 6) + imageio::HeifCodec::exif(source.data());
     if (payload.size() <= 6 || payload.size() + 2 > 0xFFFF)
@@ -132,7 +132,7 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
 
     QString error;
     EncodedPhoto photo;
-    const int quality = jpegQualityForCompressionFactor(NSImageCompressionFactor);
+    const int quality = jpegQualityForCompressionFactor(fixedCompressionFactor);
     photo.bytes = imageio::JpegCodec::encode(image, quality, decoded.iccProfile, &error);
     if (photo.bytes.isEmpty())
         return failure(Text::tr("cannot encode JPEG: %1").arg(error));
@@ -142,10 +142,10 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
     QVariantMap overlay;
     // Pixels turned here (or by the container, as HEIF does) display upright as they are.
     if ((turn && orientation != 1) || decoded.upright || (resize && storedOrientation != 1))
-        overlay.insert(QLatin1String(imageio::kCGImagePropertyOrientation), 1);
+        overlay.insert(QLatin1String(imageio::keys::Orientation), 1);
     if (isQuarterTurn(orientation) || image.size() != before) {
-        overlay.insert(QLatin1String(imageio::kCGImagePropertyPixelWidth), image.width());
-        overlay.insert(QLatin1String(imageio::kCGImagePropertyPixelHeight), image.height());
+        overlay.insert(QLatin1String(imageio::keys::PixelWidth), image.width());
+        overlay.insert(QLatin1String(imageio::keys::PixelHeight), image.height());
     }
     // A CMYK profile was dropped by the decoder: the pixels are RGB now.
     const int parts = imageio::ExifPart | imageio::IptcPart | imageio::XmpPart
@@ -202,11 +202,11 @@ int jpegQualityForCompressionFactor(double factor)
     return qBound(1, int(std::lround(45.0 + 50.0 * qBound(0.0, factor, 1.0))), 100);
 }
 
-PhotoEncoder chooseEncoder(const QString &fileName, bool bKeepMetadata)
+PhotoEncoder chooseEncoder(const QString &fileName, bool keepMetadata)
 {
     if (QFileInfo(fileName).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0)
         return PhotoEncoder::Png;
-    return bKeepMetadata ? PhotoEncoder::JpgKeepingMetadata : PhotoEncoder::JpgWithoutMetadata;
+    return keepMetadata ? PhotoEncoder::JpgKeepingMetadata : PhotoEncoder::JpgWithoutMetadata;
 }
 
 EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath,

@@ -18,7 +18,7 @@ namespace compress {
 
 // The compression factor results are made with: the strong end of a 0.0 (smallest)
 // to 1.0 (best) scale. Fixed, not a setting.
-inline constexpr double NSImageCompressionFactor = 0.1;
+inline constexpr double fixedCompressionFactor = 0.1;
 
 // libjpeg quality for a factor of that scale: 45 + 50 × factor, so 0.1 gives 50.
 // The factor scale is perceptual: its strong end still looks presentable, while libjpeg's
@@ -34,7 +34,7 @@ enum class PhotoEncoder {
 
 // "png" in any case takes the PNG encoder; everything else a JPEG encoder, chosen by
 // whether metadata is kept.
-PhotoEncoder chooseEncoder(const QString &fileName, bool bKeepMetadata);
+PhotoEncoder chooseEncoder(const QString &fileName, bool keepMetadata);
 
 // A result made in memory, not yet written.
 struct EncodedPhoto {

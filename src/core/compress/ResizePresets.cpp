@@ -22,7 +22,7 @@ namespace {
 int orientationOf(const imageio::ImageSource &source)
 {
     bool ok = false;
-    const int o = source.properties().value(QLatin1String(imageio::kCGImagePropertyOrientation)).toInt(&ok);
+    const int o = source.properties().value(QLatin1String(imageio::keys::Orientation)).toInt(&ok);
     return ok ? o : 1;
 }
 
@@ -140,9 +140,9 @@ QSize displayedSize(const imageio::ImageSource &source)
     const int orientation = orientationOf(source);
     QSize stored;
     // HEIF turns its pixels itself: its displayed size is the container's.
-    if (source.type() == QLatin1String(imageio::kUTTypeHEIC))
+    if (source.type() == QLatin1String(imageio::filetypes::Heic))
         return imageio::HeifCodec::displayedSize(source.data());
-    if (source.type() == QLatin1String(imageio::kUTTypeJPEG)) {
+    if (source.type() == QLatin1String(imageio::filetypes::Jpeg)) {
         stored = imageio::JpegCodec::storedSize(source.data());
     } else {
         QBuffer buffer;

@@ -42,10 +42,10 @@ struct TypeName {
     const char *identifier;
 };
 constexpr TypeName kTypes[] = {
-    {Exiv2::ImageType::jpeg, kUTTypeJPEG}, {Exiv2::ImageType::png, kUTTypePNG},
-    {Exiv2::ImageType::tiff, kUTTypeTIFF}, {Exiv2::ImageType::webp, kUTTypeWebP},
-    {Exiv2::ImageType::gif, kUTTypeGIF},   {Exiv2::ImageType::bmp, kUTTypeBMP},
-    {Exiv2::ImageType::bmff, kUTTypeHEIC},
+    {Exiv2::ImageType::jpeg, filetypes::Jpeg}, {Exiv2::ImageType::png, filetypes::Png},
+    {Exiv2::ImageType::tiff, filetypes::Tiff}, {Exiv2::ImageType::webp, filetypes::WebP},
+    {Exiv2::ImageType::gif, filetypes::Gif},   {Exiv2::ImageType::bmp, filetypes::Bmp},
+    {Exiv2::ImageType::bmff, filetypes::Heic},
 };
 
 // The XMP toolkit keeps global state; Exiv2 asks the application to serialise it.

@@ -117,7 +117,7 @@ QString editEveryPage(QByteArray &tiff, const OverlayPlan &plan)
 // GIF keeps XMP in an application extension that nothing here can rewrite.
 bool mayHoldMetadata(const ImageSource &source)
 {
-    return source.type() != QLatin1String(kUTTypeBMP) && source.data().contains("XMP DataXMP");
+    return source.type() != QLatin1String(filetypes::Bmp) && source.data().contains("XMP DataXMP");
 }
 
 // Exif of a TIFF also describes its pixel layout (strips, tiles, further pages); none of
@@ -195,7 +195,7 @@ bool ImageDestination::build()
         return false;
     }
     if (!source.exiv().canWrite()) {
-        if (m_type == QLatin1String(kUTTypeHEIC)) {
+        if (m_type == QLatin1String(filetypes::Heic)) {
             // Copying it unchanged would pretend an edit (say, removing GPS) had been made.
             m_error = Text::tr("metadata cannot be written into HEIC files");
             return false;
@@ -204,7 +204,7 @@ bool ImageDestination::build()
         // there is no metadata the edit could have been meant to change.
         if (mayHoldMetadata(source)) {
             m_error = Text::tr("metadata cannot be written into %1 files, and this one holds XMP")
-                          .arg(source.type() == QLatin1String(kUTTypeGIF) ? QStringLiteral("GIF") : source.type());
+                          .arg(source.type() == QLatin1String(filetypes::Gif) ? QStringLiteral("GIF") : source.type());
             return false;
         }
         m_output = source.data();
@@ -217,7 +217,7 @@ bool ImageDestination::build()
     for (auto it = first.begin(); it != first.end(); ++it)
         overlay.insert(it.key(), it.value());
 
-    if (m_type == QLatin1String(kUTTypeJPEG)) {
+    if (m_type == QLatin1String(filetypes::Jpeg)) {
         JpegEditResult edit = editJpegMetadata(source, overlay);
         m_dropped = edit.dropped;
         if (!edit.ok) {
@@ -252,7 +252,7 @@ bool ImageDestination::build()
     check.editedKeys = exact.changedKeys;
     check.directoriesMoved = entries && !exact.changes.isEmpty();
     check.makerNoteKeptAsBytes = entries && exact.renamesCamera();
-    if (m_type == QLatin1String(kUTTypeTIFF) && entries && !xmpChanges && plan.iptcChanges.isEmpty()) {
+    if (m_type == QLatin1String(filetypes::Tiff) && entries && !xmpChanges && plan.iptcChanges.isEmpty()) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);
         QString fault;
@@ -271,7 +271,7 @@ bool ImageDestination::build()
         }
         // The rebuild below may still manage, and is checked the same way.
     }
-    if (m_type == QLatin1String(kUTTypeTIFF) && plan.onlyValueEdits() && !xmpChanges) {
+    if (m_type == QLatin1String(filetypes::Tiff) && plan.onlyValueEdits() && !xmpChanges) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);
         if (patchValuesInPlace(block, plan)) {
@@ -287,7 +287,7 @@ bool ImageDestination::build()
         }
     }
 
-    if (m_type == QLatin1String(kUTTypePNG)) {
+    if (m_type == QLatin1String(filetypes::Png)) {
         QByteArray patched;
         switch (editPngChunks(source, plan, entries, &patched, &m_error)) {
         case PngEditOutcome::Failed:
@@ -304,7 +304,7 @@ bool ImageDestination::build()
         }
     }
 
-    if (m_type == QLatin1String(kUTTypeWebP)) {
+    if (m_type == QLatin1String(filetypes::WebP)) {
         QByteArray patched;
         switch (editWebpChunks(source.data(), plan, entries, &patched, &m_error)) {
         case WebpEditOutcome::Failed:
@@ -330,7 +330,7 @@ bool ImageDestination::build()
     }
     // A TIFF rebuild writes only the directories Exiv2 read: one it skipped as damaged
     // would be gone from the copy, and its strips may decode differently.
-    if (m_type == QLatin1String(kUTTypeTIFF)) {
+    if (m_type == QLatin1String(filetypes::Tiff)) {
         const QStringList &said = source.exiv().readWarnings();
         const auto skipped = std::find_if(said.begin(), said.end(), [](const QString &m) {
             return m.contains(QLatin1String("ignoring it"), Qt::CaseInsensitive);
@@ -351,7 +351,7 @@ bool ImageDestination::build()
     check.editedKeys.clear();
     check.directoriesMoved = false;
     check.makerNoteKeptAsBytes = false;
-    QString fault = m_type == QLatin1String(kUTTypeTIFF) ? editEveryPage(out, plan) : QString();
+    QString fault = m_type == QLatin1String(filetypes::Tiff) ? editEveryPage(out, plan) : QString();
     if (fault.isEmpty())
         fault = checkCopy(source.data(), out, check);
     if (!fault.isEmpty()) {
@@ -360,7 +360,7 @@ bool ImageDestination::build()
     }
     // Rebuilding a TIFF moves its strips and directories; a damaged one may then decode
     // differently, and such a copy would not be the same photo.
-    if (m_type == QLatin1String(kUTTypeTIFF) && !samePixels(source.data(), out)) {
+    if (m_type == QLatin1String(filetypes::Tiff) && !samePixels(source.data(), out)) {
         m_error = Text::tr("the photo's image data is damaged and would not survive rewriting its metadata");
         m_refused = true;
         return false;
@@ -401,7 +401,7 @@ bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, cons
             Exiv2::Image &to = image->image();
             to.clearMetadata();
             if (parts & ExifPart)
-                to.setExifData(source.type() == QLatin1String(kUTTypeJPEG) ? from.exifData()
+                to.setExifData(source.type() == QLatin1String(filetypes::Jpeg) ? from.exifData()
                                                                             : portableExif(from.exifData()));
             if (parts & IptcPart)
                 to.setIptcData(from.iptcData());

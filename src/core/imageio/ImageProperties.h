@@ -7,68 +7,74 @@
 
 namespace imageio {
 
+namespace keys {
+
 // Groups: each maps to a nested QVariantMap. Mapping a group to a null QVariant in
 // an overlay removes the whole group from the written copy.
-inline constexpr char kCGImagePropertyExifDictionary[] = "{Exif}";
-inline constexpr char kCGImagePropertyTIFFDictionary[] = "{TIFF}";
-inline constexpr char kCGImagePropertyGPSDictionary[] = "{GPS}";
-inline constexpr char kCGImagePropertyIPTCDictionary[] = "{IPTC}";
+inline constexpr char ExifGroup[] = "{Exif}";
+inline constexpr char TiffGroup[] = "{TIFF}";
+inline constexpr char GpsGroup[] = "{GPS}";
+inline constexpr char IptcGroup[] = "{IPTC}";
 
 // Top level.
-inline constexpr char kCGImagePropertyPixelWidth[] = "PixelWidth";
-inline constexpr char kCGImagePropertyPixelHeight[] = "PixelHeight";
-inline constexpr char kCGImagePropertyOrientation[] = "Orientation";
-inline constexpr char kCGImagePropertyDPIWidth[] = "DPIWidth";
-inline constexpr char kCGImagePropertyDPIHeight[] = "DPIHeight";
-inline constexpr char kCGImagePropertyFileSize[] = "FileSize";
+inline constexpr char PixelWidth[] = "PixelWidth";
+inline constexpr char PixelHeight[] = "PixelHeight";
+inline constexpr char Orientation[] = "Orientation";
+inline constexpr char DpiWidth[] = "DPIWidth";
+inline constexpr char DpiHeight[] = "DPIHeight";
+inline constexpr char FileSize[] = "FileSize";
 
 // {Exif}
-inline constexpr char kCGImagePropertyExifDateTimeOriginal[] = "DateTimeOriginal";
-inline constexpr char kCGImagePropertyExifDateTimeDigitized[] = "DateTimeDigitized";
-inline constexpr char kCGImagePropertyExifLensMake[] = "LensMake";
-inline constexpr char kCGImagePropertyExifLensModel[] = "LensModel";
-inline constexpr char kCGImagePropertyExifUserComment[] = "UserComment";
-inline constexpr char kCGImagePropertyExifPixelXDimension[] = "PixelXDimension";
-inline constexpr char kCGImagePropertyExifPixelYDimension[] = "PixelYDimension";
+inline constexpr char ExifDateTimeOriginal[] = "DateTimeOriginal";
+inline constexpr char ExifDateTimeDigitized[] = "DateTimeDigitized";
+inline constexpr char ExifLensMake[] = "LensMake";
+inline constexpr char ExifLensModel[] = "LensModel";
+inline constexpr char ExifUserComment[] = "UserComment";
+inline constexpr char ExifPixelXDimension[] = "PixelXDimension";
+inline constexpr char ExifPixelYDimension[] = "PixelYDimension";
 
 // {TIFF}
-inline constexpr char kCGImagePropertyTIFFDateTime[] = "DateTime";
-inline constexpr char kCGImagePropertyTIFFMake[] = "Make";
-inline constexpr char kCGImagePropertyTIFFModel[] = "Model";
-inline constexpr char kCGImagePropertyTIFFArtist[] = "Artist";
-inline constexpr char kCGImagePropertyTIFFCopyright[] = "Copyright";
-inline constexpr char kCGImagePropertyTIFFImageDescription[] = "ImageDescription";
-inline constexpr char kCGImagePropertyTIFFOrientation[] = "Orientation";
-inline constexpr char kCGImagePropertyTIFFXResolution[] = "XResolution";
-inline constexpr char kCGImagePropertyTIFFYResolution[] = "YResolution";
+inline constexpr char TiffDateTime[] = "DateTime";
+inline constexpr char TiffMake[] = "Make";
+inline constexpr char TiffModel[] = "Model";
+inline constexpr char TiffArtist[] = "Artist";
+inline constexpr char TiffCopyright[] = "Copyright";
+inline constexpr char TiffImageDescription[] = "ImageDescription";
+inline constexpr char TiffOrientation[] = "Orientation";
+inline constexpr char TiffXResolution[] = "XResolution";
+inline constexpr char TiffYResolution[] = "YResolution";
 
 // {GPS}: latitude, longitude and altitude are unsigned decimal numbers; the refs say the side.
-inline constexpr char kCGImagePropertyGPSVersion[] = "GPSVersion";
-inline constexpr char kCGImagePropertyGPSLatitude[] = "Latitude";
-inline constexpr char kCGImagePropertyGPSLatitudeRef[] = "LatitudeRef";
-inline constexpr char kCGImagePropertyGPSLongitude[] = "Longitude";
-inline constexpr char kCGImagePropertyGPSLongitudeRef[] = "LongitudeRef";
-inline constexpr char kCGImagePropertyGPSAltitude[] = "Altitude";
-inline constexpr char kCGImagePropertyGPSAltitudeRef[] = "AltitudeRef";
-inline constexpr char kCGImagePropertyGPSSpeed[] = "Speed";
-inline constexpr char kCGImagePropertyGPSSpeedRef[] = "SpeedRef";
-inline constexpr char kCGImagePropertyGPSTrack[] = "Track";
-inline constexpr char kCGImagePropertyGPSTrackRef[] = "TrackRef";
-inline constexpr char kCGImagePropertyGPSDateStamp[] = "DateStamp";
-inline constexpr char kCGImagePropertyGPSTimeStamp[] = "TimeStamp";
+inline constexpr char GpsVersion[] = "GPSVersion";
+inline constexpr char GpsLatitude[] = "Latitude";
+inline constexpr char GpsLatitudeRef[] = "LatitudeRef";
+inline constexpr char GpsLongitude[] = "Longitude";
+inline constexpr char GpsLongitudeRef[] = "LongitudeRef";
+inline constexpr char GpsAltitude[] = "Altitude";
+inline constexpr char GpsAltitudeRef[] = "AltitudeRef";
+inline constexpr char GpsSpeed[] = "Speed";
+inline constexpr char GpsSpeedRef[] = "SpeedRef";
+inline constexpr char GpsTrack[] = "Track";
+inline constexpr char GpsTrackRef[] = "TrackRef";
+inline constexpr char GpsDateStamp[] = "DateStamp";
+inline constexpr char GpsTimeStamp[] = "TimeStamp";
 
 // {IPTC}
-inline constexpr char kCGImagePropertyIPTCKeywords[] = "Keywords";
-inline constexpr char kCGImagePropertyIPTCCaptionAbstract[] = "Caption/Abstract";
-inline constexpr char kCGImagePropertyIPTCCopyrightNotice[] = "CopyrightNotice";
+inline constexpr char IptcKeywords[] = "Keywords";
+inline constexpr char IptcCaptionAbstract[] = "Caption/Abstract";
+inline constexpr char IptcCopyrightNotice[] = "CopyrightNotice";
+
+} // namespace keys
 
 // Container type identifiers.
-inline constexpr char kUTTypeJPEG[] = "public.jpeg";
-inline constexpr char kUTTypePNG[] = "public.png";
-inline constexpr char kUTTypeTIFF[] = "public.tiff";
-inline constexpr char kUTTypeWebP[] = "org.webmproject.webp";
-inline constexpr char kUTTypeGIF[] = "com.compuserve.gif";
-inline constexpr char kUTTypeBMP[] = "com.microsoft.bmp";
-inline constexpr char kUTTypeHEIC[] = "public.heic";
+namespace filetypes {
+inline constexpr char Jpeg[] = "public.jpeg";
+inline constexpr char Png[] = "public.png";
+inline constexpr char Tiff[] = "public.tiff";
+inline constexpr char WebP[] = "org.webmproject.webp";
+inline constexpr char Gif[] = "com.compuserve.gif";
+inline constexpr char Bmp[] = "com.microsoft.bmp";
+inline constexpr char Heic[] = "public.heic";
+} // namespace filetypes
 
 } // namespace imageio

@@ -22,8 +22,8 @@ struct Text {
 
 int frameCount(const QByteArray &data, const QString &type)
 {
-    if (type == QLatin1String(kUTTypeJPEG) || type == QLatin1String(kUTTypePNG) || type == QLatin1String(kUTTypeBMP)
-        || type == QLatin1String(kUTTypeHEIC))
+    if (type == QLatin1String(filetypes::Jpeg) || type == QLatin1String(filetypes::Png) || type == QLatin1String(filetypes::Bmp)
+        || type == QLatin1String(filetypes::Heic))
         return 1;
     QBuffer buffer;
     buffer.setData(data);
@@ -53,8 +53,8 @@ std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error
     if (!exiv)
         return nullptr;
     const QString type = exiv->typeIdentifier();
-    if ((type == QLatin1String(kUTTypeJPEG) && !jpegIsComplete(data))
-        || (type == QLatin1String(kUTTypePNG) && !pngIsSound(data))) {
+    if ((type == QLatin1String(filetypes::Jpeg) && !jpegIsComplete(data))
+        || (type == QLatin1String(filetypes::Png) && !pngIsSound(data))) {
         if (error)
             *error = Text::tr("the image data is incomplete (truncated file)");
         return nullptr;
@@ -74,10 +74,10 @@ std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error
     if (size.width() <= 0 || size.height() <= 0)
         size = readerSize(data);
     if (size.width() > 0 && size.height() > 0) {
-        props.insert(QLatin1String(kCGImagePropertyPixelWidth), size.width());
-        props.insert(QLatin1String(kCGImagePropertyPixelHeight), size.height());
+        props.insert(QLatin1String(keys::PixelWidth), size.width());
+        props.insert(QLatin1String(keys::PixelHeight), size.height());
     }
-    props.insert(QLatin1String(kCGImagePropertyFileSize), qlonglong(data.size()));
+    props.insert(QLatin1String(keys::FileSize), qlonglong(data.size()));
 
     source->m_count = frameCount(data, type);
     source->m_type = type;

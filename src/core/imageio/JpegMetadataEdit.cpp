@@ -457,11 +457,11 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
 CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, int parts, const QVariantMap &overlay,
                                QString *error)
 {
-    if (source.type() != QLatin1String(kUTTypeJPEG))
+    if (source.type() != QLatin1String(filetypes::Jpeg))
         return CarryOutcome::NotApplicable;
     for (auto it = overlay.begin(); it != overlay.end(); ++it)
-        if (it.key() != QLatin1String(kCGImagePropertyOrientation) && it.key() != QLatin1String(kCGImagePropertyPixelWidth)
-            && it.key() != QLatin1String(kCGImagePropertyPixelHeight))
+        if (it.key() != QLatin1String(keys::Orientation) && it.key() != QLatin1String(keys::PixelWidth)
+            && it.key() != QLatin1String(keys::PixelHeight))
             return CarryOutcome::NotApplicable;
     JpegFile from, to;
     if (!from.parse(source.data(), error) || !to.parse(target, error))
@@ -506,12 +506,12 @@ CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, in
     // The size tags describe the new pixels, which may be scaled or turned.
     QVariantMap sizes = overlay;
     const QSize size = frameSize(to);
-    sizes.insert(QLatin1String(kCGImagePropertyPixelWidth), size.width());
-    sizes.insert(QLatin1String(kCGImagePropertyPixelHeight), size.height());
+    sizes.insert(QLatin1String(keys::PixelWidth), size.width());
+    sizes.insert(QLatin1String(keys::PixelHeight), size.height());
     Exiv2::Image &before = source.exiv().image();
     OverlayPlan plan = planOverlay(sizes, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
     if (plan.orientation && *plan.orientation == 1
-        && !source.properties().contains(QLatin1String(kCGImagePropertyOrientation)))
+        && !source.properties().contains(QLatin1String(keys::Orientation)))
         plan.orientation.reset(); // no orientation stored reads as upright already
     QList<ExifRun> runs = exifRuns(to);
     for (int i = 0; i < runs.size(); ++i) {
@@ -539,7 +539,7 @@ bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, 
     auto image = ExivImage::open(source.data(), error);
     if (!image)
         return false;
-    const QVariantMap overlay{{QLatin1String(kCGImagePropertyIPTCDictionary), plan.iptcChanges}};
+    const QVariantMap overlay{{QLatin1String(keys::IptcGroup), plan.iptcChanges}};
     if (!applyOverlay(image->image(), overlay, error))
         return false;
     using Key = std::pair<int, int>;

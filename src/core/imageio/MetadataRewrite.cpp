@@ -54,7 +54,7 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
     // A JPEG copy's new part is its segments, which the check has parsed already, and its
     // image data is the source's, which was whole when the source was read.
     const QByteArrayView whole = pieces.first();
-    if (source.type() != QLatin1String(kUTTypeJPEG)
+    if (source.type() != QLatin1String(filetypes::Jpeg)
         && !ImageSource::create(QByteArray::fromRawData(whole.data(), whole.size()), &error)) {
         result.status = RewriteResult::WriteFailed;
         result.error = Text::tr("the copy would not read back: %1").arg(error);

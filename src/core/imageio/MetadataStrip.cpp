@@ -93,9 +93,9 @@ QByteArray stripPng(const QByteArray &data, QString *error)
 
 QByteArray stripMetadataLosslessly(const QByteArray &data, const QString &type, int orientation, QString *error)
 {
-    if (type == QLatin1String(kUTTypePNG))
+    if (type == QLatin1String(filetypes::Png))
         return stripPng(data, error);
-    if (type != QLatin1String(kUTTypeJPEG))
+    if (type != QLatin1String(filetypes::Jpeg))
         return fail(error, Text::tr("metadata can be removed without re-encoding only from JPEG and PNG"));
     QByteArray stripped = stripJpeg(data, error);
     if (stripped.isEmpty() || orientation < 2 || orientation > 8)

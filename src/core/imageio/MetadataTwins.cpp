@@ -33,19 +33,19 @@ void followDate(QVariantMap &iptc, const QVariantMap &currentIptc, const QString
 
 QVariantMap withIptcTwins(const QVariantMap &overlay, const QVariantMap &current)
 {
-    const QLatin1String iptcGroup(kCGImagePropertyIPTCDictionary);
+    const QLatin1String iptcGroup(keys::IptcGroup);
     const QVariant given = overlay.value(iptcGroup);
     const QVariantMap currentIptc = current.value(iptcGroup).toMap();
     if ((overlay.contains(iptcGroup) && given.isNull()) || (currentIptc.isEmpty() && given.toMap().isEmpty()))
         return overlay;
     QVariantMap iptc = given.toMap();
-    const QVariantMap tiff = overlay.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
-    const QVariantMap currentTiff = current.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
+    const QVariantMap tiff = overlay.value(QLatin1String(keys::TiffGroup)).toMap();
+    const QVariantMap currentTiff = current.value(QLatin1String(keys::TiffGroup)).toMap();
     const struct {
         const char *tiffKey, *iptcKey;
-    } texts[] = {{kCGImagePropertyTIFFArtist, "By-line"},
-                 {kCGImagePropertyTIFFCopyright, kCGImagePropertyIPTCCopyrightNotice},
-                 {kCGImagePropertyTIFFImageDescription, kCGImagePropertyIPTCCaptionAbstract}};
+    } texts[] = {{keys::TiffArtist, "By-line"},
+                 {keys::TiffCopyright, keys::IptcCopyrightNotice},
+                 {keys::TiffImageDescription, keys::IptcCaptionAbstract}};
     for (const auto &t : texts) {
         const QVariant v = tiff.value(QLatin1String(t.tiffKey));
         // An emptied field empties its twin rather than leave the old text beside it.
@@ -53,14 +53,14 @@ QVariantMap withIptcTwins(const QVariantMap &overlay, const QVariantMap &current
             && !iptc.contains(QLatin1String(t.iptcKey)))
             iptc.insert(QLatin1String(t.iptcKey), v.toString().isEmpty() ? QVariant() : v);
     }
-    const QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
-    const QVariantMap currentExif = current.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
+    const QVariantMap exif = overlay.value(QLatin1String(keys::ExifGroup)).toMap();
+    const QVariantMap currentExif = current.value(QLatin1String(keys::ExifGroup)).toMap();
     auto exifDate = [](const QVariantMap &group, const char *key) { return group.value(QLatin1String(key)).toString(); };
     followDate(iptc, currentIptc, QStringLiteral("DateCreated"), QStringLiteral("TimeCreated"),
-               exifDate(currentExif, kCGImagePropertyExifDateTimeOriginal), exifDate(exif, kCGImagePropertyExifDateTimeOriginal));
+               exifDate(currentExif, keys::ExifDateTimeOriginal), exifDate(exif, keys::ExifDateTimeOriginal));
     followDate(iptc, currentIptc, QStringLiteral("DigitalCreationDate"), QStringLiteral("DigitalCreationTime"),
-               exifDate(currentExif, kCGImagePropertyExifDateTimeDigitized),
-               exifDate(exif, kCGImagePropertyExifDateTimeDigitized));
+               exifDate(currentExif, keys::ExifDateTimeDigitized),
+               exifDate(exif, keys::ExifDateTimeDigitized));
     if (iptc.isEmpty())
         return overlay;
     QVariantMap out = overlay;

@@ -39,8 +39,8 @@ OverlayPlan planOverlay(const QVariantMap &overlay, const QVariantMap &current, 
         const QString &name = it.key();
         const QVariant &v = it.value();
         const bool isMap = v.typeId() == QMetaType::QVariantMap;
-        if (name == QLatin1String(kCGImagePropertyExifDictionary) || name == QLatin1String(kCGImagePropertyTIFFDictionary)) {
-            const bool exifIfd = name == QLatin1String(kCGImagePropertyExifDictionary);
+        if (name == QLatin1String(keys::ExifGroup) || name == QLatin1String(keys::TiffGroup)) {
+            const bool exifIfd = name == QLatin1String(keys::ExifGroup);
             if (v.isNull()) {
                 if (exifIfd) {
                     plan.removeExif = true;
@@ -54,35 +54,35 @@ OverlayPlan planOverlay(const QVariantMap &overlay, const QVariantMap &current, 
             }
             if (!isMap)
                 continue;
-            const QVariantMap changes = changedOnly(v.toMap(), group(exifIfd ? kCGImagePropertyExifDictionary
-                                                                              : kCGImagePropertyTIFFDictionary));
+            const QVariantMap changes = changedOnly(v.toMap(), group(exifIfd ? keys::ExifGroup
+                                                                              : keys::TiffGroup));
             for (auto c = changes.begin(); c != changes.end(); ++c) {
                 plan.touchedExifKeys.insert((exifIfd ? "Exif.Photo." : "Exif.Image.") + c.key().toStdString());
-                const bool isDate = exifIfd ? (c.key() == QLatin1String(kCGImagePropertyExifDateTimeOriginal)
-                                               || c.key() == QLatin1String(kCGImagePropertyExifDateTimeDigitized))
-                                            : c.key() == QLatin1String(kCGImagePropertyTIFFDateTime);
+                const bool isDate = exifIfd ? (c.key() == QLatin1String(keys::ExifDateTimeOriginal)
+                                               || c.key() == QLatin1String(keys::ExifDateTimeDigitized))
+                                            : c.key() == QLatin1String(keys::TiffDateTime);
                 if (isDate && isPatchableDate(c.value())) {
                     const quint16 tag = !exifIfd ? TiffBlock::DateTime
-                        : c.key() == QLatin1String(kCGImagePropertyExifDateTimeOriginal) ? TiffBlock::DateTimeOriginal
+                        : c.key() == QLatin1String(keys::ExifDateTimeOriginal) ? TiffBlock::DateTimeOriginal
                                                                                         : TiffBlock::DateTimeDigitized;
                     plan.dates.append({tag, exifIfd, c.value().toString().toLatin1()});
                 } else {
                     plan.exifStructureChanges = true;
                 }
             }
-        } else if (name == QLatin1String(kCGImagePropertyGPSDictionary)) {
+        } else if (name == QLatin1String(keys::GpsGroup)) {
             if (v.isNull()) {
                 plan.removeGps = true;
-            } else if (isMap && !changedOnly(v.toMap(), group(kCGImagePropertyGPSDictionary)).isEmpty()) {
+            } else if (isMap && !changedOnly(v.toMap(), group(keys::GpsGroup)).isEmpty()) {
                 plan.exifStructureChanges = true;
                 plan.touchesGpsGroup = true;
             }
-        } else if (name == QLatin1String(kCGImagePropertyIPTCDictionary)) {
+        } else if (name == QLatin1String(keys::IptcGroup)) {
             if (v.isNull())
                 plan.removeIptc = true;
             else if (isMap)
-                plan.iptcChanges = changedOnly(v.toMap(), group(kCGImagePropertyIPTCDictionary));
-        } else if (name == QLatin1String(kCGImagePropertyOrientation)) {
+                plan.iptcChanges = changedOnly(v.toMap(), group(keys::IptcGroup));
+        } else if (name == QLatin1String(keys::Orientation)) {
             if (v != current.value(name)) {
                 plan.touchedExifKeys.insert("Exif.Image.Orientation");
                 bool ok = false;
@@ -92,17 +92,17 @@ OverlayPlan planOverlay(const QVariantMap &overlay, const QVariantMap &current, 
                 else
                     plan.exifStructureChanges = true; // the writer refuses it with its reason
             }
-        } else if (name == QLatin1String(kCGImagePropertyPixelWidth) || name == QLatin1String(kCGImagePropertyPixelHeight)) {
-            const bool width = name == QLatin1String(kCGImagePropertyPixelWidth);
+        } else if (name == QLatin1String(keys::PixelWidth) || name == QLatin1String(keys::PixelHeight)) {
+            const bool width = name == QLatin1String(keys::PixelWidth);
             const qlonglong value = v.toLongLong();
             if (value == (width ? pixelSize.width() : pixelSize.height()) || value <= 0 || value > 0xFFFFFFFFLL)
                 continue;
             plan.touchedExifKeys.insert(width ? "Exif.Photo.PixelXDimension" : "Exif.Photo.PixelYDimension");
             (width ? plan.pixelWidth : plan.pixelHeight) = quint32(value);
-        } else if (name == QLatin1String(kCGImagePropertyDPIWidth) || name == QLatin1String(kCGImagePropertyDPIHeight)) {
+        } else if (name == QLatin1String(keys::DpiWidth) || name == QLatin1String(keys::DpiHeight)) {
             if (v != current.value(name)) {
                 plan.exifStructureChanges = true;
-                plan.touchedExifKeys.insert(name == QLatin1String(kCGImagePropertyDPIWidth) ? "Exif.Image.XResolution"
+                plan.touchedExifKeys.insert(name == QLatin1String(keys::DpiWidth) ? "Exif.Image.XResolution"
                                                                                             : "Exif.Image.YResolution");
             }
         }

@@ -47,7 +47,7 @@ std::string iptcExivName(const QString &property)
 QString gpsPropertyName(const std::string &tagName)
 {
     if (tagName == "GPSVersionID")
-        return QString::fromLatin1(kCGImagePropertyGPSVersion);
+        return QString::fromLatin1(keys::GpsVersion);
     QString name = QString::fromStdString(tagName);
     if (name.startsWith(QLatin1String("GPS")))
         name.remove(0, 3);
@@ -56,7 +56,7 @@ QString gpsPropertyName(const std::string &tagName)
 
 std::string gpsExivKey(const QString &property)
 {
-    if (property == QLatin1String(kCGImagePropertyGPSVersion))
+    if (property == QLatin1String(keys::GpsVersion))
         return "Exif.GPSInfo.GPSVersionID";
     return "Exif.GPSInfo.GPS" + property.toStdString();
 }

@@ -126,17 +126,17 @@ QVariant degreesFromTriple(const Exiv2::Value &value)
 QVariant gpsValue(const Exiv2::Exifdatum &datum, const QString &name)
 {
     const Exiv2::Value &value = datum.value();
-    if (name == QLatin1String(kCGImagePropertyGPSVersion)) {
+    if (name == QLatin1String(keys::GpsVersion)) {
         QStringList parts;
         for (long i = 0; i < value.count(); ++i)
             parts << QString::number(value.toLong(i));
         return parts.join(QLatin1Char('.'));
     }
-    if ((name == QLatin1String(kCGImagePropertyGPSLatitude) || name == QLatin1String(kCGImagePropertyGPSLongitude)
+    if ((name == QLatin1String(keys::GpsLatitude) || name == QLatin1String(keys::GpsLongitude)
          || name == QLatin1String("DestLatitude") || name == QLatin1String("DestLongitude"))
         && value.typeId() == Exiv2::unsignedRational)
         return degreesFromTriple(value);
-    if (name == QLatin1String(kCGImagePropertyGPSTimeStamp) && value.typeId() == Exiv2::unsignedRational
+    if (name == QLatin1String(keys::GpsTimeStamp) && value.typeId() == Exiv2::unsignedRational
         && value.count() == 3) {
         const double h = numberAt(value, 0).toDouble();
         const double m = numberAt(value, 1).toDouble();
@@ -196,28 +196,28 @@ QVariantMap propertiesFromMetadata(Exiv2::Image &image)
         const std::string raw = datum.toString();
         const QVariant value = utf8 ? QVariant(QString::fromUtf8(raw.data(), qsizetype(raw.size())))
                                     : QVariant(textFromBytes(raw));
-        insertRepeated(iptc, name, value, name == QLatin1String(kCGImagePropertyIPTCKeywords));
+        insertRepeated(iptc, name, value, name == QLatin1String(keys::IptcKeywords));
     }
 
     if (!exif.isEmpty())
-        props.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
+        props.insert(QLatin1String(keys::ExifGroup), exif);
     if (!tiff.isEmpty())
-        props.insert(QLatin1String(kCGImagePropertyTIFFDictionary), tiff);
+        props.insert(QLatin1String(keys::TiffGroup), tiff);
     if (!gps.isEmpty())
-        props.insert(QLatin1String(kCGImagePropertyGPSDictionary), gps);
+        props.insert(QLatin1String(keys::GpsGroup), gps);
     if (!iptc.isEmpty())
-        props.insert(QLatin1String(kCGImagePropertyIPTCDictionary), iptc);
+        props.insert(QLatin1String(keys::IptcGroup), iptc);
 
-    if (tiff.contains(QLatin1String(kCGImagePropertyTIFFOrientation)))
-        props.insert(QLatin1String(kCGImagePropertyOrientation), tiff.value(QLatin1String(kCGImagePropertyTIFFOrientation)));
-    const QVariant xres = tiff.value(QLatin1String(kCGImagePropertyTIFFXResolution));
-    const QVariant yres = tiff.value(QLatin1String(kCGImagePropertyTIFFYResolution));
+    if (tiff.contains(QLatin1String(keys::TiffOrientation)))
+        props.insert(QLatin1String(keys::Orientation), tiff.value(QLatin1String(keys::TiffOrientation)));
+    const QVariant xres = tiff.value(QLatin1String(keys::TiffXResolution));
+    const QVariant yres = tiff.value(QLatin1String(keys::TiffYResolution));
     // Dots per inch only where the resolution has a unit: 1 means "aspect ratio only".
     const int unit = tiff.value(QStringLiteral("ResolutionUnit"), 2).toInt();
     if (xres.isValid() && yres.isValid() && (unit == 2 || unit == 3)) {
         const double perInch = unit == 3 ? 2.54 : 1.0;
-        props.insert(QLatin1String(kCGImagePropertyDPIWidth), xres.toDouble() * perInch);
-        props.insert(QLatin1String(kCGImagePropertyDPIHeight), yres.toDouble() * perInch);
+        props.insert(QLatin1String(keys::DpiWidth), xres.toDouble() * perInch);
+        props.insert(QLatin1String(keys::DpiHeight), yres.toDouble() * perInch);
     }
     return props;
 }

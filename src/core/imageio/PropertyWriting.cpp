@@ -253,7 +253,7 @@ void applyGps(Exiv2::Image &image, const QVariantMap &gps, QStringList &problems
         const QString &name = it.key();
         const QVariant &v = it.value();
         const std::string key = gpsExivKey(name);
-        if (name == QLatin1String(kCGImagePropertyGPSLatitude) || name == QLatin1String(kCGImagePropertyGPSLongitude)
+        if (name == QLatin1String(keys::GpsLatitude) || name == QLatin1String(keys::GpsLongitude)
             || name == QLatin1String("DestLatitude") || name == QLatin1String("DestLongitude")) {
             setExif(exif, key, v, problems, QStringLiteral("degrees"));
             // A negative coordinate names its side through the ref, unless the caller gave one.
@@ -262,7 +262,7 @@ void applyGps(Exiv2::Image &image, const QVariantMap &gps, QStringList &problems
                 const bool lat = name.endsWith(QLatin1String("Latitude"));
                 setExif(exif, gpsExivKey(refName), lat ? QStringLiteral("S") : QStringLiteral("W"), problems);
             }
-        } else if (name == QLatin1String(kCGImagePropertyGPSAltitude)) {
+        } else if (name == QLatin1String(keys::GpsAltitude)) {
             bool numeric = true;
             if (v.typeId() == QMetaType::QString)
                 v.toString().toDouble(&numeric);
@@ -271,11 +271,11 @@ void applyGps(Exiv2::Image &image, const QVariantMap &gps, QStringList &problems
                 continue;
             }
             setExif(exif, key, v.isNull() ? v : QVariant(std::fabs(signedNumber(v))), problems);
-            if (!v.isNull() && signedNumber(v) < 0 && !gps.contains(QLatin1String(kCGImagePropertyGPSAltitudeRef)))
-                setExif(exif, gpsExivKey(QLatin1String(kCGImagePropertyGPSAltitudeRef)), 1, problems);
-        } else if (name == QLatin1String(kCGImagePropertyGPSTimeStamp)) {
+            if (!v.isNull() && signedNumber(v) < 0 && !gps.contains(QLatin1String(keys::GpsAltitudeRef)))
+                setExif(exif, gpsExivKey(QLatin1String(keys::GpsAltitudeRef)), 1, problems);
+        } else if (name == QLatin1String(keys::GpsTimeStamp)) {
             setExif(exif, key, v, problems, QStringLiteral("timestamp"));
-        } else if (name == QLatin1String(kCGImagePropertyGPSVersion)) {
+        } else if (name == QLatin1String(keys::GpsVersion)) {
             setExif(exif, key, v, problems, QStringLiteral("version"));
         } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int
                    || v.typeId() == QMetaType::LongLong) {
@@ -400,51 +400,51 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
         const QString &name = it.key();
         const QVariant &v = it.value();
         const bool isMap = v.typeId() == QMetaType::QVariantMap;
-        if (name == QLatin1String(kCGImagePropertyExifDictionary)) {
+        if (name == QLatin1String(keys::ExifGroup)) {
             if (v.isNull()) {
                 // The Exif IFD carries the interoperability IFD and the maker note with it.
                 eraseGroups(exif, [](const std::string &g) { return g == "Photo" || g == "Iop" || isMakerNoteGroup(g); });
                 eraseKey(exif, "Exif.Image.ExifTag");
             } else if (isMap) {
-                const QVariantMap map = groupChanges(kCGImagePropertyExifDictionary, v);
+                const QVariantMap map = groupChanges(keys::ExifGroup, v);
                 for (auto e = map.begin(); e != map.end(); ++e)
                     setExif(exif, "Exif.Photo." + e.key().toStdString(), e.value(), problems);
             }
-        } else if (name == QLatin1String(kCGImagePropertyTIFFDictionary)) {
+        } else if (name == QLatin1String(keys::TiffGroup)) {
             if (v.isNull()) {
                 // Only the descriptive IFD0 tags: structure (sizes, strips, pointers) is the container's.
                 for (const char *tag : kDescriptiveTiffTags)
                     eraseKey(exif, std::string("Exif.Image.") + tag);
             } else if (isMap) {
-                const QVariantMap map = groupChanges(kCGImagePropertyTIFFDictionary, v);
+                const QVariantMap map = groupChanges(keys::TiffGroup, v);
                 for (auto e = map.begin(); e != map.end(); ++e)
                     if (!isStructuralTag(e.key().toStdString()))
                         setExif(exif, "Exif.Image." + e.key().toStdString(), e.value(), problems);
             }
-        } else if (name == QLatin1String(kCGImagePropertyGPSDictionary)) {
+        } else if (name == QLatin1String(keys::GpsGroup)) {
             if (v.isNull()) {
                 eraseGroups(exif, [](const std::string &g) { return g == "GPSInfo"; });
                 eraseKey(exif, "Exif.Image.GPSTag");
             } else if (isMap) {
-                applyGps(image, groupChanges(kCGImagePropertyGPSDictionary, v), problems);
+                applyGps(image, groupChanges(keys::GpsGroup, v), problems);
             }
-        } else if (name == QLatin1String(kCGImagePropertyIPTCDictionary)) {
+        } else if (name == QLatin1String(keys::IptcGroup)) {
             if (v.isNull()) {
                 image.iptcData().clear();
                 eraseKey(exif, "Exif.Image.IPTCNAA"); // where some cameras keep it
             } else if (isMap) {
-                applyIptc(image.iptcData(), groupChanges(kCGImagePropertyIPTCDictionary, v), problems);
+                applyIptc(image.iptcData(), groupChanges(keys::IptcGroup, v), problems);
             }
-        } else if (name == QLatin1String(kCGImagePropertyOrientation)) {
+        } else if (name == QLatin1String(keys::Orientation)) {
             if (v != current.value(name))
                 setExif(exif, "Exif.Image.Orientation", v, problems);
-        } else if (name == QLatin1String(kCGImagePropertyPixelWidth) || name == QLatin1String(kCGImagePropertyPixelHeight)) {
+        } else if (name == QLatin1String(keys::PixelWidth) || name == QLatin1String(keys::PixelHeight)) {
             // Only photos that already describe their size in Exif get the new one, and only
             // when it is a new size: the container's real size laid back is no change.
-            const int real = name == QLatin1String(kCGImagePropertyPixelWidth) ? image.pixelWidth() : image.pixelHeight();
+            const int real = name == QLatin1String(keys::PixelWidth) ? image.pixelWidth() : image.pixelHeight();
             if (v.toLongLong() == real)
                 continue;
-            const std::string key = name == QLatin1String(kCGImagePropertyPixelWidth) ? "Exif.Photo.PixelXDimension"
+            const std::string key = name == QLatin1String(keys::PixelWidth) ? "Exif.Photo.PixelXDimension"
                                                                                      : "Exif.Photo.PixelYDimension";
             if (exif.findKey(Exiv2::ExifKey(key)) != exif.end()) {
                 // Keep the stored type (SHORT or LONG) so readers see the same layout.
@@ -455,11 +455,11 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
                 else
                     problems << Text::tr("%1 value %2 cannot be stored").arg(QString::fromStdString(key)).arg(v.toLongLong());
             }
-        } else if ((name == QLatin1String(kCGImagePropertyDPIWidth) || name == QLatin1String(kCGImagePropertyDPIHeight))
+        } else if ((name == QLatin1String(keys::DpiWidth) || name == QLatin1String(keys::DpiHeight))
                    && v != current.value(name)) {
-            const QVariantMap tiff = current.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
+            const QVariantMap tiff = current.value(QLatin1String(keys::TiffGroup)).toMap();
             const double perUnit = tiff.value(QStringLiteral("ResolutionUnit"), 2).toInt() == 3 ? 2.54 : 1.0;
-            setExif(exif, name == QLatin1String(kCGImagePropertyDPIWidth) ? "Exif.Image.XResolution" : "Exif.Image.YResolution",
+            setExif(exif, name == QLatin1String(keys::DpiWidth) ? "Exif.Image.XResolution" : "Exif.Image.YResolution",
                     v.toDouble() / perUnit, problems);
         }
     }

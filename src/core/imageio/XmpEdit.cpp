@@ -396,19 +396,19 @@ void gpsTwins(const QVariantMap &gps, const QVariantMap &currentGps, QList<XmpSe
     for (auto it = gps.begin(); it != gps.end(); ++it) {
         const QString &name = it.key();
         const QVariant &v = it.value();
-        if (name == QLatin1String(kCGImagePropertyGPSLatitude) || name == QLatin1String(kCGImagePropertyGPSLongitude)) {
-            const bool latitude = name == QLatin1String(kCGImagePropertyGPSLatitude);
-            QString side = value(latitude ? kCGImagePropertyGPSLatitudeRef : kCGImagePropertyGPSLongitudeRef).toString();
+        if (name == QLatin1String(keys::GpsLatitude) || name == QLatin1String(keys::GpsLongitude)) {
+            const bool latitude = name == QLatin1String(keys::GpsLatitude);
+            QString side = value(latitude ? keys::GpsLatitudeRef : keys::GpsLongitudeRef).toString();
             const double number = v.toDouble();
             if (side.isEmpty())
                 side = latitude ? (number < 0 ? QStringLiteral("S") : QStringLiteral("N"))
                                 : (number < 0 ? QStringLiteral("W") : QStringLiteral("E"));
             set("Xmp.exif.GPS" + name.toStdString(), v.isNull() ? v : QVariant(coordinateText(number, side)));
-        } else if (name == QLatin1String(kCGImagePropertyGPSLatitudeRef) || name == QLatin1String(kCGImagePropertyGPSLongitudeRef)) {
+        } else if (name == QLatin1String(keys::GpsLatitudeRef) || name == QLatin1String(keys::GpsLongitudeRef)) {
             continue; // part of the coordinate in XMP
-        } else if (name == QLatin1String(kCGImagePropertyGPSVersion)) {
+        } else if (name == QLatin1String(keys::GpsVersion)) {
             set("Xmp.exif.GPSVersionID", v);
-        } else if (name == QLatin1String(kCGImagePropertyGPSDateStamp) || name == QLatin1String(kCGImagePropertyGPSTimeStamp)) {
+        } else if (name == QLatin1String(keys::GpsDateStamp) || name == QLatin1String(keys::GpsTimeStamp)) {
             continue; // one date-time in XMP, below
         } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) {
             const bool isRef = name.endsWith(QLatin1String("Ref"));
@@ -417,10 +417,10 @@ void gpsTwins(const QVariantMap &gps, const QVariantMap &currentGps, QList<XmpSe
             set("Xmp.exif.GPS" + name.toStdString(), v);
         }
     }
-    const QLatin1String dateKey(kCGImagePropertyGPSDateStamp), timeKey(kCGImagePropertyGPSTimeStamp);
+    const QLatin1String dateKey(keys::GpsDateStamp), timeKey(keys::GpsTimeStamp);
     if (gps.contains(dateKey) || gps.contains(timeKey)) {
-        const QDate date = QDate::fromString(value(kCGImagePropertyGPSDateStamp).toString(), QStringLiteral("yyyy:MM:dd"));
-        const QTime time = QTime::fromString(value(kCGImagePropertyGPSTimeStamp).toString().left(8), QStringLiteral("HH:mm:ss"));
+        const QDate date = QDate::fromString(value(keys::GpsDateStamp).toString(), QStringLiteral("yyyy:MM:dd"));
+        const QTime time = QTime::fromString(value(keys::GpsTimeStamp).toString().left(8), QStringLiteral("HH:mm:ss"));
         // GPS time is UTC; a stamp that is not whole names no moment and leaves none behind.
         set("Xmp.exif.GPSTimeStamp", date.isValid() && time.isValid()
                 ? QVariant(date.toString(Qt::ISODate) + QLatin1Char('T') + time.toString(Qt::ISODate) + QLatin1Char('Z'))
@@ -435,10 +435,10 @@ QList<XmpSet> twinSets(const QVariantMap &overlay, const QVariantMap &current)
     const struct {
         const char *group, *key, *xmpKey;
         XmpSet::Form form;
-    } texts[] = {{kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFArtist, "Xmp.dc.creator", XmpSet::Seq},
-                 {kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFCopyright, "Xmp.dc.rights", XmpSet::LangAlt},
-                 {kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFImageDescription, "Xmp.dc.description", XmpSet::LangAlt},
-                 {kCGImagePropertyIPTCDictionary, kCGImagePropertyIPTCKeywords, "Xmp.dc.subject", XmpSet::Bag}};
+    } texts[] = {{keys::TiffGroup, keys::TiffArtist, "Xmp.dc.creator", XmpSet::Seq},
+                 {keys::TiffGroup, keys::TiffCopyright, "Xmp.dc.rights", XmpSet::LangAlt},
+                 {keys::TiffGroup, keys::TiffImageDescription, "Xmp.dc.description", XmpSet::LangAlt},
+                 {keys::IptcGroup, keys::IptcKeywords, "Xmp.dc.subject", XmpSet::Bag}};
     for (const auto &t : texts) {
         const QVariant group = overlay.value(QLatin1String(t.group));
         if (group.typeId() != QMetaType::QVariantMap || !group.toMap().contains(QLatin1String(t.key)))
@@ -448,8 +448,8 @@ QList<XmpSet> twinSets(const QVariantMap &overlay, const QVariantMap &current)
             continue;
         sets.append({t.xmpKey, t.form, textList(v)});
     }
-    const QVariant gps = overlay.value(QLatin1String(kCGImagePropertyGPSDictionary));
-    const QVariantMap currentGps = current.value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
+    const QVariant gps = overlay.value(QLatin1String(keys::GpsGroup));
+    const QVariantMap currentGps = current.value(QLatin1String(keys::GpsGroup)).toMap();
     const QVariantMap gpsMap = gps.toMap();
     // The photo's own block laid back over it is no edit of its position.
     const bool gpsChanges = std::any_of(gpsMap.keyBegin(), gpsMap.keyEnd(), [&](const QString &key) {
@@ -468,19 +468,19 @@ XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current)
     auto removes = [&](const char *group) {
         return overlay.contains(QLatin1String(group)) && overlay.value(QLatin1String(group)).isNull();
     };
-    if (removes(kCGImagePropertyGPSDictionary))
+    if (removes(keys::GpsGroup))
         change.removals |= XmpGps;
-    if (removes(kCGImagePropertyIPTCDictionary))
+    if (removes(keys::IptcGroup))
         change.removals |= XmpIptc;
-    if (removes(kCGImagePropertyExifDictionary))
+    if (removes(keys::ExifGroup))
         change.removals |= XmpExif;
     change.sets = twinSets(overlay, current);
     const struct {
         const char *group, *key;
         XmpDateMove::Field field;
-    } exifDates[] = {{kCGImagePropertyExifDictionary, kCGImagePropertyExifDateTimeOriginal, XmpDateMove::Original},
-                     {kCGImagePropertyExifDictionary, kCGImagePropertyExifDateTimeDigitized, XmpDateMove::Digitized},
-                     {kCGImagePropertyTIFFDictionary, kCGImagePropertyTIFFDateTime, XmpDateMove::Modified}};
+    } exifDates[] = {{keys::ExifGroup, keys::ExifDateTimeOriginal, XmpDateMove::Original},
+                     {keys::ExifGroup, keys::ExifDateTimeDigitized, XmpDateMove::Digitized},
+                     {keys::TiffGroup, keys::TiffDateTime, XmpDateMove::Modified}};
     for (const auto &d : exifDates) {
         const QVariant changed = overlay.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key));
         const QString before = current.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key)).toString();

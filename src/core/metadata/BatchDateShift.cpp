@@ -105,10 +105,10 @@ editsteps::PhotoPlan absolutePhoto(const editsteps::Photo &photo, const datetext
     // The date is written as typed (its wall-clock time); a typed offset goes beside it.
     QVariantMap overlay = datesOverlay(after, date.date.timeZone());
     if (!date.offset.isEmpty()) {
-        QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
+        QVariantMap exif = overlay.value(QLatin1String(keys::ExifGroup)).toMap();
         for (const char *key : {"OffsetTime", "OffsetTimeOriginal", "OffsetTimeDigitized"})
             exif.insert(QLatin1String(key), date.offset);
-        overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
+        overlay.insert(QLatin1String(keys::ExifGroup), exif);
     }
     editsteps::PhotoPlan plan = editsteps::PhotoPlan::rewrite(overlay);
     plan.creation = date.date;

@@ -21,21 +21,21 @@ struct TemplateKey {
 // Make and model are stored twice; reading takes the TIFF key first, the lens key
 // when a template holds only that.
 const TemplateKey kTemplateKeys[] = {
-    {kCGImagePropertyTIFFArtist, &EditSheetFields::artist},
-    {kCGImagePropertyTIFFImageDescription, &EditSheetFields::imageDescription},
-    {kCGImagePropertyTIFFCopyright, &EditSheetFields::copyright},
-    {kCGImagePropertyTIFFMake, &EditSheetFields::cameraMake},
-    {kCGImagePropertyExifLensMake, &EditSheetFields::cameraMake},
-    {kCGImagePropertyTIFFModel, &EditSheetFields::cameraModel},
-    {kCGImagePropertyExifLensModel, &EditSheetFields::cameraModel},
-    {kCGImagePropertyExifDateTimeDigitized, &EditSheetFields::cameraDate},
-    {kCGImagePropertyExifUserComment, &EditSheetFields::comments},
-    {kCGImagePropertyIPTCKeywords, &EditSheetFields::keywords},
-    {kCGImagePropertyGPSDateStamp, &EditSheetFields::gpsDate},
-    {kCGImagePropertyGPSTimeStamp, &EditSheetFields::gpsTime},
-    {kCGImagePropertyGPSAltitude, &EditSheetFields::gpsAltitude},
-    {kCGImagePropertyGPSLatitude, &EditSheetFields::gpsLatitude},
-    {kCGImagePropertyGPSLongitude, &EditSheetFields::gpsLongitude},
+    {keys::TiffArtist, &EditSheetFields::artist},
+    {keys::TiffImageDescription, &EditSheetFields::imageDescription},
+    {keys::TiffCopyright, &EditSheetFields::copyright},
+    {keys::TiffMake, &EditSheetFields::cameraMake},
+    {keys::ExifLensMake, &EditSheetFields::cameraMake},
+    {keys::TiffModel, &EditSheetFields::cameraModel},
+    {keys::ExifLensModel, &EditSheetFields::cameraModel},
+    {keys::ExifDateTimeDigitized, &EditSheetFields::cameraDate},
+    {keys::ExifUserComment, &EditSheetFields::comments},
+    {keys::IptcKeywords, &EditSheetFields::keywords},
+    {keys::GpsDateStamp, &EditSheetFields::gpsDate},
+    {keys::GpsTimeStamp, &EditSheetFields::gpsTime},
+    {keys::GpsAltitude, &EditSheetFields::gpsAltitude},
+    {keys::GpsLatitude, &EditSheetFields::gpsLatitude},
+    {keys::GpsLongitude, &EditSheetFields::gpsLongitude},
 };
 
 } // namespace

@@ -17,8 +17,8 @@ struct Text {
 LocalFileResolver defaultResolver(const EditTarget &target)
 {
     if (target.sourceIsLocalList)
-        return [](const IKImageItem &item, QString *) { return item.filePath; };
-    return [folder = target.workingFolder](const IKImageItem &item, QString *why) {
+        return [](const PhotoItem &item, QString *) { return item.filePath; };
+    return [folder = target.workingFolder](const PhotoItem &item, QString *why) {
         const QString copy = folder + QLatin1Char('/') + item.fileName;
         if (QFileInfo::exists(copy))
             return copy;
@@ -40,7 +40,7 @@ QList<EditSource> selectedSources(const EditTarget &target)
     for (int index : indices) {
         if (index < 0 || index >= target.items.size())
             continue;
-        const IKImageItem &item = target.items.at(index);
+        const PhotoItem &item = target.items.at(index);
         EditSource source;
         source.index = index;
         source.fileName = item.fileName;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "jobs/JobContext.h"
-#include "sources/IKImageItem.h"
+#include "sources/PhotoItem.h"
 #include "sources/PhotoSource.h"
 
 #include <QList>
@@ -11,7 +11,7 @@
 // What every editor command works on, captured once by the window: the list of the
 // current source mode, the browser's selection, the mode and the Working folder.
 struct EditTarget {
-    QList<IKImageItem> items;
+    QList<PhotoItem> items;
     QList<int> selection; // indices into items, any order; duplicates and strays are ignored
     // True when the current source is the editor's local list (some commands write
     // differently for a camera's photos).

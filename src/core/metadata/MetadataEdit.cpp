@@ -91,56 +91,56 @@ QVariantMap MetadataEdit::overlay() const
     QVariantMap overlay;
     const QVariant removed;
     if (removedGroups & ExifGroup)
-        overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), removed);
+        overlay.insert(QLatin1String(keys::ExifGroup), removed);
     if (removedGroups & GpsGroup)
-        overlay.insert(QLatin1String(kCGImagePropertyGPSDictionary), removed);
+        overlay.insert(QLatin1String(keys::GpsGroup), removed);
     if (removedGroups & IptcGroup)
-        overlay.insert(QLatin1String(kCGImagePropertyIPTCDictionary), removed);
+        overlay.insert(QLatin1String(keys::IptcGroup), removed);
 
     QVariantMap exif;
     if (captureDate)
-        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), exifDateText(*captureDate, zone));
+        exif.insert(QLatin1String(keys::ExifDateTimeOriginal), exifDateText(*captureDate, zone));
     if (digitizedDate)
-        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeDigitized), exifDateText(*digitizedDate, zone));
-    insertText(exif, kCGImagePropertyExifUserComment, comment);
-    insertGroup(overlay, kCGImagePropertyExifDictionary, exif);
+        exif.insert(QLatin1String(keys::ExifDateTimeDigitized), exifDateText(*digitizedDate, zone));
+    insertText(exif, keys::ExifUserComment, comment);
+    insertGroup(overlay, keys::ExifGroup, exif);
 
     QVariantMap tiff;
     if (modifyDate)
-        tiff.insert(QLatin1String(kCGImagePropertyTIFFDateTime), exifDateText(*modifyDate, zone));
-    insertText(tiff, kCGImagePropertyTIFFArtist, artist);
-    insertText(tiff, kCGImagePropertyTIFFImageDescription, description);
-    insertText(tiff, kCGImagePropertyTIFFCopyright, copyright);
-    insertText(tiff, kCGImagePropertyTIFFMake, make);
-    insertText(tiff, kCGImagePropertyTIFFModel, model);
-    insertGroup(overlay, kCGImagePropertyTIFFDictionary, tiff);
+        tiff.insert(QLatin1String(keys::TiffDateTime), exifDateText(*modifyDate, zone));
+    insertText(tiff, keys::TiffArtist, artist);
+    insertText(tiff, keys::TiffImageDescription, description);
+    insertText(tiff, keys::TiffCopyright, copyright);
+    insertText(tiff, keys::TiffMake, make);
+    insertText(tiff, keys::TiffModel, model);
+    insertGroup(overlay, keys::TiffGroup, tiff);
 
     // The twins of the artist, description and copyright in IPTC and XMP follow in the rewrite,
     // where the photo keeps those blocks.
     QVariantMap iptc;
     if (keywords)
-        iptc.insert(QLatin1String(kCGImagePropertyIPTCKeywords), *keywords);
-    insertGroup(overlay, kCGImagePropertyIPTCDictionary, iptc);
+        iptc.insert(QLatin1String(keys::IptcKeywords), *keywords);
+    insertGroup(overlay, keys::IptcGroup, iptc);
 
     if (gps) {
         QVariantMap group;
-        group.insert(QLatin1String(kCGImagePropertyGPSVersion), QStringLiteral("2.2.0.0"));
-        group.insert(QLatin1String(kCGImagePropertyGPSLatitude), std::fabs(gps->latitude));
-        group.insert(QLatin1String(kCGImagePropertyGPSLatitudeRef),
+        group.insert(QLatin1String(keys::GpsVersion), QStringLiteral("2.2.0.0"));
+        group.insert(QLatin1String(keys::GpsLatitude), std::fabs(gps->latitude));
+        group.insert(QLatin1String(keys::GpsLatitudeRef),
                      gps->latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"));
-        group.insert(QLatin1String(kCGImagePropertyGPSLongitude), std::fabs(gps->longitude));
-        group.insert(QLatin1String(kCGImagePropertyGPSLongitudeRef),
+        group.insert(QLatin1String(keys::GpsLongitude), std::fabs(gps->longitude));
+        group.insert(QLatin1String(keys::GpsLongitudeRef),
                      gps->longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
         if (gps->altitude) {
-            group.insert(QLatin1String(kCGImagePropertyGPSAltitude), std::fabs(*gps->altitude));
-            group.insert(QLatin1String(kCGImagePropertyGPSAltitudeRef), *gps->altitude < 0 ? 1 : 0);
+            group.insert(QLatin1String(keys::GpsAltitude), std::fabs(*gps->altitude));
+            group.insert(QLatin1String(keys::GpsAltitudeRef), *gps->altitude < 0 ? 1 : 0);
         }
         if (gps->time.isValid()) {
             const QDateTime utc = gps->time.toUTC();
-            group.insert(QLatin1String(kCGImagePropertyGPSDateStamp), utc.toString(QStringLiteral("yyyy:MM:dd")));
-            group.insert(QLatin1String(kCGImagePropertyGPSTimeStamp), utc.toString(QStringLiteral("HH:mm:ss")));
+            group.insert(QLatin1String(keys::GpsDateStamp), utc.toString(QStringLiteral("yyyy:MM:dd")));
+            group.insert(QLatin1String(keys::GpsTimeStamp), utc.toString(QStringLiteral("HH:mm:ss")));
         }
-        overlay.insert(QLatin1String(kCGImagePropertyGPSDictionary), replacingGpsFix(group));
+        overlay.insert(QLatin1String(keys::GpsGroup), replacingGpsFix(group));
     }
     return overlay;
 }

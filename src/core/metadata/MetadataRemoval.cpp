@@ -29,19 +29,19 @@ QVariantMap properties(Removal removal)
     QVariantMap map;
     switch (removal) {
     case Removal::Exif:
-        map.insert(QLatin1String(imageio::kCGImagePropertyExifDictionary), removed);
+        map.insert(QLatin1String(imageio::keys::ExifGroup), removed);
         break;
     case Removal::GPS:
-        map.insert(QLatin1String(imageio::kCGImagePropertyGPSDictionary), removed);
+        map.insert(QLatin1String(imageio::keys::GpsGroup), removed);
         break;
     case Removal::IPTC:
         // The rewrite lays the same properties over every image of a container, so
         // every image loses its IPTC group in either source mode.
-        map.insert(QLatin1String(imageio::kCGImagePropertyIPTCDictionary), removed);
+        map.insert(QLatin1String(imageio::keys::IptcGroup), removed);
         break;
     case Removal::ExifAndGPS:
-        map.insert(QLatin1String(imageio::kCGImagePropertyExifDictionary), removed);
-        map.insert(QLatin1String(imageio::kCGImagePropertyGPSDictionary), removed);
+        map.insert(QLatin1String(imageio::keys::ExifGroup), removed);
+        map.insert(QLatin1String(imageio::keys::GpsGroup), removed);
         break;
     }
     return map;

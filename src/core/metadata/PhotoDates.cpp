@@ -25,12 +25,12 @@ QDateTime storedDate(const QVariantMap &group, const char *key, const QTimeZone 
 
 PhotoDates PhotoDates::read(const QVariantMap &properties, const QTimeZone &zone)
 {
-    const QVariantMap exif = properties.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
-    const QVariantMap tiff = properties.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
+    const QVariantMap exif = properties.value(QLatin1String(keys::ExifGroup)).toMap();
+    const QVariantMap tiff = properties.value(QLatin1String(keys::TiffGroup)).toMap();
     PhotoDates dates;
-    dates.original = storedDate(exif, kCGImagePropertyExifDateTimeOriginal, zone);
-    dates.digitized = storedDate(exif, kCGImagePropertyExifDateTimeDigitized, zone);
-    dates.modified = storedDate(tiff, kCGImagePropertyTIFFDateTime, zone);
+    dates.original = storedDate(exif, keys::ExifDateTimeOriginal, zone);
+    dates.digitized = storedDate(exif, keys::ExifDateTimeDigitized, zone);
+    dates.modified = storedDate(tiff, keys::TiffDateTime, zone);
     return dates;
 }
 

@@ -58,41 +58,41 @@ PhotoInfo PhotoInfo::read(const QString &path, const QTimeZone &zone)
     const QVariantMap props = readProperties(path);
     if (props.isEmpty())
         return info;
-    const QVariantMap tiff = props.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
-    const QVariantMap exif = props.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
-    const QVariantMap gps = props.value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
-    const QVariantMap iptc = props.value(QLatin1String(kCGImagePropertyIPTCDictionary)).toMap();
+    const QVariantMap tiff = props.value(QLatin1String(keys::TiffGroup)).toMap();
+    const QVariantMap exif = props.value(QLatin1String(keys::ExifGroup)).toMap();
+    const QVariantMap gps = props.value(QLatin1String(keys::GpsGroup)).toMap();
+    const QVariantMap iptc = props.value(QLatin1String(keys::IptcGroup)).toMap();
 
-    const QVariant width = props.value(QLatin1String(kCGImagePropertyPixelWidth));
-    const QVariant height = props.value(QLatin1String(kCGImagePropertyPixelHeight));
+    const QVariant width = props.value(QLatin1String(keys::PixelWidth));
+    const QVariant height = props.value(QLatin1String(keys::PixelHeight));
     if (width.isValid() && height.isValid())
         info.imageSize = QStringLiteral("%1 x %2").arg(width.toString(), height.toString());
-    const QVariant dpiX = props.value(QLatin1String(kCGImagePropertyDPIWidth));
-    const QVariant dpiY = props.value(QLatin1String(kCGImagePropertyDPIHeight));
+    const QVariant dpiX = props.value(QLatin1String(keys::DpiWidth));
+    const QVariant dpiY = props.value(QLatin1String(keys::DpiHeight));
     if (dpiX.isValid())
         info.dpi = dpiY.isValid() && number(dpiY) != number(dpiX)
             ? QStringLiteral("%1 x %2").arg(number(dpiX), number(dpiY))
             : number(dpiX);
 
-    info.artist = text(tiff, kCGImagePropertyTIFFArtist);
-    info.imageDescription = text(tiff, kCGImagePropertyTIFFImageDescription);
-    info.copyright = text(tiff, kCGImagePropertyTIFFCopyright);
-    info.cameraMake = text(tiff, kCGImagePropertyTIFFMake);
-    info.cameraModel = text(tiff, kCGImagePropertyTIFFModel);
-    info.comments = text(exif, kCGImagePropertyExifUserComment);
-    info.dateTaken = text(exif, kCGImagePropertyExifDateTimeOriginal);
-    info.dateDigitized = text(exif, kCGImagePropertyExifDateTimeDigitized);
+    info.artist = text(tiff, keys::TiffArtist);
+    info.imageDescription = text(tiff, keys::TiffImageDescription);
+    info.copyright = text(tiff, keys::TiffCopyright);
+    info.cameraMake = text(tiff, keys::TiffMake);
+    info.cameraModel = text(tiff, keys::TiffModel);
+    info.comments = text(exif, keys::ExifUserComment);
+    info.dateTaken = text(exif, keys::ExifDateTimeOriginal);
+    info.dateDigitized = text(exif, keys::ExifDateTimeDigitized);
     info.takenOffset = text(exif, "OffsetTimeOriginal");
-    info.keywords = text(iptc, kCGImagePropertyIPTCKeywords);
-    info.gpsDate = text(gps, kCGImagePropertyGPSDateStamp);
-    info.gpsTime = text(gps, kCGImagePropertyGPSTimeStamp);
-    const QVariant altitude = gps.value(QLatin1String(kCGImagePropertyGPSAltitude));
+    info.keywords = text(iptc, keys::IptcKeywords);
+    info.gpsDate = text(gps, keys::GpsDateStamp);
+    info.gpsTime = text(gps, keys::GpsTimeStamp);
+    const QVariant altitude = gps.value(QLatin1String(keys::GpsAltitude));
     if (altitude.isValid()) {
         // Reference 1 means below sea level.
-        const bool below = gps.value(QLatin1String(kCGImagePropertyGPSAltitudeRef)).toInt() == 1;
+        const bool below = gps.value(QLatin1String(keys::GpsAltitudeRef)).toInt() == 1;
         info.gpsAltitude = (below ? QStringLiteral("-") : QString()) + number(altitude) + QStringLiteral(" m");
     }
-    info.gpsLatitude = coordinate(gps, kCGImagePropertyGPSLatitude, kCGImagePropertyGPSLatitudeRef);
-    info.gpsLongitude = coordinate(gps, kCGImagePropertyGPSLongitude, kCGImagePropertyGPSLongitudeRef);
+    info.gpsLatitude = coordinate(gps, keys::GpsLatitude, keys::GpsLatitudeRef);
+    info.gpsLongitude = coordinate(gps, keys::GpsLongitude, keys::GpsLongitudeRef);
     return info;
 }

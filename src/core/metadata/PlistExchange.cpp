@@ -24,9 +24,9 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(PlistExchange)
 };
 
-const QLatin1String kExif(kCGImagePropertyExifDictionary);
-const QLatin1String kTiff(kCGImagePropertyTIFFDictionary);
-const QLatin1String kGps(kCGImagePropertyGPSDictionary);
+const QLatin1String kExif(keys::ExifGroup);
+const QLatin1String kTiff(keys::TiffGroup);
+const QLatin1String kGps(keys::GpsGroup);
 
 bool isScalar(const QVariant &v)
 {
@@ -79,8 +79,8 @@ bool checkGroup(const QString &group, const QVariantMap &map, QString *error)
     const struct {
         const char *key;
         double limit;
-    } ranges[] = {{kCGImagePropertyGPSLatitude, 90}, {kCGImagePropertyGPSLongitude, 180},
-                  {kCGImagePropertyGPSAltitude, 1e6}};
+    } ranges[] = {{keys::GpsLatitude, 90}, {keys::GpsLongitude, 180},
+                  {keys::GpsAltitude, 1e6}};
     for (const auto &r : ranges) {
         const auto it = map.find(QLatin1String(r.key));
         if (it == map.end())
@@ -94,8 +94,8 @@ bool checkGroup(const QString &group, const QVariantMap &map, QString *error)
     const struct {
         const char *key;
         QStringList allowed;
-    } refs[] = {{kCGImagePropertyGPSLatitudeRef, {QStringLiteral("N"), QStringLiteral("S")}},
-                {kCGImagePropertyGPSLongitudeRef, {QStringLiteral("E"), QStringLiteral("W")}}};
+    } refs[] = {{keys::GpsLatitudeRef, {QStringLiteral("N"), QStringLiteral("S")}},
+                {keys::GpsLongitudeRef, {QStringLiteral("E"), QStringLiteral("W")}}};
     for (const auto &r : refs) {
         const auto it = map.find(QLatin1String(r.key));
         // An empty reference is what a photo with an empty GPS block exports: it says nothing.
@@ -119,7 +119,7 @@ bool checkGroupEntry(const QVariantMap &root, const QString &group, QString *err
 // What describes the donor's own pixels and file (sizes, layout, encoding, orientation,
 // resolution, thumbnail) rather than the photo: it never lands on another photo.
 const char *const kTiffLayout[] = {
-    kCGImagePropertyTIFFOrientation, kCGImagePropertyTIFFXResolution, kCGImagePropertyTIFFYResolution, "ResolutionUnit",
+    keys::TiffOrientation, keys::TiffXResolution, keys::TiffYResolution, "ResolutionUnit",
     "NewSubfileType", "SubfileType", "ImageWidth", "ImageLength", "BitsPerSample", "Compression",
     "PhotometricInterpretation", "FillOrder", "StripOffsets", "SamplesPerPixel", "RowsPerStrip", "StripByteCounts",
     "PlanarConfiguration", "TileWidth", "TileLength", "TileOffsets", "TileByteCounts", "SubIFDs", "ExtraSamples",
@@ -127,7 +127,7 @@ const char *const kTiffLayout[] = {
     "ReferenceBlackWhite", "TransferFunction", "WhitePoint", "PrimaryChromaticities", "ColorMap",
     "JPEGInterchangeFormat", "JPEGInterchangeFormatLength", "InterColorProfile", "XMLPacket", "IPTCNAA",
     "ImageResources"};
-const char *const kExifLayout[] = {kCGImagePropertyExifPixelXDimension, kCGImagePropertyExifPixelYDimension,
+const char *const kExifLayout[] = {keys::ExifPixelXDimension, keys::ExifPixelYDimension,
                                    "ComponentsConfiguration", "CompressedBitsPerPixel"};
 
 QVariantMap withoutLayout(QVariantMap group, const QString &name)
@@ -145,10 +145,10 @@ QVariantMap withoutLayout(QVariantMap group, const QString &name)
 // would pair with the other of another fix. Empty references say nothing and are left out.
 std::optional<QVariantMap> importedGps(QVariantMap gps)
 {
-    for (const char *ref : {kCGImagePropertyGPSLatitudeRef, kCGImagePropertyGPSLongitudeRef})
+    for (const char *ref : {keys::GpsLatitudeRef, keys::GpsLongitudeRef})
         if (gps.value(QLatin1String(ref)).toString().trimmed().isEmpty())
             gps.remove(QLatin1String(ref));
-    if (!gps.contains(QLatin1String(kCGImagePropertyGPSLatitude)) || !gps.contains(QLatin1String(kCGImagePropertyGPSLongitude)))
+    if (!gps.contains(QLatin1String(keys::GpsLatitude)) || !gps.contains(QLatin1String(keys::GpsLongitude)))
         return std::nullopt;
     return MetadataEdit::replacingGpsFix(gps);
 }
@@ -174,8 +174,8 @@ QVariantMap importedGroups(QVariantMap overlay)
 
 QVariantMap withoutPixelDescription(QVariantMap root)
 {
-    for (const char *key : {kCGImagePropertyPixelWidth, kCGImagePropertyPixelHeight, kCGImagePropertyOrientation,
-                            kCGImagePropertyDPIWidth, kCGImagePropertyDPIHeight, kCGImagePropertyFileSize})
+    for (const char *key : {keys::PixelWidth, keys::PixelHeight, keys::Orientation,
+                            keys::DpiWidth, keys::DpiHeight, keys::FileSize})
         root.remove(QLatin1String(key));
     return importedGroups(root);
 }
@@ -312,11 +312,11 @@ JobReport importPlist(Kind kind, const QString &plistPath, const EditTarget &tar
     // Another camera's make or model would make the photo's own maker note unreadable (or
     // read as that camera's): a photo with one keeps its own.
     QVariantMap ownCamera = *overlay;
-    const QString tiffKey = QLatin1String(kCGImagePropertyTIFFDictionary);
+    const QString tiffKey = QLatin1String(keys::TiffGroup);
     if (ownCamera.value(tiffKey).typeId() == QMetaType::QVariantMap) {
         QVariantMap tiff = ownCamera.value(tiffKey).toMap();
-        tiff.remove(QLatin1String(kCGImagePropertyTIFFMake));
-        tiff.remove(QLatin1String(kCGImagePropertyTIFFModel));
+        tiff.remove(QLatin1String(keys::TiffMake));
+        tiff.remove(QLatin1String(keys::TiffModel));
         ownCamera.insert(tiffKey, tiff);
     }
     const editsteps::PhotoPlan keepCamera = editsteps::PhotoPlan::rewrite(ownCamera);

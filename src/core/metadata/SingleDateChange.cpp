@@ -27,9 +27,9 @@ using namespace imageio;
 DateFields readDateFields(const QString &path, FileDateStyle style, const QTimeZone &zone)
 {
     DateFields fields;
-    const QVariantMap exif = readProperties(path).value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
-    const QString original = exif.value(QLatin1String(kCGImagePropertyExifDateTimeOriginal)).toString();
-    const QString digitized = exif.value(QLatin1String(kCGImagePropertyExifDateTimeDigitized)).toString();
+    const QVariantMap exif = readProperties(path).value(QLatin1String(keys::ExifGroup)).toMap();
+    const QString original = exif.value(QLatin1String(keys::ExifDateTimeOriginal)).toString();
+    const QString digitized = exif.value(QLatin1String(keys::ExifDateTimeDigitized)).toString();
     if (!original.isEmpty() && !digitized.isEmpty()) {
         fields.original = original;
         fields.digitized = digitized;
@@ -97,22 +97,22 @@ JobReport saveDates(const EditTarget &target, const QString &original, const QSt
             return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
         QVariantMap overlay = datesOverlay(after, zone);
         // Written as typed: the wall-clock text, and the typed offset beside it.
-        QVariantMap exif = overlay.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
-        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeOriginal), taken.exif);
-        exif.insert(QLatin1String(kCGImagePropertyExifDateTimeDigitized), made.exif);
+        QVariantMap exif = overlay.value(QLatin1String(keys::ExifGroup)).toMap();
+        exif.insert(QLatin1String(keys::ExifDateTimeOriginal), taken.exif);
+        exif.insert(QLatin1String(keys::ExifDateTimeDigitized), made.exif);
         if (!taken.offset.isEmpty())
             exif.insert(QStringLiteral("OffsetTimeOriginal"), taken.offset);
         if (!made.offset.isEmpty())
             exif.insert(QStringLiteral("OffsetTimeDigitized"), made.offset);
-        overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
+        overlay.insert(QLatin1String(keys::ExifGroup), exif);
         editsteps::PhotoPlan plan;
         if (!target.sourceIsLocalList) {
             QVariantMap tiff;
-            tiff.insert(QLatin1String(kCGImagePropertyTIFFDateTime), taken.exif);
-            overlay.insert(QLatin1String(kCGImagePropertyTIFFDictionary), tiff);
+            tiff.insert(QLatin1String(keys::TiffDateTime), taken.exif);
+            overlay.insert(QLatin1String(keys::TiffGroup), tiff);
             if (!taken.offset.isEmpty())
                 exif.insert(QStringLiteral("OffsetTime"), taken.offset);
-            overlay.insert(QLatin1String(kCGImagePropertyExifDictionary), exif);
+            overlay.insert(QLatin1String(keys::ExifGroup), exif);
             plan.creation = taken.date;
             plan.modification = taken.date;
         }

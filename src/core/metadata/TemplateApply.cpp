@@ -170,20 +170,20 @@ std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywo
     result.overlay = edit.overlay();
     // Camera copies have always kept their IPTC data.
     if (!withKeywords)
-        result.overlay.remove(QLatin1String(kCGImagePropertyIPTCDictionary));
+        result.overlay.remove(QLatin1String(keys::IptcGroup));
     // The lens fields have always carried the typed make and model as well.
     if (edit.make)
-        insertInGroup(result.overlay, kCGImagePropertyExifDictionary, kCGImagePropertyExifLensMake, *edit.make);
+        insertInGroup(result.overlay, keys::ExifGroup, keys::ExifLensMake, *edit.make);
     if (edit.model)
-        insertInGroup(result.overlay, kCGImagePropertyExifDictionary, kCGImagePropertyExifLensModel, *edit.model);
+        insertInGroup(result.overlay, keys::ExifGroup, keys::ExifLensModel, *edit.model);
 
-    const char *gpsGroup = kCGImagePropertyGPSDictionary;
+    const char *gpsGroup = keys::GpsGroup;
     // A date or a time alone is still stamped, where the GPS block is written at all.
     if (result.overlay.contains(QLatin1String(gpsGroup)) && date.isValid() != time.isValid()) {
         if (date.isValid())
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSDateStamp, date.toString(QStringLiteral("yyyy:MM:dd")));
+            insertInGroup(result.overlay, gpsGroup, keys::GpsDateStamp, date.toString(QStringLiteral("yyyy:MM:dd")));
         else
-            insertInGroup(result.overlay, gpsGroup, kCGImagePropertyGPSTimeStamp, time.toString(QStringLiteral("HH:mm:ss")));
+            insertInGroup(result.overlay, gpsGroup, keys::GpsTimeStamp, time.toString(QStringLiteral("HH:mm:ss")));
     }
     if (date.isValid() && time.isValid())
         result.fileDate = QDateTime(date, time, zone);

@@ -15,18 +15,18 @@ struct Text {
 
 } // namespace
 
-IKImageItem localImageItem(const QString &path)
+PhotoItem localImageItem(const QString &path)
 {
-    IKImageItem item;
+    PhotoItem item;
     item.fileType = QStringLiteral("Image");
     item.fileName = QFileInfo(path).fileName();
     item.filePath = path;
     return item;
 }
 
-QList<IKImageItem> itemsFromPaths(const QStringList &paths)
+QList<PhotoItem> itemsFromPaths(const QStringList &paths)
 {
-    QList<IKImageItem> items;
+    QList<PhotoItem> items;
     items.reserve(paths.size());
     for (const QString &path : paths)
         items.append(localImageItem(path));
@@ -38,9 +38,9 @@ QString pathOfUrl(const QUrl &url)
     return url.isLocalFile() ? url.toLocalFile() : url.path();
 }
 
-QList<IKImageItem> itemsFromUrls(const QList<QUrl> &urls)
+QList<PhotoItem> itemsFromUrls(const QList<QUrl> &urls)
 {
-    QList<IKImageItem> items;
+    QList<PhotoItem> items;
     items.reserve(urls.size());
     for (const QUrl &url : urls)
         items.append(localImageItem(pathOfUrl(url)));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "IKImageItem.h"
+#include "PhotoItem.h"
 
 #include <QList>
 #include <QString>
@@ -13,10 +13,10 @@
 namespace localimport {
 
 // An editor item for a local file; its picture comes later from the thumbnail loader.
-IKImageItem localImageItem(const QString &path);
+PhotoItem localImageItem(const QString &path);
 
-QList<IKImageItem> itemsFromPaths(const QStringList &paths);
-QList<IKImageItem> itemsFromUrls(const QList<QUrl> &urls);
+QList<PhotoItem> itemsFromPaths(const QStringList &paths);
+QList<PhotoItem> itemsFromUrls(const QList<QUrl> &urls);
 
 // A local URL's file path; other URLs give their path component.
 QString pathOfUrl(const QUrl &url);

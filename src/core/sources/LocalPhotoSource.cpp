@@ -18,7 +18,7 @@ LocalPhotoSource::LocalPhotoSource(Thumbnailer *thumbnailer, QObject *parent)
     });
 }
 
-void LocalPhotoSource::setItems(const QList<IKImageItem> &items)
+void LocalPhotoSource::setItems(const QList<PhotoItem> &items)
 {
     m_items = items;
     Q_EMIT itemsChanged();
@@ -47,5 +47,5 @@ void LocalPhotoSource::materialise(int index, const QString &folder)
 LocalFileResolver LocalPhotoSource::resolver(const QString &) const
 {
     // A file that cannot be read is the read step's to report, with the system's reason.
-    return [](const IKImageItem &item, QString *) { return item.filePath; };
+    return [](const PhotoItem &item, QString *) { return item.filePath; };
 }

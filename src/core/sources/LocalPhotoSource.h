@@ -13,15 +13,15 @@ public:
     // `thumbnailer`: shared with the list that shows the items; null makes one of its own.
     explicit LocalPhotoSource(Thumbnailer *thumbnailer = nullptr, QObject *parent = nullptr);
 
-    void setItems(const QList<IKImageItem> &items);
+    void setItems(const QList<PhotoItem> &items);
 
     bool isLocalList() const override { return true; }
-    QList<IKImageItem> items() const override { return m_items; }
+    QList<PhotoItem> items() const override { return m_items; }
     void requestThumbnail(int index) override;
     void materialise(int index, const QString &folder) override;
     LocalFileResolver resolver(const QString &folder) const override;
 
 private:
-    QList<IKImageItem> m_items;
+    QList<PhotoItem> m_items;
     Thumbnailer *m_thumbnailer;
 };

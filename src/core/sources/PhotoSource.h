@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "IKImageItem.h"
+#include "PhotoItem.h"
 
 #include <QImage>
 #include <QList>
@@ -13,7 +13,7 @@
 // Finds the local file a job reads for an item, from any thread: the item's own file
 // for local photos, the copy already in the Working folder for a camera, the library's
 // file for a library photo. Empty, with the reason in *why, when there is none yet.
-using LocalFileResolver = std::function<QString(const IKImageItem &item, QString *why)>;
+using LocalFileResolver = std::function<QString(const PhotoItem &item, QString *why)>;
 
 // Where the editor's photos come from: the local list, a camera, a photo library. The
 // editor holds one current source and a selection of its items; commands work on the
@@ -28,7 +28,7 @@ public:
 
     // True only for the editor's own list of local files.
     virtual bool isLocalList() const { return false; }
-    virtual QList<IKImageItem> items() const = 0;
+    virtual QList<PhotoItem> items() const = 0;
 
     // Asks for item `index`'s picture; thumbnailReady follows (an empty image when there is none).
     virtual void requestThumbnail(int index) = 0;

@@ -85,7 +85,7 @@ void CompressionController::initState()
     m_currentChooseFilePath = QString();
     m_blocalMode = true;
     m_dragPhotoArray.clear();
-    m_bSecondDrag = false;
+    m_secondDrag = false;
 }
 
 void CompressionController::wireWindow()
@@ -97,7 +97,7 @@ void CompressionController::wireWindow()
     showCloseButtonArtwork();
 
     m_bAddGPS = false;
-    m_bKeepMetadata = true;
+    m_keepMetadata = true;
     ui.saveSizelab->hide();
 
     QComboBox *popup = ui.resizeImageWindow->theResizePopBtn();

@@ -5,7 +5,7 @@
 #include "widgets/ResultTableDataSource.h"
 
 #include "compress/CompressionReport.h"
-#include "compress/NSFileNode.h"
+#include "compress/ResultRow.h"
 #include "compress/ResizeRequest.h"
 
 #include <QElapsedTimer>
@@ -90,7 +90,7 @@ public:
     // The busy view's Stop: the job ends after the photos being written and reports what it finished.
     void StopCompressAction();
     void importPanelDone(QFileDialog *panel, int returnCode);
-    void CompressPhotoProgressHandlerToMainThread(const NSFileNode &entry, int position, int total,
+    void CompressPhotoProgressHandlerToMainThread(const ResultRow &entry, int position, int total,
                                                  const QString &percentText);
     void CompressPhotoProgressFinishToMainThread(const CompressionReport &report);
 
@@ -143,12 +143,12 @@ public:
     Appearance *appearance() const { return m_appearance; }
     UpdateController *updateController() const { return m_updateController; }
     bool blocalMode() const { return m_blocalMode; }
-    bool bSecondDrag() const { return m_bSecondDrag; }
-    bool bKeepMetadata() const { return m_bKeepMetadata; }
+    bool secondDrag() const { return m_secondDrag; }
+    bool keepMetadata() const { return m_keepMetadata; }
     bool keepOriginalPhoto() const { return m_keepOriginalPhoto; }
     quint64 savedFileSize() const { return m_savedFileSize; }
     quint64 allFileSize() const { return m_allFileSize; }
-    const QList<NSFileNode> &dragPhotoArray() const { return m_dragPhotoArray; }
+    const QList<ResultRow> &dragPhotoArray() const { return m_dragPhotoArray; }
     void showCloseButtonArtwork();
     QVariantMap currentExifDictionary() const { return m_currentExifDictionary; }
     QString currentChooseFilePath() const { return m_currentChooseFilePath; }
@@ -213,15 +213,15 @@ private:
     std::shared_ptr<SharedPhotoLocation> m_photoLocation;
 
     bool m_blocalMode = true;
-    bool m_bSecondDrag = false;
-    bool m_bKeepMetadata = true;
+    bool m_secondDrag = false;
+    bool m_keepMetadata = true;
     bool m_keepOriginalPhoto = false;
     bool m_bNeedViewExif = false;
     bool m_downloadAndImportToEdit = false;
     bool m_bAddGPS = false;
     quint64 m_savedFileSize = 0;
     quint64 m_allFileSize = 0;
-    QList<NSFileNode> m_dragPhotoArray;
+    QList<ResultRow> m_dragPhotoArray;
     QVariantMap m_currentExifDictionary;
     QString m_currentChooseFilePath;
     CompressionReport m_lastReport;

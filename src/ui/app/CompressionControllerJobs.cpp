@@ -104,7 +104,7 @@ void CompressionController::beginCompression(CompressionJobKind kind, const QStr
         return;
     if (refuseUnusableOutputFolder())
         return;
-    if (!m_bSecondDrag)
+    if (!m_secondDrag)
         switchToListLayout();
     showBusy();
     m_ui->saveSizelab->hide();
@@ -114,7 +114,7 @@ void CompressionController::beginCompression(CompressionJobKind kind, const QStr
         startJob(kind, items);
     else
         showIdle();
-    m_bSecondDrag = true;
+    m_secondDrag = true;
 }
 
 bool CompressionController::askBeforeReplacingOriginals(const std::function<void()> &proceed)
@@ -162,7 +162,7 @@ void CompressionController::wirePreferences()
     prefs->includeSubfoldersBtn()->setChecked(m_settings->includeSubfolders());
     // Saved at once: quitting right after a change must not lose it.
     connect(prefs->retainPreMetaBtn(), &QCheckBox::toggled, this, [this](bool on) {
-        m_bKeepMetadata = on;
+        m_keepMetadata = on;
         m_settings->setKeepMetadata(on);
     });
     connect(prefs->keepOriginalPhotoBtn(), &QCheckBox::toggled, this, [this](bool on) {
@@ -183,7 +183,7 @@ bool CompressionController::openFiles(const QStringList &paths)
         urls << QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     QMimeData data;
     data.setUrls(urls);
-    PhotoDropArea *dropView = m_bSecondDrag ? m_ui->secondDragImageView : m_ui->leftTipImageView;
+    PhotoDropArea *dropView = m_secondDrag ? m_ui->secondDragImageView : m_ui->leftTipImageView;
     if (dropView->draggingUpdated(&data) == Qt::IgnoreAction)
         return false;
     return dropView->performDragOperation(&data);
@@ -264,9 +264,9 @@ void CompressionController::setJobControlsEnabled(bool enabled)
 void CompressionController::readCompressionOptions()
 {
     PreferenceWindow *prefs = m_ui->preferenceWindow;
-    m_bKeepMetadata = prefs->retainPreMetaBtn()->checkState() != Qt::Unchecked;
+    m_keepMetadata = prefs->retainPreMetaBtn()->checkState() != Qt::Unchecked;
     m_keepOriginalPhoto = prefs->keepOriginalPhotoBtn()->checkState() != Qt::Unchecked;
-    m_settings->setKeepMetadata(m_bKeepMetadata);
+    m_settings->setKeepMetadata(m_keepMetadata);
     m_settings->setKeepOriginalPhoto(m_keepOriginalPhoto);
     m_settings->sync();
 }
@@ -275,8 +275,8 @@ bool CompressionController::startJob(CompressionJobKind kind, const QStringList 
                            const std::optional<compress::ResizeRequest> &resize)
 {
     CompressionOptions options;
-    options.bKeepMetadata = m_bKeepMetadata;
-    options.bKeepOrigialPhoto = m_keepOriginalPhoto;
+    options.keepMetadata = m_keepMetadata;
+    options.keepOriginalPhoto = m_keepOriginalPhoto;
     options.includeSubfolders = m_settings->includeSubfolders();
     options.outputFolder = m_photoLocation->path();
     std::shared_ptr<SharedPhotoLocation> location = m_photoLocation;
@@ -293,7 +293,7 @@ bool CompressionController::startJob(CompressionJobKind kind, const QStringList 
     return false;
 }
 
-void CompressionController::CompressPhotoProgressHandlerToMainThread(const NSFileNode &entry, int position, int total,
+void CompressionController::CompressPhotoProgressHandlerToMainThread(const ResultRow &entry, int position, int total,
                                                           const QString &percentText)
 {
     m_dragPhotoArray.append(entry);

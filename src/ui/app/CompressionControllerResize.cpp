@@ -76,7 +76,7 @@ void CompressionController::ChangeResizePhotoAction()
         return;
 
     QStringList paths;
-    for (const NSFileNode &entry : std::as_const(m_dragPhotoArray))
+    for (const ResultRow &entry : std::as_const(m_dragPhotoArray))
         paths.append(entry.restPath());
     startResize(paths, request);
 }

@@ -108,7 +108,7 @@ QWidget *CompressionController::tableView(ResultTableView *tableView, const QStr
     if (!cell)
         return nullptr;
     const ResultTableModel::Row &item = m_results->row(row);
-    const NSFileNode &entry = item.entry;
+    const ResultRow &entry = item.entry;
     cell->fileNamelab()->setText(shownName(entry.fileName()));
     cell->fileNamelab()->setToolTip(entry.originalPath());
     cell->setCurrentfilePath(entry.restPath());

@@ -101,7 +101,7 @@ QList<CameraInfo> CameraController::knownCameras() const
     return infos;
 }
 
-QList<IKImageItem> CameraController::cameraItems() const
+QList<PhotoItem> CameraController::cameraItems() const
 {
     return m_model->cameraItems();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sources/IKImageItem.h"
+#include "sources/PhotoItem.h"
 #include "sources/camera/CameraDownload.h"
 #include "sources/camera/CameraItem.h"
 #include "sources/camera/CameraPhotoSource.h"
@@ -82,7 +82,7 @@ public:
     // Made on first use.
     MetadataViewerWindow *metadataViewer() const { return m_viewer; }
     CameraItemModel *model() const { return m_model; }
-    QList<IKImageItem> cameraItems() const override;
+    QList<PhotoItem> cameraItems() const override;
     QList<CameraItem> listedItems() const override;
     QList<int> selectionIndexes() const;
     QAction *changeToDeviceAction() const { return m_changeToDeviceAction; }

@@ -125,12 +125,12 @@ QList<CameraItem> CameraItemModel::items(const QList<int> &rows) const
     return chosen;
 }
 
-QList<IKImageItem> CameraItemModel::cameraItems() const
+QList<PhotoItem> CameraItemModel::cameraItems() const
 {
-    QList<IKImageItem> items;
+    QList<PhotoItem> items;
     items.reserve(m_rows.size());
     for (const Row &row : m_rows) {
-        IKImageItem item;
+        PhotoItem item;
         item.fileName = row.item.name;
         item.fileType = row.item.fileType();
         item.fileImage = row.thumbnail;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sources/IKImageItem.h"
+#include "sources/PhotoItem.h"
 #include "sources/camera/CameraItem.h"
 
 #include <QAbstractListModel>
@@ -32,7 +32,7 @@ public:
     QList<CameraItem> items(const QList<int> &rows) const;
     int thumbnailsShown() const { return m_thumbnails; }
     // The list as editor items: name, type and the thumbnail file as their path.
-    QList<IKImageItem> cameraItems() const;
+    QList<PhotoItem> cameraItems() const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

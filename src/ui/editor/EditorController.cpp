@@ -159,7 +159,7 @@ QMessageBox *EditorController::lastAlert() const
     return m_lastAlert;
 }
 
-const QList<IKImageItem> &EditorController::localPhotoItemArray() const
+const QList<PhotoItem> &EditorController::localPhotoItemArray() const
 {
     return m_model->localPhotoItemArray();
 }

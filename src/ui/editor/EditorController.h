@@ -3,7 +3,7 @@
 
 #include "jobs/JobReport.h"
 #include "metadata/EditTarget.h"
-#include "sources/IKImageItem.h"
+#include "sources/PhotoItem.h"
 
 #include <QFutureWatcher>
 #include <QHash>
@@ -97,11 +97,11 @@ public:
     bool controlTextShouldBeginEditing(QLineEdit *field);
 
     // State.
-    const QList<IKImageItem> &localPhotoItemArray() const;
+    const QList<PhotoItem> &localPhotoItemArray() const;
     QString currentChooseFilePath() const { return m_currentChooseFilePath; }
     QString currentFileName() const { return m_currentFileName; }
     QString referencePhotoPath() const { return m_referencePath; }
-    bool bMapPreview() const { return m_bMapPreview; }
+    bool mapPreview() const { return m_mapPreview; }
     MetadataEditorView *view() const;
     EditorPhotoModel *model() const { return m_model; }
     ChangeDateWindow *changeDateWindow() const;
@@ -184,5 +184,5 @@ private:
     QString m_currentChooseFilePath;
     QString m_currentFileName;
     QString m_referencePath;
-    bool m_bMapPreview = false;
+    bool m_mapPreview = false;
 };

@@ -265,6 +265,6 @@ void EditorController::ClickCopyExifDateToCreateDateAction()
 bool EditorController::controlTextShouldBeginEditing(QLineEdit *field)
 {
     Q_UNUSED(field)
-    m_bMapPreview = true;
+    m_mapPreview = true;
     return true;
 }

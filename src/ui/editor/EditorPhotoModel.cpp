@@ -21,16 +21,16 @@ EditorPhotoModel::EditorPhotoModel(QObject *parent)
 
 EditorPhotoModel::~EditorPhotoModel() = default;
 
-void EditorPhotoModel::appendItems(const QList<IKImageItem> &items, Thumbnails when)
+void EditorPhotoModel::appendItems(const QList<PhotoItem> &items, Thumbnails when)
 {
     if (items.isEmpty())
         return;
     beginInsertRows({}, int(m_items.size()), int(m_items.size() + items.size() - 1));
-    for (IKImageItem item : items) {
+    for (PhotoItem item : items) {
         const QString &path = item.filePath;
         if (m_icons.contains(path)) {
             // A file dropped again takes the picture it already has.
-            for (const IKImageItem &other : std::as_const(m_items)) {
+            for (const PhotoItem &other : std::as_const(m_items)) {
                 if (other.filePath == path) {
                     item.fileImage = other.fileImage;
                     break;
@@ -72,7 +72,7 @@ void EditorPhotoModel::removeItems(QList<int> rows)
     }
     // Pictures of files no item shows any more are let go.
     QSet<QString> shown;
-    for (const IKImageItem &item : std::as_const(m_items))
+    for (const PhotoItem &item : std::as_const(m_items))
         shown.insert(item.filePath);
     for (auto it = m_icons.begin(); it != m_icons.end();)
         it = shown.contains(it.key()) ? std::next(it) : m_icons.erase(it);
@@ -87,12 +87,12 @@ QVariant EditorPhotoModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_items.size())
         return {};
-    const IKImageItem &item = m_items.at(index.row());
+    const PhotoItem &item = m_items.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return item.imageTitle();
+        return item.fileName;
     case Qt::ToolTipRole:
-        return item.imageRepresentation();
+        return item.filePath;
     case Qt::DecorationRole: {
         // Painting the cell is what asks for a deferred picture; the model's state is
         // only a cache of pictures, so this const read may start the request.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sources/IKImageItem.h"
+#include "sources/PhotoItem.h"
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -30,8 +30,8 @@ public:
     // cell (a library of thousands of photos then decodes only what is on screen).
     enum class Thumbnails { Now, WhenShown };
 
-    const QList<IKImageItem> &localPhotoItemArray() const { return m_items; }
-    void appendItems(const QList<IKImageItem> &items, Thumbnails when = Thumbnails::Now);
+    const QList<PhotoItem> &localPhotoItemArray() const { return m_items; }
+    void appendItems(const QList<PhotoItem> &items, Thumbnails when = Thumbnails::Now);
     void clear();
     // Takes the items at these rows off the list (the files stay where they are).
     void removeItems(QList<int> rows);
@@ -50,7 +50,7 @@ private:
     void thumbnailReady(const QString &path, const QImage &image);
     void requestThumbnail(const QString &path);
 
-    QList<IKImageItem> m_items;
+    QList<PhotoItem> m_items;
     Thumbnailer *m_loader;
     // Paths asked for and not yet answered.
     QSet<QString> m_pending;

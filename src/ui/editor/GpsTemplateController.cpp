@@ -40,13 +40,13 @@ QString valueErrorTitle() { return GpsTemplateController::tr("Vaule Error"); }
 // The stored position of a photo's properties in signed degrees, when it has one.
 std::optional<QPointF> storedPosition(const QVariantMap &properties)
 {
-    const QVariantMap gps = properties.value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
-    const QVariant lat = gps.value(QLatin1String(kCGImagePropertyGPSLatitude));
-    const QVariant lon = gps.value(QLatin1String(kCGImagePropertyGPSLongitude));
+    const QVariantMap gps = properties.value(QLatin1String(keys::GpsGroup)).toMap();
+    const QVariant lat = gps.value(QLatin1String(keys::GpsLatitude));
+    const QVariant lon = gps.value(QLatin1String(keys::GpsLongitude));
     if (!lat.isValid() || !lon.isValid())
         return std::nullopt;
-    const double sLat = gps.value(QLatin1String(kCGImagePropertyGPSLatitudeRef)).toString() == QLatin1String("S") ? -1 : 1;
-    const double sLon = gps.value(QLatin1String(kCGImagePropertyGPSLongitudeRef)).toString() == QLatin1String("W") ? -1 : 1;
+    const double sLat = gps.value(QLatin1String(keys::GpsLatitudeRef)).toString() == QLatin1String("S") ? -1 : 1;
+    const double sLon = gps.value(QLatin1String(keys::GpsLongitudeRef)).toString() == QLatin1String("W") ? -1 : 1;
     return QPointF(sLat * lat.toDouble(), sLon * lon.toDouble());
 }
 
@@ -212,13 +212,13 @@ void GpsTemplateController::showGpsWindow(const EditTarget &target)
     if (properties.isEmpty() && !error.isEmpty()) {
         window.photoLabel->setText(tr("%1 could not be read.").arg(name));
     } else {
-        const QVariantMap gps = properties.value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
+        const QVariantMap gps = properties.value(QLatin1String(keys::GpsGroup)).toMap();
         if (gps.isEmpty()) {
             window.dateStamplab->setText(QLatin1String(templateapply::kDatePlaceholder));
             window.timeStamplab->setText(QLatin1String(templateapply::kTimePlaceholder));
         } else {
-            for (auto [key, edit] : {std::pair{kCGImagePropertyGPSDateStamp, window.dateStamplab},
-                                     std::pair{kCGImagePropertyGPSTimeStamp, window.timeStamplab}})
+            for (auto [key, edit] : {std::pair{keys::GpsDateStamp, window.dateStamplab},
+                                     std::pair{keys::GpsTimeStamp, window.timeStamplab}})
                 if (gps.contains(QLatin1String(key)))
                     edit->setText(gps.value(QLatin1String(key)).toString());
         }

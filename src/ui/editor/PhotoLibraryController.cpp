@@ -155,7 +155,7 @@ void PhotoLibraryController::StopPhotoLibraryScan()
     m_view->stopScanButton->setEnabled(false);
 }
 
-void PhotoLibraryController::photosFound(const QList<IKImageItem> &items)
+void PhotoLibraryController::photosFound(const QList<PhotoItem> &items)
 {
     m_model->appendItems(items, EditorPhotoModel::Thumbnails::WhenShown);
     m_found += int(items.size());

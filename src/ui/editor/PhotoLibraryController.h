@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sources/IKImageItem.h"
+#include "sources/PhotoItem.h"
 #include "sources/library/LibraryScanReport.h"
 
 #include <QObject>
@@ -52,7 +52,7 @@ Q_SIGNALS:
 
 private:
     QString rememberedLibrary() const;
-    void photosFound(const QList<IKImageItem> &items);
+    void photosFound(const QList<PhotoItem> &items);
     void finished(const LibraryScanReport &report);
     void showAlert(const QString &message, const QString &informative = {});
 

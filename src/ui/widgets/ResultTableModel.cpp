@@ -79,7 +79,7 @@ void ResultTableModel::insertSorted(Row row)
         Q_EMIT rowsReset();
 }
 
-void ResultTableModel::appendEntry(const NSFileNode &entry)
+void ResultTableModel::appendEntry(const ResultRow &entry)
 {
     Row row;
     row.entry = entry;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "compress/NSFileNode.h"
+#include "compress/ResultRow.h"
 
 #include <QList>
 #include <QObject>
@@ -19,7 +19,7 @@ public:
     enum class Column { None, Name, Original, Compressed, Saved };
 
     struct Row {
-        NSFileNode entry;
+        ResultRow entry;
         RowState state = RowState::Compressed;
         // Why a skipped or failed photo has no result, in words for the user.
         QString reason;
@@ -33,7 +33,7 @@ public:
     const Row &row(int index) const { return m_rows.at(index); }
     const QList<Row> &rows() const { return m_rows; }
 
-    void appendEntry(const NSFileNode &entry);
+    void appendEntry(const ResultRow &entry);
     // A photo with no result: `path` is its source, `state` Skipped or Failed.
     void appendProblem(const QString &path, RowState state, const QString &reason);
     void clear();

@@ -37,7 +37,7 @@ private Q_SLOTS:
         QVERIFY(QDir(folder).exists());
         // Stored under its key, and on disk (every write syncs).
         QSettings raw(settings.fileName(), QSettings::IniFormat);
-        QCOMPARE(raw.value(QLatin1String(settingskeys::PhotoLocatoin)).toString(), folder);
+        QCOMPARE(raw.value(QLatin1String(settingskeys::photoLocation)).toString(), folder);
     }
 
     void deletedOutputFolderComesBack()
@@ -63,9 +63,9 @@ private Q_SLOTS:
             settings.setPhotoLibraryData2(QByteArray("bookmark"));
         }
         QSettings raw(ini, QSettings::IniFormat);
-        QCOMPARE(raw.value(QLatin1String(settingskeys::bkeepMetadata)).toBool(), true);
-        QCOMPARE(raw.value(QLatin1String(settingskeys::bkeepOriginalPhoto)).toBool(), true);
-        QCOMPARE(raw.value(QLatin1String(settingskeys::PhotoLibraryPath)).toString(), QStringLiteral("/x/Photos Library.photoslibrary"));
+        QCOMPARE(raw.value(QLatin1String(settingskeys::keepMetadata)).toBool(), true);
+        QCOMPARE(raw.value(QLatin1String(settingskeys::keepOriginalPhoto)).toBool(), true);
+        QCOMPARE(raw.value(QLatin1String(settingskeys::photoLibraryPath)).toString(), QStringLiteral("/x/Photos Library.photoslibrary"));
         AppSettings again(ini);
         QCOMPARE(again.photoLibraryData(), QByteArray("\x00\x01", 2));
         QCOMPARE(again.photoLibraryData2(), QByteArray("bookmark"));

@@ -35,8 +35,8 @@ QList<compress::JobItem> itemsOf(const QStringList &paths)
 CompressionOptions into(const QString &folder, bool keepMetadata = false)
 {
     CompressionOptions options;
-    options.bKeepMetadata = keepMetadata;
-    options.bKeepOrigialPhoto = !folder.isEmpty();
+    options.keepMetadata = keepMetadata;
+    options.keepOriginalPhoto = !folder.isEmpty();
     options.outputFolder = folder;
     options.workers = 2;
     return options;

@@ -16,7 +16,7 @@
 namespace {
 
 struct Progress {
-    NSFileNode entry;
+    ResultRow entry;
     int position;
     int total;
     QString text;
@@ -36,7 +36,7 @@ Outcome runJob(CompressionJobKind kind, const QStringList &items, const Compress
     bool done = false;
     QObject::connect(&job, &CompressionJob::started, [&] { outcome.started = true; });
     QObject::connect(&job, &CompressionJob::progress,
-                     [&](const NSFileNode &e, int p, int t, const QString &s) { outcome.progress.append({e, p, t, s}); });
+                     [&](const ResultRow &e, int p, int t, const QString &s) { outcome.progress.append({e, p, t, s}); });
     QObject::connect(&job, &CompressionJob::succeeded, [&](const CompressionReport &r) {
         outcome.report = r;
         done = true;
@@ -57,8 +57,8 @@ Outcome runJob(CompressionJobKind kind, const QStringList &items, const Compress
 CompressionOptions toFolder(const QString &folder, int workers = 0, bool keepMetadata = true)
 {
     CompressionOptions options;
-    options.bKeepMetadata = keepMetadata;
-    options.bKeepOrigialPhoto = true;
+    options.keepMetadata = keepMetadata;
+    options.keepOriginalPhoto = true;
     options.outputFolder = folder;
     options.workers = workers;
     return options;
@@ -120,7 +120,7 @@ void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
     QCOMPARE(o.progress[0].total, 3);
     QCOMPARE(o.progress[0].text, QStringLiteral("33%"));
 
-    const NSFileNode &entry = o.report.entries[0];
+    const ResultRow &entry = o.report.entries[0];
     QCOMPARE(entry, o.progress[0].entry);
     QCOMPARE(entry.fileName(), QStringLiteral("photo.jpg"));
     QCOMPARE(entry.originalPath(), photo);
@@ -153,10 +153,10 @@ void TestCompressionJob::largerResultKeepsTheSourceBytes()
 
     for (const bool keepOriginal : {true, false}) {
         CompressionOptions options = toFolder(out);
-        options.bKeepOrigialPhoto = keepOriginal;
+        options.keepOriginalPhoto = keepOriginal;
         const Outcome o = runJob(CompressionJobKind::Files, {source}, options);
         QCOMPARE(o.report.entries.size(), 1);
-        const NSFileNode &entry = o.report.entries[0];
+        const ResultRow &entry = o.report.entries[0];
         QCOMPARE(fixtures::readAll(entry.restPath()), original);
         QCOMPARE(entry.restFileSize(), entry.originalFileSize());
         QCOMPARE(entry.restFileSizeStr(), entry.originalFileSizeStr());
@@ -174,12 +174,12 @@ void TestCompressionJob::inPlaceReplacesTheSource()
     const QString source = fixtures::writeJpeg(in + QStringLiteral("/p.jpg"), 800, 600, {QStringLiteral("-Make=Glimmer")});
     const qint64 before = QFileInfo(source).size();
     CompressionOptions options;
-    options.bKeepOrigialPhoto = false;
-    options.bKeepMetadata = true;
+    options.keepOriginalPhoto = false;
+    options.keepMetadata = true;
     const Outcome o = runJob(CompressionJobKind::Files, {source}, options);
     QVERIFY2(o.failure.isEmpty(), qPrintable(o.failure));
     QCOMPARE(o.report.entries.size(), 1);
-    const NSFileNode &entry = o.report.entries[0];
+    const ResultRow &entry = o.report.entries[0];
     QCOMPARE(entry.originalPath(), entry.restPath());
     QCOMPARE(entry.originalFileSize(), quint64(before));
     QCOMPARE(entry.restFileSize(), quint64(QFileInfo(source).size()));
@@ -222,8 +222,8 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     QVERIFY(single.report.failed.isEmpty());
     QCOMPARE(parallel.report.entries.size(), single.report.entries.size());
     for (int i = 0; i < single.report.entries.size(); ++i) {
-        NSFileNode a = single.report.entries[i];
-        NSFileNode b = parallel.report.entries[i];
+        ResultRow a = single.report.entries[i];
+        ResultRow b = parallel.report.entries[i];
         QCOMPARE(QFileInfo(b.restPath()).dir().path(), outs[2]);
         b.setRestPath(a.restPath());
         QCOMPARE(b, a);
@@ -242,7 +242,7 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     }
     QCOMPARE(outcomes[1].report.entries.size(), 42);
     // "PNG" in capitals still takes the PNG encoder: a smaller PNG, not JPEG data.
-    for (const NSFileNode &entry : single.report.entries) {
+    for (const ResultRow &entry : single.report.entries) {
         if (entry.fileName() != QLatin1String("shot.PNG"))
             continue;
         QVERIFY(entry.restFileSize() < entry.originalFileSize());
@@ -352,7 +352,7 @@ void TestCompressionJob::photosInMemoryStayBounded()
         };
         int largestGap = 0;
         BatchCompressor compressor(options);
-        const CompressionReport report = compressor.run(CompressionJobKind::Files, items, [&](const NSFileNode &, int position, int) {
+        const CompressionReport report = compressor.run(CompressionJobKind::Files, items, [&](const ResultRow &, int position, int) {
             largestGap = qMax(largestGap, taken.load() - position);
         });
         QCOMPARE(report.entries.size(), 30);
@@ -386,11 +386,11 @@ void TestCompressionJob::cancelStopsBetweenPhotos()
         originals << fixtures::readAll(items.last());
     }
     CompressionOptions options;
-    options.bKeepOrigialPhoto = false;
+    options.keepOriginalPhoto = false;
     options.workers = 2;
     CompressionJob job;
     QSignalSpy done(&job, &CompressionJob::succeeded);
-    connect(&job, &CompressionJob::progress, &job, [&job](const NSFileNode &, int position) {
+    connect(&job, &CompressionJob::progress, &job, [&job](const ResultRow &, int position) {
         if (position == 0)
             job.cancel();
     });

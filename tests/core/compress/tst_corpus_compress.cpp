@@ -22,8 +22,8 @@ QString corpus()
 CompressionReport compressFolder(const QString &folder, const QString &out, bool keepMetadata)
 {
     CompressionOptions options;
-    options.bKeepMetadata = keepMetadata;
-    options.bKeepOrigialPhoto = true;
+    options.keepMetadata = keepMetadata;
+    options.keepOriginalPhoto = true;
     options.outputFolder = out;
     QList<compress::JobItem> items;
     compress::listFolder(folder, &items, nullptr);
@@ -68,7 +68,7 @@ void TestCorpusCompress::everyOrientationDisplaysUpright()
     const CompressionReport report = compressFolder(in, out, keep);
     QCOMPARE(report.entries.size(), QDir(in).entryList(QDir::Files).size());
     QVERIFY(report.unreadable.isEmpty());
-    for (const NSFileNode &entry : report.entries) {
+    for (const ResultRow &entry : report.entries) {
         const QImage expected = fixtures::uprightByMagick(entry.originalPath(), m_dir.filePath(QStringLiteral("e.png")));
         const QImage actual = fixtures::uprightByMagick(entry.restPath(), m_dir.filePath(QStringLiteral("a.png")));
         const double difference = fixtures::meanDifference(actual, expected);
@@ -85,7 +85,7 @@ void TestCorpusCompress::cameraMetadataSurvives()
     const CompressionReport report = compressFolder(in, out, true);
     QVERIFY(report.unreadable.isEmpty());
     QVERIFY(report.savingPercent() > 30);
-    for (const NSFileNode &entry : report.entries) {
+    for (const ResultRow &entry : report.entries) {
         const QVariantMap before = testsupport::exiftoolTags(entry.originalPath());
         const QVariantMap after = testsupport::exiftoolTags(entry.restPath());
         for (const char *tag : {"IFD0:Make", "IFD0:Model", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude",
@@ -106,7 +106,7 @@ void TestCorpusCompress::cmykPressPhotoKeepsItsColours()
     const QString source = corpus() + QStringLiteral("/metadata/Multiple_ICC_segments.jpg");
     const QString out = m_dir.filePath(QStringLiteral("press"));
     CompressionOptions options;
-    options.bKeepMetadata = true;
+    options.keepMetadata = true;
     options.outputFolder = out;
     const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Files, {{source, false}});
     QCOMPARE(report.entries.size(), 1);
@@ -128,7 +128,7 @@ void TestCorpusCompress::brokenFilesAreSkippedOrWhole()
     QCOMPARE(report.entries.size() + report.unreadable.size() + report.failed.size() + report.skipped.size(),
              qsizetype(report.total));
     QVERIFY(report.unreadable.size() >= 5);
-    for (const NSFileNode &entry : report.entries)
+    for (const ResultRow &entry : report.entries)
         QVERIFY2(!QImage(entry.restPath()).isNull(), qPrintable(entry.fileName()));
     // Nothing is written for a file that could not be read.
     for (const CompressionProblem &problem : report.unreadable)

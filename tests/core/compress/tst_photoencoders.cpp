@@ -87,7 +87,7 @@ void TestPhotoEncoders::encoderChoice()
 
 void TestPhotoEncoders::compressionFactorMapsToQuality50()
 {
-    QCOMPARE(jpegQualityForCompressionFactor(NSImageCompressionFactor), 50);
+    QCOMPARE(jpegQualityForCompressionFactor(fixedCompressionFactor), 50);
     QCOMPARE(jpegQualityForCompressionFactor(1.0), 95);
     QCOMPARE(jpegQualityForCompressionFactor(0.0), 45);
 }
@@ -319,7 +319,7 @@ void TestPhotoEncoders::undecodablePhotoWritesNothing()
     for (const char *name : {"png_text_chunk_claims_1_6_gb.png", "png_ztxt_unpacks_to_64_mb.png"}) {
         QFile bomb(testsupport::testData(QLatin1String(name)));
         QVERIFY(bomb.open(QIODevice::ReadOnly));
-        const compress::DecodedPhoto decoded = compress::decodeFirstImage(bomb.readAll(), QLatin1String(imageio::kUTTypePNG));
+        const compress::DecodedPhoto decoded = compress::decodeFirstImage(bomb.readAll(), QLatin1String(imageio::filetypes::Png));
         QVERIFY2(decoded.image.isNull(), name);
         QCOMPARE(decoded.error, QStringLiteral("the PNG is damaged or cut short"));
     }

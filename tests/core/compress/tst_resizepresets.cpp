@@ -184,8 +184,8 @@ void TestResizePresets::resizeJobScalesInMemory()
 
     const auto runResize = [&](const QStringList &paths, const ResizeRequest &request) {
         CompressionOptions options;
-        options.bKeepOrigialPhoto = true;
-        options.bKeepMetadata = true;
+        options.keepOriginalPhoto = true;
+        options.keepMetadata = true;
         options.outputFolder = folder;
         options.resize = request;
         QList<qint64> before;
@@ -243,13 +243,13 @@ void TestResizePresets::stoppedResizeLeavesWholePhotos()
         originals << fixtures::readAll(paths.last());
     }
     CompressionOptions options;
-    options.bKeepOrigialPhoto = false;
+    options.keepOriginalPhoto = false;
     options.moveReplacedToTrash = false;
     options.workers = 2;
     options.resize = ResizeRequest{QStringLiteral("320 x 240")};
     CompressionJob job;
     QSignalSpy done(&job, &CompressionJob::succeeded);
-    connect(&job, &CompressionJob::progress, &job, [&job](const NSFileNode &, int position) {
+    connect(&job, &CompressionJob::progress, &job, [&job](const ResultRow &, int position) {
         if (position == 0)
             job.cancel();
     });

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compress/CompressionReport.h"
-#include "compress/NSFileNode.h"
+#include "compress/ResultRow.h"
 #include "compress/SizeText.h"
 
 #include <QtTest>
@@ -85,7 +85,7 @@ void TestSizeText::savingPercent()
     QFETCH(quint64, rest);
     QFETCH(QString, text);
     QCOMPARE(savingPercentText(original, rest), text);
-    NSFileNode node;
+    ResultRow node;
     node.setOriginalFileSize(original);
     node.setRestFileSize(rest);
     QCOMPARE(node.percentText(), text);
@@ -137,7 +137,7 @@ void TestSizeText::finishLine()
 
 void TestSizeText::newEntryIsEmpty()
 {
-    const NSFileNode node;
+    const ResultRow node;
     QVERIFY(node.fileName().isNull());
     QVERIFY(node.originalPath().isNull());
     QVERIFY(node.restPath().isNull());

@@ -161,25 +161,25 @@ QList<Operation> operations()
                               QStringLiteral("XMP:XMP-iptcExt:LocationCreatedGPS"), QStringLiteral("XMP:XMP-iptcExt:LocationShownGPS")};
     const QStringList iptcGone{QStringLiteral("IPTC:"), QStringLiteral("XMP:XMP-iptcCore:"), QStringLiteral("XMP:XMP-dc:Subject")};
     const QVariant removed;
-    const QString exifKey = QLatin1String(kCGImagePropertyExifDictionary);
-    const QString gpsKey = QLatin1String(kCGImagePropertyGPSDictionary);
-    const QString iptcKey = QLatin1String(kCGImagePropertyIPTCDictionary);
+    const QString exifKey = QLatin1String(keys::ExifGroup);
+    const QString gpsKey = QLatin1String(keys::GpsGroup);
+    const QString iptcKey = QLatin1String(keys::IptcGroup);
     // Edits that add tags: every maker note, thumbnail and other tag reads as before.
-    const QVariantMap position{{QLatin1String(kCGImagePropertyGPSLatitude), 33.8688},
-                               {QLatin1String(kCGImagePropertyGPSLatitudeRef), QStringLiteral("S")},
-                               {QLatin1String(kCGImagePropertyGPSLongitude), 151.2093},
-                               {QLatin1String(kCGImagePropertyGPSLongitudeRef), QStringLiteral("E")},
-                               {QLatin1String(kCGImagePropertyGPSAltitude), 5.0},
-                               {QLatin1String(kCGImagePropertyGPSAltitudeRef), 1}};
-    const QVariantMap described{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ada")},
-                                {QLatin1String(kCGImagePropertyTIFFCopyright), QStringLiteral("(c) Ada")},
-                                {QLatin1String(kCGImagePropertyTIFFImageDescription), QStringLiteral("Boats")}};
-    const QString tiffKey = QLatin1String(kCGImagePropertyTIFFDictionary);
+    const QVariantMap position{{QLatin1String(keys::GpsLatitude), 33.8688},
+                               {QLatin1String(keys::GpsLatitudeRef), QStringLiteral("S")},
+                               {QLatin1String(keys::GpsLongitude), 151.2093},
+                               {QLatin1String(keys::GpsLongitudeRef), QStringLiteral("E")},
+                               {QLatin1String(keys::GpsAltitude), 5.0},
+                               {QLatin1String(keys::GpsAltitudeRef), 1}};
+    const QVariantMap described{{QLatin1String(keys::TiffArtist), QStringLiteral("Ada")},
+                                {QLatin1String(keys::TiffCopyright), QStringLiteral("(c) Ada")},
+                                {QLatin1String(keys::TiffImageDescription), QStringLiteral("Boats")}};
+    const QString tiffKey = QLatin1String(keys::TiffGroup);
     return {
         {"NewGPS", {{gpsKey, position}}, {QStringLiteral("EXIF:GPS:"), QStringLiteral("XMP:XMP-exif:GPS"), QStringLiteral("RIFF:WebP_Flags")}, {}},
         {"Described",
          {{tiffKey, described},
-          {iptcKey, QVariantMap{{QLatin1String(kCGImagePropertyIPTCKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}},
+          {iptcKey, QVariantMap{{QLatin1String(keys::IptcKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}},
          {QStringLiteral("EXIF:IFD0:Artist"), QStringLiteral("EXIF:IFD0:Copyright"), QStringLiteral("EXIF:IFD0:ImageDescription"),
           QStringLiteral("IPTC:"), QStringLiteral("Photoshop:IPTCDigest"), QStringLiteral("XMP:XMP-dc:"), QStringLiteral("RIFF:WebP_Flags")},
          {}},
@@ -189,7 +189,7 @@ QList<Operation> operations()
         {"NoAll", {{exifKey, removed}, {gpsKey, removed}, {iptcKey, removed}}, exif + gps + iptc,
          exifGone + gpsGone + iptcGone},
         {"Dated",
-         {{exifKey, QVariantMap{{QLatin1String(kCGImagePropertyExifDateTimeOriginal), QStringLiteral("2001:02:03 04:05:06")}}}},
+         {{exifKey, QVariantMap{{QLatin1String(keys::ExifDateTimeOriginal), QStringLiteral("2001:02:03 04:05:06")}}}},
          // A WebP that gains an Exif chunk announces it in its header flags; IPTC and XMP dates
          // that held the capture moment move with it (and IPTC's digest no longer describes it).
          {QStringLiteral("EXIF:ExifIFD:DateTimeOriginal"), QStringLiteral("RIFF:WebP_Flags"),
@@ -232,10 +232,10 @@ private Q_SLOTS:
                 continue;
             ++readable;
             const QVariantMap props = source->properties();
-            const QVariantMap tiff = props.value(QLatin1String(kCGImagePropertyTIFFDictionary)).toMap();
-            const QVariantMap exif = props.value(QLatin1String(kCGImagePropertyExifDictionary)).toMap();
-            const QVariantMap gps = props.value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
-            const QVariantMap iptc = props.value(QLatin1String(kCGImagePropertyIPTCDictionary)).toMap();
+            const QVariantMap tiff = props.value(QLatin1String(keys::TiffGroup)).toMap();
+            const QVariantMap exif = props.value(QLatin1String(keys::ExifGroup)).toMap();
+            const QVariantMap gps = props.value(QLatin1String(keys::GpsGroup)).toMap();
+            const QVariantMap iptc = props.value(QLatin1String(keys::IptcGroup)).toMap();
             const QVariantMap tags = m_exiftool.value(path);
 
             auto check = [&](const QString &field, const QString &ours, const QString &theirs) {
@@ -246,17 +246,17 @@ private Q_SLOTS:
                     disagreements << QStringLiteral("%1 %2: ours '%3' exiftool '%4'")
                                          .arg(QFileInfo(path).fileName(), field, ours.left(60), theirs.left(60));
             };
-            check(QStringLiteral("Make"), text(tiff.value(QLatin1String(kCGImagePropertyTIFFMake))),
+            check(QStringLiteral("Make"), text(tiff.value(QLatin1String(keys::TiffMake))),
                   text(firstOf(tags, {QStringLiteral("IFD0:Make")})));
-            check(QStringLiteral("Model"), text(tiff.value(QLatin1String(kCGImagePropertyTIFFModel))),
+            check(QStringLiteral("Model"), text(tiff.value(QLatin1String(keys::TiffModel))),
                   text(firstOf(tags, {QStringLiteral("IFD0:Model")})));
-            check(QStringLiteral("DateTimeOriginal"), text(exif.value(QLatin1String(kCGImagePropertyExifDateTimeOriginal))),
+            check(QStringLiteral("DateTimeOriginal"), text(exif.value(QLatin1String(keys::ExifDateTimeOriginal))),
                   text(firstOf(tags, {QStringLiteral("ExifIFD:DateTimeOriginal")})));
-            check(QStringLiteral("Orientation"), text(props.value(QLatin1String(kCGImagePropertyOrientation))),
+            check(QStringLiteral("Orientation"), text(props.value(QLatin1String(keys::Orientation))),
                   text(firstOf(tags, {QStringLiteral("IFD0:Orientation")})));
-            check(QStringLiteral("Keywords"), text(iptc.value(QLatin1String(kCGImagePropertyIPTCKeywords))),
+            check(QStringLiteral("Keywords"), text(iptc.value(QLatin1String(keys::IptcKeywords))),
                   text(firstOf(tags, {QStringLiteral("IPTC:Keywords")})));
-            for (const char *key : {kCGImagePropertyGPSLatitude, kCGImagePropertyGPSLongitude}) {
+            for (const char *key : {keys::GpsLatitude, keys::GpsLongitude}) {
                 const QVariant theirs = firstOf(tags, {QStringLiteral("GPS:GPS") + QLatin1String(key)});
                 const QVariant ours = gps.value(QLatin1String(key));
                 const bool same = theirs.isValid() == ours.isValid()
@@ -303,7 +303,7 @@ private Q_SLOTS:
                 // fail; either way with a reason and nothing left behind.
                 QVERIFY(!result.error.isEmpty());
                 const bool sound = result.status == RewriteResult::Refused
-                    || source->type() == QLatin1String(kUTTypeHEIC) || source->type() == QLatin1String(kUTTypeGIF);
+                    || source->type() == QLatin1String(filetypes::Heic) || source->type() == QLatin1String(filetypes::Gif);
                 if (!sound)
                     problems << QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), result.error);
                 QVERIFY(!QFile::exists(out));

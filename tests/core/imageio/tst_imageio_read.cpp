@@ -47,67 +47,67 @@ private Q_SLOTS:
         const QString path = testData(QStringLiteral("gps_htc_desire.jpg"));
         const auto source = imageSourceFromFile(path);
         QVERIFY(source);
-        QCOMPARE(source->type(), QString::fromLatin1(kUTTypeJPEG));
+        QCOMPARE(source->type(), QString::fromLatin1(filetypes::Jpeg));
         QCOMPARE(source->count(), 1);
         const QVariantMap props = source->properties();
         const QVariantMap tags = exiftoolTags(path);
 
-        QCOMPARE(props.value(QLatin1String(kCGImagePropertyPixelWidth)).toInt(), tags.value(QStringLiteral("File:ImageWidth")).toInt());
-        QCOMPARE(props.value(QLatin1String(kCGImagePropertyPixelHeight)).toInt(), tags.value(QStringLiteral("File:ImageHeight")).toInt());
-        QCOMPARE(group(props, kCGImagePropertyTIFFDictionary).value(QLatin1String(kCGImagePropertyTIFFMake)).toString(),
+        QCOMPARE(props.value(QLatin1String(keys::PixelWidth)).toInt(), tags.value(QStringLiteral("File:ImageWidth")).toInt());
+        QCOMPARE(props.value(QLatin1String(keys::PixelHeight)).toInt(), tags.value(QStringLiteral("File:ImageHeight")).toInt());
+        QCOMPARE(group(props, keys::TiffGroup).value(QLatin1String(keys::TiffMake)).toString(),
                  tags.value(QStringLiteral("IFD0:Make")).toString());
-        QCOMPARE(group(props, kCGImagePropertyExifDictionary).value(QLatin1String(kCGImagePropertyExifDateTimeOriginal)).toString(),
+        QCOMPARE(group(props, keys::ExifGroup).value(QLatin1String(keys::ExifDateTimeOriginal)).toString(),
                  tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString());
 
-        const QVariantMap gps = group(props, kCGImagePropertyGPSDictionary);
-        QVERIFY(qAbs(gps.value(QLatin1String(kCGImagePropertyGPSLatitude)).toDouble()
+        const QVariantMap gps = group(props, keys::GpsGroup);
+        QVERIFY(qAbs(gps.value(QLatin1String(keys::GpsLatitude)).toDouble()
                      - tags.value(QStringLiteral("GPS:GPSLatitude")).toDouble()) < 1e-6);
-        QVERIFY(qAbs(gps.value(QLatin1String(kCGImagePropertyGPSLongitude)).toDouble()
+        QVERIFY(qAbs(gps.value(QLatin1String(keys::GpsLongitude)).toDouble()
                      - tags.value(QStringLiteral("GPS:GPSLongitude")).toDouble()) < 1e-6);
-        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSLatitudeRef)).toString(), QStringLiteral("N"));
-        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSAltitude)).toDouble(), 217.0);
-        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSTimeStamp)).toString(), QStringLiteral("07:59:48"));
-        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSDateStamp)).toString(), QStringLiteral("2011:05:06"));
+        QCOMPARE(gps.value(QLatin1String(keys::GpsLatitudeRef)).toString(), QStringLiteral("N"));
+        QCOMPARE(gps.value(QLatin1String(keys::GpsAltitude)).toDouble(), 217.0);
+        QCOMPARE(gps.value(QLatin1String(keys::GpsTimeStamp)).toString(), QStringLiteral("07:59:48"));
+        QCOMPARE(gps.value(QLatin1String(keys::GpsDateStamp)).toString(), QStringLiteral("2011:05:06"));
         // Numbers are numbers, text is text.
-        QCOMPARE(gps.value(QLatin1String(kCGImagePropertyGPSLatitude)).typeId(), int(QMetaType::Double));
-        QCOMPARE(group(props, kCGImagePropertyTIFFDictionary).value(QLatin1String(kCGImagePropertyTIFFOrientation)).typeId(),
+        QCOMPARE(gps.value(QLatin1String(keys::GpsLatitude)).typeId(), int(QMetaType::Double));
+        QCOMPARE(group(props, keys::TiffGroup).value(QLatin1String(keys::TiffOrientation)).typeId(),
                  int(QMetaType::LongLong));
         // Offsets between IFDs are the file's business, not the photo's.
-        QVERIFY(!group(props, kCGImagePropertyTIFFDictionary).contains(QStringLiteral("ExifTag")));
+        QVERIFY(!group(props, keys::TiffGroup).contains(QStringLiteral("ExifTag")));
     }
 
     void iptcAndRepeatedValues()
     {
         const QVariantMap props = readProperties(testData(QStringLiteral("iptc_metapm.jpg")));
-        const QVariantMap iptc = group(props, kCGImagePropertyIPTCDictionary);
-        QCOMPARE(iptc.value(QLatin1String(kCGImagePropertyIPTCKeywords)).toStringList(),
+        const QVariantMap iptc = group(props, keys::IptcGroup);
+        QCOMPARE(iptc.value(QLatin1String(keys::IptcKeywords)).toStringList(),
                  (QStringList{QStringLiteral("A keyword"), QStringLiteral("Another keyword")}));
         QCOMPARE(iptc.value(QStringLiteral("SuppCategory")).toStringList(),
                  (QStringList{QStringLiteral("Football"), QStringLiteral("Soccer"), QStringLiteral("Sport")}));
         QCOMPARE(iptc.value(QStringLiteral("City")).toString(), QStringLiteral("London"));
         QCOMPARE(iptc.value(QStringLiteral("Province/State")).toString(), QStringLiteral("Greater London"));
         QCOMPARE(iptc.value(QStringLiteral("CopyrightNotice")).toString(), QStringLiteral("example.com"));
-        QVERIFY(!props.contains(QLatin1String(kCGImagePropertyGPSDictionary)));
+        QVERIFY(!props.contains(QLatin1String(keys::GpsGroup)));
         // Stored as 28.3465 dots per centimetre.
-        QCOMPARE(qRound(props.value(QLatin1String(kCGImagePropertyDPIWidth)).toDouble()), 72);
+        QCOMPARE(qRound(props.value(QLatin1String(keys::DpiWidth)).toDouble()), 72);
     }
 
     void singleKeywordIsStillAList()
     {
         QTemporaryDir dir;
         const QString path = makeJpeg(dir.filePath(QStringLiteral("k.jpg")), 16, 16, {QStringLiteral("-IPTC:Keywords=solo")});
-        const QVariantMap iptc = group(readProperties(path), kCGImagePropertyIPTCDictionary);
-        QCOMPARE(iptc.value(QLatin1String(kCGImagePropertyIPTCKeywords)).toStringList(), QStringList{QStringLiteral("solo")});
+        const QVariantMap iptc = group(readProperties(path), keys::IptcGroup);
+        QCOMPARE(iptc.value(QLatin1String(keys::IptcKeywords)).toStringList(), QStringList{QStringLiteral("solo")});
     }
 
     void iphoneGpsVersionAndTypes()
     {
         const QVariantMap props = readProperties(testData(QStringLiteral("gps_iphone_1x1.jpg")));
-        const QVariantMap gps = group(props, kCGImagePropertyGPSDictionary);
+        const QVariantMap gps = group(props, keys::GpsGroup);
         QVERIFY(!gps.isEmpty());
-        QVERIFY(gps.contains(QLatin1String(kCGImagePropertyGPSLatitude)));
-        QVERIFY(group(props, kCGImagePropertyExifDictionary).contains(QLatin1String(kCGImagePropertyExifLensModel)));
-        QCOMPARE(props.value(QLatin1String(kCGImagePropertyPixelWidth)).toInt(), 1);
+        QVERIFY(gps.contains(QLatin1String(keys::GpsLatitude)));
+        QVERIFY(group(props, keys::ExifGroup).contains(QLatin1String(keys::ExifLensModel)));
+        QCOMPARE(props.value(QLatin1String(keys::PixelWidth)).toInt(), 1);
     }
 
     void containerChecks_data()
@@ -178,7 +178,7 @@ private Q_SLOTS:
         const auto source = imageSourceFromFile(testData(QStringLiteral("gps_htc_desire.jpg")));
         QVERIFY(source);
         const QImage image = source->image(0);
-        QCOMPARE(image.width(), source->properties().value(QLatin1String(kCGImagePropertyPixelWidth)).toInt());
+        QCOMPARE(image.width(), source->properties().value(QLatin1String(keys::PixelWidth)).toInt());
     }
 };
 

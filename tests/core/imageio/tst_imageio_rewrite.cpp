@@ -85,15 +85,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("exiftoolGroup");
         QTest::newRow("GPS from a phone photo") << testData(QStringLiteral("gps_htc_desire.jpg"))
-                                                << QString::fromLatin1(kCGImagePropertyGPSDictionary)
+                                                << QString::fromLatin1(keys::GpsGroup)
                                                 << QStringLiteral("GPS");
         QTest::newRow("GPS from an iPhone photo with maker note")
-            << testData(QStringLiteral("gps_iphone_1x1.jpg")) << QString::fromLatin1(kCGImagePropertyGPSDictionary)
+            << testData(QStringLiteral("gps_iphone_1x1.jpg")) << QString::fromLatin1(keys::GpsGroup)
             << QStringLiteral("GPS");
         QTest::newRow("IPTC") << testData(QStringLiteral("iptc_metapm.jpg"))
-                              << QString::fromLatin1(kCGImagePropertyIPTCDictionary) << QStringLiteral("IPTC");
+                              << QString::fromLatin1(keys::IptcGroup) << QStringLiteral("IPTC");
         QTest::newRow("Exif") << testData(QStringLiteral("gps_htc_desire.jpg"))
-                              << QString::fromLatin1(kCGImagePropertyExifDictionary) << QStringLiteral("ExifIFD");
+                              << QString::fromLatin1(keys::ExifGroup) << QStringLiteral("ExifIFD");
     }
 
     void removingAGroupKeepsEverythingElse()
@@ -140,12 +140,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString src = testData(QStringLiteral("gps_htc_desire.jpg"));
         const QString out = dir.filePath(QStringLiteral("merged.jpg"));
-        QVariantMap exif{{QLatin1String(kCGImagePropertyExifDateTimeOriginal), QStringLiteral("2020:02:29 23:59:58")}};
-        QVariantMap tiff{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana Lima")},
-                         {QLatin1String(kCGImagePropertyTIFFCopyright), QStringLiteral("(c) 2020 Ana Lima")}};
+        QVariantMap exif{{QLatin1String(keys::ExifDateTimeOriginal), QStringLiteral("2020:02:29 23:59:58")}};
+        QVariantMap tiff{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana Lima")},
+                         {QLatin1String(keys::TiffCopyright), QStringLiteral("(c) 2020 Ana Lima")}};
         const RewriteResult result = rewriteMetadata(
             src, out,
-            {{QLatin1String(kCGImagePropertyExifDictionary), exif}, {QLatin1String(kCGImagePropertyTIFFDictionary), tiff}});
+            {{QLatin1String(keys::ExifGroup), exif}, {QLatin1String(keys::TiffGroup), tiff}});
         QVERIFY2(result.ok(), qPrintable(result.error));
 
         const QVariantMap after = stableTags(out);
@@ -171,8 +171,8 @@ private Q_SLOTS:
             QVERIFY(!own.isEmpty());
             QVERIFY(rewriteMetadata(src, out, own).ok());
             compareTags(stableTags(src), stableTags(out), [](const QString &) { return false; });
-            QCOMPARE(readProperties(out).value(QLatin1String(kCGImagePropertyGPSDictionary)),
-                     own.value(QLatin1String(kCGImagePropertyGPSDictionary)));
+            QCOMPARE(readProperties(out).value(QLatin1String(keys::GpsGroup)),
+                     own.value(QLatin1String(keys::GpsGroup)));
         }
     }
 
@@ -181,13 +181,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString src = makeJpeg(dir.filePath(QStringLiteral("plain.jpg")), 64, 48, {QStringLiteral("-Make=Test")});
         const QString out = dir.filePath(QStringLiteral("sydney.jpg"));
-        QVariantMap gps{{QLatin1String(kCGImagePropertyGPSVersion), QStringLiteral("2.2.0.0")},
-                        {QLatin1String(kCGImagePropertyGPSLatitude), -33.8688},
-                        {QLatin1String(kCGImagePropertyGPSLongitude), 151.2093},
-                        {QLatin1String(kCGImagePropertyGPSLongitudeRef), QStringLiteral("E")},
-                        {QLatin1String(kCGImagePropertyGPSAltitude), -5.0},
-                        {QLatin1String(kCGImagePropertyGPSTimeStamp), QStringLiteral("10:20:30.25")}};
-        QVERIFY(rewriteMetadata(src, out, withGroup(kCGImagePropertyGPSDictionary, gps)).ok());
+        QVariantMap gps{{QLatin1String(keys::GpsVersion), QStringLiteral("2.2.0.0")},
+                        {QLatin1String(keys::GpsLatitude), -33.8688},
+                        {QLatin1String(keys::GpsLongitude), 151.2093},
+                        {QLatin1String(keys::GpsLongitudeRef), QStringLiteral("E")},
+                        {QLatin1String(keys::GpsAltitude), -5.0},
+                        {QLatin1String(keys::GpsTimeStamp), QStringLiteral("10:20:30.25")}};
+        QVERIFY(rewriteMetadata(src, out, withGroup(keys::GpsGroup, gps)).ok());
 
         const QVariantMap tags = exiftoolTags(out);
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
@@ -200,11 +200,11 @@ private Q_SLOTS:
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSTimeStamp")).toString(), QStringLiteral("10:20:30.25"));
         QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Test"));
 
-        const QVariantMap back = readProperties(out).value(QLatin1String(kCGImagePropertyGPSDictionary)).toMap();
-        QVERIFY(qAbs(back.value(QLatin1String(kCGImagePropertyGPSLatitude)).toDouble() - 33.8688) < 1e-6);
-        QCOMPARE(back.value(QLatin1String(kCGImagePropertyGPSLatitudeRef)).toString(), QStringLiteral("S"));
-        QCOMPARE(back.value(QLatin1String(kCGImagePropertyGPSVersion)).toString(), QStringLiteral("2.2.0.0"));
-        QCOMPARE(back.value(QLatin1String(kCGImagePropertyGPSAltitude)).toDouble(), 5.0);
+        const QVariantMap back = readProperties(out).value(QLatin1String(keys::GpsGroup)).toMap();
+        QVERIFY(qAbs(back.value(QLatin1String(keys::GpsLatitude)).toDouble() - 33.8688) < 1e-6);
+        QCOMPARE(back.value(QLatin1String(keys::GpsLatitudeRef)).toString(), QStringLiteral("S"));
+        QCOMPARE(back.value(QLatin1String(keys::GpsVersion)).toString(), QStringLiteral("2.2.0.0"));
+        QCOMPARE(back.value(QLatin1String(keys::GpsAltitude)).toDouble(), 5.0);
     }
 
     void iptcTextIsDecodableByOtherReaders()
@@ -212,18 +212,18 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("keywords.jpg"));
         const QStringList keywords{QStringLiteral("Zürich"), QStringLiteral("東京"), QStringLiteral("plain")};
-        QVariantMap iptc{{QLatin1String(kCGImagePropertyIPTCKeywords), keywords},
-                         {QLatin1String(kCGImagePropertyIPTCCaptionAbstract), QStringLiteral("Café au lait")}};
+        QVariantMap iptc{{QLatin1String(keys::IptcKeywords), keywords},
+                         {QLatin1String(keys::IptcCaptionAbstract), QStringLiteral("Café au lait")}};
         QVERIFY(rewriteMetadata(testData(QStringLiteral("iptc_metapm.jpg")), out,
-                                withGroup(kCGImagePropertyIPTCDictionary, iptc))
+                                withGroup(keys::IptcGroup, iptc))
                     .ok());
 
         const QVariantMap tags = exiftoolTags(out);
         QCOMPARE(tags.value(QStringLiteral("IPTC:Keywords")).toStringList(), keywords);
         QCOMPARE(tags.value(QStringLiteral("IPTC:Caption-Abstract")).toString(), QStringLiteral("Café au lait"));
         QCOMPARE(tags.value(QStringLiteral("IPTC:City")).toString(), QStringLiteral("London"));
-        const QVariantMap back = readProperties(out).value(QLatin1String(kCGImagePropertyIPTCDictionary)).toMap();
-        QCOMPARE(back.value(QLatin1String(kCGImagePropertyIPTCKeywords)).toStringList(), keywords);
+        const QVariantMap back = readProperties(out).value(QLatin1String(keys::IptcGroup)).toMap();
+        QCOMPARE(back.value(QLatin1String(keys::IptcKeywords)).toStringList(), keywords);
     }
 
     void otherContainersKeepTheirPixels_data()
@@ -260,9 +260,9 @@ private Q_SLOTS:
         QVERIFY(source);
         QCOMPARE(source->count(), frames);
         const QString out = dir.filePath(QStringLiteral("copy-") + name);
-        QVariantMap overlay{{QLatin1String(kCGImagePropertyTIFFDictionary),
-                             QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Someone")}}},
-                            {QLatin1String(kCGImagePropertyGPSDictionary), QVariant()}};
+        QVariantMap overlay{{QLatin1String(keys::TiffGroup),
+                             QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Someone")}}},
+                            {QLatin1String(keys::GpsGroup), QVariant()}};
         const RewriteResult result = rewriteMetadata(*source, out, overlay);
         QVERIFY2(result.ok(), qPrintable(result.error));
 
@@ -306,10 +306,10 @@ private Q_SLOTS:
         QVERIFY(in.open(QIODevice::ReadOnly));
         const QByteArray before = in.readAll();
         const bool png = name.endsWith(QLatin1String(".png"));
-        const QVariantMap dated{{QLatin1String(kCGImagePropertyExifDictionary),
-                                 QVariantMap{{QLatin1String(kCGImagePropertyExifDateTimeOriginal),
+        const QVariantMap dated{{QLatin1String(keys::ExifGroup),
+                                 QVariantMap{{QLatin1String(keys::ExifDateTimeOriginal),
                                               QStringLiteral("2001:02:03 04:05:06")}}}};
-        const QVariantMap noGps{{QLatin1String(kCGImagePropertyGPSDictionary), QVariant()}};
+        const QVariantMap noGps{{QLatin1String(keys::GpsGroup), QVariant()}};
         for (const QVariantMap &overlay : {dated, noGps}) {
             const QString out = dir.filePath(QStringLiteral("copy-") + name);
             const RewriteResult result = rewriteMetadata(src, out, overlay);
@@ -378,7 +378,7 @@ private Q_SLOTS:
         QVERIFY(!imageSourceFromFile(src, &error));
         QVERIFY(!error.isEmpty());
         const QString out = dir.filePath(QStringLiteral("NoGPS_broken.jpg"));
-        const RewriteResult result = rewriteMetadata(src, out, withGroup(kCGImagePropertyGPSDictionary, QVariant()));
+        const RewriteResult result = rewriteMetadata(src, out, withGroup(keys::GpsGroup, QVariant()));
         QCOMPARE(result.status, RewriteResult::Unreadable);
         QVERIFY(!QFile::exists(out));
     }
@@ -388,9 +388,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QVariantMap>("overlay");
         // Exif that cannot fit a JPEG segment (64 KiB) makes the container write fail.
-        QVariantMap tiff{{QLatin1String(kCGImagePropertyTIFFImageDescription), QString(70000, QLatin1Char('x'))}};
+        QVariantMap tiff{{QLatin1String(keys::TiffImageDescription), QString(70000, QLatin1Char('x'))}};
         QTest::newRow("Exif over 64 KiB") << testData(QStringLiteral("gps_htc_desire.jpg"))
-                                          << withGroup(kCGImagePropertyTIFFDictionary, tiff);
+                                          << withGroup(keys::TiffGroup, tiff);
     }
 
     void failedWriteLeavesEarlierCopy()
@@ -420,7 +420,7 @@ private Q_SLOTS:
         QTest::failOnWarning(QRegularExpression(QRegularExpression::escape(message)));
         const RewriteResult result = rewriteMetadata(testData(QStringLiteral("exif_bad_ifd_unreadable_rewrite.jpg")),
                                                      dir.filePath(QStringLiteral("copy.jpg")),
-                                                     withGroup(kCGImagePropertyGPSDictionary, QVariant()));
+                                                     withGroup(keys::GpsGroup, QVariant()));
         QVERIFY2(result.ok(), qPrintable(result.error));
     }
 
@@ -432,10 +432,10 @@ private Q_SLOTS:
                                                  QStringLiteral("xc:blue"), src});
         const auto source = imageSourceFromFile(src);
         QVERIFY(source);
-        QCOMPARE(source->type(), QString::fromLatin1(kUTTypeGIF));
+        QCOMPARE(source->type(), QString::fromLatin1(filetypes::Gif));
         QCOMPARE(source->count(), 2);
         const QString out = dir.filePath(QStringLiteral("copy.gif"));
-        QVERIFY(rewriteMetadata(*source, out, withGroup(kCGImagePropertyGPSDictionary, QVariant())).ok());
+        QVERIFY(rewriteMetadata(*source, out, withGroup(keys::GpsGroup, QVariant())).ok());
         QFile a(src), b(out);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(b.readAll(), a.readAll());
@@ -447,9 +447,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QStringList names{QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("gps_iphone_1x1.jpg"),
                                 QStringLiteral("iptc_metapm.jpg")};
-        const QVariantMap overlay{{QLatin1String(kCGImagePropertyGPSDictionary), QVariant()},
-                                  {QLatin1String(kCGImagePropertyTIFFDictionary),
-                                   QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana")}}}};
+        const QVariantMap overlay{{QLatin1String(keys::GpsGroup), QVariant()},
+                                  {QLatin1String(keys::TiffGroup),
+                                   QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana")}}}};
         QHash<QString, QByteArray> expected;
         for (const QString &name : names) {
             const QString out = dir.filePath(QStringLiteral("seq-") + name);
@@ -480,7 +480,7 @@ private Q_SLOTS:
         stale.write("stale");
         stale.close();
         QVERIFY(rewriteMetadata(testData(QStringLiteral("gps_htc_desire.jpg")), out,
-                                withGroup(kCGImagePropertyGPSDictionary, QVariant()))
+                                withGroup(keys::GpsGroup, QVariant()))
                     .ok());
         QVERIFY(imageSourceFromFile(out));
     }

@@ -105,9 +105,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QByteArray>("secret");
-        const QString exif = QString::fromLatin1(kCGImagePropertyExifDictionary);
-        const QString gps = QString::fromLatin1(kCGImagePropertyGPSDictionary);
-        const QString iptc = QString::fromLatin1(kCGImagePropertyIPTCDictionary);
+        const QString exif = QString::fromLatin1(keys::ExifGroup);
+        const QString gps = QString::fromLatin1(keys::GpsGroup);
+        const QString iptc = QString::fromLatin1(keys::IptcGroup);
         QTest::newRow("two Exif segments, Exif removed")
             << QStringList{QStringLiteral("-LensModel=SecretLens")} << 0xE1 << kExif << exif << QByteArray("SecretLens");
         QTest::newRow("two Exif segments, GPS removed")
@@ -156,11 +156,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QVariantMap>("overlay");
         QTest::addColumn<bool>("written");
-        QTest::newRow("GPS removed in place") << removal(kCGImagePropertyGPSDictionary) << true;
-        QTest::newRow("IPTC removed, Exif untouched") << removal(kCGImagePropertyIPTCDictionary) << true;
+        QTest::newRow("GPS removed in place") << removal(keys::GpsGroup) << true;
+        QTest::newRow("IPTC removed, Exif untouched") << removal(keys::IptcGroup) << true;
         QTest::newRow("new artist in a split block")
-            << QVariantMap{{QLatin1String(kCGImagePropertyTIFFDictionary),
-                            QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana")}}}}
+            << QVariantMap{{QLatin1String(keys::TiffGroup),
+                            QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana")}}}}
             << false;
     }
 
@@ -195,7 +195,7 @@ private Q_SLOTS:
         const QVariantMap before = exiftoolTags(src);
         const QVariantMap after = exiftoolTags(out);
         QCOMPARE(after.value(QStringLiteral("ExifIFD:UserComment")).toString().size(), 70000);
-        const bool gpsRemoved = overlay.contains(QLatin1String(kCGImagePropertyGPSDictionary));
+        const bool gpsRemoved = overlay.contains(QLatin1String(keys::GpsGroup));
         QCOMPARE(after.contains(QStringLiteral("GPS:GPSLatitude")), !gpsRemoved);
         QCOMPARE(after.value(QStringLiteral("IFD0:Model")), before.value(QStringLiteral("IFD0:Model")));
     }
@@ -207,10 +207,10 @@ private Q_SLOTS:
         QTest::addColumn<QVariantMap>("overlay");
         QTest::addColumn<bool>("dropped");
         QTest::newRow("GPS removed in place keeps the block as it is")
-            << removal(kCGImagePropertyGPSDictionary) << false;
+            << removal(keys::GpsGroup) << false;
         QTest::newRow("new artist grows the block")
-            << QVariantMap{{QLatin1String(kCGImagePropertyTIFFDictionary),
-                            QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ana")}}}}
+            << QVariantMap{{QLatin1String(keys::TiffGroup),
+                            QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana")}}}}
             << true;
     }
 
@@ -247,10 +247,10 @@ private Q_SLOTS:
     void untouchedIptcDataSetsKeepTheirBytes_data()
     {
         QTest::addColumn<QVariantMap>("overlay");
-        QTest::newRow("GPS removed") << removal(kCGImagePropertyGPSDictionary);
+        QTest::newRow("GPS removed") << removal(keys::GpsGroup);
         QTest::newRow("keywords changed")
-            << QVariantMap{{QLatin1String(kCGImagePropertyIPTCDictionary),
-                            QVariantMap{{QLatin1String(kCGImagePropertyIPTCKeywords), QStringList{QStringLiteral("new")}}}}};
+            << QVariantMap{{QLatin1String(keys::IptcGroup),
+                            QVariantMap{{QLatin1String(keys::IptcKeywords), QStringList{QStringLiteral("new")}}}}};
     }
 
     void untouchedIptcDataSetsKeepTheirBytes()
@@ -290,9 +290,9 @@ private Q_SLOTS:
         QByteArray target = readAll(makeJpeg(dir.filePath(QStringLiteral("new.jpg")), 24, 32));
         QString error;
         QVERIFY2(copyMetadata(*source, target, AllMetadataParts,
-                              {{QLatin1String(kCGImagePropertyOrientation), 1},
-                               {QLatin1String(kCGImagePropertyPixelWidth), 24},
-                               {QLatin1String(kCGImagePropertyPixelHeight), 32}},
+                              {{QLatin1String(keys::Orientation), 1},
+                               {QLatin1String(keys::PixelWidth), 24},
+                               {QLatin1String(keys::PixelHeight), 32}},
                               &error),
                  qPrintable(error));
         QVERIFY(target.contains(vendor));
@@ -326,7 +326,7 @@ private Q_SLOTS:
         writeAll(src, bytes);
 
         const QString out = dir.filePath(QStringLiteral("copy.jpg"));
-        const RewriteResult result = rewriteMetadata(src, out, removal(kCGImagePropertyGPSDictionary));
+        const RewriteResult result = rewriteMetadata(src, out, removal(keys::GpsGroup));
         QVERIFY2(result.ok(), qPrintable(result.error));
         QVERIFY2(!readAll(out).contains("SecretPlace"), "stray packet bytes were copied");
         QCOMPARE(exiftoolTags(out).value(QStringLiteral("IFD0:Model")).toString(), QStringLiteral("Kept"));
@@ -344,9 +344,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QVariantMap>("overlay");
         auto gps = [](const QVariant &latitude) {
-            return QVariantMap{{QLatin1String(kCGImagePropertyGPSDictionary),
-                                QVariantMap{{QLatin1String(kCGImagePropertyGPSLatitude), latitude},
-                                            {QLatin1String(kCGImagePropertyGPSLongitude), 10.0}}}};
+            return QVariantMap{{QLatin1String(keys::GpsGroup),
+                                QVariantMap{{QLatin1String(keys::GpsLatitude), latitude},
+                                            {QLatin1String(keys::GpsLongitude), 10.0}}}};
         };
         QTest::newRow("latitude as text") << gps(QStringLiteral("north"));
         QTest::newRow("latitude out of range") << gps(123.0);
@@ -548,15 +548,15 @@ private Q_SLOTS:
         QTest::addColumn<QVariantMap>("overlay");
         QTest::addColumn<QString>("tag");
         QTest::addColumn<QString>("expected");
-        const QVariantMap gps{{QLatin1String(kCGImagePropertyGPSDictionary),
-                               QVariantMap{{QLatin1String(kCGImagePropertyGPSLatitude), 33.8688},
-                                           {QLatin1String(kCGImagePropertyGPSLatitudeRef), QStringLiteral("S")},
-                                           {QLatin1String(kCGImagePropertyGPSLongitude), 151.25},
-                                           {QLatin1String(kCGImagePropertyGPSLongitudeRef), QStringLiteral("E")}}}};
+        const QVariantMap gps{{QLatin1String(keys::GpsGroup),
+                               QVariantMap{{QLatin1String(keys::GpsLatitude), 33.8688},
+                                           {QLatin1String(keys::GpsLatitudeRef), QStringLiteral("S")},
+                                           {QLatin1String(keys::GpsLongitude), 151.25},
+                                           {QLatin1String(keys::GpsLongitudeRef), QStringLiteral("E")}}}};
         const QVariantMap artist{
-            {QLatin1String(kCGImagePropertyTIFFDictionary), QVariantMap{{QLatin1String(kCGImagePropertyTIFFArtist), QStringLiteral("Ada")}}},
-            {QLatin1String(kCGImagePropertyIPTCDictionary),
-             QVariantMap{{QLatin1String(kCGImagePropertyIPTCKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}};
+            {QLatin1String(keys::TiffGroup), QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ada")}}},
+            {QLatin1String(keys::IptcGroup),
+             QVariantMap{{QLatin1String(keys::IptcKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}};
         QTest::newRow("GPS, maker note") << testData(QStringLiteral("gps_iphone_1x1.jpg")) << gps << "GPSLongitude" << "151.25";
         QTest::newRow("artist, maker note") << testData(QStringLiteral("gps_iphone_1x1.jpg")) << artist << "Artist" << "Ada";
         QTest::newRow("GPS, IPTC and thumbnail") << testData(QStringLiteral("iptc_metapm.jpg")) << gps << "GPSLatitude" << "-33.8688";

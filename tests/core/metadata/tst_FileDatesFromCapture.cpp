@@ -106,7 +106,7 @@ private Q_SLOTS:
         EditTarget target;
         target.sourceIsLocalList = false;
         target.workingFolder = folder;
-        IKImageItem downloaded, missing;
+        PhotoItem downloaded, missing;
         downloaded.fileName = QStringLiteral("IMG_7.JPG");
         missing.fileName = QStringLiteral("IMG_8.JPG");
         target.items = {downloaded, missing};

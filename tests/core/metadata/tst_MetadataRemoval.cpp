@@ -219,7 +219,7 @@ private Q_SLOTS:
         target.sourceIsLocalList = false;
         target.workingFolder = folder;
         for (const QString name : {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG"}) {
-            IKImageItem item;
+            PhotoItem item;
             item.fileName = name;
             item.filePath = QStringLiteral("/camera/DCIM/") + name; // never read in camera mode
             target.items.append(item);

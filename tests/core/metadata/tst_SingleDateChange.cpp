@@ -176,7 +176,7 @@ private Q_SLOTS:
         EditTarget target;
         target.sourceIsLocalList = false;
         target.workingFolder = folder;
-        IKImageItem item;
+        PhotoItem item;
         item.fileName = QStringLiteral("IMG_1.JPG");
         target.items = {item, item};
         target.items[1].fileName = QStringLiteral("IMG_2.JPG"); // not downloaded

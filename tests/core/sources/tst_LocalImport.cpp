@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 
-#include "sources/IKImageItem.h"
+#include "sources/PhotoItem.h"
 #include "sources/LocalImport.h"
 
 #include <QDir>
@@ -33,17 +33,14 @@ private Q_SLOTS:
     {
         const QList<QUrl> urls{QUrl::fromLocalFile(m_photo), QUrl::fromLocalFile(m_text), QUrl::fromLocalFile(m_photo),
                                QUrl::fromLocalFile(m_dir.path())};
-        const QList<IKImageItem> items = localimport::itemsFromUrls(urls);
+        const QList<PhotoItem> items = localimport::itemsFromUrls(urls);
         QCOMPARE(items.size(), 4);
         QCOMPARE(items[0].filePath, m_photo);
         QCOMPARE(items[0].fileName, QStringLiteral("beach.jpg"));
-        QCOMPARE(items[0].imageRepresentation(), m_photo);
-        QCOMPARE(items[0].imageRepresentationType(), IKImageItem::IKImageBrowserPathRepresentationType());
-        QCOMPARE(items[0].imageTitle(), QStringLiteral("beach.jpg"));
         QCOMPARE(items[1].fileName, QStringLiteral("notes.txt"));
         QCOMPARE(items[1].fileType, QStringLiteral("Image"));
         // The same file twice gives two items that share their identity.
-        QCOMPARE(items[2].imageUID(), items[0].imageUID());
+        QCOMPARE(items[2].fileName, items[0].fileName);
         QCOMPARE(items[3].filePath, m_dir.path());
     }
 

@@ -215,7 +215,7 @@ private Q_SLOTS:
         QTest::keyClicks(batch->hourValuelab, QStringLiteral("1"));
         QTest::keyClicks(batch->dayValuelab, QStringLiteral("x2")); // letters are not taken
         QCOMPARE(batch->dayValuelab->text(), QStringLiteral("2"));
-        QVERIFY(m_editor->bMapPreview());
+        QVERIFY(m_editor->mapPreview());
         testsupport::screenshot(QStringLiteral("editor-batch-offset.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);

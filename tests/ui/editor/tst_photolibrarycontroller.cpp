@@ -119,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(stored.photoLibraryPath(), m_library);
         QCOMPARE(QString::fromUtf8(stored.photoLibraryData()), m_library);
         QStringList listed;
-        for (const IKImageItem &item : m_editor->localPhotoItemArray())
+        for (const PhotoItem &item : m_editor->localPhotoItemArray())
             listed << item.filePath;
         QCOMPARE(listed, m_expected);
         QVERIFY2(inserted.size() > 1 && inserted.size() < 60, qPrintable(QString::number(inserted.size())));

@@ -11,7 +11,7 @@ CameraPhotoSource::CameraPhotoSource(CameraListing &camera, QObject *parent)
 {
 }
 
-QList<IKImageItem> CameraPhotoSource::items() const
+QList<PhotoItem> CameraPhotoSource::items() const
 {
     return m_camera.cameraItems();
 }
@@ -47,7 +47,7 @@ LocalFileResolver CameraPhotoSource::resolver(const QString &folder) const
     QHash<QString, qint64> sizes;
     for (const CameraItem &item : m_camera.listedItems())
         sizes.insert(item.name, item.size);
-    return [folder, sizes](const IKImageItem &item, QString *why) -> QString {
+    return [folder, sizes](const PhotoItem &item, QString *why) -> QString {
         const QFileInfo copy(folder + QLatin1Char('/') + item.fileName);
         const qint64 size = sizes.value(item.fileName, -1);
         if (copy.isFile() && (size < 0 || copy.size() == size))

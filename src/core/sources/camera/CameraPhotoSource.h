@@ -18,7 +18,7 @@ public:
     // The current camera's items, in listing order.
     virtual QList<CameraItem> listedItems() const = 0;
     // The same items as the editor lists them (name, type, thumbnail).
-    virtual QList<IKImageItem> cameraItems() const = 0;
+    virtual QList<PhotoItem> cameraItems() const = 0;
     // Makes local copies of `items` in `folder`, reusing a copy of the same name and size,
     // then calls `done` with the copies' paths and the failures' messages.
     virtual void materialise(const QList<CameraItem> &items, const QString &folder, CopiesDone done) = 0;
@@ -33,7 +33,7 @@ class CameraPhotoSource : public PhotoSource
 public:
     explicit CameraPhotoSource(CameraListing &camera, QObject *parent = nullptr);
 
-    QList<IKImageItem> items() const override;
+    QList<PhotoItem> items() const override;
     void requestThumbnail(int index) override;
     void materialise(int index, const QString &folder) override;
     LocalFileResolver resolver(const QString &folder) const override;

@@ -15,7 +15,7 @@ PhotoLibrarySource::PhotoLibrarySource(Thumbnailer *thumbnailer, QObject *parent
     , m_thumbnailer(thumbnailer ? thumbnailer : new Thumbnailer(QSize(176, 176), 16 * 1024 * 1024, this))
 {
     connect(m_scan, &PhotoLibraryScan::photosFound, this, [this](const QStringList &paths) {
-        const QList<IKImageItem> batch = localimport::itemsFromPaths(paths);
+        const QList<PhotoItem> batch = localimport::itemsFromPaths(paths);
         m_items += batch;
         Q_EMIT itemsChanged();
         Q_EMIT photosFound(batch);
@@ -74,5 +74,5 @@ void PhotoLibrarySource::materialise(int index, const QString &)
 LocalFileResolver PhotoLibrarySource::resolver(const QString &) const
 {
     // Jobs read the library's file in place; they write their copies elsewhere.
-    return [](const IKImageItem &item, QString *) { return item.filePath; };
+    return [](const PhotoItem &item, QString *) { return item.filePath; };
 }

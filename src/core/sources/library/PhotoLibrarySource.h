@@ -27,18 +27,18 @@ public:
     bool isScanning() const;
     QString libraryPath() const { return m_libraryPath; }
 
-    QList<IKImageItem> items() const override { return m_items; }
+    QList<PhotoItem> items() const override { return m_items; }
     void requestThumbnail(int index) override;
     void materialise(int index, const QString &folder) override;
     LocalFileResolver resolver(const QString &folder) const override;
 
 Q_SIGNALS:
-    void photosFound(const QList<IKImageItem> &items);
+    void photosFound(const QList<PhotoItem> &items);
     void finished(const LibraryScanReport &report);
 
 private:
     PhotoLibraryScan *m_scan;
     Thumbnailer *m_thumbnailer;
-    QList<IKImageItem> m_items;
+    QList<PhotoItem> m_items;
     QString m_libraryPath;
 };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NSFileNode.h"
+#include "ResultRow.h"
 
 #include "SizeText.h"
 
-QString NSFileNode::percentText() const
+QString ResultRow::percentText() const
 {
     return compress::savingPercentText(m_originalFileSize, m_restFileSize);
 }

@@ -8,7 +8,7 @@
 // went and both sizes. A plain value: the job fills it on its own thread and hands a
 // copy over, so a reader never sees a half-filled entry and nothing changes it after.
 // A new entry has every string null and both sizes 0.
-class NSFileNode
+class ResultRow
 {
 public:
     QString fileName() const { return m_fileName; }
@@ -35,7 +35,7 @@ public:
     // The saving as the table shows it: "%d%%", 0% when the source measured 0 bytes.
     QString percentText() const;
 
-    bool operator==(const NSFileNode &other) const = default;
+    bool operator==(const ResultRow &other) const = default;
 
 private:
     QString m_fileName;
@@ -47,4 +47,4 @@ private:
     QString m_restFileSizeStr;
 };
 
-Q_DECLARE_METATYPE(NSFileNode)
+Q_DECLARE_METATYPE(ResultRow)

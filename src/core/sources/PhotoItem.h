@@ -6,12 +6,9 @@
 
 // One photo of the editor list or of the camera list. Lists hold their items by
 // value, so an item is never shared between lists.
-class IKImageItem
+class PhotoItem
 {
 public:
-    // The browser loads and renders the file at imageRepresentation() itself.
-    static QString IKImageBrowserPathRepresentationType();
-
     // The picture shown for the item: a thumbnail of the file for local items (filled
     // on the main thread once the thumbnail loader delivers it), the device's
     // thumbnail for camera items. Empty when the file is not an image.
@@ -20,9 +17,4 @@ public:
     QString fileType = QStringLiteral("Image"); // "Image" or "Movie"
     // Identity and caption: two items with the same name count as the same image.
     QString fileName;
-
-    QString imageRepresentationType() const { return IKImageBrowserPathRepresentationType(); }
-    QString imageRepresentation() const { return filePath; }
-    QString imageUID() const { return fileName; }
-    QString imageTitle() const { return fileName; }
 };
