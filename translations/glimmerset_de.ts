@@ -812,6 +812,14 @@
         <translation>die Kopie konnte nicht geschrieben werden</translation>
     </message>
     <message>
+        <source>the photo&apos;s metadata could not be processed</source>
+        <translation>die Metadaten des Fotos konnten nicht verarbeitet werden</translation>
+    </message>
+    <message>
+        <source>the photo&apos;s metadata could not be processed (%1)</source>
+        <translation>die Metadaten des Fotos konnten nicht verarbeitet werden (%1)</translation>
+    </message>
+    <message>
         <location filename="../src/core/metadata/EditSteps.cpp" line="118"/>
         <source>the copy was written but its file dates could not be set</source>
         <translation>die Kopie wurde geschrieben, aber ihre Dateidaten konnten nicht gesetzt werden</translation>

@@ -98,7 +98,8 @@ ExifEdits exifEditsFor(const QByteArray &source, const QVariantMap &overlay)
             ++it;
     }
     const Exiv2::ExifData before = exif;
-    if (!applyOverlay(image->image(), overlay, &edits.refusal))
+    bool laid = false;
+    if (!guarded([&] { laid = applyOverlay(image->image(), overlay, &edits.refusal); }, &edits.refusal) || !laid)
         return edits;
     const Exiv2::ExifData &after = image->image().exifData();
     const Entries was = entriesOf(before);

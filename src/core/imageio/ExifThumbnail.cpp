@@ -17,7 +17,10 @@ QImage exifThumbnail(const QString &path)
         auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
         if (!image.get())
             return {};
-        image->readMetadata();
+        {
+            const auto lock = lockXmpToolkit();
+            image->readMetadata();
+        }
         const Exiv2::ExifData &exif = image->exifData();
         const Exiv2::ExifThumbC thumbnail(exif);
         const Exiv2::DataBuf data = thumbnail.copy();

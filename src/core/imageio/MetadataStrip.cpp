@@ -119,6 +119,7 @@ QByteArray stripMetadataLosslessly(const QByteArray &data, const QString &type, 
             }
             Exiv2::Image &image = target->image();
             image.setExifData(kept);
+            const auto lock = lockXmpToolkit();
             image.writeMetadata();
             Exiv2::BasicIo &io = image.io();
             if (io.open() != 0)

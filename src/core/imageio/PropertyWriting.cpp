@@ -225,6 +225,9 @@ void editXmp(Exiv2::Image &image, const XmpChange &change, QStringList &problems
 {
     if (change.isEmpty())
         return;
+    // Otherwise xmpPacket() serialises the parsed properties anew, which is neither the
+    // photo's packet nor something that can fail on a packet the toolkit only half reads.
+    image.writeXmpFromPacket(true);
     QByteArray packet = QByteArray::fromStdString(image.xmpPacket());
     if (packet.isEmpty()) {
         if (editXmpProperties(image.xmpData(), change))
@@ -389,6 +392,9 @@ QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current)
 
 bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *error)
 {
+    // Parsing and serialising XMP share the toolkit's namespace table with every other
+    // photo of the job.
+    const auto lock = lockXmpToolkit();
     QStringList problems;
     Exiv2::ExifData &exif = image.exifData();
     const QVariantMap current = propertiesFromMetadata(image);

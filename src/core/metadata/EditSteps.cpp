@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <exception>
+
 namespace editsteps {
 
 namespace {
@@ -182,7 +184,19 @@ JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const J
         work.append({source, source.sourcePath.isEmpty() ? QString()
                                                          : outputs.claim(outputPathFor(target, outputPrefix, source.fileName))});
     jobs::forEachPhotoConcurrently(work, report, context, [&](const std::pair<EditSource, QString> &photo, JobReport &own) {
-        editPhoto(own, photo.first, photo.second, build);
+        // The metadata libraries report some damage by throwing from places no guard
+        // foresaw (the XMP toolkit's namespace table is shared by every photo of a
+        // job); an escaped exception would end the whole job on a worker thread.
+        // Copies are written atomically, so nothing half-written is left behind.
+        try {
+            editPhoto(own, photo.first, photo.second, build);
+        } catch (const std::exception &e) {
+            own.photos.clear();
+            const QString detail = QString::fromUtf8(e.what());
+            own.addFailed(photo.first.fileName, photo.first.sourcePath, QString(),
+                          detail.isEmpty() ? Text::tr("the photo's metadata could not be processed")
+                                           : Text::tr("the photo's metadata could not be processed (%1)").arg(detail));
+        }
     });
     return report;
 }
