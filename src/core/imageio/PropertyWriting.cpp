@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <numeric>
 
 Q_LOGGING_CATEGORY(lcMapping, "glimmerset.imageio.mapping")
@@ -377,6 +378,46 @@ void completeNewExifDirectory(Exiv2::Image &image)
     }
 }
 
+// The four digits of the Exif IFD's version ("0221"), empty when there is none.
+std::string exifVersionOf(const Exiv2::ExifData &exif)
+{
+    const auto pos = exif.findKey(Exiv2::ExifKey("Exif.Photo.ExifVersion"));
+    if (pos == exif.end() || pos->size() != 4)
+        return {};
+    std::string digits(4, '0');
+    for (long i = 0; i < 4; ++i)
+        digits[size_t(i)] = char(pos->toLong(i));
+    return digits;
+}
+
+// The oldest Exif version that defines a tag of the Exif IFD, for tags newer than 2.21.
+const char *versionDefining(quint16 tag)
+{
+    if ((tag >= 0x8830 && tag <= 0x8835) || (tag >= 0xa430 && tag <= 0xa435) || tag == 0xa500)
+        return "0230";
+    if ((tag >= 0x9010 && tag <= 0x9012) || (tag >= 0x9400 && tag <= 0x9405))
+        return "0231";
+    if (tag >= 0xa460 && tag <= 0xa462)
+        return "0232";
+    return "";
+}
+
+// The version says which tags the Exif IFD may hold: an edit never lowers it (a donor's
+// older version would make the photo's own newer tags invalid), and a newer tag it adds
+// raises it, as validators expect.
+void keepExifVersionValid(Exiv2::ExifData &exif, const std::string &before, const std::set<quint16> &tagsBefore)
+{
+    std::string wanted = std::max(before, exifVersionOf(exif));
+    for (const Exiv2::Exifdatum &d : exif)
+        if (d.groupName() == "Photo" && !tagsBefore.count(d.tag()))
+            wanted = std::max(wanted, std::string(versionDefining(d.tag())));
+    if (wanted.empty() || wanted == exifVersionOf(exif))
+        return;
+    Exiv2::Value::AutoPtr value = Exiv2::Value::create(Exiv2::undefined);
+    value->read(reinterpret_cast<const Exiv2::byte *>(wanted.data()), 4, Exiv2::invalidByteOrder);
+    exif["Exif.Photo.ExifVersion"].setValue(value.get());
+}
+
 // Keys whose value equals what the photo already holds are left alone, so laying a
 // photo's own map back over it (as several edits do) keeps every stored value exact.
 QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current)
@@ -399,6 +440,11 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
     Exiv2::ExifData &exif = image.exifData();
     const QVariantMap current = propertiesFromMetadata(image);
     const bool hadExifDirectory = hasExifDirectory(exif);
+    const std::string versionBefore = exifVersionOf(exif);
+    std::set<quint16> tagsBefore;
+    for (const Exiv2::Exifdatum &d : exif)
+        if (d.groupName() == "Photo")
+            tagsBefore.insert(d.tag());
     auto groupChanges = [&](const char *group, const QVariant &v) {
         return changedOnly(v.toMap(), current.value(QLatin1String(group)).toMap());
     };
@@ -471,6 +517,8 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
     }
     if (!hadExifDirectory && hasExifDirectory(exif))
         completeNewExifDirectory(image);
+    else if (hasExifDirectory(exif))
+        keepExifVersionValid(exif, versionBefore, tagsBefore);
     // A copy made to hide the location or the IPTC fields must not keep them in XMP, and
     // XMP dates that held a changed Exif date's moment move with it.
     editXmp(image, xmpChangeFor(overlay, current), problems);

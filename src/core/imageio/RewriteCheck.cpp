@@ -46,6 +46,9 @@ bool expectedToDiffer(const Exiv2::Exifdatum &d, const CopyCheck &check)
         return true;
     if (plan.touchesGpsGroup && group == "GPSInfo")
         return true;
+    // A tag newer than the photo's Exif version raises the version with it.
+    if (key == "Exif.Photo.ExifVersion" && !plan.touchedExifKeys.empty())
+        return true;
     // The further pages of a TIFF file (as Exiv2 names their directories) take the edit too.
     if ((group == "Thumbnail" || group == "Image2" || group == "Image3")
         && plan.touchedExifKeys.count("Exif.Image." + d.tagName()))

@@ -147,6 +147,10 @@ QVariantMap MetadataEdit::overlay() const
 
 QVariantMap MetadataEdit::replacingGpsFix(QVariantMap gps)
 {
+    // The old fix's version goes with it, and a GPS directory without one is invalid: a
+    // donor that never wrote the version (many phones) still gives the copy one.
+    if (gps.value(QLatin1String(keys::GpsVersion)).toString().isEmpty())
+        gps.insert(QLatin1String(keys::GpsVersion), QStringLiteral("2.2.0.0"));
     for (const char *key : kGpsFixKeys)
         if (!gps.contains(QLatin1String(key)))
             gps.insert(QLatin1String(key), QVariant());

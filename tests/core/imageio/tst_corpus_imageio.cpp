@@ -9,12 +9,15 @@
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "imageio/MetadataRewrite.h"
+#include "metadata/PlistExchange.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -137,7 +140,29 @@ struct Operation {
     QVariantMap overlay;
     QStringList removedPrefixes; // "Family0:Family1:" key prefixes the edit removes or changes
     QStringList mustBeGone;
+    // Read as before even where removedPrefixes allows a change: what describes the
+    // photo's own pixels, which no import takes from the donor.
+    QStringList kept = {};
 };
+
+// What an import of `kind` lays over every photo, from the export of a camera photo
+// with a position: most of its Exif, IFD0 and GPS fields.
+QVariantMap importedFrom(plistexchange::Kind kind, const char *donorFile)
+{
+    const auto donor = imageSourceFromFile(QDir(corpusDir()).filePath(QLatin1String(donorFile)));
+    if (!donor)
+        return {};
+    QString error;
+    QVariantMap overlay = plistexchange::importOverlay(kind, plistexchange::exportRoot(kind, donor->properties()), &error)
+                              .value_or(QVariantMap{});
+    // Readers tell maker notes apart by the camera's name, so an import keeps the photo's own.
+    QVariantMap tiff = overlay.value(QLatin1String(keys::TiffGroup)).toMap();
+    tiff.remove(QLatin1String(keys::TiffMake));
+    tiff.remove(QLatin1String(keys::TiffModel));
+    if (overlay.contains(QLatin1String(keys::TiffGroup)))
+        overlay.insert(QLatin1String(keys::TiffGroup), tiff);
+    return overlay;
+}
 
 QList<Operation> operations()
 {
@@ -175,12 +200,27 @@ QList<Operation> operations()
                                 {QLatin1String(keys::TiffCopyright), QStringLiteral("(c) Ada")},
                                 {QLatin1String(keys::TiffImageDescription), QStringLiteral("Boats")}};
     const QString tiffKey = QLatin1String(keys::TiffGroup);
+    // An import may set any Exif, IFD0 or GPS field and their twins, and nothing else.
+    const QStringList imported{QStringLiteral("EXIF:IFD0:"), QStringLiteral("EXIF:ExifIFD:"), QStringLiteral("EXIF:GPS:"),
+                               QStringLiteral("EXIF:InteropIFD:"), QStringLiteral("XMP:"), QStringLiteral("IPTC:"),
+                               QStringLiteral("Photoshop:IPTCDigest"), QStringLiteral("RIFF:WebP_Flags")};
+    const QStringList ownPixels{QStringLiteral("EXIF:IFD0:Orientation"), QStringLiteral("EXIF:IFD0:XResolution"),
+                                QStringLiteral("EXIF:IFD0:YResolution"), QStringLiteral("EXIF:IFD0:ResolutionUnit"),
+                                QStringLiteral("EXIF:IFD0:Make"), QStringLiteral("EXIF:IFD0:Model"),
+                                QStringLiteral("EXIF:ExifIFD:ExifImageWidth"), QStringLiteral("EXIF:ExifIFD:ExifImageHeight")};
     return {
+        // An Exif 2.21 donor on newer photos, and a 2.31 one (lens, time zone) on older ones.
+        {"ImportWhole", importedFrom(plistexchange::Kind::Whole, "camera/Apple_iPhone_4.jpg"), imported, {}, ownPixels},
+        {"ImportExifAndTiff", importedFrom(plistexchange::Kind::ExifAndTiff, "metadata/iPhone_XR_1x1_issue508.jpg"),
+         imported, {}, ownPixels},
         {"NewGPS", {{gpsKey, position}}, {QStringLiteral("EXIF:GPS:"), QStringLiteral("XMP:XMP-exif:GPS"), QStringLiteral("RIFF:WebP_Flags")}, {}},
+        // LensModel is an Exif 2.3 tag: older photos' Exif version rises with it.
         {"Described",
          {{tiffKey, described},
+          {exifKey, QVariantMap{{QLatin1String(keys::ExifLensModel), QStringLiteral("Holga 60mm")}}},
           {iptcKey, QVariantMap{{QLatin1String(keys::IptcKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}},
          {QStringLiteral("EXIF:IFD0:Artist"), QStringLiteral("EXIF:IFD0:Copyright"), QStringLiteral("EXIF:IFD0:ImageDescription"),
+          QStringLiteral("EXIF:ExifIFD:LensModel"), QStringLiteral("EXIF:ExifIFD:ExifVersion"),
           QStringLiteral("IPTC:"), QStringLiteral("Photoshop:IPTCDigest"), QStringLiteral("XMP:XMP-dc:"), QStringLiteral("RIFF:WebP_Flags")},
          {}},
         {"NoExif", {{exifKey, removed}}, exif, exifGone},
@@ -288,6 +328,7 @@ private Q_SLOTS:
     {
         QFETCH(int, operation);
         const Operation op = operations().at(operation);
+        QVERIFY(!op.overlay.isEmpty());
         QTemporaryDir dir;
         QStringList sources, copies;
         QStringList problems;
@@ -323,7 +364,13 @@ private Q_SLOTS:
             copies, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
         const auto warnings = inSlices<QHash<QString, QSet<QString>>>(copies, validationWarnings);
         const auto pixels = inSlices<QHash<QString, QString>>(copies, pixelSignatures);
-        auto removedByEdit = [&](const QString &key) {
+        static const QRegularExpression furtherPage(QStringLiteral("^EXIF:IFD[1-9][0-9]*:"));
+        auto removedByEdit = [&](const QString &path, QString key) {
+            // A TIFF's further pages take the descriptive tags the edit gives its first.
+            if (path.endsWith(QLatin1String(".tif"), Qt::CaseInsensitive) || path.endsWith(QLatin1String(".tiff"), Qt::CaseInsensitive))
+                key.replace(furtherPage, QStringLiteral("EXIF:IFD0:"));
+            if (op.kept.contains(key))
+                return false;
             for (const QString &prefix : op.removedPrefixes)
                 if (key.startsWith(prefix))
                     return true;
@@ -334,7 +381,7 @@ private Q_SLOTS:
             const QVariantMap before = m_grouped.value(sources.at(i));
             const QVariantMap tags = after.value(copies.at(i));
             for (auto it = before.begin(); it != before.end(); ++it) {
-                if (isVolatile(it.key()) || removedByEdit(it.key()))
+                if (isVolatile(it.key()) || removedByEdit(sources.at(i), it.key()))
                     continue;
                 // A re-serialised XMP packet holds no empty text: an empty property said nothing.
                 const bool emptyXmpGone = it.key().startsWith(QLatin1String("XMP:")) && it.value().toString().isEmpty()
