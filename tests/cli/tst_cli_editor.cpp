@@ -141,6 +141,9 @@ private Q_SLOTS:
         QTest::newRow("--set no such day or hour") << QStringList{"dates", "x.jpg", "--set", "2013:02:30 25:00:00"};
         QTest::newRow("gps latitude 123") << QStringList{"gps", "--lat", "123", "--lon", "0", "--alt", "0", "x.jpg"};
         QTest::newRow("apply letters as longitude") << QStringList{"apply", "--lat", "1", "--lon", "east", "x.jpg"};
+        QTest::newRow("reference without --to") << QStringList{"dates", "x.jpg", "--reference", "y.jpg"};
+        QTest::newRow("gps without altitude") << QStringList{"gps", "--lat", "1", "--lon", "0", "x.jpg"};
+        QTest::newRow("apply with nothing") << QStringList{"apply", "x.jpg"};
         QTest::newRow("export two kinds") << QStringList{"export", "--exif", "--tiff", "x.jpg"};
     }
 

@@ -65,6 +65,7 @@ private Q_SLOTS:
         QTest::newRow("taken away") << QList<qint64>{0, 0, 0, 1, 0, 0} << false << qint64(-3600);
         QTest::newRow("negative fields count nothing") << QList<qint64>{-1, 0, -5, 2, 0, -9} << true << qint64(7200);
         QTest::newRow("69 years, past 32 bits") << QList<qint64>{69, 0, 0, 0, 0, 0} << true << qint64(69) * 31536000;
+        QTest::newRow("829 months, past 32 bits") << QList<qint64>{0, 829, 0, 0, 0, 0} << false << -qint64(829) * 2592000;
         QTest::newRow("absurd saturates") << QList<qint64>{std::numeric_limits<qint64>::max(), 0, 0, 0, 0, 1} << true
                                           << std::numeric_limits<qint64>::max();
     }
@@ -147,6 +148,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("digitized");
         for (int mode : {int(BatchDateChange::Mode::Offset), int(BatchDateChange::Mode::Reference)}) {
             const char *name = mode == int(BatchDateChange::Mode::Offset) ? "offset" : "reference";
+            QTest::addRow("%s, no dates", name) << mode << "" << "";
             QTest::addRow("%s, zero dates", name) << mode << "0000:00:00 00:00:00" << "0000:00:00 00:00:00";
             QTest::addRow("%s, not dates", name) << mode << "soon" << "later";
         }
@@ -306,6 +308,8 @@ private Q_SLOTS:
         QTest::newRow("after not a date") << QStringList{"2020:01:01 10:00:00", "2020:01:01 10:00:05", "soon",
                                                          "2020:01:01 10:00:10"}
                                           << qint64(0) << qint64(5) << false;
+        QTest::newRow("before not a date") << QStringList{"", "", "2020:01:01 10:00:00", "2020:01:01 10:00:10"}
+                                           << qint64(0) << qint64(0) << false;
         QTest::newRow("each text in either form") << QStringList{"2020:01:01 10:00:00", "2020-01-01 10:00:00",
                                                                  "2020-01-01 11:00:00", "2020:01:01 11:00:00"}
                                                   << qint64(3600) << qint64(3600) << true;

@@ -22,6 +22,7 @@ private Q_SLOTS:
         const auto utc = [](int y, int mo, int d, int h, int mi, int s) {
             return QDateTime(QDate(y, mo, d), QTime(h, mi, s), QTimeZone::utc()).toSecsSinceEpoch();
         };
+        QTest::newRow("exif, winter") << "2021:01:05 10:20:30" << utc(2021, 1, 5, 9, 20, 30) << "2021:01:05 10:20:30" << "";
         QTest::newRow("exif, summer") << "2021:07:05 10:20:30" << utc(2021, 7, 5, 8, 20, 30) << "2021:07:05 10:20:30" << "";
         QTest::newRow("file form") << "2021-07-05 10:20:30" << utc(2021, 7, 5, 8, 20, 30) << "2021:07:05 10:20:30" << "";
         QTest::newRow("file form with offset") << "2021-07-05 10:20:30 -0500" << utc(2021, 7, 5, 15, 20, 30)
@@ -30,10 +31,12 @@ private Q_SLOTS:
                                                << "2021:07:05 10:20:30" << "+00:00";
         QTest::newRow("spaces around") << " 2021:07:05 10:20:30 " << utc(2021, 7, 5, 8, 20, 30) << "2021:07:05 10:20:30" << "";
         QTest::newRow("leap day") << "2020:02:29 00:00:00" << utc(2020, 2, 28, 23, 0, 0) << "2020:02:29 00:00:00" << "";
+        QTest::newRow("no leap day") << "2021:02:29 00:00:00" << qint64(-1) << "" << "";
         QTest::newRow("30 February, hour 25") << "2013:02:30 25:00:00" << qint64(-1) << "" << "";
         QTest::newRow("mixed separators") << "2021:07-05 10:20:30" << qint64(-1) << "" << "";
         QTest::newRow("date only") << "2021:07:05" << qint64(-1) << "" << "";
         QTest::newRow("hour 24") << "2021:07:05 24:00:00" << qint64(-1) << "" << "";
+        QTest::newRow("empty") << "" << qint64(-1) << "" << "";
         QTest::newRow("zeros, as cameras write unset dates") << "0000:00:00 00:00:00" << qint64(-1) << "" << "";
         QTest::newRow("trailing junk") << "2021:07:05 10:20:30 later" << qint64(-1) << "" << "";
     }

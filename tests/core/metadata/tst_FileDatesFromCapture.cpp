@@ -35,11 +35,15 @@ private Q_SLOTS:
         QTest::newRow("capture date in file form") << QStringList{"-ExifIFD:DateTimeOriginal#=2018-08-09 10:11:12",
                                                                   "-ExifIFD:CreateDate=2018:08:09 10:15:00"}
                                                    << capture;
+        QTest::newRow("capture date only") << QStringList{"-ExifIFD:DateTimeOriginal=2018:08:09 10:11:12"} << capture;
         QTest::newRow("digitized date only") << QStringList{"-ExifIFD:CreateDate=2018:08:09 10:11:12"} << capture;
         QTest::newRow("zero capture, real digitized") << QStringList{"-ExifIFD:DateTimeOriginal#=0000:00:00 00:00:00",
                                                                      "-ExifIFD:CreateDate=2018:08:09 10:11:12"}
                                                       << capture;
         QTest::newRow("no exif dates") << QStringList{"-IFD0:Make=Canon"} << qint64(-1);
+        QTest::newRow("zero dates") << QStringList{"-ExifIFD:DateTimeOriginal#=0000:00:00 00:00:00",
+                                                   "-ExifIFD:CreateDate#=0000:00:00 00:00:00"}
+                                    << qint64(-1);
     }
 
     void copyIsByteIdenticalAndDatedByCapture()

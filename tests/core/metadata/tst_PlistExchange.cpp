@@ -191,6 +191,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reason");
         const QVariantMap nested{{QStringLiteral("ISO"), QVariantMap{{QStringLiteral("x"), 1}}}};
         QTest::newRow("dictionary inside Exif") << int(Kind::Exif) << nested << "ISO is not a value";
+        QTest::newRow("date inside TIFF") << int(Kind::Tiff) << QVariantMap{{QStringLiteral("DateTime"), QDateTime::currentDateTime()}}
+                                          << "DateTime is not a value";
         QTest::newRow("Exif entry not a dictionary") << int(Kind::ExifAndTiff) << QVariantMap{{QStringLiteral("{Exif}"), 3}}
                                                      << "not a dictionary";
         QTest::newRow("neither group") << int(Kind::ExifAndTiff) << QVariantMap{{QStringLiteral("Artist"), QStringLiteral("x")}}
@@ -198,6 +200,9 @@ private Q_SLOTS:
         QTest::newRow("latitude 123") << int(Kind::Whole)
                                       << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("Latitude"), 123.0}}}}
                                       << "Latitude must be a number from 0 to 90";
+        QTest::newRow("latitude as text") << int(Kind::Whole)
+                                          << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("Latitude"), QStringLiteral("north")}}}}
+                                          << "Latitude must be a number";
         QTest::newRow("unknown side") << int(Kind::Whole)
                                       << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("LongitudeRef"), QStringLiteral("X")}}}}
                                       << "LongitudeRef must be E or W";

@@ -113,6 +113,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         const QString good = QStringLiteral("2013:02:03 10:00:00");
         QTest::newRow("no 30 February, no hour 25") << "2013:02:30 25:00:00" << good << "Date taken";
+        QTest::newRow("digitized empty") << good << "" << "Date digitized";
         QTest::newRow("digitized in neither form") << good << "2013/02/03 10:00:00" << "Date digitized";
     }
 
@@ -176,6 +177,16 @@ private Q_SLOTS:
                  QStringLiteral("/w/b.jpg"));
         QCOMPARE(singledatechange::batchPlaceholder(QStringLiteral("2021-07-04 11:08:07 +0200")),
                  QStringLiteral("2021-07-04 11:08:07"));
+    }
+
+    // The empty selection is what the user is told, not that the texts are no dates.
+    void emptySelectionBeforeRefusal()
+    {
+        const QString folder = work(QStringLiteral("none"));
+        const JobReport report = singledatechange::saveDates(localTarget({m_dated}, {}, folder), QStringLiteral("x"),
+                                                              QStringLiteral("y"), berlin);
+        QVERIFY(report.emptySelection);
+        QVERIFY(!QFileInfo::exists(folder));
     }
 };
 

@@ -74,12 +74,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message");
         const int sheet = int(Source::Sheet), gps = int(Source::GpsWindow);
+        QTest::newRow("letters for a latitude") << gps << "lat" << "north" << "latitude";
         QTest::newRow("latitude 123") << gps << "lat" << "123" << "latitude: must be between -90 and 90";
         QTest::newRow("longitude -180.5") << sheet << "lon" << "-180.5" << "longitude";
+        QTest::newRow("altitude in words") << gps << "alt" << "high" << "altitude";
         QTest::newRow("no altitude for the GPS window") << gps << "alt" << "" << "altitude";
         QTest::newRow("latitude without longitude") << sheet << "lon" << "" << "both latitude and longitude";
         QTest::newRow("impossible GPS date") << sheet << "date" << "2021:13:40" << "GPS date";
         QTest::newRow("GPS time past midnight") << sheet << "time" << "25:00:00" << "GPS time";
+        QTest::newRow("camera date in words") << sheet << "camera" << "yesterday" << "camera date";
         QTest::newRow("keyword over 64 bytes") << sheet << "keywords" << QString(33, QChar(0xe4)) << "64 bytes";
     }
 
