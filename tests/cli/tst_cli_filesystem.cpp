@@ -63,9 +63,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("free");
         QTest::newRow("compress --in-place") << QStringList{QStringLiteral("compress"), QStringLiteral("--in-place")} << true << 8192;
         QTest::newRow("strip") << QStringList{QStringLiteral("strip"), QStringLiteral("--gps")} << false << 8192;
-        QTest::newRow("dates") << QStringList{QStringLiteral("dates"), QStringLiteral("--set"),
-                                              QStringLiteral("2020:01:02 03:04:05")} << false << 8192;
-        QTest::newRow("file-dates") << QStringList{QStringLiteral("file-dates")} << false << 8192;
         // A property list is small: only a disk with no room at all refuses it.
         QTest::newRow("export") << QStringList{QStringLiteral("export"), QStringLiteral("--whole")} << false << 0;
     }
@@ -159,8 +156,6 @@ private Q_SLOTS:
         QTest::newRow("FIFO in a folder to compress")
             << QStringList{QStringLiteral("compress"), QStringLiteral("--output"), QStringLiteral("OUT"), QStringLiteral("DIR")}
             << "fifo";
-        QTest::newRow("FIFO to strip") << QStringList{QStringLiteral("strip"), QStringLiteral("--gps"), QStringLiteral("SPECIAL")}
-                                       << "fifo";
         QTest::newRow("/dev/zero to info") << QStringList{QStringLiteral("info"), QStringLiteral("SPECIAL")} << "zero";
         QTest::newRow("/dev/zero to strip") << QStringList{QStringLiteral("strip"), QStringLiteral("--exif"), QStringLiteral("SPECIAL")}
                                             << "zero";

@@ -30,7 +30,6 @@ void FakePhotoSource::requestThumbnail(int index)
 
 void FakePhotoSource::materialise(int index, const QString &folder)
 {
-    ++materialiseCalls;
     QString path;
     QString error;
     const QString name = index >= 0 && index < m_items.size() ? m_items.at(index).fileName : QString();

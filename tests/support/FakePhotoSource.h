@@ -17,7 +17,6 @@ public:
     explicit FakePhotoSource(const QHash<QString, QString> &backing, QObject *parent = nullptr);
 
     QSet<QString> failing;
-    int materialiseCalls = 0;
 
     QList<PhotoItem> items() const override { return m_items; }
     void requestThumbnail(int index) override;

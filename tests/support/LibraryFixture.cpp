@@ -24,12 +24,6 @@ QByteArray encoded(const char *format)
 
 } // namespace
 
-QByteArray tinyJpeg()
-{
-    static const QByteArray bytes = encoded("JPEG");
-    return bytes;
-}
-
 QString makeLibrary(const QString &parent, const QStringList &entries)
 {
     const QString package = parent + QStringLiteral("/Photos Library.photoslibrary");
@@ -46,7 +40,7 @@ QString makeLibrary(const QString &parent, const QStringList &entries)
         QByteArray bytes = "not a photo: " + name.toUtf8() + '\n';
         if (!name.startsWith(QLatin1String("fake"))) {
             if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-                bytes = tinyJpeg();
+                bytes = encoded("JPEG");
             else if (suffix == QLatin1String("png"))
                 bytes = encoded("PNG");
         }

@@ -14,7 +14,4 @@ namespace libraryfixture {
 // Returns the package path.
 QString makeLibrary(const QString &parent, const QStringList &entries);
 
-// A small real JPEG, the same bytes every call.
-QByteArray tinyJpeg();
-
 } // namespace libraryfixture

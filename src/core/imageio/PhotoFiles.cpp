@@ -15,6 +15,8 @@
 
 namespace imageio {
 
+int (*syncFileToDisk)(int fd) = ::fsync;
+
 namespace {
 
 struct Text {
@@ -148,7 +150,7 @@ bool writeFileAtomically(const QString &outputPath, const QList<QByteArrayView> 
     }
     // The bytes must be on the disk before the rename makes them the file: a file system
     // that defers allocation reports a full disk only here.
-    if (::fsync(file.handle()) != 0) {
+    if (syncFileToDisk(file.handle()) != 0) {
         setError(error, systemReason(errno));
         file.cancelWriting();
         return false;

@@ -29,4 +29,9 @@ bool writeFileAtomically(const QString &outputPath, const QByteArray &bytes, QSt
 // Same, for a file written from consecutive pieces.
 bool writeFileAtomically(const QString &outputPath, const QList<QByteArrayView> &pieces, QString *error = nullptr);
 
+// What writeFileAtomically calls to put the temporary file on the disk before the rename
+// (::fsync). Only a test points it elsewhere, to make the sync fail as a dying disk or a
+// file system that allocates late would; nothing else may change it.
+extern int (*syncFileToDisk)(int fd);
+
 } // namespace imageio

@@ -60,13 +60,10 @@ private Q_SLOTS:
         QTest::addColumn<QList<qint64>>("fields"); // years, months, days, hours, minutes, seconds
         QTest::addColumn<bool>("add");
         QTest::addColumn<qint64>("seconds");
-        QTest::newRow("one month is 30 days") << QList<qint64>{0, 1, 0, 0, 0, 0} << true << qint64(30) * 86400;
-        QTest::newRow("one year is 365 days") << QList<qint64>{1, 0, 0, 0, 0, 0} << true << qint64(365) * 86400;
         QTest::newRow("all units") << QList<qint64>{1, 2, 3, 4, 5, 6} << true
                                    << qint64(31536000 + 2 * 2592000 + 3 * 86400 + 4 * 3600 + 5 * 60 + 6);
         QTest::newRow("taken away") << QList<qint64>{0, 0, 0, 1, 0, 0} << false << qint64(-3600);
         QTest::newRow("negative fields count nothing") << QList<qint64>{-1, 0, -5, 2, 0, -9} << true << qint64(7200);
-        QTest::newRow("empty") << QList<qint64>{0, 0, 0, 0, 0, 0} << false << qint64(0);
         QTest::newRow("69 years, past 32 bits") << QList<qint64>{69, 0, 0, 0, 0, 0} << true << qint64(69) * 31536000;
         QTest::newRow("829 months, past 32 bits") << QList<qint64>{0, 829, 0, 0, 0, 0} << false << -qint64(829) * 2592000;
         QTest::newRow("absurd saturates") << QList<qint64>{std::numeric_limits<qint64>::max(), 0, 0, 0, 0, 1} << true
@@ -82,13 +79,6 @@ private Q_SLOTS:
         QCOMPARE(offset.totalSeconds(), seconds);
     }
 
-    void modeChoice()
-    {
-        QCOMPARE(BatchDateChange::chooseMode(true, QStringLiteral("2020:01:01 00:00:00")), BatchDateChange::Mode::Reference);
-        QCOMPARE(BatchDateChange::chooseMode(false, QStringLiteral("2020:01:01 00:00:00")), BatchDateChange::Mode::Absolute);
-        QCOMPARE(BatchDateChange::chooseMode(false, QString()), BatchDateChange::Mode::Offset);
-    }
-
     void offsetShiftsEachDateFromItsOwn_data()
     {
         QTest::addColumn<QString>("original");
@@ -100,9 +90,6 @@ private Q_SLOTS:
         QTest::newRow("month across leap february") << "2020:02:15 12:00:00" << "2020:02:15 12:00:00"
                                                     << QList<qint64>{0, 1, 0, 0, 0, 0} << true << "2020:03:16 12:00:00"
                                                     << "2020:03:16 12:00:00";
-        QTest::newRow("year taken away across leap day") << "2021:01:01 00:00:00" << "2021:01:01 00:00:00"
-                                                         << QList<qint64>{1, 0, 0, 0, 0, 0} << false << "2020:01:02 00:00:00"
-                                                         << "2020:01:02 00:00:00";
         QTest::newRow("day across spring-forward is 86400 s") << "2021:03:27 12:00:00" << "2021:03:27 12:00:00"
                                                               << QList<qint64>{0, 0, 1, 0, 0, 0} << true
                                                               << "2021:03:28 13:00:00" << "2021:03:28 13:00:00";
@@ -113,9 +100,6 @@ private Q_SLOTS:
         QTest::newRow("capture and digitized differ") << "1995:06:01 10:00:00" << "2012:09:29 16:11:25"
                                                       << QList<qint64>{0, 0, 0, 1, 0, 0} << true << "1995:06:01 11:00:00"
                                                       << "2012:09:29 17:11:25";
-        QTest::newRow("empty offset changes nothing") << "2019:07:14 10:00:00" << "2019:07:14 11:00:00"
-                                                      << QList<qint64>{0, 0, 0, 0, 0, 0} << false << "2019:07:14 10:00:00"
-                                                      << "2019:07:14 11:00:00";
         QTest::newRow("digitized in file form") << "2019:07:14 10:00:00" << "2019-07-14 11:00:00"
                                                 << QList<qint64>{0, 0, 0, 0, 0, 1} << true << "2019:07:14 10:00:01"
                                                 << "2019:07:14 11:00:01";
@@ -138,12 +122,15 @@ private Q_SLOTS:
         QFETCH(QString, expectedOriginal);
         QFETCH(QString, expectedDigitized);
         const QString source = photo(QStringLiteral("shot.jpg"), original, digitized);
+        const QString other = photo(QStringLiteral("other.jpg"), original, digitized);
         const QString folder = freshFolder();
-        const JobReport report = shiftDates(localTarget({source}, {0}, folder),
-                                             offsetChange(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], add),
-                                             berlin);
+        const BatchDateChange change = offsetChange(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], add);
+        const JobReport report = shiftDates(localTarget({source, other}, {0}, folder), change, berlin);
         const QString copy = folder + QStringLiteral("/shot.jpg");
         QCOMPARE(report.written(), QStringList{copy});
+        // The copy's creation date (its modification date on Linux) is the source's moved by the offset.
+        QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(),
+                 filedates::creationDate(source).toSecsSinceEpoch() + change.offset.totalSeconds());
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), expectedOriginal);
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), expectedDigitized);
         QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), expectedOriginal);
@@ -231,19 +218,6 @@ private Q_SLOTS:
         }
     }
 
-    void offsetActsOnSelectionAndDatesTheFile()
-    {
-        const QString a = photo(QStringLiteral("a.jpg"), QStringLiteral("2019:01:01 10:00:00"), QStringLiteral("2019:01:01 10:00:00"));
-        const QString b = photo(QStringLiteral("b.jpg"), QStringLiteral("2019:01:01 10:00:00"), QStringLiteral("2019:01:01 10:00:00"));
-        const QString folder = freshFolder();
-        const JobReport report = shiftDates(localTarget({a, b}, {0}, folder), offsetChange(0, 0, 2, 0, 0, 0, true), berlin);
-        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/a.jpg")});
-        QCOMPARE(filesIn(folder), QStringList{"a.jpg"});
-        // The copy's creation date (its modification date on Linux) is the source's creation date moved by the offset.
-        QCOMPARE(filedates::modificationDate(folder + QStringLiteral("/a.jpg")).toSecsSinceEpoch(),
-                 filedates::creationDate(a).toSecsSinceEpoch() + 2 * 86400);
-    }
-
     void absoluteDateEverywhere_data()
     {
         QTest::addColumn<QString>("typed");
@@ -254,7 +228,6 @@ private Q_SLOTS:
             return QDateTime(QDate(y, mo, d), QTime(h, mi, s), berlin).toSecsSinceEpoch();
         };
         QTest::newRow("file form") << "2018-05-06 07:08:09" << "2018:05:06 07:08:09" << "" << at(2018, 5, 6, 7, 8, 9);
-        QTest::newRow("exif form") << "2018:05:06 07:08:09" << "2018:05:06 07:08:09" << "" << at(2018, 5, 6, 7, 8, 9);
         QTest::newRow("with an offset") << "2018-05-06 07:08:09 -0300" << "2018:05:06 07:08:09" << "-03:00"
                                         << at(2018, 5, 6, 12, 8, 9);
     }
@@ -290,8 +263,6 @@ private Q_SLOTS:
         const int absolute = int(BatchDateChange::Mode::Absolute);
         const int reference = int(BatchDateChange::Mode::Reference);
         const QString good = QStringLiteral("2019:07:14 10:00:00");
-        QTest::newRow("absolute, no such day or hour") << absolute << QStringList{"2013:02:30 25:00:00"} << "Date";
-        QTest::newRow("absolute, words") << absolute << QStringList{"hello world"} << "Date";
         QTest::newRow("absolute, a zone suffix word") << absolute << QStringList{"2013:02:03 10:00:00 CET"} << "Date";
         QTest::newRow("after capture") << reference << QStringList{good, good, "2013:02:30 25:00:00", good}
                                        << "Taken (it should show)";
@@ -409,26 +380,6 @@ private Q_SLOTS:
         QVERIFY(filesIn(folder).isEmpty());
     }
 
-    void sourceInsideWorkingFolderIsNeverOverwritten()
-    {
-        const QString folder = freshFolder();
-        QDir().mkpath(folder);
-        const QString inside = folder + QStringLiteral("/own.jpg");
-        QVERIFY(QFile::copy(photo(QStringLiteral("own.jpg"), QStringLiteral("2019:07:14 10:00:00"),
-                                  QStringLiteral("2019:07:14 10:00:00")),
-                            inside));
-        const QByteArray before = bytesOf(inside);
-        // A second run keeps the first run's copy and writes beside it.
-        for (const char *copy : {"/own (2).jpg", "/own (3).jpg"}) {
-            const JobReport report =
-                shiftDates(localTarget({inside}, {0}, folder), offsetChange(0, 0, 0, 2, 0, 0, true), berlin);
-            QCOMPARE(report.written(), QStringList{folder + QLatin1String(copy)});
-        }
-        QCOMPARE(filesIn(folder), (QStringList{"own (2).jpg", "own (3).jpg", "own.jpg"}));
-        QCOMPARE(bytesOf(inside), before);
-        const QString copy = folder + QStringLiteral("/own (3).jpg");
-        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 12:00:00"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestBatchDateShift)

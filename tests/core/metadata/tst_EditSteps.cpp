@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorTestKit.h"
 
+#include "imageio/PhotoFiles.h"
 #include "metadata/EditSteps.h"
 #include "metadata/MetadataEdit.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <unistd.h>
 
 using namespace editortest;
+
+namespace {
+int syncError = 0;
+int failingSync(int)
+{
+    errno = syncError;
+    return -1;
+}
+} // namespace
 
 Q_DECLARE_METATYPE(MetadataEdit)
 
@@ -69,6 +82,50 @@ private Q_SLOTS:
         QCOMPARE(failed.output, folder + QStringLiteral("/X_a.jpg"));
         QVERIFY2(failed.reason.contains(reason), qPrintable(failed.reason));
         QVERIFY(report.hasProblems());
+    }
+
+    // The sync before the rename is where a failing disk, or one that allocates space only
+    // then, says the bytes are not there: the copy fails with that reason, and neither the
+    // copy nor an earlier file of that name is half written or replaced.
+    void failedSyncLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("rewrite");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("I/O error, rewritten copy") << EIO << true << QString::fromLocal8Bit(std::strerror(EIO));
+        QTest::newRow("space allocated late, copy as is") << ENOSPC << false << "disk full";
+    }
+
+    void failedSyncLeavesEverythingAsItWas()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, rewrite);
+        QFETCH(QString, reason);
+        syncError = code;
+        imageio::syncFileToDisk = failingSync;
+        const auto restore = qScopeGuard([] { imageio::syncFileToDisk = ::fsync; });
+        const QString folder = m_dir.filePath(QStringLiteral("sync%1").arg(code));
+        const JobReport report = editsteps::runEdit(localTarget({m_a}, {0}, folder), QStringLiteral("X_"), {},
+                                                    [rewrite](const editsteps::Photo &) {
+                                                        return rewrite ? editsteps::PhotoPlan::rewrite(
+                                                                             {{QStringLiteral("{GPS}"), QVariant()}})
+                                                                       : editsteps::PhotoPlan::copyAsIs();
+                                                    });
+        QVERIFY(report.written().isEmpty());
+        QCOMPARE(report.failed().size(), 1);
+        QVERIFY2(report.failed().first().reason.contains(reason), qPrintable(report.failed().first().reason));
+        QCOMPARE(filesIn(folder), QStringList());
+
+        QDir().mkpath(folder);
+        const QString earlier = folder + QStringLiteral("/earlier.jpg");
+        QFile file(earlier);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
+        file.close();
+        QString error;
+        QVERIFY(!imageio::writeFileAtomically(earlier, bytesOf(m_a), &error));
+        QCOMPARE(error, reason);
+        QCOMPARE(bytesOf(earlier), QByteArray("earlier"));
+        QCOMPARE(filesIn(folder), QStringList{QStringLiteral("earlier.jpg")});
     }
 
     // No command writes over a file it reads, no two photos of a run share a copy, and no
@@ -150,53 +207,6 @@ private Q_SLOTS:
             QVERIFY2(reason.isEmpty(), qPrintable(reason));
         else
             QVERIFY2(reason.contains(field), qPrintable(reason));
-    }
-
-    // Signed coordinates go out as magnitudes with their refs; exiftool reads them back.
-    void gpsIsWrittenWithItsRefs_data()
-    {
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<double>("altitude");
-        QTest::addColumn<QString>("latitudeRef");
-        QTest::addColumn<QString>("longitudeRef");
-        QTest::addColumn<int>("altitudeRef");
-        QTest::newRow("south west below sea") << -33.8568 << -70.25 << -12.5 << "S" << "W" << 1;
-        QTest::newRow("north east above sea") << 52.52 << 13.405 << 34.0 << "N" << "E" << 0;
-    }
-
-    void gpsIsWrittenWithItsRefs()
-    {
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-        QFETCH(double, altitude);
-        QFETCH(QString, latitudeRef);
-        QFETCH(QString, longitudeRef);
-        QFETCH(int, altitudeRef);
-        MetadataEdit edit;
-        edit.gps = MetadataEdit::GpsPoint{latitude, longitude, altitude,
-                                          QDateTime(QDate(2021, 5, 4), QTime(13, 14, 15), QTimeZone::utc())};
-        edit.artist = QStringLiteral("Ada");
-        edit.keywords = QStringList{QStringLiteral("pier"), QStringLiteral("boats")};
-        QVERIFY(edit.validate().isEmpty());
-        const QVariantMap overlay = edit.overlay();
-
-        const QString folder = m_dir.filePath(QStringLiteral("gps-") + QLatin1String(QTest::currentDataTag()));
-        const JobReport report = editsteps::runEdit(localTarget({m_a}, {0}, folder), QStringLiteral("GPS_"), {},
-                                                    [&overlay](const editsteps::Photo &) {
-                                                        return editsteps::PhotoPlan::rewrite(overlay);
-                                                    });
-        QCOMPARE(report.written().size(), 1);
-        const QVariantMap tags = metadataTags(report.written().first());
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), latitudeRef);
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), longitudeRef);
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), altitudeRef);
-        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSLatitude")).toDouble() - qAbs(latitude)) < 1e-6);
-        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSLongitude")).toDouble() - qAbs(longitude)) < 1e-6);
-        QVERIFY(qAbs(tags.value(QStringLiteral("GPS:GPSAltitude")).toDouble() - qAbs(altitude)) < 1e-3);
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSDateStamp")).toString(), QStringLiteral("2021:05:04"));
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Ada"));
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Nikon")); // untouched
     }
 };
 

@@ -3,7 +3,6 @@
 
 #include "imageio/FileDates.h"
 #include "metadata/FileDatesFromCapture.h"
-#include "metadata/SingleDateChange.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -70,53 +69,6 @@ private Q_SLOTS:
         QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), expected);
     }
 
-    void unreadableIsSkippedAndLaterDateChangeKeepsTheCopy()
-    {
-        const QString source = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("both.jpg")), 40, 30,
-                                                     {QStringLiteral("-ExifIFD:DateTimeOriginal=2018:08:09 10:11:12"),
-                                                      QStringLiteral("-ExifIFD:CreateDate=2018:08:09 10:11:12")});
-        const QString text = m_dir.filePath(QStringLiteral("readme.jpg"));
-        QFile f(text);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("text");
-        f.close();
-        const QString folder = m_dir.filePath(QStringLiteral("work-both"));
-        const EditTarget target = localTarget({text, source}, {0, 1}, folder);
-
-        const JobReport first = filedatesfromcapture::copyCaptureDateToFileDate(target, berlin);
-        QCOMPARE(first.written(), QStringList{folder + QStringLiteral("/NewDate_both.jpg")});
-        QCOMPARE(first.skipped().size(), 1);
-        QCOMPARE(first.skipped().first().fileName, QStringLiteral("readme.jpg"));
-
-        // Both commands write "NewDate_" copies: the later one goes beside the earlier.
-        singledatechange::saveDates(target, QStringLiteral("2001:01:01 01:01:01"), QStringLiteral("2001:01:01 01:01:02"), berlin);
-        QCOMPARE(filesIn(folder), (QStringList{"NewDate_both (2).jpg", "NewDate_both.jpg"}));
-        QCOMPARE(tag(folder + QStringLiteral("/NewDate_both (2).jpg"), QStringLiteral("ExifIFD:DateTimeOriginal")),
-                 QStringLiteral("2001:01:01 01:01:01"));
-        QCOMPARE(bytesOf(folder + QStringLiteral("/NewDate_both.jpg")), bytesOf(source));
-    }
-
-    void cameraModeUsesDownloadedCopy()
-    {
-        const QString folder = m_dir.filePath(QStringLiteral("work-camera"));
-        QDir().mkpath(folder);
-        testsupport::makeJpeg(folder + QStringLiteral("/IMG_7.JPG"), 40, 30,
-                              {QStringLiteral("-ExifIFD:DateTimeOriginal=2017:01:02 03:04:05"),
-                               QStringLiteral("-ExifIFD:CreateDate=2017:01:02 03:04:05")});
-        EditTarget target;
-        target.sourceIsLocalList = false;
-        target.workingFolder = folder;
-        PhotoItem downloaded, missing;
-        downloaded.fileName = QStringLiteral("IMG_7.JPG");
-        missing.fileName = QStringLiteral("IMG_8.JPG");
-        target.items = {downloaded, missing};
-        target.selection = {0, 1};
-        const JobReport report = filedatesfromcapture::copyCaptureDateToFileDate(target, berlin);
-        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/NewDate_IMG_7.JPG")});
-        QCOMPARE(report.skipped().size(), 1);
-        QCOMPARE(filedates::modificationDate(report.written().first()).toSecsSinceEpoch(),
-                 QDateTime(QDate(2017, 1, 2), QTime(3, 4, 5), berlin).toSecsSinceEpoch());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFileDatesFromCapture)

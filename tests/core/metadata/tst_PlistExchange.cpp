@@ -184,19 +184,6 @@ private Q_SLOTS:
         QVERIFY(filesIn(out).isEmpty());
     }
 
-    void wholeImportDropsWhatDescribesPixels()
-    {
-        const QVariantMap root{{QStringLiteral("PixelWidth"), 4000},
-                               {QStringLiteral("Orientation"), 6},
-                               {QStringLiteral("DPIWidth"), 300.0},
-                               {QStringLiteral("{TIFF}"), QVariantMap{{QStringLiteral("Orientation"), 6}, {QStringLiteral("Artist"), QStringLiteral("A")}}},
-                               {QStringLiteral("{Exif}"), QVariantMap{{QStringLiteral("PixelXDimension"), 4000}, {QStringLiteral("ISO"), 100}}}};
-        const auto overlay = plistexchange::importOverlay(Kind::Whole, root, nullptr);
-        QVERIFY(overlay);
-        QCOMPARE(*overlay, (QVariantMap{{QStringLiteral("{TIFF}"), QVariantMap{{QStringLiteral("Artist"), QStringLiteral("A")}}},
-                                        {QStringLiteral("{Exif}"), QVariantMap{{QStringLiteral("ISO"), 100}}}}));
-    }
-
     void hostileFilesWriteNothing_data()
     {
         QTest::addColumn<int>("kind");
