@@ -398,7 +398,12 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     std::set<std::string> droppedKeys;
     ExifEdits exact;
     if (reserialise) {
-        exact = exifEditsFor(source.data(), overlay);
+        // The Exif entries an edit makes do not depend on the photo's other blocks, and
+        // parsing its XMP and IPTC again would be most of the work for a removal.
+        JpegFile exifOnly = file;
+        for (const JpegSegment::Kind kind : {JpegSegment::Xmp, JpegSegment::ExtendedXmp, JpegSegment::Iptc})
+            exifOnly.removeAll(kind);
+        exact = exifEditsFor(exifOnly.head() + QByteArray("\xFF\xD9", 2), overlay);
         if (!exact.refusal.isEmpty()) {
             result.error = exact.refusal;
             return result;
