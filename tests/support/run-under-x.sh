@@ -17,7 +17,8 @@ wm=$!
 trap 'kill $wm $xvfb 2>/dev/null || true' EXIT
 # A window mapped while openbox is still starting can stay unmapped: wait for its desktops.
 for _ in $(seq 100); do
-  [ "$(xdotool get_num_desktops 2>/dev/null || echo 0)" -gt 0 ] && break
+  desktops=$(xdotool get_num_desktops 2>/dev/null || true)
+  [ "${desktops:-0}" -gt 0 ] && break
   sleep 0.1
 done
 QT_QPA_PLATFORM=xcb "$@"
