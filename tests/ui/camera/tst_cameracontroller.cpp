@@ -29,6 +29,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -154,6 +155,13 @@ private Q_SLOTS:
         QTest::mouseClick(w.closeButton, Qt::LeftButton);
         QVERIFY(!w.isVisible());
         camera->ChangeToImportDevicePhoto();
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            // The window manager's own close (openbox: Alt+F4 on the active window).
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+F4")});
+            QTRY_VERIFY(!w.isVisible());
+            camera->ChangeToImportDevicePhoto();
+        }
         openAndWait(*camera);
         QCOMPARE(camera->model()->rowCount(), 2);
         QVERIFY(w.downloadPhotoBtn->isEnabled() && w.deletePhotoBtn->isEnabled() && w.viewExifBtn->isEnabled()
