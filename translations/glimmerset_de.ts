@@ -32,162 +32,9 @@
 <context>
     <name>AlertSheet</name>
     <message>
-        <location filename="../src/ui/widgets/AlertSheet.cpp" line="18"/>
+        <location filename="../src/ui/widgets/AlertSheet.cpp" line="20"/>
         <source> Ok </source>
         <translation> OK </translation>
-    </message>
-</context>
-<context>
-    <name>CompressionController</name>
-    <message>
-        <location filename="../src/ui/app/CompressionController.cpp" line="179"/>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="296"/>
-        <source>The photos could not be compressed</source>
-        <translation>Die Fotos konnten nicht komprimiert werden</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionController.cpp" line="270"/>
-        <source>The user guide is not installed</source>
-        <translation>Das Benutzerhandbuch ist nicht installiert</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionController.cpp" line="271"/>
-        <source>Glimmerset looked for doc/glimmerset/index.html in the shared data folders.</source>
-        <translation>Glimmerset hat in den gemeinsamen Datenordnern nach doc/glimmerset/index.html gesucht.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionController.cpp" line="302"/>
-        <source> Ok </source>
-        <translation> OK </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="85"/>
-        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="53"/>
-        <source>Photos are being compressed</source>
-        <translation>Fotos werden komprimiert</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="85"/>
-        <source>Wait until the compression has finished, then try again.</source>
-        <translation>Warten Sie, bis die Komprimierung beendet ist, und versuchen Sie es dann erneut.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="133"/>
-        <source>Compressed photos will replace the originals. The originals go to the Trash.</source>
-        <translation>Die komprimierten Fotos ersetzen die Originale. Die Originale kommen in den Papierkorb.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="134"/>
-        <source>Replace Originals</source>
-        <translation>Originale ersetzen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="136"/>
-        <source>Keep Originals</source>
-        <translation>Originale behalten</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="159"/>
-        <source>The photos cannot be compressed into the Output folder</source>
-        <translation>Die Fotos können nicht in den Ausgabeordner komprimiert werden</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="203"/>
-        <source>Nothing has been compressed yet. Drop photos or a folder first.</source>
-        <translation>Noch nichts komprimiert. Legen Sie zuerst Fotos oder einen Ordner ab.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="205"/>
-        <source>Compress the folder of the last job again with the current preferences. The results are added to the list.</source>
-        <translation>Den Ordner des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="208"/>
-        <source>Compress the %n photo(s) of the last job again with the current preferences. The results are added to the list.</source>
-        <translation>
-            <numerusform>Das %n Foto des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
-            <numerusform>Die %n Fotos des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="332"/>
-        <source>Stopped: the photos not in the list were left as they were.</source>
-        <translation>Angehalten: die Fotos, die nicht in der Liste stehen, blieben unverändert.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="344"/>
-        <source>1 photo not compressed</source>
-        <translation>1 Foto nicht komprimiert</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="344"/>
-        <source>%1 photos not compressed</source>
-        <translation>%1 Fotos nicht komprimiert</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="345"/>
-        <source>Show</source>
-        <translation>Anzeigen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="241"/>
-        <source>Compressing photos…</source>
-        <translation>Fotos werden komprimiert…</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="359"/>
-        <source>Stopping…</source>
-        <translation>Wird angehalten…</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="373"/>
-        <source>Please select photos to import.</source>
-        <translation>Bitte wählen Sie die zu importierenden Fotos aus.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="374"/>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerResize.cpp" line="102"/>
-        <source>Please select a floder to store the compressed photos.</source>
-        <translation>Bitte wählen Sie einen Ordner für die komprimierten Fotos aus.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerResize.cpp" line="103"/>
-        <source>Choose</source>
-        <translation>Auswählen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerResults.cpp" line="123"/>
-        <source>Skipped</source>
-        <translation>Übersprungen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerResults.cpp" line="126"/>
-        <source>Failed</source>
-        <translation>Fehlgeschlagen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="55"/>
-        <source>Stop after the photos being written and quit? The photos not yet compressed are left as they are.</source>
-        <translation>Nach den gerade geschriebenen Fotos anhalten und beenden? Die noch nicht komprimierten Fotos bleiben unverändert.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="56"/>
-        <source>Stop and Quit</source>
-        <translation>Anhalten und beenden</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="57"/>
-        <source>Continue</source>
-        <translation>Fortfahren</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="83"/>
-        <source>Photos compressed</source>
-        <translation>Fotos komprimiert</translation>
     </message>
 </context>
 <context>
@@ -241,385 +88,34 @@
         <translation>das verschobene Datum liegt außerhalb der Jahre 1 bis 9999</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="183"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="182"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="186"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="185"/>
         <source>Taken (it shows)</source>
         <translation>Aufgenommen (es zeigt)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="187"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="186"/>
         <source>Digitized (it shows)</source>
         <translation>Digitalisiert (es zeigt)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="188"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="187"/>
         <source>Taken (it should show)</source>
         <translation>Aufgenommen (es soll zeigen)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="189"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="188"/>
         <source>Digitized (it should show)</source>
         <translation>Digitalisiert (es soll zeigen)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="202"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="201"/>
         <source>A reference photo shifts local photos only; nothing was written.</source>
         <translation>Ein Referenzfoto verschiebt nur lokale Fotos; es wurde nichts geschrieben.</translation>
-    </message>
-</context>
-<context>
-    <name>CameraController</name>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="39"/>
-        <source>Import from Camera or &amp;Phone…</source>
-        <translation>Von Kamera oder &amp;Telefon importieren…</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="52"/>
-        <source>Looking for cameras failed: %1</source>
-        <translation>Die Suche nach Kameras ist fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="169"/>
-        <source>Could not download %1. The camera was disconnected.</source>
-        <translation>%1 konnte nicht geladen werden. Die Kamera wurde getrennt.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="201"/>
-        <source>Press the open button to see the photos on %1.</source>
-        <translation>Klicken Sie auf „Öffnen“, um die Fotos auf %1 zu sehen.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="203"/>
-        <source>No camera</source>
-        <translation>Keine Kamera</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="205"/>
-        <source>Connect a camera or phone with its cable, switch it on (unlock a phone and allow access).</source>
-        <translation>Schließen Sie eine Kamera oder ein Telefon per Kabel an und schalten Sie es ein (ein Telefon entsperren und den Zugriff erlauben).</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="225"/>
-        <source>The camera could not be opened</source>
-        <translation>Die Kamera konnte nicht geöffnet werden</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/camera/CameraController.cpp" line="234"/>
-        <location filename="../src/ui/camera/CameraController.cpp" line="243"/>
-        <source>%n item(s)</source>
-        <translation>
-            <numerusform>%n Objekt</numerusform>
-            <numerusform>%n Objekte</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="253"/>
-        <source>Downloading: %1%</source>
-        <translation>Wird geladen: %1 %</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/camera/CameraController.cpp" line="262"/>
-        <source>%n photo(s) could not be deleted</source>
-        <translation>
-            <numerusform>%n Foto konnte nicht gelöscht werden</numerusform>
-            <numerusform>%n Fotos konnten nicht gelöscht werden</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/camera/CameraController.cpp" line="265"/>
-        <source>%n item(s) deleted</source>
-        <translation>
-            <numerusform>%n Objekt gelöscht</numerusform>
-            <numerusform>%n Objekte gelöscht</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="295"/>
-        <source>Opening %1…</source>
-        <translation>%1 wird geöffnet…</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="352"/>
-        <source>Downloaded %1</source>
-        <translation>%1 geladen</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/camera/CameraController.cpp" line="369"/>
-        <location filename="../src/ui/camera/CameraController.cpp" line="422"/>
-        <source>%n photo(s) could not be downloaded</source>
-        <translation>
-            <numerusform>%n Foto konnte nicht geladen werden</numerusform>
-            <numerusform>%n Fotos konnten nicht geladen werden</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="389"/>
-        <source>%1: no camera to copy it from</source>
-        <translation>%1: keine Kamera, von der es kopiert werden kann</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="412"/>
-        <source>Skipped %1: movies have no photo metadata.</source>
-        <translation>%1 übersprungen: Filme haben keine Foto-Metadaten.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="449"/>
-        <source>Are you sure you want to delete the selected photo ?</source>
-        <translation>Möchten Sie das ausgewählte Foto wirklich löschen?</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="450"/>
-        <source> Delete </source>
-        <translation> Löschen </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="451"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraController.cpp" line="512"/>
-        <source> Ok </source>
-        <translation> OK </translation>
-    </message>
-</context>
-<context>
-    <name>CameraDevice</name>
-    <message>
-        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="64"/>
-        <source>open the camera</source>
-        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
-        <translation>Das Öffnen der Kamera</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="84"/>
-        <source>read the folder %1</source>
-        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
-        <translation>Das Lesen des Ordners %1</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="160"/>
-        <source>download %1</source>
-        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
-        <translation>Das Laden von %1</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="162"/>
-        <source>Could not %1. The camera gave it a name that is not a file name.</source>
-        <translation>%1 ist nicht gelungen. Die Kamera hat der Datei einen Namen gegeben, der kein Dateiname ist.</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="164"/>
-        <source>Could not %1. The folder %2 cannot be created.</source>
-        <translation>%1 ist nicht gelungen. Der Ordner %2 kann nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="171"/>
-        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="182"/>
-        <source>Could not %1. %2</source>
-        <translation>%1 ist nicht gelungen. %2</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="206"/>
-        <source>delete %1</source>
-        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
-        <translation>Das Löschen von %1</translation>
-    </message>
-</context>
-<context>
-    <name>CameraMessages</name>
-    <message>
-        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="25"/>
-        <source>Another program is using the camera, usually the desktop&apos;s file manager, which mounts cameras when they are plugged in. Unmount or eject the camera there (or stop gvfs-gphoto2-volume-monitor) and try again.</source>
-        <translation>Ein anderes Programm verwendet die Kamera, meist die Dateiverwaltung des Desktops, die Kameras beim Anschließen einbindet. Hängen Sie die Kamera dort aus oder werfen Sie sie aus (oder beenden Sie gvfs-gphoto2-volume-monitor) und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="30"/>
-        <source>The camera or the file is no longer there. Check that the camera is still connected and switched on.</source>
-        <translation>Die Kamera oder die Datei ist nicht mehr vorhanden. Prüfen Sie, ob die Kamera noch angeschlossen und eingeschaltet ist.</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="34"/>
-        <source>This camera does not allow it.</source>
-        <translation>Diese Kamera lässt das nicht zu.</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="37"/>
-        <source>Stopped before it finished.</source>
-        <translation>Vor dem Ende angehalten.</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="40"/>
-        <source>The camera reported an error.</source>
-        <translation>Die Kamera hat einen Fehler gemeldet.</translation>
-    </message>
-    <message>
-        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="44"/>
-        <source>Could not %1. %2</source>
-        <extracomment>%1 is the attempt (&quot;open the camera&quot;, &quot;download IMG_0001.JPG&quot;), %2 why it failed.</extracomment>
-        <translation>%1 ist nicht gelungen. %2</translation>
-    </message>
-</context>
-<context>
-    <name>CameraPhotoSource</name>
-    <message>
-        <location filename="../src/ui/camera/CameraPhotoSource.cpp" line="39"/>
-        <source>The item is no longer on the camera.</source>
-        <translation>Das Objekt ist nicht mehr auf der Kamera.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraPhotoSource.cpp" line="64"/>
-        <source>not copied from the camera yet</source>
-        <translation>noch nicht von der Kamera kopiert</translation>
-    </message>
-</context>
-<context>
-    <name>CameraWindow</name>
-    <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="53"/>
-        <source>Camera</source>
-        <translation>Kamera</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="66"/>
-        <source>Open the camera</source>
-        <translation>Kamera öffnen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="73"/>
-        <source>Download to the Working folder</source>
-        <translation>In den Arbeitsordner laden</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="75"/>
-        <source>Download and add to the editor</source>
-        <translation>Laden und zum Editor hinzufügen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="77"/>
-        <source>View metadata</source>
-        <translation>Metadaten anzeigen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="79"/>
-        <source>Remove metadata</source>
-        <translation>Metadaten entfernen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/camera/CameraWindow.cpp" line="81"/>
-        <source>Delete from the camera</source>
-        <translation>Von der Kamera löschen</translation>
-    </message>
-</context>
-<context>
-    <name>ChangeDateWindow</name>
-    <message>
-        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="17"/>
-        <source>Change Capture Date</source>
-        <translation>Aufnahmedatum ändern</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="19"/>
-        <source>The copy of the photo gets these dates (yyyy:MM:dd HH:mm:ss).</source>
-        <translation>Die Kopie des Fotos erhält diese Daten (yyyy:MM:dd HH:mm:ss).</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="32"/>
-        <source>Date taken:</source>
-        <translation>Aufgenommen:</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="33"/>
-        <source>Date digitized:</source>
-        <translation>Digitalisiert:</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="36"/>
-        <source>Save Copy</source>
-        <translation>Kopie speichern</translation>
-    </message>
-</context>
-<context>
-    <name>ChangeGPSWindow</name>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="29"/>
-        <source>Change GPS Location</source>
-        <translation>GPS-Position ändern</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="33"/>
-        <source>The copies of the selected photos get this position.</source>
-        <translation>Die Kopien der ausgewählten Fotos erhalten diese Position.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="40"/>
-        <source>Decimal degrees, -90 to 90 (negative: south)</source>
-        <translation>Dezimalgrad, -90 bis 90 (negativ: Süd)</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="41"/>
-        <source>Decimal degrees, -180 to 180 (negative: west)</source>
-        <translation>Dezimalgrad, -180 bis 180 (negativ: West)</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="42"/>
-        <source>Metres (negative: below sea level)</source>
-        <translation>Meter (negativ: unter dem Meeresspiegel)</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="43"/>
-        <source>yyyy:MM:dd; leave &quot;YYYY:MM:DD&quot; for no GPS date</source>
-        <translation>jjjj:MM:tt; „YYYY:MM:DD“ stehen lassen für kein GPS-Datum</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="44"/>
-        <source>HH:mm:ss in UTC; leave &quot;HH:MM:SS&quot; for no GPS time</source>
-        <translation>HH:mm:ss in UTC; „HH:MM:SS“ stehen lassen für keine GPS-Zeit</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="49"/>
-        <source>Latitude:</source>
-        <translation>Breite:</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="50"/>
-        <source>Longitude:</source>
-        <translation>Länge:</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="51"/>
-        <source>Altitude (m):</source>
-        <translation>Höhe (m):</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="52"/>
-        <source>GPS date:</source>
-        <translation>GPS-Datum:</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="53"/>
-        <source>GPS time:</source>
-        <translation>GPS-Zeit:</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="56"/>
-        <source>Show on Map</source>
-        <translation>Auf der Karte zeigen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="58"/>
-        <source>Save</source>
-        <translation>Sichern</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="61"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -733,6 +229,648 @@
         <location filename="../src/ui/editor/BatchDateWindow.cpp" line="128"/>
         <source>Save Copies</source>
         <translation>Kopien speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CameraController</name>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="38"/>
+        <source>Import from Camera or &amp;Phone…</source>
+        <translation>Von Kamera oder &amp;Telefon importieren…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="51"/>
+        <source>Looking for cameras failed: %1</source>
+        <translation>Die Suche nach Kameras ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="169"/>
+        <source>Could not download %1. The camera was disconnected.</source>
+        <translation>%1 konnte nicht geladen werden. Die Kamera wurde getrennt.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="201"/>
+        <source>Press the open button to see the photos on %1.</source>
+        <translation>Klicken Sie auf „Öffnen“, um die Fotos auf %1 zu sehen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="203"/>
+        <source>No camera</source>
+        <translation>Keine Kamera</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="205"/>
+        <source>Connect a camera or phone with its cable, switch it on (unlock a phone and allow access).</source>
+        <translation>Schließen Sie eine Kamera oder ein Telefon per Kabel an und schalten Sie es ein (ein Telefon entsperren und den Zugriff erlauben).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="225"/>
+        <source>The camera could not be opened</source>
+        <translation>Die Kamera konnte nicht geöffnet werden</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/camera/CameraController.cpp" line="234"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="243"/>
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="253"/>
+        <source>Downloading: %1%</source>
+        <translation>Wird geladen: %1 %</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/camera/CameraController.cpp" line="262"/>
+        <source>%n photo(s) could not be deleted</source>
+        <translation>
+            <numerusform>%n Foto konnte nicht gelöscht werden</numerusform>
+            <numerusform>%n Fotos konnten nicht gelöscht werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/camera/CameraController.cpp" line="265"/>
+        <source>%n item(s) deleted</source>
+        <translation>
+            <numerusform>%n Objekt gelöscht</numerusform>
+            <numerusform>%n Objekte gelöscht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="287"/>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet…</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/camera/CameraController.cpp" line="362"/>
+        <location filename="../src/ui/camera/CameraController.cpp" line="425"/>
+        <source>%n photo(s) could not be downloaded</source>
+        <translation>
+            <numerusform>%n Foto konnte nicht geladen werden</numerusform>
+            <numerusform>%n Fotos konnten nicht geladen werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/camera/CameraController.cpp" line="370"/>
+        <source>%n file(s) downloaded to %1</source>
+        <translation>
+            <numerusform>%n Datei nach %1 geladen</numerusform>
+            <numerusform>%n Dateien nach %1 geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/camera/CameraController.cpp" line="371"/>
+        <source>Downloaded %1 of %n file(s)</source>
+        <translation>
+            <numerusform>%1 von %n Datei geladen</numerusform>
+            <numerusform>%1 von %n Dateien geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/camera/CameraController.cpp" line="373"/>
+        <source>%n could not be downloaded.</source>
+        <translation>
+            <numerusform>%n konnte nicht geladen werden.</numerusform>
+            <numerusform>%n konnten nicht geladen werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="392"/>
+        <source>%1: no camera to copy it from</source>
+        <translation>%1: keine Kamera, von der es kopiert werden kann</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="415"/>
+        <source>Skipped %1: movies have no photo metadata.</source>
+        <translation>%1 übersprungen: Filme haben keine Foto-Metadaten.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="452"/>
+        <source>Are you sure you want to delete the selected photo ?</source>
+        <translation>Möchten Sie das ausgewählte Foto wirklich löschen?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="453"/>
+        <source> Delete </source>
+        <translation> Löschen </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="454"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraController.cpp" line="516"/>
+        <source> Ok </source>
+        <translation> OK </translation>
+    </message>
+</context>
+<context>
+    <name>CameraDevice</name>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="64"/>
+        <source>open the camera</source>
+        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
+        <translation>Das Öffnen der Kamera</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="84"/>
+        <source>read the folder %1</source>
+        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
+        <translation>Das Lesen des Ordners %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="160"/>
+        <source>download %1</source>
+        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
+        <translation>Das Laden von %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="162"/>
+        <source>Could not %1. The camera gave it a name that is not a file name.</source>
+        <translation>%1 ist nicht gelungen. Die Kamera hat der Datei einen Namen gegeben, der kein Dateiname ist.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="164"/>
+        <source>Could not %1. The folder %2 cannot be created.</source>
+        <translation>%1 ist nicht gelungen. Der Ordner %2 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="171"/>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="182"/>
+        <source>Could not %1. %2</source>
+        <translation>%1 ist nicht gelungen. %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraDevice.cpp" line="206"/>
+        <source>delete %1</source>
+        <extracomment>Completes &quot;Could not %1.&quot;: what was tried.</extracomment>
+        <translation>Das Löschen von %1</translation>
+    </message>
+</context>
+<context>
+    <name>CameraMessages</name>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="25"/>
+        <source>Another program is using the camera, usually the desktop&apos;s file manager, which mounts cameras when they are plugged in. Unmount or eject the camera there (or stop gvfs-gphoto2-volume-monitor) and try again.</source>
+        <translation>Ein anderes Programm verwendet die Kamera, meist die Dateiverwaltung des Desktops, die Kameras beim Anschließen einbindet. Hängen Sie die Kamera dort aus oder werfen Sie sie aus (oder beenden Sie gvfs-gphoto2-volume-monitor) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="30"/>
+        <source>The camera or the file is no longer there. Check that the camera is still connected and switched on.</source>
+        <translation>Die Kamera oder die Datei ist nicht mehr vorhanden. Prüfen Sie, ob die Kamera noch angeschlossen und eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="34"/>
+        <source>This camera does not allow it.</source>
+        <translation>Diese Kamera lässt das nicht zu.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="37"/>
+        <source>Stopped before it finished.</source>
+        <translation>Vor dem Ende angehalten.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="40"/>
+        <source>The camera reported an error.</source>
+        <translation>Die Kamera hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraMessages.cpp" line="44"/>
+        <source>Could not %1. %2</source>
+        <extracomment>%1 is the attempt (&quot;open the camera&quot;, &quot;download IMG_0001.JPG&quot;), %2 why it failed.</extracomment>
+        <translation>%1 ist nicht gelungen. %2</translation>
+    </message>
+</context>
+<context>
+    <name>CameraPhotoSource</name>
+    <message>
+        <location filename="../src/core/sources/camera/CameraPhotoSource.cpp" line="32"/>
+        <source>The item is no longer on the camera.</source>
+        <translation>Das Objekt ist nicht mehr auf der Kamera.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sources/camera/CameraPhotoSource.cpp" line="56"/>
+        <source>not copied from the camera yet</source>
+        <translation>noch nicht von der Kamera kopiert</translation>
+    </message>
+</context>
+<context>
+    <name>CameraWindow</name>
+    <message>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="58"/>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="71"/>
+        <source>Open the camera</source>
+        <translation>Kamera öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="78"/>
+        <source>Download to the Working folder</source>
+        <translation>In den Arbeitsordner laden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="80"/>
+        <source>Download and add to the editor</source>
+        <translation>Laden und zum Editor hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="82"/>
+        <source>View metadata</source>
+        <translation>Metadaten anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="84"/>
+        <source>Remove metadata</source>
+        <translation>Metadaten entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="86"/>
+        <source>Delete from the camera</source>
+        <translation>Von der Kamera löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/camera/CameraWindow.cpp" line="98"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeDateWindow</name>
+    <message>
+        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="17"/>
+        <source>Change Capture Date</source>
+        <translation>Aufnahmedatum ändern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="19"/>
+        <source>The copy of the photo gets these dates (yyyy:MM:dd HH:mm:ss).</source>
+        <translation>Die Kopie des Fotos erhält diese Daten (yyyy:MM:dd HH:mm:ss).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="32"/>
+        <source>Date taken:</source>
+        <translation>Aufgenommen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="33"/>
+        <source>Date digitized:</source>
+        <translation>Digitalisiert:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeDateWindow.cpp" line="36"/>
+        <source>Save Copy</source>
+        <translation>Kopie speichern</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeGPSWindow</name>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="29"/>
+        <source>Change GPS Location</source>
+        <translation>GPS-Position ändern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="33"/>
+        <source>The copies of the selected photos get this position.</source>
+        <translation>Die Kopien der ausgewählten Fotos erhalten diese Position.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="40"/>
+        <source>Decimal degrees, -90 to 90 (negative: south)</source>
+        <translation>Dezimalgrad, -90 bis 90 (negativ: Süd)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="41"/>
+        <source>Decimal degrees, -180 to 180 (negative: west)</source>
+        <translation>Dezimalgrad, -180 bis 180 (negativ: West)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="42"/>
+        <source>Metres (negative: below sea level)</source>
+        <translation>Meter (negativ: unter dem Meeresspiegel)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="43"/>
+        <source>yyyy:MM:dd; leave &quot;YYYY:MM:DD&quot; for no GPS date</source>
+        <translation>jjjj:MM:tt; „YYYY:MM:DD“ stehen lassen für kein GPS-Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="44"/>
+        <source>HH:mm:ss in UTC; leave &quot;HH:MM:SS&quot; for no GPS time</source>
+        <translation>HH:mm:ss in UTC; „HH:MM:SS“ stehen lassen für keine GPS-Zeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="49"/>
+        <source>Latitude:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="50"/>
+        <source>Longitude:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="51"/>
+        <source>Altitude (m):</source>
+        <translation>Höhe (m):</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="52"/>
+        <source>GPS date:</source>
+        <translation>GPS-Datum:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="53"/>
+        <source>GPS time:</source>
+        <translation>GPS-Zeit:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="56"/>
+        <source>Show on Map</source>
+        <translation>Auf der Karte zeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="58"/>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/ChangeGPSWindow.cpp" line="61"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CompareController</name>
+    <message>
+        <location filename="../src/ui/compare/CompareController.cpp" line="19"/>
+        <source>Co&amp;mpare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="43"/>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="53"/>
+        <source>Structural similarity of the result to the original: 1 means no visible change</source>
+        <translation>Strukturelle Ähnlichkeit des Ergebnisses mit dem Original: 1 bedeutet keine sichtbare Änderung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="57"/>
+        <source>Side by Side</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="58"/>
+        <source>Split</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="64"/>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="65"/>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="66"/>
+        <source>200%</source>
+        <translation>200 %</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="112"/>
+        <source>Compare %1</source>
+        <translation>%1 vergleichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="113"/>
+        <source>Original: reading…</source>
+        <translation>Original: wird gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="115"/>
+        <source>SSIM: computing…</source>
+        <translation>SSIM: wird berechnet…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="136"/>
+        <source>Original: %1, %2</source>
+        <translation>Original: %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="137"/>
+        <source>Original: %1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="139"/>
+        <source>Compressed: %1, %2</source>
+        <translation>Komprimiert: %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="142"/>
+        <source>(%1 smaller)</source>
+        <translation>(%1 kleiner)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="147"/>
+        <source>Compressed: %1</source>
+        <translation>Komprimiert: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="150"/>
+        <source>SSIM %1</source>
+        <translation>SSIM %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="152"/>
+        <source>SSIM: not measured, the sizes differ</source>
+        <translation>SSIM: nicht gemessen, die Größen weichen ab</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="154"/>
+        <source>SSIM: not measured</source>
+        <translation>SSIM: nicht gemessen</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonView</name>
+    <message>
+        <location filename="../src/ui/compare/ComparisonView.cpp" line="184"/>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/ComparisonView.cpp" line="185"/>
+        <source>Compressed</source>
+        <translation>Komprimiert</translation>
+    </message>
+</context>
+<context>
+    <name>CompressionController</name>
+    <message>
+        <location filename="../src/ui/app/CompressionController.cpp" line="165"/>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="292"/>
+        <source>The photos could not be compressed</source>
+        <translation>Die Fotos konnten nicht komprimiert werden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionController.cpp" line="256"/>
+        <source>The user guide is not installed</source>
+        <translation>Das Benutzerhandbuch ist nicht installiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionController.cpp" line="257"/>
+        <source>Glimmerset looked for doc/glimmerset/index.html in the shared data folders.</source>
+        <translation>Glimmerset hat in den gemeinsamen Datenordnern nach doc/glimmerset/index.html gesucht.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionController.cpp" line="288"/>
+        <source> Ok </source>
+        <translation> OK </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="81"/>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="53"/>
+        <source>Photos are being compressed</source>
+        <translation>Fotos werden komprimiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="81"/>
+        <source>Wait until the compression has finished, then try again.</source>
+        <translation>Warten Sie, bis die Komprimierung beendet ist, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="129"/>
+        <source>Compressed photos will replace the originals. The originals go to the Trash.</source>
+        <translation>Die komprimierten Fotos ersetzen die Originale. Die Originale kommen in den Papierkorb.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="130"/>
+        <source>Replace Originals</source>
+        <translation>Originale ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="132"/>
+        <source>Keep Originals</source>
+        <translation>Originale behalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="155"/>
+        <source>The photos cannot be compressed into the Output folder</source>
+        <translation>Die Fotos können nicht in den Ausgabeordner komprimiert werden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="199"/>
+        <source>Nothing has been compressed yet. Drop photos or a folder first.</source>
+        <translation>Noch nichts komprimiert. Legen Sie zuerst Fotos oder einen Ordner ab.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="201"/>
+        <source>Compress the folder of the last job again with the current preferences. The results are added to the list.</source>
+        <translation>Den Ordner des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="204"/>
+        <source>Compress the %n photo(s) of the last job again with the current preferences. The results are added to the list.</source>
+        <translation>
+            <numerusform>Das %n Foto des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
+            <numerusform>Die %n Fotos des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="328"/>
+        <source>Stopped: the photos not in the list were left as they were.</source>
+        <translation>Angehalten: die Fotos, die nicht in der Liste stehen, blieben unverändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="340"/>
+        <source>1 photo not compressed</source>
+        <translation>1 Foto nicht komprimiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="340"/>
+        <source>%1 photos not compressed</source>
+        <translation>%1 Fotos nicht komprimiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="341"/>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="237"/>
+        <source>Compressing photos…</source>
+        <translation>Fotos werden komprimiert…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="355"/>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="369"/>
+        <source>Please select photos to import.</source>
+        <translation>Bitte wählen Sie die zu importierenden Fotos aus.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="370"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerResize.cpp" line="102"/>
+        <source>Please select a floder to store the compressed photos.</source>
+        <translation>Bitte wählen Sie einen Ordner für die komprimierten Fotos aus.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerResize.cpp" line="103"/>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerResults.cpp" line="130"/>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerResults.cpp" line="133"/>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="55"/>
+        <source>Stop after the photos being written and quit? The photos not yet compressed are left as they are.</source>
+        <translation>Nach den gerade geschriebenen Fotos anhalten und beenden? Die noch nicht komprimierten Fotos bleiben unverändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="56"/>
+        <source>Stop and Quit</source>
+        <translation>Anhalten und beenden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="57"/>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/CompressionControllerWindow.cpp" line="83"/>
+        <source>Photos compressed</source>
+        <translation>Fotos komprimiert</translation>
     </message>
 </context>
 <context>
@@ -964,134 +1102,134 @@
 <context>
     <name>EditorController</name>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="334"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="326"/>
         <source>Edited copies go into %1; your photos are never changed.</source>
         <translation>Bearbeitete Kopien kommen nach %1; Ihre Fotos werden nie verändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="140"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="134"/>
         <source>%1…</source>
         <translation>%1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="143"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="137"/>
         <source>Writing copies: %1 of %2</source>
         <translation>Kopien werden geschrieben: %1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="184"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="178"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="317"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="309"/>
         <source>The editor left camera mode; nothing more is copied for the last command.</source>
         <translation>Der Editor hat den Kameramodus verlassen; für den letzten Befehl wird nichts mehr kopiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="335"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="327"/>
         <source>Camera photos: a command first copies the selected ones into %1 and edits those copies; the camera is never changed.</source>
         <translation>Kamerafotos: Ein Befehl kopiert die ausgewählten zuerst nach %1 und bearbeitet diese Kopien; die Kamera wird nie verändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="352"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="344"/>
         <source>No Item has been selected</source>
         <translation>Es wurde nichts ausgewählt</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="378"/>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="258"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="370"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="257"/>
         <source>Date Files by Capture Date</source>
         <translation>Dateidatum nach Aufnahmedatum setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="417"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="409"/>
         <source>Copy Without Exif</source>
         <translation>Kopie ohne Exif</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="422"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="414"/>
         <source>Copy Without GPS Location</source>
         <translation>Kopie ohne GPS-Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="427"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="419"/>
         <source>Copy Without IPTC</source>
         <translation>Kopie ohne IPTC</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="432"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="424"/>
         <source>Copy Without Exif and GPS</source>
         <translation>Kopie ohne Exif und GPS</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="98"/>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="218"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="97"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="217"/>
         <source>Not a date</source>
         <translation>Kein Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="352"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="344"/>
         <source>Please select at least one item to process.</source>
         <translation>Bitte wählen Sie mindestens ein Element zur Bearbeitung aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="368"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="360"/>
         <source>Still writing the copies of the last command; try again when it is done.</source>
         <translation>Die Kopien des letzten Befehls werden noch geschrieben; versuchen Sie es danach erneut.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="374"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="366"/>
         <source>1 copy written to %1</source>
         <translation>1 Kopie nach %1 geschrieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="375"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="367"/>
         <source>%1 copies written to %2</source>
         <translation>%1 Kopien nach %2 geschrieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="62"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="61"/>
         <source>Dates of %1</source>
         <translation>Daten von %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="63"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="62"/>
         <source>%1 has no capture dates; these are its file dates.</source>
         <translation>%1 hat keine Aufnahmedaten; dies sind seine Dateidaten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="70"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="69"/>
         <source>%1 selected photos get copies under their own names.</source>
         <translation>%1 ausgewählte Fotos erhalten Kopien unter ihrem eigenen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="105"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="104"/>
         <source>Change Capture Date</source>
         <translation>Aufnahmedatum ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="126"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="125"/>
         <source>Please select one photo to change the date.</source>
         <translation>Bitte wählen Sie ein Foto aus, um das Datum zu ändern.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="154"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="153"/>
         <source>Choose Another…</source>
         <translation>Anderes auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="181"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="180"/>
         <source>Choose Photo…</source>
         <translation>Foto auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="227"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="226"/>
         <source>Change Capture Dates</source>
         <translation>Aufnahmedaten ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="252"/>
+        <location filename="../src/ui/editor/EditorControllerDates.cpp" line="251"/>
         <source>Select the photos to date first.</source>
         <translation>Wählen Sie zuerst die Fotos aus, deren Datum geändert werden soll.</translation>
     </message>
@@ -1143,14 +1281,37 @@
     </message>
 </context>
 <context>
+    <name>ExifEdits</name>
+    <message>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="130"/>
+        <source>the edit reaches %1</source>
+        <translation>die Änderung reicht bis %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="139"/>
+        <source>%1 has no TIFF type</source>
+        <translation>%1 hat keinen TIFF-Typ</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="199"/>
+        <source>the Exif data has a directory pointer that leads nowhere</source>
+        <translation>die Exif-Daten haben einen Verzeichnisverweis, der ins Leere führt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="204"/>
+        <source>the maker note points past the end of the Exif data, where the edit would have to grow it</source>
+        <translation>die Herstellerdaten zeigen über das Ende der Exif-Daten hinaus, wo die Änderung sie vergrößern müsste</translation>
+    </message>
+</context>
+<context>
     <name>ExivImage</name>
     <message>
-        <location filename="../src/core/imageio/ExivImage.cpp" line="148"/>
+        <location filename="../src/core/imageio/ExivImage.cpp" line="159"/>
         <source>not a photo format we read</source>
         <translation>kein Fotoformat, das Glimmerset liest</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExivImage.h" line="102"/>
+        <location filename="../src/core/imageio/ExivImage.h" line="117"/>
         <source>the metadata library failed without saying why</source>
         <translation>die Metadaten-Bibliothek ist ohne Angabe eines Grundes gescheitert</translation>
     </message>
@@ -1158,12 +1319,12 @@
 <context>
     <name>FileDatesFromCapture</name>
     <message>
-        <location filename="../src/core/metadata/FileDatesFromCapture.cpp" line="45"/>
+        <location filename="../src/core/metadata/FileDatesFromCapture.cpp" line="50"/>
         <source>The copies&apos; creation dates become the capture dates.</source>
         <translation>Die Kopien erhalten das Aufnahmedatum als Erstellungsdatum.</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/FileDatesFromCapture.cpp" line="46"/>
+        <location filename="../src/core/metadata/FileDatesFromCapture.cpp" line="51"/>
         <source>This system cannot set a file&apos;s creation date: the copies&apos; modification dates become the capture dates.</source>
         <translation>Dieses System kann das Erstellungsdatum einer Datei nicht setzen: Die Kopien erhalten das Aufnahmedatum als Änderungsdatum.</translation>
     </message>
@@ -1171,88 +1332,89 @@
 <context>
     <name>GpsTemplateController</name>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="39"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="38"/>
         <source>Vaule Error</source>
         <translation>Ungültiger Wert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="105"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="109"/>
         <source>Change GPS Location…</source>
         <translation>GPS-Position ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="107"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="111"/>
         <source>Show on Map</source>
         <translation>Auf der Karte zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="109"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="113"/>
         <source>Edit Metadata…</source>
         <translation>Metadaten bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="113"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="117"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="436"/>
         <source>Export to Property List</source>
         <translation>Als Property List exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="120"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="124"/>
         <source>All Metadata</source>
         <translation>Alle Metadaten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="121"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="125"/>
         <source>Exif</source>
         <translation>Exif</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="122"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="126"/>
         <source>TIFF</source>
         <translation>TIFF</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="123"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="127"/>
         <source>Exif and TIFF</source>
         <translation>Exif und TIFF</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="131"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="135"/>
         <source>Import from Property List</source>
         <translation>Aus Property List importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="138"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="142"/>
         <source>All Metadata…</source>
         <translation>Alle Metadaten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="139"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="143"/>
         <source>Exif…</source>
         <translation>Exif…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="140"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="144"/>
         <source>TIFF…</source>
         <translation>TIFF…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="141"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="145"/>
         <source>Exif and TIFF…</source>
         <translation>Exif und TIFF…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="142"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="146"/>
         <source>Template…</source>
         <translation>Vorlage…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="163"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="341"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="168"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="376"/>
         <source>Apply Metadata</source>
         <translation>Metadaten anwenden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="164"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="169"/>
         <source>%n copies written</source>
         <translation>
             <numerusform>%n Kopie geschrieben</numerusform>
@@ -1260,113 +1422,123 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="211"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="219"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="224"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="232"/>
         <source>%1 is now at %2, %3.</source>
         <translation>%1 liegt jetzt bei %2, %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="225"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="233"/>
         <source>%1 has no GPS position.</source>
         <translation>%1 hat keine GPS-Position.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="242"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="250"/>
         <source>Each value cannot be empty.</source>
         <translation>Kein Wert darf leer sein.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="264"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="273"/>
         <source>Change GPS Location</source>
         <translation>GPS-Position ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="283"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="301"/>
         <source>as typed</source>
         <translation>wie eingegeben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="289"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="307"/>
         <source>stored in %1</source>
         <translation>gespeichert in %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="292"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="310"/>
         <source>No GPS Data</source>
         <translation>Keine GPS-Daten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="292"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="310"/>
         <source>This photo does not contain GPS information.</source>
         <translation>Dieses Foto enthält keine GPS-Informationen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="325"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="360"/>
         <source>No Item has been selected</source>
         <translation>Kein Objekt ausgewählt</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="325"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="360"/>
         <source>Please select at least one item to process.</source>
         <translation>Bitte wählen Sie mindestens ein Objekt aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="338"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="373"/>
         <source>Writing copies…</source>
         <translation>Kopien werden geschrieben…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="355"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="387"/>
+        <source>Save Template</source>
+        <translation>Vorlage sichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="390"/>
         <source>The template was not saved</source>
         <translation>Die Vorlage wurde nicht gesichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="358"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="377"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="393"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="442"/>
         <source>Saved %1</source>
         <translation>%1 gesichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="374"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="414"/>
+        <source>Property lists (*.plist)</source>
+        <translation>Eigenschaftslisten (*.plist)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="439"/>
         <source>Nothing was exported</source>
         <translation>Es wurde nichts exportiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="400"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="466"/>
         <source>Please select plist to import.</source>
         <translation>Bitte wählen Sie die zu importierende Property List.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="401"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="467"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="420"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="486"/>
         <source>Import All Metadata</source>
         <translation>Alle Metadaten importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="425"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="491"/>
         <source>Import Exif</source>
         <translation>Exif importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="430"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="496"/>
         <source>Import TIFF</source>
         <translation>TIFF importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="435"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="501"/>
         <source>Import Exif and TIFF</source>
         <translation>Exif und TIFF importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="443"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="509"/>
         <source>Import Template</source>
         <translation>Vorlage importieren</translation>
     </message>
@@ -1388,57 +1560,62 @@
 <context>
     <name>ImageDestination</name>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="61"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="63"/>
         <source>the metadata cannot be written completely (%1)</source>
         <translation>die Metadaten können nicht vollständig geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="102"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="114"/>
         <source>the edit cannot be written to every page of the TIFF file</source>
         <translation>die Änderung lässt sich nicht auf jede Seite der TIFF-Datei schreiben</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="146"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="183"/>
         <source>no image was added</source>
         <translation>es wurde kein Bild hinzugefügt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="152"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="189"/>
         <source>images of one container must come from one source</source>
         <translation>die Bilder einer Datei müssen aus derselben Quelle stammen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="157"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="194"/>
         <source>cannot convert %1 to %2 without re-encoding</source>
         <translation>%1 lässt sich nicht ohne Neukodierung in %2 umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="163"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="200"/>
         <source>metadata cannot be written into HEIC files</source>
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="169"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="206"/>
         <source>metadata cannot be written into %1 files, and this one holds XMP</source>
         <translation>in %1-Dateien können keine Metadaten geschrieben werden, und diese Datei enthält XMP</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="240"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="262"/>
+        <source>the TIFF file cannot be edited</source>
+        <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="328"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="251"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="339"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="279"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="364"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="310"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="395"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -1446,7 +1623,7 @@
 <context>
     <name>ImageSource</name>
     <message>
-        <location filename="../src/core/imageio/ImageSource.cpp" line="57"/>
+        <location filename="../src/core/imageio/ImageSource.cpp" line="59"/>
         <source>the image data is incomplete (truncated file)</source>
         <translation>die Bilddaten sind unvollständig (Datei abgeschnitten)</translation>
     </message>
@@ -1503,52 +1680,58 @@
 <context>
     <name>JpegMetadataEdit</name>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="124"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="138"/>
         <source>the Exif data is split over several segments and cannot be rewritten completely</source>
         <translation>die Exif-Daten sind auf mehrere Segmente verteilt und können nicht vollständig neu geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="128"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="142"/>
         <source>the Exif data cannot be rewritten completely (%1)</source>
         <translation>die Exif-Daten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="173"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="181"/>
         <source>the Exif data cannot be written completely (%1)</source>
         <translation>die Exif-Daten können nicht vollständig geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="177"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="185"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="232"/>
         <source>the Exif data does not fit in one JPEG segment (64 KB)</source>
         <translation>die Exif-Daten passen nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="274"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="222"/>
+        <source>the Exif data cannot be read, so it cannot be edited</source>
+        <translation>die Exif-Daten können nicht gelesen und darum nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="259"/>
         <source>an APP13 segment cannot be read, so its IPTC data cannot be edited</source>
         <translation>ein APP13-Segment ist nicht lesbar, daher können seine IPTC-Daten nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="282"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="267"/>
         <source>the IPTC data cannot be read, so it cannot be edited</source>
         <translation>die IPTC-Daten sind nicht lesbar und können daher nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="320"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="305"/>
         <source>the IPTC data does not fit in one JPEG segment (64 KB)</source>
         <translation>die IPTC-Daten passen nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="349"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="334"/>
         <source>the extended XMP holds data to remove and cannot be rewritten</source>
         <translation>das erweiterte XMP enthält zu entfernende Daten und kann nicht neu geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="370"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="355"/>
         <source>the XMP packet does not fit in one JPEG segment (64 KB)</source>
         <translation>das XMP-Paket passt nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="406"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="391"/>
         <source>IPTC data stored after the image cannot be removed</source>
         <translation>nach dem Bild gespeicherte IPTC-Daten können nicht entfernt werden</translation>
     </message>
@@ -1561,17 +1744,17 @@
         <translation>keine JPEG-Datei</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegSegments.cpp" line="97"/>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="105"/>
         <source>a JPEG segment is cut short</source>
         <translation>ein JPEG-Segment ist abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegSegments.cpp" line="100"/>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="108"/>
         <source>a JPEG segment runs past the end of the file</source>
         <translation>ein JPEG-Segment reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegSegments.cpp" line="110"/>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="118"/>
         <source>the JPEG has no image data</source>
         <translation>das JPEG enthält keine Bilddaten</translation>
     </message>
@@ -1801,17 +1984,27 @@
 <context>
     <name>MapWindow</name>
     <message>
-        <location filename="../src/ui/editor/MapWindow.cpp" line="28"/>
+        <location filename="../src/ui/editor/MapWindow.cpp" line="31"/>
         <source>Map</source>
         <translation>Karte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MapWindow.cpp" line="49"/>
+        <location filename="../src/ui/editor/MapWindow.cpp" line="48"/>
+        <source>picked on the map</source>
+        <translation>auf der Karte gewählt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/MapWindow.cpp" line="62"/>
+        <source>Click the map to place the photos there.</source>
+        <translation>Klicken Sie auf die Karte, um die Fotos dort zu platzieren.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editor/MapWindow.cpp" line="89"/>
         <source>%1, %2 (%3)</source>
         <translation>%1, %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MapWindow.cpp" line="52"/>
+        <location filename="../src/ui/editor/MapWindow.cpp" line="92"/>
         <source>&lt;a href=&quot;%1&quot;&gt;Open this place on openstreetmap.org&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;Diesen Ort auf openstreetmap.org öffnen&lt;/a&gt;</translation>
     </message>
@@ -1819,57 +2012,57 @@
 <context>
     <name>MetadataEdit</name>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="24"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="32"/>
         <source>%1: not a valid date</source>
         <translation>%1: kein gültiges Datum</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="27"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="35"/>
         <source>%1: the year must be between 1 and 9999</source>
         <translation>%1: das Jahr muss zwischen 1 und 9999 liegen</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="52"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="60"/>
         <source>capture date</source>
         <translation>Aufnahmedatum</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="53"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="61"/>
         <source>digitized date</source>
         <translation>Digitalisierungsdatum</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="54"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="62"/>
         <source>modify date</source>
         <translation>Änderungsdatum</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="61"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="69"/>
         <source>GPS latitude: must be between -90 and 90 degrees</source>
         <translation>GPS-Breite: muss zwischen -90 und 90 Grad liegen</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="63"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="71"/>
         <source>GPS longitude: must be between -180 and 180 degrees</source>
         <translation>GPS-Länge: muss zwischen -180 und 180 Grad liegen</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="65"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="73"/>
         <source>GPS altitude: not a number</source>
         <translation>GPS-Höhe: keine Zahl</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="67"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="75"/>
         <source>GPS date: the year must be between 1 and 9999</source>
         <translation>GPS-Datum: das Jahr muss zwischen 1 und 9999 liegen</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="69"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="77"/>
         <source>GPS: cannot be both removed and set</source>
         <translation>GPS: kann nicht zugleich entfernt und gesetzt werden</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/MetadataEdit.cpp" line="75"/>
+        <location filename="../src/core/metadata/MetadataEdit.cpp" line="83"/>
         <source>keywords: &quot;%1&quot; is longer than 64 bytes</source>
         <translation>Stichwörter: „%1“ ist länger als 64 Bytes</translation>
     </message>
@@ -1982,12 +2175,12 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>MetadataRewrite</name>
     <message>
-        <location filename="../src/core/imageio/MetadataRewrite.cpp" line="32"/>
+        <location filename="../src/core/imageio/MetadataRewrite.cpp" line="34"/>
         <source>cannot write %1 files</source>
         <translation>%1-Dateien können nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataRewrite.cpp" line="51"/>
+        <location filename="../src/core/imageio/MetadataRewrite.cpp" line="60"/>
         <source>the copy would not read back: %1</source>
         <translation>die Kopie wäre nicht wieder lesbar: %1</translation>
     </message>
@@ -2059,15 +2252,6 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
-    <name>PhotoBrowserView</name>
-    <message>
-        <location filename="../src/ui/editor/PhotoBrowserView.cpp" line="48"/>
-        <location filename="../src/ui/editor/PhotoBrowserView.cpp" line="71"/>
-        <source>&amp;Remove from List</source>
-        <translation>Aus der Liste &amp;entfernen</translation>
-    </message>
-</context>
-<context>
     <name>NoUpdateWindow</name>
     <message>
         <location filename="../src/ui/windows/NoUpdateWindow.cpp" line="16"/>
@@ -2109,18 +2293,31 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
-    <name>ResultNameCell</name>
+    <name>PhotoBrowserView</name>
     <message>
-        <location filename="../src/ui/widgets/ResultNameCell.cpp" line="89"/>
-        <location filename="../src/ui/widgets/ResultNameCell.cpp" line="90"/>
-        <source>Show in the file manager</source>
-        <translation>In der Dateiverwaltung zeigen</translation>
+        <location filename="../src/ui/editor/PhotoBrowserView.cpp" line="44"/>
+        <location filename="../src/ui/editor/PhotoBrowserView.cpp" line="67"/>
+        <source>&amp;Remove from List</source>
+        <translation>Aus der Liste &amp;entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoComparison</name>
+    <message>
+        <location filename="../src/core/compress/PhotoComparison.cpp" line="38"/>
+        <source>not a photo this program reads</source>
+        <translation>kein Foto, das dieses Programm lesen kann</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/PhotoComparison.cpp" line="43"/>
+        <source>the pixels could not be decoded</source>
+        <translation>die Bildpunkte konnten nicht dekodiert werden</translation>
     </message>
 </context>
 <context>
     <name>PhotoDates</name>
     <message>
-        <location filename="../src/core/metadata/PhotoDates.cpp" line="69"/>
+        <location filename="../src/core/metadata/PhotoDates.cpp" line="39"/>
         <source>no capture date</source>
         <translation>kein Aufnahmedatum</translation>
     </message>
@@ -2195,12 +2392,12 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>nicht genug Arbeitsspeicher, um sie zu lesen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PhotoFiles.cpp" line="114"/>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="119"/>
         <source>is a link: not written through it</source>
         <translation>ist ein Link: über ihn wird nicht geschrieben</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PhotoFiles.cpp" line="149"/>
+        <location filename="../src/core/imageio/PhotoFiles.cpp" line="158"/>
         <source>the written file has %1 bytes instead of %2</source>
         <translation>die geschriebene Datei hat %1 statt %2 Bytes</translation>
     </message>
@@ -2324,62 +2521,62 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PhotoLibraryController</name>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="104"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="103"/>
         <source>Choose the &quot;%1&quot; folder</source>
         <translation>Den Ordner „%1“ auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="105"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="104"/>
         <source>Choose</source>
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="126"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="125"/>
         <source>This folder is not a photo library</source>
         <translation>Dieser Ordner ist keine Fotomediathek</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="141"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="140"/>
         <source>The photo library is still being read</source>
         <translation>Die Fotobibliothek wird noch gelesen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="149"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="148"/>
         <source>Reading the photo library %1…</source>
         <translation>Die Fotobibliothek %1 wird gelesen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="163"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="162"/>
         <source>Reading the photo library: %1 photos so far…</source>
         <translation>Die Fotobibliothek wird gelesen: bisher %1 Fotos…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="172"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="171"/>
         <source>The photo library could not be read</source>
         <translation>Die Fotomediathek konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="176"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="175"/>
         <source>Photo library: %1</source>
         <translation>Fotobibliothek: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="178"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="177"/>
         <source> (movies and files that are not photos)</source>
         <translation> (Filme und Dateien, die keine Fotos sind)</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="183"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="182"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="185"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="184"/>
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="186"/>
+        <location filename="../src/ui/editor/PhotoLibraryController.cpp" line="185"/>
         <source>Some folders of the photo library could not be read</source>
         <translation>Einige Ordner der Fotobibliothek konnten nicht gelesen werden</translation>
     </message>
@@ -2446,62 +2643,62 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PlistExchange</name>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="74"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="75"/>
         <source>%1 %2 is not a value a photo can hold</source>
         <translation>%1 %2 ist kein Wert, den ein Foto enthalten kann</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="89"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="90"/>
         <source>%1 %2 must be a number from 0 to %3</source>
         <translation>%1 %2 muss eine Zahl von 0 bis %3 sein</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="101"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="103"/>
         <source>%1 %2 must be %3 or %4</source>
         <translation>%1 %2 muss %3 oder %4 sein</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="113"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="115"/>
         <source>its %1 entry is not a dictionary</source>
         <translation>ihr Eintrag %1 ist kein Dictionary</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="141"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="187"/>
         <source>metadata</source>
         <translation>Metadaten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="147"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="193"/>
         <source>Exif or TIFF</source>
         <translation>Exif- oder TIFF</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="196"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="248"/>
         <source>%1 has no metadata</source>
         <translation>%1 enthält keine Metadaten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="202"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="254"/>
         <source>%1 has no %2 data</source>
         <translation>%1 enthält keine %2-Daten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="207"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="258"/>
         <source>the file could not be written</source>
         <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="220"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="271"/>
         <source>%1 is not a value a photo can hold</source>
         <translation>%1 ist kein Wert, den ein Foto enthalten kann</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="235"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="286"/>
         <source>it holds neither %1 nor %2</source>
         <translation>sie enthält weder %1 noch %2</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="262"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="313"/>
         <source>not imported: %1</source>
         <translation>nicht importiert: %1</translation>
     </message>
@@ -2509,7 +2706,18 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PngChunkEdit</name>
     <message>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="227"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="274"/>
+        <source>the IPTC data cannot be read, so it cannot be edited</source>
+        <translation>die IPTC-Daten können nicht gelesen und darum nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="287"/>
+        <source>the IPTC data cannot be compressed</source>
+        <translation>die IPTC-Daten können nicht komprimiert werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="299"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="315"/>
         <source>the PNG chunks cannot be read</source>
         <translation>die PNG-Chunks sind nicht lesbar</translation>
     </message>
@@ -2641,33 +2849,49 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PropertyList</name>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="329"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="365"/>
         <source>it holds a value of a kind photo metadata never has (a keyed-archive reference)</source>
         <translation>sie enthält einen Wert, wie ihn Foto-Metadaten nie haben (einen Keyed-Archive-Verweis)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="368"/>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="400"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="398"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="451"/>
         <source>the file is larger than %1 MiB</source>
         <translation>die Datei ist größer als %1 MiB</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="371"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="401"/>
         <source>it is not a property list</source>
         <translation>sie ist keine Property List</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="374"/>
-        <source>it is damaged or nested more than %1 levels deep</source>
-        <translation>sie ist beschädigt oder mehr als %1 Ebenen tief verschachtelt</translation>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="406"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="414"/>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="380"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="408"/>
+        <source>it is nested more than %1 levels deep</source>
+        <translation>sie ist mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="410"/>
+        <source>it holds more than %1 values</source>
+        <translation>sie enthält mehr als %1 Werte</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="412"/>
+        <source>it holds a text with a NUL character</source>
+        <translation>sie enthält einen Text mit einem NUL-Zeichen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="431"/>
         <source>it is not a readable property list</source>
         <translation>sie ist keine lesbare Property List</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="382"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="433"/>
         <source>its root is not a dictionary</source>
         <translation>ihre Wurzel ist kein Dictionary</translation>
     </message>
@@ -2744,12 +2968,12 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>%1-Wert „%2“ ist keine Zahl</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="310"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="330"/>
         <source>IPTC %1 value &apos;%2&apos; cannot be stored</source>
         <translation>IPTC-%1-Wert „%2“ kann nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="436"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="456"/>
         <source>%1 value %2 cannot be stored</source>
         <translation>%1-Wert %2 kann nicht gespeichert werden</translation>
     </message>
@@ -2866,66 +3090,75 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
+    <name>ResultNameCell</name>
+    <message>
+        <location filename="../src/ui/widgets/ResultNameCell.cpp" line="89"/>
+        <location filename="../src/ui/widgets/ResultNameCell.cpp" line="90"/>
+        <source>Show in the file manager</source>
+        <translation>In der Dateiverwaltung zeigen</translation>
+    </message>
+</context>
+<context>
     <name>RewriteCheck</name>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="70"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="117"/>
         <source>the source does not read again: %1</source>
         <translation>die Quelle lässt sich nicht erneut lesen: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="83"/>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="134"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="130"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="176"/>
         <source>the copy does not read back: %1</source>
         <translation>die Kopie lässt sich nicht zurücklesen: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="90"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="137"/>
         <source>the copy still holds %1</source>
         <translation>die Kopie enthält noch %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="96"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="143"/>
         <source>the copy still holds IPTC data</source>
         <translation>die Kopie enthält noch IPTC-Daten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="101"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="148"/>
         <source>the copy still holds XMP properties that were to be removed or moved</source>
         <translation>die Kopie enthält noch XMP-Eigenschaften, die entfernt oder verschoben werden sollten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="110"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="157"/>
         <source>the rewrite would lose %1</source>
         <translation>beim Neuschreiben ginge %1 verloren</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="114"/>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="127"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="161"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="169"/>
         <source>the rewrite would change %1</source>
         <translation>das Neuschreiben würde %1 verändern</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="121"/>
-        <source>the rewrite would change the IPTC data</source>
-        <translation>das Neuschreiben würde die IPTC-Daten verändern</translation>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="171"/>
+        <source>the rewrite would add %1</source>
+        <translation>das Neuschreiben würde %1 hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="143"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="185"/>
         <source>the copy is not a readable JPEG: %1</source>
         <translation>die Kopie ist kein lesbares JPEG: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="153"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="195"/>
         <source>an Exif segment of the copy still holds what was to be removed</source>
         <translation>ein Exif-Segment der Kopie enthält noch, was entfernt werden sollte</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="159"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="201"/>
         <source>an APP13 segment of the copy still holds IPTC data</source>
         <translation>ein APP13-Segment der Kopie enthält noch IPTC-Daten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="164"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="206"/>
         <source>an XMP segment of the copy still holds what was to be removed</source>
         <translation>ein XMP-Segment der Kopie enthält noch, was entfernt werden sollte</translation>
     </message>
@@ -3004,12 +3237,12 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>Kameradatum: „%1“ ist kein Datum wie 2024:07:01 14:30:00</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="239"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="217"/>
         <source>not imported: %1</source>
         <translation>nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="256"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="244"/>
         <source>the file could not be written</source>
         <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
@@ -3017,17 +3250,22 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>TrashReplace</name>
     <message>
-        <location filename="../src/core/compress/TrashReplace.cpp" line="53"/>
+        <location filename="../src/core/compress/TrashReplace.cpp" line="60"/>
+        <source>cannot move the original to the Trash: this disk has no Trash</source>
+        <translation>das Original kann nicht in den Papierkorb verschoben werden: dieses Laufwerk hat keinen Papierkorb</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/TrashReplace.cpp" line="72"/>
+        <source>cannot move the original to the Trash: its name is %1 bytes long, the Trash takes names up to %2 bytes</source>
+        <translation>das Original kann nicht in den Papierkorb verschoben werden: sein Name ist %1 Byte lang, der Papierkorb nimmt Namen bis %2 Byte</translation>
+    </message>
+    <message>
+        <location filename="../src/core/compress/TrashReplace.cpp" line="83"/>
         <source>cannot move the original to the Trash: %1</source>
         <translation>das Original lässt sich nicht in den Papierkorb verschieben: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/TrashReplace.cpp" line="63"/>
-        <source>cannot move the original to the Trash: no Trash folder on this disk</source>
-        <translation>das Original lässt sich nicht in den Papierkorb verschieben: kein Papierkorb auf diesem Datenträger</translation>
-    </message>
-    <message>
-        <location filename="../src/core/compress/TrashReplace.cpp" line="73"/>
+        <location filename="../src/core/compress/TrashReplace.cpp" line="103"/>
         <source> (the original is in the Trash: %1)</source>
         <translation> (das Original liegt im Papierkorb: %1)</translation>
     </message>
@@ -3035,24 +3273,32 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>UpdateCheckResult</name>
     <message>
-        <location filename="../src/core/update/UpdateCheckResult.cpp" line="42"/>
+        <location filename="../src/core/update/UpdateCheckResult.cpp" line="59"/>
         <source>Vantoric Glimmerset %1 is available.</source>
         <translation>Vantoric Glimmerset %1 ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="../src/core/update/UpdateCheckResult.cpp" line="47"/>
+        <location filename="../src/core/update/UpdateCheckResult.cpp" line="64"/>
         <source>You are using %1 version. Would you like to download it now?</source>
         <translation>Sie verwenden Version %1. Möchten Sie die neue Version jetzt herunterladen?</translation>
     </message>
     <message>
-        <location filename="../src/core/update/UpdateCheckResult.cpp" line="57"/>
+        <location filename="../src/core/update/UpdateCheckResult.cpp" line="74"/>
         <source>Vantoric Glimmerset %1 is the latest version.</source>
         <translation>Vantoric Glimmerset %1 ist die neueste Version.</translation>
     </message>
     <message>
-        <location filename="../src/core/update/UpdateCheckResult.cpp" line="62"/>
+        <location filename="../src/core/update/UpdateCheckResult.cpp" line="79"/>
         <source>Could not check for updates: %1</source>
         <translation>Die Suche nach Updates ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateController</name>
+    <message>
+        <location filename="../src/ui/update/UpdateController.cpp" line="84"/>
+        <source>The version list is at %1.</source>
+        <translation>Die Versionsliste liegt unter %1.</translation>
     </message>
 </context>
 <context>
@@ -3063,17 +3309,17 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>Softwareaktualisierung</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/UpdateWindow.cpp" line="36"/>
+        <location filename="../src/ui/windows/UpdateWindow.cpp" line="38"/>
         <source>What&apos;s new:</source>
         <translation>Neuigkeiten:</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/UpdateWindow.cpp" line="45"/>
+        <location filename="../src/ui/windows/UpdateWindow.cpp" line="47"/>
         <source>Not Now</source>
         <translation>Nicht jetzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/windows/UpdateWindow.cpp" line="47"/>
+        <location filename="../src/ui/windows/UpdateWindow.cpp" line="49"/>
         <source>Download</source>
         <translation>Laden</translation>
     </message>
@@ -3081,27 +3327,22 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>VersionList</name>
     <message>
-        <location filename="../src/core/update/VersionList.cpp" line="46"/>
+        <location filename="../src/core/update/VersionList.cpp" line="34"/>
         <source>the version list is larger than 1 MiB</source>
         <translation>die Versionsliste ist größer als 1 MiB</translation>
     </message>
     <message>
-        <location filename="../src/core/update/VersionList.cpp" line="50"/>
+        <location filename="../src/core/update/VersionList.cpp" line="38"/>
         <source>the server sent an empty version list</source>
         <translation>der Server hat eine leere Versionsliste gesendet</translation>
     </message>
     <message>
-        <location filename="../src/core/update/VersionList.cpp" line="57"/>
-        <source>the server&apos;s answer is not a property list</source>
-        <translation>die Antwort des Servers ist keine Property List</translation>
+        <location filename="../src/core/update/VersionList.cpp" line="46"/>
+        <source>the server&apos;s answer is not a usable version list: %1</source>
+        <translation>die Antwort des Servers ist keine brauchbare Versionsliste: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/update/VersionList.cpp" line="61"/>
-        <source>the version list holds no dictionary</source>
-        <translation>die Versionsliste enthält kein Dictionary</translation>
-    </message>
-    <message>
-        <location filename="../src/core/update/VersionList.cpp" line="66"/>
+        <location filename="../src/core/update/VersionList.cpp" line="51"/>
         <source>the version list names no version (&quot;lastestVersion&quot;)</source>
         <translation>die Versionsliste nennt keine Version („lastestVersion“)</translation>
     </message>
@@ -3131,19 +3372,19 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
 </context>
 <context>
-    <name>XmpEdit</name>
+    <name>WorldMapView</name>
     <message>
-        <location filename="../src/core/imageio/XmpEdit.cpp" line="208"/>
-        <source>the XMP packet cannot be rewritten: %1</source>
-        <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
+        <location filename="../src/ui/editor/WorldMapView.cpp" line="40"/>
+        <source>Click or drag to place the photos; scroll to zoom, drag with the right button to move the map</source>
+        <translation>Klicken oder ziehen, um die Fotos zu platzieren; scrollen zum Zoomen, mit der rechten Taste ziehen, um die Karte zu verschieben</translation>
     </message>
 </context>
 <context>
-    <name>UpdateController</name>
+    <name>XmpEdit</name>
     <message>
-        <location filename="../src/ui/update/UpdateController.cpp" line="84"/>
-        <source>The version list is at %1.</source>
-        <translation>Die Versionsliste liegt unter %1.</translation>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="333"/>
+        <source>the XMP packet cannot be rewritten: %1</source>
+        <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
     </message>
 </context>
 </TS>

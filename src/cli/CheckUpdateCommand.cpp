@@ -28,6 +28,12 @@ int runCheckUpdate(const QStringList &args)
         const AppSettings settings;
         url = updateaddress::versionListUrl(settings);
     }
+    if (url.isEmpty()) {
+        // A distribution build: its package manager brings new versions.
+        cli::printError(kVerb, QStringLiteral("this build has no update address (give one with --url, "
+                                              "GLIMMERSET_UPDATE_URL or the \"VersionListURL\" setting)"));
+        return cli::ExitUsage;
+    }
 
     UpdateCheck check;
     UpdateCheckResult result;
@@ -45,7 +51,7 @@ int runCheckUpdate(const QStringList &args)
         out << result.newVersionText() << '\n' << result.currentVersionText() << '\n';
         if (!result.whatsNew.isEmpty())
             out << '\n' << result.whatsNewText() << '\n';
-        out << "\nDownload: " << updateaddress::productPageUrl().toString() << Qt::endl;
+        out << "\nDownload: " << updateaddress::productPageUrl(url).toString() << Qt::endl;
         return cli::ExitOk;
     case UpdateCheckResult::UpToDate:
         out << result.upToDateText() << Qt::endl;
@@ -60,7 +66,7 @@ int runCheckUpdate(const QStringList &args)
 const bool registered = cli::registerVerb(
     {kVerb, QStringLiteral("[--url URL]"),
      QStringLiteral("ask the vendor's server for a newer version (address: --url, else GLIMMERSET_UPDATE_URL, "
-                    "else the \"VersionListURL\" setting)"),
+                    "else the \"VersionListURL\" setting, else the address this build was made with)"),
      &runCheckUpdate});
 
 } // namespace

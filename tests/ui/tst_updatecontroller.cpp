@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -128,6 +130,34 @@ private Q_SLOTS:
         QVERIFY(!controller().window()->isVisible());
         QVERIFY(!controller().noUpdateWindow()->isVisible());
         QVERIFY(!controller().lastAlert());
+    }
+
+    // A build without an address, nothing in the environment or the settings: the window
+    // does not offer the check and the command line says why it cannot check.
+    void noAddressNoCheck()
+    {
+        if (qstrlen(buildversion::versionListUrl) > 0)
+            QSKIP("this build was configured with an update address");
+        QMenu *help = m_harness.ui().helpMenu;
+        QAction *check = m_harness.ui().checkForUpdateAction;
+        qunsetenv("GLIMMERSET_UPDATE_URL");
+        Q_EMIT help->aboutToShow();
+        QVERIFY(!check->isVisible());
+
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("GLIMMERSET_UPDATE_URL"));
+        env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        env.insert(QStringLiteral("HOME"), m_harness.dir.path());
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(GLIMMERSET_CLI), {QStringLiteral("check-update")});
+        QVERIFY(cli.waitForFinished(20000));
+        QCOMPARE(cli.exitCode(), 2);
+        QVERIFY(cli.readAllStandardError().contains("this build has no update address"));
+
+        qputenv("GLIMMERSET_UPDATE_URL", m_server.url().toEncoded());
+        Q_EMIT help->aboutToShow();
+        QVERIFY(check->isVisible());
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include <QtEndian>
 
+#include <cmath>
+
 namespace landoutline {
 
 QList<QPolygonF> parse(const QByteArray &bytes)
@@ -35,6 +37,41 @@ QList<QPolygonF> parse(const QByteArray &bytes)
         outline.append(ring);
     }
     return at == size ? outline : QList<QPolygonF>();
+}
+
+QList<QPolygonF> continuousRings(const QList<QPolygonF> &rings)
+{
+    QList<QPolygonF> out;
+    out.reserve(rings.size());
+    for (const QPolygonF &ring : rings) {
+        if (ring.isEmpty())
+            continue;
+        // A step of more than half the world is the outline crossing the date line, not a
+        // coast that long: carry on past ±180 instead of jumping back.
+        QPolygonF continuous;
+        continuous.reserve(ring.size() + 2);
+        double shift = 0;
+        continuous << ring.first();
+        for (qsizetype i = 1; i < ring.size(); ++i) {
+            const double step = ring.at(i).x() - ring.at(i - 1).x();
+            if (step > 180)
+                shift -= 360;
+            else if (step < -180)
+                shift += 360;
+            continuous << QPointF(ring.at(i).x() + shift, ring.at(i).y());
+        }
+        // A ring that goes once round the world (Antarctica) encloses a pole: close it
+        // along the map's edge there.
+        if (std::abs(shift) > 180) {
+            double sum = 0;
+            for (const QPointF &p : ring)
+                sum += p.y();
+            const double pole = sum < 0 ? -90 : 90;
+            continuous << QPointF(continuous.last().x(), pole) << QPointF(continuous.first().x(), pole);
+        }
+        out.append(continuous);
+    }
+    return out;
 }
 
 QUrl openStreetMapUrl(double latitude, double longitude)

@@ -234,8 +234,14 @@ QVariantMap exportRoot(Kind kind, const QVariantMap &properties)
 
 ExportResult exportPhoto(Kind kind, const QString &photoPath, const QString &folder)
 {
+    folders::makePath(folder);
+    return exportPhotoTo(kind, photoPath, exportPath(kind, folder, QFileInfo(photoPath).fileName()));
+}
+
+ExportResult exportPhotoTo(Kind kind, const QString &photoPath, const QString &file)
+{
     ExportResult result;
-    result.path = exportPath(kind, folder, QFileInfo(photoPath).fileName());
+    result.path = file;
     QString error;
     const QVariantMap properties = readProperties(photoPath, &error);
     if (properties.isEmpty()) {
@@ -248,7 +254,6 @@ ExportResult exportPhoto(Kind kind, const QString &photoPath, const QString &fol
         result.error = Text::tr("%1 has no %2 data").arg(QFileInfo(photoPath).fileName(), kindName(kind));
         return result;
     }
-    folders::makePath(folder);
     if (!propertylist::writeFile(result.path, root, &error))
         result.error = error.isEmpty() ? Text::tr("the file could not be written") : error;
     return result;

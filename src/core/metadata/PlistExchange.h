@@ -38,6 +38,8 @@ struct ExportResult {
 
 // Reads the photo and writes its export into `folder` (created when missing).
 ExportResult exportPhoto(Kind kind, const QString &photoPath, const QString &folder);
+// The same into the file the user chose (its folder exists); an earlier file is replaced.
+ExportResult exportPhotoTo(Kind kind, const QString &photoPath, const QString &file);
 
 // The properties laid over each photo for a file's root dictionary; nothing, with a
 // reason naming the offending key, when the file is not what this import reads.

@@ -220,16 +220,26 @@ JobReport importTemplate(const QString &plistPath, const EditTarget &target, con
     return write(target, *planned, QStringLiteral("After_"), context);
 }
 
+QString templatePath(const QString &folder)
+{
+    return folder + QStringLiteral("/templatefile.plist");
+}
+
 QString exportTemplate(const EditSheetFields &fields, const QString &folder, QString *path)
 {
-    const QString file = folder + QStringLiteral("/templatefile.plist");
+    const QString file = templatePath(folder);
     if (path)
         *path = file;
+    folders::makePath(folder);
+    return exportTemplateTo(fields, file);
+}
+
+QString exportTemplateTo(const EditSheetFields &fields, const QString &file)
+{
     QString error;
     // A template that could not be applied is not worth keeping.
     if (!plan(fields, Source::Template, true, QTimeZone::systemTimeZone(), &error))
         return error;
-    folders::makePath(folder);
     if (!propertylist::writeFile(file, fields.toTemplate(), &error))
         return error.isEmpty() ? Text::tr("the file could not be written") : error;
     return {};

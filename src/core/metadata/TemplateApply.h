@@ -53,5 +53,9 @@ JobReport importTemplate(const QString &plistPath, const EditTarget &target, con
 // The edit sheet's fields as "templatefile.plist" in `folder` (created when missing).
 // Empty on success, else why it failed.
 QString exportTemplate(const EditSheetFields &fields, const QString &folder, QString *path = nullptr);
+// Where exportTemplate() writes, the name the window's save dialog proposes.
+QString templatePath(const QString &folder);
+// The same into the file the user chose (its folder exists); an earlier file is replaced.
+QString exportTemplateTo(const EditSheetFields &fields, const QString &file);
 
 } // namespace templateapply

@@ -2,22 +2,15 @@
 #include "UpdateAddress.h"
 
 #include "app/AppSettings.h"
+#include "app/BuildVersion.h"
 
 #include <QtGlobal>
 
 namespace updateaddress {
 
-namespace {
-
-// The vendor has no web site of its own yet; this address stands in for it, with the
-// version list at the path it has always had below the site.
-const char kSite[] = "https://example.org/glimmerset/";
-
-} // namespace
-
 QUrl defaultVersionListUrl()
 {
-    return QUrl(QString::fromLatin1(kSite)).resolved(QUrl(QStringLiteral("product/glimmersetVersion.plist")));
+    return QUrl(QString::fromUtf8(buildversion::versionListUrl).trimmed());
 }
 
 QUrl versionListUrl(const AppSettings &settings)
@@ -31,9 +24,12 @@ QUrl versionListUrl(const AppSettings &settings)
     return defaultVersionListUrl();
 }
 
-QUrl productPageUrl()
+QUrl productPageUrl(const QUrl &versionList)
 {
-    return QUrl(QString::fromLatin1(kSite)).resolved(QUrl(QStringLiteral("download")));
+    const QString configured = QString::fromUtf8(buildversion::downloadUrl).trimmed();
+    if (!configured.isEmpty())
+        return QUrl(configured);
+    return versionList.resolved(QUrl(QStringLiteral(".")));
 }
 
 } // namespace updateaddress

@@ -131,6 +131,7 @@ void CompressionController::wireControls()
     connect(ui.quitAction, &QAction::triggered, this, &CompressionController::CloseTheMainWindow);
     connect(ui.supportAction, &QAction::triggered, this, &CompressionController::showUserGuide);
     connect(ui.checkForUpdateAction, &QAction::triggered, this, &CompressionController::CheckforUpdateAction);
+    wireUpdateCommand();
     connect(ui.aboutWindow->supportButton(), &QPushButton::clicked, this, &CompressionController::showUserGuide);
     connect(ui.importAction, &QAction::triggered, this, &CompressionController::ClickImportPhotosAction);
     connect(ui.importPhotosBtn, &QPushButton::clicked, this, &CompressionController::ClickImportPhotosAction);

@@ -20,6 +20,7 @@
 
 class AppSettings;
 class CompressionJob;
+class CompareController;
 class MainInterface;
 class QAbstractButton;
 class QFileDialog;
@@ -142,6 +143,7 @@ public:
     WindowFrameKeeper *frameKeeper() const { return m_frameKeeper; }
     Appearance *appearance() const { return m_appearance; }
     UpdateController *updateController() const { return m_updateController; }
+    CompareController *compareController() const { return m_compare; }
     bool blocalMode() const { return m_blocalMode; }
     bool secondDrag() const { return m_secondDrag; }
     bool keepMetadata() const { return m_keepMetadata; }
@@ -193,6 +195,7 @@ private:
     void wireControls();
     void wireResultTable();
     void wireWindowBehaviour();
+    void wireUpdateCommand();
     void jobStartedForNotice();
     void noticeJobEnd();
     QStringList selectedResultFiles() const;
@@ -209,6 +212,7 @@ private:
     QElapsedTimer m_jobClock;
     int m_noticeAfterMs = 10000;
     UpdateController *m_updateController = nullptr;
+    CompareController *m_compare = nullptr;
     std::function<void()> m_terminate;
     std::shared_ptr<SharedPhotoLocation> m_photoLocation;
 

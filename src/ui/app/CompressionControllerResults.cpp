@@ -5,6 +5,8 @@
 
 #include "FileRevealer.h"
 #include "MainInterface.h"
+#include "compare/CompareController.h"
+#include "widgets/FramelessWindow.h"
 #include "widgets/ResultNameCell.h"
 #include "widgets/ResultHeaderView.h"
 #include "widgets/ResultTableModel.h"
@@ -35,7 +37,12 @@ void CompressionController::wireResultTable()
                 m_ui->theTableview->clearSelection();
                 m_results->sort(column, order);
             });
-    connect(table, &ResultTableView::rowActivated, this, [this](int) { openSelectedResults(); });
+    // A double click shows what compression did; rows with nothing to compare open.
+    m_compare = new CompareController(table, m_results, ui.window, this);
+    connect(table, &ResultTableView::rowActivated, this, [this](int row) {
+        if (!m_compare->compareRow(row))
+            openSelectedResults();
+    });
     connect(ui.openResultAction, &QAction::triggered, this, &CompressionController::openSelectedResults);
     connect(ui.revealResultAction, &QAction::triggered, this, &CompressionController::revealSelectedResults);
     connect(ui.copyResultPathAction, &QAction::triggered, this, &CompressionController::copySelectedResultPaths);

@@ -273,15 +273,7 @@ void CameraController::ChangeToImportDevicePhoto()
 {
     if (m_cameras.empty())
         Rescan();
-    CameraWindow *w = m_window;
-    w->show();
-    if (QWidget *main = m_delegate.window()) {
-        QRect frame = w->frameGeometry();
-        frame.moveCenter(main->frameGeometry().center());
-        w->move(frame.topLeft());
-    }
-    w->raise();
-    w->activateWindow();
+    m_window->showOnScreen(m_delegate.window());
 }
 
 void CameraController::OpenDeviceAction()
@@ -316,7 +308,7 @@ void CameraController::downloadSelection(bool importToEdit)
         return;
     const QString folder = folders::ensureWorkingFolder();
     const int batch = m_nextBatch++;
-    m_batches[batch].pending = int(chosen.size());
+    m_batches[batch].pending = m_batches[batch].total = int(chosen.size());
     requestDownloads(chosen, folder, importToEdit, batch);
 }
 
@@ -349,7 +341,6 @@ void CameraController::didDownloadFile(const CameraDownload &download)
         // Copies made for a command are not revealed one by one; the command shows its results.
         if (!b || !b->done)
             FileRevealer::instance()->selectFile(download.path, QFileInfo(download.path).absolutePath());
-        m_window->statusLabel->setText(tr("Downloaded %1").arg(download.path));
     } else {
         m_window->statusLabel->setText(download.error);
     }
@@ -360,6 +351,8 @@ void CameraController::didDownloadFile(const CameraDownload &download)
         b->paths.append(download.path);
     else
         b->failures.append(download.error);
+    if (!b->done)
+        showDownloadCount(*b, QFileInfo(download.path).absolutePath());
     if (--b->pending > 0)
         return;
     const Batch finished = m_batches.take(batch);
@@ -368,6 +361,17 @@ void CameraController::didDownloadFile(const CameraDownload &download)
     else if (!finished.failures.isEmpty())
         showAlert(tr("%n photo(s) could not be downloaded", nullptr, int(finished.failures.size())),
                   finished.failures.join(QLatin1Char('\n')));
+}
+
+// The user's own downloads: how many of them have arrived, not just the last one.
+void CameraController::showDownloadCount(const Batch &b, const QString &folder)
+{
+    const int downloaded = int(b.paths.size());
+    QString text = downloaded == b.total ? tr("%n file(s) downloaded to %1", nullptr, downloaded).arg(folder)
+                                         : tr("Downloaded %1 of %n file(s)", nullptr, b.total).arg(downloaded);
+    if (!b.failures.isEmpty())
+        text += QLatin1Char(' ') + tr("%n could not be downloaded.", nullptr, int(b.failures.size()));
+    m_window->statusLabel->setText(text);
 }
 
 void CameraController::materialise(const QList<CameraItem> &items, const QString &folder, CopiesDone done)
@@ -448,7 +452,8 @@ void CameraController::DeletePhotoAction()
     alert->setText(tr("Are you sure you want to delete the selected photo ?"));
     QPushButton *deleteButton = alert->addButton(tr(" Delete "), QMessageBox::DestructiveRole);
     QPushButton *cancel = alert->addButton(tr("Cancel"), QMessageBox::RejectRole);
-    alert->setDefaultButton(deleteButton);
+    // Deleting from a camera cannot be undone: Return must not do it.
+    alert->setDefaultButton(cancel);
     alert->setEscapeButton(cancel);
     connect(deleteButton, &QPushButton::clicked, this, [this, chosen] { deleteItems(chosen); });
     m_lastAlert = alert;

@@ -101,11 +101,13 @@ Q_SIGNALS:
 private:
     struct Batch {
         int pending = 0;
+        int total = 0;
         QStringList paths;
         QStringList failures;
         std::function<void(const QStringList &, const QStringList &)> done;
     };
     void makeCurrent(CameraDevice *device);
+    void showDownloadCount(const Batch &b, const QString &folder);
     void connectDevice(CameraDevice *device);
     void setCommandsEnabled(bool enabled);
     void showCameraName();

@@ -5,10 +5,14 @@
 #include "widgets/CommandButton.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -47,7 +51,8 @@ void CameraWindow::setUpItemBrowser(QListView *view)
 }
 
 CameraWindow::CameraWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                          | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("cameraWindow"));
     setWindowTitle(tr("Camera"));
@@ -90,6 +95,9 @@ CameraWindow::CameraWindow(QWidget *parent)
     statusLabel->setObjectName(QStringLiteral("cameraStatuslab"));
     statusLabel->setWordWrap(true);
     statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setObjectName(QStringLiteral("cameraCloseButton"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto *top = new QHBoxLayout;
     top->addWidget(deviceNamelab, 1);
@@ -108,7 +116,10 @@ CameraWindow::CameraWindow(QWidget *parent)
     layout->addLayout(top);
     layout->addWidget(imageBrowserView, 1);
     layout->addLayout(commands);
-    layout->addWidget(statusLabel);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(statusLabel, 1);
+    bottom->addWidget(closeButton, 0, Qt::AlignBottom);
+    layout->addLayout(bottom);
 }
 
 QList<int> CameraWindow::selectionIndexes() const
@@ -120,4 +131,41 @@ QList<int> CameraWindow::selectionIndexes() const
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+void CameraWindow::keyPressEvent(QKeyEvent *event)
+{
+    // As a dialog does: the browser and buttons pass Esc on to the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void CameraWindow::showOnScreen(QWidget *over)
+{
+    // The frame is known only once the window manager has decorated a shown window; until
+    // then the margins of a typical title bar stand in for it.
+    const bool decorated = isVisible() && frameGeometry() != geometry();
+    const QMargins frame = decorated ? QMargins(geometry().left() - frameGeometry().left(),
+                                                geometry().top() - frameGeometry().top(),
+                                                frameGeometry().right() - geometry().right(),
+                                                frameGeometry().bottom() - geometry().bottom())
+                                     : QMargins(4, 30, 4, 4);
+    QScreen *screen = over && over->screen() ? over->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size() + QSize(8, 34));
+    QSize outer = size().grownBy(frame);
+    if (outer.width() > area.width() || outer.height() > area.height()) {
+        resize(size().boundedTo(area.size().shrunkBy(frame)));
+        outer = size().grownBy(frame);
+    }
+    QRect placed(QPoint(), outer);
+    placed.moveCenter(over ? over->frameGeometry().center() : area.center());
+    placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() + 1 - outer.width()));
+    placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() + 1 - outer.height()));
+    // move() places the frame's corner for a top-level window.
+    move(placed.topLeft());
+    show();
+    raise();
+    activateWindow();
 }

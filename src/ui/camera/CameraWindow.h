@@ -7,11 +7,12 @@ class QComboBox;
 class QLabel;
 class QListView;
 class QProgressBar;
+class QPushButton;
 class CommandButton;
 
 // The camera window (`cameraWindow`): the camera's name and open button, the browser
 // of its items and the six command buttons. Holds no behaviour; CameraController
-// connects it.
+// connects it. Esc, the Close button and the window manager's close all hide it.
 class CameraWindow : public QWidget
 {
     Q_OBJECT
@@ -33,7 +34,14 @@ public:
     CommandButton *deletePhotoBtn = nullptr;
     QProgressBar *camerataskProgressor = nullptr;
     QLabel *statusLabel = nullptr;
+    QPushButton *closeButton = nullptr;
 
     // Selected rows of the browser, ascending.
     QList<int> selectionIndexes() const;
+    // Shows the window centred on `over` (when given), moved as little as needed to keep
+    // its title bar and frame on the screen.
+    void showOnScreen(QWidget *over);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };

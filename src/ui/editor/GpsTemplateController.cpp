@@ -97,6 +97,11 @@ QFileDialog *GpsTemplateController::theOpenPanel() const
     return m_openPanel;
 }
 
+QFileDialog *GpsTemplateController::theSavePanel() const
+{
+    return m_savePanel;
+}
+
 void GpsTemplateController::buildMenus()
 {
     QMenu *menu = m_editor.m_view->editExifMenu;
@@ -157,6 +162,7 @@ void GpsTemplateController::wire()
     connect(gps.saveButton, &QPushButton::clicked, this, &GpsTemplateController::ClickSaveChangeGPSAction);
     connect(gps.cancelButton, &QPushButton::clicked, this, &GpsTemplateController::ClickCancelSaveGPSAction);
     connect(gps.mapButton, &QPushButton::clicked, this, &GpsTemplateController::ShowMapAction);
+    connect(m_mapWindow, &MapWindow::positionPicked, this, &GpsTemplateController::mapPositionPicked);
     connect(&gps, &QDialog::rejected, this, &GpsTemplateController::ClickCancelSaveGPSAction);
     connect(&m_editor, &EditorController::commandFinished, this, [this](const QString &name, const JobReport &report) {
         if (name == tr("Apply Metadata"))
@@ -259,6 +265,7 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
     }
     const EditTarget target = m_editor.currentTarget();
     window.hide();
+    hideMapOfGpsWindow();
     if (m_editor.refuseEmptySelection(target))
         return;
     m_editor.withLocalCopies(target, [this, plan = *plan](const EditTarget &copied) {
@@ -274,13 +281,22 @@ void GpsTemplateController::ClickSaveChangeGPSAction()
 void GpsTemplateController::ClickCancelSaveGPSAction()
 {
     m_changeGPSWindow->hide();
+    hideMapOfGpsWindow();
+}
+
+// The map picked for the GPS window goes with it.
+void GpsTemplateController::hideMapOfGpsWindow()
+{
+    if (m_mapWindow->parentWidget() == m_changeGPSWindow)
+        m_mapWindow->hide();
 }
 
 void GpsTemplateController::ShowMapAction()
 {
     std::optional<QPointF> at;
     QString source;
-    if (m_changeGPSWindow->isVisible()) {
+    const bool typing = m_changeGPSWindow->isVisible();
+    if (typing) {
         at = typedPosition(m_changeGPSWindow->latitudelab->text(), m_changeGPSWindow->longitudelab->text());
         source = tr("as typed");
     }
@@ -290,15 +306,32 @@ void GpsTemplateController::ShowMapAction()
             at = storedPosition(readProperties(photo));
         source = tr("stored in %1").arg(QFileInfo(photo).fileName());
     }
-    if (!at) {
-        m_editor.showAlert(tr("No GPS Data"), tr("This photo does not contain GPS information."),
-                           m_changeGPSWindow->isVisible() ? static_cast<QWidget *>(m_changeGPSWindow) : nullptr);
+    if (!at && !typing) {
+        m_editor.showAlert(tr("No GPS Data"), tr("This photo does not contain GPS information."));
         return;
     }
-    m_mapWindow->showPosition(at->x(), at->y(), source);
+    if (at)
+        m_mapWindow->showPosition(at->x(), at->y(), source);
+    else
+        m_mapWindow->showNoPosition(); // the GPS window waits for a place picked on the map
+    if (typing) {
+        m_mapWindow->showBeside(m_changeGPSWindow);
+        return;
+    }
+    if (m_mapWindow->parentWidget() != m_editor.m_host.mainWindow())
+        m_mapWindow->setParent(m_editor.m_host.mainWindow(), m_mapWindow->windowFlags());
     if (!m_mapWindow->isVisible())
         m_mapWindow->show();
     m_mapWindow->raise();
+}
+
+// A place picked on the map goes into the GPS window's fields while it is open.
+void GpsTemplateController::mapPositionPicked(double latitude, double longitude)
+{
+    if (!m_changeGPSWindow->isVisible())
+        return;
+    m_changeGPSWindow->latitudelab->setText(QString::number(latitude, 'f', 6));
+    m_changeGPSWindow->longitudelab->setText(QString::number(longitude, 'f', 6));
 }
 
 // ---- Edit sheet ------------------------------------------------------------------
@@ -350,18 +383,46 @@ void GpsTemplateController::ClickApplyChangeAction()
 
 void GpsTemplateController::ExportTemplateDataToPlist()
 {
-    QString path;
-    const QString folder = folders::workingFolder();
-    const QString error = templateapply::exportTemplate(m_editViewWindow->fields(), folder, &path);
-    if (!error.isEmpty()) {
-        m_editor.showAlert(tr("The template was not saved"), error, m_editViewWindow);
-        return;
-    }
-    m_editViewWindow->statusLabel->setText(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
-    FileRevealer::instance()->selectFile(path, folder);
+    const QString folder = folders::ensureWorkingFolder();
+    openSavePanel(tr("Save Template"), templateapply::templatePath(folder), m_editViewWindow, [this](const QString &path) {
+        const QString error = templateapply::exportTemplateTo(m_editViewWindow->fields(), path);
+        if (!error.isEmpty()) {
+            m_editor.showAlert(tr("The template was not saved"), error, m_editViewWindow);
+            return;
+        }
+        m_editViewWindow->statusLabel->setText(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
+        FileRevealer::instance()->selectFile(path, QFileInfo(path).absolutePath());
+    });
 }
 
 // ---- Property lists --------------------------------------------------------------
+
+void GpsTemplateController::openSavePanel(const QString &title, const QString &proposed, QWidget *over,
+                                          std::function<void(const QString &path)> completion)
+{
+    if (m_savePanel)
+        m_savePanel->close();
+    auto *panel = new QFileDialog(over ? over : m_editor.m_host.mainWindow());
+    panel->setObjectName(QStringLiteral("theSavePanel"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setOption(QFileDialog::DontUseNativeDialog);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setAcceptMode(QFileDialog::AcceptSave);
+    panel->setFileMode(QFileDialog::AnyFile);
+    // The dialog asks before a file of the chosen name is replaced.
+    panel->setOption(QFileDialog::DontConfirmOverwrite, false);
+    panel->setNameFilter(tr("Property lists (*.plist)"));
+    panel->setDefaultSuffix(QStringLiteral("plist"));
+    panel->setWindowTitle(title);
+    panel->setDirectory(QFileInfo(proposed).absolutePath());
+    panel->selectFile(QFileInfo(proposed).fileName());
+    connect(panel, &QFileDialog::finished, this, [panel, completion = std::move(completion)](int result) {
+        if (result == QDialog::Accepted && !panel->selectedFiles().isEmpty())
+            completion(panel->selectedFiles().first());
+    });
+    m_savePanel = panel;
+    panel->open();
+}
 
 void GpsTemplateController::exportCurrent(Kind kind)
 {
@@ -370,14 +431,17 @@ void GpsTemplateController::exportCurrent(Kind kind)
         return;
     m_editor.withLocalCopies(target, [this, kind](const EditTarget &copied) {
         const QString photo = m_editor.dateWindowSource(copied);
-        const QString folder = folders::workingFolder();
-        const plistexchange::ExportResult result = plistexchange::exportPhoto(kind, photo, folder);
-        if (!result.ok()) {
-            m_editor.showAlert(tr("Nothing was exported"), result.error);
-            return;
-        }
-        m_editor.m_view->statusLabel->setText(tr("Saved %1").arg(QDir::toNativeSeparators(result.path)));
-        FileRevealer::instance()->selectFile(result.path, folder);
+        const QString proposed =
+            plistexchange::exportPath(kind, folders::ensureWorkingFolder(), QFileInfo(photo).fileName());
+        openSavePanel(tr("Export to Property List"), proposed, nullptr, [this, kind, photo](const QString &path) {
+            const plistexchange::ExportResult result = plistexchange::exportPhotoTo(kind, photo, path);
+            if (!result.ok()) {
+                m_editor.showAlert(tr("Nothing was exported"), result.error);
+                return;
+            }
+            m_editor.m_view->statusLabel->setText(tr("Saved %1").arg(QDir::toNativeSeparators(result.path)));
+            FileRevealer::instance()->selectFile(result.path, QFileInfo(result.path).absolutePath());
+        });
     });
 }
 

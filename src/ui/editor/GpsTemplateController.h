@@ -63,6 +63,8 @@ public:
     EditViewWindow *editViewWindow() const;
     // The import panel while it is up.
     QFileDialog *theOpenPanel() const;
+    // Where templates and exports are saved: the Working folder and the usual name proposed.
+    QFileDialog *theSavePanel() const;
 
     QMenu *exportMenu = nullptr;
     QMenu *importMenu = nullptr;
@@ -77,7 +79,11 @@ private:
     void showGpsWindow(const EditTarget &target);
     void exportCurrent(plistexchange::Kind kind);
     // Opens the import panel; `completion` gets the chosen file when it ends with OK.
+    void mapPositionPicked(double latitude, double longitude);
+    void hideMapOfGpsWindow();
     void openImportPanel(std::function<void(const QString &path)> completion);
+    void openSavePanel(const QString &title, const QString &proposed, QWidget *over,
+                       std::function<void(const QString &path)> completion);
     void importPlist(const QString &name, plistexchange::Kind kind, const QString &path);
 
     EditorController &m_editor;
@@ -85,4 +91,5 @@ private:
     QPointer<MapWindow> m_mapWindow;
     QPointer<EditViewWindow> m_editViewWindow;
     QPointer<QFileDialog> m_openPanel;
+    QPointer<QFileDialog> m_savePanel;
 };

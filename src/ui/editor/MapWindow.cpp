@@ -7,9 +7,12 @@
 
 #include "metadata/LandOutline.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -41,11 +44,48 @@ MapWindow::MapWindow(QWidget *parent)
     layout->addWidget(positionLabel);
     layout->addWidget(linkLabel);
     resize(580, 380);
+    connect(mapView, &WorldMapView::positionPicked, this, [this](double latitude, double longitude) {
+        describe(latitude, longitude, tr("picked on the map"));
+        Q_EMIT positionPicked(latitude, longitude);
+    });
 }
 
 void MapWindow::showPosition(double latitude, double longitude, const QString &source)
 {
     mapView->setPosition(QPointF(latitude, longitude));
+    describe(latitude, longitude, source);
+}
+
+void MapWindow::showNoPosition()
+{
+    mapView->setPosition(std::nullopt);
+    positionLabel->setText(tr("Click the map to place the photos there."));
+    linkLabel->clear();
+}
+
+void MapWindow::showBeside(QWidget *owner)
+{
+    // A child of the owner: in front of it, and not blocked while the owner is modal.
+    if (parentWidget() != owner)
+        setParent(owner, windowFlags() | Qt::Dialog);
+    QScreen *screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect ownerFrame = owner->frameGeometry();
+    QPoint at(ownerFrame.right() + 8, ownerFrame.top());
+    if (area.isValid()) {
+        // The title bar and most of the map stay on the screen, even over the owner.
+        const QSize outer = frameGeometry().size().expandedTo(size() + QSize(8, 34));
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    }
+    move(at);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MapWindow::describe(double latitude, double longitude, const QString &source)
+{
     positionLabel->setText(tr("%1, %2 (%3)")
                                .arg(degreesText(latitude, 'N', 'S'), degreesText(longitude, 'E', 'W'), source));
     const QString url = landoutline::openStreetMapUrl(latitude, longitude).toString();

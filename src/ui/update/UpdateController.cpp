@@ -105,7 +105,7 @@ void UpdateController::ClickGoDownloadAction()
 {
     // The window stays open: the user may come back to the list of changes.
     if (m_open)
-        m_open(updateaddress::productPageUrl());
+        m_open(updateaddress::productPageUrl(m_url));
 }
 
 void UpdateController::ClickNotNowAction()

@@ -17,6 +17,7 @@
 #include "editor/PhotoBrowserView.h"
 #include "editor/PhotoInfoPanel.h"
 #include "widgets/CommandButton.h"
+#include "widgets/FramelessWindow.h"
 
 #include "app/Folders.h"
 #include "sources/camera/DeviceBrowser.h"
@@ -28,8 +29,10 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 using namespace cameratest;
@@ -139,8 +142,26 @@ private Q_SLOTS:
         QCOMPARE(camera->currentDevice()->info(), second);
         QVERIFY(camera->changeToDeviceAction()->isEnabled());
         QVERIFY(w.cameraChooser->isVisibleTo(&w));
+        // Centred on a main window in the screen's corner it still shows its title bar, and
+        // Esc and its Close button close it.
+        m_harness.delegate->window()->move(0, 0);
         camera->ChangeToImportDevicePhoto();
         QVERIFY(w.isVisible());
+        const QRect screen = w.screen()->availableGeometry();
+        QVERIFY2(screen.contains(w.frameGeometry().topLeft()), qPrintable(QStringLiteral("%1,%2").arg(w.x()).arg(w.y())));
+        QTest::keyClick(w.imageBrowserView, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        camera->ChangeToImportDevicePhoto();
+        QTest::mouseClick(w.closeButton, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        camera->ChangeToImportDevicePhoto();
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            // The window manager's own close (openbox: Alt+F4 on the active window).
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+F4")});
+            QTRY_VERIFY(!w.isVisible());
+            camera->ChangeToImportDevicePhoto();
+        }
         openAndWait(*camera);
         QCOMPARE(camera->model()->rowCount(), 2);
         QVERIFY(w.downloadPhotoBtn->isEnabled() && w.deletePhotoBtn->isEnabled() && w.viewExifBtn->isEnabled()
@@ -241,6 +262,8 @@ private Q_SLOTS:
         QCOMPARE(camera->lastAlert()->text(), QStringLiteral("1 photo(s) could not be downloaded"));
         QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("BAD.JPG")));
         camera->lastAlert()->close();
+        QVERIFY2(camera->cameraWindow()->statusLabel->text().startsWith(QStringLiteral("Downloaded 1 of 2 ")),
+                 qPrintable(camera->cameraWindow()->statusLabel->text()));
 
         QFile::remove(working + QStringLiteral("/GOOD.JPG"));
         QTest::mouseClick(editor.view()->cameraSourceBtn, Qt::LeftButton);
@@ -280,8 +303,8 @@ private Q_SLOTS:
             buttons << b->text();
         QCOMPARE(buttons.size(), 2);
         QVERIFY(buttons.contains(QStringLiteral(" Delete ")) && buttons.contains(QStringLiteral("Cancel")));
-        ask->button(QMessageBox::Cancel) ? ask->button(QMessageBox::Cancel)->click()
-                                         : ask->buttons().at(buttons.indexOf(QStringLiteral("Cancel")))->click();
+        // Return answers Cancel: a deletion cannot be undone.
+        QTest::keyClick(ask, Qt::Key_Return);
         QTest::qWait(50);
         QCOMPARE(camera->model()->rowCount(), 3);
 

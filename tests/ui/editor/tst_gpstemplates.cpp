@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace editortest;
@@ -51,6 +52,29 @@ private:
         QCOMPARE(alert->buttons().first()->text(), QStringLiteral(" Ok "));
         QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
         QTRY_VERIFY(!m_editor->lastAlert());
+    }
+
+    // Saves through the save panel, which proposes `name` in the Working folder. When the
+    // file exists the panel asks first; `replace` is the answer, and false leaves the
+    // panel open and the file as it was.
+    void saveAsProposed(const QString &name, bool exists = false, bool replace = true)
+    {
+        QFileDialog *panel = gps().theSavePanel();
+        QVERIFY(panel);
+        QTRY_VERIFY(panel->isVisible());
+        QCOMPARE(panel->selectedFiles().value(0), working() + QLatin1Char('/') + name);
+        QString asked;
+        if (exists) {
+            QTimer::singleShot(0, this, [&asked, replace] {
+                auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(question);
+                asked = question->text();
+                question->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+        }
+        QTest::mouseClick(panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save), Qt::LeftButton);
+        QCOMPARE(asked.contains(name), exists);
+        QTRY_COMPARE(bool(gps().theSavePanel()), exists && !replace);
     }
 
     static void type(QLineEdit *field, const QString &text)
@@ -195,6 +219,7 @@ private Q_SLOTS:
 
         // Template, then Back.
         QTest::mouseClick(sheet.editTemplateBtn, Qt::LeftButton);
+        saveAsProposed(QStringLiteral("templatefile.plist"));
         const QString plist = working() + QStringLiteral("/templatefile.plist");
         QCOMPARE(propertylist::readFile(plist)->value(QStringLiteral("Keywords")), QVariant(QStringLiteral("harbour, boats")));
         QCOMPARE(m_revealer.selected.last(), plist);
@@ -206,9 +231,24 @@ private Q_SLOTS:
     {
         select(*m_editor, {0});
         // The submenus' entries, triggered as the menus would.
-        gps().exportMenu->findChild<QAction *>(QStringLiteral("exportExifAction"))->trigger();
+        QAction *exportExif = gps().exportMenu->findChild<QAction *>(QStringLiteral("exportExifAction"));
+        exportExif->trigger();
+        saveAsProposed(QStringLiteral("harbour_Exif.plist"));
         const QString plist = working() + QStringLiteral("/harbour_Exif.plist");
-        QVERIFY(QFileInfo::exists(plist));
+        QVERIFY(propertylist::readFile(plist));
+        // A second export of the same name asks before it replaces anything.
+        QFile mine(plist);
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+        mine.close();
+        exportExif->trigger();
+        saveAsProposed(QStringLiteral("harbour_Exif.plist"), true, false);
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), QByteArray("mine"));
+        mine.close();
+        gps().theSavePanel()->reject();
+        exportExif->trigger();
+        saveAsProposed(QStringLiteral("harbour_Exif.plist"), true, true);
+        QVERIFY(propertylist::readFile(plist));
 
         select(*m_editor, {1});
         gps().importMenu->findChild<QAction *>(QStringLiteral("importExifAction"))->trigger();
