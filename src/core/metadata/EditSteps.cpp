@@ -6,6 +6,7 @@
 #include "imageio/ImageSource.h"
 #include "imageio/PhotoFiles.h"
 #include "imageio/MetadataRewrite.h"
+#include "jobs/PhotoLoops.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -181,7 +182,7 @@ JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const J
     for (const EditSource &source : sources)
         work.append({source, source.sourcePath.isEmpty() ? QString()
                                                          : outputs.claim(outputPathFor(target, outputPrefix, source.fileName))});
-    jobs::forEachPhotoConcurrently(work, report, context, [&](const std::pair<EditSource, QString> &photo, JobReport &own) {
+    jobs::forEachPhoto(work, report, context, [&](const std::pair<EditSource, QString> &photo, JobReport &own) {
         editPhoto(own, photo.first, photo.second, build);
     });
     return report;
