@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BatchCompressor.h"
 
-#include "OutputPlanner.h"
 #include "PathSize.h"
 #include "PhotoEncoders.h"
 #include "PixelBudget.h"
@@ -13,6 +12,8 @@
 #include "imageio/ImageSource.h"
 #include "imageio/MetadataStrip.h"
 #include "imageio/PhotoFiles.h"
+#include "jobs/OutputNames.h"
+#include "jobs/PhotoLoops.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,12 +23,8 @@
 #include <QSet>
 #include <QLoggingCategory>
 #include <QThread>
-#include <QThreadPool>
 
-#include <condition_variable>
 #include <exception>
-#include <map>
-#include <mutex>
 
 Q_LOGGING_CATEGORY(lcBatch, "glimmerset.compress.batch", QtWarningMsg)
 
@@ -53,8 +50,6 @@ struct PhotoOutcome {
     bool replacesSource = false;
     // A new JPEG for a photo of another format: the row shows its name.
     bool newJpeg = false;
-    // Settled when it was taken up, without a worker.
-    bool settledEarly = false;
 };
 
 // One photo as a worker takes it up.
@@ -114,6 +109,39 @@ private:
     qint64 m_pixels;
 };
 
+// What a photo's output holds: the result, unless it is larger than the source (then the
+// source's own bytes, without metadata when that was to go). A new JPEG is what was
+// asked for, even when the other format was smaller.
+void keepSmaller(PhotoOutcome &out, compress::EncodedPhoto encoded, const imageio::ImageSource &source,
+                 const PhotoTask &task)
+{
+    if (task.newJpeg || quint64(encoded.bytes.size()) <= out.originalFileSize) {
+        out.result = std::move(encoded);
+        return;
+    }
+    if (task.keepMetadata) {
+        // A larger result is not kept: the output holds the source's own bytes instead.
+        out.keepSource = true;
+        if (!task.replacesSource)
+            out.result.bytes = source.data();
+        return;
+    }
+    // Metadata was to go: the source's pixels as they are, without it.
+    QString error;
+    const QByteArray stripped
+        = imageio::stripMetadataLosslessly(source.data(), source.type(), orientationOf(source), &error);
+    if (stripped.isEmpty()) {
+        // Cannot strip without re-encoding: the larger result at least has no metadata.
+        out.result = std::move(encoded);
+    } else if (stripped == source.data()) {
+        out.keepSource = true;
+        if (!task.replacesSource)
+            out.result.bytes = stripped;
+    } else {
+        out.result.bytes = stripped;
+    }
+}
+
 PhotoOutcome compressOne(const PhotoTask &task)
 {
     PhotoOutcome out;
@@ -170,31 +198,7 @@ PhotoOutcome compressOne(const PhotoTask &task)
         return out;
     }
     out.status = PhotoOutcome::Ready;
-    // A new JPEG is what was asked for, even when the other format was smaller.
-    if (task.newJpeg || quint64(encoded.bytes.size()) <= out.originalFileSize) {
-        out.result = std::move(encoded);
-        return out;
-    }
-    if (task.keepMetadata) {
-        // A larger result is not kept: the output holds the source's own bytes instead.
-        out.keepSource = true;
-        if (!task.replacesSource)
-            out.result.bytes = source->data();
-        return out;
-    }
-    // Metadata was to go: the source's pixels as they are, without it.
-    const QByteArray stripped
-        = imageio::stripMetadataLosslessly(source->data(), source->type(), orientationOf(*source), &error);
-    if (stripped.isEmpty()) {
-        // Cannot strip without re-encoding: the larger result at least has no metadata.
-        out.result = std::move(encoded);
-    } else if (stripped == source->data()) {
-        out.keepSource = true;
-        if (!task.replacesSource)
-            out.result.bytes = stripped;
-    } else {
-        out.result.bytes = stripped;
-    }
+    keepSmaller(out, std::move(encoded), *source, task);
     return out;
 }
 
@@ -208,6 +212,182 @@ bool commitResult(const PhotoOutcome &outcome, bool throughTrash, QString *error
     if (throughTrash && outcome.replacesSource && QFileInfo::exists(outcome.outputPath))
         return compress::replaceThroughTrash(outcome.outputPath, write, error);
     return write(error);
+}
+
+// One run of a BatchCompressor: what is settled in list order on the job's thread.
+class CompressionRun
+{
+public:
+    CompressionRun(const CompressionOptions &options, CompressionJobKind kind, const QList<compress::JobItem> &items,
+                   const BatchCompressor::EntryCallback &onEntry)
+        : m_options(options)
+        , m_items(items)
+        , m_outputs(jobSources(items))
+        , m_budget(options.pixelBudget > 0 ? options.pixelBudget : compress::PixelBudget::defaultPixels())
+        , m_resizeJob(kind == CompressionJobKind::Resize)
+        , m_throughTrash(options.moveReplacedToTrash && !options.keepOriginalPhoto)
+        , m_onEntry(onEntry)
+    {
+        m_report.kind = kind;
+        m_report.total = int(items.size());
+    }
+
+    jobs::Planned<PhotoOutcome> plan(int index, const std::atomic_bool *cancel);
+    void commit(int position, PhotoOutcome outcome, bool worked);
+    CompressionReport &report() { return m_report; }
+
+private:
+    // Every source of the job, so that no result is ever written over one of them.
+    static QStringList jobSources(const QList<compress::JobItem> &items)
+    {
+        QStringList sources;
+        for (const compress::JobItem &item : items)
+            if (!item.skippedByRule && item.problem.isEmpty())
+                sources << item.sourcePath;
+        return sources;
+    }
+    QString outputFor(const compress::JobItem &item, const QString &outputFolder, bool newJpeg);
+    void addEntry(const PhotoOutcome &outcome, int position);
+
+    const CompressionOptions &m_options;
+    const QList<compress::JobItem> &m_items;
+    OutputNames m_outputs;
+    // Each source once per job, however often it was given (by a link or another spelling too).
+    QSet<QString> m_seenSources;
+    compress::PixelBudget m_budget;
+    // Output paths of photos taken up but not yet committed, with their counts.
+    QHash<QString, int> m_pendingOutputs;
+    const bool m_resizeJob;
+    const bool m_throughTrash;
+    const BatchCompressor::EntryCallback &m_onEntry;
+    CompressionReport m_report;
+};
+
+QString CompressionRun::outputFor(const compress::JobItem &item, const QString &outputFolder, bool newJpeg)
+{
+    // A resize replaces the earlier result it was given, wherever that is.
+    if (m_resizeJob && !newJpeg)
+        return item.sourcePath;
+    const QFileInfo source(item.sourcePath);
+    const bool inPlace = !m_options.keepOriginalPhoto || outputFolder.isEmpty();
+    if (inPlace && !newJpeg)
+        return item.sourcePath;
+    QString folder = inPlace ? source.path() : outputFolder;
+    if (!inPlace && !item.relativeFolder.isEmpty())
+        folder += QLatin1Char('/') + item.relativeFolder;
+    const QString name = newJpeg ? source.completeBaseName() + QStringLiteral(".jpg") : source.fileName();
+    // An earlier result in the Output folder is replaced; beside the source only new names
+    // are taken: the user's other files live there.
+    const bool besideSource = inPlace || OutputNames::samePath(folder) == OutputNames::samePath(source.path());
+    return m_outputs.claim(folder + QLatin1Char('/') + name, !besideSource);
+}
+
+jobs::Planned<PhotoOutcome> CompressionRun::plan(int index, const std::atomic_bool *cancel)
+{
+    using Kind = jobs::Planned<PhotoOutcome>::Kind;
+    const compress::JobItem &item = m_items[index];
+    jobs::Planned<PhotoOutcome> planned;
+    planned.outcome.sourcePath = item.sourcePath;
+    const auto fail = [&planned](const QString &reason) {
+        planned.outcome.status = PhotoOutcome::Failed;
+        planned.outcome.reason = reason;
+        return planned;
+    };
+    if (item.skippedByRule
+        || (item.problem.isEmpty() && m_seenSources.contains(OutputNames::samePath(item.sourcePath)))) {
+        planned.outcome.reason = item.skippedByRule ? Text::tr("hidden name") : Text::tr("given more than once in this job");
+        return planned;
+    }
+    if (!item.problem.isEmpty())
+        return fail(item.problem);
+    // A photo reading a file an earlier photo is about to write waits for that write, as
+    // it would if photos ran one after another.
+    if (m_pendingOutputs.value(normalised(item.sourcePath)) > 0) {
+        planned.kind = Kind::WaitForCommits;
+        return planned;
+    }
+    m_seenSources.insert(OutputNames::samePath(item.sourcePath));
+    const QString outputFolder = m_options.photoLocation ? m_options.photoLocation() : m_options.outputFolder;
+    const bool newJpeg = !isJpegOrPng(item.sourcePath);
+    // "/name" would be the root folder: fail the photo rather than guess.
+    if (m_options.keepOriginalPhoto && outputFolder.isEmpty() && !(m_resizeJob && !newJpeg))
+        return fail(Text::tr("no Output folder is set"));
+    PhotoTask task;
+    task.sourcePath = item.sourcePath;
+    task.keepMetadata = m_options.keepMetadata;
+    task.newJpeg = newJpeg;
+    task.resize = m_options.resize ? &*m_options.resize : nullptr;
+    task.budget = &m_budget;
+    task.maxPhotoPixels = m_options.maxPhotoPixels;
+    task.cancel = cancel;
+    task.outputPath = outputFor(item, outputFolder, newJpeg);
+    task.replacesSource = normalised(task.outputPath) == normalised(item.sourcePath);
+    m_pendingOutputs[normalised(task.outputPath)] += 1;
+    planned.kind = Kind::Work;
+    planned.work = [task] {
+        // Every photo taken up must hand back an outcome, or the commit order stalls.
+        try {
+            return compressOne(task);
+        } catch (const std::exception &e) {
+            PhotoOutcome outcome;
+            outcome.status = PhotoOutcome::Failed;
+            outcome.sourcePath = task.sourcePath;
+            outcome.outputPath = task.outputPath;
+            outcome.reason = QString::fromLocal8Bit(e.what());
+            return outcome;
+        }
+    };
+    return planned;
+}
+
+void CompressionRun::commit(int position, PhotoOutcome outcome, bool worked)
+{
+    if (!worked && outcome.status == PhotoOutcome::Unreadable) {
+        m_report.skipped.append({outcome.sourcePath, outcome.reason});
+        return;
+    }
+    if (worked) {
+        const QString outputKey = normalised(outcome.outputPath);
+        if (--m_pendingOutputs[outputKey] == 0)
+            m_pendingOutputs.remove(outputKey);
+    }
+    if (outcome.status == PhotoOutcome::Unreadable) {
+        qCDebug(lcBatch).noquote() << "skipping" << outcome.sourcePath << outcome.reason;
+        m_report.unreadable.append({outcome.sourcePath, outcome.reason});
+        return;
+    }
+    if (outcome.status == PhotoOutcome::Failed) {
+        m_report.failed.append({outcome.sourcePath, outcome.reason});
+        return;
+    }
+    if (!outcome.result.bytes.isEmpty()) {
+        QString error;
+        if (!commitResult(outcome, m_throughTrash, &error)) {
+            qCWarning(lcBatch).noquote() << "cannot write" << outcome.outputPath << error;
+            m_report.failed.append({outcome.sourcePath, error});
+            return;
+        }
+    }
+    addEntry(outcome, position);
+}
+
+void CompressionRun::addEntry(const PhotoOutcome &outcome, int position)
+{
+    ResultRow entry;
+    entry.setOriginalPath(outcome.sourcePath);
+    entry.setFileName(QFileInfo(outcome.newJpeg ? outcome.outputPath : outcome.sourcePath).fileName());
+    entry.setOriginalFileSize(outcome.originalFileSize);
+    entry.setOriginalFileSizeStr(compress::sizeText(outcome.originalFileSize));
+    entry.setRestPath(outcome.outputPath);
+    entry.setRestFileSize(outcome.keepSource ? outcome.originalFileSize
+                                             : compress::fastFolderSizeAtFilePath(outcome.outputPath));
+    entry.setRestFileSizeStr(compress::sizeText(entry.restFileSize()));
+    m_report.allFileSize += entry.originalFileSize();
+    if (entry.originalFileSize() > entry.restFileSize())
+        m_report.savedFileSize += entry.originalFileSize() - entry.restFileSize();
+    m_report.entries.append(entry);
+    if (m_onEntry)
+        m_onEntry(entry, position, m_report.total);
 }
 
 } // namespace
@@ -226,183 +406,12 @@ int BatchCompressor::workerCount() const
 CompressionReport BatchCompressor::run(CompressionJobKind kind, const QList<compress::JobItem> &items,
                                        const EntryCallback &onEntry)
 {
-    CompressionReport report;
-    report.kind = kind;
-    report.total = int(items.size());
-    const int total = report.total;
-    const int workers = workerCount();
-    const int maxInFlight = 2 * workers;
-
-    QThreadPool pool;
-    pool.setMaxThreadCount(workers);
-
-    // Every source of the job, so that no result is ever written over one of them.
-    QStringList sources;
-    for (const compress::JobItem &item : items)
-        if (!item.skippedByRule && item.problem.isEmpty())
-            sources << item.sourcePath;
-    compress::OutputPlanner planner(sources);
-    // Each source once per job, however often it was given (by a link or another spelling too).
-    QSet<QString> seenSources;
-    compress::PixelBudget budget(m_options.pixelBudget > 0 ? m_options.pixelBudget
-                                                           : compress::PixelBudget::defaultPixels());
-    const bool resizeJob = kind == CompressionJobKind::Resize;
-    const compress::ResizeRequest *resize = m_options.resize ? &*m_options.resize : nullptr;
-    const bool throughTrash = m_options.moveReplacedToTrash && !m_options.keepOriginalPhoto;
-
-    std::mutex mutex;
-    std::condition_variable finishedChanged;
-    std::map<int, PhotoOutcome> finished; // guarded by mutex
-    // Output paths of photos dispatched but not yet committed, with their counts.
-    QHash<QString, int> pendingOutputs;
-    int nextDispatch = 0;
-    int nextCommit = 0;
-    int inFlight = 0;
-    const auto cancelled = [this] { return m_cancel && m_cancel->load(); };
-    const auto settle = [&](int index, PhotoOutcome outcome) {
-        outcome.settledEarly = true;
-        std::lock_guard lock(mutex);
-        finished.emplace(index, std::move(outcome));
-    };
-
-    while (nextCommit < total) {
-        while (!cancelled() && nextDispatch < total && inFlight < maxInFlight) {
-            const compress::JobItem &item = items[nextDispatch];
-            const int index = nextDispatch;
-            PhotoOutcome early;
-            early.sourcePath = item.sourcePath;
-            if (item.skippedByRule || (item.problem.isEmpty() && seenSources.contains(
-                                                                     compress::OutputPlanner::normalised(item.sourcePath)))) {
-                early.reason = item.skippedByRule ? Text::tr("hidden name")
-                                                  : Text::tr("given more than once in this job");
-                settle(index, std::move(early));
-                ++nextDispatch;
-                continue;
-            }
-            if (!item.problem.isEmpty()) {
-                early.status = PhotoOutcome::Failed;
-                early.reason = item.problem;
-                settle(index, std::move(early));
-                ++nextDispatch;
-                continue;
-            }
-            // A photo reading a file an earlier photo is about to write waits for that
-            // write, as it would if photos ran one after another.
-            if (pendingOutputs.value(normalised(item.sourcePath)) > 0)
-                break;
-            seenSources.insert(compress::OutputPlanner::normalised(item.sourcePath));
-            const QString outputFolder = m_options.photoLocation ? m_options.photoLocation() : m_options.outputFolder;
-            const bool newJpeg = !isJpegOrPng(item.sourcePath);
-            if (m_options.keepOriginalPhoto && outputFolder.isEmpty() && !(resizeJob && !newJpeg)) {
-                // "/name" would be the root folder: fail the photo rather than guess.
-                early.status = PhotoOutcome::Failed;
-                early.reason = Text::tr("no Output folder is set");
-                settle(index, std::move(early));
-                ++nextDispatch;
-                continue;
-            }
-            PhotoTask task;
-            task.sourcePath = item.sourcePath;
-            task.keepMetadata = m_options.keepMetadata;
-            task.newJpeg = newJpeg;
-            task.resize = resize;
-            task.budget = &budget;
-            task.maxPhotoPixels = m_options.maxPhotoPixels;
-            task.cancel = m_cancel;
-            if (resizeJob && !newJpeg) {
-                // A resize replaces the earlier result it was given, wherever that is.
-                task.outputPath = item.sourcePath;
-            } else {
-                task.outputPath = planner.plan(item.sourcePath,
-                                               m_options.keepOriginalPhoto ? outputFolder : QString(),
-                                               item.relativeFolder, newJpeg);
-            }
-            task.replacesSource = normalised(task.outputPath) == normalised(item.sourcePath);
-            pendingOutputs[normalised(task.outputPath)] += 1;
-            ++inFlight;
-            ++nextDispatch;
-            pool.start([&, index, task] {
-                PhotoOutcome outcome;
-                // Every taken-up photo must hand back an outcome, or the commit order stalls.
-                try {
-                    outcome = compressOne(task);
-                } catch (const std::exception &e) {
-                    outcome.status = PhotoOutcome::Failed;
-                    outcome.sourcePath = task.sourcePath;
-                    outcome.outputPath = task.outputPath;
-                    outcome.reason = QString::fromLocal8Bit(e.what());
-                }
-                std::lock_guard lock(mutex);
-                finished.emplace(index, std::move(outcome));
-                finishedChanged.notify_all();
-            });
-        }
-
-        PhotoOutcome outcome;
-        {
-            std::unique_lock lock(mutex);
-            if (cancelled() && finished.count(nextCommit) == 0) {
-                // Stop here: photos still being compressed are dropped unwritten.
-                lock.unlock();
-                pool.waitForDone();
-                report.cancelled = true;
-                break;
-            }
-            // The timeout only bounds how late a cancel is noticed; results always notify.
-            finishedChanged.wait_for(lock, std::chrono::milliseconds(200),
-                                     [&] { return finished.count(nextCommit) > 0 || cancelled(); });
-            auto it = finished.find(nextCommit);
-            if (it == finished.end())
-                continue;
-            outcome = std::move(it->second);
-            finished.erase(it);
-        }
-        const int position = nextCommit++;
-        if (outcome.settledEarly && outcome.status == PhotoOutcome::Unreadable) {
-            report.skipped.append({outcome.sourcePath, outcome.reason});
-            continue;
-        }
-        if (!outcome.settledEarly) {
-            --inFlight;
-            const QString outputKey = normalised(outcome.outputPath);
-            if (--pendingOutputs[outputKey] == 0)
-                pendingOutputs.remove(outputKey);
-        }
-
-        if (outcome.status == PhotoOutcome::Unreadable) {
-            qCDebug(lcBatch).noquote() << "skipping" << outcome.sourcePath << outcome.reason;
-            report.unreadable.append({outcome.sourcePath, outcome.reason});
-            continue;
-        }
-        if (outcome.status == PhotoOutcome::Failed) {
-            report.failed.append({outcome.sourcePath, outcome.reason});
-            continue;
-        }
-        if (!outcome.result.bytes.isEmpty()) {
-            QString error;
-            if (!commitResult(outcome, throughTrash, &error)) {
-                qCWarning(lcBatch).noquote() << "cannot write" << outcome.outputPath << error;
-                report.failed.append({outcome.sourcePath, error});
-                continue;
-            }
-        }
-
-        ResultRow entry;
-        entry.setOriginalPath(outcome.sourcePath);
-        entry.setFileName(QFileInfo(outcome.newJpeg ? outcome.outputPath : outcome.sourcePath).fileName());
-        entry.setOriginalFileSize(outcome.originalFileSize);
-        entry.setOriginalFileSizeStr(compress::sizeText(outcome.originalFileSize));
-        entry.setRestPath(outcome.outputPath);
-        entry.setRestFileSize(outcome.keepSource ? outcome.originalFileSize
-                                                 : compress::fastFolderSizeAtFilePath(outcome.outputPath));
-        entry.setRestFileSizeStr(compress::sizeText(entry.restFileSize()));
-        report.allFileSize += entry.originalFileSize();
-        if (entry.originalFileSize() > entry.restFileSize())
-            report.savedFileSize += entry.originalFileSize() - entry.restFileSize();
-        report.entries.append(entry);
-        if (onEntry)
-            onEntry(entry, position, total);
-    }
-    pool.waitForDone();
-    return report;
+    CompressionRun run(m_options, kind, items, onEntry);
+    JobContext context;
+    context.cancel = m_cancel;
+    const bool finished = jobs::forEachPhotoInOrder<PhotoOutcome>(
+        int(items.size()), workerCount(), context, [&](int index) { return run.plan(index, m_cancel); },
+        [&](int position, PhotoOutcome &&outcome, bool worked) { run.commit(position, std::move(outcome), worked); });
+    run.report().cancelled = !finished;
+    return run.report();
 }

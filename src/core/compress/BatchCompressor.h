@@ -11,10 +11,10 @@
 #include <functional>
 
 // Compresses a list of photos on a pool of workers and commits the results strictly in
-// list order, so every entry, total and text is what a single worker would produce:
-// an entry is appended only after every earlier photo is written. Outputs are chosen in
-// list order (OutputPlanner): no two photos share one and no result replaces another
-// photo of the job. Each source is handled once, however often it is listed. At most two
+// list order (jobs::forEachPhotoInOrder), so every entry, total and text is what a single
+// worker would produce: an entry is appended only after every earlier photo is written.
+// Outputs are chosen in list order (OutputNames): no two photos share one and no result
+// replaces another photo of the job. Each source is handled once, however often it is listed. At most two
 // photos per worker are in memory at once, and their decoded pixels together stay within
 // the job's PixelBudget. A result that replaces its source (in place) commits only after
 // the original went to the Trash, unless the options say otherwise.

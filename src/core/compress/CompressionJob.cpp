@@ -39,8 +39,6 @@ CompressionJob::~CompressionJob()
 
 bool CompressionJob::isRunning() const { return m_active; }
 
-bool CompressionJob::anyJobRunning() { return anyRunning.load(); }
-
 void CompressionJob::cancel() { m_batch->cancel(); }
 
 bool CompressionJob::begin(const CompressionOptions &options, QString *reason,

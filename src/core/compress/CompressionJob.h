@@ -44,8 +44,6 @@ public:
     bool startResize(const QStringList &restPaths, const compress::ResizeRequest &request,
                      const CompressionOptions &options, QString *reason = nullptr);
     bool isRunning() const;
-    // True while any job of the process runs.
-    static bool anyJobRunning();
 
     // Asks the job to stop after the photos being written; it then reports succeeded()
     // with report.cancelled set. Photos already replaced stay replaced, none is left

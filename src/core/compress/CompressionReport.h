@@ -39,8 +39,6 @@ struct CompressionReport {
     // The job stopped early on request; entries hold the photos finished before.
     bool cancelled = false;
 
-    // "%d%%" figure of savedFileSize / allFileSize (0 when nothing was measured).
-    int savingPercent() const;
     // "Save  %d%%  %s  total".
     QString finishText() const;
 

@@ -2,7 +2,6 @@
 #include "PhotoEncoders.h"
 
 #include "ImageScaling.h"
-#include "Orientation.h"
 #include "PhotoDecoder.h"
 #include "ResizePresets.h"
 
@@ -10,6 +9,7 @@
 #include "imageio/HeifCodec.h"
 #include "imageio/ImageDestination.h"
 #include "imageio/ImageProperties.h"
+#include "imageio/Orientation.h"
 #include "imageio/ImageSource.h"
 #include "imageio/JpegCodec.h"
 #include "imageio/MetadataRewrite.h"
@@ -62,7 +62,7 @@ QSize minimumDecodeSize(const imageio::ImageSource &source, const ResizeRequest 
     const QSize target = resizedPixelSize(*resize, shown);
     if (!target.isValid() || target == shown)
         return {};
-    return swapsDimensions(orientation) ? target.transposed() : target;
+    return imageio::swapsDimensions(orientation) ? target.transposed() : target;
 }
 
 // `image` upright (its own size, or the header's when decoded at a reduced scale)
@@ -86,7 +86,7 @@ EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &me
     DecodedPhoto decoded = decodeFirstImage(source);
     if (!decoded.ok())
         return undecodable(decoded);
-    QImage image = orientedImage(decoded.image, decoded.upright ? 1 : orientationOf(metadata));
+    QImage image = imageio::orientedImage(decoded.image, decoded.upright ? 1 : orientationOf(metadata));
     decoded.image = QImage();
     if (resize)
         image = scaledForResize(image, source, resize);
@@ -126,7 +126,7 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
     QImage image = flattenOnWhite(decoded.image);
     decoded.image = QImage();
     if (turn)
-        image = orientedImage(image, orientation);
+        image = imageio::orientedImage(image, orientation);
     const QSize before = image.size();
     image = scaledForResize(image, source, resize);
 

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResizePresets.h"
 
-#include "Orientation.h"
-
 #include "imageio/HeifCodec.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "imageio/JpegCodec.h"
+#include "imageio/Orientation.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -28,7 +27,7 @@ int orientationOf(const imageio::ImageSource &source)
 
 QSize storedToDisplayed(const QSize &stored, int orientation)
 {
-    return swapsDimensions(orientation) ? stored.transposed() : stored;
+    return imageio::swapsDimensions(orientation) ? stored.transposed() : stored;
 }
 
 } // namespace

@@ -29,6 +29,14 @@ int truncatedPercent(float numerator, float denominator)
     return static_cast<qint32>(percent);
 }
 
+int savingPercent(quint64 originalSize, quint64 restSize)
+{
+    // A source of 0 bytes would divide 0 by 0; a larger result cannot be a saving.
+    if (originalSize == 0 || restSize >= originalSize)
+        return 0;
+    return truncatedPercent(static_cast<float>(originalSize - restSize), static_cast<float>(originalSize));
+}
+
 } // namespace
 
 char *size_to_unit(quint64 size, char *out_buffer)
@@ -53,14 +61,6 @@ QString sizeText(quint64 size)
         return Text::tr("%1 bytes").arg(static_cast<int>(size));
     char buffer[SizeTextBufferSize] = {};
     return QString::asprintf("%s", size_to_unit(size, buffer));
-}
-
-int savingPercent(quint64 originalSize, quint64 restSize)
-{
-    // A source of 0 bytes would divide 0 by 0; a larger result cannot be a saving.
-    if (originalSize == 0 || restSize >= originalSize)
-        return 0;
-    return truncatedPercent(static_cast<float>(originalSize - restSize), static_cast<float>(originalSize));
 }
 
 QString savingPercentText(quint64 originalSize, quint64 restSize)

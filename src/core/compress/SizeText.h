@@ -18,10 +18,8 @@ char *size_to_unit(quint64 size, char *out_buffer);
 // The same text as a string, with "bytes" in the user's language.
 QString sizeText(quint64 size);
 
-// Whole percentage saved: (original - rest) / original * 100 in float, truncated.
-// 0 when original is 0 or rest is not smaller.
-int savingPercent(quint64 originalSize, quint64 restSize);
-// "%d%%" of savingPercent.
+// "%d%%" of the whole percentage saved: (original - rest) / original * 100 in float,
+// truncated; 0 when original is 0 or rest is not smaller.
 QString savingPercentText(quint64 originalSize, quint64 restSize);
 
 // Progress after the item at 0-based position i of n: i / n in float.

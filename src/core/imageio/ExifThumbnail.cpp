@@ -4,7 +4,7 @@
 #include "ContainerCheck.h"
 #include "ExivImage.h"
 
-#include "compress/Orientation.h"
+#include "Orientation.h"
 
 #include <QFile>
 
@@ -29,7 +29,7 @@ QImage exifThumbnail(const QString &path)
         QImage picture = imageFromData(QByteArray::fromRawData(reinterpret_cast<const char *>(data.pData_), qsizetype(data.size_)));
         const auto orientation = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
         if (!picture.isNull() && orientation != exif.end() && orientation->count() > 0)
-            picture = compress::orientedImage(picture, int(orientation->toLong()));
+            picture = orientedImage(picture, int(orientation->toLong()));
         return picture;
     } catch (const std::exception &) {
         return {};

@@ -8,27 +8,20 @@ BatchJob::BatchJob(QObject *parent)
     : QObject(parent)
 {
     qRegisterMetaType<JobReport>();
-    // One job at a time: its work may use its own workers (compression does).
-    m_pool.setMaxThreadCount(1);
 }
 
-BatchJob::~BatchJob()
-{
-    cancel();
-    m_pool.waitForDone();
-}
+// The pool cancels the job and waits for the photo being written.
+BatchJob::~BatchJob() = default;
 
 bool BatchJob::start(const QString &name, Work work)
 {
     if (m_running)
         return false;
     m_running = true;
-    m_cancel = std::make_shared<std::atomic_bool>(false);
     Q_EMIT started(name);
-    auto cancelFlag = m_cancel;
-    m_pool.start([this, name, work = std::move(work), cancelFlag] {
+    m_pool.run([this, name, work = std::move(work)](const jobs::CancelToken &run) {
         JobContext context;
-        context.cancel = cancelFlag.get();
+        context.cancel = run.flag();
         context.progress = [this](int done, int total) {
             QMetaObject::invokeMethod(this, [this, done, total] { Q_EMIT progress(done, total); },
                                       Qt::QueuedConnection);
@@ -46,11 +39,7 @@ bool BatchJob::start(const QString &name, Work work)
     return true;
 }
 
-void BatchJob::cancel()
-{
-    if (m_cancel)
-        m_cancel->store(true);
-}
+void BatchJob::cancel() { m_pool.cancel(); }
 
 void BatchJob::waitForDone()
 {

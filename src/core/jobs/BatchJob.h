@@ -3,18 +3,16 @@
 
 #include "JobContext.h"
 #include "JobReport.h"
+#include "WorkerPool.h"
 
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
 
 #include <functional>
-#include <memory>
 
 // Runs one batch job at a time away from the creating thread, so a large selection does
 // not freeze the window. The work gets its parameters copied in (capture them by value)
-// and never touches anything the caller owns; it runs on this object's own pool, never
-// the global one, so nothing else can delay or outlive it.
+// and never touches anything the caller owns; it runs on this object's own pool.
 //
 // Create and use it on a thread with an event loop: started is emitted by start() itself;
 // progress and finished are delivered there, queued and in order, and finished comes
@@ -43,7 +41,7 @@ Q_SIGNALS:
     void finished(const QString &name, const JobReport &report);
 
 private:
-    QThreadPool m_pool;
     bool m_running = false;
-    std::shared_ptr<std::atomic_bool> m_cancel;
+    // One job at a time: the work runs its photos on workers of its own (PhotoLoops.h).
+    jobs::WorkerPool m_pool{QStringLiteral("BatchJob"), 1};
 };

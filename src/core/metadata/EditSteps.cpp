@@ -6,6 +6,7 @@
 #include "imageio/ImageSource.h"
 #include "imageio/PhotoFiles.h"
 #include "imageio/MetadataRewrite.h"
+#include "jobs/PhotoLoops.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -183,7 +184,7 @@ JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const J
     for (const EditSource &source : sources)
         work.append({source, source.sourcePath.isEmpty() ? QString()
                                                          : outputs.claim(outputPathFor(target, outputPrefix, source.fileName))});
-    jobs::forEachPhotoConcurrently(work, report, context, [&](const std::pair<EditSource, QString> &photo, JobReport &own) {
+    jobs::forEachPhoto(work, report, context, [&](const std::pair<EditSource, QString> &photo, JobReport &own) {
         // The metadata libraries report some damage by throwing from places no guard
         // foresaw (the XMP toolkit's namespace table is shared by every photo of a
         // job); an escaped exception would end the whole job on a worker thread.

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "EditTarget.h"
-#include "OutputNames.h"
+#include "jobs/OutputNames.h"
 
 #include "jobs/JobContext.h"
 #include "jobs/JobReport.h"

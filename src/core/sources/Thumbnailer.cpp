@@ -14,18 +14,14 @@
 Thumbnailer::Thumbnailer(QSize maxSize, qint64 maxBytes, QObject *parent)
     : QObject(parent)
     , m_maxSize(maxSize)
-    , m_generation(std::make_shared<std::atomic<quint64>>(0))
+    , m_pool(QStringLiteral("Thumbnailer"), qMin(2, QThread::idealThreadCount()))
 {
-    // Decoding is mostly disk- and memory-bound; two threads keep the window responsive
-    // on small machines while still filling a large list quickly.
-    m_pool.setMaxThreadCount(qMax(1, qMin(2, QThread::idealThreadCount())));
     m_cache.setMaxCost(qMax<qint64>(1, maxBytes / 1024));
 }
 
 Thumbnailer::~Thumbnailer()
 {
-    cancelAll();
-    m_pool.waitForDone();
+    m_pool.dropQueued();
 }
 
 QString Thumbnailer::keyFor(const QString &path) const
@@ -51,12 +47,10 @@ void Thumbnailer::request(const QString &path)
 {
     const QString key = keyFor(path);
     if (const QImage *cached = m_cache.object(key)) {
-        const quint64 generation = m_generation->load();
-        auto generations = m_generation;
         QMetaObject::invokeMethod(
             this,
-            [this, path, generation, generations, image = *cached] {
-                if (generations->load() == generation)
+            [this, path, run = m_pool.currentRun(), image = *cached] {
+                if (!run.cancelled())
                     Q_EMIT thumbnailReady(path, image);
             },
             Qt::QueuedConnection);
@@ -69,18 +63,15 @@ void Thumbnailer::request(const QString &path)
 void Thumbnailer::schedule(const QString &key, const QString &path)
 {
     m_pending.insert(key, path);
-    const quint64 generation = m_generation->load();
-    auto generations = m_generation;
     const QSize maxSize = m_maxSize;
-    m_pool.start([this, key, path, generation, generations, maxSize] {
-        if (generations->load() != generation)
+    m_pool.run([this, key, path, maxSize](const jobs::CancelToken &run) {
+        if (run.cancelled())
             return;
         QImage image = makeThumbnail(path, maxSize);
-        // The destructor waits for the pool, so `this` outlives every queued call posted here.
         QMetaObject::invokeMethod(
             this,
-            [this, key, path, generation, generations, image = std::move(image)] {
-                if (generations->load() == generation)
+            [this, key, path, run, image = std::move(image)] {
+                if (!run.cancelled())
                     deliver(key, path, image);
             },
             Qt::QueuedConnection);
@@ -103,8 +94,8 @@ void Thumbnailer::deliver(const QString &key, const QString &path, const QImage 
 
 void Thumbnailer::cancelAll()
 {
-    m_generation->fetch_add(1);
-    m_pool.clear();
+    m_pool.cancel();
+    m_pool.dropQueued();
     m_pending.clear();
 }
 

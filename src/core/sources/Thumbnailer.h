@@ -7,14 +7,12 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
-#include <QThreadPool>
 
-#include <atomic>
-#include <memory>
+#include "jobs/WorkerPool.h"
 
 // The one maker of photo thumbnails, for the result table, the editor list and the
 // camera list alike. Pictures are decoded on the thumbnailer's own pool (never the
-// main thread, never the global pool) and kept in a cache bounded by memory, so long
+// main thread) and kept in a cache bounded by memory, so long
 // lists scroll smoothly. A file rewritten at the same path (a resize) is a new
 // picture: the cache key includes its size and modification time.
 //
@@ -59,9 +57,10 @@ private:
     void deliver(const QString &key, const QString &path, const QImage &image);
 
     QSize m_maxSize;
-    QThreadPool m_pool;
     QCache<QString, QImage> m_cache; // cost in KiB
     QHash<QString, QString> m_pending; // key -> path
-    // Bumped by cancelAll(); an answer carrying an older generation is dropped.
-    std::shared_ptr<std::atomic<quint64>> m_generation;
+    // Decoding is mostly disk- and memory-bound; two threads keep the window responsive
+    // on small machines while still filling a large list quickly. cancelAll() cancels its
+    // run: an answer of an earlier run is dropped.
+    jobs::WorkerPool m_pool;
 };

@@ -39,7 +39,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTimeZone>
-#include <QtConcurrent>
 
 using metadataremoval::Removal;
 
@@ -48,9 +47,7 @@ EditorController::EditorController(EditorHost &host, QObject *parent)
     , m_host(host)
     , m_model(new EditorPhotoModel(this))
     , m_runner(new BatchJob(this))
-    , m_infoWatcher(new QFutureWatcher<PhotoInfo>(this))
 {
-    m_infoPool.setMaxThreadCount(1);
     m_view = new MetadataEditorView(m_model);
     m_view->localphotoBtn->trackHoverInBounds();
     m_view->removeMetadataBtn->trackHoverInBounds();
@@ -67,7 +64,7 @@ EditorController::EditorController(EditorHost &host, QObject *parent)
 EditorController::~EditorController()
 {
     m_runner->waitForDone();
-    m_infoWatcher->waitForFinished();
+    m_infoPool.cancel();
     m_infoPool.waitForDone();
 }
 
@@ -107,7 +104,6 @@ void EditorController::wire()
             &EditorController::ClickCopyExifDateToCreateDateAction);
     connect(view.localImageBrowserView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &EditorController::currentPhotoChanged);
-    connect(m_infoWatcher, &QFutureWatcher<PhotoInfo>::finished, this, &EditorController::infoRead);
 
     ChangeDateWindow &single = *m_changeDateWindow;
     connect(single.saveButton, &QPushButton::clicked, this, &EditorController::ClickDateChangedSaveAction);
@@ -263,15 +259,27 @@ void EditorController::showPhotoInfo(const QString &path)
         return;
     }
     const QTimeZone zone = QTimeZone::systemTimeZone();
-    m_infoWatcher->setFuture(QtConcurrent::run(&m_infoPool, [path, zone] { return PhotoInfo::read(path, zone); }));
+    // Only the latest request is answered.
+    m_infoPool.cancel();
+    m_infoPool.dropQueued();
+    m_infoPool.run([this, path, zone](const jobs::CancelToken &run) {
+        const PhotoInfo info = PhotoInfo::read(path, zone);
+        QMetaObject::invokeMethod(
+            this,
+            [this, run, info] {
+                if (!run.cancelled())
+                    infoRead(info);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
-void EditorController::infoRead()
+void EditorController::infoRead(const PhotoInfo &info)
 {
-    // The watcher only reports the latest request; a list cleared meanwhile wants no answer.
+    // A list cleared meanwhile wants no answer.
     if (m_infoPath.isEmpty())
         return;
-    m_view->infoPanel->showInfo(m_infoWatcher->result());
+    m_view->infoPanel->showInfo(info);
     Q_EMIT photoInfoShown(m_infoPath);
 }
 

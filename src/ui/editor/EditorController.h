@@ -2,15 +2,14 @@
 #pragma once
 
 #include "jobs/JobReport.h"
+#include "jobs/WorkerPool.h"
 #include "metadata/EditTarget.h"
 #include "sources/PhotoItem.h"
 
-#include <QFutureWatcher>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QThreadPool>
 
 #include <functional>
 #include <memory>
@@ -139,7 +138,7 @@ private:
                     const EditTarget &target);
     void commandDone(const QString &name, const JobReport &report);
     void currentPhotoChanged();
-    void infoRead();
+    void infoRead(const PhotoInfo &info);
     QString dateWindowSource(const EditTarget &target) const;
     void fillReferenceFields();
     void removeCopies(const QString &name, metadataremoval::Removal kind);
@@ -177,8 +176,8 @@ private:
     };
     std::unique_ptr<CopyWait> m_copies; // the copies a command waits for, one command at a time
 
-    QThreadPool m_infoPool;
-    QFutureWatcher<PhotoInfo> *m_infoWatcher;
+    // Reads the current photo's information; a newer request cancels the older answers.
+    jobs::WorkerPool m_infoPool{QStringLiteral("photo info"), 1};
     QString m_infoPath;
 
     QString m_currentChooseFilePath;

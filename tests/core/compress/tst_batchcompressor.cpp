@@ -127,14 +127,18 @@ void TestBatchCompressor::outputsNeverCollide()
 void TestBatchCompressor::otherFormatsBecomeNewJpegs_data()
 {
     QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("resize"); // a preset the photo already fits in, or none
     for (const char *suffix : {"tif", "webp", "gif", "bmp", "heic"})
-        QTest::newRow(suffix) << QString::fromLatin1(suffix);
+        QTest::newRow(suffix) << QString::fromLatin1(suffix) << QString();
+    // A new JPEG is kept whatever its size, so nothing would hide a photo made larger.
+    QTest::newRow("bmp, never enlarged") << QStringLiteral("bmp") << QStringLiteral("1920 x 1080");
 }
 
 void TestBatchCompressor::otherFormatsBecomeNewJpegs()
 {
     QFETCH(QString, suffix);
-    const QString folder = makeDir(QStringLiteral("formats/") + suffix);
+    QFETCH(QString, resize);
+    const QString folder = makeDir(QStringLiteral("formats/") + QTest::currentDataTag());
     const QString png = folder + QStringLiteral("/scratch.png");
     QVERIFY(fixtures::photoLikeImage(320, 240).save(png));
     const QString source = folder + QStringLiteral("/photo.") + suffix;
@@ -146,7 +150,10 @@ void TestBatchCompressor::otherFormatsBecomeNewJpegs()
     const QByteArray neighbourBytes = fixtures::readAll(neighbour);
 
     // In place, as the riskiest case: the source must still never be replaced.
-    const CompressionReport report = runBatch(itemsOf({source}), into(QString()));
+    CompressionOptions options = into(QString());
+    if (!resize.isEmpty())
+        options.resize = compress::ResizeRequest{resize};
+    const CompressionReport report = runBatch(itemsOf({source}), options);
     QVERIFY2(report.failed.isEmpty() && report.unreadable.isEmpty(),
              qPrintable(report.failed.value(0).reason + report.unreadable.value(0).reason));
     QCOMPARE(report.entries.size(), 1);

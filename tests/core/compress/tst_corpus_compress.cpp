@@ -84,7 +84,7 @@ void TestCorpusCompress::cameraMetadataSurvives()
     const QString out = m_dir.filePath(QStringLiteral("camera"));
     const CompressionReport report = compressFolder(in, out, true);
     QVERIFY(report.unreadable.isEmpty());
-    QVERIFY(report.savingPercent() > 30);
+    QVERIFY(report.savedFileSize * 100 > report.allFileSize * 30);
     for (const ResultRow &entry : report.entries) {
         const QVariantMap before = testsupport::exiftoolTags(entry.originalPath());
         const QVariantMap after = testsupport::exiftoolTags(entry.restPath());

@@ -16,13 +16,8 @@ private Q_SLOTS:
     void sizeText_data();
     void sizeText();
     void sizeTextFillsCallersBuffer();
-    void savingPercent_data();
-    void savingPercent();
-    void progress_data();
-    void progress();
-    void finishLine_data();
-    void finishLine();
-    void newEntryIsEmpty();
+    void percentTexts_data();
+    void percentTexts();
 };
 
 void TestSizeText::sizeText_data()
@@ -64,87 +59,57 @@ void TestSizeText::sizeTextFillsCallersBuffer()
     QCOMPARE(QByteArray(buffer), QByteArray("1.54 KB"));
 }
 
-void TestSizeText::savingPercent_data()
+// The three percentage texts: what a row saved, the progress after an item, the savings line.
+void TestSizeText::percentTexts_data()
 {
-    QTest::addColumn<quint64>("original");
-    QTest::addColumn<quint64>("rest");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<quint64>("a"); // original size | position | saved size
+    QTest::addColumn<quint64>("b"); // rest size     | total    | all sizes
     QTest::addColumn<QString>("text");
-    QTest::newRow("70%") << quint64(100000) << quint64(30000) << "70%";
-    QTest::newRow("equal") << quint64(5000) << quint64(5000) << "0%";
-    QTest::newRow("empty source") << quint64(0) << quint64(0) << "0%";
-    QTest::newRow("larger result") << quint64(100) << quint64(200) << "0%";
-    QTest::newRow("truncated not rounded") << quint64(3) << quint64(1) << "66%";
-    QTest::newRow("all saved") << quint64(100) << quint64(0) << "100%";
+    const QString saving = QStringLiteral("saving");
+    QTest::newRow("70%") << saving << quint64(100000) << quint64(30000) << "70%";
+    QTest::newRow("equal") << saving << quint64(5000) << quint64(5000) << "0%";
+    QTest::newRow("empty source") << saving << quint64(0) << quint64(0) << "0%";
+    QTest::newRow("larger result") << saving << quint64(100) << quint64(200) << "0%";
+    QTest::newRow("truncated not rounded") << saving << quint64(3) << quint64(1) << "66%";
+    QTest::newRow("all saved") << saving << quint64(100) << quint64(0) << "100%";
     // 1 - 0.99999 is 99.999..% in float: truncated to 99, never rounded up to 100.
-    QTest::newRow("nearly all") << quint64(100000) << quint64(1) << "99%";
+    QTest::newRow("nearly all") << saving << quint64(100000) << quint64(1) << "99%";
+    const QString progress = QStringLiteral("progress");
+    QTest::newRow("first") << progress << quint64(0) << quint64(8) << "0%";
+    QTest::newRow("third of eight") << progress << quint64(2) << quint64(8) << "25%";
+    QTest::newRow("last of eight is not 100") << progress << quint64(7) << quint64(8) << "87%";
+    QTest::newRow("one of three") << progress << quint64(1) << quint64(3) << "33%";
+    QTest::newRow("two of three") << progress << quint64(2) << quint64(3) << "66%";
+    QTest::newRow("single item") << progress << quint64(0) << quint64(1) << "0%";
+    const QString finish = QStringLiteral("finish");
+    QTest::newRow("quarter") << finish << quint64(2000000) << quint64(8000000) << "Save  25%  2.00 MB  total";
+    QTest::newRow("nothing measured") << finish << quint64(0) << quint64(0) << "Save  0%  0 bytes  total";
+    QTest::newRow("nothing saved") << finish << quint64(0) << quint64(123456) << "Save  0%  0 bytes  total";
+    QTest::newRow("finish truncated") << finish << quint64(2) << quint64(3) << "Save  66%  2 bytes  total";
 }
 
-void TestSizeText::savingPercent()
+void TestSizeText::percentTexts()
 {
-    QFETCH(quint64, original);
-    QFETCH(quint64, rest);
+    QFETCH(QString, kind);
+    QFETCH(quint64, a);
+    QFETCH(quint64, b);
     QFETCH(QString, text);
-    QCOMPARE(savingPercentText(original, rest), text);
-    ResultRow node;
-    node.setOriginalFileSize(original);
-    node.setRestFileSize(rest);
-    QCOMPARE(node.percentText(), text);
-}
-
-void TestSizeText::progress_data()
-{
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("total");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("first") << 0 << 8 << "0%";
-    QTest::newRow("third of eight") << 2 << 8 << "25%";
-    QTest::newRow("last of eight is not 100") << 7 << 8 << "87%";
-    QTest::newRow("one of three") << 1 << 3 << "33%";
-    QTest::newRow("two of three") << 2 << 3 << "66%";
-    QTest::newRow("single item") << 0 << 1 << "0%";
-}
-
-void TestSizeText::progress()
-{
-    QFETCH(int, position);
-    QFETCH(int, total);
-    QFETCH(QString, text);
-    QCOMPARE(progressPercentText(progressFraction(position, total)), text);
-}
-
-void TestSizeText::finishLine_data()
-{
-    QTest::addColumn<quint64>("saved");
-    QTest::addColumn<quint64>("all");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("quarter") << quint64(2000000) << quint64(8000000) << "Save  25%  2.00 MB  total";
-    QTest::newRow("nothing measured") << quint64(0) << quint64(0) << "Save  0%  0 bytes  total";
-    QTest::newRow("nothing saved") << quint64(0) << quint64(123456) << "Save  0%  0 bytes  total";
-    QTest::newRow("truncated") << quint64(2) << quint64(3) << "Save  66%  2 bytes  total";
-}
-
-void TestSizeText::finishLine()
-{
-    QFETCH(quint64, saved);
-    QFETCH(quint64, all);
-    QFETCH(QString, text);
-    QCOMPARE(finishText(saved, all), text);
-    CompressionReport report;
-    report.savedFileSize = saved;
-    report.allFileSize = all;
-    QCOMPARE(report.finishText(), text);
-}
-
-void TestSizeText::newEntryIsEmpty()
-{
-    const ResultRow node;
-    QVERIFY(node.fileName().isNull());
-    QVERIFY(node.originalPath().isNull());
-    QVERIFY(node.restPath().isNull());
-    QVERIFY(node.originalFileSizeStr().isNull());
-    QVERIFY(node.restFileSizeStr().isNull());
-    QCOMPARE(node.originalFileSize(), quint64(0));
-    QCOMPARE(node.restFileSize(), quint64(0));
+    if (kind == QLatin1String("progress")) {
+        QCOMPARE(progressPercentText(progressFraction(int(a), int(b))), text);
+    } else if (kind == QLatin1String("saving")) {
+        QCOMPARE(savingPercentText(a, b), text);
+        ResultRow row;
+        row.setOriginalFileSize(a);
+        row.setRestFileSize(b);
+        QCOMPARE(row.percentText(), text);
+    } else {
+        QCOMPARE(finishText(a, b), text);
+        CompressionReport report;
+        report.savedFileSize = a;
+        report.allFileSize = b;
+        QCOMPARE(report.finishText(), text);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSizeText)

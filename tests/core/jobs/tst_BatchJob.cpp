@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jobs/BatchJob.h"
-#include "jobs/JobContext.h"
+#include "jobs/PhotoLoops.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -17,17 +17,21 @@ JobReport runPhotos(int total, int cancelAt, const JobContext &context, std::ato
     for (int i = 0; i < total; ++i)
         photos.append(i);
     JobReport report;
-    jobs::forEachPhoto(photos, report, context, [&](int i) {
-        const QString name = QStringLiteral("p%1.jpg").arg(i);
-        if (i % 3 == 0)
-            report.addWritten(name, name, QStringLiteral("out/") + name);
-        else if (i % 3 == 1)
-            report.addSkipped(name, name, QStringLiteral("not a photo"));
-        else
-            report.addFailed(name, name, QStringLiteral("out/") + name, QStringLiteral("disk full"));
-        if (i == cancelAt && cancel)
-            cancel->store(true);
-    });
+    // One worker: the photos run one after another, so a cancel stops right after its photo.
+    jobs::forEachPhoto(
+        photos, report, context,
+        [&](int i, JobReport &own) {
+            const QString name = QStringLiteral("p%1.jpg").arg(i);
+            if (i % 3 == 0)
+                own.addWritten(name, name, QStringLiteral("out/") + name);
+            else if (i % 3 == 1)
+                own.addSkipped(name, name, QStringLiteral("not a photo"));
+            else
+                own.addFailed(name, name, QStringLiteral("out/") + name, QStringLiteral("disk full"));
+            if (i == cancelAt && cancel)
+                cancel->store(true);
+        },
+        1);
     return report;
 }
 
@@ -133,7 +137,7 @@ private Q_SLOTS:
         context.cancel = &cancel;
         context.progress = [&progress](int done, int) { progress.append(done); };
         JobReport report;
-        jobs::forEachPhotoConcurrently(photos, report, context, [&](int i, JobReport &own) {
+        jobs::forEachPhoto(photos, report, context, [&](int i, JobReport &own) {
             own.addWritten(QString::number(i), QString(), QString());
             if (i == cancelAt)
                 cancel = true;
@@ -158,13 +162,16 @@ private Q_SLOTS:
         QVERIFY(job.start(QStringLiteral("slow"), [&firstDone](const JobContext &context) {
             QList<int> photos{0, 1, 2, 3};
             JobReport report;
-            jobs::forEachPhoto(photos, report, context, [&](int i) {
-                report.addWritten(QString::number(i), QString(), QString());
-                firstDone = true;
-                // Hold the photo until the window has asked to stop.
-                while (!context.cancelled())
-                    QThread::msleep(1);
-            });
+            jobs::forEachPhoto(
+                photos, report, context,
+                [&](int i, JobReport &own) {
+                    own.addWritten(QString::number(i), QString(), QString());
+                    firstDone = true;
+                    // Hold the photo until the window has asked to stop.
+                    while (!context.cancelled())
+                        QThread::msleep(1);
+                },
+                1);
             return report;
         }));
         QTRY_VERIFY(firstDone.load());

@@ -37,11 +37,9 @@ CameraDevice::CameraDevice(CameraInfo info, std::unique_ptr<CameraBackend> backe
     , m_info(std::move(info))
     , m_scratch(QDir::tempPath() + QStringLiteral("/glimmerset-camera-XXXXXX"))
     , m_worker(std::make_unique<CameraWorker>(std::move(backend)))
-    , m_thumbnailGeneration(std::make_shared<std::atomic<quint64>>(0))
 {
     qRegisterMetaType<CameraItem>();
     qRegisterMetaType<CameraDownload>();
-    m_worker->start();
 }
 
 std::unique_ptr<CameraDevice> CameraDevice::create(const CameraInfo &info, QObject *parent)
@@ -101,26 +99,12 @@ void CameraDevice::requestOpenSession()
     });
 }
 
-void CameraDevice::requestCloseSession()
-{
-    cancelThumbnails();
-    m_worker->post(CameraWorker::Priority::Command, [this](CameraBackend &backend) {
-        backend.close();
-        answer([this] {
-            m_open = false;
-            Q_EMIT sessionClosed();
-        });
-    });
-}
-
 void CameraDevice::requestThumbnail(const CameraItem &item, QSize maxSize)
 {
-    const quint64 generation = m_thumbnailGeneration->load();
-    auto generations = m_thumbnailGeneration;
     const QString folder = m_scratch.path();
     m_worker->post(CameraWorker::Priority::Thumbnail,
-                   [this, item, maxSize, generation, generations, folder](CameraBackend &backend) {
-                       if (generations->load() != generation)
+                   [this, item, maxSize, run = m_thumbnailRun, folder](CameraBackend &backend) {
+                       if (run.cancelled())
                            return;
                        const QImage image = camerathumbnail::make(backend, item, maxSize, folder);
                        QString path;
@@ -132,8 +116,8 @@ void CameraDevice::requestThumbnail(const CameraItem &item, QSize maxSize)
                            if (!image.save(path, "PNG"))
                                path.clear();
                        }
-                       answer([this, item, image, path, generation, generations] {
-                           if (generations->load() == generation)
+                       answer([this, item, image, path, run] {
+                           if (!run.cancelled())
                                Q_EMIT thumbnailReady(item, image, path);
                        });
                    });
@@ -141,7 +125,8 @@ void CameraDevice::requestThumbnail(const CameraItem &item, QSize maxSize)
 
 void CameraDevice::cancelThumbnails()
 {
-    m_thumbnailGeneration->fetch_add(1);
+    m_thumbnailRun.cancel();
+    m_thumbnailRun = jobs::CancelToken();
     m_worker->dropThumbnails();
 }
 

@@ -5,12 +5,13 @@
 #include "CameraDownload.h"
 #include "CameraItem.h"
 
+#include "jobs/WorkerPool.h"
+
 #include <QImage>
 #include <QObject>
 #include <QSize>
 #include <QTemporaryDir>
 
-#include <atomic>
 #include <memory>
 
 class CameraWorker;
@@ -37,7 +38,6 @@ public:
     // Opens the session and lists every folder from the root: sessionOpened, then
     // itemsAdded once per folder that holds photos or movies, then listingFinished.
     void requestOpenSession();
-    void requestCloseSession();
     // Answers with thumbnailReady (a null image when the item has no picture).
     void requestThumbnail(const CameraItem &item, QSize maxSize);
     // Forgets the thumbnail requests not yet started (the list was cleared).
@@ -55,7 +55,6 @@ Q_SIGNALS:
     void sessionOpened(const QString &error);
     void itemsAdded(const QList<CameraItem> &items);
     void listingFinished(const QString &error);
-    void sessionClosed();
     // `path`: the thumbnail as a file in thumbnailFolder() (empty with a null image).
     void thumbnailReady(const CameraItem &item, const QImage &image, const QString &path);
     void downloadProgress(quint64 id, qint64 done, qint64 total);
@@ -72,6 +71,7 @@ private:
     CameraInfo m_info;
     QTemporaryDir m_scratch;
     std::unique_ptr<CameraWorker> m_worker;
-    std::shared_ptr<std::atomic<quint64>> m_thumbnailGeneration;
+    // Cancelled by cancelThumbnails(): an answer of an earlier run is dropped.
+    jobs::CancelToken m_thumbnailRun;
     bool m_open = false;
 };

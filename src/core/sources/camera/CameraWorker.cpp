@@ -6,7 +6,6 @@
 CameraWorker::CameraWorker(std::unique_ptr<CameraBackend> backend)
     : m_backend(std::move(backend))
 {
-    setObjectName(QStringLiteral("camera"));
 }
 
 CameraWorker::~CameraWorker()
@@ -17,8 +16,7 @@ CameraWorker::~CameraWorker()
         m_commands.clear();
         m_thumbnails.clear();
     }
-    m_wake.wakeAll();
-    wait();
+    m_pool.waitForDone();
     m_backend->close();
 }
 
@@ -30,7 +28,7 @@ void CameraWorker::post(Priority priority, Task task)
             return;
         (priority == Priority::Command ? m_commands : m_thumbnails).push_back(std::move(task));
     }
-    m_wake.wakeOne();
+    m_pool.run([this](const jobs::CancelToken &) { runNext(); });
 }
 
 void CameraWorker::dropThumbnails()
@@ -39,26 +37,16 @@ void CameraWorker::dropThumbnails()
     m_thumbnails.clear();
 }
 
-int CameraWorker::queuedThumbnails() const
+void CameraWorker::runNext()
 {
-    QMutexLocker lock(&m_mutex);
-    return int(m_thumbnails.size());
-}
-
-void CameraWorker::run()
-{
-    for (;;) {
-        Task task;
-        {
-            QMutexLocker lock(&m_mutex);
-            while (!m_stopping && m_commands.empty() && m_thumbnails.empty())
-                m_wake.wait(&m_mutex);
-            if (m_stopping)
-                return;
-            std::deque<Task> &queue = m_commands.empty() ? m_thumbnails : m_commands;
-            task = std::move(queue.front());
-            queue.pop_front();
-        }
-        task(*m_backend);
+    Task task;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_stopping || (m_commands.empty() && m_thumbnails.empty()))
+            return;
+        std::deque<Task> &queue = m_commands.empty() ? m_thumbnails : m_commands;
+        task = std::move(queue.front());
+        queue.pop_front();
     }
+    task(*m_backend);
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "jobs/WorkerPool.h"
+
 #include <QMutex>
-#include <QThread>
-#include <QWaitCondition>
 
 #include <deque>
 #include <functional>
@@ -11,11 +11,11 @@
 
 class CameraBackend;
 
-// The one thread that talks to a camera. Cameras take one request at a time, so
-// every call on the backend runs here, in order. Commands the user waits for
-// (open, download, delete) go before queued thumbnails, so a download is not stuck
-// behind a thousand previews.
-class CameraWorker : public QThread
+// The one worker that talks to a camera. Cameras take one request at a time, so
+// every call on the backend runs on this worker's single pool thread, in order. Commands
+// the user waits for (open, download, delete) go before queued thumbnails, so a download
+// is not stuck behind a thousand previews.
+class CameraWorker
 {
 public:
     using Task = std::function<void(CameraBackend &backend)>;
@@ -23,21 +23,20 @@ public:
 
     explicit CameraWorker(std::unique_ptr<CameraBackend> backend);
     // Finishes the running task, drops the rest, closes the backend.
-    ~CameraWorker() override;
+    ~CameraWorker();
 
     // Any thread.
     void post(Priority priority, Task task);
     void dropThumbnails();
-    int queuedThumbnails() const;
-
-protected:
-    void run() override;
 
 private:
+    // Runs the first waiting command, else the first waiting thumbnail: one per post().
+    void runNext();
+
     std::unique_ptr<CameraBackend> m_backend;
-    mutable QMutex m_mutex;
-    QWaitCondition m_wake;
+    QMutex m_mutex;
     std::deque<Task> m_commands;
     std::deque<Task> m_thumbnails;
     bool m_stopping = false;
+    jobs::WorkerPool m_pool{QStringLiteral("camera"), 1};
 };

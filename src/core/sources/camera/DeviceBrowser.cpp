@@ -4,7 +4,7 @@
 #include "CameraDetection.h"
 #include "UsbMonitor.h"
 
-#include <QtConcurrent>
+#include <QMetaObject>
 
 DeviceBrowser::DeviceBrowser(QObject *parent)
     : DeviceBrowser(&cameradetection::autodetect, true, parent)
@@ -15,7 +15,6 @@ DeviceBrowser::DeviceBrowser(Detector detector, bool watchUsb, QObject *parent)
     : QObject(parent)
     , m_detector(std::move(detector))
 {
-    m_pool.setMaxThreadCount(1);
     if (watchUsb) {
         m_usb = new UsbMonitor(this);
         // A camera needs a moment after the USB event before it answers a probe.
@@ -26,13 +25,9 @@ DeviceBrowser::DeviceBrowser(Detector detector, bool watchUsb, QObject *parent)
     }
     m_poll.setInterval(PollInterval);
     connect(&m_poll, &QTimer::timeout, this, &DeviceBrowser::rescan);
-    connect(&m_watcher, &QFutureWatcher<Scan>::finished, this, &DeviceBrowser::scanDone);
 }
 
-DeviceBrowser::~DeviceBrowser()
-{
-    m_watcher.waitForFinished();
-}
+DeviceBrowser::~DeviceBrowser() = default;
 
 bool DeviceBrowser::watchesHotplug() const
 {
@@ -54,25 +49,26 @@ void DeviceBrowser::setNamedCameras(const QList<CameraInfo> &cameras)
 
 void DeviceBrowser::rescan()
 {
-    if (m_watcher.isRunning()) {
+    if (m_scanning) {
         m_rescanPending = true;
         return;
     }
-    Detector detector = m_detector;
-    m_watcher.setFuture(QtConcurrent::run(&m_pool, [detector] {
-        Scan scan;
-        scan.cameras = detector(&scan.error);
-        return scan;
-    }));
+    m_scanning = true;
+    m_pool.run([this, detector = m_detector](const jobs::CancelToken &) {
+        QString error;
+        const QList<CameraInfo> found = detector(&error);
+        QMetaObject::invokeMethod(
+            this, [this, found, error] { scanDone(found, error); }, Qt::QueuedConnection);
+    });
 }
 
-void DeviceBrowser::scanDone()
+void DeviceBrowser::scanDone(const QList<CameraInfo> &found, const QString &error)
 {
-    const Scan scan = m_watcher.result();
-    if (!scan.error.isEmpty())
-        Q_EMIT scanFailed(scan.error);
+    m_scanning = false;
+    if (!error.isEmpty())
+        Q_EMIT scanFailed(error);
     // A failed scan keeps the cameras known so far rather than reporting them all gone.
-    QList<CameraInfo> now = scan.error.isEmpty() ? scan.cameras : m_cameras;
+    QList<CameraInfo> now = error.isEmpty() ? found : m_cameras;
     for (const CameraInfo &named : m_named) {
         if (!now.contains(named))
             now.append(named);

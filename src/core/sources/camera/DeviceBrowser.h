@@ -3,10 +3,10 @@
 
 #include "CameraItem.h"
 
-#include <QFutureWatcher>
+#include "jobs/WorkerPool.h"
+
 #include <QList>
 #include <QObject>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
@@ -23,12 +23,13 @@ class DeviceBrowser : public QObject
 {
     Q_OBJECT
 public:
-    // Blocking; called on the browser's own thread pool.
+    // Blocking; called on the browser's own worker.
     using Detector = std::function<QList<CameraInfo>(QString *error)>;
     static constexpr int PollInterval = 3000; // ms
 
     explicit DeviceBrowser(QObject *parent = nullptr);
     DeviceBrowser(Detector detector, bool watchUsb, QObject *parent = nullptr);
+    // Waits for a running scan.
     ~DeviceBrowser() override;
 
     void start();
@@ -46,19 +47,15 @@ Q_SIGNALS:
     void scanFinished();
 
 private:
-    struct Scan {
-        QList<CameraInfo> cameras;
-        QString error;
-    };
-    void scanDone();
+    void scanDone(const QList<CameraInfo> &found, const QString &error);
 
     Detector m_detector;
     UsbMonitor *m_usb = nullptr;
     QTimer m_poll;
     QTimer m_settle;
-    QThreadPool m_pool;
-    QFutureWatcher<Scan> m_watcher;
     QList<CameraInfo> m_cameras;
     QList<CameraInfo> m_named;
+    bool m_scanning = false;
     bool m_rescanPending = false;
+    jobs::WorkerPool m_pool{QStringLiteral("DeviceBrowser"), 1};
 };

@@ -10,16 +10,10 @@
 PhotoLibraryScan::PhotoLibraryScan(QObject *parent)
     : QObject(parent)
 {
-    m_pool.setMaxThreadCount(1);
-    m_pool.setObjectName(QStringLiteral("PhotoLibraryScan"));
 }
 
-PhotoLibraryScan::~PhotoLibraryScan()
-{
-    if (m_stop)
-        m_stop->store(true);
-    m_pool.waitForDone();
-}
+// The pool stops the walk and waits for it.
+PhotoLibraryScan::~PhotoLibraryScan() = default;
 
 QString PhotoLibraryScan::busyMessage()
 {
@@ -31,14 +25,12 @@ bool PhotoLibraryScan::start(const QString &libraryPath)
     if (m_running)
         return false;
     m_running = true;
-    m_stop = std::make_shared<std::atomic_bool>(false);
     Q_EMIT started(libraryPath);
 
     // The worker talks back only through queued calls on this object, so every list
     // change happens on the owner's thread; QPointer drops the calls if the scan is gone.
     QPointer<PhotoLibraryScan> self(this);
-    std::shared_ptr<std::atomic_bool> stop = m_stop;
-    m_pool.start([self, stop, libraryPath] {
+    m_pool.run([self, libraryPath](const jobs::CancelToken &stop) {
         QStringList batch;
         int sent = 0;
         QElapsedTimer sinceSent;
@@ -56,7 +48,7 @@ bool PhotoLibraryScan::start(const QString &libraryPath)
             batch = QStringList();
             sinceSent.restart();
         };
-        PhotoLibraryWalker walker(stop.get());
+        PhotoLibraryWalker walker(stop.flag());
         const LibraryScanReport report = walker.walk(libraryPath, [&](const QString &path) {
             batch.append(path);
             const int wanted = sent == 0 ? FirstBatchSize : BatchSize;
@@ -78,6 +70,6 @@ bool PhotoLibraryScan::start(const QString &libraryPath)
 
 void PhotoLibraryScan::stop()
 {
-    if (m_running && m_stop)
-        m_stop->store(true);
+    if (m_running)
+        m_pool.cancel();
 }

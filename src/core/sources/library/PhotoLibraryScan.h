@@ -5,10 +5,8 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QThreadPool>
 
-#include <atomic>
-#include <memory>
+#include "jobs/WorkerPool.h"
 
 // Scans a photo library on a worker of its own and hands the photos back in batches,
 // so a list shows them while the walk goes on without reloading once per photo. One
@@ -43,8 +41,6 @@ Q_SIGNALS:
     void finished(const LibraryScanReport &report);
 
 private:
-    QThreadPool m_pool;
-    // Shared with the worker, which may outlive a stop() by one entry.
-    std::shared_ptr<std::atomic_bool> m_stop;
     bool m_running = false;
+    jobs::WorkerPool m_pool{QStringLiteral("PhotoLibraryScan"), 1};
 };

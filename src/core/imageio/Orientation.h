@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-namespace compress {
+namespace imageio {
 
 // The pixels of `image` as a viewer shows them for an Exif orientation (1..8): mirrored
 // for 2, turned half way for 3, flipped for 4, transposed for 5, turned a quarter
@@ -14,4 +14,4 @@ QImage orientedImage(const QImage &image, int orientation);
 // True for the orientations whose displayed width is the stored height (5 to 8).
 bool swapsDimensions(int orientation);
 
-} // namespace compress
+} // namespace imageio

@@ -3,7 +3,7 @@
 
 #include <QTransform>
 
-namespace compress {
+namespace imageio {
 
 namespace {
 
@@ -39,4 +39,4 @@ QImage orientedImage(const QImage &image, int orientation)
     }
 }
 
-} // namespace compress
+} // namespace imageio

@@ -6,23 +6,11 @@
 
 namespace {
 
-// One spelling per file: links and "." / ".." resolved where the file exists.
-QString samePath(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        return canonical;
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName());
-}
-
 QString numbered(const QString &path, int n)
 {
     const QFileInfo info(path);
     const QString suffix = info.suffix();
-    const QString base = suffix.isEmpty() ? info.fileName() : info.fileName().chopped(suffix.size() + 1);
-    QString name = QStringLiteral("%1 (%2)").arg(base).arg(n);
+    QString name = QStringLiteral("%1 (%2)").arg(info.completeBaseName()).arg(n);
     if (!suffix.isEmpty())
         name += QLatin1Char('.') + suffix;
     return info.path() + QLatin1Char('/') + name;
@@ -37,13 +25,26 @@ OutputNames::OutputNames(const QStringList &sourcePaths)
             m_sources.insert(samePath(path));
 }
 
-QString OutputNames::claim(const QString &wanted)
+QString OutputNames::samePath(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName());
+}
+
+QString OutputNames::claim(const QString &wanted, bool mayReplaceExisting)
 {
     for (int n = 1;; ++n) {
         const QString candidate = n == 1 ? wanted : numbered(wanted, n);
         const QString key = samePath(candidate);
+        if (m_sources.contains(key) || m_claimed.contains(key))
+            continue;
         const QFileInfo existing(candidate);
-        if (m_sources.contains(key) || m_claimed.contains(key) || existing.exists() || existing.isSymLink())
+        // A dangling link is taken too: writing there would follow it.
+        if (!mayReplaceExisting && (existing.exists() || existing.isSymLink()))
             continue;
         m_claimed.insert(key);
         return candidate;
