@@ -175,7 +175,7 @@ void CompressionController::showMainWindow()
 
     // The start layout's size is the least; the user may make it larger, and the window
     // comes back where and as large as it was left.
-    ui.window->setMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
+    ui.window->setLayoutMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
     ui.window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     ui.window->setFrame(m_frameKeeper->frameFor(WindowFrameKeeper::StartLayout, true), false);
 
