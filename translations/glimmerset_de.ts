@@ -40,6 +40,18 @@
 <context>
     <name>CompressionController</name>
     <message>
+        <source>The originals go to the Trash and the compressed photos that replace them keep no metadata, so their capture dates are lost.</source>
+        <translation>Die Originale kommen in den Papierkorb, und die komprimierten Fotos, die sie ersetzen, behalten keine Metadaten, sodass ihre Aufnahmedaten verloren gehen.</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 photos compressed</source>
+        <translation>Angehalten: %1 von %2 Fotos komprimiert</translation>
+    </message>
+    <message>
+        <source>The photos not in the list were left as they were.</source>
+        <translation>Die Fotos, die nicht in der Liste stehen, blieben unverändert.</translation>
+    </message>
+    <message>
         <location filename="../src/ui/app/CompressionController.cpp" line="179"/>
         <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="296"/>
         <source>The photos could not be compressed</source>
@@ -108,11 +120,6 @@
             <numerusform>Das %n Foto des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
             <numerusform>Die %n Fotos des letzten Auftrags mit den aktuellen Einstellungen erneut komprimieren. Die Ergebnisse werden der Liste hinzugefügt.</numerusform>
         </translation>
-    </message>
-    <message>
-        <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="332"/>
-        <source>Stopped: the photos not in the list were left as they were.</source>
-        <translation>Angehalten: die Fotos, die nicht in der Liste stehen, blieben unverändert.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/CompressionControllerJobs.cpp" line="344"/>
@@ -2548,6 +2555,14 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PreferenceWindow</name>
     <message>
+        <source>Dark windows with light text, whatever the desktop uses.</source>
+        <translation>Dunkle Fenster mit heller Schrift, unabhängig von der Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>Light windows with dark text, whatever the desktop uses.</source>
+        <translation>Helle Fenster mit dunkler Schrift, unabhängig von der Arbeitsumgebung.</translation>
+    </message>
+    <message>
         <location filename="../src/ui/windows/PreferenceWindow.cpp" line="38"/>
         <source>Keep photo metadata</source>
         <translation>Foto-Metadaten behalten</translation>
@@ -3136,6 +3151,19 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <location filename="../src/ui/update/UpdateController.cpp" line="84"/>
         <source>The version list is at %1.</source>
         <translation>Die Versionsliste liegt unter %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopFileRevealer</name>
+    <message>
+        <source>No file manager could show the file</source>
+        <translation>Kein Dateimanager konnte die Datei anzeigen</translation>
+    </message>
+    <message>
+        <source>It is in this folder:
+%1</source>
+        <translation>Sie liegt in diesem Ordner:
+%1</translation>
     </message>
 </context>
 </TS>
