@@ -333,7 +333,7 @@ private Q_SLOTS:
         Drawer *drawer = h.ui().rightDrawer;
         QCOMPARE(drawer->state(), Drawer::ClosedState);
         QCOMPARE(drawer->contentSize(), QSize(654, 322));
-        QCOMPARE(drawer->leadingOffset(), 20);
+        QCOMPARE(drawer->leadingOffset(), 8);
         auto *editor = new QLabel(QStringLiteral("editor"));
         h.delegate->setDrawerContent(editor);
         QCOMPARE(drawer->contentView(), editor);
@@ -343,7 +343,7 @@ private Q_SLOTS:
         QCOMPARE(drawer->state(), Drawer::OpenState);
         QCOMPARE(sender->property("tag").toInt(), 1);
         QVERIFY(editor->isVisible());
-        QCOMPARE(drawer->x(), h.ui().window->frameGeometry().x() + 20);
+        QCOMPARE(drawer->x(), h.ui().window->frameGeometry().x() + drawer->leadingOffset());
         h.delegate->openLeftDrawer(sender);
         QCOMPARE(drawer->state(), Drawer::ClosedState);
         QCOMPARE(sender->property("tag").toInt(), 0);

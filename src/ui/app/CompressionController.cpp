@@ -310,7 +310,7 @@ void CompressionController::setupLeftDrawer()
     drawer->setContentSize(QSize(654, qMax(322, m_settings->editorHeight())));
     connect(drawer, &Drawer::contentSizeChangedByUser, this,
             [this](const QSize &size) { m_settings->setEditorHeight(size.height()); });
-    drawer->setLeadingOffset(20);
+    drawer->setLeadingOffset(8);
     // On a screen too short for both, the editor may lie over the result list, never the buttons.
     drawer->setCoverableView(m_ui->theTableview);
 }

@@ -24,16 +24,22 @@ public:
     void setColour(QColor (*colour)()) { m_colour = colour; }
     void apply(QWidget *widget) const
     {
+        const QColor colour = m_colour();
         QPalette p = widget->palette();
-        p.setColor(QPalette::WindowText, m_colour());
-        p.setColor(QPalette::Text, m_colour());
+        // Setting the same colours again would only announce another change.
+        if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour)
+            return;
+        p.setColor(QPalette::WindowText, colour);
+        p.setColor(QPalette::Text, colour);
         widget->setPalette(p);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange)
+        // The new palette reaches a widget either from the application or through its
+        // parent window, depending on how it was set.
+        if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange)
             apply(static_cast<QWidget *>(watched));
         return QObject::eventFilter(watched, event);
     }

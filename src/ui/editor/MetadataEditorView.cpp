@@ -144,7 +144,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     m_browsers->addWidget(cameraBrowserView);
     infoPanel = new PhotoInfoPanel(this);
     // The browser takes what the panel leaves, and with it every extra pixel of the drawer.
-    infoPanel->setFixedWidth(210);
+    infoPanel->setFixedWidth(240);
     auto *middle = new QHBoxLayout;
     middle->setSpacing(6);
     middle->addWidget(m_browsers, 1);
