@@ -133,6 +133,12 @@ private Q_SLOTS:
         QTRY_VERIFY(h.ui().saveSizelab->isVisible());
         QVERIFY(h.ui().saveSizelab->text().startsWith(QStringLiteral("Gespart")));
         testsupport::screenshot(QStringLiteral("list-after-job-de.png"), h.ui().window->windowHandle());
+        // The longer line a stopped job leaves must fit as well.
+        CompressionReport stopped = h.delegate->lastReport();
+        stopped.cancelled = true;
+        stopped.total = 120;
+        h.delegate->CompressPhotoProgressFinishToMainThread(stopped);
+        QCOMPARE(h.ui().saveSizelab->text(), QStringLiteral("Angehalten: %1 von 120 Fotos komprimiert").arg(photos.size()));
 
         EditorController editor(*h.delegate);
         h.ui().rightDrawer->open();
