@@ -98,26 +98,35 @@ private Q_SLOTS:
     void firstInPlaceJobAsksOnce_data()
     {
         QTest::addColumn<bool>("replace");
-        QTest::newRow("Keep Originals") << false;
-        QTest::newRow("Replace Originals") << true;
+        QTest::addColumn<bool>("keepMetadata");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("Keep Originals") << false << true
+                                        << "Compressed photos will replace the originals. The originals go to the Trash.";
+        // Without "Keep metadata" the user must hear that the capture dates go too, in the same breath.
+        QTest::newRow("Replace Originals, metadata dropped")
+            << true << false
+            << "The originals go to the Trash and the compressed photos that replace them keep no metadata, "
+               "so their capture dates are lost.";
     }
 
     void firstInPlaceJobAsksOnce()
     {
         QFETCH(bool, replace);
+        QFETCH(bool, keepMetadata);
+        QFETCH(QString, question);
         Harness h;
         h.replaceOriginalsConfirmed = false;
         h.launch();
+        h.ui().preferenceWindow->retainPreMetaBtn()->setChecked(keepMetadata);
         QVERIFY(!h.ui().preferenceWindow->keepOriginalPhotoBtn()->isChecked());
         const QStringList inputs = h.copies({m_photos.landscape}, QStringLiteral("first"));
         const QByteArray original = readBytes(inputs.first());
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
-        auto *question = openSheet<QMessageBox>(h, QStringLiteral("replaceOriginalsQuestion"));
-        QCOMPARE(question->text(),
-                 QStringLiteral("Compressed photos will replace the originals. The originals go to the Trash."));
+        auto *box = openSheet<QMessageBox>(h, QStringLiteral("replaceOriginalsQuestion"));
+        QCOMPARE(box->text(), question);
         QVERIFY(!h.delegate->isCompressing());
-        question->findChild<QPushButton *>(replace ? QStringLiteral("replaceOriginalsBtn")
+        box->findChild<QPushButton *>(replace ? QStringLiteral("replaceOriginalsBtn")
                                                    : QStringLiteral("keepOriginalsBtn"))
             ->click();
         QVERIFY(finished.wait(60000));

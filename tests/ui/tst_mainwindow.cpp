@@ -208,8 +208,13 @@ private Q_SLOTS:
             return ink.lightness();
         };
         QVERIFY(iconInk() < 100);
+        // A caption in the secondary colour must stay readable: dark on light, light on dark.
+        const QLabel *caption = h.ui().preferenceWindow->findChild<QLabel *>(QStringLiteral("appearanceCaption"));
+        QVERIFY(caption->palette().color(QPalette::WindowText).lightness() < 128);
 
         choose(QStringLiteral("Dark"));
+        QTRY_VERIFY(caption->palette().color(QPalette::WindowText).lightness() > 128);
+        QVERIFY2(caption->text().startsWith(QStringLiteral("Dark")), qPrintable(caption->text()));
         QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
         QTRY_COMPARE(h.ui().window->palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
         QCOMPARE(AppSettings(h.settingsFile()).appearance(), QStringLiteral("Dark"));

@@ -44,23 +44,31 @@ private Q_SLOTS:
         m_photos.make(m_home.filePath(QStringLiteral("generated")));
     }
 
-    void presetsFollowTheFirstResult_data()
+    // What the sheet shows for the first result and what the photo becomes. "Custom" opens
+    // unticked and takes the typed size as it is (never enlarging); ticked, it fits inside it.
+    void sheetSizesTheFirstResult_data()
     {
         QTest::addColumn<QString>("which");
-        QTest::addColumn<QString>("widthText");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("widthText"); // typed for "Custom", shown for a preset
         QTest::addColumn<QString>("heightText");
+        QTest::addColumn<bool>("keepProportions");
         QTest::addColumn<QSize>("result");
-        QTest::newRow("landscape") << QStringLiteral("landscape") << QStringLiteral("320") << QString()
-                                   << QSize(320, 240);
-        QTest::newRow("upright") << QStringLiteral("upright") << QString() << QStringLiteral("240") << QSize(180, 240);
-        QTest::newRow("square") << QStringLiteral("square") << QString() << QStringLiteral("240") << QSize(240, 240);
+        QTest::newRow("landscape preset") << "landscape" << "320 x 240" << "320" << "" << true << QSize(320, 240);
+        QTest::newRow("upright preset") << "upright" << "320 x 240" << "" << "240" << true << QSize(180, 240);
+        QTest::newRow("square preset") << "square" << "320 x 240" << "" << "240" << true << QSize(240, 240);
+        QTest::newRow("custom as typed") << "landscape" << "Custom" << "100" << "50" << false << QSize(100, 50);
+        QTest::newRow("custom never enlarges") << "landscape" << "Custom" << "900" << "50" << false << QSize(640, 50);
+        QTest::newRow("custom ticked fits") << "landscape" << "Custom" << "100" << "50" << true << QSize(67, 50);
     }
 
-    void presetsFollowTheFirstResult()
+    void sheetSizesTheFirstResult()
     {
         QFETCH(QString, which);
+        QFETCH(QString, choice);
         QFETCH(QString, widthText);
         QFETCH(QString, heightText);
+        QFETCH(bool, keepProportions);
         QFETCH(QSize, result);
         const QString source = which == QLatin1String("landscape") ? m_photos.landscape
             : which == QLatin1String("upright")                    ? m_photos.upright
@@ -77,12 +85,17 @@ private Q_SLOTS:
         QCOMPARE(sheet->theResizePopBtn()->currentText(), QStringLiteral("Custom"));
         QCOMPARE(sheet->widthSizelab()->text(), QString::number(before.width()));
         QCOMPARE(sheet->heightSizelab()->text(), QString::number(before.height()));
-        QVERIFY(sheet->resizeScaleBtn()->isChecked()); // "Custom" keeps the proportions until unticked
+        QVERIFY(!sheet->resizeScaleBtn()->isChecked());
 
-        choose(h, QStringLiteral("320 x 240"));
+        choose(h, choice);
+        if (choice == QLatin1String("Custom")) {
+            sheet->widthSizelab()->setText(widthText);
+            sheet->heightSizelab()->setText(heightText);
+            sheet->resizeScaleBtn()->setChecked(keepProportions);
+        }
         QCOMPARE(sheet->widthSizelab()->text(), widthText);
         QCOMPARE(sheet->heightSizelab()->text(), heightText);
-        QVERIFY(sheet->resizeScaleBtn()->isChecked());
+        QCOMPARE(sheet->resizeScaleBtn()->isChecked(), keepProportions);
 
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         sheet->okButton()->click();

@@ -86,7 +86,7 @@ ResizeFields fieldsForSelection(const QString &title, const QSize &photoSize)
     if (!preset) {
         fields.widthText = QString::number(photoSize.width());
         fields.heightText = QString::number(photoSize.height());
-        fields.proportional = true;
+        fields.proportional = false;
         return fields;
     }
     if (photoSize.width() > photoSize.height())

@@ -39,7 +39,8 @@ int fieldIntValue(const QString &text);
 
 // What the sheet's fields and its proportional box show after choosing `title` for a
 // first photo of `photoSize`: a preset fills only the long side's field (square counts
-// as upright), "Custom" fills both with the photo's size. Both start proportional.
+// as upright) and keeps the proportions; "Custom" fills both with the photo's size and
+// starts unticked, so what the user types is the size they get.
 struct ResizeFields {
     QString widthText;
     QString heightText;

@@ -3,6 +3,7 @@
 
 #include "DateText.h"
 
+#include "compress/SizeText.h"
 #include "imageio/FileDates.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
@@ -53,7 +54,8 @@ PhotoInfo PhotoInfo::read(const QString &path, const QTimeZone &zone)
         info.createDate = datetext::fileTextWithOffset(created, zone);
     if (modified.isValid())
         info.modDate = datetext::fileTextWithOffset(modified, zone);
-    info.fileSize = QLocale::c().formattedDataSize(file.size(), 2, QLocale::DataSizeSIFormat);
+    // The same units as the compression list, so one file never reads as two sizes.
+    info.fileSize = compress::sizeText(quint64(file.size()));
 
     const QVariantMap props = readProperties(path);
     if (props.isEmpty())

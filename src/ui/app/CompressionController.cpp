@@ -176,7 +176,7 @@ void CompressionController::showMainWindow()
 
     // The start layout's size is the least; the user may make it larger, and the window
     // comes back where and as large as it was left.
-    ui.window->setMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
+    ui.window->setLayoutMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
     ui.window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     ui.window->setFrame(m_frameKeeper->frameFor(WindowFrameKeeper::StartLayout, true), false);
 
@@ -311,7 +311,7 @@ void CompressionController::setupLeftDrawer()
     drawer->setContentSize(QSize(654, qMax(322, m_settings->editorHeight())));
     connect(drawer, &Drawer::contentSizeChangedByUser, this,
             [this](const QSize &size) { m_settings->setEditorHeight(size.height()); });
-    drawer->setLeadingOffset(20);
+    drawer->setLeadingOffset(8);
     // On a screen too short for both, the editor may lie over the result list, never the buttons.
     drawer->setCoverableView(m_ui->theTableview);
 }

@@ -116,7 +116,6 @@ public:
     void setDrawerContent(QWidget *view) override;
     void setEditorOnLocalList(bool local) override { m_blocalMode = local; }
     ConnectPhotoWindow *connectPhotoWindow() const override;
-    void showConnectPhotoSheet() override { StartCompressAction(); }
 
     // The result table's rows. Photos a job skipped or could not compress join it with
     // resultTableModel()->appendProblem(path, state, reason).

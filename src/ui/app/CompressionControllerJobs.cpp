@@ -33,6 +33,7 @@
 #include <QMimeData>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -126,7 +127,12 @@ bool CompressionController::askBeforeReplacingOriginals(const std::function<void
     question->setAttribute(Qt::WA_DeleteOnClose);
     question->setWindowModality(Qt::WindowModal);
     question->setIcon(QMessageBox::Warning);
-    question->setText(tr("Compressed photos will replace the originals. The originals go to the Trash."));
+    // Replacing a photo by a copy without metadata loses its capture dates for good: said
+    // together with the Trash, so one answer covers both.
+    question->setText(m_keepMetadata
+                          ? tr("Compressed photos will replace the originals. The originals go to the Trash.")
+                          : tr("The originals go to the Trash and the compressed photos that replace them keep no "
+                               "metadata, so their capture dates are lost."));
     QPushButton *replace = question->addButton(tr("Replace Originals"), QMessageBox::DestructiveRole);
     replace->setObjectName(QStringLiteral("replaceOriginalsBtn"));
     QPushButton *keep = question->addButton(tr("Keep Originals"), QMessageBox::AcceptRole);
@@ -213,14 +219,14 @@ void CompressionController::switchToListLayout()
 {
     MainInterface &ui = *m_ui;
     const QSize listSize = WindowFrameKeeper::minimumSize(WindowFrameKeeper::ListLayout);
-    ui.window->setMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
+    ui.window->setLayoutMinimumSize(WindowFrameKeeper::minimumSize(WindowFrameKeeper::StartLayout));
     ui.window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     // The glide is ours, not the user's: the list layout's remembered size stays as it was.
     m_frameKeeper->setPaused(true);
     m_frameKeeper->setLayout(WindowFrameKeeper::ListLayout);
     const QRect frame = m_frameKeeper->frameFor(WindowFrameKeeper::ListLayout, false);
     connect(ui.window, &FramelessWindow::frameChangeFinished, this, [this, listSize] {
-        m_ui->window->setMinimumSize(listSize);
+        m_ui->window->setLayoutMinimumSize(listSize);
         m_frameKeeper->setPaused(false);
     }, Qt::SingleShotConnection);
     ui.window->setFrame(frame, true);
@@ -310,7 +316,18 @@ void CompressionController::CompressPhotoProgressFinishToMainThread(const Compre
     m_lastReport = report;
     showIdle();
     m_ui->saveSizelab->show();
-    m_ui->saveSizelab->setText(compress::finishText(m_savedFileSize, m_allFileSize));
+    const QString savings = compress::finishText(m_savedFileSize, m_allFileSize);
+    // A stopped job must not read like a finished one: the count comes first, the
+    // savings of the photos that were done go to the tooltip.
+    if (report.cancelled) {
+        m_ui->saveSizelab->setText(tr("Stopped: %1 of %2 photos compressed")
+                                       .arg(QLocale().toString(report.entries.size()), QLocale().toString(report.total)));
+        m_ui->saveSizelab->setToolTip(savings + QLatin1Char('\n')
+                                      + tr("The photos not in the list were left as they were."));
+    } else {
+        m_ui->saveSizelab->setText(savings);
+        m_ui->saveSizelab->setToolTip(QString());
+    }
     showFinishProblems(report);
     m_ui->progresslab->setText(QString());
     m_savedFileSize = 0;
@@ -322,11 +339,8 @@ void CompressionController::showFinishProblems(const CompressionReport &report)
 {
     const int notCompressed = int(report.failed.size() + report.unreadable.size());
     // Green promises that every photo was done.
-    QPalette savePalette = m_ui->saveSizelab->palette();
-    savePalette.setColor(QPalette::WindowText, notCompressed == 0 ? palette::saving() : palette::text());
-    m_ui->saveSizelab->setPalette(savePalette);
-    m_ui->saveSizelab->setToolTip(report.cancelled ? tr("Stopped: the photos not in the list were left as they were.")
-                                                   : QString());
+    palette::setTextColour(m_ui->saveSizelab,
+                           notCompressed == 0 && !report.cancelled ? palette::saving : palette::text);
     if (notCompressed == 0) {
         m_ui->failureslab->hide();
         return;

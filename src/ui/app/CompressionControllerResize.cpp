@@ -26,11 +26,11 @@ void CompressionController::ShowResizePhotoWindow()
         return;
     ResizeWindow *sheet = m_ui->resizeImageWindow;
     sheet->theResizePopBtn()->setCurrentText(QString::fromLatin1(compress::CustomPresetTitle));
-    // "Custom" keeps the proportions unless the user unticks the box.
+    // "Custom" takes the typed size as it is until the user ticks the box.
     sheet->resizeScaleBtn()->setEnabled(true);
+    sheet->resizeScaleBtn()->setChecked(false);
     if (!m_dragPhotoArray.isEmpty()) {
         const QSize size = compress::photoDisplaySize(m_dragPhotoArray.constFirst().restPath());
-        sheet->resizeScaleBtn()->setChecked(true);
         if (size.isValid()) {
             sheet->widthSizelab()->setText(QString::number(size.width()));
             sheet->heightSizelab()->setText(QString::number(size.height()));

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesktopFileRevealer.h"
 
+#include <QApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QUrl>
 
 static const QString kService = QStringLiteral("org.freedesktop.FileManager1");
@@ -48,6 +51,17 @@ void DesktopFileRevealer::selectFile(const QString &path, const QString &rootPat
 
 void DesktopFileRevealer::openFolder(const QString &rootPath)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(rootPath));
-    Q_EMIT openedFolder(rootPath);
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(rootPath))) {
+        Q_EMIT openedFolder(rootPath);
+        return;
+    }
+    // Nothing on this desktop opens folders: a log line alone would leave the user waiting
+    // for a window, so say where the file is.
+    auto *box = new QMessageBox(QMessageBox::Information, tr("No file manager could show the file"),
+                                tr("It is in this folder:\n%1").arg(QDir::toNativeSeparators(rootPath)),
+                                QMessageBox::Ok, QApplication::activeWindow());
+    box->setObjectName(QStringLiteral("noFileManagerAlert"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->open();
 }

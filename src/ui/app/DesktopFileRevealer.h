@@ -7,8 +7,9 @@
 
 // Asks the file manager over the session bus (org.freedesktop.FileManager1, ShowItems)
 // to select the file; when there is no session bus, no such service or the call fails,
-// it opens the folder with the desktop's default handler instead. Never blocks: the
-// call's answer is awaited asynchronously.
+// it opens the folder with the desktop's default handler instead, and when that cannot
+// start either it tells the user which folder holds the file. Never blocks: the call's
+// answer is awaited asynchronously.
 class DesktopFileRevealer : public FileRevealer
 {
     Q_OBJECT

@@ -181,9 +181,7 @@ void MainInterface::buildListView()
     progresslab = new QLabel(secondScanView);
     progresslab->setObjectName(QStringLiteral("progresslab"));
     progresslab->setFont(statusFont);
-    QPalette accentText = progresslab->palette();
-    accentText.setColor(QPalette::WindowText, palette::accent());
-    progresslab->setPalette(accentText);
+    palette::setTextColour(progresslab, palette::accent);
     scanTop->addWidget(scanStatuslab);
     scanTop->addStretch(1);
     scanTop->addWidget(progresslab);
@@ -249,9 +247,7 @@ void MainInterface::buildListView()
     saveFont.setBold(true);
     saveFont.setPointSizeF(saveFont.pointSizeF() * 1.05);
     saveSizelab->setFont(saveFont);
-    QPalette savePalette = saveSizelab->palette();
-    savePalette.setColor(QPalette::WindowText, palette::saving());
-    saveSizelab->setPalette(savePalette);
+    palette::setTextColour(saveSizelab, palette::saving);
 
     importPhotosBtn = new QPushButton(tr("Import…"), bottomBar);
     artwork::setIcon(importPhotosBtn, QStringLiteral("importicon.png"));

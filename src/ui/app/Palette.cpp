@@ -1,9 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Palette.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace palette {
+
+namespace {
+
+// Lives as the widget's child, so it goes with it.
+class TextColourKeeper : public QObject
+{
+public:
+    TextColourKeeper(QWidget *widget, QColor (*colour)())
+        : QObject(widget)
+        , m_colour(colour)
+    {
+        widget->installEventFilter(this);
+        apply(widget);
+    }
+
+    void setColour(QColor (*colour)()) { m_colour = colour; }
+    void apply(QWidget *widget) const
+    {
+        const QColor colour = m_colour();
+        QPalette p = widget->palette();
+        // Setting the same colours again would only announce another change.
+        if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour)
+            return;
+        p.setColor(QPalette::WindowText, colour);
+        p.setColor(QPalette::Text, colour);
+        widget->setPalette(p);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The new palette reaches a widget either from the application or through its
+        // parent window, depending on how it was set.
+        if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange)
+            apply(static_cast<QWidget *>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QColor (*m_colour)();
+};
+
+} // namespace
+
+void setTextColour(QWidget *widget, QColor (*colour)())
+{
+    for (QObject *child : widget->children()) {
+        if (auto *keeper = dynamic_cast<TextColourKeeper *>(child)) {
+            keeper->setColour(colour);
+            keeper->apply(widget);
+            return;
+        }
+    }
+    new TextColourKeeper(widget, colour);
+}
 
 static QPalette current()
 {

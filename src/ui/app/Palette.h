@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 // The colours of the program's own surfaces. They come from the application's palette
 // (the desktop's, or the light or dark one chosen in the preferences), so whatever
 // draws with them stays readable on a light and on a dark desktop. Main thread only.
@@ -22,6 +24,10 @@ QColor failure();
 // The window colour is darker than mid grey.
 bool isDark();
 bool isDark(const QPalette &p);
+
+// Gives `widget` the colour `colour()` for its text now, and again whenever the
+// application's palette changes: a colour set once would stay the light one under Dark.
+void setTextColour(QWidget *widget, QColor (*colour)());
 
 // Complete palettes for the program's windows and the dialogs they open.
 QPalette lightPalette();

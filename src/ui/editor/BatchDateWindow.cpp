@@ -109,9 +109,7 @@ BatchDateWindow::BatchDateWindow(QWidget *parent)
     RemoveTimeBtn = new QCheckBox(tr("Remove Time"), offset);
     RemoveTimeBtn->setObjectName(QStringLiteral("RemoveTimeBtn"));
     auto *note = new QLabel(tr("A month counts 30 days, a year 365 days."), offset);
-    QPalette p = note->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    note->setPalette(p);
+    palette::setTextColour(note, palette::secondaryText);
     auto *direction = new QHBoxLayout;
     direction->addWidget(AddTimeBtn);
     direction->addWidget(RemoveTimeBtn);
@@ -123,7 +121,7 @@ BatchDateWindow::BatchDateWindow(QWidget *parent)
 
     selectionLabel = new QLabel(this);
     selectionLabel->setObjectName(QStringLiteral("selectionLabel"));
-    selectionLabel->setPalette(p);
+    palette::setTextColour(selectionLabel, palette::secondaryText);
     auto *buttons = new QDialogButtonBox(this);
     saveButton = buttons->addButton(tr("Save Copies"), QDialogButtonBox::AcceptRole);
     saveButton->setObjectName(QStringLiteral("saveButton"));

@@ -19,9 +19,7 @@ ChangeDateWindow::ChangeDateWindow(QWidget *parent)
     auto *intro = new QLabel(tr("The copy of the photo gets these dates (yyyy:MM:dd HH:mm:ss)."), this);
     photoLabel = new QLabel(this);
     photoLabel->setObjectName(QStringLiteral("photoLabel"));
-    QPalette p = photoLabel->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    photoLabel->setPalette(p);
+    palette::setTextColour(photoLabel, palette::secondaryText);
 
     originalDatelab = new QLineEdit(this);
     originalDatelab->setObjectName(QStringLiteral("originalDatelab"));

@@ -44,7 +44,6 @@ EditViewWindow::EditViewWindow(QWidget *parent)
     setObjectName(QStringLiteral("editViewWindow"));
     setWindowTitle(tr("Edit Metadata"));
     setWindowModality(Qt::WindowModal);
-    setPalette(palette::lightPalette());
 
     artistlab = field(this, "artistlab");
     imageDescriptionlab = field(this, "imageDescriptionlab");
@@ -94,9 +93,7 @@ EditViewWindow::EditViewWindow(QWidget *parent)
     statusLabel = new QLabel(this);
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
     statusLabel->setWordWrap(true);
-    QPalette p = statusLabel->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    statusLabel->setPalette(p);
+    palette::setTextColour(statusLabel, palette::secondaryText);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(editBackBtn);

@@ -104,6 +104,8 @@ void EditorController::wire()
             &EditorController::ClickCopyExifDateToCreateDateAction);
     connect(view.localImageBrowserView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &EditorController::currentPhotoChanged);
+    // A reset drops the current index without a currentChanged.
+    connect(m_model, &QAbstractItemModel::modelReset, this, &EditorController::currentPhotoChanged);
 
     ChangeDateWindow &single = *m_changeDateWindow;
     connect(single.saveButton, &QPushButton::clicked, this, &EditorController::ClickDateChangedSaveAction);
@@ -244,8 +246,13 @@ void EditorController::addLocalFiles(const QStringList &paths)
 void EditorController::currentPhotoChanged()
 {
     const QModelIndex current = m_view->localImageBrowserView->currentIndex();
-    if (!current.isValid())
+    // No current photo any more (its row went, or the list was emptied): the panel must
+    // not go on describing it.
+    if (!current.isValid()) {
+        m_currentChooseFilePath.clear();
+        showPhotoInfo(QString());
         return;
+    }
     const QString path = m_model->localPhotoItemArray().value(current.row()).filePath;
     m_currentChooseFilePath = path;
     showPhotoInfo(path);

@@ -23,6 +23,4 @@ public:
     // The photo library's connect sheet, which the compression screen shows too.
     virtual ConnectPhotoWindow *connectPhotoWindow() const = 0;
     virtual bool isCompressing() const = 0;
-    // Shows the connect sheet the way the compress-again button does, with its summary.
-    virtual void showConnectPhotoSheet() = 0;
 };

@@ -19,8 +19,9 @@ class EditorPhotoModel : public QAbstractListModel
     Q_OBJECT
 public:
     static constexpr int ThumbnailEdge = 90;
-    // A cell is wider than its picture so that names of usual length show whole.
-    static constexpr int CellWidth = 150;
+    // A cell is wider than its picture so that camera names (IMG_0001.JPG) show whole,
+    // and narrow enough for three in a row in the smallest drawer.
+    static constexpr int CellWidth = 112;
     enum Roles { FilePathRole = Qt::UserRole + 1, LoadedRole };
 
     explicit EditorPhotoModel(QObject *parent = nullptr);

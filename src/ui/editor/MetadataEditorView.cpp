@@ -143,7 +143,8 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     m_browsers->addWidget(localImageBrowserView);
     m_browsers->addWidget(cameraBrowserView);
     infoPanel = new PhotoInfoPanel(this);
-    infoPanel->setFixedWidth(250);
+    // The browser takes what the panel leaves, and with it every extra pixel of the drawer.
+    infoPanel->setFixedWidth(240);
     auto *middle = new QHBoxLayout;
     middle->setSpacing(6);
     middle->addWidget(m_browsers, 1);
@@ -151,9 +152,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
 
     statusLabel = new QLabel(this);
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    QPalette p = statusLabel->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    statusLabel->setPalette(p);
+    palette::setTextColour(statusLabel, palette::secondaryText);
     QFont small = statusLabel->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     statusLabel->setFont(small);
@@ -205,7 +204,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     fileDateNoteLabel->setFixedWidth(260);
     fileDateNoteLabel->setContentsMargins(28, 0, 10, 6);
     fileDateNoteLabel->setFont(small);
-    fileDateNoteLabel->setPalette(p);
+    palette::setTextColour(fileDateNoteLabel, palette::secondaryText);
     auto *note = new QWidgetAction(editExifMenu);
     note->setDefaultWidget(fileDateNoteLabel);
     note->setEnabled(false);

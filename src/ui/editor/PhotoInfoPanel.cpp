@@ -32,15 +32,14 @@ PhotoInfoPanel::PhotoInfoPanel(QWidget *parent)
         label->setWordWrap(wrap);
         auto *title = new QLabel(caption, content);
         title->setFont(small);
-        QPalette p = title->palette();
-        p.setColor(QPalette::WindowText, palette::secondaryText());
-        title->setPalette(p);
+        palette::setTextColour(title, palette::secondaryText);
         form->addRow(title, label);
         *field = label;
     };
     add(&photoNamelab, "photoNamelab", tr("Name"), true);
-    add(&photoCreateDatelab, "photoCreateDatelab", tr("Created"));
-    add(&photoModDatelab, "photoModDatelab", tr("Modified"));
+    // The file dates carry their offset; the panel is narrow, so they may wrap before it.
+    add(&photoCreateDatelab, "photoCreateDatelab", tr("Created"), true);
+    add(&photoModDatelab, "photoModDatelab", tr("Modified"), true);
     // The camera's dates beside the file's, so a date change starts from what the photo says.
     add(&dateTakenlab, "dateTakenlab", tr("Date taken"));
     add(&dateDigitizedlab, "dateDigitizedlab", tr("Date digitized"));

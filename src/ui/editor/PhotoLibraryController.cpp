@@ -81,18 +81,21 @@ void PhotoLibraryController::ClickPhotoLibraryAction()
         accessPhotoLibrary();
         return;
     }
-    // Nothing remembered, or the disk with the library is not attached: ask for one on the
-    // connect sheet, the same sheet the compress-again button shows (with its summary),
-    // unless a compression runs, which would refuse the sheet.
-    if (m_host.isCompressing())
-        m_host.connectPhotoWindow()->beginSheet(m_host.mainWindow());
-    else
-        m_host.showConnectPhotoSheet();
+    // Nothing remembered, or the disk with the library is not attached: the button asks
+    // for the library itself. The connect sheet would first talk about compressing again,
+    // which is not what a press on the library picture asks for.
+    ChoosePhotoLibraryAction();
 }
 
 void PhotoLibraryController::ChoosePhotoLibraryAction()
 {
-    m_host.connectPhotoWindow()->endSheet(0);
+    if (m_host.connectPhotoWindow()->isVisible())
+        m_host.connectPhotoWindow()->endSheet(0);
+    // A second press while the panel is up brings that one forward.
+    if (m_panel && m_panel->isVisible()) {
+        m_panel->raise();
+        return;
+    }
     auto *panel = new QFileDialog(m_host.mainWindow());
     panel->setObjectName(QStringLiteral("photoLibraryPanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);

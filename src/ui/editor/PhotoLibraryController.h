@@ -17,8 +17,8 @@ class QFileDialog;
 class QMessageBox;
 
 // The editor's photo library source: the library button scans the
-// remembered library or shows the connect sheet, whose "Choose Photo Library…" opens a
-// folder panel; its completion remembers the library and scans it. The library source's
+// remembered library or opens the folder panel to choose one (as the connect sheet's
+// "Choose Photo Library…" does); its completion remembers the library and scans it. The library source's
 // batches go straight into the editor's list (its photos are local files, so the
 // commands work on them like on any other), with a progress line and a Stop button
 // under it. The library is only read. Main thread only.
@@ -29,7 +29,7 @@ public:
     PhotoLibraryController(EditorHost &host, EditorController &editor, QObject *parent = nullptr);
     ~PhotoLibraryController() override;
 
-    // The library button: the remembered library, or the connect sheet when there is none (or it is gone).
+    // The library button: the remembered library, or the panel to choose one when there is none (or it is gone).
     void ClickPhotoLibraryAction();
     // The connect sheet's "Choose Photo Library…".
     void ChoosePhotoLibraryAction();

@@ -6,6 +6,7 @@
 #include "app/Palette.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
@@ -24,7 +25,34 @@ FramelessWindow::FramelessWindow(QWidget *parent)
     // Ordered below the content's own views, as a title area is.
     m_headerView->lower();
     m_grips = new WindowEdgeGrips(this);
+    m_contentView->installEventFilter(this);
     layoutParts();
+}
+
+void FramelessWindow::setLayoutMinimumSize(const QSize &size)
+{
+    m_layoutMinimum = size;
+    fitContent();
+}
+
+void FramelessWindow::fitContent()
+{
+    // The content view is no layout of ours (the parts are placed by hand), so its
+    // layout's least size has to be carried over to the window here.
+    QSize needed = m_layoutMinimum;
+    if (const QLayout *layout = m_contentView->layout())
+        needed = needed.expandedTo(layout->totalMinimumSize() + QSize(0, TitleBarView::HeaderHeight));
+    if (minimumSize() != needed)
+        setMinimumSize(needed); // grows the window when it is smaller
+}
+
+bool FramelessWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A text or a view changed what the content needs; measured once the layout has
+    // taken the change in.
+    if (watched == m_contentView && event->type() == QEvent::LayoutRequest)
+        QMetaObject::invokeMethod(this, &FramelessWindow::fitContent, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 void FramelessWindow::UpdateWindowImage(const QPixmap &image)

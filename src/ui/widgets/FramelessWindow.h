@@ -29,6 +29,11 @@ public:
     // follows once the final frame is set (at once without animation).
     void setFrame(const QRect &frame, bool animate);
 
+    // The least size the program gives the current layout. The window also never gets
+    // smaller than its content needs to show every text whole: when a longer text (a
+    // translation, a finish line) asks for more, the window grows rather than cut it.
+    void setLayoutMinimumSize(const QSize &size);
+
     bool isMovableByWindowBackground() const { return true; }
     WindowEdgeGrips *edgeGrips() const { return m_grips; }
     // Asked when the window is to close; false keeps it open.
@@ -39,6 +44,7 @@ Q_SIGNALS:
     void frameChangeFinished();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -49,11 +55,13 @@ protected:
 
 private:
     void layoutParts();
+    void fitContent();
 
     TitleBarView *m_headerView = nullptr;
     QWidget *m_contentView = nullptr;
     WindowEdgeGrips *m_grips = nullptr;
     std::function<bool()> m_closeGuard;
+    QSize m_layoutMinimum;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

@@ -70,17 +70,13 @@ ResultNameCell::ResultNameCell(Thumbnailer *thumbnails, QWidget *parent)
     m_fileNamelab->setTextFormat(Qt::PlainText);
     for (QLabel *label : {m_originalFileSizelab, m_restFileSizelab}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, palette::secondaryText());
-        label->setPalette(p);
+        palette::setTextColour(label, palette::secondaryText);
     }
     QFont percentFont = font();
     percentFont.setBold(true);
     m_percentlab->setFont(percentFont);
     m_percentlab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette pp = m_percentlab->palette();
-    pp.setColor(QPalette::WindowText, palette::saving());
-    m_percentlab->setPalette(pp);
+    palette::setTextColour(m_percentlab, palette::saving);
 
     artwork::setIcon(m_revealButton, QStringLiteral("revealnom.png"));
     m_revealButton->setIconSize(QSize(22, 22));
@@ -113,9 +109,7 @@ void ResultNameCell::setProblem(const QString &state, const QString &reason)
     m_restFileSizelab->setVisible(!problem);
     m_reasonlab->setVisible(problem);
     m_reasonlab->setToolTip(reason);
-    QPalette pp = m_percentlab->palette();
-    pp.setColor(QPalette::WindowText, problem ? palette::failure() : palette::saving());
-    m_percentlab->setPalette(pp);
+    palette::setTextColour(m_percentlab, problem ? palette::failure : palette::saving);
     if (problem)
         m_percentlab->setText(state);
     layoutFigures();

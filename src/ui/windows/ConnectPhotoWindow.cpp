@@ -26,9 +26,7 @@ ConnectPhotoWindow::ConnectPhotoWindow(QWidget *parent)
     f.setBold(true);
     title->setFont(f);
     m_summary->setWordWrap(true);
-    QPalette p = m_summary->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    m_summary->setPalette(p);
+    palette::setTextColour(m_summary, palette::secondaryText);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -60,9 +58,7 @@ void ConnectPhotoWindow::addLibraryPart(QVBoxLayout *layout)
                                "The library is only read."),
                             this);
     text->setWordWrap(true);
-    QPalette p = text->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    text->setPalette(p);
+    palette::setTextColour(text, palette::secondaryText);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_chooseLibrary);

@@ -2,6 +2,7 @@
 #include "Drawer.h"
 
 #include "app/Palette.h"
+#include "widgets/FramelessWindow.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -18,6 +19,14 @@ Drawer::Drawer(QWidget *parentWindow)
     layout->setContentsMargins(1, 0, 1, 1);
     if (parentWindow)
         parentWindow->installEventFilter(this);
+    // A glide of the window's own (a new layout) is ours to finish: once it ends, the
+    // window may move so that the drawer hangs under it again instead of over the list.
+    if (auto *frameless = qobject_cast<FramelessWindow *>(parentWindow)) {
+        connect(frameless, &FramelessWindow::frameChangeFinished, this, [this] {
+            if (m_state == OpenState)
+                place(true);
+        });
+    }
     m_grip = new QWidget(this);
     m_grip->setObjectName(QStringLiteral("drawerGrip"));
     m_grip->setCursor(Qt::SizeVerCursor);

@@ -22,9 +22,7 @@ EditorPlaceholderView::EditorPlaceholderView(QWidget *parent)
     auto *text = new QLabel(tr("Editing dates, places and other details is not available in this build."), this);
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
-    QPalette p = text->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    text->setPalette(p);
+    palette::setTextColour(text, palette::secondaryText);
     auto *layout = new QVBoxLayout(this);
     layout->addStretch(1);
     layout->addWidget(picture);

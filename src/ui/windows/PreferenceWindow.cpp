@@ -17,9 +17,7 @@ static QLabel *hint(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setWordWrap(true);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, palette::secondaryText());
-    label->setPalette(p);
+    palette::setTextColour(label, palette::secondaryText);
     label->setContentsMargins(26, 0, 0, 0);
     return label;
 }
@@ -93,7 +91,18 @@ PreferenceWindow::PreferenceWindow(QWidget *parent)
     appearanceRow->addWidget(m_appearance);
     appearanceRow->addStretch(1);
     layout->addLayout(appearanceRow);
-    layout->addWidget(hint(tr("System follows the colours of your desktop."), this));
+    auto *appearanceCaption = hint(QString(), this);
+    appearanceCaption->setObjectName(QStringLiteral("appearanceCaption"));
+    layout->addWidget(appearanceCaption);
+    // The caption says what the chosen colours are, whichever way the choice was made.
+    const auto describe = [this, appearanceCaption] {
+        const QString mode = m_appearance->currentData().toString();
+        appearanceCaption->setText(mode == QLatin1String("Dark")    ? tr("Dark windows with light text, whatever the desktop uses.")
+                                   : mode == QLatin1String("Light") ? tr("Light windows with dark text, whatever the desktop uses.")
+                                                                    : tr("System follows the colours of your desktop."));
+    };
+    connect(m_appearance, &QComboBox::currentIndexChanged, this, describe);
+    describe();
     layout->addSpacing(14);
     auto *close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::close);

@@ -34,15 +34,13 @@ ResizeWindow::ResizeWindow(QWidget *parent)
     title->setFont(titleFont);
     auto *intro = new QLabel(tr("Scale every photo in the list and compress it again."), this);
     intro->setWordWrap(true);
-    QPalette introPalette = intro->palette();
-    introPalette.setColor(QPalette::WindowText, palette::secondaryText());
-    intro->setPalette(introPalette);
+    palette::setTextColour(intro, palette::secondaryText);
 
     m_width->setPlaceholderText(tr("auto"));
     m_height->setPlaceholderText(tr("auto"));
     m_width->setMaximumWidth(110);
     m_height->setMaximumWidth(110);
-    // Presets keep the proportions (the box shows it, disabled); "Custom" lets the user untick it.
+    // Presets keep the proportions (the box shows it, disabled); "Custom" starts unticked and lets the user tick it.
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);

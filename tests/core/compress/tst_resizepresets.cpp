@@ -127,7 +127,7 @@ void TestResizePresets::fieldsForChoice_data()
     QTest::newRow("landscape preset") << "320 x 240" << QSize(4000, 3000) << "320" << "" << true;
     QTest::newRow("upright preset") << "1280 x 720" << QSize(3000, 4000) << "" << "720" << true;
     QTest::newRow("square preset") << "640 x 480" << QSize(500, 500) << "" << "480" << true;
-    QTest::newRow("custom") << "Custom" << QSize(4000, 3000) << "4000" << "3000" << true;
+    QTest::newRow("custom") << "Custom" << QSize(4000, 3000) << "4000" << "3000" << false;
 }
 
 void TestResizePresets::fieldsForChoice()

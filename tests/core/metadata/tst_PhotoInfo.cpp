@@ -36,7 +36,7 @@ private Q_SLOTS:
         QCOMPARE(info.photoName, QStringLiteral("info.jpg"));
         QCOMPARE(info.modDate, QStringLiteral("2020-01-02 04:04:05 +0100"));
         QVERIFY(!info.createDate.isEmpty());
-        QVERIFY(info.fileSize.endsWith(QLatin1String("kB")) || info.fileSize.endsWith(QLatin1String("bytes")));
+        QVERIFY(info.fileSize.endsWith(QLatin1String(" KB")) || info.fileSize.endsWith(QLatin1String("bytes")));
         QCOMPARE(info.imageSize, QStringLiteral("64 x 48"));
         QCOMPARE(info.dpi, QStringLiteral("300"));
         QCOMPARE(info.artist, QStringLiteral("Ada Lovelace"));

@@ -336,6 +336,13 @@ private Q_SLOTS:
         QVERIFY(panel && panel->isVisible());
         QCOMPARE(panel->fileMode(), QFileDialog::ExistingFiles);
         panel->reject();
+
+        // However the list loses its current photo, the panel stops describing it.
+        QVERIFY(drop({m_a}));
+        QTRY_COMPARE(view().infoPanel->photoNamelab->text(), QStringLiteral("harbour.jpg"));
+        m_editor->model()->clear();
+        QTRY_VERIFY(view().infoPanel->photoNamelab->text().isEmpty());
+        QVERIFY(m_editor->currentChooseFilePath().isEmpty());
     }
 };
 

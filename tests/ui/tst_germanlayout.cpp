@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The German window measured where a desktop measures it: under a real X server (Xvfb
+// with openbox, the xcb platform and the DejaVu fonts a Debian desktop has), in the list
+// state a real job leaves, with the editor, the camera window and every sheet open. No
+// label or button may cut its text: each fits, wraps, or the window grows. The offscreen
+// platform's font metrics are narrower and hid exactly these cuts.
+#include "CompressionHarness.h"
+#include "LocalHttpServer.h"
+
+#include "app/BuildVersion.h"
+#include "app/Translations.h"
+#include "camera/CameraController.h"
+#include "camera/CameraWindow.h"
+#include "editor/BatchDateWindow.h"
+#include "editor/ChangeDateWindow.h"
+#include "editor/ChangeGPSWindow.h"
+#include "editor/EditViewWindow.h"
+#include "editor/EditorController.h"
+#include "editor/GpsTemplateController.h"
+#include "sources/camera/DeviceBrowser.h"
+#include "update/UpdateController.h"
+#include "widgets/FramelessWindow.h"
+#include "windows/ConnectPhotoWindow.h"
+#include "windows/Drawer.h"
+#include "windows/NoUpdateWindow.h"
+#include "windows/PreferenceWindow.h"
+#include "windows/ResizeWindow.h"
+#include "windows/UpdateWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Xvfb is started before the application exists, since the platform is chosen then.
+pid_t g_xvfb = 0;
+
+QString startXvfb()
+{
+    int fds[2];
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() || pipe(fds) != 0)
+        return {};
+    g_xvfb = fork();
+    if (g_xvfb == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        execlp("Xvfb", "Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp", "-noreset",
+               static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    // The server writes its display number once it accepts clients.
+    QByteArray number;
+    char c = 0;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    return number.isEmpty() ? QString() : QLatin1Char(':') + QString::fromLatin1(number);
+}
+
+QString describe(QWidget *w, const QString &text, int have, int need)
+{
+    return QStringLiteral("%1/%2 \"%3\" (%4 < %5)")
+        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text)
+        .arg(have)
+        .arg(need);
+}
+
+} // namespace
+
+class TestGermanLayout : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_home;
+    QProcess m_wm;
+
+    static bool xcb() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!xcb())
+            QSKIP("no Xvfb to measure under (scripts/install-deps installs xvfb, openbox and fonts-dejavu)");
+        usePrivateHome(m_home.path());
+        m_wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        QVERIFY2(m_wm.waitForStarted(), "openbox is needed (scripts/install-deps installs it)");
+        // Windows mapped before openbox manages the screen may stay unmanaged.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [] {
+                QProcess p;
+                p.start(QStringLiteral("xdotool"), {QStringLiteral("get_num_desktops")});
+                p.waitForFinished(5000);
+                return p.readAllStandardOutput().trimmed().toInt() > 0;
+            }(),
+            20000);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(translations::install(QLocale()));
+    }
+
+    void cleanupTestCase()
+    {
+        translations::remove();
+        if (m_wm.state() != QProcess::NotRunning) {
+            m_wm.terminate();
+            m_wm.waitForFinished(3000);
+        }
+    }
+
+    void germanTextsAreNotClipped()
+    {
+        Harness h;
+        h.launch();
+        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        // A real job on camera photos: the list state with its savings line.
+        const QString corpus = qEnvironmentVariable("GLIMMERSET_CORPUS");
+        QStringList photos;
+        for (const QString &name : {QStringLiteral("Canon_40D_small.jpg"), QStringLiteral("DSCN0010.jpg"),
+                                    QStringLiteral("Nikon_E995_iptc.jpg")})
+            photos << corpus + QStringLiteral("/camera/") + name;
+        if (!QFileInfo::exists(photos.constFirst()))
+            photos = h.copies({testsupport::makeJpeg(h.dir.filePath(QStringLiteral("p.jpg")), 1600, 1200)},
+                              QStringLiteral("generated"));
+        QVERIFY(h.dropAndWait(h.copies(photos, QStringLiteral("job"))));
+        QTRY_VERIFY(h.ui().saveSizelab->isVisible());
+        QVERIFY(h.ui().saveSizelab->text().startsWith(QStringLiteral("Gespart")));
+        testsupport::screenshot(QStringLiteral("list-after-job-de.png"), h.ui().window->windowHandle());
+        // The longer line a stopped job leaves must fit as well.
+        CompressionReport stopped = h.delegate->lastReport();
+        stopped.cancelled = true;
+        stopped.total = 120;
+        h.delegate->CompressPhotoProgressFinishToMainThread(stopped);
+        QCOMPARE(h.ui().saveSizelab->text(), QStringLiteral("Angehalten: %1 von 120 Fotos komprimiert").arg(photos.size()));
+
+        EditorController editor(*h.delegate);
+        h.ui().rightDrawer->open();
+        h.ui().preferenceWindow->show();
+        CameraController camera(*h.delegate,
+                                new DeviceBrowser([](QString *) { return QList<CameraInfo>(); }, false));
+        camera.cameraWindow()->show();
+        h.delegate->StartCompressAction();
+        h.delegate->ShowResizePhotoWindow();
+        // Both update windows, as a real check fills them: a newer version, then this one.
+        LocalHttpServer server;
+        UpdateController &updates = *h.delegate->updateController();
+        updates.setVersionListUrl(server.url());
+        updates.setCheckUpdate(true);
+        for (const QString &latest : {QStringLiteral("99.1"), QString::fromLatin1(buildversion::version)}) {
+            LocalHttpServer::Response answer;
+            answer.body = LocalHttpServer::versionList(latest, QStringLiteral("*Faster photo library scan"));
+            server.setResponse(answer);
+            QSignalSpy done(&updates, &UpdateController::checkFinished);
+            updates.checkServerVersion();
+            QVERIFY(done.wait(20000));
+        }
+        const QList<QWidget *> editorWindows{editor.changeDateWindow(), editor.batchDateWindow(),
+                                             editor.gpsTemplates()->changeGPSWindow(),
+                                             editor.gpsTemplates()->editViewWindow()};
+        for (QWidget *window : editorWindows) {
+            window->adjustSize(); // as the editor shows them
+            window->show();
+        }
+        QTest::qWait(500);
+
+        QStringList clipped;
+        int checked = 0;
+        int windows = 0;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible())
+                continue;
+            ++windows;
+            for (QWidget *w : top->findChildren<QWidget *>()) {
+                if (!w->isVisible())
+                    continue;
+                if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+                    // A button fits its text when it gets the width it asks for.
+                    if (button->text().isEmpty())
+                        continue;
+                    ++checked;
+                    if (button->width() < button->sizeHint().width())
+                        clipped << describe(w, button->text(), button->width(), button->sizeHint().width());
+                    continue;
+                }
+                auto *label = qobject_cast<QLabel *>(w);
+                if (!label || label->wordWrap() || label->textFormat() == Qt::RichText
+                    || label->text().contains(QLatin1Char('<')) || label->text().isEmpty())
+                    continue;
+                ++checked;
+                const int room = label->contentsRect().width() - 2 * label->margin() - label->indent();
+                int need = 0;
+                for (const QString &line : label->text().split(QLatin1Char('\n')))
+                    need = qMax(need, label->fontMetrics().horizontalAdvance(line));
+                if (need > room)
+                    clipped << describe(w, label->text(), room, need);
+            }
+        }
+        qInfo("%d texts checked in %d windows", checked, windows);
+        QVERIFY(windows >= 10);
+        QVERIFY(checked > 60);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    const QString display = startXvfb();
+    if (!display.isEmpty()) {
+        qputenv("DISPLAY", display.toLatin1());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        TestGermanLayout test;
+        status = QTest::qExec(&test, argc, argv);
+    }
+    if (g_xvfb > 0) {
+        kill(g_xvfb, SIGTERM);
+        waitpid(g_xvfb, nullptr, 0);
+    }
+    return status;
+}
+
+#include "tst_germanlayout.moc"
