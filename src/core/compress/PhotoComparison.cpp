@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PhotoComparison.h"
 
-#include "Orientation.h"
+#include "imageio/Orientation.h"
 #include "PhotoDecoder.h"
 
 #include "imageio/ImageProperties.h"
@@ -45,7 +45,7 @@ UprightPhoto decodeUpright(const QString &path)
     }
     bool known = false;
     const int orientation = source->properties().value(QLatin1String(imageio::keys::Orientation)).toInt(&known);
-    photo.image = orientedImage(decoded.image, decoded.upright || !known ? 1 : orientation);
+    photo.image = imageio::orientedImage(decoded.image, decoded.upright || !known ? 1 : orientation);
     return photo;
 }
 
