@@ -174,6 +174,11 @@ private Q_SLOTS:
         // The template keeps the keywords as the one text typed.
         QVERIFY(bytesOf(plist).contains("<key>Keywords</key>\n\t<string>a, b</string>"));
         QVERIFY(bytesOf(plist).contains("<key>LensMake</key>\n\t<string>Leica</string>"));
+        // A second export never replaces the first.
+        run = cli({QStringLiteral("export"), QStringLiteral("--template"), QStringLiteral("--make"), QStringLiteral("Zeiss"),
+                   QStringLiteral("--into"), into});
+        QCOMPARE(run.out, QStringList{into + QStringLiteral("/templatefile (2).plist")});
+        QVERIFY(bytesOf(plist).contains("Leica"));
 
         // A file that is not a property list is refused, and nothing is written.
         const QString refused = m_home.filePath(QStringLiteral("refused"));

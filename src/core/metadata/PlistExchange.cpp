@@ -6,6 +6,7 @@
 #include "PropertyList.h"
 
 #include "app/Folders.h"
+#include "jobs/OutputNames.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 
@@ -235,7 +236,8 @@ QVariantMap exportRoot(Kind kind, const QVariantMap &properties)
 ExportResult exportPhoto(Kind kind, const QString &photoPath, const QString &folder)
 {
     folders::makePath(folder);
-    return exportPhotoTo(kind, photoPath, exportPath(kind, folder, QFileInfo(photoPath).fileName()));
+    // Nobody is asked here: an earlier export keeps its file and this one takes the next name.
+    return exportPhotoTo(kind, photoPath, OutputNames({}).claim(exportPath(kind, folder, QFileInfo(photoPath).fileName())));
 }
 
 ExportResult exportPhotoTo(Kind kind, const QString &photoPath, const QString &file)

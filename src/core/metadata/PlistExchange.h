@@ -36,7 +36,8 @@ struct ExportResult {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads the photo and writes its export into `folder` (created when missing).
+// Reads the photo and writes its export into `folder` (created when missing); an existing
+// file of that name stays and the export takes the next free " (2)" name.
 ExportResult exportPhoto(Kind kind, const QString &photoPath, const QString &folder);
 // The same into the file the user chose (its folder exists); an earlier file is replaced.
 ExportResult exportPhotoTo(Kind kind, const QString &photoPath, const QString &file);

@@ -7,6 +7,7 @@
 #include "PropertyList.h"
 
 #include "app/Folders.h"
+#include "jobs/OutputNames.h"
 #include "imageio/ImageProperties.h"
 
 #include <QCoreApplication>
@@ -227,7 +228,8 @@ QString templatePath(const QString &folder)
 
 QString exportTemplate(const EditSheetFields &fields, const QString &folder, QString *path)
 {
-    const QString file = templatePath(folder);
+    // Nobody is asked here: an earlier template keeps its file and this one takes the next name.
+    const QString file = OutputNames({}).claim(templatePath(folder));
     if (path)
         *path = file;
     folders::makePath(folder);

@@ -50,7 +50,8 @@ JobReport write(const EditTarget &target, const Plan &plan, const QString &prefi
 JobReport importTemplate(const QString &plistPath, const EditTarget &target, const QTimeZone &zone,
                          const JobContext &context = {});
 
-// The edit sheet's fields as "templatefile.plist" in `folder` (created when missing).
+// The edit sheet's fields as "templatefile.plist" in `folder` (created when missing), or the
+// next free " (2)" name beside an existing one.
 // Empty on success, else why it failed.
 QString exportTemplate(const EditSheetFields &fields, const QString &folder, QString *path = nullptr);
 // Where exportTemplate() writes, the name the window's save dialog proposes.
