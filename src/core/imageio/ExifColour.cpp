@@ -37,11 +37,16 @@ cmsHPROFILE createAdobeRgbProfile()
 
 bool exifSaysAdobeRgb(const ImageSource &source)
 {
+    return exifSaysAdobeRgb(source.exiv());
+}
+
+bool exifSaysAdobeRgb(const ExivImage &image)
+{
     long colorSpace = 0;
     std::string interop;
     const bool read = guarded(
         [&] {
-            const Exiv2::ExifData &exif = source.exiv().image().exifData();
+            const Exiv2::ExifData &exif = image.image().exifData();
             const auto space = exif.findKey(Exiv2::ExifKey("Exif.Photo.ColorSpace"));
             if (space != exif.end() && space->count() > 0)
                 colorSpace = space->toLong();

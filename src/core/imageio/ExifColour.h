@@ -6,6 +6,7 @@
 
 namespace imageio {
 
+class ExivImage;
 class ImageSource;
 
 // Whether the photo's Exif, and only its Exif, says the pixels are Adobe RGB (1998):
@@ -17,6 +18,7 @@ class ImageSource;
 // Adobe RGB would oversaturate them, which is worse than leaving a photo as it was.
 // An ICC profile, when the photo has one, overrides this; the caller checks that.
 bool exifSaysAdobeRgb(const ImageSource &source);
+bool exifSaysAdobeRgb(const ExivImage &image);
 
 // Turns Adobe RGB (1998) pixels into sRGB in place (relative colorimetric: colours
 // outside sRGB are clipped), keeping alpha and 16-bit depth. Greyscale images stay as they are:
