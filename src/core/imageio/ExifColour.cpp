@@ -18,18 +18,34 @@ constexpr long ColorSpaceSrgb = 1;
 constexpr long ColorSpaceAdobeRgb = 2; // not in the Exif standard, but only ever meant this
 constexpr long ColorSpaceUncalibrated = 0xFFFF;
 
+const cmsCIExyY d65 = {0.3127, 0.3290, 1.0};
+
 // Adobe RGB (1998): its published primaries and D65 white, and a pure gamma of 563/256
-// (2.2 rounded as the format stores it).
-cmsHPROFILE createAdobeRgbProfile()
+// (2.2 as the format stores it). Greyscale pixels take its grey axis alone.
+cmsHPROFILE createAdobeRgbProfile(bool grey)
 {
-    const cmsCIExyY white = {0.3127, 0.3290, 1.0};
     const cmsCIExyYTRIPLE primaries = {{0.6400, 0.3300, 1.0}, {0.2100, 0.7100, 1.0}, {0.1500, 0.0600, 1.0}};
     cmsToneCurve *gamma = cmsBuildGamma(nullptr, 563.0 / 256.0);
     if (!gamma)
         return nullptr;
     cmsToneCurve *curves[3] = {gamma, gamma, gamma};
-    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
+    cmsHPROFILE profile = grey ? cmsCreateGrayProfile(&d65, gamma) : cmsCreateRGBProfile(&d65, &primaries, curves);
     cmsFreeToneCurve(gamma);
+    return profile;
+}
+
+// sRGB, or for greyscale pixels its grey axis: D65 white and the sRGB tone curve
+// (lcms2's parametric type 4 with the IEC 61966-2-1 constants).
+cmsHPROFILE createSrgbProfile(bool grey)
+{
+    if (!grey)
+        return cmsCreate_sRGBProfile();
+    const cmsFloat64Number parameters[5] = {2.4, 1.0 / 1.055, 0.055 / 1.055, 1.0 / 12.92, 0.04045};
+    cmsToneCurve *curve = cmsBuildParametricToneCurve(nullptr, 4, parameters);
+    if (!curve)
+        return nullptr;
+    cmsHPROFILE profile = cmsCreateGrayProfile(&d65, curve);
+    cmsFreeToneCurve(curve);
     return profile;
 }
 
@@ -66,11 +82,15 @@ bool exifSaysAdobeRgb(const ExivImage &image)
 
 bool convertAdobeRgbToSrgb(QImage &image, QString *error)
 {
-    if (image.isNull() || image.format() == QImage::Format_Grayscale8 || image.format() == QImage::Format_Grayscale16)
+    if (image.isNull())
         return true;
     QImage::Format format = QImage::Format_RGB888;
     cmsUInt32Number pixelType = TYPE_RGB_8;
-    if (image.depth() > 32) {
+    const bool grey = image.format() == QImage::Format_Grayscale8 || image.format() == QImage::Format_Grayscale16;
+    if (grey) {
+        format = image.format();
+        pixelType = format == QImage::Format_Grayscale8 ? TYPE_GRAY_8 : TYPE_GRAY_16;
+    } else if (image.depth() > 32) {
         format = QImage::Format_RGBA64;
         pixelType = TYPE_RGBA_16;
     } else if (image.hasAlphaChannel()) {
@@ -78,8 +98,8 @@ bool convertAdobeRgbToSrgb(QImage &image, QString *error)
         pixelType = TYPE_RGBA_8;
     }
 
-    cmsHPROFILE adobe = createAdobeRgbProfile();
-    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+    cmsHPROFILE adobe = createAdobeRgbProfile(grey);
+    cmsHPROFILE srgb = createSrgbProfile(grey);
     cmsHTRANSFORM transform = adobe && srgb ? cmsCreateTransform(adobe, pixelType, srgb, pixelType,
                                                                  INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_COPY_ALPHA)
                                             : nullptr;

@@ -21,9 +21,9 @@ bool exifSaysAdobeRgb(const ImageSource &source);
 bool exifSaysAdobeRgb(const ExivImage &image);
 
 // Turns Adobe RGB (1998) pixels into sRGB in place (relative colorimetric: colours
-// outside sRGB are clipped), keeping alpha and 16-bit depth. Greyscale images stay as they are:
-// both spaces share the D65 grey axis. False, with the reason, when lcms2 fails; `image`
-// is then unchanged.
+// outside sRGB are clipped), keeping alpha and 16-bit depth; greyscale pixels take sRGB's
+// tone curve (shadows move by up to 9 levels). False, with the reason, when lcms2
+// fails; `image` is then unchanged.
 bool convertAdobeRgbToSrgb(QImage &image, QString *error = nullptr);
 
 } // namespace imageio
