@@ -18,6 +18,7 @@ class ImageSource;
 // Adobe RGB would oversaturate them, which is worse than leaving a photo as it was.
 // An ICC profile, when the photo has one, overrides this; the caller checks that.
 bool exifSaysAdobeRgb(const ImageSource &source);
+// The same for a container this layer has already parsed.
 bool exifSaysAdobeRgb(const ExivImage &image);
 
 // Turns Adobe RGB (1998) pixels into sRGB in place (relative colorimetric: colours
