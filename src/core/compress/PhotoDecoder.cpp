@@ -33,6 +33,7 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
         photo.image = std::move(jpeg.image);
         photo.iccProfile = std::move(jpeg.iccProfile);
         photo.error = std::move(jpeg.error);
+        photo.colourSpaceStated = !photo.iccProfile.isEmpty() || jpeg.wasCmyk;
         return photo;
     }
     if (type == QLatin1String(imageio::filetypes::Heic)) {
@@ -41,6 +42,7 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
         photo.iccProfile = std::move(heif.iccProfile);
         photo.error = std::move(heif.error);
         photo.upright = true;
+        photo.colourSpaceStated = true;
         return photo;
     }
     // A chunk that claims more bytes than the file holds makes the PNG reader allocate that
@@ -63,6 +65,7 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
     // Qt builds a colour space from sRGB and gamma chunks too; only a real profile other
     // than sRGB (which every reader assumes anyway) is worth carrying.
     const QColorSpace space = photo.image.colorSpace();
+    photo.colourSpaceStated = space.isValid();
     if (space.isValid() && space != QColorSpace(QColorSpace::SRgb))
         photo.iccProfile = space.iccProfile();
     return photo;

@@ -21,6 +21,10 @@ struct DecodedPhoto {
     // The container already turned the pixels (HEIF): any Exif orientation is not to be
     // applied again.
     bool upright = false;
+    // The pixels' colour space is settled without the Exif: the container names it (an ICC
+    // profile, a PNG's sRGB or gamma chunks, HEIF's colour box) or the decoder made sRGB
+    // of CMYK. Only otherwise may the Exif's colour space say what the pixels are.
+    bool colourSpaceStated = false;
     bool ok() const { return !image.isNull(); }
 };
 

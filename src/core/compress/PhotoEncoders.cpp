@@ -5,6 +5,7 @@
 #include "PhotoDecoder.h"
 #include "ResizePresets.h"
 
+#include "imageio/ExifColour.h"
 #include "imageio/FileDates.h"
 #include "imageio/HeifCodec.h"
 #include "imageio/ImageDestination.h"
@@ -81,6 +82,20 @@ QImage scaledForResize(const QImage &image, const imageio::ImageSource &source, 
     return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// A photo whose colour space only its Exif names loses it with the Exif, and every viewer
+// then shows its Adobe RGB pixels as if they were sRGB: dull and shifted. Turning them into
+// sRGB keeps them right in every viewer, colour-managed or not, and costs no bytes; an
+// embedded profile would cost about half a kilobyte and is lost on viewers that ignore
+// profiles. The price is that the few colours outside sRGB are clipped. With the metadata
+// kept the pixels stay as they are, since the Exif travels with them and still says what they are.
+bool keepColoursWithoutExif(QImage &image, const DecodedPhoto &decoded, const imageio::ImageSource &source,
+                            QString *error)
+{
+    if (decoded.colourSpaceStated || !imageio::exifSaysAdobeRgb(source))
+        return true;
+    return imageio::convertAdobeRgbToSrgb(image, error);
+}
+
 EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata, const ResizeRequest *resize)
 {
     DecodedPhoto decoded = decodeFirstImage(source);
@@ -90,6 +105,9 @@ EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &me
     decoded.image = QImage();
     if (resize)
         image = scaledForResize(image, source, resize);
+    QString error;
+    if (!keepColoursWithoutExif(image, decoded, source, &error))
+        return failure(error);
     const imageio::PngCodec::Encoded png = imageio::PngCodec::encodeSmallest(image, decoded.iccProfile);
     if (!png.ok())
         return failure(Text::tr("cannot encode PNG: %1").arg(png.error));
@@ -131,6 +149,8 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
     image = scaledForResize(image, source, resize);
 
     QString error;
+    if (!keepMetadata && !keepColoursWithoutExif(image, decoded, source, &error))
+        return failure(error);
     EncodedPhoto photo;
     const int quality = jpegQualityForCompressionFactor(fixedCompressionFactor);
     photo.bytes = imageio::JpegCodec::encode(image, quality, decoded.iccProfile, &error);

@@ -52,7 +52,9 @@ struct EncodedPhoto {
 // source did: kept metadata turns the pixels only for orientation 6 and 8 (writing 1 and
 // exchanging the pixel width and height) and keeps the tag otherwise; results without
 // metadata have no tag, so their pixels are turned for every orientation 2 to 8. The
-// ICC profile is kept either way. `sourcePath` is read only for its file dates.
+// ICC profile is kept either way; results that go without the Exif (PNG, and JPEG without
+// metadata) turn pixels whose colour space only the Exif names (Adobe RGB) into sRGB.
+// `sourcePath` is read only for its file dates.
 // With `resize`, the pixels are turned upright and scaled in memory (never up) before
 // encoding; kept metadata then says orientation 1.
 EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &source, const QString &sourcePath,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MetadataStrip.h"
 
+#include "ExifColour.h"
 #include "ExivImage.h"
 #include "ImageProperties.h"
 
@@ -66,6 +67,13 @@ QByteArray stripJpeg(const QByteArray &data, QString *error)
     return fail(error, Text::tr("JPEG without image data"));
 }
 
+// Whether the photo's colour space is named only by the Exif about to go (see
+// exifSaysAdobeRgb): without it, its pixels are shown wrongly.
+bool colourNamedOnlyByExif(ExivImage &image)
+{
+    return !image.image().iccProfileDefined() && exifSaysAdobeRgb(image);
+}
+
 QByteArray stripPng(const QByteArray &data, QString *error)
 {
     static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
@@ -73,6 +81,7 @@ QByteArray stripPng(const QByteArray &data, QString *error)
         return fail(error, Text::tr("not a PNG"));
     static const QList<QByteArray> dropped{"tEXt", "zTXt", "iTXt", "eXIf", "tIME"};
     QByteArray out = signature;
+    bool statesColour = false;
     qsizetype i = signature.size();
     while (i + 12 <= data.size()) {
         const quint32 length = (quint32(at(data, i)) << 24) | (quint32(at(data, i + 1)) << 16)
@@ -82,9 +91,20 @@ QByteArray stripPng(const QByteArray &data, QString *error)
         const QByteArray type = data.mid(i + 4, 4);
         if (!dropped.contains(type))
             out += data.mid(i, 12 + length);
+        statesColour = statesColour || type == "iCCP" || type == "sRGB" || type == "gAMA" || type == "cHRM";
         i += 12 + length;
-        if (type == "IEND")
+        if (type != "IEND")
+            continue;
+        if (statesColour)
             return out;
+        // A PNG's eXIf is not cut down to its colour entries here; the caller re-encodes
+        // instead, which turns such pixels into sRGB.
+        const auto image = ExivImage::open(data, error);
+        if (!image)
+            return {};
+        if (colourNamedOnlyByExif(*image))
+            return fail(error, Text::tr("its colour space is named only by the Exif"));
+        return out;
     }
     return fail(error, Text::tr("PNG without its closing chunk"));
 }
@@ -98,12 +118,20 @@ QByteArray stripMetadataLosslessly(const QByteArray &data, const QString &type, 
     if (type != QLatin1String(filetypes::Jpeg))
         return fail(error, Text::tr("metadata can be removed without re-encoding only from JPEG and PNG"));
     QByteArray stripped = stripJpeg(data, error);
-    if (stripped.isEmpty() || orientation < 2 || orientation > 8)
+    if (stripped.isEmpty())
+        return stripped;
+    const auto original = ExivImage::open(data, error);
+    if (!original)
+        return {};
+    const bool turned = orientation >= 2 && orientation <= 8;
+    const bool keepColour = colourNamedOnlyByExif(*original);
+    if (!turned && !keepColour)
         return stripped;
     // A turned photo must still display upright: its orientation stays, with the IFD0 tags
-    // a JPEG's Exif is required to carry beside it (as the source had them), nothing else.
-    const auto original = ExivImage::open(data, error);
-    const auto target = original ? ExivImage::open(stripped, error) : nullptr;
+    // a JPEG's Exif is required to carry beside it (as the source had them), and pixels
+    // whose colour space only the Exif names keep the entries that name it, with those its
+    // Exif IFD is required to carry; nothing else.
+    const auto target = ExivImage::open(stripped, error);
     if (!target)
         return {};
     QByteArray out;
@@ -111,8 +139,21 @@ QByteArray stripMetadataLosslessly(const QByteArray &data, const QString &type, 
         [&] {
             const Exiv2::ExifData &from = original->image().exifData();
             Exiv2::ExifData kept;
-            for (const char *key : {"Exif.Image.Orientation", "Exif.Image.XResolution", "Exif.Image.YResolution",
-                                    "Exif.Image.ResolutionUnit", "Exif.Image.YCbCrPositioning"}) {
+            const struct {
+                const char *key;
+                bool wanted;
+            } keys[] = {
+                {"Exif.Image.Orientation", turned}, {"Exif.Image.XResolution", true},
+                {"Exif.Image.YResolution", true}, {"Exif.Image.ResolutionUnit", true},
+                {"Exif.Image.YCbCrPositioning", true}, {"Exif.Photo.ColorSpace", keepColour},
+                {"Exif.Iop.InteroperabilityIndex", keepColour}, {"Exif.Iop.InteroperabilityVersion", keepColour},
+                {"Exif.Photo.ExifVersion", keepColour}, {"Exif.Photo.ComponentsConfiguration", keepColour},
+                {"Exif.Photo.FlashpixVersion", keepColour}, {"Exif.Photo.PixelXDimension", keepColour},
+                {"Exif.Photo.PixelYDimension", keepColour},
+            };
+            for (const auto &[key, wanted] : keys) {
+                if (!wanted)
+                    continue;
                 const auto pos = from.findKey(Exiv2::ExifKey(key));
                 if (pos != from.end())
                     kept.add(*pos);

@@ -199,7 +199,8 @@ void TestBatchCompressor::strippedFallbackHasNoMetadata()
     QVERIFY(fixtures::writeAll(source, imageio::JpegCodec::encode(noise, 10)));
     fixtures::exiftool(source, {QStringLiteral("-Make=Glimmer"), QStringLiteral("-GPSLatitude=48.1"),
                                 QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-XMP-dc:Creator=Someone"),
-                                QStringLiteral("-Orientation#=6")});
+                                QStringLiteral("-Orientation#=6"), QStringLiteral("-ColorSpace=Uncalibrated"),
+                                QStringLiteral("-InteropIndex=R03")});
     const QImage pixels = imageio::JpegCodec::decode(fixtures::readAll(source)).image;
     QVERIFY(imageio::JpegCodec::encode(pixels, 50).size() > QFileInfo(source).size());
     for (const bool inPlace : {false, true}) {
@@ -213,8 +214,10 @@ void TestBatchCompressor::strippedFallbackHasNoMetadata()
         QVERIFY(!tags.contains(QStringLiteral("IFD0:Make")));
         QVERIFY(!tags.contains(QStringLiteral("GPS:GPSLatitude")));
         QVERIFY(!tags.contains(QStringLiteral("XMP-dc:Creator")));
-        // Still shown upright, pixels untouched.
+        // Still shown upright and in Adobe RGB, pixels untouched.
         QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), 6);
+        QCOMPARE(tags.value(QStringLiteral("InteropIFD:InteropIndex")).toString(), QStringLiteral("R03"));
+        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ColorSpace")).toInt(), 0xFFFF);
         QCOMPARE(imageio::JpegCodec::decode(fixtures::readAll(result)).image, pixels);
         QVERIFY(report.entries[0].restFileSize() < report.entries[0].originalFileSize());
         QVERIFY(validationWarnings(result) <= validationWarnings(source));

@@ -23,6 +23,11 @@ const QStringList richMetadata = {
     QStringLiteral("-GPSLongitudeRef=E"), QStringLiteral("-IPTC:Keywords=harbour"), QStringLiteral("-XMP-dc:Title=Quay"),
 };
 
+// Ghostscript's Adobe RGB (1998) and sRGB profiles: an oracle independent of lcms2's
+// profile building and of Qt's.
+const QString adobeRgbIcc = QStringLiteral("/usr/share/color/icc/ghostscript/a98.icc");
+const QString srgbIcc = QStringLiteral("/usr/share/color/icc/ghostscript/default_rgb.icc");
+
 QDateTime fixedDate(int day)
 {
     return QDateTime(QDate(2019, 3, day), QTime(8, 9, 10));
@@ -47,6 +52,8 @@ private Q_SLOTS:
     void resultDisplaysLikeTheSource();
     void keptMetadataTravels();
     void droppedMetadataLeavesOnlyTheProfile();
+    void exifOnlyAdobeRgbKeepsItsColours_data();
+    void exifOnlyAdobeRgbKeepsItsColours();
     void missingCaptureDateTakesSourceFileDates();
     void captureDatesBecomeFileDates();
     void photoWithoutExifStillEncodes();
@@ -182,6 +189,63 @@ void TestPhotoEncoders::droppedMetadataLeavesOnlyTheProfile()
         QCOMPARE(tags.contains(QStringLiteral("IPTC:Keywords")), keep);
         QCOMPARE(tags.contains(QStringLiteral("XMP-dc:Title")), keep);
     }
+}
+
+void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours_data()
+{
+    QTest::addColumn<QStringList>("tags");
+    QTest::addColumn<int>("encoder");
+    QTest::addColumn<bool>("converted"); // else the pixels stay as stored
+    QTest::addColumn<bool>("grey");
+    const QStringList r03 = {QStringLiteral("-ColorSpace=Uncalibrated"), QStringLiteral("-InteropIndex=R03")};
+    const int dropped = int(PhotoEncoder::JpgWithoutMetadata);
+    QTest::newRow("R03 dropped") << r03 << dropped << true << false;
+    QTest::newRow("R03 greyscale to PNG") << r03 << int(PhotoEncoder::Png) << true << true;
+    QTest::newRow("R03 to PNG") << r03 << int(PhotoEncoder::Png) << true << false;
+    QTest::newRow("ColorSpace 2") << QStringList{QStringLiteral("-ColorSpace#=2")} << dropped << true << false;
+    QTest::newRow("ColorSpace 2 but R98")
+        << QStringList{QStringLiteral("-ColorSpace#=2"), QStringLiteral("-InteropIndex=R98")} << dropped << false << false;
+    // The Exif travels with the pixels and still says what they are.
+    QTest::newRow("R03 kept") << r03 << int(PhotoEncoder::JpgKeepingMetadata) << false << false;
+    QTest::newRow("uncalibrated alone") << QStringList{QStringLiteral("-ColorSpace=Uncalibrated")} << dropped << false << false;
+    // The profile stays and says it all; converting too would shift the colours twice.
+    QTest::newRow("R03 with a profile") << r03 + QStringList{QStringLiteral("-icc_profile<=") + adobeRgbIcc} << dropped
+                                        << false << false;
+}
+
+void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours()
+{
+    QFETCH(QStringList, tags);
+    QFETCH(int, encoder);
+    QFETCH(bool, converted);
+    QFETCH(bool, grey);
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+    const QImage picture = fixtures::photoLikeImage(240, 160, 3);
+    const QString source = fixtures::writeJpeg(path(name + QStringLiteral(".jpg")),
+                                               grey ? picture.convertToFormat(QImage::Format_Grayscale8) : picture, tags);
+    const auto image = imageio::imageSourceFromFile(source);
+    QVERIFY(image);
+    const EncodedPhoto photo = encodePhoto(PhotoEncoder(encoder), *image, source);
+    QVERIFY2(photo.ok(), qPrintable(photo.error));
+    const QString out = path(name + QStringLiteral("-out"));
+    QVERIFY(fixtures::writeAll(out, photo.bytes));
+
+    const QString srgbPng = path(name + QStringLiteral("-srgb.png"));
+    QVERIFY(fixtures::magick({source, QStringLiteral("-profile"), adobeRgbIcc, QStringLiteral("-profile"), srgbIcc,
+                              QStringLiteral("+profile"), QStringLiteral("*"), srgbPng}));
+    const double toSrgb = fixtures::meanDifference(QImage(out), QImage(srgbPng));
+    const double asStored = fixtures::meanDifference(QImage(out), QImage(source));
+    const double expected = converted ? toSrgb : asStored;
+    QVERIFY2(expected < fixtures::SamePictureTolerance && expected < (converted ? asStored : toSrgb) / 2,
+             qPrintable(QStringLiteral("%1 to sRGB, %2 as stored").arg(toSrgb).arg(asStored)));
+
+    // Converted pixels carry no profile; a kept Exif still says Adobe RGB, beside no profile.
+    const QVariantMap result = testsupport::exiftoolTags(out);
+    const bool ownProfile = tags.join(QLatin1Char(' ')).contains(QLatin1String("icc_profile"));
+    const bool kept = encoder == int(PhotoEncoder::JpgKeepingMetadata);
+    QCOMPARE(result.contains(QStringLiteral("ICC-header:ColorSpaceData")), ownProfile);
+    QCOMPARE(result.value(QStringLiteral("InteropIFD:InteropIndex")).toString(), kept ? QStringLiteral("R03") : QString());
+    QCOMPARE(result.value(QStringLiteral("ExifIFD:ColorSpace")).toInt(), kept ? 0xFFFF : 0);
 }
 
 void TestPhotoEncoders::missingCaptureDateTakesSourceFileDates()
