@@ -186,16 +186,14 @@ private Q_SLOTS:
         QVERIFY(!h.ui().removeResultAction->isEnabled());
     }
 
-    // Wider than the layout's least size, the figures keep to the right edge and the title
-    // stays over its column.
-    void columnsFollowTheWidth()
+    // At any width each title stays over its column (that the figures keep to the right
+    // edge is checked on the real window in tst_mainwindow).
+    void titlesStayOverTheirColumns()
     {
         for (int width : {654, 1100}) {
             ResultNameCell cell(nullptr);
             cell.resize(width, ResultNameCell::RowHeight);
             cell.show();
-            QCOMPARE(cell.percentlab()->geometry().right(),
-                     width - 148 + ResultNameCell::percentColumnWidth() - 1);
             ResultHeaderView header;
             header.resize(width, 28);
             header.show();

@@ -15,14 +15,12 @@ class TestJpegCodec : public QObject
 private Q_SLOTS:
     void matchesLibjpegOptimisedBaseline_data();
     void matchesLibjpegOptimisedBaseline();
-    void roundTripKeepsThePicture();
     void greyscaleStaysOneComponent();
     void cmykComesBackInItsColours();
     void cmykWithProfileIsColourManaged();
     void dctScaledDecodeMatchesFullDecode_data();
     void dctScaledDecodeMatchesFullDecode();
     void iccProfileRoundTrip();
-    void cmykProfileIsNotCarried();
     void brokenDataIsAnError_data();
     void brokenDataIsAnError();
     void acceptsCommonFormats_data();
@@ -64,19 +62,6 @@ void TestJpegCodec::matchesLibjpegOptimisedBaseline()
     // Baseline: a SOF0 marker and no progressive SOF2.
     QVERIFY(ours.contains(QByteArray("\xFF\xC0", 2)));
     QVERIFY(!ours.contains(QByteArray("\xFF\xC2", 2)));
-}
-
-void TestJpegCodec::roundTripKeepsThePicture()
-{
-    const QImage image = fixtures::photoLikeImage(640, 480);
-    const QByteArray bytes = JpegCodec::encode(image, 50);
-    const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
-    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-    QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
-    QCOMPARE(decoded.image.size(), image.size());
-    QCOMPARE(decoded.storedSize, image.size());
-    QVERIFY(fixtures::meanDifference(decoded.image, image) < fixtures::SamePictureTolerance);
-    QCOMPARE(JpegCodec::storedSize(bytes), image.size());
 }
 
 void TestJpegCodec::greyscaleStaysOneComponent()
@@ -199,16 +184,12 @@ void TestJpegCodec::iccProfileRoundTrip()
     // A colour profile does not describe greyscale pixels.
     const QByteArray grey = JpegCodec::encode(fixtures::photoLikeImage(64, 48).convertToFormat(QImage::Format_Grayscale8), 50, icc);
     QVERIFY(JpegCodec::decode(grey).iccProfile.isEmpty());
-}
-
-void TestJpegCodec::cmykProfileIsNotCarried()
-{
-    // A CMYK profile on RGB pixels would make every viewer misread the colours.
-    QByteArray cmykProfile = QColorSpace(QColorSpace::SRgb).iccProfile();
+    // Nor does a CMYK profile describe RGB pixels: every viewer would misread the colours.
+    QByteArray cmykProfile = icc;
     cmykProfile.replace(16, 4, "CMYK");
-    const QByteArray bytes = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, cmykProfile);
-    QVERIFY(!bytes.isEmpty());
-    QVERIFY(JpegCodec::decode(bytes).iccProfile.isEmpty());
+    const QByteArray rgb = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, cmykProfile);
+    QVERIFY(JpegCodec::decode(rgb).ok());
+    QVERIFY(!rgb.contains("ICC_PROFILE"));
 }
 
 void TestJpegCodec::brokenDataIsAnError_data()
@@ -250,8 +231,12 @@ void TestJpegCodec::acceptsCommonFormats()
     const QImage reference = fixtures::photoLikeImage(120, 80, 5);
     // Without dithering, so the picture stays smooth enough to compare after JPEG.
     const QImage image = reference.convertToFormat(QImage::Format(format), Qt::ThresholdDither | Qt::AvoidDither);
-    const JpegCodec::Decoded decoded = JpegCodec::decode(JpegCodec::encode(image, 90));
-    QVERIFY(decoded.ok());
+    const QByteArray bytes = JpegCodec::encode(image, 90);
+    const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
+    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+    QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
+    QCOMPARE(decoded.storedSize, image.size());
+    QCOMPARE(JpegCodec::storedSize(bytes), image.size());
     // Channel order mistakes (BGR for RGB) show up as a large difference.
     const double difference = fixtures::meanDifference(decoded.image, image);
     QVERIFY2(difference >= 0 && difference < 10.0, qPrintable(QString::number(difference)));

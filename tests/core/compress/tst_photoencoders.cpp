@@ -54,8 +54,8 @@ private Q_SLOTS:
     void droppedMetadataLeavesOnlyTheProfile();
     void exifOnlyAdobeRgbKeepsItsColours_data();
     void exifOnlyAdobeRgbKeepsItsColours();
-    void missingCaptureDateTakesSourceFileDates();
-    void captureDatesBecomeFileDates();
+    void fileDates_data();
+    void fileDates();
     void photoWithoutExifStillEncodes();
     void tiffBecomesJpegDataUnderItsName();
     void pngEncoderWritesPng();
@@ -248,37 +248,37 @@ void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours()
     QCOMPARE(result.value(QStringLiteral("ExifIFD:ColorSpace")).toInt(), kept ? 0xFFFF : 0);
 }
 
-void TestPhotoEncoders::missingCaptureDateTakesSourceFileDates()
+void TestPhotoEncoders::fileDates_data()
 {
-    const QString source = fixtures::writeJpeg(path(QStringLiteral("nodate.jpg")), 200, 150,
-                                               {QStringLiteral("-Make=Glimmer Optics")});
-    QVERIFY(setMtime(source, fixedDate(4)));
-    const QString out = path(QStringLiteral("nodate-out.jpg"));
-    QVERIFY(CompressJpgWithImageData(fixtures::readAll(source), out, imageio::readProperties(source), source));
-    QCOMPARE(QFileInfo(out).lastModified(), fixedDate(4));
-
+    QTest::addColumn<QStringList>("tags");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<QDateTime>("expected"); // none: a new file's date
+    // Linux cannot set a birth time: the modification date is the digitized date.
+    QTest::newRow("capture dates") << richMetadata << true << QDateTime(QDate(2021, 6, 15), QTime(10, 21, 0));
+    QTest::newRow("no capture date: the source file's") << QStringList{QStringLiteral("-Make=Glimmer Optics")} << true
+                                                         << fixedDate(4);
     // One capture date alone is not enough: both come from the file then.
-    const QString half = fixtures::writeJpeg(path(QStringLiteral("halfdate.jpg")), 200, 150,
-                                             {QStringLiteral("-DateTimeOriginal=2001:01:01 01:01:01")});
-    QVERIFY(setMtime(half, fixedDate(5)));
-    const QString halfOut = path(QStringLiteral("halfdate-out.jpg"));
-    QVERIFY(CompressJpgWithImageData(fixtures::readAll(half), halfOut, imageio::readProperties(half), half));
-    QCOMPARE(QFileInfo(halfOut).lastModified(), fixedDate(5));
+    QTest::newRow("one capture date: the source file's")
+        << QStringList{QStringLiteral("-DateTimeOriginal=2001:01:01 01:01:01")} << true << fixedDate(4);
+    QTest::newRow("metadata dropped: a new file") << richMetadata << false << QDateTime();
 }
 
-void TestPhotoEncoders::captureDatesBecomeFileDates()
+void TestPhotoEncoders::fileDates()
 {
-    const QString source = fixtures::writeJpeg(path(QStringLiteral("dated.jpg")), 200, 150, richMetadata);
-    QVERIFY(setMtime(source, fixedDate(6)));
+    QFETCH(QStringList, tags);
+    QFETCH(bool, keep);
+    QFETCH(QDateTime, expected);
+    const QString source = fixtures::writeJpeg(path(QStringLiteral("dated.jpg")), 200, 150, tags);
+    QVERIFY(setMtime(source, fixedDate(4)));
     const QString out = path(QStringLiteral("dated-out.jpg"));
-    QVERIFY(CompressJpgWithImageData(fixtures::readAll(source), out, imageio::readProperties(source), source));
-    // Linux cannot set a birth time: the modification date is the digitized date.
-    QCOMPARE(QFileInfo(out).lastModified(), QDateTime(QDate(2021, 6, 15), QTime(10, 21, 0)));
-
-    // Without metadata the result is just a new file.
-    const QString plain = path(QStringLiteral("dated-plain.jpg"));
-    QVERIFY(CompressJpgWithImageData(fixtures::readAll(source), plain, imageio::readProperties(source)));
-    QVERIFY(QFileInfo(plain).lastModified().secsTo(QDateTime::currentDateTime()) < 120);
+    QFile::remove(out);
+    const QByteArray bytes = fixtures::readAll(source);
+    QVERIFY(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source)
+                 : CompressJpgWithImageData(bytes, out, imageio::readProperties(source)));
+    if (expected.isValid())
+        QCOMPARE(QFileInfo(out).lastModified(), expected);
+    else
+        QVERIFY(QFileInfo(out).lastModified().secsTo(QDateTime::currentDateTime()) < 120);
 }
 
 void TestPhotoEncoders::photoWithoutExifStillEncodes()

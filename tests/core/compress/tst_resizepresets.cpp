@@ -28,7 +28,6 @@ private Q_SLOTS:
     void resizeToStretchesOverWhite();
     void thumbnailOfNothingIsNull();
     void resizeJobScalesInMemory();
-    void stoppedResizeLeavesWholePhotos();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -229,44 +228,6 @@ void TestResizePresets::resizeJobScalesInMemory()
     QCOMPARE(QImage(tiny).size(), QSize(32, 32));
     QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
     QCOMPARE(QImage(vga).size(), QSize(640, 480));
-}
-
-void TestResizePresets::stoppedResizeLeavesWholePhotos()
-{
-    // In place, the riskiest case: every photo is its old self or a whole JPEG of the
-    // new size, never anything in between.
-    QDir(m_dir.path()).mkpath(QStringLiteral("stop"));
-    QStringList paths;
-    QList<QByteArray> originals;
-    for (int i = 0; i < 12; ++i) {
-        paths << fixtures::writeJpeg(path(QStringLiteral("stop/s%1.jpg").arg(i)), 1600, 1200, {}, quint32(i));
-        originals << fixtures::readAll(paths.last());
-    }
-    CompressionOptions options;
-    options.keepOriginalPhoto = false;
-    options.moveReplacedToTrash = false;
-    options.workers = 2;
-    options.resize = ResizeRequest{QStringLiteral("320 x 240")};
-    CompressionJob job;
-    QSignalSpy done(&job, &CompressionJob::succeeded);
-    connect(&job, &CompressionJob::progress, &job, [&job](const ResultRow &, int position) {
-        if (position == 0)
-            job.cancel();
-    });
-    QVERIFY(job.start(CompressionJobKind::Resize, paths, options));
-    QVERIFY(done.wait(60000));
-    const auto report = done.first().first().value<CompressionReport>();
-    QVERIFY(report.cancelled);
-    QVERIFY(report.entries.size() < paths.size());
-    for (int i = 0; i < paths.size(); ++i) {
-        const QByteArray now = fixtures::readAll(paths[i]);
-        if (now == originals[i])
-            continue;
-        const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
-        QVERIFY(decoded.ok());
-        QCOMPARE(decoded.image.size(), QSize(320, 240));
-    }
-    QCOMPARE(QDir(path(QStringLiteral("stop"))).entryList(QDir::Files | QDir::Hidden).size(), paths.size());
 }
 
 QTEST_MAIN(TestResizePresets)
