@@ -356,7 +356,7 @@ private Q_SLOTS:
                                     QStringLiteral("2019:07:14 10:00:30"));
         const QString folder = freshFolder();
         EditTarget target = localTarget({dated}, {0}, folder);
-        target.sourceIsLocalList = false;
+        target.capabilities = SourceCapabilities::downloadedCopies();
         BatchDateChange change;
         change.mode = BatchDateChange::Mode::Reference;
         const JobReport report = shiftDates(target, change, berlin);
