@@ -18,6 +18,7 @@ public:
 
     QSet<QString> failing;
 
+    SourceCapabilities capabilities() const override { return SourceCapabilities::downloadedCopies(); }
     QList<PhotoItem> items() const override { return m_items; }
     void requestThumbnail(int index) override;
     void materialise(int index, const QString &folder) override;

@@ -196,14 +196,14 @@ QString refusal(const BatchDateChange &change, const QTimeZone &zone)
 JobReport shiftDates(const EditTarget &target, const BatchDateChange &change, const QTimeZone &zone,
                       const JobContext &hooks)
 {
-    if (change.mode == BatchDateChange::Mode::Reference && !target.sourceIsLocalList && !target.selection.isEmpty()) {
+    if (change.mode == BatchDateChange::Mode::Reference && !target.capabilities.readsInPlace && !target.selection.isEmpty()) {
         JobReport report;
         report.note = Text::tr("A reference photo shifts local photos only; nothing was written.");
         return report;
     }
     // The batch window always reads the photos' own files, whatever the source mode.
     EditTarget local = target;
-    local.sourceIsLocalList = true;
+    local.capabilities.readsInPlace = true;
     local.resolve = {};
 
     const QString refused = target.selection.isEmpty() ? QString() : refusal(change, zone);

@@ -16,7 +16,7 @@ struct Text {
 
 LocalFileResolver defaultResolver(const EditTarget &target)
 {
-    if (target.sourceIsLocalList)
+    if (target.capabilities.readsInPlace)
         return [](const PhotoItem &item, QString *) { return item.filePath; };
     return [folder = target.workingFolder](const PhotoItem &item, QString *why) {
         const QString copy = folder + QLatin1Char('/') + item.fileName;
@@ -62,7 +62,6 @@ EditTarget EditTarget::forFiles(const QStringList &paths, const QString &working
     target.items = localimport::itemsFromPaths(paths);
     for (int i = 0; i < target.items.size(); ++i)
         target.selection.append(i);
-    target.sourceIsLocalList = true;
     target.workingFolder = workingFolder;
     return target;
 }

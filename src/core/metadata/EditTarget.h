@@ -13,12 +13,11 @@
 struct EditTarget {
     QList<PhotoItem> items;
     QList<int> selection; // indices into items, any order; duplicates and strays are ignored
-    // True when the current source is the editor's local list (some commands write
-    // differently for a camera's photos).
-    bool sourceIsLocalList = true;
+    // The current source's answers (PhotoSource::capabilities); the default is the local list's.
+    SourceCapabilities capabilities;
     QString workingFolder;
-    // The current source's resolver (PhotoSource::resolver). Unset: a local list's items
-    // are their own files, any other source's are the copies in the Working folder.
+    // The current source's resolver (PhotoSource::resolver). Unset: items read in place
+    // are their own files, any others are the copies in the Working folder.
     LocalFileResolver resolve;
 
     // Local files in the given order, all selected (the command line's target).

@@ -47,10 +47,10 @@ DateFields readDateFields(const QString &path, FileDateStyle style, const QTimeZ
     return fields;
 }
 
-QString currentSource(bool sourceIsLocalList, const QString &currentChooseFilePath,
+QString currentSource(bool readsInPlace, const QString &currentChooseFilePath,
                       const QString &currentFileName, const QString &workingFolder)
 {
-    if (sourceIsLocalList)
+    if (readsInPlace)
         return currentChooseFilePath;
     if (currentFileName.isEmpty())
         return {};
@@ -89,7 +89,7 @@ JobReport saveDates(const EditTarget &target, const QString &original, const QSt
     PhotoDates after;
     after.original = taken.date;
     after.digitized = made.date;
-    if (!target.sourceIsLocalList)
+    if (target.capabilities.dateEditMovesFileDates)
         after.modified = taken.date;
 
     return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks, [&](const editsteps::Photo &photo) {
@@ -106,7 +106,7 @@ JobReport saveDates(const EditTarget &target, const QString &original, const QSt
             exif.insert(QStringLiteral("OffsetTimeDigitized"), made.offset);
         overlay.insert(QLatin1String(keys::ExifGroup), exif);
         editsteps::PhotoPlan plan;
-        if (!target.sourceIsLocalList) {
+        if (target.capabilities.dateEditMovesFileDates) {
             QVariantMap tiff;
             tiff.insert(QLatin1String(keys::TiffDateTime), taken.exif);
             overlay.insert(QLatin1String(keys::TiffGroup), tiff);

@@ -27,9 +27,9 @@ enum class FileDateStyle {
 // A missing file gives empty texts.
 DateFields readDateFields(const QString &path, FileDateStyle style, const QTimeZone &zone);
 
-// The file the date window reads: the current photo's path in local mode, its copy
-// in the Working folder in camera mode.
-QString currentSource(bool sourceIsLocalList, const QString &currentChooseFilePath,
+// The file the date window reads: the current photo's own path when the source's
+// photos are read in place, else its copy in the Working folder.
+QString currentSource(bool readsInPlace, const QString &currentChooseFilePath,
                       const QString &currentFileName, const QString &workingFolder);
 
 // The batch window's date placeholder, made from the editor's creation-date label:

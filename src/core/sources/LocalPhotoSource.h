@@ -15,7 +15,7 @@ public:
 
     void setItems(const QList<PhotoItem> &items);
 
-    bool isLocalList() const override { return true; }
+    SourceCapabilities capabilities() const override { return {}; }
     QList<PhotoItem> items() const override { return m_items; }
     void requestThumbnail(int index) override;
     void materialise(int index, const QString &folder) override;

@@ -15,6 +15,37 @@
 // file for a library photo. Empty, with the reason in *why, when there is none yet.
 using LocalFileResolver = std::function<QString(const PhotoItem &item, QString *why)>;
 
+// What the editor decides from where a source's photos live, one answer per decision.
+// A plain value, so a job on its own thread carries it with its target. The defaults
+// are the answers for files on this computer.
+struct SourceCapabilities {
+    // Commands read each item's own file. False: each selected item is first
+    // materialised into the Working folder and commands read that copy.
+    bool readsInPlace = true;
+    // The items are files on this computer, shown in the editor's local list (so the
+    // compression side may work on them); false: the source has a browser of its own.
+    bool listsLocalFiles = true;
+    // The date command also moves the copy's file dates and TIFF DateTime to the new
+    // capture date, as a fresh download of the photo would carry them.
+    bool dateEditMovesFileDates = false;
+    // The edit sheet writes its IPTC keywords into the copies; false leaves them alone.
+    bool sheetWritesKeywords = true;
+    // How the edit sheet names its copies.
+    QString sheetCopyPrefix = QStringLiteral("After_");
+
+    // Items downloaded from a device into the Working folder before any edit.
+    static SourceCapabilities downloadedCopies()
+    {
+        SourceCapabilities c;
+        c.readsInPlace = false;
+        c.listsLocalFiles = false;
+        c.dateEditMovesFileDates = true;
+        c.sheetWritesKeywords = false;
+        c.sheetCopyPrefix = QStringLiteral("NewGPS_");
+        return c;
+    }
+};
+
 // Where the editor's photos come from: the local list, a camera, a photo library. The
 // editor holds one current source and a selection of its items; commands work on the
 // local files the source materialises, so they never care where a photo lives.
@@ -26,8 +57,7 @@ class PhotoSource : public QObject
 public:
     using QObject::QObject;
 
-    // True only for the editor's own list of local files.
-    virtual bool isLocalList() const { return false; }
+    virtual SourceCapabilities capabilities() const = 0;
     virtual QList<PhotoItem> items() const = 0;
 
     // Asks for item `index`'s picture; thumbnailReady follows (an empty image when there is none).

@@ -297,17 +297,16 @@ EditTarget EditorController::localTarget() const
     EditTarget target;
     target.items = m_model->localPhotoItemArray();
     target.selection = m_view->localImageBrowserView->selectionIndexes();
-    target.sourceIsLocalList = true;
     target.workingFolder = folders::workingFolder();
     return target;
 }
 
 EditTarget EditorController::currentTarget() const
 {
-    if (sourceIsLocalList())
+    if (!m_source)
         return localTarget();
     EditTarget target;
-    target.sourceIsLocalList = false;
+    target.capabilities = m_source->capabilities();
     target.workingFolder = folders::workingFolder();
     target.items = m_source->items();
     target.selection = m_sourceSelection;
@@ -315,21 +314,25 @@ EditTarget EditorController::currentTarget() const
     return target;
 }
 
-bool EditorController::sourceIsLocalList() const { return !m_source || m_source->isLocalList(); }
+SourceCapabilities EditorController::sourceCapabilities() const
+{
+    return m_source ? m_source->capabilities() : SourceCapabilities();
+}
 
 void EditorController::setCurrentSource(PhotoSource *source)
 {
-    const bool wasLocal = sourceIsLocalList();
+    const bool wasLocal = sourceCapabilities().listsLocalFiles;
     if (source != m_source)
         dropCopies(tr("The editor left camera mode; nothing more is copied for the last command."));
     m_source = source;
     m_sourceSelection.clear();
     // The window still names the mode (its buttons and the compression start read it).
-    m_host.setEditorOnLocalList(sourceIsLocalList());
-    m_view->showLocalList(sourceIsLocalList());
-    if (wasLocal != sourceIsLocalList()) {
+    const bool local = sourceCapabilities().listsLocalFiles;
+    m_host.setEditorOnLocalList(local);
+    m_view->showLocalList(local);
+    if (wasLocal != local) {
         showModeNote();
-        Q_EMIT sourceChanged(sourceIsLocalList());
+        Q_EMIT sourceChanged(local);
     }
 }
 
@@ -337,7 +340,7 @@ void EditorController::showModeNote()
 {
     const QString folder = folders::displayPath(folders::workingFolder());
     m_view->statusLabel->setText(
-        sourceIsLocalList()
+        sourceCapabilities().readsInPlace
             ? tr("Edited copies go into %1; your photos are never changed.").arg(folder)
             : tr("Camera photos: a command first copies the selected ones into %1 and edits those copies; "
                  "the camera is never changed.")

@@ -48,7 +48,7 @@ public:
     void setSourceSelection(const QList<int> &selection) { m_sourceSelection = selection; }
     PhotoSource *currentSource() const { return m_source; }
     // True while the current source is the editor's own local list.
-    bool sourceIsLocalList() const;
+    SourceCapabilities sourceCapabilities() const;
     // Shows the photo at `path` in the information labels (read off the window's thread);
     // an empty path clears them.
     void showPhotoInfo(const QString &path);

@@ -14,7 +14,7 @@
 
 void EditorController::withLocalCopies(const EditTarget &target, std::function<void(const EditTarget &)> then)
 {
-    if (target.sourceIsLocalList || !m_source) {
+    if (target.capabilities.readsInPlace || !m_source) {
         then(target);
         return;
     }

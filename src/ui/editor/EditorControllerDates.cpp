@@ -28,7 +28,7 @@
 
 QString EditorController::dateWindowSource(const EditTarget &target) const
 {
-    if (!target.sourceIsLocalList) {
+    if (!target.capabilities.readsInPlace) {
         // The camera's current item when it is selected, else the first selected one.
         QString name = target.items.value(target.selection.value(0, -1)).fileName;
         for (int row : target.selection) {

@@ -362,14 +362,13 @@ void GpsTemplateController::ClickApplyChangeAction()
         return;
     }
     QString error;
-    // Camera copies have always kept their IPTC data.
-    const auto plan = templateapply::plan(m_editViewWindow->fields(), templateapply::Source::Sheet, target.sourceIsLocalList,
-                                          QTimeZone::systemTimeZone(), &error);
+    const auto plan = templateapply::plan(m_editViewWindow->fields(), templateapply::Source::Sheet,
+                                          target.capabilities.sheetWritesKeywords, QTimeZone::systemTimeZone(), &error);
     if (!plan) {
         m_editor.showAlert(valueErrorTitle(), error, m_editViewWindow);
         return;
     }
-    const QString prefix = target.sourceIsLocalList ? QStringLiteral("After_") : QStringLiteral("NewGPS_");
+    const QString prefix = target.capabilities.sheetCopyPrefix;
     m_editViewWindow->statusLabel->setText(tr("Writing copies…"));
     m_editor.withLocalCopies(target, [this, plan = *plan, prefix](const EditTarget &copied) {
         m_editor.runCommand(

@@ -22,7 +22,6 @@ inline EditTarget localTarget(const QStringList &paths, const QList<int> &select
     EditTarget target;
     target.items = localimport::itemsFromPaths(paths);
     target.selection = selection;
-    target.sourceIsLocalList = true;
     target.workingFolder = folder;
     return target;
 }

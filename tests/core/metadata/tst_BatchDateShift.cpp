@@ -356,9 +356,12 @@ private Q_SLOTS:
                                     QStringLiteral("2019:07:14 10:00:30"));
         const QString folder = freshFolder();
         EditTarget target = localTarget({dated}, {0}, folder);
-        target.sourceIsLocalList = false;
+        target.capabilities = SourceCapabilities::downloadedCopies();
         BatchDateChange change;
         change.mode = BatchDateChange::Mode::Reference;
+        // A reference that would shift the photo if it were local.
+        change.reference = {QStringLiteral("2019:07:14 10:00:00"), QStringLiteral("2019:07:14 10:00:30"),
+                            QStringLiteral("2019:07:14 11:00:00"), QStringLiteral("2019:07:15 10:00:30")};
         const JobReport report = shiftDates(target, change, berlin);
         QVERIFY(report.written().isEmpty());
         QVERIFY(!report.note.isEmpty());

@@ -197,7 +197,7 @@ private Q_SLOTS:
         QDir().mkpath(folder);
         QVERIFY(QFile::copy(m_rich, folder + QStringLiteral("/IMG_0001.JPG")));
         EditTarget target;
-        target.sourceIsLocalList = false;
+        target.capabilities = SourceCapabilities::downloadedCopies();
         target.workingFolder = folder;
         for (const QString name : {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG"}) {
             PhotoItem item;

@@ -153,7 +153,7 @@ private Q_SLOTS:
         QDir().mkpath(folder);
         QVERIFY(QFile::copy(m_dated, folder + QStringLiteral("/IMG_1.JPG")));
         EditTarget target;
-        target.sourceIsLocalList = false;
+        target.capabilities = SourceCapabilities::downloadedCopies();
         target.workingFolder = folder;
         PhotoItem item;
         item.fileName = QStringLiteral("IMG_1.JPG");

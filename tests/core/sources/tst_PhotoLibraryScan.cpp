@@ -180,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(source.scan(package));
         QVERIFY(!source.scan(package));
         QVERIFY(finished.wait(30000));
-        QVERIFY(!source.isLocalList());
+        QVERIFY(source.capabilities().readsInPlace);
         QCOMPARE(source.items().size(), 2);
         QVERIFY(changed.size() >= 2); // emptied, then each batch
         const QString a = package + QStringLiteral("/Masters/2019/a.jpg");

@@ -30,7 +30,7 @@ private Q_SLOTS:
     {
         LocalPhotoSource source;
         source.setItems(localimport::itemsFromPaths({m_a, m_dir.filePath(QStringLiteral("gone.jpg"))}));
-        QVERIFY(source.isLocalList());
+        QVERIFY(source.capabilities().readsInPlace);
         QSignalSpy materialised(&source, &PhotoSource::materialised);
         source.materialise(0, m_dir.filePath(QStringLiteral("unused")));
         source.materialise(1, m_dir.filePath(QStringLiteral("unused")));
@@ -64,7 +64,7 @@ private Q_SLOTS:
         EditTarget target;
         target.items = camera.items();
         target.selection = {0, 1};
-        target.sourceIsLocalList = camera.isLocalList();
+        target.capabilities = camera.capabilities();
         target.workingFolder = working;
         target.resolve = camera.resolver(working);
         const JobReport report = metadataremoval::removeMetadata(target, metadataremoval::Removal::GPS);

@@ -33,6 +33,7 @@ class CameraPhotoSource : public PhotoSource
 public:
     explicit CameraPhotoSource(CameraListing &camera, QObject *parent = nullptr);
 
+    SourceCapabilities capabilities() const override { return SourceCapabilities::downloadedCopies(); }
     QList<PhotoItem> items() const override;
     void requestThumbnail(int index) override;
     void materialise(int index, const QString &folder) override;

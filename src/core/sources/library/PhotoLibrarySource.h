@@ -27,6 +27,8 @@ public:
     bool isScanning() const;
     QString libraryPath() const { return m_libraryPath; }
 
+    // Its photos are local files: edited like the local list's, and never downloaded.
+    SourceCapabilities capabilities() const override { return {}; }
     QList<PhotoItem> items() const override { return m_items; }
     void requestThumbnail(int index) override;
     void materialise(int index, const QString &folder) override;
