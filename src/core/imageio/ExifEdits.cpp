@@ -83,7 +83,8 @@ ExifEdits exifEditsFor(const QByteArray &source, const QVariantMap &overlay)
 {
     ExifEdits edits;
     QString error;
-    auto image = ExivImage::open(source, &error);
+    // Changed in memory only, never written.
+    auto image = ExivImage::openForReading(source, &error);
     if (!image) {
         edits.why = error;
         return edits;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExivImage.h"
 #include "ImageProperties.h"
+#include "JpegSegments.h"
+#include "TiffBlock.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -135,8 +137,82 @@ int exivTypeForTypeIdentifier(const QString &type)
 
 std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *error)
 {
+    return parse(data, error, true, nullptr);
+}
+
+namespace {
+
+// Where a JPEG's standard XMP segments are, so Exiv2 can be given the photo with them
+// hidden and read its Exif and IPTC without the XMP toolkit.
+struct XmpSegments {
+    QList<qsizetype> identifiers; // offsets of their identifiers
+    QByteArray packet; // the first one's, the one Exiv2 reads
+    qsizetype headSize = 0; // up to the image data, where Exiv2 stops reading
+};
+
+// False when reading the JPEG could still reach the toolkit with the segments hidden (XMP
+// inside the Exif, a segment holding only part of an identifier) or when its segments cannot
+// be followed: then it is read under the lock as any other image.
+bool findXmpSegments(const QByteArray &data, XmpSegments *found)
+{
+    JpegFile file;
+    if (!file.parse(data, nullptr))
+        return false;
+    const QByteArrayView identifier(kXmpHeader, kXmpHeaderSize);
+    found->headSize = data.size() - file.imageData().size();
+    qsizetype at = 2;
+    for (const JpegSegment &s : std::as_const(file.segments)) {
+        const qsizetype payloadAt = at + s.padding + 4;
+        at += s.raw.size();
+        if (s.marker != 0xE1)
+            continue;
+        const QByteArray payload = s.payload();
+        if (s.kind == JpegSegment::Exif) {
+            QByteArray tiff = payload.mid(kExifHeaderSize);
+            TiffBlock block(&tiff);
+            TiffBlock::Directory ifd0;
+            if (!block.isValid() || !block.readDirectory(block.ifd0Offset(), &ifd0) || ifd0.find(0x02BC))
+                return false;
+        } else if (s.kind == JpegSegment::Xmp) {
+            if (QByteArrayView(data).sliced(payloadAt).first(kXmpHeaderSize) != identifier)
+                return false;
+            if (found->identifiers.isEmpty())
+                found->packet = payload.mid(kXmpHeaderSize);
+            found->identifiers.append(payloadAt);
+        } else if (!payload.isEmpty() && payload.size() < kXmpHeaderSize && identifier.startsWith(payload)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::unique_ptr<ExivImage> ExivImage::openForReading(const QByteArray &data, QString *error, Xmp xmp)
+{
+    XmpSegments segments;
+    if (!findXmpSegments(data, &segments))
+        return open(data, error);
+    QByteArray hidden = data;
+    if (!segments.identifiers.isEmpty()) {
+        // A copy of the segments only, ended as a JPEG: Exiv2 reads nothing of the image data.
+        hidden = data.first(segments.headSize) + QByteArray("\xFF\xD9", 2);
+        for (const qsizetype at : std::as_const(segments.identifiers))
+            hidden[at] = 'X'; // no longer the identifier Exiv2 looks for
+    }
+    // Exiv2 stops early once it has met every kind of segment it reads; with the packet hidden
+    // it reads on and may fail on damage after that point, which the plain reading never saw.
+    if (auto result = parse(hidden, error, false, xmp == Xmp::Parse ? &segments.packet : nullptr))
+        return result;
+    return open(data, error);
+}
+
+std::unique_ptr<ExivImage> ExivImage::parse(const QByteArray &data, QString *error, bool lockToolkit,
+                                            const QByteArray *xmpPacket)
+{
     initializeExiv2();
     auto result = std::unique_ptr<ExivImage>(new ExivImage);
+    result->m_bytes = data;
     Exiv2Warnings warnings;
     const bool ok = guarded(
         [&] {
@@ -146,8 +222,22 @@ std::unique_ptr<ExivImage> ExivImage::open(const QByteArray &data, QString *erro
                 throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
             result->m_imageType = Exiv2::ImageFactory::getType(
                 reinterpret_cast<const Exiv2::byte *>(data.constData()), long(data.size()));
-            const auto lock = lockXmpToolkit();
-            result->m_image->readMetadata();
+            {
+                std::unique_lock<std::recursive_mutex> lock;
+                if (lockToolkit)
+                    lock = lockXmpToolkit();
+                result->m_image->readMetadata();
+            }
+            if (xmpPacket && !xmpPacket->isEmpty()) {
+                const auto lock = lockXmpToolkit();
+                // Set before the properties: with none, Exiv2 hands out the packet as stored.
+                std::string &packet = result->m_image->xmpPacket();
+                packet.assign(xmpPacket->constData(), size_t(xmpPacket->size()));
+                // As Exiv2's own JPEG reading does: a packet that does not parse is a warning.
+                if (Exiv2::XmpParser::decode(result->m_image->xmpData(), packet) && Exiv2::LogMsg::handler()
+                    && Exiv2::LogMsg::warn >= Exiv2::LogMsg::level())
+                    Exiv2::LogMsg(Exiv2::LogMsg::warn).os() << "Failed to decode XMP metadata.\n";
+            }
         },
         error);
     if (!ok)

@@ -67,6 +67,12 @@ class ExivImage
 public:
     // Null when Exiv2 does not recognise the bytes or cannot parse the metadata.
     static std::unique_ptr<ExivImage> open(const QByteArray &data, QString *error);
+    enum class Xmp { Parse, Skip };
+    // The same reading as open(), for images that are never written: a JPEG's Exif and IPTC
+    // are then parsed outside the XMP toolkit's lock, which covers only its packet, so
+    // photos read side by side. Xmp::Skip leaves the packet unparsed, for a caller that
+    // checks it by other means.
+    static std::unique_ptr<ExivImage> openForReading(const QByteArray &data, QString *error, Xmp xmp = Xmp::Parse);
 
     Exiv2::Image &image() { return *m_image; }
     const Exiv2::Image &image() const { return *m_image; }
@@ -80,6 +86,10 @@ public:
     const QStringList &readWarnings() const { return m_readWarnings; }
 
 private:
+    static std::unique_ptr<ExivImage> parse(const QByteArray &data, QString *error, bool lockToolkit,
+                                            const QByteArray *xmpPacket);
+
+    QByteArray m_bytes; // what Exiv2 reads, when it is not the caller's own bytes
     QString m_readDataLoss;
     QStringList m_readWarnings;
     Exiv2::Image::AutoPtr m_image;

@@ -49,7 +49,7 @@ ImageSource::~ImageSource() = default;
 
 std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error)
 {
-    auto exiv = ExivImage::open(data, error);
+    auto exiv = ExivImage::openForReading(data, error);
     if (!exiv)
         return nullptr;
     const QString type = exiv->typeIdentifier();

@@ -446,6 +446,8 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     check.editedKeys = exact.changedKeys;
     check.directoriesMoved = !reserialise && !exact.changes.isEmpty();
     check.makerNoteKeptAsBytes = !reserialise && exact.renamesCamera();
+    check.sourceReading = &source.exiv();
+    check.xmpCheckedElsewhere = true; // checkJpegRemovals reads every XMP segment of the copy
     QString fault = checkJpegRemovals(readable, plan);
     if (fault.isEmpty())
         fault = checkCopy(source.data(), readable, check);
@@ -528,6 +530,7 @@ CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, in
     if ((parts & (ExifPart | IptcPart)) == (ExifPart | IptcPart)) {
         CopyCheck check;
         check.plan = &plan;
+        check.sourceReading = &source.exiv();
         if (const QString fault = checkCopy(source.data(), bytes, check); !fault.isEmpty()) {
             if (error)
                 *error = fault;
@@ -541,7 +544,8 @@ CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, in
 bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, const OverlayPlan &plan,
                  QByteArray *stream, QString *error)
 {
-    auto image = ExivImage::open(source.data(), error);
+    // Only its IPTC is wanted: the XMP packet stays unparsed.
+    auto image = ExivImage::openForReading(source.data(), error, ExivImage::Xmp::Skip);
     if (!image)
         return false;
     const QVariantMap overlay{{QLatin1String(keys::IptcGroup), plan.iptcChanges}};

@@ -11,6 +11,7 @@
 
 namespace imageio {
 
+class ExivImage;
 struct OverlayPlan;
 
 struct CopyCheck {
@@ -26,6 +27,12 @@ struct CopyCheck {
     // The edit gave the photo a new make or model, by which readers tell maker notes apart:
     // the maker note keeps its bytes but may no longer read as before.
     bool makerNoteKeptAsBytes = false;
+    // The source as the edit read it (ExivImage::openForReading), when nothing has changed it
+    // since; null: the check reads the source afresh.
+    const ExivImage *sourceReading = nullptr;
+    // The copy's XMP packets are checked by other means (checkJpegRemovals): the check does
+    // not parse the copy's packet.
+    bool xmpCheckedElsewhere = false;
 };
 
 // Empty when the copy reads back with every removal done and every value it did not mean to
