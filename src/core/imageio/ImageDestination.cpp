@@ -179,70 +179,26 @@ QList<QByteArrayView> ImageDestination::pieces() const
 
 bool ImageDestination::build()
 {
-    if (m_images.empty()) {
-        m_error = Text::tr("no image was added");
+    const ImageSource *source = commonSource();
+    if (!source)
         return false;
-    }
-    const ImageSource &source = *m_images.front().source;
-    for (const Added &added : m_images) {
-        if (added.source != &source) {
-            m_error = Text::tr("images of one container must come from one source");
-            return false;
-        }
-    }
-    if (source.type() != m_type) {
-        m_error = Text::tr("cannot convert %1 to %2 without re-encoding").arg(source.type(), m_type);
-        return false;
-    }
-    if (!source.exiv().canWrite()) {
-        if (m_type == QLatin1String(filetypes::Heic)) {
-            // Copying it unchanged would pretend an edit (say, removing GPS) had been made.
-            m_error = Text::tr("metadata cannot be written into HEIC files");
-            return false;
-        }
-        // A copy of a container we cannot edit is the file itself, which is only right when
-        // there is no metadata the edit could have been meant to change.
-        if (mayHoldMetadata(source)) {
-            m_error = Text::tr("metadata cannot be written into %1 files, and this one holds XMP")
-                          .arg(source.type() == QLatin1String(filetypes::Gif) ? QStringLiteral("GIF") : source.type());
-            return false;
-        }
-        m_output = source.data();
-        return true;
-    }
-    // Metadata belongs to the container, so every image shares it; the first image's
-    // properties win where images were given different ones.
-    QVariantMap overlay = m_containerProperties;
-    const QVariantMap &first = m_images.front().properties;
-    for (auto it = first.begin(); it != first.end(); ++it)
-        overlay.insert(it.key(), it.value());
+    if (!source->exiv().canWrite())
+        return copyUnwritable(*source);
+    const QVariantMap overlay = combinedOverlay();
+    if (m_type == QLatin1String(filetypes::Jpeg))
+        return writeJpeg(*source, overlay);
 
-    if (m_type == QLatin1String(filetypes::Jpeg)) {
-        JpegEditResult edit = editJpegMetadata(source, overlay);
-        m_dropped = edit.dropped;
-        if (!edit.ok) {
-            m_error = edit.error;
-            m_refused = edit.refused;
-            return false;
-        }
-        m_output = std::move(edit.head);
-        m_sourceTail = edit.imageData;
-        return true;
-    }
-
-    Exiv2::Image &before = source.exiv().image();
-    const OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
+    Exiv2::Image &before = source->exiv().image();
+    const OverlayPlan plan = planOverlay(overlay, source->properties(), QSize(before.pixelWidth(), before.pixelHeight()));
     CopyCheck check;
     check.plan = &plan;
 
-    // A TIFF file is one TIFF block: values of the same size are patched where they are,
-    // which keeps every page, strip and private directory as it was.
     Exiv2::XmpData xmp = before.xmpData();
     const bool xmpChanges = editXmpProperties(xmp, plan.xmp); // IFD0's XMP packet is not patched in place
     // New and grown entries are written into the block as it is, never by rebuilding it.
     ExifEdits exact;
     if (plan.exifStructureChanges) {
-        exact = exifEditsFor(source.data(), overlay);
+        exact = exifEditsFor(source->data(), overlay);
         if (!exact.refusal.isEmpty()) {
             m_error = exact.refusal;
             return false;
@@ -252,13 +208,91 @@ bool ImageDestination::build()
     check.editedKeys = exact.changedKeys;
     check.directoriesMoved = entries && !exact.changes.isEmpty();
     check.makerNoteKeptAsBytes = entries && exact.renamesCamera();
-    if (m_type == QLatin1String(filetypes::Tiff) && entries && !xmpChanges && plan.iptcChanges.isEmpty()) {
+
+    const Attempt attempt = m_type == QLatin1String(filetypes::Tiff)
+        ? patchTiff(*source, plan, entries, xmpChanges, check)
+        : editChunks(*source, plan, entries, check);
+    if (attempt != Attempt::NotApplicable)
+        return attempt == Attempt::Written;
+    return rebuild(*source, overlay, plan, check);
+}
+
+const ImageSource *ImageDestination::commonSource()
+{
+    if (m_images.empty()) {
+        m_error = Text::tr("no image was added");
+        return nullptr;
+    }
+    const ImageSource &source = *m_images.front().source;
+    for (const Added &added : m_images) {
+        if (added.source != &source) {
+            m_error = Text::tr("images of one container must come from one source");
+            return nullptr;
+        }
+    }
+    if (source.type() != m_type) {
+        m_error = Text::tr("cannot convert %1 to %2 without re-encoding").arg(source.type(), m_type);
+        return nullptr;
+    }
+    return &source;
+}
+
+bool ImageDestination::copyUnwritable(const ImageSource &source)
+{
+    if (m_type == QLatin1String(filetypes::Heic)) {
+        // Copying it unchanged would pretend an edit (say, removing GPS) had been made.
+        m_error = Text::tr("metadata cannot be written into HEIC files");
+        return false;
+    }
+    // A copy of a container we cannot edit is the file itself, which is only right when
+    // there is no metadata the edit could have been meant to change.
+    if (mayHoldMetadata(source)) {
+        m_error = Text::tr("metadata cannot be written into %1 files, and this one holds XMP")
+                      .arg(source.type() == QLatin1String(filetypes::Gif) ? QStringLiteral("GIF") : source.type());
+        return false;
+    }
+    m_output = source.data();
+    return true;
+}
+
+// Metadata belongs to the container, so every image shares it; the first image's
+// properties win where images were given different ones.
+QVariantMap ImageDestination::combinedOverlay() const
+{
+    QVariantMap overlay = m_containerProperties;
+    const QVariantMap &first = m_images.front().properties;
+    for (auto it = first.begin(); it != first.end(); ++it)
+        overlay.insert(it.key(), it.value());
+    return overlay;
+}
+
+bool ImageDestination::writeJpeg(const ImageSource &source, const QVariantMap &overlay)
+{
+    JpegEditResult edit = editJpegMetadata(source, overlay);
+    m_dropped = edit.dropped;
+    if (!edit.ok) {
+        m_error = edit.error;
+        m_refused = edit.refused;
+        return false;
+    }
+    m_output = std::move(edit.head);
+    m_sourceTail = edit.imageData;
+    return true;
+}
+
+// A TIFF file is one TIFF block: values of the same size are patched where they are,
+// which keeps every page, strip and private directory as it was.
+ImageDestination::Attempt ImageDestination::patchTiff(const ImageSource &source, const OverlayPlan &plan,
+                                                      const ExifEdits *entries, bool xmpChanges,
+                                                      const CopyCheck &check)
+{
+    if (entries && !xmpChanges && plan.iptcChanges.isEmpty()) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);
         QString fault;
         removeInPlace(block, plan);
         // Readers that follow a damaged pointer of a TIFF file disagree on what it holds.
-        if (!block.isValid() || block.hasDamagedPointer() || !applyExifEdits(block, exact, &fault))
+        if (!block.isValid() || block.hasDamagedPointer() || !applyExifEdits(block, *entries, &fault))
             fault = fault.isEmpty() ? Text::tr("the TIFF file cannot be edited") : fault;
         if (fault.isEmpty())
             fault = editEveryPage(patched, plan);
@@ -267,11 +301,11 @@ bool ImageDestination::build()
         // A strip that reaches past the end of a damaged file would take the appended bytes.
         if (fault.isEmpty() && samePixels(source.data(), patched)) {
             m_output = std::move(patched);
-            return true;
+            return Attempt::Written;
         }
-        // The rebuild below may still manage, and is checked the same way.
+        // The ways below may still manage, and are checked the same way.
     }
-    if (m_type == QLatin1String(filetypes::Tiff) && plan.onlyValueEdits() && !xmpChanges) {
+    if (plan.onlyValueEdits() && !xmpChanges) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);
         if (patchValuesInPlace(block, plan)) {
@@ -280,48 +314,58 @@ bool ImageDestination::build()
                 fault = checkCopy(source.data(), patched, check);
             if (!fault.isEmpty()) {
                 m_error = fault;
-                return false;
+                return Attempt::Failed;
             }
             m_output = std::move(patched);
-            return true;
+            return Attempt::Written;
         }
     }
+    return Attempt::NotApplicable;
+}
 
+// A PNG's eXIf and text chunks and a WebP's EXIF and XMP chunks are edited where they are.
+ImageDestination::Attempt ImageDestination::editChunks(const ImageSource &source, const OverlayPlan &plan,
+                                                       const ExifEdits *entries, const CopyCheck &check)
+{
+    QByteArray patched;
     if (m_type == QLatin1String(filetypes::Png)) {
-        QByteArray patched;
         switch (editPngChunks(source, plan, entries, &patched, &m_error)) {
         case PngEditOutcome::Failed:
-            return false;
+            return Attempt::Failed;
         case PngEditOutcome::Done:
-            if (const QString fault = checkCopy(source.data(), patched, check); !fault.isEmpty()) {
-                m_error = fault;
-                return false;
-            }
-            m_output = std::move(patched);
-            return true;
+            return keepChecked(source, patched, check) ? Attempt::Written : Attempt::Failed;
         case PngEditOutcome::NotApplicable:
             break;
         }
     }
-
     if (m_type == QLatin1String(filetypes::WebP)) {
-        QByteArray patched;
         switch (editWebpChunks(source.data(), plan, entries, &patched, &m_error)) {
         case WebpEditOutcome::Failed:
             m_refused = entries != nullptr;
-            return false;
+            return Attempt::Failed;
         case WebpEditOutcome::Done:
-            if (const QString fault = checkCopy(source.data(), patched, check); !fault.isEmpty()) {
-                m_error = fault;
-                return false;
-            }
-            m_output = std::move(patched);
-            return true;
+            return keepChecked(source, patched, check) ? Attempt::Written : Attempt::Failed;
         case WebpEditOutcome::NotApplicable:
             break;
         }
     }
+    return Attempt::NotApplicable;
+}
 
+bool ImageDestination::keepChecked(const ImageSource &source, QByteArray &copy, const CopyCheck &check)
+{
+    if (const QString fault = checkCopy(source.data(), copy, check); !fault.isEmpty()) {
+        m_error = fault;
+        return false;
+    }
+    m_output = std::move(copy);
+    return true;
+}
+
+// Exiv2 re-serialises the metadata: the checked fallback when no edit in place applies.
+bool ImageDestination::rebuild(const ImageSource &source, const QVariantMap &overlay, const OverlayPlan &plan,
+                               CopyCheck check)
+{
     QString error;
     QByteArray out;
     if (!source.exiv().readDataLoss().isEmpty()) {

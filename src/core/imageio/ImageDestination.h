@@ -15,6 +15,10 @@
 
 namespace imageio {
 
+struct CopyCheck;
+struct ExifEdits;
+struct OverlayPlan;
+
 // Collects images taken from sources, with properties to lay over their own, and
 // on finalize writes the container into the caller's buffer. Image data is copied
 // as it is stored: metadata edits never re-encode pixels.
@@ -47,7 +51,21 @@ private:
         int index;
         QVariantMap properties;
     };
+    // How one way of writing the copy went: the copy is written, it failed (m_error
+    // says why), or this way does not apply and the next one is tried.
+    enum class Attempt { Written, Failed, NotApplicable };
+
     bool build();
+    const ImageSource *commonSource();
+    bool copyUnwritable(const ImageSource &source);
+    QVariantMap combinedOverlay() const;
+    bool writeJpeg(const ImageSource &source, const QVariantMap &overlay);
+    Attempt patchTiff(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *entries,
+                      bool xmpChanges, const CopyCheck &check);
+    Attempt editChunks(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *entries,
+                       const CopyCheck &check);
+    bool rebuild(const ImageSource &source, const QVariantMap &overlay, const OverlayPlan &plan, CopyCheck check);
+    bool keepChecked(const ImageSource &source, QByteArray &copy, const CopyCheck &check);
 
     QByteArray *m_buffer;
     QByteArray m_output;

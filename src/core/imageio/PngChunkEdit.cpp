@@ -300,6 +300,105 @@ bool editPngIptc(QList<Chunk> &chunks, const ImageSource &source, const OverlayP
     return false;
 }
 
+// Where the walk over the chunks leaves the Exif block: whether one took the edit, and
+// a block for a new eXIf chunk.
+struct ExifBlock {
+    bool patched = false;
+    QByteArray added;
+};
+
+// Done means the chunk is settled and the walk goes on.
+PngEditOutcome editExifChunk(Chunk &c, const OverlayPlan &plan, const ExifEdits *exact, ExifBlock *exif)
+{
+    const QByteArray data = c.data;
+    const int skip = data.startsWith(QByteArray(kExifHeader, kExifHeaderSize)) ? kExifHeaderSize : 0;
+    QByteArray tiff = data.mid(skip);
+    if (!patchTiff(&tiff, plan, exact))
+        return PngEditOutcome::NotApplicable;
+    if (tiff != data.mid(skip))
+        c.setData(data.left(skip) + tiff);
+    exif->patched = true;
+    return PngEditOutcome::Done;
+}
+
+PngEditOutcome editRawExifProfile(Chunk &c, TextChunk &t, const OverlayPlan &plan, const ExifEdits *exact,
+                                  ExifBlock *exif)
+{
+    const QByteArray before = t.text;
+    QByteArray grown;
+    if (!patchRawExifProfile(&t.text, plan, exact, &grown))
+        return PngEditOutcome::NotApplicable; // not Exif: an APP1 profile holding XMP
+    exif->patched = true;
+    if (!grown.isEmpty()) {
+        // The hex layout cannot grow in place; the block moves to the standard chunk.
+        c.dropped = true;
+        exif->added = grown;
+        return PngEditOutcome::Done;
+    }
+    if (t.text != before && !writeText(c, t))
+        return PngEditOutcome::NotApplicable;
+    return PngEditOutcome::Done;
+}
+
+// An XMP packet kept as raw bytes (a "Raw profile type xmp") or as the packet itself.
+PngEditOutcome editXmpText(Chunk &c, TextChunk &t, bool rawProfile, const OverlayPlan &plan, QString *error)
+{
+    QByteArray packet = rawProfile ? rawProfileBytes(t.text) : t.text;
+    bool changed = false;
+    if (!editXmpProperties(packet, plan.xmp, &changed, error))
+        return PngEditOutcome::Failed;
+    if (!changed)
+        return PngEditOutcome::Done;
+    t.text = rawProfile ? rawProfileText("xmp", packet) : packet;
+    if (packet.trimmed().isEmpty())
+        c.dropped = true; // nothing left: the chunk goes rather than stay an empty shell
+    else if (!writeText(c, t))
+        return PngEditOutcome::NotApplicable;
+    return PngEditOutcome::Done;
+}
+
+PngEditOutcome editTextChunk(Chunk &c, const OverlayPlan &plan, const ExifEdits *exact, ExifBlock *exif,
+                             QString *error)
+{
+    TextChunk t;
+    if (!readText(c, &t))
+        return PngEditOutcome::Done;
+    const bool xmpChanges = !plan.xmp.isEmpty();
+    const QByteArray keyword = t.keyword.toLower();
+    if (keyword == "raw profile type exif" || keyword == "raw profile type app1")
+        return editRawExifProfile(c, t, plan, exact, exif);
+    if (keyword == "raw profile type iptc") {
+        c.dropped = plan.removeIptc;
+    } else if (keyword == "raw profile type xmp" && xmpChanges) {
+        return editXmpText(c, t, true, plan, error);
+    } else if (keyword == "raw profile type 8bim") {
+        // Photoshop resources would need their own editing.
+        if (plan.removeIptc || !plan.iptcChanges.isEmpty())
+            return PngEditOutcome::NotApplicable;
+    } else if (t.keyword == "XML:com.adobe.xmp" && xmpChanges) {
+        return editXmpText(c, t, false, plan, error);
+    }
+    return PngEditOutcome::Done;
+}
+
+QByteArray assemble(const QList<Chunk> &chunks, QByteArray newExif)
+{
+    QByteArray result(kSignature, kSignatureSize);
+    for (const Chunk &c : chunks) {
+        // eXIf goes before the image data, where readers look for it.
+        if (!newExif.isEmpty() && (c.type == "IDAT" || c.type == "IEND")) {
+            Chunk exif;
+            exif.type = "eXIf";
+            exif.setData(newExif);
+            result += exif.bytes();
+            newExif.clear();
+        }
+        if (!c.dropped)
+            result += c.bytes();
+    }
+    return result;
+}
+
 } // namespace
 
 PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *exact, QByteArray *out,
@@ -315,98 +414,27 @@ PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan,
         *error = Text::tr("the PNG chunks cannot be read");
         return PngEditOutcome::Failed;
     }
-    bool exifPatched = false;
-    QByteArray newExif; // a block for a new eXIf chunk
+    ExifBlock exif;
     for (Chunk &c : chunks) {
-        if (c.type == "eXIf") {
-            QByteArray data = c.data;
-            const int skip = data.startsWith(QByteArray(kExifHeader, kExifHeaderSize)) ? kExifHeaderSize : 0;
-            QByteArray tiff = data.mid(skip);
-            if (!patchTiff(&tiff, plan, exact))
-                return PngEditOutcome::NotApplicable;
-            if (tiff != data.mid(skip))
-                c.setData(data.left(skip) + tiff);
-            exifPatched = true;
-            continue;
-        }
-        if (!isTextChunk(c))
-            continue;
-        TextChunk t;
-        if (!readText(c, &t))
-            continue;
-        const QByteArray keyword = t.keyword.toLower();
-        if (keyword == "raw profile type exif" || keyword == "raw profile type app1") {
-            const QByteArray before = t.text;
-            QByteArray grown;
-            if (!patchRawExifProfile(&t.text, plan, exact, &grown))
-                return PngEditOutcome::NotApplicable; // not Exif: an APP1 profile holding XMP
-            if (!grown.isEmpty()) {
-                // The hex layout cannot grow in place; the block moves to the standard chunk.
-                c.dropped = true;
-                newExif = grown;
-                exifPatched = true;
-                continue;
-            }
-
-            if (t.text != before && !writeText(c, t))
-                return PngEditOutcome::NotApplicable;
-            exifPatched = true;
-        } else if (keyword == "raw profile type iptc") {
-            c.dropped = plan.removeIptc;
-        } else if (keyword == "raw profile type xmp" && xmpChanges) {
-            QByteArray packet = rawProfileBytes(t.text);
-            bool changed = false;
-            if (!editXmpProperties(packet, plan.xmp, &changed, error))
-                return PngEditOutcome::Failed;
-            if (!changed)
-                continue;
-            t.text = rawProfileText("xmp", packet);
-            if (packet.trimmed().isEmpty())
-                c.dropped = true;
-            else if (!writeText(c, t))
-                return PngEditOutcome::NotApplicable;
-        } else if (keyword == "raw profile type 8bim") {
-            // Photoshop resources would need their own editing.
-            if (plan.removeIptc || iptcChanges)
-                return PngEditOutcome::NotApplicable;
-        } else if (t.keyword == "XML:com.adobe.xmp" && xmpChanges) {
-            bool changed = false;
-            if (!editXmpProperties(t.text, plan.xmp, &changed, error))
-                return PngEditOutcome::Failed;
-            if (!changed)
-                continue;
-            if (t.text.trimmed().isEmpty())
-                c.dropped = true; // nothing left: the chunk goes rather than stay an empty shell
-            else if (!writeText(c, t))
-                return PngEditOutcome::NotApplicable;
-        }
+        const PngEditOutcome outcome = c.type == "eXIf" ? editExifChunk(c, plan, exact, &exif)
+            : isTextChunk(c)                           ? editTextChunk(c, plan, exact, &exif, error)
+                                                       : PngEditOutcome::Done;
+        if (outcome != PngEditOutcome::Done)
+            return outcome;
     }
-    if (!exifPatched && (!plan.dates.isEmpty() || (exact && !exact->changes.isEmpty()))) {
+    if (!exif.patched && (!plan.dates.isEmpty() || (exact && !exact->changes.isEmpty()))) {
         // New values need a block to go into: an empty one takes them.
-        newExif = QByteArray("MM\0*\0\0\0\x08\0\0\0\0\0\0", 14);
-        if (!patchTiff(&newExif, plan, exact))
+        exif.added = QByteArray("MM\0*\0\0\0\x08\0\0\0\0\0\0", 14);
+        if (!patchTiff(&exif.added, plan, exact))
             return PngEditOutcome::NotApplicable;
-    } else if (!exifPatched && !exact && (plan.orientation || plan.pixelWidth || plan.pixelHeight)) {
+    } else if (!exif.patched && !exact && (plan.orientation || plan.pixelWidth || plan.pixelHeight)) {
         return PngEditOutcome::NotApplicable;
     }
 
     if (iptcChanges && !plan.removeIptc && !editPngIptc(chunks, source, plan, error))
         return PngEditOutcome::Failed;
 
-    QByteArray result(kSignature, kSignatureSize);
-    for (const Chunk &c : std::as_const(chunks)) {
-        // eXIf goes before the image data, where readers look for it.
-        if (!newExif.isEmpty() && (c.type == "IDAT" || c.type == "IEND")) {
-            Chunk exif;
-            exif.type = "eXIf";
-            exif.setData(newExif);
-            result += exif.bytes();
-            newExif.clear();
-        }
-        if (!c.dropped)
-            result += c.bytes();
-    }
-    *out = std::move(result);
+    *out = assemble(chunks, exif.added);
     return PngEditOutcome::Done;
 }
 

@@ -102,7 +102,7 @@ enum class Shape { Fine, Damaged, TooDeep, TooMany, NulInText };
 Shape xmlShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
 {
     // A NUL character, raw or as a character reference, would reach libplist's keys (see
-    // binaryShape).
+    // BinaryTable::textShape).
     static const QRegularExpression nul(QStringLiteral("&#(0+|[xX]0+);"));
     if (bytes.contains('\0') || QString::fromLatin1(bytes).contains(nul))
         return Shape::NulInText;
@@ -151,29 +151,54 @@ quint64 bigEndian(const uchar *p, int size)
     return v;
 }
 
-// A binary property list, walked over the object table without recursion. Each
-// object's depth and the values it expands to are remembered, so a shared object is
-// walked once but counted as often as libplist would copy it.
-Shape binaryShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
-{
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
-    const quint64 size = quint64(bytes.size());
-    if (size < 8 + 32)
-        return Shape::Damaged;
-    const uchar *trailer = data + size - 32;
-    const int offsetSize = trailer[6];
-    const int refSize = trailer[7];
-    const quint64 count = bigEndian(trailer + 8, 8);
-    const quint64 top = bigEndian(trailer + 16, 8);
-    const quint64 tableAt = bigEndian(trailer + 24, 8);
-    if (offsetSize < 1 || offsetSize > 8 || refSize < 1 || refSize > 8 || count == 0 || top >= count
-        || tableAt >= size || count > (size - tableAt) / quint64(offsetSize))
-        return Shape::Damaged;
+// The object table of a binary property list, as its trailer describes it.
+struct BinaryTable {
+    const uchar *data = nullptr;
+    quint64 size = 0;
+    int offsetSize = 0;
+    int refSize = 0;
+    quint64 count = 0;
+    quint64 top = 0;
+    quint64 tableAt = 0;
 
-    auto offsetOf = [&](quint64 index) { return bigEndian(data + tableAt + index * quint64(offsetSize), offsetSize); };
+    // False when the trailer cannot describe a table inside the file.
+    bool read(const QByteArray &bytes)
+    {
+        data = reinterpret_cast<const uchar *>(bytes.constData());
+        size = quint64(bytes.size());
+        if (size < 8 + 32)
+            return false;
+        const uchar *trailer = data + size - 32;
+        offsetSize = trailer[6];
+        refSize = trailer[7];
+        count = bigEndian(trailer + 8, 8);
+        top = bigEndian(trailer + 16, 8);
+        tableAt = bigEndian(trailer + 24, 8);
+        return offsetSize >= 1 && offsetSize <= 8 && refSize >= 1 && refSize <= 8 && count != 0 && top < count
+            && tableAt < size && count <= (size - tableAt) / quint64(offsetSize);
+    }
+
+    quint64 offsetOf(quint64 index) const
+    {
+        return bigEndian(data + tableAt + index * quint64(offsetSize), offsetSize);
+    }
+
+    // libplist aborts on a dictionary key holding a NUL character, and no text of photo
+    // metadata holds one: such a list is refused before libplist reads it.
+    Shape textShape(quint64 at, quint64 length, int unit) const
+    {
+        if (length > size || at + length * quint64(unit) > size)
+            return Shape::Damaged;
+        for (quint64 i = 0; i < length; ++i)
+            if (bigEndian(data + at + i * quint64(unit), unit) == 0)
+                return Shape::NulInText;
+        return Shape::Fine;
+    }
+
     // Children of a container object as indices; *keys says how many of them are a
     // dictionary's keys, which are no values.
-    auto children = [&](quint64 index, std::vector<quint64> &out, qint64 *keys) {
+    Shape children(quint64 index, std::vector<quint64> &out, qint64 *keys) const
+    {
         out.clear();
         *keys = 0;
         const quint64 at = offsetOf(index);
@@ -195,17 +220,8 @@ Shape binaryShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
             n = bigEndian(data + refsAt + 1, width);
             refsAt += 1 + quint64(width);
         }
-        if (text) {
-            // libplist aborts on a dictionary key holding a NUL character, and no text of
-            // photo metadata holds one: such a list is refused before libplist reads it.
-            const int unit = kind == 0x5 ? 1 : 2;
-            if (n > size || refsAt + n * quint64(unit) > size)
-                return Shape::Damaged;
-            for (quint64 i = 0; i < n; ++i)
-                if (bigEndian(data + refsAt + i * quint64(unit), unit) == 0)
-                    return Shape::NulInText;
-            return Shape::Fine;
-        }
+        if (text)
+            return textShape(refsAt, n, kind == 0x5 ? 1 : 2);
         const quint64 refs = kind == 0xD ? n * 2 : n;
         if (n > size || refsAt + refs * quint64(refSize) > size)
             return Shape::Damaged;
@@ -218,12 +234,22 @@ Shape binaryShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
             out.push_back(child);
         }
         return Shape::Fine;
-    };
+    }
+};
+
+// A binary property list, walked over the object table without recursion. Each
+// object's depth and the values it expands to are remembered, so a shared object is
+// walked once but counted as often as libplist would copy it.
+Shape binaryShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
+{
+    BinaryTable table;
+    if (!table.read(bytes))
+        return Shape::Damaged;
 
     // depth[i]: 0 unknown, -1 being walked, else the object's depth; items[i]: the values
     // it expands to, itself included.
-    std::vector<int> depth(size_t(count), 0);
-    std::vector<qint64> items(size_t(count), 0);
+    std::vector<int> depth(size_t(table.count), 0);
+    std::vector<qint64> items(size_t(table.count), 0);
     struct Frame {
         quint64 index;
         std::vector<quint64> kids;
@@ -233,11 +259,11 @@ Shape binaryShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
     };
     std::vector<Frame> stack;
     qint64 keys = 0;
-    stack.push_back({top, {}});
-    if (const Shape shape = children(top, stack.back().kids, &keys); shape != Shape::Fine)
+    stack.push_back({table.top, {}});
+    if (const Shape shape = table.children(table.top, stack.back().kids, &keys); shape != Shape::Fine)
         return shape;
     stack.back().items -= keys;
-    depth[size_t(top)] = -1;
+    depth[size_t(table.top)] = -1;
     while (!stack.empty()) {
         Frame &frame = stack.back();
         if (frame.items > itemLimit)
@@ -266,13 +292,13 @@ Shape binaryShape(const QByteArray &bytes, int depthLimit, qint64 itemLimit)
         if (int(stack.size()) >= depthLimit + 1)
             return Shape::TooDeep;
         Frame next{child, {}};
-        if (const Shape shape = children(child, next.kids, &keys); shape != Shape::Fine)
+        if (const Shape shape = table.children(child, next.kids, &keys); shape != Shape::Fine)
             return shape;
         next.items -= keys;
         depth[size_t(child)] = -1;
         stack.push_back(std::move(next));
     }
-    return depth[size_t(top)] <= depthLimit + 1 ? Shape::Fine : Shape::TooDeep; // leaves count as one level
+    return depth[size_t(table.top)] <= depthLimit + 1 ? Shape::Fine : Shape::TooDeep; // leaves count as one level
 }
 
 QString textOf(plist_t node)
@@ -282,51 +308,61 @@ QString textOf(plist_t node)
     return text ? QString::fromUtf8(text, qsizetype(length)) : QString();
 }
 
+bool valueFor(plist_t node, QVariant *out, QString *error);
+
+bool dictValue(plist_t node, QVariant *out, QString *error)
+{
+    QVariantMap map;
+    plist_dict_iter iter = nullptr;
+    plist_dict_new_iter(node, &iter);
+    bool ok = true;
+    while (ok) {
+        char *key = nullptr;
+        plist_t item = nullptr;
+        plist_dict_next_item(node, iter, &key, &item);
+        if (!item) {
+            free(key);
+            break;
+        }
+        QVariant value;
+        ok = valueFor(item, &value, error);
+        map.insert(QString::fromUtf8(key), value);
+        free(key);
+    }
+    free(iter);
+    *out = map;
+    return ok;
+}
+
+bool arrayValue(plist_t node, QVariant *out, QString *error)
+{
+    // By index, libplist walks the array from its start for every item.
+    QVariantList list;
+    list.reserve(qsizetype(plist_array_get_size(node)));
+    plist_array_iter iter = nullptr;
+    plist_array_new_iter(node, &iter);
+    bool ok = true;
+    while (ok) {
+        plist_t item = nullptr;
+        plist_array_next_item(node, iter, &item);
+        if (!item)
+            break;
+        QVariant value;
+        ok = valueFor(item, &value, error);
+        list.append(value);
+    }
+    free(iter);
+    *out = list;
+    return ok;
+}
+
 bool valueFor(plist_t node, QVariant *out, QString *error)
 {
     switch (plist_get_node_type(node)) {
-    case PLIST_DICT: {
-        QVariantMap map;
-        plist_dict_iter iter = nullptr;
-        plist_dict_new_iter(node, &iter);
-        bool ok = true;
-        while (ok) {
-            char *key = nullptr;
-            plist_t item = nullptr;
-            plist_dict_next_item(node, iter, &key, &item);
-            if (!item) {
-                free(key);
-                break;
-            }
-            QVariant value;
-            ok = valueFor(item, &value, error);
-            map.insert(QString::fromUtf8(key), value);
-            free(key);
-        }
-        free(iter);
-        *out = map;
-        return ok;
-    }
-    case PLIST_ARRAY: {
-        // By index, libplist walks the array from its start for every item.
-        QVariantList list;
-        list.reserve(qsizetype(plist_array_get_size(node)));
-        plist_array_iter iter = nullptr;
-        plist_array_new_iter(node, &iter);
-        bool ok = true;
-        while (ok) {
-            plist_t item = nullptr;
-            plist_array_next_item(node, iter, &item);
-            if (!item)
-                break;
-            QVariant value;
-            ok = valueFor(item, &value, error);
-            list.append(value);
-        }
-        free(iter);
-        *out = list;
-        return ok;
-    }
+    case PLIST_DICT:
+        return dictValue(node, out, error);
+    case PLIST_ARRAY:
+        return arrayValue(node, out, error);
     case PLIST_STRING:
         *out = textOf(node);
         return true;

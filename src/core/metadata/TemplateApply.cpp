@@ -103,70 +103,78 @@ void insertInGroup(QVariantMap &overlay, const char *group, const char *key, con
     overlay.insert(QLatin1String(group), map);
 }
 
-} // namespace
-
-std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywords, const QTimeZone &zone,
-                         QString *error)
-{
-    QString reason;
-    auto refuse = [&](const QString &message) {
-        if (error)
-            *error = message;
-        return std::nullopt;
-    };
-
+// The GPS fields as typed: each one empty or valid on its own.
+struct GpsFields {
     Number latitude, longitude, altitude;
     QDate date;
     QTime time;
-    if (!number(f.gpsLatitude, Text::tr("latitude"), &latitude, &reason)
-        || !number(f.gpsLongitude, Text::tr("longitude"), &longitude, &reason)
-        || !number(f.gpsAltitude, Text::tr("altitude"), &altitude, &reason)
-        || !gpsDate(f.gpsDate, &date, &reason) || !gpsTime(f.gpsTime, &time, &reason))
-        return refuse(reason);
-    if (source == Source::GpsWindow && !(latitude.given && longitude.given && altitude.given))
-        return refuse(Text::tr("GPS: latitude, longitude and altitude are all needed"));
-    if (source == Source::Sheet && latitude.given != longitude.given)
-        return refuse(Text::tr("GPS: give both latitude and longitude, or neither to keep the photos' position"));
+};
 
-    MetadataEdit edit;
-    edit.zone = zone;
-    edit.artist = given(f.artist);
-    edit.description = given(f.imageDescription);
-    edit.copyright = given(f.copyright);
-    edit.make = given(f.cameraMake);
-    edit.model = given(f.cameraModel);
-    edit.comment = given(f.comments);
+bool readGps(const EditSheetFields &f, Source source, GpsFields *gps, QString *error)
+{
+    if (!number(f.gpsLatitude, Text::tr("latitude"), &gps->latitude, error)
+        || !number(f.gpsLongitude, Text::tr("longitude"), &gps->longitude, error)
+        || !number(f.gpsAltitude, Text::tr("altitude"), &gps->altitude, error)
+        || !gpsDate(f.gpsDate, &gps->date, error) || !gpsTime(f.gpsTime, &gps->time, error))
+        return false;
+    if (source == Source::GpsWindow && !(gps->latitude.given && gps->longitude.given && gps->altitude.given)) {
+        *error = Text::tr("GPS: latitude, longitude and altitude are all needed");
+        return false;
+    }
+    if (source == Source::Sheet && gps->latitude.given != gps->longitude.given) {
+        *error = Text::tr("GPS: give both latitude and longitude, or neither to keep the photos' position");
+        return false;
+    }
+    return true;
+}
+
+// The typed texts, the camera date and the keywords; the edit's own validate() checks
+// their ranges afterwards.
+bool fillTexts(const EditSheetFields &f, Source source, const QTimeZone &zone, MetadataEdit *edit, QString *error)
+{
+    edit->artist = given(f.artist);
+    edit->description = given(f.imageDescription);
+    edit->copyright = given(f.copyright);
+    edit->make = given(f.cameraMake);
+    edit->model = given(f.cameraModel);
+    edit->comment = given(f.comments);
     if (!f.cameraDate.trimmed().isEmpty()) {
         const QDateTime cameraDate = datetext::parseTwoFormats(f.cameraDate.trimmed(), zone);
-        if (!cameraDate.isValid())
-            return refuse(Text::tr("camera date: \"%1\" is not a date like 2024:07:01 14:30:00").arg(f.cameraDate));
+        if (!cameraDate.isValid()) {
+            *error = Text::tr("camera date: \"%1\" is not a date like 2024:07:01 14:30:00").arg(f.cameraDate);
+            return false;
+        }
         // A template has only ever carried the digitized date.
         if (source != Source::Template)
-            edit.captureDate = cameraDate;
-        edit.digitizedDate = cameraDate;
+            edit->captureDate = cameraDate;
+        edit->digitizedDate = cameraDate;
     }
     const QStringList words = keywordList(f.keywords);
     if (!words.isEmpty())
-        edit.keywords = words;
+        edit->keywords = words;
+    return true;
+}
 
-    // Only a whole position is written: one coordinate alone would pair with the other
-    // coordinate of another fix, a place the photo was never taken.
-    const bool wholePoint = latitude.given && longitude.given;
-    if (wholePoint) {
-        MetadataEdit::GpsPoint point;
-        point.latitude = latitude.value;
-        point.longitude = longitude.value;
-        if (altitude.given)
-            point.altitude = altitude.value;
-        // GPS stamps are UTC by definition: the typed texts are written as they are.
-        if (date.isValid() && time.isValid())
-            point.time = QDateTime(date, time, QTimeZone::utc());
-        edit.gps = point;
-    }
-    reason = edit.validate();
-    if (!reason.isEmpty())
-        return refuse(reason);
+// Only a whole position is written: one coordinate alone would pair with the other
+// coordinate of another fix, a place the photo was never taken.
+void fillPosition(const GpsFields &gps, MetadataEdit *edit)
+{
+    if (!gps.latitude.given || !gps.longitude.given)
+        return;
+    MetadataEdit::GpsPoint point;
+    point.latitude = gps.latitude.value;
+    point.longitude = gps.longitude.value;
+    if (gps.altitude.given)
+        point.altitude = gps.altitude.value;
+    // GPS stamps are UTC by definition: the typed texts are written as they are.
+    if (gps.date.isValid() && gps.time.isValid())
+        point.time = QDateTime(gps.date, gps.time, QTimeZone::utc());
+    edit->gps = point;
+}
 
+// The edit's overlay with what the sheet has always written beside it.
+Plan planOf(const MetadataEdit &edit, const GpsFields &gps, bool withKeywords, const QTimeZone &zone)
+{
     Plan result;
     result.overlay = edit.overlay();
     // Camera copies have always kept their IPTC data.
@@ -180,15 +188,35 @@ std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywo
 
     const char *gpsGroup = keys::GpsGroup;
     // A date or a time alone is still stamped, where the GPS block is written at all.
-    if (result.overlay.contains(QLatin1String(gpsGroup)) && date.isValid() != time.isValid()) {
-        if (date.isValid())
-            insertInGroup(result.overlay, gpsGroup, keys::GpsDateStamp, date.toString(QStringLiteral("yyyy:MM:dd")));
+    if (result.overlay.contains(QLatin1String(gpsGroup)) && gps.date.isValid() != gps.time.isValid()) {
+        if (gps.date.isValid())
+            insertInGroup(result.overlay, gpsGroup, keys::GpsDateStamp, gps.date.toString(QStringLiteral("yyyy:MM:dd")));
         else
-            insertInGroup(result.overlay, gpsGroup, keys::GpsTimeStamp, time.toString(QStringLiteral("HH:mm:ss")));
+            insertInGroup(result.overlay, gpsGroup, keys::GpsTimeStamp, gps.time.toString(QStringLiteral("HH:mm:ss")));
     }
-    if (date.isValid() && time.isValid())
-        result.fileDate = QDateTime(date, time, zone);
+    if (gps.date.isValid() && gps.time.isValid())
+        result.fileDate = QDateTime(gps.date, gps.time, zone);
     return result;
+}
+
+} // namespace
+
+std::optional<Plan> plan(const EditSheetFields &f, Source source, bool withKeywords, const QTimeZone &zone,
+                         QString *error)
+{
+    QString reason;
+    GpsFields gps;
+    MetadataEdit edit;
+    edit.zone = zone;
+    if (readGps(f, source, &gps, &reason) && fillTexts(f, source, zone, &edit, &reason)) {
+        fillPosition(gps, &edit);
+        reason = edit.validate();
+        if (reason.isEmpty())
+            return planOf(edit, gps, withKeywords, zone);
+    }
+    if (error)
+        *error = reason;
+    return std::nullopt;
 }
 
 JobReport write(const EditTarget &target, const Plan &plan, const QString &prefix, const JobContext &context)

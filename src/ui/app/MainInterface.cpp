@@ -145,13 +145,32 @@ void MainInterface::buildListView()
     auto *layout = new QVBoxLayout(localphotoView);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    buildListTop();
+    buildResultTable();
+    buildBottomBar();
+    layout->addWidget(secondMainView);
+    layout->addWidget(localPhotoViewImageView);
+    layout->addWidget(theTableview, 1);
+    layout->addWidget(failureslab);
+    layout->addWidget(bottomBar);
+}
 
+// Above the list, in one place: the drop area for more photos, or a job's progress.
+void MainInterface::buildListTop()
+{
     secondMainView = new QWidget(localphotoView);
     secondMainView->setObjectName(QStringLiteral("secondMainView"));
     secondMainView->setFixedHeight(104);
     auto *stack = new QStackedLayout(secondMainView);
     stack->setStackingMode(QStackedLayout::StackAll);
+    buildMoreDropView();
+    buildProgressView();
+    stack->addWidget(secondDragView);
+    stack->addWidget(secondScanView);
+}
 
+void MainInterface::buildMoreDropView()
+{
     secondDragView = new QWidget(secondMainView);
     secondDragView->setObjectName(QStringLiteral("secondDragView"));
     auto *dragLayout = new QVBoxLayout(secondDragView);
@@ -161,7 +180,10 @@ void MainInterface::buildListView()
     secondDragImageView->setTipText(tr("Drop more photos or a folder"),
                                     tr("A drop starts a new list · click to choose photos"));
     dragLayout->addWidget(secondDragImageView);
+}
 
+void MainInterface::buildProgressView()
+{
     secondScanView = new QWidget(secondMainView);
     secondScanView->setObjectName(QStringLiteral("secondScanView"));
     auto *scanLayout = new QHBoxLayout(secondScanView);
@@ -199,9 +221,10 @@ void MainInterface::buildListView()
     scanLayout->addWidget(theFlashView);
     scanLayout->addLayout(scanText, 1);
     scanLayout->addWidget(stopCompressBtn, 0, Qt::AlignVCenter);
-    stack->addWidget(secondDragView);
-    stack->addWidget(secondScanView);
+}
 
+void MainInterface::buildResultTable()
+{
     resultHeader = new ResultHeaderView(localphotoView);
     localPhotoViewImageView = resultHeader;
     localPhotoViewImageView->setObjectName(QStringLiteral("localPhotoViewImageView"));
@@ -233,7 +256,10 @@ void MainInterface::buildListView()
     failureslab->setTextFormat(Qt::RichText);
     failureslab->setContentsMargins(16, 4, 16, 4);
     failureslab->hide();
+}
 
+void MainInterface::buildBottomBar()
+{
     auto *bottom = new ImageStrip(QStringLiteral("bottomwindow.png"), localphotoView);
     bottomBar = bottom;
     bottomBar->setObjectName(QStringLiteral("bottomBar"));
@@ -275,12 +301,6 @@ void MainInterface::buildListView()
     bottomLayout->addWidget(importAndExportBtn);
     bottomLayout->addWidget(resizePhotosBtn);
     bottomLayout->addWidget(editMetadataBtn);
-
-    layout->addWidget(secondMainView);
-    layout->addWidget(localPhotoViewImageView);
-    layout->addWidget(theTableview, 1);
-    layout->addWidget(failureslab);
-    layout->addWidget(bottomBar);
 }
 
 void MainInterface::buildMenus()

@@ -100,5 +100,10 @@ private:
     void buildHeader();
     void buildStartView();
     void buildListView();
+    void buildListTop();
+    void buildMoreDropView();
+    void buildProgressView();
+    void buildResultTable();
+    void buildBottomBar();
     void buildMenus();
 };

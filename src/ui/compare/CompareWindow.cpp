@@ -8,13 +8,12 @@
 
 #include <QButtonGroup>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 #include <cmath>
 
@@ -38,11 +37,11 @@ QString dimensions(const QImage &image)
 
 CompareWindow::CompareWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
+    // One pair at a time; a second thread would only compete with the next job.
+    , m_pool(QStringLiteral("Compare"), 1)
 {
     setObjectName(QStringLiteral("compareWindow"));
     setWindowTitle(tr("Compare"));
-    // One pair at a time; a second thread would only compete with the next job.
-    m_pool.setMaxThreadCount(1);
 
     originalLabel = new QLabel(this);
     originalLabel->setObjectName(QStringLiteral("compareOriginalLabel"));
@@ -98,33 +97,34 @@ CompareWindow::CompareWindow(QWidget *parent)
     resize(960, 640);
 }
 
-CompareWindow::~CompareWindow()
-{
-    // A comparison still running finishes into nothing before the window goes.
-    ++m_generation;
-    m_pool.waitForDone();
-}
+CompareWindow::~CompareWindow() = default;
 
 void CompareWindow::compare(const QString &originalPath, const QString &resultPath)
 {
-    const quint64 generation = ++m_generation;
+    // The pair asked for before is stale: its answer, queued or still being worked out,
+    // sees its run cancelled and is dropped.
+    m_pool.cancel();
+    m_pool.dropQueued();
     m_working = true;
     setWindowTitle(tr("Compare %1").arg(QFileInfo(originalPath).fileName()));
     originalLabel->setText(tr("Original: reading…"));
     resultLabel->clear();
     ssimLabel->setText(tr("SSIM: computing…"));
     view->setImages(QImage(), QImage());
-    auto *watcher = new QFutureWatcher<compress::PhotoComparison>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
-        watcher->deleteLater();
-        if (generation != m_generation)
+    m_pool.run([this, originalPath, resultPath](const jobs::CancelToken &run) {
+        if (run.cancelled())
             return;
-        m_working = false;
-        showComparison(watcher->result());
+        compress::PhotoComparison comparison = compress::comparePhotos(originalPath, resultPath);
+        QMetaObject::invokeMethod(
+            this,
+            [this, run, comparison = std::move(comparison)] {
+                if (run.cancelled())
+                    return;
+                m_working = false;
+                showComparison(comparison);
+            },
+            Qt::QueuedConnection);
     });
-    watcher->setFuture(QtConcurrent::run(&m_pool, [originalPath, resultPath] {
-        return compress::comparePhotos(originalPath, resultPath);
-    }));
 }
 
 void CompareWindow::showComparison(const compress::PhotoComparison &comparison)

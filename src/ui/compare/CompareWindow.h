@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QThreadPool>
+#include "jobs/WorkerPool.h"
+
 #include <QWidget>
 
 class ComparisonView;
@@ -51,8 +52,9 @@ private:
     void showComparison(const compress::PhotoComparison &comparison);
     void zoomShown(double zoom);
 
-    QThreadPool m_pool;
     QButtonGroup *m_zoomButtons = nullptr;
-    quint64 m_generation = 0;
     bool m_working = false;
+    // Last, so it is destroyed first: a comparison still running finishes into nothing
+    // while the window is still whole.
+    jobs::WorkerPool m_pool;
 };

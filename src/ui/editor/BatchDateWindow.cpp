@@ -32,9 +32,18 @@ BatchDateWindow::BatchDateWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("batchDateWindow"));
     setWindowTitle(tr("Change Capture Dates"));
-    const QString exifForm = QStringLiteral("yyyy:MM:dd HH:mm:ss");
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildReferenceGroup());
+    layout->addWidget(buildAbsoluteGroup());
+    layout->addWidget(buildOffsetGroup());
+    layout->addLayout(buildBottomRow());
+    setMinimumWidth(560);
+}
 
-    // 1. Reference photo.
+// The reference photo: the dates it shows and the ones it should show give the shift.
+QGroupBox *BatchDateWindow::buildReferenceGroup()
+{
+    const QString exifForm = QStringLiteral("yyyy:MM:dd HH:mm:ss");
     auto *reference = new QGroupBox(tr("Shift by a reference photo"), this);
     dateChoosePhotoBtn = new QPushButton(tr("Choose Photo…"), reference);
     dateChoosePhotoBtn->setObjectName(QStringLiteral("dateChoosePhotoBtn"));
@@ -70,15 +79,21 @@ BatchDateWindow::BatchDateWindow(QWidget *parent)
     auto *referenceRow = new QHBoxLayout(reference);
     referenceRow->addLayout(picture);
     referenceRow->addLayout(dates, 1);
+    return reference;
+}
 
-    // 2. Absolute date.
+QGroupBox *BatchDateWindow::buildAbsoluteGroup()
+{
     auto *absolute = new QGroupBox(tr("Or set one date for all"), this);
     absoluteGroup = absolute;
     batchSetDatelab = field(absolute, "batchSetDatelab");
     auto *absoluteRow = new QFormLayout(absolute);
     absoluteRow->addRow(tr("Date:"), batchSetDatelab);
+    return absolute;
+}
 
-    // 3. Offset.
+QGroupBox *BatchDateWindow::buildOffsetGroup()
+{
     auto *offset = new QGroupBox(tr("Or move every date by"), this);
     offsetGroup = offset;
     auto *digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), this);
@@ -118,7 +133,11 @@ BatchDateWindow::BatchDateWindow(QWidget *parent)
     auto *offsetColumn = new QVBoxLayout(offset);
     offsetColumn->addLayout(units);
     offsetColumn->addLayout(direction);
+    return offset;
+}
 
+QHBoxLayout *BatchDateWindow::buildBottomRow()
+{
     selectionLabel = new QLabel(this);
     selectionLabel->setObjectName(QStringLiteral("selectionLabel"));
     palette::setTextColour(selectionLabel, palette::secondaryText);
@@ -131,13 +150,7 @@ BatchDateWindow::BatchDateWindow(QWidget *parent)
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(selectionLabel, 1);
     bottom->addWidget(buttons);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(reference);
-    layout->addWidget(absolute);
-    layout->addWidget(offset);
-    layout->addLayout(bottom);
-    setMinimumWidth(560);
+    return bottom;
 }
 
 QList<QLineEdit *> BatchDateWindow::offsetFields() const

@@ -4,6 +4,8 @@
 #include <QDialog>
 
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -50,4 +52,10 @@ public:
     QList<QLineEdit *> offsetFields() const;
     // Whether the reference image view holds a picture.
     bool hasReferenceImage() const;
+
+private:
+    QGroupBox *buildReferenceGroup();
+    QGroupBox *buildAbsoluteGroup();
+    QGroupBox *buildOffsetGroup();
+    QHBoxLayout *buildBottomRow();
 };

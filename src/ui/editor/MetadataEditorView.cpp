@@ -73,7 +73,23 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("metadataEditorView"));
+    QHBoxLayout *bar = buildToolBar();
+    QHBoxLayout *middle = buildBrowsers(model);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 4);
+    layout->setSpacing(4);
+    layout->addLayout(bar);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buildStatusLine());
+    buildRemoveMenu();
+    buildEditMenu();
+}
 
+// The source and import buttons on the left, the command buttons on the right. The
+// library scan's Stop button sits in the status line but is made here, so the Tab order
+// stays as it has always been.
+QHBoxLayout *MetadataEditorView::buildToolBar()
+{
     localphotoBtn = new CommandButton(this);
     localphotoBtn->setObjectName(QStringLiteral("localphotoBtn"));
     localphotoBtn->setImage(QStringLiteral("localphotodown.png"));
@@ -105,6 +121,24 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     starteditBtn->setFixedSize(artwork::size(QStringLiteral("editnom.png")).boundedTo(QSize(32, 32)));
     starteditBtn->setToolTip(tr("Edit artist, description, keywords, camera and GPS of the selected photos"));
 
+    buildSourceSwitch();
+
+    auto *bar = new QHBoxLayout;
+    bar->setSpacing(6);
+    bar->addWidget(sourceSwitch);
+    bar->addWidget(localphotoBtn);
+    bar->addWidget(cameraphotoBtn);
+    bar->addWidget(importButton);
+    bar->addWidget(clearButton);
+    bar->addStretch(1);
+    bar->addWidget(removeMetadataBtn);
+    bar->addWidget(editMetaDataLocalBtn);
+    bar->addWidget(starteditBtn);
+    return bar;
+}
+
+void MetadataEditorView::buildSourceSwitch()
+{
     sourceSwitch = new QWidget(this);
     sourceSwitch->setObjectName(QStringLiteral("sourceSwitch"));
     computerSourceBtn = sourceButton(sourceSwitch, "computerSourceBtn", tr("This Computer"));
@@ -119,19 +153,10 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     segments->addWidget(computerSourceBtn);
     segments->addWidget(cameraSourceBtn);
     sourceSwitch->hide();
+}
 
-    auto *bar = new QHBoxLayout;
-    bar->setSpacing(6);
-    bar->addWidget(sourceSwitch);
-    bar->addWidget(localphotoBtn);
-    bar->addWidget(cameraphotoBtn);
-    bar->addWidget(importButton);
-    bar->addWidget(clearButton);
-    bar->addStretch(1);
-    bar->addWidget(removeMetadataBtn);
-    bar->addWidget(editMetaDataLocalBtn);
-    bar->addWidget(starteditBtn);
-
+QHBoxLayout *MetadataEditorView::buildBrowsers(EditorPhotoModel *model)
+{
     localImageBrowserView = new BrowserWithTip(this);
     localImageBrowserView->setModel(model);
     clearAndImportAction = new QAction(tr("Clear and Import Photos…"), localImageBrowserView);
@@ -149,7 +174,11 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     middle->setSpacing(6);
     middle->addWidget(m_browsers, 1);
     middle->addWidget(infoPanel);
+    return middle;
+}
 
+QHBoxLayout *MetadataEditorView::buildStatusLine()
+{
     statusLabel = new QLabel(this);
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
     palette::setTextColour(statusLabel, palette::secondaryText);
@@ -163,11 +192,6 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     statusLabel->setMinimumWidth(0);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 4);
-    layout->setSpacing(4);
-    layout->addLayout(bar);
-    layout->addLayout(middle, 1);
     copyProgress = new QProgressBar(this);
     copyProgress->setObjectName(QStringLiteral("copyProgress"));
     copyProgress->setMaximumWidth(140);
@@ -178,8 +202,11 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     status->addWidget(statusLabel, 1);
     status->addWidget(copyProgress);
     status->addWidget(stopScanButton);
-    layout->addLayout(status);
+    return status;
+}
 
+void MetadataEditorView::buildRemoveMenu()
+{
     removeExifMenu = new QMenu(this);
     removeExifMenu->setObjectName(QStringLiteral("removeExifMenu"));
     removeExifAction = removeExifMenu->addAction(tr("Copy Without Exif"));
@@ -190,7 +217,10 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     removeIPTCAction->setObjectName(QStringLiteral("removeIPTCAction"));
     removeExifAndGPSAction = removeExifMenu->addAction(tr("Copy Without Exif and GPS"));
     removeExifAndGPSAction->setObjectName(QStringLiteral("removeExifAndGPSAction"));
+}
 
+void MetadataEditorView::buildEditMenu()
+{
     editExifMenu = new QMenu(this);
     editExifMenu->setObjectName(QStringLiteral("editExifMenu"));
     changeDateAction = editExifMenu->addAction(tr("Change Capture Date…"));
@@ -203,7 +233,7 @@ MetadataEditorView::MetadataEditorView(EditorPhotoModel *model, QWidget *parent)
     fileDateNoteLabel->setWordWrap(true);
     fileDateNoteLabel->setFixedWidth(260);
     fileDateNoteLabel->setContentsMargins(28, 0, 10, 6);
-    fileDateNoteLabel->setFont(small);
+    fileDateNoteLabel->setFont(statusLabel->font()); // the status line's smaller type
     palette::setTextColour(fileDateNoteLabel, palette::secondaryText);
     auto *note = new QWidgetAction(editExifMenu);
     note->setDefaultWidget(fileDateNoteLabel);

@@ -7,6 +7,7 @@ class EditorPhotoModel;
 class PhotoBrowserView;
 class PhotoInfoPanel;
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QListView;
 class QMenu;
@@ -66,5 +67,12 @@ public:
     static void dropDownMenu(QMenu *menu, QWidget *button);
 
 private:
+    QHBoxLayout *buildToolBar();
+    void buildSourceSwitch();
+    QHBoxLayout *buildBrowsers(EditorPhotoModel *model);
+    QHBoxLayout *buildStatusLine();
+    void buildRemoveMenu();
+    void buildEditMenu();
+
     QStackedWidget *m_browsers = nullptr;
 };

@@ -2,6 +2,7 @@
 // The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a
 // test card) and over fake devices for what the driver cannot do.
 #include "../CompressionHarness.h"
+#include "../../core/metadata/EditorTestKit.h"
 #include "CameraTestKit.h"
 
 #include "app/FileRevealer.h"
@@ -11,6 +12,8 @@
 #include "camera/CameraWindow.h"
 #include "camera/MetadataViewerWindow.h"
 #include "editor/ChangeDateWindow.h"
+#include "editor/EditViewWindow.h"
+#include "editor/GpsTemplateController.h"
 #include "widgets/PropertyTreeModel.h"
 #include "editor/EditorController.h"
 #include "editor/MetadataEditorView.h"
@@ -391,6 +394,28 @@ private Q_SLOTS:
                 QVERIFY2(!it.key().startsWith(QLatin1String("GPS:")), qPrintable(it.key()));
             QVERIFY(testsupport::exiftoolTags(m_dcim + QLatin1Char('/') + name).contains(QStringLiteral("GPS:GPSLatitude")));
         }
+
+        // The edit sheet names its copies "NewGPS_" and, as camera copies always have,
+        // leaves their IPTC keywords alone.
+        const QString card = m_dcim + QStringLiteral("/iptc_metapm.jpg");
+        const QString sheetCopy = working + QStringLiteral("/NewGPS_iptc_metapm.jpg");
+        const QByteArray cardBytes = editortest::bytesOf(card);
+        QFile::remove(working + QStringLiteral("/iptc_metapm.jpg"));
+        select(*camera, {QStringLiteral("iptc_metapm.jpg")});
+        QTest::mouseClick(view.starteditBtn, Qt::LeftButton);
+        EditViewWindow &sheet = *editor.gpsTemplates()->editViewWindow();
+        QTRY_VERIFY(sheet.isVisible());
+        sheet.artistlab->setText(QStringLiteral("Grace Hopper"));
+        sheet.keywordslab->setText(QStringLiteral("harbour"));
+        QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.last().at(1).value<JobReport>().written(), QStringList{sheetCopy});
+        const QVariantMap copyTags = testsupport::exiftoolTags(sheetCopy);
+        QCOMPARE(copyTags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Grace Hopper"));
+        QCOMPARE(copyTags.value(QStringLiteral("IPTC:Keywords")),
+                 testsupport::exiftoolTags(card).value(QStringLiteral("IPTC:Keywords")));
+        QCOMPARE(editortest::bytesOf(card), cardBytes);
+        sheet.hide();
 
         QTest::mouseClick(view.computerSourceBtn, Qt::LeftButton);
         QVERIFY(m_harness.delegate->blocalMode() && view.localImageBrowserView->isVisibleTo(&view));
