@@ -18,7 +18,6 @@ class TestResizePresets : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void presetsInPopupOrder();
     void targetSize_data();
     void targetSize();
     void fieldValue_data();
@@ -26,22 +25,12 @@ private Q_SLOTS:
     void fieldsForChoice_data();
     void fieldsForChoice();
     void resizeToStretchesOverWhite();
-    void thumbnailOfNothingIsNull();
     void resizeJobScalesInMemory();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
 };
-
-void TestResizePresets::presetsInPopupOrder()
-{
-    QCOMPARE(resizePresetTitles(),
-             (QStringList{"Custom", "320 x 240", "640 x 480", "800 x 600", "1024 x 768", "1280 x 1024", "1280 x 720",
-                          "1920 x 1080"}));
-    QVERIFY(!presetByTitle(QStringLiteral("Custom")));
-    QCOMPARE(presetByTitle(QStringLiteral("1280 x 1024"))->height, 1024);
-}
 
 void TestResizePresets::targetSize_data()
 {
@@ -155,13 +144,6 @@ void TestResizePresets::resizeToStretchesOverWhite()
     QCOMPARE(out.pixel(1, 15), qRgb(255, 255, 255));
     QVERIFY(qRed(out.pixel(8, 15)) > 190 && qGreen(out.pixel(8, 15)) < 10);
     QCOMPARE(image.size(), QSize(40, 20));
-}
-
-void TestResizePresets::thumbnailOfNothingIsNull()
-{
-    QTest::ignoreMessage(QtWarningMsg, "Invalid Image");
-    QVERIFY(thumbnailImage(QImage(), QSize(10, 10)).isNull());
-    QCOMPARE(thumbnailImage(fixtures::photoLikeImage(80, 60), QSize(16, 12)).size(), QSize(16, 12));
 }
 
 void TestResizePresets::resizeJobScalesInMemory()
