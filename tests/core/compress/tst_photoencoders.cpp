@@ -110,7 +110,7 @@ void TestPhotoEncoders::resultDisplaysLikeTheSource()
         {QStringLiteral("-Orientation#=%1").arg(orientation), QStringLiteral("-ExifIFD:ExifImageWidth=300"),
          QStringLiteral("-ExifIFD:ExifImageHeight=200"), QStringLiteral("-Make=Glimmer Optics")});
     const QString out = path(QStringLiteral("o%1-%2-out.jpg").arg(orientation).arg(keep));
-    const QByteArray bytes = fixtures::readAll(source);
+    const QByteArray bytes = fixtures::readFile(source);
     const QVariantMap metadata = imageio::readProperties(source);
     QString error;
     const bool ok = keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
@@ -140,7 +140,7 @@ void TestPhotoEncoders::metadataTravelsOnlyWhenKept()
 {
     const QString source = fixtures::writeJpeg(path(QStringLiteral("rich-p3.jpg")), 320, 240, richMetadata);
     const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
-    QVERIFY(fixtures::writeAll(path(QStringLiteral("p3.icc")), icc));
+    QVERIFY(fixtures::writeFile(path(QStringLiteral("p3.icc")), icc));
     fixtures::exiftool(source, {QStringLiteral("-icc_profile<=") + path(QStringLiteral("p3.icc"))});
     const QVariantMap before = testsupport::exiftoolTags(source);
     QVERIFY(before.contains(QStringLiteral("ICC-header:ColorSpaceData")));
@@ -148,7 +148,7 @@ void TestPhotoEncoders::metadataTravelsOnlyWhenKept()
     for (const bool keep : {false, true}) {
         const QString out = path(QStringLiteral("rich-p3-%1.jpg").arg(keep));
         QString error;
-        const QByteArray bytes = fixtures::readAll(source);
+        const QByteArray bytes = fixtures::readFile(source);
         const QVariantMap metadata = imageio::readProperties(source);
         QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
                       : CompressJpgWithImageData(bytes, out, metadata, &error),
@@ -202,7 +202,7 @@ void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours()
     const EncodedPhoto photo = encodePhoto(PhotoEncoder(encoder), *image, source);
     QVERIFY2(photo.ok(), qPrintable(photo.error));
     const QString out = path(name + QStringLiteral("-out"));
-    QVERIFY(fixtures::writeAll(out, photo.bytes));
+    QVERIFY(fixtures::writeFile(out, photo.bytes));
 
     const QString srgbPng = path(name + QStringLiteral("-srgb.png"));
     QVERIFY(fixtures::magick({source, QStringLiteral("-profile"), adobeRgbIcc, QStringLiteral("-profile"), srgbIcc,
@@ -246,7 +246,7 @@ void TestPhotoEncoders::fileDates()
     QVERIFY(setMtime(source, fixedDate(4)));
     const QString out = path(QStringLiteral("dated-out.jpg"));
     QFile::remove(out);
-    const QByteArray bytes = fixtures::readAll(source);
+    const QByteArray bytes = fixtures::readFile(source);
     QVERIFY(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source)
                  : CompressJpgWithImageData(bytes, out, imageio::readProperties(source)));
     if (expected.isValid())
@@ -300,12 +300,12 @@ void TestPhotoEncoders::otherSourcesBecomePlainJpegs()
     QFETCH(QImage, expected);
     QFETCH(bool, keep);
     const QString out = path(QStringLiteral("out-") + QFileInfo(source).fileName());
-    const QByteArray bytes = fixtures::readAll(source);
+    const QByteArray bytes = fixtures::readFile(source);
     QString error;
     QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source, &error)
                   : CompressJpgWithImageData(bytes, out, {}, &error),
              qPrintable(error));
-    QVERIFY(fixtures::readAll(out).startsWith("\xFF\xD8\xFF"));
+    QVERIFY(fixtures::readFile(out).startsWith("\xFF\xD8\xFF"));
     const QVariantMap tags = testsupport::exiftoolTags(out);
     QCOMPARE(tags.value(QStringLiteral("File:ColorComponents")).toInt(), 3);
     QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), keep ? QStringLiteral("Press") : QString());
@@ -316,7 +316,7 @@ void TestPhotoEncoders::otherSourcesBecomePlainJpegs()
 
 void TestPhotoEncoders::undecodablePhotoWritesNothing()
 {
-    QByteArray bytes = fixtures::readAll(fixtures::writeJpeg(path(QStringLiteral("broken.jpg")), 400, 300));
+    QByteArray bytes = fixtures::readFile(fixtures::writeJpeg(path(QStringLiteral("broken.jpg")), 400, 300));
     for (qsizetype i = bytes.size() / 3; i < bytes.size() / 3 + 40; ++i)
         bytes[i] = char(0xFF);
     const QString out = path(QStringLiteral("broken-out.jpg"));

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CompressFixtures.h"
 
-#include "compress/CompressionJob.h"
+#include "compress/BatchCompressor.h"
+#include "compress/JobItems.h"
 #include "compress/ImageScaling.h"
 #include "compress/ResizePresets.h"
 #include "imageio/JpegCodec.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -157,40 +157,32 @@ void TestResizePresets::resizeJobScalesInMemory()
     const QImage expectedTurned = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-upright.png")))
                                       .scaled(180, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QString large = folder + QStringLiteral("/large.jpg");
-    QVERIFY(fixtures::writeAll(large, imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90)));
-    const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(fixtures::readAll(large)).image, 320, 240);
+    QVERIFY(fixtures::writeFile(large, imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90)));
+    const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(fixtures::readFile(large)).image, 320, 240);
     const QString tiny = folder + QStringLiteral("/tiny.png");
     QVERIFY(fixtures::photoLikeImage(32, 32).save(tiny));
     const QString vga = fixtures::writeJpeg(folder + QStringLiteral("/vga.jpg"), 640, 480);
 
+    // Written back where each was; the saving compares with the file as it was.
     const auto runResize = [&](const QStringList &paths, const ResizeRequest &request) {
         CompressionOptions options;
-        options.keepOriginalPhoto = true;
         options.keepMetadata = true;
         options.outputFolder = folder;
         options.resize = request;
-        QList<qint64> before;
-        for (const QString &p : paths)
-            before << QFileInfo(p).size();
-        CompressionJob job;
-        QSignalSpy done(&job, &CompressionJob::succeeded);
-        [&] {
-            QVERIFY(job.start(CompressionJobKind::Resize, paths, options));
-            QVERIFY(done.wait(60000));
-        }();
-        const auto report = done.value(0).value(0).value<CompressionReport>();
-        [&] {
-            QCOMPARE(report.entries.size(), paths.size());
-            for (int i = 0; i < paths.size(); ++i) {
-                // Written back where it was; the saving compares with the file as it was.
-                QCOMPARE(report.entries[i].restPath(), paths[i]);
-                QCOMPARE(report.entries[i].originalFileSize(), quint64(before[i]));
-            }
-        }();
-        return report;
+        QList<JobItem> items;
+        QList<quint64> before;
+        for (const QString &p : paths) {
+            items.append({p, false});
+            before << quint64(QFileInfo(p).size());
+        }
+        const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Resize, items);
+        QList<quint64> sizes;
+        for (const ResultRow &entry : report.entries)
+            sizes << (entry.restPath() == paths.value(sizes.size()) ? entry.originalFileSize() : 0);
+        return sizes == before;
     };
 
-    runResize({turned, large}, {QStringLiteral("320 x 240")});
+    QVERIFY(runResize({turned, large}, {QStringLiteral("320 x 240")}));
     const QVariantMap tags = testsupport::exiftoolTags(turned);
     QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
     QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer Optics"));
@@ -206,9 +198,9 @@ void TestResizePresets::resizeJobScalesInMemory()
     QVERIFY2(difference < 2.5, qPrintable(QString::number(difference)));
 
     // Photos already within the preset keep their size.
-    runResize({tiny, vga}, {QStringLiteral("1280 x 720")});
+    QVERIFY(runResize({tiny, vga}, {QStringLiteral("1280 x 720")}));
     QCOMPARE(QImage(tiny).size(), QSize(32, 32));
-    QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
+    QVERIFY(fixtures::readFile(tiny).startsWith("\x89PNG"));
     QCOMPARE(QImage(vga).size(), QSize(640, 480));
 }
 

@@ -84,21 +84,19 @@ private Q_SLOTS:
         const QString gps = QString::fromLatin1(keys::GpsGroup);
         const QString iptc = QString::fromLatin1(keys::IptcGroup);
         QTest::newRow("two Exif segments, Exif removed")
-            << QStringList{QStringLiteral("-LensModel=SecretLens")} << 0xE1 << kExif << exif << QByteArray("SecretLens");
+            << QStringList{"-LensModel=SecretLens"} << 0xE1 << kExif << exif << QByteArray("SecretLens");
         QTest::newRow("two Exif segments, GPS removed")
-            << QStringList{QStringLiteral("-GPSAreaInformation=SecretPlace"), QStringLiteral("-GPSLatitude=12.5")}
-            << 0xE1 << kExif << gps << QByteArray("SecretPlace");
+            << QStringList{"-GPSAreaInformation=SecretPlace", "-GPSLatitude=12.5"} << 0xE1 << kExif << gps
+            << QByteArray("SecretPlace");
         QTest::newRow("two XMP segments, GPS removed")
-            << QStringList{QStringLiteral("-XMP-exif:GPSLatitude=12.5"), QStringLiteral("-XMP-exif:GPSAreaInformation=SecretPlace")}
-            << 0xE1 << kXmp << gps << QByteArray("SecretPlace");
+            << QStringList{"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace"} << 0xE1 << kXmp
+            << gps << QByteArray("SecretPlace");
         QTest::newRow("two APP13 segments, IPTC removed (XMP twins too)")
-            << QStringList{QStringLiteral("-IPTC:Keywords=SecretWord"), QStringLiteral("-XMP-dc:Subject=SecretWord"),
-                           QStringLiteral("-XMP-photoshop:City=SecretWord")}
+            << QStringList{"-IPTC:Keywords=SecretWord", "-XMP-dc:Subject=SecretWord", "-XMP-photoshop:City=SecretWord"}
             << 0xED << kPhotoshop << iptc << QByteArray("SecretWord");
         // Only the coordinates leave the location; its city stays.
         QTest::newRow("IPTC Extension location with coordinates, GPS removed")
-            << QStringList{QStringLiteral("-XMP-iptcExt:LocationShownGPSLatitude=12.5"),
-                           QStringLiteral("-XMP-iptcExt:LocationShownCity=KeptCity")}
+            << QStringList{"-XMP-iptcExt:LocationShownGPSLatitude=12.5", "-XMP-iptcExt:LocationShownCity=KeptCity"}
             << 0xE1 << kXmp << gps << QByteArray("GPSLatitude");
     }
 
@@ -146,10 +144,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString plain = makeJpeg(dir.filePath(QStringLiteral("plain.jpg")), 32, 24);
         const QString exifFile = dir.filePath(QStringLiteral("big.exif"));
-        run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-o"), exifFile,
-                                         QStringLiteral("-Model=SplitCam"), QStringLiteral("-GPSLatitude=12.5"),
-                                         QStringLiteral("-GPSLatitudeRef=N"),
-                                         QStringLiteral("-UserComment=") + QString(70000, QLatin1Char('y')), plain});
+        run(QStringLiteral("exiftool"), {"-q", "-o", exifFile, "-Model=SplitCam", "-GPSLatitude=12.5",
+                                         "-GPSLatitudeRef=N", "-UserComment=" + QString(70000, QLatin1Char('y')), plain});
         const QByteArray tiff = readFile(exifFile);
         QVERIFY(tiff.size() > 65527);
         QByteArray segments;
@@ -195,8 +191,8 @@ private Q_SLOTS:
         QFETCH(bool, dropped);
         QTemporaryDir dir;
         const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
-                                      {QStringLiteral("-Software=Firmware"), QStringLiteral("-DateTimeOriginal=2010:01:02 03:04:05"),
-                                       QStringLiteral("-GPSLatitude=12.5"), QStringLiteral("-ExifByteOrder=II")});
+                                      {"-Software=Firmware", "-DateTimeOriginal=2010:01:02 03:04:05",
+                                       "-GPSLatitude=12.5", "-ExifByteOrder=II"});
         QByteArray bytes = readFile(made);
         const QByteArray softwareEntry("\x31\x01\x02\x00", 4); // tag 0x0131, ASCII, little-endian
         QCOMPARE(bytes.count(softwareEntry), 1);
@@ -255,9 +251,8 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
-                                      {QStringLiteral("-Orientation#=6"), QStringLiteral("-ExifIFD:ExifImageWidth#=32"),
-                                       QStringLiteral("-Make=Thermal"), QStringLiteral("-IPTC:Keywords=kept"),
-                                       QStringLiteral("-XMP-dc:Title=kept"), QStringLiteral("-ExifByteOrder=II")});
+                                      {"-Orientation#=6", "-ExifIFD:ExifImageWidth#=32", "-Make=Thermal",
+                                       "-IPTC:Keywords=kept", "-XMP-dc:Title=kept", "-ExifByteOrder=II"});
         const QByteArray vendor = segment(0xE1, QByteArray("FLIR\0\1\2\3 thermal readings", 24));
         const QByteArray bytes = readFile(made);
         const auto source = ImageSource::create(bytes.left(2) + vendor + bytes.mid(2));
@@ -288,9 +283,8 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
-                                      {QStringLiteral("-XMP-exif:GPSLatitude=12.5"),
-                                       QStringLiteral("-XMP-exif:GPSAreaInformation=SecretPlace"),
-                                       QStringLiteral("-Model=Kept")});
+                                      {"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace",
+                                       "-Model=Kept"});
         QByteArray bytes = readFile(made);
         const QByteArray xmp = findSegment(bytes, 0xE1, kXmp);
         QVERIFY(xmp.contains("SecretPlace"));
@@ -531,8 +525,7 @@ private Q_SLOTS:
             const QString plain = dir.filePath(source.endsWith(QLatin1String("png")) ? QStringLiteral("p.png") : source);
             QVERIFY(image.save(plain));
             if (source.endsWith(QLatin1String("png")))
-                run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-Make=Acme"), QStringLiteral("-o"),
-                                                 dir.filePath(source), plain});
+                run(QStringLiteral("exiftool"), {"-q", "-Make=Acme", "-o", dir.filePath(source), plain});
             source = dir.filePath(source);
         }
         const QString out = dir.filePath(QStringLiteral("copy.") + QFileInfo(source).suffix());
@@ -552,7 +545,7 @@ private Q_SLOTS:
             return tiff.mid(exif.find(0x927C)->valueOffset, qsizetype(exif.find(0x927C)->valueSize));
         };
         QCOMPARE(makerNote(copy), makerNote(readFile(source)));
-        const QStringList makerNotes{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-n"), QStringLiteral("-MakerNotes:all")};
+        const QStringList makerNotes{"-a", "-s", "-n", "-MakerNotes:all"};
         QCOMPARE(run(QStringLiteral("exiftool"), makerNotes + QStringList{out}),
                  run(QStringLiteral("exiftool"), makerNotes + QStringList{source}));
         // Counts of missing bytes vary with the block's size; what is warned about may not.
@@ -562,8 +555,7 @@ private Q_SLOTS:
             return QSet<QString>(list.begin(), list.end());
         };
         QCOMPARE(warnings(out) - warnings(source), QSet<QString>());
-        const QByteArray value = run(QStringLiteral("exiftool"), {QStringLiteral("-s3"), QStringLiteral("-n"), QStringLiteral("-sep"),
-                                                                  QStringLiteral(", "), QLatin1Char('-') + tag, out});
+        const QByteArray value = run(QStringLiteral("exiftool"), {"-s3", "-n", "-sep", ", ", "-" + tag, out});
         QCOMPARE(QString::fromUtf8(value).trimmed(), expected);
     }
 };
