@@ -140,7 +140,7 @@ void TestBatchCompressor::otherFormatsBecomeNewJpegs()
     QVERIFY(fixtures::magick({png, source}));
     QFile::remove(png);
     if (keepMetadata)
-        fixtures::exiftool(source, {QStringLiteral("-Make=Glimmer"), QStringLiteral("-DateTimeOriginal=2021:05:06 07:08:09")});
+        fixtures::exiftool(source, {"-Make=Glimmer", "-DateTimeOriginal=2021:05:06 07:08:09"});
     // A JPEG of that name is already there: it is never replaced.
     const QString neighbour = fixtures::writeJpeg(folder + QStringLiteral("/photo.jpg"), 50, 50);
     const QByteArray sourceBytes = fixtures::readFile(source);
@@ -164,9 +164,8 @@ void TestBatchCompressor::otherFormatsBecomeNewJpegs()
     QCOMPARE(decoded.image.size(), QSize(320, 240));
     QVERIFY(fixtures::meanDifference(decoded.image, fixtures::photoLikeImage(320, 240)) < 2 * fixtures::SamePictureTolerance);
     const QVariantMap tags = testsupport::exiftoolTags(result);
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), keepMetadata ? QStringLiteral("Glimmer") : QString());
-    QCOMPARE(tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(),
-             keepMetadata ? QStringLiteral("2021:05:06 07:08:09") : QString());
+    QCOMPARE(tags.value("IFD0:Make").toString(), keepMetadata ? QStringLiteral("Glimmer") : QString());
+    QCOMPARE(tags.value("ExifIFD:DateTimeOriginal").toString(), keepMetadata ? "2021:05:06 07:08:09" : QString());
 }
 
 void TestBatchCompressor::largerResultKeepsTheSourcePixels_data()
@@ -196,16 +195,15 @@ void TestBatchCompressor::largerResultKeepsTheSourcePixels()
         for (int x = 0; x < noise.width(); ++x)
             noise.setPixel(x, y, rng.generate() | 0xFF000000u);
     QVERIFY(fixtures::writeFile(source, imageio::JpegCodec::encode(noise, 10)));
-    fixtures::exiftool(source, {QStringLiteral("-Make=Glimmer"), QStringLiteral("-GPSLatitude=48.1"),
-                                QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-XMP-dc:Creator=Someone"),
-                                QStringLiteral("-Orientation#=6"), QStringLiteral("-ColorSpace=Uncalibrated"),
-                                QStringLiteral("-InteropIndex=R03")});
+    fixtures::exiftool(source, {"-Make=Glimmer", "-GPSLatitude=48.1", "-GPSLatitudeRef=N",
+                                "-XMP-dc:Creator=Someone", "-Orientation#=6", "-ColorSpace=Uncalibrated",
+                                "-InteropIndex=R03"});
     const QByteArray original = fixtures::readFile(source);
     const QDateTime sourceTime = QFileInfo(source).lastModified();
     const QImage pixels = imageio::JpegCodec::decode(original).image;
     QVERIFY(imageio::JpegCodec::encode(pixels, 50).size() > original.size());
 
-    const QString out = inPlace ? QString() : makeDir(QStringLiteral("larger/%1/out").arg(QTest::currentDataTag()));
+    const QString out = inPlace ? QString() : makeDir(QStringLiteral("larger/") + QTest::currentDataTag() + "/out");
     const CompressionReport report = runBatch(itemsOf({source}), into(out, keepMetadata));
     QCOMPARE(report.entries.size(), 1);
     const QString result = report.entries[0].restPath();
@@ -242,8 +240,8 @@ void TestBatchCompressor::inPlaceResultsReplaceTheOriginals()
     QFETCH(bool, throughTrash);
     const QString trash = m_dir.filePath(QStringLiteral("data/Trash"));
     const QString folder = makeDir(QStringLiteral("trash%1").arg(throughTrash));
-    const QString photo = fixtures::writeJpeg(folder + QStringLiteral("/t%1.jpg").arg(throughTrash), 900, 600,
-                                              {QStringLiteral("-Make=Glimmer")});
+    const QString name = QStringLiteral("t%1.jpg").arg(throughTrash);
+    const QString photo = fixtures::writeJpeg(folder + QLatin1Char('/') + name, 900, 600, {"-Make=Glimmer"});
     const QByteArray original = fixtures::readFile(photo);
     CompressionOptions options = into(QString(), true);
     options.moveReplacedToTrash = throughTrash;
@@ -255,17 +253,16 @@ void TestBatchCompressor::inPlaceResultsReplaceTheOriginals()
     QCOMPARE(entry.restFileSize(), quint64(QFileInfo(photo).size()));
     QVERIFY(entry.restFileSize() < entry.originalFileSize());
     QCOMPARE(imageio::JpegCodec::decode(fixtures::readFile(photo)).image.size(), QSize(900, 600));
-    QCOMPARE(testsupport::exiftoolTags(photo).value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer"));
+    QCOMPARE(testsupport::exiftoolTags(photo).value("IFD0:Make").toString(), QStringLiteral("Glimmer"));
     // Nothing but the photo in its folder: no temporary file left behind.
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(photo).fileName()});
-    const QString inTrash = trash + QStringLiteral("/files/") + QFileInfo(photo).fileName();
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    const QString inTrash = trash + QStringLiteral("/files/") + name;
     QCOMPARE(QFileInfo::exists(inTrash), throughTrash);
     if (!throughTrash)
         return;
     QCOMPARE(fixtures::readFile(inTrash), original);
-    const QByteArray info
-        = fixtures::readFile(trash + QStringLiteral("/info/") + QFileInfo(photo).fileName() + QStringLiteral(".trashinfo"));
-    QVERIFY2(info.contains("Path=") && info.contains(QFileInfo(photo).fileName().toUtf8()), info.constData());
+    const QByteArray info = fixtures::readFile(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
+    QVERIFY2(info.contains("Path=") && info.contains(name.toUtf8()), info.constData());
 }
 
 void TestBatchCompressor::tooLargeIsRefusedBeforeDecoding()

@@ -148,9 +148,8 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     // which is not safe across threads on its own.
     for (int i = 0; i < 30; ++i)
         QVERIFY(fixtures::photoLikeImage(64, 48, quint32(i)).save(in + QStringLiteral("/x%1.jpg").arg(i), "JPG", 95));
-    fixtures::exiftool(in, {QStringLiteral("-ext"), QStringLiteral("jpg"), QStringLiteral("-tagsFromFile"),
-                            testsupport::testData(QStringLiteral("iptc_metapm.jpg")), QStringLiteral("-XMP:all"),
-                            QStringLiteral("-XMP-dc:Subject=parallel")});
+    fixtures::exiftool(in, {"-ext", "jpg", "-tagsFromFile", testsupport::testData("iptc_metapm.jpg"), "-XMP:all",
+                            "-XMP-dc:Subject=parallel"});
 
     QList<Outcome> outcomes;
     QStringList outs;

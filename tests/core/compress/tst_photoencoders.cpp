@@ -17,10 +17,9 @@ using namespace compress;
 namespace {
 
 const QStringList richMetadata = {
-    QStringLiteral("-Make=Glimmer Optics"), QStringLiteral("-Model=Test Body"),
-    QStringLiteral("-DateTimeOriginal=2021:06:15 10:20:30"), QStringLiteral("-CreateDate=2021:06:15 10:21:00"),
-    QStringLiteral("-GPSLatitude=48.8583"), QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-GPSLongitude=2.2945"),
-    QStringLiteral("-GPSLongitudeRef=E"), QStringLiteral("-IPTC:Keywords=harbour"), QStringLiteral("-XMP-dc:Title=Quay"),
+    "-Make=Glimmer Optics", "-Model=Test Body", "-DateTimeOriginal=2021:06:15 10:20:30",
+    "-CreateDate=2021:06:15 10:21:00", "-GPSLatitude=48.8583", "-GPSLatitudeRef=N", "-GPSLongitude=2.2945",
+    "-GPSLongitudeRef=E", "-IPTC:Keywords=harbour", "-XMP-dc:Title=Quay",
 };
 
 // Ghostscript's Adobe RGB (1998) and sRGB profiles: an oracle independent of lcms2's
@@ -107,8 +106,8 @@ void TestPhotoEncoders::resultDisplaysLikeTheSource()
     QFETCH(bool, turned);
     const QString source = fixtures::writeJpeg(
         path(QStringLiteral("o%1.jpg").arg(orientation)), 300, 200,
-        {QStringLiteral("-Orientation#=%1").arg(orientation), QStringLiteral("-ExifIFD:ExifImageWidth=300"),
-         QStringLiteral("-ExifIFD:ExifImageHeight=200"), QStringLiteral("-Make=Glimmer Optics")});
+        {QStringLiteral("-Orientation#=%1").arg(orientation), "-ExifIFD:ExifImageWidth=300",
+         "-ExifIFD:ExifImageHeight=200", "-Make=Glimmer Optics"});
     const QString out = path(QStringLiteral("o%1-%2-out.jpg").arg(orientation).arg(keep));
     const QByteArray bytes = fixtures::readFile(source);
     const QVariantMap metadata = imageio::readProperties(source);
@@ -171,17 +170,17 @@ void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours_data()
     QTest::addColumn<int>("encoder");
     QTest::addColumn<bool>("converted"); // else the pixels stay as stored
     QTest::addColumn<bool>("grey");
-    const QStringList r03 = {QStringLiteral("-ColorSpace=Uncalibrated"), QStringLiteral("-InteropIndex=R03")};
+    const QStringList r03 = {"-ColorSpace=Uncalibrated", "-InteropIndex=R03"};
     const int dropped = int(PhotoEncoder::JpgWithoutMetadata);
     QTest::newRow("R03 dropped") << r03 << dropped << true << false;
     QTest::newRow("R03 greyscale to PNG") << r03 << int(PhotoEncoder::Png) << true << true;
     QTest::newRow("R03 to PNG") << r03 << int(PhotoEncoder::Png) << true << false;
-    QTest::newRow("ColorSpace 2") << QStringList{QStringLiteral("-ColorSpace#=2")} << dropped << true << false;
+    QTest::newRow("ColorSpace 2") << QStringList{"-ColorSpace#=2"} << dropped << true << false;
     QTest::newRow("ColorSpace 2 but R98")
-        << QStringList{QStringLiteral("-ColorSpace#=2"), QStringLiteral("-InteropIndex=R98")} << dropped << false << false;
+        << QStringList{"-ColorSpace#=2", "-InteropIndex=R98"} << dropped << false << false;
     // The Exif travels with the pixels and still says what they are.
     QTest::newRow("R03 kept") << r03 << int(PhotoEncoder::JpgKeepingMetadata) << false << false;
-    QTest::newRow("uncalibrated alone") << QStringList{QStringLiteral("-ColorSpace=Uncalibrated")} << dropped << false << false;
+    QTest::newRow("uncalibrated alone") << QStringList{"-ColorSpace=Uncalibrated"} << dropped << false << false;
     // The profile stays and says it all; converting too would shift the colours twice.
     QTest::newRow("R03 with a profile") << r03 + QStringList{QStringLiteral("-icc_profile<=") + adobeRgbIcc} << dropped
                                         << false << false;
@@ -205,8 +204,7 @@ void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours()
     QVERIFY(fixtures::writeFile(out, photo.bytes));
 
     const QString srgbPng = path(name + QStringLiteral("-srgb.png"));
-    QVERIFY(fixtures::magick({source, QStringLiteral("-profile"), adobeRgbIcc, QStringLiteral("-profile"), srgbIcc,
-                              QStringLiteral("+profile"), QStringLiteral("*"), srgbPng}));
+    QVERIFY(fixtures::magick({source, "-profile", adobeRgbIcc, "-profile", srgbIcc, "+profile", "*", srgbPng}));
     const double toSrgb = fixtures::meanDifference(QImage(out), QImage(srgbPng));
     const double asStored = fixtures::meanDifference(QImage(out), QImage(source));
     const double expected = converted ? toSrgb : asStored;
