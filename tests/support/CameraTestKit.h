@@ -35,9 +35,9 @@ inline QString makeCardFolder(const QString &root)
     const QString convert = QStringLiteral("/usr/bin/convert");
     testsupport::run(convert, {"-size", "64x48", "xc:blue", dcim + QStringLiteral("/thumb_red.jpg")});
     testsupport::run(convert, {"-size", "32x24", "xc:red", scratch.filePath(QStringLiteral("red.jpg"))});
-    testsupport::run(QStringLiteral("exiftool"), {"-q", "-overwrite_original",
-                                                  "-ThumbnailImage<=" + scratch.filePath(QStringLiteral("red.jpg")),
-                                                  dcim + QStringLiteral("/thumb_red.jpg")});
+    const QString thumbnail = "-ThumbnailImage<=" + scratch.filePath(QStringLiteral("red.jpg"));
+    testsupport::run(QStringLiteral("exiftool"),
+                     {"-q", "-overwrite_original", thumbnail, dcim + QStringLiteral("/thumb_red.jpg")});
     testsupport::run(convert, {"-size", "40x30", "gradient:", dcim + QStringLiteral("/IMG_0005.HEIC")});
     testsupport::run(convert, {"-size", "40x30", "xc:green", dcim + QStringLiteral("/screen.png")});
     const QByteArray movie("\0\0\0\x14" "ftypqt  \0\0\0\0qt  ", 20);

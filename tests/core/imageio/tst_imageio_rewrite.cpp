@@ -159,7 +159,8 @@ private Q_SLOTS:
         QTest::newRow("png eXIf") << "photo.png" << plasma << true;
         QTest::newRow("png without Exif") << "bare.png" << plasma << false;
         QTest::newRow("webp") << "photo.webp" << plasma << true;
-        QTest::newRow("three-page tiff") << "pages.tif" << plasma + QStringList{"xc:red", "gradient:blue-white"} << true;
+        const QStringList pages = plasma + QStringList{"xc:red", "gradient:blue-white"};
+        QTest::newRow("three-page tiff") << "pages.tif" << pages << true;
     }
 
     void editsTouchOnlyTheMetadata()
@@ -170,10 +171,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString src = dir.filePath(name);
         run(QStringLiteral("/usr/bin/convert"), convertArgs + QStringList{src});
+        const QStringList metadata{"-Make=Before", "-GPSLatitude=10", "-GPSLatitudeRef=N", "-GPSAltitude=5",
+                                   "-XMP-exif:GPSLatitude=10", "-DateTimeOriginal=1999:12:31 23:59:59"};
         if (tagged)
-            run(QStringLiteral("exiftool"), {"-q", "-overwrite_original", "-Make=Before", "-GPSLatitude=10",
-                                             "-GPSLatitudeRef=N", "-GPSAltitude=5", "-XMP-exif:GPSLatitude=10",
-                                             "-DateTimeOriginal=1999:12:31 23:59:59", src});
+            run(QStringLiteral("exiftool"), QStringList{"-q", "-overwrite_original"} + metadata + QStringList{src});
         const QByteArray before = readFile(src);
         const bool tiff = name.endsWith(QLatin1String(".tif"));
         QCOMPARE(pixelSignature(src, true).count(QLatin1Char('\n')) + 1, tiff ? 3 : 1);
