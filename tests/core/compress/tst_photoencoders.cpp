@@ -104,10 +104,12 @@ void TestPhotoEncoders::resultDisplaysLikeTheSource()
     QFETCH(bool, keep);
     QFETCH(int, tagAfter);
     QFETCH(bool, turned);
+    // Little-endian Exif on rows 2 and 6: the patched orientation and sizes follow its byte order.
     const QString source = fixtures::writeJpeg(
         path(QStringLiteral("o%1.jpg").arg(orientation)), 300, 200,
         {QStringLiteral("-Orientation#=%1").arg(orientation), "-ExifIFD:ExifImageWidth=300",
-         "-ExifIFD:ExifImageHeight=200", "-Make=Glimmer Optics"});
+         "-ExifIFD:ExifImageHeight=200", "-Make=Glimmer Optics",
+         orientation % 4 == 2 ? "-ExifByteOrder=II" : "-ExifByteOrder=MM"});
     const QString out = path(QStringLiteral("o%1-%2-out.jpg").arg(orientation).arg(keep));
     const QByteArray bytes = fixtures::readFile(source);
     const QVariantMap metadata = imageio::readProperties(source);
@@ -143,6 +145,10 @@ void TestPhotoEncoders::metadataTravelsOnlyWhenKept()
     fixtures::exiftool(source, {QStringLiteral("-icc_profile<=") + path(QStringLiteral("p3.icc"))});
     const QVariantMap before = testsupport::exiftoolTags(source);
     QVERIFY(before.contains(QStringLiteral("ICC-header:ColorSpaceData")));
+    // A vendor's own segment (a thermal camera's readings) travels as stored.
+    const QByteArray vendor("\xFF\xE1\x00\x1A" "FLIR\0\1\2\3 thermal readings", 28);
+    const QByteArray plain = fixtures::readFile(source);
+    QVERIFY(fixtures::writeFile(source, plain.left(2) + vendor + plain.mid(2)));
 
     for (const bool keep : {false, true}) {
         const QString out = path(QStringLiteral("rich-p3-%1.jpg").arg(keep));
@@ -155,6 +161,7 @@ void TestPhotoEncoders::metadataTravelsOnlyWhenKept()
         QVERIFY(QFileInfo(out).size() < QFileInfo(source).size());
         // Colours must not shift: the profile stays either way, byte for byte.
         QCOMPARE(QImage(out).colorSpace().iccProfile(), icc);
+        QCOMPARE(fixtures::readFile(out).contains(vendor), keep);
         const QVariantMap tags = testsupport::exiftoolTags(out);
         for (const char *tag : {"IFD0:Make", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude", "IPTC:Keywords",
                                 "XMP-dc:Title"}) {

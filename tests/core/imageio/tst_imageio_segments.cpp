@@ -245,37 +245,6 @@ private Q_SLOTS:
         QCOMPARE(exiftoolTags(out).value(QStringLiteral("IPTC:TimeCreated")).toString(), QStringLiteral("14:56:15"));
     }
 
-    // A compressed result keeping metadata gets the source's segments as stored, vendor data
-    // included, with only the orientation and the pixel size patched.
-    void compressedResultCarriesTheSegments()
-    {
-        QTemporaryDir dir;
-        const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
-                                      {"-Orientation#=6", "-ExifIFD:ExifImageWidth#=32", "-Make=Thermal",
-                                       "-IPTC:Keywords=kept", "-XMP-dc:Title=kept", "-ExifByteOrder=II"});
-        const QByteArray vendor = segment(0xE1, QByteArray("FLIR\0\1\2\3 thermal readings", 24));
-        const QByteArray bytes = readFile(made);
-        const auto source = ImageSource::create(bytes.left(2) + vendor + bytes.mid(2));
-        QVERIFY(source);
-        QByteArray target = readFile(makeJpeg(dir.filePath(QStringLiteral("new.jpg")), 24, 32));
-        QString error;
-        QVERIFY2(copyMetadata(*source, target, AllMetadataParts,
-                              {{QLatin1String(keys::Orientation), 1},
-                               {QLatin1String(keys::PixelWidth), 24},
-                               {QLatin1String(keys::PixelHeight), 32}},
-                              &error),
-                 qPrintable(error));
-        QVERIFY(target.contains(vendor));
-        const QString out = dir.filePath(QStringLiteral("result.jpg"));
-        QVERIFY(writeFile(out, target));
-        const QVariantMap tags = exiftoolTags(out);
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), 1);
-        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageWidth")).toInt(), 24);
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Thermal"));
-        QCOMPARE(tags.value(QStringLiteral("IPTC:Keywords")).toString(), QStringLiteral("kept"));
-        QCOMPARE(tags.value(QStringLiteral("XMP-dc:Title")).toString(), QStringLiteral("kept"));
-    }
-
     // An XMP segment whose length field stops after its header leaves the packet, with the
     // position in it, as bytes between segments: neither a removal nor compression may
     // carry them into a copy.
