@@ -56,6 +56,11 @@ QByteArray withSegmentTwice(const QByteArray &jpeg, uchar marker, const QByteArr
 
 QVariantMap removal(const char *group) { return {{QLatin1String(group), QVariant()}}; }
 
+QVariantMap withField(const char *group, const char *key, const QVariant &value)
+{
+    return {{QLatin1String(group), QVariantMap{{QLatin1String(key), value}}}};
+}
+
 const QByteArray kExif("Exif\0\0", 6);
 const QByteArray kXmp("http://ns.adobe.com/xap/1.0/");
 const QByteArray kPhotoshop("Photoshop 3.0");
@@ -131,10 +136,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("written");
         QTest::newRow("GPS removed in place") << removal(keys::GpsGroup) << true;
         QTest::newRow("IPTC removed, Exif untouched") << removal(keys::IptcGroup) << true;
-        QTest::newRow("new artist in a split block")
-            << QVariantMap{{QLatin1String(keys::TiffGroup),
-                            QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana")}}}}
-            << false;
+        const QVariantMap artist = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
+        QTest::newRow("new artist in a split block") << artist << false;
     }
 
     void splitExifIsKeptWholeOrRefused()
@@ -177,12 +180,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QVariantMap>("overlay");
         QTest::addColumn<bool>("dropped");
-        QTest::newRow("GPS removed in place keeps the block as it is")
-            << removal(keys::GpsGroup) << false;
-        QTest::newRow("new artist grows the block")
-            << QVariantMap{{QLatin1String(keys::TiffGroup),
-                            QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana")}}}}
-            << true;
+        QTest::newRow("GPS removed in place keeps the block as it is") << removal(keys::GpsGroup) << false;
+        QTest::newRow("new artist grows the block") << withField(keys::TiffGroup, keys::TiffArtist, "Ana")
+                                                    << true;
     }
 
     void invalidTypeEntryIsDroppedOnlyWhenGrowing()
@@ -220,8 +220,7 @@ private Q_SLOTS:
         QTest::addColumn<QVariantMap>("overlay");
         QTest::newRow("GPS removed") << removal(keys::GpsGroup);
         QTest::newRow("keywords changed")
-            << QVariantMap{{QLatin1String(keys::IptcGroup),
-                            QVariantMap{{QLatin1String(keys::IptcKeywords), QStringList{QStringLiteral("new")}}}}};
+            << withField(keys::IptcGroup, keys::IptcKeywords, QStringList{QStringLiteral("new")});
     }
 
     void untouchedIptcDataSetsKeepTheirBytes()
