@@ -46,8 +46,11 @@ inline QImage photoLikeImage(int width, int height, quint32 seed = 1)
     return image;
 }
 
-using testsupport::readFile;
-using testsupport::writeFile;
+inline QByteArray readAll(const QString &path) { return testsupport::readFile(path); }
+inline bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    return testsupport::writeFile(path, bytes);
+}
 
 inline void exiftool(const QString &path, const QStringList &args)
 {

@@ -101,7 +101,7 @@ void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
 {
     const QString in = makeDir(m_dir, QStringLiteral("folder/in"));
     const QString out = makeDir(m_dir, QStringLiteral("folder/out"));
-    QVERIFY(fixtures::writeFile(in + QStringLiteral("/.hidden.jpg"), fixtures::readFile(fixtures::writeJpeg(
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/.hidden.jpg"), fixtures::readAll(fixtures::writeJpeg(
                                                                         m_dir.filePath(QStringLiteral("h.jpg")), 50, 50))));
     const QString photo = fixtures::writeJpeg(in + QStringLiteral("/photo.jpg"), 640, 480);
     QVERIFY(QDir(in).mkdir(QStringLiteral("sub")));
@@ -142,7 +142,7 @@ void TestCompressionJob::parallelEqualsSingleWorker()
         fixtures::writeJpeg(in + QStringLiteral("/p%1.jpg").arg(i), 200 + 40 * i, 300 - 10 * i,
                             {QStringLiteral("-Orientation#=%1").arg(i % 8 + 1)}, quint32(i));
     QVERIFY(fixtures::photoLikeImage(120, 90).save(in + QStringLiteral("/shot.PNG")));
-    QVERIFY(fixtures::writeFile(in + QStringLiteral("/notes.txt"), "not a photo"));
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/notes.txt"), "not a photo"));
     QVERIFY(fixtures::photoLikeImage(100, 80).save(in + QStringLiteral("/tiny.jpg"), "JPG", 2));
     // Many small photos with XMP keep the workers in Exiv2's XMP toolkit at the same time,
     // which is not safe across threads on its own.
@@ -171,7 +171,7 @@ void TestCompressionJob::parallelEqualsSingleWorker()
         QCOMPARE(QFileInfo(b.restPath()).dir().path(), outs[2]);
         b.setRestPath(a.restPath());
         QCOMPARE(b, a);
-        QCOMPARE(fixtures::readFile(parallel.report.entries[i].restPath()), fixtures::readFile(a.restPath()));
+        QCOMPARE(fixtures::readAll(parallel.report.entries[i].restPath()), fixtures::readAll(a.restPath()));
     }
     QCOMPARE(parallel.report.allFileSize, single.report.allFileSize);
     QCOMPARE(parallel.report.savedFileSize, single.report.savedFileSize);
@@ -189,7 +189,7 @@ void TestCompressionJob::parallelEqualsSingleWorker()
         if (entry.fileName() != QLatin1String("shot.PNG"))
             continue;
         QVERIFY(entry.restFileSize() < entry.originalFileSize());
-        QVERIFY(fixtures::readFile(entry.restPath()).startsWith("\x89PNG"));
+        QVERIFY(fixtures::readAll(entry.restPath()).startsWith("\x89PNG"));
     }
 }
 
@@ -225,9 +225,9 @@ void TestCompressionJob::unreadableItemsAreReported()
 {
     const QString in = makeDir(m_dir, QStringLiteral("unreadable/in"));
     const QString out = makeDir(m_dir, QStringLiteral("unreadable/out"));
-    QVERIFY(fixtures::writeFile(in + QStringLiteral("/fake.jpg"), "definitely not a JPEG"));
-    QByteArray cut = fixtures::readFile(fixtures::writeJpeg(in + QStringLiteral("/whole.jpg"), 400, 300));
-    QVERIFY(fixtures::writeFile(in + QStringLiteral("/cut.jpg"), cut.left(cut.size() / 2)));
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/fake.jpg"), "definitely not a JPEG"));
+    QByteArray cut = fixtures::readAll(fixtures::writeJpeg(in + QStringLiteral("/whole.jpg"), 400, 300));
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/cut.jpg"), cut.left(cut.size() / 2)));
     const QStringList items{in + QStringLiteral("/fake.jpg"), in + QStringLiteral("/missing.jpg"),
                             in + QStringLiteral("/cut.jpg")};
     const Outcome o = runJob(CompressionJobKind::Files, items, toFolder(out));
@@ -324,7 +324,7 @@ void TestCompressionJob::cancelStopsBetweenPhotos()
     QList<QByteArray> originals;
     for (int i = 0; i < 16; ++i) {
         items << fixtures::writeJpeg(in + QStringLiteral("/k%1.jpg").arg(i), 1000, 750, {}, quint32(i));
-        originals << fixtures::readFile(items.last());
+        originals << fixtures::readAll(items.last());
     }
     CompressionOptions options;
     options.keepOriginalPhoto = false;
@@ -346,7 +346,7 @@ void TestCompressionJob::cancelStopsBetweenPhotos()
     // Photos with an entry hold their result; every other photo is untouched.
     for (int i = 0; i < items.size(); ++i) {
         const bool done = i < report.entries.size();
-        const QByteArray now = fixtures::readFile(items[i]);
+        const QByteArray now = fixtures::readAll(items[i]);
         QCOMPARE(now == originals[i], !done);
         const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
         QVERIFY(decoded.ok());

@@ -111,7 +111,7 @@ void TestCorpusCompress::cmykPressPhotoKeepsItsColours()
     const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Files, {{source, false}});
     QCOMPARE(report.entries.size(), 1);
     const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
-    QVERIFY(fixtures::writeFile(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+    QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
     const QString reference = m_dir.filePath(QStringLiteral("press-ref.png"));
     QVERIFY(fixtures::magick({source, QStringLiteral("-profile"), srgb, reference}));
     const QString result = report.entries[0].restPath();

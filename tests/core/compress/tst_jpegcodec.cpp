@@ -84,7 +84,7 @@ void TestJpegCodec::cmykComesBackInItsColours()
     if (!QFileInfo::exists(press))
         QFAIL("no CMYK press profile (scripts/install-deps installs libgs-common)");
     const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
-    QVERIFY(fixtures::writeFile(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+    QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
     const QString png = m_dir.filePath(QStringLiteral("cmyk-source.png"));
     QVERIFY(fixtures::photoLikeImage(240, 160, 7).save(png));
     const QString cmyk = m_dir.filePath(QStringLiteral("cmyk%1.jpg").arg(pressProfile));
@@ -93,7 +93,7 @@ void TestJpegCodec::cmykComesBackInItsColours()
     QVERIFY(fixtures::magick(QStringList{png} + toCmyk + QStringList{"-quality", "95", cmyk}));
     QCOMPARE(testsupport::exiftoolTags(cmyk).value(QStringLiteral("File:ColorComponents")).toInt(), 4);
 
-    const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readFile(cmyk));
+    const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
     QVERIFY2(decoded.ok(), qPrintable(decoded.error));
     QVERIFY(decoded.wasCmyk);
     QVERIFY(decoded.iccProfile.isEmpty());
@@ -153,7 +153,7 @@ void TestJpegCodec::iccProfileRoundTrip()
     QCOMPARE(decoded.iccProfile, icc);
 
     const QString path = m_dir.filePath(QStringLiteral("p3.jpg"));
-    QVERIFY(fixtures::writeFile(path, bytes));
+    QVERIFY(fixtures::writeAll(path, bytes));
     QCOMPARE(testsupport::exiftoolTags(path).value(QStringLiteral("ICC-header:ColorSpaceData")).toString().trimmed(),
              QStringLiteral("RGB"));
 

@@ -111,7 +111,7 @@ void TestPhotoEncoders::resultDisplaysLikeTheSource()
          "-ExifIFD:ExifImageHeight=200", "-Make=Glimmer Optics",
          orientation % 4 == 2 ? "-ExifByteOrder=II" : "-ExifByteOrder=MM"});
     const QString out = path(QStringLiteral("o%1-%2-out.jpg").arg(orientation).arg(keep));
-    const QByteArray bytes = fixtures::readFile(source);
+    const QByteArray bytes = fixtures::readAll(source);
     const QVariantMap metadata = imageio::readProperties(source);
     QString error;
     const bool ok = keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
@@ -141,19 +141,19 @@ void TestPhotoEncoders::metadataTravelsOnlyWhenKept()
 {
     const QString source = fixtures::writeJpeg(path(QStringLiteral("rich-p3.jpg")), 320, 240, richMetadata);
     const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
-    QVERIFY(fixtures::writeFile(path(QStringLiteral("p3.icc")), icc));
+    QVERIFY(fixtures::writeAll(path(QStringLiteral("p3.icc")), icc));
     fixtures::exiftool(source, {QStringLiteral("-icc_profile<=") + path(QStringLiteral("p3.icc"))});
     const QVariantMap before = testsupport::exiftoolTags(source);
     QVERIFY(before.contains(QStringLiteral("ICC-header:ColorSpaceData")));
     // A vendor's own segment (a thermal camera's readings) travels as stored.
     const QByteArray vendor("\xFF\xE1\x00\x1A" "FLIR\0\1\2\3 thermal readings", 28);
-    const QByteArray plain = fixtures::readFile(source);
-    QVERIFY(fixtures::writeFile(source, plain.left(2) + vendor + plain.mid(2)));
+    const QByteArray plain = fixtures::readAll(source);
+    QVERIFY(fixtures::writeAll(source, plain.left(2) + vendor + plain.mid(2)));
 
     for (const bool keep : {false, true}) {
         const QString out = path(QStringLiteral("rich-p3-%1.jpg").arg(keep));
         QString error;
-        const QByteArray bytes = fixtures::readFile(source);
+        const QByteArray bytes = fixtures::readAll(source);
         const QVariantMap metadata = imageio::readProperties(source);
         QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
                       : CompressJpgWithImageData(bytes, out, metadata, &error),
@@ -161,7 +161,7 @@ void TestPhotoEncoders::metadataTravelsOnlyWhenKept()
         QVERIFY(QFileInfo(out).size() < QFileInfo(source).size());
         // Colours must not shift: the profile stays either way, byte for byte.
         QCOMPARE(QImage(out).colorSpace().iccProfile(), icc);
-        QCOMPARE(fixtures::readFile(out).contains(vendor), keep);
+        QCOMPARE(fixtures::readAll(out).contains(vendor), keep);
         const QVariantMap tags = testsupport::exiftoolTags(out);
         for (const char *tag : {"IFD0:Make", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude", "IPTC:Keywords",
                                 "XMP-dc:Title"}) {
@@ -208,7 +208,7 @@ void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours()
     const EncodedPhoto photo = encodePhoto(PhotoEncoder(encoder), *image, source);
     QVERIFY2(photo.ok(), qPrintable(photo.error));
     const QString out = path(name + QStringLiteral("-out"));
-    QVERIFY(fixtures::writeFile(out, photo.bytes));
+    QVERIFY(fixtures::writeAll(out, photo.bytes));
 
     const QString srgbPng = path(name + QStringLiteral("-srgb.png"));
     QVERIFY(fixtures::magick({source, "-profile", adobeRgbIcc, "-profile", srgbIcc, "+profile", "*", srgbPng}));
@@ -251,7 +251,7 @@ void TestPhotoEncoders::fileDates()
     QVERIFY(setMtime(source, fixedDate(4)));
     const QString out = path(QStringLiteral("dated-out.jpg"));
     QFile::remove(out);
-    const QByteArray bytes = fixtures::readFile(source);
+    const QByteArray bytes = fixtures::readAll(source);
     QVERIFY(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source)
                  : CompressJpgWithImageData(bytes, out, imageio::readProperties(source)));
     if (expected.isValid())
@@ -305,12 +305,12 @@ void TestPhotoEncoders::otherSourcesBecomePlainJpegs()
     QFETCH(QImage, expected);
     QFETCH(bool, keep);
     const QString out = path(QStringLiteral("out-") + QFileInfo(source).fileName());
-    const QByteArray bytes = fixtures::readFile(source);
+    const QByteArray bytes = fixtures::readAll(source);
     QString error;
     QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source, &error)
                   : CompressJpgWithImageData(bytes, out, {}, &error),
              qPrintable(error));
-    QVERIFY(fixtures::readFile(out).startsWith("\xFF\xD8\xFF"));
+    QVERIFY(fixtures::readAll(out).startsWith("\xFF\xD8\xFF"));
     const QVariantMap tags = testsupport::exiftoolTags(out);
     QCOMPARE(tags.value(QStringLiteral("File:ColorComponents")).toInt(), 3);
     QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), keep ? QStringLiteral("Press") : QString());
@@ -321,7 +321,7 @@ void TestPhotoEncoders::otherSourcesBecomePlainJpegs()
 
 void TestPhotoEncoders::undecodablePhotoWritesNothing()
 {
-    QByteArray bytes = fixtures::readFile(fixtures::writeJpeg(path(QStringLiteral("broken.jpg")), 400, 300));
+    QByteArray bytes = fixtures::readAll(fixtures::writeJpeg(path(QStringLiteral("broken.jpg")), 400, 300));
     for (qsizetype i = bytes.size() / 3; i < bytes.size() / 3 + 40; ++i)
         bytes[i] = char(0xFF);
     const QString out = path(QStringLiteral("broken-out.jpg"));

@@ -157,8 +157,8 @@ void TestResizePresets::resizeJobScalesInMemory()
     const QImage expectedTurned = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-upright.png")))
                                       .scaled(180, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QString large = folder + QStringLiteral("/large.jpg");
-    QVERIFY(fixtures::writeFile(large, imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90)));
-    const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(fixtures::readFile(large)).image, 320, 240);
+    QVERIFY(fixtures::writeAll(large, imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90)));
+    const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(fixtures::readAll(large)).image, 320, 240);
     const QString tiny = folder + QStringLiteral("/tiny.png");
     QVERIFY(fixtures::photoLikeImage(32, 32).save(tiny));
     const QString vga = fixtures::writeJpeg(folder + QStringLiteral("/vga.jpg"), 640, 480);
@@ -200,7 +200,7 @@ void TestResizePresets::resizeJobScalesInMemory()
     // Photos already within the preset keep their size.
     QVERIFY(runResize({tiny, vga}, {QStringLiteral("1280 x 720")}));
     QCOMPARE(QImage(tiny).size(), QSize(32, 32));
-    QVERIFY(fixtures::readFile(tiny).startsWith("\x89PNG"));
+    QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
     QCOMPARE(QImage(vga).size(), QSize(640, 480));
 }
 

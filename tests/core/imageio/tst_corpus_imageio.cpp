@@ -71,14 +71,6 @@ QHash<QString, QVariantMap> exiftoolAll(const QStringList &files, const QString 
     return out;
 }
 
-QVariant firstOf(const QVariantMap &tags, const QStringList &keys)
-{
-    for (const QString &k : keys)
-        if (tags.contains(k))
-            return tags.value(k);
-    return {};
-}
-
 QString text(const QVariant &v)
 {
     if (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList)
@@ -278,18 +270,15 @@ private Q_SLOTS:
                     disagreements << QStringLiteral("%1 %2: ours '%3' exiftool '%4'")
                                          .arg(QFileInfo(path).fileName(), field, ours.left(60), theirs.left(60));
             };
-            check(QStringLiteral("Make"), text(tiff.value(QLatin1String(keys::TiffMake))),
-                  text(firstOf(tags, {QStringLiteral("IFD0:Make")})));
-            check(QStringLiteral("Model"), text(tiff.value(QLatin1String(keys::TiffModel))),
-                  text(firstOf(tags, {QStringLiteral("IFD0:Model")})));
-            check(QStringLiteral("DateTimeOriginal"), text(exif.value(QLatin1String(keys::ExifDateTimeOriginal))),
-                  text(firstOf(tags, {QStringLiteral("ExifIFD:DateTimeOriginal")})));
-            check(QStringLiteral("Orientation"), text(props.value(QLatin1String(keys::Orientation))),
-                  text(firstOf(tags, {QStringLiteral("IFD0:Orientation")})));
-            check(QStringLiteral("Keywords"), text(iptc.value(QLatin1String(keys::IptcKeywords))),
-                  text(firstOf(tags, {QStringLiteral("IPTC:Keywords")})));
+            check("Make", text(tiff.value(QLatin1String(keys::TiffMake))), text(tags.value("IFD0:Make")));
+            check("Model", text(tiff.value(QLatin1String(keys::TiffModel))), text(tags.value("IFD0:Model")));
+            check("DateTimeOriginal", text(exif.value(QLatin1String(keys::ExifDateTimeOriginal))),
+                  text(tags.value("ExifIFD:DateTimeOriginal")));
+            check("Orientation", text(props.value(QLatin1String(keys::Orientation))),
+                  text(tags.value("IFD0:Orientation")));
+            check("Keywords", text(iptc.value(QLatin1String(keys::IptcKeywords))), text(tags.value("IPTC:Keywords")));
             for (const char *key : {keys::GpsLatitude, keys::GpsLongitude}) {
-                const QVariant theirs = firstOf(tags, {QStringLiteral("GPS:GPS") + QLatin1String(key)});
+                const QVariant theirs = tags.value(QStringLiteral("GPS:GPS") + QLatin1String(key));
                 const QVariant ours = gps.value(QLatin1String(key));
                 const bool same = theirs.isValid() == ours.isValid()
                     && (!ours.isValid() || qAbs(ours.toDouble() - theirs.toDouble()) < 1e-6);
