@@ -33,23 +33,16 @@ inline QString makeCardFolder(const QString &root)
     for (const char *name : {"gps_htc_desire.jpg", "gps_iphone_1x1.jpg", "iptc_metapm.jpg"})
         QFile::copy(testsupport::testData(QString::fromLatin1(name)), dcim + QLatin1Char('/') + QLatin1String(name));
     const QString convert = QStringLiteral("/usr/bin/convert");
-    testsupport::run(convert, {QStringLiteral("-size"), QStringLiteral("64x48"), QStringLiteral("xc:blue"),
-                               dcim + QStringLiteral("/thumb_red.jpg")});
-    testsupport::run(convert, {QStringLiteral("-size"), QStringLiteral("32x24"), QStringLiteral("xc:red"),
-                               scratch.filePath(QStringLiteral("red.jpg"))});
-    testsupport::run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
-                                                  QStringLiteral("-ThumbnailImage<=") + scratch.filePath(QStringLiteral("red.jpg")),
-                                                  dcim + QStringLiteral("/thumb_red.jpg")});
-    testsupport::run(convert, {QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("gradient:"),
-                               dcim + QStringLiteral("/IMG_0005.HEIC")});
-    testsupport::run(convert, {QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("xc:green"),
-                               dcim + QStringLiteral("/screen.png")});
-    QFile movie(dcim + QStringLiteral("/CLIP_0006.MOV"));
-    if (movie.open(QIODevice::WriteOnly))
-        movie.write(QByteArray("\0\0\0\x14" "ftypqt  \0\0\0\0qt  ", 20));
-    QFile note(dcim + QStringLiteral("/notes.txt"));
-    if (note.open(QIODevice::WriteOnly))
-        note.write("not a photo");
+    testsupport::run(convert, {"-size", "64x48", "xc:blue", dcim + QStringLiteral("/thumb_red.jpg")});
+    testsupport::run(convert, {"-size", "32x24", "xc:red", scratch.filePath(QStringLiteral("red.jpg"))});
+    const QString thumbnail = "-ThumbnailImage<=" + scratch.filePath(QStringLiteral("red.jpg"));
+    testsupport::run(QStringLiteral("exiftool"),
+                     {"-q", "-overwrite_original", thumbnail, dcim + QStringLiteral("/thumb_red.jpg")});
+    testsupport::run(convert, {"-size", "40x30", "gradient:", dcim + QStringLiteral("/IMG_0005.HEIC")});
+    testsupport::run(convert, {"-size", "40x30", "xc:green", dcim + QStringLiteral("/screen.png")});
+    const QByteArray movie("\0\0\0\x14" "ftypqt  \0\0\0\0qt  ", 20);
+    testsupport::writeFile(dcim + QStringLiteral("/CLIP_0006.MOV"), movie);
+    testsupport::writeFile(dcim + QStringLiteral("/notes.txt"), "not a photo");
     return dcim;
 }
 

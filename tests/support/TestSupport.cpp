@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -54,6 +55,30 @@ QString makeJpeg(const QString &path, int width, int height, const QStringList &
         run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-q"), QStringLiteral("-overwrite_original")}
                                             + exiftoolArgs + QStringList{path});
     return path;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList validationWarnings(const QString &path)
+{
+    const QByteArray text = run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-validate"),
+                                                             QStringLiteral("-warning"), QStringLiteral("-a"),
+                                                             QStringLiteral("-s"), path});
+    QStringList warnings;
+    for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (line.startsWith(QLatin1String("Warning")))
+            warnings << line.section(QLatin1Char(':'), 1).trimmed();
+    return warnings;
 }
 
 QString testData(const QString &name) { return QStringLiteral(GLIMMERSET_TEST_DATA "/") + name; }

@@ -28,6 +28,13 @@ QString makeJpeg(const QString &path, int width, int height, const QStringList &
 
 QString testData(const QString &name);
 
+// The whole file (empty when it cannot be read); writing says whether every byte went out.
+QByteArray readFile(const QString &path);
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+// exiftool -validate's warnings about a file, each without its "Warning" label.
+QStringList validationWarnings(const QString &path);
+
 // When GLIMMERSET_SCREENSHOTS names a folder, saves a picture of the windows on show (or of
 // `only`), with a margin of the screen around them, as <folder>/<name>. Run under a real
 // display (Xvfb); the offscreen platform has nothing to grab.

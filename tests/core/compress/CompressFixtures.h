@@ -46,16 +46,10 @@ inline QImage photoLikeImage(int width, int height, quint32 seed = 1)
     return image;
 }
 
-inline QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
+inline QByteArray readAll(const QString &path) { return testsupport::readFile(path); }
 inline bool writeAll(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return testsupport::writeFile(path, bytes);
 }
 
 inline void exiftool(const QString &path, const QStringList &args)

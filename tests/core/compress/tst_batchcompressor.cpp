@@ -55,15 +55,6 @@ QByteArray declaredSizeJpeg(int width, int height)
     return bytes;
 }
 
-// How many problems exiftool's validation finds.
-qsizetype validationWarnings(const QString &path)
-{
-    const QByteArray out = testsupport::run(QStringLiteral("exiftool"), {QStringLiteral("-validate"),
-                                                                          QStringLiteral("-warning"),
-                                                                          QStringLiteral("-a"), path});
-    return out.count("Warning") + out.count("Error");
-}
-
 } // namespace
 
 class TestBatchCompressor : public QObject
@@ -74,9 +65,10 @@ private Q_SLOTS:
     void outputsNeverCollide();
     void otherFormatsBecomeNewJpegs_data();
     void otherFormatsBecomeNewJpegs();
-    void heicKeepsItsExif();
-    void strippedFallbackHasNoMetadata();
-    void inPlaceOriginalsGoToTheTrash();
+    void largerResultKeepsTheSourcePixels_data();
+    void largerResultKeepsTheSourcePixels();
+    void inPlaceResultsReplaceTheOriginals_data();
+    void inPlaceResultsReplaceTheOriginals();
     void tooLargeIsRefusedBeforeDecoding();
     void sharedBudgetStillFinishesEveryPhoto();
     void subfoldersKeepTheirPlace();
@@ -128,29 +120,34 @@ void TestBatchCompressor::otherFormatsBecomeNewJpegs_data()
 {
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QString>("resize"); // a preset the photo already fits in, or none
+    QTest::addColumn<bool>("keepMetadata");
     for (const char *suffix : {"tif", "webp", "gif", "bmp", "heic"})
-        QTest::newRow(suffix) << QString::fromLatin1(suffix) << QString();
+        QTest::newRow(suffix) << QString::fromLatin1(suffix) << QString() << false;
+    QTest::newRow("heic, Exif kept") << "heic" << QString() << true;
     // A new JPEG is kept whatever its size, so nothing would hide a photo made larger.
-    QTest::newRow("bmp, never enlarged") << QStringLiteral("bmp") << QStringLiteral("1920 x 1080");
+    QTest::newRow("bmp, never enlarged") << "bmp" << "1920 x 1080" << false;
 }
 
 void TestBatchCompressor::otherFormatsBecomeNewJpegs()
 {
     QFETCH(QString, suffix);
     QFETCH(QString, resize);
+    QFETCH(bool, keepMetadata);
     const QString folder = makeDir(QStringLiteral("formats/") + QTest::currentDataTag());
     const QString png = folder + QStringLiteral("/scratch.png");
     QVERIFY(fixtures::photoLikeImage(320, 240).save(png));
     const QString source = folder + QStringLiteral("/photo.") + suffix;
     QVERIFY(fixtures::magick({png, source}));
     QFile::remove(png);
+    if (keepMetadata)
+        fixtures::exiftool(source, {"-Make=Glimmer", "-DateTimeOriginal=2021:05:06 07:08:09"});
     // A JPEG of that name is already there: it is never replaced.
     const QString neighbour = fixtures::writeJpeg(folder + QStringLiteral("/photo.jpg"), 50, 50);
     const QByteArray sourceBytes = fixtures::readAll(source);
     const QByteArray neighbourBytes = fixtures::readAll(neighbour);
 
     // In place, as the riskiest case: the source must still never be replaced.
-    CompressionOptions options = into(QString());
+    CompressionOptions options = into(QString(), keepMetadata);
     if (!resize.isEmpty())
         options.resize = compress::ResizeRequest{resize};
     const CompressionReport report = runBatch(itemsOf({source}), options);
@@ -166,30 +163,31 @@ void TestBatchCompressor::otherFormatsBecomeNewJpegs()
     QVERIFY2(decoded.ok(), qPrintable(decoded.error));
     QCOMPARE(decoded.image.size(), QSize(320, 240));
     QVERIFY(fixtures::meanDifference(decoded.image, fixtures::photoLikeImage(320, 240)) < 2 * fixtures::SamePictureTolerance);
+    const QVariantMap tags = testsupport::exiftoolTags(result);
+    QCOMPARE(tags.value("IFD0:Make").toString(), keepMetadata ? QStringLiteral("Glimmer") : QString());
+    QCOMPARE(tags.value("ExifIFD:DateTimeOriginal").toString(), keepMetadata ? "2021:05:06 07:08:09" : QString());
 }
 
-void TestBatchCompressor::heicKeepsItsExif()
+void TestBatchCompressor::largerResultKeepsTheSourcePixels_data()
 {
-    const QString folder = makeDir(QStringLiteral("heicmeta"));
-    const QString png = folder + QStringLiteral("/scratch.png");
-    QVERIFY(fixtures::photoLikeImage(320, 240).save(png));
-    const QString source = folder + QStringLiteral("/phone.heic");
-    QVERIFY(fixtures::magick({png, source}));
-    fixtures::exiftool(source, {QStringLiteral("-Make=Glimmer"), QStringLiteral("-DateTimeOriginal=2021:05:06 07:08:09")});
-    const CompressionReport report = runBatch(itemsOf({source}), into(makeDir(QStringLiteral("heicmeta/out")), true));
-    QCOMPARE(report.entries.size(), 1);
-    const QVariantMap tags = testsupport::exiftoolTags(report.entries[0].restPath());
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer"));
-    QCOMPARE(tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), QStringLiteral("2021:05:06 07:08:09"));
-    QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
+    QTest::addColumn<bool>("keepMetadata");
+    QTest::addColumn<bool>("inPlace");
+    for (const bool keep : {false, true}) {
+        QTest::addRow("metadata %s, to a folder", keep ? "kept" : "dropped") << keep << false;
+        QTest::addRow("metadata %s, in place", keep ? "kept" : "dropped") << keep << true;
+    }
 }
 
-void TestBatchCompressor::strippedFallbackHasNoMetadata()
+void TestBatchCompressor::largerResultKeepsTheSourcePixels()
 {
-    // Already at the lowest quality: the result would be larger, so the source's own
-    // pixels are kept, but without the metadata the user asked to drop.
-    const QString folder = makeDir(QStringLiteral("strip"));
-    const QString source = folder + QStringLiteral("/low.jpg");
+    // Already at the lowest quality: the result would be larger, so the source's own pixels
+    // are kept: as they were when metadata is kept (in place not even rewritten, so not
+    // trashed), else without the metadata the user asked to drop.
+    QFETCH(bool, keepMetadata);
+    QFETCH(bool, inPlace);
+    const QString folder = makeDir(QStringLiteral("larger/") + QTest::currentDataTag());
+    const QString name = QStringLiteral("low%1%2.jpg").arg(int(keepMetadata)).arg(int(inPlace));
+    const QString source = folder + QLatin1Char('/') + name;
     // Pure noise survives quality 10 as noise, which quality 50 then spends more bytes on.
     QImage noise(900, 600, QImage::Format_RGB32);
     QRandomGenerator rng(5);
@@ -197,63 +195,75 @@ void TestBatchCompressor::strippedFallbackHasNoMetadata()
         for (int x = 0; x < noise.width(); ++x)
             noise.setPixel(x, y, rng.generate() | 0xFF000000u);
     QVERIFY(fixtures::writeAll(source, imageio::JpegCodec::encode(noise, 10)));
-    fixtures::exiftool(source, {QStringLiteral("-Make=Glimmer"), QStringLiteral("-GPSLatitude=48.1"),
-                                QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-XMP-dc:Creator=Someone"),
-                                QStringLiteral("-Orientation#=6"), QStringLiteral("-ColorSpace=Uncalibrated"),
-                                QStringLiteral("-InteropIndex=R03")});
-    const QImage pixels = imageio::JpegCodec::decode(fixtures::readAll(source)).image;
-    QVERIFY(imageio::JpegCodec::encode(pixels, 50).size() > QFileInfo(source).size());
-    for (const bool inPlace : {false, true}) {
-        const QString copy = folder + QStringLiteral("/copy%1.jpg").arg(inPlace);
-        QFile::copy(source, copy);
-        const CompressionReport report
-            = runBatch(itemsOf({copy}), into(inPlace ? QString() : makeDir(QStringLiteral("strip/out"))));
-        QCOMPARE(report.entries.size(), 1);
-        const QString result = report.entries[0].restPath();
-        const QVariantMap tags = testsupport::exiftoolTags(result);
-        QVERIFY(!tags.contains(QStringLiteral("IFD0:Make")));
-        QVERIFY(!tags.contains(QStringLiteral("GPS:GPSLatitude")));
-        QVERIFY(!tags.contains(QStringLiteral("XMP-dc:Creator")));
-        // Still shown upright and in Adobe RGB, pixels untouched.
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), 6);
-        QCOMPARE(tags.value(QStringLiteral("InteropIFD:InteropIndex")).toString(), QStringLiteral("R03"));
-        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ColorSpace")).toInt(), 0xFFFF);
-        QCOMPARE(imageio::JpegCodec::decode(fixtures::readAll(result)).image, pixels);
-        QVERIFY(report.entries[0].restFileSize() < report.entries[0].originalFileSize());
-        QVERIFY(validationWarnings(result) <= validationWarnings(source));
+    fixtures::exiftool(source, {"-Make=Glimmer", "-GPSLatitude=48.1", "-GPSLatitudeRef=N",
+                                "-XMP-dc:Creator=Someone", "-Orientation#=6", "-ColorSpace=Uncalibrated",
+                                "-InteropIndex=R03"});
+    const QByteArray original = fixtures::readAll(source);
+    const QDateTime sourceTime = QFileInfo(source).lastModified();
+    const QImage pixels = imageio::JpegCodec::decode(original).image;
+    QVERIFY(imageio::JpegCodec::encode(pixels, 50).size() > original.size());
+    const qsizetype warnings = testsupport::validationWarnings(source).size();
+
+    const QString out = inPlace ? QString() : makeDir(QStringLiteral("larger/") + QTest::currentDataTag() + "/out");
+    const CompressionReport report = runBatch(itemsOf({source}), into(out, keepMetadata));
+    QCOMPARE(report.entries.size(), 1);
+    const QString result = report.entries[0].restPath();
+    QCOMPARE(result, inPlace ? source : out + QLatin1Char('/') + name);
+    if (keepMetadata) {
+        QCOMPARE(fixtures::readAll(result), original);
+        QCOMPARE(QFileInfo(source).lastModified(), sourceTime);
+        QCOMPARE(report.savedFileSize, quint64(0));
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("data/Trash/files/") + name)));
+        return;
     }
+    const QVariantMap tags = testsupport::exiftoolTags(result);
+    QVERIFY(!tags.contains(QStringLiteral("IFD0:Make")));
+    QVERIFY(!tags.contains(QStringLiteral("GPS:GPSLatitude")));
+    QVERIFY(!tags.contains(QStringLiteral("XMP-dc:Creator")));
+    // Still shown upright and in Adobe RGB, pixels untouched.
+    QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), 6);
+    QCOMPARE(tags.value(QStringLiteral("InteropIFD:InteropIndex")).toString(), QStringLiteral("R03"));
+    QCOMPARE(tags.value(QStringLiteral("ExifIFD:ColorSpace")).toInt(), 0xFFFF);
+    QCOMPARE(imageio::JpegCodec::decode(fixtures::readAll(result)).image, pixels);
+    QVERIFY(report.entries[0].restFileSize() < report.entries[0].originalFileSize());
+    QVERIFY(testsupport::validationWarnings(result).size() <= warnings);
 }
 
-void TestBatchCompressor::inPlaceOriginalsGoToTheTrash()
+void TestBatchCompressor::inPlaceResultsReplaceTheOriginals_data()
 {
+    QTest::addColumn<bool>("throughTrash");
+    QTest::newRow("original to the Trash") << true;
+    QTest::newRow("original replaced") << false;
+}
+
+void TestBatchCompressor::inPlaceResultsReplaceTheOriginals()
+{
+    QFETCH(bool, throughTrash);
     const QString trash = m_dir.filePath(QStringLiteral("data/Trash"));
-    for (const bool throughTrash : {true, false}) {
-        const QString folder = makeDir(QStringLiteral("trash%1").arg(throughTrash));
-        const QString photo = fixtures::writeJpeg(folder + QStringLiteral("/t%1.jpg").arg(throughTrash), 900, 600);
-        const QByteArray original = fixtures::readAll(photo);
-        CompressionOptions options = into(QString());
-        options.moveReplacedToTrash = throughTrash;
-        const CompressionReport report = runBatch(itemsOf({photo}), options);
-        QCOMPARE(report.entries.size(), 1);
-        QVERIFY(fixtures::readAll(photo) != original);
-        QVERIFY(imageio::JpegCodec::decode(fixtures::readAll(photo)).ok());
-        const QString inTrash = trash + QStringLiteral("/files/") + QFileInfo(photo).fileName();
-        QCOMPARE(QFileInfo::exists(inTrash), throughTrash);
-        if (!throughTrash)
-            continue;
-        QCOMPARE(fixtures::readAll(inTrash), original);
-        const QByteArray info
-            = fixtures::readAll(trash + QStringLiteral("/info/") + QFileInfo(photo).fileName() + QStringLiteral(".trashinfo"));
-        QVERIFY2(info.contains("Path=") && info.contains(QFileInfo(photo).fileName().toUtf8()), info.constData());
-    }
-    // A photo kept as it was (the result was not smaller) is not touched, so not trashed.
-    const QString folder = makeDir(QStringLiteral("trashkept"));
-    const QString low = folder + QStringLiteral("/low.jpg");
-    QVERIFY(fixtures::writeAll(low, imageio::JpegCodec::encode(fixtures::photoLikeImage(300, 200), 10)));
-    const QByteArray before = fixtures::readAll(low);
-    QCOMPARE(runBatch(itemsOf({low}), into(QString(), true)).entries.size(), 1);
-    QCOMPARE(fixtures::readAll(low), before);
-    QVERIFY(!QFileInfo::exists(trash + QStringLiteral("/files/low.jpg")));
+    const QString folder = makeDir(QStringLiteral("trash%1").arg(throughTrash));
+    const QString name = QStringLiteral("t%1.jpg").arg(throughTrash);
+    const QString photo = fixtures::writeJpeg(folder + QLatin1Char('/') + name, 900, 600, {"-Make=Glimmer"});
+    const QByteArray original = fixtures::readAll(photo);
+    CompressionOptions options = into(QString(), true);
+    options.moveReplacedToTrash = throughTrash;
+    const CompressionReport report = runBatch(itemsOf({photo}), options);
+    QCOMPARE(report.entries.size(), 1);
+    const ResultRow &entry = report.entries[0];
+    QCOMPARE(entry.restPath(), photo);
+    QCOMPARE(entry.originalFileSize(), quint64(original.size()));
+    QCOMPARE(entry.restFileSize(), quint64(QFileInfo(photo).size()));
+    QVERIFY(entry.restFileSize() < entry.originalFileSize());
+    QCOMPARE(imageio::JpegCodec::decode(fixtures::readAll(photo)).image.size(), QSize(900, 600));
+    QCOMPARE(testsupport::exiftoolTags(photo).value("IFD0:Make").toString(), QStringLiteral("Glimmer"));
+    // Nothing but the photo in its folder: no temporary file left behind.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    const QString inTrash = trash + QStringLiteral("/files/") + name;
+    QCOMPARE(QFileInfo::exists(inTrash), throughTrash);
+    if (!throughTrash)
+        return;
+    QCOMPARE(fixtures::readAll(inTrash), original);
+    const QByteArray info = fixtures::readAll(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
+    QVERIFY2(info.contains("Path=") && info.contains(name.toUtf8()), info.constData());
 }
 
 void TestBatchCompressor::tooLargeIsRefusedBeforeDecoding()

@@ -3,7 +3,6 @@
 
 #include "compress/BatchCompressor.h"
 #include "compress/CompressionJob.h"
-#include "compress/SizeText.h"
 #include "imageio/JpegCodec.h"
 
 #include <QDir>
@@ -78,8 +77,6 @@ class TestCompressionJob : public QObject
 private Q_SLOTS:
     void initTestCase();
     void folderJobSkipsHiddenAndSubfolders();
-    void largerResultKeepsTheSourceBytes();
-    void inPlaceReplacesTheSource();
     void parallelEqualsSingleWorker();
     void secondStartIsRefused();
     void unreadableItemsAreReported();
@@ -128,8 +125,6 @@ void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
     QCOMPARE(entry.originalFileSize(), quint64(QFileInfo(photo).size()));
     QCOMPARE(entry.restFileSize(), quint64(QFileInfo(entry.restPath()).size()));
     QVERIFY(entry.restFileSize() < entry.originalFileSize());
-    QCOMPARE(entry.originalFileSizeStr(), compress::sizeText(entry.originalFileSize()));
-    QCOMPARE(entry.restFileSizeStr(), compress::sizeText(entry.restFileSize()));
     QCOMPARE(o.report.allFileSize, entry.originalFileSize());
     QCOMPARE(o.report.savedFileSize, entry.originalFileSize() - entry.restFileSize());
     QCOMPARE(o.report.skipped.size(), 1);
@@ -138,56 +133,6 @@ void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
     QCOMPARE(o.report.unreadable[0].path, in + QStringLiteral("/sub"));
     // No descent into the subfolder, nothing else written.
     QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("photo.jpg")});
-}
-
-void TestCompressionJob::largerResultKeepsTheSourceBytes()
-{
-    // Already at the lowest quality: recompressing at 50 only grows it.
-    const QString in = makeDir(m_dir, QStringLiteral("larger/in"));
-    const QString out = makeDir(m_dir, QStringLiteral("larger/out"));
-    const QString source = in + QStringLiteral("/tiny.jpg");
-    QVERIFY(fixtures::writeAll(source, imageio::JpegCodec::encode(fixtures::photoLikeImage(300, 200), 10)));
-    const QByteArray original = fixtures::readAll(source);
-    QVERIFY(imageio::JpegCodec::encode(QImage(source), 50).size() > original.size());
-    const QDateTime sourceTime = QFileInfo(source).lastModified();
-
-    for (const bool keepOriginal : {true, false}) {
-        CompressionOptions options = toFolder(out);
-        options.keepOriginalPhoto = keepOriginal;
-        const Outcome o = runJob(CompressionJobKind::Files, {source}, options);
-        QCOMPARE(o.report.entries.size(), 1);
-        const ResultRow &entry = o.report.entries[0];
-        QCOMPARE(fixtures::readAll(entry.restPath()), original);
-        QCOMPARE(entry.restFileSize(), entry.originalFileSize());
-        QCOMPARE(entry.restFileSizeStr(), entry.originalFileSizeStr());
-        QCOMPARE(entry.percentText(), QStringLiteral("0%"));
-        QCOMPARE(o.report.savedFileSize, quint64(0));
-        QCOMPARE(o.report.finishText(), QStringLiteral("Save  0%  0 bytes  total"));
-    }
-    // In place, the source was never rewritten.
-    QCOMPARE(QFileInfo(source).lastModified(), sourceTime);
-}
-
-void TestCompressionJob::inPlaceReplacesTheSource()
-{
-    const QString in = makeDir(m_dir, QStringLiteral("inplace"));
-    const QString source = fixtures::writeJpeg(in + QStringLiteral("/p.jpg"), 800, 600, {QStringLiteral("-Make=Glimmer")});
-    const qint64 before = QFileInfo(source).size();
-    CompressionOptions options;
-    options.keepOriginalPhoto = false;
-    options.keepMetadata = true;
-    const Outcome o = runJob(CompressionJobKind::Files, {source}, options);
-    QVERIFY2(o.failure.isEmpty(), qPrintable(o.failure));
-    QCOMPARE(o.report.entries.size(), 1);
-    const ResultRow &entry = o.report.entries[0];
-    QCOMPARE(entry.originalPath(), entry.restPath());
-    QCOMPARE(entry.originalFileSize(), quint64(before));
-    QCOMPARE(entry.restFileSize(), quint64(QFileInfo(source).size()));
-    QVERIFY(entry.restFileSize() < quint64(before));
-    QCOMPARE(QImage(source).size(), QSize(800, 600));
-    QCOMPARE(testsupport::exiftoolTags(source).value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer"));
-    // Nothing but the photo in its folder: no temporary file left behind.
-    QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
 }
 
 void TestCompressionJob::parallelEqualsSingleWorker()
@@ -203,9 +148,8 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     // which is not safe across threads on its own.
     for (int i = 0; i < 30; ++i)
         QVERIFY(fixtures::photoLikeImage(64, 48, quint32(i)).save(in + QStringLiteral("/x%1.jpg").arg(i), "JPG", 95));
-    fixtures::exiftool(in, {QStringLiteral("-ext"), QStringLiteral("jpg"), QStringLiteral("-tagsFromFile"),
-                            testsupport::testData(QStringLiteral("iptc_metapm.jpg")), QStringLiteral("-XMP:all"),
-                            QStringLiteral("-XMP-dc:Subject=parallel")});
+    fixtures::exiftool(in, {"-ext", "jpg", "-tagsFromFile", testsupport::testData("iptc_metapm.jpg"), "-XMP:all",
+                            "-XMP-dc:Subject=parallel"});
 
     QList<Outcome> outcomes;
     QStringList outs;
@@ -231,7 +175,6 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     }
     QCOMPARE(parallel.report.allFileSize, single.report.allFileSize);
     QCOMPARE(parallel.report.savedFileSize, single.report.savedFileSize);
-    QCOMPARE(parallel.report.finishText(), single.report.finishText());
     QCOMPARE(parallel.report.unreadable, single.report.unreadable);
     QCOMPARE(parallel.progress.size(), single.progress.size());
     for (int i = 0; i < single.progress.size(); ++i) {
@@ -297,7 +240,6 @@ void TestCompressionJob::unreadableItemsAreReported()
         QCOMPARE(o.report.unreadable[i].path, items[i]);
         QVERIFY(!o.report.unreadable[i].reason.isEmpty());
     }
-    QCOMPARE(o.report.finishText(), QStringLiteral("Save  0%  0 bytes  total"));
     QVERIFY(QDir(out).isEmpty());
 }
 

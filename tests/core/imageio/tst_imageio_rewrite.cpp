@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The metadata rewrite, checked with exiftool as an independent reader and with
-// ImageMagick's pixel signatures: what a rewrite removes, merges and keeps.
+// ImageMagick's pixel signatures: what a rewrite writes, refuses and keeps. What every edit
+// keeps on real photos of many makes is tst_corpus_imageio's.
 
 #include "TestSupport.h"
 
@@ -9,62 +10,60 @@
 #include "imageio/MetadataRewrite.h"
 
 #include <QDir>
-#include <QtConcurrent>
-
-#include <numeric>
-#include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QRegularExpression>
 #include <QTest>
+#include <QtConcurrent>
 #include <QtEndian>
+
+#include <numeric>
 
 using namespace imageio;
 using namespace testsupport;
 
 namespace {
 
-// exiftool groups that describe the file rather than the photo's stored metadata.
-bool isVolatile(const QString &key)
-{
-    return key.startsWith(QLatin1String("System:")) || key.startsWith(QLatin1String("File:"))
-        || key.startsWith(QLatin1String("Composite:")) || key.startsWith(QLatin1String("ExifTool:"))
-        || key == QLatin1String("SourceFile") || key.contains(QLatin1String("Offset"));
-}
-
+// exiftool's tags without those that describe the file rather than the photo's metadata.
 QVariantMap stableTags(const QString &path)
 {
     QVariantMap tags = exiftoolTags(path);
-    for (auto it = tags.begin(); it != tags.end();)
-        it = isVolatile(it.key()) ? tags.erase(it) : std::next(it);
+    for (auto it = tags.begin(); it != tags.end();) {
+        const QString &key = it.key();
+        const bool volatileKey = key.startsWith(QLatin1String("System:"))
+            || key.startsWith(QLatin1String("File:")) || key.startsWith(QLatin1String("Composite:"))
+            || key.startsWith(QLatin1String("ExifTool:")) || key == QLatin1String("SourceFile")
+            || key.contains(QLatin1String("Offset"));
+        it = volatileKey ? tags.erase(it) : std::next(it);
+    }
     return tags;
 }
 
-QStringList groupKeys(const QVariantMap &tags, const QString &group)
+// A PNG's chunks other than eXIf and the XMP packet, each as stored.
+QList<QByteArray> chunksBesideMetadata(const QByteArray &png)
 {
-    QStringList keys;
-    for (auto it = tags.begin(); it != tags.end(); ++it)
-        if (it.key().startsWith(group + QLatin1Char(':')))
-            keys << it.key();
-    return keys;
-}
-
-// Every tag of `before` is in `after` with the same value, except those `changed` accepts.
-void compareTags(const QVariantMap &before, const QVariantMap &after,
-                 const std::function<bool(const QString &)> &changed)
-{
-    for (auto it = before.begin(); it != before.end(); ++it) {
-        if (changed(it.key()))
-            continue;
-        QVERIFY2(after.contains(it.key()), qPrintable(QStringLiteral("lost tag ") + it.key()));
-        QCOMPARE(after.value(it.key()), it.value());
+    QList<QByteArray> chunks;
+    for (qsizetype at = 8; at + 12 <= png.size();) {
+        const qsizetype size = 12 + qFromBigEndian<quint32>(png.constData() + at);
+        if (png.mid(at + 4, 4) != "eXIf" && !png.mid(at + 4).startsWith("iTXtXML:com.adobe.xmp"))
+            chunks << png.mid(at, size);
+        at += size;
     }
-    for (auto it = after.begin(); it != after.end(); ++it)
-        if (!changed(it.key()))
-            QVERIFY2(before.contains(it.key()), qPrintable(QStringLiteral("new tag ") + it.key()));
+    return chunks;
 }
 
 QVariantMap withGroup(const char *group, const QVariant &value) { return {{QLatin1String(group), value}}; }
+
+QVariantMap withField(const char *group, const char *key, const QVariant &value)
+{
+    return withGroup(group, QVariantMap{{QLatin1String(key), value}});
+}
+
+QVariantMap gpsAt(const QVariant &latitude)
+{
+    return withGroup(keys::GpsGroup, QVariantMap{{QLatin1String(keys::GpsLatitude), latitude},
+                                                 {QLatin1String(keys::GpsLongitude), 10.0}});
+}
 
 } // namespace
 
@@ -79,98 +78,17 @@ private Q_SLOTS:
             QFAIL("exiftool is required (scripts/install-deps installs it)");
     }
 
-    void removingAGroupKeepsEverythingElse_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("exiftoolGroup");
-        QTest::newRow("GPS from a phone photo") << testData(QStringLiteral("gps_htc_desire.jpg"))
-                                                << QString::fromLatin1(keys::GpsGroup)
-                                                << QStringLiteral("GPS");
-        QTest::newRow("GPS from an iPhone photo with maker note")
-            << testData(QStringLiteral("gps_iphone_1x1.jpg")) << QString::fromLatin1(keys::GpsGroup)
-            << QStringLiteral("GPS");
-        QTest::newRow("IPTC") << testData(QStringLiteral("iptc_metapm.jpg"))
-                              << QString::fromLatin1(keys::IptcGroup) << QStringLiteral("IPTC");
-        QTest::newRow("Exif") << testData(QStringLiteral("gps_htc_desire.jpg"))
-                              << QString::fromLatin1(keys::ExifGroup) << QStringLiteral("ExifIFD");
-    }
-
-    void removingAGroupKeepsEverythingElse()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, group);
-        QFETCH(QString, exiftoolGroup);
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
-
-        const RewriteResult result = rewriteMetadata(file, out, {{group, QVariant()}});
-        QVERIFY2(result.ok(), qPrintable(result.error));
-
-        const QVariantMap before = stableTags(file);
-        const QVariantMap after = stableTags(out);
-        QVERIFY(!groupKeys(before, exiftoolGroup).isEmpty());
-        QCOMPARE(groupKeys(after, exiftoolGroup), QStringList());
-        const bool exifRemoved = exiftoolGroup == QLatin1String("ExifIFD");
-        compareTags(before, after, [&](const QString &key) {
-            if (key.startsWith(exiftoolGroup + QLatin1Char(':')))
-                return true;
-            // The maker note and interoperability IFD live inside the Exif IFD.
-            if (exifRemoved && (key.startsWith(QLatin1String("InteropIFD:")) || key.startsWith(QLatin1String("MakerNotes:"))
-                                || key.contains(QLatin1String("Maker")) || key.startsWith(QLatin1String("HTC"))))
-                return true;
-            // A GPS removal also clears GPS from XMP, an IPTC removal the XMP fields carrying IPTC.
-            if (exiftoolGroup == QLatin1String("GPS") && key.startsWith(QLatin1String("XMP-exif:GPS")))
-                return true;
-            static const QStringList iptcInXmp{QStringLiteral("XMP-iptcCore:"), QStringLiteral("XMP-iptcExt:"),
-                                               QStringLiteral("XMP-photoshop:"), QStringLiteral("XMP-dc:Creator"),
-                                               QStringLiteral("XMP-dc:Rights"), QStringLiteral("XMP-dc:Subject"),
-                                               QStringLiteral("XMP-dc:Description"), QStringLiteral("XMP-dc:Title"),
-                                               QStringLiteral("Photoshop:IPTCDigest")};
-            if (exiftoolGroup == QLatin1String("IPTC")
-                && std::any_of(iptcInXmp.begin(), iptcInXmp.end(), [&](const QString &p) { return key.startsWith(p); }))
-                return true;
-            return key == QLatin1String("IPTC:CodedCharacterSet") || key == QLatin1String("File:CurrentIPTCDigest");
-        });
-        QCOMPARE(pixelSignature(out), pixelSignature(file));
-    }
-
-    void mergingChangesOnlyTheNamedKeys()
-    {
-        QTemporaryDir dir;
-        const QString src = testData(QStringLiteral("gps_htc_desire.jpg"));
-        const QString out = dir.filePath(QStringLiteral("merged.jpg"));
-        QVariantMap exif{{QLatin1String(keys::ExifDateTimeOriginal), QStringLiteral("2020:02:29 23:59:58")}};
-        QVariantMap tiff{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana Lima")},
-                         {QLatin1String(keys::TiffCopyright), QStringLiteral("(c) 2020 Ana Lima")}};
-        const RewriteResult result = rewriteMetadata(
-            src, out,
-            {{QLatin1String(keys::ExifGroup), exif}, {QLatin1String(keys::TiffGroup), tiff}});
-        QVERIFY2(result.ok(), qPrintable(result.error));
-
-        const QVariantMap after = stableTags(out);
-        QCOMPARE(after.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), QStringLiteral("2020:02:29 23:59:58"));
-        QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Ana Lima"));
-        QCOMPARE(after.value(QStringLiteral("IFD0:Copyright")).toString(), QStringLiteral("(c) 2020 Ana Lima"));
-        compareTags(stableTags(src), after, [](const QString &key) {
-            return key == QLatin1String("ExifIFD:DateTimeOriginal") || key == QLatin1String("IFD0:Artist")
-                || key == QLatin1String("IFD0:Copyright");
-        });
-        QCOMPARE(pixelSignature(out), pixelSignature(src));
-    }
-
     void layingAPhotosOwnMapBackChangesNothing()
     {
         // Several edits pass the whole first-image map back; values must survive exactly.
         QTemporaryDir dir;
-        for (const QString &name : {QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("gps_iphone_1x1.jpg"),
-                                   QStringLiteral("iptc_metapm.jpg")}) {
-            const QString src = testData(name);
-            const QString out = dir.filePath(name);
+        for (const char *name : {"gps_htc_desire.jpg", "gps_iphone_1x1.jpg", "iptc_metapm.jpg"}) {
+            const QString src = testData(QLatin1String(name));
+            const QString out = dir.filePath(QLatin1String(name));
             const QVariantMap own = readProperties(src);
             QVERIFY(!own.isEmpty());
             QVERIFY(rewriteMetadata(src, out, own).ok());
-            compareTags(stableTags(src), stableTags(out), [](const QString &) { return false; });
+            QCOMPARE(stableTags(out), stableTags(src));
             QCOMPARE(readProperties(out).value(QLatin1String(keys::GpsGroup)),
                      own.value(QLatin1String(keys::GpsGroup)));
         }
@@ -226,129 +144,69 @@ private Q_SLOTS:
         QCOMPARE(back.value(QLatin1String(keys::IptcKeywords)).toStringList(), keywords);
     }
 
-    void otherContainersKeepTheirPixels_data()
+    // Each container's edit touches only its metadata: the pixels of every page stay, a PNG
+    // keeps every other chunk as stored (CRCs included), a TIFF's new date takes the old one's
+    // bytes and nothing else changes but the header's IFD0 offset. exiftool reads the edit,
+    // finds no GPS tag left (the altitude and the XMP twin send a PNG or TIFF through Exiv2's
+    // rebuild) and no warning the source did not have.
+    void editsTouchOnlyTheMetadata_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("convertArgs");
-        QTest::addColumn<int>("frames");
-        QTest::newRow("png") << QStringLiteral("photo.png")
-                             << QStringList{QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("plasma:fractal")} << 1;
-        QTest::newRow("webp") << QStringLiteral("photo.webp")
-                              << QStringList{QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("gradient:red-blue")} << 1;
-        QTest::newRow("three-page tiff")
-            << QStringLiteral("pages.tif")
-            << QStringList{QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("xc:red"), QStringLiteral("xc:green"),
-                           QStringLiteral("gradient:blue-white")}
-            << 3;
+        QTest::addColumn<bool>("tagged");
+        const QStringList plasma{"-size", "40x30", "plasma:fractal"};
+        QTest::newRow("jpeg") << "photo.jpg" << plasma << true;
+        QTest::newRow("png eXIf") << "photo.png" << plasma << true;
+        QTest::newRow("png without Exif") << "bare.png" << plasma << false;
+        QTest::newRow("webp") << "photo.webp" << plasma << true;
+        const QStringList pages = plasma + QStringList{"xc:red", "gradient:blue-white"};
+        QTest::newRow("three-page tiff") << "pages.tif" << pages << true;
     }
 
-    void otherContainersKeepTheirPixels()
+    void editsTouchOnlyTheMetadata()
     {
         QFETCH(QString, name);
         QFETCH(QStringList, convertArgs);
-        QFETCH(int, frames);
+        QFETCH(bool, tagged);
         QTemporaryDir dir;
         const QString src = dir.filePath(name);
         run(QStringLiteral("/usr/bin/convert"), convertArgs + QStringList{src});
-        QVERIFY(QFile::exists(src));
-        run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
-                                         QStringLiteral("-Make=Before"), QStringLiteral("-GPSLatitude=10"),
-                                         QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-XMP-exif:GPSLatitude=10"),
-                                         src});
-
-        const auto source = imageSourceFromFile(src);
-        QVERIFY(source);
-        QCOMPARE(source->count(), frames);
-        const QString out = dir.filePath(QStringLiteral("copy-") + name);
-        QVariantMap overlay{{QLatin1String(keys::TiffGroup),
-                             QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Someone")}}},
-                            {QLatin1String(keys::GpsGroup), QVariant()}};
-        const RewriteResult result = rewriteMetadata(*source, out, overlay);
-        QVERIFY2(result.ok(), qPrintable(result.error));
-
-        const QVariantMap tags = exiftoolTags(out);
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Someone"));
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Before"));
-        QVERIFY(!tags.contains(QStringLiteral("GPS:GPSLatitude")));
-        QVERIFY(!tags.contains(QStringLiteral("XMP-exif:GPSLatitude")));
-        QCOMPARE(pixelSignature(out, true), pixelSignature(src, true));
-        QCOMPARE(pixelSignature(out, true).split(QLatin1Char('\n')).size(), frames);
-    }
-
-    // PNG and TIFF edits touch only the metadata bytes: a PNG keeps every other chunk as
-    // stored (CRCs included), a TIFF every byte before the appended directories but the
-    // header's IFD0 offset; exiftool validates the copy and reads the new date.
-    void pngAndTiffEditsKeepOtherBytes_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("exiftoolArgs");
-        const QStringList gps{QStringLiteral("-Make=Before"), QStringLiteral("-GPSLatitude=10"),
-                              QStringLiteral("-GPSLatitudeRef=N")};
-        QTest::newRow("png eXIf") << QStringLiteral("photo.png") << gps;
-        QTest::newRow("png without Exif") << QStringLiteral("bare.png") << QStringList();
-        QTest::newRow("tiff") << QStringLiteral("pages.tif") << gps;
-    }
-
-    void pngAndTiffEditsKeepOtherBytes()
-    {
-        QFETCH(QString, name);
-        QFETCH(QStringList, exiftoolArgs);
-        QTemporaryDir dir;
-        const QString src = dir.filePath(name);
-        QStringList images{QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("plasma:fractal")};
-        if (name.endsWith(QLatin1String(".tif")))
-            images << QStringLiteral("xc:red"); // a second page the edit must keep
-        run(QStringLiteral("/usr/bin/convert"), images + QStringList{src});
-        if (!exiftoolArgs.isEmpty())
-            run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-q"), QStringLiteral("-overwrite_original")}
-                                                + exiftoolArgs + QStringList{src});
-        QFile in(src);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        const QByteArray before = in.readAll();
-        const bool png = name.endsWith(QLatin1String(".png"));
-        const QVariantMap dated{{QLatin1String(keys::ExifGroup),
-                                 QVariantMap{{QLatin1String(keys::ExifDateTimeOriginal),
-                                              QStringLiteral("2001:02:03 04:05:06")}}}};
-        const QVariantMap noGps{{QLatin1String(keys::GpsGroup), QVariant()}};
-        for (const QVariantMap &overlay : {dated, noGps}) {
+        const QStringList metadata{"-Make=Before", "-GPSLatitude=10", "-GPSLatitudeRef=N", "-GPSAltitude=5",
+                                   "-XMP-exif:GPSLatitude=10", "-DateTimeOriginal=1999:12:31 23:59:59"};
+        if (tagged)
+            run(QStringLiteral("exiftool"), QStringList{"-q", "-overwrite_original"} + metadata + QStringList{src});
+        const QByteArray before = readFile(src);
+        const bool tiff = name.endsWith(QLatin1String(".tif"));
+        QCOMPARE(pixelSignature(src, true).count(QLatin1Char('\n')) + 1, tiff ? 3 : 1);
+        const QString date = QStringLiteral("2001:02:03 04:05:06");
+        const QVariantMap dated = withField(keys::ExifGroup, keys::ExifDateTimeOriginal, date);
+        const QVariantMap noGps = withGroup(keys::GpsGroup, QVariant());
+        QVariantMap artist = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
+        artist.insert(noGps);
+        for (const QVariantMap &overlay : {dated, noGps, artist}) {
             const QString out = dir.filePath(QStringLiteral("copy-") + name);
             const RewriteResult result = rewriteMetadata(src, out, overlay);
             QVERIFY2(result.ok(), qPrintable(result.error));
-            QFile f(out);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            const QByteArray after = f.readAll();
-            if (png) {
-                auto others = [](const QByteArray &b) {
-                    QList<QByteArray> chunks;
-                    for (qsizetype at = 8; at + 12 <= b.size();) {
-                        const qsizetype size = 12 + qFromBigEndian<quint32>(b.constData() + at);
-                        if (b.mid(at + 4, 4) != "eXIf")
-                            chunks << b.mid(at, size);
-                        at += size;
-                    }
-                    return chunks;
-                };
-                QCOMPARE(others(after), others(before));
-            } else {
-                QByteArray head = after.left(before.size());
-                head.replace(4, 4, before.mid(4, 4));
-                QVERIFY(overlay == noGps || head == before);
+            const QByteArray after = readFile(out);
+            if (name.endsWith(QLatin1String(".png"))) {
+                QCOMPARE(chunksBesideMetadata(after), chunksBesideMetadata(before));
+            } else if (tiff && overlay == dated) {
+                QByteArray head = after.left(before.size()).replace(4, 4, before.mid(4, 4));
+                QCOMPARE(head.replace(date.toLatin1(), "1999:12:31 23:59:59"), before);
             }
             const QVariantMap tags = exiftoolTags(out);
             if (overlay == dated)
-                QCOMPARE(tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(),
-                         QStringLiteral("2001:02:03 04:05:06"));
+                QCOMPARE(tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(), date);
             else
-                QVERIFY(!tags.contains(QStringLiteral("GPS:GPSLatitude")));
-            QCOMPARE(tags.value(QStringLiteral("IFD0:Make")), exiftoolTags(src).value(QStringLiteral("IFD0:Make")));
-            auto warnings = [](const QString &path) {
-                QList<QByteArray> lines = run(QStringLiteral("exiftool"), {QStringLiteral("-validate"), QStringLiteral("-warning"),
-                                                                           QStringLiteral("-a"), QStringLiteral("-s3"), path})
-                                              .split('\n');
-                lines.removeFirst(); // the count
-                return QSet<QByteArray>(lines.begin(), lines.end());
-            };
-            QVERIFY((warnings(out) - warnings(src)).isEmpty()); // no warning the source did not have
+                for (const QString &key : tags.keys())
+                    QVERIFY2(!key.contains(QLatin1String("GPS:")) && !key.contains(QLatin1String(":GPS")),
+                             qPrintable(key));
+            if (overlay == artist)
+                QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Ana"));
+            QCOMPARE(tags.value("IFD0:Make"), exiftoolTags(src).value("IFD0:Make"));
+            const QStringList known = validationWarnings(src);
+            for (const QString &warning : validationWarnings(out))
+                QVERIFY2(known.contains(warning), qPrintable(warning));
             QCOMPARE(pixelSignature(out, true), pixelSignature(src, true));
         }
     }
@@ -356,9 +214,7 @@ private Q_SLOTS:
     void unreadableSourcesWriteNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QFile photo(testData(QStringLiteral("gps_htc_desire.jpg")));
-        QVERIFY(photo.open(QIODevice::ReadOnly));
-        const QByteArray whole = photo.readAll();
+        const QByteArray whole = readFile(testData(QStringLiteral("gps_htc_desire.jpg")));
         QTest::newRow("not an image") << QByteArray("this is not a photo at all, just some text\n");
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("JPEG cut in half") << whole.left(whole.size() / 2);
@@ -370,10 +226,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         const QString src = dir.filePath(QStringLiteral("broken.jpg"));
-        QFile f(src);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
+        QVERIFY(writeFile(src, bytes));
         QString error;
         QVERIFY(!imageSourceFromFile(src, &error));
         QVERIFY(!error.isEmpty());
@@ -383,31 +236,27 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
     }
 
+    // Nothing is written for a value a tag cannot hold or Exif that cannot fit a JPEG
+    // segment (64 KiB); an earlier copy at the output stays as it was.
     void failedWriteLeavesEarlierCopy_data()
     {
-        QTest::addColumn<QString>("source");
         QTest::addColumn<QVariantMap>("overlay");
-        // Exif that cannot fit a JPEG segment (64 KiB) makes the container write fail.
-        QVariantMap tiff{{QLatin1String(keys::TiffImageDescription), QString(70000, QLatin1Char('x'))}};
-        QTest::newRow("Exif over 64 KiB") << testData(QStringLiteral("gps_htc_desire.jpg"))
-                                          << withGroup(keys::TiffGroup, tiff);
+        QTest::newRow("Exif over 64 KiB")
+            << withField(keys::TiffGroup, keys::TiffImageDescription, QString(70000, QLatin1Char('x')));
+        QTest::newRow("latitude as text") << gpsAt(QStringLiteral("north"));
+        QTest::newRow("latitude out of range") << gpsAt(123.0);
     }
 
     void failedWriteLeavesEarlierCopy()
     {
-        QFETCH(QString, source);
         QFETCH(QVariantMap, overlay);
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("copy.jpg"));
-        QFile earlier(out);
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier copy") > 0);
-        earlier.close();
-
-        const RewriteResult result = rewriteMetadata(source, out, overlay);
+        QVERIFY(writeFile(out, "an earlier copy"));
+        const RewriteResult result = rewriteMetadata(testData("gps_htc_desire.jpg"), out, overlay);
         QCOMPARE(result.status, RewriteResult::WriteFailed);
         QVERIFY(!result.error.isEmpty());
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("an earlier copy"));
+        QCOMPARE(readFile(out), QByteArray("an earlier copy"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
@@ -436,9 +285,7 @@ private Q_SLOTS:
         QCOMPARE(source->count(), 2);
         const QString out = dir.filePath(QStringLiteral("copy.gif"));
         QVERIFY(rewriteMetadata(*source, out, withGroup(keys::GpsGroup, QVariant())).ok());
-        QFile a(src), b(out);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QCOMPARE(b.readAll(), a.readAll());
+        QCOMPARE(readFile(out), readFile(src));
     }
 
     void concurrentRewritesMatchSequentialOnes()
@@ -454,35 +301,17 @@ private Q_SLOTS:
         for (const QString &name : names) {
             const QString out = dir.filePath(QStringLiteral("seq-") + name);
             QVERIFY(rewriteMetadata(testData(name), out, overlay).ok());
-            QFile f(out);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            expected.insert(name, f.readAll());
+            expected.insert(name, readFile(out));
         }
         QList<int> jobs(48);
         std::iota(jobs.begin(), jobs.end(), 0);
         const QList<bool> same = QtConcurrent::blockingMapped(jobs, [&](int i) {
             const QString name = names.at(i % names.size());
             const QString out = dir.filePath(QStringLiteral("par-%1-").arg(i) + name);
-            if (!rewriteMetadata(testData(name), out, overlay).ok())
-                return false;
-            QFile f(out);
-            return f.open(QIODevice::ReadOnly) && f.readAll() == expected.value(name);
+            return rewriteMetadata(testData(name), out, overlay).ok()
+                && readFile(out) == expected.value(name);
         });
         QVERIFY(!same.contains(false));
-    }
-
-    void existingOutputIsReplaced()
-    {
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("NoGPS_x.jpg"));
-        QFile stale(out);
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write("stale");
-        stale.close();
-        QVERIFY(rewriteMetadata(testData(QStringLiteral("gps_htc_desire.jpg")), out,
-                                withGroup(keys::GpsGroup, QVariant()))
-                    .ok());
-        QVERIFY(imageSourceFromFile(out));
     }
 };
 

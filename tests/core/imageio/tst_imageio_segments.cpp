@@ -28,19 +28,6 @@ using namespace testsupport;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 QByteArray segment(uchar marker, const QByteArray &payload)
 {
     const int length = int(payload.size()) + 2;
@@ -67,19 +54,12 @@ QByteArray withSegmentTwice(const QByteArray &jpeg, uchar marker, const QByteArr
     return at < 0 ? QByteArray() : jpeg.left(at + seg.size()) + seg + jpeg.mid(at + seg.size());
 }
 
-QStringList validationWarnings(const QString &path)
-{
-    const QByteArray text = run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-validate"),
-                                                             QStringLiteral("-warning"), QStringLiteral("-a"),
-                                                             QStringLiteral("-s"), path});
-    QStringList warnings;
-    for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (line.startsWith(QLatin1String("Warning")))
-            warnings << line.section(QLatin1Char(':'), 1).trimmed();
-    return warnings;
-}
-
 QVariantMap removal(const char *group) { return {{QLatin1String(group), QVariant()}}; }
+
+QVariantMap withField(const char *group, const char *key, const QVariant &value)
+{
+    return {{QLatin1String(group), QVariantMap{{QLatin1String(key), value}}}};
+}
 
 const QByteArray kExif("Exif\0\0", 6);
 const QByteArray kXmp("http://ns.adobe.com/xap/1.0/");
@@ -109,21 +89,19 @@ private Q_SLOTS:
         const QString gps = QString::fromLatin1(keys::GpsGroup);
         const QString iptc = QString::fromLatin1(keys::IptcGroup);
         QTest::newRow("two Exif segments, Exif removed")
-            << QStringList{QStringLiteral("-LensModel=SecretLens")} << 0xE1 << kExif << exif << QByteArray("SecretLens");
+            << QStringList{"-LensModel=SecretLens"} << 0xE1 << kExif << exif << QByteArray("SecretLens");
         QTest::newRow("two Exif segments, GPS removed")
-            << QStringList{QStringLiteral("-GPSAreaInformation=SecretPlace"), QStringLiteral("-GPSLatitude=12.5")}
-            << 0xE1 << kExif << gps << QByteArray("SecretPlace");
+            << QStringList{"-GPSAreaInformation=SecretPlace", "-GPSLatitude=12.5"} << 0xE1 << kExif << gps
+            << QByteArray("SecretPlace");
         QTest::newRow("two XMP segments, GPS removed")
-            << QStringList{QStringLiteral("-XMP-exif:GPSLatitude=12.5"), QStringLiteral("-XMP-exif:GPSAreaInformation=SecretPlace")}
-            << 0xE1 << kXmp << gps << QByteArray("SecretPlace");
+            << QStringList{"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace"} << 0xE1 << kXmp
+            << gps << QByteArray("SecretPlace");
         QTest::newRow("two APP13 segments, IPTC removed (XMP twins too)")
-            << QStringList{QStringLiteral("-IPTC:Keywords=SecretWord"), QStringLiteral("-XMP-dc:Subject=SecretWord"),
-                           QStringLiteral("-XMP-photoshop:City=SecretWord")}
+            << QStringList{"-IPTC:Keywords=SecretWord", "-XMP-dc:Subject=SecretWord", "-XMP-photoshop:City=SecretWord"}
             << 0xED << kPhotoshop << iptc << QByteArray("SecretWord");
         // Only the coordinates leave the location; its city stays.
         QTest::newRow("IPTC Extension location with coordinates, GPS removed")
-            << QStringList{QStringLiteral("-XMP-iptcExt:LocationShownGPSLatitude=12.5"),
-                           QStringLiteral("-XMP-iptcExt:LocationShownCity=KeptCity")}
+            << QStringList{"-XMP-iptcExt:LocationShownGPSLatitude=12.5", "-XMP-iptcExt:LocationShownCity=KeptCity"}
             << 0xE1 << kXmp << gps << QByteArray("GPSLatitude");
     }
 
@@ -137,15 +115,15 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
                                       tags + QStringList{QStringLiteral("-Model=Kept")});
-        const QByteArray twice = withSegmentTwice(readAll(made), uchar(marker), header);
+        const QByteArray twice = withSegmentTwice(readFile(made), uchar(marker), header);
         QVERIFY(twice.count(secret) >= 2);
         const QString src = dir.filePath(QStringLiteral("twice.jpg"));
-        writeAll(src, twice);
+        QVERIFY(writeFile(src, twice));
         const QString out = dir.filePath(QStringLiteral("copy.jpg"));
 
         const RewriteResult result = rewriteMetadata(src, out, {{group, QVariant()}});
         QVERIFY2(result.ok(), qPrintable(result.error));
-        const QByteArray copy = readAll(out);
+        const QByteArray copy = readFile(out);
         QVERIFY2(!copy.contains(secret), "removed data is still in the copy");
         QCOMPARE(exiftoolTags(out).value(QStringLiteral("IFD0:Model")).toString(), QStringLiteral("Kept"));
         QCOMPARE(pixelSignature(out), pixelSignature(src));
@@ -158,10 +136,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("written");
         QTest::newRow("GPS removed in place") << removal(keys::GpsGroup) << true;
         QTest::newRow("IPTC removed, Exif untouched") << removal(keys::IptcGroup) << true;
-        QTest::newRow("new artist in a split block")
-            << QVariantMap{{QLatin1String(keys::TiffGroup),
-                            QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana")}}}}
-            << false;
+        const QVariantMap artist = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
+        QTest::newRow("new artist in a split block") << artist << false;
     }
 
     void splitExifIsKeptWholeOrRefused()
@@ -171,18 +147,16 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString plain = makeJpeg(dir.filePath(QStringLiteral("plain.jpg")), 32, 24);
         const QString exifFile = dir.filePath(QStringLiteral("big.exif"));
-        run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-o"), exifFile,
-                                         QStringLiteral("-Model=SplitCam"), QStringLiteral("-GPSLatitude=12.5"),
-                                         QStringLiteral("-GPSLatitudeRef=N"),
-                                         QStringLiteral("-UserComment=") + QString(70000, QLatin1Char('y')), plain});
-        const QByteArray tiff = readAll(exifFile);
+        run(QStringLiteral("exiftool"), {"-q", "-o", exifFile, "-Model=SplitCam", "-GPSLatitude=12.5",
+                                         "-GPSLatitudeRef=N", "-UserComment=" + QString(70000, QLatin1Char('y')), plain});
+        const QByteArray tiff = readFile(exifFile);
         QVERIFY(tiff.size() > 65527);
         QByteArray segments;
         for (qsizetype at = 0; at < tiff.size(); at += 65527)
             segments += segment(0xE1, kExif + tiff.mid(at, 65527));
-        const QByteArray jpeg = readAll(plain);
+        const QByteArray jpeg = readFile(plain);
         const QString src = dir.filePath(QStringLiteral("split.jpg"));
-        writeAll(src, jpeg.left(2) + segments + jpeg.mid(2));
+        QVERIFY(writeFile(src, jpeg.left(2) + segments + jpeg.mid(2)));
         const QString out = dir.filePath(QStringLiteral("copy.jpg"));
 
         const RewriteResult result = rewriteMetadata(src, out, overlay);
@@ -206,12 +180,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QVariantMap>("overlay");
         QTest::addColumn<bool>("dropped");
-        QTest::newRow("GPS removed in place keeps the block as it is")
-            << removal(keys::GpsGroup) << false;
-        QTest::newRow("new artist grows the block")
-            << QVariantMap{{QLatin1String(keys::TiffGroup),
-                            QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana")}}}}
-            << true;
+        QTest::newRow("GPS removed in place keeps the block as it is") << removal(keys::GpsGroup) << false;
+        QTest::newRow("new artist grows the block") << withField(keys::TiffGroup, keys::TiffArtist, "Ana")
+                                                    << true;
     }
 
     void invalidTypeEntryIsDroppedOnlyWhenGrowing()
@@ -220,14 +191,14 @@ private Q_SLOTS:
         QFETCH(bool, dropped);
         QTemporaryDir dir;
         const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
-                                      {QStringLiteral("-Software=Firmware"), QStringLiteral("-DateTimeOriginal=2010:01:02 03:04:05"),
-                                       QStringLiteral("-GPSLatitude=12.5"), QStringLiteral("-ExifByteOrder=II")});
-        QByteArray bytes = readAll(made);
+                                      {"-Software=Firmware", "-DateTimeOriginal=2010:01:02 03:04:05",
+                                       "-GPSLatitude=12.5", "-ExifByteOrder=II"});
+        QByteArray bytes = readFile(made);
         const QByteArray softwareEntry("\x31\x01\x02\x00", 4); // tag 0x0131, ASCII, little-endian
         QCOMPARE(bytes.count(softwareEntry), 1);
         bytes.replace(softwareEntry, QByteArray("\x31\x01\x00\x00", 4));
         const QString src = dir.filePath(QStringLiteral("type0.jpg"));
-        writeAll(src, bytes);
+        QVERIFY(writeFile(src, bytes));
         const QString out = dir.filePath(QStringLiteral("copy.jpg"));
 
         const RewriteResult result = rewriteMetadata(src, out, overlay);
@@ -249,8 +220,7 @@ private Q_SLOTS:
         QTest::addColumn<QVariantMap>("overlay");
         QTest::newRow("GPS removed") << removal(keys::GpsGroup);
         QTest::newRow("keywords changed")
-            << QVariantMap{{QLatin1String(keys::IptcGroup),
-                            QVariantMap{{QLatin1String(keys::IptcKeywords), QStringList{QStringLiteral("new")}}}}};
+            << withField(keys::IptcGroup, keys::IptcKeywords, QStringList{QStringLiteral("new")});
     }
 
     void untouchedIptcDataSetsKeepTheirBytes()
@@ -262,48 +232,16 @@ private Q_SLOTS:
         const QByteArray iim = QByteArray("\x1c\x02\x19\x00\x03", 5) + "old" + time;
         const QByteArray resource = QByteArray("8BIM\x04\x04\0\0", 8) + QByteArray("\0\0\0", 3) + char(iim.size()) + iim
             + (iim.size() % 2 ? QByteArray(1, '\0') : QByteArray());
-        const QByteArray jpeg = readAll(made);
+        const QByteArray jpeg = readFile(made);
         const QString src = dir.filePath(QStringLiteral("iptc.jpg"));
-        writeAll(src, jpeg.left(2) + segment(0xED, kPhotoshop + '\0' + resource) + jpeg.mid(2));
+        QVERIFY(writeFile(src, jpeg.left(2) + segment(0xED, kPhotoshop + '\0' + resource) + jpeg.mid(2)));
         QCOMPARE(exiftoolTags(src).value(QStringLiteral("IPTC:TimeCreated")).toString(), QStringLiteral("14:56:15"));
         const QString out = dir.filePath(QStringLiteral("copy.jpg"));
 
         const RewriteResult result = rewriteMetadata(src, out, overlay);
         QVERIFY2(result.ok(), qPrintable(result.error));
-        QVERIFY(readAll(out).contains(time));
+        QVERIFY(readFile(out).contains(time));
         QCOMPARE(exiftoolTags(out).value(QStringLiteral("IPTC:TimeCreated")).toString(), QStringLiteral("14:56:15"));
-    }
-
-    // A compressed result keeping metadata gets the source's segments as stored, vendor data
-    // included, with only the orientation and the pixel size patched.
-    void compressedResultCarriesTheSegments()
-    {
-        QTemporaryDir dir;
-        const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
-                                      {QStringLiteral("-Orientation#=6"), QStringLiteral("-ExifIFD:ExifImageWidth#=32"),
-                                       QStringLiteral("-Make=Thermal"), QStringLiteral("-IPTC:Keywords=kept"),
-                                       QStringLiteral("-XMP-dc:Title=kept"), QStringLiteral("-ExifByteOrder=II")});
-        const QByteArray vendor = segment(0xE1, QByteArray("FLIR\0\1\2\3 thermal readings", 24));
-        const QByteArray bytes = readAll(made);
-        const auto source = ImageSource::create(bytes.left(2) + vendor + bytes.mid(2));
-        QVERIFY(source);
-        QByteArray target = readAll(makeJpeg(dir.filePath(QStringLiteral("new.jpg")), 24, 32));
-        QString error;
-        QVERIFY2(copyMetadata(*source, target, AllMetadataParts,
-                              {{QLatin1String(keys::Orientation), 1},
-                               {QLatin1String(keys::PixelWidth), 24},
-                               {QLatin1String(keys::PixelHeight), 32}},
-                              &error),
-                 qPrintable(error));
-        QVERIFY(target.contains(vendor));
-        const QString out = dir.filePath(QStringLiteral("result.jpg"));
-        writeAll(out, target);
-        const QVariantMap tags = exiftoolTags(out);
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), 1);
-        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageWidth")).toInt(), 24);
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Thermal"));
-        QCOMPARE(tags.value(QStringLiteral("IPTC:Keywords")).toString(), QStringLiteral("kept"));
-        QCOMPARE(tags.value(QStringLiteral("XMP-dc:Title")).toString(), QStringLiteral("kept"));
     }
 
     // An XMP segment whose length field stops after its header leaves the packet, with the
@@ -313,54 +251,30 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString made = makeJpeg(dir.filePath(QStringLiteral("made.jpg")), 32, 24,
-                                      {QStringLiteral("-XMP-exif:GPSLatitude=12.5"),
-                                       QStringLiteral("-XMP-exif:GPSAreaInformation=SecretPlace"),
-                                       QStringLiteral("-Model=Kept")});
-        QByteArray bytes = readAll(made);
+                                      {"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace",
+                                       "-Model=Kept"});
+        QByteArray bytes = readFile(made);
         const QByteArray xmp = findSegment(bytes, 0xE1, kXmp);
         QVERIFY(xmp.contains("SecretPlace"));
         const qsizetype at = bytes.indexOf(xmp);
         bytes[at + 2] = 0;
         bytes[at + 3] = char(2 + kXmp.size() + 1);
         const QString src = dir.filePath(QStringLiteral("short.jpg"));
-        writeAll(src, bytes);
+        QVERIFY(writeFile(src, bytes));
 
         const QString out = dir.filePath(QStringLiteral("copy.jpg"));
         const RewriteResult result = rewriteMetadata(src, out, removal(keys::GpsGroup));
         QVERIFY2(result.ok(), qPrintable(result.error));
-        QVERIFY2(!readAll(out).contains("SecretPlace"), "stray packet bytes were copied");
+        QVERIFY2(!readFile(out).contains("SecretPlace"), "stray packet bytes were copied");
         QCOMPARE(exiftoolTags(out).value(QStringLiteral("IFD0:Model")).toString(), QStringLiteral("Kept"));
 
         const auto source = ImageSource::create(bytes);
         QVERIFY(source);
-        QByteArray target = readAll(makeJpeg(dir.filePath(QStringLiteral("new.jpg")), 32, 24));
+        QByteArray target = readFile(makeJpeg(dir.filePath(QStringLiteral("new.jpg")), 32, 24));
         QString error;
         QVERIFY2(copyMetadata(*source, target, AllMetadataParts, {}, &error), qPrintable(error));
         QVERIFY2(!target.contains("SecretPlace"), "stray packet bytes were copied");
         QVERIFY(target.contains("Kept"));
-    }
-
-    void unstorableValuesFailTheRewrite_data()
-    {
-        QTest::addColumn<QVariantMap>("overlay");
-        auto gps = [](const QVariant &latitude) {
-            return QVariantMap{{QLatin1String(keys::GpsGroup),
-                                QVariantMap{{QLatin1String(keys::GpsLatitude), latitude},
-                                            {QLatin1String(keys::GpsLongitude), 10.0}}}};
-        };
-        QTest::newRow("latitude as text") << gps(QStringLiteral("north"));
-        QTest::newRow("latitude out of range") << gps(123.0);
-    }
-
-    void unstorableValuesFailTheRewrite()
-    {
-        QFETCH(QVariantMap, overlay);
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("copy.jpg"));
-        const RewriteResult result = rewriteMetadata(testData(QStringLiteral("gps_htc_desire.jpg")), out, overlay);
-        QCOMPARE(result.status, RewriteResult::WriteFailed);
-        QVERIFY(!result.error.isEmpty());
-        QVERIFY(!QFile::exists(out));
     }
 
     // Some writers end the block inside the last directory's link to a next one. Once an
@@ -445,7 +359,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         QFETCH(QString, fault);
-        const QByteArray source = readAll(testData(QStringLiteral("gps_htc_desire.jpg")));
+        const QByteArray source = readFile(testData(QStringLiteral("gps_htc_desire.jpg")));
         QByteArray copy = source;
         if (!from.isEmpty()) {
             const qsizetype at = copy.indexOf(from);
@@ -579,15 +493,14 @@ private Q_SLOTS:
             const QString plain = dir.filePath(source.endsWith(QLatin1String("png")) ? QStringLiteral("p.png") : source);
             QVERIFY(image.save(plain));
             if (source.endsWith(QLatin1String("png")))
-                run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-Make=Acme"), QStringLiteral("-o"),
-                                                 dir.filePath(source), plain});
+                run(QStringLiteral("exiftool"), {"-q", "-Make=Acme", "-o", dir.filePath(source), plain});
             source = dir.filePath(source);
         }
         const QString out = dir.filePath(QStringLiteral("copy.") + QFileInfo(source).suffix());
         const RewriteResult result = rewriteMetadata(source, out, overlay);
         QVERIFY2(result.ok(), qPrintable(result.error));
 
-        const QByteArray copy = readAll(out);
+        const QByteArray copy = readFile(out);
         if (source.endsWith(QLatin1String("png")))
             QVERIFY(copy.contains("eXIf") && !copy.contains("Raw profile type exif"));
         auto makerNote = [](const QByteArray &jpeg) {
@@ -599,8 +512,8 @@ private Q_SLOTS:
                 return QByteArray();
             return tiff.mid(exif.find(0x927C)->valueOffset, qsizetype(exif.find(0x927C)->valueSize));
         };
-        QCOMPARE(makerNote(copy), makerNote(readAll(source)));
-        const QStringList makerNotes{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-n"), QStringLiteral("-MakerNotes:all")};
+        QCOMPARE(makerNote(copy), makerNote(readFile(source)));
+        const QStringList makerNotes{"-a", "-s", "-n", "-MakerNotes:all"};
         QCOMPARE(run(QStringLiteral("exiftool"), makerNotes + QStringList{out}),
                  run(QStringLiteral("exiftool"), makerNotes + QStringList{source}));
         // Counts of missing bytes vary with the block's size; what is warned about may not.
@@ -610,8 +523,7 @@ private Q_SLOTS:
             return QSet<QString>(list.begin(), list.end());
         };
         QCOMPARE(warnings(out) - warnings(source), QSet<QString>());
-        const QByteArray value = run(QStringLiteral("exiftool"), {QStringLiteral("-s3"), QStringLiteral("-n"), QStringLiteral("-sep"),
-                                                                  QStringLiteral(", "), QLatin1Char('-') + tag, out});
+        const QByteArray value = run(QStringLiteral("exiftool"), {"-s3", "-n", "-sep", ", ", "-" + tag, out});
         QCOMPARE(QString::fromUtf8(value).trimmed(), expected);
     }
 };

@@ -1,25 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../compress/CompressFixtures.h"
+// A photo file on the disk: atomic writes that never report bytes the disk did not take,
+// reads of regular files only, and the file's own dates.
 #include "SmallDisk.h"
+#include "TestSupport.h"
 
+#include "imageio/FileDates.h"
 #include "imageio/PhotoFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
+
+using namespace testsupport;
 
 namespace {
-
-using fixtures::readAll;
-using fixtures::writeAll;
 
 // Every name in a folder, hidden ones too, so a left-behind temporary file shows.
 QStringList namesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
+}
+
+int syncError = 0;
+int failingSync(int)
+{
+    errno = syncError;
+    return -1;
 }
 
 } // namespace
@@ -28,108 +42,160 @@ class TestPhotoFiles : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void fullDiskKeepsEarlierFile_data();
-    void fullDiskKeepsEarlierFile();
-    void linksAreNeverWrittenThrough_data();
-    void linksAreNeverWrittenThrough();
-    void onlyRegularFilesAreRead_data();
-    void onlyRegularFilesAreRead();
+    void failedWriteKeepsEarlierFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("failedSync"); // 0: a real small disk with 8 KB free
+        QTest::addColumn<QString>("reason"); // empty: written
+        // Under 16 KB is what Qt's buffered writer lost without a word.
+        QTest::newRow("small result, disk full") << 12 * 1024 << 0 << "disk full";
+        QTest::newRow("large result, disk full") << 200 * 1024 << 0 << "disk full";
+        QTest::newRow("result that fits") << 2 * 1024 << 0 << "";
+        // The sync before the rename is where a dying disk, or one that allocates space only
+        // then, says the bytes are not there.
+        QTest::newRow("sync: I/O error") << 2 * 1024 << EIO << QString::fromLocal8Bit(std::strerror(EIO));
+        QTest::newRow("sync: space allocated late") << 2 * 1024 << ENOSPC << "disk full";
+    }
+
+    void failedWriteKeepsEarlierFile()
+    {
+        QFETCH(int, size);
+        QFETCH(int, failedSync);
+        QFETCH(QString, reason);
+        QTemporaryDir root;
+        std::optional<SmallDisk> disk;
+        if (!failedSync) {
+            disk.emplace(root.filePath(QStringLiteral("disk")), 64);
+            if (!disk->mounted())
+                QSKIP(qPrintable(disk->problem()));
+        }
+        const QString folder = disk ? disk->path() : root.path();
+        const QString path = folder + QStringLiteral("/photo.jpg");
+        const QByteArray earlier(3000, 'e');
+        QVERIFY(writeFile(path, earlier));
+        if (disk)
+            QVERIFY(disk->leaveFree(8 * 1024));
+        syncError = failedSync;
+        if (failedSync)
+            imageio::syncFileToDisk = failingSync;
+        const auto restore = qScopeGuard([] { imageio::syncFileToDisk = ::fsync; });
+
+        const QByteArray result(size, 'r');
+        QString error;
+        QCOMPARE(imageio::writeFileAtomically(path, result, &error), reason.isEmpty());
+        QCOMPARE(readFile(path), reason.isEmpty() ? result : earlier);
+        QCOMPARE(error, reason);
+        const QStringList filler = disk ? QStringList{QStringLiteral(".filler")} : QStringList();
+        QCOMPARE(namesIn(folder), filler + QStringList{QStringLiteral("photo.jpg")});
+    }
+
+    void linksAreNeverWrittenThrough_data()
+    {
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("link to a file outside") << false;
+        QTest::newRow("dangling link") << true;
+    }
+
+    void linksAreNeverWrittenThrough()
+    {
+        QFETCH(bool, dangling);
+        QTemporaryDir root;
+        QDir(root.path()).mkpath(QStringLiteral("out"));
+        QDir(root.path()).mkpath(QStringLiteral("outside"));
+        const QString target = root.filePath(QStringLiteral("outside/notes.txt"));
+        if (!dangling)
+            QVERIFY(writeFile(target, "my notes"));
+        const QString link = root.filePath(QStringLiteral("out/x.jpg"));
+        QVERIFY(QFile::link(QStringLiteral("../outside/notes.txt"), link));
+
+        QString error;
+        QVERIFY(!imageio::writeFileAtomically(link, QByteArray("\xff\xd8 jpeg data"), &error));
+        QVERIFY2(error.contains(QLatin1String("link")), qPrintable(error));
+        QCOMPARE(QFileInfo::exists(target), !dangling);
+        if (!dangling)
+            QCOMPARE(readFile(target), QByteArray("my notes"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(namesIn(root.filePath(QStringLiteral("out"))), QStringList{QStringLiteral("x.jpg")});
+    }
+
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("fifo") << "fifo" << "not a regular file";
+        QTest::newRow("link to /dev/zero") << "zero" << "not a regular file";
+        QTest::newRow("folder") << "folder" << "is a folder";
+        QTest::newRow("over the maximum") << "large" << "too large";
+    }
+
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir root;
+        const QString path = root.filePath(kind);
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(writeFile(path, QByteArray(4097, 'x')));
+
+        QByteArray bytes("untouched");
+        QString error;
+        // Opening a FIFO without a writer the plain way never returns.
+        QVERIFY(!imageio::readPhotoFile(path, &bytes, &error, 4096));
+        QCOMPARE(error, reason);
+        QCOMPARE(bytes, QByteArray("untouched"));
+        QVERIFY(imageio::readPhotoFile(path, &bytes, &error, 4097) == (kind == QLatin1String("large")));
+    }
+
+    void datesOfAFile()
+    {
+        const QString missing = QStringLiteral("/nonexistent/file");
+        QVERIFY(!filedates::creationDate(missing).isValid());
+        QVERIFY(!filedates::modificationDate(missing).isValid());
+        QVERIFY(!filedates::setModificationDate(missing, QDateTime::currentDateTime()));
+        QTemporaryDir dir;
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
+        const QString path = dir.filePath(QStringLiteral("f.bin"));
+        QVERIFY(writeFile(path, "x"));
+        const QDateTime created = filedates::creationDate(path);
+        QVERIFY(created >= before && created <= QDateTime::currentDateTime().addSecs(2));
+        QVERIFY(!filedates::canSetCreationDate());
+    }
+
+    // Linux cannot set a birth time: a creation date goes to the modification date,
+    // unless a modification date of its own is given.
+    void setsDatesToTheSecond_data()
+    {
+        QTest::addColumn<QDateTime>("creation");
+        QTest::addColumn<QDateTime>("modification");
+        QTest::addColumn<QDateTime>("expectedModification");
+        const QDateTime c(QDate(2011, 5, 6), QTime(7, 59, 48), QTimeZone(3600));
+        const QDateTime m(QDate(1999, 12, 31), QTime(23, 59, 59), QTimeZone::utc());
+        const QDateTime old(QDate(1965, 3, 1), QTime(12, 0, 1), QTimeZone::utc());
+        QTest::newRow("creation only goes to the modification date") << c << QDateTime() << c;
+        QTest::newRow("both: modification keeps its own") << c << m << m;
+        QTest::newRow("modification only") << QDateTime() << m << m;
+        QTest::newRow("before 1970") << old << QDateTime() << old;
+    }
+
+    void setsDatesToTheSecond()
+    {
+        QFETCH(QDateTime, creation);
+        QFETCH(QDateTime, modification);
+        QFETCH(QDateTime, expectedModification);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("f.bin"));
+        QVERIFY(writeFile(path, "x"));
+        QVERIFY(filedates::setFileDates(path, creation.isValid() ? std::optional(creation) : std::nullopt,
+                                        modification.isValid() ? std::optional(modification) : std::nullopt));
+        QCOMPARE(filedates::modificationDate(path).toSecsSinceEpoch(), expectedModification.toSecsSinceEpoch());
+    }
 };
-
-void TestPhotoFiles::fullDiskKeepsEarlierFile_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("fits");
-    // Under 16 KB is what Qt's buffered writer lost without a word.
-    QTest::newRow("small result, disk full") << 12 * 1024 << false;
-    QTest::newRow("large result, disk full") << 200 * 1024 << false;
-    QTest::newRow("result that fits") << 2 * 1024 << true;
-}
-
-void TestPhotoFiles::fullDiskKeepsEarlierFile()
-{
-    QFETCH(int, size);
-    QFETCH(bool, fits);
-    QTemporaryDir root;
-    testsupport::SmallDisk disk(root.filePath(QStringLiteral("disk")), 64);
-    if (!disk.mounted())
-        QSKIP(qPrintable(disk.problem()));
-    const QString path = disk.filePath(QStringLiteral("photo.jpg"));
-    const QByteArray earlier(3000, 'e');
-    QVERIFY(writeAll(path, earlier));
-    QVERIFY(disk.leaveFree(8 * 1024));
-
-    const QByteArray result(size, 'r');
-    QString error;
-    QCOMPARE(imageio::writeFileAtomically(path, result, &error), fits);
-    QCOMPARE(readAll(path), fits ? result : earlier);
-    if (!fits)
-        QCOMPARE(error, QStringLiteral("disk full"));
-    QCOMPARE(namesIn(disk.path()), QStringList({QStringLiteral(".filler"), QStringLiteral("photo.jpg")}));
-}
-
-void TestPhotoFiles::linksAreNeverWrittenThrough_data()
-{
-    QTest::addColumn<bool>("dangling");
-    QTest::newRow("link to a file outside") << false;
-    QTest::newRow("dangling link") << true;
-}
-
-void TestPhotoFiles::linksAreNeverWrittenThrough()
-{
-    QFETCH(bool, dangling);
-    QTemporaryDir root;
-    QDir(root.path()).mkpath(QStringLiteral("out"));
-    QDir(root.path()).mkpath(QStringLiteral("outside"));
-    const QString target = root.filePath(QStringLiteral("outside/notes.txt"));
-    if (!dangling)
-        QVERIFY(writeAll(target, "my notes"));
-    const QString link = root.filePath(QStringLiteral("out/x.jpg"));
-    QVERIFY(QFile::link(QStringLiteral("../outside/notes.txt"), link));
-
-    QString error;
-    QVERIFY(!imageio::writeFileAtomically(link, QByteArray("\xff\xd8 jpeg data"), &error));
-    QVERIFY2(error.contains(QLatin1String("link")), qPrintable(error));
-    QCOMPARE(QFileInfo::exists(target), !dangling);
-    if (!dangling)
-        QCOMPARE(readAll(target), QByteArray("my notes"));
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(namesIn(root.filePath(QStringLiteral("out"))), QStringList{QStringLiteral("x.jpg")});
-}
-
-void TestPhotoFiles::onlyRegularFilesAreRead_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("fifo") << "fifo" << "not a regular file";
-    QTest::newRow("link to /dev/zero") << "zero" << "not a regular file";
-    QTest::newRow("folder") << "folder" << "is a folder";
-    QTest::newRow("over the maximum") << "large" << "too large";
-}
-
-void TestPhotoFiles::onlyRegularFilesAreRead()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, reason);
-    QTemporaryDir root;
-    const QString path = root.filePath(kind);
-    if (kind == QLatin1String("fifo"))
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (kind == QLatin1String("zero"))
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    else if (kind == QLatin1String("folder"))
-        QVERIFY(QDir().mkpath(path));
-    else
-        QVERIFY(writeAll(path, QByteArray(4097, 'x')));
-
-    QByteArray bytes("untouched");
-    QString error;
-    // Opening a FIFO without a writer the plain way never returns.
-    QVERIFY(!imageio::readPhotoFile(path, &bytes, &error, 4096));
-    QCOMPARE(error, reason);
-    QCOMPARE(bytes, QByteArray("untouched"));
-    QVERIFY(imageio::readPhotoFile(path, &bytes, &error, 4097) == (kind == QLatin1String("large")));
-}
 
 QTEST_GUILESS_MAIN(TestPhotoFiles)
 #include "tst_photofiles.moc"

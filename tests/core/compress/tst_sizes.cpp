@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Sizes as the list shows them: a path's size on the disk and the texts made from sizes.
+#include "compress/CompressionReport.h"
+#include "compress/PathSize.h"
+#include "compress/ResultRow.h"
+#include "compress/SizeText.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstring>
+
+using namespace compress;
+
+class TestSizes : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void sizeText_data()
+    {
+        QTest::addColumn<quint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << quint64(0) << "0 bytes";
+        QTest::newRow("999") << quint64(999) << "999 bytes";
+        QTest::newRow("1000") << quint64(1000) << "1.00 KB";
+        QTest::newRow("1536 decimal units") << quint64(1536) << "1.54 KB";
+        QTest::newRow("999999 stays in KB") << quint64(999999) << "1000.00 KB";
+        QTest::newRow("1000000") << quint64(1000000) << "1.00 MB";
+        QTest::newRow("2500000") << quint64(2500000) << "2.50 MB";
+        QTest::newRow("999999999 stays in MB") << quint64(999999999) << "1000.00 MB";
+        QTest::newRow("1e9") << quint64(1000000000) << "1.00 GB";
+        QTest::newRow("just below TB") << quint64(999999999999ULL) << "1000.00 GB";
+        QTest::newRow("1e12") << quint64(1000000000000ULL) << "1.00 TB";
+        // Float has 24 bits of mantissa: 16777217 rounds to 16777216 before dividing.
+        QTest::newRow("float rounding of the count") << quint64(16777217) << "16.78 MB";
+        // 1004999 / 1000 in float is 1004.999 and / 1000 again 1.004999: prints 1.00, where a
+        // double of the rounded KB value (1005.00) would print 1.01.
+        QTest::newRow("divided in steps") << quint64(1004999) << "1.00 MB";
+        QTest::newRow("huge") << quint64(5000000000000000ULL) << "5000.00 TB";
+    }
+
+    void sizeText()
+    {
+        QFETCH(quint64, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(compress::sizeText(bytes), text);
+        // The caller's buffer holds the same text, and is what comes back.
+        char buffer[SizeTextBufferSize];
+        std::memset(buffer, 'x', sizeof buffer);
+        QCOMPARE(static_cast<void *>(size_to_unit(bytes, buffer)), static_cast<void *>(buffer));
+        QCOMPARE(QString::fromLatin1(buffer), text);
+    }
+
+    // The three percentage texts: what a row saved, the progress after an item, the savings line.
+    void percentTexts_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<quint64>("a"); // original size | position | saved size
+        QTest::addColumn<quint64>("b"); // rest size     | total    | all sizes
+        QTest::addColumn<QString>("text");
+        const QString saving = QStringLiteral("saving");
+        QTest::newRow("70%") << saving << quint64(100000) << quint64(30000) << "70%";
+        QTest::newRow("equal") << saving << quint64(5000) << quint64(5000) << "0%";
+        QTest::newRow("empty source") << saving << quint64(0) << quint64(0) << "0%";
+        QTest::newRow("larger result") << saving << quint64(100) << quint64(200) << "0%";
+        QTest::newRow("truncated not rounded") << saving << quint64(3) << quint64(1) << "66%";
+        QTest::newRow("all saved") << saving << quint64(100) << quint64(0) << "100%";
+        // 1 - 0.99999 is 99.999..% in float: truncated to 99, never rounded up to 100.
+        QTest::newRow("nearly all") << saving << quint64(100000) << quint64(1) << "99%";
+        const QString progress = QStringLiteral("progress");
+        QTest::newRow("first") << progress << quint64(0) << quint64(8) << "0%";
+        QTest::newRow("third of eight") << progress << quint64(2) << quint64(8) << "25%";
+        QTest::newRow("last of eight is not 100") << progress << quint64(7) << quint64(8) << "87%";
+        QTest::newRow("one of three") << progress << quint64(1) << quint64(3) << "33%";
+        QTest::newRow("two of three") << progress << quint64(2) << quint64(3) << "66%";
+        QTest::newRow("single item") << progress << quint64(0) << quint64(1) << "0%";
+        const QString finish = QStringLiteral("finish");
+        QTest::newRow("quarter") << finish << quint64(2000000) << quint64(8000000) << "Save  25%  2.00 MB  total";
+        QTest::newRow("nothing measured") << finish << quint64(0) << quint64(0) << "Save  0%  0 bytes  total";
+        QTest::newRow("nothing saved") << finish << quint64(0) << quint64(123456) << "Save  0%  0 bytes  total";
+        QTest::newRow("finish truncated") << finish << quint64(2) << quint64(3) << "Save  66%  2 bytes  total";
+    }
+
+    void percentTexts()
+    {
+        QFETCH(QString, kind);
+        QFETCH(quint64, a);
+        QFETCH(quint64, b);
+        QFETCH(QString, text);
+        if (kind == QLatin1String("progress")) {
+            QCOMPARE(progressPercentText(progressFraction(int(a), int(b))), text);
+        } else if (kind == QLatin1String("saving")) {
+            QCOMPARE(savingPercentText(a, b), text);
+            ResultRow row;
+            row.setOriginalFileSize(a);
+            row.setRestFileSize(b);
+            QCOMPARE(row.percentText(), text);
+        } else {
+            QCOMPARE(finishText(a, b), text);
+            CompressionReport report;
+            report.savedFileSize = a;
+            report.allFileSize = b;
+            QCOMPARE(report.finishText(), text);
+        }
+    }
+
+    // A file by its size, a folder by du's count of its blocks; nothing there is 0.
+    void pathSize()
+    {
+        QTemporaryDir dir;
+        const auto write = [&](const char *name, qsizetype count) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            return file.open(QIODevice::WriteOnly) && file.write(QByteArray(count, 'a')) == count;
+        };
+        QVERIFY(write("photo.jpg", 12345) && write("empty", 0));
+        QCOMPARE(fastFolderSizeAtFilePath(dir.filePath(QStringLiteral("photo.jpg"))), quint64(12345));
+        QCOMPARE(fastFolderSizeAtFilePath(dir.filePath(QStringLiteral("empty"))), quint64(0));
+        QCOMPARE(fastFolderSizeAtFilePath(dir.filePath(QStringLiteral("nothing-here.jpg"))), quint64(0));
+        QCOMPARE(fastFolderSizeAtFilePath(QString()), quint64(0));
+
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")) && write("a", 100000) && write("sub/b", 50000));
+        QProcess du;
+        du.start(QStringLiteral("/usr/bin/du"), {QStringLiteral("-k"), QStringLiteral("-s"), dir.path()});
+        QVERIFY(du.waitForFinished());
+        const quint64 kilobytes = du.readAllStandardOutput().split('\t').value(0).toULongLong();
+        QVERIFY(kilobytes > 0);
+        const quint64 size = fastFolderSizeAtFilePath(dir.path());
+        QCOMPARE(size, kilobytes * 1024);
+        // Blocks, not bytes: never below the content.
+        QVERIFY(size >= 162345);
+    }
+
+    void duOutput_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<quint64>("bytes");
+        QTest::newRow("tab after number") << QByteArray("152\t/tmp/x\n") << quint64(152 * 1024);
+        QTest::newRow("path with spaces") << QByteArray("8\t/tmp/a folder/b\n") << quint64(8 * 1024);
+        QTest::newRow("empty") << QByteArray() << quint64(0);
+        QTest::newRow("not a number") << QByteArray("du: cannot access") << quint64(0);
+    }
+
+    void duOutput()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(quint64, bytes);
+        QCOMPARE(duOutputToBytes(output), bytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSizes)
+#include "tst_sizes.moc"
