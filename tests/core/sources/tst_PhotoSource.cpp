@@ -17,6 +17,7 @@ private:
     QTemporaryDir m_dir;
     QString m_a;
     QString m_b;
+    QString m_text;
 
 private Q_SLOTS:
     void initTestCase()
@@ -24,6 +25,46 @@ private Q_SLOTS:
         m_a = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("a.jpg")), 40, 30);
         m_b = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("b.jpg")), 30, 40);
         QVERIFY(!m_a.isEmpty() && !m_b.isEmpty());
+        m_text = m_dir.filePath(QStringLiteral("notes.txt"));
+        QFile f(m_text);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not an image") > 0);
+    }
+
+    // Every dropped URL becomes an item, whatever it is and however often it comes.
+    void everyUrlBecomesAnItem()
+    {
+        const QList<PhotoItem> items = localimport::itemsFromUrls({QUrl::fromLocalFile(m_a), QUrl::fromLocalFile(m_text),
+                                                                   QUrl::fromLocalFile(m_a), QUrl::fromLocalFile(m_dir.path())});
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(items[0].filePath, m_a);
+        QCOMPARE(items[0].fileName, QStringLiteral("a.jpg"));
+        QCOMPARE(items[1].fileName, QStringLiteral("notes.txt"));
+        QCOMPARE(items[1].fileType, QStringLiteral("Image"));
+        QCOMPARE(items[2].fileName, items[0].fileName);
+        QCOMPARE(items[3].filePath, m_dir.path());
+    }
+
+    // Only the first dragged item is looked at: it must be a photo file.
+    void dragAcceptance_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("one photo") << QStringList{"a.jpg"} << true;
+        QTest::newRow("photo first, then text") << QStringList{"a.jpg", "notes.txt"} << true;
+        QTest::newRow("text first") << QStringList{"notes.txt", "a.jpg"} << false;
+        QTest::newRow("folder") << QStringList{"."} << false;
+        QTest::newRow("missing file") << QStringList{"gone.jpg"} << false;
+        QTest::newRow("nothing") << QStringList{} << false;
+    }
+
+    void dragAcceptance()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(bool, accepted);
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(QDir::cleanPath(m_dir.filePath(p)));
+        QCOMPARE(localimport::editorAcceptsDrag(urls), accepted);
     }
 
     void localItemsAreTheirOwnFiles()

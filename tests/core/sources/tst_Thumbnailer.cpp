@@ -15,11 +15,11 @@ class TestThumbnailer : public QObject
 private:
     QTemporaryDir m_dir;
 
-    QString image(const QString &name, int w, int h)
+    QString image(const QString &name, int w, int h, Qt::GlobalColor colour = Qt::darkGreen)
     {
         const QString path = m_dir.filePath(name);
         QImage img(w, h, QImage::Format_RGB32);
-        img.fill(Qt::darkGreen);
+        img.fill(colour);
         return img.save(path) ? path : QString();
     }
 
@@ -83,14 +83,11 @@ private Q_SLOTS:
         QTRY_COMPARE(spy.size(), 1);
     }
 
+    // The cache decodes on its pool, once per file, notices a file rewritten in place, keeps
+    // a placeholder for what cannot be read, and stays within its budget.
     void thumbnailsAreMadeOffTheMainThreadAndCached()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("wide.png"));
-        QImage image(400, 200, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QVERIFY(image.save(path));
-
+        const QString path = image(QStringLiteral("cached.png"), 400, 200, Qt::red);
         Thumbnailer cache(QSize(88, 88), 1024 * 1024);
         QSignalSpy ready(&cache, &Thumbnailer::thumbnailReady);
         QVERIFY(cache.thumbnail(path).isNull()); // scheduled, not decoded here
@@ -102,11 +99,8 @@ private Q_SLOTS:
         QCOMPARE(thumb.size(), QSize(88, 44));
         QCOMPARE(QColor(thumb.pixel(40, 20)), QColor(Qt::red));
 
-        // Rewritten at the same path: a new picture.
         QTest::qWait(20);
-        QImage blue(100, 300, QImage::Format_RGB32);
-        blue.fill(Qt::blue);
-        QVERIFY(blue.save(path));
+        QCOMPARE(image(QStringLiteral("cached.png"), 100, 300, Qt::blue), path);
         {
             QFile touched(path);
             QVERIFY(touched.open(QIODevice::ReadWrite));
@@ -115,40 +109,27 @@ private Q_SLOTS:
         QVERIFY(cache.thumbnail(path).isNull());
         QVERIFY(ready.wait());
         QCOMPARE(cache.thumbnail(path).size(), QSize(29, 88));
+
+        const QString broken = m_dir.filePath(QStringLiteral("broken.jpg"));
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("garbage") == 7);
+        f.close();
+        cache.thumbnail(broken);
+        QVERIFY(ready.wait());
+        QVERIFY(cache.contains(broken));
+        QCOMPARE(cache.pendingCount(), 0);
     }
 
     void cacheStaysWithinItsBudget()
     {
-        QTemporaryDir dir;
-        QImage image(200, 200, QImage::Format_RGB32);
-        image.fill(Qt::green);
         const qint64 budget = 200 * 1024; // room for about six 88 x 88 pictures
         Thumbnailer cache(QSize(88, 88), budget);
         QSignalSpy ready(&cache, &Thumbnailer::thumbnailReady);
-        for (int i = 0; i < 30; ++i) {
-            const QString path = dir.filePath(QStringLiteral("p%1.png").arg(i));
-            QVERIFY(image.save(path));
-            cache.thumbnail(path);
-        }
+        for (int i = 0; i < 30; ++i)
+            cache.thumbnail(image(QStringLiteral("budget%1.png").arg(i), 200, 200));
         QTRY_COMPARE(ready.count(), 30);
         QVERIFY(cache.cachedBytes() <= budget);
         QVERIFY(cache.cachedCount() < 30);
-    }
-
-    void unreadableFilesGetAPlaceholderOnce()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("broken.jpg"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("garbage");
-        f.close();
-        Thumbnailer cache(QSize(88, 88), 1024 * 1024);
-        QSignalSpy ready(&cache, &Thumbnailer::thumbnailReady);
-        cache.thumbnail(path);
-        QVERIFY(ready.wait());
-        QVERIFY(cache.contains(path));
-        QCOMPARE(cache.pendingCount(), 0);
     }
 };
 

@@ -44,30 +44,6 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_dcim + QStringLiteral("/thumb_red.jpg")));
     }
 
-    void listsPhotosAndMoviesWithTheirTypes_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("type");
-        QTest::newRow("jpeg") << "gps_htc_desire.jpg" << "Image";
-        QTest::newRow("png") << "screen.png" << "Image";
-        QTest::newRow("MOV") << "CLIP_0006.MOV" << "Movie";
-    }
-    void listsPhotosAndMoviesWithTheirTypes()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, type);
-        auto device = directoryDevice();
-        QString error;
-        const QList<CameraItem> items = openAndList(*device, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(items.size(), 6); // the driver's own table leaves out the HEIC and the text file
-        const auto it = std::find_if(items.begin(), items.end(), [&](const CameraItem &i) { return i.name == name; });
-        QVERIFY(it != items.end());
-        QCOMPARE(it->folder, QStringLiteral("/DCIM/100TEST"));
-        QCOMPARE(it->fileType(), type);
-        QCOMPARE(it->size, QFileInfo(m_dcim + QLatin1Char('/') + name).size());
-    }
-
     // Type and listing by MIME type and name, as drivers report them (phones often
     // send HEIC and raw files as application/octet-stream).
     void typesAndListingByMimeAndExtension_data()
