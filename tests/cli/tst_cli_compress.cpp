@@ -26,284 +26,269 @@ class CliCompressTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void printsRowsThenSavingsLine();
-    void metadataAndFolderChoice_data();
-    void metadataAndFolderChoice();
-    void inPlaceReplacesSources_data();
-    void inPlaceReplacesSources();
-    void problemsAreListedAndSetTheStatus();
-    void resizeOption_data();
-    void resizeOption();
-    void badArgumentsWriteNothing_data();
-    void badArgumentsWriteNothing();
-    void killedMidwayLeavesNoBrokenPhoto();
-
 private:
-    Result runCli(const QStringList &args);
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QString mkdir(const QString &name) const
     {
         QDir(m_dir->path()).mkpath(name);
         return path(name);
     }
-    QProcessEnvironment environment() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+
+    QProcessEnvironment environment() const
+    {
+        // The child's settings, default Output folder and Trash live in this test's own home.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("home/.config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("home/.local/share")));
+        return env;
+    }
+
+    Result runCli(const QStringList &args)
+    {
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(testsupport::cli(), QStringList{QStringLiteral("compress")} + args);
+        p.waitForFinished(180000);
+        Result r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        r.err = p.readAllStandardError();
+        return r;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        mkdir(QStringLiteral("home/.config"));
+    }
+
+    void printsRowsThenSavingsLine()
+    {
+        const QString a = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/a.jpg"), 800, 600);
+        const QString b = fixtures::writeJpeg(path(QStringLiteral("in/b.jpg")), 640, 480, {}, 2);
+        const QString out = path(QStringLiteral("out"));
+        const Result r = runCli({QStringLiteral("--output"), out, a, b});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.lines.size(), 3);
+        const qint64 aSize = QFileInfo(a).size(), aOut = QFileInfo(out + QStringLiteral("/a.jpg")).size();
+        QCOMPARE(r.lines[0], QStringList({QStringLiteral("a.jpg"), compress::sizeText(quint64(aSize)),
+                                          compress::sizeText(quint64(aOut)), compress::savingPercentText(aSize, aOut)})
+                                 .join(QLatin1Char('\t')));
+        QVERIFY(r.lines[1].startsWith(QStringLiteral("b.jpg\t")));
+        const quint64 all = quint64(aSize + QFileInfo(b).size());
+        const quint64 rest = quint64(aOut + QFileInfo(out + QStringLiteral("/b.jpg")).size());
+        QCOMPARE(r.lines[2], compress::finishText(all - rest, all));
+    }
+
+    // The options win over the settings, the settings over the defaults.
+    void metadataAndFolderChoice_data()
+    {
+        QTest::addColumn<bool>("settings"); // an Output folder and keep-metadata stored
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("defaults") << false << QStringList{} << "home/Pictures/Glimmerset/m.jpg" << false;
+        QTest::newRow("settings") << true << QStringList{} << "chosen/m.jpg" << true;
+        QTest::newRow("--strip-metadata") << true << QStringList{"--strip-metadata", "--output", "OUT"} << "out/m.jpg" << false;
+        QTest::newRow("--keep-metadata") << false << QStringList{"--keep-metadata", "--output", "OUT"} << "out/m.jpg" << true;
+    }
+
+    void metadataAndFolderChoice()
+    {
+        QFETCH(bool, settings);
+        QFETCH(QStringList, args);
+        QFETCH(QString, result);
+        QFETCH(bool, kept);
+        const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/m.jpg"), 320, 240,
+                                                  {QStringLiteral("-Make=Glimmer"), QStringLiteral("-GPSLatitude=10"),
+                                                   QStringLiteral("-GPSLatitudeRef=N")});
+        if (settings) {
+            QSettings stored(path(QStringLiteral("home/.config/Vantoric/Glimmerset.conf")), QSettings::IniFormat);
+            stored.setValue(QStringLiteral("PhotoLocatoin"), path(QStringLiteral("chosen")));
+            stored.setValue(QStringLiteral("bkeepMetadata"), true);
+        }
+        args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
+        QCOMPARE(runCli(args << photo).status, 0);
+        const QVariantMap tags = testsupport::exiftoolTags(path(result));
+        QVERIFY(!tags.isEmpty());
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), kept ? QStringLiteral("Glimmer") : QString());
+        QCOMPARE(tags.contains(QStringLiteral("GPS:GPSLatitude")), kept);
+    }
+
+    void inPlaceReplacesSources_data()
+    {
+        QTest::addColumn<bool>("noTrash");
+        QTest::addColumn<bool>("resize");
+        QTest::newRow("to the Trash") << false << false;
+        QTest::newRow("--no-trash") << true << false;
+        // Scaled from the original in one pass: the Trash gets the original and nothing else.
+        QTest::newRow("--resize") << false << true;
+    }
+
+    void inPlaceReplacesSources()
+    {
+        QFETCH(bool, noTrash);
+        QFETCH(bool, resize);
+        const QString folder = mkdir(QStringLiteral("inplace"));
+        const QString photo = fixtures::writeJpeg(folder + QStringLiteral("/p.jpg"), 900, 600);
+        const QByteArray original = fixtures::readAll(photo);
+        QStringList args{QStringLiteral("--in-place"), photo};
+        if (noTrash)
+            args.prepend(QStringLiteral("--no-trash"));
+        if (resize)
+            args << QStringLiteral("--resize") << QStringLiteral("300x300");
+        QCOMPARE(runCli(args).status, 0);
+        QVERIFY(QFileInfo(photo).size() < original.size());
+        QCOMPARE(QImage(photo).size(), resize ? QSize(300, 200) : QSize(900, 600));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures/Glimmerset"))));
+        // The original can be restored from the Trash, where the desktop looks for it.
+        const QString trash = path(QStringLiteral("home/.local/share/Trash"));
+        QCOMPARE(fixtures::readAll(trash + QStringLiteral("/files/p.jpg")), noTrash ? QByteArray() : original);
+        QCOMPARE(QDir(trash + QStringLiteral("/files")).entryList(QDir::Files | QDir::Hidden).size(), noTrash ? 0 : 1);
+        QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/p.jpg.trashinfo")), !noTrash);
+    }
+
+    // What is no photo inside a folder is listed and the run succeeds; a photo not done, or a
+    // named file that is no photo, fails it. Names are printed escaped: a newline would split
+    // a row, an escape sequence would turn the terminal red.
+    void problemsAreListedAndSetTheStatus()
+    {
+        const QString folder = mkdir(QStringLiteral("album"));
+        fixtures::writeJpeg(folder + QStringLiteral("/.thumb.jpg"), 64, 64);
+        const QString one = fixtures::writeJpeg(folder + QStringLiteral("/a\nb\x1b[31m.jpg"), 400, 300);
+        QVERIFY(fixtures::writeAll(folder + QStringLiteral("/readme.txt"), "words"));
+        QDir(folder).mkdir(QStringLiteral("nested"));
+        const QString out = path(QStringLiteral("out"));
+        Result r = runCli({QStringLiteral("--output"), out, folder});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.lines.size(), 5);
+        QVERIFY2(r.lines[0].startsWith(QStringLiteral("a\\nb\\x1b[31m.jpg\t")), qPrintable(r.lines[0]));
+        QCOMPARE(r.lines[1], QStringLiteral("skipped\t") + folder + QStringLiteral("/.thumb.jpg\thidden name"));
+        QVERIFY(r.lines[2].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/nested")));
+        QVERIFY(r.lines[3].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/readme.txt")));
+        QVERIFY(r.lines[4].startsWith(QStringLiteral("Save  ")));
+
+        // A damaged photo in a folder fails the run, even with nothing else there.
+        const QString damaged = mkdir(QStringLiteral("damaged"));
+        QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/cut.jpg"), fixtures::readAll(one).left(40)));
+        r = runCli({QStringLiteral("--output"), out, damaged});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.lines[0].startsWith(QStringLiteral("could not read\t") + damaged + QStringLiteral("/cut.jpg")));
+
+        // A decompression bomb (a tiny file declaring 23170 × 23170 pixels) is not written, a
+        // named file that is no photo fails the run, a photo named twice is done once.
+        QByteArray bomb = imageio::JpegCodec::encode(fixtures::photoLikeImage(64, 64), 80);
+        bomb.replace(bomb.indexOf("\xFF\xC0") + 5, 4, QByteArray::fromHex("5A825A82"));
+        QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/bomb.jpg"), bomb));
+        r = runCli({QStringLiteral("--output"), out, damaged + QStringLiteral("/bomb.jpg"), one, one});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(damaged.toUtf8() + "/bomb.jpg: not written: too large"), r.err.constData());
+        QCOMPARE(r.lines.filter(QStringLiteral("skipped\t%1/a\\nb\\x1b[31m.jpg\tgiven more than once").arg(folder)).size(), 1);
+        r = runCli({QStringLiteral("--output"), out, folder + QStringLiteral("/readme.txt"), one});
+        QCOMPARE(r.status, 1);
+    }
+
+    // "640 x 480" is a preset, "WxH" fits inside keeping the proportions, "WxH!" stretches.
+    void resizeOption_data()
+    {
+        QTest::addColumn<QString>("resize");
+        QTest::addColumn<QSize>("source");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("preset, upright photo") << "320 x 240" << QSize(900, 1200) << QSize(180, 240);
+        QTest::newRow("fit") << "100x50" << QSize(1600, 1200) << QSize(67, 50);
+        QTest::newRow("stretch") << "100x50!" << QSize(1600, 1200) << QSize(100, 50);
+    }
+
+    void resizeOption()
+    {
+        QFETCH(QString, resize);
+        QFETCH(QSize, source);
+        QFETCH(QSize, expected);
+        const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/r.jpg"), source.width(),
+                                                  source.height());
+        const QString out = path(QStringLiteral("out"));
+        const Result r = runCli({QStringLiteral("--resize"), resize, QStringLiteral("--output"), out, photo});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.lines.contains(QStringLiteral("resized to %1:").arg(resize)));
+        QCOMPARE(QImage(out + QStringLiteral("/r.jpg"), "JPEG").size(), expected);
+    }
+
+    void badArgumentsWriteNothing_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no paths") << QStringList{} << "no photos or folders";
+        QTest::newRow("unknown option") << QStringList{"--fast", "PHOTO"} << "unknown option --fast";
+        // Checked before anything is written: a typo must not leave half a job done.
+        QTest::newRow("missing path") << QStringList{"PHOTO", "MISSING"} << "no such file";
+        QTest::newRow("both metadata choices") << QStringList{"--keep-metadata", "--strip-metadata", "PHOTO"} << "exclude";
+        QTest::newRow("output and in place") << QStringList{"--in-place", "--output", "OUT", "PHOTO"} << "exclude";
+        QTest::newRow("jobs zero") << QStringList{"--jobs", "0", "PHOTO"} << "--jobs";
+        QTest::newRow("resize zero") << QStringList{"--resize", "100x0", "PHOTO"} << "--resize";
+        QTest::newRow("output is a file") << QStringList{"--output", "PHOTO", "PHOTO"} << "cannot write";
+    }
+
+    void badArgumentsWriteNothing()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/x.jpg"), 200, 100);
+        const QByteArray before = fixtures::readAll(photo);
+        args.replaceInStrings(QStringLiteral("PHOTO"), photo);
+        args.replaceInStrings(QStringLiteral("MISSING"), path(QStringLiteral("in/nope.jpg")));
+        args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
+        const Result r = runCli(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.startsWith("glimmerset-cli compress: ") && r.err.contains(message.toUtf8()), r.err.constData());
+        QVERIFY(r.lines.isEmpty());
+        QCOMPARE(fixtures::readAll(photo), before);
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("out"))));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures"))));
+    }
+
+    void killedMidwayLeavesNoBrokenPhoto()
+    {
+        const QString folder = mkdir(QStringLiteral("victims"));
+        QMap<QString, QByteArray> originals;
+        for (int i = 0; i < 24; ++i) {
+            const QString p = fixtures::writeJpeg(folder + QStringLiteral("/v%1.jpg").arg(i, 2, 10, QLatin1Char('0')), 1600, 1200,
+                                                  {}, quint32(i));
+            originals.insert(p, fixtures::readAll(p));
+        }
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        // Without the Trash step: a kill between trashing and committing would leave the
+        // photo in the Trash only, which this test does not look for.
+        p.start(testsupport::cli(), {QStringLiteral("compress"), QStringLiteral("--in-place"), QStringLiteral("--no-trash"),
+                                     QStringLiteral("--jobs"), QStringLiteral("2"), folder});
+        QVERIFY(p.waitForStarted());
+        // Killed as soon as the first photos are being replaced.
+        QTRY_VERIFY_WITH_TIMEOUT(p.canReadLine(), 60000);
+        p.kill();
+        p.waitForFinished();
+
+        int replaced = 0;
+        for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
+            const QByteArray now = fixtures::readAll(it.key());
+            if (now == it.value())
+                continue;
+            ++replaced;
+            // A replaced photo is a whole JPEG that decodes to the end.
+            const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
+            QVERIFY2(decoded.ok(), qPrintable(it.key() + QStringLiteral(": ") + decoded.error));
+            QCOMPARE(decoded.image.size(), QSize(1600, 1200));
+        }
+        QVERIFY(replaced >= 1);
+        QVERIFY(replaced < originals.size());
+        // No temporary or partial file is left next to the photos.
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), originals.size());
+    }
 };
-
-QProcessEnvironment CliCompressTest::environment() const
-{
-    // The child's settings, default Output folder and Trash live in this test's own home.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("home/.config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("home/.local/share")));
-    return env;
-}
-
-Result CliCompressTest::runCli(const QStringList &args)
-{
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    p.start(testsupport::cli(), QStringList{QStringLiteral("compress")} + args);
-    p.waitForFinished(180000);
-    Result r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-void CliCompressTest::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    mkdir(QStringLiteral("home/.config"));
-}
-
-void CliCompressTest::printsRowsThenSavingsLine()
-{
-    const QString a = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/a.jpg"), 800, 600);
-    const QString b = fixtures::writeJpeg(path(QStringLiteral("in/b.jpg")), 640, 480, {}, 2);
-    const QString out = path(QStringLiteral("out"));
-    const Result r = runCli({QStringLiteral("--output"), out, a, b});
-    QCOMPARE(r.status, 0);
-    QCOMPARE(r.lines.size(), 3);
-    const qint64 aSize = QFileInfo(a).size(), aOut = QFileInfo(out + QStringLiteral("/a.jpg")).size();
-    QCOMPARE(r.lines[0], QStringList({QStringLiteral("a.jpg"), compress::sizeText(quint64(aSize)),
-                                      compress::sizeText(quint64(aOut)), compress::savingPercentText(aSize, aOut)})
-                             .join(QLatin1Char('\t')));
-    QVERIFY(r.lines[1].startsWith(QStringLiteral("b.jpg\t")));
-    const quint64 all = quint64(aSize + QFileInfo(b).size());
-    const quint64 rest = quint64(aOut + QFileInfo(out + QStringLiteral("/b.jpg")).size());
-    QCOMPARE(r.lines[2], compress::finishText(all - rest, all));
-}
-
-// The options win over the settings, the settings over the defaults.
-void CliCompressTest::metadataAndFolderChoice_data()
-{
-    QTest::addColumn<bool>("settings"); // an Output folder and keep-metadata stored
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("defaults") << false << QStringList{} << "home/Pictures/Glimmerset/m.jpg" << false;
-    QTest::newRow("settings") << true << QStringList{} << "chosen/m.jpg" << true;
-    QTest::newRow("--strip-metadata") << true << QStringList{"--strip-metadata", "--output", "OUT"} << "out/m.jpg" << false;
-    QTest::newRow("--keep-metadata") << false << QStringList{"--keep-metadata", "--output", "OUT"} << "out/m.jpg" << true;
-}
-
-void CliCompressTest::metadataAndFolderChoice()
-{
-    QFETCH(bool, settings);
-    QFETCH(QStringList, args);
-    QFETCH(QString, result);
-    QFETCH(bool, kept);
-    const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/m.jpg"), 320, 240,
-                                              {QStringLiteral("-Make=Glimmer"), QStringLiteral("-GPSLatitude=10"),
-                                               QStringLiteral("-GPSLatitudeRef=N")});
-    if (settings) {
-        QSettings stored(path(QStringLiteral("home/.config/Vantoric/Glimmerset.conf")), QSettings::IniFormat);
-        stored.setValue(QStringLiteral("PhotoLocatoin"), path(QStringLiteral("chosen")));
-        stored.setValue(QStringLiteral("bkeepMetadata"), true);
-    }
-    args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
-    QCOMPARE(runCli(args << photo).status, 0);
-    const QVariantMap tags = testsupport::exiftoolTags(path(result));
-    QVERIFY(!tags.isEmpty());
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), kept ? QStringLiteral("Glimmer") : QString());
-    QCOMPARE(tags.contains(QStringLiteral("GPS:GPSLatitude")), kept);
-}
-
-void CliCompressTest::inPlaceReplacesSources_data()
-{
-    QTest::addColumn<bool>("noTrash");
-    QTest::addColumn<bool>("resize");
-    QTest::newRow("to the Trash") << false << false;
-    QTest::newRow("--no-trash") << true << false;
-    // Scaled from the original in one pass: the Trash gets the original and nothing else.
-    QTest::newRow("--resize") << false << true;
-}
-
-void CliCompressTest::inPlaceReplacesSources()
-{
-    QFETCH(bool, noTrash);
-    QFETCH(bool, resize);
-    const QString folder = mkdir(QStringLiteral("inplace"));
-    const QString photo = fixtures::writeJpeg(folder + QStringLiteral("/p.jpg"), 900, 600);
-    const QByteArray original = fixtures::readAll(photo);
-    QStringList args{QStringLiteral("--in-place"), photo};
-    if (noTrash)
-        args.prepend(QStringLiteral("--no-trash"));
-    if (resize)
-        args << QStringLiteral("--resize") << QStringLiteral("300x300");
-    QCOMPARE(runCli(args).status, 0);
-    QVERIFY(QFileInfo(photo).size() < original.size());
-    QCOMPARE(QImage(photo).size(), resize ? QSize(300, 200) : QSize(900, 600));
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
-    QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures/Glimmerset"))));
-    // The original can be restored from the Trash, where the desktop looks for it.
-    const QString trash = path(QStringLiteral("home/.local/share/Trash"));
-    QCOMPARE(fixtures::readAll(trash + QStringLiteral("/files/p.jpg")), noTrash ? QByteArray() : original);
-    QCOMPARE(QDir(trash + QStringLiteral("/files")).entryList(QDir::Files | QDir::Hidden).size(), noTrash ? 0 : 1);
-    QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/p.jpg.trashinfo")), !noTrash);
-}
-
-// What is no photo inside a folder is listed and the run succeeds; a photo not done, or a
-// named file that is no photo, fails it. Names are printed escaped: a newline would split
-// a row, an escape sequence would turn the terminal red.
-void CliCompressTest::problemsAreListedAndSetTheStatus()
-{
-    const QString folder = mkdir(QStringLiteral("album"));
-    fixtures::writeJpeg(folder + QStringLiteral("/.thumb.jpg"), 64, 64);
-    const QString one = fixtures::writeJpeg(folder + QStringLiteral("/a\nb\x1b[31m.jpg"), 400, 300);
-    QVERIFY(fixtures::writeAll(folder + QStringLiteral("/readme.txt"), "words"));
-    QDir(folder).mkdir(QStringLiteral("nested"));
-    const QString out = path(QStringLiteral("out"));
-    Result r = runCli({QStringLiteral("--output"), out, folder});
-    QCOMPARE(r.status, 0);
-    QCOMPARE(r.lines.size(), 5);
-    QVERIFY2(r.lines[0].startsWith(QStringLiteral("a\\nb\\x1b[31m.jpg\t")), qPrintable(r.lines[0]));
-    QCOMPARE(r.lines[1], QStringLiteral("skipped\t") + folder + QStringLiteral("/.thumb.jpg\thidden name"));
-    QVERIFY(r.lines[2].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/nested")));
-    QVERIFY(r.lines[3].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/readme.txt")));
-    QVERIFY(r.lines[4].startsWith(QStringLiteral("Save  ")));
-
-    // A damaged photo in a folder fails the run, even with nothing else there.
-    const QString damaged = mkdir(QStringLiteral("damaged"));
-    QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/cut.jpg"), fixtures::readAll(one).left(40)));
-    r = runCli({QStringLiteral("--output"), out, damaged});
-    QCOMPARE(r.status, 1);
-    QVERIFY(r.lines[0].startsWith(QStringLiteral("could not read\t") + damaged + QStringLiteral("/cut.jpg")));
-
-    // A decompression bomb (a tiny file declaring 23170 × 23170 pixels) is not written, a
-    // named file that is no photo fails the run, a photo named twice is done once.
-    QByteArray bomb = imageio::JpegCodec::encode(fixtures::photoLikeImage(64, 64), 80);
-    bomb.replace(bomb.indexOf("\xFF\xC0") + 5, 4, QByteArray::fromHex("5A825A82"));
-    QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/bomb.jpg"), bomb));
-    r = runCli({QStringLiteral("--output"), out, damaged + QStringLiteral("/bomb.jpg"), one, one});
-    QCOMPARE(r.status, 1);
-    QVERIFY2(r.err.contains(damaged.toUtf8() + "/bomb.jpg: not written: too large"), r.err.constData());
-    QCOMPARE(r.lines.filter(QStringLiteral("skipped\t%1/a\\nb\\x1b[31m.jpg\tgiven more than once").arg(folder)).size(), 1);
-    r = runCli({QStringLiteral("--output"), out, folder + QStringLiteral("/readme.txt"), one});
-    QCOMPARE(r.status, 1);
-}
-
-// "640 x 480" is a preset, "WxH" fits inside keeping the proportions, "WxH!" stretches.
-void CliCompressTest::resizeOption_data()
-{
-    QTest::addColumn<QString>("resize");
-    QTest::addColumn<QSize>("source");
-    QTest::addColumn<QSize>("expected");
-    QTest::newRow("preset, upright photo") << "320 x 240" << QSize(900, 1200) << QSize(180, 240);
-    QTest::newRow("fit") << "100x50" << QSize(1600, 1200) << QSize(67, 50);
-    QTest::newRow("stretch") << "100x50!" << QSize(1600, 1200) << QSize(100, 50);
-}
-
-void CliCompressTest::resizeOption()
-{
-    QFETCH(QString, resize);
-    QFETCH(QSize, source);
-    QFETCH(QSize, expected);
-    const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/r.jpg"), source.width(),
-                                              source.height());
-    const QString out = path(QStringLiteral("out"));
-    const Result r = runCli({QStringLiteral("--resize"), resize, QStringLiteral("--output"), out, photo});
-    QCOMPARE(r.status, 0);
-    QVERIFY(r.lines.contains(QStringLiteral("resized to %1:").arg(resize)));
-    QCOMPARE(QImage(out + QStringLiteral("/r.jpg"), "JPEG").size(), expected);
-}
-
-void CliCompressTest::badArgumentsWriteNothing_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no paths") << QStringList{} << "no photos or folders";
-    QTest::newRow("unknown option") << QStringList{"--fast", "PHOTO"} << "unknown option --fast";
-    // Checked before anything is written: a typo must not leave half a job done.
-    QTest::newRow("missing path") << QStringList{"PHOTO", "MISSING"} << "no such file";
-    QTest::newRow("both metadata choices") << QStringList{"--keep-metadata", "--strip-metadata", "PHOTO"} << "exclude";
-    QTest::newRow("output and in place") << QStringList{"--in-place", "--output", "OUT", "PHOTO"} << "exclude";
-    QTest::newRow("jobs zero") << QStringList{"--jobs", "0", "PHOTO"} << "--jobs";
-    QTest::newRow("resize zero") << QStringList{"--resize", "100x0", "PHOTO"} << "--resize";
-    QTest::newRow("output is a file") << QStringList{"--output", "PHOTO", "PHOTO"} << "cannot write";
-}
-
-void CliCompressTest::badArgumentsWriteNothing()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, message);
-    const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/x.jpg"), 200, 100);
-    const QByteArray before = fixtures::readAll(photo);
-    args.replaceInStrings(QStringLiteral("PHOTO"), photo);
-    args.replaceInStrings(QStringLiteral("MISSING"), path(QStringLiteral("in/nope.jpg")));
-    args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
-    const Result r = runCli(args);
-    QCOMPARE(r.status, 2);
-    QVERIFY2(r.err.startsWith("glimmerset-cli compress: ") && r.err.contains(message.toUtf8()), r.err.constData());
-    QVERIFY(r.lines.isEmpty());
-    QCOMPARE(fixtures::readAll(photo), before);
-    QVERIFY(!QFileInfo::exists(path(QStringLiteral("out"))));
-    QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures"))));
-}
-
-void CliCompressTest::killedMidwayLeavesNoBrokenPhoto()
-{
-    const QString folder = mkdir(QStringLiteral("victims"));
-    QMap<QString, QByteArray> originals;
-    for (int i = 0; i < 24; ++i) {
-        const QString p = fixtures::writeJpeg(folder + QStringLiteral("/v%1.jpg").arg(i, 2, 10, QLatin1Char('0')), 1600, 1200,
-                                              {}, quint32(i));
-        originals.insert(p, fixtures::readAll(p));
-    }
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    // Without the Trash step: a kill between trashing and committing would leave the
-    // photo in the Trash only, which this test does not look for.
-    p.start(testsupport::cli(), {QStringLiteral("compress"), QStringLiteral("--in-place"), QStringLiteral("--no-trash"),
-                                 QStringLiteral("--jobs"), QStringLiteral("2"), folder});
-    QVERIFY(p.waitForStarted());
-    // Killed as soon as the first photos are being replaced.
-    QTRY_VERIFY_WITH_TIMEOUT(p.canReadLine(), 60000);
-    p.kill();
-    p.waitForFinished();
-
-    int replaced = 0;
-    for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
-        const QByteArray now = fixtures::readAll(it.key());
-        if (now == it.value())
-            continue;
-        ++replaced;
-        // A replaced photo is a whole JPEG that decodes to the end.
-        const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
-        QVERIFY2(decoded.ok(), qPrintable(it.key() + QStringLiteral(": ") + decoded.error));
-        QCOMPARE(decoded.image.size(), QSize(1600, 1200));
-    }
-    QVERIFY(replaced >= 1);
-    QVERIFY(replaced < originals.size());
-    // No temporary or partial file is left next to the photos.
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), originals.size());
-}
 
 } // namespace
 
