@@ -3,7 +3,6 @@
 
 #include "imageio/FileDates.h"
 #include "metadata/BatchDateShift.h"
-#include "metadata/DateText.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,11 +40,6 @@ private:
         change.mode = BatchDateChange::Mode::Offset;
         change.offset = {y, mo, d, h, mi, s, add};
         return change;
-    }
-
-    QDateTime exifDate(const QString &path, const QString &key) const
-    {
-        return datetext::parse(tag(path, key), datetext::Format::Exif, berlin);
     }
 
 private Q_SLOTS:
