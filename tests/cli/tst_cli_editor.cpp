@@ -199,13 +199,15 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(bad), qPrintable(run.err));
         QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
         QJsonParseError error;
-        const QJsonObject all = QJsonDocument::fromJson(run.out.join(QLatin1Char('\n')).toUtf8(), &error).object();
+        const QByteArray json = run.out.join(QLatin1Char('\n')).toUtf8();
+        const QJsonObject all = QJsonDocument::fromJson(json, &error).object();
         QCOMPARE(error.error, QJsonParseError::NoError);
         QCOMPARE(all.keys(), QStringList{photo});
         const QJsonObject entry = all.value(photo).toObject();
         QCOMPARE(entry.value(QStringLiteral("Type")).toString(), QStringLiteral("public.jpeg"));
-        QCOMPARE(entry.value(QStringLiteral("{TIFF}")).toObject().value(QStringLiteral("Make")).toString(), QStringLiteral("HTC"));
-        QVERIFY(entry.value(QStringLiteral("{GPS}")).toObject().value(QStringLiteral("Latitude")).toDouble() > 45.5);
+        const auto group = [&entry](const char *name) { return entry.value(QLatin1String(name)).toObject(); };
+        QCOMPARE(group("{TIFF}").value(QStringLiteral("Make")).toString(), QStringLiteral("HTC"));
+        QVERIFY(group("{GPS}").value(QStringLiteral("Latitude")).toDouble() > 45.5);
         QCOMPARE(cli({QStringLiteral("info"), photo}).status, 0);
         QCOMPARE(cli({QStringLiteral("info")}).status, 2);
     }
