@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // glimmerset-cli compress: what the options choose, what is printed, the exit status, and
 // no damage when the process is killed half way. The compression itself is tested in core.
+// And the command line on hostile file systems: a full disk never costs a photo or passes as
+// success, and special files are refused instead of hanging or exhausting memory.
 
 #include "../core/compress/CompressFixtures.h"
 
+#include "SmallDisk.h"
 #include "TestSupport.h"
 #include "compress/SizeText.h"
 #include "imageio/JpegCodec.h"
@@ -14,296 +17,447 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
 namespace {
 
 struct Result {
-    int status = -1;
+    int status = -1; // -1: crashed, or hung and killed
     QStringList lines;
     QByteArray err;
+    QString output() const
+    {
+        return lines.join(QLatin1Char('\n')) + QLatin1Char('\n') + QString::fromLocal8Bit(err);
+    }
 };
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
 
 class CliCompressTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void printsRowsThenSavingsLine();
-    void metadataAndFolderChoice_data();
-    void metadataAndFolderChoice();
-    void inPlaceReplacesSources_data();
-    void inPlaceReplacesSources();
-    void problemsAreListedAndSetTheStatus();
-    void resizeOption_data();
-    void resizeOption();
-    void badArgumentsWriteNothing_data();
-    void badArgumentsWriteNothing();
-    void killedMidwayLeavesNoBrokenPhoto();
-
 private:
-    Result runCli(const QStringList &args);
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QString mkdir(const QString &name) const
     {
         QDir(m_dir->path()).mkpath(name);
         return path(name);
     }
-    QProcessEnvironment environment() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+
+    QProcessEnvironment environment() const
+    {
+        // The child's settings, default Output folder and Trash live in this test's own home.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("home/.config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("home/.local/share")));
+        return env;
+    }
+
+    Result cli(const QStringList &args)
+    {
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(testsupport::cli(), args);
+        // A blocked read would hang here: fail rather than wait for the suite's timeout.
+        if (!p.waitForFinished(180000))
+            p.kill();
+        p.waitForFinished();
+        Result r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        r.err = p.readAllStandardError();
+        return r;
+    }
+    Result runCli(const QStringList &args) { return cli(QStringList{QStringLiteral("compress")} + args); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        mkdir(QStringLiteral("home/.config"));
+    }
+
+    void printsRowsThenSavingsLine()
+    {
+        const QString a =
+            fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/a.jpg"), 800, 600);
+        const QString b = fixtures::writeJpeg(path(QStringLiteral("in/b.jpg")), 640, 480, {}, 2);
+        const QString out = path(QStringLiteral("out"));
+        const Result r = runCli({QStringLiteral("--output"), out, a, b});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.lines.size(), 3);
+        const qint64 aSize = QFileInfo(a).size(), aOut = QFileInfo(out + QStringLiteral("/a.jpg")).size();
+        const QStringList row{"a.jpg", compress::sizeText(quint64(aSize)), compress::sizeText(quint64(aOut)),
+                              compress::savingPercentText(aSize, aOut)};
+        QCOMPARE(r.lines[0], row.join(QLatin1Char('\t')));
+        QVERIFY(r.lines[1].startsWith(QStringLiteral("b.jpg\t")));
+        const quint64 all = quint64(aSize + QFileInfo(b).size());
+        const quint64 rest = quint64(aOut + QFileInfo(out + QStringLiteral("/b.jpg")).size());
+        QCOMPARE(r.lines[2], compress::finishText(all - rest, all));
+    }
+
+    // The options win over the settings, the settings over the defaults.
+    void metadataAndFolderChoice_data()
+    {
+        QTest::addColumn<bool>("settings"); // an Output folder and keep-metadata stored
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("defaults") << false << QStringList{} << "home/Pictures/Glimmerset/m.jpg" << false;
+        QTest::newRow("settings") << true << QStringList{} << "chosen/m.jpg" << true;
+        QTest::newRow("--strip-metadata") << true << QStringList{"--strip-metadata", "--output", "OUT"}
+                                          << "out/m.jpg" << false;
+        QTest::newRow("--keep-metadata") << false << QStringList{"--keep-metadata", "--output", "OUT"}
+                                         << "out/m.jpg" << true;
+    }
+
+    void metadataAndFolderChoice()
+    {
+        QFETCH(bool, settings);
+        QFETCH(QStringList, args);
+        QFETCH(QString, result);
+        QFETCH(bool, kept);
+        const QStringList exif{"-Make=Glimmer", "-GPSLatitude=10", "-GPSLatitudeRef=N"};
+        const QString photo =
+            fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/m.jpg"), 320, 240, exif);
+        if (settings) {
+            QSettings stored(path(QStringLiteral("home/.config/Vantoric/Glimmerset.conf")),
+                             QSettings::IniFormat);
+            stored.setValue(QStringLiteral("PhotoLocatoin"), path(QStringLiteral("chosen")));
+            stored.setValue(QStringLiteral("bkeepMetadata"), true);
+        }
+        args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
+        QCOMPARE(runCli(args << photo).status, 0);
+        const QVariantMap tags = testsupport::exiftoolTags(path(result));
+        QVERIFY(!tags.isEmpty());
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(),
+                 kept ? QStringLiteral("Glimmer") : QString());
+        QCOMPARE(tags.contains(QStringLiteral("GPS:GPSLatitude")), kept);
+    }
+
+    void inPlaceReplacesSources_data()
+    {
+        QTest::addColumn<bool>("noTrash");
+        QTest::addColumn<bool>("resize");
+        QTest::newRow("to the Trash") << false << false;
+        QTest::newRow("--no-trash") << true << false;
+        // Scaled from the original in one pass: the Trash gets the original and nothing else.
+        QTest::newRow("--resize") << false << true;
+    }
+
+    void inPlaceReplacesSources()
+    {
+        QFETCH(bool, noTrash);
+        QFETCH(bool, resize);
+        const QString folder = mkdir(QStringLiteral("inplace"));
+        const QString photo = fixtures::writeJpeg(folder + QStringLiteral("/p.jpg"), 900, 600);
+        const QByteArray original = fixtures::readAll(photo);
+        QStringList args{QStringLiteral("--in-place"), photo};
+        if (noTrash)
+            args.prepend(QStringLiteral("--no-trash"));
+        if (resize)
+            args << QStringLiteral("--resize") << QStringLiteral("300x300");
+        QCOMPARE(runCli(args).status, 0);
+        QVERIFY(QFileInfo(photo).size() < original.size());
+        QCOMPARE(QImage(photo).size(), resize ? QSize(300, 200) : QSize(900, 600));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures/Glimmerset"))));
+        // The original can be restored from the Trash, where the desktop looks for it.
+        const QString trash = path(QStringLiteral("home/.local/share/Trash"));
+        QCOMPARE(fixtures::readAll(trash + QStringLiteral("/files/p.jpg")),
+                 noTrash ? QByteArray() : original);
+        QCOMPARE(filesIn(trash + QStringLiteral("/files")).size(), noTrash ? 0 : 1);
+        QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/p.jpg.trashinfo")), !noTrash);
+    }
+
+    // What is no photo inside a folder is listed and the run succeeds; a photo not done, or a
+    // named file that is no photo, fails it. Names are printed escaped: a newline would split
+    // a row, an escape sequence would turn the terminal red.
+    void problemsAreListedAndSetTheStatus()
+    {
+        const QString folder = mkdir(QStringLiteral("album"));
+        fixtures::writeJpeg(folder + QStringLiteral("/.thumb.jpg"), 64, 64);
+        const QString one = fixtures::writeJpeg(folder + QStringLiteral("/a\nb\x1b[31m.jpg"), 400, 300);
+        QVERIFY(fixtures::writeAll(folder + QStringLiteral("/readme.txt"), "words"));
+        QDir(folder).mkdir(QStringLiteral("nested"));
+        const QString out = path(QStringLiteral("out"));
+        Result r = runCli({QStringLiteral("--output"), out, folder});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.lines.size(), 5);
+        QVERIFY2(r.lines[0].startsWith(QStringLiteral("a\\nb\\x1b[31m.jpg\t")), qPrintable(r.lines[0]));
+        QCOMPARE(r.lines[1], "skipped\t" + folder + QStringLiteral("/.thumb.jpg\thidden name"));
+        const QString unread = QStringLiteral("could not read\t") + folder;
+        QVERIFY(r.lines[2].startsWith(unread + QStringLiteral("/nested")));
+        QVERIFY(r.lines[3].startsWith(unread + QStringLiteral("/readme.txt")));
+        QVERIFY(r.lines[4].startsWith(QStringLiteral("Save  ")));
+
+        // A damaged photo in a folder fails the run, even with nothing else there.
+        const QString damaged = mkdir(QStringLiteral("damaged"));
+        QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/cut.jpg"), fixtures::readAll(one).left(40)));
+        r = runCli({QStringLiteral("--output"), out, damaged});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.lines[0].startsWith(QStringLiteral("could not read\t%1/cut.jpg").arg(damaged)));
+
+        // A decompression bomb (a tiny file declaring 23170 × 23170 pixels) is not written, a
+        // named file that is no photo fails the run, a photo named twice is done once.
+        QByteArray bomb = imageio::JpegCodec::encode(fixtures::photoLikeImage(64, 64), 80);
+        bomb.replace(bomb.indexOf("\xFF\xC0") + 5, 4, QByteArray::fromHex("5A825A82"));
+        QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/bomb.jpg"), bomb));
+        r = runCli({QStringLiteral("--output"), out, damaged + QStringLiteral("/bomb.jpg"), one, one});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(damaged.toUtf8() + "/bomb.jpg: not written: too large"), r.err.constData());
+        const QString twice =
+            QStringLiteral("skipped\t%1/a\\nb\\x1b[31m.jpg\tgiven more than once").arg(folder);
+        QCOMPARE(r.lines.filter(twice).size(), 1);
+        r = runCli({QStringLiteral("--output"), out, folder + QStringLiteral("/readme.txt"), one});
+        QCOMPARE(r.status, 1);
+    }
+
+    // "640 x 480" is a preset, "WxH" fits inside keeping the proportions, "WxH!" stretches.
+    void resizeOption_data()
+    {
+        QTest::addColumn<QString>("resize");
+        QTest::addColumn<QSize>("source");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("preset, upright photo") << "320 x 240" << QSize(900, 1200) << QSize(180, 240);
+        QTest::newRow("fit") << "100x50" << QSize(1600, 1200) << QSize(67, 50);
+        QTest::newRow("stretch") << "100x50!" << QSize(1600, 1200) << QSize(100, 50);
+    }
+
+    void resizeOption()
+    {
+        QFETCH(QString, resize);
+        QFETCH(QSize, source);
+        QFETCH(QSize, expected);
+        const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/r.jpg"),
+                                                  source.width(), source.height());
+        const QString out = path(QStringLiteral("out"));
+        const Result r = runCli({QStringLiteral("--resize"), resize, QStringLiteral("--output"), out, photo});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.lines.contains(QStringLiteral("resized to %1:").arg(resize)));
+        QCOMPARE(QImage(out + QStringLiteral("/r.jpg"), "JPEG").size(), expected);
+    }
+
+    void badArgumentsWriteNothing_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no paths") << QStringList{} << "no photos or folders";
+        QTest::newRow("unknown option") << QStringList{"--fast", "PHOTO"} << "unknown option --fast";
+        // Checked before anything is written: a typo must not leave half a job done.
+        QTest::newRow("missing path") << QStringList{"PHOTO", "MISSING"} << "no such file";
+        QTest::newRow("both metadata choices") << QStringList{"--keep-metadata", "--strip-metadata", "PHOTO"}
+                                               << "exclude";
+        QTest::newRow("output and in place") << QStringList{"--in-place", "--output", "OUT", "PHOTO"}
+                                             << "exclude";
+        QTest::newRow("jobs zero") << QStringList{"--jobs", "0", "PHOTO"} << "--jobs";
+        QTest::newRow("resize zero") << QStringList{"--resize", "100x0", "PHOTO"} << "--resize";
+        QTest::newRow("output is a file") << QStringList{"--output", "PHOTO", "PHOTO"} << "cannot write";
+    }
+
+    void badArgumentsWriteNothing()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const QString photo =
+            fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/x.jpg"), 200, 100);
+        const QByteArray before = fixtures::readAll(photo);
+        args.replaceInStrings(QStringLiteral("PHOTO"), photo);
+        args.replaceInStrings(QStringLiteral("MISSING"), path(QStringLiteral("in/nope.jpg")));
+        args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
+        const Result r = runCli(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.startsWith("glimmerset-cli compress: ") && r.err.contains(message.toUtf8()),
+                 r.err.constData());
+        QVERIFY(r.lines.isEmpty());
+        QCOMPARE(fixtures::readAll(photo), before);
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("out"))));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures"))));
+    }
+
+    void killedMidwayLeavesNoBrokenPhoto()
+    {
+        const QString folder = mkdir(QStringLiteral("victims"));
+        QMap<QString, QByteArray> originals;
+        for (int i = 0; i < 24; ++i) {
+            const QString name = QStringLiteral("/v%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+            const QString p = fixtures::writeJpeg(folder + name, 1600, 1200, {}, quint32(i));
+            originals.insert(p, fixtures::readAll(p));
+        }
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        // Without the Trash step: a kill between trashing and committing would leave the
+        // photo in the Trash only, which this test does not look for.
+        p.start(testsupport::cli(), {"compress", "--in-place", "--no-trash",
+                                     QStringLiteral("--jobs"), QStringLiteral("2"), folder});
+        QVERIFY(p.waitForStarted());
+        // Killed as soon as the first photos are being replaced.
+        QTRY_VERIFY_WITH_TIMEOUT(p.canReadLine(), 60000);
+        p.kill();
+        p.waitForFinished();
+
+        int replaced = 0;
+        for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
+            const QByteArray now = fixtures::readAll(it.key());
+            if (now == it.value())
+                continue;
+            ++replaced;
+            // A replaced photo is a whole JPEG that decodes to the end.
+            const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
+            QVERIFY2(decoded.ok(), qPrintable(it.key() + QStringLiteral(": ") + decoded.error));
+            QCOMPARE(decoded.image.size(), QSize(1600, 1200));
+        }
+        QVERIFY(replaced >= 1);
+        QVERIFY(replaced < originals.size());
+        // No temporary or partial file is left next to the photos.
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), originals.size());
+    }
+
+    void fullDiskFailsAndKeepsTheOriginal_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("inPlace");
+        QTest::addColumn<int>("free");
+        QTest::newRow("compress --in-place") << QStringList{"compress", "--in-place"} << true << 8192;
+        QTest::newRow("strip") << QStringList{"strip", "--gps"} << false << 8192;
+        // A property list is small: only a disk with no room at all refuses it.
+        QTest::newRow("export") << QStringList{"export", "--whole"} << false << 0;
+    }
+
+    void fullDiskFailsAndKeepsTheOriginal()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, inPlace);
+        QFETCH(int, free);
+        QTemporaryDir root;
+        testsupport::SmallDisk disk(root.filePath(QStringLiteral("disk")), 512);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.problem()));
+        // In place the photo lives on the full disk; a copy is made from elsewhere into it.
+        const QString photo = (inPlace ? disk.path() : root.path()) + QStringLiteral("/photo.jpg");
+        QVERIFY(!fixtures::writeJpeg(photo, fixtures::photoLikeImage(640, 480),
+                                     {QStringLiteral("-GPSLatitude=10"), QStringLiteral("-GPSLatitudeRef=N"),
+                                      QStringLiteral("-DateTimeOriginal=2019:01:01 10:00:00")})
+                     .isEmpty());
+        const QByteArray original = fixtures::readAll(photo);
+        QVERIFY(original.size() > 32 * 1024);
+        QVERIFY(disk.leaveFree(free));
+
+        QStringList command = args;
+        command << photo;
+        if (!inPlace)
+            command << QStringLiteral("--into") << disk.path();
+        const Result run = cli(command);
+        QVERIFY2(run.status > 0, qPrintable(run.output()));
+        QVERIFY2(run.output().contains(QLatin1String("disk full")), qPrintable(run.output()));
+        QCOMPARE(fixtures::readAll(photo), original);
+        // Nothing half written stays behind, not even a temporary file.
+        QStringList expected{QStringLiteral(".filler")};
+        if (inPlace)
+            expected << QStringLiteral("photo.jpg");
+        QCOMPARE(filesIn(disk.path()), expected);
+    }
+
+    // Originals the Trash cannot take are refused before anything is written, promptly.
+    void inPlaceRefusesWhatTheTrashCannotTake_data()
+    {
+        QTest::addColumn<bool>("ownDisk");
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<QString>("reason");
+        // Qt retried an info file name past 255 bytes for ever.
+        QTest::newRow("name of 250 bytes") << false << 250 << "its name is 250 bytes long";
+        QTest::newRow("name of 239 bytes, still taken") << false << 239 << "";
+        // Its own Trash folder cannot be made there, and the home Trash is on another disk.
+        QTest::newRow("disk without a Trash") << true << 9 << "this disk has no Trash";
+    }
+
+    void inPlaceRefusesWhatTheTrashCannotTake()
+    {
+        QFETCH(bool, ownDisk);
+        QFETCH(int, nameLength);
+        QFETCH(QString, reason);
+        QTemporaryDir root;
+        std::unique_ptr<testsupport::SmallDisk> disk;
+        QString folder = root.filePath(QStringLiteral("photos"));
+        if (ownDisk) {
+            disk = std::make_unique<testsupport::SmallDisk>(root.filePath(QStringLiteral("disk")), 2048);
+            if (!disk->mounted())
+                QSKIP(qPrintable(disk->problem()));
+            folder = disk->path();
+            // A file where the disk's Trash folder would go.
+            QVERIFY(fixtures::writeAll(disk->filePath(QStringLiteral(".Trash-%1").arg(::getuid())), "x"));
+        }
+        QDir().mkpath(folder);
+        const QString photo = folder + QLatin1Char('/') + QString(nameLength - 4, QLatin1Char('p'))
+            + QStringLiteral(".jpg");
+        QVERIFY(!fixtures::writeJpeg(photo, 320, 240).isEmpty());
+        const QByteArray original = fixtures::readAll(photo);
+
+        const Result run = cli({QStringLiteral("compress"), QStringLiteral("--in-place"), photo});
+        QVERIFY2(run.status >= 0, "the command hung or crashed");
+        if (reason.isEmpty()) {
+            QCOMPARE(run.status, 0);
+            QVERIFY(fixtures::readAll(photo) != original);
+            return;
+        }
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.output().contains(QLatin1String("cannot move the original to the Trash: ") + reason),
+                 qPrintable(run.output()));
+        QCOMPARE(run.output().contains(QLatin1String("--no-trash replaces originals")), ownDisk);
+        QCOMPARE(fixtures::readAll(photo), original);
+        QCOMPARE(filesIn(folder).size(), ownDisk ? 2 : 1); // nothing half written beside it
+    }
+
+    void specialFilesAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("special");
+        QTest::newRow("FIFO in a folder to compress")
+            << QStringList{"compress", "--output", "OUT", "DIR"}
+            << "fifo";
+        QTest::newRow("/dev/zero to info") << QStringList{"info", "SPECIAL"} << "zero";
+        QTest::newRow("/dev/zero to strip") << QStringList{"strip", "--exif", "SPECIAL"}
+                                            << "zero";
+    }
+
+    void specialFilesAreRefused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, special);
+        QTemporaryDir root;
+        const QString folder = root.filePath(QStringLiteral("in"));
+        QDir().mkpath(folder);
+        const QString path = folder + QStringLiteral("/special.jpg");
+        if (special == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        QVERIFY(!fixtures::writeJpeg(folder + QStringLiteral("/photo.jpg"), 64, 48).isEmpty());
+
+        args.replaceInStrings(QStringLiteral("SPECIAL"), path);
+        args.replaceInStrings(QStringLiteral("DIR"), folder);
+        args.replaceInStrings(QStringLiteral("OUT"), root.filePath(QStringLiteral("out")));
+        const Result run = cli(args);
+        QVERIFY2(run.status >= 0, "the command hung or crashed");
+        QVERIFY2(run.output().contains(QLatin1String("not a regular file")), qPrintable(run.output()));
+        // Named on its own the special file fails the command; in a folder it is reported
+        // while the real photo beside it is still compressed.
+        if (args.contains(folder))
+            QVERIFY(QFileInfo::exists(root.filePath(QStringLiteral("out/photo.jpg"))));
+        else
+            QCOMPARE(run.status, 1);
+    }
 };
-
-QProcessEnvironment CliCompressTest::environment() const
-{
-    // The child's settings, default Output folder and Trash live in this test's own home.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("home/.config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("home/.local/share")));
-    return env;
-}
-
-Result CliCompressTest::runCli(const QStringList &args)
-{
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    p.start(testsupport::cli(), QStringList{QStringLiteral("compress")} + args);
-    p.waitForFinished(180000);
-    Result r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-void CliCompressTest::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    mkdir(QStringLiteral("home/.config"));
-}
-
-void CliCompressTest::printsRowsThenSavingsLine()
-{
-    const QString a = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/a.jpg"), 800, 600);
-    const QString b = fixtures::writeJpeg(path(QStringLiteral("in/b.jpg")), 640, 480, {}, 2);
-    const QString out = path(QStringLiteral("out"));
-    const Result r = runCli({QStringLiteral("--output"), out, a, b});
-    QCOMPARE(r.status, 0);
-    QCOMPARE(r.lines.size(), 3);
-    const qint64 aSize = QFileInfo(a).size(), aOut = QFileInfo(out + QStringLiteral("/a.jpg")).size();
-    QCOMPARE(r.lines[0], QStringList({QStringLiteral("a.jpg"), compress::sizeText(quint64(aSize)),
-                                      compress::sizeText(quint64(aOut)), compress::savingPercentText(aSize, aOut)})
-                             .join(QLatin1Char('\t')));
-    QVERIFY(r.lines[1].startsWith(QStringLiteral("b.jpg\t")));
-    const quint64 all = quint64(aSize + QFileInfo(b).size());
-    const quint64 rest = quint64(aOut + QFileInfo(out + QStringLiteral("/b.jpg")).size());
-    QCOMPARE(r.lines[2], compress::finishText(all - rest, all));
-}
-
-// The options win over the settings, the settings over the defaults.
-void CliCompressTest::metadataAndFolderChoice_data()
-{
-    QTest::addColumn<bool>("settings"); // an Output folder and keep-metadata stored
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("defaults") << false << QStringList{} << "home/Pictures/Glimmerset/m.jpg" << false;
-    QTest::newRow("settings") << true << QStringList{} << "chosen/m.jpg" << true;
-    QTest::newRow("--strip-metadata") << true << QStringList{"--strip-metadata", "--output", "OUT"} << "out/m.jpg" << false;
-    QTest::newRow("--keep-metadata") << false << QStringList{"--keep-metadata", "--output", "OUT"} << "out/m.jpg" << true;
-}
-
-void CliCompressTest::metadataAndFolderChoice()
-{
-    QFETCH(bool, settings);
-    QFETCH(QStringList, args);
-    QFETCH(QString, result);
-    QFETCH(bool, kept);
-    const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/m.jpg"), 320, 240,
-                                              {QStringLiteral("-Make=Glimmer"), QStringLiteral("-GPSLatitude=10"),
-                                               QStringLiteral("-GPSLatitudeRef=N")});
-    if (settings) {
-        QSettings stored(path(QStringLiteral("home/.config/Vantoric/Glimmerset.conf")), QSettings::IniFormat);
-        stored.setValue(QStringLiteral("PhotoLocatoin"), path(QStringLiteral("chosen")));
-        stored.setValue(QStringLiteral("bkeepMetadata"), true);
-    }
-    args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
-    QCOMPARE(runCli(args << photo).status, 0);
-    const QVariantMap tags = testsupport::exiftoolTags(path(result));
-    QVERIFY(!tags.isEmpty());
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), kept ? QStringLiteral("Glimmer") : QString());
-    QCOMPARE(tags.contains(QStringLiteral("GPS:GPSLatitude")), kept);
-}
-
-void CliCompressTest::inPlaceReplacesSources_data()
-{
-    QTest::addColumn<bool>("noTrash");
-    QTest::addColumn<bool>("resize");
-    QTest::newRow("to the Trash") << false << false;
-    QTest::newRow("--no-trash") << true << false;
-    // Scaled from the original in one pass: the Trash gets the original and nothing else.
-    QTest::newRow("--resize") << false << true;
-}
-
-void CliCompressTest::inPlaceReplacesSources()
-{
-    QFETCH(bool, noTrash);
-    QFETCH(bool, resize);
-    const QString folder = mkdir(QStringLiteral("inplace"));
-    const QString photo = fixtures::writeJpeg(folder + QStringLiteral("/p.jpg"), 900, 600);
-    const QByteArray original = fixtures::readAll(photo);
-    QStringList args{QStringLiteral("--in-place"), photo};
-    if (noTrash)
-        args.prepend(QStringLiteral("--no-trash"));
-    if (resize)
-        args << QStringLiteral("--resize") << QStringLiteral("300x300");
-    QCOMPARE(runCli(args).status, 0);
-    QVERIFY(QFileInfo(photo).size() < original.size());
-    QCOMPARE(QImage(photo).size(), resize ? QSize(300, 200) : QSize(900, 600));
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.jpg")});
-    QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures/Glimmerset"))));
-    // The original can be restored from the Trash, where the desktop looks for it.
-    const QString trash = path(QStringLiteral("home/.local/share/Trash"));
-    QCOMPARE(fixtures::readAll(trash + QStringLiteral("/files/p.jpg")), noTrash ? QByteArray() : original);
-    QCOMPARE(QDir(trash + QStringLiteral("/files")).entryList(QDir::Files | QDir::Hidden).size(), noTrash ? 0 : 1);
-    QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/p.jpg.trashinfo")), !noTrash);
-}
-
-// What is no photo inside a folder is listed and the run succeeds; a photo not done, or a
-// named file that is no photo, fails it. Names are printed escaped: a newline would split
-// a row, an escape sequence would turn the terminal red.
-void CliCompressTest::problemsAreListedAndSetTheStatus()
-{
-    const QString folder = mkdir(QStringLiteral("album"));
-    fixtures::writeJpeg(folder + QStringLiteral("/.thumb.jpg"), 64, 64);
-    const QString one = fixtures::writeJpeg(folder + QStringLiteral("/a\nb\x1b[31m.jpg"), 400, 300);
-    QVERIFY(fixtures::writeAll(folder + QStringLiteral("/readme.txt"), "words"));
-    QDir(folder).mkdir(QStringLiteral("nested"));
-    const QString out = path(QStringLiteral("out"));
-    Result r = runCli({QStringLiteral("--output"), out, folder});
-    QCOMPARE(r.status, 0);
-    QCOMPARE(r.lines.size(), 5);
-    QVERIFY2(r.lines[0].startsWith(QStringLiteral("a\\nb\\x1b[31m.jpg\t")), qPrintable(r.lines[0]));
-    QCOMPARE(r.lines[1], QStringLiteral("skipped\t") + folder + QStringLiteral("/.thumb.jpg\thidden name"));
-    QVERIFY(r.lines[2].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/nested")));
-    QVERIFY(r.lines[3].startsWith(QStringLiteral("could not read\t") + folder + QStringLiteral("/readme.txt")));
-    QVERIFY(r.lines[4].startsWith(QStringLiteral("Save  ")));
-
-    // A damaged photo in a folder fails the run, even with nothing else there.
-    const QString damaged = mkdir(QStringLiteral("damaged"));
-    QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/cut.jpg"), fixtures::readAll(one).left(40)));
-    r = runCli({QStringLiteral("--output"), out, damaged});
-    QCOMPARE(r.status, 1);
-    QVERIFY(r.lines[0].startsWith(QStringLiteral("could not read\t") + damaged + QStringLiteral("/cut.jpg")));
-
-    // A decompression bomb (a tiny file declaring 23170 × 23170 pixels) is not written, a
-    // named file that is no photo fails the run, a photo named twice is done once.
-    QByteArray bomb = imageio::JpegCodec::encode(fixtures::photoLikeImage(64, 64), 80);
-    bomb.replace(bomb.indexOf("\xFF\xC0") + 5, 4, QByteArray::fromHex("5A825A82"));
-    QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/bomb.jpg"), bomb));
-    r = runCli({QStringLiteral("--output"), out, damaged + QStringLiteral("/bomb.jpg"), one, one});
-    QCOMPARE(r.status, 1);
-    QVERIFY2(r.err.contains(damaged.toUtf8() + "/bomb.jpg: not written: too large"), r.err.constData());
-    QCOMPARE(r.lines.filter(QStringLiteral("skipped\t%1/a\\nb\\x1b[31m.jpg\tgiven more than once").arg(folder)).size(), 1);
-    r = runCli({QStringLiteral("--output"), out, folder + QStringLiteral("/readme.txt"), one});
-    QCOMPARE(r.status, 1);
-}
-
-// "640 x 480" is a preset, "WxH" fits inside keeping the proportions, "WxH!" stretches.
-void CliCompressTest::resizeOption_data()
-{
-    QTest::addColumn<QString>("resize");
-    QTest::addColumn<QSize>("source");
-    QTest::addColumn<QSize>("expected");
-    QTest::newRow("preset, upright photo") << "320 x 240" << QSize(900, 1200) << QSize(180, 240);
-    QTest::newRow("fit") << "100x50" << QSize(1600, 1200) << QSize(67, 50);
-    QTest::newRow("stretch") << "100x50!" << QSize(1600, 1200) << QSize(100, 50);
-}
-
-void CliCompressTest::resizeOption()
-{
-    QFETCH(QString, resize);
-    QFETCH(QSize, source);
-    QFETCH(QSize, expected);
-    const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/r.jpg"), source.width(),
-                                              source.height());
-    const QString out = path(QStringLiteral("out"));
-    const Result r = runCli({QStringLiteral("--resize"), resize, QStringLiteral("--output"), out, photo});
-    QCOMPARE(r.status, 0);
-    QVERIFY(r.lines.contains(QStringLiteral("resized to %1:").arg(resize)));
-    QCOMPARE(QImage(out + QStringLiteral("/r.jpg"), "JPEG").size(), expected);
-}
-
-void CliCompressTest::badArgumentsWriteNothing_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no paths") << QStringList{} << "no photos or folders";
-    QTest::newRow("unknown option") << QStringList{"--fast", "PHOTO"} << "unknown option --fast";
-    // Checked before anything is written: a typo must not leave half a job done.
-    QTest::newRow("missing path") << QStringList{"PHOTO", "MISSING"} << "no such file";
-    QTest::newRow("both metadata choices") << QStringList{"--keep-metadata", "--strip-metadata", "PHOTO"} << "exclude";
-    QTest::newRow("output and in place") << QStringList{"--in-place", "--output", "OUT", "PHOTO"} << "exclude";
-    QTest::newRow("jobs zero") << QStringList{"--jobs", "0", "PHOTO"} << "--jobs";
-    QTest::newRow("resize zero") << QStringList{"--resize", "100x0", "PHOTO"} << "--resize";
-    QTest::newRow("output is a file") << QStringList{"--output", "PHOTO", "PHOTO"} << "cannot write";
-}
-
-void CliCompressTest::badArgumentsWriteNothing()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, message);
-    const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/x.jpg"), 200, 100);
-    const QByteArray before = fixtures::readAll(photo);
-    args.replaceInStrings(QStringLiteral("PHOTO"), photo);
-    args.replaceInStrings(QStringLiteral("MISSING"), path(QStringLiteral("in/nope.jpg")));
-    args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
-    const Result r = runCli(args);
-    QCOMPARE(r.status, 2);
-    QVERIFY2(r.err.startsWith("glimmerset-cli compress: ") && r.err.contains(message.toUtf8()), r.err.constData());
-    QVERIFY(r.lines.isEmpty());
-    QCOMPARE(fixtures::readAll(photo), before);
-    QVERIFY(!QFileInfo::exists(path(QStringLiteral("out"))));
-    QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures"))));
-}
-
-void CliCompressTest::killedMidwayLeavesNoBrokenPhoto()
-{
-    const QString folder = mkdir(QStringLiteral("victims"));
-    QMap<QString, QByteArray> originals;
-    for (int i = 0; i < 24; ++i) {
-        const QString p = fixtures::writeJpeg(folder + QStringLiteral("/v%1.jpg").arg(i, 2, 10, QLatin1Char('0')), 1600, 1200,
-                                              {}, quint32(i));
-        originals.insert(p, fixtures::readAll(p));
-    }
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    // Without the Trash step: a kill between trashing and committing would leave the
-    // photo in the Trash only, which this test does not look for.
-    p.start(testsupport::cli(), {QStringLiteral("compress"), QStringLiteral("--in-place"), QStringLiteral("--no-trash"),
-                                 QStringLiteral("--jobs"), QStringLiteral("2"), folder});
-    QVERIFY(p.waitForStarted());
-    // Killed as soon as the first photos are being replaced.
-    QTRY_VERIFY_WITH_TIMEOUT(p.canReadLine(), 60000);
-    p.kill();
-    p.waitForFinished();
-
-    int replaced = 0;
-    for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
-        const QByteArray now = fixtures::readAll(it.key());
-        if (now == it.value())
-            continue;
-        ++replaced;
-        // A replaced photo is a whole JPEG that decodes to the end.
-        const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
-        QVERIFY2(decoded.ok(), qPrintable(it.key() + QStringLiteral(": ") + decoded.error));
-        QCOMPARE(decoded.image.size(), QSize(1600, 1200));
-    }
-    QVERIFY(replaced >= 1);
-    QVERIFY(replaced < originals.size());
-    // No temporary or partial file is left next to the photos.
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), originals.size());
-}
 
 } // namespace
 

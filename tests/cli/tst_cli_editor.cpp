@@ -3,6 +3,8 @@
 
 #include "imageio/FileDates.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -119,10 +121,7 @@ private Q_SLOTS:
     void failuresAreNamedAndFailTheRun()
     {
         const QString text = m_home.filePath(QStringLiteral("photos/readme.jpg"));
-        QFile f(text);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("text");
-        f.close();
+        QVERIFY(writeFile(text, "text"));
         const QString into = m_home.filePath(QStringLiteral("elsewhere"));
         const Run run = cli({QStringLiteral("strip"), QStringLiteral("--gps"), text, m_b, QStringLiteral("--into"), into});
         QCOMPARE(run.status, 1);
@@ -186,6 +185,31 @@ private Q_SLOTS:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(QStringLiteral("not a property list")), qPrintable(run.err));
         QVERIFY(filesIn(refused).isEmpty());
+    }
+
+    // info: one JSON object of every readable photo's groups; an unreadable file is named on
+    // the error output and fails the run.
+    void infoPrintsGroupsAsNestedObjects()
+    {
+        const QString photo = testsupport::testData(QStringLiteral("gps_htc_desire.jpg"));
+        const QString bad = m_home.filePath(QStringLiteral("photos/bad.jpg"));
+        QVERIFY(writeFile(bad, "nope"));
+        Run run = cli({QStringLiteral("info"), bad, photo});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(bad), qPrintable(run.err));
+        QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+        QJsonParseError error;
+        const QByteArray json = run.out.join(QLatin1Char('\n')).toUtf8();
+        const QJsonObject all = QJsonDocument::fromJson(json, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(all.keys(), QStringList{photo});
+        const QJsonObject entry = all.value(photo).toObject();
+        QCOMPARE(entry.value(QStringLiteral("Type")).toString(), QStringLiteral("public.jpeg"));
+        const auto group = [&entry](const char *name) { return entry.value(QLatin1String(name)).toObject(); };
+        QCOMPARE(group("{TIFF}").value(QStringLiteral("Make")).toString(), QStringLiteral("HTC"));
+        QVERIFY(group("{GPS}").value(QStringLiteral("Latitude")).toDouble() > 45.5);
+        QCOMPARE(cli({QStringLiteral("info"), photo}).status, 0);
+        QCOMPARE(cli({QStringLiteral("info")}).status, 2);
     }
 };
 

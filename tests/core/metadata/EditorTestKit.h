@@ -32,6 +32,12 @@ inline QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 inline bool setModified(const QString &path, const QDateTime &date)
 {
     QFile file(path);
@@ -73,17 +79,13 @@ inline QString tag(const QString &path, const QString &key)
 // A JPEG with Exif, TIFF, GPS, IPTC and XMP metadata.
 inline QStringList richMetadataArgs()
 {
-    return {QStringLiteral("-IFD0:Make=Canon"), QStringLiteral("-IFD0:Model=EOS 5D"),
-            QStringLiteral("-IFD0:Artist=Ada Lovelace"), QStringLiteral("-IFD0:Copyright=(c) Ada"),
-            QStringLiteral("-IFD0:ImageDescription=Harbour at dawn"), QStringLiteral("-IFD0:ModifyDate=2019:07:15 08:00:00"),
-            QStringLiteral("-ExifIFD:DateTimeOriginal=2019:07:14 10:20:30"),
-            QStringLiteral("-ExifIFD:CreateDate=2019:07:14 10:20:31"), QStringLiteral("-ExifIFD:ExposureTime=0.01"),
-            QStringLiteral("-ExifIFD:FNumber=8"), QStringLiteral("-ExifIFD:ISO=200"),
-            QStringLiteral("-ExifIFD:UserComment=Sunny"), QStringLiteral("-GPSLatitude=48.8584"),
-            QStringLiteral("-GPSLatitudeRef=N"), QStringLiteral("-GPSLongitude=2.2945"),
-            QStringLiteral("-GPSLongitudeRef=E"), QStringLiteral("-GPSAltitude=35"), QStringLiteral("-GPSAltitudeRef=0"),
-            QStringLiteral("-IPTC:Keywords=harbour"), QStringLiteral("-IPTC:Keywords=boats"),
-            QStringLiteral("-IPTC:Caption-Abstract=Boats"), QStringLiteral("-XMP-dc:Title=Harbour")};
+    return {"-IFD0:Make=Canon", "-IFD0:Model=EOS 5D", "-IFD0:Artist=Ada Lovelace", "-IFD0:Copyright=(c) Ada",
+            "-IFD0:ImageDescription=Harbour at dawn", "-IFD0:ModifyDate=2019:07:15 08:00:00",
+            "-ExifIFD:DateTimeOriginal=2019:07:14 10:20:30", "-ExifIFD:CreateDate=2019:07:14 10:20:31",
+            "-ExifIFD:ExposureTime=0.01", "-ExifIFD:FNumber=8", "-ExifIFD:ISO=200", "-ExifIFD:UserComment=Sunny",
+            "-GPSLatitude=48.8584", "-GPSLatitudeRef=N", "-GPSLongitude=2.2945", "-GPSLongitudeRef=E",
+            "-GPSAltitude=35", "-GPSAltitudeRef=0", "-IPTC:Keywords=harbour", "-IPTC:Keywords=boats",
+            "-IPTC:Caption-Abstract=Boats", "-XMP-dc:Title=Harbour"};
 }
 
 } // namespace editortest

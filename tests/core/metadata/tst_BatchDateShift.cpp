@@ -3,7 +3,6 @@
 
 #include "imageio/FileDates.h"
 #include "metadata/BatchDateShift.h"
-#include "metadata/DateText.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,11 +40,6 @@ private:
         change.mode = BatchDateChange::Mode::Offset;
         change.offset = {y, mo, d, h, mi, s, add};
         return change;
-    }
-
-    QDateTime exifDate(const QString &path, const QString &key) const
-    {
-        return datetext::parse(tag(path, key), datetext::Format::Exif, berlin);
     }
 
 private Q_SLOTS:
@@ -327,20 +321,20 @@ private Q_SLOTS:
         QCOMPARE(deltas.parsed, parsed);
     }
 
+    // Each date moves by its own reference's delta; in camera mode this one mode writes nothing.
     void referenceModeShiftsEachDateByItsDelta()
     {
         const QString dated = photo(QStringLiteral("dated.jpg"), QStringLiteral("2019:07:14 10:00:00"),
                                     QStringLiteral("2019:07:14 10:00:30"));
         const QString folder = freshFolder();
-
         BatchDateChange change;
         change.mode = BatchDateChange::Mode::Reference;
         change.reference = {QStringLiteral("2019:07:14 10:00:00"), QStringLiteral("2019:07:14 10:00:30"),
                             QStringLiteral("2019:07:14 11:00:00"), QStringLiteral("2019:07:15 10:00:30")};
-        const JobReport report = shiftDates(localTarget({dated}, {0}, folder), change, berlin);
+        EditTarget target = localTarget({dated}, {0}, folder);
+        const JobReport report = shiftDates(target, change, berlin);
         QCOMPARE(report.written().size(), 1);
         QVERIFY(report.note.isEmpty());
-
         const QString a = folder + QStringLiteral("/dated.jpg");
         QCOMPARE(tag(a, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 11:00:00"));
         QCOMPARE(tag(a, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2019:07:15 10:00:30"));
@@ -348,28 +342,17 @@ private Q_SLOTS:
         // Both file dates are given; Linux keeps the digitized one as the modification date.
         QCOMPARE(filedates::modificationDate(a).toSecsSinceEpoch(),
                  QDateTime(QDate(2019, 7, 15), QTime(10, 0, 30), berlin).toSecsSinceEpoch());
-    }
 
-    void referenceModeInCameraModeWritesNothing()
-    {
-        const QString dated = photo(QStringLiteral("dated.jpg"), QStringLiteral("2019:07:14 10:00:00"),
-                                    QStringLiteral("2019:07:14 10:00:30"));
-        const QString folder = freshFolder();
-        EditTarget target = localTarget({dated}, {0}, folder);
+        const QString cameraFolder = freshFolder();
+        target.workingFolder = cameraFolder;
         target.capabilities = SourceCapabilities::downloadedCopies();
-        BatchDateChange change;
-        change.mode = BatchDateChange::Mode::Reference;
-        // A reference that would shift the photo if it were local.
-        change.reference = {QStringLiteral("2019:07:14 10:00:00"), QStringLiteral("2019:07:14 10:00:30"),
-                            QStringLiteral("2019:07:14 11:00:00"), QStringLiteral("2019:07:15 10:00:30")};
-        const JobReport report = shiftDates(target, change, berlin);
-        QVERIFY(report.written().isEmpty());
-        QVERIFY(!report.note.isEmpty());
-        QVERIFY(!QFileInfo::exists(folder));
-
+        const JobReport camera = shiftDates(target, change, berlin);
+        QVERIFY(camera.written().isEmpty());
+        QVERIFY(!camera.note.isEmpty());
+        QVERIFY(!QFileInfo::exists(cameraFolder));
         // The other modes read the photos' own files whatever the source mode.
         const JobReport offset = shiftDates(target, offsetChange(0, 0, 0, 0, 0, 1, true), berlin);
-        QCOMPARE(offset.written(), QStringList{folder + QStringLiteral("/dated.jpg")});
+        QCOMPARE(offset.written(), QStringList{cameraFolder + QStringLiteral("/dated.jpg")});
     }
 
     void outOfRangeIsAFailureNotAWrap()

@@ -118,9 +118,7 @@ private Q_SLOTS:
 
         QDir().mkpath(folder);
         const QString earlier = folder + QStringLiteral("/earlier.jpg");
-        QFile file(earlier);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
-        file.close();
+        QVERIFY(writeFile(earlier, "earlier"));
         QString error;
         QVERIFY(!imageio::writeFileAtomically(earlier, bytesOf(m_a), &error));
         QCOMPARE(error, reason);

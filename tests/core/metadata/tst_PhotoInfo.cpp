@@ -59,10 +59,7 @@ private Q_SLOTS:
     void fileThatIsNotAPhotoShowsFileFactsOnly()
     {
         const QString path = m_dir.filePath(QStringLiteral("notes.txt"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("12345");
-        f.close();
+        QVERIFY(writeFile(path, "12345"));
         const PhotoInfo info = PhotoInfo::read(path, berlin);
         QCOMPARE(info.photoName, QStringLiteral("notes.txt"));
         QCOMPARE(info.fileSize, QStringLiteral("5 bytes"));

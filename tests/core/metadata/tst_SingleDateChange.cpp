@@ -3,6 +3,7 @@
 
 #include "imageio/FileDates.h"
 #include "metadata/DateText.h"
+#include "metadata/FileDatesFromCapture.h"
 #include "metadata/SingleDateChange.h"
 
 #include <QTemporaryDir>
@@ -51,8 +52,7 @@ private Q_SLOTS:
         QString path = which == QLatin1String("dated") ? m_dated : which == QLatin1String("undated") ? m_undated : m_halfDated;
         if (which == QLatin1String("text")) {
             path = m_dir.filePath(QStringLiteral("notes.txt"));
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("notes") == 5);
+            QVERIFY(writeFile(path, "notes"));
         }
         QVERIFY(setModified(path, QDateTime(QDate(2021, 7, 4), QTime(9, 8, 7), QTimeZone::utc())));
         const auto fields = singledatechange::readDateFields(path, FileDateStyle::WithOffset, berlin);
@@ -165,6 +165,7 @@ private Q_SLOTS:
         const QString copy = folder + QStringLiteral("/NewDate_IMG_1.JPG");
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(report.skipped().size(), 1);
+        QVERIFY(report.skipped().first().reason.contains(QLatin1String("not yet copied")));
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), stored);
         QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), stored);
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2010:06:07 09:00:00"));
@@ -187,6 +188,54 @@ private Q_SLOTS:
                                                               QStringLiteral("y"), berlin);
         QVERIFY(report.emptySelection);
         QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    // The file-dates command: a byte-identical "NewDate_" copy whose file dates are the capture
+    // date, or the photo's own creation date when it has none.
+    void copyIsByteIdenticalAndDatedByCapture_data()
+    {
+        QTest::addColumn<QStringList>("exifArgs");
+        QTest::addColumn<qint64>("expected"); // -1: the photo's own file creation date
+        const qint64 capture = QDateTime(QDate(2018, 8, 9), QTime(10, 11, 12), berlin).toSecsSinceEpoch();
+        QTest::newRow("exif dates") << QStringList{"-ExifIFD:DateTimeOriginal=2018:08:09 10:11:12",
+                                                   "-ExifIFD:CreateDate=2018:08:09 10:15:00", "-GPSLatitude=3",
+                                                   "-IPTC:Keywords=kept"}
+                                    << capture;
+        QTest::newRow("capture date in file form") << QStringList{"-ExifIFD:DateTimeOriginal#=2018-08-09 10:11:12",
+                                                                  "-ExifIFD:CreateDate=2018:08:09 10:15:00"}
+                                                   << capture;
+        QTest::newRow("capture date only") << QStringList{"-ExifIFD:DateTimeOriginal=2018:08:09 10:11:12"} << capture;
+        QTest::newRow("digitized date only") << QStringList{"-ExifIFD:CreateDate=2018:08:09 10:11:12"} << capture;
+        QTest::newRow("zero capture, real digitized") << QStringList{"-ExifIFD:DateTimeOriginal#=0000:00:00 00:00:00",
+                                                                     "-ExifIFD:CreateDate=2018:08:09 10:11:12"}
+                                                      << capture;
+        QTest::newRow("no exif dates") << QStringList{"-IFD0:Make=Canon"} << qint64(-1);
+        QTest::newRow("zero dates") << QStringList{"-ExifIFD:DateTimeOriginal#=0000:00:00 00:00:00",
+                                                   "-ExifIFD:CreateDate#=0000:00:00 00:00:00"}
+                                    << qint64(-1);
+    }
+
+    void copyIsByteIdenticalAndDatedByCapture()
+    {
+        QFETCH(QStringList, exifArgs);
+        QFETCH(qint64, expected);
+        const QString tagName = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+        const QString source = testsupport::makeJpeg(m_dir.filePath(tagName + QStringLiteral(".jpg")), 40, 30, exifArgs);
+        const QString folder = work(tagName);
+
+        const JobReport report =
+            filedatesfromcapture::copyCaptureDateToFileDate(localTarget({source}, {0}, folder), berlin);
+        const QString copy = folder + QStringLiteral("/NewDate_") + tagName + QStringLiteral(".jpg");
+        if (expected < 0) {
+            // Birth time where the file system keeps one, else the modification time.
+            const QString birth = QString::fromLatin1(testsupport::run(QStringLiteral("stat"), {"-c", "%W", source})).trimmed();
+            expected = birth.toLongLong() > 0
+                ? birth.toLongLong()
+                : QString::fromLatin1(testsupport::run(QStringLiteral("stat"), {"-c", "%Y", source})).trimmed().toLongLong();
+        }
+        QCOMPARE(report.written(), QStringList{copy});
+        QCOMPARE(bytesOf(copy), bytesOf(source));
+        QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), expected);
     }
 };
 

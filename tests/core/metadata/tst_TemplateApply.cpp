@@ -169,29 +169,30 @@ private Q_SLOTS:
                                                     {"IPTC:DateCreated", "2020:01:02"},
                                                     {"IPTC:TimeCreated", "03:04:05+02:00"},
                                                     {"XMP-photoshop:DateCreated", "2020:01:02 03:04:05"}};
+        // A new position replaces the old fix whole: no stamp, speed or direction of it stays.
+        const QVariantMap fix{{"GPS:GPSTimeStamp", QVariant()}, {"GPS:GPSDateStamp", QVariant()},
+                              {"GPS:GPSSpeed", QVariant()}, {"GPS:GPSSpeedRef", QVariant()},
+                              {"GPS:GPSImgDirection", QVariant()}, {"GPS:GPSDOP", QVariant()},
+                              {"XMP-exif:GPSDateTime", QVariant()}, {"XMP-exif:GPSSpeed", QVariant()},
+                              {"GPS:GPSVersionID", "2 2 0 0"}, {"XMP-exif:GPSVersionID", "2.2.0.0"}};
+        const auto withFix = [&fix](const QVariantMap &values) {
+            QVariantMap all = fix;
+            all.insert(values);
+            return all;
+        };
         QTest::newRow("position") << "position" << "-1.5"
-                                  << QVariantMap{{"GPS:GPSLatitude", 1.5}, {"GPS:GPSLatitudeRef", "S"},
-                                                 {"GPS:GPSLongitude", 2.5}, {"GPS:GPSVersionID", "2 2 0 0"},
-                                                 {"XMP-exif:GPSLatitude", -1.5}, {"XMP-exif:GPSLongitude", 2.5},
-                                                 {"XMP-exif:GPSVersionID", "2.2.0.0"}, {"GPS:GPSAltitude", QVariant()},
-                                                 {"GPS:GPSAltitudeRef", QVariant()}, {"GPS:GPSTimeStamp", QVariant()},
-                                                 {"GPS:GPSDateStamp", QVariant()}, {"GPS:GPSSpeed", QVariant()},
-                                                 {"GPS:GPSSpeedRef", QVariant()}, {"GPS:GPSImgDirection", QVariant()},
-                                                 {"GPS:GPSDOP", QVariant()}, {"XMP-exif:GPSDateTime", QVariant()},
-                                                 {"XMP-exif:GPSSpeed", QVariant()}};
+                                  << withFix({{"GPS:GPSLatitude", 1.5}, {"GPS:GPSLatitudeRef", "S"},
+                                              {"GPS:GPSLongitude", 2.5}, {"XMP-exif:GPSLatitude", -1.5},
+                                              {"XMP-exif:GPSLongitude", 2.5}, {"GPS:GPSAltitude", QVariant()},
+                                              {"GPS:GPSAltitudeRef", QVariant()}});
         // The GPS window's full set: an altitude below the sea, and no speed, track or stamps
         // made up (the date and time fields still hold their hints).
         QTest::newRow("GPS window") << "GPS window" << "-33.8688"
-                                    << QVariantMap{{"GPS:GPSLatitude", 33.8688}, {"GPS:GPSLatitudeRef", "S"},
-                                                   {"GPS:GPSLongitude", 151.2093}, {"GPS:GPSLongitudeRef", "E"},
-                                                   {"GPS:GPSAltitude", 5.0}, {"GPS:GPSAltitudeRef", 1},
-                                                   {"GPS:GPSVersionID", "2 2 0 0"}, {"XMP-exif:GPSLatitude", -33.8688},
-                                                   {"XMP-exif:GPSLongitude", 151.2093}, {"XMP-exif:GPSVersionID", "2.2.0.0"},
-                                                   {"XMP-exif:GPSAltitude", 5.0}, {"XMP-exif:GPSAltitudeRef", 1},
-                                                   {"GPS:GPSTimeStamp", QVariant()}, {"GPS:GPSDateStamp", QVariant()},
-                                                   {"GPS:GPSSpeed", QVariant()}, {"GPS:GPSSpeedRef", QVariant()},
-                                                   {"GPS:GPSImgDirection", QVariant()}, {"GPS:GPSDOP", QVariant()},
-                                                   {"XMP-exif:GPSDateTime", QVariant()}, {"XMP-exif:GPSSpeed", QVariant()}};
+                                    << withFix({{"GPS:GPSLatitude", 33.8688}, {"GPS:GPSLatitudeRef", "S"},
+                                                {"GPS:GPSLongitude", 151.2093}, {"GPS:GPSLongitudeRef", "E"},
+                                                {"GPS:GPSAltitude", 5.0}, {"GPS:GPSAltitudeRef", 1},
+                                                {"XMP-exif:GPSLatitude", -33.8688}, {"XMP-exif:GPSLongitude", 151.2093},
+                                                {"XMP-exif:GPSAltitude", 5.0}, {"XMP-exif:GPSAltitudeRef", 1}});
     }
 
     void twinsInStep()

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FakePhotoSource.h"
+// Where photos come from: local items and drops, and their thumbnails.
 #include "TestSupport.h"
 
-#include "metadata/MetadataRemoval.h"
 #include "sources/LocalImport.h"
 #include "sources/LocalPhotoSource.h"
+#include "sources/Thumbnailer.h"
 
+#include <QColor>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,14 +18,61 @@ class TestPhotoSource : public QObject
 private:
     QTemporaryDir m_dir;
     QString m_a;
-    QString m_b;
+    QString m_text;
+
+    QString image(const QString &name, int w, int h, Qt::GlobalColor colour = Qt::darkGreen)
+    {
+        const QString path = m_dir.filePath(name);
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(colour);
+        return img.save(path) ? path : QString();
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        m_a = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("a.jpg")), 40, 30);
-        m_b = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("b.jpg")), 30, 40);
-        QVERIFY(!m_a.isEmpty() && !m_b.isEmpty());
+        m_a = image(QStringLiteral("a.jpg"), 40, 30);
+        QVERIFY(!m_a.isEmpty());
+        m_text = m_dir.filePath(QStringLiteral("notes.txt"));
+        QFile f(m_text);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not an image") > 0);
+    }
+
+    // Every dropped URL becomes an item, whatever it is and however often it comes.
+    void everyUrlBecomesAnItem()
+    {
+        const QList<PhotoItem> items = localimport::itemsFromUrls({QUrl::fromLocalFile(m_a), QUrl::fromLocalFile(m_text),
+                                                                   QUrl::fromLocalFile(m_a), QUrl::fromLocalFile(m_dir.path())});
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(items[0].filePath, m_a);
+        QCOMPARE(items[0].fileName, QStringLiteral("a.jpg"));
+        QCOMPARE(items[1].fileName, QStringLiteral("notes.txt"));
+        QCOMPARE(items[1].fileType, QStringLiteral("Image"));
+        QCOMPARE(items[2].fileName, items[0].fileName);
+        QCOMPARE(items[3].filePath, m_dir.path());
+    }
+
+    // Only the first dragged item is looked at: it must be a photo file.
+    void dragAcceptance_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("one photo") << QStringList{"a.jpg"} << true;
+        QTest::newRow("photo first, then text") << QStringList{"a.jpg", "notes.txt"} << true;
+        QTest::newRow("text first") << QStringList{"notes.txt", "a.jpg"} << false;
+        QTest::newRow("folder") << QStringList{"."} << false;
+        QTest::newRow("missing file") << QStringList{"gone.jpg"} << false;
+        QTest::newRow("nothing") << QStringList{} << false;
+    }
+
+    void dragAcceptance()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(bool, accepted);
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(QDir::cleanPath(m_dir.filePath(p)));
+        QCOMPARE(localimport::editorAcceptsDrag(urls), accepted);
     }
 
     void localItemsAreTheirOwnFiles()
@@ -47,31 +96,114 @@ private Q_SLOTS:
         QCOMPARE(thumbnails.first().at(1).value<QImage>().size(), QSize(40, 30));
     }
 
-    // A command over a camera-like source works on the copies materialised so far and
-    // reports the others as skipped; a failed download says why.
-    void commandsWorkOnMaterialisedCopies()
-    {
-        FakePhotoSource camera({{QStringLiteral("IMG_1.JPG"), m_a}, {QStringLiteral("IMG_2.JPG"), m_b}});
-        camera.failing.insert(QStringLiteral("IMG_2.JPG"));
-        const QString working = m_dir.filePath(QStringLiteral("working"));
-        QSignalSpy materialised(&camera, &PhotoSource::materialised);
-        camera.materialise(0, working);
-        camera.materialise(1, working);
-        QTRY_COMPARE(materialised.size(), 2);
-        QCOMPARE(materialised.at(0).at(1).toString(), working + QStringLiteral("/IMG_1.JPG"));
-        QCOMPARE(materialised.at(1).at(2).toString(), QStringLiteral("the camera was disconnected"));
+    // ---- The one Thumbnailer every source uses ---------------------------------
 
-        EditTarget target;
-        target.items = camera.items();
-        target.selection = {0, 1};
-        target.capabilities = camera.capabilities();
-        target.workingFolder = working;
-        target.resolve = camera.resolver(working);
-        const JobReport report = metadataremoval::removeMetadata(target, metadataremoval::Removal::GPS);
-        QCOMPARE(report.written(), QStringList{working + QStringLiteral("/NoGPS_IMG_1.JPG")});
-        QCOMPARE(report.skipped().size(), 1);
-        QCOMPARE(report.skipped().first().fileName, QStringLiteral("IMG_2.JPG"));
-        QVERIFY(report.skipped().first().reason.contains(QLatin1String("not yet copied")));
+    void thumbnailsFitAndTurnUpright()
+    {
+        const QString wide = image(QStringLiteral("wide.jpg"), 400, 200);
+        const QString small = image(QStringLiteral("small.png"), 30, 20);
+        // Orientation 6: stored landscape, shown portrait.
+        const QString turned = image(QStringLiteral("turned.jpg"), 400, 200);
+        testsupport::run(QStringLiteral("exiftool"), {"-q", "-overwrite_original", "-IFD0:Orientation#=6", turned});
+
+        const QSize box(90, 90);
+        QCOMPARE(Thumbnailer::makeThumbnail(wide, box).size(), QSize(90, 45));
+        QCOMPARE(Thumbnailer::makeThumbnail(small, box).size(), QSize(30, 20));
+        if (testsupport::hasProgram(QStringLiteral("exiftool")))
+            QCOMPARE(Thumbnailer::makeThumbnail(turned, box).size(), QSize(45, 90));
+        QVERIFY(Thumbnailer::makeThumbnail(m_dir.filePath(QStringLiteral("gone.jpg")), box).isNull());
+    }
+
+    void answersEachRequestOnTheLoadersThread()
+    {
+        Thumbnailer loader(QSize(90, 90));
+        QSignalSpy spy(&loader, &Thumbnailer::thumbnailReady);
+        QStringList paths;
+        for (int i = 0; i < 20; ++i)
+            paths << image(QStringLiteral("p%1.png").arg(i), 120, 100 + i);
+        paths << m_dir.filePath(QStringLiteral("missing.png"));
+        QThread *const mainThread = QThread::currentThread();
+        connect(&loader, &Thumbnailer::thumbnailReady, this,
+                [mainThread] { QCOMPARE(QThread::currentThread(), mainThread); });
+        for (const QString &p : paths)
+            loader.request(p);
+        QTRY_COMPARE(spy.size(), paths.size());
+        QSet<QString> answered;
+        for (const QList<QVariant> &args : spy) {
+            answered.insert(args.at(0).toString());
+            const QImage thumb = args.at(1).value<QImage>();
+            if (args.at(0).toString().endsWith(QLatin1String("missing.png")))
+                QVERIFY(thumb.isNull());
+            else
+                QCOMPARE(thumb.width(), 90);
+        }
+        QCOMPARE(answered.size(), paths.size());
+    }
+
+    void cancelledRequestsNeverAnswer()
+    {
+        Thumbnailer loader(QSize(90, 90));
+        QSignalSpy spy(&loader, &Thumbnailer::thumbnailReady);
+        const QString path = image(QStringLiteral("c.png"), 300, 300);
+        for (int i = 0; i < 50; ++i)
+            loader.request(path);
+        loader.cancelAll();
+        loader.waitForDone();
+        QCoreApplication::processEvents();
+        QTest::qWait(50);
+        QCOMPARE(spy.size(), 0);
+
+        loader.request(path);
+        QTRY_COMPARE(spy.size(), 1);
+    }
+
+    // The cache decodes on its pool, once per file, notices a file rewritten in place, keeps
+    // a placeholder for what cannot be read, and stays within its budget.
+    void thumbnailsAreMadeOffTheMainThreadAndCached()
+    {
+        const QString path = image(QStringLiteral("cached.png"), 400, 200, Qt::red);
+        Thumbnailer cache(QSize(88, 88), 1024 * 1024);
+        QSignalSpy ready(&cache, &Thumbnailer::thumbnailReady);
+        QVERIFY(cache.thumbnail(path).isNull()); // scheduled, not decoded here
+        QCOMPARE(cache.pendingCount(), 1);
+        QVERIFY(cache.thumbnail(path).isNull()); // not scheduled twice
+        QVERIFY(ready.wait());
+        QCOMPARE(ready.count(), 1);
+        const QImage thumb = cache.thumbnail(path);
+        QCOMPARE(thumb.size(), QSize(88, 44));
+        QCOMPARE(QColor(thumb.pixel(40, 20)), QColor(Qt::red));
+
+        QTest::qWait(20);
+        QCOMPARE(image(QStringLiteral("cached.png"), 100, 300, Qt::blue), path);
+        {
+            QFile touched(path);
+            QVERIFY(touched.open(QIODevice::ReadWrite));
+            QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        }
+        QVERIFY(cache.thumbnail(path).isNull());
+        QVERIFY(ready.wait());
+        QCOMPARE(cache.thumbnail(path).size(), QSize(29, 88));
+
+        const QString broken = m_dir.filePath(QStringLiteral("broken.jpg"));
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("garbage") == 7);
+        f.close();
+        cache.thumbnail(broken);
+        QVERIFY(ready.wait());
+        QVERIFY(cache.contains(broken));
+        QCOMPARE(cache.pendingCount(), 0);
+    }
+
+    void cacheStaysWithinItsBudget()
+    {
+        const qint64 budget = 200 * 1024; // room for about six 88 x 88 pictures
+        Thumbnailer cache(QSize(88, 88), budget);
+        QSignalSpy ready(&cache, &Thumbnailer::thumbnailReady);
+        for (int i = 0; i < 30; ++i)
+            cache.thumbnail(image(QStringLiteral("budget%1.png").arg(i), 200, 200));
+        QTRY_COMPARE(ready.count(), 30);
+        QVERIFY(cache.cachedBytes() <= budget);
+        QVERIFY(cache.cachedCount() < 30);
     }
 };
 

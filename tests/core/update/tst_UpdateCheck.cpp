@@ -158,10 +158,8 @@ private Q_SLOTS:
             QVERIFY(result.failureText().startsWith(QLatin1String("Could not check for updates: ")));
         } else {
             QCOMPARE(result.whatsNewText(), expected);
+            // The texts the answer is shown in: tst_cli_sources::checkUpdate.
             QVERIFY(!result.latestVersion.contains(QChar(0x1b)) && !result.latestVersion.contains(QChar(7)));
-            QCOMPARE(result.newVersionText(), QStringLiteral("Vantoric Glimmerset %1 is available.").arg(result.latestVersion));
-            QCOMPARE(result.currentVersionText(),
-                     QStringLiteral("You are using %1 version. Would you like to download it now?").arg(running));
         }
     }
 

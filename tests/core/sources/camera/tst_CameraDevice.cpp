@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A camera device end to end: the "Directory Browse" driver of libgphoto2 over a test
-// card folder, and a fake backend for failures the driver cannot produce.
+// card folder, and a fake backend for failures the driver cannot produce. And cameras
+// coming and going, with a scripted detector in place of libgphoto2's probe.
 #include "CameraTestKit.h"
 
 #include "sources/camera/CameraMessages.h"
+#include "sources/camera/DeviceBrowser.h"
 #include "sources/camera/GPhotoBackend.h"
 
 #include <QCryptographicHash>
@@ -35,6 +37,33 @@ private:
         return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
     }
 
+    // What the next scan finds; an empty error means the scan worked.
+    struct Script {
+        QMutex mutex;
+        QList<CameraInfo> attached;
+        QString error;
+    };
+
+    static DeviceBrowser::Detector detector(Script &script)
+    {
+        return [&script](QString *error) {
+            QMutexLocker lock(&script.mutex);
+            *error = script.error;
+            return script.attached;
+        };
+    }
+
+    static void scan(DeviceBrowser &browser)
+    {
+        QSignalSpy finished(&browser, &DeviceBrowser::scanFinished);
+        browser.rescan();
+        QVERIFY(finished.wait(5000));
+    }
+
+    const CameraInfo canon{QStringLiteral("Canon EOS 80D"), QStringLiteral("usb:001,005")};
+    const CameraInfo phone{QStringLiteral("Apple iPhone"), QStringLiteral("usb:001,009")};
+    const CameraInfo folder{QStringLiteral("Directory Browse"), QStringLiteral("disk:/srv/card")};
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -42,30 +71,6 @@ private Q_SLOTS:
         m_dcim = makeCardFolder(m_card.path());
         QVERIFY2(QFile::exists(m_dcim + QStringLiteral("/IMG_0005.HEIC")), "ImageMagick wrote no HEIC");
         QVERIFY(QFile::exists(m_dcim + QStringLiteral("/thumb_red.jpg")));
-    }
-
-    void listsPhotosAndMoviesWithTheirTypes_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("type");
-        QTest::newRow("jpeg") << "gps_htc_desire.jpg" << "Image";
-        QTest::newRow("png") << "screen.png" << "Image";
-        QTest::newRow("MOV") << "CLIP_0006.MOV" << "Movie";
-    }
-    void listsPhotosAndMoviesWithTheirTypes()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, type);
-        auto device = directoryDevice();
-        QString error;
-        const QList<CameraItem> items = openAndList(*device, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(items.size(), 6); // the driver's own table leaves out the HEIC and the text file
-        const auto it = std::find_if(items.begin(), items.end(), [&](const CameraItem &i) { return i.name == name; });
-        QVERIFY(it != items.end());
-        QCOMPARE(it->folder, QStringLiteral("/DCIM/100TEST"));
-        QCOMPARE(it->fileType(), type);
-        QCOMPARE(it->size, QFileInfo(m_dcim + QLatin1Char('/') + name).size());
     }
 
     // Type and listing by MIME type and name, as drivers report them (phones often
@@ -324,6 +329,73 @@ private Q_SLOTS:
         device.reset();
         QTest::qWait(50);
         QCOMPARE(finished.size(), 1);
+    }
+
+    // ---- Cameras coming and going ------------------------------------------------
+
+    void reportsEachCameraAddedAndRemovedOnce()
+    {
+        Script script;
+        DeviceBrowser browser(detector(script), false);
+        QSignalSpy added(&browser, &DeviceBrowser::deviceAdded);
+        QSignalSpy removed(&browser, &DeviceBrowser::deviceRemoved);
+
+        script.attached = {canon};
+        scan(browser);
+        script.attached = {canon, phone};
+        scan(browser);
+        scan(browser); // nothing changed
+        QCOMPARE(added.size(), 2);
+        QCOMPARE(added.at(1).first().value<CameraInfo>(), phone);
+        QCOMPARE(browser.cameras(), (QList<CameraInfo>{canon, phone}));
+
+        script.attached = {phone};
+        scan(browser);
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.first().first().value<CameraInfo>(), canon);
+        QCOMPARE(browser.cameras(), QList<CameraInfo>{phone});
+
+        // A failed scan says why and keeps the cameras it knew.
+        QSignalSpy failed(&browser, &DeviceBrowser::scanFailed);
+        script.attached = {};
+        script.error = QStringLiteral("I/O problem");
+        scan(browser);
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(browser.cameras(), QList<CameraInfo>{phone});
+    }
+
+    void namedCamerasStayUntilUnnamed()
+    {
+        Script script;
+        DeviceBrowser browser(detector(script), false);
+        QSignalSpy added(&browser, &DeviceBrowser::deviceAdded);
+        QSignalSpy removed(&browser, &DeviceBrowser::deviceRemoved);
+        QSignalSpy finished(&browser, &DeviceBrowser::scanFinished);
+        browser.setNamedCameras({folder});
+        QVERIFY(finished.wait(5000));
+        scan(browser);
+        QCOMPARE(added.size(), 1);
+        QCOMPARE(added.first().first().value<CameraInfo>(), folder);
+        browser.setNamedCameras({});
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(removed.size(), 1);
+    }
+
+    // Without a USB monitor the browser polls; a rescan asked for during a scan runs after it.
+    void pollsWithoutHotplugAndQueuesRescans()
+    {
+        Script script;
+        DeviceBrowser browser(detector(script), false);
+        QVERIFY(!browser.watchesHotplug());
+        browser.start();
+        QVERIFY(browser.isPolling());
+        QSignalSpy finished(&browser, &DeviceBrowser::scanFinished);
+        browser.rescan(); // while the start scan runs
+        QTRY_COMPARE(finished.size(), 2);
+        QSignalSpy added(&browser, &DeviceBrowser::deviceAdded);
+        script.attached = {phone};
+        QVERIFY(added.wait(DeviceBrowser::PollInterval + 3000));
     }
 };
 
