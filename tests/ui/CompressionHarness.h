@@ -60,7 +60,8 @@ struct Harness {
         return out;
     }
 
-    static bool drop(PhotoDropArea *view, const QStringList &paths)
+    // Drags `paths` over `view` and drops them there; false when the view refuses them.
+    static bool drop(QWidget *view, const QStringList &paths)
     {
         QMimeData data;
         QList<QUrl> urls;
@@ -90,6 +91,18 @@ struct Harness {
         return finished.count() > 0 || finished.wait(60000);
     }
 };
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The test program's own home for settings, the Output folder and the Trash that
 // replaced originals go to: never the user's.
