@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop window: larger sizes, remembered frame, minimise, edge
-// grips, quitting during a job and the notice at the end of a long one.
+// grips, quitting during a job, the notice at the end of a long one, and the desktop's
+// file manager showing a result.
 #include "CompressionHarness.h"
 
 #include "app/AppSettings.h"
@@ -8,6 +9,7 @@
 #include "app/Artwork.h"
 #include "app/Palette.h"
 #include "windows/Drawer.h"
+#include "app/DesktopFileRevealer.h"
 #include "app/DesktopNotifier.h"
 #include "app/WindowFrameKeeper.h"
 #include "widgets/ResultNameCell.h"
@@ -20,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDBusConnection>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -52,6 +55,31 @@ public Q_SLOTS:
     }
 };
 
+// Stands in for the desktop's file manager on the same bus.
+class FakeFileManager : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+    QStringList shown;
+public Q_SLOTS:
+    void ShowItems(const QStringList &uris, const QString &startupId)
+    {
+        Q_UNUSED(startupId);
+        shown += uris;
+    }
+};
+
+// Catches what would go to the desktop's default handler.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void openUrl(const QUrl &url) { opened.append(url); }
+};
+
 // Answers the next message box with the button of that text.
 static void answerNextAlert(const QString &buttonText, bool *asked)
 {
@@ -74,12 +102,14 @@ class TestMainWindow : public QObject
     Photos m_photos;
     QProcess m_daemon;
     QString m_busAddress;
+    UrlCatcher m_catcher;
 
 private Q_SLOTS:
     void initTestCase()
     {
         qputenv("HOME", m_home.path().toUtf8());
         m_photos.make(m_home.filePath(QStringLiteral("generated")));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "openUrl");
         if (!QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
             m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
                                                            QStringLiteral("--print-address=1")});
@@ -93,6 +123,7 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         if (m_daemon.state() != QProcess::NotRunning) {
             m_daemon.terminate();
             m_daemon.waitForFinished(3000);
@@ -336,6 +367,39 @@ private Q_SLOTS:
         QCOMPARE(fake.bodies, QStringList{h.ui().saveSizelab->text()});
         QVERIFY(fake.bodies.first().startsWith(QStringLiteral("Save")));
         QDBusConnection::disconnectFromBus(QStringLiteral("notifications"));
+    }
+
+    // A result is shown by the desktop's file manager over the bus; without one, or
+    // without a bus, its folder is opened instead.
+    void fileManagerShowsTheResult()
+    {
+        if (m_busAddress.isEmpty())
+            QFAIL("no dbus-daemon to run a private bus (scripts/install-deps installs dbus)");
+        DesktopFileRevealer withoutBus(
+            QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("none")));
+        QSignalSpy openedAtOnce(&withoutBus, &DesktopFileRevealer::openedFolder);
+        withoutBus.selectFile(QStringLiteral("/tmp/y/b.jpg"), QStringLiteral("/tmp/y"));
+        QCOMPARE(openedAtOnce.count(), 1);
+        QCOMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/y")));
+
+        DesktopFileRevealer revealer(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("client")));
+        QSignalSpy opened(&revealer, &DesktopFileRevealer::openedFolder);
+        revealer.selectFile(QStringLiteral("/tmp/x/a.jpg"), QStringLiteral("/tmp/x"));
+        QVERIFY(opened.wait(5000));
+        QCOMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/x")));
+
+        QDBusConnection service = QDBusConnection::connectToBus(m_busAddress, QStringLiteral("fm"));
+        FakeFileManager fm;
+        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &fm,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+        QSignalSpy revealed(&revealer, &DesktopFileRevealer::revealedWithFileManager);
+        const qsizetype openedBefore = m_catcher.opened.size();
+        revealer.selectFile(QStringLiteral("/tmp/some folder/photo 1.jpg"), QStringLiteral("/tmp/some folder"));
+        QVERIFY(revealed.wait(5000));
+        QCOMPARE(fm.shown, QStringList{QStringLiteral("file:///tmp/some%20folder/photo%201.jpg")});
+        QCOMPARE(m_catcher.opened.size(), openedBefore);
+        QDBusConnection::disconnectFromBus(QStringLiteral("fm"));
     }
 };
 
