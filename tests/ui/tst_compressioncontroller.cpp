@@ -402,14 +402,26 @@ private Q_SLOTS:
             QCOMPARE(stored.value(QStringLiteral("bkeepOriginalPhoto")).toBool(), true);
             QCOMPARE(stored.value(QStringLiteral("bIncludeSubfolders")).toBool(), true);
         }
-        h.delegate->CloseTheMainWindow();
+        // The close button ends the program, pressed while it does.
+        QCOMPARE(h.ui().closedButton->imageName(), QStringLiteral("Close_Nom.png"));
+        QString during;
+        h.delegate->setTerminateHandler([&] {
+            ++h.terminated;
+            during = h.ui().closedButton->imageName();
+        });
+        QTest::mouseClick(h.ui().closedButton, Qt::LeftButton);
         QCOMPARE(h.terminated, 1);
+        QCOMPARE(during, QStringLiteral("Close_Down.png"));
+        QCOMPARE(h.ui().closedButton->imageName(), QStringLiteral("Close_Nom.png"));
         h.delegate.reset();
         h.launch();
         prefs = h.ui().preferenceWindow;
         QVERIFY(prefs->retainPreMetaBtn()->isChecked());
         QVERIFY(prefs->keepOriginalPhotoBtn()->isChecked());
         QVERIFY(prefs->includeSubfoldersBtn()->isChecked());
+        // Closing the window any other way ends it too.
+        h.ui().window->close();
+        QCOMPARE(h.terminated, 2);
     }
 
     void drawerOpensUnderTheWindowAndHoldsTheEditor()
@@ -456,27 +468,6 @@ private Q_SLOTS:
                                 .arg(drawer->x()).arg(drawer->y()).arg(drawer->width()).arg(drawer->height())
                                 .arg(barOnScreen.y())));
         QVERIFY(h.ui().editMetadataBtn->isVisible());
-    }
-
-    void closeButtonEndsTheApplication()
-    {
-        const QString pressed = QStringLiteral("Close_Down.png");
-        const QString normal = QStringLiteral("Close_Nom.png");
-        Harness h;
-        h.launch();
-        QCOMPARE(h.ui().closedButton->imageName(), normal);
-        QString during;
-        h.delegate->setTerminateHandler([&] {
-            ++h.terminated;
-            during = h.ui().closedButton->imageName();
-        });
-        QTest::mouseClick(h.ui().closedButton, Qt::LeftButton);
-        QCOMPARE(h.terminated, 1);
-        QCOMPARE(during, pressed);
-        QCOMPARE(h.ui().closedButton->imageName(), normal);
-        // Closing the window any other way ends it too.
-        h.ui().window->close();
-        QCOMPARE(h.terminated, 2);
     }
 
     void outputFolderChoice()
