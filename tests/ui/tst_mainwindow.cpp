@@ -40,15 +40,9 @@ class FakeNotifications : public QObject
 public:
     QStringList summaries, bodies;
 public Q_SLOTS:
-    uint Notify(const QString &appName, uint replacesId, const QString &icon, const QString &summary,
-                const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &, const QVariantMap &, int)
     {
-        Q_UNUSED(appName);
-        Q_UNUSED(replacesId);
-        Q_UNUSED(icon);
-        Q_UNUSED(actions);
-        Q_UNUSED(hints);
-        Q_UNUSED(timeout);
         summaries << summary;
         bodies << body;
         return uint(summaries.size());
@@ -63,11 +57,7 @@ class FakeFileManager : public QObject
 public:
     QStringList shown;
 public Q_SLOTS:
-    void ShowItems(const QStringList &uris, const QString &startupId)
-    {
-        Q_UNUSED(startupId);
-        shown += uris;
-    }
+    void ShowItems(const QStringList &uris, const QString &) { shown += uris; }
 };
 
 // Catches what would go to the desktop's default handler.

@@ -2,6 +2,7 @@
 // The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a
 // test card) and over fake devices for what the driver cannot do.
 #include "../CompressionHarness.h"
+#include "../editor/EditorUiKit.h"
 #include "CameraTestKit.h"
 
 #include "app/FileRevealer.h"
@@ -37,12 +38,7 @@
 
 using namespace cameratest;
 
-class RecordingRevealer : public FileRevealer
-{
-public:
-    QStringList selected;
-    void selectFile(const QString &path, const QString &) override { selected << path; }
-};
+using editorui::RecordingRevealer;
 
 class TestCameraController : public QObject
 {
