@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One process per user: a second start hands its files to the first, which treats them
-// as a drop, and a socket left by a crashed process does not stop the next start.
+// as a drop.
 #include "CompressionHarness.h"
 
 #include "app/SingleInstance.h"
 #include "windows/PreferenceWindow.h"
 
 #include <QCheckBox>
-#include <QLocalServer>
 #include <QProcess>
 #include <QUuid>
 
@@ -22,20 +21,6 @@ private Q_SLOTS:
     {
         qputenv("HOME", m_home.path().toUtf8());
         m_photos.make(m_home.filePath(QStringLiteral("generated")));
-    }
-
-    void staleSocketIsTakenOver()
-    {
-        const QString name = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        {
-            // A server that goes away without cleaning up stands in for a crash.
-            QLocalServer dead;
-            QVERIFY(dead.listen(name));
-            dead.close();
-        }
-        SingleInstance next(name);
-        QVERIFY(!next.handOffOrListen({}));
-        QVERIFY(next.isListening());
     }
 
     // The real program started a second time with photos: they reach the running window
