@@ -25,7 +25,6 @@ struct Harness {
     QTemporaryDir dir;
     std::unique_ptr<CompressionController> delegate;
     int terminated = 0;
-    QString imageAtTermination;
     // The question before the first in-place job has tests of its own; elsewhere it is
     // answered already, as it is after a user's first job.
     bool replaceOriginalsConfirmed = true;
@@ -77,16 +76,11 @@ struct Harness {
         return true;
     }
 
-    PhotoDropArea *currentDropView()
-    {
-        return delegate->secondDrag() ? ui().secondDragImageView : ui().leftTipImageView;
-    }
-
-    // Drops and waits for the finish report.
+    // Drops on the layout's drop area and waits for the finish report.
     bool dropAndWait(const QStringList &paths)
     {
         QSignalSpy finished(delegate.get(), &CompressionController::compressionFinished);
-        if (!drop(currentDropView(), paths))
+        if (!drop(delegate->secondDrag() ? ui().secondDragImageView : ui().leftTipImageView, paths))
             return false;
         return finished.count() > 0 || finished.wait(60000);
     }
