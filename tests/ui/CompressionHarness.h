@@ -8,9 +8,11 @@
 #include "app/AppSettings.h"
 #include "app/MainInterface.h"
 #include "widgets/PhotoDropArea.h"
+#include "windows/PreferenceWindow.h"
 
 #include "TestSupport.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
@@ -31,7 +33,11 @@ struct Harness {
 
     QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
 
-    void launch()
+    // Whether the window starts with Preferences ▸ "Keep original photos" ticked, as a
+    // user ticks it before a job, or as it starts the first time.
+    enum Originals { ReplacingOriginals, KeepingOriginals };
+
+    void launch(Originals originals = ReplacingOriginals)
     {
         if (replaceOriginalsConfirmed)
             AppSettings(settingsFile()).setReplaceOriginalsConfirmed(true);
@@ -40,6 +46,8 @@ struct Harness {
         delegate->initState();
         delegate->wireWindow();
         delegate->showMainWindow();
+        if (originals == KeepingOriginals)
+            ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
     }
 
     MainInterface &ui() { return *delegate->ui(); }

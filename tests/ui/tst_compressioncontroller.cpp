@@ -104,8 +104,7 @@ private Q_SLOTS:
             QSKIP("cannot mount a read-only file system here (needs root)");
         const auto unmount = qScopeGuard([&] { ::umount(QFile::encodeName(folder).constData()); });
         AppSettings(h.settingsFile()).setPhotoLocation(folder);
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         const QStringList inputs = h.copies({m_photos.square}, QStringLiteral("ro"));
         const QByteArray before = readBytes(inputs.first());
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
@@ -120,8 +119,7 @@ private Q_SLOTS:
     void photosNotCompressedAreListed()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         const QString folder = h.dir.filePath(QStringLiteral("mixed"));
         QDir().mkpath(folder);
         const QString broken = folder + QStringLiteral("/broken.jpg");
@@ -234,8 +232,7 @@ private Q_SLOTS:
     void dropOfThreePhotosFillsTheList()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         const QStringList inputs = h.copies(m_photos.all(), QStringLiteral("in"));
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
@@ -275,8 +272,7 @@ private Q_SLOTS:
     void folderDropTakesDirectPhotosOnly()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         const QStringList inputs = h.copies({m_photos.landscape, m_photos.upright}, QStringLiteral("album"));
         const QString album = QFileInfo(inputs.first()).absolutePath();
         QFile::copy(m_photos.square, album + QStringLiteral("/.hidden.jpg"));
@@ -295,8 +291,7 @@ private Q_SLOTS:
     void stopEndsTheJobAndKeepsTheFinishedRows()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         QPushButton *stop = h.ui().stopCompressBtn;
         QVERIFY(!stop->isVisible());
         // Copies of a few large photos: enough work that the job still runs when Stop is pressed.
@@ -367,8 +362,7 @@ private Q_SLOTS:
     void startOutsideLocalModeLeavesTheWindowIdle()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         QVERIFY(h.dropAndWait(h.copies({m_photos.square}, QStringLiteral("local"))));
         // The list layout's own drop area now holds a drop compress-again can take again.
         QVERIFY(h.dropAndWait(h.copies({m_photos.upright}, QStringLiteral("local2"))));
@@ -502,8 +496,7 @@ private Q_SLOTS:
     void jobsStartedWithoutADrop()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         QVERIFY(h.delegate->openFiles(h.copies({m_photos.upright, m_photos.square}, QStringLiteral("args"))));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);

@@ -65,8 +65,7 @@ private Q_SLOTS:
     void germanTextsAreNotClipped()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         // A real job on camera photos: the list state with its savings line.
         const QString corpus = qEnvironmentVariable("GLIMMERSET_CORPUS");
         QStringList photos;

@@ -125,8 +125,7 @@ private Q_SLOTS:
     void largerWindowGrowsTheTable()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
         FramelessWindow *window = h.ui().window;
         QTRY_COMPARE(window->size(), QSize(654, 598));
@@ -291,8 +290,7 @@ private Q_SLOTS:
     void quitDuringAJobAsks()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         QStringList many;
         for (int i = 0; i < 12; ++i)
             many += h.copies(m_photos.all(), QStringLiteral("many%1").arg(i));
@@ -334,8 +332,7 @@ private Q_SLOTS:
         QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
 
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         DesktopNotifier notifier(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("app")));
         QSignalSpy delivered(&notifier, &DesktopNotifier::delivered);
         // Every job counts as long here; the ten seconds are the default.

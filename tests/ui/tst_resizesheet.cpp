@@ -65,8 +65,7 @@ private Q_SLOTS:
             : which == QLatin1String("upright")                    ? m_photos.upright
                                                                    : m_photos.square;
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         QVERIFY(h.dropAndWait(h.copies({source}, which)));
         const QSize before = QImageReader(h.delegate->dragPhotoArray().constFirst().restPath()).size();
 

@@ -128,8 +128,7 @@ private Q_SLOTS:
     void windowTableSortsSelectsAndRemoves()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         const QStringList inputs = h.copies(m_photos.all(), QStringLiteral("in"));
         QVERIFY(h.dropAndWait(inputs));
         QVERIFY(QTest::qWaitForWindowExposed(h.ui().window));

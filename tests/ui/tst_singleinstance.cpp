@@ -33,8 +33,7 @@ private Q_SLOTS:
         SingleInstance first;
         QVERIFY(!first.handOffOrListen({}));
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         connect(&first, &SingleInstance::filesReceived, h.delegate.get(), &CompressionController::openFilesFromAnotherStart);
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
 

@@ -141,8 +141,7 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(translations::install(QLocale()));
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
 
         const QString folder = h.dir.filePath(QStringLiteral("broken"));
         QDir().mkpath(folder);
