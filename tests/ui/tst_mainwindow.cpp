@@ -362,8 +362,8 @@ private Q_SLOTS:
     {
         if (m_busAddress.isEmpty())
             QFAIL("no dbus-daemon to run a private bus (scripts/install-deps installs dbus)");
-        DesktopFileRevealer withoutBus(
-            QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("none")));
+        const QString nowhere = QStringLiteral("unix:path=/nonexistent/bus");
+        DesktopFileRevealer withoutBus(QDBusConnection::connectToBus(nowhere, QStringLiteral("none")));
         QSignalSpy openedAtOnce(&withoutBus, &DesktopFileRevealer::openedFolder);
         withoutBus.selectFile(QStringLiteral("/tmp/y/b.jpg"), QStringLiteral("/tmp/y"));
         QCOMPARE(openedAtOnce.count(), 1);
@@ -382,7 +382,8 @@ private Q_SLOTS:
         QVERIFY(service.registerService(QStringLiteral("org.freedesktop.FileManager1")));
         QSignalSpy revealed(&revealer, &DesktopFileRevealer::revealedWithFileManager);
         const qsizetype openedBefore = m_catcher.opened.size();
-        revealer.selectFile(QStringLiteral("/tmp/some folder/photo 1.jpg"), QStringLiteral("/tmp/some folder"));
+        const QString folder = QStringLiteral("/tmp/some folder");
+        revealer.selectFile(folder + QStringLiteral("/photo 1.jpg"), folder);
         QVERIFY(revealed.wait(5000));
         QCOMPARE(fm.shown, QStringList{QStringLiteral("file:///tmp/some%20folder/photo%201.jpg")});
         QCOMPARE(m_catcher.opened.size(), openedBefore);

@@ -96,7 +96,8 @@ private:
 
     // A fake camera holding `names`; each file's bytes are `photo`, or its own name.
     static std::unique_ptr<CameraBackend> fakeWith(const QStringList &names, const QStringList &failDownloads = {},
-                                                   const QStringList &failDeletes = {}, const QByteArray &photo = {})
+                                                   const QStringList &failDeletes = {},
+                                                   const QByteArray &photo = {})
     {
         auto backend = std::make_unique<FakeBackend>();
         for (const QString &name : names)
