@@ -121,7 +121,8 @@ private Q_SLOTS:
     }
 
     // Larger than the list layout's size, the table takes the new room, the bar stays at
-    // the bottom and the figures at the right; smaller than it is refused.
+    // the bottom and the figures at the right; smaller than it is refused. The edge grips
+    // and the minimise button work on it as on any window.
     void largerWindowGrowsTheTable()
     {
         Harness h;
@@ -145,6 +146,28 @@ private Q_SLOTS:
 
         window->resize(500, 400);
         QVERIFY(window->width() >= 654 && window->height() >= 598);
+
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // The right edge's grip: the window grows with the pointer.
+        WindowEdgeGrip *right = nullptr;
+        for (QWidget *g : window->edgeGrips()->grips()) {
+            auto *grip = static_cast<WindowEdgeGrip *>(g);
+            if (grip->edges() == Qt::Edges(Qt::RightEdge))
+                right = grip;
+        }
+        QVERIFY(right && right->isVisible());
+        QCOMPARE(right->geometry().right(), window->width() - 1);
+        const int before = window->width();
+        const QPoint inside(2, right->height() / 2);
+        QTest::mousePress(right, Qt::LeftButton, {}, inside);
+        QTest::mouseMove(right, inside + QPoint(120, 0));
+        QTest::mouseRelease(right, Qt::LeftButton, {}, inside + QPoint(120, 0));
+        QCOMPARE(window->width(), before + 120);
+
+        QTest::mouseClick(h.ui().minimizeBtn, Qt::LeftButton);
+        QTRY_VERIFY(window->isMinimized());
+        h.delegate->openFilesFromAnotherStart({});
+        QTRY_VERIFY(!window->isMinimized());
     }
 
     // Where and how large the window was left is where it comes back, per layout.
@@ -167,34 +190,6 @@ private Q_SLOTS:
         h.launch();
         QCOMPARE(h.ui().window->size(), QSize(720, 340));
         QVERIFY(h.ui().window->screen()->availableGeometry().contains(h.ui().window->geometry().center()));
-    }
-
-    void minimiseAndEdgeGrips()
-    {
-        Harness h;
-        h.launch();
-        FramelessWindow *window = h.ui().window;
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        // The right edge's grip: the window grows with the pointer, never below its least size.
-        WindowEdgeGrip *right = nullptr;
-        for (QWidget *g : window->edgeGrips()->grips()) {
-            auto *grip = static_cast<WindowEdgeGrip *>(g);
-            if (grip->edges() == Qt::Edges(Qt::RightEdge))
-                right = grip;
-        }
-        QVERIFY(right && right->isVisible());
-        QCOMPARE(right->geometry().right(), window->width() - 1);
-        const int before = window->width();
-        const QPoint inside(2, right->height() / 2);
-        QTest::mousePress(right, Qt::LeftButton, {}, inside);
-        QTest::mouseMove(right, inside + QPoint(120, 0));
-        QTest::mouseRelease(right, Qt::LeftButton, {}, inside + QPoint(120, 0));
-        QCOMPARE(window->width(), before + 120);
-
-        QTest::mouseClick(h.ui().minimizeBtn, Qt::LeftButton);
-        QTRY_VERIFY(window->isMinimized());
-        h.delegate->openFilesFromAnotherStart({});
-        QTRY_VERIFY(!window->isMinimized());
     }
 
     // Preferences ▸ Appearance sets the application palette, is stored, and the artwork
