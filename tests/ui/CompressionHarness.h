@@ -8,9 +8,11 @@
 #include "app/AppSettings.h"
 #include "app/MainInterface.h"
 #include "widgets/PhotoDropArea.h"
+#include "windows/PreferenceWindow.h"
 
 #include "TestSupport.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
@@ -25,14 +27,17 @@ struct Harness {
     QTemporaryDir dir;
     std::unique_ptr<CompressionController> delegate;
     int terminated = 0;
-    QString imageAtTermination;
     // The question before the first in-place job has tests of its own; elsewhere it is
     // answered already, as it is after a user's first job.
     bool replaceOriginalsConfirmed = true;
 
     QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
 
-    void launch()
+    // Whether the window starts with Preferences ▸ "Keep original photos" ticked, as a
+    // user ticks it before a job, or as it starts the first time.
+    enum Originals { ReplacingOriginals, KeepingOriginals };
+
+    void launch(Originals originals = ReplacingOriginals)
     {
         if (replaceOriginalsConfirmed)
             AppSettings(settingsFile()).setReplaceOriginalsConfirmed(true);
@@ -41,6 +46,8 @@ struct Harness {
         delegate->initState();
         delegate->wireWindow();
         delegate->showMainWindow();
+        if (originals == KeepingOriginals)
+            ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
     }
 
     MainInterface &ui() { return *delegate->ui(); }
@@ -60,7 +67,8 @@ struct Harness {
         return out;
     }
 
-    static bool drop(PhotoDropArea *view, const QStringList &paths)
+    // Drags `paths` over `view` and drops them there; false when the view refuses them.
+    static bool drop(QWidget *view, const QStringList &paths)
     {
         QMimeData data;
         QList<QUrl> urls;
@@ -76,20 +84,27 @@ struct Harness {
         return true;
     }
 
-    PhotoDropArea *currentDropView()
-    {
-        return delegate->secondDrag() ? ui().secondDragImageView : ui().leftTipImageView;
-    }
-
-    // Drops and waits for the finish report.
+    // Drops on the layout's drop area and waits for the finish report.
     bool dropAndWait(const QStringList &paths)
     {
         QSignalSpy finished(delegate.get(), &CompressionController::compressionFinished);
-        if (!drop(currentDropView(), paths))
+        if (!drop(delegate->secondDrag() ? ui().secondDragImageView : ui().leftTipImageView, paths))
             return false;
         return finished.count() > 0 || finished.wait(60000);
     }
 };
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The test program's own home for settings, the Output folder and the Trash that
 // replaced originals go to: never the user's.

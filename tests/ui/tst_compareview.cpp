@@ -63,8 +63,7 @@ private Q_SLOTS:
     void resultRowOpensIt()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         // Stored lying on its side, shown upright by its orientation tag.
         const QString photo = testsupport::makeJpeg(h.dir.filePath(QStringLiteral("sideways.jpg")), 96, 64,
                                                     {QStringLiteral("-Orientation#=6")});
@@ -107,8 +106,7 @@ private Q_SLOTS:
         if (corpus.isEmpty() || !QFileInfo::exists(camera))
             QSKIP("the photo corpus is not here");
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         const QStringList photos = h.copies({camera}, QStringLiteral("camera"));
         QVERIFY(h.dropAndWait(photos));
         ResultTableView *table = h.ui().theTableview;

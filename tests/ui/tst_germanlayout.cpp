@@ -32,40 +32,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLocale>
-#include <QProcess>
-#include <QStandardPaths>
-
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
-
-// Xvfb is started before the application exists, since the platform is chosen then.
-pid_t g_xvfb = 0;
-
-QString startXvfb()
-{
-    int fds[2];
-    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() || pipe(fds) != 0)
-        return {};
-    g_xvfb = fork();
-    if (g_xvfb == 0) {
-        dup2(fds[1], STDOUT_FILENO);
-        close(fds[0]);
-        execlp("Xvfb", "Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp", "-noreset",
-               static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    // The server writes its display number once it accepts clients.
-    QByteArray number;
-    char c = 0;
-    while (read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(fds[0]);
-    return number.isEmpty() ? QString() : QLatin1Char(':') + QString::fromLatin1(number);
-}
 
 QString describe(QWidget *w, const QString &text, int have, int need)
 {
@@ -81,45 +49,23 @@ class TestGermanLayout : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_home;
-    QProcess m_wm;
-
-    static bool xcb() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!xcb())
-            QSKIP("no Xvfb to measure under (scripts/install-deps installs xvfb, openbox and fonts-dejavu)");
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("measured under X only: ctest runs tst_germanlayout_x11 through run-under-x.sh");
         usePrivateHome(m_home.path());
-        m_wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        QVERIFY2(m_wm.waitForStarted(), "openbox is needed (scripts/install-deps installs it)");
-        // Windows mapped before openbox manages the screen may stay unmanaged.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [] {
-                QProcess p;
-                p.start(QStringLiteral("xdotool"), {QStringLiteral("get_num_desktops")});
-                p.waitForFinished(5000);
-                return p.readAllStandardOutput().trimmed().toInt() > 0;
-            }(),
-            20000);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(translations::install(QLocale()));
     }
 
-    void cleanupTestCase()
-    {
-        translations::remove();
-        if (m_wm.state() != QProcess::NotRunning) {
-            m_wm.terminate();
-            m_wm.waitForFinished(3000);
-        }
-    }
+    void cleanupTestCase() { translations::remove(); }
 
     void germanTextsAreNotClipped()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         // A real job on camera photos: the list state with its savings line.
         const QString corpus = qEnvironmentVariable("GLIMMERSET_CORPUS");
         QStringList photos;
@@ -209,24 +155,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char **argv)
-{
-    const QString display = startXvfb();
-    if (!display.isEmpty()) {
-        qputenv("DISPLAY", display.toLatin1());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    }
-    int status = 0;
-    {
-        QApplication app(argc, argv);
-        TestGermanLayout test;
-        status = QTest::qExec(&test, argc, argv);
-    }
-    if (g_xvfb > 0) {
-        kill(g_xvfb, SIGTERM);
-        waitpid(g_xvfb, nullptr, 0);
-    }
-    return status;
-}
-
+QTEST_MAIN(TestGermanLayout)
 #include "tst_germanlayout.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop window: larger sizes, remembered frame, minimise, edge
-// grips, quitting during a job and the notice at the end of a long one.
+// grips, quitting during a job, the notice at the end of a long one, and the desktop's
+// file manager showing a result.
 #include "CompressionHarness.h"
 
 #include "app/AppSettings.h"
@@ -8,6 +9,7 @@
 #include "app/Artwork.h"
 #include "app/Palette.h"
 #include "windows/Drawer.h"
+#include "app/DesktopFileRevealer.h"
 #include "app/DesktopNotifier.h"
 #include "app/WindowFrameKeeper.h"
 #include "widgets/ResultNameCell.h"
@@ -20,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDBusConnection>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -37,19 +40,34 @@ class FakeNotifications : public QObject
 public:
     QStringList summaries, bodies;
 public Q_SLOTS:
-    uint Notify(const QString &appName, uint replacesId, const QString &icon, const QString &summary,
-                const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &, const QVariantMap &, int)
     {
-        Q_UNUSED(appName);
-        Q_UNUSED(replacesId);
-        Q_UNUSED(icon);
-        Q_UNUSED(actions);
-        Q_UNUSED(hints);
-        Q_UNUSED(timeout);
         summaries << summary;
         bodies << body;
         return uint(summaries.size());
     }
+};
+
+// Stands in for the desktop's file manager on the same bus.
+class FakeFileManager : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+    QStringList shown;
+public Q_SLOTS:
+    void ShowItems(const QStringList &uris, const QString &) { shown += uris; }
+};
+
+// Catches what would go to the desktop's default handler.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void openUrl(const QUrl &url) { opened.append(url); }
 };
 
 // Answers the next message box with the button of that text.
@@ -74,12 +92,14 @@ class TestMainWindow : public QObject
     Photos m_photos;
     QProcess m_daemon;
     QString m_busAddress;
+    UrlCatcher m_catcher;
 
 private Q_SLOTS:
     void initTestCase()
     {
         qputenv("HOME", m_home.path().toUtf8());
         m_photos.make(m_home.filePath(QStringLiteral("generated")));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "openUrl");
         if (!QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
             m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
                                                            QStringLiteral("--print-address=1")});
@@ -93,6 +113,7 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         if (m_daemon.state() != QProcess::NotRunning) {
             m_daemon.terminate();
             m_daemon.waitForFinished(3000);
@@ -100,12 +121,12 @@ private Q_SLOTS:
     }
 
     // Larger than the list layout's size, the table takes the new room, the bar stays at
-    // the bottom and the figures at the right; smaller than it is refused.
+    // the bottom and the figures at the right; smaller than it is refused. The edge grips
+    // and the minimise button work on it as on any window.
     void largerWindowGrowsTheTable()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
         FramelessWindow *window = h.ui().window;
         QTRY_COMPARE(window->size(), QSize(654, 598));
@@ -125,6 +146,28 @@ private Q_SLOTS:
 
         window->resize(500, 400);
         QVERIFY(window->width() >= 654 && window->height() >= 598);
+
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // The right edge's grip: the window grows with the pointer.
+        WindowEdgeGrip *right = nullptr;
+        for (QWidget *g : window->edgeGrips()->grips()) {
+            auto *grip = static_cast<WindowEdgeGrip *>(g);
+            if (grip->edges() == Qt::Edges(Qt::RightEdge))
+                right = grip;
+        }
+        QVERIFY(right && right->isVisible());
+        QCOMPARE(right->geometry().right(), window->width() - 1);
+        const int before = window->width();
+        const QPoint inside(2, right->height() / 2);
+        QTest::mousePress(right, Qt::LeftButton, {}, inside);
+        QTest::mouseMove(right, inside + QPoint(120, 0));
+        QTest::mouseRelease(right, Qt::LeftButton, {}, inside + QPoint(120, 0));
+        QCOMPARE(window->width(), before + 120);
+
+        QTest::mouseClick(h.ui().minimizeBtn, Qt::LeftButton);
+        QTRY_VERIFY(window->isMinimized());
+        h.delegate->openFilesFromAnotherStart({});
+        QTRY_VERIFY(!window->isMinimized());
     }
 
     // Where and how large the window was left is where it comes back, per layout.
@@ -147,34 +190,6 @@ private Q_SLOTS:
         h.launch();
         QCOMPARE(h.ui().window->size(), QSize(720, 340));
         QVERIFY(h.ui().window->screen()->availableGeometry().contains(h.ui().window->geometry().center()));
-    }
-
-    void minimiseAndEdgeGrips()
-    {
-        Harness h;
-        h.launch();
-        FramelessWindow *window = h.ui().window;
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        // The right edge's grip: the window grows with the pointer, never below its least size.
-        WindowEdgeGrip *right = nullptr;
-        for (QWidget *g : window->edgeGrips()->grips()) {
-            auto *grip = static_cast<WindowEdgeGrip *>(g);
-            if (grip->edges() == Qt::Edges(Qt::RightEdge))
-                right = grip;
-        }
-        QVERIFY(right && right->isVisible());
-        QCOMPARE(right->geometry().right(), window->width() - 1);
-        const int before = window->width();
-        const QPoint inside(2, right->height() / 2);
-        QTest::mousePress(right, Qt::LeftButton, {}, inside);
-        QTest::mouseMove(right, inside + QPoint(120, 0));
-        QTest::mouseRelease(right, Qt::LeftButton, {}, inside + QPoint(120, 0));
-        QCOMPARE(window->width(), before + 120);
-
-        QTest::mouseClick(h.ui().minimizeBtn, Qt::LeftButton);
-        QTRY_VERIFY(window->isMinimized());
-        h.delegate->openFilesFromAnotherStart({});
-        QTRY_VERIFY(!window->isMinimized());
     }
 
     // Preferences ▸ Appearance sets the application palette, is stored, and the artwork
@@ -270,8 +285,7 @@ private Q_SLOTS:
     void quitDuringAJobAsks()
     {
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         QStringList many;
         for (int i = 0; i < 12; ++i)
             many += h.copies(m_photos.all(), QStringLiteral("many%1").arg(i));
@@ -313,8 +327,7 @@ private Q_SLOTS:
         QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
 
         Harness h;
-        h.launch();
-        h.ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
+        h.launch(Harness::KeepingOriginals);
         DesktopNotifier notifier(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("app")));
         QSignalSpy delivered(&notifier, &DesktopNotifier::delivered);
         // Every job counts as long here; the ten seconds are the default.
@@ -336,6 +349,40 @@ private Q_SLOTS:
         QCOMPARE(fake.bodies, QStringList{h.ui().saveSizelab->text()});
         QVERIFY(fake.bodies.first().startsWith(QStringLiteral("Save")));
         QDBusConnection::disconnectFromBus(QStringLiteral("notifications"));
+    }
+
+    // A result is shown by the desktop's file manager over the bus; without one, or
+    // without a bus, its folder is opened instead.
+    void fileManagerShowsTheResult()
+    {
+        if (m_busAddress.isEmpty())
+            QFAIL("no dbus-daemon to run a private bus (scripts/install-deps installs dbus)");
+        const QString nowhere = QStringLiteral("unix:path=/nonexistent/bus");
+        DesktopFileRevealer withoutBus(QDBusConnection::connectToBus(nowhere, QStringLiteral("none")));
+        QSignalSpy openedAtOnce(&withoutBus, &DesktopFileRevealer::openedFolder);
+        withoutBus.selectFile(QStringLiteral("/tmp/y/b.jpg"), QStringLiteral("/tmp/y"));
+        QCOMPARE(openedAtOnce.count(), 1);
+        QCOMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/y")));
+
+        DesktopFileRevealer revealer(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("client")));
+        QSignalSpy opened(&revealer, &DesktopFileRevealer::openedFolder);
+        revealer.selectFile(QStringLiteral("/tmp/x/a.jpg"), QStringLiteral("/tmp/x"));
+        QVERIFY(opened.wait(5000));
+        QCOMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/x")));
+
+        QDBusConnection service = QDBusConnection::connectToBus(m_busAddress, QStringLiteral("fm"));
+        FakeFileManager fm;
+        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &fm,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+        QSignalSpy revealed(&revealer, &DesktopFileRevealer::revealedWithFileManager);
+        const qsizetype openedBefore = m_catcher.opened.size();
+        const QString folder = QStringLiteral("/tmp/some folder");
+        revealer.selectFile(folder + QStringLiteral("/photo 1.jpg"), folder);
+        QVERIFY(revealed.wait(5000));
+        QCOMPARE(fm.shown, QStringList{QStringLiteral("file:///tmp/some%20folder/photo%201.jpg")});
+        QCOMPARE(m_catcher.opened.size(), openedBefore);
+        QDBusConnection::disconnectFromBus(QStringLiteral("fm"));
     }
 };
 

@@ -51,28 +51,34 @@ private Q_SLOTS:
         controller().setUrlOpener([this](const QUrl &url) { m_opened << url; });
     }
 
-    // Help > Check for Updates: each answer is shown, failures included.
-    void askedByTheUser_data()
+    // Help > Check for Updates: each answer is shown, failures included. A check nobody
+    // asked for (the rows at the end) shows only news.
+    void answers_data()
     {
+        QTest::addColumn<bool>("asked");
         QTest::addColumn<LocalHttpServer::Response>("response");
-        QTest::addColumn<QString>("shown"); // "update", "none" or "alert"
+        QTest::addColumn<QString>("shown"); // "update", "none", "alert" or "nothing"
         QTest::addColumn<QString>("text");
 
         LocalHttpServer::Response r;
         r.body = LocalHttpServer::versionList(QStringLiteral("99.1"), QStringLiteral("*Photo library scan*Version check"));
-        QTest::newRow("newer") << r << "update" << "\nPhoto library scan\nVersion check";
+        QTest::newRow("newer") << true << r << "update" << "\nPhoto library scan\nVersion check";
         r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), QStringLiteral("x"));
-        QTest::newRow("same version") << r << "none"
+        QTest::newRow("same version") << true << r << "none"
                                       << QStringLiteral("Vantoric Glimmerset %1 is the latest version.")
                                              .arg(QString::fromLatin1(buildversion::version));
-        r.status = 404;
-        QTest::newRow("404") << r << "alert" << "Could not check for updates: ";
-        r.status = 200;
+        LocalHttpServer::Response notFound = r;
+        notFound.status = 404;
+        QTest::newRow("404") << true << notFound << "alert" << "Could not check for updates: ";
         r.body = "<html>captive portal</html>";
-        QTest::newRow("not a version list") << r << "alert" << "Could not check for updates: ";
+        QTest::newRow("not a version list") << true << r << "alert" << "Could not check for updates: ";
+        r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), {});
+        QTest::newRow("same version, not asked") << false << r << "nothing" << "";
+        QTest::newRow("404, not asked") << false << notFound << "nothing" << "";
     }
-    void askedByTheUser()
+    void answers()
     {
+        QFETCH(bool, asked);
         QFETCH(LocalHttpServer::Response, response);
         QFETCH(QString, shown);
         QFETCH(QString, text);
@@ -83,7 +89,13 @@ private Q_SLOTS:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - ")));
         else if (shown == QLatin1String("alert"))
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Version list not readable")));
-        m_harness.ui().checkForUpdateAction->trigger();
+        if (asked) {
+            m_harness.ui().checkForUpdateAction->trigger();
+        } else {
+            controller().setCheckUpdate(false);
+            controller().setVersionListUrl(m_server.url());
+            controller().checkServerVersion();
+        }
         QVERIFY(done.wait(20000));
 
         UpdateWindow *window = controller().window();
@@ -105,31 +117,9 @@ private Q_SLOTS:
             QVERIFY(!window->isVisible());
         } else if (shown == QLatin1String("none")) {
             QCOMPARE(controller().noUpdateWindow()->messageLabel->text(), text);
-        } else {
+        } else if (shown == QLatin1String("alert")) {
             QVERIFY2(controller().lastAlert()->text().startsWith(text), qPrintable(controller().lastAlert()->text()));
         }
-    }
-
-    // A check nobody asked for shows only news.
-    void notAsked()
-    {
-        hideAll();
-        controller().setCheckUpdate(false);
-        controller().setVersionListUrl(m_server.url());
-        LocalHttpServer::Response r;
-        r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), {});
-        m_server.setResponse(r);
-        QSignalSpy done(&controller(), &UpdateController::checkFinished);
-        controller().checkServerVersion();
-        QVERIFY(done.wait(20000));
-        r.status = 404;
-        m_server.setResponse(r);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - ")));
-        controller().checkServerVersion();
-        QVERIFY(done.wait(20000));
-        QVERIFY(!controller().window()->isVisible());
-        QVERIFY(!controller().noUpdateWindow()->isVisible());
-        QVERIFY(!controller().lastAlert());
     }
 
     // A build without an address, nothing in the environment or the settings: the window

@@ -4,10 +4,9 @@
 // and can minimise it.
 #include "TestSupport.h"
 
-#include <QDir>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
@@ -16,27 +15,15 @@ class TestWindowManager : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_home;
-    QProcess m_xvfb, m_wm, m_app;
-    QString m_display;
+    QProcess m_app;
     QString m_window;
 
-    QString xdotool(const QStringList &args)
+    static QString xdotool(const QStringList &args)
     {
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        p.setProcessEnvironment(env);
         p.start(QStringLiteral("xdotool"), args);
         p.waitForFinished(10000);
         return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    }
-
-    // For a failure message: whether a helper process still runs, and what it said.
-    static QString state(QProcess &p)
-    {
-        return (p.state() == QProcess::Running ? QStringLiteral("running")
-                                               : QStringLiteral("ended with %1").arg(p.exitCode()))
-            + QStringLiteral(", said: ") + QString::fromLocal8Bit(p.readAllStandardError());
     }
 
     QSize windowSize()
@@ -49,59 +36,33 @@ class TestWindowManager : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        for (const char *tool : {"Xvfb", "openbox", "xdotool"}) {
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                QFAIL(qPrintable(QStringLiteral("%1 is needed (scripts/install-deps installs it)").arg(tool)));
-        }
-        // A display of our own: the server picks a free number and says which.
-        m_xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                              QStringLiteral("0"), QStringLiteral("1600x1000x24"),
-                                              QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                              // Without it the server resets whenever its last client
-                                              // leaves, as each xdotool call does before openbox is up.
-                                              QStringLiteral("-noreset")});
-        QVERIFY(m_xvfb.waitForStarted());
-        QVERIFY(QTest::qWaitFor([this] { return m_xvfb.canReadLine(); }, 10000));
-        m_display = QLatin1Char(':') + QString::fromLatin1(m_xvfb.readLine()).trimmed();
+        // The display, openbox and xdotool come from run-under-x.sh (tst_windowmanager_x11).
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs a window manager: ctest runs tst_windowmanager_x11 through run-under-x.sh");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        m_wm.setProcessEnvironment(env);
-        m_wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        QVERIFY(m_wm.waitForStarted());
-        // A window mapped while openbox is still starting can stay unmapped for good, so the
-        // program starts only once openbox has announced its desktops on the root window.
-        QVERIFY2(QTest::qWaitFor([this] { return xdotool({QStringLiteral("get_num_desktops")}).toInt() > 0; }, 20000),
-                 qPrintable(QStringLiteral("openbox ") + state(m_wm)));
-
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.insert(QStringLiteral("HOME"), m_home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("GLIMMERSET_INSTANCE"), QUuid::createUuid().toString(QUuid::WithoutBraces));
         m_app.setProcessEnvironment(env);
         m_app.start(QStringLiteral(GLIMMERSET_GUI), QStringList());
         QVERIFY(m_app.waitForStarted());
-        QVERIFY2(QTest::qWaitFor(
+        const bool shown = QTest::qWaitFor(
             [this] {
                 m_window = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                     QString::number(m_app.processId())})
                                .section(QLatin1Char('\n'), 0, 0);
                 return !m_window.isEmpty() && windowSize().isValid();
             },
-            20000),
-                 qPrintable(QStringLiteral("no window; program ") + state(m_app) + QStringLiteral("; Xvfb ")
-                            + state(m_xvfb) + QStringLiteral("; openbox ") + state(m_wm)));
+            20000);
+        QVERIFY2(shown, qPrintable(QStringLiteral("no window; the program said: ")
+                                   + QString::fromLocal8Bit(m_app.readAllStandardError())));
     }
 
     void cleanupTestCase()
     {
-        for (QProcess *p : {&m_app, &m_wm, &m_xvfb}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->terminate();
-                if (!p->waitForFinished(3000))
-                    p->kill();
-            }
-        }
+        m_app.terminate();
+        if (!m_app.waitForFinished(3000))
+            m_app.kill();
     }
 
     void windowManagerResizes()

@@ -3,6 +3,7 @@
 // test card) and over fake devices for what the driver cannot do.
 #include "../CompressionHarness.h"
 #include "../../core/metadata/EditorTestKit.h"
+#include "../editor/EditorUiKit.h"
 #include "CameraTestKit.h"
 
 #include "app/FileRevealer.h"
@@ -40,12 +41,7 @@
 
 using namespace cameratest;
 
-class RecordingRevealer : public FileRevealer
-{
-public:
-    QStringList selected;
-    void selectFile(const QString &path, const QString &) override { selected << path; }
-};
+using editorui::RecordingRevealer;
 
 class TestCameraController : public QObject
 {
@@ -101,12 +97,14 @@ private:
         }
     }
 
+    // A fake camera holding `names`; each file's bytes are `photo`, or its own name.
     static std::unique_ptr<CameraBackend> fakeWith(const QStringList &names, const QStringList &failDownloads = {},
-                                                   const QStringList &failDeletes = {})
+                                                   const QStringList &failDeletes = {},
+                                                   const QByteArray &photo = {})
     {
         auto backend = std::make_unique<FakeBackend>();
         for (const QString &name : names)
-            backend->add(name, name.toUtf8());
+            backend->add(name, photo.isEmpty() ? name.toUtf8() : photo);
         backend->failDownloads = failDownloads;
         backend->failDeletes = failDeletes;
         return backend;
@@ -239,15 +237,10 @@ private Q_SLOTS:
     // a command goes on without that item and names it with its reason.
     void failedDownloadIsReportedAndLeftOut()
     {
-        m_fakes.insert(QStringLiteral("Flaky"), [] {
-            auto backend = std::make_unique<FakeBackend>();
-            QFile photo(testsupport::testData(QStringLiteral("gps_htc_desire.jpg")));
-            photo.open(QIODevice::ReadOnly);
-            const QByteArray bytes = photo.readAll();
-            backend->add(QStringLiteral("GOOD.JPG"), bytes);
-            backend->add(QStringLiteral("BAD.JPG"), bytes);
-            backend->failDownloads = {QStringLiteral("BAD.JPG")};
-            return std::unique_ptr<CameraBackend>(std::move(backend));
+        const QByteArray photo = readBytes(testsupport::testData(QStringLiteral("gps_htc_desire.jpg")));
+        m_fakes.insert(QStringLiteral("Flaky"), [photo] {
+            const QString bad = QStringLiteral("BAD.JPG");
+            return fakeWith({QStringLiteral("GOOD.JPG"), bad}, {bad}, {}, photo);
         });
         m_attached = {{QStringLiteral("Flaky"), QStringLiteral("usb:")}};
         EditorController editor(*m_harness.delegate);

@@ -11,11 +11,10 @@
 #include "editor/PhotoBrowserView.h"
 #include "widgets/CommandButton.h"
 
-#include <QApplication>
-#include <QGuiApplication>
+#include "TestSupport.h"
+
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,25 +39,6 @@ inline void select(EditorController &editor, const QList<int> &rows)
         selection->setCurrentIndex(editor.model()->index(rows.first()), QItemSelectionModel::NoUpdate);
 }
 
-// Saves a picture of the windows on show when GLIMMERSET_SCREENSHOTS names a folder.
-inline void screenshot(const QString &name)
-{
-    const QString folder = qEnvironmentVariable("GLIMMERSET_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QTest::qWait(300);
-    // The windows on show, with a margin of the (white) screen around them.
-    QRect shown;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible())
-            shown |= w->frameGeometry();
-    }
-    shown = shown.adjusted(-16, -16, 16, 16) & QGuiApplication::primaryScreen()->geometry();
-    QGuiApplication::primaryScreen()
-        ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
-        .save(folder + QLatin1Char('/') + name);
-}
-
 // Presses a drop-down button and clicks an item of the menu it opened, as a person
 // would; `shot` names a screenshot taken while the menu is open.
 inline bool chooseFromMenu(CommandButton *button, QMenu *menu, QAction *action, const QString &shot = {})
@@ -67,7 +47,7 @@ inline bool chooseFromMenu(CommandButton *button, QMenu *menu, QAction *action, 
     if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
         return false;
     if (!shot.isEmpty())
-        screenshot(shot);
+        testsupport::screenshot(shot);
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
     return QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
 }

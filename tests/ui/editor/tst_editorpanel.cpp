@@ -3,16 +3,10 @@
 #include "../../core/metadata/EditorTestKit.h"
 #include "EditorUiKit.h"
 
-#include "app/FileRevealer.h"
 #include "editor/ChangeDateWindow.h"
 #include "editor/BatchDateWindow.h"
 #include "jobs/BatchJob.h"
-#include "editor/EditorController.h"
-#include "editor/EditorPhotoModel.h"
-#include "editor/MetadataEditorView.h"
-#include "editor/PhotoBrowserView.h"
 #include "editor/PhotoInfoPanel.h"
-#include "widgets/CommandButton.h"
 #include "widgets/FramelessWindow.h"
 #include "windows/Drawer.h"
 
@@ -22,10 +16,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 using namespace editortest;
@@ -44,22 +36,7 @@ private:
     PhotoBrowserView *browser() { return view().localImageBrowserView; }
     QString working() const { return folders::workingFolder(); }
 
-    bool drop(const QStringList &paths)
-    {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString &p : paths)
-            urls << QUrl::fromLocalFile(p);
-        data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(browser()->viewport(), &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent dropEvent(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(browser()->viewport(), &dropEvent);
-        return true;
-    }
-
+    bool drop(const QStringList &paths) { return Harness::drop(browser()->viewport(), paths); }
     void select(const QList<int> &rows) { editorui::select(*m_editor, rows); }
 
 private Q_SLOTS:
@@ -80,10 +57,7 @@ private Q_SLOTS:
                                     {QStringLiteral("-ExifIFD:DateTimeOriginal=2019:07:15 09:30:00"),
                                      QStringLiteral("-ExifIFD:CreateDate=2019:07:15 09:30:00")});
         m_text = photos + QStringLiteral("/notes.txt");
-        QFile f(m_text);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("not a photo");
-        f.close();
+        QVERIFY(writeBytes(m_text, "not a photo"));
 
         m_harness.launch();
         m_editor = std::make_unique<EditorController>(*m_harness.delegate);

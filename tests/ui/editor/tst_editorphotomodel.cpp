@@ -77,7 +77,6 @@ private Q_SLOTS:
         model.appendItems(localimport::itemsFromPaths(m_paths.mid(0, 5)));
         PhotoBrowserView view;
         view.setModel(&model);
-        QCOMPARE(view.iconSize(), QSize(90, 90));
         view.selectRow(3);
         QCOMPARE(view.selectionIndexes(), QList<int>{3});
         view.selectionModel()->select(model.index(1), QItemSelectionModel::Select);

@@ -142,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(filesIn(working()), before);
 
         type(window.latitudelab, QStringLiteral("-33.8688"));
-        screenshot(QStringLiteral("editor-gps-window.png"));
+        testsupport::screenshot(QStringLiteral("editor-gps-window.png"));
         // The typed position on the map, south-east of the centre.
         QTest::mouseClick(window.mapButton, Qt::LeftButton);
         MapWindow &map = *gps().mapWindow();
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QVERIFY(marker.x() > map.mapView->width() * 0.85 && marker.y() > map.mapView->height() / 2);
         QVERIFY(map.linkLabel->text().contains(
             QStringLiteral("https://www.openstreetmap.org/?mlat=-33.868800&amp;mlon=151.209300#map=12/-33.868800/151.209300")));
-        screenshot(QStringLiteral("editor-map-window.png"));
+        testsupport::screenshot(QStringLiteral("editor-map-window.png"));
         map.hide();
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
@@ -199,7 +199,7 @@ private Q_SLOTS:
         QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
         expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude"));
         sheet.gpsLatitudelab->clear();
-        screenshot(QStringLiteral("editor-edit-sheet.png"));
+        testsupport::screenshot(QStringLiteral("editor-edit-sheet.png"));
 
         QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
         QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);

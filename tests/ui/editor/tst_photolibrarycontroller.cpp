@@ -35,11 +35,6 @@ private:
     PhotoLibraryController &library() { return *m_editor->photoLibrary(); }
     ConnectPhotoWindow *sheet() { return m_harness.ui().connectPhotoWindow; }
 
-    void pressLibraryButton()
-    {
-        view().cameraphotoBtn->activate();
-    }
-
     // Chooses `folder` in the open library panel the way a person would: select the
     // folder, press Choose.
     void chooseInPanel(const QString &folder)
@@ -90,7 +85,7 @@ private Q_SLOTS:
     {
         // Nothing remembered: the button selects the library source and opens the chooser
         // itself, not the sheet about compressing again.
-        pressLibraryButton();
+        view().cameraphotoBtn->activate();
         QCOMPARE(view().cameraphotoBtn->imageName(), QStringLiteral("photolibdown.png"));
         QCOMPARE(view().localphotoBtn->imageName(), QStringLiteral("localphotonom.png"));
         QVERIFY(!sheet()->isVisible());
@@ -142,7 +137,7 @@ private Q_SLOTS:
 
         // The next press scans the remembered library without asking.
         m_editor->ClearLeftPhotos();
-        pressLibraryButton();
+        view().cameraphotoBtn->activate();
         QVERIFY(!sheet()->isVisible());
         QVERIFY(finished.wait(60000));
         QCOMPARE(m_editor->localPhotoItemArray().size(), 600);
@@ -165,7 +160,7 @@ private Q_SLOTS:
         QVERIFY(library().source()->isScanning());
 
         // A second scan while one runs is refused with a message, and starts nothing.
-        pressLibraryButton();
+        view().cameraphotoBtn->activate();
         QVERIFY(library().lastAlert());
         QVERIFY2(alertText().contains(PhotoLibraryScan::busyMessage()), qPrintable(alertText()));
         closeAlert();
@@ -185,7 +180,7 @@ private Q_SLOTS:
     {
         // A remembered library whose disk is not attached: the chooser, not an empty scan.
         m_harness.delegate->settings().setPhotoLibraryPath(m_harness.dir.filePath(QStringLiteral("unplugged/Photos Library.photoslibrary")));
-        pressLibraryButton();
+        view().cameraphotoBtn->activate();
         QTRY_VERIFY(library().openPanel() && library().openPanel()->isVisible());
         QVERIFY(!library().source()->isScanning());
         library().openPanel()->reject();
