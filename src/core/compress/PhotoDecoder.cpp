@@ -57,6 +57,16 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
     QImageReader reader(&buffer);
     reader.setAutoTransform(false);
     reader.setAllocationLimit(ReaderAllocationLimitMB);
+    // Some of Qt's readers (BMP with broken run-length data) leave pixels they never decode
+    // as the allocator gave them: a blank canvas keeps stray memory out of the result.
+    const QSize size = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (size.isValid() && format != QImage::Format_Invalid
+        && qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8
+               <= qint64(ReaderAllocationLimitMB) * 1024 * 1024) {
+        photo.image = QImage(size, format);
+        photo.image.fill(0);
+    }
     if (!reader.read(&photo.image)) {
         photo.error = reader.errorString();
         photo.image = QImage();

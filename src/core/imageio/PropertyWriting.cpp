@@ -431,6 +431,24 @@ QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current)
     return changed;
 }
 
+// Only photos that already describe their size in Exif get the new one, and only when it is
+// a new size: the container's real size laid back is no change.
+void setPixelDimension(Exiv2::Image &image, bool width, qlonglong pixels, QStringList &problems)
+{
+    if (pixels == (width ? image.pixelWidth() : image.pixelHeight()))
+        return;
+    const Exiv2::ExifKey key(width ? "Exif.Photo.PixelXDimension" : "Exif.Photo.PixelYDimension");
+    const auto pos = image.exifData().findKey(key);
+    if (pos == image.exifData().end())
+        return;
+    // Keep the stored type (SHORT or LONG) so readers see the same layout.
+    Exiv2::Value::AutoPtr value = Exiv2::Value::create(pos->typeId());
+    if (value->read(QString::number(pixels).toStdString()) == 0)
+        pos->setValue(value.get());
+    else
+        problems << Text::tr("%1 value %2 cannot be stored").arg(QString::fromStdString(key.key())).arg(pixels);
+}
+
 bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *error)
 {
     // Parsing and serialising XMP share the toolkit's namespace table with every other
@@ -491,28 +509,13 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
             if (v != current.value(name))
                 setExif(exif, "Exif.Image.Orientation", v, problems);
         } else if (name == QLatin1String(keys::PixelWidth) || name == QLatin1String(keys::PixelHeight)) {
-            // Only photos that already describe their size in Exif get the new one, and only
-            // when it is a new size: the container's real size laid back is no change.
-            const int real = name == QLatin1String(keys::PixelWidth) ? image.pixelWidth() : image.pixelHeight();
-            if (v.toLongLong() == real)
-                continue;
-            const std::string key = name == QLatin1String(keys::PixelWidth) ? "Exif.Photo.PixelXDimension"
-                                                                                     : "Exif.Photo.PixelYDimension";
-            if (exif.findKey(Exiv2::ExifKey(key)) != exif.end()) {
-                // Keep the stored type (SHORT or LONG) so readers see the same layout.
-                auto pos = exif.findKey(Exiv2::ExifKey(key));
-                Exiv2::Value::AutoPtr value = Exiv2::Value::create(pos->typeId());
-                if (value->read(QString::number(v.toLongLong()).toStdString()) == 0)
-                    pos->setValue(value.get());
-                else
-                    problems << Text::tr("%1 value %2 cannot be stored").arg(QString::fromStdString(key)).arg(v.toLongLong());
-            }
+            setPixelDimension(image, name == QLatin1String(keys::PixelWidth), v.toLongLong(), problems);
         } else if ((name == QLatin1String(keys::DpiWidth) || name == QLatin1String(keys::DpiHeight))
                    && v != current.value(name)) {
             const QVariantMap tiff = current.value(QLatin1String(keys::TiffGroup)).toMap();
-            const double perUnit = tiff.value(QStringLiteral("ResolutionUnit"), 2).toInt() == 3 ? 2.54 : 1.0;
+            const bool perCentimetre = tiff.value(QStringLiteral("ResolutionUnit"), 2).toInt() == 3;
             setExif(exif, name == QLatin1String(keys::DpiWidth) ? "Exif.Image.XResolution" : "Exif.Image.YResolution",
-                    v.toDouble() / perUnit, problems);
+                    v.toDouble() / (perCentimetre ? 2.54 : 1.0), problems);
         }
     }
     if (!hadExifDirectory && hasExifDirectory(exif))
