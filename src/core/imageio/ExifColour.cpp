@@ -124,4 +124,30 @@ bool convertAdobeRgbToSrgb(QImage &image, QString *error)
     return true;
 }
 
+QByteArray adobeRgbIccProfile(bool grey)
+{
+    cmsHPROFILE profile = createAdobeRgbProfile(grey);
+    if (!profile)
+        return {};
+    cmsSetProfileVersion(profile, 2.1);
+    QByteArray bytes;
+    if (cmsMLU *description = cmsMLUalloc(nullptr, 1)) {
+        cmsMLUsetASCII(description, "en", "US", grey ? "Adobe RGB (1998) compatible grey" : "Adobe RGB (1998) compatible");
+        cmsWriteTag(profile, cmsSigProfileDescriptionTag, description);
+        cmsMLUfree(description);
+        cmsUInt32Number size = 0;
+        if (cmsSaveProfileToMem(profile, nullptr, &size) && size > 0) {
+            bytes.resize(size);
+            if (!cmsSaveProfileToMem(profile, bytes.data(), &size))
+                bytes.clear();
+        }
+        // lcms2 stamps the time of saving; a fixed one keeps copies of the same photo identical.
+        static const char created[12] = {0x07, char(0xEA), 0, 1, 0, 1, 0, 0, 0, 0, 0, 0}; // 2026-01-01
+        if (bytes.size() >= 36)
+            bytes.replace(24, 12, created, 12);
+    }
+    cmsCloseProfile(profile);
+    return bytes;
+}
+
 } // namespace imageio

@@ -27,4 +27,8 @@ bool exifSaysAdobeRgb(const ExivImage &image);
 // fails; `image` is then unchanged.
 bool convertAdobeRgbToSrgb(QImage &image, QString *error = nullptr);
 
+// An ICC profile (version 2, for the widest range of readers) that says what the Exif said
+// of such pixels, for a copy that keeps them but loses the Exif. Empty when lcms2 fails.
+QByteArray adobeRgbIccProfile(bool grey);
+
 } // namespace imageio

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JpegMetadataEdit.h"
 
+#include "ExifColour.h"
 #include "ExifEdits.h"
 #include "ExivImage.h"
 #include "ImageDestination.h"
@@ -360,17 +361,38 @@ bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
     return true;
 }
 
-QSize frameSize(const JpegFile &file)
+// The frame header's payload: precision, height, width, components...
+QByteArray frameHeader(const JpegFile &file)
 {
     for (const JpegSegment &s : file.segments) {
         const uchar m = s.marker;
-        if (m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC) {
-            const QByteArray p = s.payload();
-            if (p.size() >= 5)
-                return QSize((uchar(p.at(3)) << 8) | uchar(p.at(4)), (uchar(p.at(1)) << 8) | uchar(p.at(2)));
-        }
+        if (m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC)
+            return s.payload();
     }
     return {};
+}
+
+QSize frameSize(const JpegFile &file)
+{
+    const QByteArray p = frameHeader(file);
+    return p.size() >= 5 ? QSize((uchar(p.at(3)) << 8) | uchar(p.at(4)), (uchar(p.at(1)) << 8) | uchar(p.at(2)))
+                         : QSize();
+}
+
+// Without its Exif a photo the Exif called Adobe RGB would be shown as sRGB, its colours
+// dulled: the copy says the same with a profile instead.
+bool keepColourSpaceAsProfile(JpegFile &file, const ImageSource &source, const OverlayPlan &plan, QString *error)
+{
+    if (!plan.removeExif || file.count(JpegSegment::Icc) > 0 || !exifSaysAdobeRgb(source.exiv()))
+        return true;
+    const QByteArray header = frameHeader(file);
+    const QByteArray profile = adobeRgbIccProfile(header.size() >= 6 && header.at(5) == 1);
+    if (profile.isEmpty() || profile.size() > kMaxSegmentPayload - 14) {
+        *error = Text::tr("the photo's colour space cannot be kept as a profile");
+        return false;
+    }
+    file.segments.insert(insertionPoint(file), JpegSegment::make(0xE2, QByteArray("ICC_PROFILE\0\x01\x01", 14) + profile));
+    return true;
 }
 
 } // namespace
@@ -432,7 +454,8 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
             writeBack(file, runs[i]);
         }
     }
-    if (!writeIptc(file, source, plan, &result.error) || !editXmp(file, plan, &result.error))
+    if (!writeIptc(file, source, plan, &result.error) || !editXmp(file, plan, &result.error)
+        || !keepColourSpaceAsProfile(file, source, plan, &result.error))
         return result;
 
     QByteArray head = file.head();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PngChunkEdit.h"
 
+#include "ExifColour.h"
 #include "ExifEdits.h"
 #include "JpegMetadataEdit.h"
 #include "PhotoshopResources.h"
@@ -399,6 +400,30 @@ QByteArray assemble(const QList<Chunk> &chunks, QByteArray newExif)
     return result;
 }
 
+// Without its Exif a photo the Exif called Adobe RGB would be shown as sRGB: the copy
+// says the same with a profile, unless its own chunks already state a colour space.
+bool keepColourSpaceAsProfile(QList<Chunk> &chunks, const ImageSource &source, const OverlayPlan &plan,
+                              QString *error)
+{
+    const auto statesColour = [](const Chunk &c) {
+        return c.type == "iCCP" || c.type == "sRGB" || c.type == "gAMA" || c.type == "cHRM";
+    };
+    if (!plan.removeExif || chunks.isEmpty() || chunks.first().type != "IHDR" || chunks.first().data.size() < 10
+        || std::any_of(chunks.begin(), chunks.end(), statesColour) || !exifSaysAdobeRgb(source.exiv()))
+        return true;
+    const char colourType = chunks.first().data.at(9);
+    const QByteArray profile = deflateAll(adobeRgbIccProfile(colourType == 0 || colourType == 4));
+    if (profile.size() < 8) {
+        *error = Text::tr("the photo's colour space cannot be kept as a profile");
+        return false;
+    }
+    Chunk icc;
+    icc.type = "iCCP";
+    icc.setData(QByteArray("Adobe RGB (1998)\0\0", 18) + profile);
+    chunks.insert(1, icc);
+    return true;
+}
+
 } // namespace
 
 PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *exact, QByteArray *out,
@@ -434,6 +459,8 @@ PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan,
     if (iptcChanges && !plan.removeIptc && !editPngIptc(chunks, source, plan, error))
         return PngEditOutcome::Failed;
 
+    if (!keepColourSpaceAsProfile(chunks, source, plan, error))
+        return PngEditOutcome::Failed;
     *out = assemble(chunks, exif.added);
     return PngEditOutcome::Done;
 }
