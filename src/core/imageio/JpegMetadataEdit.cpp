@@ -395,6 +395,17 @@ bool keepColourSpaceAsProfile(JpegFile &file, const ImageSource &source, const O
     return true;
 }
 
+// Readers stop at the image data, which the copy takes unchanged from the source: its head
+// closed by an end marker reads back exactly as the whole copy will.
+QString checkEditedHead(const ImageSource &source, const QByteArray &head, CopyCheck check)
+{
+    const QByteArray readable = head + QByteArray("\xFF\xD9", 2);
+    check.sourceReading = &source.exiv();
+    check.xmpCheckedElsewhere = true; // checkJpegRemovals reads every XMP segment of the copy
+    const QString fault = checkJpegRemovals(readable, *check.plan);
+    return fault.isEmpty() ? checkCopy(source.data(), readable, check) : fault;
+}
+
 } // namespace
 
 JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &overlay)
@@ -459,9 +470,6 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
         return result;
 
     QByteArray head = file.head();
-    // Readers stop at the image data, which the copy takes unchanged from the source: its
-    // head closed by an end marker reads back exactly as the whole copy will.
-    const QByteArray readable = head + QByteArray("\xFF\xD9", 2);
     CopyCheck check;
     check.plan = &plan;
     check.droppedKeys = droppedKeys;
@@ -469,15 +477,9 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     check.editedKeys = exact.changedKeys;
     check.directoriesMoved = !reserialise && !exact.changes.isEmpty();
     check.makerNoteKeptAsBytes = !reserialise && exact.renamesCamera();
-    check.sourceReading = &source.exiv();
-    check.xmpCheckedElsewhere = true; // checkJpegRemovals reads every XMP segment of the copy
-    QString fault = checkJpegRemovals(readable, plan);
-    if (fault.isEmpty())
-        fault = checkCopy(source.data(), readable, check);
-    if (!fault.isEmpty()) {
-        result.error = fault;
+    result.error = checkEditedHead(source, head, check);
+    if (!result.error.isEmpty())
         return result;
-    }
     result.head = std::move(head);
     result.imageData = file.imageData();
     result.ok = true;

@@ -106,6 +106,24 @@ bool sameValue(const Exiv2::Exifdatum &a, const Exiv2::Exifdatum &b)
     return a.toString() == b.toString();
 }
 
+// What the copy still holds of what the edit removed.
+QString leftoverIn(const Exiv2::Image &out, const CopyCheck &check)
+{
+    const OverlayPlan &plan = *check.plan;
+    for (const Exiv2::Exifdatum &d : out.exifData())
+        if (removedGroup(d.groupName(), plan))
+            return Text::tr("the copy still holds %1").arg(describe(d));
+    const bool iptcInExif = out.exifData().findKey(Exiv2::ExifKey("Exif.Image.IPTCNAA")) != out.exifData().end();
+    if (plan.removeIptc && (!out.iptcData().empty() || iptcInExif))
+        return Text::tr("the copy still holds IPTC data");
+    if (check.xmpCheckedElsewhere)
+        return {};
+    Exiv2::XmpData xmp = out.xmpData(); // edited to see whether anything is left to edit
+    if (editXmpProperties(xmp, plan.xmp))
+        return Text::tr("the copy still holds XMP properties that were to be removed or moved");
+    return {};
+}
+
 } // namespace
 
 QString checkCopy(const QByteArray &sourceBytes, const QByteArray &copy, const CopyCheck &check)
@@ -142,24 +160,9 @@ QString checkCopy(const QByteArray &sourceBytes, const QByteArray &copy, const C
     QString fault;
     const bool ok = guarded(
         [&] {
-            for (const Exiv2::Exifdatum &d : out.exifData()) {
-                if (removedGroup(d.groupName(), plan)) {
-                    fault = Text::tr("the copy still holds %1").arg(describe(d));
-                    return;
-                }
-            }
-            const bool iptcInExif = out.exifData().findKey(Exiv2::ExifKey("Exif.Image.IPTCNAA")) != out.exifData().end();
-            if (plan.removeIptc && (!out.iptcData().empty() || iptcInExif)) {
-                fault = Text::tr("the copy still holds IPTC data");
+            fault = leftoverIn(out, check);
+            if (!fault.isEmpty())
                 return;
-            }
-            if (!check.xmpCheckedElsewhere) {
-                Exiv2::XmpData xmp = out.xmpData();
-                if (editXmpProperties(xmp, plan.xmp)) {
-                    fault = Text::tr("the copy still holds XMP properties that were to be removed or moved");
-                    return;
-                }
-            }
             // The first entry of each key, as findKey would give it; a maker note runs to
             // hundreds of entries, and a search per entry was most of the comparison.
             std::unordered_map<std::string, const Exiv2::Exifdatum *> after;
