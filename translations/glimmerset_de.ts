@@ -126,107 +126,107 @@
         <translation>Aufnahmedaten ändern</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="38"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="47"/>
         <source>Shift by a reference photo</source>
         <translation>Anhand eines Referenzfotos verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="39"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="48"/>
         <source>Choose Photo…</source>
         <translation>Foto auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="47"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="56"/>
         <source>Don&apos;t Use</source>
         <translation>Nicht verwenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="49"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="58"/>
         <source>Shift by the date or the offset below instead</source>
         <translation>Stattdessen um das Datum oder den Versatz unten verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="61"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="70"/>
         <source>It shows</source>
         <translation>Es zeigt</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="62"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="71"/>
         <source>It should show</source>
         <translation>Es soll zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="63"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="72"/>
         <source>Taken:</source>
         <translation>Aufgenommen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="66"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="75"/>
         <source>Digitized:</source>
         <translation>Digitalisiert:</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="75"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="87"/>
         <source>Or set one date for all</source>
         <translation>Oder ein Datum für alle festlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="79"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="91"/>
         <source>Date:</source>
         <translation>Datum:</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="82"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="97"/>
         <source>Or move every date by</source>
         <translation>Oder jedes Datum verschieben um</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="114"/>
         <source>Years</source>
         <translation>Jahre</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="114"/>
         <source>Months</source>
         <translation>Monate</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="114"/>
         <source>Days</source>
         <translation>Tage</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="114"/>
         <source>Hours</source>
         <translation>Stunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="114"/>
         <source>Minutes</source>
         <translation>Minuten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="99"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="114"/>
         <source>Seconds</source>
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="107"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="122"/>
         <source>Add Time</source>
         <translation>Zeit hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="109"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="124"/>
         <source>Remove Time</source>
         <translation>Zeit abziehen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="111"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="126"/>
         <source>A month counts 30 days, a year 365 days.</source>
         <translation>Ein Monat zählt 30 Tage, ein Jahr 365 Tage.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="126"/>
+        <location filename="../src/ui/editor/BatchDateWindow.cpp" line="145"/>
         <source>Save Copies</source>
         <translation>Kopien speichern</translation>
     </message>
@@ -617,52 +617,52 @@
 <context>
     <name>CompareWindow</name>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="43"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="44"/>
         <source>Compare</source>
         <translation>Vergleichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="53"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="52"/>
         <source>Structural similarity of the result to the original: 1 means no visible change</source>
         <translation>Strukturelle Ähnlichkeit des Ergebnisses mit dem Original: 1 bedeutet keine sichtbare Änderung</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="57"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="56"/>
         <source>Side by Side</source>
         <translation>Nebeneinander</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="58"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="57"/>
         <source>Split</source>
         <translation>Geteilt</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="64"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="63"/>
         <source>Fit</source>
         <translation>Einpassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="65"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="64"/>
         <source>100%</source>
         <translation>100 %</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="66"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="65"/>
         <source>200%</source>
         <translation>200 %</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="112"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="109"/>
         <source>Compare %1</source>
         <translation>%1 vergleichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="113"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="110"/>
         <source>Original: reading…</source>
         <translation>Original: wird gelesen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/CompareWindow.cpp" line="115"/>
+        <location filename="../src/ui/compare/CompareWindow.cpp" line="112"/>
         <source>SSIM: computing…</source>
         <translation>SSIM: wird berechnet…</translation>
     </message>
@@ -1129,7 +1129,7 @@
 <context>
     <name>EditorController</name>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="341"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="344"/>
         <source>Edited copies go into %1; your photos are never changed.</source>
         <translation>Bearbeitete Kopien kommen nach %1; Ihre Fotos werden nie verändert.</translation>
     </message>
@@ -1149,43 +1149,43 @@
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="324"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="326"/>
         <source>The editor left camera mode; nothing more is copied for the last command.</source>
         <translation>Der Editor hat den Kameramodus verlassen; für den letzten Befehl wird nichts mehr kopiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="342"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="345"/>
         <source>Camera photos: a command first copies the selected ones into %1 and edits those copies; the camera is never changed.</source>
         <translation>Kamerafotos: Ein Befehl kopiert die ausgewählten zuerst nach %1 und bearbeitet diese Kopien; die Kamera wird nie verändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="359"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="362"/>
         <source>No Item has been selected</source>
         <translation>Es wurde nichts ausgewählt</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="385"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="388"/>
         <location filename="../src/ui/editor/EditorControllerDates.cpp" line="257"/>
         <source>Date Files by Capture Date</source>
         <translation>Dateidatum nach Aufnahmedatum setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="424"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="427"/>
         <source>Copy Without Exif</source>
         <translation>Kopie ohne Exif</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="429"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="432"/>
         <source>Copy Without GPS Location</source>
         <translation>Kopie ohne GPS-Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="434"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="437"/>
         <source>Copy Without IPTC</source>
         <translation>Kopie ohne IPTC</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="439"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="442"/>
         <source>Copy Without Exif and GPS</source>
         <translation>Kopie ohne Exif und GPS</translation>
     </message>
@@ -1196,22 +1196,22 @@
         <translation>Kein Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="359"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="362"/>
         <source>Please select at least one item to process.</source>
         <translation>Bitte wählen Sie mindestens ein Element zur Bearbeitung aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="375"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="378"/>
         <source>Still writing the copies of the last command; try again when it is done.</source>
         <translation>Die Kopien des letzten Befehls werden noch geschrieben; versuchen Sie es danach erneut.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="381"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="384"/>
         <source>1 copy written to %1</source>
         <translation>1 Kopie nach %1 geschrieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/EditorController.cpp" line="382"/>
+        <location filename="../src/ui/editor/EditorController.cpp" line="385"/>
         <source>%1 copies written to %2</source>
         <translation>%1 Kopien nach %2 geschrieben</translation>
     </message>
@@ -1308,24 +1308,32 @@
     </message>
 </context>
 <context>
+    <name>ExifColour</name>
+    <message>
+        <location filename="../src/core/imageio/ExifColour.cpp" line="112"/>
+        <source>cannot build the Adobe RGB to sRGB conversion</source>
+        <translation>die Umrechnung von Adobe RGB nach sRGB lässt sich nicht erstellen</translation>
+    </message>
+</context>
+<context>
     <name>ExifEdits</name>
     <message>
-        <location filename="../src/core/imageio/ExifEdits.cpp" line="131"/>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="107"/>
         <source>the edit reaches %1</source>
         <translation>die Änderung reicht bis %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExifEdits.cpp" line="140"/>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="116"/>
         <source>%1 has no TIFF type</source>
         <translation>%1 hat keinen TIFF-Typ</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExifEdits.cpp" line="200"/>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="208"/>
         <source>the Exif data has a directory pointer that leads nowhere</source>
         <translation>die Exif-Daten haben einen Verzeichnisverweis, der ins Leere führt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExifEdits.cpp" line="205"/>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="213"/>
         <source>the maker note points past the end of the Exif data, where the edit would have to grow it</source>
         <translation>die Herstellerdaten zeigen über das Ende der Exif-Daten hinaus, wo die Änderung sie vergrößern müsste</translation>
     </message>
@@ -1333,12 +1341,12 @@
 <context>
     <name>ExivImage</name>
     <message>
-        <location filename="../src/core/imageio/ExivImage.cpp" line="159"/>
+        <location filename="../src/core/imageio/ExivImage.cpp" line="249"/>
         <source>not a photo format we read</source>
         <translation>kein Fotoformat, das Glimmerset liest</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExivImage.h" line="117"/>
+        <location filename="../src/core/imageio/ExivImage.h" line="127"/>
         <source>the metadata library failed without saying why</source>
         <translation>die Metadaten-Bibliothek ist ohne Angabe eines Grundes gescheitert</translation>
     </message>
@@ -1380,7 +1388,7 @@
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="117"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="436"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="435"/>
         <source>Export to Property List</source>
         <translation>Als Property List exportieren</translation>
     </message>
@@ -1436,7 +1444,7 @@
     </message>
     <message>
         <location filename="../src/ui/editor/GpsTemplateController.cpp" line="168"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="376"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="375"/>
         <source>Apply Metadata</source>
         <translation>Metadaten anwenden</translation>
     </message>
@@ -1504,68 +1512,68 @@
         <translation>Bitte wählen Sie mindestens ein Objekt aus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="373"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="372"/>
         <source>Writing copies…</source>
         <translation>Kopien werden geschrieben…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="387"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="386"/>
         <source>Save Template</source>
         <translation>Vorlage sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="390"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="389"/>
         <source>The template was not saved</source>
         <translation>Die Vorlage wurde nicht gesichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="393"/>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="442"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="392"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="441"/>
         <source>Saved %1</source>
         <translation>%1 gesichert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="414"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="413"/>
         <source>Property lists (*.plist)</source>
         <translation>Eigenschaftslisten (*.plist)</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="439"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="438"/>
         <source>Nothing was exported</source>
         <translation>Es wurde nichts exportiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="466"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="465"/>
         <source>Please select plist to import.</source>
         <translation>Bitte wählen Sie die zu importierende Property List.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="467"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="466"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="486"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="485"/>
         <source>Import All Metadata</source>
         <translation>Alle Metadaten importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="491"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="490"/>
         <source>Import Exif</source>
         <translation>Exif importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="496"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="495"/>
         <source>Import TIFF</source>
         <translation>TIFF importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="501"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="500"/>
         <source>Import Exif and TIFF</source>
         <translation>Exif und TIFF importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="509"/>
+        <location filename="../src/ui/editor/GpsTemplateController.cpp" line="508"/>
         <source>Import Template</source>
         <translation>Vorlage importieren</translation>
     </message>
@@ -1597,52 +1605,52 @@
         <translation>die Änderung lässt sich nicht auf jede Seite der TIFF-Datei schreiben</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="183"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="223"/>
         <source>no image was added</source>
         <translation>es wurde kein Bild hinzugefügt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="189"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="229"/>
         <source>images of one container must come from one source</source>
         <translation>die Bilder einer Datei müssen aus derselben Quelle stammen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="194"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="234"/>
         <source>cannot convert %1 to %2 without re-encoding</source>
         <translation>%1 lässt sich nicht ohne Neukodierung in %2 umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="200"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="244"/>
         <source>metadata cannot be written into HEIC files</source>
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="206"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="250"/>
         <source>metadata cannot be written into %1 files, and this one holds XMP</source>
         <translation>in %1-Dateien können keine Metadaten geschrieben werden, und diese Datei enthält XMP</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="262"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="296"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="328"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="372"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="339"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="383"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="364"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="408"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="395"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="439"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -1707,58 +1715,63 @@
 <context>
     <name>JpegMetadataEdit</name>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="138"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="139"/>
         <source>the Exif data is split over several segments and cannot be rewritten completely</source>
         <translation>die Exif-Daten sind auf mehrere Segmente verteilt und können nicht vollständig neu geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="142"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="143"/>
         <source>the Exif data cannot be rewritten completely (%1)</source>
         <translation>die Exif-Daten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="181"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="182"/>
         <source>the Exif data cannot be written completely (%1)</source>
         <translation>die Exif-Daten können nicht vollständig geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="185"/>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="232"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="186"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="233"/>
         <source>the Exif data does not fit in one JPEG segment (64 KB)</source>
         <translation>die Exif-Daten passen nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="222"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="223"/>
         <source>the Exif data cannot be read, so it cannot be edited</source>
         <translation>die Exif-Daten können nicht gelesen und darum nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="259"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="260"/>
         <source>an APP13 segment cannot be read, so its IPTC data cannot be edited</source>
         <translation>ein APP13-Segment ist nicht lesbar, daher können seine IPTC-Daten nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="267"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="268"/>
         <source>the IPTC data cannot be read, so it cannot be edited</source>
         <translation>die IPTC-Daten sind nicht lesbar und können daher nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="305"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="306"/>
         <source>the IPTC data does not fit in one JPEG segment (64 KB)</source>
         <translation>die IPTC-Daten passen nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="334"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="335"/>
         <source>the extended XMP holds data to remove and cannot be rewritten</source>
         <translation>das erweiterte XMP enthält zu entfernende Daten und kann nicht neu geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="355"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="356"/>
         <source>the XMP packet does not fit in one JPEG segment (64 KB)</source>
         <translation>das XMP-Paket passt nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
         <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="391"/>
+        <source>the photo&apos;s colour space cannot be kept as a profile</source>
+        <translation>der Farbraum des Fotos lässt sich nicht als Profil erhalten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="424"/>
         <source>IPTC data stored after the image cannot be removed</source>
         <translation>nach dem Bild gespeicherte IPTC-Daten können nicht entfernt werden</translation>
     </message>
@@ -1873,137 +1886,137 @@
         <translation>Stattdessen Foto-Metadaten bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="161"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="180"/>
         <source>Drop more photos or a folder</source>
         <translation>Weitere Fotos oder einen Ordner ablegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="162"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="181"/>
         <source>A drop starts a new list · click to choose photos</source>
         <translation>Ablegen beginnt eine neue Liste · klicken, um Fotos auszuwählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="176"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="198"/>
         <source>Compressing photos…</source>
         <translation>Fotos werden komprimiert…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="195"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="217"/>
         <source>Stop</source>
         <translation>Anhalten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="197"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="219"/>
         <source>Stop after the photos being written; the finished ones stay in the list</source>
         <translation>Nach den gerade geschriebenen Fotos anhalten; die fertigen bleiben in der Liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="213"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="236"/>
         <source>Compressed photos</source>
         <translation>Komprimierte Fotos</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="215"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="238"/>
         <source>&amp;Open</source>
         <translation>&amp;Öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="217"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="240"/>
         <source>Show in &amp;Folder</source>
         <translation>Im &amp;Ordner zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="219"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="242"/>
         <source>&amp;Copy Path</source>
         <translation>Pfad &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="222"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="245"/>
         <source>&amp;Remove from List</source>
         <translation>Aus der Liste &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="252"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="278"/>
         <source>Import…</source>
         <translation>Importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="255"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="281"/>
         <source>Recompress</source>
         <translation>Erneut komprimieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="256"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="282"/>
         <source>Compress the photos of the last drop again</source>
         <translation>Die zuletzt abgelegten Fotos erneut komprimieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="259"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="285"/>
         <source>Resize…</source>
         <translation>Größe ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="262"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="288"/>
         <source>Edit Metadata</source>
         <translation>Metadaten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="288"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="308"/>
         <source>&amp;Glimmerset</source>
         <translation>&amp;Glimmerset</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="289"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="309"/>
         <source>&amp;About Glimmerset</source>
         <translation>&amp;Über Glimmerset</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="291"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="311"/>
         <source>&amp;Preferences…</source>
         <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="296"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="316"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="301"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="321"/>
         <source>&amp;Photos</source>
         <translation>&amp;Fotos</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="302"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="322"/>
         <source>&amp;Import Photos…</source>
         <translation>Fotos &amp;importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="304"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="324"/>
         <source>&amp;Compress Again…</source>
         <translation>&amp;Erneut komprimieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="305"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="325"/>
         <source>&amp;Resize Photos…</source>
         <translation>&amp;Größe der Fotos ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="308"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="328"/>
         <source>&amp;Edit Metadata</source>
         <translation>&amp;Metadaten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="311"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="331"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="312"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="332"/>
         <source>Glimmerset &amp;Support</source>
         <translation>Glimmerset-&amp;Handbuch</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/MainInterface.cpp" line="313"/>
+        <location filename="../src/ui/app/MainInterface.cpp" line="333"/>
         <source>Check for &amp;Updates…</source>
         <translation>Nach &amp;Updates suchen…</translation>
     </message>
@@ -2104,97 +2117,97 @@ or click Import Photos.</source>
 oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="81"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="97"/>
         <source>Photos from this computer</source>
         <translation>Fotos von diesem Computer</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="86"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="102"/>
         <source>Photos from a photo library</source>
         <translation>Fotos aus einer Fotobibliothek</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="87"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="103"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="89"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="105"/>
         <source>Stop reading the photo library (the photos listed so far stay)</source>
         <translation>Das Lesen der Fotobibliothek beenden (die bisher gelisteten Fotos bleiben)</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="91"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="107"/>
         <source>Import Photos…</source>
         <translation>Fotos importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="94"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="110"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="97"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="113"/>
         <source>Empty the list (the photos stay where they are)</source>
         <translation>Die Liste leeren (die Fotos bleiben, wo sie sind)</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="98"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="114"/>
         <source>Remove Metadata</source>
         <translation>Metadaten entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="100"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="116"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="106"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="122"/>
         <source>Edit artist, description, keywords, camera and GPS of the selected photos</source>
         <translation>Fotograf, Beschreibung, Stichwörter, Kamera und GPS der ausgewählten Fotos bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="110"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="144"/>
         <source>This Computer</source>
         <translation>Dieser Computer</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="111"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="145"/>
         <source>Camera</source>
         <translation>Kamera</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="137"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="162"/>
         <source>Clear and Import Photos…</source>
         <translation>Leeren und Fotos importieren…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="185"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="212"/>
         <source>Copy Without Exif</source>
         <translation>Kopie ohne Exif</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="187"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="214"/>
         <source>Copy Without GPS Location</source>
         <translation>Kopie ohne GPS-Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="189"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="216"/>
         <source>Copy Without IPTC</source>
         <translation>Kopie ohne IPTC</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="191"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="218"/>
         <source>Copy Without Exif and GPS</source>
         <translation>Kopie ohne Exif und GPS</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="196"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="226"/>
         <source>Change Capture Date…</source>
         <translation>Aufnahmedatum ändern…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="198"/>
+        <location filename="../src/ui/editor/MetadataEditorView.cpp" line="228"/>
         <source>Date Files by Capture Date</source>
         <translation>Dateidatum nach Aufnahmedatum setzen</translation>
     </message>
@@ -2215,42 +2228,47 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>MetadataStrip</name>
     <message>
-        <location filename="../src/core/imageio/MetadataStrip.cpp" line="44"/>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="45"/>
         <source>not a JPEG</source>
         <translation>kein JPEG</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataStrip.cpp" line="49"/>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="50"/>
         <source>damaged JPEG segment list</source>
         <translation>beschädigte JPEG-Segmentliste</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataStrip.cpp" line="61"/>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="62"/>
         <source>damaged JPEG segment length</source>
         <translation>beschädigte JPEG-Segmentlänge</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataStrip.cpp" line="66"/>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="67"/>
         <source>JPEG without image data</source>
         <translation>JPEG ohne Bilddaten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataStrip.cpp" line="73"/>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="81"/>
         <source>not a PNG</source>
         <translation>kein PNG</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataStrip.cpp" line="81"/>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="90"/>
         <source>damaged PNG chunk length</source>
         <translation>beschädigte PNG-Chunk-Länge</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataStrip.cpp" line="89"/>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="106"/>
+        <source>its colour space is named only by the Exif</source>
+        <translation>sein Farbraum wird nur in den Exif-Daten genannt</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="109"/>
         <source>PNG without its closing chunk</source>
         <translation>PNG ohne abschließenden Chunk</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataStrip.cpp" line="99"/>
+        <location filename="../src/core/imageio/MetadataStrip.cpp" line="119"/>
         <source>metadata can be removed without re-encoding only from JPEG and PNG</source>
         <translation>Metadaten lassen sich nur aus JPEG und PNG ohne Neukodierung entfernen</translation>
     </message>
@@ -2352,7 +2370,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PhotoDecoder</name>
     <message>
-        <location filename="../src/core/compress/PhotoDecoder.cpp" line="49"/>
+        <location filename="../src/core/compress/PhotoDecoder.cpp" line="51"/>
         <source>the PNG is damaged or cut short</source>
         <translation>das PNG ist beschädigt oder abgeschnitten</translation>
     </message>
@@ -2360,27 +2378,27 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PhotoEncoders</name>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="50"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="51"/>
         <source>cannot decode: %1</source>
         <translation>nicht dekodierbar: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="95"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="113"/>
         <source>cannot encode PNG: %1</source>
         <translation>PNG lässt sich nicht kodieren: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="138"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="158"/>
         <source>cannot encode JPEG: %1</source>
         <translation>JPEG lässt sich nicht kodieren: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="157"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="177"/>
         <source>cannot carry the metadata over: %1</source>
         <translation>die Metadaten lassen sich nicht übernehmen: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="174"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="194"/>
         <source>unknown encoder</source>
         <translation>unbekannter Kodierer</translation>
     </message>
@@ -2670,62 +2688,62 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PlistExchange</name>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="75"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="76"/>
         <source>%1 %2 is not a value a photo can hold</source>
         <translation>%1 %2 ist kein Wert, den ein Foto enthalten kann</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="90"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="91"/>
         <source>%1 %2 must be a number from 0 to %3</source>
         <translation>%1 %2 muss eine Zahl von 0 bis %3 sein</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="103"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="104"/>
         <source>%1 %2 must be %3 or %4</source>
         <translation>%1 %2 muss %3 oder %4 sein</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="115"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="116"/>
         <source>its %1 entry is not a dictionary</source>
         <translation>ihr Eintrag %1 ist kein Dictionary</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="187"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="188"/>
         <source>metadata</source>
         <translation>Metadaten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="193"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="194"/>
         <source>Exif or TIFF</source>
         <translation>Exif- oder TIFF</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="248"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="250"/>
         <source>%1 has no metadata</source>
         <translation>%1 enthält keine Metadaten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="254"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="256"/>
         <source>%1 has no %2 data</source>
         <translation>%1 enthält keine %2-Daten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="258"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="260"/>
         <source>the file could not be written</source>
         <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="271"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="273"/>
         <source>%1 is not a value a photo can hold</source>
         <translation>%1 ist kein Wert, den ein Foto enthalten kann</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="286"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="288"/>
         <source>it holds neither %1 nor %2</source>
         <translation>sie enthält weder %1 noch %2</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="313"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="315"/>
         <source>not imported: %1</source>
         <translation>nicht importiert: %1</translation>
     </message>
@@ -2733,20 +2751,25 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PngChunkEdit</name>
     <message>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="274"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="275"/>
         <source>the IPTC data cannot be read, so it cannot be edited</source>
         <translation>die IPTC-Daten können nicht gelesen und darum nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="287"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="288"/>
         <source>the IPTC data cannot be compressed</source>
         <translation>die IPTC-Daten können nicht komprimiert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="299"/>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="315"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="300"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="439"/>
         <source>the PNG chunks cannot be read</source>
         <translation>die PNG-Chunks sind nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="417"/>
+        <source>the photo&apos;s colour space cannot be kept as a profile</source>
+        <translation>der Farbraum des Fotos lässt sich nicht als Profil erhalten</translation>
     </message>
 </context>
 <context>
@@ -2886,49 +2909,49 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PropertyList</name>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="365"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="401"/>
         <source>it holds a value of a kind photo metadata never has (a keyed-archive reference)</source>
         <translation>sie enthält einen Wert, wie ihn Foto-Metadaten nie haben (einen Keyed-Archive-Verweis)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="398"/>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="451"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="434"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="487"/>
         <source>the file is larger than %1 MiB</source>
         <translation>die Datei ist größer als %1 MiB</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="401"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="437"/>
         <source>it is not a property list</source>
         <translation>sie ist keine Property List</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="406"/>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="414"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="442"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="450"/>
         <source>it is damaged</source>
         <translation>sie ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="408"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="444"/>
         <source>it is nested more than %1 levels deep</source>
         <translation>sie ist mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="410"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="446"/>
         <source>it holds more than %1 values</source>
         <translation>sie enthält mehr als %1 Werte</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="412"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="448"/>
         <source>it holds a text with a NUL character</source>
         <translation>sie enthält einen Text mit einem NUL-Zeichen</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="431"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="467"/>
         <source>it is not a readable property list</source>
         <translation>sie ist keine lesbare Property List</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PropertyList.cpp" line="433"/>
+        <location filename="../src/core/metadata/PropertyList.cpp" line="469"/>
         <source>its root is not a dictionary</source>
         <translation>ihre Wurzel ist kein Dictionary</translation>
     </message>
@@ -3010,7 +3033,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>IPTC-%1-Wert „%2“ kann nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="508"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="449"/>
         <source>%1 value %2 cannot be stored</source>
         <translation>%1-Wert %2 kann nicht gespeichert werden</translation>
     </message>
@@ -3138,64 +3161,64 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>RewriteCheck</name>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="120"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="142"/>
         <source>the source does not read again: %1</source>
         <translation>die Quelle lässt sich nicht erneut lesen: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="133"/>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="179"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="158"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="196"/>
         <source>the copy does not read back: %1</source>
         <translation>die Kopie lässt sich nicht zurücklesen: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="140"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="115"/>
         <source>the copy still holds %1</source>
         <translation>die Kopie enthält noch %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="146"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="118"/>
         <source>the copy still holds IPTC data</source>
         <translation>die Kopie enthält noch IPTC-Daten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="151"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="123"/>
         <source>the copy still holds XMP properties that were to be removed or moved</source>
         <translation>die Kopie enthält noch XMP-Eigenschaften, die entfernt oder verschoben werden sollten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="160"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="177"/>
         <source>the rewrite would lose %1</source>
         <translation>beim Neuschreiben ginge %1 verloren</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="164"/>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="172"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="181"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="189"/>
         <source>the rewrite would change %1</source>
         <translation>das Neuschreiben würde %1 verändern</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="174"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="191"/>
         <source>the rewrite would add %1</source>
         <translation>das Neuschreiben würde %1 hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="188"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="205"/>
         <source>the copy is not a readable JPEG: %1</source>
         <translation>die Kopie ist kein lesbares JPEG: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="198"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="215"/>
         <source>an Exif segment of the copy still holds what was to be removed</source>
         <translation>ein Exif-Segment der Kopie enthält noch, was entfernt werden sollte</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="204"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="221"/>
         <source>an APP13 segment of the copy still holds IPTC data</source>
         <translation>ein APP13-Segment der Kopie enthält noch IPTC-Daten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/RewriteCheck.cpp" line="209"/>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="226"/>
         <source>an XMP segment of the copy still holds what was to be removed</source>
         <translation>ein XMP-Segment der Kopie enthält noch, was entfernt werden sollte</translation>
     </message>
@@ -3229,57 +3252,57 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>TemplateApply</name>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="41"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="42"/>
         <source>GPS %1: &quot;%2&quot; is not a number</source>
         <translation>GPS-%1: „%2“ ist keine Zahl</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="65"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="66"/>
         <source>GPS date: &quot;%1&quot; is not a date like 2024:07:01</source>
         <translation>GPS-Datum: „%1“ ist kein Datum wie 2024:07:01</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="75"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="76"/>
         <source>GPS time: &quot;%1&quot; is not a time like 14:30:00</source>
         <translation>GPS-Zeit: „%1“ ist keine Uhrzeit wie 14:30:00</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="120"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="115"/>
         <source>latitude</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="121"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="116"/>
         <source>longitude</source>
         <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="122"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="117"/>
         <source>altitude</source>
         <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="126"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="121"/>
         <source>GPS: latitude, longitude and altitude are all needed</source>
         <translation>GPS: Breite, Länge und Höhe werden alle benötigt</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="128"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="125"/>
         <source>GPS: give both latitude and longitude, or neither to keep the photos&apos; position</source>
         <translation>GPS: Geben Sie Breite und Länge an, oder keines von beiden, um die Position der Fotos zu behalten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="141"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="144"/>
         <source>camera date: &quot;%1&quot; is not a date like 2024:07:01 14:30:00</source>
         <translation>Kameradatum: „%1“ ist kein Datum wie 2024:07:01 14:30:00</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="217"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="246"/>
         <source>not imported: %1</source>
         <translation>nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/TemplateApply.cpp" line="244"/>
+        <location filename="../src/core/metadata/TemplateApply.cpp" line="274"/>
         <source>the file could not be written</source>
         <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
