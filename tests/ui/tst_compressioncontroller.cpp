@@ -464,13 +464,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("heightText");
         QTest::addColumn<bool>("keepProportions");
         QTest::addColumn<QSize>("result");
-        const QString landscape = m_photos.landscape;
-        QTest::newRow("landscape preset") << landscape << "320 x 240" << "320" << "" << true << QSize(320, 240);
-        QTest::newRow("upright preset") << m_photos.upright << "320 x 240" << "" << "240" << true << QSize(180, 240);
-        QTest::newRow("square preset") << m_photos.square << "320 x 240" << "" << "240" << true << QSize(240, 240);
-        QTest::newRow("custom as typed") << landscape << "Custom" << "100" << "50" << false << QSize(100, 50);
-        QTest::newRow("custom never enlarges") << landscape << "Custom" << "900" << "50" << false << QSize(640, 50);
-        QTest::newRow("custom ticked fits") << landscape << "Custom" << "100" << "50" << true << QSize(67, 50);
+        const QString wide = m_photos.landscape, upright = m_photos.upright, square = m_photos.square;
+        QTest::newRow("landscape preset") << wide << "320 x 240" << "320" << "" << true << QSize(320, 240);
+        QTest::newRow("upright preset") << upright << "320 x 240" << "" << "240" << true << QSize(180, 240);
+        QTest::newRow("square preset") << square << "320 x 240" << "" << "240" << true << QSize(240, 240);
+        QTest::newRow("custom as typed") << wide << "Custom" << "100" << "50" << false << QSize(100, 50);
+        QTest::newRow("custom not enlarged") << wide << "Custom" << "900" << "50" << false << QSize(640, 50);
+        QTest::newRow("custom ticked fits") << wide << "Custom" << "100" << "50" << true << QSize(67, 50);
     }
 
     void sheetSizesTheFirstResult()

@@ -24,15 +24,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("side");
         QTest::addColumn<bool>("moves");
 
-        const int below = DrawerPlacement::Below, beside = DrawerPlacement::Beside, over = DrawerPlacement::Over;
+        const int below = DrawerPlacement::Below, beside = DrawerPlacement::Beside;
+        const int over = DrawerPlacement::Over;
         const QRect fullHd(0, 0, 1920, 1080);
         QTest::newRow("start layout fits under as it is")
             << fullHd << QRect(QPoint(633, 390), kStart) << QRect() << true << below << false;
         QTest::newRow("list layout: the window moves up")
             << fullHd << QRect(QPoint(633, 241), kList) << kListCoverable << true << below << true;
         QTest::newRow("second screen with an offset origin")
-            << QRect(1920, 30, 1280, 994) << QRect(QPoint(2233, 213), kList) << kListCoverable << true << below
-            << true;
+            << QRect(1920, 30, 1280, 994) << QRect(QPoint(2233, 213), kList) << kListCoverable << true
+            << below << true;
         QTest::newRow("window above the screen's top edge comes down")
             << fullHd << QRect(QPoint(100, -50), kStart) << QRect() << true << below << true;
         QTest::newRow("no screen: hangs below, nothing moves")
@@ -54,7 +55,8 @@ private Q_SLOTS:
             << QRect(0, 24, 1024, 744) << QRect(QPoint(185, 110), kList) << kListCoverable << true << over
             << false;
         QTest::newRow("window hanging off the bottom is pulled onto the screen first")
-            << QRect(0, 0, 1024, 768) << QRect(QPoint(185, 400), kList) << kListCoverable << true << over << true;
+            << QRect(0, 0, 1024, 768) << QRect(QPoint(185, 400), kList) << kListCoverable << true << over
+            << true;
         QTest::newRow("nothing may be covered: keeps to the screen's bottom edge")
             << QRect(0, 0, 800, 600) << QRect(QPoint(73, 150), kStart) << QRect() << true << over << false;
     }

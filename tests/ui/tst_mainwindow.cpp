@@ -79,6 +79,8 @@ static void answerNextAlert(const QString &buttonText, bool *asked)
     });
 }
 
+using Column = ResultTableModel::Column;
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -133,10 +135,9 @@ private Q_SLOTS:
         const auto titlesOverColumns = [&h, window, table] {
             const auto right = [window](QWidget *w) { return w->mapTo(window, QPoint(w->width(), 0)).x(); };
             auto *cell = qobject_cast<ResultNameCell *>(table->viewAtRow(0));
-            const ResultHeaderView *header = h.ui().resultHeader;
-            return right(header->titleButton(ResultTableModel::Column::Saved)) == right(cell->percentlab())
-                   && right(header->titleButton(ResultTableModel::Column::Original))
-                          == right(cell->originalFileSizelab());
+            ResultHeaderView *header = h.ui().resultHeader;
+            return right(header->titleButton(Column::Saved)) == right(cell->percentlab())
+                   && right(header->titleButton(Column::Original)) == right(cell->originalFileSizelab());
         };
         QVERIFY(titlesOverColumns());
 
@@ -249,7 +250,7 @@ private Q_SLOTS:
         Harness h;
         h.launch();
         const QColor system = QGuiApplication::palette().color(QPalette::Window);
-        QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData().toString(), QStringLiteral("System"));
+        QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData(), QVariant(QStringLiteral("System")));
         // The box of the window on show (the test launches twice).
         const auto choose = [&h](const QString &name) {
             QComboBox *shown = h.ui().preferenceWindow->appearanceBox();

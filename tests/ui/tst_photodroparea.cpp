@@ -30,16 +30,16 @@ private Q_SLOTS:
         QTest::addColumn<QList<QUrl>>("items");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<bool>("folder");
-        const auto file = [](const QString &path) { return QUrl::fromLocalFile(path); };
-        QTest::newRow("photo") << QList<QUrl>{file(m_photo)} << true << false;
-        QTest::newRow("folder") << QList<QUrl>{file(m_folder)} << true << true;
-        QTest::newRow("text file") << QList<QUrl>{file(m_text)} << false << false;
-        QTest::newRow("photo first, text after") << QList<QUrl>{file(m_photo), file(m_text)} << true << false;
-        QTest::newRow("text first, photo after") << QList<QUrl>{file(m_text), file(m_photo)} << false << false;
-        QTest::newRow("missing file") << QList<QUrl>{file(m_dir.filePath(QStringLiteral("gone.jpg")))} << false
-                                      << false;
-        QTest::newRow("web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.jpg"))} << false
-                                     << false;
+        const QUrl photo = QUrl::fromLocalFile(m_photo), text = QUrl::fromLocalFile(m_text);
+        const QUrl missing = QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("gone.jpg")));
+        const QUrl web(QStringLiteral("https://example.org/a.jpg"));
+        QTest::newRow("photo") << QList<QUrl>{photo} << true << false;
+        QTest::newRow("folder") << QList<QUrl>{QUrl::fromLocalFile(m_folder)} << true << true;
+        QTest::newRow("text file") << QList<QUrl>{text} << false << false;
+        QTest::newRow("photo first, text after") << QList<QUrl>{photo, text} << true << false;
+        QTest::newRow("text first, photo after") << QList<QUrl>{text, photo} << false << false;
+        QTest::newRow("missing file") << QList<QUrl>{missing} << false << false;
+        QTest::newRow("web address") << QList<QUrl>{web} << false << false;
     }
 
     void acceptance()

@@ -171,7 +171,8 @@ private Q_SLOTS:
         // A row's own button shows its result in the file manager.
         RecordingRevealer recorder;
         FileRevealer::setInstance(&recorder);
-        QTest::mouseClick(qobject_cast<ResultNameCell *>(table->viewAtRow(0))->revealButton(), Qt::LeftButton);
+        auto *firstCell = qobject_cast<ResultNameCell *>(table->viewAtRow(0));
+        QTest::mouseClick(firstCell->revealButton(), Qt::LeftButton);
         FileRevealer::setInstance(nullptr);
         QCOMPARE(recorder.calls, (QStringList{first, QFileInfo(first).absolutePath()}));
 

@@ -153,7 +153,8 @@ private Q_SLOTS:
         h.launch(Harness::KeepingOriginals);
         const QString folder = h.dir.filePath(QStringLiteral("broken"));
         QDir().mkpath(folder);
-        const QByteArray whole = readBytes(testsupport::makeJpeg(h.dir.filePath(QStringLiteral("whole.jpg")), 320, 240));
+        const QByteArray whole =
+            readBytes(testsupport::makeJpeg(h.dir.filePath(QStringLiteral("whole.jpg")), 320, 240));
         // Written and removed by their bytes: a name that is not UTF-8 has no QString that
         // gives it back, so the temporary folder could not remove it either.
         const QByteArray base = QFile::encodeName(folder + QLatin1Char('/'));
@@ -174,8 +175,8 @@ private Q_SLOTS:
         using State = ResultTableModel::RowState;
         const QMap<State, QString> reasons{
             {State::Skipped, QStringLiteral("die Bilddaten sind unvollständig (Datei abgeschnitten)")},
-            {State::Failed, QStringLiteral("der Dateiname ist kein gültiges UTF-8; benennen Sie die Datei um, "
-                                           "um sie zu komprimieren")}};
+            {State::Failed, QStringLiteral("der Dateiname ist kein gültiges UTF-8; benennen Sie die "
+                                           "Datei um, um sie zu komprimieren")}};
         const ResultTableModel *model = h.delegate->resultTableModel();
         QCOMPARE(model->rowCount(), 2);
         QVERIFY(model->row(0).state != model->row(1).state);
