@@ -102,9 +102,10 @@ xdotool key Escape; sleep 0.5
 kill $app_pid; sleep 1
 
 # The connect sheet, the editor and its windows, a library and the update window are taken
-# by the tests that drive them (tests/ui), on this display; tst_germanlayout starts its own
-# X server and takes the German list after a job on the camera photos.
+# by the tests that drive them (tests/ui), on this display; tst_translation's layout check
+# takes the German list after a job on the camera photos.
 for t in tst_photolibrarycontroller tst_editorpanel tst_updatecontroller; do
   GLIMMERSET_SCREENSHOTS="$here" QT_QPA_PLATFORM=xcb "$build/tests/$t" >/dev/null
 done
-GLIMMERSET_SCREENSHOTS="$here" GLIMMERSET_CORPUS="$(dirname "$(dirname "$1")")" "$build/tests/tst_germanlayout" >/dev/null
+GLIMMERSET_SCREENSHOTS="$here" GLIMMERSET_CORPUS="$(dirname "$(dirname "$1")")" "$build/tests/tst_translation" \
+  germanTextsAreNotClipped >/dev/null

@@ -4,19 +4,28 @@
 // Shared set-up for the tests that drive the real main window: a private home folder,
 // settings in a file of their own, generated photos and simulated drops.
 
-#include "app/CompressionController.h"
 #include "app/AppSettings.h"
+#include "app/CompressionController.h"
 #include "app/MainInterface.h"
+#include "widgets/FramelessWindow.h"
 #include "widgets/PhotoDropArea.h"
+#include "widgets/ResultNameCell.h"
+#include "widgets/ResultTableView.h"
+#include "windows/Drawer.h"
 #include "windows/PreferenceWindow.h"
 
 #include "TestSupport.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,10 +79,15 @@ struct Harness {
     // Drags `paths` over `view` and drops them there; false when the view refuses them.
     static bool drop(QWidget *view, const QStringList &paths)
     {
-        QMimeData data;
         QList<QUrl> urls;
         for (const QString &p : paths)
             urls << QUrl::fromLocalFile(p);
+        return dropUrls(view, urls);
+    }
+
+    static bool dropUrls(QWidget *view, const QList<QUrl> &urls)
+    {
+        QMimeData data;
         data.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(view, &enter);

@@ -1,36 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as a desktop window: larger sizes, remembered frame, minimise, edge
-// grips, quitting during a job, the notice at the end of a long one, and the desktop's
-// file manager showing a result.
+// The main window as a desktop window: larger sizes, remembered frame, edge grips, a
+// second start of the program, quitting during a job, the notice at the end of a long
+// one, and the desktop's file manager showing a result.
 #include "CompressionHarness.h"
 
-#include "app/AppSettings.h"
 #include "app/Appearance.h"
 #include "app/Artwork.h"
 #include "app/Palette.h"
-#include "windows/Drawer.h"
 #include "app/DesktopFileRevealer.h"
 #include "app/DesktopNotifier.h"
+#include "app/SingleInstance.h"
 #include "app/WindowFrameKeeper.h"
-#include "widgets/ResultNameCell.h"
-#include "widgets/ResultTableView.h"
+#include "widgets/ResultHeaderView.h"
+#include "widgets/ResultTableModel.h"
 #include "widgets/WindowEdgeGrips.h"
-#include "widgets/FramelessWindow.h"
-#include "windows/PreferenceWindow.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDBusConnection>
 #include <QDesktopServices>
-#include <QLabel>
-#include <QMessageBox>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolButton>
+#include <QUuid>
 
 // Stands in for the desktop's notification service on a private bus.
 class FakeNotifications : public QObject
@@ -85,6 +79,8 @@ static void answerNextAlert(const QString &buttonText, bool *asked)
     });
 }
 
+using Column = ResultTableModel::Column;
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -122,30 +118,39 @@ private Q_SLOTS:
 
     // Larger than the list layout's size, the table takes the new room, the bar stays at
     // the bottom and the figures at the right; smaller than it is refused. The edge grips
-    // and the minimise button work on it as on any window.
+    // work on it as on any window.
     void largerWindowGrowsTheTable()
     {
         Harness h;
         h.launch(Harness::KeepingOriginals);
-        QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
         FramelessWindow *window = h.ui().window;
-        QTRY_COMPARE(window->size(), QSize(654, 598));
+        const int startHeight = window->height();
+        QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
+        QTRY_VERIFY(window->minimumHeight() > startHeight && window->size() == window->minimumSize());
+        const QSize list = window->size();
         QVERIFY(window->maximumSize().width() > 2000);
         ResultTableView *table = h.ui().theTableview;
         const int tableHeight = table->height();
+        // Each title stays over its column at any width.
+        const auto titlesOverColumns = [&h, window, table] {
+            const auto right = [window](QWidget *w) { return w->mapTo(window, QPoint(w->width(), 0)).x(); };
+            auto *cell = qobject_cast<ResultNameCell *>(table->viewAtRow(0));
+            ResultHeaderView *header = h.ui().resultHeader;
+            return right(header->titleButton(Column::Saved)) == right(cell->percentlab())
+                   && right(header->titleButton(Column::Original)) == right(cell->originalFileSizelab());
+        };
+        QVERIFY(titlesOverColumns());
 
-        window->resize(900, 760);
-        QTRY_COMPARE(table->height(), tableHeight + 162);
+        window->resize(list + QSize(250, 160));
+        QTRY_COMPARE(table->height(), tableHeight + 160);
         QCOMPARE(table->width(), window->width() - 2);
         const QRect bar = h.ui().bottomBar->geometry();
         QCOMPARE(h.ui().bottomBar->mapTo(window, QPoint(0, bar.height())).y(), window->height() - 1);
         auto *cell = qobject_cast<ResultNameCell *>(table->viewAtRow(0));
         QVERIFY(cell);
         QCOMPARE(cell->width(), table->viewport()->width());
-        QVERIFY(cell->percentlab()->geometry().right() > 900 - 160);
-
-        window->resize(500, 400);
-        QVERIFY(window->width() >= 654 && window->height() >= 598);
+        QVERIFY(cell->percentlab()->geometry().right() > cell->width() - 160);
+        QVERIFY(titlesOverColumns());
 
         QVERIFY(QTest::qWaitForWindowExposed(window));
         // The right edge's grip: the window grows with the pointer.
@@ -163,14 +168,45 @@ private Q_SLOTS:
         QTest::mouseMove(right, inside + QPoint(120, 0));
         QTest::mouseRelease(right, Qt::LeftButton, {}, inside + QPoint(120, 0));
         QCOMPARE(window->width(), before + 120);
-
-        QTest::mouseClick(h.ui().minimizeBtn, Qt::LeftButton);
-        QTRY_VERIFY(window->isMinimized());
-        h.delegate->openFilesFromAnotherStart({});
-        QTRY_VERIFY(!window->isMinimized());
     }
 
-    // Where and how large the window was left is where it comes back, per layout.
+    // One process per user: the real program started a second time brings the minimised
+    // window back and hands its photos over, a relative name read in its own working
+    // folder; the first compresses them as a drop, the second ends at once.
+    void secondStartHandsOverToTheFirst()
+    {
+        const QString suffix = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        qputenv("GLIMMERSET_INSTANCE", suffix.toUtf8());
+        const auto unset = qScopeGuard([] { qunsetenv("GLIMMERSET_INSTANCE"); });
+        SingleInstance first;
+        QVERIFY(!first.handOffOrListen({}));
+        Harness h;
+        h.launch(Harness::KeepingOriginals);
+        connect(&first, &SingleInstance::filesReceived, h.delegate.get(),
+                &CompressionController::openFilesFromAnotherStart);
+        QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
+        QTest::mouseClick(h.ui().minimizeBtn, Qt::LeftButton);
+        QTRY_VERIFY(h.ui().window->isMinimized());
+
+        const QStringList inputs = h.copies({m_photos.landscape, m_photos.upright}, QStringLiteral("opened"));
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("GLIMMERSET_INSTANCE"), suffix);
+        second.setProcessEnvironment(env);
+        second.setWorkingDirectory(QFileInfo(inputs.first()).absolutePath());
+        second.start(QStringLiteral(GLIMMERSET_GUI), {QFileInfo(inputs.first()).fileName(), inputs.last()});
+        // The first answers from its event loop, so wait by spinning it.
+        QVERIFY(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_VERIFY(!h.ui().window->isMinimized());
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QCOMPARE(h.delegate->dragPhotoArray().size(), 2);
+        QCOMPARE(h.delegate->dragPhotoArray().first().originalPath(), inputs.first());
+    }
+
+    // Where and how large the window was left is where it comes back.
     void frameIsRememberedAcrossLaunches()
     {
         Harness h;
@@ -182,7 +218,21 @@ private Q_SLOTS:
 
         h.launch();
         QCOMPARE(h.ui().window->geometry(), QRect(40, 30, 720, 340));
-        QCOMPARE(h.ui().window->minimumSize(), QSize(654, 300));
+        // The editor under the window takes the window's width and grows by its lower edge;
+        // the height it was given comes back too.
+        QVERIFY(QTest::qWaitForWindowExposed(h.ui().window));
+        h.delegate->toggleLeftDrawer();
+        Drawer *drawer = h.ui().rightDrawer;
+        QTRY_VERIFY(drawer->isVisible());
+        QCOMPARE(drawer->width(), h.ui().window->width() - 2 * drawer->leadingOffset());
+        QWidget *grip = drawer->findChild<QWidget *>(QStringLiteral("drawerGrip"));
+        QVERIFY(grip);
+        const int grown = drawer->contentSize().height() + 80;
+        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(50, 2));
+        QTest::mouseMove(grip, QPoint(50, 82));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(50, 82));
+        QCOMPARE(drawer->contentSize().height(), grown);
+        QCOMPARE(AppSettings(h.settingsFile()).editorHeight(), grown);
 
         // A position on a screen that is gone: centred instead, the size kept.
         AppSettings(h.settingsFile()).setWindowPosition(QPoint(-5000, -5000));
@@ -190,6 +240,7 @@ private Q_SLOTS:
         h.launch();
         QCOMPARE(h.ui().window->size(), QSize(720, 340));
         QVERIFY(h.ui().window->screen()->availableGeometry().contains(h.ui().window->geometry().center()));
+        QCOMPARE(h.ui().rightDrawer->contentSize().height(), grown);
     }
 
     // Preferences ▸ Appearance sets the application palette, is stored, and the artwork
@@ -198,20 +249,19 @@ private Q_SLOTS:
     {
         Harness h;
         h.launch();
-        const QPalette system = QGuiApplication::palette();
-        QComboBox *box = h.ui().preferenceWindow->appearanceBox();
-        QCOMPARE(box->currentData().toString(), QStringLiteral("System"));
+        const QColor system = QGuiApplication::palette().color(QPalette::Window);
+        QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData(), QVariant(QStringLiteral("System")));
         // The box of the window on show (the test launches twice).
         const auto choose = [&h](const QString &name) {
             QComboBox *shown = h.ui().preferenceWindow->appearanceBox();
             shown->setCurrentIndex(shown->findData(name));
             Q_EMIT shown->activated(shown->currentIndex());
         };
+        const auto window = [] { return QGuiApplication::palette().color(QPalette::Window); };
         const auto stripLightness = [] {
             const QImage strip = artwork::pixmap(QStringLiteral("tablehead.png")).toImage();
             return QColor(strip.pixel(strip.width() / 2, strip.height() / 2)).lightness();
         };
-        QVERIFY(stripLightness() > 200);
         // The ink of a bottom-bar icon: the lightness of its most opaque pixel.
         const auto iconInk = [&h] {
             const QImage icon = h.ui().resizePhotosBtn->icon().pixmap(QSize(16, 16)).toImage();
@@ -222,23 +272,25 @@ private Q_SLOTS:
                         ink = icon.pixelColor(x, y);
             return ink.lightness();
         };
+        QVERIFY(stripLightness() > 200);
         QVERIFY(iconInk() < 100);
         // A caption in the secondary colour must stay readable: dark on light, light on dark.
         const QLabel *caption = h.ui().preferenceWindow->findChild<QLabel *>(QStringLiteral("appearanceCaption"));
         QVERIFY(caption->palette().color(QPalette::WindowText).lightness() < 128);
 
         choose(QStringLiteral("Dark"));
+        const QColor dark = palette::darkPalette().color(QPalette::Window);
         QTRY_VERIFY(caption->palette().color(QPalette::WindowText).lightness() > 128);
         QVERIFY2(caption->text().startsWith(QStringLiteral("Dark")), qPrintable(caption->text()));
-        QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
-        QTRY_COMPARE(h.ui().window->palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
+        QCOMPARE(window(), dark);
+        QTRY_COMPARE(h.ui().window->palette().color(QPalette::Window), dark);
         QCOMPARE(AppSettings(h.settingsFile()).appearance(), QStringLiteral("Dark"));
         QVERIFY(stripLightness() < 100);
         QTRY_VERIFY(iconInk() > 150); // icons made under the light palette are drawn again
         // Accents keep their colour; greys move onto the palette's ramp.
         const QString svg = artwork::recolouredSvg(QStringLiteral("<a fill=\"#FFFFFF\" b=\"#1F2430\" c=\"#3D63DD\"/>"),
                                                    palette::darkPalette());
-        QVERIFY2(svg.contains(palette::darkPalette().color(QPalette::Window).name()), qPrintable(svg));
+        QVERIFY2(svg.contains(dark.name()), qPrintable(svg));
         QVERIFY2(svg.contains(palette::darkPalette().color(QPalette::WindowText).name()), qPrintable(svg));
         QVERIFY(svg.contains(QStringLiteral("#3d63dd")));
 
@@ -246,38 +298,14 @@ private Q_SLOTS:
         h.delegate.reset();
         h.launch();
         QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData().toString(), QStringLiteral("Dark"));
-        QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::darkPalette().color(QPalette::Window));
+        QCOMPARE(window(), dark);
         QTRY_VERIFY(iconInk() > 150);
 
         choose(QStringLiteral("Light"));
         QTRY_VERIFY(iconInk() < 100);
-        QCOMPARE(QGuiApplication::palette().color(QPalette::Window), palette::lightPalette().color(QPalette::Window));
+        QCOMPARE(window(), palette::lightPalette().color(QPalette::Window));
         choose(QStringLiteral("System"));
-        QCOMPARE(QGuiApplication::palette().color(QPalette::Window), system.color(QPalette::Window));
-    }
-
-    // The editor under the window takes the window's width and grows by its lower edge;
-    // the height it was given comes back.
-    void editorGrowsAndKeepsItsHeight()
-    {
-        Harness h;
-        h.launch();
-        QVERIFY(QTest::qWaitForWindowExposed(h.ui().window));
-        h.ui().window->resize(900, 300);
-        h.delegate->toggleLeftDrawer();
-        Drawer *drawer = h.ui().rightDrawer;
-        QTRY_VERIFY(drawer->isVisible());
-        QCOMPARE(drawer->width(), 900 - 2 * drawer->leadingOffset());
-        QWidget *grip = drawer->findChild<QWidget *>(QStringLiteral("drawerGrip"));
-        QVERIFY(grip);
-        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(50, 2));
-        QTest::mouseMove(grip, QPoint(50, 82));
-        QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(50, 82));
-        QCOMPARE(drawer->contentSize().height(), 402);
-        QCOMPARE(AppSettings(h.settingsFile()).editorHeight(), 402);
-        h.delegate.reset();
-        h.launch();
-        QCOMPARE(h.ui().rightDrawer->contentSize().height(), 402);
+        QCOMPARE(window(), system);
     }
 
     // Quitting while photos are compressed asks first; "Continue" keeps the job and the

@@ -1,23 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/PhotoDropArea.h"
+#include "CompressionHarness.h"
 
-#include <QDir>
-#include <QDragEnterEvent>
 #include <QImage>
-#include <QMimeData>
-#include <QTemporaryDir>
-#include <QSignalSpy>
-#include <QTest>
-
-static QMimeData *urls(const QStringList &paths)
-{
-    auto *data = new QMimeData;
-    QList<QUrl> list;
-    for (const QString &p : paths)
-        list.append(p.startsWith(QLatin1String("http")) ? QUrl(p) : QUrl::fromLocalFile(p));
-    data->setUrls(list);
-    return data;
-}
 
 class TestPhotoDropArea : public QObject
 {
@@ -35,67 +19,45 @@ private Q_SLOTS:
         image.fill(Qt::darkCyan);
         QVERIFY(image.save(m_photo, "JPEG"));
         m_text = m_dir.filePath(QStringLiteral("notes.txt"));
-        QFile f(m_text);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("not a photo\n");
-        f.close();
+        QVERIFY(writeBytes(m_text, "not a photo\n"));
         m_folder = m_dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkpath(m_folder));
     }
 
+    // Only the first item decides; a taken drop keeps every item, replacing the last drop.
     void acceptance_data()
     {
-        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QList<QUrl>>("items");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<bool>("folder");
-        QTest::newRow("photo") << QStringList{m_photo} << true << false;
-        QTest::newRow("folder") << QStringList{m_folder} << true << true;
-        QTest::newRow("text file") << QStringList{m_text} << false << false;
-        QTest::newRow("photo first, text after") << QStringList{m_photo, m_text} << true << false;
-        QTest::newRow("text first, photo after") << QStringList{m_text, m_photo} << false << false;
-        QTest::newRow("missing file") << QStringList{m_dir.filePath(QStringLiteral("gone.jpg"))} << false << false;
-        QTest::newRow("web address") << QStringList{QStringLiteral("https://example.org/a.jpg")} << false << false;
+        const QUrl photo = QUrl::fromLocalFile(m_photo), text = QUrl::fromLocalFile(m_text);
+        const QUrl missing = QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("gone.jpg")));
+        const QUrl web(QStringLiteral("https://example.org/a.jpg"));
+        QTest::newRow("photo") << QList<QUrl>{photo} << true << false;
+        QTest::newRow("folder") << QList<QUrl>{QUrl::fromLocalFile(m_folder)} << true << true;
+        QTest::newRow("text file") << QList<QUrl>{text} << false << false;
+        QTest::newRow("photo first, text after") << QList<QUrl>{photo, text} << true << false;
+        QTest::newRow("text first, photo after") << QList<QUrl>{text, photo} << false << false;
+        QTest::newRow("missing file") << QList<QUrl>{missing} << false << false;
+        QTest::newRow("web address") << QList<QUrl>{web} << false << false;
     }
 
     void acceptance()
     {
-        QFETCH(QStringList, items);
+        QFETCH(QList<QUrl>, items);
         QFETCH(bool, accepted);
         QFETCH(bool, folder);
         PhotoDropArea view;
-        // A folder dragged before: an accepted photo drag must not keep its flag.
-        std::unique_ptr<QMimeData> before(urls({m_folder}));
-        view.draggingUpdated(before.get());
-        std::unique_ptr<QMimeData> data(urls(items));
-        QCOMPARE(view.draggingUpdated(data.get()) == Qt::CopyAction, accepted);
-        if (accepted)
-            QCOMPARE(view.droppedFolder(), folder);
-
-        // The same answer through a real drag-enter event.
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&view, &enter);
-        QCOMPARE(enter.isAccepted(), accepted);
-    }
-
-    void dropKeepsEveryUrlAndAnnounces()
-    {
-        PhotoDropArea view;
         QSignalSpy posted(&view, &PhotoDropArea::photosDropped);
-        std::unique_ptr<QMimeData> data(urls({m_photo, m_text}));
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&view, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&view, &drop);
-        QCOMPARE(posted.count(), 1);
-        QCOMPARE(view.droppedUrls().size(), 2);
-        QCOMPARE(view.droppedUrls().at(1).toLocalFile(), m_text);
+        // A folder dropped before: a photo drop must not keep its flag.
+        QVERIFY(Harness::drop(&view, QStringList{m_folder, m_photo}));
+        QCOMPARE(Harness::dropUrls(&view, items), accepted);
+        QCOMPARE(posted.count(), accepted ? 2 : 1);
         QCOMPARE(view.imageName(), QStringLiteral("importtips.png"));
-
-        // A second drop replaces the list.
-        std::unique_ptr<QMimeData> again(urls({m_photo}));
-        QVERIFY(view.performDragOperation(again.get()));
-        QCOMPARE(view.droppedUrls().size(), 1);
-        QCOMPARE(posted.count(), 2);
+        if (!accepted)
+            return;
+        QCOMPARE(view.droppedUrls(), items);
+        QCOMPARE(view.droppedFolder(), folder);
     }
 };
 

@@ -2,20 +2,12 @@
 #include "CompressionHarness.h"
 
 #include "app/FileRevealer.h"
-#include "sources/Thumbnailer.h"
-#include "widgets/FramelessWindow.h"
 #include "widgets/ResultHeaderView.h"
-#include "widgets/ResultNameCell.h"
 #include "widgets/ResultTableDataSource.h"
 #include "widgets/ResultTableModel.h"
-#include "widgets/ResultTableView.h"
-#include "windows/PreferenceWindow.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -176,6 +168,13 @@ private Q_SLOTS:
         const QString kept = model->row(2).entry.restPath();
         h.ui().copyResultPathAction->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), first + QLatin1Char('\n') + second);
+        // A row's own button shows its result in the file manager.
+        RecordingRevealer recorder;
+        FileRevealer::setInstance(&recorder);
+        auto *firstCell = qobject_cast<ResultNameCell *>(table->viewAtRow(0));
+        QTest::mouseClick(firstCell->revealButton(), Qt::LeftButton);
+        FileRevealer::setInstance(nullptr);
+        QCOMPARE(recorder.calls, (QStringList{first, QFileInfo(first).absolutePath()}));
 
         QTest::keyClick(table, Qt::Key_Delete);
         QCOMPARE(table->numberOfRows(), 2);
@@ -184,37 +183,6 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
         QVERIFY(table->selectedRows().isEmpty());
         QVERIFY(!h.ui().removeResultAction->isEnabled());
-    }
-
-    // At any width each title stays over its column (that the figures keep to the right
-    // edge is checked on the real window in tst_mainwindow).
-    void titlesStayOverTheirColumns()
-    {
-        for (int width : {654, 1100}) {
-            ResultNameCell cell(nullptr);
-            cell.resize(width, ResultNameCell::RowHeight);
-            cell.show();
-            ResultHeaderView header;
-            header.resize(width, 28);
-            header.show();
-            QCOMPARE(header.titleButton(Column::Saved)->geometry().right(), cell.percentlab()->geometry().right());
-            QCOMPARE(header.titleButton(Column::Original)->geometry().right(),
-                     cell.originalFileSizelab()->geometry().right());
-        }
-    }
-
-    void rowButtonRevealsTheResult()
-    {
-        RecordingRevealer recorder;
-        FileRevealer::setInstance(&recorder);
-        Thumbnailer cache(QSize(88, 88), 1024 * 1024);
-        ResultNameCell cell(&cache);
-        cell.resize(640, ResultNameCell::RowHeight);
-        cell.setCurrentfilePath(QStringLiteral("/home/u/Pictures/Glimmerset/a.jpg"));
-        QTest::mouseClick(cell.revealButton(), Qt::LeftButton);
-        QCOMPARE(recorder.calls, (QStringList{QStringLiteral("/home/u/Pictures/Glimmerset/a.jpg"),
-                                              QStringLiteral("/home/u/Pictures/Glimmerset")}));
-        FileRevealer::setInstance(nullptr);
     }
 
     void shownNames_data()

@@ -3,21 +3,14 @@
 
 #include "LocalHttpServer.h"
 
+#include "app/BuildVersion.h"
 #include "update/UpdateController.h"
 #include "windows/NoUpdateWindow.h"
 #include "windows/UpdateWindow.h"
 
-#include "app/BuildVersion.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QtTest>
 
 Q_DECLARE_METATYPE(LocalHttpServer::Response)
 
@@ -70,8 +63,6 @@ private Q_SLOTS:
         LocalHttpServer::Response notFound = r;
         notFound.status = 404;
         QTest::newRow("404") << true << notFound << "alert" << "Could not check for updates: ";
-        r.body = "<html>captive portal</html>";
-        QTest::newRow("not a version list") << true << r << "alert" << "Could not check for updates: ";
         r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), {});
         QTest::newRow("same version, not asked") << false << r << "nothing" << "";
         QTest::newRow("404, not asked") << false << notFound << "nothing" << "";
@@ -87,8 +78,6 @@ private Q_SLOTS:
         QSignalSpy done(&controller(), &UpdateController::checkFinished);
         if (response.status != 200)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - ")));
-        else if (shown == QLatin1String("alert"))
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Version list not readable")));
         if (asked) {
             m_harness.ui().checkForUpdateAction->trigger();
         } else {
