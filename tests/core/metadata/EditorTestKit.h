@@ -26,17 +26,8 @@ inline EditTarget localTarget(const QStringList &paths, const QList<int> &select
     return target;
 }
 
-inline QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+inline QByteArray bytesOf(const QString &path) { return testsupport::readFile(path); }
+using testsupport::writeFile;
 
 inline bool setModified(const QString &path, const QDateTime &date)
 {

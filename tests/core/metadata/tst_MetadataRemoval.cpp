@@ -117,17 +117,25 @@ private Q_SLOTS:
         QCOMPARE(tags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Pages"));
     }
 
-    // Only the selection, in list order; an empty one writes nothing.
-    void selectionInListOrderOnlySelected()
+    // Only the selection, in list order (indices out of range and duplicates ignored); what
+    // cannot be read is reported by name, and an empty selection writes nothing.
+    void selectionInListOrderUnreadableReported()
     {
         const QString folder = work(QStringLiteral("selection"));
         const QString other = m_dir.filePath(QStringLiteral("src/other.jpg"));
         QVERIFY(QFile::copy(m_plain, other));
-        // Indices out of range and duplicates are ignored; the order is the list's.
-        const EditTarget target = localTarget({m_rich, m_plain, other}, {2, 0, 2, 7, -1}, folder);
+        const QString text = m_dir.filePath(QStringLiteral("src/notes.jpg"));
+        QVERIFY(writeFile(text, "not a photo at all"));
+        const QString missing = m_dir.filePath(QStringLiteral("src/gone.jpg"));
+        const QStringList paths{m_rich, text, m_plain, missing, other};
+        const EditTarget target = localTarget(paths, {4, 0, 1, 4, 7, -1, 3}, folder);
         const JobReport report = metadataremoval::removeMetadata(target, Removal::IPTC);
         QCOMPARE(report.written(),
                  (QStringList{folder + QStringLiteral("/NoIPTC_rich.jpg"), folder + QStringLiteral("/NoIPTC_other.jpg")}));
+        QCOMPARE(report.skipped().size(), 2);
+        QCOMPARE(report.skipped().at(0).fileName, QStringLiteral("notes.jpg"));
+        QCOMPARE(report.skipped().at(1).fileName, QStringLiteral("gone.jpg"));
+        QCOMPARE(report.problemLines().size(), 2);
         QCOMPARE(filesIn(folder), (QStringList{"NoIPTC_other.jpg", "NoIPTC_rich.jpg"}));
 
         const QString none = work(QStringLiteral("empty"));
@@ -135,23 +143,6 @@ private Q_SLOTS:
         QVERIFY(empty.emptySelection);
         QVERIFY(empty.written().isEmpty());
         QVERIFY(!QFileInfo::exists(none));
-    }
-
-    void unreadableAndFailedPhotosAreReported()
-    {
-        const QString text = m_dir.filePath(QStringLiteral("src/notes.jpg"));
-        QVERIFY(writeFile(text, "not a photo at all"));
-        const QString missing = m_dir.filePath(QStringLiteral("src/gone.jpg"));
-
-        const QString folder = work(QStringLiteral("unreadable"));
-        const JobReport report =
-            metadataremoval::removeMetadata(localTarget({text, m_plain, missing}, {0, 1, 2}, folder), Removal::GPS);
-        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/NoGPS_plain.jpg")});
-        QCOMPARE(report.skipped().size(), 2);
-        QCOMPARE(report.skipped().at(0).fileName, QStringLiteral("notes.jpg"));
-        QCOMPARE(report.skipped().at(1).fileName, QStringLiteral("gone.jpg"));
-        QCOMPARE(report.problemLines().size(), 2);
-        QCOMPARE(filesIn(folder), QStringList{"NoGPS_plain.jpg"});
 
         // A Working folder that cannot exist (its parent is a file): every copy fails,
         // is reported, and nothing is left behind.

@@ -13,27 +13,6 @@
 
 Q_DECLARE_METATYPE(LocalHttpServer::Response)
 
-// A binary property list of `depth` arrays, each holding the next, written by hand since no
-// sane writer makes one.
-static QByteArray deepBinaryList(quint32 depth)
-{
-    QByteArray bytes("bplist00");
-    QByteArray offsets;
-    auto be32 = [](quint32 v) {
-        const char bytes[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
-        return QByteArray(bytes, 4);
-    };
-    for (quint32 i = 0; i < depth; ++i) {
-        offsets += be32(quint32(bytes.size()));
-        bytes += i + 1 < depth ? QByteArray("\xA1") + be32(i + 1) : QByteArray("\xA0");
-    }
-    const quint32 tableAt = quint32(bytes.size());
-    bytes += offsets;
-    bytes += QByteArray(6, '\0') + char(4) + char(4);
-    bytes += QByteArray(4, '\0') + be32(depth) + QByteArray(8, '\0') + QByteArray(4, '\0') + be32(tableAt);
-    return bytes;
-}
-
 class TestUpdateCheck : public QObject
 {
     Q_OBJECT
@@ -79,13 +58,11 @@ private Q_SLOTS:
             return r;
         };
         using R = UpdateCheckResult;
-        QTest::newRow("1.3 vs 1.2.5") << list("1.3", "Faster") << "1.2.5" << 5000 << int(R::UpdateAvailable)
-                                      << "Faster";
+        QTest::newRow("1.3 vs 1.2.5, change list starting with a star")
+            << list("1.3", "*Faster scans*Smaller copies") << "1.2.5" << 5000 << int(R::UpdateAvailable)
+            << "\nFaster scans\nSmaller copies";
         QTest::newRow("equal") << list("1.2", "x") << "1.2" << 5000 << int(R::UpToDate) << "x";
         QTest::newRow("older on the server") << list("1.2", "") << "1.3" << 5000 << int(R::UpToDate) << "";
-        QTest::newRow("change list starting with a star")
-            << list("2.0", "*Faster scans*Smaller copies") << "1.0" << 5000 << int(R::UpdateAvailable)
-            << "\nFaster scans\nSmaller copies";
 
         LocalHttpServer::Response r = list("2.0", "");
         r.delayMs = 400;
@@ -102,11 +79,6 @@ private Q_SLOTS:
         QTest::newRow("HTML, not a plist") << r << "1.0" << 5000 << int(R::Failed) << "not a property list";
         r.body = LocalHttpServer::versionList(QStringLiteral("9.9"), {}).replace("lastestVersion", "latestVersion");
         QTest::newRow("no lastestVersion") << r << "1.0" << 5000 << int(R::Failed) << "names no version";
-        r.body = "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>9.9</string></array></plist>";
-        QTest::newRow("array at the root") << r << "1.0" << 5000 << int(R::Failed) << "not a dictionary";
-        // libplist's binary parser recursed through these until the stack ran out.
-        r.body = deepBinaryList(100000);
-        QTest::newRow("100000 nested arrays, binary") << r << "1.0" << 5000 << int(R::Failed) << "nested more than 32";
 
         // Escape sequences would clear the terminal, retitle it and plant a link.
         QTest::newRow("control characters")
