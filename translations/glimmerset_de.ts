@@ -975,12 +975,12 @@
         <translation>die Kopie konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/EditSteps.cpp" line="198"/>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="193"/>
         <source>the photo&apos;s metadata could not be processed</source>
         <translation>die Metadaten des Fotos konnten nicht verarbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/EditSteps.cpp" line="199"/>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="194"/>
         <source>the photo&apos;s metadata could not be processed (%1)</source>
         <translation>die Metadaten des Fotos konnten nicht verarbeitet werden (%1)</translation>
     </message>
@@ -988,11 +988,6 @@
         <location filename="../src/core/metadata/EditSteps.cpp" line="121"/>
         <source>the copy was written but its file dates could not be set</source>
         <translation>die Kopie wurde geschrieben, aber ihre Dateidaten konnten nicht gesetzt werden</translation>
-    </message>
-    <message>
-        <location filename="../src/core/metadata/EditSteps.cpp" line="126"/>
-        <source>the copy was written but could not be finished</source>
-        <translation>die Kopie wurde geschrieben, konnte aber nicht fertiggestellt werden</translation>
     </message>
 </context>
 <context>

@@ -113,17 +113,12 @@ bool writeCopy(JobReport &report, const EditSource &source, const QString &outpu
     return false;
 }
 
-// The copy is complete when these run; a failure still fails the photo, because a copy
+// The copy is complete when this runs; a failure still fails the photo, because a copy
 // without the dates the user asked for is not what the command promised.
-bool afterWrite(const QString &output, const PhotoPlan &plan, QString *error)
+bool setCopyDates(const QString &output, const PhotoPlan &plan, QString *error)
 {
     if ((plan.creation || plan.modification) && !filedates::setFileDates(output, plan.creation, plan.modification)) {
         *error = Text::tr("the copy was written but its file dates could not be set");
-        return false;
-    }
-    if (plan.afterWrite && !plan.afterWrite(output, error)) {
-        if (error->isEmpty())
-            *error = Text::tr("the copy was written but could not be finished");
         return false;
     }
     return true;
@@ -158,7 +153,7 @@ void editPhoto(JobReport &report, const EditSource &source, const QString &outpu
     if (!writeCopy(report, source, output, plan, photo))
         return;
     QString error;
-    if (!afterWrite(output, plan, &error)) {
+    if (!setCopyDates(output, plan, &error)) {
         report.addFailed(source.fileName, source.sourcePath, output, error);
         return;
     }

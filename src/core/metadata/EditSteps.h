@@ -63,8 +63,6 @@ struct PhotoPlan {
     // File dates the copy gets once written (see filedates::setFileDates).
     std::optional<QDateTime> creation;
     std::optional<QDateTime> modification;
-    // A further step on the written copy; false with *error fails the photo.
-    std::function<bool(const QString &output, QString *error)> afterWrite;
 
     static PhotoPlan rewrite(const QVariantMap &overlay);
     static PhotoPlan copyAsIs();
