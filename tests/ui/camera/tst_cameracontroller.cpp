@@ -78,12 +78,10 @@ private:
                                    [&](const CameraInfo &c) { return camera.knownCameras().contains(c); }));
     }
 
-    void press(CommandButton *button) { button->activate(); }
-
     void openAndWait(CameraController &camera)
     {
         QSignalSpy listed(&camera, &CameraController::listingDone);
-        press(camera.cameraWindow()->opendeviceBtn);
+        camera.cameraWindow()->opendeviceBtn->activate();
         QVERIFY(listed.wait(20000));
     }
 
@@ -158,12 +156,12 @@ private Q_SLOTS:
         camera->ChangeToImportDevicePhoto();
         if (QGuiApplication::platformName() == QLatin1String("xcb")) {
             // The window manager's own close (openbox: Alt+F4 on the active window).
-            QVERIFY(QTest::qWaitForWindowActive(&w));
-            // Activated again by the window manager right before the key: on a busy machine
-            // focus can still be moving when the key arrives.
-            QProcess::execute(QStringLiteral("xdotool"),
-                              {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(w.winId()),
-                               QStringLiteral("key"), QStringLiteral("alt+F4")});
+            // Qt may call the window active before openbox manages it again (gives it a desktop);
+            // a key sent before then closes nothing.
+            const QString id = QString::number(w.winId());
+            QTRY_COMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("get_desktop_for_window"), id}), 0);
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id,
+                                                          QStringLiteral("key"), QStringLiteral("alt+F4")});
             QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 10000);
             camera->ChangeToImportDevicePhoto();
         }
@@ -204,13 +202,12 @@ private Q_SLOTS:
         QCOMPARE(busy.first().first().toBool(), true);
         QCOMPARE(camera->model()->rowCount(), 6);
         QTRY_COMPARE_WITH_TIMEOUT(camera->model()->thumbnailsShown(), 5, 20000); // all but the movie
-        QCOMPARE(camera->cameraItems().at(0).fileType.isEmpty(), false);
 
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
         select(*camera, {QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("screen.png")});
-        press(camera->cameraWindow()->importEditPhotoBtn);
+        camera->cameraWindow()->importEditPhotoBtn->activate();
         select(*camera, {QStringLiteral("thumb_red.jpg")});
-        press(camera->cameraWindow()->downloadPhotoBtn); // while the imports are pending
+        camera->cameraWindow()->downloadPhotoBtn->activate(); // while the imports are pending
         QTRY_COMPARE_WITH_TIMEOUT(done.size(), 3, 20000);
         const QString working = folders::workingFolder();
         QCOMPARE(imported, (QStringList{working + QStringLiteral("/gps_htc_desire.jpg"),
@@ -224,7 +221,7 @@ private Q_SLOTS:
         // current one's properties are shown.
         QFile::remove(working + QStringLiteral("/gps_iphone_1x1.jpg"));
         select(*camera, {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("CLIP_0006.MOV")});
-        press(camera->cameraWindow()->viewExifBtn);
+        camera->cameraWindow()->viewExifBtn->activate();
         QTRY_VERIFY_WITH_TIMEOUT(camera->metadataViewer() && camera->metadataViewer()->isVisible(), 20000);
         QCOMPARE(camera->metadataViewer()->shownPath(), working + QStringLiteral("/gps_iphone_1x1.jpg"));
         QVERIFY(camera->metadataViewer()->model()->findItems(QStringLiteral("{GPS}")).size() == 1);
@@ -280,7 +277,8 @@ private Q_SLOTS:
     }
 
     // Declining changes nothing; confirming removes each item once the camera has
-    // deleted it, and an item the camera keeps stays listed and is reported.
+    // deleted it, and an item the camera keeps stays listed and is reported; the
+    // deletion goes on past it.
     void deleteAsksAndFollowsTheCamera()
     {
         m_fakes.insert(QStringLiteral("Card"), [] {
@@ -292,9 +290,9 @@ private Q_SLOTS:
         camera->start();
         QTRY_VERIFY(camera->currentDevice());
         openAndWait(*camera);
-        select(*camera, {QStringLiteral("A.JPG"), QStringLiteral("B.JPG")});
+        select(*camera, {QStringLiteral("B.JPG"), QStringLiteral("C.JPG")});
 
-        press(camera->cameraWindow()->deletePhotoBtn);
+        camera->cameraWindow()->deletePhotoBtn->activate();
         QMessageBox *ask = camera->lastAlert();
         QVERIFY(ask);
         QCOMPARE(ask->text(), QStringLiteral("Are you sure you want to delete the selected photo ?"));
@@ -308,14 +306,14 @@ private Q_SLOTS:
         QTest::qWait(50);
         QCOMPARE(camera->model()->rowCount(), 3);
 
-        press(camera->cameraWindow()->deletePhotoBtn);
+        camera->cameraWindow()->deletePhotoBtn->activate();
         ask = camera->lastAlert();
         QSignalSpy deleted(camera.get(), &CameraController::deleteDone);
         ask->buttons().at(buttons.indexOf(QStringLiteral(" Delete ")))->click();
         QVERIFY(deleted.wait(5000));
         QCOMPARE(deleted.first(), (QVariantList{1, 1}));
         QCOMPARE(camera->model()->rowCount(), 2);
-        QCOMPARE(camera->model()->item(0).name, QStringLiteral("B.JPG"));
+        QCOMPARE(camera->model()->item(1).name, QStringLiteral("B.JPG"));
         QTRY_VERIFY(camera->lastAlert() && camera->lastAlert() != ask);
         QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("read-only card")));
         camera->lastAlert()->close();
@@ -373,7 +371,7 @@ private Q_SLOTS:
 
         // The camera window's remove menu works in the same mode.
         select(*camera, {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("gps_htc_desire.jpg")});
-        press(camera->cameraWindow()->removeExifBtn);
+        camera->cameraWindow()->removeExifBtn->activate();
         QTRY_VERIFY(view.removeExifMenu->isVisible());
         QSignalSpy finished(&editor, &EditorController::commandFinished);
         view.removeGPSAction->trigger();
