@@ -34,8 +34,7 @@ private Q_SLOTS:
         m_a = image(QStringLiteral("a.jpg"), 40, 30);
         QVERIFY(!m_a.isEmpty());
         m_text = m_dir.filePath(QStringLiteral("notes.txt"));
-        QFile f(m_text);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not an image") > 0);
+        QVERIFY(testsupport::writeFile(m_text, "not an image"));
     }
 
     // Every dropped URL becomes an item, whatever it is and however often it comes.
@@ -50,29 +49,6 @@ private Q_SLOTS:
         QCOMPARE(items[1].fileType, QStringLiteral("Image"));
         QCOMPARE(items[2].fileName, items[0].fileName);
         QCOMPARE(items[3].filePath, m_dir.path());
-    }
-
-    // Only the first dragged item is looked at: it must be a photo file.
-    void dragAcceptance_data()
-    {
-        QTest::addColumn<QStringList>("paths");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("one photo") << QStringList{"a.jpg"} << true;
-        QTest::newRow("photo first, then text") << QStringList{"a.jpg", "notes.txt"} << true;
-        QTest::newRow("text first") << QStringList{"notes.txt", "a.jpg"} << false;
-        QTest::newRow("folder") << QStringList{"."} << false;
-        QTest::newRow("missing file") << QStringList{"gone.jpg"} << false;
-        QTest::newRow("nothing") << QStringList{} << false;
-    }
-
-    void dragAcceptance()
-    {
-        QFETCH(QStringList, paths);
-        QFETCH(bool, accepted);
-        QList<QUrl> urls;
-        for (const QString &p : paths)
-            urls << QUrl::fromLocalFile(QDir::cleanPath(m_dir.filePath(p)));
-        QCOMPARE(localimport::editorAcceptsDrag(urls), accepted);
     }
 
     void localItemsAreTheirOwnFiles()
@@ -114,32 +90,6 @@ private Q_SLOTS:
         QVERIFY(Thumbnailer::makeThumbnail(m_dir.filePath(QStringLiteral("gone.jpg")), box).isNull());
     }
 
-    void answersEachRequestOnTheLoadersThread()
-    {
-        Thumbnailer loader(QSize(90, 90));
-        QSignalSpy spy(&loader, &Thumbnailer::thumbnailReady);
-        QStringList paths;
-        for (int i = 0; i < 20; ++i)
-            paths << image(QStringLiteral("p%1.png").arg(i), 120, 100 + i);
-        paths << m_dir.filePath(QStringLiteral("missing.png"));
-        QThread *const mainThread = QThread::currentThread();
-        connect(&loader, &Thumbnailer::thumbnailReady, this,
-                [mainThread] { QCOMPARE(QThread::currentThread(), mainThread); });
-        for (const QString &p : paths)
-            loader.request(p);
-        QTRY_COMPARE(spy.size(), paths.size());
-        QSet<QString> answered;
-        for (const QList<QVariant> &args : spy) {
-            answered.insert(args.at(0).toString());
-            const QImage thumb = args.at(1).value<QImage>();
-            if (args.at(0).toString().endsWith(QLatin1String("missing.png")))
-                QVERIFY(thumb.isNull());
-            else
-                QCOMPARE(thumb.width(), 90);
-        }
-        QCOMPARE(answered.size(), paths.size());
-    }
-
     void cancelledRequestsNeverAnswer()
     {
         Thumbnailer loader(QSize(90, 90));
@@ -157,13 +107,16 @@ private Q_SLOTS:
         QTRY_COMPARE(spy.size(), 1);
     }
 
-    // The cache decodes on its pool, once per file, notices a file rewritten in place, keeps
-    // a placeholder for what cannot be read, and stays within its budget.
+    // The cache decodes on its pool, once per file, answers on the thread that asked,
+    // notices a file rewritten in place and keeps a placeholder for what cannot be read.
     void thumbnailsAreMadeOffTheMainThreadAndCached()
     {
         const QString path = image(QStringLiteral("cached.png"), 400, 200, Qt::red);
         Thumbnailer cache(QSize(88, 88), 1024 * 1024);
         QSignalSpy ready(&cache, &Thumbnailer::thumbnailReady);
+        QThread *const mainThread = QThread::currentThread();
+        connect(&cache, &Thumbnailer::thumbnailReady, this,
+                [mainThread] { QCOMPARE(QThread::currentThread(), mainThread); });
         QVERIFY(cache.thumbnail(path).isNull()); // scheduled, not decoded here
         QCOMPARE(cache.pendingCount(), 1);
         QVERIFY(cache.thumbnail(path).isNull()); // not scheduled twice
@@ -185,9 +138,7 @@ private Q_SLOTS:
         QCOMPARE(cache.thumbnail(path).size(), QSize(29, 88));
 
         const QString broken = m_dir.filePath(QStringLiteral("broken.jpg"));
-        QFile f(broken);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("garbage") == 7);
-        f.close();
+        QVERIFY(testsupport::writeFile(broken, "garbage"));
         cache.thumbnail(broken);
         QVERIFY(ready.wait());
         QVERIFY(cache.contains(broken));

@@ -207,7 +207,9 @@ private Q_SLOTS:
 
     void skippedPhotosAreListedInOneAlert()
     {
-        m_editor->addLocalFiles({m_text});
+        select({2});
+        QVERIFY(drop({m_a, m_text})); // only the first item must be a photo
+        QCOMPARE(browser()->selectionIndexes(), QList<int>{0});
         const int last = int(m_editor->localPhotoItemArray().size()) - 1;
         select({0, last});
         QSignalSpy done(m_editor, &EditorController::commandFinished);

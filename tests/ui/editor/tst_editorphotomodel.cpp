@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorPhotoModel.h"
-#include "editor/PhotoBrowserView.h"
 
 #include "sources/LocalImport.h"
 
@@ -69,22 +68,6 @@ private Q_SLOTS:
         model.appendItems(localimport::itemsFromPaths(m_paths.mid(0, 2)));
         QTRY_VERIFY(model.thumbnailsSettled());
         QVERIFY(!model.localPhotoItemArray().at(1).fileImage.isNull());
-    }
-
-    void browserSelection()
-    {
-        EditorPhotoModel model;
-        model.appendItems(localimport::itemsFromPaths(m_paths.mid(0, 5)));
-        PhotoBrowserView view;
-        view.setModel(&model);
-        view.selectRow(3);
-        QCOMPARE(view.selectionIndexes(), QList<int>{3});
-        view.selectionModel()->select(model.index(1), QItemSelectionModel::Select);
-        QCOMPARE(view.selectionIndexes(), (QList<int>{1, 3}));
-        view.selectRow(0); // replaces, not extends
-        QCOMPARE(view.selectionIndexes(), QList<int>{0});
-        view.selectRow(9); // out of range: unchanged
-        QCOMPARE(view.selectionIndexes(), QList<int>{0});
     }
 };
 
