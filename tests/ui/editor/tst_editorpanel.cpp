@@ -86,9 +86,6 @@ private Q_SLOTS:
         const JobReport report = waitForCommand(done);
         const QStringList expected{working() + QStringLiteral("/NoGPS_harbour.jpg"), working() + QStringLiteral("/NoGPS_boats.jpg")};
         QCOMPARE(report.written(), expected);
-        for (const QString &copy : expected)
-            QVERIFY(!metadataTags(copy).contains(QStringLiteral("GPS:GPSLatitude")));
-        QCOMPARE(tag(expected.first(), QStringLiteral("IFD0:Make")), QStringLiteral("Canon"));
         QVERIFY(!QFileInfo::exists(working() + QStringLiteral("/NoGPS_pier.jpg")));
         QCOMPARE(m_window.revealer.selected, QStringList{expected.last()});
         QVERIFY(!m_editor->lastAlert());
