@@ -6,7 +6,6 @@
 #include "../editor/EditorUiKit.h"
 #include "CameraTestKit.h"
 
-#include "app/FileRevealer.h"
 #include "camera/CameraController.h"
 #include "camera/CameraEditorLink.h"
 #include "camera/CameraItemModel.h"
@@ -15,27 +14,19 @@
 #include "editor/ChangeDateWindow.h"
 #include "editor/EditViewWindow.h"
 #include "editor/GpsTemplateController.h"
-#include "widgets/PropertyTreeModel.h"
-#include "editor/EditorController.h"
-#include "editor/MetadataEditorView.h"
-#include "editor/PhotoBrowserView.h"
 #include "editor/PhotoInfoPanel.h"
-#include "widgets/CommandButton.h"
-#include "widgets/FramelessWindow.h"
 
 #include "app/Folders.h"
+#include "widgets/FramelessWindow.h"
+#include "widgets/PropertyTreeModel.h"
 #include "sources/camera/DeviceBrowser.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 
