@@ -22,6 +22,7 @@ private:
     EditorWindow m_window;
     EditorController *m_editor = nullptr;
     QString m_a, m_b, m_c, m_text;
+    QStringList m_pngs; // forty of them, for the list's model on its own
 
     MetadataEditorView &view() { return m_window.view(); }
     PhotoBrowserView *browser() { return view().localImageBrowserView; }
@@ -46,6 +47,12 @@ private Q_SLOTS:
                                      QStringLiteral("-ExifIFD:CreateDate=2019:07:15 09:30:00")});
         m_text = photos + QStringLiteral("/notes.txt");
         QVERIFY(writeBytes(m_text, "not a photo"));
+        for (int i = 0; i < 40; ++i) {
+            QImage image(300 + i, 200, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv(i * 9, 200, 200));
+            m_pngs << photos + QStringLiteral("/p%1.png").arg(i);
+            QVERIFY(image.save(m_pngs.last()));
+        }
         m_window.launch();
         m_editor = m_window.editor.get();
         QCOMPARE(m_window.harness.ui().rightDrawer->contentView(), static_cast<QWidget *>(m_editor->view()));
@@ -260,6 +267,51 @@ private Q_SLOTS:
         m_editor->model()->clear();
         QTRY_VERIFY(view().infoPanel->photoNamelab->text().isEmpty());
         QVERIFY(m_editor->currentChooseFilePath().isEmpty());
+    }
+
+    // ---- The list's model on its own -------------------------------------------------
+
+    void thousandItemsFillAndEveryCellGetsItsPicture()
+    {
+        EditorPhotoModel model;
+        QStringList many;
+        for (int i = 0; i < 1000; ++i)
+            many << m_pngs.at(i % m_pngs.size());
+        many << m_window.photos() + QStringLiteral("/missing.jpg");
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.appendItems(localimport::itemsFromPaths(many));
+        QCOMPARE(model.rowCount(), 1001);
+        // Each file is decoded once, however often it is in the list.
+        QTRY_VERIFY_WITH_TIMEOUT(model.thumbnailsSettled(), 30000);
+        QCOMPARE(changed.size(), 1001);
+        for (int row : {0, 39, 40, 999}) {
+            const QModelIndex index = model.index(row);
+            QVERIFY(index.data(EditorPhotoModel::LoadedRole).toBool());
+            QVERIFY(!model.localPhotoItemArray().at(row).fileImage.isNull());
+            QVERIFY(model.localPhotoItemArray().at(row).fileImage.width() <= 2 * EditorPhotoModel::ThumbnailEdge);
+        }
+        QVERIFY(model.localPhotoItemArray().last().fileImage.isNull());
+        QCOMPARE(model.index(0).data(Qt::DisplayRole).toString(), QStringLiteral("p0.png"));
+
+        // A file added again later takes the picture already made.
+        model.appendItems(localimport::itemsFromPaths({m_pngs.first()}));
+        QVERIFY(!model.localPhotoItemArray().last().fileImage.isNull());
+    }
+
+    void clearingDropsAnswersOnTheirWay()
+    {
+        EditorPhotoModel model;
+        model.appendItems(localimport::itemsFromPaths(m_pngs));
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(model.thumbnailsSettled());
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QTest::qWait(300);
+        QCOMPARE(changed.size(), 0);
+
+        model.appendItems(localimport::itemsFromPaths(m_pngs.mid(0, 2)));
+        QTRY_VERIFY(model.thumbnailsSettled());
+        QVERIFY(!model.localPhotoItemArray().at(1).fileImage.isNull());
     }
 };
 
