@@ -75,15 +75,14 @@ private Q_SLOTS:
     // Every dropped URL becomes an item, whatever it is and however often it comes.
     void everyUrlBecomesAnItem()
     {
-        const QList<PhotoItem> items = localimport::itemsFromUrls({QUrl::fromLocalFile(m_a), QUrl::fromLocalFile(m_text),
-                                                                   QUrl::fromLocalFile(m_a), QUrl::fromLocalFile(m_dir.path())});
-        QCOMPARE(items.size(), 4);
-        QCOMPARE(items[0].filePath, m_a);
-        QCOMPARE(items[0].fileName, QStringLiteral("a.jpg"));
-        QCOMPARE(items[1].fileName, QStringLiteral("notes.txt"));
-        QCOMPARE(items[1].fileType, QStringLiteral("Image"));
-        QCOMPARE(items[2].fileName, items[0].fileName);
-        QCOMPARE(items[3].filePath, m_dir.path());
+        const QStringList paths{m_a, m_text, m_a, m_dir.path()};
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        QStringList items;
+        for (const PhotoItem &item : localimport::itemsFromUrls(urls))
+            items << item.filePath;
+        QCOMPARE(items, paths);
     }
 
     void localItemsAreTheirOwnFiles()

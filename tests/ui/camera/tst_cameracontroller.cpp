@@ -221,8 +221,9 @@ private Q_SLOTS:
         camera->metadataViewer()->close();
     }
 
-    // A download that fails is reported and never imported; in the editor's camera mode
-    // a command goes on without that item and names it with its reason.
+    // A download that fails is reported, never imported and leaves an earlier copy as it
+    // was; in the editor's camera mode a command goes on without that item and names it
+    // with its reason.
     void failedDownloadIsReportedAndLeftOut()
     {
         const QByteArray photo = readBytes(testsupport::testData(QStringLiteral("gps_htc_desire.jpg")));
@@ -239,13 +240,15 @@ private Q_SLOTS:
         camera->start();
         QTRY_VERIFY(camera->currentDevice());
         openAndWait(*camera);
+        const QString working = folders::workingFolder();
+        const QString earlier = working + QStringLiteral("/BAD.JPG");
+        QVERIFY(testsupport::writeFile(earlier, "earlier copy"));
         select(*camera, {QStringLiteral("GOOD.JPG"), QStringLiteral("BAD.JPG")});
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
         camera->DownloadImportEditPhotoAction();
         QTRY_COMPARE(done.size(), 2);
-        const QString working = folders::workingFolder();
         QCOMPARE(imported, QStringList{working + QStringLiteral("/GOOD.JPG")});
-        QVERIFY(!QFile::exists(working + QStringLiteral("/BAD.JPG")));
+        QCOMPARE(testsupport::readFile(earlier), QByteArray("earlier copy"));
         QTRY_VERIFY(camera->lastAlert());
         QCOMPARE(camera->lastAlert()->text(), QStringLiteral("1 photo(s) could not be downloaded"));
         QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("BAD.JPG")));
@@ -254,6 +257,7 @@ private Q_SLOTS:
                  qPrintable(camera->cameraWindow()->statusLabel->text()));
 
         QFile::remove(working + QStringLiteral("/GOOD.JPG"));
+        QFile::remove(earlier);
         QTest::mouseClick(editor.view()->cameraSourceBtn, Qt::LeftButton);
         QSignalSpy finished(&editor, &EditorController::commandFinished);
         editor.view()->removeGPSAction->trigger();

@@ -180,32 +180,6 @@ private Q_SLOTS:
 
     // ---- Fake camera: what the driver cannot be made to do -----------------------
 
-    void failedDownloadReportsAndKeepsTheEarlierCopy()
-    {
-        QTemporaryDir into;
-        auto backend = std::make_unique<FakeBackend>();
-        backend->add(QStringLiteral("A.JPG"), QByteArray(1000, 'a'));
-        backend->add(QStringLiteral("B.JPG"), QByteArray(1000, 'b'));
-        backend->failDownloads = {QStringLiteral("B.JPG")};
-        const QList<CameraItem> items = backend->items;
-        const QString earlier = into.filePath(QStringLiteral("B.JPG"));
-        QVERIFY(testsupport::writeFile(earlier, "earlier copy"));
-
-        CameraDevice device({QStringLiteral("Fake"), QStringLiteral("usb:")}, std::move(backend));
-        QSignalSpy finished(&device, &CameraDevice::downloadFinished);
-        device.requestDownload(items.at(0), into.path(), true);
-        device.requestDownload(items.at(1), into.path(), true);
-        QTRY_COMPARE(finished.size(), 2);
-        const auto good = finished.at(0).first().value<CameraDownload>();
-        const auto bad = finished.at(1).first().value<CameraDownload>();
-        QVERIFY(good.ok());
-        QVERIFY(!bad.ok());
-        QVERIFY(bad.path.isEmpty());
-        QVERIFY2(bad.error.startsWith(QStringLiteral("Could not download B.JPG.")), qPrintable(bad.error));
-        QCOMPARE(testsupport::readFile(earlier), QByteArray("earlier copy"));
-        QCOMPARE(QDir(into.path()).entryList(QDir::Files).size(), 2);
-    }
-
     // Commands go before queued thumbnails, and a device destroyed while its worker
     // is busy neither hangs nor delivers answers afterwards.
     void commandsOvertakeThumbnailsAndDestructionIsClean()
