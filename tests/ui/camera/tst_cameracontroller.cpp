@@ -149,10 +149,10 @@ private Q_SLOTS:
             // The window manager's own close (openbox: Alt+F4 on the active window).
             // Qt may call the window active before openbox manages it again (gives it a desktop);
             // a key sent before then closes nothing.
-            const QString id = QString::number(w.winId());
-            QTRY_COMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("get_desktop_for_window"), id}), 0);
-            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id,
-                                                          QStringLiteral("key"), QStringLiteral("alt+F4")});
+            const QString xdotool = QStringLiteral("xdotool"), id = QString::number(w.winId());
+            QTRY_COMPARE(QProcess::execute(xdotool, {QStringLiteral("get_desktop_for_window"), id}), 0);
+            QProcess::execute(xdotool, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id,
+                                        QStringLiteral("key"), QStringLiteral("alt+F4")});
             QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 10000);
             camera->ChangeToImportDevicePhoto();
         }

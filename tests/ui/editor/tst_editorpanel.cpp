@@ -257,7 +257,8 @@ private Q_SLOTS:
         QVERIFY(browser()->actions().contains(view().clearAndImportAction));
         view().clearAndImportAction->trigger();
         QVERIFY(m_editor->localPhotoItemArray().isEmpty());
-        auto *panel = m_window.harness.delegate->window()->findChild<QFileDialog *>(QStringLiteral("theOpenPanel"));
+        QWidget *main = m_window.harness.delegate->window();
+        auto *panel = main->findChild<QFileDialog *>(QStringLiteral("theOpenPanel"));
         QVERIFY(panel && panel->isVisible());
         QCOMPARE(panel->fileMode(), QFileDialog::ExistingFiles);
         panel->reject();

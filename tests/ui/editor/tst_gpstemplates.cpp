@@ -36,10 +36,6 @@ private:
     GpsTemplateController &gps() { return *m_editor->gpsTemplates(); }
     MetadataEditorView &view() { return m_window.view(); }
     static QString working() { return EditorWindow::working(); }
-    void expectAlert(const QString &title, const QString &informative)
-    {
-        editorui::expectAlert(*m_editor, title, informative);
-    }
 
     // Saves through the save panel, which proposes `name` in the Working folder. When the
     // file exists the panel asks first; `replace` is the answer, and false leaves the
@@ -114,13 +110,14 @@ private Q_SLOTS:
         const QStringList before = filesIn(working());
         window.latitudelab->clear();
         QTest::mouseClick(window.saveButton, Qt::LeftButton);
-        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("Each value cannot be empty."));
+        expectAlert(*m_editor, QStringLiteral("Vaule Error"), QStringLiteral("Each value cannot be empty."));
         QVERIFY(window.isVisible());
         type(window.latitudelab, QStringLiteral("123"));
         type(window.longitudelab, QStringLiteral("151.2093"));
         type(window.altitudelab, QStringLiteral("-5"));
         QTest::mouseClick(window.saveButton, Qt::LeftButton);
-        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude: must be between -90 and 90"));
+        expectAlert(*m_editor, QStringLiteral("Vaule Error"),
+                    QStringLiteral("latitude: must be between -90 and 90"));
         QCOMPARE(filesIn(working()), before);
 
         type(window.latitudelab, QStringLiteral("-33.8688"));
@@ -153,7 +150,8 @@ private Q_SLOTS:
     {
         select(*m_editor, {1});
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().showMapAction));
-        expectAlert(QStringLiteral("No GPS Data"), QStringLiteral("This photo does not contain GPS information."));
+        expectAlert(*m_editor, QStringLiteral("No GPS Data"),
+                    QStringLiteral("This photo does not contain GPS information."));
         QVERIFY(!gps().mapWindow()->isVisible());
     }
 
@@ -167,7 +165,7 @@ private Q_SLOTS:
         type(sheet.keywordslab, QStringLiteral("harbour, boats"));
         type(sheet.gpsLatitudelab, QStringLiteral("north"));
         QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
-        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude"));
+        expectAlert(*m_editor, QStringLiteral("Vaule Error"), QStringLiteral("latitude"));
         sheet.gpsLatitudelab->clear();
         testsupport::screenshot(QStringLiteral("editor-edit-sheet.png"));
 

@@ -44,12 +44,6 @@ private:
         return alert ? alert->text() + QLatin1Char('\n') + alert->informativeText() : QString();
     }
 
-    void closeAlert()
-    {
-        if (QMessageBox *alert = library().lastAlert())
-            alert->close();
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -86,7 +80,7 @@ private Q_SLOTS:
         QTRY_VERIFY(library().lastAlert());
         QVERIFY2(alertText().contains(QLatin1String("\"Photos Library.photoslibrary\"")), qPrintable(alertText()));
         QVERIFY(AppSettings(m_harness.settingsFile()).photoLibraryPath().isEmpty());
-        closeAlert();
+        library().lastAlert()->close();
         QVERIFY(!library().source()->isScanning());
 
         // The library, chosen through the connect sheet this time: remembered under the keys
@@ -152,7 +146,7 @@ private Q_SLOTS:
         view().cameraphotoBtn->activate();
         QVERIFY(library().lastAlert());
         QVERIFY2(alertText().contains(PhotoLibraryScan::busyMessage()), qPrintable(alertText()));
-        closeAlert();
+        library().lastAlert()->close();
 
         QTest::mouseClick(view().stopScanButton, Qt::LeftButton);
         QVERIFY(finished.wait(60000));
