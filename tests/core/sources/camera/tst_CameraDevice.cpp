@@ -51,7 +51,6 @@ private:
         QVERIFY(finished.wait(5000));
     }
 
-    const CameraInfo canon{QStringLiteral("Canon EOS 80D"), QStringLiteral("usb:001,005")};
     const CameraInfo phone{QStringLiteral("Apple iPhone"), QStringLiteral("usb:001,009")};
     const CameraInfo folder{QStringLiteral("Directory Browse"), QStringLiteral("disk:/srv/card")};
 
@@ -224,42 +223,29 @@ private Q_SLOTS:
 
     // ---- Cameras coming and going ------------------------------------------------
 
-    void reportsEachCameraAddedAndRemovedOnce()
+    // What cameras come and go the controller's test shows. A failed scan says why and keeps
+    // the cameras it knew; a camera the user named stays whatever the probe finds.
+    void failedScansAndNamedCamerasKeepTheirCameras()
     {
         Script script;
         DeviceBrowser browser(detector(script), false);
-        QSignalSpy added(&browser, &DeviceBrowser::deviceAdded);
-        QSignalSpy removed(&browser, &DeviceBrowser::deviceRemoved);
-
-        script.attached = {canon, phone};
-        scan(browser);
-        scan(browser); // nothing changed
-        QCOMPARE(added.size(), 2);
+        QSignalSpy failed(&browser, &DeviceBrowser::scanFailed);
         script.attached = {phone};
         scan(browser);
-        QCOMPARE(removed.size(), 1);
-        QCOMPARE(removed.first().first().value<CameraInfo>(), canon);
-
-        // A failed scan says why and keeps the cameras it knew.
-        QSignalSpy failed(&browser, &DeviceBrowser::scanFailed);
         script.attached = {};
         script.error = QStringLiteral("I/O problem");
         scan(browser);
         QCOMPARE(failed.size(), 1);
-        QCOMPARE(removed.size(), 1);
         QCOMPARE(browser.cameras(), QList<CameraInfo>{phone});
 
-        // A camera the user named stays whatever the probe finds, until it is unnamed.
         script.error.clear();
         script.attached = {phone};
         browser.setNamedCameras({folder});
-        QTRY_COMPARE(added.size(), 3);
-        QCOMPARE(added.last().first().value<CameraInfo>(), folder);
+        QTRY_COMPARE(browser.cameras(), (QList<CameraInfo>{phone, folder}));
         scan(browser);
         QCOMPARE(browser.cameras(), (QList<CameraInfo>{phone, folder}));
         browser.setNamedCameras({});
-        QTRY_COMPARE(removed.size(), 2);
-        QCOMPARE(browser.cameras(), QList<CameraInfo>{phone});
+        QTRY_COMPARE(browser.cameras(), QList<CameraInfo>{phone});
     }
 
     // Without a USB monitor the browser polls; a rescan asked for during a scan runs after it.
