@@ -146,14 +146,19 @@ private Q_SLOTS:
         QVERIFY(!w.isVisible());
         camera->ChangeToImportDevicePhoto();
         if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            // The window manager's own close (openbox: Alt+F4 on the active window).
-            // Qt may call the window active before openbox manages it again (gives it a desktop);
-            // a key sent before then closes nothing.
+            // The window manager's own close (openbox: Alt+F4 on the active window). Qt may call
+            // the window active before openbox manages it again (gives it a desktop), and even
+            // then openbox now and then drops the first key; a window that ignores the close
+            // still fails after three.
             const QString xdotool = QStringLiteral("xdotool"), id = QString::number(w.winId());
             QTRY_COMPARE(QProcess::execute(xdotool, {QStringLiteral("get_desktop_for_window"), id}), 0);
-            QProcess::execute(xdotool, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id,
-                                        QStringLiteral("key"), QStringLiteral("alt+F4")});
-            QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 10000);
+            for (int attempt = 0; attempt < 3; ++attempt) {
+                QProcess::execute(xdotool, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id,
+                                            QStringLiteral("key"), QStringLiteral("alt+F4")});
+                if (QTest::qWaitFor([&w] { return !w.isVisible(); }, 3000))
+                    break;
+            }
+            QVERIFY(!w.isVisible());
             camera->ChangeToImportDevicePhoto();
         }
         openAndWait(*camera);
