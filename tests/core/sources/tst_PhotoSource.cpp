@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where photos come from: local items and drops, and their thumbnails.
+// Where photos come from: local items and drops, a photo library, and their thumbnails.
+#include "LibraryFixture.h"
 #include "TestSupport.h"
 
 #include "sources/LocalImport.h"
 #include "sources/LocalPhotoSource.h"
 #include "sources/Thumbnailer.h"
+#include "sources/library/PhotoLibrary.h"
+#include "sources/library/PhotoLibrarySource.h"
+#include "sources/library/PhotoLibraryWalker.h"
 
 #include <QColor>
 #include <QFile>
@@ -28,72 +32,156 @@ private:
         return img.save(path) ? path : QString();
     }
 
+    static QStringList relativeTo(const QString &base, const QStringList &paths)
+    {
+        QStringList out;
+        for (const QString &path : paths)
+            out << path.mid(base.size() + 1);
+        return out;
+    }
+
+    // For a source whose items are their own files: item 0 (`path`) is handed out in place
+    // with a thumbnail of `size`, item 1 is gone, and nothing is copied anywhere.
+    void checkReadsInPlace(PhotoSource &source, const QString &path, QSize size)
+    {
+        const QString unused = m_dir.filePath(QStringLiteral("unused"));
+        QVERIFY(source.capabilities().readsInPlace);
+        QCOMPARE(source.resolver(unused)(source.items().first(), nullptr), path);
+        QSignalSpy materialised(&source, &PhotoSource::materialised);
+        source.materialise(0, unused);
+        source.materialise(1, unused);
+        QTRY_COMPARE(materialised.size(), 2);
+        QCOMPARE(materialised.at(0), (QList<QVariant>{0, path, QString()}));
+        QCOMPARE(materialised.at(1).at(1).toString(), QString());
+        QVERIFY(!materialised.at(1).at(2).toString().isEmpty());
+        QVERIFY(!QFileInfo::exists(unused));
+
+        QSignalSpy thumbnails(&source, &PhotoSource::thumbnailReady);
+        source.requestThumbnail(0);
+        QTRY_COMPARE(thumbnails.size(), 1);
+        QCOMPARE(thumbnails.first().at(0).toInt(), 0);
+        QCOMPARE(thumbnails.first().at(1).value<QImage>().size(), size);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
         m_a = image(QStringLiteral("a.jpg"), 40, 30);
         QVERIFY(!m_a.isEmpty());
         m_text = m_dir.filePath(QStringLiteral("notes.txt"));
-        QFile f(m_text);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not an image") > 0);
+        QVERIFY(testsupport::writeFile(m_text, "not an image"));
     }
 
     // Every dropped URL becomes an item, whatever it is and however often it comes.
     void everyUrlBecomesAnItem()
     {
-        const QList<PhotoItem> items = localimport::itemsFromUrls({QUrl::fromLocalFile(m_a), QUrl::fromLocalFile(m_text),
-                                                                   QUrl::fromLocalFile(m_a), QUrl::fromLocalFile(m_dir.path())});
-        QCOMPARE(items.size(), 4);
-        QCOMPARE(items[0].filePath, m_a);
-        QCOMPARE(items[0].fileName, QStringLiteral("a.jpg"));
-        QCOMPARE(items[1].fileName, QStringLiteral("notes.txt"));
-        QCOMPARE(items[1].fileType, QStringLiteral("Image"));
-        QCOMPARE(items[2].fileName, items[0].fileName);
-        QCOMPARE(items[3].filePath, m_dir.path());
-    }
-
-    // Only the first dragged item is looked at: it must be a photo file.
-    void dragAcceptance_data()
-    {
-        QTest::addColumn<QStringList>("paths");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("one photo") << QStringList{"a.jpg"} << true;
-        QTest::newRow("photo first, then text") << QStringList{"a.jpg", "notes.txt"} << true;
-        QTest::newRow("text first") << QStringList{"notes.txt", "a.jpg"} << false;
-        QTest::newRow("folder") << QStringList{"."} << false;
-        QTest::newRow("missing file") << QStringList{"gone.jpg"} << false;
-        QTest::newRow("nothing") << QStringList{} << false;
-    }
-
-    void dragAcceptance()
-    {
-        QFETCH(QStringList, paths);
-        QFETCH(bool, accepted);
+        const QStringList paths{m_a, m_text, m_a, m_dir.path()};
         QList<QUrl> urls;
-        for (const QString &p : paths)
-            urls << QUrl::fromLocalFile(QDir::cleanPath(m_dir.filePath(p)));
-        QCOMPARE(localimport::editorAcceptsDrag(urls), accepted);
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        QStringList items;
+        for (const PhotoItem &item : localimport::itemsFromUrls(urls))
+            items << item.filePath;
+        QCOMPARE(items, paths);
     }
 
     void localItemsAreTheirOwnFiles()
     {
         LocalPhotoSource source;
         source.setItems(localimport::itemsFromPaths({m_a, m_dir.filePath(QStringLiteral("gone.jpg"))}));
-        QVERIFY(source.capabilities().readsInPlace);
-        QSignalSpy materialised(&source, &PhotoSource::materialised);
-        source.materialise(0, m_dir.filePath(QStringLiteral("unused")));
-        source.materialise(1, m_dir.filePath(QStringLiteral("unused")));
-        QTRY_COMPARE(materialised.size(), 2);
-        QCOMPARE(materialised.at(0), (QList<QVariant>{0, m_a, QString()}));
-        QCOMPARE(materialised.at(1).at(1).toString(), QString());
-        QVERIFY(!materialised.at(1).at(2).toString().isEmpty());
-        QVERIFY(!QDir(m_dir.filePath(QStringLiteral("unused"))).exists());
+        checkReadsInPlace(source, m_a, QSize(40, 30));
+    }
 
-        QSignalSpy thumbnails(&source, &PhotoSource::thumbnailReady);
-        source.requestThumbnail(0);
-        QTRY_COMPARE(thumbnails.size(), 1);
-        QCOMPARE(thumbnails.first().at(0).toInt(), 0);
-        QCOMPARE(thumbnails.first().at(1).value<QImage>().size(), QSize(40, 30));
+    // ---- A photo library ----------------------------------------------------------
+
+    void walk_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("photos");  // in the order found, relative to the package
+        QTest::addColumn<QStringList>("skipped"); // in any order
+        QTest::addColumn<int>("hidden");
+
+        QTest::newRow("year/month/day folders, depth first")
+            << QStringList{"Masters/2019/01/10/c.jpg", "Masters/top.jpg", "Masters/2019/01/02/b.jpg",
+                           "Masters/2019/01/02/a.PNG", "Masters/2018/12/31/z.jpeg", "Masters/2019/x.jpg",
+                           "Masters/2017/"}
+            << QStringList{"Masters/2018/12/31/z.jpeg", "Masters/2019/01/02/a.PNG", "Masters/2019/01/02/b.jpg",
+                           "Masters/2019/01/10/c.jpg", "Masters/2019/x.jpg", "Masters/top.jpg"}
+            << QStringList{} << 0;
+        QTest::newRow("originals where there is no Masters")
+            << QStringList{"originals/F/b.jpg", "originals/0/A.jpg", "resources/derivatives/0/A_thumb.jpg"}
+            << QStringList{"originals/0/A.jpg", "originals/F/b.jpg"} << QStringList{} << 0;
+        QTest::newRow("Masters before originals")
+            << QStringList{"originals/0/A.jpg", "Masters/2019/m.jpg"} << QStringList{"Masters/2019/m.jpg"}
+            << QStringList{} << 0;
+        QTest::newRow("movies, sidecars and hidden entries at every level")
+            << QStringList{"Masters/clip.MOV", "Masters/clip2.mp4", "Masters/.DS_Store", "Masters/.hidden.jpg",
+                           "Masters/.Trash/t.jpg", "Masters/2019/a.jpg", "Masters/2019/a.xmp", "Masters/2019/a.AAE",
+                           "Masters/2019/v.Mp4", "Masters/2019/w.m4v", "Masters/2019/y.mpeg", "Masters/2019/notes.txt",
+                           "Masters/2019/fake.jpg", "Masters/2019/x.MOV/inside.jpg", "Masters/2019/.DS_Store",
+                           "Masters/2019/b.jpg"}
+            << QStringList{"Masters/2019/a.jpg", "Masters/2019/b.jpg"}
+            << QStringList{"Masters/clip.MOV", "Masters/clip2.mp4", "Masters/2019/a.xmp", "Masters/2019/a.AAE",
+                           "Masters/2019/v.Mp4", "Masters/2019/w.m4v", "Masters/2019/y.mpeg", "Masters/2019/notes.txt",
+                           "Masters/2019/fake.jpg", "Masters/2019/x.MOV"}
+            << 4;
+    }
+    void walk()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, photos);
+        QFETCH(QStringList, skipped);
+        QFETCH(int, hidden);
+        QTemporaryDir dir;
+        const QString package = libraryfixture::makeLibrary(dir.path(), entries);
+
+        QStringList found;
+        const LibraryScanReport report =
+            PhotoLibraryWalker().walk(package, [&found](const QString &path) { found << path; });
+        QVERIFY(report.ok());
+        QCOMPARE(relativeTo(package, found), photos);
+        QCOMPARE(report.photoCount, photos.size());
+        QStringList skippedPaths;
+        for (const auto &entry : report.skipped) {
+            skippedPaths << entry.path;
+            QVERIFY(!entry.reason.isEmpty());
+        }
+        skippedPaths = relativeTo(package, skippedPaths);
+        skippedPaths.sort();
+        skipped.sort();
+        QCOMPARE(skippedPaths, skipped);
+        QCOMPARE(report.hiddenCount, hidden);
+        QVERIFY(report.failed.isEmpty());
+    }
+
+    void notALibrary()
+    {
+        // As Tab completion types it.
+        QVERIFY(photolibrary::isLibraryPackage(QStringLiteral("/media/disk/Photos Library.photoslibrary/")));
+        QTemporaryDir dir;
+        const QString empty = libraryfixture::makeLibrary(dir.path(), {QStringLiteral("database/")});
+        LibraryScanReport report = PhotoLibraryWalker().walk(empty, [](const QString &) { QFAIL("no photos"); });
+        QVERIFY(report.error.contains(QLatin1String("\"Masters\"")));
+        report = PhotoLibraryWalker().walk(dir.filePath(QStringLiteral("gone")), [](const QString &) {});
+        QVERIFY(!report.ok());
+    }
+
+    // Its items grow batch by batch, one scan at a time, and are their own files.
+    void libraryItemsAreTheirOwnFiles()
+    {
+        QTemporaryDir dir;
+        const QString package = libraryfixture::makeLibrary(
+            dir.path(), {QStringLiteral("Masters/2019/a.jpg"), QStringLiteral("Masters/2019/b.png")});
+        PhotoLibrarySource source;
+        QSignalSpy changed(&source, &PhotoSource::itemsChanged);
+        QSignalSpy finished(&source, &PhotoLibrarySource::finished);
+        QVERIFY(source.scan(package));
+        QVERIFY(!source.scan(package));
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(source.items().size(), 2);
+        QVERIFY(changed.size() >= 2); // emptied, then each batch
+        QFile::remove(package + QStringLiteral("/Masters/2019/b.png"));
+        checkReadsInPlace(source, package + QStringLiteral("/Masters/2019/a.jpg"), QSize(8, 6));
     }
 
     // ---- The one Thumbnailer every source uses ---------------------------------
@@ -114,32 +202,6 @@ private Q_SLOTS:
         QVERIFY(Thumbnailer::makeThumbnail(m_dir.filePath(QStringLiteral("gone.jpg")), box).isNull());
     }
 
-    void answersEachRequestOnTheLoadersThread()
-    {
-        Thumbnailer loader(QSize(90, 90));
-        QSignalSpy spy(&loader, &Thumbnailer::thumbnailReady);
-        QStringList paths;
-        for (int i = 0; i < 20; ++i)
-            paths << image(QStringLiteral("p%1.png").arg(i), 120, 100 + i);
-        paths << m_dir.filePath(QStringLiteral("missing.png"));
-        QThread *const mainThread = QThread::currentThread();
-        connect(&loader, &Thumbnailer::thumbnailReady, this,
-                [mainThread] { QCOMPARE(QThread::currentThread(), mainThread); });
-        for (const QString &p : paths)
-            loader.request(p);
-        QTRY_COMPARE(spy.size(), paths.size());
-        QSet<QString> answered;
-        for (const QList<QVariant> &args : spy) {
-            answered.insert(args.at(0).toString());
-            const QImage thumb = args.at(1).value<QImage>();
-            if (args.at(0).toString().endsWith(QLatin1String("missing.png")))
-                QVERIFY(thumb.isNull());
-            else
-                QCOMPARE(thumb.width(), 90);
-        }
-        QCOMPARE(answered.size(), paths.size());
-    }
-
     void cancelledRequestsNeverAnswer()
     {
         Thumbnailer loader(QSize(90, 90));
@@ -157,13 +219,16 @@ private Q_SLOTS:
         QTRY_COMPARE(spy.size(), 1);
     }
 
-    // The cache decodes on its pool, once per file, notices a file rewritten in place, keeps
-    // a placeholder for what cannot be read, and stays within its budget.
+    // The cache decodes on its pool, once per file, answers on the thread that asked,
+    // notices a file rewritten in place and keeps a placeholder for what cannot be read.
     void thumbnailsAreMadeOffTheMainThreadAndCached()
     {
         const QString path = image(QStringLiteral("cached.png"), 400, 200, Qt::red);
         Thumbnailer cache(QSize(88, 88), 1024 * 1024);
         QSignalSpy ready(&cache, &Thumbnailer::thumbnailReady);
+        QThread *const mainThread = QThread::currentThread();
+        connect(&cache, &Thumbnailer::thumbnailReady, this,
+                [mainThread] { QCOMPARE(QThread::currentThread(), mainThread); });
         QVERIFY(cache.thumbnail(path).isNull()); // scheduled, not decoded here
         QCOMPARE(cache.pendingCount(), 1);
         QVERIFY(cache.thumbnail(path).isNull()); // not scheduled twice
@@ -185,9 +250,7 @@ private Q_SLOTS:
         QCOMPARE(cache.thumbnail(path).size(), QSize(29, 88));
 
         const QString broken = m_dir.filePath(QStringLiteral("broken.jpg"));
-        QFile f(broken);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("garbage") == 7);
-        f.close();
+        QVERIFY(testsupport::writeFile(broken, "garbage"));
         cache.thumbnail(broken);
         QVERIFY(ready.wait());
         QVERIFY(cache.contains(broken));

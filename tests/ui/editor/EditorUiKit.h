@@ -4,17 +4,23 @@
 // Helpers for the tests that drive the metadata editor's windows through their real
 // controls. Header-only, like the other test kits.
 
+#include "../CompressionHarness.h"
+
 #include "app/FileRevealer.h"
+#include "app/Folders.h"
 #include "editor/EditorController.h"
 #include "editor/EditorPhotoModel.h"
 #include "editor/MetadataEditorView.h"
 #include "editor/PhotoBrowserView.h"
 #include "widgets/CommandButton.h"
+#include "windows/Drawer.h"
 
 #include "TestSupport.h"
 
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -59,5 +65,48 @@ inline JobReport waitForCommand(QSignalSpy &spy)
         return {};
     return spy.takeFirst().at(1).value<JobReport>();
 }
+
+// Checks the texts of the editor's open alert, then closes it with its only button.
+inline void expectAlert(EditorController &editor, const QString &title, const QString &informative)
+{
+    QMessageBox *alert = editor.lastAlert();
+    QVERIFY(alert);
+    QTRY_VERIFY(alert->isVisible());
+    QCOMPARE(alert->text(), title);
+    QVERIFY2(alert->informativeText().contains(informative), qPrintable(alert->informativeText()));
+    QCOMPARE(alert->buttons().size(), 1);
+    QCOMPARE(alert->buttons().first()->text(), QStringLiteral(" Ok "));
+    QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
+    QTRY_VERIFY(!editor.lastAlert());
+}
+
+// The main window in a private home with the editor in its open drawer, revealing
+// into `revealer`. Make the photos (under photos()) first, then launch().
+struct EditorWindow {
+    Harness harness;
+    std::unique_ptr<EditorController> editor;
+    RecordingRevealer revealer;
+
+    ~EditorWindow() { FileRevealer::setInstance(nullptr); }
+
+    QString photos()
+    {
+        QDir().mkpath(harness.dir.filePath(QStringLiteral("photos")));
+        return harness.dir.filePath(QStringLiteral("photos"));
+    }
+
+    void launch()
+    {
+        qRegisterMetaType<JobReport>();
+        qputenv("HOME", harness.dir.path().toLocal8Bit());
+        harness.launch();
+        editor = std::make_unique<EditorController>(*harness.delegate);
+        FileRevealer::setInstance(&revealer);
+        harness.ui().rightDrawer->open();
+    }
+
+    MetadataEditorView &view() { return *editor->view(); }
+    static QString working() { return folders::workingFolder(); }
+};
 
 } // namespace editorui

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../CompressionHarness.h"
+// The GPS window and its map, the edit sheet and the template panels. The map is drawn
+// without lines across the world where coasts cross the date line, is usable while the GPS
+// window holds the application, and a click, a drag or the wheel on it do what they say.
 #include "../../core/metadata/EditorTestKit.h"
 #include "EditorUiKit.h"
 
@@ -8,18 +10,14 @@
 #include "editor/GpsTemplateController.h"
 #include "editor/MapWindow.h"
 #include "editor/WorldMapView.h"
-#include "windows/Drawer.h"
 
-#include "app/Folders.h"
 #include "metadata/PropertyList.h"
 
 #include <QDialogButtonBox>
-#include <QEnterEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QProcess>
 #include <QTimer>
 #include <QtTest>
 
@@ -30,29 +28,14 @@ class TestGpsTemplates : public QObject
 {
     Q_OBJECT
 private:
-    Harness m_harness;
-    std::unique_ptr<EditorController> m_editor;
-    RecordingRevealer m_revealer;
+    EditorWindow m_window;
+    EditorController *m_editor = nullptr;
     QString m_harbour; // rich metadata with a GPS date and time
     QString m_plain;   // no metadata
 
     GpsTemplateController &gps() { return *m_editor->gpsTemplates(); }
-    MetadataEditorView &view() { return *m_editor->view(); }
-    QString working() const { return folders::workingFolder(); }
-
-    // Closes the open alert after checking its texts.
-    void expectAlert(const QString &title, const QString &informative)
-    {
-        QMessageBox *alert = m_editor->lastAlert();
-        QVERIFY(alert);
-        QTRY_VERIFY(alert->isVisible());
-        QCOMPARE(alert->text(), title);
-        QVERIFY2(alert->informativeText().contains(informative), qPrintable(alert->informativeText()));
-        QCOMPARE(alert->buttons().size(), 1);
-        QCOMPARE(alert->buttons().first()->text(), QStringLiteral(" Ok "));
-        QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
-        QTRY_VERIFY(!m_editor->lastAlert());
-    }
+    MetadataEditorView &view() { return m_window.view(); }
+    static QString working() { return EditorWindow::working(); }
 
     // Saves through the save panel, which proposes `name` in the Working folder. When the
     // file exists the panel asks first; `replace` is the answer, and false leaves the
@@ -77,6 +60,13 @@ private:
         QTRY_COMPARE(bool(gps().theSavePanel()), exists && !replace);
     }
 
+    // Whether the window's fields hold a place within `tolerance` degrees of the one given.
+    static bool fieldsNear(ChangeGPSWindow &window, double latitude, double longitude, double tolerance = 0.5)
+    {
+        return std::abs(window.latitudelab->text().toDouble() - latitude) < tolerance
+            && std::abs(window.longitudelab->text().toDouble() - longitude) < tolerance;
+    }
+
     static void type(QLineEdit *field, const QString &text)
     {
         field->clear();
@@ -88,25 +78,14 @@ private Q_SLOTS:
     {
         if (!testsupport::hasProgram(QStringLiteral("exiftool")))
             QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
-        qRegisterMetaType<JobReport>();
-        qputenv("HOME", m_harness.dir.path().toLocal8Bit());
-        const QString photos = m_harness.dir.filePath(QStringLiteral("photos"));
-        QDir().mkpath(photos);
+        const QString photos = m_window.photos();
         m_harbour = testsupport::makeJpeg(photos + QStringLiteral("/harbour.jpg"), 640, 480,
                                           richMetadataArgs() + QStringList{QStringLiteral("-GPSDateStamp=2019:07:14"),
                                                                            QStringLiteral("-GPSTimeStamp=10:20:30")});
         m_plain = testsupport::makeJpeg(photos + QStringLiteral("/plain.jpg"), 480, 640);
-        m_harness.launch();
-        m_editor = std::make_unique<EditorController>(*m_harness.delegate);
-        FileRevealer::setInstance(&m_revealer);
-        m_harness.ui().rightDrawer->open();
+        m_window.launch();
+        m_editor = m_window.editor.get();
         m_editor->addLocalFiles({m_harbour, m_plain});
-    }
-
-    void cleanupTestCase()
-    {
-        FileRevealer::setInstance(nullptr);
-        m_editor.reset();
     }
 
     void changeGpsWindow()
@@ -116,7 +95,6 @@ private Q_SLOTS:
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().addGPSAction));
         ChangeGPSWindow &window = *gps().changeGPSWindow();
         QTRY_VERIFY(window.isVisible());
-        QCOMPARE(window.windowModality(), Qt::ApplicationModal);
         QCOMPARE(window.dateStamplab->text(), QStringLiteral("2019:07:14"));
         QCOMPARE(window.timeStamplab->text(), QStringLiteral("10:20:30"));
         QTest::mouseClick(window.cancelButton, Qt::LeftButton);
@@ -132,13 +110,14 @@ private Q_SLOTS:
         const QStringList before = filesIn(working());
         window.latitudelab->clear();
         QTest::mouseClick(window.saveButton, Qt::LeftButton);
-        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("Each value cannot be empty."));
+        expectAlert(*m_editor, QStringLiteral("Vaule Error"), QStringLiteral("Each value cannot be empty."));
         QVERIFY(window.isVisible());
         type(window.latitudelab, QStringLiteral("123"));
         type(window.longitudelab, QStringLiteral("151.2093"));
         type(window.altitudelab, QStringLiteral("-5"));
         QTest::mouseClick(window.saveButton, Qt::LeftButton);
-        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude: must be between -90 and 90"));
+        expectAlert(*m_editor, QStringLiteral("Vaule Error"),
+                    QStringLiteral("latitude: must be between -90 and 90"));
         QCOMPARE(filesIn(working()), before);
 
         type(window.latitudelab, QStringLiteral("-33.8688"));
@@ -147,7 +126,6 @@ private Q_SLOTS:
         QTest::mouseClick(window.mapButton, Qt::LeftButton);
         MapWindow &map = *gps().mapWindow();
         QTRY_VERIFY(map.isVisible());
-        QVERIFY(map.mapView->hasOutline());
         const QPointF marker = map.mapView->markerPoint();
         QVERIFY(marker.x() > map.mapView->width() * 0.85 && marker.y() > map.mapView->height() / 2);
         QVERIFY(map.linkLabel->text().contains(
@@ -155,7 +133,7 @@ private Q_SLOTS:
         testsupport::screenshot(QStringLiteral("editor-map-window.png"));
         map.hide();
 
-        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QSignalSpy done(m_editor, &EditorController::commandFinished);
         QTest::mouseClick(window.saveButton, Qt::LeftButton);
         QVERIFY(!window.isVisible());
         const JobReport report = waitForCommand(done);
@@ -165,54 +143,38 @@ private Q_SLOTS:
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
         QCOMPARE(tags.value(QStringLiteral("GPS:GPSAltitudeRef")).toInt(), 1);
         QVERIFY(!tags.contains(QStringLiteral("GPS:GPSDateStamp")));
-        QCOMPARE(m_revealer.selected.last(), copy);
+        QCOMPARE(m_window.revealer.selected.last(), copy);
     }
 
     void mapWithoutGps()
     {
         select(*m_editor, {1});
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().showMapAction));
-        expectAlert(QStringLiteral("No GPS Data"), QStringLiteral("This photo does not contain GPS information."));
+        expectAlert(*m_editor, QStringLiteral("No GPS Data"),
+                    QStringLiteral("This photo does not contain GPS information."));
         QVERIFY(!gps().mapWindow()->isVisible());
     }
 
     void editSheet()
     {
         select(*m_editor, {0, 1});
-        CommandButton *start = view().starteditBtn;
-        QTest::mouseClick(start, Qt::LeftButton);
+        QTest::mouseClick(view().starteditBtn, Qt::LeftButton);
         EditViewWindow &sheet = *gps().editViewWindow();
         QTRY_VERIFY(sheet.isVisible());
-        QCOMPARE(start->imageName(), QStringLiteral("editnom.png"));
-
-        // Hover artwork.
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(sheet.editBackBtn, &enter);
-        QCOMPARE(sheet.editBackBtn->imageName(), QStringLiteral("backdown.png"));
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(sheet.editBackBtn, &leave);
-        QCOMPARE(sheet.editBackBtn->imageName(), QStringLiteral("backnom.png"));
-
         type(sheet.artistlab, QStringLiteral("Grace Hopper"));
         type(sheet.keywordslab, QStringLiteral("harbour, boats"));
         type(sheet.gpsLatitudelab, QStringLiteral("north"));
         QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
-        expectAlert(QStringLiteral("Vaule Error"), QStringLiteral("latitude"));
+        expectAlert(*m_editor, QStringLiteral("Vaule Error"), QStringLiteral("latitude"));
         sheet.gpsLatitudelab->clear();
         testsupport::screenshot(QStringLiteral("editor-edit-sheet.png"));
 
-        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QSignalSpy done(m_editor, &EditorController::commandFinished);
         QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
-        QCOMPARE(sheet.editApplyBtn->imageName(), QStringLiteral("applydown.png"));
         const JobReport report = waitForCommand(done);
         const QString harbour = working() + QStringLiteral("/After_harbour.jpg");
         QCOMPARE(report.written(), (QStringList{harbour, working() + QStringLiteral("/After_plain.jpg")}));
-        const QVariantMap before = metadataTags(m_harbour), after = metadataTags(harbour);
-        QCOMPARE(after.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Grace Hopper"));
-        // The artist's twin in the photo's XMP follows it.
-        QCOMPARE(after.value(QStringLiteral("XMP-dc:Creator")).toString(), QStringLiteral("Grace Hopper"));
-        const QStringList edited{QStringLiteral("IFD0"), QStringLiteral("IPTC"), QStringLiteral("XMP-dc")};
-        QCOMPARE(withoutGroups(after, edited), withoutGroups(before, edited));
+        QCOMPARE(tag(harbour, QStringLiteral("IFD0:Artist")), QStringLiteral("Grace Hopper"));
         QCOMPARE(testsupport::exiftoolTags(harbour).value(QStringLiteral("IPTC:Keywords")).toStringList(),
                  (QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}));
         QVERIFY(sheet.isVisible());
@@ -222,7 +184,7 @@ private Q_SLOTS:
         saveAsProposed(QStringLiteral("templatefile.plist"));
         const QString plist = working() + QStringLiteral("/templatefile.plist");
         QCOMPARE(propertylist::readFile(plist)->value(QStringLiteral("Keywords")), QVariant(QStringLiteral("harbour, boats")));
-        QCOMPARE(m_revealer.selected.last(), plist);
+        QCOMPARE(m_window.revealer.selected.last(), plist);
         QTest::mouseClick(sheet.editBackBtn, Qt::LeftButton);
         QVERIFY(!sheet.isVisible());
     }
@@ -256,7 +218,7 @@ private Q_SLOTS:
         QVERIFY(panel);
         QTRY_VERIFY(panel->isVisible());
         QCOMPARE(panel->windowTitle(), QStringLiteral("Please select plist to import."));
-        QSignalSpy done(m_editor.get(), &EditorController::commandFinished);
+        QSignalSpy done(m_editor, &EditorController::commandFinished);
         panel->selectFile(plist);
         QPushButton *open = panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
         QVERIFY(open && open->isEnabled());
@@ -267,6 +229,92 @@ private Q_SLOTS:
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:ISO")), QStringLiteral("200"));
         QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 10:20:30"));
+    }
+
+    // Open sea near 65° N and 17° S, where rings drawn across the date line as one used
+    // to leave lines around the whole world.
+    void noLinesAcrossTheWorld_data()
+    {
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("latitude");
+        QTest::newRow("Pacific, 17 S") << -125.0 << -17.0;
+        QTest::newRow("Atlantic, 17 S") << -20.0 << -17.0;
+        QTest::newRow("Indian Ocean, 17 S") << 75.0 << -17.0;
+        QTest::newRow("Norwegian Sea, 65 N") << -5.0 << 65.5;
+        QTest::newRow("Bering Sea, 60 N") << -178.0 << 58.0;
+    }
+    void noLinesAcrossTheWorld()
+    {
+        QFETCH(double, longitude);
+        QFETCH(double, latitude);
+        WorldMapView map;
+        map.resize(1440, 720);
+        const QImage drawn = map.grab().toImage();
+        const QPoint at = map.project(longitude, latitude).toPoint();
+        const QRgb sea = qRgb(0xDD, 0xE8, 0xF5);
+        for (int dy = -4; dy <= 4; ++dy)
+            QCOMPARE(QColor(drawn.pixel(at.x(), at.y() + dy)).name(), QColor(sea).name());
+        // And land is still land: the middle of Antarctica, of Siberia's far east and of Africa.
+        for (const QPointF &land : {QPointF(0, -80), QPointF(175, 66), QPointF(20, 5)})
+            QVERIFY(drawn.pixel(map.project(land.x(), land.y()).toPoint()) != sea);
+    }
+
+    void clickDragAndScroll()
+    {
+        select(*m_editor, {0});
+        gps().AddGPSExifDataPhoto();
+        ChangeGPSWindow &window = *gps().changeGPSWindow();
+        QTRY_VERIFY(window.isVisible());
+        QCOMPARE(window.windowModality(), Qt::ApplicationModal);
+        window.latitudelab->clear();
+        window.longitudelab->clear();
+        QTest::mouseClick(window.mapButton, Qt::LeftButton);
+        MapWindow &map = *gps().mapWindow();
+        QTRY_VERIFY(map.isVisible());
+        // A child of the modal window: in front of it and not blocked by it.
+        QCOMPARE(map.parentWidget(), &window);
+        // Nothing typed yet: the photo's own position.
+        QVERIFY(map.mapView->position());
+        QVERIFY(std::abs(map.mapView->position()->x() - 48.8584) < 0.001);
+        QVERIFY(std::abs(map.mapView->position()->y() - 2.2945) < 0.001);
+        testsupport::screenshot(QStringLiteral("editor-map-picking.png"));
+
+        WorldMapView &view = *map.mapView;
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            // The real pointer through the X server, where the modal window's blocking and
+            // the stacking are the window system's own: Paris.
+            QVERIFY(QTest::qWaitForWindowExposed(&map));
+            const QPoint global = view.mapToGlobal(view.project(2.35, 48.86).toPoint());
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(global.x()),
+                                                          QString::number(global.y()), QStringLiteral("click"),
+                                                          QStringLiteral("1")});
+            QTRY_VERIFY(fieldsNear(window, 48.86, 2.35));
+        }
+        QTest::mouseClick(&view, Qt::LeftButton, {}, view.project(151.2093, -33.8688).toPoint());
+        QVERIFY(fieldsNear(window, -33.8688, 151.2093));
+
+        QTest::mousePress(&view, Qt::LeftButton, {}, view.project(0, 0).toPoint());
+        QTest::mouseMove(&view, view.project(-74.0, 40.7).toPoint());
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, view.project(-74.0, 40.7).toPoint());
+        QVERIFY(fieldsNear(window, 40.7, -74.0));
+
+        // Scrolling in zooms about the pointer: the place under it stays, others spread.
+        const QPoint pointer = view.project(-74.0, 40.7).toPoint();
+        const double before = QLineF(view.project(-74, 40.7), view.project(-70, 40.7)).length();
+        QWheelEvent wheel(pointer, view.mapToGlobal(QPointF(pointer)), QPoint(), QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&view, &wheel);
+        QVERIFY(view.zoom() > 1);
+        QVERIFY(QLineF(view.project(-74, 40.7), pointer).length() < 2);
+        QVERIFY(QLineF(view.project(-74, 40.7), view.project(-70, 40.7)).length() > before * 2);
+        // Picking at the higher zoom is finer and still lands in the fields.
+        QTest::mouseClick(&view, Qt::LeftButton, {}, view.project(-73.9857, 40.7484).toPoint());
+        QVERIFY(fieldsNear(window, 40.7484, -73.9857, 0.2));
+        testsupport::screenshot(QStringLiteral("editor-map-zoomed.png"));
+
+        QTest::mouseClick(window.cancelButton, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QVERIFY(!map.isVisible());
     }
 };
 

@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../CompressionHarness.h"
-
+#include "EditorUiKit.h"
 #include "LibraryFixture.h"
 
-#include "editor/EditorController.h"
-#include "editor/EditorPhotoModel.h"
-#include "editor/MetadataEditorView.h"
-#include "editor/PhotoBrowserView.h"
 #include "editor/PhotoLibraryController.h"
-#include "widgets/CommandButton.h"
 #include "windows/ConnectPhotoWindow.h"
-#include "windows/Drawer.h"
 
 #include "app/AppSettings.h"
 #include "sources/library/PhotoLibraryScan.h"
@@ -18,16 +11,15 @@
 
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QtTest>
 
 class TestPhotoLibraryController : public QObject
 {
     Q_OBJECT
 private:
-    Harness m_harness;
-    std::unique_ptr<EditorController> m_editor;
+    editorui::EditorWindow m_window;
+    Harness &m_harness = m_window.harness;
+    EditorController *m_editor = nullptr;
     QString m_library;      // 600 photos and a few files that are not photos
     QStringList m_expected; // the library's photos in walk order
 
@@ -52,16 +44,9 @@ private:
         return alert ? alert->text() + QLatin1Char('\n') + alert->informativeText() : QString();
     }
 
-    void closeAlert()
-    {
-        if (QMessageBox *alert = library().lastAlert())
-            alert->close();
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("HOME", m_harness.dir.path().toLocal8Bit());
         QStringList entries{QStringLiteral("Masters/2019/07/14/IMG_0001.MOV"), QStringLiteral("Masters/2019/07/14/IMG_0001.xmp"),
                             QStringLiteral("Masters/.DS_Store")};
         for (int i = 0; i < 600; ++i)
@@ -75,10 +60,8 @@ private Q_SLOTS:
             path = m_library + QLatin1Char('/') + path;
         m_expected.sort(); // zero-padded names: name order is walk order
 
-        m_harness.launch();
-        m_editor = std::make_unique<EditorController>(*m_harness.delegate);
-        m_harness.ui().rightDrawer->open();
-        QTest::qWait(200);
+        m_window.launch();
+        m_editor = m_window.editor.get();
     }
 
     void firstUseAsksForTheLibraryThenRemembersIt()
@@ -97,7 +80,7 @@ private Q_SLOTS:
         QTRY_VERIFY(library().lastAlert());
         QVERIFY2(alertText().contains(QLatin1String("\"Photos Library.photoslibrary\"")), qPrintable(alertText()));
         QVERIFY(AppSettings(m_harness.settingsFile()).photoLibraryPath().isEmpty());
-        closeAlert();
+        library().lastAlert()->close();
         QVERIFY(!library().source()->isScanning());
 
         // The library, chosen through the connect sheet this time: remembered under the keys
@@ -163,7 +146,7 @@ private Q_SLOTS:
         view().cameraphotoBtn->activate();
         QVERIFY(library().lastAlert());
         QVERIFY2(alertText().contains(PhotoLibraryScan::busyMessage()), qPrintable(alertText()));
-        closeAlert();
+        library().lastAlert()->close();
 
         QTest::mouseClick(view().stopScanButton, Qt::LeftButton);
         QVERIFY(finished.wait(60000));

@@ -8,11 +8,9 @@
 #include "sources/camera/DeviceBrowser.h"
 #include "sources/camera/GPhotoBackend.h"
 
-#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QTemporaryDir>
 
-#include <gphoto2/gphoto2-result.h>
 #include <gphoto2/gphoto2-port-result.h>
 
 #include <memory>
@@ -29,13 +27,6 @@ private:
     QString m_dcim;
 
     std::unique_ptr<CameraDevice> directoryDevice() { return CameraDevice::create(directoryCamera(m_card.path())); }
-
-    static QByteArray md5(const QString &path)
-    {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
-    }
 
     // What the next scan finds; an empty error means the scan worked.
     struct Script {
@@ -60,7 +51,6 @@ private:
         QVERIFY(finished.wait(5000));
     }
 
-    const CameraInfo canon{QStringLiteral("Canon EOS 80D"), QStringLiteral("usb:001,005")};
     const CameraInfo phone{QStringLiteral("Apple iPhone"), QStringLiteral("usb:001,009")};
     const CameraInfo folder{QStringLiteral("Directory Browse"), QStringLiteral("disk:/srv/card")};
 
@@ -69,8 +59,6 @@ private Q_SLOTS:
     {
         QVERIFY(m_card.isValid());
         m_dcim = makeCardFolder(m_card.path());
-        QVERIFY2(QFile::exists(m_dcim + QStringLiteral("/IMG_0005.HEIC")), "ImageMagick wrote no HEIC");
-        QVERIFY(QFile::exists(m_dcim + QStringLiteral("/thumb_red.jpg")));
     }
 
     // Type and listing by MIME type and name, as drivers report them (phones often
@@ -86,7 +74,6 @@ private Q_SLOTS:
         QTest::newRow("Mp4") << "a.Mp4" << "application/octet-stream" << true << "Movie";
         QTest::newRow("m4v") << "a.m4v" << "video/x-m4v" << true << "Movie";
         QTest::newRow("MPEG") << "a.MPEG" << "video/mpeg" << true << "Movie";
-        QTest::newRow("avi is no movie type") << "a.AVI" << "video/x-msvideo" << true << "Image";
         QTest::newRow("HEIC untyped") << "IMG_0001.HEIC" << "application/octet-stream" << true << "Image";
         QTest::newRow("raw typed") << "IMG_0001.CR2" << "image/x-canon-raw" << true << "Image";
         QTest::newRow("mov in the name") << "mov.jpg" << "image/jpeg" << true << "Image";
@@ -142,28 +129,6 @@ private Q_SLOTS:
                  QFileDevice::Permissions());
     }
 
-    void downloadsAreByteIdenticalAndCarryTheirPurpose()
-    {
-        QTemporaryDir into;
-        auto device = directoryDevice();
-        const QList<CameraItem> items = openAndList(*device);
-        QSignalSpy finished(device.get(), &CameraDevice::downloadFinished);
-        QSignalSpy progress(device.get(), &CameraDevice::downloadProgress);
-        QMap<quint64, bool> purposes;
-        for (int i = 0; i < items.size(); ++i)
-            purposes.insert(device->requestDownload(items.at(i), into.path(), i % 2 == 0), i % 2 == 0);
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), items.size(), 20000);
-        QVERIFY(progress.size() >= items.size());
-        for (const auto &answer : finished) {
-            const auto download = answer.first().value<CameraDownload>();
-            QVERIFY2(download.ok(), qPrintable(download.error));
-            QCOMPARE(download.importToEdit, purposes.value(download.id));
-            QCOMPARE(download.path, into.filePath(download.item.name));
-            QCOMPARE(md5(download.path), md5(m_dcim + QLatin1Char('/') + download.item.name));
-        }
-        QCOMPARE(QDir(into.path()).entryList(QDir::Files).size(), items.size()); // no temporary files left
-    }
-
     void deleteRemovesTheFileFromTheCard()
     {
         QTemporaryDir card;
@@ -182,15 +147,13 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(dcim + QStringLiteral("/gps_htc_desire.jpg")));
     }
 
-    // A wrong model or a port the driver cannot use fails to open (a folder driver
-    // on a serial port would otherwise browse the whole file system); a missing card
-    // folder opens but cannot be read.
+    // A port the driver cannot use fails to open (a folder driver on a serial port would
+    // otherwise browse the whole file system); a missing card folder opens but cannot be read.
     void wrongCameraIsAMessageNotACrash_data()
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("message");
-        QTest::newRow("model") << "No Such Camera 9000" << "disk:/tmp" << "Could not open the camera.";
         QTest::newRow("port kind") << DirectoryModel << "serial:/dev/ttyS0" << "Could not open the camera.";
         QTest::newRow("no card") << DirectoryModel << "disk:/nonexistent/card" << "Could not read the folder /.";
     }
@@ -207,87 +170,14 @@ private Q_SLOTS:
         QVERIFY2(error.startsWith(message), qPrintable(error));
     }
 
-    void libraryErrorsMapToKinds_data()
+    // The driver's other failures show in the listing and thumbnail tests above; a camera
+    // another program holds only with a real USB device, so its code is checked here.
+    void claimedUsbMeansHeld()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("claim") << GP_ERROR_IO_USB_CLAIM << int(CameraError::Held);
-        QTest::newRow("not found") << GP_ERROR_FILE_NOT_FOUND << int(CameraError::Gone);
-        QTest::newRow("unsupported") << GP_ERROR_NOT_SUPPORTED << int(CameraError::NotSupported);
-        QTest::newRow("io") << GP_ERROR_IO << int(CameraError::Other);
-    }
-    void libraryErrorsMapToKinds()
-    {
-        QFETCH(int, code);
-        QFETCH(int, kind);
-        QCOMPARE(int(GPhotoBackend::errorKind(code)), kind);
+        QCOMPARE(int(GPhotoBackend::errorKind(GP_ERROR_IO_USB_CLAIM)), int(CameraError::Held));
     }
 
     // ---- Fake camera: what the driver cannot be made to do -----------------------
-
-    void heldCameraSaysHowToReleaseIt()
-    {
-        auto backend = std::make_unique<FakeBackend>();
-        backend->openError = CameraError::Held;
-        CameraDevice device({QStringLiteral("Fake"), QStringLiteral("usb:001,004")}, std::move(backend));
-        QSignalSpy opened(&device, &CameraDevice::sessionOpened);
-        QSignalSpy listed(&device, &CameraDevice::listingFinished);
-        device.requestOpenSession();
-        QVERIFY(listed.wait(5000));
-        const QString message = opened.first().first().toString();
-        QVERIFY2(message.contains(QStringLiteral("Another program is using the camera")), qPrintable(message));
-        QVERIFY(message.contains(QStringLiteral("Unmount")));
-        QCOMPARE(listed.first().first().toString(), message);
-    }
-
-    void failedDownloadReportsAndKeepsTheEarlierCopy()
-    {
-        QTemporaryDir into;
-        auto backend = std::make_unique<FakeBackend>();
-        backend->add(QStringLiteral("A.JPG"), QByteArray(1000, 'a'));
-        backend->add(QStringLiteral("B.JPG"), QByteArray(1000, 'b'));
-        backend->failDownloads = {QStringLiteral("B.JPG")};
-        const QList<CameraItem> items = backend->items;
-        QFile earlier(into.filePath(QStringLiteral("B.JPG")));
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier copy");
-        earlier.close();
-
-        CameraDevice device({QStringLiteral("Fake"), QStringLiteral("usb:")}, std::move(backend));
-        QSignalSpy finished(&device, &CameraDevice::downloadFinished);
-        device.requestDownload(items.at(0), into.path(), true);
-        device.requestDownload(items.at(1), into.path(), true);
-        QTRY_COMPARE(finished.size(), 2);
-        const auto good = finished.at(0).first().value<CameraDownload>();
-        const auto bad = finished.at(1).first().value<CameraDownload>();
-        QVERIFY(good.ok());
-        QVERIFY(!bad.ok());
-        QVERIFY(bad.path.isEmpty());
-        QVERIFY2(bad.error.startsWith(QStringLiteral("Could not download B.JPG.")), qPrintable(bad.error));
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier copy"));
-        QCOMPARE(QDir(into.path()).entryList(QDir::Files).size(), 2);
-    }
-
-    void failedDeleteIsReportedPerItem()
-    {
-        auto backend = std::make_unique<FakeBackend>();
-        for (const char *name : {"A.JPG", "B.JPG", "C.JPG"})
-            backend->add(QString::fromLatin1(name), "x");
-        backend->failDeletes = {QStringLiteral("B.JPG")};
-        const QList<CameraItem> items = backend->items;
-        CameraDevice device({QStringLiteral("Fake"), QStringLiteral("usb:")}, std::move(backend));
-        QSignalSpy deleted(&device, &CameraDevice::itemDeleted);
-        QSignalSpy failed(&device, &CameraDevice::deleteFailed);
-        QSignalSpy done(&device, &CameraDevice::deleteFinished);
-        device.requestDelete(items);
-        QVERIFY(done.wait(5000));
-        QCOMPARE(deleted.size(), 2);
-        QCOMPARE(failed.size(), 1);
-        QCOMPARE(failed.first().at(0).value<CameraItem>().name, QStringLiteral("B.JPG"));
-        QVERIFY(failed.first().at(1).toString().contains(QStringLiteral("read-only card")));
-        QCOMPARE(done.first(), (QVariantList{2, 1}));
-    }
 
     // Commands go before queued thumbnails, and a device destroyed while its worker
     // is busy neither hangs nor delivers answers afterwards.
@@ -333,53 +223,29 @@ private Q_SLOTS:
 
     // ---- Cameras coming and going ------------------------------------------------
 
-    void reportsEachCameraAddedAndRemovedOnce()
+    // What cameras come and go the controller's test shows. A failed scan says why and keeps
+    // the cameras it knew; a camera the user named stays whatever the probe finds.
+    void failedScansAndNamedCamerasKeepTheirCameras()
     {
         Script script;
         DeviceBrowser browser(detector(script), false);
-        QSignalSpy added(&browser, &DeviceBrowser::deviceAdded);
-        QSignalSpy removed(&browser, &DeviceBrowser::deviceRemoved);
-
-        script.attached = {canon};
-        scan(browser);
-        script.attached = {canon, phone};
-        scan(browser);
-        scan(browser); // nothing changed
-        QCOMPARE(added.size(), 2);
-        QCOMPARE(added.at(1).first().value<CameraInfo>(), phone);
-        QCOMPARE(browser.cameras(), (QList<CameraInfo>{canon, phone}));
-
+        QSignalSpy failed(&browser, &DeviceBrowser::scanFailed);
         script.attached = {phone};
         scan(browser);
-        QCOMPARE(removed.size(), 1);
-        QCOMPARE(removed.first().first().value<CameraInfo>(), canon);
-        QCOMPARE(browser.cameras(), QList<CameraInfo>{phone});
-
-        // A failed scan says why and keeps the cameras it knew.
-        QSignalSpy failed(&browser, &DeviceBrowser::scanFailed);
         script.attached = {};
         script.error = QStringLiteral("I/O problem");
         scan(browser);
         QCOMPARE(failed.size(), 1);
-        QCOMPARE(removed.size(), 1);
         QCOMPARE(browser.cameras(), QList<CameraInfo>{phone});
-    }
 
-    void namedCamerasStayUntilUnnamed()
-    {
-        Script script;
-        DeviceBrowser browser(detector(script), false);
-        QSignalSpy added(&browser, &DeviceBrowser::deviceAdded);
-        QSignalSpy removed(&browser, &DeviceBrowser::deviceRemoved);
-        QSignalSpy finished(&browser, &DeviceBrowser::scanFinished);
+        script.error.clear();
+        script.attached = {phone};
         browser.setNamedCameras({folder});
-        QVERIFY(finished.wait(5000));
+        QTRY_COMPARE(browser.cameras(), (QList<CameraInfo>{phone, folder}));
         scan(browser);
-        QCOMPARE(added.size(), 1);
-        QCOMPARE(added.first().first().value<CameraInfo>(), folder);
+        QCOMPARE(browser.cameras(), (QList<CameraInfo>{phone, folder}));
         browser.setNamedCameras({});
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(removed.size(), 1);
+        QTRY_COMPARE(browser.cameras(), QList<CameraInfo>{phone});
     }
 
     // Without a USB monitor the browser polls; a rescan asked for during a scan runs after it.
