@@ -46,6 +46,17 @@ inline QImage photoLikeImage(int width, int height, quint32 seed = 1)
     return image;
 }
 
+// Pure noise: nothing for a palette or a JPEG to smooth away.
+inline QImage noiseImage(int width, int height, quint32 seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator rng(seed);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, rng.generate() | 0xFF000000u);
+    return image;
+}
+
 inline QByteArray readAll(const QString &path) { return testsupport::readFile(path); }
 inline bool writeAll(const QString &path, const QByteArray &bytes)
 {

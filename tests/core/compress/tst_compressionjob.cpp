@@ -76,13 +76,12 @@ class TestCompressionJob : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void folderJobSkipsHiddenAndSubfolders();
+    void folderJobReportsWhatItPasses_data();
+    void folderJobReportsWhatItPasses();
     void parallelEqualsSingleWorker();
     void secondStartIsRefused();
-    void unreadableItemsAreReported();
     void resizeJobSkipsDotPaths();
     void outputFolderIsReadPerPhoto();
-    void photosInMemoryStayBounded();
     void cancelStopsBetweenPhotos_data();
     void cancelStopsBetweenPhotos();
     void folderThatCannotBeListedFails();
@@ -97,42 +96,75 @@ void TestCompressionJob::initTestCase()
     qputenv("XDG_DATA_HOME", makeDir(m_dir, QStringLiteral("data")).toUtf8());
 }
 
-void TestCompressionJob::folderJobSkipsHiddenAndSubfolders()
+void TestCompressionJob::folderJobReportsWhatItPasses_data()
 {
-    const QString in = makeDir(m_dir, QStringLiteral("folder/in"));
-    const QString out = makeDir(m_dir, QStringLiteral("folder/out"));
-    QVERIFY(fixtures::writeAll(in + QStringLiteral("/.hidden.jpg"), fixtures::readAll(fixtures::writeJpeg(
-                                                                        m_dir.filePath(QStringLiteral("h.jpg")), 50, 50))));
-    const QString photo = fixtures::writeJpeg(in + QStringLiteral("/photo.jpg"), 640, 480);
-    QVERIFY(QDir(in).mkdir(QStringLiteral("sub")));
-    fixtures::writeJpeg(in + QStringLiteral("/sub/deep.jpg"), 64, 64);
+    QTest::addColumn<bool>("subfolders");
+    QTest::addColumn<QStringList>("results"); // below the Output folder, as below the source folder
+    QTest::addColumn<QStringList>("skipped");
+    QTest::addColumn<QStringList>("unreadable");
+    QTest::newRow("folder alone") << false << QStringList{"photo.jpg"} << QStringList{".cache", ".hidden.jpg"}
+                                  << QStringList{"cut.jpg", "fake.jpg", "sub"};
+    QTest::newRow("subfolders") << true << QStringList{"photo.jpg", "sub/deep/deep.jpg"}
+                                << QStringList{".cache", ".hidden.jpg"} << QStringList{"cut.jpg", "fake.jpg"};
+}
 
-    const Outcome o = runJob(CompressionJobKind::Folder, {in}, toFolder(out));
+void TestCompressionJob::folderJobReportsWhatItPasses()
+{
+    QFETCH(bool, subfolders);
+    QFETCH(QStringList, results);
+    QFETCH(QStringList, skipped);
+    QFETCH(QStringList, unreadable);
+    const QString in = makeDir(m_dir, QStringLiteral("folder%1/in").arg(subfolders));
+    const QString out = makeDir(m_dir, QStringLiteral("folder%1/out").arg(subfolders));
+    fixtures::writeJpeg(in + QStringLiteral("/photo.jpg"), 640, 480);
+    QVERIFY(QFile::copy(in + QStringLiteral("/photo.jpg"), in + QStringLiteral("/.hidden.jpg")));
+    QVERIFY(QDir(in).mkpath(QStringLiteral("sub/deep")) && QDir(in).mkpath(QStringLiteral(".cache")));
+    fixtures::writeJpeg(in + QStringLiteral("/sub/deep/deep.jpg"), 200, 150, {}, 2);
+    fixtures::writeJpeg(in + QStringLiteral("/.cache/thumb.jpg"), 20, 15);
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/fake.jpg"), "definitely not a JPEG"));
+    const QByteArray whole = fixtures::readAll(in + QStringLiteral("/photo.jpg"));
+    QVERIFY(fixtures::writeAll(in + QStringLiteral("/cut.jpg"), whole.left(whole.size() / 2)));
+
+    CompressionOptions options = toFolder(out);
+    options.includeSubfolders = subfolders;
+    const Outcome o = runJob(CompressionJobKind::Folder, {in}, options);
     QVERIFY2(o.failure.isEmpty(), qPrintable(o.failure));
     QVERIFY(o.started);
-    QCOMPARE(o.report.total, 3);
-    QCOMPARE(o.report.entries.size(), 1);
-    QCOMPARE(o.progress.size(), 1);
-    QCOMPARE(o.progress[0].position, 1);
-    QCOMPARE(o.progress[0].total, 3);
-    QCOMPARE(o.progress[0].text, QStringLiteral("33%"));
-
-    const ResultRow &entry = o.report.entries[0];
-    QCOMPARE(entry, o.progress[0].entry);
-    QCOMPARE(entry.fileName(), QStringLiteral("photo.jpg"));
-    QCOMPARE(entry.originalPath(), photo);
-    QCOMPARE(entry.restPath(), out + QStringLiteral("/photo.jpg"));
-    QCOMPARE(entry.originalFileSize(), quint64(QFileInfo(photo).size()));
-    QCOMPARE(entry.restFileSize(), quint64(QFileInfo(entry.restPath()).size()));
-    QVERIFY(entry.restFileSize() < entry.originalFileSize());
-    QCOMPARE(o.report.allFileSize, entry.originalFileSize());
-    QCOMPARE(o.report.savedFileSize, entry.originalFileSize() - entry.restFileSize());
-    QCOMPARE(o.report.skipped.size(), 1);
-    QCOMPARE(o.report.skipped[0].path, in + QStringLiteral("/.hidden.jpg"));
-    QCOMPARE(o.report.unreadable.size(), 1);
-    QCOMPARE(o.report.unreadable[0].path, in + QStringLiteral("/sub"));
-    // No descent into the subfolder, nothing else written.
+    QCOMPARE(o.report.total, results.size() + skipped.size() + unreadable.size());
+    QCOMPARE(o.progress.size(), results.size());
+    QStringList written;
+    quint64 all = 0;
+    quint64 rest = 0;
+    for (int i = 0; i < o.progress.size(); ++i) {
+        const ResultRow &entry = o.report.entries.value(i);
+        QCOMPARE(entry, o.progress[i].entry);
+        QCOMPARE(o.progress[i].total, o.report.total);
+        written << QDir(out).relativeFilePath(entry.restPath());
+        QCOMPARE(QDir(in).relativeFilePath(entry.originalPath()), written.last());
+        QCOMPARE(entry.fileName(), QFileInfo(entry.originalPath()).fileName());
+        QCOMPARE(entry.originalFileSize(), quint64(QFileInfo(entry.originalPath()).size()));
+        QCOMPARE(entry.restFileSize(), quint64(QFileInfo(entry.restPath()).size()));
+        QVERIFY(entry.restFileSize() < entry.originalFileSize());
+        all += entry.originalFileSize();
+        rest += entry.restFileSize();
+    }
+    QCOMPARE(written, results);
+    QCOMPARE(o.report.allFileSize, all);
+    QCOMPARE(o.report.savedFileSize, all - rest);
+    const auto names = [&in](const QList<CompressionProblem> &problems) {
+        QStringList names;
+        for (const CompressionProblem &problem : problems) {
+            names << QDir(in).relativeFilePath(problem.path);
+            if (problem.reason.isEmpty())
+                names << QStringLiteral("(no reason)");
+        }
+        return names;
+    };
+    QCOMPARE(names(o.report.skipped), skipped);
+    QCOMPARE(names(o.report.unreadable), unreadable);
+    // Nothing else written, no descent unless asked.
     QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("photo.jpg")});
+    QCOMPARE(QFileInfo::exists(out + QStringLiteral("/sub")), subfolders);
 }
 
 void TestCompressionJob::parallelEqualsSingleWorker()
@@ -151,39 +183,45 @@ void TestCompressionJob::parallelEqualsSingleWorker()
     fixtures::exiftool(in, {"-ext", "jpg", "-tagsFromFile", testsupport::testData("iptc_metapm.jpg"), "-XMP:all",
                             "-XMP-dc:Subject=parallel"});
 
+    // One worker; four; four sharing room for the largest photo only, which still finishes
+    // every photo; two dropping the metadata.
     QList<Outcome> outcomes;
     QStringList outs;
-    for (const int workers : {1, 2, 4}) {
-        outs << makeDir(m_dir, QStringLiteral("parallel/out%1").arg(workers));
-        outcomes << runJob(CompressionJobKind::Folder, {in}, toFolder(outs.last(), workers, workers != 2));
+    for (const int run : {1, 4, 5, 2}) {
+        outs << makeDir(m_dir, QStringLiteral("parallel/out%1").arg(run));
+        CompressionOptions options = toFolder(outs.last(), qMin(run, 4), run != 2);
+        if (run == 5)
+            options.pixelBudget = 560 * 210;
+        outcomes << runJob(CompressionJobKind::Folder, {in}, options);
     }
-    // The keep-metadata run with one worker against the one with four.
     const Outcome &single = outcomes[0];
-    const Outcome &parallel = outcomes[2];
     QCOMPARE(single.report.entries.size(), 42);
     QCOMPARE(single.report.unreadable.size(), 1);
-    QCOMPARE(parallel.report.failed, single.report.failed);
     QVERIFY(single.report.failed.isEmpty());
-    QCOMPARE(parallel.report.entries.size(), single.report.entries.size());
-    for (int i = 0; i < single.report.entries.size(); ++i) {
-        ResultRow a = single.report.entries[i];
-        ResultRow b = parallel.report.entries[i];
-        QCOMPARE(QFileInfo(b.restPath()).dir().path(), outs[2]);
-        b.setRestPath(a.restPath());
-        QCOMPARE(b, a);
-        QCOMPARE(fixtures::readAll(parallel.report.entries[i].restPath()), fixtures::readAll(a.restPath()));
+    QCOMPARE(outcomes[3].report.entries.size(), 42);
+    for (int run = 1; run <= 2; ++run) {
+        const Outcome &parallel = outcomes[run];
+        QCOMPARE(parallel.report.failed, single.report.failed);
+        QCOMPARE(parallel.report.entries.size(), single.report.entries.size());
+        for (int i = 0; i < single.report.entries.size(); ++i) {
+            const ResultRow &a = single.report.entries[i];
+            ResultRow b = parallel.report.entries[i];
+            QCOMPARE(QFileInfo(b.restPath()).dir().path(), outs[run]);
+            QCOMPARE(fixtures::readAll(b.restPath()), fixtures::readAll(a.restPath()));
+            b.setRestPath(a.restPath());
+            QCOMPARE(b, a);
+        }
+        QCOMPARE(parallel.report.allFileSize, single.report.allFileSize);
+        QCOMPARE(parallel.report.savedFileSize, single.report.savedFileSize);
+        QCOMPARE(parallel.report.unreadable, single.report.unreadable);
+        QCOMPARE(parallel.progress.size(), single.progress.size());
+        for (int i = 0; i < single.progress.size(); ++i) {
+            QCOMPARE(parallel.progress[i].position, single.progress[i].position);
+            QCOMPARE(parallel.progress[i].text, single.progress[i].text);
+            if (i > 0)
+                QVERIFY(parallel.progress[i].position > parallel.progress[i - 1].position);
+        }
     }
-    QCOMPARE(parallel.report.allFileSize, single.report.allFileSize);
-    QCOMPARE(parallel.report.savedFileSize, single.report.savedFileSize);
-    QCOMPARE(parallel.report.unreadable, single.report.unreadable);
-    QCOMPARE(parallel.progress.size(), single.progress.size());
-    for (int i = 0; i < single.progress.size(); ++i) {
-        QCOMPARE(parallel.progress[i].position, single.progress[i].position);
-        QCOMPARE(parallel.progress[i].text, single.progress[i].text);
-        if (i > 0)
-            QVERIFY(parallel.progress[i].position > parallel.progress[i - 1].position);
-    }
-    QCOMPARE(outcomes[1].report.entries.size(), 42);
     // "PNG" in capitals still takes the PNG encoder: a smaller PNG, not JPEG data.
     for (const ResultRow &entry : single.report.entries) {
         if (entry.fileName() != QLatin1String("shot.PNG"))
@@ -221,28 +259,6 @@ void TestCompressionJob::secondStartIsRefused()
     QVERIFY(secondDone.wait(60000));
 }
 
-void TestCompressionJob::unreadableItemsAreReported()
-{
-    const QString in = makeDir(m_dir, QStringLiteral("unreadable/in"));
-    const QString out = makeDir(m_dir, QStringLiteral("unreadable/out"));
-    QVERIFY(fixtures::writeAll(in + QStringLiteral("/fake.jpg"), "definitely not a JPEG"));
-    QByteArray cut = fixtures::readAll(fixtures::writeJpeg(in + QStringLiteral("/whole.jpg"), 400, 300));
-    QVERIFY(fixtures::writeAll(in + QStringLiteral("/cut.jpg"), cut.left(cut.size() / 2)));
-    const QStringList items{in + QStringLiteral("/fake.jpg"), in + QStringLiteral("/missing.jpg"),
-                            in + QStringLiteral("/cut.jpg")};
-    const Outcome o = runJob(CompressionJobKind::Files, items, toFolder(out));
-    QVERIFY(o.failure.isEmpty());
-    QCOMPARE(o.report.total, 3);
-    QVERIFY(o.report.entries.isEmpty());
-    QVERIFY(o.progress.isEmpty());
-    QCOMPARE(o.report.unreadable.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(o.report.unreadable[i].path, items[i]);
-        QVERIFY(!o.report.unreadable[i].reason.isEmpty());
-    }
-    QVERIFY(QDir(out).isEmpty());
-}
-
 void TestCompressionJob::resizeJobSkipsDotPaths()
 {
     const QString out = makeDir(m_dir, QStringLiteral("dots/out"));
@@ -257,52 +273,39 @@ void TestCompressionJob::resizeJobSkipsDotPaths()
 
 void TestCompressionJob::outputFolderIsReadPerPhoto()
 {
-    // Asked per photo: the folder may change during a job, or be gone, which fails that photo only.
+    // Asked when a photo is taken up: the folder may change during a job, or be gone, which
+    // fails that photo only. Entries come out when a photo is written: the gap between the
+    // two is what is held in memory.
     const QString in = makeDir(m_dir, QStringLiteral("moving/in"));
-    const QString a = makeDir(m_dir, QStringLiteral("moving/a"));
-    const QString b = makeDir(m_dir, QStringLiteral("moving/b"));
-    QStringList items;
-    for (int i = 0; i < 6; ++i)
-        items << fixtures::writeJpeg(in + QStringLiteral("/m%1.jpg").arg(i), 200, 150, {}, quint32(i));
-    auto calls = std::make_shared<std::atomic_int>(0);
-    CompressionOptions options = toFolder(QString(), 3);
-    options.photoLocation = [calls, a, b] {
-        const int call = calls->fetch_add(1);
-        return call == 0 ? QString() : call < 3 ? a : b;
-    };
-    const Outcome o = runJob(CompressionJobKind::Files, items, options);
-    QCOMPARE(calls->load(), 6);
-    QCOMPARE(o.report.failed.size(), 1);
-    QCOMPARE(o.report.failed[0].path, items[0]);
-    QCOMPARE(o.report.entries.size(), 5);
-    QCOMPARE(o.progress[0].position, 1);
-    QCOMPARE(QDir(a).entryList(QDir::Files), (QStringList{QStringLiteral("m1.jpg"), QStringLiteral("m2.jpg")}));
-    QCOMPARE(QDir(b).entryList(QDir::Files).size(), 3);
-    QCOMPARE(o.report.entries[2].restPath(), b + QStringLiteral("/m3.jpg"));
-}
-
-void TestCompressionJob::photosInMemoryStayBounded()
-{
-    // The Output folder is asked for when a photo is taken up; entries come out when it is
-    // written. The gap between the two is what is held in memory.
-    const QString in = makeDir(m_dir, QStringLiteral("bounded/in"));
-    const QString out = makeDir(m_dir, QStringLiteral("bounded/out"));
     QList<compress::JobItem> items;
-    for (int i = 0; i < 30; ++i)
-        items.append({fixtures::writeJpeg(in + QStringLiteral("/b%1.jpg").arg(i), 160, 120, {}, quint32(i)), false});
+    for (int i = 0; i < 30; ++i) {
+        const QString name = QStringLiteral("/m%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        items.append({fixtures::writeJpeg(in + name, 160, 120, {}, quint32(i)), false});
+    }
     for (const int workers : {1, 3}) {
+        const QString a = makeDir(m_dir, QStringLiteral("moving/a%1").arg(workers));
+        const QString b = makeDir(m_dir, QStringLiteral("moving/b%1").arg(workers));
         std::atomic_int taken{0};
         CompressionOptions options = toFolder(QString(), workers);
-        options.photoLocation = [&taken, out] {
-            ++taken;
-            return out;
+        options.photoLocation = [&taken, a, b] {
+            const int call = taken++;
+            return call == 0 ? QString() : call < 3 ? a : b;
         };
+        QList<int> positions;
         int largestGap = 0;
-        BatchCompressor compressor(options);
-        const CompressionReport report = compressor.run(CompressionJobKind::Files, items, [&](const ResultRow &, int position, int) {
+        const auto onEntry = [&](const ResultRow &, int position, int) {
+            positions << position;
             largestGap = qMax(largestGap, taken.load() - position);
-        });
-        QCOMPARE(report.entries.size(), 30);
+        };
+        const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Files, items, onEntry);
+        QCOMPARE(taken.load(), 30);
+        QCOMPARE(report.failed.size(), 1);
+        QCOMPARE(report.failed[0].path, items[0].sourcePath);
+        QCOMPARE(report.entries.size(), 29);
+        QCOMPARE(positions.value(0), 1);
+        QCOMPARE(QDir(a).entryList(QDir::Files), (QStringList{QStringLiteral("m01.jpg"), QStringLiteral("m02.jpg")}));
+        QCOMPARE(QDir(b).entryList(QDir::Files).size(), 27);
+        QCOMPARE(report.entries[2].restPath(), b + QStringLiteral("/m03.jpg"));
         QVERIFY2(largestGap <= 2 * workers, qPrintable(QString::number(largestGap)));
     }
 }
@@ -363,6 +366,10 @@ void TestCompressionJob::folderThatCannotBeListedFails()
     QVERIFY(o.report.entries.isEmpty());
     o = runJob(CompressionJobKind::Folder, {}, toFolder(m_dir.path()));
     QVERIFY(!o.failure.isEmpty());
+    // A photo gone since it was chosen is reported, not lost.
+    o = runJob(CompressionJobKind::Files, {m_dir.filePath(QStringLiteral("gone.jpg"))}, toFolder(m_dir.path()));
+    QCOMPARE(o.report.unreadable.size(), 1);
+    QVERIFY(o.progress.isEmpty());
     // Keeping originals needs somewhere to put the results.
     QString reason;
     CompressionJob job;

@@ -53,8 +53,6 @@ private Q_SLOTS:
     void exifOnlyAdobeRgbKeepsItsColours();
     void fileDates_data();
     void fileDates();
-    void otherSourcesBecomePlainJpegs_data();
-    void otherSourcesBecomePlainJpegs();
     void undecodablePhotoWritesNothing();
 
 private:
@@ -69,12 +67,10 @@ void TestPhotoEncoders::encoderChoice_data()
     QTest::addColumn<int>("encoder");
     QTest::newRow("png") << "a.png" << true << int(PhotoEncoder::Png);
     QTest::newRow("PNG in capitals") << "/x/SHOT.PNG" << false << int(PhotoEncoder::Png);
-    QTest::newRow("Png mixed") << "b.Png" << true << int(PhotoEncoder::Png);
     QTest::newRow("jpg kept") << "c.jpg" << true << int(PhotoEncoder::JpgKeepingMetadata);
     QTest::newRow("jpg dropped") << "c.jpg" << false << int(PhotoEncoder::JpgWithoutMetadata);
     QTest::newRow("png is not the last suffix") << "d.png.jpg" << false << int(PhotoEncoder::JpgWithoutMetadata);
     QTest::newRow("named png, no suffix") << "png" << true << int(PhotoEncoder::JpgKeepingMetadata);
-    QTest::newRow("tif") << "e.tif" << false << int(PhotoEncoder::JpgWithoutMetadata);
 }
 
 void TestPhotoEncoders::encoderChoice()
@@ -258,65 +254,6 @@ void TestPhotoEncoders::fileDates()
         QCOMPARE(QFileInfo(out).lastModified(), expected);
     else
         QVERIFY(QFileInfo(out).lastModified().secsTo(QDateTime::currentDateTime()) < 120);
-}
-
-// Sources that are no plain RGB JPEG become one at the fixed quality, looking as the
-// source does: a TIFF (under its own name), an animation's first frame, transparency over
-// white, CMYK in its colours (metadata kept beside it).
-void TestPhotoEncoders::otherSourcesBecomePlainJpegs_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QImage>("expected");
-    QTest::addColumn<bool>("keep");
-    const QImage photo = fixtures::photoLikeImage(300, 200);
-    const QString tiff = path(QStringLiteral("scan.tif"));
-    QVERIFY(photo.save(tiff, "TIFF"));
-    QTest::newRow("tiff") << tiff << photo << false;
-
-    const QString gif = path(QStringLiteral("blink.gif"));
-    QVERIFY(fixtures::magick({"-delay", "20", "-size", "60x40", "xc:#d02020", "xc:#2040d0", gif}));
-    QImage red(60, 40, QImage::Format_RGB32);
-    red.fill(QColor(0xd0, 0x20, 0x20));
-    QTest::newRow("animation") << gif << red << false;
-
-    QImage logo(100, 60, QImage::Format_ARGB32);
-    logo.fill(QColor(0, 0, 200));
-    QImage overWhite = logo.convertToFormat(QImage::Format_RGB32);
-    for (int x = 0; x < 50; ++x)
-        for (int y = 0; y < 60; ++y) {
-            logo.setPixel(x, y, qRgba(0, 0, 0, 0));
-            overWhite.setPixel(x, y, qRgb(255, 255, 255));
-        }
-    const QString transparent = path(QStringLiteral("logo.gif"));
-    QVERIFY(logo.save(transparent, "PNG"));
-    QTest::newRow("transparency") << transparent << overWhite << false;
-
-    const QString png = path(QStringLiteral("cmyk-src.png"));
-    QVERIFY(fixtures::photoLikeImage(240, 160, 9).save(png));
-    const QString cmyk = path(QStringLiteral("cmyk.jpg"));
-    QVERIFY(fixtures::magick({png, "-colorspace", "CMYK", "-quality", "95", cmyk}));
-    fixtures::exiftool(cmyk, {QStringLiteral("-Make=Press")});
-    QTest::newRow("cmyk") << cmyk << QImage(png) << true;
-}
-
-void TestPhotoEncoders::otherSourcesBecomePlainJpegs()
-{
-    QFETCH(QString, source);
-    QFETCH(QImage, expected);
-    QFETCH(bool, keep);
-    const QString out = path(QStringLiteral("out-") + QFileInfo(source).fileName());
-    const QByteArray bytes = fixtures::readAll(source);
-    QString error;
-    QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source, &error)
-                  : CompressJpgWithImageData(bytes, out, {}, &error),
-             qPrintable(error));
-    QVERIFY(fixtures::readAll(out).startsWith("\xFF\xD8\xFF"));
-    const QVariantMap tags = testsupport::exiftoolTags(out);
-    QCOMPARE(tags.value(QStringLiteral("File:ColorComponents")).toInt(), 3);
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), keep ? QStringLiteral("Press") : QString());
-    QCOMPARE(testsupport::run(QStringLiteral("/usr/bin/identify"), {"-format", "%Q", out}), QByteArray("50"));
-    const double difference = fixtures::meanDifference(QImage(out), expected);
-    QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
 }
 
 void TestPhotoEncoders::undecodablePhotoWritesNothing()
