@@ -116,14 +116,15 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("trashed");
         const QSize same(800, 600);
-        QTest::newRow("defaults") << false << QStringList{} << "home/Pictures/Glimmerset/m.jpg" << false << same
-                                  << false;
+        QTest::newRow("defaults") << false << QStringList{} << "home/Pictures/Glimmerset/m.jpg" << false
+                                  << same << false;
         QTest::newRow("settings") << true << QStringList{} << "chosen/m.jpg" << true << same << false;
         QTest::newRow("--strip-metadata") << true << QStringList{"--strip-metadata", "--output", "OUT"}
                                           << "out/m.jpg" << false << same << false;
         QTest::newRow("--keep-metadata") << false << QStringList{"--keep-metadata", "--output", "OUT"}
                                          << "out/m.jpg" << true << same << false;
-        QTest::newRow("--in-place") << false << QStringList{"--in-place"} << "in/m.jpg" << false << same << true;
+        QTest::newRow("--in-place") << false << QStringList{"--in-place"} << "in/m.jpg" << false << same
+                                    << true;
         QTest::newRow("--no-trash") << false << QStringList{"--in-place", "--no-trash"} << "in/m.jpg" << false
                                     << same << false;
         QTest::newRow("--resize preset") << false << QStringList{"--resize", "320 x 240", "--output", "OUT"}
@@ -145,8 +146,8 @@ private Q_SLOTS:
         QFETCH(bool, kept);
         QFETCH(QSize, size);
         QFETCH(bool, trashed);
-        const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/m.jpg"), 800, 600,
-                                                  {"-Make=Glimmer"});
+        const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/m.jpg"), 800,
+                                                  600, {"-Make=Glimmer"});
         const QByteArray original = fixtures::readAll(photo);
         if (settings) {
             QSettings stored(path(QStringLiteral("home/.config/Vantoric/Glimmerset.conf")),
@@ -164,7 +165,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(path(result)).size() < original.size());
         QCOMPARE(testsupport::exiftoolTags(path(result)).value(QStringLiteral("IFD0:Make")).toString(),
                  kept ? QStringLiteral("Glimmer") : QString());
-        QCOMPARE(QFileInfo::exists(path(QStringLiteral("home/Pictures"))), result.startsWith(QLatin1String("home/Pictures")));
+        QCOMPARE(QFileInfo::exists(path(QStringLiteral("home/Pictures"))),
+                 result.startsWith(QLatin1String("home/Pictures")));
         const QString trash = path(QStringLiteral("home/.local/share/Trash/files"));
         QCOMPARE(filesIn(trash), trashed ? QStringList{QStringLiteral("m.jpg")} : QStringList());
         if (trashed)
@@ -370,9 +372,8 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.output().contains(photo + QLatin1String(": not written: cannot move the original to the Trash: ")
-                                       + reason),
-                 qPrintable(run.output()));
+        const QString line = photo + QLatin1String(": not written: cannot move the original to the Trash: ");
+        QVERIFY2(run.output().contains(line + reason), qPrintable(run.output()));
         QCOMPARE(run.output().contains(QLatin1String("--no-trash replaces originals")), ownDisk);
         QCOMPARE(fixtures::readAll(photo), original);
         QCOMPARE(filesIn(folder).size(), ownDisk ? 2 : 1); // nothing half written beside it
