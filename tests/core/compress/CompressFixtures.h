@@ -4,6 +4,7 @@
 // Generated photos for the compression tests: no fixture files, no corpus needed.
 
 #include "TestSupport.h"
+#include "compress/CompressionOptions.h"
 
 #include <QColor>
 #include <QFile>
@@ -87,6 +88,17 @@ inline QString writeJpeg(const QString &path, int width, int height, const QStri
                          quint32 seed = 1)
 {
     return writeJpeg(path, photoLikeImage(width, height, seed), exiftoolArgs);
+}
+
+// A job writing into `folder`, or in place when it is empty.
+inline CompressionOptions jobOptions(const QString &folder, bool keepMetadata = true, int workers = 2)
+{
+    CompressionOptions options;
+    options.keepMetadata = keepMetadata;
+    options.keepOriginalPhoto = !folder.isEmpty();
+    options.outputFolder = folder;
+    options.workers = workers;
+    return options;
 }
 
 // Runs ImageMagick; false when it fails.

@@ -31,29 +31,6 @@ QList<compress::JobItem> itemsOf(const QStringList &paths)
     return items;
 }
 
-CompressionOptions into(const QString &folder, bool keepMetadata = false)
-{
-    CompressionOptions options;
-    options.keepMetadata = keepMetadata;
-    options.keepOriginalPhoto = !folder.isEmpty();
-    options.outputFolder = folder;
-    options.workers = 2;
-    return options;
-}
-
-// A valid little JPEG whose header declares width × height: decoding it would allocate
-// for the declared size.
-QByteArray declaredSizeJpeg(int width, int height)
-{
-    QByteArray bytes = imageio::JpegCodec::encode(fixtures::photoLikeImage(64, 64), 80);
-    const qsizetype sof = bytes.indexOf("\xFF\xC0");
-    bytes[sof + 5] = char(height >> 8);
-    bytes[sof + 6] = char(height & 0xFF);
-    bytes[sof + 7] = char(width >> 8);
-    bytes[sof + 8] = char(width & 0xFF);
-    return bytes;
-}
-
 } // namespace
 
 class TestBatchCompressor : public QObject
@@ -84,7 +61,7 @@ private Q_SLOTS:
         const QString link = m_dir.filePath(QStringLiteral("collide/link.jpg"));
         QVERIFY(QFile::link(a, link));
         const QString again = m_dir.filePath(QStringLiteral("collide/a/../a/IMG_0001.JPG"));
-        CompressionReport report = runBatch(itemsOf({a, b, again, link}), into(out));
+        CompressionReport report = runBatch(itemsOf({a, b, again, link}), fixtures::jobOptions(out, false));
         QCOMPARE(report.entries.size(), 2);
         QCOMPARE(report.entries[0].restPath(), out + QStringLiteral("/IMG_0001.JPG"));
         QCOMPARE(report.entries[1].restPath(), out + QStringLiteral("/IMG_0001 (2).JPG"));
@@ -95,7 +72,7 @@ private Q_SLOTS:
 
         // Output folder = the photos' own folder: the sources stay, the results get new names.
         const QByteArray original = fixtures::readAll(a);
-        report = runBatch(itemsOf({a}), into(QFileInfo(a).path()));
+        report = runBatch(itemsOf({a}), fixtures::jobOptions(QFileInfo(a).path(), false));
         QCOMPARE(report.entries.size(), 1);
         QCOMPARE(report.entries[0].restPath(), QFileInfo(a).path() + QStringLiteral("/IMG_0001 (2).JPG"));
         QCOMPARE(fixtures::readAll(a), original);
@@ -158,7 +135,7 @@ private Q_SLOTS:
         const QByteArray neighbourBytes = fixtures::readAll(neighbour);
 
         // In place, as the riskiest case: the source must still never be replaced.
-        CompressionOptions options = into(QString(), keepMetadata);
+        CompressionOptions options = fixtures::jobOptions(QString(), keepMetadata);
         if (!resize.isEmpty())
             options.resize = compress::ResizeRequest{resize};
         const CompressionReport report = runBatch(itemsOf({source}), options);
@@ -216,7 +193,7 @@ private Q_SLOTS:
         const qsizetype warnings = testsupport::validationWarnings(source).size();
 
         const QString out = inPlace ? QString() : makeDir(QStringLiteral("larger/") + QTest::currentDataTag() + "/out");
-        const CompressionReport report = runBatch(itemsOf({source}), into(out, keepMetadata));
+        const CompressionReport report = runBatch(itemsOf({source}), fixtures::jobOptions(out, keepMetadata));
         QCOMPARE(report.entries.size(), 1);
         const QString result = report.entries[0].restPath();
         QCOMPARE(result, inPlace ? source : out + QLatin1Char('/') + name);
@@ -256,7 +233,7 @@ private Q_SLOTS:
         const QString photo = fixtures::writeJpeg(folder + QLatin1Char('/') + name, 900, 600,
                                                   {"-Make=Glimmer"});
         const QByteArray original = fixtures::readAll(photo);
-        CompressionOptions options = into(QString(), true);
+        CompressionOptions options = fixtures::jobOptions(QString());
         options.moveReplacedToTrash = throughTrash;
         const CompressionReport report = runBatch(itemsOf({photo}), options);
         QCOMPARE(report.entries.size(), 1);
@@ -282,9 +259,12 @@ private Q_SLOTS:
     {
         const QString folder = makeDir(QStringLiteral("bomb"));
         const QString bomb = folder + QStringLiteral("/bomb.jpg");
-        QVERIFY(fixtures::writeAll(bomb, declaredSizeJpeg(23170, 23170)));
+        // A valid little JPEG declaring 23170 × 23170 pixels, which decoding would allocate.
+        QByteArray bytes = imageio::JpegCodec::encode(fixtures::photoLikeImage(64, 64), 80);
+        bytes.replace(bytes.indexOf("\xFF\xC0") + 5, 4, QByteArray::fromHex("5A825A82"));
+        QVERIFY(fixtures::writeAll(bomb, bytes));
         const QString fine = fixtures::writeJpeg(folder + QStringLiteral("/fine.jpg"), 200, 100);
-        CompressionOptions options = into(makeDir(QStringLiteral("bomb/out")));
+        CompressionOptions options = fixtures::jobOptions(makeDir(QStringLiteral("bomb/out")), false);
         CompressionReport report = runBatch(itemsOf({bomb, fine}), options);
         QCOMPARE(report.failed.size(), 1);
         QCOMPARE(report.failed[0].path, bomb);
@@ -314,7 +294,8 @@ private Q_SLOTS:
         QList<compress::JobItem> items;
         QString error;
         QVERIFY(compress::expandJobItems(CompressionJobKind::Folder, {folder}, &items, &error));
-        const CompressionReport report = runBatch(items, into(makeDir(QStringLiteral("latin1/out"))));
+        const CompressionReport report = runBatch(
+            items, fixtures::jobOptions(makeDir(QStringLiteral("latin1/out")), false));
         QCOMPARE(report.entries.size(), 1);
         QCOMPARE(report.failed.size(), 1);
         QCOMPARE(report.failed[0].path, folder + QStringLiteral("/caf\\xe9.jpg"));

@@ -53,16 +53,6 @@ Outcome runJob(CompressionJobKind kind, const QStringList &items, const Compress
     return outcome;
 }
 
-CompressionOptions toFolder(const QString &folder, int workers = 0, bool keepMetadata = true)
-{
-    CompressionOptions options;
-    options.keepMetadata = keepMetadata;
-    options.keepOriginalPhoto = true;
-    options.outputFolder = folder;
-    options.workers = workers;
-    return options;
-}
-
 QString makeDir(const QTemporaryDir &root, const QString &name)
 {
     QDir(root.path()).mkpath(name);
@@ -115,7 +105,7 @@ private Q_SLOTS:
         const QByteArray whole = fixtures::readAll(in + QStringLiteral("/photo.jpg"));
         QVERIFY(fixtures::writeAll(in + QStringLiteral("/cut.jpg"), whole.left(whole.size() / 2)));
 
-        CompressionOptions options = toFolder(out);
+        CompressionOptions options = fixtures::jobOptions(out);
         options.includeSubfolders = subfolders;
         const Outcome o = runJob(CompressionJobKind::Folder, {in}, options);
         QVERIFY2(o.failure.isEmpty(), qPrintable(o.failure));
@@ -179,7 +169,7 @@ private Q_SLOTS:
         QStringList outs;
         for (const int run : {1, 4, 5, 2}) {
             outs << makeDir(m_dir, QStringLiteral("parallel/out%1").arg(run));
-            CompressionOptions options = toFolder(outs.last(), qMin(run, 4), run != 2);
+            CompressionOptions options = fixtures::jobOptions(outs.last(), run != 2, qMin(run, 4));
             if (run == 5)
                 options.pixelBudget = 560 * 210;
             outcomes << runJob(CompressionJobKind::Folder, {in}, options);
@@ -233,19 +223,20 @@ private Q_SLOTS:
         CompressionJob second;
         QSignalSpy done(&first, &CompressionJob::succeeded);
         QSignalSpy secondProgress(&second, &CompressionJob::progress);
-        QVERIFY(first.start(CompressionJobKind::Files, items, toFolder(out, 1)));
+        const CompressionOptions options = fixtures::jobOptions(out, true, 1);
+        QVERIFY(first.start(CompressionJobKind::Files, items, options));
         QVERIFY(first.isRunning());
         QString reason;
-        QVERIFY(!second.start(CompressionJobKind::Files, items, toFolder(out, 1), &reason));
+        QVERIFY(!second.start(CompressionJobKind::Files, items, options, &reason));
         QVERIFY(reason.contains(QStringLiteral("running")));
-        QVERIFY(!first.start(CompressionJobKind::Files, items, toFolder(out, 1), &reason));
+        QVERIFY(!first.start(CompressionJobKind::Files, items, options, &reason));
         QVERIFY(done.wait(120000));
         QCOMPARE(done.first().first().value<CompressionReport>().entries.size(), 6);
         QVERIFY(secondProgress.isEmpty());
 
         // Free again: a job started from the finished handler runs.
         QSignalSpy secondDone(&second, &CompressionJob::succeeded);
-        QVERIFY(second.start(CompressionJobKind::Files, items.mid(0, 1), toFolder(out, 1)));
+        QVERIFY(second.start(CompressionJobKind::Files, items.mid(0, 1), options));
         QVERIFY(secondDone.wait(60000));
     }
 
@@ -254,7 +245,7 @@ private Q_SLOTS:
         const QString out = makeDir(m_dir, QStringLiteral("dots/out"));
         const QString photo = fixtures::writeJpeg(makeDir(m_dir, QStringLiteral("dots/in")) + QStringLiteral("/r.jpg"), 300, 200);
         const Outcome o = runJob(CompressionJobKind::Resize, {QStringLiteral("./r.jpg"), photo},
-                                 toFolder(out));
+                                 fixtures::jobOptions(out));
         QCOMPARE(o.report.skipped.size(), 1);
         QCOMPARE(o.report.skipped[0].path, QStringLiteral("./r.jpg"));
         QCOMPARE(o.report.entries.size(), 1);
@@ -277,7 +268,8 @@ private Q_SLOTS:
             const QString a = makeDir(m_dir, QStringLiteral("moving/a%1").arg(workers));
             const QString b = makeDir(m_dir, QStringLiteral("moving/b%1").arg(workers));
             std::atomic_int taken{0};
-            CompressionOptions options = toFolder(QString(), workers);
+            CompressionOptions options = fixtures::jobOptions(QString(), true, workers);
+            options.keepOriginalPhoto = true;
             options.photoLocation = [&taken, a, b] {
                 const int call = taken++;
                 return call == 0 ? QString() : call < 3 ? a : b;
@@ -354,14 +346,14 @@ private Q_SLOTS:
     void folderThatCannotBeListedFails()
     {
         Outcome o = runJob(CompressionJobKind::Folder, {m_dir.filePath(QStringLiteral("no-such-folder"))},
-                           toFolder(m_dir.path()));
+                           fixtures::jobOptions(m_dir.path()));
         QVERIFY(!o.failure.isEmpty());
         QVERIFY(o.report.entries.isEmpty());
-        o = runJob(CompressionJobKind::Folder, {}, toFolder(m_dir.path()));
+        o = runJob(CompressionJobKind::Folder, {}, fixtures::jobOptions(m_dir.path()));
         QVERIFY(!o.failure.isEmpty());
         // A photo gone since it was chosen is reported, not lost.
         o = runJob(CompressionJobKind::Files, {m_dir.filePath(QStringLiteral("gone.jpg"))},
-                   toFolder(m_dir.path()));
+                   fixtures::jobOptions(m_dir.path()));
         QCOMPARE(o.report.unreadable.size(), 1);
         QVERIFY(o.progress.isEmpty());
         // Keeping originals needs somewhere to put the results.

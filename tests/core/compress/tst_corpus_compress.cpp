@@ -21,13 +21,9 @@ QString corpus()
 
 CompressionReport compressFolder(const QString &folder, const QString &out, bool keepMetadata)
 {
-    CompressionOptions options;
-    options.keepMetadata = keepMetadata;
-    options.keepOriginalPhoto = true;
-    options.outputFolder = out;
     QList<compress::JobItem> items;
     compress::listFolder(folder, &items, nullptr);
-    return BatchCompressor(options).run(CompressionJobKind::Folder, items);
+    return BatchCompressor(fixtures::jobOptions(out, keepMetadata, 0)).run(CompressionJobKind::Folder, items);
 }
 
 } // namespace
@@ -97,10 +93,8 @@ private Q_SLOTS:
         // colour-managed viewer shows the source.
         const QString source = corpus() + QStringLiteral("/metadata/Multiple_ICC_segments.jpg");
         const QString out = m_dir.filePath(QStringLiteral("press"));
-        CompressionOptions options;
-        options.keepMetadata = true;
-        options.outputFolder = out;
-        const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Files, {{source, false}});
+        const CompressionReport report = BatchCompressor(fixtures::jobOptions(out, true, 0))
+                                             .run(CompressionJobKind::Files, {{source, false}});
         QCOMPARE(report.entries.size(), 1);
         const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
         QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));

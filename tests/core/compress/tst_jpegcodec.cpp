@@ -44,11 +44,7 @@ private Q_SLOTS:
         QString error;
         const QByteArray ours = JpegCodec::encode(image, quality, {}, &error);
         QVERIFY2(!ours.isEmpty(), qPrintable(error));
-        QCOMPARE(ours.size(), reference.size());
-        QVERIFY(ours == reference);
-        // Baseline: a SOF0 marker and no progressive SOF2.
-        QVERIFY(ours.contains(QByteArray("\xFF\xC0", 2)));
-        QVERIFY(!ours.contains(QByteArray("\xFF\xC2", 2)));
+        QCOMPARE(ours, reference);
         const JpegCodec::Decoded decoded = JpegCodec::decode(ours);
         QCOMPARE(decoded.image.format(), grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
         QVERIFY(fixtures::meanDifference(decoded.image, image) < fixtures::SamePictureTolerance);
@@ -130,20 +126,12 @@ private Q_SLOTS:
         QVERIFY2(difference >= 0 && difference < 4.0, qPrintable(QString::number(difference)));
     }
 
-    void iccProfileRoundTrip()
+    void iccProfileOnlyWhereItFits()
     {
         const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
         QVERIFY(icc.size() > 100);
-        const QByteArray bytes = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, icc);
-        const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
-        QVERIFY(decoded.ok());
-        QCOMPARE(decoded.iccProfile, icc);
-
-        const QString path = m_dir.filePath(QStringLiteral("p3.jpg"));
-        QVERIFY(fixtures::writeAll(path, bytes));
-        QCOMPARE(testsupport::exiftoolTags(path).value(QStringLiteral("ICC-header:ColorSpaceData")).toString().trimmed(),
-                 QStringLiteral("RGB"));
-
+        QCOMPARE(JpegCodec::decode(JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, icc)).iccProfile,
+                 icc);
         // A colour profile does not describe greyscale pixels.
         const QByteArray grey = JpegCodec::encode(fixtures::photoLikeImage(64, 48).convertToFormat(QImage::Format_Grayscale8), 50, icc);
         QVERIFY(JpegCodec::decode(grey).iccProfile.isEmpty());

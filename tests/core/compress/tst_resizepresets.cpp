@@ -155,9 +155,7 @@ private Q_SLOTS:
 
         // Written back where each was; the saving compares with the file as it was.
         const auto runResize = [&](const QStringList &paths, const ResizeRequest &request) {
-            CompressionOptions options;
-            options.keepMetadata = true;
-            options.outputFolder = folder;
+            CompressionOptions options = fixtures::jobOptions(folder, true, 0);
             options.resize = request;
             QList<JobItem> items;
             QList<quint64> before;
