@@ -241,26 +241,15 @@ private Q_SLOTS:
             QVERIFY(QFileInfo(out).lastModified().secsTo(QDateTime::currentDateTime()) < 120);
     }
 
-    void undecodablePhotoWritesNothing()
+    void pngBombsAreRefusedUnread()
     {
-        QByteArray bytes = fixtures::readAll(
-            fixtures::writeJpeg(path(QStringLiteral("broken.jpg")), 400, 300));
-        for (qsizetype i = bytes.size() / 3; i < bytes.size() / 3 + 40; ++i)
-            bytes[i] = char(0xFF);
-        const QString out = path(QStringLiteral("broken-out.jpg"));
-        QString error;
-        QVERIFY(!CompressJpgWithImageData(bytes, out, {}, &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!QFileInfo::exists(out));
-        QVERIFY(!CompressPngWithImageData(QByteArray("not a photo"), out));
-        QVERIFY(!QFileInfo::exists(out));
         // Fuzz findings: a text chunk claiming 1.6 GB, which the PNG reader allocated before
         // finding the file short, and 64 KB of compressed text the reader inflates in full to
         // 64 MB. Both are refused before the reader sees them.
         for (const char *name : {"png_text_chunk_claims_1_6_gb.png", "png_ztxt_unpacks_to_64_mb.png"}) {
-            QFile bomb(testsupport::testData(QLatin1String(name)));
-            QVERIFY(bomb.open(QIODevice::ReadOnly));
-            const compress::DecodedPhoto decoded = compress::decodeFirstImage(bomb.readAll(), QLatin1String(imageio::filetypes::Png));
+            const QByteArray bomb = fixtures::readAll(testsupport::testData(QLatin1String(name)));
+            QVERIFY(!bomb.isEmpty());
+            const DecodedPhoto decoded = decodeFirstImage(bomb, QLatin1String(imageio::filetypes::Png));
             QVERIFY2(decoded.image.isNull(), name);
             QCOMPARE(decoded.error, QStringLiteral("the PNG is damaged or cut short"));
         }
