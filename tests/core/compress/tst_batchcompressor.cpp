@@ -217,25 +217,16 @@ private Q_SLOTS:
         QVERIFY(testsupport::validationWarnings(result).size() <= warnings);
     }
 
-    void inPlaceResultsReplaceTheOriginals_data()
+    // Without the Trash (--no-trash) is checked through the command line.
+    void inPlaceResultsSendTheOriginalsToTheTrash()
     {
-        QTest::addColumn<bool>("throughTrash");
-        QTest::newRow("original to the Trash") << true;
-        QTest::newRow("original replaced") << false;
-    }
-
-    void inPlaceResultsReplaceTheOriginals()
-    {
-        QFETCH(bool, throughTrash);
         const QString trash = m_dir.filePath(QStringLiteral("data/Trash"));
-        const QString folder = makeDir(QStringLiteral("trash%1").arg(throughTrash));
-        const QString name = QStringLiteral("t%1.jpg").arg(throughTrash);
+        const QString folder = makeDir(QStringLiteral("trash"));
+        const QString name = QStringLiteral("t.jpg");
         const QString photo = fixtures::writeJpeg(folder + QLatin1Char('/') + name, 900, 600,
                                                   {"-Make=Glimmer"});
         const QByteArray original = fixtures::readAll(photo);
-        CompressionOptions options = fixtures::jobOptions(QString());
-        options.moveReplacedToTrash = throughTrash;
-        const CompressionReport report = runBatch(itemsOf({photo}), options);
+        const CompressionReport report = runBatch(itemsOf({photo}), fixtures::jobOptions(QString()));
         QCOMPARE(report.entries.size(), 1);
         const ResultRow &entry = report.entries[0];
         QCOMPARE(entry.restPath(), photo);
@@ -246,11 +237,7 @@ private Q_SLOTS:
         QCOMPARE(testsupport::exiftoolTags(photo).value("IFD0:Make").toString(), QStringLiteral("Glimmer"));
         // Nothing but the photo in its folder: no temporary file left behind.
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
-        const QString inTrash = trash + QStringLiteral("/files/") + name;
-        QCOMPARE(QFileInfo::exists(inTrash), throughTrash);
-        if (!throughTrash)
-            return;
-        QCOMPARE(fixtures::readAll(inTrash), original);
+        QCOMPARE(fixtures::readAll(trash + QStringLiteral("/files/") + name), original);
         const QByteArray info = fixtures::readAll(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
         QVERIFY2(info.contains("Path=") && info.contains(name.toUtf8()), info.constData());
     }
