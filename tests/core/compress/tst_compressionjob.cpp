@@ -314,9 +314,7 @@ private Q_SLOTS:
             items << fixtures::writeJpeg(in + QStringLiteral("/k%1.jpg").arg(i), 1000, 750, {}, quint32(i));
             originals << fixtures::readAll(items.last());
         }
-        CompressionOptions options;
-        options.keepOriginalPhoto = false;
-        options.workers = 2;
+        CompressionOptions options = fixtures::jobOptions(QString());
         if (!preset.isEmpty())
             options.resize = compress::ResizeRequest{preset};
         CompressionJob job;
