@@ -289,12 +289,11 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(bool, inPlace);
         QFETCH(int, free);
-        QTemporaryDir root;
-        testsupport::SmallDisk disk(root.filePath(QStringLiteral("disk")), 512);
+        testsupport::SmallDisk disk(path(QStringLiteral("disk")), 512);
         if (!disk.mounted())
             QSKIP(qPrintable(disk.problem()));
         // In place the photo lives on the full disk; a copy is made from elsewhere into it.
-        const QString photo = (inPlace ? disk.path() : root.path()) + QStringLiteral("/photo.jpg");
+        const QString photo = (inPlace ? disk.path() : m_dir->path()) + QStringLiteral("/photo.jpg");
         QVERIFY(!fixtures::writeJpeg(photo, fixtures::photoLikeImage(640, 480),
                                      {QStringLiteral("-GPSLatitude=10"), QStringLiteral("-GPSLatitudeRef=N"),
                                       QStringLiteral("-DateTimeOriginal=2019:01:01 10:00:00")})
@@ -336,11 +335,10 @@ private Q_SLOTS:
         QFETCH(bool, ownDisk);
         QFETCH(int, nameLength);
         QFETCH(QString, reason);
-        QTemporaryDir root;
         std::unique_ptr<testsupport::SmallDisk> disk;
-        QString folder = root.filePath(QStringLiteral("photos"));
+        QString folder = path(QStringLiteral("photos"));
         if (ownDisk) {
-            disk = std::make_unique<testsupport::SmallDisk>(root.filePath(QStringLiteral("disk")), 2048);
+            disk = std::make_unique<testsupport::SmallDisk>(path(QStringLiteral("disk")), 2048);
             if (!disk->mounted())
                 QSKIP(qPrintable(disk->problem()));
             folder = disk->path();
@@ -384,26 +382,24 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, args);
         QFETCH(QString, special);
-        QTemporaryDir root;
-        const QString folder = root.filePath(QStringLiteral("in"));
-        QDir().mkpath(folder);
-        const QString path = folder + QStringLiteral("/special.jpg");
+        const QString folder = mkdir(QStringLiteral("in"));
+        const QString file = folder + QStringLiteral("/special.jpg");
         if (special == QLatin1String("fifo"))
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
         else
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
         QVERIFY(!fixtures::writeJpeg(folder + QStringLiteral("/photo.jpg"), 64, 48).isEmpty());
 
-        args.replaceInStrings(QStringLiteral("SPECIAL"), path);
+        args.replaceInStrings(QStringLiteral("SPECIAL"), file);
         args.replaceInStrings(QStringLiteral("DIR"), folder);
-        args.replaceInStrings(QStringLiteral("OUT"), root.filePath(QStringLiteral("out")));
+        args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
         const Result run = cli(args);
         QVERIFY2(run.status >= 0, "the command hung or crashed");
         QVERIFY2(run.output().contains(QLatin1String("not a regular file")), qPrintable(run.output()));
         // Named on its own the special file fails the command; in a folder it is reported
         // while the real photo beside it is still compressed.
         if (args.contains(folder))
-            QVERIFY(QFileInfo::exists(root.filePath(QStringLiteral("out/photo.jpg"))));
+            QVERIFY(QFileInfo::exists(path(QStringLiteral("out/photo.jpg"))));
         else
             QCOMPARE(run.status, 1);
     }
