@@ -41,32 +41,6 @@ private:
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void smallestKind_data()
-    {
-        QTest::addColumn<QImage>("image");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("colorType");
-        QTest::newRow("few colours: an exact palette")
-            << screenshotImage() << int(PngCodec::Kind::Palette) << 3;
-        QTest::newRow("noise: lossless")
-            << fixtures::noiseImage(128, 128, 42) << int(PngCodec::Kind::Lossless) << 2;
-    }
-
-    void smallestKind()
-    {
-        QFETCH(QImage, image);
-        QFETCH(int, kind);
-        QFETCH(int, colorType);
-        if (kind == int(PngCodec::Kind::Lossless))
-            QVERIFY(!PngCodec::encodePalette(image, PngCodec::PaletteQualityFloor, PngCodec::PaletteQualityTarget).ok());
-        const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
-        QVERIFY2(png.ok(), qPrintable(png.error));
-        QCOMPARE(int(png.kind), kind);
-        const QString path = save(QStringLiteral("smallest.png"), png.bytes);
-        QCOMPARE(testsupport::exiftoolTags(path).value(QStringLiteral("PNG:ColorType")).toInt(), colorType);
-        QCOMPARE(QImage(path).convertToFormat(image.format()), image);
-    }
-
     void translucencySurvivesThePalette()
     {
         QImage image(160, 40, QImage::Format_ARGB32);
@@ -101,39 +75,50 @@ private Q_SLOTS:
         QVERIFY(fixtures::meanDifference(back.copy(60, 0, 140, 150), image.copy(60, 0, 140, 150)) < fixtures::SamePictureTolerance);
     }
 
-    void losslessKeepsEveryPixel_data()
+    // The smallest PNG is an exact palette for few colours and lossless where no palette
+    // fits; lossless keeps every channel and depth.
+    void everyPixelSurvives_data()
     {
         QTest::addColumn<QImage>("image");
+        QTest::addColumn<bool>("smallest"); // else lossless
         QTest::addColumn<int>("colorType");
-        QTest::addColumn<int>("bitDepth");
+        QTest::addColumn<int>("bitDepth"); // 0: whatever the palette needs
+        QTest::newRow("few colours: an exact palette") << screenshotImage() << true << 3 << 0;
+        QTest::newRow("noise: no palette fits") << fixtures::noiseImage(128, 128, 42) << true << 2 << 8;
         const QImage photo = fixtures::photoLikeImage(90, 70);
-        QTest::newRow("rgb") << photo << 2 << 8;
-        QTest::newRow("grey") << photo.convertToFormat(QImage::Format_Grayscale8) << 0 << 8;
+        QTest::newRow("rgb") << photo << false << 2 << 8;
+        QTest::newRow("grey") << photo.convertToFormat(QImage::Format_Grayscale8) << false << 0 << 8;
         QImage rgba = photo.convertToFormat(QImage::Format_ARGB32);
         for (int x = 0; x < rgba.width(); ++x)
             rgba.setPixel(x, 3, qRgba(10, 20, 30, x));
-        QTest::newRow("rgba") << rgba << 6 << 8;
+        QTest::newRow("rgba") << rgba << false << 6 << 8;
         QImage deep = photo.convertToFormat(QImage::Format_RGBA64);
         for (int x = 0; x < deep.width(); ++x)
             deep.setPixelColor(x, 5, QColor::fromRgba64(QRgba64::fromRgba64(x * 700 + 1, 65535 - x * 300, 12345, 40000 + x)));
-        QTest::newRow("rgba 16-bit") << deep << 6 << 16;
+        QTest::newRow("rgba 16-bit") << deep << false << 6 << 16;
         QImage deepOpaque = photo.convertToFormat(QImage::Format_RGBX64);
         deepOpaque.setPixelColor(1, 1, QColor::fromRgba64(QRgba64::fromRgba64(1, 257 * 3 + 1, 65534, 65535)));
-        QTest::newRow("rgb 16-bit") << deepOpaque << 2 << 16;
-        QTest::newRow("grey 16-bit") << photo.convertToFormat(QImage::Format_Grayscale16) << 0 << 16;
+        QTest::newRow("rgb 16-bit") << deepOpaque << false << 2 << 16;
+        QTest::newRow("grey 16-bit") << photo.convertToFormat(QImage::Format_Grayscale16) << false << 0 << 16;
     }
 
-    void losslessKeepsEveryPixel()
+    void everyPixelSurvives()
     {
         QFETCH(QImage, image);
+        QFETCH(bool, smallest);
         QFETCH(int, colorType);
         QFETCH(int, bitDepth);
-        const PngCodec::Encoded png = PngCodec::encodeLossless(image);
+        if (smallest && colorType != 3)
+            QVERIFY(!PngCodec::encodePalette(image, PngCodec::PaletteQualityFloor, PngCodec::PaletteQualityTarget).ok());
+        const PngCodec::Encoded png = smallest ? PngCodec::encodeSmallest(image)
+                                               : PngCodec::encodeLossless(image);
         QVERIFY2(png.ok(), qPrintable(png.error));
-        const QString path = save(QStringLiteral("lossless.png"), png.bytes);
+        QCOMPARE(png.kind == PngCodec::Kind::Palette, colorType == 3);
+        const QString path = save(QStringLiteral("exact.png"), png.bytes);
         const QVariantMap tags = testsupport::exiftoolTags(path);
         QCOMPARE(tags.value(QStringLiteral("PNG:ColorType")).toInt(), colorType);
-        QCOMPARE(tags.value(QStringLiteral("PNG:BitDepth")).toInt(), bitDepth);
+        if (bitDepth != 0)
+            QCOMPARE(tags.value(QStringLiteral("PNG:BitDepth")).toInt(), bitDepth);
         QCOMPARE(QImage(path).convertToFormat(image.format()), image);
     }
 
