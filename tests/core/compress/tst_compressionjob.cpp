@@ -80,11 +80,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("results"); // below the Output folder, as below the source folder
         QTest::addColumn<QStringList>("skipped");
         QTest::addColumn<QStringList>("unreadable");
-        QTest::newRow("folder alone")
-            << false << QStringList{"photo.jpg"} << QStringList{".cache", ".hidden.jpg"}
-            << QStringList{"cut.jpg", "fake.jpg", "sub"};
-        QTest::newRow("subfolders") << true << QStringList{"photo.jpg", "sub/deep/deep.jpg"}
-                                    << QStringList{".cache", ".hidden.jpg"}
+        const QStringList hidden{".cache", ".hidden.jpg"};
+        QTest::newRow("folder alone") << false << QStringList{"photo.jpg"} << hidden
+                                      << QStringList{"cut.jpg", "fake.jpg", "sub"};
+        QTest::newRow("subfolders") << true << QStringList{"photo.jpg", "sub/deep/deep.jpg"} << hidden
                                     << QStringList{"cut.jpg", "fake.jpg"};
     }
 
