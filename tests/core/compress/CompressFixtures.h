@@ -4,6 +4,7 @@
 // Generated photos for the compression tests: no fixture files, no corpus needed.
 
 #include "TestSupport.h"
+#include "compress/CompressionOptions.h"
 
 #include <QColor>
 #include <QFile>
@@ -46,6 +47,17 @@ inline QImage photoLikeImage(int width, int height, quint32 seed = 1)
     return image;
 }
 
+// Pure noise: nothing for a palette or a JPEG to smooth away.
+inline QImage noiseImage(int width, int height, quint32 seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator rng(seed);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, rng.generate() | 0xFF000000u);
+    return image;
+}
+
 inline QByteArray readAll(const QString &path) { return testsupport::readFile(path); }
 inline bool writeAll(const QString &path, const QByteArray &bytes)
 {
@@ -76,6 +88,17 @@ inline QString writeJpeg(const QString &path, int width, int height, const QStri
                          quint32 seed = 1)
 {
     return writeJpeg(path, photoLikeImage(width, height, seed), exiftoolArgs);
+}
+
+// A job writing into `folder`, or in place when it is empty.
+inline CompressionOptions jobOptions(const QString &folder, bool keepMetadata = true, int workers = 2)
+{
+    CompressionOptions options;
+    options.keepMetadata = keepMetadata;
+    options.keepOriginalPhoto = !folder.isEmpty();
+    options.outputFolder = folder;
+    options.workers = workers;
+    return options;
 }
 
 // Runs ImageMagick; false when it fails.

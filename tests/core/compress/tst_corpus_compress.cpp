@@ -21,13 +21,9 @@ QString corpus()
 
 CompressionReport compressFolder(const QString &folder, const QString &out, bool keepMetadata)
 {
-    CompressionOptions options;
-    options.keepMetadata = keepMetadata;
-    options.keepOriginalPhoto = true;
-    options.outputFolder = out;
     QList<compress::JobItem> items;
     compress::listFolder(folder, &items, nullptr);
-    return BatchCompressor(options).run(CompressionJobKind::Folder, items);
+    return BatchCompressor(fixtures::jobOptions(out, keepMetadata, 0)).run(CompressionJobKind::Folder, items);
 }
 
 } // namespace
@@ -35,105 +31,97 @@ CompressionReport compressFolder(const QString &folder, const QString &out, bool
 class TestCorpusCompress : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void everyOrientationDisplaysUpright_data();
-    void everyOrientationDisplaysUpright();
-    void cameraMetadataSurvives();
-    void cmykPressPhotoKeepsItsColours();
-    void brokenFilesAreSkippedOrWhole();
-
 private:
     QTemporaryDir m_dir;
-};
 
-void TestCorpusCompress::initTestCase()
-{
-    if (!QFileInfo(corpus()).isDir())
-        QSKIP("GLIMMERSET_CORPUS is not set to the photo corpus");
-}
-
-void TestCorpusCompress::everyOrientationDisplaysUpright_data()
-{
-    QTest::addColumn<bool>("keep");
-    QTest::newRow("metadata kept") << true;
-    QTest::newRow("metadata dropped") << false;
-}
-
-void TestCorpusCompress::everyOrientationDisplaysUpright()
-{
-    QFETCH(bool, keep);
-    const QString in = corpus() + QStringLiteral("/orientation");
-    const QString out = m_dir.filePath(keep ? QStringLiteral("o-keep") : QStringLiteral("o-drop"));
-    const CompressionReport report = compressFolder(in, out, keep);
-    QCOMPARE(report.entries.size(), QDir(in).entryList(QDir::Files).size());
-    QVERIFY(report.unreadable.isEmpty());
-    for (const ResultRow &entry : report.entries) {
-        const QImage expected = fixtures::uprightByMagick(entry.originalPath(), m_dir.filePath(QStringLiteral("e.png")));
-        const QImage actual = fixtures::uprightByMagick(entry.restPath(), m_dir.filePath(QStringLiteral("a.png")));
-        const double difference = fixtures::meanDifference(actual, expected);
-        QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance,
-                 qPrintable(entry.fileName() + QStringLiteral(": ") + QString::number(difference)));
-        QVERIFY(entry.restFileSize() <= entry.originalFileSize());
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!QFileInfo(corpus()).isDir())
+            QSKIP("GLIMMERSET_CORPUS is not set to the photo corpus");
     }
-}
 
-void TestCorpusCompress::cameraMetadataSurvives()
-{
-    const QString in = corpus() + QStringLiteral("/camera");
-    const QString out = m_dir.filePath(QStringLiteral("camera"));
-    const CompressionReport report = compressFolder(in, out, true);
-    QVERIFY(report.unreadable.isEmpty());
-    QVERIFY(report.savedFileSize * 100 > report.allFileSize * 30);
-    for (const ResultRow &entry : report.entries) {
-        const QVariantMap before = testsupport::exiftoolTags(entry.originalPath());
-        const QVariantMap after = testsupport::exiftoolTags(entry.restPath());
-        for (const char *tag : {"IFD0:Make", "IFD0:Model", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude",
-                                "IPTC:Keywords", "IPTC:Caption-Abstract"}) {
-            const QString key = QLatin1String(tag);
-            QVERIFY2(before.value(key) == after.value(key),
-                     qPrintable(entry.fileName() + QStringLiteral(" ") + key + QStringLiteral(": ")
-                                + before.value(key).toString() + QStringLiteral(" became ")
-                                + after.value(key).toString()));
+    void everyOrientationDisplaysUpright_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("metadata kept") << true;
+        QTest::newRow("metadata dropped") << false;
+    }
+
+    void everyOrientationDisplaysUpright()
+    {
+        QFETCH(bool, keep);
+        const QString in = corpus() + QStringLiteral("/orientation");
+        const QString out = m_dir.filePath(keep ? QStringLiteral("o-keep") : QStringLiteral("o-drop"));
+        const CompressionReport report = compressFolder(in, out, keep);
+        QCOMPARE(report.entries.size(), QDir(in).entryList(QDir::Files).size());
+        QVERIFY(report.unreadable.isEmpty());
+        for (const ResultRow &entry : report.entries) {
+            const QImage expected = fixtures::uprightByMagick(entry.originalPath(), m_dir.filePath(QStringLiteral("e.png")));
+            const QImage actual = fixtures::uprightByMagick(entry.restPath(), m_dir.filePath(QStringLiteral("a.png")));
+            const double difference = fixtures::meanDifference(actual, expected);
+            QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance,
+                     qPrintable(entry.fileName() + QStringLiteral(": ") + QString::number(difference)));
+            QVERIFY(entry.restFileSize() <= entry.originalFileSize());
         }
     }
-}
 
-void TestCorpusCompress::cmykPressPhotoKeepsItsColours()
-{
-    // CMYK with a press profile split over many segments: the result is RGB and looks as a
-    // colour-managed viewer shows the source.
-    const QString source = corpus() + QStringLiteral("/metadata/Multiple_ICC_segments.jpg");
-    const QString out = m_dir.filePath(QStringLiteral("press"));
-    CompressionOptions options;
-    options.keepMetadata = true;
-    options.outputFolder = out;
-    const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Files, {{source, false}});
-    QCOMPARE(report.entries.size(), 1);
-    const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
-    QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
-    const QString reference = m_dir.filePath(QStringLiteral("press-ref.png"));
-    QVERIFY(fixtures::magick({source, QStringLiteral("-profile"), srgb, reference}));
-    const QString result = report.entries[0].restPath();
-    QCOMPARE(testsupport::exiftoolTags(result).value(QStringLiteral("File:ColorComponents")).toInt(), 3);
-    const double difference = fixtures::meanDifference(QImage(result), QImage(reference));
-    QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
-}
+    void cameraMetadataSurvives()
+    {
+        const QString in = corpus() + QStringLiteral("/camera");
+        const QString out = m_dir.filePath(QStringLiteral("camera"));
+        const CompressionReport report = compressFolder(in, out, true);
+        QVERIFY(report.unreadable.isEmpty());
+        QVERIFY(report.savedFileSize * 100 > report.allFileSize * 30);
+        for (const ResultRow &entry : report.entries) {
+            const QVariantMap before = testsupport::exiftoolTags(entry.originalPath());
+            const QVariantMap after = testsupport::exiftoolTags(entry.restPath());
+            for (const char *tag : {"IFD0:Make", "IFD0:Model", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude",
+                                    "IPTC:Keywords", "IPTC:Caption-Abstract"}) {
+                const QString key = QLatin1String(tag);
+                QVERIFY2(before.value(key) == after.value(key),
+                         qPrintable(entry.fileName() + QStringLiteral(" ") + key + QStringLiteral(": ")
+                                    + before.value(key).toString() + QStringLiteral(" became ")
+                                    + after.value(key).toString()));
+            }
+        }
+    }
 
-void TestCorpusCompress::brokenFilesAreSkippedOrWhole()
-{
-    const QString in = corpus() + QStringLiteral("/broken");
-    const QString out = m_dir.filePath(QStringLiteral("broken"));
-    const CompressionReport report = compressFolder(in, out, true);
-    QCOMPARE(report.entries.size() + report.unreadable.size() + report.failed.size() + report.skipped.size(),
-             qsizetype(report.total));
-    QVERIFY(report.unreadable.size() >= 5);
-    for (const ResultRow &entry : report.entries)
-        QVERIFY2(!QImage(entry.restPath()).isNull(), qPrintable(entry.fileName()));
-    // Nothing is written for a file that could not be read.
-    for (const CompressionProblem &problem : report.unreadable)
-        QVERIFY(!QFileInfo::exists(out + QLatin1Char('/') + QFileInfo(problem.path).fileName()));
-}
+    void cmykPressPhotoKeepsItsColours()
+    {
+        // CMYK with a press profile split over many segments: the result is RGB and looks as a
+        // colour-managed viewer shows the source.
+        const QString source = corpus() + QStringLiteral("/metadata/Multiple_ICC_segments.jpg");
+        const QString out = m_dir.filePath(QStringLiteral("press"));
+        const CompressionReport report = BatchCompressor(fixtures::jobOptions(out, true, 0))
+                                             .run(CompressionJobKind::Files, {{source, false}});
+        QCOMPARE(report.entries.size(), 1);
+        const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
+        QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+        const QString reference = m_dir.filePath(QStringLiteral("press-ref.png"));
+        QVERIFY(fixtures::magick({source, QStringLiteral("-profile"), srgb, reference}));
+        const QString result = report.entries[0].restPath();
+        QCOMPARE(testsupport::exiftoolTags(result).value(QStringLiteral("File:ColorComponents")).toInt(), 3);
+        const double difference = fixtures::meanDifference(QImage(result), QImage(reference));
+        QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
+    }
+
+    void brokenFilesAreSkippedOrWhole()
+    {
+        const QString in = corpus() + QStringLiteral("/broken");
+        const QString out = m_dir.filePath(QStringLiteral("broken"));
+        const CompressionReport report = compressFolder(in, out, true);
+        QCOMPARE(report.entries.size() + report.unreadable.size() + report.failed.size()
+                     + report.skipped.size(),
+                 qsizetype(report.total));
+        QVERIFY(report.unreadable.size() >= 5);
+        for (const ResultRow &entry : report.entries)
+            QVERIFY2(!QImage(entry.restPath()).isNull(), qPrintable(entry.fileName()));
+        // Nothing is written for a file that could not be read.
+        for (const CompressionProblem &problem : report.unreadable)
+            QVERIFY(!QFileInfo::exists(out + QLatin1Char('/') + QFileInfo(problem.path).fileName()));
+    }
+};
 
 QTEST_MAIN(TestCorpusCompress)
 #include "tst_corpus_compress.moc"

@@ -12,211 +12,187 @@ using imageio::JpegCodec;
 class TestJpegCodec : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void matchesLibjpegOptimisedBaseline_data();
-    void matchesLibjpegOptimisedBaseline();
-    void cmykComesBackInItsColours_data();
-    void cmykComesBackInItsColours();
-    void dctScaledDecodeMatchesFullDecode_data();
-    void dctScaledDecodeMatchesFullDecode();
-    void iccProfileRoundTrip();
-    void brokenDataIsAnError_data();
-    void brokenDataIsAnError();
-    void acceptsCommonFormats_data();
-    void acceptsCommonFormats();
-
 private:
     QTemporaryDir m_dir;
-};
 
-// Same pixels through cjpeg -optimize must give the very same file: standard tables at
-// the given quality, 4:2:0, baseline, optimised Huffman codes. Decoded again, greyscale
-// stays one channel in its tones.
-void TestJpegCodec::matchesLibjpegOptimisedBaseline_data()
-{
-    QTest::addColumn<bool>("grey");
-    QTest::addColumn<int>("quality");
-    QTest::newRow("colour q50") << false << 50;
-    QTest::newRow("colour q75") << false << 75;
-    QTest::newRow("grey q50") << true << 50;
-}
-
-void TestJpegCodec::matchesLibjpegOptimisedBaseline()
-{
-    QFETCH(bool, grey);
-    QFETCH(int, quality);
-    QImage image = fixtures::photoLikeImage(333, 217);
-    image = image.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
-    const QString ppm = m_dir.filePath(grey ? QStringLiteral("in.pgm") : QStringLiteral("in.ppm"));
-    QVERIFY(image.save(ppm));
-
-    const QByteArray reference = testsupport::run(
-        QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QString::number(quality), QStringLiteral("-optimize"), ppm});
-    QVERIFY(reference.size() > 1000);
-
-    QString error;
-    const QByteArray ours = JpegCodec::encode(image, quality, {}, &error);
-    QVERIFY2(!ours.isEmpty(), qPrintable(error));
-    QCOMPARE(ours.size(), reference.size());
-    QVERIFY(ours == reference);
-    // Baseline: a SOF0 marker and no progressive SOF2.
-    QVERIFY(ours.contains(QByteArray("\xFF\xC0", 2)));
-    QVERIFY(!ours.contains(QByteArray("\xFF\xC2", 2)));
-    const JpegCodec::Decoded decoded = JpegCodec::decode(ours);
-    QCOMPARE(decoded.image.format(), grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
-    QVERIFY(fixtures::meanDifference(decoded.image, image) < fixtures::SamePictureTolerance);
-}
-
-// ImageMagick's conversion back to RGB is the reference: through the press profile when
-// the photo has one, where the plain ink formula is measurably off; an inverted or
-// channel-swapped reading would be far off either way.
-void TestJpegCodec::cmykComesBackInItsColours_data()
-{
-    QTest::addColumn<bool>("pressProfile");
-    QTest::newRow("plain CMYK") << false;
-    QTest::newRow("press profile") << true;
-}
-
-void TestJpegCodec::cmykComesBackInItsColours()
-{
-    QFETCH(bool, pressProfile);
-    const QString press = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
-    if (!QFileInfo::exists(press))
-        QFAIL("no CMYK press profile (scripts/install-deps installs libgs-common)");
-    const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
-    QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
-    const QString png = m_dir.filePath(QStringLiteral("cmyk-source.png"));
-    QVERIFY(fixtures::photoLikeImage(240, 160, 7).save(png));
-    const QString cmyk = m_dir.filePath(QStringLiteral("cmyk%1.jpg").arg(pressProfile));
-    const QStringList toCmyk = pressProfile ? QStringList{"-profile", srgb, "-profile", press}
-                                            : QStringList{"-colorspace", "CMYK"};
-    QVERIFY(fixtures::magick(QStringList{png} + toCmyk + QStringList{"-quality", "95", cmyk}));
-    QCOMPARE(testsupport::exiftoolTags(cmyk).value(QStringLiteral("File:ColorComponents")).toInt(), 4);
-
-    const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
-    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-    QVERIFY(decoded.wasCmyk);
-    QVERIFY(decoded.iccProfile.isEmpty());
-    QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
-    const QString plain = m_dir.filePath(QStringLiteral("plain.png"));
-    QVERIFY(fixtures::magick({cmyk, "+profile", "*", "-colorspace", "sRGB", plain}));
-    const double toPlain = fixtures::meanDifference(decoded.image, QImage(plain));
-    if (pressProfile) {
-        const QString managed = m_dir.filePath(QStringLiteral("managed.png"));
-        QVERIFY(fixtures::magick({cmyk, "-profile", srgb, managed}));
-        const double toManaged = fixtures::meanDifference(decoded.image, QImage(managed));
-        QVERIFY2(toManaged >= 0 && toManaged < 4.0, qPrintable(QString::number(toManaged)));
-        QVERIFY2(toPlain > 2 * toManaged, qPrintable(QString::number(toPlain)));
-    } else {
-        QVERIFY2(toPlain >= 0 && toPlain < 3.0, qPrintable(QString::number(toPlain)));
+private Q_SLOTS:
+    // Same pixels through cjpeg -optimize must give the very same file: standard tables at
+    // the given quality, 4:2:0, baseline, optimised Huffman codes. Decoded again, greyscale
+    // stays one channel in its tones.
+    void matchesLibjpegOptimisedBaseline_data()
+    {
+        QTest::addColumn<bool>("grey");
+        QTest::addColumn<int>("quality");
+        QTest::newRow("colour q50") << false << 50;
+        QTest::newRow("colour q75") << false << 75;
+        QTest::newRow("grey q50") << true << 50;
     }
-    QVERIFY(fixtures::meanDifference(decoded.image, QImage(png)) < fixtures::SamePictureTolerance);
-}
 
-void TestJpegCodec::dctScaledDecodeMatchesFullDecode_data()
-{
-    QTest::addColumn<QSize>("minimum");
-    QTest::addColumn<QSize>("expected");
-    // 1600 × 1200: 1/8 is 200 × 150, 2/8 is 400 × 300, 3/8 is 600 × 450.
-    QTest::newRow("eighth") << QSize(180, 100) << QSize(200, 150);
-    QTest::newRow("quarter") << QSize(320, 240) << QSize(400, 300);
-    QTest::newRow("three eighths, height decides") << QSize(100, 301) << QSize(600, 450);
-    QTest::newRow("full") << QSize(1500, 10) << QSize(1600, 1200);
-    QTest::newRow("no minimum") << QSize() << QSize(1600, 1200);
-}
+    void matchesLibjpegOptimisedBaseline()
+    {
+        QFETCH(bool, grey);
+        QFETCH(int, quality);
+        QImage image = fixtures::photoLikeImage(333, 217);
+        image = image.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        const QString ppm = m_dir.filePath(grey ? QStringLiteral("in.pgm") : QStringLiteral("in.ppm"));
+        QVERIFY(image.save(ppm));
 
-void TestJpegCodec::dctScaledDecodeMatchesFullDecode()
-{
-    QFETCH(QSize, minimum);
-    QFETCH(QSize, expected);
-    const QByteArray bytes = JpegCodec::encode(fixtures::photoLikeImage(1600, 1200, 3), 90);
-    const JpegCodec::Decoded scaled = JpegCodec::decode(bytes, minimum);
-    QVERIFY2(scaled.ok(), qPrintable(scaled.error));
-    QCOMPARE(scaled.image.size(), expected);
-    QCOMPARE(scaled.storedSize, QSize(1600, 1200));
+        const QByteArray reference = testsupport::run(
+            QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QString::number(quality), QStringLiteral("-optimize"), ppm});
+        QVERIFY(reference.size() > 1000);
 
-    const JpegCodec::Decoded full = JpegCodec::decode(bytes);
-    const QSize target = minimum.isValid() ? minimum.expandedTo(QSize(1, 1)) : QSize(1600, 1200);
-    const QImage a = scaled.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage b = full.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const double difference = fixtures::meanDifference(a, b);
-    QVERIFY2(difference >= 0 && difference < 4.0, qPrintable(QString::number(difference)));
-}
+        QString error;
+        const QByteArray ours = JpegCodec::encode(image, quality, {}, &error);
+        QVERIFY2(!ours.isEmpty(), qPrintable(error));
+        QCOMPARE(ours, reference);
+        const JpegCodec::Decoded decoded = JpegCodec::decode(ours);
+        QCOMPARE(decoded.image.format(), grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        QVERIFY(fixtures::meanDifference(decoded.image, image) < fixtures::SamePictureTolerance);
+    }
 
-void TestJpegCodec::iccProfileRoundTrip()
-{
-    const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
-    QVERIFY(icc.size() > 100);
-    const QByteArray bytes = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, icc);
-    const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
-    QVERIFY(decoded.ok());
-    QCOMPARE(decoded.iccProfile, icc);
+    // ImageMagick's conversion back to RGB is the reference: through the press profile when
+    // the photo has one, where the plain ink formula is measurably off; an inverted or
+    // channel-swapped reading would be far off either way.
+    void cmykComesBackInItsColours_data()
+    {
+        QTest::addColumn<bool>("pressProfile");
+        QTest::newRow("plain CMYK") << false;
+        QTest::newRow("press profile") << true;
+    }
 
-    const QString path = m_dir.filePath(QStringLiteral("p3.jpg"));
-    QVERIFY(fixtures::writeAll(path, bytes));
-    QCOMPARE(testsupport::exiftoolTags(path).value(QStringLiteral("ICC-header:ColorSpaceData")).toString().trimmed(),
-             QStringLiteral("RGB"));
+    void cmykComesBackInItsColours()
+    {
+        QFETCH(bool, pressProfile);
+        const QString press = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+        if (!QFileInfo::exists(press))
+            QFAIL("no CMYK press profile (scripts/install-deps installs libgs-common)");
+        const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
+        QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+        const QString png = m_dir.filePath(QStringLiteral("cmyk-source.png"));
+        QVERIFY(fixtures::photoLikeImage(240, 160, 7).save(png));
+        const QString cmyk = m_dir.filePath(QStringLiteral("cmyk%1.jpg").arg(pressProfile));
+        const QStringList toCmyk = pressProfile ? QStringList{"-profile", srgb, "-profile", press}
+                                                : QStringList{"-colorspace", "CMYK"};
+        QVERIFY(fixtures::magick(QStringList{png} + toCmyk + QStringList{"-quality", "95", cmyk}));
+        QCOMPARE(testsupport::exiftoolTags(cmyk).value(QStringLiteral("File:ColorComponents")).toInt(), 4);
 
-    // A colour profile does not describe greyscale pixels.
-    const QByteArray grey = JpegCodec::encode(fixtures::photoLikeImage(64, 48).convertToFormat(QImage::Format_Grayscale8), 50, icc);
-    QVERIFY(JpegCodec::decode(grey).iccProfile.isEmpty());
-    // Nor does a CMYK profile describe RGB pixels: every viewer would misread the colours.
-    QByteArray cmykProfile = icc;
-    cmykProfile.replace(16, 4, "CMYK");
-    const QByteArray rgb = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, cmykProfile);
-    QVERIFY(JpegCodec::decode(rgb).ok());
-    QVERIFY(!rgb.contains("ICC_PROFILE"));
-}
+        const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QVERIFY(decoded.wasCmyk);
+        QVERIFY(decoded.iccProfile.isEmpty());
+        QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
+        const QString plain = m_dir.filePath(QStringLiteral("plain.png"));
+        QVERIFY(fixtures::magick({cmyk, "+profile", "*", "-colorspace", "sRGB", plain}));
+        const double toPlain = fixtures::meanDifference(decoded.image, QImage(plain));
+        if (pressProfile) {
+            const QString managed = m_dir.filePath(QStringLiteral("managed.png"));
+            QVERIFY(fixtures::magick({cmyk, "-profile", srgb, managed}));
+            const double toManaged = fixtures::meanDifference(decoded.image, QImage(managed));
+            QVERIFY2(toManaged >= 0 && toManaged < 4.0, qPrintable(QString::number(toManaged)));
+            QVERIFY2(toPlain > 2 * toManaged, qPrintable(QString::number(toPlain)));
+        } else {
+            QVERIFY2(toPlain >= 0 && toPlain < 3.0, qPrintable(QString::number(toPlain)));
+        }
+        QVERIFY(fixtures::meanDifference(decoded.image, QImage(png)) < fixtures::SamePictureTolerance);
+    }
 
-void TestJpegCodec::brokenDataIsAnError_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    const QByteArray good = JpegCodec::encode(fixtures::photoLikeImage(400, 300), 80);
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("not a jpeg") << QByteArray("GIF89a this is not a JPEG at all");
-    QTest::newRow("header only") << good.left(600);
-    QTest::newRow("cut in the scan") << good.left(good.size() / 2);
-    QByteArray scrambled = good;
-    for (qsizetype i = scrambled.size() / 3; i < scrambled.size() / 3 + 40; ++i)
-        scrambled[i] = char(0xFF);
-    QTest::newRow("markers inside the scan") << scrambled;
-}
+    void dctScaledDecodeMatchesFullDecode_data()
+    {
+        QTest::addColumn<QSize>("minimum");
+        QTest::addColumn<QSize>("expected");
+        // 1600 × 1200: 1/8 is 200 × 150, 2/8 is 400 × 300, 3/8 is 600 × 450.
+        QTest::newRow("eighth") << QSize(180, 100) << QSize(200, 150);
+        QTest::newRow("quarter") << QSize(320, 240) << QSize(400, 300);
+        QTest::newRow("three eighths, height decides") << QSize(100, 301) << QSize(600, 450);
+        QTest::newRow("full") << QSize(1500, 10) << QSize(1600, 1200);
+        QTest::newRow("no minimum") << QSize() << QSize(1600, 1200);
+    }
 
-void TestJpegCodec::brokenDataIsAnError()
-{
-    QFETCH(QByteArray, data);
-    const JpegCodec::Decoded decoded = JpegCodec::decode(data);
-    QVERIFY(!decoded.ok());
-    QVERIFY(!decoded.error.isEmpty());
-}
+    void dctScaledDecodeMatchesFullDecode()
+    {
+        QFETCH(QSize, minimum);
+        QFETCH(QSize, expected);
+        const QByteArray bytes = JpegCodec::encode(fixtures::photoLikeImage(1600, 1200, 3), 90);
+        const JpegCodec::Decoded scaled = JpegCodec::decode(bytes, minimum);
+        QVERIFY2(scaled.ok(), qPrintable(scaled.error));
+        QCOMPARE(scaled.image.size(), expected);
+        QCOMPARE(scaled.storedSize, QSize(1600, 1200));
 
-void TestJpegCodec::acceptsCommonFormats_data()
-{
-    QTest::addColumn<int>("format");
-    QTest::newRow("RGB32") << int(QImage::Format_RGB32);
-    QTest::newRow("ARGB32 opaque") << int(QImage::Format_ARGB32);
-    QTest::newRow("RGBX8888") << int(QImage::Format_RGBX8888);
-    QTest::newRow("RGB888") << int(QImage::Format_RGB888);
-    QTest::newRow("RGB16") << int(QImage::Format_RGB16);
-    QTest::newRow("Indexed8") << int(QImage::Format_Indexed8);
-}
+        const JpegCodec::Decoded full = JpegCodec::decode(bytes);
+        const QSize target = minimum.isValid() ? minimum.expandedTo(QSize(1, 1)) : QSize(1600, 1200);
+        const QImage a = scaled.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage b = full.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double difference = fixtures::meanDifference(a, b);
+        QVERIFY2(difference >= 0 && difference < 4.0, qPrintable(QString::number(difference)));
+    }
 
-void TestJpegCodec::acceptsCommonFormats()
-{
-    QFETCH(int, format);
-    const QImage reference = fixtures::photoLikeImage(120, 80, 5);
-    // Without dithering, so the picture stays smooth enough to compare after JPEG.
-    const QImage image = reference.convertToFormat(QImage::Format(format), Qt::ThresholdDither | Qt::AvoidDither);
-    const QByteArray bytes = JpegCodec::encode(image, 90);
-    const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
-    QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-    QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
-    QCOMPARE(decoded.storedSize, image.size());
-    QCOMPARE(JpegCodec::storedSize(bytes), image.size());
-    // Channel order mistakes (BGR for RGB) show up as a large difference.
-    const double difference = fixtures::meanDifference(decoded.image, image);
-    QVERIFY2(difference >= 0 && difference < 10.0, qPrintable(QString::number(difference)));
-}
+    void iccProfileOnlyWhereItFits()
+    {
+        const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+        QVERIFY(icc.size() > 100);
+        QCOMPARE(JpegCodec::decode(JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, icc)).iccProfile,
+                 icc);
+        // A colour profile does not describe greyscale pixels.
+        const QByteArray grey = JpegCodec::encode(fixtures::photoLikeImage(64, 48).convertToFormat(QImage::Format_Grayscale8), 50, icc);
+        QVERIFY(JpegCodec::decode(grey).iccProfile.isEmpty());
+        // Nor does a CMYK profile describe RGB pixels: every viewer would misread the colours.
+        QByteArray cmykProfile = icc;
+        cmykProfile.replace(16, 4, "CMYK");
+        const QByteArray rgb = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, cmykProfile);
+        QVERIFY(JpegCodec::decode(rgb).ok());
+        QVERIFY(!rgb.contains("ICC_PROFILE"));
+    }
+
+    void brokenDataIsAnError_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        const QByteArray good = JpegCodec::encode(fixtures::photoLikeImage(400, 300), 80);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("not a jpeg") << QByteArray("GIF89a this is not a JPEG at all");
+        QTest::newRow("header only") << good.left(600);
+        QTest::newRow("cut in the scan") << good.left(good.size() / 2);
+        QByteArray scrambled = good;
+        for (qsizetype i = scrambled.size() / 3; i < scrambled.size() / 3 + 40; ++i)
+            scrambled[i] = char(0xFF);
+        QTest::newRow("markers inside the scan") << scrambled;
+    }
+
+    void brokenDataIsAnError()
+    {
+        QFETCH(QByteArray, data);
+        const JpegCodec::Decoded decoded = JpegCodec::decode(data);
+        QVERIFY(!decoded.ok());
+        QVERIFY(!decoded.error.isEmpty());
+    }
+
+    void acceptsCommonFormats_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("RGB32") << int(QImage::Format_RGB32);
+        QTest::newRow("ARGB32 opaque") << int(QImage::Format_ARGB32);
+        QTest::newRow("RGBX8888") << int(QImage::Format_RGBX8888);
+        QTest::newRow("RGB888") << int(QImage::Format_RGB888);
+        QTest::newRow("RGB16") << int(QImage::Format_RGB16);
+        QTest::newRow("Indexed8") << int(QImage::Format_Indexed8);
+    }
+
+    void acceptsCommonFormats()
+    {
+        QFETCH(int, format);
+        const QImage reference = fixtures::photoLikeImage(120, 80, 5);
+        // Without dithering, so the picture stays smooth enough to compare after JPEG.
+        const QImage image = reference.convertToFormat(QImage::Format(format), Qt::ThresholdDither | Qt::AvoidDither);
+        const QByteArray bytes = JpegCodec::encode(image, 90);
+        const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
+        QCOMPARE(decoded.storedSize, image.size());
+        QCOMPARE(JpegCodec::storedSize(bytes), image.size());
+        // Channel order mistakes (BGR for RGB) show up as a large difference.
+        const double difference = fixtures::meanDifference(decoded.image, image);
+        QVERIFY2(difference >= 0 && difference < 10.0, qPrintable(QString::number(difference)));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestJpegCodec)
 #include "tst_jpegcodec.moc"

@@ -43,305 +43,216 @@ bool setMtime(const QString &path, const QDateTime &date)
 class TestPhotoEncoders : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void encoderChoice_data();
-    void encoderChoice();
-    void resultDisplaysLikeTheSource_data();
-    void resultDisplaysLikeTheSource();
-    void metadataTravelsOnlyWhenKept();
-    void exifOnlyAdobeRgbKeepsItsColours_data();
-    void exifOnlyAdobeRgbKeepsItsColours();
-    void fileDates_data();
-    void fileDates();
-    void otherSourcesBecomePlainJpegs_data();
-    void otherSourcesBecomePlainJpegs();
-    void undecodablePhotoWritesNothing();
-
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
-};
 
-void TestPhotoEncoders::encoderChoice_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("keep");
-    QTest::addColumn<int>("encoder");
-    QTest::newRow("png") << "a.png" << true << int(PhotoEncoder::Png);
-    QTest::newRow("PNG in capitals") << "/x/SHOT.PNG" << false << int(PhotoEncoder::Png);
-    QTest::newRow("Png mixed") << "b.Png" << true << int(PhotoEncoder::Png);
-    QTest::newRow("jpg kept") << "c.jpg" << true << int(PhotoEncoder::JpgKeepingMetadata);
-    QTest::newRow("jpg dropped") << "c.jpg" << false << int(PhotoEncoder::JpgWithoutMetadata);
-    QTest::newRow("png is not the last suffix") << "d.png.jpg" << false << int(PhotoEncoder::JpgWithoutMetadata);
-    QTest::newRow("named png, no suffix") << "png" << true << int(PhotoEncoder::JpgKeepingMetadata);
-    QTest::newRow("tif") << "e.tif" << false << int(PhotoEncoder::JpgWithoutMetadata);
-}
-
-void TestPhotoEncoders::encoderChoice()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, keep);
-    QFETCH(int, encoder);
-    QCOMPARE(int(chooseEncoder(name, keep)), encoder);
-}
-
-void TestPhotoEncoders::resultDisplaysLikeTheSource_data()
-{
-    QTest::addColumn<int>("orientation");
-    QTest::addColumn<bool>("keep");
-    QTest::addColumn<int>("tagAfter"); // 0: no tag
-    QTest::addColumn<bool>("turned");  // stored pixels differ in shape from the source's
-    for (int o = 1; o <= 8; ++o) {
-        const bool quarter = o == 6 || o == 8;
-        QTest::addRow("orientation %d kept", o) << o << true << (quarter ? 1 : o) << quarter;
-        QTest::addRow("orientation %d dropped", o) << o << false << 0 << (o >= 5);
+private Q_SLOTS:
+    // Which encoder a name gets where the jobs' own photos do not show it.
+    void encoderChoice_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<int>("encoder");
+        QTest::newRow("PNG in capitals") << "/x/SHOT.PNG" << false << int(PhotoEncoder::Png);
+        QTest::newRow("png is not the last suffix") << "d.png.jpg" << false << int(PhotoEncoder::JpgWithoutMetadata);
+        QTest::newRow("named png, no suffix") << "png" << true << int(PhotoEncoder::JpgKeepingMetadata);
     }
-}
 
-void TestPhotoEncoders::resultDisplaysLikeTheSource()
-{
-    QFETCH(int, orientation);
-    QFETCH(bool, keep);
-    QFETCH(int, tagAfter);
-    QFETCH(bool, turned);
-    // Little-endian Exif on rows 2 and 6: the patched orientation and sizes follow its byte order.
-    const QString source = fixtures::writeJpeg(
-        path(QStringLiteral("o%1.jpg").arg(orientation)), 300, 200,
-        {QStringLiteral("-Orientation#=%1").arg(orientation), "-ExifIFD:ExifImageWidth=300",
-         "-ExifIFD:ExifImageHeight=200", "-Make=Glimmer Optics",
-         orientation % 4 == 2 ? "-ExifByteOrder=II" : "-ExifByteOrder=MM"});
-    const QString out = path(QStringLiteral("o%1-%2-out.jpg").arg(orientation).arg(keep));
-    const QByteArray bytes = fixtures::readAll(source);
-    const QVariantMap metadata = imageio::readProperties(source);
-    QString error;
-    const bool ok = keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
-                         : CompressJpgWithImageData(bytes, out, metadata, &error);
-    QVERIFY2(ok, qPrintable(error));
-
-    const QImage expected = fixtures::uprightByMagick(source, path(QStringLiteral("expected.png")));
-    const QImage actual = fixtures::uprightByMagick(out, path(QStringLiteral("actual.png")));
-    QVERIFY(!expected.isNull());
-    QCOMPARE(actual.size(), expected.size());
-    const double difference = fixtures::meanDifference(actual, expected);
-    QVERIFY2(difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
-
-    const QVariantMap tags = testsupport::exiftoolTags(out);
-    QCOMPARE(tags.value(QStringLiteral("File:ImageWidth")).toInt(), turned ? 200 : 300);
-    if (tagAfter == 0) {
-        QVERIFY(!tags.contains(QStringLiteral("IFD0:Orientation")));
-        QVERIFY(!tags.contains(QStringLiteral("IFD0:Make")));
-    } else {
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), tagAfter);
-        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageWidth")).toInt(), turned ? 200 : 300);
-        QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageHeight")).toInt(), turned ? 300 : 200);
+    void encoderChoice()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, keep);
+        QFETCH(int, encoder);
+        QCOMPARE(int(chooseEncoder(name, keep)), encoder);
     }
-}
 
-void TestPhotoEncoders::metadataTravelsOnlyWhenKept()
-{
-    const QString source = fixtures::writeJpeg(path(QStringLiteral("rich-p3.jpg")), 320, 240, richMetadata);
-    const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
-    QVERIFY(fixtures::writeAll(path(QStringLiteral("p3.icc")), icc));
-    fixtures::exiftool(source, {QStringLiteral("-icc_profile<=") + path(QStringLiteral("p3.icc"))});
-    const QVariantMap before = testsupport::exiftoolTags(source);
-    QVERIFY(before.contains(QStringLiteral("ICC-header:ColorSpaceData")));
-    // A vendor's own segment (a thermal camera's readings) travels as stored.
-    const QByteArray vendor("\xFF\xE1\x00\x1A" "FLIR\0\1\2\3 thermal readings", 28);
-    const QByteArray plain = fixtures::readAll(source);
-    QVERIFY(fixtures::writeAll(source, plain.left(2) + vendor + plain.mid(2)));
+    // How the results look is compared on the corpus's photos of every orientation.
+    void orientationTagsFollowThePixels_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<int>("tagAfter"); // 0: no tag
+        QTest::addColumn<bool>("turned");  // stored pixels differ in shape from the source's
+        for (int o = 1; o <= 8; ++o) {
+            const bool quarter = o == 6 || o == 8;
+            QTest::addRow("orientation %d kept", o) << o << true << (quarter ? 1 : o) << quarter;
+            QTest::addRow("orientation %d dropped", o) << o << false << 0 << (o >= 5);
+        }
+    }
 
-    for (const bool keep : {false, true}) {
-        const QString out = path(QStringLiteral("rich-p3-%1.jpg").arg(keep));
-        QString error;
+    void orientationTagsFollowThePixels()
+    {
+        QFETCH(int, orientation);
+        QFETCH(bool, keep);
+        QFETCH(int, tagAfter);
+        QFETCH(bool, turned);
+        // Little-endian Exif on rows 2 and 6: the patched orientation and sizes follow its byte order.
+        const QString source = fixtures::writeJpeg(
+            path(QStringLiteral("o%1.jpg").arg(orientation)), 300, 200,
+            {QStringLiteral("-Orientation#=%1").arg(orientation), "-ExifIFD:ExifImageWidth=300",
+             "-ExifIFD:ExifImageHeight=200", "-Make=Glimmer Optics",
+             orientation % 4 == 2 ? "-ExifByteOrder=II" : "-ExifByteOrder=MM"});
+        const QString out = path(QStringLiteral("o%1-%2-out.jpg").arg(orientation).arg(keep));
         const QByteArray bytes = fixtures::readAll(source);
         const QVariantMap metadata = imageio::readProperties(source);
-        QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
-                      : CompressJpgWithImageData(bytes, out, metadata, &error),
-                 qPrintable(error));
-        QVERIFY(QFileInfo(out).size() < QFileInfo(source).size());
-        // Colours must not shift: the profile stays either way, byte for byte.
-        QCOMPARE(QImage(out).colorSpace().iccProfile(), icc);
-        QCOMPARE(fixtures::readAll(out).contains(vendor), keep);
+        QString error;
+        const bool ok = keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
+                             : CompressJpgWithImageData(bytes, out, metadata, &error);
+        QVERIFY2(ok, qPrintable(error));
+
         const QVariantMap tags = testsupport::exiftoolTags(out);
-        for (const char *tag : {"IFD0:Make", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude", "IPTC:Keywords",
-                                "XMP-dc:Title"}) {
-            QVERIFY(before.contains(QLatin1String(tag)));
-            QCOMPARE(tags.value(QLatin1String(tag)), keep ? before.value(QLatin1String(tag)) : QVariant());
+        QCOMPARE(tags.value(QStringLiteral("File:ImageWidth")).toInt(), turned ? 200 : 300);
+        if (tagAfter == 0) {
+            QVERIFY(!tags.contains(QStringLiteral("IFD0:Orientation")));
+            QVERIFY(!tags.contains(QStringLiteral("IFD0:Make")));
+        } else {
+            QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")).toInt(), tagAfter);
+            QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageWidth")).toInt(), turned ? 200 : 300);
+            QCOMPARE(tags.value(QStringLiteral("ExifIFD:ExifImageHeight")).toInt(), turned ? 300 : 200);
         }
     }
-}
 
-void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours_data()
-{
-    QTest::addColumn<QStringList>("tags");
-    QTest::addColumn<int>("encoder");
-    QTest::addColumn<bool>("converted"); // else the pixels stay as stored
-    QTest::addColumn<bool>("grey");
-    const QStringList r03 = {"-ColorSpace=Uncalibrated", "-InteropIndex=R03"};
-    const int dropped = int(PhotoEncoder::JpgWithoutMetadata);
-    QTest::newRow("R03 dropped") << r03 << dropped << true << false;
-    QTest::newRow("R03 greyscale to PNG") << r03 << int(PhotoEncoder::Png) << true << true;
-    QTest::newRow("R03 to PNG") << r03 << int(PhotoEncoder::Png) << true << false;
-    QTest::newRow("ColorSpace 2") << QStringList{"-ColorSpace#=2"} << dropped << true << false;
-    QTest::newRow("ColorSpace 2 but R98")
-        << QStringList{"-ColorSpace#=2", "-InteropIndex=R98"} << dropped << false << false;
-    // The Exif travels with the pixels and still says what they are.
-    QTest::newRow("R03 kept") << r03 << int(PhotoEncoder::JpgKeepingMetadata) << false << false;
-    QTest::newRow("uncalibrated alone") << QStringList{"-ColorSpace=Uncalibrated"} << dropped << false << false;
-    // The profile stays and says it all; converting too would shift the colours twice.
-    QTest::newRow("R03 with a profile") << r03 + QStringList{QStringLiteral("-icc_profile<=") + adobeRgbIcc} << dropped
-                                        << false << false;
-}
+    void metadataTravelsOnlyWhenKept()
+    {
+        const QString source = fixtures::writeJpeg(path(QStringLiteral("rich-p3.jpg")), 320, 240,
+                                                   richMetadata);
+        const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+        QVERIFY(fixtures::writeAll(path(QStringLiteral("p3.icc")), icc));
+        fixtures::exiftool(source, {QStringLiteral("-icc_profile<=") + path(QStringLiteral("p3.icc"))});
+        const QVariantMap before = testsupport::exiftoolTags(source);
+        QVERIFY(before.contains(QStringLiteral("ICC-header:ColorSpaceData")));
+        // A vendor's own segment (a thermal camera's readings) travels as stored.
+        const QByteArray vendor("\xFF\xE1\x00\x1A" "FLIR\0\1\2\3 thermal readings", 28);
+        const QByteArray plain = fixtures::readAll(source);
+        QVERIFY(fixtures::writeAll(source, plain.left(2) + vendor + plain.mid(2)));
 
-void TestPhotoEncoders::exifOnlyAdobeRgbKeepsItsColours()
-{
-    QFETCH(QStringList, tags);
-    QFETCH(int, encoder);
-    QFETCH(bool, converted);
-    QFETCH(bool, grey);
-    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
-    const QImage picture = fixtures::photoLikeImage(240, 160, 3);
-    const QString source = fixtures::writeJpeg(path(name + QStringLiteral(".jpg")),
-                                               grey ? picture.convertToFormat(QImage::Format_Grayscale8) : picture, tags);
-    const auto image = imageio::imageSourceFromFile(source);
-    QVERIFY(image);
-    const EncodedPhoto photo = encodePhoto(PhotoEncoder(encoder), *image, source);
-    QVERIFY2(photo.ok(), qPrintable(photo.error));
-    const QString out = path(name + QStringLiteral("-out"));
-    QVERIFY(fixtures::writeAll(out, photo.bytes));
-
-    const QString srgbPng = path(name + QStringLiteral("-srgb.png"));
-    QVERIFY(fixtures::magick({source, "-profile", adobeRgbIcc, "-profile", srgbIcc, "+profile", "*", srgbPng}));
-    const double toSrgb = fixtures::meanDifference(QImage(out), QImage(srgbPng));
-    const double asStored = fixtures::meanDifference(QImage(out), QImage(source));
-    const double expected = converted ? toSrgb : asStored;
-    QVERIFY2(expected < fixtures::SamePictureTolerance && expected < (converted ? asStored : toSrgb) / 2,
-             qPrintable(QStringLiteral("%1 to sRGB, %2 as stored").arg(toSrgb).arg(asStored)));
-
-    // Converted pixels carry no profile; a kept Exif still says Adobe RGB, beside no profile.
-    const QVariantMap result = testsupport::exiftoolTags(out);
-    const bool ownProfile = tags.join(QLatin1Char(' ')).contains(QLatin1String("icc_profile"));
-    const bool kept = encoder == int(PhotoEncoder::JpgKeepingMetadata);
-    QCOMPARE(result.contains(QStringLiteral("ICC-header:ColorSpaceData")), ownProfile);
-    QCOMPARE(result.value(QStringLiteral("InteropIFD:InteropIndex")).toString(), kept ? QStringLiteral("R03") : QString());
-    QCOMPARE(result.value(QStringLiteral("ExifIFD:ColorSpace")).toInt(), kept ? 0xFFFF : 0);
-}
-
-void TestPhotoEncoders::fileDates_data()
-{
-    QTest::addColumn<QStringList>("tags");
-    QTest::addColumn<bool>("keep");
-    QTest::addColumn<QDateTime>("expected"); // none: a new file's date
-    // Linux cannot set a birth time: the modification date is the digitized date.
-    QTest::newRow("capture dates") << richMetadata << true << QDateTime(QDate(2021, 6, 15), QTime(10, 21, 0));
-    QTest::newRow("no capture date: the source file's") << QStringList{QStringLiteral("-Make=Glimmer Optics")} << true
-                                                         << fixedDate(4);
-    // One capture date alone is not enough: both come from the file then.
-    QTest::newRow("one capture date: the source file's")
-        << QStringList{QStringLiteral("-DateTimeOriginal=2001:01:01 01:01:01")} << true << fixedDate(4);
-    QTest::newRow("metadata dropped: a new file") << richMetadata << false << QDateTime();
-}
-
-void TestPhotoEncoders::fileDates()
-{
-    QFETCH(QStringList, tags);
-    QFETCH(bool, keep);
-    QFETCH(QDateTime, expected);
-    const QString source = fixtures::writeJpeg(path(QStringLiteral("dated.jpg")), 200, 150, tags);
-    QVERIFY(setMtime(source, fixedDate(4)));
-    const QString out = path(QStringLiteral("dated-out.jpg"));
-    QFile::remove(out);
-    const QByteArray bytes = fixtures::readAll(source);
-    QVERIFY(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source)
-                 : CompressJpgWithImageData(bytes, out, imageio::readProperties(source)));
-    if (expected.isValid())
-        QCOMPARE(QFileInfo(out).lastModified(), expected);
-    else
-        QVERIFY(QFileInfo(out).lastModified().secsTo(QDateTime::currentDateTime()) < 120);
-}
-
-// Sources that are no plain RGB JPEG become one at the fixed quality, looking as the
-// source does: a TIFF (under its own name), an animation's first frame, transparency over
-// white, CMYK in its colours (metadata kept beside it).
-void TestPhotoEncoders::otherSourcesBecomePlainJpegs_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QImage>("expected");
-    QTest::addColumn<bool>("keep");
-    const QImage photo = fixtures::photoLikeImage(300, 200);
-    const QString tiff = path(QStringLiteral("scan.tif"));
-    QVERIFY(photo.save(tiff, "TIFF"));
-    QTest::newRow("tiff") << tiff << photo << false;
-
-    const QString gif = path(QStringLiteral("blink.gif"));
-    QVERIFY(fixtures::magick({"-delay", "20", "-size", "60x40", "xc:#d02020", "xc:#2040d0", gif}));
-    QImage red(60, 40, QImage::Format_RGB32);
-    red.fill(QColor(0xd0, 0x20, 0x20));
-    QTest::newRow("animation") << gif << red << false;
-
-    QImage logo(100, 60, QImage::Format_ARGB32);
-    logo.fill(QColor(0, 0, 200));
-    QImage overWhite = logo.convertToFormat(QImage::Format_RGB32);
-    for (int x = 0; x < 50; ++x)
-        for (int y = 0; y < 60; ++y) {
-            logo.setPixel(x, y, qRgba(0, 0, 0, 0));
-            overWhite.setPixel(x, y, qRgb(255, 255, 255));
+        for (const bool keep : {false, true}) {
+            const QString out = path(QStringLiteral("rich-p3-%1.jpg").arg(keep));
+            QString error;
+            const QByteArray bytes = fixtures::readAll(source);
+            const QVariantMap metadata = imageio::readProperties(source);
+            QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, metadata, source, &error)
+                          : CompressJpgWithImageData(bytes, out, metadata, &error),
+                     qPrintable(error));
+            QVERIFY(QFileInfo(out).size() < QFileInfo(source).size());
+            // Colours must not shift: the profile stays either way, byte for byte.
+            QCOMPARE(QImage(out).colorSpace().iccProfile(), icc);
+            QCOMPARE(fixtures::readAll(out).contains(vendor), keep);
+            const QVariantMap tags = testsupport::exiftoolTags(out);
+            for (const char *tag : {"IFD0:Make", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude",
+                                    "IPTC:Keywords", "XMP-dc:Title"}) {
+                QVERIFY(before.contains(QLatin1String(tag)));
+                QCOMPARE(tags.value(QLatin1String(tag)),
+                         keep ? before.value(QLatin1String(tag)) : QVariant());
+            }
         }
-    const QString transparent = path(QStringLiteral("logo.gif"));
-    QVERIFY(logo.save(transparent, "PNG"));
-    QTest::newRow("transparency") << transparent << overWhite << false;
-
-    const QString png = path(QStringLiteral("cmyk-src.png"));
-    QVERIFY(fixtures::photoLikeImage(240, 160, 9).save(png));
-    const QString cmyk = path(QStringLiteral("cmyk.jpg"));
-    QVERIFY(fixtures::magick({png, "-colorspace", "CMYK", "-quality", "95", cmyk}));
-    fixtures::exiftool(cmyk, {QStringLiteral("-Make=Press")});
-    QTest::newRow("cmyk") << cmyk << QImage(png) << true;
-}
-
-void TestPhotoEncoders::otherSourcesBecomePlainJpegs()
-{
-    QFETCH(QString, source);
-    QFETCH(QImage, expected);
-    QFETCH(bool, keep);
-    const QString out = path(QStringLiteral("out-") + QFileInfo(source).fileName());
-    const QByteArray bytes = fixtures::readAll(source);
-    QString error;
-    QVERIFY2(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source, &error)
-                  : CompressJpgWithImageData(bytes, out, {}, &error),
-             qPrintable(error));
-    QVERIFY(fixtures::readAll(out).startsWith("\xFF\xD8\xFF"));
-    const QVariantMap tags = testsupport::exiftoolTags(out);
-    QCOMPARE(tags.value(QStringLiteral("File:ColorComponents")).toInt(), 3);
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), keep ? QStringLiteral("Press") : QString());
-    QCOMPARE(testsupport::run(QStringLiteral("/usr/bin/identify"), {"-format", "%Q", out}), QByteArray("50"));
-    const double difference = fixtures::meanDifference(QImage(out), expected);
-    QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
-}
-
-void TestPhotoEncoders::undecodablePhotoWritesNothing()
-{
-    QByteArray bytes = fixtures::readAll(fixtures::writeJpeg(path(QStringLiteral("broken.jpg")), 400, 300));
-    for (qsizetype i = bytes.size() / 3; i < bytes.size() / 3 + 40; ++i)
-        bytes[i] = char(0xFF);
-    const QString out = path(QStringLiteral("broken-out.jpg"));
-    QString error;
-    QVERIFY(!CompressJpgWithImageData(bytes, out, {}, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(!QFileInfo::exists(out));
-    QVERIFY(!CompressPngWithImageData(QByteArray("not a photo"), out));
-    QVERIFY(!QFileInfo::exists(out));
-    // Fuzz findings: a text chunk claiming 1.6 GB, which the PNG reader allocated before
-    // finding the file short, and 64 KB of compressed text the reader inflates in full to
-    // 64 MB. Both are refused before the reader sees them.
-    for (const char *name : {"png_text_chunk_claims_1_6_gb.png", "png_ztxt_unpacks_to_64_mb.png"}) {
-        QFile bomb(testsupport::testData(QLatin1String(name)));
-        QVERIFY(bomb.open(QIODevice::ReadOnly));
-        const compress::DecodedPhoto decoded = compress::decodeFirstImage(bomb.readAll(), QLatin1String(imageio::filetypes::Png));
-        QVERIFY2(decoded.image.isNull(), name);
-        QCOMPARE(decoded.error, QStringLiteral("the PNG is damaged or cut short"));
     }
-}
+
+    void exifOnlyAdobeRgbKeepsItsColours_data()
+    {
+        QTest::addColumn<QStringList>("tags");
+        QTest::addColumn<int>("encoder");
+        QTest::addColumn<bool>("converted"); // else the pixels stay as stored
+        QTest::addColumn<bool>("grey");
+        const QStringList r03 = {"-ColorSpace=Uncalibrated", "-InteropIndex=R03"};
+        const int dropped = int(PhotoEncoder::JpgWithoutMetadata);
+        QTest::newRow("R03 dropped") << r03 << dropped << true << false;
+        QTest::newRow("R03 greyscale to PNG") << r03 << int(PhotoEncoder::Png) << true << true;
+        QTest::newRow("R03 to PNG") << r03 << int(PhotoEncoder::Png) << true << false;
+        QTest::newRow("ColorSpace 2") << QStringList{"-ColorSpace#=2"} << dropped << true << false;
+        QTest::newRow("ColorSpace 2 but R98")
+            << QStringList{"-ColorSpace#=2", "-InteropIndex=R98"} << dropped << false << false;
+        // The Exif travels with the pixels and still says what they are.
+        QTest::newRow("R03 kept") << r03 << int(PhotoEncoder::JpgKeepingMetadata) << false << false;
+        QTest::newRow("uncalibrated alone") << QStringList{"-ColorSpace=Uncalibrated"} << dropped << false << false;
+        // The profile stays and says it all; converting too would shift the colours twice.
+        QTest::newRow("R03 with a profile") << r03 + QStringList{QStringLiteral("-icc_profile<=") + adobeRgbIcc} << dropped
+                                            << false << false;
+    }
+
+    void exifOnlyAdobeRgbKeepsItsColours()
+    {
+        QFETCH(QStringList, tags);
+        QFETCH(int, encoder);
+        QFETCH(bool, converted);
+        QFETCH(bool, grey);
+        const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+        const QImage picture = fixtures::photoLikeImage(240, 160, 3);
+        const QString source = fixtures::writeJpeg(path(name + QStringLiteral(".jpg")),
+                                                   grey ? picture.convertToFormat(QImage::Format_Grayscale8) : picture, tags);
+        const auto image = imageio::imageSourceFromFile(source);
+        QVERIFY(image);
+        const EncodedPhoto photo = encodePhoto(PhotoEncoder(encoder), *image, source);
+        QVERIFY2(photo.ok(), qPrintable(photo.error));
+        const QString out = path(name + QStringLiteral("-out"));
+        QVERIFY(fixtures::writeAll(out, photo.bytes));
+
+        const QString srgbPng = path(name + QStringLiteral("-srgb.png"));
+        QVERIFY(fixtures::magick({source, "-profile", adobeRgbIcc, "-profile", srgbIcc, "+profile", "*", srgbPng}));
+        const double toSrgb = fixtures::meanDifference(QImage(out), QImage(srgbPng));
+        const double asStored = fixtures::meanDifference(QImage(out), QImage(source));
+        const double expected = converted ? toSrgb : asStored;
+        QVERIFY2(expected < fixtures::SamePictureTolerance && expected < (converted ? asStored : toSrgb) / 2,
+                 qPrintable(QStringLiteral("%1 to sRGB, %2 as stored").arg(toSrgb).arg(asStored)));
+
+        // Converted pixels carry no profile; a kept Exif still says Adobe RGB, beside no profile.
+        const QVariantMap result = testsupport::exiftoolTags(out);
+        const bool ownProfile = tags.join(QLatin1Char(' ')).contains(QLatin1String("icc_profile"));
+        const bool kept = encoder == int(PhotoEncoder::JpgKeepingMetadata);
+        QCOMPARE(result.contains(QStringLiteral("ICC-header:ColorSpaceData")), ownProfile);
+        QCOMPARE(result.value(QStringLiteral("InteropIFD:InteropIndex")).toString(), kept ? QStringLiteral("R03") : QString());
+        QCOMPARE(result.value(QStringLiteral("ExifIFD:ColorSpace")).toInt(), kept ? 0xFFFF : 0);
+    }
+
+    void fileDates_data()
+    {
+        QTest::addColumn<QStringList>("tags");
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<QDateTime>("expected"); // none: a new file's date
+        // Linux cannot set a birth time: the modification date is the digitized date.
+        QTest::newRow("capture dates")
+            << richMetadata << true << QDateTime(QDate(2021, 6, 15), QTime(10, 21, 0));
+        QTest::newRow("no capture date: the source file's") << QStringList{QStringLiteral("-Make=Glimmer Optics")} << true
+                                                             << fixedDate(4);
+        // One capture date alone is not enough: both come from the file then.
+        QTest::newRow("one capture date: the source file's")
+            << QStringList{QStringLiteral("-DateTimeOriginal=2001:01:01 01:01:01")} << true << fixedDate(4);
+        QTest::newRow("metadata dropped: a new file") << richMetadata << false << QDateTime();
+    }
+
+    void fileDates()
+    {
+        QFETCH(QStringList, tags);
+        QFETCH(bool, keep);
+        QFETCH(QDateTime, expected);
+        const QString source = fixtures::writeJpeg(path(QStringLiteral("dated.jpg")), 200, 150, tags);
+        QVERIFY(setMtime(source, fixedDate(4)));
+        const QString out = path(QStringLiteral("dated-out.jpg"));
+        QFile::remove(out);
+        const QByteArray bytes = fixtures::readAll(source);
+        QVERIFY(keep ? CompressJpgWithImageData(bytes, out, imageio::readProperties(source), source)
+                     : CompressJpgWithImageData(bytes, out, imageio::readProperties(source)));
+        if (expected.isValid())
+            QCOMPARE(QFileInfo(out).lastModified(), expected);
+        else
+            QVERIFY(QFileInfo(out).lastModified().secsTo(QDateTime::currentDateTime()) < 120);
+    }
+
+    void pngBombsAreRefusedUnread()
+    {
+        // Fuzz findings: a text chunk claiming 1.6 GB, which the PNG reader allocated before
+        // finding the file short, and 64 KB of compressed text the reader inflates in full to
+        // 64 MB. Both are refused before the reader sees them.
+        for (const char *name : {"png_text_chunk_claims_1_6_gb.png", "png_ztxt_unpacks_to_64_mb.png"}) {
+            const QByteArray bomb = fixtures::readAll(testsupport::testData(QLatin1String(name)));
+            QVERIFY(!bomb.isEmpty());
+            const DecodedPhoto decoded = decodeFirstImage(bomb, QLatin1String(imageio::filetypes::Png));
+            QVERIFY2(decoded.image.isNull(), name);
+            QCOMPARE(decoded.error, QStringLiteral("the PNG is damaged or cut short"));
+        }
+    }
+};
 
 QTEST_MAIN(TestPhotoEncoders)
 #include "tst_photoencoders.moc"

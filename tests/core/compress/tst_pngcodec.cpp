@@ -27,44 +27,11 @@ QImage screenshotImage()
     return image;
 }
 
-QImage noiseImage(int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    QRandomGenerator rng(42);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, rng.generate() | 0xFF000000u);
-    return image;
-}
-
-int differingPixels(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return -1;
-    const QImage x = a.convertToFormat(QImage::Format_RGBA64);
-    const QImage y = b.convertToFormat(QImage::Format_RGBA64);
-    int count = 0;
-    for (int row = 0; row < x.height(); ++row)
-        for (int col = 0; col < x.width(); ++col)
-            count += x.pixelColor(col, row).rgba64() != y.pixelColor(col, row).rgba64();
-    return count;
-}
-
 } // namespace
 
 class TestPngCodec : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void smallestKind_data();
-    void smallestKind();
-    void translucencySurvivesThePalette();
-    void quantisedPhotoKeepsTransparentAreas();
-    void losslessKeepsEveryPixel_data();
-    void losslessKeepsEveryPixel();
-    void iccProfileIsEmbedded();
-    void smallerThanQtsDefaultWriter();
-
 private:
     QString save(const QString &name, const QByteArray &bytes)
     {
@@ -72,123 +39,111 @@ private:
         return fixtures::writeAll(path, bytes) ? path : QString();
     }
     QTemporaryDir m_dir;
-};
 
-void TestPngCodec::smallestKind_data()
-{
-    QTest::addColumn<QImage>("image");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("colorType");
-    QTest::newRow("few colours: an exact palette") << screenshotImage() << int(PngCodec::Kind::Palette) << 3;
-    QTest::newRow("noise: lossless") << noiseImage(128, 128) << int(PngCodec::Kind::Lossless) << 2;
-}
-
-void TestPngCodec::smallestKind()
-{
-    QFETCH(QImage, image);
-    QFETCH(int, kind);
-    QFETCH(int, colorType);
-    if (kind == int(PngCodec::Kind::Lossless))
-        QVERIFY(!PngCodec::encodePalette(image, PngCodec::PaletteQualityFloor, PngCodec::PaletteQualityTarget).ok());
-    const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
-    QVERIFY2(png.ok(), qPrintable(png.error));
-    QCOMPARE(int(png.kind), kind);
-    const QString path = save(QStringLiteral("smallest.png"), png.bytes);
-    QCOMPARE(testsupport::exiftoolTags(path).value(QStringLiteral("PNG:ColorType")).toInt(), colorType);
-    QCOMPARE(differingPixels(QImage(path), image), 0);
-}
-
-void TestPngCodec::translucencySurvivesThePalette()
-{
-    QImage image(160, 40, QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgba(200, 40, 40, x * 255 / (image.width() - 1)));
-    const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
-    QVERIFY(png.ok());
-    QCOMPARE(png.kind, PngCodec::Kind::Palette);
-    const QImage back(save(QStringLiteral("alpha.png"), png.bytes));
-    QVERIFY(back.hasAlphaChannel());
-    QCOMPARE(qAlpha(back.pixel(0, 10)), 0);
-    QCOMPARE(qAlpha(back.pixel(159, 10)), 255);
-    QVERIFY(std::abs(qAlpha(back.pixel(80, 10)) - 128) < 16);
-    QVERIFY(std::abs(qRed(back.pixel(159, 10)) - 200) < 8);
-}
-
-void TestPngCodec::quantisedPhotoKeepsTransparentAreas()
-{
-    QImage image = fixtures::photoLikeImage(200, 150).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < 60; ++x)
-            image.setPixel(x, y, qRgba(x, y, 0, 0));
-    const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
-    QVERIFY(png.ok());
-    QCOMPARE(png.kind, PngCodec::Kind::Palette);
-    const QImage back = QImage(save(QStringLiteral("cutout.png"), png.bytes)).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); y += 7) {
-        QCOMPARE(qAlpha(back.pixel(5, y)), 0);
-        QCOMPARE(qAlpha(back.pixel(150, y)), 255);
-    }
-    QVERIFY(fixtures::meanDifference(back.copy(60, 0, 140, 150), image.copy(60, 0, 140, 150)) < fixtures::SamePictureTolerance);
-}
-
-void TestPngCodec::losslessKeepsEveryPixel_data()
-{
-    QTest::addColumn<QImage>("image");
-    QTest::addColumn<int>("colorType");
-    QTest::addColumn<int>("bitDepth");
-    const QImage photo = fixtures::photoLikeImage(90, 70);
-    QTest::newRow("rgb") << photo << 2 << 8;
-    QTest::newRow("grey") << photo.convertToFormat(QImage::Format_Grayscale8) << 0 << 8;
-    QImage rgba = photo.convertToFormat(QImage::Format_ARGB32);
-    for (int x = 0; x < rgba.width(); ++x)
-        rgba.setPixel(x, 3, qRgba(10, 20, 30, x));
-    QTest::newRow("rgba") << rgba << 6 << 8;
-    QImage deep = photo.convertToFormat(QImage::Format_RGBA64);
-    for (int x = 0; x < deep.width(); ++x)
-        deep.setPixelColor(x, 5, QColor::fromRgba64(QRgba64::fromRgba64(x * 700 + 1, 65535 - x * 300, 12345, 40000 + x)));
-    QTest::newRow("rgba 16-bit") << deep << 6 << 16;
-    QImage deepOpaque = photo.convertToFormat(QImage::Format_RGBX64);
-    deepOpaque.setPixelColor(1, 1, QColor::fromRgba64(QRgba64::fromRgba64(1, 257 * 3 + 1, 65534, 65535)));
-    QTest::newRow("rgb 16-bit") << deepOpaque << 2 << 16;
-    QTest::newRow("grey 16-bit") << photo.convertToFormat(QImage::Format_Grayscale16) << 0 << 16;
-}
-
-void TestPngCodec::losslessKeepsEveryPixel()
-{
-    QFETCH(QImage, image);
-    QFETCH(int, colorType);
-    QFETCH(int, bitDepth);
-    const PngCodec::Encoded png = PngCodec::encodeLossless(image);
-    QVERIFY2(png.ok(), qPrintable(png.error));
-    const QString path = save(QStringLiteral("lossless.png"), png.bytes);
-    const QVariantMap tags = testsupport::exiftoolTags(path);
-    QCOMPARE(tags.value(QStringLiteral("PNG:ColorType")).toInt(), colorType);
-    QCOMPARE(tags.value(QStringLiteral("PNG:BitDepth")).toInt(), bitDepth);
-    QCOMPARE(differingPixels(QImage(path), image), 0);
-}
-
-void TestPngCodec::iccProfileIsEmbedded()
-{
-    const QByteArray icc = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
-    for (const PngCodec::Encoded &png :
-         {PngCodec::encodeSmallest(screenshotImage(), icc), PngCodec::encodeLossless(screenshotImage(), icc)}) {
+private Q_SLOTS:
+    void translucencySurvivesThePalette()
+    {
+        QImage image(160, 40, QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgba(200, 40, 40, x * 255 / (image.width() - 1)));
+        const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
         QVERIFY(png.ok());
-        const QImage back(save(QStringLiteral("icc.png"), png.bytes));
-        QCOMPARE(back.colorSpace().iccProfile(), icc);
+        QCOMPARE(png.kind, PngCodec::Kind::Palette);
+        const QImage back(save(QStringLiteral("alpha.png"), png.bytes));
+        QVERIFY(back.hasAlphaChannel());
+        QCOMPARE(qAlpha(back.pixel(0, 10)), 0);
+        QCOMPARE(qAlpha(back.pixel(159, 10)), 255);
+        QVERIFY(std::abs(qAlpha(back.pixel(80, 10)) - 128) < 16);
+        QVERIFY(std::abs(qRed(back.pixel(159, 10)) - 200) < 8);
     }
-}
 
-void TestPngCodec::smallerThanQtsDefaultWriter()
-{
-    const QImage image = fixtures::photoLikeImage(200, 150);
-    const QString qtPath = m_dir.filePath(QStringLiteral("qt.png"));
-    QVERIFY(image.convertToFormat(QImage::Format_RGB888).save(qtPath));
-    const PngCodec::Encoded ours = PngCodec::encodeLossless(image);
-    QVERIFY(ours.ok());
-    QVERIFY2(ours.bytes.size() <= QFileInfo(qtPath).size(),
-             qPrintable(QStringLiteral("%1 > %2").arg(ours.bytes.size()).arg(QFileInfo(qtPath).size())));
-}
+    void quantisedPhotoKeepsTransparentAreas()
+    {
+        QImage image = fixtures::photoLikeImage(200, 150).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < 60; ++x)
+                image.setPixel(x, y, qRgba(x, y, 0, 0));
+        const PngCodec::Encoded png = PngCodec::encodeSmallest(image);
+        QVERIFY(png.ok());
+        QCOMPARE(png.kind, PngCodec::Kind::Palette);
+        const QImage back = QImage(save(QStringLiteral("cutout.png"), png.bytes)).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); y += 7) {
+            QCOMPARE(qAlpha(back.pixel(5, y)), 0);
+            QCOMPARE(qAlpha(back.pixel(150, y)), 255);
+        }
+        QVERIFY(fixtures::meanDifference(back.copy(60, 0, 140, 150), image.copy(60, 0, 140, 150)) < fixtures::SamePictureTolerance);
+    }
+
+    // The smallest PNG is an exact palette for few colours and lossless where no palette
+    // fits; lossless keeps every channel and depth.
+    void everyPixelSurvives_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<bool>("smallest"); // else lossless
+        QTest::addColumn<int>("colorType");
+        QTest::addColumn<int>("bitDepth"); // 0: whatever the palette needs
+        QTest::newRow("few colours: an exact palette") << screenshotImage() << true << 3 << 0;
+        QTest::newRow("noise: no palette fits") << fixtures::noiseImage(128, 128, 42) << true << 2 << 8;
+        const QImage photo = fixtures::photoLikeImage(90, 70);
+        QTest::newRow("rgb") << photo << false << 2 << 8;
+        QTest::newRow("grey") << photo.convertToFormat(QImage::Format_Grayscale8) << false << 0 << 8;
+        QImage rgba = photo.convertToFormat(QImage::Format_ARGB32);
+        for (int x = 0; x < rgba.width(); ++x)
+            rgba.setPixel(x, 3, qRgba(10, 20, 30, x));
+        QTest::newRow("rgba") << rgba << false << 6 << 8;
+        QImage deep = photo.convertToFormat(QImage::Format_RGBA64);
+        for (int x = 0; x < deep.width(); ++x)
+            deep.setPixelColor(x, 5, QColor::fromRgba64(QRgba64::fromRgba64(x * 700 + 1, 65535 - x * 300, 12345, 40000 + x)));
+        QTest::newRow("rgba 16-bit") << deep << false << 6 << 16;
+        QImage deepOpaque = photo.convertToFormat(QImage::Format_RGBX64);
+        deepOpaque.setPixelColor(1, 1, QColor::fromRgba64(QRgba64::fromRgba64(1, 257 * 3 + 1, 65534, 65535)));
+        QTest::newRow("rgb 16-bit") << deepOpaque << false << 2 << 16;
+        QTest::newRow("grey 16-bit") << photo.convertToFormat(QImage::Format_Grayscale16) << false << 0 << 16;
+    }
+
+    void everyPixelSurvives()
+    {
+        QFETCH(QImage, image);
+        QFETCH(bool, smallest);
+        QFETCH(int, colorType);
+        QFETCH(int, bitDepth);
+        if (smallest && colorType != 3)
+            QVERIFY(!PngCodec::encodePalette(image, PngCodec::PaletteQualityFloor, PngCodec::PaletteQualityTarget).ok());
+        const PngCodec::Encoded png = smallest ? PngCodec::encodeSmallest(image)
+                                               : PngCodec::encodeLossless(image);
+        QVERIFY2(png.ok(), qPrintable(png.error));
+        QCOMPARE(png.kind == PngCodec::Kind::Palette, colorType == 3);
+        const QString path = save(QStringLiteral("exact.png"), png.bytes);
+        const QVariantMap tags = testsupport::exiftoolTags(path);
+        QCOMPARE(tags.value(QStringLiteral("PNG:ColorType")).toInt(), colorType);
+        if (bitDepth != 0)
+            QCOMPARE(tags.value(QStringLiteral("PNG:BitDepth")).toInt(), bitDepth);
+        QCOMPARE(QImage(path).convertToFormat(image.format()), image);
+    }
+
+    void iccProfileIsEmbedded()
+    {
+        const QByteArray icc = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+        for (const PngCodec::Encoded &png :
+             {PngCodec::encodeSmallest(screenshotImage(), icc), PngCodec::encodeLossless(screenshotImage(), icc)}) {
+            QVERIFY(png.ok());
+            const QImage back(save(QStringLiteral("icc.png"), png.bytes));
+            QCOMPARE(back.colorSpace().iccProfile(), icc);
+        }
+    }
+
+    void smallerThanQtsDefaultWriter()
+    {
+        const QImage image = fixtures::photoLikeImage(200, 150);
+        const QString qtPath = m_dir.filePath(QStringLiteral("qt.png"));
+        QVERIFY(image.convertToFormat(QImage::Format_RGB888).save(qtPath));
+        const PngCodec::Encoded ours = PngCodec::encodeLossless(image);
+        QVERIFY(ours.ok());
+        QVERIFY2(ours.bytes.size() <= QFileInfo(qtPath).size(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(ours.bytes.size()).arg(QFileInfo(qtPath).size())));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPngCodec)
 #include "tst_pngcodec.moc"

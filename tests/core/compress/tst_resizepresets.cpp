@@ -17,192 +17,178 @@ using namespace compress;
 class TestResizePresets : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void targetSize_data();
-    void targetSize();
-    void fieldValue_data();
-    void fieldValue();
-    void fieldsForChoice_data();
-    void fieldsForChoice();
-    void resizeToStretchesOverWhite();
-    void resizeJobScalesInMemory();
-
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void targetSize_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSizeF>("photo");
+        QTest::addColumn<int>("customWidth");
+        QTest::addColumn<int>("customHeight");
+        QTest::addColumn<bool>("keepProportions");
+        QTest::addColumn<QSizeF>("expected"); // invalid: nothing to do
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("landscape") << "320 x 240" << QSizeF(4000, 3000) << 0 << 0 << true << QSizeF(320, 240)
+                                   << QSize(320, 240);
+        QTest::newRow("upright") << "320 x 240" << QSizeF(3000, 4000) << 0 << 0 << true << QSizeF(180, 240)
+                                 << QSize(180, 240);
+        QTest::newRow("wide") << "320 x 240" << QSizeF(1920, 1080) << 0 << 0 << true << QSizeF(320, 180) << QSize(320, 180);
+        QTest::newRow("square counts as upright") << "640 x 480" << QSizeF(1000, 1000) << 0 << 0 << true
+                                                  << QSizeF(480, 480) << QSize(480, 480);
+        QTest::newRow("not rounded") << "320 x 240" << QSizeF(1000, 333) << 0 << 0 << true
+                                     << QSizeF(320, 106.56) << QSize(320, 107);
+        QTest::newRow("never enlarged")
+            << "1920 x 1080" << QSizeF(640, 480) << 0 << 0 << true << QSizeF(640, 480) << QSize(640, 480);
+        QTest::newRow("custom fits inside") << "Custom" << QSizeF(4000, 3000) << 100 << 50 << true
+                                            << QSizeF(4000 * 50 / 3000.0, 50) << QSize(67, 50);
+        QTest::newRow("custom stretched") << "Custom" << QSizeF(4000, 3000) << 100 << 50 << false << QSizeF(100, 50)
+                                          << QSize(100, 50);
+        QTest::newRow("custom stretched, never enlarged")
+            << "Custom" << QSizeF(400, 300) << 1000 << 100 << false << QSizeF(400, 100) << QSize(400, 100);
+        QTest::newRow("custom height 0") << "Custom" << QSizeF(4000, 3000) << 100 << 0 << true << QSizeF() << QSize();
+        QTest::newRow("custom negative") << "Custom" << QSizeF(4000, 3000) << -3 << 50 << true << QSizeF() << QSize();
+        QTest::newRow("unknown title") << "321 x 240" << QSizeF(4000, 3000) << 0 << 0 << true << QSizeF() << QSize();
+    }
+
+    void targetSize()
+    {
+        QFETCH(QString, title);
+        QFETCH(QSizeF, photo);
+        QFETCH(int, customWidth);
+        QFETCH(int, customHeight);
+        QFETCH(bool, keepProportions);
+        QFETCH(QSizeF, expected);
+        QFETCH(QSize, pixels);
+        const ResizeRequest request{title, customWidth, customHeight, keepProportions};
+        const auto target = resizeTargetSize(request, photo);
+        QCOMPARE(target.has_value(), expected.isValid());
+        QCOMPARE(resizeRequestValid(request), expected.isValid());
+        if (!target)
+            return;
+        QVERIFY(qAbs(target->width() - expected.width()) < 1e-9);
+        QVERIFY(qAbs(target->height() - expected.height()) < 1e-9);
+        QCOMPARE(scalePixels(*target), pixels);
+    }
+
+    void fieldValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << "320" << 320;
+        QTest::newRow("blanks and unit") << "  12px" << 12;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("words") << "wide" << 0;
+        QTest::newRow("negative") << "-5" << -5;
+        QTest::newRow("decimal") << "3.7" << 3;
+        QTest::newRow("too large") << "99999999999999" << INT_MAX;
+    }
+
+    void fieldValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(fieldIntValue(text), value);
+    }
+
+    void fieldsForChoice_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSize>("photo");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<bool>("proportional");
+        QTest::newRow("landscape preset") << "320 x 240" << QSize(4000, 3000) << "320" << "" << true;
+        QTest::newRow("upright preset") << "1280 x 720" << QSize(3000, 4000) << "" << "720" << true;
+        QTest::newRow("square preset") << "640 x 480" << QSize(500, 500) << "" << "480" << true;
+        QTest::newRow("custom") << "Custom" << QSize(4000, 3000) << "4000" << "3000" << false;
+    }
+
+    void fieldsForChoice()
+    {
+        QFETCH(QString, title);
+        QFETCH(QSize, photo);
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(bool, proportional);
+        const ResizeFields fields = fieldsForSelection(title, photo);
+        QCOMPARE(fields.widthText, width);
+        QCOMPARE(fields.heightText, height);
+        QCOMPARE(fields.proportional, proportional);
+    }
+
+    void resizeToStretchesOverWhite()
+    {
+        QImage image(40, 20, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 20; x < 40; ++x)
+                image.setPixel(x, y, qRgba(200, 0, 0, 255));
+        const QImage out = resizeTo(image, 10, 30);
+        QCOMPARE(out.size(), QSize(10, 30));
+        QVERIFY(!out.hasAlphaChannel());
+        QCOMPARE(out.pixel(1, 15), qRgb(255, 255, 255));
+        QVERIFY(qRed(out.pixel(8, 15)) > 190 && qGreen(out.pixel(8, 15)) < 10);
+    }
+
+    void resizeJobScalesInMemory()
+    {
+        // Earlier results in a folder of their own, as a resize job gets them.
+        QDir(m_dir.path()).mkpath(QStringLiteral("results"));
+        const QString folder = path(QStringLiteral("results"));
+        const QString turned = fixtures::writeJpeg(folder + QStringLiteral("/turned.jpg"), 1600, 1200,
+                                                   {QStringLiteral("-Orientation#=6"), QStringLiteral("-Make=Glimmer Optics")});
+        QCOMPARE(photoDisplaySize(turned), QSize(1200, 1600));
+        const QImage expectedTurned = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-upright.png")))
+                                          .scaled(180, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QString large = folder + QStringLiteral("/large.jpg");
+        QVERIFY(fixtures::writeAll(large, imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90)));
+        const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(fixtures::readAll(large)).image, 320, 240);
+        const QString tiny = folder + QStringLiteral("/tiny.png");
+        QVERIFY(fixtures::photoLikeImage(32, 32).save(tiny));
+        const QString vga = fixtures::writeJpeg(folder + QStringLiteral("/vga.jpg"), 640, 480);
+
+        // Written back where each was; the saving compares with the file as it was.
+        const auto runResize = [&](const QStringList &paths, const ResizeRequest &request) {
+            CompressionOptions options = fixtures::jobOptions(folder, true, 0);
+            options.resize = request;
+            QList<JobItem> items;
+            QList<quint64> before;
+            for (const QString &p : paths) {
+                items.append({p, false});
+                before << quint64(QFileInfo(p).size());
+            }
+            const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Resize, items);
+            QList<quint64> sizes;
+            for (const ResultRow &entry : report.entries)
+                sizes << (entry.restPath() == paths.value(sizes.size()) ? entry.originalFileSize() : 0);
+            return sizes == before;
+        };
+
+        QVERIFY(runResize({turned, large}, {QStringLiteral("320 x 240")}));
+        const QVariantMap tags = testsupport::exiftoolTags(turned);
+        QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer Optics"));
+        QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation"), 1).toInt(), 1);
+        QImage result = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-result.png")));
+        QCOMPARE(result.size(), QSize(180, 240));
+        double difference = fixtures::meanDifference(result, expectedTurned);
+        QVERIFY2(difference < 4.0, qPrintable(QString::number(difference)));
+        // Decoded at a reduced DCT scale, yet as close as a full decode scaled down.
+        result = QImage(large);
+        QCOMPARE(result.size(), QSize(320, 240));
+        difference = fixtures::meanDifference(result, expectedLarge);
+        QVERIFY2(difference < 2.5, qPrintable(QString::number(difference)));
+
+        // Photos already within the preset keep their size.
+        QVERIFY(runResize({tiny, vga}, {QStringLiteral("1280 x 720")}));
+        QCOMPARE(QImage(tiny).size(), QSize(32, 32));
+        QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
+        QCOMPARE(QImage(vga).size(), QSize(640, 480));
+    }
 };
-
-void TestResizePresets::targetSize_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QSizeF>("photo");
-    QTest::addColumn<int>("customWidth");
-    QTest::addColumn<int>("customHeight");
-    QTest::addColumn<bool>("keepProportions");
-    QTest::addColumn<QSizeF>("expected"); // invalid: nothing to do
-    QTest::addColumn<QSize>("pixels");
-    QTest::newRow("landscape") << "320 x 240" << QSizeF(4000, 3000) << 0 << 0 << true << QSizeF(320, 240)
-                               << QSize(320, 240);
-    QTest::newRow("upright") << "320 x 240" << QSizeF(3000, 4000) << 0 << 0 << true << QSizeF(180, 240)
-                             << QSize(180, 240);
-    QTest::newRow("wide") << "320 x 240" << QSizeF(1920, 1080) << 0 << 0 << true << QSizeF(320, 180) << QSize(320, 180);
-    QTest::newRow("square counts as upright") << "640 x 480" << QSizeF(1000, 1000) << 0 << 0 << true
-                                              << QSizeF(480, 480) << QSize(480, 480);
-    QTest::newRow("not rounded") << "320 x 240" << QSizeF(1000, 333) << 0 << 0 << true << QSizeF(320, 106.56)
-                                 << QSize(320, 107);
-    QTest::newRow("never enlarged") << "1920 x 1080" << QSizeF(640, 480) << 0 << 0 << true << QSizeF(640, 480)
-                                    << QSize(640, 480);
-    QTest::newRow("tiny stays tiny") << "1280 x 720" << QSizeF(32, 32) << 0 << 0 << true << QSizeF(32, 32)
-                                     << QSize(32, 32);
-    QTest::newRow("custom fits inside") << "Custom" << QSizeF(4000, 3000) << 100 << 50 << true
-                                        << QSizeF(4000 * 50 / 3000.0, 50) << QSize(67, 50);
-    QTest::newRow("custom stretched") << "Custom" << QSizeF(4000, 3000) << 100 << 50 << false << QSizeF(100, 50)
-                                      << QSize(100, 50);
-    QTest::newRow("custom stretched, never enlarged") << "Custom" << QSizeF(400, 300) << 1000 << 100 << false
-                                                      << QSizeF(400, 100) << QSize(400, 100);
-    QTest::newRow("custom height 0") << "Custom" << QSizeF(4000, 3000) << 100 << 0 << true << QSizeF() << QSize();
-    QTest::newRow("custom negative") << "Custom" << QSizeF(4000, 3000) << -3 << 50 << true << QSizeF() << QSize();
-    QTest::newRow("unknown title") << "321 x 240" << QSizeF(4000, 3000) << 0 << 0 << true << QSizeF() << QSize();
-}
-
-void TestResizePresets::targetSize()
-{
-    QFETCH(QString, title);
-    QFETCH(QSizeF, photo);
-    QFETCH(int, customWidth);
-    QFETCH(int, customHeight);
-    QFETCH(bool, keepProportions);
-    QFETCH(QSizeF, expected);
-    QFETCH(QSize, pixels);
-    const ResizeRequest request{title, customWidth, customHeight, keepProportions};
-    const auto target = resizeTargetSize(request, photo);
-    QCOMPARE(target.has_value(), expected.isValid());
-    QCOMPARE(resizeRequestValid(request), expected.isValid());
-    if (!target)
-        return;
-    QVERIFY(qAbs(target->width() - expected.width()) < 1e-9);
-    QVERIFY(qAbs(target->height() - expected.height()) < 1e-9);
-    QCOMPARE(scalePixels(*target), pixels);
-}
-
-void TestResizePresets::fieldValue_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::newRow("plain") << "320" << 320;
-    QTest::newRow("blanks and unit") << "  12px" << 12;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("words") << "wide" << 0;
-    QTest::newRow("negative") << "-5" << -5;
-    QTest::newRow("decimal") << "3.7" << 3;
-    QTest::newRow("too large") << "99999999999999" << INT_MAX;
-}
-
-void TestResizePresets::fieldValue()
-{
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    QCOMPARE(fieldIntValue(text), value);
-}
-
-void TestResizePresets::fieldsForChoice_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QSize>("photo");
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<bool>("proportional");
-    QTest::newRow("landscape preset") << "320 x 240" << QSize(4000, 3000) << "320" << "" << true;
-    QTest::newRow("upright preset") << "1280 x 720" << QSize(3000, 4000) << "" << "720" << true;
-    QTest::newRow("square preset") << "640 x 480" << QSize(500, 500) << "" << "480" << true;
-    QTest::newRow("custom") << "Custom" << QSize(4000, 3000) << "4000" << "3000" << false;
-}
-
-void TestResizePresets::fieldsForChoice()
-{
-    QFETCH(QString, title);
-    QFETCH(QSize, photo);
-    QFETCH(QString, width);
-    QFETCH(QString, height);
-    QFETCH(bool, proportional);
-    const ResizeFields fields = fieldsForSelection(title, photo);
-    QCOMPARE(fields.widthText, width);
-    QCOMPARE(fields.heightText, height);
-    QCOMPARE(fields.proportional, proportional);
-}
-
-void TestResizePresets::resizeToStretchesOverWhite()
-{
-    QImage image(40, 20, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 20; x < 40; ++x)
-            image.setPixel(x, y, qRgba(200, 0, 0, 255));
-    const QImage out = resizeTo(image, 10, 30);
-    QCOMPARE(out.size(), QSize(10, 30));
-    QVERIFY(!out.hasAlphaChannel());
-    QCOMPARE(out.pixel(1, 15), qRgb(255, 255, 255));
-    QVERIFY(qRed(out.pixel(8, 15)) > 190 && qGreen(out.pixel(8, 15)) < 10);
-    QCOMPARE(image.size(), QSize(40, 20));
-}
-
-void TestResizePresets::resizeJobScalesInMemory()
-{
-    // Earlier results in a folder of their own, as a resize job gets them.
-    QDir(m_dir.path()).mkpath(QStringLiteral("results"));
-    const QString folder = path(QStringLiteral("results"));
-    const QString turned = fixtures::writeJpeg(folder + QStringLiteral("/turned.jpg"), 1600, 1200,
-                                               {QStringLiteral("-Orientation#=6"), QStringLiteral("-Make=Glimmer Optics")});
-    QCOMPARE(photoDisplaySize(turned), QSize(1200, 1600));
-    const QImage expectedTurned = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-upright.png")))
-                                      .scaled(180, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QString large = folder + QStringLiteral("/large.jpg");
-    QVERIFY(fixtures::writeAll(large, imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90)));
-    const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(fixtures::readAll(large)).image, 320, 240);
-    const QString tiny = folder + QStringLiteral("/tiny.png");
-    QVERIFY(fixtures::photoLikeImage(32, 32).save(tiny));
-    const QString vga = fixtures::writeJpeg(folder + QStringLiteral("/vga.jpg"), 640, 480);
-
-    // Written back where each was; the saving compares with the file as it was.
-    const auto runResize = [&](const QStringList &paths, const ResizeRequest &request) {
-        CompressionOptions options;
-        options.keepMetadata = true;
-        options.outputFolder = folder;
-        options.resize = request;
-        QList<JobItem> items;
-        QList<quint64> before;
-        for (const QString &p : paths) {
-            items.append({p, false});
-            before << quint64(QFileInfo(p).size());
-        }
-        const CompressionReport report = BatchCompressor(options).run(CompressionJobKind::Resize, items);
-        QList<quint64> sizes;
-        for (const ResultRow &entry : report.entries)
-            sizes << (entry.restPath() == paths.value(sizes.size()) ? entry.originalFileSize() : 0);
-        return sizes == before;
-    };
-
-    QVERIFY(runResize({turned, large}, {QStringLiteral("320 x 240")}));
-    const QVariantMap tags = testsupport::exiftoolTags(turned);
-    QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer Optics"));
-    QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation"), 1).toInt(), 1);
-    QImage result = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-result.png")));
-    QCOMPARE(result.size(), QSize(180, 240));
-    double difference = fixtures::meanDifference(result, expectedTurned);
-    QVERIFY2(difference < 4.0, qPrintable(QString::number(difference)));
-    // Decoded at a reduced DCT scale, yet as close as a full decode scaled down.
-    result = QImage(large);
-    QCOMPARE(result.size(), QSize(320, 240));
-    difference = fixtures::meanDifference(result, expectedLarge);
-    QVERIFY2(difference < 2.5, qPrintable(QString::number(difference)));
-
-    // Photos already within the preset keep their size.
-    QVERIFY(runResize({tiny, vga}, {QStringLiteral("1280 x 720")}));
-    QCOMPARE(QImage(tiny).size(), QSize(32, 32));
-    QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
-    QCOMPARE(QImage(vga).size(), QSize(640, 480));
-}
 
 QTEST_MAIN(TestResizePresets)
 #include "tst_resizepresets.moc"

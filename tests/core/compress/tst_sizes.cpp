@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstring>
-
 using namespace compress;
 
 class TestSizes : public QObject
@@ -27,10 +25,7 @@ private Q_SLOTS:
         QTest::newRow("1536 decimal units") << quint64(1536) << "1.54 KB";
         QTest::newRow("999999 stays in KB") << quint64(999999) << "1000.00 KB";
         QTest::newRow("1000000") << quint64(1000000) << "1.00 MB";
-        QTest::newRow("2500000") << quint64(2500000) << "2.50 MB";
-        QTest::newRow("999999999 stays in MB") << quint64(999999999) << "1000.00 MB";
         QTest::newRow("1e9") << quint64(1000000000) << "1.00 GB";
-        QTest::newRow("just below TB") << quint64(999999999999ULL) << "1000.00 GB";
         QTest::newRow("1e12") << quint64(1000000000000ULL) << "1.00 TB";
         // Float has 24 bits of mantissa: 16777217 rounds to 16777216 before dividing.
         QTest::newRow("float rounding of the count") << quint64(16777217) << "16.78 MB";
@@ -45,11 +40,6 @@ private Q_SLOTS:
         QFETCH(quint64, bytes);
         QFETCH(QString, text);
         QCOMPARE(compress::sizeText(bytes), text);
-        // The caller's buffer holds the same text, and is what comes back.
-        char buffer[SizeTextBufferSize];
-        std::memset(buffer, 'x', sizeof buffer);
-        QCOMPARE(static_cast<void *>(size_to_unit(bytes, buffer)), static_cast<void *>(buffer));
-        QCOMPARE(QString::fromLatin1(buffer), text);
     }
 
     // The three percentage texts: what a row saved, the progress after an item, the savings line.
@@ -61,7 +51,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         const QString saving = QStringLiteral("saving");
         QTest::newRow("70%") << saving << quint64(100000) << quint64(30000) << "70%";
-        QTest::newRow("equal") << saving << quint64(5000) << quint64(5000) << "0%";
         QTest::newRow("empty source") << saving << quint64(0) << quint64(0) << "0%";
         QTest::newRow("larger result") << saving << quint64(100) << quint64(200) << "0%";
         QTest::newRow("truncated not rounded") << saving << quint64(3) << quint64(1) << "66%";
@@ -69,12 +58,8 @@ private Q_SLOTS:
         // 1 - 0.99999 is 99.999..% in float: truncated to 99, never rounded up to 100.
         QTest::newRow("nearly all") << saving << quint64(100000) << quint64(1) << "99%";
         const QString progress = QStringLiteral("progress");
-        QTest::newRow("first") << progress << quint64(0) << quint64(8) << "0%";
-        QTest::newRow("third of eight") << progress << quint64(2) << quint64(8) << "25%";
         QTest::newRow("last of eight is not 100") << progress << quint64(7) << quint64(8) << "87%";
-        QTest::newRow("one of three") << progress << quint64(1) << quint64(3) << "33%";
         QTest::newRow("two of three") << progress << quint64(2) << quint64(3) << "66%";
-        QTest::newRow("single item") << progress << quint64(0) << quint64(1) << "0%";
         const QString finish = QStringLiteral("finish");
         QTest::newRow("quarter") << finish << quint64(2000000) << quint64(8000000) << "Save  25%  2.00 MB  total";
         QTest::newRow("nothing measured") << finish << quint64(0) << quint64(0) << "Save  0%  0 bytes  total";
@@ -135,7 +120,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<quint64>("bytes");
-        QTest::newRow("tab after number") << QByteArray("152\t/tmp/x\n") << quint64(152 * 1024);
         QTest::newRow("path with spaces") << QByteArray("8\t/tmp/a folder/b\n") << quint64(8 * 1024);
         QTest::newRow("empty") << QByteArray() << quint64(0);
         QTest::newRow("not a number") << QByteArray("du: cannot access") << quint64(0);
