@@ -90,6 +90,48 @@ private Q_SLOTS:
         QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(m_rich));
     }
 
+    // Without its Exif a photo the Exif alone called Adobe RGB would be shown as sRGB; shown
+    // through the copy's profile it must look as the source does through Ghostscript's a98.
+    void exifOnlyAdobeRgbKeepsItsColours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("convertArgs");
+        QTest::newRow("jpeg") << "adobe.jpg" << QStringList{};
+        QTest::newRow("grey jpeg") << "grey.jpg" << QStringList{"-colorspace", "gray"};
+        QTest::newRow("png") << "adobe.png" << QStringList{"-define", "png:exclude-chunks=gAMA,cHRM,sRGB,bKGD"};
+    }
+
+    void exifOnlyAdobeRgbKeepsItsColours()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, convertArgs);
+        const QString source = m_dir.filePath(QStringLiteral("src/") + name);
+        testsupport::run(QStringLiteral("/usr/bin/convert"),
+                         QStringList{"-size", "48x32", "gradient:#2060c0-#f0d040"} + convertArgs + QStringList{source});
+        testsupport::run(QStringLiteral("exiftool"),
+                         {"-q", "-overwrite_original", "-ColorSpace=Uncalibrated", "-InteropIndex=R03", source});
+        const QString folder = work(QTest::currentDataTag());
+        const JobReport report = metadataremoval::removeMetadata(localTarget({source}, {0}, folder), Removal::Exif);
+        QCOMPARE(report.written().size(), 1);
+
+        const QString icc = QStringLiteral("/usr/share/color/icc/ghostscript/");
+        auto shownAsSrgb = [&](const QString &photo, const QStringList &profiles) {
+            const QString png = photo + QStringLiteral(".shown.png");
+            testsupport::run(QStringLiteral("/usr/bin/convert"),
+                             QStringList{photo} + profiles + QStringList{"-profile", icc + "default_rgb.icc", "-strip", png});
+            return png;
+        };
+        auto difference = [](const QString &a, const QString &b) {
+            QByteArray out;
+            testsupport::run(QStringLiteral("/usr/bin/compare"), {"-metric", "MAE", a, b, "null:"}, nullptr, &out);
+            return out.mid(out.indexOf('(') + 1).split(')').first().toDouble();
+        };
+        const QString expected = shownAsSrgb(source, {"-profile", icc + "a98.icc"});
+        const double copy = difference(shownAsSrgb(report.written().first(), {}), expected);
+        const double asStored = difference(source, expected); // what a copy without a profile shows
+        QVERIFY2(copy < 0.0005 && copy < asStored / 10, qPrintable(QStringLiteral("%1 against %2").arg(copy).arg(asStored)));
+    }
+
     // XMP's twin of the position makes a TIFF go through Exiv2's rebuild rather than the
     // in-place patch; the whole GPS directory must still go, altitude included.
     void multiPageTiffRebuiltKeepsPagesLosesAllGps()
