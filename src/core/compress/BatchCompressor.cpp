@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BatchCompressor.h"
 
-#include "PathSize.h"
 #include "PhotoEncoders.h"
 #include "PixelBudget.h"
 #include "ResizePresets.h"
@@ -164,7 +163,7 @@ PhotoOutcome compressOne(const PhotoTask &task)
         out.reason = error.isEmpty() ? Text::tr("not a photo") : error;
         return out;
     }
-    out.originalFileSize = compress::fastFolderSizeAtFilePath(sourcePath);
+    out.originalFileSize = quint64(data.size());
 
     // The header says how many pixels decoding will allocate: refuse or wait before that.
     QSize shown = compress::displayedSize(*source);
@@ -380,7 +379,7 @@ void CompressionRun::addEntry(const PhotoOutcome &outcome, int position)
     entry.setOriginalFileSizeStr(compress::sizeText(outcome.originalFileSize));
     entry.setRestPath(outcome.outputPath);
     entry.setRestFileSize(outcome.keepSource ? outcome.originalFileSize
-                                             : compress::fastFolderSizeAtFilePath(outcome.outputPath));
+                                             : quint64(QFileInfo(outcome.outputPath).size()));
     entry.setRestFileSizeStr(compress::sizeText(entry.restFileSize()));
     m_report.allFileSize += entry.originalFileSize();
     if (entry.originalFileSize() > entry.restFileSize())

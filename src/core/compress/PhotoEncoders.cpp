@@ -194,27 +194,6 @@ EncodedPhoto encodeWithMetadata(PhotoEncoder encoder, const imageio::ImageSource
     return failure(Text::tr("unknown encoder"));
 }
 
-// `metadata` null: the source's own.
-bool encodeAndWrite(PhotoEncoder encoder, const QByteArray &imageData, const QString &imagePath,
-                    const QVariantMap *metadata, const QString &origiPath, QString *error)
-{
-    QString reason;
-    const auto source = imageio::ImageSource::create(imageData, &reason);
-    if (!source) {
-        if (error)
-            *error = reason;
-        return false;
-    }
-    const EncodedPhoto photo
-        = encodeWithMetadata(encoder, *source, metadata ? *metadata : source->properties(), origiPath);
-    if (!photo.ok()) {
-        if (error)
-            *error = photo.error;
-        return false;
-    }
-    return writeEncodedPhoto(photo, imagePath, error);
-}
-
 } // namespace
 
 int jpegQualityForCompressionFactor(double factor)
@@ -247,24 +226,6 @@ bool writeEncodedPhoto(const EncodedPhoto &photo, const QString &outputPath, QSt
     if (photo.applyDates)
         filedates::setFileDates(outputPath, photo.dates.creation, photo.dates.modification);
     return true;
-}
-
-bool CompressPngWithImageData(const QByteArray &imageData, const QString &imagePath, QString *error)
-{
-    return encodeAndWrite(PhotoEncoder::Png, imageData, imagePath, nullptr, QString(), error);
-}
-
-bool CompressJpgWithImageData(const QByteArray &imageData, const QString &imagePath, const QVariantMap &metadata,
-                              QString *error)
-{
-    // The metadata only tells how the photo is turned; none of it goes into the result.
-    return encodeAndWrite(PhotoEncoder::JpgWithoutMetadata, imageData, imagePath, &metadata, QString(), error);
-}
-
-bool CompressJpgWithImageData(const QByteArray &imageData, const QString &imagePath, const QVariantMap &metaData,
-                              const QString &origiPath, QString *error)
-{
-    return encodeAndWrite(PhotoEncoder::JpgKeepingMetadata, imageData, imagePath, &metaData, origiPath, error);
 }
 
 } // namespace compress

@@ -27,9 +27,9 @@ inline constexpr double fixedCompressionFactor = 0.1;
 int jpegQualityForCompressionFactor(double factor);
 
 enum class PhotoEncoder {
-    Png,                // CompressPngWithImageData
-    JpgWithoutMetadata, // CompressJpgWithImageData(data, path, metadata)
-    JpgKeepingMetadata, // CompressJpgWithImageData(data, path, metaData, origiPath)
+    Png,
+    JpgWithoutMetadata,
+    JpgKeepingMetadata,
 };
 
 // "png" in any case takes the PNG encoder; everything else a JPEG encoder, chosen by
@@ -62,14 +62,5 @@ EncodedPhoto encodePhoto(PhotoEncoder encoder, const imageio::ImageSource &sourc
 
 // Writes a result atomically over `outputPath`, then gives it its dates.
 bool writeEncodedPhoto(const EncodedPhoto &photo, const QString &outputPath, QString *error = nullptr);
-
-// The encoders by name, for callers holding only a photo's bytes: encode, then write.
-// False (with a reason) when the bytes cannot be decoded or the file cannot be written;
-// nothing is written then.
-bool CompressPngWithImageData(const QByteArray &imageData, const QString &imagePath, QString *error = nullptr);
-bool CompressJpgWithImageData(const QByteArray &imageData, const QString &imagePath, const QVariantMap &metadata,
-                              QString *error = nullptr);
-bool CompressJpgWithImageData(const QByteArray &imageData, const QString &imagePath, const QVariantMap &metaData,
-                              const QString &origiPath, QString *error = nullptr);
 
 } // namespace compress

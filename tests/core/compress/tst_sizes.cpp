@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sizes as the list shows them: a path's size on the disk and the texts made from sizes.
 #include "compress/CompressionReport.h"
-#include "compress/PathSize.h"
 #include "compress/ResultRow.h"
 #include "compress/SizeText.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace compress;
@@ -91,46 +88,6 @@ private Q_SLOTS:
     }
 
     // A file by its size, a folder by du's count of its blocks; nothing there is 0.
-    void pathSize()
-    {
-        QTemporaryDir dir;
-        const auto write = [&](const char *name, qsizetype count) {
-            QFile file(dir.filePath(QLatin1String(name)));
-            return file.open(QIODevice::WriteOnly) && file.write(QByteArray(count, 'a')) == count;
-        };
-        QVERIFY(write("photo.jpg", 12345) && write("empty", 0));
-        QCOMPARE(fastFolderSizeAtFilePath(dir.filePath(QStringLiteral("photo.jpg"))), quint64(12345));
-        QCOMPARE(fastFolderSizeAtFilePath(dir.filePath(QStringLiteral("empty"))), quint64(0));
-        QCOMPARE(fastFolderSizeAtFilePath(dir.filePath(QStringLiteral("nothing-here.jpg"))), quint64(0));
-        QCOMPARE(fastFolderSizeAtFilePath(QString()), quint64(0));
-
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")) && write("a", 100000) && write("sub/b", 50000));
-        QProcess du;
-        du.start(QStringLiteral("/usr/bin/du"), {QStringLiteral("-k"), QStringLiteral("-s"), dir.path()});
-        QVERIFY(du.waitForFinished());
-        const quint64 kilobytes = du.readAllStandardOutput().split('\t').value(0).toULongLong();
-        QVERIFY(kilobytes > 0);
-        const quint64 size = fastFolderSizeAtFilePath(dir.path());
-        QCOMPARE(size, kilobytes * 1024);
-        // Blocks, not bytes: never below the content.
-        QVERIFY(size >= 162345);
-    }
-
-    void duOutput_data()
-    {
-        QTest::addColumn<QByteArray>("output");
-        QTest::addColumn<quint64>("bytes");
-        QTest::newRow("path with spaces") << QByteArray("8\t/tmp/a folder/b\n") << quint64(8 * 1024);
-        QTest::newRow("empty") << QByteArray() << quint64(0);
-        QTest::newRow("not a number") << QByteArray("du: cannot access") << quint64(0);
-    }
-
-    void duOutput()
-    {
-        QFETCH(QByteArray, output);
-        QFETCH(quint64, bytes);
-        QCOMPARE(duOutputToBytes(output), bytes);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSizes)
