@@ -16,10 +16,6 @@
 #include "imageio/XmpEdit.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <QRegularExpression>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -451,80 +447,6 @@ private Q_SLOTS:
         QVERIFY(tiff.readDirectory(tiff.pointer(ifd0, TiffBlock::GpsPointer), &gps));
         QCOMPARE(gps.entries.size(), 2);
         QCOMPARE(block.at(gps.find(0x0001)->valueOffset), 'S');
-    }
-
-    // Adding tags (a GPS position, an artist, keywords) leaves the maker note's bytes where
-    // they were, so every maker note keeps reading as before; exiftool finds the copy no
-    // worse than the source and reads the new values.
-    void growingEditsKeepTheMakerNote_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QVariantMap>("overlay");
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QString>("expected");
-        const QVariantMap gps{{QLatin1String(keys::GpsGroup),
-                               QVariantMap{{QLatin1String(keys::GpsLatitude), 33.8688},
-                                           {QLatin1String(keys::GpsLatitudeRef), QStringLiteral("S")},
-                                           {QLatin1String(keys::GpsLongitude), 151.25},
-                                           {QLatin1String(keys::GpsLongitudeRef), QStringLiteral("E")}}}};
-        const QVariantMap artist{
-            {QLatin1String(keys::TiffGroup), QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ada")}}},
-            {QLatin1String(keys::IptcGroup),
-             QVariantMap{{QLatin1String(keys::IptcKeywords), QStringList{QStringLiteral("harbour"), QStringLiteral("boats")}}}}};
-        QTest::newRow("GPS, maker note") << testData(QStringLiteral("gps_iphone_1x1.jpg")) << gps << "GPSLongitude" << "151.25";
-        QTest::newRow("artist, maker note") << testData(QStringLiteral("gps_iphone_1x1.jpg")) << artist << "Artist" << "Ada";
-        QTest::newRow("GPS, IPTC and thumbnail") << testData(QStringLiteral("iptc_metapm.jpg")) << gps << "GPSLatitude" << "-33.8688";
-        QTest::newRow("artist, damaged IFDs") << testData(QStringLiteral("exif_bad_ifd_unreadable_rewrite.jpg")) << artist
-                                              << "Artist" << "Ada";
-        QTest::newRow("GPS, no Exif") << QStringLiteral("plain.jpg") << gps << "GPSLatitude" << "-33.8688";
-        QTest::newRow("artist and keywords, PNG") << QStringLiteral("exif.png") << artist << "Keywords" << "harbour, boats";
-    }
-
-    void growingEditsKeepTheMakerNote()
-    {
-        QFETCH(QString, source);
-        QFETCH(QVariantMap, overlay);
-        QFETCH(QString, tag);
-        QFETCH(QString, expected);
-        QTemporaryDir dir;
-        if (!QFileInfo(source).isAbsolute()) {
-            QImage image(16, 8, QImage::Format_RGB32);
-            image.fill(Qt::darkCyan);
-            const QString plain = dir.filePath(source.endsWith(QLatin1String("png")) ? QStringLiteral("p.png") : source);
-            QVERIFY(image.save(plain));
-            if (source.endsWith(QLatin1String("png")))
-                run(QStringLiteral("exiftool"), {"-q", "-Make=Acme", "-o", dir.filePath(source), plain});
-            source = dir.filePath(source);
-        }
-        const QString out = dir.filePath(QStringLiteral("copy.") + QFileInfo(source).suffix());
-        const RewriteResult result = rewriteMetadata(source, out, overlay);
-        QVERIFY2(result.ok(), qPrintable(result.error));
-
-        const QByteArray copy = readFile(out);
-        if (source.endsWith(QLatin1String("png")))
-            QVERIFY(copy.contains("eXIf") && !copy.contains("Raw profile type exif"));
-        auto makerNote = [](const QByteArray &jpeg) {
-            QByteArray tiff = findSegment(jpeg, 0xE1, kExif).mid(4 + kExif.size());
-            TiffBlock block(&tiff);
-            TiffBlock::Directory ifd0, exif;
-            if (!block.readDirectory(block.ifd0Offset(), &ifd0) || !block.readDirectory(block.pointer(ifd0, TiffBlock::ExifPointer), &exif)
-                || !exif.find(0x927C))
-                return QByteArray();
-            return tiff.mid(exif.find(0x927C)->valueOffset, qsizetype(exif.find(0x927C)->valueSize));
-        };
-        QCOMPARE(makerNote(copy), makerNote(readFile(source)));
-        const QStringList makerNotes{"-a", "-s", "-n", "-MakerNotes:all"};
-        QCOMPARE(run(QStringLiteral("exiftool"), makerNotes + QStringList{out}),
-                 run(QStringLiteral("exiftool"), makerNotes + QStringList{source}));
-        // Counts of missing bytes vary with the block's size; what is warned about may not.
-        auto warnings = [](const QString &path) {
-            QStringList list = validationWarnings(path);
-            list.replaceInStrings(QRegularExpression(QStringLiteral("\\d+")), QStringLiteral("N"));
-            return QSet<QString>(list.begin(), list.end());
-        };
-        QCOMPARE(warnings(out) - warnings(source), QSet<QString>());
-        const QByteArray value = run(QStringLiteral("exiftool"), {"-s3", "-n", "-sep", ", ", "-" + tag, out});
-        QCOMPARE(QString::fromUtf8(value).trimmed(), expected);
     }
 };
 
