@@ -59,10 +59,7 @@ Result inSlices(const QStringList &files, Fn fn)
 // exiftool -json -n for many files in one run; `groups` as -G1 ("Group:Tag" keys) or -G0:1.
 QHash<QString, QVariantMap> exiftoolAll(const QStringList &files, const QString &groups = QStringLiteral("-G1"))
 {
-    const QByteArray json = run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-json"), QStringLiteral("-n"),
-                                                                         groups, QStringLiteral("-a"),
-                                                                         QStringLiteral("-q"), QStringLiteral("-q")}
-                                                                + files);
+    const QByteArray json = run(QStringLiteral("exiftool"), QStringList{"-json", "-n", groups, "-a", "-q", "-q"} + files);
     QHash<QString, QVariantMap> out;
     for (const QJsonValue &v : QJsonDocument::fromJson(json).array()) {
         const QVariantMap m = v.toObject().toVariantMap();
@@ -81,10 +78,7 @@ QString text(const QVariant &v)
 // exiftool -validate's warnings for many files in one run.
 QHash<QString, QSet<QString>> warningsOfEach(const QStringList &files)
 {
-    const QByteArray text = run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-validate"),
-                                                                        QStringLiteral("-warning"), QStringLiteral("-a"),
-                                                                        QStringLiteral("-s")}
-                                                                + files);
+    const QByteArray text = run(QStringLiteral("exiftool"), QStringList{"-validate", "-warning", "-a", "-s"} + files);
     QHash<QString, QSet<QString>> out;
     QString current = files.size() == 1 ? files.first() : QString();
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
@@ -99,10 +93,7 @@ QHash<QString, QSet<QString>> warningsOfEach(const QStringList &files)
 // ImageMagick's signature of every frame, for many files in one run.
 QHash<QString, QString> pixelSignatures(const QStringList &files)
 {
-    const QByteArray text
-        = run(QStringLiteral("/usr/bin/identify"), QStringList{QStringLiteral("-quiet"), QStringLiteral("-format"),
-                                                               QStringLiteral("%i\t%#\n")}
-                                                       + files);
+    const QByteArray text = run(QStringLiteral("/usr/bin/identify"), QStringList{"-quiet", "-format", "%i\t%#\n"} + files);
     QHash<QString, QString> out;
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const qsizetype tab = line.lastIndexOf(QLatin1Char('\t'));
