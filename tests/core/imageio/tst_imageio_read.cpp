@@ -51,6 +51,7 @@ class ImageIoReadTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Make, date and position against exiftool are tst_corpus_imageio's, this photo among them.
     void phonePhotoAgreesWithExiftool()
     {
         const QString path = testData(QStringLiteral("gps_htc_desire.jpg"));
@@ -60,19 +61,10 @@ private Q_SLOTS:
         QCOMPARE(source->count(), 1);
         const QVariantMap props = source->properties();
         const QVariantMap tags = exiftoolTags(path);
-
         QCOMPARE(props.value(QLatin1String(keys::PixelWidth)).toInt(), tags.value(QStringLiteral("File:ImageWidth")).toInt());
         QCOMPARE(props.value(QLatin1String(keys::PixelHeight)).toInt(), tags.value(QStringLiteral("File:ImageHeight")).toInt());
-        QCOMPARE(group(props, keys::TiffGroup).value(QLatin1String(keys::TiffMake)).toString(),
-                 tags.value(QStringLiteral("IFD0:Make")).toString());
-        QCOMPARE(group(props, keys::ExifGroup).value(QLatin1String(keys::ExifDateTimeOriginal)).toString(),
-                 tags.value(QStringLiteral("ExifIFD:DateTimeOriginal")).toString());
 
         const QVariantMap gps = group(props, keys::GpsGroup);
-        QVERIFY(qAbs(gps.value(QLatin1String(keys::GpsLatitude)).toDouble()
-                     - tags.value(QStringLiteral("GPS:GPSLatitude")).toDouble()) < 1e-6);
-        QVERIFY(qAbs(gps.value(QLatin1String(keys::GpsLongitude)).toDouble()
-                     - tags.value(QStringLiteral("GPS:GPSLongitude")).toDouble()) < 1e-6);
         QCOMPARE(gps.value(QLatin1String(keys::GpsLatitudeRef)).toString(), QStringLiteral("N"));
         QCOMPARE(gps.value(QLatin1String(keys::GpsAltitude)).toDouble(), 217.0);
         QCOMPARE(gps.value(QLatin1String(keys::GpsTimeStamp)).toString(), QStringLiteral("07:59:48"));
@@ -89,8 +81,6 @@ private Q_SLOTS:
     {
         const QVariantMap props = readProperties(testData(QStringLiteral("iptc_metapm.jpg")));
         const QVariantMap iptc = group(props, keys::IptcGroup);
-        QCOMPARE(iptc.value(QLatin1String(keys::IptcKeywords)).toStringList(),
-                 (QStringList{QStringLiteral("A keyword"), QStringLiteral("Another keyword")}));
         QCOMPARE(iptc.value(QStringLiteral("SuppCategory")).toStringList(),
                  (QStringList{QStringLiteral("Football"), QStringLiteral("Soccer"), QStringLiteral("Sport")}));
         QCOMPARE(iptc.value(QStringLiteral("City")).toString(), QStringLiteral("London"));
