@@ -43,19 +43,6 @@ QStringList corpusFiles()
     return files;
 }
 
-// Runs `fn` on slices of the list: one process per slice keeps each well inside run()'s time limit.
-template<typename Result, typename Fn>
-Result inSlices(const QStringList &files, Fn fn)
-{
-    Result all;
-    for (qsizetype at = 0; at < files.size(); at += 20) {
-        const Result part = fn(files.mid(at, 20));
-        for (auto it = part.begin(); it != part.end(); ++it)
-            all.insert(it.key(), it.value());
-    }
-    return all;
-}
-
 // exiftool -json -n for many files in one run; `groups` as -G1 ("Group:Tag" keys) or -G0:1.
 QHash<QString, QVariantMap> exiftoolAll(const QStringList &files, const QString &groups = QStringLiteral("-G1"))
 {
@@ -101,6 +88,26 @@ QHash<QString, QString> pixelSignatures(const QStringList &files)
             out[line.left(tab)] += line.mid(tab + 1) + QLatin1Char(' ');
     }
     return out;
+}
+
+// What the oracles say of each file: exiftool's tags (-G0:1), its warnings, the pixels.
+struct Seen {
+    QHash<QString, QVariantMap> tags;
+    QHash<QString, QSet<QString>> warnings;
+    QHash<QString, QString> pixels;
+};
+
+Seen look(const QStringList &files)
+{
+    Seen seen;
+    // One process per slice keeps each well inside run()'s time limit.
+    for (qsizetype at = 0; at < files.size(); at += 20) {
+        const QStringList slice = files.mid(at, 20);
+        seen.tags.insert(exiftoolAll(slice, QStringLiteral("-G0:1")));
+        seen.warnings.insert(warningsOfEach(slice));
+        seen.pixels.insert(pixelSignatures(slice));
+    }
+    return seen;
 }
 
 // Tags that describe the file, not the metadata stored in it, or that exiftool derives.
@@ -223,9 +230,7 @@ class CorpusImageIoTest : public QObject
 
     QStringList m_files;
     QHash<QString, QVariantMap> m_exiftool;
-    QHash<QString, QVariantMap> m_grouped;
-    QHash<QString, QSet<QString>> m_warnings;
-    QHash<QString, QString> m_pixels;
+    Seen m_before; // of every corpus file, once an edit needs it
 
 private Q_SLOTS:
     void initTestCase()
@@ -233,7 +238,8 @@ private Q_SLOTS:
         if (corpusDir().isEmpty() || !QFileInfo(corpusDir()).isDir())
             QSKIP("no photo corpus here");
         m_files = corpusFiles();
-        m_exiftool = inSlices<QHash<QString, QVariantMap>>(m_files, [](const QStringList &f) { return exiftoolAll(f); });
+        for (qsizetype at = 0; at < m_files.size(); at += 20)
+            m_exiftool.insert(exiftoolAll(m_files.mid(at, 20)));
         QVERIFY(m_files.size() > 50);
     }
 
@@ -325,17 +331,9 @@ private Q_SLOTS:
             sources << path;
             copies << out;
         }
-        if (m_grouped.isEmpty())
-            m_grouped = inSlices<QHash<QString, QVariantMap>>(
-                m_files, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
-        if (m_warnings.isEmpty())
-            m_warnings = inSlices<QHash<QString, QSet<QString>>>(m_files, warningsOfEach);
-        if (m_pixels.isEmpty())
-            m_pixels = inSlices<QHash<QString, QString>>(m_files, pixelSignatures);
-        const auto after = inSlices<QHash<QString, QVariantMap>>(
-            copies, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
-        const auto warnings = inSlices<QHash<QString, QSet<QString>>>(copies, warningsOfEach);
-        const auto pixels = inSlices<QHash<QString, QString>>(copies, pixelSignatures);
+        if (m_before.tags.isEmpty())
+            m_before = look(m_files);
+        const Seen after = look(copies);
         static const QRegularExpression furtherPage(QStringLiteral("^EXIF:IFD[1-9][0-9]*:"));
         auto removedByEdit = [&](const QString &path, QString key) {
             // A TIFF's further pages take the descriptive tags the edit gives its first.
@@ -350,8 +348,8 @@ private Q_SLOTS:
         };
         for (int i = 0; i < sources.size(); ++i) {
             const QString name = QFileInfo(sources.at(i)).fileName();
-            const QVariantMap before = m_grouped.value(sources.at(i));
-            const QVariantMap tags = after.value(copies.at(i));
+            const QVariantMap before = m_before.tags.value(sources.at(i));
+            const QVariantMap tags = after.tags.value(copies.at(i));
             for (auto it = before.begin(); it != before.end(); ++it) {
                 if (isVolatile(it.key()) || removedByEdit(sources.at(i), it.key()))
                     continue;
@@ -367,11 +365,11 @@ private Q_SLOTS:
                 for (const QString &prefix : op.mustBeGone)
                     if (it.key().startsWith(prefix))
                         problems << QStringLiteral("%1: still has %2").arg(name, it.key());
-            const QSet<QString> known = m_warnings.value(sources.at(i));
-            for (const QString &w : warnings.value(copies.at(i)))
+            const QSet<QString> known = m_before.warnings.value(sources.at(i));
+            for (const QString &w : after.warnings.value(copies.at(i)))
                 if (!known.contains(w))
                     problems << QStringLiteral("%1: new warning %2").arg(name, w);
-            if (pixels.value(copies.at(i)) != m_pixels.value(sources.at(i)))
+            if (after.pixels.value(copies.at(i)) != m_before.pixels.value(sources.at(i)))
                 problems << QStringLiteral("%1: pixels changed").arg(name);
         }
         qInfo("%s: %lld photos written", op.name, qlonglong(sources.size()));

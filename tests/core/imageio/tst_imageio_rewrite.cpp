@@ -308,9 +308,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QStringList names{"gps_htc_desire.jpg", "gps_iphone_1x1.jpg", "iptc_metapm.jpg",
                                 "exif_bad_ifd_unreadable_rewrite.jpg"};
-        const QVariantMap overlay{{QLatin1String(keys::GpsGroup), QVariant()},
-                                  {QLatin1String(keys::TiffGroup),
-                                   QVariantMap{{QLatin1String(keys::TiffArtist), QStringLiteral("Ana")}}}};
+        QVariantMap overlay = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
+        overlay.insert(QLatin1String(keys::GpsGroup), QVariant());
         QHash<QString, QByteArray> expected;
         for (const QString &name : names) {
             const QString out = dir.filePath(QStringLiteral("seq-") + name);
