@@ -225,53 +225,44 @@ private Q_SLOTS:
         }
     }
 
-    void unreadableSourcesWriteNothing_data()
+    // A source that cannot be read, a value a tag cannot hold, Exif that cannot fit a JPEG
+    // segment (64 KiB): nothing is written, with a reason, and an earlier copy at the output
+    // stays as it was.
+    void failedRewritesLeaveTheEarlierCopy_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        const QByteArray whole = readFile(testData(QStringLiteral("gps_htc_desire.jpg")));
-        QTest::newRow("not an image") << QByteArray("this is not a photo at all, just some text\n");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("JPEG cut in half") << whole.left(whole.size() / 2);
-        QTest::newRow("JPEG cut inside its Exif") << whole.left(300);
-    }
-
-    void unreadableSourcesWriteNothing()
-    {
-        QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        const QString src = dir.filePath(QStringLiteral("broken.jpg"));
-        QVERIFY(writeFile(src, bytes));
-        QString error;
-        QVERIFY(!imageSourceFromFile(src, &error));
-        QVERIFY(!error.isEmpty());
-        const QString out = dir.filePath(QStringLiteral("NoGPS_broken.jpg"));
-        const RewriteResult result = rewriteMetadata(src, out, withGroup(keys::GpsGroup, QVariant()));
-        QCOMPARE(result.status, RewriteResult::Unreadable);
-        QVERIFY(!QFile::exists(out));
-    }
-
-    // Nothing is written for a value a tag cannot hold or Exif that cannot fit a JPEG
-    // segment (64 KiB); an earlier copy at the output stays as it was.
-    void failedWriteLeavesEarlierCopy_data()
-    {
+        QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QVariantMap>("overlay");
+        QTest::addColumn<int>("status");
+        const QByteArray whole = readFile(testData(QStringLiteral("gps_htc_desire.jpg")));
+        const QVariantMap noGps = withGroup(keys::GpsGroup, QVariant());
+        const int unreadable = RewriteResult::Unreadable, failed = RewriteResult::WriteFailed;
+        QTest::newRow("not an image") << QByteArray("this is not a photo at all, just some text\n") << noGps << unreadable;
+        QTest::newRow("empty") << QByteArray() << noGps << unreadable;
+        QTest::newRow("JPEG cut in half") << whole.left(whole.size() / 2) << noGps << unreadable;
+        QTest::newRow("JPEG cut inside its Exif") << whole.left(300) << noGps << unreadable;
         QTest::newRow("Exif over 64 KiB")
-            << withField(keys::TiffGroup, keys::TiffImageDescription, QString(70000, QLatin1Char('x')));
-        QTest::newRow("latitude as text") << gpsAt(QStringLiteral("north"));
-        QTest::newRow("latitude out of range") << gpsAt(123.0);
+            << whole << withField(keys::TiffGroup, keys::TiffImageDescription, QString(70000, QLatin1Char('x')))
+            << failed;
+        QTest::newRow("latitude as text") << whole << gpsAt(QStringLiteral("north")) << failed;
+        QTest::newRow("latitude out of range") << whole << gpsAt(123.0) << failed;
     }
 
-    void failedWriteLeavesEarlierCopy()
+    void failedRewritesLeaveTheEarlierCopy()
     {
+        QFETCH(QByteArray, source);
         QFETCH(QVariantMap, overlay);
+        QFETCH(int, status);
         QTemporaryDir dir;
+        const QString src = dir.filePath(QStringLiteral("source.jpg"));
         const QString out = dir.filePath(QStringLiteral("copy.jpg"));
-        QVERIFY(writeFile(out, "an earlier copy"));
-        const RewriteResult result = rewriteMetadata(testData("gps_htc_desire.jpg"), out, overlay);
-        QCOMPARE(result.status, RewriteResult::WriteFailed);
+        QVERIFY(writeFile(src, source) && writeFile(out, "an earlier copy"));
+        QString error;
+        QCOMPARE(!imageSourceFromFile(src, &error), status == RewriteResult::Unreadable);
+        const RewriteResult result = rewriteMetadata(src, out, overlay);
+        QCOMPARE(int(result.status), status);
         QVERIFY(!result.error.isEmpty());
         QCOMPARE(readFile(out), QByteArray("an earlier copy"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     // The check reads the source again and the copy: what Exiv2 says of them is logged once.
