@@ -40,15 +40,17 @@ QVariantMap exiftoolTags(const QString &path)
 QString pixelSignature(const QString &path, bool allFrames)
 {
     const QString target = allFrames ? path : path + QStringLiteral("[0]");
-    return QString::fromLatin1(run(QStringLiteral("/usr/bin/identify"), {"-format", "%#\n", target}).trimmed());
+    const QByteArray signatures = run(QStringLiteral("/usr/bin/identify"), {"-format", "%#\n", target});
+    return QString::fromLatin1(signatures.trimmed());
 }
 
 QString makeJpeg(const QString &path, int width, int height, const QStringList &exiftoolArgs)
 {
     const QString size = QStringLiteral("%1x%2").arg(width).arg(height);
-    run(QStringLiteral("/usr/bin/convert"), {"-size", size, "gradient:#2060c0-#f0d040", "-quality", "90", path});
+    const QStringList args{"-size", size, "gradient:#2060c0-#f0d040", "-quality", "90", path};
+    run(QStringLiteral("/usr/bin/convert"), args);
     if (!exiftoolArgs.isEmpty())
-        run(QStringLiteral("exiftool"), QStringList{"-q", "-overwrite_original"} + exiftoolArgs + QStringList{path});
+        run(QStringLiteral("exiftool"), QStringList{"-q", "-overwrite_original"} + exiftoolArgs << path);
     return path;
 }
 
@@ -66,7 +68,8 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 QStringList validationWarnings(const QString &path)
 {
-    const QByteArray text = run(QStringLiteral("exiftool"), {"-q", "-validate", "-warning", "-a", "-s", path});
+    const QByteArray text
+        = run(QStringLiteral("exiftool"), {"-q", "-validate", "-warning", "-a", "-s", path});
     QStringList warnings;
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         if (line.startsWith(QLatin1String("Warning")))

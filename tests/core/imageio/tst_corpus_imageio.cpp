@@ -46,7 +46,8 @@ QStringList corpusFiles()
 // exiftool -json -n for many files in one run; `groups` as -G1 ("Group:Tag" keys) or -G0:1.
 QHash<QString, QVariantMap> exiftoolAll(const QStringList &files, const QString &groups = QStringLiteral("-G1"))
 {
-    const QByteArray json = run(QStringLiteral("exiftool"), QStringList{"-json", "-n", groups, "-a", "-q", "-q"} + files);
+    const QStringList args{"-json", "-n", groups, "-a", "-q", "-q"};
+    const QByteArray json = run(QStringLiteral("exiftool"), args + files);
     QHash<QString, QVariantMap> out;
     for (const QJsonValue &v : QJsonDocument::fromJson(json).array()) {
         const QVariantMap m = v.toObject().toVariantMap();
@@ -65,7 +66,8 @@ QString text(const QVariant &v)
 // exiftool -validate's warnings for many files in one run.
 QHash<QString, QSet<QString>> warningsOfEach(const QStringList &files)
 {
-    const QByteArray text = run(QStringLiteral("exiftool"), QStringList{"-validate", "-warning", "-a", "-s"} + files);
+    const QStringList args{"-validate", "-warning", "-a", "-s"};
+    const QByteArray text = run(QStringLiteral("exiftool"), args + files);
     QHash<QString, QSet<QString>> out;
     QString current = files.size() == 1 ? files.first() : QString();
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
@@ -80,7 +82,8 @@ QHash<QString, QSet<QString>> warningsOfEach(const QStringList &files)
 // ImageMagick's signature of every frame, for many files in one run.
 QHash<QString, QString> pixelSignatures(const QStringList &files)
 {
-    const QByteArray text = run(QStringLiteral("/usr/bin/identify"), QStringList{"-quiet", "-format", "%i\t%#\n"} + files);
+    const QStringList args{"-quiet", "-format", "%i\t%#\n"};
+    const QByteArray text = run(QStringLiteral("/usr/bin/identify"), args + files);
     QHash<QString, QString> out;
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const qsizetype tab = line.lastIndexOf(QLatin1Char('\t'));

@@ -120,7 +120,8 @@ private Q_SLOTS:
         if (packetInExif) {
             const QString packet = dir.filePath(QStringLiteral("x.xmp"));
             QVERIFY(writeFile(packet, run(QStringLiteral("exiftool"), {"-b", "-XMP", path})));
-            run(QStringLiteral("exiftool"), {"-q", "-overwrite_original", "-XMP:all=", "-ApplicationNotes<=" + packet, path});
+            run(QStringLiteral("exiftool"),
+                {"-q", "-overwrite_original", "-XMP:all=", "-ApplicationNotes<=" + packet, path});
         }
         const QByteArray bytes = readFile(path);
         QCOMPARE(bytes.contains("http://ns.adobe.com/xap/1.0/"), !packetInExif);

@@ -28,7 +28,8 @@ namespace {
 // exiftool's tags without those that describe the file rather than the photo's metadata.
 QVariantMap stableTags(const QString &path)
 {
-    static const QRegularExpression fileKeys(QStringLiteral("^(System|File|Composite|ExifTool):|^SourceFile$|Offset"));
+    static const QRegularExpression fileKeys(
+        QStringLiteral("^(System|File|Composite|ExifTool):|^SourceFile$|Offset"));
     QVariantMap tags = exiftoolTags(path);
     tags.removeIf([](const auto &tag) { return fileKeys.match(tag.key()).hasMatch(); });
     return tags;
@@ -124,7 +125,8 @@ private Q_SLOTS:
         QCOMPARE(validationWarnings(out), QStringList());
         const QVariantMap back = readProperties(out).value(QLatin1String(keys::GpsGroup)).toMap();
         QCOMPARE(back.value(QLatin1String(keys::GpsLatitudeRef)).toString(), QStringLiteral("S"));
-        QCOMPARE(back.value(QLatin1String(keys::GpsVersion)).toString(), QString(stored).replace(QLatin1Char(' '), QLatin1Char('.')));
+        QCOMPARE(back.value(QLatin1String(keys::GpsVersion)).toString(),
+                 QString(stored).replace(QLatin1Char(' '), QLatin1Char('.')));
     }
 
     // A JPEG's IPTC block keeps its other datasets; a PNG with Exif but no IPTC gains a block.
@@ -153,7 +155,8 @@ private Q_SLOTS:
         const QVariantMap tags = exiftoolTags(out);
         QCOMPARE(tags.value(QStringLiteral("IPTC:Keywords")).toStringList(), keywords);
         QCOMPARE(tags.value(QStringLiteral("IPTC:Caption-Abstract")).toString(), QStringLiteral("Café au lait"));
-        QCOMPARE(tags.value(QStringLiteral("IPTC:City")), exiftoolTags(source).value(QStringLiteral("IPTC:City")));
+        const QString city = QStringLiteral("IPTC:City");
+        QCOMPARE(tags.value(city), exiftoolTags(source).value(city));
         const QVariantMap back = readProperties(out).value(QLatin1String(keys::IptcGroup)).toMap();
         QCOMPARE(back.value(QLatin1String(keys::IptcKeywords)).toStringList(), keywords);
     }
@@ -236,13 +239,13 @@ private Q_SLOTS:
         const QByteArray whole = readFile(testData(QStringLiteral("gps_htc_desire.jpg")));
         const QVariantMap noGps = withGroup(keys::GpsGroup, QVariant());
         const int unreadable = RewriteResult::Unreadable, failed = RewriteResult::WriteFailed;
-        QTest::newRow("not an image") << QByteArray("this is not a photo at all, just some text\n") << noGps << unreadable;
+        QTest::newRow("not an image") << QByteArray("no photo, just some text\n") << noGps << unreadable;
         QTest::newRow("empty") << QByteArray() << noGps << unreadable;
         QTest::newRow("JPEG cut in half") << whole.left(whole.size() / 2) << noGps << unreadable;
         QTest::newRow("JPEG cut inside its Exif") << whole.left(300) << noGps << unreadable;
+        const QString description(70000, QLatin1Char('x'));
         QTest::newRow("Exif over 64 KiB")
-            << whole << withField(keys::TiffGroup, keys::TiffImageDescription, QString(70000, QLatin1Char('x')))
-            << failed;
+            << whole << withField(keys::TiffGroup, keys::TiffImageDescription, description) << failed;
         QTest::newRow("latitude as text") << whole << gpsAt(QStringLiteral("north")) << failed;
         QTest::newRow("latitude out of range") << whole << gpsAt(123.0) << failed;
     }

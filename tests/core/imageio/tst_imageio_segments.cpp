@@ -66,7 +66,8 @@ const QByteArray kPhotoshop("Photoshop 3.0");
 template<typename Made>
 QByteArray strayPacket(const Made &made)
 {
-    QByteArray bytes = made({"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace", "-Model=Kept"});
+    QByteArray bytes
+        = made({"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace", "-Model=Kept"});
     const qsizetype at = bytes.indexOf(findSegment(bytes, 0xE1, kXmp));
     bytes[at + 2] = 0;
     bytes[at + 3] = char(2 + kXmp.size() + 1);
@@ -119,13 +120,14 @@ private Q_SLOTS:
             << twice({"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace"}, 0xE1, kXmp)
             << noGps << true << model << QByteArray() << QByteArray("SecretPlace") << QString();
         QTest::newRow("two APP13 segments, IPTC removed (XMP twins too)")
-            << twice({"-IPTC:Keywords=SecretWord", "-XMP-dc:Subject=SecretWord", "-XMP-photoshop:City=SecretWord"},
-                     0xED, kPhotoshop)
-            << removal(keys::IptcGroup) << true << model << QByteArray() << QByteArray("SecretWord") << QString();
+            << twice({"-IPTC:Keywords=SecretWord", "-XMP-dc:Subject=SecretWord",
+                      "-XMP-photoshop:City=SecretWord"}, 0xED, kPhotoshop)
+            << removal(keys::IptcGroup) << true << model << QByteArray() << QByteArray("SecretWord")
+            << QString();
         // Only the coordinates leave the location; its city stays.
         QTest::newRow("IPTC Extension location with coordinates, GPS removed")
-            << twice({"-XMP-iptcExt:LocationShownGPSLatitude=12.5", "-XMP-iptcExt:LocationShownCity=KeptCity"},
-                     0xE1, kXmp)
+            << twice({"-XMP-iptcExt:LocationShownGPSLatitude=12.5",
+                      "-XMP-iptcExt:LocationShownCity=KeptCity"}, 0xE1, kXmp)
             << noGps << true << model << QByteArray("KeptCity") << QByteArray("GPSLatitude") << QString();
 
         const QByteArray plain = made({});
@@ -145,7 +147,8 @@ private Q_SLOTS:
         QVariantMap withGps = splitTags;
         withGps.insert(QStringLiteral("GPS:GPSLatitude"), 12.5);
         QTest::newRow("split Exif, IPTC removed, Exif untouched")
-            << split << removal(keys::IptcGroup) << true << withGps << QByteArray() << QByteArray() << QString();
+            << split << removal(keys::IptcGroup) << true << withGps << QByteArray() << QByteArray()
+            << QString();
         QTest::newRow("split Exif, new artist refused")
             << split << artist << false << QVariantMap() << QByteArray() << QByteArray() << QString();
 
@@ -161,19 +164,21 @@ private Q_SLOTS:
 
         const QByteArray time = QByteArray("\x1c\x02\x3c\x00\x06", 5) + "145615";
         const QByteArray iim = QByteArray("\x1c\x02\x19\x00\x03", 5) + "old" + time;
-        const QByteArray resource = QByteArray("8BIM\x04\x04\0\0", 8) + QByteArray("\0\0\0", 3) + char(iim.size())
-            + iim + (iim.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+        const QByteArray resource = QByteArray("8BIM\x04\x04\0\0", 8) + QByteArray("\0\0\0", 3)
+            + char(iim.size()) + iim + (iim.size() % 2 ? QByteArray(1, '\0') : QByteArray());
         const QByteArray gpsPhoto = made({QStringLiteral("-GPSLatitude=1")});
-        const QByteArray iptc = gpsPhoto.left(2) + segment(0xED, kPhotoshop + '\0' + resource) + gpsPhoto.mid(2);
+        const QByteArray iptc
+            = gpsPhoto.left(2) + segment(0xED, kPhotoshop + '\0' + resource) + gpsPhoto.mid(2);
         const QVariantMap timeTag{{"IPTC:TimeCreated", "14:56:15"}};
         QTest::newRow("IPTC time without a zone, GPS removed")
             << iptc << noGps << true << timeTag << time << QByteArray() << QString();
         QTest::newRow("IPTC time without a zone, keywords changed")
-            << iptc << withField(keys::IptcGroup, keys::IptcKeywords, QStringList{QStringLiteral("new")}) << true
-            << timeTag << time << QByteArray() << QString();
+            << iptc << withField(keys::IptcGroup, keys::IptcKeywords, QStringList{QStringLiteral("new")})
+            << true << timeTag << time << QByteArray() << QString();
 
         QTest::newRow("packet left between segments, GPS removed")
-            << strayPacket(made) << noGps << true << model << QByteArray() << QByteArray("SecretPlace") << QString();
+            << strayPacket(made) << noGps << true << model << QByteArray() << QByteArray("SecretPlace")
+            << QString();
     }
 
     void oddSegmentsTakeTheEdit()
