@@ -126,11 +126,7 @@ public:
 
     void add(const QString &name, const QByteArray &data)
     {
-        CameraItem item;
-        item.folder = QStringLiteral("/DCIM");
-        item.name = name;
-        item.mimeType = QStringLiteral("image/jpeg");
-        item.size = data.size();
+        const CameraItem item{QStringLiteral("/DCIM"), name, QStringLiteral("image/jpeg"), data.size(), {}};
         items.append(item);
         contents.insert(item.key(), data);
     }

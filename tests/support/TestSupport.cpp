@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -33,8 +32,7 @@ bool hasProgram(const QString &program) { return !QStandardPaths::findExecutable
 
 QVariantMap exiftoolTags(const QString &path)
 {
-    const QByteArray json = run(QStringLiteral("exiftool"), {QStringLiteral("-json"), QStringLiteral("-n"),
-                                                              QStringLiteral("-G1"), QStringLiteral("-a"), path});
+    const QByteArray json = run(QStringLiteral("exiftool"), {"-json", "-n", "-G1", "-a", path});
     const QJsonArray array = QJsonDocument::fromJson(json).array();
     return array.isEmpty() ? QVariantMap{} : array.first().toObject().toVariantMap();
 }
@@ -42,18 +40,17 @@ QVariantMap exiftoolTags(const QString &path)
 QString pixelSignature(const QString &path, bool allFrames)
 {
     const QString target = allFrames ? path : path + QStringLiteral("[0]");
-    return QString::fromLatin1(
-        run(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("%#\n"), target}).trimmed());
+    const QByteArray signatures = run(QStringLiteral("/usr/bin/identify"), {"-format", "%#\n", target});
+    return QString::fromLatin1(signatures.trimmed());
 }
 
 QString makeJpeg(const QString &path, int width, int height, const QStringList &exiftoolArgs)
 {
-    run(QStringLiteral("/usr/bin/convert"),
-        {QStringLiteral("-size"), QStringLiteral("%1x%2").arg(width).arg(height), QStringLiteral("gradient:#2060c0-#f0d040"),
-         QStringLiteral("-quality"), QStringLiteral("90"), path});
+    const QString size = QStringLiteral("%1x%2").arg(width).arg(height);
+    const QStringList args{"-size", size, "gradient:#2060c0-#f0d040", "-quality", "90", path};
+    run(QStringLiteral("/usr/bin/convert"), args);
     if (!exiftoolArgs.isEmpty())
-        run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-q"), QStringLiteral("-overwrite_original")}
-                                            + exiftoolArgs + QStringList{path});
+        run(QStringLiteral("exiftool"), QStringList{"-q", "-overwrite_original"} + exiftoolArgs << path);
     return path;
 }
 
@@ -71,9 +68,8 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 QStringList validationWarnings(const QString &path)
 {
-    const QByteArray text = run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-validate"),
-                                                             QStringLiteral("-warning"), QStringLiteral("-a"),
-                                                             QStringLiteral("-s"), path});
+    const QByteArray text
+        = run(QStringLiteral("exiftool"), {"-q", "-validate", "-warning", "-a", "-s", path});
     QStringList warnings;
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         if (line.startsWith(QLatin1String("Warning")))
@@ -92,10 +88,9 @@ void screenshot(const QString &name, QWindow *only)
         return;
     QTest::qWait(400);
     QRect shown;
-    for (QWindow *w : QGuiApplication::topLevelWindows()) {
+    for (QWindow *w : QGuiApplication::topLevelWindows())
         if (w->isVisible() && (!only || w == only))
             shown |= w->frameGeometry();
-    }
     QScreen *screen = QGuiApplication::primaryScreen();
     shown = shown.adjusted(-16, -16, 16, 16) & screen->geometry();
     screen->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height()).save(folder + QLatin1Char('/') + name);

@@ -43,26 +43,11 @@ QStringList corpusFiles()
     return files;
 }
 
-// Runs `fn` on slices of the list: one process per slice keeps each well inside run()'s time limit.
-template<typename Result, typename Fn>
-Result inSlices(const QStringList &files, Fn fn)
-{
-    Result all;
-    for (qsizetype at = 0; at < files.size(); at += 20) {
-        const Result part = fn(files.mid(at, 20));
-        for (auto it = part.begin(); it != part.end(); ++it)
-            all.insert(it.key(), it.value());
-    }
-    return all;
-}
-
 // exiftool -json -n for many files in one run; `groups` as -G1 ("Group:Tag" keys) or -G0:1.
 QHash<QString, QVariantMap> exiftoolAll(const QStringList &files, const QString &groups = QStringLiteral("-G1"))
 {
-    const QByteArray json = run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-json"), QStringLiteral("-n"),
-                                                                         groups, QStringLiteral("-a"),
-                                                                         QStringLiteral("-q"), QStringLiteral("-q")}
-                                                                + files);
+    const QStringList args{"-json", "-n", groups, "-a", "-q", "-q"};
+    const QByteArray json = run(QStringLiteral("exiftool"), args + files);
     QHash<QString, QVariantMap> out;
     for (const QJsonValue &v : QJsonDocument::fromJson(json).array()) {
         const QVariantMap m = v.toObject().toVariantMap();
@@ -81,10 +66,8 @@ QString text(const QVariant &v)
 // exiftool -validate's warnings for many files in one run.
 QHash<QString, QSet<QString>> warningsOfEach(const QStringList &files)
 {
-    const QByteArray text = run(QStringLiteral("exiftool"), QStringList{QStringLiteral("-validate"),
-                                                                        QStringLiteral("-warning"), QStringLiteral("-a"),
-                                                                        QStringLiteral("-s")}
-                                                                + files);
+    const QStringList args{"-validate", "-warning", "-a", "-s"};
+    const QByteArray text = run(QStringLiteral("exiftool"), args + files);
     QHash<QString, QSet<QString>> out;
     QString current = files.size() == 1 ? files.first() : QString();
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
@@ -99,10 +82,8 @@ QHash<QString, QSet<QString>> warningsOfEach(const QStringList &files)
 // ImageMagick's signature of every frame, for many files in one run.
 QHash<QString, QString> pixelSignatures(const QStringList &files)
 {
-    const QByteArray text
-        = run(QStringLiteral("/usr/bin/identify"), QStringList{QStringLiteral("-quiet"), QStringLiteral("-format"),
-                                                               QStringLiteral("%i\t%#\n")}
-                                                       + files);
+    const QStringList args{"-quiet", "-format", "%i\t%#\n"};
+    const QByteArray text = run(QStringLiteral("/usr/bin/identify"), args + files);
     QHash<QString, QString> out;
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const qsizetype tab = line.lastIndexOf(QLatin1Char('\t'));
@@ -110,6 +91,26 @@ QHash<QString, QString> pixelSignatures(const QStringList &files)
             out[line.left(tab)] += line.mid(tab + 1) + QLatin1Char(' ');
     }
     return out;
+}
+
+// What the oracles say of each file: exiftool's tags (-G0:1), its warnings, the pixels.
+struct Seen {
+    QHash<QString, QVariantMap> tags;
+    QHash<QString, QSet<QString>> warnings;
+    QHash<QString, QString> pixels;
+};
+
+Seen look(const QStringList &files)
+{
+    Seen seen;
+    // One process per slice keeps each well inside run()'s time limit.
+    for (qsizetype at = 0; at < files.size(); at += 20) {
+        const QStringList slice = files.mid(at, 20);
+        seen.tags.insert(exiftoolAll(slice, QStringLiteral("-G0:1")));
+        seen.warnings.insert(warningsOfEach(slice));
+        seen.pixels.insert(pixelSignatures(slice));
+    }
+    return seen;
 }
 
 // Tags that describe the file, not the metadata stored in it, or that exiftool derives.
@@ -232,9 +233,7 @@ class CorpusImageIoTest : public QObject
 
     QStringList m_files;
     QHash<QString, QVariantMap> m_exiftool;
-    QHash<QString, QVariantMap> m_grouped;
-    QHash<QString, QSet<QString>> m_warnings;
-    QHash<QString, QString> m_pixels;
+    Seen m_before; // of every corpus file, once an edit needs it
 
 private Q_SLOTS:
     void initTestCase()
@@ -242,7 +241,8 @@ private Q_SLOTS:
         if (corpusDir().isEmpty() || !QFileInfo(corpusDir()).isDir())
             QSKIP("no photo corpus here");
         m_files = corpusFiles();
-        m_exiftool = inSlices<QHash<QString, QVariantMap>>(m_files, [](const QStringList &f) { return exiftoolAll(f); });
+        for (qsizetype at = 0; at < m_files.size(); at += 20)
+            m_exiftool.insert(exiftoolAll(m_files.mid(at, 20)));
         QVERIFY(m_files.size() > 50);
     }
 
@@ -334,17 +334,9 @@ private Q_SLOTS:
             sources << path;
             copies << out;
         }
-        if (m_grouped.isEmpty())
-            m_grouped = inSlices<QHash<QString, QVariantMap>>(
-                m_files, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
-        if (m_warnings.isEmpty())
-            m_warnings = inSlices<QHash<QString, QSet<QString>>>(m_files, warningsOfEach);
-        if (m_pixels.isEmpty())
-            m_pixels = inSlices<QHash<QString, QString>>(m_files, pixelSignatures);
-        const auto after = inSlices<QHash<QString, QVariantMap>>(
-            copies, [](const QStringList &f) { return exiftoolAll(f, QStringLiteral("-G0:1")); });
-        const auto warnings = inSlices<QHash<QString, QSet<QString>>>(copies, warningsOfEach);
-        const auto pixels = inSlices<QHash<QString, QString>>(copies, pixelSignatures);
+        if (m_before.tags.isEmpty())
+            m_before = look(m_files);
+        const Seen after = look(copies);
         static const QRegularExpression furtherPage(QStringLiteral("^EXIF:IFD[1-9][0-9]*:"));
         auto removedByEdit = [&](const QString &path, QString key) {
             // A TIFF's further pages take the descriptive tags the edit gives its first.
@@ -359,8 +351,8 @@ private Q_SLOTS:
         };
         for (int i = 0; i < sources.size(); ++i) {
             const QString name = QFileInfo(sources.at(i)).fileName();
-            const QVariantMap before = m_grouped.value(sources.at(i));
-            const QVariantMap tags = after.value(copies.at(i));
+            const QVariantMap before = m_before.tags.value(sources.at(i));
+            const QVariantMap tags = after.tags.value(copies.at(i));
             for (auto it = before.begin(); it != before.end(); ++it) {
                 if (isVolatile(it.key()) || removedByEdit(sources.at(i), it.key()))
                     continue;
@@ -376,11 +368,11 @@ private Q_SLOTS:
                 for (const QString &prefix : op.mustBeGone)
                     if (it.key().startsWith(prefix))
                         problems << QStringLiteral("%1: still has %2").arg(name, it.key());
-            const QSet<QString> known = m_warnings.value(sources.at(i));
-            for (const QString &w : warnings.value(copies.at(i)))
+            const QSet<QString> known = m_before.warnings.value(sources.at(i));
+            for (const QString &w : after.warnings.value(copies.at(i)))
                 if (!known.contains(w))
                     problems << QStringLiteral("%1: new warning %2").arg(name, w);
-            if (pixels.value(copies.at(i)) != m_pixels.value(sources.at(i)))
+            if (after.pixels.value(copies.at(i)) != m_before.pixels.value(sources.at(i)))
                 problems << QStringLiteral("%1: pixels changed").arg(name);
         }
         qInfo("%s: %lld photos written", op.name, qlonglong(sources.size()));
