@@ -69,8 +69,7 @@ private Q_SLOTS:
         const QString corpus = qEnvironmentVariable("GLIMMERSET_CORPUS");
         if (!camera.isEmpty() && (corpus.isEmpty() || !QFileInfo::exists(corpus + QLatin1Char('/') + camera)))
             QSKIP("the photo corpus is not here");
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         const QString photo = camera.isEmpty()
             ? testsupport::makeJpeg(h.dir.filePath(QStringLiteral("sideways.jpg")), 96, 64,
                                     {QStringLiteral("-Orientation#=6")})

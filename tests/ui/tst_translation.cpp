@@ -149,8 +149,7 @@ private Q_SLOTS:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(translations::install(QLocale()));
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         const QString folder = h.dir.filePath(QStringLiteral("broken"));
         QDir().mkpath(folder);
         const QByteArray whole =
@@ -199,8 +198,7 @@ private Q_SLOTS:
             QSKIP("measured under X only: ctest runs tst_translation_x11 through run-under-x.sh");
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(translations::install(QLocale()));
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         // A real job on camera photos: the list state with its savings line.
         const QString corpus = qEnvironmentVariable("GLIMMERSET_CORPUS");
         QStringList photos;
