@@ -296,7 +296,6 @@ private Q_SLOTS:
         QWheelEvent wheel(pointer, view.mapToGlobal(QPointF(pointer)), QPoint(), QPoint(0, 240), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(&view, &wheel);
-        QVERIFY(view.zoom() > 1);
         QVERIFY(QLineF(view.project(-74, 40.7), pointer).length() < 2);
         QVERIFY(QLineF(view.project(-74, 40.7), view.project(-70, 40.7)).length() > before * 2);
         // Picking at the higher zoom is finer and still lands in the fields.
