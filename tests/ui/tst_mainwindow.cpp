@@ -283,8 +283,8 @@ private Q_SLOTS:
         QVERIFY(stripLightness() < 100);
         QTRY_VERIFY(iconInk() > 150); // icons made under the light palette are drawn again
         // Accents keep their colour; greys move onto the palette's ramp.
-        const QString svg =
-            artwork::recolouredSvg("<a fill=\"#FFFFFF\" b=\"#1F2430\" c=\"#3D63DD\"/>", palette::darkPalette());
+        const QString svg = artwork::recolouredSvg("<a fill=\"#FFFFFF\" b=\"#1F2430\" c=\"#3D63DD\"/>",
+                                                   palette::darkPalette());
         QVERIFY2(svg.contains(dark.name()), qPrintable(svg));
         QVERIFY2(svg.contains(palette::darkPalette().color(QPalette::WindowText).name()), qPrintable(svg));
         QVERIFY(svg.contains("#3d63dd"));

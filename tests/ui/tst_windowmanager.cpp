@@ -28,8 +28,8 @@ class TestWindowManager : public QObject
 
     QString firstVisibleWindow()
     {
-        const QString windows = xdotool({"search", "--onlyvisible", "--pid", QString::number(m_app.processId())});
-        return windows.section('\n', 0, 0);
+        const QString pid = QString::number(m_app.processId());
+        return xdotool({"search", "--onlyvisible", "--pid", pid}).section('\n', 0, 0);
     }
 
     QSize windowSize()

@@ -136,7 +136,8 @@ private Q_SLOTS:
         camera->ChangeToImportDevicePhoto();
         QVERIFY(w.isVisible());
         const QRect screen = w.screen()->availableGeometry();
-        QVERIFY2(screen.contains(w.frameGeometry().topLeft()), qPrintable(QString("%1,%2").arg(w.x()).arg(w.y())));
+        QVERIFY2(screen.contains(w.frameGeometry().topLeft()),
+                 qPrintable(QString("%1,%2").arg(w.x()).arg(w.y())));
         QTest::keyClick(w.imageBrowserView, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
         camera->ChangeToImportDevicePhoto();

@@ -127,7 +127,8 @@ private Q_SLOTS:
         const QPointF marker = map.mapView->markerPoint();
         QVERIFY(marker.x() > map.mapView->width() * 0.85 && marker.y() > map.mapView->height() / 2);
         QVERIFY(map.linkLabel->text().contains(
-            "https://www.openstreetmap.org/?mlat=-33.868800&amp;mlon=151.209300#map=12/-33.868800/151.209300"));
+            "https://www.openstreetmap.org/?mlat=-33.868800&amp;mlon=151.209300"
+            "#map=12/-33.868800/151.209300"));
         testsupport::screenshot("editor-map-window.png");
         map.hide();
 
