@@ -6,6 +6,7 @@
 
 #include "app/AppSettings.h"
 #include "app/CompressionController.h"
+#include "app/FileRevealer.h"
 #include "app/MainInterface.h"
 #include "widgets/FramelessWindow.h"
 #include "widgets/PhotoDropArea.h"
@@ -45,6 +46,10 @@ struct Harness {
     // Whether the window starts with Preferences ▸ "Keep original photos" ticked, as a
     // user ticks it before a job, or as it starts the first time.
     enum Originals { ReplacingOriginals, KeepingOriginals };
+
+    Harness() = default;
+    // Launched at once, for the tests that set nothing up before the window starts.
+    explicit Harness(Originals originals) { launch(originals); }
 
     void launch(Originals originals = ReplacingOriginals)
     {
@@ -105,6 +110,18 @@ struct Harness {
         if (!drop(delegate->secondDrag() ? ui().secondDragImageView : ui().leftTipImageView, paths))
             return false;
         return finished.count() > 0 || finished.wait(60000);
+    }
+};
+
+// Records what the window asks the file manager to show, instead of opening one.
+class RecordingRevealer : public FileRevealer
+{
+public:
+    QStringList selected, roots;
+    void selectFile(const QString &path, const QString &root) override
+    {
+        selected << path;
+        roots << root;
     }
 };
 

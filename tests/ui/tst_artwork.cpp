@@ -15,9 +15,9 @@ private Q_SLOTS:
     void everyPictureIsDrawn_data()
     {
         QTest::addColumn<QString>("name");
-        const QStringList names = QDir(QStringLiteral(":/artwork")).entryList(QDir::Files);
+        const QStringList names = QDir(":/artwork").entryList(QDir::Files);
         // As many pictures as drawings: none failed to render.
-        QCOMPARE(names.size(), QDir(QStringLiteral(":/artwork-svg")).entryList(QDir::Files).size());
+        QCOMPARE(names.size(), QDir(":/artwork-svg").entryList(QDir::Files).size());
         QVERIFY(names.size() > 30);
         for (const QString &n : names)
             QTest::newRow(qPrintable(n)) << n;
@@ -37,9 +37,8 @@ private Q_SLOTS:
                 opaque = qAlpha(image.pixel(x, y)) == 255;
         QVERIFY(opaque);
         // A pressed picture matches its normal one in size and differs from it.
-        static const QList<QPair<QString, QString>> pressed{{QStringLiteral("down.png"), QStringLiteral("nom.png")},
-                                                            {QStringLiteral("_Down.png"), QStringLiteral("_Nom.png")},
-                                                            {QStringLiteral("down.png"), QStringLiteral(".png")}};
+        static const QList<QPair<QString, QString>> pressed{
+            {"down.png", "nom.png"}, {"_Down.png", "_Nom.png"}, {"down.png", ".png"}};
         for (const auto &[down, normal] : pressed) {
             if (!name.endsWith(down))
                 continue;

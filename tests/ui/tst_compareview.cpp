@@ -69,12 +69,10 @@ private Q_SLOTS:
         const QString corpus = qEnvironmentVariable("GLIMMERSET_CORPUS");
         if (!camera.isEmpty() && (corpus.isEmpty() || !QFileInfo::exists(corpus + QLatin1Char('/') + camera)))
             QSKIP("the photo corpus is not here");
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         const QString photo = camera.isEmpty()
-            ? testsupport::makeJpeg(h.dir.filePath(QStringLiteral("sideways.jpg")), 96, 64,
-                                    {QStringLiteral("-Orientation#=6")})
-            : h.copies({corpus + QLatin1Char('/') + camera}, QStringLiteral("camera")).first();
+            ? testsupport::makeJpeg(h.dir.filePath("sideways.jpg"), 96, 64, {"-Orientation#=6"})
+            : h.copies({corpus + '/' + camera}, "camera").first();
         QVERIFY(h.dropAndWait({photo}));
         const QString result = h.delegate->dragPhotoArray().first().restPath();
         QVERIFY(QFileInfo::exists(result) && result != photo);
@@ -101,8 +99,7 @@ private Q_SLOTS:
         QVERIFY2(window->resultLabel->text().contains(compress::sizeText(quint64(QFileInfo(result).size()))),
                  qPrintable(window->resultLabel->text()));
         const QString ssimText = window->ssimLabel->text();
-        const QRegularExpressionMatch shown =
-            QRegularExpression(QStringLiteral("SSIM (\\d\\.\\d{4})")).match(ssimText);
+        const QRegularExpressionMatch shown = QRegularExpression("SSIM (\\d\\.\\d{4})").match(ssimText);
         QVERIFY2(shown.hasMatch(), qPrintable(ssimText));
         QVERIFY2(std::abs(shown.captured(1).toDouble() - ssim::meanSsim(original, compressed)) < 0.01,
                  qPrintable(ssimText));

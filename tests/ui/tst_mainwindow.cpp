@@ -97,8 +97,7 @@ private Q_SLOTS:
         m_photos.make(m_home.filePath(QStringLiteral("generated")));
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "openUrl");
         if (!QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
-            m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                           QStringLiteral("--print-address=1")});
+            m_daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
             if (m_daemon.waitForReadyRead(5000))
                 m_busAddress = QString::fromUtf8(m_daemon.readLine()).trimmed();
         }
@@ -121,8 +120,7 @@ private Q_SLOTS:
     // work on it as on any window.
     void largerWindowGrowsTheTable()
     {
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         FramelessWindow *window = h.ui().window;
         const int startHeight = window->height();
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
@@ -180,8 +178,7 @@ private Q_SLOTS:
         const auto unset = qScopeGuard([] { qunsetenv("GLIMMERSET_INSTANCE"); });
         SingleInstance first;
         QVERIFY(!first.handOffOrListen({}));
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         connect(&first, &SingleInstance::filesReceived, h.delegate.get(),
                 &CompressionController::openFilesFromAnotherStart);
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
@@ -191,8 +188,8 @@ private Q_SLOTS:
         const QStringList inputs = h.copies({m_photos.landscape, m_photos.upright}, QStringLiteral("opened"));
         QProcess second;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("GLIMMERSET_INSTANCE"), suffix);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("GLIMMERSET_INSTANCE", suffix);
         second.setProcessEnvironment(env);
         second.setWorkingDirectory(QFileInfo(inputs.first()).absolutePath());
         second.start(QStringLiteral(GLIMMERSET_GUI), {QFileInfo(inputs.first()).fileName(), inputs.last()});
@@ -209,8 +206,7 @@ private Q_SLOTS:
     // Where and how large the window was left is where it comes back.
     void frameIsRememberedAcrossLaunches()
     {
-        Harness h;
-        h.launch();
+        Harness h(Harness::ReplacingOriginals);
         h.ui().window->setGeometry(QRect(40, 30, 720, 340));
         h.delegate->frameKeeper()->flush();
         QTest::qWait(500); // the keeper's gathering delay
@@ -247,8 +243,7 @@ private Q_SLOTS:
     // is drawn again in the palette's colours (a light strip turns dark).
     void appearanceChangesThePalette()
     {
-        Harness h;
-        h.launch();
+        Harness h(Harness::ReplacingOriginals);
         const QColor system = QGuiApplication::palette().color(QPalette::Window);
         QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData(), QVariant(QStringLiteral("System")));
         // The box of the window on show (the test launches twice).
@@ -288,11 +283,11 @@ private Q_SLOTS:
         QVERIFY(stripLightness() < 100);
         QTRY_VERIFY(iconInk() > 150); // icons made under the light palette are drawn again
         // Accents keep their colour; greys move onto the palette's ramp.
-        const QString svg = artwork::recolouredSvg(QStringLiteral("<a fill=\"#FFFFFF\" b=\"#1F2430\" c=\"#3D63DD\"/>"),
+        const QString svg = artwork::recolouredSvg("<a fill=\"#FFFFFF\" b=\"#1F2430\" c=\"#3D63DD\"/>",
                                                    palette::darkPalette());
         QVERIFY2(svg.contains(dark.name()), qPrintable(svg));
         QVERIFY2(svg.contains(palette::darkPalette().color(QPalette::WindowText).name()), qPrintable(svg));
-        QVERIFY(svg.contains(QStringLiteral("#3d63dd")));
+        QVERIFY(svg.contains("#3d63dd"));
 
         // The choice holds at the next launch.
         h.delegate.reset();
@@ -312,8 +307,7 @@ private Q_SLOTS:
     // window, "Stop and Quit" ends the job after the photos being written.
     void quitDuringAJobAsks()
     {
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         QStringList many;
         for (int i = 0; i < 12; ++i)
             many += h.copies(m_photos.all(), QStringLiteral("many%1").arg(i));
@@ -350,12 +344,11 @@ private Q_SLOTS:
             QFAIL("no dbus-daemon to run a private bus (scripts/install-deps installs dbus)");
         QDBusConnection service = QDBusConnection::connectToBus(m_busAddress, QStringLiteral("notifications"));
         FakeNotifications fake;
-        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
+        QVERIFY(service.registerObject("/org/freedesktop/Notifications", &fake,
                                        QDBusConnection::ExportAllSlots));
-        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QVERIFY(service.registerService("org.freedesktop.Notifications"));
 
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         DesktopNotifier notifier(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("app")));
         QSignalSpy delivered(&notifier, &DesktopNotifier::delivered);
         // Every job counts as long here; the ten seconds are the default.
@@ -373,9 +366,9 @@ private Q_SLOTS:
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("back"))));
         QVERIFY(delivered.wait(5000));
         QCOMPARE(delivered.first().first().toBool(), true);
-        QCOMPARE(fake.summaries, QStringList{QStringLiteral("Photos compressed")});
+        QCOMPARE(fake.summaries, QStringList{"Photos compressed"});
         QCOMPARE(fake.bodies, QStringList{h.ui().saveSizelab->text()});
-        QVERIFY(fake.bodies.first().startsWith(QStringLiteral("Save")));
+        QVERIFY(fake.bodies.first().startsWith("Save"));
         QDBusConnection::disconnectFromBus(QStringLiteral("notifications"));
     }
 
@@ -400,15 +393,15 @@ private Q_SLOTS:
 
         QDBusConnection service = QDBusConnection::connectToBus(m_busAddress, QStringLiteral("fm"));
         FakeFileManager fm;
-        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &fm,
+        QVERIFY(service.registerObject("/org/freedesktop/FileManager1", &fm,
                                        QDBusConnection::ExportAllSlots));
-        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+        QVERIFY(service.registerService("org.freedesktop.FileManager1"));
         QSignalSpy revealed(&revealer, &DesktopFileRevealer::revealedWithFileManager);
         const qsizetype openedBefore = m_catcher.opened.size();
-        const QString folder = QStringLiteral("/tmp/some folder");
-        revealer.selectFile(folder + QStringLiteral("/photo 1.jpg"), folder);
+        const QString folder = "/tmp/some folder";
+        revealer.selectFile(folder + "/photo 1.jpg", folder);
         QVERIFY(revealed.wait(5000));
-        QCOMPARE(fm.shown, QStringList{QStringLiteral("file:///tmp/some%20folder/photo%201.jpg")});
+        QCOMPARE(fm.shown, QStringList{"file:///tmp/some%20folder/photo%201.jpg"});
         QCOMPARE(m_catcher.opened.size(), openedBefore);
         QDBusConnection::disconnectFromBus(QStringLiteral("fm"));
     }

@@ -18,9 +18,9 @@ class TestPropertyTreeModel : public QObject
     {
         QModelIndex parent;
         QModelIndex value;
-        for (const QString &key : path.split(QLatin1Char('/'))) {
-            const QModelIndexList found = model.match(model.index(0, 0, parent), Qt::DisplayRole, key, 1,
-                                                      Qt::MatchExactly);
+        for (const QString &key : path.split('/')) {
+            const QModelIndexList found =
+                model.match(model.index(0, 0, parent), Qt::DisplayRole, key, 1, Qt::MatchExactly);
             if (found.isEmpty())
                 return QStringLiteral("<missing %1>").arg(key);
             parent = found.first();
@@ -62,14 +62,14 @@ private Q_SLOTS:
     void anotherPhotoReplacesTheOutline()
     {
         PropertyTreeModel model;
-        model.setProperties(imageio::readProperties(testsupport::testData(QStringLiteral("iptc_metapm.jpg"))));
-        QVERIFY(!model.findItems(QStringLiteral("{IPTC}")).isEmpty());
-        model.setProperties({{QStringLiteral("{TIFF}"), QVariantMap{{QStringLiteral("Make"), QStringLiteral("Canon")}}},
-                             {QStringLiteral("Thumbnail"), QByteArray(512, 'x')}});
+        model.setProperties(imageio::readProperties(testsupport::testData("iptc_metapm.jpg")));
+        QVERIFY(!model.findItems("{IPTC}").isEmpty());
+        model.setProperties({{"{TIFF}", QVariantMap{{"Make", "Canon"}}},
+                             {"Thumbnail", QByteArray(512, 'x')}});
         QCOMPARE(model.rowCount(), 2);
-        QVERIFY(model.findItems(QStringLiteral("{IPTC}")).isEmpty());
-        QCOMPARE(valueAt(model, QStringLiteral("{TIFF}/Make")), QStringLiteral("Canon"));
-        QCOMPARE(valueAt(model, QStringLiteral("Thumbnail")), QStringLiteral("512 bytes"));
+        QVERIFY(model.findItems("{IPTC}").isEmpty());
+        QCOMPARE(valueAt(model, "{TIFF}/Make"), "Canon");
+        QCOMPARE(valueAt(model, "Thumbnail"), "512 bytes");
     }
 };
 

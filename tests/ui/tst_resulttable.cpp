@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CompressionHarness.h"
 
-#include "app/FileRevealer.h"
 #include "widgets/ResultHeaderView.h"
 #include "widgets/ResultTableDataSource.h"
 #include "widgets/ResultTableModel.h"
@@ -29,19 +28,12 @@ public:
     }
 };
 
-class RecordingRevealer : public FileRevealer
-{
-public:
-    QStringList calls;
-    void selectFile(const QString &path, const QString &rootPath) override { calls << path << rootPath; }
-};
-
 static ResultRow entry(const QString &name, quint64 before, quint64 after)
 {
     ResultRow e;
     e.setFileName(name);
-    e.setOriginalPath(QStringLiteral("/in/") + name);
-    e.setRestPath(QStringLiteral("/out/") + name);
+    e.setOriginalPath("/in/" + name);
+    e.setRestPath("/out/" + name);
     e.setOriginalFileSize(before);
     e.setRestFileSize(after);
     return e;
@@ -102,13 +94,12 @@ private Q_SLOTS:
             ResultTableModel model;
             if (sortFirst)
                 model.sort(Column(column), Qt::SortOrder(order));
-            model.appendEntry(entry(QStringLiteral("a.jpg"), 1000, 500));
-            model.appendEntry(entry(QStringLiteral("img10.jpg"), 400, 100));
-            model.appendEntry(entry(QStringLiteral("img9.jpg"), 2000, 1900));
-            model.appendEntry(entry(QStringLiteral("c.jpg"), 300, 300));
-            model.appendProblem(QStringLiteral("/in/bad.jpg"), ResultTableModel::RowState::Failed,
-                                QStringLiteral("cannot write"));
-            model.appendEntry(entry(QStringLiteral("d.jpg"), 1000, 500));
+            model.appendEntry(entry("a.jpg", 1000, 500));
+            model.appendEntry(entry("img10.jpg", 400, 100));
+            model.appendEntry(entry("img9.jpg", 2000, 1900));
+            model.appendEntry(entry("c.jpg", 300, 300));
+            model.appendProblem("/in/bad.jpg", ResultTableModel::RowState::Failed, "cannot write");
+            model.appendEntry(entry("d.jpg", 1000, 500));
             if (!sortFirst)
                 model.sort(Column(column), Qt::SortOrder(order));
             QCOMPARE(names(model), expected);
@@ -119,17 +110,15 @@ private Q_SLOTS:
     // select them, Delete takes them off the list and leaves the files alone.
     void windowTableSortsSelectsAndRemoves()
     {
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         const QStringList inputs = h.copies(m_photos.all(), QStringLiteral("in"));
         QVERIFY(h.dropAndWait(inputs));
         QVERIFY(QTest::qWaitForWindowExposed(h.ui().window));
         ResultTableView *table = h.ui().theTableview;
         ResultTableModel *model = h.delegate->resultTableModel();
         QCOMPARE(model->rowCount(), 3);
-        h.delegate->resultTableModel()->appendProblem(inputs.first() + QStringLiteral(".tif"),
-                                                      ResultTableModel::RowState::Skipped,
-                                                      QStringLiteral("not a photo this program compresses"));
+        model->appendProblem(inputs.first() + ".tif", ResultTableModel::RowState::Skipped,
+                             "not a photo this program compresses");
         QCOMPARE(table->numberOfRows(), 4);
         auto *problemCell = qobject_cast<ResultNameCell *>(table->viewAtRow(3));
         QVERIFY(problemCell);
@@ -174,7 +163,8 @@ private Q_SLOTS:
         auto *firstCell = qobject_cast<ResultNameCell *>(table->viewAtRow(0));
         QTest::mouseClick(firstCell->revealButton(), Qt::LeftButton);
         FileRevealer::setInstance(nullptr);
-        QCOMPARE(recorder.calls, (QStringList{first, QFileInfo(first).absolutePath()}));
+        QCOMPARE(recorder.selected, QStringList{first});
+        QCOMPARE(recorder.roots, QStringList{QFileInfo(first).absolutePath()});
 
         QTest::keyClick(table, Qt::Key_Delete);
         QCOMPARE(table->numberOfRows(), 2);
@@ -189,13 +179,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("short") << QStringLiteral("a.jpg") << QStringLiteral("a.jpg");
-        QTest::newRow("28 whole") << QStringLiteral("abcdefghijklmnopqrstuvwx.jpg")
-                                  << QStringLiteral("abcdefghijklmnopqrstuvwx.jpg");
-        QTest::newRow("29 shortened") << QStringLiteral("abcdefghijklmnopqrstuvwxy.jpg")
-                                      << QStringLiteral("abcdefghijklmn.....pqrstuvwxy.jpg");
-        QTest::newRow("long") << QStringLiteral("IMG_20240506_123456789012345678_final.jpeg")
-                              << QStringLiteral("IMG_20240506_1.....678_final.jpeg");
+        QTest::newRow("short") << "a.jpg" << "a.jpg";
+        QTest::newRow("28 whole") << "abcdefghijklmnopqrstuvwx.jpg" << "abcdefghijklmnopqrstuvwx.jpg";
+        QTest::newRow("29 cut") << "abcdefghijklmnopqrstuvwxy.jpg" << "abcdefghijklmn.....pqrstuvwxy.jpg";
+        QTest::newRow("long")
+            << "IMG_20240506_123456789012345678_final.jpeg" << "IMG_20240506_1.....678_final.jpeg";
     }
 
     void shownNames()
@@ -211,9 +199,9 @@ private Q_SLOTS:
     {
         TextSource source;
         for (int i = 0; i < 2000; ++i)
-            source.rows.append(QStringLiteral("row %1").arg(i));
+            source.rows.append(QString("row %1").arg(i));
         ResultTableView table;
-        table.registerViewFactory(QStringLiteral("Name"), [] { return new QLabel; });
+        table.registerViewFactory("Name", [] { return new QLabel; });
         table.setRowHeight(50);
         table.resize(600, 400);
         table.setDataSource(&source);
@@ -222,21 +210,21 @@ private Q_SLOTS:
 
         const int perScreen = table.viewport()->height() / 50 + 2;
         QVERIFY(table.createdViewCount() <= perScreen);
-        QCOMPARE(qobject_cast<QLabel *>(table.viewAtRow(0))->text(), QStringLiteral("row 0"));
+        QCOMPARE(qobject_cast<QLabel *>(table.viewAtRow(0))->text(), "row 0");
         for (int step = 0; step < 40; ++step)
             table.verticalScrollBar()->setValue(table.verticalScrollBar()->value() + 2500);
         table.scrollToRow(1999);
         QVERIFY(table.createdViewCount() <= perScreen);
         auto *last = qobject_cast<QLabel *>(table.viewAtRow(1999));
         QVERIFY(last);
-        QCOMPARE(last->text(), QStringLiteral("row 1999"));
+        QCOMPARE(last->text(), "row 1999");
         QVERIFY(!table.viewAtRow(0));
 
         const int asked = source.asked;
-        source.rows.append(QStringLiteral("row 2000"));
+        source.rows.append("row 2000");
         table.noteNumberOfRowsChanged();
         QCOMPARE(source.asked, asked + 1);
-        QCOMPARE(qobject_cast<QLabel *>(table.viewAtRow(2000))->text(), QStringLiteral("row 2000"));
+        QCOMPARE(qobject_cast<QLabel *>(table.viewAtRow(2000))->text(), "row 2000");
     }
 };
 

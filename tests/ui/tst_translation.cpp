@@ -67,10 +67,8 @@ static QStringList texts(QWidget *root)
 // Texts that read the same in German, and texts that are data rather than words.
 static bool sameInGerman(const QString &text)
 {
-    static const QStringList words{QStringLiteral("Glimmerset"), QStringLiteral("&Glimmerset"),
-                                   QStringLiteral("Name"), QStringLiteral("Original"), QStringLiteral("System"),
-                                   QStringLiteral("auto"), QStringLiteral("px"), QStringLiteral("Custom"),
-                                   QStringLiteral("OK")};
+    static const QStringList words{"Glimmerset", "&Glimmerset", "Name", "Original", "System", "auto", "px",
+                                   "Custom", "OK"};
     if (words.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))))
         return true;
     // Paths, sizes like "1920 x 1080", version numbers.
@@ -149,12 +147,10 @@ private Q_SLOTS:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(translations::install(QLocale()));
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         const QString folder = h.dir.filePath(QStringLiteral("broken"));
         QDir().mkpath(folder);
-        const QByteArray whole =
-            readBytes(testsupport::makeJpeg(h.dir.filePath(QStringLiteral("whole.jpg")), 320, 240));
+        const QByteArray whole = readBytes(testsupport::makeJpeg(h.dir.filePath("whole.jpg"), 320, 240));
         // Written and removed by their bytes: a name that is not UTF-8 has no QString that
         // gives it back, so the temporary folder could not remove it either.
         const QByteArray base = QFile::encodeName(folder + QLatin1Char('/'));
@@ -199,28 +195,25 @@ private Q_SLOTS:
             QSKIP("measured under X only: ctest runs tst_translation_x11 through run-under-x.sh");
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(translations::install(QLocale()));
-        Harness h;
-        h.launch(Harness::KeepingOriginals);
+        Harness h(Harness::KeepingOriginals);
         // A real job on camera photos: the list state with its savings line.
         const QString corpus = qEnvironmentVariable("GLIMMERSET_CORPUS");
         QStringList photos;
-        for (const QString &name : {QStringLiteral("Canon_40D_small.jpg"), QStringLiteral("DSCN0010.jpg"),
-                                    QStringLiteral("Nikon_E995_iptc.jpg")})
-            photos << corpus + QStringLiteral("/camera/") + name;
+        for (const char *name : {"Canon_40D_small.jpg", "DSCN0010.jpg", "Nikon_E995_iptc.jpg"})
+            photos << corpus + "/camera/" + name;
         if (!QFileInfo::exists(photos.constFirst()))
-            photos = h.copies({testsupport::makeJpeg(h.dir.filePath(QStringLiteral("p.jpg")), 1600, 1200)},
-                              QStringLiteral("generated"));
+            photos = h.copies({testsupport::makeJpeg(h.dir.filePath("p.jpg"), 1600, 1200)}, "generated");
         QVERIFY(h.dropAndWait(h.copies(photos, QStringLiteral("job"))));
         QTRY_VERIFY(h.ui().saveSizelab->isVisible());
-        QVERIFY(h.ui().saveSizelab->text().startsWith(QStringLiteral("Gespart")));
-        testsupport::screenshot(QStringLiteral("list-after-job-de.png"), h.ui().window->windowHandle());
+        QVERIFY(h.ui().saveSizelab->text().startsWith("Gespart"));
+        testsupport::screenshot("list-after-job-de.png", h.ui().window->windowHandle());
         // The longer line a stopped job leaves must fit as well.
         CompressionReport stopped = h.delegate->lastReport();
         stopped.cancelled = true;
         stopped.total = 120;
         h.delegate->CompressPhotoProgressFinishToMainThread(stopped);
         QCOMPARE(h.ui().saveSizelab->text(),
-                 QStringLiteral("Angehalten: %1 von 120 Fotos komprimiert").arg(photos.size()));
+                 QString("Angehalten: %1 von 120 Fotos komprimiert").arg(photos.size()));
 
         EditorController editor(*h.delegate);
         h.ui().rightDrawer->open();
@@ -235,9 +228,9 @@ private Q_SLOTS:
         UpdateController &updates = *h.delegate->updateController();
         updates.setVersionListUrl(server.url());
         updates.setCheckUpdate(true);
-        for (const QString &latest : {QStringLiteral("99.1"), QString::fromLatin1(buildversion::version)}) {
+        for (const QString &latest : {QString("99.1"), QString(buildversion::version)}) {
             LocalHttpServer::Response answer;
-            answer.body = LocalHttpServer::versionList(latest, QStringLiteral("*Faster photo library scan"));
+            answer.body = LocalHttpServer::versionList(latest, "*Faster photo library scan");
             server.setResponse(answer);
             QSignalSpy done(&updates, &UpdateController::checkFinished);
             updates.checkServerVersion();
@@ -254,13 +247,10 @@ private Q_SLOTS:
 
         QStringList clipped;
         const auto clip = [&clipped](QWidget *w, const QString &text, int have, int need) {
-            clipped << QStringLiteral("%1/%2 \"%3\" (%4 < %5)")
-                           .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text)
-                           .arg(have)
-                           .arg(need);
+            clipped << QString("%1/%2 \"%3\" (%4 < %5)")
+                           .arg(w->metaObject()->className(), w->objectName(), text).arg(have).arg(need);
         };
-        int checked = 0;
-        int windows = 0;
+        int checked = 0, windows = 0;
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (!top->isVisible())
                 continue;
@@ -279,12 +269,12 @@ private Q_SLOTS:
                 }
                 auto *label = qobject_cast<QLabel *>(w);
                 if (!label || label->wordWrap() || label->textFormat() == Qt::RichText
-                    || label->text().contains(QLatin1Char('<')) || label->text().isEmpty())
+                    || label->text().contains('<') || label->text().isEmpty())
                     continue;
                 ++checked;
                 const int room = label->contentsRect().width() - 2 * label->margin() - label->indent();
                 int need = 0;
-                for (const QString &line : label->text().split(QLatin1Char('\n')))
+                for (const QString &line : label->text().split('\n'))
                     need = qMax(need, label->fontMetrics().horizontalAdvance(line));
                 if (need > room)
                     clip(w, label->text(), room, need);
@@ -293,7 +283,7 @@ private Q_SLOTS:
         qInfo("%d texts checked in %d windows", checked, windows);
         QVERIFY(windows >= 10);
         QVERIFY(checked > 60);
-        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
     }
 };
 

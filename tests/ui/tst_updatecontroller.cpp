@@ -53,17 +53,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown"); // "update", "none", "alert" or "nothing"
         QTest::addColumn<QString>("text");
 
+        const QString current = buildversion::version;
         LocalHttpServer::Response r;
-        r.body = LocalHttpServer::versionList(QStringLiteral("99.1"), QStringLiteral("*Photo library scan*Version check"));
+        r.body = LocalHttpServer::versionList("99.1", "*Photo library scan*Version check");
         QTest::newRow("newer") << true << r << "update" << "\nPhoto library scan\nVersion check";
-        r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), QStringLiteral("x"));
-        QTest::newRow("same version") << true << r << "none"
-                                      << QStringLiteral("Vantoric Glimmerset %1 is the latest version.")
-                                             .arg(QString::fromLatin1(buildversion::version));
+        r.body = LocalHttpServer::versionList(current, "x");
+        QTest::newRow("same version")
+            << true << r << "none" << QString("Vantoric Glimmerset %1 is the latest version.").arg(current);
         LocalHttpServer::Response notFound = r;
         notFound.status = 404;
         QTest::newRow("404") << true << notFound << "alert" << "Could not check for updates: ";
-        r.body = LocalHttpServer::versionList(QString::fromLatin1(buildversion::version), {});
+        r.body = LocalHttpServer::versionList(current, {});
         QTest::newRow("same version, not asked") << false << r << "nothing" << "";
         QTest::newRow("404, not asked") << false << notFound << "nothing" << "";
     }
@@ -77,7 +77,7 @@ private Q_SLOTS:
         m_server.setResponse(response);
         QSignalSpy done(&controller(), &UpdateController::checkFinished);
         if (response.status != 200)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - ")));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Connection failed! Error - "));
         if (asked) {
             m_harness.ui().checkForUpdateAction->trigger();
         } else {
@@ -92,12 +92,12 @@ private Q_SLOTS:
         QCOMPARE(controller().noUpdateWindow()->isVisible(), shown == QLatin1String("none"));
         QCOMPARE(bool(controller().lastAlert()), shown == QLatin1String("alert"));
         if (shown == QLatin1String("update")) {
-            QCOMPARE(window->newversionlab->text(), QStringLiteral("Vantoric Glimmerset 99.1 is available."));
+            QCOMPARE(window->newversionlab->text(), "Vantoric Glimmerset 99.1 is available.");
             QCOMPARE(window->currentversionlab->text(),
                      QStringLiteral("You are using %1 version. Would you like to download it now?")
                          .arg(QString::fromLatin1(buildversion::version)));
             QCOMPARE(window->whatsnewContentView->toPlainText(), text);
-            testsupport::screenshot(QStringLiteral("update-window.png"), window->windowHandle());
+            testsupport::screenshot("update-window.png", window->windowHandle());
             // Download opens the product page and leaves the window; Not Now closes it.
             QTest::mouseClick(window->downloadButton, Qt::LeftButton);
             QCOMPARE(m_opened.size(), 1);
@@ -125,11 +125,11 @@ private Q_SLOTS:
 
         QProcess cli;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("GLIMMERSET_UPDATE_URL"));
-        env.remove(QStringLiteral("XDG_CONFIG_HOME"));
-        env.insert(QStringLiteral("HOME"), m_harness.dir.path());
+        env.remove("GLIMMERSET_UPDATE_URL");
+        env.remove("XDG_CONFIG_HOME");
+        env.insert("HOME", m_harness.dir.path());
         cli.setProcessEnvironment(env);
-        cli.start(QStringLiteral(GLIMMERSET_CLI), {QStringLiteral("check-update")});
+        cli.start(GLIMMERSET_CLI, {"check-update"});
         QVERIFY(cli.waitForFinished(20000));
         QCOMPARE(cli.exitCode(), 2);
         QVERIFY(cli.readAllStandardError().contains("this build has no update address"));

@@ -28,21 +28,20 @@ class TestWindowManager : public QObject
 
     QString firstVisibleWindow()
     {
-        return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                        QString::number(m_app.processId())})
-            .section(QLatin1Char('\n'), 0, 0);
+        const QString pid = QString::number(m_app.processId());
+        return xdotool({"search", "--onlyvisible", "--pid", pid}).section('\n', 0, 0);
     }
 
     QSize windowSize()
     {
-        const QString out = xdotool({QStringLiteral("getwindowgeometry"), m_window});
-        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(out);
+        const QString out = xdotool({"getwindowgeometry", m_window});
+        const QRegularExpressionMatch m = QRegularExpression("Geometry: (\\d+)x(\\d+)").match(out);
         return m.hasMatch() ? QSize(m.captured(1).toInt(), m.captured(2).toInt()) : QSize();
     }
 
-    void resize(int width, int height)
+    void resize(QSize size)
     {
-        xdotool({QStringLiteral("windowsize"), m_window, QString::number(width), QString::number(height)});
+        xdotool({"windowsize", m_window, QString::number(size.width()), QString::number(size.height())});
     }
 
 private Q_SLOTS:
@@ -52,15 +51,15 @@ private Q_SLOTS:
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs a window manager: ctest runs tst_windowmanager_x11 through run-under-x.sh");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_home.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("GLIMMERSET_INSTANCE"), QUuid::createUuid().toString(QUuid::WithoutBraces));
+        env.insert("HOME", m_home.path());
+        env.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        env.insert("GLIMMERSET_INSTANCE", QUuid::createUuid().toString(QUuid::WithoutBraces));
         m_app.setProcessEnvironment(env);
-        m_app.start(QStringLiteral(GLIMMERSET_GUI), QStringList());
+        m_app.start(GLIMMERSET_GUI, QStringList());
         QVERIFY(m_app.waitForStarted());
         const bool shown = QTest::qWaitFor(
             [this] { return !(m_window = firstVisibleWindow()).isEmpty() && windowSize().isValid(); }, 20000);
-        QVERIFY2(shown, qPrintable(QStringLiteral("no window; the program said: ")
+        QVERIFY2(shown, qPrintable("no window; the program said: "
                                    + QString::fromLocal8Bit(m_app.readAllStandardError())));
     }
 
@@ -77,15 +76,15 @@ private Q_SLOTS:
     {
         const QSize start = windowSize();
         const QSize larger = start + QSize(250, 340);
-        resize(larger.width(), larger.height());
+        resize(larger);
         QTRY_COMPARE_WITH_TIMEOUT(windowSize(), larger, 5000);
-        resize(start.width() / 2, start.height() / 2);
+        resize(start / 2);
         QTRY_COMPARE_WITH_TIMEOUT(windowSize(), start, 5000);
     }
 
     void windowManagerMinimises()
     {
-        xdotool({QStringLiteral("windowminimize"), m_window});
+        xdotool({"windowminimize", m_window});
         QTRY_VERIFY_WITH_TIMEOUT(firstVisibleWindow().isEmpty(), 5000);
         QCOMPARE(m_app.state(), QProcess::Running);
     }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a
 // test card) and over fake devices for what the driver cannot do.
-#include "../CompressionHarness.h"
 #include "../../core/metadata/EditorTestKit.h"
 #include "../editor/EditorUiKit.h"
 #include "CameraTestKit.h"
@@ -16,23 +15,17 @@
 #include "editor/GpsTemplateController.h"
 #include "editor/PhotoInfoPanel.h"
 
-#include "app/Folders.h"
-#include "widgets/FramelessWindow.h"
 #include "widgets/PropertyTreeModel.h"
 #include "sources/camera/DeviceBrowser.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QScreen>
 #include <QToolButton>
 
 using namespace cameratest;
-
-using editorui::RecordingRevealer;
 
 class TestCameraController : public QObject
 {
@@ -69,8 +62,13 @@ private:
                                    [&](const CameraInfo &c) { return camera.knownCameras().contains(c); }));
     }
 
+    // Starts watching for cameras when none is current yet, then lists the current one.
     void openAndWait(CameraController &camera)
     {
+        if (!camera.currentDevice()) {
+            camera.start();
+            QTRY_VERIFY(camera.currentDevice());
+        }
         QSignalSpy listed(&camera, &CameraController::listingDone);
         camera.cameraWindow()->opendeviceBtn->activate();
         QVERIFY(listed.wait(20000));
@@ -119,10 +117,10 @@ private Q_SLOTS:
     // removing the other leaves the list alone; with none left the window hides.
     void camerasComeAndGoAndTheCurrentOneFollows()
     {
-        m_fakes.insert(QStringLiteral("First"), [] { return fakeWith({QStringLiteral("A.JPG")}); });
-        m_fakes.insert(QStringLiteral("Second"), [] { return fakeWith({QStringLiteral("B.JPG"), QStringLiteral("C.JPG")}); });
-        const CameraInfo first{QStringLiteral("First"), QStringLiteral("usb:001,002")};
-        const CameraInfo second{QStringLiteral("Second"), QStringLiteral("usb:001,003")};
+        m_fakes.insert("First", [] { return fakeWith({"A.JPG"}); });
+        m_fakes.insert("Second", [] { return fakeWith({"B.JPG", "C.JPG"}); });
+        const CameraInfo first{"First", "usb:001,002"};
+        const CameraInfo second{"Second", "usb:001,003"};
         auto camera = makeController();
         CameraWindow &w = *camera->cameraWindow();
         QVERIFY(!camera->changeToDeviceAction()->isEnabled());
@@ -138,7 +136,8 @@ private Q_SLOTS:
         camera->ChangeToImportDevicePhoto();
         QVERIFY(w.isVisible());
         const QRect screen = w.screen()->availableGeometry();
-        QVERIFY2(screen.contains(w.frameGeometry().topLeft()), qPrintable(QStringLiteral("%1,%2").arg(w.x()).arg(w.y())));
+        QVERIFY2(screen.contains(w.frameGeometry().topLeft()),
+                 qPrintable(QString("%1,%2").arg(w.x()).arg(w.y())));
         QTest::keyClick(w.imageBrowserView, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
         camera->ChangeToImportDevicePhoto();
@@ -150,11 +149,10 @@ private Q_SLOTS:
             // the window active before openbox manages it again (gives it a desktop), and even
             // then openbox now and then drops the first key; a window that ignores the close
             // still fails after three.
-            const QString xdotool = QStringLiteral("xdotool"), id = QString::number(w.winId());
-            QTRY_COMPARE(QProcess::execute(xdotool, {QStringLiteral("get_desktop_for_window"), id}), 0);
+            const QString xdotool = "xdotool", id = QString::number(w.winId());
+            QTRY_COMPARE(QProcess::execute(xdotool, {"get_desktop_for_window", id}), 0);
             for (int attempt = 0; attempt < 3; ++attempt) {
-                QProcess::execute(xdotool, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id,
-                                            QStringLiteral("key"), QStringLiteral("alt+F4")});
+                QProcess::execute(xdotool, {"windowactivate", "--sync", id, "key", "alt+F4"});
                 if (QTest::qWaitFor([&w] { return !w.isVisible(); }, 3000))
                     break;
             }
@@ -174,7 +172,7 @@ private Q_SLOTS:
         attach(*camera, {second}); // the current one goes
         QCOMPARE(camera->currentDevice()->info(), second);
         QCOMPARE(camera->model()->rowCount(), 0);
-        QCOMPARE(w.deviceNamelab->text(), QStringLiteral("Second"));
+        QCOMPARE(w.deviceNamelab->text(), "Second");
         QVERIFY(!w.downloadPhotoBtn->isEnabled());
 
         attach(*camera, {});
@@ -192,37 +190,34 @@ private Q_SLOTS:
         QStringList imported;
         camera->setEditorHooks({[&imported](const QStringList &paths) { imported += paths; }, {}});
         QSignalSpy busy(camera.get(), &CameraController::busyChanged);
-        camera->start();
-        QTRY_VERIFY(camera->currentDevice());
         openAndWait(*camera);
         QCOMPARE(busy.first().first().toBool(), true);
         QCOMPARE(camera->model()->rowCount(), 6);
         QTRY_COMPARE_WITH_TIMEOUT(camera->model()->thumbnailsShown(), 5, 20000); // all but the movie
 
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
-        select(*camera, {QStringLiteral("gps_htc_desire.jpg"), QStringLiteral("screen.png")});
+        select(*camera, {"gps_htc_desire.jpg", "screen.png"});
         camera->cameraWindow()->importEditPhotoBtn->activate();
-        select(*camera, {QStringLiteral("thumb_red.jpg")});
+        select(*camera, {"thumb_red.jpg"});
         camera->cameraWindow()->downloadPhotoBtn->activate(); // while the imports are pending
         QTRY_COMPARE_WITH_TIMEOUT(done.size(), 3, 20000);
         const QString working = folders::workingFolder();
-        QCOMPARE(imported, (QStringList{working + QStringLiteral("/gps_htc_desire.jpg"),
-                                        working + QStringLiteral("/screen.png")}));
+        QCOMPARE(imported, (QStringList{working + "/gps_htc_desire.jpg", working + "/screen.png"}));
         QCOMPARE(m_revealer.selected.size(), 3);
-        QVERIFY(m_revealer.selected.contains(working + QStringLiteral("/thumb_red.jpg")));
+        QVERIFY(m_revealer.selected.contains(working + "/thumb_red.jpg"));
         QTRY_VERIFY(!camera->isBusy());
         QVERIFY(!camera->cameraWindow()->camerataskProgressor->isVisibleTo(camera->cameraWindow()));
 
         // View metadata: the photos are copied (the movie is skipped and said so) and the
         // current one's properties are shown.
-        QFile::remove(working + QStringLiteral("/gps_iphone_1x1.jpg"));
-        select(*camera, {QStringLiteral("gps_iphone_1x1.jpg"), QStringLiteral("CLIP_0006.MOV")});
+        QFile::remove(working + "/gps_iphone_1x1.jpg");
+        select(*camera, {"gps_iphone_1x1.jpg", "CLIP_0006.MOV"});
         camera->cameraWindow()->viewExifBtn->activate();
         QTRY_VERIFY_WITH_TIMEOUT(camera->metadataViewer() && camera->metadataViewer()->isVisible(), 20000);
-        QCOMPARE(camera->metadataViewer()->shownPath(), working + QStringLiteral("/gps_iphone_1x1.jpg"));
-        QVERIFY(camera->metadataViewer()->model()->findItems(QStringLiteral("{GPS}")).size() == 1);
-        QVERIFY(camera->cameraWindow()->statusLabel->text().contains(QStringLiteral("CLIP_0006.MOV")));
-        QVERIFY(!QFile::exists(working + QStringLiteral("/CLIP_0006.MOV")));
+        QCOMPARE(camera->metadataViewer()->shownPath(), working + "/gps_iphone_1x1.jpg");
+        QCOMPARE(camera->metadataViewer()->model()->findItems("{GPS}").size(), 1);
+        QVERIFY(camera->cameraWindow()->statusLabel->text().contains("CLIP_0006.MOV"));
+        QVERIFY(!QFile::exists(working + "/CLIP_0006.MOV"));
         camera->metadataViewer()->close();
     }
 
@@ -231,37 +226,34 @@ private Q_SLOTS:
     // with its reason.
     void failedDownloadIsReportedAndLeftOut()
     {
-        const QByteArray photo = readBytes(testsupport::testData(QStringLiteral("gps_htc_desire.jpg")));
-        m_fakes.insert(QStringLiteral("Flaky"), [photo] {
-            const QString bad = QStringLiteral("BAD.JPG");
-            return fakeWith({QStringLiteral("GOOD.JPG"), bad}, {bad}, {}, photo);
+        const QByteArray photo = readBytes(testsupport::testData("gps_htc_desire.jpg"));
+        m_fakes.insert("Flaky", [photo] {
+            return fakeWith({"GOOD.JPG", "BAD.JPG"}, {"BAD.JPG"}, {}, photo);
         });
-        m_attached = {{QStringLiteral("Flaky"), QStringLiteral("usb:")}};
+        m_attached = {{"Flaky", "usb:"}};
         EditorController editor(*m_harness.delegate);
         auto camera = makeController();
         cameraeditorlink::connect(*camera, editor);
         QStringList imported;
         camera->setEditorHooks({[&imported](const QStringList &paths) { imported += paths; }, {}});
-        camera->start();
-        QTRY_VERIFY(camera->currentDevice());
         openAndWait(*camera);
         const QString working = folders::workingFolder();
-        const QString earlier = working + QStringLiteral("/BAD.JPG");
+        const QString earlier = working + "/BAD.JPG";
         QVERIFY(testsupport::writeFile(earlier, "earlier copy"));
-        select(*camera, {QStringLiteral("GOOD.JPG"), QStringLiteral("BAD.JPG")});
+        select(*camera, {"GOOD.JPG", "BAD.JPG"});
         QSignalSpy done(camera.get(), &CameraController::downloadDone);
         camera->DownloadImportEditPhotoAction();
         QTRY_COMPARE(done.size(), 2);
-        QCOMPARE(imported, QStringList{working + QStringLiteral("/GOOD.JPG")});
+        QCOMPARE(imported, QStringList{working + "/GOOD.JPG"});
         QCOMPARE(testsupport::readFile(earlier), QByteArray("earlier copy"));
         QTRY_VERIFY(camera->lastAlert());
-        QCOMPARE(camera->lastAlert()->text(), QStringLiteral("1 photo(s) could not be downloaded"));
-        QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("BAD.JPG")));
+        QCOMPARE(camera->lastAlert()->text(), "1 photo(s) could not be downloaded");
+        QVERIFY(camera->lastAlert()->informativeText().contains("BAD.JPG"));
         camera->lastAlert()->close();
-        QVERIFY2(camera->cameraWindow()->statusLabel->text().startsWith(QStringLiteral("Downloaded 1 of 2 ")),
-                 qPrintable(camera->cameraWindow()->statusLabel->text()));
+        const QString status = camera->cameraWindow()->statusLabel->text();
+        QVERIFY2(status.startsWith("Downloaded 1 of 2 "), qPrintable(status));
 
-        QFile::remove(working + QStringLiteral("/GOOD.JPG"));
+        QFile::remove(working + "/GOOD.JPG");
         QFile::remove(earlier);
         QTest::mouseClick(editor.view()->cameraSourceBtn, Qt::LeftButton);
         QSignalSpy finished(&editor, &EditorController::commandFinished);
@@ -269,10 +261,10 @@ private Q_SLOTS:
         QVERIFY(finished.wait(20000));
         const JobReport report = finished.first().at(1).value<JobReport>();
         QCOMPARE(report.photos.size(), qsizetype(1));
-        QCOMPARE(report.written(), QStringList{working + QStringLiteral("/NoGPS_GOOD.JPG")});
+        QCOMPARE(report.written(), QStringList{working + "/NoGPS_GOOD.JPG"});
         QVERIFY(editor.lastAlert());
-        QVERIFY(editor.lastAlert()->informativeText().contains(QStringLiteral("BAD.JPG: ")));
-        QVERIFY(editor.lastAlert()->informativeText().contains(QStringLiteral("I/O problem")));
+        QVERIFY(editor.lastAlert()->informativeText().contains("BAD.JPG: "));
+        QVERIFY(editor.lastAlert()->informativeText().contains("I/O problem"));
         editor.lastAlert()->close();
     }
 
@@ -281,26 +273,21 @@ private Q_SLOTS:
     // deletion goes on past it.
     void deleteAsksAndFollowsTheCamera()
     {
-        m_fakes.insert(QStringLiteral("Card"), [] {
-            return fakeWith({QStringLiteral("A.JPG"), QStringLiteral("B.JPG"), QStringLiteral("C.JPG")}, {},
-                            {QStringLiteral("B.JPG")});
-        });
-        m_attached = {{QStringLiteral("Card"), QStringLiteral("usb:")}};
+        m_fakes.insert("Card", [] { return fakeWith({"A.JPG", "B.JPG", "C.JPG"}, {}, {"B.JPG"}); });
+        m_attached = {{"Card", "usb:"}};
         auto camera = makeController();
-        camera->start();
-        QTRY_VERIFY(camera->currentDevice());
         openAndWait(*camera);
-        select(*camera, {QStringLiteral("B.JPG"), QStringLiteral("C.JPG")});
+        select(*camera, {"B.JPG", "C.JPG"});
 
         camera->cameraWindow()->deletePhotoBtn->activate();
         QMessageBox *ask = camera->lastAlert();
         QVERIFY(ask);
-        QCOMPARE(ask->text(), QStringLiteral("Are you sure you want to delete the selected photo ?"));
+        QCOMPARE(ask->text(), "Are you sure you want to delete the selected photo ?");
         QStringList buttons;
         for (QAbstractButton *b : ask->buttons())
             buttons << b->text();
         QCOMPARE(buttons.size(), 2);
-        QVERIFY(buttons.contains(QStringLiteral(" Delete ")) && buttons.contains(QStringLiteral("Cancel")));
+        QVERIFY(buttons.contains(" Delete ") && buttons.contains("Cancel"));
         // Return answers Cancel: a deletion cannot be undone.
         QTest::keyClick(ask, Qt::Key_Return);
         QTest::qWait(50);
@@ -309,30 +296,28 @@ private Q_SLOTS:
         camera->cameraWindow()->deletePhotoBtn->activate();
         ask = camera->lastAlert();
         QSignalSpy deleted(camera.get(), &CameraController::deleteDone);
-        ask->buttons().at(buttons.indexOf(QStringLiteral(" Delete ")))->click();
+        ask->buttons().at(buttons.indexOf(" Delete "))->click();
         QVERIFY(deleted.wait(5000));
         QCOMPARE(deleted.first(), (QVariantList{1, 1}));
         QCOMPARE(camera->model()->rowCount(), 2);
-        QCOMPARE(camera->model()->item(1).name, QStringLiteral("B.JPG"));
+        QCOMPARE(camera->model()->item(1).name, "B.JPG");
         QTRY_VERIFY(camera->lastAlert() && camera->lastAlert() != ask);
-        QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("read-only card")));
+        QVERIFY(camera->lastAlert()->informativeText().contains("read-only card"));
         camera->lastAlert()->close();
     }
 
     void heldCameraExplainsItself()
     {
-        m_fakes.insert(QStringLiteral("Held"), [] {
+        m_fakes.insert("Held", [] {
             auto backend = std::make_unique<FakeBackend>();
             backend->openError = CameraError::Held;
             return std::unique_ptr<CameraBackend>(std::move(backend));
         });
-        m_attached = {{QStringLiteral("Held"), QStringLiteral("usb:001,010")}};
+        m_attached = {{"Held", "usb:001,010"}};
         auto camera = makeController();
-        camera->start();
-        QTRY_VERIFY(camera->currentDevice());
         openAndWait(*camera);
         QVERIFY(camera->lastAlert());
-        QVERIFY(camera->lastAlert()->informativeText().contains(QStringLiteral("Unmount or eject the camera")));
+        QVERIFY(camera->lastAlert()->informativeText().contains("Unmount or eject the camera"));
         QVERIFY(!camera->cameraWindow()->downloadPhotoBtn->isEnabled());
         camera->lastAlert()->close();
     }
@@ -350,8 +335,8 @@ private Q_SLOTS:
         QVERIFY(view.sourceSwitch->isVisibleTo(&view));
         openAndWait(*camera);
         const QString working = folders::workingFolder();
-        QFile::remove(working + QStringLiteral("/gps_iphone_1x1.jpg"));
-        select(*camera, {QStringLiteral("gps_iphone_1x1.jpg")});
+        QFile::remove(working + "/gps_iphone_1x1.jpg");
+        select(*camera, {"gps_iphone_1x1.jpg"});
 
         QTest::mouseClick(view.cameraSourceBtn, Qt::LeftButton);
         QVERIFY(!m_harness.delegate->blocalMode());
@@ -360,12 +345,12 @@ private Q_SLOTS:
         // One choice of the command: the copy is made and the window opens on it.
         view.changeDateAction->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(editor.changeDateWindow()->isVisible(), 20000);
-        QCOMPARE(editor.changeDateWindow()->photoLabel->text(), QStringLiteral("Dates of gps_iphone_1x1.jpg"));
-        QVERIFY(editor.changeDateWindow()->originalDatelab->text().startsWith(QStringLiteral("2020")));
-        QVERIFY(QFile::exists(working + QStringLiteral("/gps_iphone_1x1.jpg")));
+        QCOMPARE(editor.changeDateWindow()->photoLabel->text(), "Dates of gps_iphone_1x1.jpg");
+        QVERIFY(editor.changeDateWindow()->originalDatelab->text().startsWith("2020"));
+        QVERIFY(QFile::exists(working + "/gps_iphone_1x1.jpg"));
         QVERIFY(!view.copyProgress->isVisibleTo(&view));
         // The labels describe the current item through its copy.
-        QTRY_COMPARE(view.infoPanel->photoNamelab->text(), QStringLiteral("gps_iphone_1x1.jpg"));
+        QTRY_COMPARE(view.infoPanel->photoNamelab->text(), "gps_iphone_1x1.jpg");
         editor.changeDateWindow()->cancelButton->click();
 
         // The camera window's remove menu is the editor's.
@@ -376,23 +361,22 @@ private Q_SLOTS:
 
         // The edit sheet names its copies "NewGPS_" and, as camera copies always have,
         // leaves their IPTC keywords alone.
-        const QString card = m_dcim + QStringLiteral("/iptc_metapm.jpg");
-        const QString sheetCopy = working + QStringLiteral("/NewGPS_iptc_metapm.jpg");
+        const QString card = m_dcim + "/iptc_metapm.jpg";
+        const QString sheetCopy = working + "/NewGPS_iptc_metapm.jpg";
         const QByteArray cardBytes = editortest::bytesOf(card);
-        QFile::remove(working + QStringLiteral("/iptc_metapm.jpg"));
-        select(*camera, {QStringLiteral("iptc_metapm.jpg")});
+        QFile::remove(working + "/iptc_metapm.jpg");
+        select(*camera, {"iptc_metapm.jpg"});
         QTest::mouseClick(view.starteditBtn, Qt::LeftButton);
         EditViewWindow &sheet = *editor.gpsTemplates()->editViewWindow();
         QTRY_VERIFY(sheet.isVisible());
-        sheet.artistlab->setText(QStringLiteral("Grace Hopper"));
-        sheet.keywordslab->setText(QStringLiteral("harbour"));
+        sheet.artistlab->setText("Grace Hopper");
+        sheet.keywordslab->setText("harbour");
         QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
         QVERIFY(finished.wait(20000));
         QCOMPARE(finished.last().at(1).value<JobReport>().written(), QStringList{sheetCopy});
         const QVariantMap copyTags = testsupport::exiftoolTags(sheetCopy);
-        QCOMPARE(copyTags.value(QStringLiteral("IFD0:Artist")).toString(), QStringLiteral("Grace Hopper"));
-        QCOMPARE(copyTags.value(QStringLiteral("IPTC:Keywords")),
-                 testsupport::exiftoolTags(card).value(QStringLiteral("IPTC:Keywords")));
+        QCOMPARE(copyTags.value("IFD0:Artist").toString(), "Grace Hopper");
+        QCOMPARE(copyTags.value("IPTC:Keywords"), testsupport::exiftoolTags(card).value("IPTC:Keywords"));
         QCOMPARE(editortest::bytesOf(card), cardBytes);
         sheet.hide();
 

@@ -6,33 +6,17 @@
 
 #include "../CompressionHarness.h"
 
-#include "app/FileRevealer.h"
 #include "app/Folders.h"
 #include "editor/EditorController.h"
 #include "editor/EditorPhotoModel.h"
 #include "editor/MetadataEditorView.h"
 #include "editor/PhotoBrowserView.h"
 #include "widgets/CommandButton.h"
-#include "windows/Drawer.h"
-
-#include "TestSupport.h"
 
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 
 namespace editorui {
-
-// Records what the editor asks the file manager to show, instead of opening one.
-class RecordingRevealer : public FileRevealer
-{
-public:
-    QStringList selected;
-    void selectFile(const QString &path, const QString &) override { selected << path; }
-};
 
 // Selects the rows of the editor's list; the first becomes the current photo.
 inline void select(EditorController &editor, const QList<int> &rows)
