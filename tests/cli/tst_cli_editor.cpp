@@ -40,8 +40,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
         // The program, started from here, finds its Working folder and time zone in these.
         qputenv("HOME", m_home.path().toLocal8Bit());
         qputenv("TZ", "Europe/Berlin");

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTest>
 #include <QVariantMap>
 
 namespace editortest {
@@ -24,6 +25,12 @@ inline EditTarget localTarget(const QStringList &paths, const QList<int> &select
     target.selection = selection;
     target.workingFolder = folder;
     return target;
+}
+
+// exiftool is the independent reader of what the program writes, and makes the fixtures.
+inline void requireExiftool()
+{
+    QVERIFY2(testsupport::hasProgram("exiftool"), "exiftool is needed (scripts/install-deps installs it)");
 }
 
 inline QByteArray bytesOf(const QString &path) { return testsupport::readFile(path); }

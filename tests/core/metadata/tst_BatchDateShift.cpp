@@ -47,8 +47,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
     }
 
     void offsetSeconds_data()

@@ -34,8 +34,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
         QDir().mkpath(m_dir.filePath(QStringLiteral("src")));
         m_a = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/a.jpg")), 40, 30, {QStringLiteral("-IFD0:Make=Nikon")});
         m_b = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/b.jpg")), 40, 30);

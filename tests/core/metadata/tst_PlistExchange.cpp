@@ -45,8 +45,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
         // Its layout differs from the importer's: turned, 300 dpi, its own size.
         m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30,
                                        richMetadataArgs() << "-IFD0:Orientation#=6" << "-IFD0:XResolution=300"

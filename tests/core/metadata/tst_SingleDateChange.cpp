@@ -27,8 +27,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
         m_dated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("dated.jpg")), 40, 30, richMetadataArgs());
         m_undated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("undated.jpg")), 40, 30,
                                           {QStringLiteral("-IFD0:Make=Canon")});

@@ -35,8 +35,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
         m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30, richMetadataArgs());
         m_twins = testsupport::makeJpeg(
             m_dir.filePath(QStringLiteral("twins.jpg")), 40, 30,
