@@ -70,7 +70,7 @@ private Q_SLOTS:
         auto kept = [&](QVariantMap tags) {
             for (auto it = tags.begin(); it != tags.end();) {
                 const bool removed = std::any_of(removedGroups.begin(), removedGroups.end(), [&](const QString &g) {
-                    return it.key() == g || it.key().startsWith(g + QLatin1Char(':'));
+                    return it.key() == g || it.key().startsWith(g + ':');
                 });
                 it = removed ? tags.erase(it) : std::next(it);
             }

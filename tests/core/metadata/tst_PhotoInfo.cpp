@@ -40,8 +40,7 @@ private Q_SLOTS:
                                       "Ada Lovelace", "Harbour at dawn", "(c) Ada",
                                       "Canon", "EOS 5D", "Sunny",
                                       "2019:07:14 10:20:30", "2019:07:14 10:20:31", "+02:00",
-                                      "harbour, boats", "2019:07:14", "35 m",
-                                      "48.8584 N", "2.2945 W"}));
+                                      "harbour, boats", "2019:07:14", "35 m", "48.8584 N", "2.2945 W"}));
     }
 
     void fileThatIsNotAPhotoShowsFileFactsOnly()

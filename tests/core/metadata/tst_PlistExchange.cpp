@@ -79,7 +79,7 @@ private Q_SLOTS:
         const QString out = folder(QTest::currentDataTag());
         const auto exported = plistexchange::exportPhoto(Kind(kind), m_rich, out);
         QVERIFY2(exported.ok(), qPrintable(exported.error));
-        QCOMPARE(exported.path, out + QLatin1Char('/') + fileName);
+        QCOMPARE(exported.path, out + '/' + fileName);
 
         const JobReport report = plistexchange::importPlist(Kind(kind), exported.path, localTarget({m_other}, {0}, out));
         QCOMPARE(report.written(), QStringList{out + "/After_other.jpg"});

@@ -77,7 +77,7 @@ private Q_SLOTS:
         QTest::newRow("404") << r << "1.0" << 5000 << int(R::Failed) << "Not Found";
         r.status = 200;
         QTest::newRow("HTML, not a plist") << r << "1.0" << 5000 << int(R::Failed) << "not a property list";
-        r.body = LocalHttpServer::versionList(QStringLiteral("9.9"), {}).replace("lastestVersion", "latestVersion");
+        r.body = LocalHttpServer::versionList("9.9", {}).replace("lastestVersion", "latestVersion");
         QTest::newRow("no lastestVersion") << r << "1.0" << 5000 << int(R::Failed) << "names no version";
 
         // Escape sequences would clear the terminal, retitle it and plant a link.
@@ -106,11 +106,11 @@ private Q_SLOTS:
         UpdateCheck check;
         check.setTimeout(timeoutMs);
         QSignalSpy finished(&check, &UpdateCheck::finished);
-        const bool networkFailure = response.silent || response.status != 200 || expected.contains(QLatin1String("1 MiB"));
+        const bool networkFailure = response.silent || response.status != 200 || expected.contains("1 MiB");
         if (networkFailure) // logged whoever asked
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Connection failed! Error - .+ http://127\\.0\\.0\\.1:")));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Connection failed! Error - .+ http://127\\.0\\.0\\.1:"));
         else if (outcome == UpdateCheckResult::Failed)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Version list not readable: ")));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Version list not readable: "));
         QVERIFY(check.start(server.url(), running));
         QVERIFY(!check.start(server.url(), running)); // one at a time
         QVERIFY(finished.wait(timeoutMs + 5000));
@@ -118,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(finished.size(), 1);
         // Cutting off an answer whose length only the closing connection tells lets Qt's
         // HTTP client send the request once more before the abort takes; never more.
-        const bool cutOff = !response.sendLength && expected.contains(QLatin1String("1 MiB"));
+        const bool cutOff = !response.sendLength && expected.contains("1 MiB");
         QVERIFY2(server.requestCount() == 1 || (cutOff && server.requestCount() == 2),
                  qPrintable(QString::number(server.requestCount())));
 
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(result.currentVersion, running);
         if (outcome == UpdateCheckResult::Failed) {
             QVERIFY2(result.error.contains(expected), qPrintable(result.error));
-            QVERIFY(result.failureText().startsWith(QLatin1String("Could not check for updates: ")));
+            QVERIFY(result.failureText().startsWith("Could not check for updates: "));
         } else {
             QCOMPARE(result.whatsNewText(), expected);
             // The texts the answer is shown in: tst_cli_sources::checkUpdate.
@@ -138,14 +138,14 @@ private Q_SLOTS:
     void addressFromEnvironmentThenSettings()
     {
         QTemporaryDir dir;
-        AppSettings settings(dir.filePath(QStringLiteral("s.ini")));
+        AppSettings settings(dir.filePath("s.ini"));
         qunsetenv("GLIMMERSET_UPDATE_URL");
         QCOMPARE(updateaddress::versionListUrl(settings), updateaddress::defaultVersionListUrl());
-        settings.setVersionListUrl(QStringLiteral("http://127.0.0.1:1/a.plist"));
-        QCOMPARE(AppSettings(settings.fileName()).versionListUrl(), QStringLiteral("http://127.0.0.1:1/a.plist"));
-        QCOMPARE(updateaddress::versionListUrl(settings), QUrl(QStringLiteral("http://127.0.0.1:1/a.plist")));
+        settings.setVersionListUrl("http://127.0.0.1:1/a.plist");
+        QCOMPARE(AppSettings(settings.fileName()).versionListUrl(), "http://127.0.0.1:1/a.plist");
+        QCOMPARE(updateaddress::versionListUrl(settings), QUrl("http://127.0.0.1:1/a.plist"));
         qputenv("GLIMMERSET_UPDATE_URL", "http://127.0.0.1:2/b.plist");
-        QCOMPARE(updateaddress::versionListUrl(settings), QUrl(QStringLiteral("http://127.0.0.1:2/b.plist")));
+        QCOMPARE(updateaddress::versionListUrl(settings), QUrl("http://127.0.0.1:2/b.plist"));
         qunsetenv("GLIMMERSET_UPDATE_URL");
     }
 };
