@@ -88,7 +88,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QString, copy);
         QFETCH(QVariantMap, expected);
-        const QString into = m_home.filePath("into/" + QLatin1String(QTest::currentDataTag()));
+        const QString into = m_home.filePath("into/" + rowName());
         const QString path = (args.contains("INTO") ? into : working()) + '/' + copy;
         args.replaceInStrings(QRegularExpression("^A$"), m_a);
         args.replaceInStrings(QRegularExpression("^B$"), m_b);

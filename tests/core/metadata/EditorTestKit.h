@@ -33,6 +33,9 @@ inline void requireExiftool()
     QVERIFY2(testsupport::hasProgram("exiftool"), "exiftool is needed (scripts/install-deps installs it)");
 }
 
+// The running data row's name, fit for a file name.
+inline QString rowName() { return QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'); }
+
 inline QByteArray bytesOf(const QString &path) { return testsupport::readFile(path); }
 using testsupport::writeFile;
 

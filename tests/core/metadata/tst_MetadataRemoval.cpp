@@ -57,7 +57,7 @@ private Q_SLOTS:
         QFETCH(Removal, removal);
         QFETCH(QString, prefix);
         QFETCH(QStringList, removedGroups);
-        const QString folder = work(QTest::currentDataTag());
+        const QString folder = work(rowName());
         const QByteArray sourceBytes = bytesOf(m_rich);
 
         const JobReport report = metadataremoval::removeMetadata(localTarget({m_rich}, {0}, folder), removal);
@@ -100,7 +100,7 @@ private Q_SLOTS:
                          QStringList{"-size", "48x32", "gradient:#2060c0-#f0d040"} + convertArgs << source);
         testsupport::run("exiftool",
                          {"-q", "-overwrite_original", "-ColorSpace=Uncalibrated", "-InteropIndex=R03", source});
-        const QString folder = work(QTest::currentDataTag());
+        const QString folder = work(rowName());
         const JobReport report = metadataremoval::removeMetadata(localTarget({source}, {0}, folder), Removal::Exif);
         QCOMPARE(report.written().size(), 1);
 

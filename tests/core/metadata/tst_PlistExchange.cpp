@@ -76,7 +76,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, fileName);
         QFETCH(QStringList, imported);
-        const QString out = folder(QTest::currentDataTag());
+        const QString out = folder(rowName());
         const auto exported = plistexchange::exportPhoto(Kind(kind), m_rich, out);
         QVERIFY2(exported.ok(), qPrintable(exported.error));
         QCOMPARE(exported.path, out + '/' + fileName);
@@ -140,7 +140,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, donorArgs);
         QFETCH(bool, takesGps);
-        const QString out = folder("back-" + QString(QTest::currentDataTag()));
+        const QString out = folder("back-" + rowName());
         const QString donor = testsupport::makeJpeg(out + "-donor.jpg", 20, 20, donorArgs);
         const auto exported = plistexchange::exportPhoto(Kind::Whole, donor, out);
         QVERIFY2(exported.ok(), qPrintable(exported.error));
@@ -200,7 +200,7 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         const QString plist = m_dir.filePath("hostile.plist");
         QVERIFY(propertylist::writeFile(plist, root));
-        const QString out = folder("hostile-" + QString(QTest::currentDataTag()));
+        const QString out = folder("hostile-" + rowName());
         const JobReport report = plistexchange::importPlist(Kind(kind), plist, localTarget({m_other}, {0}, out));
         if (reason.isEmpty()) {
             QCOMPARE(report.written().size(), 1);

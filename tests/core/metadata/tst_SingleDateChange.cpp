@@ -105,7 +105,7 @@ private Q_SLOTS:
         QFETCH(QString, original);
         QFETCH(QString, digitized);
         QFETCH(QString, field);
-        const QString folder = work("refused-" + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
+        const QString folder = work("refused-" + rowName());
         const QString refused = singledatechange::refusal(original, digitized, berlin);
         QVERIFY2(refused.startsWith(field + ':'), qPrintable(refused));
         const JobReport report = singledatechange::saveDates(localTarget({m_dated}, {0}, folder), original, digitized, berlin);
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QFETCH(QString, original);
         QFETCH(QString, stored);
         QFETCH(qint64, fileDate);
-        const QString folder = work("camera-" + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'));
+        const QString folder = work("camera-" + rowName());
         QDir().mkpath(folder);
         QVERIFY(QFile::copy(m_dated, folder + "/IMG_1.JPG"));
         EditTarget target;
@@ -177,7 +177,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, exifArgs);
         QFETCH(qint64, expected);
-        const QString tagName = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        const QString tagName = rowName();
         const QString source = testsupport::makeJpeg(m_dir.filePath(tagName + ".jpg"), 40, 30, exifArgs);
         const QString folder = work(tagName);
 

@@ -32,6 +32,15 @@ private:
         return report.written().size() == 1 ? report.written().first() : QString();
     }
 
+    static QString &sheetField(EditSheetFields &f, const QString &name)
+    {
+        const QHash<QString, QString *> fields{
+            {"lat", &f.gpsLatitude}, {"lon", &f.gpsLongitude}, {"alt", &f.gpsAltitude}, {"date", &f.gpsDate},
+            {"time", &f.gpsTime}, {"camera", &f.cameraDate}, {"keywords", &f.keywords}, {"artist", &f.artist},
+            {"copyright", &f.copyright}, {"description", &f.imageDescription}};
+        return *fields.value(name);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -77,17 +86,8 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QString, message);
         EditSheetFields f;
-        f.gpsLatitude = "1";
-        f.gpsLongitude = "2";
-        f.gpsAltitude = "3";
-        QString *target = field == "lat" ? &f.gpsLatitude
-            : field == "lon"             ? &f.gpsLongitude
-            : field == "alt"             ? &f.gpsAltitude
-            : field == "date"            ? &f.gpsDate
-            : field == "time"            ? &f.gpsTime
-            : field == "camera"          ? &f.cameraDate
-                                                        : &f.keywords;
-        *target = value;
+        f.gpsLatitude = f.gpsLongitude = f.gpsAltitude = "1";
+        sheetField(f, field) = value;
         QString error;
         const bool planned = templateapply::plan(f, Source(source), true, berlin, &error).has_value();
         QCOMPARE(planned, message.isEmpty());
@@ -197,12 +197,8 @@ private Q_SLOTS:
             f.gpsDate = QLatin1String(templateapply::kDatePlaceholder);
             f.gpsTime = QLatin1String(templateapply::kTimePlaceholder);
         }
-        (field == "artist"        ? f.artist
-         : field == "copyright"   ? f.copyright
-         : field == "description" ? f.imageDescription
-         : field == "keywords"    ? f.keywords
-         : field == "camera"      ? f.cameraDate
-                                                 : f.comments) = position ? QString() : value;
+        if (!position)
+            sheetField(f, field) = value;
         const Source source = window ? Source::GpsWindow : Source::Sheet;
         const QString copy = applied(f, source, m_twins, "twins-" + field);
         QVERIFY(!copy.isEmpty());
