@@ -135,14 +135,11 @@ private Q_SLOTS:
         const QString folder = work("camera-" + rowName());
         QDir().mkpath(folder);
         QVERIFY(QFile::copy(m_dated, folder + "/IMG_1.JPG"));
-        EditTarget target;
+        EditTarget target = localTarget({}, {0, 1}, folder);
         target.capabilities = SourceCapabilities::downloadedCopies();
-        target.workingFolder = folder;
-        PhotoItem item;
-        item.fileName = "IMG_1.JPG";
-        target.items = {item, item};
+        target.items = {PhotoItem(), PhotoItem()};
+        target.items[0].fileName = "IMG_1.JPG";
         target.items[1].fileName = "IMG_2.JPG"; // not downloaded
-        target.selection = {0, 1};
 
         const JobReport report = singledatechange::saveDates(target, original, "2010:06:07 09:00:00", berlin);
         const QString copy = folder + "/NewDate_IMG_1.JPG";
