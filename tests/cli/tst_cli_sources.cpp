@@ -71,8 +71,8 @@ private Q_SLOTS:
         QFETCH(int, expected);
         QTemporaryDir into;
         int status = -1;
-        const QByteArray out = run(cli(), cameraArgs("download")
-                                              << "--into" << into.path() << names, &status);
+        const QStringList args = cameraArgs("download") << "--into" << into.path() << names;
+        const QByteArray out = run(cli(), args, &status);
         QCOMPARE(status, 0);
         const QStringList written = QDir(into.path()).entryList(QDir::Files);
         QCOMPARE(written.size(), expected);
@@ -89,10 +89,8 @@ private Q_SLOTS:
         QTest::newRow("missing name") << QStringList{"--into", QDir::tempPath(), "NOPE.JPG"}
                                       << 1 << QByteArray("NOPE.JPG: not on the camera");
         QTest::newRow("no action") << QStringList{"camera"} << 2 << QByteArray("choose list or download");
-        QTest::newRow("no card folder") << QStringList{"camera", "list", "--camera",
-                                                       "No Such Model 9", "--port",
-                                                       "disk:/nowhere"}
-                                        << 1 << QByteArray("Could not open the camera.");
+        const QStringList unknown{"camera", "list", "--camera", "No Such Model 9", "--port", "disk:/nowhere"};
+        QTest::newRow("no card folder") << unknown << 1 << QByteArray("Could not open the camera.");
     }
     void errorsAreMessagesWithStatus()
     {
