@@ -95,21 +95,17 @@ private Q_SLOTS:
     {
         auto device = directoryDevice();
         const QList<CameraItem> items = openAndList(*device);
-        QVERIFY(!items.isEmpty());
         QSignalSpy ready(device.get(), &CameraDevice::thumbnailReady);
         for (const CameraItem &item : items)
             device->requestThumbnail(item, QSize(128, 128));
         QTRY_COMPARE_WITH_TIMEOUT(ready.size(), items.size(), 20000);
         QMap<QString, QImage> images;
         for (const auto &answer : ready) {
-            const auto item = answer.at(0).value<CameraItem>();
             const auto image = answer.at(1).value<QImage>();
             const QString path = answer.at(2).toString();
-            images.insert(item.name, image);
-            if (!image.isNull()) {
-                QVERIFY2(path.startsWith(device->thumbnailFolder()), qPrintable(path));
-                QVERIFY(QFile::exists(path));
-            }
+            images.insert(answer.at(0).value<CameraItem>().name, image);
+            QVERIFY2(image.isNull() || (path.startsWith(device->thumbnailFolder()) && QFile::exists(path)),
+                     qPrintable(path));
         }
         // Red Exif thumbnail over blue pixels: the thumbnail is what was shown.
         const QImage exif = images.value("thumb_red.jpg");
