@@ -32,14 +32,6 @@ private:
         return img.save(path) ? path : QString();
     }
 
-    static QStringList relativeTo(const QString &base, const QStringList &paths)
-    {
-        QStringList out;
-        for (const QString &path : paths)
-            out << path.mid(base.size() + 1);
-        return out;
-    }
-
     // For a source whose items are their own files: item 0 (`path`) is handed out in place
     // with a thumbnail of `size`, item 1 is gone, and nothing is copied anywhere.
     void checkReadsInPlace(PhotoSource &source, const QString &path, QSize size)
@@ -135,15 +127,14 @@ private Q_SLOTS:
         const LibraryScanReport report =
             PhotoLibraryWalker().walk(package, [&found](const QString &path) { found << path; });
         QVERIFY(report.ok());
-        QCOMPARE(relativeTo(package, found), photos);
+        QCOMPARE(found.replaceInStrings(package + '/', ""), photos);
         QCOMPARE(report.photoCount, photos.size());
         QStringList skippedPaths;
         for (const auto &entry : report.skipped) {
             skippedPaths << entry.path;
             QVERIFY(!entry.reason.isEmpty());
         }
-        skippedPaths = relativeTo(package, skippedPaths);
-        skippedPaths.sort();
+        skippedPaths.replaceInStrings(package + '/', "").sort();
         skipped.sort();
         QCOMPARE(skippedPaths, skipped);
         QCOMPARE(report.hiddenCount, hidden);
