@@ -82,12 +82,10 @@ private Q_SLOTS:
         imageio::syncFileToDisk = failingSync;
         const auto restore = qScopeGuard([] { imageio::syncFileToDisk = ::fsync; });
         const QString folder = m_dir.filePath(QStringLiteral("sync%1").arg(code));
+        const editsteps::PhotoPlan plan =
+            rewrite ? editsteps::PhotoPlan::rewrite({{"{GPS}", {}}}) : editsteps::PhotoPlan::copyAsIs();
         const JobReport report = editsteps::runEdit(localTarget({m_a}, {0}, folder), "X_", {},
-                                                    [rewrite](const editsteps::Photo &) {
-                                                        return rewrite ? editsteps::PhotoPlan::rewrite(
-                                                                             {{"{GPS}", QVariant()}})
-                                                                       : editsteps::PhotoPlan::copyAsIs();
-                                                    });
+                                                    [plan](const editsteps::Photo &) { return plan; });
         QVERIFY(report.written().isEmpty());
         QCOMPARE(report.failed().size(), 1);
         QVERIFY2(report.failed().first().reason.contains(reason), qPrintable(report.failed().first().reason));
