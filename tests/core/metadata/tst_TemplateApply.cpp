@@ -224,7 +224,7 @@ private Q_SLOTS:
     {
         const QString tiff = m_dir.filePath("pages.tif");
         testsupport::run("/usr/bin/convert", {"-size", "32x24", "gradient:red-blue", "-size", "32x24",
-                                                              "gradient:green-yellow", "xc:red", "-compress", "none", tiff});
+                                              "gradient:green-yellow", "xc:red", "-compress", "none", tiff});
         // Page two has an artist of its own (replaced), page three none (added).
         testsupport::run("exiftool", {"-q", "-overwrite_original", "-IFD1:Artist=Someone else", tiff});
         const QStringList frames = testsupport::pixelSignature(tiff, true).split('\n');
