@@ -30,26 +30,25 @@ private:
         Run run;
         QByteArray err;
         const QByteArray out = testsupport::run(testsupport::cli(), args, &run.status, &err);
-        run.out = QString::fromLocal8Bit(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        run.out = QString::fromLocal8Bit(out).split('\n', Qt::SkipEmptyParts);
         run.err = QString::fromLocal8Bit(err);
         return run;
     }
 
-    QString working() const { return m_home.filePath(QStringLiteral("Pictures/com.Vantoric.tessaloupe")); }
+    QString working() const { return m_home.filePath("Pictures/com.Vantoric.tessaloupe"); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
         // The program, started from here, finds its Working folder and time zone in these.
         qputenv("HOME", m_home.path().toLocal8Bit());
         qputenv("TZ", "Europe/Berlin");
-        QDir().mkpath(m_home.filePath(QStringLiteral("photos")));
-        m_a = testsupport::makeJpeg(m_home.filePath(QStringLiteral("photos/a.jpg")), 40, 30, richMetadataArgs());
-        m_b = testsupport::makeJpeg(m_home.filePath(QStringLiteral("photos/b.jpg")), 40, 30,
-                                    {QStringLiteral("-ExifIFD:DateTimeOriginal=2020:05:05 05:05:05"),
-                                     QStringLiteral("-ExifIFD:CreateDate=2020:05:05 05:05:05")});
+        QDir().mkpath(m_home.filePath("photos"));
+        m_a = testsupport::makeJpeg(m_home.filePath("photos/a.jpg"), 40, 30, richMetadataArgs());
+        m_b = testsupport::makeJpeg(m_home.filePath("photos/b.jpg"), 40, 30,
+                                    {"-ExifIFD:DateTimeOriginal=2020:05:05 05:05:05",
+                                     "-ExifIFD:CreateDate=2020:05:05 05:05:05"});
     }
 
     // Each verb, its options mapped onto the core command; "mtime" is the copy's file date.
@@ -89,11 +88,11 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QString, copy);
         QFETCH(QVariantMap, expected);
-        const QString into = m_home.filePath(QStringLiteral("into/") + QLatin1String(QTest::currentDataTag()));
-        const QString path = (args.contains(QStringLiteral("INTO")) ? into : working()) + QLatin1Char('/') + copy;
-        args.replaceInStrings(QRegularExpression(QStringLiteral("^A$")), m_a);
-        args.replaceInStrings(QRegularExpression(QStringLiteral("^B$")), m_b);
-        args.replaceInStrings(QRegularExpression(QStringLiteral("^INTO$")), into);
+        const QString into = m_home.filePath("into/" + rowName());
+        const QString path = (args.contains("INTO") ? into : working()) + '/' + copy;
+        args.replaceInStrings(QRegularExpression("^A$"), m_a);
+        args.replaceInStrings(QRegularExpression("^B$"), m_b);
+        args.replaceInStrings(QRegularExpression("^INTO$"), into);
         const QByteArray sourceBytes = bytesOf(m_a) + bytesOf(m_b);
         const Run run = cli(args);
         QCOMPARE(run.status, 0);
@@ -101,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(m_a) + bytesOf(m_b), sourceBytes);
         const QVariantMap tags = testsupport::exiftoolTags(path);
         for (auto it = expected.begin(); it != expected.end(); ++it) {
-            if (it.key() == QLatin1String("mtime")) {
+            if (it.key() == "mtime") {
                 QDateTime local = QDateTime::fromString(it.value().toString(), Qt::ISODate);
                 local.setTimeZone(QTimeZone(QByteArray("Europe/Berlin")));
                 QCOMPARE(filedates::modificationDate(path).toSecsSinceEpoch(), local.toSecsSinceEpoch());
@@ -115,12 +114,12 @@ private Q_SLOTS:
 
     void failuresAreNamedAndFailTheRun()
     {
-        const QString text = m_home.filePath(QStringLiteral("photos/readme.jpg"));
+        const QString text = m_home.filePath("photos/readme.jpg");
         QVERIFY(writeFile(text, "text"));
-        const QString into = m_home.filePath(QStringLiteral("elsewhere"));
-        const Run run = cli({QStringLiteral("strip"), QStringLiteral("--gps"), text, m_b, QStringLiteral("--into"), into});
+        const QString into = m_home.filePath("elsewhere");
+        const Run run = cli({"strip", "--gps", text, m_b, "--into", into});
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.out, QStringList{into + QStringLiteral("/NoGPS_b.jpg")});
+        QCOMPARE(run.out, QStringList{into + "/NoGPS_b.jpg"});
         QVERIFY2(run.err.contains(text), qPrintable(run.err));
         QCOMPARE(filesIn(into), QStringList{"NoGPS_b.jpg"});
     }
@@ -152,33 +151,31 @@ private Q_SLOTS:
 
     void exportAndImport()
     {
-        const QString into = m_home.filePath(QStringLiteral("plists"));
-        Run run = cli({QStringLiteral("export"), QStringLiteral("--tiff"), m_a, QStringLiteral("--into"), into});
+        const QString into = m_home.filePath("plists");
+        Run run = cli({"export", "--tiff", m_a, "--into", into});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringList{into + QStringLiteral("/a_Tiff.plist")});
-        run = cli({QStringLiteral("import"), QStringLiteral("--tiff"), run.out.first(), m_b, QStringLiteral("--into"), into});
+        QCOMPARE(run.out, QStringList{into + "/a_Tiff.plist"});
+        run = cli({"import", "--tiff", run.out.first(), m_b, "--into", into});
         QCOMPARE(run.status, 0);
-        QCOMPARE(tag(into + QStringLiteral("/After_b.jpg"), QStringLiteral("IFD0:Artist")), QStringLiteral("Ada Lovelace"));
+        QCOMPARE(tag(into + "/After_b.jpg", "IFD0:Artist"), "Ada Lovelace");
 
-        run = cli({QStringLiteral("export"), QStringLiteral("--template"), QStringLiteral("--make"), QStringLiteral("Leica"),
-                   QStringLiteral("--keywords"), QStringLiteral("a, b"), QStringLiteral("--into"), into});
+        run = cli({"export", "--template", "--make", "Leica", "--keywords", "a, b", "--into", into});
         QCOMPARE(run.status, 0);
-        const QString plist = into + QStringLiteral("/templatefile.plist");
+        const QString plist = into + "/templatefile.plist";
         QCOMPARE(run.out, QStringList{plist});
         // The template keeps the keywords as the one text typed.
         QVERIFY(bytesOf(plist).contains("<key>Keywords</key>\n\t<string>a, b</string>"));
         QVERIFY(bytesOf(plist).contains("<key>LensMake</key>\n\t<string>Leica</string>"));
         // A second export never replaces the first.
-        run = cli({QStringLiteral("export"), QStringLiteral("--template"), QStringLiteral("--make"), QStringLiteral("Zeiss"),
-                   QStringLiteral("--into"), into});
-        QCOMPARE(run.out, QStringList{into + QStringLiteral("/templatefile (2).plist")});
+        run = cli({"export", "--template", "--make", "Zeiss", "--into", into});
+        QCOMPARE(run.out, QStringList{into + "/templatefile (2).plist"});
         QVERIFY(bytesOf(plist).contains("Leica"));
 
         // A file that is not a property list is refused, and nothing is written.
-        const QString refused = m_home.filePath(QStringLiteral("refused"));
-        run = cli({QStringLiteral("import"), QStringLiteral("--template"), m_a, m_b, QStringLiteral("--into"), refused});
+        const QString refused = m_home.filePath("refused");
+        run = cli({"import", "--template", m_a, m_b, "--into", refused});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("not a property list")), qPrintable(run.err));
+        QVERIFY2(run.err.contains("not a property list"), qPrintable(run.err));
         QVERIFY(filesIn(refused).isEmpty());
     }
 
@@ -186,25 +183,22 @@ private Q_SLOTS:
     // the error output and fails the run.
     void infoPrintsGroupsAsNestedObjects()
     {
-        const QString photo = testsupport::testData(QStringLiteral("gps_htc_desire.jpg"));
-        const QString bad = m_home.filePath(QStringLiteral("photos/bad.jpg"));
+        const QString photo = testsupport::testData("gps_htc_desire.jpg");
+        const QString bad = m_home.filePath("photos/bad.jpg");
         QVERIFY(writeFile(bad, "nope"));
-        Run run = cli({QStringLiteral("info"), bad, photo});
+        Run run = cli({"info", bad, photo});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(bad), qPrintable(run.err));
-        QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
-        QJsonParseError error;
-        const QByteArray json = run.out.join(QLatin1Char('\n')).toUtf8();
-        const QJsonObject all = QJsonDocument::fromJson(json, &error).object();
-        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(run.err.count('\n'), 1);
+        const QJsonObject all = QJsonDocument::fromJson(run.out.join('\n').toUtf8()).object();
         QCOMPARE(all.keys(), QStringList{photo});
         const QJsonObject entry = all.value(photo).toObject();
-        QCOMPARE(entry.value(QStringLiteral("Type")).toString(), QStringLiteral("public.jpeg"));
+        QCOMPARE(entry.value("Type").toString(), "public.jpeg");
         const auto group = [&entry](const char *name) { return entry.value(QLatin1String(name)).toObject(); };
-        QCOMPARE(group("{TIFF}").value(QStringLiteral("Make")).toString(), QStringLiteral("HTC"));
-        QVERIFY(group("{GPS}").value(QStringLiteral("Latitude")).toDouble() > 45.5);
-        QCOMPARE(cli({QStringLiteral("info"), photo}).status, 0);
-        QCOMPARE(cli({QStringLiteral("info")}).status, 2);
+        QCOMPARE(group("{TIFF}").value("Make").toString(), "HTC");
+        QVERIFY(group("{GPS}").value("Latitude").toDouble() > 45.5);
+        QCOMPARE(cli({"info", photo}).status, 0);
+        QCOMPARE(cli({"info"}).status, 2);
     }
 };
 

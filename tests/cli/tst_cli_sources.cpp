@@ -25,8 +25,7 @@ private:
 
     QStringList cameraArgs(const QString &action) const
     {
-        return {QStringLiteral("camera"), action, QStringLiteral("--camera"), QStringLiteral("Directory Browse"),
-                QStringLiteral("--port"), QStringLiteral("disk:") + m_card.path()};
+        return {"camera", action, "--camera", "Directory Browse", "--port", "disk:" + m_card.path()};
     }
 
     // Runs the CLI while this process's event loop serves the test's HTTP server.
@@ -48,14 +47,14 @@ private Q_SLOTS:
     void listPrintsFolderNameTypeAndSize()
     {
         int status = -1;
-        const QByteArray out = run(cli(), cameraArgs(QStringLiteral("list")), &status);
+        const QByteArray out = run(cli(), cameraArgs("list"), &status);
         QCOMPARE(status, 0);
         const QList<QByteArray> lines = out.trimmed().split('\n');
         QCOMPARE(lines.size(), 6); // the driver lists no HEIC and no text file
         const QByteArray movie = "/DCIM/100TEST\tCLIP_0006.MOV\tMovie\t20";
         QVERIFY2(lines.contains(movie), out.constData());
         const QByteArray photo = "/DCIM/100TEST\tgps_htc_desire.jpg\tImage\t"
-            + QByteArray::number(QFileInfo(m_dcim + QStringLiteral("/gps_htc_desire.jpg")).size());
+            + QByteArray::number(QFileInfo(m_dcim + "/gps_htc_desire.jpg").size());
         QVERIFY2(lines.contains(photo), out.constData());
     }
 
@@ -64,7 +63,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<int>("expected");
         QTest::newRow("all") << QStringList() << 6;
-        QTest::newRow("two") << QStringList{QStringLiteral("thumb_red.jpg"), QStringLiteral("/DCIM/100TEST/screen.png")} << 2;
+        QTest::newRow("two") << QStringList{"thumb_red.jpg", "/DCIM/100TEST/screen.png"} << 2;
     }
     void downloadNamedOrAllIntoAFolder()
     {
@@ -72,14 +71,14 @@ private Q_SLOTS:
         QFETCH(int, expected);
         QTemporaryDir into;
         int status = -1;
-        const QByteArray out = run(cli(), cameraArgs(QStringLiteral("download"))
-                                              << QStringLiteral("--into") << into.path() << names, &status);
+        const QStringList args = cameraArgs("download") << "--into" << into.path() << names;
+        const QByteArray out = run(cli(), args, &status);
         QCOMPARE(status, 0);
         const QStringList written = QDir(into.path()).entryList(QDir::Files);
         QCOMPARE(written.size(), expected);
         QCOMPARE(out.trimmed().split('\n').size(), expected);
         for (const QString &name : written)
-            QCOMPARE(readFile(into.filePath(name)), readFile(m_dcim + QLatin1Char('/') + name));
+            QCOMPARE(readFile(into.filePath(name)), readFile(m_dcim + '/' + name));
     }
 
     void errorsAreMessagesWithStatus_data()
@@ -87,13 +86,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("message");
-        QTest::newRow("missing name") << QStringList{QStringLiteral("--into"), QDir::tempPath(), QStringLiteral("NOPE.JPG")}
+        QTest::newRow("missing name") << QStringList{"--into", QDir::tempPath(), "NOPE.JPG"}
                                       << 1 << QByteArray("NOPE.JPG: not on the camera");
-        QTest::newRow("no action") << QStringList{QStringLiteral("camera")} << 2 << QByteArray("choose list or download");
-        QTest::newRow("no card folder") << QStringList{QStringLiteral("camera"), QStringLiteral("list"), QStringLiteral("--camera"),
-                                                       QStringLiteral("No Such Model 9"), QStringLiteral("--port"),
-                                                       QStringLiteral("disk:/nowhere")}
-                                        << 1 << QByteArray("Could not open the camera.");
+        QTest::newRow("no action") << QStringList{"camera"} << 2 << QByteArray("choose list or download");
+        const QStringList unknown{"camera", "list", "--camera", "No Such Model 9", "--port", "disk:/nowhere"};
+        QTest::newRow("no card folder") << unknown << 1 << QByteArray("Could not open the camera.");
     }
     void errorsAreMessagesWithStatus()
     {
@@ -102,7 +99,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, message);
         int actual = -1;
         QByteArray err;
-        run(cli(), args.first() == QLatin1String("camera") ? args : cameraArgs(QStringLiteral("download")) + args, &actual, &err);
+        run(cli(), args.first() == "camera" ? args : cameraArgs("download") + args, &actual, &err);
         QCOMPARE(actual, status);
         QVERIFY2(err.contains(message), err.constData());
     }
@@ -111,11 +108,11 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString package = libraryfixture::makeLibrary(
-            dir.path(), {QStringLiteral("Masters/2019/02/b.jpg"), QStringLiteral("Masters/2019/01/a.png"),
-                         QStringLiteral("Masters/2019/01/clip.mov"), QStringLiteral("Masters/2019/01/a.xmp")});
+            dir.path(), {"Masters/2019/02/b.jpg", "Masters/2019/01/a.png",
+                         "Masters/2019/01/clip.mov", "Masters/2019/01/a.xmp"});
         int status = -1;
         QByteArray err;
-        QByteArray out = run(cli(), {QStringLiteral("library"), QStringLiteral("scan"), package}, &status, &err);
+        QByteArray out = run(cli(), {"library", "scan", package}, &status, &err);
         QCOMPARE(status, 0);
         QCOMPARE(QString::fromUtf8(out),
                  QStringLiteral("%1/Masters/2019/01/a.png\n%1/Masters/2019/02/b.jpg\n2 photos; 2 files skipped\n").arg(package));
@@ -123,11 +120,11 @@ private Q_SLOTS:
         QVERIFY(err.contains("a.xmp: not a photo"));
 
         // A folder that is not a library is named as such, with what is expected.
-        out = run(cli(), {QStringLiteral("library"), QStringLiteral("scan"), dir.path()}, &status, &err);
+        out = run(cli(), {"library", "scan", dir.path()}, &status, &err);
         QCOMPARE(status, 1);
         QVERIFY(out.isEmpty());
         QVERIFY(err.contains("\"Photos Library.photoslibrary\""));
-        run(cli(), {QStringLiteral("library"), QStringLiteral("list"), package}, &status);
+        run(cli(), {"library", "list", package}, &status);
         QCOMPARE(status, 2);
     }
 
@@ -137,14 +134,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitStatus");
         QTest::addColumn<QString>("printed");
         const QString running = QString::fromLatin1(buildversion::version);
-        const QByteArray newer = LocalHttpServer::versionList(QStringLiteral("99.0"), "*One*Two");
+        const QByteArray newer = LocalHttpServer::versionList("99.0", "*One*Two");
         QTest::newRow("newer") << newer << 0
                                << QStringLiteral("Vantoric Glimmerset 99.0 is available.\nYou are using %1 version. "
                                                  "Would you like to download it now?\n\n\nOne\nTwo\n").arg(running);
         QTest::newRow("latest") << LocalHttpServer::versionList(running, {}) << 0
                                 << QStringLiteral("Vantoric Glimmerset %1 is the latest version.\n").arg(running);
         QTest::newRow("not a plist") << QByteArray("<html/>") << 1
-                                     << QStringLiteral("Could not check for updates: the server's answer is not a usable version list: it is not a property list");
+                                     << "Could not check for updates: the server's answer is not a usable version list: it is not a property list";
     }
     void checkUpdate()
     {
@@ -154,8 +151,7 @@ private Q_SLOTS:
         LocalHttpServer server;
         server.setResponse({200, body});
         QByteArray out, err;
-        QCOMPARE(runServed({QStringLiteral("check-update"), QStringLiteral("--url"), server.url().toString()}, &out, &err),
-                 exitStatus);
+        QCOMPARE(runServed({"check-update", "--url", server.url().toString()}, &out, &err), exitStatus);
         QCOMPARE(server.requestCount(), 1);
         if (exitStatus == 0) {
             QVERIFY2(QString::fromUtf8(out).startsWith(printed), out.constData());

@@ -20,50 +20,40 @@ private Q_SLOTS:
     {
         QVERIFY(m_home.isValid());
         qputenv("HOME", m_home.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (m_home.path() + QStringLiteral("/.config")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (m_home.path() + "/.config").toLocal8Bit());
     }
 
-    // The default Output folder is stored under its key on first use, on disk (every write
-    // syncs); a chosen one the user deleted is made again.
-    void outputFolderIsStoredAndComesBack()
+    // The default Output folder is stored on first use, on disk (every write syncs); a chosen one
+    // the user deleted is made again. The stored keys are shared with other programs: each setting
+    // under its own name, letter for letter, misspellings included.
+    void settingsUnderTheirStoredKeys()
     {
-        AppSettings settings(m_home.filePath(QStringLiteral("first.ini")));
+        AppSettings settings(m_home.filePath("settings.ini"));
         QVERIFY(!settings.hasPhotoLocation());
         QVERIFY(!settings.keepMetadata());
         QVERIFY(!settings.keepOriginalPhoto());
         const QString folder = folders::prepareOutputFolder(settings);
-        QCOMPARE(folder, m_home.path() + QStringLiteral("/Pictures/Glimmerset"));
+        QCOMPARE(folder, m_home.path() + "/Pictures/Glimmerset");
         QVERIFY(QDir(folder).exists());
+        settings.setKeepMetadata(true);
+        settings.setKeepOriginalPhoto(true);
+        settings.setPhotoLibraryPath("/x/Photos Library.photoslibrary");
+        settings.setPhotoLibraryData(QByteArray("\x00\x01", 2));
+        settings.setPhotoLibraryData2(QByteArray("bookmark"));
         QSettings raw(settings.fileName(), QSettings::IniFormat);
-        QCOMPARE(raw.value(QStringLiteral("PhotoLocatoin")).toString(), folder);
+        QCOMPARE(raw.value("PhotoLocatoin").toString(), folder);
+        QCOMPARE(raw.value("bkeepMetadata").toBool(), true);
+        QCOMPARE(raw.value("bkeepOriginalPhoto").toBool(), true);
+        QCOMPARE(raw.value("PhotoLibraryPath").toString(), "/x/Photos Library.photoslibrary");
+        QCOMPARE(raw.value("PhotoLibraryData").toByteArray(), QByteArray("\x00\x01", 2));
+        QCOMPARE(raw.value("PhotoLibraryData2").toByteArray(), QByteArray("bookmark"));
 
-        const QString chosen = m_home.filePath(QStringLiteral("deep/er/Out"));
+        const QString chosen = m_home.filePath("deep/er/Out");
         settings.setPhotoLocation(chosen);
         QCOMPARE(folders::prepareOutputFolder(settings), chosen);
         QVERIFY(QDir(chosen).removeRecursively());
         QCOMPARE(folders::prepareOutputFolder(settings), chosen);
         QVERIFY(QDir(chosen).exists());
-    }
-
-    // The stored keys are shared with other programs: each setting under its own name, letter
-    // for letter, misspellings included.
-    void settingsUnderTheirStoredKeys()
-    {
-        const QString ini = m_home.filePath(QStringLiteral("keys.ini"));
-        {
-            AppSettings settings(ini);
-            settings.setKeepMetadata(true);
-            settings.setKeepOriginalPhoto(true);
-            settings.setPhotoLibraryPath(QStringLiteral("/x/Photos Library.photoslibrary"));
-            settings.setPhotoLibraryData(QByteArray("\x00\x01", 2));
-            settings.setPhotoLibraryData2(QByteArray("bookmark"));
-        }
-        QSettings raw(ini, QSettings::IniFormat);
-        QCOMPARE(raw.value(QStringLiteral("bkeepMetadata")).toBool(), true);
-        QCOMPARE(raw.value(QStringLiteral("bkeepOriginalPhoto")).toBool(), true);
-        QCOMPARE(raw.value(QStringLiteral("PhotoLibraryPath")).toString(), QStringLiteral("/x/Photos Library.photoslibrary"));
-        QCOMPARE(raw.value(QStringLiteral("PhotoLibraryData")).toByteArray(), QByteArray("\x00\x01", 2));
-        QCOMPARE(raw.value(QStringLiteral("PhotoLibraryData2")).toByteArray(), QByteArray("bookmark"));
     }
 };
 

@@ -23,11 +23,11 @@ JobReport runPhotos(int total, int cancelAt, const JobContext &context, std::ato
         [&](int i, JobReport &own) {
             const QString name = QStringLiteral("p%1.jpg").arg(i);
             if (i % 3 == 0)
-                own.addWritten(name, name, QStringLiteral("out/") + name);
+                own.addWritten(name, name, "out/" + name);
             else if (i % 3 == 1)
-                own.addSkipped(name, name, QStringLiteral("not a photo"));
+                own.addSkipped(name, name, "not a photo");
             else
-                own.addFailed(name, name, QStringLiteral("out/") + name, QStringLiteral("disk full"));
+                own.addFailed(name, name, "out/" + name, "disk full");
             if (i == cancelAt && cancel)
                 cancel->store(true);
         },
@@ -105,27 +105,27 @@ private Q_SLOTS:
         QThread *worker = nullptr;
         connect(&job, &BatchJob::finished, this, [creator] { QCOMPARE(QThread::currentThread(), creator); });
 
-        QVERIFY(job.start(QStringLiteral("seven"), [&worker](const JobContext &context) {
+        QVERIFY(job.start("seven", [&worker](const JobContext &context) {
             worker = QThread::currentThread();
             return runPhotos(7, -1, context, nullptr);
         }));
         QCOMPARE(started.size(), 1);
         QVERIFY(job.isRunning());
         // One job at a time.
-        QVERIFY(!job.start(QStringLiteral("second"), [](const JobContext &) { return JobReport(); }));
+        QVERIFY(!job.start("second", [](const JobContext &) { return JobReport(); }));
         QTRY_COMPARE(finished.size(), 1);
         QVERIFY(!job.isRunning());
         QVERIFY(worker && worker != creator);
         QCOMPARE(progress.size(), 7);
         QCOMPARE(progress.last(), (QList<QVariant>{7, 7}));
-        QCOMPARE(finished.first().at(0).toString(), QStringLiteral("seven"));
+        QCOMPARE(finished.first().at(0).toString(), "seven");
         const JobReport report = finished.first().at(1).value<JobReport>();
         QCOMPARE(report.photos.size(), 7);
         QVERIFY(!report.cancelled);
 
         // Stop, asked for while a photo is worked on, ends the job after that photo.
         std::atomic_bool firstDone{false};
-        QVERIFY(job.start(QStringLiteral("slow"), [&firstDone](const JobContext &context) {
+        QVERIFY(job.start("slow", [&firstDone](const JobContext &context) {
             JobReport report;
             jobs::forEachPhoto(
                 QList<int>{0, 1, 2, 3}, report, context,

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTest>
 #include <QVariantMap>
 
 namespace editortest {
@@ -25,6 +26,15 @@ inline EditTarget localTarget(const QStringList &paths, const QList<int> &select
     target.workingFolder = folder;
     return target;
 }
+
+// exiftool is the independent reader of what the program writes, and makes the fixtures.
+inline void requireExiftool()
+{
+    QVERIFY2(testsupport::hasProgram("exiftool"), "exiftool is needed (scripts/install-deps installs it)");
+}
+
+// The running data row's name, fit for a file name.
+inline QString rowName() { return QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'); }
 
 inline QByteArray bytesOf(const QString &path) { return testsupport::readFile(path); }
 using testsupport::writeFile;

@@ -25,13 +25,12 @@ private:
     {
         const QString folder = m_dir.filePath(QStringLiteral("src%1").arg(++m_counter));
         QDir().mkpath(folder);
-        QStringList args{QStringLiteral("-IFD0:Make=Canon"), QStringLiteral("-GPSLatitude=1.5"),
-                         QStringLiteral("-GPSLatitudeRef=N")};
+        QStringList args{"-IFD0:Make=Canon", "-GPSLatitude=1.5", "-GPSLatitudeRef=N"};
         if (!original.isEmpty())
-            args << QStringLiteral("-ExifIFD:DateTimeOriginal#=") + original << QStringLiteral("-IFD0:ModifyDate#=") + original;
+            args << "-ExifIFD:DateTimeOriginal#=" + original << "-IFD0:ModifyDate#=" + original;
         if (!digitized.isEmpty())
-            args << QStringLiteral("-ExifIFD:CreateDate#=") + digitized;
-        return testsupport::makeJpeg(folder + QLatin1Char('/') + name, 32, 24, args);
+            args << "-ExifIFD:CreateDate#=" + digitized;
+        return testsupport::makeJpeg(folder + '/' + name, 32, 24, args);
     }
 
     QString freshFolder() { return m_dir.filePath(QStringLiteral("work%1").arg(++m_counter)); }
@@ -47,8 +46,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
     }
 
     void offsetSeconds_data()
@@ -110,21 +108,21 @@ private Q_SLOTS:
         QFETCH(DateOffset, offset);
         QFETCH(QString, expectedOriginal);
         QFETCH(QString, expectedDigitized);
-        const QString source = photo(QStringLiteral("shot.jpg"), original, digitized);
+        const QString source = photo("shot.jpg", original, digitized);
         const QString folder = freshFolder();
         const BatchDateChange change = offsetChange(offset);
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), change, berlin);
-        const QString copy = folder + QStringLiteral("/shot.jpg");
+        const QString copy = folder + "/shot.jpg";
         QCOMPARE(report.written(), QStringList{copy});
         // The copy's creation date (its modification date on Linux) is the source's moved by the offset.
         QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(),
                  filedates::creationDate(source).toSecsSinceEpoch() + change.offset.totalSeconds());
-        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), expectedOriginal);
-        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), expectedDigitized);
-        QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), expectedOriginal);
+        QCOMPARE(tag(copy, "ExifIFD:DateTimeOriginal"), expectedOriginal);
+        QCOMPARE(tag(copy, "ExifIFD:CreateDate"), expectedDigitized);
+        QCOMPARE(tag(copy, "IFD0:ModifyDate"), expectedOriginal);
         // A photo without IPTC gains none.
-        QCOMPARE(tag(copy, QStringLiteral("IPTC:DateCreated")), QString());
-        QCOMPARE(tag(copy, QStringLiteral("GPS:GPSLatitude")), QStringLiteral("1.5"));
+        QCOMPARE(tag(copy, "IPTC:DateCreated"), QString());
+        QCOMPARE(tag(copy, "GPS:GPSLatitude"), "1.5");
         QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(source));
     }
 
@@ -136,8 +134,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("original");
         QTest::addColumn<QString>("digitized");
         QTest::addColumn<qint64>("years");
-        const QString dated = QStringLiteral("2019:07:14 10:00:00");
-        const QString zero = QStringLiteral("0000:00:00 00:00:00");
+        const QString dated = "2019:07:14 10:00:00";
+        const QString zero = "0000:00:00 00:00:00";
         QTest::newRow("offset, 9000 years") << int(BatchDateChange::Mode::Offset) << dated << dated << 9000LL;
         for (int mode : {int(BatchDateChange::Mode::Offset), int(BatchDateChange::Mode::Reference)}) {
             const char *name = mode == int(BatchDateChange::Mode::Offset) ? "offset" : "reference";
@@ -153,18 +151,18 @@ private Q_SLOTS:
         QFETCH(QString, original);
         QFETCH(QString, digitized);
         QFETCH(qint64, years);
-        const QString source = photo(QStringLiteral("undated.jpg"), original, digitized);
+        const QString source = photo("undated.jpg", original, digitized);
         const QString folder = freshFolder();
         BatchDateChange change = offsetChange({years, 0, 0, 1, 0, 0, true});
         change.mode = BatchDateChange::Mode(mode);
-        change.reference = {QStringLiteral("2019:07:14 10:00:00"), QStringLiteral("2019:07:14 10:00:30"),
-                            QStringLiteral("2019:07:14 11:00:00"), QStringLiteral("2019:07:15 10:00:30")};
+        change.reference = {"2019:07:14 10:00:00", "2019:07:14 10:00:30",
+                            "2019:07:14 11:00:00", "2019:07:15 10:00:30"};
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), change, berlin);
         QVERIFY(report.written().isEmpty());
         QCOMPARE(report.failed().size(), years ? 1 : 0);
         QCOMPARE(report.skipped().size(), years ? 0 : 1);
         if (!years)
-            QCOMPARE(report.skipped().first().reason, QStringLiteral("no capture date"));
+            QCOMPARE(report.skipped().first().reason, "no capture date");
         QVERIFY(filesIn(folder).isEmpty());
     }
 
@@ -181,37 +179,36 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         const QString folder = freshFolder();
-        QStringList args{QStringLiteral("-ExifIFD:DateTimeOriginal=2019:07:14 10:00:00"),
-                         QStringLiteral("-ExifIFD:CreateDate=2019:07:14 10:05:00"),
-                         QStringLiteral("-XMP-exif:DateTimeOriginal=2019:07:14 10:00:00"),
-                         QStringLiteral("-XMP-photoshop:DateCreated=2019:07:14"),
-                         QStringLiteral("-XMP-xmp:CreateDate=2019:07:14 10:05:00.25+02:00"),
-                         QStringLiteral("-XMP-xmp:ModifyDate=2001:01:01 09:00:00")};
-        const bool iptc = name.endsWith(QLatin1String(".jpg"));
+        QStringList args{"-ExifIFD:DateTimeOriginal=2019:07:14 10:00:00",
+                         "-ExifIFD:CreateDate=2019:07:14 10:05:00",
+                         "-XMP-exif:DateTimeOriginal=2019:07:14 10:00:00",
+                         "-XMP-photoshop:DateCreated=2019:07:14",
+                         "-XMP-xmp:CreateDate=2019:07:14 10:05:00.25+02:00",
+                         "-XMP-xmp:ModifyDate=2001:01:01 09:00:00"};
+        const bool iptc = name.endsWith(".jpg");
         if (iptc)
-            args << QStringLiteral("-IPTC:DateCreated=2019:07:14") << QStringLiteral("-IPTC:TimeCreated=10:00:00+02:00")
-                 << QStringLiteral("-IPTC:DigitalCreationDate=2001:01:01")
-                 << QStringLiteral("-IPTC:DigitalCreationTime=09:00:00+02:00");
+            args << "-IPTC:DateCreated=2019:07:14" << "-IPTC:TimeCreated=10:00:00+02:00"
+                 << "-IPTC:DigitalCreationDate=2001:01:01" << "-IPTC:DigitalCreationTime=09:00:00+02:00";
         const QString source = testsupport::makeJpeg(m_dir.filePath(name), 32, 24, args);
         // IIM's zone is optional; exiftool always writes one, exiv2 writes the bare digits.
-        const bool zoneless = name.contains(QLatin1String("no-zone"));
+        const bool zoneless = name.contains("no-zone");
         if (zoneless)
-            testsupport::run(QStringLiteral("exiv2"), {"-M", "set Iptc.Application2.TimeCreated String 100000", source});
+            testsupport::run("exiv2", {"-M", "set Iptc.Application2.TimeCreated String 100000", source});
         const BatchDateChange change = offsetChange({0, 0, 0, 15, 0, 0, true});
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), change, berlin);
         QCOMPARE(report.written().size(), 1);
         const QString copy = report.written().first();
-        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:15 01:00:00"));
-        QCOMPARE(tag(copy, QStringLiteral("XMP-exif:DateTimeOriginal")), QStringLiteral("2019:07:15 01:00:00"));
-        QCOMPARE(tag(copy, QStringLiteral("XMP-photoshop:DateCreated")), QStringLiteral("2019:07:15"));
-        QCOMPARE(tag(copy, QStringLiteral("XMP-xmp:CreateDate")), QStringLiteral("2019:07:15 01:05:00.25+02:00"));
+        QCOMPARE(tag(copy, "ExifIFD:DateTimeOriginal"), "2019:07:15 01:00:00");
+        QCOMPARE(tag(copy, "XMP-exif:DateTimeOriginal"), "2019:07:15 01:00:00");
+        QCOMPARE(tag(copy, "XMP-photoshop:DateCreated"), "2019:07:15");
+        QCOMPARE(tag(copy, "XMP-xmp:CreateDate"), "2019:07:15 01:05:00.25+02:00");
         // These held another moment than any Exif date: they were not the camera's.
-        QCOMPARE(tag(copy, QStringLiteral("XMP-xmp:ModifyDate")), QStringLiteral("2001:01:01 09:00:00"));
+        QCOMPARE(tag(copy, "XMP-xmp:ModifyDate"), "2001:01:01 09:00:00");
         if (iptc) {
-            QCOMPARE(tag(copy, QStringLiteral("IPTC:DateCreated")), QStringLiteral("2019:07:15"));
-            QCOMPARE(tag(copy, QStringLiteral("IPTC:TimeCreated")), zoneless ? QStringLiteral("01:00:00") : QStringLiteral("01:00:00+02:00"));
-            QCOMPARE(tag(copy, QStringLiteral("IPTC:DigitalCreationDate")), QStringLiteral("2001:01:01"));
-            QCOMPARE(tag(copy, QStringLiteral("IPTC:DigitalCreationTime")), QStringLiteral("09:00:00+02:00"));
+            QCOMPARE(tag(copy, "IPTC:DateCreated"), "2019:07:15");
+            QCOMPARE(tag(copy, "IPTC:TimeCreated"), zoneless ? "01:00:00" : "01:00:00+02:00");
+            QCOMPARE(tag(copy, "IPTC:DigitalCreationDate"), "2001:01:01");
+            QCOMPARE(tag(copy, "IPTC:DigitalCreationTime"), "09:00:00+02:00");
         }
     }
 
@@ -235,8 +232,8 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(QString, offset);
         QFETCH(qint64, fileDate);
-        const QString a = photo(QStringLiteral("a.jpg"), QStringLiteral("2019:01:01 10:00:00"), QStringLiteral("2019:01:01 10:00:00"));
-        const QString b = photo(QStringLiteral("b.jpg"), QString(), QString());
+        const QString a = photo("a.jpg", "2019:01:01 10:00:00", "2019:01:01 10:00:00");
+        const QString b = photo("b.jpg", QString(), QString());
         const QString folder = freshFolder();
         BatchDateChange change;
         change.mode = BatchDateChange::Mode::Absolute;
@@ -244,10 +241,10 @@ private Q_SLOTS:
         const JobReport report = shiftDates(localTarget({a, b}, {0, 1}, folder), change, berlin);
         QCOMPARE(report.written().size(), 2);
         for (const QString &copy : report.written()) {
-            QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), stored);
-            QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), stored);
-            QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), stored);
-            QCOMPARE(tag(copy, QStringLiteral("ExifIFD:OffsetTimeOriginal")), offset);
+            QCOMPARE(tag(copy, "ExifIFD:DateTimeOriginal"), stored);
+            QCOMPARE(tag(copy, "ExifIFD:CreateDate"), stored);
+            QCOMPARE(tag(copy, "IFD0:ModifyDate"), stored);
+            QCOMPARE(tag(copy, "ExifIFD:OffsetTimeOriginal"), offset);
             QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), fileDate);
         }
     }
@@ -259,7 +256,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         const int absolute = int(BatchDateChange::Mode::Absolute);
         const int reference = int(BatchDateChange::Mode::Reference);
-        const QString good = QStringLiteral("2019:07:14 10:00:00");
+        const QString good = "2019:07:14 10:00:00";
         QTest::newRow("absolute, a zone suffix word") << absolute << QStringList{"2013:02:03 10:00:00 CET"} << "Date";
         QTest::newRow("after capture") << reference << QStringList{good, good, "2013:02:30 25:00:00", good}
                                        << "Taken (it should show)";
@@ -274,8 +271,7 @@ private Q_SLOTS:
         QFETCH(int, mode);
         QFETCH(QStringList, texts);
         QFETCH(QString, field);
-        const QString dated = photo(QStringLiteral("dated.jpg"), QStringLiteral("2019:07:14 10:00:00"),
-                                    QStringLiteral("2019:07:14 10:00:30"));
+        const QString dated = photo("dated.jpg", "2019:07:14 10:00:00", "2019:07:14 10:00:30");
         const QString folder = freshFolder();
         BatchDateChange change;
         change.mode = BatchDateChange::Mode(mode);
@@ -283,7 +279,7 @@ private Q_SLOTS:
             change.absoluteDate = texts.first();
         else
             change.reference = {texts[0], texts[1], texts[2], texts[3]};
-        QVERIFY(batchdateshift::refusal(change, berlin).startsWith(field + QLatin1Char(':')));
+        QVERIFY(batchdateshift::refusal(change, berlin).startsWith(field + ':'));
         const JobReport report = shiftDates(localTarget({dated}, {0}, folder), change, berlin);
         QVERIFY(report.photos.isEmpty());
         QCOMPARE(report.note, batchdateshift::refusal(change, berlin));
@@ -293,22 +289,21 @@ private Q_SLOTS:
     // Each date moves by its own reference's delta; in camera mode this one mode writes nothing.
     void referenceModeShiftsEachDateByItsDelta()
     {
-        const QString dated = photo(QStringLiteral("dated.jpg"), QStringLiteral("2019:07:14 10:00:00"),
-                                    QStringLiteral("2019:07:14 10:00:30"));
+        const QString dated = photo("dated.jpg", "2019:07:14 10:00:00", "2019:07:14 10:00:30");
         const QString folder = freshFolder();
         BatchDateChange change;
         change.mode = BatchDateChange::Mode::Reference;
         // Each text in either form.
-        change.reference = {QStringLiteral("2019:07:14 10:00:00"), QStringLiteral("2019-07-14 10:00:30"),
-                            QStringLiteral("2019-07-14 11:00:00"), QStringLiteral("2019:07:15 10:00:30")};
+        change.reference = {"2019:07:14 10:00:00", "2019-07-14 10:00:30",
+                            "2019-07-14 11:00:00", "2019:07:15 10:00:30"};
         EditTarget target = localTarget({dated}, {0}, folder);
         const JobReport report = shiftDates(target, change, berlin);
         QCOMPARE(report.written().size(), 1);
         QVERIFY(report.note.isEmpty());
-        const QString a = folder + QStringLiteral("/dated.jpg");
-        QCOMPARE(tag(a, QStringLiteral("ExifIFD:DateTimeOriginal")), QStringLiteral("2019:07:14 11:00:00"));
-        QCOMPARE(tag(a, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2019:07:15 10:00:30"));
-        QCOMPARE(tag(a, QStringLiteral("IFD0:ModifyDate")), QStringLiteral("2019:07:14 11:00:00"));
+        const QString a = folder + "/dated.jpg";
+        QCOMPARE(tag(a, "ExifIFD:DateTimeOriginal"), "2019:07:14 11:00:00");
+        QCOMPARE(tag(a, "ExifIFD:CreateDate"), "2019:07:15 10:00:30");
+        QCOMPARE(tag(a, "IFD0:ModifyDate"), "2019:07:14 11:00:00");
         // Both file dates are given; Linux keeps the digitized one as the modification date.
         QCOMPARE(filedates::modificationDate(a).toSecsSinceEpoch(),
                  QDateTime(QDate(2019, 7, 15), QTime(10, 0, 30), berlin).toSecsSinceEpoch());
@@ -322,7 +317,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(cameraFolder));
         // The other modes read the photos' own files whatever the source mode.
         const JobReport offset = shiftDates(target, offsetChange({0, 0, 0, 0, 0, 1, true}), berlin);
-        QCOMPARE(offset.written(), QStringList{cameraFolder + QStringLiteral("/dated.jpg")});
+        QCOMPARE(offset.written(), QStringList{cameraFolder + "/dated.jpg"});
     }
 };
 

@@ -34,32 +34,31 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
-        QDir().mkpath(m_dir.filePath(QStringLiteral("src")));
-        m_a = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/a.jpg")), 40, 30, {QStringLiteral("-IFD0:Make=Nikon")});
-        m_b = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("src/b.jpg")), 40, 30);
+        requireExiftool();
+        QDir().mkpath(m_dir.filePath("src"));
+        m_a = testsupport::makeJpeg(m_dir.filePath("src/a.jpg"), 40, 30, {"-IFD0:Make=Nikon"});
+        m_b = testsupport::makeJpeg(m_dir.filePath("src/b.jpg"), 40, 30);
     }
 
     // A copy whose file dates cannot be set is a failed photo, not a written one, and the
     // other photos of the run are unaffected.
     void fileDatesFailureFailsThePhoto()
     {
-        const QString folder = m_dir.filePath(QStringLiteral("dates"));
+        const QString folder = m_dir.filePath("dates");
         const JobReport report = editsteps::runEdit(
-            localTarget({m_a, m_b}, {0, 1}, folder), QStringLiteral("X_"), {}, [](const editsteps::Photo &photo) {
+            localTarget({m_a, m_b}, {0, 1}, folder), "X_", {}, [](const editsteps::Photo &photo) {
                 editsteps::PhotoPlan plan = editsteps::PhotoPlan::copyAsIs();
-                if (photo.source.fileName == QLatin1String("a.jpg"))
+                if (photo.source.fileName == "a.jpg")
                     plan.modification = QDateTime(); // a date the file system cannot take
                 return plan;
             });
         QCOMPARE(report.total, 2);
-        QCOMPARE(report.written(), QStringList{folder + QStringLiteral("/X_b.jpg")});
+        QCOMPARE(report.written(), QStringList{folder + "/X_b.jpg"});
         QCOMPARE(report.failed().size(), 1);
         const PhotoResult failed = report.failed().first();
-        QCOMPARE(failed.fileName, QStringLiteral("a.jpg"));
-        QCOMPARE(failed.output, folder + QStringLiteral("/X_a.jpg"));
-        QVERIFY2(failed.reason.contains(QLatin1String("file dates could not be set")), qPrintable(failed.reason));
+        QCOMPARE(failed.fileName, "a.jpg");
+        QCOMPARE(failed.output, folder + "/X_a.jpg");
+        QVERIFY2(failed.reason.contains("file dates could not be set"), qPrintable(failed.reason));
         QVERIFY(report.hasProblems());
     }
 
@@ -83,12 +82,10 @@ private Q_SLOTS:
         imageio::syncFileToDisk = failingSync;
         const auto restore = qScopeGuard([] { imageio::syncFileToDisk = ::fsync; });
         const QString folder = m_dir.filePath(QStringLiteral("sync%1").arg(code));
-        const JobReport report = editsteps::runEdit(localTarget({m_a}, {0}, folder), QStringLiteral("X_"), {},
-                                                    [rewrite](const editsteps::Photo &) {
-                                                        return rewrite ? editsteps::PhotoPlan::rewrite(
-                                                                             {{QStringLiteral("{GPS}"), QVariant()}})
-                                                                       : editsteps::PhotoPlan::copyAsIs();
-                                                    });
+        const editsteps::PhotoPlan plan =
+            rewrite ? editsteps::PhotoPlan::rewrite({{"{GPS}", {}}}) : editsteps::PhotoPlan::copyAsIs();
+        const JobReport report = editsteps::runEdit(localTarget({m_a}, {0}, folder), "X_", {},
+                                                    [plan](const editsteps::Photo &) { return plan; });
         QVERIFY(report.written().isEmpty());
         QCOMPARE(report.failed().size(), 1);
         QVERIFY2(report.failed().first().reason.contains(reason), qPrintable(report.failed().first().reason));
@@ -113,11 +110,11 @@ private Q_SLOTS:
         QFETCH(QString, prefix);
         QFETCH(QStringList, expected);
         QFETCH(QStringList, rerun);
-        const QString folder = m_dir.filePath(QStringLiteral("clash-") + prefix);
-        QDir().mkpath(folder + QStringLiteral("/other"));
+        const QString folder = m_dir.filePath("clash-" + prefix);
+        QDir().mkpath(folder + "/other");
         // a.jpg lives in the Working folder; two different photos are both called b.jpg.
-        const QString inside = folder + QStringLiteral("/a.jpg");
-        const QString otherB = folder + QStringLiteral("/other/b.jpg");
+        const QString inside = folder + "/a.jpg";
+        const QString otherB = folder + "/other/b.jpg";
         QVERIFY(QFile::copy(m_a, inside));
         QVERIFY(QFile::copy(m_a, otherB));
         const QByteArray insideBytes = bytesOf(inside);
@@ -130,8 +127,8 @@ private Q_SLOTS:
             QCOMPARE(names, wanted);
         }
         QCOMPARE(bytesOf(inside), insideBytes);
-        QCOMPARE(bytesOf(folder + QLatin1Char('/') + expected[1]), bytesOf(m_b));
-        QCOMPARE(bytesOf(folder + QLatin1Char('/') + expected[2]), bytesOf(otherB));
+        QCOMPARE(bytesOf(folder + '/' + expected[1]), bytesOf(m_b));
+        QCOMPARE(bytesOf(folder + '/' + expected[2]), bytesOf(otherB));
         QCOMPARE(filesIn(folder).size(), 7); // the source and two runs' three copies
     }
 };

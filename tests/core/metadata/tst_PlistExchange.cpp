@@ -21,13 +21,13 @@ private:
     QString m_other; // other Exif and TIFF values: the importing photo
     QString m_plain; // no metadata at all
 
-    QString folder(const QString &name) const { return m_dir.filePath(QStringLiteral("out-") + name); }
+    QString folder(const QString &name) const { return m_dir.filePath("out-" + name); }
 
     static QVariantMap group(const QVariantMap &tags, const QString &name)
     {
         QVariantMap out;
         for (auto it = tags.begin(); it != tags.end(); ++it)
-            if (it.key().startsWith(name + QLatin1Char(':')))
+            if (it.key().startsWith(name + ':'))
                 out.insert(it.key(), it.value());
         return out;
     }
@@ -45,19 +45,17 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
+        requireExiftool();
         // Its layout differs from the importer's: turned, 300 dpi, its own size.
-        m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30,
+        m_rich = testsupport::makeJpeg(m_dir.filePath("rich.jpg"), 40, 30,
                                        richMetadataArgs() << "-IFD0:Orientation#=6" << "-IFD0:XResolution=300"
                                                           << "-IFD0:YResolution=300" << "-ExifIFD:ExifImageWidth=40"
                                                           << "-ExifIFD:ExifImageHeight=30");
-        m_other = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("other.jpg")), 30, 40,
-                                        {QStringLiteral("-IFD0:Make=Nikon"), QStringLiteral("-IFD0:Software=Darkroom"),
-                                         QStringLiteral("-ExifIFD:ISO=1600"), QStringLiteral("-ExifIFD:LensModel=50mm"),
-                                         QStringLiteral("-GPSLatitude=1.25"), QStringLiteral("-GPSLatitudeRef=N"),
-                                         QStringLiteral("-IPTC:City=Porto")});
-        m_plain = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("plain.jpg")), 20, 20);
+        m_other = testsupport::makeJpeg(m_dir.filePath("other.jpg"), 30, 40,
+                                        {"-IFD0:Make=Nikon", "-IFD0:Software=Darkroom", "-ExifIFD:ISO=1600",
+                                         "-ExifIFD:LensModel=50mm", "-GPSLatitude=1.25", "-GPSLatitudeRef=N",
+                                         "-IPTC:City=Porto"});
+        m_plain = testsupport::makeJpeg(m_dir.filePath("plain.jpg"), 20, 20);
     }
 
     void exportedGroupsImportIntoAnotherPhoto_data()
@@ -65,13 +63,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QStringList>("imported"); // exiftool groups that take the exporter's values
-        QTest::newRow("Exif") << int(Kind::Exif) << "rich_Exif.plist" << QStringList{QStringLiteral("ExifIFD")};
-        QTest::newRow("TIFF") << int(Kind::Tiff) << "rich_Tiff.plist" << QStringList{QStringLiteral("IFD0")};
+        QTest::newRow("Exif") << int(Kind::Exif) << "rich_Exif.plist" << QStringList{"ExifIFD"};
+        QTest::newRow("TIFF") << int(Kind::Tiff) << "rich_Tiff.plist" << QStringList{"IFD0"};
         QTest::newRow("Exif and TIFF") << int(Kind::ExifAndTiff) << "rich.plist"
-                                       << QStringList{QStringLiteral("ExifIFD"), QStringLiteral("IFD0")};
+                                       << QStringList{"ExifIFD", "IFD0"};
         QTest::newRow("whole") << int(Kind::Whole) << "rich.plist"
-                               << QStringList{QStringLiteral("IFD0"), QStringLiteral("ExifIFD"), QStringLiteral("GPS"),
-                                              QStringLiteral("IPTC")};
+                               << QStringList{"IFD0", "ExifIFD", "GPS", "IPTC"};
     }
 
     void exportedGroupsImportIntoAnotherPhoto()
@@ -79,13 +76,13 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, fileName);
         QFETCH(QStringList, imported);
-        const QString out = folder(QTest::currentDataTag());
+        const QString out = folder(rowName());
         const auto exported = plistexchange::exportPhoto(Kind(kind), m_rich, out);
         QVERIFY2(exported.ok(), qPrintable(exported.error));
-        QCOMPARE(exported.path, out + QLatin1Char('/') + fileName);
+        QCOMPARE(exported.path, out + '/' + fileName);
 
         const JobReport report = plistexchange::importPlist(Kind(kind), exported.path, localTarget({m_other}, {0}, out));
-        QCOMPARE(report.written(), QStringList{out + QStringLiteral("/After_other.jpg")});
+        QCOMPARE(report.written(), QStringList{out + "/After_other.jpg"});
         QVariantMap rich = metadataTags(m_rich), other = metadataTags(m_other);
         const QVariantMap copy = metadataTags(report.written().first());
         // What describes the exporter's own pixels never lands on another photo, in any mode.
@@ -94,7 +91,7 @@ private Q_SLOTS:
             QCOMPARE(copy.value(QLatin1String(layout)), other.value(QLatin1String(layout)));
             rich.remove(QLatin1String(layout));
         }
-        for (const QString &g : {QStringLiteral("IFD0"), QStringLiteral("ExifIFD"), QStringLiteral("GPS"), QStringLiteral("IPTC")}) {
+        for (const QString g : {"IFD0", "ExifIFD", "GPS", "IPTC"}) {
             // Imported groups hold every value of the exporter; the rest stay the importer's.
             const QVariantMap expected = imported.contains(g) ? group(rich, g) : group(other, g);
             const QVariantMap got = group(copy, g);
@@ -104,25 +101,26 @@ private Q_SLOTS:
         }
         // A whole import never gives the photo another's size.
         if (Kind(kind) == Kind::Whole)
-            QCOMPARE(imageio::readProperties(report.written().first()).value(QStringLiteral("PixelWidth")).toInt(), 30);
+            QCOMPARE(imageio::readProperties(report.written().first()).value("PixelWidth").toInt(), 30);
     }
 
     // A maker note reads only under its own camera's make and model: a photo with one keeps
     // them, and every maker-note value, while taking the rest of the imported group.
     void makerNoteKeepsItsCamera()
     {
-        const QString out = folder(QStringLiteral("maker"));
+        const QString out = folder("maker");
         const auto exported = plistexchange::exportPhoto(Kind::Tiff, m_rich, out);
         QVERIFY2(exported.ok(), qPrintable(exported.error));
-        const QString phone = testsupport::testData(QStringLiteral("gps_iphone_1x1.jpg"));
+        const QString phone = testsupport::testData("gps_iphone_1x1.jpg");
         const JobReport report = plistexchange::importPlist(Kind::Tiff, exported.path, localTarget({phone}, {0}, out));
         QCOMPARE(report.written().size(), 1);
         const QVariantMap before = metadataTags(phone), copy = metadataTags(report.written().first());
-        QCOMPARE(copy.value(QStringLiteral("IFD0:Make")), before.value(QStringLiteral("IFD0:Make")));
-        QCOMPARE(copy.value(QStringLiteral("IFD0:Artist")), metadataTags(m_rich).value(QStringLiteral("IFD0:Artist")));
-        const QStringList makerNotes{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-MakerNotes:all")};
-        QCOMPARE(testsupport::run(QStringLiteral("exiftool"), makerNotes + QStringList{report.written().first()}),
-                 testsupport::run(QStringLiteral("exiftool"), makerNotes + QStringList{phone}));
+        QCOMPARE(copy.value("IFD0:Make"), before.value("IFD0:Make"));
+        QCOMPARE(copy.value("IFD0:Artist"), metadataTags(m_rich).value("IFD0:Artist"));
+        const auto makerNotes = [](const QString &path) {
+            return testsupport::run("exiftool", {"-a", "-s", "-MakerNotes:all", path});
+        };
+        QCOMPARE(makerNotes(report.written().first()), makerNotes(phone));
     }
 
     // What the program exports it imports again, odd values included; a position comes
@@ -142,28 +140,28 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, donorArgs);
         QFETCH(bool, takesGps);
-        const QString out = folder(QStringLiteral("back-") + QLatin1String(QTest::currentDataTag()));
-        const QString donor = testsupport::makeJpeg(out + QStringLiteral("-donor.jpg"), 20, 20, donorArgs);
+        const QString out = folder("back-" + rowName());
+        const QString donor = testsupport::makeJpeg(out + "-donor.jpg", 20, 20, donorArgs);
         const auto exported = plistexchange::exportPhoto(Kind::Whole, donor, out);
         QVERIFY2(exported.ok(), qPrintable(exported.error));
         const JobReport report = plistexchange::importPlist(Kind::Whole, exported.path, localTarget({m_other}, {0}, out));
         QCOMPARE(report.written().size(), 1);
         const QVariantMap copy = metadataTags(report.written().first()), donorTags = metadataTags(donor);
-        QCOMPARE(copy.value(QStringLiteral("IPTC:DateCreated")), donorTags.value(QStringLiteral("IPTC:DateCreated")));
-        const QVariantMap expectedGps = group(takesGps ? donorTags : metadataTags(m_other), QStringLiteral("GPS"));
+        QCOMPARE(copy.value("IPTC:DateCreated"), donorTags.value("IPTC:DateCreated"));
+        const QVariantMap expectedGps = group(takesGps ? donorTags : metadataTags(m_other), "GPS");
         for (const char *key : {"GPS:GPSLatitude", "GPS:GPSLongitude"})
             QVERIFY2(sameValue(copy.value(QLatin1String(key)), expectedGps.value(QLatin1String(key))), key);
         // An empty side says nothing, in the file or in the copy.
-        QCOMPARE(copy.value(QStringLiteral("GPS:GPSLatitudeRef")).toString().trimmed(),
-                 expectedGps.value(QStringLiteral("GPS:GPSLatitudeRef")).toString().trimmed());
+        QCOMPARE(copy.value("GPS:GPSLatitudeRef").toString().trimmed(),
+                 expectedGps.value("GPS:GPSLatitudeRef").toString().trimmed());
     }
 
     // An export holds only the groups the photo has; a photo without any exports nothing.
     void exportsOnlyWhatThePhotoHas()
     {
-        const QVariantMap onlyExif{{QStringLiteral("{Exif}"), QVariantMap{{QStringLiteral("ISO"), 100}}}};
+        const QVariantMap onlyExif{{"{Exif}", QVariantMap{{"ISO", 100}}}};
         QCOMPARE(plistexchange::exportRoot(Kind::ExifAndTiff, onlyExif).keys(), onlyExif.keys());
-        const QString out = folder(QStringLiteral("nothing"));
+        const QString out = folder("nothing");
         for (Kind kind : {Kind::Exif, Kind::Tiff, Kind::ExifAndTiff})
             QVERIFY(!plistexchange::exportPhoto(kind, m_plain, out).ok());
         QVERIFY(filesIn(out).isEmpty());
@@ -174,25 +172,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QVariantMap>("root");
         QTest::addColumn<QString>("reason"); // empty: imported
+        const auto gps = [](const char *key, const QVariant &value) {
+            return QVariantMap{{"{GPS}", QVariantMap{{key, value}}}};
+        };
         QTest::newRow("Exif and TIFF file with only Exif")
-            << int(Kind::ExifAndTiff)
-            << QVariantMap{{QStringLiteral("{Exif}"), QVariantMap{{"ISOSpeedRatings", 100}}}} << "";
-        const QVariantMap nested{{QStringLiteral("ISO"), QVariantMap{{QStringLiteral("x"), 1}}}};
-        QTest::newRow("dictionary inside Exif") << int(Kind::Exif) << nested << "ISO is not a value";
-        QTest::newRow("date inside TIFF") << int(Kind::Tiff) << QVariantMap{{QStringLiteral("DateTime"), QDateTime::currentDateTime()}}
-                                          << "DateTime is not a value";
-        QTest::newRow("Exif entry not a dictionary") << int(Kind::ExifAndTiff) << QVariantMap{{QStringLiteral("{Exif}"), 3}}
+            << int(Kind::ExifAndTiff) << QVariantMap{{"{Exif}", QVariantMap{{"ISOSpeedRatings", 100}}}} << "";
+        QTest::newRow("dictionary inside Exif")
+            << int(Kind::Exif) << QVariantMap{{"ISO", QVariantMap{{"x", 1}}}} << "ISO is not a value";
+        QTest::newRow("date inside TIFF")
+            << int(Kind::Tiff) << QVariantMap{{"DateTime", QDate(2020, 1, 1).startOfDay()}}
+            << "DateTime is not a value";
+        QTest::newRow("Exif entry not a dictionary") << int(Kind::ExifAndTiff) << QVariantMap{{"{Exif}", 3}}
                                                      << "not a dictionary";
-        QTest::newRow("neither group") << int(Kind::ExifAndTiff) << QVariantMap{{QStringLiteral("Artist"), QStringLiteral("x")}}
-                                       << "neither";
-        QTest::newRow("latitude 123") << int(Kind::Whole)
-                                      << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("Latitude"), 123.0}}}}
+        QTest::newRow("neither group") << int(Kind::ExifAndTiff) << QVariantMap{{"Artist", "x"}} << "neither";
+        QTest::newRow("latitude 123") << int(Kind::Whole) << gps("Latitude", 123.0)
                                       << "Latitude must be a number from 0 to 90";
-        QTest::newRow("latitude as text") << int(Kind::Whole)
-                                          << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("Latitude"), QStringLiteral("north")}}}}
+        QTest::newRow("latitude as text") << int(Kind::Whole) << gps("Latitude", "north")
                                           << "Latitude must be a number";
-        QTest::newRow("unknown side") << int(Kind::Whole)
-                                      << QVariantMap{{QStringLiteral("{GPS}"), QVariantMap{{QStringLiteral("LongitudeRef"), QStringLiteral("X")}}}}
+        QTest::newRow("unknown side") << int(Kind::Whole) << gps("LongitudeRef", "X")
                                       << "LongitudeRef must be E or W";
     }
 
@@ -201,18 +198,15 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QVariantMap, root);
         QFETCH(QString, reason);
-        const QString plists = folder(QStringLiteral("hostile-plists"));
-        QDir().mkpath(plists);
-        const QString plist = plists + QStringLiteral("/hostile.plist");
+        const QString plist = m_dir.filePath("hostile.plist");
         QVERIFY(propertylist::writeFile(plist, root));
-        const QString out = folder(QStringLiteral("hostile-") + QLatin1String(QTest::currentDataTag()));
+        const QString out = folder("hostile-" + rowName());
         const JobReport report = plistexchange::importPlist(Kind(kind), plist, localTarget({m_other}, {0}, out));
         if (reason.isEmpty()) {
             QCOMPARE(report.written().size(), 1);
             const QVariantMap copy = metadataTags(report.written().first());
-            QCOMPARE(copy.value(QStringLiteral("ExifIFD:ISO")).toInt(), 100);
-            const QString tiff = QStringLiteral("IFD0");
-            QCOMPARE(group(copy, tiff), group(metadataTags(m_other), tiff));
+            QCOMPARE(copy.value("ExifIFD:ISO").toInt(), 100);
+            QCOMPARE(group(copy, "IFD0"), group(metadataTags(m_other), "IFD0"));
             return;
         }
         QVERIFY(report.written().isEmpty());

@@ -13,7 +13,7 @@
 // Python's plistlib is the independent reader and writer (binary files, hostile shapes).
 static QByteArray python(const QString &script, int *status = nullptr)
 {
-    return testsupport::run(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script}, status);
+    return testsupport::run("/usr/bin/python3", {"-c", script}, status);
 }
 
 class TestPropertyList : public QObject
@@ -24,38 +24,36 @@ private:
 
     static QVariantMap sample()
     {
-        QVariantMap inner{{QStringLiteral("Latitude"), 33.868812345678912},
-                          {QStringLiteral("LatitudeRef"), QStringLiteral("S")},
-                          {QStringLiteral("Track"), QVariantList{qlonglong(1), 2.5, QStringLiteral("x")}}};
-        return {{QStringLiteral("{GPS}"), inner},
-                {QStringLiteral("Negative"), qlonglong(-5)},
-                {QStringLiteral("Big"), qlonglong(4294967296LL)},
-                {QStringLiteral("Text"), QStringLiteral("Hafen \u00e0 l'aube \u2013 \u6e2f")},
-                {QStringLiteral("Flag"), true},
-                {QStringLiteral("When"), QDateTime(QDate(2019, 7, 14), QTime(10, 20, 30), QTimeZone::utc())},
-                {QStringLiteral("Bytes"), QByteArray("\x00\x01\xfe\xff", 4)},
-                {QStringLiteral("Empty"), QVariantMap{}}};
+        QVariantMap inner{{"Latitude", 33.868812345678912},
+                          {"LatitudeRef", "S"}, {"Track", QVariantList{qlonglong(1), 2.5, "x"}}};
+        return {{"{GPS}", inner},
+                {"Negative", qlonglong(-5)},
+                {"Big", qlonglong(4294967296LL)},
+                {"Text", "Hafen \u00e0 l'aube \u2013 \u6e2f"},
+                {"Flag", true},
+                {"When", QDateTime(QDate(2019, 7, 14), QTime(10, 20, 30), QTimeZone::utc())},
+                {"Bytes", QByteArray("\x00\x01\xfe\xff", 4)}, {"Empty", QVariantMap{}}};
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("/usr/bin/python3")))
+        if (!testsupport::hasProgram("/usr/bin/python3"))
             QFAIL("python3 is needed as the independent property-list reader");
     }
 
     void roundTripKeepsKinds()
     {
         const QVariantMap map = sample();
-        const QString path = m_dir.filePath(QStringLiteral("sample.plist"));
-        QVERIFY(propertylist::writeFile(path, {{QStringLiteral("Replaced"), 1}}));
+        const QString path = m_dir.filePath("sample.plist");
+        QVERIFY(propertylist::writeFile(path, {{"Replaced", 1}}));
         QVERIFY(propertylist::writeFile(path, map));
         QString error;
         const auto back = propertylist::readFile(path, &error);
         QVERIFY2(back, qPrintable(error));
         QCOMPARE(*back, map);
-        QCOMPARE(back->value(QStringLiteral("Negative")).typeId(), QMetaType::LongLong);
-        QCOMPARE(back->value(QStringLiteral("{GPS}")).toMap().value(QStringLiteral("Latitude")).typeId(), QMetaType::Double);
+        QCOMPARE(back->value("Negative").typeId(), QMetaType::LongLong);
+        QCOMPARE(back->value("{GPS}").toMap().value("Latitude").typeId(), QMetaType::Double);
 
         // Another reader sees the same values in our XML.
         const QByteArray json = python(QStringLiteral(
@@ -63,20 +61,19 @@ private Q_SLOTS:
             "print(json.dumps([d['Negative'],d['Big'],d['Text'],d['{GPS}']['Latitude'],d['When'].isoformat(),d['Bytes'].hex()]))")
                                            .arg(path));
         QCOMPARE(QJsonDocument::fromJson(json).toVariant().toList(),
-                 (QVariantList{-5, 4294967296.0, map.value(QStringLiteral("Text")), 33.868812345678912,
-                               QStringLiteral("2019-07-14T10:20:30"), QStringLiteral("0001feff")}));
+                 (QVariantList{-5, 4294967296.0, map.value("Text"), 33.868812345678912,
+                               "2019-07-14T10:20:30", "0001feff"}));
 
         // And the same values written by the other writer as a binary file read back alike.
-        const QString binary = m_dir.filePath(QStringLiteral("sample.bplist"));
+        const QString binary = m_dir.filePath("sample.bplist");
         int status = -1;
         python(QStringLiteral("import plistlib;plistlib.dump(plistlib.load(open('%1','rb')),open('%2','wb'),"
-                              "fmt=plistlib.FMT_BINARY)").arg(path, binary),
-               &status);
+                              "fmt=plistlib.FMT_BINARY)").arg(path, binary), &status);
         QCOMPARE(status, 0);
         const auto fromBinary = propertylist::readFile(binary, &error);
         QVERIFY2(fromBinary, qPrintable(error));
         QCOMPARE(*fromBinary, map);
-        QVERIFY(!propertylist::writeFile(m_dir.filePath(QStringLiteral("missing/x.plist")), map, &error));
+        QVERIFY(!propertylist::writeFile(m_dir.filePath("missing/x.plist"), map, &error));
         QVERIFY(!error.isEmpty());
     }
 
@@ -113,7 +110,7 @@ private Q_SLOTS:
         QTest::newRow("NUL in a key, binary")
             << "plistlib.dump({'a\\x00b':1},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "NUL character";
         QTest::newRow("NUL in a UTF-16 key, binary (a fuzz finding)")
-            << QStringLiteral("open(p,'wb').write(open('%1','rb').read())").arg(testsupport::testData(QStringLiteral("plist_nul_in_key.plist")))
+            << QStringLiteral("open(p,'wb').write(open('%1','rb').read())").arg(testsupport::testData("plist_nul_in_key.plist"))
             << "NUL character";
         QTest::newRow("NUL in a key, XML reference")
             << "open(p,'w').write('<plist><dict><key>a&#0;b</key><integer>1</integer></dict></plist>')" << "NUL character";
@@ -133,7 +130,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, script);
         QFETCH(QString, reason);
-        const QString path = m_dir.filePath(QStringLiteral("hostile.plist"));
+        const QString path = m_dir.filePath("hostile.plist");
         int status = -1;
         python(QStringLiteral("import plistlib\np='%1'\n").arg(path) + script, &status);
         QCOMPARE(status, 0);
@@ -141,7 +138,7 @@ private Q_SLOTS:
         const auto map = propertylist::readFile(path, &error);
         if (reason.isEmpty()) {
             QVERIFY2(map, qPrintable(error));
-            const QVariantList list = map->value(QStringLiteral("a")).toList();
+            const QVariantList list = map->value("a").toList();
             QCOMPARE(list.size(), 99998);
             QCOMPARE(list.last().toLongLong(), qlonglong(99997));
             return;

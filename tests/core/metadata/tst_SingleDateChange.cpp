@@ -22,18 +22,16 @@ private:
     QString m_undated; // no Exif dates
     QString m_halfDated; // a capture date only
 
-    QString work(const QString &name) const { return m_dir.filePath(QStringLiteral("work-") + name); }
+    QString work(const QString &name) const { return m_dir.filePath("work-" + name); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
-        m_dated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("dated.jpg")), 40, 30, richMetadataArgs());
-        m_undated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("undated.jpg")), 40, 30,
-                                          {QStringLiteral("-IFD0:Make=Canon")});
-        m_halfDated = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("half.jpg")), 40, 30,
-                                            {QStringLiteral("-ExifIFD:DateTimeOriginal=2001:02:03 04:05:06")});
+        requireExiftool();
+        m_dated = testsupport::makeJpeg(m_dir.filePath("dated.jpg"), 40, 30, richMetadataArgs());
+        m_undated = testsupport::makeJpeg(m_dir.filePath("undated.jpg"), 40, 30, {"-IFD0:Make=Canon"});
+        m_halfDated = testsupport::makeJpeg(m_dir.filePath("half.jpg"), 40, 30,
+                                            {"-ExifIFD:DateTimeOriginal=2001:02:03 04:05:06"});
     }
 
     // Exif dates as stored; without both of them, the file's dates in the chosen style.
@@ -49,45 +47,44 @@ private Q_SLOTS:
     void readDateFields()
     {
         QFETCH(QString, which);
-        QString path = which == QLatin1String("dated") ? m_dated : which == QLatin1String("undated") ? m_undated : m_halfDated;
-        if (which == QLatin1String("text")) {
-            path = m_dir.filePath(QStringLiteral("notes.txt"));
+        QString path = which == "dated" ? m_dated : which == "undated" ? m_undated : m_halfDated;
+        if (which == "text") {
+            path = m_dir.filePath("notes.txt");
             QVERIFY(writeFile(path, "notes"));
         }
         QVERIFY(setModified(path, QDateTime(QDate(2021, 7, 4), QTime(9, 8, 7), QTimeZone::utc())));
         const auto fields = singledatechange::readDateFields(path, FileDateStyle::WithOffset, berlin);
-        QCOMPARE(fields.fromExif, which == QLatin1String("dated"));
+        QCOMPARE(fields.fromExif, which == "dated");
         if (fields.fromExif) {
-            QCOMPARE(fields.original, QStringLiteral("2019:07:14 10:20:30"));
-            QCOMPARE(fields.digitized, QStringLiteral("2019:07:14 10:20:31"));
+            QCOMPARE(fields.original, "2019:07:14 10:20:30");
+            QCOMPARE(fields.digitized, "2019:07:14 10:20:31");
         } else {
-            QCOMPARE(fields.digitized, QStringLiteral("2021-07-04 11:08:07 +0200"));
+            QCOMPARE(fields.digitized, "2021-07-04 11:08:07 +0200");
             QCOMPARE(datetext::parseTwoFormats(fields.original, berlin).toSecsSinceEpoch(),
                      filedates::creationDate(path).toSecsSinceEpoch());
             QCOMPARE(singledatechange::readDateFields(path, FileDateStyle::WithoutOffset, berlin).digitized,
-                     QStringLiteral("2021-07-04 11:08:07"));
-            QVERIFY(singledatechange::readDateFields(path + QStringLiteral(".gone"), FileDateStyle::WithOffset, berlin)
+                     "2021-07-04 11:08:07");
+            QVERIFY(singledatechange::readDateFields(path + ".gone", FileDateStyle::WithOffset, berlin)
                         .original.isEmpty());
         }
-        if (which == QLatin1String("text"))
+        if (which == "text")
             return;
         // Saved unchanged, the fields give the same moments, a file date's offset going beside it.
         // Local mode leaves the TIFF date alone: a photo's other tags and pixels stay as they were.
         const QByteArray sourceBytes = bytesOf(path);
         const JobReport report = singledatechange::saveDates(localTarget({path}, {0}, work(which)), fields.original,
                                                               fields.digitized, berlin);
-        const QString copy = work(which) + QStringLiteral("/NewDate_") + QFileInfo(path).fileName();
+        const QString copy = work(which) + "/NewDate_" + QFileInfo(path).fileName();
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(bytesOf(path), sourceBytes);
         QVariantMap before = metadataTags(path), after = metadataTags(copy);
-        QCOMPARE(after.take(QStringLiteral("ExifIFD:DateTimeOriginal")).toString(),
-                 fields.original.left(19).replace(QLatin1Char('-'), QLatin1Char(':')));
-        QCOMPARE(after.take(QStringLiteral("ExifIFD:CreateDate")).toString(),
-                 fields.digitized.left(19).replace(QLatin1Char('-'), QLatin1Char(':')));
-        QCOMPARE(after.take(QStringLiteral("ExifIFD:OffsetTimeDigitized")).toString(),
-                 fields.fromExif ? QString() : QStringLiteral("+02:00"));
-        before.remove(QStringLiteral("ExifIFD:DateTimeOriginal"));
-        before.remove(QStringLiteral("ExifIFD:CreateDate"));
+        QCOMPARE(after.take("ExifIFD:DateTimeOriginal").toString(),
+                 fields.original.left(19).replace('-', ':'));
+        QCOMPARE(after.take("ExifIFD:CreateDate").toString(), fields.digitized.left(19).replace('-', ':'));
+        QCOMPARE(after.take("ExifIFD:OffsetTimeDigitized").toString(),
+                 fields.fromExif ? QString() : "+02:00");
+        before.remove("ExifIFD:DateTimeOriginal");
+        before.remove("ExifIFD:CreateDate");
         if (fields.fromExif)
             QCOMPARE(after, before);
         QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(path));
@@ -98,7 +95,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("original");
         QTest::addColumn<QString>("digitized");
         QTest::addColumn<QString>("field");
-        const QString good = QStringLiteral("2013:02:03 10:00:00");
+        const QString good = "2013:02:03 10:00:00";
         QTest::newRow("no 30 February, no hour 25") << "2013:02:30 25:00:00" << good << "Date taken";
         QTest::newRow("digitized empty") << good << "" << "Date digitized";
     }
@@ -108,9 +105,9 @@ private Q_SLOTS:
         QFETCH(QString, original);
         QFETCH(QString, digitized);
         QFETCH(QString, field);
-        const QString folder = work(QStringLiteral("refused-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+        const QString folder = work("refused-" + rowName());
         const QString refused = singledatechange::refusal(original, digitized, berlin);
-        QVERIFY2(refused.startsWith(field + QLatin1Char(':')), qPrintable(refused));
+        QVERIFY2(refused.startsWith(field + ':'), qPrintable(refused));
         const JobReport report = singledatechange::saveDates(localTarget({m_dated}, {0}, folder), original, digitized, berlin);
         QVERIFY(report.photos.isEmpty());
         QCOMPARE(report.note, refused);
@@ -135,26 +132,23 @@ private Q_SLOTS:
         QFETCH(QString, original);
         QFETCH(QString, stored);
         QFETCH(qint64, fileDate);
-        const QString folder = work(QStringLiteral("camera-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+        const QString folder = work("camera-" + rowName());
         QDir().mkpath(folder);
-        QVERIFY(QFile::copy(m_dated, folder + QStringLiteral("/IMG_1.JPG")));
-        EditTarget target;
+        QVERIFY(QFile::copy(m_dated, folder + "/IMG_1.JPG"));
+        EditTarget target = localTarget({}, {0, 1}, folder);
         target.capabilities = SourceCapabilities::downloadedCopies();
-        target.workingFolder = folder;
-        PhotoItem item;
-        item.fileName = QStringLiteral("IMG_1.JPG");
-        target.items = {item, item};
-        target.items[1].fileName = QStringLiteral("IMG_2.JPG"); // not downloaded
-        target.selection = {0, 1};
+        target.items = {PhotoItem(), PhotoItem()};
+        target.items[0].fileName = "IMG_1.JPG";
+        target.items[1].fileName = "IMG_2.JPG"; // not downloaded
 
-        const JobReport report = singledatechange::saveDates(target, original, QStringLiteral("2010:06:07 09:00:00"), berlin);
-        const QString copy = folder + QStringLiteral("/NewDate_IMG_1.JPG");
+        const JobReport report = singledatechange::saveDates(target, original, "2010:06:07 09:00:00", berlin);
+        const QString copy = folder + "/NewDate_IMG_1.JPG";
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(report.skipped().size(), 1);
-        QVERIFY(report.skipped().first().reason.contains(QLatin1String("not yet copied")));
-        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:DateTimeOriginal")), stored);
-        QCOMPARE(tag(copy, QStringLiteral("IFD0:ModifyDate")), stored);
-        QCOMPARE(tag(copy, QStringLiteral("ExifIFD:CreateDate")), QStringLiteral("2010:06:07 09:00:00"));
+        QVERIFY(report.skipped().first().reason.contains("not yet copied"));
+        QCOMPARE(tag(copy, "ExifIFD:DateTimeOriginal"), stored);
+        QCOMPARE(tag(copy, "IFD0:ModifyDate"), stored);
+        QCOMPARE(tag(copy, "ExifIFD:CreateDate"), "2010:06:07 09:00:00");
         QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), fileDate);
     }
 
@@ -180,19 +174,17 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, exifArgs);
         QFETCH(qint64, expected);
-        const QString tagName = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
-        const QString source = testsupport::makeJpeg(m_dir.filePath(tagName + QStringLiteral(".jpg")), 40, 30, exifArgs);
+        const QString tagName = rowName();
+        const QString source = testsupport::makeJpeg(m_dir.filePath(tagName + ".jpg"), 40, 30, exifArgs);
         const QString folder = work(tagName);
 
         const JobReport report =
             filedatesfromcapture::copyCaptureDateToFileDate(localTarget({source}, {0}, folder), berlin);
-        const QString copy = folder + QStringLiteral("/NewDate_") + tagName + QStringLiteral(".jpg");
+        const QString copy = folder + "/NewDate_" + tagName + ".jpg";
         if (expected < 0) {
             // Birth time where the file system keeps one, else the modification time.
-            const QString birth = QString::fromLatin1(testsupport::run(QStringLiteral("stat"), {"-c", "%W", source})).trimmed();
-            expected = birth.toLongLong() > 0
-                ? birth.toLongLong()
-                : QString::fromLatin1(testsupport::run(QStringLiteral("stat"), {"-c", "%Y", source})).trimmed().toLongLong();
+            const auto times = testsupport::run("stat", {"-c", "%W %Y", source}).trimmed().split(' ');
+            expected = times[0].toLongLong() > 0 ? times[0].toLongLong() : times[1].toLongLong();
         }
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(bytesOf(copy), bytesOf(source));

@@ -20,26 +20,34 @@ private:
     QString m_rich; // Exif, TIFF, GPS (48.8584 N, 2.2945 E), IPTC and XMP
     QString m_twins; // the same values in Exif, IPTC and XMP, and a GPS fix with time, speed and direction
 
-    QString folder(const QString &name) const { return m_dir.filePath(QStringLiteral("out-") + name); }
+    QString folder(const QString &name) const { return m_dir.filePath("out-" + name); }
 
     // Applies the fields to a copy of the photo; the copy's path, or empty when nothing was written.
     QString applied(const EditSheetFields &fields, Source source, const QString &photo, const QString &name)
     {
         const auto plan = templateapply::plan(fields, source, true, berlin, nullptr);
         const JobReport report = plan ? templateapply::write(localTarget({photo}, {0}, folder(name)), *plan,
-                                                             QStringLiteral("After_"))
+                                                             "After_")
                                       : JobReport();
         return report.written().size() == 1 ? report.written().first() : QString();
+    }
+
+    static QString &sheetField(EditSheetFields &f, const QString &name)
+    {
+        const QHash<QString, QString *> fields{
+            {"lat", &f.gpsLatitude}, {"lon", &f.gpsLongitude}, {"alt", &f.gpsAltitude}, {"date", &f.gpsDate},
+            {"time", &f.gpsTime}, {"camera", &f.cameraDate}, {"keywords", &f.keywords}, {"artist", &f.artist},
+            {"copyright", &f.copyright}, {"description", &f.imageDescription}};
+        return *fields.value(name);
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!testsupport::hasProgram(QStringLiteral("exiftool")))
-            QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
-        m_rich = testsupport::makeJpeg(m_dir.filePath(QStringLiteral("rich.jpg")), 40, 30, richMetadataArgs());
+        requireExiftool();
+        m_rich = testsupport::makeJpeg(m_dir.filePath("rich.jpg"), 40, 30, richMetadataArgs());
         m_twins = testsupport::makeJpeg(
-            m_dir.filePath(QStringLiteral("twins.jpg")), 40, 30,
+            m_dir.filePath("twins.jpg"), 40, 30,
             richMetadataArgs() << "-IPTC:By-line=Ada Lovelace" << "-IPTC:CopyrightNotice=(c) Ada" << "-XMP-dc:Creator=Ada Lovelace"
                                << "-XMP-dc:Rights=(c) Ada" << "-XMP-dc:Description=Harbour at dawn" << "-XMP-dc:Subject=harbour"
                                << "-IPTC:DateCreated=2019:07:14" << "-IPTC:TimeCreated=10:20:30+02:00"
@@ -78,17 +86,8 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QString, message);
         EditSheetFields f;
-        f.gpsLatitude = QStringLiteral("1");
-        f.gpsLongitude = QStringLiteral("2");
-        f.gpsAltitude = QStringLiteral("3");
-        QString *target = field == QLatin1String("lat") ? &f.gpsLatitude
-            : field == QLatin1String("lon")             ? &f.gpsLongitude
-            : field == QLatin1String("alt")             ? &f.gpsAltitude
-            : field == QLatin1String("date")            ? &f.gpsDate
-            : field == QLatin1String("time")            ? &f.gpsTime
-            : field == QLatin1String("camera")          ? &f.cameraDate
-                                                        : &f.keywords;
-        *target = value;
+        f.gpsLatitude = f.gpsLongitude = f.gpsAltitude = "1";
+        sheetField(f, field) = value;
         QString error;
         const bool planned = templateapply::plan(f, Source(source), true, berlin, &error).has_value();
         QCOMPARE(planned, message.isEmpty());
@@ -97,34 +96,34 @@ private Q_SLOTS:
 
     void templateTouchesOnlyWhatItHolds()
     {
-        const QString folderPath = folder(QStringLiteral("template"));
+        const QString folderPath = folder("template");
         QDir().mkpath(folderPath);
-        const QString plist = folderPath + QStringLiteral("/only-artist.plist");
-        QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Artist"), QStringLiteral("Ada")}}));
+        const QString plist = folderPath + "/only-artist.plist";
+        QVERIFY(propertylist::writeFile(plist, {{"Artist", "Ada"}}));
         JobReport report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
         QCOMPARE(report.written().size(), 1);
         QVariantMap before = metadataTags(m_rich), after = metadataTags(report.written().first());
         // The artist and its twins in the photo's IPTC and XMP; nothing else.
         for (const char *key : {"IFD0:Artist", "IPTC:By-line", "XMP-dc:Creator"})
-            QCOMPARE(after.take(QLatin1String(key)).toString(), QStringLiteral("Ada"));
-        before.remove(QStringLiteral("IFD0:Artist"));
+            QCOMPARE(after.take(QLatin1String(key)).toString(), "Ada");
+        before.remove("IFD0:Artist");
         QCOMPARE(after, before);
 
         // A latitude alone is no position: the photo's GPS stays as it was.
-        QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Latitude"), QStringLiteral("-12.5")}}));
+        QVERIFY(propertylist::writeFile(plist, {{"Latitude", "-12.5"}}));
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
         QCOMPARE(report.written().size(), 1);
         after = metadataTags(report.written().first());
         before = metadataTags(m_rich);
-        QCOMPARE(withoutGroups(after, {QStringLiteral("IFD0")}), withoutGroups(before, {QStringLiteral("IFD0")}));
+        QCOMPARE(withoutGroups(after, {"IFD0"}), withoutGroups(before, {"IFD0"}));
 
         // Wrong kinds are refused and nothing is written.
-        QVERIFY(propertylist::writeFile(plist, {{QStringLiteral("Latitude"), 12.5}}));
-        const QString refusedFolder = folder(QStringLiteral("refused"));
+        QVERIFY(propertylist::writeFile(plist, {{"Latitude", 12.5}}));
+        const QString refusedFolder = folder("refused");
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, refusedFolder), berlin);
         QVERIFY(report.written().isEmpty());
         QCOMPARE(report.failed().size(), 1);
-        QVERIFY(report.failed().first().reason.contains(QStringLiteral("Latitude is not text")));
+        QVERIFY(report.failed().first().reason.contains("Latitude is not text"));
         QVERIFY(filesIn(refusedFolder).isEmpty());
     }
 
@@ -187,25 +186,21 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QVariantMap, expected);
         EditSheetFields f;
-        const bool window = field == QLatin1String("GPS window");
-        const bool position = window || field == QLatin1String("position");
+        const bool window = field == "GPS window";
+        const bool position = window || field == "position";
         if (position) {
             f.gpsLatitude = value;
-            f.gpsLongitude = window ? QStringLiteral("151.2093") : QStringLiteral("2.5");
+            f.gpsLongitude = window ? "151.2093" : "2.5";
         }
         if (window) {
-            f.gpsAltitude = QStringLiteral("-5");
+            f.gpsAltitude = "-5";
             f.gpsDate = QLatin1String(templateapply::kDatePlaceholder);
             f.gpsTime = QLatin1String(templateapply::kTimePlaceholder);
         }
-        (field == QLatin1String("artist")        ? f.artist
-         : field == QLatin1String("copyright")   ? f.copyright
-         : field == QLatin1String("description") ? f.imageDescription
-         : field == QLatin1String("keywords")    ? f.keywords
-         : field == QLatin1String("camera")      ? f.cameraDate
-                                                 : f.comments) = position ? QString() : value;
+        if (!position)
+            sheetField(f, field) = value;
         const Source source = window ? Source::GpsWindow : Source::Sheet;
-        const QString copy = applied(f, source, m_twins, QStringLiteral("twins-") + field);
+        const QString copy = applied(f, source, m_twins, "twins-" + field);
         QVERIFY(!copy.isEmpty());
         QVariantMap before = metadataTags(m_twins), after = metadataTags(copy);
         for (auto it = expected.begin(); it != expected.end(); ++it) {
@@ -219,7 +214,7 @@ private Q_SLOTS:
         }
         QCOMPARE(after, before);
         auto validate = [](const QString &path) {
-            return testsupport::run(QStringLiteral("exiftool"), {"-validate", "-warning", "-a", path});
+            return testsupport::run("exiftool", {"-validate", "-warning", "-a", path});
         };
         QCOMPARE(validate(copy), validate(m_twins));
     }
@@ -227,29 +222,29 @@ private Q_SLOTS:
     // Every page takes the edit; the GPS date and time stamp the copy and its file dates.
     void everyPageOfATiffAndGpsStamps()
     {
-        const QString tiff = m_dir.filePath(QStringLiteral("pages.tif"));
-        testsupport::run(QStringLiteral("/usr/bin/convert"), {"-size", "32x24", "gradient:red-blue", "-size", "32x24",
-                                                              "gradient:green-yellow", "xc:red", "-compress", "none", tiff});
+        const QString tiff = m_dir.filePath("pages.tif");
+        testsupport::run("/usr/bin/convert", {"-size", "32x24", "gradient:red-blue", "-size", "32x24",
+                                              "gradient:green-yellow", "xc:red", "-compress", "none", tiff});
         // Page two has an artist of its own (replaced), page three none (added).
-        testsupport::run(QStringLiteral("exiftool"), {"-q", "-overwrite_original", "-IFD1:Artist=Someone else", tiff});
-        const QStringList frames = testsupport::pixelSignature(tiff, true).split(QLatin1Char('\n'));
+        testsupport::run("exiftool", {"-q", "-overwrite_original", "-IFD1:Artist=Someone else", tiff});
+        const QStringList frames = testsupport::pixelSignature(tiff, true).split('\n');
         QCOMPARE(frames.size(), 3);
         EditSheetFields f;
-        f.artist = QStringLiteral("Pages");
-        f.gpsLatitude = QStringLiteral("-1.5");
-        f.gpsLongitude = QStringLiteral("-2.5");
-        f.gpsDate = QStringLiteral("2021-06-30");
-        f.gpsTime = QStringLiteral("08:15:00");
-        const QString copy = applied(f, Source::Sheet, tiff, QStringLiteral("tiff"));
+        f.artist = "Pages";
+        f.gpsLatitude = "-1.5";
+        f.gpsLongitude = "-2.5";
+        f.gpsDate = "2021-06-30";
+        f.gpsTime = "08:15:00";
+        const QString copy = applied(f, Source::Sheet, tiff, "tiff");
         QVERIFY(!copy.isEmpty());
-        QCOMPARE(testsupport::pixelSignature(copy, true).split(QLatin1Char('\n')), frames);
+        QCOMPARE(testsupport::pixelSignature(copy, true).split('\n'), frames);
         const QVariantMap tags = testsupport::exiftoolTags(copy);
         for (const char *page : {"IFD0:Artist", "IFD1:Artist", "IFD2:Artist"})
-            QCOMPARE(tags.value(QLatin1String(page)).toString(), QStringLiteral("Pages"));
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLatitudeRef")).toString(), QStringLiteral("S"));
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSLongitudeRef")).toString(), QStringLiteral("W"));
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSDateStamp")).toString(), QStringLiteral("2021:06:30"));
-        QCOMPARE(tags.value(QStringLiteral("GPS:GPSTimeStamp")).toString(), QStringLiteral("08:15:00"));
+            QCOMPARE(tags.value(QLatin1String(page)).toString(), "Pages");
+        QCOMPARE(tags.value("GPS:GPSLatitudeRef").toString(), "S");
+        QCOMPARE(tags.value("GPS:GPSLongitudeRef").toString(), "W");
+        QCOMPARE(tags.value("GPS:GPSDateStamp").toString(), "2021:06:30");
+        QCOMPARE(tags.value("GPS:GPSTimeStamp").toString(), "08:15:00");
         QCOMPARE(filedates::modificationDate(copy), QDateTime(QDate(2021, 6, 30), QTime(8, 15), berlin));
     }
 };

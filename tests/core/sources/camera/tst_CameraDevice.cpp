@@ -51,8 +51,8 @@ private:
         QVERIFY(finished.wait(5000));
     }
 
-    const CameraInfo phone{QStringLiteral("Apple iPhone"), QStringLiteral("usb:001,009")};
-    const CameraInfo folder{QStringLiteral("Directory Browse"), QStringLiteral("disk:/srv/card")};
+    const CameraInfo phone{"Apple iPhone", "usb:001,009"};
+    const CameraInfo folder{"Directory Browse", "disk:/srv/card"};
 
 private Q_SLOTS:
     void initTestCase()
@@ -87,7 +87,7 @@ private Q_SLOTS:
         QFETCH(bool, listed);
         QFETCH(QString, type);
         QCOMPARE(CameraItem::isListed(mime, name), listed);
-        QCOMPARE((CameraItem{QStringLiteral("/"), name, mime, 0, {}}).fileType(), type);
+        QCOMPARE((CameraItem{"/", name, mime, 0, {}}).fileType(), type);
     }
 
     // The driver offers no previews, so pictures come from the Exif thumbnail or a decode.
@@ -95,34 +95,30 @@ private Q_SLOTS:
     {
         auto device = directoryDevice();
         const QList<CameraItem> items = openAndList(*device);
-        QVERIFY(!items.isEmpty());
         QSignalSpy ready(device.get(), &CameraDevice::thumbnailReady);
         for (const CameraItem &item : items)
             device->requestThumbnail(item, QSize(128, 128));
         QTRY_COMPARE_WITH_TIMEOUT(ready.size(), items.size(), 20000);
         QMap<QString, QImage> images;
         for (const auto &answer : ready) {
-            const auto item = answer.at(0).value<CameraItem>();
             const auto image = answer.at(1).value<QImage>();
             const QString path = answer.at(2).toString();
-            images.insert(item.name, image);
-            if (!image.isNull()) {
-                QVERIFY2(path.startsWith(device->thumbnailFolder()), qPrintable(path));
-                QVERIFY(QFile::exists(path));
-            }
+            images.insert(answer.at(0).value<CameraItem>().name, image);
+            QVERIFY2(image.isNull() || (path.startsWith(device->thumbnailFolder()) && QFile::exists(path)),
+                     qPrintable(path));
         }
         // Red Exif thumbnail over blue pixels: the thumbnail is what was shown.
-        const QImage exif = images.value(QStringLiteral("thumb_red.jpg"));
+        const QImage exif = images.value("thumb_red.jpg");
         QCOMPARE(exif.size(), QSize(32, 24));
         QVERIFY(qRed(exif.pixel(16, 12)) > 200 && qBlue(exif.pixel(16, 12)) < 60);
         // No Exif thumbnail: a decode scaled into the bound.
-        const QImage decoded = images.value(QStringLiteral("gps_htc_desire.jpg"));
+        const QImage decoded = images.value("gps_htc_desire.jpg");
         QVERIFY(!decoded.isNull());
         QVERIFY(decoded.width() <= 128 && decoded.height() <= 128);
-        QCOMPARE(images.value(QStringLiteral("screen.png")).pixelColor(1, 1), QColor(0, 128, 0)); // ImageMagick's "green"
-        QVERIFY(images.value(QStringLiteral("CLIP_0006.MOV")).isNull());
+        QCOMPARE(images.value("screen.png").pixelColor(1, 1), QColor(0, 128, 0)); // ImageMagick's "green"
+        QVERIFY(images.value("CLIP_0006.MOV").isNull());
         // The scratch copies are gone; only thumbnails stay in the private folder.
-        QDirIterator scratch(device->thumbnailFolder(), {QStringLiteral("fetch-*")}, QDir::Files);
+        QDirIterator scratch(device->thumbnailFolder(), {"fetch-*"}, QDir::Files);
         QVERIFY(!scratch.hasNext());
         QVERIFY(!device->thumbnailFolder().isEmpty());
         QCOMPARE(QFileInfo(device->thumbnailFolder()).permissions() & (QFile::ReadOther | QFile::ReadGroup),
@@ -136,15 +132,15 @@ private Q_SLOTS:
         auto device = CameraDevice::create(directoryCamera(card.path()));
         const QList<CameraItem> items = openAndList(*device);
         const auto victim = *std::find_if(items.begin(), items.end(),
-                                          [](const CameraItem &i) { return i.name == QLatin1String("screen.png"); });
+                                          [](const CameraItem &i) { return i.name == "screen.png"; });
         QSignalSpy deleted(device.get(), &CameraDevice::itemDeleted);
         QSignalSpy done(device.get(), &CameraDevice::deleteFinished);
         device->requestDelete({victim});
         QVERIFY(done.wait(10000));
         QCOMPARE(deleted.size(), 1);
         QCOMPARE(done.first(), (QVariantList{1, 0}));
-        QVERIFY(!QFile::exists(dcim + QStringLiteral("/screen.png")));
-        QVERIFY(QFile::exists(dcim + QStringLiteral("/gps_htc_desire.jpg")));
+        QVERIFY(!QFile::exists(dcim + "/screen.png"));
+        QVERIFY(QFile::exists(dcim + "/gps_htc_desire.jpg"));
     }
 
     // A port the driver cannot use fails to open (a folder driver on a serial port would
@@ -200,8 +196,7 @@ private Q_SLOTS:
                 release.acquire();
         };
         QTemporaryDir into;
-        auto device = std::make_unique<CameraDevice>(CameraInfo{QStringLiteral("Fake"), QStringLiteral("usb:")},
-                                                     std::move(backend));
+        auto device = std::make_unique<CameraDevice>(CameraInfo{"Fake", "usb:"}, std::move(backend));
         QSignalSpy finished(device.get(), &CameraDevice::downloadFinished);
         device->requestThumbnail(items.at(0), QSize(64, 64)); // held inside this one
         QTRY_COMPARE(calls.size(), 1);
@@ -213,7 +208,7 @@ private Q_SLOTS:
         {
             QMutexLocker lock(&mutex);
             // The held thumbnail finishes (its preview, then its fetch); the download comes next.
-            QCOMPARE(calls.at(2), QStringLiteral("download P4.JPG"));
+            QCOMPARE(calls.at(2), "download P4.JPG");
         }
         device->requestDownload(items.at(3), into.path());
         device.reset();
@@ -233,7 +228,7 @@ private Q_SLOTS:
         script.attached = {phone};
         scan(browser);
         script.attached = {};
-        script.error = QStringLiteral("I/O problem");
+        script.error = "I/O problem";
         scan(browser);
         QCOMPARE(failed.size(), 1);
         QCOMPARE(browser.cameras(), QList<CameraInfo>{phone});
