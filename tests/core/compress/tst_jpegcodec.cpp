@@ -34,11 +34,11 @@ private Q_SLOTS:
         QFETCH(int, quality);
         QImage image = fixtures::photoLikeImage(333, 217);
         image = image.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
-        const QString ppm = m_dir.filePath(grey ? QStringLiteral("in.pgm") : QStringLiteral("in.ppm"));
+        const QString ppm = m_dir.filePath(grey ? "in.pgm" : "in.ppm");
         QVERIFY(image.save(ppm));
 
         const QByteArray reference = testsupport::run(
-            QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QString::number(quality), QStringLiteral("-optimize"), ppm});
+            "cjpeg", {"-quality", QString::number(quality), "-optimize", ppm});
         QVERIFY(reference.size() > 1000);
 
         QString error;
@@ -63,29 +63,29 @@ private Q_SLOTS:
     void cmykComesBackInItsColours()
     {
         QFETCH(bool, pressProfile);
-        const QString press = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+        const QString press = "/usr/share/color/icc/ghostscript/default_cmyk.icc";
         if (!QFileInfo::exists(press))
             QFAIL("no CMYK press profile (scripts/install-deps installs libgs-common)");
-        const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
+        const QString srgb = m_dir.filePath("srgb.icc");
         QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
-        const QString png = m_dir.filePath(QStringLiteral("cmyk-source.png"));
+        const QString png = m_dir.filePath("cmyk-source.png");
         QVERIFY(fixtures::photoLikeImage(240, 160, 7).save(png));
         const QString cmyk = m_dir.filePath(QStringLiteral("cmyk%1.jpg").arg(pressProfile));
         const QStringList toCmyk = pressProfile ? QStringList{"-profile", srgb, "-profile", press}
                                                 : QStringList{"-colorspace", "CMYK"};
         QVERIFY(fixtures::magick(QStringList{png} + toCmyk + QStringList{"-quality", "95", cmyk}));
-        QCOMPARE(testsupport::exiftoolTags(cmyk).value(QStringLiteral("File:ColorComponents")).toInt(), 4);
+        QCOMPARE(testsupport::exiftoolTags(cmyk).value("File:ColorComponents").toInt(), 4);
 
         const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QVERIFY(decoded.wasCmyk);
         QVERIFY(decoded.iccProfile.isEmpty());
         QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
-        const QString plain = m_dir.filePath(QStringLiteral("plain.png"));
+        const QString plain = m_dir.filePath("plain.png");
         QVERIFY(fixtures::magick({cmyk, "+profile", "*", "-colorspace", "sRGB", plain}));
         const double toPlain = fixtures::meanDifference(decoded.image, QImage(plain));
         if (pressProfile) {
-            const QString managed = m_dir.filePath(QStringLiteral("managed.png"));
+            const QString managed = m_dir.filePath("managed.png");
             QVERIFY(fixtures::magick({cmyk, "-profile", srgb, managed}));
             const double toManaged = fixtures::meanDifference(decoded.image, QImage(managed));
             QVERIFY2(toManaged >= 0 && toManaged < 4.0, qPrintable(QString::number(toManaged)));

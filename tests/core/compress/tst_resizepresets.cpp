@@ -136,19 +136,19 @@ private Q_SLOTS:
     void resizeJobScalesInMemory()
     {
         // Earlier results in a folder of their own, as a resize job gets them.
-        QDir(m_dir.path()).mkpath(QStringLiteral("results"));
-        const QString folder = path(QStringLiteral("results"));
-        const QString turned = fixtures::writeJpeg(folder + QStringLiteral("/turned.jpg"), 1600, 1200,
-                                                   {QStringLiteral("-Orientation#=6"), QStringLiteral("-Make=Glimmer Optics")});
+        QDir(m_dir.path()).mkpath("results");
+        const QString folder = path("results");
+        const QString turned = fixtures::writeJpeg(folder + "/turned.jpg", 1600, 1200,
+                                                   {"-Orientation#=6", "-Make=Glimmer Optics"});
         QCOMPARE(photoDisplaySize(turned), QSize(1200, 1600));
-        const QImage expectedTurned = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-upright.png")))
+        const QImage expectedTurned = fixtures::uprightByMagick(turned, path("turned-upright.png"))
                                           .scaled(180, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const QString large = folder + QStringLiteral("/large.jpg");
+        const QString large = folder + "/large.jpg";
         QVERIFY(fixtures::writeAll(large, imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90)));
         const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(fixtures::readAll(large)).image, 320, 240);
-        const QString tiny = folder + QStringLiteral("/tiny.png");
+        const QString tiny = folder + "/tiny.png";
         QVERIFY(fixtures::photoLikeImage(32, 32).save(tiny));
-        const QString vga = fixtures::writeJpeg(folder + QStringLiteral("/vga.jpg"), 640, 480);
+        const QString vga = fixtures::writeJpeg(folder + "/vga.jpg", 640, 480);
 
         // Written back where each was; the saving compares with the file as it was.
         const auto runResize = [&](const QStringList &paths, const ResizeRequest &request) {
@@ -167,12 +167,12 @@ private Q_SLOTS:
             return sizes == before;
         };
 
-        QVERIFY(runResize({turned, large}, {QStringLiteral("320 x 240")}));
+        QVERIFY(runResize({turned, large}, {"320 x 240"}));
         const QVariantMap tags = testsupport::exiftoolTags(turned);
-        QCOMPARE(tags.value(QStringLiteral("File:FileType")).toString(), QStringLiteral("JPEG"));
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Make")).toString(), QStringLiteral("Glimmer Optics"));
-        QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation"), 1).toInt(), 1);
-        QImage result = fixtures::uprightByMagick(turned, path(QStringLiteral("turned-result.png")));
+        QCOMPARE(tags.value("File:FileType").toString(), "JPEG");
+        QCOMPARE(tags.value("IFD0:Make").toString(), "Glimmer Optics");
+        QCOMPARE(tags.value("IFD0:Orientation", 1).toInt(), 1);
+        QImage result = fixtures::uprightByMagick(turned, path("turned-result.png"));
         QCOMPARE(result.size(), QSize(180, 240));
         double difference = fixtures::meanDifference(result, expectedTurned);
         QVERIFY2(difference < 4.0, qPrintable(QString::number(difference)));
@@ -183,7 +183,7 @@ private Q_SLOTS:
         QVERIFY2(difference < 2.5, qPrintable(QString::number(difference)));
 
         // Photos already within the preset keep their size.
-        QVERIFY(runResize({tiny, vga}, {QStringLiteral("1280 x 720")}));
+        QVERIFY(runResize({tiny, vga}, {"1280 x 720"}));
         QCOMPARE(QImage(tiny).size(), QSize(32, 32));
         QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
         QCOMPARE(QImage(vga).size(), QSize(640, 480));

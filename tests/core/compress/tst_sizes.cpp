@@ -46,7 +46,7 @@ private Q_SLOTS:
         QTest::addColumn<quint64>("a"); // original size | position | saved size
         QTest::addColumn<quint64>("b"); // rest size     | total    | all sizes
         QTest::addColumn<QString>("text");
-        const QString saving = QStringLiteral("saving");
+        const QString saving = "saving";
         QTest::newRow("70%") << saving << quint64(100000) << quint64(30000) << "70%";
         QTest::newRow("empty source") << saving << quint64(0) << quint64(0) << "0%";
         QTest::newRow("larger result") << saving << quint64(100) << quint64(200) << "0%";
@@ -54,10 +54,10 @@ private Q_SLOTS:
         QTest::newRow("all saved") << saving << quint64(100) << quint64(0) << "100%";
         // 1 - 0.99999 is 99.999..% in float: truncated to 99, never rounded up to 100.
         QTest::newRow("nearly all") << saving << quint64(100000) << quint64(1) << "99%";
-        const QString progress = QStringLiteral("progress");
+        const QString progress = "progress";
         QTest::newRow("last of eight is not 100") << progress << quint64(7) << quint64(8) << "87%";
         QTest::newRow("two of three") << progress << quint64(2) << quint64(3) << "66%";
-        const QString finish = QStringLiteral("finish");
+        const QString finish = "finish";
         QTest::newRow("quarter") << finish << quint64(2000000) << quint64(8000000) << "Save  25%  2.00 MB  total";
         QTest::newRow("nothing measured") << finish << quint64(0) << quint64(0) << "Save  0%  0 bytes  total";
         QTest::newRow("nothing saved") << finish << quint64(0) << quint64(123456) << "Save  0%  0 bytes  total";
@@ -70,9 +70,9 @@ private Q_SLOTS:
         QFETCH(quint64, a);
         QFETCH(quint64, b);
         QFETCH(QString, text);
-        if (kind == QLatin1String("progress")) {
+        if (kind == "progress") {
             QCOMPARE(progressPercentText(progressFraction(int(a), int(b))), text);
-        } else if (kind == QLatin1String("saving")) {
+        } else if (kind == "saving") {
             QCOMPARE(savingPercentText(a, b), text);
             ResultRow row;
             row.setOriginalFileSize(a);
