@@ -203,35 +203,6 @@ private Q_SLOTS:
         }
     }
 
-    void secondStartIsRefused()
-    {
-        const QString in = makeDir(m_dir, "busy/in");
-        const QString out = makeDir(m_dir, "busy/out");
-        QStringList items;
-        for (int i = 0; i < 6; ++i)
-            items << fixtures::writeJpeg(in + QStringLiteral("/b%1.jpg").arg(i), 1200, 900, {}, quint32(i));
-
-        CompressionJob first;
-        CompressionJob second;
-        QSignalSpy done(&first, &CompressionJob::succeeded);
-        QSignalSpy secondProgress(&second, &CompressionJob::progress);
-        const CompressionOptions options = fixtures::jobOptions(out, true, 1);
-        QVERIFY(first.start(CompressionJobKind::Files, items, options));
-        QVERIFY(first.isRunning());
-        QString reason;
-        QVERIFY(!second.start(CompressionJobKind::Files, items, options, &reason));
-        QVERIFY(reason.contains("running"));
-        QVERIFY(!first.start(CompressionJobKind::Files, items, options, &reason));
-        QVERIFY(done.wait(120000));
-        QCOMPARE(done.first().first().value<CompressionReport>().entries.size(), 6);
-        QVERIFY(secondProgress.isEmpty());
-
-        // Free again: a job started from the finished handler runs.
-        QSignalSpy secondDone(&second, &CompressionJob::succeeded);
-        QVERIFY(second.start(CompressionJobKind::Files, items.mid(0, 1), options));
-        QVERIFY(secondDone.wait(60000));
-    }
-
     void resizeJobSkipsDotPaths()
     {
         const QString out = makeDir(m_dir, "dots/out");
@@ -308,12 +279,20 @@ private Q_SLOTS:
         if (!preset.isEmpty())
             options.resize = compress::ResizeRequest{preset};
         CompressionJob job;
+        CompressionJob other;
         QSignalSpy done(&job, &CompressionJob::succeeded);
+        QSignalSpy otherProgress(&other, &CompressionJob::progress);
         connect(&job, &CompressionJob::progress, &job, [&job](const ResultRow &, int position) {
             if (position == 0)
                 job.cancel();
         });
-        QVERIFY(job.start(preset.isEmpty() ? CompressionJobKind::Files : CompressionJobKind::Resize, items, options));
+        const auto kind = preset.isEmpty() ? CompressionJobKind::Files : CompressionJobKind::Resize;
+        QVERIFY(job.start(kind, items, options));
+        // One job at a time, whichever object asks.
+        QString reason;
+        QVERIFY(!other.start(kind, items, options, &reason));
+        QVERIFY(reason.contains("running"));
+        QVERIFY(!job.start(kind, items, options, &reason));
         QVERIFY(done.wait(120000));
         const auto report = done.first().first().value<CompressionReport>();
         QVERIFY(report.cancelled);
@@ -329,6 +308,11 @@ private Q_SLOTS:
             QCOMPARE(decoded.image.size(), done && !preset.isEmpty() ? QSize(320, 240) : QSize(1000, 750));
         }
         QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden).size(), 16);
+        // Free again once finished.
+        QVERIFY(otherProgress.isEmpty());
+        QSignalSpy otherDone(&other, &CompressionJob::succeeded);
+        QVERIFY(other.start(kind, items.mid(0, 1), options));
+        QVERIFY(otherDone.wait(60000));
     }
 
     void folderThatCannotBeListedFails()

@@ -17,36 +17,44 @@ private:
 
 private Q_SLOTS:
     // Same pixels through cjpeg -optimize must give the very same file: standard tables at
-    // the given quality, 4:2:0, baseline, optimised Huffman codes. Decoded again, greyscale
-    // stays one channel in its tones.
+    // the given quality, 4:2:0, baseline, optimised Huffman codes, whatever layout the pixels
+    // arrive in (a channel order mistake changes every byte). Decoded again, greyscale stays
+    // one channel in its tones.
     void matchesLibjpegOptimisedBaseline_data()
     {
-        QTest::addColumn<bool>("grey");
+        QTest::addColumn<int>("format");
         QTest::addColumn<int>("quality");
-        QTest::newRow("colour q50") << false << 50;
-        QTest::newRow("colour q75") << false << 75;
-        QTest::newRow("grey q50") << true << 50;
+        QTest::newRow("RGB888 q50") << int(QImage::Format_RGB888) << 50;
+        QTest::newRow("RGB888 q75") << int(QImage::Format_RGB888) << 75;
+        QTest::newRow("grey q50") << int(QImage::Format_Grayscale8) << 50;
+        QTest::newRow("RGB32") << int(QImage::Format_RGB32) << 90;
+        QTest::newRow("ARGB32 opaque") << int(QImage::Format_ARGB32) << 90;
+        QTest::newRow("RGBX8888") << int(QImage::Format_RGBX8888) << 90;
+        QTest::newRow("RGB16") << int(QImage::Format_RGB16) << 90;
+        QTest::newRow("Indexed8") << int(QImage::Format_Indexed8) << 90;
     }
 
     void matchesLibjpegOptimisedBaseline()
     {
-        QFETCH(bool, grey);
+        QFETCH(int, format);
         QFETCH(int, quality);
-        QImage image = fixtures::photoLikeImage(333, 217);
-        image = image.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        const bool grey = format == QImage::Format_Grayscale8;
+        // Without dithering, so the picture stays smooth enough to compare after JPEG.
+        const QImage image = fixtures::photoLikeImage(333, 217).convertToFormat(
+            QImage::Format(format), Qt::ThresholdDither | Qt::AvoidDither);
         const QString ppm = m_dir.filePath(grey ? "in.pgm" : "in.ppm");
-        QVERIFY(image.save(ppm));
-
-        const QByteArray reference = testsupport::run(
-            "cjpeg", {"-quality", QString::number(quality), "-optimize", ppm});
-        QVERIFY(reference.size() > 1000);
+        QVERIFY(image.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888).save(ppm));
+        const QByteArray reference =
+            testsupport::run("cjpeg", {"-quality", QString::number(quality), "-optimize", ppm});
 
         QString error;
         const QByteArray ours = JpegCodec::encode(image, quality, {}, &error);
         QVERIFY2(!ours.isEmpty(), qPrintable(error));
         QCOMPARE(ours, reference);
+        QCOMPARE(JpegCodec::storedSize(ours), image.size());
         const JpegCodec::Decoded decoded = JpegCodec::decode(ours);
         QCOMPARE(decoded.image.format(), grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        QCOMPARE(decoded.storedSize, image.size());
         QVERIFY(fixtures::meanDifference(decoded.image, image) < fixtures::SamePictureTolerance);
     }
 
@@ -74,7 +82,6 @@ private Q_SLOTS:
         const QStringList toCmyk = pressProfile ? QStringList{"-profile", srgb, "-profile", press}
                                                 : QStringList{"-colorspace", "CMYK"};
         QVERIFY(fixtures::magick(QStringList{png} + toCmyk + QStringList{"-quality", "95", cmyk}));
-        QCOMPARE(testsupport::exiftoolTags(cmyk).value("File:ColorComponents").toInt(), 4);
 
         const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
@@ -163,34 +170,6 @@ private Q_SLOTS:
         const JpegCodec::Decoded decoded = JpegCodec::decode(data);
         QVERIFY(!decoded.ok());
         QVERIFY(!decoded.error.isEmpty());
-    }
-
-    void acceptsCommonFormats_data()
-    {
-        QTest::addColumn<int>("format");
-        QTest::newRow("RGB32") << int(QImage::Format_RGB32);
-        QTest::newRow("ARGB32 opaque") << int(QImage::Format_ARGB32);
-        QTest::newRow("RGBX8888") << int(QImage::Format_RGBX8888);
-        QTest::newRow("RGB888") << int(QImage::Format_RGB888);
-        QTest::newRow("RGB16") << int(QImage::Format_RGB16);
-        QTest::newRow("Indexed8") << int(QImage::Format_Indexed8);
-    }
-
-    void acceptsCommonFormats()
-    {
-        QFETCH(int, format);
-        const QImage reference = fixtures::photoLikeImage(120, 80, 5);
-        // Without dithering, so the picture stays smooth enough to compare after JPEG.
-        const QImage image = reference.convertToFormat(QImage::Format(format), Qt::ThresholdDither | Qt::AvoidDither);
-        const QByteArray bytes = JpegCodec::encode(image, 90);
-        const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
-        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-        QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
-        QCOMPARE(decoded.storedSize, image.size());
-        QCOMPARE(JpegCodec::storedSize(bytes), image.size());
-        // Channel order mistakes (BGR for RGB) show up as a large difference.
-        const double difference = fixtures::meanDifference(decoded.image, image);
-        QVERIFY2(difference >= 0 && difference < 10.0, qPrintable(QString::number(difference)));
     }
 };
 
