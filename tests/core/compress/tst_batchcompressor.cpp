@@ -39,12 +39,14 @@ private Q_SLOTS:
         const QString link = m_dir.filePath("collide/link.jpg");
         QVERIFY(QFile::link(a, link));
         const QString again = m_dir.filePath("collide/a/../a/IMG_0001.JPG");
-        CompressionReport report = fixtures::compressFiles({a, b, again, link}, fixtures::jobOptions(out, false));
+        auto report = fixtures::compressFiles({a, b, again, link}, fixtures::jobOptions(out, false));
         QCOMPARE(report.entries.size(), 2);
         QCOMPARE(report.entries[0].restPath(), out + "/IMG_0001.JPG");
         QCOMPARE(report.entries[1].restPath(), out + "/IMG_0001 (2).JPG");
-        QVERIFY(fixtures::meanDifference(QImage(report.entries[0].restPath()), QImage(a)) < fixtures::SamePictureTolerance);
-        QVERIFY(fixtures::meanDifference(QImage(report.entries[1].restPath()), QImage(b)) < fixtures::SamePictureTolerance);
+        for (const QString &source : {a, b}) {
+            const QImage result(report.entries[source == a ? 0 : 1].restPath());
+            QVERIFY(fixtures::meanDifference(result, QImage(source)) < fixtures::SamePictureTolerance);
+        }
         QCOMPARE(report.skipped.size(), 2);
         QCOMPARE(report.allFileSize, quint64(QFileInfo(a).size() + QFileInfo(b).size()));
 
@@ -133,7 +135,8 @@ private Q_SLOTS:
         const QVariantMap tags = testsupport::exiftoolTags(result);
         QCOMPARE(tags.value("File:ColorComponents").toInt(), 3);
         QCOMPARE(tags.value("IFD0:Make").toString(), keepMetadata ? "Glimmer" : QString());
-        QCOMPARE(tags.value("ExifIFD:DateTimeOriginal").toString(), keepMetadata ? "2021:05:06 07:08:09" : QString());
+        QCOMPARE(tags.value("ExifIFD:DateTimeOriginal").toString(),
+                 keepMetadata ? "2021:05:06 07:08:09" : QString());
     }
 
     void largerResultKeepsTheSourcePixels_data()

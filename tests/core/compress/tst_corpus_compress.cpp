@@ -102,7 +102,8 @@ private Q_SLOTS:
         const QString result = report.entries[0].restPath();
         QCOMPARE(testsupport::exiftoolTags(result).value("File:ColorComponents").toInt(), 3);
         const double difference = fixtures::meanDifference(QImage(result), QImage(reference));
-        QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
+        QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance,
+                 qPrintable(QString::number(difference)));
     }
 
     void brokenFilesAreSkippedOrWhole()
@@ -115,7 +116,8 @@ private Q_SLOTS:
         const CompressionReport again = compressFolder(in, out + "-again", true);
         QCOMPARE(again.entries.size(), report.entries.size());
         for (qsizetype i = 0; i < report.entries.size(); ++i)
-            QVERIFY2(fixtures::readAll(again.entries[i].restPath()) == fixtures::readAll(report.entries[i].restPath()),
+            QVERIFY2(fixtures::readAll(again.entries[i].restPath())
+                         == fixtures::readAll(report.entries[i].restPath()),
                      qPrintable(report.entries[i].fileName()));
         QCOMPARE(report.entries.size() + report.unreadable.size() + report.failed.size()
                      + report.skipped.size(),

@@ -88,7 +88,7 @@ private Q_SLOTS:
         QTest::newRow("rgba") << rgba << false << 6 << 8;
         QImage deep = photo.convertToFormat(QImage::Format_RGBA64);
         for (int x = 0; x < deep.width(); ++x)
-            deep.setPixelColor(x, 5, QColor::fromRgba64(QRgba64::fromRgba64(x * 700 + 1, 65535 - x * 300, 12345, 40000 + x)));
+            deep.setPixelColor(x, 5, QRgba64::fromRgba64(x * 700 + 1, 65535 - x * 300, 12345, 40000 + x));
         QTest::newRow("rgba 16-bit") << deep << false << 6 << 16;
         QImage deepOpaque = photo.convertToFormat(QImage::Format_RGBX64);
         deepOpaque.setPixelColor(1, 1, QColor::fromRgba64(QRgba64::fromRgba64(1, 257 * 3 + 1, 65534, 65535)));
@@ -103,7 +103,8 @@ private Q_SLOTS:
         QFETCH(int, colorType);
         QFETCH(int, bitDepth);
         if (smallest && colorType != 3)
-            QVERIFY(!PngCodec::encodePalette(image, PngCodec::PaletteQualityFloor, PngCodec::PaletteQualityTarget).ok());
+            QVERIFY(!PngCodec::encodePalette(image, PngCodec::PaletteQualityFloor,
+                                             PngCodec::PaletteQualityTarget).ok());
         const PngCodec::Encoded png = smallest ? PngCodec::encodeSmallest(image)
                                                : PngCodec::encodeLossless(image);
         QVERIFY2(png.ok(), qPrintable(png.error));
