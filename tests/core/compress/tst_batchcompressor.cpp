@@ -85,17 +85,12 @@ private Q_SLOTS:
         red.fill(QColor(0xd0, 0x20, 0x20));
         row("animation", "gif", {"-delay", "20", "-size", "60x40", "xc:#d02020", "xc:#2040d0"})
             << red << QString() << false;
-        QImage logo(100, 60, QImage::Format_ARGB32);
-        logo.fill(QColor(0, 0, 200));
-        QImage overWhite = logo.convertToFormat(QImage::Format_RGB32);
-        for (int x = 0; x < 50; ++x)
-            for (int y = 0; y < 60; ++y) {
-                logo.setPixel(x, y, qRgba(0, 0, 0, 0));
-                overWhite.setPixel(x, y, qRgb(255, 255, 255));
-            }
-        const QString logoPng = m_dir.filePath("formats/logo.png");
-        QVERIFY(logo.save(logoPng));
-        row("transparency", "gif", {logoPng}) << overWhite << QString() << false;
+        QImage overWhite(100, 60, QImage::Format_RGB32);
+        overWhite.fill(Qt::white);
+        QPainter(&overWhite).fillRect(50, 0, 50, 60, QColor(0, 0, 200));
+        row("transparency", "gif",
+            {"-size", "100x60", "xc:none", "-fill", "#0000c8", "-draw", "rectangle 50,0 99,59"})
+            << overWhite << QString() << false;
     }
 
     void otherFormatsBecomeNewJpegs()
