@@ -289,27 +289,23 @@ private Q_SLOTS:
             QSKIP(qPrintable(disk.problem()));
         // In place the photo lives on the full disk; a copy is made from elsewhere into it.
         const QString photo = (inPlace ? disk.path() : m_dir->path()) + "/photo.jpg";
-        QVERIFY(!fixtures::writeJpeg(photo, fixtures::photoLikeImage(640, 480),
-                                     {"-GPSLatitude=10", "-GPSLatitudeRef=N",
-                                      "-DateTimeOriginal=2019:01:01 10:00:00"})
-                     .isEmpty());
+        const QStringList tags{"-GPSLatitude=10", "-GPSLatitudeRef=N",
+                               "-DateTimeOriginal=2019:01:01 10:00:00"};
+        QVERIFY(!fixtures::writeJpeg(photo, 640, 480, tags).isEmpty());
         const QByteArray original = fixtures::readAll(photo);
         QVERIFY(original.size() > 32 * 1024);
         QVERIFY(disk.leaveFree(free));
 
-        QStringList command = args;
-        command << photo;
+        args << photo;
         if (!inPlace)
-            command << "--into" << disk.path();
-        const Result run = cli(command);
+            args << "--into" << disk.path();
+        const Result run = cli(args);
         QVERIFY2(run.status > 0, qPrintable(run.output()));
         QVERIFY2(run.output().contains("disk full"), qPrintable(run.output()));
         QCOMPARE(fixtures::readAll(photo), original);
         // Nothing half written stays behind, not even a temporary file.
-        QStringList expected{".filler"};
-        if (inPlace)
-            expected << "photo.jpg";
-        QCOMPARE(filesIn(disk.path()), expected);
+        QCOMPARE(filesIn(disk.path()), (inPlace ? QStringList{".filler", "photo.jpg"}
+                                                : QStringList{".filler"}));
     }
 
     // Originals the Trash cannot take are refused before anything is written, promptly.
