@@ -128,7 +128,7 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(bool, trashed);
         const QString photo = fixtures::writeJpeg(mkdir("in") + "/m.jpg", 800, 600, {"-Make=Glimmer"});
-        const QByteArray original = fixtures::readAll(photo);
+        const QByteArray original = testsupport::readFile(photo);
         if (settings) {
             QSettings stored(path("home/.config/Vantoric/Glimmerset.conf"), QSettings::IniFormat);
             stored.setValue("PhotoLocatoin", path("chosen"));
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(filesIn(trash), trashed ? QStringList{"m.jpg"} : QStringList());
         QCOMPARE(filesIn(path("in")), QStringList{"m.jpg"}); // no temporary file left beside it
         if (trashed)
-            QCOMPARE(fixtures::readAll(trash + "/m.jpg"), original);
+            QCOMPARE(testsupport::readFile(trash + "/m.jpg"), original);
     }
 
     // What is no photo inside a folder is listed and the run succeeds; a photo not done, or a
@@ -167,7 +167,7 @@ private Q_SLOTS:
         const QString folder = mkdir("album");
         fixtures::writeJpeg(folder + "/.thumb.jpg", 64, 64);
         const QString one = fixtures::writeJpeg(folder + "/a\nb\x1b[31m.jpg", 400, 300);
-        QVERIFY(fixtures::writeAll(folder + "/readme.txt", "words"));
+        QVERIFY(testsupport::writeFile(folder + "/readme.txt", "words"));
         QDir(folder).mkdir("nested");
         const QString out = path("out");
         Result r = runCli({"--output", out, folder});
@@ -182,7 +182,7 @@ private Q_SLOTS:
 
         // A damaged photo in a folder fails the run, even with nothing else there.
         const QString damaged = mkdir("damaged");
-        QVERIFY(fixtures::writeAll(damaged + "/cut.jpg", fixtures::readAll(one).left(40)));
+        QVERIFY(testsupport::writeFile(damaged + "/cut.jpg", testsupport::readFile(one).left(40)));
         r = runCli({"--output", out, damaged});
         QCOMPARE(r.status, 1);
         QVERIFY(r.lines[0].startsWith(QStringLiteral("could not read\t%1/cut.jpg").arg(damaged)));
@@ -217,7 +217,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QString, message);
         const QString photo = fixtures::writeJpeg(mkdir("in") + "/x.jpg", 200, 100);
-        const QByteArray before = fixtures::readAll(photo);
+        const QByteArray before = testsupport::readFile(photo);
         args.replaceInStrings("PHOTO", photo);
         args.replaceInStrings("MISSING", path("in/nope.jpg"));
         args.replaceInStrings("OUT", path("out"));
@@ -226,7 +226,7 @@ private Q_SLOTS:
         QVERIFY2(r.err.startsWith("glimmerset-cli compress: ") && r.err.contains(message.toUtf8()),
                  r.err.constData());
         QVERIFY(r.lines.isEmpty());
-        QCOMPARE(fixtures::readAll(photo), before);
+        QCOMPARE(testsupport::readFile(photo), before);
         QVERIFY(!QFileInfo::exists(path("out")));
         QVERIFY(!QFileInfo::exists(path("home/Pictures")));
     }
@@ -238,7 +238,7 @@ private Q_SLOTS:
         for (int i = 0; i < 24; ++i) {
             const QString name = QStringLiteral("/v%1.jpg").arg(i, 2, 10, QChar('0'));
             const QString p = fixtures::writeJpeg(folder + name, 1600, 1200, {}, quint32(i));
-            originals.insert(p, fixtures::readAll(p));
+            originals.insert(p, testsupport::readFile(p));
         }
         QProcess p;
         p.setProcessEnvironment(environment());
@@ -253,7 +253,7 @@ private Q_SLOTS:
 
         int replaced = 0;
         for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
-            const QByteArray now = fixtures::readAll(it.key());
+            const QByteArray now = testsupport::readFile(it.key());
             if (now == it.value())
                 continue;
             ++replaced;
@@ -292,7 +292,7 @@ private Q_SLOTS:
         const QStringList tags{"-GPSLatitude=10", "-GPSLatitudeRef=N",
                                "-DateTimeOriginal=2019:01:01 10:00:00"};
         QVERIFY(!fixtures::writeJpeg(photo, 640, 480, tags).isEmpty());
-        const QByteArray original = fixtures::readAll(photo);
+        const QByteArray original = testsupport::readFile(photo);
         QVERIFY(original.size() > 32 * 1024);
         QVERIFY(disk.leaveFree(free));
 
@@ -302,7 +302,7 @@ private Q_SLOTS:
         const Result run = cli(args);
         QVERIFY2(run.status > 0, qPrintable(run.output()));
         QVERIFY2(run.output().contains("disk full"), qPrintable(run.output()));
-        QCOMPARE(fixtures::readAll(photo), original);
+        QCOMPARE(testsupport::readFile(photo), original);
         // Nothing half written stays behind, not even a temporary file.
         QCOMPARE(filesIn(disk.path()), (inPlace ? QStringList{".filler", "photo.jpg"}
                                                 : QStringList{".filler"}));
@@ -334,25 +334,25 @@ private Q_SLOTS:
                 QSKIP(qPrintable(disk->problem()));
             folder = disk->path();
             // A file where the disk's Trash folder would go.
-            QVERIFY(fixtures::writeAll(disk->filePath(QStringLiteral(".Trash-%1").arg(::getuid())), "x"));
+            QVERIFY(testsupport::writeFile(disk->filePath(QStringLiteral(".Trash-%1").arg(::getuid())), "x"));
         }
         QDir().mkpath(folder);
         const QString photo = folder + '/' + QString(nameLength - 4, 'p') + ".jpg";
         QVERIFY(!fixtures::writeJpeg(photo, 320, 240).isEmpty());
-        const QByteArray original = fixtures::readAll(photo);
+        const QByteArray original = testsupport::readFile(photo);
 
         const Result run = cli({"compress", "--in-place", photo});
         QVERIFY2(run.status >= 0, "the command hung or crashed");
         if (reason.isEmpty()) {
             QCOMPARE(run.status, 0);
-            QVERIFY(fixtures::readAll(photo) != original);
+            QVERIFY(testsupport::readFile(photo) != original);
             return;
         }
         QCOMPARE(run.status, 1);
         const QString line = photo + ": not written: cannot move the original to the Trash: ";
         QVERIFY2(run.output().contains(line + reason), qPrintable(run.output()));
         QCOMPARE(run.output().contains("--no-trash replaces originals"), ownDisk);
-        QCOMPARE(fixtures::readAll(photo), original);
+        QCOMPARE(testsupport::readFile(photo), original);
         QCOMPARE(filesIn(folder).size(), ownDisk ? 2 : 1); // nothing half written beside it
     }
 

@@ -61,12 +61,6 @@ inline QImage noiseImage(int width, int height, quint32 seed)
     return image;
 }
 
-inline QByteArray readAll(const QString &path) { return testsupport::readFile(path); }
-inline bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    return testsupport::writeFile(path, bytes);
-}
-
 inline void exiftool(const QString &path, const QStringList &args)
 {
     int status = -1;

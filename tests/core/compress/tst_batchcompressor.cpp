@@ -50,11 +50,11 @@ private Q_SLOTS:
         QCOMPARE(report.allFileSize, quint64(QFileInfo(a).size() + QFileInfo(b).size()));
 
         // Output folder = the photos' own folder: the sources stay, the results get new names.
-        const QByteArray original = fixtures::readAll(a);
+        const QByteArray original = testsupport::readFile(a);
         report = fixtures::compressFiles({a}, fixtures::jobOptions(QFileInfo(a).path(), false));
         QCOMPARE(report.entries.size(), 1);
         QCOMPARE(report.entries[0].restPath(), QFileInfo(a).path() + "/IMG_0001 (2).JPG");
-        QCOMPARE(fixtures::readAll(a), original);
+        QCOMPARE(testsupport::readFile(a), original);
     }
 
     // Sources that are no JPEG become a new JPEG beside them at the fixed quality, looking as
@@ -104,8 +104,8 @@ private Q_SLOTS:
             fixtures::exiftool(source, {"-Make=Glimmer", "-DateTimeOriginal=2021:05:06 07:08:09"});
         // A JPEG of that name is already there: it is never replaced.
         const QString neighbour = fixtures::writeJpeg(folder + "/photo.jpg", 50, 50);
-        const QByteArray sourceBytes = fixtures::readAll(source);
-        const QByteArray neighbourBytes = fixtures::readAll(neighbour);
+        const QByteArray sourceBytes = testsupport::readFile(source);
+        const QByteArray neighbourBytes = testsupport::readFile(neighbour);
 
         // In place, as the riskiest case: the source must still never be replaced.
         CompressionOptions options = fixtures::jobOptions(QString(), keepMetadata);
@@ -118,9 +118,9 @@ private Q_SLOTS:
         const QString result = folder + "/photo (2).jpg";
         QCOMPARE(report.entries[0].restPath(), result);
         QCOMPARE(report.entries[0].fileName(), "photo (2).jpg");
-        QCOMPARE(fixtures::readAll(source), sourceBytes);
-        QCOMPARE(fixtures::readAll(neighbour), neighbourBytes);
-        const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(fixtures::readAll(result));
+        QCOMPARE(testsupport::readFile(source), sourceBytes);
+        QCOMPARE(testsupport::readFile(neighbour), neighbourBytes);
+        const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(testsupport::readFile(result));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), expected.size());
         const double difference = fixtures::meanDifference(decoded.image, expected);
@@ -155,11 +155,11 @@ private Q_SLOTS:
         const QString source = folder + '/' + name;
         // Pure noise survives quality 10 as noise, which quality 50 then spends more bytes on.
         const QByteArray noise = imageio::JpegCodec::encode(fixtures::noiseImage(900, 600, 5), 10);
-        QVERIFY(fixtures::writeAll(source, noise));
+        QVERIFY(testsupport::writeFile(source, noise));
         fixtures::exiftool(source, {"-Make=Glimmer", "-GPSLatitude=48.1", "-GPSLatitudeRef=N",
                                     "-XMP-dc:Creator=Someone", "-Orientation#=6", "-ColorSpace=Uncalibrated",
                                     "-InteropIndex=R03"});
-        const QByteArray original = fixtures::readAll(source);
+        const QByteArray original = testsupport::readFile(source);
         const QDateTime sourceTime = QFileInfo(source).lastModified();
         const QImage pixels = imageio::JpegCodec::decode(original).image;
         QVERIFY(imageio::JpegCodec::encode(pixels, 50).size() > original.size());
@@ -171,7 +171,7 @@ private Q_SLOTS:
         const QString result = report.entries[0].restPath();
         QCOMPARE(result, inPlace ? source : out + '/' + name);
         if (keepMetadata) {
-            QCOMPARE(fixtures::readAll(result), original);
+            QCOMPARE(testsupport::readFile(result), original);
             QCOMPARE(QFileInfo(source).lastModified(), sourceTime);
             QCOMPARE(report.savedFileSize, quint64(0));
             QVERIFY(!QFileInfo::exists(m_dir.filePath("data/Trash/files/" + name)));
@@ -184,7 +184,7 @@ private Q_SLOTS:
         QCOMPARE(tags.value("IFD0:Orientation").toInt(), 6);
         QCOMPARE(tags.value("InteropIFD:InteropIndex").toString(), "R03");
         QCOMPARE(tags.value("ExifIFD:ColorSpace").toInt(), 0xFFFF);
-        QCOMPARE(imageio::JpegCodec::decode(fixtures::readAll(result)).image, pixels);
+        QCOMPARE(imageio::JpegCodec::decode(testsupport::readFile(result)).image, pixels);
         QVERIFY(report.entries[0].restFileSize() < report.entries[0].originalFileSize());
         QVERIFY(testsupport::validationWarnings(result).size() <= warnings);
     }
@@ -198,11 +198,11 @@ private Q_SLOTS:
         // A valid little JPEG declaring 23170 × 23170 pixels, which decoding would allocate.
         QByteArray bomb = imageio::JpegCodec::encode(fixtures::photoLikeImage(64, 64), 80);
         bomb.replace(bomb.indexOf("\xFF\xC0") + 5, 4, QByteArray::fromHex("5A825A82"));
-        QVERIFY(fixtures::writeAll(folder + "/bomb.jpg", bomb));
+        QVERIFY(testsupport::writeFile(folder + "/bomb.jpg", bomb));
         const QByteArray raw = QFile::encodeName(folder) + "/caf\xE9.jpg";
         const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
         QVERIFY(fd >= 0);
-        const QByteArray bytes = fixtures::readAll(fine);
+        const QByteArray bytes = testsupport::readFile(fine);
         QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
         ::close(fd);
         // QTemporaryDir cannot remove a name it cannot spell.

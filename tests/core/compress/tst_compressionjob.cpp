@@ -98,9 +98,9 @@ private Q_SLOTS:
         QVERIFY(QDir(in).mkpath("sub/deep") && QDir(in).mkpath(".cache"));
         fixtures::writeJpeg(in + "/sub/deep/deep.jpg", 200, 150, {}, 2);
         fixtures::writeJpeg(in + "/.cache/thumb.jpg", 20, 15);
-        QVERIFY(fixtures::writeAll(in + "/fake.jpg", "definitely not a JPEG"));
-        const QByteArray whole = fixtures::readAll(in + "/photo.jpg");
-        QVERIFY(fixtures::writeAll(in + "/cut.jpg", whole.left(whole.size() / 2)));
+        QVERIFY(testsupport::writeFile(in + "/fake.jpg", "definitely not a JPEG"));
+        const QByteArray whole = testsupport::readFile(in + "/photo.jpg");
+        QVERIFY(testsupport::writeFile(in + "/cut.jpg", whole.left(whole.size() / 2)));
 
         CompressionOptions options = fixtures::jobOptions(out);
         options.includeSubfolders = subfolders;
@@ -150,7 +150,7 @@ private Q_SLOTS:
             fixtures::writeJpeg(in + QStringLiteral("/p%1.jpg").arg(i), 200 + 40 * i, 300 - 10 * i,
                                 {QStringLiteral("-Orientation#=%1").arg(i % 8 + 1)}, quint32(i));
         QVERIFY(fixtures::photoLikeImage(120, 90).save(in + "/shot.PNG"));
-        QVERIFY(fixtures::writeAll(in + "/notes.txt", "not a photo"));
+        QVERIFY(testsupport::writeFile(in + "/notes.txt", "not a photo"));
         QVERIFY(fixtures::photoLikeImage(100, 80).save(in + "/tiny.jpg", "JPG", 2));
         // Many small photos with XMP keep the workers in Exiv2's XMP toolkit at the same time,
         // which is not safe across threads on its own.
@@ -181,7 +181,7 @@ private Q_SLOTS:
                 const ResultRow &a = single.report.entries[i];
                 ResultRow b = parallel.report.entries[i];
                 QCOMPARE(QFileInfo(b.restPath()).dir().path(), outs[run]);
-                QCOMPARE(fixtures::readAll(b.restPath()), fixtures::readAll(a.restPath()));
+                QCOMPARE(testsupport::readFile(b.restPath()), testsupport::readFile(a.restPath()));
                 b.setRestPath(a.restPath());
                 QCOMPARE(b, a);
             }
@@ -199,7 +199,7 @@ private Q_SLOTS:
             if (entry.fileName() != "shot.PNG")
                 continue;
             QVERIFY(entry.restFileSize() < entry.originalFileSize());
-            QVERIFY(fixtures::readAll(entry.restPath()).startsWith("\x89PNG"));
+            QVERIFY(testsupport::readFile(entry.restPath()).startsWith("\x89PNG"));
         }
     }
 
@@ -273,7 +273,7 @@ private Q_SLOTS:
         QList<QByteArray> originals;
         for (int i = 0; i < 16; ++i) {
             items << fixtures::writeJpeg(in + QStringLiteral("/k%1.jpg").arg(i), 1000, 750, {}, quint32(i));
-            originals << fixtures::readAll(items.last());
+            originals << testsupport::readFile(items.last());
         }
         CompressionOptions options = fixtures::jobOptions(QString());
         if (!preset.isEmpty())
@@ -301,7 +301,7 @@ private Q_SLOTS:
         // Photos with an entry hold their result; every other photo is untouched.
         for (int i = 0; i < items.size(); ++i) {
             const bool done = i < report.entries.size();
-            const QByteArray now = fixtures::readAll(items[i]);
+            const QByteArray now = testsupport::readFile(items[i]);
             QCOMPARE(now == originals[i], !done);
             const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
             QVERIFY(decoded.ok());

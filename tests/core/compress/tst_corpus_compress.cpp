@@ -96,7 +96,7 @@ private Q_SLOTS:
                                              .run(CompressionJobKind::Files, {{source, false}});
         QCOMPARE(report.entries.size(), 1);
         const QString srgb = m_dir.filePath("srgb.icc");
-        QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+        QVERIFY(testsupport::writeFile(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
         const QString reference = m_dir.filePath("press-ref.png");
         QVERIFY(fixtures::magick({source, "-profile", srgb, reference}));
         const QString result = report.entries[0].restPath();
@@ -116,8 +116,8 @@ private Q_SLOTS:
         const CompressionReport again = compressFolder(in, out + "-again", true);
         QCOMPARE(again.entries.size(), report.entries.size());
         for (qsizetype i = 0; i < report.entries.size(); ++i)
-            QVERIFY2(fixtures::readAll(again.entries[i].restPath())
-                         == fixtures::readAll(report.entries[i].restPath()),
+            QVERIFY2(testsupport::readFile(again.entries[i].restPath())
+                         == testsupport::readFile(report.entries[i].restPath()),
                      qPrintable(report.entries[i].fileName()));
         QCOMPARE(report.entries.size() + report.unreadable.size() + report.failed.size()
                      + report.skipped.size(),

@@ -75,7 +75,7 @@ private Q_SLOTS:
         if (!QFileInfo::exists(press))
             QFAIL("no CMYK press profile (scripts/install-deps installs libgs-common)");
         const QString srgb = m_dir.filePath("srgb.icc");
-        QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+        QVERIFY(testsupport::writeFile(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
         const QString png = m_dir.filePath("cmyk-source.png");
         QVERIFY(fixtures::photoLikeImage(240, 160, 7).save(png));
         const QString cmyk = m_dir.filePath(QStringLiteral("cmyk%1.jpg").arg(pressProfile));
@@ -83,7 +83,7 @@ private Q_SLOTS:
                                                 : QStringList{"-colorspace", "CMYK"};
         QVERIFY(fixtures::magick(QStringList{png} + toCmyk + QStringList{"-quality", "95", cmyk}));
 
-        const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
+        const JpegCodec::Decoded decoded = JpegCodec::decode(testsupport::readFile(cmyk));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QVERIFY(decoded.wasCmyk);
         QVERIFY(decoded.iccProfile.isEmpty());

@@ -121,13 +121,13 @@ private Q_SLOTS:
     {
         const QString source = fixtures::writeJpeg(path("rich-p3.jpg"), 320, 240, richMetadata);
         const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
-        QVERIFY(fixtures::writeAll(path("p3.icc"), icc));
+        QVERIFY(testsupport::writeFile(path("p3.icc"), icc));
         fixtures::exiftool(source, {"-icc_profile<=" + path("p3.icc")});
         const QVariantMap before = testsupport::exiftoolTags(source);
         // A vendor's own segment (a thermal camera's readings) travels as stored.
         const QByteArray vendor("\xFF\xE1\x00\x1A" "FLIR\0\1\2\3 thermal readings", 28);
-        const QByteArray plain = fixtures::readAll(source);
-        QVERIFY(fixtures::writeAll(source, plain.left(2) + vendor + plain.mid(2)));
+        const QByteArray plain = testsupport::readFile(source);
+        QVERIFY(testsupport::writeFile(source, plain.left(2) + vendor + plain.mid(2)));
 
         for (const bool keep : {false, true}) {
             const QString out = path(QStringLiteral("rich-p3-%1.jpg").arg(keep));
@@ -136,7 +136,7 @@ private Q_SLOTS:
             QVERIFY(QFileInfo(out).size() < QFileInfo(source).size());
             // Colours must not shift: the profile stays either way, byte for byte.
             QCOMPARE(QImage(out).colorSpace().iccProfile(), icc);
-            QCOMPARE(fixtures::readAll(out).contains(vendor), keep);
+            QCOMPARE(testsupport::readFile(out).contains(vendor), keep);
             const QVariantMap tags = testsupport::exiftoolTags(out);
             for (const char *tag : {"IFD0:Make", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude",
                                     "IPTC:Keywords", "XMP-dc:Title"}) {
@@ -186,7 +186,7 @@ private Q_SLOTS:
         const EncodedPhoto photo = encodePhoto(PhotoEncoder(encoder), *image, source);
         QVERIFY2(photo.ok(), qPrintable(photo.error));
         const QString out = path(name + "-out");
-        QVERIFY(fixtures::writeAll(out, photo.bytes));
+        QVERIFY(testsupport::writeFile(out, photo.bytes));
 
         const QString srgbPng = path(name + "-srgb.png");
         QVERIFY(fixtures::magick(
@@ -244,7 +244,7 @@ private Q_SLOTS:
         // finding the file short, and 64 KB of compressed text the reader inflates in full to
         // 64 MB. Both are refused before the reader sees them.
         for (const char *name : {"png_text_chunk_claims_1_6_gb.png", "png_ztxt_unpacks_to_64_mb.png"}) {
-            const QByteArray bomb = fixtures::readAll(testsupport::testData(QLatin1String(name)));
+            const QByteArray bomb = testsupport::readFile(testsupport::testData(QLatin1String(name)));
             QVERIFY(!bomb.isEmpty());
             const DecodedPhoto decoded = decodeFirstImage(bomb, QLatin1String(imageio::filetypes::Png));
             QVERIFY2(decoded.image.isNull(), name);

@@ -36,7 +36,7 @@ private:
     QString save(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(name);
-        return fixtures::writeAll(path, bytes) ? path : QString();
+        return testsupport::writeFile(path, bytes) ? path : QString();
     }
     QTemporaryDir m_dir;
 

@@ -142,7 +142,7 @@ private Q_SLOTS:
                                           .scaled(180, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QString large = folder + "/large.jpg";
         const QByteArray largeBytes = imageio::JpegCodec::encode(fixtures::photoLikeImage(3200, 2400, 4), 90);
-        QVERIFY(fixtures::writeAll(large, largeBytes));
+        QVERIFY(testsupport::writeFile(large, largeBytes));
         const QImage expectedLarge = resizeTo(imageio::JpegCodec::decode(largeBytes).image, 320, 240);
         const QString tiny = folder + "/tiny.png";
         QVERIFY(fixtures::photoLikeImage(32, 32).save(tiny));
@@ -183,7 +183,7 @@ private Q_SLOTS:
         // Photos already within the preset keep their size.
         QVERIFY(runResize({tiny, vga}, {"1280 x 720"}));
         QCOMPARE(QImage(tiny).size(), QSize(32, 32));
-        QVERIFY(fixtures::readAll(tiny).startsWith("\x89PNG"));
+        QVERIFY(testsupport::readFile(tiny).startsWith("\x89PNG"));
         QCOMPARE(QImage(vga).size(), QSize(640, 480));
     }
 };
