@@ -29,7 +29,7 @@ struct Result {
     QByteArray err;
     QString output() const
     {
-        return lines.join(QLatin1Char('\n')) + QLatin1Char('\n') + QString::fromLocal8Bit(err);
+        return lines.join('\n') + '\n' + QString::fromLocal8Bit(err);
     }
 };
 
@@ -56,9 +56,9 @@ private:
     {
         // The child's settings, default Output folder and Trash live in this test's own home.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("home/.config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("home/.local/share")));
+        env.insert("HOME", path("home"));
+        env.insert("XDG_CONFIG_HOME", path("home/.config"));
+        env.insert("XDG_DATA_HOME", path("home/.local/share"));
         return env;
     }
 
@@ -73,17 +73,17 @@ private:
         p.waitForFinished();
         Result r;
         r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         r.err = p.readAllStandardError();
         return r;
     }
-    Result runCli(const QStringList &args) { return cli(QStringList{QStringLiteral("compress")} + args); }
+    Result runCli(const QStringList &args) { return cli(QStringList{"compress"} + args); }
 
 private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        mkdir(QStringLiteral("home/.config"));
+        mkdir("home/.config");
     }
 
     // The options win over the settings, the settings over the defaults. "640 x 480" is a
@@ -104,8 +104,8 @@ private Q_SLOTS:
                                           << "out/m.jpg" << false << same << false;
         QTest::newRow("--keep-metadata") << false << QStringList{"--keep-metadata", "--output", "OUT"}
                                          << "out/m.jpg" << true << same << false;
-        QTest::newRow("--in-place") << false << QStringList{"--in-place"} << "in/m.jpg" << false << same
-                                    << true;
+        QTest::newRow("--in-place") << false << QStringList{"--in-place", "--keep-metadata"} << "in/m.jpg"
+                                    << true << same << true;
         QTest::newRow("--no-trash") << false << QStringList{"--in-place", "--no-trash"} << "in/m.jpg" << false
                                     << same << false;
         QTest::newRow("--resize preset") << false << QStringList{"--resize", "320 x 240", "--output", "OUT"}
@@ -127,39 +127,36 @@ private Q_SLOTS:
         QFETCH(bool, kept);
         QFETCH(QSize, size);
         QFETCH(bool, trashed);
-        const QString photo = fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/m.jpg"), 800,
-                                                  600, {"-Make=Glimmer"});
-        const QByteArray original = fixtures::readAll(photo);
+        const QString photo = fixtures::writeJpeg(mkdir("in") + "/m.jpg", 800, 600, {"-Make=Glimmer"});
+        const QByteArray original = testsupport::readFile(photo);
         if (settings) {
-            QSettings stored(path(QStringLiteral("home/.config/Vantoric/Glimmerset.conf")),
-                             QSettings::IniFormat);
-            stored.setValue(QStringLiteral("PhotoLocatoin"), path(QStringLiteral("chosen")));
-            stored.setValue(QStringLiteral("bkeepMetadata"), true);
+            QSettings stored(path("home/.config/Vantoric/Glimmerset.conf"), QSettings::IniFormat);
+            stored.setValue("PhotoLocatoin", path("chosen"));
+            stored.setValue("bkeepMetadata", true);
         }
-        args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
+        args.replaceInStrings("OUT", path("out"));
         const Result r = runCli(args << photo);
         QCOMPARE(r.status, 0);
-        const qsizetype resize = args.indexOf(QStringLiteral("--resize"));
+        const qsizetype resize = args.indexOf("--resize");
         const quint64 before = quint64(original.size());
         const quint64 after = quint64(QFileInfo(path(result)).size());
         const QStringList row{"m.jpg", compress::sizeText(before), compress::sizeText(after),
                               compress::savingPercentText(before, after)};
         // A resized copy gets a second table after the first.
-        if (resize >= 0 && !args.contains(QStringLiteral("--in-place")))
+        if (resize >= 0 && !args.contains("--in-place"))
             QCOMPARE(r.lines.value(2), QStringLiteral("resized to %1:").arg(args[resize + 1]));
         else
-            QCOMPARE(r.lines, (QStringList{row.join(QLatin1Char('\t')),
-                                           compress::finishText(before - after, before)}));
+            QCOMPARE(r.lines, (QStringList{row.join('\t'), compress::finishText(before - after, before)}));
         QCOMPARE(QImage(path(result), "JPEG").size(), size);
         QVERIFY(QFileInfo(path(result)).size() < original.size());
-        QCOMPARE(testsupport::exiftoolTags(path(result)).value(QStringLiteral("IFD0:Make")).toString(),
-                 kept ? QStringLiteral("Glimmer") : QString());
-        QCOMPARE(QFileInfo::exists(path(QStringLiteral("home/Pictures"))),
-                 result.startsWith(QLatin1String("home/Pictures")));
-        const QString trash = path(QStringLiteral("home/.local/share/Trash/files"));
-        QCOMPARE(filesIn(trash), trashed ? QStringList{QStringLiteral("m.jpg")} : QStringList());
+        QCOMPARE(testsupport::exiftoolTags(path(result)).value("IFD0:Make").toString(),
+                 kept ? "Glimmer" : QString());
+        QCOMPARE(QFileInfo::exists(path("home/Pictures")), result.startsWith("home/Pictures"));
+        const QString trash = path("home/.local/share/Trash/files");
+        QCOMPARE(filesIn(trash), trashed ? QStringList{"m.jpg"} : QStringList());
+        QCOMPARE(filesIn(path("in")), QStringList{"m.jpg"}); // no temporary file left beside it
         if (trashed)
-            QCOMPARE(fixtures::readAll(trash + QStringLiteral("/m.jpg")), original);
+            QCOMPARE(testsupport::readFile(trash + "/m.jpg"), original);
     }
 
     // What is no photo inside a folder is listed and the run succeeds; a photo not done, or a
@@ -167,31 +164,31 @@ private Q_SLOTS:
     // a row, an escape sequence would turn the terminal red.
     void problemsAreListedAndSetTheStatus()
     {
-        const QString folder = mkdir(QStringLiteral("album"));
-        fixtures::writeJpeg(folder + QStringLiteral("/.thumb.jpg"), 64, 64);
-        const QString one = fixtures::writeJpeg(folder + QStringLiteral("/a\nb\x1b[31m.jpg"), 400, 300);
-        QVERIFY(fixtures::writeAll(folder + QStringLiteral("/readme.txt"), "words"));
-        QDir(folder).mkdir(QStringLiteral("nested"));
-        const QString out = path(QStringLiteral("out"));
-        Result r = runCli({QStringLiteral("--output"), out, folder});
+        const QString folder = mkdir("album");
+        fixtures::writeJpeg(folder + "/.thumb.jpg", 64, 64);
+        const QString one = fixtures::writeJpeg(folder + "/a\nb\x1b[31m.jpg", 400, 300);
+        QVERIFY(testsupport::writeFile(folder + "/readme.txt", "words"));
+        QDir(folder).mkdir("nested");
+        const QString out = path("out");
+        Result r = runCli({"--output", out, folder});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.lines.size(), 5);
-        QVERIFY2(r.lines[0].startsWith(QStringLiteral("a\\nb\\x1b[31m.jpg\t")), qPrintable(r.lines[0]));
-        QCOMPARE(r.lines[1], "skipped\t" + folder + QStringLiteral("/.thumb.jpg\thidden name"));
-        const QString unread = QStringLiteral("could not read\t") + folder;
-        QVERIFY(r.lines[2].startsWith(unread + QStringLiteral("/nested")));
-        QVERIFY(r.lines[3].startsWith(unread + QStringLiteral("/readme.txt")));
-        QVERIFY(r.lines[4].startsWith(QStringLiteral("Save  ")));
+        QVERIFY2(r.lines[0].startsWith("a\\nb\\x1b[31m.jpg\t"), qPrintable(r.lines[0]));
+        QCOMPARE(r.lines[1], "skipped\t" + folder + "/.thumb.jpg\thidden name");
+        const QString unread = "could not read\t" + folder;
+        QVERIFY(r.lines[2].startsWith(unread + "/nested"));
+        QVERIFY(r.lines[3].startsWith(unread + "/readme.txt"));
+        QVERIFY(r.lines[4].startsWith("Save  "));
 
         // A damaged photo in a folder fails the run, even with nothing else there.
-        const QString damaged = mkdir(QStringLiteral("damaged"));
-        QVERIFY(fixtures::writeAll(damaged + QStringLiteral("/cut.jpg"), fixtures::readAll(one).left(40)));
-        r = runCli({QStringLiteral("--output"), out, damaged});
+        const QString damaged = mkdir("damaged");
+        QVERIFY(testsupport::writeFile(damaged + "/cut.jpg", testsupport::readFile(one).left(40)));
+        r = runCli({"--output", out, damaged});
         QCOMPARE(r.status, 1);
         QVERIFY(r.lines[0].startsWith(QStringLiteral("could not read\t%1/cut.jpg").arg(damaged)));
 
         // A named file that is no photo fails the run; a photo named twice is done once.
-        r = runCli({QStringLiteral("--output"), out, folder + QStringLiteral("/readme.txt"), one, one});
+        r = runCli({"--output", out, folder + "/readme.txt", one, one});
         QCOMPARE(r.status, 1);
         const QString twice =
             QStringLiteral("skipped\t%1/a\\nb\\x1b[31m.jpg\tgiven more than once").arg(folder);
@@ -219,37 +216,35 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        const QString photo =
-            fixtures::writeJpeg(mkdir(QStringLiteral("in")) + QStringLiteral("/x.jpg"), 200, 100);
-        const QByteArray before = fixtures::readAll(photo);
-        args.replaceInStrings(QStringLiteral("PHOTO"), photo);
-        args.replaceInStrings(QStringLiteral("MISSING"), path(QStringLiteral("in/nope.jpg")));
-        args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
+        const QString photo = fixtures::writeJpeg(mkdir("in") + "/x.jpg", 200, 100);
+        const QByteArray before = testsupport::readFile(photo);
+        args.replaceInStrings("PHOTO", photo);
+        args.replaceInStrings("MISSING", path("in/nope.jpg"));
+        args.replaceInStrings("OUT", path("out"));
         const Result r = runCli(args);
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.startsWith("glimmerset-cli compress: ") && r.err.contains(message.toUtf8()),
                  r.err.constData());
         QVERIFY(r.lines.isEmpty());
-        QCOMPARE(fixtures::readAll(photo), before);
-        QVERIFY(!QFileInfo::exists(path(QStringLiteral("out"))));
-        QVERIFY(!QFileInfo::exists(path(QStringLiteral("home/Pictures"))));
+        QCOMPARE(testsupport::readFile(photo), before);
+        QVERIFY(!QFileInfo::exists(path("out")));
+        QVERIFY(!QFileInfo::exists(path("home/Pictures")));
     }
 
     void killedMidwayLeavesNoBrokenPhoto()
     {
-        const QString folder = mkdir(QStringLiteral("victims"));
+        const QString folder = mkdir("victims");
         QMap<QString, QByteArray> originals;
         for (int i = 0; i < 24; ++i) {
-            const QString name = QStringLiteral("/v%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+            const QString name = QStringLiteral("/v%1.jpg").arg(i, 2, 10, QChar('0'));
             const QString p = fixtures::writeJpeg(folder + name, 1600, 1200, {}, quint32(i));
-            originals.insert(p, fixtures::readAll(p));
+            originals.insert(p, testsupport::readFile(p));
         }
         QProcess p;
         p.setProcessEnvironment(environment());
         // Without the Trash step: a kill between trashing and committing would leave the
         // photo in the Trash only, which this test does not look for.
-        p.start(testsupport::cli(), {"compress", "--in-place", "--no-trash",
-                                     QStringLiteral("--jobs"), QStringLiteral("2"), folder});
+        p.start(testsupport::cli(), {"compress", "--in-place", "--no-trash", "--jobs", "2", folder});
         QVERIFY(p.waitForStarted());
         // Killed as soon as the first photos are being replaced.
         QTRY_VERIFY_WITH_TIMEOUT(p.canReadLine(), 60000);
@@ -258,13 +253,13 @@ private Q_SLOTS:
 
         int replaced = 0;
         for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
-            const QByteArray now = fixtures::readAll(it.key());
+            const QByteArray now = testsupport::readFile(it.key());
             if (now == it.value())
                 continue;
             ++replaced;
             // A replaced photo is a whole JPEG that decodes to the end.
             const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
-            QVERIFY2(decoded.ok(), qPrintable(it.key() + QStringLiteral(": ") + decoded.error));
+            QVERIFY2(decoded.ok(), qPrintable(it.key() + ": " + decoded.error));
             QCOMPARE(decoded.image.size(), QSize(1600, 1200));
         }
         QVERIFY(replaced >= 1);
@@ -289,32 +284,28 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(bool, inPlace);
         QFETCH(int, free);
-        testsupport::SmallDisk disk(path(QStringLiteral("disk")), 512);
+        testsupport::SmallDisk disk(path("disk"), 512);
         if (!disk.mounted())
             QSKIP(qPrintable(disk.problem()));
         // In place the photo lives on the full disk; a copy is made from elsewhere into it.
-        const QString photo = (inPlace ? disk.path() : m_dir->path()) + QStringLiteral("/photo.jpg");
-        QVERIFY(!fixtures::writeJpeg(photo, fixtures::photoLikeImage(640, 480),
-                                     {QStringLiteral("-GPSLatitude=10"), QStringLiteral("-GPSLatitudeRef=N"),
-                                      QStringLiteral("-DateTimeOriginal=2019:01:01 10:00:00")})
-                     .isEmpty());
-        const QByteArray original = fixtures::readAll(photo);
+        const QString photo = (inPlace ? disk.path() : m_dir->path()) + "/photo.jpg";
+        const QStringList tags{"-GPSLatitude=10", "-GPSLatitudeRef=N",
+                               "-DateTimeOriginal=2019:01:01 10:00:00"};
+        QVERIFY(!fixtures::writeJpeg(photo, 640, 480, tags).isEmpty());
+        const QByteArray original = testsupport::readFile(photo);
         QVERIFY(original.size() > 32 * 1024);
         QVERIFY(disk.leaveFree(free));
 
-        QStringList command = args;
-        command << photo;
+        args << photo;
         if (!inPlace)
-            command << QStringLiteral("--into") << disk.path();
-        const Result run = cli(command);
+            args << "--into" << disk.path();
+        const Result run = cli(args);
         QVERIFY2(run.status > 0, qPrintable(run.output()));
-        QVERIFY2(run.output().contains(QLatin1String("disk full")), qPrintable(run.output()));
-        QCOMPARE(fixtures::readAll(photo), original);
+        QVERIFY2(run.output().contains("disk full"), qPrintable(run.output()));
+        QCOMPARE(testsupport::readFile(photo), original);
         // Nothing half written stays behind, not even a temporary file.
-        QStringList expected{QStringLiteral(".filler")};
-        if (inPlace)
-            expected << QStringLiteral("photo.jpg");
-        QCOMPARE(filesIn(disk.path()), expected);
+        QCOMPARE(filesIn(disk.path()), (inPlace ? QStringList{".filler", "photo.jpg"}
+                                                : QStringList{".filler"}));
     }
 
     // Originals the Trash cannot take are refused before anything is written, promptly.
@@ -336,33 +327,32 @@ private Q_SLOTS:
         QFETCH(int, nameLength);
         QFETCH(QString, reason);
         std::unique_ptr<testsupport::SmallDisk> disk;
-        QString folder = path(QStringLiteral("photos"));
+        QString folder = path("photos");
         if (ownDisk) {
-            disk = std::make_unique<testsupport::SmallDisk>(path(QStringLiteral("disk")), 2048);
+            disk = std::make_unique<testsupport::SmallDisk>(path("disk"), 2048);
             if (!disk->mounted())
                 QSKIP(qPrintable(disk->problem()));
             folder = disk->path();
             // A file where the disk's Trash folder would go.
-            QVERIFY(fixtures::writeAll(disk->filePath(QStringLiteral(".Trash-%1").arg(::getuid())), "x"));
+            QVERIFY(testsupport::writeFile(disk->filePath(QStringLiteral(".Trash-%1").arg(::getuid())), "x"));
         }
         QDir().mkpath(folder);
-        const QString photo = folder + QLatin1Char('/') + QString(nameLength - 4, QLatin1Char('p'))
-            + QStringLiteral(".jpg");
+        const QString photo = folder + '/' + QString(nameLength - 4, 'p') + ".jpg";
         QVERIFY(!fixtures::writeJpeg(photo, 320, 240).isEmpty());
-        const QByteArray original = fixtures::readAll(photo);
+        const QByteArray original = testsupport::readFile(photo);
 
-        const Result run = cli({QStringLiteral("compress"), QStringLiteral("--in-place"), photo});
+        const Result run = cli({"compress", "--in-place", photo});
         QVERIFY2(run.status >= 0, "the command hung or crashed");
         if (reason.isEmpty()) {
             QCOMPARE(run.status, 0);
-            QVERIFY(fixtures::readAll(photo) != original);
+            QVERIFY(testsupport::readFile(photo) != original);
             return;
         }
         QCOMPARE(run.status, 1);
-        const QString line = photo + QLatin1String(": not written: cannot move the original to the Trash: ");
+        const QString line = photo + ": not written: cannot move the original to the Trash: ";
         QVERIFY2(run.output().contains(line + reason), qPrintable(run.output()));
-        QCOMPARE(run.output().contains(QLatin1String("--no-trash replaces originals")), ownDisk);
-        QCOMPARE(fixtures::readAll(photo), original);
+        QCOMPARE(run.output().contains("--no-trash replaces originals"), ownDisk);
+        QCOMPARE(testsupport::readFile(photo), original);
         QCOMPARE(filesIn(folder).size(), ownDisk ? 2 : 1); // nothing half written beside it
     }
 
@@ -370,8 +360,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("special");
-        QTest::newRow("FIFO in a folder to compress")
-            << QStringList{"compress", "--output", "OUT", "DIR"}
+        QTest::newRow("FIFO in a folder to compress") << QStringList{"compress", "--output", "OUT", "DIR"}
             << "fifo";
         QTest::newRow("/dev/zero to info") << QStringList{"info", "SPECIAL"} << "zero";
         QTest::newRow("/dev/zero to strip") << QStringList{"strip", "--exif", "SPECIAL"}
@@ -382,24 +371,24 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, args);
         QFETCH(QString, special);
-        const QString folder = mkdir(QStringLiteral("in"));
-        const QString file = folder + QStringLiteral("/special.jpg");
-        if (special == QLatin1String("fifo"))
+        const QString folder = mkdir("in");
+        const QString file = folder + "/special.jpg";
+        if (special == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
         else
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
-        QVERIFY(!fixtures::writeJpeg(folder + QStringLiteral("/photo.jpg"), 64, 48).isEmpty());
+            QVERIFY(QFile::link("/dev/zero", file));
+        QVERIFY(!fixtures::writeJpeg(folder + "/photo.jpg", 64, 48).isEmpty());
 
-        args.replaceInStrings(QStringLiteral("SPECIAL"), file);
-        args.replaceInStrings(QStringLiteral("DIR"), folder);
-        args.replaceInStrings(QStringLiteral("OUT"), path(QStringLiteral("out")));
+        args.replaceInStrings("SPECIAL", file);
+        args.replaceInStrings("DIR", folder);
+        args.replaceInStrings("OUT", path("out"));
         const Result run = cli(args);
         QVERIFY2(run.status >= 0, "the command hung or crashed");
-        QVERIFY2(run.output().contains(QLatin1String("not a regular file")), qPrintable(run.output()));
+        QVERIFY2(run.output().contains("not a regular file"), qPrintable(run.output()));
         // Named on its own the special file fails the command; in a folder it is reported
         // while the real photo beside it is still compressed.
         if (args.contains(folder))
-            QVERIFY(QFileInfo::exists(path(QStringLiteral("out/photo.jpg"))));
+            QVERIFY(QFileInfo::exists(path("out/photo.jpg")));
         else
             QCOMPARE(run.status, 1);
     }

@@ -4,13 +4,16 @@
 // Generated photos for the compression tests: no fixture files, no corpus needed.
 
 #include "TestSupport.h"
+#include "compress/BatchCompressor.h"
 #include "compress/CompressionOptions.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -40,7 +43,7 @@ inline QImage photoLikeImage(int width, int height, quint32 seed = 1)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(250, 250, 240));
     const int shift = int(seed % 5) * width / 40;
-    painter.drawRect(width / 10 + shift, height / 10, width / 4, height / 6); // bright block near the top left
+    painter.drawRect(width / 10 + shift, height / 10, width / 4, height / 6); // bright, near the top left
     painter.setBrush(QColor(20, 30, 20));
     painter.drawEllipse(QPoint(width * 3 / 4 - shift, height * 2 / 3), width / 8, height / 8);
     painter.end();
@@ -58,18 +61,10 @@ inline QImage noiseImage(int width, int height, quint32 seed)
     return image;
 }
 
-inline QByteArray readAll(const QString &path) { return testsupport::readFile(path); }
-inline bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    return testsupport::writeFile(path, bytes);
-}
-
 inline void exiftool(const QString &path, const QStringList &args)
 {
     int status = -1;
-    testsupport::run(QStringLiteral("exiftool"),
-                     QStringList{QStringLiteral("-q"), QStringLiteral("-overwrite_original")} + args + QStringList{path},
-                     &status);
+    testsupport::run("exiftool", QStringList{"-q", "-overwrite_original"} + args << path, &status);
     QCOMPARE(status, 0);
 }
 
@@ -101,18 +96,35 @@ inline CompressionOptions jobOptions(const QString &folder, bool keepMetadata = 
     return options;
 }
 
+// The folder `name` below `root` (or at `name` when absolute), made if missing.
+inline QString makeDir(const QTemporaryDir &root, const QString &name)
+{
+    const QDir dir(root.path());
+    dir.mkpath(name);
+    return dir.filePath(name);
+}
+
+// A job over the photos at `paths`, as chosen one by one.
+inline CompressionReport compressFiles(const QStringList &paths, const CompressionOptions &options)
+{
+    QList<compress::JobItem> items;
+    for (const QString &path : paths)
+        items.append({path, false});
+    return BatchCompressor(options).run(CompressionJobKind::Files, items);
+}
+
 // Runs ImageMagick; false when it fails.
 inline bool magick(const QStringList &args)
 {
     int status = -1;
-    testsupport::run(QStringLiteral("/usr/bin/convert"), args, &status);
+    testsupport::run("/usr/bin/convert", args, &status);
     return status == 0;
 }
 
 // ImageMagick's upright rendering of a photo (orientation applied), as RGB32.
 inline QImage uprightByMagick(const QString &path, const QString &scratchPng)
 {
-    if (!magick({path, QStringLiteral("-auto-orient"), scratchPng}))
+    if (!magick({path, "-auto-orient", scratchPng}))
         return {};
     return QImage(scratchPng).convertToFormat(QImage::Format_RGB32);
 }

@@ -51,25 +51,25 @@ private Q_SLOTS:
     void everyOrientationDisplaysUpright()
     {
         QFETCH(bool, keep);
-        const QString in = corpus() + QStringLiteral("/orientation");
-        const QString out = m_dir.filePath(keep ? QStringLiteral("o-keep") : QStringLiteral("o-drop"));
+        const QString in = corpus() + "/orientation";
+        const QString out = m_dir.filePath(keep ? "o-keep" : "o-drop");
         const CompressionReport report = compressFolder(in, out, keep);
         QCOMPARE(report.entries.size(), QDir(in).entryList(QDir::Files).size());
         QVERIFY(report.unreadable.isEmpty());
         for (const ResultRow &entry : report.entries) {
-            const QImage expected = fixtures::uprightByMagick(entry.originalPath(), m_dir.filePath(QStringLiteral("e.png")));
-            const QImage actual = fixtures::uprightByMagick(entry.restPath(), m_dir.filePath(QStringLiteral("a.png")));
+            const QImage expected = fixtures::uprightByMagick(entry.originalPath(), m_dir.filePath("e.png"));
+            const QImage actual = fixtures::uprightByMagick(entry.restPath(), m_dir.filePath("a.png"));
             const double difference = fixtures::meanDifference(actual, expected);
             QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance,
-                     qPrintable(entry.fileName() + QStringLiteral(": ") + QString::number(difference)));
+                     qPrintable(entry.fileName() + ": " + QString::number(difference)));
             QVERIFY(entry.restFileSize() <= entry.originalFileSize());
         }
     }
 
     void cameraMetadataSurvives()
     {
-        const QString in = corpus() + QStringLiteral("/camera");
-        const QString out = m_dir.filePath(QStringLiteral("camera"));
+        const QString in = corpus() + "/camera";
+        const QString out = m_dir.filePath("camera");
         const CompressionReport report = compressFolder(in, out, true);
         QVERIFY(report.unreadable.isEmpty());
         QVERIFY(report.savedFileSize * 100 > report.allFileSize * 30);
@@ -79,9 +79,8 @@ private Q_SLOTS:
             for (const char *tag : {"IFD0:Make", "IFD0:Model", "ExifIFD:DateTimeOriginal", "GPS:GPSLatitude",
                                     "IPTC:Keywords", "IPTC:Caption-Abstract"}) {
                 const QString key = QLatin1String(tag);
-                QVERIFY2(before.value(key) == after.value(key),
-                         qPrintable(entry.fileName() + QStringLiteral(" ") + key + QStringLiteral(": ")
-                                    + before.value(key).toString() + QStringLiteral(" became ")
+                QVERIFY2(before.value(key) == after.value(key), qPrintable(entry.fileName() + " " + key + ": "
+                                    + before.value(key).toString() + " became "
                                     + after.value(key).toString()));
             }
         }
@@ -91,32 +90,34 @@ private Q_SLOTS:
     {
         // CMYK with a press profile split over many segments: the result is RGB and looks as a
         // colour-managed viewer shows the source.
-        const QString source = corpus() + QStringLiteral("/metadata/Multiple_ICC_segments.jpg");
-        const QString out = m_dir.filePath(QStringLiteral("press"));
+        const QString source = corpus() + "/metadata/Multiple_ICC_segments.jpg";
+        const QString out = m_dir.filePath("press");
         const CompressionReport report = BatchCompressor(fixtures::jobOptions(out, true, 0))
                                              .run(CompressionJobKind::Files, {{source, false}});
         QCOMPARE(report.entries.size(), 1);
-        const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
-        QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
-        const QString reference = m_dir.filePath(QStringLiteral("press-ref.png"));
-        QVERIFY(fixtures::magick({source, QStringLiteral("-profile"), srgb, reference}));
+        const QString srgb = m_dir.filePath("srgb.icc");
+        QVERIFY(testsupport::writeFile(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+        const QString reference = m_dir.filePath("press-ref.png");
+        QVERIFY(fixtures::magick({source, "-profile", srgb, reference}));
         const QString result = report.entries[0].restPath();
-        QCOMPARE(testsupport::exiftoolTags(result).value(QStringLiteral("File:ColorComponents")).toInt(), 3);
+        QCOMPARE(testsupport::exiftoolTags(result).value("File:ColorComponents").toInt(), 3);
         const double difference = fixtures::meanDifference(QImage(result), QImage(reference));
-        QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
+        QVERIFY2(difference >= 0 && difference < fixtures::SamePictureTolerance,
+                 qPrintable(QString::number(difference)));
     }
 
     void brokenFilesAreSkippedOrWhole()
     {
-        const QString in = corpus() + QStringLiteral("/broken");
-        const QString out = m_dir.filePath(QStringLiteral("broken"));
+        const QString in = corpus() + "/broken";
+        const QString out = m_dir.filePath("broken");
         const CompressionReport report = compressFolder(in, out, true);
         // A second run writes the same bytes: a reader that leaves pixels of broken data
         // unset must not let stray memory into the results.
-        const CompressionReport again = compressFolder(in, out + QStringLiteral("-again"), true);
+        const CompressionReport again = compressFolder(in, out + "-again", true);
         QCOMPARE(again.entries.size(), report.entries.size());
         for (qsizetype i = 0; i < report.entries.size(); ++i)
-            QVERIFY2(fixtures::readAll(again.entries[i].restPath()) == fixtures::readAll(report.entries[i].restPath()),
+            QVERIFY2(testsupport::readFile(again.entries[i].restPath())
+                         == testsupport::readFile(report.entries[i].restPath()),
                      qPrintable(report.entries[i].fileName()));
         QCOMPARE(report.entries.size() + report.unreadable.size() + report.failed.size()
                      + report.skipped.size(),
@@ -126,7 +127,7 @@ private Q_SLOTS:
             QVERIFY2(!QImage(entry.restPath()).isNull(), qPrintable(entry.fileName()));
         // Nothing is written for a file that could not be read.
         for (const CompressionProblem &problem : report.unreadable)
-            QVERIFY(!QFileInfo::exists(out + QLatin1Char('/') + QFileInfo(problem.path).fileName()));
+            QVERIFY(!QFileInfo::exists(out + '/' + QFileInfo(problem.path).fileName()));
     }
 };
 

@@ -17,36 +17,44 @@ private:
 
 private Q_SLOTS:
     // Same pixels through cjpeg -optimize must give the very same file: standard tables at
-    // the given quality, 4:2:0, baseline, optimised Huffman codes. Decoded again, greyscale
-    // stays one channel in its tones.
+    // the given quality, 4:2:0, baseline, optimised Huffman codes, whatever layout the pixels
+    // arrive in (a channel order mistake changes every byte). Decoded again, greyscale stays
+    // one channel in its tones.
     void matchesLibjpegOptimisedBaseline_data()
     {
-        QTest::addColumn<bool>("grey");
+        QTest::addColumn<int>("format");
         QTest::addColumn<int>("quality");
-        QTest::newRow("colour q50") << false << 50;
-        QTest::newRow("colour q75") << false << 75;
-        QTest::newRow("grey q50") << true << 50;
+        QTest::newRow("RGB888 q50") << int(QImage::Format_RGB888) << 50;
+        QTest::newRow("RGB888 q75") << int(QImage::Format_RGB888) << 75;
+        QTest::newRow("grey q50") << int(QImage::Format_Grayscale8) << 50;
+        QTest::newRow("RGB32") << int(QImage::Format_RGB32) << 90;
+        QTest::newRow("ARGB32 opaque") << int(QImage::Format_ARGB32) << 90;
+        QTest::newRow("RGBX8888") << int(QImage::Format_RGBX8888) << 90;
+        QTest::newRow("RGB16") << int(QImage::Format_RGB16) << 90;
+        QTest::newRow("Indexed8") << int(QImage::Format_Indexed8) << 90;
     }
 
     void matchesLibjpegOptimisedBaseline()
     {
-        QFETCH(bool, grey);
+        QFETCH(int, format);
         QFETCH(int, quality);
-        QImage image = fixtures::photoLikeImage(333, 217);
-        image = image.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
-        const QString ppm = m_dir.filePath(grey ? QStringLiteral("in.pgm") : QStringLiteral("in.ppm"));
-        QVERIFY(image.save(ppm));
-
-        const QByteArray reference = testsupport::run(
-            QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QString::number(quality), QStringLiteral("-optimize"), ppm});
-        QVERIFY(reference.size() > 1000);
+        const bool grey = format == QImage::Format_Grayscale8;
+        // Without dithering, so the picture stays smooth enough to compare after JPEG.
+        const QImage image = fixtures::photoLikeImage(333, 217).convertToFormat(
+            QImage::Format(format), Qt::ThresholdDither | Qt::AvoidDither);
+        const QString ppm = m_dir.filePath(grey ? "in.pgm" : "in.ppm");
+        QVERIFY(image.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888).save(ppm));
+        const QByteArray reference =
+            testsupport::run("cjpeg", {"-quality", QString::number(quality), "-optimize", ppm});
 
         QString error;
         const QByteArray ours = JpegCodec::encode(image, quality, {}, &error);
         QVERIFY2(!ours.isEmpty(), qPrintable(error));
         QCOMPARE(ours, reference);
+        QCOMPARE(JpegCodec::storedSize(ours), image.size());
         const JpegCodec::Decoded decoded = JpegCodec::decode(ours);
         QCOMPARE(decoded.image.format(), grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        QCOMPARE(decoded.storedSize, image.size());
         QVERIFY(fixtures::meanDifference(decoded.image, image) < fixtures::SamePictureTolerance);
     }
 
@@ -63,29 +71,28 @@ private Q_SLOTS:
     void cmykComesBackInItsColours()
     {
         QFETCH(bool, pressProfile);
-        const QString press = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+        const QString press = "/usr/share/color/icc/ghostscript/default_cmyk.icc";
         if (!QFileInfo::exists(press))
             QFAIL("no CMYK press profile (scripts/install-deps installs libgs-common)");
-        const QString srgb = m_dir.filePath(QStringLiteral("srgb.icc"));
-        QVERIFY(fixtures::writeAll(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
-        const QString png = m_dir.filePath(QStringLiteral("cmyk-source.png"));
+        const QString srgb = m_dir.filePath("srgb.icc");
+        QVERIFY(testsupport::writeFile(srgb, QColorSpace(QColorSpace::SRgb).iccProfile()));
+        const QString png = m_dir.filePath("cmyk-source.png");
         QVERIFY(fixtures::photoLikeImage(240, 160, 7).save(png));
         const QString cmyk = m_dir.filePath(QStringLiteral("cmyk%1.jpg").arg(pressProfile));
         const QStringList toCmyk = pressProfile ? QStringList{"-profile", srgb, "-profile", press}
                                                 : QStringList{"-colorspace", "CMYK"};
         QVERIFY(fixtures::magick(QStringList{png} + toCmyk + QStringList{"-quality", "95", cmyk}));
-        QCOMPARE(testsupport::exiftoolTags(cmyk).value(QStringLiteral("File:ColorComponents")).toInt(), 4);
 
-        const JpegCodec::Decoded decoded = JpegCodec::decode(fixtures::readAll(cmyk));
+        const JpegCodec::Decoded decoded = JpegCodec::decode(testsupport::readFile(cmyk));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QVERIFY(decoded.wasCmyk);
         QVERIFY(decoded.iccProfile.isEmpty());
         QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
-        const QString plain = m_dir.filePath(QStringLiteral("plain.png"));
+        const QString plain = m_dir.filePath("plain.png");
         QVERIFY(fixtures::magick({cmyk, "+profile", "*", "-colorspace", "sRGB", plain}));
         const double toPlain = fixtures::meanDifference(decoded.image, QImage(plain));
         if (pressProfile) {
-            const QString managed = m_dir.filePath(QStringLiteral("managed.png"));
+            const QString managed = m_dir.filePath("managed.png");
             QVERIFY(fixtures::magick({cmyk, "-profile", srgb, managed}));
             const double toManaged = fixtures::meanDifference(decoded.image, QImage(managed));
             QVERIFY2(toManaged >= 0 && toManaged < 4.0, qPrintable(QString::number(toManaged)));
@@ -93,7 +100,6 @@ private Q_SLOTS:
         } else {
             QVERIFY2(toPlain >= 0 && toPlain < 3.0, qPrintable(QString::number(toPlain)));
         }
-        QVERIFY(fixtures::meanDifference(decoded.image, QImage(png)) < fixtures::SamePictureTolerance);
     }
 
     void dctScaledDecodeMatchesFullDecode_data()
@@ -133,7 +139,8 @@ private Q_SLOTS:
         QCOMPARE(JpegCodec::decode(JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, icc)).iccProfile,
                  icc);
         // A colour profile does not describe greyscale pixels.
-        const QByteArray grey = JpegCodec::encode(fixtures::photoLikeImage(64, 48).convertToFormat(QImage::Format_Grayscale8), 50, icc);
+        const QImage greyImage = fixtures::photoLikeImage(64, 48).convertToFormat(QImage::Format_Grayscale8);
+        const QByteArray grey = JpegCodec::encode(greyImage, 50, icc);
         QVERIFY(JpegCodec::decode(grey).iccProfile.isEmpty());
         // Nor does a CMYK profile describe RGB pixels: every viewer would misread the colours.
         QByteArray cmykProfile = icc;
@@ -163,34 +170,6 @@ private Q_SLOTS:
         const JpegCodec::Decoded decoded = JpegCodec::decode(data);
         QVERIFY(!decoded.ok());
         QVERIFY(!decoded.error.isEmpty());
-    }
-
-    void acceptsCommonFormats_data()
-    {
-        QTest::addColumn<int>("format");
-        QTest::newRow("RGB32") << int(QImage::Format_RGB32);
-        QTest::newRow("ARGB32 opaque") << int(QImage::Format_ARGB32);
-        QTest::newRow("RGBX8888") << int(QImage::Format_RGBX8888);
-        QTest::newRow("RGB888") << int(QImage::Format_RGB888);
-        QTest::newRow("RGB16") << int(QImage::Format_RGB16);
-        QTest::newRow("Indexed8") << int(QImage::Format_Indexed8);
-    }
-
-    void acceptsCommonFormats()
-    {
-        QFETCH(int, format);
-        const QImage reference = fixtures::photoLikeImage(120, 80, 5);
-        // Without dithering, so the picture stays smooth enough to compare after JPEG.
-        const QImage image = reference.convertToFormat(QImage::Format(format), Qt::ThresholdDither | Qt::AvoidDither);
-        const QByteArray bytes = JpegCodec::encode(image, 90);
-        const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
-        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-        QCOMPARE(decoded.image.format(), QImage::Format_RGB888);
-        QCOMPARE(decoded.storedSize, image.size());
-        QCOMPARE(JpegCodec::storedSize(bytes), image.size());
-        // Channel order mistakes (BGR for RGB) show up as a large difference.
-        const double difference = fixtures::meanDifference(decoded.image, image);
-        QVERIFY2(difference >= 0 && difference < 10.0, qPrintable(QString::number(difference)));
     }
 };
 
