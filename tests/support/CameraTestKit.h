@@ -27,23 +27,21 @@ inline const char *DirectoryModel = "Directory Browse";
 // table: the HEIC and the text file are on the card but not in its listing.
 inline QString makeCardFolder(const QString &root)
 {
+    using testsupport::convert;
     QTemporaryDir scratch;
-    const QString dcim = root + QStringLiteral("/DCIM/100TEST");
+    const QString dcim = root + QStringLiteral("/DCIM/100TEST/");
     QDir().mkpath(dcim);
-    for (const char *name : {"gps_htc_desire.jpg", "gps_iphone_1x1.jpg", "iptc_metapm.jpg"})
-        QFile::copy(testsupport::testData(QString::fromLatin1(name)), dcim + QLatin1Char('/') + QLatin1String(name));
-    const QString convert = QStringLiteral("/usr/bin/convert");
-    testsupport::run(convert, {"-size", "64x48", "xc:blue", dcim + QStringLiteral("/thumb_red.jpg")});
-    testsupport::run(convert, {"-size", "32x24", "xc:red", scratch.filePath(QStringLiteral("red.jpg"))});
-    const QString thumbnail = "-ThumbnailImage<=" + scratch.filePath(QStringLiteral("red.jpg"));
-    testsupport::run(QStringLiteral("exiftool"),
-                     {"-q", "-overwrite_original", thumbnail, dcim + QStringLiteral("/thumb_red.jpg")});
-    testsupport::run(convert, {"-size", "40x30", "gradient:", dcim + QStringLiteral("/IMG_0005.HEIC")});
-    testsupport::run(convert, {"-size", "40x30", "xc:green", dcim + QStringLiteral("/screen.png")});
-    const QByteArray movie("\0\0\0\x14" "ftypqt  \0\0\0\0qt  ", 20);
-    testsupport::writeFile(dcim + QStringLiteral("/CLIP_0006.MOV"), movie);
-    testsupport::writeFile(dcim + QStringLiteral("/notes.txt"), "not a photo");
-    return dcim;
+    for (const QString name : {"gps_htc_desire.jpg", "gps_iphone_1x1.jpg", "iptc_metapm.jpg"})
+        QFile::copy(testsupport::testData(name), dcim + name);
+    const QString red = scratch.filePath(QStringLiteral("red.jpg"));
+    convert({"-size", "64x48", "xc:blue", dcim + "thumb_red.jpg"});
+    convert({"-size", "32x24", "xc:red", red});
+    testsupport::exiftool({"-q", "-overwrite_original", "-ThumbnailImage<=" + red, dcim + "thumb_red.jpg"});
+    convert({"-size", "40x30", "gradient:", dcim + "IMG_0005.HEIC"});
+    convert({"-size", "40x30", "xc:green", dcim + "screen.png"});
+    testsupport::writeFile(dcim + "CLIP_0006.MOV", QByteArray("\0\0\0\x14" "ftypqt  \0\0\0\0qt  ", 20));
+    testsupport::writeFile(dcim + "notes.txt", "not a photo");
+    return dcim.chopped(1);
 }
 
 inline CameraInfo directoryCamera(const QString &root)

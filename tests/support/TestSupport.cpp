@@ -30,9 +30,13 @@ QByteArray run(const QString &program, const QStringList &args, int *status, QBy
 
 bool hasProgram(const QString &program) { return !QStandardPaths::findExecutable(program).isEmpty(); }
 
+QByteArray convert(const QStringList &args) { return run(QStringLiteral("/usr/bin/convert"), args); }
+
+QByteArray exiftool(const QStringList &args) { return run(QStringLiteral("exiftool"), args); }
+
 QVariantMap exiftoolTags(const QString &path)
 {
-    const QByteArray json = run(QStringLiteral("exiftool"), {"-json", "-n", "-G1", "-a", path});
+    const QByteArray json = exiftool({"-json", "-n", "-G1", "-a", path});
     const QJsonArray array = QJsonDocument::fromJson(json).array();
     return array.isEmpty() ? QVariantMap{} : array.first().toObject().toVariantMap();
 }
@@ -46,11 +50,10 @@ QString pixelSignature(const QString &path, bool allFrames)
 
 QString makeJpeg(const QString &path, int width, int height, const QStringList &exiftoolArgs)
 {
-    const QString size = QStringLiteral("%1x%2").arg(width).arg(height);
-    const QStringList args{"-size", size, "gradient:#2060c0-#f0d040", "-quality", "90", path};
-    run(QStringLiteral("/usr/bin/convert"), args);
+    convert({"-size", QStringLiteral("%1x%2").arg(width).arg(height), "gradient:#2060c0-#f0d040", "-quality", "90",
+             path});
     if (!exiftoolArgs.isEmpty())
-        run(QStringLiteral("exiftool"), QStringList{"-q", "-overwrite_original"} + exiftoolArgs << path);
+        exiftool(QStringList{"-q", "-overwrite_original"} + exiftoolArgs << path);
     return path;
 }
 
@@ -68,8 +71,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 QStringList validationWarnings(const QString &path)
 {
-    const QByteArray text
-        = run(QStringLiteral("exiftool"), {"-q", "-validate", "-warning", "-a", "-s", path});
+    const QByteArray text = exiftool({"-q", "-validate", "-warning", "-a", "-s", path});
     QStringList warnings;
     for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         if (line.startsWith(QLatin1String("Warning")))

@@ -16,6 +16,10 @@ QByteArray run(const QString &program, const QStringList &args, int *status = nu
 
 bool hasProgram(const QString &program);
 
+// ImageMagick's convert and exiftool with these arguments; their standard output.
+QByteArray convert(const QStringList &args);
+QByteArray exiftool(const QStringList &args);
+
 // exiftool's view of a file: -json -n -G1 output parsed into "Group:Tag" -> value text.
 QVariantMap exiftoolTags(const QString &path);
 
