@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 class QWindow;
 
@@ -22,6 +24,8 @@ QByteArray exiftool(const QStringList &args);
 
 // exiftool's view of a file: -json -n -G1 output parsed into "Group:Tag" -> value text.
 QVariantMap exiftoolTags(const QString &path);
+// The same for many files in one run, by path as given; `groups` as -G1 or -G0:1.
+QHash<QString, QVariantMap> exiftoolTags(const QStringList &files, const QString &groups = "-G1");
 
 // ImageMagick's pixel signature of the first frame (or of every frame with all = true).
 QString pixelSignature(const QString &path, bool allFrames = false);
@@ -36,8 +40,10 @@ QString testData(const QString &name);
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &bytes);
 
-// exiftool -validate's warnings about a file, each without its "Warning" label.
+// exiftool -validate's warnings about a file, each without its "Warning" label; for many
+// files in one run, by path as given.
 QStringList validationWarnings(const QString &path);
+QHash<QString, QStringList> validationWarnings(const QStringList &files);
 
 // When GLIMMERSET_SCREENSHOTS names a folder, saves a picture of the windows on show (or of
 // `only`), with a margin of the screen around them, as <folder>/<name>. Run under a real

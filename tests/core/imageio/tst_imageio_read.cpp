@@ -71,7 +71,8 @@ private Q_SLOTS:
         QCOMPARE(gps.value(keys::GpsDateStamp).toString(), "2011:05:06");
         // Numbers are numbers, text is text.
         QCOMPARE(gps.value(keys::GpsLatitude).typeId(), int(QMetaType::Double));
-        QCOMPARE(group(props, keys::TiffGroup).value(keys::TiffOrientation).typeId(), int(QMetaType::LongLong));
+        QCOMPARE(group(props, keys::TiffGroup).value(keys::TiffOrientation).typeId(),
+                 int(QMetaType::LongLong));
         // Offsets between IFDs are the file's business, not the photo's.
         QVERIFY(!group(props, keys::TiffGroup).contains("ExifTag"));
     }
@@ -112,8 +113,9 @@ private Q_SLOTS:
         QFETCH(bool, packetInExif);
         QFETCH(QString, packetSeen);
         QTemporaryDir dir;
-        const QString path = makeJpeg(dir.filePath("x.jpg"), 16, 16, {"-Make=Acme", "-IPTC:Keywords=kept",
-                                                                     "-XMP-dc:Subject=kept", "-XMP-exif:GPSLatitude=12.5"});
+        const QStringList tags{"-Make=Acme", "-IPTC:Keywords=kept", "-XMP-dc:Subject=kept",
+                               "-XMP-exif:GPSLatitude=12.5"};
+        const QString path = makeJpeg(dir.filePath("x.jpg"), 16, 16, tags);
         if (packetInExif) {
             const QString packet = dir.filePath("x.xmp");
             QVERIFY(writeFile(packet, exiftool({"-b", "-XMP", path})));

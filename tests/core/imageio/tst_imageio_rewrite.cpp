@@ -104,8 +104,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString src = makeJpeg(dir.filePath("plain.jpg"), 64, 48);
         const QString out = dir.filePath("sydney.jpg");
-        QVariantMap gps{{keys::GpsLatitude, -33.8688}, {keys::GpsLongitude, 151.2093}, {keys::GpsLongitudeRef, "E"},
-                        {keys::GpsAltitude, -5.0}, {keys::GpsTimeStamp, "10:20:30.25"}};
+        QVariantMap gps{{keys::GpsLatitude, -33.8688}, {keys::GpsLongitude, 151.2093},
+                        {keys::GpsLongitudeRef, "E"}, {keys::GpsAltitude, -5.0},
+                        {keys::GpsTimeStamp, "10:20:30.25"}};
         if (!version.isEmpty())
             gps.insert(keys::GpsVersion, version);
         QVERIFY(rewriteMetadata(src, out, withGroup(keys::GpsGroup, gps)).ok());
@@ -264,7 +265,8 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg, message);
         QTest::failOnWarning(QRegularExpression(QRegularExpression::escape(message)));
         const RewriteResult result = rewriteMetadata(testData("exif_bad_ifd_unreadable_rewrite.jpg"),
-                                                     dir.filePath("copy.jpg"), withGroup(keys::GpsGroup, QVariant()));
+                                                     dir.filePath("copy.jpg"),
+                                                     withGroup(keys::GpsGroup, QVariant()));
         QVERIFY2(result.ok(), qPrintable(result.error));
     }
 

@@ -117,19 +117,20 @@ private Q_SLOTS:
         row("two Exif segments, Exif removed", twice({"-LensModel=SecretLens"}, 0xE1, kExif),
             removal(keys::ExifGroup), model, "SecretLens");
         row("two Exif segments, GPS removed",
-            twice({"-GPSAreaInformation=SecretPlace", "-GPSLatitude=12.5"}, 0xE1, kExif), noGps, model, "SecretPlace");
+            twice({"-GPSAreaInformation=SecretPlace", "-GPSLatitude=12.5"}, 0xE1, kExif), noGps, model,
+            "SecretPlace");
         row("two XMP segments, GPS removed",
-            twice({"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace"}, 0xE1, kXmp), noGps,
-            model, "SecretPlace");
-        row("two APP13 segments, IPTC removed (XMP twins too)",
-            twice({"-IPTC:Keywords=SecretWord", "-XMP-dc:Subject=SecretWord", "-XMP-photoshop:City=SecretWord"},
-                  0xED, kPhotoshop),
+            twice({"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace"}, 0xE1, kXmp),
+            noGps, model, "SecretPlace");
+        const QStringList iptcTwins{"-IPTC:Keywords=SecretWord", "-XMP-dc:Subject=SecretWord",
+                                    "-XMP-photoshop:City=SecretWord"};
+        row("two APP13 segments, IPTC removed (XMP twins too)", twice(iptcTwins, 0xED, kPhotoshop),
             removal(keys::IptcGroup), model, "SecretWord");
         // Only the coordinates leave the location; its city stays.
-        row("IPTC Extension location with coordinates, GPS removed",
-            twice({"-XMP-iptcExt:LocationShownGPSLatitude=12.5", "-XMP-iptcExt:LocationShownCity=KeptCity"}, 0xE1,
-                  kXmp),
-            noGps, model, "GPSLatitude", "KeptCity");
+        const QStringList location{"-XMP-iptcExt:LocationShownGPSLatitude=12.5",
+                                   "-XMP-iptcExt:LocationShownCity=KeptCity"};
+        row("IPTC Extension location with coordinates, GPS removed", twice(location, 0xE1, kXmp), noGps,
+            model, "GPSLatitude", "KeptCity");
 
         const QByteArray plain = made({});
         const QString exifFile = dir.filePath("big.exif");
@@ -212,8 +213,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString madePath = dir.filePath("made.jpg");
-        const QByteArray bytes
-            = strayPacket([&](const QStringList &args) { return readFile(makeJpeg(madePath, 32, 24, args)); });
+        const QByteArray bytes = strayPacket([&](const QStringList &args) {
+            return readFile(makeJpeg(madePath, 32, 24, args));
+        });
         QVERIFY(bytes.contains("SecretPlace"));
         const auto source = ImageSource::create(bytes);
         QVERIFY(source);
@@ -298,7 +300,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fault");
         QTest::newRow("untouched") << QByteArray() << QByteArray() << QString();
         QTest::newRow("text") << QByteArray("HTC Desire") << QByteArray("HTC Dosire") << "Exif.Image.Model";
-        QTest::newRow("undefined bytes") << QByteArray("0220") << QByteArray("0230") << "Exif.Photo.ExifVersion";
+        QTest::newRow("undefined bytes")
+            << QByteArray("0220") << QByteArray("0230") << "Exif.Photo.ExifVersion";
     }
 
     void checkNamesAnUnplannedChange()
