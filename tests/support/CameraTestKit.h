@@ -46,7 +46,7 @@ inline QString makeCardFolder(const QString &root)
 
 inline CameraInfo directoryCamera(const QString &root)
 {
-    return {QString::fromLatin1(DirectoryModel), QStringLiteral("disk:") + root};
+    return {DirectoryModel, "disk:" + root};
 }
 
 // Opens the device and waits for the whole listing; the items in arrival order.
@@ -80,33 +80,34 @@ public:
 
     CameraResult open() override
     {
-        enter(QStringLiteral("open"));
-        return openError == CameraError::None ? CameraResult::success()
-                                              : CameraResult::failure(openError, QStringLiteral("Could not claim the USB device"));
+        enter("open");
+        if (openError == CameraError::None)
+            return CameraResult::success();
+        return CameraResult::failure(openError, "Could not claim the USB device");
     }
     void close() override {}
     CameraResult listFolder(const QString &folder, QStringList *, QList<CameraItem> *files) override
     {
-        enter(QStringLiteral("list"));
+        enter("list");
         for (const CameraItem &item : items)
-            if (item.folder == folder || folder == QLatin1String("/"))
+            if (item.folder == folder || folder == "/")
                 files->append(item);
         return CameraResult::success();
     }
     CameraResult preview(const CameraItem &item, QByteArray *) override
     {
-        enter(QStringLiteral("preview ") + item.name);
+        enter("preview " + item.name);
         return CameraResult::failure(CameraError::NotSupported, {});
     }
     CameraResult download(const CameraItem &item, QIODevice *out,
                           const std::function<bool(qint64, qint64)> &progress) override
     {
-        enter(QStringLiteral("download ") + item.name);
+        enter("download " + item.name);
         const QByteArray data = contents.value(item.key());
         // Half the bytes arrive before the cable is pulled, as in a real failure.
         if (failDownloads.contains(item.name)) {
             out->write(data.left(data.size() / 2));
-            return CameraResult::failure(CameraError::Gone, QStringLiteral("I/O problem"));
+            return CameraResult::failure(CameraError::Gone, "I/O problem");
         }
         out->write(data);
         if (progress)
@@ -115,16 +116,16 @@ public:
     }
     CameraResult remove(const CameraItem &item) override
     {
-        enter(QStringLiteral("remove ") + item.name);
+        enter("remove " + item.name);
         if (failDeletes.contains(item.name))
-            return CameraResult::failure(CameraError::NotSupported, QStringLiteral("read-only card"));
+            return CameraResult::failure(CameraError::NotSupported, "read-only card");
         items.removeAll(item);
         return CameraResult::success();
     }
 
     void add(const QString &name, const QByteArray &data)
     {
-        const CameraItem item{QStringLiteral("/DCIM"), name, QStringLiteral("image/jpeg"), data.size(), {}};
+        const CameraItem item{"/DCIM", name, "image/jpeg", data.size(), {}};
         items.append(item);
         contents.insert(item.key(), data);
     }
