@@ -93,6 +93,13 @@ QHash<QString, QStringList> validationWarnings(const QStringList &files)
 
 QString testData(const QString &name) { return QStringLiteral(GLIMMERSET_TEST_DATA "/") + name; }
 
+QVariantMap withGroup(const char *group, const QVariant &value) { return {{group, value}}; }
+
+QVariantMap withField(const char *group, const char *key, const QVariant &value)
+{
+    return withGroup(group, QVariantMap{{key, value}});
+}
+
 QString cli() { return QStringLiteral(GLIMMERSET_CLI); }
 
 void screenshot(const QString &name, QWindow *only)

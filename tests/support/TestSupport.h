@@ -36,6 +36,10 @@ QString makeJpeg(const QString &path, int width, int height, const QStringList &
 
 QString testData(const QString &name);
 
+// A metadata edit's overlay: a whole group set to `value` (null removes it), or one field of it.
+QVariantMap withGroup(const char *group, const QVariant &value);
+QVariantMap withField(const char *group, const char *key, const QVariant &value);
+
 // The whole file (empty when it cannot be read); writing says whether every byte went out.
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &bytes);

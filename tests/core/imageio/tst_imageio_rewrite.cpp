@@ -48,13 +48,6 @@ QList<QByteArray> chunksBesideMetadata(const QByteArray &png)
     return chunks;
 }
 
-QVariantMap withGroup(const char *group, const QVariant &value) { return {{group, value}}; }
-
-QVariantMap withField(const char *group, const char *key, const QVariant &value)
-{
-    return withGroup(group, QVariantMap{{key, value}});
-}
-
 QVariantMap gpsAt(const QVariant &latitude)
 {
     return withGroup(keys::GpsGroup, QVariantMap{{keys::GpsLatitude, latitude}, {keys::GpsLongitude, 10.0}});

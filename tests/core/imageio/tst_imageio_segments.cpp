@@ -50,13 +50,6 @@ QByteArray withSegmentTwice(const QByteArray &jpeg, uchar marker, const QByteArr
     return at < 0 ? QByteArray() : jpeg.left(at + seg.size()) + seg + jpeg.mid(at + seg.size());
 }
 
-QVariantMap removal(const char *group) { return {{QLatin1String(group), QVariant()}}; }
-
-QVariantMap withField(const char *group, const char *key, const QVariant &value)
-{
-    return {{QLatin1String(group), QVariantMap{{QLatin1String(key), value}}}};
-}
-
 const QByteArray kExif("Exif\0\0", 6);
 const QByteArray kXmp("http://ns.adobe.com/xap/1.0/");
 const QByteArray kPhotoshop("Photoshop 3.0");
@@ -112,10 +105,11 @@ private Q_SLOTS:
             return withSegmentTwice(made(args + QStringList{"-Model=Kept"}), marker, header);
         };
         const QVariantMap model{{"IFD0:Model", "Kept"}};
-        const QVariantMap noGps = removal(keys::GpsGroup);
+        const QVariantMap noGps = withGroup(keys::GpsGroup, QVariant());
+        const QVariantMap noIptc = withGroup(keys::IptcGroup, QVariant());
         const QVariantMap artist = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
         row("two Exif segments, Exif removed", twice({"-LensModel=SecretLens"}, 0xE1, kExif),
-            removal(keys::ExifGroup), model, "SecretLens");
+            withGroup(keys::ExifGroup, QVariant()), model, "SecretLens");
         row("two Exif segments, GPS removed",
             twice({"-GPSAreaInformation=SecretPlace", "-GPSLatitude=12.5"}, 0xE1, kExif), noGps, model,
             "SecretPlace");
@@ -125,7 +119,7 @@ private Q_SLOTS:
         const QStringList iptcTwins{"-IPTC:Keywords=SecretWord", "-XMP-dc:Subject=SecretWord",
                                     "-XMP-photoshop:City=SecretWord"};
         row("two APP13 segments, IPTC removed (XMP twins too)", twice(iptcTwins, 0xED, kPhotoshop),
-            removal(keys::IptcGroup), model, "SecretWord");
+            noIptc, model, "SecretWord");
         // Only the coordinates leave the location; its city stays.
         const QStringList location{"-XMP-iptcExt:LocationShownGPSLatitude=12.5",
                                    "-XMP-iptcExt:LocationShownCity=KeptCity"};
@@ -147,7 +141,7 @@ private Q_SLOTS:
         row("split Exif, GPS removed in place", split, noGps, splitTags);
         QVariantMap withGps = splitTags;
         withGps.insert("GPS:GPSLatitude", 12.5);
-        row("split Exif, IPTC removed, Exif untouched", split, removal(keys::IptcGroup), withGps);
+        row("split Exif, IPTC removed, Exif untouched", split, noIptc, withGps);
         row("split Exif, new artist refused", split, artist, {});
 
         // Rebuilt, the block leaves the type-0 entry out, or other readers reject the whole IFD.
