@@ -38,7 +38,7 @@ QVariantMap exiftoolTags(const QString &path) { return exiftoolTags(QStringList{
 QHash<QString, QVariantMap> exiftoolTags(const QStringList &files, const QString &groups)
 {
     QHash<QString, QVariantMap> tags;
-    const QByteArray json = exiftool(QStringList{"-json", "-n", groups, "-a", "-q", "-q"} + files);
+    const QByteArray json = exiftool(QStringList{"-json", "-n", groups, "-a"} + files);
     for (const QJsonValue &file : QJsonDocument::fromJson(json).array())
         tags.insert(file["SourceFile"].toString(), file.toObject().toVariantMap());
     return tags;

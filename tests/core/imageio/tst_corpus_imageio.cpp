@@ -216,13 +216,13 @@ private Q_SLOTS:
             };
             const QVariantMap tags = m_exiftool.value(path);
 
-            auto check = [&](const QString &field, const QString &ours, const QString &theirs) {
+            auto check = [&](const QString &field, const QString &mine, const QString &theirs) {
                 ++fields;
-                if (ours == theirs)
+                if (mine == theirs)
                     ++agreeing;
                 else if (!isKnownDifference(path, field))
                     disagreements << QStringLiteral("%1 %2: ours '%3' exiftool '%4'")
-                                         .arg(QFileInfo(path).fileName(), field, ours.left(60), theirs.left(60));
+                                         .arg(QFileInfo(path).fileName(), field, mine.left(60), theirs.left(60));
             };
             check("Make", text(ours(keys::TiffGroup, keys::TiffMake)), text(tags.value("IFD0:Make")));
             check("Model", text(ours(keys::TiffGroup, keys::TiffModel)), text(tags.value("IFD0:Model")));
