@@ -27,28 +27,26 @@ inline const char *DirectoryModel = "Directory Browse";
 // table: the HEIC and the text file are on the card but not in its listing.
 inline QString makeCardFolder(const QString &root)
 {
+    using testsupport::convert;
     QTemporaryDir scratch;
-    const QString dcim = root + QStringLiteral("/DCIM/100TEST");
+    const QString dcim = root + QStringLiteral("/DCIM/100TEST/");
     QDir().mkpath(dcim);
-    for (const char *name : {"gps_htc_desire.jpg", "gps_iphone_1x1.jpg", "iptc_metapm.jpg"})
-        QFile::copy(testsupport::testData(QString::fromLatin1(name)), dcim + QLatin1Char('/') + QLatin1String(name));
-    const QString convert = QStringLiteral("/usr/bin/convert");
-    testsupport::run(convert, {"-size", "64x48", "xc:blue", dcim + QStringLiteral("/thumb_red.jpg")});
-    testsupport::run(convert, {"-size", "32x24", "xc:red", scratch.filePath(QStringLiteral("red.jpg"))});
-    const QString thumbnail = "-ThumbnailImage<=" + scratch.filePath(QStringLiteral("red.jpg"));
-    testsupport::run(QStringLiteral("exiftool"),
-                     {"-q", "-overwrite_original", thumbnail, dcim + QStringLiteral("/thumb_red.jpg")});
-    testsupport::run(convert, {"-size", "40x30", "gradient:", dcim + QStringLiteral("/IMG_0005.HEIC")});
-    testsupport::run(convert, {"-size", "40x30", "xc:green", dcim + QStringLiteral("/screen.png")});
-    const QByteArray movie("\0\0\0\x14" "ftypqt  \0\0\0\0qt  ", 20);
-    testsupport::writeFile(dcim + QStringLiteral("/CLIP_0006.MOV"), movie);
-    testsupport::writeFile(dcim + QStringLiteral("/notes.txt"), "not a photo");
-    return dcim;
+    for (const QString name : {"gps_htc_desire.jpg", "gps_iphone_1x1.jpg", "iptc_metapm.jpg"})
+        QFile::copy(testsupport::testData(name), dcim + name);
+    const QString red = scratch.filePath(QStringLiteral("red.jpg"));
+    convert({"-size", "64x48", "xc:blue", dcim + "thumb_red.jpg"});
+    convert({"-size", "32x24", "xc:red", red});
+    testsupport::exiftool({"-q", "-overwrite_original", "-ThumbnailImage<=" + red, dcim + "thumb_red.jpg"});
+    convert({"-size", "40x30", "gradient:", dcim + "IMG_0005.HEIC"});
+    convert({"-size", "40x30", "xc:green", dcim + "screen.png"});
+    testsupport::writeFile(dcim + "CLIP_0006.MOV", QByteArray("\0\0\0\x14" "ftypqt  \0\0\0\0qt  ", 20));
+    testsupport::writeFile(dcim + "notes.txt", "not a photo");
+    return dcim.chopped(1);
 }
 
 inline CameraInfo directoryCamera(const QString &root)
 {
-    return {QString::fromLatin1(DirectoryModel), QStringLiteral("disk:") + root};
+    return {DirectoryModel, "disk:" + root};
 }
 
 // Opens the device and waits for the whole listing; the items in arrival order.
@@ -82,33 +80,34 @@ public:
 
     CameraResult open() override
     {
-        enter(QStringLiteral("open"));
-        return openError == CameraError::None ? CameraResult::success()
-                                              : CameraResult::failure(openError, QStringLiteral("Could not claim the USB device"));
+        enter("open");
+        if (openError == CameraError::None)
+            return CameraResult::success();
+        return CameraResult::failure(openError, "Could not claim the USB device");
     }
     void close() override {}
     CameraResult listFolder(const QString &folder, QStringList *, QList<CameraItem> *files) override
     {
-        enter(QStringLiteral("list"));
+        enter("list");
         for (const CameraItem &item : items)
-            if (item.folder == folder || folder == QLatin1String("/"))
+            if (item.folder == folder || folder == "/")
                 files->append(item);
         return CameraResult::success();
     }
     CameraResult preview(const CameraItem &item, QByteArray *) override
     {
-        enter(QStringLiteral("preview ") + item.name);
+        enter("preview " + item.name);
         return CameraResult::failure(CameraError::NotSupported, {});
     }
     CameraResult download(const CameraItem &item, QIODevice *out,
                           const std::function<bool(qint64, qint64)> &progress) override
     {
-        enter(QStringLiteral("download ") + item.name);
+        enter("download " + item.name);
         const QByteArray data = contents.value(item.key());
         // Half the bytes arrive before the cable is pulled, as in a real failure.
         if (failDownloads.contains(item.name)) {
             out->write(data.left(data.size() / 2));
-            return CameraResult::failure(CameraError::Gone, QStringLiteral("I/O problem"));
+            return CameraResult::failure(CameraError::Gone, "I/O problem");
         }
         out->write(data);
         if (progress)
@@ -117,16 +116,16 @@ public:
     }
     CameraResult remove(const CameraItem &item) override
     {
-        enter(QStringLiteral("remove ") + item.name);
+        enter("remove " + item.name);
         if (failDeletes.contains(item.name))
-            return CameraResult::failure(CameraError::NotSupported, QStringLiteral("read-only card"));
+            return CameraResult::failure(CameraError::NotSupported, "read-only card");
         items.removeAll(item);
         return CameraResult::success();
     }
 
     void add(const QString &name, const QByteArray &data)
     {
-        const CameraItem item{QStringLiteral("/DCIM"), name, QStringLiteral("image/jpeg"), data.size(), {}};
+        const CameraItem item{"/DCIM", name, "image/jpeg", data.size(), {}};
         items.append(item);
         contents.insert(item.key(), data);
     }

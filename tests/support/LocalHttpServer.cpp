@@ -29,7 +29,7 @@ LocalHttpServer::LocalHttpServer(QObject *parent)
 
 QUrl LocalHttpServer::url(const QString &path) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+    return QUrl(QString("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
 }
 
 void LocalHttpServer::serve(QTcpSocket *socket)
@@ -50,12 +50,9 @@ void LocalHttpServer::serve(QTcpSocket *socket)
 
 QByteArray LocalHttpServer::versionList(const QString &latest, const QString &whatsNew)
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-           "<plist version=\"1.0\">\n<dict>\n"
-           "\t<key>lastestVersion</key>\n\t<string>"
-           + latest.toHtmlEscaped().toUtf8()
-           + "</string>\n"
-             "\t<key>WhatsNew</key>\n\t<string>"
-           + whatsNew.toHtmlEscaped().toUtf8() + "</string>\n</dict>\n</plist>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\">\n<dict>\n"
+           "\t<key>lastestVersion</key>\n\t<string>" + latest.toHtmlEscaped().toUtf8() + "</string>\n"
+           "\t<key>WhatsNew</key>\n\t<string>" + whatsNew.toHtmlEscaped().toUtf8()
+           + "</string>\n</dict>\n</plist>\n";
 }

@@ -16,21 +16,19 @@ SmallDisk::SmallDisk(const QString &mountPoint, int kilobytes)
     QDir().mkpath(m_path);
     int status = -1;
     QByteArray errors;
-    run(QStringLiteral("mount"),
-        {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), QStringLiteral("size=%1k").arg(kilobytes),
-         QStringLiteral("tmpfs"), m_path},
-        &status, &errors);
+    const QString size = QString("size=%1k").arg(kilobytes);
+    run("mount", {"-t", "tmpfs", "-o", size, "tmpfs", m_path}, &status, &errors);
     // The size check also catches a mount program that could not be started at all.
     m_unmount = status == 0;
     m_mounted = m_unmount && bytesFree() >= 0 && bytesFree() <= qint64(kilobytes) * 1024;
     if (!m_mounted)
-        m_problem = QStringLiteral("cannot mount a small tmpfs (needs root): %1").arg(QString::fromLocal8Bit(errors).trimmed());
+        m_problem = "cannot mount a small tmpfs (needs root): " + QString::fromLocal8Bit(errors).trimmed();
 }
 
 SmallDisk::~SmallDisk()
 {
     if (m_unmount)
-        run(QStringLiteral("umount"), {QStringLiteral("-l"), m_path});
+        run("umount", {"-l", m_path});
 }
 
 qint64 SmallDisk::bytesFree() const
@@ -43,14 +41,13 @@ qint64 SmallDisk::bytesFree() const
 
 bool SmallDisk::leaveFree(qint64 bytes)
 {
-    QFile filler(filePath(QStringLiteral(".filler")));
+    QFile filler(filePath(".filler"));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const QByteArray page(4096, 'f');
-    while (bytesFree() > bytes) {
+    while (bytesFree() > bytes)
         if (filler.write(page) != page.size())
             return false;
-    }
     return true;
 }
 

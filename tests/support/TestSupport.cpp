@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QVariantMap>
 
 namespace testsupport {
 
@@ -30,11 +29,19 @@ QByteArray run(const QString &program, const QStringList &args, int *status, QBy
 
 bool hasProgram(const QString &program) { return !QStandardPaths::findExecutable(program).isEmpty(); }
 
-QVariantMap exiftoolTags(const QString &path)
+QByteArray convert(const QStringList &args) { return run(QStringLiteral("/usr/bin/convert"), args); }
+
+QByteArray exiftool(const QStringList &args) { return run(QStringLiteral("exiftool"), args); }
+
+QVariantMap exiftoolTags(const QString &path) { return exiftoolTags(QStringList{path}).value(path); }
+
+QHash<QString, QVariantMap> exiftoolTags(const QStringList &files, const QString &groups)
 {
-    const QByteArray json = run(QStringLiteral("exiftool"), {"-json", "-n", "-G1", "-a", path});
-    const QJsonArray array = QJsonDocument::fromJson(json).array();
-    return array.isEmpty() ? QVariantMap{} : array.first().toObject().toVariantMap();
+    QHash<QString, QVariantMap> tags;
+    const QByteArray json = exiftool(QStringList{"-json", "-n", groups, "-a"} + files);
+    for (const QJsonValue &file : QJsonDocument::fromJson(json).array())
+        tags.insert(file["SourceFile"].toString(), file.toObject().toVariantMap());
+    return tags;
 }
 
 QString pixelSignature(const QString &path, bool allFrames)
@@ -46,11 +53,10 @@ QString pixelSignature(const QString &path, bool allFrames)
 
 QString makeJpeg(const QString &path, int width, int height, const QStringList &exiftoolArgs)
 {
-    const QString size = QStringLiteral("%1x%2").arg(width).arg(height);
-    const QStringList args{"-size", size, "gradient:#2060c0-#f0d040", "-quality", "90", path};
-    run(QStringLiteral("/usr/bin/convert"), args);
+    const QString size = QString("%1x%2").arg(width).arg(height);
+    convert({"-size", size, "gradient:#2060c0-#f0d040", "-quality", "90", path});
     if (!exiftoolArgs.isEmpty())
-        run(QStringLiteral("exiftool"), QStringList{"-q", "-overwrite_original"} + exiftoolArgs << path);
+        exiftool(QStringList{"-q", "-overwrite_original"} + exiftoolArgs << path);
     return path;
 }
 
@@ -68,16 +74,31 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 QStringList validationWarnings(const QString &path)
 {
-    const QByteArray text
-        = run(QStringLiteral("exiftool"), {"-q", "-validate", "-warning", "-a", "-s", path});
-    QStringList warnings;
-    for (const QString &line : QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (line.startsWith(QLatin1String("Warning")))
-            warnings << line.section(QLatin1Char(':'), 1).trimmed();
+    return validationWarnings(QStringList{path}).value(path);
+}
+
+QHash<QString, QStringList> validationWarnings(const QStringList &files)
+{
+    const QByteArray text = exiftool(QStringList{"-validate", "-warning", "-a", "-s"} + files);
+    QHash<QString, QStringList> warnings;
+    QString current = files.size() == 1 ? files.first() : QString();
+    for (const QString &line : QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith("======== "))
+            current = line.mid(9);
+        else if (!current.isEmpty() && line.startsWith("Warning"))
+            warnings[current] << line.section(':', 1).trimmed();
+    }
     return warnings;
 }
 
 QString testData(const QString &name) { return QStringLiteral(GLIMMERSET_TEST_DATA "/") + name; }
+
+QVariantMap withGroup(const char *group, const QVariant &value) { return {{group, value}}; }
+
+QVariantMap withField(const char *group, const char *key, const QVariant &value)
+{
+    return withGroup(group, QVariantMap{{key, value}});
+}
 
 QString cli() { return QStringLiteral(GLIMMERSET_CLI); }
 

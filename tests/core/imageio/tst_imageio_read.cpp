@@ -18,7 +18,7 @@ using namespace testsupport;
 
 namespace {
 
-QVariantMap group(const QVariantMap &props, const char *name) { return props.value(QLatin1String(name)).toMap(); }
+QVariantMap group(const QVariantMap &props, const char *name) { return props.value(name).toMap(); }
 
 // A chunk (CRC left zero: the check reads lengths, not checksums) put before IEND.
 QByteArray withChunkBeforeEnd(const QByteArray &png, const QByteArray &type, const QByteArray &body, int copies)
@@ -61,42 +61,41 @@ private Q_SLOTS:
         QCOMPARE(source->count(), 1);
         const QVariantMap props = source->properties();
         const QVariantMap tags = exiftoolTags(path);
-        QCOMPARE(props.value(QLatin1String(keys::PixelWidth)).toInt(), tags.value(QStringLiteral("File:ImageWidth")).toInt());
-        QCOMPARE(props.value(QLatin1String(keys::PixelHeight)).toInt(), tags.value(QStringLiteral("File:ImageHeight")).toInt());
+        QCOMPARE(props.value(keys::PixelWidth).toInt(), tags.value("File:ImageWidth").toInt());
+        QCOMPARE(props.value(keys::PixelHeight).toInt(), tags.value("File:ImageHeight").toInt());
 
         const QVariantMap gps = group(props, keys::GpsGroup);
-        QCOMPARE(gps.value(QLatin1String(keys::GpsLatitudeRef)).toString(), QStringLiteral("N"));
-        QCOMPARE(gps.value(QLatin1String(keys::GpsAltitude)).toDouble(), 217.0);
-        QCOMPARE(gps.value(QLatin1String(keys::GpsTimeStamp)).toString(), QStringLiteral("07:59:48"));
-        QCOMPARE(gps.value(QLatin1String(keys::GpsDateStamp)).toString(), QStringLiteral("2011:05:06"));
+        QCOMPARE(gps.value(keys::GpsLatitudeRef).toString(), "N");
+        QCOMPARE(gps.value(keys::GpsAltitude).toDouble(), 217.0);
+        QCOMPARE(gps.value(keys::GpsTimeStamp).toString(), "07:59:48");
+        QCOMPARE(gps.value(keys::GpsDateStamp).toString(), "2011:05:06");
         // Numbers are numbers, text is text.
-        QCOMPARE(gps.value(QLatin1String(keys::GpsLatitude)).typeId(), int(QMetaType::Double));
-        QCOMPARE(group(props, keys::TiffGroup).value(QLatin1String(keys::TiffOrientation)).typeId(),
+        QCOMPARE(gps.value(keys::GpsLatitude).typeId(), int(QMetaType::Double));
+        QCOMPARE(group(props, keys::TiffGroup).value(keys::TiffOrientation).typeId(),
                  int(QMetaType::LongLong));
         // Offsets between IFDs are the file's business, not the photo's.
-        QVERIFY(!group(props, keys::TiffGroup).contains(QStringLiteral("ExifTag")));
+        QVERIFY(!group(props, keys::TiffGroup).contains("ExifTag"));
     }
 
     void iptcAndRepeatedValues()
     {
-        const QVariantMap props = readProperties(testData(QStringLiteral("iptc_metapm.jpg")));
+        const QVariantMap props = readProperties(testData("iptc_metapm.jpg"));
         const QVariantMap iptc = group(props, keys::IptcGroup);
-        QCOMPARE(iptc.value(QStringLiteral("SuppCategory")).toStringList(),
-                 (QStringList{QStringLiteral("Football"), QStringLiteral("Soccer"), QStringLiteral("Sport")}));
-        QCOMPARE(iptc.value(QStringLiteral("City")).toString(), QStringLiteral("London"));
-        QCOMPARE(iptc.value(QStringLiteral("Province/State")).toString(), QStringLiteral("Greater London"));
-        QCOMPARE(iptc.value(QStringLiteral("CopyrightNotice")).toString(), QStringLiteral("example.com"));
-        QVERIFY(!props.contains(QLatin1String(keys::GpsGroup)));
+        QCOMPARE(iptc.value("SuppCategory").toStringList(), QStringList({"Football", "Soccer", "Sport"}));
+        QCOMPARE(iptc.value("City").toString(), "London");
+        QCOMPARE(iptc.value("Province/State").toString(), "Greater London");
+        QCOMPARE(iptc.value("CopyrightNotice").toString(), "example.com");
+        QVERIFY(!props.contains(keys::GpsGroup));
         // Stored as 28.3465 dots per centimetre.
-        QCOMPARE(qRound(props.value(QLatin1String(keys::DpiWidth)).toDouble()), 72);
+        QCOMPARE(qRound(props.value(keys::DpiWidth).toDouble()), 72);
     }
 
     void singleKeywordIsStillAList()
     {
         QTemporaryDir dir;
-        const QString path = makeJpeg(dir.filePath(QStringLiteral("k.jpg")), 16, 16, {QStringLiteral("-IPTC:Keywords=solo")});
-        const QVariantMap iptc = group(readProperties(path), keys::IptcGroup);
-        QCOMPARE(iptc.value(QLatin1String(keys::IptcKeywords)).toStringList(), QStringList{QStringLiteral("solo")});
+        const QString path = makeJpeg(dir.filePath("k.jpg"), 16, 16, {"-IPTC:Keywords=solo"});
+        QCOMPARE(group(readProperties(path), keys::IptcGroup).value(keys::IptcKeywords).toStringList(),
+                 QStringList{"solo"});
     }
 
     // Reading hides a JPEG's XMP segments from Exiv2 and decodes their packet itself: what it
@@ -114,14 +113,13 @@ private Q_SLOTS:
         QFETCH(bool, packetInExif);
         QFETCH(QString, packetSeen);
         QTemporaryDir dir;
-        const QString path = makeJpeg(dir.filePath(QStringLiteral("x.jpg")), 16, 16,
-                                      {"-Make=Acme", "-IPTC:Keywords=kept", "-XMP-dc:Subject=kept",
-                                       "-XMP-exif:GPSLatitude=12.5"});
+        const QStringList tags{"-Make=Acme", "-IPTC:Keywords=kept", "-XMP-dc:Subject=kept",
+                               "-XMP-exif:GPSLatitude=12.5"};
+        const QString path = makeJpeg(dir.filePath("x.jpg"), 16, 16, tags);
         if (packetInExif) {
-            const QString packet = dir.filePath(QStringLiteral("x.xmp"));
-            QVERIFY(writeFile(packet, run(QStringLiteral("exiftool"), {"-b", "-XMP", path})));
-            run(QStringLiteral("exiftool"),
-                {"-q", "-overwrite_original", "-XMP:all=", "-ApplicationNotes<=" + packet, path});
+            const QString packet = dir.filePath("x.xmp");
+            QVERIFY(writeFile(packet, exiftool({"-b", "-XMP", path})));
+            exiftool({"-q", "-overwrite_original", "-XMP:all=", "-ApplicationNotes<=" + packet, path});
         }
         const QByteArray bytes = readFile(path);
         QCOMPARE(bytes.contains("http://ns.adobe.com/xap/1.0/"), !packetInExif);
@@ -138,10 +136,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QStringList>("extra");
-        QTest::newRow("baseline jpeg") << QStringLiteral("jpg") << QStringList{};
-        QTest::newRow("progressive jpeg") << QStringLiteral("jpg") << QStringList{QStringLiteral("-interlace"), QStringLiteral("JPEG")};
-        QTest::newRow("restart markers") << QStringLiteral("jpg") << QStringList{QStringLiteral("-define"), QStringLiteral("jpeg:restart-interval=1")};
-        QTest::newRow("png") << QStringLiteral("png") << QStringList{};
+        QTest::newRow("baseline jpeg") << "jpg" << QStringList{};
+        QTest::newRow("progressive jpeg") << "jpg" << QStringList{"-interlace", "JPEG"};
+        QTest::newRow("restart markers") << "jpg" << QStringList{"-define", "jpeg:restart-interval=1"};
+        QTest::newRow("png") << "png" << QStringList{};
     }
 
     void containerChecks()
@@ -149,9 +147,8 @@ private Q_SLOTS:
         QFETCH(QString, format);
         QFETCH(QStringList, extra);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("x.") + format);
-        run(QStringLiteral("/usr/bin/convert"),
-            QStringList{QStringLiteral("-size"), QStringLiteral("120x90"), QStringLiteral("plasma:fractal")} + extra + QStringList{path});
+        const QString path = dir.filePath("x." + format);
+        convert(QStringList{"-size", "120x90", "plasma:fractal"} + extra << path);
         const QByteArray whole = readFile(path);
         QVERIFY(whole.size() > 1000);
         auto check = format == QLatin1String("png") ? &pngIsSound : &jpegIsComplete;
@@ -188,8 +185,8 @@ private Q_SLOTS:
         QFETCH(int, copies);
         QFETCH(bool, sound);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("x.png"));
-        run(QStringLiteral("/usr/bin/convert"), QStringList{QStringLiteral("-size"), QStringLiteral("8x8"), QStringLiteral("xc:red"), path});
+        const QString path = dir.filePath("x.png");
+        convert({"-size", "8x8", "xc:red", path});
         const QByteArray zlibStream = qCompress(QByteArray(megabytes * 1024 * 1024, ' '), 9).mid(4);
         const QByteArray png = withChunkBeforeEnd(readFile(path), type, header + zlibStream, copies);
         QVERIFY(zlibStream.size() < 64 * 1024);

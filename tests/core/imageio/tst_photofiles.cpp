@@ -65,12 +65,12 @@ private Q_SLOTS:
         QTemporaryDir root;
         std::optional<SmallDisk> disk;
         if (!failedSync) {
-            disk.emplace(root.filePath(QStringLiteral("disk")), 64);
+            disk.emplace(root.filePath("disk"), 64);
             if (!disk->mounted())
                 QSKIP(qPrintable(disk->problem()));
         }
         const QString folder = disk ? disk->path() : root.path();
-        const QString path = folder + QStringLiteral("/photo.jpg");
+        const QString path = folder + "/photo.jpg";
         const QByteArray earlier(3000, 'e');
         QVERIFY(writeFile(path, earlier));
         if (disk)
@@ -85,8 +85,7 @@ private Q_SLOTS:
         QCOMPARE(imageio::writeFileAtomically(path, result, &error), reason.isEmpty());
         QCOMPARE(readFile(path), reason.isEmpty() ? result : earlier);
         QCOMPARE(error, reason);
-        const QStringList filler = disk ? QStringList{QStringLiteral(".filler")} : QStringList();
-        QCOMPARE(namesIn(folder), filler + QStringList{QStringLiteral("photo.jpg")});
+        QCOMPARE(namesIn(folder), (disk ? QStringList{".filler", "photo.jpg"} : QStringList{"photo.jpg"}));
     }
 
     void linksAreNeverWrittenThrough_data()
@@ -100,22 +99,22 @@ private Q_SLOTS:
     {
         QFETCH(bool, dangling);
         QTemporaryDir root;
-        QDir(root.path()).mkpath(QStringLiteral("out"));
-        QDir(root.path()).mkpath(QStringLiteral("outside"));
-        const QString target = root.filePath(QStringLiteral("outside/notes.txt"));
+        QDir(root.path()).mkpath("out");
+        QDir(root.path()).mkpath("outside");
+        const QString target = root.filePath("outside/notes.txt");
         if (!dangling)
             QVERIFY(writeFile(target, "my notes"));
-        const QString link = root.filePath(QStringLiteral("out/x.jpg"));
-        QVERIFY(QFile::link(QStringLiteral("../outside/notes.txt"), link));
+        const QString link = root.filePath("out/x.jpg");
+        QVERIFY(QFile::link("../outside/notes.txt", link));
 
         QString error;
         QVERIFY(!imageio::writeFileAtomically(link, QByteArray("\xff\xd8 jpeg data"), &error));
-        QVERIFY2(error.contains(QLatin1String("link")), qPrintable(error));
+        QVERIFY2(error.contains("link"), qPrintable(error));
         QCOMPARE(QFileInfo::exists(target), !dangling);
         if (!dangling)
             QCOMPARE(readFile(target), QByteArray("my notes"));
         QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(namesIn(root.filePath(QStringLiteral("out"))), QStringList{QStringLiteral("x.jpg")});
+        QCOMPARE(namesIn(root.filePath("out")), QStringList{"x.jpg"});
     }
 
     void onlyRegularFilesAreRead_data()
@@ -134,11 +133,11 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QTemporaryDir root;
         const QString path = root.filePath(kind);
-        if (kind == QLatin1String("fifo"))
+        if (kind == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (kind == QLatin1String("zero"))
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-        else if (kind == QLatin1String("folder"))
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else if (kind == "folder")
             QVERIFY(QDir().mkpath(path));
         else
             QVERIFY(writeFile(path, QByteArray(4097, 'x')));
@@ -149,7 +148,7 @@ private Q_SLOTS:
         QVERIFY(!imageio::readPhotoFile(path, &bytes, &error, 4096));
         QCOMPARE(error, reason);
         QCOMPARE(bytes, QByteArray("untouched"));
-        QVERIFY(imageio::readPhotoFile(path, &bytes, &error, 4097) == (kind == QLatin1String("large")));
+        QVERIFY(imageio::readPhotoFile(path, &bytes, &error, 4097) == (kind == "large"));
     }
 
     // Linux cannot set a birth time: a creation date goes to the modification date,
@@ -175,7 +174,7 @@ private Q_SLOTS:
         QFETCH(QDateTime, modification);
         QFETCH(QDateTime, expectedModification);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("f.bin"));
+        const QString path = dir.filePath("f.bin");
         const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
         if (expectedModification.isValid())
             QVERIFY(writeFile(path, "x"));
