@@ -386,7 +386,10 @@ bool keepColourSpaceAsProfile(JpegFile &file, const ImageSource &source, const O
     if (!plan.removeExif || file.count(JpegSegment::Icc) > 0 || !exifSaysAdobeRgb(source.exiv()))
         return true;
     const QByteArray header = frameHeader(file);
-    const QByteArray profile = adobeRgbIccProfile(header.size() >= 6 && header.at(5) == 1);
+    const int components = header.size() >= 6 ? header.at(5) : 0;
+    if (components != 1 && components != 3)
+        return true; // an RGB profile cannot describe CMYK pixels
+    const QByteArray profile = adobeRgbIccProfile(components == 1);
     if (profile.isEmpty() || profile.size() > kMaxSegmentPayload - 14) {
         *error = Text::tr("the photo's colour space cannot be kept as a profile");
         return false;
