@@ -57,11 +57,12 @@ DecodedPhoto decodeFirstImage(const QByteArray &data, const QString &type, const
     QImageReader reader(&buffer);
     reader.setAutoTransform(false);
     reader.setAllocationLimit(ReaderAllocationLimitMB);
-    // Some of Qt's readers (BMP with broken run-length data) leave pixels they never decode
-    // as the allocator gave them: a blank canvas keeps stray memory out of the result.
+    // Qt's BMP reader leaves pixels that broken run-length data never reaches as the
+    // allocator gave them: a blank canvas keeps stray memory out of the result. Only there,
+    // since a reader that picks another format than it announced would allocate twice.
     const QSize size = reader.size();
     const QImage::Format format = reader.imageFormat();
-    if (size.isValid() && format != QImage::Format_Invalid
+    if (type == QLatin1String(imageio::filetypes::Bmp) && size.isValid() && format != QImage::Format_Invalid
         && qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8
                <= qint64(ReaderAllocationLimitMB) * 1024 * 1024) {
         photo.image = QImage(size, format);
