@@ -209,7 +209,7 @@ bool applyExifEdits(TiffBlock &block, const ExifEdits &edits, QString *why)
             return false;
         }
     }
-    if (reach && reach <= block.size()) {
+    if (reach && reach <= block.size() && !block.keptClearUpTo(reach)) {
         *why = Text::tr("the maker note points past the end of the Exif data, where the edit would have to grow it");
         return false;
     }

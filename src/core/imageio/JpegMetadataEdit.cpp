@@ -19,6 +19,7 @@
 #include <map>
 
 #include <QCoreApplication>
+#include <QtEndian>
 
 namespace imageio {
 
@@ -409,6 +410,26 @@ QString checkEditedHead(const ImageSource &source, const QByteArray &head, CopyC
     return fault.isEmpty() ? checkCopy(source.data(), readable, check) : fault;
 }
 
+// FotoStation keeps records after the image, read from the end of the file: each is its
+// marker, its data, a 2-byte type and a 4-byte size that counts the marker; the trailer
+// ends with the marker. Type 1 holds the IPTC datasets.
+QByteArray withoutTrailerIptc(QByteArrayView imageData)
+{
+    static constexpr char kMarker[] = "\xa1\xb2\xc3\xd4";
+    QByteArray kept(imageData.toByteArray());
+    if (!imageData.endsWith(QByteArrayView(kMarker, 4)))
+        return kept;
+    for (qsizetype end = imageData.size() - 4; end >= 10;) {
+        const qsizetype start = end - qsizetype(qFromBigEndian<quint32>(imageData.data() + end - 4));
+        if (start < 0 || end - start < 10 || imageData.sliced(start, 4) != QByteArrayView(kMarker, 4))
+            break;
+        if (qFromBigEndian<quint16>(imageData.data() + end - 6) == 1)
+            kept.remove(start, end - start);
+        end = start;
+    }
+    return kept;
+}
+
 } // namespace
 
 JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &overlay)
@@ -421,9 +442,12 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     const OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
     // Some writers leave a second copy of the IPTC block after the image (an image resource,
     // or a FotoStation trailer record); a copy keeping it would still show what was removed.
+    QByteArray imageData;
+    if (plan.removeIptc && file.imageData().contains(QByteArrayView("\xa1\xb2\xc3\xd4\x1c\x02", 6)))
+        imageData = withoutTrailerIptc(file.imageData());
     if (plan.removeIptc
         && (file.imageData().contains(QByteArrayView("8BIM\x04\x04", 6))
-            || file.imageData().contains(QByteArrayView("\xa1\xb2\xc3\xd4\x1c\x02", 6)))) {
+            || imageData.contains(QByteArrayView("\xa1\xb2\xc3\xd4\x1c\x02", 6)))) {
         result.error = Text::tr("IPTC data stored after the image cannot be removed");
         result.refused = true;
         return result;
@@ -485,6 +509,11 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
         return result;
     result.head = std::move(head);
     result.imageData = file.imageData();
+    // Only then is the image data copied: the trailer's IPTC record left out of it.
+    if (!imageData.isNull()) {
+        result.head += imageData;
+        result.imageData = {};
+    }
     result.ok = true;
     return result;
 }

@@ -307,11 +307,24 @@ void TiffBlock::endTruncatedLinks()
     }
 }
 
+void TiffBlock::keepMakerNoteReachClear()
+{
+    // Zeros read as an empty directory or a zero value, where the grown data would be taken
+    // for the maker note's own. A damaged offset far beyond stays uncovered: no edit grows
+    // the block that much.
+    const quint64 reach = makerNoteReachPastEnd();
+    if (reach > size() && reach - size() <= 0x10000) {
+        m_bytes->append(QByteArray(qsizetype(reach - size()), '\0'));
+        m_clearedTo = reach;
+    }
+}
+
 quint32 TiffBlock::append(const QByteArray &data)
 {
     if (!m_grown) {
         m_grown = true;
         endTruncatedLinks();
+        keepMakerNoteReachClear();
     }
     if (m_bytes->size() % 2)
         m_bytes->append('\0');
@@ -553,8 +566,9 @@ quint64 TiffBlock::makerNoteReachPastEnd() const
                 reach = std::max(reach, at + e.valueSize);
             // Sub-directories of the maker note: their entry holds where they are.
             const bool subDirectory = e.type == 13 || (nikon && (e.tag == 0x0011 || e.tag == 0x0E10));
-            if (subDirectory && e.count == 1 && base + get32(e.position + 8) + 2 > size())
-                reach = std::max(reach, base + get32(e.position + 8) + 2);
+            // Its entry count and, should a reader follow it, its next-directory link.
+            if (subDirectory && e.count == 1 && base + get32(e.position + 8) + 6 > size())
+                reach = std::max(reach, base + get32(e.position + 8) + 6);
         }
         return reach;
     }

@@ -101,8 +101,10 @@ public:
     }
     // The furthest end of a maker-note value that lies past the end of the block (a damaged
     // offset), as far as the maker note reads as a directory; 0 when there is none. Once the
-    // block grows over it, readers would take the grown bytes for that value.
+    // block grows over it, readers would take the grown bytes for that value, so the first
+    // growth pads the block with zeros up to a reach not too far away.
     quint64 makerNoteReachPastEnd() const;
+    bool keptClearUpTo(quint64 reach) const { return reach <= m_clearedTo; }
 
     // Gives every directory after IFD0 in its chain (the further pages of a TIFF file)
     // IFD0's value of `tag`, or removes the tag from them where IFD0 has none.
@@ -135,6 +137,7 @@ private:
     quint32 append(const QByteArray &data); // at an even offset; returns it
     // Pads the block so a directory whose next-directory link the block cut off reads as the last.
     void endTruncatedLinks();
+    void keepMakerNoteReachClear();
     bool removeEntryAt(const Directory &dir, int index);
     // Zeroes bytes, except those a directory still in use refers to.
     void zero(quint64 at, quint64 size);
@@ -147,6 +150,7 @@ private:
     bool m_little = true;
     bool m_valid = false;
     bool m_grown = false;
+    quint64 m_clearedTo = 0;
     QList<std::pair<quint64, quint64>> m_kept; // [from, to) ranges zero() leaves alone
     QList<std::pair<quint64, quint64>> m_leftovers; // (offset, size) that setFields no longer uses
 };

@@ -165,6 +165,18 @@ private Q_SLOTS:
             withField(keys::IptcGroup, keys::IptcKeywords, QStringList{"new"}), timeTag, {}, time);
 
         row("packet left between segments, GPS removed", strayPacket(made), noGps, model, "SecretPlace");
+
+        // A FotoStation trailer: records after the image, each closed by its type and size.
+        const QByteArray marker("\xa1\xb2\xc3\xd4");
+        const auto record = [&](char type, const QByteArray &data) {
+            const int size = int(data.size()) + 10;
+            return marker + data + QByteArray("\0", 1) + type + char(size >> 24) + char(size >> 16)
+                + char(size >> 8) + char(size);
+        };
+        const QByteArray keptNote = record(0, "KeptNote");
+        row("IPTC in a trailer record, IPTC removed",
+            made({"-Model=Kept"}) + record(1, QByteArray("\x1c\x02\x19\x00\x06Secret", 11)) + keptNote + marker,
+            noIptc, model, "Secret", keptNote + marker);
     }
 
     void oddSegmentsTakeTheEdit()
@@ -248,6 +260,24 @@ private Q_SLOTS:
         QCOMPARE(next, 26u);
         QVERIFY(tiff.readDirectory(next, &ifd1));
         QCOMPARE(tiff.get32(next + 2), 0u);
+    }
+
+    // A maker-note sub-directory that its writer placed just past the end of the block reads
+    // as empty once the block grows, not as whatever the edit appended there.
+    void growingBlockKeepsClearOfAStrayMakerNotePointer()
+    {
+        // IFD0 at 8 points to the Exif IFD at 26, whose maker note at 44 ("Nikon", its own TIFF
+        // header at 54) has a directory at 62 with a sub-directory at 54 + 28 = 82, past the end (80).
+        QByteArray block = QByteArray::fromHex("49492a0008000000" "0100" "6987040001000000" "1a000000" "00000000"
+                                               "0100" "7c92070024000000" "2c000000" "00000000"
+                                               "4e696b6f6e0002100000" "49492a0008000000"
+                                               "0100" "100e040001000000" "1c000000" "00000000");
+        QCOMPARE(block.size(), 80);
+        TiffBlock tiff(&block);
+        QVERIFY(tiff.addAscii(0x0132, false, "2001:02:03 04:05:06"));
+        TiffBlock::Directory ifd0;
+        QVERIFY(tiff.readDirectory(tiff.ifd0Offset(), &ifd0) && ifd0.entries.size() == 2);
+        QCOMPARE(block.mid(82, 6), QByteArray(6, '\0')); // no entries, no next directory
     }
 
     // Each page of a TIFF file has its own directory; an edit of IFD0's Artist reaches page
