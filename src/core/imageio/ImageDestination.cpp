@@ -6,11 +6,13 @@
 #include "ImageProperties.h"
 #include "JpegMetadataEdit.h"
 #include "OverlayPlan.h"
+#include "PhotoshopResources.h"
 #include "PngChunkEdit.h"
 #include "PropertyNames.h"
 #include "RewriteCheck.h"
 #include "TiffBlock.h"
 #include "WebpChunkEdit.h"
+#include "XmpEdit.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -112,6 +114,56 @@ QString editEveryPage(QByteArray &tiff, const OverlayPlan &plan)
         ok = known && copied;
     }
     return ok ? QString() : Text::tr("the edit cannot be written to every page of the TIFF file");
+}
+
+// A TIFF file keeps its XMP packet and its IPTC datasets as IFD0 entries: their new values
+// join the Exif edits as entries like any other, so the rest of the file keeps its place.
+// False with no reason when only a rebuild can make them (IPTC inside image resources).
+bool addTiffPacketEdits(const ImageSource &source, const QByteArray &tiff, const OverlayPlan &plan,
+                        ExifEdits *edits, QString *error)
+{
+    QByteArray bytes = tiff;
+    const TiffBlock block(&bytes);
+    TiffBlock::Directory ifd0;
+    if (!block.isValid() || !block.readDirectory(block.ifd0Offset(), &ifd0))
+        return false;
+    const auto valueOf = [&](const TiffBlock::Entry &e) { return tiff.mid(e.valueOffset, qsizetype(e.valueSize)); };
+    const auto set = [&](quint16 tag, quint16 type, const QByteArray &value) {
+        const quint32 count = quint32(value.size() / (type == 4 ? 4 : 1));
+        edits->changes.append({TiffBlock::Ifd::Ifd0, tag, type, count, value, value});
+    };
+    if (!plan.xmp.isEmpty()) {
+        // New XMP properties are only made in a packet the photo has.
+        if (const TiffBlock::Entry *xmp = ifd0.find(0x02BC)) {
+            QByteArray packet = valueOf(*xmp);
+            bool changed = false;
+            if (xmp->type != 1 && xmp->type != 7)
+                return false;
+            if (!editXmpProperties(packet, plan.xmp, &changed, error))
+                return false;
+            // A packet left with nothing in it goes with its entry.
+            if (changed)
+                set(0x02BC, packet.isEmpty() ? 0 : xmp->type, packet);
+        }
+    }
+    if (plan.iptcChanges.isEmpty())
+        return true;
+    if (ifd0.find(0x8649) && valueOf(*ifd0.find(0x8649)).contains("8BIM\x04\x04"))
+        return false;
+    QList<IptcDataSet> original;
+    const TiffBlock::Entry *iptc = ifd0.find(TiffBlock::IptcNaa);
+    if (iptc && ((iptc->type != 4 && iptc->type != 7) || !parseIptcDataSets(valueOf(*iptc), &original)))
+        return false;
+    QByteArray stream;
+    if (!composeIptc(original, source, plan, &stream, error))
+        return false;
+    // Stored as LONGs, as most writers declare it, the datasets are padded to whole values;
+    // readers take the bytes as they are in either byte order.
+    const quint16 type = iptc ? iptc->type : 4;
+    if (type == 4)
+        stream.append(QByteArray((4 - stream.size() % 4) % 4, '\0'));
+    set(TiffBlock::IptcNaa, type, stream);
+    return true;
 }
 
 // GIF keeps XMP in an application extension that nothing here can rewrite.
@@ -286,18 +338,29 @@ ImageDestination::Attempt ImageDestination::patchTiff(const ImageSource &source,
                                                       const ExifEdits *entries, bool xmpChanges,
                                                       const CopyCheck &check)
 {
-    if (entries && !xmpChanges && plan.iptcChanges.isEmpty()) {
+    const bool packetChanges = xmpChanges || !plan.iptcChanges.isEmpty();
+    ExifEdits edits;
+    edits.exact = true;
+    if (entries)
+        edits = *entries;
+    QString fault;
+    if ((entries || (packetChanges && !plan.changesExif()))
+        && (!packetChanges || addTiffPacketEdits(source, source.data(), plan, &edits, &fault))) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);
-        QString fault;
         removeInPlace(block, plan);
         // Readers that follow a damaged pointer of a TIFF file disagree on what it holds.
-        if (!block.isValid() || block.hasDamagedPointer() || !applyExifEdits(block, *entries, &fault))
+        if (!block.isValid() || block.hasDamagedPointer() || !applyExifEdits(block, edits, &fault))
             fault = fault.isEmpty() ? Text::tr("the TIFF file cannot be edited") : fault;
         if (fault.isEmpty())
             fault = editEveryPage(patched, plan);
+        // The packets' own contents are compared as XMP and IPTC.
+        CopyCheck packetCheck = check;
+        for (const ExifEdits::Change &c : std::as_const(edits.changes))
+            if (c.ifd == TiffBlock::Ifd::Ifd0 && (c.tag == 0x02BC || c.tag == TiffBlock::IptcNaa))
+                packetCheck.editedKeys.insert(c.tag == 0x02BC ? "Exif.Image.XMLPacket" : "Exif.Image.IPTCNAA");
         if (fault.isEmpty())
-            fault = checkCopy(source.data(), patched, check);
+            fault = checkCopy(source.data(), patched, packetCheck);
         // A strip that reaches past the end of a damaged file would take the appended bytes.
         if (fault.isEmpty() && samePixels(source.data(), patched)) {
             m_output = std::move(patched);

@@ -245,6 +245,19 @@ void editXmp(Exiv2::Image &image, const XmpChange &change, QStringList &problems
     }
 }
 
+// A container without IPTC (WebP) holds keywords only as XMP's twin: without a packet to
+// take them, one is made with every twin of the edit, or the keywords would be lost
+// without a word.
+void keepKeywordsInXmp(Exiv2::Image &image, const QVariantMap &overlay, const XmpChange &change)
+{
+    const QVariant keywords = overlay.value(QLatin1String(keys::IptcGroup)).toMap().value(QLatin1String(keys::IptcKeywords));
+    if (image.supportsMetadata(Exiv2::mdIptc) || keywords.isNull() || !image.xmpData().empty()
+        || !image.xmpPacket().empty())
+        return;
+    if (makeXmpTwins(image.xmpData(), change))
+        image.writeXmpFromPacket(false);
+}
+
 double signedNumber(const QVariant &v)
 {
     return v.typeId() == QMetaType::QString ? v.toString().toDouble() : v.toDouble();
@@ -524,7 +537,9 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
         keepExifVersionValid(exif, versionBefore, tagsBefore);
     // A copy made to hide the location or the IPTC fields must not keep them in XMP, and
     // XMP dates that held a changed Exif date's moment move with it.
-    editXmp(image, xmpChangeFor(overlay, current), problems);
+    const XmpChange xmpChange = xmpChangeFor(overlay, current);
+    editXmp(image, xmpChange, problems);
+    keepKeywordsInXmp(image, overlay, xmpChange);
     if (problems.isEmpty())
         return true;
     if (error)

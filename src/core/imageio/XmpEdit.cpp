@@ -253,10 +253,10 @@ std::unique_ptr<Exiv2::Value> xmpValue(const XmpSet &set)
 
 // Sets every twin; a property that already holds the value is left as it is, so making the
 // change again on a copy that has it changes nothing (which is how the copy is checked).
-bool setXmpProperties(Exiv2::XmpData &xmp, const QList<XmpSet> &sets)
+bool setXmpProperties(Exiv2::XmpData &xmp, const QList<XmpSet> &sets, bool makePacket = false)
 {
     // No packet, no twins: XMP is not added to a photo that had none.
-    if (sets.isEmpty() || xmp.empty())
+    if (sets.isEmpty() || (xmp.empty() && !makePacket))
         return false;
     bool changed = false;
     for (const XmpSet &set : sets) {
@@ -502,6 +502,11 @@ bool editXmpProperties(Exiv2::XmpData &xmp, const XmpChange &change)
     const bool set = setXmpProperties(xmp, change.sets);
     const bool moved = moveXmpDates(xmp, change.dates);
     return removeXmpProperties(xmp, change.removals) || moved || set;
+}
+
+bool makeXmpTwins(Exiv2::XmpData &xmp, const XmpChange &change)
+{
+    return setXmpProperties(xmp, change.sets, true);
 }
 
 bool editXmpProperties(QByteArray &packet, const XmpChange &change, bool *changed, QString *error)

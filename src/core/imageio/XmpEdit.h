@@ -54,6 +54,10 @@ XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current);
 // Makes the change in `xmp`; true when anything changed.
 bool editXmpProperties(Exiv2::XmpData &xmp, const XmpChange &change);
 
+// Sets the change's twins in `xmp` even when it is empty: for a container where XMP is the
+// only place a value can go.
+bool makeXmpTwins(Exiv2::XmpData &xmp, const XmpChange &change);
+
 // The same on a serialised packet. Returns false with a reason when the packet does not
 // parse or cannot be written again; *changed says whether `packet` was rewritten.
 bool editXmpProperties(QByteArray &packet, const XmpChange &change, bool *changed, QString *error);

@@ -41,7 +41,9 @@ QList<QByteArray> chunksBesideMetadata(const QByteArray &png)
     QList<QByteArray> chunks;
     for (qsizetype at = 8; at + 12 <= png.size();) {
         const qsizetype size = 12 + qFromBigEndian<quint32>(png.constData() + at);
-        if (png.mid(at + 4, 4) != "eXIf" && !png.mid(at + 4).startsWith("iTXtXML:com.adobe.xmp"))
+        const QByteArray chunk = png.mid(at + 4, 28);
+        if (chunk.left(4) != "eXIf" && !chunk.startsWith("iTXtXML:com.adobe.xmp")
+            && !chunk.mid(4).startsWith("Raw profile type iptc"))
             chunks << png.mid(at, size);
         at += size;
     }
@@ -161,6 +163,7 @@ private Q_SLOTS:
         QTest::newRow("png eXIf") << "photo.png" << plasma << true;
         QTest::newRow("png without Exif") << "bare.png" << plasma << false;
         QTest::newRow("webp") << "photo.webp" << plasma << true;
+        QTest::newRow("webp without metadata") << "bare.webp" << plasma << false;
         const QStringList pages = plasma + QStringList{"xc:red", "gradient:blue-white"};
         QTest::newRow("three-page tiff") << "pages.tif" << pages << true;
     }
@@ -185,6 +188,7 @@ private Q_SLOTS:
         const QVariantMap noGps = withGroup(keys::GpsGroup, QVariant());
         QVariantMap artist = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
         artist.insert(noGps);
+        artist.insert(withField(keys::IptcGroup, keys::IptcKeywords, QStringList{"Kw"}));
         for (const QVariantMap &overlay : {dated, noGps, artist}) {
             const QString out = dir.filePath("copy-" + name);
             const RewriteResult result = rewriteMetadata(src, out, overlay);
@@ -202,8 +206,13 @@ private Q_SLOTS:
             else
                 for (const QString &key : tags.keys())
                     QVERIFY2(!key.contains("GPS:") && !key.contains(":GPS"), qPrintable(key));
-            if (overlay == artist)
+            if (overlay == artist) {
                 QCOMPARE(tags.value("IFD0:Artist").toString(), "Ana");
+                // WebP holds no IPTC: the keywords live in their XMP twin.
+                QCOMPARE(tags.value(name.endsWith(".webp") ? "XMP-dc:Subject" : "IPTC:Keywords").toString(), "Kw");
+                // New IPTC and XMP entries are written beside the pixels, which stay where they were.
+                QCOMPARE(tags.value("IFD0:StripOffsets"), exiftoolTags(src).value("IFD0:StripOffsets"));
+            }
             QCOMPARE(tags.value("IFD0:Make"), exiftoolTags(src).value("IFD0:Make"));
             const QStringList known = validationWarnings(src);
             for (const QString &warning : validationWarnings(out))
