@@ -198,6 +198,7 @@ bool applyExifEdits(TiffBlock &block, const ExifEdits &edits, QString *why)
 {
     using Ifd = TiffBlock::Ifd;
     const quint64 reach = block.makerNoteReachPastEnd();
+    const quint32 ifd0Before = block.ifd0Offset();
     // Children before parents, so a parent that moves takes the child's new pointer along.
     for (const Ifd ifd : {Ifd::Interop, Ifd::Exif, Ifd::Gps, Ifd::Ifd0}) {
         QList<TiffBlock::Field> fields;
@@ -214,6 +215,8 @@ bool applyExifEdits(TiffBlock &block, const ExifEdits &edits, QString *why)
         return false;
     }
     block.clearLeftovers();
+    if (block.ifd0Offset() != ifd0Before)
+        block.leaveRoomAfterIfd0();
     return true;
 }
 

@@ -145,8 +145,11 @@ bool patchValuesInPlace(TiffBlock &block, const OverlayPlan &plan)
             && ok;
     }
     // Added dates may have moved the directories.
+    const quint32 ifd0Before = ifd0.offset;
     if (!block.readDirectory(block.ifd0Offset(), &ifd0))
         return false;
+    if (ifd0.offset != ifd0Before)
+        block.leaveRoomAfterIfd0();
     const quint32 exif = block.pointer(ifd0, TiffBlock::ExifPointer);
     if (plan.orientation)
         ok = block.replaceUnsigned(ifd0.offset, TiffBlock::Orientation, *plan.orientation) && ok;

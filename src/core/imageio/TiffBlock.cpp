@@ -585,6 +585,16 @@ void TiffBlock::clearLeftovers()
     m_leftovers.clear();
 }
 
+void TiffBlock::leaveRoomAfterIfd0()
+{
+    const quint64 room = size() - qMin<quint64>(size(), ifd0Offset());
+    quint64 needed = 0;
+    for (const quint32 at : followingDirectories())
+        needed = std::max<quint64>(needed, 2 + 12 * quint64(get16(at)));
+    if (needed > room)
+        m_bytes->append(QByteArray(qsizetype(needed - room), '\0'));
+}
+
 bool TiffBlock::copyToPages(quint16 tag)
 {
     Directory ifd0;

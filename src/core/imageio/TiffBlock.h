@@ -92,6 +92,10 @@ public:
     // Zeroes the values and directory tables that setFields left behind and nothing uses any
     // more: an old position must not stay readable to anyone who looks at the bytes.
     void clearLeftovers();
+    // ExifTool reads the directories that follow IFD0 (the thumbnail's) within the room IFD0
+    // has up to the end of the block: once IFD0 moved to the end, a larger one would read as
+    // cut short. Pads the block to give them that room.
+    void leaveRoomAfterIfd0();
     bool littleEndian() const { return m_little; }
     quint64 size() const { return quint64(m_bytes->size()); }
     // An Exif, GPS or Interop pointer that leads to no directory.

@@ -146,9 +146,10 @@ QVariantMap withoutLayout(QVariantMap group, const QString &name)
 // would pair with the other of another fix. Empty references say nothing and are left out.
 std::optional<QVariantMap> importedGps(QVariantMap gps)
 {
-    for (const char *ref : {keys::GpsLatitudeRef, keys::GpsLongitudeRef})
-        if (gps.value(QLatin1String(ref)).toString().trimmed().isEmpty())
-            gps.remove(QLatin1String(ref));
+    // An empty text says nothing (some cameras store a blank direction reference); written
+    // back it would read as an unknown value.
+    for (auto it = gps.begin(); it != gps.end();)
+        it = it->typeId() == QMetaType::QString && it->toString().trimmed().isEmpty() ? gps.erase(it) : std::next(it);
     if (!gps.contains(QLatin1String(keys::GpsLatitude)) || !gps.contains(QLatin1String(keys::GpsLongitude)))
         return std::nullopt;
     return MetadataEdit::replacingGpsFix(gps);

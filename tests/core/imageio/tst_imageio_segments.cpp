@@ -262,6 +262,22 @@ private Q_SLOTS:
         QCOMPARE(tiff.get32(next + 2), 0u);
     }
 
+    // ExifTool reads the thumbnail's directory within the room IFD0 has up to the end of the
+    // block: IFD0 moved to the end must leave room for a larger one, or it reads as cut short.
+    void movedIfd0LeavesRoomForTheNextDirectory()
+    {
+        // IFD0 at 8 (Make), its link to IFD1 at 26 with three entries.
+        QByteArray block = QByteArray::fromHex("49492a0008000000" "0100" "0f01020004000000" "41636d65" "1a000000"
+                                               "0300" "0301030001000000" "06000000" "1a01050001000000" "4a000000"
+                                               "1b01050001000000" "4a000000" "00000000" "4800000001000000");
+        TiffBlock tiff(&block);
+        OverlayPlan plan;
+        plan.dates.append({TiffBlock::DateTime, false, "2001:02:03 04:05:06"});
+        QVERIFY(patchValuesInPlace(tiff, plan));
+        QVERIFY(tiff.ifd0Offset() > 26);
+        QVERIFY(block.size() - tiff.ifd0Offset() >= 2 + 3 * 12);
+    }
+
     // A maker-note sub-directory that its writer placed just past the end of the block reads
     // as empty once the block grows, not as whatever the edit appended there.
     void growingBlockKeepsClearOfAStrayMakerNotePointer()

@@ -131,7 +131,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("takesGps");
         QTest::newRow("empty latitude side, partial IPTC date")
             << QStringList{"-IPTC:DateCreated#=20100000", "-GPSLatitudeRef#= ", "-GPSLatitude=1", "-GPSLongitude=2",
-                           "-GPSLongitudeRef=E"}
+                           "-GPSLongitudeRef=E", "-GPSImgDirectionRef#= "}
             << true;
         QTest::newRow("latitude alone") << QStringList{"-GPSLatitude=1", "-GPSLatitudeRef=S"} << false;
     }
@@ -154,6 +154,7 @@ private Q_SLOTS:
         // An empty side says nothing, in the file or in the copy.
         QCOMPARE(copy.value("GPS:GPSLatitudeRef").toString().trimmed(),
                  expectedGps.value("GPS:GPSLatitudeRef").toString().trimmed());
+        QVERIFY(!copy.contains("GPS:GPSImgDirectionRef"));
     }
 
     // An export holds only the groups the photo has; a photo without any exports nothing.
