@@ -19,46 +19,37 @@ private Q_SLOTS:
     {
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QRect>("window");
-        QTest::addColumn<QRect>("coverable");
         QTest::addColumn<bool>("mayMove");
         QTest::addColumn<int>("side");
         QTest::addColumn<bool>("moves");
+        using Side = DrawerPlacement::Side;
+        const auto row = [](const char *name, QRect available, QPoint at, QSize layout, Side side, bool moves,
+                            bool mayMove = true) {
+            QTest::newRow(name) << available << QRect(at, layout) << mayMove << int(side) << moves;
+        };
 
-        const int below = DrawerPlacement::Below, beside = DrawerPlacement::Beside;
-        const int over = DrawerPlacement::Over;
+        const Side below = DrawerPlacement::Below, beside = DrawerPlacement::Beside;
+        const Side over = DrawerPlacement::Over;
         const QRect fullHd(0, 0, 1920, 1080);
-        QTest::newRow("start layout fits under as it is")
-            << fullHd << QRect(QPoint(633, 390), kStart) << QRect() << true << below << false;
-        QTest::newRow("list layout: the window moves up")
-            << fullHd << QRect(QPoint(633, 241), kList) << kListCoverable << true << below << true;
-        QTest::newRow("second screen with an offset origin")
-            << QRect(1920, 30, 1280, 994) << QRect(QPoint(2233, 213), kList) << kListCoverable << true
-            << below << true;
-        QTest::newRow("window above the screen's top edge comes down")
-            << fullHd << QRect(QPoint(100, -50), kStart) << QRect() << true << below << true;
-        QTest::newRow("no screen: hangs below, nothing moves")
-            << QRect() << QRect(QPoint(10, 700), kList) << kListCoverable << true << below << false;
+        row("start layout fits under as it is", fullHd, {633, 390}, kStart, below, false);
+        row("list layout: the window moves up", fullHd, {633, 241}, kList, below, true);
+        row("second screen with an offset origin", {1920, 30, 1280, 994}, {2233, 213}, kList, below, true);
+        row("window above the screen's top edge comes down", fullHd, {100, -50}, kStart, below, true);
+        row("no screen: hangs below, nothing moves", QRect(), {10, 700}, kList, below, false);
 
         // 598 + 322 = 920 is taller than these screens.
-        const QRect wide900(0, 0, 1440, 900);
-        QTest::newRow("900 px: beside, the window moving left for it")
-            << wide900 << QRect(QPoint(393, 151), kList) << kListCoverable << true << beside << true;
-        QTest::newRow("room on the left: beside on the left, nothing moves")
-            << QRect(0, 0, 1920, 800) << QRect(QPoint(1200, 100), kList) << kListCoverable << true << beside
-            << false;
-        QTest::newRow("room on the right: beside on the right")
-            << QRect(0, 0, 1920, 800) << QRect(QPoint(10, 100), kList) << kListCoverable << false << beside
-            << false;
-        QTest::newRow("window being moved by the user: it stays, the drawer covers the list")
-            << wide900 << QRect(QPoint(393, 151), kList) << kListCoverable << false << over << false;
-        QTest::newRow("1024 x 768 with a top panel: over the list, above the button bar")
-            << QRect(0, 24, 1024, 744) << QRect(QPoint(185, 110), kList) << kListCoverable << true << over
-            << false;
-        QTest::newRow("window hanging off the bottom is pulled onto the screen first")
-            << QRect(0, 0, 1024, 768) << QRect(QPoint(185, 400), kList) << kListCoverable << true << over
-            << true;
-        QTest::newRow("nothing may be covered: keeps to the screen's bottom edge")
-            << QRect(0, 0, 800, 600) << QRect(QPoint(73, 150), kStart) << QRect() << true << over << false;
+        const QRect wide900(0, 0, 1440, 900), low(0, 0, 1920, 800);
+        row("900 px: beside, the window moving left for it", wide900, {393, 151}, kList, beside, true);
+        row("room on the left: beside on the left, nothing moves", low, {1200, 100}, kList, beside, false);
+        row("room on the right: beside on the right", low, {10, 100}, kList, beside, false, false);
+        row("window being moved by the user: it stays, the drawer covers the list", wide900, {393, 151},
+            kList, over, false, false);
+        row("1024 x 768 with a top panel: over the list, above the button bar", {0, 24, 1024, 744},
+            {185, 110}, kList, over, false);
+        row("window hanging off the bottom is pulled onto the screen first", {0, 0, 1024, 768},
+            {185, 400}, kList, over, true);
+        row("nothing may be covered: keeps to the screen's bottom edge", {0, 0, 800, 600}, {73, 150},
+            kStart, over, false);
     }
 
     // Where the window goes is judged by what it is for: both on the screen, the drawer
@@ -67,11 +58,12 @@ private Q_SLOTS:
     {
         QFETCH(QRect, available);
         QFETCH(QRect, window);
-        QFETCH(QRect, coverable);
         QFETCH(bool, mayMove);
         QFETCH(int, side);
         QFETCH(bool, moves);
 
+        // Only the list layout has a list the drawer may cover.
+        const QRect coverable = window.size() == kList ? kListCoverable : QRect();
         const DrawerPlacement p =
             DrawerPlacement::compute(available, window, kDrawerHeight, kOffset, coverable, mayMove);
         QCOMPARE(int(p.side), side);
