@@ -126,7 +126,6 @@ private Q_SLOTS:
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
         QTRY_VERIFY(window->minimumHeight() > startHeight && window->size() == window->minimumSize());
         const QSize list = window->size();
-        QVERIFY(window->maximumSize().width() > 2000);
         ResultTableView *table = h.ui().theTableview;
         const int tableHeight = table->height();
         // Each title stays over its column at any width.
@@ -365,7 +364,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("back"))));
         QVERIFY(delivered.wait(5000));
-        QCOMPARE(delivered.first().first().toBool(), true);
         QCOMPARE(fake.summaries, QStringList{"Photos compressed"});
         QCOMPARE(fake.bodies, QStringList{h.ui().saveSizelab->text()});
         QVERIFY(fake.bodies.first().startsWith("Save"));
@@ -380,16 +378,12 @@ private Q_SLOTS:
             QFAIL("no dbus-daemon to run a private bus (scripts/install-deps installs dbus)");
         const QString nowhere = QStringLiteral("unix:path=/nonexistent/bus");
         DesktopFileRevealer withoutBus(QDBusConnection::connectToBus(nowhere, QStringLiteral("none")));
-        QSignalSpy openedAtOnce(&withoutBus, &DesktopFileRevealer::openedFolder);
         withoutBus.selectFile(QStringLiteral("/tmp/y/b.jpg"), QStringLiteral("/tmp/y"));
-        QCOMPARE(openedAtOnce.count(), 1);
         QCOMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/y")));
 
         DesktopFileRevealer revealer(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("client")));
-        QSignalSpy opened(&revealer, &DesktopFileRevealer::openedFolder);
         revealer.selectFile(QStringLiteral("/tmp/x/a.jpg"), QStringLiteral("/tmp/x"));
-        QVERIFY(opened.wait(5000));
-        QCOMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/x")));
+        QTRY_COMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/x")));
 
         QDBusConnection service = QDBusConnection::connectToBus(m_busAddress, QStringLiteral("fm"));
         FakeFileManager fm;

@@ -19,7 +19,7 @@ private Q_SLOTS:
         image.fill(Qt::darkCyan);
         QVERIFY(image.save(m_photo, "JPEG"));
         m_text = m_dir.filePath(QStringLiteral("notes.txt"));
-        QVERIFY(writeBytes(m_text, "not a photo\n"));
+        QVERIFY(testsupport::writeFile(m_text, "not a photo\n"));
         m_folder = m_dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkpath(m_folder));
     }

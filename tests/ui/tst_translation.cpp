@@ -150,7 +150,8 @@ private Q_SLOTS:
         Harness h(Harness::KeepingOriginals);
         const QString folder = h.dir.filePath(QStringLiteral("broken"));
         QDir().mkpath(folder);
-        const QByteArray whole = readBytes(testsupport::makeJpeg(h.dir.filePath("whole.jpg"), 320, 240));
+        const QByteArray whole =
+            testsupport::readFile(testsupport::makeJpeg(h.dir.filePath("whole.jpg"), 320, 240));
         // Written and removed by their bytes: a name that is not UTF-8 has no QString that
         // gives it back, so the temporary folder could not remove it either.
         const QByteArray base = QFile::encodeName(folder + QLatin1Char('/'));
