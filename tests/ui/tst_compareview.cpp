@@ -75,14 +75,12 @@ private Q_SLOTS:
             : h.copies({corpus + '/' + camera}, "camera").first();
         QVERIFY(h.dropAndWait({photo}));
         const QString result = h.delegate->dragPhotoArray().first().restPath();
-        QVERIFY(QFileInfo::exists(result) && result != photo);
 
         ResultTableView *table = h.ui().theTableview;
         const QPoint row(40, ResultNameCell::RowHeight / 2);
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row);
         QAction *compare = h.delegate->compareController()->compareAction();
         QCOMPARE(table->actions().first(), compare);
-        QVERIFY(compare->isEnabled());
         if (fromMenu)
             compare->trigger();
         else

@@ -177,8 +177,6 @@ private Q_SLOTS:
         QCOMPARE(prefs->photolocationlab()->toolTip(), standard);
         QVERIFY(h.ui().leftTipView->isVisible());
         QVERIFY(!h.ui().saveSizelab->isVisible());
-        QVERIFY(h.delegate->keepMetadata());
-        QVERIFY(h.delegate->blocalMode());
         // A missing file handed over at start is refused: the window stays as it is.
         const QSize startSize = h.ui().window->size();
         QVERIFY(!h.delegate->openFiles({h.dir.filePath(QStringLiteral("missing.jpg"))}));

@@ -124,7 +124,6 @@ private Q_SLOTS:
         auto camera = makeController();
         CameraWindow &w = *camera->cameraWindow();
         QVERIFY(!camera->changeToDeviceAction()->isEnabled());
-        QVERIFY(!w.downloadPhotoBtn->isEnabled());
 
         attach(*camera, {first, second});
         QCOMPARE(camera->currentDevice()->info(), second);
