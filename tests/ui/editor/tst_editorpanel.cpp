@@ -73,7 +73,6 @@ private Q_SLOTS:
         QVERIFY(!m_editor->model()->index(1).data(Qt::DecorationRole).value<QIcon>().isNull());
         testsupport::screenshot("editor-photos.png");
 
-        // Selecting another photo makes it the current one.
         select({2});
         QCOMPARE(m_editor->currentChooseFilePath(), m_c);
         QTRY_COMPARE(view().infoPanel->photoNamelab->text(), "pier.jpg");
