@@ -101,14 +101,12 @@ private Q_SLOTS:
     {
         // English is the texts as written: nothing to install for it.
         QVERIFY(!translations::install(QLocale(QLocale::English, QLocale::UnitedStates)));
-        Harness english;
-        english.launch();
+        Harness english(Harness::ReplacingOriginals);
         const QStringList before = texts(english.ui().window);
 
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(translations::install(QLocale()));
-        Harness german;
-        german.launch();
+        Harness german(Harness::ReplacingOriginals);
         const QStringList after = texts(german.ui().window);
         QCOMPARE(after.size(), before.size());
 
@@ -175,7 +173,6 @@ private Q_SLOTS:
                                            "Datei um, um sie zu komprimieren")}};
         const ResultTableModel *model = h.delegate->resultTableModel();
         QCOMPARE(model->rowCount(), 2);
-        QVERIFY(model->row(0).state != model->row(1).state);
         for (int row = 0; row < 2; ++row) {
             QCOMPARE(model->row(row).reason, reasons.value(model->row(row).state));
             ResultNameCell *cell = nullptr;
