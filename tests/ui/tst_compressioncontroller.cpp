@@ -8,6 +8,7 @@
 #include "widgets/BusyDiskView.h"
 #include "widgets/CommandButton.h"
 #include "widgets/DiskLayer.h"
+#include "widgets/ProgressBarView.h"
 #include "widgets/WindowCloseButton.h"
 #include "windows/ConnectPhotoWindow.h"
 #include "windows/ResizeWindow.h"
@@ -17,11 +18,14 @@
 #include <QImageReader>
 #include <QLineEdit>
 
+#include <limits>
+
 #include <sys/mount.h>
 
 // The compression window never loses a photo quietly: an unusable Output folder is
 // refused before anything starts, photos not compressed are listed with their reasons,
 // the first in-place job asks first, and Recompress and Resize work on the last job.
+// Its drop areas and progress bar are also tested on their own.
 
 class TestCompressionController : public QObject
 {
@@ -29,6 +33,7 @@ class TestCompressionController : public QObject
 private:
     QTemporaryDir m_home;
     Photos m_photos;
+    QString m_text; // not a photo
 
     // The savings line covers the last job only: rows from firstRowOfJob on.
     static void compareRows(Harness &h, int firstRowOfJob = 0)
@@ -93,6 +98,8 @@ private Q_SLOTS:
         QVERIFY(m_home.isValid());
         usePrivateHome(m_home.path());
         m_photos.make(m_home.filePath(QStringLiteral("generated")));
+        m_text = m_home.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(testsupport::writeFile(m_text, "not a photo\n"));
     }
 
     void readOnlyOutputFolderIsRefused()
@@ -482,6 +489,84 @@ private Q_SLOTS:
         QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
         QCOMPARE(QImageReader(h.delegate->dragPhotoArray().constFirst().restPath()).size(), result);
         QVERIFY(h.ui().saveSizelab->isVisible());
+    }
+
+    // ---- A drop area on its own -------------------------------------------------------
+
+    // Only the first item decides; a taken drop keeps every item, replacing the last drop.
+    void dropAreaAcceptance_data()
+    {
+        QTest::addColumn<QList<QUrl>>("items");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("folder");
+        const QUrl photo = QUrl::fromLocalFile(m_photos.square), text = QUrl::fromLocalFile(m_text);
+        const QUrl folder = QUrl::fromLocalFile(QFileInfo(m_photos.square).absolutePath());
+        const QUrl missing = QUrl::fromLocalFile(m_home.filePath(QStringLiteral("gone.jpg")));
+        const QUrl web(QStringLiteral("https://example.org/a.jpg"));
+        QTest::newRow("photo") << QList<QUrl>{photo} << true << false;
+        QTest::newRow("folder") << QList<QUrl>{folder} << true << true;
+        QTest::newRow("text file") << QList<QUrl>{text} << false << false;
+        QTest::newRow("photo first, text after") << QList<QUrl>{photo, text} << true << false;
+        QTest::newRow("text first, photo after") << QList<QUrl>{text, photo} << false << false;
+        QTest::newRow("missing file") << QList<QUrl>{missing} << false << false;
+        QTest::newRow("web address") << QList<QUrl>{web} << false << false;
+    }
+
+    void dropAreaAcceptance()
+    {
+        QFETCH(QList<QUrl>, items);
+        QFETCH(bool, accepted);
+        QFETCH(bool, folder);
+        PhotoDropArea view;
+        QSignalSpy posted(&view, &PhotoDropArea::photosDropped);
+        // A folder dropped before: a photo drop must not keep its flag.
+        QVERIFY(Harness::drop(&view, {QFileInfo(m_photos.square).absolutePath(), m_photos.square}));
+        QCOMPARE(Harness::dropUrls(&view, items), accepted);
+        QCOMPARE(posted.count(), accepted ? 2 : 1);
+        QCOMPARE(view.imageName(), QStringLiteral("importtips.png"));
+        if (!accepted)
+            return;
+        QCOMPARE(view.droppedUrls(), items);
+        QCOMPARE(view.droppedFolder(), folder);
+    }
+
+    // ---- The progress bar on its own --------------------------------------------------
+
+    // The bar is drawn over the bezel only for values in (0, 1]; the bezel alone is the oracle.
+    void progressBarOnlyForValuesUpToOne_data()
+    {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("zero") << 0.0f << false;
+        QTest::newRow("negative") << -0.5f << false;
+        QTest::newRow("nan") << std::numeric_limits<float>::quiet_NaN() << false;
+        QTest::newRow("just above one") << 1.0001f << false;
+        QTest::newRow("tiny") << 0.01f << true;
+        QTest::newRow("three quarters") << 0.75f << true;
+        QTest::newRow("exactly one") << 1.0f << true;
+    }
+
+    void progressBarOnlyForValuesUpToOne()
+    {
+        QFETCH(float, value);
+        QFETCH(bool, drawn);
+        const auto rendered = [](float shown) {
+            ProgressBarView view;
+            view.resize(200, 14);
+            view.setProgressValue(shown);
+            QImage image(view.size(), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            view.render(&image);
+            return image;
+        };
+        const QImage bezel = rendered(0.0f);
+        const QImage image = rendered(value);
+        QCOMPARE(image != bezel, drawn);
+        if (!drawn)
+            return;
+        // The bar starts at the left and grows with the value: the right end stays bezel below 0.75.
+        QVERIFY(image.pixel(3, 7) != bezel.pixel(3, 7));
+        QCOMPARE(image.pixel(190, 7) == bezel.pixel(190, 7), value < 0.9f);
     }
 };
 
