@@ -412,9 +412,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("value");
         QTest::newRow("group") << "gps_htc_desire.jpg" << "{GPS}" << "";
-        QTest::newRow("nested value") << "gps_htc_desire.jpg" << "{Exif}/DateTimeOriginal" << "2011:05:06 09:59:48";
+        QTest::newRow("nested value")
+            << "gps_htc_desire.jpg" << "{Exif}/DateTimeOriginal" << "2011:05:06 09:59:48";
         QTest::newRow("list summary") << "iptc_metapm.jpg" << "{IPTC}/Keywords" << "2 values";
-        QTest::newRow("list entries by number") << "iptc_metapm.jpg" << "{IPTC}/Keywords/2" << "Another keyword";
+        QTest::newRow("list entries by number")
+            << "iptc_metapm.jpg" << "{IPTC}/Keywords/2" << "Another keyword";
         QTest::newRow("top-level value") << "gps_iphone_1x1.jpg" << "PixelWidth" << "1";
     }
     void valuesAreReachable()

@@ -361,7 +361,8 @@ private Q_SLOTS:
         QDir().mkpath(other);
         chooseInPanel(other);
         QTRY_VERIFY(library().lastAlert());
-        QVERIFY2(alertText().contains(QLatin1String("\"Photos Library.photoslibrary\"")), qPrintable(alertText()));
+        QVERIFY2(alertText().contains(QLatin1String("\"Photos Library.photoslibrary\"")),
+                 qPrintable(alertText()));
         QVERIFY(AppSettings(m_harness.settingsFile()).photoLibraryPath().isEmpty());
         library().lastAlert()->close();
         QVERIFY(!library().source()->isScanning());
