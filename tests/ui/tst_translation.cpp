@@ -149,21 +149,15 @@ private Q_SLOTS:
         QDir().mkpath(folder);
         const QByteArray whole =
             testsupport::readFile(testsupport::makeJpeg(h.dir.filePath("whole.jpg"), 320, 240));
-        // Written and removed by their bytes: a name that is not UTF-8 has no QString that
+        QVERIFY(testsupport::writeFile(folder + "/cut.jpg", whole.left(whole.size() / 2)));
+        // Written and removed by its bytes: a name that is not UTF-8 has no QString that
         // gives it back, so the temporary folder could not remove it either.
-        const QByteArray base = QFile::encodeName(folder + QLatin1Char('/'));
-        const QList<QPair<QByteArray, QByteArray>> files{{base + "cut.jpg", whole.left(whole.size() / 2)},
-                                                         {base + "bad\xff.jpg", whole}};
-        const auto removeFiles = qScopeGuard([&files] {
-            for (const auto &file : files)
-                std::remove(file.first.constData());
-        });
-        for (const auto &[path, bytes] : files) {
-            std::FILE *file = std::fopen(path.constData(), "wb");
-            QVERIFY(file);
-            QCOMPARE(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file), size_t(bytes.size()));
-            std::fclose(file);
-        }
+        const QByteArray bad = QFile::encodeName(folder) + "/bad\xff.jpg";
+        const auto removeBad = qScopeGuard([&bad] { std::remove(bad.constData()); });
+        std::FILE *file = std::fopen(bad.constData(), "wb");
+        QVERIFY(file);
+        QCOMPARE(std::fwrite(whole.constData(), 1, size_t(whole.size()), file), size_t(whole.size()));
+        std::fclose(file);
 
         QVERIFY(h.dropAndWait({folder}));
         using State = ResultTableModel::RowState;
