@@ -502,7 +502,6 @@ private Q_SLOTS:
         const QUrl web(QStringLiteral("https://example.org/a.jpg"));
         QTest::newRow("photo") << QList<QUrl>{photo} << true << false;
         QTest::newRow("folder") << QList<QUrl>{folder} << true << true;
-        QTest::newRow("text file") << QList<QUrl>{text} << false << false;
         QTest::newRow("photo first, text after") << QList<QUrl>{photo, text} << true << false;
         QTest::newRow("text first, photo after") << QList<QUrl>{text, photo} << false << false;
         QTest::newRow("missing file") << QList<QUrl>{missing} << false << false;

@@ -209,7 +209,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("short") << "a.jpg" << "a.jpg";
         QTest::newRow("28 whole") << "abcdefghijklmnopqrstuvwx.jpg" << "abcdefghijklmnopqrstuvwx.jpg";
         QTest::newRow("29 cut") << "abcdefghijklmnopqrstuvwxy.jpg" << "abcdefghijklmn.....pqrstuvwxy.jpg";
         QTest::newRow("long")
