@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The metadata editor's panel driven through its real controls, its list's model on its
-// own, and the photo library as a source of its list.
+// own, the photo library as a source of its list, and the image buttons it is driven with.
 #include "../../core/metadata/EditorTestKit.h"
 #include "EditorUiKit.h"
 #include "LibraryFixture.h"
@@ -9,6 +9,7 @@
 #include "editor/ChangeDateWindow.h"
 #include "editor/PhotoInfoPanel.h"
 #include "editor/PhotoLibraryController.h"
+#include "widgets/WindowCloseButton.h"
 #include "windows/ConnectPhotoWindow.h"
 
 #include "sources/library/PhotoLibraryScan.h"
@@ -19,6 +20,13 @@
 
 using namespace editortest;
 using namespace editorui;
+
+static void sendMove(QWidget *w, QPoint pos)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), w->mapToGlobal(QPointF(pos)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &move);
+}
 
 class TestEditorPanel : public QObject
 {
@@ -449,6 +457,76 @@ private Q_SLOTS:
         QTRY_VERIFY(library().openPanel() && library().openPanel()->isVisible());
         QVERIFY(!library().source()->isScanning());
         library().openPanel()->reject();
+    }
+
+    // ---- The image buttons on their own -----------------------------------------------
+
+    void pressActivatesInsteadOfClicking()
+    {
+        CommandButton button(QStringLiteral("Go"));
+        button.resize(80, 30);
+        button.trackHoverInBounds();
+        QSignalSpy activated(&button, &CommandButton::activated);
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(activated.count(), 1);
+        QCOMPARE(clicked.count(), 0);
+        // The keyboard reaches the same command.
+        QTest::keyClick(&button, Qt::Key_Space);
+        QCOMPARE(activated.count(), 2);
+        // Other buttons of the mouse do nothing.
+        QTest::mouseClick(&button, Qt::RightButton);
+        QCOMPARE(activated.count(), 2);
+
+        // The close button works the same way with its own signal.
+        WindowCloseButton close;
+        QSignalSpy closing(&close, &WindowCloseButton::activated);
+        QTest::mouseClick(&close, Qt::LeftButton);
+        QTest::keyClick(&close, Qt::Key_Return);
+        QTest::mouseClick(&close, Qt::RightButton);
+        QCOMPARE(closing.count(), 2);
+    }
+
+    void artworkBeforeAndAfterTheCommand()
+    {
+        CommandButton button;
+        button.setImage(QStringLiteral("editnom.png"));
+        button.setPressArtwork(QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
+        QString seenDuring;
+        connect(&button, &CommandButton::activated, this, [&] { seenDuring = button.imageName(); });
+        button.activate();
+        QCOMPARE(seenDuring, QStringLiteral("editdown.png"));
+        QCOMPARE(button.imageName(), QStringLiteral("editnom.png"));
+        // A command that destroys its button is survived.
+        auto *doomed = new CommandButton;
+        doomed->setPressArtwork(QStringLiteral("backdown.png"), QStringLiteral("backnom.png"));
+        connect(doomed, &CommandButton::activated, this, [doomed] { delete doomed; });
+        doomed->activate();
+    }
+
+    void hoverUsesTheSetUpBounds()
+    {
+        CommandButton button;
+        button.resize(40, 40);
+        button.trackHoverInBounds();
+        button.resize(120, 40); // resized after set-up
+        button.setHoverArtwork(QStringLiteral("applydown.png"), QStringLiteral("applynom.png"));
+        QSignalSpy entered(&button, &CommandButton::hoverEntered);
+        QSignalSpy exited(&button, &CommandButton::hoverExited);
+
+        sendMove(&button, QPoint(10, 10));
+        QCOMPARE(entered.count(), 1);
+        QCOMPARE(button.imageName(), QStringLiteral("applydown.png"));
+        sendMove(&button, QPoint(90, 10)); // inside the new bounds, outside the set-up ones
+        QCOMPARE(exited.count(), 1);
+        QCOMPARE(button.imageName(), QStringLiteral("applynom.png"));
+        sendMove(&button, QPoint(100, 12)); // still outside: no repeat
+        QCOMPARE(exited.count(), 1);
+        sendMove(&button, QPoint(20, 20));
+        QCOMPARE(entered.count(), 2);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&button, &leave);
+        QCOMPARE(exited.count(), 2);
     }
 };
 
