@@ -488,7 +488,7 @@ private Q_SLOTS:
         QVERIFY(h.ui().saveSizelab->isVisible());
     }
 
-    // ---- A drop area on its own -------------------------------------------------------
+    // ---- A drop area on its own ------------------------------------------------------
 
     // Only the first item decides; a taken drop keeps every item, replacing the last drop.
     void dropAreaAcceptance_data()
@@ -526,7 +526,7 @@ private Q_SLOTS:
         QCOMPARE(view.droppedFolder(), folder);
     }
 
-    // ---- The progress bar on its own --------------------------------------------------
+    // ---- The progress bar on its own -------------------------------------------------
 
     // The bar is drawn over the bezel only for values in (0, 1]; the bezel alone is the oracle.
     void progressBarOnlyForValuesUpToOne_data()

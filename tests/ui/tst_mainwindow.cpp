@@ -410,7 +410,7 @@ private Q_SLOTS:
         QDBusConnection::disconnectFromBus(QStringLiteral("fm"));
     }
 
-    // ---- The drawer's place on the screen, computed on its own ------------------------
+    // ---- The drawer's place on the screen, computed on its own -----------------------
 
     void drawerPlacement_data()
     {
@@ -498,7 +498,7 @@ private Q_SLOTS:
         }
     }
 
-    // ---- The artwork ------------------------------------------------------------------
+    // ---- The artwork -----------------------------------------------------------------
 
     // Every picture the build renders is in the resources and drawn. That the code asks only
     // for pictures that exist is checked where the windows are built: init() here and in

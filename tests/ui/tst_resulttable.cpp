@@ -256,7 +256,7 @@ private Q_SLOTS:
         QCOMPARE(qobject_cast<QLabel *>(table.viewAtRow(2000))->text(), "row 2000");
     }
 
-    // ---- The before-and-after view -----------------------------------------------------
+    // ---- The before-and-after view ---------------------------------------------------
 
     // By a double click on the row or by its menu: both photos upright, with their sizes
     // and an SSIM that Qt's own reader, orientation applied, agrees with.

@@ -404,7 +404,7 @@ private Q_SLOTS:
         QVERIFY(!view.sourceSwitch->isVisibleTo(&view) && m_harness.delegate->blocalMode());
     }
 
-    // ---- The metadata viewer's outline on its own -----------------------------------
+    // ---- The metadata viewer's outline on its own ------------------------------------
 
     void valuesAreReachable_data()
     {

@@ -353,7 +353,7 @@ private Q_SLOTS:
         QVERIFY(!model.localPhotoItemArray().at(1).fileImage.isNull());
     }
 
-    // ---- The photo library as the list's source ----------------------------------------
+    // ---- The photo library as the list's source --------------------------------------
 
     void firstUseAsksForTheLibraryThenRemembersIt()
     {
@@ -459,7 +459,7 @@ private Q_SLOTS:
         library().openPanel()->reject();
     }
 
-    // ---- The image buttons on their own -----------------------------------------------
+    // ---- The image buttons on their own ----------------------------------------------
 
     void pressActivatesInsteadOfClicking()
     {
