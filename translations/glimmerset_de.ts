@@ -40,42 +40,42 @@
 <context>
     <name>BatchCompressor</name>
     <message>
-        <location filename="../src/core/compress/BatchCompressor.cpp" line="164"/>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="163"/>
         <source>not a photo</source>
         <translation>kein Foto</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/BatchCompressor.cpp" line="177"/>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="176"/>
         <source>too large: %1 × %2 pixels, %3</source>
         <translation>zu groß: %1 × %2 Pixel, %3</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/BatchCompressor.cpp" line="181"/>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="180"/>
         <source>more than %1 megapixels</source>
         <translation>mehr als %1 Megapixel</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/BatchCompressor.cpp" line="183"/>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="182"/>
         <source>more than this computer&apos;s memory allows</source>
         <translation>mehr, als der Arbeitsspeicher dieses Computers zulässt</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/BatchCompressor.cpp" line="186"/>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="185"/>
         <source>stopped</source>
         <translation>angehalten</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/BatchCompressor.cpp" line="298"/>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="297"/>
         <source>hidden name</source>
         <translation>versteckter Name</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/BatchCompressor.cpp" line="298"/>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="297"/>
         <source>given more than once in this job</source>
         <translation>in diesem Auftrag mehrfach angegeben</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/BatchCompressor.cpp" line="314"/>
+        <location filename="../src/core/compress/BatchCompressor.cpp" line="313"/>
         <source>no Output folder is set</source>
         <translation>kein Ausgabeordner festgelegt</translation>
     </message>
@@ -1323,12 +1323,12 @@
         <translation>%1 hat keinen TIFF-Typ</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExifEdits.cpp" line="208"/>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="209"/>
         <source>the Exif data has a directory pointer that leads nowhere</source>
         <translation>die Exif-Daten haben einen Verzeichnisverweis, der ins Leere führt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExifEdits.cpp" line="213"/>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="214"/>
         <source>the maker note points past the end of the Exif data, where the edit would have to grow it</source>
         <translation>die Herstellerdaten zeigen über das Ende der Exif-Daten hinaus, wo die Änderung sie vergrößern müsste</translation>
     </message>
@@ -1590,62 +1590,62 @@
 <context>
     <name>ImageDestination</name>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="63"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="65"/>
         <source>the metadata cannot be written completely (%1)</source>
         <translation>die Metadaten können nicht vollständig geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="114"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="116"/>
         <source>the edit cannot be written to every page of the TIFF file</source>
         <translation>die Änderung lässt sich nicht auf jede Seite der TIFF-Datei schreiben</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="223"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="275"/>
         <source>no image was added</source>
         <translation>es wurde kein Bild hinzugefügt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="229"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="281"/>
         <source>images of one container must come from one source</source>
         <translation>die Bilder einer Datei müssen aus derselben Quelle stammen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="234"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="286"/>
         <source>cannot convert %1 to %2 without re-encoding</source>
         <translation>%1 lässt sich nicht ohne Neukodierung in %2 umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="244"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="296"/>
         <source>metadata cannot be written into HEIC files</source>
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="250"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="302"/>
         <source>metadata cannot be written into %1 files, and this one holds XMP</source>
         <translation>in %1-Dateien können keine Metadaten geschrieben werden, und diese Datei enthält XMP</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="296"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="354"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="372"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="435"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="383"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="446"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="408"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="471"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="439"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="502"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -1710,63 +1710,63 @@
 <context>
     <name>JpegMetadataEdit</name>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="139"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="140"/>
         <source>the Exif data is split over several segments and cannot be rewritten completely</source>
         <translation>die Exif-Daten sind auf mehrere Segmente verteilt und können nicht vollständig neu geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="143"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="144"/>
         <source>the Exif data cannot be rewritten completely (%1)</source>
         <translation>die Exif-Daten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="182"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="183"/>
         <source>the Exif data cannot be written completely (%1)</source>
         <translation>die Exif-Daten können nicht vollständig geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="186"/>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="233"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="187"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="234"/>
         <source>the Exif data does not fit in one JPEG segment (64 KB)</source>
         <translation>die Exif-Daten passen nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="223"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="224"/>
         <source>the Exif data cannot be read, so it cannot be edited</source>
         <translation>die Exif-Daten können nicht gelesen und darum nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="260"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="261"/>
         <source>an APP13 segment cannot be read, so its IPTC data cannot be edited</source>
         <translation>ein APP13-Segment ist nicht lesbar, daher können seine IPTC-Daten nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="268"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="269"/>
         <source>the IPTC data cannot be read, so it cannot be edited</source>
         <translation>die IPTC-Daten sind nicht lesbar und können daher nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="306"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="307"/>
         <source>the IPTC data does not fit in one JPEG segment (64 KB)</source>
         <translation>die IPTC-Daten passen nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="335"/>
-        <source>the extended XMP holds data to remove and cannot be rewritten</source>
-        <translation>das erweiterte XMP enthält zu entfernende Daten und kann nicht neu geschrieben werden</translation>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="338"/>
+        <source>the extended XMP is damaged and holds data to remove</source>
+        <translation>das erweiterte XMP ist beschädigt und enthält zu entfernende Daten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="356"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="391"/>
         <source>the XMP packet does not fit in one JPEG segment (64 KB)</source>
         <translation>das XMP-Paket passt nicht in ein JPEG-Segment (64 KB)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="391"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="429"/>
         <source>the photo&apos;s colour space cannot be kept as a profile</source>
         <translation>der Farbraum des Fotos lässt sich nicht als Profil erhalten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="424"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="485"/>
         <source>IPTC data stored after the image cannot be removed</source>
         <translation>nach dem Bild gespeicherte IPTC-Daten können nicht entfernt werden</translation>
     </message>
@@ -1774,22 +1774,22 @@
 <context>
     <name>JpegSegments</name>
     <message>
-        <location filename="../src/core/imageio/JpegSegments.cpp" line="73"/>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="78"/>
         <source>not a JPEG file</source>
         <translation>keine JPEG-Datei</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegSegments.cpp" line="105"/>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="110"/>
         <source>a JPEG segment is cut short</source>
         <translation>ein JPEG-Segment ist abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegSegments.cpp" line="108"/>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="113"/>
         <source>a JPEG segment runs past the end of the file</source>
         <translation>ein JPEG-Segment reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegSegments.cpp" line="118"/>
+        <location filename="../src/core/imageio/JpegSegments.cpp" line="123"/>
         <source>the JPEG has no image data</source>
         <translation>das JPEG enthält keine Bilddaten</translation>
     </message>
@@ -2703,42 +2703,42 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>ihr Eintrag %1 ist kein Dictionary</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="188"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="189"/>
         <source>metadata</source>
         <translation>Metadaten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="194"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="195"/>
         <source>Exif or TIFF</source>
         <translation>Exif- oder TIFF</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="250"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="251"/>
         <source>%1 has no metadata</source>
         <translation>%1 enthält keine Metadaten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="256"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="257"/>
         <source>%1 has no %2 data</source>
         <translation>%1 enthält keine %2-Daten</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="260"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="261"/>
         <source>the file could not be written</source>
         <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="273"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="274"/>
         <source>%1 is not a value a photo can hold</source>
         <translation>%1 ist kein Wert, den ein Foto enthalten kann</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="288"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="289"/>
         <source>it holds neither %1 nor %2</source>
         <translation>sie enthält weder %1 noch %2</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/PlistExchange.cpp" line="315"/>
+        <location filename="../src/core/metadata/PlistExchange.cpp" line="316"/>
         <source>not imported: %1</source>
         <translation>nicht importiert: %1</translation>
     </message>
@@ -3018,17 +3018,17 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>kann in diesem Tag nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="274"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="287"/>
         <source>%1 value &apos;%2&apos; is not a number</source>
         <translation>%1-Wert „%2“ ist keine Zahl</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="334"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="347"/>
         <source>IPTC %1 value &apos;%2&apos; cannot be stored</source>
         <translation>IPTC-%1-Wert „%2“ kann nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="449"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="462"/>
         <source>%1 value %2 cannot be stored</source>
         <translation>%1-Wert %2 kann nicht gespeichert werden</translation>
     </message>
@@ -3216,6 +3216,11 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <location filename="../src/core/imageio/RewriteCheck.cpp" line="226"/>
         <source>an XMP segment of the copy still holds what was to be removed</source>
         <translation>ein XMP-Segment der Kopie enthält noch, was entfernt werden sollte</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/RewriteCheck.cpp" line="234"/>
+        <source>the extended XMP of the copy still holds what was to be removed</source>
+        <translation>das erweiterte XMP der Kopie enthält noch, was entfernt werden sollte</translation>
     </message>
 </context>
 <context>

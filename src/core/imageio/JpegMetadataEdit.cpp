@@ -319,25 +319,59 @@ bool writeIptc(JpegFile &file, const ImageSource &source, const OverlayPlan &pla
     return true;
 }
 
+// The extended packets edited as the main one is (removals and moved dates; twins stay in
+// the main packet), each written anew under its new GUID, which the main packet then names.
+bool editExtendedXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
+{
+    QList<ExtendedXmp> packets;
+    if (!file.count(JpegSegment::ExtendedXmp))
+        return true;
+    if (!extendedXmpPackets(file, &packets)) {
+        // Readers cannot reassemble it either; it is kept unless its bytes show what was to go.
+        const int removals = plan.xmp.removals;
+        for (const JpegSegment &s : std::as_const(file.segments)) {
+            const QByteArray payload = s.kind == JpegSegment::ExtendedXmp ? s.payload() : QByteArray();
+            if (((removals & XmpGps) && payload.contains("GPS"))
+                || ((removals & XmpIptc)
+                    && (payload.contains("Iptc4xmp") || payload.contains("photoshop:") || payload.contains("<dc:")))
+                || ((removals & XmpExif) && payload.contains("http://ns.adobe.com/exif/1.0/"))) {
+                *error = Text::tr("the extended XMP is damaged and holds data to remove");
+                return false;
+            }
+        }
+        return true;
+    }
+    // From the last, so the indexes of the earlier ones stay valid.
+    std::sort(packets.begin(), packets.end(),
+              [](const ExtendedXmp &a, const ExtendedXmp &b) { return a.segments.first() > b.segments.first(); });
+    for (ExtendedXmp &packet : packets) {
+        bool changed = false;
+        if (!editXmpProperties(packet.packet, continuationChange(plan.xmp), &changed, error))
+            return false;
+        if (!changed)
+            continue;
+        if (packet.packet.trimmed().isEmpty())
+            packet.packet = "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"/>";
+        QByteArray guid;
+        const QList<JpegSegment> written = extendedXmpSegments(packet.packet, &guid);
+        const qsizetype at = packet.segments.first();
+        for (auto i = packet.segments.rbegin(); i != packet.segments.rend(); ++i)
+            file.segments.removeAt(*i);
+        for (qsizetype i = 0; i < written.size(); ++i)
+            file.segments.insert(at + i, written.at(i));
+        // The GUID has a fixed length: the main packet keeps its size.
+        for (JpegSegment &s : file.segments)
+            if (s.kind == JpegSegment::Xmp && s.payload().contains(packet.guid))
+                s = JpegSegment::make(s.marker, s.payload().replace(packet.guid, guid));
+    }
+    return true;
+}
+
 bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
 {
-    const int removals = plan.xmp.removals;
     if (plan.xmp.isEmpty())
         return true;
     for (JpegSegment &s : file.segments) {
-        if (s.kind == JpegSegment::ExtendedXmp) {
-            // The extension continues one packet over several segments; rewriting it is not
-            // supported, so a copy that would keep removed data there is refused.
-            const QByteArray payload = s.payload();
-            const bool holdsGps = (removals & XmpGps) && payload.contains("GPSL");
-            const bool holdsIptc = (removals & XmpIptc)
-                && (payload.contains("Iptc4xmp") || payload.contains("photoshop:") || payload.contains("<dc:"));
-            if (holdsGps || holdsIptc) {
-                *error = Text::tr("the extended XMP holds data to remove and cannot be rewritten");
-                return false;
-            }
-            continue;
-        }
         if (s.kind != JpegSegment::Xmp)
             continue;
         const QByteArray payload = s.payload();
@@ -359,7 +393,7 @@ bool editXmp(JpegFile &file, const OverlayPlan &plan, QString *error)
         }
         s = JpegSegment::make(s.marker, payload.left(kXmpHeaderSize) + packet);
     }
-    return true;
+    return editExtendedXmp(file, plan, error);
 }
 
 // The frame header's payload: precision, height, width, components...

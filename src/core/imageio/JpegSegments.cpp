@@ -4,6 +4,11 @@
 #include "TiffBlock.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QMap>
+#include <QtEndian>
+
+#include <algorithm>
 
 namespace imageio {
 
@@ -150,6 +155,69 @@ int JpegFile::count(JpegSegment::Kind kind) const
 void JpegFile::removeAll(JpegSegment::Kind kind)
 {
     segments.removeIf([kind](const JpegSegment &s) { return s.kind == kind; });
+}
+
+namespace {
+
+constexpr char kExtendedXmpHeader[] = "http://ns.adobe.com/xmp/extension/";
+constexpr int kExtendedXmpHeaderSize = 35;
+constexpr int kExtendedXmpPrefix = kExtendedXmpHeaderSize + 32 + 8; // the GUID, the length, the offset
+
+} // namespace
+
+bool extendedXmpPackets(const JpegFile &file, QList<ExtendedXmp> *packets)
+{
+    struct Part {
+        quint32 offset;
+        QByteArray data;
+    };
+    QMap<QByteArray, QList<Part>> parts;
+    QMap<QByteArray, quint32> lengths;
+    QMap<QByteArray, QList<qsizetype>> segments;
+    for (qsizetype i = 0; i < file.segments.size(); ++i) {
+        if (file.segments.at(i).kind != JpegSegment::ExtendedXmp)
+            continue;
+        const QByteArray payload = file.segments.at(i).payload();
+        if (payload.size() < kExtendedXmpPrefix)
+            return false;
+        const QByteArray guid = payload.mid(kExtendedXmpHeaderSize, 32);
+        const quint32 length = qFromBigEndian<quint32>(payload.constData() + kExtendedXmpHeaderSize + 32);
+        if (lengths.contains(guid) && lengths.value(guid) != length)
+            return false;
+        lengths.insert(guid, length);
+        parts[guid].append({qFromBigEndian<quint32>(payload.constData() + kExtendedXmpHeaderSize + 36),
+                            payload.mid(kExtendedXmpPrefix)});
+        segments[guid].append(i);
+    }
+    for (auto it = parts.begin(); it != parts.end(); ++it) {
+        std::sort(it->begin(), it->end(), [](const Part &a, const Part &b) { return a.offset < b.offset; });
+        ExtendedXmp packet{it.key(), {}, segments.value(it.key())};
+        for (const Part &part : std::as_const(*it)) {
+            if (part.offset != quint32(packet.packet.size()))
+                return false;
+            packet.packet += part.data;
+        }
+        if (quint32(packet.packet.size()) != lengths.value(it.key()))
+            return false;
+        packets->append(packet);
+    }
+    return true;
+}
+
+QList<JpegSegment> extendedXmpSegments(const QByteArray &packet, QByteArray *guid)
+{
+    *guid = QCryptographicHash::hash(packet, QCryptographicHash::Md5).toHex().toUpper();
+    QByteArray length(4, Qt::Uninitialized);
+    qToBigEndian(quint32(packet.size()), length.data());
+    QList<JpegSegment> out;
+    const qsizetype room = kMaxSegmentPayload - kExtendedXmpPrefix;
+    for (qsizetype at = 0; at == 0 || at < packet.size(); at += room) {
+        QByteArray offset(4, Qt::Uninitialized);
+        qToBigEndian(quint32(at), offset.data());
+        out.append(JpegSegment::make(0xE1, QByteArray(kExtendedXmpHeader, kExtendedXmpHeaderSize) + *guid + length
+                                               + offset + packet.mid(at, room)));
+    }
+    return out;
 }
 
 } // namespace imageio

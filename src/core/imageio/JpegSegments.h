@@ -45,6 +45,19 @@ private:
     qsizetype m_imageDataStart = 0;
 };
 
+// The part of a JPEG's XMP too large for one segment: a packet of its own, split over
+// segments that each carry its GUID (the MD5 of the packet, which the main packet names as
+// xmpNote:HasExtendedXMP), its length and where the part goes.
+struct ExtendedXmp {
+    QByteArray guid;
+    QByteArray packet;
+    QList<qsizetype> segments; // indexes into JpegFile::segments
+};
+// Every extended packet of `file`; false when the parts of one do not add up to it.
+bool extendedXmpPackets(const JpegFile &file, QList<ExtendedXmp> *packets);
+// The segments holding `packet`, and its GUID.
+QList<JpegSegment> extendedXmpSegments(const QByteArray &packet, QByteArray *guid);
+
 // Exif and standard XMP bodies after their identifying headers.
 inline constexpr char kXmpHeader[] = "http://ns.adobe.com/xap/1.0/";
 inline constexpr int kXmpHeaderSize = 29;

@@ -226,6 +226,14 @@ QString checkJpegRemovals(const QByteArray &jpeg, const OverlayPlan &plan)
                 return Text::tr("an XMP segment of the copy still holds what was to be removed");
         }
     }
+    QList<ExtendedXmp> extended;
+    if (!plan.xmp.isEmpty() && extendedXmpPackets(file, &extended)) {
+        for (ExtendedXmp &e : extended) {
+            bool changed = false;
+            if (!editXmpProperties(e.packet, continuationChange(plan.xmp), &changed, &error) || changed)
+                return Text::tr("the extended XMP of the copy still holds what was to be removed");
+        }
+    }
     return {};
 }
 

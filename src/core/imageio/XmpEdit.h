@@ -48,6 +48,14 @@ struct XmpChange {
     bool isEmpty() const;
 };
 
+// The change for a packet that continues another (a JPEG's extended XMP): twins are set in
+// the main packet only, as a property belongs to one of the two.
+inline XmpChange continuationChange(XmpChange change)
+{
+    change.sets.clear();
+    return change;
+}
+
 // The change an overlay makes, `current` being the photo's property map before it.
 XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current);
 

@@ -166,6 +166,23 @@ private Q_SLOTS:
 
         row("packet left between segments, GPS removed", strayPacket(made), noGps, model, "SecretPlace");
 
+        // Extended XMP, named by the main packet, holding the camera's serial number.
+        const QByteArray guid("0123456789ABCDEF0123456789ABCDEF");
+        const QByteArray rdf("<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf="
+                             "'http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description rdf:about='' ");
+        const QByteArray main = rdf + "xmlns:xmpNote='http://ns.adobe.com/xmp/note/' xmpNote:HasExtendedXMP='"
+            + guid + "' xmlns:dc='http://purl.org/dc/elements/1.1/' dc:format='image/jpeg'/></rdf:RDF></x:xmpmeta>";
+        const QByteArray extension = rdf + "xmlns:aux='http://ns.adobe.com/exif/1.0/aux/' "
+                                           "aux:SerialNumber='SECRET123'/></rdf:RDF></x:xmpmeta>";
+        const QByteArray plainJpeg = made({"-Model=Kept"});
+        row("extended XMP with the serial number, Exif removed",
+            plainJpeg.left(2) + segment(0xE1, kXmp + '\0' + main)
+                + segment(0xE1, QByteArray("http://ns.adobe.com/xmp/extension/\0", 35) + guid
+                                    + QByteArray("\0\0", 2) + char(extension.size() >> 8) + char(extension.size())
+                                    + QByteArray(4, '\0') + extension)
+                + plainJpeg.mid(2),
+            withGroup(keys::ExifGroup, QVariant()), {{"XMP-dc:Format", "image/jpeg"}}, "SECRET123");
+
         // A FotoStation trailer: records after the image, each closed by its type and size.
         const QByteArray marker("\xa1\xb2\xc3\xd4");
         const auto record = [&](char type, const QByteArray &data) {
