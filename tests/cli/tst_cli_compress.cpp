@@ -4,6 +4,7 @@
 // On hostile file systems a full disk never passes as success, special files never hang.
 
 #include "../core/compress/CompressFixtures.h"
+#include "CliRun.h"
 
 #include "SmallDisk.h"
 #include "TestSupport.h"
@@ -11,7 +12,6 @@
 #include "imageio/JpegCodec.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,17 +21,9 @@
 
 #include <memory>
 
-namespace {
+using clitest::Run;
 
-struct Result {
-    int status = -1; // -1: crashed, or hung and killed
-    QStringList lines;
-    QByteArray err;
-    QString output() const
-    {
-        return lines.join('\n') + '\n' + QString::fromLocal8Bit(err);
-    }
-};
+namespace {
 
 QStringList filesIn(const QString &folder)
 {
@@ -62,22 +54,8 @@ private:
         return env;
     }
 
-    Result cli(const QStringList &args)
-    {
-        QProcess p;
-        p.setProcessEnvironment(environment());
-        p.start(testsupport::cli(), args);
-        // A blocked read would hang here: fail rather than wait for the suite's timeout.
-        if (!p.waitForFinished(180000))
-            p.kill();
-        p.waitForFinished();
-        Result r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        r.err = p.readAllStandardError();
-        return r;
-    }
-    Result runCli(const QStringList &args) { return cli(QStringList{"compress"} + args); }
+    Run cli(const QStringList &args) const { return clitest::cli(args, environment()); }
+    Run runCli(const QStringList &args) const { return cli(QStringList{"compress"} + args); }
 
 private Q_SLOTS:
     void init()
@@ -135,7 +113,7 @@ private Q_SLOTS:
             stored.setValue("bkeepMetadata", true);
         }
         args.replaceInStrings("OUT", path("out"));
-        const Result r = runCli(args << photo);
+        const Run r = runCli(args << photo);
         QCOMPARE(r.status, 0);
         const qsizetype resize = args.indexOf("--resize");
         const quint64 before = quint64(original.size());
@@ -144,9 +122,9 @@ private Q_SLOTS:
                               compress::savingPercentText(before, after)};
         // A resized copy gets a second table after the first.
         if (resize >= 0 && !args.contains("--in-place"))
-            QCOMPARE(r.lines.value(2), QStringLiteral("resized to %1:").arg(args[resize + 1]));
+            QCOMPARE(r.lines().value(2), QStringLiteral("resized to %1:").arg(args[resize + 1]));
         else
-            QCOMPARE(r.lines, (QStringList{row.join('\t'), compress::finishText(before - after, before)}));
+            QCOMPARE(r.lines(), (QStringList{row.join('\t'), compress::finishText(before - after, before)}));
         QCOMPARE(QImage(path(result), "JPEG").size(), size);
         QVERIFY(QFileInfo(path(result)).size() < original.size());
         QCOMPARE(testsupport::exiftoolTags(path(result)).value("IFD0:Make").toString(),
@@ -170,29 +148,30 @@ private Q_SLOTS:
         QVERIFY(testsupport::writeFile(folder + "/readme.txt", "words"));
         QDir(folder).mkdir("nested");
         const QString out = path("out");
-        Result r = runCli({"--output", out, folder});
+        Run r = runCli({"--output", out, folder});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.lines.size(), 5);
-        QVERIFY2(r.lines[0].startsWith("a\\nb\\x1b[31m.jpg\t"), qPrintable(r.lines[0]));
-        QCOMPARE(r.lines[1], "skipped\t" + folder + "/.thumb.jpg\thidden name");
+        const QStringList lines = r.lines();
+        QCOMPARE(lines.size(), 5);
+        QVERIFY2(lines[0].startsWith("a\\nb\\x1b[31m.jpg\t"), qPrintable(lines[0]));
+        QCOMPARE(lines[1], "skipped\t" + folder + "/.thumb.jpg\thidden name");
         const QString unread = "could not read\t" + folder;
-        QVERIFY(r.lines[2].startsWith(unread + "/nested"));
-        QVERIFY(r.lines[3].startsWith(unread + "/readme.txt"));
-        QVERIFY(r.lines[4].startsWith("Save  "));
+        QVERIFY(lines[2].startsWith(unread + "/nested"));
+        QVERIFY(lines[3].startsWith(unread + "/readme.txt"));
+        QVERIFY(lines[4].startsWith("Save  "));
 
         // A damaged photo in a folder fails the run, even with nothing else there.
         const QString damaged = mkdir("damaged");
         QVERIFY(testsupport::writeFile(damaged + "/cut.jpg", testsupport::readFile(one).left(40)));
         r = runCli({"--output", out, damaged});
         QCOMPARE(r.status, 1);
-        QVERIFY(r.lines[0].startsWith(QStringLiteral("could not read\t%1/cut.jpg").arg(damaged)));
+        QVERIFY(r.lines()[0].startsWith(QStringLiteral("could not read\t%1/cut.jpg").arg(damaged)));
 
         // A named file that is no photo fails the run; a photo named twice is done once.
         r = runCli({"--output", out, folder + "/readme.txt", one, one});
         QCOMPARE(r.status, 1);
         const QString twice =
             QStringLiteral("skipped\t%1/a\\nb\\x1b[31m.jpg\tgiven more than once").arg(folder);
-        QCOMPARE(r.lines.filter(twice).size(), 1);
+        QCOMPARE(r.lines().filter(twice).size(), 1);
     }
 
     void badArgumentsWriteNothing_data()
@@ -221,11 +200,10 @@ private Q_SLOTS:
         args.replaceInStrings("PHOTO", photo);
         args.replaceInStrings("MISSING", path("in/nope.jpg"));
         args.replaceInStrings("OUT", path("out"));
-        const Result r = runCli(args);
+        const Run r = runCli(args);
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.startsWith("glimmerset-cli compress: ") && r.err.contains(message.toUtf8()),
-                 r.err.constData());
-        QVERIFY(r.lines.isEmpty());
+        QVERIFY2(r.err.startsWith("glimmerset-cli compress: ") && r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.lines().isEmpty());
         QCOMPARE(testsupport::readFile(photo), before);
         QVERIFY(!QFileInfo::exists(path("out")));
         QVERIFY(!QFileInfo::exists(path("home/Pictures")));
@@ -299,7 +277,7 @@ private Q_SLOTS:
         args << photo;
         if (!inPlace)
             args << "--into" << disk.path();
-        const Result run = cli(args);
+        const Run run = cli(args);
         QVERIFY2(run.status > 0, qPrintable(run.output()));
         QVERIFY2(run.output().contains("disk full"), qPrintable(run.output()));
         QCOMPARE(testsupport::readFile(photo), original);
@@ -341,7 +319,7 @@ private Q_SLOTS:
         QVERIFY(!fixtures::writeJpeg(photo, 320, 240).isEmpty());
         const QByteArray original = testsupport::readFile(photo);
 
-        const Result run = cli({"compress", "--in-place", photo});
+        const Run run = cli({"compress", "--in-place", photo});
         QVERIFY2(run.status >= 0, "the command hung or crashed");
         if (reason.isEmpty()) {
             QCOMPARE(run.status, 0);
@@ -382,7 +360,7 @@ private Q_SLOTS:
         args.replaceInStrings("SPECIAL", file);
         args.replaceInStrings("DIR", folder);
         args.replaceInStrings("OUT", path("out"));
-        const Result run = cli(args);
+        const Run run = cli(args);
         QVERIFY2(run.status >= 0, "the command hung or crashed");
         QVERIFY2(run.output().contains("not a regular file"), qPrintable(run.output()));
         // Named on its own the special file fails the command; in a folder it is reported

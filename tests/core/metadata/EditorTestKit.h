@@ -77,6 +77,29 @@ inline QString tag(const QString &path, const QString &key)
     return testsupport::exiftoolTags(path).value(key).toString();
 }
 
+// The tags of `expected` ("Group:Tag" -> value; null: absent) that `tags` holds otherwise, as
+// "key: value; ...", empty when there are none. Numbers match within 1e-6: positions go
+// through degrees, minutes and seconds.
+inline QString tagsDiffering(const QVariantMap &tags, const QVariantMap &expected)
+{
+    QStringList differing;
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        const QVariant got = tags.value(it.key()), want = it.value();
+        const bool list = want.typeId() == QMetaType::QStringList || want.typeId() == QMetaType::QVariantList;
+        const bool same = want.typeId() == QMetaType::Double ? qAbs(got.toDouble() - want.toDouble()) < 1e-6
+                          : list                              ? got.toStringList() == want.toStringList()
+                                                              : got.toString() == want.toString();
+        if (!same)
+            differing << it.key() + ": " + (list ? got.toStringList().join(", ") : got.toString());
+    }
+    return differing.join("; ");
+}
+
+inline QString tagsDiffering(const QString &path, const QVariantMap &expected)
+{
+    return tagsDiffering(testsupport::exiftoolTags(path), expected);
+}
+
 // A JPEG with Exif, TIFF, GPS, IPTC and XMP metadata.
 inline QStringList richMetadataArgs()
 {
