@@ -23,6 +23,18 @@
 
 using clitest::Run;
 
+// One run of optionsChooseTheResult: where the copy lands, its size, whether it kept the metadata
+// and whether the original went to the Trash.
+struct Options {
+    bool settings = false; // an Output folder and keep-metadata stored
+    QStringList args{};
+    QString result = "out/m.jpg";
+    bool kept = false;
+    QSize size{800, 600};
+    bool trashed = false;
+};
+Q_DECLARE_METATYPE(Options)
+
 namespace {
 
 QStringList filesIn(const QString &folder)
@@ -68,46 +80,32 @@ private Q_SLOTS:
     // preset, "WxH" fits inside keeping the proportions, "WxH!" stretches.
     void optionsChooseTheResult_data()
     {
-        QTest::addColumn<bool>("settings"); // an Output folder and keep-metadata stored
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<bool>("kept");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<bool>("trashed");
-        const QSize same(800, 600);
-        QTest::newRow("defaults") << false << QStringList{} << "home/Pictures/Glimmerset/m.jpg" << false
-                                  << same << false;
-        QTest::newRow("settings") << true << QStringList{} << "chosen/m.jpg" << true << same << false;
-        QTest::newRow("--strip-metadata") << true << QStringList{"--strip-metadata", "--output", "OUT"}
-                                          << "out/m.jpg" << false << same << false;
-        QTest::newRow("--keep-metadata") << false << QStringList{"--keep-metadata", "--output", "OUT"}
-                                         << "out/m.jpg" << true << same << false;
-        QTest::newRow("--in-place") << false << QStringList{"--in-place", "--keep-metadata"} << "in/m.jpg"
-                                    << true << same << true;
-        QTest::newRow("--no-trash") << false << QStringList{"--in-place", "--no-trash"} << "in/m.jpg" << false
-                                    << same << false;
-        QTest::newRow("--resize preset") << false << QStringList{"--resize", "320 x 240", "--output", "OUT"}
-                                         << "out/m.jpg" << false << QSize(320, 240) << false;
-        QTest::newRow("--resize fit") << false << QStringList{"--resize", "100x50", "--output", "OUT"}
-                                      << "out/m.jpg" << false << QSize(67, 50) << false;
-        QTest::newRow("--resize stretch") << false << QStringList{"--resize", "100x50!", "--output", "OUT"}
-                                          << "out/m.jpg" << false << QSize(100, 50) << false;
+        QTest::addColumn<Options>("options");
+        QTest::newRow("defaults") << Options{.result = "home/Pictures/Glimmerset/m.jpg"};
+        QTest::newRow("settings") << Options{.settings = true, .result = "chosen/m.jpg", .kept = true};
+        QTest::newRow("--strip-metadata")
+            << Options{.settings = true, .args = {"--strip-metadata", "--output", "OUT"}};
+        QTest::newRow("--keep-metadata") << Options{.args = {"--keep-metadata", "--output", "OUT"}, .kept = true};
+        QTest::newRow("--in-place") << Options{.args = {"--in-place", "--keep-metadata"}, .result = "in/m.jpg",
+                                               .kept = true, .trashed = true};
+        QTest::newRow("--no-trash") << Options{.args = {"--in-place", "--no-trash"}, .result = "in/m.jpg"};
+        QTest::newRow("--resize preset")
+            << Options{.args = {"--resize", "320 x 240", "--output", "OUT"}, .size = {320, 240}};
+        QTest::newRow("--resize fit") << Options{.args = {"--resize", "100x50", "--output", "OUT"}, .size = {67, 50}};
+        QTest::newRow("--resize stretch")
+            << Options{.args = {"--resize", "100x50!", "--output", "OUT"}, .size = {100, 50}};
         // Scaled from the original in one pass: the Trash gets the original and nothing else.
-        QTest::newRow("--resize in place") << false << QStringList{"--in-place", "--resize", "300x300"}
-                                           << "in/m.jpg" << false << QSize(300, 225) << true;
+        QTest::newRow("--resize in place") << Options{.args = {"--in-place", "--resize", "300x300"},
+                                                      .result = "in/m.jpg", .size = {300, 225}, .trashed = true};
     }
 
     void optionsChooseTheResult()
     {
-        QFETCH(bool, settings);
-        QFETCH(QStringList, args);
-        QFETCH(QString, result);
-        QFETCH(bool, kept);
-        QFETCH(QSize, size);
-        QFETCH(bool, trashed);
+        QFETCH(Options, options);
+        QStringList args = options.args;
         const QString photo = fixtures::writeJpeg(mkdir("in") + "/m.jpg", 800, 600, {"-Make=Glimmer"});
         const QByteArray original = testsupport::readFile(photo);
-        if (settings) {
+        if (options.settings) {
             QSettings stored(path("home/.config/Vantoric/Glimmerset.conf"), QSettings::IniFormat);
             stored.setValue("PhotoLocatoin", path("chosen"));
             stored.setValue("bkeepMetadata", true);
@@ -117,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(r.status, 0);
         const qsizetype resize = args.indexOf("--resize");
         const quint64 before = quint64(original.size());
-        const quint64 after = quint64(QFileInfo(path(result)).size());
+        const quint64 after = quint64(QFileInfo(path(options.result)).size());
         const QStringList row{"m.jpg", compress::sizeText(before), compress::sizeText(after),
                               compress::savingPercentText(before, after)};
         // A resized copy gets a second table after the first.
@@ -125,15 +123,15 @@ private Q_SLOTS:
             QCOMPARE(r.lines().value(2), QStringLiteral("resized to %1:").arg(args[resize + 1]));
         else
             QCOMPARE(r.lines(), (QStringList{row.join('\t'), compress::finishText(before - after, before)}));
-        QCOMPARE(QImage(path(result), "JPEG").size(), size);
-        QVERIFY(QFileInfo(path(result)).size() < original.size());
-        QCOMPARE(testsupport::exiftoolTags(path(result)).value("IFD0:Make").toString(),
-                 kept ? "Glimmer" : QString());
-        QCOMPARE(QFileInfo::exists(path("home/Pictures")), result.startsWith("home/Pictures"));
+        QCOMPARE(QImage(path(options.result), "JPEG").size(), options.size);
+        QVERIFY(QFileInfo(path(options.result)).size() < original.size());
+        QCOMPARE(testsupport::exiftoolTags(path(options.result)).value("IFD0:Make").toString(),
+                 options.kept ? "Glimmer" : QString());
+        QCOMPARE(QFileInfo::exists(path("home/Pictures")), options.result.startsWith("home/Pictures"));
         const QString trash = path("home/.local/share/Trash/files");
-        QCOMPARE(filesIn(trash), trashed ? QStringList{"m.jpg"} : QStringList());
+        QCOMPARE(filesIn(trash), options.trashed ? QStringList{"m.jpg"} : QStringList());
         QCOMPARE(filesIn(path("in")), QStringList{"m.jpg"}); // no temporary file left beside it
-        if (trashed)
+        if (options.trashed)
             QCOMPARE(testsupport::readFile(trash + "/m.jpg"), original);
     }
 

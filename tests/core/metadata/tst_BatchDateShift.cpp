@@ -3,6 +3,7 @@
 
 #include "imageio/FileDates.h"
 #include "metadata/BatchDateShift.h"
+#include "metadata/SingleDateChange.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -248,10 +249,11 @@ private Q_SLOTS:
         }
     }
 
+    // Either date command refuses a typed text that is no date, before it writes anything.
     void typedTextsThatAreNotDatesWriteNothing_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QStringList>("texts"); // absolute: one; reference: before and after pairs
+        QTest::addColumn<int>("mode"); // BatchDateChange::Mode, or -1: the one photo's date change
+        QTest::addColumn<QStringList>("texts"); // absolute: one; one photo: two; reference: two pairs
         QTest::addColumn<QString>("field");
         const int absolute = int(BatchDateChange::Mode::Absolute);
         const int reference = int(BatchDateChange::Mode::Reference);
@@ -263,6 +265,9 @@ private Q_SLOTS:
                                          << "Digitized (it should show)";
         QTest::newRow("before capture") << reference << QStringList{"0000:00:00 00:00:00", good, good, good}
                                         << "Taken (it shows)";
+        QTest::newRow("one photo, no 30 February, no hour 25") << -1 << QStringList{"2013:02:30 25:00:00", good}
+                                                               << "Date taken";
+        QTest::newRow("one photo, digitized empty") << -1 << QStringList{good, ""} << "Date digitized";
     }
 
     void typedTextsThatAreNotDatesWriteNothing()
@@ -270,18 +275,22 @@ private Q_SLOTS:
         QFETCH(int, mode);
         QFETCH(QStringList, texts);
         QFETCH(QString, field);
-        const QString dated = photo("dated.jpg", "2019:07:14 10:00:00", "2019:07:14 10:00:30");
         const QString folder = freshFolder();
+        const EditTarget target =
+            localTarget({photo("dated.jpg", "2019:07:14 10:00:00", "2019:07:14 10:00:30")}, {0}, folder);
         BatchDateChange change;
         change.mode = BatchDateChange::Mode(mode);
         if (texts.size() == 1)
             change.absoluteDate = texts.first();
-        else
+        else if (texts.size() == 4)
             change.reference = {texts[0], texts[1], texts[2], texts[3]};
-        QVERIFY(batchdateshift::refusal(change, berlin).startsWith(field + ':'));
-        const JobReport report = shiftDates(localTarget({dated}, {0}, folder), change, berlin);
+        const QString refused = mode < 0 ? singledatechange::refusal(texts[0], texts[1], berlin)
+                                         : batchdateshift::refusal(change, berlin);
+        QVERIFY2(refused.startsWith(field + ':'), qPrintable(refused));
+        const JobReport report = mode < 0 ? singledatechange::saveDates(target, texts[0], texts[1], berlin)
+                                          : shiftDates(target, change, berlin);
         QVERIFY(report.photos.isEmpty());
-        QCOMPARE(report.note, batchdateshift::refusal(change, berlin));
+        QCOMPARE(report.note, refused);
         QVERIFY(!QFileInfo::exists(folder));
     }
 
