@@ -65,10 +65,13 @@ inline QVariantMap metadataTags(const QString &path)
     return tags;
 }
 
+// The tags without those of `groups`, each a whole group or one "Group:Tag".
 inline QVariantMap withoutGroups(QVariantMap tags, const QStringList &groups)
 {
-    for (auto it = tags.begin(); it != tags.end();)
-        it = groups.contains(it.key().section(QLatin1Char(':'), 0, 0)) ? tags.erase(it) : std::next(it);
+    for (auto it = tags.begin(); it != tags.end();) {
+        const bool dropped = groups.contains(it.key()) || groups.contains(it.key().section(':', 0, 0));
+        it = dropped ? tags.erase(it) : std::next(it);
+    }
     return tags;
 }
 
