@@ -56,10 +56,9 @@ inline QVariantMap metadataTags(const QString &path)
 {
     QVariantMap tags = testsupport::exiftoolTags(path);
     for (auto it = tags.begin(); it != tags.end();) {
-        const QString group = it.key().section(QLatin1Char(':'), 0, 0);
-        const bool metadata = group == QLatin1String("IFD0") || group == QLatin1String("ExifIFD")
-            || group == QLatin1String("GPS") || group == QLatin1String("IPTC") || group.startsWith(QLatin1String("XMP-"))
-            || group == QLatin1String("InteropIFD");
+        const QString group = it.key().section(':', 0, 0);
+        const bool metadata = QStringList{"IFD0", "ExifIFD", "InteropIFD", "GPS", "IPTC"}.contains(group)
+                              || group.startsWith("XMP-");
         it = metadata ? std::next(it) : tags.erase(it);
     }
     return tags;

@@ -45,10 +45,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        requireExiftool();
-    }
+    void initTestCase() { requireExiftool(); }
 
     void offsetSeconds_data()
     {
@@ -159,7 +156,6 @@ private Q_SLOTS:
         change.reference = {"2019:07:14 10:00:00", "2019:07:14 10:00:30",
                             "2019:07:14 11:00:00", "2019:07:15 10:00:30"};
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), change, berlin);
-        QVERIFY(report.written().isEmpty());
         QCOMPARE(report.failed().size(), years ? 1 : 0);
         QCOMPARE(report.skipped().size(), years ? 0 : 1);
         if (!years)
@@ -320,7 +316,6 @@ private Q_SLOTS:
         target.workingFolder = cameraFolder;
         target.capabilities = SourceCapabilities::downloadedCopies();
         const JobReport camera = shiftDates(target, change, berlin);
-        QVERIFY(camera.written().isEmpty());
         QVERIFY(!camera.note.isEmpty());
         QVERIFY(!QFileInfo::exists(cameraFolder));
         // The other modes read the photos' own files whatever the source mode.
