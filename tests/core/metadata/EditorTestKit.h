@@ -80,15 +80,15 @@ inline QString tag(const QString &path, const QString &key)
 }
 
 // The tags of `expected` ("Group:Tag" -> value; null: absent) that `tags` holds otherwise, as
-// "key: value; ...", empty when there are none. Numbers match within 1e-6: positions go
-// through degrees, minutes and seconds.
+// "key: value; ...", empty when there are none. Numbers match within 1e-9: positions go
+// through degrees, minutes and seconds, equal to far below a millimetre.
 inline QString tagsDiffering(const QVariantMap &tags, const QVariantMap &expected)
 {
     QStringList differing;
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         const QVariant got = tags.value(it.key()), want = it.value();
         const bool list = want.typeId() == QMetaType::QStringList || want.typeId() == QMetaType::QVariantList;
-        const bool same = want.typeId() == QMetaType::Double ? qAbs(got.toDouble() - want.toDouble()) < 1e-6
+        const bool same = want.typeId() == QMetaType::Double ? qAbs(got.toDouble() - want.toDouble()) < 1e-9
                           : list                              ? got.toStringList() == want.toStringList()
                                                               : got.toString() == want.toString();
         if (!same)

@@ -165,10 +165,7 @@ private Q_SLOTS:
                               {"GPS:GPSImgDirection", QVariant()}, {"GPS:GPSDOP", QVariant()},
                               {"XMP-exif:GPSDateTime", QVariant()}, {"XMP-exif:GPSSpeed", QVariant()},
                               {"GPS:GPSVersionID", "2 2 0 0"}, {"XMP-exif:GPSVersionID", "2.2.0.0"}};
-        const auto withFix = [&fix](QVariantMap values) {
-            values.insert(fix);
-            return values;
-        };
+        const auto withFix = [&fix](QVariantMap values) { values.insert(fix); return values; };
         QTest::newRow("position") << sheet({{"lat", "-1.5"}, {"lon", "2.5"}})
                                   << withFix({{"GPS:GPSLatitude", 1.5}, {"GPS:GPSLatitudeRef", "S"},
                                               {"GPS:GPSLongitude", 2.5}, {"XMP-exif:GPSLatitude", -1.5},
