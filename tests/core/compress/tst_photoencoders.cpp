@@ -96,16 +96,13 @@ private Q_SLOTS:
         QString error;
         QVERIFY2(encodeFile(source, out, keep, &error), qPrintable(error));
 
-        const QVariantMap tags = testsupport::exiftoolTags(out);
-        QCOMPARE(tags.value("File:ImageWidth").toInt(), turned ? 200 : 300);
-        if (tagAfter == 0) {
-            QVERIFY(!tags.contains("IFD0:Orientation"));
-            QVERIFY(!tags.contains("IFD0:Make"));
-        } else {
-            QCOMPARE(tags.value("IFD0:Orientation").toInt(), tagAfter);
-            QCOMPARE(tags.value("ExifIFD:ExifImageWidth").toInt(), turned ? 200 : 300);
-            QCOMPARE(tags.value("ExifIFD:ExifImageHeight").toInt(), turned ? 300 : 200);
-        }
+        const int width = turned ? 200 : 300;
+        QVariantMap expected{{"File:ImageWidth", width}, {"IFD0:Orientation", QVariant()},
+                             {"IFD0:Make", QVariant()}};
+        if (tagAfter)
+            expected.insert({{"IFD0:Orientation", tagAfter}, {"IFD0:Make", "Glimmer Optics"},
+                             {"ExifIFD:ExifImageWidth", width}, {"ExifIFD:ExifImageHeight", 500 - width}});
+        QCOMPARE(editortest::tagsDiffering(out, expected), QString());
     }
 
     void metadataTravelsOnlyWhenKept()
