@@ -317,7 +317,6 @@ private Q_SLOTS:
         const QByteArray original = testsupport::readFile(photo);
 
         const Run run = cli({"compress", "--in-place", photo});
-        QVERIFY2(run.status >= 0, "the command hung or crashed");
         if (reason.isEmpty()) {
             QCOMPARE(run.status, 0);
             QVERIFY(testsupport::readFile(photo) != original);

@@ -8,7 +8,6 @@
 #include "compress/JobItems.h"
 #include "imageio/JpegCodec.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 

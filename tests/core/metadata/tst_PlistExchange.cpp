@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorTestKit.h"
 
-#include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "metadata/PlistExchange.h"
 #include "metadata/PropertyList.h"

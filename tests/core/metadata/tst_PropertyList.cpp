@@ -4,7 +4,6 @@
 #include "metadata/PropertyList.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTimeZone>
