@@ -48,11 +48,7 @@ class CliCompressTest : public QObject
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    QString mkdir(const QString &name) const
-    {
-        QDir(m_dir->path()).mkpath(name);
-        return path(name);
-    }
+    QString mkdir(const QString &name) const { return fixtures::makeDir(*m_dir, name); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
 

@@ -30,29 +30,20 @@ struct Outcome {
 
 Outcome runJob(CompressionJobKind kind, const QStringList &items, const CompressionOptions &options)
 {
-    Outcome outcome;
-    CompressionJob job;
+    using Job = CompressionJob;
+    Outcome out;
+    Job job;
     bool done = false;
-    QObject::connect(&job, &CompressionJob::started, [&] { outcome.started = true; });
-    QObject::connect(&job, &CompressionJob::progress,
-                     [&](const ResultRow &e, int p, int t, const QString &s) {
-                         outcome.progress.append({e, p, t, s});
-                     });
-    QObject::connect(&job, &CompressionJob::succeeded, [&](const CompressionReport &r) {
-        outcome.report = r;
-        done = true;
+    QObject::connect(&job, &Job::started, [&] { out.started = true; });
+    QObject::connect(&job, &Job::progress, [&](const ResultRow &e, int p, int t, const QString &s) {
+        out.progress.append({e, p, t, s});
     });
-    QObject::connect(&job, &CompressionJob::failed, [&](const QString &m) {
-        outcome.failure = m;
-        done = true;
-    });
-    QString reason;
-    if (!job.start(kind, items, options, &reason)) {
-        outcome.failure = reason;
-        return outcome;
-    }
+    QObject::connect(&job, &Job::succeeded, [&](const CompressionReport &r) { out.report = r; done = true; });
+    QObject::connect(&job, &Job::failed, [&](const QString &m) { out.failure = m; done = true; });
+    if (!job.start(kind, items, options, &out.failure))
+        return out;
     [&] { QTRY_VERIFY_WITH_TIMEOUT(done, 120000); }();
-    return outcome;
+    return out;
 }
 
 } // namespace
