@@ -55,22 +55,20 @@ inline QStringList filesIn(const QString &folder)
 inline QVariantMap metadataTags(const QString &path)
 {
     QVariantMap tags = testsupport::exiftoolTags(path);
-    for (auto it = tags.begin(); it != tags.end();) {
+    tags.removeIf([](QVariantMap::iterator it) {
         const QString group = it.key().section(':', 0, 0);
-        const bool metadata = QStringList{"IFD0", "ExifIFD", "InteropIFD", "GPS", "IPTC"}.contains(group)
-                              || group.startsWith("XMP-");
-        it = metadata ? std::next(it) : tags.erase(it);
-    }
+        static const QStringList metadata{"IFD0", "ExifIFD", "InteropIFD", "GPS", "IPTC"};
+        return !metadata.contains(group) && !group.startsWith("XMP-");
+    });
     return tags;
 }
 
 // The tags without those of `groups`, each a whole group or one "Group:Tag".
 inline QVariantMap withoutGroups(QVariantMap tags, const QStringList &groups)
 {
-    for (auto it = tags.begin(); it != tags.end();) {
-        const bool dropped = groups.contains(it.key()) || groups.contains(it.key().section(':', 0, 0));
-        it = dropped ? tags.erase(it) : std::next(it);
-    }
+    tags.removeIf([&groups](QVariantMap::iterator it) {
+        return groups.contains(it.key()) || groups.contains(it.key().section(':', 0, 0));
+    });
     return tags;
 }
 

@@ -22,13 +22,10 @@ private:
 
     QString folder(const QString &name) const { return m_dir.filePath("out-" + name); }
 
-    static QVariantMap group(const QVariantMap &tags, const QString &name)
+    static QVariantMap group(QVariantMap tags, const QString &name)
     {
-        QVariantMap out;
-        for (auto it = tags.begin(); it != tags.end(); ++it)
-            if (it.key().startsWith(name + ':'))
-                out.insert(it.key(), it.value());
-        return out;
+        tags.removeIf([&name](QVariantMap::iterator it) { return !it.key().startsWith(name + ':'); });
+        return tags;
     }
 
 private Q_SLOTS:
