@@ -38,8 +38,7 @@ private:
 
     static BatchDateChange offsetChange(const DateOffset &offset)
     {
-        BatchDateChange change;
-        change.mode = BatchDateChange::Mode::Offset;
+        BatchDateChange change; // the offset mode unless told otherwise
         change.offset = offset;
         return change;
     }

@@ -122,9 +122,8 @@ private Q_SLOTS:
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(report.skipped().size(), 1);
         QVERIFY(report.skipped().first().reason.contains("not yet copied"));
-        QCOMPARE(tag(copy, "ExifIFD:DateTimeOriginal"), stored);
-        QCOMPARE(tag(copy, "IFD0:ModifyDate"), stored);
-        QCOMPARE(tag(copy, "ExifIFD:CreateDate"), "2010:06:07 09:00:00");
+        QCOMPARE(tagsDiffering(copy, {{"ExifIFD:DateTimeOriginal", stored}, {"IFD0:ModifyDate", stored},
+                                      {"ExifIFD:CreateDate", "2010:06:07 09:00:00"}}), QString());
         QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), fileDate);
     }
 
