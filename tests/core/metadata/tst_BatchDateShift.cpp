@@ -194,7 +194,8 @@ private Q_SLOTS:
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), change, berlin);
         QCOMPARE(report.written().size(), 1);
         const QString copy = report.written().first();
-        // The modify dates held another moment than any Exif date: they were not the camera's.
+        // XMP's modify date and IPTC's digital creation held another moment than any Exif date:
+        // they were not the camera's.
         QVariantMap expected{{"ExifIFD:DateTimeOriginal", "2019:07:15 01:00:00"},
                              {"XMP-exif:DateTimeOriginal", "2019:07:15 01:00:00"},
                              {"XMP-photoshop:DateCreated", "2019:07:15"},
