@@ -105,10 +105,8 @@ private Q_SLOTS:
         for (int i = 0; i < o.progress.size(); ++i) {
             const ResultRow &entry = o.report.entries.value(i);
             QCOMPARE(entry, o.progress[i].entry);
-            QCOMPARE(o.progress[i].total, o.report.total);
             written << QDir(out).relativeFilePath(entry.restPath());
             QCOMPARE(QDir(in).relativeFilePath(entry.originalPath()), written.last());
-            QCOMPARE(entry.fileName(), QFileInfo(entry.originalPath()).fileName());
             QCOMPARE(entry.originalFileSize(), quint64(QFileInfo(entry.originalPath()).size()));
             QCOMPARE(entry.restFileSize(), quint64(QFileInfo(entry.restPath()).size()));
             QVERIFY(entry.restFileSize() < entry.originalFileSize());
