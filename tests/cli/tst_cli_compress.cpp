@@ -81,18 +81,21 @@ private Q_SLOTS:
         QTest::newRow("settings") << Options{.settings = true, .result = "chosen/m.jpg", .kept = true};
         QTest::newRow("--strip-metadata")
             << Options{.settings = true, .args = {"--strip-metadata", "--output", "OUT"}};
-        QTest::newRow("--keep-metadata") << Options{.args = {"--keep-metadata", "--output", "OUT"}, .kept = true};
-        QTest::newRow("--in-place") << Options{.args = {"--in-place", "--keep-metadata"}, .result = "in/m.jpg",
-                                               .kept = true, .trashed = true};
+        QTest::newRow("--keep-metadata")
+            << Options{.args = {"--keep-metadata", "--output", "OUT"}, .kept = true};
+        QTest::newRow("--in-place") << Options{.args = {"--in-place", "--keep-metadata"},
+                                               .result = "in/m.jpg", .kept = true, .trashed = true};
         QTest::newRow("--no-trash") << Options{.args = {"--in-place", "--no-trash"}, .result = "in/m.jpg"};
         QTest::newRow("--resize preset")
             << Options{.args = {"--resize", "320 x 240", "--output", "OUT"}, .size = {320, 240}};
-        QTest::newRow("--resize fit") << Options{.args = {"--resize", "100x50", "--output", "OUT"}, .size = {67, 50}};
+        QTest::newRow("--resize fit")
+            << Options{.args = {"--resize", "100x50", "--output", "OUT"}, .size = {67, 50}};
         QTest::newRow("--resize stretch")
             << Options{.args = {"--resize", "100x50!", "--output", "OUT"}, .size = {100, 50}};
         // Scaled from the original in one pass: the Trash gets the original and nothing else.
         QTest::newRow("--resize in place") << Options{.args = {"--in-place", "--resize", "300x300"},
-                                                      .result = "in/m.jpg", .size = {300, 225}, .trashed = true};
+                                                      .result = "in/m.jpg", .size = {300, 225},
+                                                      .trashed = true};
     }
 
     void optionsChooseTheResult()

@@ -261,8 +261,8 @@ private Q_SLOTS:
                                          << "Digitized (it should show)";
         QTest::newRow("before capture") << reference << QStringList{"0000:00:00 00:00:00", good, good, good}
                                         << "Taken (it shows)";
-        QTest::newRow("one photo, no 30 February, no hour 25") << -1 << QStringList{"2013:02:30 25:00:00", good}
-                                                               << "Date taken";
+        QTest::newRow("one photo, no 30 February, no hour 25")
+            << -1 << QStringList{"2013:02:30 25:00:00", good} << "Date taken";
         QTest::newRow("one photo, digitized empty") << -1 << QStringList{good, ""} << "Date digitized";
     }
 

@@ -98,12 +98,13 @@ private Q_SLOTS:
         const QString icc = "/usr/share/color/icc/ghostscript/";
         auto shownAsSrgb = [&](const QString &photo, const QStringList &profiles) {
             const QString png = photo + ".shown.png";
-            fixtures::magick(QStringList{photo} + profiles + QStringList{"-profile", icc + "default_rgb.icc", png});
+            fixtures::magick(QStringList{photo} + profiles << "-profile" << icc + "default_rgb.icc" << png);
             return QImage(png);
         };
         const QImage expected = shownAsSrgb(source, {"-profile", icc + "a98.icc"});
         const double copy = fixtures::meanDifference(shownAsSrgb(report.written().first(), {}), expected);
-        const double asStored = fixtures::meanDifference(QImage(source), expected); // a copy without a profile
+        // What a copy without a profile shows.
+        const double asStored = fixtures::meanDifference(QImage(source), expected);
         QVERIFY2(copy >= 0 && copy < 0.13 && copy < asStored / 10,
                  qPrintable(QStringLiteral("%1 against %2").arg(copy).arg(asStored)));
     }

@@ -86,13 +86,14 @@ private Q_SLOTS:
         const auto binary = [](const char *root) {
             return QStringLiteral("plistlib.dump(%1,open(p,'wb'),fmt=plistlib.FMT_BINARY)").arg(root);
         };
-        const auto text = [](const char *text) { return QStringLiteral("open(p,'w').write('%1')").arg(text); };
+        const auto text = [](const char *t) { return QStringLiteral("open(p,'w').write('%1')").arg(t); };
         // Just under the limit; the walk once took minutes here.
         QTest::newRow("99998 values, binary") << binary("{'a':list(range(99998))}") << "";
         QTest::newRow("99998 values, XML") << xml("{'a':list(range(99998))}") << "";
         QTest::newRow("array root") << xml("[1,2]") << "root is not a dictionary";
         QTest::newRow("33 levels, XML") << "d={}\nfor i in range(33): d={'k':d}\n" + xml("d") << "nested";
-        QTest::newRow("33 levels, binary") << "d=[]\nfor i in range(33): d={'k':d}\n" + binary("d") << "nested";
+        QTest::newRow("33 levels, binary") << "d=[]\nfor i in range(33): d={'k':d}\n" + binary("d")
+                                           << "nested";
         // Deep enough to overflow a recursive parser's stack.
         QTest::newRow("300000 levels, XML")
             << "open(p,'w').write('<plist version=\"1.0\">'+'<array>'*300000+'</array>'*300000+'</plist>')" << "nested";
