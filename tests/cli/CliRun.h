@@ -12,7 +12,7 @@
 namespace clitest {
 
 struct Run {
-    int status = -1; // -1: crashed, or hung and killed
+    int status = -1; // -1: not started, crashed, or hung and killed
     QString text;    // the standard output
     QString err;
     QStringList lines() const { return text.split('\n', Qt::SkipEmptyParts); }
@@ -28,11 +28,13 @@ inline Run cli(const QStringList &args,
     process.setProcessEnvironment(env);
     QSignalSpy finished(&process, &QProcess::finished);
     process.start(testsupport::cli(), args);
+    Run run;
+    if (!process.waitForStarted())
+        return run;
     if (!finished.wait(180000)) {
         process.kill();
         process.waitForFinished();
     }
-    Run run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.text = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
