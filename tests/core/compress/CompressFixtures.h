@@ -9,7 +9,6 @@
 
 #include <QColor>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>

@@ -3,17 +3,18 @@
 // replaced originals, metadata-free fallbacks, the pixel budget and names that are no text.
 
 #include "CompressFixtures.h"
+#include "../metadata/EditorTestKit.h"
 
 #include "compress/JobItems.h"
 #include "imageio/JpegCodec.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
 #include <unistd.h>
 
+using editortest::tagsDiffering;
 using fixtures::makeDir;
 
 class TestBatchCompressor : public QObject
@@ -126,11 +127,9 @@ private Q_SLOTS:
         const double difference = fixtures::meanDifference(decoded.image, expected);
         QVERIFY2(difference < 2 * fixtures::SamePictureTolerance, qPrintable(QString::number(difference)));
         QCOMPARE(testsupport::run("/usr/bin/identify", {"-format", "%Q", result}), QByteArray("50"));
-        const QVariantMap tags = testsupport::exiftoolTags(result);
-        QCOMPARE(tags.value("File:ColorComponents").toInt(), 3);
-        QCOMPARE(tags.value("IFD0:Make").toString(), keepMetadata ? "Glimmer" : QString());
-        QCOMPARE(tags.value("ExifIFD:DateTimeOriginal").toString(),
-                 keepMetadata ? "2021:05:06 07:08:09" : QString());
+        const QVariantMap kept{{"IFD0:Make", "Glimmer"}, {"ExifIFD:DateTimeOriginal", "2021:05:06 07:08:09"}};
+        QCOMPARE(tagsDiffering(result, keepMetadata ? kept : QVariantMap()), QString());
+        QCOMPARE(testsupport::exiftoolTags(result).value("File:ColorComponents").toInt(), 3);
     }
 
     void largerResultKeepsTheSourcePixels_data()
@@ -177,13 +176,11 @@ private Q_SLOTS:
             QVERIFY(!QFileInfo::exists(m_dir.filePath("data/Trash/files/" + name)));
             return;
         }
-        const QVariantMap tags = testsupport::exiftoolTags(result);
-        for (const char *tag : {"IFD0:Make", "GPS:GPSLatitude", "XMP-dc:Creator"})
-            QVERIFY2(!tags.contains(tag), tag);
         // Still shown upright and in Adobe RGB, pixels untouched.
-        QCOMPARE(tags.value("IFD0:Orientation").toInt(), 6);
-        QCOMPARE(tags.value("InteropIFD:InteropIndex").toString(), "R03");
-        QCOMPARE(tags.value("ExifIFD:ColorSpace").toInt(), 0xFFFF);
+        QCOMPARE(tagsDiffering(result, {{"IFD0:Make", QVariant()}, {"GPS:GPSLatitude", QVariant()},
+                                        {"XMP-dc:Creator", QVariant()}, {"IFD0:Orientation", 6},
+                                        {"InteropIFD:InteropIndex", "R03"}, {"ExifIFD:ColorSpace", 0xFFFF}}),
+                 QString());
         QCOMPARE(imageio::JpegCodec::decode(testsupport::readFile(result)).image, pixels);
         QVERIFY(report.entries[0].restFileSize() < report.entries[0].originalFileSize());
         QVERIFY(testsupport::validationWarnings(result).size() <= warnings);

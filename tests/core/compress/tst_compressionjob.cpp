@@ -30,29 +30,20 @@ struct Outcome {
 
 Outcome runJob(CompressionJobKind kind, const QStringList &items, const CompressionOptions &options)
 {
-    Outcome outcome;
-    CompressionJob job;
+    using Job = CompressionJob;
+    Outcome out;
+    Job job;
     bool done = false;
-    QObject::connect(&job, &CompressionJob::started, [&] { outcome.started = true; });
-    QObject::connect(&job, &CompressionJob::progress,
-                     [&](const ResultRow &e, int p, int t, const QString &s) {
-                         outcome.progress.append({e, p, t, s});
-                     });
-    QObject::connect(&job, &CompressionJob::succeeded, [&](const CompressionReport &r) {
-        outcome.report = r;
-        done = true;
+    QObject::connect(&job, &Job::started, [&] { out.started = true; });
+    QObject::connect(&job, &Job::progress, [&](const ResultRow &e, int p, int t, const QString &s) {
+        out.progress.append({e, p, t, s});
     });
-    QObject::connect(&job, &CompressionJob::failed, [&](const QString &m) {
-        outcome.failure = m;
-        done = true;
-    });
-    QString reason;
-    if (!job.start(kind, items, options, &reason)) {
-        outcome.failure = reason;
-        return outcome;
-    }
+    QObject::connect(&job, &Job::succeeded, [&](const CompressionReport &r) { out.report = r; done = true; });
+    QObject::connect(&job, &Job::failed, [&](const QString &m) { out.failure = m; done = true; });
+    if (!job.start(kind, items, options, &out.failure))
+        return out;
     [&] { QTRY_VERIFY_WITH_TIMEOUT(done, 120000); }();
-    return outcome;
+    return out;
 }
 
 } // namespace
@@ -114,10 +105,8 @@ private Q_SLOTS:
         for (int i = 0; i < o.progress.size(); ++i) {
             const ResultRow &entry = o.report.entries.value(i);
             QCOMPARE(entry, o.progress[i].entry);
-            QCOMPARE(o.progress[i].total, o.report.total);
             written << QDir(out).relativeFilePath(entry.restPath());
             QCOMPARE(QDir(in).relativeFilePath(entry.originalPath()), written.last());
-            QCOMPARE(entry.fileName(), QFileInfo(entry.originalPath()).fileName());
             QCOMPARE(entry.originalFileSize(), quint64(QFileInfo(entry.originalPath()).size()));
             QCOMPARE(entry.restFileSize(), quint64(QFileInfo(entry.restPath()).size()));
             QVERIFY(entry.restFileSize() < entry.originalFileSize());
@@ -194,25 +183,6 @@ private Q_SLOTS:
                     QVERIFY(parallel.progress[i].position > parallel.progress[i - 1].position);
             }
         }
-        // "PNG" in capitals still takes the PNG encoder: a smaller PNG, not JPEG data.
-        for (const ResultRow &entry : single.report.entries) {
-            if (entry.fileName() != "shot.PNG")
-                continue;
-            QVERIFY(entry.restFileSize() < entry.originalFileSize());
-            QVERIFY(testsupport::readFile(entry.restPath()).startsWith("\x89PNG"));
-        }
-    }
-
-    void resizeJobSkipsDotPaths()
-    {
-        const QString out = makeDir(m_dir, "dots/out");
-        const QString photo = fixtures::writeJpeg(makeDir(m_dir, "dots/in") + "/r.jpg", 300, 200);
-        const Outcome o = runJob(CompressionJobKind::Resize, {"./r.jpg", photo}, fixtures::jobOptions(out));
-        QCOMPARE(o.report.skipped.size(), 1);
-        QCOMPARE(o.report.skipped[0].path, "./r.jpg");
-        QCOMPARE(o.report.entries.size(), 1);
-        QCOMPARE(o.progress[0].position, 1);
-        QCOMPARE(o.progress[0].text, "50%");
     }
 
     void outputFolderIsReadPerPhoto()
@@ -315,18 +285,25 @@ private Q_SLOTS:
         QVERIFY(otherDone.wait(60000));
     }
 
-    void folderThatCannotBeListedFails()
+    void oddItemsAreReportedOrRefused()
     {
-        Outcome o = runJob(CompressionJobKind::Folder, {m_dir.filePath("no-such-folder")},
-                           fixtures::jobOptions(m_dir.path()));
+        const CompressionOptions options = fixtures::jobOptions(makeDir(m_dir, "odd/out"));
+        Outcome o = runJob(CompressionJobKind::Folder, {m_dir.filePath("no-such-folder")}, options);
         QVERIFY(!o.failure.isEmpty());
-        o = runJob(CompressionJobKind::Folder, {}, fixtures::jobOptions(m_dir.path()));
+        o = runJob(CompressionJobKind::Folder, {}, options);
         QVERIFY(!o.failure.isEmpty());
         // A photo gone since it was chosen is reported, not lost.
-        o = runJob(CompressionJobKind::Files, {m_dir.filePath("gone.jpg")},
-                   fixtures::jobOptions(m_dir.path()));
+        o = runJob(CompressionJobKind::Files, {m_dir.filePath("gone.jpg")}, options);
         QCOMPARE(o.report.unreadable.size(), 1);
         QVERIFY(o.progress.isEmpty());
+        // A resize job skips a dot path; the photo beside it is the first and last of two.
+        const QString photo = fixtures::writeJpeg(makeDir(m_dir, "odd/in") + "/r.jpg", 300, 200);
+        o = runJob(CompressionJobKind::Resize, {"./r.jpg", photo}, options);
+        QCOMPARE(o.report.skipped.size(), 1);
+        QCOMPARE(o.report.skipped[0].path, "./r.jpg");
+        QCOMPARE(o.report.entries.size(), 1);
+        QCOMPARE(o.progress[0].position, 1);
+        QCOMPARE(o.progress[0].text, "50%");
         // Keeping originals needs somewhere to put the results.
         QString reason;
         CompressionJob job;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CompressFixtures.h"
+#include "../metadata/EditorTestKit.h"
 
 #include "compress/PhotoDecoder.h"
 #include "compress/PhotoEncoders.h"
@@ -7,7 +8,6 @@
 #include "imageio/ImageSource.h"
 
 #include <QColorSpace>
-#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,16 +27,7 @@ const QStringList richMetadata = {
 const QString adobeRgbIcc = "/usr/share/color/icc/ghostscript/a98.icc";
 const QString srgbIcc = "/usr/share/color/icc/ghostscript/default_rgb.icc";
 
-QDateTime fixedDate(int day)
-{
-    return QDateTime(QDate(2019, 3, day), QTime(8, 9, 10));
-}
-
-bool setMtime(const QString &path, const QDateTime &date)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite) && file.setFileTime(date, QFileDevice::FileModificationTime);
-}
+const QDateTime sourceFileDate(QDate(2019, 3, 4), QTime(8, 9, 10));
 
 // Encodes the photo at `source` as a job does and writes the result to `out`.
 bool encodeFile(const QString &source, const QString &out, bool keep, QString *error = nullptr)
@@ -105,16 +96,13 @@ private Q_SLOTS:
         QString error;
         QVERIFY2(encodeFile(source, out, keep, &error), qPrintable(error));
 
-        const QVariantMap tags = testsupport::exiftoolTags(out);
-        QCOMPARE(tags.value("File:ImageWidth").toInt(), turned ? 200 : 300);
-        if (tagAfter == 0) {
-            QVERIFY(!tags.contains("IFD0:Orientation"));
-            QVERIFY(!tags.contains("IFD0:Make"));
-        } else {
-            QCOMPARE(tags.value("IFD0:Orientation").toInt(), tagAfter);
-            QCOMPARE(tags.value("ExifIFD:ExifImageWidth").toInt(), turned ? 200 : 300);
-            QCOMPARE(tags.value("ExifIFD:ExifImageHeight").toInt(), turned ? 300 : 200);
-        }
+        const int width = turned ? 200 : 300;
+        QVariantMap expected{{"File:ImageWidth", width}, {"IFD0:Orientation", QVariant()},
+                             {"IFD0:Make", QVariant()}};
+        if (tagAfter)
+            expected.insert({{"IFD0:Orientation", tagAfter}, {"IFD0:Make", "Glimmer Optics"},
+                             {"ExifIFD:ExifImageWidth", width}, {"ExifIFD:ExifImageHeight", 500 - width}});
+        QCOMPARE(editortest::tagsDiffering(out, expected), QString());
     }
 
     void metadataTravelsOnlyWhenKept()
@@ -215,10 +203,10 @@ private Q_SLOTS:
         QTest::newRow("capture dates")
             << richMetadata << true << QDateTime(QDate(2021, 6, 15), QTime(10, 21, 0));
         QTest::newRow("no capture date: the source file's") << QStringList{"-Make=Glimmer Optics"} << true
-                                                             << fixedDate(4);
+                                                             << sourceFileDate;
         // One capture date alone is not enough: both come from the file then.
         QTest::newRow("one capture date: the source file's")
-            << QStringList{"-DateTimeOriginal=2001:01:01 01:01:01"} << true << fixedDate(4);
+            << QStringList{"-DateTimeOriginal=2001:01:01 01:01:01"} << true << sourceFileDate;
         QTest::newRow("metadata dropped: a new file") << richMetadata << false << QDateTime();
     }
 
@@ -228,7 +216,7 @@ private Q_SLOTS:
         QFETCH(bool, keep);
         QFETCH(QDateTime, expected);
         const QString source = fixtures::writeJpeg(path("dated.jpg"), 200, 150, tags);
-        QVERIFY(setMtime(source, fixedDate(4)));
+        QVERIFY(editortest::setModified(source, sourceFileDate));
         const QString out = path("dated-out.jpg");
         QFile::remove(out);
         QVERIFY(encodeFile(source, out, keep));

@@ -61,7 +61,6 @@ private Q_SLOTS:
         const ResizeRequest request{title, customWidth, customHeight, keepProportions};
         const auto target = resizeTargetSize(request, photo);
         QCOMPARE(target.has_value(), expected.isValid());
-        QCOMPARE(resizeRequestValid(request), expected.isValid());
         if (!target)
             return;
         QVERIFY(qAbs(target->width() - expected.width()) < 1e-9);
@@ -133,8 +132,7 @@ private Q_SLOTS:
     void resizeJobScalesInMemory()
     {
         // Earlier results in a folder of their own, as a resize job gets them.
-        QDir(m_dir.path()).mkpath("results");
-        const QString folder = path("results");
+        const QString folder = fixtures::makeDir(m_dir, "results");
         const QString turned = fixtures::writeJpeg(folder + "/turned.jpg", 1600, 1200,
                                                    {"-Orientation#=6", "-Make=Glimmer Optics"});
         QCOMPARE(photoDisplaySize(turned), QSize(1200, 1600));

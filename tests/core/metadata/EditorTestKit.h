@@ -55,26 +55,49 @@ inline QStringList filesIn(const QString &folder)
 inline QVariantMap metadataTags(const QString &path)
 {
     QVariantMap tags = testsupport::exiftoolTags(path);
-    for (auto it = tags.begin(); it != tags.end();) {
-        const QString group = it.key().section(QLatin1Char(':'), 0, 0);
-        const bool metadata = group == QLatin1String("IFD0") || group == QLatin1String("ExifIFD")
-            || group == QLatin1String("GPS") || group == QLatin1String("IPTC") || group.startsWith(QLatin1String("XMP-"))
-            || group == QLatin1String("InteropIFD");
-        it = metadata ? std::next(it) : tags.erase(it);
-    }
+    tags.removeIf([](QVariantMap::iterator it) {
+        const QString group = it.key().section(':', 0, 0);
+        static const QStringList metadata{"IFD0", "ExifIFD", "InteropIFD", "GPS", "IPTC"};
+        return !metadata.contains(group) && !group.startsWith("XMP-");
+    });
     return tags;
 }
 
+// The tags without those of `groups`, each a whole group or one "Group:Tag".
 inline QVariantMap withoutGroups(QVariantMap tags, const QStringList &groups)
 {
-    for (auto it = tags.begin(); it != tags.end();)
-        it = groups.contains(it.key().section(QLatin1Char(':'), 0, 0)) ? tags.erase(it) : std::next(it);
+    tags.removeIf([&groups](QVariantMap::iterator it) {
+        return groups.contains(it.key()) || groups.contains(it.key().section(':', 0, 0));
+    });
     return tags;
 }
 
 inline QString tag(const QString &path, const QString &key)
 {
     return testsupport::exiftoolTags(path).value(key).toString();
+}
+
+// The tags of `expected` ("Group:Tag" -> value; null: absent) that `tags` holds otherwise, as
+// "key: value; ...", empty when there are none. Numbers match within 1e-9: positions go
+// through degrees, minutes and seconds, equal to far below a millimetre.
+inline QString tagsDiffering(const QVariantMap &tags, const QVariantMap &expected)
+{
+    QStringList differing;
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        const QVariant got = tags.value(it.key()), want = it.value();
+        const bool list = want.typeId() == QMetaType::QStringList || want.typeId() == QMetaType::QVariantList;
+        const bool same = want.typeId() == QMetaType::Double ? qAbs(got.toDouble() - want.toDouble()) < 1e-9
+                          : list                              ? got.toStringList() == want.toStringList()
+                                                              : got.toString() == want.toString();
+        if (!same)
+            differing << it.key() + ": " + (list ? got.toStringList().join(", ") : got.toString());
+    }
+    return differing.join("; ");
+}
+
+inline QString tagsDiffering(const QString &path, const QVariantMap &expected)
+{
+    return tagsDiffering(testsupport::exiftoolTags(path), expected);
 }
 
 // A JPEG with Exif, TIFF, GPS, IPTC and XMP metadata.

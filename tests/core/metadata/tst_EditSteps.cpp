@@ -52,14 +52,12 @@ private Q_SLOTS:
                     plan.modification = QDateTime(); // a date the file system cannot take
                 return plan;
             });
-        QCOMPARE(report.total, 2);
         QCOMPARE(report.written(), QStringList{folder + "/X_b.jpg"});
         QCOMPARE(report.failed().size(), 1);
         const PhotoResult failed = report.failed().first();
         QCOMPARE(failed.fileName, "a.jpg");
         QCOMPARE(failed.output, folder + "/X_a.jpg");
         QVERIFY2(failed.reason.contains("file dates could not be set"), qPrintable(failed.reason));
-        QVERIFY(report.hasProblems());
     }
 
     // A failed sync before the rename fails the copy with its reason and leaves no half-written
@@ -86,7 +84,6 @@ private Q_SLOTS:
             rewrite ? editsteps::PhotoPlan::rewrite({{"{GPS}", {}}}) : editsteps::PhotoPlan::copyAsIs();
         const JobReport report = editsteps::runEdit(localTarget({m_a}, {0}, folder), "X_", {},
                                                     [plan](const editsteps::Photo &) { return plan; });
-        QVERIFY(report.written().isEmpty());
         QCOMPARE(report.failed().size(), 1);
         QVERIFY2(report.failed().first().reason.contains(reason), qPrintable(report.failed().first().reason));
         QCOMPARE(filesIn(folder), QStringList());
@@ -121,10 +118,7 @@ private Q_SLOTS:
         for (const QStringList &wanted : {expected, rerun}) {
             const JobReport report = editsteps::runEdit(localTarget({inside, m_b, otherB}, {0, 1, 2}, folder), prefix, {},
                                                         [](const editsteps::Photo &) { return editsteps::PhotoPlan::copyAsIs(); });
-            QStringList names;
-            for (const QString &output : report.written())
-                names.append(QFileInfo(output).fileName());
-            QCOMPARE(names, wanted);
+            QCOMPARE(report.written().replaceInStrings(folder + '/', ""), wanted);
         }
         QCOMPARE(bytesOf(inside), insideBytes);
         QCOMPARE(bytesOf(folder + '/' + expected[1]), bytesOf(m_b));

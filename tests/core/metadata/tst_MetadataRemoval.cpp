@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorTestKit.h"
+#include "../compress/CompressFixtures.h"
 
 #include "metadata/MetadataRemoval.h"
 
@@ -66,17 +67,7 @@ private Q_SLOTS:
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(filesIn(folder), QStringList{prefix + "rich.jpg"});
         QCOMPARE(bytesOf(m_rich), sourceBytes);
-
-        auto kept = [&](QVariantMap tags) {
-            for (auto it = tags.begin(); it != tags.end();) {
-                const bool removed = std::any_of(removedGroups.begin(), removedGroups.end(), [&](const QString &g) {
-                    return it.key() == g || it.key().startsWith(g + ':');
-                });
-                it = removed ? tags.erase(it) : std::next(it);
-            }
-            return tags;
-        };
-        QCOMPARE(metadataTags(copy), kept(metadataTags(m_rich)));
+        QCOMPARE(metadataTags(copy), withoutGroups(metadataTags(m_rich), removedGroups));
         QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(m_rich));
     }
 
@@ -107,19 +98,15 @@ private Q_SLOTS:
         const QString icc = "/usr/share/color/icc/ghostscript/";
         auto shownAsSrgb = [&](const QString &photo, const QStringList &profiles) {
             const QString png = photo + ".shown.png";
-            testsupport::run("/usr/bin/convert",
-                             QStringList{photo} + profiles + QStringList{"-profile", icc + "default_rgb.icc", "-strip", png});
-            return png;
+            fixtures::magick(QStringList{photo} + profiles << "-profile" << icc + "default_rgb.icc" << png);
+            return QImage(png);
         };
-        auto difference = [](const QString &a, const QString &b) {
-            QByteArray out;
-            testsupport::run("/usr/bin/compare", {"-metric", "MAE", a, b, "null:"}, nullptr, &out);
-            return out.mid(out.indexOf('(') + 1).split(')').first().toDouble();
-        };
-        const QString expected = shownAsSrgb(source, {"-profile", icc + "a98.icc"});
-        const double copy = difference(shownAsSrgb(report.written().first(), {}), expected);
-        const double asStored = difference(source, expected); // what a copy without a profile shows
-        QVERIFY2(copy < 0.0005 && copy < asStored / 10, qPrintable(QStringLiteral("%1 against %2").arg(copy).arg(asStored)));
+        const QImage expected = shownAsSrgb(source, {"-profile", icc + "a98.icc"});
+        const double copy = fixtures::meanDifference(shownAsSrgb(report.written().first(), {}), expected);
+        // What a copy without a profile shows.
+        const double asStored = fixtures::meanDifference(QImage(source), expected);
+        QVERIFY2(copy >= 0 && copy < 0.13 && copy < asStored / 10,
+                 qPrintable(QStringLiteral("%1 against %2").arg(copy).arg(asStored)));
     }
 
     // XMP's twin of the position makes a TIFF go through Exiv2's rebuild rather than the
@@ -163,20 +150,17 @@ private Q_SLOTS:
         QCOMPARE(report.skipped().size(), 2);
         QCOMPARE(report.skipped().at(0).fileName, "notes.jpg");
         QCOMPARE(report.skipped().at(1).fileName, "gone.jpg");
-        QCOMPARE(report.problemLines().size(), 2);
         QCOMPARE(filesIn(folder), (QStringList{"NoIPTC_other.jpg", "NoIPTC_rich.jpg"}));
 
         const QString none = work("empty");
         const JobReport empty = metadataremoval::removeMetadata(localTarget({m_rich}, {}, none), Removal::Exif);
         QVERIFY(empty.emptySelection);
-        QVERIFY(empty.written().isEmpty());
         QVERIFY(!QFileInfo::exists(none));
 
         // A Working folder that cannot exist (its parent is a file): every copy fails,
         // is reported, and nothing is left behind.
         const QString blocked = text + "/work";
         const JobReport failed = metadataremoval::removeMetadata(localTarget({m_plain}, {0}, blocked), Removal::GPS);
-        QVERIFY(failed.written().isEmpty());
         QCOMPARE(failed.failed().size(), 1);
         QCOMPARE(failed.failed().first().fileName, "plain.jpg");
         QVERIFY(!failed.failed().first().reason.isEmpty());
@@ -191,7 +175,6 @@ private Q_SLOTS:
             QFAIL("ImageMagick cannot write HEIC (its libheif is a dependency of imagemagick)");
         const QString folder = work("heic");
         const JobReport report = metadataremoval::removeMetadata(localTarget({heic}, {0}, folder), Removal::GPS);
-        QVERIFY(report.written().isEmpty());
         QCOMPARE(report.failed().size() + report.skipped().size(), 1);
         QVERIFY(filesIn(folder).isEmpty());
     }

@@ -18,7 +18,7 @@ private:
 private Q_SLOTS:
     void initTestCase() { requireExiftool(); }
 
-    void labelsFromMetadata()
+    void labelsFromMetadataOrFileFacts()
     {
         const QStringList args = richMetadataArgs()
             << "-XResolution=300" << "-YResolution=300" << "-ResolutionUnit=inches" << "-GPSLongitudeRef=W"
@@ -41,15 +41,13 @@ private Q_SLOTS:
                                       "Canon", "EOS 5D", "Sunny",
                                       "2019:07:14 10:20:30", "2019:07:14 10:20:31", "+02:00",
                                       "harbour, boats", "2019:07:14", "35 m", "48.8584 N", "2.2945 W"}));
-    }
 
-    void fileThatIsNotAPhotoShowsFileFactsOnly()
-    {
-        const QString path = m_dir.filePath("notes.txt");
-        QVERIFY(writeFile(path, "12345"));
-        const PhotoInfo info = PhotoInfo::read(path, berlin);
-        const QStringList facts{info.photoName, info.fileSize, info.imageSize, info.cameraMake};
-        QCOMPARE(facts, (QStringList{"notes.txt", "5 bytes", "", ""}));
+        // A file that is no photo shows its file facts only.
+        const QString text = m_dir.filePath("notes.txt");
+        QVERIFY(writeFile(text, "12345"));
+        const PhotoInfo facts = PhotoInfo::read(text, berlin);
+        QCOMPARE((QStringList{facts.photoName, facts.fileSize, facts.imageSize, facts.cameraMake}),
+                 (QStringList{"notes.txt", "5 bytes", "", ""}));
         const PhotoInfo missing = PhotoInfo::read(m_dir.filePath("gone.jpg"), berlin);
         QCOMPARE((QStringList{missing.photoName, missing.createDate, missing.fileSize}),
                  (QStringList{"gone.jpg", "", ""}));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorTestKit.h"
 
-#include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
 #include "metadata/PlistExchange.h"
 #include "metadata/PropertyList.h"
@@ -23,23 +22,10 @@ private:
 
     QString folder(const QString &name) const { return m_dir.filePath("out-" + name); }
 
-    static QVariantMap group(const QVariantMap &tags, const QString &name)
+    static QVariantMap group(QVariantMap tags, const QString &name)
     {
-        QVariantMap out;
-        for (auto it = tags.begin(); it != tags.end(); ++it)
-            if (it.key().startsWith(name + ':'))
-                out.insert(it.key(), it.value());
-        return out;
-    }
-
-    // Positions go through degrees, minutes and seconds: equal to far below a millimetre.
-    static bool sameValue(const QVariant &a, const QVariant &b)
-    {
-        if (a == b)
-            return true;
-        bool okA = false, okB = false;
-        const double x = a.toDouble(&okA), y = b.toDouble(&okB);
-        return okA && okB && qAbs(x - y) < 1e-9;
+        tags.removeIf([&name](QVariantMap::iterator it) { return !it.key().startsWith(name + ':'); });
+        return tags;
     }
 
 private Q_SLOTS:
@@ -91,14 +77,9 @@ private Q_SLOTS:
             QCOMPARE(copy.value(QLatin1String(layout)), other.value(QLatin1String(layout)));
             rich.remove(QLatin1String(layout));
         }
-        for (const QString g : {"IFD0", "ExifIFD", "GPS", "IPTC"}) {
-            // Imported groups hold every value of the exporter; the rest stay the importer's.
-            const QVariantMap expected = imported.contains(g) ? group(rich, g) : group(other, g);
-            const QVariantMap got = group(copy, g);
-            for (auto it = expected.begin(); it != expected.end(); ++it)
-                QVERIFY2(sameValue(got.value(it.key()), it.value()),
-                         qPrintable(QStringLiteral("%1: %2 instead of %3").arg(it.key(), got.value(it.key()).toString(), it.value().toString())));
-        }
+        // Imported groups hold every value of the exporter; the rest stay the importer's.
+        for (const QString g : {"IFD0", "ExifIFD", "GPS", "IPTC"})
+            QCOMPARE(tagsDiffering(copy, group(imported.contains(g) ? rich : other, g)), QString());
         // A whole import never gives the photo another's size.
         if (Kind(kind) == Kind::Whole)
             QCOMPARE(imageio::readProperties(report.written().first()).value("PixelWidth").toInt(), 30);
@@ -150,7 +131,7 @@ private Q_SLOTS:
         QCOMPARE(copy.value("IPTC:DateCreated"), donorTags.value("IPTC:DateCreated"));
         const QVariantMap expectedGps = group(takesGps ? donorTags : metadataTags(m_other), "GPS");
         for (const char *key : {"GPS:GPSLatitude", "GPS:GPSLongitude"})
-            QVERIFY2(sameValue(copy.value(QLatin1String(key)), expectedGps.value(QLatin1String(key))), key);
+            QCOMPARE(tagsDiffering(copy, {{key, expectedGps.value(key)}}), QString());
         // An empty side says nothing, in the file or in the copy.
         QCOMPARE(copy.value("GPS:GPSLatitudeRef").toString().trimmed(),
                  expectedGps.value("GPS:GPSLatitudeRef").toString().trimmed());
@@ -210,7 +191,6 @@ private Q_SLOTS:
             QCOMPARE(group(copy, "IFD0"), group(metadataTags(m_other), "IFD0"));
             return;
         }
-        QVERIFY(report.written().isEmpty());
         QCOMPARE(report.failed().size(), 1);
         QVERIFY2(report.failed().first().reason.contains(reason), qPrintable(report.failed().first().reason));
         QVERIFY(filesIn(out).isEmpty());

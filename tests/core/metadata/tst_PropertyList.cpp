@@ -4,7 +4,6 @@
 #include "metadata/PropertyList.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -81,15 +80,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("script"); // writes the file named by the variable p
         QTest::addColumn<QString>("reason"); // empty: read whole
+        const auto xml = [](const char *root) {
+            return QStringLiteral("plistlib.dump(%1,open(p,'wb'))").arg(root);
+        };
+        const auto binary = [](const char *root) {
+            return QStringLiteral("plistlib.dump(%1,open(p,'wb'),fmt=plistlib.FMT_BINARY)").arg(root);
+        };
+        const auto text = [](const char *t) { return QStringLiteral("open(p,'w').write('%1')").arg(t); };
         // Just under the limit; the walk once took minutes here.
-        QTest::newRow("99998 values, binary")
-            << "plistlib.dump({'a':list(range(99998))},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "";
-        QTest::newRow("99998 values, XML") << "plistlib.dump({'a':list(range(99998))},open(p,'wb'))" << "";
-        QTest::newRow("array root") << "plistlib.dump([1,2],open(p,'wb'))" << "root is not a dictionary";
-        QTest::newRow("33 levels, XML")
-            << "d={}\nfor i in range(33): d={'k':d}\nplistlib.dump(d,open(p,'wb'))" << "nested";
-        QTest::newRow("33 levels, binary")
-            << "d=[]\nfor i in range(33): d={'k':d}\nplistlib.dump(d,open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "nested";
+        QTest::newRow("99998 values, binary") << binary("{'a':list(range(99998))}") << "";
+        QTest::newRow("99998 values, XML") << xml("{'a':list(range(99998))}") << "";
+        QTest::newRow("array root") << xml("[1,2]") << "root is not a dictionary";
+        QTest::newRow("33 levels, XML") << "d={}\nfor i in range(33): d={'k':d}\n" + xml("d") << "nested";
+        QTest::newRow("33 levels, binary") << "d=[]\nfor i in range(33): d={'k':d}\n" + binary("d")
+                                           << "nested";
         // Deep enough to overflow a recursive parser's stack.
         QTest::newRow("300000 levels, XML")
             << "open(p,'w').write('<plist version=\"1.0\">'+'<array>'*300000+'</array>'*300000+'</plist>')" << "nested";
@@ -99,31 +103,28 @@ private Q_SLOTS:
                "b+=b'\\xa0';t=len(b);b+=b''.join((8+5*i).to_bytes(4,'big') for i in range(n))\n"
                "open(p,'wb').write(b+bytes(6)+b'\\x04\\x04'+n.to_bytes(8,'big')+bytes(8)+t.to_bytes(8,'big'))"
             << "nested";
-        QTest::newRow("keyed-archive reference")
-            << "plistlib.dump({'u':plistlib.UID(1)},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "keyed-archive";
-        QTest::newRow("over 16 MiB") << "plistlib.dump({'d':b'x'*(17<<20)},open(p,'wb'),fmt=plistlib.FMT_BINARY)"
-                                     << "larger than 16 MiB";
-        QTest::newRow("not a property list") << "open(p,'w').write('Artist=Ada')" << "not a property list";
+        QTest::newRow("keyed-archive reference") << binary("{'u':plistlib.UID(1)}") << "keyed-archive";
+        QTest::newRow("over 16 MiB") << binary("{'d':b'x'*(17<<20)}") << "larger than 16 MiB";
+        QTest::newRow("not a property list") << text("Artist=Ada") << "not a property list";
         QTest::newRow("binary cut short")
             << "b=plistlib.dumps({'a':[1,2,3]},fmt=plistlib.FMT_BINARY);open(p,'wb').write(b[:-20])" << "damaged";
         // libplist aborts on a key holding a NUL character.
-        QTest::newRow("NUL in a key, binary")
-            << "plistlib.dump({'a\\x00b':1},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "NUL character";
+        QTest::newRow("NUL in a key, binary") << binary("{'a\\x00b':1}") << "NUL character";
         QTest::newRow("NUL in a UTF-16 key, binary (a fuzz finding)")
             << QStringLiteral("open(p,'wb').write(open('%1','rb').read())").arg(testsupport::testData("plist_nul_in_key.plist"))
             << "NUL character";
         QTest::newRow("NUL in a key, XML reference")
-            << "open(p,'w').write('<plist><dict><key>a&#0;b</key><integer>1</integer></dict></plist>')" << "NUL character";
+            << text("<plist><dict><key>a&#0;b</key><integer>1</integer></dict></plist>") << "NUL character";
         // Under the size limit, but libplist takes minutes and hundreds of megabytes over them.
-        QTest::newRow("1000000 values, binary")
-            << "plistlib.dump({'a':[True]*1000000},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "more than 100000 values";
+        const QString tooMany = "more than 100000 values";
+        QTest::newRow("1000000 values, binary") << binary("{'a':[True]*1000000}") << tooMany;
         QTest::newRow("1000000 values, XML")
             << "open(p,'w').write('<plist><dict><key>a</key><array>'+'<true/>'*1000000+'</array></dict></plist>')"
-            << "more than 100000 values";
+            << tooMany;
         // One array written once and referenced a thousand times: libplist copies it each time.
         QTest::newRow("one array of 1000 referenced 1000 times, binary")
-            << "a=[1]*1000\nplistlib.dump({'a':[a]*1000},open(p,'wb'),fmt=plistlib.FMT_BINARY)" << "more than 100000 values";
-        QTest::newRow("broken XML") << "open(p,'w').write('<plist><dict><key>a</key><string>x</dict>')" << "readable";
+            << "a=[1]*1000\n" + binary("{'a':[a]*1000}") << tooMany;
+        QTest::newRow("broken XML") << text("<plist><dict><key>a</key><string>x</dict>") << "readable";
     }
 
     void refusesHostileFiles()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where photos come from: local items and drops, a photo library, and their thumbnails.
+#include "../metadata/EditorTestKit.h"
 #include "LibraryFixture.h"
 #include "TestSupport.h"
 
@@ -175,17 +176,14 @@ private Q_SLOTS:
 
     void thumbnailsFitAndTurnUpright()
     {
-        const QString wide = image("wide.jpg", 400, 200);
         const QString small = image("small.png", 30, 20);
         // Orientation 6: stored landscape, shown portrait.
         const QString turned = image("turned.jpg", 400, 200);
         testsupport::run("exiftool", {"-q", "-overwrite_original", "-IFD0:Orientation#=6", turned});
 
         const QSize box(90, 90);
-        QCOMPARE(Thumbnailer::makeThumbnail(wide, box).size(), QSize(90, 45));
         QCOMPARE(Thumbnailer::makeThumbnail(small, box).size(), QSize(30, 20));
-        if (testsupport::hasProgram("exiftool"))
-            QCOMPARE(Thumbnailer::makeThumbnail(turned, box).size(), QSize(45, 90));
+        QCOMPARE(Thumbnailer::makeThumbnail(turned, box).size(), QSize(45, 90));
         QVERIFY(Thumbnailer::makeThumbnail(m_dir.filePath("gone.jpg"), box).isNull());
     }
 
@@ -198,7 +196,6 @@ private Q_SLOTS:
             loader.request(path);
         loader.cancelAll();
         loader.waitForDone();
-        QCoreApplication::processEvents();
         QTest::qWait(50);
         QCOMPARE(spy.size(), 0);
 
@@ -227,11 +224,7 @@ private Q_SLOTS:
 
         QTest::qWait(20);
         QCOMPARE(image("cached.png", 100, 300, Qt::blue), path);
-        {
-            QFile touched(path);
-            QVERIFY(touched.open(QIODevice::ReadWrite));
-            QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
-        }
+        QVERIFY(editortest::setModified(path, QDateTime::currentDateTime().addSecs(5)));
         QVERIFY(cache.thumbnail(path).isNull());
         QVERIFY(ready.wait());
         QCOMPARE(cache.thumbnail(path).size(), QSize(29, 88));
