@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageDestination.h"
 
+#include "ExifColour.h"
 #include "ExifEdits.h"
 #include "ExivImage.h"
 #include "ImageProperties.h"
@@ -15,6 +16,7 @@
 #include "XmpEdit.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
@@ -40,10 +42,15 @@ QByteArray bytesOf(Exiv2::BasicIo &io)
     return out;
 }
 
-// Lays `overlay` over the metadata the image already holds and serialises it.
-QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay)
+// Lays `overlay` over the metadata the image already holds and serialises it, with
+// `iccProfile` as the image's profile when given.
+QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay, const QByteArray &iccProfile = {})
 {
     Exiv2::Image &img = image.image();
+    if (!iccProfile.isEmpty()) {
+        Exiv2::DataBuf profile(reinterpret_cast<const Exiv2::byte *>(iccProfile.constData()), long(iccProfile.size()));
+        img.setIccProfile(profile, false);
+    }
     // The overlay may edit XMP and the write serialises it: both under the toolkit lock.
     const auto lock = lockXmpToolkit();
     // Keep an XMP packet byte for byte unless the overlay had to change it.
@@ -78,7 +85,9 @@ QList<QImage> decodedImages(const QByteArray &data)
     for (int i = 0; i < qMax(1, reader.imageCount()); ++i) {
         if (i > 0 && !reader.jumpToImage(i))
             break;
-        images.append(reader.read().convertToFormat(QImage::Format_RGBA8888));
+        QImage image = reader.read().convertToFormat(QImage::Format_RGBA8888);
+        image.setColorSpace({}); // pixels are compared; a profile the copy gains is not a change of them
+        images.append(image);
     }
     return images;
 }
@@ -164,6 +173,21 @@ bool addTiffPacketEdits(const ImageSource &source, const QByteArray &tiff, const
         stream.append(QByteArray((4 - stream.size() % 4) % 4, '\0'));
     set(TiffBlock::IptcNaa, type, stream);
     return true;
+}
+
+// Removing Exif takes what says a photo is Adobe RGB, where the Exif alone said so: a
+// profile says it instead (none for CMYK or other pixels an RGB or grey profile cannot
+// describe). Empty when the copy needs none.
+QByteArray profileKeepingColours(const ImageSource &source, const OverlayPlan &plan)
+{
+    Exiv2::Image &image = source.exiv().image();
+    if (!plan.removeExif || image.iccProfileDefined() || !exifSaysAdobeRgb(source.exiv()))
+        return {};
+    if (source.type() != QLatin1String(filetypes::Tiff))
+        return adobeRgbIccProfile(false);
+    const auto photometric = image.exifData().findKey(Exiv2::ExifKey("Exif.Image.PhotometricInterpretation"));
+    const long kind = photometric != image.exifData().end() ? photometric->toLong() : -1;
+    return kind == 0 || kind == 1 ? adobeRgbIccProfile(true) : kind == 2 ? adobeRgbIccProfile(false) : QByteArray();
 }
 
 // GIF keeps XMP in an application extension that nothing here can rewrite.
@@ -402,7 +426,7 @@ ImageDestination::Attempt ImageDestination::editChunks(const ImageSource &source
         }
     }
     if (m_type == QLatin1String(filetypes::WebP)) {
-        switch (editWebpChunks(source.data(), plan, entries, &patched, &m_error)) {
+        switch (editWebpChunks(source.data(), plan, entries, profileKeepingColours(source, plan), &patched, &m_error)) {
         case WebpEditOutcome::Failed:
             m_refused = entries != nullptr;
             return Attempt::Failed;
@@ -449,13 +473,16 @@ bool ImageDestination::rebuild(const ImageSource &source, const QVariantMap &ove
         }
     }
     auto image = ExivImage::open(source.data(), &error);
-    const bool ok = image && guarded([&] { out = writeWithOverlay(*image, overlay); }, &error);
+    const QByteArray profile = profileKeepingColours(source, plan);
+    const bool ok = image && guarded([&] { out = writeWithOverlay(*image, overlay, profile); }, &error);
     if (!ok) {
         m_error = error;
         return false;
     }
     check.exifReserialised = true;
     check.editedKeys.clear();
+    if (!profile.isEmpty())
+        check.editedKeys.insert("Exif.Image.InterColorProfile"); // where a TIFF keeps its profile
     check.directoriesMoved = false;
     check.makerNoteKeptAsBytes = false;
     QString fault = m_type == QLatin1String(filetypes::Tiff) ? editEveryPage(out, plan) : QString();

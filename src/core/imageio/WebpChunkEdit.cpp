@@ -9,6 +9,8 @@
 #include <QList>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace imageio {
 
 namespace {
@@ -37,7 +39,7 @@ bool parseChunks(const QByteArray &webp, QList<Chunk> *chunks)
 } // namespace
 
 WebpEditOutcome editWebpChunks(const QByteArray &webp, const OverlayPlan &plan, const ExifEdits *exact,
-                               QByteArray *out, QString *error)
+                               const QByteArray &iccProfile, QByteArray *out, QString *error)
 {
     QList<Chunk> chunks;
     if ((plan.exifStructureChanges && !exact) || !plan.iptcChanges.isEmpty() || plan.removeIptc
@@ -68,6 +70,15 @@ WebpEditOutcome editWebpChunks(const QByteArray &webp, const OverlayPlan &plan, 
     }
     if (!exifDone && plan.changesExif())
         return WebpEditOutcome::NotApplicable;
+    // The profile goes right after the extended header (an EXIF chunk needs one), whose
+    // flags then say it is there.
+    const bool hasProfile = std::any_of(chunks.begin(), chunks.end(), [](const Chunk &c) { return c.fourcc == "ICCP"; });
+    if (!iccProfile.isEmpty() && !hasProfile) {
+        if (chunks.isEmpty() || chunks.first().fourcc != "VP8X" || chunks.first().data.isEmpty())
+            return WebpEditOutcome::NotApplicable;
+        chunks.first().data[0] = char(chunks.first().data.at(0) | 0x20);
+        chunks.insert(1, {"ICCP", iccProfile});
+    }
     QByteArray result("RIFF\0\0\0\0WEBP", 12);
     for (const Chunk &c : std::as_const(chunks)) {
         QByteArray size(4, Qt::Uninitialized);

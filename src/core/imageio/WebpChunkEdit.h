@@ -19,7 +19,8 @@ enum class WebpEditOutcome { Done, NotApplicable, Failed };
 // NotApplicable when the photo has no EXIF chunk to edit (a new one also needs the
 // extended header's flags, which the general path writes), or the plan needs more than the
 // chunks can take; Failed with a reason when the Exif edit cannot be made without damage.
+// A non-empty `iccProfile` becomes the photo's ICCP chunk when it has none.
 WebpEditOutcome editWebpChunks(const QByteArray &webp, const OverlayPlan &plan, const ExifEdits *exact,
-                               QByteArray *out, QString *error);
+                               const QByteArray &iccProfile, QByteArray *out, QString *error);
 
 } // namespace imageio

@@ -80,6 +80,8 @@ private Q_SLOTS:
         QTest::newRow("jpeg") << "adobe.jpg" << QStringList{};
         QTest::newRow("grey jpeg") << "grey.jpg" << QStringList{"-colorspace", "gray"};
         QTest::newRow("png") << "adobe.png" << QStringList{"-define", "png:exclude-chunks=gAMA,cHRM,sRGB,bKGD"};
+        QTest::newRow("tiff") << "adobe.tif" << QStringList{};
+        QTest::newRow("webp") << "adobe.webp" << QStringList{"-quality", "100"};
     }
 
     void exifOnlyAdobeRgbKeepsItsColours()
