@@ -47,9 +47,10 @@ QSize readerSize(const QByteArray &data)
 
 ImageSource::~ImageSource() = default;
 
-std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error)
+std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error, Reading reading)
 {
-    auto exiv = ExivImage::openForReading(data, error);
+    auto exiv = ExivImage::openForReading(data, error,
+                                          reading == Reading::WithoutXmp ? ExivImage::Xmp::Skip : ExivImage::Xmp::Parse);
     if (!exiv)
         return nullptr;
     const QString type = exiv->typeIdentifier();

@@ -21,9 +21,14 @@ public:
     ImageSource(const ImageSource &) = delete;
     ImageSource &operator=(const ImageSource &) = delete;
 
+    // WithoutXmp leaves a JPEG's XMP packet out of the properties (its bytes stay in data()),
+    // for edits that work on the packet's bytes, removals: parsing it is the one part of
+    // reading that photos cannot do side by side.
+    enum class Reading { Everything, WithoutXmp };
     // Null when the bytes are not a photo we can read (unknown format, metadata
     // that does not parse, or a JPEG/PNG whose image data is cut short).
-    static std::unique_ptr<ImageSource> create(QByteArray data, QString *error = nullptr);
+    static std::unique_ptr<ImageSource> create(QByteArray data, QString *error = nullptr,
+                                               Reading reading = Reading::Everything);
 
     const QByteArray &data() const { return m_data; }
     QString type() const { return m_type; }

@@ -126,7 +126,8 @@ bool setCopyDates(const QString &output, const PhotoPlan &plan, QString *error)
 
 } // namespace
 
-void editPhoto(JobReport &report, const EditSource &source, const QString &output, const PlanBuilder &build)
+void editPhoto(JobReport &report, const EditSource &source, const QString &output, const PlanBuilder &build,
+               imageio::ImageSource::Reading reading)
 {
     if (source.sourcePath.isEmpty()) {
         report.addSkipped(source.fileName, source.filePath, source.unavailable);
@@ -136,7 +137,7 @@ void editPhoto(JobReport &report, const EditSource &source, const QString &outpu
     if (!readSource(report, source, &bytes))
         return;
     QString readError;
-    const imageio::ImageSourcePtr image = imageio::ImageSource::create(bytes, &readError);
+    const imageio::ImageSourcePtr image = imageio::ImageSource::create(bytes, &readError, reading);
     const Photo photo{source, bytes, image.get(), readError};
     const PhotoPlan plan = build(photo);
     switch (plan.action) {
@@ -161,7 +162,7 @@ void editPhoto(JobReport &report, const EditSource &source, const QString &outpu
 }
 
 JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const JobContext &context,
-                  const PlanBuilder &build)
+                  const PlanBuilder &build, imageio::ImageSource::Reading reading)
 {
     JobReport report;
     if (target.selection.isEmpty()) {
@@ -185,7 +186,7 @@ JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const J
         // job); an escaped exception would end the whole job on a worker thread.
         // Copies are written atomically, so nothing half-written is left behind.
         try {
-            editPhoto(own, photo.first, photo.second, build);
+            editPhoto(own, photo.first, photo.second, build, reading);
         } catch (const std::exception &e) {
             own.photos.clear();
             const QString detail = QString::fromUtf8(e.what());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EditTarget.h"
+#include "imageio/ImageSource.h"
 #include "jobs/OutputNames.h"
 
 #include "jobs/JobContext.h"
@@ -13,10 +14,6 @@
 
 #include <functional>
 #include <optional>
-
-namespace imageio {
-class ImageSource;
-}
 
 // The one per-photo step of every editor command. Internal to the metadata folder.
 //
@@ -75,11 +72,14 @@ using PlanBuilder = std::function<PhotoPlan(const Photo &photo)>;
 // Runs a command over the target's selection, the photos on every core, reported in list
 // order. `build` is called on several threads at once. An empty selection writes nothing
 // and sets report.emptySelection.
+// `reading` says how much of each photo the plans need (imageio::ImageSource::Reading).
 JobReport runEdit(const EditTarget &target, const QString &outputPrefix, const JobContext &context,
-                  const PlanBuilder &build);
+                  const PlanBuilder &build,
+                  imageio::ImageSource::Reading reading = imageio::ImageSource::Reading::Everything);
 
 // One photo of runEdit(), recorded in `report`, its copy written to `output`.
-void editPhoto(JobReport &report, const EditSource &source, const QString &output, const PlanBuilder &build);
+void editPhoto(JobReport &report, const EditSource &source, const QString &output, const PlanBuilder &build,
+               imageio::ImageSource::Reading reading = imageio::ImageSource::Reading::Everything);
 
 // Creates the Working folder before the first copy. Photos dropped on the list never
 // pass the import panel, which is what otherwise creates it.

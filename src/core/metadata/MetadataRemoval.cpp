@@ -50,8 +50,10 @@ QVariantMap properties(Removal removal)
 JobReport removeMetadata(const EditTarget &target, Removal removal, const JobContext &hooks)
 {
     const QVariantMap overlay = properties(removal);
+    // Removals work on the XMP packet's bytes, so it need not be parsed.
     return editsteps::runEdit(target, prefix(removal), hooks,
-                              [&overlay](const editsteps::Photo &) { return editsteps::PhotoPlan::rewrite(overlay); });
+                              [&overlay](const editsteps::Photo &) { return editsteps::PhotoPlan::rewrite(overlay); },
+                              imageio::ImageSource::Reading::WithoutXmp);
 }
 
 } // namespace metadataremoval

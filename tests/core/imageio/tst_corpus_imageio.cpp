@@ -267,8 +267,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QStringList sources, copies;
         QStringList problems;
+        // Removals read photos as the removal command does, without parsing XMP.
+        const auto reading = QByteArray(op.name).startsWith("No") ? ImageSource::Reading::WithoutXmp
+                                                                   : ImageSource::Reading::Everything;
         for (const QString &path : std::as_const(m_files)) {
-            const auto source = imageSourceFromFile(path);
+            const auto source = ImageSource::create(readFile(path), nullptr, reading);
             if (!source)
                 continue;
             const QString out = dir.filePath(QString("%1_%2_%3").arg(op.name).arg(sources.size())
