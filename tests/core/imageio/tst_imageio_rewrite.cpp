@@ -279,7 +279,6 @@ private Q_SLOTS:
         convert({"-size", "8x8", "xc:red", "xc:blue", src});
         const auto source = imageSourceFromFile(src);
         QVERIFY(source);
-        QCOMPARE(source->count(), 2);
         const QString out = dir.filePath("copy.gif");
         QVERIFY(rewriteMetadata(*source, out, withGroup(keys::GpsGroup, QVariant())).ok());
         QCOMPARE(readFile(out), readFile(src));
