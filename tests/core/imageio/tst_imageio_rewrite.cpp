@@ -50,11 +50,6 @@ QList<QByteArray> chunksBesideMetadata(const QByteArray &png)
     return chunks;
 }
 
-QVariantMap gpsAt(const QVariant &latitude)
-{
-    return withGroup(keys::GpsGroup, QVariantMap{{keys::GpsLatitude, latitude}, {keys::GpsLongitude, 10.0}});
-}
-
 } // namespace
 
 class ImageIoRewriteTest : public QObject
@@ -239,8 +234,9 @@ private Q_SLOTS:
         const QString description(70000, 'x');
         QTest::newRow("Exif over 64 KiB")
             << whole << withField(keys::TiffGroup, keys::TiffImageDescription, description) << failed;
-        QTest::newRow("latitude as text") << whole << gpsAt("north") << failed;
-        QTest::newRow("latitude out of range") << whole << gpsAt(123.0) << failed;
+        const auto latitude = [](QVariant v) { return withField(keys::GpsGroup, keys::GpsLatitude, v); };
+        QTest::newRow("latitude as text") << whole << latitude("north") << failed;
+        QTest::newRow("latitude out of range") << whole << latitude(123.0) << failed;
     }
 
     void failedRewritesLeaveTheEarlierCopy()
