@@ -57,13 +57,13 @@ const QByteArray kExif("Exif\0\0", 6);
 const QByteArray kXmp("http://ns.adobe.com/xap/1.0/");
 const QByteArray kPhotoshop("Photoshop 3.0");
 
-// A JPEG whose XMP segment's length stops after its header: the packet, with a position in
-// it, is left as bytes between segments.
-template<typename Made>
-QByteArray strayPacket(const Made &made)
+// A JPEG made at `path` whose XMP segment's length stops after its header: the packet, with
+// a position in it, is left as bytes between segments.
+QByteArray strayPacket(const QString &path)
 {
-    QByteArray bytes
-        = made({"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace", "-Model=Kept"});
+    const QStringList tags{"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace",
+                           "-Model=Kept"};
+    QByteArray bytes = readFile(makeJpeg(path, 32, 24, tags));
     const qsizetype at = bytes.indexOf(findSegment(bytes, 0xE1, kXmp));
     bytes[at + 2] = 0;
     bytes[at + 3] = char(2 + kXmp.size() + 1);
@@ -327,7 +327,7 @@ private Q_SLOTS:
         row("IPTC time without a zone, keywords changed", iptc,
             withField(keys::IptcGroup, keys::IptcKeywords, QStringList{"new"}), timeTag, {}, time);
 
-        row("packet left between segments, GPS removed", strayPacket(made), noGps, model, "SecretPlace");
+        row("packet left between segments, GPS removed", strayPacket(madePath), noGps, model, "SecretPlace");
 
         // A FotoStation trailer: records after the image, each closed by its type and size.
         const QByteArray marker("\xa1\xb2\xc3\xd4");
@@ -381,10 +381,7 @@ private Q_SLOTS:
     void strayBytesStayOutOfACompressedCopy()
     {
         QTemporaryDir dir;
-        const QString madePath = dir.filePath("made.jpg");
-        const QByteArray bytes = strayPacket([&](const QStringList &args) {
-            return readFile(makeJpeg(madePath, 32, 24, args));
-        });
+        const QByteArray bytes = strayPacket(dir.filePath("made.jpg"));
         QVERIFY(bytes.contains("SecretPlace"));
         const auto source = ImageSource::create(bytes);
         QVERIFY(source);
