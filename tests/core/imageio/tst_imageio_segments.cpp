@@ -109,8 +109,8 @@ private Q_SLOTS:
             QFAIL("exiftool is required (scripts/install-deps installs it)");
     }
 
-    // Make, date and position against exiftool are tst_corpus_imageio's, this photo among them.
-    void phonePhotoAgreesWithExiftool()
+    // Make, date and position against exiftool are tst_corpus_imageio's, these photos among them.
+    void samplePhotosReadAsStored()
     {
         const QString path = testData(QStringLiteral("gps_htc_desire.jpg"));
         const auto source = imageSourceFromFile(path);
@@ -133,17 +133,14 @@ private Q_SLOTS:
                  int(QMetaType::LongLong));
         // Offsets between IFDs are the file's business, not the photo's.
         QVERIFY(!group(props, keys::TiffGroup).contains("ExifTag"));
-    }
 
-    void iptcAndRepeatedValues()
-    {
-        const QVariantMap props = readProperties(testData("iptc_metapm.jpg"));
-        const QVariantMap iptc = group(props, keys::IptcGroup);
+        const QVariantMap withIptc = readProperties(testData("iptc_metapm.jpg"));
+        const QVariantMap iptc = group(withIptc, keys::IptcGroup);
         QCOMPARE(iptc.value("SuppCategory").toStringList(), QStringList({"Football", "Soccer", "Sport"}));
         QCOMPARE(iptc.value("Province/State").toString(), "Greater London");
-        QVERIFY(!props.contains(keys::GpsGroup));
+        QVERIFY(!withIptc.contains(keys::GpsGroup));
         // Stored as 28.3465 dots per centimetre.
-        QCOMPARE(qRound(props.value(keys::DpiWidth).toDouble()), 72);
+        QCOMPARE(qRound(withIptc.value(keys::DpiWidth).toDouble()), 72);
     }
 
     // Reading hides a JPEG's XMP segments from Exiv2 and decodes their packet itself: what it
