@@ -44,10 +44,7 @@ inline QString makeCardFolder(const QString &root)
     return dcim.chopped(1);
 }
 
-inline CameraInfo directoryCamera(const QString &root)
-{
-    return {DirectoryModel, "disk:" + root};
-}
+inline CameraInfo directoryCamera(const QString &root) { return {DirectoryModel, "disk:" + root}; }
 
 // Opens the device and waits for the whole listing; the items in arrival order.
 inline QList<CameraItem> openAndList(CameraDevice &device, QString *error = nullptr)

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtConcurrent>
@@ -48,11 +47,6 @@ QList<QByteArray> chunksBesideMetadata(const QByteArray &png)
         at += size;
     }
     return chunks;
-}
-
-QVariantMap gpsAt(const QVariant &latitude)
-{
-    return withGroup(keys::GpsGroup, QVariantMap{{keys::GpsLatitude, latitude}, {keys::GpsLongitude, 10.0}});
 }
 
 } // namespace
@@ -239,8 +233,9 @@ private Q_SLOTS:
         const QString description(70000, 'x');
         QTest::newRow("Exif over 64 KiB")
             << whole << withField(keys::TiffGroup, keys::TiffImageDescription, description) << failed;
-        QTest::newRow("latitude as text") << whole << gpsAt("north") << failed;
-        QTest::newRow("latitude out of range") << whole << gpsAt(123.0) << failed;
+        const auto latitude = [](QVariant v) { return withField(keys::GpsGroup, keys::GpsLatitude, v); };
+        QTest::newRow("latitude as text") << whole << latitude("north") << failed;
+        QTest::newRow("latitude out of range") << whole << latitude(123.0) << failed;
     }
 
     void failedRewritesLeaveTheEarlierCopy()
@@ -279,7 +274,6 @@ private Q_SLOTS:
         convert({"-size", "8x8", "xc:red", "xc:blue", src});
         const auto source = imageSourceFromFile(src);
         QVERIFY(source);
-        QCOMPARE(source->count(), 2);
         const QString out = dir.filePath("copy.gif");
         QVERIFY(rewriteMetadata(*source, out, withGroup(keys::GpsGroup, QVariant())).ok());
         QCOMPARE(readFile(out), readFile(src));

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// JPEG metadata edits on generated fixtures that other tools write and that libraries read
-// only in part: repeated segments, Exif split over two segments, entries of invalid type,
-// IPTC times without a zone. exiftool is the independent reader; for what must be gone the
-// oracle is simpler still: the removed text appears nowhere in the copy's bytes.
+// Reading and editing photo containers: property maps of the right kinds, container checks
+// that tell complete files from cut ones, and JPEG edits of fixtures as other tools write
+// them (repeated segments, Exif split over two, entries of invalid type, IPTC times without
+// a zone). exiftool is the independent reader; for what must be gone, the removed text
+// appears nowhere in the copy's bytes.
 
 #include "TestSupport.h"
 
+#include "imageio/ContainerCheck.h"
+#include "imageio/ExivImage.h"
 #include "imageio/ImageDestination.h"
 #include "imageio/ImageProperties.h"
 #include "imageio/ImageSource.h"
@@ -54,17 +57,43 @@ const QByteArray kExif("Exif\0\0", 6);
 const QByteArray kXmp("http://ns.adobe.com/xap/1.0/");
 const QByteArray kPhotoshop("Photoshop 3.0");
 
-// A JPEG whose XMP segment's length stops after its header: the packet, with a position in
-// it, is left as bytes between segments.
-template<typename Made>
-QByteArray strayPacket(const Made &made)
+// A JPEG made at `path` whose XMP segment's length stops after its header: the packet, with
+// a position in it, is left as bytes between segments.
+QByteArray strayPacket(const QString &path)
 {
-    QByteArray bytes
-        = made({"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace", "-Model=Kept"});
+    const QStringList tags{"-XMP-exif:GPSLatitude=12.5", "-XMP-exif:GPSAreaInformation=SecretPlace",
+                           "-Model=Kept"};
+    QByteArray bytes = readFile(makeJpeg(path, 32, 24, tags));
     const qsizetype at = bytes.indexOf(findSegment(bytes, 0xE1, kXmp));
     bytes[at + 2] = 0;
     bytes[at + 3] = char(2 + kXmp.size() + 1);
     return bytes;
+}
+
+QVariantMap group(const QVariantMap &props, const char *name) { return props.value(name).toMap(); }
+
+// A chunk (CRC left zero: the check reads lengths, not checksums) put before IEND.
+QByteArray withChunkBeforeEnd(const QByteArray &png, const QByteArray &type, const QByteArray &body, int copies)
+{
+    QByteArray chunk;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk.append(char((body.size() >> shift) & 0xFF));
+    chunk += type + body + QByteArray(4, '\0');
+    return png.left(png.size() - 12) + chunk.repeated(copies) + png.right(12);
+}
+
+// Every Exif, IPTC and XMP key with its value, as Exiv2 holds them after a reading.
+QStringList metadataOf(ExivImage &exiv)
+{
+    QStringList all;
+    const auto add = [&all](const auto &data) {
+        for (const auto &datum : data)
+            all << QString::fromStdString(datum.key() + " = " + datum.toString());
+    };
+    add(exiv.image().exifData());
+    add(exiv.image().iptcData());
+    add(exiv.image().xmpData());
+    return all;
 }
 
 } // namespace
@@ -80,6 +109,137 @@ private Q_SLOTS:
             QFAIL("exiftool is required (scripts/install-deps installs it)");
     }
 
+    // Make, date and position against exiftool are tst_corpus_imageio's, these photos among them.
+    void samplePhotosReadAsStored()
+    {
+        const QString path = testData(QStringLiteral("gps_htc_desire.jpg"));
+        const auto source = imageSourceFromFile(path);
+        QVERIFY(source);
+        QCOMPARE(source->type(), QString::fromLatin1(filetypes::Jpeg));
+        QCOMPARE(source->count(), 1);
+        const QVariantMap props = source->properties();
+        const QVariantMap tags = exiftoolTags(path);
+        QCOMPARE(props.value(keys::PixelWidth).toInt(), tags.value("File:ImageWidth").toInt());
+        QCOMPARE(props.value(keys::PixelHeight).toInt(), tags.value("File:ImageHeight").toInt());
+
+        const QVariantMap gps = group(props, keys::GpsGroup);
+        QCOMPARE(gps.value(keys::GpsLatitudeRef).toString(), "N");
+        QCOMPARE(gps.value(keys::GpsAltitude).toDouble(), 217.0);
+        QCOMPARE(gps.value(keys::GpsTimeStamp).toString(), "07:59:48");
+        QCOMPARE(gps.value(keys::GpsDateStamp).toString(), "2011:05:06");
+        // Numbers are numbers, text is text.
+        QCOMPARE(gps.value(keys::GpsLatitude).typeId(), int(QMetaType::Double));
+        QCOMPARE(group(props, keys::TiffGroup).value(keys::TiffOrientation).typeId(),
+                 int(QMetaType::LongLong));
+        // Offsets between IFDs are the file's business, not the photo's.
+        QVERIFY(!group(props, keys::TiffGroup).contains("ExifTag"));
+
+        const QVariantMap withIptc = readProperties(testData("iptc_metapm.jpg"));
+        const QVariantMap iptc = group(withIptc, keys::IptcGroup);
+        QCOMPARE(iptc.value("SuppCategory").toStringList(), QStringList({"Football", "Soccer", "Sport"}));
+        QCOMPARE(iptc.value("Province/State").toString(), "Greater London");
+        QVERIFY(!withIptc.contains(keys::GpsGroup));
+        // Stored as 28.3465 dots per centimetre.
+        QCOMPARE(qRound(withIptc.value(keys::DpiWidth).toDouble()), 72);
+    }
+
+    // Reading hides a JPEG's XMP segments from Exiv2 and decodes their packet itself: what it
+    // holds then must be what Exiv2 reads from the whole file, packet inside the Exif or not.
+    // A single keyword is still a list.
+    void readingOnlyHoldsWhatAFullReadingHolds_data()
+    {
+        QTest::addColumn<bool>("packetInExif");
+        QTest::addColumn<QString>("packetSeen"); // a key only the packet's place explains
+        QTest::newRow("XMP segment") << false << "Xmp.dc.subject = kept";
+        QTest::newRow("XMP inside the Exif") << true << "Exif.Image.XMLPacket";
+    }
+
+    void readingOnlyHoldsWhatAFullReadingHolds()
+    {
+        QFETCH(bool, packetInExif);
+        QFETCH(QString, packetSeen);
+        QTemporaryDir dir;
+        const QStringList tags{"-Make=Acme", "-IPTC:Keywords=kept", "-XMP-dc:Subject=kept",
+                               "-XMP-exif:GPSLatitude=12.5"};
+        const QString path = makeJpeg(dir.filePath("x.jpg"), 16, 16, tags);
+        if (packetInExif) {
+            const QString packet = dir.filePath("x.xmp");
+            QVERIFY(writeFile(packet, exiftool({"-b", "-XMP", path})));
+            exiftool({"-q", "-overwrite_original", "-XMP:all=", "-ApplicationNotes<=" + packet, path});
+        }
+        const QByteArray bytes = readFile(path);
+        QCOMPARE(bytes.contains("http://ns.adobe.com/xap/1.0/"), !packetInExif);
+        QString error;
+        const auto full = ExivImage::open(bytes, &error);
+        const auto reading = ExivImage::openForReading(bytes, &error);
+        QVERIFY2(full && reading, qPrintable(error));
+        const QStringList held = metadataOf(*full);
+        QVERIFY(!held.filter(packetSeen).isEmpty());
+        QCOMPARE(metadataOf(*reading), held);
+        const QVariant keywords = group(readProperties(path), keys::IptcGroup).value(keys::IptcKeywords);
+        QCOMPARE(keywords, QVariant(QVariantList{"kept"}));
+    }
+
+    void containerChecks_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("extra");
+        QTest::newRow("baseline jpeg") << "jpg" << QStringList{};
+        QTest::newRow("progressive jpeg") << "jpg" << QStringList{"-interlace", "JPEG"};
+        QTest::newRow("restart markers") << "jpg" << QStringList{"-define", "jpeg:restart-interval=1"};
+        QTest::newRow("png") << "png" << QStringList{};
+    }
+
+    void containerChecks()
+    {
+        QFETCH(QString, format);
+        QFETCH(QStringList, extra);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x." + format);
+        convert(QStringList{"-size", "120x90", "plasma:fractal"} + extra << path);
+        const QByteArray whole = readFile(path);
+        QVERIFY(whole.size() > 1000);
+        auto check = format == QLatin1String("png") ? &pngIsSound : &jpegIsComplete;
+        QVERIFY(check(whole));
+        // Cut anywhere after the header: every prefix is incomplete.
+        for (qsizetype cut : {whole.size() - 1, whole.size() - 2, whole.size() * 3 / 4, whole.size() / 2, qsizetype(40)})
+            QVERIFY2(!check(whole.left(cut)), qPrintable(QStringLiteral("cut at %1").arg(cut)));
+        // Trailing bytes after the end (some cameras pad files) are fine.
+        QVERIFY(check(whole + QByteArray(64, '\0')));
+    }
+
+    void compressedPngChunksAreBounded_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<int>("megabytes");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("sound");
+        const QByteArray international("k\0\1\0en\0\0", 8);
+        QTest::newRow("zTXt, 9 MB") << QByteArray("zTXt") << QByteArray("k\0\0", 3) << 9 << 1 << false;
+        QTest::newRow("iTXt, 9 MB") << QByteArray("iTXt") << international << 9 << 1 << false;
+        QTest::newRow("iCCP, 9 MB") << QByteArray("iCCP") << QByteArray("icc\0\0", 5) << 9 << 1 << false;
+        QTest::newRow("four zTXt of 7 MB") << QByteArray("zTXt") << QByteArray("k\0\0", 3) << 7 << 4 << true;
+        QTest::newRow("five zTXt of 7 MB") << QByteArray("zTXt") << QByteArray("k\0\0", 3) << 7 << 5 << false;
+    }
+
+    // The PNG reader inflates these chunks in full; a few kilobytes can claim gigabytes.
+    void compressedPngChunksAreBounded()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, header);
+        QFETCH(int, megabytes);
+        QFETCH(int, copies);
+        QFETCH(bool, sound);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.png");
+        convert({"-size", "8x8", "xc:red", path});
+        const QByteArray zlibStream = qCompress(QByteArray(megabytes * 1024 * 1024, ' '), 9).mid(4);
+        const QByteArray png = withChunkBeforeEnd(readFile(path), type, header + zlibStream, copies);
+        QVERIFY(zlibStream.size() < 64 * 1024);
+        QCOMPARE(pngIsSound(png), sound);
+        QCOMPARE(imageFromData(png).isNull(), !sound);
+    }
     // JPEGs as other tools write them: repeated segments, Exif split over two, an entry of
     // invalid type (Sony), an IPTC time without a zone, an XMP segment whose length stops
     // after its header. The copy holds the edit, keeps the rest, and exiftool finds it no
@@ -164,7 +324,7 @@ private Q_SLOTS:
         row("IPTC time without a zone, keywords changed", iptc,
             withField(keys::IptcGroup, keys::IptcKeywords, QStringList{"new"}), timeTag, {}, time);
 
-        row("packet left between segments, GPS removed", strayPacket(made), noGps, model, "SecretPlace");
+        row("packet left between segments, GPS removed", strayPacket(madePath), noGps, model, "SecretPlace");
 
         // Extended XMP, named by the main packet, holding the camera's serial number.
         const QByteArray guid("0123456789ABCDEF0123456789ABCDEF");
@@ -235,10 +395,7 @@ private Q_SLOTS:
     void strayBytesStayOutOfACompressedCopy()
     {
         QTemporaryDir dir;
-        const QString madePath = dir.filePath("made.jpg");
-        const QByteArray bytes = strayPacket([&](const QStringList &args) {
-            return readFile(makeJpeg(madePath, 32, 24, args));
-        });
+        const QByteArray bytes = strayPacket(dir.filePath("made.jpg"));
         QVERIFY(bytes.contains("SecretPlace"));
         const auto source = ImageSource::create(bytes);
         QVERIFY(source);
@@ -249,34 +406,44 @@ private Q_SLOTS:
         QVERIFY(target.contains("Kept"));
     }
 
-    // Some writers end the block inside the last directory's link to a next one. Once an
-    // edit appends data there, that link must still end the chain, not point into the new data.
-    void growingBlockKeepsTheChainEnded_data()
+    // Some writers end the block inside the last directory's link to a next one, and a maker
+    // note may place a sub-directory just past the end. Once an edit appends data there, the
+    // link must still end the chain and the sub-directory read as empty, not as the new data.
+    void growingBlockKeepsClearPastTheEnd_data()
     {
-        QTest::addColumn<int>("linkBytesStored");
-        QTest::newRow("link cut off") << 0;
-        QTest::newRow("link half stored") << 2;
-        QTest::newRow("link stored") << 4;
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<int>("at");    // where zeros must stay: a link that ends the chain,
+        QTest::addColumn<int>("zeros"); // or an entry count and a link
+        // II*, IFD0 at 8 with Make ("Acme"), its link to an empty IFD1 at 26.
+        const QByteArray chain
+            = QByteArray::fromHex("49492a0008000000" "0100" "0f01020004000000" "41636d65" "1a000000" "0000");
+        QTest::newRow("link cut off") << chain << 28 << 4;
+        QTest::newRow("link half stored") << chain + QByteArray(2, '\0') << 28 << 4;
+        QTest::newRow("link stored") << chain + QByteArray(4, '\0') << 28 << 4;
+        // IFD0 at 8 points to the Exif IFD at 26, whose maker note at 44 ("Nikon", its own TIFF
+        // header at 54) has a directory at 62 with a sub-directory at 54 + 28 = 82, past the end (80).
+        QTest::newRow("stray maker-note pointer")
+            << QByteArray::fromHex("49492a0008000000" "0100" "6987040001000000" "1a000000" "00000000"
+                                   "0100" "7c92070024000000" "2c000000" "00000000"
+                                   "4e696b6f6e0002100000" "49492a0008000000"
+                                   "0100" "100e040001000000" "1c000000" "00000000")
+            << 82 << 6;
     }
 
-    void growingBlockKeepsTheChainEnded()
+    void growingBlockKeepsClearPastTheEnd()
     {
-        QFETCH(int, linkBytesStored);
-        // II*, IFD0 at 8 with Make ("Acme"), its link to an empty IFD1 at 26.
-        QByteArray block = QByteArray::fromHex("49492a0008000000" "0100" "0f01020004000000" "41636d65" "1a000000"
-                                               "0000")
-            + QByteArray(linkBytesStored, '\0');
+        QFETCH(QByteArray, block);
+        QFETCH(int, at);
+        QFETCH(int, zeros);
         const QByteArray before = block;
         TiffBlock tiff(&block);
         QVERIFY(tiff.addAscii(0x0132, false, "2001:02:03 04:05:06"));
         QVERIFY(block.startsWith(before.left(4)) && block.mid(8, 18) == before.mid(8, 18));
-        TiffBlock::Directory ifd0, ifd1;
+        TiffBlock::Directory ifd0;
         QVERIFY(tiff.readDirectory(tiff.ifd0Offset(), &ifd0));
         QCOMPARE(ifd0.entries.size(), 2);
-        const quint32 next = tiff.get32(ifd0.offset + 2 + 12 * 2);
-        QCOMPARE(next, 26u);
-        QVERIFY(tiff.readDirectory(next, &ifd1));
-        QCOMPARE(tiff.get32(next + 2), 0u);
+        QCOMPARE(tiff.get32(ifd0.offset + 2 + 12 * 2), tiff.get32(22)); // the old IFD0's link
+        QCOMPARE(block.mid(at, zeros), QByteArray(zeros, '\0'));
     }
 
     // ExifTool reads the thumbnail's directory within the room IFD0 has up to the end of the
@@ -293,24 +460,6 @@ private Q_SLOTS:
         QVERIFY(patchValuesInPlace(tiff, plan));
         QVERIFY(tiff.ifd0Offset() > 26);
         QVERIFY(block.size() - tiff.ifd0Offset() >= 2 + 3 * 12);
-    }
-
-    // A maker-note sub-directory that its writer placed just past the end of the block reads
-    // as empty once the block grows, not as whatever the edit appended there.
-    void growingBlockKeepsClearOfAStrayMakerNotePointer()
-    {
-        // IFD0 at 8 points to the Exif IFD at 26, whose maker note at 44 ("Nikon", its own TIFF
-        // header at 54) has a directory at 62 with a sub-directory at 54 + 28 = 82, past the end (80).
-        QByteArray block = QByteArray::fromHex("49492a0008000000" "0100" "6987040001000000" "1a000000" "00000000"
-                                               "0100" "7c92070024000000" "2c000000" "00000000"
-                                               "4e696b6f6e0002100000" "49492a0008000000"
-                                               "0100" "100e040001000000" "1c000000" "00000000");
-        QCOMPARE(block.size(), 80);
-        TiffBlock tiff(&block);
-        QVERIFY(tiff.addAscii(0x0132, false, "2001:02:03 04:05:06"));
-        TiffBlock::Directory ifd0;
-        QVERIFY(tiff.readDirectory(tiff.ifd0Offset(), &ifd0) && ifd0.entries.size() == 2);
-        QCOMPARE(block.mid(82, 6), QByteArray(6, '\0')); // no entries, no next directory
     }
 
     // Each page of a TIFF file has its own directory; an edit of IFD0's Artist reaches page

@@ -110,9 +110,7 @@ private Q_SLOTS:
         QString error;
         QVERIFY(!imageio::writeFileAtomically(link, QByteArray("\xff\xd8 jpeg data"), &error));
         QVERIFY2(error.contains("link"), qPrintable(error));
-        QCOMPARE(QFileInfo::exists(target), !dangling);
-        if (!dangling)
-            QCOMPARE(readFile(target), QByteArray("my notes"));
+        QCOMPARE(readFile(target), dangling ? QByteArray() : QByteArray("my notes"));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(namesIn(root.filePath("out")), QStringList{"x.jpg"});
     }
