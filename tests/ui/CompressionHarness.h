@@ -113,6 +113,14 @@ struct Harness {
     }
 };
 
+// Presses the left button at `from`, moves to `to` and lets go there.
+inline void drag(QWidget *widget, QPoint from, QPoint to)
+{
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
+}
+
 // Records what the window asks the file manager to show, instead of opening one.
 class RecordingRevealer : public FileRevealer
 {

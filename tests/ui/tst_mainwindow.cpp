@@ -170,10 +170,7 @@ private Q_SLOTS:
         QVERIFY(right && right->isVisible());
         QCOMPARE(right->geometry().right(), window->width() - 1);
         const int before = window->width();
-        const QPoint inside(2, right->height() / 2);
-        QTest::mousePress(right, Qt::LeftButton, {}, inside);
-        QTest::mouseMove(right, inside + QPoint(120, 0));
-        QTest::mouseRelease(right, Qt::LeftButton, {}, inside + QPoint(120, 0));
+        drag(right, QPoint(2, right->height() / 2), QPoint(122, right->height() / 2));
         QCOMPARE(window->width(), before + 120);
     }
 
@@ -233,9 +230,7 @@ private Q_SLOTS:
         QWidget *grip = drawer->findChild<QWidget *>(QStringLiteral("drawerGrip"));
         QVERIFY(grip);
         const int grown = drawer->contentSize().height() + 80;
-        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(50, 2));
-        QTest::mouseMove(grip, QPoint(50, 82));
-        QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(50, 82));
+        drag(grip, QPoint(50, 2), QPoint(50, 82));
         QCOMPARE(drawer->contentSize().height(), grown);
         QCOMPARE(AppSettings(h.settingsFile()).editorHeight(), grown);
 

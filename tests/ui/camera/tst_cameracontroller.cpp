@@ -274,10 +274,8 @@ private Q_SLOTS:
         QFile::remove(working + "/GOOD.JPG");
         QFile::remove(earlier);
         QTest::mouseClick(editor.view()->cameraSourceBtn, Qt::LeftButton);
-        QSignalSpy finished(&editor, &EditorController::commandFinished);
-        editor.view()->removeGPSAction->trigger();
-        QVERIFY(finished.wait(20000));
-        const JobReport report = finished.first().at(1).value<JobReport>();
+        const auto removeGps = [&editor] { editor.view()->removeGPSAction->trigger(); };
+        const JobReport report = editorui::reportOf(editor, removeGps);
         QCOMPARE(report.photos.size(), qsizetype(1));
         QCOMPARE(report.written(), QStringList{working + "/NoGPS_GOOD.JPG"});
         QVERIFY(editor.lastAlert());
@@ -374,7 +372,6 @@ private Q_SLOTS:
         camera->cameraWindow()->removeExifBtn->activate();
         QTRY_VERIFY(view.removeExifMenu->isVisible());
         view.removeExifMenu->hide();
-        QSignalSpy finished(&editor, &EditorController::commandFinished);
 
         // The edit sheet names its copies "NewGPS_" and, as camera copies always have,
         // leaves their IPTC keywords alone.
@@ -388,9 +385,8 @@ private Q_SLOTS:
         QTRY_VERIFY(sheet.isVisible());
         sheet.artistlab->setText("Grace Hopper");
         sheet.keywordslab->setText("harbour");
-        QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
-        QVERIFY(finished.wait(20000));
-        QCOMPARE(finished.last().at(1).value<JobReport>().written(), QStringList{sheetCopy});
+        const auto apply = [&sheet] { QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton); };
+        QCOMPARE(editorui::reportOf(editor, apply).written(), QStringList{sheetCopy});
         const QVariantMap copyTags = testsupport::exiftoolTags(sheetCopy);
         QCOMPARE(copyTags.value("IFD0:Artist").toString(), "Grace Hopper");
         QCOMPARE(copyTags.value("IPTC:Keywords"), testsupport::exiftoolTags(card).value("IPTC:Keywords"));

@@ -47,6 +47,10 @@ private:
     bool drop(const QStringList &paths) { return Harness::drop(browser()->viewport(), paths); }
     void select(const QList<int> &rows) { editorui::select(*m_editor, rows); }
     PhotoLibraryController &library() { return *m_editor->photoLibrary(); }
+
+    // A command of the edit or the remove menu, chosen as a person would.
+    bool edit(QAction *a) { return chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, a); }
+    bool remove(QAction *a) { return chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, a); }
     ConnectPhotoWindow *sheet() { return m_harness.ui().connectPhotoWindow; }
 
     // Chooses `folder` in the open library panel the way a person would: select the
@@ -132,11 +136,11 @@ private Q_SLOTS:
     void removalThroughTheMenu()
     {
         select({0, 1});
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
         m_window.revealer.selected.clear();
-        QVERIFY(chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, view().removeGPSAction,
-                               "editor-remove-menu.png"));
-        const JobReport report = waitForCommand(done);
+        const JobReport report = reportOf(*m_editor, [this] {
+            QVERIFY(chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, view().removeGPSAction,
+                                   "editor-remove-menu.png"));
+        });
         const QStringList expected{working() + "/NoGPS_harbour.jpg", working() + "/NoGPS_boats.jpg"};
         QCOMPARE(report.written(), expected);
         QCOMPARE(m_window.revealer.selected, QStringList{expected.last()});
@@ -147,12 +151,12 @@ private Q_SLOTS:
     {
         select({});
         const QStringList before = filesIn(working());
-        QVERIFY(chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, view().removeExifAction));
+        QVERIFY(remove(view().removeExifAction));
         expectAlert(*m_editor, "No Item has been selected", "Please select at least one item to process.");
         QCOMPARE(filesIn(working()), before);
 
         // The date command asks the same.
-        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        QVERIFY(edit(view().changeDateAction));
         QVERIFY(!m_editor->changeDateWindow()->isVisible());
         expectAlert(*m_editor, "No Item has been selected", {});
     }
@@ -160,7 +164,7 @@ private Q_SLOTS:
     void singlePhotoDateWindowShowsTheSelectedPhoto()
     {
         select({1});
-        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        QVERIFY(edit(view().changeDateAction));
         ChangeDateWindow *window = m_editor->changeDateWindow();
         QTRY_VERIFY(window->isVisible());
         QVERIFY(!m_editor->batchDateWindow()->isVisible());
@@ -175,11 +179,11 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
         QCOMPARE(filesIn(working()), before);
 
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
         window->originalDatelab->setText("2018:01:02 03:04:05");
-        QTest::mouseClick(window->saveButton, Qt::LeftButton);
-        QVERIFY(!window->isVisible());
-        const JobReport report = waitForCommand(done);
+        const JobReport report = reportOf(*m_editor, [window] {
+            QTest::mouseClick(window->saveButton, Qt::LeftButton);
+            QVERIFY(!window->isVisible());
+        });
         const QString copy = working() + "/NewDate_boats.jpg";
         QCOMPARE(report.written(), QStringList{copy});
         QCOMPARE(tag(copy, "ExifIFD:DateTimeOriginal"), "2018:01:02 03:04:05");
@@ -188,7 +192,7 @@ private Q_SLOTS:
     void batchShiftThroughTheMenu()
     {
         select({1, 2});
-        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        QVERIFY(edit(view().changeDateAction));
         BatchDateWindow *batch = m_editor->batchDateWindow();
         QTRY_VERIFY(batch->isVisible());
         QVERIFY(!m_editor->changeDateWindow()->isVisible());
@@ -200,12 +204,12 @@ private Q_SLOTS:
         QVERIFY(m_editor->mapPreview());
         testsupport::screenshot("editor-batch-offset.png");
 
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
-        QTest::mouseClick(batch->saveButton, Qt::LeftButton);
-        QVERIFY(!batch->isVisible());
-        for (QLineEdit *field : batch->offsetFields())
-            QVERIFY(field->text().isEmpty());
-        const JobReport report = waitForCommand(done);
+        const JobReport report = reportOf(*m_editor, [batch] {
+            QTest::mouseClick(batch->saveButton, Qt::LeftButton);
+            QVERIFY(!batch->isVisible());
+            for (QLineEdit *field : batch->offsetFields())
+                QVERIFY(field->text().isEmpty());
+        });
         QCOMPARE(report.written(), (QStringList{working() + "/boats.jpg", working() + "/pier.jpg"}));
         QCOMPARE(tag(report.written()[0], "ExifIFD:DateTimeOriginal"), "2019:07:12 11:00:00");
         QCOMPARE(tag(report.written()[1], "ExifIFD:CreateDate"), "2019:07:13 08:30:00");
@@ -214,7 +218,7 @@ private Q_SLOTS:
     void referencePhotoStaysChosenAndVisible()
     {
         select({0, 2});
-        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        QVERIFY(edit(view().changeDateAction));
         BatchDateWindow *batch = m_editor->batchDateWindow();
         QTRY_VERIFY(batch->isVisible());
         m_editor->chooseReferencePhoto(m_c);
@@ -225,16 +229,14 @@ private Q_SLOTS:
         QVERIFY(!batch->isVisible());
 
         // Opened again, the reference photo is still chosen, shown and read afresh.
-        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().changeDateAction));
+        QVERIFY(edit(view().changeDateAction));
         QTRY_VERIFY(batch->isVisible());
         QVERIFY(batch->dateImageview->isVisible());
         QCOMPARE(batch->beforeOriginalDatelab->text(), "2019:07:15 09:30:00");
         batch->afterOriginalDatelab->setText("2019:07:15 10:30:00");
         testsupport::screenshot("editor-batch-reference.png");
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
-        QTest::mouseClick(batch->saveButton, Qt::LeftButton);
-        const JobReport report = waitForCommand(done);
-        QCOMPARE(report.written().size(), 2);
+        const auto save = [batch] { QTest::mouseClick(batch->saveButton, Qt::LeftButton); };
+        QCOMPARE(reportOf(*m_editor, save).written().size(), 2);
         QCOMPARE(tag(working() + "/harbour.jpg", "ExifIFD:DateTimeOriginal"), "2019:07:14 11:20:30");
 
         QVERIFY(!batch->offsetGroup->isEnabled());
@@ -250,20 +252,16 @@ private Q_SLOTS:
         QCOMPARE(browser()->selectionIndexes(), QList<int>{0});
         const int last = int(m_editor->localPhotoItemArray().size()) - 1;
         select({0, last});
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
-        QVERIFY(chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, view().removeIPTCAction));
-        const JobReport report = waitForCommand(done);
-        QCOMPARE(report.written(), QStringList{working() + "/NoIPTC_harbour.jpg"});
+        QCOMPARE(reportOf(*m_editor, [this] { QVERIFY(remove(view().removeIPTCAction)); }).written(),
+                 QStringList{working() + "/NoIPTC_harbour.jpg"});
         expectAlert(*m_editor, "Some photos were skipped", "notes.txt");
     }
 
     void fileDatesCommandSaysWhatItSets()
     {
         select({2});
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
-        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, view().copyExifDateToCreateDateAction));
-        const JobReport report = waitForCommand(done);
-        QCOMPARE(report.written(), QStringList{working() + "/NewDate_pier.jpg"});
+        const auto copyDates = [this] { QVERIFY(edit(view().copyExifDateToCreateDateAction)); };
+        QCOMPARE(reportOf(*m_editor, copyDates).written(), QStringList{working() + "/NewDate_pier.jpg"});
         QVERIFY(view().statusLabel->text().contains("modification date"));
         QVERIFY(view().fileDateNoteLabel->text().contains("modification date"));
     }
@@ -324,10 +322,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(model.thumbnailsSettled(), 30000);
         QCOMPARE(changed.size(), 1001);
         for (int row : {0, 39, 40, 999}) {
-            const QModelIndex index = model.index(row);
-            QVERIFY(index.data(EditorPhotoModel::LoadedRole).toBool());
-            QVERIFY(!model.localPhotoItemArray().at(row).fileImage.isNull());
-            QVERIFY(model.localPhotoItemArray().at(row).fileImage.width() <= 2 * EditorPhotoModel::ThumbnailEdge);
+            QVERIFY(model.index(row).data(EditorPhotoModel::LoadedRole).toBool());
+            const QImage &picture = model.localPhotoItemArray().at(row).fileImage;
+            QVERIFY(!picture.isNull() && picture.width() <= 2 * EditorPhotoModel::ThumbnailEdge);
         }
         QVERIFY(model.localPhotoItemArray().last().fileImage.isNull());
         QCOMPARE(model.index(0).data(Qt::DisplayRole).toString(), "p0.png");

@@ -132,10 +132,10 @@ private Q_SLOTS:
         testsupport::screenshot("editor-map-window.png");
         map.hide();
 
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
-        QTest::mouseClick(window.saveButton, Qt::LeftButton);
-        QVERIFY(!window.isVisible());
-        const JobReport report = waitForCommand(done);
+        const JobReport report = reportOf(*m_editor, [&window] {
+            QTest::mouseClick(window.saveButton, Qt::LeftButton);
+            QVERIFY(!window.isVisible());
+        });
         const QString copy = working() + "/NewGPS_plain.jpg";
         QCOMPARE(report.written(), QStringList{copy});
         const QVariantMap tags = metadataTags(copy);
@@ -161,16 +161,14 @@ private Q_SLOTS:
         type(sheet.artistlab, "Grace Hopper");
         type(sheet.keywordslab, "harbour, boats");
         type(sheet.gpsLatitudelab, "north");
-        QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
+        const auto apply = [&sheet] { QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton); };
+        apply();
         expectAlert(*m_editor, "Vaule Error", "latitude");
         sheet.gpsLatitudelab->clear();
         testsupport::screenshot("editor-edit-sheet.png");
 
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
-        QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
-        const JobReport report = waitForCommand(done);
         const QString harbour = working() + "/After_harbour.jpg";
-        QCOMPARE(report.written(), (QStringList{harbour, working() + "/After_plain.jpg"}));
+        QCOMPARE(reportOf(*m_editor, apply).written(), (QStringList{harbour, working() + "/After_plain.jpg"}));
         QCOMPARE(tag(harbour, "IFD0:Artist"), "Grace Hopper");
         QCOMPARE(testsupport::exiftoolTags(harbour).value("IPTC:Keywords").toStringList(),
                  (QStringList{"harbour", "boats"}));
@@ -206,11 +204,9 @@ private Q_SLOTS:
         QVERIFY(panel);
         QTRY_VERIFY(panel->isVisible());
         QCOMPARE(panel->windowTitle(), "Please select plist to import.");
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
         panel->selectFile(plist);
-        QTest::mouseClick(panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open),
-                          Qt::LeftButton);
-        const JobReport report = waitForCommand(done);
+        QAbstractButton *open = panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
+        const JobReport report = reportOf(*m_editor, [open] { QTest::mouseClick(open, Qt::LeftButton); });
         // The edit sheet's After_plain.jpg stays: the import goes beside it.
         const QString copy = working() + "/After_plain (2).jpg";
         QCOMPARE(report.written(), QStringList{copy});
@@ -276,9 +272,7 @@ private Q_SLOTS:
         QTest::mouseClick(&view, Qt::LeftButton, {}, view.project(151.2093, -33.8688).toPoint());
         QVERIFY(fieldsNear(window, -33.8688, 151.2093));
 
-        QTest::mousePress(&view, Qt::LeftButton, {}, view.project(0, 0).toPoint());
-        QTest::mouseMove(&view, view.project(-74.0, 40.7).toPoint());
-        QTest::mouseRelease(&view, Qt::LeftButton, {}, view.project(-74.0, 40.7).toPoint());
+        drag(&view, view.project(0, 0).toPoint(), view.project(-74.0, 40.7).toPoint());
         QVERIFY(fieldsNear(window, 40.7, -74.0));
 
         // Scrolling in zooms about the pointer: the place under it stays, others spread.
