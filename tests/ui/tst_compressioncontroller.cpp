@@ -22,10 +22,9 @@
 
 #include <sys/mount.h>
 
-// The compression window never loses a photo quietly: an unusable Output folder is
-// refused before anything starts, photos not compressed are listed with their reasons,
-// the first in-place job asks first, and Recompress and Resize work on the last job.
-// Its drop areas and progress bar are also tested on their own.
+// The compression window never loses a photo quietly: an unusable Output folder is refused before anything
+// starts, photos not compressed are listed with their reasons, the first in-place job asks first, and
+// Recompress and Resize work on the last job. Its drop areas and progress bar are also tested on their own.
 
 class TestCompressionController : public QObject
 {
@@ -266,8 +265,7 @@ private Q_SLOTS:
         QCOMPARE(h.terminated, 2);
     }
 
-    // Three photos and a broken one: the photos fill the list, the broken one is listed
-    // with its reason.
+    // Three photos and a broken one: the photos fill the list, the broken one is listed with its reason.
     void dropOfThreePhotosFillsTheList()
     {
         Harness h(Harness::KeepingOriginals);

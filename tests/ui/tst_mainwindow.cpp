@@ -125,9 +125,8 @@ private Q_SLOTS:
         }
     }
 
-    // Larger than the list layout's size, the table takes the new room, the bar stays at
-    // the bottom and the figures at the right; smaller than it is refused. The edge grips
-    // work on it as on any window.
+    // Larger than the list layout's size, the table takes the new room, the bar stays at the bottom and the
+    // figures at the right; smaller than it is refused. The edge grips work on it as on any window.
     void largerWindowGrowsTheTable()
     {
         Harness h(Harness::KeepingOriginals);

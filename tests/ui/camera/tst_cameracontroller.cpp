@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a
-// test card) and over fake devices for what the driver cannot do; the metadata viewer's
-// outline over real photos.
+// The camera window over a real libgphoto2 camera (the "Directory Browse" driver on a test card) and over
+// fake devices for what the driver cannot do; the metadata viewer's outline over real photos.
 #include "../../core/metadata/EditorTestKit.h"
 #include "../editor/EditorUiKit.h"
 #include "CameraTestKit.h"
@@ -163,10 +162,9 @@ private Q_SLOTS:
         QVERIFY(!w.isVisible());
         camera->ChangeToImportDevicePhoto();
         if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            // The window manager's own close (openbox: Alt+F4 on the active window). Qt may call
-            // the window active before openbox manages it again (gives it a desktop), and even
-            // then openbox now and then drops the first key; a window that ignores the close
-            // still fails after three.
+            // The window manager's own close (openbox: Alt+F4 on the active window). Qt may call the window
+            // active before openbox manages it again (gives it a desktop), and even then openbox now and then
+            // drops the first key; a window that ignores the close still fails after three.
             const QString xdotool = "xdotool", id = QString::number(w.winId());
             QTRY_COMPARE(QProcess::execute(xdotool, {"get_desktop_for_window", id}), 0);
             for (int attempt = 0; attempt < 3; ++attempt) {
@@ -239,9 +237,8 @@ private Q_SLOTS:
         camera->metadataViewer()->close();
     }
 
-    // A download that fails is reported, never imported and leaves an earlier copy as it
-    // was; in the editor's camera mode a command goes on without that item and names it
-    // with its reason.
+    // A download that fails is reported, never imported and leaves an earlier copy as it was; in the editor's
+    // camera mode a command goes on without that item and names it with its reason.
     void failedDownloadIsReportedAndLeftOut()
     {
         const QByteArray photo = testsupport::readFile(testsupport::testData("gps_htc_desire.jpg"));
@@ -284,9 +281,8 @@ private Q_SLOTS:
         editor.lastAlert()->close();
     }
 
-    // Declining changes nothing; confirming removes each item once the camera has
-    // deleted it, and an item the camera keeps stays listed and is reported; the
-    // deletion goes on past it.
+    // Declining changes nothing; confirming removes each item once the camera has deleted it, and an item the
+    // camera keeps stays listed and is reported; the deletion goes on past it.
     void deleteAsksAndFollowsTheCamera()
     {
         m_fakes.insert("Card", [] { return fakeWith({"A.JPG", "B.JPG", "C.JPG"}, {}, {"B.JPG"}); });

@@ -53,8 +53,7 @@ private:
     bool remove(QAction *a) { return chooseFromMenu(view().removeMetadataBtn, view().removeExifMenu, a); }
     ConnectPhotoWindow *sheet() { return m_harness.ui().connectPhotoWindow; }
 
-    // Chooses `folder` in the open library panel the way a person would: select the
-    // folder, press Choose.
+    // Chooses `folder` in the open library panel the way a person would: select the folder, press Choose.
     void chooseInPanel(const QString &folder)
     {
         QFileDialog *panel = library().openPanel();

@@ -37,9 +37,8 @@ private:
     MetadataEditorView &view() { return m_window.view(); }
     static QString working() { return EditorWindow::working(); }
 
-    // Saves through the save panel, which proposes `name` in the Working folder. When the
-    // file exists the panel asks first; `replace` is the answer, and false leaves the
-    // panel open and the file as it was.
+    // Saves through the save panel, which proposes `name` in the Working folder. When the file exists the
+    // panel asks first; `replace` is the answer, and false leaves the panel open and the file as it was.
     void saveAsProposed(const QString &name, bool exists = false, bool replace = true)
     {
         QFileDialog *panel = gps().theSavePanel();
