@@ -457,16 +457,23 @@ private Q_SLOTS:
 
     // ---- The image buttons on their own ----------------------------------------------
 
+    // The press is the command, drawn pressed while it runs.
     void pressActivatesInsteadOfClicking()
     {
         CommandButton button(QStringLiteral("Go"));
         button.resize(80, 30);
         button.trackHoverInBounds();
+        button.setImage(QStringLiteral("editnom.png"));
+        button.setPressArtwork(QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
+        QString seenDuring;
+        connect(&button, &CommandButton::activated, this, [&] { seenDuring = button.imageName(); });
         QSignalSpy activated(&button, &CommandButton::activated);
         QSignalSpy clicked(&button, &QPushButton::clicked);
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(activated.count(), 1);
         QCOMPARE(clicked.count(), 0);
+        QCOMPARE(seenDuring, QStringLiteral("editdown.png"));
+        QCOMPARE(button.imageName(), QStringLiteral("editnom.png"));
         // The keyboard reaches the same command.
         QTest::keyClick(&button, Qt::Key_Space);
         QCOMPARE(activated.count(), 2);
@@ -481,18 +488,7 @@ private Q_SLOTS:
         QTest::keyClick(&close, Qt::Key_Return);
         QTest::mouseClick(&close, Qt::RightButton);
         QCOMPARE(closing.count(), 2);
-    }
 
-    void artworkBeforeAndAfterTheCommand()
-    {
-        CommandButton button;
-        button.setImage(QStringLiteral("editnom.png"));
-        button.setPressArtwork(QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
-        QString seenDuring;
-        connect(&button, &CommandButton::activated, this, [&] { seenDuring = button.imageName(); });
-        button.activate();
-        QCOMPARE(seenDuring, QStringLiteral("editdown.png"));
-        QCOMPARE(button.imageName(), QStringLiteral("editnom.png"));
         // A command that destroys its button is survived.
         auto *doomed = new CommandButton;
         doomed->setPressArtwork(QStringLiteral("backdown.png"), QStringLiteral("backnom.png"));

@@ -253,9 +253,8 @@ private Q_SLOTS:
         // A child of the modal window: in front of it and not blocked by it.
         QCOMPARE(map.parentWidget(), &window);
         // Nothing typed yet: the photo's own position.
-        QVERIFY(map.mapView->position());
-        QVERIFY(std::abs(map.mapView->position()->x() - 48.8584) < 0.001);
-        QVERIFY(std::abs(map.mapView->position()->y() - 2.2945) < 0.001);
+        const auto photoPosition = map.mapView->position();
+        QVERIFY(photoPosition && QLineF(*photoPosition, QPointF(48.8584, 2.2945)).length() < 0.001);
         testsupport::screenshot("editor-map-picking.png");
 
         WorldMapView &view = *map.mapView;
