@@ -22,6 +22,10 @@
 
 #include <sys/mount.h>
 
+// A row of the resize sheet's table; width and height are typed for "Custom", shown for a preset.
+struct SheetRow { QString photo, choice, widthText, heightText; bool keepProportions; QSize result; };
+Q_DECLARE_METATYPE(SheetRow)
+
 // The compression window never loses a photo quietly: an unusable Output folder is refused before anything
 // starts, photos not compressed are listed with their reasons, the first in-place job asks first, and
 // Recompress and Resize work on the last job. Its drop areas and progress bar are also tested on their own.
@@ -422,30 +426,21 @@ private Q_SLOTS:
     // A zero size starts nothing and leaves the result alone.
     void sheetSizesTheFirstResult_data()
     {
-        QTest::addColumn<QString>("photo");
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<QString>("widthText"); // typed for "Custom", shown for a preset
-        QTest::addColumn<QString>("heightText");
-        QTest::addColumn<bool>("keepProportions");
-        QTest::addColumn<QSize>("result");
+        QTest::addColumn<SheetRow>("row");
         const QString wide = m_photos.landscape, upright = m_photos.upright, square = m_photos.square;
-        QTest::newRow("landscape preset") << wide << "320 x 240" << "320" << "" << true << QSize(320, 240);
-        QTest::newRow("upright preset") << upright << "320 x 240" << "" << "240" << true << QSize(180, 240);
-        QTest::newRow("square preset") << square << "320 x 240" << "" << "240" << true << QSize(240, 240);
-        QTest::newRow("custom as typed") << wide << "Custom" << "100" << "50" << false << QSize(100, 50);
-        QTest::newRow("custom not enlarged") << wide << "Custom" << "900" << "50" << false << QSize(640, 50);
-        QTest::newRow("custom ticked fits") << wide << "Custom" << "100" << "50" << true << QSize(67, 50);
-        QTest::newRow("custom zero: nothing") << wide << "Custom" << "100" << "0" << false << QSize(640, 480);
+        QTest::newRow("landscape preset") << SheetRow{wide, "320 x 240", "320", "", true, {320, 240}};
+        QTest::newRow("upright preset") << SheetRow{upright, "320 x 240", "", "240", true, {180, 240}};
+        QTest::newRow("square preset") << SheetRow{square, "320 x 240", "", "240", true, {240, 240}};
+        QTest::newRow("custom as typed") << SheetRow{wide, "Custom", "100", "50", false, {100, 50}};
+        QTest::newRow("custom not enlarged") << SheetRow{wide, "Custom", "900", "50", false, {640, 50}};
+        QTest::newRow("custom ticked fits") << SheetRow{wide, "Custom", "100", "50", true, {67, 50}};
+        QTest::newRow("custom zero: nothing") << SheetRow{wide, "Custom", "100", "0", false, {640, 480}};
     }
 
     void sheetSizesTheFirstResult()
     {
-        QFETCH(QString, photo);
-        QFETCH(QString, choice);
-        QFETCH(QString, widthText);
-        QFETCH(QString, heightText);
-        QFETCH(bool, keepProportions);
-        QFETCH(QSize, result);
+        QFETCH(SheetRow, row);
+        const auto &[photo, choice, widthText, heightText, keepProportions, result] = row;
         Harness h(Harness::KeepingOriginals);
         QVERIFY(h.dropAndWait(h.copies({photo}, QStringLiteral("in"))));
         const QSize before = QImageReader(h.delegate->dragPhotoArray().constFirst().restPath()).size();

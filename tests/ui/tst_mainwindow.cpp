@@ -91,6 +91,10 @@ static const QRect kListCoverable(1, 166, 652, 380);
 static const int kDrawerHeight = 322;
 static const int kOffset = 20;
 
+// A row of the placement table: the screen's room, the window before, and what must follow.
+struct PlacementRow { QRect available, window; bool mayMove; int side; bool moves; };
+Q_DECLARE_METATYPE(PlacementRow)
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -408,15 +412,11 @@ private Q_SLOTS:
 
     void drawerPlacement_data()
     {
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QRect>("window");
-        QTest::addColumn<bool>("mayMove");
-        QTest::addColumn<int>("side");
-        QTest::addColumn<bool>("moves");
+        QTest::addColumn<PlacementRow>("row");
         using Side = DrawerPlacement::Side;
         const auto row = [](const char *name, QRect available, QPoint at, QSize layout, Side side, bool moves,
                             bool mayMove = true) {
-            QTest::newRow(name) << available << QRect(at, layout) << mayMove << int(side) << moves;
+            QTest::newRow(name) << PlacementRow{available, QRect(at, layout), mayMove, int(side), moves};
         };
 
         const Side below = DrawerPlacement::Below, beside = DrawerPlacement::Beside;
@@ -447,11 +447,8 @@ private Q_SLOTS:
     // clear of the window or over its list only, the window moved only when it must.
     void drawerPlacement()
     {
-        QFETCH(QRect, available);
-        QFETCH(QRect, window);
-        QFETCH(bool, mayMove);
-        QFETCH(int, side);
-        QFETCH(bool, moves);
+        QFETCH(PlacementRow, row);
+        const auto &[available, window, mayMove, side, moves] = row;
 
         // Only the list layout has a list the drawer may cover.
         const QRect coverable = window.size() == kList ? kListCoverable : QRect();
