@@ -64,6 +64,9 @@ struct Harness {
             ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
     }
 
+    // The program ended and started again on the same settings: its next launch.
+    void relaunch() { delegate.reset(); launch(); }
+
     MainInterface &ui() { return *delegate->ui(); }
 
     // Copies generated photos into a fresh input folder (sources may be overwritten).

@@ -219,9 +219,8 @@ private Q_SLOTS:
         h.ui().window->setGeometry(QRect(40, 30, 720, 340));
         h.delegate->frameKeeper()->flush();
         QTest::qWait(500); // the keeper's gathering delay
-        h.delegate.reset();
 
-        h.launch();
+        h.relaunch();
         QCOMPARE(h.ui().window->geometry(), QRect(40, 30, 720, 340));
         // The editor under the window takes the window's width and grows by its lower edge;
         // the height it was given comes back too.
@@ -239,8 +238,7 @@ private Q_SLOTS:
 
         // A position on a screen that is gone: centred instead, the size kept.
         AppSettings(h.settingsFile()).setWindowPosition(QPoint(-5000, -5000));
-        h.delegate.reset();
-        h.launch();
+        h.relaunch();
         QCOMPARE(h.ui().window->size(), QSize(720, 340));
         QVERIFY(h.ui().window->screen()->availableGeometry().contains(h.ui().window->geometry().center()));
         QCOMPARE(h.ui().rightDrawer->contentSize().height(), grown);
@@ -297,8 +295,7 @@ private Q_SLOTS:
         QVERIFY(svg.contains("#3d63dd"));
 
         // The choice holds at the next launch.
-        h.delegate.reset();
-        h.launch();
+        h.relaunch();
         QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData().toString(), QStringLiteral("Dark"));
         QCOMPARE(window(), dark);
         QTRY_VERIFY(iconInk() > 150);

@@ -152,8 +152,7 @@ private Q_SLOTS:
         m_harness.delegate->window()->move(0, 0);
         camera->ChangeToImportDevicePhoto();
         QVERIFY(w.isVisible());
-        const QRect screen = w.screen()->availableGeometry();
-        QVERIFY2(screen.contains(w.frameGeometry().topLeft()),
+        QVERIFY2(w.screen()->availableGeometry().contains(w.frameGeometry().topLeft()),
                  qPrintable(QString("%1,%2").arg(w.x()).arg(w.y())));
         QTest::keyClick(w.imageBrowserView, Qt::Key_Escape);
         QVERIFY(!w.isVisible());

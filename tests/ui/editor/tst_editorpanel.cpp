@@ -457,7 +457,7 @@ private Q_SLOTS:
 
     // ---- The image buttons on their own ----------------------------------------------
 
-    // The press is the command, drawn pressed while it runs.
+    // The press is the command, drawn pressed while it runs; the keyboard reaches it too, other buttons not.
     void pressActivatesInsteadOfClicking()
     {
         CommandButton button(QStringLiteral("Go"));
@@ -474,10 +474,8 @@ private Q_SLOTS:
         QCOMPARE(clicked.count(), 0);
         QCOMPARE(seenDuring, QStringLiteral("editdown.png"));
         QCOMPARE(button.imageName(), QStringLiteral("editnom.png"));
-        // The keyboard reaches the same command.
         QTest::keyClick(&button, Qt::Key_Space);
         QCOMPARE(activated.count(), 2);
-        // Other buttons of the mouse do nothing.
         QTest::mouseClick(&button, Qt::RightButton);
         QCOMPARE(activated.count(), 2);
 
