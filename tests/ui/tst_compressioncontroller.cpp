@@ -133,8 +133,9 @@ private Q_SLOTS:
             << false << "Compressed photos will replace the originals. The originals go to the Trash.";
         // Without "Keep metadata" the user must hear that the capture dates go too, in the same breath.
         QTest::newRow("Replace Originals, metadata dropped")
-            << true << "The originals go to the Trash and the compressed photos that replace them keep no metadata, "
-                       "so their capture dates are lost.";
+            << true
+            << "The originals go to the Trash and the compressed photos that replace them keep no metadata, "
+               "so their capture dates are lost.";
     }
 
     void firstInPlaceJobAsksOnce()

@@ -165,8 +165,8 @@ private Q_SLOTS:
         sheet.gpsLatitudelab->clear();
         testsupport::screenshot("editor-edit-sheet.png");
 
-        const QString harbour = working() + "/After_harbour.jpg";
-        QCOMPARE(reportOf(*m_editor, apply).written(), (QStringList{harbour, working() + "/After_plain.jpg"}));
+        const QString harbour = working() + "/After_harbour.jpg", plain = working() + "/After_plain.jpg";
+        QCOMPARE(reportOf(*m_editor, apply).written(), (QStringList{harbour, plain}));
         QCOMPARE(tag(harbour, "IFD0:Artist"), "Grace Hopper");
         QCOMPARE(testsupport::exiftoolTags(harbour).value("IPTC:Keywords").toStringList(),
                  (QStringList{"harbour", "boats"}));
