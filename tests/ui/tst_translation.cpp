@@ -218,9 +218,7 @@ private Q_SLOTS:
         updates.setVersionListUrl(server.url());
         updates.setCheckUpdate(true);
         for (const QString &latest : {QString("99.1"), QString(buildversion::version)}) {
-            LocalHttpServer::Response answer;
-            answer.body = LocalHttpServer::versionList(latest, "*Faster photo library scan");
-            server.setResponse(answer);
+            server.setResponse({.body = LocalHttpServer::versionList(latest, "*Faster photo library scan")});
             QSignalSpy done(&updates, &UpdateController::checkFinished);
             updates.checkServerVersion();
             QVERIFY(done.wait(20000));
