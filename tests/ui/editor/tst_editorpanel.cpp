@@ -458,11 +458,13 @@ private Q_SLOTS:
     // ---- The image buttons on their own ----------------------------------------------
 
     // The press is the command, drawn pressed while it runs; the keyboard reaches it too, other buttons not.
-    void pressActivatesInsteadOfClicking()
+    // Hover follows the bounds the button had when it was set up.
+    void pressActivatesAndHoverKeepsItsBounds()
     {
         CommandButton button(QStringLiteral("Go"));
-        button.resize(80, 30);
+        button.resize(40, 40);
         button.trackHoverInBounds();
+        button.resize(120, 40); // resized after set-up
         button.setImage(QStringLiteral("editnom.png"));
         button.setPressArtwork(QStringLiteral("editdown.png"), QStringLiteral("editnom.png"));
         QString seenDuring;
@@ -479,31 +481,9 @@ private Q_SLOTS:
         QTest::mouseClick(&button, Qt::RightButton);
         QCOMPARE(activated.count(), 2);
 
-        // The close button works the same way with its own signal.
-        WindowCloseButton close;
-        QSignalSpy closing(&close, &WindowCloseButton::activated);
-        QTest::mouseClick(&close, Qt::LeftButton);
-        QTest::keyClick(&close, Qt::Key_Return);
-        QTest::mouseClick(&close, Qt::RightButton);
-        QCOMPARE(closing.count(), 2);
-
-        // A command that destroys its button is survived.
-        auto *doomed = new CommandButton;
-        doomed->setPressArtwork(QStringLiteral("backdown.png"), QStringLiteral("backnom.png"));
-        connect(doomed, &CommandButton::activated, this, [doomed] { delete doomed; });
-        doomed->activate();
-    }
-
-    void hoverUsesTheSetUpBounds()
-    {
-        CommandButton button;
-        button.resize(40, 40);
-        button.trackHoverInBounds();
-        button.resize(120, 40); // resized after set-up
         button.setHoverArtwork(QStringLiteral("applydown.png"), QStringLiteral("applynom.png"));
         QSignalSpy entered(&button, &CommandButton::hoverEntered);
         QSignalSpy exited(&button, &CommandButton::hoverExited);
-
         sendMove(&button, QPoint(10, 10));
         QCOMPARE(entered.count(), 1);
         QCOMPARE(button.imageName(), QStringLiteral("applydown.png"));
@@ -517,6 +497,20 @@ private Q_SLOTS:
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(&button, &leave);
         QCOMPARE(exited.count(), 2);
+
+        // The close button works the same way with its own signal.
+        WindowCloseButton close;
+        QSignalSpy closing(&close, &WindowCloseButton::activated);
+        QTest::mouseClick(&close, Qt::LeftButton);
+        QTest::keyClick(&close, Qt::Key_Return);
+        QTest::mouseClick(&close, Qt::RightButton);
+        QCOMPARE(closing.count(), 2);
+
+        // A command that destroys its button is survived.
+        auto *doomed = new CommandButton;
+        doomed->setPressArtwork(QStringLiteral("backdown.png"), QStringLiteral("backnom.png"));
+        connect(doomed, &CommandButton::activated, this, [doomed] { delete doomed; });
+        doomed->activate();
     }
 };
 
