@@ -97,8 +97,11 @@ private Q_SLOTS:
         QCOMPARE(window.timeStamplab->text(), "10:20:30");
         QTest::mouseClick(window.cancelButton, Qt::LeftButton);
 
-        // One without offers the placeholders, which mean "no stamp".
+        // One without has no map to show, and offers the placeholders, which mean "no stamp".
         select(*m_editor, {1});
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().showMapAction));
+        expectAlert(*m_editor, "No GPS Data", "This photo does not contain GPS information.");
+        QVERIFY(!gps().mapWindow()->isVisible());
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().addGPSAction));
         QTRY_VERIFY(window.isVisible());
         QCOMPARE(window.dateStamplab->text(), "YYYY:MM:DD");
@@ -140,14 +143,6 @@ private Q_SLOTS:
         QCOMPARE(tags.value("GPS:GPSLatitudeRef").toString(), "S");
         QCOMPARE(tags.value("GPS:GPSAltitudeRef").toInt(), 1);
         QVERIFY(!tags.contains("GPS:GPSDateStamp"));
-    }
-
-    void mapWithoutGps()
-    {
-        select(*m_editor, {1});
-        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().showMapAction));
-        expectAlert(*m_editor, "No GPS Data", "This photo does not contain GPS information.");
-        QVERIFY(!gps().mapWindow()->isVisible());
     }
 
     void editSheet()
