@@ -76,13 +76,12 @@ private Q_SLOTS:
             QFAIL("exiftool is needed as the independent reader (scripts/install-deps installs it)");
         const QString photos = m_window.photos();
         m_a = testsupport::makeJpeg(photos + "/harbour.jpg", 640, 480, richMetadataArgs());
+        const auto taken = [](const QString &date) {
+            return QStringList{"-ExifIFD:DateTimeOriginal=" + date, "-ExifIFD:CreateDate=" + date};
+        };
         m_b = testsupport::makeJpeg(photos + "/boats.jpg", 480, 640,
-                                    {"-ExifIFD:DateTimeOriginal=2019:07:14 12:00:00",
-                                     "-ExifIFD:CreateDate=2019:07:14 12:00:00",
-                                     "-GPSLatitude=43.1", "-GPSLatitudeRef=N"});
-        m_c = testsupport::makeJpeg(photos + "/pier.jpg", 500, 500,
-                                    {"-ExifIFD:DateTimeOriginal=2019:07:15 09:30:00",
-                                     "-ExifIFD:CreateDate=2019:07:15 09:30:00"});
+                                    taken("2019:07:14 12:00:00") << "-GPSLatitude=43.1" << "-GPSLatitudeRef=N");
+        m_c = testsupport::makeJpeg(photos + "/pier.jpg", 500, 500, taken("2019:07:15 09:30:00"));
         m_text = photos + "/notes.txt";
         QVERIFY(testsupport::writeFile(m_text, "not a photo"));
         for (int i = 0; i < 40; ++i) {
@@ -94,10 +93,7 @@ private Q_SLOTS:
         QStringList entries{"Masters/2019/07/14/IMG_0001.MOV", "Masters/2019/07/14/IMG_0001.xmp",
                             "Masters/.DS_Store"};
         for (int i = 0; i < 600; ++i)
-            entries << QString("Masters/2019/%1/%2/IMG_%3.jpg")
-                           .arg(7 + i / 200, 2, 10, QLatin1Char('0'))
-                           .arg(1 + (i / 20) % 10, 2, 10, QLatin1Char('0'))
-                           .arg(i, 4, 10, QLatin1Char('0'));
+            entries << QString::asprintf("Masters/2019/%02d/%02d/IMG_%04d.jpg", 7 + i / 200, 1 + (i / 20) % 10, i);
         m_library = libraryfixture::makeLibrary(m_harness.dir.filePath("disk"), entries);
         m_expected = entries.mid(3);
         for (QString &path : m_expected)
