@@ -340,10 +340,8 @@ private Q_SLOTS:
             QCOMPARE(panes.size(), 2);
             const QPoint left = panes.at(0).center().toPoint(), right = panes.at(1).center().toPoint();
             const auto [lx, ly, leftIsResult] = shownAt(view, left);
-            const auto [rx, ry, rightIsResult] = shownAt(view, right);
-            QVERIFY(!leftIsResult && rightIsResult);
-            QCOMPARE(rx, lx);
-            QCOMPARE(ry, ly);
+            QVERIFY(!leftIsResult);
+            QCOMPARE(shownAt(view, right), std::make_tuple(lx, ly, true));
             // The drag moved the photo by its length on the screen.
             const QPointF at = view.photoPointAt(left);
             QCOMPARE(lx, int(at.x()) % 256);
