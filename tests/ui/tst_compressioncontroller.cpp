@@ -75,8 +75,7 @@ private:
                                                     : line->text(),
                  savings);
         QVERIFY(h.ui().progresslab->text().isEmpty());
-        QVERIFY(h.ui().secondDragView->isVisible());
-        QVERIFY(!h.ui().secondScanView->isVisible());
+        QVERIFY(h.ui().secondDragView->isVisible() && !h.ui().secondScanView->isVisible());
         QVERIFY(!h.ui().theFlashView->isFlashing());
     }
 
@@ -268,15 +267,14 @@ private Q_SLOTS:
     void dropOfThreePhotosFillsTheList()
     {
         Harness h(Harness::KeepingOriginals);
-        const QSize startSize = h.ui().window->size();
+        FramelessWindow *window = h.ui().window;
+        const QSize startSize = window->size();
         const QStringList inputs = h.copies(m_photos.all(), "in") << h.dir.filePath("in/broken.jpg");
         QVERIFY(testsupport::writeFile(inputs.last(), "\xFF\xD8\xFF\xE0 not really a photo"));
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
         // Busy at once, in the list layout, which the window may not be made smaller than.
-        QVERIFY(h.ui().secondScanView->isVisibleTo(h.ui().window));
-        QVERIFY(!h.ui().secondDragView->isVisibleTo(h.ui().window));
-        FramelessWindow *window = h.ui().window;
+        QVERIFY(h.ui().secondScanView->isVisibleTo(window) && !h.ui().secondDragView->isVisibleTo(window));
         QTRY_VERIFY(window->minimumHeight() > startSize.height() && window->size() == window->minimumSize());
         QVERIFY(finished.count() > 0 || finished.wait(60000));
         QCOMPARE(h.delegate->dragPhotoArray().size(), 3);
@@ -346,8 +344,7 @@ private Q_SLOTS:
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
         QVERIFY(stop->isVisibleTo(h.ui().window));
         // While it runs no second job starts, by the menu or the shortcuts alike.
-        QVERIFY(!h.ui().importPhotosBtn->isEnabled());
-        QVERIFY(!h.ui().resizePhotosBtn->isEnabled());
+        QVERIFY(!h.ui().importPhotosBtn->isEnabled() && !h.ui().resizePhotosBtn->isEnabled());
         h.delegate->ClickImportPhotosAction();
         h.delegate->ShowResizePhotoWindow();
         QCOMPARE(refused.count(), 2);

@@ -199,8 +199,7 @@ private Q_SLOTS:
         QCOMPARE(h.delegate->dragPhotoArray().size(), 1);
         QCOMPARE(h.delegate->dragPhotoArray().first().restPath(), kept);
         QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
-        QVERIFY(table->selectedRows().isEmpty());
-        QVERIFY(!h.ui().removeResultAction->isEnabled());
+        QVERIFY(table->selectedRows().isEmpty() && !h.ui().removeResultAction->isEnabled());
     }
 
     void shownNames_data()
