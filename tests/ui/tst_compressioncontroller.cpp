@@ -320,8 +320,7 @@ private Q_SLOTS:
         // compress again: no job, and the window does not stay busy.
         h.delegate->setEditorOnLocalList(false);
         h.ui().connectPhotoWindow->connectPhotoLibBtn()->activate();
-        QVERIFY(!h.delegate->isCompressing());
-        QVERIFY(!h.ui().theFlashView->isFlashing());
+        QVERIFY(!h.delegate->isCompressing() && !h.ui().theFlashView->isFlashing());
         QVERIFY(h.ui().importPhotosBtn->isEnabled());
     }
 

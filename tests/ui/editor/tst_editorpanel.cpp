@@ -236,8 +236,7 @@ private Q_SLOTS:
 
         QVERIFY(!batch->offsetGroup->isEnabled());
         m_editor->forgetReferencePhoto();
-        QVERIFY(!batch->hasReferenceImage());
-        QVERIFY(batch->offsetGroup->isEnabled());
+        QVERIFY(!batch->hasReferenceImage() && batch->offsetGroup->isEnabled());
     }
 
     void skippedPhotosAreListedInOneAlert()
@@ -435,8 +434,7 @@ private Q_SLOTS:
         const auto report = finished.first().first().value<LibraryScanReport>();
         QCOMPARE(m_editor->localPhotoItemArray().size(), report.photoCount);
         QVERIFY(report.photoCount < 4000);
-        QVERIFY(view().statusLabel->text().contains(QLatin1String("stopped")));
-        QVERIFY(!view().stopScanButton->isVisible());
+        QVERIFY(view().statusLabel->text().contains("stopped") && !view().stopScanButton->isVisible());
 
         // A remembered library whose disk is not attached: the chooser, not an empty scan.
         m_harness.delegate->settings().setPhotoLibraryPath(

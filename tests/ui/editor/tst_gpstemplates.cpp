@@ -279,8 +279,7 @@ private Q_SLOTS:
         testsupport::screenshot("editor-map-zoomed.png");
 
         QTest::mouseClick(window.cancelButton, Qt::LeftButton);
-        QVERIFY(!window.isVisible());
-        QVERIFY(!map.isVisible());
+        QVERIFY(!window.isVisible() && !map.isVisible());
     }
 };
 
