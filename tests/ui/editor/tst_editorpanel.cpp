@@ -161,8 +161,7 @@ private Q_SLOTS:
         select({1});
         QVERIFY(edit(view().changeDateAction));
         ChangeDateWindow *window = m_editor->changeDateWindow();
-        QTRY_VERIFY(window->isVisible());
-        QVERIFY(!m_editor->batchDateWindow()->isVisible());
+        QTRY_VERIFY(window->isVisible() && !m_editor->batchDateWindow()->isVisible());
         QCOMPARE(window->originalDatelab->text(), "2019:07:14 12:00:00");
         testsupport::screenshot("editor-date-window.png");
 
@@ -189,8 +188,7 @@ private Q_SLOTS:
         select({1, 2});
         QVERIFY(edit(view().changeDateAction));
         BatchDateWindow *batch = m_editor->batchDateWindow();
-        QTRY_VERIFY(batch->isVisible());
-        QVERIFY(!m_editor->changeDateWindow()->isVisible());
+        QTRY_VERIFY(batch->isVisible() && !m_editor->changeDateWindow()->isVisible());
 
         QTest::mouseClick(batch->AddTimeBtn, Qt::LeftButton);
         QTest::mouseClick(batch->RemoveTimeBtn, Qt::LeftButton);

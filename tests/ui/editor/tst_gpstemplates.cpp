@@ -42,8 +42,7 @@ private:
     void saveAsProposed(const QString &name, bool exists = false, bool replace = true)
     {
         QFileDialog *panel = gps().theSavePanel();
-        QVERIFY(panel);
-        QTRY_VERIFY(panel->isVisible());
+        QTRY_VERIFY(panel && panel->isVisible());
         QCOMPARE(panel->selectedFiles().value(0), working() + QLatin1Char('/') + name);
         QString asked;
         if (exists) {
@@ -194,8 +193,7 @@ private Q_SLOTS:
         select(*m_editor, {1});
         gps().importMenu->findChild<QAction *>("importExifAction")->trigger();
         QFileDialog *panel = gps().theOpenPanel();
-        QVERIFY(panel);
-        QTRY_VERIFY(panel->isVisible());
+        QTRY_VERIFY(panel && panel->isVisible());
         QCOMPARE(panel->windowTitle(), "Please select plist to import.");
         panel->selectFile(plist);
         QAbstractButton *open = panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
