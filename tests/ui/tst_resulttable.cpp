@@ -151,8 +151,7 @@ private Q_SLOTS:
                              "not a photo this program compresses");
         QCOMPARE(table->numberOfRows(), 4);
         auto *problemCell = qobject_cast<ResultNameCell *>(table->viewAtRow(3));
-        QVERIFY(problemCell);
-        QVERIFY(problemCell->reasonlab()->isVisibleTo(problemCell));
+        QVERIFY(problemCell && problemCell->reasonlab()->isVisibleTo(problemCell));
         QVERIFY(!problemCell->originalFileSizelab()->isVisibleTo(problemCell));
 
         // Click the Saved title twice: biggest saving first, as the entries' own sizes say.

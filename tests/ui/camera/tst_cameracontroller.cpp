@@ -102,8 +102,7 @@ private:
     // the rows one key at a time as a person would; empty when a key is missing.
     static QString valueAt(const QStandardItemModel &model, const QString &path)
     {
-        QModelIndex parent;
-        QModelIndex value;
+        QModelIndex parent, value;
         for (const QString &key : path.split('/')) {
             const QModelIndexList found =
                 model.match(model.index(0, 0, parent), Qt::DisplayRole, key, 1, Qt::MatchExactly);
@@ -145,8 +144,7 @@ private Q_SLOTS:
 
         attach(*camera, {first, second});
         QCOMPARE(camera->currentDevice()->info(), second);
-        QVERIFY(camera->changeToDeviceAction()->isEnabled());
-        QVERIFY(w.cameraChooser->isVisibleTo(&w));
+        QVERIFY(camera->changeToDeviceAction()->isEnabled() && w.cameraChooser->isVisibleTo(&w));
         // Centred on a main window in the screen's corner it still shows its title bar, and
         // Esc and its Close button close it.
         m_harness.delegate->window()->move(0, 0);
@@ -191,8 +189,7 @@ private Q_SLOTS:
         QVERIFY(!w.downloadPhotoBtn->isEnabled());
 
         attach(*camera, {});
-        QVERIFY(!camera->currentDevice());
-        QVERIFY(!w.isVisible());
+        QVERIFY(!camera->currentDevice() && !w.isVisible());
         QVERIFY(!camera->changeToDeviceAction()->isEnabled());
     }
 

@@ -57,8 +57,7 @@ inline JobReport reportOf(EditorController &editor, Start start)
 inline void expectAlert(EditorController &editor, const QString &title, const QString &informative)
 {
     QMessageBox *alert = editor.lastAlert();
-    QVERIFY(alert);
-    QTRY_VERIFY(alert->isVisible());
+    QTRY_VERIFY(alert && alert->isVisible());
     QCOMPARE(alert->text(), title);
     QVERIFY2(alert->informativeText().contains(informative), qPrintable(alert->informativeText()));
     QCOMPARE(alert->buttons().size(), 1);
