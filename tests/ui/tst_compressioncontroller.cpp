@@ -119,8 +119,7 @@ private Q_SLOTS:
         const QByteArray before = testsupport::readFile(inputs.first());
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
         auto *sheet = openSheet<QMessageBox>(h, QString());
-        QVERIFY(sheet->informativeText().contains(folder));
-        QVERIFY(!h.delegate->secondDrag());
+        QVERIFY(sheet->informativeText().contains(folder) && !h.delegate->secondDrag());
         QCOMPARE(testsupport::readFile(inputs.first()), before);
     }
 

@@ -271,8 +271,7 @@ private Q_SLOTS:
         const JobReport report = editorui::reportOf(editor, removeGps);
         QCOMPARE(report.photos.size(), qsizetype(1));
         QCOMPARE(report.written(), QStringList{working + "/NoGPS_GOOD.JPG"});
-        QVERIFY(editor.lastAlert());
-        QVERIFY(editor.lastAlert()->informativeText().contains("BAD.JPG: "));
+        QVERIFY(editor.lastAlert() && editor.lastAlert()->informativeText().contains("BAD.JPG: "));
         QVERIFY(editor.lastAlert()->informativeText().contains("I/O problem"));
         editor.lastAlert()->close();
     }
@@ -416,7 +415,7 @@ private Q_SLOTS:
         const QVariantMap properties = imageio::readProperties(testsupport::testData(photo), &error);
         QVERIFY2(!properties.isEmpty(), qPrintable(error));
         PropertyTreeModel model;
-        model.setProperties({{"{Before}", QVariantMap{{"Make", "Canon"}}}, {"Thumbnail", QByteArray(512, 'x')}});
+        model.setProperties({{"{Before}", QVariantMap{{"Make", "x"}}}, {"Thumbnail", QByteArray(512, 'x')}});
         QCOMPARE(valueAt(model, "Thumbnail"), "512 bytes");
         model.setProperties(properties);
         QVERIFY(model.findItems("{Before}").isEmpty());

@@ -79,8 +79,8 @@ private Q_SLOTS:
         const auto taken = [](const QString &date) {
             return QStringList{"-ExifIFD:DateTimeOriginal=" + date, "-ExifIFD:CreateDate=" + date};
         };
-        m_b = testsupport::makeJpeg(photos + "/boats.jpg", 480, 640,
-                                    taken("2019:07:14 12:00:00") << "-GPSLatitude=43.1" << "-GPSLatitudeRef=N");
+        const QStringList north{"-GPSLatitude=43.1", "-GPSLatitudeRef=N"};
+        m_b = testsupport::makeJpeg(photos + "/boats.jpg", 480, 640, taken("2019:07:14 12:00:00") + north);
         m_c = testsupport::makeJpeg(photos + "/pier.jpg", 500, 500, taken("2019:07:15 09:30:00"));
         m_text = photos + "/notes.txt";
         QVERIFY(testsupport::writeFile(m_text, "not a photo"));
@@ -92,8 +92,9 @@ private Q_SLOTS:
         }
         QStringList entries{"Masters/2019/07/14/IMG_0001.MOV", "Masters/2019/07/14/IMG_0001.xmp",
                             "Masters/.DS_Store"};
+        const char *layout = "Masters/2019/%02d/%02d/IMG_%04d.jpg"; // month, day, number
         for (int i = 0; i < 600; ++i)
-            entries << QString::asprintf("Masters/2019/%02d/%02d/IMG_%04d.jpg", 7 + i / 200, 1 + (i / 20) % 10, i);
+            entries << QString::asprintf(layout, 7 + i / 200, 1 + (i / 20) % 10, i);
         m_library = libraryfixture::makeLibrary(m_harness.dir.filePath("disk"), entries);
         m_expected = entries.mid(3);
         for (QString &path : m_expected)
