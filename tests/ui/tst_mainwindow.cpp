@@ -66,9 +66,10 @@ public Q_SLOTS:
     void openUrl(const QUrl &url) { opened.append(url); }
 };
 
-// Answers the next message box with the button of that text.
+// Answers the next message box with the button of that text; `asked` tells whether one came.
 static void answerNextAlert(const QString &buttonText, bool *asked)
 {
+    *asked = false;
     QTimer::singleShot(0, [buttonText, asked] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
@@ -90,6 +91,10 @@ static const QSize kStart(654, 300);
 static const QRect kListCoverable(1, 166, 652, 380);
 static const int kDrawerHeight = 322;
 static const int kOffset = 20;
+
+// A row of the placement table: the screen's room, the window before, and what must follow.
+struct PlacementRow { QRect available, window; bool mayMove; int side; bool moves; };
+Q_DECLARE_METATYPE(PlacementRow)
 
 class TestMainWindow : public QObject
 {
@@ -125,9 +130,8 @@ private Q_SLOTS:
         }
     }
 
-    // Larger than the list layout's size, the table takes the new room, the bar stays at
-    // the bottom and the figures at the right; smaller than it is refused. The edge grips
-    // work on it as on any window.
+    // Larger than the list layout's size, the table takes the new room, the bar stays at the bottom and the
+    // figures at the right; smaller than it is refused. The edge grips work on it as on any window.
     void largerWindowGrowsTheTable()
     {
         Harness h(Harness::KeepingOriginals);
@@ -170,10 +174,7 @@ private Q_SLOTS:
         QVERIFY(right && right->isVisible());
         QCOMPARE(right->geometry().right(), window->width() - 1);
         const int before = window->width();
-        const QPoint inside(2, right->height() / 2);
-        QTest::mousePress(right, Qt::LeftButton, {}, inside);
-        QTest::mouseMove(right, inside + QPoint(120, 0));
-        QTest::mouseRelease(right, Qt::LeftButton, {}, inside + QPoint(120, 0));
+        drag(right, QPoint(2, right->height() / 2), QPoint(122, right->height() / 2));
         QCOMPARE(window->width(), before + 120);
     }
 
@@ -219,9 +220,8 @@ private Q_SLOTS:
         h.ui().window->setGeometry(QRect(40, 30, 720, 340));
         h.delegate->frameKeeper()->flush();
         QTest::qWait(500); // the keeper's gathering delay
-        h.delegate.reset();
 
-        h.launch();
+        h.relaunch();
         QCOMPARE(h.ui().window->geometry(), QRect(40, 30, 720, 340));
         // The editor under the window takes the window's width and grows by its lower edge;
         // the height it was given comes back too.
@@ -233,16 +233,13 @@ private Q_SLOTS:
         QWidget *grip = drawer->findChild<QWidget *>(QStringLiteral("drawerGrip"));
         QVERIFY(grip);
         const int grown = drawer->contentSize().height() + 80;
-        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(50, 2));
-        QTest::mouseMove(grip, QPoint(50, 82));
-        QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(50, 82));
+        drag(grip, QPoint(50, 2), QPoint(50, 82));
         QCOMPARE(drawer->contentSize().height(), grown);
         QCOMPARE(AppSettings(h.settingsFile()).editorHeight(), grown);
 
         // A position on a screen that is gone: centred instead, the size kept.
         AppSettings(h.settingsFile()).setWindowPosition(QPoint(-5000, -5000));
-        h.delegate.reset();
-        h.launch();
+        h.relaunch();
         QCOMPARE(h.ui().window->size(), QSize(720, 340));
         QVERIFY(h.ui().window->screen()->availableGeometry().contains(h.ui().window->geometry().center()));
         QCOMPARE(h.ui().rightDrawer->contentSize().height(), grown);
@@ -292,15 +289,13 @@ private Q_SLOTS:
         QVERIFY(stripLightness() < 100);
         QTRY_VERIFY(iconInk() > 150); // icons made under the light palette are drawn again
         // Accents keep their colour; greys move onto the palette's ramp.
-        const QString svg = artwork::recolouredSvg("<a fill=\"#FFFFFF\" b=\"#1F2430\" c=\"#3D63DD\"/>",
-                                                   palette::darkPalette());
-        QVERIFY2(svg.contains(dark.name()), qPrintable(svg));
-        QVERIFY2(svg.contains(palette::darkPalette().color(QPalette::WindowText).name()), qPrintable(svg));
-        QVERIFY(svg.contains("#3d63dd"));
+        const QPalette darkPalette = palette::darkPalette();
+        QCOMPARE(artwork::recolouredSvg(R"(<a fill="#FFFFFF" b="#1F2430" c="#3D63DD"/>)", darkPalette),
+                 QString(R"(<a fill="%1" b="%2" c="#3d63dd"/>)")
+                     .arg(dark.name(), darkPalette.color(QPalette::WindowText).name()));
 
         // The choice holds at the next launch.
-        h.delegate.reset();
-        h.launch();
+        h.relaunch();
         QCOMPARE(h.ui().preferenceWindow->appearanceBox()->currentData().toString(), QStringLiteral("Dark"));
         QCOMPARE(window(), dark);
         QTRY_VERIFY(iconInk() > 150);
@@ -321,25 +316,20 @@ private Q_SLOTS:
         for (int i = 0; i < 12; ++i)
             many += h.copies(m_photos.all(), QStringLiteral("many%1").arg(i));
         QSignalSpy finished(h.delegate.get(), &CompressionController::compressionFinished);
-        QVERIFY(Harness::drop(h.ui().leftTipImageView, many));
-        QVERIFY(h.delegate->isCompressing());
+        QVERIFY(Harness::drop(h.ui().leftTipImageView, many) && h.delegate->isCompressing());
 
-        bool asked = false;
+        bool asked;
         answerNextAlert(QStringLiteral("Continue"), &asked);
-        QVERIFY(!h.delegate->windowShouldClose());
-        QVERIFY(asked);
+        QVERIFY(!h.delegate->windowShouldClose() && asked);
         QCOMPARE(h.terminated, 0);
         if (h.delegate->isCompressing()) {
-            asked = false;
             answerNextAlert(QStringLiteral("Stop and Quit"), &asked);
-            QVERIFY(h.delegate->windowShouldClose());
-            QVERIFY(asked);
+            QVERIFY(h.delegate->windowShouldClose() && asked);
             QCOMPARE(h.terminated, 1);
-            QVERIFY(finished.count() > 0 || finished.wait(60000));
-            QVERIFY(h.delegate->lastReport().cancelled || h.delegate->dragPhotoArray().size() == many.size());
         }
-        // Idle, quitting asks nothing.
         QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QVERIFY(h.delegate->lastReport().cancelled || h.delegate->dragPhotoArray().size() == many.size());
+        // Idle, quitting asks nothing.
         const int before = h.terminated;
         QVERIFY(h.delegate->windowShouldClose());
         QCOMPARE(h.terminated, before + 1);
@@ -365,8 +355,7 @@ private Q_SLOTS:
 
         QVERIFY(QTest::qWaitForWindowActive(h.ui().window));
         QVERIFY(h.dropAndWait(h.copies(m_photos.all(), QStringLiteral("front"))));
-        QTest::qWait(200);
-        QCOMPARE(delivered.count(), 0);
+        QVERIFY(!delivered.wait(200));
 
         QWidget other;
         other.show();
@@ -414,15 +403,11 @@ private Q_SLOTS:
 
     void drawerPlacement_data()
     {
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QRect>("window");
-        QTest::addColumn<bool>("mayMove");
-        QTest::addColumn<int>("side");
-        QTest::addColumn<bool>("moves");
+        QTest::addColumn<PlacementRow>("row");
         using Side = DrawerPlacement::Side;
         const auto row = [](const char *name, QRect available, QPoint at, QSize layout, Side side, bool moves,
                             bool mayMove = true) {
-            QTest::newRow(name) << available << QRect(at, layout) << mayMove << int(side) << moves;
+            QTest::newRow(name) << PlacementRow{available, QRect(at, layout), mayMove, int(side), moves};
         };
 
         const Side below = DrawerPlacement::Below, beside = DrawerPlacement::Beside;
@@ -453,11 +438,8 @@ private Q_SLOTS:
     // clear of the window or over its list only, the window moved only when it must.
     void drawerPlacement()
     {
-        QFETCH(QRect, available);
-        QFETCH(QRect, window);
-        QFETCH(bool, mayMove);
-        QFETCH(int, side);
-        QFETCH(bool, moves);
+        QFETCH(PlacementRow, row);
+        const auto &[available, window, mayMove, side, moves] = row;
 
         // Only the list layout has a list the drawer may cover.
         const QRect coverable = window.size() == kList ? kListCoverable : QRect();

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The German translation is chosen by a German locale and covers every text of the
-// main window and the windows it owns: walked widget by widget against the English
-// window, no text may stay English, and under a real X server none may be cut off. The
-// reasons the core gives reach the window translated too.
+// The German translation is chosen by a German locale and covers every text of the main window and the
+// windows it owns: walked widget by widget against the English window, no text may stay English, and under a
+// real X server none may be cut off. The reasons the core gives reach the window translated too.
 #include "CompressionHarness.h"
 #include "LocalHttpServer.h"
 
@@ -175,11 +174,10 @@ private Q_SLOTS:
         }
     }
 
-    // The German window measured where a desktop measures it: under a real X server (Xvfb
-    // with openbox, the xcb platform and the DejaVu fonts a Debian desktop has), in the list
-    // state a real job leaves, with the editor, the camera window and every sheet open. No
-    // label or button may cut its text: each fits, wraps, or the window grows. The offscreen
-    // platform's font metrics are narrower and hid exactly these cuts.
+    // The German window measured where a desktop measures it: under a real X server (Xvfb with openbox, the
+    // xcb platform and the DejaVu fonts a Debian desktop has), in the list state a real job leaves, with the
+    // editor, the camera window and every sheet open. No label or button may cut its text: each fits, wraps,
+    // or the window grows. The offscreen platform's font metrics are narrower and hid exactly these cuts.
     void germanTextsAreNotClipped()
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -220,9 +218,7 @@ private Q_SLOTS:
         updates.setVersionListUrl(server.url());
         updates.setCheckUpdate(true);
         for (const QString &latest : {QString("99.1"), QString(buildversion::version)}) {
-            LocalHttpServer::Response answer;
-            answer.body = LocalHttpServer::versionList(latest, "*Faster photo library scan");
-            server.setResponse(answer);
+            server.setResponse({.body = LocalHttpServer::versionList(latest, "*Faster photo library scan")});
             QSignalSpy done(&updates, &UpdateController::checkFinished);
             updates.checkServerVersion();
             QVERIFY(done.wait(20000));
@@ -272,8 +268,7 @@ private Q_SLOTS:
             }
         }
         qInfo("%d texts checked in %d windows", checked, windows);
-        QVERIFY(windows >= 10);
-        QVERIFY(checked > 60);
+        QVERIFY(windows >= 10 && checked > 60);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
     }
 };

@@ -12,7 +12,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 
-Q_DECLARE_METATYPE(LocalHttpServer::Response)
+// A row of the answers table; shown is "update", "none", "alert" or "nothing".
+struct AnswerRow { bool asked; LocalHttpServer::Response response; QString shown, text; };
+Q_DECLARE_METATYPE(AnswerRow)
 
 class TestUpdateController : public QObject
 {
@@ -48,31 +50,25 @@ private Q_SLOTS:
     // asked for (the rows at the end) shows only news.
     void answers_data()
     {
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<LocalHttpServer::Response>("response");
-        QTest::addColumn<QString>("shown"); // "update", "none", "alert" or "nothing"
-        QTest::addColumn<QString>("text");
-
+        QTest::addColumn<AnswerRow>("row");
         const QString current = buildversion::version;
         LocalHttpServer::Response r;
         r.body = LocalHttpServer::versionList("99.1", "*Photo library scan*Version check");
-        QTest::newRow("newer") << true << r << "update" << "\nPhoto library scan\nVersion check";
+        QTest::newRow("newer") << AnswerRow{true, r, "update", "\nPhoto library scan\nVersion check"};
         r.body = LocalHttpServer::versionList(current, "x");
-        QTest::newRow("same version")
-            << true << r << "none" << QString("Vantoric Glimmerset %1 is the latest version.").arg(current);
+        const QString latest = QString("Vantoric Glimmerset %1 is the latest version.").arg(current);
+        QTest::newRow("same version") << AnswerRow{true, r, "none", latest};
         LocalHttpServer::Response notFound = r;
         notFound.status = 404;
-        QTest::newRow("404") << true << notFound << "alert" << "Could not check for updates: ";
+        QTest::newRow("404") << AnswerRow{true, notFound, "alert", "Could not check for updates: "};
         r.body = LocalHttpServer::versionList(current, {});
-        QTest::newRow("same version, not asked") << false << r << "nothing" << "";
-        QTest::newRow("404, not asked") << false << notFound << "nothing" << "";
+        QTest::newRow("same version, not asked") << AnswerRow{false, r, "nothing", ""};
+        QTest::newRow("404, not asked") << AnswerRow{false, notFound, "nothing", ""};
     }
     void answers()
     {
-        QFETCH(bool, asked);
-        QFETCH(LocalHttpServer::Response, response);
-        QFETCH(QString, shown);
-        QFETCH(QString, text);
+        QFETCH(AnswerRow, row);
+        const auto &[asked, response, shown, text] = row;
         hideAll();
         m_server.setResponse(response);
         QSignalSpy done(&controller(), &UpdateController::checkFinished);

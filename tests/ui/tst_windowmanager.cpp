@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real program under a real X server with a window manager (Xvfb and openbox): the
-// window manager can make the window larger, but not smaller than the layout allows,
-// and can minimise it.
+// The real program under a real X server with a window manager (Xvfb and openbox): the window manager can
+// make the window larger, but not smaller than the layout allows, and can minimise it.
 #include "TestSupport.h"
 
 #include <QGuiApplication>

@@ -42,9 +42,12 @@ inline bool chooseFromMenu(CommandButton *button, QMenu *menu, QAction *action, 
     return QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000);
 }
 
-// The report of the next command to finish (spy on EditorController::commandFinished).
-inline JobReport waitForCommand(QSignalSpy &spy)
+// Does `start` and returns the report of the command it started; empty when none finished.
+template <typename Start>
+inline JobReport reportOf(EditorController &editor, Start start)
 {
+    QSignalSpy spy(&editor, &EditorController::commandFinished);
+    start();
     if (!spy.wait(30000) && spy.isEmpty())
         return {};
     return spy.takeFirst().at(1).value<JobReport>();
@@ -54,8 +57,7 @@ inline JobReport waitForCommand(QSignalSpy &spy)
 inline void expectAlert(EditorController &editor, const QString &title, const QString &informative)
 {
     QMessageBox *alert = editor.lastAlert();
-    QVERIFY(alert);
-    QTRY_VERIFY(alert->isVisible());
+    QTRY_VERIFY(alert && alert->isVisible());
     QCOMPARE(alert->text(), title);
     QVERIFY2(alert->informativeText().contains(informative), qPrintable(alert->informativeText()));
     QCOMPARE(alert->buttons().size(), 1);

@@ -37,14 +37,12 @@ private:
     MetadataEditorView &view() { return m_window.view(); }
     static QString working() { return EditorWindow::working(); }
 
-    // Saves through the save panel, which proposes `name` in the Working folder. When the
-    // file exists the panel asks first; `replace` is the answer, and false leaves the
-    // panel open and the file as it was.
+    // Saves through the save panel, which proposes `name` in the Working folder. When the file exists the
+    // panel asks first; `replace` is the answer, and false leaves the panel open and the file as it was.
     void saveAsProposed(const QString &name, bool exists = false, bool replace = true)
     {
         QFileDialog *panel = gps().theSavePanel();
-        QVERIFY(panel);
-        QTRY_VERIFY(panel->isVisible());
+        QTRY_VERIFY(panel && panel->isVisible());
         QCOMPARE(panel->selectedFiles().value(0), working() + QLatin1Char('/') + name);
         QString asked;
         if (exists) {
@@ -97,10 +95,12 @@ private Q_SLOTS:
         QCOMPARE(window.dateStamplab->text(), "2019:07:14");
         QCOMPARE(window.timeStamplab->text(), "10:20:30");
         QTest::mouseClick(window.cancelButton, Qt::LeftButton);
-        QVERIFY(!window.isVisible());
 
-        // One without offers the placeholders, which mean "no stamp".
+        // One without has no map to show, and offers the placeholders, which mean "no stamp".
         select(*m_editor, {1});
+        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().showMapAction));
+        expectAlert(*m_editor, "No GPS Data", "This photo does not contain GPS information.");
+        QVERIFY(!gps().mapWindow()->isVisible());
         QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().addGPSAction));
         QTRY_VERIFY(window.isVisible());
         QCOMPARE(window.dateStamplab->text(), "YYYY:MM:DD");
@@ -132,24 +132,16 @@ private Q_SLOTS:
         testsupport::screenshot("editor-map-window.png");
         map.hide();
 
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
-        QTest::mouseClick(window.saveButton, Qt::LeftButton);
-        QVERIFY(!window.isVisible());
-        const JobReport report = waitForCommand(done);
+        const JobReport report = reportOf(*m_editor, [&window] {
+            QTest::mouseClick(window.saveButton, Qt::LeftButton);
+            QVERIFY(!window.isVisible());
+        });
         const QString copy = working() + "/NewGPS_plain.jpg";
         QCOMPARE(report.written(), QStringList{copy});
         const QVariantMap tags = metadataTags(copy);
         QCOMPARE(tags.value("GPS:GPSLatitudeRef").toString(), "S");
         QCOMPARE(tags.value("GPS:GPSAltitudeRef").toInt(), 1);
         QVERIFY(!tags.contains("GPS:GPSDateStamp"));
-    }
-
-    void mapWithoutGps()
-    {
-        select(*m_editor, {1});
-        QVERIFY(chooseFromMenu(view().editMetaDataLocalBtn, view().editExifMenu, gps().showMapAction));
-        expectAlert(*m_editor, "No GPS Data", "This photo does not contain GPS information.");
-        QVERIFY(!gps().mapWindow()->isVisible());
     }
 
     void editSheet()
@@ -161,16 +153,14 @@ private Q_SLOTS:
         type(sheet.artistlab, "Grace Hopper");
         type(sheet.keywordslab, "harbour, boats");
         type(sheet.gpsLatitudelab, "north");
-        QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
+        const auto apply = [&sheet] { QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton); };
+        apply();
         expectAlert(*m_editor, "Vaule Error", "latitude");
         sheet.gpsLatitudelab->clear();
         testsupport::screenshot("editor-edit-sheet.png");
 
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
-        QTest::mouseClick(sheet.editApplyBtn, Qt::LeftButton);
-        const JobReport report = waitForCommand(done);
-        const QString harbour = working() + "/After_harbour.jpg";
-        QCOMPARE(report.written(), (QStringList{harbour, working() + "/After_plain.jpg"}));
+        const QString harbour = working() + "/After_harbour.jpg", plain = working() + "/After_plain.jpg";
+        QCOMPARE(reportOf(*m_editor, apply).written(), (QStringList{harbour, plain}));
         QCOMPARE(tag(harbour, "IFD0:Artist"), "Grace Hopper");
         QCOMPARE(testsupport::exiftoolTags(harbour).value("IPTC:Keywords").toStringList(),
                  (QStringList{"harbour", "boats"}));
@@ -203,14 +193,11 @@ private Q_SLOTS:
         select(*m_editor, {1});
         gps().importMenu->findChild<QAction *>("importExifAction")->trigger();
         QFileDialog *panel = gps().theOpenPanel();
-        QVERIFY(panel);
-        QTRY_VERIFY(panel->isVisible());
+        QTRY_VERIFY(panel && panel->isVisible());
         QCOMPARE(panel->windowTitle(), "Please select plist to import.");
-        QSignalSpy done(m_editor, &EditorController::commandFinished);
         panel->selectFile(plist);
-        QTest::mouseClick(panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open),
-                          Qt::LeftButton);
-        const JobReport report = waitForCommand(done);
+        QAbstractButton *open = panel->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
+        const JobReport report = reportOf(*m_editor, [open] { QTest::mouseClick(open, Qt::LeftButton); });
         // The edit sheet's After_plain.jpg stays: the import goes beside it.
         const QString copy = working() + "/After_plain (2).jpg";
         QCOMPARE(report.written(), QStringList{copy});
@@ -221,26 +208,24 @@ private Q_SLOTS:
     // to leave lines around the whole world.
     void noLinesAcrossTheWorld_data()
     {
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<double>("latitude");
-        QTest::newRow("Atlantic, 17 S") << -20.0 << -17.0;
-        QTest::newRow("Norwegian Sea, 65 N") << -5.0 << 65.5;
-        QTest::newRow("Bering Sea, 60 N") << -178.0 << 58.0;
+        QTest::addColumn<QPointF>("sea"); // longitude, latitude
+        QTest::newRow("Atlantic, 17 S") << QPointF(-20.0, -17.0);
+        QTest::newRow("Norwegian Sea, 65 N") << QPointF(-5.0, 65.5);
+        QTest::newRow("Bering Sea, 60 N") << QPointF(-178.0, 58.0);
     }
     void noLinesAcrossTheWorld()
     {
-        QFETCH(double, longitude);
-        QFETCH(double, latitude);
+        QFETCH(QPointF, sea);
         WorldMapView map;
         map.resize(1440, 720);
         const QImage drawn = map.grab().toImage();
-        const QPoint at = map.project(longitude, latitude).toPoint();
-        const QRgb sea = qRgb(0xDD, 0xE8, 0xF5);
+        const QPoint at = map.project(sea.x(), sea.y()).toPoint();
+        const QRgb water = qRgb(0xDD, 0xE8, 0xF5);
         for (int dy = -4; dy <= 4; ++dy)
-            QCOMPARE(QColor(drawn.pixel(at.x(), at.y() + dy)).name(), QColor(sea).name());
+            QCOMPARE(QColor(drawn.pixel(at.x(), at.y() + dy)).name(), QColor(water).name());
         // And land is still land: the middle of Antarctica, of Siberia's far east and of Africa.
         for (const QPointF &land : {QPointF(0, -80), QPointF(175, 66), QPointF(20, 5)})
-            QVERIFY(drawn.pixel(map.project(land.x(), land.y()).toPoint()) != sea);
+            QVERIFY(drawn.pixel(map.project(land.x(), land.y()).toPoint()) != water);
     }
 
     void clickDragAndScroll()
@@ -258,9 +243,8 @@ private Q_SLOTS:
         // A child of the modal window: in front of it and not blocked by it.
         QCOMPARE(map.parentWidget(), &window);
         // Nothing typed yet: the photo's own position.
-        QVERIFY(map.mapView->position());
-        QVERIFY(std::abs(map.mapView->position()->x() - 48.8584) < 0.001);
-        QVERIFY(std::abs(map.mapView->position()->y() - 2.2945) < 0.001);
+        const auto photoPosition = map.mapView->position();
+        QVERIFY(photoPosition && QLineF(*photoPosition, QPointF(48.8584, 2.2945)).length() < 0.001);
         testsupport::screenshot("editor-map-picking.png");
 
         WorldMapView &view = *map.mapView;
@@ -276,9 +260,7 @@ private Q_SLOTS:
         QTest::mouseClick(&view, Qt::LeftButton, {}, view.project(151.2093, -33.8688).toPoint());
         QVERIFY(fieldsNear(window, -33.8688, 151.2093));
 
-        QTest::mousePress(&view, Qt::LeftButton, {}, view.project(0, 0).toPoint());
-        QTest::mouseMove(&view, view.project(-74.0, 40.7).toPoint());
-        QTest::mouseRelease(&view, Qt::LeftButton, {}, view.project(-74.0, 40.7).toPoint());
+        drag(&view, view.project(0, 0).toPoint(), view.project(-74.0, 40.7).toPoint());
         QVERIFY(fieldsNear(window, 40.7, -74.0));
 
         // Scrolling in zooms about the pointer: the place under it stays, others spread.
@@ -295,8 +277,7 @@ private Q_SLOTS:
         testsupport::screenshot("editor-map-zoomed.png");
 
         QTest::mouseClick(window.cancelButton, Qt::LeftButton);
-        QVERIFY(!window.isVisible());
-        QVERIFY(!map.isVisible());
+        QVERIFY(!window.isVisible() && !map.isVisible());
     }
 };
 
