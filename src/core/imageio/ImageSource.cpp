@@ -49,8 +49,8 @@ ImageSource::~ImageSource() = default;
 
 std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error, Reading reading)
 {
-    auto exiv = ExivImage::openForReading(data, error,
-                                          reading == Reading::WithoutXmp ? ExivImage::Xmp::Skip : ExivImage::Xmp::Parse);
+    const auto xmp = reading == Reading::WithoutXmp ? ExivImage::Xmp::Skip : ExivImage::Xmp::Parse;
+    auto exiv = ExivImage::openForReading(data, error, xmp);
     if (!exiv)
         return nullptr;
     const QString type = exiv->typeIdentifier();

@@ -250,7 +250,8 @@ void editXmp(Exiv2::Image &image, const XmpChange &change, QStringList &problems
 // without a word.
 void keepKeywordsInXmp(Exiv2::Image &image, const QVariantMap &overlay, const XmpChange &change)
 {
-    const QVariant keywords = overlay.value(QLatin1String(keys::IptcGroup)).toMap().value(QLatin1String(keys::IptcKeywords));
+    const QVariantMap iptc = overlay.value(QLatin1String(keys::IptcGroup)).toMap();
+    const QVariant keywords = iptc.value(QLatin1String(keys::IptcKeywords));
     if (image.supportsMetadata(Exiv2::mdIptc) || keywords.isNull() || !image.xmpData().empty()
         || !image.xmpPacket().empty())
         return;

@@ -72,7 +72,8 @@ WebpEditOutcome editWebpChunks(const QByteArray &webp, const OverlayPlan &plan, 
         return WebpEditOutcome::NotApplicable;
     // The profile goes right after the extended header (an EXIF chunk needs one), whose
     // flags then say it is there.
-    const bool hasProfile = std::any_of(chunks.begin(), chunks.end(), [](const Chunk &c) { return c.fourcc == "ICCP"; });
+    const bool hasProfile
+        = std::any_of(chunks.begin(), chunks.end(), [](const Chunk &c) { return c.fourcc == "ICCP"; });
     if (!iccProfile.isEmpty() && !hasProfile) {
         if (chunks.isEmpty() || chunks.first().fourcc != "VP8X" || chunks.first().data.isEmpty())
             return WebpEditOutcome::NotApplicable;
