@@ -237,9 +237,7 @@ private Q_SLOTS:
             QVERIFY2(decoded.ok(), qPrintable(it.key() + ": " + decoded.error));
             QCOMPARE(decoded.image.size(), QSize(1600, 1200));
         }
-        QVERIFY(replaced >= 1);
-        QVERIFY(replaced < originals.size());
-        // No temporary or partial file is left next to the photos.
+        QVERIFY(replaced >= 1 && replaced < originals.size());
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), originals.size());
     }
 

@@ -91,8 +91,7 @@ private Q_SLOTS:
         const QString source = m_dir.filePath("src/" + name);
         testsupport::run("/usr/bin/convert",
                          QStringList{"-size", "48x32", "gradient:#2060c0-#f0d040"} + convertArgs << source);
-        testsupport::run("exiftool",
-                         {"-q", "-overwrite_original", "-ColorSpace=Uncalibrated", "-InteropIndex=R03", source});
+        fixtures::exiftool(source, {"-ColorSpace=Uncalibrated", "-InteropIndex=R03"});
         const QString folder = work(rowName());
         const JobReport report = metadataremoval::removeMetadata(localTarget({source}, {0}, folder), Removal::Exif);
         QCOMPARE(report.written().size(), 1);

@@ -118,7 +118,6 @@ private Q_SLOTS:
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
         QCOMPARE(report.written().size(), 1);
         after = metadataTags(report.written().first());
-        before = metadataTags(m_rich);
         QCOMPARE(withoutGroups(after, {"IFD0"}), withoutGroups(before, {"IFD0"}));
 
         // Wrong kinds are refused and nothing is written.
@@ -191,17 +190,10 @@ private Q_SLOTS:
         const Source source = fields.gpsAltitude.isEmpty() ? Source::Sheet : Source::GpsWindow;
         const QString copy = applied(fields, source, m_twins, "twins-" + rowName());
         QVERIFY(!copy.isEmpty());
-        QVariantMap before = metadataTags(m_twins), after = metadataTags(copy);
+        const QVariantMap before = metadataTags(m_twins), after = metadataTags(copy);
         QCOMPARE(tagsDiffering(after, expected), QString());
-        for (const QString &key : expected.keys()) {
-            before.remove(key);
-            after.remove(key);
-        }
-        QCOMPARE(after, before);
-        auto validate = [](const QString &path) {
-            return testsupport::run("exiftool", {"-validate", "-warning", "-a", path});
-        };
-        QCOMPARE(validate(copy), validate(m_twins));
+        QCOMPARE(withoutGroups(after, expected.keys()), withoutGroups(before, expected.keys()));
+        QCOMPARE(testsupport::validationWarnings(copy), testsupport::validationWarnings(m_twins));
     }
 
     // Every page takes the edit; the GPS date and time stamp the copy and its file dates.
