@@ -83,10 +83,8 @@ private Q_SLOTS:
         QCOMPARE(after.take("ExifIFD:CreateDate").toString(), fields.digitized.left(19).replace('-', ':'));
         QCOMPARE(after.take("ExifIFD:OffsetTimeDigitized").toString(),
                  fields.fromExif ? QString() : "+02:00");
-        before.remove("ExifIFD:DateTimeOriginal");
-        before.remove("ExifIFD:CreateDate");
         if (fields.fromExif)
-            QCOMPARE(after, before);
+            QCOMPARE(after, withoutGroups(before, {"ExifIFD:DateTimeOriginal", "ExifIFD:CreateDate"}));
         QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(path));
     }
 
