@@ -214,12 +214,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("offset"); // OffsetTimeOriginal afterwards
         QTest::addColumn<qint64>("fileDate");
-        const auto at = [this](int y, int mo, int d, int h, int mi, int s) {
-            return QDateTime(QDate(y, mo, d), QTime(h, mi, s), berlin).toSecsSinceEpoch();
-        };
-        QTest::newRow("file form") << "2018-05-06 07:08:09" << "2018:05:06 07:08:09" << "" << at(2018, 5, 6, 7, 8, 9);
+        const qint64 typed = QDateTime(QDate(2018, 5, 6), QTime(7, 8, 9), berlin).toSecsSinceEpoch();
+        QTest::newRow("file form") << "2018-05-06 07:08:09" << "2018:05:06 07:08:09" << "" << typed;
         QTest::newRow("with an offset") << "2018-05-06 07:08:09 -0300" << "2018:05:06 07:08:09" << "-03:00"
-                                        << at(2018, 5, 6, 12, 8, 9);
+                                        << typed + 5 * 3600;
     }
 
     void absoluteDateEverywhere()
