@@ -232,7 +232,6 @@ private Q_SLOTS:
             if (now == it.value())
                 continue;
             ++replaced;
-            // A replaced photo is a whole JPEG that decodes to the end.
             const imageio::JpegCodec::Decoded decoded = imageio::JpegCodec::decode(now);
             QVERIFY2(decoded.ok(), qPrintable(it.key() + ": " + decoded.error));
             QCOMPARE(decoded.image.size(), QSize(1600, 1200));

@@ -125,7 +125,6 @@ private Q_SLOTS:
         };
         QCOMPARE(names(o.report.skipped), skipped);
         QCOMPARE(names(o.report.unreadable), unreadable);
-        // Nothing else written, no descent unless asked.
         QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"photo.jpg"});
         QCOMPARE(QFileInfo::exists(out + "/sub"), subfolders);
     }
@@ -265,7 +264,6 @@ private Q_SLOTS:
         const auto report = done.first().first().value<CompressionReport>();
         QVERIFY(report.cancelled);
         QVERIFY(report.entries.size() >= 1 && report.entries.size() < 16);
-        // Photos with an entry hold their result; every other photo is untouched.
         for (int i = 0; i < items.size(); ++i) {
             const bool done = i < report.entries.size();
             const QByteArray now = testsupport::readFile(items[i]);

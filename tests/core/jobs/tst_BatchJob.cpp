@@ -110,7 +110,6 @@ private Q_SLOTS:
         }));
         QCOMPARE(started.size(), 1);
         QVERIFY(job.isRunning());
-        // One job at a time.
         QVERIFY(!job.start("second", [](const JobContext &) { return JobReport(); }));
         QTRY_COMPARE(finished.size(), 1);
         QVERIFY(!job.isRunning());

@@ -120,7 +120,6 @@ private Q_SLOTS:
         after = metadataTags(report.written().first());
         QCOMPARE(withoutGroups(after, {"IFD0"}), withoutGroups(before, {"IFD0"}));
 
-        // Wrong kinds are refused and nothing is written.
         QVERIFY(propertylist::writeFile(plist, {{"Latitude", 12.5}}));
         const QString refusedFolder = folder("refused");
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, refusedFolder), berlin);
