@@ -110,9 +110,10 @@ private Q_SLOTS:
                            "Masters/2019/fake.jpg", "Masters/2019/x.MOV/inside.jpg", "Masters/2019/.DS_Store",
                            "Masters/2019/b.jpg"}
             << QStringList{"Masters/2019/a.jpg", "Masters/2019/b.jpg"}
-            << QStringList{"Masters/2019/a.AAE", "Masters/2019/a.xmp", "Masters/2019/fake.jpg", "Masters/2019/notes.txt",
-                           "Masters/2019/v.Mp4", "Masters/2019/w.m4v", "Masters/2019/x.MOV", "Masters/2019/y.mpeg",
-                           "Masters/clip.MOV", "Masters/clip2.mp4"}
+            << QStringList{"Masters/2019/a.AAE", "Masters/2019/a.xmp", "Masters/2019/fake.jpg",
+                           "Masters/2019/notes.txt", "Masters/2019/v.Mp4", "Masters/2019/w.m4v",
+                           "Masters/2019/x.MOV", "Masters/2019/y.mpeg", "Masters/clip.MOV",
+                           "Masters/clip2.mp4"}
             << 4;
     }
     void walk()
