@@ -153,7 +153,6 @@ private Q_SLOTS:
         QCOMPARE(run.lines(), QStringList{into + "/templatefile (2).plist"});
         QVERIFY(bytesOf(plist).contains("Leica"));
 
-        // A file that is not a property list is refused, and nothing is written.
         const QString refused = m_home.filePath("refused");
         run = cli({"import", "--template", m_a, m_b, "--into", refused});
         QCOMPARE(run.status, 1);

@@ -97,7 +97,6 @@ private Q_SLOTS:
         QVERIFY(run.err.contains("clip.mov: a movie"));
         QVERIFY(run.err.contains("a.xmp: not a photo"));
 
-        // A folder that is not a library is named as such, with what is expected.
         run = cli({"library", "scan", dir.path()});
         QCOMPARE(run.status, 1);
         QVERIFY(run.text.isEmpty());

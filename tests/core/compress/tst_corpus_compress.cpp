@@ -125,7 +125,6 @@ private Q_SLOTS:
         QVERIFY(report.unreadable.size() >= 5);
         for (const ResultRow &entry : report.entries)
             QVERIFY2(!QImage(entry.restPath()).isNull(), qPrintable(entry.fileName()));
-        // Nothing is written for a file that could not be read.
         for (const CompressionProblem &problem : report.unreadable)
             QVERIFY(!QFileInfo::exists(out + '/' + QFileInfo(problem.path).fileName()));
     }

@@ -14,6 +14,8 @@
 
 using namespace compress;
 
+Q_DECLARE_METATYPE(compress::ResizeRequest)
+
 class TestResizePresets : public QObject
 {
     Q_OBJECT
@@ -24,47 +26,40 @@ private:
 private Q_SLOTS:
     void targetSize_data()
     {
-        QTest::addColumn<QString>("title");
+        QTest::addColumn<ResizeRequest>("request");
         QTest::addColumn<QSizeF>("photo");
-        QTest::addColumn<int>("customWidth");
-        QTest::addColumn<int>("customHeight");
-        QTest::addColumn<bool>("keepProportions");
         QTest::addColumn<QSizeF>("expected"); // invalid: nothing to do
         const QSizeF large(4000, 3000);
-        QTest::newRow("landscape") << "320 x 240" << large << 0 << 0 << true << QSizeF(320, 240);
-        QTest::newRow("upright") << "320 x 240" << QSizeF(3000, 4000) << 0 << 0 << true << QSizeF(180, 240);
-        QTest::newRow("wide") << "320 x 240" << QSizeF(1920, 1080) << 0 << 0 << true << QSizeF(320, 180);
+        const ResizeRequest small{"320 x 240"};
+        QTest::newRow("landscape") << small << large << QSizeF(320, 240);
+        QTest::newRow("upright") << small << QSizeF(3000, 4000) << QSizeF(180, 240);
+        QTest::newRow("wide") << small << QSizeF(1920, 1080) << QSizeF(320, 180);
         QTest::newRow("square counts as upright")
-            << "640 x 480" << QSizeF(1000, 1000) << 0 << 0 << true << QSizeF(480, 480);
-        QTest::newRow("not rounded")
-            << "320 x 240" << QSizeF(1000, 333) << 0 << 0 << true << QSizeF(320, 106.56);
-        QTest::newRow("never enlarged")
-            << "1920 x 1080" << QSizeF(640, 480) << 0 << 0 << true << QSizeF(640, 480);
+            << ResizeRequest{"640 x 480"} << QSizeF(1000, 1000) << QSizeF(480, 480);
+        QTest::newRow("not rounded") << small << QSizeF(1000, 333) << QSizeF(320, 106.56);
+        const QSizeF vga(640, 480);
+        QTest::newRow("never enlarged") << ResizeRequest{"1920 x 1080"} << vga << vga;
         QTest::newRow("custom fits inside")
-            << "Custom" << large << 100 << 50 << true << QSizeF(4000 * 50 / 3000.0, 50);
-        QTest::newRow("custom stretched") << "Custom" << large << 100 << 50 << false << QSizeF(100, 50);
+            << ResizeRequest{"Custom", 100, 50} << large << QSizeF(4000 * 50 / 3000.0, 50);
+        QTest::newRow("custom stretched")
+            << ResizeRequest{"Custom", 100, 50, false} << large << QSizeF(100, 50);
         QTest::newRow("custom stretched, never enlarged")
-            << "Custom" << QSizeF(400, 300) << 1000 << 100 << false << QSizeF(400, 100);
-        QTest::newRow("custom height 0") << "Custom" << large << 100 << 0 << true << QSizeF();
-        QTest::newRow("custom negative") << "Custom" << large << -3 << 50 << true << QSizeF();
-        QTest::newRow("unknown title") << "321 x 240" << large << 0 << 0 << true << QSizeF();
+            << ResizeRequest{"Custom", 1000, 100, false} << QSizeF(400, 300) << QSizeF(400, 100);
+        QTest::newRow("custom height 0") << ResizeRequest{"Custom", 100, 0} << large << QSizeF();
+        QTest::newRow("custom negative") << ResizeRequest{"Custom", -3, 50} << large << QSizeF();
+        QTest::newRow("unknown title") << ResizeRequest{"321 x 240"} << large << QSizeF();
     }
 
     void targetSize()
     {
-        QFETCH(QString, title);
+        QFETCH(ResizeRequest, request);
         QFETCH(QSizeF, photo);
-        QFETCH(int, customWidth);
-        QFETCH(int, customHeight);
-        QFETCH(bool, keepProportions);
         QFETCH(QSizeF, expected);
-        const ResizeRequest request{title, customWidth, customHeight, keepProportions};
         const auto target = resizeTargetSize(request, photo);
         QCOMPARE(target.has_value(), expected.isValid());
         if (!target)
             return;
-        QVERIFY(qAbs(target->width() - expected.width()) < 1e-9);
-        QVERIFY(qAbs(target->height() - expected.height()) < 1e-9);
+        QCOMPARE(*target, expected);
         // Whole pixels only when scaling, rounded to the nearest.
         QCOMPARE(scalePixels(*target), expected.toSize());
     }
@@ -93,26 +88,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QSize>("photo");
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("height");
-        QTest::addColumn<bool>("proportional");
-        QTest::newRow("landscape preset") << "320 x 240" << QSize(4000, 3000) << "320" << "" << true;
-        QTest::newRow("upright preset") << "1280 x 720" << QSize(3000, 4000) << "" << "720" << true;
-        QTest::newRow("square preset") << "640 x 480" << QSize(500, 500) << "" << "480" << true;
-        QTest::newRow("custom") << "Custom" << QSize(4000, 3000) << "4000" << "3000" << false;
+        QTest::addColumn<QStringList>("fields"); // width, height, whether the proportions are kept
+        const QSize wide(4000, 3000);
+        QTest::newRow("landscape") << "320 x 240" << wide << QStringList{"320", "", "kept"};
+        QTest::newRow("upright") << "1280 x 720" << QSize(3000, 4000) << QStringList{"", "720", "kept"};
+        QTest::newRow("square") << "640 x 480" << QSize(500, 500) << QStringList{"", "480", "kept"};
+        QTest::newRow("custom") << "Custom" << wide << QStringList{"4000", "3000", "free"};
     }
 
     void fieldsForChoice()
     {
         QFETCH(QString, title);
         QFETCH(QSize, photo);
-        QFETCH(QString, width);
-        QFETCH(QString, height);
-        QFETCH(bool, proportional);
-        const ResizeFields fields = fieldsForSelection(title, photo);
-        QCOMPARE(fields.widthText, width);
-        QCOMPARE(fields.heightText, height);
-        QCOMPARE(fields.proportional, proportional);
+        QFETCH(QStringList, fields);
+        const ResizeFields shown = fieldsForSelection(title, photo);
+        const QString proportions = shown.proportional ? "kept" : "free";
+        QCOMPARE((QStringList{shown.widthText, shown.heightText, proportions}), fields);
     }
 
     void resizeToStretchesOverWhite()

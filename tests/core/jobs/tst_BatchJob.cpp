@@ -86,10 +86,9 @@ private Q_SLOTS:
             ++outcomes[k % 3];
         }
         QCOMPARE(progress, counted);
-        QCOMPARE(report.count(PhotoResult::Outcome::Written), outcomes[0]);
-        QCOMPARE(report.written().size(), outcomes[0]);
-        QCOMPARE(report.skipped().size(), outcomes[1]);
-        QCOMPARE(report.failed().size(), outcomes[2]);
+        const QList<qsizetype> counts{report.count(PhotoResult::Outcome::Written), report.written().size(),
+                                      report.skipped().size(), report.failed().size()};
+        QCOMPARE(counts, (QList<qsizetype>{outcomes[0], outcomes[0], outcomes[1], outcomes[2]}));
         QCOMPARE(report.anyFailed(), outcomes[2] > 0);
         QCOMPARE(report.problemLines().size(), outcomes[1] + outcomes[2]);
     }
@@ -111,7 +110,6 @@ private Q_SLOTS:
         }));
         QCOMPARE(started.size(), 1);
         QVERIFY(job.isRunning());
-        // One job at a time.
         QVERIFY(!job.start("second", [](const JobContext &) { return JobReport(); }));
         QTRY_COMPARE(finished.size(), 1);
         QVERIFY(!job.isRunning());

@@ -157,8 +157,7 @@ private Q_SLOTS:
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), change, berlin);
         QCOMPARE(report.failed().size(), years ? 1 : 0);
         QCOMPARE(report.skipped().size(), years ? 0 : 1);
-        if (!years)
-            QCOMPARE(report.skipped().first().reason, "no capture date");
+        QCOMPARE(report.skipped().value(0).reason, years ? QString() : "no capture date");
         QVERIFY(filesIn(folder).isEmpty());
     }
 
@@ -192,8 +191,7 @@ private Q_SLOTS:
             testsupport::run("exiv2", {"-M", "set Iptc.Application2.TimeCreated String 100000", source});
         const BatchDateChange change = offsetChange({0, 0, 0, 15, 0, 0, true});
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), change, berlin);
-        QCOMPARE(report.written().size(), 1);
-        const QString copy = report.written().first();
+        const QString copy = report.written().value(0);
         // XMP's modify date and IPTC's digital creation held another moment than any Exif date:
         // they were not the camera's.
         QVariantMap expected{{"ExifIFD:DateTimeOriginal", "2019:07:15 01:00:00"},
@@ -215,12 +213,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("offset"); // OffsetTimeOriginal afterwards
         QTest::addColumn<qint64>("fileDate");
-        const auto at = [this](int y, int mo, int d, int h, int mi, int s) {
-            return QDateTime(QDate(y, mo, d), QTime(h, mi, s), berlin).toSecsSinceEpoch();
-        };
-        QTest::newRow("file form") << "2018-05-06 07:08:09" << "2018:05:06 07:08:09" << "" << at(2018, 5, 6, 7, 8, 9);
+        const qint64 typed = QDateTime(QDate(2018, 5, 6), QTime(7, 8, 9), berlin).toSecsSinceEpoch();
+        QTest::newRow("file form") << "2018-05-06 07:08:09" << "2018:05:06 07:08:09" << "" << typed;
         QTest::newRow("with an offset") << "2018-05-06 07:08:09 -0300" << "2018:05:06 07:08:09" << "-03:00"
-                                        << at(2018, 5, 6, 12, 8, 9);
+                                        << typed + 5 * 3600;
     }
 
     void absoluteDateEverywhere()

@@ -83,10 +83,8 @@ private Q_SLOTS:
         QCOMPARE(after.take("ExifIFD:CreateDate").toString(), fields.digitized.left(19).replace('-', ':'));
         QCOMPARE(after.take("ExifIFD:OffsetTimeDigitized").toString(),
                  fields.fromExif ? QString() : "+02:00");
-        before.remove("ExifIFD:DateTimeOriginal");
-        before.remove("ExifIFD:CreateDate");
         if (fields.fromExif)
-            QCOMPARE(after, before);
+            QCOMPARE(after, withoutGroups(before, {"ExifIFD:DateTimeOriginal", "ExifIFD:CreateDate"}));
         QCOMPARE(testsupport::pixelSignature(copy), testsupport::pixelSignature(path));
     }
 
@@ -95,12 +93,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("original");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<qint64>("fileDate");
-        const auto at = [](int h, const QTimeZone &zone) {
-            return QDateTime(QDate(2010, 6, 7), QTime(h, 0, 0), zone).toSecsSinceEpoch();
-        };
-        QTest::newRow("exif form") << "2010:06:07 08:00:00" << "2010:06:07 08:00:00" << at(8, berlin);
+        const qint64 local = QDateTime(QDate(2010, 6, 7), QTime(8, 0), berlin).toSecsSinceEpoch();
+        QTest::newRow("exif form") << "2010:06:07 08:00:00" << "2010:06:07 08:00:00" << local;
         QTest::newRow("file form with offset") << "2010-06-07 08:00:00 +0000" << "2010:06:07 08:00:00"
-                                               << at(8, QTimeZone::utc());
+                                               << local + 2 * 3600; // Berlin is two hours ahead in June
     }
 
     void cameraModeSetsTiffDateAndFileDates()
@@ -120,8 +116,7 @@ private Q_SLOTS:
         const JobReport report = singledatechange::saveDates(target, original, "2010:06:07 09:00:00", berlin);
         const QString copy = folder + "/NewDate_IMG_1.JPG";
         QCOMPARE(report.written(), QStringList{copy});
-        QCOMPARE(report.skipped().size(), 1);
-        QVERIFY(report.skipped().first().reason.contains("not yet copied"));
+        QVERIFY(report.skipped().value(0).reason.contains("not yet copied"));
         QCOMPARE(tagsDiffering(copy, {{"ExifIFD:DateTimeOriginal", stored}, {"IFD0:ModifyDate", stored},
                                       {"ExifIFD:CreateDate", "2010:06:07 09:00:00"}}), QString());
         QCOMPARE(filedates::modificationDate(copy).toSecsSinceEpoch(), fileDate);

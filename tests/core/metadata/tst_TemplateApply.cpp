@@ -105,8 +105,7 @@ private Q_SLOTS:
         const QString plist = folderPath + "/only-artist.plist";
         QVERIFY(propertylist::writeFile(plist, {{"Artist", "Ada"}}));
         JobReport report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
-        QCOMPARE(report.written().size(), 1);
-        QVariantMap before = metadataTags(m_rich), after = metadataTags(report.written().first());
+        QVariantMap before = metadataTags(m_rich), after = metadataTags(report.written().value(0));
         // The artist and its twins in the photo's IPTC and XMP; nothing else.
         for (const char *key : {"IFD0:Artist", "IPTC:By-line", "XMP-dc:Creator"})
             QCOMPARE(after.take(QLatin1String(key)).toString(), "Ada");
@@ -116,17 +115,13 @@ private Q_SLOTS:
         // A latitude alone is no position: the photo's GPS stays as it was.
         QVERIFY(propertylist::writeFile(plist, {{"Latitude", "-12.5"}}));
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, folderPath), berlin);
-        QCOMPARE(report.written().size(), 1);
-        after = metadataTags(report.written().first());
-        before = metadataTags(m_rich);
+        after = metadataTags(report.written().value(0));
         QCOMPARE(withoutGroups(after, {"IFD0"}), withoutGroups(before, {"IFD0"}));
 
-        // Wrong kinds are refused and nothing is written.
         QVERIFY(propertylist::writeFile(plist, {{"Latitude", 12.5}}));
         const QString refusedFolder = folder("refused");
         report = templateapply::importTemplate(plist, localTarget({m_rich}, {0}, refusedFolder), berlin);
-        QCOMPARE(report.failed().size(), 1);
-        QVERIFY(report.failed().first().reason.contains("Latitude is not text"));
+        QVERIFY(report.failed().value(0).reason.contains("Latitude is not text"));
         QVERIFY(filesIn(refusedFolder).isEmpty());
     }
 
@@ -191,17 +186,10 @@ private Q_SLOTS:
         const Source source = fields.gpsAltitude.isEmpty() ? Source::Sheet : Source::GpsWindow;
         const QString copy = applied(fields, source, m_twins, "twins-" + rowName());
         QVERIFY(!copy.isEmpty());
-        QVariantMap before = metadataTags(m_twins), after = metadataTags(copy);
+        const QVariantMap before = metadataTags(m_twins), after = metadataTags(copy);
         QCOMPARE(tagsDiffering(after, expected), QString());
-        for (const QString &key : expected.keys()) {
-            before.remove(key);
-            after.remove(key);
-        }
-        QCOMPARE(after, before);
-        auto validate = [](const QString &path) {
-            return testsupport::run("exiftool", {"-validate", "-warning", "-a", path});
-        };
-        QCOMPARE(validate(copy), validate(m_twins));
+        QCOMPARE(withoutGroups(after, expected.keys()), withoutGroups(before, expected.keys()));
+        QCOMPARE(testsupport::validationWarnings(copy), testsupport::validationWarnings(m_twins));
     }
 
     // Every page takes the edit; the GPS date and time stamp the copy and its file dates.

@@ -87,7 +87,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QStringList>("photos");  // in the order found, relative to the package
-        QTest::addColumn<QStringList>("skipped"); // in any order
+        QTest::addColumn<QStringList>("skipped"); // sorted
         QTest::addColumn<int>("hidden");
 
         QTest::newRow("year/month/day folders, depth first")
@@ -110,9 +110,10 @@ private Q_SLOTS:
                            "Masters/2019/fake.jpg", "Masters/2019/x.MOV/inside.jpg", "Masters/2019/.DS_Store",
                            "Masters/2019/b.jpg"}
             << QStringList{"Masters/2019/a.jpg", "Masters/2019/b.jpg"}
-            << QStringList{"Masters/clip.MOV", "Masters/clip2.mp4", "Masters/2019/a.xmp", "Masters/2019/a.AAE",
-                           "Masters/2019/v.Mp4", "Masters/2019/w.m4v", "Masters/2019/y.mpeg", "Masters/2019/notes.txt",
-                           "Masters/2019/fake.jpg", "Masters/2019/x.MOV"}
+            << QStringList{"Masters/2019/a.AAE", "Masters/2019/a.xmp", "Masters/2019/fake.jpg",
+                           "Masters/2019/notes.txt", "Masters/2019/v.Mp4", "Masters/2019/w.m4v",
+                           "Masters/2019/x.MOV", "Masters/2019/y.mpeg", "Masters/clip.MOV",
+                           "Masters/clip2.mp4"}
             << 4;
     }
     void walk()
@@ -136,7 +137,6 @@ private Q_SLOTS:
             QVERIFY(!entry.reason.isEmpty());
         }
         skippedPaths.replaceInStrings(package + '/', "").sort();
-        skipped.sort();
         QCOMPARE(skippedPaths, skipped);
         QCOMPARE(report.hiddenCount, hidden);
         QVERIFY(report.failed.isEmpty());
@@ -196,8 +196,7 @@ private Q_SLOTS:
             loader.request(path);
         loader.cancelAll();
         loader.waitForDone();
-        QTest::qWait(50);
-        QCOMPARE(spy.size(), 0);
+        QVERIFY(!spy.wait(50));
 
         loader.request(path);
         QTRY_COMPARE(spy.size(), 1);
