@@ -409,17 +409,20 @@ private Q_SLOTS:
     // Some writers end the block inside the last directory's link to a next one, and a maker
     // note may place a sub-directory just past the end. Once an edit appends data there, the
     // link must still end the chain and the sub-directory read as empty, not as the new data.
+    // ExifTool reads the directory after IFD0 within the room IFD0 has up to the end of the
+    // block: IFD0 moved there must leave room for a larger one, or that one reads as cut short.
     void growingBlockKeepsClearPastTheEnd_data()
     {
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<int>("at");    // where zeros must stay: a link that ends the chain,
         QTest::addColumn<int>("zeros"); // or an entry count and a link
+        QTest::addColumn<int>("room");  // bytes from the moved IFD0 to the end
         // II*, IFD0 at 8 with Make ("Acme"), its link to an empty IFD1 at 26.
         const QByteArray chain
             = QByteArray::fromHex("49492a0008000000" "0100" "0f01020004000000" "41636d65" "1a000000" "0000");
-        QTest::newRow("link cut off") << chain << 28 << 4;
-        QTest::newRow("link half stored") << chain + QByteArray(2, '\0') << 28 << 4;
-        QTest::newRow("link stored") << chain + QByteArray(4, '\0') << 28 << 4;
+        QTest::newRow("link cut off") << chain << 28 << 4 << 0;
+        QTest::newRow("link half stored") << chain + QByteArray(2, '\0') << 28 << 4 << 0;
+        QTest::newRow("link stored") << chain + QByteArray(4, '\0') << 28 << 4 << 0;
         // IFD0 at 8 points to the Exif IFD at 26, whose maker note at 44 ("Nikon", its own TIFF
         // header at 54) has a directory at 62 with a sub-directory at 54 + 28 = 82, past the end (80).
         QTest::newRow("stray maker-note pointer")
@@ -427,7 +430,13 @@ private Q_SLOTS:
                                    "0100" "7c92070024000000" "2c000000" "00000000"
                                    "4e696b6f6e0002100000" "49492a0008000000"
                                    "0100" "100e040001000000" "1c000000" "00000000")
-            << 82 << 6;
+            << 82 << 6 << 0;
+        // IFD1 at 26 with three entries, larger than IFD0 with the date added.
+        QTest::newRow("larger thumbnail directory")
+            << QByteArray::fromHex("49492a0008000000" "0100" "0f01020004000000" "41636d65" "1a000000"
+                                   "0300" "0301030001000000" "06000000" "1a01050001000000" "4a000000"
+                                   "1b01050001000000" "4a000000" "00000000" "4800000001000000")
+            << 64 << 4 << 2 + 3 * 12;
     }
 
     void growingBlockKeepsClearPastTheEnd()
@@ -435,31 +444,19 @@ private Q_SLOTS:
         QFETCH(QByteArray, block);
         QFETCH(int, at);
         QFETCH(int, zeros);
+        QFETCH(int, room);
         const QByteArray before = block;
         TiffBlock tiff(&block);
-        QVERIFY(tiff.addAscii(0x0132, false, "2001:02:03 04:05:06"));
+        OverlayPlan plan;
+        plan.dates.append({TiffBlock::DateTime, false, "2001:02:03 04:05:06"});
+        QVERIFY(patchValuesInPlace(tiff, plan));
         QVERIFY(block.startsWith(before.left(4)) && block.mid(8, 18) == before.mid(8, 18));
         TiffBlock::Directory ifd0;
         QVERIFY(tiff.readDirectory(tiff.ifd0Offset(), &ifd0));
         QCOMPARE(ifd0.entries.size(), 2);
         QCOMPARE(tiff.get32(ifd0.offset + 2 + 12 * 2), tiff.get32(22)); // the old IFD0's link
         QCOMPARE(block.mid(at, zeros), QByteArray(zeros, '\0'));
-    }
-
-    // ExifTool reads the thumbnail's directory within the room IFD0 has up to the end of the
-    // block: IFD0 moved to the end must leave room for a larger one, or it reads as cut short.
-    void movedIfd0LeavesRoomForTheNextDirectory()
-    {
-        // IFD0 at 8 (Make), its link to IFD1 at 26 with three entries.
-        QByteArray block = QByteArray::fromHex("49492a0008000000" "0100" "0f01020004000000" "41636d65" "1a000000"
-                                               "0300" "0301030001000000" "06000000" "1a01050001000000" "4a000000"
-                                               "1b01050001000000" "4a000000" "00000000" "4800000001000000");
-        TiffBlock tiff(&block);
-        OverlayPlan plan;
-        plan.dates.append({TiffBlock::DateTime, false, "2001:02:03 04:05:06"});
-        QVERIFY(patchValuesInPlace(tiff, plan));
-        QVERIFY(tiff.ifd0Offset() > 26);
-        QVERIFY(block.size() - tiff.ifd0Offset() >= 2 + 3 * 12);
+        QVERIFY(block.size() - tiff.ifd0Offset() >= room);
     }
 
     // Each page of a TIFF file has its own directory; an edit of IFD0's Artist reaches page
