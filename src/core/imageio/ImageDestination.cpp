@@ -128,18 +128,20 @@ QString editEveryPage(QByteArray &tiff, const OverlayPlan &plan)
 // A TIFF file keeps its XMP packet and its IPTC datasets as IFD0 entries: their new values
 // join the Exif edits as entries like any other, so the rest of the file keeps its place.
 // False with no reason when only a rebuild can make them (IPTC inside image resources).
-bool addTiffPacketEdits(const ImageSource &source, const QByteArray &tiff, const OverlayPlan &plan,
-                        ExifEdits *edits, QString *error)
+bool addTiffPacketEdits(const ImageSource &source, const OverlayPlan &plan, ExifEdits *edits, QString *error)
 {
-    QByteArray bytes = tiff;
+    const QByteArray &tiff = source.data();
+    QByteArray bytes = tiff; // shared, never written: TiffBlock only reads here
     const TiffBlock block(&bytes);
     TiffBlock::Directory ifd0;
     if (!block.isValid() || !block.readDirectory(block.ifd0Offset(), &ifd0))
         return false;
     const auto valueOf = [&](const TiffBlock::Entry &e) { return tiff.mid(e.valueOffset, qsizetype(e.valueSize)); };
+    // The packets' own contents are compared as XMP and IPTC by the check.
     const auto set = [&](quint16 tag, quint16 type, const QByteArray &value) {
         const quint32 count = quint32(value.size() / (type == 4 ? 4 : 1));
         edits->changes.append({TiffBlock::Ifd::Ifd0, tag, type, count, value, value});
+        edits->changedKeys.insert(tag == TiffBlock::IptcNaa ? "Exif.Image.IPTCNAA" : "Exif.Image.XMLPacket");
     };
     if (!plan.xmp.isEmpty()) {
         // New XMP properties are only made in a packet the photo has.
@@ -157,7 +159,8 @@ bool addTiffPacketEdits(const ImageSource &source, const QByteArray &tiff, const
     }
     if (plan.iptcChanges.isEmpty())
         return true;
-    if (ifd0.find(0x8649) && valueOf(*ifd0.find(0x8649)).contains("8BIM\x04\x04"))
+    const TiffBlock::Entry *resources = ifd0.find(0x8649);
+    if (resources && valueOf(*resources).contains("8BIM\x04\x04"))
         return false;
     QList<IptcDataSet> original;
     const TiffBlock::Entry *iptc = ifd0.find(TiffBlock::IptcNaa);
@@ -369,7 +372,7 @@ ImageDestination::Attempt ImageDestination::patchTiff(const ImageSource &source,
         edits = *entries;
     QString fault;
     if ((entries || (packetChanges && !plan.changesExif()))
-        && (!packetChanges || addTiffPacketEdits(source, source.data(), plan, &edits, &fault))) {
+        && (!packetChanges || addTiffPacketEdits(source, plan, &edits, &fault))) {
         QByteArray patched = source.data();
         TiffBlock block(&patched);
         removeInPlace(block, plan);
@@ -378,11 +381,8 @@ ImageDestination::Attempt ImageDestination::patchTiff(const ImageSource &source,
             fault = fault.isEmpty() ? Text::tr("the TIFF file cannot be edited") : fault;
         if (fault.isEmpty())
             fault = editEveryPage(patched, plan);
-        // The packets' own contents are compared as XMP and IPTC.
         CopyCheck packetCheck = check;
-        for (const ExifEdits::Change &c : std::as_const(edits.changes))
-            if (c.ifd == TiffBlock::Ifd::Ifd0 && (c.tag == 0x02BC || c.tag == TiffBlock::IptcNaa))
-                packetCheck.editedKeys.insert(c.tag == 0x02BC ? "Exif.Image.XMLPacket" : "Exif.Image.IPTCNAA");
+        packetCheck.editedKeys.insert(edits.changedKeys.begin(), edits.changedKeys.end());
         if (fault.isEmpty())
             fault = checkCopy(source.data(), patched, packetCheck);
         // A strip that reaches past the end of a damaged file would take the appended bytes.
