@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExivImage.h"
+#include "GifBlocks.h"
 #include "ImageProperties.h"
 #include "JpegSegments.h"
 #include "TiffBlock.h"
@@ -190,6 +191,14 @@ bool findXmpSegments(const QByteArray &data, XmpSegments *found)
 
 std::unique_ptr<ExivImage> ExivImage::openForReading(const QByteArray &data, QString *error, Xmp xmp)
 {
+    if (isGif(data)) {
+        // Exiv2 reads no metadata from a GIF: its packet is read here.
+        GifFile file;
+        QByteArray packet;
+        if (xmp == Xmp::Parse && file.parse(data))
+            packet = file.mainXmpPacket();
+        return parse(data, error, false, &packet);
+    }
     XmpSegments segments;
     if (!findXmpSegments(data, &segments))
         return open(data, error);

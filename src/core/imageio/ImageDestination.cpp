@@ -4,6 +4,7 @@
 #include "ExifColour.h"
 #include "ExifEdits.h"
 #include "ExivImage.h"
+#include "GifBlocks.h"
 #include "ImageProperties.h"
 #include "JpegMetadataEdit.h"
 #include "OverlayPlan.h"
@@ -193,12 +194,6 @@ QByteArray profileKeepingColours(const ImageSource &source, const OverlayPlan &p
     return kind == 0 || kind == 1 ? adobeRgbIccProfile(true) : kind == 2 ? adobeRgbIccProfile(false) : QByteArray();
 }
 
-// GIF keeps XMP in an application extension that nothing here can rewrite.
-bool mayHoldMetadata(const ImageSource &source)
-{
-    return source.type() != QLatin1String(filetypes::Bmp) && source.data().contains("XMP DataXMP");
-}
-
 // Exif of a TIFF also describes its pixel layout (strips, tiles, further pages); none of
 // that may follow the metadata into a freshly encoded container.
 Exiv2::ExifData portableExif(const Exiv2::ExifData &exif)
@@ -261,9 +256,11 @@ bool ImageDestination::build()
     const ImageSource *source = commonSource();
     if (!source)
         return false;
+    const QVariantMap overlay = combinedOverlay();
+    if (m_type == QLatin1String(filetypes::Gif))
+        return writeGif(*source, overlay);
     if (!source->exiv().canWrite())
         return copyUnwritable(*source);
-    const QVariantMap overlay = combinedOverlay();
     if (m_type == QLatin1String(filetypes::Jpeg))
         return writeJpeg(*source, overlay);
 
@@ -323,13 +320,7 @@ bool ImageDestination::copyUnwritable(const ImageSource &source)
         m_error = Text::tr("metadata cannot be written into HEIC files");
         return false;
     }
-    // A copy of a container we cannot edit is the file itself, which is only right when
-    // there is no metadata the edit could have been meant to change.
-    if (mayHoldMetadata(source)) {
-        m_error = Text::tr("metadata cannot be written into %1 files, and this one holds XMP")
-                      .arg(source.type() == QLatin1String(filetypes::Gif) ? QStringLiteral("GIF") : source.type());
-        return false;
-    }
+    // A BMP holds no metadata: its copy is the file itself.
     m_output = source.data();
     return true;
 }
@@ -357,6 +348,35 @@ bool ImageDestination::writeJpeg(const ImageSource &source, const QVariantMap &o
     m_output = std::move(edit.head);
     m_sourceTail = edit.imageData;
     return true;
+}
+
+// A GIF keeps its metadata only as XMP, in application extensions that are replaced, added
+// or dropped while every other block stays as stored; what the edit gives Exif reaches the
+// GIF through its XMP twins.
+bool ImageDestination::writeGif(const ImageSource &source, const QVariantMap &overlay)
+{
+    Exiv2::Image &image = source.exiv().image();
+    OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(image.pixelWidth(), image.pixelHeight()));
+    plan.xmp.onlyXmp = true;
+    setDatesInXmp(plan.xmp, overlay, image.xmpData());
+    QByteArray copy;
+    switch (editGifXmp(source.data(), plan.xmp, &copy, &m_error)) {
+    case GifEditOutcome::Failed:
+        m_refused = true;
+        return false;
+    case GifEditOutcome::Unchanged:
+        m_output = source.data();
+        return true;
+    case GifEditOutcome::Done:
+        break;
+    }
+    CopyCheck check;
+    check.plan = &plan;
+    if (const QString fault = checkGifCopy(source.data(), copy, plan.xmp); !fault.isEmpty()) {
+        m_error = fault;
+        return false;
+    }
+    return keepChecked(source, copy, check);
 }
 
 // A TIFF file is one TIFF block: values of the same size are patched where they are,

@@ -60,6 +60,7 @@ private:
     bool copyUnwritable(const ImageSource &source);
     QVariantMap combinedOverlay() const;
     bool writeJpeg(const ImageSource &source, const QVariantMap &overlay);
+    bool writeGif(const ImageSource &source, const QVariantMap &overlay);
     Attempt patchTiff(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *entries,
                       bool xmpChanges, const CopyCheck &check);
     Attempt editChunks(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *entries,

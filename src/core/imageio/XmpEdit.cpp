@@ -80,6 +80,15 @@ constexpr MirroredDate kMirroredDates[] = {
     {"Xmp.tiff.DateTime", "http://ns.adobe.com/tiff/1.0/", "DateTime", XmpDateMove::Modified},
 };
 
+// The Exif dates XMP dates mirror.
+struct ExifDate {
+    const char *group, *key;
+    XmpDateMove::Field field;
+};
+constexpr ExifDate kExifDates[] = {{keys::ExifGroup, keys::ExifDateTimeOriginal, XmpDateMove::Original},
+                                   {keys::ExifGroup, keys::ExifDateTimeDigitized, XmpDateMove::Digitized},
+                                   {keys::TiffGroup, keys::TiffDateTime, XmpDateMove::Modified}};
+
 // An XMP date is "yyyy-MM-dd", "yyyy-MM-ddTHH:mm" or "yyyy-MM-ddTHH:mm:ss", then perhaps
 // fractions and a zone. Returns the stored moment in Exif's spelling, as far as it goes.
 QString exifSpelling(const QString &xmpDate, qsizetype *length)
@@ -321,7 +330,7 @@ bool editParsed(QByteArray &packet, const XmpChange &change, bool *changed, QStr
             if (Exiv2::XmpParser::decode(xmp, packet.toStdString()) != 0)
                 throw Exiv2::Error(Exiv2::kerFailedToReadImageData);
             const bool removed = removeXmpProperties(xmp, removals);
-            if (!setXmpProperties(xmp, change.sets) && !removed)
+            if (!setXmpProperties(xmp, change.sets, change.onlyXmp) && !removed)
                 return;
             if (Exiv2::XmpParser::encode(text, xmp, Exiv2::XmpParser::useCompactFormat) != 0)
                 throw Exiv2::Error(Exiv2::kerImageWriteFailed);
@@ -475,13 +484,7 @@ XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current)
     if (removes(keys::ExifGroup))
         change.removals |= XmpExif;
     change.sets = twinSets(overlay, current);
-    const struct {
-        const char *group, *key;
-        XmpDateMove::Field field;
-    } exifDates[] = {{keys::ExifGroup, keys::ExifDateTimeOriginal, XmpDateMove::Original},
-                     {keys::ExifGroup, keys::ExifDateTimeDigitized, XmpDateMove::Digitized},
-                     {keys::TiffGroup, keys::TiffDateTime, XmpDateMove::Modified}};
-    for (const auto &d : exifDates) {
+    for (const ExifDate &d : kExifDates) {
         const QVariant changed = overlay.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key));
         const QString before = current.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key)).toString();
         if (before.size() != 19)
@@ -492,6 +495,36 @@ XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current)
     return change;
 }
 
+void setDatesInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::XmpData &xmp)
+{
+    for (const ExifDate &d : kExifDates) {
+        const QVariant wanted = overlay.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key));
+        const QDateTime moment = QDateTime::fromString(wanted.toString(), QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+        if (wanted.typeId() != QMetaType::QString || !moment.isValid())
+            continue;
+        const QString date = moment.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+        const MirroredDate *first = nullptr;
+        bool held = false;
+        for (const MirroredDate &mirror : kMirroredDates) {
+            if (mirror.field != d.field)
+                continue;
+            first = first ? first : &mirror;
+            const auto pos = xmp.findKey(Exiv2::XmpKey(mirror.key));
+            if (pos == xmp.end())
+                continue;
+            // The zone the photo gave stays: only the wall-clock time moves.
+            qsizetype length = 0;
+            const QString value = QString::fromStdString(pos->toString());
+            const QString zone = exifSpelling(value, &length).isEmpty() ? QString() : value.mid(length);
+            static const QRegularExpression zoneForm(QStringLiteral("^(Z|[+-]\\d\\d:\\d\\d)$"));
+            change.sets.append({mirror.key, XmpSet::Text, {date + (zoneForm.match(zone).hasMatch() ? zone : QString())}});
+            held = true;
+        }
+        if (!held && first)
+            change.sets.append({first->key, XmpSet::Text, {date}});
+    }
+}
+
 bool XmpChange::isEmpty() const
 {
     return !removals && sets.isEmpty() && std::none_of(dates.begin(), dates.end(), [](const XmpDateMove &d) { return d.from != d.to; });
@@ -499,7 +532,7 @@ bool XmpChange::isEmpty() const
 
 bool editXmpProperties(Exiv2::XmpData &xmp, const XmpChange &change)
 {
-    const bool set = setXmpProperties(xmp, change.sets);
+    const bool set = setXmpProperties(xmp, change.sets, change.onlyXmp);
     const bool moved = moveXmpDates(xmp, change.dates);
     return removeXmpProperties(xmp, change.removals) || moved || set;
 }

@@ -45,8 +45,16 @@ struct XmpChange {
     int removals = 0; // XmpRemoval flags
     QList<XmpDateMove> dates; // every Exif date the photo has; `to` equals `from` for those that stay
     QList<XmpSet> sets;       // only made in a packet the photo has: no XMP is added to a photo without
+    // The container keeps its metadata only as XMP (GIF): the twins are made in an empty
+    // packet too, for there is no other place they could go.
+    bool onlyXmp = false;
     bool isEmpty() const;
 };
+
+// For a container whose only metadata is XMP: the Exif dates `overlay` sets have no Exif
+// for the XMP dates to follow, so they are set on the properties of `xmp` that mirror them,
+// or on the first of those where it holds none.
+void setDatesInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::XmpData &xmp);
 
 // The change for a packet that continues another (a JPEG's extended XMP): twins are set in
 // the main packet only, as a property belongs to one of the two.
