@@ -174,12 +174,12 @@ GifEditOutcome editGifXmp(const QByteArray &gif, const XmpChange &change, QByteA
     }
     if (!heldAny && !change.sets.isEmpty()) {
         QByteArray packet;
-        bool made = false;
+        bool made = false; // not when the edit only empties values, which takes nothing here
         if (!editXmpProperties(packet, change, &made, error))
             return GifEditOutcome::Failed;
-        if (firstXmp >= 0) {
+        if (made && firstXmp >= 0) {
             pieces[firstXmp] = gifXmpExtension(packet);
-        } else {
+        } else if (made) {
             // Before the first image and the graphic control extension that goes with it;
             // a looping animation's NETSCAPE extension, right after the screen, stays first.
             qsizetype at = firstImage < 0 ? pieces.size() - 1 : firstImage;
@@ -187,7 +187,7 @@ GifEditOutcome editGifXmp(const QByteArray &gif, const XmpChange &change, QByteA
                 --at;
             pieces.insert(at, gifXmpExtension(packet));
         }
-        changedAny = true;
+        changedAny = made;
     }
     if (!changedAny)
         return GifEditOutcome::Unchanged;

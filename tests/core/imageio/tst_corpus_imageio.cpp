@@ -279,7 +279,7 @@ private Q_SLOTS:
                 // Only containers we cannot write and damaged files may fail; either way with a
                 // reason and nothing left behind.
                 QVERIFY(!result.error.isEmpty());
-                const bool sound = source->type() == filetypes::Heic || source->type() == filetypes::Gif
+                const bool sound = source->type() == filetypes::Heic
                     || (path.contains("/broken/") && result.status == RewriteResult::Refused);
                 if (!sound)
                     problems << QFileInfo(path).fileName() + ": " + result.error;

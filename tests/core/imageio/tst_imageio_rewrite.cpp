@@ -158,6 +158,9 @@ private Q_SLOTS:
         QTest::newRow("png without Exif") << "bare.png" << plasma << false;
         QTest::newRow("webp") << "photo.webp" << plasma << true;
         QTest::newRow("webp without metadata") << "bare.webp" << plasma << false;
+        // A GIF holds only XMP, which exiftool writes for the Exif names it is given.
+        QTest::newRow("gif") << "photo.gif" << plasma << true;
+        QTest::newRow("gif without metadata") << "bare.gif" << plasma << false;
         const QStringList pages = plasma + QStringList{"xc:red", "gradient:blue-white"};
         QTest::newRow("three-page tiff") << "pages.tif" << pages << true;
     }
@@ -175,7 +178,7 @@ private Q_SLOTS:
         if (tagged)
             exiftool(QStringList{"-q", "-overwrite_original"} + metadata << src);
         const QByteArray before = readFile(src);
-        const bool tiff = name.endsWith(".tif");
+        const bool tiff = name.endsWith(".tif"), gif = name.endsWith(".gif");
         QCOMPARE(pixelSignature(src, true).count('\n') + 1, tiff ? 3 : 1);
         const QString date = "2001:02:03 04:05:06";
         const QVariantMap dated = withField(keys::ExifGroup, keys::ExifDateTimeOriginal, date);
@@ -190,20 +193,23 @@ private Q_SLOTS:
             const QByteArray after = readFile(out);
             if (name.endsWith(".png")) {
                 QCOMPARE(chunksBesideMetadata(after), chunksBesideMetadata(before));
+            } else if (gif) {
+                // exiftool drops the XMP extensions: every other block is left as stored.
+                QCOMPARE(exiftool({"-XMP:all=", "-o", "-", out}), exiftool({"-XMP:all=", "-o", "-", src}));
             } else if (tiff && overlay == dated) {
                 QByteArray head = after.left(before.size()).replace(4, 4, before.mid(4, 4));
                 QCOMPARE(head.replace(date.toLatin1(), "1999:12:31 23:59:59"), before);
             }
             const QVariantMap tags = exiftoolTags(out);
             if (overlay == dated)
-                QCOMPARE(tags.value("ExifIFD:DateTimeOriginal").toString(), date);
+                QCOMPARE(tags.value(gif ? "XMP-exif:DateTimeOriginal" : "ExifIFD:DateTimeOriginal").toString(), date);
             else
                 for (const QString &key : tags.keys())
                     QVERIFY2(!key.contains("GPS:") && !key.contains(":GPS"), qPrintable(key));
             if (overlay == artist) {
-                QCOMPARE(tags.value("IFD0:Artist").toString(), "Ana");
-                // WebP holds no IPTC: the keywords live in their XMP twin.
-                QCOMPARE(tags.value(name.endsWith(".webp") ? "XMP-dc:Subject" : "IPTC:Keywords").toString(), "Kw");
+                QCOMPARE(tags.value(gif ? "XMP-dc:Creator" : "IFD0:Artist").toString(), "Ana");
+                // WebP and GIF hold no IPTC: the keywords live in their XMP twin.
+                QCOMPARE(tags.value(name.endsWith(".webp") || gif ? "XMP-dc:Subject" : "IPTC:Keywords").toString(), "Kw");
                 // New IPTC and XMP entries are written beside the pixels, which stay where they were.
                 QCOMPARE(tags.value("IFD0:StripOffsets"), exiftoolTags(src).value("IFD0:StripOffsets"));
             }
@@ -216,8 +222,8 @@ private Q_SLOTS:
     }
 
     // A source that cannot be read, a value a tag cannot hold, Exif that cannot fit a JPEG
-    // segment (64 KiB): nothing is written, with a reason, and an earlier copy at the output
-    // stays as it was.
+    // segment (64 KiB), a damaged GIF: nothing is written, with a reason, and an earlier copy
+    // at the output stays as it was.
     void failedRewritesLeaveTheEarlierCopy_data()
     {
         QTest::addColumn<QByteArray>("source");
@@ -236,6 +242,14 @@ private Q_SLOTS:
         const auto latitude = [](QVariant v) { return withField(keys::GpsGroup, keys::GpsLatitude, v); };
         QTest::newRow("latitude as text") << whole << latitude("north") << failed;
         QTest::newRow("latitude out of range") << whole << latitude(123.0) << failed;
+        // Removing what a GIF's XMP holds needs the whole extension, and the blocks after it.
+        QTemporaryDir dir;
+        const QString gif = dir.filePath("xmp.gif");
+        convert({"-size", "8x8", "xc:red", gif});
+        exiftool({"-q", "-overwrite_original", "-XMP-exif:GPSLatitude=10", gif});
+        const QByteArray tagged = readFile(gif);
+        QTest::newRow("GIF cut inside its XMP")
+            << tagged.left(tagged.indexOf("XMP DataXMP") + 300) << noGps << int(RewriteResult::Refused);
     }
 
     void failedRewritesLeaveTheEarlierCopy()
