@@ -358,7 +358,7 @@ bool ImageDestination::writeGif(const ImageSource &source, const QVariantMap &ov
     Exiv2::Image &image = source.exiv().image();
     OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(image.pixelWidth(), image.pixelHeight()));
     plan.xmp.onlyXmp = true;
-    setDatesInXmp(plan.xmp, overlay, image.xmpData());
+    setExifInXmp(plan.xmp, overlay, image.xmpData());
     QByteArray copy;
     switch (editGifXmp(source.data(), plan.xmp, &copy, &m_error)) {
     case GifEditOutcome::Failed:

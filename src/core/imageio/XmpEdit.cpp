@@ -495,8 +495,22 @@ XmpChange xmpChangeFor(const QVariantMap &overlay, const QVariantMap &current)
     return change;
 }
 
-void setDatesInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::XmpData &xmp)
+void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::XmpData &xmp)
 {
+    // The fields the editor's own commands write whose twins live in XMP alone.
+    const struct {
+        const char *group, *key, *xmpKey;
+        XmpSet::Form form;
+    } fields[] = {{keys::TiffGroup, keys::TiffMake, "Xmp.tiff.Make", XmpSet::Text},
+                  {keys::TiffGroup, keys::TiffModel, "Xmp.tiff.Model", XmpSet::Text},
+                  {keys::ExifGroup, keys::ExifUserComment, "Xmp.exif.UserComment", XmpSet::LangAlt},
+                  {keys::ExifGroup, keys::ExifLensMake, "Xmp.exifEX.LensMake", XmpSet::Text},
+                  {keys::ExifGroup, keys::ExifLensModel, "Xmp.exifEX.LensModel", XmpSet::Text}};
+    for (const auto &f : fields) {
+        const QVariantMap group = overlay.value(QLatin1String(f.group)).toMap();
+        if (group.contains(QLatin1String(f.key)))
+            change.sets.append({f.xmpKey, f.form, textList(group.value(QLatin1String(f.key)))});
+    }
     for (const ExifDate &d : kExifDates) {
         const QVariant wanted = overlay.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key));
         const QDateTime moment = QDateTime::fromString(wanted.toString(), QStringLiteral("yyyy:MM:dd HH:mm:ss"));

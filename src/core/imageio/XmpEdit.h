@@ -51,10 +51,11 @@ struct XmpChange {
     bool isEmpty() const;
 };
 
-// For a container whose only metadata is XMP: the Exif dates `overlay` sets have no Exif
-// for the XMP dates to follow, so they are set on the properties of `xmp` that mirror them,
-// or on the first of those where it holds none.
-void setDatesInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::XmpData &xmp);
+// For a container whose only metadata is XMP: the Exif fields `overlay` sets that have an
+// XMP twin beyond the common ones (make, model, comment, lens) are set on it, and its Exif
+// dates, having no Exif for the XMP dates to follow, on the properties of `xmp` that mirror
+// them, or on the first of those where it holds none.
+void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::XmpData &xmp);
 
 // The change for a packet that continues another (a JPEG's extended XMP): twins are set in
 // the main packet only, as a property belongs to one of the two.

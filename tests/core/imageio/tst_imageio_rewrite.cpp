@@ -158,10 +158,10 @@ private Q_SLOTS:
         QTest::newRow("png without Exif") << "bare.png" << plasma << false;
         QTest::newRow("webp") << "photo.webp" << plasma << true;
         QTest::newRow("webp without metadata") << "bare.webp" << plasma << false;
-        // A GIF holds only XMP, which exiftool writes for the Exif names it is given.
-        QTest::newRow("gif") << "photo.gif" << plasma << true;
-        QTest::newRow("gif without metadata") << "bare.gif" << plasma << false;
         const QStringList pages = plasma + QStringList{"xc:red", "gradient:blue-white"};
+        // A GIF holds only XMP, which exiftool writes for the Exif names it is given.
+        QTest::newRow("animated gif") << "photo.gif" << pages << true;
+        QTest::newRow("animated gif without metadata") << "bare.gif" << pages << false;
         QTest::newRow("three-page tiff") << "pages.tif" << pages << true;
     }
 
@@ -179,7 +179,7 @@ private Q_SLOTS:
             exiftool(QStringList{"-q", "-overwrite_original"} + metadata << src);
         const QByteArray before = readFile(src);
         const bool tiff = name.endsWith(".tif"), gif = name.endsWith(".gif");
-        QCOMPARE(pixelSignature(src, true).count('\n') + 1, tiff ? 3 : 1);
+        QCOMPARE(pixelSignature(src, true).count('\n') + 1, tiff || gif ? 3 : 1);
         const QString date = "2001:02:03 04:05:06";
         const QVariantMap dated = withField(keys::ExifGroup, keys::ExifDateTimeOriginal, date);
         const QVariantMap noGps = withGroup(keys::GpsGroup, QVariant());
@@ -196,6 +196,8 @@ private Q_SLOTS:
             } else if (gif) {
                 // exiftool drops the XMP extensions: every other block is left as stored.
                 QCOMPARE(exiftool({"-XMP:all=", "-o", "-", out}), exiftool({"-XMP:all=", "-o", "-", src}));
+                if (!tagged && overlay == noGps)
+                    QCOMPARE(after, before); // nothing to remove: the file itself
             } else if (tiff && overlay == dated) {
                 QByteArray head = after.left(before.size()).replace(4, 4, before.mid(4, 4));
                 QCOMPARE(head.replace(date.toLatin1(), "1999:12:31 23:59:59"), before);
@@ -279,18 +281,6 @@ private Q_SLOTS:
                                                      dir.filePath("copy.jpg"),
                                                      withGroup(keys::GpsGroup, QVariant()));
         QVERIFY2(result.ok(), qPrintable(result.error));
-    }
-
-    void gifIsCopiedUnchanged()
-    {
-        QTemporaryDir dir;
-        const QString src = dir.filePath("anim.gif");
-        convert({"-size", "8x8", "xc:red", "xc:blue", src});
-        const auto source = imageSourceFromFile(src);
-        QVERIFY(source);
-        const QString out = dir.filePath("copy.gif");
-        QVERIFY(rewriteMetadata(*source, out, withGroup(keys::GpsGroup, QVariant())).ok());
-        QCOMPARE(readFile(out), readFile(src));
     }
 
     void concurrentRewritesMatchSequentialOnes()
