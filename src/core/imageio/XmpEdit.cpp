@@ -513,10 +513,16 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
     }
     for (const ExifDate &d : kExifDates) {
         const QVariant wanted = overlay.value(QLatin1String(d.group)).toMap().value(QLatin1String(d.key));
-        const QDateTime moment = QDateTime::fromString(wanted.toString(), QStringLiteral("yyyy:MM:dd HH:mm:ss"));
-        if (wanted.typeId() != QMetaType::QString || !moment.isValid())
+        const QString text = wanted.toString();
+        // Read as a date and a time, not a moment: a wall-clock time in a zone's spring gap is
+        // still the one the user gave.
+        if (wanted.typeId() != QMetaType::QString || text.size() != 19
+            || !QDate::fromString(text.left(10), QStringLiteral("yyyy:MM:dd")).isValid()
+            || !QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss")).isValid())
             continue;
-        const QString date = moment.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+        QString date = text;
+        date[4] = date[7] = QLatin1Char('-');
+        date[10] = QLatin1Char('T');
         const MirroredDate *first = nullptr;
         bool held = false;
         for (const MirroredDate &mirror : kMirroredDates) {
@@ -531,7 +537,8 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
             const QString value = QString::fromStdString(pos->toString());
             const QString zone = exifSpelling(value, &length).isEmpty() ? QString() : value.mid(length);
             static const QRegularExpression zoneForm(QStringLiteral("^(Z|[+-]\\d\\d:\\d\\d)$"));
-            change.sets.append({mirror.key, XmpSet::Text, {date + (zoneForm.match(zone).hasMatch() ? zone : QString())}});
+            const bool keepZone = zoneForm.match(zone).hasMatch();
+            change.sets.append({mirror.key, XmpSet::Text, {date + (keepZone ? zone : QString())}});
             held = true;
         }
         if (!held && first)
