@@ -58,10 +58,13 @@ bool isExifCopy(const std::string &key)
 }
 
 // A coordinate field inside an IPTC Extension location ("...LocationShown[1]/Iptc4xmpExt:GPSLatitude").
+// A coordinate's name begins with "GPS" (exif:GPSLatitude), which is what
+// holdsNothingToRemove looks for in the packet's bytes.
 bool isLocationCoordinate(const std::string &key, const std::string &location)
 {
     const auto field = key.rfind('/');
-    return isUnder(key, location) && field != std::string::npos && key.find("GPS", field) != std::string::npos;
+    const auto colon = field == std::string::npos ? field : key.find(':', field);
+    return isUnder(key, location) && colon != std::string::npos && key.compare(colon + 1, 3, "GPS") == 0;
 }
 
 // XMP date properties and the Exif date each one mirrors.
@@ -300,7 +303,10 @@ bool holdsNothingToRemove(const QByteArray &packet, int removals)
     // name or a namespace in other bytes: such a packet is parsed.
     if (packet.contains('\0') || packet.contains("&#") || packet.contains("<!"))
         return false;
-    if ((removals & XmpGps) && packet.contains("GPS"))
+    // Every name GPS removal takes begins with "GPS", after a prefix or opening a tag. The
+    // bare letters turn up by chance in the base64 data of large packets, which would then
+    // be parsed for nothing.
+    if ((removals & XmpGps) && (packet.contains(":GPS") || packet.contains("<GPS")))
         return false;
     if (removals & XmpExif) {
         for (const char *uri : {"http://ns.adobe.com/exif/1.0/", "http://cipa.jp/exif/1.0/", "http://ns.adobe.com/tiff/1.0/"})
