@@ -163,7 +163,7 @@ void addExpectedCompanions(const Exiv2::ExifData &before, const Exiv2::ExifData 
 
 } // namespace
 
-ExifEdits exifEditsFor(const QByteArray &source, const QVariantMap &overlay)
+ExifEdits exifEditsFor(const QByteArray &source, const QVariantMap &overlay, const Exiv2::ExifData *exif)
 {
     ExifEdits edits;
     QString error;
@@ -173,16 +173,18 @@ ExifEdits exifEditsFor(const QByteArray &source, const QVariantMap &overlay)
         edits.why = error;
         return edits;
     }
+    if (exif)
+        image->image().setExifData(*exif);
     // Entries of no valid TIFF type are dropped from the block (TiffBlock::dropInvalidEntries)
     // before the edit, as no reader can use them; they must not count as part of it.
-    Exiv2::ExifData &exif = image->image().exifData();
-    for (auto it = exif.begin(); it != exif.end();) {
+    Exiv2::ExifData &entries = image->image().exifData();
+    for (auto it = entries.begin(); it != entries.end();) {
         if (ifdOf(it->groupName()) && !tiffType(*it))
-            it = exif.erase(it);
+            it = entries.erase(it);
         else
             ++it;
     }
-    const Exiv2::ExifData before = exif;
+    const Exiv2::ExifData before = entries;
     bool laid = false;
     if (!guarded([&] { laid = applyOverlay(image->image(), overlay, &edits.refusal); }, &edits.refusal) || !laid)
         return edits;

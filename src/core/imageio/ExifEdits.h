@@ -17,6 +17,10 @@
 #include <set>
 #include <string>
 
+namespace Exiv2 {
+class ExifData;
+}
+
 namespace imageio {
 
 struct ExifEdits {
@@ -43,8 +47,9 @@ struct ExifEdits {
     }
 };
 
-// `source` is the photo's bytes, `overlay` what is laid over its properties.
-ExifEdits exifEditsFor(const QByteArray &source, const QVariantMap &overlay);
+// `source` is the photo's bytes, `overlay` what is laid over its properties. With `exif`,
+// the Exif already read from them, `source` need hold no Exif of its own.
+ExifEdits exifEditsFor(const QByteArray &source, const QVariantMap &overlay, const Exiv2::ExifData *exif = nullptr);
 
 // Makes the edits in `block`; false with the reason when they cannot be made without damage.
 bool applyExifEdits(TiffBlock &block, const ExifEdits &edits, QString *why);

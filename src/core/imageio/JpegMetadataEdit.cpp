@@ -493,11 +493,13 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     ExifEdits exact;
     if (reserialise) {
         // The Exif entries an edit makes do not depend on the photo's other blocks, and
-        // parsing its XMP and IPTC again would be most of the work for a removal.
-        JpegFile exifOnly = file;
-        for (const JpegSegment::Kind kind : {JpegSegment::Xmp, JpegSegment::ExtendedXmp, JpegSegment::Iptc})
-            exifOnly.removeAll(kind);
-        exact = exifEditsFor(exifOnly.head() + QByteArray("\xFF\xD9", 2), overlay);
+        // its Exif was read with the photo: parsing any of them again would be most of
+        // the work. The frame header stays, for the pixel size a new Exif block states.
+        JpegFile frameOnly = file;
+        for (const JpegSegment::Kind kind :
+             {JpegSegment::Exif, JpegSegment::Xmp, JpegSegment::ExtendedXmp, JpegSegment::Iptc})
+            frameOnly.removeAll(kind);
+        exact = exifEditsFor(frameOnly.head() + QByteArray("\xFF\xD9", 2), overlay, &before.exifData());
         if (!exact.refusal.isEmpty()) {
             result.error = exact.refusal;
             return result;
