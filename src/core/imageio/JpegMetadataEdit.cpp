@@ -637,10 +637,12 @@ CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, in
 bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, const OverlayPlan &plan,
                  QByteArray *stream, QString *error)
 {
-    // Only its IPTC is wanted: the XMP packet stays unparsed.
-    auto image = ExivImage::openForReading(source.data(), error, ExivImage::Xmp::Skip);
+    // Only its IPTC is wanted, which was read with the photo: an empty JPEG takes it.
+    static const QByteArray empty("\xFF\xD8\xFF\xD9", 4);
+    auto image = ExivImage::openForReading(empty, error, ExivImage::Xmp::Skip);
     if (!image)
         return false;
+    image->image().setIptcData(source.exiv().image().iptcData());
     const QVariantMap overlay{{QLatin1String(keys::IptcGroup), plan.iptcChanges}};
     if (!applyOverlay(image->image(), overlay, error))
         return false;
