@@ -975,12 +975,12 @@
         <translation>die Kopie konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/EditSteps.cpp" line="193"/>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="194"/>
         <source>the photo&apos;s metadata could not be processed</source>
         <translation>die Metadaten des Fotos konnten nicht verarbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/EditSteps.cpp" line="194"/>
+        <location filename="../src/core/metadata/EditSteps.cpp" line="195"/>
         <source>the photo&apos;s metadata could not be processed (%1)</source>
         <translation>die Metadaten des Fotos konnten nicht verarbeitet werden (%1)</translation>
     </message>
@@ -1323,12 +1323,12 @@
         <translation>%1 hat keinen TIFF-Typ</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExifEdits.cpp" line="209"/>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="211"/>
         <source>the Exif data has a directory pointer that leads nowhere</source>
         <translation>die Exif-Daten haben einen Verzeichnisverweis, der ins Leere führt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExifEdits.cpp" line="214"/>
+        <location filename="../src/core/imageio/ExifEdits.cpp" line="216"/>
         <source>the maker note points past the end of the Exif data, where the edit would have to grow it</source>
         <translation>die Herstellerdaten zeigen über das Ende der Exif-Daten hinaus, wo die Änderung sie vergrößern müsste</translation>
     </message>
@@ -1336,7 +1336,7 @@
 <context>
     <name>ExivImage</name>
     <message>
-        <location filename="../src/core/imageio/ExivImage.cpp" line="249"/>
+        <location filename="../src/core/imageio/ExivImage.cpp" line="258"/>
         <source>not a photo format we read</source>
         <translation>kein Fotoformat, das Glimmerset liest</translation>
     </message>
@@ -1357,6 +1357,29 @@
         <location filename="../src/core/metadata/FileDatesFromCapture.cpp" line="51"/>
         <source>This system cannot set a file&apos;s creation date: the copies&apos; modification dates become the capture dates.</source>
         <translation>Dieses System kann das Erstellungsdatum einer Datei nicht setzen: Die Kopien erhalten das Aufnahmedatum als Änderungsdatum.</translation>
+    </message>
+</context>
+<context>
+    <name>GifBlocks</name>
+    <message>
+        <location filename="../src/core/imageio/GifBlocks.cpp" line="143"/>
+        <source>the GIF file is damaged: its blocks cannot be followed to its end</source>
+        <translation>die GIF-Datei ist beschädigt: ihre Blöcke lassen sich nicht bis zum Ende verfolgen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/GifBlocks.cpp" line="207"/>
+        <source>the GIF copy&apos;s blocks cannot be followed</source>
+        <translation>die Blöcke der GIF-Kopie lassen sich nicht verfolgen</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/GifBlocks.cpp" line="217"/>
+        <source>the GIF copy&apos;s image blocks differ from the source&apos;s</source>
+        <translation>die Bildblöcke der GIF-Kopie weichen von denen des Originals ab</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/GifBlocks.cpp" line="222"/>
+        <source>an XMP extension of the GIF copy does not hold what the edit meant</source>
+        <translation>eine XMP-Erweiterung der GIF-Kopie enthält nicht, was die Bearbeitung vorsah</translation>
     </message>
 </context>
 <context>
@@ -1590,62 +1613,57 @@
 <context>
     <name>ImageDestination</name>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="65"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="73"/>
         <source>the metadata cannot be written completely (%1)</source>
         <translation>die Metadaten können nicht vollständig geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="116"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="126"/>
         <source>the edit cannot be written to every page of the TIFF file</source>
         <translation>die Änderung lässt sich nicht auf jede Seite der TIFF-Datei schreiben</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="275"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="299"/>
         <source>no image was added</source>
         <translation>es wurde kein Bild hinzugefügt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="281"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="305"/>
         <source>images of one container must come from one source</source>
         <translation>die Bilder einer Datei müssen aus derselben Quelle stammen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="286"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="310"/>
         <source>cannot convert %1 to %2 without re-encoding</source>
         <translation>%1 lässt sich nicht ohne Neukodierung in %2 umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="296"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="320"/>
         <source>metadata cannot be written into HEIC files</source>
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="302"/>
-        <source>metadata cannot be written into %1 files, and this one holds XMP</source>
-        <translation>in %1-Dateien können keine Metadaten geschrieben werden, und diese Datei enthält XMP</translation>
-    </message>
-    <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="354"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="401"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="435"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="479"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="446"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="490"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="471"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="518"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="502"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="549"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -1653,7 +1671,7 @@
 <context>
     <name>ImageSource</name>
     <message>
-        <location filename="../src/core/imageio/ImageSource.cpp" line="59"/>
+        <location filename="../src/core/imageio/ImageSource.cpp" line="60"/>
         <source>the image data is incomplete (truncated file)</source>
         <translation>die Bilddaten sind unvollständig (Datei abgeschnitten)</translation>
     </message>
@@ -3018,17 +3036,17 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>kann in diesem Tag nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="287"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="288"/>
         <source>%1 value &apos;%2&apos; is not a number</source>
         <translation>%1-Wert „%2“ ist keine Zahl</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="347"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="348"/>
         <source>IPTC %1 value &apos;%2&apos; cannot be stored</source>
         <translation>IPTC-%1-Wert „%2“ kann nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="462"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="463"/>
         <source>%1 value %2 cannot be stored</source>
         <translation>%1-Wert %2 kann nicht gespeichert werden</translation>
     </message>
@@ -3442,7 +3460,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>XmpEdit</name>
     <message>
-        <location filename="../src/core/imageio/XmpEdit.cpp" line="333"/>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="348"/>
         <source>the XMP packet cannot be rewritten: %1</source>
         <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
     </message>
