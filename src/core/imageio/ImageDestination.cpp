@@ -359,6 +359,7 @@ bool ImageDestination::writeGif(const ImageSource &source, const QVariantMap &ov
     OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(image.pixelWidth(), image.pixelHeight()));
     plan.xmp.onlyXmp = true;
     setExifInXmp(plan.xmp, overlay, image.xmpData());
+    setIptcInXmp(plan.xmp, overlay);
     QByteArray copy;
     switch (editGifXmp(source.data(), plan.xmp, &copy, &m_error)) {
     case GifEditOutcome::Failed:

@@ -245,14 +245,14 @@ void editXmp(Exiv2::Image &image, const XmpChange &change, QStringList &problems
     }
 }
 
-// A container without IPTC (WebP) holds keywords only as XMP's twin: without a packet to
-// take them, one is made with every twin of the edit, or the keywords would be lost
+// A container without IPTC (WebP) holds its IPTC fields only as their XMP twins: without a
+// packet to take them, one is made with every twin of the edit, or the fields would be lost
 // without a word.
-void keepKeywordsInXmp(Exiv2::Image &image, const QVariantMap &overlay, const XmpChange &change)
+void keepIptcInXmp(Exiv2::Image &image, const QVariantMap &overlay, const XmpChange &change)
 {
-    const QVariantMap iptc = overlay.value(QLatin1String(keys::IptcGroup)).toMap();
-    const QVariant keywords = iptc.value(QLatin1String(keys::IptcKeywords));
-    if (image.supportsMetadata(Exiv2::mdIptc) || keywords.isNull() || !image.xmpData().empty()
+    XmpChange fromIptc;
+    setIptcInXmp(fromIptc, overlay);
+    if (image.supportsMetadata(Exiv2::mdIptc) || fromIptc.sets.isEmpty() || !image.xmpData().empty()
         || !image.xmpPacket().empty())
         return;
     if (makeXmpTwins(image.xmpData(), change))
@@ -538,9 +538,11 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
         keepExifVersionValid(exif, versionBefore, tagsBefore);
     // A copy made to hide the location or the IPTC fields must not keep them in XMP, and
     // XMP dates that held a changed Exif date's moment move with it.
-    const XmpChange xmpChange = xmpChangeFor(overlay, current);
+    XmpChange xmpChange = xmpChangeFor(overlay, current);
+    if (!image.supportsMetadata(Exiv2::mdIptc))
+        setIptcInXmp(xmpChange, overlay);
     editXmp(image, xmpChange, problems);
-    keepKeywordsInXmp(image, overlay, xmpChange);
+    keepIptcInXmp(image, overlay, xmpChange);
     if (problems.isEmpty())
         return true;
     if (error)

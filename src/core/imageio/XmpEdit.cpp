@@ -552,6 +552,40 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
     }
 }
 
+void setIptcInXmp(XmpChange &change, const QVariantMap &overlay)
+{
+    const struct {
+        const char *property, *xmpKey;
+        XmpSet::Form form;
+    } twins[] = {{"Caption/Abstract", "Xmp.dc.description", XmpSet::LangAlt},
+                 {"By-line", "Xmp.dc.creator", XmpSet::Seq},
+                 {"By-lineTitle", "Xmp.photoshop.AuthorsPosition", XmpSet::Text},
+                 {"CopyrightNotice", "Xmp.dc.rights", XmpSet::LangAlt},
+                 {"ObjectName", "Xmp.dc.title", XmpSet::LangAlt},
+                 {"Keywords", "Xmp.dc.subject", XmpSet::Bag},
+                 {"Headline", "Xmp.photoshop.Headline", XmpSet::Text},
+                 {"City", "Xmp.photoshop.City", XmpSet::Text},
+                 {"Province/State", "Xmp.photoshop.State", XmpSet::Text},
+                 {"Country/PrimaryLocationName", "Xmp.photoshop.Country", XmpSet::Text},
+                 {"Country/PrimaryLocationCode", "Xmp.iptc.CountryCode", XmpSet::Text},
+                 {"SubLocation", "Xmp.iptc.Location", XmpSet::Text},
+                 {"Credit", "Xmp.photoshop.Credit", XmpSet::Text},
+                 {"Source", "Xmp.photoshop.Source", XmpSet::Text},
+                 {"SpecialInstructions", "Xmp.photoshop.Instructions", XmpSet::Text},
+                 {"Writer/Editor", "Xmp.photoshop.CaptionWriter", XmpSet::Text},
+                 {"OriginalTransmissionReference", "Xmp.photoshop.TransmissionReference", XmpSet::Text},
+                 {"Category", "Xmp.photoshop.Category", XmpSet::Text},
+                 {"SuppCategory", "Xmp.photoshop.SupplementalCategories", XmpSet::Bag},
+                 {"Urgency", "Xmp.photoshop.Urgency", XmpSet::Text}};
+    const QVariantMap iptc = overlay.value(QLatin1String(keys::IptcGroup)).toMap();
+    for (const auto &t : twins) {
+        const QVariant v = iptc.value(QLatin1String(t.property));
+        const auto setAlready = [&](const XmpSet &set) { return set.key == t.xmpKey; };
+        if (!v.isNull() && std::none_of(change.sets.begin(), change.sets.end(), setAlready))
+            change.sets.append({t.xmpKey, t.form, textList(v)});
+    }
+}
+
 bool XmpChange::isEmpty() const
 {
     return !removals && sets.isEmpty() && std::none_of(dates.begin(), dates.end(), [](const XmpDateMove &d) { return d.from != d.to; });

@@ -57,6 +57,10 @@ struct XmpChange {
 // them, or on the first of those where it holds none.
 void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::XmpData &xmp);
 
+// For a container that holds no IPTC (WebP, GIF): the IPTC fields `overlay` sets are set on
+// their XMP twins as the IPTC Core schema names them, where the change sets none already.
+void setIptcInXmp(XmpChange &change, const QVariantMap &overlay);
+
 // The change for a packet that continues another (a JPEG's extended XMP): twins are set in
 // the main packet only, as a property belongs to one of the two.
 inline XmpChange continuationChange(XmpChange change)

@@ -185,7 +185,7 @@ private Q_SLOTS:
         const QVariantMap noGps = withGroup(keys::GpsGroup, QVariant());
         QVariantMap artist = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
         artist.insert(noGps);
-        artist.insert(withField(keys::IptcGroup, keys::IptcKeywords, QStringList{"Kw"}));
+        artist.insert(keys::IptcGroup, QVariantMap{{keys::IptcKeywords, QStringList{"Kw"}}, {"City", "Oslo"}});
         for (const QVariantMap &overlay : {dated, noGps, artist}) {
             const QString out = dir.filePath("copy-" + name);
             const RewriteResult result = rewriteMetadata(src, out, overlay);
@@ -210,8 +210,10 @@ private Q_SLOTS:
                     QVERIFY2(!key.contains("GPS:") && !key.contains(":GPS"), qPrintable(key));
             if (overlay == artist) {
                 QCOMPARE(tags.value(gif ? "XMP-dc:Creator" : "IFD0:Artist").toString(), "Ana");
-                // WebP and GIF hold no IPTC: the keywords live in their XMP twin.
-                QCOMPARE(tags.value(name.endsWith(".webp") || gif ? "XMP-dc:Subject" : "IPTC:Keywords").toString(), "Kw");
+                // WebP and GIF hold no IPTC: its fields live in their XMP twins.
+                const bool noIptc = name.endsWith(".webp") || gif;
+                QCOMPARE(tags.value(noIptc ? "XMP-dc:Subject" : "IPTC:Keywords").toString(), "Kw");
+                QCOMPARE(tags.value(noIptc ? "XMP-photoshop:City" : "IPTC:City").toString(), "Oslo");
                 // New IPTC and XMP entries are written beside the pixels, which stay where they were.
                 QCOMPARE(tags.value("IFD0:StripOffsets"), exiftoolTags(src).value("IFD0:StripOffsets"));
             }
