@@ -18,6 +18,8 @@
 
 namespace imageio {
 
+struct XmpChange;
+
 // Call before any other Exiv2 use; safe from any thread.
 void initializeExiv2();
 
@@ -107,6 +109,10 @@ QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current);
 // that cannot be stored (wrong type, out of range) makes it false, with the reasons in *error,
 // and the image must then not be written.
 bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *error);
+// For a container whose only metadata is XMP (GIF): the Exif values `overlay` sets are set on
+// the XMP properties the metadata library converts them to (exif:FNumber, tiff:Orientation),
+// beside the twins `change` already sets. False, with the reasons, for a value no tag can hold.
+bool setExifValuesInXmp(XmpChange &change, const QVariantMap &overlay, QString *error);
 
 // Runs `fn`, turning Exiv2 and std exceptions into false plus a message.
 template<typename Fn>

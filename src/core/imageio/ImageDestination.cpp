@@ -360,6 +360,10 @@ bool ImageDestination::writeGif(const ImageSource &source, const QVariantMap &ov
     plan.xmp.onlyXmp = true;
     setExifInXmp(plan.xmp, overlay, image.xmpData());
     setIptcInXmp(plan.xmp, overlay);
+    if (!setExifValuesInXmp(plan.xmp, overlay, &m_error)) {
+        m_refused = true;
+        return false;
+    }
     QByteArray copy;
     switch (editGifXmp(source.data(), plan.xmp, &copy, &m_error)) {
     case GifEditOutcome::Failed:

@@ -550,4 +550,61 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
     return false;
 }
 
+bool setExifValuesInXmp(XmpChange &change, const QVariantMap &overlay, QString *error)
+{
+    // The Exif the overlay sets, laid over no Exif at all so nothing else is in it.
+    QVariantMap exifOnly;
+    for (const char *key : {keys::ExifGroup, keys::TiffGroup, keys::Orientation, keys::DpiWidth, keys::DpiHeight})
+        if (overlay.contains(QLatin1String(key)) && !overlay.value(QLatin1String(key)).isNull())
+            exifOnly.insert(QLatin1String(key), overlay.value(QLatin1String(key)));
+    if (exifOnly.isEmpty())
+        return true;
+    auto image = ExivImage::openForReading(QByteArray("\xFF\xD8\xFF\xD9", 4), error, ExivImage::Xmp::Skip);
+    if (!image || !applyOverlay(image->image(), exifOnly, error))
+        return false;
+    std::set<std::string> wanted;
+    for (const char *group : {keys::ExifGroup, keys::TiffGroup}) {
+        const QVariantMap values = exifOnly.value(QLatin1String(group)).toMap();
+        for (auto it = values.begin(); it != values.end(); ++it)
+            wanted.insert(std::string(group == keys::ExifGroup ? "Exif.Photo." : "Exif.Image.") + it.key().toStdString());
+    }
+    if (exifOnly.contains(QLatin1String(keys::Orientation)))
+        wanted.insert("Exif.Image.Orientation");
+    if (exifOnly.contains(QLatin1String(keys::DpiWidth)) || exifOnly.contains(QLatin1String(keys::DpiHeight)))
+        wanted.insert({"Exif.Image.XResolution", "Exif.Image.YResolution"});
+    // The dates have their own way into XMP (setExifInXmp), keeping a zone the photo gave.
+    for (const char *date : {"Exif.Photo.DateTimeOriginal", "Exif.Photo.DateTimeDigitized", "Exif.Image.DateTime"})
+        wanted.erase(date);
+    Exiv2::ExifData exif;
+    for (const Exiv2::Exifdatum &d : image->image().exifData())
+        if (wanted.count(d.key()) && !isStructuralTag(d.tagName()))
+            exif.add(d);
+    Exiv2::XmpData converted;
+    {
+        const auto lock = lockXmpToolkit();
+        if (!guarded([&] { Exiv2::copyExifToXmp(exif, converted); }, error))
+            return false;
+    }
+    for (const Exiv2::Xmpdatum &d : converted) {
+        const auto setAlready = [&](const XmpSet &set) { return set.key == d.key(); };
+        if (std::any_of(change.sets.begin(), change.sets.end(), setAlready))
+            continue;
+        XmpSet set{d.key(), XmpSet::Text, {}};
+        if (d.typeId() == Exiv2::langAlt) {
+            set.form = XmpSet::LangAlt;
+            set.values << QString::fromStdString(static_cast<const Exiv2::LangAltValue &>(d.value()).toString("x-default"));
+        } else if (d.typeId() == Exiv2::xmpSeq || d.typeId() == Exiv2::xmpBag) {
+            set.form = d.typeId() == Exiv2::xmpSeq ? XmpSet::Seq : XmpSet::Bag;
+            for (long i = 0; i < d.count(); ++i)
+                set.values << QString::fromStdString(d.toString(i));
+        } else if (d.typeId() == Exiv2::xmpText) {
+            set.values << QString::fromStdString(d.toString());
+        } else {
+            continue; // structures and alternatives have no form here
+        }
+        change.sets.append(set);
+    }
+    return true;
+}
+
 } // namespace imageio

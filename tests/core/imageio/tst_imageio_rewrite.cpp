@@ -184,6 +184,7 @@ private Q_SLOTS:
         const QVariantMap dated = withField(keys::ExifGroup, keys::ExifDateTimeOriginal, date);
         const QVariantMap noGps = withGroup(keys::GpsGroup, QVariant());
         QVariantMap artist = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
+        artist.insert(withField(keys::ExifGroup, "FNumber", 2.8));
         artist.insert(noGps);
         artist.insert(keys::IptcGroup, QVariantMap{{keys::IptcKeywords, QStringList{"Kw"}}, {"City", "Oslo"}});
         for (const QVariantMap &overlay : {dated, noGps, artist}) {
@@ -214,6 +215,7 @@ private Q_SLOTS:
                 const bool noIptc = name.endsWith(".webp") || gif;
                 QCOMPARE(tags.value(noIptc ? "XMP-dc:Subject" : "IPTC:Keywords").toString(), "Kw");
                 QCOMPARE(tags.value(noIptc ? "XMP-photoshop:City" : "IPTC:City").toString(), "Oslo");
+                QCOMPARE(tags.value(gif ? "XMP-exif:FNumber" : "ExifIFD:FNumber").toDouble(), 2.8);
                 // New IPTC and XMP entries are written beside the pixels, which stay where they were.
                 QCOMPARE(tags.value("IFD0:StripOffsets"), exiftoolTags(src).value("IFD0:StripOffsets"));
             }
