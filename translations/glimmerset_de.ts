@@ -1341,7 +1341,7 @@
         <translation>kein Fotoformat, das Glimmerset liest</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExivImage.h" line="127"/>
+        <location filename="../src/core/imageio/ExivImage.h" line="133"/>
         <source>the metadata library failed without saying why</source>
         <translation>die Metadaten-Bibliothek ist ohne Angabe eines Grundes gescheitert</translation>
     </message>
@@ -1643,27 +1643,27 @@
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="401"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="406"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="479"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="484"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="490"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="495"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="518"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="523"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="549"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="554"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
