@@ -250,10 +250,11 @@ void editXmp(Exiv2::Image &image, const XmpChange &change, QStringList &problems
 // without a word.
 void keepIptcInXmp(Exiv2::Image &image, const QVariantMap &overlay, const XmpChange &change)
 {
+    if (image.supportsMetadata(Exiv2::mdIptc) || !image.xmpData().empty() || !image.xmpPacket().empty())
+        return;
     XmpChange fromIptc;
     setIptcInXmp(fromIptc, overlay);
-    if (image.supportsMetadata(Exiv2::mdIptc) || fromIptc.sets.isEmpty() || !image.xmpData().empty()
-        || !image.xmpPacket().empty())
+    if (fromIptc.sets.isEmpty())
         return;
     if (makeXmpTwins(image.xmpData(), change))
         image.writeXmpFromPacket(false);
@@ -563,10 +564,11 @@ bool setExifValuesInXmp(XmpChange &change, const QVariantMap &overlay, QString *
     if (!image || !applyOverlay(image->image(), exifOnly, error))
         return false;
     std::set<std::string> wanted;
-    for (const char *group : {keys::ExifGroup, keys::TiffGroup}) {
+    const std::pair<const char *, std::string> groups[] = {{keys::ExifGroup, "Exif.Photo."}, {keys::TiffGroup, "Exif.Image."}};
+    for (const auto &[group, prefix] : groups) {
         const QVariantMap values = exifOnly.value(QLatin1String(group)).toMap();
         for (auto it = values.begin(); it != values.end(); ++it)
-            wanted.insert(std::string(group == keys::ExifGroup ? "Exif.Photo." : "Exif.Image.") + it.key().toStdString());
+            wanted.insert(prefix + it.key().toStdString());
     }
     if (exifOnly.contains(QLatin1String(keys::Orientation)))
         wanted.insert("Exif.Image.Orientation");
