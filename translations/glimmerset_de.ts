@@ -1643,27 +1643,27 @@
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="406"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="411"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="484"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="489"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="495"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="500"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="523"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="528"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="554"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="559"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -3036,17 +3036,17 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>kann in diesem Tag nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="288"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="289"/>
         <source>%1 value &apos;%2&apos; is not a number</source>
         <translation>%1-Wert „%2“ ist keine Zahl</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="348"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="349"/>
         <source>IPTC %1 value &apos;%2&apos; cannot be stored</source>
         <translation>IPTC-%1-Wert „%2“ kann nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="463"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="464"/>
         <source>%1 value %2 cannot be stored</source>
         <translation>%1-Wert %2 kann nicht gespeichert werden</translation>
     </message>
@@ -3463,6 +3463,11 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <location filename="../src/core/imageio/XmpEdit.cpp" line="348"/>
         <source>the XMP packet cannot be rewritten: %1</source>
         <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="645"/>
+        <source>IPTC %1 cannot be stored: this file holds IPTC only as XMP, which has no place for it</source>
+        <translation>IPTC %1 kann nicht gespeichert werden: Diese Datei hält IPTC nur als XMP, und dort gibt es keinen Platz dafür</translation>
     </message>
 </context>
 </TS>

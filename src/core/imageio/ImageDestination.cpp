@@ -359,7 +359,12 @@ bool ImageDestination::writeGif(const ImageSource &source, const QVariantMap &ov
     OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(image.pixelWidth(), image.pixelHeight()));
     plan.xmp.onlyXmp = true;
     setExifInXmp(plan.xmp, overlay, image.xmpData());
-    setIptcInXmp(plan.xmp, overlay);
+    const QStringList unplaced = setIptcInXmp(plan.xmp, overlay);
+    if (!unplaced.isEmpty()) {
+        m_error = iptcWithoutXmpTwin(unplaced);
+        m_refused = true;
+        return false;
+    }
     if (!setExifValuesInXmp(plan.xmp, overlay, &m_error)) {
         m_refused = true;
         return false;

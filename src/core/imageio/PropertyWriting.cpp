@@ -540,8 +540,11 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
     // A copy made to hide the location or the IPTC fields must not keep them in XMP, and
     // XMP dates that held a changed Exif date's moment move with it.
     XmpChange xmpChange = xmpChangeFor(overlay, current);
-    if (!image.supportsMetadata(Exiv2::mdIptc))
-        setIptcInXmp(xmpChange, overlay);
+    if (!image.supportsMetadata(Exiv2::mdIptc)) {
+        const QStringList unplaced = setIptcInXmp(xmpChange, overlay);
+        if (!unplaced.isEmpty())
+            problems << iptcWithoutXmpTwin(unplaced);
+    }
     editXmp(image, xmpChange, problems);
     keepIptcInXmp(image, overlay, xmpChange);
     if (problems.isEmpty())

@@ -552,7 +552,33 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
     }
 }
 
-void setIptcInXmp(XmpChange &change, const QVariantMap &overlay)
+namespace {
+
+// IIM keeps a moment as a date and a time of two fields ("CCYYMMDD" or "CCYY-MM-DD", then
+// "HHMMSS" or "HH:MM:SS", a zone optional); XMP as one ISO 8601 date. Empty when the date
+// is not one.
+QString xmpDateFromIptc(const QVariant &date, const QVariant &time)
+{
+    static const QRegularExpression dateForm(QStringLiteral("^(\\d{4})[-:]?(\\d\\d)[-:]?(\\d\\d)$"));
+    static const QRegularExpression timeForm(
+        QStringLiteral("^(\\d\\d):?(\\d\\d):?(\\d\\d)(?:([+-])(\\d\\d):?(\\d\\d))?$"));
+    const QRegularExpressionMatch d = dateForm.match(date.toString().trimmed());
+    if (!d.hasMatch()
+        || !QDate(d.captured(1).toInt(), d.captured(2).toInt(), d.captured(3).toInt()).isValid())
+        return {};
+    QString text = d.captured(1) + u'-' + d.captured(2) + u'-' + d.captured(3);
+    const QRegularExpressionMatch t = timeForm.match(time.toString().trimmed());
+    if (t.hasMatch() && QTime(t.captured(1).toInt(), t.captured(2).toInt(), t.captured(3).toInt()).isValid()) {
+        text += u'T' + t.captured(1) + u':' + t.captured(2) + u':' + t.captured(3);
+        if (!t.captured(4).isEmpty())
+            text += t.captured(4) + t.captured(5) + u':' + t.captured(6);
+    }
+    return text;
+}
+
+} // namespace
+
+QStringList setIptcInXmp(XmpChange &change, const QVariantMap &overlay)
 {
     const struct {
         const char *property, *xmpKey;
@@ -576,14 +602,48 @@ void setIptcInXmp(XmpChange &change, const QVariantMap &overlay)
                  {"OriginalTransmissionReference", "Xmp.photoshop.TransmissionReference", XmpSet::Text},
                  {"Category", "Xmp.photoshop.Category", XmpSet::Text},
                  {"SuppCategory", "Xmp.photoshop.SupplementalCategories", XmpSet::Bag},
-                 {"Urgency", "Xmp.photoshop.Urgency", XmpSet::Text}};
+                 {"Urgency", "Xmp.photoshop.Urgency", XmpSet::Text},
+                 {"LanguageIdentifier", "Xmp.dc.language", XmpSet::Bag}};
+    // A moment is two IIM fields and one XMP property.
+    const struct {
+        const char *date, *time, *xmpKey;
+    } moments[] = {{"DateCreated", "TimeCreated", "Xmp.photoshop.DateCreated"},
+                   {"DigitalCreationDate", "DigitalCreationTime", "Xmp.xmp.CreateDate"}};
     const QVariantMap iptc = overlay.value(QLatin1String(keys::IptcGroup)).toMap();
+    const auto set = [&](const char *xmpKey, XmpSet::Form form, const QStringList &values) {
+        const auto setAlready = [&](const XmpSet &s) { return s.key == xmpKey; };
+        if (std::none_of(change.sets.begin(), change.sets.end(), setAlready))
+            change.sets.append({xmpKey, form, values});
+    };
+    QStringList placed;
     for (const auto &t : twins) {
         const QVariant v = iptc.value(QLatin1String(t.property));
-        const auto setAlready = [&](const XmpSet &set) { return set.key == t.xmpKey; };
-        if (!v.isNull() && std::none_of(change.sets.begin(), change.sets.end(), setAlready))
-            change.sets.append({t.xmpKey, t.form, textList(v)});
+        if (v.isNull())
+            continue;
+        set(t.xmpKey, t.form, textList(v));
+        placed << QLatin1String(t.property);
     }
+    for (const auto &m : moments) {
+        const QVariant date = iptc.value(QLatin1String(m.date));
+        const QString text = xmpDateFromIptc(date, iptc.value(QLatin1String(m.time)));
+        if (text.isEmpty())
+            continue;
+        set(m.xmpKey, XmpSet::Text, {text});
+        placed << QLatin1String(m.date);
+        if (!iptc.value(QLatin1String(m.time)).isNull() && text.size() > 10)
+            placed << QLatin1String(m.time);
+    }
+    QStringList unplaced;
+    for (auto it = iptc.begin(); it != iptc.end(); ++it)
+        if (!it.value().isNull() && !placed.contains(it.key()))
+            unplaced << it.key();
+    return unplaced;
+}
+
+QString iptcWithoutXmpTwin(const QStringList &fields)
+{
+    return Text::tr("IPTC %1 cannot be stored: this file holds IPTC only as XMP, which has no place for it")
+        .arg(fields.join(QStringLiteral(", ")));
 }
 
 bool XmpChange::isEmpty() const

@@ -59,7 +59,11 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
 
 // For a container that holds no IPTC (WebP, GIF): the IPTC fields `overlay` sets are set on
 // their XMP twins as the IPTC Core schema names them, where the change sets none already.
-void setIptcInXmp(XmpChange &change, const QVariantMap &overlay);
+// Returns the fields that have no such twin (or a date that is not one), which the copy
+// cannot keep.
+QStringList setIptcInXmp(XmpChange &change, const QVariantMap &overlay);
+// The reason a copy is refused when setIptcInXmp leaves `fields` out.
+QString iptcWithoutXmpTwin(const QStringList &fields);
 
 // The change for a packet that continues another (a JPEG's extended XMP): twins are set in
 // the main packet only, as a property belongs to one of the two.

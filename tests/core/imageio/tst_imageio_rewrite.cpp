@@ -186,7 +186,8 @@ private Q_SLOTS:
         QVariantMap artist = withField(keys::TiffGroup, keys::TiffArtist, "Ana");
         artist.insert(withField(keys::ExifGroup, "FNumber", 2.8));
         artist.insert(noGps);
-        artist.insert(keys::IptcGroup, QVariantMap{{keys::IptcKeywords, QStringList{"Kw"}}, {"City", "Oslo"}});
+        artist.insert(keys::IptcGroup, QVariantMap{{keys::IptcKeywords, QStringList{"Kw"}}, {"City", "Oslo"},
+                                                   {"DateCreated", "2003-08-06"}, {"TimeCreated", "18:04:34-05:00"}});
         for (const QVariantMap &overlay : {dated, noGps, artist}) {
             const QString out = dir.filePath("copy-" + name);
             const RewriteResult result = rewriteMetadata(src, out, overlay);
@@ -215,6 +216,10 @@ private Q_SLOTS:
                 const bool noIptc = name.endsWith(".webp") || gif;
                 QCOMPARE(tags.value(noIptc ? "XMP-dc:Subject" : "IPTC:Keywords").toString(), "Kw");
                 QCOMPARE(tags.value(noIptc ? "XMP-photoshop:City" : "IPTC:City").toString(), "Oslo");
+                if (noIptc)
+                    QCOMPARE(tags.value("XMP-photoshop:DateCreated").toString(), "2003:08:06 18:04:34-05:00");
+                else
+                    QCOMPARE(tags.value("IPTC:TimeCreated").toString(), "18:04:34-05:00");
                 QCOMPARE(tags.value(gif ? "XMP-exif:FNumber" : "ExifIFD:FNumber").toDouble(), 2.8);
                 // New IPTC and XMP entries are written beside the pixels, which stay where they were.
                 QCOMPARE(tags.value("IFD0:StripOffsets"), exiftoolTags(src).value("IFD0:StripOffsets"));
@@ -256,6 +261,11 @@ private Q_SLOTS:
         const QByteArray tagged = readFile(gif);
         QTest::newRow("GIF cut inside its XMP")
             << tagged.left(tagged.indexOf("XMP DataXMP") + 300) << noGps << int(RewriteResult::Refused);
+        // An IPTC field without an XMP twin has no place in a container that holds no IPTC.
+        const QVariantMap editStatus = withField(keys::IptcGroup, "EditStatus", "EDITED");
+        QTest::newRow("IPTC without a twin, GIF") << tagged << editStatus << int(RewriteResult::Refused);
+        convert({"-size", "8x8", "xc:red", dir.filePath("red.webp")});
+        QTest::newRow("IPTC without a twin, WebP") << readFile(dir.filePath("red.webp")) << editStatus << failed;
     }
 
     void failedRewritesLeaveTheEarlierCopy()
