@@ -225,12 +225,17 @@ std::unique_ptr<ExivImage> ExivImage::parse(const QByteArray &data, QString *err
     Exiv2Warnings warnings;
     const bool ok = guarded(
         [&] {
-            result->m_image = Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(data.constData()),
-                                                        long(data.size()));
-            if (!result->m_image.get())
-                throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
-            result->m_imageType = Exiv2::ImageFactory::getType(
-                reinterpret_cast<const Exiv2::byte *>(data.constData()), long(data.size()));
+            const auto *bytes = reinterpret_cast<const Exiv2::byte *>(data.constData());
+            if (isGif(data)) {
+                // Exiv2's type detection gives up on a GIF of less than a few hundred bytes.
+                result->m_image.reset(new Exiv2::GifImage(Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(bytes, long(data.size())))));
+                result->m_imageType = Exiv2::ImageType::gif;
+            } else {
+                result->m_image = Exiv2::ImageFactory::open(bytes, long(data.size()));
+                if (!result->m_image.get())
+                    throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
+                result->m_imageType = Exiv2::ImageFactory::getType(bytes, long(data.size()));
+            }
             {
                 std::unique_lock<std::recursive_mutex> lock;
                 if (lockToolkit)
