@@ -356,7 +356,11 @@ bool ImageDestination::writeJpeg(const ImageSource &source, const QVariantMap &o
 bool ImageDestination::writeGif(const ImageSource &source, const QVariantMap &overlay)
 {
     Exiv2::Image &image = source.exiv().image();
-    OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(image.pixelWidth(), image.pixelHeight()));
+    // The dates the XMP holds stand for the Exif dates a GIF cannot have, so a changed date
+    // moves the properties that held its moment, each in its own form.
+    QVariantMap current = source.properties();
+    current.insert(source.datesOnlyInXmp());
+    OverlayPlan plan = planOverlay(overlay, current, QSize(image.pixelWidth(), image.pixelHeight()));
     plan.xmp.onlyXmp = true;
     setExifInXmp(plan.xmp, overlay, image.xmpData());
     const QStringList unplaced = setIptcInXmp(plan.xmp, overlay);

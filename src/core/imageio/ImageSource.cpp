@@ -7,6 +7,7 @@
 #include "ExivImage.h"
 #include "ImageProperties.h"
 #include "PhotoFiles.h"
+#include "XmpEdit.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -86,6 +87,15 @@ std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error
     source->m_exiv = std::move(exiv);
     source->m_data = std::move(data);
     return source;
+}
+
+QVariantMap ImageSource::datesOnlyInXmp() const
+{
+    if (m_type != QLatin1String(filetypes::Gif))
+        return {};
+    QVariantMap dates;
+    guarded([&] { dates = exifDatesFromXmp(m_exiv->image().xmpData()); }, nullptr);
+    return dates;
 }
 
 QImage ImageSource::image(int index) const

@@ -36,6 +36,10 @@ public:
     // Properties are the same for every index: the metadata of a container is shared by its images.
     QVariantMap properties() const { return m_properties; }
     QImage image(int index) const;
+    // A GIF keeps its dates only as XMP: they are given here as the Exif and TIFF groups of
+    // the property map would hold them. Empty for any other container, whose dates are in
+    // properties() (or absent).
+    QVariantMap datesOnlyInXmp() const;
 
     // For the writing side of this layer only.
     ExivImage &exiv() const { return *m_exiv; }

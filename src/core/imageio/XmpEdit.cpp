@@ -526,6 +526,10 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
             || !QDate::fromString(text.left(10), QStringLiteral("yyyy:MM:dd")).isValid()
             || !QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss")).isValid())
             continue;
+        // A date the XMP already held moves there with the properties that held it.
+        const auto moves = [&](const XmpDateMove &m) { return m.field == d.field; };
+        if (std::any_of(change.dates.begin(), change.dates.end(), moves))
+            continue;
         QString date = text;
         date[4] = date[7] = QLatin1Char('-');
         date[10] = QLatin1Char('T');
@@ -638,6 +642,29 @@ QStringList setIptcInXmp(XmpChange &change, const QVariantMap &overlay)
         if (!it.value().isNull() && !placed.contains(it.key()))
             unplaced << it.key();
     return unplaced;
+}
+
+QVariantMap exifDatesFromXmp(const Exiv2::XmpData &xmp)
+{
+    QVariantMap groups;
+    for (const ExifDate &d : kExifDates) {
+        for (const MirroredDate &mirror : kMirroredDates) {
+            const auto pos = mirror.field == d.field ? xmp.findKey(Exiv2::XmpKey(mirror.key)) : xmp.end();
+            if (pos == xmp.end())
+                continue;
+            qsizetype length = 0;
+            QString date = exifSpelling(QString::fromStdString(pos->toString()), &length);
+            if (date.size() == 16)
+                date += QStringLiteral(":00"); // XMP may leave out the seconds
+            if (date.size() != 19)
+                continue;
+            QVariantMap group = groups.value(QLatin1String(d.group)).toMap();
+            group.insert(QLatin1String(d.key), date);
+            groups.insert(QLatin1String(d.group), group);
+            break;
+        }
+    }
+    return groups;
 }
 
 QString iptcWithoutXmpTwin(const QStringList &fields)

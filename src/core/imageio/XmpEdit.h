@@ -54,7 +54,8 @@ struct XmpChange {
 // For a container whose only metadata is XMP: the Exif fields `overlay` sets that have an
 // XMP twin beyond the common ones (make, model, comment, lens) are set on it, and its Exif
 // dates, having no Exif for the XMP dates to follow, on the properties of `xmp` that mirror
-// them, or on the first of those where it holds none.
+// them, or on the first of those where it holds none. A date `change` already moves (the
+// photo's XMP held it) is left to that move, which keeps each property's own form.
 void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::XmpData &xmp);
 
 // For a container that holds no IPTC (WebP, GIF): the IPTC fields `overlay` sets are set on
@@ -62,6 +63,10 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
 // Returns the fields that have no such twin (or a date that is not one), which the copy
 // cannot keep.
 QStringList setIptcInXmp(XmpChange &change, const QVariantMap &overlay);
+// The Exif dates the XMP properties of `xmp` mirror, in Exif's spelling, as the Exif and
+// TIFF groups of a property map hold them; a date without a time is left out.
+QVariantMap exifDatesFromXmp(const Exiv2::XmpData &xmp);
+
 // The reason a copy is refused when setIptcInXmp leaves `fields` out.
 QString iptcWithoutXmpTwin(const QStringList &fields);
 

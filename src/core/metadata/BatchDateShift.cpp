@@ -66,8 +66,7 @@ editsteps::PhotoPlan shiftEach(const editsteps::Photo &photo, qint64 originalDel
 {
     if (!photo.image)
         return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
-    const QVariantMap properties = photo.image->properties();
-    const PhotoDates before = PhotoDates::read(properties, zone);
+    const PhotoDates before = PhotoDates::read(*photo.image, zone);
     if (!before.capture().isValid())
         return editsteps::PhotoPlan::skip(noCaptureDateReason());
     PhotoDates after;

@@ -29,7 +29,7 @@ JobReport copyCaptureDateToFileDate(const EditTarget &target, const QTimeZone &z
     return editsteps::runEdit(target, QStringLiteral("NewDate_"), hooks, [&zone](const editsteps::Photo &photo) {
         if (!photo.image)
             return editsteps::PhotoPlan::skip(editsteps::unreadableReason(photo.readError));
-        QDateTime capture = PhotoDates::read(photo.image->properties(), zone).capture();
+        QDateTime capture = PhotoDates::read(*photo.image, zone).capture();
         if (!capture.isValid()) {
             // The item's own file: in camera mode the device's path when there is one, for
             // the downloaded copy's dates are only when it was downloaded.

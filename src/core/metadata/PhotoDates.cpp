@@ -5,6 +5,7 @@
 #include "MetadataEdit.h"
 
 #include "imageio/ImageProperties.h"
+#include "imageio/ImageSource.h"
 
 #include <QCoreApplication>
 
@@ -32,6 +33,12 @@ PhotoDates PhotoDates::read(const QVariantMap &properties, const QTimeZone &zone
     dates.digitized = storedDate(exif, keys::ExifDateTimeDigitized, zone);
     dates.modified = storedDate(tiff, keys::TiffDateTime, zone);
     return dates;
+}
+
+PhotoDates PhotoDates::read(const ImageSource &photo, const QTimeZone &zone)
+{
+    const PhotoDates dates = read(photo.properties(), zone);
+    return dates.capture().isValid() ? dates : read(photo.datesOnlyInXmp(), zone);
 }
 
 QString noCaptureDateReason()

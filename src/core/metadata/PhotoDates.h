@@ -6,6 +6,10 @@
 #include <QTimeZone>
 #include <QVariantMap>
 
+namespace imageio {
+class ImageSource;
+}
+
 // The dates a photo carries in its metadata, as the date commands read and change them.
 // A date that is absent, unparsable or the cameras' "0000:00:00 00:00:00" placeholder
 // is invalid here: such a photo is never given a date it did not have.
@@ -19,6 +23,9 @@ struct PhotoDates {
 
     // `properties` is a photo's property map as read.
     static PhotoDates read(const QVariantMap &properties, const QTimeZone &zone);
+    // The photo's dates, from its property map or, for a container that keeps them only
+    // in XMP (GIF), from there.
+    static PhotoDates read(const imageio::ImageSource &photo, const QTimeZone &zone);
 };
 
 // The reason given for a photo that has no capture date to work from.
