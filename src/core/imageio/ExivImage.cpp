@@ -227,13 +227,16 @@ std::unique_ptr<ExivImage> ExivImage::parse(const QByteArray &data, QString *err
         [&] {
             const auto *bytes = reinterpret_cast<const Exiv2::byte *>(data.constData());
             if (isGif(data)) {
-                // Exiv2's type detection gives up on a GIF of less than a few hundred bytes.
+                // Exiv2's type detection gives up on a GIF of less than a few hundred bytes;
+                // the header and screen descriptor (13 bytes) are the least a GIF has.
+                if (data.size() < 13)
+                    throw Exiv2::Error(Exiv2::kerMemoryContainsUnknownImageType);
                 result->m_image.reset(new Exiv2::GifImage(Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(bytes, long(data.size())))));
                 result->m_imageType = Exiv2::ImageType::gif;
             } else {
                 result->m_image = Exiv2::ImageFactory::open(bytes, long(data.size()));
                 if (!result->m_image.get())
-                    throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
+                    throw Exiv2::Error(Exiv2::kerMemoryContainsUnknownImageType);
                 result->m_imageType = Exiv2::ImageFactory::getType(bytes, long(data.size()));
             }
             {

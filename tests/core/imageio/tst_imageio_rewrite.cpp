@@ -247,6 +247,7 @@ private Q_SLOTS:
         const int unreadable = RewriteResult::Unreadable, failed = RewriteResult::WriteFailed;
         QTest::newRow("not an image") << QByteArray("no photo, just some text\n") << noGps << unreadable;
         QTest::newRow("empty") << QByteArray() << noGps << unreadable;
+        QTest::newRow("GIF header alone") << QByteArray("GIF89a\x10\x00\x10\x00", 10) << noGps << unreadable;
         QTest::newRow("JPEG cut in half") << whole.left(whole.size() / 2) << noGps << unreadable;
         QTest::newRow("JPEG cut inside its Exif") << whole.left(300) << noGps << unreadable;
         const QString description(70000, 'x');
