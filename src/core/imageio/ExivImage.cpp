@@ -231,7 +231,8 @@ std::unique_ptr<ExivImage> ExivImage::parse(const QByteArray &data, QString *err
                 // the header and screen descriptor (13 bytes) are the least a GIF has.
                 if (data.size() < 13)
                     throw Exiv2::Error(Exiv2::kerMemoryContainsUnknownImageType);
-                result->m_image.reset(new Exiv2::GifImage(Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(bytes, long(data.size())))));
+                Exiv2::BasicIo::AutoPtr io(new Exiv2::MemIo(bytes, long(data.size())));
+                result->m_image.reset(new Exiv2::GifImage(io));
                 result->m_imageType = Exiv2::ImageType::gif;
             } else {
                 result->m_image = Exiv2::ImageFactory::open(bytes, long(data.size()));
