@@ -88,32 +88,32 @@
         <translation>das verschobene Datum liegt außerhalb der Jahre 1 bis 9999</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="182"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="181"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="185"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="184"/>
         <source>Taken (it shows)</source>
         <translation>Aufgenommen (es zeigt)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="186"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="185"/>
         <source>Digitized (it shows)</source>
         <translation>Digitalisiert (es zeigt)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="187"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="186"/>
         <source>Taken (it should show)</source>
         <translation>Aufgenommen (es soll zeigen)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="188"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="187"/>
         <source>Digitized (it should show)</source>
         <translation>Digitalisiert (es soll zeigen)</translation>
     </message>
     <message>
-        <location filename="../src/core/metadata/BatchDateShift.cpp" line="201"/>
+        <location filename="../src/core/metadata/BatchDateShift.cpp" line="200"/>
         <source>A reference photo shifts local photos only; nothing was written.</source>
         <translation>Ein Referenzfoto verschiebt nur lokale Fotos; es wurde nichts geschrieben.</translation>
     </message>
@@ -1336,7 +1336,7 @@
 <context>
     <name>ExivImage</name>
     <message>
-        <location filename="../src/core/imageio/ExivImage.cpp" line="258"/>
+        <location filename="../src/core/imageio/ExivImage.cpp" line="267"/>
         <source>not a photo format we read</source>
         <translation>kein Fotoformat, das Glimmerset liest</translation>
     </message>
@@ -1643,27 +1643,27 @@
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="411"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="415"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="489"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="493"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="500"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="504"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="528"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="532"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="559"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="563"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -1671,7 +1671,7 @@
 <context>
     <name>ImageSource</name>
     <message>
-        <location filename="../src/core/imageio/ImageSource.cpp" line="60"/>
+        <location filename="../src/core/imageio/ImageSource.cpp" line="61"/>
         <source>the image data is incomplete (truncated file)</source>
         <translation>die Bilddaten sind unvollständig (Datei abgeschnitten)</translation>
     </message>
@@ -2375,7 +2375,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PhotoDates</name>
     <message>
-        <location filename="../src/core/metadata/PhotoDates.cpp" line="39"/>
+        <location filename="../src/core/metadata/PhotoDates.cpp" line="46"/>
         <source>no capture date</source>
         <translation>kein Aufnahmedatum</translation>
     </message>
@@ -3465,7 +3465,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/XmpEdit.cpp" line="645"/>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="674"/>
         <source>IPTC %1 cannot be stored: this file holds IPTC only as XMP, which has no place for it</source>
         <translation>IPTC %1 kann nicht gespeichert werden: Diese Datei hält IPTC nur als XMP, und dort gibt es keinen Platz dafür</translation>
     </message>

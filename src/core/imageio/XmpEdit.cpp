@@ -649,7 +649,9 @@ QVariantMap exifDatesFromXmp(const Exiv2::XmpData &xmp)
     QVariantMap groups;
     for (const ExifDate &d : kExifDates) {
         for (const MirroredDate &mirror : kMirroredDates) {
-            const auto pos = mirror.field == d.field ? xmp.findKey(Exiv2::XmpKey(mirror.key)) : xmp.end();
+            if (mirror.field != d.field)
+                continue;
+            const auto pos = xmp.findKey(Exiv2::XmpKey(mirror.key));
             if (pos == xmp.end())
                 continue;
             qsizetype length = 0;
