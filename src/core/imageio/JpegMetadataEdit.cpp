@@ -488,7 +488,8 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     }
 
     QList<ExifRun> runs = exifRuns(file);
-    bool reserialise = plan.exifStructureChanges;
+    // Dates are patched in place, which needs a block to patch: without one they make it.
+    bool reserialise = plan.exifStructureChanges || (runs.isEmpty() && !plan.dates.isEmpty());
     std::set<std::string> droppedKeys;
     ExifEdits exact;
     if (reserialise) {

@@ -154,6 +154,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("tagged");
         const QStringList plasma{"-size", "40x30", "plasma:fractal"};
         QTest::newRow("jpeg") << "photo.jpg" << plasma << true;
+        QTest::newRow("jpeg without Exif") << "bare.jpg" << plasma << false;
         QTest::newRow("png eXIf") << "photo.png" << plasma << true;
         QTest::newRow("png without Exif") << "bare.png" << plasma << false;
         QTest::newRow("webp") << "photo.webp" << plasma << true;
