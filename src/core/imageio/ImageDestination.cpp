@@ -265,7 +265,8 @@ bool ImageDestination::build()
         return writeJpeg(*source, overlay);
 
     Exiv2::Image &before = source->exiv().image();
-    const OverlayPlan plan = planOverlay(overlay, source->properties(), QSize(before.pixelWidth(), before.pixelHeight()));
+    const OverlayPlan plan =
+        planOverlay(overlay, source->propertiesWithXmpDates(), QSize(before.pixelWidth(), before.pixelHeight()));
     CopyCheck check;
     check.plan = &plan;
 
@@ -358,9 +359,8 @@ bool ImageDestination::writeGif(const ImageSource &source, const QVariantMap &ov
     Exiv2::Image &image = source.exiv().image();
     // The dates the XMP holds stand for the Exif dates a GIF cannot have, so a changed date
     // moves the properties that held its moment, each in its own form.
-    QVariantMap current = source.properties();
-    current.insert(source.datesOnlyInXmp());
-    OverlayPlan plan = planOverlay(overlay, current, QSize(image.pixelWidth(), image.pixelHeight()));
+    OverlayPlan plan =
+        planOverlay(overlay, source.propertiesWithXmpDates(), QSize(image.pixelWidth(), image.pixelHeight()));
     plan.xmp.onlyXmp = true;
     setExifInXmp(plan.xmp, overlay, image.xmpData());
     const QStringList unplaced = setIptcInXmp(plan.xmp, overlay);

@@ -89,13 +89,11 @@ std::unique_ptr<ImageSource> ImageSource::create(QByteArray data, QString *error
     return source;
 }
 
-QVariantMap ImageSource::datesOnlyInXmp() const
+QVariantMap ImageSource::propertiesWithXmpDates() const
 {
-    if (m_type != QLatin1String(filetypes::Gif))
-        return {};
-    QVariantMap dates;
-    guarded([&] { dates = exifDatesFromXmp(m_exiv->image().xmpData()); }, nullptr);
-    return dates;
+    QVariantMap properties = m_properties;
+    guarded([&] { properties = withXmpDates(m_properties, m_exiv->image().xmpData()); }, nullptr);
+    return properties;
 }
 
 QImage ImageSource::image(int index) const

@@ -36,10 +36,10 @@ public:
     // Properties are the same for every index: the metadata of a container is shared by its images.
     QVariantMap properties() const { return m_properties; }
     QImage image(int index) const;
-    // A GIF keeps its dates only as XMP: they are given here as the Exif and TIFF groups of
-    // the property map would hold them. Empty for any other container, whose dates are in
-    // properties() (or absent).
-    QVariantMap datesOnlyInXmp() const;
+    // properties(), and for a photo that holds no date in Exif (a GIF cannot; a PNG, WebP or
+    // JPEG from some programs does not) the dates its XMP holds, as the Exif and TIFF groups
+    // would: what an edit of the dates starts from, so those XMP properties move with them.
+    QVariantMap propertiesWithXmpDates() const;
 
     // For the writing side of this layer only.
     ExivImage &exiv() const { return *m_exiv; }

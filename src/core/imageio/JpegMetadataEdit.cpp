@@ -473,7 +473,8 @@ JpegEditResult editJpegMetadata(const ImageSource &source, const QVariantMap &ov
     if (!file.parse(source.data(), &result.error))
         return result;
     Exiv2::Image &before = source.exiv().image();
-    const OverlayPlan plan = planOverlay(overlay, source.properties(), QSize(before.pixelWidth(), before.pixelHeight()));
+    const OverlayPlan plan =
+        planOverlay(overlay, source.propertiesWithXmpDates(), QSize(before.pixelWidth(), before.pixelHeight()));
     // Some writers leave a second copy of the IPTC block after the image (an image resource,
     // or a FotoStation trailer record); a copy keeping it would still show what was removed.
     QByteArray imageData;

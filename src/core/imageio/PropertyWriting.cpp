@@ -471,7 +471,8 @@ bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *erro
     const auto lock = lockXmpToolkit();
     QStringList problems;
     Exiv2::ExifData &exif = image.exifData();
-    const QVariantMap current = propertiesFromMetadata(image);
+    // Dates held only in XMP count as the photo's own: a changed one moves them.
+    const QVariantMap current = withXmpDates(propertiesFromMetadata(image), image.xmpData());
     const bool hadExifDirectory = hasExifDirectory(exif);
     const std::string versionBefore = exifVersionOf(exif);
     std::set<quint16> tagsBefore;

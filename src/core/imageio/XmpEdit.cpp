@@ -644,9 +644,12 @@ QStringList setIptcInXmp(XmpChange &change, const QVariantMap &overlay)
     return unplaced;
 }
 
-QVariantMap exifDatesFromXmp(const Exiv2::XmpData &xmp)
+QVariantMap withXmpDates(const QVariantMap &properties, const Exiv2::XmpData &xmp)
 {
-    QVariantMap groups;
+    for (const ExifDate &d : kExifDates)
+        if (properties.value(QLatin1String(d.group)).toMap().contains(QLatin1String(d.key)))
+            return properties;
+    QVariantMap merged = properties;
     for (const ExifDate &d : kExifDates) {
         for (const MirroredDate &mirror : kMirroredDates) {
             if (mirror.field != d.field)
@@ -660,13 +663,13 @@ QVariantMap exifDatesFromXmp(const Exiv2::XmpData &xmp)
                 date += QStringLiteral(":00"); // XMP may leave out the seconds
             if (date.size() != 19)
                 continue;
-            QVariantMap group = groups.value(QLatin1String(d.group)).toMap();
+            QVariantMap group = merged.value(QLatin1String(d.group)).toMap();
             group.insert(QLatin1String(d.key), date);
-            groups.insert(QLatin1String(d.group), group);
+            merged.insert(QLatin1String(d.group), group);
             break;
         }
     }
-    return groups;
+    return merged;
 }
 
 QString iptcWithoutXmpTwin(const QStringList &fields)

@@ -63,9 +63,10 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
 // Returns the fields that have no such twin (or a date that is not one), which the copy
 // cannot keep.
 QStringList setIptcInXmp(XmpChange &change, const QVariantMap &overlay);
-// The Exif dates the XMP properties of `xmp` mirror, in Exif's spelling, as the Exif and
-// TIFF groups of a property map hold them; a date without a time is left out.
-QVariantMap exifDatesFromXmp(const Exiv2::XmpData &xmp);
+// `properties` with, when they hold no Exif or TIFF date, the Exif dates the XMP properties
+// of `xmp` mirror, in Exif's spelling, in their Exif and TIFF groups; a date without a time
+// is left out. With an Exif date, Exif is the record and the XMP dates its twins.
+QVariantMap withXmpDates(const QVariantMap &properties, const Exiv2::XmpData &xmp);
 
 // The reason a copy is refused when setIptcInXmp leaves `fields` out.
 QString iptcWithoutXmpTwin(const QStringList &fields);

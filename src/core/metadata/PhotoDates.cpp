@@ -37,8 +37,7 @@ PhotoDates PhotoDates::read(const QVariantMap &properties, const QTimeZone &zone
 
 PhotoDates PhotoDates::read(const ImageSource &photo, const QTimeZone &zone)
 {
-    const PhotoDates dates = read(photo.properties(), zone);
-    return dates.capture().isValid() ? dates : read(photo.datesOnlyInXmp(), zone);
+    return read(photo.propertiesWithXmpDates(), zone);
 }
 
 QString noCaptureDateReason()

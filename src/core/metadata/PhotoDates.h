@@ -23,8 +23,8 @@ struct PhotoDates {
 
     // `properties` is a photo's property map as read.
     static PhotoDates read(const QVariantMap &properties, const QTimeZone &zone);
-    // The photo's dates, from its property map or, for a container that keeps them only
-    // in XMP (GIF), from there.
+    // The photo's dates, from its property map or, for a photo that keeps them only in XMP
+    // (every GIF, some PNG, WebP and JPEG files), from there.
     static PhotoDates read(const imageio::ImageSource &photo, const QTimeZone &zone);
 };
 

@@ -166,7 +166,8 @@ private Q_SLOTS:
     void otherDatesFollowTheCaptureDate_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name : {"iptc.jpg", "iptc-no-zone.jpg", "xmp.png", "xmp.tif", "xmp.webp", "xmp.gif"})
+        for (const char *name : {"iptc.jpg", "iptc-no-zone.jpg", "xmp.png", "xmp.tif", "xmp.webp", "xmp.gif",
+                                 "xmp-only.jpg", "xmp-only.png", "xmp-only.webp"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
@@ -174,13 +175,13 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         const QString folder = freshFolder();
-        QStringList args{"-ExifIFD:DateTimeOriginal=2019:07:14 10:00:00",
-                         "-ExifIFD:CreateDate=2019:07:14 10:05:00",
-                         "-XMP-exif:DateTimeOriginal=2019:07:14 10:00:00",
-                         "-XMP-photoshop:DateCreated=2019:07:14",
-                         "-XMP-xmp:CreateDate=2019:07:14 10:05:00.25+02:00",
-                         "-XMP-xmp:ModifyDate=2001:01:01 09:00:00"};
-        const bool iptc = name.endsWith(".jpg");
+        // A GIF, and some other photos, hold their dates in XMP alone.
+        const bool onlyXmp = name.endsWith(".gif") || name.startsWith("xmp-only");
+        QStringList args{"-XMP-exif:DateTimeOriginal=2019:07:14 10:00:00", "-XMP-photoshop:DateCreated=2019:07:14",
+                         "-XMP-xmp:CreateDate=2019:07:14 10:05:00.25+02:00", "-XMP-xmp:ModifyDate=2001:01:01 09:00:00"};
+        if (!onlyXmp)
+            args << "-ExifIFD:DateTimeOriginal=2019:07:14 10:00:00" << "-ExifIFD:CreateDate=2019:07:14 10:05:00";
+        const bool iptc = name.startsWith("iptc");
         if (iptc)
             args << "-IPTC:DateCreated=2019:07:14" << "-IPTC:TimeCreated=10:00:00+02:00"
                  << "-IPTC:DigitalCreationDate=2001:01:01" << "-IPTC:DigitalCreationTime=09:00:00+02:00";
@@ -193,13 +194,17 @@ private Q_SLOTS:
         const JobReport report = shiftDates(localTarget({source}, {0}, folder), change, berlin);
         const QString copy = report.written().value(0);
         // XMP's modify date and IPTC's digital creation held another moment than any Exif date:
-        // they were not the camera's. A GIF, whose dates are all XMP, moves each from its own.
+        // they were not the camera's. Dates all in XMP move each from its own, and Exif, where
+        // the container has it, gains them.
         const bool gif = name.endsWith(".gif");
+        const QVariant modified = onlyXmp ? "2001:01:02 00:00:00" : "2001:01:01 09:00:00";
         QVariantMap expected{{"ExifIFD:DateTimeOriginal", gif ? QVariant() : "2019:07:15 01:00:00"},
+                             {"ExifIFD:CreateDate", gif ? QVariant() : "2019:07:15 01:05:00"},
+                             {"IFD0:ModifyDate", gif || !onlyXmp ? QVariant() : modified},
                              {"XMP-exif:DateTimeOriginal", "2019:07:15 01:00:00"},
                              {"XMP-photoshop:DateCreated", "2019:07:15"},
                              {"XMP-xmp:CreateDate", "2019:07:15 01:05:00.25+02:00"},
-                             {"XMP-xmp:ModifyDate", gif ? "2001:01:02 00:00:00" : "2001:01:01 09:00:00"}};
+                             {"XMP-xmp:ModifyDate", modified}};
         if (iptc)
             expected.insert({{"IPTC:DateCreated", "2019:07:15"},
                              {"IPTC:TimeCreated", zoneless ? "01:00:00" : "01:00:00+02:00"},
