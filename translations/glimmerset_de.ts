@@ -1613,57 +1613,62 @@
 <context>
     <name>ImageDestination</name>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="73"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="87"/>
         <source>the metadata cannot be written completely (%1)</source>
         <translation>die Metadaten können nicht vollständig geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="126"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="140"/>
         <source>the edit cannot be written to every page of the TIFF file</source>
         <translation>die Änderung lässt sich nicht auf jede Seite der TIFF-Datei schreiben</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="299"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="314"/>
         <source>no image was added</source>
         <translation>es wurde kein Bild hinzugefügt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="305"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="320"/>
         <source>images of one container must come from one source</source>
         <translation>die Bilder einer Datei müssen aus derselben Quelle stammen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="310"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="325"/>
         <source>cannot convert %1 to %2 without re-encoding</source>
         <translation>%1 lässt sich nicht ohne Neukodierung in %2 umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="320"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="335"/>
         <source>metadata cannot be written into HEIC files</source>
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="415"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="340"/>
+        <source>metadata cannot be written into BMP files</source>
+        <translation>in BMP-Dateien können keine Metadaten geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="433"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="493"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="511"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="504"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="522"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="532"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="550"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="563"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="581"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -1784,7 +1789,7 @@
         <translation>der Farbraum des Fotos lässt sich nicht als Profil erhalten</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="485"/>
+        <location filename="../src/core/imageio/JpegMetadataEdit.cpp" line="486"/>
         <source>IPTC data stored after the image cannot be removed</source>
         <translation>nach dem Bild gespeicherte IPTC-Daten können nicht entfernt werden</translation>
     </message>
@@ -2375,7 +2380,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PhotoDates</name>
     <message>
-        <location filename="../src/core/metadata/PhotoDates.cpp" line="46"/>
+        <location filename="../src/core/metadata/PhotoDates.cpp" line="45"/>
         <source>no capture date</source>
         <translation>kein Aufnahmedatum</translation>
     </message>
@@ -3465,7 +3470,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/XmpEdit.cpp" line="674"/>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="677"/>
         <source>IPTC %1 cannot be stored: this file holds IPTC only as XMP, which has no place for it</source>
         <translation>IPTC %1 kann nicht gespeichert werden: Diese Datei hält IPTC nur als XMP, und dort gibt es keinen Platz dafür</translation>
     </message>

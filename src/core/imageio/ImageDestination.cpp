@@ -43,6 +43,20 @@ QByteArray bytesOf(Exiv2::BasicIo &io)
     return out;
 }
 
+// Whether `overlay` gives the photo a value it does not hold; a removal gives none.
+bool setsAnyValue(const QVariantMap &overlay, const QVariantMap &current)
+{
+    const QVariantMap changed = changedOnly(overlay, current);
+    for (auto it = changed.begin(); it != changed.end(); ++it) {
+        const bool set = it.value().typeId() == QMetaType::QVariantMap
+            ? setsAnyValue(it.value().toMap(), current.value(it.key()).toMap())
+            : !it.value().isNull();
+        if (set)
+            return true;
+    }
+    return false;
+}
+
 // Lays `overlay` over the metadata the image already holds and serialises it, with
 // `iccProfile` as the image's profile when given.
 QByteArray writeWithOverlay(ExivImage &image, const QVariantMap &overlay, const QByteArray &iccProfile = {})
@@ -260,7 +274,7 @@ bool ImageDestination::build()
     if (m_type == QLatin1String(filetypes::Gif))
         return writeGif(*source, overlay);
     if (!source->exiv().canWrite())
-        return copyUnwritable(*source);
+        return copyUnwritable(*source, overlay);
     if (m_type == QLatin1String(filetypes::Jpeg))
         return writeJpeg(*source, overlay);
 
@@ -314,14 +328,19 @@ const ImageSource *ImageDestination::commonSource()
     return &source;
 }
 
-bool ImageDestination::copyUnwritable(const ImageSource &source)
+bool ImageDestination::copyUnwritable(const ImageSource &source, const QVariantMap &overlay)
 {
     if (m_type == QLatin1String(filetypes::Heic)) {
         // Copying it unchanged would pretend an edit (say, removing GPS) had been made.
         m_error = Text::tr("metadata cannot be written into HEIC files");
         return false;
     }
-    // A BMP holds no metadata: its copy is the file itself.
+    // A BMP holds no metadata: nothing is left to remove, but a value set would be lost.
+    if (setsAnyValue(overlay, source.properties())) {
+        m_error = Text::tr("metadata cannot be written into BMP files");
+        m_refused = true;
+        return false;
+    }
     m_output = source.data();
     return true;
 }

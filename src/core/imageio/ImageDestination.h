@@ -57,7 +57,7 @@ private:
 
     bool build();
     const ImageSource *commonSource();
-    bool copyUnwritable(const ImageSource &source);
+    bool copyUnwritable(const ImageSource &source, const QVariantMap &overlay);
     QVariantMap combinedOverlay() const;
     bool writeJpeg(const ImageSource &source, const QVariantMap &overlay);
     bool writeGif(const ImageSource &source, const QVariantMap &overlay);

@@ -51,8 +51,9 @@ QHash<QString, QString> pixelSignatures(const QStringList &files)
     const QByteArray text = run("/usr/bin/identify", QStringList{"-quiet", "-format", "%i\t%#\n"} + files);
     QHash<QString, QString> out;
     for (const QString &line : QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts)) {
+        // A file it cannot decode gets an empty line or none, depending on the files before it.
         const qsizetype tab = line.lastIndexOf('\t');
-        if (tab > 0)
+        if (tab > 0 && tab + 1 < line.size())
             out[line.left(tab)] += line.mid(tab + 1) + ' ';
     }
     return out;
@@ -276,11 +277,13 @@ private Q_SLOTS:
                                                  .arg(QFileInfo(path).fileName()));
             const RewriteResult result = rewriteMetadata(*source, out, op.overlay);
             if (!result.ok()) {
-                // Only containers we cannot write and damaged files may fail; either way with a
-                // reason and nothing left behind.
+                // Only containers we cannot write, a BMP given values (it holds none) and damaged
+                // files may fail; either way with a reason and nothing left behind.
                 QVERIFY(!result.error.isEmpty());
+                const bool refused = result.status == RewriteResult::Refused;
+                const bool setsValues = op.mustBeGone.isEmpty();
                 const bool sound = source->type() == filetypes::Heic
-                    || (path.contains("/broken/") && result.status == RewriteResult::Refused);
+                    || (((source->type() == filetypes::Bmp && setsValues) || path.contains("/broken/")) && refused);
                 if (!sound)
                     problems << QFileInfo(path).fileName() + ": " + result.error;
                 QVERIFY(!QFile::exists(out));

@@ -270,6 +270,11 @@ private Q_SLOTS:
         QTest::newRow("IPTC without a twin, GIF") << tagged << editStatus << int(RewriteResult::Refused);
         convert({"-size", "8x8", "xc:red", dir.filePath("red.webp")});
         QTest::newRow("IPTC without a twin, WebP") << readFile(dir.filePath("red.webp")) << editStatus << failed;
+        // A BMP holds no metadata: a copy without the value would pass for the edit.
+        convert({"-size", "8x8", "xc:red", dir.filePath("red.bmp")});
+        QTest::newRow("value into a BMP") << readFile(dir.filePath("red.bmp"))
+                                          << withField(keys::TiffGroup, keys::TiffArtist, "Me")
+                                          << int(RewriteResult::Refused);
     }
 
     void failedRewritesLeaveTheEarlierCopy()
