@@ -621,6 +621,8 @@ CarryOutcome carryJpegMetadata(const ImageSource &source, QByteArray &target, in
             return CarryOutcome::NotApplicable;
         writeBack(to, runs[i]);
     }
+    if (!editXmp(to, plan, error))
+        return CarryOutcome::Failed;
     QByteArray bytes = to.assemble();
     if ((parts & (ExifPart | IptcPart)) == (ExifPart | IptcPart)) {
         CopyCheck check;

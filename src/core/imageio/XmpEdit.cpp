@@ -282,7 +282,7 @@ bool setXmpProperties(Exiv2::XmpData &xmp, const QList<XmpSet> &sets, bool makeP
             if (!same)
                 break;
         }
-        if (same || (!present && !wanted))
+        if (same || (!present && (!wanted || set.onlyWhereHeld)))
             continue;
         for (auto it = xmp.begin(); it != xmp.end();)
             it = isUnder(it->key(), set.key) ? xmp.erase(it) : std::next(it);
@@ -463,6 +463,11 @@ QList<XmpSet> twinSets(const QVariantMap &overlay, const QVariantMap &current)
             continue;
         sets.append({t.xmpKey, t.form, textList(v)});
     }
+    // Pixels turned upright leave an XMP orientation that says otherwise turning them again.
+    const QVariant orientation = overlay.value(QLatin1String(keys::Orientation));
+    if (orientation.isValid() && orientation != current.value(QLatin1String(keys::Orientation))
+        && orientation.toInt() >= 1 && orientation.toInt() <= 8)
+        sets.append({"Xmp.tiff.Orientation", XmpSet::Text, {QString::number(orientation.toInt())}, true});
     const QVariant gps = overlay.value(QLatin1String(keys::GpsGroup));
     const QVariantMap currentGps = current.value(QLatin1String(keys::GpsGroup)).toMap();
     const QVariantMap gpsMap = gps.toMap();

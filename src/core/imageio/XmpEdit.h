@@ -29,6 +29,7 @@ struct XmpSet {
     std::string key; // Exiv2's name, "Xmp.dc.creator"
     Form form = Text;
     QStringList values;
+    bool onlyWhereHeld = false; // a twin the packet lacks is not added
 };
 
 // An Exif date the edit changes, both as Exif stores them ("yyyy:MM:dd HH:mm:ss").

@@ -91,17 +91,19 @@ private Q_SLOTS:
         const QString source = fixtures::writeJpeg(path(QStringLiteral("o%1.jpg").arg(orientation)), 300, 200,
             {QStringLiteral("-Orientation#=%1").arg(orientation), "-ExifIFD:ExifImageWidth=300",
              "-ExifIFD:ExifImageHeight=200", "-Make=Glimmer Optics",
-             orientation % 4 == 2 ? "-ExifByteOrder=II" : "-ExifByteOrder=MM"});
+             orientation % 4 == 2 ? "-ExifByteOrder=II" : "-ExifByteOrder=MM",
+             QStringLiteral("-XMP-tiff:Orientation#=%1").arg(orientation)});
         const QString out = path(QStringLiteral("o%1-%2-out.jpg").arg(orientation).arg(keep));
         QString error;
         QVERIFY2(encodeFile(source, out, keep, &error), qPrintable(error));
 
         const int width = turned ? 200 : 300;
         QVariantMap expected{{"File:ImageWidth", width}, {"IFD0:Orientation", QVariant()},
-                             {"IFD0:Make", QVariant()}};
+                             {"IFD0:Make", QVariant()}, {"XMP-tiff:Orientation", QVariant()}};
         if (tagAfter)
             expected.insert({{"IFD0:Orientation", tagAfter}, {"IFD0:Make", "Glimmer Optics"},
-                             {"ExifIFD:ExifImageWidth", width}, {"ExifIFD:ExifImageHeight", 500 - width}});
+                             {"ExifIFD:ExifImageWidth", width}, {"ExifIFD:ExifImageHeight", 500 - width},
+                             {"XMP-tiff:Orientation", tagAfter}});
         QCOMPARE(editortest::tagsDiffering(out, expected), QString());
     }
 
