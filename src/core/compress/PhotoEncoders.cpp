@@ -96,23 +96,44 @@ bool keepColoursWithoutExif(QImage &image, const DecodedPhoto &decoded, const im
     return imageio::convertAdobeRgbToSrgb(image, error);
 }
 
-EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata, const ResizeRequest *resize)
+EncodedPhoto encodePng(const imageio::ImageSource &source, const QVariantMap &metadata, bool keepMetadata,
+                       const QString &sourcePath, const ResizeRequest *resize)
 {
     DecodedPhoto decoded = decodeFirstImage(source);
     if (!decoded.ok())
         return undecodable(decoded);
-    QImage image = imageio::orientedImage(decoded.image, decoded.upright ? 1 : orientationOf(metadata));
+    const int orientation = decoded.upright ? 1 : orientationOf(metadata);
+    QImage image = imageio::orientedImage(decoded.image, orientation);
     decoded.image = QImage();
+    const QSize stored = imageio::swapsDimensions(orientation) ? image.size().transposed() : image.size();
     if (resize)
         image = scaledForResize(image, source, resize);
     QString error;
-    if (!keepColoursWithoutExif(image, decoded, source, &error))
+    if (!keepMetadata && !keepColoursWithoutExif(image, decoded, source, &error))
         return failure(error);
     const imageio::PngCodec::Encoded png = imageio::PngCodec::encodeSmallest(image, decoded.iccProfile);
     if (!png.ok())
         return failure(Text::tr("cannot encode PNG: %1").arg(png.error));
     EncodedPhoto photo;
     photo.bytes = png.bytes;
+    if (!keepMetadata)
+        return photo;
+
+    // The pixels are upright now: a kept tag says so (a photo without one gains none).
+    QVariantMap overlay;
+    if (orientationOf(metadata) != 1)
+        overlay.insert(QLatin1String(imageio::keys::Orientation), 1);
+    if (image.size() != stored) {
+        overlay.insert(QLatin1String(imageio::keys::PixelWidth), image.width());
+        overlay.insert(QLatin1String(imageio::keys::PixelHeight), image.height());
+    }
+    const int parts = imageio::ExifPart | imageio::IptcPart | imageio::XmpPart
+        | (decoded.iccProfile.isEmpty() ? 0 : imageio::IccProfilePart);
+    // As for a JPEG: a result without the metadata the user asked to keep fails the photo.
+    if (!imageio::copyMetadata(source, photo.bytes, parts, overlay, &error))
+        return failure(Text::tr("cannot carry the metadata over: %1").arg(error));
+    photo.applyDates = true;
+    photo.dates = captureDatesFor(metadata, sourcePath);
     return photo;
 }
 
@@ -185,7 +206,9 @@ EncodedPhoto encodeWithMetadata(PhotoEncoder encoder, const imageio::ImageSource
 {
     switch (encoder) {
     case PhotoEncoder::Png:
-        return encodePng(source, metadata, resize);
+        return encodePng(source, metadata, false, sourcePath, resize);
+    case PhotoEncoder::PngKeepingMetadata:
+        return encodePng(source, metadata, true, sourcePath, resize);
     case PhotoEncoder::JpgWithoutMetadata:
         return encodeJpeg(source, metadata, false, sourcePath, resize);
     case PhotoEncoder::JpgKeepingMetadata:
@@ -204,7 +227,7 @@ int jpegQualityForCompressionFactor(double factor)
 PhotoEncoder chooseEncoder(const QString &fileName, bool keepMetadata)
 {
     if (QFileInfo(fileName).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0)
-        return PhotoEncoder::Png;
+        return keepMetadata ? PhotoEncoder::PngKeepingMetadata : PhotoEncoder::Png;
     return keepMetadata ? PhotoEncoder::JpgKeepingMetadata : PhotoEncoder::JpgWithoutMetadata;
 }
 

@@ -30,9 +30,10 @@ enum class PhotoEncoder {
     Png,
     JpgWithoutMetadata,
     JpgKeepingMetadata,
+    PngKeepingMetadata,
 };
 
-// "png" in any case takes the PNG encoder; everything else a JPEG encoder, chosen by
+// "png" in any case takes a PNG encoder, everything else a JPEG encoder, each chosen by
 // whether metadata is kept.
 PhotoEncoder chooseEncoder(const QString &fileName, bool keepMetadata);
 
@@ -49,11 +50,12 @@ struct EncodedPhoto {
 };
 
 // Decodes the source's first image and encodes it. Results always display the way the
-// source did: kept metadata turns the pixels only for orientation 6 and 8 (writing 1 and
-// exchanging the pixel width and height) and keeps the tag otherwise; results without
-// metadata have no tag, so their pixels are turned for every orientation 2 to 8. The
-// ICC profile is kept either way; results that go without the Exif (PNG, and JPEG without
-// metadata) turn pixels whose colour space only the Exif names (Adobe RGB) into sRGB.
+// source did: a JPEG keeping metadata turns the pixels only for orientation 6 and 8 (writing
+// 1 and exchanging the pixel width and height) and keeps the tag otherwise; a PNG turns them
+// for every orientation, writing 1 where it keeps metadata; results without metadata have
+// no tag, so their pixels are turned for every orientation 2 to 8. The ICC profile is kept
+// either way; results that go without the Exif turn pixels whose colour space only the
+// Exif names (Adobe RGB) into sRGB.
 // `sourcePath` is read only for its file dates.
 // With `resize`, the pixels are turned upright and scaled in memory (never up) before
 // encoding; kept metadata then says orientation 1.

@@ -563,6 +563,44 @@ ImageDestinationPtr ImageDestination::create(QByteArray *buffer, const QString &
     return std::make_unique<ImageDestination>(buffer, type, count);
 }
 
+namespace {
+
+// A PNG given its source's chunks as stored: what the overlay changes of orientation, and the
+// Exif size tags, are then edited in those chunks like any copy's, and checked.
+bool settleCarriedPng(const ImageSource &source, QByteArray &carried, const QVariantMap &overlay, QString *error)
+{
+    const auto result = ImageSource::create(carried, error);
+    if (!result)
+        return false;
+    QVariantMap edit;
+    const QString orientation = QLatin1String(keys::Orientation);
+    if (overlay.contains(orientation) && result->properties().contains(orientation))
+        edit.insert(orientation, overlay.value(orientation));
+    const QVariantMap exif = result->properties().value(QLatin1String(keys::ExifGroup)).toMap();
+    Exiv2::Image &image = result->exiv().image();
+    QVariantMap sizes;
+    for (const auto &[key, size] : {std::pair{keys::ExifPixelXDimension, image.pixelWidth()},
+                                    std::pair{keys::ExifPixelYDimension, image.pixelHeight()}})
+        if (exif.contains(QLatin1String(key)) && exif.value(QLatin1String(key)).toLongLong() != size)
+            sizes.insert(QLatin1String(key), qlonglong(size));
+    if (!sizes.isEmpty())
+        edit.insert(QLatin1String(keys::ExifGroup), sizes);
+    if (edit.isEmpty())
+        return true;
+    QByteArray out;
+    ImageDestination destination(&out, source.type(), 1);
+    destination.addImageFromSource(*result, 0, edit);
+    if (!destination.finalize()) {
+        if (error)
+            *error = destination.errorString();
+        return false;
+    }
+    carried = std::move(out);
+    return true;
+}
+
+} // namespace
+
 bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, const QVariantMap &overlay, QString *error)
 {
     switch (carryJpegMetadata(source, target, parts, overlay, error)) {
@@ -572,6 +610,15 @@ bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, cons
         return false;
     case CarryOutcome::NotApplicable:
         break;
+    }
+    if (source.type() == QLatin1String(filetypes::Png)) {
+        QByteArray carried = target;
+        if (carryPngChunks(source.data(), carried, parts)) {
+            if (!settleCarriedPng(source, carried, overlay, error))
+                return false;
+            target = std::move(carried);
+            return true;
+        }
     }
     QByteArray out;
     auto image = ExivImage::open(target, error);

@@ -5,6 +5,7 @@
 #include "ExifEdits.h"
 #include "JpegMetadataEdit.h"
 #include "PhotoshopResources.h"
+#include "ImageDestination.h"
 #include "ImageSource.h"
 #include "OverlayPlan.h"
 #include "TiffBlock.h"
@@ -15,6 +16,8 @@
 #include <QtEndian>
 
 #include <zlib.h>
+
+#include <algorithm>
 
 namespace imageio {
 
@@ -463,6 +466,43 @@ PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan,
         return PngEditOutcome::Failed;
     *out = assemble(chunks, exif.added);
     return PngEditOutcome::Done;
+}
+
+bool carryPngChunks(const QByteArray &source, QByteArray &target, int parts)
+{
+    QList<Chunk> from, to;
+    if (!parseChunks(source, &from) || !parseChunks(target, &to))
+        return false;
+    const bool targetHasDensity = std::any_of(to.begin(), to.end(), [](const Chunk &c) { return c.type == "pHYs"; });
+    const auto wanted = [parts, targetHasDensity](const Chunk &c) {
+        // The pixel density rides with the Exif as a JPEG's resolution tags do.
+        if (c.type == "eXIf" || (c.type == "pHYs" && !targetHasDensity))
+            return (parts & ExifPart) != 0;
+        if (!isTextChunk(c))
+            return false;
+        const QByteArray keyword = c.data.left(c.data.indexOf('\0')).toLower();
+        if (keyword == "xml:com.adobe.xmp" || keyword == "raw profile type xmp")
+            return (parts & XmpPart) != 0;
+        if (keyword == "raw profile type iptc" || keyword == "raw profile type 8bim")
+            return (parts & IptcPart) != 0;
+        if (keyword == "raw profile type icc" || keyword == "raw profile type icm")
+            return false;
+        return (parts & ExifPart) != 0;
+    };
+    QByteArray carried;
+    for (const Chunk &c : std::as_const(from))
+        if (wanted(c))
+            carried += c.bytes();
+    QByteArray result(kSignature, kSignatureSize);
+    for (const Chunk &c : std::as_const(to)) {
+        if (c.type == "IDAT" || c.type == "IEND") {
+            result += carried;
+            carried.clear();
+        }
+        result += c.bytes();
+    }
+    target = result;
+    return true;
 }
 
 } // namespace imageio

@@ -23,4 +23,11 @@ enum class PngEditOutcome { Done, NotApplicable, Failed };
 PngEditOutcome editPngChunks(const ImageSource &source, const OverlayPlan &plan, const ExifEdits *exact, QByteArray *out,
                              QString *error);
 
+// Gives the freshly encoded PNG `target` the metadata chunks of the PNG `source` as stored,
+// before its image data: eXIf and Exif raw profiles for ExifPart (the pixel density and
+// other text chunks, a title or an author, ride along with them), XMP for XmpPart, IPTC
+// raw profiles for IptcPart. Colour chunks are the encoder's. False when either is no PNG whose chunks can
+// be walked.
+bool carryPngChunks(const QByteArray &source, QByteArray &target, int parts);
+
 } // namespace imageio

@@ -54,6 +54,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("keep");
         QTest::addColumn<int>("encoder");
         QTest::newRow("PNG in capitals") << "/x/SHOT.PNG" << false << int(PhotoEncoder::Png);
+        QTest::newRow("png kept") << "shot.png" << true << int(PhotoEncoder::PngKeepingMetadata);
         QTest::newRow("png is not the last suffix")
             << "d.png.jpg" << false << int(PhotoEncoder::JpgWithoutMetadata);
         QTest::newRow("named png, no suffix") << "png" << true << int(PhotoEncoder::JpgKeepingMetadata);
@@ -134,6 +135,35 @@ private Q_SLOTS:
                 QCOMPARE(tags.value(QLatin1String(tag)),
                          keep ? before.value(QLatin1String(tag)) : QVariant());
             }
+        }
+    }
+
+    // A PNG result keeps its source's chunks when asked, and says its pixels are upright now.
+    void pngMetadataTravelsOnlyWhenKept()
+    {
+        const QString source = path("kept.png");
+        QVERIFY(fixtures::magick({"-size", "240x160", "plasma:fractal", "-blur", "0x3", "-depth", "8", source}));
+        fixtures::exiftool(source, {"-Orientation#=6", "-Make=Glimmer Optics", "-ExifIFD:ExifImageWidth=240",
+                                    "-ExifIFD:ExifImageHeight=160", "-XMP-tiff:Orientation#=6", "-XMP-dc:Title=Quay",
+                                    "-PNG:Author=Ann"});
+        const auto image = imageio::imageSourceFromFile(source);
+        QVERIFY(image);
+        for (const bool keep : {false, true}) {
+            const EncodedPhoto photo =
+                encodePhoto(keep ? PhotoEncoder::PngKeepingMetadata : PhotoEncoder::Png, *image, source);
+            QVERIFY2(photo.ok(), qPrintable(photo.error));
+            const QString out = path(QStringLiteral("kept-%1.png").arg(keep));
+            QVERIFY(testsupport::writeFile(out, photo.bytes));
+            QVariantMap expected{{"PNG:ImageWidth", 160}, {"IFD0:Make", QVariant()}, {"PNG:Author", QVariant()},
+                                 {"XMP-dc:Title", QVariant()}, {"IFD0:Orientation", QVariant()}};
+            if (keep)
+                expected.insert({{"IFD0:Make", "Glimmer Optics"}, {"PNG:Author", "Ann"}, {"XMP-dc:Title", "Quay"},
+                                 {"IFD0:Orientation", 1}, {"XMP-tiff:Orientation", 1},
+                                 {"ExifIFD:ExifImageWidth", 160}, {"ExifIFD:ExifImageHeight", 240}});
+            QCOMPARE(editortest::tagsDiffering(out, expected), QString());
+            const QStringList known = testsupport::validationWarnings(source);
+            for (const QString &warning : testsupport::validationWarnings(out))
+                QVERIFY2(known.contains(warning), qPrintable(warning));
         }
     }
 
