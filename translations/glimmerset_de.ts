@@ -1648,27 +1648,27 @@
         <translation>in BMP-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="433"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="434"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="511"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="512"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="522"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="523"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="550"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="551"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="581"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="629"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -2401,22 +2401,23 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>nicht dekodierbar: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="113"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="116"/>
         <source>cannot encode PNG: %1</source>
         <translation>PNG lässt sich nicht kodieren: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="158"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="179"/>
         <source>cannot encode JPEG: %1</source>
         <translation>JPEG lässt sich nicht kodieren: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="177"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="134"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="198"/>
         <source>cannot carry the metadata over: %1</source>
         <translation>die Metadaten lassen sich nicht übernehmen: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="194"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="217"/>
         <source>unknown encoder</source>
         <translation>unbekannter Kodierer</translation>
     </message>
@@ -2769,23 +2770,23 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>PngChunkEdit</name>
     <message>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="275"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="278"/>
         <source>the IPTC data cannot be read, so it cannot be edited</source>
         <translation>die IPTC-Daten können nicht gelesen und darum nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="288"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="291"/>
         <source>the IPTC data cannot be compressed</source>
         <translation>die IPTC-Daten können nicht komprimiert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="300"/>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="439"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="303"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="442"/>
         <source>the PNG chunks cannot be read</source>
         <translation>die PNG-Chunks sind nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="417"/>
+        <location filename="../src/core/imageio/PngChunkEdit.cpp" line="420"/>
         <source>the photo&apos;s colour space cannot be kept as a profile</source>
         <translation>der Farbraum des Fotos lässt sich nicht als Profil erhalten</translation>
     </message>
@@ -3470,7 +3471,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/XmpEdit.cpp" line="677"/>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="682"/>
         <source>IPTC %1 cannot be stored: this file holds IPTC only as XMP, which has no place for it</source>
         <translation>IPTC %1 kann nicht gespeichert werden: Diese Datei hält IPTC nur als XMP, und dort gibt es keinen Platz dafür</translation>
     </message>
