@@ -109,6 +109,9 @@ QVariantMap changedOnly(const QVariantMap &wanted, const QVariantMap &current);
 // that cannot be stored (wrong type, out of range) makes it false, with the reasons in *error,
 // and the image must then not be written.
 bool applyOverlay(Exiv2::Image &image, const QVariantMap &overlay, QString *error);
+// Gives the image's Exif the tags every Exif IFD must carry that it lacks (for a JPEG also its
+// component layout and pixel size), so validators do not find it worse than its source.
+void completeNewExifDirectory(Exiv2::Image &image);
 // For a container whose only metadata is XMP (GIF): the Exif values `overlay` sets are set on
 // the XMP properties the metadata library converts them to (exif:FNumber, tiff:Orientation),
 // beside the twins `change` already sets. False, with the reasons, for a value no tag can hold.

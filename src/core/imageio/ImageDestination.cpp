@@ -223,6 +223,33 @@ Exiv2::ExifData portableExif(const Exiv2::ExifData &exif)
     return out;
 }
 
+// The IFD0 tags a JPEG's Exif must hold, which another container keeps with its structure or
+// lacks: the source's resolution where it states one, else what exiftool gives a new block.
+void addJpegIfd0Tags(const Exiv2::ExifData &from, Exiv2::ExifData &to)
+{
+    const struct {
+        const char *key;
+        Exiv2::TypeId type;
+        const char *text;
+        bool fromSource; // the sample positioning is the new JPEG's own
+    } required[] = {{"Exif.Image.XResolution", Exiv2::unsignedRational, "72/1", true},
+                    {"Exif.Image.YResolution", Exiv2::unsignedRational, "72/1", true},
+                    {"Exif.Image.ResolutionUnit", Exiv2::unsignedShort, "2", true},
+                    {"Exif.Image.YCbCrPositioning", Exiv2::unsignedShort, "1", false}};
+    for (const auto &r : required) {
+        const Exiv2::ExifKey key(r.key);
+        if (to.findKey(key) != to.end())
+            continue;
+        if (const auto held = from.findKey(key); r.fromSource && held != from.end()) {
+            to.add(*held);
+            continue;
+        }
+        Exiv2::Value::AutoPtr value = Exiv2::Value::create(r.type);
+        if (value->read(r.text) == 0)
+            to.add(key, value.get());
+    }
+}
+
 } // namespace
 
 ImageDestination::ImageDestination(QByteArray *buffer, QString type, int count)
@@ -634,9 +661,15 @@ bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, cons
             Exiv2::Image &from = source.exiv().image();
             Exiv2::Image &to = image->image();
             to.clearMetadata();
-            if (parts & ExifPart)
+            if (parts & ExifPart) {
                 to.setExifData(source.type() == QLatin1String(filetypes::Jpeg) ? from.exifData()
                                                                             : portableExif(from.exifData()));
+                if (image->imageType() == Exiv2::ImageType::jpeg && source.type() != QLatin1String(filetypes::Jpeg)
+                    && !to.exifData().empty()) {
+                    addJpegIfd0Tags(from.exifData(), to.exifData());
+                    completeNewExifDirectory(to);
+                }
+            }
             if (parts & IptcPart)
                 to.setIptcData(from.iptcData());
             if (parts & XmpPart) {

@@ -371,8 +371,6 @@ bool hasExifDirectory(const Exiv2::ExifData &exif)
     return std::any_of(exif.begin(), exif.end(), [](const Exiv2::Exifdatum &d) { return d.groupName() == "Photo"; });
 }
 
-// An Exif IFD made for a new value (a date on a photo that had none) gets the tags every
-// Exif IFD must carry, so validators do not find the copy worse than its source.
 void completeNewExifDirectory(Exiv2::Image &image)
 {
     Exiv2::ExifData &exif = image.exifData();
