@@ -1341,7 +1341,7 @@
         <translation>kein Fotoformat, das Glimmerset liest</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ExivImage.h" line="133"/>
+        <location filename="../src/core/imageio/ExivImage.h" line="136"/>
         <source>the metadata library failed without saying why</source>
         <translation>die Metadaten-Bibliothek ist ohne Angabe eines Grundes gescheitert</translation>
     </message>
@@ -1623,52 +1623,52 @@
         <translation>die Änderung lässt sich nicht auf jede Seite der TIFF-Datei schreiben</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="314"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="341"/>
         <source>no image was added</source>
         <translation>es wurde kein Bild hinzugefügt</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="320"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="347"/>
         <source>images of one container must come from one source</source>
         <translation>die Bilder einer Datei müssen aus derselben Quelle stammen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="325"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="352"/>
         <source>cannot convert %1 to %2 without re-encoding</source>
         <translation>%1 lässt sich nicht ohne Neukodierung in %2 umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="335"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="362"/>
         <source>metadata cannot be written into HEIC files</source>
         <translation>in HEIC-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="340"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="367"/>
         <source>metadata cannot be written into BMP files</source>
         <translation>in BMP-Dateien können keine Metadaten geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="434"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="461"/>
         <source>the TIFF file cannot be edited</source>
         <translation>die TIFF-Datei kann nicht bearbeitet werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="512"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="539"/>
         <source>the metadata cannot be rewritten completely (%1)</source>
         <translation>die Metadaten können nicht vollständig neu geschrieben werden (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="523"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="550"/>
         <source>the photo has a damaged directory that rewriting would drop (%1)</source>
         <translation>das Foto hat ein beschädigtes Verzeichnis, das beim Neuschreiben verloren ginge (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="551"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="578"/>
         <source>the photo&apos;s image data is damaged and would not survive rewriting its metadata</source>
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="629"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="656"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -3052,7 +3052,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>IPTC-%1-Wert „%2“ kann nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="464"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="462"/>
         <source>%1 value %2 cannot be stored</source>
         <translation>%1-Wert %2 kann nicht gespeichert werden</translation>
     </message>
