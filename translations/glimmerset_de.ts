@@ -1668,7 +1668,7 @@
         <translation>die Bilddaten des Fotos sind beschädigt und würden das Neuschreiben der Metadaten nicht überstehen</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/ImageDestination.cpp" line="656"/>
+        <location filename="../src/core/imageio/ImageDestination.cpp" line="677"/>
         <source>cannot write metadata into %1</source>
         <translation>in %1 können keine Metadaten geschrieben werden</translation>
     </message>
@@ -2412,12 +2412,12 @@ oder klicken Sie auf „Fotos importieren“.</translation>
     </message>
     <message>
         <location filename="../src/core/compress/PhotoEncoders.cpp" line="134"/>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="198"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="199"/>
         <source>cannot carry the metadata over: %1</source>
         <translation>die Metadaten lassen sich nicht übernehmen: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/compress/PhotoEncoders.cpp" line="217"/>
+        <location filename="../src/core/compress/PhotoEncoders.cpp" line="218"/>
         <source>unknown encoder</source>
         <translation>unbekannter Kodierer</translation>
     </message>

@@ -194,7 +194,8 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
     // Writing the photo without the metadata the user asked to keep would lose it for
     // good when the result replaces the source, so this fails the photo instead.
     const auto carrier = heifExifCarrier(source, photo.bytes);
-    if (!imageio::copyMetadata(carrier ? *carrier : source, photo.bytes, parts, overlay, &error))
+    if (!imageio::copyMetadata(carrier ? *carrier : source, photo.bytes, parts, overlay, &error)
+        || (carrier && !imageio::completeJpegPixelSize(photo.bytes, &error)))
         return failure(Text::tr("cannot carry the metadata over: %1").arg(error));
     photo.applyDates = true;
     photo.dates = captureDatesFor(metadata, sourcePath);

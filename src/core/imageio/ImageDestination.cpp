@@ -592,9 +592,24 @@ ImageDestinationPtr ImageDestination::create(QByteArray *buffer, const QString &
 
 namespace {
 
+// `photo` with `edit` laid over it, by the same checked edit as any copy, into `out`.
+bool editInMemory(const ImageSource &photo, const QVariantMap &edit, QByteArray *out, QString *error)
+{
+    QByteArray written;
+    ImageDestination destination(&written, photo.type(), 1);
+    destination.addImageFromSource(photo, 0, edit);
+    if (!destination.finalize()) {
+        if (error)
+            *error = destination.errorString();
+        return false;
+    }
+    *out = std::move(written);
+    return true;
+}
+
 // A PNG given its source's chunks as stored: what the overlay changes of orientation, and the
 // Exif size tags, are then edited in those chunks like any copy's, and checked.
-bool settleCarriedPng(const ImageSource &source, QByteArray &carried, const QVariantMap &overlay, QString *error)
+bool settleCarriedPng(QByteArray &carried, const QVariantMap &overlay, QString *error)
 {
     const auto result = ImageSource::create(carried, error);
     if (!result)
@@ -612,21 +627,27 @@ bool settleCarriedPng(const ImageSource &source, QByteArray &carried, const QVar
             sizes.insert(QLatin1String(key), qlonglong(size));
     if (!sizes.isEmpty())
         edit.insert(QLatin1String(keys::ExifGroup), sizes);
-    if (edit.isEmpty())
-        return true;
-    QByteArray out;
-    ImageDestination destination(&out, source.type(), 1);
-    destination.addImageFromSource(*result, 0, edit);
-    if (!destination.finalize()) {
-        if (error)
-            *error = destination.errorString();
-        return false;
-    }
-    carried = std::move(out);
-    return true;
+    return edit.isEmpty() || editInMemory(*result, edit, &carried, error);
 }
 
 } // namespace
+
+bool completeJpegPixelSize(QByteArray &jpeg, QString *error)
+{
+    const auto photo = ImageSource::create(jpeg, error);
+    if (!photo)
+        return false;
+    const QVariantMap exif = photo->properties().value(QLatin1String(keys::ExifGroup)).toMap();
+    if (exif.isEmpty())
+        return true;
+    Exiv2::Image &image = photo->exiv().image();
+    QVariantMap sizes;
+    for (const auto &[key, size] : {std::pair{keys::ExifPixelXDimension, image.pixelWidth()},
+                                    std::pair{keys::ExifPixelYDimension, image.pixelHeight()}})
+        if (!exif.contains(QLatin1String(key)))
+            sizes.insert(QLatin1String(key), qlonglong(size));
+    return sizes.isEmpty() || editInMemory(*photo, {{QLatin1String(keys::ExifGroup), sizes}}, &jpeg, error);
+}
 
 bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, const QVariantMap &overlay, QString *error)
 {
@@ -641,7 +662,7 @@ bool copyMetadata(const ImageSource &source, QByteArray &target, int parts, cons
     if (source.type() == QLatin1String(filetypes::Png)) {
         QByteArray carried = target;
         if (carryPngChunks(source.data(), carried, parts)) {
-            if (!settleCarriedPng(source, carried, overlay, error))
+            if (!settleCarriedPng(carried, overlay, error))
                 return false;
             target = std::move(carried);
             return true;

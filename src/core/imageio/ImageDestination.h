@@ -98,5 +98,8 @@ enum MetadataPart {
 // when the target cannot be parsed or written; `target` is unchanged then.
 bool copyMetadata(const ImageSource &source, QByteArray &target, int parts,
                   const QVariantMap &overlay = {}, QString *error = nullptr);
+// A JPEG whose Exif lacks the pixel size a JPEG's must state (a HEIC's Exif, carried over as
+// libheif gives it) gets it by the checked edit. False with a reason when that fails.
+bool completeJpegPixelSize(QByteArray &jpeg, QString *error = nullptr);
 
 } // namespace imageio
