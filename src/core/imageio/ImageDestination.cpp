@@ -607,6 +607,22 @@ bool editInMemory(const ImageSource &photo, const QVariantMap &edit, QByteArray 
     return true;
 }
 
+// The Exif pixel-size entries that do not state the photo's real size: those it holds with
+// another value, and with `addMissing` those it lacks.
+QVariantMap exifSizeCorrections(const ImageSource &photo, bool addMissing)
+{
+    const QVariantMap exif = photo.properties().value(QLatin1String(keys::ExifGroup)).toMap();
+    Exiv2::Image &image = photo.exiv().image();
+    QVariantMap sizes;
+    for (const auto &[key, size] : {std::pair{keys::ExifPixelXDimension, image.pixelWidth()},
+                                    std::pair{keys::ExifPixelYDimension, image.pixelHeight()}}) {
+        const QString name = QLatin1String(key);
+        if (exif.contains(name) ? exif.value(name).toLongLong() != size : addMissing)
+            sizes.insert(name, qlonglong(size));
+    }
+    return sizes;
+}
+
 // A PNG given its source's chunks as stored: what the overlay changes of orientation, and the
 // Exif size tags, are then edited in those chunks like any copy's, and checked.
 bool settleCarriedPng(QByteArray &carried, const QVariantMap &overlay, QString *error)
@@ -618,13 +634,7 @@ bool settleCarriedPng(QByteArray &carried, const QVariantMap &overlay, QString *
     const QString orientation = QLatin1String(keys::Orientation);
     if (overlay.contains(orientation) && result->properties().contains(orientation))
         edit.insert(orientation, overlay.value(orientation));
-    const QVariantMap exif = result->properties().value(QLatin1String(keys::ExifGroup)).toMap();
-    Exiv2::Image &image = result->exiv().image();
-    QVariantMap sizes;
-    for (const auto &[key, size] : {std::pair{keys::ExifPixelXDimension, image.pixelWidth()},
-                                    std::pair{keys::ExifPixelYDimension, image.pixelHeight()}})
-        if (exif.contains(QLatin1String(key)) && exif.value(QLatin1String(key)).toLongLong() != size)
-            sizes.insert(QLatin1String(key), qlonglong(size));
+    const QVariantMap sizes = exifSizeCorrections(*result, false);
     if (!sizes.isEmpty())
         edit.insert(QLatin1String(keys::ExifGroup), sizes);
     return edit.isEmpty() || editInMemory(*result, edit, &carried, error);
@@ -637,15 +647,9 @@ bool completeJpegPixelSize(QByteArray &jpeg, QString *error)
     const auto photo = ImageSource::create(jpeg, error);
     if (!photo)
         return false;
-    const QVariantMap exif = photo->properties().value(QLatin1String(keys::ExifGroup)).toMap();
-    if (exif.isEmpty())
+    if (photo->properties().value(QLatin1String(keys::ExifGroup)).toMap().isEmpty())
         return true;
-    Exiv2::Image &image = photo->exiv().image();
-    QVariantMap sizes;
-    for (const auto &[key, size] : {std::pair{keys::ExifPixelXDimension, image.pixelWidth()},
-                                    std::pair{keys::ExifPixelYDimension, image.pixelHeight()}})
-        if (!exif.contains(QLatin1String(key)))
-            sizes.insert(QLatin1String(key), qlonglong(size));
+    const QVariantMap sizes = exifSizeCorrections(*photo, true);
     return sizes.isEmpty() || editInMemory(*photo, {{QLatin1String(keys::ExifGroup), sizes}}, &jpeg, error);
 }
 
