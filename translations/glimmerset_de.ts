@@ -2238,7 +2238,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>%1-Dateien können nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/MetadataRewrite.cpp" line="60"/>
+        <location filename="../src/core/imageio/MetadataRewrite.cpp" line="61"/>
         <source>the copy would not read back: %1</source>
         <translation>die Kopie wäre nicht wieder lesbar: %1</translation>
     </message>
@@ -3471,7 +3471,7 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/XmpEdit.cpp" line="682"/>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="687"/>
         <source>IPTC %1 cannot be stored: this file holds IPTC only as XMP, which has no place for it</source>
         <translation>IPTC %1 kann nicht gespeichert werden: Diese Datei hält IPTC nur als XMP, und dort gibt es keinen Platz dafür</translation>
     </message>

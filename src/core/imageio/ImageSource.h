@@ -36,8 +36,8 @@ public:
     // Properties are the same for every index: the metadata of a container is shared by its images.
     QVariantMap properties() const { return m_properties; }
     QImage image(int index) const;
-    // properties(), and for a photo that holds no date in Exif (a GIF cannot; a PNG, WebP or
-    // JPEG from some programs does not) the dates its XMP holds, as the Exif and TIFF groups
+    // properties(), and for a photo that holds no capture date in Exif (a GIF cannot; a PNG,
+    // WebP or JPEG from some programs does not) the dates its XMP holds, as the Exif and TIFF groups
     // would: what an edit of the dates starts from, so those XMP properties move with them.
     QVariantMap propertiesWithXmpDates() const;
 

@@ -682,6 +682,19 @@ bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, 
         error);
     if (!ok)
         return false;
+    // Exiv2 writes every IIM time with its zone, and reads one stored without as "+00:00". A
+    // time that replaces one stored as six bare digits keeps that form, as a real "+0000" keeps
+    // its zone.
+    for (auto &[key, bytes] : encoded) {
+        const bool time = key.first == 2 && (key.second == 60 || key.second == 63);
+        const auto bare = [&](const IptcDataSet &d) { return Key{d.record, d.number} == key && d.raw.size() == 5 + 6; };
+        if (time && bytes.size() == 5 + 11 && bytes.endsWith("+0000")
+            && std::any_of(original.begin(), original.end(), bare)) {
+            bytes.truncate(5 + 6);
+            bytes[3] = 0;
+            bytes[4] = 6;
+        }
+    }
     QByteArray out;
     for (const auto &entry : encoded) {
         const Key &key = entry.first;

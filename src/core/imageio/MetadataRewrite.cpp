@@ -34,7 +34,8 @@ RewriteResult rewriteMetadata(const ImageSource &source, const QString &outputPa
         result.error = Text::tr("cannot write %1 files").arg(source.type());
         return result;
     }
-    const QVariantMap overlay = withIptcTwins(properties, source.properties());
+    // IPTC dates follow the capture date that XMP holds for Exif, as they follow Exif's own.
+    const QVariantMap overlay = withIptcTwins(properties, source.propertiesWithXmpDates());
     for (int i = 0; i < count; ++i)
         destination->addImageFromSource(source, i, overlay);
     // A failed finalize writes nothing: an earlier good copy at the output path survives.

@@ -23,10 +23,9 @@ void followDate(QVariantMap &iptc, const QVariantMap &currentIptc, const QString
     iptc.insert(dateKey, isoDate(after));
     if (time.isEmpty())
         return;
-    // The zone the photo gave its time stays; a time read without one (which reads as
-    // UTC) is written without one, as it was stored.
-    const QString zone = time.mid(8) == QLatin1String("+00:00") ? QString() : time.mid(8);
-    iptc.insert(timeKey, after.mid(11, 8) + zone);
+    // The zone the photo gave its time stays (a time stored without one reads as UTC, and
+    // the writer keeps it bare).
+    iptc.insert(timeKey, after.mid(11, 8) + time.mid(8));
 }
 
 } // namespace

@@ -651,11 +651,16 @@ QStringList setIptcInXmp(XmpChange &change, const QVariantMap &overlay)
 
 QVariantMap withXmpDates(const QVariantMap &properties, const Exiv2::XmpData &xmp)
 {
-    for (const ExifDate &d : kExifDates)
-        if (properties.value(QLatin1String(d.group)).toMap().contains(QLatin1String(d.key)))
-            return properties;
+    const auto holds = [&](const ExifDate &d) {
+        return properties.value(QLatin1String(d.group)).toMap().contains(QLatin1String(d.key));
+    };
+    if (std::any_of(std::begin(kExifDates), std::end(kExifDates),
+                    [&](const ExifDate &d) { return d.field != XmpDateMove::Modified && holds(d); }))
+        return properties;
     QVariantMap merged = properties;
     for (const ExifDate &d : kExifDates) {
+        if (holds(d))
+            continue;
         for (const MirroredDate &mirror : kMirroredDates) {
             if (mirror.field != d.field)
                 continue;

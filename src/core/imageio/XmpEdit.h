@@ -64,9 +64,10 @@ void setExifInXmp(XmpChange &change, const QVariantMap &overlay, const Exiv2::Xm
 // Returns the fields that have no such twin (or a date that is not one), which the copy
 // cannot keep.
 QStringList setIptcInXmp(XmpChange &change, const QVariantMap &overlay);
-// `properties` with, when they hold no Exif or TIFF date, the Exif dates the XMP properties
-// of `xmp` mirror, in Exif's spelling, in their Exif and TIFF groups; a date without a time
-// is left out. With an Exif date, Exif is the record and the XMP dates its twins.
+// `properties` with, when they hold no Exif capture date, each Exif or TIFF date they lack
+// taken from the XMP property of `xmp` that mirrors it, in Exif's spelling; a date without a
+// time is left out. An editor's export may keep only its modify date in Exif and the capture
+// dates in XMP. With a capture date in Exif, Exif is the record and the XMP dates its twins.
 QVariantMap withXmpDates(const QVariantMap &properties, const Exiv2::XmpData &xmp);
 
 // The reason a copy is refused when setIptcInXmp leaves `fields` out.
