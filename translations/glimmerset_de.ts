@@ -3042,17 +3042,17 @@ oder klicken Sie auf „Fotos importieren“.</translation>
         <translation>kann in diesem Tag nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="289"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="307"/>
         <source>%1 value &apos;%2&apos; is not a number</source>
         <translation>%1-Wert „%2“ ist keine Zahl</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="349"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="367"/>
         <source>IPTC %1 value &apos;%2&apos; cannot be stored</source>
         <translation>IPTC-%1-Wert „%2“ kann nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/PropertyWriting.cpp" line="462"/>
+        <location filename="../src/core/imageio/PropertyWriting.cpp" line="480"/>
         <source>%1 value %2 cannot be stored</source>
         <translation>%1-Wert %2 kann nicht gespeichert werden</translation>
     </message>
@@ -3466,12 +3466,12 @@ oder klicken Sie auf „Fotos importieren“.</translation>
 <context>
     <name>XmpEdit</name>
     <message>
-        <location filename="../src/core/imageio/XmpEdit.cpp" line="348"/>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="359"/>
         <source>the XMP packet cannot be rewritten: %1</source>
         <translation>das XMP-Paket kann nicht neu geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/imageio/XmpEdit.cpp" line="687"/>
+        <location filename="../src/core/imageio/XmpEdit.cpp" line="698"/>
         <source>IPTC %1 cannot be stored: this file holds IPTC only as XMP, which has no place for it</source>
         <translation>IPTC %1 kann nicht gespeichert werden: Diese Datei hält IPTC nur als XMP, und dort gibt es keinen Platz dafür</translation>
     </message>

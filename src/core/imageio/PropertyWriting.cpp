@@ -220,6 +220,24 @@ bool isMakerNoteGroup(const std::string &group)
     return Exiv2::ExifTags::isMakerGroup(group);
 }
 
+// A new packet. Exiv2 would pad it by the toolkit's 2 KB, which the XMP specification asks
+// for where other editors rewrite packets in place (JPEG, TIFF); in a PNG, WebP or GIF it
+// is only bytes.
+void writeNewXmp(Exiv2::Image &image)
+{
+    const int type = image.imageType();
+    std::string text;
+    if (type != Exiv2::ImageType::jpeg && type != Exiv2::ImageType::tiff) {
+        const auto lock = lockXmpToolkit();
+        if (Exiv2::XmpParser::encode(text, image.xmpData(), Exiv2::XmpParser::useCompactFormat, 1) == 0) {
+            image.setXmpPacket(text);
+            image.writeXmpFromPacket(true);
+            return;
+        }
+    }
+    image.writeXmpFromPacket(false);
+}
+
 // Edits the stored packet where there is one, so the rest of it (its toolkit, its layout)
 // stays as the photo had it.
 void editXmp(Exiv2::Image &image, const XmpChange &change, QStringList &problems)
@@ -232,7 +250,7 @@ void editXmp(Exiv2::Image &image, const XmpChange &change, QStringList &problems
     QByteArray packet = QByteArray::fromStdString(image.xmpPacket());
     if (packet.isEmpty()) {
         if (editXmpProperties(image.xmpData(), change))
-            image.writeXmpFromPacket(false);
+            writeNewXmp(image);
         return;
     }
     bool changed = false;
@@ -257,7 +275,7 @@ void keepIptcInXmp(Exiv2::Image &image, const QVariantMap &overlay, const XmpCha
     if (fromIptc.sets.isEmpty())
         return;
     if (makeXmpTwins(image.xmpData(), change))
-        image.writeXmpFromPacket(false);
+        writeNewXmp(image);
 }
 
 double signedNumber(const QVariant &v)

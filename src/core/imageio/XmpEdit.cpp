@@ -322,6 +322,17 @@ bool holdsNothingToRemove(const QByteArray &packet, int removals)
     return true;
 }
 
+// The whitespace a packet leaves for editors that rewrite it in place. Asked for none, the
+// toolkit adds 2 KB, which would grow every edited PNG or WebP by that much.
+quint32 paddingOf(const QByteArray &packet)
+{
+    const qsizetype end = packet.lastIndexOf("<?xpacket end");
+    const qsizetype meta = packet.lastIndexOf("</x:xmpmeta>", end);
+    if (end < 0 || meta < 0)
+        return 1;
+    return quint32(std::max<qsizetype>(1, end - meta - qsizetype(sizeof "</x:xmpmeta>")));
+}
+
 bool editParsed(QByteArray &packet, const XmpChange &change, bool *changed, QString *error)
 {
     *changed = false;
@@ -338,7 +349,7 @@ bool editParsed(QByteArray &packet, const XmpChange &change, bool *changed, QStr
             const bool removed = removeXmpProperties(xmp, removals);
             if (!setXmpProperties(xmp, change.sets, change.onlyXmp) && !removed)
                 return;
-            if (Exiv2::XmpParser::encode(text, xmp, Exiv2::XmpParser::useCompactFormat) != 0)
+            if (Exiv2::XmpParser::encode(text, xmp, Exiv2::XmpParser::useCompactFormat, paddingOf(packet)) != 0)
                 throw Exiv2::Error(Exiv2::kerImageWriteFailed);
             *changed = true;
         },
