@@ -685,7 +685,9 @@ bool composeIptc(const QList<IptcDataSet> &original, const ImageSource &source, 
     // Exiv2 writes every IIM time with its zone, and reads one stored without as "+00:00". A
     // time that replaces one stored as six bare digits keeps that form, as a real "+0000" keeps
     // its zone.
-    for (auto &[key, bytes] : encoded) {
+    for (auto &entry : encoded) {
+        const Key key = entry.first;
+        QByteArray &bytes = entry.second;
         const bool time = key.first == 2 && (key.second == 60 || key.second == 63);
         const auto bare = [&](const IptcDataSet &d) { return Key{d.record, d.number} == key && d.raw.size() == 5 + 6; };
         if (time && bytes.size() == 5 + 11 && bytes.endsWith("+0000")
