@@ -220,9 +220,8 @@ bool isMakerNoteGroup(const std::string &group)
     return Exiv2::ExifTags::isMakerGroup(group);
 }
 
-// A new packet. Exiv2 would pad it by the toolkit's 2 KB, which the XMP specification asks
-// for where other editors rewrite packets in place (JPEG, TIFF); in a PNG, WebP or GIF it
-// is only bytes.
+// A new packet. Exiv2 would pad it by the toolkit's 2 KB, which lets other editors rewrite
+// it in place where they do so (JPEG, TIFF); in a PNG, WebP or GIF it is only bytes.
 void writeNewXmp(Exiv2::Image &image)
 {
     const int type = image.imageType();
