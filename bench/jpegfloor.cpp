@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// glimmerset-jpegfloor [--quality Q] [--jobs N] OUTDIR FILE...: the least work a JPEG
-// recompressor can do, as a yardstick. Each photo is decoded and encoded with libjpeg-turbo
-// (through the project's thin codec wrapper: baseline, optimised Huffman, standard tables)
-// and written under its name into OUTDIR. No metadata, no orientation, no atomic write,
-// N photos at a time (default: one per core).
+// glimmerset-jpegfloor [--quality Q] [--jobs N] [--rate-distortion] OUTDIR FILE...: the least
+// work a JPEG recompressor can do, as a yardstick. Each photo is decoded and encoded with
+// libjpeg-turbo (through the project's thin codec wrapper: baseline, optimised Huffman,
+// standard tables) and written under its name into OUTDIR. No metadata, no orientation, no
+// atomic write, N photos at a time (default: one per core). With --rate-distortion the
+// program's own quantiser chooses the coefficients instead: the encoder alone, before and after.
 
 #include "imageio/JpegCodec.h"
 
@@ -23,8 +24,13 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     int quality = 50;
     int jobs = QThread::idealThreadCount();
+    auto quantisation = imageio::JpegCodec::Quantisation::Rounded;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
+        if (option == QLatin1String("--rate-distortion")) {
+            quantisation = imageio::JpegCodec::Quantisation::RateDistortion;
+            continue;
+        }
         if (args.isEmpty())
             break;
         if (option == QLatin1String("--quality"))
@@ -33,7 +39,7 @@ int main(int argc, char *argv[])
             jobs = args.takeFirst().toInt();
     }
     if (args.size() < 2 || quality < 1 || jobs < 1) {
-        QTextStream(stderr) << "usage: glimmerset-jpegfloor [--quality Q] [--jobs N] OUTDIR FILE...\n";
+        QTextStream(stderr) << "usage: glimmerset-jpegfloor [--quality Q] [--jobs N] [--rate-distortion] OUTDIR FILE...\n";
         return 2;
     }
     const QString outDir = args.takeFirst();
@@ -46,7 +52,8 @@ int main(int argc, char *argv[])
                 QFile in(args[i]);
                 const QByteArray data = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
                 const auto decoded = imageio::JpegCodec::decode(data);
-                const QByteArray encoded = decoded.ok() ? imageio::JpegCodec::encode(decoded.image, quality) : QByteArray();
+                const QByteArray encoded =
+                    decoded.ok() ? imageio::JpegCodec::encode(decoded.image, quality, {}, nullptr, quantisation) : QByteArray();
                 QFile out(outDir + QLatin1Char('/') + QFileInfo(args[i]).fileName());
                 if (encoded.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(encoded) != encoded.size())
                     ++failures;

@@ -174,7 +174,8 @@ EncodedPhoto encodeJpeg(const imageio::ImageSource &source, const QVariantMap &m
         return failure(error);
     EncodedPhoto photo;
     const int quality = jpegQualityForCompressionFactor(fixedCompressionFactor);
-    photo.bytes = imageio::JpegCodec::encode(image, quality, decoded.iccProfile, &error);
+    photo.bytes = imageio::JpegCodec::encode(image, quality, decoded.iccProfile, &error,
+                                             imageio::JpegCodec::Quantisation::RateDistortion);
     if (photo.bytes.isEmpty())
         return failure(Text::tr("cannot encode JPEG: %1").arg(error));
     if (!keepMetadata)

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JpegCodec.h"
 
+#include "JpegQuantiser.h"
+
 #include <QCoreApplication>
 #include <QtEndian>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -284,6 +287,66 @@ bool runEncode(jpeg_compress_struct &cinfo, ErrorManager &manager, const QImage 
     return true;
 }
 
+// The same file shape as runEncode (baseline, 4:2:0, optimised Huffman codes), but with
+// coefficients the quantiser chose, handed to libjpeg for entropy coding only.
+bool runQuantisedEncode(jpeg_compress_struct &cinfo, ErrorManager &manager, const QImage &image, int components,
+                        int quality, const QByteArray &icc, ByteArrayDestination &dest)
+{
+    static_assert(sizeof(JBLOCK) == sizeof(JpegQuantiser::Block));
+    if (setjmp(manager.jump))
+        return false;
+    jpeg_create_compress(&cinfo);
+    cinfo.dest = &dest.base;
+    cinfo.image_width = JDIMENSION(image.width());
+    cinfo.image_height = JDIMENSION(image.height());
+    cinfo.input_components = components;
+    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    const JpegQuantiser::Table tables[2] = {JpegQuantiser::lumaTable(quality), JpegQuantiser::chromaTable(quality)};
+    for (int t = 0; t < 2; ++t) {
+        unsigned int entries[64];
+        std::copy(tables[t].begin(), tables[t].end(), entries);
+        jpeg_add_quant_table(&cinfo, t, entries, 100, TRUE);
+    }
+    cinfo.optimize_coding = TRUE;
+
+    // What each AC symbol costs under the standard luma code; the optimised code that is
+    // finally written differs a little, but not in which choices are cheap.
+    JpegQuantiser::AcCodeLengths lengths;
+    lengths.fill(32);
+    const JHUFF_TBL *code = cinfo.ac_huff_tbl_ptrs[0];
+    for (int length = 1, symbol = 0; length <= 16; ++length)
+        for (int i = 0; i < code->bits[length]; ++i)
+            lengths[code->huffval[symbol++]] = quint8(length);
+
+    const JpegQuantiser::Planes planes(image, quality, lengths);
+    jvirt_barray_ptr arrays[3] = {};
+    for (int ci = 0; ci < cinfo.num_components; ++ci) {
+        const jpeg_component_info &component = cinfo.comp_info[ci];
+        const JDIMENSION wide = ci == 0 ? JDIMENSION(planes.lumaBlocksPerRow() + (planes.grey() ? 0 : planes.lumaBlocksPerRow() % 2))
+                                        : JDIMENSION(planes.chromaBlocksPerRow());
+        const JDIMENSION high = JDIMENSION(planes.bandCount() * component.v_samp_factor);
+        arrays[ci] = (*cinfo.mem->request_virt_barray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, FALSE,
+                                                        wide, high, JDIMENSION(component.v_samp_factor));
+    }
+    jpeg_write_coefficients(&cinfo, arrays);
+    if (!icc.isEmpty())
+        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(icc.constData()), unsigned(icc.size()));
+    for (int band = 0; band < planes.bandCount(); ++band) {
+        JpegQuantiser::Block *rows[3][2] = {};
+        for (int ci = 0; ci < cinfo.num_components; ++ci) {
+            const int vertical = cinfo.comp_info[ci].v_samp_factor;
+            JBLOCKARRAY blocks = (*cinfo.mem->access_virt_barray)(reinterpret_cast<j_common_ptr>(&cinfo), arrays[ci],
+                                                                  JDIMENSION(band * vertical), JDIMENSION(vertical), TRUE);
+            for (int r = 0; r < vertical; ++r)
+                rows[ci][r] = reinterpret_cast<JpegQuantiser::Block *>(blocks[r]);
+        }
+        planes.quantiseBand(band, rows[0], rows[1][0], rows[2][0]);
+    }
+    jpeg_finish_compress(&cinfo);
+    return true;
+}
+
 } // namespace
 
 QSize JpegCodec::storedSize(const QByteArray &data)
@@ -331,7 +394,8 @@ JpegCodec::Decoded JpegCodec::decode(const QByteArray &data, const QSize &minimu
     return out;
 }
 
-QByteArray JpegCodec::encode(const QImage &source, int quality, const QByteArray &iccProfile, QString *error)
+QByteArray JpegCodec::encode(const QImage &source, int quality, const QByteArray &iccProfile, QString *error,
+                             Quantisation quantisation)
 {
     if (source.isNull()) {
         if (error)
@@ -387,7 +451,9 @@ QByteArray JpegCodec::encode(const QImage &source, int quality, const QByteArray
     ErrorManager manager;
     installErrorManager(manager);
     cinfo.err = &manager.base;
-    const bool ok = runEncode(cinfo, manager, image, space, components, qBound(1, quality, 100), icc, dest);
+    const bool ok = quantisation == Quantisation::RateDistortion
+                        ? runQuantisedEncode(cinfo, manager, image, components, qBound(1, quality, 100), icc, dest)
+                        : runEncode(cinfo, manager, image, space, components, qBound(1, quality, 100), icc, dest);
     jpeg_destroy_compress(&cinfo);
     if (!ok) {
         if (error)

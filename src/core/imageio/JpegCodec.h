@@ -37,12 +37,19 @@ public:
     // must not bake grey blocks into a photo and call it done.
     static Decoded decode(const QByteArray &data, const QSize &minimumSize = QSize());
 
-    // Baseline JPEG with optimised Huffman tables and libjpeg's standard quantisation
-    // tables scaled to `quality` (1..100), colour photos with 4:2:0 chroma. Greyscale
+    enum class Quantisation {
+        // libjpeg's standard tables, every coefficient rounded to its nearest step.
+        Rounded,
+        // JpegQuantiser's tables and trellis: fewer bytes for the same look.
+        RateDistortion,
+    };
+
+    // Baseline JPEG with optimised Huffman tables and quantisation tables scaled to
+    // `quality` (1..100, libjpeg's scale), colour photos with 4:2:0 chroma. Greyscale
     // images are written with one component. Any alpha channel is ignored: flatten first.
     // Embeds `iccProfile` when given. Empty on failure, with the reason in *error.
     static QByteArray encode(const QImage &image, int quality, const QByteArray &iccProfile = QByteArray(),
-                             QString *error = nullptr);
+                             QString *error = nullptr, Quantisation quantisation = Quantisation::Rounded);
 };
 
 } // namespace imageio

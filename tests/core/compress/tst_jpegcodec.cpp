@@ -56,6 +56,64 @@ private Q_SLOTS:
         QVERIFY(fixtures::meanDifference(decoded.image, image) < fixtures::SamePictureTolerance);
     }
 
+    // The program's own encoder, whatever the layout and size: a baseline file that libjpeg,
+    // Qt and djpeg all decode to the source's picture (no further from it than libjpeg's own
+    // rounding at that quality, give or take a quarter), one channel for grey. Sizes that
+    // leave partial blocks and MCUs catch the edge padding and the coefficient arrays' shape;
+    // flat black and white and a full-contrast checkerboard at quality 100 hold the extreme
+    // values the coefficients take.
+    void quantisedFileDecodesEverywhere_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<int>("quality");
+        const auto photo = [](int w, int h, QImage::Format format) {
+            return fixtures::photoLikeImage(w, h).convertToFormat(format, Qt::ThresholdDither | Qt::AvoidDither);
+        };
+        QImage checkerboard(16, 16, QImage::Format_Grayscale8);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                checkerboard.scanLine(y)[x] = (x + y) % 2 ? 255 : 0;
+        QImage black(8, 8, QImage::Format_RGB888);
+        black.fill(Qt::black);
+        QImage white(16, 16, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QTest::newRow("RGB888 333x217") << photo(333, 217, QImage::Format_RGB888) << 50;
+        QTest::newRow("RGB32 17x9") << photo(17, 9, QImage::Format_RGB32) << 50;
+        QTest::newRow("ARGB32 8193x3") << photo(8193, 3, QImage::Format_ARGB32) << 50;
+        QTest::newRow("RGBX8888 1x1") << photo(1, 1, QImage::Format_RGBX8888) << 50;
+        QTest::newRow("RGB16 64x48") << photo(64, 48, QImage::Format_RGB16) << 50;
+        QTest::newRow("grey 17x9") << photo(17, 9, QImage::Format_Grayscale8) << 50;
+        QTest::newRow("black") << black << 50;
+        QTest::newRow("white") << white << 50;
+        QTest::newRow("checkerboard q100") << checkerboard << 100;
+    }
+
+    void quantisedFileDecodesEverywhere()
+    {
+        QFETCH(QImage, image);
+        QFETCH(int, quality);
+        const bool grey = image.format() == QImage::Format_Grayscale8;
+        QString error;
+        const QByteArray bytes = JpegCodec::encode(image, quality, {}, &error, JpegCodec::Quantisation::RateDistortion);
+        QVERIFY2(!bytes.isEmpty(), qPrintable(error));
+        QVERIFY(bytes.contains("\xFF\xC0") && !bytes.contains("\xFF\xC2")); // baseline, not progressive
+
+        const JpegCodec::Decoded decoded = JpegCodec::decode(bytes);
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QCOMPARE(decoded.image.format(), grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        const double difference = fixtures::meanDifference(decoded.image, image);
+        const double rounded = fixtures::meanDifference(JpegCodec::decode(JpegCodec::encode(image, quality)).image, image);
+        QVERIFY2(difference >= 0 && difference <= 1.25 * rounded + 1.0,
+                 qPrintable(QString("%1 against libjpeg's %2").arg(difference).arg(rounded)));
+        QCOMPARE(QImage::fromData(bytes, "JPEG").size(), image.size());
+        const QString path = m_dir.filePath("quantised.jpg");
+        QVERIFY(testsupport::writeFile(path, bytes));
+        int status = -1;
+        const QByteArray pnm = testsupport::run("djpeg", {path}, &status);
+        QCOMPARE(status, 0);
+        QVERIFY(pnm.startsWith(grey ? "P5" : "P6"));
+    }
+
     // ImageMagick's conversion back to RGB is the reference: through the press profile when
     // the photo has one, where the plain ink formula is measurably off; an inverted or
     // channel-swapped reading would be far off either way.
@@ -134,16 +192,18 @@ private Q_SLOTS:
     {
         const QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
         QVERIFY(icc.size() > 100);
-        QCOMPARE(JpegCodec::decode(JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, icc)).iccProfile,
-                 icc);
+        const auto encode = [](const QImage &image, const QByteArray &profile) {
+            return JpegCodec::encode(image, 50, profile, nullptr, JpegCodec::Quantisation::RateDistortion);
+        };
+        QCOMPARE(JpegCodec::decode(encode(fixtures::photoLikeImage(64, 48), icc)).iccProfile, icc);
         // A colour profile does not describe greyscale pixels.
         const QImage greyImage = fixtures::photoLikeImage(64, 48).convertToFormat(QImage::Format_Grayscale8);
-        const QByteArray grey = JpegCodec::encode(greyImage, 50, icc);
+        const QByteArray grey = encode(greyImage, icc);
         QVERIFY(JpegCodec::decode(grey).iccProfile.isEmpty());
         // Nor does a CMYK profile describe RGB pixels: every viewer would misread the colours.
         QByteArray cmykProfile = icc;
         cmykProfile.replace(16, 4, "CMYK");
-        const QByteArray rgb = JpegCodec::encode(fixtures::photoLikeImage(64, 48), 50, cmykProfile);
+        const QByteArray rgb = encode(fixtures::photoLikeImage(64, 48), cmykProfile);
         QVERIFY(JpegCodec::decode(rgb).ok());
         QVERIFY(!rgb.contains("ICC_PROFILE"));
     }
