@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel path of compression: the JPEG decoder (libjpeg, full and DCT-scaled) and
-// Qt's PNG reader, as the compressor calls them.
+// Qt's PNG reader, as the compressor calls them, and the JPEG encoder on whatever sizes and
+// pixels they produce.
 
 #include "FuzzSupport.h"
 
@@ -20,8 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (jpegSize.isValid()) {
         if (qint64(jpegSize.width()) * jpegSize.height() > fuzzsupport::kMaxFuzzPixels)
             return 0;
-        (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Jpeg));
+        const compress::DecodedPhoto decoded = compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Jpeg));
         (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Jpeg), QSize(16, 16));
+        if (decoded.ok())
+            (void)imageio::JpegCodec::encode(decoded.image, 50, {}, nullptr,
+                                             imageio::JpegCodec::Quantisation::RateDistortion);
         return 0;
     }
     // The compressor only ever decodes a PNG that passed this check (ImageSource::create).
@@ -36,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QSize pngSize = reader.size();
     if (!pngSize.isValid() || qint64(pngSize.width()) * pngSize.height() > fuzzsupport::kMaxFuzzPixels)
         return 0;
-    (void)compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Png));
+    const compress::DecodedPhoto decoded = compress::decodeFirstImage(bytes, QLatin1String(imageio::filetypes::Png));
+    if (decoded.ok())
+        (void)imageio::JpegCodec::encode(decoded.image, 50, {}, nullptr, imageio::JpegCodec::Quantisation::RateDistortion);
     return 0;
 }
