@@ -258,11 +258,10 @@ bool runDecode(jpeg_decompress_struct &cinfo, ErrorManager &manager, const QByte
     return true;
 }
 
-bool runEncode(jpeg_compress_struct &cinfo, ErrorManager &manager, const QImage &image, J_COLOR_SPACE space,
-               int components, int quality, const QByteArray &icc, ByteArrayDestination &dest)
+// The set-up both encoders share. Called after their setjmp: a libjpeg error jumps back there.
+void createCompress(jpeg_compress_struct &cinfo, const QImage &image, J_COLOR_SPACE space, int components,
+                    ByteArrayDestination &dest)
 {
-    if (setjmp(manager.jump))
-        return false;
     jpeg_create_compress(&cinfo);
     cinfo.dest = &dest.base;
     cinfo.image_width = JDIMENSION(image.width());
@@ -270,11 +269,24 @@ bool runEncode(jpeg_compress_struct &cinfo, ErrorManager &manager, const QImage 
     cinfo.input_components = components;
     cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
+}
+
+void writeIccProfile(jpeg_compress_struct &cinfo, const QByteArray &icc)
+{
+    if (!icc.isEmpty())
+        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(icc.constData()), unsigned(icc.size()));
+}
+
+bool runEncode(jpeg_compress_struct &cinfo, ErrorManager &manager, const QImage &image, J_COLOR_SPACE space,
+               int components, int quality, const QByteArray &icc, ByteArrayDestination &dest)
+{
+    if (setjmp(manager.jump))
+        return false;
+    createCompress(cinfo, image, space, components, dest);
     jpeg_set_quality(&cinfo, quality, TRUE);
     cinfo.optimize_coding = TRUE;
     jpeg_start_compress(&cinfo, TRUE);
-    if (!icc.isEmpty())
-        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(icc.constData()), unsigned(icc.size()));
+    writeIccProfile(cinfo, icc);
     JSAMPROW rows[16];
     while (cinfo.next_scanline < cinfo.image_height) {
         const unsigned first = cinfo.next_scanline;
@@ -295,13 +307,9 @@ bool runQuantisedEncode(jpeg_compress_struct &cinfo, ErrorManager &manager, cons
     static_assert(sizeof(JBLOCK) == sizeof(JpegQuantiser::Block));
     if (setjmp(manager.jump))
         return false;
-    jpeg_create_compress(&cinfo);
-    cinfo.dest = &dest.base;
-    cinfo.image_width = JDIMENSION(image.width());
-    cinfo.image_height = JDIMENSION(image.height());
-    cinfo.input_components = components;
-    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&cinfo);
+    // The quantiser reads the pixels itself; libjpeg only needs to know grey from colour.
+    const bool grey = components == 1;
+    createCompress(cinfo, image, grey ? JCS_GRAYSCALE : JCS_RGB, grey ? 1 : 3, dest);
     const JpegQuantiser::Table tables[2] = {JpegQuantiser::lumaTable(quality), JpegQuantiser::chromaTable(quality)};
     for (int t = 0; t < 2; ++t) {
         unsigned int entries[64];
@@ -330,8 +338,7 @@ bool runQuantisedEncode(jpeg_compress_struct &cinfo, ErrorManager &manager, cons
                                                         wide, high, JDIMENSION(component.v_samp_factor));
     }
     jpeg_write_coefficients(&cinfo, arrays);
-    if (!icc.isEmpty())
-        jpeg_write_icc_profile(&cinfo, reinterpret_cast<const JOCTET *>(icc.constData()), unsigned(icc.size()));
+    writeIccProfile(cinfo, icc);
     for (int band = 0; band < planes.bandCount(); ++band) {
         JpegQuantiser::Block *rows[3][2] = {};
         for (int ci = 0; ci < cinfo.num_components; ++ci) {
